@@ -1,0 +1,106 @@
+#include "core/app/XmlDocument.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace vantrel {
+
+std::string XmlElement::name() const
+{
+    return m_node ? m_node.name() : std::string();
+}
+
+std::optional<std::string> XmlElement::attribute(std::string_view name) const
+{
+    if (!m_node)
+        return std::nullopt;
+    const pugi::xml_attribute attr = m_node.attribute(std::string(name).c_str());
+    if (!attr)
+        return std::nullopt;
+    return std::string(attr.value());
+}
+
+bool XmlElement::hasAttribute(std::string_view name) const
+{
+    return attribute(name).has_value();
+}
+
+std::vector<XmlElement> XmlElement::children() const
+{
+    std::vector<XmlElement> result;
+    for (pugi::xml_node child = m_node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element)
+            result.emplace_back(child);
+    }
+    return result;
+}
+
+bool XmlElement::hasChildElements() const
+{
+    for (pugi::xml_node child = m_node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element)
+            return true;
+    }
+    return false;
+}
+
+XmlElement XmlElement::child(std::string_view name) const
+{
+    if (!m_node)
+        return {};
+    return XmlElement(m_node.child(std::string(name).c_str()));
+}
+
+namespace {
+
+int lineOfOffset(std::string_view text, std::ptrdiff_t offset)
+{
+    if (offset < 0)
+        return 0;
+    const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, std::ssize(text));
+    return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
+}
+
+} // namespace
+
+XmlLoadResult XmlDocument::load(const std::string& path)
+{
+    m_loaded = false;
+    m_doc.reset();
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {false, "the file cannot be read", 0};
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        return {false, "the file cannot be read", 0};
+    return loadFromString(buffer.str());
+}
+
+XmlLoadResult XmlDocument::loadFromString(std::string_view text)
+{
+    m_loaded = false;
+    m_doc.reset();
+    const pugi::xml_parse_result result =
+        m_doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto);
+    return finish(result, text);
+}
+
+XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::string_view text)
+{
+    if (!result)
+        return {false, result.description(), lineOfOffset(text, result.offset)};
+    if (root().isNull())
+        return {false, "the document has no root element", 0};
+    m_loaded = true;
+    return {true, {}, 0};
+}
+
+XmlElement XmlDocument::root() const
+{
+    return XmlElement(m_doc.document_element());
+}
+
+} // namespace vantrel

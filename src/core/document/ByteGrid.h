@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// The open document: one hexadecimal text cell per byte of the file. Editors
+// and typing change cell texts; saving turns them back into bytes. Cell 0
+// always exists.
+class ByteGrid {
+public:
+    // Told the index of a cell whose text or border changed, or -1 after a rebuild.
+    using ChangeCallback = std::function<void(int index)>;
+
+    ByteGrid();
+
+    // Makes exactly cells 0..lastIndex exist (at least cell 0). Cell 0 keeps
+    // its text; the others start empty and unbordered.
+    void rebuild(int lastIndex);
+    // Rebuilds to bytes.size() cells and writes every byte, two upper-case digits each.
+    void load(const std::vector<std::uint8_t>& bytes);
+
+    [[nodiscard]] int cellCount() const { return static_cast<int>(m_cells.size()); }
+    [[nodiscard]] bool contains(int index) const { return index >= 0 && index < cellCount(); }
+
+    [[nodiscard]] const std::string& text(int index) const;
+    void setText(int index, std::string text);
+    // The cell read as a hexadecimal byte; nothing for an empty or foreign text.
+    [[nodiscard]] std::optional<std::uint8_t> value(int index) const;
+    void writeByte(int index, std::uint8_t value);
+
+    // The first cell that does not hold one or two hexadecimal digits.
+    [[nodiscard]] std::optional<int> firstInvalidCell() const;
+    // Every cell as a byte; only meaningful when firstInvalidCell() is empty.
+    [[nodiscard]] std::vector<std::uint8_t> bytes() const;
+
+    // The current cell: the one that last received the focus.
+    [[nodiscard]] int lastSelect() const { return m_lastSelect; }
+    void setLastSelect(int index) { m_lastSelect = index; }
+    // A cell receiving the focus: the previous current cell loses its border,
+    // this one gets it and becomes current. Unknown indexes are ignored.
+    void focusCell(int index);
+
+    [[nodiscard]] bool hasBorder(int index) const;
+    void setBorder(int index, bool bordered);
+
+    void setChangeCallback(ChangeCallback callback) { m_onChange = std::move(callback); }
+
+private:
+    void notify(int index) const;
+
+    std::vector<std::string> m_cells;
+    std::vector<bool> m_borders;
+    int m_lastSelect = 0;
+    ChangeCallback m_onChange;
+};
+
+} // namespace vantrel
