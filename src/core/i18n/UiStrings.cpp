@@ -1,0 +1,49 @@
+#include "core/i18n/UiStrings.h"
+
+#include "core/i18n/BuiltinStrings.h"
+
+namespace vantrel {
+
+std::string UiStrings::get(int n) const
+{
+    if (n >= 0 && static_cast<std::size_t>(n) < m_table.size())
+        return m_table[static_cast<std::size_t>(n)];
+    const auto& builtin = builtinEnglishStrings();
+    if (n >= 0 && static_cast<std::size_t>(n) < builtin.size())
+        return builtin[static_cast<std::size_t>(n)];
+    return {};
+}
+
+std::string UiStrings::multiline(int n) const
+{
+    return expandLineBreaks(get(n));
+}
+
+std::string UiStrings::format(int n, const std::vector<std::string>& args) const
+{
+    const std::string pattern = get(n);
+    std::string result;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        if (pattern[i] == '%' && next >= '1' && next <= '9') {
+            const auto arg = static_cast<std::size_t>(next - '1');
+            result += arg < args.size() ? args[arg] : std::string();
+            ++i;
+        } else {
+            result += pattern[i];
+        }
+    }
+    return result;
+}
+
+std::string expandLineBreaks(std::string text)
+{
+    std::size_t pos = 0;
+    while ((pos = text.find("\\n", pos)) != std::string::npos) {
+        text.replace(pos, 2, "\n");
+        pos += 1;
+    }
+    return text;
+}
+
+} // namespace vantrel
