@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/XmlDocument.h"
+
+namespace vantrel {
+
+// One known seem type of the definitions document, identified by its size.
+struct SeemTypeEntry {
+    std::string ID;
+    std::int32_t size = 0;
+    std::string tip;
+    std::string type; // lower case
+    std::string matchedPath;
+};
+
+// Fills catalog from the type elements under root, in document order, keeping
+// the entries it already had beyond the ones it rewrites. Returns what is
+// wrong with the first bad element (a missing attribute, a size that is no
+// number); entries before it are filled.
+std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
+                                                std::vector<SeemTypeEntry>& catalog);
+
+// The first type element whose "size" equals fileLength or fileLength - 1.
+[[nodiscard]] XmlElement findSeemType(const XmlElement& root, std::size_t fileLength);
+
+} // namespace vantrel

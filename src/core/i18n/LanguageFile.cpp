@@ -1,0 +1,142 @@
+#include "core/i18n/LanguageFile.h"
+
+#include "core/document/BitHelpers.h"
+#include "core/i18n/BuiltinStrings.h"
+
+namespace vantrel {
+
+namespace {
+
+std::string describeElement(const std::string& what, std::size_t position)
+{
+    return what + " " + std::to_string(position + 1);
+}
+
+} // namespace
+
+std::optional<std::string> LanguageFile::load(const std::string& path, SettingsStore& settings,
+                                              std::optional<std::int32_t> systemLcid)
+{
+    m_path = path;
+    m_index = 0;
+    const XmlLoadResult loaded = m_document.load(path);
+    if (!loaded.ok && loaded.line == 0)
+        return m_strings.format(StrReadFailed, {path, loaded.message});
+    if (!loaded.ok) {
+        return m_strings.format(StrMalformedXml,
+                                {path, loaded.message, std::to_string(loaded.line)});
+    }
+    const XmlElement root = m_document.root();
+    if (auto failure = chooseIndex(root, settings, systemLcid))
+        return path + ": " + *failure;
+    if (auto failure = readLanguages(root))
+        return path + ": " + *failure;
+    return std::nullopt;
+}
+
+std::optional<std::string> LanguageFile::choose(int index, const std::string& path,
+                                                SettingsStore& settings,
+                                                std::optional<std::int32_t> systemLcid)
+{
+    settings.setValue("language", std::to_string(index));
+    return load(path, settings, systemLcid);
+}
+
+std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
+                                                     SettingsStore& settings,
+                                                     std::optional<std::int32_t> systemLcid)
+{
+    const std::size_t count = root.children().size();
+    const auto usable = [count](std::optional<std::int64_t> n) {
+        return n && *n >= 0 && static_cast<std::size_t>(*n) < count;
+    };
+    const std::string stored = settings.read("language", "");
+    if (!stored.empty()) {
+        const auto n = parseDecimal(stored);
+        m_index = usable(n) ? static_cast<int>(*n) : 0;
+        return std::nullopt;
+    }
+    if (!systemLcid)
+        return std::nullopt;
+    const auto languages = root.children();
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        const auto value = languages[i].attribute("value");
+        if (!value)
+            return describeElement("language", i) + " has no \"value\"";
+        const auto lcid = parseHex(*value);
+        if (!lcid || static_cast<std::int64_t>(*lcid) != *systemLcid)
+            continue;
+        const auto id = parseDecimal(languages[i].attribute("id").value_or(""));
+        if (!id)
+            return describeElement("language", i) + " has no numeric \"id\"";
+        m_index = usable(id) ? static_cast<int>(*id) : 0;
+        settings.setValue("language", std::to_string(*id));
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root)
+{
+    const auto languages = root.children();
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        const auto text = languages[i].attribute("text");
+        const auto function = languages[i].attribute("function");
+        if (!text || !function)
+            return describeElement("language", i) + " needs \"text\" and \"function\"";
+        const LanguageMenuItem item{*text, *function};
+        if (i < m_languages.size())
+            m_languages[i] = item;
+        else
+            m_languages.push_back(item);
+        if (static_cast<int>(i) == m_index) {
+            if (auto failure = readStringTable(languages[i]))
+                return failure;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> LanguageFile::readStringTable(const XmlElement& language)
+{
+    for (const XmlElement& child : language.children()) {
+        if (child.name() != "StringTable")
+            continue;
+        std::vector<std::string> table;
+        const auto entries = child.children();
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            const auto text = entries[k].attribute("text");
+            if (!text) {
+                m_strings.replace(std::move(table));
+                return "string " + std::to_string(k) + " of the string table has no \"text\"";
+            }
+            table.push_back(*text);
+        }
+        m_strings.replace(std::move(table));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> LanguageFile::caption(const std::string& window,
+                                                 const std::string& control) const
+{
+    if (!m_document.isLoaded())
+        return std::nullopt;
+    for (const XmlElement& language : m_document.root().children()) {
+        const auto id = parseDecimal(language.attribute("id").value_or(""));
+        if (!id || *id != m_index)
+            continue;
+        const auto text = language.child(window + "_" + control).attribute("Caption");
+        if (!text)
+            continue;
+        std::string result = *text;
+        for (char& c : result) {
+            if (c == '$')
+                c = '&';
+        }
+        return result;
+    }
+    return std::nullopt;
+}
+
+} // namespace vantrel

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/app/SettingsStore.h"
+#include "core/app/XmlDocument.h"
+#include "core/i18n/UiStrings.h"
+
+namespace vantrel {
+
+// One entry of the Language menu: its caption and the definitions file it names.
+struct LanguageMenuItem {
+    std::string caption;
+    std::string definitionsFile;
+};
+
+// language.xml: the languages, the chosen language's string table and the
+// control captions. Choosing follows the stored "language" setting, else the
+// system locale; an unusable choice falls back to language 0.
+class LanguageFile {
+public:
+    // Loads language.xml from path and chooses the language. Returns a
+    // description of what failed (file, line, what is missing), or nothing;
+    // whatever was read before a failure stays in effect.
+    std::optional<std::string> load(const std::string& path, SettingsStore& settings,
+                                    std::optional<std::int32_t> systemLcid);
+
+    // The user picked language index from the menu: stored and loaded.
+    std::optional<std::string> choose(int index, const std::string& path, SettingsStore& settings,
+                                      std::optional<std::int32_t> systemLcid);
+
+    [[nodiscard]] int index() const { return m_index; }
+    [[nodiscard]] const std::vector<LanguageMenuItem>& languages() const { return m_languages; }
+    [[nodiscard]] const UiStrings& strings() const { return m_strings; }
+    [[nodiscard]] const XmlDocument& document() const { return m_document; }
+
+    // The caption of window_control in the chosen language with every "$"
+    // turned into "&", or nothing when language.xml has none.
+    [[nodiscard]] std::optional<std::string> caption(const std::string& window,
+                                                     const std::string& control) const;
+
+private:
+    std::optional<std::string> chooseIndex(const XmlElement& root, SettingsStore& settings,
+                                           std::optional<std::int32_t> systemLcid);
+    std::optional<std::string> readLanguages(const XmlElement& root);
+    std::optional<std::string> readStringTable(const XmlElement& language);
+
+    std::string m_path;
+    XmlDocument m_document;
+    int m_index = 0;
+    std::vector<LanguageMenuItem> m_languages;
+    UiStrings m_strings;
+};
+
+} // namespace vantrel
