@@ -1,0 +1,14 @@
+#include "gui/app/SystemLocale.h"
+
+#include "core/i18n/LocaleLcid.h"
+
+#include <QLocale>
+
+namespace vantrel {
+
+std::optional<std::int32_t> systemDefaultLcid()
+{
+    return lcidForLocaleName(QLocale::system().name().toStdString());
+}
+
+} // namespace vantrel

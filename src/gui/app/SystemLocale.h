@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace vantrel {
+
+// The Windows locale identifier of the system's locale, if the table knows it.
+[[nodiscard]] std::optional<std::int32_t> systemDefaultLcid();
+
+} // namespace vantrel

@@ -1,0 +1,51 @@
+#include "gui/i18n/ApplyLanguage.h"
+
+#include "core/i18n/LanguageFile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QWidget>
+
+namespace vantrel {
+
+namespace {
+
+// Only these kinds carry a caption; text boxes, option buttons, lists, trees
+// and sliders keep whatever they show.
+void setCaption(QObject* control, const QString& caption)
+{
+    if (auto* frame = qobject_cast<QGroupBox*>(control))
+        frame->setTitle(caption);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(caption);
+    else if (auto* menu = qobject_cast<QMenu*>(control))
+        menu->setTitle(caption);
+    else if (auto* button = qobject_cast<QPushButton*>(control))
+        button->setText(caption);
+    else if (auto* check = qobject_cast<QCheckBox*>(control))
+        check->setText(caption);
+    else if (auto* action = qobject_cast<QAction*>(control); action && !action->menu())
+        action->setText(caption);
+}
+
+} // namespace
+
+void ApplyLanguage(QWidget* window, const LanguageFile& language)
+{
+    const std::string windowName = window->objectName().toStdString();
+    const QList<QObject*> controls = window->findChildren<QObject*>();
+    for (QObject* control : controls) {
+        if (control->objectName().isEmpty())
+            continue;
+        const auto caption = language.caption(windowName, control->objectName().toStdString());
+        if (caption)
+            setCaption(control, QString::fromStdString(*caption));
+    }
+}
+
+} // namespace vantrel

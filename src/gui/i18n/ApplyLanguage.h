@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace vantrel {
+
+class LanguageFile;
+
+// Captions the frames, labels, menus, menu items, buttons and check boxes of
+// window from language.xml (looked up as "<window>_<control>" by objectName).
+// Anything without a caption there keeps its text; nothing is reported.
+void ApplyLanguage(QWidget* window, const LanguageFile& language);
+
+} // namespace vantrel
