@@ -1,0 +1,118 @@
+#include "core/i18n/BuiltinStrings.h"
+
+namespace vantrel {
+
+const std::vector<std::string>& builtinEnglishStrings() {
+    // The English table of data/language.xml, text for text.
+    static const std::vector<std::string> strings = {
+        // 0: status bar while a file is open
+        "File loaded. Make your changes, then save them with Ctrl+S.",
+        // 1: status bar while no file is open
+        "No file open. Press Ctrl+O to open a seem file.",
+        // 2: colour scheme title too long
+        "The title of a colour scheme can hold at most five characters.",
+        // 3: definitions file not loadable
+        "The seem definitions for this language could not be loaded. Check that the definitions "
+        "file named in language.xml is in the program folder.",
+        // 4: help file missing
+        "The help file help.chm was not found in the program folder.",
+        // 5: Open dialog title
+        "Open Seem File",
+        // 6: Save As dialog title
+        "Save Seem File As",
+        // 7: seem folder browser title
+        "Choose the folder that holds your phone's seem files:",
+        // 8: Open and Save As filter
+        "Seem files (*.seem)|*.seem|Binary files (*.bin)|*.bin|All files (*.*)|*.*",
+        // 9: file too large
+        "This file is too large to be a seem file. Seem files hold at most 5000 bytes.",
+        // 10: information frame caption
+        "Information",
+        // 11: seem type without editor
+        "Vantrel knows this seem type but has no editor for it. Its bytes are shown in the grid.",
+        // 12: editor could not be filled
+        "The editor could not be filled completely from the seem definitions. Some items may be "
+        "missing or wrong.",
+        // 13: item without description
+        "There is no description for this item.",
+        // 14: Edit menu command for a switch that is off
+        "Switch &On",
+        // 15: Edit menu command for a switch that is on
+        "Switch O&ff",
+        // 16: prefix of the function tree path
+        "Location",
+        // 17: cell status line: offset
+        "Offset",
+        // 18: cell status line: hex
+        "   Hex",
+        // 19: cell status line: decimal
+        "   Decimal",
+        // 20: cell status line: binary
+        "   Binary",
+        // 21: language file not readable
+        "The language file language.xml could not be read. The built-in English texts are used.",
+        // 22: GPRS text Save dialog title
+        "Save GPRS Date Text Seem File",
+        // 23: GPRS text Save dialog filter
+        "Seem files (*.seem)|*.seem|All files (*.*)|*.*",
+        // 24: outer text Save dialog title
+        "Save Outer-Screen Text Seem File",
+        // 25: outer text Save dialog filter
+        "Seem files (*.seem)|*.seem|All files (*.*)|*.*",
+        // 26: outer text saved, before the path
+        "Saving the outer-screen text file",
+        // 27: outer text saved, after the path; ending of a successful association change
+        "succeeded.",
+        // 28: ending of a refused association change
+        "failed: Windows did not accept the change. Administrator rights may be needed.",
+        // 29: ending of a failed association change
+        "failed because of an unexpected error.",
+        // 30: outer text too long
+        "Too long: only the first 8 characters will be saved.",
+        // 31: outer text fits
+        "The outer screen shows at most 6 Chinese characters.",
+        // 32: custom GPRS text limit
+        "The custom text holds at most 13 characters; the rest is not saved.",
+        // 33: association made
+        "Seem files are now associated with Vantrel. Double-click a seem file to open it here.",
+        // 34: body of every association message
+        "Vantrel's .seem file association ",
+        // 35: prefix of the removal messages
+        "Removing ",
+        // 36: About window title
+        "About Vantrel",
+        // 37: GPRS text window title
+        "GPRS Date Text",
+        // 38: outer text window title
+        "Outer-Screen Text",
+        // 39: tip window title
+        "Feature Tip",
+        // 40: GPRS option: always the date
+        "Always show the date",
+        // 41: GPRS option: nothing
+        "Show nothing",
+        // 42: GPRS option: custom text
+        "Show my own text:",
+        // 43: start page hint
+        "Open a seem file with Ctrl+O, from the File menu, or by right-clicking this window.\\nSet "
+        "your seem folder in the Tools menu to open the phone's files straight from "
+        "there.\\nVantrel recognises each file by its size. Keep a backup of your original files "
+        "before you change them.",
+        // 44: read failure: path, reason
+        "The file %1 could not be read: %2",
+        // 45: empty file: path
+        "The file %1 is empty. A seem file holds at least one byte.",
+        // 46: save failure: path, reason
+        "The file %1 could not be saved: %2. The file on disk was left unchanged.",
+        // 47: cell without a byte: offset decimal, offset hex
+        "The cell at offset %1 (hex %2) does not hold a hexadecimal byte (00 to FF). Nothing was "
+        "saved.",
+        // 48: malformed XML: path, message, line
+        "The file %1 is not well-formed XML: %2 (line %3).",
+        // 49: start-up failure: description
+        "Vantrel could not start: %1",
+    };
+    return strings;
+}
+
+} // namespace vantrel
