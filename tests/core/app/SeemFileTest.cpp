@@ -1,0 +1,100 @@
+#include "core/app/SeemFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
+
+using namespace vantrel;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SeemFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("vantrel-seem-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override
+    {
+        fs::permissions(m_dir, fs::perms::owner_all);
+        fs::remove_all(m_dir);
+    }
+    std::string file(const std::string& name, std::size_t length, std::uint8_t fill = 0x5A)
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << std::string(length, static_cast<char>(fill));
+        return path.string();
+    }
+    static std::vector<std::uint8_t> contents(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(SeemFileTest, SizeLimitIsFiveThousandBytes)
+{
+    const auto exact = readSeemFile(file("exact.seem", 5000));
+    EXPECT_EQ(exact.status, SeemFileRead::Status::Ok);
+    EXPECT_EQ(exact.bytes.size(), 5000u);
+    EXPECT_EQ(readSeemFile(file("big.seem", 5001)).status, SeemFileRead::Status::TooLarge);
+    EXPECT_EQ(readSeemFile(file("empty.seem", 0)).status, SeemFileRead::Status::Empty);
+}
+
+TEST_F(SeemFileTest, MissingFilesAndFoldersFailWithAReason)
+{
+    const auto missing = readSeemFile((m_dir / "nothing.seem").string());
+    EXPECT_EQ(missing.status, SeemFileRead::Status::Failed);
+    EXPECT_FALSE(missing.reason.empty());
+    EXPECT_EQ(readSeemFile(m_dir.string()).status, SeemFileRead::Status::Failed);
+}
+
+TEST_F(SeemFileTest, WritingOverALongerFileLeavesExactlyTheNewBytes)
+{
+    const std::string path = file("long.seem", 300);
+    const std::vector<std::uint8_t> bytes{0x0A, 0xFF, 0x00};
+    EXPECT_FALSE(writeFileAtomically(path, bytes).has_value());
+    EXPECT_EQ(contents(path), bytes);
+}
+
+TEST_F(SeemFileTest, WritingKeepsThePermissionsOfTheOldFile)
+{
+    const std::string path = file("mode.seem", 4);
+    ::chmod(path.c_str(), 0640);
+    EXPECT_FALSE(writeFileAtomically(path, {1, 2}).has_value());
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(SeemFileTest, ReadOnlyFileOrFolderRefusesAndLosesNothing)
+{
+    const std::string path = file("locked.seem", 8, 0x11);
+    ::chmod(path.c_str(), 0444);
+    EXPECT_TRUE(writeFileAtomically(path, {1, 2, 3}).has_value());
+    EXPECT_EQ(contents(path), std::vector<std::uint8_t>(8, 0x11));
+
+    const std::string inFolder = file("folder.seem", 8, 0x22);
+    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    const auto failure = writeFileAtomically(inFolder, {1});
+    fs::permissions(m_dir, fs::perms::owner_all);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("read-only"), std::string::npos);
+    EXPECT_EQ(contents(inFolder), std::vector<std::uint8_t>(8, 0x22));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+}
+
+TEST_F(SeemFileTest, MissingFolderAndFolderTargetFail)
+{
+    EXPECT_TRUE(writeFileAtomically((m_dir / "no" / "such.seem").string(), {1}).has_value());
+    EXPECT_TRUE(writeFileAtomically(m_dir.string(), {1}).has_value());
+}

@@ -1,0 +1,178 @@
+#include "core/i18n/LanguageFile.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/LocaleLcid.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace vantrel;
+
+namespace {
+
+constexpr const char* kTwoLanguages = R"(<languages>
+  <lang id="0" value="804" text="简体中文" function="seem_zh.xml">
+    <StringTable><s text="已载入"/><s text="未打开"/></StringTable>
+    <Form1_mnuOpen Caption="打开($O)"/>
+  </lang>
+  <lang id="1" value="409" text="English" function="seem_en.xml">
+    <StringTable><s text="Loaded"/><s text="Nothing open"/></StringTable>
+    <Form1_mnuOpen Caption="$Open $now"/>
+    <Form1_txtBox Caption="ignored by kind, not here"/>
+  </lang>
+</languages>)";
+
+class LanguageFileTest : public ::testing::Test {
+protected:
+    std::string write(const std::string& text)
+    {
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("vantrel-lang-" + std::to_string(::getpid()) + "-" +
+                           std::to_string(m_count++) + ".xml");
+        std::ofstream(path) << text;
+        m_paths.push_back(path);
+        return path.string();
+    }
+    void TearDown() override
+    {
+        for (const auto& path : m_paths)
+            std::filesystem::remove(path);
+    }
+
+    MemorySettingsStore settings;
+    LanguageFile language;
+
+private:
+    int m_count = 0;
+    std::vector<std::filesystem::path> m_paths;
+};
+
+} // namespace
+
+TEST_F(LanguageFileTest, StoredChoiceBeatsAMatchingLocale)
+{
+    settings.setValue("language", "1");
+    EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0804).has_value());
+    EXPECT_EQ(language.index(), 1);
+    EXPECT_EQ(language.strings().get(0), "Loaded");
+}
+
+TEST_F(LanguageFileTest, LocaleMatchChoosesAndStoresTheLanguage)
+{
+    EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0409).has_value());
+    EXPECT_EQ(language.index(), 1);
+    EXPECT_EQ(settings.value("language"), "1");
+}
+
+TEST_F(LanguageFileTest, LowerCaseValueMatches)
+{
+    const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml"/>
+        <b id="1" value="c04" text="B" function="b.xml"/></l>)";
+    EXPECT_FALSE(language.load(write(file), settings, 0x0C04).has_value());
+    EXPECT_EQ(language.index(), 1);
+}
+
+TEST_F(LanguageFileTest, NoMatchUsesLanguageZeroAndStoresNothing)
+{
+    EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0407).has_value());
+    EXPECT_EQ(language.index(), 0);
+    EXPECT_FALSE(settings.value("language").has_value());
+    EXPECT_EQ(language.strings().get(1), "未打开");
+}
+
+TEST_F(LanguageFileTest, UnknownStoredNumberFallsBackToLanguageZero)
+{
+    for (const char* stored : {"7", "-1", "two"}) {
+        settings.setValue("language", stored);
+        LanguageFile fresh;
+        EXPECT_FALSE(fresh.load(write(kTwoLanguages), settings, std::nullopt).has_value());
+        EXPECT_EQ(fresh.index(), 0) << stored;
+        EXPECT_EQ(fresh.strings().get(0), "已载入") << stored;
+    }
+}
+
+TEST_F(LanguageFileTest, MenuItemsFollowTheLanguagesAndSwitchingAddsNone)
+{
+    const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml"/>
+        <b id="1" value="409" text="B" function="b.xml"/>
+        <c id="2" value="407" text="C" function="c.xml"/></l>)";
+    const std::string path = write(file);
+    EXPECT_FALSE(language.load(path, settings, std::nullopt).has_value());
+    ASSERT_EQ(language.languages().size(), 3u);
+    EXPECT_EQ(language.languages()[2].caption, "C");
+    EXPECT_EQ(language.languages()[1].definitionsFile, "b.xml");
+    EXPECT_FALSE(language.choose(2, path, settings, std::nullopt).has_value());
+    EXPECT_FALSE(language.choose(0, path, settings, std::nullopt).has_value());
+    EXPECT_EQ(language.languages().size(), 3u);
+    EXPECT_EQ(settings.value("language"), "0");
+}
+
+TEST_F(LanguageFileTest, CaptionsTurnEveryDollarIntoAnAccessKeyMarker)
+{
+    settings.setValue("language", "1");
+    ASSERT_FALSE(language.load(write(kTwoLanguages), settings, std::nullopt).has_value());
+    EXPECT_EQ(language.caption("Form1", "mnuOpen"), "&Open &now");
+    EXPECT_FALSE(language.caption("Form1", "mnuSave").has_value());
+    EXPECT_FALSE(language.caption("frmTip", "mnuOpen").has_value());
+}
+
+TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish)
+{
+    const auto failure = language.load("/nonexistent/language.xml", settings, 0x0804);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("/nonexistent/language.xml"), std::string::npos);
+    EXPECT_EQ(language.strings().get(5), builtinEnglishStrings()[5]);
+    EXPECT_FALSE(language.strings().get(43).empty());
+    EXPECT_FALSE(language.caption("Form1", "mnuOpen").has_value());
+}
+
+TEST_F(LanguageFileTest, MalformedFileReportsItsLine)
+{
+    const std::string path = write("<l>\n<a id=\"0\">\n<StringTable>\n</a>\n</l>");
+    const auto failure = language.load(path, settings, std::nullopt);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find(path), std::string::npos);
+    EXPECT_NE(failure->find("4"), std::string::npos);
+}
+
+TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore)
+{
+    const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml">
+        <StringTable><s text="zero"/><s/><s text="two"/></StringTable></a></l>)";
+    EXPECT_TRUE(language.load(write(file), settings, std::nullopt).has_value());
+    EXPECT_EQ(language.strings().get(0), "zero");
+    EXPECT_EQ(language.strings().get(2), builtinEnglishStrings()[2]);
+}
+
+TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFails)
+{
+    const std::string file = R"(<l><a id="0" text="A" function="a.xml"/></l>)";
+    EXPECT_TRUE(language.load(write(file), settings, 0x0804).has_value());
+    EXPECT_EQ(language.index(), 0);
+}
+
+TEST(UiStrings, FormatAndLineBreaks)
+{
+    const UiStrings strings({"a\\nb", "%1 of %2, %3"});
+    EXPECT_EQ(strings.multiline(0), "a\nb");
+    EXPECT_EQ(strings.format(1, {"x", "y"}), "x of y, ");
+    EXPECT_EQ(strings.get(StrReadFailed), builtinEnglishStrings()[StrReadFailed]);
+    EXPECT_EQ(strings.get(-1), "");
+    EXPECT_EQ(strings.get(100000), "");
+}
+
+TEST(LocaleLcid, TableCoversTheShippedLanguagesAndTheChineseRegions)
+{
+    EXPECT_EQ(lcidForLocaleName("zh_CN"), 0x0804);
+    EXPECT_EQ(lcidForLocaleName("zh_TW"), 0x0404);
+    EXPECT_EQ(lcidForLocaleName("zh_HK"), 0x0C04);
+    EXPECT_EQ(lcidForLocaleName("zh_SG"), 0x1004);
+    EXPECT_EQ(lcidForLocaleName("en_US"), 0x0409);
+    EXPECT_EQ(lcidForLocaleName("en-GB"), 0x0809);
+    EXPECT_EQ(lcidForLocaleName("zh_CN.UTF-8"), 0x0804);
+    EXPECT_EQ(lcidForLocaleName("en"), 0x0409);
+    EXPECT_FALSE(lcidForLocaleName("C").has_value());
+    EXPECT_FALSE(lcidForLocaleName("").has_value());
+}
