@@ -1,0 +1,44 @@
+#include "core/document/CellStatus.h"
+
+#include "core/document/BitHelpers.h"
+#include "core/i18n/UiStrings.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kStrIndexLabel = 17;
+constexpr int kStrTextLabel = 18;
+constexpr int kStrDecimalLabel = 19;
+constexpr int kStrBinaryLabel = 20;
+constexpr const char* kUnknownValue = "?";
+
+// One or two hexadecimal digits, the only texts every reader accepts as a byte.
+std::optional<std::uint8_t> cellByte(std::string_view cellText) {
+    if (cellText.size() > 2)
+        return std::nullopt;
+    const auto value = parseHex(cellText);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*value);
+}
+
+} // namespace
+
+std::string cellStatusText(int byteIndex, std::string_view cellText, const UiStrings& strings) {
+    const auto value = cellByte(cellText);
+    const std::string decimal = value ? std::to_string(*value) : kUnknownValue;
+    const std::string binary = value ? LongToBin(*value) : kUnknownValue;
+
+    std::string status;
+    status += strings.get(kStrIndexLabel) + ": " + std::to_string(byteIndex);
+    status += strings.get(kStrTextLabel) + ": " + std::string(cellText);
+    status += strings.get(kStrDecimalLabel) + ": " + decimal;
+    status += strings.get(kStrBinaryLabel) + ": " + binary;
+    return status;
+}
+
+} // namespace vantrel

@@ -1,0 +1,119 @@
+#include "core/document/GridCursor.h"
+
+#include "core/document/ByteGrid.h"
+#include "core/document/GridGeometry.h"
+
+#include <algorithm>
+#include <string>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kDigitsPerCell = 2;
+
+std::optional<char> upperHexDigit(char typed) {
+    if ((typed >= '0' && typed <= '9') || (typed >= 'A' && typed <= 'F'))
+        return typed;
+    if (typed >= 'a' && typed <= 'f')
+        return static_cast<char>(typed - 'a' + 'A');
+    return std::nullopt;
+}
+
+} // namespace
+
+int GridCursor::caret() const {
+    // An editor may have rewritten the cell since the caret was placed.
+    return std::min(m_caret, caretLimit());
+}
+
+void GridCursor::focus(int byteIndex) {
+    m_index = byteIndex;
+    m_caret = 0;
+}
+
+void GridCursor::setCaret(int caret) {
+    m_caret = std::clamp(caret, 0, caretLimit());
+}
+
+std::optional<int> GridCursor::moveLeft() {
+    if (caret() > 0) {
+        m_caret = caret() - 1;
+        return std::nullopt;
+    }
+    return moveFocusTo(m_index - 1);
+}
+
+std::optional<int> GridCursor::moveRight() {
+    if (caret() < caretLimit()) {
+        m_caret = caret() + 1;
+        return std::nullopt;
+    }
+    return moveFocusTo(m_index + 1);
+}
+
+std::optional<int> GridCursor::moveUp() {
+    return moveFocusTo(m_index - grid::kCellsPerRow);
+}
+
+std::optional<int> GridCursor::moveDown() {
+    return moveFocusTo(m_index + grid::kCellsPerRow);
+}
+
+std::optional<int> GridCursor::typeCharacter(char typed) {
+    const auto digit = upperHexDigit(typed);
+    if (!digit || !m_grid.contains(m_index))
+        return std::nullopt;
+
+    std::optional<int> movedTo;
+    if (caret() >= kDigitsPerCell) {
+        // Typing runs on into the next cell, as the two digits of one byte
+        // are followed by those of the next; past the last cell it stops.
+        if (!m_grid.contains(m_index + 1))
+            return std::nullopt;
+        focus(m_index + 1);
+        movedTo = m_index;
+    }
+
+    std::string text = m_grid.text(m_index);
+    const auto at = static_cast<std::size_t>(caret());
+    if (at < text.size())
+        text[at] = *digit;
+    else
+        text.push_back(*digit);
+    m_caret = caret() + 1;
+    m_grid.setText(m_index, std::move(text));
+    return movedTo;
+}
+
+void GridCursor::backspace() {
+    const int at = caret();
+    if (at == 0 || !m_grid.contains(m_index))
+        return;
+    std::string text = m_grid.text(m_index);
+    text.erase(static_cast<std::size_t>(at - 1), 1);
+    m_caret = at - 1;
+    m_grid.setText(m_index, std::move(text));
+}
+
+void GridCursor::deleteForward() {
+    const int at = caret();
+    std::string text = m_grid.text(m_index);
+    if (static_cast<std::size_t>(at) >= text.size())
+        return;
+    text.erase(static_cast<std::size_t>(at), 1);
+    m_grid.setText(m_index, std::move(text));
+}
+
+int GridCursor::caretLimit() const {
+    return std::min(static_cast<int>(m_grid.text(m_index).size()), kDigitsPerCell);
+}
+
+std::optional<int> GridCursor::moveFocusTo(int byteIndex) {
+    if (!m_navigationEnabled || !m_grid.contains(byteIndex))
+        return std::nullopt;
+    focus(byteIndex);
+    return byteIndex;
+}
+
+} // namespace vantrel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+
+namespace vantrel {
+
+class ByteGrid;
+
+// The one cell being edited and the caret inside its text, with the rules for
+// moving between cells and for typing digits. It writes through the ByteGrid;
+// whenever the focus has to go to another cell it moves there itself and
+// returns that cell's index, so the view can run the cell-focus behaviour.
+//
+// The caret runs from 0 (before the first digit) to 2 (after the second), and
+// never past the end of a shorter text. Right moves the focus on when the
+// caret can go no further in its cell: after the second digit, or at the end
+// of a text of fewer than two characters, so a short cell never traps it.
+class GridCursor {
+  public:
+    explicit GridCursor(ByteGrid& grid) : m_grid(grid) {}
+
+    [[nodiscard]] int index() const { return m_index; }
+    [[nodiscard]] int caret() const;
+
+    // The focus arrived at byteIndex from elsewhere: caret before the first digit.
+    void focus(int byteIndex);
+    // Caret within the current cell, clamped to what its text allows.
+    void setCaret(int caret);
+
+    // Whether arrows may leave the cell (only while a file is open); without
+    // it Left and Right still move the caret and Up and Down do nothing.
+    void setNavigationEnabled(bool enabled) { m_navigationEnabled = enabled; }
+    [[nodiscard]] bool navigationEnabled() const { return m_navigationEnabled; }
+
+    // Navigation: each returns the cell the focus moved to, if it moved.
+    std::optional<int> moveLeft();
+    std::optional<int> moveRight();
+    std::optional<int> moveUp();
+    std::optional<int> moveDown();
+    void moveHome() { m_caret = 0; }
+    void moveEnd() { m_caret = caretLimit(); }
+
+    // Value entry. A hexadecimal digit overwrites the character at the caret
+    // (or is appended) in upper case; after the second digit it goes on to the
+    // next cell's first digit, and the return value names that cell. Anything
+    // else is ignored.
+    std::optional<int> typeCharacter(char typed);
+    void backspace();
+    void deleteForward();
+
+  private:
+    [[nodiscard]] int caretLimit() const;
+    std::optional<int> moveFocusTo(int byteIndex);
+
+    ByteGrid& m_grid;
+    int m_index = 0;
+    int m_caret = 0;
+    bool m_navigationEnabled = true;
+};
+
+} // namespace vantrel
