@@ -1,0 +1,70 @@
+#pragma once
+
+#include "gui/dialogs/DialogAnswerer.h"
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace vantrel {
+
+// A dialog answerer for tests: hands out scripted answers in order and keeps
+// every request, so a test can check what the user would have been asked.
+//
+//     ScriptedDialogs dialogs;
+//     dialogs.openFiles = {"/tmp/x.seem"};   // the next Open dialog picks this file
+//     dialogs.saveFiles = {std::nullopt};    // the next Save dialog is cancelled
+//     CommDlg::setAnswerer(&dialogs);        // undone when dialogs is destroyed
+//     ...
+//     EXPECT_EQ(dialogs.fileRequests.at(0).title, expectedTitle);
+//     EXPECT_EQ(dialogs.messages.at(0).icon, MessageIcon::Critical);
+//
+// Each kind of dialog has its own queue; a dialog whose queue is empty is
+// answered as if the user cancelled it.
+class ScriptedDialogs : public DialogAnswerer {
+  public:
+    // Answers, first in first out; std::nullopt (or false) scripts a cancel.
+    std::deque<std::optional<QString>> openFiles;
+    std::deque<std::optional<QString>> saveFiles;
+    std::deque<std::optional<QColor>> colors;
+    std::deque<std::optional<QFont>> fonts;
+    std::deque<bool> printerConfirmations;
+
+    // Requests, in the order they were made; Open and Save share one list.
+    std::vector<FileDialogRequest> fileRequests;
+    std::vector<ColorDialogRequest> colorRequests;
+    std::vector<FontDialogRequest> fontRequests;
+    std::vector<PrinterDialogRequest> printerRequests;
+    std::vector<HelpRequest> helpRequests;
+    std::vector<MessageRequest> messages;
+
+    std::optional<QString> answerFile(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        return next(request.kind == FileDialogKind::Open ? openFiles : saveFiles, std::nullopt);
+    }
+    std::optional<QColor> answerColor(const ColorDialogRequest& request) override {
+        colorRequests.push_back(request);
+        return next(colors, std::nullopt);
+    }
+    std::optional<QFont> answerFont(const FontDialogRequest& request) override {
+        fontRequests.push_back(request);
+        return next(fonts, std::nullopt);
+    }
+    bool answerPrinter(const PrinterDialogRequest& request) override {
+        printerRequests.push_back(request);
+        return next(printerConfirmations, false);
+    }
+    void openHelp(const HelpRequest& request) override { helpRequests.push_back(request); }
+    void showMessage(const MessageRequest& request) override { messages.push_back(request); }
+
+  private:
+    template <typename T, typename Cancel> static T next(std::deque<T>& queue, Cancel cancel) {
+        if (queue.empty())
+            return T(cancel);
+        T answer = std::move(queue.front());
+        queue.pop_front();
+        return answer;
+    }
+};
+
+} // namespace vantrel
