@@ -1,0 +1,377 @@
+#include "gui/document/ByteGridView.h"
+
+#include "core/document/ByteGrid.h"
+#include "core/document/CellStatus.h"
+#include "core/document/GridGeometry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+using namespace grid;
+
+constexpr int kPxCellWidth = twipsToPx(kTwipCellWidth);
+constexpr int kPxCellHeight = twipsToPx(kTwipCellHeight);
+constexpr int kPxRowPitch = twipsToPx(kTwipPitchY);
+// Kept above and below a cell scrolled into view, as at the top of the sheet.
+constexpr int kPxScrollMargin = twipsToPx(kTwipFirstCellTop);
+constexpr int kPxCaretInset = 3;
+
+// 9-point Tahoma at the 96 dpi the twip layout is drawn for; a pixel size
+// keeps the digits in proportion to the cells on any screen.
+QFont makeCellFont() {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
+    : QAbstractScrollArea(parent), m_grid(grid), m_strings(strings), m_cursor(grid),
+      m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont) {
+    setObjectName(QStringLiteral("picEdit"));
+    viewport()->setObjectName(QStringLiteral("picText"));
+    verticalScrollBar()->setObjectName(QStringLiteral("v_sb"));
+
+    // The sheet is a grey surface the white cells stand on.
+    viewport()->setBackgroundRole(QPalette::Window);
+    viewport()->setAutoFillBackground(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_cursor.setNavigationEnabled(false);
+
+    m_grid.setChangeCallback([this](int index) { onGridChanged(index); });
+    updateScrollRange();
+}
+
+ByteGridView::~ByteGridView() {
+    m_grid.setChangeCallback(nullptr);
+}
+
+void ByteGridView::rebuild() {
+    m_cursor.focus(0);
+    updateScrollRange();
+    verticalScrollBar()->setValue(0);
+    viewport()->update();
+}
+
+void ByteGridView::focusCell(int index) {
+    if (!m_grid.contains(index))
+        return;
+    updateCell(m_cursor.index()); // its caret goes away
+    m_cursor.focus(index);
+    runGotFocus(index);
+    if (m_cellsEnabled && isEnabled())
+        setFocus(Qt::OtherFocusReason);
+    restartCaretBlink();
+}
+
+void ByteGridView::runGotFocus(int index) {
+    m_grid.focusCell(index);
+    scrollToCell(index);
+    updateCell(index);
+    emit cellFocused(index);
+}
+
+void ByteGridView::setNavigationEnabled(bool enabled) {
+    m_cursor.setNavigationEnabled(enabled);
+}
+
+void ByteGridView::setCellsEnabled(bool enabled) {
+    if (m_cellsEnabled == enabled)
+        return;
+    m_cellsEnabled = enabled;
+    setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+    if (!enabled && hasFocus())
+        clearFocus();
+    viewport()->update();
+}
+
+void ByteGridView::scrollToCell(int index) {
+    if (!m_grid.contains(index))
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    const int pxTop = twipsToPx(cellTwipTop(index));
+    const int pxBottom = pxTop + kPxCellHeight;
+    const int pxVisible = viewport()->height();
+    if (pxTop - kPxScrollMargin < bar->value())
+        bar->setValue(pxTop - kPxScrollMargin);
+    else if (pxBottom + kPxScrollMargin > bar->value() + pxVisible)
+        bar->setValue(pxBottom + kPxScrollMargin - pxVisible);
+}
+
+QRect ByteGridView::cellRect(int index) const {
+    if (!m_grid.contains(index))
+        return {};
+    return {twipsToPx(cellTwipLeft(index)), twipsToPx(cellTwipTop(index)) - scrollPx(),
+            kPxCellWidth, kPxCellHeight};
+}
+
+int ByteGridView::cellAt(const QPoint& viewportPos) const {
+    // Hit-test at the pixel's centre so the answer matches the drawn cells.
+    const int half = kTwipsPerPixel / 2;
+    const auto index =
+        cellAtTwip(pxToTwips(viewportPos.x()) + half,
+                   pxToTwips(viewportPos.y() + scrollPx()) + half, m_grid.cellCount());
+    return index.value_or(-1);
+}
+
+QString ByteGridView::cellStatus(int index) const {
+    return QString::fromStdString(cellStatusText(index, m_grid.text(index), m_strings));
+}
+
+QSize ByteGridView::sizeHint() const {
+    return {twipsToPx(kTwipViewportWidth), twipsToPx(kTwipViewportHeight)};
+}
+
+void ByteGridView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.setFont(m_cellFont);
+    const QPalette::ColorGroup group =
+        (m_cellsEnabled && isEnabled()) ? QPalette::Active : QPalette::Disabled;
+
+    // Only the rows that cross the damaged area are visited.
+    const QRect dirty = event->rect();
+    const int twipTop = pxToTwips(dirty.top() + scrollPx()) - kTwipFirstCellTop;
+    const int twipBottom = pxToTwips(dirty.bottom() + 1 + scrollPx()) - kTwipFirstCellTop;
+    const int lastRow = cellRow(m_grid.cellCount() - 1);
+    const int firstRow = std::max(0, twipTop / kTwipPitchY - 1);
+    const int endRow = std::min(lastRow, twipBottom / kTwipPitchY + 1);
+    for (int row = firstRow; row <= endRow; ++row) {
+        const int rowEnd = std::min(m_grid.cellCount(), (row + 1) * kCellsPerRow);
+        for (int index = row * kCellsPerRow; index < rowEnd; ++index) {
+            const QRect rect = cellRect(index);
+            if (rect.intersects(dirty))
+                paintCell(painter, index, rect, group);
+        }
+    }
+    paintCaret(painter, group);
+}
+
+void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
+                             QPalette::ColorGroup group) {
+    // Disabled cells grey only their digits: the cells themselves and the
+    // marks the colour editor puts on them must stay easy to see.
+    const QPalette& colours = palette();
+    painter.fillRect(rect, colours.color(QPalette::Active, QPalette::Base));
+    if (m_grid.hasBorder(index)) {
+        painter.setPen(colours.color(QPalette::Active, QPalette::WindowText));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    }
+    const QString text = cellText(index);
+    if (text.isEmpty())
+        return;
+    const int pxBaseline =
+        rect.top() + (rect.height() - m_cellMetrics.height()) / 2 + m_cellMetrics.ascent();
+    painter.setPen(colours.color(group, QPalette::Text));
+    painter.drawText(QPoint(textPxLeft(rect, text), pxBaseline), text);
+}
+
+void ByteGridView::paintCaret(QPainter& painter, QPalette::ColorGroup group) {
+    const int index = m_cursor.index();
+    if (!hasFocus() || !m_caretShown || !m_cellsEnabled || !m_grid.contains(index))
+        return;
+    const QRect rect = cellRect(index);
+    const QString text = cellText(index);
+    const int pxX =
+        textPxLeft(rect, text) + m_cellMetrics.horizontalAdvance(text.left(m_cursor.caret()));
+    painter.setPen(palette().color(group, QPalette::Text));
+    painter.drawLine(pxX, rect.top() + kPxCaretInset, pxX, rect.bottom() - kPxCaretInset);
+}
+
+QString ByteGridView::cellText(int index) const {
+    return QString::fromStdString(m_grid.text(index)).toUpper();
+}
+
+int ByteGridView::textPxLeft(const QRect& rect, const QString& text) const {
+    return rect.left() + (rect.width() - m_cellMetrics.horizontalAdvance(text)) / 2;
+}
+
+int ByteGridView::caretAt(int index, int viewportX) const {
+    // The character boundary nearest to the click, as in a text field.
+    const QString text = cellText(index);
+    const int pxLeft = textPxLeft(cellRect(index), text);
+    int best = 0;
+    int bestDistance = std::abs(viewportX - pxLeft);
+    for (int caret = 1; caret <= std::min<int>(text.size(), 2); ++caret) {
+        const int distance =
+            std::abs(viewportX - pxLeft - m_cellMetrics.horizontalAdvance(text.left(caret)));
+        if (distance < bestDistance) {
+            best = caret;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void ByteGridView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void ByteGridView::scrollContentsBy(int /*dx*/, int dy) {
+    viewport()->scroll(0, dy);
+}
+
+void ByteGridView::keyPressEvent(QKeyEvent* event) {
+    if (!m_cellsEnabled || !m_grid.contains(m_cursor.index())) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    const int before = m_cursor.index();
+    if (handleNavigationKey(event) || handleValueKey(event)) {
+        updateCell(before);
+        restartCaretBlink();
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool ByteGridView::handleNavigationKey(const QKeyEvent* event) {
+    std::optional<int> movedTo;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        movedTo = m_cursor.moveLeft();
+        break;
+    case Qt::Key_Right:
+        movedTo = m_cursor.moveRight();
+        break;
+    case Qt::Key_Up:
+        movedTo = m_cursor.moveUp();
+        break;
+    case Qt::Key_Down:
+        movedTo = m_cursor.moveDown();
+        break;
+    case Qt::Key_Home:
+        m_cursor.moveHome();
+        break;
+    case Qt::Key_End:
+        m_cursor.moveEnd();
+        break;
+    default:
+        return false;
+    }
+    if (movedTo)
+        runGotFocus(*movedTo);
+    return true;
+}
+
+bool ByteGridView::handleValueKey(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace) {
+        m_cursor.backspace();
+        return true;
+    }
+    if (event->key() == Qt::Key_Delete) {
+        m_cursor.deleteForward();
+        return true;
+    }
+    const QString typed = event->text();
+    const auto commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (typed.size() != 1 || (event->modifiers() & commandKeys) || !typed.front().isPrint())
+        return false;
+    // Every printable key is taken, so letters that are not digits cannot
+    // reach a shortcut by accident; the cursor drops what is not hexadecimal.
+    const char16_t unit = typed.front().unicode();
+    if (unit < 0x80) {
+        if (const auto movedTo = m_cursor.typeCharacter(static_cast<char>(unit)))
+            runGotFocus(*movedTo);
+    }
+    return true;
+}
+
+void ByteGridView::mousePressEvent(QMouseEvent* event) {
+    const int index = cellAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || index < 0 || !m_cellsEnabled) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    focusCell(index);
+    m_cursor.setCaret(caretAt(index, event->position().toPoint().x()));
+    updateCell(index);
+    event->accept();
+}
+
+void ByteGridView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // Tabbing into the grid focuses its edit cell, as it would a text field.
+    const bool byKeyboard =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (byKeyboard && m_grid.contains(m_cursor.index()))
+        runGotFocus(m_cursor.index());
+    restartCaretBlink();
+}
+
+void ByteGridView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    m_caretBlink.stop();
+    updateCell(m_cursor.index());
+}
+
+void ByteGridView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_caretBlink.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    m_caretShown = !m_caretShown;
+    updateCell(m_cursor.index());
+}
+
+void ByteGridView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
+        viewport()->update();
+}
+
+void ByteGridView::onGridChanged(int index) {
+    if (index < 0)
+        rebuild();
+    else
+        updateCell(index);
+    emit cellChanged(index);
+}
+
+void ByteGridView::updateScrollRange() {
+    const int pxSheet = twipsToPx(sheetTwipHeight(m_grid.cellCount()));
+    const int pxVisible = viewport()->height();
+    const int pxOverflow = std::max(0, pxSheet - pxVisible);
+    QScrollBar* bar = verticalScrollBar();
+    bar->setRange(0, pxOverflow);
+    bar->setPageStep(std::max(1, pxVisible));
+    bar->setSingleStep(kPxRowPitch);
+    bar->setEnabled(pxOverflow > 0);
+}
+
+void ByteGridView::updateCell(int index) {
+    if (m_grid.contains(index))
+        viewport()->update(cellRect(index));
+}
+
+void ByteGridView::restartCaretBlink() {
+    m_caretShown = true;
+    const int flashMs = QApplication::cursorFlashTime();
+    if (hasFocus() && flashMs > 0)
+        m_caretBlink.start(flashMs / 2, this);
+    else
+        m_caretBlink.stop();
+    updateCell(m_cursor.index());
+}
+
+int ByteGridView::scrollPx() const {
+    return verticalScrollBar()->value();
+}
+
+} // namespace vantrel

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "core/document/GridCursor.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QFont>
+#include <QFontMetrics>
+
+namespace vantrel {
+
+class ByteGrid;
+class UiStrings;
+
+// The byte grid on screen: every cell of the ByteGrid painted by one scroll
+// area, sixteen to a row, with one cell in edit state (index and caret). It
+// repaints what the grid reports as changed; keys go to a GridCursor.
+class ByteGridView : public QAbstractScrollArea {
+    Q_OBJECT
+
+  public:
+    ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ~ByteGridView() override;
+
+    // After the grid was rebuilt or loaded: back to the top, new scroll range,
+    // edit state on cell 0. Also run by the grid's own rebuild notice.
+    void rebuild();
+    // The cell receives the focus: it becomes the current, bordered cell, the
+    // edit state moves there with the caret before its first digit, it is
+    // scrolled into view and the view takes the keyboard focus.
+    void focusCell(int index);
+
+    [[nodiscard]] int editIndex() const { return m_cursor.index(); }
+    [[nodiscard]] int caret() const { return m_cursor.caret(); }
+
+    // Arrow keys leave the cell only while a file is open.
+    void setNavigationEnabled(bool enabled);
+    [[nodiscard]] bool navigationEnabled() const { return m_cursor.navigationEnabled(); }
+    // Without cells enabled nothing can be focused or typed and the cells are greyed.
+    void setCellsEnabled(bool enabled);
+    [[nodiscard]] bool cellsEnabled() const { return m_cellsEnabled; }
+
+    void scrollToCell(int index);
+    // Where the cell is drawn, in viewport pixels at the present scroll position.
+    [[nodiscard]] QRect cellRect(int index) const;
+    // The cell under a viewport point, or -1.
+    [[nodiscard]] int cellAt(const QPoint& viewportPos) const;
+    // The status-bar description of a cell as it reads now.
+    [[nodiscard]] QString cellStatus(int index) const;
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+  signals:
+    void cellFocused(int index);
+    // A cell's text or border changed (-1: the whole grid was rebuilt).
+    void cellChanged(int index);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // The cell-focus behaviour once the edit state is already on index.
+    void runGotFocus(int index);
+    bool handleNavigationKey(const QKeyEvent* event);
+    bool handleValueKey(const QKeyEvent* event);
+    void onGridChanged(int index);
+    void updateScrollRange();
+    void updateCell(int index);
+    void restartCaretBlink();
+
+    void paintCell(QPainter& painter, int index, const QRect& rect, QPalette::ColorGroup group);
+    void paintCaret(QPainter& painter, QPalette::ColorGroup group);
+    [[nodiscard]] QString cellText(int index) const;
+    [[nodiscard]] int textPxLeft(const QRect& rect, const QString& text) const;
+    [[nodiscard]] int caretAt(int index, int viewportX) const;
+    [[nodiscard]] int scrollPx() const;
+
+    ByteGrid& m_grid;
+    const UiStrings& m_strings;
+    GridCursor m_cursor;
+    bool m_cellsEnabled = true;
+    QFont m_cellFont;
+    QFontMetrics m_cellMetrics;
+    QBasicTimer m_caretBlink;
+    bool m_caretShown = true;
+};
+
+} // namespace vantrel

@@ -1,0 +1,250 @@
+#include "gui/document/ByteGridView.h"
+
+#include "core/document/ByteGrid.h"
+#include "core/i18n/UiStrings.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+std::vector<std::uint8_t> countingBytes(int size) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i)
+        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    return bytes;
+}
+
+class ByteGridViewTest : public ::testing::Test {
+  protected:
+    ByteGridViewTest() : view(grid, strings) {
+        view.resize(view.sizeHint());
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+
+    void open(const std::vector<std::uint8_t>& bytes) {
+        grid.load(bytes);
+        view.rebuild();
+        view.setNavigationEnabled(true);
+    }
+
+    void clickCell(int index) {
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.cellRect(index).center());
+    }
+
+    void press(Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(&view, key);
+    }
+
+    [[nodiscard]] bool cellFullyShown(int index) const {
+        return view.viewport()->rect().contains(view.cellRect(index));
+    }
+
+    ByteGrid grid;
+    UiStrings strings;
+    ByteGridView view;
+};
+
+TEST_F(ByteGridViewTest, NamesItsPartsAsTheMainWindowExpects) {
+    EXPECT_EQ(view.objectName(), "picEdit");
+    EXPECT_EQ(view.viewport()->objectName(), "picText");
+    EXPECT_EQ(view.verticalScrollBar()->objectName(), "v_sb");
+    EXPECT_EQ(view.sizeHint(), QSize(477, 330));
+}
+
+TEST_F(ByteGridViewTest, CellsLieSixteenToARowAtTheirPixelPlaces) {
+    open(countingBytes(40));
+    EXPECT_EQ(view.cellRect(0), QRect(7, 4, 22, 19));
+    EXPECT_EQ(view.cellRect(15).top(), view.cellRect(0).top());
+    EXPECT_EQ(view.cellRect(16).left(), view.cellRect(0).left());
+    EXPECT_EQ(view.cellRect(16).top(), view.cellRect(0).top() + 20);
+    for (int i = 1; i < 16; ++i)
+        EXPECT_GT(view.cellRect(i).left(), view.cellRect(i - 1).right()) << i;
+    EXPECT_TRUE(cellFullyShown(15)) << "the last column is cut off by the scroll bar";
+    EXPECT_EQ(view.cellAt(view.cellRect(37).center()), 37);
+    EXPECT_EQ(view.cellAt(view.cellRect(0).topLeft() - QPoint(2, 0)), -1);
+    EXPECT_EQ(view.cellRect(40), QRect());
+}
+
+TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
+    open(countingBytes(40));
+    grid.writeByte(26, 0xA5);
+    QSignalSpy focused(&view, &ByteGridView::cellFocused);
+    clickCell(26);
+
+    ASSERT_EQ(focused.count(), 1);
+    EXPECT_EQ(focused.front().front().toInt(), 26);
+    EXPECT_EQ(view.editIndex(), 26);
+    EXPECT_EQ(grid.lastSelect(), 26);
+    EXPECT_TRUE(grid.hasBorder(26));
+    EXPECT_TRUE(view.hasFocus());
+    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(17) + ": 26" + strings.get(18) +
+                                                     ": A5" + strings.get(19) + ": 165" +
+                                                     strings.get(20) + ": 10100101");
+
+    // A click between cells focuses nothing.
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.cellRect(3).topRight() + QPoint(3, 0));
+    EXPECT_EQ(focused.count(), 1);
+    EXPECT_EQ(grid.lastSelect(), 26);
+}
+
+TEST_F(ByteGridViewTest, TheBorderMovesWithTheFocusAndStaysOnRefocus) {
+    open(countingBytes(40));
+    clickCell(5);
+    clickCell(5);
+    EXPECT_TRUE(grid.hasBorder(5));
+    clickCell(9);
+    EXPECT_FALSE(grid.hasBorder(5));
+    EXPECT_TRUE(grid.hasBorder(9));
+    view.focusCell(9);
+    EXPECT_TRUE(grid.hasBorder(9));
+}
+
+TEST_F(ByteGridViewTest, ArrowKeysFollowTheCaretRules) {
+    open(countingBytes(40));
+    QSignalSpy focused(&view, &ByteGridView::cellFocused);
+    view.focusCell(20);
+    EXPECT_EQ(view.caret(), 0);
+
+    press(Qt::Key_Right);
+    EXPECT_EQ(view.editIndex(), 20);
+    EXPECT_EQ(view.caret(), 1);
+    press(Qt::Key_Right);
+    EXPECT_EQ(view.editIndex(), 20);
+    EXPECT_EQ(view.caret(), 2);
+    press(Qt::Key_Right);
+    EXPECT_EQ(view.editIndex(), 21);
+    EXPECT_EQ(view.caret(), 0);
+    EXPECT_EQ(grid.lastSelect(), 21);
+
+    press(Qt::Key_Left);
+    EXPECT_EQ(view.editIndex(), 20);
+    press(Qt::Key_Up);
+    EXPECT_EQ(view.editIndex(), 4);
+    press(Qt::Key_Up); // first row: nothing above
+    EXPECT_EQ(view.editIndex(), 4);
+    press(Qt::Key_Down, 2);
+    EXPECT_EQ(view.editIndex(), 36);
+    press(Qt::Key_Down); // no cell 52
+    EXPECT_EQ(view.editIndex(), 36);
+    EXPECT_TRUE(grid.hasBorder(36));
+
+    const QList<int> expected = {20, 21, 20, 4, 20, 36};
+    QList<int> seen;
+    for (const auto& call : focused)
+        seen.push_back(call.front().toInt());
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(ByteGridViewTest, ArrowsStayInTheCellWhileNoFileIsOpen) {
+    open(countingBytes(40));
+    view.setNavigationEnabled(false);
+    view.focusCell(20);
+    press(Qt::Key_Right, 3);
+    press(Qt::Key_Down);
+    EXPECT_EQ(view.editIndex(), 20);
+    EXPECT_EQ(view.caret(), 2);
+    EXPECT_EQ(grid.lastSelect(), 20);
+}
+
+TEST_F(ByteGridViewTest, TypedDigitsReachTheDocument) {
+    open(countingBytes(40));
+    view.focusCell(26);
+    QTest::keyClicks(&view, "a5");
+    EXPECT_EQ(grid.text(26), "A5");
+    EXPECT_EQ(grid.value(26), 0xA5);
+    EXPECT_EQ(view.caret(), 2);
+
+    QTest::keyClicks(&view, "zq!"); // not digits: ignored
+    EXPECT_EQ(grid.text(26), "A5");
+    EXPECT_EQ(grid.text(27), "1B");
+
+    QSignalSpy focused(&view, &ByteGridView::cellFocused);
+    QTest::keyClicks(&view, "c");
+    EXPECT_EQ(grid.text(27), "CB");
+    ASSERT_EQ(focused.count(), 1);
+    EXPECT_EQ(focused.front().front().toInt(), 27);
+
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(grid.text(27), "");
+    EXPECT_EQ(grid.firstInvalidCell(), 27);
+}
+
+TEST_F(ByteGridViewTest, DisabledCellsTakeNeitherClicksNorTyping) {
+    open(countingBytes(40));
+    view.setCellsEnabled(false);
+    QSignalSpy focused(&view, &ByteGridView::cellFocused);
+    clickCell(8);
+    QTest::keyClicks(&view, "ff");
+    EXPECT_EQ(focused.count(), 0);
+    EXPECT_FALSE(view.hasFocus());
+    EXPECT_EQ(grid.text(0), "00");
+    EXPECT_EQ(grid.text(8), "08");
+
+    view.setCellsEnabled(true);
+    clickCell(8);
+    EXPECT_EQ(focused.count(), 1);
+}
+
+TEST_F(ByteGridViewTest, TheLastRowOfTheLargestFileCanBeReached) {
+    open(countingBytes(5000));
+    QScrollBar* bar = view.verticalScrollBar();
+    EXPECT_TRUE(bar->isEnabled());
+    EXPECT_FALSE(cellFullyShown(4999));
+
+    view.scrollToCell(4999);
+    EXPECT_TRUE(cellFullyShown(4999));
+    bar->setValue(bar->maximum());
+    EXPECT_TRUE(cellFullyShown(4999));
+    EXPECT_EQ(view.cellAt(view.cellRect(4999).center()), 4999);
+
+    // Keyboard moves keep the focused cell in sight.
+    view.focusCell(0);
+    EXPECT_TRUE(cellFullyShown(0));
+    press(Qt::Key_Down, 40);
+    EXPECT_EQ(view.editIndex(), 640);
+    EXPECT_TRUE(cellFullyShown(640));
+}
+
+TEST_F(ByteGridViewTest, OpeningAnotherFileShowsItFromTheTop) {
+    open(countingBytes(5000));
+    view.scrollToCell(4000);
+    ASSERT_GT(view.verticalScrollBar()->value(), 0);
+
+    open(countingBytes(300));
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(cellFullyShown(0));
+    EXPECT_EQ(view.editIndex(), 0);
+
+    open(countingBytes(1)); // one short row: nothing to scroll
+    EXPECT_FALSE(view.verticalScrollBar()->isEnabled());
+}
+
+TEST_F(ByteGridViewTest, WhatIsShownMatchesTheCellTexts) {
+    open({0x00, 0x0D, 0xA5});
+    const QImage before = view.viewport()->grab().toImage();
+    grid.writeByte(1, 0xA5);
+    QCoreApplication::processEvents();
+    const QImage after = view.viewport()->grab().toImage();
+
+    // The rewritten cell now looks exactly like cell 2, which holds the same byte.
+    const QRect cell1 = view.cellRect(1);
+    const QRect cell2 = view.cellRect(2);
+    EXPECT_NE(before.copy(cell1), after.copy(cell1));
+    EXPECT_EQ(after.copy(cell2), after.copy(cell1));
+    EXPECT_NE(after.copy(cell1), after.copy(view.cellRect(0)));
+}
+
+} // namespace
+} // namespace vantrel
