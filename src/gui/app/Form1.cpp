@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -25,7 +27,7 @@ constexpr int kClientTwipWidth = 12075;
 constexpr int kClientTwipHeight = 7065;
 const QRect kEditorArea = twipRect(105, 315, 4600, 6300);
 
-QAction* addAction(QMenu* menu, const char* name, const char* designCaption)
+QAction* addMenuItem(QMenu* menu, const char* name, const char* designCaption)
 {
     auto* action = new QAction(QString::fromUtf8(designCaption), menu);
     action->setObjectName(QString::fromLatin1(name));
@@ -33,7 +35,7 @@ QAction* addAction(QMenu* menu, const char* name, const char* designCaption)
     return action;
 }
 
-QMenu* addMenu(QWidget* owner, const char* name, const char* designCaption)
+QMenu* newMenu(QWidget* owner, const char* name, const char* designCaption)
 {
     auto* menu = new QMenu(QString::fromUtf8(designCaption), owner);
     menu->setObjectName(QString::fromLatin1(name));
@@ -90,26 +92,31 @@ void Form1::buildControls()
 
 void Form1::buildStartPage(QWidget* surface)
 {
-    QFont title(QStringLiteral("Tahoma"), 72, QFont::Bold);
-    m_label2 = new QLabel(QStringLiteral("Vantrel"), surface);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(title);
-    m_label2->setStyleSheet(QStringLiteral("color: #c0c0c0;"));
-    m_label2->move(px(1575), px(1905));
-    m_label2->adjustSize();
-    m_label3 = new QLabel(QStringLiteral("Vantrel"), surface);
-    m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setFont(title);
-    m_label3->setStyleSheet(QStringLiteral("color: #ffffff;"));
-    m_label3->move(px(1590), px(1980));
-    m_label3->adjustSize();
-
     m_lblSoftTip = new QLabel(surface);
     m_lblSoftTip->setObjectName(QStringLiteral("lblSoftTip"));
     m_lblSoftTip->setGeometry(twipRect(1980, 3705, 9555, 1155));
     m_lblSoftTip->setWordWrap(true);
     m_lblSoftTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblSoftTip->setTextFormat(Qt::PlainText);
+
+    // The white title over its grey twin reads as one word with a shadow. Fonts
+    // differ in height, so the pair sits just above the hint rather than at a
+    // fixed top.
+    const QFont title(QStringLiteral("Tahoma"), 72, QFont::Bold);
+    m_label2 = new QLabel(QStringLiteral("Vantrel"), surface);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setFont(title);
+    m_label2->setStyleSheet(QStringLiteral("color: #a8a8a8;"));
+    m_label2->adjustSize();
+    const int titleTop = std::max(0, m_lblSoftTip->y() - m_label2->height() - px(75));
+    m_label2->move(px(1575), titleTop);
+    m_label3 = new QLabel(QStringLiteral("Vantrel"), surface);
+    m_label3->setObjectName(QStringLiteral("Label3"));
+    m_label3->setFont(title);
+    m_label3->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    m_label3->adjustSize();
+    m_label3->move(px(1590), titleTop + px(75));
+    m_lblSoftTip->raise();
 }
 
 void Form1::buildEditors(QWidget* surface)
@@ -143,12 +150,12 @@ void Form1::placeGridFullWindow()
 void Form1::buildMenus()
 {
     buildFileMenu();
-    m_mnuEdit = addMenu(this, "mnuEdit", "编辑(&E)");
-    m_mnuOnOff = addAction(m_mnuEdit, "mnuOnOff", "开启功能(&O)");
+    m_mnuEdit = newMenu(this, "mnuEdit", "编辑(&E)");
+    m_mnuOnOff = addMenuItem(m_mnuEdit, "mnuOnOff", "开启功能(&O)");
     m_mnuOnOff->setEnabled(false);
     connect(m_mnuOnOff, &QAction::triggered, this, &Form1::mnuOnOff_Click);
     buildToolsMenu();
-    m_mnuLanguage = addMenu(this, "mnuLanguage", "语言(&L)");
+    m_mnuLanguage = newMenu(this, "mnuLanguage", "语言(&L)");
     m_languageGroup = new QActionGroup(this);
     m_languageGroup->setExclusive(true);
     buildHelpMenu();
@@ -158,19 +165,19 @@ void Form1::buildMenus()
 
 void Form1::buildFileMenu()
 {
-    m_mnuFile = addMenu(this, "mnuFile", "文件(&F)");
-    m_mnuOpen = addAction(m_mnuFile, "mnuOpen", "打开(&O)...");
+    m_mnuFile = newMenu(this, "mnuFile", "文件(&F)");
+    m_mnuOpen = addMenuItem(m_mnuFile, "mnuOpen", "打开(&O)...");
     m_mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_mnuSave = addAction(m_mnuFile, "mnuSave", "保存(&S)");
+    m_mnuSave = addMenuItem(m_mnuFile, "mnuSave", "保存(&S)");
     m_mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_mnuSaveAs = addAction(m_mnuFile, "mnuSaveAs", "另存为(&A)...");
+    m_mnuSaveAs = addMenuItem(m_mnuFile, "mnuSaveAs", "另存为(&A)...");
     m_mnuFile->addSeparator();
-    m_mnuReload = addAction(m_mnuFile, "mnuReload", "重新载入(&R)");
-    m_mnuClose = addAction(m_mnuFile, "mnuClose", "关闭(&C)");
+    m_mnuReload = addMenuItem(m_mnuFile, "mnuReload", "重新载入(&R)");
+    m_mnuClose = addMenuItem(m_mnuFile, "mnuClose", "关闭(&C)");
     m_fileListSeparator = m_mnuFile->addSeparator();
-    m_mnuFileList.push_back(addAction(m_mnuFile, "mnuFileList", "(无)"));
+    m_mnuFileList.push_back(addMenuItem(m_mnuFile, "mnuFileList", "(无)"));
     m_mnuFile->addSeparator();
-    m_mnuExit = addAction(m_mnuFile, "mnuExit", "退出(&X)");
+    m_mnuExit = addMenuItem(m_mnuFile, "mnuExit", "退出(&X)");
     for (QAction* action : {m_mnuSave, m_mnuSaveAs, m_mnuReload, m_mnuFileList.front()})
         action->setEnabled(false);
 
@@ -184,15 +191,15 @@ void Form1::buildFileMenu()
 
 void Form1::buildToolsMenu()
 {
-    m_mnuTools = addMenu(this, "mnuTools", "工具(&T)");
-    addAction(m_mnuTools, "mnuSetOuterText", "生成外屏文字seem文件(&O)");
-    addAction(m_mnuTools, "mnuSetGPRS", "生成GPRS日期文字文件(&G)");
+    m_mnuTools = newMenu(this, "mnuTools", "工具(&T)");
+    addMenuItem(m_mnuTools, "mnuSetOuterText", "生成外屏文字seem文件(&O)");
+    addMenuItem(m_mnuTools, "mnuSetGPRS", "生成GPRS日期文字文件(&G)");
     m_mnuTools->addSeparator();
-    addAction(m_mnuTools, "mnuAccFile", "关联Seem文件(&A)");
-    addAction(m_mnuTools, "mnuUnAccFile", "解除文件关联(&U)");
-    addAction(m_mnuTools, "mnuSetFolder", "设置Seem文件夹(&S)");
+    addMenuItem(m_mnuTools, "mnuAccFile", "关联Seem文件(&A)");
+    addMenuItem(m_mnuTools, "mnuUnAccFile", "解除文件关联(&U)");
+    addMenuItem(m_mnuTools, "mnuSetFolder", "设置Seem文件夹(&S)");
     m_mnuTools->addSeparator();
-    m_mnuEditFunction = addMenu(m_mnuTools, "mnuEditFunction", "修改Seem文件夹文件");
+    m_mnuEditFunction = newMenu(m_mnuTools, "mnuEditFunction", "修改Seem文件夹文件");
     const char* const items[][2] = {
         {"mnuFunction", "主功能表(00&32_0001)"},
         {"mnuStyle", "开关画面/显示外屏文字/(00&4a_0001)"},
@@ -202,19 +209,19 @@ void Form1::buildToolsMenu()
         {"mnuColor", "颜色样式(&C)"},
     };
     for (const auto& item : items)
-        addAction(m_mnuEditFunction, item[0], item[1])->setEnabled(false);
+        addMenuItem(m_mnuEditFunction, item[0], item[1])->setEnabled(false);
     m_mnuTools->addMenu(m_mnuEditFunction);
     m_mnuEditFunction->setEnabled(false);
 }
 
 void Form1::buildHelpMenu()
 {
-    m_mnuHelp = addMenu(this, "mnuHelp", "帮助(&H)");
-    QAction* topics = addAction(m_mnuHelp, "mnuHelpTopic", "帮助主题(&H)");
+    m_mnuHelp = newMenu(this, "mnuHelp", "帮助(&H)");
+    QAction* topics = addMenuItem(m_mnuHelp, "mnuHelpTopic", "帮助主题(&H)");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(m_mnuHelp, "mnuAbout", "关于(&A)");
+    addMenuItem(m_mnuHelp, "mnuAbout", "关于(&A)");
     m_mnuHelp->addSeparator();
-    m_mnuShowTip = addAction(m_mnuHelp, "mnuShowTip", "显示功能提示");
+    m_mnuShowTip = addMenuItem(m_mnuHelp, "mnuShowTip", "显示功能提示");
     m_mnuShowTip->setCheckable(true);
     m_mnuShowTip->setChecked(true);
     connect(m_mnuShowTip, &QAction::triggered, this, &Form1::mnuShowTip_Click);

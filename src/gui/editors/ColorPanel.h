@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,7 +33,7 @@ public:
     QPushButton* cmdChangeName = nullptr;
 
 private:
-    QSlider* addChannel(class QGridLayout* layout, int row, const QString& name, QLineEdit*& box);
+    QSlider* addChannel(QGridLayout* layout, int row, const QString& name, QLineEdit*& box);
 };
 
 } // namespace vantrel

@@ -12,7 +12,7 @@ using namespace vantrel;
 
 namespace {
 
-constexpr const char* kTwoLanguages = R"(<languages>
+constexpr const char* kTwoLanguages = R"xml(<languages>
   <lang id="0" value="804" text="简体中文" function="seem_zh.xml">
     <StringTable><s text="已载入"/><s text="未打开"/></StringTable>
     <Form1_mnuOpen Caption="打开($O)"/>
@@ -22,7 +22,7 @@ constexpr const char* kTwoLanguages = R"(<languages>
     <Form1_mnuOpen Caption="$Open $now"/>
     <Form1_txtBox Caption="ignored by kind, not here"/>
   </lang>
-</languages>)";
+</languages>)xml";
 
 class LanguageFileTest : public ::testing::Test {
 protected:

@@ -1,0 +1,176 @@
+#include "Form1Fixture.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/document/ByteGridView.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::Form1Fixture;
+
+namespace {
+
+class Form1Startup : public Form1Fixture {};
+
+QStringList titlesOf(const QList<QAction*>& actions)
+{
+    QStringList titles;
+    for (const QAction* action : actions)
+        titles << action->text();
+    return titles;
+}
+
+} // namespace
+
+TEST_F(Form1Startup, EmptyStateAfterStartUp)
+{
+    Form1& form = start();
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Vantrel  V1.1 Beta"));
+    EXPECT_EQ(form.statusText(1), str(1));
+    EXPECT_TRUE(form.statusText(2).isEmpty());
+    EXPECT_TRUE(action("mnuOpen")->isEnabled());
+    EXPECT_EQ(action("mnuOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(action("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(action("mnuHelpTopic")->shortcut(), QKeySequence(Qt::Key_F1));
+    for (const char* disabled : {"mnuSave", "mnuSaveAs", "mnuReload", "mnuClose", "mnuFileList",
+                                 "mnuOnOff", "mnuFunction", "mnuStyle", "mnuOuterText", "mnuGPRS",
+                                 "mnuVolume", "mnuColor"})
+        EXPECT_FALSE(action(disabled)->isEnabled()) << disabled;
+    EXPECT_TRUE(action("mnuShowTip")->isChecked());
+    EXPECT_TRUE(form.findChild<QMenu*>(QStringLiteral("mnuLanguage"))->isEnabled());
+    EXPECT_FALSE(form.gridView()->isVisible());
+    EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Form1Startup, ShowTipOtherThanOneLeavesTheMenuUnchecked)
+{
+    for (const char* stored : {"0", "2", "yes"}) {
+        settings.setValue("ShowTip", stored);
+        start();
+        EXPECT_FALSE(action("mnuShowTip")->isChecked()) << stored;
+    }
+}
+
+TEST_F(Form1Startup, SeemFolderDefaultsToTheProgramFolder)
+{
+    Form1& form = start();
+    EXPECT_TRUE(form.appDir().endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(form.findChild<QMenu*>(QStringLiteral("mnuEditFunction"))->isEnabled());
+}
+
+TEST_F(Form1Startup, CaptionsComeFromTheChosenLanguage)
+{
+    systemLcid = 0x0804;
+    start();
+    EXPECT_EQ(settings.value("language"), "0");
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QString::fromUtf8("文件(&F)"));
+    const QString english = QString::fromStdString(builtinEnglishStrings()[1]);
+    EXPECT_NE(form->statusText(1), english);
+
+    settings.setValue("language", "1");
+    start();
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&File"));
+    EXPECT_EQ(form->statusText(1), english);
+}
+
+TEST_F(Form1Startup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAddsNone)
+{
+    start();
+    auto* menu = form->findChild<QMenu*>(QStringLiteral("mnuLanguage"));
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(titlesOf(menu->actions()), (QStringList{QString::fromUtf8("简体中文"), QStringLiteral("English")}));
+    EXPECT_TRUE(menu->actions()[1]->isChecked());
+    form->mnuLans_Click(0);
+    EXPECT_EQ(settings.value("language"), "0");
+    EXPECT_EQ(menu->actions().size(), 2);
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    EXPECT_FALSE(menu->actions()[1]->isChecked());
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QString::fromUtf8("文件(&F)"));
+    EXPECT_EQ(form->statusText(1), str(1));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Form1Startup, MissingDefinitionsShowStringThreeAndEnd)
+{
+    QFile::remove(appFile(QStringLiteral("seem_en.xml")));
+    start();
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(str(3)));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(appFile(QStringLiteral("seem_en.xml"))));
+}
+
+TEST_F(Form1Startup, MalformedDefinitionsNameTheFileAndLine)
+{
+    writeAppFile(QStringLiteral("seem_en.xml"), "<seems>\n<a ID=\"x\" size=\"4\">\n</seems>\n");
+    start();
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("seem_en.xml")));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("3")));
+}
+
+TEST_F(Form1Startup, MalformedLanguageFileReportsItsLineAndFallsBackToEnglish)
+{
+    writeAppFile(QStringLiteral("language.xml"), "<languages>\n<lang id=\"0\">\n</languages>\n");
+    start();
+    ASSERT_FALSE(dialogs.messages.empty());
+    const QString text = dialogs.messages[0].text;
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(text.contains(QStringLiteral("language.xml")));
+    EXPECT_TRUE(text.contains(QStringLiteral("line 3")) || text.contains(QStringLiteral("3")));
+    EXPECT_FALSE(str(1).isEmpty());
+}
+
+TEST_F(Form1Startup, BadCatalogIsAGenericStartUpFailureButTheWindowShows)
+{
+    writeAppFile(QStringLiteral("seem_en.xml"), "<seems><a ID=\"x\" tip=\"t\" type=\"style\"/></seems>");
+    start();
+    EXPECT_TRUE(loaded);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Form1Startup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen)
+{
+    start();
+    auto* fileMenu = form->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QWidget* surface = form->centralWidget();
+    QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(20, 300));
+    EXPECT_TRUE(fileMenu->isVisible());
+    fileMenu->hide();
+
+    const QString path = writeSeem(QStringLiteral("s.seem"), QByteArray(40, '\0'));
+    form->OpenSeemFile(path);
+    ASSERT_TRUE(form->isLoaded());
+    QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(fileMenu->isVisible());
+}
+
+TEST_F(Form1Startup, CommandLineOpensAFileNamedWithAFolder)
+{
+    const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
+    start(path);
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(form->fileName(), path);
+    EXPECT_TRUE(form->recentFiles().isEmpty());
+}
+
+TEST_F(Form1Startup, CommandLineWithoutAFolderOrAMissingFileIsIgnored)
+{
+    start(QStringLiteral("0032_0001.seem"));
+    EXPECT_FALSE(form->isLoaded());
+    start(work.filePath(QStringLiteral("missing.seem")));
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
