@@ -1,0 +1,66 @@
+#include "core/editors/StyleList.h"
+
+#include <optional>
+#include <set>
+
+#include "core/document/BitHelpers.h"
+
+namespace vantrel {
+
+namespace {
+
+// The text goes into a cell as it stands, so it must already read as one byte.
+std::optional<std::uint8_t> byteText(const std::optional<std::string>& text) {
+    if (!text || text->size() > 2)
+        return std::nullopt;
+    const auto value = parseHex(*text);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::uint8_t>(*value);
+}
+
+std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid) {
+    const auto offsetText = item.attribute("offset");
+    const auto offset = offsetText ? parseHex(*offsetText) : std::nullopt;
+    if (!offset || *offset >= static_cast<std::uint32_t>(grid.cellCount()))
+        return std::nullopt;
+    const auto val1Text = item.attribute("val1");
+    const auto val2Text = item.attribute("val2");
+    const auto val1 = byteText(val1Text);
+    const auto id = item.attribute("ID");
+    if (!val1 || !byteText(val2Text) || !id)
+        return std::nullopt;
+
+    StyleRow row;
+    row.key = *offsetText + "_" + *val1Text + "_" + *val2Text;
+    row.text = *id;
+    row.tip = item.attribute("tip").value_or("");
+    row.offset = static_cast<int>(*offset);
+    row.val1Text = *val1Text;
+    row.val2Text = *val2Text;
+    row.checked = grid.value(row.offset) == val1;
+    return row;
+}
+
+} // namespace
+
+StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid) {
+    StyleRows result;
+    std::set<std::string> keys;
+    for (const XmlElement& item : typeElement.children()) {
+        std::optional<StyleRow> row = makeRow(item, grid);
+        if (!row || !keys.insert(row->key).second) {
+            result.complete = false;
+            break;
+        }
+        result.rows.push_back(std::move(*row));
+    }
+    return result;
+}
+
+void applyCheck(ByteGrid& grid, StyleRow& row, bool checked) {
+    grid.setText(row.offset, checked ? row.val1Text : row.val2Text);
+    row.checked = checked;
+}
+
+} // namespace vantrel
