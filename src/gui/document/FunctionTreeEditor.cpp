@@ -1,0 +1,180 @@
+#include "gui/document/FunctionTreeEditor.h"
+
+#include "gui/app/ImageList.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+FunctionTreeEditor::FunctionTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
+    : QTreeWidget(parent), m_grid(grid), m_strings(strings) {
+    setObjectName(QStringLiteral("tvwFuct"));
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    for (const QString& key : {kImageFolder, kImageOn, kImageOff})
+        m_icons.insert(key, imageListIcon(key));
+
+    // A mouse click changes the current item and then reports the click; the
+    // keyboard only changes the current item. Either way the node runs once.
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (!current)
+            return;
+        m_handledByPress = current;
+        nodeClick(current);
+    });
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (item == m_handledByPress) {
+            m_handledByPress = nullptr;
+            return;
+        }
+        nodeClick(item);
+    });
+}
+
+void FunctionTreeEditor::load(const XmlElement& typeElement) {
+    const QSignalBlocker blocker(this);
+    m_handledByPress = nullptr;
+    m_nodes.clear();
+    clear();
+    m_root = m_builder.build(typeElement, m_grid);
+    auto* rootItem = new QTreeWidgetItem(this);
+    addItems(rootItem, m_root);
+    expandItem(rootItem);
+    // Current but not selected, so that the first focus-in does not pick a node.
+    setCurrentItem(rootItem, 0, QItemSelectionModel::NoUpdate);
+}
+
+void FunctionTreeEditor::addItems(QTreeWidgetItem* item, FunctionNode& node) {
+    item->setText(0, QString::fromStdString(node.text));
+    item->setData(0, KeyRole, QString::fromStdString(node.key));
+    setImage(item, node);
+    m_nodes.insert(item, &node);
+    for (FunctionNode& child : node.children)
+        addItems(new QTreeWidgetItem(item), child);
+}
+
+void FunctionTreeEditor::toggleSelected() {
+    if (!shownInWindow())
+        return;
+    QTreeWidgetItem* item = currentItem();
+    FunctionNode* node = nodeOf(item);
+    if (!node || !node->isSwitch())
+        return;
+    if (toggleSwitch(m_grid, *node, !node->on))
+        setImage(item, *node);
+}
+
+bool FunctionTreeEditor::switchSelected() const {
+    const FunctionNode* node = nodeOf(currentItem());
+    return node && node->isSwitch();
+}
+
+QString FunctionTreeEditor::selectedKey() const {
+    return itemKey(currentItem());
+}
+
+QTreeWidgetItem* FunctionTreeEditor::itemByKey(const QString& key) const {
+    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it) {
+        if (itemKey(it.key()) == key)
+            return const_cast<QTreeWidgetItem*>(it.key());
+    }
+    return nullptr;
+}
+
+QString FunctionTreeEditor::itemKey(const QTreeWidgetItem* item) {
+    return item ? item->data(0, KeyRole).toString() : QString();
+}
+
+QString FunctionTreeEditor::itemImageKey(const QTreeWidgetItem* item) {
+    return item ? item->data(0, ImageKeyRole).toString() : QString();
+}
+
+void FunctionTreeEditor::mousePressEvent(QMouseEvent* event) {
+    m_handledByPress = nullptr;
+    // The right button only opens the Edit menu; it must not move the selection.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void FunctionTreeEditor::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        emit contextMenuRequested(event->globalPosition().toPoint());
+        return;
+    }
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+void FunctionTreeEditor::contextMenuEvent(QContextMenuEvent* event) {
+    // The mouse case was answered on release; keep the event from the window behind.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit contextMenuRequested(event->globalPos());
+    event->accept();
+}
+
+void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {
+    const FunctionNode* node = nodeOf(item);
+    if (!node)
+        return;
+    if (node->isSwitch()) {
+        showSwitch(item, *node);
+    } else {
+        emit infoChanged(uiString(10), QString());
+        m_grid.setBorder(m_grid.lastSelect(), false);
+        emit switchStateChanged(false, QString());
+    }
+    emit statusPathChanged(pathOf(item));
+}
+
+void FunctionTreeEditor::showSwitch(QTreeWidgetItem* item, const FunctionNode& node) {
+    emit cellFocusRequested(node.cellIndex);
+    setFocus(Qt::OtherFocusReason);
+    const QString tip = node.tip.empty() ? uiString(13) : QString::fromStdString(node.tip);
+    emit infoChanged(QStringLiteral("[ ") + item->text(0) + QStringLiteral(" ]"), tip);
+    emit switchStateChanged(true, uiString(node.on ? 15 : 14));
+}
+
+void FunctionTreeEditor::setImage(QTreeWidgetItem* item, const FunctionNode& node) {
+    const QString key = QString::fromStdString(node.imageKey());
+    item->setIcon(0, m_icons.value(key));
+    item->setData(0, ImageKeyRole, key);
+}
+
+FunctionNode* FunctionTreeEditor::nodeOf(const QTreeWidgetItem* item) const {
+    return item ? m_nodes.value(item, nullptr) : nullptr;
+}
+
+QString FunctionTreeEditor::pathOf(const QTreeWidgetItem* item) const {
+    std::vector<std::string> texts;
+    for (; item; item = item->parent())
+        texts.push_back(item->text(0).toStdString());
+    std::reverse(texts.begin(), texts.end());
+    return QString::fromStdString(statusPath(m_strings.get(16), texts));
+}
+
+QString FunctionTreeEditor::uiString(int n) const {
+    return QString::fromStdString(m_strings.get(n));
+}
+
+// The window hides the editors that do not belong to the open file; a window
+// that is not on screen yet (or any more) does not count as hiding the tree.
+bool FunctionTreeEditor::shownInWindow() const {
+    for (const QWidget* widget = this; widget && !widget->isWindow();
+         widget = widget->parentWidget()) {
+        if (widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            return false;
+    }
+    return isEnabled();
+}
+
+} // namespace vantrel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QHash>
+#include <QIcon>
+#include <QPoint>
+#include <QString>
+#include <QTreeWidget>
+
+#include "core/app/XmlDocument.h"
+#include "core/document/ByteGrid.h"
+#include "core/document/FunctionTree.h"
+#include "core/i18n/UiStrings.h"
+
+namespace vantrel {
+
+// The tree of function switches (tvwFuct). It reads and writes switch bits
+// through the ByteGrid and tells the main window, by signals, what to show in
+// the information frame, the status bar and the Edit menu.
+class FunctionTreeEditor : public QTreeWidget {
+    Q_OBJECT
+
+  public:
+    // Item data of every node, for the window and for tests.
+    enum ItemRole {
+        KeyRole = Qt::UserRole, // "_root" or "n_<offset>_<bit>"
+        ImageKeyRole,           // "folder", "on" or "off"
+    };
+
+    FunctionTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+
+    // Replaces the tree by the one described by a function type element: root
+    // "_root" with the type's "tip", its items below it, the root expanded.
+    void load(const XmlElement& typeElement);
+
+    // Edit > On/Off: flips the selected switch. Does nothing unless the tree is
+    // shown and enabled and a switch is selected.
+    void toggleSelected();
+
+    [[nodiscard]] bool switchSelected() const;
+    [[nodiscard]] QString selectedKey() const;
+    [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
+    [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
+    [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
+
+  signals:
+    // A switch was clicked: the window gives this cell the focus; the tree
+    // takes the focus back right after the signal returns.
+    void cellFocusRequested(int index);
+    // frameSet caption and lblinfo text. A null infoText (root or folder
+    // clicked) means lblinfo keeps what it shows.
+    void infoChanged(const QString& frameCaption, const QString& infoText);
+    // Status bar panel 1.
+    void statusPathChanged(const QString& path);
+    // mnuOnOff and frameSet are enabled exactly when a switch is selected; the
+    // caption is empty otherwise and then leaves the menu caption as it is.
+    void switchStateChanged(bool switchSelected, const QString& onOffCaption);
+    // The right button was released over the tree; the selection is unchanged.
+    void contextMenuRequested(const QPoint& globalPos);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void addItems(QTreeWidgetItem* parentItem, FunctionNode& node);
+    void nodeClick(QTreeWidgetItem* item);
+    void showSwitch(QTreeWidgetItem* item, const FunctionNode& node);
+    void setImage(QTreeWidgetItem* item, const FunctionNode& node);
+    [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
+    [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
+    [[nodiscard]] QString uiString(int n) const;
+    [[nodiscard]] bool shownInWindow() const;
+
+    ByteGrid& m_grid;
+    const UiStrings& m_strings;
+    FunctionTreeBuilder m_builder;
+    FunctionNode m_root;
+    QHash<QString, QIcon> m_icons;
+    QHash<const QTreeWidgetItem*, FunctionNode*> m_nodes;
+    // The item a mouse press already handled through a change of the current item.
+    const QTreeWidgetItem* m_handledByPress = nullptr;
+};
+
+} // namespace vantrel
