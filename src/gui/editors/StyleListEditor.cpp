@@ -1,0 +1,114 @@
+#include "gui/editors/StyleListEditor.h"
+
+#include "gui/app/ImageList.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace vantrel {
+
+StyleListEditor::StyleListEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
+    : QListWidget(parent), m_grid(grid), m_strings(strings) {
+    setObjectName(QStringLiteral("lvwStyle"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+
+    connect(this, &QListWidget::itemChanged, this, &StyleListEditor::onItemChanged);
+    // A mouse click changes the current item and then reports the click; the
+    // keyboard only changes the current item. Either way the row runs once.
+    connect(this, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* current) {
+        const StyleRow* row = m_filling ? nullptr : rowOf(current);
+        if (!row)
+            return;
+        m_handledByPress = current;
+        itemClick(*row);
+    });
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item == m_handledByPress) {
+            m_handledByPress = nullptr;
+            return;
+        }
+        if (const StyleRow* row = rowOf(item))
+            itemClick(*row);
+    });
+}
+
+bool StyleListEditor::load(const XmlElement& typeElement) {
+    // Setting the check marks below must not be taken for the user's checks.
+    m_filling = true;
+    m_handledByPress = nullptr;
+    clear();
+    StyleRows built = buildStyleRows(typeElement, m_grid);
+    m_rows = std::move(built.rows);
+    const QIcon icon = imageListIcon(kImageNode);
+    for (const StyleRow& row : m_rows) {
+        auto* item = new QListWidgetItem(icon, QString::fromStdString(row.text), this);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setData(KeyRole, QString::fromStdString(row.key));
+        item->setData(ImageKeyRole, kImageNode);
+        item->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+    }
+    // Current but not selected, so that the first focus-in does not pick a row.
+    if (count() > 0)
+        setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    m_filling = false;
+
+    if (!built.complete) {
+        emit failed(QString::fromStdString(m_strings.get(12)));
+        return false;
+    }
+    return true;
+}
+
+QListWidgetItem* StyleListEditor::itemByKey(const QString& key) const {
+    for (int i = 0; i < count(); ++i) {
+        if (itemKey(item(i)) == key)
+            return item(i);
+    }
+    return nullptr;
+}
+
+QString StyleListEditor::itemKey(const QListWidgetItem* item) {
+    return item ? item->data(KeyRole).toString() : QString();
+}
+
+QString StyleListEditor::itemImageKey(const QListWidgetItem* item) {
+    return item ? item->data(ImageKeyRole).toString() : QString();
+}
+
+void StyleListEditor::mousePressEvent(QMouseEvent* event) {
+    m_handledByPress = nullptr;
+    QListWidget::mousePressEvent(event);
+}
+
+void StyleListEditor::onItemChanged(QListWidgetItem* item) {
+    StyleRow* row = m_filling ? nullptr : rowOf(item);
+    if (!row)
+        return;
+    const bool checked = item->checkState() == Qt::Checked;
+    if (checked == row->checked)
+        return;
+    m_handledByPress = item;
+    if (item != currentItem()) {
+        // A click on the box leaves the current row where it was; move it, so
+        // that Space and the highlight go on with the row just checked.
+        const QSignalBlocker blocker(this);
+        setCurrentItem(item);
+    }
+    itemClick(*row);
+    applyCheck(m_grid, *row, checked);
+}
+
+void StyleListEditor::itemClick(const StyleRow& row) {
+    emit infoChanged(QString::fromStdString(row.tip));
+    emit cellFocusRequested(row.offset);
+    setFocus(Qt::OtherFocusReason);
+}
+
+StyleRow* StyleListEditor::rowOf(const QListWidgetItem* item) {
+    const int index = item ? row(item) : -1;
+    if (index < 0 || index >= static_cast<int>(m_rows.size()))
+        return nullptr;
+    return &m_rows[static_cast<std::size_t>(index)];
+}
+
+} // namespace vantrel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+
+#include <vector>
+
+#include "core/app/XmlDocument.h"
+#include "core/document/ByteGrid.h"
+#include "core/editors/StyleList.h"
+#include "core/i18n/UiStrings.h"
+
+namespace vantrel {
+
+// The check list of a style file (lvwStyle): one row per named option, checked
+// while its byte holds the "on" value. Checking a row writes its byte.
+class StyleListEditor : public QListWidget {
+    Q_OBJECT
+
+  public:
+    // Item data of every row, for the window and for tests.
+    enum ItemRole {
+        KeyRole = Qt::UserRole, // "<offset>_<val1>_<val2>"
+        ImageKeyRole,           // always "node"
+    };
+
+    StyleListEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+
+    // Replaces the rows by those of a style type element without changing any
+    // cell. On an item that cannot be listed it stops, keeps the rows before
+    // it, emits failed() and returns false.
+    bool load(const XmlElement& typeElement);
+
+    [[nodiscard]] QListWidgetItem* itemByKey(const QString& key) const;
+    [[nodiscard]] static QString itemKey(const QListWidgetItem* item);
+    [[nodiscard]] static QString itemImageKey(const QListWidgetItem* item);
+
+  signals:
+    // A row was clicked or checked: the window gives this cell the focus; the
+    // list takes the focus back right after the signal returns.
+    void cellFocusRequested(int index);
+    // lblinfo text: the row's "tip".
+    void infoChanged(const QString& infoText);
+    // The definitions could not all be listed; the window shows the message
+    // with the critical-error icon.
+    void failed(const QString& message);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void onItemChanged(QListWidgetItem* item);
+    void itemClick(const StyleRow& row);
+    [[nodiscard]] StyleRow* rowOf(const QListWidgetItem* item);
+
+    ByteGrid& m_grid;
+    const UiStrings& m_strings;
+    std::vector<StyleRow> m_rows; // m_rows[i] belongs to list row i
+    bool m_filling = false;
+    // The item a mouse press already handled (current item changed or box toggled).
+    const QListWidgetItem* m_handledByPress = nullptr;
+};
+
+} // namespace vantrel
