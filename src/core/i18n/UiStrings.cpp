@@ -38,12 +38,17 @@ std::string UiStrings::format(int n, const std::vector<std::string>& args) const
 
 std::string expandLineBreaks(std::string text)
 {
-    std::size_t pos = 0;
-    while ((pos = text.find("\\n", pos)) != std::string::npos) {
-        text.replace(pos, 2, "\n");
-        pos += 1;
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            result += '\n';
+            ++i;
+        } else {
+            result += text[i];
+        }
     }
-    return text;
+    return result;
 }
 
 } // namespace vantrel

@@ -244,7 +244,8 @@ void Form1::connectEditors()
     connect(m_tvwFuct, &FunctionTreeEditor::infoChanged, this,
             [this](const QString& caption, const QString& info) {
                 m_frameSet->setTitle(caption);
-                m_lblinfo->setText(info);
+                if (!info.isNull())
+                    m_lblinfo->setText(info);
             });
     connect(m_tvwFuct, &FunctionTreeEditor::statusPathChanged, this,
             [this](const QString& path) { setStatus(1, path); });
