@@ -1,5 +1,6 @@
 #include "gui/document/ByteGridView.h"
 
+#include "core/document/BitHelpers.h"
 #include "core/document/ByteGrid.h"
 #include "core/document/CellStatus.h"
 #include "core/document/GridGeometry.h"
@@ -39,7 +40,8 @@ QFont makeCellFont() {
 
 ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
     : QAbstractScrollArea(parent), m_grid(grid), m_strings(strings), m_cursor(grid),
-      m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont) {
+      m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont),
+      m_pxTextTop((kPxCellHeight - m_cellMetrics.height()) / 2), m_layouts(256) {
     setObjectName(QStringLiteral("picEdit"));
     viewport()->setObjectName(QStringLiteral("picText"));
     verticalScrollBar()->setObjectName(QStringLiteral("v_sb"));
@@ -165,19 +167,42 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
                              QPalette::ColorGroup group) {
     // Disabled cells grey only their digits: the cells themselves and the
     // marks the colour editor puts on them must stay easy to see.
-    const QPalette& colours = palette();
-    painter.fillRect(rect, colours.color(QPalette::Active, QPalette::Base));
+    painter.fillRect(rect, palette().color(QPalette::Active, QPalette::Base));
     if (m_grid.hasBorder(index)) {
-        painter.setPen(colours.color(QPalette::Active, QPalette::WindowText));
+        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }
-    const QString text = cellText(index);
-    if (text.isEmpty())
+    const std::string& text = m_grid.text(index);
+    if (text.empty())
         return;
-    const int pxBaseline =
-        rect.top() + (rect.height() - m_cellMetrics.height()) / 2 + m_cellMetrics.ascent();
-    painter.setPen(colours.color(group, QPalette::Text));
-    painter.drawText(QPoint(textPxLeft(rect, text), pxBaseline), text);
+    painter.setPen(palette().color(group, QPalette::Text));
+    if (const CellLayout* layout = cachedLayout(text)) {
+        const int pxLeft = rect.left() + (rect.width() - layout->pxWidth) / 2;
+        painter.drawStaticText(pxLeft, rect.top() + m_pxTextTop, layout->text);
+        return;
+    }
+    const QString upper = QString::fromStdString(text).toUpper();
+    painter.drawText(textPxLeft(rect, upper), rect.top() + m_pxTextTop + m_cellMetrics.ascent(),
+                     upper);
+}
+
+const ByteGridView::CellLayout* ByteGridView::cachedLayout(const std::string& text) {
+    // Nearly every cell shows one of the 256 two-digit texts; laying each out
+    // once keeps a screenful of cells cheap to draw.
+    if (text.size() != 2)
+        return nullptr;
+    const auto value = parseHex(text);
+    if (!value)
+        return nullptr;
+    CellLayout& layout = m_layouts[*value];
+    if (layout.text.text().isEmpty()) {
+        const QString upper = QString::fromStdString(text).toUpper();
+        layout.text.setText(upper);
+        layout.text.setTextFormat(Qt::PlainText);
+        layout.text.prepare(QTransform(), m_cellFont);
+        layout.pxWidth = m_cellMetrics.horizontalAdvance(upper);
+    }
+    return &layout;
 }
 
 void ByteGridView::paintCaret(QPainter& painter, QPalette::ColorGroup group) {

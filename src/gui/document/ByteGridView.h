@@ -6,6 +6,10 @@
 #include <QBasicTimer>
 #include <QFont>
 #include <QFontMetrics>
+#include <QStaticText>
+
+#include <string>
+#include <vector>
 
 namespace vantrel {
 
@@ -77,6 +81,11 @@ class ByteGridView : public QAbstractScrollArea {
     void restartCaretBlink();
 
     void paintCell(QPainter& painter, int index, const QRect& rect, QPalette::ColorGroup group);
+    struct CellLayout {
+        QStaticText text;
+        int pxWidth = 0;
+    };
+    [[nodiscard]] const CellLayout* cachedLayout(const std::string& text);
     void paintCaret(QPainter& painter, QPalette::ColorGroup group);
     [[nodiscard]] QString cellText(int index) const;
     [[nodiscard]] int textPxLeft(const QRect& rect, const QString& text) const;
@@ -89,6 +98,8 @@ class ByteGridView : public QAbstractScrollArea {
     bool m_cellsEnabled = true;
     QFont m_cellFont;
     QFontMetrics m_cellMetrics;
+    int m_pxTextTop = 0;               // of the digits within their cell
+    std::vector<CellLayout> m_layouts; // by byte value, filled as values appear
     QBasicTimer m_caretBlink;
     bool m_caretShown = true;
 };
