@@ -59,10 +59,9 @@ class ScriptedDialogs : public DialogAnswerer {
 
   private:
     template <typename T, typename Cancel> static T next(std::deque<T>& queue, Cancel cancel) {
-        if (queue.empty())
-            return T(cancel);
-        T answer = std::move(queue.front());
-        queue.pop_front();
+        T answer = queue.empty() ? T(cancel) : queue.front();
+        if (!queue.empty())
+            queue.pop_front();
         return answer;
     }
 };
