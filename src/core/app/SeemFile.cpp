@@ -16,13 +16,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string systemReason(int error)
-{
+std::string systemReason(int error) {
     return std::strerror(error);
 }
 
-SeemFileRead failed(std::string reason)
-{
+SeemFileRead failed(std::string reason) {
     SeemFileRead result;
     result.status = SeemFileRead::Status::Failed;
     result.reason = std::move(reason);
@@ -30,8 +28,7 @@ SeemFileRead failed(std::string reason)
 }
 
 // Read-only marks are honoured even for users (root) whom the system would let through.
-std::optional<std::string> refuseReadOnly(const fs::path& target)
-{
+std::optional<std::string> refuseReadOnly(const fs::path& target) {
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode))
@@ -49,8 +46,7 @@ std::optional<std::string> refuseReadOnly(const fs::path& target)
     return std::nullopt;
 }
 
-mode_t modeForNewFile(const fs::path& target)
-{
+mode_t modeForNewFile(const fs::path& target) {
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0)
         return info.st_mode & 07777;
@@ -59,8 +55,7 @@ mode_t modeForNewFile(const fs::path& target)
     return 0666 & ~mask;
 }
 
-bool writeAll(int fd, const std::vector<std::uint8_t>& bytes)
-{
+bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -75,8 +70,7 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes)
 
 } // namespace
 
-SeemFileRead readSeemFile(const std::string& path)
-{
+SeemFileRead readSeemFile(const std::string& path) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error || !fs::exists(status))
@@ -109,8 +103,7 @@ SeemFileRead readSeemFile(const std::string& path)
 }
 
 std::optional<std::string> writeFileAtomically(const std::string& path,
-                                               const std::vector<std::uint8_t>& bytes)
-{
+                                               const std::vector<std::uint8_t>& bytes) {
     std::error_code error;
     fs::path target = fs::weakly_canonical(fs::absolute(path), error);
     if (error)

@@ -9,16 +9,14 @@ namespace vantrel {
 
 namespace {
 
-std::optional<std::int64_t> sizeOf(const XmlElement& element)
-{
+std::optional<std::int64_t> sizeOf(const XmlElement& element) {
     return parseDecimal(element.attribute("size").value_or(""));
 }
 
 } // namespace
 
 std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
-                                                std::vector<SeemTypeEntry>& catalog)
-{
+                                                std::vector<SeemTypeEntry>& catalog) {
     const auto types = root.children();
     if (catalog.size() < types.size())
         catalog.resize(types.size());
@@ -28,7 +26,8 @@ std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
         const auto tip = element.attribute("tip");
         const auto type = element.attribute("type");
         const auto size = sizeOf(element);
-        const std::string where = "seem type " + std::to_string(i + 1) + " <" + element.name() + ">";
+        const std::string where =
+            "seem type " + std::to_string(i + 1) + " <" + element.name() + ">";
         if (!id || !tip || !type || !element.hasAttribute("size"))
             return where + " needs the attributes ID, size, tip and type";
         if (!size || *size < 0 || *size > std::numeric_limits<std::int32_t>::max())
@@ -41,8 +40,7 @@ std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
     return std::nullopt;
 }
 
-XmlElement findSeemType(const XmlElement& root, std::size_t fileLength)
-{
+XmlElement findSeemType(const XmlElement& root, std::size_t fileLength) {
     const auto length = static_cast<std::int64_t>(fileLength);
     for (const XmlElement& element : root.children()) {
         const auto size = sizeOf(element);

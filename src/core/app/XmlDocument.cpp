@@ -7,13 +7,11 @@
 
 namespace vantrel {
 
-std::string XmlElement::name() const
-{
+std::string XmlElement::name() const {
     return m_node ? m_node.name() : std::string();
 }
 
-std::optional<std::string> XmlElement::attribute(std::string_view name) const
-{
+std::optional<std::string> XmlElement::attribute(std::string_view name) const {
     if (!m_node)
         return std::nullopt;
     const pugi::xml_attribute attr = m_node.attribute(std::string(name).c_str());
@@ -22,13 +20,11 @@ std::optional<std::string> XmlElement::attribute(std::string_view name) const
     return std::string(attr.value());
 }
 
-bool XmlElement::hasAttribute(std::string_view name) const
-{
+bool XmlElement::hasAttribute(std::string_view name) const {
     return attribute(name).has_value();
 }
 
-std::vector<XmlElement> XmlElement::children() const
-{
+std::vector<XmlElement> XmlElement::children() const {
     std::vector<XmlElement> result;
     for (pugi::xml_node child = m_node.first_child(); child; child = child.next_sibling()) {
         if (child.type() == pugi::node_element)
@@ -37,8 +33,7 @@ std::vector<XmlElement> XmlElement::children() const
     return result;
 }
 
-bool XmlElement::hasChildElements() const
-{
+bool XmlElement::hasChildElements() const {
     for (pugi::xml_node child = m_node.first_child(); child; child = child.next_sibling()) {
         if (child.type() == pugi::node_element)
             return true;
@@ -46,8 +41,7 @@ bool XmlElement::hasChildElements() const
     return false;
 }
 
-XmlElement XmlElement::child(std::string_view name) const
-{
+XmlElement XmlElement::child(std::string_view name) const {
     if (!m_node)
         return {};
     return XmlElement(m_node.child(std::string(name).c_str()));
@@ -55,8 +49,7 @@ XmlElement XmlElement::child(std::string_view name) const
 
 namespace {
 
-int lineOfOffset(std::string_view text, std::ptrdiff_t offset)
-{
+int lineOfOffset(std::string_view text, std::ptrdiff_t offset) {
     if (offset < 0)
         return 0;
     const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, std::ssize(text));
@@ -65,8 +58,7 @@ int lineOfOffset(std::string_view text, std::ptrdiff_t offset)
 
 } // namespace
 
-XmlLoadResult XmlDocument::load(const std::string& path)
-{
+XmlLoadResult XmlDocument::load(const std::string& path) {
     m_loaded = false;
     m_doc.reset();
     std::ifstream in(path, std::ios::binary);
@@ -79,8 +71,7 @@ XmlLoadResult XmlDocument::load(const std::string& path)
     return loadFromString(buffer.str());
 }
 
-XmlLoadResult XmlDocument::loadFromString(std::string_view text)
-{
+XmlLoadResult XmlDocument::loadFromString(std::string_view text) {
     m_loaded = false;
     m_doc.reset();
     const pugi::xml_parse_result result =
@@ -88,8 +79,7 @@ XmlLoadResult XmlDocument::loadFromString(std::string_view text)
     return finish(result, text);
 }
 
-XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::string_view text)
-{
+XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::string_view text) {
     if (!result)
         return {false, result.description(), lineOfOffset(text, result.offset)};
     if (root().isNull())
@@ -98,8 +88,7 @@ XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::str
     return {true, {}, 0};
 }
 
-XmlElement XmlDocument::root() const
-{
+XmlElement XmlDocument::root() const {
     return XmlElement(m_doc.document_element());
 }
 

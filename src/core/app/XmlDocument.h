@@ -12,7 +12,7 @@ namespace vantrel {
 // Read-only view of one element of an XmlDocument; a null element answers every
 // question with "nothing", so callers can chain look-ups without checks.
 class XmlElement {
-public:
+  public:
     XmlElement() = default;
     explicit XmlElement(pugi::xml_node node) : m_node(node) {}
 
@@ -32,7 +32,7 @@ public:
 
     bool operator==(const XmlElement& other) const { return m_node == other.m_node; }
 
-private:
+  private:
     pugi::xml_node m_node;
 };
 
@@ -44,7 +44,7 @@ struct XmlLoadResult {
 
 // One parsed XML file (language.xml or a definitions document).
 class XmlDocument {
-public:
+  public:
     XmlLoadResult load(const std::string& path);
     XmlLoadResult loadFromString(std::string_view text);
 
@@ -53,7 +53,7 @@ public:
     // are skipped.
     [[nodiscard]] XmlElement root() const;
 
-private:
+  private:
     XmlLoadResult finish(const pugi::xml_parse_result& result, std::string_view text);
 
     pugi::xml_document m_doc;

@@ -11,12 +11,12 @@ namespace vantrel {
 
 // Numbers of the strings beyond the classic table 0..43.
 enum ExtraString : int {
-    StrReadFailed = 44,     // "%1" path, "%2" reason
-    StrEmptyFile = 45,      // "%1" path
-    StrSaveFailed = 46,     // "%1" path, "%2" reason
-    StrInvalidCell = 47,    // "%1" offset in decimal, "%2" offset in hex
-    StrMalformedXml = 48,   // "%1" path, "%2" parser message, "%3" line
-    StrStartupFailed = 49,  // "%1" description
+    StrReadFailed = 44,    // "%1" path, "%2" reason
+    StrEmptyFile = 45,     // "%1" path
+    StrSaveFailed = 46,    // "%1" path, "%2" reason
+    StrInvalidCell = 47,   // "%1" offset in decimal, "%2" offset in hex
+    StrMalformedXml = 48,  // "%1" path, "%2" parser message, "%3" line
+    StrStartupFailed = 49, // "%1" description
 };
 
 } // namespace vantrel

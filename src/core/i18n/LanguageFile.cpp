@@ -7,16 +7,14 @@ namespace vantrel {
 
 namespace {
 
-std::string describeElement(const std::string& what, std::size_t position)
-{
+std::string describeElement(const std::string& what, std::size_t position) {
     return what + " " + std::to_string(position + 1);
 }
 
 } // namespace
 
 std::optional<std::string> LanguageFile::load(const std::string& path, SettingsStore& settings,
-                                              std::optional<std::int32_t> systemLcid)
-{
+                                              std::optional<std::int32_t> systemLcid) {
     m_path = path;
     m_index = 0;
     const XmlLoadResult loaded = m_document.load(path);
@@ -36,16 +34,14 @@ std::optional<std::string> LanguageFile::load(const std::string& path, SettingsS
 
 std::optional<std::string> LanguageFile::choose(int index, const std::string& path,
                                                 SettingsStore& settings,
-                                                std::optional<std::int32_t> systemLcid)
-{
+                                                std::optional<std::int32_t> systemLcid) {
     settings.setValue("language", std::to_string(index));
     return load(path, settings, systemLcid);
 }
 
 std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
                                                      SettingsStore& settings,
-                                                     std::optional<std::int32_t> systemLcid)
-{
+                                                     std::optional<std::int32_t> systemLcid) {
     const std::size_t count = root.children().size();
     const auto usable = [count](std::optional<std::int64_t> n) {
         return n && *n >= 0 && static_cast<std::size_t>(*n) < count;
@@ -76,8 +72,7 @@ std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
     return std::nullopt;
 }
 
-std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root)
-{
+std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root) {
     const auto languages = root.children();
     for (std::size_t i = 0; i < languages.size(); ++i) {
         const auto text = languages[i].attribute("text");
@@ -97,8 +92,7 @@ std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root)
     return std::nullopt;
 }
 
-std::optional<std::string> LanguageFile::readStringTable(const XmlElement& language)
-{
+std::optional<std::string> LanguageFile::readStringTable(const XmlElement& language) {
     for (const XmlElement& child : language.children()) {
         if (child.name() != "StringTable")
             continue;
@@ -118,8 +112,7 @@ std::optional<std::string> LanguageFile::readStringTable(const XmlElement& langu
 }
 
 std::optional<std::string> LanguageFile::caption(const std::string& window,
-                                                 const std::string& control) const
-{
+                                                 const std::string& control) const {
     if (!m_document.isLoaded())
         return std::nullopt;
     for (const XmlElement& language : m_document.root().children()) {

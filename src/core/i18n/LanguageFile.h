@@ -21,7 +21,7 @@ struct LanguageMenuItem {
 // control captions. Choosing follows the stored "language" setting, else the
 // system locale; an unusable choice falls back to language 0.
 class LanguageFile {
-public:
+  public:
     // Loads language.xml from path and chooses the language. Returns a
     // description of what failed (file, line, what is missing), or nothing;
     // whatever was read before a failure stays in effect.
@@ -42,7 +42,7 @@ public:
     [[nodiscard]] std::optional<std::string> caption(const std::string& window,
                                                      const std::string& control) const;
 
-private:
+  private:
     std::optional<std::string> chooseIndex(const XmlElement& root, SettingsStore& settings,
                                            std::optional<std::int32_t> systemLcid);
     std::optional<std::string> readLanguages(const XmlElement& root);

@@ -25,8 +25,7 @@ constexpr std::array kLocales{
     LocaleEntry{"tr_TR", 0x041F}, LocaleEntry{"vi_VN", 0x042A}, LocaleEntry{"th_TH", 0x041E},
 };
 
-std::string normalized(std::string_view name)
-{
+std::string normalized(std::string_view name) {
     const auto cut = name.find_first_of(".@");
     std::string result(name.substr(0, cut));
     for (char& c : result) {
@@ -47,8 +46,7 @@ std::string normalized(std::string_view name)
 
 } // namespace
 
-std::optional<std::int32_t> lcidForLocaleName(std::string_view name)
-{
+std::optional<std::int32_t> lcidForLocaleName(std::string_view name) {
     const std::string wanted = normalized(name);
     if (wanted.empty())
         return std::nullopt;

@@ -4,8 +4,7 @@
 
 namespace vantrel {
 
-std::string UiStrings::get(int n) const
-{
+std::string UiStrings::get(int n) const {
     if (n >= 0 && static_cast<std::size_t>(n) < m_table.size())
         return m_table[static_cast<std::size_t>(n)];
     const auto& builtin = builtinEnglishStrings();
@@ -14,13 +13,11 @@ std::string UiStrings::get(int n) const
     return {};
 }
 
-std::string UiStrings::multiline(int n) const
-{
+std::string UiStrings::multiline(int n) const {
     return expandLineBreaks(get(n));
 }
 
-std::string UiStrings::format(int n, const std::vector<std::string>& args) const
-{
+std::string UiStrings::format(int n, const std::vector<std::string>& args) const {
     const std::string pattern = get(n);
     std::string result;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -36,8 +33,7 @@ std::string UiStrings::format(int n, const std::vector<std::string>& args) const
     return result;
 }
 
-std::string expandLineBreaks(std::string text)
-{
+std::string expandLineBreaks(std::string text) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

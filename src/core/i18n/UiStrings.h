@@ -9,7 +9,7 @@ namespace vantrel {
 // loaded table lacks falls back to the built-in English text, so no message
 // or caption is ever empty for want of a language file.
 class UiStrings {
-public:
+  public:
     UiStrings() = default;
     explicit UiStrings(std::vector<std::string> table) : m_table(std::move(table)) {}
 
@@ -23,7 +23,7 @@ public:
     // String n with "%1", "%2", ... replaced by the arguments.
     [[nodiscard]] std::string format(int n, const std::vector<std::string>& args) const;
 
-private:
+  private:
     std::vector<std::string> m_table;
 };
 

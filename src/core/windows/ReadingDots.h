@@ -6,8 +6,7 @@ namespace vantrel {
 
 // The next frame of the reading indicator's dots: "" → "." → ".." → "..." → "".
 // Anything else stays as it is.
-[[nodiscard]] inline std::string nextReadingDots(const std::string& dots)
-{
+[[nodiscard]] inline std::string nextReadingDots(const std::string& dots) {
     if (dots.empty())
         return ".";
     if (dots == "." || dots == "..")

@@ -27,16 +27,14 @@ constexpr int kClientTwipWidth = 12075;
 constexpr int kClientTwipHeight = 7065;
 const QRect kEditorArea = twipRect(105, 315, 4600, 6300);
 
-QAction* addMenuItem(QMenu* menu, const char* name, const char* designCaption)
-{
+QAction* addMenuItem(QMenu* menu, const char* name, const char* designCaption) {
     auto* action = new QAction(QString::fromUtf8(designCaption), menu);
     action->setObjectName(QString::fromLatin1(name));
     menu->addAction(action);
     return action;
 }
 
-QMenu* newMenu(QWidget* owner, const char* name, const char* designCaption)
-{
+QMenu* newMenu(QWidget* owner, const char* name, const char* designCaption) {
     auto* menu = new QMenu(QString::fromUtf8(designCaption), owner);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
@@ -45,8 +43,7 @@ QMenu* newMenu(QWidget* owner, const char* name, const char* designCaption)
 } // namespace
 
 Form1::Form1(Form1Environment environment, QWidget* parent)
-    : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings)
-{
+    : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel  V1.1 Beta"));
     buildControls();
@@ -56,8 +53,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::buildControls()
-{
+void Form1::buildControls() {
     auto* surface = new QWidget(this);
     surface->setFixedSize(px(kClientTwipWidth), px(kClientTwipHeight));
     setCentralWidget(surface);
@@ -90,8 +86,7 @@ void Form1::buildControls()
     setStatusBar(status);
 }
 
-void Form1::buildStartPage(QWidget* surface)
-{
+void Form1::buildStartPage(QWidget* surface) {
     m_lblSoftTip = new QLabel(surface);
     m_lblSoftTip->setObjectName(QStringLiteral("lblSoftTip"));
     m_lblSoftTip->setGeometry(twipRect(1980, 3705, 9555, 1155));
@@ -119,36 +114,32 @@ void Form1::buildStartPage(QWidget* surface)
     m_lblSoftTip->raise();
 }
 
-void Form1::buildEditors(QWidget* surface)
-{
+void Form1::buildEditors(QWidget* surface) {
     m_tvwFuct = new FunctionTreeEditor(m_grid, m_language.strings(), surface);
     m_lvwStyle = new StyleListEditor(m_grid, m_language.strings(), surface);
     m_tvwColor = new QTreeWidget(surface);
     m_tvwColor->setObjectName(QStringLiteral("tvwColor"));
     m_tvwColor->setHeaderHidden(true);
     m_frameVolume = new VolumePanel(surface);
-    for (QWidget* editor : std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_tvwColor,
-                                                           m_frameVolume})
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameVolume})
         editor->setGeometry(kEditorArea);
     m_frameColor = new ColorPanel(surface);
     m_frameColor->setGeometry(twipRect(4815, 240, 7155, 1380));
 }
 
-void Form1::placeGridNormally()
-{
+void Form1::placeGridNormally() {
     m_picEdit->setGeometry(twipRect(4815, 1650, 7155, 4950));
 }
 
 // A seem type without an editor shows its bytes over the whole window.
-void Form1::placeGridFullWindow()
-{
+void Form1::placeGridFullWindow() {
     const QWidget* surface = centralWidget();
     m_picEdit->setGeometry(px(120), px(300), surface->width() - px(240),
                            surface->height() - px(900));
 }
 
-void Form1::buildMenus()
-{
+void Form1::buildMenus() {
     buildFileMenu();
     m_mnuEdit = newMenu(this, "mnuEdit", "编辑(&E)");
     m_mnuOnOff = addMenuItem(m_mnuEdit, "mnuOnOff", "开启功能(&O)");
@@ -163,8 +154,7 @@ void Form1::buildMenus()
         menuBar()->addMenu(menu);
 }
 
-void Form1::buildFileMenu()
-{
+void Form1::buildFileMenu() {
     m_mnuFile = newMenu(this, "mnuFile", "文件(&F)");
     m_mnuOpen = addMenuItem(m_mnuFile, "mnuOpen", "打开(&O)...");
     m_mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -189,8 +179,7 @@ void Form1::buildFileMenu()
     connect(m_mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
 }
 
-void Form1::buildToolsMenu()
-{
+void Form1::buildToolsMenu() {
     m_mnuTools = newMenu(this, "mnuTools", "工具(&T)");
     addMenuItem(m_mnuTools, "mnuSetOuterText", "生成外屏文字seem文件(&O)");
     addMenuItem(m_mnuTools, "mnuSetGPRS", "生成GPRS日期文字文件(&G)");
@@ -214,8 +203,7 @@ void Form1::buildToolsMenu()
     m_mnuEditFunction->setEnabled(false);
 }
 
-void Form1::buildHelpMenu()
-{
+void Form1::buildHelpMenu() {
     m_mnuHelp = newMenu(this, "mnuHelp", "帮助(&H)");
     QAction* topics = addMenuItem(m_mnuHelp, "mnuHelpTopic", "帮助主题(&H)");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
@@ -227,8 +215,7 @@ void Form1::buildHelpMenu()
     connect(m_mnuShowTip, &QAction::triggered, this, &Form1::mnuShowTip_Click);
 }
 
-void Form1::connectEditors()
-{
+void Form1::connectEditors() {
     connect(m_picEdit, &ByteGridView::cellFocused, this, [this](int) {
         const int index = m_grid.lastSelect();
         setStatus(2, QString::fromStdString(cellStatusText(index, m_grid.text(index), strings())));
@@ -267,25 +254,21 @@ void Form1::connectEditors()
             [this](const QString& message) { reportFailure(message); });
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event)
-{
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton && !m_isLoaded)
         m_mnuFile->popup(event->globalPosition().toPoint());
     QMainWindow::mouseReleaseEvent(event);
 }
 
-void Form1::setStatus(int panel, const QString& text)
-{
+void Form1::setStatus(int panel, const QString& text) {
     m_statusPanels[panel - 1]->setText(text);
 }
 
-QString Form1::statusText(int panel) const
-{
+QString Form1::statusText(int panel) const {
     return m_statusPanels[panel - 1]->text();
 }
 
-QString Form1::str(int n) const
-{
+QString Form1::str(int n) const {
     return QString::fromStdString(strings().get(n));
 }
 

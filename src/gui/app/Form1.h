@@ -30,7 +30,7 @@ class ColorPanel;
 
 // What the main window takes from its surroundings, so tests can supply their own.
 struct Form1Environment {
-    QString appDir;                 // the program folder, with or without a trailing separator
+    QString appDir; // the program folder, with or without a trailing separator
     SettingsStore* settings = nullptr;
     std::function<std::optional<std::int32_t>()> systemLcid;
 };
@@ -40,7 +40,7 @@ struct Form1Environment {
 class Form1 : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit Form1(Form1Environment environment, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -70,7 +70,7 @@ public:
     [[nodiscard]] ByteGridView* gridView() const { return m_picEdit; }
     [[nodiscard]] QString statusText(int panel) const;
 
-public slots:
+  public slots:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
@@ -81,10 +81,10 @@ public slots:
     void mnuShowTip_Click();
     void mnuLans_Click(int index);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildStartPage(QWidget* surface);
     void buildEditors(QWidget* surface);

@@ -23,8 +23,7 @@
 
 namespace vantrel {
 
-bool Form1::Form_Load(const QString& commandLine)
-{
+bool Form1::Form_Load(const QString& commandLine) {
     m_mainCaption = windowTitle();
     m_appDir = m_env.appDir;
     if (!m_appDir.endsWith(QDir::separator()) && !m_appDir.endsWith(QLatin1Char('/')))
@@ -32,11 +31,12 @@ bool Form1::Form_Load(const QString& commandLine)
 
     if (auto failure = m_language.load(languagePath().toStdString(), m_settings,
                                        m_env.systemLcid ? m_env.systemLcid() : std::nullopt))
-        showMessage(this, MessageIcon::Critical, str(21) + QLatin1Char('\n') +
-                                                     QString::fromStdString(*failure));
+        showMessage(this, MessageIcon::Critical,
+                    str(21) + QLatin1Char('\n') + QString::fromStdString(*failure));
     rebuildLanguageMenu();
     applyCaptions();
-    m_definitionsPath = m_appDir + m_mnuLans[static_cast<std::size_t>(m_language.index())]->data().toString();
+    m_definitionsPath =
+        m_appDir + m_mnuLans[static_cast<std::size_t>(m_language.index())]->data().toString();
     m_lblSoftTip->setText(str(43));
 
     m_seemFolder = QString::fromStdString(m_settings.read("SeemFolder", m_appDir.toStdString()));
@@ -44,12 +44,13 @@ bool Form1::Form_Load(const QString& commandLine)
 
     const XmlLoadResult definitions = m_xml.load(m_definitionsPath.toStdString());
     if (!definitions.ok) {
-        const QString detail = definitions.line > 0
-            ? QString::fromStdString(strings().format(StrMalformedXml,
-                  {m_definitionsPath.toStdString(), definitions.message,
-                   std::to_string(definitions.line)}))
-            : QString::fromStdString(strings().format(StrReadFailed,
-                  {m_definitionsPath.toStdString(), definitions.message}));
+        const QString detail =
+            definitions.line > 0
+                ? QString::fromStdString(strings().format(
+                      StrMalformedXml, {m_definitionsPath.toStdString(), definitions.message,
+                                        std::to_string(definitions.line)}))
+                : QString::fromStdString(strings().format(
+                      StrReadFailed, {m_definitionsPath.toStdString(), definitions.message}));
         showMessage(this, MessageIcon::Critical, str(3) + QLatin1Char('\n') + detail);
         return false;
     }
@@ -74,13 +75,11 @@ bool Form1::Form_Load(const QString& commandLine)
     return true;
 }
 
-QString Form1::languagePath() const
-{
+QString Form1::languagePath() const {
     return m_appDir + QStringLiteral("language.xml");
 }
 
-void Form1::rebuildLanguageMenu()
-{
+void Form1::rebuildLanguageMenu() {
     const auto& languages = m_language.languages();
     for (std::size_t i = 0; i < languages.size(); ++i) {
         if (i == m_mnuLans.size()) {
@@ -110,23 +109,22 @@ void Form1::rebuildLanguageMenu()
         m_mnuLans[chosen]->setChecked(true);
 }
 
-void Form1::applyCaptions()
-{
+void Form1::applyCaptions() {
     ApplyLanguage(this, m_language);
     if (!m_isLoaded)
         setStatus(1, str(1));
 }
 
-void Form1::mnuLans_Click(int index)
-{
+void Form1::mnuLans_Click(int index) {
     if (auto failure = m_language.choose(index, languagePath().toStdString(), m_settings,
                                          m_env.systemLcid ? m_env.systemLcid() : std::nullopt))
-        showMessage(this, MessageIcon::Critical, str(21) + QLatin1Char('\n') +
-                                                     QString::fromStdString(*failure));
+        showMessage(this, MessageIcon::Critical,
+                    str(21) + QLatin1Char('\n') + QString::fromStdString(*failure));
     rebuildLanguageMenu();
     m_lblSoftTip->setText(QString::fromStdString(strings().multiline(43)));
     applyCaptions();
-    m_definitionsPath = m_appDir + m_mnuLans[static_cast<std::size_t>(m_language.index())]->data().toString();
+    m_definitionsPath =
+        m_appDir + m_mnuLans[static_cast<std::size_t>(m_language.index())]->data().toString();
     const XmlLoadResult definitions = m_xml.load(m_definitionsPath.toStdString());
     if (!definitions.ok) {
         showMessage(this, MessageIcon::Critical,
@@ -138,14 +136,13 @@ void Form1::mnuLans_Click(int index)
     m_picEdit->viewport()->update();
 }
 
-void Form1::ResetView(bool loaded)
-{
+void Form1::ResetView(bool loaded) {
     m_picEdit->setEnabled(loaded);
     m_mnuSave->setEnabled(loaded);
     m_mnuSaveAs->setEnabled(loaded);
     m_mnuClose->setEnabled(loaded);
-    for (QWidget* part : std::initializer_list<QWidget*>{m_frameSet, m_picEdit, m_tvwFuct, m_lvwStyle,
-                                                         m_tvwColor, m_frameColor, m_frameVolume})
+    for (QWidget* part : std::initializer_list<QWidget*>{
+             m_frameSet, m_picEdit, m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameColor, m_frameVolume})
         part->setVisible(loaded);
     m_mnuLanguage->setEnabled(!loaded);
     m_mnuLanguage->menuAction()->setEnabled(!loaded);
@@ -159,13 +156,11 @@ void Form1::ResetView(bool loaded)
     setStatus(1, str(loaded ? 0 : 1));
 }
 
-void Form1::mnuShowTip_Click()
-{
+void Form1::mnuShowTip_Click() {
     m_settings.setValue("ShowTip", m_mnuShowTip->isChecked() ? "1" : "0");
 }
 
-void Form1::mnuExit_Click()
-{
+void Form1::mnuExit_Click() {
     close();
 }
 

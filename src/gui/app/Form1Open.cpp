@@ -26,8 +26,7 @@ constexpr int kSaveAsFlags = 2;  // ask before replacing a file
 
 } // namespace
 
-void Form1::OpenSeemFile(const QString& path)
-{
+void Form1::OpenSeemFile(const QString& path) {
     frmReading reading(this, m_language);
     SeemFileRead read = readSeemFile(path.toStdString());
     reading.finish();
@@ -54,8 +53,7 @@ void Form1::OpenSeemFile(const QString& path)
 }
 
 // The file was read whole: only now does it become the open document.
-void Form1::acceptFile(const QString& path, std::vector<std::uint8_t> bytes)
-{
+void Form1::acceptFile(const QString& path, std::vector<std::uint8_t> bytes) {
     m_fileName = path;
     setCaptionForFile(path, false);
     m_fileBytes = std::move(bytes);
@@ -69,8 +67,7 @@ void Form1::acceptFile(const QString& path, std::vector<std::uint8_t> bytes)
 }
 
 // Shows the editor of the matched type; true when one of the four editors was filled.
-bool Form1::dispatchType(const XmlElement& type)
-{
+bool Form1::dispatchType(const XmlElement& type) {
     m_curType = toLowerAscii(type.attribute("type").value_or(""));
     const auto hideAllBut = [this](QWidget* shown) {
         for (QWidget* editor : std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_frameVolume,
@@ -120,8 +117,7 @@ bool Form1::dispatchType(const XmlElement& type)
     return false;
 }
 
-void Form1::showTypeAlert(const XmlElement& type)
-{
+void Form1::showTypeAlert(const XmlElement& type) {
     const auto alert = type.attribute("alert");
     if (!alert || m_settings.read("ShowTip", "1") != "1")
         return;
@@ -130,13 +126,11 @@ void Form1::showTypeAlert(const XmlElement& type)
     showMessage(this, MessageIcon::Information, id + QLatin1Char('\n') + text);
 }
 
-void Form1::reportFailure(const QString& text)
-{
+void Form1::reportFailure(const QString& text) {
     showMessage(this, MessageIcon::Critical, text);
 }
 
-void Form1::setCaptionForFile(const QString& path, bool saved)
-{
+void Form1::setCaptionForFile(const QString& path, bool saved) {
     if (path.isEmpty())
         setWindowTitle(m_mainCaption);
     else if (saved)
@@ -145,8 +139,7 @@ void Form1::setCaptionForFile(const QString& path, bool saved)
         setWindowTitle(m_mainCaption + QStringLiteral(" [") + path + QLatin1Char(']'));
 }
 
-void Form1::mnuOpen_Click()
-{
+void Form1::mnuOpen_Click() {
     CommDlg dialog;
     dialog.setOwner(this);
     dialog.setDialogTitle(str(5));
@@ -162,14 +155,12 @@ void Form1::mnuOpen_Click()
     OpenSeemFile(chosen);
 }
 
-void Form1::mnuReload_Click()
-{
+void Form1::mnuReload_Click() {
     if (!m_fileName.isEmpty())
         OpenSeemFile(m_fileName);
 }
 
-void Form1::mnuClose_Click()
-{
+void Form1::mnuClose_Click() {
     ResetView(false);
     m_grid.rebuild(0);
     m_picEdit->rebuild();
@@ -177,8 +168,7 @@ void Form1::mnuClose_Click()
     setCaptionForFile(QString(), false);
 }
 
-bool Form1::SaveGridToFile(const QString& path)
-{
+bool Form1::SaveGridToFile(const QString& path) {
     if (const auto invalid = m_grid.firstInvalidCell()) {
         char hex[16];
         std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(*invalid));
@@ -195,14 +185,12 @@ bool Form1::SaveGridToFile(const QString& path)
     return true;
 }
 
-void Form1::mnuSave_Click()
-{
+void Form1::mnuSave_Click() {
     if (m_isLoaded)
         SaveGridToFile(m_fileName);
 }
 
-void Form1::mnuSaveAs_Click()
-{
+void Form1::mnuSaveAs_Click() {
     CommDlg dialog;
     dialog.setOwner(this);
     dialog.setDialogTitle(str(6));
@@ -222,14 +210,12 @@ void Form1::mnuSaveAs_Click()
     setCaptionForFile(chosen, true);
 }
 
-void Form1::AddRecentFile(const QString& path)
-{
+void Form1::AddRecentFile(const QString& path) {
     m_recentFiles.removeAll(path);
     m_recentFiles.prepend(path);
 }
 
-void Form1::mnuOnOff_Click()
-{
+void Form1::mnuOnOff_Click() {
     if (!m_tvwFuct->isHidden() && m_tvwFuct->switchSelected())
         m_tvwFuct->toggleSelected();
 }

@@ -6,12 +6,13 @@ namespace {
 const QString kGroup = QStringLiteral("main");
 }
 
-QtSettingsStore::QtSettingsStore() : m_settings(QStringLiteral("Vantrel"), QStringLiteral("Vantrel")) {}
+QtSettingsStore::QtSettingsStore()
+    : m_settings(QStringLiteral("Vantrel"), QStringLiteral("Vantrel")) {}
 
-QtSettingsStore::QtSettingsStore(const QString& iniPath) : m_settings(iniPath, QSettings::IniFormat) {}
+QtSettingsStore::QtSettingsStore(const QString& iniPath)
+    : m_settings(iniPath, QSettings::IniFormat) {}
 
-QStringList QtSettingsStore::spellingsOf(const std::string& key) const
-{
+QStringList QtSettingsStore::spellingsOf(const std::string& key) const {
     const QString wanted = QString::fromStdString(key);
     m_settings.beginGroup(kGroup);
     QStringList matches;
@@ -23,23 +24,20 @@ QStringList QtSettingsStore::spellingsOf(const std::string& key) const
     return matches;
 }
 
-std::optional<std::string> QtSettingsStore::value(const std::string& key) const
-{
+std::optional<std::string> QtSettingsStore::value(const std::string& key) const {
     const QStringList spellings = spellingsOf(key);
     if (spellings.isEmpty())
         return std::nullopt;
     return m_settings.value(kGroup + '/' + spellings.first()).toString().toStdString();
 }
 
-void QtSettingsStore::setValue(const std::string& key, const std::string& value)
-{
+void QtSettingsStore::setValue(const std::string& key, const std::string& value) {
     remove(key);
     m_settings.setValue(kGroup + '/' + QString::fromStdString(key), QString::fromStdString(value));
     m_settings.sync();
 }
 
-void QtSettingsStore::remove(const std::string& key)
-{
+void QtSettingsStore::remove(const std::string& key) {
     for (const QString& spelling : spellingsOf(key))
         m_settings.remove(kGroup + '/' + spelling);
 }

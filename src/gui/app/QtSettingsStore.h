@@ -10,7 +10,7 @@ namespace vantrel {
 // "main". QSettings compares key names exactly on this platform, so keys are
 // matched here without regard to case, and a write replaces every spelling.
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     QtSettingsStore();
     // For tests: settings kept in an INI file of their own.
     explicit QtSettingsStore(const QString& iniPath);
@@ -19,7 +19,7 @@ public:
     void setValue(const std::string& key, const std::string& value) override;
     void remove(const std::string& key) override;
 
-private:
+  private:
     [[nodiscard]] QStringList spellingsOf(const std::string& key) const;
 
     mutable QSettings m_settings;

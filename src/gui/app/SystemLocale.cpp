@@ -6,8 +6,7 @@
 
 namespace vantrel {
 
-std::optional<std::int32_t> systemDefaultLcid()
-{
+std::optional<std::int32_t> systemDefaultLcid() {
     return lcidForLocaleName(QLocale::system().name().toStdString());
 }
 

@@ -17,7 +17,7 @@ namespace vantrel {
 class ColorPanel : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     explicit ColorPanel(QWidget* parent = nullptr);
 
     QFrame* picColor = nullptr;
@@ -32,7 +32,7 @@ public:
     QLineEdit* txtColorName = nullptr;
     QPushButton* cmdChangeName = nullptr;
 
-private:
+  private:
     QSlider* addChannel(QGridLayout* layout, int row, const QString& name, QLineEdit*& box);
 };
 

@@ -17,8 +17,7 @@ const char* const kDesignInfo[VolumePanel::kRows] = {
 
 } // namespace
 
-VolumePanel::VolumePanel(QWidget* parent) : QGroupBox(QString::fromUtf8("音量调节"), parent)
-{
+VolumePanel::VolumePanel(QWidget* parent) : QGroupBox(QString::fromUtf8("音量调节"), parent) {
     setObjectName(QStringLiteral("frameVolume"));
     auto* layout = new QGridLayout(this);
     for (int row = 0; row < kRows; ++row) {

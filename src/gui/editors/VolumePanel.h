@@ -16,7 +16,7 @@ namespace vantrel {
 class VolumePanel : public QGroupBox {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kRows = 5;
 
     explicit VolumePanel(QWidget* parent = nullptr);

@@ -17,8 +17,7 @@ namespace {
 
 // Only these kinds carry a caption; text boxes, option buttons, lists, trees
 // and sliders keep whatever they show.
-void setCaption(QObject* control, const QString& caption)
-{
+void setCaption(QObject* control, const QString& caption) {
     if (auto* frame = qobject_cast<QGroupBox*>(control))
         frame->setTitle(caption);
     else if (auto* label = qobject_cast<QLabel*>(control))
@@ -35,8 +34,7 @@ void setCaption(QObject* control, const QString& caption)
 
 } // namespace
 
-void ApplyLanguage(QWidget* window, const LanguageFile& language)
-{
+void ApplyLanguage(QWidget* window, const LanguageFile& language) {
     const std::string windowName = window->objectName().toStdString();
     const QList<QObject*> controls = window->findChildren<QObject*>();
     for (QObject* control : controls) {

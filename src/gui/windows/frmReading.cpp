@@ -10,8 +10,7 @@
 namespace vantrel {
 
 frmReading::frmReading(QWidget* owner, const LanguageFile& language)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
-{
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmReading"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QHBoxLayout(this);
@@ -41,15 +40,13 @@ frmReading::frmReading(QWidget* owner, const LanguageFile& language)
     m_showDelay->start(kShowDelayMs);
 }
 
-void frmReading::finish()
-{
+void frmReading::finish() {
     m_showDelay->stop();
     Timer1->stop();
     hide();
 }
 
-void frmReading::Timer1_Timer()
-{
+void frmReading::Timer1_Timer() {
     lblDot->setText(QString::fromStdString(nextReadingDots(lblDot->text().toStdString())));
 }
 

@@ -15,7 +15,7 @@ class LanguageFile;
 class frmReading : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kShowDelayMs = 300;
     static constexpr int kTickMs = 300;
 
@@ -28,7 +28,7 @@ public:
     // Hides the window and cancels a pending appearance.
     void finish();
 
-private:
+  private:
     void Timer1_Timer();
 
     QTimer* m_showDelay = nullptr;

@@ -14,25 +14,21 @@ namespace fs = std::filesystem;
 namespace {
 
 class SeemFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         m_dir = fs::temp_directory_path() / ("vantrel-seem-" + std::to_string(::getpid()));
         fs::create_directories(m_dir);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         fs::permissions(m_dir, fs::perms::owner_all);
         fs::remove_all(m_dir);
     }
-    std::string file(const std::string& name, std::size_t length, std::uint8_t fill = 0x5A)
-    {
+    std::string file(const std::string& name, std::size_t length, std::uint8_t fill = 0x5A) {
         const fs::path path = m_dir / name;
         std::ofstream(path, std::ios::binary) << std::string(length, static_cast<char>(fill));
         return path.string();
     }
-    static std::vector<std::uint8_t> contents(const std::string& path)
-    {
+    static std::vector<std::uint8_t> contents(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
@@ -41,8 +37,7 @@ protected:
 
 } // namespace
 
-TEST_F(SeemFileTest, SizeLimitIsFiveThousandBytes)
-{
+TEST_F(SeemFileTest, SizeLimitIsFiveThousandBytes) {
     const auto exact = readSeemFile(file("exact.seem", 5000));
     EXPECT_EQ(exact.status, SeemFileRead::Status::Ok);
     EXPECT_EQ(exact.bytes.size(), 5000u);
@@ -50,24 +45,21 @@ TEST_F(SeemFileTest, SizeLimitIsFiveThousandBytes)
     EXPECT_EQ(readSeemFile(file("empty.seem", 0)).status, SeemFileRead::Status::Empty);
 }
 
-TEST_F(SeemFileTest, MissingFilesAndFoldersFailWithAReason)
-{
+TEST_F(SeemFileTest, MissingFilesAndFoldersFailWithAReason) {
     const auto missing = readSeemFile((m_dir / "nothing.seem").string());
     EXPECT_EQ(missing.status, SeemFileRead::Status::Failed);
     EXPECT_FALSE(missing.reason.empty());
     EXPECT_EQ(readSeemFile(m_dir.string()).status, SeemFileRead::Status::Failed);
 }
 
-TEST_F(SeemFileTest, WritingOverALongerFileLeavesExactlyTheNewBytes)
-{
+TEST_F(SeemFileTest, WritingOverALongerFileLeavesExactlyTheNewBytes) {
     const std::string path = file("long.seem", 300);
     const std::vector<std::uint8_t> bytes{0x0A, 0xFF, 0x00};
     EXPECT_FALSE(writeFileAtomically(path, bytes).has_value());
     EXPECT_EQ(contents(path), bytes);
 }
 
-TEST_F(SeemFileTest, WritingKeepsThePermissionsOfTheOldFile)
-{
+TEST_F(SeemFileTest, WritingKeepsThePermissionsOfTheOldFile) {
     const std::string path = file("mode.seem", 4);
     ::chmod(path.c_str(), 0640);
     EXPECT_FALSE(writeFileAtomically(path, {1, 2}).has_value());
@@ -76,8 +68,7 @@ TEST_F(SeemFileTest, WritingKeepsThePermissionsOfTheOldFile)
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
-TEST_F(SeemFileTest, ReadOnlyFileOrFolderRefusesAndLosesNothing)
-{
+TEST_F(SeemFileTest, ReadOnlyFileOrFolderRefusesAndLosesNothing) {
     const std::string path = file("locked.seem", 8, 0x11);
     ::chmod(path.c_str(), 0444);
     EXPECT_TRUE(writeFileAtomically(path, {1, 2, 3}).has_value());
@@ -93,8 +84,7 @@ TEST_F(SeemFileTest, ReadOnlyFileOrFolderRefusesAndLosesNothing)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
 }
 
-TEST_F(SeemFileTest, MissingFolderAndFolderTargetFail)
-{
+TEST_F(SeemFileTest, MissingFolderAndFolderTargetFail) {
     EXPECT_TRUE(writeFileAtomically((m_dir / "no" / "such.seem").string(), {1}).has_value());
     EXPECT_TRUE(writeFileAtomically(m_dir.string(), {1}).has_value());
 }

@@ -6,8 +6,7 @@ using namespace vantrel;
 
 namespace {
 
-XmlDocument parse(const char* text)
-{
+XmlDocument parse(const char* text) {
     XmlDocument doc;
     EXPECT_TRUE(doc.loadFromString(text).ok);
     return doc;
@@ -15,8 +14,7 @@ XmlDocument parse(const char* text)
 
 } // namespace
 
-TEST(SeemTypeCatalog, EntriesFollowDocumentOrderWithLowerCasedTypes)
-{
+TEST(SeemTypeCatalog, EntriesFollowDocumentOrderWithLowerCasedTypes) {
     const XmlDocument doc = parse(R"(<seems>
         <a ID="0032_0001" size="120" tip="Functions" type="Function" alert="careful"/>
         <b ID="004a_0001" size="40" tip="Styles" type="style"/>
@@ -34,10 +32,10 @@ TEST(SeemTypeCatalog, EntriesFollowDocumentOrderWithLowerCasedTypes)
         EXPECT_TRUE(entry.matchedPath.empty());
 }
 
-TEST(SeemTypeCatalog, MissingOrNonNumericSizeFailsAndNamesTheElement)
-{
+TEST(SeemTypeCatalog, MissingOrNonNumericSizeFailsAndNamesTheElement) {
     std::vector<SeemTypeEntry> catalog;
-    const XmlDocument noSize = parse(R"(<s><a ID="x" size="4" tip="t" type="style"/><b ID="y" tip="t" type="style"/></s>)");
+    const XmlDocument noSize = parse(
+        R"(<s><a ID="x" size="4" tip="t" type="style"/><b ID="y" tip="t" type="style"/></s>)");
     const auto failure = buildSeemTypeCatalog(noSize.root(), catalog);
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("2"), std::string::npos);
@@ -47,8 +45,7 @@ TEST(SeemTypeCatalog, MissingOrNonNumericSizeFailsAndNamesTheElement)
     EXPECT_TRUE(buildSeemTypeCatalog(badSize.root(), catalog).has_value());
 }
 
-TEST(SeemTypeCatalog, RebuildKeepsMatchedPathsOfExistingEntries)
-{
+TEST(SeemTypeCatalog, RebuildKeepsMatchedPathsOfExistingEntries) {
     std::vector<SeemTypeEntry> catalog(1);
     catalog[0].matchedPath = "/seem/0032_0001.seem";
     const XmlDocument doc = parse(R"(<s><a ID="x" size="4" tip="t" type="style"/></s>)");
@@ -56,8 +53,7 @@ TEST(SeemTypeCatalog, RebuildKeepsMatchedPathsOfExistingEntries)
     EXPECT_EQ(catalog[0].matchedPath, "/seem/0032_0001.seem");
 }
 
-TEST(SeemTypeCatalog, TypeMatchTakesSizeOrSizePlusOneAndTheFirstMatchWins)
-{
+TEST(SeemTypeCatalog, TypeMatchTakesSizeOrSizePlusOneAndTheFirstMatchWins) {
     const XmlDocument doc = parse(R"(<s>
         <a ID="first" size="40" tip="" type="style"/>
         <b ID="second" size="41" tip="" type="function"/>

@@ -4,15 +4,13 @@
 
 using vantrel::XmlDocument;
 
-TEST(XmlDocument, RootIsTheFirstElementEvenAfterDeclarationAndComments)
-{
+TEST(XmlDocument, RootIsTheFirstElementEvenAfterDeclarationAndComments) {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadFromString("<?xml version=\"1.0\"?>\n<!-- note -->\n<seems a=\"1\"/>").ok);
     EXPECT_EQ(doc.root().name(), "seems");
 }
 
-TEST(XmlDocument, ChildrenCountOnlyElements)
-{
+TEST(XmlDocument, ChildrenCountOnlyElements) {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadFromString("<r> text <!-- c --><a/><?pi x?><b/>\n</r>").ok);
     const auto children = doc.root().children();
@@ -27,8 +25,7 @@ TEST(XmlDocument, ChildrenCountOnlyElements)
     EXPECT_FALSE(onlyComment.root().hasChildElements());
 }
 
-TEST(XmlDocument, AttributesAreCaseSensitiveAndAbsentIsNotEmpty)
-{
+TEST(XmlDocument, AttributesAreCaseSensitiveAndAbsentIsNotEmpty) {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadFromString("<r ID=\"x\" tip=\"\"/>").ok);
     EXPECT_EQ(doc.root().attribute("ID"), "x");
@@ -37,8 +34,7 @@ TEST(XmlDocument, AttributesAreCaseSensitiveAndAbsentIsNotEmpty)
     EXPECT_FALSE(doc.root().hasAttribute("alert"));
 }
 
-TEST(XmlDocument, ChildByNameFindsTheFirstDirectChild)
-{
+TEST(XmlDocument, ChildByNameFindsTheFirstDirectChild) {
     XmlDocument doc;
     ASSERT_TRUE(doc.loadFromString("<r><x><a n=\"deep\"/></x><a n=\"1\"/><a n=\"2\"/></r>").ok);
     EXPECT_EQ(doc.root().child("a").attribute("n"), "1");
@@ -46,8 +42,7 @@ TEST(XmlDocument, ChildByNameFindsTheFirstDirectChild)
     EXPECT_FALSE(doc.root().child("missing").attribute("n").has_value());
 }
 
-TEST(XmlDocument, ParseErrorsKeepTheParsersLine)
-{
+TEST(XmlDocument, ParseErrorsKeepTheParsersLine) {
     XmlDocument doc;
     const auto result = doc.loadFromString("<r>\n<a>\n<b>\n</a>\n</r>");
     EXPECT_FALSE(result.ok);
@@ -56,8 +51,7 @@ TEST(XmlDocument, ParseErrorsKeepTheParsersLine)
     EXPECT_FALSE(doc.isLoaded());
 }
 
-TEST(XmlDocument, MissingFileAndEmptyDocumentFail)
-{
+TEST(XmlDocument, MissingFileAndEmptyDocumentFail) {
     XmlDocument doc;
     EXPECT_FALSE(doc.load("/nonexistent/language.xml").ok);
     EXPECT_FALSE(doc.loadFromString("").ok);

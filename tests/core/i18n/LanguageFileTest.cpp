@@ -25,18 +25,16 @@ constexpr const char* kTwoLanguages = R"xml(<languages>
 </languages>)xml";
 
 class LanguageFileTest : public ::testing::Test {
-protected:
-    std::string write(const std::string& text)
-    {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("vantrel-lang-" + std::to_string(::getpid()) + "-" +
-                           std::to_string(m_count++) + ".xml");
+  protected:
+    std::string write(const std::string& text) {
+        const auto path =
+            std::filesystem::temp_directory_path() / ("vantrel-lang-" + std::to_string(::getpid()) +
+                                                      "-" + std::to_string(m_count++) + ".xml");
         std::ofstream(path) << text;
         m_paths.push_back(path);
         return path.string();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         for (const auto& path : m_paths)
             std::filesystem::remove(path);
     }
@@ -44,46 +42,41 @@ protected:
     MemorySettingsStore settings;
     LanguageFile language;
 
-private:
+  private:
     int m_count = 0;
     std::vector<std::filesystem::path> m_paths;
 };
 
 } // namespace
 
-TEST_F(LanguageFileTest, StoredChoiceBeatsAMatchingLocale)
-{
+TEST_F(LanguageFileTest, StoredChoiceBeatsAMatchingLocale) {
     settings.setValue("language", "1");
     EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0804).has_value());
     EXPECT_EQ(language.index(), 1);
     EXPECT_EQ(language.strings().get(0), "Loaded");
 }
 
-TEST_F(LanguageFileTest, LocaleMatchChoosesAndStoresTheLanguage)
-{
+TEST_F(LanguageFileTest, LocaleMatchChoosesAndStoresTheLanguage) {
     EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0409).has_value());
     EXPECT_EQ(language.index(), 1);
     EXPECT_EQ(settings.value("language"), "1");
 }
 
-TEST_F(LanguageFileTest, LowerCaseValueMatches)
-{
+TEST_F(LanguageFileTest, LowerCaseValueMatches) {
     const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml"/>
         <b id="1" value="c04" text="B" function="b.xml"/></l>)";
     EXPECT_FALSE(language.load(write(file), settings, 0x0C04).has_value());
     EXPECT_EQ(language.index(), 1);
 }
 
-TEST_F(LanguageFileTest, NoMatchUsesLanguageZeroAndStoresNothing)
-{
+TEST_F(LanguageFileTest, NoMatchUsesLanguageZeroAndStoresNothing) {
     EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0407).has_value());
     EXPECT_EQ(language.index(), 0);
     EXPECT_FALSE(settings.value("language").has_value());
     EXPECT_EQ(language.strings().get(1), "未打开");
 }
 
-TEST_F(LanguageFileTest, UnknownStoredNumberFallsBackToLanguageZero)
-{
+TEST_F(LanguageFileTest, UnknownStoredNumberFallsBackToLanguageZero) {
     for (const char* stored : {"7", "-1", "two"}) {
         settings.setValue("language", stored);
         LanguageFile fresh;
@@ -93,8 +86,7 @@ TEST_F(LanguageFileTest, UnknownStoredNumberFallsBackToLanguageZero)
     }
 }
 
-TEST_F(LanguageFileTest, MenuItemsFollowTheLanguagesAndSwitchingAddsNone)
-{
+TEST_F(LanguageFileTest, MenuItemsFollowTheLanguagesAndSwitchingAddsNone) {
     const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml"/>
         <b id="1" value="409" text="B" function="b.xml"/>
         <c id="2" value="407" text="C" function="c.xml"/></l>)";
@@ -109,8 +101,7 @@ TEST_F(LanguageFileTest, MenuItemsFollowTheLanguagesAndSwitchingAddsNone)
     EXPECT_EQ(settings.value("language"), "0");
 }
 
-TEST_F(LanguageFileTest, CaptionsTurnEveryDollarIntoAnAccessKeyMarker)
-{
+TEST_F(LanguageFileTest, CaptionsTurnEveryDollarIntoAnAccessKeyMarker) {
     settings.setValue("language", "1");
     ASSERT_FALSE(language.load(write(kTwoLanguages), settings, std::nullopt).has_value());
     EXPECT_EQ(language.caption("Form1", "mnuOpen"), "&Open &now");
@@ -118,8 +109,7 @@ TEST_F(LanguageFileTest, CaptionsTurnEveryDollarIntoAnAccessKeyMarker)
     EXPECT_FALSE(language.caption("frmTip", "mnuOpen").has_value());
 }
 
-TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish)
-{
+TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish) {
     const auto failure = language.load("/nonexistent/language.xml", settings, 0x0804);
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("/nonexistent/language.xml"), std::string::npos);
@@ -128,8 +118,7 @@ TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish)
     EXPECT_FALSE(language.caption("Form1", "mnuOpen").has_value());
 }
 
-TEST_F(LanguageFileTest, MalformedFileReportsItsLine)
-{
+TEST_F(LanguageFileTest, MalformedFileReportsItsLine) {
     const std::string path = write("<l>\n<a id=\"0\">\n<StringTable>\n</a>\n</l>");
     const auto failure = language.load(path, settings, std::nullopt);
     ASSERT_TRUE(failure.has_value());
@@ -137,8 +126,7 @@ TEST_F(LanguageFileTest, MalformedFileReportsItsLine)
     EXPECT_NE(failure->find("4"), std::string::npos);
 }
 
-TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore)
-{
+TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore) {
     const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml">
         <StringTable><s text="zero"/><s/><s text="two"/></StringTable></a></l>)";
     EXPECT_TRUE(language.load(write(file), settings, std::nullopt).has_value());
@@ -146,15 +134,13 @@ TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore)
     EXPECT_EQ(language.strings().get(2), builtinEnglishStrings()[2]);
 }
 
-TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFails)
-{
+TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFails) {
     const std::string file = R"(<l><a id="0" text="A" function="a.xml"/></l>)";
     EXPECT_TRUE(language.load(write(file), settings, 0x0804).has_value());
     EXPECT_EQ(language.index(), 0);
 }
 
-TEST(UiStrings, FormatAndLineBreaks)
-{
+TEST(UiStrings, FormatAndLineBreaks) {
     const UiStrings strings({"a\\nb", "%1 of %2, %3"});
     EXPECT_EQ(strings.multiline(0), "a\nb");
     EXPECT_EQ(strings.format(1, {"x", "y"}), "x of y, ");
@@ -163,8 +149,7 @@ TEST(UiStrings, FormatAndLineBreaks)
     EXPECT_EQ(strings.get(100000), "");
 }
 
-TEST(LocaleLcid, TableCoversTheShippedLanguagesAndTheChineseRegions)
-{
+TEST(LocaleLcid, TableCoversTheShippedLanguagesAndTheChineseRegions) {
     EXPECT_EQ(lcidForLocaleName("zh_CN"), 0x0804);
     EXPECT_EQ(lcidForLocaleName("zh_TW"), 0x0404);
     EXPECT_EQ(lcidForLocaleName("zh_HK"), 0x0C04);

@@ -17,28 +17,29 @@ using vantrel::testing::Form1Fixture;
 namespace {
 
 class Form1Editors : public Form1Fixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Form1Fixture::SetUp();
         settings.setValue("ShowTip", "0");
         start();
         ASSERT_TRUE(loaded);
     }
 
-    QString sample(const char* name)
-    {
+    QString sample(const char* name) {
         const QString copy = work.filePath(QString::fromLatin1(name));
         QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         return copy;
     }
 
-    FunctionTreeEditor* tree() const { return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct")); }
-    StyleListEditor* styles() const { return form->findChild<StyleListEditor*>(QStringLiteral("lvwStyle")); }
+    FunctionTreeEditor* tree() const {
+        return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+    }
+    StyleListEditor* styles() const {
+        return form->findChild<StyleListEditor*>(QStringLiteral("lvwStyle"));
+    }
 
-    void clickNode(const char* key)
-    {
+    void clickNode(const char* key) {
         QTreeWidgetItem* item = tree()->itemByKey(QString::fromLatin1(key));
         ASSERT_NE(item, nullptr) << key;
         tree()->scrollToItem(item);
@@ -47,8 +48,7 @@ protected:
     }
 };
 
-int differingBits(const QByteArray& a, const QByteArray& b)
-{
+int differingBits(const QByteArray& a, const QByteArray& b) {
     int bits = 0;
     for (int i = 0; i < a.size(); ++i)
         bits += std::popcount(static_cast<unsigned>(static_cast<quint8>(a[i] ^ b[i])));
@@ -57,8 +57,7 @@ int differingBits(const QByteArray& a, const QByteArray& b)
 
 } // namespace
 
-TEST_F(Form1Editors, ClickingASwitchFocusesItsCellAndShowsItsDescription)
-{
+TEST_F(Form1Editors, ClickingASwitchFocusesItsCellAndShowsItsDescription) {
     const QString path = sample("0032_0001.seem");
     form->OpenSeemFile(path);
     ASSERT_EQ(form->curType(), "function");
@@ -68,28 +67,30 @@ TEST_F(Form1Editors, ClickingASwitchFocusesItsCellAndShowsItsDescription)
     EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("A5")));
     EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("10100101")));
     EXPECT_EQ(form->statusText(1), str(16) + QStringLiteral(" -> Keys -> Sound"));
-    EXPECT_EQ(form->findChild<QGroupBox*>(QStringLiteral("frameSet"))->title(), QStringLiteral("[ Sound ]"));
-    EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("lblinfo"))->text().contains(QStringLiteral("tone")));
+    EXPECT_EQ(form->findChild<QGroupBox*>(QStringLiteral("frameSet"))->title(),
+              QStringLiteral("[ Sound ]"));
+    EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("lblinfo"))
+                    ->text()
+                    .contains(QStringLiteral("tone")));
     EXPECT_TRUE(action("mnuOnOff")->isEnabled());
     EXPECT_EQ(action("mnuOnOff")->text(), str(15));
 }
 
-TEST_F(Form1Editors, FolderClickDisablesOnOffAndTheInformationFrame)
-{
+TEST_F(Form1Editors, FolderClickDisablesOnOffAndTheInformationFrame) {
     form->OpenSeemFile(sample("0032_0001.seem"));
     form->show();
     clickNode("n_1A_0");
     QTreeWidgetItem* folder = tree()->itemByKey(QStringLiteral("n_1A_0"))->parent();
     tree()->scrollToItem(folder);
-    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(folder).center());
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
+                      tree()->visualItemRect(folder).center());
     EXPECT_FALSE(action("mnuOnOff")->isEnabled());
     EXPECT_FALSE(form->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isEnabled());
     EXPECT_EQ(form->grid().lastSelect(), 26);
     EXPECT_FALSE(form->grid().hasBorder(26));
 }
 
-TEST_F(Form1Editors, OnOffThroughTheMenuChangesOneBitAndSaveWritesOnlyThat)
-{
+TEST_F(Form1Editors, OnOffThroughTheMenuChangesOneBitAndSaveWritesOnlyThat) {
     const QString path = sample("0032_0001.seem");
     const QByteArray before = readAll(path);
     form->OpenSeemFile(path);
@@ -110,8 +111,7 @@ TEST_F(Form1Editors, OnOffThroughTheMenuChangesOneBitAndSaveWritesOnlyThat)
     EXPECT_EQ(readAll(path), before);
 }
 
-TEST_F(Form1Editors, OnOffLeftEnabledByAFunctionFileDoesNothingUnderAnotherEditor)
-{
+TEST_F(Form1Editors, OnOffLeftEnabledByAFunctionFileDoesNothingUnderAnotherEditor) {
     form->OpenSeemFile(sample("0032_0001.seem"));
     form->show();
     clickNode("n_1A_0");
@@ -124,8 +124,7 @@ TEST_F(Form1Editors, OnOffLeftEnabledByAFunctionFileDoesNothingUnderAnotherEdito
     EXPECT_EQ(form->grid().bytes(), bytes);
 }
 
-TEST_F(Form1Editors, StyleRowCheckWritesItsByteAndSaveWritesIt)
-{
+TEST_F(Form1Editors, StyleRowCheckWritesItsByteAndSaveWritesIt) {
     const QString path = sample("004a_0001.seem");
     const QByteArray before = readAll(path);
     form->OpenSeemFile(path);

@@ -18,17 +18,15 @@ namespace vantrel::testing {
 // A main window started on a private copy of the bundled data, with settings
 // in memory and every dialog answered by script.
 class Form1Fixture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         CommDlg::setAnswerer(&dialogs);
         const QDir data(QStringLiteral(VANTREL_DATA_DIR));
         for (const QString& name : data.entryList(QDir::Files))
             QFile::copy(data.filePath(name), appDir.filePath(name));
     }
 
-    Form1& start(const QString& commandLine = QString())
-    {
+    Form1& start(const QString& commandLine = QString()) {
         form = std::make_unique<Form1>(
             Form1Environment{appDir.path(), &settings, [this] { return systemLcid; }});
         loaded = form->Form_Load(commandLine);
@@ -37,15 +35,13 @@ protected:
 
     QString appFile(const QString& name) const { return appDir.filePath(name); }
 
-    void writeAppFile(const QString& name, const QByteArray& content)
-    {
+    void writeAppFile(const QString& name, const QByteArray& content) {
         QFile file(appFile(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
     }
 
-    QString writeSeem(const QString& name, const QByteArray& bytes)
-    {
+    QString writeSeem(const QString& name, const QByteArray& bytes) {
         const QString path = work.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -53,21 +49,18 @@ protected:
         return path;
     }
 
-    static QByteArray readAll(const QString& path)
-    {
+    static QByteArray readAll(const QString& path) {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QAction* action(const char* name) const
-    {
+    QAction* action(const char* name) const {
         return form->findChild<QAction*>(QString::fromLatin1(name));
     }
 
     QString str(int n) const { return QString::fromStdString(form->strings().get(n)); }
 
-    bool saidCritical(int stringNumber) const
-    {
+    bool saidCritical(int stringNumber) const {
         for (const auto& message : dialogs.messages) {
             if (message.icon == MessageIcon::Critical && message.text.contains(str(stringNumber)))
                 return true;

@@ -26,17 +26,15 @@ constexpr const char* kDefinitions = R"(<seems>
 </seems>)";
 
 class Form1OpenSave : public Form1Fixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Form1Fixture::SetUp();
         writeAppFile(QStringLiteral("seem_en.xml"), kDefinitions);
         start();
         ASSERT_TRUE(loaded);
     }
 
-    QString bytesFile(const QString& name, int length, char fill = '\x5A')
-    {
+    QString bytesFile(const QString& name, int length, char fill = '\x5A') {
         return writeSeem(name, QByteArray(length, fill));
     }
 
@@ -45,8 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(Form1OpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow)
-{
+TEST_F(Form1OpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow) {
     const QString path = bytesFile(QStringLiteral("big.seem"), 5000);
     form->OpenSeemFile(path);
     EXPECT_TRUE(form->isLoaded());
@@ -57,8 +54,7 @@ TEST_F(Form1OpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow)
     EXPECT_TRUE(view->viewport()->rect().contains(view->cellRect(4999)));
 }
 
-TEST_F(Form1OpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToItsPath)
-{
+TEST_F(Form1OpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToItsPath) {
     const QString first = bytesFile(QStringLiteral("first.seem"), 40, '\x01');
     form->OpenSeemFile(first);
     form->grid().setText(3, QStringLiteral("7F").toStdString());
@@ -75,8 +71,7 @@ TEST_F(Form1OpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToItsPath
     EXPECT_EQ(readAll(big).size(), 5001);
 }
 
-TEST_F(Form1OpenSave, SizeMinusOneMatchesAndTheFirstMatchWins)
-{
+TEST_F(Form1OpenSave, SizeMinusOneMatchesAndTheFirstMatchWins) {
     form->OpenSeemFile(bytesFile(QStringLiteral("a.seem"), 41));
     EXPECT_EQ(form->curType(), "style");
     form->OpenSeemFile(bytesFile(QStringLiteral("b.seem"), 121));
@@ -84,8 +79,7 @@ TEST_F(Form1OpenSave, SizeMinusOneMatchesAndTheFirstMatchWins)
     EXPECT_TRUE(form->isLoaded());
 }
 
-TEST_F(Form1OpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid)
-{
+TEST_F(Form1OpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
     const QRect normal = form->gridView()->geometry();
     form->OpenSeemFile(bytesFile(QStringLiteral("ring.seem"), 64));
     EXPECT_TRUE(saidCritical(11));
@@ -101,8 +95,7 @@ TEST_F(Form1OpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid)
     EXPECT_EQ(form->gridView()->geometry(), normal);
 }
 
-TEST_F(Form1OpenSave, SizeMatchingNoTypeLoadsTheBytesWithoutAnyEditor)
-{
+TEST_F(Form1OpenSave, SizeMatchingNoTypeLoadsTheBytesWithoutAnyEditor) {
     const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
     form->OpenSeemFile(path);
     EXPECT_FALSE(form->isLoaded());
@@ -111,8 +104,7 @@ TEST_F(Form1OpenSave, SizeMatchingNoTypeLoadsTheBytesWithoutAnyEditor)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Form1OpenSave, UnreadableFilesReportAndChangeNothing)
-{
+TEST_F(Form1OpenSave, UnreadableFilesReportAndChangeNothing) {
     const QString first = bytesFile(QStringLiteral("first.seem"), 40, '\x02');
     form->OpenSeemFile(first);
     const QString title = form->windowTitle();
@@ -131,8 +123,7 @@ TEST_F(Form1OpenSave, UnreadableFilesReportAndChangeNothing)
     }
 }
 
-TEST_F(Form1OpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing)
-{
+TEST_F(Form1OpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing) {
     dialogs.openFiles = {std::nullopt};
     form->mnuOpen_Click();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
@@ -149,8 +140,7 @@ TEST_F(Form1OpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing)
     EXPECT_EQ(form->recentFiles(), QStringList{path});
 }
 
-TEST_F(Form1OpenSave, VolumeAlertFollowsShowTip)
-{
+TEST_F(Form1OpenSave, VolumeAlertFollowsShowTip) {
     form->OpenSeemFile(bytesFile(QStringLiteral("v.seem"), 24));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Careful")));
@@ -160,8 +150,7 @@ TEST_F(Form1OpenSave, VolumeAlertFollowsShowTip)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Form1OpenSave, OuterTextFileLeavesTheWindowEmpty)
-{
+TEST_F(Form1OpenSave, OuterTextFileLeavesTheWindowEmpty) {
     form->OpenSeemFile(bytesFile(QStringLiteral("s.seem"), 40));
     form->OpenSeemFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
     EXPECT_FALSE(form->isLoaded());
@@ -169,8 +158,7 @@ TEST_F(Form1OpenSave, OuterTextFileLeavesTheWindowEmpty)
     EXPECT_EQ(form->fileBytes().size(), 34u);
 }
 
-TEST_F(Form1OpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption)
-{
+TEST_F(Form1OpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
     form->OpenSeemFile(bytesFile(QStringLiteral("s.seem"), 40));
     form->mnuClose_Click();
     EXPECT_FALSE(form->isLoaded());
@@ -181,8 +169,7 @@ TEST_F(Form1OpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption)
     EXPECT_FALSE(action("mnuSave")->isEnabled());
 }
 
-TEST_F(Form1OpenSave, ReloadDiscardsEdits)
-{
+TEST_F(Form1OpenSave, ReloadDiscardsEdits) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
     form->OpenSeemFile(path);
     form->grid().setText(0, "FF");
@@ -190,8 +177,7 @@ TEST_F(Form1OpenSave, ReloadDiscardsEdits)
     EXPECT_EQ(form->grid().text(0), "10");
 }
 
-TEST_F(Form1OpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves)
-{
+TEST_F(Form1OpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {
     QByteArray content;
     for (int i = 0; i < 40; ++i)
         content.append(static_cast<char>(i * 7));
@@ -209,8 +195,7 @@ TEST_F(Form1OpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Form1OpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt)
-{
+TEST_F(Form1OpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x33');
     form->OpenSeemFile(path);
     form->grid().setText(26, "");
@@ -223,8 +208,7 @@ TEST_F(Form1OpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt)
     EXPECT_EQ(readAll(path), QByteArray(40, '\x33'));
 }
 
-TEST_F(Form1OpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption)
-{
+TEST_F(Form1OpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x44');
     form->OpenSeemFile(path);
     const QString copy = work.filePath(QStringLiteral("copy.seem"));
@@ -245,8 +229,7 @@ TEST_F(Form1OpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption)
     EXPECT_EQ(form->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
 }
 
-TEST_F(Form1OpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes)
-{
+TEST_F(Form1OpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x01');
     form->OpenSeemFile(path);
     const QString longer = bytesFile(QStringLiteral("long.seem"), 300, '\x09');
@@ -255,8 +238,7 @@ TEST_F(Form1OpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes)
     EXPECT_EQ(readAll(longer), QByteArray(40, '\x01'));
 }
 
-TEST_F(Form1OpenSave, SavingIntoAReadOnlyFolderReportsAndLosesNothing)
-{
+TEST_F(Form1OpenSave, SavingIntoAReadOnlyFolderReportsAndLosesNothing) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x05');
     form->OpenSeemFile(path);
     form->grid().setText(0, "AA");
@@ -271,8 +253,7 @@ TEST_F(Form1OpenSave, SavingIntoAReadOnlyFolderReportsAndLosesNothing)
     EXPECT_EQ(form->fileName(), path);
 }
 
-TEST_F(Form1OpenSave, FailedSaveAsKeepsTheOldPathAndCaption)
-{
+TEST_F(Form1OpenSave, FailedSaveAsKeepsTheOldPathAndCaption) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40);
     form->OpenSeemFile(path);
     const QString title = form->windowTitle();

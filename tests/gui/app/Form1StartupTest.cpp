@@ -17,8 +17,7 @@ namespace {
 
 class Form1Startup : public Form1Fixture {};
 
-QStringList titlesOf(const QList<QAction*>& actions)
-{
+QStringList titlesOf(const QList<QAction*>& actions) {
     QStringList titles;
     for (const QAction* action : actions)
         titles << action->text();
@@ -27,8 +26,7 @@ QStringList titlesOf(const QList<QAction*>& actions)
 
 } // namespace
 
-TEST_F(Form1Startup, EmptyStateAfterStartUp)
-{
+TEST_F(Form1Startup, EmptyStateAfterStartUp) {
     Form1& form = start();
     ASSERT_TRUE(loaded);
     EXPECT_FALSE(form.isLoaded());
@@ -39,9 +37,9 @@ TEST_F(Form1Startup, EmptyStateAfterStartUp)
     EXPECT_EQ(action("mnuOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(action("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(action("mnuHelpTopic")->shortcut(), QKeySequence(Qt::Key_F1));
-    for (const char* disabled : {"mnuSave", "mnuSaveAs", "mnuReload", "mnuClose", "mnuFileList",
-                                 "mnuOnOff", "mnuFunction", "mnuStyle", "mnuOuterText", "mnuGPRS",
-                                 "mnuVolume", "mnuColor"})
+    for (const char* disabled :
+         {"mnuSave", "mnuSaveAs", "mnuReload", "mnuClose", "mnuFileList", "mnuOnOff", "mnuFunction",
+          "mnuStyle", "mnuOuterText", "mnuGPRS", "mnuVolume", "mnuColor"})
         EXPECT_FALSE(action(disabled)->isEnabled()) << disabled;
     EXPECT_TRUE(action("mnuShowTip")->isChecked());
     EXPECT_TRUE(form.findChild<QMenu*>(QStringLiteral("mnuLanguage"))->isEnabled());
@@ -50,8 +48,7 @@ TEST_F(Form1Startup, EmptyStateAfterStartUp)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Form1Startup, ShowTipOtherThanOneLeavesTheMenuUnchecked)
-{
+TEST_F(Form1Startup, ShowTipOtherThanOneLeavesTheMenuUnchecked) {
     for (const char* stored : {"0", "2", "yes"}) {
         settings.setValue("ShowTip", stored);
         start();
@@ -59,19 +56,18 @@ TEST_F(Form1Startup, ShowTipOtherThanOneLeavesTheMenuUnchecked)
     }
 }
 
-TEST_F(Form1Startup, SeemFolderDefaultsToTheProgramFolder)
-{
+TEST_F(Form1Startup, SeemFolderDefaultsToTheProgramFolder) {
     Form1& form = start();
     EXPECT_TRUE(form.appDir().endsWith(QLatin1Char('/')));
     EXPECT_TRUE(form.findChild<QMenu*>(QStringLiteral("mnuEditFunction"))->isEnabled());
 }
 
-TEST_F(Form1Startup, CaptionsComeFromTheChosenLanguage)
-{
+TEST_F(Form1Startup, CaptionsComeFromTheChosenLanguage) {
     systemLcid = 0x0804;
     start();
     EXPECT_EQ(settings.value("language"), "0");
-    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QString::fromUtf8("文件(&F)"));
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
+              QString::fromUtf8("文件(&F)"));
     const QString english = QString::fromStdString(builtinEnglishStrings()[1]);
     EXPECT_NE(form->statusText(1), english);
 
@@ -81,25 +77,25 @@ TEST_F(Form1Startup, CaptionsComeFromTheChosenLanguage)
     EXPECT_EQ(form->statusText(1), english);
 }
 
-TEST_F(Form1Startup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAddsNone)
-{
+TEST_F(Form1Startup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAddsNone) {
     start();
     auto* menu = form->findChild<QMenu*>(QStringLiteral("mnuLanguage"));
     ASSERT_EQ(menu->actions().size(), 2);
-    EXPECT_EQ(titlesOf(menu->actions()), (QStringList{QString::fromUtf8("简体中文"), QStringLiteral("English")}));
+    EXPECT_EQ(titlesOf(menu->actions()),
+              (QStringList{QString::fromUtf8("简体中文"), QStringLiteral("English")}));
     EXPECT_TRUE(menu->actions()[1]->isChecked());
     form->mnuLans_Click(0);
     EXPECT_EQ(settings.value("language"), "0");
     EXPECT_EQ(menu->actions().size(), 2);
     EXPECT_TRUE(menu->actions()[0]->isChecked());
     EXPECT_FALSE(menu->actions()[1]->isChecked());
-    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(), QString::fromUtf8("文件(&F)"));
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
+              QString::fromUtf8("文件(&F)"));
     EXPECT_EQ(form->statusText(1), str(1));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(Form1Startup, MissingDefinitionsShowStringThreeAndEnd)
-{
+TEST_F(Form1Startup, MissingDefinitionsShowStringThreeAndEnd) {
     QFile::remove(appFile(QStringLiteral("seem_en.xml")));
     start();
     EXPECT_FALSE(loaded);
@@ -109,8 +105,7 @@ TEST_F(Form1Startup, MissingDefinitionsShowStringThreeAndEnd)
     EXPECT_TRUE(dialogs.messages[0].text.contains(appFile(QStringLiteral("seem_en.xml"))));
 }
 
-TEST_F(Form1Startup, MalformedDefinitionsNameTheFileAndLine)
-{
+TEST_F(Form1Startup, MalformedDefinitionsNameTheFileAndLine) {
     writeAppFile(QStringLiteral("seem_en.xml"), "<seems>\n<a ID=\"x\" size=\"4\">\n</seems>\n");
     start();
     EXPECT_FALSE(loaded);
@@ -119,8 +114,7 @@ TEST_F(Form1Startup, MalformedDefinitionsNameTheFileAndLine)
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("3")));
 }
 
-TEST_F(Form1Startup, MalformedLanguageFileReportsItsLineAndFallsBackToEnglish)
-{
+TEST_F(Form1Startup, MalformedLanguageFileReportsItsLineAndFallsBackToEnglish) {
     writeAppFile(QStringLiteral("language.xml"), "<languages>\n<lang id=\"0\">\n</languages>\n");
     start();
     ASSERT_FALSE(dialogs.messages.empty());
@@ -131,9 +125,9 @@ TEST_F(Form1Startup, MalformedLanguageFileReportsItsLineAndFallsBackToEnglish)
     EXPECT_FALSE(str(1).isEmpty());
 }
 
-TEST_F(Form1Startup, BadCatalogIsAGenericStartUpFailureButTheWindowShows)
-{
-    writeAppFile(QStringLiteral("seem_en.xml"), "<seems><a ID=\"x\" tip=\"t\" type=\"style\"/></seems>");
+TEST_F(Form1Startup, BadCatalogIsAGenericStartUpFailureButTheWindowShows) {
+    writeAppFile(QStringLiteral("seem_en.xml"),
+                 "<seems><a ID=\"x\" tip=\"t\" type=\"style\"/></seems>");
     start();
     EXPECT_TRUE(loaded);
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -141,8 +135,7 @@ TEST_F(Form1Startup, BadCatalogIsAGenericStartUpFailureButTheWindowShows)
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(Form1Startup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen)
-{
+TEST_F(Form1Startup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen) {
     start();
     auto* fileMenu = form->findChild<QMenu*>(QStringLiteral("mnuFile"));
     QWidget* surface = form->centralWidget();
@@ -157,8 +150,7 @@ TEST_F(Form1Startup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen)
     EXPECT_FALSE(fileMenu->isVisible());
 }
 
-TEST_F(Form1Startup, CommandLineOpensAFileNamedWithAFolder)
-{
+TEST_F(Form1Startup, CommandLineOpensAFileNamedWithAFolder) {
     const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
     start(path);
     EXPECT_TRUE(form->isLoaded());
@@ -166,8 +158,7 @@ TEST_F(Form1Startup, CommandLineOpensAFileNamedWithAFolder)
     EXPECT_TRUE(form->recentFiles().isEmpty());
 }
 
-TEST_F(Form1Startup, CommandLineWithoutAFolderOrAMissingFileIsIgnored)
-{
+TEST_F(Form1Startup, CommandLineWithoutAFolderOrAMissingFileIsIgnored) {
     start(QStringLiteral("0032_0001.seem"));
     EXPECT_FALSE(form->isLoaded());
     start(work.filePath(QStringLiteral("missing.seem")));

@@ -19,14 +19,13 @@ template <> struct StoreFactory<MemorySettingsStore> {
 
 template <> struct StoreFactory<QtSettingsStore> {
     QTemporaryDir dir;
-    std::unique_ptr<SettingsStore> make()
-    {
+    std::unique_ptr<SettingsStore> make() {
         return std::make_unique<QtSettingsStore>(dir.filePath(QStringLiteral("settings.ini")));
     }
 };
 
 template <typename Store> class SettingsStoreSuite : public ::testing::Test {
-protected:
+  protected:
     StoreFactory<Store> factory;
     std::unique_ptr<SettingsStore> store = factory.make();
 };
@@ -36,15 +35,13 @@ TYPED_TEST_SUITE(SettingsStoreSuite, Stores);
 
 } // namespace
 
-TYPED_TEST(SettingsStoreSuite, AbsentKeysGiveTheDefault)
-{
+TYPED_TEST(SettingsStoreSuite, AbsentKeysGiveTheDefault) {
     EXPECT_FALSE(this->store->value("ShowTip").has_value());
     EXPECT_EQ(this->store->read("ShowTip", "1"), "1");
     EXPECT_EQ(this->store->read("language", ""), "");
 }
 
-TYPED_TEST(SettingsStoreSuite, KeysAreComparedWithoutRegardToCase)
-{
+TYPED_TEST(SettingsStoreSuite, KeysAreComparedWithoutRegardToCase) {
     this->store->setValue("File0", "/a.seem");
     EXPECT_EQ(this->store->value("file0"), "/a.seem");
     EXPECT_EQ(this->store->value("FILE0"), "/a.seem");
@@ -54,8 +51,7 @@ TYPED_TEST(SettingsStoreSuite, KeysAreComparedWithoutRegardToCase)
     EXPECT_FALSE(this->store->value("file0").has_value());
 }
 
-TYPED_TEST(SettingsStoreSuite, ValuesKeepTheirTextExactly)
-{
+TYPED_TEST(SettingsStoreSuite, ValuesKeepTheirTextExactly) {
     this->store->setValue("SeemFolder", "/home/u/seem files/");
     this->store->setValue("language", "0");
     this->store->setValue("Empty", "");
@@ -64,8 +60,7 @@ TYPED_TEST(SettingsStoreSuite, ValuesKeepTheirTextExactly)
     EXPECT_EQ(this->store->value("empty"), "");
 }
 
-TEST(QtSettingsStore, ASecondStoreOnTheSameFileSeesOneKeyPerName)
-{
+TEST(QtSettingsStore, ASecondStoreOnTheSameFileSeesOneKeyPerName) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.ini"));
     {

@@ -19,9 +19,8 @@ using namespace vantrel;
 namespace {
 
 class ApplyLanguageTest : public ::testing::Test {
-protected:
-    void load(const QString& xml)
-    {
+  protected:
+    void load(const QString& xml) {
         const QString path = dir.filePath(QStringLiteral("language.xml"));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -30,8 +29,7 @@ protected:
         language.load(path.toStdString(), settings, std::nullopt);
     }
 
-    template <typename T> T* add(const char* name, T* control)
-    {
+    template <typename T> T* add(const char* name, T* control) {
         control->setObjectName(QString::fromLatin1(name));
         return control;
     }
@@ -56,8 +54,7 @@ constexpr const char* kCaptions = R"xml(<l><a id="0" value="409" text="English" 
 
 } // namespace
 
-TEST_F(ApplyLanguageTest, CaptionKindsTakeTheirCaptionWithEveryDollarAsAccessKey)
-{
+TEST_F(ApplyLanguageTest, CaptionKindsTakeTheirCaptionWithEveryDollarAsAccessKey) {
     window.setObjectName(QStringLiteral("frmTest"));
     window.setWindowTitle(QStringLiteral("Title stays"));
     auto* label = add("lbl", new QLabel(QStringLiteral("design"), &window));
@@ -88,8 +85,7 @@ TEST_F(ApplyLanguageTest, CaptionKindsTakeTheirCaptionWithEveryDollarAsAccessKey
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Title stays"));
 }
 
-TEST_F(ApplyLanguageTest, OtherWindowsAndAMissingDocumentChangeNothing)
-{
+TEST_F(ApplyLanguageTest, OtherWindowsAndAMissingDocumentChangeNothing) {
     window.setObjectName(QStringLiteral("frmOther"));
     auto* label = add("lbl", new QLabel(QStringLiteral("design"), &window));
     load(QString::fromUtf8(kCaptions));
