@@ -6,24 +6,23 @@
 
 namespace vantrel {
 
-std::string GetFileExtension(std::string_view path)
-{
+std::string GetFileExtension(std::string_view path) {
     const auto dot = path.rfind('.');
     if (dot == std::string_view::npos)
         return {};
     return std::string(path.substr(dot + 1));
 }
 
-std::int32_t BinToLong(std::string_view bits)
-{
+std::int32_t BinToLong(std::string_view bits) {
     std::int32_t value = 0;
     for (const char digit : bits)
         value = value * 2 + (digit == '1' ? 1 : 0);
     return value;
 }
 
-std::string LongToBin(std::int32_t n)
-{
+std::string LongToBin(std::int32_t n) {
+    if (n < 0)
+        n = 0;
     std::string digits;
     do {
         digits.insert(digits.begin(), static_cast<char>('0' + n % 2));
@@ -34,31 +33,27 @@ std::string LongToBin(std::int32_t n)
     return digits;
 }
 
-std::string PadHex2(std::string_view s)
-{
+std::string PadHex2(std::string_view s) {
     if (s.size() == 1)
         return "0" + std::string(s);
     return std::string(s);
 }
 
-bool IsBitSet(std::string_view hex, int n)
-{
+bool IsBitSet(std::string_view hex, int n) {
     const auto value = parseHex(hex);
     if (!value || n < 0 || n > 7)
         return false;
     return ((*value >> n) & 1U) != 0;
 }
 
-std::string SetBitInHex(std::string_view hex, int n, bool on)
-{
+std::string SetBitInHex(std::string_view hex, int n, bool on) {
     const std::uint32_t value = parseHex(hex).value_or(0);
     const std::uint32_t mask = (n >= 0 && n <= 7) ? (1U << n) : 0U;
     const std::uint32_t result = on ? (value | mask) : (value & ~mask);
     return PadHex2(toHex(result));
 }
 
-std::optional<std::uint32_t> parseHex(std::string_view text)
-{
+std::optional<std::uint32_t> parseHex(std::string_view text) {
     if (text.empty() || text.size() > 8)
         return std::nullopt;
     std::uint32_t value = 0;
@@ -68,8 +63,7 @@ std::optional<std::uint32_t> parseHex(std::string_view text)
     return value;
 }
 
-std::optional<std::int64_t> parseDecimal(std::string_view text)
-{
+std::optional<std::int64_t> parseDecimal(std::string_view text) {
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     if (text.empty())
@@ -81,8 +75,7 @@ std::optional<std::int64_t> parseDecimal(std::string_view text)
     return value;
 }
 
-std::string toHex(std::uint32_t value)
-{
+std::string toHex(std::uint32_t value) {
     char buffer[16];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
     std::string text(buffer, end);
@@ -91,8 +84,7 @@ std::string toHex(std::uint32_t value)
     return text;
 }
 
-std::string byteToHex(std::uint8_t value)
-{
+std::string byteToHex(std::uint8_t value) {
     return PadHex2(toHex(value));
 }
 

@@ -10,41 +10,39 @@ const std::string kNoText;
 
 ByteGrid::ByteGrid() : m_cells(1), m_borders(1, false) {}
 
-void ByteGrid::rebuild(int lastIndex)
-{
-    const std::size_t count = static_cast<std::size_t>(lastIndex < 1 ? 1 : lastIndex + 1);
+void ByteGrid::rebuild(int lastIndex) {
+    resize(lastIndex < 1 ? 1 : static_cast<std::size_t>(lastIndex) + 1);
+    notify(-1);
+}
+
+void ByteGrid::load(const std::vector<std::uint8_t>& bytes) {
+    resize(bytes.empty() ? 1 : bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        m_cells[i] = byteToHex(bytes[i]);
+    notify(-1);
+}
+
+void ByteGrid::resize(std::size_t count) {
     std::string first = std::move(m_cells.front());
     const bool firstBorder = m_borders.front();
     m_cells.assign(count, std::string());
     m_borders.assign(count, false);
     m_cells.front() = std::move(first);
     m_borders.front() = firstBorder;
-    notify(-1);
 }
 
-void ByteGrid::load(const std::vector<std::uint8_t>& bytes)
-{
-    rebuild(static_cast<int>(bytes.size()) - 1);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        m_cells[i] = byteToHex(bytes[i]);
-    notify(-1);
-}
-
-const std::string& ByteGrid::text(int index) const
-{
+const std::string& ByteGrid::text(int index) const {
     return contains(index) ? m_cells[static_cast<std::size_t>(index)] : kNoText;
 }
 
-void ByteGrid::setText(int index, std::string text)
-{
+void ByteGrid::setText(int index, std::string text) {
     if (!contains(index))
         return;
     m_cells[static_cast<std::size_t>(index)] = std::move(text);
     notify(index);
 }
 
-std::optional<std::uint8_t> ByteGrid::value(int index) const
-{
+std::optional<std::uint8_t> ByteGrid::value(int index) const {
     const std::string& cell = text(index);
     if (cell.size() > 2)
         return std::nullopt;
@@ -54,13 +52,11 @@ std::optional<std::uint8_t> ByteGrid::value(int index) const
     return static_cast<std::uint8_t>(*parsed);
 }
 
-void ByteGrid::writeByte(int index, std::uint8_t value)
-{
+void ByteGrid::writeByte(int index, std::uint8_t value) {
     setText(index, byteToHex(value));
 }
 
-std::optional<int> ByteGrid::firstInvalidCell() const
-{
+std::optional<int> ByteGrid::firstInvalidCell() const {
     for (int i = 0; i < cellCount(); ++i) {
         if (!value(i))
             return i;
@@ -68,8 +64,7 @@ std::optional<int> ByteGrid::firstInvalidCell() const
     return std::nullopt;
 }
 
-std::vector<std::uint8_t> ByteGrid::bytes() const
-{
+std::vector<std::uint8_t> ByteGrid::bytes() const {
     std::vector<std::uint8_t> result;
     result.reserve(m_cells.size());
     for (int i = 0; i < cellCount(); ++i)
@@ -77,8 +72,7 @@ std::vector<std::uint8_t> ByteGrid::bytes() const
     return result;
 }
 
-void ByteGrid::focusCell(int index)
-{
+void ByteGrid::focusCell(int index) {
     if (!contains(index))
         return;
     setBorder(m_lastSelect, false);
@@ -86,21 +80,18 @@ void ByteGrid::focusCell(int index)
     m_lastSelect = index;
 }
 
-bool ByteGrid::hasBorder(int index) const
-{
+bool ByteGrid::hasBorder(int index) const {
     return contains(index) && m_borders[static_cast<std::size_t>(index)];
 }
 
-void ByteGrid::setBorder(int index, bool bordered)
-{
+void ByteGrid::setBorder(int index, bool bordered) {
     if (!contains(index) || m_borders[static_cast<std::size_t>(index)] == bordered)
         return;
     m_borders[static_cast<std::size_t>(index)] = bordered;
     notify(index);
 }
 
-void ByteGrid::notify(int index) const
-{
+void ByteGrid::notify(int index) const {
     if (m_onChange)
         m_onChange(index);
 }

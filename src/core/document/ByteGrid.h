@@ -12,7 +12,7 @@ namespace vantrel {
 // and typing change cell texts; saving turns them back into bytes. Cell 0
 // always exists.
 class ByteGrid {
-public:
+  public:
     // Told the index of a cell whose text or border changed, or -1 after a rebuild.
     using ChangeCallback = std::function<void(int index)>;
 
@@ -50,7 +50,9 @@ public:
 
     void setChangeCallback(ChangeCallback callback) { m_onChange = std::move(callback); }
 
-private:
+  private:
+    // Cells 0..count-1; cell 0 keeps its text and border, the others start empty.
+    void resize(std::size_t count);
     void notify(int index) const;
 
     std::vector<std::string> m_cells;
