@@ -103,6 +103,8 @@ class Form1 : public QMainWindow {
     bool dispatchType(const XmlElement& type);
     void showTypeAlert(const XmlElement& type);
     void reportFailure(const QString& text);
+    [[nodiscard]] QString askForSeemFile(int action, int titleString, int flags,
+                                         const QString& preset);
 
     void setStatus(int panel, const QString& text);
     void setCaptionForFile(const QString& path, bool saved);

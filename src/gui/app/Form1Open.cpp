@@ -139,15 +139,21 @@ void Form1::setCaptionForFile(const QString& path, bool saved) {
         setWindowTitle(m_mainCaption + QStringLiteral(" [") + path + QLatin1Char(']'));
 }
 
-void Form1::mnuOpen_Click() {
+// The Open or Save As dialog over seem files; empty when the user cancels.
+QString Form1::askForSeemFile(int action, int titleString, int flags, const QString& preset) {
     CommDlg dialog;
     dialog.setOwner(this);
-    dialog.setDialogTitle(str(5));
+    dialog.setDialogTitle(str(titleString));
     dialog.setFilter(str(8));
     dialog.setDefaultExt(QStringLiteral("*.seem"));
-    dialog.setFlags(kOpenFlags);
-    dialog.setAction(CommDlg::Open);
-    const QString chosen = dialog.fileName();
+    dialog.setFlags(flags);
+    dialog.setFileName(preset);
+    dialog.setAction(action);
+    return dialog.fileName();
+}
+
+void Form1::mnuOpen_Click() {
+    const QString chosen = askForSeemFile(CommDlg::Open, 5, kOpenFlags, QString());
     if (chosen.isEmpty())
         return;
     if (chosen != m_fileName)
@@ -191,15 +197,7 @@ void Form1::mnuSave_Click() {
 }
 
 void Form1::mnuSaveAs_Click() {
-    CommDlg dialog;
-    dialog.setOwner(this);
-    dialog.setDialogTitle(str(6));
-    dialog.setFilter(str(8));
-    dialog.setDefaultExt(QStringLiteral("*.seem"));
-    dialog.setFlags(kSaveAsFlags);
-    dialog.setFileName(m_fileName);
-    dialog.setAction(CommDlg::Save);
-    const QString chosen = dialog.fileName();
+    const QString chosen = askForSeemFile(CommDlg::Save, 6, kSaveAsFlags, m_fileName);
     if (chosen.isEmpty())
         return;
     if (chosen != m_fileName)
