@@ -25,10 +25,14 @@ std::optional<std::string> LanguageFile::load(const std::string& path, SettingsS
                                 {path, loaded.message, std::to_string(loaded.line)});
     }
     const XmlElement root = m_document.root();
-    if (auto failure = chooseIndex(root, settings, systemLcid))
-        return path + ": " + *failure;
-    if (auto failure = readLanguages(root))
-        return path + ": " + *failure;
+    // A fault in one place should not cost the menu or the strings the rest
+    // of the file still offers, so both steps run and the first fault is told.
+    const auto choiceFailure = chooseIndex(root, settings, systemLcid);
+    const auto readFailure = readLanguages(root);
+    if (static_cast<std::size_t>(m_index) >= m_languages.size())
+        m_index = 0;
+    if (choiceFailure || readFailure)
+        return path + ": " + choiceFailure.value_or(readFailure.value_or(""));
     return std::nullopt;
 }
 

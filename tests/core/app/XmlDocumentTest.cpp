@@ -53,7 +53,8 @@ TEST(XmlDocument, ParseErrorsKeepTheParsersLine) {
 
 TEST(XmlDocument, MissingFileAndEmptyDocumentFail) {
     XmlDocument doc;
-    EXPECT_FALSE(doc.load("/nonexistent/language.xml").ok);
+    EXPECT_EQ(doc.load("/nonexistent/language.xml").message, "the file does not exist");
+    EXPECT_EQ(doc.load("/tmp").message, "it is a folder, not a file");
     EXPECT_FALSE(doc.loadFromString("").ok);
     EXPECT_FALSE(doc.loadFromString("<!-- only a comment -->").ok);
     EXPECT_TRUE(doc.root().isNull());
