@@ -134,10 +134,23 @@ TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore) {
     EXPECT_EQ(language.strings().get(2), builtinEnglishStrings()[2]);
 }
 
-TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFails) {
-    const std::string file = R"(<l><a id="0" text="A" function="a.xml"/></l>)";
+TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFailsButKeepsMenuAndStrings) {
+    const std::string file = R"(<l><a id="0" text="A" function="a.xml">
+        <StringTable><s text="zero"/></StringTable></a></l>)";
     EXPECT_TRUE(language.load(write(file), settings, 0x0804).has_value());
     EXPECT_EQ(language.index(), 0);
+    ASSERT_EQ(language.languages().size(), 1u);
+    EXPECT_EQ(language.languages()[0].definitionsFile, "a.xml");
+    EXPECT_EQ(language.strings().get(0), "zero");
+}
+
+TEST_F(LanguageFileTest, ChosenLanguageThatCouldNotBeReadFallsBackToTheFirst) {
+    settings.setValue("language", "1");
+    const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml"/>
+        <b id="1" value="409"/></l>)";
+    EXPECT_TRUE(language.load(write(file), settings, std::nullopt).has_value());
+    EXPECT_EQ(language.index(), 0);
+    EXPECT_EQ(language.languages().size(), 1u);
 }
 
 TEST(UiStrings, FormatAndLineBreaks) {
