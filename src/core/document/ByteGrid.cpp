@@ -92,8 +92,7 @@ void ByteGrid::setBorder(int index, bool bordered) {
 }
 
 void ByteGrid::notify(int index) const {
-    if (m_onChange)
-        m_onChange(index);
+    m_listeners.notify(index);
 }
 
 } // namespace vantrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/ListenerList.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -13,8 +15,8 @@ namespace vantrel {
 // always exists.
 class ByteGrid {
   public:
-    // Told the index of a cell whose text or border changed, or -1 after a rebuild.
-    using ChangeCallback = std::function<void(int index)>;
+    // Told the index of a cell whose text or border changed, or -1 after a rebuild or load.
+    using Listener = std::function<void(int index)>;
 
     ByteGrid();
 
@@ -48,7 +50,9 @@ class ByteGrid {
     [[nodiscard]] bool hasBorder(int index) const;
     void setBorder(int index, bool bordered);
 
-    void setChangeCallback(ChangeCallback callback) { m_onChange = std::move(callback); }
+    // Any number of listeners; see ListenerList for adding and removing while told.
+    ListenerId addListener(Listener listener) { return m_listeners.add(std::move(listener)); }
+    void removeListener(ListenerId id) { m_listeners.remove(id); }
 
   private:
     // Cells 0..count-1; cell 0 keeps its text and border, the others start empty.
@@ -58,7 +62,7 @@ class ByteGrid {
     std::vector<std::string> m_cells;
     std::vector<bool> m_borders;
     int m_lastSelect = 0;
-    ChangeCallback m_onChange;
+    ListenerList<int> m_listeners;
 };
 
 } // namespace vantrel

@@ -111,6 +111,28 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The file %1 is not well-formed XML: %2 (line %3).",
         // 49: start-up failure: description
         "Vantrel could not start: %1",
+        // 50: undo step: typing into a cell
+        "Typing",
+        // 51: undo step: a function switch toggled
+        "Switch",
+        // 52: undo step: a style row checked or unchecked
+        "Style",
+        // 53: Edit menu Undo: step name
+        "&Undo %1",
+        // 54: Edit menu Redo: step name
+        "&Redo %1",
+        // 55: unsaved changes question: path
+        "The file %1 has unsaved changes. Save them first?",
+        // 56: reload confirmation: path
+        "Reloading %1 throws away your unsaved changes. Reload it?",
+        // 57: unsaved changes button: save
+        "&Save",
+        // 58: unsaved changes button: discard
+        "Do&n't Save",
+        // 59: question button: cancel
+        "Cancel",
+        // 60: reload confirmation button
+        "&Reload",
     };
     return strings;
 }

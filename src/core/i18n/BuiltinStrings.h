@@ -17,6 +17,17 @@ enum ExtraString : int {
     StrInvalidCell = 47,   // "%1" offset in decimal, "%2" offset in hex
     StrMalformedXml = 48,  // "%1" path, "%2" parser message, "%3" line
     StrStartupFailed = 49, // "%1" description
+    StrUndoTyping = 50,
+    StrUndoSwitch = 51,
+    StrUndoStyle = 52,
+    StrUndoMenu = 53,       // "%1" step name
+    StrRedoMenu = 54,       // "%1" step name
+    StrAskSaveChanges = 55, // "%1" path
+    StrAskReload = 56,      // "%1" path
+    StrButtonSave = 57,
+    StrButtonDiscard = 58,
+    StrButtonCancel = 59,
+    StrButtonReload = 60,
 };
 
 } // namespace vantrel

@@ -55,12 +55,12 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     setAttribute(Qt::WA_InputMethodEnabled, false);
     m_cursor.setNavigationEnabled(false);
 
-    m_grid.setChangeCallback([this](int index) { onGridChanged(index); });
+    m_gridListener = m_grid.addListener([this](int index) { onGridChanged(index); });
     updateScrollRange();
 }
 
 ByteGridView::~ByteGridView() {
-    m_grid.setChangeCallback(nullptr);
+    m_grid.removeListener(m_gridListener);
 }
 
 void ByteGridView::rebuild() {

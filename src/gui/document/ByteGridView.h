@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/document/GridCursor.h"
+#include "core/document/ListenerList.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -94,6 +95,7 @@ class ByteGridView : public QAbstractScrollArea {
 
     ByteGrid& m_grid;
     const UiStrings& m_strings;
+    ListenerId m_gridListener = 0;
     GridCursor m_cursor;
     bool m_cellsEnabled = true;
     QFont m_cellFont;

@@ -164,10 +164,10 @@ TEST(ByteGridModel, ValueAcceptsOnlyOneOrTwoHexDigits) {
     EXPECT_EQ(grid.firstInvalidCell(), 4);
 }
 
-TEST(ByteGridModel, ChangeCallbackNamesTheCellOrAWholeRebuild) {
+TEST(ByteGridModel, ListenersAreToldTheCellOrAWholeRebuild) {
     ByteGrid grid;
     std::vector<int> told;
-    grid.setChangeCallback([&told](int index) { told.push_back(index); });
+    grid.addListener([&told](int index) { told.push_back(index); });
     grid.rebuild(3);
     grid.writeByte(2, 0xFF);
     grid.focusCell(1);
