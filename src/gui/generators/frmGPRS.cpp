@@ -52,6 +52,12 @@ void frmGPRS::buildControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     frameLayout->addWidget(Label1);
+    // The window keeps its size while the custom text comes and goes.
+    for (QWidget* custom : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label1)}) {
+        QSizePolicy policy = custom->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        custom->setSizePolicy(policy);
+    }
 
     Command1 = new QPushButton(QStringLiteral("保存(&O)"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

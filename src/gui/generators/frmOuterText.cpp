@@ -66,6 +66,8 @@ void frmOuterText::buildControls() {
     lblTip = new QLabel(QStringLiteral("最多显示6个汉字"), this);
     lblTip->setObjectName(QStringLiteral("lblTip"));
     lblTip->setWordWrap(true);
+    // Room for either hint, so the window does not change size as the text grows.
+    lblTip->setMinimumHeight(2 * lblTip->fontMetrics().lineSpacing());
 
     cmdSave = new QPushButton(QStringLiteral("保存(&S)"), this);
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
