@@ -1,0 +1,39 @@
+#include "core/generators/OuterTextRecord.h"
+
+#include "core/generators/Utf16Text.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+constexpr std::size_t kTextBytes = 2 * kOuterTextUnits;
+constexpr std::size_t kTailZeros = 2;
+
+} // namespace
+
+std::vector<std::uint8_t> encodeOuterTextRecord(std::u16string_view typed) {
+    std::vector<std::uint8_t> record(kOuterTextRecordSize, 0x00);
+    const std::u16string kept = wholeCharacters(trimBlanks(typed), kOuterTextUnits);
+    putUtf16BigEndian(kept, std::span(record).first(kTextBytes));
+    std::fill(record.begin() + kTextBytes + kTailZeros, record.end(), 0xFF);
+    return record;
+}
+
+std::u16string decodeOuterTextRecord(std::span<const std::uint8_t> bytes) {
+    return readUtf16BigEndian(bytes, kTextBytes);
+}
+
+bool outerTextFitsScreen(std::u16string_view typed) {
+    return codePage936Length(typed) <= kOuterTextScreenBytes;
+}
+
+std::u16string outerTextPrefill(std::string_view openType,
+                                std::span<const std::uint8_t> openBytes) {
+    if (openType != "outertext" || openBytes.empty())
+        return {};
+    return decodeOuterTextRecord(openBytes);
+}
+
+} // namespace vantrel

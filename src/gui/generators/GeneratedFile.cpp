@@ -1,0 +1,34 @@
+#include "gui/generators/GeneratedFile.h"
+
+#include "core/app/SeemFile.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/UiStrings.h"
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/MessageBox.h"
+
+namespace vantrel {
+
+QString askForGeneratedFile(QWidget* owner, const QString& title, const QString& filter,
+                            std::int32_t flags) {
+    CommDlg dialog;
+    dialog.setOwner(owner);
+    dialog.setDialogTitle(title);
+    dialog.setFilter(filter);
+    dialog.setDefaultExt(QStringLiteral("seem"));
+    dialog.setFlags(flags);
+    dialog.setAction(CommDlg::Save);
+    return dialog.fileName();
+}
+
+bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<std::uint8_t>& bytes,
+                        const UiStrings& strings) {
+    const auto failure = writeFileAtomically(path.toStdString(), bytes);
+    if (!failure)
+        return true;
+    showMessage(
+        owner, MessageIcon::Critical,
+        QString::fromStdString(strings.format(StrSaveFailed, {path.toStdString(), *failure})));
+    return false;
+}
+
+} // namespace vantrel

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class QWidget;
+
+namespace vantrel {
+
+class UiStrings;
+
+// Asks for the name of a new generated file with the Save dialog; "" when the
+// user cancelled.
+[[nodiscard]] QString askForGeneratedFile(QWidget* owner, const QString& title,
+                                          const QString& filter, std::int32_t flags);
+
+// Replaces the file at path by bytes. A failure is reported, naming the path
+// and the reason, and leaves the file as it was; returns whether it was written.
+bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<std::uint8_t>& bytes,
+                        const UiStrings& strings);
+
+} // namespace vantrel

@@ -1,0 +1,137 @@
+#include "gui/generators/frmOuterText.h"
+
+#include "core/dialogs/DialogValues.h"
+#include "core/generators/OuterTextRecord.h"
+#include "core/i18n/LanguageFile.h"
+#include "gui/dialogs/MessageBox.h"
+#include "gui/generators/GeneratedFile.h"
+#include "gui/i18n/ApplyLanguage.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+namespace {
+
+constexpr double kTextPointSize = 21.75;
+constexpr int kWindowWidthPx = 320;
+
+// The text box shows the text as the cover screen would: large, light on dark.
+void styleAsCoverScreen(QLineEdit* box) {
+    QFont font;
+    font.setFamilies({QStringLiteral("SimHei"), QStringLiteral("黑体"),
+                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")});
+    font.setPointSizeF(kTextPointSize);
+    box->setFont(font);
+    box->setAlignment(Qt::AlignCenter);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    palette.setColor(QPalette::Text, QColor(0xE8, 0xF0, 0xFF));
+    box->setPalette(palette);
+}
+
+void setTextColor(QLabel* label, const QColor& color) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+}
+
+const QColor kFitsColor(0, 0, 255);
+const QColor kTooLongColor(255, 0, 0);
+
+} // namespace
+
+frmOuterText::frmOuterText(GeneratorHost host, const LanguageFile& language, QWidget* owner)
+    : QDialog(owner), m_host(std::move(host)), m_language(language) {
+    setObjectName(QStringLiteral("frmOuterText"));
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+void frmOuterText::buildControls() {
+    Frame1 = new QGroupBox(QStringLiteral("文字"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    styleAsCoverScreen(Text1);
+    auto* frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(Text1);
+
+    lblTip = new QLabel(QStringLiteral("最多显示6个汉字"), this);
+    lblTip->setObjectName(QStringLiteral("lblTip"));
+    lblTip->setWordWrap(true);
+    // Room for either hint, so the window does not change size as the text grows.
+    lblTip->setMinimumHeight(2 * lblTip->fontMetrics().lineSpacing());
+
+    cmdSave = new QPushButton(QStringLiteral("保存(&S)"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("取消(&I)"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(lblTip);
+    layout->addLayout(buttons);
+    setFixedWidth(kWindowWidthPx);
+
+    connect(Text1, &QLineEdit::textChanged, this, &frmOuterText::Text1_Change);
+    connect(cmdSave, &QPushButton::clicked, this, &frmOuterText::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOuterText::cmdCancel_Click);
+}
+
+void frmOuterText::Form_Load() {
+    setWindowTitle(str(38));
+    ApplyLanguage(this, m_language);
+    setTextColor(lblTip, kFitsColor);
+    const std::u16string text = outerTextPrefill(m_host.curType, m_host.fileBytes);
+    Text1->setText(QString::fromStdU16String(text));
+}
+
+// The hint only informs; a text that does not fit is still saved, cut to the record.
+void frmOuterText::Text1_Change() {
+    const bool fits = outerTextFitsScreen(Text1->text().toStdU16String());
+    lblTip->setText(str(fits ? 31 : 30));
+    setTextColor(lblTip, fits ? kFitsColor : kTooLongColor);
+}
+
+void frmOuterText::cmdSave_Click() {
+    const QString path =
+        askForGeneratedFile(this, str(24), str(25), FileDialogFlag::OverwritePrompt);
+    if (path.trimmed().isEmpty())
+        return;
+    const auto record = encodeOuterTextRecord(Text1->text().toStdU16String());
+    if (!writeGeneratedFile(this, path, record, m_language.strings()))
+        return;
+    showMessage(this, MessageIcon::Information,
+                str(26) + QStringLiteral(" [ ") + path + QStringLiteral(" ] ") + str(27));
+    returnToMainWindow(Accepted);
+}
+
+void frmOuterText::cmdCancel_Click() {
+    returnToMainWindow(Rejected);
+}
+
+void frmOuterText::returnToMainWindow(DialogCode result) {
+    if (m_host.restoreMainCaption)
+        m_host.restoreMainCaption();
+    done(result);
+    if (QWidget* owner = parentWidget())
+        owner->activateWindow();
+}
+
+QString frmOuterText::str(int n) const {
+    return QString::fromStdString(m_language.strings().get(n));
+}
+
+} // namespace vantrel

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/app/SettingsStore.h"
+#include "core/i18n/LanguageFile.h"
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/generators/GeneratorHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace vantrel::testing {
+
+// A generator window's surroundings: the bundled language file in English, a
+// host whose caption restorations are counted, and dialogs answered by script.
+class GeneratorFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CommDlg::setAnswerer(&dialogs);
+        const QString languagePath =
+            QDir(QStringLiteral(VANTREL_DATA_DIR)).filePath("language.xml");
+        language.load(languagePath.toStdString(), settings, 0x0409);
+        host.restoreMainCaption = [this] { ++captionRestored; };
+    }
+
+    void openDocument(const std::string& type, std::vector<std::uint8_t> bytes) {
+        host.fileName = work.filePath(QStringLiteral("open.seem"));
+        host.curType = type;
+        host.fileBytes = std::move(bytes);
+    }
+
+    QString str(int n) const { return QString::fromStdString(language.strings().get(n)); }
+    QString workFile(const QString& name) const { return work.filePath(name); }
+
+    static QByteArray readAll(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void writeAll(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    void lockWorkFolder(bool locked) {
+        ::chmod(work.path().toLocal8Bit().constData(), locked ? 0555 : 0755);
+    }
+
+    QTemporaryDir work;
+    MemorySettingsStore settings;
+    LanguageFile language;
+    ScriptedDialogs dialogs;
+    GeneratorHost host;
+    int captionRestored = 0;
+};
+
+} // namespace vantrel::testing

@@ -1,0 +1,130 @@
+#include "GeneratorFixture.h"
+
+#include "gui/generators/frmGPRS.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::GeneratorFixture;
+
+namespace {
+
+class frmGPRSTest : public GeneratorFixture {
+  protected:
+    frmGPRS& open() {
+        window = std::make_unique<frmGPRS>(host, language);
+        window->show();
+        return *window;
+    }
+
+    bool textShown() const { return window->Text1->isVisible() && window->Label1->isVisible(); }
+
+    QByteArray saveTo(const QString& name) {
+        const QString target = workFile(name);
+        dialogs.saveFiles.push_back(target);
+        window->Command1->click();
+        return readAll(target);
+    }
+
+    static QByteArray zeroPadded(QByteArray bytes) {
+        bytes.resize(26, '\0');
+        return bytes;
+    }
+
+    std::unique_ptr<frmGPRS> window;
+};
+
+} // namespace
+
+TEST_F(frmGPRSTest, OpensOnShowNothingWithTheCustomTextHidden) {
+    openDocument("outertext", std::vector<std::uint8_t>(34, 0x41));
+    frmGPRS& form = open();
+    EXPECT_EQ(form.windowTitle(), str(37));
+    for (int index = 0; index < 3; ++index)
+        EXPECT_EQ(form.OptShow[index]->text(), str(40 + index));
+    EXPECT_EQ(form.Command1->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(form.mode(), GprsDisplayMode::ShowNothing);
+    EXPECT_FALSE(textShown());
+
+    form.OptShow[2]->click();
+    EXPECT_TRUE(textShown());
+    EXPECT_EQ(form.focusWidget(), form.Text1);
+    form.OptShow[0]->click();
+    EXPECT_FALSE(textShown());
+}
+
+TEST_F(frmGPRSTest, PrefillsTheOpenGprsFilesSetting) {
+    openDocument("gprs", std::vector<std::uint8_t>(26, 0x00));
+    EXPECT_EQ(open().mode(), GprsDisplayMode::AlwaysDate);
+    EXPECT_FALSE(textShown());
+    EXPECT_TRUE(window->Text1->text().isEmpty());
+
+    openDocument("gprs", {0x00, 0x20, 0x00, 0x00});
+    EXPECT_EQ(open().mode(), GprsDisplayMode::CustomText);
+    EXPECT_TRUE(textShown());
+    EXPECT_EQ(window->Text1->text(), QStringLiteral(" "));
+
+    openDocument("gprs", {0x00, 0x20});
+    host.fileName.clear();
+    EXPECT_EQ(open().mode(), GprsDisplayMode::ShowNothing);
+}
+
+TEST_F(frmGPRSTest, SavesEachModeAsTheRecordOverALongerFile) {
+    frmGPRS& form = open();
+    form.OptShow[0]->click();
+    EXPECT_EQ(saveTo(QStringLiteral("date.seem")), zeroPadded({}));
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(22));
+    EXPECT_EQ(dialogs.fileRequests[0].flags, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(captionRestored, 1);
+    EXPECT_FALSE(form.isVisible());
+
+    writeAll(workFile(QStringLiteral("custom.seem")), QByteArray(100, '\x55'));
+    open().OptShow[2]->click();
+    QTest::keyClicks(window->Text1, QStringLiteral(" AB"));
+    EXPECT_EQ(saveTo(QStringLiteral("custom.seem")),
+              zeroPadded(QByteArray("\x00\x20\x00\x41\x00\x42", 6)));
+
+    open().OptShow[1]->click();
+    EXPECT_EQ(saveTo(QStringLiteral("nothing.seem")), zeroPadded(QByteArray("\x00\x20", 2)));
+}
+
+TEST_F(frmGPRSTest, TheTextBoxTakesThirteenUnits) {
+    frmGPRS& form = open();
+    form.OptShow[2]->click();
+    QTest::keyClicks(form.Text1, QStringLiteral("ABCDEFGHIJKLMNOP"));
+    EXPECT_EQ(form.Text1->text(), QStringLiteral("ABCDEFGHIJKLM"));
+}
+
+TEST_F(frmGPRSTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
+    frmGPRS& form = open();
+    dialogs.saveFiles = {std::nullopt};
+    form.Command1->click();
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(form.isVisible());
+
+    const QString target = workFile(QStringLiteral("gprs.seem"));
+    dialogs.saveFiles = {target};
+    lockWorkFolder(true);
+    form.Command1->click();
+    lockWorkFolder(false);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(target));
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(captionRestored, 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(frmGPRSTest, CancelRestoresTheMainCaption) {
+    frmGPRS& form = open();
+    form.Command2->click();
+    EXPECT_EQ(captionRestored, 1);
+    EXPECT_FALSE(form.isVisible());
+}

@@ -1,0 +1,125 @@
+#include "GeneratorFixture.h"
+
+#include "core/dialogs/DialogValues.h"
+#include "core/generators/OuterTextRecord.h"
+#include "gui/generators/frmOuterText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::GeneratorFixture;
+
+namespace {
+
+class frmOuterTextTest : public GeneratorFixture {
+  protected:
+    frmOuterText& open() {
+        window = std::make_unique<frmOuterText>(host, language);
+        window->show();
+        return *window;
+    }
+
+    QColor hintColor() const { return window->lblTip->palette().color(QPalette::WindowText); }
+
+    static QByteArray record(const std::u16string& text) {
+        const auto bytes = encodeOuterTextRecord(text);
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qsizetype>(bytes.size()));
+    }
+
+    std::unique_ptr<frmOuterText> window;
+};
+
+} // namespace
+
+TEST_F(frmOuterTextTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
+    openDocument("function", std::vector<std::uint8_t>(120, 0x41));
+    frmOuterText& form = open();
+    EXPECT_EQ(form.windowTitle(), str(38));
+    EXPECT_EQ(form.Frame1->title(), QStringLiteral("Text"));
+    EXPECT_EQ(form.cmdSave->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(form.Text1->text(), QString());
+    EXPECT_EQ(hintColor(), QColor(0, 0, 255));
+}
+
+TEST_F(frmOuterTextTest, ShowsTheOpenOuterTextFilesText) {
+    const auto bytes = encodeOuterTextRecord(u"MOTO");
+    openDocument("outertext", {bytes.begin(), bytes.end()});
+    EXPECT_EQ(open().Text1->text(), QStringLiteral("MOTO"));
+}
+
+TEST_F(frmOuterTextTest, HintTurnsRedPastSixteenScreenBytesAndBlueAgain) {
+    frmOuterText& form = open();
+    form.Text1->setText(QStringLiteral("一二三四五六七八"));
+    EXPECT_EQ(form.lblTip->text(), str(31));
+    EXPECT_EQ(hintColor(), QColor(0, 0, 255));
+    QTest::keyClick(form.Text1, Qt::Key_Space);
+    EXPECT_EQ(form.lblTip->text(), str(30));
+    EXPECT_EQ(hintColor(), QColor(255, 0, 0));
+    QTest::keyClick(form.Text1, Qt::Key_Backspace);
+    EXPECT_EQ(hintColor(), QColor(0, 0, 255));
+}
+
+TEST_F(frmOuterTextTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsToTheMainWindow) {
+    const QString target = workFile(QStringLiteral("outer.seem"));
+    writeAll(target, QByteArray(300, '\x77'));
+    frmOuterText& form = open();
+    form.Text1->setText(QStringLiteral("  Hello  "));
+    dialogs.saveFiles = {target};
+    form.cmdSave->click();
+
+    EXPECT_EQ(readAll(target), record(u"Hello"));
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(24));
+    EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages[0].text,
+              str(26) + QStringLiteral(" [ ") + target + QStringLiteral(" ] ") + str(27));
+    EXPECT_EQ(captionRestored, 1);
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(frmOuterTextTest, CancelledSaveDialogWritesNothingAndStaysOpen) {
+    frmOuterText& form = open();
+    form.Text1->setText(QStringLiteral("ABC"));
+    dialogs.saveFiles = {std::nullopt};
+    form.cmdSave->click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(QDir(work.path()).isEmpty());
+    EXPECT_EQ(captionRestored, 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(frmOuterTextTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
+    const QString target = workFile(QStringLiteral("outer.seem"));
+    writeAll(target, QByteArray(34, '\x11'));
+    frmOuterText& form = open();
+    dialogs.saveFiles = {target};
+    lockWorkFolder(true);
+    form.cmdSave->click();
+    lockWorkFolder(false);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(target));
+    EXPECT_EQ(readAll(target), QByteArray(34, '\x11'));
+    EXPECT_EQ(captionRestored, 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(frmOuterTextTest, CancelRestoresTheMainCaptionButTheCloseBoxDoesNot) {
+    frmOuterText& form = open();
+    form.cmdCancel->click();
+    EXPECT_EQ(captionRestored, 1);
+    EXPECT_FALSE(form.isVisible());
+
+    frmOuterText& again = open();
+    again.close();
+    EXPECT_EQ(captionRestored, 1);
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+}
