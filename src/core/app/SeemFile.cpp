@@ -1,5 +1,7 @@
 #include "core/app/SeemFile.h"
 
+#include "core/app/RegularFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -71,34 +73,18 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 SeemFileRead readSeemFile(const std::string& path) {
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error || !fs::exists(status))
-        return failed("the file does not exist");
-    if (fs::is_directory(status))
-        return failed("it is a folder, not a file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return failed(systemReason(errno));
-    in.seekg(0, std::ios::end);
-    const std::streamoff length = in.tellg();
-    if (length < 0)
-        return failed("its length cannot be read");
+    const RegularFileRead read = readRegularFile(path, kMaxSeemFileSize);
+    if (!read.ok)
+        return failed(read.reason);
     SeemFileRead result;
-    if (static_cast<std::uintmax_t>(length) > kMaxSeemFileSize) {
+    if (read.overLimit)
         result.status = SeemFileRead::Status::TooLarge;
-        return result;
-    }
-    if (length == 0) {
+    else if (read.bytes.empty())
         result.status = SeemFileRead::Status::Empty;
-        return result;
+    else {
+        result.status = SeemFileRead::Status::Ok;
+        result.bytes.assign(read.bytes.begin(), read.bytes.end());
     }
-    result.bytes.resize(static_cast<std::size_t>(length));
-    in.seekg(0, std::ios::beg);
-    in.read(reinterpret_cast<char*>(result.bytes.data()), length);
-    if (in.gcount() != length)
-        return failed("the file could not be read to its end");
-    result.status = SeemFileRead::Status::Ok;
     return result;
 }
 

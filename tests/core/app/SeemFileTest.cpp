@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantrel;
 namespace fs = std::filesystem;
@@ -87,4 +91,29 @@ TEST_F(SeemFileTest, ReadOnlyFileOrFolderRefusesAndLosesNothing) {
 TEST_F(SeemFileTest, MissingFolderAndFolderTargetFail) {
     EXPECT_TRUE(writeFileAtomically((m_dir / "no" / "such.seem").string(), {1}).has_value());
     EXPECT_TRUE(writeFileAtomically(m_dir.string(), {1}).has_value());
+}
+
+TEST_F(SeemFileTest, AFifoIsRefusedWithinASecond) {
+    const std::string fifo = (m_dir / "pipe.seem").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return readSeemFile(fifo); });
+    if (reading.wait_for(std::chrono::seconds(1)) == std::future_status::timeout) {
+        // Let the blocked reader go, so that the failure is reported rather than hung.
+        ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "opening a FIFO blocked";
+    }
+    const SeemFileRead read = reading.get();
+    EXPECT_EQ(read.status, SeemFileRead::Status::Failed);
+    EXPECT_EQ(read.reason, "it is a FIFO, not a regular file");
+}
+
+TEST_F(SeemFileTest, DevicesAndSymlinkLoopsAreNamedForWhatTheyAre) {
+    for (const char* device : {"/dev/zero", "/dev/null"}) {
+        const SeemFileRead read = readSeemFile(device);
+        EXPECT_EQ(read.status, SeemFileRead::Status::Failed) << device;
+        EXPECT_EQ(read.reason, "it is a device, not a regular file") << device;
+    }
+    const fs::path loop = m_dir / "loop.seem";
+    fs::create_symlink(loop, loop);
+    EXPECT_EQ(readSeemFile(loop.string()).reason, "too many levels of symbolic links");
 }
