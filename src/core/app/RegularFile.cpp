@@ -11,22 +11,6 @@ namespace vantrel {
 
 namespace {
 
-// Closes the descriptor on every way out.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    [[nodiscard]] int get() const { return m_fd; }
-
-  private:
-    int m_fd;
-};
-
 RegularFileRead failure(std::string reason) {
     RegularFileRead result;
     result.reason = std::move(reason);
@@ -34,6 +18,11 @@ RegularFileRead failure(std::string reason) {
 }
 
 } // namespace
+
+FileDescriptor::~FileDescriptor() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
 
 std::string notRegularReason(unsigned mode) {
     if (S_ISREG(mode))

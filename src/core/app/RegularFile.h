@@ -6,6 +6,20 @@
 
 namespace vantrel {
 
+// Owns a file descriptor and closes it on every way out.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor();
+    [[nodiscard]] int get() const { return m_fd; }
+    [[nodiscard]] bool isOpen() const { return m_fd >= 0; }
+
+  private:
+    int m_fd;
+};
+
 struct RegularFileRead {
     bool ok = false;
     std::string bytes;
