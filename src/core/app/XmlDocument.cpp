@@ -1,10 +1,9 @@
 #include "core/app/XmlDocument.h"
 
+#include "core/app/RegularFile.h"
+
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 
 namespace vantrel {
 
@@ -62,19 +61,10 @@ int lineOfOffset(std::string_view text, std::ptrdiff_t offset) {
 XmlLoadResult XmlDocument::load(const std::string& path) {
     m_loaded = false;
     m_doc.reset();
-    std::error_code error;
-    if (!std::filesystem::exists(path, error))
-        return {false, "the file does not exist", 0};
-    if (std::filesystem::is_directory(path, error))
-        return {false, "it is a folder, not a file", 0};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {false, "the file cannot be read", 0};
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        return {false, "the file cannot be read", 0};
-    return loadFromString(buffer.str());
+    const RegularFileRead read = readRegularFile(path);
+    if (!read.ok)
+        return {false, read.reason, 0};
+    return loadFromString(read.bytes);
 }
 
 XmlLoadResult XmlDocument::loadFromString(std::string_view text) {

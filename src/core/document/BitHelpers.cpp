@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <limits>
 
 namespace vantrel {
 
@@ -14,9 +15,13 @@ std::string GetFileExtension(std::string_view path) {
 }
 
 std::int32_t BinToLong(std::string_view bits) {
+    constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
     std::int32_t value = 0;
-    for (const char digit : bits)
+    for (const char digit : bits) {
+        if (value > (kLargest - 1) / 2)
+            return kLargest;
         value = value * 2 + (digit == '1' ? 1 : 0);
+    }
     return value;
 }
 

@@ -12,6 +12,7 @@ namespace vantrel {
 // Text after the last "." of path, or "" when there is none.
 [[nodiscard]] std::string GetFileExtension(std::string_view path);
 // Value of a text of "0"/"1" digits, leftmost most significant; "" gives 0.
+// A value beyond the 32-bit range gives the largest one, 2147483647.
 [[nodiscard]] std::int32_t BinToLong(std::string_view bits);
 // Binary digits of n >= 0, padded on the left to at least 8 digits.
 [[nodiscard]] std::string LongToBin(std::int32_t n);

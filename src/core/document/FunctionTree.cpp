@@ -49,12 +49,15 @@ FunctionNode FunctionTreeBuilder::build(const XmlElement& typeElement, const Byt
     root.kind = FunctionNodeKind::Root;
     root.text = typeElement.attribute("tip").value_or("");
     std::set<std::string> keys;
-    addChildren(root, typeElement, grid, keys);
+    addChildren(root, typeElement, grid, keys, 1);
     return root;
 }
 
 void FunctionTreeBuilder::addChildren(FunctionNode& parent, const XmlElement& element,
-                                      const ByteGrid& grid, std::set<std::string>& keys) {
+                                      const ByteGrid& grid, std::set<std::string>& keys,
+                                      int depth) {
+    if (depth > kMaxFunctionTreeDepth)
+        return;
     for (const XmlElement& child : element.children()) {
         // Counted before anything is decided, so hidden elements still use up a number.
         ++m_sequence;
@@ -64,7 +67,7 @@ void FunctionTreeBuilder::addChildren(FunctionNode& parent, const XmlElement& el
         keys.insert(node->key);
         parent.children.push_back(std::move(*node));
         if (child.hasChildElements())
-            addChildren(parent.children.back(), child, grid, keys);
+            addChildren(parent.children.back(), child, grid, keys, depth + 1);
     }
 }
 

@@ -34,6 +34,10 @@ struct FunctionNode {
 
 inline constexpr std::string_view kFunctionRootKey = "_root";
 
+// No phone menu comes near this depth; anything deeper is left out as
+// untrusted, which also bounds every walk over the tree (and its widget).
+inline constexpr int kMaxFunctionTreeDepth = 64;
+
 // Builds function trees from a type element. Its sequence number gives every
 // attribute-less folder a key of its own, so it keeps counting across builds
 // and must live as long as the window that shows the trees.
@@ -41,14 +45,15 @@ class FunctionTreeBuilder {
   public:
     // The root node (text = the type's "tip") with everything below it. Elements
     // with "enable", and elements the tree cannot show (no "ID", a duplicate key,
-    // a switch whose cell or bit does not exist) are left out with their subtree.
+    // a switch whose cell or bit does not exist) are left out with their subtree;
+    // so are elements more than kMaxFunctionTreeDepth levels below the type.
     [[nodiscard]] FunctionNode build(const XmlElement& typeElement, const ByteGrid& grid);
 
     [[nodiscard]] int sequence() const { return m_sequence; }
 
   private:
     void addChildren(FunctionNode& parent, const XmlElement& element, const ByteGrid& grid,
-                     std::set<std::string>& keys);
+                     std::set<std::string>& keys, int depth);
     [[nodiscard]] std::optional<FunctionNode> makeNode(const XmlElement& element,
                                                        const ByteGrid& grid,
                                                        const std::set<std::string>& keys) const;

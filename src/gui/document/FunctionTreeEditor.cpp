@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantrel {
@@ -51,13 +52,20 @@ void FunctionTreeEditor::load(const XmlElement& typeElement) {
     setCurrentItem(rootItem, 0, QItemSelectionModel::NoUpdate);
 }
 
-void FunctionTreeEditor::addItems(QTreeWidgetItem* item, FunctionNode& node) {
-    item->setText(0, QString::fromStdString(node.text));
-    item->setData(0, KeyRole, QString::fromStdString(node.key));
-    setImage(item, node);
-    m_nodes.insert(item, &node);
-    for (FunctionNode& child : node.children)
-        addItems(new QTreeWidgetItem(item), child);
+void FunctionTreeEditor::addItems(QTreeWidgetItem* rootItem, FunctionNode& root) {
+    // A stack of its own rather than recursion: the depth comes from the file.
+    std::vector<std::pair<QTreeWidgetItem*, FunctionNode*>> pending{{rootItem, &root}};
+    while (!pending.empty()) {
+        const auto [item, node] = pending.back();
+        pending.pop_back();
+        item->setText(0, QString::fromStdString(node->text));
+        item->setData(0, KeyRole, QString::fromStdString(node->key));
+        setImage(item, *node);
+        m_nodes.insert(item, node);
+        // Items are created here, in document order, and filled when popped.
+        for (FunctionNode& child : node->children)
+            pending.emplace_back(new QTreeWidgetItem(item), &child);
+    }
 }
 
 void FunctionTreeEditor::toggleSelected() {

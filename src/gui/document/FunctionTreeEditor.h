@@ -63,7 +63,7 @@ class FunctionTreeEditor : public QTreeWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void addItems(QTreeWidgetItem* parentItem, FunctionNode& node);
+    void addItems(QTreeWidgetItem* rootItem, FunctionNode& root);
     void nodeClick(QTreeWidgetItem* item);
     void showSwitch(QTreeWidgetItem* item, const FunctionNode& node);
     void setImage(QTreeWidgetItem* item, const FunctionNode& node);

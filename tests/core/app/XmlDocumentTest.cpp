@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using vantrel::XmlDocument;
 
 TEST(XmlDocument, RootIsTheFirstElementEvenAfterDeclarationAndComments) {
@@ -58,4 +63,15 @@ TEST(XmlDocument, MissingFileAndEmptyDocumentFail) {
     EXPECT_FALSE(doc.loadFromString("").ok);
     EXPECT_FALSE(doc.loadFromString("<!-- only a comment -->").ok);
     EXPECT_TRUE(doc.root().isNull());
+}
+
+TEST(XmlDocument, OnlyRegularFilesAreReadAndAFifoDoesNotBlock) {
+    const std::string fifo =
+        ::testing::TempDir() + "vantrel-xml-fifo-" + std::to_string(::getpid());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    XmlDocument doc;
+    EXPECT_EQ(doc.load(fifo).message, "it is a FIFO, not a regular file");
+    ::unlink(fifo.c_str());
+    EXPECT_EQ(doc.load("/dev/null").message, "it is a device, not a regular file");
+    EXPECT_FALSE(doc.isLoaded());
 }

@@ -27,6 +27,9 @@ TEST(BitHelpers, BinaryTextsRoundTrip) {
     EXPECT_EQ(BinToLong("00001010"), 10);
     EXPECT_EQ(BinToLong("11111111"), 255);
     EXPECT_EQ(BinToLong("100000000"), 256);
+    EXPECT_EQ(BinToLong(std::string(31, '1')), 2147483647);
+    EXPECT_EQ(BinToLong("1" + std::string(31, '0')), 2147483647);
+    EXPECT_EQ(BinToLong(std::string(40, '1')), 2147483647);
 
     EXPECT_EQ(LongToBin(0), "00000000");
     EXPECT_EQ(LongToBin(1), "00000001");

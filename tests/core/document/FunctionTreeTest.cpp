@@ -209,6 +209,23 @@ TEST_F(FunctionTreeTest, CommentOnlyChildrenDoNotMakeAFolder) {
     EXPECT_TRUE(a.children.empty());
 }
 
+TEST_F(FunctionTreeTest, NestingAMillionLevelsDeepStopsAtTheDepthLimit) {
+    constexpr int kLevels = 1'000'000;
+    std::string xml = "<seem>";
+    for (int i = 0; i < kLevels; ++i)
+        xml += "<f ID=\"x\">";
+    xml += "<s ID=\"deep\" offset=\"1\" bit=\"0\"/>";
+    for (int i = 0; i < kLevels; ++i)
+        xml += "</f>";
+    xml += "</seem>";
+    const FunctionNode root = build(xml);
+    int depth = 0;
+    for (const FunctionNode* node = &root; !node->children.empty(); node = &node->children[0])
+        ++depth;
+    EXPECT_EQ(depth, kMaxFunctionTreeDepth);
+    EXPECT_EQ(builder.sequence(), kMaxFunctionTreeDepth);
+}
+
 TEST(FunctionTreeStatusPath, JoinsTheTextsBelowTheRoot) {
     EXPECT_EQ(statusPath("Path", {"Functions", "Keys", "Sound"}), "Path -> Keys -> Sound");
     EXPECT_EQ(statusPath("Path", {"Functions"}), "Path");

@@ -238,13 +238,13 @@ TEST_F(Form1OpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
     EXPECT_EQ(readAll(longer), QByteArray(40, '\x01'));
 }
 
-TEST_F(Form1OpenSave, SavingIntoAReadOnlyFolderReportsAndLosesNothing) {
+TEST_F(Form1OpenSave, SavingAReadOnlyFileReportsAndLosesNothing) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x05');
     form->OpenSeemFile(path);
     form->grid().setText(0, "AA");
-    ::chmod(work.path().toLocal8Bit().constData(), 0555);
+    ::chmod(path.toLocal8Bit().constData(), 0444);
     form->mnuSave_Click();
-    ::chmod(work.path().toLocal8Bit().constData(), 0755);
+    ::chmod(path.toLocal8Bit().constData(), 0644);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages[0].text.contains(path));

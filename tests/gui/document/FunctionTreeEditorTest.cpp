@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace vantrel {
@@ -107,6 +108,24 @@ TEST_F(FunctionTreeEditorTest, LoadingOpensOnlyTheRootAndSelectsNothing) {
     EXPECT_EQ(tree->itemByKey("n_1_1"), nullptr);
     EXPECT_TRUE(tree->selectedItems().isEmpty());
     EXPECT_FALSE(tree->switchSelected());
+}
+
+TEST_F(FunctionTreeEditorTest, AMillionLevelsDeepShowsTheTopLevelsOnly) {
+    constexpr int kLevels = 1'000'000;
+    std::string xml = "<seem>";
+    for (int i = 0; i < kLevels; ++i)
+        xml += "<f ID=\"x\">";
+    for (int i = 0; i < kLevels; ++i)
+        xml += "</f>";
+    xml += "</seem>";
+    XmlDocument deep;
+    ASSERT_TRUE(deep.loadFromString(xml).ok);
+    tree->load(deep.root());
+    int depth = 0;
+    for (QTreeWidgetItem* item = tree->topLevelItem(0); item->childCount() > 0;
+         item = item->child(0))
+        ++depth;
+    EXPECT_EQ(depth, kMaxFunctionTreeDepth);
 }
 
 TEST_F(FunctionTreeEditorTest, ClickingASwitchFocusesItsCellAndDescribesIt) {
