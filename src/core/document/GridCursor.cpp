@@ -60,6 +60,24 @@ std::optional<int> GridCursor::moveDown() {
     return moveFocusTo(m_index + grid::kCellsPerRow);
 }
 
+std::optional<int> GridCursor::movePageUp(int rowsPerPage) {
+    const int step = std::max(1, rowsPerPage) * grid::kCellsPerRow;
+    return moveFocusTo(std::max(m_index - step, grid::cellColumn(m_index)));
+}
+
+std::optional<int> GridCursor::movePageDown(int rowsPerPage) {
+    const int step = std::max(1, rowsPerPage) * grid::kCellsPerRow;
+    return moveFocusTo(std::min(m_index + step, m_grid.cellCount() - 1));
+}
+
+std::optional<int> GridCursor::moveFirst() {
+    return moveFocusTo(0);
+}
+
+std::optional<int> GridCursor::moveLast() {
+    return moveFocusTo(m_grid.cellCount() - 1);
+}
+
 std::optional<int> GridCursor::typeCharacter(char typed) {
     const auto digit = upperHexDigit(typed);
     if (!digit || !m_grid.contains(m_index))
@@ -110,7 +128,7 @@ int GridCursor::caretLimit() const {
 }
 
 std::optional<int> GridCursor::moveFocusTo(int byteIndex) {
-    if (!m_navigationEnabled || !m_grid.contains(byteIndex))
+    if (!m_navigationEnabled || !m_grid.contains(byteIndex) || byteIndex == m_index)
         return std::nullopt;
     focus(byteIndex);
     return byteIndex;

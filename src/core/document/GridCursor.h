@@ -37,6 +37,13 @@ class GridCursor {
     std::optional<int> moveRight();
     std::optional<int> moveUp();
     std::optional<int> moveDown();
+    // A page of rows up or down, keeping the column; a page that would pass
+    // the first row stops in it, one that would pass the last cell stops there.
+    std::optional<int> movePageUp(int rowsPerPage);
+    std::optional<int> movePageDown(int rowsPerPage);
+    // The first and the last cell of the grid.
+    std::optional<int> moveFirst();
+    std::optional<int> moveLast();
     void moveHome() { m_caret = 0; }
     void moveEnd() { m_caret = caretLimit(); }
 

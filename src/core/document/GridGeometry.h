@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 // Where the byte cells sit on the grid's sheet. The layout is designed in
 // twips (1/1440 inch); the view converts to pixels at 96 dpi only when it
@@ -24,6 +26,11 @@ inline constexpr int kTwipViewportHeight = 4950;
 inline constexpr int kTwipScrollBarWidth = 250;
 
 inline constexpr int kTwipsPerPixel = 15; // at 96 dpi
+
+// The rulers beside the sheet: the row offsets at its left, the column
+// numbers above it. They sit outside the sheet, so the cells keep their places.
+inline constexpr int kTwipGutterWidth = 420;
+inline constexpr int kTwipHeaderHeight = 255;
 
 struct TwipRect {
     int twipLeft = 0;
@@ -65,6 +72,12 @@ struct TwipRect {
     return cellTwipTop(lastIndex) + kTwipSheetBottomRoom;
 }
 
+// Whole rows a viewport of that height shows, at least one.
+[[nodiscard]] constexpr int rowsInViewport(int twipViewportHeight) {
+    const int rows = (twipViewportHeight - kTwipFirstCellTop) / kTwipPitchY;
+    return rows < 1 ? 1 : rows;
+}
+
 // Twips to whole pixels at 96 dpi, halves rounded away from zero.
 [[nodiscard]] constexpr int twipsToPx(int twips) {
     const int half = kTwipsPerPixel / 2;
@@ -93,6 +106,14 @@ struct TwipRect {
     return byteIndex;
 }
 
+// The offset of a row's first byte as four upper-case hexadecimal digits
+// ("0000", "0010", ...), enough for every file the program accepts.
+[[nodiscard]] std::string rowOffsetText(int row);
+// The gutter of a sheet of cellCount cells: one text per row.
+[[nodiscard]] std::vector<std::string> rowOffsetTexts(int cellCount);
+// The column header: one hexadecimal digit, "0" to "F".
+[[nodiscard]] std::string columnHeaderText(int column);
+
 static_assert(cellTwipRect(0) == TwipRect{100, 60, 330, 285});
 static_assert(cellTwipLeft(15) == 6100 && cellTwipTop(15) == 60);
 static_assert(cellTwipLeft(16) == 100 && cellTwipTop(16) == 360);
@@ -105,5 +126,6 @@ static_assert(cellAtTwip(100, 60, 1) == 0);
 static_assert(cellAtTwip(430, 60, 2) == std::nullopt); // just right of cell 0
 static_assert(cellAtTwip(100, 360, 17) == 16);
 static_assert(cellAtTwip(100, 360, 16) == std::nullopt);
+static_assert(rowsInViewport(4950) == 16 && rowsInViewport(0) == 1);
 
 } // namespace vantrel::grid

@@ -4,6 +4,7 @@
 #include "core/document/ByteGrid.h"
 #include "core/document/CellStatus.h"
 #include "core/document/GridGeometry.h"
+#include "gui/document/GridRuler.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -26,6 +27,11 @@ constexpr int kPxRowPitch = twipsToPx(kTwipPitchY);
 // Kept above and below a cell scrolled into view, as at the top of the sheet.
 constexpr int kPxScrollMargin = twipsToPx(kTwipFirstCellTop);
 constexpr int kPxCaretInset = 3;
+constexpr int kPxGutterWidth = twipsToPx(kTwipGutterWidth);
+constexpr int kPxHeaderHeight = twipsToPx(kTwipHeaderHeight);
+// The sheet's width from its left edge to the margin after the sixteenth cell.
+constexpr int kPxSheetWidth =
+    twipsToPx(cellTwipLeft(kCellsPerRow - 1) + kTwipCellWidth + kTwipFirstCellLeft);
 
 // 9-point Tahoma at the 96 dpi the twip layout is drawn for; a pixel size
 // keeps the digits in proportion to the cells on any screen.
@@ -55,6 +61,10 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     setAttribute(Qt::WA_InputMethodEnabled, false);
     m_cursor.setNavigationEnabled(false);
 
+    m_rowOffsets = new GridRuler(GridRuler::Kind::RowOffsets, *this, this);
+    m_columnHeader = new GridRuler(GridRuler::Kind::Columns, *this, this);
+    setViewportMargins(kPxGutterWidth, kPxHeaderHeight, 0, 0);
+
     m_gridListener = m_grid.addListener([this](int index) { onGridChanged(index); });
     updateScrollRange();
 }
@@ -68,6 +78,11 @@ void ByteGridView::rebuild() {
     updateScrollRange();
     verticalScrollBar()->setValue(0);
     viewport()->update();
+    updateRulers();
+}
+
+int ByteGridView::cellCount() const {
+    return m_grid.cellCount();
 }
 
 void ByteGridView::focusCell(int index) {
@@ -85,6 +100,7 @@ void ByteGridView::runGotFocus(int index) {
     m_grid.focusCell(index);
     scrollToCell(index);
     updateCell(index);
+    updateRulers();
     emit cellFocused(index);
 }
 
@@ -168,8 +184,12 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
     // Disabled cells grey only their digits: the cells themselves and the
     // marks the colour editor puts on them must stay easy to see.
     painter.fillRect(rect, palette().color(QPalette::Active, QPalette::Base));
-    if (m_grid.hasBorder(index)) {
-        painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    // The edit cell of a focused grid is framed in the highlight colour, so
+    // the keyboard focus shows even on a cell that carries no border.
+    const bool focusFrame = index == m_cursor.index() && hasFocus() && m_cellsEnabled;
+    if (focusFrame || m_grid.hasBorder(index)) {
+        painter.setPen(
+            palette().color(QPalette::Active, focusFrame ? QPalette::Highlight : QPalette::Text));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }
     const std::string& text = m_grid.text(index);
@@ -244,11 +264,36 @@ int ByteGridView::caretAt(int index, int viewportX) const {
 
 void ByteGridView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    placeRulers();
     updateScrollRange();
+}
+
+// A grid wider than sixteen cells need keeps its cells together in the
+// middle, with the row offsets right beside them.
+void ByteGridView::placeRulers() {
+    const int pxBar = verticalScrollBar()->sizeHint().width();
+    const int pxRoom = contentsRect().width() - pxBar - kPxGutterWidth - kPxSheetWidth;
+    const int pxSpare = std::max(0, pxRoom);
+    setViewportMargins(kPxGutterWidth + pxSpare / 2, kPxHeaderHeight, pxSpare - pxSpare / 2, 0);
+    const QRect sheet = viewport()->geometry();
+    m_rowOffsets->setGeometry(sheet.left() - kPxGutterWidth, sheet.top(), kPxGutterWidth,
+                              sheet.height());
+    m_columnHeader->setGeometry(sheet.left() - kPxGutterWidth, sheet.top() - kPxHeaderHeight,
+                                kPxGutterWidth + sheet.width(), kPxHeaderHeight);
+}
+
+void ByteGridView::updateRulers() {
+    m_rowOffsets->update();
+    m_columnHeader->update();
+}
+
+int ByteGridView::rowsPerPage() const {
+    return rowsInViewport(pxToTwips(viewport()->height()));
 }
 
 void ByteGridView::scrollContentsBy(int /*dx*/, int dy) {
     viewport()->scroll(0, dy);
+    m_rowOffsets->scroll(0, dy);
 }
 
 void ByteGridView::keyPressEvent(QKeyEvent* event) {
@@ -281,11 +326,23 @@ bool ByteGridView::handleNavigationKey(const QKeyEvent* event) {
     case Qt::Key_Down:
         movedTo = m_cursor.moveDown();
         break;
+    case Qt::Key_PageUp:
+        movedTo = m_cursor.movePageUp(rowsPerPage());
+        break;
+    case Qt::Key_PageDown:
+        movedTo = m_cursor.movePageDown(rowsPerPage());
+        break;
     case Qt::Key_Home:
-        m_cursor.moveHome();
+        if (event->modifiers() & Qt::ControlModifier)
+            movedTo = m_cursor.moveFirst();
+        else
+            m_cursor.moveHome();
         break;
     case Qt::Key_End:
-        m_cursor.moveEnd();
+        if (event->modifiers() & Qt::ControlModifier)
+            movedTo = m_cursor.moveLast();
+        else
+            m_cursor.moveEnd();
         break;
     default:
         return false;
@@ -357,8 +414,10 @@ void ByteGridView::timerEvent(QTimerEvent* event) {
 
 void ByteGridView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange) {
         viewport()->update();
+        updateRulers();
+    }
 }
 
 void ByteGridView::onGridChanged(int index) {

@@ -15,6 +15,7 @@
 namespace vantrel {
 
 class ByteGrid;
+class GridRuler;
 class UiStrings;
 
 // The byte grid on screen: every cell of the ByteGrid painted by one scroll
@@ -36,6 +37,7 @@ class ByteGridView : public QAbstractScrollArea {
     void focusCell(int index);
 
     [[nodiscard]] int editIndex() const { return m_cursor.index(); }
+    [[nodiscard]] int cellCount() const;
     [[nodiscard]] int caret() const { return m_cursor.caret(); }
 
     // Arrow keys leave the cell only while a file is open.
@@ -54,6 +56,8 @@ class ByteGridView : public QAbstractScrollArea {
     [[nodiscard]] QString cellStatus(int index) const;
 
     [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }
+    [[nodiscard]] GridRuler* columnHeader() const { return m_columnHeader; }
 
   signals:
     void cellFocused(int index);
@@ -78,6 +82,9 @@ class ByteGridView : public QAbstractScrollArea {
     bool handleValueKey(const QKeyEvent* event);
     void onGridChanged(int index);
     void updateScrollRange();
+    void placeRulers();
+    void updateRulers();
+    [[nodiscard]] int rowsPerPage() const;
     void updateCell(int index);
     void restartCaretBlink();
 
@@ -102,6 +109,8 @@ class ByteGridView : public QAbstractScrollArea {
     QFontMetrics m_cellMetrics;
     int m_pxTextTop = 0;               // of the digits within their cell
     std::vector<CellLayout> m_layouts; // by byte value, filled as values appear
+    GridRuler* m_rowOffsets = nullptr;
+    GridRuler* m_columnHeader = nullptr;
     QBasicTimer m_caretBlink;
     bool m_caretShown = true;
 };

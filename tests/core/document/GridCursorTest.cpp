@@ -161,5 +161,30 @@ TEST_F(GridCursorTest, ACellLongerThanTwoCharactersStillEdits) {
     EXPECT_EQ(grid.text(4), "12");
 }
 
+TEST(GridCursorPages, PageDownAndCtrlEndReachTheLastCellOfTheLargestFile) {
+    ByteGrid grid;
+    grid.load(std::vector<std::uint8_t>(5000, 0x11));
+    GridCursor cursor(grid);
+    cursor.focus(3);
+    EXPECT_EQ(cursor.movePageDown(15), 3 + 15 * 16);
+    int pages = 1;
+    while (cursor.movePageDown(15))
+        ++pages;
+    EXPECT_EQ(cursor.index(), 4999); // the last row is short: the last cell, not column 3
+    EXPECT_EQ(pages, 21);
+    EXPECT_EQ(cursor.movePageUp(15), 4999 - 15 * 16);
+    while (cursor.movePageUp(15)) {
+    }
+    EXPECT_EQ(cursor.index(), 7); // the first row, in the column it was in
+
+    EXPECT_EQ(cursor.moveLast(), 4999);
+    EXPECT_EQ(cursor.moveLast(), std::nullopt);
+    EXPECT_EQ(cursor.moveFirst(), 0);
+
+    cursor.setNavigationEnabled(false); // no file open: the focus stays
+    EXPECT_EQ(cursor.moveLast(), std::nullopt);
+    EXPECT_EQ(cursor.movePageDown(15), std::nullopt);
+}
+
 } // namespace
 } // namespace vantrel

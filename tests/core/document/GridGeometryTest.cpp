@@ -59,5 +59,17 @@ TEST(GridGeometry, PointsFindTheirCellAndGapsFindNone) {
     }
 }
 
+TEST(GridGeometry, GutterNamesEachRowByItsFirstOffset) {
+    EXPECT_EQ(rowOffsetTexts(42), (std::vector<std::string>{"0000", "0010", "0020"}));
+    const auto largest = rowOffsetTexts(5000);
+    ASSERT_EQ(largest.size(), 313u);
+    EXPECT_EQ(largest[1], "0010");
+    EXPECT_EQ(largest[160], "0A00");
+    EXPECT_EQ(largest.back(), "1380"); // 4992, the row of byte 4999
+    EXPECT_EQ(rowOffsetTexts(0), std::vector<std::string>{"0000"});
+    EXPECT_EQ(columnHeaderText(0), "0");
+    EXPECT_EQ(columnHeaderText(15), "F");
+}
+
 } // namespace
 } // namespace vantrel::grid

@@ -2,6 +2,7 @@
 
 #include "core/document/ByteGrid.h"
 #include "core/i18n/UiStrings.h"
+#include "gui/document/GridRuler.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -215,6 +216,47 @@ TEST_F(ByteGridViewTest, TheLastRowOfTheLargestFileCanBeReached) {
     press(Qt::Key_Down, 40);
     EXPECT_EQ(view.editIndex(), 640);
     EXPECT_TRUE(cellFullyShown(640));
+}
+
+TEST_F(ByteGridViewTest, RulersNameTheRowsAndColumnsBesideTheCells) {
+    open(countingBytes(42));
+    EXPECT_EQ(view.rowOffsets()->visibleTexts(), QStringList({"0000", "0010", "0020"}));
+    const QStringList columns = view.columnHeader()->visibleTexts();
+    ASSERT_EQ(columns.size(), 16);
+    EXPECT_EQ(columns.front(), "0");
+    EXPECT_EQ(columns.back(), "F");
+    // Each offset stands level with its row, left of the first cell.
+    const QPoint gutter = view.rowOffsets()->mapTo(&view, QPoint(view.rowOffsets()->width(), 0));
+    const QPoint cell32 = view.viewport()->mapTo(&view, view.cellRect(32).topLeft());
+    EXPECT_LE(gutter.x(), cell32.x());
+
+    open(countingBytes(5000));
+    clickCell(0);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view.rowOffsets()->visibleTexts().back(), "1380");
+}
+
+TEST_F(ByteGridViewTest, PageDownAndCtrlEndReachTheLastCell) {
+    open(countingBytes(5000));
+    clickCell(3);
+    int presses = 0;
+    for (int before = -1; before != view.editIndex() && presses < 400; ++presses) {
+        before = view.editIndex();
+        press(Qt::Key_PageDown);
+    }
+    EXPECT_EQ(view.editIndex(), 4999);
+    EXPECT_TRUE(cellFullyShown(4999));
+    EXPECT_GT(presses, 5) << "a page is more than a few rows";
+
+    QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(view.editIndex(), 0);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(view.editIndex(), 4999);
+    EXPECT_EQ(grid.lastSelect(), 4999);
+    press(Qt::Key_PageUp);
+    EXPECT_LT(view.editIndex(), 4999 - 16 * 5);
+    EXPECT_TRUE(cellFullyShown(view.editIndex()));
 }
 
 TEST_F(ByteGridViewTest, OpeningAnotherFileShowsItFromTheTop) {

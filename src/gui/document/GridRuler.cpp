@@ -1,0 +1,85 @@
+#include "gui/document/GridRuler.h"
+
+#include "core/document/GridGeometry.h"
+#include "gui/document/ByteGridView.h"
+
+#include <QPainter>
+
+namespace vantrel {
+
+namespace {
+
+using namespace grid;
+
+// A little smaller than the cells' digits, so the offsets read as labels.
+constexpr int kPxRulerFontSize = 10;
+constexpr int kPxGutterPadding = 2;
+
+} // namespace
+
+GridRuler::GridRuler(Kind kind, const ByteGridView& view, QWidget* parent)
+    : QWidget(parent), m_kind(kind), m_view(view) {
+    setObjectName(kind == Kind::RowOffsets ? QStringLiteral("rowOffsets")
+                                           : QStringLiteral("columnHeader"));
+    m_font.setStyleHint(QFont::Monospace);
+    m_font.setFamily(QStringLiteral("monospace"));
+    m_font.setPixelSize(kPxRulerFontSize);
+    m_currentFont = m_font;
+    m_currentFont.setBold(true);
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+}
+
+QStringList GridRuler::visibleTexts() const {
+    QStringList texts;
+    for (const Label& label : labels()) {
+        if (rect().intersects(label.rect))
+            texts << label.text;
+    }
+    return texts;
+}
+
+QList<GridRuler::Label> GridRuler::labels() const {
+    QList<Label> result;
+    const int cellCount = m_view.cellCount();
+    const int editIndex = m_view.editIndex();
+    if (m_kind == Kind::Columns) {
+        // Only the place across matters, whatever the scroll position.
+        const int pxLeft = m_view.viewport()->x() - x();
+        for (int column = 0; column < kCellsPerRow; ++column) {
+            const int pxCellLeft = pxLeft + twipsToPx(cellTwipLeft(column));
+            result.append({QRect(pxCellLeft, 0, twipsToPx(kTwipCellWidth), height()),
+                           QString::fromStdString(columnHeaderText(column)),
+                           column == cellColumn(editIndex)});
+        }
+        return result;
+    }
+    const int pxTop = m_view.viewport()->y() - y();
+    const int lastRow = cellRow(cellCount - 1);
+    for (int row = 0; row <= lastRow; ++row) {
+        const QRect cell = m_view.cellRect(row * kCellsPerRow);
+        const QRect rect(0, pxTop + cell.top(), width() - kPxGutterPadding, cell.height());
+        if (rect.bottom() < 0)
+            continue;
+        if (rect.top() > height())
+            break;
+        result.append(
+            {rect, QString::fromStdString(rowOffsetText(row)), row == cellRow(editIndex)});
+    }
+    return result;
+}
+
+void GridRuler::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const bool enabled = m_view.isEnabled() && m_view.cellsEnabled();
+    painter.setPen(
+        palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const int alignment =
+        Qt::AlignVCenter | (m_kind == Kind::Columns ? Qt::AlignHCenter : Qt::AlignRight);
+    for (const Label& label : labels()) {
+        painter.setFont(label.current && enabled ? m_currentFont : m_font);
+        painter.drawText(label.rect, alignment, label.text);
+    }
+}
+
+} // namespace vantrel
