@@ -17,6 +17,8 @@ enum ExtraString : int {
     StrInvalidCell = 47,   // "%1" offset in decimal, "%2" offset in hex
     StrMalformedXml = 48,  // "%1" path, "%2" parser message, "%3" line
     StrStartupFailed = 49, // "%1" description
+    StrRecentFilesEmpty = 50,
+    StrRecentFileMissing = 51, // "%1" path
 };
 
 } // namespace vantrel
