@@ -15,7 +15,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The seem definitions for this language could not be loaded. Check that the definitions "
         "file named in language.xml is in the program folder.",
         // 4: help file missing
-        "The help file help.chm was not found in the program folder.",
+        "No help file (help.chm or help.html) was found in the program folder.",
         // 5: Open dialog title
         "Open Seem File",
         // 6: Save As dialog title
@@ -64,7 +64,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 27: outer text saved, after the path; ending of a successful association change
         "succeeded.",
         // 28: ending of a refused association change
-        "failed: Windows did not accept the change. Administrator rights may be needed.",
+        "failed: the desktop settings could not be changed.",
         // 29: ending of a failed association change
         "failed because of an unexpected error.",
         // 30: outer text too long
@@ -133,6 +133,10 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Cancel",
         // 60: reload confirmation button
         "&Reload",
+        // 61: the recent-file list while it is empty
+        "No recent files",
+        // 62: a recent file that is gone: path
+        "The file %1 no longer exists. It stays in the recent-file list.",
     };
     return strings;
 }

@@ -28,6 +28,8 @@ enum ExtraString : int {
     StrButtonDiscard = 58,
     StrButtonCancel = 59,
     StrButtonReload = 60,
+    StrRecentFilesEmpty = 61,
+    StrRecentFileMissing = 62, // "%1" path
 };
 
 } // namespace vantrel

@@ -155,7 +155,13 @@ TEST(LanguageFile, TablesAreCompleteAndMatchTheBuiltinEnglish) {
             EXPECT_EQ(lang.strings[label].front(), ' ') << lang.name << " string " << label;
 
         // Every placeholder a caller fills in is there, and no other.
-        const std::map<int, int> placeholders{{44, 2}, {45, 1}, {46, 2}, {47, 2}, {48, 3}, {49, 1}};
+        const std::map<int, int> placeholders{{44, 2},
+                                              {45, 1},
+                                              {46, 2},
+                                              {47, 2},
+                                              {48, 3},
+                                              {49, 1},
+                                              {vantrel::StrRecentFileMissing, 1}};
         for (const auto& [number, count] : placeholders) {
             const auto& text = lang.strings[static_cast<std::size_t>(number)];
             for (int p = 1; p <= 9; ++p)

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/SeemTypeCatalog.h"
+
+namespace vantrel {
+
+// The six items of the edit-seem-folder-files submenu, one per editor kind.
+enum class SeemFolderItem { Function, Style, OuterText, GPRS, Volume, Color };
+inline constexpr std::size_t kSeemFolderItemCount = 6;
+inline constexpr std::array<SeemFolderItem, kSeemFolderItemCount> kSeemFolderItems = {
+    SeemFolderItem::Function, SeemFolderItem::Style,  SeemFolderItem::OuterText,
+    SeemFolderItem::GPRS,     SeemFolderItem::Volume, SeemFolderItem::Color};
+
+// The seem type an item stands for ("function", ...) and its menu item's name.
+[[nodiscard]] std::string_view seemFolderItemType(SeemFolderItem item);
+[[nodiscard]] std::string_view seemFolderItemName(SeemFolderItem item);
+
+// What a scan leaves in the submenu: for each item, the catalog index of the
+// entry it opens (the item's Tag), or nothing when the item is disabled.
+struct SeemFolderItems {
+    std::array<std::optional<std::size_t>, kSeemFolderItemCount> catalogIndex;
+
+    [[nodiscard]] bool enabled(SeemFolderItem item) const {
+        return catalogIndex[static_cast<std::size_t>(item)].has_value();
+    }
+};
+
+struct SeemFolderFile {
+    std::string name;
+    std::uintmax_t size = 0;
+};
+
+// The regular files of folder that are not hidden, in the order the file
+// system gives them; nothing for a folder that is missing or unreadable.
+[[nodiscard]] std::vector<SeemFolderFile> listSeemFolder(const std::string& folder);
+
+// Matches files of folder to the catalog by exact size: every entry of a
+// file's size takes its path as matchedPath, and an item opens the highest
+// such entry of its type. Only ".seem", ".bin" and ".sch" files count.
+SeemFolderItems matchSeemFolder(const std::string& folder, const std::vector<SeemFolderFile>& files,
+                                std::vector<SeemTypeEntry>& catalog);
+
+// Lists folder and matches its files; an empty folder name yields nothing.
+SeemFolderItems ScanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog);
+
+// The file an item opens, when the item is enabled.
+[[nodiscard]] std::optional<std::string>
+seemFolderItemPath(const SeemFolderItems& items, const std::vector<SeemTypeEntry>& catalog,
+                   SeemFolderItem item);
+
+// The folder as it is stored: with a trailing "/" unless it already ends in
+// one ("/" stays "/"); "" stays "", no folder.
+[[nodiscard]] std::string withTrailingSeparator(std::string folder);
+
+} // namespace vantrel

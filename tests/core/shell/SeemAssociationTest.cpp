@@ -1,0 +1,110 @@
+#include "core/shell/SeemAssociation.h"
+
+#include "core/app/XmlDocument.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace vantrel;
+using vantrel::testing::TempDir;
+
+namespace {
+
+class SeemAssociationTest : public ::testing::Test {
+  protected:
+    TempDir home;
+    XdgLocations where{home / "data", home / "config", {home / "system"}};
+    const std::string program = "/opt/Vantrel Tools/vantrel";
+    const std::string defaultLine = "application/x-vantrel-seem=org.vantrel.Vantrel.desktop";
+};
+
+bool hasLine(const std::string& text, const std::string& line) {
+    return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
+}
+
+} // namespace
+
+TEST_F(SeemAssociationTest, AssociatingWritesTheTypeTheEntryAndTheDefault) {
+    const AssociationOutcome outcome = AssociateSeemFiles(where, program);
+    ASSERT_EQ(outcome.status, AssociationOutcome::Status::Done) << outcome.reason;
+    EXPECT_FALSE(outcome.usesInstalledEntry);
+
+    XmlDocument package;
+    ASSERT_TRUE(package.load(mimePackagePath(where)).ok);
+    const XmlElement type = package.root().children().at(0);
+    EXPECT_EQ(type.attribute("type"), "application/x-vantrel-seem");
+
+    const std::string entry = home.read("data/applications/org.vantrel.Vantrel.desktop");
+    EXPECT_TRUE(hasLine(entry, "Exec=\"/opt/Vantrel Tools/vantrel\" %f"));
+    EXPECT_TRUE(hasLine(entry, "Icon=org.vantrel.Vantrel"));
+    EXPECT_TRUE(hasLine(entry, "MimeType=application/x-vantrel-seem;"));
+    EXPECT_TRUE(hasLine(home.read("config/mimeapps.list"), defaultLine));
+}
+
+TEST_F(SeemAssociationTest, AssociatingTwiceSucceedsAndKeepsTheUsersOtherChoices) {
+    home.write("config/mimeapps.list", "[Default Applications]\n"
+                                       "text/plain=editor.desktop\n"
+                                       "application/x-vantrel-seem=hexer.desktop\n"
+                                       "[Added Associations]\n"
+                                       "image/png=viewer.desktop;\n");
+    EXPECT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(home.read("config/mimeapps.list"), "[Default Applications]\n" + defaultLine +
+                                                     "\n"
+                                                     "text/plain=editor.desktop\n"
+                                                     "[Added Associations]\n"
+                                                     "image/png=viewer.desktop;\n");
+}
+
+TEST_F(SeemAssociationTest, RemovingTakesEntryAndDefaultAndLeavesTheType) {
+    ASSERT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
+    home.write("config/mimeapps.list",
+               "[Default Applications]\napplication/x-vantrel-seem=org.vantrel.Vantrel.desktop;"
+               "hexer.desktop;\n");
+    EXPECT_EQ(RemoveSeemAssociation(where).status, AssociationOutcome::Status::Done);
+    EXPECT_FALSE(std::filesystem::exists(desktopEntryPath(where)));
+    EXPECT_TRUE(std::filesystem::exists(mimePackagePath(where)));
+    EXPECT_EQ(home.read("config/mimeapps.list"),
+              "[Default Applications]\napplication/x-vantrel-seem=hexer.desktop;\n");
+
+    const AssociationOutcome again = RemoveSeemAssociation(where);
+    EXPECT_EQ(again.status, AssociationOutcome::Status::Refused);
+    EXPECT_FALSE(again.reason.empty());
+}
+
+TEST_F(SeemAssociationTest, AnInstalledEntryIsChosenRatherThanHidden) {
+    home.write("system/applications/org.vantrel.Vantrel.desktop", "[Desktop Entry]\n");
+    home.write("system/mime/packages/vantrel-seem.xml", "<mime-info/>");
+    home.write("data/applications/org.vantrel.Vantrel.desktop", "[Desktop Entry]\nExec=old\n");
+    const AssociationOutcome outcome = AssociateSeemFiles(where, program);
+    EXPECT_EQ(outcome.status, AssociationOutcome::Status::Done);
+    EXPECT_TRUE(outcome.usesInstalledEntry);
+    EXPECT_FALSE(std::filesystem::exists(desktopEntryPath(where)));
+    EXPECT_FALSE(std::filesystem::exists(mimePackagePath(where)));
+    EXPECT_TRUE(hasLine(home.read("config/mimeapps.list"), defaultLine));
+    EXPECT_EQ(RemoveSeemAssociation(where).status, AssociationOutcome::Status::Done);
+    EXPECT_TRUE(std::filesystem::exists(home / "system/applications/org.vantrel.Vantrel.desktop"));
+}
+
+TEST_F(SeemAssociationTest, ExecNamesOddProgramPathsExactly) {
+    const auto entry = vantrelDesktopEntry("/a b/$x\"y\\z%q");
+    ASSERT_TRUE(entry);
+    EXPECT_TRUE(hasLine(*entry, R"(Exec="/a b/\\$x\\"y\\\\z%%q" %f)")) << *entry;
+    EXPECT_FALSE(vantrelDesktopEntry("/a\nb"));
+}
+
+TEST_F(SeemAssociationTest, UnwritablePlacesAreRefusedNamingTheFile) {
+    home.write("data", "a file where the folder should be");
+    const AssociationOutcome blocked = AssociateSeemFiles(where, program);
+    EXPECT_EQ(blocked.status, AssociationOutcome::Status::Refused);
+    EXPECT_EQ(blocked.file, mimePackagePath(where));
+
+    where.dataHome = home / "data2";
+    std::filesystem::create_directories(home / "config");
+    ASSERT_EQ(::mkfifo((home / "config/mimeapps.list").c_str(), 0600), 0);
+    const AssociationOutcome fifo = AssociateSeemFiles(where, program);
+    EXPECT_EQ(fifo.status, AssociationOutcome::Status::Refused);
+    EXPECT_EQ(fifo.file, mimeappsPath(where));
+}
