@@ -111,6 +111,14 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The file %1 is not well-formed XML: %2 (line %3).",
         // 49: start-up failure: description
         "Vantrel could not start: %1",
+        // 50: undo step: a volume slider moved
+        "Volume Change",
+        // 51: undo step: volumes reset to their defaults
+        "Restore Default Volumes",
+        // 52: undo step: a colour or its transparency changed
+        "Colour Change",
+        // 53: undo step: the colour scheme title changed
+        "Title Change",
     };
     return strings;
 }

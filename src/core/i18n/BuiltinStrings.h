@@ -17,6 +17,10 @@ enum ExtraString : int {
     StrInvalidCell = 47,   // "%1" offset in decimal, "%2" offset in hex
     StrMalformedXml = 48,  // "%1" path, "%2" parser message, "%3" line
     StrStartupFailed = 49, // "%1" description
+    StrUndoVolume = 50,
+    StrUndoVolumeReset = 51,
+    StrUndoColor = 52,
+    StrUndoTitle = 53,
 };
 
 } // namespace vantrel
