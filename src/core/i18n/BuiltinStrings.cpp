@@ -137,6 +137,14 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "No recent files",
         // 62: a recent file that is gone: path
         "The file %1 no longer exists. It stays in the recent-file list.",
+        // 63: undo step: a volume slider moved
+        "Volume Change",
+        // 64: undo step: volumes reset to their defaults
+        "Restore Default Volumes",
+        // 65: undo step: a colour or its transparency changed
+        "Colour Change",
+        // 66: undo step: the colour scheme title changed
+        "Title Change",
     };
     return strings;
 }

@@ -30,6 +30,10 @@ enum ExtraString : int {
     StrButtonReload = 60,
     StrRecentFilesEmpty = 61,
     StrRecentFileMissing = 62, // "%1" path
+    StrUndoVolume = 63,
+    StrUndoVolumeReset = 64,
+    StrUndoColor = 65,
+    StrUndoTitle = 66,
 };
 
 } // namespace vantrel

@@ -1,0 +1,74 @@
+#include "core/editors/ColorMath.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "core/document/BitHelpers.h"
+
+namespace vantrel {
+
+static_assert(colorValue(Rgb{0x12, 0x34, 0x56}) == 0x563412);
+static_assert(rgbFromChooser(0xFF0000) == Rgb{0, 0, 0xFF});
+static_assert(!rgbFromChooser(-1));
+static_assert(percentFromByte(0x80) == 50 && percentFromByte(0xFF) == 100);
+static_assert(percentFromByte(0x7F) == 49);
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The text as a finite decimal number; 0 for anything else.
+double percentValue(std::string_view text) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value))
+        return 0;
+    return value;
+}
+
+// hundredths / 100 rounded to the nearest integer, ties to the even one.
+long long roundHundredthsHalfEven(long long hundredths) {
+    long long whole = hundredths / 100;
+    long long rest = hundredths % 100;
+    if (rest < 0) {
+        rest += 100;
+        whole -= 1;
+    }
+    if (rest > 50 || (rest == 50 && whole % 2 != 0))
+        whole += 1;
+    return whole;
+}
+
+} // namespace
+
+std::string colorHexText(Rgb color) {
+    return " #" + toHex(colorValue(color));
+}
+
+TransparencyInput transparencyFromText(std::string_view text) {
+    const double scaled = std::floor(percentValue(text) * 255);
+    // Far outside the byte range the exact value no longer matters.
+    if (scaled > 100000)
+        return {0xFF, "100"};
+    if (scaled < -100000)
+        return {0x00, "0"};
+    const long long byte = roundHundredthsHalfEven(static_cast<long long>(scaled));
+    if (byte > 255)
+        return {0xFF, "100"};
+    if (byte < 0)
+        return {0x00, "0"};
+    return {static_cast<std::uint8_t>(byte), std::nullopt};
+}
+
+} // namespace vantrel

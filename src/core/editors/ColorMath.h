@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The numbers behind the colour panel: the preview colour, its hex text, the
+// transparency percentage and the colour chooser's value.
+namespace vantrel {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+// Red in the low byte, then green, then blue: 0x00BBGGRR.
+[[nodiscard]] constexpr std::uint32_t colorValue(Rgb color) {
+    return color.red + 256u * color.green + 65536u * color.blue;
+}
+
+// The colour chooser's answer 0x00BBGGRR; nothing for -1 (cancelled).
+[[nodiscard]] constexpr std::optional<Rgb> rgbFromChooser(std::int32_t chosen) {
+    if (chosen == -1)
+        return std::nullopt;
+    const auto value = static_cast<std::uint32_t>(chosen);
+    return Rgb{static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>(value >> 8),
+               static_cast<std::uint8_t>(value >> 16)};
+}
+
+// " #" + colorValue in upper-case hex without leading zeros, so the digits run
+// blue, green, red: pure red shows " #FF".
+[[nodiscard]] std::string colorHexText(Rgb color);
+
+// The transparency byte as a whole percentage, rounded down: 0x80 shows 50.
+[[nodiscard]] constexpr int percentFromByte(std::uint8_t transparency) {
+    return transparency * 100 / 255;
+}
+
+// What a typed percentage writes. A text that is not a number counts as 0.
+struct TransparencyInput {
+    std::uint8_t byte = 0;
+    // The text the box shows instead, when the percentage was out of range.
+    std::optional<std::string> correctedText;
+};
+
+// floor(p * 255) / 100, rounded half to even: 12.5 gives 0x20, 50 gives 0x80.
+// Above 255 the box is corrected to "100" (byte FF), below 0 to "0" (byte 00).
+[[nodiscard]] TransparencyInput transparencyFromText(std::string_view text);
+
+} // namespace vantrel

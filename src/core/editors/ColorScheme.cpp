@@ -1,0 +1,78 @@
+#include "core/editors/ColorScheme.h"
+
+#include <optional>
+#include <set>
+
+#include "core/document/BitHelpers.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kRecordBytes = 4;
+
+std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& grid) {
+    const auto offsetText = element.attribute("offset");
+    const auto offset = offsetText ? parseHex(*offsetText) : std::nullopt;
+    if (!offset || std::int64_t{*offset} + kRecordBytes > grid.cellCount())
+        return std::nullopt;
+    ColorEntry entry;
+    entry.key = "c_" + *offsetText;
+    entry.caption = element.attribute("ID").value_or("");
+    entry.offset = static_cast<int>(*offset);
+    return entry;
+}
+
+} // namespace
+
+ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid) {
+    ColorTree tree;
+    std::set<int> offsets;
+    int position = 0;
+    for (const XmlElement& groupElement : typeElement.children()) {
+        ColorGroup group;
+        group.key = "f_" + std::to_string(position++);
+        group.caption = groupElement.attribute("ID").value_or("");
+        for (const XmlElement& entryElement : groupElement.children()) {
+            std::optional<ColorEntry> entry = makeEntry(entryElement, grid);
+            if (!entry || !offsets.insert(entry->offset).second) {
+                tree.complete = false;
+                continue;
+            }
+            group.entries.push_back(std::move(*entry));
+        }
+        tree.groups.push_back(std::move(group));
+    }
+    return tree;
+}
+
+ColorRecord readColorRecord(const ByteGrid& grid, int offset) {
+    ColorRecord record;
+    record.red = grid.value(offset).value_or(0);
+    record.green = grid.value(offset + 1).value_or(0);
+    record.blue = grid.value(offset + 2).value_or(0);
+    record.transparency = grid.value(offset + 3).value_or(0);
+    return record;
+}
+
+void selectColorEntry(ByteGrid& grid, int offset) {
+    const int previous = grid.lastSelect();
+    for (int i = 0; i < kRecordBytes; ++i)
+        grid.setBorder(previous + i, false);
+    grid.setLastSelect(offset);
+    for (int i = 0; i < kRecordBytes; ++i)
+        grid.setBorder(offset + i, true);
+}
+
+void writeColor(ByteGrid& grid, int offset, std::uint8_t red, std::uint8_t green,
+                std::uint8_t blue) {
+    grid.writeByte(offset, red);
+    grid.writeByte(offset + 1, green);
+    grid.writeByte(offset + 2, blue);
+}
+
+void writeTransparency(ByteGrid& grid, int offset, std::uint8_t transparency) {
+    grid.writeByte(offset + 3, transparency);
+}
+
+} // namespace vantrel

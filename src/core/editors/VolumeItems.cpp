@@ -1,0 +1,83 @@
+#include "core/editors/VolumeItems.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/document/BitHelpers.h"
+
+namespace vantrel {
+
+namespace {
+
+std::optional<int> decimalAttribute(const XmlElement& item, std::string_view name) {
+    const auto text = item.attribute(name);
+    const auto value = text ? parseDecimal(*text) : std::nullopt;
+    if (!value || *value < -0x10000 || *value > 0x10000)
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& grid) {
+    const auto offsetText = element.attribute("offset");
+    const auto offset = offsetText ? parseHex(*offsetText) : std::nullopt;
+    if (!offset || *offset >= static_cast<std::uint32_t>(grid.cellCount()))
+        return std::nullopt;
+    const auto min = decimalAttribute(element, "min");
+    const auto max = decimalAttribute(element, "max");
+    const auto defaultPosition = decimalAttribute(element, "default");
+    // Every position is written into one byte, so the range must fit in one.
+    if (!min || !max || !defaultPosition || *min < 0 || *max > 0xFF || *min > *max)
+        return std::nullopt;
+
+    VolumeItem item;
+    item.caption = element.attribute("ID").value_or("");
+    item.tip = element.attribute("tip").value_or("");
+    item.offset = static_cast<int>(*offset);
+    item.defaultText = *element.attribute("default");
+    item.min = *min;
+    item.max = *max;
+    item.defaultPosition = std::clamp(*defaultPosition, item.min, item.max);
+    item.position = item.min;
+    item.position = positionFromGrid(item, grid);
+    return item;
+}
+
+} // namespace
+
+std::string VolumeItem::bindingTag() const {
+    return std::to_string(offset) + "_" + defaultText;
+}
+
+VolumeItems buildVolumeItems(const XmlElement& typeElement, const ByteGrid& grid) {
+    VolumeItems result;
+    for (const XmlElement& element : typeElement.children()) {
+        std::optional<VolumeItem> item;
+        if (result.items.size() < static_cast<std::size_t>(VolumeItems::kRows))
+            item = makeItem(element, grid);
+        if (!item) {
+            result.complete = false;
+            break;
+        }
+        result.items.push_back(std::move(*item));
+    }
+    return result;
+}
+
+int positionFromGrid(const VolumeItem& item, const ByteGrid& grid) {
+    const auto value = grid.value(item.offset);
+    if (!value)
+        return item.position;
+    return std::clamp(static_cast<int>(*value), item.min, item.max);
+}
+
+void writeVolume(ByteGrid& grid, VolumeItem& item, int position) {
+    item.position = std::clamp(position, item.min, item.max);
+    grid.writeByte(item.offset, static_cast<std::uint8_t>(item.position));
+}
+
+void resetVolumes(ByteGrid& grid, std::vector<VolumeItem>& items) {
+    for (VolumeItem& item : items)
+        writeVolume(grid, item, item.defaultPosition);
+}
+
+} // namespace vantrel

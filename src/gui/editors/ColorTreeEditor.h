@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QTreeWidget>
+
+#include <optional>
+
+#include "core/app/XmlDocument.h"
+#include "core/document/ByteGrid.h"
+#include "core/i18n/UiStrings.h"
+
+namespace vantrel {
+
+// The tree of a colour file (tvwColor): its groups, and under each group its
+// colour entries. Clicking a node tells the colour panel what to show.
+class ColorTreeEditor : public QTreeWidget {
+    Q_OBJECT
+
+  public:
+    // Item data of every node, for the window and for tests.
+    enum ItemRole {
+        KeyRole = Qt::UserRole, // "f_<position>" or "c_<offset as written>"
+        ImageKeyRole,           // "folder" or "node"
+        OffsetRole,             // an entry's first byte; none on a group
+    };
+
+    ColorTreeEditor(const ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+
+    // Replaces the tree by the groups and entries of a colour type element.
+    // Entries that cannot be edited are left out; then failed() is emitted
+    // once and false returned. Changes no cell.
+    bool load(const XmlElement& typeElement);
+
+    [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
+    [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
+    [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
+
+  signals:
+    // A node became current, by mouse or keyboard: the entry's first byte, or
+    // nothing for a group.
+    void nodeClicked(std::optional<int> entryOffset);
+    // The window shows the message with the critical-error icon.
+    void failed(const QString& message);
+
+  private:
+    const ByteGrid& m_grid;
+    const UiStrings& m_strings;
+    bool m_filling = false;
+};
+
+} // namespace vantrel

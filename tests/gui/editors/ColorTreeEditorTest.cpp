@@ -1,0 +1,81 @@
+#include "gui/editors/ColorTreeEditor.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+class ColorTreeEditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::vector<std::uint8_t> bytes(0x48, 0);
+        grid.load(bytes);
+        std::vector<std::string> table(13);
+        table[12] = "The definitions could not be loaded";
+        strings = UiStrings(table);
+        tree = new ColorTreeEditor(grid, strings);
+        tree->resize(300, 300);
+        tree->show();
+    }
+    void TearDown() override { delete tree; }
+
+    bool load(const char* xml) {
+        EXPECT_TRUE(doc.loadFromString(xml).ok);
+        return tree->load(doc.root());
+    }
+
+    void click(const char* key) {
+        QTreeWidgetItem* item = tree->itemByKey(QString::fromLatin1(key));
+        ASSERT_NE(item, nullptr) << key;
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(item).center());
+    }
+
+    XmlDocument doc;
+    ByteGrid grid;
+    UiStrings strings;
+    ColorTreeEditor* tree = nullptr;
+};
+
+TEST_F(ColorTreeEditorTest, GroupsAndEntriesAreNodesAndClicksNameTheEntry) {
+    QSignalSpy failed(tree, &ColorTreeEditor::failed);
+    // 1A4 lies beyond this 72-byte file.
+    EXPECT_FALSE(load(R"(<seem type="color">
+        <group ID="Screen"><c ID="Back" offset="40"/><c ID="Text" offset="1A4"/></group>
+        <group ID="Menus"><c ID="Menu" offset="10"/></group>
+    </seem>)"));
+    EXPECT_EQ(failed.count(), 1);
+
+    ASSERT_EQ(tree->topLevelItemCount(), 2);
+    QTreeWidgetItem* screen = tree->itemByKey(QStringLiteral("f_0"));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->text(0), QStringLiteral("Screen"));
+    EXPECT_EQ(ColorTreeEditor::itemImageKey(screen), QStringLiteral("folder"));
+    ASSERT_EQ(screen->childCount(), 1);
+    EXPECT_EQ(ColorTreeEditor::itemKey(screen->child(0)), QStringLiteral("c_40"));
+    EXPECT_EQ(ColorTreeEditor::itemImageKey(screen->child(0)), QStringLiteral("node"));
+
+    QSignalSpy clicked(tree, &ColorTreeEditor::nodeClicked);
+    click("c_40");
+    click("f_1");
+    click("c_10");
+    ASSERT_EQ(clicked.count(), 3);
+    EXPECT_EQ(clicked.at(0).at(0).value<std::optional<int>>(), 0x40);
+    EXPECT_EQ(clicked.at(1).at(0).value<std::optional<int>>(), std::nullopt);
+    EXPECT_EQ(clicked.at(2).at(0).value<std::optional<int>>(), 0x10);
+
+    // Loading again starts afresh and reports nothing for a sound definition.
+    ASSERT_TRUE(load(R"(<seem><group ID="Only"><c ID="Back" offset="0"/></group></seem>)"));
+    EXPECT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_EQ(failed.count(), 1);
+    EXPECT_EQ(clicked.count(), 3);
+}
+
+} // namespace
+} // namespace vantrel
