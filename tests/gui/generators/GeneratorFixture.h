@@ -51,6 +51,11 @@ class GeneratorFixture : public ::testing::Test {
         ::chmod(work.path().toLocal8Bit().constData(), locked ? 0555 : 0755);
     }
 
+    // A read-only mark on the target refuses the save, even for root.
+    static void lockFile(const QString& path, bool locked) {
+        ::chmod(path.toLocal8Bit().constData(), locked ? 0444 : 0644);
+    }
+
     QTemporaryDir work;
     MemorySettingsStore settings;
     LanguageFile language;

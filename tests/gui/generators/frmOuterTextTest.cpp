@@ -100,9 +100,9 @@ TEST_F(frmOuterTextTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
     writeAll(target, QByteArray(34, '\x11'));
     frmOuterText& form = open();
     dialogs.saveFiles = {target};
-    lockWorkFolder(true);
+    lockFile(target, true);
     form.cmdSave->click();
-    lockWorkFolder(false);
+    lockFile(target, false);
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
