@@ -13,6 +13,16 @@ std::optional<std::int64_t> sizeOf(const XmlElement& element) {
     return parseDecimal(element.attribute("size").value_or(""));
 }
 
+// Whether the type fits a file of that length: true for its exact size, false
+// for a file one byte longer, nothing otherwise.
+std::optional<bool> fitsLength(const XmlElement& element, std::size_t fileLength) {
+    const auto size = sizeOf(element);
+    const auto length = static_cast<std::int64_t>(fileLength);
+    if (!size || (*size != length && *size != length - 1))
+        return std::nullopt;
+    return *size == length;
+}
+
 } // namespace
 
 std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
@@ -40,11 +50,19 @@ std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
     return std::nullopt;
 }
 
+std::vector<SeemTypeMatch> matchingSeemTypes(const XmlElement& root, std::size_t fileLength) {
+    std::vector<SeemTypeMatch> matches;
+    const auto types = root.children();
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (const auto exact = fitsLength(types[i], fileLength))
+            matches.push_back({i, types[i], *exact});
+    }
+    return matches;
+}
+
 XmlElement findSeemType(const XmlElement& root, std::size_t fileLength) {
-    const auto length = static_cast<std::int64_t>(fileLength);
     for (const XmlElement& element : root.children()) {
-        const auto size = sizeOf(element);
-        if (size && (*size == length || *size == length - 1))
+        if (fitsLength(element, fileLength))
             return element;
     }
     return {};

@@ -25,6 +25,17 @@ struct SeemTypeEntry {
 std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
                                                 std::vector<SeemTypeEntry>& catalog);
 
+// A type element whose "size" fits a file length: equal to it, or one less.
+struct SeemTypeMatch {
+    std::size_t index = 0; // position among the type elements
+    XmlElement element;
+    bool exactSize = false; // false: the file is one byte longer than "size"
+};
+
+// Every type element that fits fileLength, in document order; opening takes the first.
+[[nodiscard]] std::vector<SeemTypeMatch> matchingSeemTypes(const XmlElement& root,
+                                                           std::size_t fileLength);
+
 // The first type element whose "size" equals fileLength or fileLength - 1.
 [[nodiscard]] XmlElement findSeemType(const XmlElement& root, std::size_t fileLength);
 

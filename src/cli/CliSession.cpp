@@ -1,0 +1,69 @@
+#include "cli/CliSession.h"
+
+#include "core/i18n/LocaleLcid.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace vantrel::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string withSeparator(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+std::string programFolder() {
+    std::error_code error;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        return "./";
+    const fs::path folder = exe.parent_path();
+    // An installed program keeps its data under share/, a build or a portable
+    // copy keeps it beside itself.
+    if (!fs::exists(folder / "language.xml", error) &&
+        fs::exists(folder / "../share/vantrel/language.xml", error))
+        return withSeparator((folder / "../share/vantrel").lexically_normal().string());
+    return withSeparator(folder.string());
+}
+
+std::optional<std::int32_t> environmentLcid() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0')
+            return lcidForLocaleName(value);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> locateData(const CliOptions& options, CliData& data) {
+    if (!options.definitionsFile.empty()) {
+        data.definitionsPath = options.definitionsFile;
+        data.allDefinitions = {options.definitionsFile};
+        return std::nullopt;
+    }
+    data.dataDir = withSeparator(options.dataDir.empty() ? programFolder() : options.dataDir);
+    data.languagePath = data.dataDir + "language.xml";
+    MemorySettingsStore settings;
+    if (options.language)
+        settings.setValue("language", std::to_string(*options.language));
+    const auto failure = data.language.load(data.languagePath, settings, environmentLcid());
+    const auto& languages = data.language.languages();
+    if (languages.empty())
+        return failure.value_or(data.languagePath + ": no language is listed");
+    if (options.language && static_cast<std::size_t>(*options.language) >= languages.size())
+        return data.languagePath + ": there is no language " + std::to_string(*options.language);
+    for (const auto& language : languages)
+        data.allDefinitions.push_back(data.dataDir + language.definitionsFile);
+    data.definitionsPath =
+        data.allDefinitions[static_cast<std::size_t>(data.language.index())];
+    return std::nullopt;
+}
+
+} // namespace vantrel::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cli/CliContext.h"
+#include "cli/CliOptions.h"
+
+namespace vantrel::cli {
+
+class JsonWriter;
+
+// Each command returns the tool's exit status.
+int runTypes(CliContext& context, CommandArguments& arguments);
+int runIdentify(CliContext& context, CommandArguments& arguments);
+int explainIdentify(CliContext& context, const std::vector<std::string>& files);
+int runDump(CliContext& context, CommandArguments& arguments);
+int runShow(CliContext& context, CommandArguments& arguments);
+// The open document through its type's editor, as text or into an open JSON object.
+int showDecoded(const CliContext& context, const std::string& kind, JsonWriter* json);
+
+// Changes the open document's cells; returns the exit status.
+using EditAction = std::function<int(const std::vector<std::string>& words)>;
+int editFile(CliContext& context, CommandArguments& arguments, const std::string& kind,
+             std::size_t wordCount, const EditAction& edit);
+
+int runSwitch(CliContext& context, CommandArguments& arguments);
+int runStyle(CliContext& context, CommandArguments& arguments);
+
+} // namespace vantrel::cli

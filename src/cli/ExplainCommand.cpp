@@ -1,0 +1,49 @@
+// identify --explain: which types fit a file's size, and which one opening takes.
+#include "cli/Commands.h"
+
+#include "core/app/SeemTypeCatalog.h"
+
+namespace vantrel::cli {
+
+namespace {
+
+std::string describeType(const SeemTypeMatch& match) {
+    return "type " + std::to_string(match.index) + " (" +
+           match.element.attribute("ID").value_or("?") + ", " +
+           toLowerAscii(match.element.attribute("type").value_or("?")) + ", size " +
+           match.element.attribute("size").value_or("?") + ")";
+}
+
+} // namespace
+
+int explainIdentify(CliContext& context, const std::vector<std::string>& files) {
+    int status = kSuccess;
+    for (const std::string& path : files) {
+        if (!openSeem(context, path)) {
+            status = kBadInput;
+            continue;
+        }
+        const auto length = static_cast<std::size_t>(context.document.grid().cellCount());
+        const auto matches = matchingSeemTypes(context.document.definitions().root(), length);
+        context.out << path << ": " << length << " bytes\n";
+        if (matches.empty()) {
+            context.out << "  no type has size " << length << " or " << length - 1
+                        << ": the file opens in the grid without an editor\n";
+            continue;
+        }
+        for (std::size_t i = 0; i < matches.size(); ++i) {
+            context.out << "  " << describeType(matches[i]) << ": "
+                        << (matches[i].exactSize ? "exact size" : "the file is one byte longer");
+            context.out << (i == 0 ? "; chosen, the first match in document order\n"
+                                   : "; not chosen\n");
+        }
+        for (std::size_t i = 1; i < matches.size(); ++i) {
+            context.out << "warning: " << describeType(matches[i]) << " is shadowed by "
+                        << describeType(matches[0]) << " for files of " << length
+                        << " bytes\n";
+        }
+    }
+    return status;
+}
+
+} // namespace vantrel::cli
