@@ -23,8 +23,8 @@ struct UsageError {
     std::string message;
 };
 
-[[nodiscard]] std::variant<CliOptions, UsageError> parseCliOptions(
-    const std::vector<std::string>& argv);
+[[nodiscard]] std::variant<CliOptions, UsageError>
+parseCliOptions(const std::vector<std::string>& argv);
 
 // The arguments of one command: its positional words and its own options.
 class CommandArguments {

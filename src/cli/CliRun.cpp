@@ -10,7 +10,8 @@ namespace {
 
 constexpr const char* kVersion = "vantrel-cli 1.1 Beta";
 
-constexpr const char* kUsage = R"(Usage: vantrel-cli [--data-dir DIR | --definitions FILE] [--lang N] [--json] COMMAND ARGS...
+constexpr const char* kUsage =
+    R"(Usage: vantrel-cli [--data-dir DIR | --definitions FILE] [--lang N] [--json] COMMAND ARGS...
 
 Reads seem files through the same definitions document as the Vantrel editor,
 shows them decoded and changes one setting at a time, exactly as the editor does.
@@ -42,6 +43,27 @@ Editing (in place, or into OUT with -o OUT; the input is then left alone):
                                 vantrel-cli switch 0032_0001.seem Keys/Sound off
   style FILE ID on|off        a style option
                                 vantrel-cli style 004a_0001.seem "Outer Clock: Digital" on
+  volume FILE ID VALUE        a volume item, VALUE within its min..max
+                                vantrel-cli volume 0a1c_0001.seem Microphone 6
+  volume FILE --reset         every volume item back to its default
+                                vantrel-cli volume 0a1c_0001.seem --reset
+  color FILE GROUP/ENTRY #RRGGBB [--transparency PERCENT]
+                              a colour entry, and its transparency in percent
+                                vantrel-cli color 0d51_0001.seem "Menus/Menu Text" #FF8000
+  title FILE TEXT             the colour scheme's title, at most five characters
+                                vantrel-cli title 0d51_0001.seem Dusk
+
+Writing new text seem files:
+  outertext TEXT -o OUT       the outer-screen text (8 characters are stored)
+                                vantrel-cli outertext "MOTO" -o 0061_0001.seem
+  gprs (--date | --nothing | --text TEXT) -o OUT
+                              the GPRS date text (a text of at most 13 units)
+                                vantrel-cli gprs --text "Hello" -o 01a8_0001.seem
+
+Seem folder:
+  scan FOLDER                 for each editor kind, the file the seem-folder menu
+                              would open, or "-"
+                                vantrel-cli scan ~/phone/seem
 
 Exit status: 0 success, 1 usage error, 2 bad input (unreadable or over-long
 file, a type the command does not fit, unknown PATH or ID, a value out of
@@ -52,8 +74,10 @@ using Command = int (*)(CliContext&, CommandArguments&);
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
-        {"types", runTypes}, {"identify", runIdentify}, {"dump", runDump},
-        {"show", runShow},   {"switch", runSwitch},     {"style", runStyle},
+        {"types", runTypes},   {"identify", runIdentify},   {"dump", runDump},
+        {"show", runShow},     {"switch", runSwitch},       {"style", runStyle},
+        {"volume", runVolume}, {"color", runColor},         {"title", runTitle},
+        {"gprs", runGprs},     {"outertext", runOuterText}, {"scan", runScan},
     };
     return table;
 }

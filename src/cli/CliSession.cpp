@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "core/app/AppDir.h"
 #include "core/i18n/LocaleLcid.h"
 
 #include <cstdlib>
@@ -24,13 +25,7 @@ std::string programFolder() {
     const fs::path exe = fs::read_symlink("/proc/self/exe", error);
     if (error)
         return "./";
-    const fs::path folder = exe.parent_path();
-    // An installed program keeps its data under share/, a build or a portable
-    // copy keeps it beside itself.
-    if (!fs::exists(folder / "language.xml", error) &&
-        fs::exists(folder / "../share/vantrel/language.xml", error))
-        return withSeparator((folder / "../share/vantrel").lexically_normal().string());
-    return withSeparator(folder.string());
+    return withSeparator(locateAppDir(exe.parent_path()).string());
 }
 
 std::optional<std::int32_t> environmentLcid() {
@@ -61,8 +56,7 @@ std::optional<std::string> locateData(const CliOptions& options, CliData& data) 
         return data.languagePath + ": there is no language " + std::to_string(*options.language);
     for (const auto& language : languages)
         data.allDefinitions.push_back(data.dataDir + language.definitionsFile);
-    data.definitionsPath =
-        data.allDefinitions[static_cast<std::size_t>(data.language.index())];
+    data.definitionsPath = data.allDefinitions[static_cast<std::size_t>(data.language.index())];
     return std::nullopt;
 }
 

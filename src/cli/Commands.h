@@ -27,5 +27,12 @@ int editFile(CliContext& context, CommandArguments& arguments, const std::string
 
 int runSwitch(CliContext& context, CommandArguments& arguments);
 int runStyle(CliContext& context, CommandArguments& arguments);
+int runVolume(CliContext& context, CommandArguments& arguments);
+int runColor(CliContext& context, CommandArguments& arguments);
+int runTitle(CliContext& context, CommandArguments& arguments);
+
+int runOuterText(CliContext& context, CommandArguments& arguments);
+int runGprs(CliContext& context, CommandArguments& arguments);
+int runScan(CliContext& context, CommandArguments& arguments);
 
 } // namespace vantrel::cli

@@ -51,9 +51,9 @@ bool requireKind(const CliContext& context, const std::string& kind, const std::
     if (context.document.typeName() == kind)
         return true;
     const std::string actual = context.document.typeName();
-    context.badInput(context.document.path(),
-                     command + " edits " + kind + " files, this one is " +
-                         (actual.empty() ? std::string("of no known type") : "a " + actual + " file"));
+    context.badInput(context.document.path(), command + " edits " + kind + " files, this one is " +
+                                                  (actual.empty() ? std::string("of no known type")
+                                                                  : "a " + actual + " file"));
     return false;
 }
 
@@ -71,8 +71,7 @@ int editFile(CliContext& context, CommandArguments& arguments, const std::string
         return kBadInput;
     if (const int status = edit(words); status != kSuccess)
         return status;
-    const SaveOutcome saved =
-        output ? context.document.saveAs(*output) : context.document.save();
+    const SaveOutcome saved = output ? context.document.saveAs(*output) : context.document.save();
     switch (saved.status) {
     case SaveOutcome::Status::Saved:
         return kSuccess;

@@ -39,8 +39,7 @@ int explainIdentify(CliContext& context, const std::vector<std::string>& files) 
         }
         for (std::size_t i = 1; i < matches.size(); ++i) {
             context.out << "warning: " << describeType(matches[i]) << " is shadowed by "
-                        << describeType(matches[0]) << " for files of " << length
-                        << " bytes\n";
+                        << describeType(matches[0]) << " for files of " << length << " bytes\n";
         }
     }
     return status;

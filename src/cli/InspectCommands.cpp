@@ -4,65 +4,12 @@
 #include "cli/JsonWriter.h"
 #include "core/app/SeemTypeCatalog.h"
 #include "core/document/BitHelpers.h"
-#include "core/document/FunctionTree.h"
-#include "core/editors/StyleList.h"
 
 namespace vantrel::cli {
 
 namespace {
 
 constexpr const char* kNoMatch = "unknown";
-
-void printFunctionNodes(std::ostream& out, const FunctionNode& parent, int depth) {
-    for (const FunctionNode& node : parent.children) {
-        out << std::string(static_cast<std::size_t>(depth) * 2, ' ');
-        if (node.isSwitch())
-            out << (node.on ? "[on] " : "[off] ") << node.text << '\n';
-        else
-            out << node.text << "/\n";
-        printFunctionNodes(out, node, depth + 1);
-    }
-}
-
-void writeFunctionNodes(JsonWriter& json, const FunctionNode& parent) {
-    json.beginArray();
-    for (const FunctionNode& node : parent.children) {
-        json.beginObject().key("id").value(node.text);
-        json.key("kind").value(node.isSwitch() ? "switch" : "folder");
-        if (node.isSwitch())
-            json.key("on").value(node.on);
-        json.key("children");
-        writeFunctionNodes(json, node);
-        json.endObject();
-    }
-    json.endArray();
-}
-
-int showFunction(const CliContext& context, JsonWriter* json) {
-    FunctionTreeBuilder builder;
-    const FunctionNode root = builder.build(context.document.type(), context.document.grid());
-    if (json != nullptr) {
-        json->key("items");
-        writeFunctionNodes(*json, root);
-    } else {
-        printFunctionNodes(context.out, root, 0);
-    }
-    return kSuccess;
-}
-
-int showStyle(const CliContext& context, JsonWriter* json) {
-    const StyleRows style = buildStyleRows(context.document.type(), context.document.grid());
-    if (json != nullptr) {
-        json->key("items").beginArray();
-        for (const StyleRow& row : style.rows)
-            json->beginObject().key("id").value(row.text).key("on").value(row.checked).endObject();
-        json->endArray();
-        return kSuccess;
-    }
-    for (const StyleRow& row : style.rows)
-        context.out << (row.checked ? "[x] " : "[ ] ") << row.text << '\n';
-    return kSuccess;
-}
 
 } // namespace
 
@@ -159,9 +106,9 @@ int runShow(CliContext& context, CommandArguments& arguments) {
         }
         const std::string kind = context.document.typeName();
         if (kind.empty()) {
-            status = context.badInput(path, "no seem type of " +
-                                                std::to_string(context.document.grid().cellCount()) +
-                                                " bytes in " + context.data.definitionsPath);
+            status = context.badInput(
+                path, "no seem type of " + std::to_string(context.document.grid().cellCount()) +
+                          " bytes in " + context.data.definitionsPath);
             continue;
         }
         if (context.options.json) {
@@ -180,14 +127,6 @@ int runShow(CliContext& context, CommandArguments& arguments) {
     if (context.options.json)
         json.endArray();
     return status;
-}
-
-int showDecoded(const CliContext& context, const std::string& kind, JsonWriter* json) {
-    if (kind == "function")
-        return showFunction(context, json);
-    if (kind == "style")
-        return showStyle(context, json);
-    return context.badInput(context.document.path(), "show does not know the seem type \"" + kind + "\"");
 }
 
 } // namespace vantrel::cli

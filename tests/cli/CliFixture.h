@@ -16,9 +16,10 @@ namespace vantrel::cli::testing {
 class CliFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("vantrel-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                    "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            std::filesystem::temp_directory_path() /
+            ("vantrel-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
         std::filesystem::copy(std::string(VANTREL_DATA_DIR) + "/samples", m_folder);

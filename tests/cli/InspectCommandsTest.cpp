@@ -50,7 +50,7 @@ TEST_F(InspectCommands, DumpShowsSixteenCellsARowAfterTheOffset) {
 
 TEST_F(InspectCommands, ShowDecodesFunctionAndStyleFiles) {
     ASSERT_EQ(run({"show", sample("0032_0001.seem")}), 0) << errors;
-    EXPECT_EQ(output.substr(0, 40), "Keys/\n  [on] Sound\n  [off] Keypad Backlig");
+    EXPECT_EQ(output.rfind("Keys/\n  [on] Sound\n  [off] Keypad Backlight Always On\n", 0), 0u);
     EXPECT_NE(output.find("  [on] Call Timer\n    [on] Show Timer During Calls\n"),
               std::string::npos);
     EXPECT_EQ(output.find("Engineering Mode"), std::string::npos);
@@ -68,7 +68,9 @@ TEST_F(InspectCommands, BadInputExitsTwoAndUsageErrorsOne) {
     EXPECT_EQ(run({"dump", path("missing.seem")}), 2);
     EXPECT_EQ(run({"show", sample("0032_0001.seem"), "--bogus"}), 1);
     EXPECT_EQ(run({"frobnicate"}), 1);
-    EXPECT_EQ(run({"--definitions", path("missing.xml"), "types"}), 2);
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"--definitions", path("missing.xml"), "types"}, out, err), 2);
+    EXPECT_NE(err.str().find(path("missing.xml")), std::string::npos);
 }
 
 } // namespace
