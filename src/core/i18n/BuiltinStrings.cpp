@@ -133,6 +133,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Cancel",
         // 60: reload confirmation button
         "&Reload",
+        // 61: language.xml names no definitions document: language number
+        "language.xml is unusable: it names no definitions document for language %1, so there is "
+        "none to load.",
     };
     return strings;
 }

@@ -28,6 +28,7 @@ enum ExtraString : int {
     StrButtonDiscard = 58,
     StrButtonCancel = 59,
     StrButtonReload = 60,
+    StrLanguageUnusable = 61, // "%1" language number
 };
 
 } // namespace vantrel
