@@ -38,7 +38,7 @@ std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid) {
     row.offset = static_cast<int>(*offset);
     row.val1Text = *val1Text;
     row.val2Text = *val2Text;
-    row.checked = grid.value(row.offset) == val1;
+    row.checked = isRowOn(grid, row);
     return row;
 }
 
@@ -56,6 +56,11 @@ StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid) {
         result.rows.push_back(std::move(*row));
     }
     return result;
+}
+
+bool isRowOn(const ByteGrid& grid, const StyleRow& row) {
+    const auto value = grid.value(row.offset);
+    return value && value == byteText(row.val1Text);
 }
 
 void applyCheck(ByteGrid& grid, StyleRow& row, bool checked) {

@@ -32,6 +32,9 @@ struct StyleRows {
 // key already listed. Never changes a cell.
 [[nodiscard]] StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid);
 
+// Whether the row's cell holds its val1 byte, i.e. the row shows a check.
+[[nodiscard]] bool isRowOn(const ByteGrid& grid, const StyleRow& row);
+
 // Writes val1 (checked) or val2 (unchecked) into the row's cell and remembers the state.
 void applyCheck(ByteGrid& grid, StyleRow& row, bool checked);
 

@@ -145,6 +145,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Colour Change",
         // 66: undo step: the colour scheme title changed
         "Title Change",
+        // 67: language.xml names no definitions document: language number
+        "language.xml is unusable: it names no definitions document for language %1, so there is "
+        "none to load.",
     };
     return strings;
 }

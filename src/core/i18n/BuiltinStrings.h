@@ -34,6 +34,7 @@ enum ExtraString : int {
     StrUndoVolumeReset = 64,
     StrUndoColor = 65,
     StrUndoTitle = 66,
+    StrLanguageUnusable = 67, // "%1" language number
 };
 
 } // namespace vantrel

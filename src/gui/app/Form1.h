@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include "core/app/SeemDocument.h"
 #include "core/app/SeemTypeCatalog.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/XmlDocument.h"
@@ -35,12 +36,16 @@ struct Form1Environment {
     std::function<std::optional<std::int32_t>()> systemLcid;
 };
 
-// The main window: owns the open document and every long-lived state, and
-// switches between its Empty and File-open states.
+// The main window: the view and the menus over the open document. It switches
+// between its Empty and File-open states; the document decides what opening,
+// saving and closing do.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
   public:
+    // The buttons of the unsaved-changes question, in order.
+    enum UnsavedAnswer { AnswerSave, AnswerDiscard, AnswerCancel };
+
     explicit Form1(Form1Environment environment, QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -50,23 +55,28 @@ class Form1 : public QMainWindow {
 
     void ResetView(bool loaded);
     void OpenSeemFile(const QString& path);
-    // Writes the grid to path; reports and returns false on any failure.
-    bool SaveGridToFile(const QString& path);
+    // While the document has unsaved changes, asks Save / Discard / Cancel.
+    // True when the caller may go on and set the document aside: nothing was
+    // changed, the user discarded the changes, or they were saved.
+    bool confirmUnsavedChanges();
     // Remembers a path the user chose; the recent-file menu is built from these.
     void AddRecentFile(const QString& path);
     [[nodiscard]] const QStringList& recentFiles() const { return m_recentFiles; }
 
     // State the tests and other windows read.
     [[nodiscard]] bool isLoaded() const { return m_isLoaded; }
-    [[nodiscard]] const QString& fileName() const { return m_fileName; }
+    [[nodiscard]] QString fileName() const { return QString::fromStdString(m_document.path()); }
     [[nodiscard]] const QString& mainCaption() const { return m_mainCaption; }
     [[nodiscard]] const QString& appDir() const { return m_appDir; }
-    [[nodiscard]] const std::string& curType() const { return m_curType; }
+    [[nodiscard]] std::string curType() const { return m_document.typeName(); }
     [[nodiscard]] const std::vector<SeemTypeEntry>& catalog() const { return m_catalog; }
-    [[nodiscard]] const std::vector<std::uint8_t>& fileBytes() const { return m_fileBytes; }
+    [[nodiscard]] const std::vector<std::uint8_t>& fileBytes() const {
+        return m_document.savedBytes();
+    }
     [[nodiscard]] const LanguageFile& language() const { return m_language; }
     [[nodiscard]] const UiStrings& strings() const { return m_language.strings(); }
-    [[nodiscard]] ByteGrid& grid() { return m_grid; }
+    [[nodiscard]] SeemDocument& document() { return m_document; }
+    [[nodiscard]] ByteGrid& grid() { return m_document.grid(); }
     [[nodiscard]] ByteGridView* gridView() const { return m_picEdit; }
     [[nodiscard]] QString statusText(int panel) const;
 
@@ -77,58 +87,75 @@ class Form1 : public QMainWindow {
     void mnuReload_Click();
     void mnuClose_Click();
     void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuOnOff_Click();
     void mnuShowTip_Click();
     void mnuLans_Click(int index);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Layout (Form1Layout.cpp).
     void buildControls();
     void buildStartPage(QWidget* surface);
     void buildEditors(QWidget* surface);
-    void buildMenus();
-    void buildFileMenu();
-    void buildToolsMenu();
-    void buildHelpMenu();
-    void connectEditors();
-    void rebuildLanguageMenu();
-    void applyCaptions();
+    void buildStatusBar();
     void placeGridNormally();
     void placeGridFullWindow();
+    void setStatus(int panel, const QString& text);
 
-    // Opening, split into its steps.
-    void acceptFile(const QString& path, std::vector<std::uint8_t> bytes);
+    // Menus (Form1Menus.cpp).
+    void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildToolsMenu();
+    void buildHelpMenu();
+    void rebuildLanguageMenu();
+    void applyCaptions();
+    void updateUndoMenu();
+
+    // Listening to the document and the editors (Form1Views.cpp).
+    void connectEditors();
+    void listenToDocument();
+    void showCellStatus(int index);
+    void updateCaption();
+    void setCaptionForFile(const QString& path, bool saved);
+
+    // Document actions (Form1Document.cpp).
+    bool reportRefusal(const OpenOutcome& outcome, const QString& path);
+    void showOpenedFile();
     bool dispatchType(const XmlElement& type);
     void showTypeAlert(const XmlElement& type);
+    bool saveDocument(const QString& path);
     void reportFailure(const QString& text);
     [[nodiscard]] QString askForSeemFile(int action, int titleString, int flags,
                                          const QString& preset);
 
-    void setStatus(int panel, const QString& text);
-    void setCaptionForFile(const QString& path, bool saved);
+    // Start-up (Form1Load.cpp).
+    bool loadDefinitions(const std::string& languageFailure);
+    [[nodiscard]] std::string chosenDefinitionsFile() const;
     [[nodiscard]] QString str(int n) const;
     [[nodiscard]] QString languagePath() const;
 
     Form1Environment m_env;
     SettingsStore& m_settings;
 
-    // Long-lived state.
+    // Long-lived state. The document outlives every widget that listens to it:
+    // the destructor removes the widgets first.
     QString m_appDir;
     QString m_mainCaption;
+    QString m_captionBase; // the caption without the modified mark
     QString m_definitionsPath;
-    QString m_fileName;
     QString m_seemFolder;
     bool m_isLoaded = false;
-    std::string m_curType;
+    bool m_cellStatusShown = false; // status panel 2 describes the current cell
     LanguageFile m_language;
-    XmlDocument m_xml;
-    XmlElement m_curRootNode;
+    SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
-    std::vector<std::uint8_t> m_fileBytes;
     QStringList m_recentFiles;
-    ByteGrid m_grid;
 
     // Controls.
     QLabel* m_label2 = nullptr;
@@ -157,6 +184,8 @@ class Form1 : public QMainWindow {
     QAction* m_mnuReload = nullptr;
     QAction* m_mnuClose = nullptr;
     QAction* m_mnuExit = nullptr;
+    QAction* m_mnuUndo = nullptr;
+    QAction* m_mnuRedo = nullptr;
     QAction* m_mnuOnOff = nullptr;
     QAction* m_mnuShowTip = nullptr;
     std::vector<QAction*> m_mnuFileList;

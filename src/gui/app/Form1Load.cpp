@@ -1,6 +1,7 @@
 // Start-up, the two window states, the language menu and the program's end.
 #include "gui/app/Form1.h"
 
+#include "core/app/DefinitionsFailure.h"
 #include "core/app/SeemTypeCatalog.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/dialogs/MessageBox.h"
@@ -9,11 +10,8 @@
 #include "gui/editors/ColorPanel.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumePanel.h"
-#include "gui/i18n/ApplyLanguage.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -25,39 +23,31 @@ namespace vantrel {
 
 bool Form1::Form_Load(const QString& commandLine) {
     m_mainCaption = windowTitle();
+    m_captionBase = m_mainCaption;
     m_appDir = m_env.appDir;
     if (!m_appDir.endsWith(QDir::separator()) && !m_appDir.endsWith(QLatin1Char('/')))
         m_appDir += QLatin1Char('/');
 
-    if (auto failure = m_language.load(languagePath().toStdString(), m_settings,
-                                       m_env.systemLcid ? m_env.systemLcid() : std::nullopt))
-        showMessage(this, MessageIcon::Critical,
-                    str(21) + QLatin1Char('\n') + QString::fromStdString(*failure));
+    const auto languageFailure =
+        m_language.load(languagePath().toStdString(), m_settings,
+                        m_env.systemLcid ? m_env.systemLcid() : std::nullopt);
     rebuildLanguageMenu();
     applyCaptions();
-    m_definitionsPath =
-        m_appDir + m_mnuLans[static_cast<std::size_t>(m_language.index())]->data().toString();
+    // Without definitions the program ends, so the promise of English texts would be empty.
+    if (languageFailure && !chosenDefinitionsFile().empty())
+        showMessage(this, MessageIcon::Critical,
+                    str(21) + QLatin1Char('\n') + QString::fromStdString(*languageFailure));
     m_lblSoftTip->setText(str(43));
 
     m_seemFolder = QString::fromStdString(m_settings.read("SeemFolder", m_appDir.toStdString()));
     m_mnuEditFunction->setEnabled(!m_seemFolder.isEmpty());
 
-    const XmlLoadResult definitions = m_xml.load(m_definitionsPath.toStdString());
-    if (!definitions.ok) {
-        const QString detail =
-            definitions.line > 0
-                ? QString::fromStdString(strings().format(
-                      StrMalformedXml, {m_definitionsPath.toStdString(), definitions.message,
-                                        std::to_string(definitions.line)}))
-                : QString::fromStdString(strings().format(
-                      StrReadFailed, {m_definitionsPath.toStdString(), definitions.message}));
-        showMessage(this, MessageIcon::Critical, str(3) + QLatin1Char('\n') + detail);
+    if (!loadDefinitions(languageFailure.value_or("")))
         return false;
-    }
     ResetView(false);
 
     bool startupFailed = false;
-    if (auto failure = buildSeemTypeCatalog(m_xml.root(), m_catalog)) {
+    if (auto failure = buildSeemTypeCatalog(m_document.definitions().root(), m_catalog)) {
         const std::string description = m_definitionsPath.toStdString() + ": " + *failure;
         showMessage(this, MessageIcon::Information,
                     QString::fromStdString(strings().format(StrStartupFailed, {description})));
@@ -79,60 +69,42 @@ QString Form1::languagePath() const {
     return m_appDir + QStringLiteral("language.xml");
 }
 
-void Form1::rebuildLanguageMenu() {
+// The definitions file the chosen language names; "" when language.xml names none.
+std::string Form1::chosenDefinitionsFile() const {
     const auto& languages = m_language.languages();
-    for (std::size_t i = 0; i < languages.size(); ++i) {
-        if (i == m_mnuLans.size()) {
-            auto* item = new QAction(m_mnuLanguage);
-            item->setObjectName(QStringLiteral("mnuLans"));
-            item->setCheckable(true);
-            m_languageGroup->addAction(item);
-            m_mnuLanguage->addAction(item);
-            const int index = static_cast<int>(i);
-            connect(item, &QAction::triggered, this, [this, index] { mnuLans_Click(index); });
-            m_mnuLans.push_back(item);
-        }
-        m_mnuLans[i]->setText(QString::fromStdString(languages[i].caption));
-        m_mnuLans[i]->setData(QString::fromStdString(languages[i].definitionsFile));
-    }
-    if (m_mnuLans.empty()) {
-        // Without a readable language.xml the menu still offers the one language we have.
-        auto* item = new QAction(QStringLiteral("English"), m_mnuLanguage);
-        item->setObjectName(QStringLiteral("mnuLans"));
-        item->setCheckable(true);
-        m_languageGroup->addAction(item);
-        m_mnuLanguage->addAction(item);
-        m_mnuLans.push_back(item);
-    }
-    const std::size_t chosen = static_cast<std::size_t>(m_language.index());
-    if (chosen < m_mnuLans.size())
-        m_mnuLans[chosen]->setChecked(true);
+    const auto index = static_cast<std::size_t>(m_language.index());
+    return index < languages.size() ? languages[index].definitionsFile : std::string();
 }
 
-void Form1::applyCaptions() {
-    ApplyLanguage(this, m_language);
-    if (!m_isLoaded)
-        setStatus(1, str(1));
+// Loads the chosen language's definitions into the document, reporting why
+// when it cannot; the document keeps the definitions it had.
+bool Form1::loadDefinitions(const std::string& languageFailure) {
+    const std::string file = chosenDefinitionsFile();
+    if (file.empty()) {
+        showMessage(this, MessageIcon::Critical,
+                    QString::fromStdString(
+                        unnamedDefinitionsMessage(strings(), m_language.index(), languageFailure)));
+        return false;
+    }
+    m_definitionsPath = m_appDir + QString::fromStdString(file);
+    const std::string path = m_definitionsPath.toStdString();
+    const XmlLoadResult result = m_document.loadDefinitions(path);
+    if (!result.ok)
+        showMessage(this, MessageIcon::Critical,
+                    QString::fromStdString(definitionsFailureMessage(strings(), path, result)));
+    return result.ok;
 }
 
 void Form1::mnuLans_Click(int index) {
-    if (auto failure = m_language.choose(index, languagePath().toStdString(), m_settings,
-                                         m_env.systemLcid ? m_env.systemLcid() : std::nullopt))
+    const auto failure = m_language.choose(index, languagePath().toStdString(), m_settings,
+                                           m_env.systemLcid ? m_env.systemLcid() : std::nullopt);
+    if (failure)
         showMessage(this, MessageIcon::Critical,
                     str(21) + QLatin1Char('\n') + QString::fromStdString(*failure));
     rebuildLanguageMenu();
     m_lblSoftTip->setText(QString::fromStdString(strings().multiline(43)));
     applyCaptions();
-    m_definitionsPath =
-        m_appDir + m_mnuLans[static_cast<std::size_t>(m_language.index())]->data().toString();
-    const XmlLoadResult definitions = m_xml.load(m_definitionsPath.toStdString());
-    if (!definitions.ok) {
-        showMessage(this, MessageIcon::Critical,
-                    str(3) + QLatin1Char('\n') +
-                        QString::fromStdString(strings().format(
-                            StrMalformedXml, {m_definitionsPath.toStdString(), definitions.message,
-                                              std::to_string(definitions.line)})));
-    }
+    loadDefinitions(failure.value_or(""));
     m_picEdit->viewport()->update();
 }
 
@@ -153,15 +125,16 @@ void Form1::ResetView(bool loaded) {
     for (QWidget* part : std::initializer_list<QWidget*>{m_label2, m_label3, m_lblSoftTip})
         part->setVisible(!loaded);
     setStatus(2, QString());
+    m_cellStatusShown = false;
     setStatus(1, str(loaded ? 0 : 1));
-}
-
-void Form1::mnuShowTip_Click() {
-    m_settings.setValue("ShowTip", m_mnuShowTip->isChecked() ? "1" : "0");
 }
 
 void Form1::mnuExit_Click() {
     close();
+}
+
+QString Form1::str(int n) const {
+    return QString::fromStdString(strings().get(n));
 }
 
 } // namespace vantrel

@@ -59,6 +59,17 @@ struct MessageRequest {
     QString text;
 };
 
+// A question with buttons of its own; the answer is the index of the button chosen.
+struct QuestionRequest {
+    QWidget* parent = nullptr;
+    MessageIcon icon = MessageIcon::Warning;
+    QString title;
+    QString text;
+    QStringList buttons; // texts with "&" access keys
+    int defaultButton = 0;
+    int escapeButton = 0; // chosen by Escape or by closing the box
+};
+
 // The test seam of every modal dialog and message box: while one is installed
 // with CommDlg::setAnswerer, it answers in place of the user and nothing is
 // shown. An answer of std::nullopt (or false) means "the user cancelled".
@@ -79,6 +90,10 @@ class DialogAnswerer {
     [[nodiscard]] virtual bool answerPrinter(const PrinterDialogRequest& request) = 0;
     virtual void openHelp(const HelpRequest& request) = 0;
     virtual void showMessage(const MessageRequest& request) = 0;
+    // Unless overridden, every question is answered as if the user pressed Escape.
+    [[nodiscard]] virtual int answerQuestion(const QuestionRequest& request) {
+        return request.escapeButton;
+    }
 };
 
 } // namespace vantrel

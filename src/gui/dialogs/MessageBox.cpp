@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
 
 namespace vantrel {
 
@@ -38,6 +42,38 @@ void showMessage(QWidget* parent, MessageIcon icon, const QString& text) {
     QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::Ok,
                     request.parent);
     box.exec();
+}
+
+int askQuestion(QWidget* parent, MessageIcon icon, const QString& text, const QStringList& buttons,
+                int defaultButton, int escapeButton) {
+    const QuestionRequest request{
+        parent ? parent : QApplication::activeWindow(),
+        icon,
+        QStringLiteral("Vantrel"),
+        text,
+        buttons,
+        defaultButton,
+        escapeButton,
+    };
+    if (DialogAnswerer* answerer = CommDlg::answerer())
+        return answerer->answerQuestion(request);
+    QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
+                    request.parent);
+    std::vector<QPushButton*> pushButtons;
+    for (const QString& caption : request.buttons)
+        pushButtons.push_back(box.addButton(caption, QMessageBox::ActionRole));
+    const auto at = [&pushButtons](int index) {
+        return index >= 0 && index < static_cast<int>(pushButtons.size())
+                   ? pushButtons[static_cast<std::size_t>(index)]
+                   : nullptr;
+    };
+    box.setDefaultButton(at(request.defaultButton));
+    box.setEscapeButton(at(request.escapeButton));
+    box.exec();
+    const auto chosen = std::find(pushButtons.begin(), pushButtons.end(), box.clickedButton());
+    if (chosen == pushButtons.end())
+        return request.escapeButton;
+    return static_cast<int>(chosen - pushButtons.begin());
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -12,5 +13,11 @@ enum class MessageIcon { Critical, Information, Warning };
 // A null parent means the active window. While a dialog answerer is installed
 // (CommDlg::setAnswerer), the message is handed to it instead of being shown.
 void showMessage(QWidget* parent, MessageIcon icon, const QString& text);
+
+// A modal question with buttons of the caller's own (texts with "&" access
+// keys). Returns the index of the button chosen; Escape or closing the box
+// chooses escapeButton. Answered by the dialog answerer like showMessage.
+int askQuestion(QWidget* parent, MessageIcon icon, const QString& text, const QStringList& buttons,
+                int defaultButton, int escapeButton);
 
 } // namespace vantrel

@@ -18,6 +18,7 @@ namespace vantrel {
 //     ...
 //     EXPECT_EQ(dialogs.fileRequests.at(0).title, expectedTitle);
 //     EXPECT_EQ(dialogs.messages.at(0).icon, MessageIcon::Critical);
+//     dialogs.questionAnswers = {1};         // the next question: its second button
 //
 // Each kind of dialog has its own queue; a dialog whose queue is empty is
 // answered as if the user cancelled it.
@@ -29,6 +30,7 @@ class ScriptedDialogs : public DialogAnswerer {
     std::deque<std::optional<QColor>> colors;
     std::deque<std::optional<QFont>> fonts;
     std::deque<bool> printerConfirmations;
+    std::deque<int> questionAnswers; // button indexes; none left means Escape
 
     // Requests, in the order they were made; Open and Save share one list.
     std::vector<FileDialogRequest> fileRequests;
@@ -37,6 +39,7 @@ class ScriptedDialogs : public DialogAnswerer {
     std::vector<PrinterDialogRequest> printerRequests;
     std::vector<HelpRequest> helpRequests;
     std::vector<MessageRequest> messages;
+    std::vector<QuestionRequest> questions;
 
     std::optional<QString> answerFile(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -56,6 +59,10 @@ class ScriptedDialogs : public DialogAnswerer {
     }
     void openHelp(const HelpRequest& request) override { helpRequests.push_back(request); }
     void showMessage(const MessageRequest& request) override { messages.push_back(request); }
+    int answerQuestion(const QuestionRequest& request) override {
+        questions.push_back(request);
+        return next(questionAnswers, request.escapeButton);
+    }
 
   private:
     template <typename T, typename Cancel> static T next(std::deque<T>& queue, Cancel cancel) {

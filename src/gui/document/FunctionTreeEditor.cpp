@@ -1,5 +1,7 @@
 #include "gui/document/FunctionTreeEditor.h"
 
+#include "core/document/BitHelpers.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
 
 #include <QContextMenuEvent>
@@ -13,8 +15,9 @@
 
 namespace vantrel {
 
-FunctionTreeEditor::FunctionTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
-    : QTreeWidget(parent), m_grid(grid), m_strings(strings) {
+FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& strings,
+                                       QWidget* parent)
+    : QTreeWidget(parent), m_document(document), m_grid(document.grid()), m_strings(strings) {
     setObjectName(QStringLiteral("tvwFuct"));
     setColumnCount(1);
     setHeaderHidden(true);
@@ -37,6 +40,11 @@ FunctionTreeEditor::FunctionTreeEditor(ByteGrid& grid, const UiStrings& strings,
         }
         nodeClick(item);
     });
+    m_gridListener = m_grid.addListener([this](int index) { refreshSwitches(index); });
+}
+
+FunctionTreeEditor::~FunctionTreeEditor() {
+    m_grid.removeListener(m_gridListener);
 }
 
 void FunctionTreeEditor::load(const XmlElement& typeElement) {
@@ -75,8 +83,25 @@ void FunctionTreeEditor::toggleSelected() {
     FunctionNode* node = nodeOf(item);
     if (!node || !node->isSwitch())
         return;
-    if (toggleSwitch(m_grid, *node, !node->on))
+    const EditScope step(m_document, StrUndoSwitch);
+    toggleSwitch(m_grid, *node, !node->on);
+}
+
+void FunctionTreeEditor::refreshSwitches(int cellIndex) {
+    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it) {
+        FunctionNode* node = it.value();
+        if (!node->isSwitch() || (cellIndex >= 0 && node->cellIndex != cellIndex))
+            continue;
+        const bool on = IsBitSet(m_grid.text(node->cellIndex), node->bit);
+        if (on == node->on && cellIndex >= 0)
+            continue;
+        node->on = on;
+        auto* item = const_cast<QTreeWidgetItem*>(it.key());
         setImage(item, *node);
+        // The Edit menu names what the selected switch's command would do now.
+        if (item == currentItem() && item->isSelected() && shownInWindow())
+            emit switchStateChanged(true, uiString(on ? 15 : 14));
+    }
 }
 
 bool FunctionTreeEditor::switchSelected() const {

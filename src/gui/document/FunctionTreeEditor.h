@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTreeWidget>
 
+#include "core/app/SeemDocument.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/document/FunctionTree.h"
@@ -14,8 +15,9 @@
 namespace vantrel {
 
 // The tree of function switches (tvwFuct). It reads and writes switch bits
-// through the ByteGrid and tells the main window, by signals, what to show in
-// the information frame, the status bar and the Edit menu.
+// through the document's grid, shows each switch as its cell holds it whoever
+// wrote it, and tells the main window, by signals, what to show in the
+// information frame, the status bar and the Edit menu.
 class FunctionTreeEditor : public QTreeWidget {
     Q_OBJECT
 
@@ -26,14 +28,15 @@ class FunctionTreeEditor : public QTreeWidget {
         ImageKeyRole,           // "folder", "on" or "off"
     };
 
-    FunctionTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    FunctionTreeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    ~FunctionTreeEditor() override;
 
     // Replaces the tree by the one described by a function type element: root
     // "_root" with the type's "tip", its items below it, the root expanded.
     void load(const XmlElement& typeElement);
 
-    // Edit > On/Off: flips the selected switch. Does nothing unless the tree is
-    // shown and enabled and a switch is selected.
+    // Edit > On/Off: flips the selected switch, one undoable step. Does nothing
+    // unless the tree is shown and enabled and a switch is selected.
     void toggleSelected();
 
     [[nodiscard]] bool switchSelected() const;
@@ -67,13 +70,17 @@ class FunctionTreeEditor : public QTreeWidget {
     void nodeClick(QTreeWidgetItem* item);
     void showSwitch(QTreeWidgetItem* item, const FunctionNode& node);
     void setImage(QTreeWidgetItem* item, const FunctionNode& node);
+    // The switches on the cell (all of them for -1) show again what it holds.
+    void refreshSwitches(int cellIndex);
     [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString uiString(int n) const;
     [[nodiscard]] bool shownInWindow() const;
 
+    SeemDocument& m_document;
     ByteGrid& m_grid;
     const UiStrings& m_strings;
+    ListenerId m_gridListener = 0;
     FunctionTreeBuilder m_builder;
     FunctionNode m_root;
     QHash<QString, QIcon> m_icons;

@@ -1,5 +1,6 @@
 #include "gui/editors/StyleListEditor.h"
 
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
 
 #include <QMouseEvent>
@@ -7,8 +8,8 @@
 
 namespace vantrel {
 
-StyleListEditor::StyleListEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
-    : QListWidget(parent), m_grid(grid), m_strings(strings) {
+StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
+    : QListWidget(parent), m_document(document), m_grid(document.grid()), m_strings(strings) {
     setObjectName(QStringLiteral("lvwStyle"));
     setSelectionMode(QAbstractItemView::SingleSelection);
 
@@ -30,6 +31,11 @@ StyleListEditor::StyleListEditor(ByteGrid& grid, const UiStrings& strings, QWidg
         if (const StyleRow* row = rowOf(item))
             itemClick(*row);
     });
+    m_gridListener = m_grid.addListener([this](int index) { refreshRows(index); });
+}
+
+StyleListEditor::~StyleListEditor() {
+    m_grid.removeListener(m_gridListener);
 }
 
 bool StyleListEditor::load(const XmlElement& typeElement) {
@@ -95,7 +101,23 @@ void StyleListEditor::onItemChanged(QListWidgetItem* item) {
         setCurrentItem(item);
     }
     itemClick(*row);
+    const EditScope step(m_document, StrUndoStyle);
     applyCheck(m_grid, *row, checked);
+}
+
+void StyleListEditor::refreshRows(int cellIndex) {
+    // The marks set here are the cells' doing, not the user's checks.
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        StyleRow& row = m_rows[i];
+        if (cellIndex >= 0 && row.offset != cellIndex)
+            continue;
+        row.checked = isRowOn(m_grid, row);
+        if (QListWidgetItem* rowItem = item(static_cast<int>(i)))
+            rowItem->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+    }
+    m_filling = wasFilling;
 }
 
 void StyleListEditor::itemClick(const StyleRow& row) {

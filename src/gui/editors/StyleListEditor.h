@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "core/app/SeemDocument.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/editors/StyleList.h"
@@ -13,7 +14,8 @@
 namespace vantrel {
 
 // The check list of a style file (lvwStyle): one row per named option, checked
-// while its byte holds the "on" value. Checking a row writes its byte.
+// while its byte holds the "on" value, whoever wrote it. Checking a row writes
+// its byte as one undoable step.
 class StyleListEditor : public QListWidget {
     Q_OBJECT
 
@@ -24,7 +26,8 @@ class StyleListEditor : public QListWidget {
         ImageKeyRole,           // always "node"
     };
 
-    StyleListEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    StyleListEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    ~StyleListEditor() override;
 
     // Replaces the rows by those of a style type element without changing any
     // cell. On an item that cannot be listed it stops, keeps the rows before
@@ -51,10 +54,14 @@ class StyleListEditor : public QListWidget {
   private:
     void onItemChanged(QListWidgetItem* item);
     void itemClick(const StyleRow& row);
+    // Every row on the cell (all rows for -1) shows again what the cell holds.
+    void refreshRows(int cellIndex);
     [[nodiscard]] StyleRow* rowOf(const QListWidgetItem* item);
 
+    SeemDocument& m_document;
     ByteGrid& m_grid;
     const UiStrings& m_strings;
+    ListenerId m_gridListener = 0;
     std::vector<StyleRow> m_rows; // m_rows[i] belongs to list row i
     bool m_filling = false;
     // The item a mouse press already handled (current item changed or box toggled).

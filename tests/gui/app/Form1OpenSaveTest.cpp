@@ -63,7 +63,8 @@ TEST_F(Form1OpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToItsPath
     EXPECT_TRUE(saidCritical(9));
     EXPECT_EQ(form->fileName(), first);
     EXPECT_EQ(form->grid().cellCount(), 40);
-    EXPECT_EQ(form->windowTitle(), mainCaption() + QStringLiteral(" [") + first + QLatin1Char(']'));
+    EXPECT_EQ(form->windowTitle(),
+              mainCaption() + QStringLiteral(" [") + first + QStringLiteral("] *"));
     form->mnuSave_Click();
     QByteArray expected(40, '\x01');
     expected[3] = '\x7F';
@@ -173,8 +174,15 @@ TEST_F(Form1OpenSave, ReloadDiscardsEdits) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
     form->OpenSeemFile(path);
     form->grid().setText(0, "FF");
+    form->mnuReload_Click(); // asked, and cancelled
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(form->grid().text(0), "FF");
+    dialogs.questionAnswers = {0};
     form->mnuReload_Click();
     EXPECT_EQ(form->grid().text(0), "10");
+    EXPECT_EQ(form->windowTitle(), mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
+    form->mnuReload_Click(); // nothing to lose: no question
+    EXPECT_EQ(dialogs.questions.size(), 2u);
 }
 
 TEST_F(Form1OpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {

@@ -123,6 +123,24 @@ TEST_F(Form1Startup, MalformedLanguageFileReportsItsLineAndFallsBackToEnglish) {
     EXPECT_TRUE(text.contains(QStringLiteral("language.xml")));
     EXPECT_TRUE(text.contains(QStringLiteral("line 3")) || text.contains(QStringLiteral("3")));
     EXPECT_FALSE(str(1).isEmpty());
+    // No language names a definitions document: one plain message, then the end.
+    EXPECT_FALSE(loaded);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(text.startsWith(str(3)));
+    EXPECT_TRUE(
+        text.contains(QString::fromStdString(form->strings().format(StrLanguageUnusable, {"0"}))));
+}
+
+TEST_F(Form1Startup, MissingDefinitionsOnALanguageSwitchSayTheFileIsMissing) {
+    start();
+    ASSERT_TRUE(loaded);
+    QFile::remove(appFile(QStringLiteral("seem_zh.xml")));
+    form->mnuLans_Click(0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const QString text = dialogs.messages[0].text;
+    EXPECT_TRUE(text.startsWith(str(3)));
+    EXPECT_TRUE(text.contains(appFile(QStringLiteral("seem_zh.xml"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("does not exist")));
 }
 
 TEST_F(Form1Startup, BadCatalogIsAGenericStartUpFailureButTheWindowShows) {

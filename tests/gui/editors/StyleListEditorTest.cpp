@@ -42,7 +42,7 @@ class StyleListEditorTest : public ::testing::Test {
         grid.load(bytes);
 
         auto* layout = new QVBoxLayout(&window);
-        list = new StyleListEditor(grid, strings, &window);
+        list = new StyleListEditor(document, strings, &window);
         gridStandIn = new QLineEdit(&window);
         layout->addWidget(list);
         layout->addWidget(gridStandIn);
@@ -93,7 +93,8 @@ class StyleListEditorTest : public ::testing::Test {
     }
 
     UiStrings strings = testStrings();
-    ByteGrid grid;
+    SeemDocument document;
+    ByteGrid& grid = document.grid();
     XmlDocument doc;
     QWidget window;
     StyleListEditor* list = nullptr;
@@ -143,8 +144,8 @@ TEST_F(StyleListEditorTest, CheckingWithTheMouseWritesVal1AndSpaceWritesVal2) {
     EXPECT_EQ(list->currentItem(), row("12_01_0"));
     EXPECT_EQ(grid.lastSelect(), 0x12);
     EXPECT_EQ(QApplication::focusWidget(), list);
-    // The other row on that byte keeps its mark until the next open.
-    EXPECT_EQ(row("12_02_00")->checkState(), Qt::Checked);
+    // The other row on that byte shows what the byte now holds.
+    EXPECT_EQ(row("12_02_00")->checkState(), Qt::Unchecked);
 
     const int focusBefore = focus.count();
     QTest::keyClick(list, Qt::Key_Space);

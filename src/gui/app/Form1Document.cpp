@@ -1,7 +1,7 @@
-// Opening, dispatching, reloading, closing and saving seem files.
+// The File menu's document commands: opening and dispatching, reloading,
+// closing, saving, and the questions before unsaved changes are set aside.
 #include "gui/app/Form1.h"
 
-#include "core/app/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
@@ -12,10 +12,11 @@
 #include "gui/editors/VolumePanel.h"
 #include "gui/windows/frmReading.h"
 
-#include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QTreeWidget>
+
+#include <cstdio>
 
 namespace vantrel {
 
@@ -28,37 +29,38 @@ constexpr int kSaveAsFlags = 2;  // ask before replacing a file
 
 void Form1::OpenSeemFile(const QString& path) {
     frmReading reading(this, m_language);
-    SeemFileRead read = readSeemFile(path.toStdString());
+    const OpenOutcome outcome = m_document.open(path.toStdString());
     reading.finish();
-    switch (read.status) {
-    case SeemFileRead::Status::TooLarge:
-        showMessage(this, MessageIcon::Critical, str(9));
+    if (reportRefusal(outcome, path))
         return;
-    case SeemFileRead::Status::Empty:
-        reportFailure(QString::fromStdString(strings().format(StrEmptyFile, {path.toStdString()})));
-        return;
-    case SeemFileRead::Status::Failed:
-        reportFailure(QString::fromStdString(
-            strings().format(StrReadFailed, {path.toStdString(), read.reason})));
-        return;
-    case SeemFileRead::Status::Ok:
-        break;
-    }
-    acceptFile(path, std::move(read.bytes));
-
-    const XmlElement type = findSeemType(m_xml.root(), m_fileBytes.size());
+    setCaptionForFile(path, false);
+    showOpenedFile();
+    const XmlElement type = m_document.type();
     const bool editorOpened = type && dispatchType(type);
     if (editorOpened)
         showTypeAlert(type);
 }
 
-// The file was read whole: only now does it become the open document.
-void Form1::acceptFile(const QString& path, std::vector<std::uint8_t> bytes) {
-    m_fileName = path;
-    setCaptionForFile(path, false);
-    m_fileBytes = std::move(bytes);
-    m_grid.load(m_fileBytes);
-    m_picEdit->rebuild();
+// True when the document refused the file; it then stays as it was.
+bool Form1::reportRefusal(const OpenOutcome& outcome, const QString& path) {
+    switch (outcome.status) {
+    case OpenOutcome::Status::Opened:
+        return false;
+    case OpenOutcome::Status::TooLarge:
+        showMessage(this, MessageIcon::Critical, str(9));
+        break;
+    case OpenOutcome::Status::Empty:
+        reportFailure(QString::fromStdString(strings().format(StrEmptyFile, {path.toStdString()})));
+        break;
+    case OpenOutcome::Status::Failed:
+        reportFailure(QString::fromStdString(
+            strings().format(StrReadFailed, {path.toStdString(), outcome.reason})));
+        break;
+    }
+    return true;
+}
+
+void Form1::showOpenedFile() {
     for (QWidget* editor : std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_frameVolume,
                                                            m_tvwColor, m_frameColor})
         editor->hide();
@@ -68,35 +70,33 @@ void Form1::acceptFile(const QString& path, std::vector<std::uint8_t> bytes) {
 
 // Shows the editor of the matched type; true when one of the four editors was filled.
 bool Form1::dispatchType(const XmlElement& type) {
-    m_curType = toLowerAscii(type.attribute("type").value_or(""));
+    const std::string typeName = m_document.typeName();
     const auto hideAllBut = [this](QWidget* shown) {
         for (QWidget* editor : std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_frameVolume,
                                                                m_tvwColor, m_frameColor})
             editor->setVisible(editor == shown);
     };
-    if (m_curType == "function") {
-        m_curRootNode = type;
+    if (typeName == "function") {
         m_tvwFuct->load(type);
         ResetView(true);
         hideAllBut(m_tvwFuct);
         m_frameSet->setTitle(str(10));
         return true;
     }
-    if (m_curType == "style") {
-        m_curRootNode = type;
+    if (typeName == "style") {
         ResetView(true);
         hideAllBut(m_lvwStyle);
         m_lvwStyle->load(type);
         m_frameSet->setTitle(str(10));
         return true;
     }
-    if (m_curType == "volume") {
+    if (typeName == "volume") {
         m_frameVolume->setTitle(QString::fromStdString(type.attribute("tip").value_or("")));
         ResetView(true);
         hideAllBut(m_frameVolume);
         return true;
     }
-    if (m_curType == "color") {
+    if (typeName == "color") {
         m_tvwColor->clear();
         ResetView(true);
         hideAllBut(m_tvwColor);
@@ -105,7 +105,7 @@ bool Form1::dispatchType(const XmlElement& type) {
         m_picEdit->setCellsEnabled(false);
         return true;
     }
-    if (m_curType == "outertext" || m_curType == "gprs") {
+    if (typeName == "outertext" || typeName == "gprs") {
         ResetView(false);
         return false;
     }
@@ -130,15 +130,6 @@ void Form1::reportFailure(const QString& text) {
     showMessage(this, MessageIcon::Critical, text);
 }
 
-void Form1::setCaptionForFile(const QString& path, bool saved) {
-    if (path.isEmpty())
-        setWindowTitle(m_mainCaption);
-    else if (saved)
-        setWindowTitle(m_mainCaption + QStringLiteral("  ") + path);
-    else
-        setWindowTitle(m_mainCaption + QStringLiteral(" [") + path + QLatin1Char(']'));
-}
-
 // The Open or Save As dialog over seem files; empty when the user cancels.
 QString Form1::askForSeemFile(int action, int titleString, int flags, const QString& preset) {
     CommDlg dialog;
@@ -152,70 +143,105 @@ QString Form1::askForSeemFile(int action, int titleString, int flags, const QStr
     return dialog.fileName();
 }
 
+bool Form1::confirmUnsavedChanges() {
+    if (!m_document.isModified())
+        return true;
+    const QString text =
+        QString::fromStdString(strings().format(StrAskSaveChanges, {m_document.path()}));
+    const int answer =
+        askQuestion(this, MessageIcon::Warning, text,
+                    {str(StrButtonSave), str(StrButtonDiscard), str(StrButtonCancel)}, AnswerSave,
+                    AnswerCancel);
+    if (answer == AnswerSave)
+        return saveDocument(fileName());
+    return answer == AnswerDiscard;
+}
+
 void Form1::mnuOpen_Click() {
+    if (!confirmUnsavedChanges())
+        return;
     const QString chosen = askForSeemFile(CommDlg::Open, 5, kOpenFlags, QString());
     if (chosen.isEmpty())
         return;
-    if (chosen != m_fileName)
+    if (chosen != fileName())
         AddRecentFile(chosen);
     OpenSeemFile(chosen);
 }
 
+// Reload throws the edits away on purpose, so it only asks to be sure.
 void Form1::mnuReload_Click() {
-    if (!m_fileName.isEmpty())
-        OpenSeemFile(m_fileName);
+    if (m_document.path().empty())
+        return;
+    if (m_document.isModified()) {
+        const QString text =
+            QString::fromStdString(strings().format(StrAskReload, {m_document.path()}));
+        constexpr int kReload = 0;
+        constexpr int kCancel = 1;
+        if (askQuestion(this, MessageIcon::Warning, text,
+                        {str(StrButtonReload), str(StrButtonCancel)}, kCancel, kCancel) != kReload)
+            return;
+    }
+    OpenSeemFile(fileName());
 }
 
 void Form1::mnuClose_Click() {
+    if (!confirmUnsavedChanges())
+        return;
     ResetView(false);
-    m_grid.rebuild(0);
-    m_picEdit->rebuild();
-    m_fileName.clear();
+    m_document.close();
     setCaptionForFile(QString(), false);
 }
 
-bool Form1::SaveGridToFile(const QString& path) {
-    if (const auto invalid = m_grid.firstInvalidCell()) {
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!confirmUnsavedChanges()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+// Saves to path (Save As when it is not the document's own); reports and
+// returns false on any failure, the file on disk untouched.
+bool Form1::saveDocument(const QString& path) {
+    const SaveOutcome outcome =
+        path == fileName() ? m_document.save() : m_document.saveAs(path.toStdString());
+    switch (outcome.status) {
+    case SaveOutcome::Status::Saved:
+        return true;
+    case SaveOutcome::Status::InvalidCell: {
         char hex[16];
-        std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(*invalid));
+        std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(outcome.invalidCell));
         reportFailure(QString::fromStdString(
-            strings().format(StrInvalidCell, {std::to_string(*invalid), hex})));
-        m_picEdit->focusCell(*invalid);
+            strings().format(StrInvalidCell, {std::to_string(outcome.invalidCell), hex})));
+        m_picEdit->focusCell(outcome.invalidCell);
         return false;
     }
-    if (const auto failure = writeFileAtomically(path.toStdString(), m_grid.bytes())) {
+    case SaveOutcome::Status::WriteFailed:
         reportFailure(QString::fromStdString(
-            strings().format(StrSaveFailed, {path.toStdString(), *failure})));
+            strings().format(StrSaveFailed, {path.toStdString(), outcome.reason})));
         return false;
     }
-    return true;
+    return false;
 }
 
 void Form1::mnuSave_Click() {
     if (m_isLoaded)
-        SaveGridToFile(m_fileName);
+        saveDocument(fileName());
 }
 
 void Form1::mnuSaveAs_Click() {
-    const QString chosen = askForSeemFile(CommDlg::Save, 6, kSaveAsFlags, m_fileName);
+    const QString chosen = askForSeemFile(CommDlg::Save, 6, kSaveAsFlags, fileName());
     if (chosen.isEmpty())
         return;
-    if (chosen != m_fileName)
+    if (chosen != fileName())
         AddRecentFile(chosen);
-    if (!SaveGridToFile(chosen))
-        return;
-    m_fileName = chosen;
-    setCaptionForFile(chosen, true);
+    if (saveDocument(chosen))
+        setCaptionForFile(chosen, true);
 }
 
 void Form1::AddRecentFile(const QString& path) {
     m_recentFiles.removeAll(path);
     m_recentFiles.prepend(path);
-}
-
-void Form1::mnuOnOff_Click() {
-    if (!m_tvwFuct->isHidden() && m_tvwFuct->switchSelected())
-        m_tvwFuct->toggleSelected();
 }
 
 } // namespace vantrel
