@@ -29,6 +29,7 @@ class ScriptedDialogs : public DialogAnswerer {
     std::deque<std::optional<QColor>> colors;
     std::deque<std::optional<QFont>> fonts;
     std::deque<bool> printerConfirmations;
+    std::deque<std::optional<QString>> folders;
 
     // Requests, in the order they were made; Open and Save share one list.
     std::vector<FileDialogRequest> fileRequests;
@@ -37,6 +38,8 @@ class ScriptedDialogs : public DialogAnswerer {
     std::vector<PrinterDialogRequest> printerRequests;
     std::vector<HelpRequest> helpRequests;
     std::vector<MessageRequest> messages;
+    std::vector<FolderDialogRequest> folderRequests;
+    std::vector<QUrl> openedUrls;
 
     std::optional<QString> answerFile(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -56,6 +59,11 @@ class ScriptedDialogs : public DialogAnswerer {
     }
     void openHelp(const HelpRequest& request) override { helpRequests.push_back(request); }
     void showMessage(const MessageRequest& request) override { messages.push_back(request); }
+    std::optional<QString> answerFolder(const FolderDialogRequest& request) override {
+        folderRequests.push_back(request);
+        return next(folders, std::nullopt);
+    }
+    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
 
   private:
     template <typename T, typename Cancel> static T next(std::deque<T>& queue, Cancel cancel) {
