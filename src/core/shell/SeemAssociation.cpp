@@ -243,6 +243,9 @@ std::string seemMimePackage() {
            "\">\n"
            "    <comment>Motorola seem file</comment>\n"
            "    <comment xml:lang=\"zh_CN\">摩托罗拉Seem文件</comment>\n"
+           "    <icon name=\"" +
+           std::string(kIconName) +
+           "\"/>\n"
            "    <sub-class-of type=\"application/octet-stream\"/>\n"
            "    <glob pattern=\"*.seem\"/>\n"
            "  </mime-type>\n"

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,12 @@ struct FileDialogRequest {
     QString initialDir;
     QString presetFileName;
     std::int32_t flags = 0;
+};
+
+struct FolderDialogRequest {
+    QWidget* owner = nullptr;
+    QString title;
+    QString initialDir;
 };
 
 struct ColorDialogRequest {
@@ -94,6 +101,12 @@ class DialogAnswerer {
     [[nodiscard]] virtual int answerQuestion(const QuestionRequest& request) {
         return request.escapeButton;
     }
+    // The chosen folder.
+    [[nodiscard]] virtual std::optional<QString> answerFolder(const FolderDialogRequest&) {
+        return std::nullopt;
+    }
+    // Stands in for the desktop opening a file or address in another program.
+    virtual void openUrl(const QUrl&) {}
 };
 
 } // namespace vantrel

@@ -31,6 +31,7 @@ class ScriptedDialogs : public DialogAnswerer {
     std::deque<std::optional<QFont>> fonts;
     std::deque<bool> printerConfirmations;
     std::deque<int> questionAnswers; // button indexes; none left means Escape
+    std::deque<std::optional<QString>> folders;
 
     // Requests, in the order they were made; Open and Save share one list.
     std::vector<FileDialogRequest> fileRequests;
@@ -40,6 +41,8 @@ class ScriptedDialogs : public DialogAnswerer {
     std::vector<HelpRequest> helpRequests;
     std::vector<MessageRequest> messages;
     std::vector<QuestionRequest> questions;
+    std::vector<FolderDialogRequest> folderRequests;
+    std::vector<QUrl> openedUrls;
 
     std::optional<QString> answerFile(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -63,6 +66,11 @@ class ScriptedDialogs : public DialogAnswerer {
         questions.push_back(request);
         return next(questionAnswers, request.escapeButton);
     }
+    std::optional<QString> answerFolder(const FolderDialogRequest& request) override {
+        folderRequests.push_back(request);
+        return next(folders, std::nullopt);
+    }
+    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
 
   private:
     template <typename T, typename Cancel> static T next(std::deque<T>& queue, Cancel cancel) {

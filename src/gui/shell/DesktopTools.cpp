@@ -1,0 +1,71 @@
+#include "gui/shell/DesktopTools.h"
+
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/DialogAnswerer.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kToolTimeoutMs = 15000;
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+void openWithDesktop(const QUrl& url) {
+    if (DialogAnswerer* answerer = CommDlg::answerer())
+        answerer->openUrl(url);
+    else
+        QDesktopServices::openUrl(url);
+}
+
+bool runDesktopTool(const QString& program, const QStringList& arguments,
+                    const XdgLocations& where) {
+    const QString executable = QStandardPaths::findExecutable(program);
+    if (executable.isEmpty())
+        return false;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), qs(where.dataHome));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qs(where.configHome));
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.setStandardOutputFile(QProcess::nullDevice());
+    tool.start(executable, arguments);
+    if (!tool.waitForStarted(kToolTimeoutMs))
+        return false;
+    if (!tool.waitForFinished(kToolTimeoutMs)) {
+        tool.kill();
+        tool.waitForFinished(kToolTimeoutMs);
+        return false;
+    }
+    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+void refreshAfterAssociating(const XdgLocations& where) {
+    const QString mimeDir = qs(where.dataHome) + QStringLiteral("/mime");
+    if (QDir(mimeDir + QStringLiteral("/packages")).exists())
+        runDesktopTool(QStringLiteral("update-mime-database"), {mimeDir}, where);
+    refreshAfterRemoving(where);
+    runDesktopTool(QStringLiteral("xdg-mime"),
+                   {QStringLiteral("default"), qs(std::string(kDesktopEntryId)),
+                    qs(std::string(kSeemMimeType))},
+                   where);
+}
+
+void refreshAfterRemoving(const XdgLocations& where) {
+    const QString applications = qs(where.dataHome) + QStringLiteral("/applications");
+    if (QDir(applications).exists())
+        runDesktopTool(QStringLiteral("update-desktop-database"), {applications}, where);
+}
+
+} // namespace vantrel

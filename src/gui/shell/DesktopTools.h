@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/shell/SeemAssociation.h"
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace vantrel {
+
+// Opens a file or address in the program the desktop chooses for it, or hands
+// it to the dialog answerer when one is installed.
+void openWithDesktop(const QUrl& url);
+
+// Runs a desktop tool with the user's dirs of where in its environment; a
+// tool that is not installed, fails or hangs past the timeout is passed by.
+// Returns whether it ran and exited with 0.
+bool runDesktopTool(const QString& program, const QStringList& arguments,
+                    const XdgLocations& where);
+
+// Brings the desktop's MIME and application caches up to date after the user's
+// association changed, and, after associating, sets the default its own way.
+void refreshAfterAssociating(const XdgLocations& where);
+void refreshAfterRemoving(const XdgLocations& where);
+
+} // namespace vantrel

@@ -1,0 +1,30 @@
+#include "gui/shell/FolderBrowser.h"
+
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/DialogAnswerer.h"
+
+#include <QFileDialog>
+
+namespace vantrel {
+
+namespace {
+
+std::optional<QString> execFolderDialog(const FolderDialogRequest& request) {
+    QFileDialog dialog(request.owner, request.title, request.initialDir);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString BrowseForFolder(const QString& title, QWidget* owner, const QString& initialDir) {
+    const FolderDialogRequest request{owner, title, initialDir};
+    DialogAnswerer* answerer = CommDlg::answerer();
+    return (answerer ? answerer->answerFolder(request) : execFolderDialog(request))
+        .value_or(QString());
+}
+
+} // namespace vantrel

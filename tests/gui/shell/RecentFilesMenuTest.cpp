@@ -1,0 +1,50 @@
+#include "gui/shell/RecentFilesMenu.h"
+
+#include "core/app/SettingsStore.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+class RecentFilesMenuTest : public ::testing::Test {
+  protected:
+    QMenu menu;
+    QAction* exit = menu.addAction("Exit");
+    MemorySettingsStore settings;
+};
+
+TEST_F(RecentFilesMenuTest, AnEmptyListIsOneDisabledItem) {
+    settings.setValue("FileCount", "many");
+    RecentFilesMenu recent(&menu, exit, settings);
+    recent.setEmptyText("No recent files");
+    ASSERT_EQ(recent.items().size(), 1u);
+    EXPECT_FALSE(recent.items()[0]->isEnabled());
+    EXPECT_EQ(recent.items()[0]->text(), "No recent files");
+    EXPECT_EQ(menu.actions().back(), exit);
+}
+
+TEST_F(RecentFilesMenuTest, ItemsAreNumberedOldestFirstAndOpenTheirOwnPath) {
+    RecentFilesMenu recent(&menu, exit, settings);
+    const QString odd = "/tmp/&3. odd & end.seem";
+    for (const QString& path : QStringList{"/a.seem", "/b.seem", odd})
+        recent.AddRecentFile(path);
+    ASSERT_EQ(recent.items().size(), 3u);
+    EXPECT_EQ(recent.items()[0]->text(), "&1. /a.seem");
+    EXPECT_TRUE(recent.items()[2]->isEnabled());
+
+    QSignalSpy chosen(&recent, &RecentFilesMenu::fileChosen);
+    recent.items()[2]->trigger();
+    recent.items()[0]->trigger();
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[0][0].toString(), odd);
+    EXPECT_EQ(chosen[1][0].toString(), "/a.seem");
+    EXPECT_EQ(recent.paths(), QStringList({"/a.seem", "/b.seem", odd}));
+}
+
+} // namespace
+} // namespace vantrel
