@@ -16,7 +16,7 @@ frmReading::frmReading(QWidget* owner, const LanguageFile& language)
     setAttribute(Qt::WA_StyledBackground);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(24, 14, 24, 14);
-    layout->setSpacing(2);
+    layout->setSpacing(0);
     Label1 = new QLabel(QString::fromUtf8("正在读取"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
@@ -28,7 +28,7 @@ frmReading::frmReading(QWidget* owner, const LanguageFile& language)
     layout->addWidget(Label1);
     layout->addWidget(lblDot);
     setStyleSheet(QStringLiteral(
-        "frmReading { background: palette(window); border: 1px solid palette(dark); }"));
+        "#frmReading { background: palette(window); border: 1px solid palette(dark); }"));
     ApplyLanguage(this, language);
 
     Timer1 = new QTimer(this);
