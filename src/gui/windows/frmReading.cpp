@@ -13,35 +13,38 @@ frmReading::frmReading(QWidget* owner, const LanguageFile& language)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmReading"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_StyledBackground);
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(24, 14, 24, 14);
+    layout->setSpacing(0);
     Label1 = new QLabel(QString::fromUtf8("正在读取"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     lblDot = new QLabel(this);
     lblDot->setObjectName(QStringLiteral("lblDot"));
+    lblDot->setTextFormat(Qt::PlainText);
+    // Room for the longest frame, so the text does not shift as the dots grow.
     lblDot->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("...")) + 2);
     layout->addWidget(Label1);
     layout->addWidget(lblDot);
-    setStyleSheet(QStringLiteral("frmReading { border: 1px solid palette(mid); }"));
+    setStyleSheet(QStringLiteral(
+        "#frmReading { background: palette(window); border: 1px solid palette(dark); }"));
     ApplyLanguage(this, language);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTickMs);
     connect(Timer1, &QTimer::timeout, this, &frmReading::Timer1_Timer);
     Timer1->start();
+}
 
-    m_showDelay = new QTimer(this);
-    m_showDelay->setSingleShot(true);
-    connect(m_showDelay, &QTimer::timeout, this, [this, owner] {
-        adjustSize();
-        if (owner)
-            move(owner->geometry().center() - rect().center());
-        show();
-    });
-    m_showDelay->start(kShowDelayMs);
+void frmReading::showOverOwner() {
+    adjustSize();
+    if (const QWidget* owner = parentWidget())
+        setGeometry(QRect(owner->geometry().center() - rect().center(), size()));
+    show();
 }
 
 void frmReading::finish() {
-    m_showDelay->stop();
     Timer1->stop();
     hide();
 }

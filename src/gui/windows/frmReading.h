@@ -9,13 +9,13 @@ namespace vantrel {
 
 class LanguageFile;
 
-// The "reading" indicator shown while a seem file loads. Loads of at most
-// 5000 bytes finish at once, so it appears only when a load lasts longer than
-// a moment; that keeps it from flashing on every open.
+// The "reading" indicator: a fixed text followed by dots that grow and shrink
+// while a seem file loads. readInBackground decides when it appears.
 class frmReading : public QWidget {
     Q_OBJECT
 
   public:
+    // A read that ends sooner than this never shows the window.
     static constexpr int kShowDelayMs = 300;
     static constexpr int kTickMs = 300;
 
@@ -25,13 +25,13 @@ class frmReading : public QWidget {
     QLabel* lblDot = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // Hides the window and cancels a pending appearance.
+    // Shows the window centred on its owner without taking the focus.
+    void showOverOwner();
+    // Hides the window and stops the dots.
     void finish();
 
   private:
     void Timer1_Timer();
-
-    QTimer* m_showDelay = nullptr;
 };
 
 } // namespace vantrel

@@ -1,0 +1,136 @@
+#include "gui/windows/frmAbout.h"
+
+#include "core/i18n/LanguageFile.h"
+#include "gui/i18n/ApplyLanguage.h"
+#include "gui/shell/DesktopOpener.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kAboutTitleString = 36;
+
+QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption) {
+    auto* label = new QLabel(designCaption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* owner, const LanguageFile& language) : QDialog(owner) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(QString::fromUtf8("关于 Vantrel"));
+    buildControls();
+    ApplyLanguage(this, language);
+    setWindowTitle(QString::fromStdString(language.strings().get(kAboutTitleString)));
+}
+
+void frmAbout::buildControls() {
+    Frame1 = new QGroupBox(QString::fromUtf8("版本信息"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Label1 = newLabel(Frame1, "Label1", QStringLiteral("Vantrel"));
+    Label1->setFont(QFont(QStringLiteral("Tahoma"), 18));
+    Label5 = newLabel(Frame1, "Label5", QStringLiteral("V 1.1 Beta"));
+    Label2 = newLabel(Frame1, "Label2", QString::fromUtf8("作者：Vantrel 开发组"));
+    Label3 = newLabel(Frame1, "Label3", QString::fromUtf8("联系：欢迎到网站论坛留言"));
+    Label4 = newLabel(Frame1, "Label4",
+                      QString::fromUtf8("网站: ") + QString::fromLatin1(kWebsiteAddress));
+    Label4->setCursor(Qt::PointingHandCursor);
+    Label4->setStyleSheet(QStringLiteral("color: palette(link);"));
+    // The pointer's moves over every part of the window switch the link's underline.
+    setMouseTracking(true);
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{Frame1, Label1, Label2, Label3, Label4, Label5}) {
+        part->setMouseTracking(true);
+        part->installEventFilter(this);
+    }
+
+    auto* lines = new QVBoxLayout(Frame1);
+    lines->setContentsMargins(18, 14, 18, 16);
+    lines->setSpacing(6);
+    lines->addWidget(Label1);
+    lines->addWidget(Label5);
+    lines->addSpacing(10);
+    for (QLabel* line : {Label2, Label3, Label4})
+        lines->addWidget(line);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addWidget(Frame1);
+    setMinimumWidth(360);
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Label4) {
+        if (event->type() == QEvent::MouseMove)
+            setLinkUnderlined(false);
+        return QDialog::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::Enter:
+        setLinkUnderlined(true);
+        break;
+    case QEvent::MouseMove:
+        setLinkUnderlined(true);
+        return true; // not passed on to the frame and window, which would remove it
+    case QEvent::Leave:
+        setLinkUnderlined(false);
+        break;
+    case QEvent::MouseButtonPress:
+        return true; // the link's own click: never a click on the window
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            Label4->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            Label4_Click();
+        return true;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::setLinkUnderlined(bool underlined) {
+    QFont font = Label4->font();
+    if (font.underline() == underlined)
+        return;
+    font.setUnderline(underlined);
+    Label4->setFont(font);
+}
+
+void frmAbout::Label4_Click() {
+    openWithDesktop(QUrl(QString::fromLatin1(kForumAddress)));
+}
+
+// Presses anywhere but the link (labels and the frame pass theirs on) count as
+// clicks on the window.
+void frmAbout::mouseMoveEvent(QMouseEvent* event) {
+    setLinkUnderlined(false);
+    QDialog::mouseMoveEvent(event);
+}
+
+void frmAbout::mousePressEvent(QMouseEvent* event) {
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void frmAbout::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Form_Click();
+}
+
+void frmAbout::Form_Click() {
+    QWidget* owner = parentWidget();
+    close();
+    if (owner)
+        owner->activateWindow();
+}
+
+} // namespace vantrel

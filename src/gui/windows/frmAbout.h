@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+
+namespace vantrel {
+
+class LanguageFile;
+
+// The About window: name, version, author and contact lines and a link to
+// the project's forum. A click on the link opens the forum and keeps the
+// window; a click anywhere else closes it.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The address shown after "Website:" and the one the link opens.
+    static constexpr const char* kWebsiteAddress = "https://vantrel.org";
+    static constexpr const char* kForumAddress = "https://vantrel.org/forum";
+
+    frmAbout(QWidget* owner, const LanguageFile& language);
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void buildControls();
+    void setLinkUnderlined(bool underlined);
+    void Label4_Click();
+    void Form_Click();
+};
+
+} // namespace vantrel

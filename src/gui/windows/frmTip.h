@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace vantrel {
+
+class LanguageFile;
+class SettingsStore;
+
+// The feature tip shown after a file of a type with an alert has been opened.
+// Its check box and the main window's mnuShowTip switch tips on and off; the
+// check box's state is stored under "ShowTip" when the window closes.
+class frmTip : public QDialog {
+    Q_OBJECT
+
+  public:
+    // mnuShowTip follows Check1 at once; it may be null.
+    frmTip(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
+           QAction* mnuShowTip);
+    ~frmTip() override;
+
+    QLabel* Image1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblTip = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    // Shows the window modally, centred on its owner, as soon as the owner is
+    // on screen (at once if it already is). Deletes itself when closed.
+    void showOverOwner();
+
+    void done(int result) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void Check1_Click();
+    void Command1_Click();
+    void storeChoice();
+    void centreAndShow();
+
+    SettingsStore& m_settings;
+    QPointer<QAction> m_mnuShowTip;
+    bool m_stored = false;
+};
+
+} // namespace vantrel

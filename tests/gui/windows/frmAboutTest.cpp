@@ -1,0 +1,56 @@
+#include "gui/windows/frmAbout.h"
+
+#include "WindowsFixture.h"
+#include "gui/shell/DesktopOpener.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+#include <QWindow>
+
+#include <vector>
+
+using namespace vantrel;
+using vantrel::testing::WindowsFixture;
+
+namespace {
+
+class frmAboutTest : public WindowsFixture {
+  protected:
+    void SetUp() override {
+        WindowsFixture::SetUp();
+        showOwner();
+        about = new frmAbout(&owner, language);
+        about->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(about.data()));
+    }
+
+    QPointer<frmAbout> about;
+    std::vector<QUrl> opened;
+    ScopedDesktopOpener opener{[this](const QUrl& url) { opened.push_back(url); }};
+};
+
+} // namespace
+
+TEST_F(frmAboutTest, LinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
+    QWindow* window = about->windowHandle();
+    QTest::mouseMove(window, about->Label4->mapTo(about.data(), about->Label4->rect().center()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return about->Label4->font().underline(); }, 1000));
+    QTest::mouseMove(window, QPoint(2, 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !about->Label4->font().underline(); }, 1000));
+}
+
+TEST_F(frmAboutTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
+    QTest::mouseClick(about->Label4, Qt::LeftButton, {}, about->Label4->rect().center());
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(frmAbout::kForumAddress)));
+    EXPECT_TRUE(opened[0].isValid());
+    EXPECT_TRUE(about && about->isVisible());
+}
+
+TEST_F(frmAboutTest, ClickElsewhereClosesTheWindow) {
+    QTest::mouseClick(about->Label2, Qt::LeftButton);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+}

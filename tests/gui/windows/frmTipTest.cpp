@@ -1,0 +1,83 @@
+#include "gui/windows/frmTip.h"
+
+#include "WindowsFixture.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::WindowsFixture;
+
+namespace {
+
+class frmTipTest : public WindowsFixture {
+  protected:
+    frmTip* openTip() {
+        auto* tip = new frmTip(&owner, language, settings, &mnuShowTip);
+        tip->showOverOwner();
+        return tip;
+    }
+
+    void SetUp() override {
+        WindowsFixture::SetUp();
+        mnuShowTip.setCheckable(true);
+    }
+
+    QAction mnuShowTip{QStringLiteral("Show tips")};
+};
+
+} // namespace
+
+TEST_F(frmTipTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
+    showOwner();
+    mnuShowTip.setChecked(true);
+    frmTip* tip = openTip();
+    ASSERT_TRUE(tip->isVisible());
+    EXPECT_TRUE(tip->isModal());
+    EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(39));
+    EXPECT_TRUE(tip->Check1->isChecked()) << "ShowTip absent means tips on";
+
+    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    EXPECT_FALSE(mnuShowTip.isChecked());
+    EXPECT_FALSE(settings.value("ShowTip").has_value()) << "nothing stored before closing";
+
+    const QPointer<frmTip> alive(tip);
+    QTest::mouseClick(tip->Command1, Qt::LeftButton);
+    EXPECT_EQ(settings.value("ShowTip"), "0");
+    EXPECT_TRUE(alive.isNull() || !alive->isVisible());
+}
+
+TEST_F(frmTipTest, TickingAndTheCloseBoxStoreOne) {
+    showOwner();
+    settings.setValue("ShowTip", "0");
+    frmTip* tip = openTip();
+    EXPECT_FALSE(tip->Check1->isChecked());
+    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    EXPECT_TRUE(mnuShowTip.isChecked());
+    tip->close();
+    EXPECT_EQ(settings.value("ShowTip"), "1");
+}
+
+TEST_F(frmTipTest, ProgramEndWhileShownStillStoresTheChoice) {
+    showOwner();
+    frmTip* tip = openTip();
+    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    delete tip;
+    EXPECT_EQ(settings.value("ShowTip"), "0");
+}
+
+TEST_F(frmTipTest, WaitsForTheMainWindowAndAppearsCentredOnIt) {
+    frmTip* tip = openTip();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(tip->isVisible()) << "the main window is not on screen yet";
+
+    showOwner();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 2000));
+    const QPoint offset = tip->geometry().center() - owner.geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2)
+        << offset.x() << ',' << offset.y() << ' ' << tip->width() << 'x' << tip->height();
+}
