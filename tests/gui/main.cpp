@@ -22,6 +22,9 @@ void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, co
 
 // One application object for every GUI test; widgets need it to exist.
 int main(int argc, char** argv) {
+    // Also when the test list is asked for, which happens before any test's own environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     standardHandler = qInstallMessageHandler(quietOffscreenNotices);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,6 +3,9 @@
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 namespace vantrel {
 
 namespace {
@@ -17,6 +20,7 @@ std::optional<std::string> LanguageFile::load(const std::string& path, SettingsS
                                               std::optional<std::int32_t> systemLcid) {
     m_path = path;
     m_index = 0;
+    m_captions.clear();
     const XmlLoadResult loaded = m_document.load(path);
     if (!loaded.ok && loaded.line == 0)
         return m_strings.format(StrReadFailed, {path, loaded.message});
@@ -31,6 +35,7 @@ std::optional<std::string> LanguageFile::load(const std::string& path, SettingsS
     const auto readFailure = readLanguages(root);
     if (static_cast<std::size_t>(m_index) >= m_languages.size())
         m_index = 0;
+    indexCaptions();
     if (choiceFailure || readFailure)
         return path + ": " + choiceFailure.value_or(readFailure.value_or(""));
     return std::nullopt;
@@ -115,25 +120,34 @@ std::optional<std::string> LanguageFile::readStringTable(const XmlElement& langu
     return std::nullopt;
 }
 
-std::optional<std::string> LanguageFile::caption(const std::string& window,
-                                                 const std::string& control) const {
-    if (!m_document.isLoaded())
-        return std::nullopt;
+// Every language element whose "id" is the chosen number counts, in document
+// order; within one, only the first element of a name does. The first of those
+// with a "Caption" wins.
+void LanguageFile::indexCaptions() {
     for (const XmlElement& language : m_document.root().children()) {
         const auto id = parseDecimal(language.attribute("id").value_or(""));
         if (!id || *id != m_index)
             continue;
-        const auto text = language.child(window + "_" + control).attribute("Caption");
-        if (!text)
-            continue;
-        std::string result = *text;
-        for (char& c : result) {
-            if (c == '$')
-                c = '&';
+        std::unordered_set<std::string> seen;
+        for (const XmlElement& element : language.children()) {
+            std::string name = element.name();
+            if (!seen.insert(name).second || m_captions.contains(name))
+                continue;
+            auto text = element.attribute("Caption");
+            if (!text)
+                continue;
+            std::replace(text->begin(), text->end(), '$', '&');
+            m_captions.emplace(std::move(name), std::move(*text));
         }
-        return result;
     }
-    return std::nullopt;
+}
+
+std::optional<std::string> LanguageFile::caption(const std::string& window,
+                                                 const std::string& control) const {
+    const auto found = m_captions.find(window + "_" + control);
+    if (found == m_captions.end())
+        return std::nullopt;
+    return found->second;
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/app/SettingsStore.h"
@@ -47,12 +48,17 @@ class LanguageFile {
                                            std::optional<std::int32_t> systemLcid);
     std::optional<std::string> readLanguages(const XmlElement& root);
     std::optional<std::string> readStringTable(const XmlElement& language);
+    void indexCaptions();
 
     std::string m_path;
     XmlDocument m_document;
     int m_index = 0;
     std::vector<LanguageMenuItem> m_languages;
     UiStrings m_strings;
+    // Caption element name ("<window>_<control>") to caption, for the chosen
+    // language, made once per load: a window asks once for every control, and
+    // the Language menu alone has one control per language.
+    std::unordered_map<std::string, std::string> m_captions;
 };
 
 } // namespace vantrel

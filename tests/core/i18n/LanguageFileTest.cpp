@@ -109,6 +109,27 @@ TEST_F(LanguageFileTest, CaptionsTurnEveryDollarIntoAnAccessKeyMarker) {
     EXPECT_FALSE(language.caption("frmTip", "mnuOpen").has_value());
 }
 
+TEST_F(LanguageFileTest, CaptionsFollowTheChosenNumberAndTheFirstElementOfAName) {
+    // Two elements carry id 1: the first element of a name in each decides,
+    // and one without "Caption" leaves the name to the next such language.
+    const std::string path = write(R"xml(<languages>
+  <lang id="0" value="804" text="A" function="a.xml"><Form1_mnuOpen Caption="zero"/></lang>
+  <lang id="1" value="409" text="B" function="b.xml">
+    <Form1_mnuOpen Caption="first"/><Form1_mnuOpen Caption="second"/><Form1_mnuSave/>
+  </lang>
+  <lang id="1" value="407" text="C" function="c.xml">
+    <Form1_mnuOpen Caption="later"/><Form1_mnuSave Caption="from the later one"/>
+  </lang>
+</languages>)xml");
+    settings.setValue("language", "1");
+    ASSERT_FALSE(language.load(path, settings, std::nullopt).has_value());
+    EXPECT_EQ(language.caption("Form1", "mnuOpen"), "first");
+    EXPECT_EQ(language.caption("Form1", "mnuSave"), "from the later one");
+    ASSERT_FALSE(language.choose(0, path, settings, std::nullopt).has_value());
+    EXPECT_EQ(language.caption("Form1", "mnuOpen"), "zero");
+    EXPECT_FALSE(language.caption("Form1", "mnuSave").has_value());
+}
+
 TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish) {
     const auto failure = language.load("/nonexistent/language.xml", settings, 0x0804);
     ASSERT_TRUE(failure.has_value());
