@@ -5,6 +5,7 @@
 #include "gui/app/ImageList.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -153,6 +154,18 @@ void FunctionTreeEditor::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Keyboard)
         emit contextMenuRequested(event->globalPos());
     event->accept();
+}
+
+void FunctionTreeEditor::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool toggleKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (toggleKey && modifiers == Qt::NoModifier && switchSelected()) {
+        event->accept();
+        emit toggleRequested();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {

@@ -59,11 +59,15 @@ class FunctionTreeEditor : public QTreeWidget {
     void switchStateChanged(bool switchSelected, const QString& onOffCaption);
     // The right button was released over the tree; the selection is unchanged.
     void contextMenuRequested(const QPoint& globalPos);
+    // Space or Enter on a selected switch: the window runs Edit > On/Off, so
+    // the keyboard toggle is the same (undoable) step as the menu's.
+    void toggleRequested();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void addItems(QTreeWidgetItem* rootItem, FunctionNode& root);
