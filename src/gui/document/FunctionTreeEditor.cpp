@@ -23,8 +23,7 @@ FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& 
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const QString& key : {kImageFolder, kImageOn, kImageOff})
-        m_icons.insert(key, imageListIcon(key));
+    drawIcons();
 
     // A mouse click changes the current item and then reports the click; the
     // keyboard only changes the current item. Either way the node runs once.
@@ -166,6 +165,20 @@ void FunctionTreeEditor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+void FunctionTreeEditor::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    drawIcons();
+    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it)
+        setImage(const_cast<QTreeWidgetItem*>(it.key()), *it.value());
+}
+
+void FunctionTreeEditor::drawIcons() {
+    for (const QString& key : {kImageFolder, kImageOn, kImageOff})
+        m_icons.insert(key, imageListIcon(key, palette()));
 }
 
 void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {

@@ -68,6 +68,7 @@ class FunctionTreeEditor : public QTreeWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void addItems(QTreeWidgetItem* rootItem, FunctionNode& root);
@@ -76,6 +77,7 @@ class FunctionTreeEditor : public QTreeWidget {
     void setImage(QTreeWidgetItem* item, const FunctionNode& node);
     // The switches on the cell (all of them for -1) show again what it holds.
     void refreshSwitches(int cellIndex);
+    void drawIcons();
     [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString uiString(int n) const;
