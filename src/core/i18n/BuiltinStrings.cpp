@@ -148,6 +148,28 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 67: language.xml names no definitions document: language number
         "language.xml is unusable: it names no definitions document for language %1, so there is "
         "none to load.",
+        // 68: Go to offset menu item
+        "&Go to Offset...",
+        // 69: Go to offset dialog title
+        "Go to Offset",
+        // 70: Go to offset: label of the offset box
+        "&Offset:",
+        // 71: Go to offset: hexadecimal choice
+        "&Hexadecimal, as 1A or 0x1A",
+        // 72: Go to offset: decimal choice
+        "&Decimal, as 26",
+        // 73: offset not hexadecimal: typed text
+        "“%1” is not a hexadecimal offset. Type it as 1A or 0x1A.",
+        // 74: offset not decimal: typed text
+        "“%1” is not a decimal offset. Type digits only, such as 26.",
+        // 75: offset past the end: typed text, last offset decimal, last offset hex
+        "Offset %1 is beyond the end of the file: its last byte is at %2 (hex %3).",
+        // 76: several files dropped: count, the file opened
+        "%1 files were dropped; only the first was opened: %2",
+        // 77: command-line file missing: path
+        "The file %1 does not exist. Vantrel starts without opening a file.",
+        // 78: command line names more than one file: the ignored ones
+        "Only one file can be opened at a time. Ignored: %1",
     };
     return strings;
 }

@@ -35,6 +35,17 @@ enum ExtraString : int {
     StrUndoColor = 65,
     StrUndoTitle = 66,
     StrLanguageUnusable = 67, // "%1" language number
+    StrGoToOffsetMenu = 68,
+    StrGoToOffsetTitle = 69,
+    StrGoToOffsetPrompt = 70,
+    StrOffsetHexadecimal = 71,
+    StrOffsetDecimal = 72,
+    StrOffsetNotHex = 73,     // "%1" text typed
+    StrOffsetNotDecimal = 74, // "%1" text typed
+    StrOffsetBeyondEnd = 75,  // "%1" text typed, "%2" last offset, "%3" last offset in hex
+    StrDroppedSeveral = 76,   // "%1" count, "%2" path opened
+    StrNoSuchFile = 77,       // "%1" path
+    StrExtraArguments = 78,   // "%1" arguments ignored
 };
 
 } // namespace vantrel

@@ -88,7 +88,10 @@ std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root) {
         const auto function = languages[i].attribute("function");
         if (!text || !function)
             return describeElement("language", i) + " needs \"text\" and \"function\"";
-        const LanguageMenuItem item{*text, *function};
+        const auto lcid = parseHex(languages[i].attribute("value").value_or(""));
+        const LanguageMenuItem item{*text, *function,
+                                    lcid ? std::optional(static_cast<std::int32_t>(*lcid))
+                                         : std::nullopt};
         if (i < m_languages.size())
             m_languages[i] = item;
         else

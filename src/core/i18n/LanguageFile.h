@@ -12,10 +12,12 @@
 
 namespace vantrel {
 
-// One entry of the Language menu: its caption and the definitions file it names.
+// One entry of the Language menu: its caption, the definitions file it names
+// and the locale (a Windows LCID) it is written for.
 struct LanguageMenuItem {
     std::string caption;
     std::string definitionsFile;
+    std::optional<std::int32_t> lcid;
 };
 
 // language.xml: the languages, the chosen language's string table and the

@@ -60,4 +60,12 @@ std::optional<std::int32_t> lcidForLocaleName(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<std::string_view> localeNameForLcid(std::int32_t lcid) {
+    for (const LocaleEntry& entry : kLocales) {
+        if (entry.lcid == lcid)
+            return entry.name;
+    }
+    return std::nullopt;
+}
+
 } // namespace vantrel

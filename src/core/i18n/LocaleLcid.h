@@ -11,4 +11,7 @@ namespace vantrel {
 // ("zh_CN.UTF-8") are ignored. A bare language ("de") maps to its main country.
 [[nodiscard]] std::optional<std::int32_t> lcidForLocaleName(std::string_view name);
 
+// The locale name ("zh_CN") of a Windows locale identifier, if the table knows it.
+[[nodiscard]] std::optional<std::string_view> localeNameForLcid(std::int32_t lcid);
+
 } // namespace vantrel

@@ -1,27 +1,59 @@
 #include "core/app/AppDir.h"
+#include "gui/app/CommandLine.h"
 #include "gui/app/Form1.h"
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/SystemLocale.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QStringList>
 
+#include <cstdio>
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    if (!text.isEmpty())
+        std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Prints what the command line produced; the exit code when the program ends here.
+std::optional<int> report(const vantrel::CommandLine& commandLine) {
+    print(stdout, commandLine.output);
+    print(stderr, commandLine.errors);
+    return commandLine.exitNow ? std::optional<int>(commandLine.exitCode) : std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Vantrel"));
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setDesktopFileName(QStringLiteral("org.vantrel.Vantrel"));
+
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    if (vantrel::asksOnlyForInformation(rawArguments)) {
+        // Answered without a display, as a terminal user expects.
+        const QCoreApplication core(argc, argv);
+        return report(vantrel::parseCommandLine(core.arguments(), QDir::currentPath())).value_or(0);
+    }
+
+    QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.vantrel.Vantrel")));
+    const vantrel::CommandLine commandLine =
+        vantrel::parseCommandLine(QApplication::arguments(), QDir::currentPath());
+    if (const auto exitCode = report(commandLine))
+        return *exitCode;
 
     vantrel::QtSettingsStore settings;
     const QString appDir = QString::fromStdString(
         vantrel::locateAppDir(QApplication::applicationDirPath().toStdString()).string());
     vantrel::Form1Environment environment{appDir, &settings, vantrel::systemDefaultLcid};
     vantrel::Form1 form(environment);
-    // The whole command line after the program name names one file.
-    const QString commandLine = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    if (!form.Form_Load(commandLine))
+    if (!form.Form_Load(commandLine.file))
         return 1;
     return app.exec();
 }

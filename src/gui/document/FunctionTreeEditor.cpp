@@ -5,6 +5,7 @@
 #include "gui/app/ImageList.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -22,8 +23,7 @@ FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& 
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    for (const QString& key : {kImageFolder, kImageOn, kImageOff})
-        m_icons.insert(key, imageListIcon(key));
+    drawIcons();
 
     // A mouse click changes the current item and then reports the click; the
     // keyboard only changes the current item. Either way the node runs once.
@@ -153,6 +153,32 @@ void FunctionTreeEditor::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Keyboard)
         emit contextMenuRequested(event->globalPos());
     event->accept();
+}
+
+void FunctionTreeEditor::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool toggleKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (toggleKey && modifiers == Qt::NoModifier && switchSelected()) {
+        event->accept();
+        emit toggleRequested();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FunctionTreeEditor::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    drawIcons();
+    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it)
+        setImage(const_cast<QTreeWidgetItem*>(it.key()), *it.value());
+}
+
+void FunctionTreeEditor::drawIcons() {
+    for (const QString& key : {kImageFolder, kImageOn, kImageOff})
+        m_icons.insert(key, imageListIcon(key, palette()));
 }
 
 void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {

@@ -59,11 +59,16 @@ class FunctionTreeEditor : public QTreeWidget {
     void switchStateChanged(bool switchSelected, const QString& onOffCaption);
     // The right button was released over the tree; the selection is unchanged.
     void contextMenuRequested(const QPoint& globalPos);
+    // Space or Enter on a selected switch: the window runs Edit > On/Off, so
+    // the keyboard toggle is the same (undoable) step as the menu's.
+    void toggleRequested();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void addItems(QTreeWidgetItem* rootItem, FunctionNode& root);
@@ -72,6 +77,7 @@ class FunctionTreeEditor : public QTreeWidget {
     void setImage(QTreeWidgetItem* item, const FunctionNode& node);
     // The switches on the cell (all of them for -1) show again what it holds.
     void refreshSwitches(int cellIndex);
+    void drawIcons();
     [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString uiString(int n) const;

@@ -2,6 +2,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
+#include "gui/editors/CheckMarkDelegate.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -12,6 +13,7 @@ StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& string
     : QListWidget(parent), m_document(document), m_grid(document.grid()), m_strings(strings) {
     setObjectName(QStringLiteral("lvwStyle"));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new CheckMarkDelegate(this));
 
     connect(this, &QListWidget::itemChanged, this, &StyleListEditor::onItemChanged);
     // A mouse click changes the current item and then reports the click; the
@@ -45,7 +47,7 @@ bool StyleListEditor::load(const XmlElement& typeElement) {
     clear();
     StyleRows built = buildStyleRows(typeElement, m_grid);
     m_rows = std::move(built.rows);
-    const QIcon icon = imageListIcon(kImageNode);
+    const QIcon icon = imageListIcon(kImageNode, palette());
     for (const StyleRow& row : m_rows) {
         auto* item = new QListWidgetItem(icon, QString::fromStdString(row.text), this);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -84,6 +86,16 @@ QString StyleListEditor::itemImageKey(const QListWidgetItem* item) {
 void StyleListEditor::mousePressEvent(QMouseEvent* event) {
     m_handledByPress = nullptr;
     QListWidget::mousePressEvent(event);
+}
+
+void StyleListEditor::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    const QIcon icon = imageListIcon(kImageNode, palette());
+    const QSignalBlocker blocker(this); // a new icon is not the user's check
+    for (int i = 0; i < count(); ++i)
+        item(i)->setIcon(icon);
 }
 
 void StyleListEditor::onItemChanged(QListWidgetItem* item) {

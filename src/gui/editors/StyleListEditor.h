@@ -50,6 +50,7 @@ class StyleListEditor : public QListWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void onItemChanged(QListWidgetItem* item);

@@ -161,7 +161,13 @@ TEST(LanguageFile, TablesAreCompleteAndMatchTheBuiltinEnglish) {
                                               {47, 2},
                                               {48, 3},
                                               {49, 1},
-                                              {vantrel::StrRecentFileMissing, 1}};
+                                              {vantrel::StrRecentFileMissing, 1},
+                                              {vantrel::StrOffsetNotHex, 1},
+                                              {vantrel::StrOffsetNotDecimal, 1},
+                                              {vantrel::StrOffsetBeyondEnd, 3},
+                                              {vantrel::StrDroppedSeveral, 2},
+                                              {vantrel::StrNoSuchFile, 1},
+                                              {vantrel::StrExtraArguments, 1}};
         for (const auto& [number, count] : placeholders) {
             const auto& text = lang.strings[static_cast<std::size_t>(number)];
             for (int p = 1; p <= 9; ++p)

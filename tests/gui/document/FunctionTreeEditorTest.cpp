@@ -295,5 +295,19 @@ TEST_F(FunctionTreeEditorTest, KeyboardMovesRunTheNodeOnce) {
     EXPECT_FALSE(state.last().at(0).toBool());
 }
 
+TEST_F(FunctionTreeEditorTest, SpaceOrEnterOnASwitchAsksForTheToggle) {
+    QSignalSpy toggles(tree, &FunctionTreeEditor::toggleRequested);
+    click("n_1A_0");
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Space);
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(toggles.count(), 2);
+    EXPECT_EQ(grid.text(0x1A), "A5"); // the window's On/Off writes the bit
+
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // the folder Keys
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_EQ(toggles.count(), 2);
+}
+
 } // namespace
 } // namespace vantrel

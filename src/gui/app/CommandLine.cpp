@@ -1,0 +1,80 @@
+#include "gui/app/CommandLine.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/UiStrings.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+namespace vantrel {
+
+namespace {
+
+// The messages go to a terminal before any language is chosen: English.
+QString message(int number, const QString& argument) {
+    return QString::fromStdString(UiStrings().format(number, {argument.toStdString()}));
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+
+    Parser() {
+        parser.setApplicationDescription(
+            QStringLiteral("Editor for the seem files of Motorola V-series phones."));
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     QStringLiteral("The seem file to open."),
+                                     QStringLiteral("[file]"));
+    }
+
+    [[nodiscard]] bool wantsHelp() const {
+        return parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    }
+};
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments, const QString& currentDir) {
+    Parser p;
+    CommandLine result;
+    // Help and the version are answered even beside options that are not
+    // ours, such as the window system's own.
+    const bool parsed = p.parser.parse(arguments);
+    if (p.wantsHelp() || p.parser.isSet(p.version)) {
+        result.exitNow = true;
+        result.output = p.wantsHelp() ? p.parser.helpText() : kVersionText + QLatin1Char('\n');
+        return result;
+    }
+    if (!parsed) {
+        result.exitNow = true;
+        result.exitCode = 1;
+        result.errors = p.parser.errorText() + QLatin1Char('\n') + p.parser.helpText();
+        return result;
+    }
+
+    const QStringList files = p.parser.positionalArguments();
+    if (files.size() > 1)
+        result.errors +=
+            message(StrExtraArguments, files.mid(1).join(QLatin1Char(' '))) + QLatin1Char('\n');
+    if (files.isEmpty())
+        return result;
+    const QFileInfo named(QDir(currentDir), files.front());
+    const QString path = QDir::cleanPath(named.absoluteFilePath());
+    if (named.isFile())
+        result.file = path;
+    else
+        result.errors += message(StrNoSuchFile, path) + QLatin1Char('\n');
+    return result;
+}
+
+bool asksOnlyForInformation(const QStringList& arguments) {
+    Parser p;
+    // Options of the window system (-platform, -style) are not ours; they do
+    // not matter to this question.
+    p.parser.parse(arguments);
+    return p.wantsHelp() || p.parser.isSet(p.version);
+}
+
+} // namespace vantrel

@@ -1,0 +1,78 @@
+#include "gui/app/CommandLine.h"
+
+#include "Form1Fixture.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+const QString kProgram = QStringLiteral("vantrel");
+
+TEST(CommandLine, HelpAndVersionEndTheProgramWithoutAWindow) {
+    const CommandLine version = parseCommandLine({kProgram, "--version"}, QDir::tempPath());
+    EXPECT_TRUE(version.exitNow);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.output, "Vantrel 1.1 Beta\n");
+
+    const CommandLine help = parseCommandLine({kProgram, "-h"}, QDir::tempPath());
+    EXPECT_TRUE(help.exitNow);
+    EXPECT_TRUE(help.output.contains("--version"));
+    EXPECT_TRUE(asksOnlyForInformation({kProgram, "-platform", "offscreen", "--help"}));
+    EXPECT_FALSE(asksOnlyForInformation({kProgram, "x.seem"}));
+
+    const CommandLine unknown = parseCommandLine({kProgram, "--frobnicate"}, QDir::tempPath());
+    EXPECT_TRUE(unknown.exitNow);
+    EXPECT_NE(unknown.exitCode, 0);
+    EXPECT_TRUE(unknown.errors.contains("frobnicate"));
+}
+
+// Run as a user would in a terminal with no window system at all.
+TEST(CommandLine, VersionPrintsAndExitsWithoutADisplay) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VANTREL_EXECUTABLE), {QStringLiteral("--version")});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(process.readAllStandardOutput().trimmed(), "Vantrel 1.1 Beta");
+}
+
+using CommandLineFile = testing::Form1Fixture;
+
+TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
+    const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir(folder).mkdir(QStringLiteral("sub"));
+
+    const CommandLine commandLine =
+        parseCommandLine({kProgram, "../0032_0001.seem"}, folder + QStringLiteral("/sub"));
+    EXPECT_EQ(commandLine.file, path);
+    EXPECT_TRUE(commandLine.errors.isEmpty());
+    start(commandLine.file);
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(form->fileName(), path);
+    EXPECT_TRUE(form->windowTitle().contains(path)) << form->windowTitle().toStdString();
+}
+
+TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
+    const CommandLine commandLine =
+        parseCommandLine({kProgram, "missing.seem", "extra.seem"}, work.path());
+    EXPECT_TRUE(commandLine.file.isEmpty());
+    EXPECT_FALSE(commandLine.exitNow);
+    EXPECT_TRUE(commandLine.errors.contains(work.filePath(QStringLiteral("missing.seem"))));
+    EXPECT_TRUE(commandLine.errors.contains(QStringLiteral("extra.seem")));
+    start(commandLine.file);
+    EXPECT_TRUE(loaded);
+    EXPECT_FALSE(form->isLoaded());
+}
+
+} // namespace
+} // namespace vantrel
