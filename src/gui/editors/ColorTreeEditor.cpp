@@ -23,8 +23,8 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     m_filling = true;
     clear();
     const ColorTree tree = buildColorTree(typeElement, m_grid);
-    const QIcon folderIcon = imageListIcon(kImageFolder);
-    const QIcon nodeIcon = imageListIcon(kImageNode);
+    const QIcon folderIcon = imageListIcon(kImageFolder, palette());
+    const QIcon nodeIcon = imageListIcon(kImageNode, palette());
     for (const ColorGroup& group : tree.groups) {
         auto* groupItem = new QTreeWidgetItem(this, {QString::fromStdString(group.caption)});
         groupItem->setIcon(0, folderIcon);
