@@ -2,7 +2,7 @@
 
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/ApplyLanguage.h"
-#include "gui/shell/DesktopOpener.h"
+#include "gui/shell/DesktopTools.h"
 
 #include <QGroupBox>
 #include <QLabel>

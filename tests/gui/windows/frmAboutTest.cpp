@@ -1,7 +1,8 @@
 #include "gui/windows/frmAbout.h"
 
 #include "WindowsFixture.h"
-#include "gui/shell/DesktopOpener.h"
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -20,15 +21,18 @@ class frmAboutTest : public WindowsFixture {
   protected:
     void SetUp() override {
         WindowsFixture::SetUp();
+        CommDlg::setAnswerer(&desktop);
         showOwner();
         about = new frmAbout(&owner, language);
         about->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about.data()));
     }
 
+    void TearDown() override { CommDlg::setAnswerer(nullptr); }
+
     QPointer<frmAbout> about;
-    std::vector<QUrl> opened;
-    ScopedDesktopOpener opener{[this](const QUrl& url) { opened.push_back(url); }};
+    ScriptedDialogs desktop; // stands in for the desktop that opens addresses
+    std::vector<QUrl>& opened = desktop.openedUrls;
 };
 
 } // namespace
