@@ -25,6 +25,16 @@ std::optional<bool> fitsLength(const XmlElement& element, std::size_t fileLength
 
 } // namespace
 
+std::optional<std::string> seemTypeProblem(const XmlElement& element) {
+    if (!element.hasAttribute("ID") || !element.hasAttribute("tip") ||
+        !element.hasAttribute("type") || !element.hasAttribute("size"))
+        return "a seem type needs the attributes ID, size, tip and type";
+    const auto size = sizeOf(element);
+    if (!size || *size < 0 || *size > std::numeric_limits<std::int32_t>::max())
+        return "the size \"" + *element.attribute("size") + "\" is not a number";
+    return std::nullopt;
+}
+
 std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
                                                 std::vector<SeemTypeEntry>& catalog) {
     const auto types = root.children();
@@ -32,20 +42,12 @@ std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
         catalog.resize(types.size());
     for (std::size_t i = 0; i < types.size(); ++i) {
         const XmlElement& element = types[i];
-        const auto id = element.attribute("ID");
-        const auto tip = element.attribute("tip");
-        const auto type = element.attribute("type");
-        const auto size = sizeOf(element);
-        const std::string where =
-            "seem type " + std::to_string(i + 1) + " <" + element.name() + ">";
-        if (!id || !tip || !type || !element.hasAttribute("size"))
-            return where + " needs the attributes ID, size, tip and type";
-        if (!size || *size < 0 || *size > std::numeric_limits<std::int32_t>::max())
-            return where + " has a size that is not a number";
-        catalog[i].ID = *id;
-        catalog[i].size = static_cast<std::int32_t>(*size);
-        catalog[i].tip = *tip;
-        catalog[i].type = toLowerAscii(*type);
+        if (const auto problem = seemTypeProblem(element))
+            return "seem type " + std::to_string(i + 1) + " <" + element.name() + ">: " + *problem;
+        catalog[i].ID = *element.attribute("ID");
+        catalog[i].size = static_cast<std::int32_t>(*sizeOf(element));
+        catalog[i].tip = *element.attribute("tip");
+        catalog[i].type = toLowerAscii(*element.attribute("type"));
     }
     return std::nullopt;
 }

@@ -18,6 +18,10 @@ struct SeemTypeEntry {
     std::string matchedPath;
 };
 
+// What keeps a type element out of the catalog: a missing "ID", "size", "tip"
+// or "type", or a size that is not a number; nothing when it is usable.
+[[nodiscard]] std::optional<std::string> seemTypeProblem(const XmlElement& element);
+
 // Fills catalog from the type elements under root, in document order, keeping
 // the entries it already had beyond the ones it rewrites. Returns what is
 // wrong with the first bad element (a missing attribute, a size that is no

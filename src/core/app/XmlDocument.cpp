@@ -47,6 +47,10 @@ XmlElement XmlElement::child(std::string_view name) const {
     return XmlElement(m_node.child(std::string(name).c_str()));
 }
 
+std::ptrdiff_t XmlElement::sourceOffset() const {
+    return m_node ? m_node.offset_debug() : -1;
+}
+
 namespace {
 
 int lineOfOffset(std::string_view text, std::ptrdiff_t offset) {
@@ -70,6 +74,7 @@ XmlLoadResult XmlDocument::load(const std::string& path) {
 XmlLoadResult XmlDocument::loadFromString(std::string_view text) {
     m_loaded = false;
     m_doc.reset();
+    m_lineStarts.clear();
     const pugi::xml_parse_result result =
         m_doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto);
     return finish(result, text);
@@ -78,6 +83,10 @@ XmlLoadResult XmlDocument::loadFromString(std::string_view text) {
 XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::string_view text) {
     if (!result)
         return {false, result.description(), lineOfOffset(text, result.offset)};
+    m_lineStarts = {0};
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos;
+         at = text.find('\n', at + 1))
+        m_lineStarts.push_back(at + 1);
     if (root().isNull())
         return {false, "the document has no root element", 0};
     m_loaded = true;
@@ -86,6 +95,15 @@ XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::str
 
 XmlElement XmlDocument::root() const {
     return XmlElement(m_doc.document_element());
+}
+
+XmlPosition XmlDocument::position(const XmlElement& element) const {
+    const std::ptrdiff_t nameOffset = element.sourceOffset();
+    if (nameOffset < 1 || m_lineStarts.empty())
+        return {};
+    const auto start = static_cast<std::size_t>(nameOffset - 1); // the "<" before the name
+    const auto line = std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), start) - 1;
+    return {static_cast<int>(line - m_lineStarts.begin()) + 1, static_cast<int>(start - *line) + 1};
 }
 
 } // namespace vantrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,17 @@ class XmlElement {
 
     bool operator==(const XmlElement& other) const { return m_node == other.m_node; }
 
+    // Where the element's name starts in the parsed text; -1 when not known.
+    [[nodiscard]] std::ptrdiff_t sourceOffset() const;
+
   private:
     pugi::xml_node m_node;
+};
+
+// A place in an XML file, both counted from 1; column in bytes.
+struct XmlPosition {
+    int line = 0;
+    int column = 0;
 };
 
 struct XmlLoadResult {
@@ -52,11 +62,14 @@ class XmlDocument {
     // The first element of the file; an XML declaration or comments before it
     // are skipped.
     [[nodiscard]] XmlElement root() const;
+    // Where an element of this document starts (its "<"); line 0 when not known.
+    [[nodiscard]] XmlPosition position(const XmlElement& element) const;
 
   private:
     XmlLoadResult finish(const pugi::xml_parse_result& result, std::string_view text);
 
     pugi::xml_document m_doc;
+    std::vector<std::size_t> m_lineStarts; // offset of the first byte of every line
     bool m_loaded = false;
 };
 

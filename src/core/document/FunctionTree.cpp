@@ -14,17 +14,20 @@ std::string nodeKey(const std::string& offsetText, const std::string& bitText) {
 
 // A switch must name an existing cell and a bit 0..7; anything else would
 // read or write outside the document.
-bool resolveSwitch(FunctionNode& node, const ByteGrid& grid) {
+std::optional<std::string> resolveSwitch(FunctionNode& node, const ByteGrid& grid) {
     const auto offset = parseHex(node.offsetText);
     const auto bit = parseDecimal(node.bitText);
-    if (!offset || *offset >= static_cast<std::uint32_t>(grid.cellCount()))
-        return false;
+    if (!offset)
+        return "offset \"" + node.offsetText + "\" is not hexadecimal";
+    if (*offset >= static_cast<std::uint32_t>(grid.cellCount()))
+        return "offset " + node.offsetText + " lies beyond the last byte (" +
+               toHex(static_cast<std::uint32_t>(grid.cellCount() - 1)) + ")";
     if (!bit || *bit < 0 || *bit > 7)
-        return false;
+        return "bit \"" + node.bitText + "\" is not 0 to 7";
     node.cellIndex = static_cast<int>(*offset);
     node.bit = static_cast<int>(*bit);
     node.on = IsBitSet(grid.text(node.cellIndex), node.bit);
-    return true;
+    return std::nullopt;
 }
 
 // One left-to-right pass; text formed by a replacement is not looked at again.
@@ -43,37 +46,43 @@ std::string FunctionNode::imageKey() const {
     return on ? "on" : "off";
 }
 
-FunctionNode FunctionTreeBuilder::build(const XmlElement& typeElement, const ByteGrid& grid) {
+FunctionNode FunctionTreeBuilder::build(const XmlElement& typeElement, const ByteGrid& grid,
+                                        DefinitionProblems* problems) {
     FunctionNode root;
     root.key = std::string(kFunctionRootKey);
     root.kind = FunctionNodeKind::Root;
     root.text = typeElement.attribute("tip").value_or("");
     std::set<std::string> keys;
-    addChildren(root, typeElement, grid, keys, 1);
+    addChildren(root, typeElement, grid, keys, 1, problems);
     return root;
 }
 
 void FunctionTreeBuilder::addChildren(FunctionNode& parent, const XmlElement& element,
-                                      const ByteGrid& grid, std::set<std::string>& keys,
-                                      int depth) {
-    if (depth > kMaxFunctionTreeDepth)
+                                      const ByteGrid& grid, std::set<std::string>& keys, int depth,
+                                      DefinitionProblems* problems) {
+    if (depth > kMaxFunctionTreeDepth) {
+        noteProblem(problems, element.children().front(),
+                    "nested more than " + std::to_string(kMaxFunctionTreeDepth) +
+                        " levels deep; left out with everything below it");
         return;
+    }
     for (const XmlElement& child : element.children()) {
         // Counted before anything is decided, so hidden elements still use up a number.
         ++m_sequence;
-        std::optional<FunctionNode> node = makeNode(child, grid, keys);
+        std::optional<FunctionNode> node = makeNode(child, grid, keys, problems);
         if (!node)
             continue;
         keys.insert(node->key);
         parent.children.push_back(std::move(*node));
         if (child.hasChildElements())
-            addChildren(parent.children.back(), child, grid, keys, depth + 1);
+            addChildren(parent.children.back(), child, grid, keys, depth + 1, problems);
     }
 }
 
 std::optional<FunctionNode> FunctionTreeBuilder::makeNode(const XmlElement& element,
                                                           const ByteGrid& grid,
-                                                          const std::set<std::string>& keys) const {
+                                                          const std::set<std::string>& keys,
+                                                          DefinitionProblems* problems) const {
     const std::string sequence = std::to_string(m_sequence);
     FunctionNode node;
     node.offsetText = element.attribute("offset").value_or(sequence);
@@ -81,23 +90,29 @@ std::optional<FunctionNode> FunctionTreeBuilder::makeNode(const XmlElement& elem
     if (element.hasAttribute("enable"))
         return std::nullopt;
 
+    const auto leftOut = [&](const std::string& why) -> std::optional<FunctionNode> {
+        noteProblem(problems, element, why + "; left out with everything below it");
+        return std::nullopt;
+    };
     const auto id = element.attribute("ID");
     if (!id)
-        return std::nullopt;
+        return leftOut("no \"ID\"");
     // A separator inside either text would make the key split apart differently.
     if (node.offsetText.find(kKeySeparator) != std::string::npos ||
         node.bitText.find(kKeySeparator) != std::string::npos)
-        return std::nullopt;
+        return leftOut("\"_\" in its offset or bit");
     node.key = nodeKey(node.offsetText, node.bitText);
     if (keys.contains(node.key))
-        return std::nullopt;
+        return leftOut("offset " + node.offsetText + " bit " + node.bitText + " is listed twice");
 
     node.text = *id;
     node.tip = element.attribute("tip").value_or("");
     const bool isFolder = element.hasChildElements() && node.offsetText == node.bitText;
     node.kind = isFolder ? FunctionNodeKind::Folder : FunctionNodeKind::Switch;
-    if (node.isSwitch() && !resolveSwitch(node, grid))
-        return std::nullopt;
+    if (node.isSwitch()) {
+        if (const auto fault = resolveSwitch(node, grid))
+            return leftOut(*fault);
+    }
     return node;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/DefinitionProblems.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
@@ -47,16 +48,19 @@ class FunctionTreeBuilder {
     // with "enable", and elements the tree cannot show (no "ID", a duplicate key,
     // a switch whose cell or bit does not exist) are left out with their subtree;
     // so are elements more than kMaxFunctionTreeDepth levels below the type.
-    [[nodiscard]] FunctionNode build(const XmlElement& typeElement, const ByteGrid& grid);
+    // Each element left out for a fault is noted in problems when given.
+    [[nodiscard]] FunctionNode build(const XmlElement& typeElement, const ByteGrid& grid,
+                                     DefinitionProblems* problems = nullptr);
 
     [[nodiscard]] int sequence() const { return m_sequence; }
 
   private:
     void addChildren(FunctionNode& parent, const XmlElement& element, const ByteGrid& grid,
-                     std::set<std::string>& keys, int depth);
+                     std::set<std::string>& keys, int depth, DefinitionProblems* problems);
     [[nodiscard]] std::optional<FunctionNode> makeNode(const XmlElement& element,
                                                        const ByteGrid& grid,
-                                                       const std::set<std::string>& keys) const;
+                                                       const std::set<std::string>& keys,
+                                                       DefinitionProblems* problems) const;
 
     int m_sequence = 0;
 };

@@ -11,21 +11,30 @@ namespace {
 
 constexpr int kRecordBytes = 4;
 
-std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& grid) {
+std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& grid,
+                                    std::string& why) {
     const auto offsetText = element.attribute("offset");
-    const auto offset = offsetText ? parseHex(*offsetText) : std::nullopt;
-    if (!offset || std::int64_t{*offset} + kRecordBytes > grid.cellCount())
+    const auto parsedOffset = offsetText ? parseHex(*offsetText) : std::nullopt;
+    if (!parsedOffset) {
+        why = "\"offset\" is missing or not hexadecimal";
         return std::nullopt;
+    }
+    const std::uint32_t offset = *parsedOffset;
+    if (std::int64_t{offset} + kRecordBytes > grid.cellCount()) {
+        why = "the four bytes at offset " + *offsetText + " run past the last byte";
+        return std::nullopt;
+    }
     ColorEntry entry;
     entry.key = "c_" + *offsetText;
     entry.caption = element.attribute("ID").value_or("");
-    entry.offset = static_cast<int>(*offset);
+    entry.offset = static_cast<int>(offset);
     return entry;
 }
 
 } // namespace
 
-ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid) {
+ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid,
+                         DefinitionProblems* problems) {
     ColorTree tree;
     std::set<int> offsets;
     int position = 0;
@@ -34,8 +43,12 @@ ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid) {
         group.key = "f_" + std::to_string(position++);
         group.caption = groupElement.attribute("ID").value_or("");
         for (const XmlElement& entryElement : groupElement.children()) {
-            std::optional<ColorEntry> entry = makeEntry(entryElement, grid);
-            if (!entry || !offsets.insert(entry->offset).second) {
+            std::string why;
+            std::optional<ColorEntry> entry = makeEntry(entryElement, grid, why);
+            if (entry && !offsets.insert(entry->offset).second)
+                why = "offset " + *entryElement.attribute("offset") + " is listed twice";
+            if (!why.empty()) {
+                noteProblem(problems, entryElement, why + "; left out");
                 tree.complete = false;
                 continue;
             }

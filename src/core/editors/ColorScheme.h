@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/DefinitionProblems.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
@@ -32,7 +33,9 @@ struct ColorTree {
 
 // The groups and entries of a colour type element, in document order. Entries
 // that cannot be edited are skipped and the rest are kept. Never changes a cell.
-[[nodiscard]] ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid);
+// Each entry left out is noted in problems.
+[[nodiscard]] ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid,
+                                       DefinitionProblems* problems = nullptr);
 
 // The four bytes of a colour entry; a cell that does not hold a byte reads as 0.
 struct ColorRecord {

@@ -19,23 +19,35 @@ std::optional<std::uint8_t> byteText(const std::optional<std::string>& text) {
     return static_cast<std::uint8_t>(*value);
 }
 
-std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid) {
+std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid, std::string& why) {
     const auto offsetText = item.attribute("offset");
-    const auto offset = offsetText ? parseHex(*offsetText) : std::nullopt;
-    if (!offset || *offset >= static_cast<std::uint32_t>(grid.cellCount()))
-        return std::nullopt;
+    const auto parsedOffset = offsetText ? parseHex(*offsetText) : std::nullopt;
     const auto val1Text = item.attribute("val1");
     const auto val2Text = item.attribute("val2");
-    const auto val1 = byteText(val1Text);
     const auto id = item.attribute("ID");
-    if (!val1 || !byteText(val2Text) || !id)
+    if (!parsedOffset) {
+        why = "\"offset\" is missing or not hexadecimal";
         return std::nullopt;
+    }
+    const std::uint32_t offset = *parsedOffset;
+    if (offset >= static_cast<std::uint32_t>(grid.cellCount())) {
+        why = "offset " + *offsetText + " lies beyond the last byte";
+        return std::nullopt;
+    }
+    if (!byteText(val1Text) || !byteText(val2Text)) {
+        why = "\"val1\" and \"val2\" must each be one byte in hexadecimal";
+        return std::nullopt;
+    }
+    if (!id) {
+        why = "no \"ID\"";
+        return std::nullopt;
+    }
 
     StyleRow row;
     row.key = *offsetText + "_" + *val1Text + "_" + *val2Text;
     row.text = *id;
     row.tip = item.attribute("tip").value_or("");
-    row.offset = static_cast<int>(*offset);
+    row.offset = static_cast<int>(offset);
     row.val1Text = *val1Text;
     row.val2Text = *val2Text;
     row.checked = isRowOn(grid, row);
@@ -44,12 +56,17 @@ std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid) {
 
 } // namespace
 
-StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid) {
+StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid,
+                         DefinitionProblems* problems) {
     StyleRows result;
     std::set<std::string> keys;
     for (const XmlElement& item : typeElement.children()) {
-        std::optional<StyleRow> row = makeRow(item, grid);
-        if (!row || !keys.insert(row->key).second) {
+        std::string why;
+        std::optional<StyleRow> row = makeRow(item, grid, why);
+        if (row && !keys.insert(row->key).second)
+            why = "the same offset and values are listed twice";
+        if (!why.empty()) {
+            noteProblem(problems, item, why + "; the style list stops here");
             result.complete = false;
             break;
         }

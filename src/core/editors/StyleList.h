@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/DefinitionProblems.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
@@ -30,7 +31,9 @@ struct StyleRows {
 // the first item that cannot be a row: no "ID", an offset that is not hex or lies
 // beyond the last cell, a val1 or val2 that is not one or two hex digits, or a
 // key already listed. Never changes a cell.
-[[nodiscard]] StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid);
+// The unusable item, when there is one, is noted in problems.
+[[nodiscard]] StyleRows buildStyleRows(const XmlElement& typeElement, const ByteGrid& grid,
+                                       DefinitionProblems* problems = nullptr);
 
 // Whether the row's cell holds its val1 byte, i.e. the row shows a check.
 [[nodiscard]] bool isRowOn(const ByteGrid& grid, const StyleRow& row);

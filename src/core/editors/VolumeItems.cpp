@@ -17,22 +17,37 @@ std::optional<int> decimalAttribute(const XmlElement& item, std::string_view nam
     return static_cast<int>(*value);
 }
 
-std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& grid) {
+std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& grid,
+                                   std::string& why) {
     const auto offsetText = element.attribute("offset");
-    const auto offset = offsetText ? parseHex(*offsetText) : std::nullopt;
-    if (!offset || *offset >= static_cast<std::uint32_t>(grid.cellCount()))
-        return std::nullopt;
+    const auto parsedOffset = offsetText ? parseHex(*offsetText) : std::nullopt;
     const auto min = decimalAttribute(element, "min");
     const auto max = decimalAttribute(element, "max");
     const auto defaultPosition = decimalAttribute(element, "default");
-    // Every position is written into one byte, so the range must fit in one.
-    if (!min || !max || !defaultPosition || *min < 0 || *max > 0xFF || *min > *max)
+    if (!parsedOffset) {
+        why = "\"offset\" is missing or not hexadecimal";
         return std::nullopt;
+    }
+    const std::uint32_t offset = *parsedOffset;
+    if (offset >= static_cast<std::uint32_t>(grid.cellCount())) {
+        why = "offset " + *offsetText + " lies beyond the last byte";
+        return std::nullopt;
+    }
+    if (!min || !max || !defaultPosition) {
+        why = "\"min\", \"max\" and \"default\" must be decimal numbers";
+        return std::nullopt;
+    }
+    // Every position is written into one byte, so the range must fit in one.
+    if (*min < 0 || *max > 0xFF || *min > *max) {
+        why = "the range " + std::to_string(*min) + ".." + std::to_string(*max) +
+              " does not fit one byte";
+        return std::nullopt;
+    }
 
     VolumeItem item;
     item.caption = element.attribute("ID").value_or("");
     item.tip = element.attribute("tip").value_or("");
-    item.offset = static_cast<int>(*offset);
+    item.offset = static_cast<int>(offset);
     item.defaultText = *element.attribute("default");
     item.min = *min;
     item.max = *max;
@@ -48,13 +63,18 @@ std::string VolumeItem::bindingTag() const {
     return std::to_string(offset) + "_" + defaultText;
 }
 
-VolumeItems buildVolumeItems(const XmlElement& typeElement, const ByteGrid& grid) {
+VolumeItems buildVolumeItems(const XmlElement& typeElement, const ByteGrid& grid,
+                             DefinitionProblems* problems) {
     VolumeItems result;
     for (const XmlElement& element : typeElement.children()) {
         std::optional<VolumeItem> item;
-        if (result.items.size() < static_cast<std::size_t>(VolumeItems::kRows))
-            item = makeItem(element, grid);
+        std::string why = "a sixth item; the volume editor has five rows";
+        if (result.items.size() < static_cast<std::size_t>(VolumeItems::kRows)) {
+            why.clear();
+            item = makeItem(element, grid, why);
+        }
         if (!item) {
+            noteProblem(problems, element, why + "; the volume editor stops here");
             result.complete = false;
             break;
         }

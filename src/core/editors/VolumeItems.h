@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/DefinitionProblems.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
@@ -37,7 +38,9 @@ struct VolumeItems {
 // beyond the last cell, a "min", "max" or "default" that is not a decimal
 // integer, a range outside 0..255 or upside down, or a sixth item. Never
 // changes a cell.
-[[nodiscard]] VolumeItems buildVolumeItems(const XmlElement& typeElement, const ByteGrid& grid);
+// The unusable item, when there is one, is noted in problems.
+[[nodiscard]] VolumeItems buildVolumeItems(const XmlElement& typeElement, const ByteGrid& grid,
+                                           DefinitionProblems* problems = nullptr);
 
 // The position the item's cell asks for, clamped into the item's range; the
 // item's current position when the cell does not hold a byte.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app/XmlDocument.h"
+
+namespace vantrel {
+
+// An element of a definitions document that an editor leaves out or cannot
+// read as written, and why. The editors note these as they build, so the
+// definitions checker reports exactly what they skip.
+struct DefinitionProblem {
+    XmlElement element;
+    std::string text;
+};
+
+using DefinitionProblems = std::vector<DefinitionProblem>;
+
+inline void noteProblem(DefinitionProblems* problems, const XmlElement& element, std::string text) {
+    if (problems != nullptr)
+        problems->push_back({element, std::move(text)});
+}
+
+} // namespace vantrel
