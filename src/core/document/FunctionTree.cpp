@@ -107,7 +107,11 @@ std::optional<FunctionNode> FunctionTreeBuilder::makeNode(const XmlElement& elem
 
     node.text = *id;
     node.tip = element.attribute("tip").value_or("");
-    const bool isFolder = element.hasChildElements() && node.offsetText == node.bitText;
+    // An element that names no bit at all is a folder, even an empty one: as a
+    // switch it would stand on byte n, bit n of its sequence number.
+    const bool namesNoBit = !element.hasAttribute("offset") && !element.hasAttribute("bit");
+    const bool isFolder =
+        namesNoBit || (element.hasChildElements() && node.offsetText == node.bitText);
     node.kind = isFolder ? FunctionNodeKind::Folder : FunctionNodeKind::Switch;
     if (node.isSwitch()) {
         if (const auto fault = resolveSwitch(node, grid))

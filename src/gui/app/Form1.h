@@ -136,6 +136,7 @@ class Form1 : public QMainWindow {
 
     // Start-up (Form1Load.cpp).
     bool loadDefinitions(const std::string& languageFailure);
+    void waitUntilOnScreen();
     [[nodiscard]] std::string chosenDefinitionsFile() const;
     [[nodiscard]] QString str(int n) const;
     [[nodiscard]] QString languagePath() const;

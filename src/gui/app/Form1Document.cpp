@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -64,6 +65,9 @@ void Form1::showOpenedFile() {
     for (QWidget* editor : std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_frameVolume,
                                                            m_tvwColor, m_frameColor})
         editor->hide();
+    // The information frame speaks of the new file only.
+    m_frameSet->setTitle(str(10));
+    m_lblinfo->setText(QString::fromStdString(m_language.caption("Form1", "lblinfo").value_or("")));
     m_picEdit->setCellsEnabled(true);
     placeGridNormally();
 }
@@ -100,6 +104,8 @@ bool Form1::dispatchType(const XmlElement& type) {
         m_tvwColor->clear();
         ResetView(true);
         hideAllBut(m_tvwColor);
+        // The colour frame takes the information frame's place.
+        m_frameSet->hide();
         m_frameColor->show();
         m_frameColor->setEnabled(false);
         m_picEdit->setCellsEnabled(false);

@@ -24,6 +24,7 @@ namespace {
 constexpr int kClientTwipWidth = 12075;
 constexpr int kClientTwipHeight = 7065;
 const QRect kEditorArea = twipRect(105, 315, 4600, 6300);
+constexpr int kStatusPanel1TwipWidth = 4600;
 
 } // namespace
 
@@ -115,7 +116,7 @@ void Form1::buildStatusBar() {
         panel->setTextFormat(Qt::PlainText);
         panel->setContentsMargins(4, 0, 4, 0);
     }
-    m_statusPanels[0]->setMinimumWidth(px(4600));
+    m_statusPanels[0]->setMinimumWidth(px(kStatusPanel1TwipWidth));
     status->addWidget(m_statusPanels[0]);
     status->addWidget(m_statusPanels[1], 1);
     setStatusBar(status);
@@ -139,7 +140,11 @@ void Form1::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Form1::setStatus(int panel, const QString& text) {
-    m_statusPanels[panel - 1]->setText(text);
+    QLabel* label = m_statusPanels[panel - 1];
+    label->setText(text);
+    // Panel 1 keeps its design width but never cuts its text short; panel 2 has the rest.
+    if (panel == 1)
+        label->setMinimumWidth(std::max(px(kStatusPanel1TwipWidth), label->sizeHint().width()));
 }
 
 QString Form1::statusText(int panel) const {

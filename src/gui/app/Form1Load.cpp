@@ -12,12 +12,15 @@
 #include "gui/editors/VolumePanel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace vantrel {
 
@@ -59,10 +62,23 @@ bool Form1::Form_Load(const QString& commandLine) {
         return true;
 
     const QFileInfo named(commandLine);
-    if (commandLine.contains(QLatin1Char('/')) && named.isFile())
+    if (commandLine.contains(QLatin1Char('/')) && named.isFile()) {
+        waitUntilOnScreen();
         OpenSeemFile(named.absoluteFilePath());
+    }
     m_mnuShowTip->setChecked(m_settings.read("ShowTip", "1") == "1");
     return true;
+}
+
+// Messages are centred on the window, so the window manager must have placed
+// it before the first one (the type's alert of a file named on the command line).
+void Form1::waitUntilOnScreen() {
+    constexpr int kPatienceMs = 2000;
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < kPatienceMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QCoreApplication::processEvents();
 }
 
 QString Form1::languagePath() const {

@@ -96,10 +96,16 @@ TEST_F(FunctionTreeTest, ToggleWritesTwoUpperCaseDigitsOverWhatWasTyped) {
 }
 
 TEST_F(FunctionTreeTest, ToggleIgnoresFolders) {
-    FunctionNode root = build(R"(<seem><f ID="Keys"><s ID="A" offset="1" bit="1"/></f></seem>)");
+    FunctionNode root =
+        build(R"(<seem><f ID="Keys"><s ID="A" offset="1" bit="1"/></f><e ID="Empty"/></seem>)");
     const std::vector<std::uint8_t> before = grid.bytes();
     EXPECT_FALSE(toggleSwitch(grid, root, true));
     EXPECT_FALSE(toggleSwitch(grid, root.children.at(0), true));
+    // Without "offset" and "bit" even a child-less element is a folder.
+    FunctionNode& empty = root.children.at(1);
+    EXPECT_EQ(empty.kind, FunctionNodeKind::Folder);
+    EXPECT_EQ(empty.imageKey(), "folder");
+    EXPECT_FALSE(toggleSwitch(grid, empty, true));
     EXPECT_EQ(grid.bytes(), before);
 }
 

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QTest>
 
 #include <bit>
@@ -140,4 +141,35 @@ TEST_F(Form1Editors, StyleRowCheckWritesItsByteAndSaveWritesIt) {
     for (int i = 0; i < before.size(); ++i)
         changedBytes += before[i] != after[i] ? 1 : 0;
     EXPECT_EQ(changedBytes, 1);
+}
+
+TEST_F(Form1Editors, InformationFrameSpeaksOfTheOpenFileOnlyAndGivesWayToColours) {
+    auto* frameSet = form->findChild<QGroupBox*>(QStringLiteral("frameSet"));
+    auto* info = form->findChild<QLabel*>(QStringLiteral("lblinfo"));
+    const QString designText = info->text();
+    form->OpenSeemFile(sample("0032_0001.seem"));
+    form->show();
+    clickNode("n_1A_0");
+    ASSERT_NE(info->text(), designText);
+    form->OpenSeemFile(sample("004a_0001.seem"));
+    EXPECT_EQ(info->text(), designText);
+    EXPECT_EQ(frameSet->title(), str(10));
+    form->OpenSeemFile(sample("0d51_0001.seem"));
+    EXPECT_FALSE(frameSet->isVisible());
+    EXPECT_TRUE(form->findChild<QWidget*>(QStringLiteral("frameColor"))->isVisible());
+}
+
+TEST_F(Form1Editors, StatusPanelOneShowsItsWholeTextBesideACellDescription) {
+    form->OpenSeemFile(sample("0032_0001.seem"));
+    form->show();
+    form->grid().setText(26, std::string(80, 'F')); // a long description in panel 2
+    form->gridView()->focusCell(26);
+    ASSERT_GT(form->statusText(2).size(), 80);
+    QCoreApplication::processEvents();
+    const auto panels = form->statusBar()->findChildren<QLabel*>();
+    for (QLabel* panel : panels) {
+        if (panel->text() == str(0)) {
+            EXPECT_GE(panel->width(), panel->sizeHint().width());
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QScrollBar>
@@ -111,9 +112,15 @@ TEST_F(Form1OpenSave, UnreadableFilesReportAndChangeNothing) {
     const QString title = form->windowTitle();
     const QString missing = work.filePath(QStringLiteral("gone.seem"));
     const QString empty = bytesFile(QStringLiteral("empty.seem"), 0);
-    for (const QString& bad : {missing, work.path(), empty}) {
+    const QString fifo =
+        work.filePath(QStringLiteral("pipe.seem")); // no writer: a read would block
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& bad : {missing, work.path(), empty, fifo}) {
         dialogs.messages.clear();
+        QElapsedTimer took;
+        took.start();
         form->OpenSeemFile(bad);
+        EXPECT_LT(took.elapsed(), 1000) << bad.toStdString();
         ASSERT_EQ(dialogs.messages.size(), 1u) << bad.toStdString();
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
         EXPECT_TRUE(dialogs.messages[0].text.contains(bad));

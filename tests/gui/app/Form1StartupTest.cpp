@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 
 using namespace vantrel;
 using vantrel::testing::Form1Fixture;
@@ -169,11 +170,24 @@ TEST_F(Form1Startup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen) {
 }
 
 TEST_F(Form1Startup, CommandLineOpensAFileNamedWithAFolder) {
+    // The type's alert comes once the window is on screen, so it can be centred on it.
+    struct WatchingDialogs : ScriptedDialogs {
+        std::vector<bool> parentOnScreen;
+        void showMessage(const MessageRequest& request) override {
+            const QWindow* window = request.parent ? request.parent->windowHandle() : nullptr;
+            parentOnScreen.push_back(window && window->isExposed());
+            ScriptedDialogs::showMessage(request);
+        }
+    } watching;
+    CommDlg::setAnswerer(&watching);
     const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
     start(path);
     EXPECT_TRUE(form->isLoaded());
     EXPECT_EQ(form->fileName(), path);
     EXPECT_TRUE(form->recentFiles().isEmpty());
+    ASSERT_EQ(watching.messages.size(), 1u);
+    EXPECT_EQ(watching.messages[0].parent, form.get());
+    EXPECT_TRUE(watching.parentOnScreen[0]);
 }
 
 TEST_F(Form1Startup, CommandLineWithoutAFolderOrAMissingFileIsIgnored) {
