@@ -28,6 +28,7 @@ class FunctionTreeEditor;
 class StyleListEditor;
 class VolumePanel;
 class ColorPanel;
+struct GeneratorHost;
 
 // What the main window takes from its surroundings, so tests can supply their own.
 struct Form1Environment {
@@ -91,6 +92,8 @@ class Form1 : public QMainWindow {
     void mnuRedo_Click();
     void mnuOnOff_Click();
     void mnuShowTip_Click();
+    void mnuSetOuterText_Click();
+    void mnuSetGPRS_Click();
     void mnuLans_Click(int index);
 
   protected:
@@ -133,6 +136,9 @@ class Form1 : public QMainWindow {
     void reportFailure(const QString& text);
     [[nodiscard]] QString askForSeemFile(int action, int titleString, int flags,
                                          const QString& preset);
+
+    // The text generators (Form1Generators.cpp).
+    [[nodiscard]] GeneratorHost generatorHost();
 
     // Start-up (Form1Load.cpp).
     bool loadDefinitions(const std::string& languageFailure);

@@ -111,8 +111,14 @@ bool Form1::dispatchType(const XmlElement& type) {
         m_picEdit->setCellsEnabled(false);
         return true;
     }
-    if (typeName == "outertext" || typeName == "gprs") {
+    if (typeName == "outertext") {
         ResetView(false);
+        mnuSetOuterText_Click();
+        return false;
+    }
+    if (typeName == "gprs") {
+        ResetView(false);
+        mnuSetGPRS_Click();
         return false;
     }
     showMessage(this, MessageIcon::Critical, str(11));

@@ -84,8 +84,10 @@ void Form1::buildEditMenu() {
 
 void Form1::buildToolsMenu() {
     m_mnuTools = newMenu(this, "mnuTools", "工具(&T)");
-    addMenuItem(m_mnuTools, "mnuSetOuterText", "生成外屏文字seem文件(&O)");
-    addMenuItem(m_mnuTools, "mnuSetGPRS", "生成GPRS日期文字文件(&G)");
+    QAction* setOuterText = addMenuItem(m_mnuTools, "mnuSetOuterText", "生成外屏文字seem文件(&O)");
+    QAction* setGprs = addMenuItem(m_mnuTools, "mnuSetGPRS", "生成GPRS日期文字文件(&G)");
+    connect(setOuterText, &QAction::triggered, this, &Form1::mnuSetOuterText_Click);
+    connect(setGprs, &QAction::triggered, this, &Form1::mnuSetGPRS_Click);
     m_mnuTools->addSeparator();
     addMenuItem(m_mnuTools, "mnuAccFile", "关联Seem文件(&A)");
     addMenuItem(m_mnuTools, "mnuUnAccFile", "解除文件关联(&U)");

@@ -114,10 +114,11 @@ void frmGPRS::OptShow_Click(int index) {
 }
 
 void frmGPRS::Command1_Click() {
-    const auto record = encodeGprsTextRecord(mode(), Text1->text().toStdU16String());
+    // Flags 0: an existing file of that name is replaced without a question.
     const QString path = askForGeneratedFile(this, str(22), str(23), 0);
     if (path.isEmpty())
         return;
+    const auto record = encodeGprsTextRecord(mode(), Text1->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     returnToMainWindow(Accepted);

@@ -1,7 +1,9 @@
 #include "Form1Fixture.h"
+#include "gui/ModalAnswer.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/generators/frmOuterText.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -13,6 +15,7 @@
 
 using namespace vantrel;
 using vantrel::testing::Form1Fixture;
+using vantrel::testing::ModalAnswer;
 
 namespace {
 
@@ -160,7 +163,10 @@ TEST_F(Form1OpenSave, VolumeAlertFollowsShowTip) {
 
 TEST_F(Form1OpenSave, OuterTextFileLeavesTheWindowEmpty) {
     form->OpenSeemFile(bytesFile(QStringLiteral("s.seem"), 40));
-    form->OpenSeemFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
+    {
+        ModalAnswer<frmOuterText> answer([](frmOuterText&) {});
+        form->OpenSeemFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
+    }
     EXPECT_FALSE(form->isLoaded());
     EXPECT_EQ(form->curType(), "outertext");
     EXPECT_EQ(form->fileBytes().size(), 34u);

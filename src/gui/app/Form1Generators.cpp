@@ -1,0 +1,30 @@
+// The Tools menu's text generators and what they read of the open document.
+#include "gui/app/Form1.h"
+
+#include "gui/generators/GeneratorHost.h"
+#include "gui/generators/frmGPRS.h"
+#include "gui/generators/frmOuterText.h"
+
+namespace vantrel {
+
+// The generators see the document as last read or saved, never its unsaved cells.
+GeneratorHost Form1::generatorHost() {
+    return GeneratorHost{
+        fileName(),
+        curType(),
+        fileBytes(),
+        [this] { setWindowTitle(m_mainCaption); },
+    };
+}
+
+void Form1::mnuSetOuterText_Click() {
+    frmOuterText window(generatorHost(), m_language, this);
+    window.exec();
+}
+
+void Form1::mnuSetGPRS_Click() {
+    frmGPRS window(generatorHost(), m_language, this);
+    window.exec();
+}
+
+} // namespace vantrel

@@ -1,0 +1,116 @@
+#include "Form1Fixture.h"
+#include "gui/ModalAnswer.h"
+
+#include "gui/generators/frmGPRS.h"
+#include "gui/generators/frmOuterText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace vantrel;
+using vantrel::testing::Form1Fixture;
+using vantrel::testing::ModalAnswer;
+
+namespace {
+
+class Form1Generators : public Form1Fixture {
+  protected:
+    void SetUp() override {
+        Form1Fixture::SetUp();
+        start();
+        ASSERT_TRUE(loaded);
+    }
+
+    // Writes the outer-text file the window makes of typed, through Tools.
+    QString generateOuterText(const QString& typed) {
+        const QString path = work.filePath(QStringLiteral("outer.seem"));
+        dialogs.saveFiles = {path};
+        ModalAnswer<frmOuterText> answer([&](frmOuterText& window) {
+            window.Text1->setText(typed);
+            window.cmdSave->click();
+        });
+        action("mnuSetOuterText")->trigger();
+        return path;
+    }
+
+    QString generateGprs(GprsDisplayMode mode, const QString& text = QString()) {
+        const QString path = work.filePath(QStringLiteral("gprs.seem"));
+        dialogs.saveFiles = {path};
+        ModalAnswer<frmGPRS> answer([&](frmGPRS& window) {
+            window.OptShow[static_cast<int>(mode)]->click();
+            window.Text1->setText(text);
+            window.Command1->click();
+        });
+        action("mnuSetGPRS")->trigger();
+        return path;
+    }
+
+    // Opens path and reports the setting the GPRS window shows for it.
+    GprsSetting openedGprsSetting(const QString& path, bool* textShown = nullptr) {
+        GprsSetting shown;
+        ModalAnswer<frmGPRS> answer([&](frmGPRS& window) {
+            shown = {window.mode(), window.Text1->text().toStdU16String()};
+            if (textShown)
+                *textShown = !window.Text1->isHidden() && !window.Label1->isHidden();
+        });
+        form->OpenSeemFile(path);
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(Form1Generators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption) {
+    const QString path = writeSeem(QStringLiteral("fn.seem"), QByteArray(120, '\0'));
+    form->OpenSeemFile(path);
+    ASSERT_TRUE(form->isLoaded());
+    {
+        ModalAnswer<frmOuterText> answer([&](frmOuterText& window) {
+            EXPECT_EQ(window.parentWidget(), form.get());
+            EXPECT_TRUE(window.Text1->text().isEmpty());
+            window.cmdCancel->click();
+        });
+        action("mnuSetOuterText")->trigger();
+    }
+    EXPECT_EQ(form->windowTitle(), form->mainCaption());
+    EXPECT_EQ(form->fileName(), path);
+    EXPECT_TRUE(form->isLoaded());
+}
+
+TEST_F(Form1Generators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
+    const QString path = generateOuterText(QStringLiteral("  摩托罗拉 V3i!  "));
+    EXPECT_EQ(readAll(path).size(), 34);
+    EXPECT_EQ(form->windowTitle(), form->mainCaption());
+
+    QString shown;
+    {
+        ModalAnswer<frmOuterText> answer([&](frmOuterText& window) {
+            shown = window.Text1->text();
+            window.cmdCancel->click();
+        });
+        form->OpenSeemFile(path);
+    }
+    EXPECT_EQ(shown, QStringLiteral("摩托罗拉 V3i"));
+    EXPECT_FALSE(form->isLoaded());
+    EXPECT_EQ(form->curType(), "outertext");
+    EXPECT_EQ(form->windowTitle(), form->mainCaption());
+}
+
+TEST_F(Form1Generators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
+    bool textShown = true;
+    const QString date = generateGprs(GprsDisplayMode::AlwaysDate);
+    EXPECT_EQ(openedGprsSetting(date, &textShown), (GprsSetting{GprsDisplayMode::AlwaysDate, u""}));
+    EXPECT_FALSE(textShown);
+    EXPECT_FALSE(form->isLoaded());
+
+    const QString custom = generateGprs(GprsDisplayMode::CustomText, QStringLiteral(" 你好 GPRS "));
+    EXPECT_EQ(openedGprsSetting(custom, &textShown),
+              (GprsSetting{GprsDisplayMode::CustomText, u" 你好 GPRS "}));
+    EXPECT_TRUE(textShown);
+
+    const QString nothing = generateGprs(GprsDisplayMode::ShowNothing);
+    EXPECT_EQ(openedGprsSetting(nothing), (GprsSetting{GprsDisplayMode::CustomText, u" "}));
+    EXPECT_EQ(readAll(nothing), QByteArray("\x00\x20", 2) + QByteArray(24, '\0'));
+}
