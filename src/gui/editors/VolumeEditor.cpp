@@ -106,8 +106,11 @@ void VolumeEditor::sldVolume_Scroll(int row) {
 
 void VolumeEditor::sldVolume_MouseDown(int row) {
     m_document.sealEdits();
-    if (row < static_cast<int>(m_items.size()))
-        emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
+    if (row >= static_cast<int>(m_items.size()))
+        return;
+    emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
+    // The cell is marked and described; the keys stay with the slider in use.
+    sldVolume[row]->setFocus(Qt::MouseFocusReason);
 }
 
 bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -41,7 +41,8 @@ class VolumeEditor : public QGroupBox {
     QPushButton* cmdReset = nullptr;
 
   signals:
-    // A slider was pressed: the window gives this cell the focus.
+    // A slider was pressed: the window marks this cell and describes it; the
+    // slider takes the focus back right after the signal returns.
     void cellFocusRequested(int index);
     // The window shows the message with the critical-error icon.
     void failed(const QString& message);
