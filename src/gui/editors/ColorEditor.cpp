@@ -41,6 +41,11 @@ ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidg
     : QGroupBox(QString::fromUtf8("颜色"), parent), m_document(document), m_strings(strings) {
     setObjectName(QStringLiteral("frameColor"));
     buildControls();
+    // Until an entry is chosen the disabled panel shows white, each control agreeing.
+    const Rgb white{0xFF, 0xFF, 0xFF};
+    showColor(white);
+    showChannels(white);
+    txtT->setText(QStringLiteral("100"));
     setEnabled(false);
     m_listener = m_document.grid().addListener([this](int index) { onCellChanged(index); });
 }
