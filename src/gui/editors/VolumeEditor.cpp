@@ -45,10 +45,7 @@ void VolumeEditor::buildRows() {
         connect(sldVolume[row], &QSlider::valueChanged, this,
                 [this, row] { sldVolume_Scroll(row); });
         connect(sldVolume[row], &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
-        for (QWidget* part :
-             {static_cast<QWidget*>(lblVolume[row]), static_cast<QWidget*>(sldVolume[row]),
-              static_cast<QWidget*>(lblVolumeInfo[row])})
-            part->hide();
+        setRowVisible(row, false);
     }
     cmdReset = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
     cmdReset->setObjectName(QStringLiteral("cmdReset"));
@@ -58,15 +55,20 @@ void VolumeEditor::buildRows() {
     connect(cmdReset, &QPushButton::clicked, this, &VolumeEditor::cmdReset_Click);
 }
 
+// A row without an item has nothing to show and nothing to reset.
+void VolumeEditor::setRowVisible(int row, bool visible) {
+    lblVolume[row]->setVisible(visible);
+    sldVolume[row]->setVisible(visible);
+    lblVolumeInfo[row]->setVisible(visible);
+}
+
 bool VolumeEditor::load(const XmlElement& typeElement) {
     setTitle(QString::fromStdString(typeElement.attribute("tip").value_or("")));
     VolumeItems built = buildVolumeItems(typeElement, m_document.grid());
     m_items = std::move(built.items);
     for (int row = 0; row < kRows; ++row) {
         const bool filled = row < static_cast<int>(m_items.size());
-        lblVolume[row]->setVisible(filled);
-        sldVolume[row]->setVisible(filled);
-        lblVolumeInfo[row]->setVisible(filled);
+        setRowVisible(row, filled);
         if (!filled)
             continue;
         const VolumeItem& item = m_items[static_cast<std::size_t>(row)];

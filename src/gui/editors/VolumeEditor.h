@@ -52,6 +52,7 @@ class VolumeEditor : public QGroupBox {
 
   private:
     void buildRows();
+    void setRowVisible(int row, bool visible);
     void sldVolume_Scroll(int row);
     void sldVolume_MouseDown(int row);
     void showPosition(int row);
