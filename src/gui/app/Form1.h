@@ -26,8 +26,9 @@ namespace vantrel {
 class ByteGridView;
 class FunctionTreeEditor;
 class StyleListEditor;
-class VolumePanel;
-class ColorPanel;
+class VolumeEditor;
+class ColorTreeEditor;
+class ColorEditor;
 struct GeneratorHost;
 
 // What the main window takes from its surroundings, so tests can supply their own.
@@ -170,9 +171,9 @@ class Form1 : public QMainWindow {
     QLabel* m_lblSoftTip = nullptr;
     FunctionTreeEditor* m_tvwFuct = nullptr;
     StyleListEditor* m_lvwStyle = nullptr;
-    QTreeWidget* m_tvwColor = nullptr;
-    VolumePanel* m_frameVolume = nullptr;
-    ColorPanel* m_frameColor = nullptr;
+    ColorTreeEditor* m_tvwColor = nullptr;
+    VolumeEditor* m_frameVolume = nullptr;
+    ColorEditor* m_frameColor = nullptr;
     QGroupBox* m_frameSet = nullptr;
     QLabel* m_lblinfo = nullptr;
     ByteGridView* m_picEdit = nullptr;

@@ -7,9 +7,10 @@
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
-#include "gui/editors/ColorPanel.h"
+#include "gui/editors/ColorEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
-#include "gui/editors/VolumePanel.h"
+#include "gui/editors/VolumeEditor.h"
 #include "gui/windows/frmReading.h"
 
 #include <QCloseEvent>
@@ -95,16 +96,17 @@ bool Form1::dispatchType(const XmlElement& type) {
         return true;
     }
     if (typeName == "volume") {
-        m_frameVolume->setTitle(QString::fromStdString(type.attribute("tip").value_or("")));
+        m_frameVolume->load(type);
         ResetView(true);
         hideAllBut(m_frameVolume);
         return true;
     }
     if (typeName == "color") {
-        m_tvwColor->clear();
+        m_tvwColor->load(type);
+        m_frameColor->load();
         ResetView(true);
         hideAllBut(m_tvwColor);
-        // The colour frame takes the information frame's place.
+        // The colour panel takes the information frame's place.
         m_frameSet->hide();
         m_frameColor->show();
         m_frameColor->setEnabled(false);

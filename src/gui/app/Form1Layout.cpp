@@ -4,9 +4,10 @@
 #include "gui/app/Twips.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
-#include "gui/editors/ColorPanel.h"
+#include "gui/editors/ColorEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
-#include "gui/editors/VolumePanel.h"
+#include "gui/editors/VolumeEditor.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -96,14 +97,12 @@ void Form1::buildStartPage(QWidget* surface) {
 void Form1::buildEditors(QWidget* surface) {
     m_tvwFuct = new FunctionTreeEditor(m_document, m_language.strings(), surface);
     m_lvwStyle = new StyleListEditor(m_document, m_language.strings(), surface);
-    m_tvwColor = new QTreeWidget(surface);
-    m_tvwColor->setObjectName(QStringLiteral("tvwColor"));
-    m_tvwColor->setHeaderHidden(true);
-    m_frameVolume = new VolumePanel(surface);
+    m_tvwColor = new ColorTreeEditor(m_document.grid(), m_language.strings(), surface);
+    m_frameVolume = new VolumeEditor(m_document, m_language.strings(), surface);
     for (QWidget* editor :
          std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameVolume})
         editor->setGeometry(kEditorArea);
-    m_frameColor = new ColorPanel(surface);
+    m_frameColor = new ColorEditor(m_document, m_language.strings(), surface);
     m_frameColor->setGeometry(twipRect(4815, 240, 7155, 1380));
 }
 

@@ -7,9 +7,10 @@
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
-#include "gui/editors/ColorPanel.h"
+#include "gui/editors/ColorEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
-#include "gui/editors/VolumePanel.h"
+#include "gui/editors/VolumeEditor.h"
 
 #include <QAction>
 #include <QCoreApplication>

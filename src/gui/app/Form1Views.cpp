@@ -5,7 +5,10 @@
 #include "core/document/CellStatus.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/ColorEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
+#include "gui/editors/VolumeEditor.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -51,6 +54,13 @@ void Form1::connectEditors() {
     connect(m_lvwStyle, &StyleListEditor::infoChanged, this,
             [this](const QString& info) { m_lblinfo->setText(info); });
     connect(m_lvwStyle, &StyleListEditor::failed, this,
+            [this](const QString& message) { reportFailure(message); });
+
+    connect(m_frameVolume, &VolumeEditor::cellFocusRequested, m_picEdit, &ByteGridView::focusCell);
+    connect(m_frameVolume, &VolumeEditor::failed, this,
+            [this](const QString& message) { reportFailure(message); });
+    connect(m_tvwColor, &ColorTreeEditor::nodeClicked, m_frameColor, &ColorEditor::NodeClick);
+    connect(m_tvwColor, &ColorTreeEditor::failed, this,
             [this](const QString& message) { reportFailure(message); });
 }
 

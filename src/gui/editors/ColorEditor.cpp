@@ -1,0 +1,294 @@
+#include "gui/editors/ColorEditor.h"
+
+#include "core/editors/ColorScheme.h"
+#include "core/editors/SchemeTitle.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/MessageBox.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kRecordBytes = 4;
+constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
+
+QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* namedBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
+    : QGroupBox(QString::fromUtf8("颜色"), parent), m_document(document), m_strings(strings) {
+    setObjectName(QStringLiteral("frameColor"));
+    buildControls();
+    // Until an entry is chosen the disabled panel shows white, each control agreeing.
+    const Rgb white{0xFF, 0xFF, 0xFF};
+    showColor(white);
+    showChannels(white);
+    txtT->setText(QStringLiteral("100"));
+    setEnabled(false);
+    m_listener = m_document.grid().addListener([this](int index) { onCellChanged(index); });
+}
+
+ColorEditor::~ColorEditor() {
+    m_document.grid().removeListener(m_listener);
+}
+
+void ColorEditor::buildControls() {
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setVerticalSpacing(1);
+
+    picColor = new QFrame(this);
+    picColor->setObjectName(QStringLiteral("picColor"));
+    picColor->setFrameShape(QFrame::Box);
+    picColor->setAutoFillBackground(true);
+    picColor->setToolTip(QString::fromUtf8("点击显示颜色选择框"));
+    picColor->setMinimumSize(48, 48);
+    picColor->setCursor(Qt::PointingHandCursor);
+    picColor->installEventFilter(this);
+    layout->addWidget(picColor, 0, 0, 3, 1);
+
+    addChannel(Red, QStringLiteral("R"), 0);
+    addChannel(Green, QStringLiteral("G"), 1);
+    addChannel(Blue, QStringLiteral("B"), 2);
+    sldR = m_sliders[Red];
+    sldG = m_sliders[Green];
+    sldB = m_sliders[Blue];
+    txtR = m_boxes[Red];
+    txtG = m_boxes[Green];
+    txtB = m_boxes[Blue];
+
+    layout->addWidget(
+        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this), 0, 4);
+    // Nothing reads what is typed here, so nothing may be typed.
+    txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral(" #FFFFFF"), this);
+    txtHex->setReadOnly(true);
+    layout->addWidget(txtHex, 0, 5, 1, 2);
+
+    layout->addWidget(namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this), 1, 4);
+    txtT = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
+    txtT->installEventFilter(this);
+    layout->addWidget(txtT, 1, 5);
+    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
+    connect(txtT, &QLineEdit::textEdited, this, &ColorEditor::txtT_Change);
+
+    layout->addWidget(
+        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this), 2, 4);
+    txtColorName = namedBox(QStringLiteral("txtColorName"), QString(), this);
+    layout->addWidget(txtColorName, 2, 5);
+    cmdChangeName = new QPushButton(QString::fromUtf8("更改"), this);
+    cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
+    layout->addWidget(cmdChangeName, 2, 6);
+    connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::cmdChangeName_Click);
+}
+
+void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
+    auto* layout = static_cast<QGridLayout*>(this->layout());
+    layout->addWidget(namedLabel(QStringLiteral("lbl") + name, name + QLatin1Char(':'), this), row,
+                      1);
+    QSlider* slider = new QSlider(Qt::Horizontal, this);
+    slider->setObjectName(QStringLiteral("sld") + name);
+    slider->setRange(0, 255);
+    slider->installEventFilter(this);
+    layout->addWidget(slider, row, 2);
+    QLineEdit* box = namedBox(QStringLiteral("txt") + name, QStringLiteral("255"), this);
+    box->setMaximumWidth(40);
+    // Digits and backspace only; there is no length limit.
+    box->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
+    box->installEventFilter(this);
+    layout->addWidget(box, row, 3);
+    m_sliders[channel] = slider;
+    m_boxes[channel] = box;
+    connect(slider, &QSlider::valueChanged, this, [this, channel] { slider_Scroll(channel); });
+    connect(slider, &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
+    connect(box, &QLineEdit::textEdited, this, [this, channel] { box_Change(channel); });
+}
+
+void ColorEditor::load() {
+    m_offset = -1;
+    setEnabled(false);
+    showTitle();
+}
+
+void ColorEditor::NodeClick(std::optional<int> entryOffset) {
+    m_document.sealEdits();
+    setEnabled(false);
+    if (!entryOffset || !m_document.grid().contains(*entryOffset + kRecordBytes - 1))
+        return;
+    selectColorEntry(m_document.grid(), *entryOffset);
+    m_offset = *entryOffset;
+    setEnabled(true);
+    showEntry();
+}
+
+// Shows the current entry's four cells. Only what the user changes is written:
+// showing a transparency of 7F as 49 % leaves the byte at 7F.
+void ColorEditor::showEntry() {
+    const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
+    txtT->setText(QString::number(percentFromByte(record.transparency)));
+    const Rgb color{record.red, record.green, record.blue};
+    showColor(color);
+    showChannels(color);
+}
+
+void ColorEditor::showColor(Rgb color) {
+    QPalette palette = picColor->palette();
+    palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+    picColor->setPalette(palette);
+    txtHex->setText(QString::fromStdString(colorHexText(color)));
+}
+
+void ColorEditor::showChannels(Rgb color) {
+    const int values[3] = {color.red, color.green, color.blue};
+    for (int channel = Red; channel <= Blue; ++channel) {
+        const QSignalBlocker blocker(m_sliders[channel]);
+        m_sliders[channel]->setValue(values[channel]);
+        m_boxes[channel]->setText(QString::number(values[channel]));
+    }
+}
+
+void ColorEditor::setColor(Rgb color, const std::string& mergeKey) {
+    showColor(color);
+    if (m_offset < 0)
+        return;
+    m_writing = true;
+    {
+        EditScope step(m_document, StrUndoColor, mergeKey);
+        writeColor(m_document.grid(), m_offset, color.red, color.green, color.blue);
+    }
+    m_writing = false;
+}
+
+Rgb ColorEditor::sliderColor() const {
+    return Rgb{static_cast<std::uint8_t>(sldR->value()), static_cast<std::uint8_t>(sldG->value()),
+               static_cast<std::uint8_t>(sldB->value())};
+}
+
+std::string ColorEditor::mergeKey(const char* control) const {
+    return std::string("color/") + control + "/" + std::to_string(m_offset);
+}
+
+void ColorEditor::slider_Scroll(Channel channel) {
+    m_boxes[channel]->setText(QString::number(m_sliders[channel]->value()));
+    static const char* const kNames[3] = {"sldR", "sldG", "sldB"};
+    setColor(sliderColor(), mergeKey(kNames[channel]));
+}
+
+// The box never keeps a text its slider does not show: an empty box or a value
+// the slider cannot take gives way to the slider's position.
+void ColorEditor::box_Change(Channel channel) {
+    QSlider* slider = m_sliders[channel];
+    bool ok = false;
+    const int value = m_boxes[channel]->text().toInt(&ok);
+    if (ok && value >= slider->minimum() && value <= slider->maximum()) {
+        const QSignalBlocker blocker(slider);
+        slider->setValue(value);
+    }
+    const QString shown = QString::number(slider->value());
+    if (m_boxes[channel]->text() != shown)
+        m_boxes[channel]->setText(shown);
+    static const char* const kNames[3] = {"txtR", "txtG", "txtB"};
+    setColor(sliderColor(), mergeKey(kNames[channel]));
+}
+
+void ColorEditor::txtT_Change() {
+    if (m_offset < 0)
+        return;
+    const TransparencyInput input = transparencyFromText(txtT->text().toStdString());
+    if (input.correctedText)
+        txtT->setText(QString::fromStdString(*input.correctedText));
+    m_writing = true;
+    {
+        EditScope step(m_document, StrUndoColor, mergeKey("txtT"));
+        writeTransparency(m_document.grid(), m_offset, input.byte);
+    }
+    m_writing = false;
+}
+
+void ColorEditor::picColor_Click() {
+    CommDlg dialog;
+    dialog.setAction(CommDlg::Color);
+    const std::optional<Rgb> chosen = rgbFromChooser(dialog.RGBResult());
+    if (!chosen)
+        return;
+    m_document.sealEdits();
+    setColor(*chosen, {});
+    showChannels(*chosen);
+}
+
+void ColorEditor::cmdChangeName_Click() {
+    const std::u16string title = txtColorName->text().toStdU16String();
+    if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
+        showMessage(this, MessageIcon::Information, QString::fromStdString(m_strings.get(2)));
+        return;
+    }
+    m_document.sealEdits();
+    m_writing = true;
+    {
+        EditScope step(m_document, StrUndoTitle);
+        writeSchemeTitle(m_document.grid(), title);
+    }
+    m_writing = false;
+}
+
+void ColorEditor::showTitle() {
+    const bool hasTitle = hasSchemeTitle(m_document.grid());
+    txtColorName->setEnabled(hasTitle);
+    cmdChangeName->setEnabled(hasTitle);
+    txtColorName->setText(QString::fromStdU16String(readSchemeTitle(m_document.grid())));
+}
+
+// Undo and redo change cells behind the panel's back; its own writes are
+// already shown and must not disturb the box being typed into.
+void ColorEditor::onCellChanged(int index) {
+    if (m_writing)
+        return;
+    if (index < 0) {
+        if (m_offset >= 0 && !m_document.grid().contains(m_offset + kRecordBytes - 1)) {
+            m_offset = -1;
+            setEnabled(false);
+        }
+        showTitle();
+    }
+    if (m_offset >= 0 && (index < 0 || (index >= m_offset && index < m_offset + kRecordBytes)))
+        showEntry();
+    if (index >= kTitleOffset && index < kTitleEnd)
+        showTitle();
+}
+
+bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
+    if (watched == picColor) {
+        if (type == QEvent::MouseButtonRelease && isEnabled())
+            picColor_Click();
+    } else if (type == QEvent::FocusOut || (mouse && qobject_cast<QSlider*>(watched))) {
+        // A press, a release or leaving the control ends the undo step it made.
+        m_document.sealEdits();
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+} // namespace vantrel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include <QGroupBox>
+
+#include "core/app/SeemDocument.h"
+#include "core/editors/ColorMath.h"
+#include "core/i18n/UiStrings.h"
+
+class QFrame;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+namespace vantrel {
+
+// The colour panel (frameColor): preview, red, green and blue sliders with
+// their boxes, the colour in hex, the transparency in percent and the scheme
+// title. It edits the entry chosen in the colour tree and follows its cells
+// whoever changes them.
+class ColorEditor : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    ~ColorEditor() override;
+
+    // A colour file was opened: no entry is chosen, the panel is disabled and
+    // the title box shows the title the cells hold.
+    void load();
+
+    // A tree node was clicked: a group (nothing) disables the panel; an entry
+    // becomes current, bordered in the grid and shown. Changes no cell text.
+    void NodeClick(std::optional<int> entryOffset);
+    void picColor_Click();
+    void cmdChangeName_Click();
+
+    QFrame* picColor = nullptr;
+    QSlider* sldR = nullptr;
+    QSlider* sldG = nullptr;
+    QSlider* sldB = nullptr;
+    QLineEdit* txtR = nullptr;
+    QLineEdit* txtG = nullptr;
+    QLineEdit* txtB = nullptr;
+    QLineEdit* txtHex = nullptr;
+    QLineEdit* txtT = nullptr;
+    QLineEdit* txtColorName = nullptr;
+    QPushButton* cmdChangeName = nullptr;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum Channel { Red, Green, Blue };
+
+    void buildControls();
+    void addChannel(Channel channel, const QString& name, int row);
+    void slider_Scroll(Channel channel);
+    void box_Change(Channel channel);
+    void txtT_Change();
+    // Shows the colour and writes it into the entry's three colour cells.
+    void setColor(Rgb color, const std::string& mergeKey);
+    void showColor(Rgb color);
+    void showChannels(Rgb color);
+    void showEntry();
+    void showTitle();
+    void onCellChanged(int index);
+    [[nodiscard]] Rgb sliderColor() const;
+    [[nodiscard]] std::string mergeKey(const char* control) const;
+
+    SeemDocument& m_document;
+    const UiStrings& m_strings;
+    std::array<QSlider*, 3> m_sliders{};
+    std::array<QLineEdit*, 3> m_boxes{};
+    int m_offset = -1; // first byte of the current entry; -1 before one is chosen
+    bool m_writing = false;
+    ListenerId m_listener = 0;
+};
+
+} // namespace vantrel

@@ -1,0 +1,160 @@
+#include "gui/editors/VolumeEditor.h"
+
+#include "core/i18n/BuiltinStrings.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <string>
+
+namespace vantrel {
+
+VolumeEditor::VolumeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
+    : QGroupBox(QString::fromUtf8("音量调节"), parent), m_document(document), m_strings(strings) {
+    setObjectName(QStringLiteral("frameVolume"));
+    buildRows();
+    m_listener = m_document.grid().addListener([this](int index) { onCellChanged(index); });
+}
+
+VolumeEditor::~VolumeEditor() {
+    m_document.grid().removeListener(m_listener);
+}
+
+void VolumeEditor::buildRows() {
+    auto* layout = new QGridLayout(this);
+    layout->setColumnStretch(1, 1);
+    for (int row = 0; row < kRows; ++row) {
+        lblVolume[row] = new QLabel(this);
+        lblVolume[row]->setObjectName(QStringLiteral("lblVolume"));
+        sldVolume[row] = new QSlider(Qt::Horizontal, this);
+        sldVolume[row]->setObjectName(QStringLiteral("sldVolume"));
+        sldVolume[row]->setTickPosition(QSlider::TicksBelow);
+        sldVolume[row]->setPageStep(1);
+        sldVolume[row]->installEventFilter(this);
+        lblVolumeInfo[row] = new QLabel(this);
+        lblVolumeInfo[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
+        lblVolumeInfo[row]->setWordWrap(true);
+        lblVolumeInfo[row]->setTextFormat(Qt::PlainText);
+        layout->addWidget(lblVolume[row], row * 2, 0);
+        layout->addWidget(sldVolume[row], row * 2, 1);
+        layout->addWidget(lblVolumeInfo[row], row * 2 + 1, 0, 1, 2);
+        connect(sldVolume[row], &QSlider::valueChanged, this,
+                [this, row] { sldVolume_Scroll(row); });
+        connect(sldVolume[row], &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
+        setRowVisible(row, false);
+    }
+    cmdReset = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
+    cmdReset->setObjectName(QStringLiteral("cmdReset"));
+    cmdReset->setEnabled(false);
+    layout->addWidget(cmdReset, kRows * 2, 1, Qt::AlignRight);
+    layout->setRowStretch(kRows * 2 + 1, 1);
+    connect(cmdReset, &QPushButton::clicked, this, &VolumeEditor::cmdReset_Click);
+}
+
+// A row without an item has nothing to show and nothing to reset.
+void VolumeEditor::setRowVisible(int row, bool visible) {
+    lblVolume[row]->setVisible(visible);
+    sldVolume[row]->setVisible(visible);
+    lblVolumeInfo[row]->setVisible(visible);
+}
+
+bool VolumeEditor::load(const XmlElement& typeElement) {
+    setTitle(QString::fromStdString(typeElement.attribute("tip").value_or("")));
+    VolumeItems built = buildVolumeItems(typeElement, m_document.grid());
+    m_items = std::move(built.items);
+    for (int row = 0; row < kRows; ++row) {
+        const bool filled = row < static_cast<int>(m_items.size());
+        setRowVisible(row, filled);
+        if (!filled)
+            continue;
+        const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
+        lblVolume[row]->setText(QString::fromStdString(item.caption));
+        lblVolumeInfo[row]->setText(QString::fromStdString(item.tip));
+        sldVolume[row]->setProperty("tag", QString::fromStdString(item.bindingTag()));
+        const QSignalBlocker blocker(sldVolume[row]);
+        sldVolume[row]->setRange(item.min, item.max);
+        sldVolume[row]->setValue(item.position);
+    }
+    cmdReset->setEnabled(!m_items.empty());
+    if (!built.complete) {
+        emit failed(QString::fromStdString(m_strings.get(12)));
+        return false;
+    }
+    return true;
+}
+
+void VolumeEditor::cmdReset_Click() {
+    m_document.sealEdits();
+    {
+        EditScope step(m_document, StrUndoVolumeReset);
+        resetVolumes(m_document.grid(), m_items);
+    }
+    for (int row = 0; row < static_cast<int>(m_items.size()); ++row)
+        showPosition(row);
+}
+
+// Every position the user gives the slider, dragging included, goes into the
+// cell; one press-to-release or one run of keys on a slider is one undo step.
+void VolumeEditor::sldVolume_Scroll(int row) {
+    if (row >= static_cast<int>(m_items.size()))
+        return;
+    EditScope step(m_document, StrUndoVolume, "volume/" + std::to_string(row));
+    writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], sldVolume[row]->value());
+}
+
+void VolumeEditor::sldVolume_MouseDown(int row) {
+    m_document.sealEdits();
+    if (row >= static_cast<int>(m_items.size()))
+        return;
+    emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
+    // The cell is marked and described; the keys stay with the slider in use.
+    sldVolume[row]->setFocus(Qt::MouseFocusReason);
+}
+
+bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
+    const int row = rowOf(watched);
+    if (row >= 0) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            sldVolume_MouseDown(row);
+            break;
+        case QEvent::MouseButtonRelease:
+        case QEvent::FocusOut:
+            m_document.sealEdits();
+            break;
+        default:
+            break;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void VolumeEditor::showPosition(int row) {
+    VolumeItem& item = m_items[static_cast<std::size_t>(row)];
+    item.position = positionFromGrid(item, m_document.grid());
+    const QSignalBlocker blocker(sldVolume[row]);
+    sldVolume[row]->setValue(item.position);
+}
+
+// Undo, redo and typing change cells behind the sliders' backs.
+void VolumeEditor::onCellChanged(int index) {
+    for (int row = 0; row < static_cast<int>(m_items.size()); ++row) {
+        const int offset = m_items[static_cast<std::size_t>(row)].offset;
+        if ((index == offset || index < 0) && m_document.grid().contains(offset))
+            showPosition(row);
+    }
+}
+
+int VolumeEditor::rowOf(const QObject* slider) const {
+    for (int row = 0; row < kRows; ++row) {
+        if (sldVolume[row] == slider)
+            return row;
+    }
+    return -1;
+}
+
+} // namespace vantrel

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <QGroupBox>
+
+#include "core/app/SeemDocument.h"
+#include "core/app/XmlDocument.h"
+#include "core/editors/VolumeItems.h"
+#include "core/i18n/UiStrings.h"
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace vantrel {
+
+// The volume editor (frameVolume): one row of caption, slider and explanation
+// per volume item, each slider bound to one byte, and a button that puts every
+// slider back to its default. The sliders follow their cells whoever changes them.
+class VolumeEditor : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    static constexpr int kRows = VolumeItems::kRows;
+
+    VolumeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    ~VolumeEditor() override;
+
+    // Fills the rows from a volume type element, the frame caption from its
+    // "tip", and hides the rows no item fills. Changes no cell. When an item
+    // cannot be shown, emits failed() and returns false.
+    bool load(const XmlElement& typeElement);
+
+    void cmdReset_Click();
+
+    std::array<QLabel*, kRows> lblVolume{};
+    std::array<QLabel*, kRows> lblVolumeInfo{};
+    std::array<QSlider*, kRows> sldVolume{};
+    QPushButton* cmdReset = nullptr;
+
+  signals:
+    // A slider was pressed: the window marks this cell and describes it; the
+    // slider takes the focus back right after the signal returns.
+    void cellFocusRequested(int index);
+    // The window shows the message with the critical-error icon.
+    void failed(const QString& message);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildRows();
+    void setRowVisible(int row, bool visible);
+    void sldVolume_Scroll(int row);
+    void sldVolume_MouseDown(int row);
+    void showPosition(int row);
+    void onCellChanged(int index);
+    [[nodiscard]] int rowOf(const QObject* slider) const;
+
+    SeemDocument& m_document;
+    const UiStrings& m_strings;
+    std::vector<VolumeItem> m_items; // m_items[i] drives row i
+    ListenerId m_listener = 0;
+};
+
+} // namespace vantrel

@@ -1,0 +1,199 @@
+#include "gui/editors/ColorEditor.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/ScriptedDialogs.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+class ColorEditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CommDlg::setAnswerer(&dialogs);
+        std::vector<std::uint8_t> bytes(0x50, 0);
+        bytes[0x09] = 'A';
+        bytes[0x0B] = 'B';
+        const std::uint8_t red[] = {0xFF, 0x00, 0x00, 0x80};
+        const std::uint8_t blue[] = {0x10, 0x20, 0x30, 0x7F};
+        std::copy(std::begin(red), std::end(red), bytes.begin() + 0x40);
+        std::copy(std::begin(blue), std::end(blue), bytes.begin() + 0x20);
+        document.accept("colour.seem", SeemFileRead{SeemFileRead::Status::Ok, bytes, {}});
+        std::vector<std::string> table(3);
+        table[2] = "At most five characters";
+        strings = UiStrings(table);
+        editor = std::make_unique<ColorEditor>(document, strings);
+        editor->resize(480, 120);
+        editor->show();
+        editor->load();
+    }
+    void TearDown() override {
+        editor.reset();
+        CommDlg::setAnswerer(nullptr);
+    }
+
+    std::vector<std::string> cells(int from, int count) const {
+        std::vector<std::string> texts;
+        for (int i = from; i < from + count; ++i)
+            texts.push_back(document.grid().text(i));
+        return texts;
+    }
+    QColor preview() const { return editor->picColor->palette().color(QPalette::Window); }
+    static void retype(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+
+    ScriptedDialogs dialogs;
+    SeemDocument document;
+    UiStrings strings;
+    std::unique_ptr<ColorEditor> editor;
+};
+
+TEST_F(ColorEditorTest, ChoosingAnEntryShowsItAndChangesNoCell) {
+    EXPECT_FALSE(editor->isEnabled());
+    EXPECT_EQ(editor->txtColorName->text(), QStringLiteral("AB"));
+
+    editor->NodeClick(0x40);
+    EXPECT_TRUE(editor->isEnabled());
+    EXPECT_EQ(preview(), QColor(255, 0, 0));
+    EXPECT_EQ(editor->sldR->value(), 255);
+    EXPECT_EQ(editor->sldG->value(), 0);
+    EXPECT_EQ(editor->txtR->text(), QStringLiteral("255"));
+    EXPECT_EQ(editor->txtB->text(), QStringLiteral("0"));
+    EXPECT_EQ(editor->txtT->text(), QStringLiteral("50"));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral(" #FF"));
+    for (int i = 0x40; i < 0x44; ++i)
+        EXPECT_TRUE(document.grid().hasBorder(i)) << i;
+
+    // A transparency of 7F shows as 49 % and stays 7F.
+    editor->NodeClick(0x20);
+    EXPECT_EQ(editor->txtT->text(), QStringLiteral("49"));
+    EXPECT_EQ(cells(0x20, 4), (std::vector<std::string>{"10", "20", "30", "7F"}));
+    EXPECT_FALSE(document.grid().hasBorder(0x40));
+    EXPECT_TRUE(document.grid().hasBorder(0x23));
+
+    editor->NodeClick(std::nullopt);
+    EXPECT_FALSE(editor->isEnabled());
+    EXPECT_TRUE(document.grid().hasBorder(0x20));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(ColorEditorTest, SliderDragWritesTheColourAndUndoesInOneStep) {
+    editor->NodeClick(0x40);
+    QTest::mousePress(editor->sldG, Qt::LeftButton, {}, QPoint(2, editor->sldG->height() / 2));
+    editor->sldG->setSliderPosition(64);
+    editor->sldG->setSliderPosition(128);
+    QTest::mouseRelease(editor->sldG, Qt::LeftButton);
+    EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "80", "00", "80"}));
+    EXPECT_EQ(editor->txtG->text(), QStringLiteral("128"));
+    EXPECT_EQ(preview(), QColor(255, 128, 0));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral(" #80FF"));
+
+    EXPECT_EQ(document.undoLabel(), StrUndoColor);
+    document.undo();
+    EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
+    EXPECT_EQ(editor->sldG->value(), 0);
+    EXPECT_EQ(editor->txtG->text(), QStringLiteral("0"));
+    EXPECT_EQ(preview(), QColor(255, 0, 0));
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(ColorEditorTest, BoxesKeepToTheirSliders) {
+    editor->NodeClick(0x40);
+    editor->txtR->selectAll();
+    QTest::keyClicks(editor->txtR, QStringLiteral("300"));
+    EXPECT_EQ(editor->sldR->value(), 30);
+    EXPECT_EQ(editor->txtR->text(), QStringLiteral("30"));
+    QTest::keyClick(editor->txtR, Qt::Key_A);
+    EXPECT_EQ(editor->txtR->text(), QStringLiteral("30"));
+    EXPECT_EQ(document.grid().text(0x40), "1E");
+
+    // Emptying the box brings the slider's value back at once.
+    editor->txtR->selectAll();
+    QTest::keyClick(editor->txtR, Qt::Key_Backspace);
+    EXPECT_EQ(editor->txtR->text(), QStringLiteral("30"));
+
+    // One run of typing in one box is one step.
+    editor->txtR->clearFocus();
+    document.undo();
+    EXPECT_EQ(document.grid().text(0x40), "FF");
+    EXPECT_EQ(editor->txtR->text(), QStringLiteral("255"));
+}
+
+TEST_F(ColorEditorTest, TransparencyIsWrittenOnlyWhenTyped) {
+    editor->NodeClick(0x40);
+    const struct {
+        const char* typed;
+        const char* shown;
+        const char* cell;
+    } cases[] = {{"101", "100", "FF"}, {"-3", "0", "00"}, {"12.5", "12.5", "20"}, {"", "", "00"}};
+    for (const auto& c : cases) {
+        retype(editor->txtT, QString::fromLatin1(c.typed));
+        EXPECT_EQ(editor->txtT->text(), QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(document.grid().text(0x43), c.cell) << c.typed;
+    }
+    EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"FF", "00", "00"}));
+}
+
+TEST_F(ColorEditorTest, ChooserCancelledChangesNothingAndAColourIsOneStep) {
+    editor->NodeClick(0x40);
+    dialogs.colors = {std::nullopt, QColor(0, 0, 255)};
+    QTest::mouseClick(editor->picColor, Qt::LeftButton);
+    EXPECT_EQ(dialogs.colorRequests.size(), 1u);
+    EXPECT_FALSE(document.canUndo());
+
+    QTest::mouseClick(editor->picColor, Qt::LeftButton);
+    EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"00", "00", "FF", "80"}));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral(" #FF0000"));
+    EXPECT_EQ(editor->sldB->value(), 255);
+    EXPECT_EQ(editor->txtR->text(), QStringLiteral("0"));
+
+    retype(editor->txtT, QStringLiteral("10"));
+    editor->txtT->clearFocus();
+    document.undo();
+    document.undo();
+    EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
+    EXPECT_EQ(preview(), QColor(255, 0, 0));
+    EXPECT_EQ(editor->txtT->text(), QStringLiteral("50"));
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(ColorEditorTest, TitleIsWrittenAsFiveBigEndianUnits) {
+    editor->NodeClick(0x40);
+    editor->txtColorName->setText(QStringLiteral("ABCDEF"));
+    editor->cmdChangeName->click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("At most five characters"));
+    EXPECT_FALSE(document.canUndo());
+
+    editor->txtColorName->setText(QString::fromUtf8("海洋ABC"));
+    editor->cmdChangeName->click();
+    EXPECT_EQ(cells(8, 10), (std::vector<std::string>{"6D", "77", "6D", "0B", "00", "41", "00",
+                                                      "42", "00", "43"}));
+    editor->txtColorName->setText(QStringLiteral("AB"));
+    editor->cmdChangeName->click();
+    EXPECT_EQ(cells(8, 10), (std::vector<std::string>{"00", "41", "00", "42", "00", "00", "00",
+                                                      "00", "00", "00"}));
+    EXPECT_EQ(document.undoLabel(), StrUndoTitle);
+    document.undo();
+    EXPECT_EQ(editor->txtColorName->text(), QString::fromUtf8("海洋ABC"));
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,194 @@
+#include "gui/editors/VolumeEditor.h"
+
+#include "core/i18n/BuiltinStrings.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+const char* const kVolumeType = R"(<seem type="volume" tip="Volume Adjustment">
+    <gain ID="Microphone:" tip="Recording level" offset="1A" default="5" min="0" max="15"/>
+    <gain ID="System:" tip="Alerts" offset="04" default="5" min="0" max="8"/>
+    <gain ID="Music:" tip="Playback" offset="08" default="10" min="0" max="15"/>
+    <gain ID="Keys:" tip="Key tones" offset="0C" default="3" min="0" max="8"/>
+    <gain ID="Earpiece:" tip="Calls" offset="10" default="8" min="0" max="15"/>
+</seem>)";
+
+class VolumeEditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::vector<std::uint8_t> bytes(0x20, 0);
+        bytes[0x1A] = 0x0C;
+        bytes[0x04] = 0x05;
+        bytes[0x08] = 0x07;
+        bytes[0x0C] = 0x03;
+        bytes[0x10] = 0x08;
+        document.accept("volume.seem", SeemFileRead{SeemFileRead::Status::Ok, bytes, {}});
+        std::vector<std::string> table(13);
+        table[12] = "The definitions could not be loaded";
+        strings = UiStrings(table);
+        editor = std::make_unique<VolumeEditor>(document, strings);
+        editor->resize(400, 400);
+        editor->show();
+    }
+
+    bool load(const char* xml) {
+        EXPECT_TRUE(definitions.loadFromString(xml).ok);
+        return editor->load(definitions.root());
+    }
+
+    QPoint handleCentre(QSlider* slider) const {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = slider->sliderPosition();
+        option.sliderValue = slider->value();
+        return slider->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+            .center();
+    }
+
+    ByteGrid& grid() { return document.grid(); }
+
+    SeemDocument document;
+    XmlDocument definitions;
+    UiStrings strings;
+    std::unique_ptr<VolumeEditor> editor;
+};
+
+TEST_F(VolumeEditorTest, RowsFollowDocumentOrderAndSpareRowsAreHidden) {
+    ASSERT_TRUE(load(R"(<seem tip="Gains">
+        <gain ID="Microphone:" tip="Recording level" offset="1A" default="5" min="0" max="15"/>
+        <gain ID="System:" tip="Alerts" offset="04" default="5" min="0" max="8"/>
+    </seem>)"));
+    EXPECT_EQ(editor->title(), QStringLiteral("Gains"));
+    EXPECT_EQ(editor->lblVolume[0]->text(), QStringLiteral("Microphone:"));
+    EXPECT_EQ(editor->lblVolumeInfo[0]->text(), QStringLiteral("Recording level"));
+    EXPECT_EQ(editor->sldVolume[0]->maximum(), 15);
+    EXPECT_EQ(editor->sldVolume[0]->value(), 12);
+    EXPECT_EQ(editor->sldVolume[0]->property("tag").toString(), QStringLiteral("26_5"));
+    EXPECT_EQ(editor->sldVolume[1]->value(), 5);
+    for (int row = 2; row < VolumeEditor::kRows; ++row) {
+        EXPECT_TRUE(editor->sldVolume[row]->isHidden()) << row;
+        EXPECT_TRUE(editor->lblVolume[row]->isHidden()) << row;
+    }
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document.canUndo());
+
+    // Reset skips the rows no item fills.
+    editor->cmdReset->click();
+    EXPECT_EQ(grid().text(0x1A), "05");
+    EXPECT_EQ(grid().text(0x08), "07");
+}
+
+TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
+    ASSERT_TRUE(load(kVolumeType));
+    QSlider* slider = editor->sldVolume[0];
+    QSignalSpy focusRequests(editor.get(), &VolumeEditor::cellFocusRequested);
+    const QPoint start = handleCentre(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, start);
+    ASSERT_EQ(focusRequests.count(), 1);
+    EXPECT_EQ(focusRequests.at(0).at(0).toInt(), 0x1A);
+    EXPECT_FALSE(document.isModified());
+
+    std::vector<std::string> seen;
+    const ListenerId listener = grid().addListener([&](int index) {
+        if (index == 0x1A)
+            seen.push_back(grid().text(0x1A));
+    });
+    const int step = slider->width() / 16;
+    QTest::mouseMove(slider, start + QPoint(step, 0));
+    QTest::mouseMove(slider, start + QPoint(3 * step, 0));
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, start + QPoint(3 * step, 0));
+    grid().removeListener(listener);
+    ASSERT_GE(seen.size(), 2u);
+    EXPECT_EQ(seen.back(), grid().text(0x1A));
+    EXPECT_GT(slider->value(), 12);
+
+    document.undo();
+    EXPECT_EQ(grid().text(0x1A), "0C");
+    EXPECT_EQ(slider->value(), 12);
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(VolumeEditorTest, KeyRunIsOneStepAndTheCellIsSavedAsWritten) {
+    ASSERT_TRUE(load(kVolumeType));
+    QSlider* slider = editor->sldVolume[0];
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(grid().text(0x1A), "0D");
+    QTest::keyClick(slider, Qt::Key_Home);
+    EXPECT_EQ(grid().text(0x1A), "00");
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(grid().text(0x1A), "09");
+    EXPECT_EQ(document.undoLabel(), StrUndoVolume);
+    document.undo();
+    EXPECT_EQ(grid().text(0x1A), "0C");
+    EXPECT_EQ(slider->value(), 12);
+
+    QTest::keyClick(slider, Qt::Key_Right);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("saved.seem")).toStdString();
+    ASSERT_EQ(document.saveAs(path).status, SaveOutcome::Status::Saved);
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> saved{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_EQ(saved.size(), 0x20u);
+    EXPECT_EQ(saved[0x1A], 0x0D);
+}
+
+TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
+    ASSERT_TRUE(load(kVolumeType));
+    grid().writeByte(0x04, 0x01);
+    grid().writeByte(0x08, 0x02);
+    document.sealEdits();
+    EXPECT_EQ(editor->sldVolume[1]->value(), 1); // sliders follow typing too
+
+    editor->cmdReset->click();
+    const std::vector<std::string> expected = {"05", "05", "0A", "03", "08"};
+    const int offsets[] = {0x1A, 0x04, 0x08, 0x0C, 0x10};
+    for (int row = 0; row < VolumeEditor::kRows; ++row) {
+        EXPECT_EQ(grid().text(offsets[row]), expected[static_cast<std::size_t>(row)]) << row;
+        EXPECT_EQ(editor->sldVolume[row]->value(), std::stoi(expected[row], nullptr, 16)) << row;
+    }
+    EXPECT_EQ(document.undoLabel(), StrUndoVolumeReset);
+    document.undo();
+    EXPECT_EQ(grid().text(0x1A), "0C");
+    EXPECT_EQ(grid().text(0x04), "01");
+    EXPECT_EQ(grid().text(0x08), "02");
+    EXPECT_EQ(editor->sldVolume[0]->value(), 12);
+    EXPECT_EQ(editor->sldVolume[2]->value(), 2);
+}
+
+TEST_F(VolumeEditorTest, SixItemsFillFiveRowsAndReport) {
+    QSignalSpy failed(editor.get(), &VolumeEditor::failed);
+    std::string xml = "<seem>";
+    for (int i = 0; i < 6; ++i)
+        xml += "<g ID=\"Row " + std::to_string(i) + "\" offset=\"" + std::to_string(i) +
+               "\" default=\"1\" min=\"0\" max=\"8\"/>";
+    EXPECT_FALSE(load((xml + "</seem>").c_str()));
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("The definitions could not be loaded"));
+    EXPECT_EQ(editor->lblVolume[4]->text(), QStringLiteral("Row 4"));
+    EXPECT_FALSE(editor->sldVolume[4]->isHidden());
+}
+
+} // namespace
+} // namespace vantrel
