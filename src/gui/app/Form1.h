@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "core/app/SeemDocument.h"
+#include "core/app/WindowLayout.h"
 #include "core/app/SeemTypeCatalog.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/XmlDocument.h"
@@ -25,6 +26,7 @@ namespace vantrel {
 
 class ByteGridView;
 class FunctionTreeEditor;
+class MainSurface;
 class StyleListEditor;
 class VolumePanel;
 class ColorPanel;
@@ -105,6 +107,10 @@ class Form1 : public QMainWindow {
     void buildStatusBar();
     void placeGridNormally();
     void placeGridFullWindow();
+    // Places the controls for the canvas's present size.
+    void applyLayout(const layout::WindowLayout& windowLayout);
+    // The first window: the designed size where the screen has room for it.
+    void sizeToScreen();
     void setStatus(int panel, const QString& text);
 
     // Menus (Form1Menus.cpp).
@@ -158,6 +164,11 @@ class Form1 : public QMainWindow {
     QStringList m_recentFiles;
 
     // Controls.
+    MainSurface* m_surface = nullptr;
+    layout::WindowLayout m_layout =
+        layout::windowLayout(layout::kTwipDesignClientWidth, layout::kTwipDesignClientHeight);
+    bool m_gridFullWindow = false; // a type without an editor: the grid fills the window
+    QPoint m_startPagePlaces[3];   // Label2, Label3, lblSoftTip at the designed size
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_lblSoftTip = nullptr;

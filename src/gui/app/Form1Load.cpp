@@ -54,6 +54,7 @@ bool Form1::Form_Load(const QString& commandLine) {
         startupFailed = true;
     }
     m_lblSoftTip->setText(QString::fromStdString(strings().multiline(43)));
+    sizeToScreen();
     show();
     if (startupFailed)
         return true;
