@@ -14,6 +14,7 @@
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
+#include "gui/i18n/QtTranslations.h"
 
 class QAction;
 class QActionGroup;
@@ -92,11 +93,14 @@ class Form1 : public QMainWindow {
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuOnOff_Click();
+    void mnuGoTo_Click();
     void mnuShowTip_Click();
     void mnuLans_Click(int index);
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -136,6 +140,9 @@ class Form1 : public QMainWindow {
     bool dispatchType(const XmlElement& type);
     void showTypeAlert(const XmlElement& type);
     bool saveDocument(const QString& path);
+    // A file dropped on the window (or named on the command line) takes the
+    // road of File > Open: the unsaved-changes question, then the document.
+    void openDroppedFiles(const QStringList& files);
     void reportFailure(const QString& text);
     [[nodiscard]] QString askForSeemFile(int action, int titleString, int flags,
                                          const QString& preset);
@@ -159,6 +166,7 @@ class Form1 : public QMainWindow {
     bool m_isLoaded = false;
     bool m_cellStatusShown = false; // status panel 2 describes the current cell
     LanguageFile m_language;
+    QtTranslations m_qtTranslations; // Qt's own dialog texts follow the language
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
     QStringList m_recentFiles;
@@ -198,6 +206,7 @@ class Form1 : public QMainWindow {
     QAction* m_mnuUndo = nullptr;
     QAction* m_mnuRedo = nullptr;
     QAction* m_mnuOnOff = nullptr;
+    QAction* m_mnuGoTo = nullptr;
     QAction* m_mnuShowTip = nullptr;
     std::vector<QAction*> m_mnuFileList;
     std::vector<QAction*> m_mnuLans;

@@ -34,6 +34,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel  V1.1 Beta"));
+    setAcceptDrops(true);
     buildControls();
     buildMenus();
     connectEditors();

@@ -114,6 +114,7 @@ void Form1::ResetView(bool loaded) {
     m_mnuSave->setEnabled(loaded);
     m_mnuSaveAs->setEnabled(loaded);
     m_mnuClose->setEnabled(loaded);
+    m_mnuGoTo->setEnabled(loaded);
     for (QWidget* part : std::initializer_list<QWidget*>{
              m_frameSet, m_picEdit, m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameColor, m_frameVolume})
         part->setVisible(loaded);
