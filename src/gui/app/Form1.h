@@ -8,11 +8,13 @@
 #include <QMainWindow>
 
 #include "core/app/SeemDocument.h"
+#include "core/app/WindowLayout.h"
 #include "core/app/SeemTypeCatalog.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
+#include "gui/i18n/QtTranslations.h"
 
 class QAction;
 class QActionGroup;
@@ -25,6 +27,7 @@ namespace vantrel {
 
 class ByteGridView;
 class FunctionTreeEditor;
+class MainSurface;
 class StyleListEditor;
 class VolumeEditor;
 class ColorTreeEditor;
@@ -92,6 +95,7 @@ class Form1 : public QMainWindow {
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuOnOff_Click();
+    void mnuGoTo_Click();
     void mnuShowTip_Click();
     void mnuSetOuterText_Click();
     void mnuSetGPRS_Click();
@@ -99,6 +103,8 @@ class Form1 : public QMainWindow {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -109,6 +115,10 @@ class Form1 : public QMainWindow {
     void buildStatusBar();
     void placeGridNormally();
     void placeGridFullWindow();
+    // Places the controls for the canvas's present size.
+    void applyLayout(const layout::WindowLayout& windowLayout);
+    // The first window: the designed size where the screen has room for it.
+    void sizeToScreen();
     void setStatus(int panel, const QString& text);
 
     // Menus (Form1Menus.cpp).
@@ -134,6 +144,9 @@ class Form1 : public QMainWindow {
     bool dispatchType(const XmlElement& type);
     void showTypeAlert(const XmlElement& type);
     bool saveDocument(const QString& path);
+    // A file dropped on the window (or named on the command line) takes the
+    // road of File > Open: the unsaved-changes question, then the document.
+    void openDroppedFiles(const QStringList& files);
     void reportFailure(const QString& text);
     [[nodiscard]] QString askForSeemFile(int action, int titleString, int flags,
                                          const QString& preset);
@@ -161,11 +174,17 @@ class Form1 : public QMainWindow {
     bool m_isLoaded = false;
     bool m_cellStatusShown = false; // status panel 2 describes the current cell
     LanguageFile m_language;
+    QtTranslations m_qtTranslations; // Qt's own dialog texts follow the language
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
     QStringList m_recentFiles;
 
     // Controls.
+    MainSurface* m_surface = nullptr;
+    layout::WindowLayout m_layout =
+        layout::windowLayout(layout::kTwipDesignClientWidth, layout::kTwipDesignClientHeight);
+    bool m_gridFullWindow = false; // a type without an editor: the grid fills the window
+    QPoint m_startPagePlaces[3];   // Label2, Label3, lblSoftTip at the designed size
     QLabel* m_label2 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_lblSoftTip = nullptr;
@@ -195,6 +214,7 @@ class Form1 : public QMainWindow {
     QAction* m_mnuUndo = nullptr;
     QAction* m_mnuRedo = nullptr;
     QAction* m_mnuOnOff = nullptr;
+    QAction* m_mnuGoTo = nullptr;
     QAction* m_mnuShowTip = nullptr;
     std::vector<QAction*> m_mnuFileList;
     std::vector<QAction*> m_mnuLans;

@@ -3,6 +3,7 @@
 #include "gui/app/Form1.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/app/FileDrop.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
@@ -14,6 +15,8 @@
 #include "gui/windows/frmReading.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTreeWidget>
@@ -180,6 +183,33 @@ void Form1::mnuOpen_Click() {
     if (chosen != fileName())
         AddRecentFile(chosen);
     OpenSeemFile(chosen);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The questions and messages of opening must not run while the drag
+    // source still waits for the drop to finish.
+    QTimer::singleShot(0, this, [this, files] { openDroppedFiles(files); });
+}
+
+void Form1::openDroppedFiles(const QStringList& files) {
+    if (files.isEmpty() || !confirmUnsavedChanges())
+        return;
+    const QString& first = files.front();
+    if (first != fileName())
+        AddRecentFile(first);
+    OpenSeemFile(first);
+    if (files.size() > 1)
+        setStatus(2, QString::fromStdString(strings().format(
+                         StrDroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
 }
 
 // Reload throws the edits away on purpose, so it only asks to be sure.

@@ -1,6 +1,8 @@
 // The main window's controls and where they sit.
 #include "gui/app/Form1.h"
 
+#include "gui/app/MainSurface.h"
+#include "gui/app/ScreenFit.h"
 #include "gui/app/Twips.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
@@ -12,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -22,10 +25,11 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kClientTwipWidth = 12075;
-constexpr int kClientTwipHeight = 7065;
-const QRect kEditorArea = twipRect(105, 315, 4600, 6300);
 constexpr int kStatusPanel1TwipWidth = 4600;
+
+QRect toPixels(const layout::TwipRect& rect) {
+    return twipRect(rect.twipLeft, rect.twipTop, rect.twipWidth, rect.twipHeight);
+}
 
 } // namespace
 
@@ -33,6 +37,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel  V1.1 Beta"));
+    setAcceptDrops(true);
     buildControls();
     buildMenus();
     connectEditors();
@@ -46,24 +51,47 @@ Form1::~Form1() {
 }
 
 void Form1::buildControls() {
-    auto* surface = new QWidget(this);
-    surface->setFixedSize(px(kClientTwipWidth), px(kClientTwipHeight));
-    setCentralWidget(surface);
+    m_surface = new MainSurface(this);
+    setCentralWidget(m_surface);
+    QWidget* surface = m_surface->canvas();
     buildStartPage(surface);
     buildEditors(surface);
 
     m_frameSet = new QGroupBox(QString::fromUtf8("信息"), surface);
     m_frameSet->setObjectName(QStringLiteral("frameSet"));
-    m_frameSet->setGeometry(twipRect(4815, 255, 7155, 1300));
     m_lblinfo = new QLabel(m_frameSet);
     m_lblinfo->setObjectName(QStringLiteral("lblinfo"));
     m_lblinfo->setWordWrap(true);
     m_lblinfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_lblinfo->setGeometry(twipRect(150, 300, 6855, 900));
 
     m_picEdit = new ByteGridView(m_document.grid(), m_language.strings(), surface);
-    placeGridNormally();
     buildStatusBar();
+    m_surface->setLayoutHandler(
+        [this](const layout::WindowLayout& windowLayout) { applyLayout(windowLayout); });
+}
+
+void Form1::applyLayout(const layout::WindowLayout& windowLayout) {
+    m_layout = windowLayout;
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameVolume})
+        editor->setGeometry(toPixels(m_layout.editorArea));
+    m_frameSet->setGeometry(toPixels(m_layout.frameSet));
+    m_lblinfo->setGeometry(toPixels(m_layout.infoLabel));
+    m_frameColor->setGeometry(toPixels(m_layout.frameColor));
+    if (m_gridFullWindow)
+        placeGridFullWindow();
+    else
+        placeGridNormally();
+    const QPoint shift(px(m_layout.twipStartPageShiftX), px(m_layout.twipStartPageShiftY));
+    QLabel* const startPage[] = {m_label2, m_label3, m_lblSoftTip};
+    for (int i = 0; i < 3; ++i)
+        startPage[i]->move(m_startPagePlaces[i] + shift);
+}
+
+void Form1::sizeToScreen() {
+    const int pxChrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    resize(MainSurface::designedSize() + QSize(0, pxChrome));
+    fitWindowToScreen(this);
 }
 
 void Form1::buildStartPage(QWidget* surface) {
@@ -92,6 +120,9 @@ void Form1::buildStartPage(QWidget* surface) {
     m_label3->adjustSize();
     m_label3->move(px(1590), titleTop + px(75));
     m_lblSoftTip->raise();
+    m_startPagePlaces[0] = m_label2->pos();
+    m_startPagePlaces[1] = m_label3->pos();
+    m_startPagePlaces[2] = m_lblSoftTip->pos();
 }
 
 void Form1::buildEditors(QWidget* surface) {
@@ -99,11 +130,7 @@ void Form1::buildEditors(QWidget* surface) {
     m_lvwStyle = new StyleListEditor(m_document, m_language.strings(), surface);
     m_tvwColor = new ColorTreeEditor(m_document.grid(), m_language.strings(), surface);
     m_frameVolume = new VolumeEditor(m_document, m_language.strings(), surface);
-    for (QWidget* editor :
-         std::initializer_list<QWidget*>{m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameVolume})
-        editor->setGeometry(kEditorArea);
     m_frameColor = new ColorEditor(m_document, m_language.strings(), surface);
-    m_frameColor->setGeometry(twipRect(4815, 240, 7155, 1380));
 }
 
 void Form1::buildStatusBar() {
@@ -122,14 +149,15 @@ void Form1::buildStatusBar() {
 }
 
 void Form1::placeGridNormally() {
-    m_picEdit->setGeometry(twipRect(4815, 1650, 7155, 4950));
+    m_gridFullWindow = false;
+    m_picEdit->setGeometry(toPixels(m_layout.picEdit));
 }
 
 // A seem type without an editor shows its bytes over the whole window.
 void Form1::placeGridFullWindow() {
-    const QWidget* surface = centralWidget();
-    m_picEdit->setGeometry(px(120), px(300), surface->width() - px(240),
-                           surface->height() - px(900));
+    m_gridFullWindow = true;
+    const QWidget* canvas = m_surface->canvas();
+    m_picEdit->setGeometry(px(120), px(300), canvas->width() - px(240), canvas->height() - px(900));
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent* event) {

@@ -58,6 +58,7 @@ bool Form1::Form_Load(const QString& commandLine) {
         startupFailed = true;
     }
     m_lblSoftTip->setText(QString::fromStdString(strings().multiline(43)));
+    sizeToScreen();
     show();
     if (startupFailed)
         return true;
@@ -130,6 +131,7 @@ void Form1::ResetView(bool loaded) {
     m_mnuSave->setEnabled(loaded);
     m_mnuSaveAs->setEnabled(loaded);
     m_mnuClose->setEnabled(loaded);
+    m_mnuGoTo->setEnabled(loaded);
     for (QWidget* part : std::initializer_list<QWidget*>{
              m_frameSet, m_picEdit, m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameColor, m_frameVolume})
         part->setVisible(loaded);

@@ -2,8 +2,10 @@
 #include "gui/app/Form1.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/windows/GoToOffsetDialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -76,6 +78,11 @@ void Form1::buildEditMenu() {
     m_mnuEdit->addSeparator();
     m_mnuOnOff = addMenuItem(m_mnuEdit, "mnuOnOff", "开启功能(&O)");
     m_mnuOnOff->setEnabled(false);
+    m_mnuEdit->addSeparator();
+    m_mnuGoTo = addMenuItem(m_mnuEdit, "mnuGoTo", "");
+    m_mnuGoTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_mnuGoTo->setEnabled(false);
+    connect(m_mnuGoTo, &QAction::triggered, this, &Form1::mnuGoTo_Click);
     connect(m_mnuUndo, &QAction::triggered, this, &Form1::mnuUndo_Click);
     connect(m_mnuRedo, &QAction::triggered, this, &Form1::mnuRedo_Click);
     connect(m_mnuOnOff, &QAction::triggered, this, &Form1::mnuOnOff_Click);
@@ -152,6 +159,10 @@ void Form1::rebuildLanguageMenu() {
 
 void Form1::applyCaptions() {
     ApplyLanguage(this, m_language);
+    m_mnuGoTo->setText(str(StrGoToOffsetMenu));
+    const auto& languages = m_language.languages();
+    const auto chosen = static_cast<std::size_t>(m_language.index());
+    m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
     updateUndoMenu();
     if (!m_isLoaded)
         setStatus(1, str(1));
@@ -181,6 +192,14 @@ void Form1::mnuRedo_Click() {
 void Form1::mnuOnOff_Click() {
     if (!m_tvwFuct->isHidden() && m_tvwFuct->switchSelected())
         m_tvwFuct->toggleSelected();
+}
+
+void Form1::mnuGoTo_Click() {
+    if (!m_isLoaded)
+        return;
+    GoToOffsetDialog dialog(strings(), m_settings, grid().cellCount(), this);
+    if (dialog.exec() == QDialog::Accepted && dialog.offset())
+        m_picEdit->focusCell(*dialog.offset());
 }
 
 void Form1::mnuShowTip_Click() {

@@ -48,6 +48,7 @@ void Form1::connectEditors() {
             });
     connect(m_tvwFuct, &FunctionTreeEditor::contextMenuRequested, this,
             [this](const QPoint& globalPos) { m_mnuEdit->popup(globalPos); });
+    connect(m_tvwFuct, &FunctionTreeEditor::toggleRequested, this, &Form1::mnuOnOff_Click);
 
     connect(m_lvwStyle, &StyleListEditor::cellFocusRequested, this,
             focusCellThenReturn(m_lvwStyle));

@@ -16,7 +16,7 @@ void fitWindowToScreen(QWidget* window, const QRect& available) {
     const QSize frameExtra = window->isVisible() ? frame.size() - client.size() : assumedFrame;
 
     const QSize room = available.size() - frameExtra;
-    const QSize wanted = window->isVisible() ? client.size() : window->sizeHint();
+    const QSize wanted = client.size();
     const QSize size = wanted.boundedTo(room).expandedTo(window->minimumSize());
     window->resize(size);
 

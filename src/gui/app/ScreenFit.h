@@ -8,8 +8,8 @@ namespace vantrel {
 
 // Sizes and places a top-level window so that it lies wholly inside the
 // available area of its screen (the screen less panels and docks, in the
-// device-independent pixels of the scale factor in force): as large as it
-// asks to be where it fits, smaller where it does not.
+// device-independent pixels of the scale factor in force): at its present
+// size where that fits, smaller where it does not.
 void fitWindowToScreen(QWidget* window, const QRect& available);
 // The same for the available area of the screen the window is on.
 void fitWindowToScreen(QWidget* window);

@@ -3,6 +3,8 @@
 #include "core/editors/ColorScheme.h"
 #include "gui/app/ImageList.h"
 
+#include <QEvent>
+
 namespace vantrel {
 
 ColorTreeEditor::ColorTreeEditor(const ByteGrid& grid, const UiStrings& strings, QWidget* parent)
@@ -47,6 +49,19 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
         return false;
     }
     return true;
+}
+
+void ColorTreeEditor::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    // The images are drawn in the palette's colours: draw them anew.
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = topLevelItem(g);
+        group->setIcon(0, imageListIcon(itemImageKey(group), palette()));
+        for (int e = 0; e < group->childCount(); ++e)
+            group->child(e)->setIcon(0, imageListIcon(itemImageKey(group->child(e)), palette()));
+    }
 }
 
 QTreeWidgetItem* ColorTreeEditor::itemByKey(const QString& key) const {

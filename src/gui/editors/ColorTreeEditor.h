@@ -42,6 +42,9 @@ class ColorTreeEditor : public QTreeWidget {
     // The window shows the message with the critical-error icon.
     void failed(const QString& message);
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     const ByteGrid& m_grid;
     const UiStrings& m_strings;

@@ -1,0 +1,166 @@
+#include "Form1Fixture.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/app/MainSurface.h"
+#include "gui/app/ScreenFit.h"
+#include "gui/app/Twips.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/document/FunctionTreeEditor.h"
+#include "gui/windows/GoToOffsetDialog.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace vantrel;
+using vantrel::testing::Form1Fixture;
+
+namespace {
+
+class Form1Desktop : public Form1Fixture {
+  protected:
+    void SetUp() override {
+        Form1Fixture::SetUp();
+        settings.setValue("ShowTip", "0");
+        start();
+        ASSERT_TRUE(loaded);
+    }
+
+    QString sample(const char* name) {
+        const QString copy = work.filePath(QString::fromLatin1(name));
+        QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        return copy;
+    }
+
+    void showActive() {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QWidget* child(const char* name) const {
+        return form->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+
+    // Gives the client canvas exactly size. The test screen is too small for
+    // a window that large, so the canvas is made to need it and scrolls.
+    void resizeCanvas(const QSize& size) {
+        QWidget* canvas = form->findChild<MainSurface*>()->canvas();
+        canvas->setMinimumSize(size);
+        canvas->resize(size);
+        ASSERT_EQ(canvas->size(), size);
+    }
+
+    void drop(const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        // Straight to the window: outside a real drag, the application would
+        // not hand a drop to anyone.
+        QObject* window = form.get();
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        window->event(&enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        window->event(&event);
+        QTest::qWait(20); // the window opens the files once the drop is over
+    }
+};
+
+TEST_F(Form1Desktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowGrows) {
+    form->OpenSeemFile(sample("0032_0001.seem"));
+    resizeCanvas(MainSurface::designedSize());
+    EXPECT_EQ(child("tvwFuct")->geometry(), twipRect(105, 315, 4600, 6300));
+    EXPECT_EQ(child("frameSet")->geometry(), twipRect(4815, 255, 7155, 1300));
+    EXPECT_EQ(child("picEdit")->geometry(), twipRect(4815, 1650, 7155, 4950));
+
+    resizeCanvas(MainSurface::designedSize() * 3 / 2);
+    EXPECT_GT(child("tvwFuct")->width(), twipRect(105, 315, 4600, 6300).width());
+    EXPECT_GT(child("picEdit")->height(), twipRect(4815, 1650, 7155, 4950).height());
+    EXPECT_GT(child("frameSet")->width(), twipRect(4815, 255, 7155, 1300).width());
+    // Sixteen cells a row, all of them in view.
+    auto* grid = form->gridView();
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(15)));
+    EXPECT_EQ(grid->cellRect(16).left(), grid->cellRect(0).left());
+}
+
+TEST_F(Form1Desktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {
+    const QRect available(0, 0, 1280 / 2, 800 / 2 - 24); // less a panel
+    fitWindowToScreen(form.get(), available);
+    QTest::qWait(0);
+    EXPECT_TRUE(available.contains(form->frameGeometry()));
+    const QStatusBar* status = form->statusBar();
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_LE(status->geometry().bottom(), form->height() - 1);
+}
+
+TEST_F(Form1Desktop, GoToOffsetFocusesTheCell) {
+    form->OpenSeemFile(sample("0032_0001.seem"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<GoToOffsetDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->offsetEdit()->setText(QStringLiteral("0x1A"));
+        dialog->accept();
+    });
+    action("mnuGoTo")->trigger();
+    EXPECT_EQ(form->gridView()->editIndex(), 26);
+    EXPECT_EQ(form->grid().lastSelect(), 26);
+    EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("A5")));
+    EXPECT_EQ(action("mnuGoTo")->text(), str(StrGoToOffsetMenu));
+}
+
+TEST_F(Form1Desktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
+    form->OpenSeemFile(sample("0032_0001.seem"));
+    showActive();
+    auto* tree = form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+    QTreeWidgetItem* sound = tree->itemByKey(QStringLiteral("n_1A_0"));
+    ASSERT_NE(sound, nullptr);
+    tree->scrollToItem(sound);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(sound).center());
+    ASSERT_EQ(form->grid().text(26), "A5");
+
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_EQ(form->grid().text(26), "A4");
+    EXPECT_TRUE(form->document().canUndo());
+    QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->grid().text(26), "A5");
+    EXPECT_FALSE(form->document().isModified());
+}
+
+TEST_F(Form1Desktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
+    const QString function = sample("0032_0001.seem");
+    drop({function});
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(form->fileName(), function);
+    EXPECT_TRUE(form->windowTitle().contains(function));
+
+    const QString style = sample("004a_0001.seem");
+    drop({style, function});
+    EXPECT_EQ(form->fileName(), style);
+    EXPECT_EQ(form->statusText(2).toStdString(),
+              form->strings().format(StrDroppedSeveral, {"2", style.toStdString()}));
+}
+
+TEST_F(Form1Desktop, ADropOverUnsavedChangesAsksFirst) {
+    const QString function = sample("0032_0001.seem");
+    form->OpenSeemFile(function);
+    {
+        const EditScope step(form->document(), StrUndoTyping);
+        form->grid().setText(0, "FF");
+    }
+    ASSERT_TRUE(form->document().isModified());
+    drop({sample("004a_0001.seem")}); // the question is cancelled
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(form->fileName(), function);
+    EXPECT_EQ(form->grid().text(0), "FF");
+}
+
+} // namespace
