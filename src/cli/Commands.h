@@ -34,5 +34,6 @@ int runTitle(CliContext& context, CommandArguments& arguments);
 int runOuterText(CliContext& context, CommandArguments& arguments);
 int runGprs(CliContext& context, CommandArguments& arguments);
 int runScan(CliContext& context, CommandArguments& arguments);
+int runDiff(CliContext& context, CommandArguments& arguments);
 
 } // namespace vantrel::cli
