@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,11 +12,13 @@
 #include "core/app/SeemTypeCatalog.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/XmlDocument.h"
+#include "core/compare/SeemComparison.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
 
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -24,6 +27,8 @@ class QTreeWidget;
 namespace vantrel {
 
 class ByteGridView;
+class DifferenceList;
+class DocumentComparison;
 class FunctionTreeEditor;
 class StyleListEditor;
 class VolumePanel;
@@ -79,6 +84,8 @@ class Form1 : public QMainWindow {
     [[nodiscard]] ByteGrid& grid() { return m_document.grid(); }
     [[nodiscard]] ByteGridView* gridView() const { return m_picEdit; }
     [[nodiscard]] QString statusText(int panel) const;
+    [[nodiscard]] DocumentComparison& comparison() { return *m_comparison; }
+    [[nodiscard]] DifferenceList* differenceList() const { return m_lstCompare; }
 
   public slots:
     void mnuOpen_Click();
@@ -90,6 +97,9 @@ class Form1 : public QMainWindow {
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuOnOff_Click();
+    void mnuCompare_Click();
+    void mnuCloseCompare_Click();
+    void mnuTakeOther_Click();
     void mnuShowTip_Click();
     void mnuLans_Click(int index);
 
@@ -134,6 +144,13 @@ class Form1 : public QMainWindow {
     [[nodiscard]] QString askForSeemFile(int action, int titleString, int flags,
                                          const QString& preset);
 
+    // Comparing with another file (Form1Compare.cpp).
+    void buildComparison();
+    void showComparison();
+    void showDifference(int index);
+    void chooseDifferenceOf(SettingKind kind, const QString& key);
+    void updateTakeMenu();
+
     // Start-up (Form1Load.cpp).
     bool loadDefinitions(const std::string& languageFailure);
     [[nodiscard]] std::string chosenDefinitionsFile() const;
@@ -156,6 +173,7 @@ class Form1 : public QMainWindow {
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
     QStringList m_recentFiles;
+    std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
 
     // Controls.
     QLabel* m_label2 = nullptr;
@@ -170,6 +188,8 @@ class Form1 : public QMainWindow {
     QLabel* m_lblinfo = nullptr;
     ByteGridView* m_picEdit = nullptr;
     QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    QDockWidget* m_dockCompare = nullptr;
+    DifferenceList* m_lstCompare = nullptr;
 
     // Menus.
     QMenu* m_mnuFile = nullptr;
@@ -187,6 +207,9 @@ class Form1 : public QMainWindow {
     QAction* m_mnuUndo = nullptr;
     QAction* m_mnuRedo = nullptr;
     QAction* m_mnuOnOff = nullptr;
+    QAction* m_mnuCompare = nullptr;
+    QAction* m_mnuCloseCompare = nullptr;
+    QAction* m_mnuTakeOther = nullptr;
     QAction* m_mnuShowTip = nullptr;
     std::vector<QAction*> m_mnuFileList;
     std::vector<QAction*> m_mnuLans;

@@ -1,6 +1,7 @@
 // The main window's controls and where they sit.
 #include "gui/app/Form1.h"
 
+#include "core/compare/DocumentComparison.h"
 #include "gui/app/Twips.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
@@ -35,6 +36,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     buildMenus();
     connectEditors();
     listenToDocument();
+    buildComparison();
 }
 
 // Members die before QWidget deletes the children; the controls that listen to
