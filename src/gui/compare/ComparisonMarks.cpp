@@ -28,6 +28,10 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
             QString::fromStdString(strings.format(StrDiffTooltip, {difference.theirs}));
         if (difference.kind == SettingKind::Switch) {
             if (QTreeWidgetItem* item = functions.itemByKey(key)) {
+                for (QTreeWidgetItem* above = item->parent(); above; above = above->parent()) {
+                    if (above->background(0).color() != kDifferenceGround)
+                        above->setBackground(0, kDifferenceAboveGround);
+                }
                 item->setBackground(0, kDifferenceGround);
                 item->setToolTip(0, tip);
             }

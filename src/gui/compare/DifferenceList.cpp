@@ -23,6 +23,9 @@ DifferenceList::DifferenceList(QWidget* parent) : QWidget(parent) {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstDifferences"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    constexpr int kRowsShown = 6;
+    m_list->setMinimumHeight(kRowsShown * m_list->fontMetrics().height() +
+                             2 * m_list->frameWidth() + 8);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(m_caption);
