@@ -60,6 +60,14 @@ Writing new text seem files:
                               the GPRS date text (a text of at most 13 units)
                                 vantrel-cli gprs --text "Hello" -o 01a8_0001.seem
 
+Comparing:
+  diff A B                    every setting in which B differs from A, one line
+                              each ("Keys/Sound: on → off"), and the bytes no
+                              setting describes; files of different types or
+                              sizes are compared byte by byte; --json too.
+                              Exit status 0 the same, 1 different, 2 bad input
+                                vantrel-cli diff 0032_0001.seem friend/0032_0001.seem
+
 Seem folder:
   scan FOLDER                 for each editor kind, the file the seem-folder menu
                               would open, or "-"
@@ -86,6 +94,7 @@ const std::map<std::string, Command>& commands() {
         {"volume", runVolume}, {"color", runColor},         {"title", runTitle},
         {"gprs", runGprs},     {"outertext", runOuterText}, {"scan", runScan},
         {"check", runCheck},
+        {"diff", runDiff},
     };
     return table;
 }

@@ -35,5 +35,6 @@ int runOuterText(CliContext& context, CommandArguments& arguments);
 int runGprs(CliContext& context, CommandArguments& arguments);
 int runScan(CliContext& context, CommandArguments& arguments);
 int runCheck(CliContext& context, CommandArguments& arguments);
+int runDiff(CliContext& context, CommandArguments& arguments);
 
 } // namespace vantrel::cli

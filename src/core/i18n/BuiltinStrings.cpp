@@ -170,6 +170,46 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The file %1 does not exist. Vantrel starts without opening a file.",
         // 78: command line names more than one file: the ignored ones
         "Only one file can be opened at a time. Ignored: %1",
+        // 79: comparison: a switch or style option that is on
+        "on",
+        // 80: comparison: a switch or style option that is off
+        "off",
+        // 81: comparison: the colour scheme title
+        "Title",
+        // 82: comparison: the outer-screen text
+        "Outer-screen text",
+        // 83: comparison: the GPRS date text
+        "GPRS text",
+        // 84: comparison: GPRS text mode that shows the date
+        "always the date",
+        // 85: comparison: GPRS text mode that shows nothing
+        "nothing",
+        // 86: comparison: undescribed bytes differ: first, last offset
+        "bytes %1–%2 differ, not described by the definitions",
+        // 87: comparison: one undescribed byte differs: offset
+        "byte %1 differs, not described by the definitions",
+        // 88: comparison byte by byte: first, last offset
+        "bytes %1–%2",
+        // 89: comparison byte by byte: offset
+        "byte %1",
+        // 90: comparison: files of two seem types: the two types
+        "The files are of different seem types (%1 and %2), so they are compared byte by byte.",
+        // 91: comparison: files of two sizes: the two sizes
+        "The files differ in size (%1 and %2 bytes), so they are compared byte by byte.",
+        // 92: comparison: no seem type fits: size
+        "No seem type has %1 bytes, so the files are compared byte by byte.",
+        // 93: comparison: a seem type without an editor: type
+        "Vantrel has no editor for the seem type \"%1\", so the files are compared byte by byte.",
+        // 94: Compare with dialog title
+        "Compare with",
+        // 95: caption of the difference list: the other file
+        "Differences from %1",
+        // 96: the difference list when the files hold the same settings
+        "The files hold the same settings.",
+        // 97: tooltip of a differing setting: the other file's value
+        "The other file: %1",
+        // 98: undo step: a setting took the other file's value
+        "Take Other File's Value",
     };
     return strings;
 }

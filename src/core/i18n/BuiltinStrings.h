@@ -46,6 +46,26 @@ enum ExtraString : int {
     StrDroppedSeveral = 76,   // "%1" count, "%2" path opened
     StrNoSuchFile = 77,       // "%1" path
     StrExtraArguments = 78,   // "%1" arguments ignored
+    StrDiffOn = 79,
+    StrDiffOff = 80,
+    StrDiffTitle = 81,
+    StrDiffOuterText = 82,
+    StrDiffGprsText = 83,
+    StrDiffGprsDate = 84,
+    StrDiffGprsNothing = 85,
+    StrDiffUndescribedRange = 86, // %1 first offset, %2 last offset
+    StrDiffUndescribedByte = 87,  // %1 offset
+    StrDiffByteRange = 88,        // %1 first offset, %2 last offset
+    StrDiffByte = 89,             // %1 offset
+    StrDiffOtherTypes = 90,       // %1, %2 the two types
+    StrDiffOtherSizes = 91,       // %1, %2 the two sizes
+    StrDiffNoType = 92,           // %1 size
+    StrDiffNoEditor = 93,         // %1 type
+    StrCompareDialogTitle = 94,
+    StrDiffListCaption = 95, // %1 the other file's path
+    StrDiffNone = 96,
+    StrDiffTooltip = 97, // %1 the other file's value
+    StrUndoTakeOther = 98,
 };
 
 } // namespace vantrel

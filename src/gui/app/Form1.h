@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -12,12 +13,14 @@
 #include "core/app/SeemTypeCatalog.h"
 #include "core/app/SettingsStore.h"
 #include "core/app/XmlDocument.h"
+#include "core/compare/SeemComparison.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/QtTranslations.h"
 
 class QAction;
 class QActionGroup;
+class QDockWidget;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -26,6 +29,8 @@ class QTreeWidget;
 namespace vantrel {
 
 class ByteGridView;
+class DifferenceList;
+class DocumentComparison;
 class FunctionTreeEditor;
 class MainSurface;
 class StyleListEditor;
@@ -84,6 +89,8 @@ class Form1 : public QMainWindow {
     [[nodiscard]] ByteGrid& grid() { return m_document.grid(); }
     [[nodiscard]] ByteGridView* gridView() const { return m_picEdit; }
     [[nodiscard]] QString statusText(int panel) const;
+    [[nodiscard]] DocumentComparison& comparison() { return *m_comparison; }
+    [[nodiscard]] DifferenceList* differenceList() const { return m_lstCompare; }
 
   public slots:
     void mnuOpen_Click();
@@ -96,6 +103,9 @@ class Form1 : public QMainWindow {
     void mnuRedo_Click();
     void mnuOnOff_Click();
     void mnuGoTo_Click();
+    void mnuCompare_Click();
+    void mnuCloseCompare_Click();
+    void mnuTakeOther_Click();
     void mnuShowTip_Click();
     void mnuSetOuterText_Click();
     void mnuSetGPRS_Click();
@@ -153,6 +163,12 @@ class Form1 : public QMainWindow {
 
     // The text generators (Form1Generators.cpp).
     [[nodiscard]] GeneratorHost generatorHost();
+    // Comparing with another file (Form1Compare.cpp).
+    void buildComparison();
+    void showComparison();
+    void showDifference(int index);
+    void chooseDifferenceOf(SettingKind kind, const QString& key);
+    void updateTakeMenu();
 
     // Start-up (Form1Load.cpp).
     bool loadDefinitions(const std::string& languageFailure);
@@ -178,6 +194,7 @@ class Form1 : public QMainWindow {
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
     QStringList m_recentFiles;
+    std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
 
     // Controls.
     MainSurface* m_surface = nullptr;
@@ -197,6 +214,8 @@ class Form1 : public QMainWindow {
     QLabel* m_lblinfo = nullptr;
     ByteGridView* m_picEdit = nullptr;
     QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    QDockWidget* m_dockCompare = nullptr;
+    DifferenceList* m_lstCompare = nullptr;
 
     // Menus.
     QMenu* m_mnuFile = nullptr;
@@ -215,6 +234,9 @@ class Form1 : public QMainWindow {
     QAction* m_mnuRedo = nullptr;
     QAction* m_mnuOnOff = nullptr;
     QAction* m_mnuGoTo = nullptr;
+    QAction* m_mnuCompare = nullptr;
+    QAction* m_mnuCloseCompare = nullptr;
+    QAction* m_mnuTakeOther = nullptr;
     QAction* m_mnuShowTip = nullptr;
     std::vector<QAction*> m_mnuFileList;
     std::vector<QAction*> m_mnuLans;

@@ -2,6 +2,7 @@
 // closing, saving, and the questions before unsaved changes are set aside.
 #include "gui/app/Form1.h"
 
+#include "core/compare/DocumentComparison.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/FileDrop.h"
 #include "gui/dialogs/CommDlg.h"
@@ -38,6 +39,7 @@ void Form1::OpenSeemFile(const QString& path) {
     reading.finish();
     if (reportRefusal(outcome, path))
         return;
+    m_comparison->stop();
     setCaptionForFile(path, false);
     showOpenedFile();
     const XmlElement type = m_document.type();
@@ -231,6 +233,7 @@ void Form1::mnuReload_Click() {
 void Form1::mnuClose_Click() {
     if (!confirmUnsavedChanges())
         return;
+    m_comparison->stop();
     ResetView(false);
     m_document.close();
     setCaptionForFile(QString(), false);

@@ -3,6 +3,7 @@
 
 #include "gui/app/MainSurface.h"
 #include "gui/app/ScreenFit.h"
+#include "core/compare/DocumentComparison.h"
 #include "gui/app/Twips.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
@@ -42,6 +43,7 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     buildMenus();
     connectEditors();
     listenToDocument();
+    buildComparison();
 }
 
 // Members die before QWidget deletes the children; the controls that listen to

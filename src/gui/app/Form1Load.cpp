@@ -138,6 +138,7 @@ void Form1::ResetView(bool loaded) {
     m_mnuLanguage->setEnabled(!loaded);
     m_mnuLanguage->menuAction()->setEnabled(!loaded);
     m_mnuReload->setEnabled(loaded);
+    m_mnuCompare->setEnabled(loaded);
     m_tvwFuct->setEnabled(loaded);
     m_isLoaded = loaded;
     m_picEdit->setNavigationEnabled(loaded);

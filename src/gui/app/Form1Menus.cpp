@@ -51,13 +51,17 @@ void Form1::buildFileMenu() {
     m_mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_mnuSaveAs = addMenuItem(m_mnuFile, "mnuSaveAs", "另存为(&A)...");
     m_mnuFile->addSeparator();
+    m_mnuCompare = addMenuItem(m_mnuFile, "mnuCompare", "比较(&W)...");
+    m_mnuCloseCompare = addMenuItem(m_mnuFile, "mnuCloseCompare", "关闭比较(&M)");
+    m_mnuFile->addSeparator();
     m_mnuReload = addMenuItem(m_mnuFile, "mnuReload", "重新载入(&R)");
     m_mnuClose = addMenuItem(m_mnuFile, "mnuClose", "关闭(&C)");
     m_fileListSeparator = m_mnuFile->addSeparator();
     m_mnuFileList.push_back(addMenuItem(m_mnuFile, "mnuFileList", "(无)"));
     m_mnuFile->addSeparator();
     m_mnuExit = addMenuItem(m_mnuFile, "mnuExit", "退出(&X)");
-    for (QAction* action : {m_mnuSave, m_mnuSaveAs, m_mnuReload, m_mnuFileList.front()})
+    for (QAction* action : {m_mnuSave, m_mnuSaveAs, m_mnuReload, m_mnuCompare, m_mnuCloseCompare,
+                            m_mnuFileList.front()})
         action->setEnabled(false);
 
     connect(m_mnuOpen, &QAction::triggered, this, &Form1::mnuOpen_Click);
@@ -65,6 +69,8 @@ void Form1::buildFileMenu() {
     connect(m_mnuSaveAs, &QAction::triggered, this, &Form1::mnuSaveAs_Click);
     connect(m_mnuReload, &QAction::triggered, this, &Form1::mnuReload_Click);
     connect(m_mnuClose, &QAction::triggered, this, &Form1::mnuClose_Click);
+    connect(m_mnuCompare, &QAction::triggered, this, &Form1::mnuCompare_Click);
+    connect(m_mnuCloseCompare, &QAction::triggered, this, &Form1::mnuCloseCompare_Click);
     connect(m_mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
 }
 
@@ -78,6 +84,9 @@ void Form1::buildEditMenu() {
     m_mnuEdit->addSeparator();
     m_mnuOnOff = addMenuItem(m_mnuEdit, "mnuOnOff", "开启功能(&O)");
     m_mnuOnOff->setEnabled(false);
+    m_mnuTakeOther = addMenuItem(m_mnuEdit, "mnuTakeOther", "采用另一个文件的值(&T)");
+    m_mnuTakeOther->setEnabled(false);
+    connect(m_mnuTakeOther, &QAction::triggered, this, &Form1::mnuTakeOther_Click);
     m_mnuEdit->addSeparator();
     m_mnuGoTo = addMenuItem(m_mnuEdit, "mnuGoTo", "");
     m_mnuGoTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));

@@ -179,11 +179,22 @@ void ByteGridView::paintEvent(QPaintEvent* event) {
     paintCaret(painter, group);
 }
 
+void ByteGridView::setHighlightedCells(std::vector<bool> highlighted, const QColor& ground) {
+    if (highlighted == m_highlighted && ground == m_highlightGround)
+        return;
+    m_highlighted = std::move(highlighted);
+    m_highlightGround = ground;
+    viewport()->update();
+}
+
 void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
                              QPalette::ColorGroup group) {
     // Disabled cells grey only their digits: the cells themselves and the
     // marks the colour editor puts on them must stay easy to see.
-    painter.fillRect(rect, palette().color(QPalette::Active, QPalette::Base));
+    const bool highlighted =
+        static_cast<std::size_t>(index) < m_highlighted.size() && m_highlighted[index];
+    painter.fillRect(rect, highlighted ? m_highlightGround
+                                       : palette().color(QPalette::Active, QPalette::Base));
     // The edit cell of a focused grid is framed in the highlight colour, so
     // the keyboard focus shows even on a cell that carries no border.
     const bool focusFrame = index == m_cursor.index() && hasFocus() && m_cellsEnabled;

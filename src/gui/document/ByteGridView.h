@@ -5,6 +5,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QStaticText>
@@ -48,6 +49,9 @@ class ByteGridView : public QAbstractScrollArea {
     [[nodiscard]] bool cellsEnabled() const { return m_cellsEnabled; }
 
     void scrollToCell(int index);
+    // Cells painted on a ground of their own colour (cells that differ from a
+    // compared file); an empty list paints none.
+    void setHighlightedCells(std::vector<bool> highlighted, const QColor& ground);
     // Where the cell is drawn, in viewport pixels at the present scroll position.
     [[nodiscard]] QRect cellRect(int index) const;
     // The cell under a viewport point, or -1.
@@ -113,6 +117,8 @@ class ByteGridView : public QAbstractScrollArea {
     GridRuler* m_columnHeader = nullptr;
     QBasicTimer m_caretBlink;
     bool m_caretShown = true;
+    std::vector<bool> m_highlighted;
+    QColor m_highlightGround;
 };
 
 } // namespace vantrel

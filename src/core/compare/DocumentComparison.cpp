@@ -1,0 +1,81 @@
+#include "core/compare/DocumentComparison.h"
+
+namespace vantrel {
+
+namespace {
+
+bool sameDifferences(const SeemComparison& a, const SeemComparison& b) {
+    if (a.bySettings != b.bySettings || a.reason != b.reason ||
+        a.differences.size() != b.differences.size())
+        return false;
+    for (std::size_t i = 0; i < a.differences.size(); ++i) {
+        const SettingDifference& x = a.differences[i];
+        const SettingDifference& y = b.differences[i];
+        if (x.key != y.key || x.name != y.name || x.ours != y.ours || x.theirs != y.theirs ||
+            x.firstCell != y.firstCell || x.lastCell != y.lastCell)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DocumentComparison::DocumentComparison(SeemDocument& document, const UiStrings& strings)
+    : m_document(document), m_strings(strings) {
+    m_gridListener = m_document.grid().addListener([this](int) {
+        if (m_other)
+            recompute();
+    });
+}
+
+DocumentComparison::~DocumentComparison() {
+    m_document.grid().removeListener(m_gridListener);
+}
+
+OpenOutcome DocumentComparison::start(const std::string& definitionsPath,
+                                      const std::string& otherPath) {
+    auto other = std::make_unique<SeemDocument>();
+    const XmlLoadResult definitions = other->loadDefinitions(definitionsPath);
+    if (!definitions.ok)
+        return {OpenOutcome::Status::Failed, definitionsPath + ": " + definitions.message};
+    const OpenOutcome opened = other->open(otherPath);
+    if (opened.status != OpenOutcome::Status::Opened)
+        return opened;
+    m_other = std::move(other);
+    m_result = compareSeemFiles({m_document.type(), m_document.typeName(), m_document.grid()},
+                                {m_other->type(), m_other->typeName(), m_other->grid()}, m_strings);
+    m_listeners.notify();
+    return opened;
+}
+
+void DocumentComparison::stop() {
+    if (!m_other)
+        return;
+    m_other.reset();
+    m_result = {};
+    m_listeners.notify();
+}
+
+bool DocumentComparison::take(std::size_t index, int undoLabel) {
+    if (!m_other || index >= m_result.differences.size())
+        return false;
+    // The step's writes change the result; work on a copy of the difference.
+    const SettingDifference difference = m_result.differences[index];
+    if (!canTake(m_document.grid(), difference))
+        return false;
+    EditScope step(m_document, undoLabel);
+    takeOtherValue(m_document.grid(), difference);
+    return true;
+}
+
+void DocumentComparison::recompute() {
+    SeemComparison result =
+        compareSeemFiles({m_document.type(), m_document.typeName(), m_document.grid()},
+                         {m_other->type(), m_other->typeName(), m_other->grid()}, m_strings);
+    const bool changed = !sameDifferences(result, m_result);
+    m_result = std::move(result);
+    if (changed)
+        m_listeners.notify();
+}
+
+} // namespace vantrel

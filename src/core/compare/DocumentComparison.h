@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/app/SeemDocument.h"
+#include "core/compare/SeemComparison.h"
+#include "core/document/ListenerList.h"
+#include "core/i18n/UiStrings.h"
+
+#include <memory>
+#include <string>
+
+namespace vantrel {
+
+// The open document compared with another file while the window shows the
+// differences. The other file is opened by a document of its own, so it is
+// read and typed exactly as the open one; the comparison follows every cell
+// change of the open document.
+class DocumentComparison {
+  public:
+    DocumentComparison(SeemDocument& document, const UiStrings& strings);
+    ~DocumentComparison();
+    DocumentComparison(const DocumentComparison&) = delete;
+    DocumentComparison& operator=(const DocumentComparison&) = delete;
+
+    // Opens the other file with the definitions at definitionsPath. A refusal
+    // (its outcome returned) leaves any comparison as it was.
+    OpenOutcome start(const std::string& definitionsPath, const std::string& otherPath);
+    void stop();
+
+    [[nodiscard]] bool active() const { return m_other != nullptr; }
+    [[nodiscard]] std::string otherPath() const { return m_other ? m_other->path() : ""; }
+    // Empty while no comparison is open.
+    [[nodiscard]] const SeemComparison& result() const { return m_result; }
+
+    // Gives the open document difference index's value in the other file, as
+    // one undoable step; false when that cannot be done.
+    bool take(std::size_t index, int undoLabel);
+
+    // Told when the comparison starts, stops or its differences change.
+    ListenerId addListener(std::function<void()> listener) {
+        return m_listeners.add(std::move(listener));
+    }
+    void removeListener(ListenerId id) { m_listeners.remove(id); }
+
+  private:
+    [[nodiscard]] SeemComparison compareNow() const;
+    void recompute();
+
+    SeemDocument& m_document;
+    const UiStrings& m_strings;
+    std::unique_ptr<SeemDocument> m_other;
+    SeemComparison m_result;
+    ListenerId m_gridListener = 0;
+    ListenerList<> m_listeners;
+};
+
+} // namespace vantrel

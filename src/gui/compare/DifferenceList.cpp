@@ -1,0 +1,87 @@
+#include "gui/compare/DifferenceList.h"
+
+#include "core/compare/SeemComparison.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/UiStrings.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace vantrel {
+
+DifferenceList::DifferenceList(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("frameCompare"));
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("lblCompare"));
+    m_caption->setTextFormat(Qt::PlainText);
+    m_reason = new QLabel(this);
+    m_reason->setObjectName(QStringLiteral("lblCompareReason"));
+    m_reason->setTextFormat(Qt::PlainText);
+    m_reason->setWordWrap(true);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("lstDifferences"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    constexpr int kRowsShown = 6;
+    m_list->setMinimumHeight(kRowsShown * m_list->fontMetrics().height() +
+                             2 * m_list->frameWidth() + 8);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(m_caption);
+    layout->addWidget(m_reason);
+    layout->addWidget(m_list);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (m_filling)
+            return;
+        emit currentChanged();
+        if (row >= 0)
+            emit differenceChosen(row);
+    });
+    // A click on the line already chosen shows its setting again.
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = m_list->row(item);
+        if (row == m_list->currentRow())
+            emit differenceChosen(row);
+    });
+}
+
+void DifferenceList::showComparison(const SeemComparison& comparison, const QString& otherPath,
+                                    const UiStrings& strings) {
+    const QString chosen = m_list->currentItem() ? m_list->currentItem()->text() : QString();
+    m_filling = true;
+    m_list->clear();
+    int chosenRow = -1;
+    for (const SettingDifference& difference : comparison.differences) {
+        const QString line = QString::fromStdString(differenceLine(difference));
+        // A line keeps being chosen while its setting still differs.
+        const QString name = QString::fromStdString(difference.name);
+        if (!chosen.isEmpty() && chosenRow < 0 && chosen.startsWith(name + QStringLiteral(": ")))
+            chosenRow = m_list->count();
+        m_list->addItem(line);
+    }
+    m_list->setCurrentRow(chosenRow);
+    m_filling = false;
+    m_caption->setText(
+        QString::fromStdString(strings.format(StrDiffListCaption, {otherPath.toStdString()})));
+    QString note = QString::fromStdString(comparison.reason);
+    if (comparison.equal())
+        note = QString::fromStdString(strings.get(StrDiffNone));
+    m_reason->setText(note);
+    m_reason->setVisible(!note.isEmpty());
+    emit currentChanged();
+}
+
+int DifferenceList::currentDifference() const {
+    return m_list->currentRow();
+}
+
+void DifferenceList::setCurrentDifference(int index) {
+    m_filling = true;
+    m_list->setCurrentRow(index);
+    m_filling = false;
+    emit currentChanged();
+}
+
+} // namespace vantrel

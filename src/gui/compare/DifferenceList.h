@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+namespace vantrel {
+
+struct SeemComparison;
+class UiStrings;
+
+// The list of a comparison's differences, one line each, under a caption
+// naming the other file. Choosing a line asks the window to show that setting.
+class DifferenceList : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit DifferenceList(QWidget* parent = nullptr);
+
+    // Shows the differences; the chosen line stays chosen while it is listed.
+    void showComparison(const SeemComparison& comparison, const QString& otherPath,
+                        const UiStrings& strings);
+
+    // The chosen difference, or -1.
+    [[nodiscard]] int currentDifference() const;
+    // Chooses a difference (-1: none) without telling anyone.
+    void setCurrentDifference(int index);
+    [[nodiscard]] QListWidget* list() const { return m_list; }
+
+  signals:
+    // The user chose a line (mouse or keyboard).
+    void differenceChosen(int index);
+    void currentChanged();
+
+  private:
+    QLabel* m_caption = nullptr;
+    QLabel* m_reason = nullptr;
+    QListWidget* m_list = nullptr;
+    bool m_filling = false;
+};
+
+} // namespace vantrel

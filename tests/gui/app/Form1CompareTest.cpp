@@ -1,0 +1,111 @@
+#include "Form1Fixture.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/compare/ComparisonMarks.h"
+#include "gui/compare/DifferenceList.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/document/FunctionTreeEditor.h"
+
+#include <QDockWidget>
+#include <QListWidget>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::Form1Fixture;
+
+namespace {
+
+class Form1Compare : public Form1Fixture {
+  protected:
+    void SetUp() override {
+        Form1Fixture::SetUp();
+        settings.setValue("ShowTip", "0");
+        start();
+        ASSERT_TRUE(loaded);
+        original = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0032_0001.seem"));
+        mine = writeSeem(QStringLiteral("mine.seem"), original);
+        QByteArray edited = original;
+        edited[0x1A] = static_cast<char>(edited[0x1A] ^ 0x05); // Keys/Sound and Keys/Smart Key
+        edited[0x70] = 0x33;                                   // no setting there
+        other = writeSeem(QStringLiteral("other.seem"), edited);
+        form->OpenSeemFile(mine);
+    }
+
+    void compareWithOther() {
+        dialogs.openFiles = {other};
+        action("mnuCompare")->trigger();
+    }
+
+    QListWidget* lines() const { return form->differenceList()->list(); }
+    FunctionTreeEditor* tree() const {
+        return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+    }
+    QDockWidget* dock() const {
+        return form->findChild<QDockWidget*>(QStringLiteral("dockCompare"));
+    }
+    bool marked(const char* key) const {
+        return tree()->itemByKey(QString::fromLatin1(key))->background(0).color() ==
+               kDifferenceGround;
+    }
+
+    QByteArray original;
+    QString mine;
+    QString other;
+};
+
+TEST_F(Form1Compare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
+    compareWithOther();
+    ASSERT_EQ(lines()->count(), 3);
+    EXPECT_EQ(lines()->item(0)->text(), QStringLiteral("Keys/Sound: on → off"));
+    EXPECT_TRUE(lines()->item(2)->text().startsWith(QStringLiteral("byte 0x70 differs")));
+    EXPECT_FALSE(dock()->isHidden());
+    EXPECT_TRUE(marked("n_1A_0"));
+    EXPECT_FALSE(marked("n_1A_1"));
+    EXPECT_EQ(tree()->itemByKey(QStringLiteral("n_1A_0"))->toolTip(0),
+              QString::fromStdString(form->strings().format(StrDiffTooltip, {"off"})));
+
+    QTest::mouseClick(lines()->viewport(), Qt::LeftButton, {},
+                      lines()->visualItemRect(lines()->item(0)).center());
+    EXPECT_EQ(tree()->selectedKey(), QStringLiteral("n_1A_0"));
+    EXPECT_EQ(form->gridView()->editIndex(), 0x1A);
+
+    ASSERT_TRUE(action("mnuTakeOther")->isEnabled());
+    action("mnuTakeOther")->trigger();
+    const auto bytes = form->grid().bytes();
+    EXPECT_EQ(bytes[0x1A], static_cast<std::uint8_t>(original[0x1A] ^ 0x01)); // only Sound's bit
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+              [&] {
+                  QByteArray expected = original;
+                  expected[0x1A] = static_cast<char>(expected[0x1A] ^ 0x01);
+                  return expected;
+              }());
+    EXPECT_EQ(lines()->count(), 2);
+    EXPECT_FALSE(marked("n_1A_0"));
+
+    action("mnuUndo")->trigger();
+    EXPECT_FALSE(form->document().canUndo());
+    EXPECT_FALSE(form->document().isModified());
+    EXPECT_EQ(lines()->count(), 3);
+    EXPECT_TRUE(marked("n_1A_0"));
+}
+
+TEST_F(Form1Compare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
+    compareWithOther();
+    ASSERT_TRUE(marked("n_1A_0"));
+    action("mnuCloseCompare")->trigger();
+    EXPECT_TRUE(dock()->isHidden());
+    EXPECT_FALSE(marked("n_1A_0"));
+    EXPECT_FALSE(action("mnuCloseCompare")->isEnabled());
+
+    compareWithOther();
+    ASSERT_TRUE(marked("n_1A_0"));
+    form->OpenSeemFile(other);
+    EXPECT_TRUE(dock()->isHidden());
+    EXPECT_FALSE(marked("n_1A_0"));
+    EXPECT_FALSE(action("mnuTakeOther")->isEnabled());
+
+    action("mnuClose")->trigger();
+    EXPECT_FALSE(action("mnuCompare")->isEnabled());
+}
+
+} // namespace
