@@ -17,6 +17,12 @@ template <typename... Args> class ListenerList {
   public:
     using Listener = std::function<void(Args...)>;
 
+    ListenerList() = default;
+    // Listeners belong to the object they listen to: a copy of that object
+    // starts without any, and an assignment keeps the ones it had.
+    ListenerList(const ListenerList&) {}
+    ListenerList& operator=(const ListenerList&) { return *this; }
+
     ListenerId add(Listener listener) {
         const ListenerId id = m_nextId++;
         m_entries.emplace_back(id, std::make_shared<Listener>(std::move(listener)));

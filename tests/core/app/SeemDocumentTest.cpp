@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 using namespace vantrel;
 namespace fs = std::filesystem;
@@ -237,6 +238,14 @@ TEST(ByteGridListeners, EveryListenerIsToldAndMayLeaveWhileTold) {
     grid.removeListener(first);
     grid.writeByte(0, 2);
     EXPECT_EQ(told, (std::vector<std::string>{"first 0"}));
+
+    // A copy of a document's grid has no listeners: it may outlive the document.
+    auto doc = std::make_unique<SeemDocument>();
+    doc->grid().rebuild(3);
+    ByteGrid copy = doc->grid();
+    doc.reset();
+    copy.writeByte(1, 0xFF);
+    EXPECT_EQ(copy.text(1), "FF");
 }
 
 } // namespace
