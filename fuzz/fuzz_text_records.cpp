@@ -14,8 +14,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     std::u16string text;
-    for (std::size_t i = 0; i + 1 < size; i += 2)
-        text.push_back(static_cast<char16_t>(data[i] << 8 | data[i + 1]));
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        // A text box cannot hold U+0000, and a record ends its text there.
+        const auto unit = static_cast<char16_t>(data[i] << 8 | data[i + 1]);
+        if (unit != u'\0')
+            text.push_back(unit);
+    }
 
     const std::u16string outer = vantrel::decodeOuterTextRecord(bytes);
     FUZZ_CHECK(outer.size() <= vantrel::kOuterTextUnits);
