@@ -128,6 +128,7 @@ class Form1 : public QMainWindow {
     // Places the controls for the canvas's present size.
     void applyLayout(const layout::WindowLayout& windowLayout);
     // The first window: the designed size where the screen has room for it.
+    // Run before the window is shown and once more when it has settled.
     void sizeToScreen();
     void setStatus(int panel, const QString& text);
 

@@ -91,9 +91,16 @@ void Form1::applyLayout(const layout::WindowLayout& windowLayout) {
 }
 
 void Form1::sizeToScreen() {
-    const int pxChrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    resize(MainSurface::designedSize() + QSize(0, pxChrome));
-    fitWindowToScreen(this);
+    if (isVisible()) {
+        // Now the bars have their real heights (captions in another script
+        // can make them taller than first thought): make up what the client
+        // area still lacks of the designed size.
+        const QSize lacking = (MainSurface::designedSize() - m_surface->size()).expandedTo({0, 0});
+        fitWindowToScreen(this, size() + lacking);
+        return;
+    }
+    const int pxBars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    fitWindowToScreen(this, MainSurface::designedSize() + QSize(0, pxBars));
 }
 
 void Form1::buildStartPage(QWidget* surface) {

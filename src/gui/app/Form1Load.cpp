@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -60,6 +61,8 @@ bool Form1::Form_Load(const QString& commandLine) {
     m_lblSoftTip->setText(QString::fromStdString(strings().multiline(43)));
     sizeToScreen();
     show();
+    // Once the bars have settled to their real heights.
+    QTimer::singleShot(0, this, &Form1::sizeToScreen);
     if (startupFailed)
         return true;
 

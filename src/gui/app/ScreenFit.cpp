@@ -7,16 +7,14 @@
 
 namespace vantrel {
 
-void fitWindowToScreen(QWidget* window, const QRect& available) {
-    // Before the window is first shown the window manager's frame is not
-    // known; a title bar and borders of this size are assumed until it is.
+void fitWindowToScreen(QWidget* window, QSize wanted, const QRect& available) {
+    // Until the window manager has framed the window its frame is not known;
+    // a title bar and borders at least this large are assumed.
     const QSize assumedFrame(2 * 4, 30 + 4);
     const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    const QSize frameExtra = window->isVisible() ? frame.size() - client.size() : assumedFrame;
+    const QSize frameExtra = (frame.size() - window->geometry().size()).expandedTo(assumedFrame);
 
     const QSize room = available.size() - frameExtra;
-    const QSize wanted = client.size();
     const QSize size = wanted.boundedTo(room).expandedTo(window->minimumSize());
     window->resize(size);
 
@@ -31,9 +29,9 @@ void fitWindowToScreen(QWidget* window, const QRect& available) {
     window->move(left, top);
 }
 
-void fitWindowToScreen(QWidget* window) {
+void fitWindowToScreen(QWidget* window, QSize wanted) {
     if (const QScreen* screen = window->screen())
-        fitWindowToScreen(window, screen->availableGeometry());
+        fitWindowToScreen(window, wanted, screen->availableGeometry());
 }
 
 } // namespace vantrel

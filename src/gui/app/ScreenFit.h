@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -8,10 +9,10 @@ namespace vantrel {
 
 // Sizes and places a top-level window so that it lies wholly inside the
 // available area of its screen (the screen less panels and docks, in the
-// device-independent pixels of the scale factor in force): at its present
-// size where that fits, smaller where it does not.
-void fitWindowToScreen(QWidget* window, const QRect& available);
+// device-independent pixels of the scale factor in force): its client area
+// the wanted size where that fits, smaller where it does not.
+void fitWindowToScreen(QWidget* window, QSize wanted, const QRect& available);
 // The same for the available area of the screen the window is on.
-void fitWindowToScreen(QWidget* window);
+void fitWindowToScreen(QWidget* window, QSize wanted);
 
 } // namespace vantrel

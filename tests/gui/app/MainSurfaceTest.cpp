@@ -40,10 +40,10 @@ TEST(ScreenFit, TheFirstWindowFitsASmallScreenAtScaleTwo) {
     window.setCentralWidget(new MainSurface);
     window.resize(window.sizeHint());
     const QRect available(0, 0, 1280 / 2, 800 / 2 - 24); // 1280 x 800 at scale 2, less a panel
-    fitWindowToScreen(&window, available);
+    fitWindowToScreen(&window, window.size(), available);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    fitWindowToScreen(&window, available);
+    fitWindowToScreen(&window, window.size(), available);
     EXPECT_TRUE(available.contains(window.frameGeometry()))
         << window.frameGeometry().width() << "x" << window.frameGeometry().height();
 }
