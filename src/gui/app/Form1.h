@@ -17,6 +17,8 @@
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/QtTranslations.h"
+#include "core/shell/SeemAssociation.h"
+#include "core/shell/SeemFolderScan.h"
 
 class QAction;
 class QActionGroup;
@@ -38,6 +40,7 @@ class VolumeEditor;
 class ColorTreeEditor;
 class ColorEditor;
 struct GeneratorHost;
+class RecentFilesMenu;
 
 // What the main window takes from its surroundings, so tests can supply their own.
 struct Form1Environment {
@@ -69,15 +72,23 @@ class Form1 : public QMainWindow {
     // True when the caller may go on and set the document aside: nothing was
     // changed, the user discarded the changes, or they were saved.
     bool confirmUnsavedChanges();
-    // Remembers a path the user chose; the recent-file menu is built from these.
+    // Adds a path the user chose to the recent-file list and its menu.
     void AddRecentFile(const QString& path);
-    [[nodiscard]] const QStringList& recentFiles() const { return m_recentFiles; }
+    // The recent-file list, oldest first.
+    [[nodiscard]] const QStringList& recentFiles() const;
+    // Where Tools ▸ Associate writes and the program it names there; until
+    // this is called, associating is refused and nothing is written.
+    void setDesktopIntegration(XdgLocations where, QString programPath);
+    // Matches the seem folder's files to the catalog and shows the result in
+    // the edit-seem-folder-files submenu.
+    void ScanSeemFolder();
 
     // State the tests and other windows read.
     [[nodiscard]] bool isLoaded() const { return m_isLoaded; }
     [[nodiscard]] QString fileName() const { return QString::fromStdString(m_document.path()); }
     [[nodiscard]] const QString& mainCaption() const { return m_mainCaption; }
     [[nodiscard]] const QString& appDir() const { return m_appDir; }
+    [[nodiscard]] const QString& seemFolder() const { return m_seemFolder; }
     [[nodiscard]] std::string curType() const { return m_document.typeName(); }
     [[nodiscard]] const std::vector<SeemTypeEntry>& catalog() const { return m_catalog; }
     [[nodiscard]] const std::vector<std::uint8_t>& fileBytes() const {
@@ -110,6 +121,12 @@ class Form1 : public QMainWindow {
     void mnuSetOuterText_Click();
     void mnuSetGPRS_Click();
     void mnuLans_Click(int index);
+    void mnuFileList_Click(const QString& path);
+    void mnuSetFolder_Click();
+    void mnuSeemFolderItem_Click(SeemFolderItem item);
+    void mnuAccFile_Click();
+    void mnuUnAccFile_Click();
+    void mnuHelpTopic_Click();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -141,6 +158,9 @@ class Form1 : public QMainWindow {
     void rebuildLanguageMenu();
     void applyCaptions();
     void updateUndoMenu();
+
+    // Recent files, seem folder, association and help (Form1Shell.cpp).
+    void connectShellMenus();
 
     // Listening to the document and the editors (Form1Views.cpp).
     void connectEditors();
@@ -194,8 +214,10 @@ class Form1 : public QMainWindow {
     QtTranslations m_qtTranslations; // Qt's own dialog texts follow the language
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
-    QStringList m_recentFiles;
     std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
+    SeemFolderItems m_seemFolderItems;
+    XdgLocations m_xdg;
+    QString m_programPath;
 
     // Controls.
     MainSurface* m_surface = nullptr;
@@ -239,10 +261,9 @@ class Form1 : public QMainWindow {
     QAction* m_mnuCloseCompare = nullptr;
     QAction* m_mnuTakeOther = nullptr;
     QAction* m_mnuShowTip = nullptr;
-    std::vector<QAction*> m_mnuFileList;
+    RecentFilesMenu* m_mnuFileList = nullptr;
     std::vector<QAction*> m_mnuLans;
     QActionGroup* m_languageGroup = nullptr;
-    QAction* m_fileListSeparator = nullptr;
 };
 
 } // namespace vantrel

@@ -286,9 +286,4 @@ void Form1::mnuSaveAs_Click() {
         setCaptionForFile(chosen, true);
 }
 
-void Form1::AddRecentFile(const QString& path) {
-    m_recentFiles.removeAll(path);
-    m_recentFiles.prepend(path);
-}
-
 } // namespace vantrel

@@ -11,6 +11,7 @@
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
+#include "gui/shell/RecentFilesMenu.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -46,6 +47,7 @@ bool Form1::Form_Load(const QString& commandLine) {
 
     m_seemFolder = QString::fromStdString(m_settings.read("SeemFolder", m_appDir.toStdString()));
     m_mnuEditFunction->setEnabled(!m_seemFolder.isEmpty());
+    m_mnuFileList->BuildRecentMenu();
 
     if (!loadDefinitions(languageFailure.value_or("")))
         return false;
@@ -58,6 +60,8 @@ bool Form1::Form_Load(const QString& commandLine) {
                     QString::fromStdString(strings().format(StrStartupFailed, {description})));
         startupFailed = true;
     }
+    if (!startupFailed)
+        ScanSeemFolder();
     m_lblSoftTip->setText(QString::fromStdString(strings().multiline(43)));
     sizeToScreen();
     show();

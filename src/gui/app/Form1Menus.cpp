@@ -5,6 +5,7 @@
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/shell/RecentFilesMenu.h"
 #include "gui/windows/GoToOffsetDialog.h"
 
 #include <QAction>
@@ -41,6 +42,7 @@ void Form1::buildMenus() {
     buildHelpMenu();
     for (QMenu* menu : {m_mnuFile, m_mnuEdit, m_mnuTools, m_mnuLanguage, m_mnuHelp})
         menuBar()->addMenu(menu);
+    connectShellMenus();
 }
 
 void Form1::buildFileMenu() {
@@ -56,12 +58,11 @@ void Form1::buildFileMenu() {
     m_mnuFile->addSeparator();
     m_mnuReload = addMenuItem(m_mnuFile, "mnuReload", "重新载入(&R)");
     m_mnuClose = addMenuItem(m_mnuFile, "mnuClose", "关闭(&C)");
-    m_fileListSeparator = m_mnuFile->addSeparator();
-    m_mnuFileList.push_back(addMenuItem(m_mnuFile, "mnuFileList", "(无)"));
     m_mnuFile->addSeparator();
+    QAction* exitSeparator = m_mnuFile->addSeparator();
+    m_mnuFileList = new RecentFilesMenu(m_mnuFile, exitSeparator, m_settings);
     m_mnuExit = addMenuItem(m_mnuFile, "mnuExit", "退出(&X)");
-    for (QAction* action : {m_mnuSave, m_mnuSaveAs, m_mnuReload, m_mnuCompare, m_mnuCloseCompare,
-                            m_mnuFileList.front()})
+    for (QAction* action : {m_mnuSave, m_mnuSaveAs, m_mnuReload, m_mnuCompare, m_mnuCloseCompare})
         action->setEnabled(false);
 
     connect(m_mnuOpen, &QAction::triggered, this, &Form1::mnuOpen_Click);
@@ -172,6 +173,7 @@ void Form1::applyCaptions() {
     const auto& languages = m_language.languages();
     const auto chosen = static_cast<std::size_t>(m_language.index());
     m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
+    m_mnuFileList->setEmptyText(str(StrRecentFilesEmpty));
     updateUndoMenu();
     if (!m_isLoaded)
         setStatus(1, str(1));

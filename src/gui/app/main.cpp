@@ -53,6 +53,8 @@ int main(int argc, char* argv[]) {
         vantrel::locateAppDir(QApplication::applicationDirPath().toStdString()).string());
     vantrel::Form1Environment environment{appDir, &settings, vantrel::systemDefaultLcid};
     vantrel::Form1 form(environment);
+    form.setDesktopIntegration(vantrel::xdgLocationsFromEnvironment(),
+                               QApplication::applicationFilePath());
     if (!form.Form_Load(commandLine.file))
         return 1;
     return app.exec();
