@@ -5,6 +5,7 @@
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/shell/DesktopTools.h"
 #include "gui/shell/FolderBrowser.h"
+#include "IsolatedDesktop.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,24 +22,7 @@ namespace {
 
 class ShellCommandsTest : public ::testing::Test {
   protected:
-    // The desktop tools the commands run see a home of their own and no
-    // desktop session, so nothing outside the temporary folder changes.
-    void SetUp() override {
-        CommDlg::setAnswerer(&dialogs);
-        for (const char* name : {"HOME", "XDG_CURRENT_DESKTOP", "KDE_FULL_SESSION"}) {
-            m_savedEnvironment.emplace_back(name, qgetenv(name));
-            qunsetenv(name);
-        }
-        qputenv("HOME", home.path().toLocal8Bit());
-    }
-    void TearDown() override {
-        for (const auto& [name, value] : m_savedEnvironment) {
-            if (value.isNull())
-                qunsetenv(name);
-            else
-                qputenv(name, value);
-        }
-    }
+    void SetUp() override { CommDlg::setAnswerer(&dialogs); }
 
     [[nodiscard]] QString str(int n) const { return QString::fromStdString(strings.get(n)); }
     [[nodiscard]] const MessageRequest& lastMessage() const { return dialogs.messages.back(); }
@@ -57,14 +41,11 @@ class ShellCommandsTest : public ::testing::Test {
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
 
-    QTemporaryDir home;
+    testing::IsolatedDesktop home;
     XdgLocations where{
         (home.path() + "/data").toStdString(), (home.path() + "/config").toStdString(), {}};
     UiStrings strings;
     ScriptedDialogs dialogs;
-
-  private:
-    std::vector<std::pair<const char*, QByteArray>> m_savedEnvironment;
 };
 
 TEST_F(ShellCommandsTest, AssociatingIsReportedAndTheDesktopKnowsTheType) {
@@ -82,7 +63,7 @@ TEST_F(ShellCommandsTest, AssociatingIsReportedAndTheDesktopKnowsTheType) {
     if (!QStandardPaths::findExecutable("xdg-mime").isEmpty() &&
         !QStandardPaths::findExecutable("update-mime-database").isEmpty() &&
         !QStandardPaths::findExecutable("gio").isEmpty()) {
-        QFile seem(home.filePath("phone.seem"));
+        QFile seem(home.path() + "/phone.seem");
         ASSERT_TRUE(seem.open(QIODevice::WriteOnly));
         seem.write("\x01\x02", 2);
         seem.close();
@@ -104,7 +85,7 @@ TEST_F(ShellCommandsTest, RemovingSucceedsOnceAndThenSaysThereWasNothing) {
 }
 
 TEST_F(ShellCommandsTest, ARefusedWriteIsCriticalAndNamesTheFile) {
-    QFile blocker(home.filePath("data"));
+    QFile blocker(home.path() + "/data");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
