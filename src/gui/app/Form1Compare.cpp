@@ -10,11 +10,14 @@
 #include "gui/dialogs/CommDlg.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
+#include "gui/editors/VolumeEditor.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QListWidget>
+#include <QSlider>
 
 namespace vantrel {
 
@@ -45,6 +48,9 @@ void Form1::buildComparison() {
     connect(m_lvwStyle, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         chooseDifferenceOf(SettingKind::Style, StyleListEditor::itemKey(item));
     });
+    connect(m_tvwColor, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        chooseDifferenceOf(SettingKind::Color, ColorTreeEditor::itemKey(item));
+    });
 }
 
 void Form1::mnuCompare_Click() {
@@ -71,7 +77,8 @@ void Form1::mnuTakeOther_Click() {
 void Form1::showComparison() {
     const bool active = m_comparison->active();
     const SeemComparison& result = m_comparison->result();
-    markDifferences(result, strings(), *m_tvwFuct, *m_lvwStyle, *m_picEdit);
+    markDifferences(result, strings(),
+                    {*m_tvwFuct, *m_lvwStyle, *m_frameVolume, *m_tvwColor, *m_picEdit});
     m_mnuCloseCompare->setEnabled(active);
     if (!active) {
         m_dockCompare->hide();
@@ -95,7 +102,16 @@ void Form1::showDifference(int index) {
         difference.kind == SettingKind::Switch ? m_tvwFuct->itemByKey(key) : nullptr;
     QListWidgetItem* row =
         difference.kind == SettingKind::Style ? m_lvwStyle->itemByKey(key) : nullptr;
-    if (node && m_tvwFuct->isVisible()) {
+    QTreeWidgetItem* entry =
+        difference.kind == SettingKind::Color ? m_tvwColor->itemByKey(key) : nullptr;
+    const int volumeRow = volumeRowOf(difference.key);
+    if (entry && m_tvwColor->isVisible()) {
+        m_tvwColor->scrollToItem(entry);
+        m_tvwColor->setCurrentItem(entry);
+    } else if (volumeRow >= 0 && m_frameVolume->isVisible()) {
+        m_picEdit->focusCell(difference.firstCell);
+        m_frameVolume->sldVolume[static_cast<std::size_t>(volumeRow)]->setFocus();
+    } else if (node && m_tvwFuct->isVisible()) {
         m_tvwFuct->scrollToItem(node);
         m_tvwFuct->setCurrentItem(node);
     } else if (row && m_lvwStyle->isVisible()) {
