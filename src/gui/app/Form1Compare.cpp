@@ -17,7 +17,11 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QListWidget>
+#include <QScreen>
 #include <QSlider>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -80,14 +84,28 @@ void Form1::showComparison() {
     markDifferences(result, strings(),
                     {*m_tvwFuct, *m_lvwStyle, *m_frameVolume, *m_tvwColor, *m_picEdit});
     m_mnuCloseCompare->setEnabled(active);
-    if (!active) {
-        m_dockCompare->hide();
-        m_lstCompare->showComparison(result, QString(), strings());
-        return;
-    }
     m_lstCompare->showComparison(result, QString::fromStdString(m_comparison->otherPath()),
                                  strings());
-    m_dockCompare->show();
+    if (active != m_dockCompare->isHidden())
+        return;
+    // The list comes below the editors; the window grows by its height, so the
+    // editors keep their room, and gives it back when the list goes.
+    const int pxSeparator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+    const int pxListHeight = active ? m_dockCompare->sizeHint().height() + pxSeparator
+                                    : -(m_dockCompare->height() + pxSeparator);
+    m_dockCompare->setVisible(active);
+    if (isMaximized() || isFullScreen())
+        return;
+    const QScreen* shownOn = screen();
+    const QRect room = shownOn ? shownOn->availableGeometry() : QRect();
+    const int pxFrame = frameGeometry().height() - height();
+    int pxHeight = height() + pxListHeight;
+    if (shownOn)
+        pxHeight = std::min(pxHeight, room.height() - pxFrame);
+    resize(width(), pxHeight);
+    // A window grown past the bottom of the screen moves up.
+    if (shownOn && frameGeometry().bottom() > room.bottom())
+        move(x(), std::max(room.top(), room.bottom() + 1 - pxHeight - pxFrame));
 }
 
 // Shows the setting of a difference in its editor, else its first cell.
