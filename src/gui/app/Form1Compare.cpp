@@ -10,11 +10,18 @@
 #include "gui/dialogs/CommDlg.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
+#include "gui/editors/VolumeEditor.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QListWidget>
+#include <QScreen>
+#include <QSlider>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -45,6 +52,9 @@ void Form1::buildComparison() {
     connect(m_lvwStyle, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         chooseDifferenceOf(SettingKind::Style, StyleListEditor::itemKey(item));
     });
+    connect(m_tvwColor, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        chooseDifferenceOf(SettingKind::Color, ColorTreeEditor::itemKey(item));
+    });
 }
 
 void Form1::mnuCompare_Click() {
@@ -71,16 +81,31 @@ void Form1::mnuTakeOther_Click() {
 void Form1::showComparison() {
     const bool active = m_comparison->active();
     const SeemComparison& result = m_comparison->result();
-    markDifferences(result, strings(), *m_tvwFuct, *m_lvwStyle, *m_picEdit);
+    markDifferences(result, strings(),
+                    {*m_tvwFuct, *m_lvwStyle, *m_frameVolume, *m_tvwColor, *m_picEdit});
     m_mnuCloseCompare->setEnabled(active);
-    if (!active) {
-        m_dockCompare->hide();
-        m_lstCompare->showComparison(result, QString(), strings());
-        return;
-    }
     m_lstCompare->showComparison(result, QString::fromStdString(m_comparison->otherPath()),
                                  strings());
-    m_dockCompare->show();
+    if (active != m_dockCompare->isHidden())
+        return;
+    // The list comes below the editors; the window grows by its height, so the
+    // editors keep their room, and gives it back when the list goes.
+    const int pxSeparator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+    const int pxListHeight = active ? m_dockCompare->sizeHint().height() + pxSeparator
+                                    : -(m_dockCompare->height() + pxSeparator);
+    m_dockCompare->setVisible(active);
+    if (isMaximized() || isFullScreen())
+        return;
+    const QScreen* shownOn = screen();
+    const QRect room = shownOn ? shownOn->availableGeometry() : QRect();
+    const int pxFrame = frameGeometry().height() - height();
+    int pxHeight = height() + pxListHeight;
+    if (shownOn)
+        pxHeight = std::min(pxHeight, room.height() - pxFrame);
+    resize(width(), pxHeight);
+    // A window grown past the bottom of the screen moves up.
+    if (shownOn && frameGeometry().bottom() > room.bottom())
+        move(x(), std::max(room.top(), room.bottom() + 1 - pxHeight - pxFrame));
 }
 
 // Shows the setting of a difference in its editor, else its first cell.
@@ -95,7 +120,16 @@ void Form1::showDifference(int index) {
         difference.kind == SettingKind::Switch ? m_tvwFuct->itemByKey(key) : nullptr;
     QListWidgetItem* row =
         difference.kind == SettingKind::Style ? m_lvwStyle->itemByKey(key) : nullptr;
-    if (node && m_tvwFuct->isVisible()) {
+    QTreeWidgetItem* entry =
+        difference.kind == SettingKind::Color ? m_tvwColor->itemByKey(key) : nullptr;
+    const int volumeRow = volumeRowOf(difference.key);
+    if (entry && m_tvwColor->isVisible()) {
+        m_tvwColor->scrollToItem(entry);
+        m_tvwColor->setCurrentItem(entry);
+    } else if (volumeRow >= 0 && m_frameVolume->isVisible()) {
+        m_picEdit->focusCell(difference.firstCell);
+        m_frameVolume->sldVolume[static_cast<std::size_t>(volumeRow)]->setFocus();
+    } else if (node && m_tvwFuct->isVisible()) {
         m_tvwFuct->scrollToItem(node);
         m_tvwFuct->setCurrentItem(node);
     } else if (row && m_lvwStyle->isVisible()) {

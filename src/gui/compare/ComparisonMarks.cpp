@@ -5,49 +5,99 @@
 #include "core/i18n/UiStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
+#include "gui/editors/VolumeEditor.h"
 
+#include <QLabel>
+#include <QSlider>
 #include <QTreeWidgetItemIterator>
+
+#include <charconv>
 
 namespace vantrel {
 
-void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
-                     FunctionTreeEditor& functions, StyleListEditor& styles, ByteGridView& grid) {
-    for (QTreeWidgetItemIterator it(&functions); *it; ++it) {
+namespace {
+
+void clearTree(QTreeWidget& tree) {
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
         (*it)->setBackground(0, QBrush());
         (*it)->setToolTip(0, QString());
     }
-    for (int row = 0; row < styles.count(); ++row) {
-        styles.item(row)->setBackground(QBrush());
-        styles.item(row)->setToolTip(QString());
+}
+
+// The node gets the mark; the folders above it a lighter one, so a closed
+// folder still shows that something inside differs.
+void markNode(QTreeWidgetItem* item, const QString& tip) {
+    if (!item)
+        return;
+    for (QTreeWidgetItem* above = item->parent(); above; above = above->parent()) {
+        if (above->background(0).color() != kDifferenceGround)
+            above->setBackground(0, kDifferenceAboveGround);
     }
+    item->setBackground(0, kDifferenceGround);
+    item->setToolTip(0, tip);
+}
+
+void markVolumeRow(VolumeEditor& volumes, int row, const QString& tip) {
+    QLabel* caption = volumes.lblVolume[static_cast<std::size_t>(row)];
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::Window, kDifferenceGround);
+    caption->setPalette(palette);
+    caption->setAutoFillBackground(!tip.isEmpty());
+    caption->setToolTip(tip);
+    volumes.sldVolume[static_cast<std::size_t>(row)]->setToolTip(tip);
+}
+
+} // namespace
+
+int volumeRowOf(const std::string& key) {
+    if (key.rfind("v_", 0) != 0)
+        return -1;
+    int row = -1;
+    const auto [end, error] = std::from_chars(key.data() + 2, key.data() + key.size(), row);
+    if (error != std::errc() || end != key.data() + key.size() || row < 0 ||
+        row >= VolumeEditor::kRows)
+        return -1;
+    return row;
+}
+
+void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
+                     const MarkedEditors& editors) {
+    clearTree(editors.functions);
+    clearTree(editors.colors);
+    for (int row = 0; row < editors.styles.count(); ++row) {
+        editors.styles.item(row)->setBackground(QBrush());
+        editors.styles.item(row)->setToolTip(QString());
+    }
+    for (int row = 0; row < VolumeEditor::kRows; ++row)
+        markVolumeRow(editors.volumes, row, QString());
+
     std::vector<bool> cells;
     for (const SettingDifference& difference : comparison.differences) {
         const QString key = QString::fromStdString(difference.key);
         const QString tip =
             QString::fromStdString(strings.format(StrDiffTooltip, {difference.theirs}));
         if (difference.kind == SettingKind::Switch) {
-            if (QTreeWidgetItem* item = functions.itemByKey(key)) {
-                for (QTreeWidgetItem* above = item->parent(); above; above = above->parent()) {
-                    if (above->background(0).color() != kDifferenceGround)
-                        above->setBackground(0, kDifferenceAboveGround);
-                }
-                item->setBackground(0, kDifferenceGround);
-                item->setToolTip(0, tip);
-            }
+            markNode(editors.functions.itemByKey(key), tip);
+        } else if (difference.kind == SettingKind::Color) {
+            markNode(editors.colors.itemByKey(key), tip);
         } else if (difference.kind == SettingKind::Style) {
-            if (QListWidgetItem* item = styles.itemByKey(key)) {
+            if (QListWidgetItem* item = editors.styles.itemByKey(key)) {
                 item->setBackground(kDifferenceGround);
                 item->setToolTip(tip);
             }
+        } else if (const int row = volumeRowOf(difference.key); row >= 0) {
+            markVolumeRow(editors.volumes, row, tip);
         }
-        for (int i = difference.firstCell; i <= difference.lastCell && i < grid.cellCount(); ++i) {
+        for (int i = difference.firstCell; i <= difference.lastCell && i < editors.grid.cellCount();
+             ++i) {
             if (cells.size() <= static_cast<std::size_t>(i))
                 cells.resize(static_cast<std::size_t>(i) + 1, false);
             cells[static_cast<std::size_t>(i)] = true;
         }
     }
-    grid.setHighlightedCells(std::move(cells), kDifferenceGround);
+    editors.grid.setHighlightedCells(std::move(cells), kDifferenceGround);
 }
 
 } // namespace vantrel

@@ -2,11 +2,15 @@
 
 #include <QColor>
 
+#include <string>
+
 namespace vantrel {
 
 class ByteGridView;
+class ColorTreeEditor;
 class FunctionTreeEditor;
 class StyleListEditor;
+class VolumeEditor;
 class UiStrings;
 struct SeemComparison;
 
@@ -15,10 +19,22 @@ inline const QColor kDifferenceGround(255, 221, 128);
 // The ground of the folders above a differing switch, so a closed folder shows it.
 inline const QColor kDifferenceAboveGround(255, 240, 204);
 
+// The editors a comparison marks.
+struct MarkedEditors {
+    FunctionTreeEditor& functions;
+    StyleListEditor& styles;
+    VolumeEditor& volumes;
+    ColorTreeEditor& colors;
+    ByteGridView& grid;
+};
+
 // Marks the settings and cells that differ: a coloured ground, and the other
 // file's value in the setting's tooltip. Marks of an earlier comparison go;
 // an empty comparison leaves no mark.
 void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
-                     FunctionTreeEditor& functions, StyleListEditor& styles, ByteGridView& grid);
+                     const MarkedEditors& editors);
+
+// The volume row of a difference's key ("v_<row>"), or -1.
+[[nodiscard]] int volumeRowOf(const std::string& key);
 
 } // namespace vantrel

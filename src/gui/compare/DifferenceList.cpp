@@ -24,8 +24,10 @@ DifferenceList::DifferenceList(QWidget* parent) : QWidget(parent) {
     m_list->setObjectName(QStringLiteral("lstDifferences"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     constexpr int kRowsShown = 6;
-    m_list->setMinimumHeight(kRowsShown * m_list->fontMetrics().height() +
-                             2 * m_list->frameWidth() + 8);
+    m_list->setFixedHeight(kRowsShown * m_list->fontMetrics().height() + 2 * m_list->frameWidth() +
+                           8);
+    // The list keeps its own height; the window, not the editors, makes room for it.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(m_caption);

@@ -5,6 +5,11 @@
 #include "gui/compare/DifferenceList.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
+#include "gui/editors/VolumeEditor.h"
+
+#include <QLabel>
+#include <QSlider>
 
 #include <QDockWidget>
 #include <QListWidget>
@@ -106,6 +111,40 @@ TEST_F(Form1Compare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
 
     action("mnuClose")->trigger();
     EXPECT_FALSE(action("mnuCompare")->isEnabled());
+}
+
+TEST_F(Form1Compare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
+    const QByteArray volume = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0a1c_0001.seem"));
+    QByteArray louder = volume;
+    louder[0x0C] = static_cast<char>(louder[0x0C] + 1); // Microphone, the third row
+    form->OpenSeemFile(writeSeem(QStringLiteral("volume.seem"), volume));
+    dialogs.openFiles = {writeSeem(QStringLiteral("louder.seem"), louder)};
+    action("mnuCompare")->trigger();
+    auto* volumes = form->findChild<VolumeEditor*>();
+    ASSERT_EQ(lines()->count(), 1);
+    EXPECT_TRUE(volumes->lblVolume[2]->autoFillBackground());
+    EXPECT_FALSE(volumes->lblVolume[0]->autoFillBackground());
+    lines()->setCurrentRow(0);
+    EXPECT_EQ(form->gridView()->editIndex(), 0x0C);
+
+    const QByteArray colors = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0d51_0001.seem"));
+    QByteArray bluer = colors;
+    bluer[0x36] = static_cast<char>(0x00);
+    form->OpenSeemFile(writeSeem(QStringLiteral("colors.seem"), colors));
+    EXPECT_FALSE(volumes->lblVolume[2]->autoFillBackground());
+    dialogs.openFiles = {writeSeem(QStringLiteral("bluer.seem"), bluer)};
+    action("mnuCompare")->trigger();
+    auto* tree = form->findChild<ColorTreeEditor*>();
+    ASSERT_EQ(lines()->count(), 1);
+    EXPECT_TRUE(lines()->item(0)->text().startsWith(QStringLiteral("Menus/Menu Text: ")));
+    QTreeWidgetItem* entry = tree->itemByKey(QStringLiteral("c_34"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->background(0).color(), kDifferenceGround);
+    lines()->setCurrentRow(0);
+    EXPECT_EQ(tree->currentItem(), entry);
+    action("mnuTakeOther")->trigger();
+    EXPECT_EQ(lines()->count(), 0);
+    EXPECT_EQ(form->grid().text(0x36), "00");
 }
 
 } // namespace
