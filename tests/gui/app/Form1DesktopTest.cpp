@@ -136,6 +136,15 @@ TEST_F(Form1Desktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
     EXPECT_FALSE(form->document().isModified());
 }
 
+TEST_F(Form1Desktop, QtsOwnTextsSwitchWithTheLanguage) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), "Cancel"); // started in English
+    form->mnuLans_Click(0);        // Chinese
+    EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
+    form->mnuLans_Click(1);
+    EXPECT_EQ(cancel(), "Cancel");
+}
+
 TEST_F(Form1Desktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     const QString function = sample("0032_0001.seem");
     drop({function});

@@ -1,0 +1,90 @@
+// The grid's keyboard: navigation keys go to the grid cursor, digits to the
+// edit cell.
+#include "gui/document/ByteGridView.h"
+
+#include "core/document/ByteGrid.h"
+
+#include <QKeyEvent>
+
+namespace vantrel {
+
+void ByteGridView::keyPressEvent(QKeyEvent* event) {
+    if (!m_cellsEnabled || !m_grid.contains(m_cursor.index())) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    const int before = m_cursor.index();
+    if (handleNavigationKey(event) || handleValueKey(event)) {
+        updateCell(before);
+        restartCaretBlink();
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool ByteGridView::handleNavigationKey(const QKeyEvent* event) {
+    std::optional<int> movedTo;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        movedTo = m_cursor.moveLeft();
+        break;
+    case Qt::Key_Right:
+        movedTo = m_cursor.moveRight();
+        break;
+    case Qt::Key_Up:
+        movedTo = m_cursor.moveUp();
+        break;
+    case Qt::Key_Down:
+        movedTo = m_cursor.moveDown();
+        break;
+    case Qt::Key_PageUp:
+        movedTo = m_cursor.movePageUp(rowsPerPage());
+        break;
+    case Qt::Key_PageDown:
+        movedTo = m_cursor.movePageDown(rowsPerPage());
+        break;
+    case Qt::Key_Home:
+        if (event->modifiers() & Qt::ControlModifier)
+            movedTo = m_cursor.moveFirst();
+        else
+            m_cursor.moveHome();
+        break;
+    case Qt::Key_End:
+        if (event->modifiers() & Qt::ControlModifier)
+            movedTo = m_cursor.moveLast();
+        else
+            m_cursor.moveEnd();
+        break;
+    default:
+        return false;
+    }
+    if (movedTo)
+        runGotFocus(*movedTo);
+    return true;
+}
+
+bool ByteGridView::handleValueKey(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Backspace) {
+        m_cursor.backspace();
+        return true;
+    }
+    if (event->key() == Qt::Key_Delete) {
+        m_cursor.deleteForward();
+        return true;
+    }
+    const QString typed = event->text();
+    const auto commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (typed.size() != 1 || (event->modifiers() & commandKeys) || !typed.front().isPrint())
+        return false;
+    // Every printable key is taken, so letters that are not digits cannot
+    // reach a shortcut by accident; the cursor drops what is not hexadecimal.
+    const char16_t unit = typed.front().unicode();
+    if (unit < 0x80) {
+        if (const auto movedTo = m_cursor.typeCharacter(static_cast<char>(unit)))
+            runGotFocus(*movedTo);
+    }
+    return true;
+}
+
+} // namespace vantrel
