@@ -58,6 +58,13 @@ fi
 
 app_dir=$("$probe" "$prefix/bin")
 [ "$app_dir" = "$prefix/share/vantrel" ] || fail "installed program would look for data in $app_dir"
+version=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/vantrel" --version) ||
+    fail "the installed vantrel --version failed"
+[ "$version" = "Vantrel 1.1 Beta" ] || fail "the installed vantrel --version printed: $version"
+if [ "$with_cli" = 1 ]; then
+    types=$("$prefix/bin/vantrel-cli" types) || fail "the installed vantrel-cli found no data"
+    [ -n "$types" ] || fail "the installed vantrel-cli listed no seem types"
+fi
 
 echo "${#expected[@]} files expected; $failures failures"
 [ "$failures" -eq 0 ]
