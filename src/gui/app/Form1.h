@@ -21,7 +21,6 @@
 #include "core/shell/SeemFolderScan.h"
 
 class QAction;
-class QActionGroup;
 class QDockWidget;
 class QGroupBox;
 class QLabel;
@@ -156,6 +155,8 @@ class Form1 : public QMainWindow {
     void buildToolsMenu();
     void buildHelpMenu();
     void rebuildLanguageMenu();
+    [[nodiscard]] QAction* newLanguageItem(int index);
+    void fillLanguageMenu();
     void applyCaptions();
     void updateUndoMenu();
 
@@ -263,7 +264,7 @@ class Form1 : public QMainWindow {
     QAction* m_mnuShowTip = nullptr;
     RecentFilesMenu* m_mnuFileList = nullptr;
     std::vector<QAction*> m_mnuLans;
-    QActionGroup* m_languageGroup = nullptr;
+    std::size_t m_languageItemsShown = 0; // m_mnuLans already put into the menu
 };
 
 } // namespace vantrel

@@ -9,7 +9,6 @@
 #include "gui/windows/GoToOffsetDialog.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -37,8 +36,7 @@ void Form1::buildMenus() {
     buildEditMenu();
     buildToolsMenu();
     m_mnuLanguage = newMenu(this, "mnuLanguage", "语言(&L)");
-    m_languageGroup = new QActionGroup(this);
-    m_languageGroup->setExclusive(true);
+    connect(m_mnuLanguage, &QMenu::aboutToShow, this, &Form1::fillLanguageMenu);
     buildHelpMenu();
     for (QMenu* menu : {m_mnuFile, m_mnuEdit, m_mnuTools, m_mnuLanguage, m_mnuHelp})
         menuBar()->addMenu(menu);
@@ -137,34 +135,39 @@ void Form1::buildHelpMenu() {
     connect(m_mnuShowTip, &QAction::triggered, this, &Form1::mnuShowTip_Click);
 }
 
+// The items are made here but put into the menu only when it first opens:
+// adding an item to a menu (or to an action group) looks through every item
+// already there, which would make start-up quadratic in the number of languages.
 void Form1::rebuildLanguageMenu() {
     const auto& languages = m_language.languages();
     for (std::size_t i = 0; i < languages.size(); ++i) {
-        if (i == m_mnuLans.size()) {
-            auto* item = new QAction(m_mnuLanguage);
-            item->setObjectName(QStringLiteral("mnuLans"));
-            item->setCheckable(true);
-            m_languageGroup->addAction(item);
-            m_mnuLanguage->addAction(item);
-            const int index = static_cast<int>(i);
-            connect(item, &QAction::triggered, this, [this, index] { mnuLans_Click(index); });
-            m_mnuLans.push_back(item);
-        }
+        if (i == m_mnuLans.size())
+            m_mnuLans.push_back(newLanguageItem(static_cast<int>(i)));
         m_mnuLans[i]->setText(QString::fromStdString(languages[i].caption));
         m_mnuLans[i]->setData(QString::fromStdString(languages[i].definitionsFile));
     }
     if (m_mnuLans.empty()) {
         // Without a readable language.xml the menu still offers the one language we have.
-        auto* item = new QAction(QStringLiteral("English"), m_mnuLanguage);
-        item->setObjectName(QStringLiteral("mnuLans"));
-        item->setCheckable(true);
-        m_languageGroup->addAction(item);
-        m_mnuLanguage->addAction(item);
-        m_mnuLans.push_back(item);
+        m_mnuLans.push_back(newLanguageItem(0));
+        m_mnuLans.back()->setText(QStringLiteral("English"));
     }
     const std::size_t chosen = static_cast<std::size_t>(m_language.index());
-    if (chosen < m_mnuLans.size())
-        m_mnuLans[chosen]->setChecked(true);
+    for (std::size_t i = 0; i < m_mnuLans.size(); ++i)
+        m_mnuLans[i]->setChecked(i == chosen);
+}
+
+QAction* Form1::newLanguageItem(int index) {
+    auto* item = new QAction(m_mnuLanguage);
+    item->setObjectName(QStringLiteral("mnuLans"));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, index] { mnuLans_Click(index); });
+    return item;
+}
+
+void Form1::fillLanguageMenu() {
+    for (std::size_t i = m_languageItemsShown; i < m_mnuLans.size(); ++i)
+        m_mnuLanguage->addAction(m_mnuLans[i]);
+    m_languageItemsShown = m_mnuLans.size();
 }
 
 void Form1::applyCaptions() {
