@@ -3,6 +3,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
+#include "core/windows/TipSetting.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/windows/GoToOffsetDialog.h"
@@ -212,7 +213,7 @@ void Form1::mnuGoTo_Click() {
 }
 
 void Form1::mnuShowTip_Click() {
-    m_settings.setValue("ShowTip", m_mnuShowTip->isChecked() ? "1" : "0");
+    storeTipsEnabled(m_settings, m_mnuShowTip->isChecked());
 }
 
 } // namespace vantrel
