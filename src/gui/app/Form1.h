@@ -109,6 +109,7 @@ class Form1 : public QMainWindow {
     void mnuShowTip_Click();
     void mnuSetOuterText_Click();
     void mnuSetGPRS_Click();
+    void mnuAbout_Click();
     void mnuLans_Click(int index);
 
   protected:

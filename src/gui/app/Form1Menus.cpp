@@ -7,6 +7,7 @@
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/windows/GoToOffsetDialog.h"
+#include "gui/windows/frmAbout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -129,7 +130,8 @@ void Form1::buildHelpMenu() {
     m_mnuHelp = newMenu(this, "mnuHelp", "帮助(&H)");
     QAction* topics = addMenuItem(m_mnuHelp, "mnuHelpTopic", "帮助主题(&H)");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
-    addMenuItem(m_mnuHelp, "mnuAbout", "关于(&A)");
+    QAction* about = addMenuItem(m_mnuHelp, "mnuAbout", "关于(&A)");
+    connect(about, &QAction::triggered, this, &Form1::mnuAbout_Click);
     m_mnuHelp->addSeparator();
     m_mnuShowTip = addMenuItem(m_mnuHelp, "mnuShowTip", "显示功能提示");
     m_mnuShowTip->setCheckable(true);
@@ -210,6 +212,13 @@ void Form1::mnuGoTo_Click() {
     GoToOffsetDialog dialog(strings(), m_settings, grid().cellCount(), this);
     if (dialog.exec() == QDialog::Accepted && dialog.offset())
         m_picEdit->focusCell(*dialog.offset());
+}
+
+void Form1::mnuAbout_Click() {
+    auto* about = findChild<frmAbout*>();
+    if (!about)
+        about = new frmAbout(this, m_language);
+    about->showOverOwner();
 }
 
 void Form1::mnuShowTip_Click() {
