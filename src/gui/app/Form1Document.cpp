@@ -14,7 +14,7 @@
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
-#include "gui/windows/frmReading.h"
+#include "gui/windows/BackgroundRead.h"
 #include "gui/windows/frmTip.h"
 
 #include <QCloseEvent>
@@ -36,9 +36,10 @@ constexpr int kSaveAsFlags = 2;  // ask before replacing a file
 } // namespace
 
 void Form1::OpenSeemFile(const QString& path) {
-    frmReading reading(this, m_language);
-    const OpenOutcome outcome = m_document.open(path.toStdString());
-    reading.finish();
+    const std::string file = path.toStdString();
+    SeemFileRead read =
+        readInBackground(this, m_language, file, m_env.readFile ? m_env.readFile : readSeemFile);
+    const OpenOutcome outcome = m_document.accept(file, std::move(read));
     if (reportRefusal(outcome, path))
         return;
     m_comparison->stop();
