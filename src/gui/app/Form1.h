@@ -46,6 +46,8 @@ struct Form1Environment {
     QString appDir; // the program folder, with or without a trailing separator
     SettingsStore* settings = nullptr;
     std::function<std::optional<std::int32_t>()> systemLcid;
+    // Reads a seem file whole, off the window's thread; empty means readSeemFile.
+    std::function<SeemFileRead(const std::string& path)> readFile = {};
 };
 
 // The main window: the view and the menus over the open document. It switches
@@ -119,6 +121,7 @@ class Form1 : public QMainWindow {
     void mnuShowTip_Click();
     void mnuSetOuterText_Click();
     void mnuSetGPRS_Click();
+    void mnuAbout_Click();
     void mnuLans_Click(int index);
     void mnuFileList_Click(const QString& path);
     void mnuSetFolder_Click();

@@ -5,6 +5,7 @@
 #include "core/compare/DocumentComparison.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/FileDrop.h"
+#include "core/windows/TipSetting.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
@@ -13,7 +14,8 @@
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
-#include "gui/windows/frmReading.h"
+#include "gui/windows/BackgroundRead.h"
+#include "gui/windows/frmTip.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -34,9 +36,10 @@ constexpr int kSaveAsFlags = 2;  // ask before replacing a file
 } // namespace
 
 void Form1::OpenSeemFile(const QString& path) {
-    frmReading reading(this, m_language);
-    const OpenOutcome outcome = m_document.open(path.toStdString());
-    reading.finish();
+    const std::string file = path.toStdString();
+    SeemFileRead read =
+        readInBackground(this, m_language, file, m_env.readFile ? m_env.readFile : readSeemFile);
+    const OpenOutcome outcome = m_document.accept(file, std::move(read));
     if (reportRefusal(outcome, path))
         return;
     m_comparison->stop();
@@ -138,11 +141,12 @@ bool Form1::dispatchType(const XmlElement& type) {
 
 void Form1::showTypeAlert(const XmlElement& type) {
     const auto alert = type.attribute("alert");
-    if (!alert || m_settings.read("ShowTip", "1") != "1")
+    if (!alert || !tipsEnabled(m_settings))
         return;
-    const QString text = QString::fromStdString(expandLineBreaks(*alert));
-    const QString id = QString::fromStdString(type.attribute("ID").value_or(""));
-    showMessage(this, MessageIcon::Information, id + QLatin1Char('\n') + text);
+    auto* tip = new frmTip(this, m_language, m_settings, m_mnuShowTip);
+    tip->lblTip->setText(QString::fromStdString(expandLineBreaks(*alert)));
+    tip->Label2->setText(QString::fromStdString(type.attribute("ID").value_or("")));
+    tip->showOverOwner();
 }
 
 void Form1::reportFailure(const QString& text) {

@@ -4,6 +4,7 @@
 #include "core/app/DefinitionsFailure.h"
 #include "core/app/SeemTypeCatalog.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/windows/TipSetting.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
@@ -75,7 +76,7 @@ bool Form1::Form_Load(const QString& commandLine) {
         waitUntilOnScreen();
         OpenSeemFile(named.absoluteFilePath());
     }
-    m_mnuShowTip->setChecked(m_settings.read("ShowTip", "1") == "1");
+    m_mnuShowTip->setChecked(tipsEnabled(m_settings));
     return true;
 }
 

@@ -3,10 +3,12 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
+#include "core/windows/TipSetting.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/shell/RecentFilesMenu.h"
 #include "gui/windows/GoToOffsetDialog.h"
+#include "gui/windows/frmAbout.h"
 
 #include <QAction>
 #include <QMenu>
@@ -127,7 +129,8 @@ void Form1::buildHelpMenu() {
     m_mnuHelp = newMenu(this, "mnuHelp", "帮助(&H)");
     QAction* topics = addMenuItem(m_mnuHelp, "mnuHelpTopic", "帮助主题(&H)");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
-    addMenuItem(m_mnuHelp, "mnuAbout", "关于(&A)");
+    QAction* about = addMenuItem(m_mnuHelp, "mnuAbout", "关于(&A)");
+    connect(about, &QAction::triggered, this, &Form1::mnuAbout_Click);
     m_mnuHelp->addSeparator();
     m_mnuShowTip = addMenuItem(m_mnuHelp, "mnuShowTip", "显示功能提示");
     m_mnuShowTip->setCheckable(true);
@@ -216,8 +219,15 @@ void Form1::mnuGoTo_Click() {
         m_picEdit->focusCell(*dialog.offset());
 }
 
+void Form1::mnuAbout_Click() {
+    auto* about = findChild<frmAbout*>();
+    if (!about)
+        about = new frmAbout(this, m_language);
+    about->showOverOwner();
+}
+
 void Form1::mnuShowTip_Click() {
-    m_settings.setValue("ShowTip", m_mnuShowTip->isChecked() ? "1" : "0");
+    storeTipsEnabled(m_settings, m_mnuShowTip->isChecked());
 }
 
 } // namespace vantrel

@@ -69,6 +69,16 @@ void frmAbout::buildControls() {
     setMinimumWidth(360);
 }
 
+void frmAbout::showOverOwner() {
+    setWindowModality(Qt::ApplicationModal);
+    adjustSize();
+    if (const QWidget* owner = parentWidget())
+        setGeometry(QRect(owner->geometry().center() - rect().center(), size()));
+    show();
+    raise();
+    activateWindow();
+}
+
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Label4) {
         if (event->type() == QEvent::MouseMove)

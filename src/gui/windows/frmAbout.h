@@ -29,6 +29,9 @@ class frmAbout : public QDialog {
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
 
+    // Shows the window modally, centred on its owner. Deletes itself when closed.
+    void showOverOwner();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

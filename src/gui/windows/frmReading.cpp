@@ -44,11 +44,6 @@ void frmReading::showOverOwner() {
     show();
 }
 
-void frmReading::finish() {
-    Timer1->stop();
-    hide();
-}
-
 void frmReading::Timer1_Timer() {
     lblDot->setText(QString::fromStdString(nextReadingDots(lblDot->text().toStdString())));
 }

@@ -27,8 +27,6 @@ class frmReading : public QWidget {
 
     // Shows the window centred on its owner without taking the focus.
     void showOverOwner();
-    // Hides the window and stops the dots.
-    void finish();
 
   private:
     void Timer1_Timer();

@@ -27,8 +27,9 @@ class Form1Fixture : public ::testing::Test {
     }
 
     Form1& start(const QString& commandLine = QString()) {
-        form = std::make_unique<Form1>(
-            Form1Environment{appDir.path(), &settings, [this] { return systemLcid; }});
+        Form1Environment environment{appDir.path(), &settings, [this] { return systemLcid; }};
+        environment.readFile = readFile;
+        form = std::make_unique<Form1>(std::move(environment));
         loaded = form->Form_Load(commandLine);
         return *form;
     }
@@ -73,6 +74,7 @@ class Form1Fixture : public ::testing::Test {
     MemorySettingsStore settings;
     ScriptedDialogs dialogs;
     std::optional<std::int32_t> systemLcid = 0x0409;
+    std::function<SeemFileRead(const std::string& path)> readFile; // empty: read the disk
     std::unique_ptr<Form1> form;
     bool loaded = false;
 };

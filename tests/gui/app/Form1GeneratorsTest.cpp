@@ -19,6 +19,7 @@ class Form1Generators : public Form1Fixture {
   protected:
     void SetUp() override {
         Form1Fixture::SetUp();
+        settings.setValue("ShowTip", "0"); // no tip window over the generators
         start();
         ASSERT_TRUE(loaded);
     }

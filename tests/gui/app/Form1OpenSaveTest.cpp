@@ -4,10 +4,12 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/generators/frmOuterText.h"
+#include "gui/windows/frmTip.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTreeWidget>
 
@@ -153,11 +155,13 @@ TEST_F(Form1OpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing) {
 
 TEST_F(Form1OpenSave, VolumeAlertFollowsShowTip) {
     form->OpenSeemFile(bytesFile(QStringLiteral("v.seem"), 24));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("Careful")));
+    const frmTip* tip = form->findChild<frmTip*>();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->lblTip->text(), QStringLiteral("Careful"));
+    delete tip;
     settings.setValue("ShowTip", "0");
-    dialogs.messages.clear();
     form->OpenSeemFile(bytesFile(QStringLiteral("v2.seem"), 24));
+    EXPECT_EQ(form->findChild<frmTip*>(), nullptr);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

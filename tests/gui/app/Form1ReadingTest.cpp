@@ -1,0 +1,45 @@
+#include "Form1Fixture.h"
+
+#include "gui/windows/frmReading.h"
+
+#include <QTest>
+#include <QTimer>
+
+#include <chrono>
+#include <future>
+
+using namespace vantrel;
+using vantrel::testing::Form1Fixture;
+
+using Form1Reading = Form1Fixture;
+
+TEST_F(Form1Reading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMeanwhile) {
+    std::promise<void> release;
+    readFile = [released = release.get_future().share()](const std::string& path) {
+        released.wait_for(std::chrono::seconds(10));
+        return readSeemFile(path);
+    };
+    start();
+    ASSERT_TRUE(loaded);
+    const QString path = writeSeem(QStringLiteral("slow.seem"), QByteArray(40, '\0'));
+
+    bool sawReading = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const auto* reading = form->findChild<frmReading*>();
+        if (sawReading || !reading || !reading->isVisible())
+            return;
+        sawReading = true;
+        EXPECT_TRUE(form->fileName().isEmpty()) << "the file is not open before it is read";
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+        release.set_value();
+    });
+    watch.start(5);
+    form->OpenSeemFile(path);
+
+    EXPECT_TRUE(sawReading);
+    EXPECT_TRUE(dialogs.fileRequests.empty()) << "Ctrl+O during the read opened nothing";
+    EXPECT_EQ(form->fileName(), path);
+    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(form->findChild<frmReading*>(), nullptr);
+}
