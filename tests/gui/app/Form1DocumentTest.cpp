@@ -24,14 +24,6 @@ class Form1Document : public Form1Fixture {
         ASSERT_TRUE(loaded);
     }
 
-    QString sample(const char* name) {
-        const QString copy = work.filePath(QString::fromLatin1(name));
-        QFile::remove(copy);
-        QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        return copy;
-    }
-
     void showActive() {
         form->show();
         form->activateWindow();

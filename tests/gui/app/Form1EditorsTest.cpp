@@ -26,13 +26,6 @@ class Form1Editors : public Form1Fixture {
         ASSERT_TRUE(loaded);
     }
 
-    QString sample(const char* name) {
-        const QString copy = work.filePath(QString::fromLatin1(name));
-        QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        return copy;
-    }
-
     FunctionTreeEditor* tree() const {
         return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
     }

@@ -55,6 +55,15 @@ class Form1Fixture : public ::testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A private, writable copy of a bundled sample file.
+    QString sample(const char* name) {
+        const QString copy = work.filePath(QString::fromLatin1(name));
+        QFile::remove(copy);
+        QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+        return copy;
+    }
+
     QAction* action(const char* name) const {
         return form->findChild<QAction*>(QString::fromLatin1(name));
     }

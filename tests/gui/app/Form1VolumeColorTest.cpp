@@ -33,14 +33,6 @@ class Form1VolumeColor : public Form1Fixture {
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
-    QString sample(const char* name) {
-        const QString copy = work.filePath(QString::fromLatin1(name));
-        QFile::remove(copy);
-        QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-        return copy;
-    }
-
     VolumeEditor* volume() const { return form->findChild<VolumeEditor*>("frameVolume"); }
     ColorTreeEditor* colorTree() const { return form->findChild<ColorTreeEditor*>("tvwColor"); }
     ColorEditor* colorPanel() const { return form->findChild<ColorEditor*>("frameColor"); }
