@@ -17,8 +17,8 @@ class frmAbout : public QDialog {
 
   public:
     // The address shown after "Website:" and the one the link opens.
-    static constexpr const char* kWebsiteAddress = "https://vantrel.org";
-    static constexpr const char* kForumAddress = "https://vantrel.org/forum";
+    static constexpr const char* kWebsiteAddress = "https://vantrel.example.org";
+    static constexpr const char* kForumAddress = "https://vantrel.example.org/forum";
 
     frmAbout(QWidget* owner, const LanguageFile& language);
 
