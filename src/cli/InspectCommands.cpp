@@ -5,11 +5,30 @@
 #include "core/app/SeemTypeCatalog.h"
 #include "core/document/BitHelpers.h"
 
+#include <functional>
+
 namespace vantrel::cli {
 
 namespace {
 
 constexpr const char* kNoMatch = "unknown";
+
+// Opens each file in turn and hands it to show, inside one JSON array when
+// asked for; a file that cannot be opened is reported and the rest go on.
+int forEachOpened(CliContext& context, const std::vector<std::string>& files, JsonWriter& json,
+                  const std::function<int(const std::string& path)>& show) {
+    int status = kSuccess;
+    if (context.options.json)
+        json.beginArray();
+    for (const std::string& path : files) {
+        const int shown = openSeem(context, path) ? show(path) : static_cast<int>(kBadInput);
+        if (shown != kSuccess)
+            status = shown;
+    }
+    if (context.options.json)
+        json.endArray();
+    return status;
+}
 
 } // namespace
 
@@ -44,15 +63,8 @@ int runIdentify(CliContext& context, CommandArguments& arguments) {
         return context.usage(arguments.error().value_or("identify needs at least one file"));
     if (explain)
         return explainIdentify(context, files);
-    int status = kSuccess;
     JsonWriter json(context.out);
-    if (context.options.json)
-        json.beginArray();
-    for (const std::string& path : files) {
-        if (!openSeem(context, path)) {
-            status = kBadInput;
-            continue;
-        }
+    return forEachOpened(context, files, json, [&](const std::string& path) {
         const XmlElement type = context.document.type();
         const std::string id = type ? type.attribute("ID").value_or("") : "-";
         const std::string kind = type ? context.document.typeName() : kNoMatch;
@@ -65,10 +77,8 @@ int runIdentify(CliContext& context, CommandArguments& arguments) {
         } else {
             context.out << path << '\t' << id << '\t' << kind << '\n';
         }
-    }
-    if (context.options.json)
-        json.endArray();
-    return status;
+        return static_cast<int>(kSuccess);
+    });
 }
 
 int runDump(CliContext& context, CommandArguments& arguments) {
@@ -95,22 +105,13 @@ int runShow(CliContext& context, CommandArguments& arguments) {
     const auto& files = arguments.positional();
     if (files.empty() || arguments.error())
         return context.usage(arguments.error().value_or("show needs at least one file"));
-    int status = kSuccess;
     JsonWriter json(context.out);
-    if (context.options.json)
-        json.beginArray();
-    for (const std::string& path : files) {
-        if (!openSeem(context, path)) {
-            status = kBadInput;
-            continue;
-        }
+    return forEachOpened(context, files, json, [&](const std::string& path) {
         const std::string kind = context.document.typeName();
-        if (kind.empty()) {
-            status = context.badInput(
-                path, "no seem type of " + std::to_string(context.document.grid().cellCount()) +
-                          " bytes in " + context.data.definitionsPath);
-            continue;
-        }
+        if (kind.empty())
+            return context.badInput(path, "no seem type of " +
+                                              std::to_string(context.document.grid().cellCount()) +
+                                              " bytes in " + context.data.definitionsPath);
         if (context.options.json) {
             json.beginObject().key("path").value(path);
             json.key("id").value(context.document.type().attribute("ID").value_or(""));
@@ -121,12 +122,8 @@ int runShow(CliContext& context, CommandArguments& arguments) {
         const int shown = showDecoded(context, kind, context.options.json ? &json : nullptr);
         if (context.options.json)
             json.endObject();
-        if (shown != kSuccess)
-            status = shown;
-    }
-    if (context.options.json)
-        json.endArray();
-    return status;
+        return shown;
+    });
 }
 
 } // namespace vantrel::cli

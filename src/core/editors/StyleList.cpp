@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/document/BitHelpers.h"
+#include "core/editors/ItemOffset.h"
 
 namespace vantrel {
 
@@ -21,19 +22,12 @@ std::optional<std::uint8_t> byteText(const std::optional<std::string>& text) {
 
 std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid, std::string& why) {
     const auto offsetText = item.attribute("offset");
-    const auto parsedOffset = offsetText ? parseHex(*offsetText) : std::nullopt;
+    const auto offset = itemCell(item, grid, why);
     const auto val1Text = item.attribute("val1");
     const auto val2Text = item.attribute("val2");
     const auto id = item.attribute("ID");
-    if (!parsedOffset) {
-        why = "\"offset\" is missing or not hexadecimal";
+    if (!offset)
         return std::nullopt;
-    }
-    const std::uint32_t offset = *parsedOffset;
-    if (offset >= static_cast<std::uint32_t>(grid.cellCount())) {
-        why = "offset " + *offsetText + " lies beyond the last byte";
-        return std::nullopt;
-    }
     if (!byteText(val1Text) || !byteText(val2Text)) {
         why = "\"val1\" and \"val2\" must each be one byte in hexadecimal";
         return std::nullopt;
@@ -47,7 +41,7 @@ std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid, st
     row.key = *offsetText + "_" + *val1Text + "_" + *val2Text;
     row.text = *id;
     row.tip = item.attribute("tip").value_or("");
-    row.offset = static_cast<int>(offset);
+    row.offset = *offset;
     row.val1Text = *val1Text;
     row.val2Text = *val2Text;
     row.checked = isRowOn(grid, row);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/document/BitHelpers.h"
+#include "core/editors/ItemOffset.h"
 
 namespace vantrel {
 
@@ -19,20 +20,12 @@ std::optional<int> decimalAttribute(const XmlElement& item, std::string_view nam
 
 std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& grid,
                                    std::string& why) {
-    const auto offsetText = element.attribute("offset");
-    const auto parsedOffset = offsetText ? parseHex(*offsetText) : std::nullopt;
+    const auto offset = itemCell(element, grid, why);
     const auto min = decimalAttribute(element, "min");
     const auto max = decimalAttribute(element, "max");
     const auto defaultPosition = decimalAttribute(element, "default");
-    if (!parsedOffset) {
-        why = "\"offset\" is missing or not hexadecimal";
+    if (!offset)
         return std::nullopt;
-    }
-    const std::uint32_t offset = *parsedOffset;
-    if (offset >= static_cast<std::uint32_t>(grid.cellCount())) {
-        why = "offset " + *offsetText + " lies beyond the last byte";
-        return std::nullopt;
-    }
     if (!min || !max || !defaultPosition) {
         why = "\"min\", \"max\" and \"default\" must be decimal numbers";
         return std::nullopt;
@@ -47,7 +40,7 @@ std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& gr
     VolumeItem item;
     item.caption = element.attribute("ID").value_or("");
     item.tip = element.attribute("tip").value_or("");
-    item.offset = static_cast<int>(offset);
+    item.offset = *offset;
     item.defaultText = *element.attribute("default");
     item.min = *min;
     item.max = *max;

@@ -31,12 +31,6 @@ class Form1Desktop : public Form1Fixture {
         ASSERT_TRUE(loaded);
     }
 
-    void showActive() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
     QWidget* child(const char* name) const {
         return form->findChild<QWidget*>(QString::fromLatin1(name));
     }

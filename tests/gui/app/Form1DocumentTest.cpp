@@ -24,12 +24,6 @@ class Form1Document : public Form1Fixture {
         ASSERT_TRUE(loaded);
     }
 
-    void showActive() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-
     FunctionTreeEditor* tree() const {
         return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
     }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/app/XmlDocument.h"
+#include "core/document/ByteGrid.h"
+
+namespace vantrel {
+
+// The cell an item's hexadecimal "offset" names, when the grid has it; otherwise
+// nothing, with why saying what is wrong.
+[[nodiscard]] std::optional<int> itemCell(const XmlElement& item, const ByteGrid& grid,
+                                          std::string& why);
+
+} // namespace vantrel
