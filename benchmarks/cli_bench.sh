@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints how long vantrel-cli takes to identify and show 1000 seem files of
 # mixed sizes in one call each, beside `file -b` over the same files.
 # Usage: benchmarks/cli_bench.sh [build folder]   (default: build)

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What comparing two seem files costs: 1000 pairs (every sample, against a copy
 // with a few bytes changed), each opened through the document as the diff
 // command opens them, then the comparison alone on the opened cells.
 
-#include "core/app/SeemDocument.h"
+#include "core/document/SeemDocument.h"
 #include "core/compare/SeemComparison.h"
 
 #include <chrono>

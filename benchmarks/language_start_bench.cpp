@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How start-up grows with the number of languages in language.xml: the file
 // is read, the Language menu gets one item per language and every control of
 // the main window (each language item among them) is captioned. Growth should
 // be linear: ten times the languages, about ten times the time.
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/app/Form1.h"
 #include "gui/dialogs/CommDlg.h"

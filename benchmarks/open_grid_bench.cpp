@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long opening a file into the byte grid takes, and what the largest
 // grid costs in memory: load the bytes, rebuild the view, paint it once.
 

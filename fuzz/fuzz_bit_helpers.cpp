@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte and bit helpers on any text and number: defined results, round
 // trips, and one bit per change.
 #include "FuzzCheck.h"

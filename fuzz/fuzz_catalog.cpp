@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seem type catalog of any definitions document, and the type a file of
 // any length matches.
 #include "FuzzCheck.h"
 
-#include "core/app/SeemTypeCatalog.h"
+#include "core/definitions/SeemTypeCatalog.h"
 #include "core/document/BitHelpers.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The volume and colour editors over any type element and any file, and the
 // colour scheme title: items inside the file, positions in their range, and
 // writes that touch only the cells they name.

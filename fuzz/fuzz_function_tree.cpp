@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function switch tree of any type element over any file: unique keys,
 // switches inside the file, and a toggle that changes exactly one bit.
 #include "FuzzCheck.h"

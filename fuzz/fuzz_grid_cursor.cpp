@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any sequence of keys on a grid of any size: the cursor stays on a cell, the
 // caret inside its text, each key changes at most the one cell it is on, and
 // every cell keeps at most two upper-case hexadecimal digits.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // language.xml of any content, with any stored choice and system locale: a
 // usable language number, every string readable, and captions that agree
 // with a plain search of the file as the window would make it.
 #include "FuzzCheck.h"
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/i18n/LanguageFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of any style type element over any file: unique keys, cells inside
 // the file, checks read from the cell and written into that cell alone.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outer-screen text and GPRS text records: any bytes decode, and any
 // text encodes to a record of the fixed size that decodes and saves the same.
 #include "FuzzCheck.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text either loads, with a root element, or fails with a message; the
 // element walk agrees with itself everywhere.
 #include "FuzzCheck.h"
 
-#include "core/app/XmlDocument.h"
+#include "core/xml/XmlDocument.h"
 
 #include <cstddef>
 #include <cstdint>

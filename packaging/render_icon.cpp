@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the scalable application icon into a square PNG of the requested size at build time.
 
 #include <QImage>

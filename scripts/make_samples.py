@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the sample seem files of data/samples/, one for every seem type of
 data/seem_en.xml, each exactly as long as its type's size.
 

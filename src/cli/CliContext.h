@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <ostream>
@@ -5,7 +6,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
-#include "core/app/SeemDocument.h"
+#include "core/document/SeemDocument.h"
 
 namespace vantrel::cli {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliSession.h"
 
-#include "core/app/AppDir.h"
+#include "core/files/AppDir.h"
 #include "core/i18n/LocaleLcid.h"
 
 #include <cstdlib>

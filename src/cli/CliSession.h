@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -5,7 +6,7 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
 
 namespace vantrel::cli {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // diff: two seem files compared setting by setting.
 #include "cli/Commands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of one setting, each written through the document's save.
 #include "cli/Commands.h"
 

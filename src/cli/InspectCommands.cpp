@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // types, identify, dump and show: reading seem files as the editor reads them.
 #include "cli/Commands.h"
 
 #include "cli/JsonWriter.h"
-#include "core/app/SeemTypeCatalog.h"
+#include "core/definitions/SeemTypeCatalog.h"
 #include "core/document/BitHelpers.h"
 
 #include <functional>

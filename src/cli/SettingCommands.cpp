@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of volume, colour and title settings, with the editors' own writes.
 #include "cli/Commands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show: the open document as its type's editor presents it.
 #include "cli/Commands.h"
 

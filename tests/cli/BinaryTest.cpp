@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program itself, as a shell script would run it.
 #include "CliFixture.h"
 

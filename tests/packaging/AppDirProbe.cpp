@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the program folder that an executable in the given folder would use, so the install
 // test can check it against a real installed tree.
 
-#include "core/app/AppDir.h"
+#include "core/files/AppDir.h"
 
 #include <iostream>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that everything a Linux desktop looks
 # for is there and valid, and that the installed program finds its data under share/.
 # Arguments: cmake, build folder, source folder, AppDir probe, 1 when vantrel-cli is built.

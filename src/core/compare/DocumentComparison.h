@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/app/SeemDocument.h"
+#include "core/document/SeemDocument.h"
 #include "core/compare/SeemComparison.h"
 #include "core/document/ListenerList.h"
 #include "core/i18n/UiStrings.h"

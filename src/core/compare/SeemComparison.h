@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/app/XmlDocument.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/UiStrings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -6,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/DefinitionProblems.h"
-#include "core/app/XmlDocument.h"
+#include "core/definitions/DefinitionProblems.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
 namespace vantrel {

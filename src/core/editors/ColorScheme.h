@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "core/app/DefinitionProblems.h"
-#include "core/app/XmlDocument.h"
+#include "core/definitions/DefinitionProblems.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
 namespace vantrel {

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
 #include <string>
 
-#include "core/app/XmlDocument.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 
 namespace vantrel {

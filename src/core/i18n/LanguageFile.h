@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -6,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/app/SettingsStore.h"
-#include "core/app/XmlDocument.h"
+#include "core/settings/SettingsStore.h"
+#include "core/xml/XmlDocument.h"
 #include "core/i18n/UiStrings.h"
 
 namespace vantrel {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/SeemAssociation.h"
 
-#include "core/app/SeemFile.h"
+#include "core/files/SeemFile.h"
 
 #include <algorithm>
 #include <cstdlib>

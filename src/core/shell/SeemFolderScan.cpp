@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/SeemFolderScan.h"
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -8,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/SeemTypeCatalog.h"
+#include "core/definitions/SeemTypeCatalog.h"
 
 namespace vantrel {
 

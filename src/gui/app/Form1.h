@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -8,11 +9,11 @@
 
 #include <QMainWindow>
 
-#include "core/app/SeemDocument.h"
-#include "core/app/WindowLayout.h"
-#include "core/app/SeemTypeCatalog.h"
-#include "core/app/SettingsStore.h"
-#include "core/app/XmlDocument.h"
+#include "core/document/SeemDocument.h"
+#include "core/layout/WindowLayout.h"
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/settings/SettingsStore.h"
+#include "core/xml/XmlDocument.h"
 #include "core/compare/SeemComparison.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing the open file with another: File > Compare with..., the list of
 // differences, the marks on the editors and the grid, and Edit > Take the
 // other file's value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's document commands: opening and dispatching, reloading,
 // closing, saving, and the questions before unsaved changes are set aside.
 #include "gui/app/Form1.h"
@@ -5,7 +6,7 @@
 #include "core/compare/DocumentComparison.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/FileDrop.h"
-#include "core/windows/TipSetting.h"
+#include "core/settings/TipSetting.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tools menu's text generators and what they read of the open document.
 #include "gui/app/Form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls and where they sit.
 #include "gui/app/Form1.h"
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the two window states, the language menu and the program's end.
 #include "gui/app/Form1.h"
 
-#include "core/app/DefinitionsFailure.h"
-#include "core/app/SeemTypeCatalog.h"
+#include "core/definitions/DefinitionsFailure.h"
+#include "core/definitions/SeemTypeCatalog.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/windows/TipSetting.h"
+#include "core/settings/TipSetting.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"

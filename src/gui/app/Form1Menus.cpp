@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar: its items, their captions and the commands that only touch menus.
 #include "gui/app/Form1.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
-#include "core/windows/TipSetting.h"
+#include "core/settings/TipSetting.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/shell/RecentFilesMenu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that tie the window to the user's files and desktop: the
 // recent-file list, the seem folder and its six items, the association of
 // seem files, and help.

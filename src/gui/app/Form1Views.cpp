@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows follows the document: the editors' signals, the cell
 // status line, the caption with its modified mark and the Undo menu.
 #include "gui/app/Form1.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/app/WindowLayout.h"
+#include "core/layout/WindowLayout.h"
 
 #include <QScrollArea>
 

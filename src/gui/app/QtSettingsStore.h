@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QSettings>
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 namespace vantrel {
 

@@ -1,4 +1,5 @@
-#include "core/app/AppDir.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/AppDir.h"
 #include "gui/app/CommandLine.h"
 #include "gui/app/Form1.h"
 #include "gui/app/QtSettingsStore.h"

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/CommDlg.h"
 
-#include "core/dialogs/DialogValues.h"
-#include "core/dialogs/FileFilter.h"
+#include "core/files/DialogValues.h"
+#include "core/files/FileFilter.h"
 #include "gui/dialogs/DialogAnswerer.h"
 
 #include <QApplication>

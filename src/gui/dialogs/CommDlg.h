@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -57,7 +58,7 @@ class CommDlg {
     // 1-based index of the filter selected first.
     [[nodiscard]] std::int32_t FilterIndex() const { return m_filterIndex; }
     void setFilterIndex(std::int32_t lIndex) { m_filterIndex = lIndex; }
-    // Bits from FileDialogFlag in core/dialogs/DialogValues.h for the file dialogs.
+    // Bits from FileDialogFlag in core/files/DialogValues.h for the file dialogs.
     [[nodiscard]] std::int32_t flags() const { return m_flags; }
     void setFlags(std::int32_t lFlags) { m_flags = lFlags; }
     [[nodiscard]] QString FontName() const { return m_fontName; }

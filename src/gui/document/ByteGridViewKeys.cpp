@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid's keyboard: navigation keys go to the grid cursor, digits to the
 // edit cell.
 #include "gui/document/ByteGridView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHash>
@@ -6,8 +7,8 @@
 #include <QString>
 #include <QTreeWidget>
 
-#include "core/app/SeemDocument.h"
-#include "core/app/XmlDocument.h"
+#include "core/document/SeemDocument.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/document/FunctionTree.h"
 #include "core/i18n/UiStrings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <array>
@@ -6,7 +7,7 @@
 
 #include <QGroupBox>
 
-#include "core/app/SeemDocument.h"
+#include "core/document/SeemDocument.h"
 #include "core/editors/ColorMath.h"
 #include "core/i18n/UiStrings.h"
 

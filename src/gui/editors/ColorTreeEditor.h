@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -5,7 +6,7 @@
 
 #include <optional>
 
-#include "core/app/XmlDocument.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/UiStrings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QListWidget>
@@ -5,8 +6,8 @@
 
 #include <vector>
 
-#include "core/app/SeemDocument.h"
-#include "core/app/XmlDocument.h"
+#include "core/document/SeemDocument.h"
+#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/editors/StyleList.h"
 #include "core/i18n/UiStrings.h"

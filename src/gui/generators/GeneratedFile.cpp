@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/generators/GeneratedFile.h"
 
-#include "core/app/SeemFile.h"
+#include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "gui/dialogs/CommDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/generators/frmGPRS.h"
 
 #include "core/i18n/LanguageFile.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/generators/frmOuterText.h"
 
-#include "core/dialogs/DialogValues.h"
+#include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/dialogs/MessageBox.h"

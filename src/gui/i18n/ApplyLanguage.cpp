@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/i18n/ApplyLanguage.h"
 
 #include "core/i18n/LanguageFile.h"

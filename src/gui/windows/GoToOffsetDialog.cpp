@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/GoToOffsetDialog.h"
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/document/OffsetInput.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"

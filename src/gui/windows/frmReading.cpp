@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/frmReading.h"
 
-#include "core/windows/ReadingDots.h"
+#include "core/files/ReadingDots.h"
 #include "gui/i18n/ApplyLanguage.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/frmTip.h"
 
 #include "core/i18n/LanguageFile.h"
-#include "core/windows/TipSetting.h"
+#include "core/settings/TipSetting.h"
 #include "gui/i18n/ApplyLanguage.h"
 
 #include <QAction>

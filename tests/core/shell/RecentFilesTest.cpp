@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/RecentFiles.h"
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/SeemAssociation.h"
 
-#include "core/app/XmlDocument.h"
+#include "core/xml/XmlDocument.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

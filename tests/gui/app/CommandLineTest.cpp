@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/CommandLine.h"
 
 #include "Form1Fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1Fixture.h"
 
 #include "core/i18n/BuiltinStrings.h"

@@ -1,4 +1,5 @@
-#include "core/app/SettingsStore.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/settings/SettingsStore.h"
 #include "gui/app/QtSettingsStore.h"
 
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/ColorEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"

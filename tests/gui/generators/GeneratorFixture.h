@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/ScriptedDialogs.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GeneratorFixture.h"
 
-#include "core/dialogs/DialogValues.h"
+#include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
 #include "gui/generators/frmOuterText.h"
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/RecentFilesMenu.h"
 
-#include "core/app/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/ShellCommands.h"
 
 #include "core/i18n/UiStrings.h"

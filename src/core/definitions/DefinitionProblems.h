@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/xml/XmlDocument.h"
+
+namespace vantrel {
+
+// An element of a definitions document that an editor leaves out or cannot
+// read as written, and why. The editors note these as they build, so the
+// definitions checker reports exactly what they skip.
+struct DefinitionProblem {
+    XmlElement element;
+    std::string text;
+};
+
+using DefinitionProblems = std::vector<DefinitionProblem>;
+
+inline void noteProblem(DefinitionProblems* problems, const XmlElement& element, std::string text) {
+    if (problems != nullptr)
+        problems->push_back({element, std::move(text)});
+}
+
+} // namespace vantrel

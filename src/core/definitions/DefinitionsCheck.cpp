@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/definitions/DefinitionsCheck.h"
+
+#include "core/files/SeemFile.h"
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/settings/SettingsStore.h"
+#include "core/document/BitHelpers.h"
+#include "core/document/FunctionTree.h"
+#include "core/editors/ColorScheme.h"
+#include "core/editors/StyleList.h"
+#include "core/editors/VolumeItems.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace vantrel {
+
+namespace {
+
+struct UsableType {
+    std::size_t index;
+    XmlElement element;
+    std::int64_t size;
+};
+
+std::string describe(const UsableType& type) {
+    return "type " + std::to_string(type.index) + " (" + *type.element.attribute("ID") + ")";
+}
+
+// Opening takes the first type whose size is the file's length or one less, so
+// a later type within one byte of an earlier one loses some or all of its files.
+void noteShadowing(const std::vector<UsableType>& types, DefinitionProblems& problems) {
+    for (std::size_t later = 1; later < types.size(); ++later) {
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            const std::int64_t a = types[earlier].size;
+            const std::int64_t b = types[later].size;
+            if (std::llabs(a - b) > 1)
+                continue;
+            const std::string lengths = a == b ? std::to_string(b) + " and " + std::to_string(b + 1)
+                                               : std::to_string(std::max(a, b));
+            noteProblem(&problems, types[later].element,
+                        "shadowed by " + describe(types[earlier]) + ": files of " + lengths +
+                            " bytes open as that type");
+            break;
+        }
+    }
+}
+
+// Builds the type's editor on a file of its size, noting what the editor skips.
+void checkItems(const UsableType& type, DefinitionProblems& problems) {
+    ByteGrid grid;
+    grid.load(std::vector<std::uint8_t>(static_cast<std::size_t>(type.size), 0));
+    const std::string kind = toLowerAscii(*type.element.attribute("type"));
+    if (kind == "function")
+        (void)FunctionTreeBuilder().build(type.element, grid, &problems);
+    else if (kind == "style")
+        (void)buildStyleRows(type.element, grid, &problems);
+    else if (kind == "volume")
+        (void)buildVolumeItems(type.element, grid, &problems);
+    else if (kind == "color")
+        (void)buildColorTree(type.element, grid, &problems);
+    else if (kind != "outertext" && kind != "gprs")
+        noteProblem(&problems, type.element,
+                    "no editor for the type \"" + kind + "\"; its files open in the grid only");
+}
+
+} // namespace
+
+DefinitionProblems checkDefinitions(const XmlDocument& definitions) {
+    DefinitionProblems problems;
+    std::vector<UsableType> usable;
+    const auto types = definitions.root().children();
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (const auto problem = seemTypeProblem(types[i])) {
+            noteProblem(&problems, types[i], *problem);
+            continue;
+        }
+        const std::int64_t size = parseDecimal(*types[i].attribute("size")).value_or(0);
+        if (size < 1 || size > static_cast<std::int64_t>(kMaxSeemFileSize)) {
+            noteProblem(&problems, types[i],
+                        "size " + std::to_string(size) + " is no seem file's size (1 to " +
+                            std::to_string(kMaxSeemFileSize) + " bytes)");
+            continue;
+        }
+        usable.push_back({i, types[i], size});
+    }
+    noteShadowing(usable, problems);
+    for (const UsableType& type : usable)
+        checkItems(type, problems);
+    return problems;
+}
+
+DefinitionProblems checkLanguageFile(const XmlDocument& languages, const std::string& folder) {
+    DefinitionProblems problems;
+    for (const XmlElement& language : languages.root().children()) {
+        const auto function = language.attribute("function");
+        if (!language.hasAttribute("text") || !function) {
+            noteProblem(&problems, language, "a language needs \"text\" and \"function\"");
+            continue;
+        }
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(std::filesystem::path(folder) / *function, error))
+            noteProblem(&problems, language,
+                        "its definitions document " + *function + " is not in " + folder);
+    }
+    return problems;
+}
+
+} // namespace vantrel

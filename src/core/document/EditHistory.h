@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+// One cell a step changed: its text before the step and after it.
+struct CellEdit {
+    int index = 0;
+    std::string before;
+    std::string after;
+};
+
+// One user action: the string number naming it and the cells it changed.
+struct EditStep {
+    int label = 0;
+    std::string mergeKey;
+    std::vector<CellEdit> cells;
+};
+
+// The undo and redo stacks of one document. Steps are recorded between begin()
+// and end(); the caller applies the steps that takeUndo() and takeRedo() hand back.
+class EditHistory {
+  public:
+    // Opens a step. With a non-empty mergeKey equal to the last step's, and no
+    // seal() since, the last step is reopened instead, so its cells keep their
+    // first "before" text.
+    void begin(int label, std::string mergeKey);
+    // A cell of the open step changed from before to after.
+    void record(int index, const std::string& before, const std::string& after);
+    // Closes the open step. A step that left every cell as it found it is
+    // dropped; a new step that changed something ends what could be redone.
+    void end();
+    // The next step starts afresh even with the last step's merge key.
+    void seal() { m_sealed = true; }
+    void clear();
+
+    [[nodiscard]] bool canUndo() const { return !m_done.empty(); }
+    [[nodiscard]] bool canRedo() const { return !m_undone.empty(); }
+    // The label of the step Undo (Redo) would apply; -1 when there is none.
+    [[nodiscard]] int undoLabel() const { return canUndo() ? m_done.back().label : -1; }
+    [[nodiscard]] int redoLabel() const { return canRedo() ? m_undone.back().label : -1; }
+
+    // Moves the last done step to the redo stack and returns it; its cells go
+    // back to their "before" texts, last cell first. Nothing when there is none.
+    const EditStep* takeUndo();
+    // The reverse: its cells get their "after" texts.
+    const EditStep* takeRedo();
+
+  private:
+    std::vector<EditStep> m_done;
+    std::vector<EditStep> m_undone;
+    EditStep m_open;
+    bool m_isOpen = false;
+    bool m_reopened = false;
+    bool m_sealed = true;
+};
+
+} // namespace vantrel

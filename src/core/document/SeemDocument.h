@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/document/EditHistory.h"
+#include "core/files/SeemFile.h"
+#include "core/xml/XmlDocument.h"
+#include "core/document/ByteGrid.h"
+#include "core/document/ListenerList.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantrel {
+
+struct OpenOutcome {
+    enum class Status { Opened, TooLarge, Empty, Failed }; // Failed: reason says why
+    Status status = Status::Failed;
+    std::string reason;
+};
+
+struct SaveOutcome {
+    enum class Status { Saved, InvalidCell, WriteFailed };
+    Status status = Status::WriteFailed;
+    int invalidCell = -1; // InvalidCell: the first cell that is not a byte
+    std::string reason;   // WriteFailed: why
+};
+
+// The one open document of a window (or of one command-line run): its path,
+// the bytes as last read or saved, the grid of cells, the definitions and the
+// matched seem type, and the undo history. It makes every decision of opening,
+// saving and closing; the views only show its answers.
+class SeemDocument {
+  public:
+    SeemDocument();
+    ~SeemDocument();
+    SeemDocument(const SeemDocument&) = delete;
+    SeemDocument& operator=(const SeemDocument&) = delete;
+
+    // Replaces the definitions only when the new file loads; the open file's
+    // type is then matched again in them.
+    XmlLoadResult loadDefinitions(const std::string& path);
+    [[nodiscard]] const XmlDocument& definitions() const { return *m_definitions; }
+
+    // Reads the file whole. A refusal leaves everything as it was; otherwise
+    // the file becomes the document: path, saved bytes, cells, type (the first
+    // whose size is the length or the length - 1), an empty history.
+    OpenOutcome open(const std::string& path);
+    // The same decisions for bytes read elsewhere.
+    OpenOutcome accept(const std::string& path, SeemFileRead read);
+    OpenOutcome reload();
+    // A grid of one cell, no path, no type, no history.
+    void close();
+
+    SaveOutcome save();
+    // The path becomes the document's only when the save succeeds.
+    SaveOutcome saveAs(const std::string& path);
+
+    [[nodiscard]] const std::string& path() const { return m_path; }
+    [[nodiscard]] const std::vector<std::uint8_t>& savedBytes() const { return m_savedBytes; }
+    [[nodiscard]] ByteGrid& grid() { return m_grid; }
+    [[nodiscard]] const ByteGrid& grid() const { return m_grid; }
+    // The matched type element; a null element when none matched.
+    [[nodiscard]] XmlElement type() const { return m_type; }
+    // Its "type" in lower case; "" when none matched.
+    [[nodiscard]] std::string typeName() const;
+
+    // Undo. Grid writes between beginEdit and endEdit are one step, named by a
+    // string number. A non-empty mergeKey equal to the previous step's adds to
+    // that step until sealEdits(). A write outside any step is typing: a step
+    // of its own, merged with earlier typing into the same cell.
+    void beginEdit(int labelString, std::string mergeKey = {});
+    void endEdit();
+    void sealEdits() { m_history.seal(); }
+    [[nodiscard]] bool canUndo() const { return m_history.canUndo(); }
+    [[nodiscard]] bool canRedo() const { return m_history.canRedo(); }
+    [[nodiscard]] int undoLabel() const { return m_history.undoLabel(); }
+    [[nodiscard]] int redoLabel() const { return m_history.redoLabel(); }
+    void undo();
+    void redo();
+    // The cells differ from the clean point (the last open, reload or save).
+    [[nodiscard]] bool isModified() const { return m_differingCells > 0; }
+
+    // Told when isModified, canUndo, canRedo, the path or the type may have changed.
+    ListenerId addStateListener(std::function<void()> listener);
+    void removeStateListener(ListenerId id);
+
+  private:
+    SaveOutcome saveTo(const std::string& path);
+    void onCellChanged(int index);
+    void trackText(int index, const std::string& text);
+    void applyStep(const EditStep& step, bool forward);
+    void startTracking();
+    void notifyState() const { m_stateListeners.notify(); }
+
+    std::string m_path;
+    std::vector<std::uint8_t> m_savedBytes;
+    std::unique_ptr<XmlDocument> m_definitions;
+    XmlElement m_type;
+    ByteGrid m_grid;
+    EditHistory m_history;
+    std::vector<std::string> m_knownTexts; // every cell as last told
+    std::vector<std::string> m_cleanTexts; // every cell at the clean point
+    int m_differingCells = 0;
+    int m_editDepth = 0;
+    bool m_applyingStep = false;
+    bool m_loading = false;
+    ListenerList<> m_stateListeners;
+};
+
+// One user action on a document: EditScope step(doc, StrUndoStyle); then the
+// grid writes; the step ends when the scope does.
+class EditScope {
+  public:
+    EditScope(SeemDocument& document, int labelString, std::string mergeKey = {})
+        : m_document(document) {
+        m_document.beginEdit(labelString, std::move(mergeKey));
+    }
+    ~EditScope() { m_document.endEdit(); }
+    EditScope(const EditScope&) = delete;
+    EditScope& operator=(const EditScope&) = delete;
+
+  private:
+    SeemDocument& m_document;
+};
+
+} // namespace vantrel

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/files/RegularFile.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantrel {
+
+namespace {
+
+RegularFileRead failure(std::string reason) {
+    RegularFileRead result;
+    result.reason = std::move(reason);
+    return result;
+}
+
+} // namespace
+
+FileDescriptor::~FileDescriptor() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+std::string notRegularReason(unsigned mode) {
+    if (S_ISREG(mode))
+        return {};
+    if (S_ISDIR(mode))
+        return "it is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "it is a FIFO, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a regular file";
+    if (S_ISSOCK(mode))
+        return "it is a socket, not a regular file";
+    return "it is not a regular file";
+}
+
+std::string openFailureReason(int error) {
+    if (error == ENOENT)
+        return "the file does not exist";
+    if (error == ELOOP)
+        return "too many levels of symbolic links";
+    return std::strerror(error);
+}
+
+RegularFileRead readRegularFile(const std::string& path, std::size_t limit) {
+    // Look before opening: opening some devices already does something.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return failure(openFailureReason(errno));
+    if (auto reason = notRegularReason(info.st_mode); !reason.empty())
+        return failure(reason);
+
+    // Without blocking, in case the path was swapped for a FIFO since the look.
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0)
+        return failure(openFailureReason(errno));
+    if (::fstat(file.get(), &info) != 0)
+        return failure(std::strerror(errno));
+    if (auto reason = notRegularReason(info.st_mode); !reason.empty())
+        return failure(reason);
+
+    RegularFileRead result;
+    char buffer[16384];
+    while (result.bytes.size() <= limit) {
+        // One byte past the limit tells whether more follows.
+        const std::size_t remaining = limit - result.bytes.size();
+        const std::size_t wanted = remaining >= sizeof buffer ? sizeof buffer : remaining + 1;
+        const ssize_t n = ::read(file.get(), buffer, wanted);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failure(std::strerror(errno));
+        if (n == 0)
+            break;
+        result.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    if (result.bytes.size() > limit) {
+        result.bytes.resize(limit);
+        result.overLimit = true;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace vantrel

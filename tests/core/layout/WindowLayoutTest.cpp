@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/layout/WindowLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace vantrel::layout {
+namespace {
+
+TEST(WindowLayout, TheDesignedSizeKeepsTheDesignedPlaces) {
+    const WindowLayout designed = windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight);
+    EXPECT_EQ(designed.editorArea, (TwipRect{105, 315, 4600, 6300}));
+    EXPECT_EQ(designed.frameSet, (TwipRect{4815, 255, 7155, 1300}));
+    EXPECT_EQ(designed.infoLabel, (TwipRect{150, 300, 6855, 900}));
+    EXPECT_EQ(designed.frameColor, (TwipRect{4815, 240, 7155, 1380}));
+    EXPECT_EQ(designed.picEdit, (TwipRect{4815, 1650, 7155, 4950}));
+    EXPECT_EQ(designed.twipStartPageShiftX, 0);
+}
+
+TEST(WindowLayout, ALargerWindowGivesTheEditorAndTheGridTheRoom) {
+    const WindowLayout designed = windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight);
+    const WindowLayout larger =
+        windowLayout(kTwipDesignClientWidth * 3 / 2, kTwipDesignClientHeight * 3 / 2);
+    EXPECT_GT(larger.editorArea.twipWidth, designed.editorArea.twipWidth);
+    EXPECT_GT(larger.editorArea.twipHeight, designed.editorArea.twipHeight);
+    EXPECT_GT(larger.picEdit.twipHeight, designed.picEdit.twipHeight);
+    EXPECT_GT(larger.frameSet.twipWidth, designed.frameSet.twipWidth);
+    // The columns still meet without overlapping, and nothing leaves the window.
+    EXPECT_GT(larger.picEdit.twipLeft, larger.editorArea.twipLeft + larger.editorArea.twipWidth);
+    EXPECT_EQ(larger.picEdit.twipLeft + larger.picEdit.twipWidth,
+              kTwipDesignClientWidth * 3 / 2 - (kTwipDesignClientWidth - 4815 - 7155));
+    EXPECT_EQ(larger.picEdit.twipLeft, larger.frameSet.twipLeft);
+}
+
+} // namespace
+} // namespace vantrel::layout
