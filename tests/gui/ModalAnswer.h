@@ -15,8 +15,8 @@ namespace vantrel::testing {
 // test cannot hang on it. Another modal window fails the test and is closed;
 // a Window that never appears fails it when the answer goes out of scope.
 //
-//     ModalAnswer<frmGPRS> answer([](frmGPRS& window) { window.Command2->click(); });
-//     form->OpenSeemFile(path);   // shows frmGPRS modally
+//     ModalAnswer<GprsTextDialog> answer([](GprsTextDialog& window) { window.Command2->click(); });
+//     form->OpenSeemFile(path);   // shows GprsTextDialog modally
 template <typename Window> class ModalAnswer {
   public:
     explicit ModalAnswer(std::function<void(Window&)> handle) : m_handle(std::move(handle)) {

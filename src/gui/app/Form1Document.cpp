@@ -16,7 +16,7 @@
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
 #include "gui/windows/BackgroundRead.h"
-#include "gui/windows/frmTip.h"
+#include "gui/windows/TipWindow.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -144,7 +144,7 @@ void Form1::showTypeAlert(const XmlElement& type) {
     const auto alert = type.attribute("alert");
     if (!alert || !tipsEnabled(m_settings))
         return;
-    auto* tip = new frmTip(this, m_language, m_settings, m_mnuShowTip);
+    auto* tip = new TipWindow(this, m_language, m_settings, m_mnuShowTip);
     tip->lblTip->setText(QString::fromStdString(expandLineBreaks(*alert)));
     tip->Label2->setText(QString::fromStdString(type.attribute("ID").value_or("")));
     tip->showOverOwner();

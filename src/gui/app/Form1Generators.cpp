@@ -3,8 +3,8 @@
 #include "gui/app/Form1.h"
 
 #include "gui/generators/GeneratorHost.h"
-#include "gui/generators/frmGPRS.h"
-#include "gui/generators/frmOuterText.h"
+#include "gui/generators/GprsTextDialog.h"
+#include "gui/generators/OuterTextDialog.h"
 
 namespace vantrel {
 
@@ -19,12 +19,12 @@ GeneratorHost Form1::generatorHost() {
 }
 
 void Form1::mnuSetOuterText_Click() {
-    frmOuterText window(generatorHost(), m_language, this);
+    OuterTextDialog window(generatorHost(), m_language, this);
     window.exec();
 }
 
 void Form1::mnuSetGPRS_Click() {
-    frmGPRS window(generatorHost(), m_language, this);
+    GprsTextDialog window(generatorHost(), m_language, this);
     window.exec();
 }
 

@@ -9,7 +9,7 @@
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/shell/RecentFilesMenu.h"
 #include "gui/windows/GoToOffsetDialog.h"
-#include "gui/windows/frmAbout.h"
+#include "gui/windows/AboutWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -221,9 +221,9 @@ void Form1::mnuGoTo_Click() {
 }
 
 void Form1::mnuAbout_Click() {
-    auto* about = findChild<frmAbout*>();
+    auto* about = findChild<AboutWindow*>();
     if (!about)
-        about = new frmAbout(this, m_language);
+        about = new AboutWindow(this, m_language);
     about->showOverOwner();
 }
 

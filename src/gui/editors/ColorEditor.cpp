@@ -101,7 +101,7 @@ void ColorEditor::buildControls() {
     cmdChangeName = new QPushButton(QString::fromUtf8("更改"), this);
     cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(cmdChangeName, 2, 6);
-    connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::cmdChangeName_Click);
+    connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::renameScheme);
 }
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
@@ -228,7 +228,7 @@ void ColorEditor::txtT_Change() {
     m_writing = false;
 }
 
-void ColorEditor::picColor_Click() {
+void ColorEditor::chooseColor() {
     CommDlg dialog;
     dialog.setAction(CommDlg::Color);
     const std::optional<Rgb> chosen = rgbFromChooser(dialog.RGBResult());
@@ -239,7 +239,7 @@ void ColorEditor::picColor_Click() {
     showChannels(*chosen);
 }
 
-void ColorEditor::cmdChangeName_Click() {
+void ColorEditor::renameScheme() {
     const std::u16string title = txtColorName->text().toStdU16String();
     if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
         showMessage(this, MessageIcon::Information, QString::fromStdString(m_strings.get(2)));
@@ -284,7 +284,7 @@ bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
     if (watched == picColor) {
         if (type == QEvent::MouseButtonRelease && isEnabled())
-            picColor_Click();
+            chooseColor();
     } else if (type == QEvent::FocusOut || (mouse && qobject_cast<QSlider*>(watched))) {
         // A press, a release or leaving the control ends the undo step it made.
         m_document.sealEdits();

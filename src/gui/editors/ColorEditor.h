@@ -36,8 +36,8 @@ class ColorEditor : public QGroupBox {
     // A tree node was clicked: a group (nothing) disables the panel; an entry
     // becomes current, bordered in the grid and shown. Changes no cell text.
     void NodeClick(std::optional<int> entryOffset);
-    void picColor_Click();
-    void cmdChangeName_Click();
+    void chooseColor();
+    void renameScheme();
 
     QFrame* picColor = nullptr;
     QSlider* sldR = nullptr;

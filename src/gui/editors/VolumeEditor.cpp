@@ -53,7 +53,7 @@ void VolumeEditor::buildRows() {
     cmdReset->setEnabled(false);
     layout->addWidget(cmdReset, kRows * 2, 1, Qt::AlignRight);
     layout->setRowStretch(kRows * 2 + 1, 1);
-    connect(cmdReset, &QPushButton::clicked, this, &VolumeEditor::cmdReset_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &VolumeEditor::restoreDefaults);
 }
 
 // A row without an item has nothing to show and nothing to reset.
@@ -88,7 +88,7 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
     return true;
 }
 
-void VolumeEditor::cmdReset_Click() {
+void VolumeEditor::restoreDefaults() {
     m_document.sealEdits();
     {
         EditScope step(m_document, StrUndoVolumeReset);

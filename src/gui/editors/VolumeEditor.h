@@ -34,7 +34,7 @@ class VolumeEditor : public QGroupBox {
     // cannot be shown, emits failed() and returns false.
     bool load(const XmlElement& typeElement);
 
-    void cmdReset_Click();
+    void restoreDefaults();
 
     std::array<QLabel*, kRows> lblVolume{};
     std::array<QLabel*, kRows> lblVolumeInfo{};

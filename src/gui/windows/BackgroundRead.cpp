@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/BackgroundRead.h"
 
-#include "gui/windows/frmReading.h"
+#include "gui/windows/ReadingWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -89,14 +89,14 @@ SeemFileRead readInBackground(QWidget* owner, const LanguageFile& language, cons
     QCoreApplication::instance()->installEventFilter(&blocker);
     startWorker(job, std::move(reader), path);
 
-    QPointer<frmReading> reading; // owned by owner, which may go first
+    QPointer<ReadingWindow> reading; // owned by owner, which may go first
     QTimer showDelay;
     showDelay.setSingleShot(true);
     QObject::connect(&showDelay, &QTimer::timeout, [&] {
-        reading = new frmReading(owner, language);
+        reading = new ReadingWindow(owner, language);
         reading->showOverOwner();
     });
-    showDelay.start(frmReading::kShowDelayMs);
+    showDelay.start(ReadingWindow::kShowDelayMs);
     loop.exec();
     QCoreApplication::instance()->removeEventFilter(&blocker);
     delete reading.data();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1Fixture.h"
 
-#include "gui/windows/frmAbout.h"
+#include "gui/windows/AboutWindow.h"
 
 using namespace vantrel;
 using vantrel::testing::Form1Fixture;
@@ -13,7 +13,7 @@ TEST_F(Form1About, HelpAboutShowsOneModalAboutWindow) {
     ASSERT_TRUE(loaded);
     action("mnuAbout")->trigger();
     action("mnuAbout")->trigger();
-    const QList<frmAbout*> windows = form->findChildren<frmAbout*>();
+    const QList<AboutWindow*> windows = form->findChildren<AboutWindow*>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_TRUE(windows[0]->isModal());

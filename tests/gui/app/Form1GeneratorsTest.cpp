@@ -2,8 +2,8 @@
 #include "Form1Fixture.h"
 #include "gui/ModalAnswer.h"
 
-#include "gui/generators/frmGPRS.h"
-#include "gui/generators/frmOuterText.h"
+#include "gui/generators/GprsTextDialog.h"
+#include "gui/generators/OuterTextDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +29,7 @@ class Form1Generators : public Form1Fixture {
     QString generateOuterText(const QString& typed) {
         const QString path = work.filePath(QStringLiteral("outer.seem"));
         dialogs.saveFiles = {path};
-        ModalAnswer<frmOuterText> answer([&](frmOuterText& window) {
+        ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
             window.Text1->setText(typed);
             window.cmdSave->click();
         });
@@ -40,7 +40,7 @@ class Form1Generators : public Form1Fixture {
     QString generateGprs(GprsDisplayMode mode, const QString& text = QString()) {
         const QString path = work.filePath(QStringLiteral("gprs.seem"));
         dialogs.saveFiles = {path};
-        ModalAnswer<frmGPRS> answer([&](frmGPRS& window) {
+        ModalAnswer<GprsTextDialog> answer([&](GprsTextDialog& window) {
             window.OptShow[static_cast<int>(mode)]->click();
             window.Text1->setText(text);
             window.Command1->click();
@@ -52,7 +52,7 @@ class Form1Generators : public Form1Fixture {
     // Opens path and reports the setting the GPRS window shows for it.
     GprsSetting openedGprsSetting(const QString& path, bool* textShown = nullptr) {
         GprsSetting shown;
-        ModalAnswer<frmGPRS> answer([&](frmGPRS& window) {
+        ModalAnswer<GprsTextDialog> answer([&](GprsTextDialog& window) {
             shown = {window.mode(), window.Text1->text().toStdU16String()};
             if (textShown)
                 *textShown = !window.Text1->isHidden() && !window.Label1->isHidden();
@@ -69,7 +69,7 @@ TEST_F(Form1Generators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption)
     form->OpenSeemFile(path);
     ASSERT_TRUE(form->isLoaded());
     {
-        ModalAnswer<frmOuterText> answer([&](frmOuterText& window) {
+        ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
             EXPECT_EQ(window.parentWidget(), form.get());
             EXPECT_TRUE(window.Text1->text().isEmpty());
             window.cmdCancel->click();
@@ -88,7 +88,7 @@ TEST_F(Form1Generators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
 
     QString shown;
     {
-        ModalAnswer<frmOuterText> answer([&](frmOuterText& window) {
+        ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
             shown = window.Text1->text();
             window.cmdCancel->click();
         });

@@ -4,8 +4,8 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
-#include "gui/generators/frmOuterText.h"
-#include "gui/windows/frmTip.h"
+#include "gui/generators/OuterTextDialog.h"
+#include "gui/windows/TipWindow.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -156,20 +156,20 @@ TEST_F(Form1OpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing) {
 
 TEST_F(Form1OpenSave, VolumeAlertFollowsShowTip) {
     form->OpenSeemFile(bytesFile(QStringLiteral("v.seem"), 24));
-    const frmTip* tip = form->findChild<frmTip*>();
+    const TipWindow* tip = form->findChild<TipWindow*>();
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(tip->lblTip->text(), QStringLiteral("Careful"));
     delete tip;
     settings.setValue("ShowTip", "0");
     form->OpenSeemFile(bytesFile(QStringLiteral("v2.seem"), 24));
-    EXPECT_EQ(form->findChild<frmTip*>(), nullptr);
+    EXPECT_EQ(form->findChild<TipWindow*>(), nullptr);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Form1OpenSave, OuterTextFileLeavesTheWindowEmpty) {
     form->OpenSeemFile(bytesFile(QStringLiteral("s.seem"), 40));
     {
-        ModalAnswer<frmOuterText> answer([](frmOuterText&) {});
+        ModalAnswer<OuterTextDialog> answer([](OuterTextDialog&) {});
         form->OpenSeemFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
     }
     EXPECT_FALSE(form->isLoaded());

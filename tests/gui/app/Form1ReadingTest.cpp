@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form1Fixture.h"
 
-#include "gui/windows/frmReading.h"
+#include "gui/windows/ReadingWindow.h"
 
 #include <QTest>
 #include <QTimer>
@@ -27,7 +27,7 @@ TEST_F(Form1Reading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMeanwhile
     bool sawReading = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        const auto* reading = form->findChild<frmReading*>();
+        const auto* reading = form->findChild<ReadingWindow*>();
         if (sawReading || !reading || !reading->isVisible())
             return;
         sawReading = true;
@@ -42,5 +42,5 @@ TEST_F(Form1Reading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMeanwhile
     EXPECT_TRUE(dialogs.fileRequests.empty()) << "Ctrl+O during the read opened nothing";
     EXPECT_EQ(form->fileName(), path);
     EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(form->findChild<frmReading*>(), nullptr);
+    EXPECT_EQ(form->findChild<ReadingWindow*>(), nullptr);
 }

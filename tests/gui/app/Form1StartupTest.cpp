@@ -3,7 +3,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
-#include "gui/windows/frmTip.h"
+#include "gui/windows/TipWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -181,7 +181,7 @@ TEST_F(Form1Startup, CommandLineOpensAFileNamedWithAFolder) {
     EXPECT_EQ(form->fileName(), path);
     EXPECT_TRUE(form->recentFiles().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
-    const frmTip* tip = form->findChild<frmTip*>();
+    const TipWindow* tip = form->findChild<TipWindow*>();
     ASSERT_NE(tip, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000));
     EXPECT_TRUE(form->windowHandle()->isExposed());

@@ -2,9 +2,9 @@
 #include "Form1Fixture.h"
 #include "gui/ModalAnswer.h"
 
-#include "gui/generators/frmGPRS.h"
-#include "gui/generators/frmOuterText.h"
-#include "gui/windows/frmTip.h"
+#include "gui/generators/GprsTextDialog.h"
+#include "gui/generators/OuterTextDialog.h"
+#include "gui/windows/TipWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -34,12 +34,12 @@ class Form1Tip : public Form1Fixture {
     }
 
     // Opens a file of length bytes and returns the tip it brought up, if any.
-    frmTip* openAndFindTip(int length) {
+    TipWindow* openAndFindTip(int length) {
         const QString path =
             writeSeem(QStringLiteral("f%1.seem").arg(++m_files), QByteArray(length, '\0'));
         form->OpenSeemFile(path);
         EXPECT_EQ(form->fileName(), path);
-        for (frmTip* tip : form->findChildren<frmTip*>()) {
+        for (TipWindow* tip : form->findChildren<TipWindow*>()) {
             if (QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000))
                 return tip;
         }
@@ -53,7 +53,7 @@ class Form1Tip : public Form1Fixture {
 } // namespace
 
 TEST_F(Form1Tip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
-    frmTip* tip = openAndFindTip(120);
+    TipWindow* tip = openAndFindTip(120);
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(tip->isModal());
     EXPECT_TRUE(tip->Check1->isChecked());
@@ -64,7 +64,7 @@ TEST_F(Form1Tip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
 }
 
 TEST_F(Form1Tip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
-    frmTip* tip = openAndFindTip(120);
+    TipWindow* tip = openAndFindTip(120);
     ASSERT_NE(tip, nullptr);
     QTest::mouseClick(tip->Check1, Qt::LeftButton);
     EXPECT_FALSE(action("mnuShowTip")->isChecked()) << "the menu follows at once";
@@ -81,11 +81,11 @@ TEST_F(Form1Tip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
 TEST_F(Form1Tip, TypesWithoutAnEditorOrAnAlertShowNoTip) {
     {
         // The generator window is the only one that comes up.
-        ModalAnswer<frmOuterText> answer([](frmOuterText& window) { window.reject(); });
+        ModalAnswer<OuterTextDialog> answer([](OuterTextDialog& window) { window.reject(); });
         EXPECT_EQ(openAndFindTip(34), nullptr) << "outer text";
     }
     {
-        ModalAnswer<frmGPRS> answer([](frmGPRS& window) { window.reject(); });
+        ModalAnswer<GprsTextDialog> answer([](GprsTextDialog& window) { window.reject(); });
         EXPECT_EQ(openAndFindTip(26), nullptr) << "GPRS";
     }
     EXPECT_EQ(openAndFindTip(40), nullptr) << "no alert";

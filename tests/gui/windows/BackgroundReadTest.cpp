@@ -2,7 +2,7 @@
 #include "gui/windows/BackgroundRead.h"
 
 #include "WindowsFixture.h"
-#include "gui/windows/frmReading.h"
+#include "gui/windows/ReadingWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,7 +25,7 @@ SeemFileRead bytesRead(std::vector<std::uint8_t> bytes) {
     return read;
 }
 
-// Counts every frmReading that appears anywhere.
+// Counts every ReadingWindow that appears anywhere.
 class ReadingWatcher : public QObject {
   public:
     ReadingWatcher() { qApp->installEventFilter(this); }
@@ -82,16 +82,16 @@ TEST_F(BackgroundReadTest, FastReadNeverShowsTheIndicator) {
         &owner, language, "x.seem", [](const std::string&) { return bytesRead({0xAB}); });
     EXPECT_EQ(read.status, SeemFileRead::Status::Ok);
     EXPECT_EQ(read.bytes, std::vector<std::uint8_t>{0xAB});
-    QTest::qWait(frmReading::kShowDelayMs + 100);
+    QTest::qWait(ReadingWindow::kShowDelayMs + 100);
     EXPECT_EQ(watcher.shown, 0);
 }
 
 TEST_F(BackgroundReadTest, SlowReadShowsTheIndicatorWhoseDotsCycleWithTheTimer) {
     SlowReader slow;
     QStringList frames;
-    frmReading* seen = nullptr;
+    ReadingWindow* seen = nullptr;
     whileReading([&] {
-        auto* reading = owner.findChild<frmReading*>();
+        auto* reading = owner.findChild<ReadingWindow*>();
         if (!reading || !reading->isVisible() || reading == seen)
             return;
         seen = reading;
@@ -108,7 +108,7 @@ TEST_F(BackgroundReadTest, SlowReadShowsTheIndicatorWhoseDotsCycleWithTheTimer) 
     EXPECT_EQ(read.bytes, (std::vector<std::uint8_t>{0x12, 0x34}));
     ASSERT_NE(seen, nullptr) << "the indicator never appeared";
     EXPECT_EQ(frames, (QStringList{"", ".", "..", "...", "", "."}));
-    EXPECT_EQ(owner.findChild<frmReading*>(), nullptr) << "gone once the read is over";
+    EXPECT_EQ(owner.findChild<ReadingWindow*>(), nullptr) << "gone once the read is over";
 }
 
 TEST_F(BackgroundReadTest, InputToTheWindowsIsDroppedWhileReading) {

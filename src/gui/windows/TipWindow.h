@@ -17,14 +17,14 @@ class SettingsStore;
 // The feature tip shown after a file of a type with an alert has been opened.
 // Its check box and the main window's mnuShowTip switch tips on and off; the
 // check box's state is stored under "ShowTip" when the window closes.
-class frmTip : public QDialog {
+class TipWindow : public QDialog {
     Q_OBJECT
 
   public:
     // mnuShowTip follows Check1 at once; it may be null.
-    frmTip(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
+    TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
            QAction* mnuShowTip);
-    ~frmTip() override;
+    ~TipWindow() override;
 
     QLabel* Image1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -43,8 +43,8 @@ class frmTip : public QDialog {
 
   private:
     void buildControls();
-    void Check1_Click();
-    void Command1_Click();
+    void showTipsToggled();
+    void closeTip();
     void storeChoice();
     void centreAndShow();
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/frmReading.h"
+#include "gui/windows/ReadingWindow.h"
 
 #include "core/files/ReadingDots.h"
 #include "gui/i18n/ApplyLanguage.h"
@@ -10,7 +10,7 @@
 
 namespace vantrel {
 
-frmReading::frmReading(QWidget* owner, const LanguageFile& language)
+ReadingWindow::ReadingWindow(QWidget* owner, const LanguageFile& language)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmReading"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -29,23 +29,23 @@ frmReading::frmReading(QWidget* owner, const LanguageFile& language)
     layout->addWidget(Label1);
     layout->addWidget(lblDot);
     setStyleSheet(QStringLiteral(
-        "#frmReading { background: palette(window); border: 1px solid palette(dark); }"));
+        "#ReadingWindow { background: palette(window); border: 1px solid palette(dark); }"));
     ApplyLanguage(this, language);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTickMs);
-    connect(Timer1, &QTimer::timeout, this, &frmReading::Timer1_Timer);
+    connect(Timer1, &QTimer::timeout, this, &ReadingWindow::Timer1_Timer);
     Timer1->start();
 }
 
-void frmReading::showOverOwner() {
+void ReadingWindow::showOverOwner() {
     adjustSize();
     if (const QWidget* owner = parentWidget())
         setGeometry(QRect(owner->geometry().center() - rect().center(), size()));
     show();
 }
 
-void frmReading::Timer1_Timer() {
+void ReadingWindow::Timer1_Timer() {
     lblDot->setText(QString::fromStdString(nextReadingDots(lblDot->text().toStdString())));
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/frmTip.h"
+#include "gui/windows/TipWindow.h"
 
 #include "WindowsFixture.h"
 
@@ -15,10 +15,10 @@ using vantrel::testing::WindowsFixture;
 
 namespace {
 
-class frmTipTest : public WindowsFixture {
+class TipWindowTest : public WindowsFixture {
   protected:
-    frmTip* openTip() {
-        auto* tip = new frmTip(&owner, language, settings, &mnuShowTip);
+    TipWindow* openTip() {
+        auto* tip = new TipWindow(&owner, language, settings, &mnuShowTip);
         tip->showOverOwner();
         return tip;
     }
@@ -33,10 +33,10 @@ class frmTipTest : public WindowsFixture {
 
 } // namespace
 
-TEST_F(frmTipTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
+TEST_F(TipWindowTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
     showOwner();
     mnuShowTip.setChecked(true);
-    frmTip* tip = openTip();
+    TipWindow* tip = openTip();
     ASSERT_TRUE(tip->isVisible());
     EXPECT_TRUE(tip->isModal());
     EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(39));
@@ -46,16 +46,16 @@ TEST_F(frmTipTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
     EXPECT_FALSE(mnuShowTip.isChecked());
     EXPECT_FALSE(settings.value("ShowTip").has_value()) << "nothing stored before closing";
 
-    const QPointer<frmTip> alive(tip);
+    const QPointer<TipWindow> alive(tip);
     QTest::mouseClick(tip->Command1, Qt::LeftButton);
     EXPECT_EQ(settings.value("ShowTip"), "0");
     EXPECT_TRUE(alive.isNull() || !alive->isVisible());
 }
 
-TEST_F(frmTipTest, TickingAndTheCloseBoxStoreOne) {
+TEST_F(TipWindowTest, TickingAndTheCloseBoxStoreOne) {
     showOwner();
     settings.setValue("ShowTip", "0");
-    frmTip* tip = openTip();
+    TipWindow* tip = openTip();
     EXPECT_FALSE(tip->Check1->isChecked());
     QTest::mouseClick(tip->Check1, Qt::LeftButton);
     EXPECT_TRUE(mnuShowTip.isChecked());
@@ -63,16 +63,16 @@ TEST_F(frmTipTest, TickingAndTheCloseBoxStoreOne) {
     EXPECT_EQ(settings.value("ShowTip"), "1");
 }
 
-TEST_F(frmTipTest, ProgramEndWhileShownStillStoresTheChoice) {
+TEST_F(TipWindowTest, ProgramEndWhileShownStillStoresTheChoice) {
     showOwner();
-    frmTip* tip = openTip();
+    TipWindow* tip = openTip();
     QTest::mouseClick(tip->Check1, Qt::LeftButton);
     delete tip;
     EXPECT_EQ(settings.value("ShowTip"), "0");
 }
 
-TEST_F(frmTipTest, WaitsForTheMainWindowAndAppearsCentredOnIt) {
-    frmTip* tip = openTip();
+TEST_F(TipWindowTest, WaitsForTheMainWindowAndAppearsCentredOnIt) {
+    TipWindow* tip = openTip();
     QCoreApplication::processEvents();
     EXPECT_FALSE(tip->isVisible()) << "the main window is not on screen yet";
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/frmTip.h"
+#include "gui/windows/TipWindow.h"
 
 #include "core/i18n/LanguageFile.h"
 #include "core/settings/TipSetting.h"
@@ -72,7 +72,7 @@ QFrame* panel(QWidget* parent, const char* name, const QColor& colour) {
 
 } // namespace
 
-frmTip::frmTip(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
+TipWindow::TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
                QAction* mnuShowTip)
     : QDialog(owner), m_settings(settings), m_mnuShowTip(mnuShowTip) {
     setObjectName(QStringLiteral("frmTip"));
@@ -82,16 +82,16 @@ frmTip::frmTip(QWidget* owner, const LanguageFile& language, SettingsStore& sett
     ApplyLanguage(this, language);
     setWindowTitle(QString::fromStdString(language.strings().get(39)));
     Check1->setChecked(tipsEnabled(m_settings));
-    connect(Check1, &QCheckBox::toggled, this, &frmTip::Check1_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmTip::Command1_Click);
+    connect(Check1, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
+    connect(Command1, &QPushButton::clicked, this, &TipWindow::closeTip);
 }
 
 // Closing with the program still stores the choice, as the close box does.
-frmTip::~frmTip() {
+TipWindow::~TipWindow() {
     storeChoice();
 }
 
-void frmTip::buildControls() {
+void TipWindow::buildControls() {
     QFrame* shape1 = panel(this, "Shape1", QColor(0x80, 0x80, 0x80));
     QFrame* shape2 = panel(this, "Shape2", Qt::white);
     Image1 = new QLabel(shape1);
@@ -146,7 +146,7 @@ void frmTip::buildControls() {
     shape2->setMinimumSize(360, 150);
 }
 
-void frmTip::showOverOwner() {
+void TipWindow::showOverOwner() {
     setWindowModality(Qt::ApplicationModal);
     QWidget* owner = parentWidget();
     if (!owner ||
@@ -160,17 +160,17 @@ void frmTip::showOverOwner() {
     owner->windowHandle()->installEventFilter(this);
 }
 
-bool frmTip::eventFilter(QObject* watched, QEvent* event) {
+bool TipWindow::eventFilter(QObject* watched, QEvent* event) {
     QWidget* owner = parentWidget();
     if (event->type() == QEvent::Expose && owner && watched == owner->windowHandle() &&
         owner->windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &frmTip::centreAndShow);
+        QTimer::singleShot(0, this, &TipWindow::centreAndShow);
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void frmTip::centreAndShow() {
+void TipWindow::centreAndShow() {
     adjustSize();
     if (const QWidget* owner = parentWidget())
         setGeometry(QRect(owner->geometry().center() - rect().center(), size()));
@@ -179,24 +179,24 @@ void frmTip::centreAndShow() {
     activateWindow();
 }
 
-void frmTip::Check1_Click() {
+void TipWindow::showTipsToggled() {
     if (m_mnuShowTip)
         m_mnuShowTip->setChecked(Check1->isChecked());
 }
 
-void frmTip::Command1_Click() {
+void TipWindow::closeTip() {
     accept();
     if (QWidget* owner = parentWidget())
         owner->activateWindow();
 }
 
 // OK, the close box and Escape all end here.
-void frmTip::done(int result) {
+void TipWindow::done(int result) {
     storeChoice();
     QDialog::done(result);
 }
 
-void frmTip::storeChoice() {
+void TipWindow::storeChoice() {
     if (m_stored)
         return;
     m_stored = true;

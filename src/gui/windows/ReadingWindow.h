@@ -12,7 +12,7 @@ class LanguageFile;
 
 // The "reading" indicator: a fixed text followed by dots that grow and shrink
 // while a seem file loads. readInBackground decides when it appears.
-class frmReading : public QWidget {
+class ReadingWindow : public QWidget {
     Q_OBJECT
 
   public:
@@ -20,7 +20,7 @@ class frmReading : public QWidget {
     static constexpr int kShowDelayMs = 300;
     static constexpr int kTickMs = 300;
 
-    frmReading(QWidget* owner, const LanguageFile& language);
+    ReadingWindow(QWidget* owner, const LanguageFile& language);
 
     QLabel* Label1 = nullptr;
     QLabel* lblDot = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/generators/frmGPRS.h"
+#include "gui/generators/GprsTextDialog.h"
 
 #include "core/i18n/LanguageFile.h"
 #include "gui/generators/GeneratedFile.h"
@@ -23,7 +23,7 @@ constexpr int kCustomIndex = static_cast<int>(GprsDisplayMode::CustomText);
 
 } // namespace
 
-frmGPRS::frmGPRS(GeneratorHost host, const LanguageFile& language, QWidget* owner)
+GprsTextDialog::GprsTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner)
     : QDialog(owner), m_host(std::move(host)), m_language(language) {
     setObjectName(QStringLiteral("frmGPRS"));
     setWindowTitle(QStringLiteral("修改主屏显示的GPRS文字"));
@@ -32,7 +32,7 @@ frmGPRS::frmGPRS(GeneratorHost host, const LanguageFile& language, QWidget* owne
     Form_Load();
 }
 
-void frmGPRS::buildControls() {
+void GprsTextDialog::buildControls() {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto* frameLayout = new QVBoxLayout(Frame1);
@@ -76,12 +76,12 @@ void frmGPRS::buildControls() {
     layout->addLayout(buttons);
     setFixedWidth(kWindowWidthPx);
 
-    connect(group, &QButtonGroup::idClicked, this, &frmGPRS::OptShow_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmGPRS::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmGPRS::Command2_Click);
+    connect(group, &QButtonGroup::idClicked, this, &GprsTextDialog::showModeChoice);
+    connect(Command1, &QPushButton::clicked, this, &GprsTextDialog::saveRecord);
+    connect(Command2, &QPushButton::clicked, this, &GprsTextDialog::cancel);
 }
 
-void frmGPRS::Form_Load() {
+void GprsTextDialog::Form_Load() {
     ApplyLanguage(this, m_language);
     setWindowTitle(str(37));
     for (int index = 0; index < static_cast<int>(OptShow.size()); ++index)
@@ -92,7 +92,7 @@ void frmGPRS::Form_Load() {
     select(setting.mode);
 }
 
-GprsDisplayMode frmGPRS::mode() const {
+GprsDisplayMode GprsTextDialog::mode() const {
     for (int index = 0; index < static_cast<int>(OptShow.size()); ++index) {
         if (OptShow[index]->isChecked())
             return static_cast<GprsDisplayMode>(index);
@@ -100,13 +100,13 @@ GprsDisplayMode frmGPRS::mode() const {
     return GprsDisplayMode::ShowNothing;
 }
 
-void frmGPRS::select(GprsDisplayMode mode) {
+void GprsTextDialog::select(GprsDisplayMode mode) {
     const int index = static_cast<int>(mode);
     OptShow[index]->setChecked(true);
-    OptShow_Click(index);
+    showModeChoice(index);
 }
 
-void frmGPRS::OptShow_Click(int index) {
+void GprsTextDialog::showModeChoice(int index) {
     const bool custom = index == kCustomIndex;
     Text1->setVisible(custom);
     Label1->setVisible(custom);
@@ -114,7 +114,7 @@ void frmGPRS::OptShow_Click(int index) {
         Text1->setFocus();
 }
 
-void frmGPRS::Command1_Click() {
+void GprsTextDialog::saveRecord() {
     // Flags 0: an existing file of that name is replaced without a question.
     const QString path = askForGeneratedFile(this, str(22), str(23), 0);
     if (path.isEmpty())
@@ -125,11 +125,11 @@ void frmGPRS::Command1_Click() {
     returnToMainWindow(Accepted);
 }
 
-void frmGPRS::Command2_Click() {
+void GprsTextDialog::cancel() {
     returnToMainWindow(Rejected);
 }
 
-void frmGPRS::returnToMainWindow(DialogCode result) {
+void GprsTextDialog::returnToMainWindow(DialogCode result) {
     if (m_host.restoreMainCaption)
         m_host.restoreMainCaption();
     done(result);
@@ -137,7 +137,7 @@ void frmGPRS::returnToMainWindow(DialogCode result) {
         owner->activateWindow();
 }
 
-QString frmGPRS::str(int n) const {
+QString GprsTextDialog::str(int n) const {
     return QString::fromStdString(m_language.strings().get(n));
 }
 

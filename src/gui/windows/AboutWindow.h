@@ -13,7 +13,7 @@ class LanguageFile;
 // The About window: name, version, author and contact lines and a link to
 // the project's forum. A click on the link opens the forum and keeps the
 // window; a click anywhere else closes it.
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
   public:
@@ -21,7 +21,7 @@ class frmAbout : public QDialog {
     static constexpr const char* kWebsiteAddress = "https://vantrel.example.org";
     static constexpr const char* kForumAddress = "https://vantrel.example.org/forum";
 
-    frmAbout(QWidget* owner, const LanguageFile& language);
+    AboutWindow(QWidget* owner, const LanguageFile& language);
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -42,8 +42,8 @@ class frmAbout : public QDialog {
   private:
     void buildControls();
     void setLinkUnderlined(bool underlined);
-    void Label4_Click();
-    void Form_Click();
+    void openWebsite();
+    void closeFromClick();
 };
 
 } // namespace vantrel

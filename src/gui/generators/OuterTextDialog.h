@@ -17,11 +17,11 @@ class LanguageFile;
 // The outer-screen text generator: the user types the text of the phone's
 // cover screen and saves it as a new 34-byte seem file. Opened over an
 // outer-text file, it starts with that file's text.
-class frmOuterText : public QDialog {
+class OuterTextDialog : public QDialog {
     Q_OBJECT
 
   public:
-    frmOuterText(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
+    OuterTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
 
     QGroupBox* Frame1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -29,8 +29,8 @@ class frmOuterText : public QDialog {
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdCancel = nullptr;
 
-    void cmdSave_Click();
-    void cmdCancel_Click();
+    void saveRecord();
+    void cancel();
 
   private:
     void buildControls();

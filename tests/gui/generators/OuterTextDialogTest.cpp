@@ -3,7 +3,7 @@
 
 #include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
-#include "gui/generators/frmOuterText.h"
+#include "gui/generators/OuterTextDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,10 +16,10 @@ using vantrel::testing::GeneratorFixture;
 
 namespace {
 
-class frmOuterTextTest : public GeneratorFixture {
+class OuterTextDialogTest : public GeneratorFixture {
   protected:
-    frmOuterText& open() {
-        window = std::make_unique<frmOuterText>(host, language);
+    OuterTextDialog& open() {
+        window = std::make_unique<OuterTextDialog>(host, language);
         window->show();
         return *window;
     }
@@ -32,14 +32,14 @@ class frmOuterTextTest : public GeneratorFixture {
                           static_cast<qsizetype>(bytes.size()));
     }
 
-    std::unique_ptr<frmOuterText> window;
+    std::unique_ptr<OuterTextDialog> window;
 };
 
 } // namespace
 
-TEST_F(frmOuterTextTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
+TEST_F(OuterTextDialogTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
     openDocument("function", std::vector<std::uint8_t>(120, 0x41));
-    frmOuterText& form = open();
+    OuterTextDialog& form = open();
     EXPECT_EQ(form.windowTitle(), str(38));
     EXPECT_EQ(form.Frame1->title(), QStringLiteral("Text"));
     EXPECT_EQ(form.cmdSave->text(), QStringLiteral("&Save"));
@@ -47,14 +47,14 @@ TEST_F(frmOuterTextTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
     EXPECT_EQ(hintColor(), QColor(0, 0, 255));
 }
 
-TEST_F(frmOuterTextTest, ShowsTheOpenOuterTextFilesText) {
+TEST_F(OuterTextDialogTest, ShowsTheOpenOuterTextFilesText) {
     const auto bytes = encodeOuterTextRecord(u"MOTO");
     openDocument("outertext", {bytes.begin(), bytes.end()});
     EXPECT_EQ(open().Text1->text(), QStringLiteral("MOTO"));
 }
 
-TEST_F(frmOuterTextTest, HintTurnsRedPastSixteenScreenBytesAndBlueAgain) {
-    frmOuterText& form = open();
+TEST_F(OuterTextDialogTest, HintTurnsRedPastSixteenScreenBytesAndBlueAgain) {
+    OuterTextDialog& form = open();
     form.Text1->setText(QStringLiteral("一二三四五六七八"));
     EXPECT_EQ(form.lblTip->text(), str(31));
     EXPECT_EQ(hintColor(), QColor(0, 0, 255));
@@ -65,10 +65,10 @@ TEST_F(frmOuterTextTest, HintTurnsRedPastSixteenScreenBytesAndBlueAgain) {
     EXPECT_EQ(hintColor(), QColor(0, 0, 255));
 }
 
-TEST_F(frmOuterTextTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsToTheMainWindow) {
+TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsToTheMainWindow) {
     const QString target = workFile(QStringLiteral("outer.seem"));
     writeAll(target, QByteArray(300, '\x77'));
-    frmOuterText& form = open();
+    OuterTextDialog& form = open();
     form.Text1->setText(QStringLiteral("  Hello  "));
     dialogs.saveFiles = {target};
     form.cmdSave->click();
@@ -85,8 +85,8 @@ TEST_F(frmOuterTextTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsToTh
     EXPECT_FALSE(form.isVisible());
 }
 
-TEST_F(frmOuterTextTest, CancelledSaveDialogWritesNothingAndStaysOpen) {
-    frmOuterText& form = open();
+TEST_F(OuterTextDialogTest, CancelledSaveDialogWritesNothingAndStaysOpen) {
+    OuterTextDialog& form = open();
     form.Text1->setText(QStringLiteral("ABC"));
     dialogs.saveFiles = {std::nullopt};
     form.cmdSave->click();
@@ -96,10 +96,10 @@ TEST_F(frmOuterTextTest, CancelledSaveDialogWritesNothingAndStaysOpen) {
     EXPECT_TRUE(form.isVisible());
 }
 
-TEST_F(frmOuterTextTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
+TEST_F(OuterTextDialogTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
     const QString target = workFile(QStringLiteral("outer.seem"));
     writeAll(target, QByteArray(34, '\x11'));
-    frmOuterText& form = open();
+    OuterTextDialog& form = open();
     dialogs.saveFiles = {target};
     lockFile(target, true);
     form.cmdSave->click();
@@ -113,13 +113,13 @@ TEST_F(frmOuterTextTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
     EXPECT_TRUE(form.isVisible());
 }
 
-TEST_F(frmOuterTextTest, CancelRestoresTheMainCaptionButTheCloseBoxDoesNot) {
-    frmOuterText& form = open();
+TEST_F(OuterTextDialogTest, CancelRestoresTheMainCaptionButTheCloseBoxDoesNot) {
+    OuterTextDialog& form = open();
     form.cmdCancel->click();
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());
 
-    frmOuterText& again = open();
+    OuterTextDialog& again = open();
     again.close();
     EXPECT_EQ(captionRestored, 1);
     EXPECT_TRUE(dialogs.fileRequests.empty());

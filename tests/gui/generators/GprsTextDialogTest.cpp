@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GeneratorFixture.h"
 
-#include "gui/generators/frmGPRS.h"
+#include "gui/generators/GprsTextDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,10 +14,10 @@ using vantrel::testing::GeneratorFixture;
 
 namespace {
 
-class frmGPRSTest : public GeneratorFixture {
+class GprsTextDialogTest : public GeneratorFixture {
   protected:
-    frmGPRS& open() {
-        window = std::make_unique<frmGPRS>(host, language);
+    GprsTextDialog& open() {
+        window = std::make_unique<GprsTextDialog>(host, language);
         window->show();
         return *window;
     }
@@ -36,14 +36,14 @@ class frmGPRSTest : public GeneratorFixture {
         return bytes;
     }
 
-    std::unique_ptr<frmGPRS> window;
+    std::unique_ptr<GprsTextDialog> window;
 };
 
 } // namespace
 
-TEST_F(frmGPRSTest, OpensOnShowNothingWithTheCustomTextHidden) {
+TEST_F(GprsTextDialogTest, OpensOnShowNothingWithTheCustomTextHidden) {
     openDocument("outertext", std::vector<std::uint8_t>(34, 0x41));
-    frmGPRS& form = open();
+    GprsTextDialog& form = open();
     EXPECT_EQ(form.windowTitle(), str(37));
     for (int index = 0; index < 3; ++index)
         EXPECT_EQ(form.OptShow[index]->text(), str(40 + index));
@@ -58,7 +58,7 @@ TEST_F(frmGPRSTest, OpensOnShowNothingWithTheCustomTextHidden) {
     EXPECT_FALSE(textShown());
 }
 
-TEST_F(frmGPRSTest, PrefillsTheOpenGprsFilesSetting) {
+TEST_F(GprsTextDialogTest, PrefillsTheOpenGprsFilesSetting) {
     openDocument("gprs", std::vector<std::uint8_t>(26, 0x00));
     EXPECT_EQ(open().mode(), GprsDisplayMode::AlwaysDate);
     EXPECT_FALSE(textShown());
@@ -74,8 +74,8 @@ TEST_F(frmGPRSTest, PrefillsTheOpenGprsFilesSetting) {
     EXPECT_EQ(open().mode(), GprsDisplayMode::ShowNothing);
 }
 
-TEST_F(frmGPRSTest, SavesEachModeAsTheRecordOverALongerFile) {
-    frmGPRS& form = open();
+TEST_F(GprsTextDialogTest, SavesEachModeAsTheRecordOverALongerFile) {
+    GprsTextDialog& form = open();
     form.OptShow[0]->click();
     EXPECT_EQ(saveTo(QStringLiteral("date.seem")), zeroPadded({}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
@@ -95,15 +95,15 @@ TEST_F(frmGPRSTest, SavesEachModeAsTheRecordOverALongerFile) {
     EXPECT_EQ(saveTo(QStringLiteral("nothing.seem")), zeroPadded(QByteArray("\x00\x20", 2)));
 }
 
-TEST_F(frmGPRSTest, TheTextBoxTakesThirteenUnits) {
-    frmGPRS& form = open();
+TEST_F(GprsTextDialogTest, TheTextBoxTakesThirteenUnits) {
+    GprsTextDialog& form = open();
     form.OptShow[2]->click();
     QTest::keyClicks(form.Text1, QStringLiteral("ABCDEFGHIJKLMNOP"));
     EXPECT_EQ(form.Text1->text(), QStringLiteral("ABCDEFGHIJKLM"));
 }
 
-TEST_F(frmGPRSTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
-    frmGPRS& form = open();
+TEST_F(GprsTextDialogTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
+    GprsTextDialog& form = open();
     dialogs.saveFiles = {std::nullopt};
     form.Command1->click();
     EXPECT_TRUE(QDir(work.path()).isEmpty());
@@ -123,8 +123,8 @@ TEST_F(frmGPRSTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
     EXPECT_TRUE(form.isVisible());
 }
 
-TEST_F(frmGPRSTest, CancelRestoresTheMainCaption) {
-    frmGPRS& form = open();
+TEST_F(GprsTextDialogTest, CancelRestoresTheMainCaption) {
+    GprsTextDialog& form = open();
     form.Command2->click();
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());

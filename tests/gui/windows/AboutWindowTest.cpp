@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/frmAbout.h"
+#include "gui/windows/AboutWindow.h"
 
 #include "WindowsFixture.h"
 #include "gui/dialogs/CommDlg.h"
@@ -18,27 +18,27 @@ using vantrel::testing::WindowsFixture;
 
 namespace {
 
-class frmAboutTest : public WindowsFixture {
+class AboutWindowTest : public WindowsFixture {
   protected:
     void SetUp() override {
         WindowsFixture::SetUp();
         CommDlg::setAnswerer(&desktop);
         showOwner();
-        about = new frmAbout(&owner, language);
+        about = new AboutWindow(&owner, language);
         about->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about.data()));
     }
 
     void TearDown() override { CommDlg::setAnswerer(nullptr); }
 
-    QPointer<frmAbout> about;
+    QPointer<AboutWindow> about;
     ScriptedDialogs desktop; // stands in for the desktop that opens addresses
     std::vector<QUrl>& opened = desktop.openedUrls;
 };
 
 } // namespace
 
-TEST_F(frmAboutTest, LinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
+TEST_F(AboutWindowTest, LinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
     QWindow* window = about->windowHandle();
     QTest::mouseMove(window, about->Label4->mapTo(about.data(), about->Label4->rect().center()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return about->Label4->font().underline(); }, 1000));
@@ -46,15 +46,15 @@ TEST_F(frmAboutTest, LinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !about->Label4->font().underline(); }, 1000));
 }
 
-TEST_F(frmAboutTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
+TEST_F(AboutWindowTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
     QTest::mouseClick(about->Label4, Qt::LeftButton, {}, about->Label4->rect().center());
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(frmAbout::kForumAddress)));
+    EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(AboutWindow::kForumAddress)));
     EXPECT_TRUE(opened[0].isValid());
     EXPECT_TRUE(about && about->isVisible());
 }
 
-TEST_F(frmAboutTest, ClickElsewhereClosesTheWindow) {
+TEST_F(AboutWindowTest, ClickElsewhereClosesTheWindow) {
     QTest::mouseClick(about->Label2, Qt::LeftButton);
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(about.isNull() || !about->isVisible());

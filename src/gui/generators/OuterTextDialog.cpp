@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/generators/frmOuterText.h"
+#include "gui/generators/OuterTextDialog.h"
 
 #include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
@@ -47,7 +47,7 @@ const QColor kTooLongColor(255, 0, 0);
 
 } // namespace
 
-frmOuterText::frmOuterText(GeneratorHost host, const LanguageFile& language, QWidget* owner)
+OuterTextDialog::OuterTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner)
     : QDialog(owner), m_host(std::move(host)), m_language(language) {
     setObjectName(QStringLiteral("frmOuterText"));
     setModal(true);
@@ -55,7 +55,7 @@ frmOuterText::frmOuterText(GeneratorHost host, const LanguageFile& language, QWi
     Form_Load();
 }
 
-void frmOuterText::buildControls() {
+void OuterTextDialog::buildControls() {
     Frame1 = new QGroupBox(QStringLiteral("文字"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Text1 = new QLineEdit(Frame1);
@@ -86,12 +86,12 @@ void frmOuterText::buildControls() {
     layout->addLayout(buttons);
     setFixedWidth(kWindowWidthPx);
 
-    connect(Text1, &QLineEdit::textChanged, this, &frmOuterText::Text1_Change);
-    connect(cmdSave, &QPushButton::clicked, this, &frmOuterText::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmOuterText::cmdCancel_Click);
+    connect(Text1, &QLineEdit::textChanged, this, &OuterTextDialog::Text1_Change);
+    connect(cmdSave, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);
+    connect(cmdCancel, &QPushButton::clicked, this, &OuterTextDialog::cancel);
 }
 
-void frmOuterText::Form_Load() {
+void OuterTextDialog::Form_Load() {
     setWindowTitle(str(38));
     ApplyLanguage(this, m_language);
     setTextColor(lblTip, kFitsColor);
@@ -100,13 +100,13 @@ void frmOuterText::Form_Load() {
 }
 
 // The hint only informs; a text that does not fit is still saved, cut to the record.
-void frmOuterText::Text1_Change() {
+void OuterTextDialog::Text1_Change() {
     const bool fits = outerTextFitsScreen(Text1->text().toStdU16String());
     lblTip->setText(str(fits ? 31 : 30));
     setTextColor(lblTip, fits ? kFitsColor : kTooLongColor);
 }
 
-void frmOuterText::cmdSave_Click() {
+void OuterTextDialog::saveRecord() {
     const QString path =
         askForGeneratedFile(this, str(24), str(25), FileDialogFlag::OverwritePrompt);
     if (path.trimmed().isEmpty())
@@ -119,11 +119,11 @@ void frmOuterText::cmdSave_Click() {
     returnToMainWindow(Accepted);
 }
 
-void frmOuterText::cmdCancel_Click() {
+void OuterTextDialog::cancel() {
     returnToMainWindow(Rejected);
 }
 
-void frmOuterText::returnToMainWindow(DialogCode result) {
+void OuterTextDialog::returnToMainWindow(DialogCode result) {
     if (m_host.restoreMainCaption)
         m_host.restoreMainCaption();
     done(result);
@@ -131,7 +131,7 @@ void frmOuterText::returnToMainWindow(DialogCode result) {
         owner->activateWindow();
 }
 
-QString frmOuterText::str(int n) const {
+QString OuterTextDialog::str(int n) const {
     return QString::fromStdString(m_language.strings().get(n));
 }
 

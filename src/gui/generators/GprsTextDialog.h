@@ -22,11 +22,11 @@ class LanguageFile;
 // screen shows the date, nothing or a text of their own, and saves the choice
 // as a new 26-byte seem file. Opened over a GPRS file, it starts with that
 // file's setting.
-class frmGPRS : public QDialog {
+class GprsTextDialog : public QDialog {
     Q_OBJECT
 
   public:
-    frmGPRS(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
+    GprsTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
 
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 3> OptShow{}; // indexed by GprsDisplayMode
@@ -37,9 +37,9 @@ class frmGPRS : public QDialog {
 
     [[nodiscard]] GprsDisplayMode mode() const;
 
-    void OptShow_Click(int index);
-    void Command1_Click();
-    void Command2_Click();
+    void showModeChoice(int index);
+    void saveRecord();
+    void cancel();
 
   private:
     void buildControls();

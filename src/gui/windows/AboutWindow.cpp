@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/frmAbout.h"
+#include "gui/windows/AboutWindow.h"
 
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/ApplyLanguage.h"
@@ -25,7 +25,7 @@ QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner, const LanguageFile& language) : QDialog(owner) {
+AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language) : QDialog(owner) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -35,7 +35,7 @@ frmAbout::frmAbout(QWidget* owner, const LanguageFile& language) : QDialog(owner
     setWindowTitle(QString::fromStdString(language.strings().get(kAboutTitleString)));
 }
 
-void frmAbout::buildControls() {
+void AboutWindow::buildControls() {
     Frame1 = new QGroupBox(QString::fromUtf8("版本信息"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Label1 = newLabel(Frame1, "Label1", QStringLiteral("Vantrel"));
@@ -70,7 +70,7 @@ void frmAbout::buildControls() {
     setMinimumWidth(360);
 }
 
-void frmAbout::showOverOwner() {
+void AboutWindow::showOverOwner() {
     setWindowModality(Qt::ApplicationModal);
     adjustSize();
     if (const QWidget* owner = parentWidget())
@@ -80,7 +80,7 @@ void frmAbout::showOverOwner() {
     activateWindow();
 }
 
-bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Label4) {
         if (event->type() == QEvent::MouseMove)
             setLinkUnderlined(false);
@@ -101,7 +101,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
             Label4->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-            Label4_Click();
+            openWebsite();
         return true;
     default:
         break;
@@ -109,7 +109,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void frmAbout::setLinkUnderlined(bool underlined) {
+void AboutWindow::setLinkUnderlined(bool underlined) {
     QFont font = Label4->font();
     if (font.underline() == underlined)
         return;
@@ -117,27 +117,27 @@ void frmAbout::setLinkUnderlined(bool underlined) {
     Label4->setFont(font);
 }
 
-void frmAbout::Label4_Click() {
+void AboutWindow::openWebsite() {
     openWithDesktop(QUrl(QString::fromLatin1(kForumAddress)));
 }
 
 // Presses anywhere but the link (labels and the frame pass theirs on) count as
 // clicks on the window.
-void frmAbout::mouseMoveEvent(QMouseEvent* event) {
+void AboutWindow::mouseMoveEvent(QMouseEvent* event) {
     setLinkUnderlined(false);
     QDialog::mouseMoveEvent(event);
 }
 
-void frmAbout::mousePressEvent(QMouseEvent* event) {
+void AboutWindow::mousePressEvent(QMouseEvent* event) {
     event->setAccepted(event->button() == Qt::LeftButton);
 }
 
-void frmAbout::mouseReleaseEvent(QMouseEvent* event) {
+void AboutWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Form_Click();
+        closeFromClick();
 }
 
-void frmAbout::Form_Click() {
+void AboutWindow::closeFromClick() {
     QWidget* owner = parentWidget();
     close();
     if (owner)
