@@ -300,8 +300,10 @@ std::variant<ParsedCommandLine, int> parseCommandLine(const std::vector<std::str
         return kSuccess;
     } catch (const CLI::ParseError& error) {
         const Registered* command = chosen();
-        printUsageError(err, error.what(), command ? command->command->get_name() : "");
-        return kUsageError;
+        const std::string name = command ? command->command->get_name() : "";
+        printUsageError(err, error.what(), name);
+        // diff answers 1 for "different", as cmp and diff do, so trouble is 2.
+        return name == "diff" ? kBadInput : kUsageError;
     }
     if (version) {
         out << kVersion << '\n';
