@@ -40,21 +40,24 @@ SeemFileSize fileSize(const CliContext& context, const std::string& path) {
 
 } // namespace
 
+// The types opening can match, by the rules show uses: an element that is no
+// usable type is skipped with a warning, not the end of the listing.
 int runTypes(CliContext& context, const FilesOptions&) {
-    std::vector<SeemTypeEntry> catalog;
-    if (const auto failure = buildSeemTypeCatalog(context.document.definitions().root(), catalog))
-        return context.badInput(context.data.definitionsPath, *failure);
     Json json = Json::array();
-    for (std::size_t i = 0; i < catalog.size(); ++i) {
-        if (context.json()) {
-            json.push_back({{"index", i},
-                            {"id", catalog[i].ID},
-                            {"size", catalog[i].size},
-                            {"type", catalog[i].type}});
-        } else {
-            context.out << i << '\t' << catalog[i].ID << '\t' << catalog[i].size << '\t'
-                        << catalog[i].type << '\n';
+    const auto types = context.document.definitions().root().children();
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        if (const auto problem = seemTypeProblem(types[i])) {
+            context.err << "vantrel-cli: warning: " << context.data.definitionsPath << ": type "
+                        << i << " skipped: " << *problem << '\n';
+            continue;
         }
+        const std::string id = *types[i].attribute("ID");
+        const auto size = parseDecimal(*types[i].attribute("size")).value_or(0);
+        const std::string kind = toLowerAscii(*types[i].attribute("type"));
+        if (context.json())
+            json.push_back({{"index", i}, {"id", id}, {"size", size}, {"type", kind}});
+        else
+            context.out << i << '\t' << id << '\t' << size << '\t' << kind << '\n';
     }
     if (context.json())
         printJson(context.out, json);
