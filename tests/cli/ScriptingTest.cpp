@@ -289,6 +289,9 @@ TEST_F(Scripting, EveryCommandsJsonFollowsTheManPage) {
         std::string why;
         EXPECT_TRUE(matches(schemas.at(name), output, why)) << name << ": " << why;
     }
+    const json edit = json::parse(shell("$CLI --json switch 0032_0001.seem Keys/Sound off").out);
+    EXPECT_EQ(edit["changes"], json::parse(R"([{"setting":"Keys/Sound","old":"on","new":"off"}])"));
+    EXPECT_EQ(edit["offsets"], json::array({0x1A}));
     const json identified = json::parse(shell("$CLI --json identify '" + odd + "'").out);
     EXPECT_EQ(identified[0]["path"], "odd\xEF\xBF\xBD.seem");
     EXPECT_EQ(identified[0]["path_bytes"], "6f6464ff2e7365656d");
