@@ -132,9 +132,7 @@ void addCommand(std::vector<Registered>& table, CLI::App& cli, const char* name,
 }
 
 void files(CLI::App& command, FilesOptions& options, const char* name = "FILE") {
-    command.add_option(name, options.files, "seem files; - is standard input")
-        ->required()
-        ->type_name("");
+    command.add_option(name, options.files, "seem files; - is standard input")->required();
 }
 
 void editTarget(CLI::App& command, EditOptions& options, const char* name, const char* value) {
@@ -281,6 +279,13 @@ std::variant<ParsedCommandLine, int> parseCommandLine(const std::vector<std::str
     cli.add_flag("--version", version);
     declareShared(cli, parsed.options);
     const std::vector<Registered> table = registerCommands(cli);
+    // A positional's name already says what it is; "FILE TEXT" would not.
+    for (const Registered& entry : table) {
+        for (CLI::Option* option : entry.command->get_options()) {
+            if (option->get_positional())
+                option->type_name("");
+        }
+    }
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     const auto chosen = [&]() -> const Registered* {

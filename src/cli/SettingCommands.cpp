@@ -59,9 +59,11 @@ int runVolume(CliContext& context, const EditOptions& options) {
         SeemDocument& document = context.document;
         VolumeItems volume = buildVolumeItems(document.type(), document.grid());
         if (options.reset) {
-            for (const VolumeItem& item : volume.items)
-                changes.push_back({volumeName(item.caption), storedValueText(item),
-                                   std::to_string(item.defaultPosition)});
+            for (const VolumeItem& item : volume.items) {
+                if (item.storedByte != item.defaultPosition)
+                    changes.push_back({volumeName(item.caption), storedValueText(item),
+                                       std::to_string(item.defaultPosition)});
+            }
             EditScope step(document, StrUndoVolumeReset);
             resetVolumes(document.grid(), volume.items);
             return static_cast<int>(kSuccess);
