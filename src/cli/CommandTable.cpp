@@ -120,17 +120,6 @@ void addCommand(std::vector<Registered>& table, CLI::App& cli, const char* name,
         {command, [options, run](CliContext& context) { return run(context, *options); }});
 }
 
-// A command that reads its own words: everything after its name is handed over.
-[[maybe_unused]] void addWordsCommand(std::vector<Registered>& table, CLI::App& cli,
-                                      const char* name, const char* about,
-                                      int (*run)(CliContext&, CommandArguments&)) {
-    CLI::App* command = cli.add_subcommand(name, about)->prefix_command();
-    table.push_back({command, [command, run](CliContext& context) {
-                         CommandArguments words(command->remaining());
-                         return run(context, words);
-                     }});
-}
-
 void files(CLI::App& command, FilesOptions& options, const char* name = "FILE") {
     command.add_option(name, options.files, "seem files; - is standard input")->required();
 }
