@@ -39,12 +39,17 @@ std::optional<std::int32_t> environmentLcid() {
 }
 
 std::optional<std::string> locateData(const CliOptions& options, CliData& data) {
-    if (!options.definitionsFile.empty()) {
-        data.definitionsPath = options.definitionsFile;
-        data.allDefinitions = {options.definitionsFile};
+    // An empty name would quietly mean the current folder or the bundled data.
+    if (options.definitionsFile && options.definitionsFile->empty())
+        return "--definitions: the file name is empty";
+    if (options.dataDir && options.dataDir->empty())
+        return "--data-dir: the folder name is empty";
+    if (options.definitionsFile) {
+        data.definitionsPath = *options.definitionsFile;
+        data.allDefinitions = {*options.definitionsFile};
         return std::nullopt;
     }
-    data.dataDir = withSeparator(options.dataDir.empty() ? programFolder() : options.dataDir);
+    data.dataDir = withSeparator(options.dataDir.value_or(programFolder()));
     data.languagePath = data.dataDir + "language.xml";
     MemorySettingsStore settings;
     if (options.language)

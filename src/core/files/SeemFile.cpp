@@ -182,6 +182,22 @@ SeemFileRead readSeemFile(const std::string& path) {
     return result;
 }
 
+SeemFileSize probeSeemFileSize(const std::string& path) {
+    SeemFileSize result;
+    struct stat info {};
+    if (::fstatat(AT_FDCWD, path.c_str(), &info, 0) != 0) {
+        result.reason = openFailureReason(errno);
+        return result;
+    }
+    if (result.reason = notRegularReason(info.st_mode); !result.reason.empty())
+        return result;
+    result.length = static_cast<std::size_t>(info.st_size);
+    result.status = result.length > kMaxSeemFileSize ? SeemFileRead::Status::TooLarge
+                    : result.length == 0             ? SeemFileRead::Status::Empty
+                                                     : SeemFileRead::Status::Ok;
+    return result;
+}
+
 std::optional<std::string> writeFileAtomically(const std::string& path,
                                                const std::vector<std::uint8_t>& bytes) {
     std::error_code error;

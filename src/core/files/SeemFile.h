@@ -22,6 +22,17 @@ struct SeemFileRead {
 // empty ones before anything else is done with them.
 [[nodiscard]] SeemFileRead readSeemFile(const std::string& path);
 
+// The length of the seem file at path from one look at its inode, without
+// opening it: what matching a type needs. Status Ok with bytes left empty, or
+// the refusal reading the file would give (not a regular file, too large,
+// empty, missing).
+struct SeemFileSize {
+    SeemFileRead::Status status = SeemFileRead::Status::Failed;
+    std::size_t length = 0;
+    std::string reason;
+};
+[[nodiscard]] SeemFileSize probeSeemFileSize(const std::string& path);
+
 // Replaces the file at path by bytes, all or nothing: the bytes go to a
 // temporary file beside it that is renamed over the old one only when
 // complete. Returns why it failed; the old file is then untouched.
