@@ -20,16 +20,6 @@ bool namesVolume(const VolumeItem& item, const std::string& id) {
     return item.caption == id || item.caption == id + ":";
 }
 
-std::optional<Rgb> parseRgb(std::string text) {
-    if (!text.empty() && text[0] == '#')
-        text.erase(0, 1);
-    const auto value = text.size() == 6 ? parseHex(text) : std::nullopt;
-    if (!value)
-        return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(*value >> 16), static_cast<std::uint8_t>(*value >> 8),
-               static_cast<std::uint8_t>(*value)};
-}
-
 // A plain decimal number, as the transparency box takes it ("50", "12.5").
 bool isDecimalNumber(const std::string& text) {
     double value = 0;
@@ -86,7 +76,7 @@ int runColor(CliContext& context, CommandArguments& arguments) {
         const ColorEntry* entry = findColor(tree, words[1]);
         if (entry == nullptr)
             return context.badInput(words[0], "no colour " + words[1]);
-        const auto rgb = parseRgb(words[2]);
+        const auto rgb = rgbFromHexText(words[2]);
         if (!rgb)
             return context.badInput(words[0], "a colour is written #RRGGBB, not " + words[2]);
         std::optional<TransparencyInput> transparency;

@@ -211,6 +211,12 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The other file: %1",
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
+        // 99: tooltip of the colour swatch
+        "Click to choose a colour",
+        // 100: colour hex box: typed text
+        "“%1” is not a colour. Type it as #RRGGBB, for example #FF8000.",
+        // 101: outer text cut on saving: the text kept
+        "Too long: the file holds 8 characters, so only “%1” will be saved.",
     };
     return strings;
 }

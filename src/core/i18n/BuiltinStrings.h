@@ -67,6 +67,9 @@ enum ExtraString : int {
     StrDiffNone = 96,
     StrDiffTooltip = 97, // %1 the other file's value
     StrUndoTakeOther = 98,
+    StrChooseColorTip = 99,
+    StrColorNotHex = 100,     // "%1" text typed
+    StrOuterTextStored = 101, // "%1" the text the file will hold
 };
 
 } // namespace vantrel

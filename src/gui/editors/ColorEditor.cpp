@@ -64,11 +64,16 @@ void ColorEditor::buildControls() {
     picColor->setObjectName(QStringLiteral("picColor"));
     picColor->setFrameShape(QFrame::Box);
     picColor->setAutoFillBackground(true);
-    picColor->setToolTip(QString::fromUtf8("点击显示颜色选择框"));
-    picColor->setMinimumSize(48, 48);
+    picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    picColor->setMinimumSize(48, 32);
     picColor->setCursor(Qt::PointingHandCursor);
     picColor->installEventFilter(this);
-    layout->addWidget(picColor, 0, 0, 3, 1);
+    layout->addWidget(picColor, 0, 0, 2, 1);
+    // The swatch takes no focus; this button is how a keyboard reaches the chooser.
+    cmdChooseColor = new QPushButton(QString::fromUtf8("选择($P)..."), this);
+    cmdChooseColor->setObjectName(QStringLiteral("cmdChooseColor"));
+    layout->addWidget(cmdChooseColor, 2, 0);
+    connect(cmdChooseColor, &QPushButton::clicked, this, &ColorEditor::chooseColor);
 
     addChannel(Red, QStringLiteral("R"), 0);
     addChannel(Green, QStringLiteral("G"), 1);
@@ -82,10 +87,9 @@ void ColorEditor::buildControls() {
 
     layout->addWidget(
         namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this), 0, 4);
-    // Nothing reads what is typed here, so nothing may be typed.
-    txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral(" #FFFFFF"), this);
-    txtHex->setReadOnly(true);
+    txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
     layout->addWidget(txtHex, 0, 5, 1, 2);
+    connect(txtHex, &QLineEdit::editingFinished, this, &ColorEditor::txtHex_Entered);
 
     layout->addWidget(namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this), 1, 4);
     txtT = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
@@ -128,6 +132,8 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 }
 
 void ColorEditor::load() {
+    // The language may have changed since the panel was built.
+    picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
     m_offset = -1;
     setEnabled(false);
     showTitle();
@@ -228,7 +234,34 @@ void ColorEditor::txtT_Change() {
     m_writing = false;
 }
 
+// A typed colour is one step; anything but #RRGGBB is refused and the box
+// shows the entry's colour again.
+void ColorEditor::txtHex_Entered() {
+    if (m_offset < 0)
+        return;
+    const QString typed = txtHex->text();
+    const std::optional<Rgb> color = rgbFromHexText(typed.toStdString());
+    const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
+    const Rgb current{record.red, record.green, record.blue};
+    if (!color) {
+        showColor(current);
+        showMessage(this, MessageIcon::Critical,
+                    QString::fromStdString(
+                        m_strings.format(StrColorNotHex, {typed.trimmed().toStdString()})));
+        return;
+    }
+    if (*color == current) {
+        showColor(current);
+        return;
+    }
+    m_document.sealEdits();
+    setColor(*color, {});
+    showChannels(*color);
+}
+
 void ColorEditor::chooseColor() {
+    if (m_offset < 0)
+        return;
     CommDlg dialog;
     dialog.setAction(CommDlg::Color);
     const std::optional<Rgb> chosen = rgbFromChooser(dialog.RGBResult());

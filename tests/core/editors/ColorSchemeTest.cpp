@@ -107,12 +107,14 @@ TEST_F(ColorSchemeTest, ColourAndTransparencyWrites) {
     EXPECT_EQ(grid.text(0x43), "0A");
 }
 
-TEST(ColorMathTest, HexTextRunsBlueGreenRed) {
-    EXPECT_EQ(colorHexText({0xFF, 0, 0}), " #FF");
-    EXPECT_EQ(colorHexText({0xFF, 0x80, 0}), " #80FF");
-    EXPECT_EQ(colorHexText({0, 0, 0xFF}), " #FF0000");
-    EXPECT_EQ(colorHexText({0x12, 0x34, 0x56}), " #563412");
-    EXPECT_EQ(colorHexText({0, 0, 0}), " #0");
+TEST(ColorMathTest, HexTextIsSixDigitsRedFirstAndReadsBack) {
+    EXPECT_EQ(colorHexText({0xFF, 0, 0}), "#FF0000");
+    EXPECT_EQ(colorHexText({0x0B, 0x3D, 0x5C}), "#0B3D5C");
+    EXPECT_EQ(colorHexText({0, 0, 0}), "#000000");
+    EXPECT_EQ(rgbFromHexText("#0B3D5C"), (Rgb{0x0B, 0x3D, 0x5C}));
+    EXPECT_EQ(rgbFromHexText(" ff8000 "), (Rgb{0xFF, 0x80, 0x00}));
+    for (const char* bad : {"", "#", "#FF", "#FF00000", "+FF000", "#GG0000", "# FF0000", "-1"})
+        EXPECT_FALSE(rgbFromHexText(bad)) << bad;
 }
 
 TEST(ColorMathTest, TypedPercentages) {
