@@ -217,6 +217,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "“%1” is not a colour. Type it as #RRGGBB, for example #FF8000.",
         // 101: outer text cut on saving: the text kept
         "Too long: the file holds 8 characters, so only “%1” will be saved.",
+        // 102: no program opened the help file: its path
+        "No program to show the help is set up on this computer. The help file is %1; open it "
+        "with a web browser.",
     };
     return strings;
 }

@@ -70,6 +70,7 @@ enum ExtraString : int {
     StrChooseColorTip = 99,
     StrColorNotHex = 100,     // "%1" text typed
     StrOuterTextStored = 101, // "%1" the text the file will hold
+    StrHelpNotOpened = 102,   // "%1" path of the help file
 };
 
 } // namespace vantrel

@@ -102,6 +102,15 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
     EXPECT_FALSE(form.isVisible());
 }
 
+TEST_F(OuterTextDialogTest, NameTypedWithoutExtensionIsSavedAsSeem) {
+    OuterTextDialog& form = open();
+    form.Text1->setText(QStringLiteral("ABC"));
+    dialogs.saveFiles = {workFile(QStringLiteral("outer"))};
+    form.cmdSave->click();
+    EXPECT_EQ(readAll(workFile(QStringLiteral("outer.seem"))), record(u"ABC"));
+    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("outer"))));
+}
+
 TEST_F(OuterTextDialogTest, CancelledSaveDialogWritesNothingAndStaysOpen) {
     OuterTextDialog& form = open();
     form.Text1->setText(QStringLiteral("ABC"));
