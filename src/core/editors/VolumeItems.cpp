@@ -84,6 +84,13 @@ int positionFromGrid(const VolumeItem& item, const ByteGrid& grid) {
     return std::clamp(static_cast<int>(*value), item.min, item.max);
 }
 
+std::optional<int> storedOutsideRange(const VolumeItem& item, const ByteGrid& grid) {
+    const auto value = grid.value(item.offset);
+    if (!value || (*value >= item.min && *value <= item.max))
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
 void writeVolume(ByteGrid& grid, VolumeItem& item, int position) {
     item.position = std::clamp(position, item.min, item.max);
     grid.writeByte(item.offset, static_cast<std::uint8_t>(item.position));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ struct VolumeItems {
 // The position the item's cell asks for, clamped into the item's range; the
 // item's current position when the cell does not hold a byte.
 [[nodiscard]] int positionFromGrid(const VolumeItem& item, const ByteGrid& grid);
+
+// The byte the item's cell holds when it lies outside the item's range (typed,
+// or stored so by the phone), which the slider cannot show; nothing otherwise.
+[[nodiscard]] std::optional<int> storedOutsideRange(const VolumeItem& item, const ByteGrid& grid);
 
 // The slider moved: writes the position into the item's cell as two hex digits.
 void writeVolume(ByteGrid& grid, VolumeItem& item, int position);

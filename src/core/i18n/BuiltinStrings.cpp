@@ -220,6 +220,8 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 102: no program opened the help file: its path
         "No program to show the help is set up on this computer. The help file is %1; open it "
         "with a web browser.",
+        // 103: volume byte outside its slider's range: stored value, minimum, maximum
+        "The file holds %1, outside the range %2 to %3; moving the slider replaces it.",
     };
     return strings;
 }

@@ -71,6 +71,7 @@ enum ExtraString : int {
     StrColorNotHex = 100,     // "%1" text typed
     StrOuterTextStored = 101, // "%1" the text the file will hold
     StrHelpNotOpened = 102,   // "%1" path of the help file
+    StrVolumeOutsideRange = 103, // "%1" stored value, "%2" minimum, "%3" maximum
 };
 
 } // namespace vantrel
