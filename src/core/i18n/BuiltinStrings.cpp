@@ -222,6 +222,8 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "with a web browser.",
         // 103: volume byte outside its slider's range: stored value, minimum, maximum
         "The file holds %1, outside the range %2 to %3; moving the slider replaces it.",
+        // 104: the colour panel's phone screen preview
+        "Preview of the phone screen in this scheme's colours",
     };
     return strings;
 }

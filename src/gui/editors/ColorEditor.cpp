@@ -6,6 +6,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/editors/PhoneScreenPreview.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -106,6 +107,10 @@ void ColorEditor::buildControls() {
     cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(cmdChangeName, 2, 6);
     connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::renameScheme);
+
+    picPreview = new PhoneScreenPreview(m_document.grid(), this);
+    layout->addWidget(picPreview, 0, 7, 3, 1);
+    layout->setColumnStretch(2, 1);
 }
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
@@ -134,6 +139,9 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
     picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    picPreview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
+    picPreview->setToolTip(picPreview->accessibleName());
+    picPreview->setScheme(buildColorTree(m_document.type(), m_document.grid()));
     m_offset = -1;
     setEnabled(false);
     showTitle();
@@ -297,6 +305,7 @@ void ColorEditor::showTitle() {
 // Undo and redo change cells behind the panel's back; its own writes are
 // already shown and must not disturb the box being typed into.
 void ColorEditor::onCellChanged(int index) {
+    picPreview->update();
     if (m_writing)
         return;
     if (index < 0) {

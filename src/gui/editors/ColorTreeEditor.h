@@ -13,7 +13,8 @@
 namespace vantrel {
 
 // The tree of a colour file (tvwColor): its groups, and under each group its
-// colour entries. Clicking a node tells the colour panel what to show.
+// colour entries, each with its own colour (and transparency) as its icon.
+// Clicking a node tells the colour panel what to show.
 class ColorTreeEditor : public QTreeWidget {
     Q_OBJECT
 
@@ -25,7 +26,8 @@ class ColorTreeEditor : public QTreeWidget {
         OffsetRole,             // an entry's first byte; none on a group
     };
 
-    ColorTreeEditor(const ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ~ColorTreeEditor() override;
 
     // Replaces the tree by the groups and entries of a colour type element.
     // Entries that cannot be edited are left out; then failed() is emitted
@@ -47,7 +49,11 @@ class ColorTreeEditor : public QTreeWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    const ByteGrid& m_grid;
+    void showEntryColor(QTreeWidgetItem* entry);
+    void onCellChanged(int index);
+
+    ByteGrid& m_grid;
+    ListenerId m_listener = 0;
     const UiStrings& m_strings;
     bool m_filling = false;
 };

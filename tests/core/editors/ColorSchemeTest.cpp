@@ -76,6 +76,23 @@ TEST_F(ColorSchemeTest, UnusableEntriesAreSkippedAndTheRestKept) {
     EXPECT_TRUE(buildColorTree(doc.root(), tiny).groups[0].entries.empty());
 }
 
+TEST_F(ColorSchemeTest, RolesPlaceEntriesOnTheScreenAndUnknownOnesAreReported) {
+    ASSERT_TRUE(doc.loadFromString(R"(<seem>
+        <group ID="G"><c ID="Back" offset="40" role="background"/>
+          <c ID="Sky" offset="10" role="sky"/><c ID="Back 2" offset="20" role="background"/></group>
+    </seem>)")
+                    .ok);
+    DefinitionProblems problems;
+    const ColorTree tree = buildColorTree(doc.root(), grid, &problems);
+    EXPECT_TRUE(tree.complete);
+    ASSERT_EQ(tree.groups[0].entries.size(), 3u);
+    EXPECT_EQ(roleOffset(tree, "background"), 0x40);
+    EXPECT_FALSE(roleOffset(tree, "text"));
+    EXPECT_EQ(tree.groups[0].entries[1].role, "");
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].text.find("\"sky\""), std::string::npos) << problems[0].text;
+}
+
 TEST_F(ColorSchemeTest, SelectingMovesTheBorderAndChangesNoText) {
     const std::vector<std::uint8_t> before = grid.bytes();
     selectColorEntry(grid, 0x40);
