@@ -16,8 +16,7 @@ double linear(std::uint8_t channel) {
 }
 
 double luminance(Rgb color) {
-    return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) +
-           0.0722 * linear(color.blue);
+    return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
 }
 
 std::uint8_t mix(std::uint8_t from, std::uint8_t to, int step, int steps) {

@@ -188,7 +188,8 @@ TEST_F(ColorEditorTest, TypedHexColourIsOneStepAndAnythingElseIsRefused) {
     QTest::keyClick(editor->txtHex, Qt::Key_Return);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("#12345"))) << dialogs.messages[0].text.toStdString();
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("#12345")))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0B3D5C"));
     EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"0B", "3D", "5C"}));
 
