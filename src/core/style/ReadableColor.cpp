@@ -31,22 +31,25 @@ double contrastRatio(Rgb first, Rgb second) {
     return std::max(a, b) / std::min(a, b);
 }
 
+Rgb readableTowards(Rgb from, Rgb toward, Rgb background) {
+    constexpr int kSteps = 64;
+    for (int step = 0; step <= kSteps; ++step) {
+        const Rgb candidate{mix(from.red, toward.red, step, kSteps),
+                            mix(from.green, toward.green, step, kSteps),
+                            mix(from.blue, toward.blue, step, kSteps)};
+        if (contrastRatio(candidate, background) >= kReadableContrast)
+            return candidate;
+    }
+    return toward;
+}
+
 Rgb readableRed(Rgb background) {
-    const Rgb red{0xE0, 0x00, 0x00};
     // Black and white are the two ends: whichever reads better is where red is moved to.
     const Rgb black{0, 0, 0};
     const Rgb white{0xFF, 0xFF, 0xFF};
     const Rgb end =
         contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
-    constexpr int kSteps = 64;
-    for (int step = 0; step <= kSteps; ++step) {
-        const Rgb candidate{mix(red.red, end.red, step, kSteps),
-                            mix(red.green, end.green, step, kSteps),
-                            mix(red.blue, end.blue, step, kSteps)};
-        if (contrastRatio(candidate, background) >= kReadableContrast)
-            return candidate;
-    }
-    return end;
+    return readableTowards(Rgb{0xE0, 0x00, 0x00}, end, background);
 }
 
 } // namespace vantrel

@@ -11,6 +11,10 @@ namespace vantrel {
 // define it: 1 (same luminance) to 21 (black on white).
 [[nodiscard]] double contrastRatio(Rgb first, Rgb second);
 
+// from, or the first colour on the way from from to toward that reads on
+// background with a contrast ratio of at least 4.5; toward itself when none does.
+[[nodiscard]] Rgb readableTowards(Rgb from, Rgb toward, Rgb background);
+
 // A red for warning text on background, with a contrast ratio of at least
 // 4.5: as saturated as that allows, darkened on light backgrounds and
 // lightened on dark ones.

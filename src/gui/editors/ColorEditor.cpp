@@ -123,7 +123,8 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     slider->installEventFilter(this);
     layout->addWidget(slider, row, 2);
     QLineEdit* box = namedBox(QStringLiteral("txt") + name, QStringLiteral("255"), this);
-    box->setMaximumWidth(40);
+    // Room for "255" in whatever font the user has.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8);
     // Digits and backspace only; there is no length limit.
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -77,7 +79,8 @@ void OuterTextDialog::buildControls() {
     layout->addWidget(Frame1);
     layout->addWidget(lblTip);
     layout->addLayout(buttons);
-    setFixedWidth(kWindowWidthPx);
+    // Wider only when a large font needs it.
+    setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
     connect(Text1, &QLineEdit::textChanged, this, &OuterTextDialog::Text1_Change);
     connect(cmdSave, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);

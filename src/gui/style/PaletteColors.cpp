@@ -8,12 +8,25 @@
 
 namespace vantrel {
 
+namespace {
+
+Rgb toRgb(const QColor& color) {
+    return Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+               static_cast<std::uint8_t>(color.blue())};
+}
+
+} // namespace
+
 QColor warningTextColor(const QWidget* widget) {
-    const QColor window = widget->palette().color(QPalette::Window);
-    const Rgb red = readableRed(Rgb{static_cast<std::uint8_t>(window.red()),
-                                    static_cast<std::uint8_t>(window.green()),
-                                    static_cast<std::uint8_t>(window.blue())});
+    const Rgb red = readableRed(toRgb(widget->palette().color(QPalette::Window)));
     return QColor(red.red, red.green, red.blue);
+}
+
+QColor readableDisabledText(const QPalette& palette) {
+    const Rgb shown = readableTowards(toRgb(palette.color(QPalette::Disabled, QPalette::Text)),
+                                      toRgb(palette.color(QPalette::Active, QPalette::Text)),
+                                      toRgb(palette.color(QPalette::Active, QPalette::Base)));
+    return QColor(shown.red, shown.green, shown.blue);
 }
 
 void setWindowTextColor(QWidget* widget, const QColor& color) {

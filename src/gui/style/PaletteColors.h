@@ -11,6 +11,10 @@ namespace vantrel {
 // current palette (light or dark).
 [[nodiscard]] QColor warningTextColor(const QWidget* widget);
 
+// The palette's disabled text colour, moved toward its normal text colour
+// just as far as it takes to stay readable on the palette's base colour.
+[[nodiscard]] QColor readableDisabledText(const QPalette& palette);
+
 // Shows label-like widget's text in color, or in the palette's own text
 // colour when color is invalid.
 void setWindowTextColor(QWidget* widget, const QColor& color);

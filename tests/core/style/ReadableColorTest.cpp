@@ -17,5 +17,14 @@ TEST(ReadableColorTest, WarningRedKeepsItsContrastOnAnyBackground) {
     }
 }
 
+TEST(ReadableColorTest, GreyedTextMovesOnlyAsFarAsItMustTowardTheNormalText) {
+    const Rgb darkBase{0x2A, 0x2A, 0x2A};
+    const Rgb greyed = readableTowards({0x7F, 0x7F, 0x7F}, {0xFF, 0xFF, 0xFF}, darkBase);
+    EXPECT_GE(contrastRatio(greyed, darkBase), 4.5);
+    EXPECT_LT(greyed.red, 0xFF);
+    const Rgb onWhite = readableTowards({0x60, 0x60, 0x60}, {0, 0, 0}, {0xFF, 0xFF, 0xFF});
+    EXPECT_EQ(onWhite, (Rgb{0x60, 0x60, 0x60})); // already readable: unchanged
+}
+
 } // namespace
 } // namespace vantrel
