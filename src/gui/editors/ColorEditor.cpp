@@ -71,7 +71,7 @@ void ColorEditor::buildControls() {
     picColor->installEventFilter(this);
     layout->addWidget(picColor, 0, 0, 2, 1);
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
-    cmdChooseColor = new QPushButton(QString::fromUtf8("选择($P)..."), this);
+    cmdChooseColor = new QPushButton(QString::fromUtf8("选择颜色(&P)..."), this);
     cmdChooseColor->setObjectName(QStringLiteral("cmdChooseColor"));
     layout->addWidget(cmdChooseColor, 2, 0);
     connect(cmdChooseColor, &QPushButton::clicked, this, &ColorEditor::chooseColor);
