@@ -6,7 +6,6 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
-#include "gui/editors/PhoneScreenPreview.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -73,6 +72,8 @@ void ColorEditor::buildControls() {
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
     cmdChooseColor = new QPushButton(QString::fromUtf8("选择颜色(&P)..."), this);
     cmdChooseColor->setObjectName(QStringLiteral("cmdChooseColor"));
+    // As narrow as the swatch: the sliders need the panel's width.
+    cmdChooseColor->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(cmdChooseColor, 2, 0);
     connect(cmdChooseColor, &QPushButton::clicked, this, &ColorEditor::chooseColor);
 
@@ -107,9 +108,6 @@ void ColorEditor::buildControls() {
     cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(cmdChangeName, 2, 6);
     connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::renameScheme);
-
-    picPreview = new PhoneScreenPreview(m_document.grid(), this);
-    layout->addWidget(picPreview, 0, 7, 3, 1);
     layout->setColumnStretch(2, 1);
 }
 
@@ -140,9 +138,6 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
     picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
-    picPreview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
-    picPreview->setToolTip(picPreview->accessibleName());
-    picPreview->setScheme(buildColorTree(m_document.type(), m_document.grid()));
     m_offset = -1;
     setEnabled(false);
     showTitle();
@@ -306,7 +301,6 @@ void ColorEditor::showTitle() {
 // Undo and redo change cells behind the panel's back; its own writes are
 // already shown and must not disturb the box being typed into.
 void ColorEditor::onCellChanged(int index) {
-    picPreview->update();
     if (m_writing)
         return;
     if (index < 0) {

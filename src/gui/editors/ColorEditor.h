@@ -18,8 +18,6 @@ class QSlider;
 
 namespace vantrel {
 
-class PhoneScreenPreview;
-
 // The colour panel (frameColor): preview, red, green and blue sliders with
 // their boxes, the colour in hex, the transparency in percent and the scheme
 // title. It edits the entry chosen in the colour tree and follows its cells
@@ -53,7 +51,6 @@ class ColorEditor : public QGroupBox {
     QLineEdit* txtT = nullptr;
     QLineEdit* txtColorName = nullptr;
     QPushButton* cmdChangeName = nullptr;
-    PhoneScreenPreview* picPreview = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,10 +2,13 @@
 #include "gui/editors/ColorTreeEditor.h"
 
 #include "core/editors/ColorScheme.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
+#include "gui/editors/PhoneScreenPreview.h"
 
 #include <QEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace vantrel {
 
@@ -13,6 +16,7 @@ namespace {
 
 constexpr int kRecordBytes = 4;
 constexpr int kSwatchPx = 16;
+constexpr int kPreviewMarginPx = 6;
 
 // The colour over a chequered ground, so its transparency shows.
 QIcon swatchIcon(const ColorRecord& record, const QPalette& palette) {
@@ -44,6 +48,23 @@ ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidg
         emit nodeClicked(offset.isValid() ? std::optional<int>(offset.toInt()) : std::nullopt);
     });
     m_listener = m_grid.addListener([this](int index) { onCellChanged(index); });
+    // Below the entries, where a change is judged by eye before flashing.
+    picPreview = new PhoneScreenPreview(m_grid, this);
+    placePreview();
+}
+
+void ColorTreeEditor::placePreview() {
+    const QSize size = picPreview->sizeHint();
+    setViewportMargins(0, 0, 0, size.height() + 2 * kPreviewMarginPx);
+    const QRect inside = contentsRect();
+    picPreview->setGeometry(inside.left() + (inside.width() - size.width()) / 2,
+                            inside.bottom() - kPreviewMarginPx - size.height(), size.width(),
+                            size.height());
+}
+
+void ColorTreeEditor::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    placePreview();
 }
 
 ColorTreeEditor::~ColorTreeEditor() {
@@ -58,6 +79,7 @@ void ColorTreeEditor::showEntryColor(QTreeWidgetItem* entry) {
 
 // Whoever changes a colour's cells (the panel, typing, undo), its icon follows.
 void ColorTreeEditor::onCellChanged(int index) {
+    picPreview->update();
     for (int g = 0; g < topLevelItemCount(); ++g) {
         QTreeWidgetItem* group = topLevelItem(g);
         for (int e = 0; e < group->childCount(); ++e) {
@@ -89,6 +111,9 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     }
     expandAll();
     m_filling = false;
+    picPreview->setScheme(tree);
+    picPreview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
+    picPreview->setToolTip(picPreview->accessibleName());
 
     if (!tree.complete) {
         emit failed(QString::fromStdString(m_strings.get(12)));

@@ -12,9 +12,12 @@
 
 namespace vantrel {
 
+class PhoneScreenPreview;
+
 // The tree of a colour file (tvwColor): its groups, and under each group its
-// colour entries, each with its own colour (and transparency) as its icon.
-// Clicking a node tells the colour panel what to show.
+// colour entries, each with its own colour (and transparency) as its icon,
+// above a phone screen painted in the scheme's colours. Clicking a node tells
+// the colour panel what to show.
 class ColorTreeEditor : public QTreeWidget {
     Q_OBJECT
 
@@ -38,6 +41,8 @@ class ColorTreeEditor : public QTreeWidget {
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
 
+    PhoneScreenPreview* picPreview = nullptr;
+
   signals:
     // A node became current, by mouse or keyboard: the entry's first byte, or
     // nothing for a group.
@@ -47,10 +52,12 @@ class ColorTreeEditor : public QTreeWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void showEntryColor(QTreeWidgetItem* entry);
     void onCellChanged(int index);
+    void placePreview();
 
     ByteGrid& m_grid;
     ListenerId m_listener = 0;

@@ -9,16 +9,14 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kScreenWidthPx = 64;
-constexpr int kScreenHeightPx = 80;
+constexpr int kScreenWidthPx = 112;
+constexpr int kScreenHeightPx = 140;
 
 } // namespace
 
 PhoneScreenPreview::PhoneScreenPreview(const ByteGrid& grid, QWidget* parent)
     : QWidget(parent), m_grid(grid) {
     setObjectName(QStringLiteral("picPreview"));
-    setMinimumSize(kScreenWidthPx * 3 / 4, kScreenHeightPx * 3 / 4);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 }
 
 void PhoneScreenPreview::setScheme(const ColorTree& tree) {
