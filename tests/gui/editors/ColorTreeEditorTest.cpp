@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/ColorTreeEditor.h"
 
+#include "gui/editors/PhoneScreenPreview.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -97,6 +99,15 @@ TEST_F(ColorTreeEditorTest, EachEntryShowsItsOwnColourAndFollowsItsCells) {
     // A fully transparent colour lets the ground show through.
     grid.writeByte(0x43, 0xFF);
     EXPECT_NE(centre("c_40"), QColor(255, 0, 0));
+}
+
+TEST_F(ColorTreeEditorTest, ThePreviewSitsBelowTheEntriesWithoutCoveringThem) {
+    ASSERT_TRUE(load(R"(<seem><group ID="G"><c ID="Red" offset="40" role="background"/>
+        </group></seem>)"));
+    tree->resize(200, 500);
+    ASSERT_TRUE(tree->picPreview->isVisible());
+    EXPECT_LE(tree->viewport()->geometry().bottom(), tree->picPreview->geometry().top());
+    EXPECT_LE(tree->picPreview->geometry().bottom(), tree->contentsRect().bottom());
 }
 
 } // namespace
