@@ -70,10 +70,8 @@ void ColorEditor::buildControls() {
     picColor->installEventFilter(this);
     layout->addWidget(picColor, 0, 0, 2, 1);
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
-    cmdChooseColor = new QPushButton(QString::fromUtf8("选择颜色(&P)..."), this);
+    cmdChooseColor = new QPushButton(QString::fromUtf8("颜色(&P)..."), this);
     cmdChooseColor->setObjectName(QStringLiteral("cmdChooseColor"));
-    // As narrow as the swatch: the sliders need the panel's width.
-    cmdChooseColor->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(cmdChooseColor, 2, 0);
     connect(cmdChooseColor, &QPushButton::clicked, this, &ColorEditor::chooseColor);
 
@@ -90,11 +88,15 @@ void ColorEditor::buildControls() {
     layout->addWidget(
         namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this), 0, 4);
     txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
+    // The text boxes are as wide as their longest text, so the sliders get the rest.
+    txtHex->setMaximumWidth(txtHex->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) +
+                            12);
     layout->addWidget(txtHex, 0, 5, 1, 2);
     connect(txtHex, &QLineEdit::editingFinished, this, &ColorEditor::txtHex_Entered);
 
     layout->addWidget(namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this), 1, 4);
     txtT = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
+    txtT->setMaximumWidth(txtT->fontMetrics().horizontalAdvance(QStringLiteral("100.00")) + 12);
     txtT->installEventFilter(this);
     layout->addWidget(txtT, 1, 5);
     layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
@@ -103,6 +105,8 @@ void ColorEditor::buildControls() {
     layout->addWidget(
         namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this), 2, 4);
     txtColorName = namedBox(QStringLiteral("txtColorName"), QString(), this);
+    txtColorName->setMaximumWidth(
+        txtColorName->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标题")) + 12);
     layout->addWidget(txtColorName, 2, 5);
     cmdChangeName = new QPushButton(QString::fromUtf8("更改"), this);
     cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
@@ -138,6 +142,7 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
     picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    cmdChooseColor->setToolTip(picColor->toolTip());
     m_offset = -1;
     setEnabled(false);
     showTitle();
