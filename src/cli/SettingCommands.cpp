@@ -25,16 +25,6 @@ std::string volumeName(std::string caption) {
     return caption;
 }
 
-std::optional<Rgb> parseRgb(std::string text) {
-    if (!text.empty() && text[0] == '#')
-        text.erase(0, 1);
-    const auto value = text.size() == 6 ? parseHex(text) : std::nullopt;
-    if (!value)
-        return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(*value >> 16), static_cast<std::uint8_t>(*value >> 8),
-               static_cast<std::uint8_t>(*value)};
-}
-
 // A plain decimal number, as the transparency box takes it ("50", "12.5").
 bool isDecimalNumber(const std::string& text) {
     double value = 0;
@@ -104,7 +94,7 @@ int runColor(CliContext& context, const EditOptions& options) {
         if (!pick.index)
             return context.badInput(options.file, pick.problem);
         const int offset = offsets[*pick.index];
-        const auto rgb = parseRgb(options.value);
+        const auto rgb = rgbFromHexText(options.value);
         if (!rgb)
             return context.badInput(options.file,
                                     "a colour is written #RRGGBB, not " + options.value);

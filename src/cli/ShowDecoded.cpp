@@ -92,9 +92,7 @@ void showVolume(const CliContext& context, Json* json) {
 }
 
 std::string rgbText(const ColorRecord& record) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", record.red, record.green, record.blue);
-    return text;
+    return colorHexText(Rgb{record.red, record.green, record.blue});
 }
 
 void showColor(const CliContext& context, Json* json) {

@@ -41,7 +41,7 @@ TEST_F(Binary, AnEditChangesExactlyTheExpectedBytes) {
     const std::string original = sample("0032_0001.seem");
     const std::string edited = path("edited.seem");
     const Ran ran =
-        runBinary("--data-dir '" + std::string(VANTREL_DATA_DIR) + "' --lang 1 switch '" +
+        runBinary("--data-dir '" + std::string(VANTREL_DATA_DIR) + "' --lang 0 switch '" +
                   original + "' 'Calls/Call Timer/Minute Beep' on -o '" + edited + "'");
     ASSERT_EQ(ran.status, 0) << ran.output;
     // cmp -l lists every differing byte: offset (1-based, decimal), old and new in octal.

@@ -35,7 +35,8 @@ std::string cellStatusText(int byteIndex, std::string_view cellText, const UiStr
     const std::string binary = value ? LongToBin(*value) : kUnknownValue;
 
     std::string status;
-    status += strings.get(kStrIndexLabel) + ": " + std::to_string(byteIndex);
+    status += strings.get(kStrIndexLabel) + ": " + toHex(static_cast<std::uint32_t>(byteIndex)) +
+              " (" + std::to_string(byteIndex) + ")";
     status += strings.get(kStrTextLabel) + ": " + std::string(cellText);
     status += strings.get(kStrDecimalLabel) + ": " + decimal;
     status += strings.get(kStrBinaryLabel) + ": " + binary;

@@ -97,6 +97,13 @@ std::string storedValueText(const VolumeItem& item) {
     return stored;
 }
 
+std::optional<int> storedOutsideRange(const VolumeItem& item, const ByteGrid& grid) {
+    const auto value = grid.value(item.offset);
+    if (!value || (*value >= item.min && *value <= item.max))
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
 void writeVolume(ByteGrid& grid, VolumeItem& item, int position) {
     item.position = std::clamp(position, item.min, item.max);
     item.storedByte = item.position;

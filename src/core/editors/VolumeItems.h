@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ struct VolumeItems {
 // The stored byte, and when it lies outside min..max, which bound it passes:
 // "20 (above max 8)". A slider cannot show such a byte, a listing must.
 [[nodiscard]] std::string storedValueText(const VolumeItem& item);
+
+// The byte the item's cell holds when it lies outside the item's range (typed,
+// or stored so by the phone), which the slider cannot show; nothing otherwise.
+[[nodiscard]] std::optional<int> storedOutsideRange(const VolumeItem& item, const ByteGrid& grid);
 
 // The slider moved: writes the position into the item's cell as two hex digits.
 void writeVolume(ByteGrid& grid, VolumeItem& item, int position);

@@ -211,6 +211,19 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The other file: %1",
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
+        // 99: tooltip of the colour swatch
+        "Click to choose a colour",
+        // 100: colour hex box: typed text
+        "“%1” is not a colour. Type it as #RRGGBB, for example #FF8000.",
+        // 101: outer text cut on saving: the text kept
+        "Too long: the file holds 8 characters, so only “%1” will be saved.",
+        // 102: no program opened the help file: its path
+        "No program to show the help is set up on this computer. The help file is %1; open it "
+        "with a web browser.",
+        // 103: volume byte outside its slider's range: stored value, minimum, maximum
+        "The file holds %1, outside the range %2 to %3; moving the slider replaces it.",
+        // 104: the colour panel's phone screen preview
+        "Preview of the phone screen in this scheme's colours",
     };
     return strings;
 }

@@ -67,6 +67,12 @@ enum ExtraString : int {
     StrDiffNone = 96,
     StrDiffTooltip = 97, // %1 the other file's value
     StrUndoTakeOther = 98,
+    StrChooseColorTip = 99,
+    StrColorNotHex = 100,        // "%1" text typed
+    StrOuterTextStored = 101,    // "%1" the text the file will hold
+    StrHelpNotOpened = 102,      // "%1" path of the help file
+    StrVolumeOutsideRange = 103, // "%1" stored value, "%2" minimum, "%3" maximum
+    StrColorPreview = 104,
 };
 
 } // namespace vantrel

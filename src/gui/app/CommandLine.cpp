@@ -73,7 +73,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
 bool asksOnlyForInformation(const QStringList& arguments) {
     Parser p;
     // Options of the window system (-platform, -style) are not ours; they do
-    // not matter to this question.
+    // not matter to this question. Read as single words, or "-stylesheet"
+    // would be taken for -s -t ... -h and so ask for help.
+    p.parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.parser.parse(arguments);
     return p.wantsHelp() || p.parser.isSet(p.version);
 }

@@ -6,6 +6,7 @@
 #include "core/document/CellStatus.h"
 #include "core/document/GridGeometry.h"
 #include "gui/document/GridRuler.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -207,7 +208,9 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
     const std::string& text = m_grid.text(index);
     if (text.empty())
         return;
-    painter.setPen(palette().color(group, QPalette::Text));
+    // Greyed digits still have to be read (the colour editor's grid is disabled).
+    painter.setPen(group == QPalette::Disabled ? readableDisabledText(palette())
+                                               : palette().color(group, QPalette::Text));
     if (const CellLayout* layout = cachedLayout(text)) {
         const int pxLeft = rect.left() + (rect.width() - layout->pxWidth) / 2;
         painter.drawStaticText(pxLeft, rect.top() + m_pxTextTop, layout->text);

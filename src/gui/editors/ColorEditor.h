@@ -40,6 +40,7 @@ class ColorEditor : public QGroupBox {
     void renameScheme();
 
     QFrame* picColor = nullptr;
+    QPushButton* cmdChooseColor = nullptr;
     QSlider* sldR = nullptr;
     QSlider* sldG = nullptr;
     QSlider* sldB = nullptr;
@@ -62,6 +63,7 @@ class ColorEditor : public QGroupBox {
     void slider_Scroll(Channel channel);
     void box_Change(Channel channel);
     void txtT_Change();
+    void txtHex_Entered();
     // Shows the colour and writes it into the entry's three colour cells.
     void setColor(Rgb color, const std::string& mergeKey);
     void showColor(Rgb color);

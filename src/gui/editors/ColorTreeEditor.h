@@ -12,8 +12,12 @@
 
 namespace vantrel {
 
+class PhoneScreenPreview;
+
 // The tree of a colour file (tvwColor): its groups, and under each group its
-// colour entries. Clicking a node tells the colour panel what to show.
+// colour entries, each with its own colour (and transparency) as its icon,
+// above a phone screen painted in the scheme's colours. Clicking a node tells
+// the colour panel what to show.
 class ColorTreeEditor : public QTreeWidget {
     Q_OBJECT
 
@@ -25,7 +29,8 @@ class ColorTreeEditor : public QTreeWidget {
         OffsetRole,             // an entry's first byte; none on a group
     };
 
-    ColorTreeEditor(const ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ~ColorTreeEditor() override;
 
     // Replaces the tree by the groups and entries of a colour type element.
     // Entries that cannot be edited are left out; then failed() is emitted
@@ -36,6 +41,8 @@ class ColorTreeEditor : public QTreeWidget {
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
 
+    PhoneScreenPreview* picPreview = nullptr;
+
   signals:
     // A node became current, by mouse or keyboard: the entry's first byte, or
     // nothing for a group.
@@ -45,9 +52,15 @@ class ColorTreeEditor : public QTreeWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    const ByteGrid& m_grid;
+    void showEntryColor(QTreeWidgetItem* entry);
+    void onCellChanged(int index);
+    void placePreview();
+
+    ByteGrid& m_grid;
+    ListenerId m_listener = 0;
     const UiStrings& m_strings;
     bool m_filling = false;
 };

@@ -2,6 +2,7 @@
 #include "gui/editors/VolumeEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -74,11 +75,11 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
             continue;
         const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
         lblVolume[row]->setText(QString::fromStdString(item.caption));
-        lblVolumeInfo[row]->setText(QString::fromStdString(item.tip));
         sldVolume[row]->setProperty("tag", QString::fromStdString(item.bindingTag()));
         const QSignalBlocker blocker(sldVolume[row]);
         sldVolume[row]->setRange(item.min, item.max);
         sldVolume[row]->setValue(item.position);
+        showInfo(row);
     }
     cmdReset->setEnabled(!m_items.empty());
     if (!built.complete) {
@@ -139,6 +140,24 @@ void VolumeEditor::showPosition(int row) {
     item.position = positionFromGrid(item, m_document.grid());
     const QSignalBlocker blocker(sldVolume[row]);
     sldVolume[row]->setValue(item.position);
+    showInfo(row);
+}
+
+// A byte beyond the slider's range puts the slider at its end; the row says
+// what is really stored until a move of the slider writes a value in range.
+void VolumeEditor::showInfo(int row) {
+    const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
+    QString info = QString::fromStdString(item.tip);
+    const std::optional<int> outside = storedOutsideRange(item, m_document.grid());
+    if (outside) {
+        if (!info.isEmpty())
+            info += QLatin1Char('\n');
+        info += QString::fromStdString(m_strings.format(
+            StrVolumeOutsideRange,
+            {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)}));
+    }
+    lblVolumeInfo[row]->setText(info);
+    setWindowTextColor(lblVolumeInfo[row], outside ? warningTextColor(this) : QColor());
 }
 
 // Undo, redo and typing change cells behind the sliders' backs.

@@ -57,6 +57,7 @@ class VolumeEditor : public QGroupBox {
     void sldVolume_Scroll(int row);
     void sldVolume_MouseDown(int row);
     void showPosition(int row);
+    void showInfo(int row);
     void onCellChanged(int index);
     [[nodiscard]] int rowOf(const QObject* slider) const;
 

@@ -7,7 +7,9 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vantrel {
@@ -44,7 +46,7 @@ void AboutWindow::buildControls() {
     Label2 = newLabel(Frame1, "Label2", QString::fromUtf8("作者：Vantrel 开发组"));
     Label3 = newLabel(Frame1, "Label3", QString::fromUtf8("联系：欢迎到网站论坛留言"));
     Label4 = newLabel(Frame1, "Label4",
-                      QString::fromUtf8("网站: ") + QString::fromLatin1(kWebsiteAddress));
+                      QStringLiteral("Website: ") + QString::fromLatin1(kWebsiteAddress));
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setStyleSheet(QStringLiteral("color: palette(link);"));
     // The pointer's moves over every part of the window switch the link's underline.
@@ -64,9 +66,18 @@ void AboutWindow::buildControls() {
     for (QLabel* line : {Label2, Label3, Label4})
         lines->addWidget(line);
 
+    cmdClose = new QPushButton(QString::fromUtf8("关闭(&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &AboutWindow::closeFromClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(Frame1);
+    layout->addLayout(buttons);
     setMinimumWidth(360);
 }
 

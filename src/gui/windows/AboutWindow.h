@@ -5,6 +5,7 @@
 
 class QGroupBox;
 class QLabel;
+class QPushButton;
 
 namespace vantrel {
 
@@ -12,7 +13,7 @@ class LanguageFile;
 
 // The About window: name, version, author and contact lines and a link to
 // the project's forum. A click on the link opens the forum and keeps the
-// window; a click anywhere else closes it.
+// window; a click anywhere else, or the Close button, closes it.
 class AboutWindow : public QDialog {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ class AboutWindow : public QDialog {
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
+    QPushButton* cmdClose = nullptr;
 
     // Shows the window modally, centred on its owner. Deletes itself when closed.
     void showOverOwner();

@@ -25,6 +25,8 @@ TEST(CommandLine, HelpAndVersionEndTheProgramWithoutAWindow) {
     EXPECT_TRUE(help.output.contains("--version"));
     EXPECT_TRUE(asksOnlyForInformation({kProgram, "-platform", "offscreen", "--help"}));
     EXPECT_FALSE(asksOnlyForInformation({kProgram, "x.seem"}));
+    EXPECT_FALSE(asksOnlyForInformation({kProgram, "-stylesheet", "dark.qss", "x.seem"}));
+    EXPECT_TRUE(asksOnlyForInformation({kProgram, "-v"}));
 
     const CommandLine unknown = parseCommandLine({kProgram, "--frobnicate"}, QDir::tempPath());
     EXPECT_TRUE(unknown.exitNow);

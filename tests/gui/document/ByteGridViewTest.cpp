@@ -89,7 +89,7 @@ TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
     EXPECT_EQ(grid.lastSelect(), 26);
     EXPECT_TRUE(grid.hasBorder(26));
     EXPECT_TRUE(view.hasFocus());
-    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(17) + ": 26" + strings.get(18) +
+    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(17) + ": 1A (26)" + strings.get(18) +
                                                      ": A5" + strings.get(19) + ": 165" +
                                                      strings.get(20) + ": 10100101");
 

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 
@@ -56,6 +57,13 @@ TEST_F(AboutWindowTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
 
 TEST_F(AboutWindowTest, ClickElsewhereClosesTheWindow) {
     QTest::mouseClick(about->Label2, Qt::LeftButton);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+}
+
+TEST_F(AboutWindowTest, CloseButtonClosesTheWindow) {
+    EXPECT_EQ(about->cmdClose->text(), QStringLiteral("&Close"));
+    about->cmdClose->click();
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(about.isNull() || !about->isVisible());
 }
