@@ -32,7 +32,7 @@ class Scripting : public CliFixture {
     Ran shell(const std::string& line) {
         std::ofstream(path("run.sh"))
             << "cli() { '" << VANTREL_CLI_PATH << "' --data-dir '" << VANTREL_DATA_DIR
-            << "' --lang 1 \"$@\"; }\nraw() { '" << VANTREL_CLI_PATH << "' \"$@\"; }\ncd '"
+            << "' --lang 0 \"$@\"; }\nraw() { '" << VANTREL_CLI_PATH << "' \"$@\"; }\ncd '"
             << path("") << "' || exit 99\n{ "
             << std::regex_replace(std::regex_replace(line, std::regex(R"(\$CLI)"), "cli"),
                                   std::regex(R"(\$RAW)"), "raw")
@@ -78,7 +78,7 @@ TEST_F(Scripting, DashIsStandardInputAndOutput) {
 }
 
 TEST_F(Scripting, UsageErrorsAreOneLineAndOptionsTakeEqualsSigns) {
-    Ran ran = shell("$RAW --lang=1 --data-dir=\"" + std::string(VANTREL_DATA_DIR) +
+    Ran ran = shell("$RAW --lang=0 --data-dir=\"" + std::string(VANTREL_DATA_DIR) +
                     "\" identify 0032_0001.seem --json");
     EXPECT_EQ(ran.status, 0) << ran.err;
     EXPECT_EQ(json::parse(ran.out)[0]["id"], "0032_0001");
