@@ -211,6 +211,32 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The other file: %1",
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
+        // 99: grid of the file's bytes, as a screen reader names it
+        "Bytes of the file",
+        // 100: a byte cell, as a screen reader names it: offset
+        "offset %1",
+        // 101: a byte's switch that is on, for a screen reader: switch
+        "%1: on",
+        // 102: a byte's switch that is off, for a screen reader: switch
+        "%1: off",
+        // 103: the red slider, for a screen reader
+        "Red",
+        // 104: the green slider, for a screen reader
+        "Green",
+        // 105: the blue slider, for a screen reader
+        "Blue",
+        // 106: the box beside a colour slider, for a screen reader: channel
+        "%1 value",
+        // 107: the colour preview, for a screen reader
+        "Colour preview",
+        // 108: a colour entry's colour, for a screen reader: colour, transparency
+        "%1, transparency %2 %",
+        // 109: the function switch tree, for a screen reader
+        "Function switches",
+        // 110: the style check list, for a screen reader
+        "Screen styles",
+        // 111: the colour entry tree, for a screen reader
+        "Colour entries",
     };
     return strings;
 }

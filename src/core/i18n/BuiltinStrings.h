@@ -67,6 +67,19 @@ enum ExtraString : int {
     StrDiffNone = 96,
     StrDiffTooltip = 97, // %1 the other file's value
     StrUndoTakeOther = 98,
+    StrAccessibleGrid = 99,
+    StrAccessibleCell = 100,      // %1 offset in hex
+    StrAccessibleSwitchOn = 101,  // %1 switch
+    StrAccessibleSwitchOff = 102, // %1 switch
+    StrAccessibleRed = 103,
+    StrAccessibleGreen = 104,
+    StrAccessibleBlue = 105,
+    StrAccessibleChannelValue = 106, // %1 colour channel
+    StrAccessibleColorPreview = 107,
+    StrAccessibleColorEntry = 108, // %1 #RRGGBB, %2 transparency in percent
+    StrAccessibleFunctionTree = 109,
+    StrAccessibleStyleList = 110,
+    StrAccessibleColorTree = 111,
 };
 
 } // namespace vantrel

@@ -35,6 +35,9 @@ class ColorTreeEditor : public QTreeWidget {
     [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
+    // The colour entry a cell belongs to, its colour and transparency, as a
+    // screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
 
   signals:
     // A node became current, by mouse or keyboard: the entry's first byte, or
@@ -47,6 +50,8 @@ class ColorTreeEditor : public QTreeWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    void nameForScreenReaders();
+
     const ByteGrid& m_grid;
     const UiStrings& m_strings;
     bool m_filling = false;
