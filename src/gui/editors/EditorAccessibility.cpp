@@ -27,15 +27,33 @@ ByteGridView::CellDescriber describeByShownEditor(const FunctionTreeEditor& func
     };
 }
 
+namespace {
+
+// A panel's own tab stops in their present order, or the widget itself when
+// it takes the focus: Qt moves a panel in the chain, not what it holds.
+QList<QWidget*> tabStops(QWidget* widget) {
+    if (widget->focusPolicy() & Qt::TabFocus)
+        return {widget};
+    QList<QWidget*> stops;
+    for (QWidget* next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain()) {
+        if (widget->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus))
+            stops << next;
+    }
+    return stops;
+}
+
+} // namespace
+
 void setMainTabOrder(QWidget* grid, std::initializer_list<QWidget*> editors, QLabel* information) {
     information->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     information->setFocusPolicy(Qt::TabFocus);
-    QWidget* previous = grid;
-    for (QWidget* editor : editors) {
-        QWidget::setTabOrder(previous, editor);
-        previous = editor;
-    }
-    QWidget::setTabOrder(previous, information);
+    QList<QWidget*> order{grid};
+    for (QWidget* editor : editors)
+        order << tabStops(editor);
+    order << information;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 } // namespace vantrel

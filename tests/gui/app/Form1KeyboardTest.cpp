@@ -70,4 +70,22 @@ TEST_F(Form1Keyboard, OpensTogglesASwitchSavesAndClosesWithKeysAlone) {
     EXPECT_TRUE(dialogs.questions.empty()); // saved, so nothing to ask
 }
 
+TEST_F(Form1Keyboard, TabLeadsFromTheGridThroughTheEditorToTheInformation) {
+    settings.setValue("ShowTip", "0");
+    start();
+    ASSERT_TRUE(loaded);
+    showActive();
+    form->OpenSeemFile(sample("0a1c_0001.seem"));
+    form->gridView()->setFocus();
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        press(Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order.join(' ').toStdString(),
+              "sldVolume sldVolume sldVolume sldVolume sldVolume cmdReset lblinfo");
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdReset");
+}
+
 } // namespace
