@@ -224,6 +224,32 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The file holds %1, outside the range %2 to %3; moving the slider replaces it.",
         // 104: the colour panel's phone screen preview
         "Preview of the phone screen in this scheme's colours",
+        // 105: grid of the file's bytes, as a screen reader names it
+        "Bytes of the file",
+        // 106: a byte cell, as a screen reader names it: offset
+        "offset %1",
+        // 107: a byte's switch that is on, for a screen reader: switch
+        "%1: on",
+        // 108: a byte's switch that is off, for a screen reader: switch
+        "%1: off",
+        // 109: the red slider, for a screen reader
+        "Red",
+        // 110: the green slider, for a screen reader
+        "Green",
+        // 111: the blue slider, for a screen reader
+        "Blue",
+        // 112: the box beside a colour slider, for a screen reader: channel
+        "%1 value",
+        // 113: the colour preview, for a screen reader
+        "Colour preview",
+        // 114: a colour entry's colour, for a screen reader: colour, transparency
+        "%1, transparency %2 %",
+        // 115: the function switch tree, for a screen reader
+        "Function switches",
+        // 116: the style check list, for a screen reader
+        "Screen styles",
+        // 117: the colour entry tree, for a screen reader
+        "Colour entries",
     };
     return strings;
 }

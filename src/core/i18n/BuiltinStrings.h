@@ -73,6 +73,19 @@ enum ExtraString : int {
     StrHelpNotOpened = 102,      // "%1" path of the help file
     StrVolumeOutsideRange = 103, // "%1" stored value, "%2" minimum, "%3" maximum
     StrColorPreview = 104,
+    StrAccessibleGrid = 105,
+    StrAccessibleCell = 106,      // %1 offset in hex
+    StrAccessibleSwitchOn = 107,  // %1 switch
+    StrAccessibleSwitchOff = 108, // %1 switch
+    StrAccessibleRed = 109,
+    StrAccessibleGreen = 110,
+    StrAccessibleBlue = 111,
+    StrAccessibleChannelValue = 112, // %1 colour channel
+    StrAccessibleColorPreview = 113,
+    StrAccessibleColorEntry = 114, // %1 #RRGGBB, %2 transparency in percent
+    StrAccessibleFunctionTree = 115,
+    StrAccessibleStyleList = 116,
+    StrAccessibleColorTree = 117,
 };
 
 } // namespace vantrel

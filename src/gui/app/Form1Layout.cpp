@@ -8,6 +8,7 @@
 #include "gui/app/Twips.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/ColorEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
@@ -68,6 +69,10 @@ void Form1::buildControls() {
     m_lblinfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_picEdit = new ByteGridView(m_document.grid(), m_language.strings(), surface);
+    m_picEdit->setCellDescriber(
+        describeByShownEditor(*m_tvwFuct, *m_lvwStyle, *m_frameVolume, *m_tvwColor));
+    setMainTabOrder(m_picEdit, {m_tvwFuct, m_lvwStyle, m_tvwColor, m_frameColor, m_frameVolume},
+                    m_lblinfo);
     buildStatusBar();
     m_surface->setLayoutHandler(
         [this](const layout::WindowLayout& windowLayout) { applyLayout(windowLayout); });

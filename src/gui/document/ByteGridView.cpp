@@ -5,6 +5,7 @@
 #include "core/document/ByteGrid.h"
 #include "core/document/CellStatus.h"
 #include "core/document/GridGeometry.h"
+#include "gui/document/ByteGridAccessible.h"
 #include "gui/document/GridRuler.h"
 #include "gui/style/PaletteColors.h"
 
@@ -50,6 +51,7 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     : QAbstractScrollArea(parent), m_grid(grid), m_strings(strings), m_cursor(grid),
       m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont),
       m_pxTextTop((kPxCellHeight - m_cellMetrics.height()) / 2), m_layouts(256) {
+    ByteGridAccessible::install();
     setObjectName(QStringLiteral("picEdit"));
     viewport()->setObjectName(QStringLiteral("picText"));
     verticalScrollBar()->setObjectName(QStringLiteral("v_sb"));
@@ -103,6 +105,7 @@ void ByteGridView::runGotFocus(int index) {
     scrollToCell(index);
     updateCell(index);
     updateRulers();
+    announceCellFocus(this, index);
     emit cellFocused(index);
 }
 
@@ -151,6 +154,10 @@ int ByteGridView::cellAt(const QPoint& viewportPos) const {
 
 QString ByteGridView::cellStatus(int index) const {
     return QString::fromStdString(cellStatusText(index, m_grid.text(index), m_strings));
+}
+
+QString ByteGridView::cellDescription(int index) const {
+    return m_describer && m_grid.contains(index) ? m_describer(index) : QString();
 }
 
 QSize ByteGridView::sizeHint() const {
@@ -357,10 +364,13 @@ void ByteGridView::changeEvent(QEvent* event) {
 }
 
 void ByteGridView::onGridChanged(int index) {
-    if (index < 0)
+    if (index < 0) {
         rebuild();
-    else
+        announceGridRebuilt(this);
+    } else {
         updateCell(index);
+        announceCellValue(this, index);
+    }
     emit cellChanged(index);
 }
 

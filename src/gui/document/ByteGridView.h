@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QStaticText>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,15 @@ class ByteGridView : public QAbstractScrollArea {
     [[nodiscard]] int cellAt(const QPoint& viewportPos) const;
     // The status-bar description of a cell as it reads now.
     [[nodiscard]] QString cellStatus(int index) const;
+
+    // What the open editor shows for a byte (its switches, style or colour),
+    // read to screen readers as the cell's description; empty without one.
+    using CellDescriber = std::function<QString(int index)>;
+    void setCellDescriber(CellDescriber describer) { m_describer = std::move(describer); }
+    [[nodiscard]] QString cellDescription(int index) const;
+
+    [[nodiscard]] ByteGrid& grid() const { return m_grid; }
+    [[nodiscard]] const UiStrings& strings() const { return m_strings; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }
@@ -120,6 +130,7 @@ class ByteGridView : public QAbstractScrollArea {
     bool m_caretShown = true;
     std::vector<bool> m_highlighted;
     QColor m_highlightGround;
+    CellDescriber m_describer;
 };
 
 } // namespace vantrel

@@ -85,34 +85,62 @@ void ColorEditor::buildControls() {
     txtG = m_boxes[Green];
     txtB = m_boxes[Blue];
 
-    layout->addWidget(
-        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this), 0, 4);
+    QLabel* hexLabel =
+        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this);
+    layout->addWidget(hexLabel, 0, 4);
     txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
     // The text boxes are as wide as their longest text, so the sliders get the rest.
     txtHex->setMaximumWidth(txtHex->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) +
                             12);
+    // Each box is named by its label, for screen readers.
+    hexLabel->setBuddy(txtHex);
     layout->addWidget(txtHex, 0, 5, 1, 2);
     connect(txtHex, &QLineEdit::editingFinished, this, &ColorEditor::txtHex_Entered);
 
-    layout->addWidget(namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this), 1, 4);
+    QLabel* transparencyLabel =
+        namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this);
+    layout->addWidget(transparencyLabel, 1, 4);
     txtT = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
     txtT->setMaximumWidth(txtT->fontMetrics().horizontalAdvance(QStringLiteral("100.00")) + 12);
+    transparencyLabel->setBuddy(txtT);
     txtT->installEventFilter(this);
     layout->addWidget(txtT, 1, 5);
     layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
     connect(txtT, &QLineEdit::textEdited, this, &ColorEditor::txtT_Change);
 
-    layout->addWidget(
-        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this), 2, 4);
+    QLabel* titleLabel =
+        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this);
+    layout->addWidget(titleLabel, 2, 4);
     txtColorName = namedBox(QStringLiteral("txtColorName"), QString(), this);
     txtColorName->setMaximumWidth(
         txtColorName->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标题")) + 12);
+    titleLabel->setBuddy(txtColorName);
     layout->addWidget(txtColorName, 2, 5);
     cmdChangeName = new QPushButton(QString::fromUtf8("更改"), this);
     cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(cmdChangeName, 2, 6);
     connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::renameScheme);
     layout->setColumnStretch(2, 1);
+    nameForScreenReaders();
+}
+
+// "R:" would name a slider and its box alike; a screen reader needs them apart.
+void ColorEditor::nameForScreenReaders() {
+    static constexpr int kSpokenNames[3] = {StrAccessibleRed, StrAccessibleGreen,
+                                            StrAccessibleBlue};
+    picColor->setAccessibleName(uiString(StrAccessibleColorPreview));
+    for (int channel = Red; channel <= Blue; ++channel) {
+        const QString spoken = uiString(kSpokenNames[channel]);
+        m_sliders[channel]->setAccessibleName(spoken);
+        m_boxes[channel]->setAccessibleName(
+            uiString(StrAccessibleChannelValue).replace(QLatin1String("%1"), spoken));
+    }
+}
+
+void ColorEditor::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameForScreenReaders();
 }
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
@@ -171,8 +199,10 @@ void ColorEditor::showEntry() {
 
 void ColorEditor::showColor(Rgb color) {
     QPalette palette = picColor->palette();
-    palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+    const QColor shown(color.red, color.green, color.blue);
+    palette.setColor(QPalette::Window, shown);
     picColor->setPalette(palette);
+    picColor->setAccessibleDescription(shown.name(QColor::HexRgb).toUpper());
     txtHex->setText(QString::fromStdString(colorHexText(color)));
 }
 
@@ -279,6 +309,10 @@ void ColorEditor::chooseColor() {
     m_document.sealEdits();
     setColor(*chosen, {});
     showChannels(*chosen);
+}
+
+QString ColorEditor::uiString(int n) const {
+    return QString::fromStdString(m_strings.get(n));
 }
 
 void ColorEditor::renameScheme() {

@@ -54,11 +54,13 @@ class ColorEditor : public QGroupBox {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     enum Channel { Red, Green, Blue };
 
     void buildControls();
+    void nameForScreenReaders();
     void addChannel(Channel channel, const QString& name, int row);
     void slider_Scroll(Channel channel);
     void box_Change(Channel channel);
@@ -73,6 +75,7 @@ class ColorEditor : public QGroupBox {
     void onCellChanged(int index);
     [[nodiscard]] Rgb sliderColor() const;
     [[nodiscard]] std::string mergeKey(const char* control) const;
+    [[nodiscard]] QString uiString(int n) const;
 
     SeemDocument& m_document;
     const UiStrings& m_strings;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/ColorTreeEditor.h"
 
+#include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
 #include "gui/editors/PhoneScreenPreview.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -33,6 +35,36 @@ QIcon swatchIcon(const ColorRecord& record, const QPalette& palette) {
     return QIcon(pixmap);
 }
 
+// "#RRGGBB, transparency N %" for the entry at offset, as the cells hold it now.
+QString spokenColor(const ByteGrid& grid, const UiStrings& strings, int offset) {
+    const ColorRecord record = readColorRecord(grid, offset);
+    const QString rgb = QColor(record.red, record.green, record.blue).name().toUpper();
+    return QString::fromStdString(strings.get(StrAccessibleColorEntry))
+        .replace(QLatin1String("%1"), rgb)
+        .replace(QLatin1String("%2"), QString::number(percentFromByte(record.transparency)));
+}
+
+// An entry reads its colour from the cells whenever a screen reader asks, so
+// it is never out of date, whoever changed the cells.
+class ColorEntryItem : public QTreeWidgetItem {
+  public:
+    ColorEntryItem(QTreeWidgetItem* group, const QString& caption, const ByteGrid& grid,
+                   const UiStrings& strings, int offset)
+        : QTreeWidgetItem(group, {caption}), m_grid(grid), m_strings(strings), m_offset(offset) {}
+
+    [[nodiscard]] QVariant data(int column, int role) const override {
+        if (role == Qt::AccessibleDescriptionRole && column == 0 &&
+            m_grid.contains(m_offset + kRecordBytes - 1))
+            return spokenColor(m_grid, m_strings, m_offset);
+        return QTreeWidgetItem::data(column, role);
+    }
+
+  private:
+    const ByteGrid& m_grid;
+    const UiStrings& m_strings;
+    int m_offset;
+};
+
 } // namespace
 
 ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
@@ -41,6 +73,7 @@ ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidg
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    nameForScreenReaders();
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (m_filling || !current)
             return;
@@ -101,8 +134,8 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
         groupItem->setData(0, KeyRole, QString::fromStdString(group.key));
         groupItem->setData(0, ImageKeyRole, kImageFolder);
         for (const ColorEntry& entry : group.entries) {
-            auto* entryItem =
-                new QTreeWidgetItem(groupItem, {QString::fromStdString(entry.caption)});
+            auto* entryItem = new ColorEntryItem(groupItem, QString::fromStdString(entry.caption),
+                                                 m_grid, m_strings, entry.offset);
             entryItem->setData(0, KeyRole, QString::fromStdString(entry.key));
             entryItem->setData(0, ImageKeyRole, kImageNode);
             entryItem->setData(0, OffsetRole, entry.offset);
@@ -124,6 +157,8 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
 
 void ColorTreeEditor::changeEvent(QEvent* event) {
     QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameForScreenReaders();
     if (event->type() != QEvent::PaletteChange)
         return;
     // The images are drawn in the palette's colours: draw them anew.
@@ -133,6 +168,24 @@ void ColorTreeEditor::changeEvent(QEvent* event) {
         for (int e = 0; e < group->childCount(); ++e)
             showEntryColor(group->child(e));
     }
+}
+
+void ColorTreeEditor::nameForScreenReaders() {
+    setAccessibleName(QString::fromStdString(m_strings.get(StrAccessibleColorTree)));
+}
+
+QString ColorTreeEditor::cellDescription(int index) const {
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        const QTreeWidgetItem* group = topLevelItem(g);
+        for (int e = 0; e < group->childCount(); ++e) {
+            const QVariant offset = group->child(e)->data(0, OffsetRole);
+            if (offset.isValid() && index >= offset.toInt() &&
+                index < offset.toInt() + kRecordBytes)
+                return group->child(e)->text(0) + QStringLiteral(": ") +
+                       spokenColor(m_grid, m_strings, offset.toInt());
+        }
+    }
+    return {};
 }
 
 QTreeWidgetItem* ColorTreeEditor::itemByKey(const QString& key) const {

@@ -40,6 +40,9 @@ class ColorTreeEditor : public QTreeWidget {
     [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
+    // The colour entry a cell belongs to, its colour and transparency, as a
+    // screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
 
     PhoneScreenPreview* picPreview = nullptr;
 
@@ -58,6 +61,7 @@ class ColorTreeEditor : public QTreeWidget {
     void showEntryColor(QTreeWidgetItem* entry);
     void onCellChanged(int index);
     void placePreview();
+    void nameForScreenReaders();
 
     ByteGrid& m_grid;
     ListenerId m_listener = 0;

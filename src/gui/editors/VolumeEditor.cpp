@@ -41,6 +41,9 @@ void VolumeEditor::buildRows() {
         lblVolumeInfo[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
         lblVolumeInfo[row]->setWordWrap(true);
         lblVolumeInfo[row]->setTextFormat(Qt::PlainText);
+        // The caption names its slider for screen readers; without it every
+        // slider would be called by the frame's title.
+        lblVolume[row]->setBuddy(sldVolume[row]);
         layout->addWidget(lblVolume[row], row * 2, 0);
         layout->addWidget(sldVolume[row], row * 2, 1);
         layout->addWidget(lblVolumeInfo[row], row * 2 + 1, 0, 1, 2);
@@ -106,6 +109,14 @@ void VolumeEditor::sldVolume_Scroll(int row) {
         return;
     EditScope step(m_document, StrUndoVolume, "volume/" + std::to_string(row));
     writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], sldVolume[row]->value());
+}
+
+QString VolumeEditor::cellDescription(int index) const {
+    for (const VolumeItem& item : m_items) {
+        if (item.offset == index)
+            return QString::fromStdString(item.caption);
+    }
+    return {};
 }
 
 void VolumeEditor::sldVolume_MouseDown(int row) {

@@ -35,6 +35,8 @@ class VolumeEditor : public QGroupBox {
     bool load(const XmlElement& typeElement);
 
     void restoreDefaults();
+    // The volume item on a cell and its position, as a screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
 
     std::array<QLabel*, kRows> lblVolume{};
     std::array<QLabel*, kRows> lblVolumeInfo{};

@@ -110,5 +110,20 @@ TEST_F(ColorTreeEditorTest, ThePreviewSitsBelowTheEntriesWithoutCoveringThem) {
     EXPECT_LE(tree->picPreview->geometry().bottom(), tree->contentsRect().bottom());
 }
 
+TEST_F(ColorTreeEditorTest, EntriesAndTheirBytesTellScreenReadersTheirColour) {
+    ASSERT_TRUE(load(R"(<seem><group ID="Screen"><c ID="Back" offset="10"/></group></seem>)"));
+    grid.setText(0x10, "0B");
+    grid.setText(0x11, "3D");
+    grid.setText(0x12, "5C");
+    grid.setText(0x13, "80");
+    const QTreeWidgetItem* entry = tree->itemByKey(QStringLiteral("c_10"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->data(0, Qt::AccessibleDescriptionRole).toString(),
+              "#0B3D5C, transparency 50 %");
+    EXPECT_EQ(tree->cellDescription(0x13), "Back: #0B3D5C, transparency 50 %");
+    EXPECT_EQ(tree->cellDescription(0x14), "");
+    EXPECT_FALSE(tree->topLevelItem(0)->data(0, Qt::AccessibleDescriptionRole).isValid());
+}
+
 } // namespace
 } // namespace vantrel
