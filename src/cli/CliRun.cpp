@@ -68,6 +68,17 @@ Comparing:
                               sizes are compared byte by byte; --json too.
                               Exit status 0 the same, 1 different, 2 bad input
                                 vantrel-cli diff 0032_0001.seem friend/0032_0001.seem
+  diff --suggest A B          the definitions elements (a switch per changed bit,
+                              a style row per changed byte) that would describe
+                              the bits B differs in where no item reads, to
+                              paste under the type
+                                vantrel-cli diff --suggest before.seem after.seem
+
+Coverage:
+  coverage FILE               per byte, the bits the definitions describe (#)
+                              and those they do not (.), with the items over
+                              them, and the items that overlap; --json too
+                                vantrel-cli coverage 0032_0001.seem
 
 Seem folder:
   scan FOLDER                 for each editor kind, the file the seem-folder menu
@@ -94,8 +105,7 @@ const std::map<std::string, Command>& commands() {
         {"show", runShow},     {"switch", runSwitch},       {"style", runStyle},
         {"volume", runVolume}, {"color", runColor},         {"title", runTitle},
         {"gprs", runGprs},     {"outertext", runOuterText}, {"scan", runScan},
-        {"check", runCheck},
-        {"diff", runDiff},
+        {"check", runCheck},   {"diff", runDiff},           {"coverage", runCoverage},
     };
     return table;
 }

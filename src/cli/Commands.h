@@ -37,5 +37,12 @@ int runGprs(CliContext& context, CommandArguments& arguments);
 int runScan(CliContext& context, CommandArguments& arguments);
 int runCheck(CliContext& context, CommandArguments& arguments);
 int runDiff(CliContext& context, CommandArguments& arguments);
+int runCoverage(CliContext& context, CommandArguments& arguments);
+
+// The described and undescribed bits of every byte of file.
+int printCoverage(CliContext& context, const std::string& file);
+// The definitions elements for the undescribed bits in which second differs
+// from first, two files of one type and size.
+int suggestDefinitionsFor(CliContext& context, const std::string& first, const std::string& second);
 
 } // namespace vantrel::cli

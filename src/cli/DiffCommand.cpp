@@ -57,11 +57,14 @@ void writeJson(std::ostream& out, const std::string& first, const std::string& s
 } // namespace
 
 int runDiff(CliContext& context, CommandArguments& arguments) {
+    const bool suggest = arguments.takeFlag("--suggest");
     const auto& files = arguments.positional();
     if (files.size() != 2 || arguments.error()) {
         context.usage(arguments.error().value_or("diff needs exactly two files"));
         return kBadInput;
     }
+    if (suggest)
+        return suggestDefinitionsFor(context, files[0], files[1]);
     // One document, one file after the other: the first file's type element
     // stays valid, as both come from the same definitions.
     if (!openSeem(context, files[0]))

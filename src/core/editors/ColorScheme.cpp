@@ -29,6 +29,7 @@ std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& g
     entry.key = "c_" + *offsetText;
     entry.caption = element.attribute("ID").value_or("");
     entry.offset = static_cast<int>(offset);
+    entry.element = element;
     return entry;
 }
 

@@ -16,6 +16,7 @@ struct ColorEntry {
     std::string key;     // "c_" + "offset" as written
     std::string caption; // "ID"
     int offset = 0;
+    XmlElement element; // where the entry is defined
 };
 
 // A named group of colour entries; key "f_" + its position among the groups.

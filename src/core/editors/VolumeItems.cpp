@@ -48,6 +48,7 @@ std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& gr
     item.defaultPosition = std::clamp(*defaultPosition, item.min, item.max);
     item.position = item.min;
     item.position = positionFromGrid(item, grid);
+    item.element = element;
     return item;
 }
 

@@ -20,6 +20,7 @@ struct VolumeItem {
     int min = 0;
     int max = 0;
     int position = 0; // the byte at offset, clamped into min..max
+    XmlElement element; // where the item is defined
 
     // offset in decimal + "_" + "default" as written, e.g. "26_5".
     [[nodiscard]] std::string bindingTag() const;

@@ -67,6 +67,22 @@ enum ExtraString : int {
     StrDiffNone = 96,
     StrDiffTooltip = 97, // %1 the other file's value
     StrUndoTakeOther = 98,
+    StrCoverageBit = 99,   // %1 the bit
+    StrCoverageBits = 100, // %1 the bits: "2–7" or "3, 5–7"
+    StrCoverageNotDescribed = 101,
+    StrSuggestSwitchName = 102, // %1 offset, %2 bit
+    StrSuggestRowName = 103,    // %1 offset
+    StrSuggestPlace = 104,      // %1 type ID, %2 line, %3 definitions file
+    StrSuggestNothing = 105,
+    StrSuggestNoElement = 106, // %1 type
+    StrShowCoverage = 107,
+    StrWhatIsThisByte = 108,
+    StrSuggestDefinitions = 109,
+    StrCoverageOverlaps = 110, // %1 the other items
+    StrCoverageRowShare = 111, // %1 described, %2 all bits
+    StrCopy = 112,
+    StrViewMenu = 113,
+    StrCoverageNoItems = 114,
 };
 
 } // namespace vantrel
