@@ -42,6 +42,8 @@ ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiS
     m_list->setObjectName(QStringLiteral("lstByteInfo"));
     m_list->setWordWrap(true);
     m_list->setIconSize(QSize(16, 16));
+    m_list->setSpacing(2);
+    m_list->setAlternatingRowColors(true);
     layout->addWidget(m_summary);
     layout->addWidget(m_list, 1);
     setWidget(content);

@@ -39,9 +39,11 @@ CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
     m_statusLabel->setObjectName(QStringLiteral("lblCoverage"));
     m_statusLabel->setTextFormat(Qt::PlainText);
     m_statusLabel->setContentsMargins(4, 0, 4, 0);
+    // A long list of items must not widen the window; the label takes what is left.
+    m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_statusLabel->hide();
     if (statusBar != nullptr)
-        statusBar->addPermanentWidget(m_statusLabel);
+        statusBar->addPermanentWidget(m_statusLabel, 1);
     retranslate();
 
     // The items and their bits follow the type and the size, not the values.
@@ -110,8 +112,10 @@ void CoverageShading::recompute() {
 
 void CoverageShading::showCell(int index) {
     const bool known = isShown() && m_document.type() && m_document.grid().contains(index);
-    m_statusLabel->setText(
-        known ? QString::fromStdString(cellCoverageText(m_coverage, index, m_strings)) : QString());
+    const QString text =
+        known ? QString::fromStdString(cellCoverageText(m_coverage, index, m_strings)) : QString();
+    m_statusLabel->setText(text);
+    m_statusLabel->setToolTip(text); // the label may be too narrow for every item
 }
 
 // Cells no item reads are hatched; a partly read cell gets a strip of its
