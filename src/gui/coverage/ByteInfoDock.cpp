@@ -137,9 +137,11 @@ QString ByteInfoDock::itemLine(const Coverage& coverage, std::size_t index) cons
 void ByteInfoDock::choose(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_shown.size() || !m_itemChosen)
         return;
-    // A copy: choosing may refresh the list, and with it m_shown.
-    const CoveredItem item = m_shown[static_cast<std::size_t>(row)];
-    m_itemChosen(item);
+    // After the click is done: selecting the item moves the current cell, which
+    // refills this list, and the clicked row must not go while Qt still uses it.
+    QMetaObject::invokeMethod(
+        this, [this, item = m_shown[static_cast<std::size_t>(row)]] { m_itemChosen(item); },
+        Qt::QueuedConnection);
 }
 
 } // namespace vantrel

@@ -107,6 +107,7 @@ TEST_F(CoverageControllerTest, ByteInfoListsItemsWithPlaceAndOverlapAndChoosesTh
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
+    QCoreApplication::processEvents();
     EXPECT_EQ(chosen.key, "0C_02_00");
 
     // Typing into the cell changes the value read at once.
