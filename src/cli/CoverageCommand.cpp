@@ -4,9 +4,8 @@
 
 #include "cli/JsonWriter.h"
 #include "core/coverage/Coverage.h"
-#include "core/document/BitHelpers.h"
 
-#include <bit>
+#include <cstdio>
 
 namespace vantrel::cli {
 
@@ -20,6 +19,13 @@ std::string bitPicture(std::uint8_t described) {
     return picture;
 }
 
+// Four digits, so the columns line up in every file of up to 5000 bytes.
+std::string offsetColumn(int cell) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(cell));
+    return text;
+}
+
 void writeText(const CliContext& context, const std::string& file, const Coverage& coverage) {
     const ByteGrid& grid = context.document.grid();
     const UiStrings strings;
@@ -28,8 +34,7 @@ void writeText(const CliContext& context, const std::string& file, const Coverag
                 << coverage.describedBitCount(0, grid.cellCount() - 1) << " of "
                 << grid.cellCount() * 8 << " bits described\n";
     for (int cell = 0; cell < grid.cellCount(); ++cell)
-        context.out << toHex(static_cast<std::uint32_t>(cell)) << "  "
-                    << bitPicture(coverage.bitsOf(cell)) << "  "
+        context.out << offsetColumn(cell) << "  " << bitPicture(coverage.bitsOf(cell)) << "  "
                     << cellCoverageText(coverage, cell, strings) << '\n';
     for (const auto& [first, second] : coverage.overlaps)
         context.out << "overlap: " << coverage.items[first].name << " & "

@@ -11,7 +11,7 @@ TEST_F(CoverageCommand, PrintsEveryByteWithItsDescribedBits) {
     ASSERT_EQ(run({"coverage", sample("0032_0001.seem")}), 0) << errors;
     EXPECT_NE(output.find(": 0032_0001 (function), 35 of 960 bits described\n"), std::string::npos)
         << output;
-    EXPECT_NE(output.find("\n21  ...#.###  bit 0: Calls/Any-Key Answer,"), std::string::npos)
+    EXPECT_NE(output.find("\n0021  ...#.###  bit 0: Calls/Any-Key Answer,"), std::string::npos)
         << output;
 
     ASSERT_EQ(run({"--json", "coverage", sample("004a_0001.seem")}), 0) << errors;
