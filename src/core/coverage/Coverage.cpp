@@ -131,8 +131,8 @@ int Coverage::describedBitCount(int firstCell, int lastCell) const {
     return count;
 }
 
-Coverage computeCoverage(const XmlElement& type, const std::string& typeName,
-                         const ByteGrid& grid) {
+Coverage computeCoverage(const XmlElement& type, const std::string& typeName, const ByteGrid& grid,
+                         const UiStrings& strings) {
     Coverage coverage;
     coverage.describedBits.assign(static_cast<std::size_t>(grid.cellCount()), 0);
     if (!type)
@@ -144,7 +144,7 @@ Coverage computeCoverage(const XmlElement& type, const std::string& typeName,
     else if (typeName == "volume")
         addVolumeItems(coverage, type, grid);
     else if (typeName == "color")
-        addColorItems(coverage, type, grid, UiStrings().get(StrDiffTitle));
+        addColorItems(coverage, type, grid, strings.get(StrDiffTitle));
     findOverlaps(coverage, grid.cellCount());
     return coverage;
 }

@@ -46,9 +46,10 @@ struct Coverage {
 };
 
 // The coverage of a file of the type typeName (lower case) defined by type,
-// with the grid's cells; a type without an editor covers nothing.
+// with the grid's cells; a type without an editor covers nothing. strings
+// name the colour scheme's title.
 [[nodiscard]] Coverage computeCoverage(const XmlElement& type, const std::string& typeName,
-                                       const ByteGrid& grid);
+                                       const ByteGrid& grid, const UiStrings& strings = {});
 
 // "bit 0: Keys/Sound, bit 1: Keys/Vibrate; bits 2–7: not described": the items
 // over each run of bits of the cell, then the bits no item reads.

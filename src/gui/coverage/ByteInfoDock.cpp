@@ -102,7 +102,7 @@ void ByteInfoDock::refresh() {
         return;
     }
     const Coverage coverage =
-        computeCoverage(m_document.type(), m_document.typeName(), m_document.grid());
+        computeCoverage(m_document.type(), m_document.typeName(), m_document.grid(), m_strings);
     m_summary->setText(QStringLiteral("%1  %2").arg(
         QStringLiteral("%1").arg(m_cell, 4, 16, QLatin1Char('0')).toUpper(),
         QString::fromStdString(cellCoverageText(coverage, m_cell, m_strings))));

@@ -80,6 +80,7 @@ bool CoverageShading::isShown() const {
 void CoverageShading::retranslate() {
     m_showAction->setText(text(m_strings, StrShowCoverage));
     m_statusLabel->setAccessibleName(text(m_strings, StrShowCoverage).remove(QLatin1Char('&')));
+    recompute(); // the title item is named in the language too
     showCell(m_document.grid().lastSelect());
 }
 
@@ -102,7 +103,8 @@ void CoverageShading::apply(bool shown) {
 }
 
 void CoverageShading::recompute() {
-    m_coverage = computeCoverage(m_document.type(), m_document.typeName(), m_document.grid());
+    m_coverage =
+        computeCoverage(m_document.type(), m_document.typeName(), m_document.grid(), m_strings);
     if (!isShown())
         return;
     m_view.viewport()->update();
