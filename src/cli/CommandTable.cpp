@@ -81,6 +81,17 @@ Comparing:
                               sizes are compared byte by byte.
                               Exit status 0 the same, 1 different, 2 bad input
                                 vantrel-cli diff 0032_0001.seem friend/0032_0001.seem
+  diff --suggest A B          the definitions elements (a switch per changed bit,
+                              a style row per changed byte) that would describe
+                              the bits B differs in where no item reads, to
+                              paste under the type
+                                vantrel-cli diff --suggest before.seem after.seem
+
+Coverage:
+  coverage FILE               per byte, the bits the definitions describe (#)
+                              and those they do not (.), with the items over
+                              them, and the items that overlap
+                                vantrel-cli coverage 0032_0001.seem
 
 Seem folder:
   scan FOLDER                 for each editor kind, the file the seem-folder menu
@@ -225,8 +236,16 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
         table, cli, "diff", "the settings in which B differs from A",
         [](CLI::App& command, FilesOptions& options) {
             command.add_option("A B", options.files)->required()->expected(2);
+            command.add_flag("--suggest", options.suggest,
+                             "definitions elements for the undescribed bits B changed");
         },
         runDiff);
+    addCommand<FilesOptions>(
+        table, cli, "coverage", "the bits of each byte the definitions describe",
+        [](CLI::App& command, FilesOptions& options) {
+            command.add_option("FILE", options.files)->required()->expected(1);
+        },
+        runCoverage);
     addCommand<FilesOptions>(
         table, cli, "scan", "the file each seem-folder menu item opens",
         [](CLI::App& command, FilesOptions& options) {

@@ -16,6 +16,7 @@ namespace vantrel::cli {
 struct FilesOptions {
     std::vector<std::string> files;
     bool explain = false; // identify only
+    bool suggest = false; // diff only
 };
 
 // The edit commands: FILE, then what to change and the new value.
@@ -72,5 +73,12 @@ int runGprs(CliContext& context, const TextOptions& options);
 int runScan(CliContext& context, const FilesOptions& options);
 int runCheck(CliContext& context, const CheckOptions& options);
 int runDiff(CliContext& context, const FilesOptions& options);
+int runCoverage(CliContext& context, const FilesOptions& options);
+
+// The described and undescribed bits of every byte of file.
+int printCoverage(CliContext& context, const std::string& file);
+// The definitions elements for the undescribed bits in which second differs
+// from first, two files of one type and size.
+int suggestDefinitionsFor(CliContext& context, const std::string& first, const std::string& second);
 
 } // namespace vantrel::cli

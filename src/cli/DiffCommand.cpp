@@ -56,6 +56,8 @@ void writeJson(std::ostream& out, const std::string& first, const std::string& s
 
 int runDiff(CliContext& context, const FilesOptions& options) {
     const std::vector<std::string>& files = options.files;
+    if (options.suggest)
+        return suggestDefinitionsFor(context, files[0], files[1]);
     // One document, one file after the other: the first file's type element
     // stays valid, as both come from the same definitions.
     if (!openSeem(context, files[0]))

@@ -30,6 +30,7 @@ std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& g
     entry.caption = element.attribute("ID").value_or("");
     entry.offset = static_cast<int>(offset);
     entry.role = element.attribute("role").value_or("");
+    entry.element = element;
     return entry;
 }
 

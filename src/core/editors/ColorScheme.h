@@ -19,6 +19,7 @@ struct ColorEntry {
     std::string caption; // "ID"
     int offset = 0;
     std::string role; // "role": the part of the phone screen it paints; "" for none
+    XmlElement element; // where the entry is defined
 };
 
 // The parts of the phone screen an entry's optional "role" attribute can

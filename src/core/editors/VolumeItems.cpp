@@ -50,6 +50,7 @@ std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& gr
     item.position = positionFromGrid(item, grid);
     if (const auto stored = grid.value(item.offset))
         item.storedByte = static_cast<int>(*stored);
+    item.element = element;
     return item;
 }
 

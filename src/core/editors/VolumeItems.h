@@ -23,6 +23,8 @@ struct VolumeItem {
     int position = 0;    // the byte at offset, clamped into min..max
     int storedByte = -1; // the byte at offset as it is, -1 when the cell holds none
 
+    XmlElement element; // where the item is defined
+
     // offset in decimal + "_" + "default" as written, e.g. "26_5".
     [[nodiscard]] std::string bindingTag() const;
 };

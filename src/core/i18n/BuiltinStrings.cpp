@@ -250,6 +250,39 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Screen styles",
         // 117: the colour entry tree, for a screen reader
         "Colour entries",
+        // 118: cell coverage: one bit: its number
+        "bit %1",
+        // 119: cell coverage: several bits: "2–7" or "3, 5–7"
+        "bits %1",
+        // 120: cell coverage: bits no item of the definitions reads
+        "not described",
+        // 121: suggested switch: placeholder name: offset, bit
+        "Unnamed %1 bit %2",
+        // 122: suggested style row: placeholder name: offset
+        "Unnamed %1",
+        // 123: suggested definitions: where to paste them: type ID, line, file
+        "Paste inside the seem type %1 (line %2 of %3)",
+        // 124: suggested definitions: no undescribed bit differs
+        "No bit outside the definitions differs, so there is nothing to suggest.",
+        // 125: suggested definitions: the type's editor has no one-bit or one-byte item: type
+        "The editor of the seem type \"%1\" has no item for a single bit or byte, so nothing can "
+        "be suggested.",
+        // 126: View menu: shade the bits the definitions do not describe
+        "Show &Coverage",
+        // 127: title of the panel that lists the items over the current cell
+        "What Is This Byte?",
+        // 128: comparison: the command that writes definitions for undescribed differences
+        "Suggest &Definitions...",
+        // 129: what is this byte: an item that shares bits with others: their names
+        "overlaps %1",
+        // 130: row gutter tooltip: described bits of the row
+        "%1 of %2 bits described",
+        // 131: button: copy the text to the clipboard
+        "&Copy",
+        // 132: the View menu
+        "&View",
+        // 133: what is this byte: the current cell has no item
+        "No item of the definitions reads this byte.",
     };
     return strings;
 }

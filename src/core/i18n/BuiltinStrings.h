@@ -86,6 +86,22 @@ enum ExtraString : int {
     StrAccessibleFunctionTree = 115,
     StrAccessibleStyleList = 116,
     StrAccessibleColorTree = 117,
+    StrCoverageBit = 118,   // %1 the bit
+    StrCoverageBits = 119, // %1 the bits: "2–7" or "3, 5–7"
+    StrCoverageNotDescribed = 120,
+    StrSuggestSwitchName = 121, // %1 offset, %2 bit
+    StrSuggestRowName = 122,    // %1 offset
+    StrSuggestPlace = 123,      // %1 type ID, %2 line, %3 definitions file
+    StrSuggestNothing = 124,
+    StrSuggestNoElement = 125, // %1 type
+    StrShowCoverage = 126,
+    StrWhatIsThisByte = 127,
+    StrSuggestDefinitions = 128,
+    StrCoverageOverlaps = 129, // %1 the other items
+    StrCoverageRowShare = 130, // %1 described, %2 all bits
+    StrCopy = 131,
+    StrViewMenu = 132,
+    StrCoverageNoItems = 133,
 };
 
 } // namespace vantrel

@@ -39,6 +39,7 @@ class StyleListEditor;
 class VolumeEditor;
 class ColorTreeEditor;
 class ColorEditor;
+class CoverageController;
 struct GeneratorHost;
 class RecentFilesMenu;
 
@@ -194,6 +195,8 @@ class Form1 : public QMainWindow {
     void showComparison();
     void showDifference(int index);
     void chooseDifferenceOf(SettingKind kind, const QString& key);
+    // Selects a setting in its editor, else focuses (or shows) its first cell.
+    void showSetting(SettingKind kind, const QString& key, int firstCell);
     void updateTakeMenu();
 
     // Start-up (Form1Load.cpp).
@@ -220,6 +223,7 @@ class Form1 : public QMainWindow {
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
     std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
+    std::unique_ptr<CoverageController> m_coverage;   // listens to both
     SeemFolderItems m_seemFolderItems;
     XdgLocations m_xdg;
     QString m_programPath;

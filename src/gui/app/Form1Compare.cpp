@@ -116,19 +116,21 @@ void Form1::showDifference(int index) {
         return;
     const SettingDifference& difference = differences[static_cast<std::size_t>(index)];
     const bool listHadFocus = m_lstCompare->list()->hasFocus();
-    const QString key = QString::fromStdString(difference.key);
-    QTreeWidgetItem* node =
-        difference.kind == SettingKind::Switch ? m_tvwFuct->itemByKey(key) : nullptr;
-    QListWidgetItem* row =
-        difference.kind == SettingKind::Style ? m_lvwStyle->itemByKey(key) : nullptr;
-    QTreeWidgetItem* entry =
-        difference.kind == SettingKind::Color ? m_tvwColor->itemByKey(key) : nullptr;
-    const int volumeRow = volumeRowOf(difference.key);
+    showSetting(difference.kind, QString::fromStdString(difference.key), difference.firstCell);
+    if (listHadFocus)
+        m_lstCompare->list()->setFocus();
+}
+
+void Form1::showSetting(SettingKind kind, const QString& key, int firstCell) {
+    QTreeWidgetItem* node = kind == SettingKind::Switch ? m_tvwFuct->itemByKey(key) : nullptr;
+    QListWidgetItem* row = kind == SettingKind::Style ? m_lvwStyle->itemByKey(key) : nullptr;
+    QTreeWidgetItem* entry = kind == SettingKind::Color ? m_tvwColor->itemByKey(key) : nullptr;
+    const int volumeRow = volumeRowOf(key.toStdString());
     if (entry && m_tvwColor->isVisible()) {
         m_tvwColor->scrollToItem(entry);
         m_tvwColor->setCurrentItem(entry);
     } else if (volumeRow >= 0 && m_frameVolume->isVisible()) {
-        m_picEdit->focusCell(difference.firstCell);
+        m_picEdit->focusCell(firstCell);
         m_frameVolume->sldVolume[static_cast<std::size_t>(volumeRow)]->setFocus();
     } else if (node && m_tvwFuct->isVisible()) {
         m_tvwFuct->scrollToItem(node);
@@ -137,12 +139,10 @@ void Form1::showDifference(int index) {
         m_lvwStyle->scrollToItem(row);
         m_lvwStyle->setCurrentItem(row);
     } else if (m_picEdit->cellsEnabled()) {
-        m_picEdit->focusCell(difference.firstCell);
+        m_picEdit->focusCell(firstCell);
     } else {
-        m_picEdit->scrollToCell(difference.firstCell);
+        m_picEdit->scrollToCell(firstCell);
     }
-    if (listHadFocus)
-        m_lstCompare->list()->setFocus();
 }
 
 void Form1::chooseDifferenceOf(SettingKind kind, const QString& key) {

@@ -6,6 +6,7 @@
 #include "gui/app/ScreenFit.h"
 #include "core/compare/DocumentComparison.h"
 #include "gui/app/Twips.h"
+#include "gui/coverage/CoverageController.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/EditorAccessibility.h"
@@ -46,6 +47,16 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     connectEditors();
     listenToDocument();
     buildComparison();
+    m_coverage = std::make_unique<CoverageController>(
+        CoverageParts{*this, m_document, *m_picEdit, m_settings, strings(), *m_comparison,
+                      [this] { return m_definitionsPath; },
+                      [this](const CoveredItem& item) {
+                          showSetting(item.kind, QString::fromStdString(item.key), item.firstCell);
+                      }});
+    menuBar()->insertMenu(m_mnuTools->menuAction(), m_coverage->viewMenu());
+    const QList<QAction*> fileItems = m_mnuFile->actions();
+    m_mnuFile->insertAction(fileItems.value(fileItems.indexOf(m_mnuCloseCompare) + 1),
+                            m_coverage->suggestAction());
 }
 
 // Members die before QWidget deletes the children; the controls that listen to

@@ -3,6 +3,7 @@
 #include "gui/app/Form1.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/coverage/CoverageController.h"
 #include "gui/document/ByteGridView.h"
 #include "core/settings/TipSetting.h"
 #include "gui/document/FunctionTreeEditor.h"
@@ -181,6 +182,7 @@ void Form1::applyCaptions() {
     const auto chosen = static_cast<std::size_t>(m_language.index());
     m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
     m_mnuFileList->setEmptyText(str(StrRecentFilesEmpty));
+    m_coverage->retranslate();
     updateUndoMenu();
     if (!m_isLoaded)
         setStatus(1, str(1));

@@ -196,6 +196,11 @@ void ByteGridView::setHighlightedCells(std::vector<bool> highlighted, const QCol
     viewport()->update();
 }
 
+void ByteGridView::setCellOverlay(CellOverlay overlay) {
+    m_cellOverlay = std::move(overlay);
+    viewport()->update();
+}
+
 void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
                              QPalette::ColorGroup group) {
     // Disabled cells grey only their digits: the cells themselves and the
@@ -204,6 +209,11 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
         static_cast<std::size_t>(index) < m_highlighted.size() && m_highlighted[index];
     painter.fillRect(rect, highlighted ? m_highlightGround
                                        : palette().color(QPalette::Active, QPalette::Base));
+    if (m_cellOverlay) {
+        painter.save();
+        m_cellOverlay(painter, index, rect);
+        painter.restore();
+    }
     // The edit cell of a focused grid is framed in the highlight colour, so
     // the keyboard focus shows even on a cell that carries no border.
     const bool focusFrame = index == m_cursor.index() && hasFocus() && m_cellsEnabled;

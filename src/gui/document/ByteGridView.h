@@ -54,6 +54,10 @@ class ByteGridView : public QAbstractScrollArea {
     // Cells painted on a ground of their own colour (cells that differ from a
     // compared file); an empty list paints none.
     void setHighlightedCells(std::vector<bool> highlighted, const QColor& ground);
+    // Painted on each cell's ground, under its border and digits (coverage
+    // shading); an empty function paints nothing.
+    using CellOverlay = std::function<void(QPainter& painter, int index, const QRect& rect)>;
+    void setCellOverlay(CellOverlay overlay);
     // Where the cell is drawn, in viewport pixels at the present scroll position.
     [[nodiscard]] QRect cellRect(int index) const;
     // The cell under a viewport point, or -1.
@@ -131,6 +135,7 @@ class ByteGridView : public QAbstractScrollArea {
     std::vector<bool> m_highlighted;
     QColor m_highlightGround;
     CellDescriber m_describer;
+    CellOverlay m_cellOverlay;
 };
 
 } // namespace vantrel
