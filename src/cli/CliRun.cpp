@@ -74,6 +74,11 @@ Seem folder:
                               would open, or "-"
                                 vantrel-cli scan ~/phone/seem
 
+Recovering:
+  recover FILE                puts back the old content of FILE that an
+                              interrupted in-place save kept aside
+                                vantrel-cli recover 0032_0001.seem
+
 Checking definitions:
   check [DEFINITIONS...]      every element the editors would skip or misread,
                               as FILE:LINE:COLUMN: problem; without files, every
@@ -95,7 +100,7 @@ const std::map<std::string, Command>& commands() {
         {"volume", runVolume}, {"color", runColor},         {"title", runTitle},
         {"gprs", runGprs},     {"outertext", runOuterText}, {"scan", runScan},
         {"check", runCheck},
-        {"diff", runDiff},
+        {"diff", runDiff},     {"recover", runRecover},
     };
     return table;
 }

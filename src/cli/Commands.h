@@ -37,5 +37,8 @@ int runGprs(CliContext& context, CommandArguments& arguments);
 int runScan(CliContext& context, CommandArguments& arguments);
 int runCheck(CliContext& context, CommandArguments& arguments);
 int runDiff(CliContext& context, CommandArguments& arguments);
+int runRecover(CliContext& context, CommandArguments& arguments);
+// Tells on stderr of a recovery copy left for path; true when there is one.
+bool reportLeftoverRecovery(const CliContext& context, const std::string& path);
 
 } // namespace vantrel::cli

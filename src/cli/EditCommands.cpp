@@ -4,7 +4,10 @@
 
 #include "core/document/FunctionTree.h"
 #include "core/editors/StyleList.h"
+#include "core/files/FileLock.h"
 #include "core/i18n/BuiltinStrings.h"
+
+#include <optional>
 
 namespace vantrel::cli {
 
@@ -68,6 +71,13 @@ int editFile(CliContext& context, CommandArguments& arguments, const std::string
     const auto& words = arguments.positional();
     if (arguments.error() || words.size() != wordCount)
         return context.usage(arguments.error().value_or("wrong number of arguments"));
+    // Writing in place over a file whose earlier save was cut would bury its old content.
+    if (reportLeftoverRecovery(context, words[0]) && !output)
+        return kBadInput;
+    // Concurrent edits of one file take turns, so that none reads what another is replacing.
+    std::optional<FileLock> lock;
+    if (!output)
+        lock.emplace(words[0]);
     if (!openSeem(context, words[0]) || !requireKind(context, kind, context.options.command))
         return kBadInput;
     if (const int status = edit(words); status != kSuccess)
@@ -79,10 +89,14 @@ int editFile(CliContext& context, CommandArguments& arguments, const std::string
     case SaveOutcome::Status::InvalidCell:
         return context.badInput(words[0], "the byte at offset " +
                                               std::to_string(saved.invalidCell) + " is not valid");
+    case SaveOutcome::Status::ChangedOnDisk:
+        return context.badInput(words[0], "another program changed the file after it was read; "
+                                          "nothing was written");
     case SaveOutcome::Status::WriteFailed:
         break;
     }
-    return context.badInput(output.value_or(words[0]), saved.reason);
+    FileWrite written{saved.fileOutcome, saved.reason, saved.recoveryPath};
+    return context.badInput(output.value_or(words[0]), written.describe());
 }
 
 int runSwitch(CliContext& context, CommandArguments& arguments) {

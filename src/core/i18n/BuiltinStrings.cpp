@@ -211,6 +211,28 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The other file: %1",
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
+        // 99: save failure, old content written back: path, reason
+        "The file %1 could not be saved: %2. Its old content was written back, so the file on disk is as it was.",
+        // 100: save failure, old content not written back: path, reason, recovery copy
+        "The file %1 could not be saved: %2. Its old content could not be written back either; a copy of it is kept in %3.",
+        // 101: save refused, file changed by another program: path
+        "The file %1 was changed by another program after it was opened. Overwrite it with your version, reload it from disk (your changes are lost), or cancel?",
+        // 102: button: write over the other program's changes
+        "&Overwrite",
+        // 103: bar: a modified document's file changed on disk: path
+        "%1 was changed on disk by another program.",
+        // 104: bar button: keep the edits in the window
+        "&Keep Mine",
+        // 105: status line: unmodified document reloaded: path
+        "%1 was changed on disk and has been reloaded.",
+        // 106: bar: the document's file was deleted or renamed: path
+        "%1 was deleted or renamed on disk.",
+        // 107: question before saving a file that is no longer there: path
+        "The file %1 is no longer on disk. Save it there as a new file?",
+        // 108: command-line file that is not a regular file: path, reason
+        "The file %1 cannot be opened: %2. Vantrel starts without opening a file.",
+        // 109: an interrupted save left a recovery copy: path, copy
+        "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli recover %1\" puts it back.",
     };
     return strings;
 }
