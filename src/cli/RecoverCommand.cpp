@@ -11,8 +11,7 @@ bool reportLeftoverRecovery(const CliContext& context, const std::string& path) 
     if (!copy)
         return false;
     context.err << "vantrel-cli: " << path << ": an earlier save was interrupted; its old content "
-                << "is kept in " << *copy << " (vantrel-cli recover " << path
-                << " puts it back)\n";
+                << "is kept in " << *copy << " (vantrel-cli recover " << path << " puts it back)\n";
     return true;
 }
 

@@ -13,8 +13,8 @@ std::size_t heapBytes(const std::string& text) {
 }
 
 std::size_t stepBytes(const EditStep& step) {
-    std::size_t bytes = sizeof(EditStep) + heapBytes(step.mergeKey) +
-                        step.cells.capacity() * sizeof(CellEdit);
+    std::size_t bytes =
+        sizeof(EditStep) + heapBytes(step.mergeKey) + step.cells.capacity() * sizeof(CellEdit);
     for (const CellEdit& edit : step.cells)
         bytes += heapBytes(edit.before) + heapBytes(edit.after);
     return bytes;

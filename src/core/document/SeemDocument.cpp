@@ -27,6 +27,14 @@ bool sameCell(const std::string& a, const std::string& b) {
     return valueA && valueA == cellValue(b);
 }
 
+SaveOutcome saveOutcome(SaveOutcome::Status status, int invalidCell = -1, std::string reason = {}) {
+    SaveOutcome outcome;
+    outcome.status = status;
+    outcome.invalidCell = invalidCell;
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
 } // namespace
 
 SeemDocument::SeemDocument() : m_definitions(std::make_unique<XmlDocument>()) {
@@ -96,7 +104,7 @@ void SeemDocument::close() {
 
 SaveOutcome SeemDocument::save(bool overwriteChanges) {
     if (m_path.empty())
-        return {SaveOutcome::Status::WriteFailed, -1, "no file is open"};
+        return saveOutcome(SaveOutcome::Status::WriteFailed, -1, "no file is open");
     const std::string path = m_path;
     return saveTo(path, overwriteChanges);
 }
@@ -129,9 +137,9 @@ bool SeemDocument::isOwnFile(const std::string& path) const {
 
 SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
     if (const auto invalid = m_grid.firstInvalidCell())
-        return {SaveOutcome::Status::InvalidCell, *invalid, {}};
+        return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
     if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
-        return {SaveOutcome::Status::ChangedOnDisk, -1, {}};
+        return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
     std::vector<std::uint8_t> bytes = m_grid.bytes();
     FileWrite written = replaceFile(path, bytes);
     if (!written.ok())
@@ -145,7 +153,7 @@ SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges)
     // Typing on after a save is a step of its own, so Undo stops at the saved state.
     m_history.seal();
     notifyState();
-    return {SaveOutcome::Status::Saved, -1, {}};
+    return saveOutcome(SaveOutcome::Status::Saved);
 }
 
 std::string SeemDocument::typeName() const {

@@ -62,31 +62,36 @@ std::string recoveryCopyPath(const std::string& target) {
     // The name stays well under 255 bytes whatever the target's name is.
     const std::string name = fs::path(target).filename().string().substr(0, 100);
     char hash[17];
-    std::snprintf(hash, sizeof hash, "%016llx",
-                  static_cast<unsigned long long>(pathHash(target)));
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(pathHash(target)));
     return (fs::path(recoveryFolder()) / (name + "." + hash)).string();
 }
 
 std::optional<std::string> keepRecoveryCopy(const std::string& target,
                                             const std::vector<std::uint8_t>& bytes) {
-    std::error_code error;
-    fs::create_directories(recoveryFolder(), error);
+    std::error_code ignored; // a folder that cannot be made fails the open below
+    fs::create_directories(recoveryFolder(), ignored);
     const std::string path = recoveryCopyPath(target);
-    // A copy left by an interrupted save holds the only whole old content.
-    struct stat leftover {};
-    if (::lstat(path.c_str(), &leftover) == 0)
-        return "an earlier save was interrupted and its recovery copy " + path +
-               " has not been restored or removed";
+    // A copy left by an interrupted save holds the only whole old content:
+    // the link that names the new copy refuses to replace it.
     const std::string partial = path + ".partial";
     const FileDescriptor file(
         ::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
-    if (!file.isOpen() || !writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 ||
-        ::rename(partial.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        ::unlink(partial.c_str());
-        return "no recovery copy could be kept in " + recoveryFolder() + ": " + reason;
-    }
-    const FileDescriptor folder(::open(recoveryFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const bool written = file.isOpen() && writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+    const int error = errno;
+    const bool named = written && ::link(partial.c_str(), path.c_str()) == 0;
+    const int linkError = errno;
+    ::unlink(partial.c_str());
+    if (!written)
+        return "no recovery copy could be kept in " + recoveryFolder() + ": " +
+               std::strerror(error);
+    if (!named && linkError == EEXIST)
+        return "an earlier save was interrupted and its recovery copy " + path +
+               " has not been restored or removed";
+    if (!named)
+        return "no recovery copy could be kept in " + recoveryFolder() + ": " +
+               std::strerror(linkError);
+    const FileDescriptor folder(
+        ::open(recoveryFolder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.isOpen())
         ::fsync(folder.get());
     return std::nullopt;

@@ -212,11 +212,14 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
         // 99: save failure, old content written back: path, reason
-        "The file %1 could not be saved: %2. Its old content was written back, so the file on disk is as it was.",
+        "The file %1 could not be saved: %2. Its old content was written back, so the file on disk "
+        "is as it was.",
         // 100: save failure, old content not written back: path, reason, recovery copy
-        "The file %1 could not be saved: %2. Its old content could not be written back either; a copy of it is kept in %3.",
+        "The file %1 could not be saved: %2. Its old content could not be written back either; a "
+        "copy of it is kept in %3.",
         // 101: save refused, file changed by another program: path
-        "The file %1 was changed by another program after it was opened. Overwrite it with your version, reload it from disk (your changes are lost), or cancel?",
+        "The file %1 was changed by another program after it was opened. Overwrite it with your "
+        "version, reload it from disk (your changes are lost), or cancel?",
         // 102: button: write over the other program's changes
         "&Overwrite",
         // 103: bar: a modified document's file changed on disk: path
@@ -232,7 +235,8 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 108: command-line file that is not a regular file: path, reason
         "The file %1 cannot be opened: %2. Vantrel starts without opening a file.",
         // 109: an interrupted save left a recovery copy: path, copy
-        "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli recover %1\" puts it back.",
+        "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli "
+        "recover %1\" puts it back.",
     };
     return strings;
 }

@@ -67,7 +67,7 @@ enum ExtraString : int {
     StrDiffNone = 96,
     StrDiffTooltip = 97, // %1 the other file's value
     StrUndoTakeOther = 98,
-    StrSaveFailedRestored = 99, // %1 path, %2 reason
+    StrSaveFailedRestored = 99,     // %1 path, %2 reason
     StrSaveFailedNotRestored = 100, // %1 path, %2 reason, %3 recovery copy
     StrChangedOnDiskQuestion = 101, // %1 path
     StrButtonOverwrite = 102,
@@ -75,8 +75,8 @@ enum ExtraString : int {
     StrButtonKeepMine = 104,
     StrReloadedFromDisk = 105, // %1 path
     StrMissingOnDiskBar = 106, // %1 path
-    StrAskSaveMissing = 107, // %1 path
-    StrCannotOpenNamed = 108, // %1 path, %2 reason
+    StrAskSaveMissing = 107,   // %1 path
+    StrCannotOpenNamed = 108,  // %1 path, %2 reason
     StrRecoveryLeftover = 109, // %1 path, %2 recovery copy
 };
 

@@ -79,8 +79,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     if (named.isFile())
         result.file = path;
     else if (const auto reason = whyNotAFile(path); !reason.empty())
-        result.errors += QString::fromStdString(UiStrings().format(
-                             StrCannotOpenNamed, {path.toStdString(), reason})) +
+        result.errors += QString::fromStdString(
+                             UiStrings().format(StrCannotOpenNamed, {path.toStdString(), reason})) +
                          QLatin1Char('\n');
     else
         result.errors += message(StrNoSuchFile, path) + QLatin1Char('\n');

@@ -221,7 +221,7 @@ class Form1 : public QMainWindow {
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
     std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
-    ExternalChangeWatcher* m_changeWatcher = nullptr;  // listens to m_document
+    ExternalChangeWatcher* m_changeWatcher = nullptr; // listens to m_document
     SeemFolderItems m_seemFolderItems;
     XdgLocations m_xdg;
     QString m_programPath;

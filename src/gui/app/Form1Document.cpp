@@ -270,8 +270,8 @@ bool Form1::saveDocument(const QString& path) {
         return false;
     }
     case SaveOutcome::Status::WriteFailed:
-        reportFailure(QString::fromStdString(
-            saveFailureMessage(strings(), path.toStdString(), outcome)));
+        reportFailure(
+            QString::fromStdString(saveFailureMessage(strings(), path.toStdString(), outcome)));
         return false;
     case SaveOutcome::Status::ChangedOnDisk:
         return false; // the user chose Reload or Cancel
