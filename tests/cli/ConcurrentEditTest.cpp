@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
