@@ -17,8 +17,8 @@ struct SeemFileRead {
     enum class Status { Ok, TooLarge, Empty, Failed };
     Status status = Status::Failed;
     std::vector<std::uint8_t> bytes;
-    FileIdentity identity; // Ok: the file the bytes came from
-    std::string reason;    // why the read failed, in words
+    std::string reason;      // why the read failed, in words
+    FileIdentity identity{}; // Ok: the file the bytes came from
 };
 
 // Reads a whole seem file, refusing files over kMaxSeemFileSize bytes and
