@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliSession.h"
 
+#include "core/definitions/DefinitionsFailure.h"
 #include "core/files/AppDir.h"
 #include "core/i18n/LocaleLcid.h"
 
@@ -60,9 +61,16 @@ std::optional<std::string> locateData(const CliOptions& options, CliData& data) 
         return failure.value_or(data.languagePath + ": no language is listed");
     if (options.language && static_cast<std::size_t>(*options.language) >= languages.size())
         return data.languagePath + ": there is no language " + std::to_string(*options.language);
+    const auto chosen = static_cast<std::size_t>(data.language.index());
+    // A language naming no definitions document is told in the editor's words,
+    // not as the data folder that the empty name leaves.
+    if (languages[chosen].definitionsFile.empty())
+        return data.languagePath + ": " +
+               unnamedDefinitionsMessage(data.language.strings(), data.language.index(),
+                                         failure.value_or(""));
     for (const auto& language : languages)
         data.allDefinitions.push_back(data.dataDir + language.definitionsFile);
-    data.definitionsPath = data.allDefinitions[static_cast<std::size_t>(data.language.index())];
+    data.definitionsPath = data.allDefinitions[chosen];
     return std::nullopt;
 }
 

@@ -93,6 +93,11 @@ Coverage:
                               them, and the items that overlap
                                 vantrel-cli coverage 0032_0001.seem
 
+Recovery:
+  recover FILE                put back the old content of FILE that an
+                              interrupted in-place save kept aside
+                                vantrel-cli recover 0032_0001.seem
+
 Seem folder:
   scan FOLDER                 for each editor kind, the file the seem-folder menu
                               would open, or "-"
@@ -246,6 +251,12 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
             command.add_option("FILE", options.files)->required()->expected(1);
         },
         runCoverage);
+    addCommand<FilesOptions>(
+        table, cli, "recover", "put back what an interrupted in-place save kept aside",
+        [](CLI::App& command, FilesOptions& options) {
+            command.add_option("FILE", options.files)->required()->expected(1);
+        },
+        runRecover);
     addCommand<FilesOptions>(
         table, cli, "scan", "the file each seem-folder menu item opens",
         [](CLI::App& command, FilesOptions& options) {

@@ -80,5 +80,8 @@ int printCoverage(CliContext& context, const std::string& file);
 // The definitions elements for the undescribed bits in which second differs
 // from first, two files of one type and size.
 int suggestDefinitionsFor(CliContext& context, const std::string& first, const std::string& second);
+int runRecover(CliContext& context, const FilesOptions& options);
+// Tells on stderr of a recovery copy left for path; true when there is one.
+bool reportLeftoverRecovery(const CliContext& context, const std::string& path);
 
 } // namespace vantrel::cli

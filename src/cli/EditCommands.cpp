@@ -5,7 +5,10 @@
 #include "cli/NamedItems.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/StyleList.h"
+#include "core/files/FileLock.h"
 #include "core/i18n/BuiltinStrings.h"
+
+#include <optional>
 
 namespace vantrel::cli {
 
@@ -43,9 +46,21 @@ int saveEdit(CliContext& context, const EditOptions& options) {
     if (options.output)
         return writeResult(context, *options.output, document.grid().bytes());
     const SaveOutcome saved = document.save();
-    if (saved.status == SaveOutcome::Status::Saved)
+    switch (saved.status) {
+    case SaveOutcome::Status::Saved:
         return kSuccess;
-    return context.badInput(options.file, saved.reason);
+    case SaveOutcome::Status::InvalidCell:
+        return context.badInput(options.file, "the byte at offset " +
+                                                  std::to_string(saved.invalidCell) +
+                                                  " is not valid");
+    case SaveOutcome::Status::ChangedOnDisk:
+        return context.badInput(options.file, "another program changed the file after it was "
+                                              "read; nothing was written");
+    case SaveOutcome::Status::WriteFailed:
+        break;
+    }
+    const FileWrite written{saved.fileOutcome, saved.reason, saved.recoveryPath};
+    return context.badInput(options.file, written.describe());
 }
 
 void reportEdit(const CliContext& context, const EditOptions& options,
@@ -80,6 +95,13 @@ int editFile(CliContext& context, const EditOptions& options, const std::string&
         return context.usage("standard input cannot be changed in place; give -o OUT");
     if (options.output && options.output->empty())
         return context.badInput("-o", "the output file name is empty");
+    // Writing in place over a file whose earlier save was cut would bury its old content.
+    if (reportLeftoverRecovery(context, options.file) && !options.output)
+        return kBadInput;
+    // Concurrent edits of one file take turns, so that none reads what another is replacing.
+    std::optional<FileLock> lock;
+    if (!options.output)
+        lock.emplace(options.file);
     if (!openSeem(context, options.file) || !requireKind(context, kind, context.options.command))
         return kBadInput;
     const std::vector<std::uint8_t> before = context.document.grid().bytes();

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliFixture.h"
 
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/UiStrings.h"
+
 namespace vantrel::cli::testing {
 
 namespace {
@@ -66,6 +69,17 @@ TEST_F(CheckCommand, ALanguageWithoutItsDefinitionsAndMalformedXmlAreFindings) {
         << out.str() << err.str();
     EXPECT_EQ(runCli({"check", path("gone-too.xml")}, out, err), 2);
     EXPECT_NE(out.str().find(path("gone-too.xml") + ":1:0: error: "), std::string::npos);
+}
+
+TEST_F(CheckCommand, ALanguageNamingNoDefinitionsIsToldInTheEditorsWords) {
+    std::ofstream(path("language.xml")) << "<languages>\n"
+                                           "  <language id=\"0\" value=\"409\" text=\"English\" "
+                                           "function=\"\"/>\n</languages>";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"--data-dir", path(""), "types"}, out, err), 2);
+    EXPECT_NE(err.str().find(UiStrings().format(StrLanguageUnusable, {"0"})), std::string::npos)
+        << err.str();
+    EXPECT_EQ(err.str().find("not a file"), std::string::npos) << err.str();
 }
 
 } // namespace

@@ -283,6 +283,32 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "&View",
         // 133: what is this byte: the current cell has no item
         "No item of the definitions reads this byte.",
+        // 134: save failure, old content written back: path, reason
+        "The file %1 could not be saved: %2. Its old content was written back, so the file on disk "
+        "is as it was.",
+        // 135: save failure, old content not written back: path, reason, recovery copy
+        "The file %1 could not be saved: %2. Its old content could not be written back either; a "
+        "copy of it is kept in %3.",
+        // 136: save refused, file changed by another program: path
+        "The file %1 was changed by another program after it was opened. Overwrite it with your "
+        "version, reload it from disk (your changes are lost), or cancel?",
+        // 137: button: write over the other program's changes
+        "&Overwrite",
+        // 138: bar: a modified document's file changed on disk: path
+        "%1 was changed on disk by another program.",
+        // 139: bar button: keep the edits in the window
+        "&Keep Mine",
+        // 140: status line: unmodified document reloaded: path
+        "%1 was changed on disk and has been reloaded.",
+        // 141: bar: the document's file was deleted or renamed: path
+        "%1 was deleted or renamed on disk.",
+        // 142: question before saving a file that is no longer there: path
+        "The file %1 is no longer on disk. Save it there as a new file?",
+        // 143: command-line file that is not a regular file: path, reason
+        "The file %1 cannot be opened: %2. Vantrel starts without opening a file.",
+        // 144: an interrupted save left a recovery copy: path, copy
+        "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli "
+        "recover %1\" puts it back.",
     };
     return strings;
 }

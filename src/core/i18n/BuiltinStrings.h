@@ -102,6 +102,17 @@ enum ExtraString : int {
     StrCopy = 131,
     StrViewMenu = 132,
     StrCoverageNoItems = 133,
+    StrSaveFailedRestored = 134,     // %1 path, %2 reason
+    StrSaveFailedNotRestored = 135, // %1 path, %2 reason, %3 recovery copy
+    StrChangedOnDiskQuestion = 136, // %1 path
+    StrButtonOverwrite = 137,
+    StrChangedOnDiskBar = 138, // %1 path
+    StrButtonKeepMine = 139,
+    StrReloadedFromDisk = 140, // %1 path
+    StrMissingOnDiskBar = 141, // %1 path
+    StrAskSaveMissing = 142,   // %1 path
+    StrCannotOpenNamed = 143,  // %1 path, %2 reason
+    StrRecoveryLeftover = 144, // %1 path, %2 recovery copy
 };
 
 } // namespace vantrel

@@ -33,6 +33,7 @@ namespace vantrel {
 class ByteGridView;
 class DifferenceList;
 class DocumentComparison;
+class ExternalChangeWatcher;
 class FunctionTreeEditor;
 class MainSurface;
 class StyleListEditor;
@@ -224,6 +225,7 @@ class Form1 : public QMainWindow {
     std::vector<SeemTypeEntry> m_catalog;
     std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
     std::unique_ptr<CoverageController> m_coverage;   // listens to both
+    ExternalChangeWatcher* m_changeWatcher = nullptr; // listens to m_document
     SeemFolderItems m_seemFolderItems;
     XdgLocations m_xdg;
     QString m_programPath;

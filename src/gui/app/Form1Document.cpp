@@ -4,12 +4,14 @@
 #include "gui/app/Form1.h"
 
 #include "core/compare/DocumentComparison.h"
+#include "core/document/SaveFailureMessage.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/FileDrop.h"
 #include "core/settings/TipSetting.h"
 #include "gui/dialogs/CommDlg.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/document/ExternalChangeWatcher.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/ColorEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
@@ -255,8 +257,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 // Saves to path (Save As when it is not the document's own); reports and
 // returns false on any failure, the file on disk untouched.
 bool Form1::saveDocument(const QString& path) {
-    const SaveOutcome outcome =
-        path == fileName() ? m_document.save() : m_document.saveAs(path.toStdString());
+    const SaveOutcome outcome = m_changeWatcher->save(path.toStdString(), path != fileName());
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
         return true;
@@ -269,9 +270,11 @@ bool Form1::saveDocument(const QString& path) {
         return false;
     }
     case SaveOutcome::Status::WriteFailed:
-        reportFailure(QString::fromStdString(
-            strings().format(StrSaveFailed, {path.toStdString(), outcome.reason})));
+        reportFailure(
+            QString::fromStdString(saveFailureMessage(strings(), path.toStdString(), outcome)));
         return false;
+    case SaveOutcome::Status::ChangedOnDisk:
+        return false; // the user chose Reload or Cancel
     }
     return false;
 }

@@ -8,6 +8,7 @@
 #include "gui/app/Twips.h"
 #include "gui/coverage/CoverageController.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/document/ExternalChangeWatcher.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/ColorEditor.h"
@@ -57,12 +58,18 @@ Form1::Form1(Form1Environment environment, QWidget* parent)
     const QList<QAction*> fileItems = m_mnuFile->actions();
     m_mnuFile->insertAction(fileItems.value(fileItems.indexOf(m_mnuCloseCompare) + 1),
                             m_coverage->suggestAction());
+    m_changeWatcher = new ExternalChangeWatcher(
+        m_document, m_language, [this] { OpenSeemFile(fileName()); }, this);
+    addToolBar(Qt::TopToolBarArea, m_changeWatcher);
+    connect(m_changeWatcher, &ExternalChangeWatcher::statusMessage, this,
+            [this](const QString& text) { setStatus(2, text); });
 }
 
 // Members die before QWidget deletes the children; the controls that listen to
 // the document must go while it still exists.
 Form1::~Form1() {
     delete takeCentralWidget();
+    delete m_changeWatcher;
 }
 
 void Form1::buildControls() {

@@ -6,8 +6,13 @@
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace vantrel {
 namespace {
@@ -46,6 +51,20 @@ TEST(CommandLine, VersionPrintsAndExitsWithoutADisplay) {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(process.readAllStandardOutput().trimmed(), "Vantrel 1.1 Beta");
+}
+
+TEST(CommandLine, AFifoAFolderOrADeviceIsNamedForWhatItIs) {
+    QTemporaryDir work;
+    const QString fifo = work.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const auto& [named, word] : {std::pair{fifo, "FIFO"}, std::pair{work.path(), "folder"},
+                                      std::pair{QStringLiteral("/dev/null"), "device"}}) {
+        const CommandLine commandLine = parseCommandLine({kProgram, named}, work.path());
+        EXPECT_TRUE(commandLine.file.isEmpty());
+        EXPECT_TRUE(commandLine.errors.contains(QLatin1String(word)))
+            << commandLine.errors.toStdString();
+        EXPECT_FALSE(commandLine.errors.contains(QStringLiteral("does not exist")));
+    }
 }
 
 using CommandLineFile = testing::Form1Fixture;
