@@ -2,6 +2,7 @@
 #include "cli/CliRun.h"
 
 #include "cli/Commands.h"
+#include "cli/FolderCommands.h"
 
 #include <map>
 
@@ -68,6 +69,22 @@ Comparing:
                               sizes are compared byte by byte; --json too.
                               Exit status 0 the same, 1 different, 2 bad input
                                 vantrel-cli diff 0032_0001.seem friend/0032_0001.seem
+  diff DIR1 DIR2              two folders of seem files (phone backups), paired
+                              by name ignoring case: "Only in" lines, then per
+                              changed file its number of differences and its
+                              settings, indented; --json too; exit as above
+                                vantrel-cli diff backup-monday backup-friday
+  diff --recipe A B           the recipe (JSON) that turns A into B; files or folders
+                                vantrel-cli diff --recipe old new > changes.json
+
+Recipes (settings as an editable JSON text; see the man page):
+  export FILE|FOLDER...       the recipe that reproduces each file's settings
+                                vantrel-cli export ~/phone/seem > phone.json
+  apply RECIPE TARGET... [--dry-run]
+                              writes the recipe into files or a folder's files,
+                              each file all or nothing after every entry was
+                              checked; --dry-run lists what would change
+                                vantrel-cli apply changes.json ~/phone/seem
 
 Seem folder:
   scan FOLDER                 for each editor kind, the file the seem-folder menu
@@ -94,8 +111,8 @@ const std::map<std::string, Command>& commands() {
         {"show", runShow},     {"switch", runSwitch},       {"style", runStyle},
         {"volume", runVolume}, {"color", runColor},         {"title", runTitle},
         {"gprs", runGprs},     {"outertext", runOuterText}, {"scan", runScan},
-        {"check", runCheck},
-        {"diff", runDiff},
+        {"check", runCheck},   {"diff", runDiff},           {"export", runExport},
+        {"apply", runApply},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 // diff: two seem files compared setting by setting.
 #include "cli/Commands.h"
 
+#include "cli/FolderCommands.h"
 #include "cli/JsonWriter.h"
 #include "core/compare/SeemComparison.h"
 
@@ -57,11 +58,16 @@ void writeJson(std::ostream& out, const std::string& first, const std::string& s
 } // namespace
 
 int runDiff(CliContext& context, CommandArguments& arguments) {
+    const bool asRecipe = arguments.takeFlag("--recipe");
     const auto& files = arguments.positional();
     if (files.size() != 2 || arguments.error()) {
         context.usage(arguments.error().value_or("diff needs exactly two files"));
         return kBadInput;
     }
+    if (asRecipe)
+        return diffAsRecipe(context, files[0], files[1]);
+    if (isFolder(files[0]) || isFolder(files[1]))
+        return diffFolders(context, files[0], files[1]);
     // One document, one file after the other: the first file's type element
     // stays valid, as both come from the same definitions.
     if (!openSeem(context, files[0]))
