@@ -211,6 +211,38 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The other file: %1",
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
+        // 99: MenuCompareFolders
+        "Compare Folders...",
+        // 100: MenuExportSettings
+        "Export Settings...",
+        // 101: MenuApplySettings
+        "Apply Settings...",
+        // 102: ChooseFirstFolder
+        "Choose the first (older) folder of seem files",
+        // 103: ChooseSecondFolder
+        "Choose the second (newer) folder of seem files",
+        // 104: ChangedFilesCaption
+        "Changed files: %1 → %2",
+        // 105: ChangedFileLine
+        "%1: %2 differences",
+        // 106: OnlyInFolder
+        "Only in %1: %2",
+        // 107: FoldersSame
+        "The folders hold the same files and settings.",
+        // 108: RecipeFilter
+        "Recipes (*.json)|*.json|All files (*.*)|*.*",
+        // 109: RecipeExported
+        "The settings were written to %1.",
+        // 110: RecipeRefused
+        "Nothing was applied, because of these entries:",
+        // 111: RecipeApplied
+        "%1 changes:",
+        // 112: RecipeUnchanged
+        "The recipe changes nothing in this file.",
+        // 113: UndoApplySettings
+        "Apply Settings",
+        // 114: RecipeNothingForFile
+        "The recipe holds no settings for %1.",
     };
     return strings;
 }
