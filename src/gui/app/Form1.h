@@ -15,6 +15,7 @@
 #include "core/settings/SettingsStore.h"
 #include "core/xml/XmlDocument.h"
 #include "core/compare/SeemComparison.h"
+#include "gui/compare/FolderComparisonController.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/QtTranslations.h"
@@ -118,6 +119,7 @@ class Form1 : public QMainWindow {
     void mnuGoTo_Click();
     void mnuCompare_Click();
     void mnuCloseCompare_Click();
+    void openCompared(const QString& file, const QString& other);
     void mnuTakeOther_Click();
     void mnuShowTip_Click();
     void mnuSetOuterText_Click();
@@ -219,7 +221,8 @@ class Form1 : public QMainWindow {
     QtTranslations m_qtTranslations; // Qt's own dialog texts follow the language
     SeemDocument m_document;
     std::vector<SeemTypeEntry> m_catalog;
-    std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
+    std::unique_ptr<DocumentComparison> m_comparison;               // listens to m_document
+    std::unique_ptr<FolderComparisonController> m_folderComparison; // listens to m_document
     SeemFolderItems m_seemFolderItems;
     XdgLocations m_xdg;
     QString m_programPath;

@@ -181,6 +181,8 @@ void Form1::applyCaptions() {
     const auto chosen = static_cast<std::size_t>(m_language.index());
     m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
     m_mnuFileList->setEmptyText(str(StrRecentFilesEmpty));
+    if (m_folderComparison)
+        m_folderComparison->retranslate();
     updateUndoMenu();
     if (!m_isLoaded)
         setStatus(1, str(1));

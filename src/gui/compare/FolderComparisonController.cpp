@@ -3,6 +3,7 @@
 
 #include "core/compare/FolderComparison.h"
 #include "core/document/SeemDocument.h"
+#include "core/files/DialogValues.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
@@ -21,8 +22,8 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kOpenFlags = 4100;  // the file must exist; no read-only box
-constexpr int kSaveFlags = 0x802; // ask before replacing; the folder must exist
+constexpr int kOpenFlags = FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly;
+constexpr int kSaveFlags = FileDialogFlag::OverwritePrompt | FileDialogFlag::HideReadOnly;
 constexpr int kPairRole = Qt::UserRole;
 
 QString joinLines(const std::vector<std::string>& lines) {
