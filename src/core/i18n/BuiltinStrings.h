@@ -73,13 +73,13 @@ enum ExtraString : int {
     StrChooseFirstFolder = 102,
     StrChooseSecondFolder = 103,
     StrChangedFilesCaption = 104, // %1, %2 the two folders
-    StrChangedFileLine = 105, // %1 file name, %2 count
-    StrOnlyInFolder = 106, // %1 folder, %2 file name
+    StrChangedFileLine = 105,     // %1 file name, %2 count
+    StrOnlyInFolder = 106,        // %1 folder, %2 file name
     StrFoldersSame = 107,
     StrRecipeFilter = 108,
     StrRecipeExported = 109, // %1 path
-    StrRecipeRefused = 110, // the problems follow, one a line
-    StrRecipeApplied = 111, // %1 count; the changes follow, one a line
+    StrRecipeRefused = 110,  // the problems follow, one a line
+    StrRecipeApplied = 111,  // %1 count; the changes follow, one a line
     StrRecipeUnchanged = 112,
     StrUndoApplySettings = 113,
     StrRecipeNothingForFile = 114, // %1 file name
