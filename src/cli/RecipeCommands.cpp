@@ -90,17 +90,19 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
     const auto comparison =
         compareSeemFiles({document.type(), document.typeName(), before},
                          {document.type(), document.typeName(), document.grid()}, UiStrings());
+    if (!dryRun) {
+        const SaveOutcome saved = document.save();
+        if (saved.status != SaveOutcome::Status::Saved)
+            return context.badInput(path,
+                                    saved.reason.empty() ? "could not be written" : saved.reason);
+    }
+    // Listed once written, so the list never names a change that did not happen.
     const std::size_t count = comparison.differences.size();
     context.out << path << ": " << count << (count == 1 ? " change" : " changes")
                 << (dryRun ? " would be made\n" : "\n");
     for (const SettingDifference& difference : comparison.differences)
         context.out << "  " << differenceLine(difference) << '\n';
-    if (dryRun)
-        return kSuccess;
-    const SaveOutcome saved = document.save();
-    if (saved.status == SaveOutcome::Status::Saved)
-        return kSuccess;
-    return context.badInput(path, saved.reason.empty() ? "could not be written" : saved.reason);
+    return kSuccess;
 }
 
 } // namespace
