@@ -2,14 +2,17 @@
 // diff DIR1 DIR2: two backups of a phone compared file by file, setting by setting.
 #include "cli/FolderCommands.h"
 
-#include "cli/JsonWriter.h"
 #include "core/compare/FolderComparison.h"
+
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 
 namespace vantrel::cli {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
 
 constexpr int kFoldersDiffer = 1;
 
@@ -39,27 +42,22 @@ const char* kindName(SettingKind kind) {
 class FolderReport : public FolderComparisonVisitor {
   public:
     FolderReport(const CliContext& context, std::string ours, std::string theirs)
-        : m_context(context), m_ours(std::move(ours)), m_theirs(std::move(theirs)),
-          m_json(context.out) {
-        if (!m_context.options.json)
-            return;
-        m_json.beginObject().key("a").value(m_ours).key("b").value(m_theirs);
-        m_json.key("files").beginArray();
+        : m_context(context), m_ours(std::move(ours)), m_theirs(std::move(theirs)) {
+        if (m_context.options.json)
+            m_context.out << R"({"a":)" << dump(m_ours) << R"(,"b":)" << dump(m_theirs)
+                          << R"(,"files":[)";
     }
 
     void finish() {
-        if (!m_context.options.json)
-            return;
-        m_json.endArray().endObject();
-        m_context.out << '\n';
+        if (m_context.options.json)
+            m_context.out << "]}\n";
     }
 
     void onlyIn(FolderSide side, const std::string& name) override {
         m_differ = true;
         const bool ours = side == FolderSide::Ours;
         if (m_context.options.json) {
-            m_json.beginObject().key("name").value(name);
-            m_json.key("status").value(ours ? "only-a" : "only-b").endObject();
+            writeJson(Json{{"name", name}, {"status", ours ? "only-a" : "only-b"}});
             return;
         }
         m_context.out << "Only in " << (ours ? m_ours : m_theirs) << ": " << name << '\n';
@@ -69,7 +67,7 @@ class FolderReport : public FolderComparisonVisitor {
         m_differ = true;
         const SeemComparison& comparison = pair.comparison;
         if (m_context.options.json) {
-            writeJson(pair);
+            writeJson(pairJson(pair));
             return;
         }
         const std::size_t count = comparison.differences.size();
@@ -92,31 +90,41 @@ class FolderReport : public FolderComparisonVisitor {
     }
 
   private:
-    void writeJson(const ChangedPair& pair) {
+    static std::string dump(const Json& json) {
+        return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+
+    // One element of the files list; elements go out as they come.
+    void writeJson(const Json& file) {
+        m_context.out << (m_firstFile ? "" : ",") << dump(file);
+        m_firstFile = false;
+    }
+
+    static Json pairJson(const ChangedPair& pair) {
         const SeemComparison& comparison = pair.comparison;
-        m_json.beginObject().key("name").value(pair.oursName);
+        Json file{{"name", pair.oursName}};
         if (pair.theirsName != pair.oursName)
-            m_json.key("nameB").value(pair.theirsName);
-        m_json.key("status").value("changed");
-        m_json.key("by").value(comparison.bySettings ? "settings" : "bytes");
-        m_json.key("reason");
-        comparison.bySettings ? m_json.null() : m_json.value(comparison.reason);
-        m_json.key("differences").beginArray();
+            file["nameB"] = pair.theirsName;
+        file["status"] = "changed";
+        file["by"] = comparison.bySettings ? "settings" : "bytes";
+        file["reason"] = comparison.bySettings ? Json() : Json(comparison.reason);
+        file["differences"] = Json::array();
         for (const SettingDifference& difference : comparison.differences) {
-            m_json.beginObject().key("kind").value(kindName(difference.kind));
-            m_json.key("name").value(difference.name);
-            m_json.key("a").value(difference.ours).key("b").value(difference.theirs);
-            m_json.key("offset").value(difference.firstCell);
-            m_json.key("length").value(difference.lastCell - difference.firstCell + 1);
-            m_json.endObject();
+            file["differences"].push_back(
+                {{"kind", kindName(difference.kind)},
+                 {"name", difference.name},
+                 {"a", difference.ours},
+                 {"b", difference.theirs},
+                 {"offset", difference.firstCell},
+                 {"length", difference.lastCell - difference.firstCell + 1}});
         }
-        m_json.endArray().endObject();
+        return file;
     }
 
     const CliContext& m_context;
     std::string m_ours;
     std::string m_theirs;
-    JsonWriter m_json;
+    bool m_firstFile = true;
     bool m_differ = false;
     bool m_trouble = false;
 };
