@@ -93,6 +93,18 @@ Coverage:
                               them, and the items that overlap
                                 vantrel-cli coverage 0032_0001.seem
 
+Backups and recipes:
+  diff DIR1 DIR2              each changed file of two folders, with its settings
+                                vantrel-cli diff backup-monday backup-friday
+  diff --recipe A B           the recipe (JSON) that turns A into B (files or folders)
+                                vantrel-cli diff --recipe old new > changes.json
+  export FILE...              the recipe that reproduces each file's settings
+                                vantrel-cli export 0032_0001.seem > mine.json
+  apply [--dry-run] RECIPE TARGET...
+                              write a recipe into files or a folder; a file takes
+                              all its entries or none
+                                vantrel-cli apply changes.json other-phone/
+
 Recovery:
   recover FILE                put back the old content of FILE that an
                               interrupted in-place save kept aside
@@ -243,6 +255,7 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
             command.add_option("A B", options.files)->required()->expected(2);
             command.add_flag("--suggest", options.suggest,
                              "definitions elements for the undescribed bits B changed");
+            command.add_flag("--recipe", options.recipe, "the recipe that turns A into B");
         },
         runDiff);
     addCommand<FilesOptions>(
@@ -257,6 +270,20 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
             command.add_option("FILE", options.files)->required()->expected(1);
         },
         runRecover);
+    addCommand<FilesOptions>(
+        table, cli, "export", "the recipe that reproduces each file's settings",
+        [](CLI::App& command, FilesOptions& options) {
+            command.add_option("FILE", options.files, "seem files or folders")->required();
+        },
+        runExport);
+    addCommand<ApplyOptions>(
+        table, cli, "apply", "apply a recipe to files or a folder, all or nothing per file",
+        [](CLI::App& command, ApplyOptions& options) {
+            command.add_option("RECIPE", options.recipe)->required();
+            command.add_option("TARGET", options.targets, "seem files or a folder")->required();
+            command.add_flag("--dry-run", options.dryRun, "list what would change, write nothing");
+        },
+        runApply);
     addCommand<FilesOptions>(
         table, cli, "scan", "the file each seem-folder menu item opens",
         [](CLI::App& command, FilesOptions& options) {

@@ -17,6 +17,7 @@ struct FilesOptions {
     std::vector<std::string> files;
     bool explain = false; // identify only
     bool suggest = false; // diff only
+    bool recipe = false;  // diff only
 };
 
 // The edit commands: FILE, then what to change and the new value.
@@ -35,6 +36,12 @@ struct TextOptions {
     bool date = false;    // gprs
     bool nothing = false; // gprs
     bool strict = false;
+};
+
+struct ApplyOptions {
+    std::string recipe;
+    std::vector<std::string> targets;
+    bool dryRun = false;
 };
 
 struct CheckOptions {
@@ -81,6 +88,8 @@ int printCoverage(CliContext& context, const std::string& file);
 // from first, two files of one type and size.
 int suggestDefinitionsFor(CliContext& context, const std::string& first, const std::string& second);
 int runRecover(CliContext& context, const FilesOptions& options);
+int runExport(CliContext& context, const FilesOptions& options);
+int runApply(CliContext& context, const ApplyOptions& options);
 // Tells on stderr of a recovery copy left for path; true when there is one.
 bool reportLeftoverRecovery(const CliContext& context, const std::string& path);
 

@@ -2,6 +2,7 @@
 // diff: two seem files compared setting by setting.
 #include "cli/Commands.h"
 
+#include "cli/FolderCommands.h"
 #include "core/compare/SeemComparison.h"
 
 namespace vantrel::cli {
@@ -56,6 +57,10 @@ void writeJson(std::ostream& out, const std::string& first, const std::string& s
 
 int runDiff(CliContext& context, const FilesOptions& options) {
     const std::vector<std::string>& files = options.files;
+    if (options.recipe)
+        return diffAsRecipe(context, files[0], files[1]);
+    if (isFolder(files[0]) || isFolder(files[1]))
+        return diffFolders(context, files[0], files[1]);
     if (options.suggest)
         return suggestDefinitionsFor(context, files[0], files[1]);
     // One document, one file after the other: the first file's type element

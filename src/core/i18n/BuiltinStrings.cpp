@@ -309,6 +309,38 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 144: an interrupted save left a recovery copy: path, copy
         "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli "
         "recover %1\" puts it back.",
+        // 145: MenuCompareFolders
+        "Compare Folders...",
+        // 146: MenuExportSettings
+        "Export Settings...",
+        // 147: MenuApplySettings
+        "Apply Settings...",
+        // 148: ChooseFirstFolder
+        "Choose the first (older) folder of seem files",
+        // 149: ChooseSecondFolder
+        "Choose the second (newer) folder of seem files",
+        // 150: ChangedFilesCaption
+        "Changed files: %1 → %2",
+        // 151: ChangedFileLine
+        "%1: %2 differences",
+        // 152: OnlyInFolder
+        "Only in %1: %2",
+        // 153: FoldersSame
+        "The folders hold the same files and settings.",
+        // 154: RecipeFilter
+        "Recipes (*.json)|*.json|All files (*.*)|*.*",
+        // 155: RecipeExported
+        "The settings were written to %1.",
+        // 156: RecipeRefused
+        "Nothing was applied, because of these entries:",
+        // 157: RecipeApplied
+        "%1 changes:",
+        // 158: RecipeUnchanged
+        "The recipe changes nothing in this file.",
+        // 159: UndoApplySettings
+        "Apply Settings",
+        // 160: RecipeNothingForFile
+        "The recipe holds no settings for %1.",
     };
     return strings;
 }

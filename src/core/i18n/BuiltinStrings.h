@@ -113,6 +113,22 @@ enum ExtraString : int {
     StrAskSaveMissing = 142,   // %1 path
     StrCannotOpenNamed = 143,  // %1 path, %2 reason
     StrRecoveryLeftover = 144, // %1 path, %2 recovery copy
+    StrMenuCompareFolders = 145,
+    StrMenuExportSettings = 146,
+    StrMenuApplySettings = 147,
+    StrChooseFirstFolder = 148,
+    StrChooseSecondFolder = 149,
+    StrChangedFilesCaption = 150, // %1, %2 the two folders
+    StrChangedFileLine = 151,     // %1 file name, %2 count
+    StrOnlyInFolder = 152,        // %1 folder, %2 file name
+    StrFoldersSame = 153,
+    StrRecipeFilter = 154,
+    StrRecipeExported = 155, // %1 path
+    StrRecipeRefused = 156,  // the problems follow, one a line
+    StrRecipeApplied = 157,  // %1 count; the changes follow, one a line
+    StrRecipeUnchanged = 158,
+    StrUndoApplySettings = 159,
+    StrRecipeNothingForFile = 160, // %1 file name
 };
 
 } // namespace vantrel

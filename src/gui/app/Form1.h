@@ -15,6 +15,7 @@
 #include "core/settings/SettingsStore.h"
 #include "core/xml/XmlDocument.h"
 #include "core/compare/SeemComparison.h"
+#include "gui/compare/FolderComparisonController.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/QtTranslations.h"
@@ -120,6 +121,7 @@ class Form1 : public QMainWindow {
     void mnuGoTo_Click();
     void mnuCompare_Click();
     void mnuCloseCompare_Click();
+    void openCompared(const QString& file, const QString& other);
     void mnuTakeOther_Click();
     void mnuShowTip_Click();
     void mnuSetOuterText_Click();
@@ -226,6 +228,7 @@ class Form1 : public QMainWindow {
     std::unique_ptr<DocumentComparison> m_comparison; // listens to m_document
     std::unique_ptr<CoverageController> m_coverage;   // listens to both
     ExternalChangeWatcher* m_changeWatcher = nullptr; // listens to m_document
+    std::unique_ptr<FolderComparisonController> m_folderComparison; // listens to m_document
     SeemFolderItems m_seemFolderItems;
     XdgLocations m_xdg;
     QString m_programPath;

@@ -9,6 +9,7 @@
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
 #include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QListWidget>
+#include <QMenu>
 #include <QScreen>
 #include <QSlider>
 #include <QStyle>
@@ -56,6 +58,29 @@ void Form1::buildComparison() {
     connect(m_tvwColor, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         chooseDifferenceOf(SettingKind::Color, ColorTreeEditor::itemKey(item));
     });
+
+    m_folderComparison = std::make_unique<FolderComparisonController>(
+        m_document, strings(),
+        FolderComparisonController::Callbacks{
+            [this] { return m_definitionsPath.toStdString(); },
+            [this](const QString& file, const QString& other) { openCompared(file, other); },
+            [this](const QString& text) { showMessage(this, MessageIcon::Information, text); }},
+        this);
+    const QList<QAction*> fileItems = m_mnuFile->actions();
+    m_mnuFile->insertActions(fileItems.at(fileItems.indexOf(m_mnuCloseCompare) + 1),
+                             {m_folderComparison->compareFoldersAction(),
+                              m_folderComparison->exportAction(),
+                              m_folderComparison->applyAction()});
+}
+
+// A file of a folder comparison, opened compared with its partner.
+void Form1::openCompared(const QString& file, const QString& other) {
+    if (!confirmUnsavedChanges())
+        return;
+    OpenSeemFile(file);
+    if (QString::fromStdString(m_document.path()) == file)
+        reportRefusal(m_comparison->start(m_definitionsPath.toStdString(), other.toStdString()),
+                      other);
 }
 
 void Form1::mnuCompare_Click() {

@@ -183,6 +183,8 @@ void Form1::applyCaptions() {
     m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
     m_mnuFileList->setEmptyText(str(StrRecentFilesEmpty));
     m_coverage->retranslate();
+    if (m_folderComparison)
+        m_folderComparison->retranslate();
     updateUndoMenu();
     if (!m_isLoaded)
         setStatus(1, str(1));
