@@ -19,8 +19,7 @@ int runRecover(CliContext& context, const FilesOptions& options) {
     const std::string& file = options.files.front();
     if (const auto failure = restoreRecoveryCopy(file))
         return context.badInput(file, *failure);
-    context.out << file << ": restored
-";
+    context.out << file << ": restored\n";
     return kSuccess;
 }
 
