@@ -2,14 +2,13 @@
 #include "cli/CliRun.h"
 
 #include "cli/Commands.h"
+#include "core/ProjectInfo.h"
 
 #include <map>
 
 namespace vantrel::cli {
 
 namespace {
-
-constexpr const char* kVersion = "vantrel-cli 1.1 Beta";
 
 constexpr const char* kUsage =
     R"(Usage: vantrel-cli [--data-dir DIR | --definitions FILE] [--lang N] [--json] COMMAND ARGS...
@@ -94,8 +93,7 @@ const std::map<std::string, Command>& commands() {
         {"show", runShow},     {"switch", runSwitch},       {"style", runStyle},
         {"volume", runVolume}, {"color", runColor},         {"title", runTitle},
         {"gprs", runGprs},     {"outertext", runOuterText}, {"scan", runScan},
-        {"check", runCheck},
-        {"diff", runDiff},
+        {"check", runCheck},   {"diff", runDiff},
     };
     return table;
 }
@@ -137,7 +135,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return kSuccess;
     }
     if (options.version) {
-        out << kVersion << '\n';
+        out << "vantrel-cli " << kProjectVersion << '\n';
         return kSuccess;
     }
     const auto command = commands().find(options.command);
