@@ -3,6 +3,7 @@
 #include "cli/CommandTable.h"
 
 #include "cli/Commands.h"
+#include "core/ProjectInfo.h"
 
 #include <CLI/CLI.hpp>
 
@@ -12,7 +13,6 @@ namespace vantrel::cli {
 
 namespace {
 
-constexpr const char* kVersion = "vantrel-cli 1.1 Beta";
 
 constexpr const char* kUsage =
     R"(Usage: vantrel-cli [--data-dir DIR | --definitions FILE] [--lang N] [--json] COMMAND ARGS...
@@ -357,7 +357,7 @@ std::variant<ParsedCommandLine, int> parseCommandLine(const std::vector<std::str
         return name == "diff" ? kBadInput : kUsageError;
     }
     if (version) {
-        out << kVersion << '\n';
+        out << "vantrel-cli " << kProjectVersion << '\n';
         return kSuccess;
     }
     const Registered* command = chosen();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program itself, as a shell script would run it.
 #include "CliFixture.h"
+#include "core/ProjectInfo.h"
 
 #include <cstdio>
 
@@ -30,7 +31,7 @@ Ran runBinary(const std::string& arguments) {
 using Binary = CliFixture;
 
 TEST_F(Binary, VersionHelpAndUsageErrors) {
-    EXPECT_EQ(runBinary("--version").output, "vantrel-cli 1.1 Beta\n");
+    EXPECT_EQ(runBinary("--version").output, "vantrel-cli " + std::string(kProjectVersion) + "\n");
     const Ran help = runBinary("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("switch FILE PATH on|off"), std::string::npos);

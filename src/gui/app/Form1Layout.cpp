@@ -5,6 +5,7 @@
 #include "gui/app/MainSurface.h"
 #include "gui/app/ScreenFit.h"
 #include "core/compare/DocumentComparison.h"
+#include "core/ProjectInfo.h"
 #include "gui/app/Twips.h"
 #include "gui/coverage/CoverageController.h"
 #include "gui/document/ByteGridView.h"
@@ -41,7 +42,7 @@ QRect toPixels(const layout::TwipRect& rect) {
 Form1::Form1(Form1Environment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel  V1.1 Beta"));
+    setWindowTitle(QStringLiteral("Vantrel  V") + QString::fromUtf8(kProjectVersion.data()));
     setAcceptDrops(true);
     buildControls();
     buildMenus();

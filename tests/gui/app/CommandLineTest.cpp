@@ -23,7 +23,7 @@ TEST(CommandLine, HelpAndVersionEndTheProgramWithoutAWindow) {
     const CommandLine version = parseCommandLine({kProgram, "--version"}, QDir::tempPath());
     EXPECT_TRUE(version.exitNow);
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.output, "Vantrel 1.1 Beta\n");
+    EXPECT_EQ(version.output, kVersionText + "\n");
 
     const CommandLine help = parseCommandLine({kProgram, "-h"}, QDir::tempPath());
     EXPECT_TRUE(help.exitNow);
@@ -50,7 +50,7 @@ TEST(CommandLine, VersionPrintsAndExitsWithoutADisplay) {
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(process.readAllStandardOutput().trimmed(), "Vantrel 1.1 Beta");
+    EXPECT_EQ(process.readAllStandardOutput().trimmed(), kVersionText);
 }
 
 TEST(CommandLine, AFifoAFolderOrADeviceIsNamedForWhatItIs) {
