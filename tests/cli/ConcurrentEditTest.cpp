@@ -30,7 +30,7 @@ class ConcurrentEdits : public CliFixture {
 
     static pid_t start(const std::vector<std::string>& words) {
         std::vector<std::string> arguments = {VANTREL_CLI_PATH, "--data-dir", VANTREL_DATA_DIR,
-                                              "--lang", "1"};
+                                              "--lang", "0"};
         arguments.insert(arguments.end(), words.begin(), words.end());
         std::vector<char*> argv;
         for (std::string& argument : arguments)
