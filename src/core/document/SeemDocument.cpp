@@ -30,7 +30,7 @@ bool sameCell(const std::string& a, const std::string& b) {
 } // namespace
 
 SeemDocument::SeemDocument() : m_definitions(std::make_unique<XmlDocument>()) {
-    m_grid.addListener([this](int index) { onCellChanged(index); });
+    m_gridConnection = m_grid.addListener([this](int index) { onCellChanged(index); });
     startTracking();
 }
 
@@ -158,12 +158,8 @@ void SeemDocument::applyStep(const EditStep& step, bool forward) {
     notifyState();
 }
 
-ListenerId SeemDocument::addStateListener(std::function<void()> listener) {
+ListenerConnection SeemDocument::addStateListener(std::function<void()> listener) {
     return m_stateListeners.add(std::move(listener));
-}
-
-void SeemDocument::removeStateListener(ListenerId id) {
-    m_stateListeners.remove(id);
 }
 
 void SeemDocument::onCellChanged(int index) {

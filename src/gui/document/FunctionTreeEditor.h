@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTreeWidget>
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/document/SeemDocument.h"
 #include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
@@ -30,7 +31,6 @@ class FunctionTreeEditor : public QTreeWidget {
     };
 
     FunctionTreeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
-    ~FunctionTreeEditor() override;
 
     // Replaces the tree by the one described by a function type element: root
     // "_root" with the type's "tip", its items below it, the root expanded.
@@ -81,13 +81,13 @@ class FunctionTreeEditor : public QTreeWidget {
     void drawIcons();
     [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
-    [[nodiscard]] QString uiString(int n) const;
+    [[nodiscard]] QString uiString(UiString id) const;
     [[nodiscard]] bool shownInWindow() const;
 
     SeemDocument& m_document;
     ByteGrid& m_grid;
     const UiStrings& m_strings;
-    ListenerId m_gridListener = 0;
+    ListenerConnection m_gridConnection;
     FunctionTreeBuilder m_builder;
     FunctionNode m_root;
     QHash<QString, QIcon> m_icons;

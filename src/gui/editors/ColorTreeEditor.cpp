@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/editors/ColorTreeEditor.h"
 
 #include "core/editors/ColorScheme.h"
@@ -46,7 +47,7 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     m_filling = false;
 
     if (!tree.complete) {
-        emit failed(QString::fromStdString(m_strings.get(12)));
+        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
         return false;
     }
     return true;

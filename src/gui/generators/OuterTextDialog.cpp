@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/OuterTextDialog.h"
 
 #include "core/files/DialogValues.h"
@@ -92,7 +93,7 @@ void OuterTextDialog::buildControls() {
 }
 
 void OuterTextDialog::Form_Load() {
-    setWindowTitle(str(38));
+    setWindowTitle(str(StrOuterTextTitle));
     ApplyLanguage(this, m_language);
     setTextColor(lblTip, kFitsColor);
     const std::u16string text = outerTextPrefill(m_host.curType, m_host.fileBytes);
@@ -102,20 +103,22 @@ void OuterTextDialog::Form_Load() {
 // The hint only informs; a text that does not fit is still saved, cut to the record.
 void OuterTextDialog::Text1_Change() {
     const bool fits = outerTextFitsScreen(Text1->text().toStdU16String());
-    lblTip->setText(str(fits ? 31 : 30));
+    lblTip->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
     setTextColor(lblTip, fits ? kFitsColor : kTooLongColor);
 }
 
 void OuterTextDialog::saveRecord() {
     const QString path =
-        askForGeneratedFile(this, str(24), str(25), FileDialogFlag::OverwritePrompt);
+        askForGeneratedFile(this, str(StrOuterTextSaveTitle), str(StrOuterTextSaveFilter),
+                            FileDialogFlag::OverwritePrompt);
     if (path.trimmed().isEmpty())
         return;
     const auto record = encodeOuterTextRecord(Text1->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     showMessage(this, MessageIcon::Information,
-                str(26) + QStringLiteral(" [ ") + path + QStringLiteral(" ] ") + str(27));
+                str(StrOuterTextSavedPrefix) + QStringLiteral(" [ ") + path +
+                    QStringLiteral(" ] ") + str(StrSucceeded));
     returnToMainWindow(Accepted);
 }
 
@@ -131,8 +134,8 @@ void OuterTextDialog::returnToMainWindow(DialogCode result) {
         owner->activateWindow();
 }
 
-QString OuterTextDialog::str(int n) const {
-    return QString::fromStdString(m_language.strings().get(n));
+QString OuterTextDialog::str(UiString id) const {
+    return QString::fromStdString(m_language.strings().get(id));
 }
 
 } // namespace vantrel

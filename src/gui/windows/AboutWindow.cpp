@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/AboutWindow.h"
 
 #include "core/i18n/LanguageFile.h"
@@ -14,7 +15,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kAboutTitleString = 36;
 
 QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption) {
     auto* label = new QLabel(designCaption, parent);
@@ -32,7 +32,7 @@ AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language) : QDialog
     setWindowTitle(QString::fromUtf8("关于 Vantrel"));
     buildControls();
     ApplyLanguage(this, language);
-    setWindowTitle(QString::fromStdString(language.strings().get(kAboutTitleString)));
+    setWindowTitle(QString::fromStdString(language.strings().get(StrAboutTitle)));
 }
 
 void AboutWindow::buildControls() {

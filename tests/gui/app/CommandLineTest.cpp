@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/CommandLine.h"
 
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include <QDir>
 #include <QProcess>
@@ -46,7 +46,7 @@ TEST(CommandLine, VersionPrintsAndExitsWithoutADisplay) {
     EXPECT_EQ(process.readAllStandardOutput().trimmed(), "Vantrel 1.1 Beta");
 }
 
-using CommandLineFile = testing::Form1Fixture;
+using CommandLineFile = testing::MainWindowFixture;
 
 TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
     const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
@@ -58,9 +58,10 @@ TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
     EXPECT_EQ(commandLine.file, path);
     EXPECT_TRUE(commandLine.errors.isEmpty());
     start(commandLine.file);
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(form->fileName(), path);
-    EXPECT_TRUE(form->windowTitle().contains(path)) << form->windowTitle().toStdString();
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(mainWindow->windowTitle().contains(path))
+        << mainWindow->windowTitle().toStdString();
 }
 
 TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
@@ -72,7 +73,7 @@ TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
     EXPECT_TRUE(commandLine.errors.contains(QStringLiteral("extra.seem")));
     start(commandLine.file);
     EXPECT_TRUE(loaded);
-    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(mainWindow->isLoaded());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "gui/windows/AboutWindow.h"
 
 #include "WindowsFixture.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QGroupBox>
@@ -22,14 +22,14 @@ class AboutWindowTest : public WindowsFixture {
   protected:
     void SetUp() override {
         WindowsFixture::SetUp();
-        CommDlg::setAnswerer(&desktop);
+        StandardDialog::setAnswerer(&desktop);
         showOwner();
         about = new AboutWindow(&owner, language);
         about->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about.data()));
     }
 
-    void TearDown() override { CommDlg::setAnswerer(nullptr); }
+    void TearDown() override { StandardDialog::setAnswerer(nullptr); }
 
     QPointer<AboutWindow> about;
     ScriptedDialogs desktop; // stands in for the desktop that opens addresses

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include "core/files/DialogValues.h"
 #include "core/files/FileFilter.h"
@@ -7,23 +7,14 @@
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
-#include <QFontInfo>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QUrl>
-
-#include <cmath>
 
 namespace vantrel {
 
 namespace {
 
 DialogAnswerer* s_answerer = nullptr;
-QPrinter* s_currentPrinter = nullptr;
 
 QStringList nameFiltersOf(const QString& filter) {
     QStringList nameFilters;
@@ -73,54 +64,23 @@ std::optional<QColor> execColorDialog(const ColorDialogRequest& request) {
     return chosen;
 }
 
-std::optional<QFont> execFontDialog(const FontDialogRequest& request) {
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, request.initialFont, request.owner);
-    if (!accepted)
-        return std::nullopt;
-    return chosen;
-}
-
-bool execPrinterDialog(const PrinterDialogRequest& request) {
-    QPrintDialog dialog(&CommDlg::currentPrinter(), request.owner);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-// Whole points, cut rather than rounded, also for a font sized in pixels.
-std::int32_t wholePoints(const QFont& font) {
-    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    return static_cast<std::int32_t>(std::trunc(points));
-}
-
 } // namespace
 
 DialogAnswerer::~DialogAnswerer() {
-    if (CommDlg::answerer() == this)
-        CommDlg::setAnswerer(nullptr);
+    if (StandardDialog::answerer() == this)
+        StandardDialog::setAnswerer(nullptr);
 }
 
-void CommDlg::setAnswerer(DialogAnswerer* answerer) {
+void StandardDialog::setAnswerer(DialogAnswerer* answerer) {
     s_answerer = answerer;
 }
 
-DialogAnswerer* CommDlg::answerer() {
+DialogAnswerer* StandardDialog::answerer() {
     return s_answerer;
 }
 
-QPrinter& CommDlg::currentPrinter() {
-    if (!s_currentPrinter) {
-        s_currentPrinter = new QPrinter;
-        // Freed with the application object, while the print system is still there.
-        qAddPostRoutine([] {
-            delete s_currentPrinter;
-            s_currentPrinter = nullptr;
-        });
-    }
-    return *s_currentPrinter;
-}
-
-void CommDlg::setAction(int action) {
-    if (action < Open || action > Help)
+void StandardDialog::setAction(int action) {
+    if (action < Open || action > Color)
         return;
     if (!m_owner)
         m_owner = QApplication::activeWindow();
@@ -132,26 +92,17 @@ void CommDlg::setAction(int action) {
     case Color:
         runColorDialog();
         break;
-    case Font:
-        runFontDialog();
-        break;
-    case Printer:
-        runPrinterDialog();
-        break;
-    case Help:
-        runHelp();
-        break;
     }
 }
 
-void CommDlg::runFileDialog(Action action) {
+void StandardDialog::runFileDialog(Action action) {
     const FileDialogRequest request{
         action == Open ? FileDialogKind::Open : FileDialogKind::Save,
         m_owner,
-        m_dialogTitle,
+        m_title,
         nameFiltersOf(m_filter),
         m_filterIndex,
-        m_initDir,
+        m_initialDir,
         m_fileName,
         m_flags,
     };
@@ -167,7 +118,7 @@ void CommDlg::runFileDialog(Action action) {
     m_fileTitle = QFileInfo(*chosen).fileName();
 }
 
-void CommDlg::runColorDialog() {
+void StandardDialog::runColorDialog() {
     const ColorDialogRequest request{m_owner, toQColor(m_rgbResult), m_flags};
     const std::optional<QColor> chosen =
         s_answerer ? s_answerer->answerColor(request) : execColorDialog(request);
@@ -176,51 +127,6 @@ void CommDlg::runColorDialog() {
         return;
     }
     m_rgbResult = packColorRef(chosen->red(), chosen->green(), chosen->blue());
-}
-
-void CommDlg::runFontDialog() {
-    QFont initial;
-    if (!m_fontName.isEmpty())
-        initial.setFamily(m_fontName);
-    if (m_fontSize > 0)
-        initial.setPointSize(m_fontSize);
-    initial.setBold(m_bold);
-    initial.setItalic(m_italic);
-    initial.setUnderline(m_underline);
-    initial.setStrikeOut(m_strikeThru);
-    const FontDialogRequest request{m_owner, initial, m_flags};
-    const std::optional<QFont> chosen =
-        s_answerer ? s_answerer->answerFont(request) : execFontDialog(request);
-    if (!chosen)
-        throw CommDlgCancelled("The font dialog was cancelled.");
-    // RGBResult stays: Qt's font dialog offers no text colour to choose.
-    m_fontName = chosen->family();
-    m_fontSize = wholePoints(*chosen);
-    m_bold = chosen->bold();
-    m_italic = chosen->italic();
-    m_underline = chosen->underline();
-    m_strikeThru = chosen->strikeOut();
-}
-
-void CommDlg::runPrinterDialog() {
-    const PrinterDialogRequest request{m_owner, m_flags};
-    const bool confirmed =
-        s_answerer ? s_answerer->answerPrinter(request) : execPrinterDialog(request);
-    if (!confirmed)
-        throw CommDlgCancelled("The printer dialog was cancelled.");
-}
-
-void CommDlg::runHelp() {
-    bool isNumber = false;
-    const int key = m_helpKey.trimmed().toInt(&isNumber);
-    if (!isNumber)
-        throw CommDlgError("The help key \"" + m_helpKey.toStdString() + "\" is not a number.");
-    const HelpRequest request{m_owner, m_helpFile, m_helpCommand, key};
-    if (s_answerer)
-        s_answerer->openHelp(request);
-    else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_helpFile));
-    m_fileTitle.clear();
 }
 
 } // namespace vantrel

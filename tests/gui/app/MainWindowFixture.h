@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/settings/SettingsStore.h"
-#include "gui/app/Form1.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ComparisonController.h"
+#include "gui/app/FileController.h"
+#include "gui/app/LanguageController.h"
+#include "gui/app/ShellController.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QAction>
@@ -19,21 +24,21 @@ namespace vantrel::testing {
 
 // A main window started on a private copy of the bundled data, with settings
 // in memory and every dialog answered by script.
-class Form1Fixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        CommDlg::setAnswerer(&dialogs);
+        StandardDialog::setAnswerer(&dialogs);
         const QDir data(QStringLiteral(VANTREL_DATA_DIR));
         for (const QString& name : data.entryList(QDir::Files))
             QFile::copy(data.filePath(name), appDir.filePath(name));
     }
 
-    Form1& start(const QString& commandLine = QString()) {
-        Form1Environment environment{appDir.path(), &settings, [this] { return systemLcid; }};
+    MainWindow& start(const QString& commandLine = QString()) {
+        MainWindowEnvironment environment{appDir.path(), &settings, [this] { return systemLcid; }};
         environment.readFile = readFile;
-        form = std::make_unique<Form1>(std::move(environment));
-        loaded = form->Form_Load(commandLine);
-        return *form;
+        mainWindow = std::make_unique<MainWindow>(std::move(environment));
+        loaded = mainWindow->start(commandLine);
+        return *mainWindow;
     }
 
     QString appFile(const QString& name) const { return appDir.filePath(name); }
@@ -59,9 +64,9 @@ class Form1Fixture : public ::testing::Test {
 
     // Shows the window and waits until it is the active one, as a user sees it.
     void showActive() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        mainWindow->show();
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     }
 
     // A private, writable copy of a bundled sample file.
@@ -74,14 +79,14 @@ class Form1Fixture : public ::testing::Test {
     }
 
     QAction* action(const char* name) const {
-        return form->findChild<QAction*>(QString::fromLatin1(name));
+        return mainWindow->findChild<QAction*>(QString::fromLatin1(name));
     }
 
-    QString str(int n) const { return QString::fromStdString(form->strings().get(n)); }
+    QString str(UiString id) const { return QString::fromStdString(mainWindow->strings().get(id)); }
 
-    bool saidCritical(int stringNumber) const {
+    bool saidCritical(UiString id) const {
         for (const auto& message : dialogs.messages) {
-            if (message.icon == MessageIcon::Critical && message.text.contains(str(stringNumber)))
+            if (message.icon == MessageIcon::Critical && message.text.contains(str(id)))
                 return true;
         }
         return false;
@@ -93,7 +98,7 @@ class Form1Fixture : public ::testing::Test {
     ScriptedDialogs dialogs;
     std::optional<std::int32_t> systemLcid = 0x0409;
     std::function<SeemFileRead(const std::string& path)> readFile; // empty: read the disk
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> mainWindow;
     bool loaded = false;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
 
 #include "gui/generators/GprsTextDialog.h"
@@ -11,15 +11,15 @@
 #include <QRadioButton>
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 using vantrel::testing::ModalAnswer;
 
 namespace {
 
-class Form1Generators : public Form1Fixture {
+class MainWindowGenerators : public MainWindowFixture {
   protected:
     void SetUp() override {
-        Form1Fixture::SetUp();
+        MainWindowFixture::SetUp();
         settings.setValue("ShowTip", "0"); // no tip window over the generators
         start();
         ASSERT_TRUE(loaded);
@@ -57,34 +57,34 @@ class Form1Generators : public Form1Fixture {
             if (textShown)
                 *textShown = !window.Text1->isHidden() && !window.Label1->isHidden();
         });
-        form->OpenSeemFile(path);
+        mainWindow->openFile(path);
         return shown;
     }
 };
 
 } // namespace
 
-TEST_F(Form1Generators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption) {
+TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption) {
     const QString path = writeSeem(QStringLiteral("fn.seem"), QByteArray(120, '\0'));
-    form->OpenSeemFile(path);
-    ASSERT_TRUE(form->isLoaded());
+    mainWindow->openFile(path);
+    ASSERT_TRUE(mainWindow->isLoaded());
     {
         ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
-            EXPECT_EQ(window.parentWidget(), form.get());
+            EXPECT_EQ(window.parentWidget(), mainWindow.get());
             EXPECT_TRUE(window.Text1->text().isEmpty());
             window.cmdCancel->click();
         });
         action("mnuSetOuterText")->trigger();
     }
-    EXPECT_EQ(form->windowTitle(), form->mainCaption());
-    EXPECT_EQ(form->fileName(), path);
-    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(mainWindow->isLoaded());
 }
 
-TEST_F(Form1Generators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
+TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
     const QString path = generateOuterText(QStringLiteral("  摩托罗拉 V3i!  "));
     EXPECT_EQ(readAll(path).size(), 34);
-    EXPECT_EQ(form->windowTitle(), form->mainCaption());
+    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
 
     QString shown;
     {
@@ -92,20 +92,20 @@ TEST_F(Form1Generators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
             shown = window.Text1->text();
             window.cmdCancel->click();
         });
-        form->OpenSeemFile(path);
+        mainWindow->openFile(path);
     }
     EXPECT_EQ(shown, QStringLiteral("摩托罗拉 V3i"));
-    EXPECT_FALSE(form->isLoaded());
-    EXPECT_EQ(form->curType(), "outertext");
-    EXPECT_EQ(form->windowTitle(), form->mainCaption());
+    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->document().typeName(), "outertext");
+    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
 }
 
-TEST_F(Form1Generators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
+TEST_F(MainWindowGenerators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
     bool textShown = true;
     const QString date = generateGprs(GprsDisplayMode::AlwaysDate);
     EXPECT_EQ(openedGprsSetting(date, &textShown), (GprsSetting{GprsDisplayMode::AlwaysDate, u""}));
     EXPECT_FALSE(textShown);
-    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(mainWindow->isLoaded());
 
     const QString custom = generateGprs(GprsDisplayMode::CustomText, QStringLiteral(" 你好 GPRS "));
     EXPECT_EQ(openedGprsSetting(custom, &textShown),

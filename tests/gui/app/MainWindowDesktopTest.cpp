@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/MainSurface.h"
@@ -19,27 +19,27 @@
 #include <QUrl>
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 
 namespace {
 
-class Form1Desktop : public Form1Fixture {
+class MainWindowDesktop : public MainWindowFixture {
   protected:
     void SetUp() override {
-        Form1Fixture::SetUp();
+        MainWindowFixture::SetUp();
         settings.setValue("ShowTip", "0");
         start();
         ASSERT_TRUE(loaded);
     }
 
     QWidget* child(const char* name) const {
-        return form->findChild<QWidget*>(QString::fromLatin1(name));
+        return mainWindow->findChild<QWidget*>(QString::fromLatin1(name));
     }
 
     // Gives the client canvas exactly size. The test screen is too small for
     // a window that large, so the canvas is made to need it and scrolls.
     void resizeCanvas(const QSize& size) {
-        QWidget* canvas = form->findChild<MainSurface*>()->canvas();
+        QWidget* canvas = mainWindow->findChild<MainSurface*>()->canvas();
         canvas->setMinimumSize(size);
         canvas->resize(size);
         ASSERT_EQ(canvas->size(), size);
@@ -53,7 +53,7 @@ class Form1Desktop : public Form1Fixture {
         data.setUrls(urls);
         // Straight to the window: outside a real drag, the application would
         // not hand a drop to anyone.
-        QObject* window = form.get();
+        QObject* window = mainWindow.get();
         QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
         window->event(&enter);
         ASSERT_TRUE(enter.isAccepted());
@@ -63,8 +63,8 @@ class Form1Desktop : public Form1Fixture {
     }
 };
 
-TEST_F(Form1Desktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowGrows) {
-    form->OpenSeemFile(sample("0032_0001.seem"));
+TEST_F(MainWindowDesktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowGrows) {
+    mainWindow->openFile(sample("0032_0001.seem"));
     resizeCanvas(MainSurface::designedSize());
     EXPECT_EQ(child("tvwFuct")->geometry(), twipRect(105, 315, 4600, 6300));
     EXPECT_EQ(child("frameSet")->geometry(), twipRect(4815, 255, 7155, 1300));
@@ -75,24 +75,24 @@ TEST_F(Form1Desktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowGrows)
     EXPECT_GT(child("picEdit")->height(), twipRect(4815, 1650, 7155, 4950).height());
     EXPECT_GT(child("frameSet")->width(), twipRect(4815, 255, 7155, 1300).width());
     // Sixteen cells a row, all of them in view.
-    auto* grid = form->gridView();
+    auto* grid = mainWindow->gridView();
     EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(15)));
     EXPECT_EQ(grid->cellRect(16).left(), grid->cellRect(0).left());
 }
 
-TEST_F(Form1Desktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {
+TEST_F(MainWindowDesktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {
     const QRect available(0, 0, 1280 / 2, 800 / 2 - 24); // less a panel
     QTest::qWait(0); // the window has settled on the test screen
-    fitWindowToScreen(form.get(), form->size(), available);
+    fitWindowToScreen(mainWindow.get(), mainWindow->size(), available);
     QTest::qWait(0);
-    EXPECT_TRUE(available.contains(form->frameGeometry()));
-    const QStatusBar* status = form->statusBar();
+    EXPECT_TRUE(available.contains(mainWindow->frameGeometry()));
+    const QStatusBar* status = mainWindow->statusBar();
     EXPECT_TRUE(status->isVisible());
-    EXPECT_LE(status->geometry().bottom(), form->height() - 1);
+    EXPECT_LE(status->geometry().bottom(), mainWindow->height() - 1);
 }
 
-TEST_F(Form1Desktop, GoToOffsetFocusesTheCell) {
-    form->OpenSeemFile(sample("0032_0001.seem"));
+TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
+    mainWindow->openFile(sample("0032_0001.seem"));
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<GoToOffsetDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -100,65 +100,65 @@ TEST_F(Form1Desktop, GoToOffsetFocusesTheCell) {
         dialog->accept();
     });
     action("mnuGoTo")->trigger();
-    EXPECT_EQ(form->gridView()->editIndex(), 26);
-    EXPECT_EQ(form->grid().lastSelect(), 26);
-    EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("A5")));
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
+    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 26);
+    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
     EXPECT_EQ(action("mnuGoTo")->text(), str(StrGoToOffsetMenu));
 }
 
-TEST_F(Form1Desktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
-    form->OpenSeemFile(sample("0032_0001.seem"));
+TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
+    mainWindow->openFile(sample("0032_0001.seem"));
     showActive();
-    auto* tree = form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+    auto* tree = mainWindow->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
     QTreeWidgetItem* sound = tree->itemByKey(QStringLiteral("n_1A_0"));
     ASSERT_NE(sound, nullptr);
     tree->scrollToItem(sound);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(sound).center());
-    ASSERT_EQ(form->grid().text(26), "A5");
+    ASSERT_EQ(mainWindow->document().grid().text(26), "A5");
 
     QTest::keyClick(tree, Qt::Key_Space);
-    EXPECT_EQ(form->grid().text(26), "A4");
-    EXPECT_TRUE(form->document().canUndo());
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
+    EXPECT_TRUE(mainWindow->document().canUndo());
     QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->grid().text(26), "A5");
-    EXPECT_FALSE(form->document().isModified());
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A5");
+    EXPECT_FALSE(mainWindow->document().isModified());
 }
 
-TEST_F(Form1Desktop, QtsOwnTextsSwitchWithTheLanguage) {
+TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-    EXPECT_EQ(cancel(), "Cancel"); // started in English
-    form->mnuLans_Click(0);        // Chinese
+    EXPECT_EQ(cancel(), "Cancel");                      // started in English
+    mainWindow->languageController().chooseLanguage(0); // Chinese
     EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
-    form->mnuLans_Click(1);
+    mainWindow->languageController().chooseLanguage(1);
     EXPECT_EQ(cancel(), "Cancel");
 }
 
-TEST_F(Form1Desktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
+TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     const QString function = sample("0032_0001.seem");
     drop({function});
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(form->fileName(), function);
-    EXPECT_TRUE(form->windowTitle().contains(function));
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->fileName(), function);
+    EXPECT_TRUE(mainWindow->windowTitle().contains(function));
 
     const QString style = sample("004a_0001.seem");
     drop({style, function});
-    EXPECT_EQ(form->fileName(), style);
-    EXPECT_EQ(form->statusText(2).toStdString(),
-              form->strings().format(StrDroppedSeveral, {"2", style.toStdString()}));
+    EXPECT_EQ(mainWindow->fileName(), style);
+    EXPECT_EQ(mainWindow->statusText(2).toStdString(),
+              mainWindow->strings().format(StrDroppedSeveral, {"2", style.toStdString()}));
 }
 
-TEST_F(Form1Desktop, ADropOverUnsavedChangesAsksFirst) {
+TEST_F(MainWindowDesktop, ADropOverUnsavedChangesAsksFirst) {
     const QString function = sample("0032_0001.seem");
-    form->OpenSeemFile(function);
+    mainWindow->openFile(function);
     {
-        const EditScope step(form->document(), StrUndoTyping);
-        form->grid().setText(0, "FF");
+        const EditScope step(mainWindow->document(), StrUndoTyping);
+        mainWindow->document().grid().setText(0, "FF");
     }
-    ASSERT_TRUE(form->document().isModified());
+    ASSERT_TRUE(mainWindow->document().isModified());
     drop({sample("004a_0001.seem")}); // the question is cancelled
     EXPECT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(form->fileName(), function);
-    EXPECT_EQ(form->grid().text(0), "FF");
+    EXPECT_EQ(mainWindow->fileName(), function);
+    EXPECT_EQ(mainWindow->document().grid().text(0), "FF");
 }
 
 } // namespace

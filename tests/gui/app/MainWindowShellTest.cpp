@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "gui/shell/IsolatedDesktop.h"
 
 #include "core/i18n/BuiltinStrings.h"
@@ -10,10 +10,10 @@
 namespace vantrel::testing {
 namespace {
 
-class Form1Shell : public Form1Fixture {
+class MainWindowShell : public MainWindowFixture {
   protected:
     void SetUp() override {
-        Form1Fixture::SetUp();
+        MainWindowFixture::SetUp();
         start();
         ASSERT_TRUE(loaded);
     }
@@ -21,12 +21,12 @@ class Form1Shell : public Form1Fixture {
     // The File menu's recent-file items, as the user reads them.
     [[nodiscard]] QStringList recentCaptions() const {
         QStringList captions;
-        for (QAction* item : form->findChildren<QAction*>(QStringLiteral("mnuFileList")))
+        for (QAction* item : mainWindow->findChildren<QAction*>(QStringLiteral("mnuFileList")))
             captions << item->text();
         return captions;
     }
     [[nodiscard]] QAction* recentItem(int index) const {
-        return form->findChildren<QAction*>(QStringLiteral("mnuFileList")).at(index);
+        return mainWindow->findChildren<QAction*>(QStringLiteral("mnuFileList")).at(index);
     }
     [[nodiscard]] bool anySeemFolderItemEnabled() const {
         for (const char* name :
@@ -46,7 +46,7 @@ class Form1Shell : public Form1Fixture {
     }
 };
 
-TEST_F(Form1Shell, RecentItemsShowTheNewestFiveAndReopenWithoutReordering) {
+TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveAndReopenWithoutReordering) {
     EXPECT_EQ(recentCaptions(), QStringList{str(StrRecentFilesEmpty)});
     EXPECT_FALSE(recentItem(0)->isEnabled());
     QStringList paths;
@@ -61,21 +61,21 @@ TEST_F(Form1Shell, RecentItemsShowTheNewestFiveAndReopenWithoutReordering) {
     EXPECT_EQ(recentCaptions(), expected);
 
     recentItem(2)->trigger();
-    EXPECT_EQ(form->fileName(), paths[2]);
-    EXPECT_EQ(form->recentFiles(), paths);
+    EXPECT_EQ(mainWindow->fileName(), paths[2]);
+    EXPECT_EQ(mainWindow->fileController().recentFiles(), paths);
     EXPECT_EQ(settings.read("FileCount", ""), "5");
 }
 
-TEST_F(Form1Shell, ARecentEntryWithThePrefixInItsNameOpensAsWritten) {
+TEST_F(MainWindowShell, ARecentEntryWithThePrefixInItsNameOpensAsWritten) {
     const QString odd = writeSeem(QStringLiteral("&1. odd.seem"), QByteArray(40, '\x00'));
     openThroughDialog(odd);
-    form->mnuClose_Click();
+    mainWindow->fileController().close();
     recentItem(0)->trigger();
-    EXPECT_EQ(form->fileName(), odd);
-    EXPECT_TRUE(form->isLoaded());
+    EXPECT_EQ(mainWindow->fileName(), odd);
+    EXPECT_TRUE(mainWindow->isLoaded());
 }
 
-TEST_F(Form1Shell, AGoneRecentFileIsNamedAndKept) {
+TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
     const QString kept = writeSeem(QStringLiteral("kept.seem"), QByteArray(120, '\x01'));
     const QString gone = writeSeem(QStringLiteral("gone.seem"), QByteArray(40, '\x00'));
     openThroughDialog(gone);
@@ -85,27 +85,27 @@ TEST_F(Form1Shell, AGoneRecentFileIsNamedAndKept) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages.back().text.contains(gone));
-    EXPECT_EQ(form->fileName(), kept);
-    EXPECT_EQ(form->recentFiles(), QStringList({gone, kept}));
+    EXPECT_EQ(mainWindow->fileName(), kept);
+    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList({gone, kept}));
 }
 
-TEST_F(Form1Shell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {
+TEST_F(MainWindowShell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {
     const QString first = writeSeem(QStringLiteral("first.seem"), QByteArray(40, '\x00'));
     const QString second = writeSeem(QStringLiteral("second.seem"), QByteArray(40, '\x00'));
     openThroughDialog(second);
     openThroughDialog(first);
     {
-        EditScope step(form->document(), StrUndoTyping);
-        form->grid().setText(0, "7F");
+        EditScope step(mainWindow->document(), StrUndoTyping);
+        mainWindow->document().grid().setText(0, "7F");
     }
-    dialogs.questionAnswers = {Form1::AnswerCancel};
+    dialogs.questionAnswers = {FileController::AnswerCancel};
     recentItem(1)->trigger();
     EXPECT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(form->fileName(), first);
-    EXPECT_TRUE(form->document().isModified());
+    EXPECT_EQ(mainWindow->fileName(), first);
+    EXPECT_TRUE(mainWindow->document().isModified());
 }
 
-TEST_F(Form1Shell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
+TEST_F(MainWindowShell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
     EXPECT_FALSE(anySeemFolderItemEnabled());
     const QString folder = work.path() + QStringLiteral("/phone");
     QDir().mkpath(folder);
@@ -117,12 +117,12 @@ TEST_F(Form1Shell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
 
     chooseFolder(folder);
     EXPECT_EQ(settings.read("SeemFolder", ""), (folder + QLatin1Char('/')).toStdString());
-    EXPECT_EQ(dialogs.folderRequests.at(0).title, str(7));
+    EXPECT_EQ(dialogs.folderRequests.at(0).title, str(StrSeemFolderBrowserTitle));
     EXPECT_TRUE(action("mnuFunction")->isEnabled());
     EXPECT_FALSE(action("mnuStyle")->isEnabled());
     action("mnuFunction")->trigger();
-    EXPECT_EQ(form->fileName(), main);
-    EXPECT_TRUE(form->recentFiles().isEmpty());
+    EXPECT_EQ(mainWindow->fileName(), main);
+    EXPECT_TRUE(mainWindow->fileController().recentFiles().isEmpty());
 
     const QString empty = work.path() + QStringLiteral("/empty");
     QDir().mkpath(empty);
@@ -132,10 +132,10 @@ TEST_F(Form1Shell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
     EXPECT_EQ(settings.read("SeemFolder", ""), "/");
 }
 
-TEST_F(Form1Shell, ChoosingAFolderEnablesTheSubmenuEvenWithoutKnownFiles) {
+TEST_F(MainWindowShell, ChoosingAFolderEnablesTheSubmenuEvenWithoutKnownFiles) {
     settings.setValue("SeemFolder", "");
     start();
-    auto* submenu = form->findChild<QMenu*>(QStringLiteral("mnuEditFunction"));
+    auto* submenu = mainWindow->findChild<QMenu*>(QStringLiteral("mnuEditFunction"));
     EXPECT_FALSE(submenu->isEnabled());
     dialogs.folders = {std::nullopt};
     action("mnuSetFolder")->trigger();
@@ -145,21 +145,22 @@ TEST_F(Form1Shell, ChoosingAFolderEnablesTheSubmenuEvenWithoutKnownFiles) {
     EXPECT_FALSE(anySeemFolderItemEnabled());
 }
 
-TEST_F(Form1Shell, AssociationCommandsReportAndStayInTheGivenDirs) {
+TEST_F(MainWindowShell, AssociationCommandsReportAndStayInTheGivenDirs) {
     action("mnuAccFile")->trigger();
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical); // nowhere to write yet
 
     const IsolatedDesktop home;
-    form->setDesktopIntegration(
+    mainWindow->shellController().setDesktopIntegration(
         {(home.path() + "/data").toStdString(), (home.path() + "/config").toStdString(), {}},
         QStringLiteral("/opt/vantrel/vantrel"));
     action("mnuAccFile")->trigger();
-    EXPECT_EQ(dialogs.messages.back().text, str(33));
+    EXPECT_EQ(dialogs.messages.back().text, str(StrAssociationMade));
     action("mnuUnAccFile")->trigger();
-    EXPECT_EQ(dialogs.messages.back().text, str(35) + str(34) + str(27));
+    EXPECT_EQ(dialogs.messages.back().text,
+              str(StrRemovingPrefix) + str(StrAssociationMessage) + str(StrSucceeded));
 }
 
-TEST_F(Form1Shell, HelpTopicsOpensTheBundledPage) {
+TEST_F(MainWindowShell, HelpTopicsOpensTheBundledPage) {
     action("mnuHelpTopic")->trigger();
     ASSERT_EQ(dialogs.openedUrls.size(), 1u);
     EXPECT_EQ(dialogs.openedUrls[0], QUrl::fromLocalFile(appFile(QStringLiteral("help.html"))));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
 
 #include "gui/generators/GprsTextDialog.h"
@@ -12,7 +12,7 @@
 #include <QTest>
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 using vantrel::testing::ModalAnswer;
 
 namespace {
@@ -24,10 +24,10 @@ constexpr const char* kDefinitions = R"(<seems>
   <g ID="gprs" size="26" tip="GPRS" type="gprs" alert="never shown"/>
 </seems>)";
 
-class Form1Tip : public Form1Fixture {
+class MainWindowTip : public MainWindowFixture {
   protected:
     void SetUp() override {
-        Form1Fixture::SetUp();
+        MainWindowFixture::SetUp();
         writeAppFile(QStringLiteral("seem_en.xml"), kDefinitions);
         start();
         ASSERT_TRUE(loaded);
@@ -37,9 +37,9 @@ class Form1Tip : public Form1Fixture {
     TipWindow* openAndFindTip(int length) {
         const QString path =
             writeSeem(QStringLiteral("f%1.seem").arg(++m_files), QByteArray(length, '\0'));
-        form->OpenSeemFile(path);
-        EXPECT_EQ(form->fileName(), path);
-        for (TipWindow* tip : form->findChildren<TipWindow*>()) {
+        mainWindow->openFile(path);
+        EXPECT_EQ(mainWindow->fileName(), path);
+        for (TipWindow* tip : mainWindow->findChildren<TipWindow*>()) {
             if (QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000))
                 return tip;
         }
@@ -52,7 +52,7 @@ class Form1Tip : public Form1Fixture {
 
 } // namespace
 
-TEST_F(Form1Tip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
+TEST_F(MainWindowTip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
     TipWindow* tip = openAndFindTip(120);
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(tip->isModal());
@@ -63,7 +63,7 @@ TEST_F(Form1Tip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
     EXPECT_TRUE(dialogs.messages.empty()) << "no message box besides the tip";
 }
 
-TEST_F(Form1Tip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
+TEST_F(MainWindowTip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
     TipWindow* tip = openAndFindTip(120);
     ASSERT_NE(tip, nullptr);
     QTest::mouseClick(tip->Check1, Qt::LeftButton);
@@ -78,7 +78,7 @@ TEST_F(Form1Tip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
     EXPECT_NE(openAndFindTip(120), nullptr);
 }
 
-TEST_F(Form1Tip, TypesWithoutAnEditorOrAnAlertShowNoTip) {
+TEST_F(MainWindowTip, TypesWithoutAnEditorOrAnAlertShowNoTip) {
     {
         // The generator window is the only one that comes up.
         ModalAnswer<OuterTextDialog> answer([](OuterTextDialog& window) { window.reject(); });

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/compare/ComparisonMarks.h"
@@ -17,14 +17,14 @@
 #include <QTest>
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 
 namespace {
 
-class Form1Compare : public Form1Fixture {
+class MainWindowCompare : public MainWindowFixture {
   protected:
     void SetUp() override {
-        Form1Fixture::SetUp();
+        MainWindowFixture::SetUp();
         settings.setValue("ShowTip", "0");
         start();
         ASSERT_TRUE(loaded);
@@ -34,7 +34,7 @@ class Form1Compare : public Form1Fixture {
         edited[0x1A] = static_cast<char>(edited[0x1A] ^ 0x05); // Keys/Sound and Keys/Smart Key
         edited[0x70] = 0x33;                                   // no setting there
         other = writeSeem(QStringLiteral("other.seem"), edited);
-        form->OpenSeemFile(mine);
+        mainWindow->openFile(mine);
     }
 
     void compareWithOther() {
@@ -42,12 +42,14 @@ class Form1Compare : public Form1Fixture {
         action("mnuCompare")->trigger();
     }
 
-    QListWidget* lines() const { return form->differenceList()->list(); }
+    QListWidget* lines() const {
+        return mainWindow->comparisonController().differenceList()->list();
+    }
     FunctionTreeEditor* tree() const {
-        return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+        return mainWindow->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
     }
     QDockWidget* dock() const {
-        return form->findChild<QDockWidget*>(QStringLiteral("dockCompare"));
+        return mainWindow->findChild<QDockWidget*>(QStringLiteral("dockCompare"));
     }
     bool marked(const char* key) const {
         return tree()->itemByKey(QString::fromLatin1(key))->background(0).color() ==
@@ -59,7 +61,7 @@ class Form1Compare : public Form1Fixture {
     QString other;
 };
 
-TEST_F(Form1Compare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
+TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     compareWithOther();
     ASSERT_EQ(lines()->count(), 3);
     EXPECT_EQ(lines()->item(0)->text(), QStringLiteral("Keys/Sound: on → off"));
@@ -68,16 +70,16 @@ TEST_F(Form1Compare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_TRUE(marked("n_1A_0"));
     EXPECT_FALSE(marked("n_1A_1"));
     EXPECT_EQ(tree()->itemByKey(QStringLiteral("n_1A_0"))->toolTip(0),
-              QString::fromStdString(form->strings().format(StrDiffTooltip, {"off"})));
+              QString::fromStdString(mainWindow->strings().format(StrDiffTooltip, {"off"})));
 
     QTest::mouseClick(lines()->viewport(), Qt::LeftButton, {},
                       lines()->visualItemRect(lines()->item(0)).center());
     EXPECT_EQ(tree()->selectedKey(), QStringLiteral("n_1A_0"));
-    EXPECT_EQ(form->gridView()->editIndex(), 0x1A);
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x1A);
 
     ASSERT_TRUE(action("mnuTakeOther")->isEnabled());
     action("mnuTakeOther")->trigger();
-    const auto bytes = form->grid().bytes();
+    const auto bytes = mainWindow->document().grid().bytes();
     EXPECT_EQ(bytes[0x1A], static_cast<std::uint8_t>(original[0x1A] ^ 0x01)); // only Sound's bit
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
               [&] {
@@ -89,13 +91,13 @@ TEST_F(Form1Compare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_FALSE(marked("n_1A_0"));
 
     action("mnuUndo")->trigger();
-    EXPECT_FALSE(form->document().canUndo());
-    EXPECT_FALSE(form->document().isModified());
+    EXPECT_FALSE(mainWindow->document().canUndo());
+    EXPECT_FALSE(mainWindow->document().isModified());
     EXPECT_EQ(lines()->count(), 3);
     EXPECT_TRUE(marked("n_1A_0"));
 }
 
-TEST_F(Form1Compare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
+TEST_F(MainWindowCompare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
     compareWithOther();
     ASSERT_TRUE(marked("n_1A_0"));
     action("mnuCloseCompare")->trigger();
@@ -105,7 +107,7 @@ TEST_F(Form1Compare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
 
     compareWithOther();
     ASSERT_TRUE(marked("n_1A_0"));
-    form->OpenSeemFile(other);
+    mainWindow->openFile(other);
     EXPECT_TRUE(dock()->isHidden());
     EXPECT_FALSE(marked("n_1A_0"));
     EXPECT_FALSE(action("mnuTakeOther")->isEnabled());
@@ -114,28 +116,28 @@ TEST_F(Form1Compare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
     EXPECT_FALSE(action("mnuCompare")->isEnabled());
 }
 
-TEST_F(Form1Compare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
+TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     const QByteArray volume = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0a1c_0001.seem"));
     QByteArray louder = volume;
     louder[0x0C] = static_cast<char>(louder[0x0C] + 1); // Microphone, the third row
-    form->OpenSeemFile(writeSeem(QStringLiteral("volume.seem"), volume));
+    mainWindow->openFile(writeSeem(QStringLiteral("volume.seem"), volume));
     dialogs.openFiles = {writeSeem(QStringLiteral("louder.seem"), louder)};
     action("mnuCompare")->trigger();
-    auto* volumes = form->findChild<VolumeEditor*>();
+    auto* volumes = mainWindow->findChild<VolumeEditor*>();
     ASSERT_EQ(lines()->count(), 1);
     EXPECT_TRUE(volumes->lblVolume[2]->autoFillBackground());
     EXPECT_FALSE(volumes->lblVolume[0]->autoFillBackground());
     lines()->setCurrentRow(0);
-    EXPECT_EQ(form->gridView()->editIndex(), 0x0C);
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x0C);
 
     const QByteArray colors = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0d51_0001.seem"));
     QByteArray bluer = colors;
     bluer[0x36] = static_cast<char>(0x00);
-    form->OpenSeemFile(writeSeem(QStringLiteral("colors.seem"), colors));
+    mainWindow->openFile(writeSeem(QStringLiteral("colors.seem"), colors));
     EXPECT_FALSE(volumes->lblVolume[2]->autoFillBackground());
     dialogs.openFiles = {writeSeem(QStringLiteral("bluer.seem"), bluer)};
     action("mnuCompare")->trigger();
-    auto* tree = form->findChild<ColorTreeEditor*>();
+    auto* tree = mainWindow->findChild<ColorTreeEditor*>();
     ASSERT_EQ(lines()->count(), 1);
     EXPECT_TRUE(lines()->item(0)->text().startsWith(QStringLiteral("Menus/Menu Text: ")));
     QTreeWidgetItem* entry = tree->itemByKey(QStringLiteral("c_34"));
@@ -145,7 +147,7 @@ TEST_F(Form1Compare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     EXPECT_EQ(tree->currentItem(), entry);
     action("mnuTakeOther")->trigger();
     EXPECT_EQ(lines()->count(), 0);
-    EXPECT_EQ(form->grid().text(0x36), "00");
+    EXPECT_EQ(mainWindow->document().grid().text(0x36), "00");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include "gui/windows/ReadingWindow.h"
 
@@ -10,11 +10,11 @@
 #include <future>
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 
-using Form1Reading = Form1Fixture;
+using MainWindowReading = MainWindowFixture;
 
-TEST_F(Form1Reading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMeanwhile) {
+TEST_F(MainWindowReading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMeanwhile) {
     std::promise<void> release;
     readFile = [released = release.get_future().share()](const std::string& path) {
         released.wait_for(std::chrono::seconds(10));
@@ -27,20 +27,20 @@ TEST_F(Form1Reading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMeanwhile
     bool sawReading = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        const auto* reading = form->findChild<ReadingWindow*>();
+        const auto* reading = mainWindow->findChild<ReadingWindow*>();
         if (sawReading || !reading || !reading->isVisible())
             return;
         sawReading = true;
-        EXPECT_TRUE(form->fileName().isEmpty()) << "the file is not open before it is read";
-        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
+        EXPECT_TRUE(mainWindow->fileName().isEmpty()) << "the file is not open before it is read";
+        QTest::keyClick(mainWindow.get(), Qt::Key_O, Qt::ControlModifier);
         release.set_value();
     });
     watch.start(5);
-    form->OpenSeemFile(path);
+    mainWindow->openFile(path);
 
     EXPECT_TRUE(sawReading);
     EXPECT_TRUE(dialogs.fileRequests.empty()) << "Ctrl+O during the read opened nothing";
-    EXPECT_EQ(form->fileName(), path);
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(form->findChild<ReadingWindow*>(), nullptr);
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->findChild<ReadingWindow*>(), nullptr);
 }

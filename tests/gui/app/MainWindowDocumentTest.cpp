@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
@@ -12,21 +12,21 @@
 #include <functional>
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 
 namespace {
 
-class Form1Document : public Form1Fixture {
+class MainWindowDocument : public MainWindowFixture {
   protected:
     void SetUp() override {
-        Form1Fixture::SetUp();
+        MainWindowFixture::SetUp();
         settings.setValue("ShowTip", "0");
         start();
         ASSERT_TRUE(loaded);
     }
 
     FunctionTreeEditor* tree() const {
-        return form->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+        return mainWindow->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
     }
 
     QString switchImage(const char* key) const {
@@ -34,101 +34,101 @@ class Form1Document : public Form1Fixture {
     }
 
     QString caption(const QString& path) const {
-        return form->mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']');
+        return mainWindow->mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']');
     }
 
     QString stepCaption(int menuString, int step) const {
         return QString::fromStdString(
-            form->strings().format(menuString, {form->strings().get(step)}));
+            mainWindow->strings().format(menuString, {mainWindow->strings().get(step)}));
     }
 };
 
 } // namespace
 
-TEST_F(Form1Document, TypedDigitsAreOneStepThatUndoAndRedoRestoreEverywhere) {
+TEST_F(MainWindowDocument, TypedDigitsAreOneStepThatUndoAndRedoRestoreEverywhere) {
     const QString path = sample("0032_0001.seem");
-    form->OpenSeemFile(path);
+    mainWindow->openFile(path);
     showActive();
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    ByteGridView* grid = form->gridView();
+    ByteGridView* grid = mainWindow->gridView();
     grid->focusCell(26);
     QTest::keyClick(grid, Qt::Key_B); // A5 -> B5: the status line follows the typed digit
-    EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("B5")));
-    EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("10110101")));
+    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("B5")));
+    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("10110101")));
     QTest::keyClick(grid, Qt::Key_4); // B4: the switch on bit 0 goes off
-    EXPECT_EQ(form->grid().text(26), "B4");
+    EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
     EXPECT_EQ(switchImage("n_1A_0"), "off");
-    EXPECT_EQ(form->windowTitle(), caption(path) + QStringLiteral(" *"));
+    EXPECT_EQ(mainWindow->windowTitle(), caption(path) + QStringLiteral(" *"));
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(StrUndoMenu, StrUndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->grid().text(26), "A5");
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A5");
     EXPECT_EQ(switchImage("n_1A_0"), "on");
-    EXPECT_EQ(form->windowTitle(), caption(path));
+    EXPECT_EQ(mainWindow->windowTitle(), caption(path));
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     EXPECT_EQ(action("mnuRedo")->text(), stepCaption(StrRedoMenu, StrUndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(form->grid().text(26), "B4");
+    EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(form->grid().text(26), "B4");
+    EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
 }
 
-TEST_F(Form1Document, SwitchAndStyleStepsUndoToTheExactBytes) {
+TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     const QString functions = sample("0032_0001.seem");
-    form->OpenSeemFile(functions);
+    mainWindow->openFile(functions);
     showActive();
-    const auto before = form->grid().bytes();
+    const auto before = mainWindow->document().grid().bytes();
     QTreeWidgetItem* sound = tree()->itemByKey(QStringLiteral("n_1A_0"));
     tree()->setCurrentItem(sound);
     action("mnuOnOff")->trigger();
-    EXPECT_EQ(form->grid().text(26), "A4");
-    EXPECT_TRUE(form->statusText(2).contains(QStringLiteral("A4")));
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
+    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A4")));
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(StrUndoMenu, StrUndoSwitch));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(form->grid().bytes(), before);
+    EXPECT_EQ(mainWindow->document().grid().bytes(), before);
     EXPECT_EQ(switchImage("n_1A_0"), "on");
     action("mnuRedo")->trigger();
-    EXPECT_EQ(form->grid().text(26), "A4");
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
 
-    form->mnuSave_Click();
+    mainWindow->fileController().save();
     action("mnuUndo")->trigger();
-    EXPECT_EQ(form->windowTitle(), caption(functions) + QStringLiteral(" *"));
+    EXPECT_EQ(mainWindow->windowTitle(), caption(functions) + QStringLiteral(" *"));
     action("mnuRedo")->trigger(); // back at the saved state
-    EXPECT_EQ(form->windowTitle(), caption(functions));
+    EXPECT_EQ(mainWindow->windowTitle(), caption(functions));
 
     const QString styles = sample("004a_0001.seem");
-    form->OpenSeemFile(styles);
+    mainWindow->openFile(styles);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    auto* list = form->findChild<StyleListEditor*>(QStringLiteral("lvwStyle"));
-    const auto styleBytes = form->grid().bytes();
+    auto* list = mainWindow->findChild<StyleListEditor*>(QStringLiteral("lvwStyle"));
+    const auto styleBytes = mainWindow->document().grid().bytes();
     QListWidgetItem* row = list->item(0);
     row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    EXPECT_NE(form->grid().bytes(), styleBytes);
+    EXPECT_NE(mainWindow->document().grid().bytes(), styleBytes);
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(StrUndoMenu, StrUndoStyle));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(form->grid().bytes(), styleBytes);
-    EXPECT_EQ(form->windowTitle(), caption(styles));
+    EXPECT_EQ(mainWindow->document().grid().bytes(), styleBytes);
+    EXPECT_EQ(mainWindow->windowTitle(), caption(styles));
 }
 
 // Every way of setting the document aside asks first, and each answer does
 // what it says; a save that fails keeps the document and the file.
-TEST_F(Form1Document, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel) {
+TEST_F(MainWindowDocument, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel) {
     struct Way {
         const char* name;
         std::function<void()> run;
         std::function<bool(const ScriptedDialogs&)> wentOn;
     };
     const std::vector<Way> ways = {
-        {"close window", [this] { form->close(); },
-         [this](const ScriptedDialogs&) { return !form->isVisible(); }},
+        {"close window", [this] { mainWindow->close(); },
+         [this](const ScriptedDialogs&) { return !mainWindow->isVisible(); }},
         {"exit", [this] { action("mnuExit")->trigger(); },
-         [this](const ScriptedDialogs&) { return !form->isVisible(); }},
-        {"open", [this] { form->mnuOpen_Click(); },
+         [this](const ScriptedDialogs&) { return !mainWindow->isVisible(); }},
+        {"open", [this] { mainWindow->fileController().open(); },
          [](const ScriptedDialogs& asked) { return !asked.fileRequests.empty(); }},
-        {"close file", [this] { form->mnuClose_Click(); },
-         [this](const ScriptedDialogs&) { return form->fileName().isEmpty(); }},
+        {"close file", [this] { mainWindow->fileController().close(); },
+         [this](const ScriptedDialogs&) { return mainWindow->fileName().isEmpty(); }},
     };
     enum Answer { Save, Discard, Cancel, SaveFails };
     const QByteArray original(40, '\x10');
@@ -136,14 +136,14 @@ TEST_F(Form1Document, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel) {
         for (const Answer answer : {Save, Discard, Cancel, SaveFails}) {
             SCOPED_TRACE(std::string(way.name) + " answer " + std::to_string(answer));
             const QString path = writeSeem(QStringLiteral("s.seem"), original);
-            form->OpenSeemFile(path);
-            form->show();
-            form->grid().setText(0, "FF");
+            mainWindow->openFile(path);
+            mainWindow->show();
+            mainWindow->document().grid().setText(0, "FF");
             if (answer == SaveFails)
-                form->grid().setText(1, "");
+                mainWindow->document().grid().setText(1, "");
             ScriptedDialogs asked;
-            CommDlg::setAnswerer(&asked);
-            asked.questionAnswers = {answer == SaveFails ? Form1::AnswerSave
+            StandardDialog::setAnswerer(&asked);
+            asked.questionAnswers = {answer == SaveFails ? FileController::AnswerSave
                                                          : static_cast<int>(answer)};
             way.run();
 
@@ -155,22 +155,22 @@ TEST_F(Form1Document, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel) {
             EXPECT_EQ(way.wentOn(asked), answer == Save || answer == Discard);
             EXPECT_EQ(readAll(path)[0], answer == Save ? '\xFF' : '\x10');
             const QString invalid =
-                QString::fromStdString(form->strings().format(StrInvalidCell, {"1", "1"}));
+                QString::fromStdString(mainWindow->strings().format(StrInvalidCell, {"1", "1"}));
             const bool saidInvalid =
                 std::any_of(asked.messages.begin(), asked.messages.end(),
                             [&](const MessageRequest& m) { return m.text == invalid; });
             EXPECT_EQ(saidInvalid, answer == SaveFails);
             if (answer == Cancel || answer == SaveFails) {
-                EXPECT_EQ(form->fileName(), path);
+                EXPECT_EQ(mainWindow->fileName(), path);
             }
         }
     }
-    CommDlg::setAnswerer(&dialogs);
+    StandardDialog::setAnswerer(&dialogs);
 
     // Nothing changed: nothing is asked.
-    form->OpenSeemFile(writeSeem(QStringLiteral("t.seem"), original));
-    form->show();
-    form->close();
+    mainWindow->openFile(writeSeem(QStringLiteral("t.seem"), original));
+    mainWindow->show();
+    mainWindow->close();
     EXPECT_TRUE(dialogs.questions.empty());
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/ScriptedDialogs.h"
@@ -27,50 +27,38 @@
 namespace vantrel {
 namespace {
 
-class CommDlgTest : public ::testing::Test {
+class StandardDialogTest : public ::testing::Test {
   protected:
-    void SetUp() override { CommDlg::setAnswerer(&dialogs); }
+    void SetUp() override { StandardDialog::setAnswerer(&dialogs); }
 
     [[nodiscard]] bool nothingRequested() const {
         return dialogs.fileRequests.empty() && dialogs.colorRequests.empty() &&
-               dialogs.fontRequests.empty() && dialogs.printerRequests.empty() &&
-               dialogs.helpRequests.empty() && dialogs.messages.empty();
+               dialogs.messages.empty();
     }
 
     ScriptedDialogs dialogs;
 };
 
-TEST_F(CommDlgTest, ActionsOtherThanOneToSixDoNothing) {
-    CommDlg dlg;
+TEST_F(StandardDialogTest, ActionsOtherThanOneToThreeDoNothing) {
+    StandardDialog dlg;
     dlg.setFileName("/tmp/kept.seem");
-    dlg.setRGBResult(0x123456);
-    dlg.setHelpKey("not a number");
-    for (const int action : {0, 7, -1, 100})
+    dlg.setRgbResult(0x123456);
+    for (const int action : {0, 4, 5, 6, 7, -1, 100})
         dlg.setAction(action);
     EXPECT_TRUE(nothingRequested());
     EXPECT_EQ(dlg.fileName(), "/tmp/kept.seem");
-    EXPECT_EQ(dlg.RGBResult(), 0x123456);
-    EXPECT_EQ(dlg.Owner(), nullptr);
+    EXPECT_EQ(dlg.rgbResult(), 0x123456);
+    EXPECT_EQ(dlg.owner(), nullptr);
 }
 
-TEST_F(CommDlgTest, DefaultExtIsDroppedAndNeverReachesTheDialog) {
-    CommDlg dlg;
-    dlg.setDefaultExt("*.seem");
-    EXPECT_TRUE(dlg.DefaultExt().isEmpty());
-    dialogs.saveFiles = {"/tmp/new"};
-    dlg.setAction(CommDlg::Save);
-    EXPECT_EQ(dlg.fileName(), "/tmp/new");
-    EXPECT_TRUE(dlg.DefaultExt().isEmpty());
-}
-
-TEST_F(CommDlgTest, OpenDialogGetsTitleQtFiltersAndFlags) {
-    CommDlg dlg;
-    dlg.setDialogTitle("Open seem file");
+TEST_F(StandardDialogTest, OpenDialogGetsTitleQtFiltersAndFlags) {
+    StandardDialog dlg;
+    dlg.setTitle("Open seem file");
     dlg.setFilter("Seem files|*.seem|Seem and binary|*.seem;*.bin|All files|*.*");
     dlg.setFilterIndex(2);
-    dlg.setInitDir("/tmp/phones");
+    dlg.setInitialDir("/tmp/phones");
     dlg.setFlags(4100);
-    dlg.setAction(CommDlg::Open);
+    dlg.setAction(StandardDialog::Open);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& request = dialogs.fileRequests.front();
@@ -85,150 +73,73 @@ TEST_F(CommDlgTest, OpenDialogGetsTitleQtFiltersAndFlags) {
     EXPECT_TRUE(request.presetFileName.isEmpty());
 }
 
-TEST_F(CommDlgTest, ChosenFileSetsPathAndTitle) {
+TEST_F(StandardDialogTest, ChosenFileSetsPathAndTitle) {
     dialogs.openFiles = {"/tmp/phones/v3 skin.seem"};
     dialogs.saveFiles = {"/tmp/out/copy.seem"};
-    CommDlg dlg;
-    dlg.setAction(CommDlg::Open);
+    StandardDialog dlg;
+    dlg.setAction(StandardDialog::Open);
     EXPECT_EQ(dlg.fileName(), "/tmp/phones/v3 skin.seem");
-    EXPECT_EQ(dlg.FileTitle(), "v3 skin.seem");
-    dlg.setAction(CommDlg::Save);
+    EXPECT_EQ(dlg.fileTitle(), "v3 skin.seem");
+    dlg.setAction(StandardDialog::Save);
     EXPECT_EQ(dlg.fileName(), "/tmp/out/copy.seem");
-    EXPECT_EQ(dlg.FileTitle(), "copy.seem");
+    EXPECT_EQ(dlg.fileTitle(), "copy.seem");
 }
 
-TEST_F(CommDlgTest, CancelledFileDialogEmptiesPresetName) {
+TEST_F(StandardDialogTest, CancelledFileDialogEmptiesPresetName) {
     dialogs.saveFiles = {std::nullopt};
-    CommDlg dlg;
+    StandardDialog dlg;
     dlg.setFileName("/tmp/open.seem");
-    dlg.setFileTitle("open.seem");
     dlg.setFlags(2);
-    dlg.setAction(CommDlg::Save);
+    dlg.setAction(StandardDialog::Save);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests.front().kind, FileDialogKind::Save);
     EXPECT_EQ(dialogs.fileRequests.front().presetFileName, "/tmp/open.seem");
     EXPECT_EQ(dialogs.fileRequests.front().flags, 2);
     EXPECT_TRUE(dlg.fileName().isEmpty());
-    EXPECT_TRUE(dlg.FileTitle().isEmpty());
+    EXPECT_TRUE(dlg.fileTitle().isEmpty());
 
     // An unscripted dialog is a cancel too, so a forgetful test never blocks.
     dlg.setFileName("/tmp/open.seem");
-    dlg.setAction(CommDlg::Open);
+    dlg.setAction(StandardDialog::Open);
     EXPECT_TRUE(dlg.fileName().isEmpty());
 }
 
-TEST_F(CommDlgTest, ColourIsReadAndReturnedWithRedInTheLowByte) {
+TEST_F(StandardDialogTest, ColourIsReadAndReturnedWithRedInTheLowByte) {
     dialogs.colors = {QColor(0x12, 0x34, 0x56), std::nullopt};
-    CommDlg dlg;
-    dlg.setRGBResult(0x0000FF);
-    dlg.setAction(CommDlg::Color);
+    StandardDialog dlg;
+    dlg.setRgbResult(0x0000FF);
+    dlg.setAction(StandardDialog::Color);
     ASSERT_EQ(dialogs.colorRequests.size(), 1u);
     EXPECT_EQ(dialogs.colorRequests.front().initialColor, QColor(Qt::red));
-    EXPECT_EQ(dlg.RGBResult(), 0x563412);
+    EXPECT_EQ(dlg.rgbResult(), 0x563412);
 
     // A cancel answers -1 whatever was there before.
-    dlg.setAction(CommDlg::Color);
-    EXPECT_EQ(dlg.RGBResult(), -1);
+    dlg.setAction(StandardDialog::Color);
+    EXPECT_EQ(dlg.rgbResult(), -1);
 }
 
-TEST_F(CommDlgTest, MissingOwnerBecomesTheActiveWindowAndStays) {
+TEST_F(StandardDialogTest, MissingOwnerBecomesTheActiveWindowAndStays) {
     QWidget first;
     first.show();
     QApplication::setActiveWindow(&first);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&first));
 
-    CommDlg dlg;
-    dlg.setAction(CommDlg::Color);
-    EXPECT_EQ(dlg.Owner(), &first);
+    StandardDialog dlg;
+    dlg.setAction(StandardDialog::Color);
+    EXPECT_EQ(dlg.owner(), &first);
     EXPECT_EQ(dialogs.colorRequests.at(0).owner, &first);
 
     QWidget second;
     second.show();
     QApplication::setActiveWindow(&second);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
-    dlg.setAction(CommDlg::Open);
-    EXPECT_EQ(dlg.Owner(), &first);
+    dlg.setAction(StandardDialog::Open);
+    EXPECT_EQ(dlg.owner(), &first);
     EXPECT_EQ(dialogs.fileRequests.at(0).owner, &first);
 }
 
-TEST_F(CommDlgTest, FontDialogStartsFromPropertiesAndReturnsChoice) {
-    QFont chosen("DejaVu Serif");
-    chosen.setPointSizeF(10.7);
-    chosen.setBold(true);
-    chosen.setStrikeOut(true);
-    dialogs.fonts = {chosen};
-
-    CommDlg dlg;
-    dlg.setFontName("DejaVu Sans");
-    dlg.setFontSize(12);
-    dlg.setItalic(true);
-    dlg.setUnderline(true);
-    dlg.setRGBResult(0x00FF00);
-    dlg.setAction(CommDlg::Font);
-
-    ASSERT_EQ(dialogs.fontRequests.size(), 1u);
-    const QFont& initial = dialogs.fontRequests.front().initialFont;
-    EXPECT_EQ(initial.family(), "DejaVu Sans");
-    EXPECT_EQ(initial.pointSize(), 12);
-    EXPECT_FALSE(initial.bold());
-    EXPECT_TRUE(initial.italic());
-    EXPECT_TRUE(initial.underline());
-    EXPECT_FALSE(initial.strikeOut());
-
-    EXPECT_EQ(dlg.FontName(), "DejaVu Serif");
-    EXPECT_EQ(dlg.FontSize(), 10); // cut, not rounded
-    EXPECT_TRUE(dlg.Bold());
-    EXPECT_FALSE(dlg.Italic());
-    EXPECT_FALSE(dlg.Underline());
-    EXPECT_TRUE(dlg.StrikeThru());
-    EXPECT_EQ(dlg.RGBResult(), 0x00FF00);
-}
-
-TEST_F(CommDlgTest, CancelledFontOrPrinterDialogThrowsAndChangesNothing) {
-    CommDlg dlg;
-    dlg.setFontName("DejaVu Sans");
-    dlg.setFontSize(9);
-    dlg.setBold(true);
-    dlg.setRGBResult(0x112233);
-    EXPECT_THROW(dlg.setAction(CommDlg::Font), CommDlgCancelled);
-    EXPECT_EQ(dlg.FontName(), "DejaVu Sans");
-    EXPECT_EQ(dlg.FontSize(), 9);
-    EXPECT_TRUE(dlg.Bold());
-    EXPECT_FALSE(dlg.Italic());
-    EXPECT_FALSE(dlg.Underline());
-    EXPECT_FALSE(dlg.StrikeThru());
-    EXPECT_EQ(dlg.RGBResult(), 0x112233);
-
-    EXPECT_THROW(dlg.setAction(CommDlg::Printer), CommDlgCancelled);
-    dialogs.printerConfirmations = {true};
-    EXPECT_NO_THROW(dlg.setAction(CommDlg::Printer));
-    EXPECT_EQ(dialogs.printerRequests.size(), 2u);
-}
-
-TEST_F(CommDlgTest, HelpNeedsANumericKey) {
-    CommDlg dlg;
-    dlg.setHelpFile("/opt/vantrel/help.chm");
-    dlg.setHelpCommand(1);
-    dlg.setFileName("/tmp/open.seem");
-    dlg.setFileTitle("open.seem");
-    for (const char* key : {"", "abc", "12abc"}) {
-        dlg.setHelpKey(key);
-        EXPECT_THROW(dlg.setAction(CommDlg::Help), CommDlgError) << key;
-    }
-    EXPECT_TRUE(dialogs.helpRequests.empty());
-
-    dlg.setHelpKey(" 42 ");
-    dlg.setAction(CommDlg::Help);
-    ASSERT_EQ(dialogs.helpRequests.size(), 1u);
-    EXPECT_EQ(dialogs.helpRequests.front().helpFile, "/opt/vantrel/help.chm");
-    EXPECT_EQ(dialogs.helpRequests.front().command, 1);
-    EXPECT_EQ(dialogs.helpRequests.front().key, 42);
-    EXPECT_TRUE(dlg.FileTitle().isEmpty());
-    EXPECT_EQ(dlg.fileName(), "/tmp/open.seem");
-}
-
-TEST_F(CommDlgTest, MessagesAreRecordedWithIconAndApplicationTitle) {
+TEST_F(StandardDialogTest, MessagesAreRecordedWithIconAndApplicationTitle) {
     showMessage(nullptr, MessageIcon::Critical, "File is too large.");
     showMessage(nullptr, MessageIcon::Information, "Done.");
     ASSERT_EQ(dialogs.messages.size(), 2u);
@@ -238,12 +149,12 @@ TEST_F(CommDlgTest, MessagesAreRecordedWithIconAndApplicationTitle) {
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
 }
 
-TEST_F(CommDlgTest, AnswererUninstallsItselfWhenDestroyed) {
+TEST_F(StandardDialogTest, AnswererUninstallsItselfWhenDestroyed) {
     {
         ScriptedDialogs shortLived;
-        CommDlg::setAnswerer(&shortLived);
+        StandardDialog::setAnswerer(&shortLived);
     }
-    EXPECT_EQ(CommDlg::answerer(), nullptr);
+    EXPECT_EQ(StandardDialog::answerer(), nullptr);
 }
 
 // The real dialogs, driven from inside their own event loop.
@@ -251,7 +162,7 @@ class RealDialogTest : public ::testing::Test {
   protected:
     enum class Expect { Appears, MayAppear };
 
-    void SetUp() override { CommDlg::setAnswerer(nullptr); }
+    void SetUp() override { StandardDialog::setAnswerer(nullptr); }
 
     void TearDown() override {
         for (const auto& [timer, expect] : m_watchers) {
@@ -306,10 +217,10 @@ class RealDialogTest : public ::testing::Test {
                 Expect::MayAppear);
             static_cast<QDialog*>(dialog)->accept();
         });
-        CommDlg dlg;
+        StandardDialog dlg;
         dlg.setFlags(flags);
         dlg.setFileName(path);
-        dlg.setAction(CommDlg::Save);
+        dlg.setAction(StandardDialog::Save);
         EXPECT_EQ(QFileInfo(dlg.fileName()).canonicalFilePath(),
                   QFileInfo(path).canonicalFilePath());
         return asked;
@@ -327,11 +238,11 @@ TEST_F(RealDialogTest, CancelledOpenDialogShowsTitleAndFilters) {
         filters = dialog->nameFilters();
         dialog->reject();
     });
-    CommDlg dlg;
-    dlg.setDialogTitle("Open seem file");
+    StandardDialog dlg;
+    dlg.setTitle("Open seem file");
     dlg.setFilter("Seem files|*.seem|All files|*.*");
     dlg.setFileName("/tmp/proposed.seem");
-    dlg.setAction(CommDlg::Open);
+    dlg.setAction(StandardDialog::Open);
 
     EXPECT_EQ(title, "Open seem file");
     EXPECT_EQ(filters, QStringList({"Seem files (*.seem)", "All files (*.*)"}));
@@ -343,13 +254,13 @@ TEST_F(RealDialogTest, OpenDialogReturnsTheProposedExistingFile) {
     const QString path = makeFile(dir, "flex.seem");
     // Through QDialog, as the Open button does; QFileDialog hides accept().
     onNextModal<QFileDialog>([](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
-    CommDlg dlg;
+    StandardDialog dlg;
     dlg.setFlags(4100);
     dlg.setFileName(path);
-    dlg.setAction(CommDlg::Open);
+    dlg.setAction(StandardDialog::Open);
 
     EXPECT_EQ(QFileInfo(dlg.fileName()).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
-    EXPECT_EQ(dlg.FileTitle(), "flex.seem");
+    EXPECT_EQ(dlg.fileTitle(), "flex.seem");
 }
 
 TEST_F(RealDialogTest, SaveAsksBeforeReplacingOnlyWithFlagTwo) {
@@ -364,12 +275,12 @@ TEST_F(RealDialogTest, ColourDialogStartsOnRGBResultAndReturnsChoice) {
         dialog->setCurrentColor(QColor(1, 2, 3));
         dialog->accept();
     });
-    CommDlg dlg;
-    dlg.setRGBResult(0x563412);
-    dlg.setAction(CommDlg::Color);
+    StandardDialog dlg;
+    dlg.setRgbResult(0x563412);
+    dlg.setAction(StandardDialog::Color);
 
     EXPECT_EQ(shown, QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(dlg.RGBResult(), 0x030201);
+    EXPECT_EQ(dlg.rgbResult(), 0x030201);
 }
 
 TEST_F(RealDialogTest, MessageBoxShowsIconTextAndApplicationTitle) {

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include "gui/windows/AboutWindow.h"
 
 using namespace vantrel;
-using vantrel::testing::Form1Fixture;
+using vantrel::testing::MainWindowFixture;
 
-using Form1About = Form1Fixture;
+using MainWindowAbout = MainWindowFixture;
 
-TEST_F(Form1About, HelpAboutShowsOneModalAboutWindow) {
+TEST_F(MainWindowAbout, HelpAboutShowsOneModalAboutWindow) {
     start();
     ASSERT_TRUE(loaded);
     action("mnuAbout")->trigger();
     action("mnuAbout")->trigger();
-    const QList<AboutWindow*> windows = form->findChildren<AboutWindow*>();
+    const QList<AboutWindow*> windows = mainWindow->findChildren<AboutWindow*>();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_TRUE(windows[0]->isModal());
