@@ -37,7 +37,7 @@ GeneratorHost GeneratorController::host() const {
         m_window.fileName(),
         document.typeName(),
         document.savedBytes(),
-        [this] { m_window.restoreMainCaption(); },
+        [this] { m_window.setWindowTitle(m_window.mainCaption()); },
     };
 }
 

@@ -271,10 +271,6 @@ void MainWindow::setCaptionForFile(const QString& path, bool saved) {
     updateCaption();
 }
 
-void MainWindow::restoreMainCaption() {
-    setWindowTitle(m_mainCaption);
-}
-
 void MainWindow::updateCaption() {
     if (m_captionBase.isEmpty())
         return; // before start-up has taken the design caption

@@ -73,7 +73,6 @@ class MainWindow : public QMainWindow {
     void showDocumentState(bool loaded);
     // The caption names path: in brackets after opening, after two blanks once saved.
     void setCaptionForFile(const QString& path, bool saved);
-    void restoreMainCaption();
     void setStatus(int panel, const QString& text);
     void showStartHint();
 
