@@ -10,58 +10,98 @@ namespace vantrel::cli {
 
 namespace {
 
-// Prints each problem as FILE:LINE:COLUMN: text, in the order of the file.
-void report(const CliContext& context, const std::string& path, const XmlDocument& document,
-            const DefinitionProblems& problems) {
-    std::vector<std::pair<XmlPosition, std::string>> lines;
-    for (const DefinitionProblem& problem : problems)
-        lines.emplace_back(document.position(problem.element), problem.text);
-    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.first.line, a.first.column) < std::pair(b.first.line, b.first.column);
-    });
-    for (const auto& [position, text] : lines)
-        context.out << path << ':' << position.line << ':' << position.column << ": " << text
-                    << '\n';
+struct Finding {
+    std::string path;
+    XmlPosition position;
+    ProblemSeverity severity = ProblemSeverity::Error;
+    std::string text;
+};
+
+// Every finding of a run, in the order of each file.
+class Findings {
+  public:
+    void add(const std::string& path, const XmlDocument& document,
+             const DefinitionProblems& problems) {
+        const std::size_t first = m_findings.size();
+        for (const DefinitionProblem& problem : problems)
+            m_findings.push_back(
+                {path, document.position(problem.element), problem.severity, problem.text});
+        std::stable_sort(m_findings.begin() + static_cast<std::ptrdiff_t>(first), m_findings.end(),
+                         [](const Finding& a, const Finding& b) {
+                             return std::pair(a.position.line, a.position.column) <
+                                    std::pair(b.position.line, b.position.column);
+                         });
+    }
+    // Loads one XML file; a file that does not load is itself an error.
+    bool load(const std::string& path, XmlDocument& document) {
+        const XmlLoadResult loaded = document.load(path);
+        if (!loaded.ok)
+            m_findings.push_back({path, {loaded.line, 0}, ProblemSeverity::Error, loaded.message});
+        return loaded.ok;
+    }
+    [[nodiscard]] int count(ProblemSeverity severity) const {
+        return static_cast<int>(
+            std::count_if(m_findings.begin(), m_findings.end(),
+                          [&](const Finding& f) { return f.severity == severity; }));
+    }
+    void print(const CliContext& context) const;
+
+  private:
+    std::vector<Finding> m_findings;
+};
+
+const char* severityName(ProblemSeverity severity) {
+    return severity == ProblemSeverity::Error ? "error" : "warning";
 }
 
-// Loads one XML file; a file that does not load is itself the problem.
-bool load(const CliContext& context, const std::string& path, XmlDocument& document) {
-    const XmlLoadResult loaded = document.load(path);
-    if (loaded.ok)
-        return true;
-    context.out << path << ':' << loaded.line << ":0: " << loaded.message << '\n';
-    return false;
+void Findings::print(const CliContext& context) const {
+    if (!context.json()) {
+        for (const Finding& f : m_findings)
+            context.out << f.path << ':' << f.position.line << ':' << f.position.column << ": "
+                        << severityName(f.severity) << ": " << f.text << '\n';
+        return;
+    }
+    Json json = Json::object();
+    json["findings"] = Json::array();
+    for (const Finding& f : m_findings) {
+        Json entry = Json::object();
+        putPath(entry, "path", f.path);
+        entry["line"] = f.position.line;
+        entry["column"] = f.position.column;
+        entry["severity"] = severityName(f.severity);
+        entry["message"] = f.text;
+        json["findings"].push_back(std::move(entry));
+    }
+    json["errors"] = count(ProblemSeverity::Error);
+    json["warnings"] = count(ProblemSeverity::Warning);
+    printJson(context.out, json);
 }
 
 } // namespace
 
-int runCheck(CliContext& context, CommandArguments& arguments) {
-    const auto& named = arguments.positional();
-    if (arguments.error())
-        return context.usage(*arguments.error());
-    bool clean = true;
-    if (named.empty() && !context.data.languagePath.empty()) {
-        XmlDocument languages;
-        if (!load(context, context.data.languagePath, languages)) {
-            clean = false;
-        } else {
-            const DefinitionProblems problems = checkLanguageFile(languages, context.data.dataDir);
-            report(context, context.data.languagePath, languages, problems);
-            clean = clean && problems.empty();
-        }
+int runCheck(CliContext& context, const CheckOptions& options) {
+    if (!context.data.locateFailure.empty() && options.files.empty()) {
+        context.err << "vantrel-cli: " << context.data.locateFailure << '\n';
+        return kBadInput;
     }
-    const std::vector<std::string>& files = named.empty() ? context.data.allDefinitions : named;
+    Findings findings;
+    if (options.files.empty() && !context.data.languagePath.empty()) {
+        XmlDocument languages;
+        if (findings.load(context.data.languagePath, languages))
+            findings.add(context.data.languagePath, languages,
+                         checkLanguageFile(languages, context.data.dataDir));
+    }
+    const std::vector<std::string>& files =
+        options.files.empty() ? context.data.allDefinitions : options.files;
     for (const std::string& path : files) {
         XmlDocument definitions;
-        if (!load(context, path, definitions)) {
-            clean = false;
-            continue;
-        }
-        const DefinitionProblems problems = checkDefinitions(definitions);
-        report(context, path, definitions, problems);
-        clean = clean && problems.empty();
+        if (findings.load(path, definitions))
+            findings.add(path, definitions, checkDefinitions(definitions));
     }
-    return clean ? kSuccess : kBadInput;
+    findings.print(context);
+    const bool failed = findings.count(ProblemSeverity::Error) > 0 ||
+                        (options.strict && findings.count(ProblemSeverity::Warning) > 0);
+    return failed ? kBadInput : kSuccess;
 }
 
 } // namespace vantrel::cli

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
@@ -18,6 +22,7 @@ struct CliContext {
     const CliOptions& options;
     CliData& data;
     SeemDocument& document;
+    std::istream& in;
     std::ostream& out;
     std::ostream& err;
 
@@ -26,10 +31,19 @@ struct CliContext {
         err << "vantrel-cli: " << file << ": " << problem << '\n';
         return kBadInput;
     }
+    // One line on stderr and where to read more, as git and ls answer a bad call.
     int usage(const std::string& problem) const;
+    [[nodiscard]] bool json() const { return options.json; }
 };
 
-// Opens path in the context's document, reporting a refusal on stderr.
-[[nodiscard]] bool openSeem(const CliContext& context, const std::string& path);
+// Opens path in the context's document ("-": standard input); a refusal is
+// put in words in reason, or on stderr when reason is null.
+[[nodiscard]] bool openSeem(const CliContext& context, const std::string& path,
+                            std::string* reason = nullptr);
+
+// Writes a command's result file: "-" is standard output, "" is refused;
+// anything else is replaced atomically. Returns the exit status.
+int writeResult(const CliContext& context, const std::string& path,
+                const std::vector<std::uint8_t>& bytes);
 
 } // namespace vantrel::cli

@@ -3,31 +3,22 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace vantrel::cli {
 
-// What the command line asked for, before any file is read.
+// The options every command shares, as parsed.
 struct CliOptions {
-    std::string dataDir;         // empty: the program's own data folder
-    std::string definitionsFile; // set: use this document and no language.xml
-    std::optional<int> language; // the language number; empty: the system's
+    std::optional<std::string> dataDir;         // absent: the program's own data folder
+    std::optional<std::string> definitionsFile; // set: this document and no language.xml
+    std::optional<int> language;                // absent: the system's
     bool json = false;
-    bool help = false;
-    bool version = false;
     std::string command;
-    std::vector<std::string> arguments; // after the command, options included
 };
 
-struct UsageError {
-    std::string message;
-};
-
-[[nodiscard]] std::variant<CliOptions, UsageError>
-parseCliOptions(const std::vector<std::string>& argv);
-
-// The arguments of one command: its positional words and its own options.
+// The words of a command that parses its own arguments: positional words and
+// its own options, in the order given. Commands written this way are moved to
+// an options struct declared in CommandTable.cpp; this goes when the last one is.
 class CommandArguments {
   public:
     explicit CommandArguments(std::vector<std::string> arguments);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliSession.h"
 
+#include "core/definitions/DefinitionsFailure.h"
 #include "core/files/AppDir.h"
 #include "core/i18n/LocaleLcid.h"
 
@@ -39,12 +40,17 @@ std::optional<std::int32_t> environmentLcid() {
 }
 
 std::optional<std::string> locateData(const CliOptions& options, CliData& data) {
-    if (!options.definitionsFile.empty()) {
-        data.definitionsPath = options.definitionsFile;
-        data.allDefinitions = {options.definitionsFile};
+    // An empty name would quietly mean the current folder or the bundled data.
+    if (options.definitionsFile && options.definitionsFile->empty())
+        return "--definitions: the file name is empty";
+    if (options.dataDir && options.dataDir->empty())
+        return "--data-dir: the folder name is empty";
+    if (options.definitionsFile) {
+        data.definitionsPath = *options.definitionsFile;
+        data.allDefinitions = {*options.definitionsFile};
         return std::nullopt;
     }
-    data.dataDir = withSeparator(options.dataDir.empty() ? programFolder() : options.dataDir);
+    data.dataDir = withSeparator(options.dataDir.value_or(programFolder()));
     data.languagePath = data.dataDir + "language.xml";
     MemorySettingsStore settings;
     if (options.language)
@@ -55,9 +61,16 @@ std::optional<std::string> locateData(const CliOptions& options, CliData& data) 
         return failure.value_or(data.languagePath + ": no language is listed");
     if (options.language && static_cast<std::size_t>(*options.language) >= languages.size())
         return data.languagePath + ": there is no language " + std::to_string(*options.language);
+    const auto chosen = static_cast<std::size_t>(data.language.index());
+    // A language naming no definitions document is told in the editor's words,
+    // not as the data folder that the empty name leaves.
+    if (languages[chosen].definitionsFile.empty())
+        return data.languagePath + ": " +
+               unnamedDefinitionsMessage(data.language.strings(), data.language.index(),
+                                         failure.value_or(""));
     for (const auto& language : languages)
         data.allDefinitions.push_back(data.dataDir + language.definitionsFile);
-    data.definitionsPath = data.allDefinitions[static_cast<std::size_t>(data.language.index())];
+    data.definitionsPath = data.allDefinitions[chosen];
     return std::nullopt;
 }
 

@@ -20,6 +20,8 @@ struct CliData {
     std::vector<std::string> allDefinitions;
     std::string languagePath; // empty with --definitions
     LanguageFile language;
+    // Why locateData failed; check goes on with the files it was given.
+    std::string locateFailure;
 };
 
 // The folder of the running program, with a trailing separator.

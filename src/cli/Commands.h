@@ -2,40 +2,95 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/CliContext.h"
-#include "cli/CliOptions.h"
+#include "cli/CliJson.h"
 
+// Every command is a function of its parsed options; CommandTable.cpp declares
+// the options on the command line and calls these.
 namespace vantrel::cli {
 
-class JsonWriter;
+struct FilesOptions {
+    std::vector<std::string> files;
+    bool explain = false; // identify only
+    bool suggest = false; // diff only
+    bool recipe = false;  // diff only
+};
 
-// Each command returns the tool's exit status.
-int runTypes(CliContext& context, CommandArguments& arguments);
-int runIdentify(CliContext& context, CommandArguments& arguments);
+// The edit commands: FILE, then what to change and the new value.
+struct EditOptions {
+    std::string file;
+    std::string name;  // PATH, ID or GROUP/ENTRY
+    std::string value; // on|off, VALUE, #RRGGBB or TEXT
+    std::optional<std::string> output;
+    std::optional<std::string> transparency; // color
+    bool reset = false;                      // volume
+};
+
+struct TextOptions {
+    std::optional<std::string> text; // outertext: TEXT; gprs: --text
+    std::string output;
+    bool date = false;    // gprs
+    bool nothing = false; // gprs
+    bool strict = false;
+};
+
+struct ApplyOptions {
+    std::string recipe;
+    std::vector<std::string> targets;
+    bool dryRun = false;
+};
+
+struct CheckOptions {
+    std::vector<std::string> files;
+    bool strict = false;
+};
+
+int runTypes(CliContext& context, const FilesOptions& options);
+int runIdentify(CliContext& context, const FilesOptions& options);
 int explainIdentify(CliContext& context, const std::vector<std::string>& files);
-int runDump(CliContext& context, CommandArguments& arguments);
-int runShow(CliContext& context, CommandArguments& arguments);
-// The open document through its type's editor, as text or into an open JSON object.
-int showDecoded(const CliContext& context, const std::string& kind, JsonWriter* json);
+int runDump(CliContext& context, const FilesOptions& options);
+int runShow(CliContext& context, const FilesOptions& options);
+// The open document through its type's editor, as text or into json.
+int showDecoded(const CliContext& context, const std::string& kind, Json* json);
 
-// Changes the open document's cells; returns the exit status.
-using EditAction = std::function<int(const std::vector<std::string>& words)>;
-int editFile(CliContext& context, CommandArguments& arguments, const std::string& kind,
-             std::size_t wordCount, const EditAction& edit);
+// One setting an edit changed, for the --json report.
+struct EditChange {
+    std::string setting;
+    std::string before;
+    std::string after;
+};
+// Changes the open document's cells, noting each setting it changes; returns the exit status.
+using EditAction = std::function<int(std::vector<EditChange>& changes)>;
+// Opens options.file, checks it is of kind, runs edit and writes the result.
+int editFile(CliContext& context, const EditOptions& options, const std::string& kind,
+             const EditAction& edit);
 
-int runSwitch(CliContext& context, CommandArguments& arguments);
-int runStyle(CliContext& context, CommandArguments& arguments);
-int runVolume(CliContext& context, CommandArguments& arguments);
-int runColor(CliContext& context, CommandArguments& arguments);
-int runTitle(CliContext& context, CommandArguments& arguments);
+int runSwitch(CliContext& context, const EditOptions& options);
+int runStyle(CliContext& context, const EditOptions& options);
+int runVolume(CliContext& context, const EditOptions& options);
+int runColor(CliContext& context, const EditOptions& options);
+int runTitle(CliContext& context, const EditOptions& options);
 
-int runOuterText(CliContext& context, CommandArguments& arguments);
-int runGprs(CliContext& context, CommandArguments& arguments);
-int runScan(CliContext& context, CommandArguments& arguments);
-int runCheck(CliContext& context, CommandArguments& arguments);
-int runDiff(CliContext& context, CommandArguments& arguments);
+int runOuterText(CliContext& context, const TextOptions& options);
+int runGprs(CliContext& context, const TextOptions& options);
+int runScan(CliContext& context, const FilesOptions& options);
+int runCheck(CliContext& context, const CheckOptions& options);
+int runDiff(CliContext& context, const FilesOptions& options);
+int runCoverage(CliContext& context, const FilesOptions& options);
+
+// The described and undescribed bits of every byte of file.
+int printCoverage(CliContext& context, const std::string& file);
+// The definitions elements for the undescribed bits in which second differs
+// from first, two files of one type and size.
+int suggestDefinitionsFor(CliContext& context, const std::string& first, const std::string& second);
+int runRecover(CliContext& context, const FilesOptions& options);
+int runExport(CliContext& context, const FilesOptions& options);
+int runApply(CliContext& context, const ApplyOptions& options);
+// Tells on stderr of a recovery copy left for path; true when there is one.
+bool reportLeftoverRecovery(const CliContext& context, const std::string& path);
 
 } // namespace vantrel::cli

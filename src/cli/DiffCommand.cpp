@@ -2,7 +2,7 @@
 // diff: two seem files compared setting by setting.
 #include "cli/Commands.h"
 
-#include "cli/JsonWriter.h"
+#include "cli/FolderCommands.h"
 #include "core/compare/SeemComparison.h"
 
 namespace vantrel::cli {
@@ -36,32 +36,33 @@ const char* kindName(SettingKind kind) {
 
 void writeJson(std::ostream& out, const std::string& first, const std::string& second,
                const SeemComparison& comparison) {
-    JsonWriter json(out);
-    json.beginObject().key("a").value(first).key("b").value(second);
-    json.key("by").value(comparison.bySettings ? "settings" : "bytes");
-    json.key("reason");
-    comparison.bySettings ? json.null() : json.value(comparison.reason);
-    json.key("differences").beginArray();
+    Json json = Json::object();
+    putPath(json, "a", first);
+    putPath(json, "b", second);
+    json["by"] = comparison.bySettings ? "settings" : "bytes";
+    json["reason"] = comparison.bySettings ? Json(nullptr) : Json(comparison.reason);
+    json["differences"] = Json::array();
     for (const SettingDifference& difference : comparison.differences) {
-        json.beginObject().key("kind").value(kindName(difference.kind));
-        json.key("name").value(difference.name);
-        json.key("a").value(difference.ours).key("b").value(difference.theirs);
-        json.key("offset").value(difference.firstCell);
-        json.key("length").value(difference.lastCell - difference.firstCell + 1);
-        json.endObject();
+        json["differences"].push_back({{"kind", kindName(difference.kind)},
+                                       {"name", difference.name},
+                                       {"a", difference.ours},
+                                       {"b", difference.theirs},
+                                       {"offset", difference.firstCell},
+                                       {"length", difference.lastCell - difference.firstCell + 1}});
     }
-    json.endArray().endObject();
-    out << '\n';
+    printJson(out, json);
 }
 
 } // namespace
 
-int runDiff(CliContext& context, CommandArguments& arguments) {
-    const auto& files = arguments.positional();
-    if (files.size() != 2 || arguments.error()) {
-        context.usage(arguments.error().value_or("diff needs exactly two files"));
-        return kBadInput;
-    }
+int runDiff(CliContext& context, const FilesOptions& options) {
+    const std::vector<std::string>& files = options.files;
+    if (options.recipe)
+        return diffAsRecipe(context, files[0], files[1]);
+    if (isFolder(files[0]) || isFolder(files[1]))
+        return diffFolders(context, files[0], files[1]);
+    if (options.suggest)
+        return suggestDefinitionsFor(context, files[0], files[1]);
     // One document, one file after the other: the first file's type element
     // stays valid, as both come from the same definitions.
     if (!openSeem(context, files[0]))
@@ -77,7 +78,7 @@ int runDiff(CliContext& context, CommandArguments& arguments) {
         {firstType, firstTypeName, firstGrid},
         {context.document.type(), context.document.typeName(), context.document.grid()},
         UiStrings());
-    if (context.options.json) {
+    if (context.json()) {
         writeJson(context.out, files[0], files[1], comparison);
     } else {
         if (!comparison.bySettings)

@@ -2,49 +2,29 @@
 // Edits of one setting, each written through the document's save.
 #include "cli/Commands.h"
 
+#include "cli/NamedItems.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/StyleList.h"
+#include "core/files/FileLock.h"
 #include "core/i18n/BuiltinStrings.h"
+
+#include <optional>
 
 namespace vantrel::cli {
 
 namespace {
 
-std::optional<bool> parseOnOff(const std::string& word) {
-    if (word == "on")
-        return true;
-    if (word == "off")
-        return false;
-    return std::nullopt;
-}
-
-std::vector<std::string> splitPath(const std::string& path) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t slash = path.find('/'); slash != std::string::npos;
-         slash = path.find('/', start)) {
-        parts.push_back(path.substr(start, slash - start));
-        start = slash + 1;
-    }
-    parts.push_back(path.substr(start));
-    return parts;
-}
-
-FunctionNode* findByPath(FunctionNode& root, const std::vector<std::string>& ids) {
-    FunctionNode* node = &root;
-    for (const std::string& id : ids) {
-        FunctionNode* next = nullptr;
-        for (FunctionNode& child : node->children) {
-            if (child.text == id) {
-                next = &child;
-                break;
-            }
+// The switches below parent with their paths of IDs joined by "/", in document order.
+void collectSwitches(FunctionNode& parent, const std::string& prefix,
+                     std::vector<FunctionNode*>& nodes, std::vector<std::string>& paths) {
+    for (FunctionNode& child : parent.children) {
+        const std::string path = prefix.empty() ? child.text : prefix + "/" + child.text;
+        if (child.isSwitch()) {
+            nodes.push_back(&child);
+            paths.push_back(path);
         }
-        if (next == nullptr)
-            return nullptr;
-        node = next;
+        collectSwitches(child, path, nodes, paths);
     }
-    return node;
 }
 
 // Checks the open document is of the kind the command edits.
@@ -58,64 +38,117 @@ bool requireKind(const CliContext& context, const std::string& kind, const std::
     return false;
 }
 
-} // namespace
-
-// Opens the file named first, checks its kind, lets edit change the cells and
-// saves to -o OUT or in place. The file is not touched unless edit succeeds.
-int editFile(CliContext& context, CommandArguments& arguments, const std::string& kind,
-             std::size_t wordCount, const EditAction& edit) {
-    const auto output = arguments.takeValue("-o");
-    const auto& words = arguments.positional();
-    if (arguments.error() || words.size() != wordCount)
-        return context.usage(arguments.error().value_or("wrong number of arguments"));
-    if (!openSeem(context, words[0]) || !requireKind(context, kind, context.options.command))
-        return kBadInput;
-    if (const int status = edit(words); status != kSuccess)
-        return status;
-    const SaveOutcome saved = output ? context.document.saveAs(*output) : context.document.save();
+int saveEdit(CliContext& context, const EditOptions& options) {
+    SeemDocument& document = context.document;
+    if (const auto invalid = document.grid().firstInvalidCell())
+        return context.badInput(options.file,
+                                "the byte at offset " + std::to_string(*invalid) + " is not valid");
+    if (options.output)
+        return writeResult(context, *options.output, document.grid().bytes());
+    const SaveOutcome saved = document.save();
     switch (saved.status) {
     case SaveOutcome::Status::Saved:
         return kSuccess;
     case SaveOutcome::Status::InvalidCell:
-        return context.badInput(words[0], "the byte at offset " +
-                                              std::to_string(saved.invalidCell) + " is not valid");
+        return context.badInput(options.file, "the byte at offset " +
+                                                  std::to_string(saved.invalidCell) +
+                                                  " is not valid");
+    case SaveOutcome::Status::ChangedOnDisk:
+        return context.badInput(options.file, "another program changed the file after it was "
+                                              "read; nothing was written");
     case SaveOutcome::Status::WriteFailed:
         break;
     }
-    return context.badInput(output.value_or(words[0]), saved.reason);
+    const FileWrite written{saved.fileOutcome, saved.reason, saved.recoveryPath};
+    return context.badInput(options.file, written.describe());
 }
 
-int runSwitch(CliContext& context, CommandArguments& arguments) {
-    return editFile(context, arguments, "function", 3, [&](const std::vector<std::string>& words) {
-        const auto on = parseOnOff(words[2]);
-        if (!on)
-            return context.usage("switch takes on or off, not \"" + words[2] + "\"");
+void reportEdit(const CliContext& context, const EditOptions& options,
+                const std::vector<std::uint8_t>& before, const std::vector<EditChange>& changes) {
+    Json json = Json::object();
+    putPath(json, "path", options.file);
+    if (options.output)
+        putPath(json, "output", *options.output);
+    else
+        json["output"] = nullptr;
+    json["changes"] = Json::array();
+    for (const EditChange& change : changes)
+        json["changes"].push_back(
+            {{"setting", change.setting}, {"old", change.before}, {"new", change.after}});
+    const std::vector<std::uint8_t> after = context.document.grid().bytes();
+    json["offsets"] = Json::array();
+    for (std::size_t i = 0; i < after.size() && i < before.size(); ++i) {
+        if (before[i] != after[i])
+            json["offsets"].push_back(i);
+    }
+    printJson(context.out, json);
+}
+
+} // namespace
+
+// The file is not touched unless edit succeeds.
+int editFile(CliContext& context, const EditOptions& options, const std::string& kind,
+             const EditAction& edit) {
+    if (options.output && *options.output == "-" && context.json())
+        return context.usage("-o - and --json would both write to standard output");
+    if (options.file == "-" && !options.output)
+        return context.usage("standard input cannot be changed in place; give -o OUT");
+    if (options.output && options.output->empty())
+        return context.badInput("-o", "the output file name is empty");
+    // Writing in place over a file whose earlier save was cut would bury its old content.
+    if (reportLeftoverRecovery(context, options.file) && !options.output)
+        return kBadInput;
+    // Concurrent edits of one file take turns, so that none reads what another is replacing.
+    std::optional<FileLock> lock;
+    if (!options.output)
+        lock.emplace(options.file);
+    if (!openSeem(context, options.file) || !requireKind(context, kind, context.options.command))
+        return kBadInput;
+    const std::vector<std::uint8_t> before = context.document.grid().bytes();
+    std::vector<EditChange> changes;
+    if (const int status = edit(changes); status != kSuccess)
+        return status;
+    if (const int status = saveEdit(context, options); status != kSuccess)
+        return status;
+    if (context.json())
+        reportEdit(context, options, before, changes);
+    return kSuccess;
+}
+
+int runSwitch(CliContext& context, const EditOptions& options) {
+    return editFile(context, options, "function", [&](std::vector<EditChange>& changes) {
+        const bool on = options.value == "on";
         FunctionTreeBuilder builder;
         FunctionNode root = builder.build(context.document.type(), context.document.grid());
-        FunctionNode* node = findByPath(root, splitPath(words[1]));
-        if (node == nullptr || !node->isSwitch())
-            return context.badInput(words[0], "no switch " + words[1]);
+        std::vector<FunctionNode*> nodes;
+        std::vector<std::string> paths;
+        collectSwitches(root, "", nodes, paths);
+        const NamePick pick = pickByName(paths, options.name, "switch");
+        if (!pick.index)
+            return context.badInput(options.file, pick.problem);
+        FunctionNode& node = *nodes[*pick.index];
+        changes.push_back({paths[*pick.index], node.on ? "on" : "off", options.value});
         EditScope step(context.document, StrUndoSwitch);
-        if (!toggleSwitch(context.document.grid(), *node, *on))
-            return context.badInput(words[0], "the byte of " + words[1] + " is not valid");
+        if (!toggleSwitch(context.document.grid(), node, on))
+            return context.badInput(options.file, "the byte of " + options.name + " is not valid");
         return static_cast<int>(kSuccess);
     });
 }
 
-int runStyle(CliContext& context, CommandArguments& arguments) {
-    return editFile(context, arguments, "style", 3, [&](const std::vector<std::string>& words) {
-        const auto on = parseOnOff(words[2]);
-        if (!on)
-            return context.usage("style takes on or off, not \"" + words[2] + "\"");
+int runStyle(CliContext& context, const EditOptions& options) {
+    return editFile(context, options, "style", [&](std::vector<EditChange>& changes) {
         StyleRows style = buildStyleRows(context.document.type(), context.document.grid());
-        for (StyleRow& row : style.rows) {
-            if (row.text == words[1]) {
-                EditScope step(context.document, StrUndoStyle);
-                applyCheck(context.document.grid(), row, *on);
-                return static_cast<int>(kSuccess);
-            }
-        }
-        return context.badInput(words[0], "no style " + words[1]);
+        std::vector<std::string> names;
+        for (const StyleRow& row : style.rows)
+            names.push_back(row.text);
+        const NamePick pick = pickByName(names, options.name, "style");
+        if (!pick.index)
+            return context.badInput(options.file, pick.problem);
+        StyleRow& row = style.rows[*pick.index];
+        changes.push_back({row.text, row.checked ? "on" : "off", options.value});
+        EditScope step(context.document, StrUndoStyle);
+        applyCheck(context.document.grid(), row, options.value == "on");
+        return static_cast<int>(kSuccess);
     });
 }
 

@@ -2,6 +2,8 @@
 // Edits of volume, colour and title settings, with the editors' own writes.
 #include "cli/Commands.h"
 
+#include "cli/NamedItems.h"
+
 #include "core/document/BitHelpers.h"
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
@@ -10,24 +12,17 @@
 #include "core/i18n/BuiltinStrings.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace vantrel::cli {
 
 namespace {
 
 // A volume item's caption ends in a colon on screen; the command line may leave it out.
-bool namesVolume(const VolumeItem& item, const std::string& id) {
-    return item.caption == id || item.caption == id + ":";
-}
-
-std::optional<Rgb> parseRgb(std::string text) {
-    if (!text.empty() && text[0] == '#')
-        text.erase(0, 1);
-    const auto value = text.size() == 6 ? parseHex(text) : std::nullopt;
-    if (!value)
-        return std::nullopt;
-    return Rgb{static_cast<std::uint8_t>(*value >> 16), static_cast<std::uint8_t>(*value >> 8),
-               static_cast<std::uint8_t>(*value)};
+std::string volumeName(std::string caption) {
+    if (!caption.empty() && caption.back() == ':')
+        caption.pop_back();
+    return caption;
 }
 
 // A plain decimal number, as the transparency box takes it ("50", "12.5").
@@ -38,85 +33,103 @@ bool isDecimalNumber(const std::string& text) {
     return !text.empty() && error == std::errc() && end == text.data() + text.size();
 }
 
-const ColorEntry* findColor(const ColorTree& tree, const std::string& path) {
-    for (const ColorGroup& group : tree.groups) {
-        for (const ColorEntry& entry : group.entries) {
-            if (group.caption + "/" + entry.caption == path)
-                return &entry;
-        }
-    }
-    return nullptr;
+std::string colorText(const ByteGrid& grid, int offset) {
+    const ColorRecord record = readColorRecord(grid, offset);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", record.red, record.green, record.blue);
+    return text + (" " + std::to_string(percentFromByte(record.transparency)) + "%");
 }
 
 } // namespace
 
-int runVolume(CliContext& context, CommandArguments& arguments) {
-    const bool reset = arguments.takeFlag("--reset");
-    return editFile(
-        context, arguments, "volume", reset ? 1 : 3, [&](const std::vector<std::string>& words) {
-            SeemDocument& document = context.document;
-            VolumeItems volume = buildVolumeItems(document.type(), document.grid());
-            if (reset) {
-                EditScope step(document, StrUndoVolumeReset);
-                resetVolumes(document.grid(), volume.items);
-                return static_cast<int>(kSuccess);
-            }
-            for (VolumeItem& item : volume.items) {
-                if (!namesVolume(item, words[1]))
-                    continue;
-                const auto value = parseDecimal(words[2]);
-                if (!value || *value < item.min || *value > item.max)
-                    return context.badInput(words[0], "the value of " + words[1] + " must lie in " +
-                                                          std::to_string(item.min) + ".." +
-                                                          std::to_string(item.max) + ", not " +
-                                                          words[2]);
-                EditScope step(document, StrUndoVolume);
-                writeVolume(document.grid(), item, static_cast<int>(*value));
-                return static_cast<int>(kSuccess);
-            }
-            return context.badInput(words[0], "no volume item " + words[1]);
-        });
-}
-
-int runColor(CliContext& context, CommandArguments& arguments) {
-    const auto percent = arguments.takeValue("--transparency");
-    return editFile(context, arguments, "color", 3, [&](const std::vector<std::string>& words) {
+int runVolume(CliContext& context, const EditOptions& options) {
+    if (options.reset != options.name.empty() || options.name.empty() != options.value.empty())
+        return context.usage("volume takes ID VALUE, or --reset");
+    return editFile(context, options, "volume", [&](std::vector<EditChange>& changes) {
         SeemDocument& document = context.document;
-        const ColorTree tree = buildColorTree(document.type(), document.grid());
-        const ColorEntry* entry = findColor(tree, words[1]);
-        if (entry == nullptr)
-            return context.badInput(words[0], "no colour " + words[1]);
-        const auto rgb = parseRgb(words[2]);
-        if (!rgb)
-            return context.badInput(words[0], "a colour is written #RRGGBB, not " + words[2]);
-        std::optional<TransparencyInput> transparency;
-        if (percent) {
-            transparency = transparencyFromText(*percent);
-            if (transparency->correctedText || !isDecimalNumber(*percent))
-                return context.badInput(words[0], "the transparency must be a percentage "
-                                                  "from 0 to 100, not " +
-                                                      *percent);
+        VolumeItems volume = buildVolumeItems(document.type(), document.grid());
+        if (options.reset) {
+            for (const VolumeItem& item : volume.items) {
+                if (item.storedByte != item.defaultPosition)
+                    changes.push_back({volumeName(item.caption), storedValueText(item),
+                                       std::to_string(item.defaultPosition)});
+            }
+            EditScope step(document, StrUndoVolumeReset);
+            resetVolumes(document.grid(), volume.items);
+            return static_cast<int>(kSuccess);
         }
-        EditScope step(document, StrUndoColor);
-        writeColor(document.grid(), entry->offset, rgb->red, rgb->green, rgb->blue);
-        if (transparency)
-            writeTransparency(document.grid(), entry->offset, transparency->byte);
+        std::vector<std::string> names;
+        for (const VolumeItem& item : volume.items)
+            names.push_back(volumeName(item.caption));
+        const NamePick pick = pickByName(names, volumeName(options.name), "volume");
+        if (!pick.index)
+            return context.badInput(options.file, pick.problem);
+        VolumeItem& item = volume.items[*pick.index];
+        const auto value = parseDecimal(options.value);
+        if (!value || *value < item.min || *value > item.max)
+            return context.badInput(options.file, "the value of " + options.name + " must lie in " +
+                                                      std::to_string(item.min) + ".." +
+                                                      std::to_string(item.max) + ", not " +
+                                                      options.value);
+        changes.push_back({names[*pick.index], storedValueText(item), std::to_string(*value)});
+        EditScope step(document, StrUndoVolume);
+        writeVolume(document.grid(), item, static_cast<int>(*value));
         return static_cast<int>(kSuccess);
     });
 }
 
-int runTitle(CliContext& context, CommandArguments& arguments) {
-    return editFile(context, arguments, "color", 2, [&](const std::vector<std::string>& words) {
+int runColor(CliContext& context, const EditOptions& options) {
+    return editFile(context, options, "color", [&](std::vector<EditChange>& changes) {
+        SeemDocument& document = context.document;
+        const ColorTree tree = buildColorTree(document.type(), document.grid());
+        std::vector<std::string> names;
+        std::vector<int> offsets;
+        for (const ColorGroup& group : tree.groups) {
+            for (const ColorEntry& entry : group.entries) {
+                names.push_back(group.caption + "/" + entry.caption);
+                offsets.push_back(entry.offset);
+            }
+        }
+        const NamePick pick = pickByName(names, options.name, "colour");
+        if (!pick.index)
+            return context.badInput(options.file, pick.problem);
+        const int offset = offsets[*pick.index];
+        const auto rgb = rgbFromHexText(options.value);
+        if (!rgb)
+            return context.badInput(options.file,
+                                    "a colour is written #RRGGBB, not " + options.value);
+        std::optional<TransparencyInput> transparency;
+        if (options.transparency) {
+            transparency = transparencyFromText(*options.transparency);
+            if (transparency->correctedText || !isDecimalNumber(*options.transparency))
+                return context.badInput(options.file, "the transparency must be a percentage "
+                                                      "from 0 to 100, not " +
+                                                          *options.transparency);
+        }
+        const std::string before = colorText(document.grid(), offset);
+        EditScope step(document, StrUndoColor);
+        writeColor(document.grid(), offset, rgb->red, rgb->green, rgb->blue);
+        if (transparency)
+            writeTransparency(document.grid(), offset, transparency->byte);
+        changes.push_back({names[*pick.index], before, colorText(document.grid(), offset)});
+        return static_cast<int>(kSuccess);
+    });
+}
+
+int runTitle(CliContext& context, const EditOptions& options) {
+    return editFile(context, options, "color", [&](std::vector<EditChange>& changes) {
+        const std::string before = utf16ToUtf8(readSchemeTitle(context.document.grid()));
         EditScope step(context.document, StrUndoTitle);
-        switch (writeSchemeTitle(context.document.grid(), utf8ToUtf16(words[1]))) {
+        switch (writeSchemeTitle(context.document.grid(), utf8ToUtf16(options.value))) {
         case TitleWrite::Written:
+            changes.push_back({"title", before, options.value});
             return static_cast<int>(kSuccess);
         case TitleWrite::TooLong:
-            return context.badInput(words[0], "a title holds at most five characters");
+            return context.badInput(options.file, "a title holds at most five characters");
         case TitleWrite::NoRoom:
             break;
         }
-        return context.badInput(words[0], "the file is too short to hold a title");
+        return context.badInput(options.file, "the file is too short to hold a title");
     });
 }
 

@@ -2,7 +2,6 @@
 // show: the open document as its type's editor presents it.
 #include "cli/Commands.h"
 
-#include "cli/JsonWriter.h"
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/editors/SchemeTitle.h"
@@ -29,41 +28,37 @@ void printFunctionNodes(std::ostream& out, const FunctionNode& parent, int depth
     }
 }
 
-void writeFunctionNodes(JsonWriter& json, const FunctionNode& parent) {
-    json.beginArray();
+Json functionNodes(const FunctionNode& parent) {
+    Json nodes = Json::array();
     for (const FunctionNode& node : parent.children) {
-        json.beginObject().key("id").value(node.text);
-        json.key("kind").value(node.isSwitch() ? "switch" : "folder");
+        Json entry = {{"id", node.text}, {"kind", node.isSwitch() ? "switch" : "folder"}};
         if (node.isSwitch())
-            json.key("on").value(node.on);
-        json.key("children");
-        writeFunctionNodes(json, node);
-        json.endObject();
+            entry["on"] = node.on;
+        entry["children"] = functionNodes(node);
+        nodes.push_back(std::move(entry));
     }
-    json.endArray();
+    return nodes;
 }
 
-void showFunction(const CliContext& context, JsonWriter* json) {
+void showFunction(const CliContext& context, Json* json) {
     FunctionTreeBuilder builder;
     const FunctionNode root = builder.build(context.document.type(), context.document.grid());
     if (json == nullptr)
         return printFunctionNodes(context.out, root, 0);
-    json->key("items");
-    writeFunctionNodes(*json, root);
+    (*json)["items"] = functionNodes(root);
 }
 
-void showStyle(const CliContext& context, JsonWriter* json) {
+void showStyle(const CliContext& context, Json* json) {
     const StyleRows style = buildStyleRows(context.document.type(), context.document.grid());
-    if (json != nullptr)
-        json->key("items").beginArray();
+    Json items = Json::array();
     for (const StyleRow& row : style.rows) {
         if (json != nullptr)
-            json->beginObject().key("id").value(row.text).key("on").value(row.checked).endObject();
+            items.push_back({{"id", row.text}, {"on", row.checked}});
         else
             context.out << (row.checked ? "[x] " : "[ ] ") << row.text << '\n';
     }
     if (json != nullptr)
-        json->endArray();
+        (*json)["items"] = std::move(items);
 }
 
 // Volume captions end in a colon on screen; "Microphone: = 4" would read badly.
@@ -73,72 +68,78 @@ std::string displayedId(std::string caption) {
     return caption;
 }
 
-void showVolume(const CliContext& context, JsonWriter* json) {
+// The stored byte, also outside min..max: the slider's clamped position would hide it.
+void showVolume(const CliContext& context, Json* json) {
     const VolumeItems volume = buildVolumeItems(context.document.type(), context.document.grid());
-    if (json != nullptr)
-        json->key("items").beginArray();
+    Json items = Json::array();
     for (const VolumeItem& item : volume.items) {
+        const int value = item.storedByte >= 0 ? item.storedByte : item.position;
         if (json != nullptr) {
-            json->beginObject().key("id").value(item.caption).key("value").value(item.position);
-            json->key("min").value(item.min).key("max").value(item.max);
-            json->key("default").value(item.defaultPosition).endObject();
+            items.push_back({{"id", item.caption},
+                             {"value", value},
+                             {"in_range", value >= item.min && value <= item.max},
+                             {"min", item.min},
+                             {"max", item.max},
+                             {"default", item.defaultPosition}});
         } else {
-            context.out << displayedId(item.caption) << " = " << item.position << " (" << item.min
-                        << ".." << item.max << ", default " << item.defaultPosition << ")\n";
+            context.out << displayedId(item.caption) << " = " << storedValueText(item) << " ("
+                        << item.min << ".." << item.max << ", default " << item.defaultPosition
+                        << ")\n";
         }
     }
     if (json != nullptr)
-        json->endArray();
+        (*json)["items"] = std::move(items);
 }
 
 std::string rgbText(const ColorRecord& record) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", record.red, record.green, record.blue);
-    return text;
+    return colorHexText(Rgb{record.red, record.green, record.blue});
 }
 
-void showColor(const CliContext& context, JsonWriter* json) {
+void showColor(const CliContext& context, Json* json) {
     const ByteGrid& grid = context.document.grid();
     const ColorTree tree = buildColorTree(context.document.type(), grid);
     const std::string title = utf16ToUtf8(readSchemeTitle(grid));
-    if (json != nullptr)
-        json->key("title").value(title).key("colors").beginArray();
+    Json colors = Json::array();
     for (const ColorGroup& group : tree.groups) {
         for (const ColorEntry& entry : group.entries) {
             const ColorRecord record = readColorRecord(grid, entry.offset);
             const int percent = percentFromByte(record.transparency);
             if (json != nullptr) {
-                json->beginObject().key("group").value(group.caption);
-                json->key("entry").value(entry.caption).key("rgb").value(rgbText(record));
-                json->key("transparency").value(percent).endObject();
+                colors.push_back({{"group", group.caption},
+                                  {"entry", entry.caption},
+                                  {"rgb", rgbText(record)},
+                                  {"transparency", percent}});
             } else {
                 context.out << group.caption << '/' << entry.caption << ' ' << rgbText(record)
                             << ' ' << percent << "%\n";
             }
         }
     }
-    if (json != nullptr)
-        json->endArray();
-    else
+    if (json != nullptr) {
+        (*json)["title"] = title;
+        (*json)["colors"] = std::move(colors);
+    } else {
         context.out << "title: " << title << '\n';
+    }
 }
 
-void showOuterText(const CliContext& context, JsonWriter* json) {
+void showOuterText(const CliContext& context, Json* json) {
     const std::string text = utf16ToUtf8(decodeOuterTextRecord(context.document.savedBytes()));
     if (json != nullptr)
-        json->key("text").value(text);
+        (*json)["text"] = text;
     else
         context.out << "text: " << text << '\n';
 }
 
-void showGprs(const CliContext& context, JsonWriter* json) {
+void showGprs(const CliContext& context, Json* json) {
     const GprsSetting setting = decodeGprsTextRecord(context.document.savedBytes());
     const char* mode = setting.mode == GprsDisplayMode::AlwaysDate    ? "date"
                        : setting.mode == GprsDisplayMode::ShowNothing ? "nothing"
                                                                       : "text";
     const std::string text = utf16ToUtf8(setting.text);
     if (json != nullptr) {
-        json->key("mode").value(mode).key("text").value(text);
+        (*json)["mode"] = mode;
+        (*json)["text"] = text;
         return;
     }
     context.out << "mode: " << mode << '\n';
@@ -148,8 +149,8 @@ void showGprs(const CliContext& context, JsonWriter* json) {
 
 } // namespace
 
-int showDecoded(const CliContext& context, const std::string& kind, JsonWriter* json) {
-    using Show = void (*)(const CliContext&, JsonWriter*);
+int showDecoded(const CliContext& context, const std::string& kind, Json* json) {
+    using Show = void (*)(const CliContext&, Json*);
     static const std::pair<const char*, Show> shows[] = {
         {"function", showFunction}, {"style", showStyle},         {"volume", showVolume},
         {"color", showColor},       {"outertext", showOuterText}, {"gprs", showGprs},

@@ -6,5 +6,5 @@
 int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return vantrel::cli::runCli(arguments, std::cout, std::cerr);
+    return vantrel::cli::runCli(arguments, std::cin, std::cout, std::cerr);
 }

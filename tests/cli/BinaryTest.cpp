@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program itself, as a shell script would run it.
 #include "CliFixture.h"
+#include "core/ProjectInfo.h"
 
 #include <cstdio>
 
@@ -30,7 +31,7 @@ Ran runBinary(const std::string& arguments) {
 using Binary = CliFixture;
 
 TEST_F(Binary, VersionHelpAndUsageErrors) {
-    EXPECT_EQ(runBinary("--version").output, "vantrel-cli 1.1 Beta\n");
+    EXPECT_EQ(runBinary("--version").output, "vantrel-cli " + std::string(kProjectVersion) + "\n");
     const Ran help = runBinary("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("switch FILE PATH on|off"), std::string::npos);
@@ -41,7 +42,7 @@ TEST_F(Binary, AnEditChangesExactlyTheExpectedBytes) {
     const std::string original = sample("0032_0001.seem");
     const std::string edited = path("edited.seem");
     const Ran ran =
-        runBinary("--data-dir '" + std::string(VANTREL_DATA_DIR) + "' --lang 1 switch '" +
+        runBinary("--data-dir '" + std::string(VANTREL_DATA_DIR) + "' --lang 0 switch '" +
                   original + "' 'Calls/Call Timer/Minute Beep' on -o '" + edited + "'");
     ASSERT_EQ(ran.status, 0) << ran.output;
     // cmp -l lists every differing byte: offset (1-based, decimal), old and new in octal.

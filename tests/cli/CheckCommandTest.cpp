@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliFixture.h"
 
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/UiStrings.h"
+
 namespace vantrel::cli::testing {
 
 namespace {
@@ -37,17 +40,19 @@ TEST_F(CheckCommand, ReportsEachPlantedFaultAtItsLineAndColumn) {
     const std::string at = definitions + ":";
     EXPECT_EQ(
         output,
-        at + "4:5: offset 1A bit 0 is listed twice; left out with everything below it\n" + at +
-            "5:5: offset \"ZZ\" is not hexadecimal; left out with everything below it\n" + at +
-            "6:5: offset 50 lies beyond the last byte (27); left out with everything "
+        at + "4:5: error: offset 1A bit 0 is listed twice; left out with everything below it\n" +
+            at +
+            "5:5: error: offset \"ZZ\" is not hexadecimal; left out with everything below it\n" +
+            at +
+            "6:5: error: offset 50 lies beyond the last byte (27); left out with everything "
             "below it\n" +
-            at + "7:5: no \"ID\"; left out with everything below it\n" + at +
-            "9:3: shadowed by type 0 (F): files of 41 bytes open as that type\n" + at +
-            "10:5: \"val1\" and \"val2\" must each be one byte in hexadecimal; the style "
+            at + "7:5: error: no \"ID\"; left out with everything below it\n" + at +
+            "9:3: warning: shadowed by type 0 (F): files of 41 bytes open as that type\n" + at +
+            "10:5: error: \"val1\" and \"val2\" must each be one byte in hexadecimal; the style "
             "list stops here\n" +
-            at + "12:3: a seem type needs the attributes ID, size, tip and type\n" + at +
-            "14:5: the range 0..300 does not fit one byte; the volume editor stops here\n" + at +
-            "17:19: the four bytes at offset C6 run past the last byte; left out\n");
+            at + "12:3: error: a seem type needs the attributes ID, size, tip and type\n" + at +
+            "14:5: error: the range 0..300 does not fit one byte; the volume editor stops here\n" +
+            at + "17:19: error: the four bytes at offset C6 run past the last byte; left out\n");
 }
 
 TEST_F(CheckCommand, ALanguageWithoutItsDefinitionsAndMalformedXmlAreFindings) {
@@ -58,11 +63,23 @@ TEST_F(CheckCommand, ALanguageWithoutItsDefinitionsAndMalformedXmlAreFindings) {
     std::ofstream(path("gone-too.xml")) << "<seems><seem";
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"--data-dir", folder, "check"}, out, err), 2);
-    EXPECT_NE(out.str().find(path("language.xml") + ":2:3: its definitions document gone.xml"),
-              std::string::npos)
+    EXPECT_NE(
+        out.str().find(path("language.xml") + ":2:3: error: its definitions document gone.xml"),
+        std::string::npos)
         << out.str() << err.str();
     EXPECT_EQ(runCli({"check", path("gone-too.xml")}, out, err), 2);
-    EXPECT_NE(out.str().find(path("gone-too.xml") + ":1:0: "), std::string::npos);
+    EXPECT_NE(out.str().find(path("gone-too.xml") + ":1:0: error: "), std::string::npos);
+}
+
+TEST_F(CheckCommand, ALanguageNamingNoDefinitionsIsToldInTheEditorsWords) {
+    std::ofstream(path("language.xml")) << "<languages>\n"
+                                           "  <language id=\"0\" value=\"409\" text=\"English\" "
+                                           "function=\"\"/>\n</languages>";
+    std::ostringstream out, err;
+    EXPECT_EQ(runCli({"--data-dir", path(""), "types"}, out, err), 2);
+    EXPECT_NE(err.str().find(UiStrings().format(StrLanguageUnusable, {"0"})), std::string::npos)
+        << err.str();
+    EXPECT_EQ(err.str().find("not a file"), std::string::npos) << err.str();
 }
 
 } // namespace

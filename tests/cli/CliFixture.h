@@ -28,7 +28,7 @@ class CliFixture : public ::testing::Test {
     void TearDown() override { std::filesystem::remove_all(m_folder); }
 
     int run(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {"--data-dir", VANTREL_DATA_DIR, "--lang", "1"});
+        arguments.insert(arguments.begin(), {"--data-dir", VANTREL_DATA_DIR, "--lang", "0"});
         std::ostringstream out;
         std::ostringstream err;
         const int status = runCli(arguments, out, err);

@@ -43,6 +43,18 @@ TEST_F(InspectCommands, ExplainWarnsOfAShadowedType) {
               std::string::npos);
 }
 
+TEST_F(InspectCommands, TypesSkipsAnUnusableTypeAsOpeningDoes) {
+    const std::string definitions = path("defs.xml");
+    std::ofstream(definitions) << R"(<seems>
+  <seem ID="A" size="abc" tip="" type="style"/>
+  <seem ID="B" size="4" tip="" type="Style"/>
+</seems>)";
+    std::ostringstream out, err;
+    ASSERT_EQ(runCli({"--definitions", definitions, "types"}, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "1\tB\t4\tstyle\n");
+    EXPECT_NE(err.str().find("warning: " + definitions + ": type 0 skipped"), std::string::npos);
+}
+
 TEST_F(InspectCommands, DumpShowsSixteenCellsARowAfterTheOffset) {
     ASSERT_EQ(run({"dump", sample("0a1c_0001.seem")}), 0);
     EXPECT_EQ(output, "0000: 00 00 00 00 06 00 00 00 0C 00 00 00 04 00 00 00\n"

@@ -68,7 +68,7 @@ TEST_F(SettingCommands, GeneratorsWriteTheWindowsRecords) {
     ASSERT_EQ(run({"gprs", "--date", "-o", path("gprs.seem")}), 0);
     EXPECT_EQ(bytes(path("gprs.seem")), std::vector<unsigned char>(26, 0));
 
-    EXPECT_EQ(run({"gprs", "--text", "fourteen units", "-o", path("long.seem")}), 2);
+    EXPECT_EQ(run({"gprs", "--text", "fourteen units", "--strict", "-o", path("long.seem")}), 2);
     EXPECT_EQ(run({"gprs", "--date", "--nothing", "-o", path("both.seem")}), 1);
     EXPECT_FALSE(std::filesystem::exists(path("long.seem")));
 }
@@ -78,6 +78,7 @@ TEST_F(SettingCommands, ScanNamesTheFileEachMenuItemOpens) {
     EXPECT_NE(output.find("function\t" + sample("0032_0001.seem") + "\n"), std::string::npos)
         << output;
     EXPECT_NE(output.find("color\t" + sample("0d51_0001.seem") + "\n"), std::string::npos);
+    std::filesystem::create_directory(path("nothing-here"));
     ASSERT_EQ(run({"scan", path("nothing-here")}), 0);
     EXPECT_EQ(output, "function\t-\nstyle\t-\noutertext\t-\ngprs\t-\nvolume\t-\ncolor\t-\n");
 }

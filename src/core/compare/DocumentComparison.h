@@ -29,6 +29,8 @@ class DocumentComparison {
 
     [[nodiscard]] bool active() const { return m_other != nullptr; }
     [[nodiscard]] std::string otherPath() const { return m_other ? m_other->path() : ""; }
+    // The other file as opened; null while no comparison is open.
+    [[nodiscard]] const SeemDocument* otherDocument() const { return m_other.get(); }
     // Empty while no comparison is open.
     [[nodiscard]] const SeemComparison& result() const { return m_result; }
 

@@ -41,7 +41,7 @@ void noteShadowing(const std::vector<UsableType>& types, DefinitionProblems& pro
                 continue;
             const std::string lengths = a == b ? std::to_string(b) + " and " + std::to_string(b + 1)
                                                : std::to_string(std::max(a, b));
-            noteProblem(&problems, types[later].element,
+            noteWarning(&problems, types[later].element,
                         "shadowed by " + describe(types[earlier]) + ": files of " + lengths +
                             " bytes open as that type");
             break;
@@ -63,8 +63,54 @@ void checkItems(const UsableType& type, DefinitionProblems& problems) {
     else if (kind == "color")
         (void)buildColorTree(type.element, grid, &problems);
     else if (kind != "outertext" && kind != "gprs")
-        noteProblem(&problems, type.element,
+        noteWarning(&problems, type.element,
                     "no editor for the type \"" + kind + "\"; its files open in the grid only");
+}
+
+struct NamedElement {
+    std::string name;
+    XmlElement element;
+};
+
+// The names the command line picks items by: "Group/Entry" for colours, the
+// path of IDs for function switches (the leaves), the ID for the rest.
+void collectNames(const XmlElement& parent, const std::string& prefix, bool nested,
+                  std::vector<NamedElement>& names) {
+    for (const XmlElement& child : parent.children()) {
+        const std::string id = child.attribute("ID").value_or("");
+        const std::string name = prefix.empty() ? id : prefix + "/" + id;
+        const auto grandChildren = child.children();
+        if (nested && !grandChildren.empty())
+            collectNames(child, name, nested, names);
+        else
+            names.push_back({name, child});
+    }
+}
+
+// A repeated name is legal, but only the first item of it can be found by
+// name, so each later one is noted with the number that reaches it.
+void noteDuplicateNames(const XmlDocument& document, const UsableType& type,
+                        DefinitionProblems& problems) {
+    const std::string kind = toLowerAscii(*type.element.attribute("type"));
+    if (kind != "function" && kind != "style" && kind != "volume" && kind != "color")
+        return;
+    std::vector<NamedElement> names;
+    collectNames(type.element, "", kind == "function" || kind == "color", names);
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        std::size_t earlier = 0;
+        int count = 1;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (names[j].name == names[i].name && count++ == 1)
+                earlier = j;
+        }
+        if (count == 1)
+            continue;
+        noteWarning(&problems, names[i].element,
+                    "\"" + names[i].name + "\" is also the name at line " +
+                        std::to_string(document.position(names[earlier].element).line) +
+                        "; the command line reaches this one as \"" + names[i].name + "#" +
+                        std::to_string(count) + "\"");
+    }
 }
 
 } // namespace
@@ -88,8 +134,10 @@ DefinitionProblems checkDefinitions(const XmlDocument& definitions) {
         usable.push_back({i, types[i], size});
     }
     noteShadowing(usable, problems);
-    for (const UsableType& type : usable)
+    for (const UsableType& type : usable) {
         checkItems(type, problems);
+        noteDuplicateNames(definitions, type, problems);
+    }
     return problems;
 }
 

@@ -32,7 +32,8 @@ std::string cellStatusText(int byteIndex, std::string_view cellText, const UiStr
     const std::string binary = value ? LongToBin(*value) : kUnknownValue;
 
     std::string status;
-    status += strings.get(StrCellOffset) + ": " + std::to_string(byteIndex);
+    status += strings.get(StrCellOffset) + ": " + toHex(static_cast<std::uint32_t>(byteIndex)) +
+              " (" + std::to_string(byteIndex) + ")";
     status += strings.get(StrCellHex) + ": " + std::string(cellText);
     status += strings.get(StrCellDecimal) + ": " + decimal;
     status += strings.get(StrCellBinary) + ": " + binary;

@@ -5,6 +5,23 @@
 
 namespace vantrel {
 
+namespace {
+
+std::size_t heapBytes(const std::string& text) {
+    // Short texts live inside the string object itself.
+    return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+std::size_t stepBytes(const EditStep& step) {
+    std::size_t bytes =
+        sizeof(EditStep) + heapBytes(step.mergeKey) + step.cells.capacity() * sizeof(CellEdit);
+    for (const CellEdit& edit : step.cells)
+        bytes += heapBytes(edit.before) + heapBytes(edit.after);
+    return bytes;
+}
+
+} // namespace
+
 void EditHistory::begin(int label, std::string mergeKey) {
     m_isOpen = true;
     m_reopened =
@@ -12,6 +29,7 @@ void EditHistory::begin(int label, std::string mergeKey) {
     if (m_reopened) {
         m_open = std::move(m_done.back());
         m_done.pop_back();
+        m_bytes -= stepBytes(m_open);
         return;
     }
     m_open = EditStep{label, std::move(mergeKey), {}};
@@ -39,15 +57,30 @@ void EditHistory::end() {
         m_sealed = true;
         return;
     }
-    if (!m_reopened)
+    if (!m_reopened) {
+        for (const EditStep& step : m_undone)
+            m_bytes -= stepBytes(step);
         m_undone.clear();
+    }
+    m_open.cells.shrink_to_fit();
+    m_bytes += stepBytes(m_open);
     m_done.push_back(std::move(m_open));
     m_sealed = false;
+    dropOldestOverBudget();
+}
+
+void EditHistory::dropOldestOverBudget() {
+    // The newest step stays even alone over the budget, so the last action can be undone.
+    while (m_bytes > m_budgetBytes && m_done.size() > 1) {
+        m_bytes -= stepBytes(m_done.front());
+        m_done.pop_front();
+    }
 }
 
 void EditHistory::clear() {
     m_done.clear();
     m_undone.clear();
+    m_bytes = 0;
     m_isOpen = false;
     m_sealed = true;
 }

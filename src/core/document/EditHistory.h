@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,13 @@ struct EditStep {
 
 // The undo and redo stacks of one document. Steps are recorded between begin()
 // and end(); the caller applies the steps that takeUndo() and takeRedo() hand back.
+// The stacks hold at most a memory budget; the oldest steps go first.
 class EditHistory {
   public:
+    static constexpr std::size_t kDefaultBudgetBytes = 64u * 1024 * 1024;
+    explicit EditHistory(std::size_t budgetBytes = kDefaultBudgetBytes)
+        : m_budgetBytes(budgetBytes) {}
+
     // Opens a step. With a non-empty mergeKey equal to the last step's, and no
     // seal() since, the last step is reopened instead, so its cells keep their
     // first "before" text.
@@ -49,8 +56,15 @@ class EditHistory {
     // The reverse: its cells get their "after" texts.
     const EditStep* takeRedo();
 
+    // What the kept steps take, by the same count the budget is held to.
+    [[nodiscard]] std::size_t memoryBytes() const { return m_bytes; }
+
   private:
-    std::vector<EditStep> m_done;
+    void dropOldestOverBudget();
+
+    std::size_t m_budgetBytes;
+    std::size_t m_bytes = 0;
+    std::deque<EditStep> m_done;
     std::vector<EditStep> m_undone;
     EditStep m_open;
     bool m_isOpen = false;

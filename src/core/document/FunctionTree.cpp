@@ -53,6 +53,7 @@ FunctionNode FunctionTreeBuilder::build(const XmlElement& typeElement, const Byt
     root.key = std::string(kFunctionRootKey);
     root.kind = FunctionNodeKind::Root;
     root.text = typeElement.attribute("tip").value_or("");
+    root.element = typeElement;
     std::set<std::string> keys;
     addChildren(root, typeElement, grid, keys, 1, problems);
     return root;
@@ -108,6 +109,7 @@ std::optional<FunctionNode> FunctionTreeBuilder::makeNode(const XmlElement& elem
 
     node.text = *id;
     node.tip = element.attribute("tip").value_or("");
+    node.element = element;
     // An element that names no bit at all is a folder, even an empty one: as a
     // switch it would stand on byte n, bit n of its sequence number.
     const bool namesNoBit = !element.hasAttribute("offset") && !element.hasAttribute("bit");

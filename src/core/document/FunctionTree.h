@@ -28,6 +28,7 @@ struct FunctionNode {
     int bit = -1;           // switches only, 0..7
     bool on = false;        // switches only: the bit as last read or written
     std::vector<FunctionNode> children;
+    XmlElement element; // where the node is defined; the type element for the root
 
     [[nodiscard]] bool isSwitch() const { return kind == FunctionNodeKind::Switch; }
     // The image the tree shows: "folder" for the root and folders, else "on"/"off".

@@ -27,6 +27,14 @@ bool sameCell(const std::string& a, const std::string& b) {
     return valueA && valueA == cellValue(b);
 }
 
+SaveOutcome saveOutcome(SaveOutcome::Status status, int invalidCell = -1, std::string reason = {}) {
+    SaveOutcome outcome;
+    outcome.status = status;
+    outcome.invalidCell = invalidCell;
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
 } // namespace
 
 SeemDocument::SeemDocument() : m_definitions(std::make_unique<XmlDocument>()) {
@@ -65,6 +73,7 @@ OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
     }
     m_path = path;
     m_savedBytes = std::move(read.bytes);
+    m_identity = read.identity;
     m_type = findSeemType(m_definitions->root(), m_savedBytes.size());
     m_loading = true;
     m_grid.load(m_savedBytes);
@@ -84,6 +93,7 @@ OpenOutcome SeemDocument::reload() {
 void SeemDocument::close() {
     m_path.clear();
     m_savedBytes.clear();
+    m_identity = {};
     m_type = XmlElement();
     m_loading = true;
     m_grid.rebuild(0);
@@ -92,31 +102,58 @@ void SeemDocument::close() {
     notifyState();
 }
 
-SaveOutcome SeemDocument::save() {
+SaveOutcome SeemDocument::save(bool overwriteChanges) {
     if (m_path.empty())
-        return {SaveOutcome::Status::WriteFailed, -1, "no file is open"};
+        return saveOutcome(SaveOutcome::Status::WriteFailed, -1, "no file is open");
     const std::string path = m_path;
-    return saveTo(path);
+    return saveTo(path, overwriteChanges);
 }
 
-SaveOutcome SeemDocument::saveAs(const std::string& path) {
-    return saveTo(path);
+SaveOutcome SeemDocument::saveAs(const std::string& path, bool overwriteChanges) {
+    return saveTo(path, overwriteChanges);
 }
 
-SaveOutcome SeemDocument::saveTo(const std::string& path) {
+DiskState SeemDocument::diskState() const {
+    if (m_path.empty())
+        return DiskState::Same;
+    const SeemFileRead read = readSeemFile(m_path);
+    if (read.status == SeemFileRead::Status::Failed && !identityOf(m_path))
+        return DiskState::Missing;
+    // The bytes decide: a file rewritten with what it held is no change,
+    // and a change within the clock's resolution still is one.
+    return read.status == SeemFileRead::Status::Ok && read.bytes == m_savedBytes
+               ? DiskState::Same
+               : DiskState::Changed;
+}
+
+bool SeemDocument::isOwnFile(const std::string& path) const {
+    if (m_path.empty())
+        return false;
+    if (path == m_path)
+        return true;
+    const auto other = identityOf(path);
+    return other && other->device == m_identity.device && other->inode == m_identity.inode;
+}
+
+SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
     if (const auto invalid = m_grid.firstInvalidCell())
-        return {SaveOutcome::Status::InvalidCell, *invalid, {}};
+        return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
+    if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
+        return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
     std::vector<std::uint8_t> bytes = m_grid.bytes();
-    if (auto failure = writeFileAtomically(path, bytes))
-        return {SaveOutcome::Status::WriteFailed, -1, std::move(*failure)};
+    FileWrite written = replaceFile(path, bytes);
+    if (!written.ok())
+        return {SaveOutcome::Status::WriteFailed, -1, std::move(written.reason), written.outcome,
+                std::move(written.recoveryPath)};
     m_path = path;
     m_savedBytes = std::move(bytes);
+    m_identity = identityOf(path).value_or(FileIdentity{});
     m_cleanTexts = m_knownTexts;
     m_differingCells = 0;
     // Typing on after a save is a step of its own, so Undo stops at the saved state.
     m_history.seal();
     notifyState();
-    return {SaveOutcome::Status::Saved, -1, {}};
+    return saveOutcome(SaveOutcome::Status::Saved);
 }
 
 std::string SeemDocument::typeName() const {

@@ -21,11 +21,20 @@ struct OpenOutcome {
 };
 
 struct SaveOutcome {
-    enum class Status { Saved, InvalidCell, WriteFailed };
+    // ChangedOnDisk: another program changed, replaced or removed the file
+    // since it was read; nothing was written.
+    enum class Status { Saved, InvalidCell, WriteFailed, ChangedOnDisk };
     Status status = Status::WriteFailed;
     int invalidCell = -1; // InvalidCell: the first cell that is not a byte
     std::string reason;   // WriteFailed: why
+    // WriteFailed: what became of the file on disk, and where its old bytes
+    // are when they could not be written back.
+    FileWrite::Outcome fileOutcome = FileWrite::Outcome::Unchanged;
+    std::string recoveryPath;
 };
+
+// How the open document's file on disk compares with what was read or saved.
+enum class DiskState { Same, Changed, Missing };
 
 // The one open document of a window (or of one command-line run): its path,
 // the bytes as last read or saved, the grid of cells, the definitions and the
@@ -53,9 +62,15 @@ class SeemDocument {
     // A grid of one cell, no path, no type, no history.
     void close();
 
-    SaveOutcome save();
-    // The path becomes the document's only when the save succeeds.
-    SaveOutcome saveAs(const std::string& path);
+    // Refused with ChangedOnDisk when the file is no longer what was read or
+    // saved, unless overwriteChanges says the user chose to write over it.
+    SaveOutcome save(bool overwriteChanges = false);
+    // The path becomes the document's only when the save succeeds. Saving
+    // onto the document's own file is checked as save() is.
+    SaveOutcome saveAs(const std::string& path, bool overwriteChanges = false);
+    [[nodiscard]] DiskState diskState() const;
+    // The identity of the file as read or saved, to notice a change cheaply.
+    [[nodiscard]] const FileIdentity& identity() const { return m_identity; }
 
     [[nodiscard]] const std::string& path() const { return m_path; }
     [[nodiscard]] const std::vector<std::uint8_t>& savedBytes() const { return m_savedBytes; }
@@ -86,7 +101,8 @@ class SeemDocument {
     ListenerConnection addStateListener(std::function<void()> listener);
 
   private:
-    SaveOutcome saveTo(const std::string& path);
+    SaveOutcome saveTo(const std::string& path, bool overwriteChanges);
+    [[nodiscard]] bool isOwnFile(const std::string& path) const;
     void onCellChanged(int index);
     void trackText(int index, const std::string& text);
     void applyStep(const EditStep& step, bool forward);
@@ -95,6 +111,7 @@ class SeemDocument {
 
     std::string m_path;
     std::vector<std::uint8_t> m_savedBytes;
+    FileIdentity m_identity;
     std::unique_ptr<XmlDocument> m_definitions;
     XmlElement m_type;
     ByteGrid m_grid;

@@ -2,7 +2,9 @@
 #include "core/editors/ColorMath.h"
 
 #include <charconv>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 
 #include "core/document/BitHelpers.h"
 
@@ -54,7 +56,27 @@ long long roundHundredthsHalfEven(long long hundredths) {
 } // namespace
 
 std::string colorHexText(Rgb color) {
-    return " #" + toHex(colorValue(color));
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", color.red, color.green, color.blue);
+    return text;
+}
+
+std::optional<Rgb> rgbFromHexText(std::string_view text) {
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '#')
+        text.remove_prefix(1);
+    if (text.size() != 6)
+        return std::nullopt;
+    for (const char c : text) {
+        // from_chars would take a sign or stop early; only hex digits make a colour.
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return std::nullopt;
+    }
+    const auto value = parseHex(text);
+    if (!value)
+        return std::nullopt;
+    return Rgb{static_cast<std::uint8_t>(*value >> 16), static_cast<std::uint8_t>(*value >> 8),
+               static_cast<std::uint8_t>(*value)};
 }
 
 TransparencyInput transparencyFromText(std::string_view text) {

@@ -31,9 +31,13 @@ struct Rgb {
                static_cast<std::uint8_t>(value >> 16)};
 }
 
-// " #" + colorValue in upper-case hex without leading zeros, so the digits run
-// blue, green, red: pure red shows " #FF".
+// "#RRGGBB", six upper-case digits, red first, as everyone reads a hex colour
+// (and as vantrel-cli prints it): pure red shows "#FF0000".
 [[nodiscard]] std::string colorHexText(Rgb color);
+
+// A typed "#RRGGBB" or "RRGGBB" (either case, blanks around allowed); nothing
+// for anything else.
+[[nodiscard]] std::optional<Rgb> rgbFromHexText(std::string_view text);
 
 // The transparency byte as a whole percentage, rounded down: 0x80 shows 50.
 [[nodiscard]] constexpr int percentFromByte(std::uint8_t transparency) {

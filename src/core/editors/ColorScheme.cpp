@@ -29,10 +29,30 @@ std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& g
     entry.key = "c_" + *offsetText;
     entry.caption = element.attribute("ID").value_or("");
     entry.offset = static_cast<int>(offset);
+    entry.role = element.attribute("role").value_or("");
+    entry.element = element;
     return entry;
 }
 
 } // namespace
+
+bool isColorRole(std::string_view role) {
+    for (const char* known : kColorRoles) {
+        if (role == known)
+            return true;
+    }
+    return false;
+}
+
+std::optional<int> roleOffset(const ColorTree& tree, std::string_view role) {
+    for (const ColorGroup& group : tree.groups) {
+        for (const ColorEntry& entry : group.entries) {
+            if (entry.role == role)
+                return entry.offset;
+        }
+    }
+    return std::nullopt;
+}
 
 ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid,
                          DefinitionProblems* problems) {
@@ -52,6 +72,11 @@ ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid,
                 noteProblem(problems, entryElement, why + "; left out");
                 tree.complete = false;
                 continue;
+            }
+            if (!entry->role.empty() && !isColorRole(entry->role)) {
+                noteProblem(problems, entryElement,
+                            "unknown role \"" + entry->role + "\"; the preview does not draw it");
+                entry->role.clear();
             }
             group.entries.push_back(std::move(*entry));
         }

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/definitions/DefinitionProblems.h"
@@ -16,7 +18,24 @@ struct ColorEntry {
     std::string key;     // "c_" + "offset" as written
     std::string caption; // "ID"
     int offset = 0;
+    std::string role; // "role": the part of the phone screen it paints; "" for none
+    XmlElement element; // where the entry is defined
 };
+
+// The parts of the phone screen an entry's optional "role" attribute can
+// name, so the preview finds its colours whatever the entries are called.
+inline constexpr const char* kColorRoles[] = {
+    "background",      "text",
+    "highlight",       "highlight-text",
+    "menu-background", "menu-text",
+    "menu-highlight",  "menu-highlight-text",
+    "scrollbar",       "title-background",
+    "title-text",      "softkey-background",
+    "softkey-text",    "dialog-background",
+    "dialog-text",     "dialog-border",
+};
+
+[[nodiscard]] bool isColorRole(std::string_view role);
 
 // A named group of colour entries; key "f_" + its position among the groups.
 struct ColorGroup {
@@ -34,7 +53,8 @@ struct ColorTree {
 
 // The groups and entries of a colour type element, in document order. Entries
 // that cannot be edited are skipped and the rest are kept. Never changes a cell.
-// Each entry left out is noted in problems.
+// Each entry left out is noted in problems, and so is a role no part of the
+// screen has (the entry is kept, without the role).
 [[nodiscard]] ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid,
                                        DefinitionProblems* problems = nullptr);
 
@@ -47,6 +67,9 @@ struct ColorRecord {
 };
 
 [[nodiscard]] ColorRecord readColorRecord(const ByteGrid& grid, int offset);
+
+// The first byte of the first entry with role, if any has it.
+[[nodiscard]] std::optional<int> roleOffset(const ColorTree& tree, std::string_view role);
 
 // Makes the entry at offset the current colour: the border leaves the four
 // cells of the previous one (those that still exist) and marks these four.

@@ -46,6 +46,7 @@ std::optional<StyleRow> makeRow(const XmlElement& item, const ByteGrid& grid, st
     row.val1Text = *val1Text;
     row.val2Text = *val2Text;
     row.checked = isRowOn(grid, row);
+    row.element = item;
     return row;
 }
 

@@ -20,6 +20,7 @@ struct StyleRow {
     std::string val1Text; // written into the cell, exactly as spelled, when checked
     std::string val2Text; // written into the cell, exactly as spelled, when unchecked
     bool checked = false;
+    XmlElement element; // where the row is defined
 };
 
 struct StyleRows {

@@ -48,6 +48,9 @@ std::optional<VolumeItem> makeItem(const XmlElement& element, const ByteGrid& gr
     item.defaultPosition = std::clamp(*defaultPosition, item.min, item.max);
     item.position = item.min;
     item.position = positionFromGrid(item, grid);
+    if (const auto stored = grid.value(item.offset))
+        item.storedByte = static_cast<int>(*stored);
+    item.element = element;
     return item;
 }
 
@@ -84,8 +87,27 @@ int positionFromGrid(const VolumeItem& item, const ByteGrid& grid) {
     return std::clamp(static_cast<int>(*value), item.min, item.max);
 }
 
+std::string storedValueText(const VolumeItem& item) {
+    if (item.storedByte < 0)
+        return std::to_string(item.position);
+    const std::string stored = std::to_string(item.storedByte);
+    if (item.storedByte > item.max)
+        return stored + " (above max " + std::to_string(item.max) + ")";
+    if (item.storedByte < item.min)
+        return stored + " (below min " + std::to_string(item.min) + ")";
+    return stored;
+}
+
+std::optional<int> storedOutsideRange(const VolumeItem& item, const ByteGrid& grid) {
+    const auto value = grid.value(item.offset);
+    if (!value || (*value >= item.min && *value <= item.max))
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
 void writeVolume(ByteGrid& grid, VolumeItem& item, int position) {
     item.position = std::clamp(position, item.min, item.max);
+    item.storedByte = item.position;
     grid.writeByte(item.offset, static_cast<std::uint8_t>(item.position));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,10 @@ struct VolumeItem {
     int defaultPosition = 0; // "default" clamped into min..max
     int min = 0;
     int max = 0;
-    int position = 0; // the byte at offset, clamped into min..max
+    int position = 0;    // the byte at offset, clamped into min..max
+    int storedByte = -1; // the byte at offset as it is, -1 when the cell holds none
+
+    XmlElement element; // where the item is defined
 
     // offset in decimal + "_" + "default" as written, e.g. "26_5".
     [[nodiscard]] std::string bindingTag() const;
@@ -46,6 +50,14 @@ struct VolumeItems {
 // The position the item's cell asks for, clamped into the item's range; the
 // item's current position when the cell does not hold a byte.
 [[nodiscard]] int positionFromGrid(const VolumeItem& item, const ByteGrid& grid);
+
+// The stored byte, and when it lies outside min..max, which bound it passes:
+// "20 (above max 8)". A slider cannot show such a byte, a listing must.
+[[nodiscard]] std::string storedValueText(const VolumeItem& item);
+
+// The byte the item's cell holds when it lies outside the item's range (typed,
+// or stored so by the phone), which the slider cannot show; nothing otherwise.
+[[nodiscard]] std::optional<int> storedOutsideRange(const VolumeItem& item, const ByteGrid& grid);
 
 // The slider moved: writes the position into the item's cell as two hex digits.
 void writeVolume(ByteGrid& grid, VolumeItem& item, int position);

@@ -52,4 +52,12 @@ std::vector<std::string> toNameFilters(std::string_view filter) {
     return nameFilters;
 }
 
+std::string withSeemSuffix(std::string path) {
+    const std::size_t nameStart = path.find_last_of('/') + 1; // npos + 1 is 0
+    const std::string_view name = std::string_view(path).substr(nameStart);
+    if (!name.empty() && name.find('.') == std::string_view::npos)
+        path += ".seem";
+    return path;
+}
+
 } // namespace vantrel

@@ -17,4 +17,10 @@ namespace vantrel {
 // list, so an empty filter gives no name filters at all.
 [[nodiscard]] std::vector<std::string> toNameFilters(std::string_view filter);
 
+// The path a Save dialog's answer names: a file name typed without any
+// extension gets ".seem", so the new file shows in the Open dialog, which
+// lists *.seem. A name with an extension (even ".bin" or a trailing dot) is
+// kept as typed.
+[[nodiscard]] std::string withSeemSuffix(std::string path);
+
 } // namespace vantrel

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace vantrel {
@@ -21,8 +23,19 @@ class FileDescriptor {
     int m_fd;
 };
 
+// Which file a path named when it was read, to tell later whether another
+// program has replaced or rewritten it since.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t mtimeNs = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 struct RegularFileRead {
     bool ok = false;
+    FileIdentity identity;
     std::string bytes;
     bool overLimit = false; // the file holds more than the limit; bytes stops there
     std::string reason;     // why it could not be read, in words
@@ -34,6 +47,10 @@ struct RegularFileRead {
 [[nodiscard]] RegularFileRead
 readRegularFile(const std::string& path,
                 std::size_t limit = std::numeric_limits<std::size_t>::max());
+
+// The identity of the file path names now (symbolic links followed); none
+// when it cannot be looked at.
+[[nodiscard]] std::optional<FileIdentity> identityOf(const std::string& path);
 
 // Why a path that stat() described by mode is not a regular file, or "" when it is.
 [[nodiscard]] std::string notRegularReason(unsigned mode);

@@ -16,7 +16,7 @@ constexpr std::size_t kTailZeros = 2;
 
 std::vector<std::uint8_t> encodeOuterTextRecord(std::u16string_view typed) {
     std::vector<std::uint8_t> record(kOuterTextRecordSize, 0x00);
-    const std::u16string kept = wholeCharacters(trimBlanks(typed), kOuterTextUnits);
+    const std::u16string kept = outerTextStored(typed);
     putUtf16BigEndian(kept, std::span(record).first(kTextBytes));
     std::fill(record.begin() + kTextBytes + kTailZeros, record.end(), 0xFF);
     return record;
@@ -24,6 +24,14 @@ std::vector<std::uint8_t> encodeOuterTextRecord(std::u16string_view typed) {
 
 std::u16string decodeOuterTextRecord(std::span<const std::uint8_t> bytes) {
     return readUtf16BigEndian(bytes, kTextBytes);
+}
+
+std::u16string outerTextStored(std::u16string_view typed) {
+    return wholeCharacters(trimBlanks(typed), kOuterTextUnits);
+}
+
+bool outerTextIsCut(std::u16string_view typed) {
+    return outerTextStored(typed) != trimBlanks(typed);
 }
 
 bool outerTextFitsScreen(std::u16string_view typed) {

@@ -26,6 +26,13 @@ inline constexpr std::size_t kOuterTextScreenBytes = 16;
 // record reads as if padded with zeros.
 [[nodiscard]] std::u16string decodeOuterTextRecord(std::span<const std::uint8_t> bytes);
 
+// What the record keeps of typed: blanks at either end removed, at most 8
+// code units of whole characters.
+[[nodiscard]] std::u16string outerTextStored(std::u16string_view typed);
+
+// Whether saving would drop characters of typed (beyond the blanks at its ends).
+[[nodiscard]] bool outerTextIsCut(std::u16string_view typed);
+
 // Whether typed, as it stands (blanks included), fits the outer screen; the
 // window shows its length hint from this and never refuses a text.
 [[nodiscard]] bool outerTextFitsScreen(std::u16string_view typed);

@@ -211,6 +211,136 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "The other file: %1",
         // 98: undo step: a setting took the other file's value
         "Take Other File's Value",
+        // 99: tooltip of the colour swatch
+        "Click to choose a colour",
+        // 100: colour hex box: typed text
+        "“%1” is not a colour. Type it as #RRGGBB, for example #FF8000.",
+        // 101: outer text cut on saving: the text kept
+        "Too long: the file holds 8 characters, so only “%1” will be saved.",
+        // 102: no program opened the help file: its path
+        "No program to show the help is set up on this computer. The help file is %1; open it "
+        "with a web browser.",
+        // 103: volume byte outside its slider's range: stored value, minimum, maximum
+        "The file holds %1, outside the range %2 to %3; moving the slider replaces it.",
+        // 104: the colour panel's phone screen preview
+        "Preview of the phone screen in this scheme's colours",
+        // 105: grid of the file's bytes, as a screen reader names it
+        "Bytes of the file",
+        // 106: a byte cell, as a screen reader names it: offset
+        "offset %1",
+        // 107: a byte's switch that is on, for a screen reader: switch
+        "%1: on",
+        // 108: a byte's switch that is off, for a screen reader: switch
+        "%1: off",
+        // 109: the red slider, for a screen reader
+        "Red",
+        // 110: the green slider, for a screen reader
+        "Green",
+        // 111: the blue slider, for a screen reader
+        "Blue",
+        // 112: the box beside a colour slider, for a screen reader: channel
+        "%1 value",
+        // 113: the colour preview, for a screen reader
+        "Colour preview",
+        // 114: a colour entry's colour, for a screen reader: colour, transparency
+        "%1, transparency %2 %",
+        // 115: the function switch tree, for a screen reader
+        "Function switches",
+        // 116: the style check list, for a screen reader
+        "Screen styles",
+        // 117: the colour entry tree, for a screen reader
+        "Colour entries",
+        // 118: cell coverage: one bit: its number
+        "bit %1",
+        // 119: cell coverage: several bits: "2–7" or "3, 5–7"
+        "bits %1",
+        // 120: cell coverage: bits no item of the definitions reads
+        "not described",
+        // 121: suggested switch: placeholder name: offset, bit
+        "Unnamed %1 bit %2",
+        // 122: suggested style row: placeholder name: offset
+        "Unnamed %1",
+        // 123: suggested definitions: where to paste them: type ID, line, file
+        "Paste inside the seem type %1 (line %2 of %3)",
+        // 124: suggested definitions: no undescribed bit differs
+        "No bit outside the definitions differs, so there is nothing to suggest.",
+        // 125: suggested definitions: the type's editor has no one-bit or one-byte item: type
+        "The editor of the seem type \"%1\" has no item for a single bit or byte, so nothing can "
+        "be suggested.",
+        // 126: View menu: shade the bits the definitions do not describe
+        "Show &Coverage",
+        // 127: title of the panel that lists the items over the current cell
+        "What Is This Byte?",
+        // 128: comparison: the command that writes definitions for undescribed differences
+        "Suggest &Definitions...",
+        // 129: what is this byte: an item that shares bits with others: their names
+        "overlaps %1",
+        // 130: row gutter tooltip: described bits of the row
+        "%1 of %2 bits described",
+        // 131: button: copy the text to the clipboard
+        "&Copy",
+        // 132: the View menu
+        "&View",
+        // 133: what is this byte: the current cell has no item
+        "No item of the definitions reads this byte.",
+        // 134: save failure, old content written back: path, reason
+        "The file %1 could not be saved: %2. Its old content was written back, so the file on disk "
+        "is as it was.",
+        // 135: save failure, old content not written back: path, reason, recovery copy
+        "The file %1 could not be saved: %2. Its old content could not be written back either; a "
+        "copy of it is kept in %3.",
+        // 136: save refused, file changed by another program: path
+        "The file %1 was changed by another program after it was opened. Overwrite it with your "
+        "version, reload it from disk (your changes are lost), or cancel?",
+        // 137: button: write over the other program's changes
+        "&Overwrite",
+        // 138: bar: a modified document's file changed on disk: path
+        "%1 was changed on disk by another program.",
+        // 139: bar button: keep the edits in the window
+        "&Keep Mine",
+        // 140: status line: unmodified document reloaded: path
+        "%1 was changed on disk and has been reloaded.",
+        // 141: bar: the document's file was deleted or renamed: path
+        "%1 was deleted or renamed on disk.",
+        // 142: question before saving a file that is no longer there: path
+        "The file %1 is no longer on disk. Save it there as a new file?",
+        // 143: command-line file that is not a regular file: path, reason
+        "The file %1 cannot be opened: %2. Vantrel starts without opening a file.",
+        // 144: an interrupted save left a recovery copy: path, copy
+        "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli "
+        "recover %1\" puts it back.",
+        // 145: MenuCompareFolders
+        "Compare Folders...",
+        // 146: MenuExportSettings
+        "Export Settings...",
+        // 147: MenuApplySettings
+        "Apply Settings...",
+        // 148: ChooseFirstFolder
+        "Choose the first (older) folder of seem files",
+        // 149: ChooseSecondFolder
+        "Choose the second (newer) folder of seem files",
+        // 150: ChangedFilesCaption
+        "Changed files: %1 → %2",
+        // 151: ChangedFileLine
+        "%1: %2 differences",
+        // 152: OnlyInFolder
+        "Only in %1: %2",
+        // 153: FoldersSame
+        "The folders hold the same files and settings.",
+        // 154: RecipeFilter
+        "Recipes (*.json)|*.json|All files (*.*)|*.*",
+        // 155: RecipeExported
+        "The settings were written to %1.",
+        // 156: RecipeRefused
+        "Nothing was applied, because of these entries:",
+        // 157: RecipeApplied
+        "%1 changes:",
+        // 158: RecipeUnchanged
+        "The recipe changes nothing in this file.",
+        // 159: UndoApplySettings
+        "Apply Settings",
+        // 160: RecipeNothingForFile
+        "The recipe holds no settings for %1.",
     };
     return strings;
 }

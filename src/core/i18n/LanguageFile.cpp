@@ -11,6 +11,9 @@ namespace vantrel {
 
 namespace {
 
+// The low ten bits of a Windows locale ID name the language; the rest, its country.
+constexpr std::uint32_t kPrimaryLanguageMask = 0x3FF;
+
 std::string describeElement(const std::string& what, std::size_t position) {
     return what + " " + std::to_string(position + 1);
 }
@@ -65,20 +68,32 @@ std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
     if (!systemLcid)
         return std::nullopt;
     const auto languages = root.children();
+    std::vector<std::optional<std::uint32_t>> lcids;
     for (std::size_t i = 0; i < languages.size(); ++i) {
         const auto value = languages[i].attribute("value");
         if (!value)
             return describeElement("language", i) + " has no \"value\"";
-        const auto lcid = parseHex(*value);
-        if (!lcid || static_cast<std::int64_t>(*lcid) != *systemLcid)
-            continue;
-        const auto id = parseDecimal(languages[i].attribute("id").value_or(""));
-        if (!id)
-            return describeElement("language", i) + " has no numeric \"id\"";
-        m_index = usable(id) ? static_cast<int>(*id) : 0;
-        settings.setValue("language", std::to_string(*id));
-        return std::nullopt;
+        lcids.push_back(parseHex(*value));
     }
+    // The exact locale first; then the same language of another country
+    // (en_GB takes English, zh_TW Chinese); else language 0 stays.
+    const auto matching = [&](std::uint32_t mask) -> std::optional<std::size_t> {
+        const auto wanted = static_cast<std::uint32_t>(*systemLcid) & mask;
+        for (std::size_t i = 0; i < lcids.size(); ++i) {
+            if (lcids[i] && (*lcids[i] & mask) == wanted)
+                return i;
+        }
+        return std::nullopt;
+    };
+    const std::optional<std::size_t> found =
+        matching(0xFFFFFFFFU) ? matching(0xFFFFFFFFU) : matching(kPrimaryLanguageMask);
+    if (!found)
+        return std::nullopt;
+    const auto id = parseDecimal(languages[*found].attribute("id").value_or(""));
+    if (!id)
+        return describeElement("language", *found) + " has no numeric \"id\"";
+    m_index = usable(id) ? static_cast<int>(*id) : 0;
+    settings.setValue("language", std::to_string(*id));
     return std::nullopt;
 }
 

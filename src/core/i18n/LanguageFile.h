@@ -23,7 +23,8 @@ struct LanguageMenuItem {
 
 // language.xml: the languages, the chosen language's string table and the
 // control captions. Choosing follows the stored "language" setting, else the
-// system locale; an unusable choice falls back to language 0.
+// system locale (exactly, else by its language alone); an unusable choice, or
+// a locale of no listed language, falls back to language 0.
 class LanguageFile {
   public:
     // Loads language.xml from path and chooses the language. Returns a

@@ -33,6 +33,7 @@ std::vector<std::string> readRecentFiles(const SettingsStore& settings) {
 
 void AddRecentFile(SettingsStore& settings, const std::string& path) {
     std::vector<std::string> files = readRecentFiles(settings);
+    std::erase(files, path);
     if (files.size() >= static_cast<std::size_t>(kMaxRecentFiles))
         files.erase(files.begin(), files.end() - (kMaxRecentFiles - 1));
     files.push_back(path);

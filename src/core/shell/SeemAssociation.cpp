@@ -2,6 +2,7 @@
 #include "core/shell/SeemAssociation.h"
 
 #include "core/files/SeemFile.h"
+#include "core/shell/PackagedDesktopFiles.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -109,12 +110,17 @@ AssociationOutcome refused(std::string file, std::string reason) {
     return {AssociationOutcome::Status::Refused, std::move(file), std::move(reason)};
 }
 
-// The text of a small regular file; "" when there is none.
-std::optional<std::string> readTextFile(const std::string& path, std::string& reason) {
+// A small text file as it was before we changed it.
+struct FileBefore {
+    bool existed = false;
+    std::string text;
+};
+
+std::optional<FileBefore> readFileBefore(const std::string& path, std::string& reason) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (!fs::exists(status))
-        return std::string();
+        return FileBefore{};
     if (!fs::is_regular_file(status) || fs::file_size(path, error) > kMaxMimeappsSize || error) {
         reason = "it is not a small regular file";
         return std::nullopt;
@@ -126,7 +132,15 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& re
         reason = "it could not be read";
         return std::nullopt;
     }
-    return text.str();
+    return FileBefore{true, text.str()};
+}
+
+// The text of a small regular file; "" when there is none.
+std::optional<std::string> readTextFile(const std::string& path, std::string& reason) {
+    auto before = readFileBefore(path, reason);
+    if (!before)
+        return std::nullopt;
+    return std::move(before->text);
 }
 
 std::optional<std::string> writeTextFile(const std::string& path, const std::string& text) {
@@ -148,19 +162,69 @@ std::optional<std::string> findInstalled(const XdgLocations& where, const fs::pa
     return std::nullopt;
 }
 
+// The files an association has changed so far, as they were before, so that
+// a failure at a later step (or an exception) puts every one of them back.
+class ChangedFiles {
+  public:
+    ChangedFiles() = default;
+    ChangedFiles(const ChangedFiles&) = delete;
+    ChangedFiles& operator=(const ChangedFiles&) = delete;
+    ~ChangedFiles() { putBack(); }
+
+    // Notes path's content before a change; the reason when it cannot be read.
+    std::optional<std::string> noteBefore(const std::string& path) {
+        std::string reason;
+        auto before = readFileBefore(path, reason);
+        if (!before)
+            return reason;
+        m_files.emplace_back(path, std::move(*before));
+        return std::nullopt;
+    }
+
+    void keep() { m_files.clear(); }
+
+  private:
+    std::vector<std::pair<std::string, FileBefore>> m_files;
+
+    void putBack() noexcept {
+        for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
+            try {
+                std::error_code error;
+                if (file->second.existed)
+                    writeTextFile(file->first, file->second.text);
+                else
+                    fs::remove(file->first, error);
+            } catch (...) {
+                // Putting back is best effort; the failure already reported names the cause.
+            }
+        }
+        m_files.clear();
+    }
+};
+
 AssociationOutcome associate(const XdgLocations& where, const std::string& programPath) {
     if (where.dataHome.empty() || where.configHome.empty())
         return refused("", "there is no home folder to write the association to");
+    ChangedFiles changed;
+    const auto write = [&](const std::string& path,
+                           const std::string& text) -> std::optional<std::string> {
+        if (auto failure = changed.noteBefore(path))
+            return failure;
+        return writeTextFile(path, text);
+    };
+
     if (!findInstalled(where, fs::path("mime/packages") / kMimePackageName)) {
-        if (auto failure = writeTextFile(mimePackagePath(where), seemMimePackage()))
+        if (auto failure = write(mimePackagePath(where), seemMimePackage()))
             return refused(mimePackagePath(where), *failure);
     }
 
     AssociationOutcome outcome;
-    std::error_code error;
     if (installedDesktopEntry(where)) {
         // A user entry of the same id would hide the installed one.
         outcome.usesInstalledEntry = true;
+        std::error_code error;
+        if (auto failure = changed.noteBefore(desktopEntryPath(where)))
+            return refused(desktopEntryPath(where), *failure);
         if (fs::remove(desktopEntryPath(where), error); error)
             return refused(desktopEntryPath(where), error.message());
     } else {
@@ -168,7 +232,7 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
         if (!entry)
             return refused(desktopEntryPath(where), "the program path " + programPath +
                                                         " cannot be named in a desktop entry");
-        if (auto failure = writeTextFile(desktopEntryPath(where), *entry))
+        if (auto failure = write(desktopEntryPath(where), *entry))
             return refused(desktopEntryPath(where), *failure);
     }
 
@@ -176,14 +240,18 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
     const auto mimeapps = readTextFile(mimeappsPath(where), reason);
     if (!mimeapps)
         return refused(mimeappsPath(where), reason);
-    if (auto failure = writeTextFile(mimeappsPath(where), withSeemDefault(*mimeapps)))
+    if (auto failure = write(mimeappsPath(where), withSeemDefault(*mimeapps)))
         return refused(mimeappsPath(where), *failure);
+    changed.keep();
     return outcome;
 }
 
 AssociationOutcome removeAssociation(const XdgLocations& where) {
     if (where.dataHome.empty() || where.configHome.empty())
         return refused("", "there is no home folder holding an association");
+    ChangedFiles changed;
+    if (auto failure = changed.noteBefore(desktopEntryPath(where)))
+        return refused(desktopEntryPath(where), *failure);
     std::error_code error;
     const bool removedEntry = fs::remove(desktopEntryPath(where), error);
     if (error)
@@ -201,6 +269,7 @@ AssociationOutcome removeAssociation(const XdgLocations& where) {
     }
     if (!removedEntry && !removedDefault)
         return refused(desktopEntryPath(where), "Vantrel was not associated with seem files");
+    changed.keep();
     return {};
 }
 
@@ -237,56 +306,53 @@ std::optional<std::string> installedDesktopEntry(const XdgLocations& where) {
 }
 
 std::string seemMimePackage() {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-           "  <mime-type type=\"" +
-           std::string(kSeemMimeType) +
-           "\">\n"
-           "    <comment>Motorola seem file</comment>\n"
-           "    <comment xml:lang=\"zh_CN\">摩托罗拉Seem文件</comment>\n"
-           "    <icon name=\"" +
-           std::string(kIconName) +
-           "\"/>\n"
-           "    <sub-class-of type=\"application/octet-stream\"/>\n"
-           "    <glob pattern=\"*.seem\"/>\n"
-           "  </mime-type>\n"
-           "</mime-info>\n";
+    return std::string(kPackagedMimePackage);
 }
 
 std::optional<std::string> vantrelDesktopEntry(const std::string& programPath) {
     if (programPath.find_first_of("\r\n") != std::string::npos)
         return std::nullopt;
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Vantrel\n"
-           "GenericName=Seem File Editor\n"
-           "GenericName[zh_CN]=Seem文件编辑器\n"
-           "Comment=Edit the seem files of Motorola V-series phones\n"
-           "Comment[zh_CN]=编辑摩托罗拉V系列手机的Seem文件\n"
-           "Exec=" +
-           execArgument(programPath) +
-           " %f\n"
-           "Icon=" +
-           std::string(kIconName) +
-           "\n"
-           "MimeType=" +
-           std::string(kSeemMimeType) +
-           ";\n"
-           "Terminal=false\n"
-           "Categories=Utility;\n";
+    // The packaged entry names the program by its name on the PATH; a user's
+    // own copy names where this one actually is, keeping the arguments.
+    std::string entry;
+    for (const std::string& line : linesOf(std::string(kPackagedDesktopEntry))) {
+        if (line.starts_with("Exec=")) {
+            const auto arguments = line.find(' ');
+            entry += "Exec=" + execArgument(programPath) +
+                     (arguments == std::string::npos ? std::string() : line.substr(arguments)) +
+                     "\n";
+        } else {
+            entry += line + "\n";
+        }
+    }
+    return entry;
 }
 
 std::string withSeemDefault(const std::string& mimeapps) {
-    // Ours replaces whatever default the type had.
+    // Ours goes first and the type's earlier defaults stay behind it, in
+    // their order: the desktop takes the first one installed, and removing
+    // ours gives the user's previous choice back.
     std::vector<std::string> lines;
+    std::vector<std::string> previous;
     bool inDefaults = false;
     for (const std::string& line : linesOf(mimeapps)) {
         if (isSectionHeader(line))
             inDefaults = trimmed(line) == kDefaultSection;
-        if (!inDefaults || !isSeemKey(line))
+        if (!inDefaults || !isSeemKey(line)) {
             lines.push_back(line);
+            continue;
+        }
+        for (const std::string& id : idsOf(line)) {
+            if (id != kDesktopEntryId &&
+                std::find(previous.begin(), previous.end(), id) == previous.end())
+                previous.push_back(id);
+        }
     }
-    const std::string line = std::string(kSeemMimeType) + "=" + std::string(kDesktopEntryId);
+    std::string line = std::string(kSeemMimeType) + "=" + std::string(kDesktopEntryId);
+    for (const std::string& id : previous)
+        line += ";" + id;
+    if (!previous.empty())
+        line += ";";
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (trimmed(lines[i]) == kDefaultSection) {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(i) + 1, line);

@@ -33,13 +33,15 @@ struct XdgLocations {
 // The desktop entry the package installed, or nothing when there is none.
 [[nodiscard]] std::optional<std::string> installedDesktopEntry(const XdgLocations& where);
 
-// The shared-mime-info package that gives "*.seem" its own type.
+// The shared-mime-info package that gives "*.seem" its own type, the one the
+// package installs.
 [[nodiscard]] std::string seemMimePackage();
-// The desktop entry that opens a seem file with the program at programPath;
-// nothing when the path cannot be written into one (a line break in it).
+// The packaged desktop entry with its Exec key naming the program at
+// programPath; nothing when the path cannot be written into one (a line break).
 [[nodiscard]] std::optional<std::string> vantrelDesktopEntry(const std::string& programPath);
-// mimeapps.list text with our entry as the one default for the seem type, and
-// with our entry taken out of that default; the rest is kept line for line.
+// mimeapps.list text with our entry as the first default for the seem type
+// (the earlier ones kept after it), and with our entry taken out of that
+// default again; the rest is kept line for line.
 [[nodiscard]] std::string withSeemDefault(const std::string& mimeapps);
 [[nodiscard]] std::string withoutSeemDefault(const std::string& mimeapps);
 
@@ -55,7 +57,8 @@ struct AssociationOutcome {
 
 // Writes the MIME package and the desktop entry under where.dataHome and makes
 // the entry the default for seem files. When the package installed the entry
-// already, the default names that one and no second entry is written.
+// already, the default names that one and no second entry is written. All or
+// nothing: when a step fails, the files written before it are put back.
 AssociationOutcome AssociateSeemFiles(const XdgLocations& where, const std::string& programPath);
 // Removes the user's desktop entry and default; the MIME type stays. Refused
 // when there was no association to remove.

@@ -17,11 +17,6 @@ constexpr std::array<std::string_view, kSeemFolderItemCount> kTypes = {
 constexpr std::array<std::string_view, kSeemFolderItemCount> kNames = {
     "mnuFunction", "mnuStyle", "mnuOuterText", "mnuGPRS", "mnuVolume", "mnuColor"};
 
-bool isSeemFolderCandidate(const std::string& name) {
-    const std::string extension = toLowerAscii(GetFileExtension(name));
-    return extension == "seem" || extension == "bin" || extension == "sch";
-}
-
 std::optional<std::size_t> itemOfType(const std::string& type) {
     for (std::size_t i = 0; i < kTypes.size(); ++i) {
         if (kTypes[i] == type)
@@ -31,6 +26,11 @@ std::optional<std::size_t> itemOfType(const std::string& type) {
 }
 
 } // namespace
+
+bool isSeemFolderCandidate(const std::string& name) {
+    const std::string extension = toLowerAscii(GetFileExtension(name));
+    return extension == "seem" || extension == "bin" || extension == "sch";
+}
 
 std::string_view seemFolderItemType(SeemFolderItem item) {
     return kTypes[static_cast<std::size_t>(item)];

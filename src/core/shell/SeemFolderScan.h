@@ -43,6 +43,9 @@ struct SeemFolderFile {
 // system gives them; nothing for a folder that is missing or unreadable.
 [[nodiscard]] std::vector<SeemFolderFile> listSeemFolder(const std::string& folder);
 
+// Whether a file of a seem folder counts, by its name: ".seem", ".bin" or ".sch".
+[[nodiscard]] bool isSeemFolderCandidate(const std::string& name);
+
 // Matches files of folder to the catalog by exact size: every entry of a
 // file's size takes its path as matchedPath, and an item opens the highest
 // such entry of its type. Only ".seem", ".bin" and ".sch" files count.

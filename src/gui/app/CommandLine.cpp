@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/CommandLine.h"
 
+#include "core/files/RegularFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace vantrel {
 
@@ -15,6 +19,15 @@ namespace {
 // The messages go to a terminal before any language is chosen: English.
 QString message(int number, const QString& argument) {
     return QString::fromStdString(UiStrings().format(number, {argument.toStdString()}));
+}
+
+// What a path that exists but is no regular file is (a FIFO, a folder, a
+// device); "" when nothing is there.
+std::string whyNotAFile(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return notRegularReason(info.st_mode);
 }
 
 struct Parser {
@@ -65,6 +78,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     const QString path = QDir::cleanPath(named.absoluteFilePath());
     if (named.isFile())
         result.file = path;
+    else if (const auto reason = whyNotAFile(path); !reason.empty())
+        result.errors += QString::fromStdString(
+                             UiStrings().format(StrCannotOpenNamed, {path.toStdString(), reason})) +
+                         QLatin1Char('\n');
     else
         result.errors += message(StrNoSuchFile, path) + QLatin1Char('\n');
     return result;
@@ -73,7 +90,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
 bool asksOnlyForInformation(const QStringList& arguments) {
     Parser p;
     // Options of the window system (-platform, -style) are not ours; they do
-    // not matter to this question.
+    // not matter to this question. Read as single words, or "-stylesheet"
+    // would be taken for -s -t ... -h and so ask for help.
+    p.parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.parser.parse(arguments);
     return p.wantsHelp() || p.parser.isSet(p.version);
 }

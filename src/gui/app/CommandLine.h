@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ProjectInfo.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +20,8 @@ struct CommandLine {
     QString file;
 };
 
-inline const QString kVersionText = QStringLiteral("Vantrel 1.1 Beta");
+inline const QString kVersionText =
+    QStringLiteral("Vantrel ") + QString::fromUtf8(kProjectVersion.data(), kProjectVersion.size());
 
 // Reads arguments (program name first). A relative file name is taken from
 // currentDir, as the shell that started us meant it.

@@ -9,6 +9,9 @@
 #include "gui/app/MainWindow.h"
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
+#include "gui/compare/FolderComparisonController.h"
+#include "gui/coverage/CoverageController.h"
+#include "gui/dialogs/MessageBox.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -45,13 +48,63 @@ ComparisonController::ComparisonController(MainWindow& window)
     connect(&m_window.editorPanel(), &EditorPanel::settingChosen, this,
             &ComparisonController::chooseDifferenceOf);
     m_comparisonConnection = m_comparison->addListener([this] { showComparison(); });
+    buildCoverage();
+    buildFolderComparison();
+    connect(&m_window.languageController(), &LanguageController::languageChanged, this, [this] {
+        m_coverage->retranslate();
+        m_folderComparison->retranslate();
+    });
 }
 
-// The comparison listens to the document, which outlives this controller.
-ComparisonController::~ComparisonController() = default;
+// The comparison listens to the document, which outlives this controller; the
+// coverage tools listen to the comparison, so they go first.
+ComparisonController::~ComparisonController() {
+    m_folderComparison.reset();
+    m_coverage.reset();
+}
 
 QList<QAction*> ComparisonController::fileMenuItems() const {
-    return {m_compareAction, m_stopAction};
+    return {m_compareAction,
+            m_stopAction,
+            m_coverage->suggestAction(),
+            m_folderComparison->compareFoldersAction(),
+            m_folderComparison->exportAction(),
+            m_folderComparison->applyAction()};
+}
+
+void ComparisonController::buildCoverage() {
+    m_coverage = std::make_unique<CoverageController>(
+        CoverageParts{m_window, m_window.document(), *m_window.gridView(), m_window.settings(),
+                      m_window.strings(), *m_comparison,
+                      [this] { return m_window.languageController().definitionsPath(); },
+                      [this](const CoveredItem& item) {
+                          m_window.editorPanel().showSetting(
+                              item.kind, QString::fromStdString(item.key), item.firstCell);
+                      }});
+}
+
+void ComparisonController::buildFolderComparison() {
+    m_folderComparison = std::make_unique<FolderComparisonController>(
+        m_window.document(), m_window.strings(),
+        FolderComparisonController::Callbacks{
+            [this] { return m_window.languageController().definitionsPath().toStdString(); },
+            [this](const QString& file, const QString& other) { openCompared(file, other); },
+            [this](const QString& text) {
+                showMessage(&m_window, MessageIcon::Information, text);
+            }},
+        &m_window);
+}
+
+void ComparisonController::openCompared(const QString& file, const QString& other) {
+    FileController& files = m_window.fileController();
+    if (!files.confirmUnsavedChanges())
+        return;
+    files.openFile(file);
+    if (m_window.fileName() == file)
+        files.reportRefusal(
+            m_comparison->start(m_window.languageController().definitionsPath().toStdString(),
+                                other.toStdString()),
+            other);
 }
 
 QList<QAction*> ComparisonController::editMenuItems() const {
@@ -136,7 +189,9 @@ void ComparisonController::showDifference(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= differences.size())
         return;
     const bool listHadFocus = m_list->list()->hasFocus();
-    m_window.editorPanel().showSetting(differences[static_cast<std::size_t>(index)]);
+    const SettingDifference& difference = differences[static_cast<std::size_t>(index)];
+    m_window.editorPanel().showSetting(difference.kind, QString::fromStdString(difference.key),
+                                       difference.firstCell);
     if (listHadFocus)
         m_list->list()->setFocus();
 }

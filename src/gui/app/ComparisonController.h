@@ -14,8 +14,10 @@ class QDockWidget;
 
 namespace vantrel {
 
+class CoverageController;
 class DifferenceList;
 class DocumentComparison;
+class FolderComparisonController;
 class MainWindow;
 
 // Comparing the open file with another: File > Compare with... and Close
@@ -29,12 +31,18 @@ class ComparisonController : public QObject {
     explicit ComparisonController(MainWindow& window);
     ~ComparisonController() override;
 
-    // Compare with... and Close comparison, for the File menu.
+    // Compare with..., Close comparison, Suggest definitions and the folder
+    // comparison's items, for the File menu.
     [[nodiscard]] QList<QAction*> fileMenuItems() const;
     // Take the other file's value, for the Edit menu.
     [[nodiscard]] QList<QAction*> editMenuItems() const;
 
     [[nodiscard]] DocumentComparison& comparison() { return *m_comparison; }
+    // The coverage tools (View menu, What is this byte?, Suggest definitions).
+    [[nodiscard]] CoverageController& coverage() const { return *m_coverage; }
+    [[nodiscard]] FolderComparisonController& folderComparison() const {
+        return *m_folderComparison;
+    }
     // Null until a comparison has first been shown.
     [[nodiscard]] DifferenceList* differenceList() const { return m_list; }
 
@@ -49,6 +57,10 @@ class ComparisonController : public QObject {
     void showDifference(int index);
     void chooseDifferenceOf(SettingKind kind, const QString& key);
     [[nodiscard]] bool canTakeCurrent() const;
+    void buildCoverage();
+    void buildFolderComparison();
+    // A file of a folder comparison, opened compared with its partner.
+    void openCompared(const QString& file, const QString& other);
 
     MainWindow& m_window;
     EnablingRules m_rules;
@@ -59,6 +71,8 @@ class ComparisonController : public QObject {
     QAction* m_takeAction;
     QDockWidget* m_dock = nullptr;
     DifferenceList* m_list = nullptr;
+    std::unique_ptr<CoverageController> m_coverage;                 // listens to both
+    std::unique_ptr<FolderComparisonController> m_folderComparison; // listens to the document
 };
 
 } // namespace vantrel

@@ -9,6 +9,7 @@
 #include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/ColorEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
+#include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
@@ -37,6 +38,8 @@ EditorPanel::EditorPanel(SeemDocument& document, const LanguageFile& language,
     m_info->setObjectName(QStringLiteral("lblinfo"));
     m_info->setWordWrap(true);
     m_info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_gridView.setCellDescriber(describeByShownEditor([this] { return shownEditor(); }));
+    setMainTabOrder(&m_gridView, {}, m_info);
 }
 
 EditorPanel::Kind EditorPanel::kindOf(const std::string& typeName) {
@@ -80,6 +83,8 @@ void EditorPanel::show(const XmlElement& type) {
         m_colorPanel->setEnabled(false);
         m_gridView.setCellsEnabled(false);
     }
+    // An editor's own stops exist once it is filled.
+    setMainTabOrder(&m_gridView, made(), m_info);
 }
 
 void EditorPanel::setLoaded(bool loaded) {
@@ -118,22 +123,27 @@ MarkedEditors EditorPanel::markedEditors() const {
     return {m_functions, m_styles, m_volumes, m_colorTree, m_gridView};
 }
 
-void EditorPanel::showSetting(const SettingDifference& difference) {
-    const QString key = QString::fromStdString(difference.key);
-    QTreeWidgetItem* node = difference.kind == SettingKind::Switch && m_functions
-                                ? m_functions->itemByKey(key)
-                                : nullptr;
+const QWidget* EditorPanel::shownEditor() const {
+    for (const QWidget* editor : made()) {
+        if (editor != m_colorPanel && !editor->isHidden())
+            return editor;
+    }
+    return nullptr;
+}
+
+void EditorPanel::showSetting(SettingKind kind, const QString& key, int firstCell) {
+    QTreeWidgetItem* node =
+        kind == SettingKind::Switch && m_functions ? m_functions->itemByKey(key) : nullptr;
     QListWidgetItem* row =
-        difference.kind == SettingKind::Style && m_styles ? m_styles->itemByKey(key) : nullptr;
-    QTreeWidgetItem* entry = difference.kind == SettingKind::Color && m_colorTree
-                                 ? m_colorTree->itemByKey(key)
-                                 : nullptr;
-    const int volumeRow = volumeRowOf(difference.key);
+        kind == SettingKind::Style && m_styles ? m_styles->itemByKey(key) : nullptr;
+    QTreeWidgetItem* entry =
+        kind == SettingKind::Color && m_colorTree ? m_colorTree->itemByKey(key) : nullptr;
+    const int volumeRow = volumeRowOf(key.toStdString());
     if (entry && m_colorTree->isVisible()) {
         m_colorTree->scrollToItem(entry);
         m_colorTree->setCurrentItem(entry);
     } else if (volumeRow >= 0 && m_volumes && m_volumes->isVisible()) {
-        m_gridView.focusCell(difference.firstCell);
+        m_gridView.focusCell(firstCell);
         m_volumes->sldVolume[static_cast<std::size_t>(volumeRow)]->setFocus();
     } else if (node && m_functions->isVisible()) {
         m_functions->scrollToItem(node);
@@ -142,9 +152,9 @@ void EditorPanel::showSetting(const SettingDifference& difference) {
         m_styles->scrollToItem(row);
         m_styles->setCurrentItem(row);
     } else if (m_gridView.cellsEnabled()) {
-        m_gridView.focusCell(difference.firstCell);
+        m_gridView.focusCell(firstCell);
     } else {
-        m_gridView.scrollToCell(difference.firstCell);
+        m_gridView.scrollToCell(firstCell);
     }
 }
 

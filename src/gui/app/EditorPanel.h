@@ -55,8 +55,10 @@ class EditorPanel : public QObject {
 
     // The editors made so far, for a comparison to mark.
     [[nodiscard]] MarkedEditors markedEditors() const;
-    // Shows the setting of a difference in its editor, else its first cell.
-    void showSetting(const SettingDifference& difference);
+    // The editor shown now (of a colour file its tree), null when none is.
+    [[nodiscard]] const QWidget* shownEditor() const;
+    // Selects a setting in its editor, else focuses (or shows) its first cell.
+    void showSetting(SettingKind kind, const QString& key, int firstCell);
 
   signals:
     // The selection moved to or from a switch; caption is Edit > On/Off's

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/FileController.h"
 
+#include "core/document/SaveFailureMessage.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/FileDrop.h"
 #include "gui/app/MainWindow.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/document/ExternalChangeWatcher.h"
 #include "gui/shell/RecentFilesMenu.h"
 #include "gui/windows/BackgroundRead.h"
 
@@ -135,6 +137,20 @@ bool FileController::confirmUnsavedChanges() {
     return answer == AnswerDiscard;
 }
 
+void FileController::watchForExternalChanges() {
+    m_changeWatcher = new ExternalChangeWatcher(
+        m_window.document(), m_window.language(), [this] { openFile(m_window.fileName()); },
+        &m_window);
+    m_window.addToolBar(Qt::TopToolBarArea, m_changeWatcher);
+    connect(m_changeWatcher, &ExternalChangeWatcher::statusMessage, this,
+            [this](const QString& text) { m_window.setStatus(2, text); });
+}
+
+// The watcher listens to the document, which must outlive it.
+FileController::~FileController() {
+    delete m_changeWatcher;
+}
+
 void FileController::addRecentFile(const QString& path) {
     m_recentFiles->AddRecentFile(path);
 }
@@ -210,9 +226,8 @@ void FileController::close() {
 // Saves to path (Save As when it is not the document's own); reports and
 // returns false on any failure, the file on disk untouched.
 bool FileController::saveDocument(const QString& path) {
-    SeemDocument& document = m_window.document();
     const SaveOutcome outcome =
-        path == m_window.fileName() ? document.save() : document.saveAs(path.toStdString());
+        m_changeWatcher->save(path.toStdString(), path != m_window.fileName());
     switch (outcome.status) {
     case SaveOutcome::Status::Saved:
         return true;
@@ -227,9 +242,11 @@ bool FileController::saveDocument(const QString& path) {
     }
     case SaveOutcome::Status::WriteFailed:
         showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(m_window.strings().format(
-                        StrSaveFailed, {path.toStdString(), outcome.reason})));
+                    QString::fromStdString(
+                        saveFailureMessage(m_window.strings(), path.toStdString(), outcome)));
         return false;
+    case SaveOutcome::Status::ChangedOnDisk:
+        return false; // the user chose Reload or Cancel
     }
     return false;
 }

@@ -13,6 +13,7 @@ class QMenu;
 
 namespace vantrel {
 
+class ExternalChangeWatcher;
 class MainWindow;
 class RecentFilesMenu;
 struct OpenOutcome;
@@ -28,6 +29,12 @@ class FileController : public QObject {
     enum UnsavedAnswer { AnswerSave, AnswerDiscard, AnswerCancel };
 
     explicit FileController(MainWindow& window);
+    ~FileController() override;
+
+    // The bar that tells of the file changing on disk, over the window; every
+    // save goes through it.
+    void watchForExternalChanges();
+    [[nodiscard]] ExternalChangeWatcher& changeWatcher() const { return *m_changeWatcher; }
 
     // Puts the actions into the File menu; the comparison's items go where
     // compareItemsAt stands.
@@ -79,6 +86,7 @@ class FileController : public QObject {
     QAction* m_exitAction;
     QAction* m_recentFilesEnd;
     RecentFilesMenu* m_recentFiles = nullptr;
+    ExternalChangeWatcher* m_changeWatcher = nullptr; // listens to the document
 };
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/MainWindow.h"
 
+#include "core/ProjectInfo.h"
 #include "core/document/CellStatus.h"
 #include "gui/app/ComparisonController.h"
 #include "gui/app/EditController.h"
@@ -13,6 +14,7 @@
 #include "gui/app/ShellController.h"
 #include "gui/app/StartPage.h"
 #include "gui/app/Twips.h"
+#include "gui/coverage/CoverageController.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
 
@@ -45,7 +47,8 @@ QMenu* newMenu(QWidget* owner, const char* name, const char* designCaption) {
 MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel  V1.1 Beta"));
+    setWindowTitle(QStringLiteral("Vantrel  V") +
+                   QString::fromUtf8(kProjectVersion.data(), kProjectVersion.size()));
     setAcceptDrops(true);
     buildControls();
     buildControllers();
@@ -101,6 +104,7 @@ void MainWindow::buildControllers() {
     m_fileController = new FileController(*this);
     m_editController = new EditController(*this);
     m_comparisonController = new ComparisonController(*this);
+    m_fileController->watchForExternalChanges();
     m_shellController = new ShellController(*this);
     m_generatorController = new GeneratorController(*this);
 
@@ -112,6 +116,8 @@ void MainWindow::buildControllers() {
     m_shellController->fillHelpMenu(m_menus.help);
     for (QMenu* menu : {m_menus.file, m_menus.edit, m_menus.tools, m_menus.language, m_menus.help})
         menuBar()->addMenu(menu);
+    menuBar()->insertMenu(m_menus.tools->menuAction(),
+                          m_comparisonController->coverage().viewMenu());
 
     connect(m_editorPanel, &EditorPanel::contextMenuRequested, this,
             [this](const QPoint& globalPos) { m_menus.edit->popup(globalPos); });

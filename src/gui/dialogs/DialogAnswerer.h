@@ -83,8 +83,9 @@ class DialogAnswerer {
     [[nodiscard]] virtual std::optional<QString> answerFolder(const FolderDialogRequest&) {
         return std::nullopt;
     }
-    // Stands in for the desktop opening a file or address in another program.
-    virtual void openUrl(const QUrl&) {}
+    // Stands in for the desktop opening a file or address in another program;
+    // false when no program took it.
+    virtual bool openUrl(const QUrl&) { return true; }
 };
 
 } // namespace vantrel

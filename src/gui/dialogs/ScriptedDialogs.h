@@ -39,6 +39,7 @@ class ScriptedDialogs : public DialogAnswerer {
     std::vector<QuestionRequest> questions;
     std::vector<FolderDialogRequest> folderRequests;
     std::vector<QUrl> openedUrls;
+    bool desktopOpensUrls = true; // false: as if no browser were set up
 
     std::optional<QString> answerFile(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
@@ -57,7 +58,10 @@ class ScriptedDialogs : public DialogAnswerer {
         folderRequests.push_back(request);
         return next(folders, std::nullopt);
     }
-    void openUrl(const QUrl& url) override { openedUrls.push_back(url); }
+    bool openUrl(const QUrl& url) override {
+        openedUrls.push_back(url);
+        return desktopOpensUrls;
+    }
 
   private:
     template <typename T, typename Cancel> static T next(std::deque<T>& queue, Cancel cancel) {

@@ -43,6 +43,9 @@ std::optional<QString> execFileDialog(const FileDialogRequest& request) {
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
+        // Every file saved is a seem file; the dialog adds the suffix before it
+        // asks about replacing, so the question names the file really written.
+        dialog.setDefaultSuffix(QStringLiteral("seem"));
         dialog.setOption(QFileDialog::DontConfirmOverwrite,
                          !hasFlag(request.flags, FileDialogFlag::OverwritePrompt));
     }

@@ -5,7 +5,9 @@
 #include "core/document/ByteGrid.h"
 #include "core/document/CellStatus.h"
 #include "core/document/GridGeometry.h"
+#include "gui/document/ByteGridAccessible.h"
 #include "gui/document/GridRuler.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -49,6 +51,7 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     : QAbstractScrollArea(parent), m_grid(grid), m_strings(strings), m_cursor(grid),
       m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont),
       m_pxTextTop((kPxCellHeight - m_cellMetrics.height()) / 2), m_layouts(256) {
+    ByteGridAccessible::install();
     setObjectName(QStringLiteral("picEdit"));
     viewport()->setObjectName(QStringLiteral("picText"));
     verticalScrollBar()->setObjectName(QStringLiteral("v_sb"));
@@ -98,6 +101,7 @@ void ByteGridView::runGotFocus(int index) {
     scrollToCell(index);
     updateCell(index);
     updateRulers();
+    announceCellFocus(this, index);
     emit cellFocused(index);
 }
 
@@ -148,6 +152,10 @@ QString ByteGridView::cellStatus(int index) const {
     return QString::fromStdString(cellStatusText(index, m_grid.text(index), m_strings));
 }
 
+QString ByteGridView::cellDescription(int index) const {
+    return m_describer && m_grid.contains(index) ? m_describer(index) : QString();
+}
+
 QSize ByteGridView::sizeHint() const {
     return {twipsToPx(kTwipViewportWidth), twipsToPx(kTwipViewportHeight)};
 }
@@ -184,6 +192,11 @@ void ByteGridView::setHighlightedCells(std::vector<bool> highlighted, const QCol
     viewport()->update();
 }
 
+void ByteGridView::setCellOverlay(CellOverlay overlay) {
+    m_cellOverlay = std::move(overlay);
+    viewport()->update();
+}
+
 void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
                              QPalette::ColorGroup group) {
     // Disabled cells grey only their digits: the cells themselves and the
@@ -192,6 +205,11 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
         static_cast<std::size_t>(index) < m_highlighted.size() && m_highlighted[index];
     painter.fillRect(rect, highlighted ? m_highlightGround
                                        : palette().color(QPalette::Active, QPalette::Base));
+    if (m_cellOverlay) {
+        painter.save();
+        m_cellOverlay(painter, index, rect);
+        painter.restore();
+    }
     // The edit cell of a focused grid is framed in the highlight colour, so
     // the keyboard focus shows even on a cell that carries no border.
     const bool focusFrame = index == m_cursor.index() && hasFocus() && m_cellsEnabled;
@@ -203,7 +221,9 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
     const std::string& text = m_grid.text(index);
     if (text.empty())
         return;
-    painter.setPen(palette().color(group, QPalette::Text));
+    // Greyed digits still have to be read (the colour editor's grid is disabled).
+    painter.setPen(group == QPalette::Disabled ? readableDisabledText(palette())
+                                               : palette().color(group, QPalette::Text));
     if (const CellLayout* layout = cachedLayout(text)) {
         const int pxLeft = rect.left() + (rect.width() - layout->pxWidth) / 2;
         painter.drawStaticText(pxLeft, rect.top() + m_pxTextTop, layout->text);
@@ -350,10 +370,13 @@ void ByteGridView::changeEvent(QEvent* event) {
 }
 
 void ByteGridView::onGridChanged(int index) {
-    if (index < 0)
+    if (index < 0) {
         rebuild();
-    else
+        announceGridRebuilt(this);
+    } else {
         updateCell(index);
+        announceCellValue(this, index);
+    }
     emit cellChanged(index);
 }
 

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QStaticText>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,12 +53,25 @@ class ByteGridView : public QAbstractScrollArea {
     // Cells painted on a ground of their own colour (cells that differ from a
     // compared file); an empty list paints none.
     void setHighlightedCells(std::vector<bool> highlighted, const QColor& ground);
+    // Painted on each cell's ground, under its border and digits (coverage
+    // shading); an empty function paints nothing.
+    using CellOverlay = std::function<void(QPainter& painter, int index, const QRect& rect)>;
+    void setCellOverlay(CellOverlay overlay);
     // Where the cell is drawn, in viewport pixels at the present scroll position.
     [[nodiscard]] QRect cellRect(int index) const;
     // The cell under a viewport point, or -1.
     [[nodiscard]] int cellAt(const QPoint& viewportPos) const;
     // The status-bar description of a cell as it reads now.
     [[nodiscard]] QString cellStatus(int index) const;
+
+    // What the open editor shows for a byte (its switches, style or colour),
+    // read to screen readers as the cell's description; empty without one.
+    using CellDescriber = std::function<QString(int index)>;
+    void setCellDescriber(CellDescriber describer) { m_describer = std::move(describer); }
+    [[nodiscard]] QString cellDescription(int index) const;
+
+    [[nodiscard]] ByteGrid& grid() const { return m_grid; }
+    [[nodiscard]] const UiStrings& strings() const { return m_strings; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }
@@ -119,6 +133,8 @@ class ByteGridView : public QAbstractScrollArea {
     bool m_caretShown = true;
     std::vector<bool> m_highlighted;
     QColor m_highlightGround;
+    CellDescriber m_describer;
+    CellOverlay m_cellOverlay;
 };
 
 } // namespace vantrel

@@ -4,11 +4,13 @@
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
+#include "gui/document/FunctionTreeAccessible.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <string>
@@ -17,14 +19,40 @@
 
 namespace vantrel {
 
+namespace {
+
+// A switch is a checkable item, so that screen readers hear "checked" or "not
+// checked", but it is drawn with its on/off image only; the tree itself turns
+// clicks on the image into the undoable toggle.
+class SwitchDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features &= ~QStyleOptionViewItem::HasCheckIndicator;
+    }
+    bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&,
+                     const QModelIndex&) override {
+        return false;
+    }
+};
+
+} // namespace
+
 FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& strings,
                                        QWidget* parent)
     : QTreeWidget(parent), m_document(document), m_grid(document.grid()), m_strings(strings) {
+    FunctionTreeAccessible::install();
     setObjectName(QStringLiteral("tvwFuct"));
     setColumnCount(1);
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new SwitchDelegate(this));
     drawIcons();
+    nameForScreenReaders();
+    connect(this, &QTreeWidget::itemChanged, this, &FunctionTreeEditor::onItemChanged);
 
     // A mouse click changes the current item and then reports the click; the
     // keyboard only changes the current item. Either way the node runs once.
@@ -47,7 +75,9 @@ FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& 
 void FunctionTreeEditor::load(const XmlElement& typeElement) {
     const QSignalBlocker blocker(this);
     m_handledByPress = nullptr;
+    m_pressedImage = nullptr;
     m_nodes.clear();
+    forgetAccessibleItems(this);
     clear();
     m_root = m_builder.build(typeElement, m_grid);
     auto* rootItem = new QTreeWidgetItem(this);
@@ -95,6 +125,7 @@ void FunctionTreeEditor::refreshSwitches(int cellIndex) {
         node->on = on;
         auto* item = const_cast<QTreeWidgetItem*>(it.key());
         setImage(item, *node);
+        announceCheckChange(this, item);
         // The Edit menu names what the selected switch's command would do now.
         if (item == currentItem() && item->isSelected() && shownInWindow())
             emit switchStateChanged(true, uiString(on ? StrSwitchOff : StrSwitchOn));
@@ -128,6 +159,8 @@ QString FunctionTreeEditor::itemImageKey(const QTreeWidgetItem* item) {
 
 void FunctionTreeEditor::mousePressEvent(QMouseEvent* event) {
     m_handledByPress = nullptr;
+    m_pressedImage =
+        event->button() == Qt::LeftButton ? switchImageAt(event->position().toPoint()) : nullptr;
     // The right button only opens the Edit menu; it must not move the selection.
     if (event->button() == Qt::RightButton) {
         event->accept();
@@ -142,7 +175,62 @@ void FunctionTreeEditor::mouseReleaseEvent(QMouseEvent* event) {
         emit contextMenuRequested(event->globalPosition().toPoint());
         return;
     }
+    const QTreeWidgetItem* pressed = std::exchange(m_pressedImage, nullptr);
     QTreeWidget::mouseReleaseEvent(event);
+    // Each click on the image toggles, as on a check box; the press made the
+    // switch current, so Edit > On/Off acts on it.
+    if (event->button() == Qt::LeftButton && pressed &&
+        pressed == switchImageAt(event->position().toPoint()) && pressed == currentItem() &&
+        switchSelected())
+        emit toggleRequested();
+}
+
+void FunctionTreeEditor::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    // A double-click on the image is two clicks on it, each already a toggle.
+    const QPoint pos = event->position().toPoint();
+    m_pressedImage = switchImageAt(pos);
+    if (!m_pressedImage && itemAt(pos) && itemAt(pos) == currentItem() && switchSelected())
+        emit toggleRequested();
+}
+
+QTreeWidgetItem* FunctionTreeEditor::switchImageAt(const QPoint& pos) const {
+    QTreeWidgetItem* item = itemAt(pos);
+    const FunctionNode* node = nodeOf(item);
+    if (!node || !node->isSwitch())
+        return nullptr;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualItemRect(item);
+    option.features |= QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::HasDisplay;
+    option.icon = item->icon(0);
+    option.text = item->text(0);
+    const QRect image = style()->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, this);
+    return image.adjusted(-2, -2, 2, 2).contains(pos) ? item : nullptr;
+}
+
+void FunctionTreeEditor::onItemChanged(QTreeWidgetItem* item) {
+    const FunctionNode* node = nodeOf(item);
+    if (m_settingImage || !node || !node->isSwitch())
+        return;
+    const bool checked = item->checkState(0) == Qt::Checked;
+    if (checked == node->on)
+        return;
+    // Back to what the cell holds until the toggle (if allowed) rewrites it.
+    setImage(item, *node);
+    requestToggle(item);
+}
+
+void FunctionTreeEditor::requestToggle(QTreeWidgetItem* item) {
+    const FunctionNode* node = nodeOf(item);
+    if (!node || !node->isSwitch())
+        return;
+    if (item != currentItem())
+        setCurrentItem(item);
+    if (switchSelected())
+        emit toggleRequested();
 }
 
 void FunctionTreeEditor::contextMenuEvent(QContextMenuEvent* event) {
@@ -166,11 +254,17 @@ void FunctionTreeEditor::keyPressEvent(QKeyEvent* event) {
 
 void FunctionTreeEditor::changeEvent(QEvent* event) {
     QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameForScreenReaders();
     if (event->type() != QEvent::PaletteChange)
         return;
     drawIcons();
     for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it)
         setImage(const_cast<QTreeWidgetItem*>(it.key()), *it.value());
+}
+
+void FunctionTreeEditor::nameForScreenReaders() {
+    setAccessibleName(uiString(StrAccessibleFunctionTree));
 }
 
 void FunctionTreeEditor::drawIcons() {
@@ -203,8 +297,30 @@ void FunctionTreeEditor::showSwitch(QTreeWidgetItem* item, const FunctionNode& n
 
 void FunctionTreeEditor::setImage(QTreeWidgetItem* item, const FunctionNode& node) {
     const QString key = QString::fromStdString(node.imageKey());
+    const bool settingImage = std::exchange(m_settingImage, true);
     item->setIcon(0, m_icons.value(key));
     item->setData(0, ImageKeyRole, key);
+    if (node.isSwitch()) {
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, node.on ? Qt::Checked : Qt::Unchecked);
+    }
+    m_settingImage = settingImage;
+}
+
+QString FunctionTreeEditor::cellDescription(int index) const {
+    // In the order the tree lists them; a stack of its own, as in addItems().
+    QStringList spoken;
+    std::vector<const FunctionNode*> pending{&m_root};
+    while (!pending.empty()) {
+        const FunctionNode* node = pending.back();
+        pending.pop_back();
+        if (node->isSwitch() && node->cellIndex == index)
+            spoken << uiString(node->on ? StrAccessibleSwitchOn : StrAccessibleSwitchOff)
+                          .replace(QLatin1String("%1"), QString::fromStdString(node->text));
+        for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
+            pending.push_back(&*child);
+    }
+    return spoken.join(QStringLiteral("; "));
 }
 
 FunctionNode* FunctionTreeEditor::nodeOf(const QTreeWidgetItem* item) const {

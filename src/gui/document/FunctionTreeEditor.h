@@ -40,11 +40,17 @@ class FunctionTreeEditor : public QTreeWidget {
     // unless the tree is shown and enabled and a switch is selected.
     void toggleSelected();
 
+    // The switch becomes the selected one and, if it may be toggled, asks
+    // for the toggle (toggleRequested()), as a click on its image does.
+    void requestToggle(QTreeWidgetItem* item);
+
     [[nodiscard]] bool switchSelected() const;
     [[nodiscard]] QString selectedKey() const;
     [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
+    // The switches on a cell and their state, as a screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
 
   signals:
     // A switch was clicked: the window gives this cell the focus; the tree
@@ -60,13 +66,15 @@ class FunctionTreeEditor : public QTreeWidget {
     void switchStateChanged(bool switchSelected, const QString& onOffCaption);
     // The right button was released over the tree; the selection is unchanged.
     void contextMenuRequested(const QPoint& globalPos);
-    // Space or Enter on a selected switch: the window runs Edit > On/Off, so
-    // the keyboard toggle is the same (undoable) step as the menu's.
+    // Space or Enter on a selected switch, a click on its on/off image or a
+    // double-click on its row: the window runs Edit > On/Off, so every toggle
+    // is the same (undoable) step as the menu's.
     void toggleRequested();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -79,10 +87,15 @@ class FunctionTreeEditor : public QTreeWidget {
     // The switches on the cell (all of them for -1) show again what it holds.
     void refreshSwitches(int cellIndex);
     void drawIcons();
+    void nameForScreenReaders();
     [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString uiString(UiString id) const;
     [[nodiscard]] bool shownInWindow() const;
+    // The switch whose on/off image is under a viewport point, if any.
+    [[nodiscard]] QTreeWidgetItem* switchImageAt(const QPoint& pos) const;
+    // A check state changed from outside (not by the tree) becomes the toggle.
+    void onItemChanged(QTreeWidgetItem* item);
 
     SeemDocument& m_document;
     ByteGrid& m_grid;
@@ -94,6 +107,9 @@ class FunctionTreeEditor : public QTreeWidget {
     QHash<const QTreeWidgetItem*, FunctionNode*> m_nodes;
     // The item a mouse press already handled through a change of the current item.
     const QTreeWidgetItem* m_handledByPress = nullptr;
+    // The switch whose image the left button went down on.
+    const QTreeWidgetItem* m_pressedImage = nullptr;
+    bool m_settingImage = false;
 };
 
 } // namespace vantrel

@@ -51,7 +51,7 @@ QList<GridRuler::Label> GridRuler::labels() const {
             const int pxCellLeft = pxLeft + twipsToPx(cellTwipLeft(column));
             result.append({QRect(pxCellLeft, 0, twipsToPx(kTwipCellWidth), height()),
                            QString::fromStdString(columnHeaderText(column)),
-                           column == cellColumn(editIndex)});
+                           column == cellColumn(editIndex), column});
         }
         return result;
     }
@@ -65,9 +65,14 @@ QList<GridRuler::Label> GridRuler::labels() const {
         if (rect.top() > height())
             break;
         result.append(
-            {rect, QString::fromStdString(rowOffsetText(row)), row == cellRow(editIndex)});
+            {rect, QString::fromStdString(rowOffsetText(row)), row == cellRow(editIndex), row});
     }
     return result;
+}
+
+void GridRuler::setRowOverlay(RowOverlay overlay) {
+    m_rowOverlay = std::move(overlay);
+    update();
 }
 
 void GridRuler::paintEvent(QPaintEvent* /*event*/) {
@@ -78,6 +83,11 @@ void GridRuler::paintEvent(QPaintEvent* /*event*/) {
     const int alignment =
         Qt::AlignVCenter | (m_kind == Kind::Columns ? Qt::AlignHCenter : Qt::AlignRight);
     for (const Label& label : labels()) {
+        if (m_rowOverlay && m_kind == Kind::RowOffsets) {
+            painter.save();
+            m_rowOverlay(painter, label.index, label.rect);
+            painter.restore();
+        }
         painter.setFont(label.current && enabled ? m_currentFont : m_font);
         painter.drawText(label.rect, alignment, label.text);
     }

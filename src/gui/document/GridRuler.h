@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QWidget>
 
+#include <functional>
+
 namespace vantrel {
 
 class ByteGridView;
@@ -24,6 +26,11 @@ class GridRuler : public QWidget {
     // The texts now on screen, top to bottom or left to right, for tests.
     [[nodiscard]] QStringList visibleTexts() const;
 
+    // Row offsets only: painted under each row's text (the share of described
+    // bits); an empty function paints nothing.
+    using RowOverlay = std::function<void(QPainter& painter, int row, const QRect& rect)>;
+    void setRowOverlay(RowOverlay overlay);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -32,6 +39,7 @@ class GridRuler : public QWidget {
         QRect rect;
         QString text;
         bool current = false;
+        int index = 0; // the row or column
     };
     [[nodiscard]] QList<Label> labels() const;
 
@@ -39,6 +47,7 @@ class GridRuler : public QWidget {
     const ByteGridView& m_view;
     QFont m_font;
     QFont m_currentFont;
+    RowOverlay m_rowOverlay;
 };
 
 } // namespace vantrel

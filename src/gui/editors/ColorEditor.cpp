@@ -59,11 +59,16 @@ void ColorEditor::buildControls() {
     picColor->setObjectName(QStringLiteral("picColor"));
     picColor->setFrameShape(QFrame::Box);
     picColor->setAutoFillBackground(true);
-    picColor->setToolTip(QString::fromUtf8("点击显示颜色选择框"));
-    picColor->setMinimumSize(48, 48);
+    picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    picColor->setMinimumSize(48, 32);
     picColor->setCursor(Qt::PointingHandCursor);
     picColor->installEventFilter(this);
-    layout->addWidget(picColor, 0, 0, 3, 1);
+    layout->addWidget(picColor, 0, 0, 2, 1);
+    // The swatch takes no focus; this button is how a keyboard reaches the chooser.
+    cmdChooseColor = new QPushButton(QString::fromUtf8("颜色(&P)..."), this);
+    cmdChooseColor->setObjectName(QStringLiteral("cmdChooseColor"));
+    layout->addWidget(cmdChooseColor, 2, 0);
+    connect(cmdChooseColor, &QPushButton::clicked, this, &ColorEditor::chooseColor);
 
     addChannel(Red, QStringLiteral("R"), 0);
     addChannel(Green, QStringLiteral("G"), 1);
@@ -75,28 +80,62 @@ void ColorEditor::buildControls() {
     txtG = m_boxes[Green];
     txtB = m_boxes[Blue];
 
-    layout->addWidget(
-        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this), 0, 4);
-    // Nothing reads what is typed here, so nothing may be typed.
-    txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral(" #FFFFFF"), this);
-    txtHex->setReadOnly(true);
+    QLabel* hexLabel =
+        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this);
+    layout->addWidget(hexLabel, 0, 4);
+    txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
+    // The text boxes are as wide as their longest text, so the sliders get the rest.
+    txtHex->setMaximumWidth(txtHex->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) +
+                            12);
+    // Each box is named by its label, for screen readers.
+    hexLabel->setBuddy(txtHex);
     layout->addWidget(txtHex, 0, 5, 1, 2);
+    connect(txtHex, &QLineEdit::editingFinished, this, &ColorEditor::txtHex_Entered);
 
-    layout->addWidget(namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this), 1, 4);
+    QLabel* transparencyLabel =
+        namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this);
+    layout->addWidget(transparencyLabel, 1, 4);
     txtT = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
+    txtT->setMaximumWidth(txtT->fontMetrics().horizontalAdvance(QStringLiteral("100.00")) + 12);
+    transparencyLabel->setBuddy(txtT);
     txtT->installEventFilter(this);
     layout->addWidget(txtT, 1, 5);
     layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
     connect(txtT, &QLineEdit::textEdited, this, &ColorEditor::txtT_Change);
 
-    layout->addWidget(
-        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this), 2, 4);
+    QLabel* titleLabel =
+        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this);
+    layout->addWidget(titleLabel, 2, 4);
     txtColorName = namedBox(QStringLiteral("txtColorName"), QString(), this);
+    txtColorName->setMaximumWidth(
+        txtColorName->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标题")) + 12);
+    titleLabel->setBuddy(txtColorName);
     layout->addWidget(txtColorName, 2, 5);
     cmdChangeName = new QPushButton(QString::fromUtf8("更改"), this);
     cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(cmdChangeName, 2, 6);
     connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::renameScheme);
+    layout->setColumnStretch(2, 1);
+    nameForScreenReaders();
+}
+
+// "R:" would name a slider and its box alike; a screen reader needs them apart.
+void ColorEditor::nameForScreenReaders() {
+    static constexpr int kSpokenNames[3] = {StrAccessibleRed, StrAccessibleGreen,
+                                            StrAccessibleBlue};
+    picColor->setAccessibleName(uiString(StrAccessibleColorPreview));
+    for (int channel = Red; channel <= Blue; ++channel) {
+        const QString spoken = uiString(kSpokenNames[channel]);
+        m_sliders[channel]->setAccessibleName(spoken);
+        m_boxes[channel]->setAccessibleName(
+            uiString(StrAccessibleChannelValue).replace(QLatin1String("%1"), spoken));
+    }
+}
+
+void ColorEditor::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameForScreenReaders();
 }
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
@@ -109,7 +148,8 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     slider->installEventFilter(this);
     layout->addWidget(slider, row, 2);
     QLineEdit* box = namedBox(QStringLiteral("txt") + name, QStringLiteral("255"), this);
-    box->setMaximumWidth(40);
+    // Room for "255" in whatever font the user has.
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8);
     // Digits and backspace only; there is no length limit.
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
@@ -123,6 +163,9 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 }
 
 void ColorEditor::load() {
+    // The language may have changed since the panel was built.
+    picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    cmdChooseColor->setToolTip(picColor->toolTip());
     m_offset = -1;
     setEnabled(false);
     showTitle();
@@ -151,8 +194,10 @@ void ColorEditor::showEntry() {
 
 void ColorEditor::showColor(Rgb color) {
     QPalette palette = picColor->palette();
-    palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+    const QColor shown(color.red, color.green, color.blue);
+    palette.setColor(QPalette::Window, shown);
     picColor->setPalette(palette);
+    picColor->setAccessibleDescription(shown.name(QColor::HexRgb).toUpper());
     txtHex->setText(QString::fromStdString(colorHexText(color)));
 }
 
@@ -223,7 +268,34 @@ void ColorEditor::txtT_Change() {
     m_writing = false;
 }
 
+// A typed colour is one step; anything but #RRGGBB is refused and the box
+// shows the entry's colour again.
+void ColorEditor::txtHex_Entered() {
+    if (m_offset < 0)
+        return;
+    const QString typed = txtHex->text();
+    const std::optional<Rgb> color = rgbFromHexText(typed.toStdString());
+    const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
+    const Rgb current{record.red, record.green, record.blue};
+    if (!color) {
+        showColor(current);
+        showMessage(this, MessageIcon::Critical,
+                    QString::fromStdString(
+                        m_strings.format(StrColorNotHex, {typed.trimmed().toStdString()})));
+        return;
+    }
+    if (*color == current) {
+        showColor(current);
+        return;
+    }
+    m_document.sealEdits();
+    setColor(*color, {});
+    showChannels(*color);
+}
+
 void ColorEditor::chooseColor() {
+    if (m_offset < 0)
+        return;
     StandardDialog dialog;
     dialog.setAction(StandardDialog::Color);
     const std::optional<Rgb> chosen = rgbFromChooser(dialog.rgbResult());
@@ -232,6 +304,10 @@ void ColorEditor::chooseColor() {
     m_document.sealEdits();
     setColor(*chosen, {});
     showChannels(*chosen);
+}
+
+QString ColorEditor::uiString(int n) const {
+    return QString::fromStdString(m_strings.get(n));
 }
 
 void ColorEditor::renameScheme() {

@@ -39,6 +39,7 @@ class ColorEditor : public QGroupBox {
     void renameScheme();
 
     QFrame* picColor = nullptr;
+    QPushButton* cmdChooseColor = nullptr;
     QSlider* sldR = nullptr;
     QSlider* sldG = nullptr;
     QSlider* sldB = nullptr;
@@ -52,15 +53,18 @@ class ColorEditor : public QGroupBox {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     enum Channel { Red, Green, Blue };
 
     void buildControls();
+    void nameForScreenReaders();
     void addChannel(Channel channel, const QString& name, int row);
     void slider_Scroll(Channel channel);
     void box_Change(Channel channel);
     void txtT_Change();
+    void txtHex_Entered();
     // Shows the colour and writes it into the entry's three colour cells.
     void setColor(Rgb color, const std::string& mergeKey);
     void showColor(Rgb color);
@@ -70,6 +74,7 @@ class ColorEditor : public QGroupBox {
     void onCellChanged(int index);
     [[nodiscard]] Rgb sliderColor() const;
     [[nodiscard]] std::string mergeKey(const char* control) const;
+    [[nodiscard]] QString uiString(int n) const;
 
     SeemDocument& m_document;
     const UiStrings& m_strings;

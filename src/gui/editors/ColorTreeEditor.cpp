@@ -2,25 +2,124 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/editors/ColorTreeEditor.h"
 
+#include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/app/ImageList.h"
+#include "gui/editors/PhoneScreenPreview.h"
 
+#include <QColor>
 #include <QEvent>
+#include <QPainter>
+#include <QResizeEvent>
 
 namespace vantrel {
 
-ColorTreeEditor::ColorTreeEditor(const ByteGrid& grid, const UiStrings& strings, QWidget* parent)
+namespace {
+
+constexpr int kRecordBytes = 4;
+constexpr int kSwatchPx = 16;
+constexpr int kPreviewMarginPx = 6;
+
+// The colour over a chequered ground, so its transparency shows.
+QIcon swatchIcon(const ColorRecord& record, const QPalette& palette) {
+    QPixmap pixmap(kSwatchPx, kSwatchPx);
+    pixmap.fill(palette.color(QPalette::Base));
+    QPainter painter(&pixmap);
+    const int half = kSwatchPx / 2;
+    painter.fillRect(1, 1, half - 1, half - 1, palette.color(QPalette::Mid));
+    painter.fillRect(half, half, half - 1, half - 1, palette.color(QPalette::Mid));
+    painter.fillRect(1, 1, kSwatchPx - 2, kSwatchPx - 2,
+                     QColor(record.red, record.green, record.blue, 255 - record.transparency));
+    painter.setPen(palette.color(QPalette::Text));
+    painter.drawRect(0, 0, kSwatchPx - 1, kSwatchPx - 1);
+    return QIcon(pixmap);
+}
+
+// "#RRGGBB, transparency N %" for the entry at offset, as the cells hold it now.
+QString spokenColor(const ByteGrid& grid, const UiStrings& strings, int offset) {
+    const ColorRecord record = readColorRecord(grid, offset);
+    const QString rgb = QColor(record.red, record.green, record.blue).name().toUpper();
+    return QString::fromStdString(strings.get(StrAccessibleColorEntry))
+        .replace(QLatin1String("%1"), rgb)
+        .replace(QLatin1String("%2"), QString::number(percentFromByte(record.transparency)));
+}
+
+// An entry reads its colour from the cells whenever a screen reader asks, so
+// it is never out of date, whoever changed the cells.
+class ColorEntryItem : public QTreeWidgetItem {
+  public:
+    ColorEntryItem(QTreeWidgetItem* group, const QString& caption, const ByteGrid& grid,
+                   const UiStrings& strings, int offset)
+        : QTreeWidgetItem(group, {caption}), m_grid(grid), m_strings(strings), m_offset(offset) {}
+
+    [[nodiscard]] QVariant data(int column, int role) const override {
+        if (role == Qt::AccessibleDescriptionRole && column == 0 &&
+            m_grid.contains(m_offset + kRecordBytes - 1))
+            return spokenColor(m_grid, m_strings, m_offset);
+        return QTreeWidgetItem::data(column, role);
+    }
+
+  private:
+    const ByteGrid& m_grid;
+    const UiStrings& m_strings;
+    int m_offset;
+};
+
+} // namespace
+
+ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
     : QTreeWidget(parent), m_grid(grid), m_strings(strings) {
     setObjectName(QStringLiteral("tvwColor"));
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    nameForScreenReaders();
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (m_filling || !current)
             return;
         const QVariant offset = current->data(0, OffsetRole);
         emit nodeClicked(offset.isValid() ? std::optional<int>(offset.toInt()) : std::nullopt);
     });
+    m_listener = m_grid.addListener([this](int index) { onCellChanged(index); });
+    // Below the entries, where a change is judged by eye before flashing.
+    picPreview = new PhoneScreenPreview(m_grid, this);
+    placePreview();
+}
+
+void ColorTreeEditor::placePreview() {
+    const QSize size = picPreview->sizeHint();
+    setViewportMargins(0, 0, 0, size.height() + 2 * kPreviewMarginPx);
+    const QRect inside = contentsRect();
+    picPreview->setGeometry(inside.left() + (inside.width() - size.width()) / 2,
+                            inside.bottom() - kPreviewMarginPx - size.height(), size.width(),
+                            size.height());
+}
+
+void ColorTreeEditor::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    placePreview();
+}
+
+ColorTreeEditor::~ColorTreeEditor() = default;
+
+void ColorTreeEditor::showEntryColor(QTreeWidgetItem* entry) {
+    const int offset = entry->data(0, OffsetRole).toInt();
+    if (m_grid.contains(offset + kRecordBytes - 1))
+        entry->setIcon(0, swatchIcon(readColorRecord(m_grid, offset), palette()));
+}
+
+// Whoever changes a colour's cells (the panel, typing, undo), its icon follows.
+void ColorTreeEditor::onCellChanged(int index) {
+    picPreview->update();
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = topLevelItem(g);
+        for (int e = 0; e < group->childCount(); ++e) {
+            const int offset = group->child(e)->data(0, OffsetRole).toInt();
+            if (index < 0 || (index >= offset && index < offset + kRecordBytes))
+                showEntryColor(group->child(e));
+        }
+    }
 }
 
 bool ColorTreeEditor::load(const XmlElement& typeElement) {
@@ -28,23 +127,25 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     clear();
     const ColorTree tree = buildColorTree(typeElement, m_grid);
     const QIcon folderIcon = imageListIcon(kImageFolder, palette());
-    const QIcon nodeIcon = imageListIcon(kImageNode, palette());
     for (const ColorGroup& group : tree.groups) {
         auto* groupItem = new QTreeWidgetItem(this, {QString::fromStdString(group.caption)});
         groupItem->setIcon(0, folderIcon);
         groupItem->setData(0, KeyRole, QString::fromStdString(group.key));
         groupItem->setData(0, ImageKeyRole, kImageFolder);
         for (const ColorEntry& entry : group.entries) {
-            auto* entryItem =
-                new QTreeWidgetItem(groupItem, {QString::fromStdString(entry.caption)});
-            entryItem->setIcon(0, nodeIcon);
+            auto* entryItem = new ColorEntryItem(groupItem, QString::fromStdString(entry.caption),
+                                                 m_grid, m_strings, entry.offset);
             entryItem->setData(0, KeyRole, QString::fromStdString(entry.key));
             entryItem->setData(0, ImageKeyRole, kImageNode);
             entryItem->setData(0, OffsetRole, entry.offset);
+            showEntryColor(entryItem);
         }
     }
     expandAll();
     m_filling = false;
+    picPreview->setScheme(tree);
+    picPreview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
+    picPreview->setToolTip(picPreview->accessibleName());
 
     if (!tree.complete) {
         emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
@@ -55,6 +156,8 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
 
 void ColorTreeEditor::changeEvent(QEvent* event) {
     QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameForScreenReaders();
     if (event->type() != QEvent::PaletteChange)
         return;
     // The images are drawn in the palette's colours: draw them anew.
@@ -62,8 +165,26 @@ void ColorTreeEditor::changeEvent(QEvent* event) {
         QTreeWidgetItem* group = topLevelItem(g);
         group->setIcon(0, imageListIcon(itemImageKey(group), palette()));
         for (int e = 0; e < group->childCount(); ++e)
-            group->child(e)->setIcon(0, imageListIcon(itemImageKey(group->child(e)), palette()));
+            showEntryColor(group->child(e));
     }
+}
+
+void ColorTreeEditor::nameForScreenReaders() {
+    setAccessibleName(QString::fromStdString(m_strings.get(StrAccessibleColorTree)));
+}
+
+QString ColorTreeEditor::cellDescription(int index) const {
+    for (int g = 0; g < topLevelItemCount(); ++g) {
+        const QTreeWidgetItem* group = topLevelItem(g);
+        for (int e = 0; e < group->childCount(); ++e) {
+            const QVariant offset = group->child(e)->data(0, OffsetRole);
+            if (offset.isValid() && index >= offset.toInt() &&
+                index < offset.toInt() + kRecordBytes)
+                return group->child(e)->text(0) + QStringLiteral(": ") +
+                       spokenColor(m_grid, m_strings, offset.toInt());
+        }
+    }
+    return {};
 }
 
 QTreeWidgetItem* ColorTreeEditor::itemByKey(const QString& key) const {

@@ -12,8 +12,12 @@
 
 namespace vantrel {
 
+class PhoneScreenPreview;
+
 // The tree of a colour file (tvwColor): its groups, and under each group its
-// colour entries. Clicking a node tells the colour panel what to show.
+// colour entries, each with its own colour (and transparency) as its icon,
+// above a phone screen painted in the scheme's colours. Clicking a node tells
+// the colour panel what to show.
 class ColorTreeEditor : public QTreeWidget {
     Q_OBJECT
 
@@ -25,7 +29,8 @@ class ColorTreeEditor : public QTreeWidget {
         OffsetRole,             // an entry's first byte; none on a group
     };
 
-    ColorTreeEditor(const ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    ~ColorTreeEditor() override;
 
     // Replaces the tree by the groups and entries of a colour type element.
     // Entries that cannot be edited are left out; then failed() is emitted
@@ -35,6 +40,11 @@ class ColorTreeEditor : public QTreeWidget {
     [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QTreeWidgetItem* item);
+    // The colour entry a cell belongs to, its colour and transparency, as a
+    // screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
+
+    PhoneScreenPreview* picPreview = nullptr;
 
   signals:
     // A node became current, by mouse or keyboard: the entry's first byte, or
@@ -45,9 +55,16 @@ class ColorTreeEditor : public QTreeWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    const ByteGrid& m_grid;
+    void showEntryColor(QTreeWidgetItem* entry);
+    void onCellChanged(int index);
+    void placePreview();
+    void nameForScreenReaders();
+
+    ByteGrid& m_grid;
+    ListenerConnection m_listener;
     const UiStrings& m_strings;
     bool m_filling = false;
 };

@@ -15,6 +15,7 @@ StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& string
     setObjectName(QStringLiteral("lvwStyle"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new CheckMarkDelegate(this));
+    nameForScreenReaders();
 
     connect(this, &QListWidget::itemChanged, this, &StyleListEditor::onItemChanged);
     // A mouse click changes the current item and then reports the click; the
@@ -87,6 +88,8 @@ void StyleListEditor::mousePressEvent(QMouseEvent* event) {
 
 void StyleListEditor::changeEvent(QEvent* event) {
     QListWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameForScreenReaders();
     if (event->type() != QEvent::PaletteChange)
         return;
     const QIcon icon = imageListIcon(kImageNode, palette());
@@ -133,6 +136,22 @@ void StyleListEditor::itemClick(const StyleRow& row) {
     emit infoChanged(QString::fromStdString(row.tip));
     emit cellFocusRequested(row.offset);
     setFocus(Qt::OtherFocusReason);
+}
+
+void StyleListEditor::nameForScreenReaders() {
+    setAccessibleName(QString::fromStdString(m_strings.get(StrAccessibleStyleList)));
+}
+
+QString StyleListEditor::cellDescription(int index) const {
+    QStringList spoken;
+    for (const StyleRow& row : m_rows) {
+        if (row.offset != index)
+            continue;
+        const int label = isRowOn(m_grid, row) ? StrAccessibleSwitchOn : StrAccessibleSwitchOff;
+        spoken << QString::fromStdString(m_strings.get(label))
+                      .replace(QLatin1String("%1"), QString::fromStdString(row.text));
+    }
+    return spoken.join(QStringLiteral("; "));
 }
 
 StyleRow* StyleListEditor::rowOf(const QListWidgetItem* item) {

@@ -37,6 +37,8 @@ class StyleListEditor : public QListWidget {
     [[nodiscard]] QListWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QListWidgetItem* item);
     [[nodiscard]] static QString itemImageKey(const QListWidgetItem* item);
+    // The rows on a cell and whether each is checked, as a screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
 
   signals:
     // A row was clicked or checked: the window gives this cell the focus; the
@@ -54,6 +56,7 @@ class StyleListEditor : public QListWidget {
 
   private:
     void onItemChanged(QListWidgetItem* item);
+    void nameForScreenReaders();
     void itemClick(const StyleRow& row);
     // Every row on the cell (all rows for -1) shows again what the cell holds.
     void refreshRows(int cellIndex);

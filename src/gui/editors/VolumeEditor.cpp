@@ -2,6 +2,7 @@
 #include "gui/editors/VolumeEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -36,6 +37,9 @@ void VolumeEditor::buildRows() {
         lblVolumeInfo[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
         lblVolumeInfo[row]->setWordWrap(true);
         lblVolumeInfo[row]->setTextFormat(Qt::PlainText);
+        // The caption names its slider for screen readers; without it every
+        // slider would be called by the frame's title.
+        lblVolume[row]->setBuddy(sldVolume[row]);
         layout->addWidget(lblVolume[row], row * 2, 0);
         layout->addWidget(sldVolume[row], row * 2, 1);
         layout->addWidget(lblVolumeInfo[row], row * 2 + 1, 0, 1, 2);
@@ -70,11 +74,11 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
             continue;
         const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
         lblVolume[row]->setText(QString::fromStdString(item.caption));
-        lblVolumeInfo[row]->setText(QString::fromStdString(item.tip));
         sldVolume[row]->setProperty("tag", QString::fromStdString(item.bindingTag()));
         const QSignalBlocker blocker(sldVolume[row]);
         sldVolume[row]->setRange(item.min, item.max);
         sldVolume[row]->setValue(item.position);
+        showInfo(row);
     }
     cmdReset->setEnabled(!m_items.empty());
     if (!built.complete) {
@@ -101,6 +105,14 @@ void VolumeEditor::sldVolume_Scroll(int row) {
         return;
     EditScope step(m_document, StrUndoVolume, "volume/" + std::to_string(row));
     writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], sldVolume[row]->value());
+}
+
+QString VolumeEditor::cellDescription(int index) const {
+    for (const VolumeItem& item : m_items) {
+        if (item.offset == index)
+            return QString::fromStdString(item.caption);
+    }
+    return {};
 }
 
 void VolumeEditor::sldVolume_MouseDown(int row) {
@@ -135,6 +147,24 @@ void VolumeEditor::showPosition(int row) {
     item.position = positionFromGrid(item, m_document.grid());
     const QSignalBlocker blocker(sldVolume[row]);
     sldVolume[row]->setValue(item.position);
+    showInfo(row);
+}
+
+// A byte beyond the slider's range puts the slider at its end; the row says
+// what is really stored until a move of the slider writes a value in range.
+void VolumeEditor::showInfo(int row) {
+    const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
+    QString info = QString::fromStdString(item.tip);
+    const std::optional<int> outside = storedOutsideRange(item, m_document.grid());
+    if (outside) {
+        if (!info.isEmpty())
+            info += QLatin1Char('\n');
+        info += QString::fromStdString(m_strings.format(
+            StrVolumeOutsideRange,
+            {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)}));
+    }
+    lblVolumeInfo[row]->setText(info);
+    setWindowTextColor(lblVolumeInfo[row], outside ? warningTextColor(this) : QColor());
 }
 
 // Undo, redo and typing change cells behind the sliders' backs.

@@ -34,6 +34,8 @@ class VolumeEditor : public QGroupBox {
     bool load(const XmlElement& typeElement);
 
     void restoreDefaults();
+    // The volume item on a cell and its position, as a screen reader hears the cell.
+    [[nodiscard]] QString cellDescription(int index) const;
 
     std::array<QLabel*, kRows> lblVolume{};
     std::array<QLabel*, kRows> lblVolumeInfo{};
@@ -56,6 +58,7 @@ class VolumeEditor : public QGroupBox {
     void sldVolume_Scroll(int row);
     void sldVolume_MouseDown(int row);
     void showPosition(int row);
+    void showInfo(int row);
     void onCellChanged(int index);
     [[nodiscard]] int rowOf(const QObject* slider) const;
 

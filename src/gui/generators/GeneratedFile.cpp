@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/generators/GeneratedFile.h"
 
+#include "core/files/FileFilter.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
@@ -17,7 +18,9 @@ QString askForGeneratedFile(QWidget* owner, const QString& title, const QString&
     dialog.setFilter(filter);
     dialog.setFlags(flags);
     dialog.setAction(StandardDialog::Save);
-    return dialog.fileName();
+    if (dialog.fileName().isEmpty())
+        return {};
+    return QString::fromStdString(withSeemSuffix(dialog.fileName().toStdString()));
 }
 
 bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<std::uint8_t>& bytes,

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -75,7 +77,8 @@ void GprsTextDialog::buildControls() {
     layout->addWidget(Frame1);
     layout->addStretch();
     layout->addLayout(buttons);
-    setFixedWidth(kWindowWidthPx);
+    // Wider only when a large font needs it.
+    setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
     connect(group, &QButtonGroup::idClicked, this, &GprsTextDialog::showModeChoice);
     connect(Command1, &QPushButton::clicked, this, &GprsTextDialog::saveRecord);

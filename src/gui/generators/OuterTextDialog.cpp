@@ -4,10 +4,12 @@
 
 #include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -36,15 +40,6 @@ void styleAsCoverScreen(QLineEdit* box) {
     palette.setColor(QPalette::Text, QColor(0xE8, 0xF0, 0xFF));
     box->setPalette(palette);
 }
-
-void setTextColor(QLabel* label, const QColor& color) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-}
-
-const QColor kFitsColor(0, 0, 255);
-const QColor kTooLongColor(255, 0, 0);
 
 } // namespace
 
@@ -85,7 +80,8 @@ void OuterTextDialog::buildControls() {
     layout->addWidget(Frame1);
     layout->addWidget(lblTip);
     layout->addLayout(buttons);
-    setFixedWidth(kWindowWidthPx);
+    // Wider only when a large font needs it.
+    setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
     connect(Text1, &QLineEdit::textChanged, this, &OuterTextDialog::Text1_Change);
     connect(cmdSave, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);
@@ -95,16 +91,24 @@ void OuterTextDialog::buildControls() {
 void OuterTextDialog::Form_Load() {
     setWindowTitle(str(StrOuterTextTitle));
     ApplyLanguage(this, m_language);
-    setTextColor(lblTip, kFitsColor);
     const std::u16string text = outerTextPrefill(m_host.curType, m_host.fileBytes);
     Text1->setText(QString::fromStdU16String(text));
 }
 
-// The hint only informs; a text that does not fit is still saved, cut to the record.
+// The hint only informs; a text that does not fit is still saved, cut to the
+// record, and then the hint says what the file will hold.
 void OuterTextDialog::Text1_Change() {
-    const bool fits = outerTextFitsScreen(Text1->text().toStdU16String());
-    lblTip->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
-    setTextColor(lblTip, fits ? kFitsColor : kTooLongColor);
+    const std::u16string typed = Text1->text().toStdU16String();
+    const bool cut = outerTextIsCut(typed);
+    const bool fits = !cut && outerTextFitsScreen(typed);
+    if (cut) {
+        const QString stored = QString::fromStdU16String(outerTextStored(typed));
+        lblTip->setText(QString::fromStdString(
+            m_language.strings().format(StrOuterTextStored, {stored.toStdString()})));
+    } else {
+        lblTip->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
+    }
+    setWindowTextColor(lblTip, fits ? QColor() : warningTextColor(lblTip));
 }
 
 void OuterTextDialog::saveRecord() {

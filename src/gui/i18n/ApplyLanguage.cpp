@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -51,6 +53,9 @@ void ApplyLanguage(QWidget* window, QObject* part, const LanguageFile& language)
         if (caption)
             setCaption(control, QString::fromStdString(*caption));
     }
+    // Names made from the string table (those screen readers read) follow too.
+    QEvent changed(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(window, &changed);
 }
 
 } // namespace vantrel

@@ -22,11 +22,10 @@ QString qs(const std::string& text) {
 
 } // namespace
 
-void openWithDesktop(const QUrl& url) {
+bool openWithDesktop(const QUrl& url) {
     if (DialogAnswerer* answerer = StandardDialog::answerer())
-        answerer->openUrl(url);
-    else
-        QDesktopServices::openUrl(url);
+        return answerer->openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 bool runDesktopTool(const QString& program, const QStringList& arguments,

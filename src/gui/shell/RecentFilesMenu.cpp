@@ -15,8 +15,11 @@ RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, SettingsStore& se
 
 void RecentFilesMenu::BuildRecentMenu() {
     m_paths.clear();
+    // The settings keep the oldest first; the menu puts the newest on top.
     for (const std::string& path : readRecentFiles(m_settings))
-        m_paths << QString::fromStdString(path);
+        m_paths.prepend(QString::fromStdString(path));
+    for (std::size_t i = 1; i < m_items.size(); ++i)
+        m_items[i]->setVisible(static_cast<qsizetype>(i) < m_paths.size());
     if (m_paths.isEmpty()) {
         item(0)->setEnabled(false);
         item(0)->setText(m_emptyText);
@@ -24,6 +27,7 @@ void RecentFilesMenu::BuildRecentMenu() {
     }
     for (qsizetype i = 0; i < m_paths.size(); ++i) {
         QAction* entry = item(static_cast<std::size_t>(i));
+        entry->setVisible(true);
         entry->setEnabled(true);
         entry->setText(QString::fromStdString(
             recentFileCaption(static_cast<int>(i), m_paths.at(i).toStdString())));

@@ -15,7 +15,7 @@ namespace vantrel {
 class SettingsStore;
 
 // The recent-file items (mnuFileList) of the File menu, built from the
-// settings: one numbered item per entry, oldest first, or one disabled item
+// settings: one numbered item per entry, newest first, or one disabled item
 // saying the list is empty. Items are made when needed and never removed.
 class RecentFilesMenu : public QObject {
     Q_OBJECT
@@ -32,6 +32,7 @@ class RecentFilesMenu : public QObject {
     void setEmptyText(const QString& text);
 
     [[nodiscard]] const std::vector<QAction*>& items() const { return m_items; }
+    // The entries as the menu lists them, newest first.
     [[nodiscard]] const QStringList& paths() const { return m_paths; }
 
   signals:

@@ -2,6 +2,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/shell/ShellCommands.h"
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "core/shell/HelpFile.h"
 #include "gui/dialogs/MessageBox.h"
@@ -74,7 +75,10 @@ void openHelpTopics(QWidget* owner, const UiStrings& strings, const QString& app
         showMessage(owner, MessageIcon::Critical, str(strings, StrHelpMissing));
         return;
     }
-    openWithDesktop(QUrl::fromLocalFile(QString::fromStdString(*helpFile)));
+    const QString path = QString::fromStdString(*helpFile);
+    if (!openWithDesktop(QUrl::fromLocalFile(path)))
+        showMessage(owner, MessageIcon::Information,
+                    QString::fromStdString(strings.format(StrHelpNotOpened, {helpFile->c_str()})));
 }
 
 } // namespace vantrel

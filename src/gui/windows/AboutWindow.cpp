@@ -2,19 +2,21 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/AboutWindow.h"
 
+#include "core/ProjectInfo.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/shell/DesktopTools.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QHBoxLayout>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vantrel {
 
 namespace {
-
 
 QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption) {
     auto* label = new QLabel(designCaption, parent);
@@ -23,15 +25,25 @@ QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption
     return label;
 }
 
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language) : QDialog(owner) {
+ProjectAddresses configuredProjectAddresses() {
+    return {fromView(kWebsiteAddress), fromView(kForumAddress)};
+}
+
+AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAddresses addresses)
+    : QDialog(owner), m_addresses(std::move(addresses)) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QString::fromUtf8("关于 Vantrel"));
     buildControls();
     ApplyLanguage(this, language);
+    showVersionAndWebsite();
     setWindowTitle(QString::fromStdString(language.strings().get(StrAboutTitle)));
 }
 
@@ -40,11 +52,10 @@ void AboutWindow::buildControls() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Label1 = newLabel(Frame1, "Label1", QStringLiteral("Vantrel"));
     Label1->setFont(QFont(QStringLiteral("Tahoma"), 18));
-    Label5 = newLabel(Frame1, "Label5", QStringLiteral("V 1.1 Beta"));
+    Label5 = newLabel(Frame1, "Label5", QString());
     Label2 = newLabel(Frame1, "Label2", QString::fromUtf8("作者：Vantrel 开发组"));
     Label3 = newLabel(Frame1, "Label3", QString::fromUtf8("联系：欢迎到网站论坛留言"));
-    Label4 = newLabel(Frame1, "Label4",
-                      QString::fromUtf8("网站: ") + QString::fromLatin1(kWebsiteAddress));
+    Label4 = newLabel(Frame1, "Label4", QStringLiteral("Website:"));
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setStyleSheet(QStringLiteral("color: palette(link);"));
     // The pointer's moves over every part of the window switch the link's underline.
@@ -64,10 +75,27 @@ void AboutWindow::buildControls() {
     for (QLabel* line : {Label2, Label3, Label4})
         lines->addWidget(line);
 
+    cmdClose = new QPushButton(QString::fromUtf8("关闭(&C)"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &AboutWindow::closeFromClick);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addWidget(Frame1);
+    layout->addLayout(buttons);
     setMinimumWidth(360);
+}
+
+// The captions name the version and the web site only in words: both come
+// from the build, so that About says what the package metadata says.
+void AboutWindow::showVersionAndWebsite() {
+    Label5->setText(QStringLiteral("V ") + fromView(kProjectVersion));
+    Label4->setText(Label4->text() + QLatin1Char(' ') + m_addresses.website);
+    Label4->setVisible(!m_addresses.website.isEmpty() && !m_addresses.forum.isEmpty());
 }
 
 void AboutWindow::showOverOwner() {
@@ -118,7 +146,7 @@ void AboutWindow::setLinkUnderlined(bool underlined) {
 }
 
 void AboutWindow::openWebsite() {
-    openWithDesktop(QUrl(QString::fromLatin1(kForumAddress)));
+    openWithDesktop(QUrl(m_addresses.forum));
 }
 
 // Presses anywhere but the link (labels and the frame pass theirs on) count as

@@ -2,26 +2,35 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QGroupBox;
 class QLabel;
+class QPushButton;
 
 namespace vantrel {
 
 class LanguageFile;
 
+// The address shown after "Website:" and the one the link opens. Empty while
+// the project has no web site: the window then shows no link at all.
+struct ProjectAddresses {
+    QString website;
+    QString forum;
+};
+
+// The addresses the build was configured with, as the package metadata has them.
+[[nodiscard]] ProjectAddresses configuredProjectAddresses();
+
 // The About window: name, version, author and contact lines and a link to
 // the project's forum. A click on the link opens the forum and keeps the
-// window; a click anywhere else closes it.
+// window; a click anywhere else, or the Close button, closes it.
 class AboutWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // The address shown after "Website:" and the one the link opens.
-    static constexpr const char* kWebsiteAddress = "https://vantrel.example.org";
-    static constexpr const char* kForumAddress = "https://vantrel.example.org/forum";
-
-    AboutWindow(QWidget* owner, const LanguageFile& language);
+    AboutWindow(QWidget* owner, const LanguageFile& language,
+                ProjectAddresses addresses = configuredProjectAddresses());
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -29,6 +38,7 @@ class AboutWindow : public QDialog {
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
+    QPushButton* cmdClose = nullptr;
 
     // Shows the window modally, centred on its owner. Deletes itself when closed.
     void showOverOwner();
@@ -40,7 +50,10 @@ class AboutWindow : public QDialog {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    ProjectAddresses m_addresses;
+
     void buildControls();
+    void showVersionAndWebsite();
     void setLinkUnderlined(bool underlined);
     void openWebsite();
     void closeFromClick();

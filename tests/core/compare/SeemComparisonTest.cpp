@@ -80,7 +80,7 @@ TEST_F(SeemComparisonTest, OneSwitchDiffersByItsPathAndTakingItChangesOnlyItsBit
     second[0x20] = 0x02; // Timer/Beep on
     const SeemComparison comparison = compare("f", first, second);
     ASSERT_TRUE(comparison.bySettings);
-    EXPECT_EQ(lines(comparison),
+    ASSERT_EQ(lines(comparison),
               (std::vector<std::string>{"Keys/Sound: on → off", "Timer/Beep: off → on"}));
     const SettingDifference& sound = comparison.differences[0];
     EXPECT_EQ(sound.key, "n_1A_0");
@@ -117,7 +117,7 @@ TEST_F(SeemComparisonTest, StyleVolumeAndColourPairsGiveOneDifferenceEach) {
     otherColor[0x20] = 0x00;
     otherColor[0x22] = 0xFF;
     const SeemComparison colors = compare("c", color, otherColor);
-    EXPECT_EQ(lines(colors), (std::vector<std::string>{"Menus/Menu Text: #FF0000 → #0000FF"}));
+    ASSERT_EQ(lines(colors), (std::vector<std::string>{"Menus/Menu Text: #FF0000 → #0000FF"}));
     EXPECT_EQ(colors.differences[0].key, "c_20");
     otherColor = color;
     otherColor[0x23] = 0x80;
@@ -134,7 +134,7 @@ TEST_F(SeemComparisonTest, BytesNoSettingDescribesAreReportedAsARange) {
         second[static_cast<std::size_t>(i)] = 0x11;
     second[0x1A] = 0x80; // an undescribed bit in a switch byte
     const SeemComparison comparison = compare("f", first, second);
-    EXPECT_EQ(lines(comparison),
+    ASSERT_EQ(lines(comparison),
               (std::vector<std::string>{
                   "byte 0x1A differs, not described by the definitions: 00 → 80",
                   "bytes 0x30–0x33 differ, not described by the definitions: 00 00 00 00 → "
@@ -150,7 +150,7 @@ TEST_F(SeemComparisonTest, OtherTypesOrSizesAreComparedAsBytesWithTheReason) {
     EXPECT_FALSE(types.bySettings);
     EXPECT_EQ(types.reason, "The files are of different seem types (s (style) and v (volume)), so "
                             "they are compared byte by byte.");
-    EXPECT_EQ(lines(types),
+    ASSERT_EQ(lines(types),
               (std::vector<std::string>{"bytes 0x10–0x17: - → 00 00 00 00 00 00 00 00"}));
     EXPECT_TRUE(types.differences[0].take.empty());
 

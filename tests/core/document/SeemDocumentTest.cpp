@@ -259,3 +259,23 @@ TEST(ByteGridListeners, EveryListenerIsToldAndMayLeaveWhileTold) {
 }
 
 } // namespace
+
+TEST_F(SeemDocumentTest, ASaveOverAFileChangedOnDiskIsRefusedUntilTheUserChoosesToOverwrite) {
+    const std::string path = file("changed.seem", {1, 2, 3, 4});
+    ASSERT_EQ(doc.open(path).status, OpenOutcome::Status::Opened);
+    doc.grid().setText(0, "AA");
+    std::ofstream(path, std::ios::binary) << "other program";
+    EXPECT_EQ(doc.diskState(), DiskState::Changed);
+    EXPECT_EQ(doc.save().status, SaveOutcome::Status::ChangedOnDisk);
+    EXPECT_EQ(doc.saveAs(path).status, SaveOutcome::Status::ChangedOnDisk);
+    const std::string other = "other program";
+    EXPECT_EQ(contents(path), Bytes(other.begin(), other.end()));
+    ASSERT_EQ(doc.save(true).status, SaveOutcome::Status::Saved);
+    EXPECT_EQ(contents(path), (Bytes{0xAA, 2, 3, 4}));
+    EXPECT_EQ(doc.diskState(), DiskState::Same);
+
+    fs::remove(path);
+    EXPECT_EQ(doc.diskState(), DiskState::Missing);
+    EXPECT_EQ(doc.save().status, SaveOutcome::Status::ChangedOnDisk);
+    EXPECT_FALSE(fs::exists(path));
+}

@@ -76,6 +76,23 @@ TEST_F(ColorSchemeTest, UnusableEntriesAreSkippedAndTheRestKept) {
     EXPECT_TRUE(buildColorTree(doc.root(), tiny).groups[0].entries.empty());
 }
 
+TEST_F(ColorSchemeTest, RolesPlaceEntriesOnTheScreenAndUnknownOnesAreReported) {
+    ASSERT_TRUE(doc.loadFromString(R"(<seem>
+        <group ID="G"><c ID="Back" offset="40" role="background"/>
+          <c ID="Sky" offset="10" role="sky"/><c ID="Back 2" offset="20" role="background"/></group>
+    </seem>)")
+                    .ok);
+    DefinitionProblems problems;
+    const ColorTree tree = buildColorTree(doc.root(), grid, &problems);
+    EXPECT_TRUE(tree.complete);
+    ASSERT_EQ(tree.groups[0].entries.size(), 3u);
+    EXPECT_EQ(roleOffset(tree, "background"), 0x40);
+    EXPECT_FALSE(roleOffset(tree, "text"));
+    EXPECT_EQ(tree.groups[0].entries[1].role, "");
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].text.find("\"sky\""), std::string::npos) << problems[0].text;
+}
+
 TEST_F(ColorSchemeTest, SelectingMovesTheBorderAndChangesNoText) {
     const std::vector<std::uint8_t> before = grid.bytes();
     selectColorEntry(grid, 0x40);
@@ -107,12 +124,14 @@ TEST_F(ColorSchemeTest, ColourAndTransparencyWrites) {
     EXPECT_EQ(grid.text(0x43), "0A");
 }
 
-TEST(ColorMathTest, HexTextRunsBlueGreenRed) {
-    EXPECT_EQ(colorHexText({0xFF, 0, 0}), " #FF");
-    EXPECT_EQ(colorHexText({0xFF, 0x80, 0}), " #80FF");
-    EXPECT_EQ(colorHexText({0, 0, 0xFF}), " #FF0000");
-    EXPECT_EQ(colorHexText({0x12, 0x34, 0x56}), " #563412");
-    EXPECT_EQ(colorHexText({0, 0, 0}), " #0");
+TEST(ColorMathTest, HexTextIsSixDigitsRedFirstAndReadsBack) {
+    EXPECT_EQ(colorHexText({0xFF, 0, 0}), "#FF0000");
+    EXPECT_EQ(colorHexText({0x0B, 0x3D, 0x5C}), "#0B3D5C");
+    EXPECT_EQ(colorHexText({0, 0, 0}), "#000000");
+    EXPECT_EQ(rgbFromHexText("#0B3D5C"), (Rgb{0x0B, 0x3D, 0x5C}));
+    EXPECT_EQ(rgbFromHexText(" ff8000 "), (Rgb{0xFF, 0x80, 0x00}));
+    for (const char* bad : {"", "#", "#FF", "#FF00000", "+FF000", "#GG0000", "# FF0000", "-1"})
+        EXPECT_FALSE(rgbFromHexText(bad)) << bad;
 }
 
 TEST(ColorMathTest, TypedPercentages) {

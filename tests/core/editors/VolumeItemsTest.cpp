@@ -81,10 +81,13 @@ TEST_F(VolumeItemsTest, OutOfRangeByteAndDefaultAreClampedWithoutWriting) {
     EXPECT_EQ(result.items[1].position, 8);
     EXPECT_EQ(grid.text(0x1B), "40");
     EXPECT_EQ(grid.text(0x04), "06");
+    EXPECT_EQ(storedOutsideRange(result.items[0], grid), 0x40);
+    EXPECT_EQ(storedOutsideRange(result.items[1], grid), 6);
 
     resetVolumes(grid, result.items);
     EXPECT_EQ(grid.text(0x1B), "0F");
     EXPECT_EQ(grid.text(0x04), "08");
+    EXPECT_FALSE(storedOutsideRange(result.items[0], grid));
 }
 
 TEST_F(VolumeItemsTest, StopsAtTheFirstItemThatCannotBeARow) {

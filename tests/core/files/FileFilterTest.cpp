@@ -42,5 +42,15 @@ TEST(FileFilterTest, DescriptionKeepsItsOwnParentheses) {
               (Filters{"Seem files (*.seem) (*.seem)"}));
 }
 
+TEST(FileFilterTest, SavedNameWithoutExtensionGetsSeem) {
+    EXPECT_EQ(withSeemSuffix("/home/a/colours"), "/home/a/colours.seem");
+    EXPECT_EQ(withSeemSuffix("/home/a.b/colours"), "/home/a.b/colours.seem");
+    EXPECT_EQ(withSeemSuffix("/home/a/colours.bin"), "/home/a/colours.bin");
+    EXPECT_EQ(withSeemSuffix("/home/a/colours.SEEM"), "/home/a/colours.SEEM");
+    EXPECT_EQ(withSeemSuffix("/home/a/colours."), "/home/a/colours.");
+    EXPECT_EQ(withSeemSuffix("/home/a/"), "/home/a/");
+    EXPECT_EQ(withSeemSuffix(""), "");
+}
+
 } // namespace
 } // namespace vantrel

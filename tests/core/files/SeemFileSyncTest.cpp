@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Whether a save flushes the folder that holds the renamed file. The test
-// program's own fsync stands in for the system's and counts folder syncs.
+// Whether a save flushes the new file before the rename and the folder after
+// it. The test program's own fsync and rename stand in for the system's: they
+// count syncs and can refuse a rename as some file systems do.
 #include "core/files/SeemFile.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+
+#include <fcntl.h>
 
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -16,6 +21,9 @@
 namespace {
 
 std::atomic<int> folderSyncs{0};
+std::atomic<int> fileSyncs{0};
+std::atomic<int> fileSyncsAtRename{-1};
+std::atomic<int> renameRefusal{0}; // the errno a rename fails with; 0: none
 
 } // namespace
 
@@ -23,7 +31,18 @@ extern "C" int fsync(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
         ++folderSyncs;
+    else
+        ++fileSyncs;
     return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int rename(const char* from, const char* to) {
+    fileSyncsAtRename = fileSyncs.load();
+    if (renameRefusal != 0) {
+        errno = renameRefusal;
+        return -1;
+    }
+    return static_cast<int>(::syscall(SYS_renameat, AT_FDCWD, from, AT_FDCWD, to));
 }
 
 TEST(SeemFileSync, TheFolderIsFlushedAfterTheRename) {
@@ -33,7 +52,30 @@ TEST(SeemFileSync, TheFolderIsFlushedAfterTheRename) {
     const fs::path path = dir / "synced.seem";
     std::ofstream(path) << "old";
     const int before = folderSyncs;
+    const int fileSyncsBefore = fileSyncs;
     EXPECT_FALSE(vantrel::writeFileAtomically(path.string(), {1, 2}).has_value());
     EXPECT_GT(folderSyncs, before);
+    EXPECT_GT(fileSyncsAtRename, fileSyncsBefore);
+    fs::remove_all(dir);
+}
+
+TEST(SeemFileSync, ARefusedRenameFallsBackToWritingInPlace) {
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("vantrel-refused-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "state");
+    ::setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1);
+    const fs::path path = dir / "target.seem";
+    for (const int error : {EXDEV, EACCES, EPERM, EBUSY}) {
+        std::ofstream(path) << "old content";
+        renameRefusal = error;
+        const auto failure = vantrel::writeFileAtomically(path.string(), {'n', 'e', 'w'});
+        renameRefusal = 0;
+        EXPECT_FALSE(failure.has_value()) << *failure;
+        std::ifstream in(path);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new") << error;
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
+    }
+    ::unsetenv("XDG_STATE_HOME");
     fs::remove_all(dir);
 }

@@ -70,6 +70,23 @@ TEST_F(LanguageFileTest, LowerCaseValueMatches) {
     EXPECT_EQ(language.index(), 1);
 }
 
+TEST_F(LanguageFileTest, ExactLocaleFirstThenTheSameLanguageThenLanguageZero) {
+    const std::string file = R"(<l><a id="0" value="409" text="English" function="en.xml"/>
+        <b id="1" value="804" text="Chinese" function="zh.xml"/>
+        <c id="2" value="c04" text="Hong Kong" function="hk.xml"/></l>)";
+    const std::string path = write(file);
+    const struct {
+        std::int32_t lcid;
+        int chosen;
+    } cases[] = {{0x0C04, 2}, {0x0404, 1}, {0x0809, 0}, {0x0407, 0}, {0x0804, 1}};
+    for (const auto& c : cases) {
+        MemorySettingsStore fresh;
+        LanguageFile chooser;
+        EXPECT_FALSE(chooser.load(path, fresh, c.lcid).has_value());
+        EXPECT_EQ(chooser.index(), c.chosen) << std::hex << c.lcid;
+    }
+}
+
 TEST_F(LanguageFileTest, NoMatchUsesLanguageZeroAndStoresNothing) {
     EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0407).has_value());
     EXPECT_EQ(language.index(), 0);

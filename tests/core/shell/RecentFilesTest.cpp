@@ -18,11 +18,12 @@ TEST(RecentFilesTest, TheNewestFiveAreKeptOldestFirst) {
     EXPECT_EQ(settings.read("File0", ""), "B");
 }
 
-TEST(RecentFilesTest, APathAddedAgainIsAnotherEntry) {
+TEST(RecentFilesTest, APathAddedAgainMovesToTheNewestPlace) {
     MemorySettingsStore settings;
-    for (const char* path : {"A", "B", "A"})
+    for (const char* path : {"A", "B", "C", "D", "E", "B"})
         AddRecentFile(settings, path);
-    EXPECT_EQ(readRecentFiles(settings), (Paths{"A", "B", "A"}));
+    EXPECT_EQ(readRecentFiles(settings), (Paths{"A", "C", "D", "E", "B"}));
+    EXPECT_EQ(settings.read("FileCount", ""), "5");
 }
 
 TEST(RecentFilesTest, ACountThatIsNoWholeNumberCountsAsNone) {

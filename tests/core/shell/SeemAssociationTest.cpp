@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/SeemAssociation.h"
 
-#include "core/xml/XmlDocument.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 #include <sys/stat.h>
 
@@ -25,6 +27,11 @@ bool hasLine(const std::string& text, const std::string& line) {
     return ("\n" + text).find("\n" + line + "\n") != std::string::npos;
 }
 
+std::string packagingFile(const std::string& name) {
+    std::ifstream in(std::string(VANTREL_DATA_DIR) + "/../packaging/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 } // namespace
 
 TEST_F(SeemAssociationTest, AssociatingWritesTheTypeTheEntryAndTheDefault) {
@@ -32,19 +39,20 @@ TEST_F(SeemAssociationTest, AssociatingWritesTheTypeTheEntryAndTheDefault) {
     ASSERT_EQ(outcome.status, AssociationOutcome::Status::Done) << outcome.reason;
     EXPECT_FALSE(outcome.usesInstalledEntry);
 
-    XmlDocument package;
-    ASSERT_TRUE(package.load(mimePackagePath(where)).ok);
-    const XmlElement type = package.root().children().at(0);
-    EXPECT_EQ(type.attribute("type"), "application/x-vantrel-seem");
-
-    const std::string entry = home.read("data/applications/org.vantrel.Vantrel.desktop");
-    EXPECT_TRUE(hasLine(entry, "Exec=\"/opt/Vantrel Tools/vantrel\" %f"));
-    EXPECT_TRUE(hasLine(entry, "Icon=org.vantrel.Vantrel"));
-    EXPECT_TRUE(hasLine(entry, "MimeType=application/x-vantrel-seem;"));
+    // What the package installs, but for the program's own path.
+    const std::string packagedMime = packagingFile("vantrel-seem.xml");
+    ASSERT_NE(packagedMime.find("application/x-vantrel-seem"), std::string::npos);
+    EXPECT_EQ(home.read("data/mime/packages/vantrel-seem.xml"), packagedMime);
+    std::string packagedEntry = packagingFile("org.vantrel.Vantrel.desktop");
+    const std::string packagedExec = "\nExec=vantrel %f\n";
+    const auto exec = packagedEntry.find(packagedExec);
+    ASSERT_NE(exec, std::string::npos);
+    packagedEntry.replace(exec, packagedExec.size(), "\nExec=\"/opt/Vantrel Tools/vantrel\" %f\n");
+    EXPECT_EQ(home.read("data/applications/org.vantrel.Vantrel.desktop"), packagedEntry);
     EXPECT_TRUE(hasLine(home.read("config/mimeapps.list"), defaultLine));
 }
 
-TEST_F(SeemAssociationTest, AssociatingTwiceSucceedsAndKeepsTheUsersOtherChoices) {
+TEST_F(SeemAssociationTest, AssociatingKeepsThePreviousDefaultForRemovalToGiveBack) {
     home.write("config/mimeapps.list", "[Default Applications]\n"
                                        "text/plain=editor.desktop\n"
                                        "application/x-vantrel-seem=hexer.desktop\n"
@@ -53,10 +61,16 @@ TEST_F(SeemAssociationTest, AssociatingTwiceSucceedsAndKeepsTheUsersOtherChoices
     EXPECT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
     EXPECT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
     EXPECT_EQ(home.read("config/mimeapps.list"), "[Default Applications]\n" + defaultLine +
-                                                     "\n"
+                                                     ";hexer.desktop;\n"
                                                      "text/plain=editor.desktop\n"
                                                      "[Added Associations]\n"
                                                      "image/png=viewer.desktop;\n");
+    EXPECT_EQ(RemoveSeemAssociation(where).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(home.read("config/mimeapps.list"), "[Default Applications]\n"
+                                                 "application/x-vantrel-seem=hexer.desktop;\n"
+                                                 "text/plain=editor.desktop\n"
+                                                 "[Added Associations]\n"
+                                                 "image/png=viewer.desktop;\n");
 }
 
 TEST_F(SeemAssociationTest, RemovingTakesEntryAndDefaultAndLeavesTheType) {
@@ -102,10 +116,15 @@ TEST_F(SeemAssociationTest, UnwritablePlacesAreRefusedNamingTheFile) {
     EXPECT_EQ(blocked.status, AssociationOutcome::Status::Refused);
     EXPECT_EQ(blocked.file, mimePackagePath(where));
 
+    // A failure at the last step takes back what the earlier ones wrote.
     where.dataHome = home / "data2";
+    const std::string ownEntry = "[Desktop Entry]\nExec=mine\n";
+    home.write("data2/applications/org.vantrel.Vantrel.desktop", ownEntry);
     std::filesystem::create_directories(home / "config");
     ASSERT_EQ(::mkfifo((home / "config/mimeapps.list").c_str(), 0600), 0);
     const AssociationOutcome fifo = AssociateSeemFiles(where, program);
     EXPECT_EQ(fifo.status, AssociationOutcome::Status::Refused);
     EXPECT_EQ(fifo.file, mimeappsPath(where));
+    EXPECT_FALSE(std::filesystem::exists(mimePackagePath(where)));
+    EXPECT_EQ(home.read("data2/applications/org.vantrel.Vantrel.desktop"), ownEntry);
 }

@@ -6,8 +6,13 @@
 #include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+
+#include <sys/stat.h>
 
 namespace vantrel {
 namespace {
@@ -18,13 +23,15 @@ TEST(CommandLine, HelpAndVersionEndTheProgramWithoutAWindow) {
     const CommandLine version = parseCommandLine({kProgram, "--version"}, QDir::tempPath());
     EXPECT_TRUE(version.exitNow);
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.output, "Vantrel 1.1 Beta\n");
+    EXPECT_EQ(version.output, kVersionText + "\n");
 
     const CommandLine help = parseCommandLine({kProgram, "-h"}, QDir::tempPath());
     EXPECT_TRUE(help.exitNow);
     EXPECT_TRUE(help.output.contains("--version"));
     EXPECT_TRUE(asksOnlyForInformation({kProgram, "-platform", "offscreen", "--help"}));
     EXPECT_FALSE(asksOnlyForInformation({kProgram, "x.seem"}));
+    EXPECT_FALSE(asksOnlyForInformation({kProgram, "-stylesheet", "dark.qss", "x.seem"}));
+    EXPECT_TRUE(asksOnlyForInformation({kProgram, "-v"}));
 
     const CommandLine unknown = parseCommandLine({kProgram, "--frobnicate"}, QDir::tempPath());
     EXPECT_TRUE(unknown.exitNow);
@@ -43,7 +50,21 @@ TEST(CommandLine, VersionPrintsAndExitsWithoutADisplay) {
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(process.readAllStandardOutput().trimmed(), "Vantrel 1.1 Beta");
+    EXPECT_EQ(process.readAllStandardOutput().trimmed(), kVersionText);
+}
+
+TEST(CommandLine, AFifoAFolderOrADeviceIsNamedForWhatItIs) {
+    QTemporaryDir work;
+    const QString fifo = work.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const auto& [named, word] : {std::pair{fifo, "FIFO"}, std::pair{work.path(), "folder"},
+                                      std::pair{QStringLiteral("/dev/null"), "device"}}) {
+        const CommandLine commandLine = parseCommandLine({kProgram, named}, work.path());
+        EXPECT_TRUE(commandLine.file.isEmpty());
+        EXPECT_TRUE(commandLine.errors.contains(QLatin1String(word)))
+            << commandLine.errors.toStdString();
+        EXPECT_FALSE(commandLine.errors.contains(QStringLiteral("does not exist")));
+    }
 }
 
 using CommandLineFile = testing::MainWindowFixture;

@@ -127,9 +127,9 @@ TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
 TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     EXPECT_EQ(cancel(), "Cancel");                      // started in English
-    mainWindow->languageController().chooseLanguage(0); // Chinese
+    mainWindow->languageController().chooseLanguage(1); // Chinese
     EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
-    mainWindow->languageController().chooseLanguage(1);
+    mainWindow->languageController().chooseLanguage(0);
     EXPECT_EQ(cancel(), "Cancel");
 }
 

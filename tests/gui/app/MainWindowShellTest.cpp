@@ -46,7 +46,7 @@ class MainWindowShell : public MainWindowFixture {
     }
 };
 
-TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveAndReopenWithoutReordering) {
+TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveNewestFirstAndReopenWithoutReordering) {
     EXPECT_EQ(recentCaptions(), QStringList{str(StrRecentFilesEmpty)});
     EXPECT_FALSE(recentItem(0)->isEnabled());
     QStringList paths;
@@ -55,6 +55,7 @@ TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveAndReopenWithoutReordering) 
         openThroughDialog(paths.back());
     }
     paths.removeFirst();
+    std::reverse(paths.begin(), paths.end());
     QStringList expected;
     for (int i = 0; i < paths.size(); ++i)
         expected << QString::fromStdString(recentFileCaption(i, paths[i].toStdString()));
@@ -81,12 +82,12 @@ TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
     openThroughDialog(gone);
     openThroughDialog(kept);
     QFile::remove(gone);
-    recentItem(0)->trigger();
+    recentItem(1)->trigger();
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages.back().text.contains(gone));
     EXPECT_EQ(mainWindow->fileName(), kept);
-    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList({gone, kept}));
+    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList({kept, gone}));
 }
 
 TEST_F(MainWindowShell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {

@@ -70,15 +70,15 @@ TEST_F(MainWindowStartup, SeemFolderDefaultsToTheProgramFolder) {
 }
 
 TEST_F(MainWindowStartup, CaptionsComeFromTheChosenLanguage) {
-    systemLcid = 0x0804;
+    systemLcid = 0x0404; // zh_TW: no exact match, but Chinese is listed
     start();
-    EXPECT_EQ(settings.value("language"), "0");
+    EXPECT_EQ(settings.value("language"), "1");
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QString::fromUtf8("文件(&F)"));
     const QString english = QString::fromStdString(builtinEnglishStrings()[1]);
     EXPECT_NE(mainWindow->statusText(1), english);
 
-    settings.setValue("language", "1");
+    settings.setValue("language", "0");
     start();
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QStringLiteral("&File"));
@@ -97,7 +97,7 @@ TEST_F(MainWindowStartup, EveryCaptionOfTheWindowReachesItsControl) {
 
     pugi::xml_document doc;
     ASSERT_TRUE(doc.load_file(VANTREL_DATA_DIR "/language.xml"));
-    const pugi::xml_node chinese = doc.child("languages").find_child_by_attribute("id", "0");
+    const pugi::xml_node chinese = doc.child("languages").find_child_by_attribute("id", "1");
     // Texts the window sets itself once it has been captioned, the volume
     // rows' from the definitions.
     const QStringList setByTheWindow{QStringLiteral("lblSoftTip"), QStringLiteral("lblinfo"),
@@ -140,14 +140,14 @@ TEST_F(MainWindowStartup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAd
     emit menu->aboutToShow(); // the items go into the menu when it first opens
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(titlesOf(menu->actions()),
-              (QStringList{QString::fromUtf8("简体中文"), QStringLiteral("English")}));
-    EXPECT_TRUE(menu->actions()[1]->isChecked());
-    mainWindow->languageController().chooseLanguage(0);
-    emit menu->aboutToShow();
-    EXPECT_EQ(settings.value("language"), "0");
-    EXPECT_EQ(menu->actions().size(), 2);
+              (QStringList{QStringLiteral("English"), QString::fromUtf8("简体中文")}));
     EXPECT_TRUE(menu->actions()[0]->isChecked());
-    EXPECT_FALSE(menu->actions()[1]->isChecked());
+    mainWindow->languageController().chooseLanguage(1);
+    emit menu->aboutToShow();
+    EXPECT_EQ(settings.value("language"), "1");
+    EXPECT_EQ(menu->actions().size(), 2);
+    EXPECT_TRUE(menu->actions()[1]->isChecked());
+    EXPECT_FALSE(menu->actions()[0]->isChecked());
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QString::fromUtf8("文件(&F)"));
     EXPECT_EQ(mainWindow->statusText(1), str(StrStatusNoFile));
@@ -194,7 +194,7 @@ TEST_F(MainWindowStartup, MissingDefinitionsOnALanguageSwitchSayTheFileIsMissing
     start();
     ASSERT_TRUE(loaded);
     QFile::remove(appFile(QStringLiteral("seem_zh.xml")));
-    mainWindow->languageController().chooseLanguage(0);
+    mainWindow->languageController().chooseLanguage(1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString text = dialogs.messages[0].text;
     EXPECT_TRUE(text.startsWith(str(StrDefinitionsUnloadable)));

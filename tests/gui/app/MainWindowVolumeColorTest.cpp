@@ -119,7 +119,7 @@ TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneS
 
     clickEntry("c_38"); // 3C B4 DC 80
     ASSERT_TRUE(colorPanel()->isEnabled());
-    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral(" #DCB43C"));
+    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral("#3CB4DC"));
     EXPECT_EQ(colorPanel()->txtT->text(), QStringLiteral("50"));
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x3B));
     clickEntry("f_1");
@@ -133,7 +133,7 @@ TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneS
     colorPanel()->sldB->setFocus();
     QTest::keyClick(colorPanel()->sldB, Qt::Key_End);
     EXPECT_EQ(mainWindow->document().grid().text(0x42), "FF");
-    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral(" #FFC87F"));
+    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral("#7FC8FF"));
     undo();
     EXPECT_EQ(mainWindow->document().grid().text(0x42), "E6");
     EXPECT_EQ(colorPanel()->txtB->text(), QStringLiteral("230"));

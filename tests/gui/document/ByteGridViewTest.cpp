@@ -90,7 +90,7 @@ TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
     EXPECT_EQ(grid.lastSelect(), 26);
     EXPECT_TRUE(grid.hasBorder(26));
     EXPECT_TRUE(view.hasFocus());
-    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(StrCellOffset) + ": 26" +
+    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(StrCellOffset) + ": 1A (26)" +
                                                      strings.get(StrCellHex) + ": A5" +
                                                      strings.get(StrCellDecimal) + ": 165" +
                                                      strings.get(StrCellBinary) + ": 10100101");

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/document/FunctionTreeEditor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -68,6 +70,23 @@ class FunctionTreeEditorTest : public ::testing::Test {
         QTreeWidgetItem* found = tree->itemByKey(QString::fromLatin1(key));
         EXPECT_NE(found, nullptr) << key;
         return found;
+    }
+
+    // A point on the item's on/off image, at the left of its row.
+    QPoint imageOf(const char* key) const {
+        const QRect row = tree->visualItemRect(item(key));
+        return {row.left() + tree->style()->pixelMetric(QStyle::PM_SmallIconSize) / 2 + 4,
+                row.center().y()};
+    }
+
+    // The row as a screen reader finds it in the tree.
+    QAccessibleInterface* accessibleRow(const QString& name) const {
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tree);
+        for (int i = 0; i < view->childCount(); ++i) {
+            if (view->child(i)->text(QAccessible::Name) == name)
+                return view->child(i);
+        }
+        return nullptr;
     }
 
     void click(const char* key, Qt::MouseButton button = Qt::LeftButton) {
@@ -308,6 +327,42 @@ TEST_F(FunctionTreeEditorTest, SpaceOrEnterOnASwitchAsksForTheToggle) {
     tree->setCurrentItem(tree->topLevelItem(0)->child(0)); // the folder Keys
     QTest::keyClick(tree, Qt::Key_Space);
     EXPECT_EQ(toggles.count(), 2);
+}
+
+TEST_F(FunctionTreeEditorTest, AClickOnTheImageOrADoubleClickOnTheRowAsksForOneToggle) {
+    QSignalSpy toggles(tree, &FunctionTreeEditor::toggleRequested);
+    click("n_1A_0"); // on the text: only chosen
+    EXPECT_EQ(toggles.count(), 0);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, imageOf("n_1A_0"));
+    EXPECT_EQ(toggles.count(), 1);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       tree->visualItemRect(item("n_1a_1")).center());
+    EXPECT_EQ(toggles.count(), 2);
+    EXPECT_EQ(tree->selectedKey(), "n_1a_1");
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, imageOf("n_1_1"));
+    EXPECT_EQ(toggles.count(), 2); // a folder is no switch
+}
+
+TEST_F(FunctionTreeEditorTest, ScreenReadersHearASwitchAsCheckedAndCanToggleIt) {
+    QObject::connect(tree, &FunctionTreeEditor::toggleRequested, tree,
+                     &FunctionTreeEditor::toggleSelected);
+    QAccessibleInterface* sound = accessibleRow("Sound");
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(sound->state().checkable);
+    EXPECT_TRUE(sound->state().checked);
+    EXPECT_FALSE(accessibleRow("Keys")->state().checkable);
+    // The check box is not drawn: the on/off image says it.
+    EXPECT_EQ(FunctionTreeEditor::itemImageKey(item("n_1A_0")), "on");
+
+    ASSERT_NE(sound->actionInterface(), nullptr);
+    sound->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(grid.text(0x1A), "A4");
+    EXPECT_FALSE(accessibleRow("Sound")->state().checked);
+    EXPECT_EQ(FunctionTreeEditor::itemImageKey(item("n_1A_0")), "off");
+    document.undo();
+    EXPECT_EQ(grid.text(0x1A), "A5");
+    EXPECT_TRUE(accessibleRow("Sound")->state().checked);
+    EXPECT_EQ(tree->cellDescription(0x1A), "Sound: on; Vibrate: off");
 }
 
 } // namespace

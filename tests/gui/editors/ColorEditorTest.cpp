@@ -76,7 +76,7 @@ TEST_F(ColorEditorTest, ChoosingAnEntryShowsItAndChangesNoCell) {
     EXPECT_EQ(editor->txtR->text(), QStringLiteral("255"));
     EXPECT_EQ(editor->txtB->text(), QStringLiteral("0"));
     EXPECT_EQ(editor->txtT->text(), QStringLiteral("50"));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral(" #FF"));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#FF0000"));
     for (int i = 0x40; i < 0x44; ++i)
         EXPECT_TRUE(document.grid().hasBorder(i)) << i;
 
@@ -103,7 +103,7 @@ TEST_F(ColorEditorTest, SliderDragWritesTheColourAndUndoesInOneStep) {
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "80", "00", "80"}));
     EXPECT_EQ(editor->txtG->text(), QStringLiteral("128"));
     EXPECT_EQ(preview(), QColor(255, 128, 0));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral(" #80FF"));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#FF8000"));
 
     EXPECT_EQ(document.undoLabel(), StrUndoColor);
     document.undo();
@@ -158,9 +158,9 @@ TEST_F(ColorEditorTest, ChooserCancelledChangesNothingAndAColourIsOneStep) {
     EXPECT_EQ(dialogs.colorRequests.size(), 1u);
     EXPECT_FALSE(document.canUndo());
 
-    QTest::mouseClick(editor->picColor, Qt::LeftButton);
+    editor->cmdChooseColor->click();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"00", "00", "FF", "80"}));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral(" #FF0000"));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0000FF"));
     EXPECT_EQ(editor->sldB->value(), 255);
     EXPECT_EQ(editor->txtR->text(), QStringLiteral("0"));
 
@@ -171,6 +171,30 @@ TEST_F(ColorEditorTest, ChooserCancelledChangesNothingAndAColourIsOneStep) {
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
     EXPECT_EQ(preview(), QColor(255, 0, 0));
     EXPECT_EQ(editor->txtT->text(), QStringLiteral("50"));
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(ColorEditorTest, TypedHexColourIsOneStepAndAnythingElseIsRefused) {
+    editor->NodeClick(0x40);
+    retype(editor->txtHex, QStringLiteral("0b3d5c"));
+    QTest::keyClick(editor->txtHex, Qt::Key_Return);
+    EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"0B", "3D", "5C", "80"}));
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0B3D5C"));
+    EXPECT_EQ(editor->sldG->value(), 0x3D);
+    EXPECT_EQ(editor->txtB->text(), QStringLiteral("92"));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    retype(editor->txtHex, QStringLiteral("#12345"));
+    QTest::keyClick(editor->txtHex, Qt::Key_Return);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("#12345")))
+        << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0B3D5C"));
+    EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"0B", "3D", "5C"}));
+
+    document.undo();
+    EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"FF", "00", "00"}));
     EXPECT_FALSE(document.canUndo());
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/ColorTreeEditor.h"
 
+#include "gui/editors/PhoneScreenPreview.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
@@ -76,6 +78,51 @@ TEST_F(ColorTreeEditorTest, GroupsAndEntriesAreNodesAndClicksNameTheEntry) {
     EXPECT_EQ(tree->topLevelItemCount(), 1);
     EXPECT_EQ(failed.count(), 1);
     EXPECT_EQ(clicked.count(), 3);
+}
+
+TEST_F(ColorTreeEditorTest, EachEntryShowsItsOwnColourAndFollowsItsCells) {
+    grid.writeByte(0x40, 0xFF);
+    ASSERT_TRUE(load(R"(<seem><group ID="G"><c ID="Red" offset="40"/><c ID="Blue" offset="10"/>
+        </group></seem>)"));
+    const auto centre = [&](const char* key) {
+        return tree->itemByKey(QString::fromLatin1(key))
+            ->icon(0)
+            .pixmap(16, 16)
+            .toImage()
+            .pixelColor(8, 8);
+    };
+    EXPECT_EQ(centre("c_40"), QColor(255, 0, 0));
+    EXPECT_EQ(centre("c_10"), QColor(0, 0, 0));
+
+    grid.writeByte(0x12, 0xFF);
+    EXPECT_EQ(centre("c_10"), QColor(0, 0, 255));
+    // A fully transparent colour lets the ground show through.
+    grid.writeByte(0x43, 0xFF);
+    EXPECT_NE(centre("c_40"), QColor(255, 0, 0));
+}
+
+TEST_F(ColorTreeEditorTest, ThePreviewSitsBelowTheEntriesWithoutCoveringThem) {
+    ASSERT_TRUE(load(R"(<seem><group ID="G"><c ID="Red" offset="40" role="background"/>
+        </group></seem>)"));
+    tree->resize(200, 500);
+    ASSERT_TRUE(tree->picPreview->isVisible());
+    EXPECT_LE(tree->viewport()->geometry().bottom(), tree->picPreview->geometry().top());
+    EXPECT_LE(tree->picPreview->geometry().bottom(), tree->contentsRect().bottom());
+}
+
+TEST_F(ColorTreeEditorTest, EntriesAndTheirBytesTellScreenReadersTheirColour) {
+    ASSERT_TRUE(load(R"(<seem><group ID="Screen"><c ID="Back" offset="10"/></group></seem>)"));
+    grid.setText(0x10, "0B");
+    grid.setText(0x11, "3D");
+    grid.setText(0x12, "5C");
+    grid.setText(0x13, "80");
+    const QTreeWidgetItem* entry = tree->itemByKey(QStringLiteral("c_10"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->data(0, Qt::AccessibleDescriptionRole).toString(),
+              "#0B3D5C, transparency 50 %");
+    EXPECT_EQ(tree->cellDescription(0x13), "Back: #0B3D5C, transparency 50 %");
+    EXPECT_EQ(tree->cellDescription(0x14), "");
+    EXPECT_FALSE(tree->topLevelItem(0)->data(0, Qt::AccessibleDescriptionRole).isValid());
 }
 
 } // namespace

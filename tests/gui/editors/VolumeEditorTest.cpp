@@ -129,6 +129,29 @@ TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
     EXPECT_FALSE(document.canUndo());
 }
 
+TEST_F(VolumeEditorTest, AByteAboveTheRangeIsShownUntilTheSliderMoves) {
+    grid().writeByte(0x1A, 0xFF);
+    ASSERT_TRUE(load(kVolumeType));
+    QSlider* slider = editor->sldVolume[0];
+    QLabel* info = editor->lblVolumeInfo[0];
+    const QColor normal = editor->lblVolumeInfo[1]->palette().color(QPalette::WindowText);
+    EXPECT_EQ(slider->value(), 15);
+    EXPECT_TRUE(info->text().startsWith(QStringLiteral("Recording level\n")));
+    EXPECT_TRUE(info->text().contains(QStringLiteral("255"))) << info->text().toStdString();
+    EXPECT_TRUE(info->text().contains(QStringLiteral("outside the range")));
+    EXPECT_NE(info->palette().color(QPalette::WindowText), normal);
+
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Down);
+    EXPECT_EQ(grid().text(0x1A), "0E");
+    EXPECT_EQ(info->text(), QStringLiteral("Recording level"));
+    EXPECT_EQ(info->palette().color(QPalette::WindowText), normal);
+
+    // Undo brings the stored byte, and its note, back.
+    document.undo();
+    EXPECT_TRUE(info->text().contains(QStringLiteral("255")));
+}
+
 TEST_F(VolumeEditorTest, KeyRunIsOneStepAndTheCellIsSavedAsWritten) {
     ASSERT_TRUE(load(kVolumeType));
     QSlider* slider = editor->sldVolume[0];

@@ -45,7 +45,7 @@ TEST_F(OuterTextDialogTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
     EXPECT_EQ(form.Frame1->title(), QStringLiteral("Text"));
     EXPECT_EQ(form.cmdSave->text(), QStringLiteral("&Save"));
     EXPECT_EQ(form.Text1->text(), QString());
-    EXPECT_EQ(hintColor(), QColor(0, 0, 255));
+    EXPECT_EQ(hintColor(), window->palette().color(QPalette::WindowText));
 }
 
 TEST_F(OuterTextDialogTest, ShowsTheOpenOuterTextFilesText) {
@@ -54,16 +54,33 @@ TEST_F(OuterTextDialogTest, ShowsTheOpenOuterTextFilesText) {
     EXPECT_EQ(open().Text1->text(), QStringLiteral("MOTO"));
 }
 
-TEST_F(OuterTextDialogTest, HintTurnsRedPastSixteenScreenBytesAndBlueAgain) {
+TEST_F(OuterTextDialogTest, HintTurnsRedWhenTheTextWillBeCutAndSaysWhatIsStored) {
     OuterTextDialog& form = open();
+    const QColor normal = form.palette().color(QPalette::WindowText);
     form.Text1->setText(QStringLiteral("一二三四五六七八"));
     EXPECT_EQ(form.lblTip->text(), str(StrOuterTextFits));
-    EXPECT_EQ(hintColor(), QColor(0, 0, 255));
+    EXPECT_EQ(hintColor(), normal);
     QTest::keyClick(form.Text1, Qt::Key_Space);
     EXPECT_EQ(form.lblTip->text(), str(StrOuterTextTooLong));
-    EXPECT_EQ(hintColor(), QColor(255, 0, 0));
+    EXPECT_NE(hintColor(), normal);
     QTest::keyClick(form.Text1, Qt::Key_Backspace);
-    EXPECT_EQ(hintColor(), QColor(0, 0, 255));
+    EXPECT_EQ(hintColor(), normal);
+
+    // Eleven letters fit the screen's 16 bytes, yet only eight are stored.
+    form.Text1->setText(QStringLiteral("ABCDEFGHIJK"));
+    EXPECT_TRUE(form.lblTip->text().contains(QStringLiteral("“ABCDEFGH”")))
+        << form.lblTip->text().toStdString();
+    const QColor warning = hintColor();
+    EXPECT_GT(warning.red(), warning.green());
+    EXPECT_NE(warning, normal);
+
+    // On a dark palette the warning is a lighter red.
+    QPalette dark = form.palette();
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    form.setPalette(dark);
+    form.Text1->setText(QStringLiteral("ABCDEFGHIJ"));
+    EXPECT_GT(hintColor().lightness(), warning.lightness());
 }
 
 TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsToTheMainWindow) {
@@ -84,6 +101,15 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
                                             target + QStringLiteral(" ] ") + str(StrSucceeded));
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(OuterTextDialogTest, NameTypedWithoutExtensionIsSavedAsSeem) {
+    OuterTextDialog& form = open();
+    form.Text1->setText(QStringLiteral("ABC"));
+    dialogs.saveFiles = {workFile(QStringLiteral("outer"))};
+    form.cmdSave->click();
+    EXPECT_EQ(readAll(workFile(QStringLiteral("outer.seem"))), record(u"ABC"));
+    EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("outer"))));
 }
 
 TEST_F(OuterTextDialogTest, CancelledSaveDialogWritesNothingAndStaysOpen) {

@@ -29,22 +29,28 @@ TEST_F(RecentFilesMenuTest, AnEmptyListIsOneDisabledItem) {
     EXPECT_EQ(menu.actions().back(), exit);
 }
 
-TEST_F(RecentFilesMenuTest, ItemsAreNumberedOldestFirstAndOpenTheirOwnPath) {
+TEST_F(RecentFilesMenuTest, ItemsAreNumberedNewestFirstAndOpenTheirOwnPath) {
     RecentFilesMenu recent(&menu, exit, settings);
     const QString odd = "/tmp/&3. odd & end.seem";
     for (const QString& path : QStringList{"/a.seem", "/b.seem", odd})
         recent.AddRecentFile(path);
     ASSERT_EQ(recent.items().size(), 3u);
-    EXPECT_EQ(recent.items()[0]->text(), "&1. /a.seem");
+    EXPECT_EQ(recent.items()[2]->text(), "&3. /a.seem");
     EXPECT_TRUE(recent.items()[2]->isEnabled());
 
     QSignalSpy chosen(&recent, &RecentFilesMenu::fileChosen);
-    recent.items()[2]->trigger();
     recent.items()[0]->trigger();
+    recent.items()[2]->trigger();
     ASSERT_EQ(chosen.size(), 2);
     EXPECT_EQ(chosen[0][0].toString(), odd);
     EXPECT_EQ(chosen[1][0].toString(), "/a.seem");
-    EXPECT_EQ(recent.paths(), QStringList({"/a.seem", "/b.seem", odd}));
+    EXPECT_EQ(recent.paths(), QStringList({odd, "/b.seem", "/a.seem"}));
+
+    // A path opened again moves to the top instead of showing twice.
+    recent.AddRecentFile("/a.seem");
+    EXPECT_EQ(recent.paths(), QStringList({"/a.seem", odd, "/b.seem"}));
+    EXPECT_EQ(recent.items()[0]->text(), "&1. /a.seem");
+    EXPECT_EQ(menu.actions().size(), 4); // three entries before Exit
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QProcess>
 #include <QStandardPaths>
@@ -111,6 +112,14 @@ TEST_F(ShellCommandsTest, HelpOpensTheBundledPageOrSaysThereIsNone) {
     openHelpTopics(nullptr, strings, appDir.path());
     ASSERT_EQ(dialogs.openedUrls.size(), 1u);
     EXPECT_EQ(dialogs.openedUrls[0], QUrl::fromLocalFile(page.fileName()));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    // With no browser set up, the user learns where the help file is.
+    dialogs.desktopOpensUrls = false;
+    openHelpTopics(nullptr, strings, appDir.path());
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(lastMessage().text.contains(QFileInfo(page).fileName()))
+        << lastMessage().text.toStdString();
 }
 
 TEST_F(ShellCommandsTest, FolderBrowserAnswersTheChosenFolderOrNothing) {

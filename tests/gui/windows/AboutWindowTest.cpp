@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/AboutWindow.h"
 
+#include "core/ProjectInfo.h"
+
 #include "WindowsFixture.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
@@ -8,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QWindow>
 
@@ -24,13 +27,15 @@ class AboutWindowTest : public WindowsFixture {
         WindowsFixture::SetUp();
         StandardDialog::setAnswerer(&desktop);
         showOwner();
-        about = new AboutWindow(&owner, language);
+        about = new AboutWindow(&owner, language, addresses);
         about->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about.data()));
     }
 
     void TearDown() override { StandardDialog::setAnswerer(nullptr); }
 
+    const ProjectAddresses addresses{QStringLiteral("https://vantrel.test/"),
+                                     QStringLiteral("https://vantrel.test/forum")};
     QPointer<AboutWindow> about;
     ScriptedDialogs desktop; // stands in for the desktop that opens addresses
     std::vector<QUrl>& opened = desktop.openedUrls;
@@ -49,7 +54,7 @@ TEST_F(AboutWindowTest, LinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
 TEST_F(AboutWindowTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
     QTest::mouseClick(about->Label4, Qt::LeftButton, {}, about->Label4->rect().center());
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(AboutWindow::kForumAddress)));
+    EXPECT_EQ(opened[0], QUrl(addresses.forum));
     EXPECT_TRUE(opened[0].isValid());
     EXPECT_TRUE(about && about->isVisible());
 }
@@ -58,4 +63,19 @@ TEST_F(AboutWindowTest, ClickElsewhereClosesTheWindow) {
     QTest::mouseClick(about->Label2, Qt::LeftButton);
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(about.isNull() || !about->isVisible());
+}
+
+TEST_F(AboutWindowTest, CloseButtonClosesTheWindow) {
+    EXPECT_EQ(about->cmdClose->text(), QStringLiteral("&Close"));
+    about->cmdClose->click();
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
+}
+
+TEST_F(AboutWindowTest, ShowsTheBuildsVersionAndNoLinkWithoutAWebSite) {
+    EXPECT_EQ(about->Label5->text(),
+              QStringLiteral("V ") + QString::fromUtf8(kProjectVersion.data()));
+    EXPECT_TRUE(about->Label4->text().endsWith(addresses.website));
+    const AboutWindow withoutSite(&owner, language, {});
+    EXPECT_TRUE(withoutSite.Label4->isHidden());
 }

@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// export, diff --recipe and apply: settings carried from file to file as text.
+#include "cli/Commands.h"
+#include "cli/FolderCommands.h"
+
+#include "core/compare/FolderComparison.h"
+#include "core/recipe/RecipeJson.h"
+#include "core/recipe/RecipeSettings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/shell/SeemFolderScan.h"
+
+#include <algorithm>
+#include <set>
+
+namespace vantrel::cli {
+
+namespace {
+
+// The seem files of a folder in name order, or the path itself.
+std::vector<std::string> expandTargets(const std::string& path) {
+    if (!isFolder(path))
+        return {path};
+    std::vector<std::string> files;
+    for (const SeemFolderFile& file : listSeemFolder(path)) {
+        if (isSeemFolderCandidate(file.name))
+            files.push_back(withTrailingSeparator(path) + file.name);
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+RecipeTarget openTarget(const CliContext& context) {
+    return {context.document.type(), context.document.typeName(), context.document.grid()};
+}
+
+class RecipeDiff : public FolderComparisonVisitor {
+  public:
+    RecipeDiff(const CliContext& context, Recipe& recipe) : m_context(context), m_recipe(recipe) {}
+
+    void onlyIn(FolderSide side, const std::string& name) override {
+        m_context.err << "vantrel-cli: " << name
+                      << (side == FolderSide::Ours ? ": only in the first folder, left as it is\n"
+                                                   : ": only in the second folder; a recipe "
+                                                     "cannot create a file\n");
+    }
+    void changed(const ChangedPair& pair) override {
+        Recipe between;
+        const RecipeTarget ours{pair.ours.type, pair.ours.typeName, pair.ours.grid};
+        const RecipeTarget theirs{pair.theirs.type, pair.theirs.typeName, pair.theirs.grid};
+        if (!recipeBetween(ours, theirs, seemIdOfPath(pair.oursName), between)) {
+            unreadable(pair.oursName, "the files differ in size; a recipe cannot change a size");
+            return;
+        }
+        m_recipe.entries.insert(m_recipe.entries.end(), between.entries.begin(),
+                                between.entries.end());
+    }
+    void unreadable(const std::string& path, const std::string& reason) override {
+        m_trouble = true;
+        m_context.badInput(path, reason);
+    }
+    [[nodiscard]] bool trouble() const { return m_trouble; }
+
+  private:
+    const CliContext& m_context;
+    Recipe& m_recipe;
+    bool m_trouble = false;
+};
+
+int writeRecipe(const CliContext& context, const Recipe& recipe, bool trouble) {
+    context.out << recipeToJson(recipe);
+    return trouble ? kBadInput : kSuccess;
+}
+
+// Applies the entries to the open document; prints what changed. 0, or 2 with
+// every problem listed and nothing written.
+int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries, bool dryRun) {
+    SeemDocument& document = context.document;
+    const std::string path = document.path();
+    const auto problems =
+        applyRecipeEntries(document.type(), document.typeName(), document.grid(), entries);
+    for (const std::string& problem : problems)
+        context.badInput(path, problem);
+    if (!problems.empty())
+        return kBadInput;
+    if (document.grid().bytes() == document.savedBytes()) {
+        context.out << path << ": unchanged\n";
+        return kSuccess;
+    }
+    ByteGrid before;
+    before.load(document.savedBytes());
+    const auto comparison =
+        compareSeemFiles({document.type(), document.typeName(), before},
+                         {document.type(), document.typeName(), document.grid()}, UiStrings());
+    if (!dryRun) {
+        const SaveOutcome saved = document.save();
+        if (saved.status != SaveOutcome::Status::Saved)
+            return context.badInput(path,
+                                    saved.reason.empty() ? "could not be written" : saved.reason);
+    }
+    // Listed once written, so the list never names a change that did not happen.
+    const std::size_t count = comparison.differences.size();
+    context.out << path << ": " << count << (count == 1 ? " change" : " changes")
+                << (dryRun ? " would be made\n" : "\n");
+    for (const SettingDifference& difference : comparison.differences)
+        context.out << "  " << differenceLine(difference) << '\n';
+    return kSuccess;
+}
+
+} // namespace
+
+int diffAsRecipe(CliContext& context, const std::string& ours, const std::string& theirs) {
+    Recipe recipe;
+    if (isFolder(ours) || isFolder(theirs)) {
+        RecipeDiff diff(context, recipe);
+        if (const auto failure = compareSeemFolders(
+                ours, theirs, context.document.definitions().root(), UiStrings(), diff))
+            return context.badInput(failure->folder, failure->reason);
+        return writeRecipe(context, recipe, diff.trouble());
+    }
+    if (!openSeem(context, ours))
+        return kBadInput;
+    const XmlElement oursType = context.document.type();
+    const std::string oursTypeName = context.document.typeName();
+    ByteGrid oursGrid;
+    oursGrid.load(context.document.savedBytes());
+    if (!openSeem(context, theirs))
+        return kBadInput;
+    if (!recipeBetween({oursType, oursTypeName, oursGrid}, openTarget(context), seemIdOfPath(ours),
+                       recipe))
+        return context.badInput(theirs, "the files differ in size; a recipe cannot change a size");
+    return writeRecipe(context, recipe, false);
+}
+
+int exportRecipes(CliContext& context, const std::vector<std::string>& paths) {
+    Recipe recipe;
+    bool trouble = false;
+    for (const std::string& given : paths) {
+        for (const std::string& path : expandTargets(given)) {
+            if (!openSeem(context, path)) {
+                trouble = true;
+                continue;
+            }
+            const Recipe file = exportRecipe(openTarget(context), seemIdOfPath(path));
+            recipe.entries.insert(recipe.entries.end(), file.entries.begin(), file.entries.end());
+        }
+    }
+    return writeRecipe(context, recipe, trouble);
+}
+
+int applyRecipe(CliContext& context, const std::string& recipePath,
+                const std::vector<std::string>& targets, bool dryRun) {
+    const RecipeParse parsed = readRecipeFile(recipePath);
+    for (const std::string& problem : parsed.problems)
+        context.badInput(recipePath, problem);
+    if (!parsed.ok())
+        return kBadInput;
+    int status = kSuccess;
+    std::set<std::string> served; // seem IDs that found a file
+    const bool single = targets.size() == 1 && !isFolder(targets[0]);
+    for (const std::string& target : targets) {
+        for (const std::string& path : expandTargets(target)) {
+            const auto entries = entriesForFile(parsed.recipe, path, single);
+            if (entries.empty())
+                continue;
+            for (const RecipeEntry& entry : entries)
+                served.insert(toLowerAscii(entry.seem));
+            if (!openSeem(context, path)) {
+                status = kBadInput;
+                continue;
+            }
+            status = std::max(status, applyToOpenFile(context, entries, dryRun));
+        }
+    }
+    for (const RecipeEntry& entry : parsed.recipe.entries) {
+        if (served.insert(toLowerAscii(entry.seem)).second) {
+            context.badInput(recipePath, "no file for seem " + entry.seem);
+            status = kBadInput;
+        }
+    }
+    return status;
+}
+
+} // namespace vantrel::cli
+
+namespace vantrel::cli {
+
+int runExport(CliContext& context, const FilesOptions& options) {
+    return exportRecipes(context, options.files);
+}
+
+int runApply(CliContext& context, const ApplyOptions& options) {
+    return applyRecipe(context, options.recipe, options.targets, options.dryRun);
+}
+
+} // namespace vantrel::cli

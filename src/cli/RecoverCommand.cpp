@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Recovery copies left by an in-place save that was interrupted.
+#include "cli/Commands.h"
+
+#include "core/files/RecoveryCopy.h"
+
+namespace vantrel::cli {
+
+bool reportLeftoverRecovery(const CliContext& context, const std::string& path) {
+    const auto copy = leftoverRecoveryCopy(path);
+    if (!copy)
+        return false;
+    context.err << "vantrel-cli: " << path << ": an earlier save was interrupted; its old content "
+                << "is kept in " << *copy << " (vantrel-cli recover " << path << " puts it back)\n";
+    return true;
+}
+
+int runRecover(CliContext& context, const FilesOptions& options) {
+    const std::string& file = options.files.front();
+    if (const auto failure = restoreRecoveryCopy(file))
+        return context.badInput(file, *failure);
+    context.out << file << ": restored\n";
+    return kSuccess;
+}
+
+} // namespace vantrel::cli

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/compare/FolderComparison.h"
+
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/files/SeemFile.h"
+#include "core/settings/SettingsStore.h"
+#include "core/shell/SeemFolderScan.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace vantrel {
+
+namespace {
+
+struct NamedFile {
+    std::string key; // the name in lower case
+    std::string name;
+};
+
+std::optional<std::vector<NamedFile>> seemFiles(const std::string& folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error))
+        return std::nullopt;
+    std::vector<NamedFile> files;
+    for (const SeemFolderFile& file : listSeemFolder(folder)) {
+        if (isSeemFolderCandidate(file.name))
+            files.push_back({toLowerAscii(file.name), file.name});
+    }
+    std::sort(files.begin(), files.end(), [](const NamedFile& a, const NamedFile& b) {
+        return a.key != b.key ? a.key < b.key : a.name < b.name;
+    });
+    return files;
+}
+
+std::optional<std::vector<std::uint8_t>> readSide(const std::string& path,
+                                                  FolderComparisonVisitor& visitor) {
+    SeemFileRead read = readSeemFile(path);
+    switch (read.status) {
+    case SeemFileRead::Status::Ok:
+        return std::move(read.bytes);
+    case SeemFileRead::Status::Empty:
+        return std::vector<std::uint8_t>();
+    case SeemFileRead::Status::TooLarge:
+        visitor.unreadable(path, "larger than 5000 bytes, not a seem file");
+        return std::nullopt;
+    case SeemFileRead::Status::Failed:
+        break;
+    }
+    visitor.unreadable(path, read.reason);
+    return std::nullopt;
+}
+
+void comparePair(const std::string& oursFolder, const std::string& theirsFolder,
+                 const NamedFile& ours, const NamedFile& theirs, const XmlElement& root,
+                 const UiStrings& strings, FolderComparisonVisitor& visitor) {
+    const auto oursBytes = readSide(oursFolder + ours.name, visitor);
+    const auto theirsBytes = readSide(theirsFolder + theirs.name, visitor);
+    if (!oursBytes || !theirsBytes)
+        return;
+    // Most files of two backups are the same: those never reach the editors.
+    if (*oursBytes == *theirsBytes) {
+        visitor.same(ours.name);
+        return;
+    }
+    ByteGrid oursGrid;
+    ByteGrid theirsGrid;
+    oursGrid.load(*oursBytes);
+    theirsGrid.load(*theirsBytes);
+    const XmlElement oursType = findSeemType(root, oursBytes->size());
+    const XmlElement theirsType = findSeemType(root, theirsBytes->size());
+    const ComparedFile oursFile{oursType, toLowerAscii(oursType.attribute("type").value_or("")),
+                                oursGrid};
+    const ComparedFile theirsFile{
+        theirsType, toLowerAscii(theirsType.attribute("type").value_or("")), theirsGrid};
+    const SeemComparison comparison = compareSeemFiles(oursFile, theirsFile, strings);
+    visitor.changed({ours.name, theirs.name, oursFile, theirsFile, comparison});
+}
+
+class Collector : public FolderComparisonVisitor {
+  public:
+    explicit Collector(FolderComparisonResult& result) : m_result(result) {}
+    void onlyIn(FolderSide side, const std::string& name) override {
+        (side == FolderSide::Ours ? m_result.onlyInOurs : m_result.onlyInTheirs).push_back(name);
+    }
+    void changed(const ChangedPair& pair) override {
+        m_result.changed.push_back({pair.oursName, pair.theirsName, pair.comparison});
+    }
+    void same(const std::string&) override { ++m_result.same; }
+    void unreadable(const std::string& path, const std::string& reason) override {
+        m_result.unreadable.push_back(path + ": " + reason);
+    }
+
+  private:
+    FolderComparisonResult& m_result;
+};
+
+} // namespace
+
+std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
+                                                const std::string& theirsFolder,
+                                                const XmlElement& definitionsRoot,
+                                                const UiStrings& strings,
+                                                FolderComparisonVisitor& visitor) {
+    const auto ours = seemFiles(oursFolder);
+    if (!ours)
+        return FolderFailure{oursFolder, "not a folder that can be read"};
+    const auto theirs = seemFiles(theirsFolder);
+    if (!theirs)
+        return FolderFailure{theirsFolder, "not a folder that can be read"};
+    const std::string oursPrefix = withTrailingSeparator(oursFolder);
+    const std::string theirsPrefix = withTrailingSeparator(theirsFolder);
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < ours->size() || j < theirs->size()) {
+        if (j == theirs->size() || (i < ours->size() && (*ours)[i].key < (*theirs)[j].key)) {
+            visitor.onlyIn(FolderSide::Ours, (*ours)[i++].name);
+        } else if (i == ours->size() || (*theirs)[j].key < (*ours)[i].key) {
+            visitor.onlyIn(FolderSide::Theirs, (*theirs)[j++].name);
+        } else {
+            comparePair(oursPrefix, theirsPrefix, (*ours)[i++], (*theirs)[j++], definitionsRoot,
+                        strings, visitor);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
+                                                const std::string& theirsFolder,
+                                                const XmlElement& definitionsRoot,
+                                                const UiStrings& strings,
+                                                FolderComparisonResult& result) {
+    Collector collector(result);
+    return compareSeemFolders(oursFolder, theirsFolder, definitionsRoot, strings, collector);
+}
+
+} // namespace vantrel

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A recipe: settings named by seem ID and setting path with the wanted value,
+// so a set of changes can be read, edited by hand and replayed on other files.
+namespace vantrel {
+
+enum class RecipeKind { Switch, Style, Volume, Color, Title, OuterText, Gprs, Bytes };
+
+struct RecipeEntry {
+    std::string seem; // the file's name without its extension, e.g. "0032_0001"
+    RecipeKind kind = RecipeKind::Bytes;
+    // The switch path ("Keys/Sound"), the style or volume ID, the colour's
+    // "Group/Entry"; for GPRS the mode ("date", "nothing", "text"); else "".
+    std::string path;
+    // "on"/"off", a volume position, "#RRGGBB", the title, outer or GPRS text,
+    // or for bytes the hex bytes "A5 00 1F".
+    std::string value;
+    std::string transparency; // colours: a percentage; "" leaves it alone
+    int offset = 0;           // bytes only
+
+    bool operator==(const RecipeEntry&) const = default;
+};
+
+struct Recipe {
+    std::vector<RecipeEntry> entries;
+};
+
+inline constexpr int kRecipeVersion = 1;
+inline constexpr const char* kRecipeSchema = "https://vantrel.example.org/schemas/recipe-1.json";
+
+// The JSON member naming an entry's kind: "switch", "style", ..., "bytes".
+[[nodiscard]] const char* recipeKindName(RecipeKind kind);
+
+// The seem ID of a file name: the name without folder and extension.
+[[nodiscard]] std::string seemIdOfPath(const std::string& path);
+
+// The entries of recipe meant for the file at path: those whose seem is the
+// file's seem ID (case-insensitive). With anyName, a recipe about one seem
+// only also fits a file of another name, so a renamed copy can take it.
+[[nodiscard]] std::vector<RecipeEntry> entriesForFile(const Recipe& recipe, const std::string& path,
+                                                      bool anyName);
+
+} // namespace vantrel

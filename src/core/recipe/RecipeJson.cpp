@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/recipe/RecipeJson.h"
+
+#include "core/document/BitHelpers.h"
+#include "core/files/RegularFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <utility>
+
+namespace vantrel {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::size_t kLargestRecipe = 8 * 1024 * 1024;
+// Deeper JSON than this is no recipe; refusing it keeps the parser's recursion bounded.
+constexpr int kDeepestRecipe = 8;
+
+constexpr std::array kKinds = {RecipeKind::Switch, RecipeKind::Style, RecipeKind::Volume,
+                               RecipeKind::Color,  RecipeKind::Title, RecipeKind::OuterText,
+                               RecipeKind::Gprs,   RecipeKind::Bytes};
+
+// Numbers are written as numbers, so "value": 6 reads as a person would write it.
+Json asNumber(const std::string& text) {
+    if (const auto whole = parseDecimal(text); whole && std::to_string(*whole) == text)
+        return *whole;
+    double number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error == std::errc() && end == text.data() + text.size())
+        return number;
+    return text;
+}
+
+Json entryToJson(const RecipeEntry& entry) {
+    Json json;
+    json["seem"] = entry.seem;
+    const char* kind = recipeKindName(entry.kind);
+    switch (entry.kind) {
+    case RecipeKind::Switch:
+    case RecipeKind::Style:
+    case RecipeKind::Color:
+        json[kind] = entry.path;
+        json["value"] = entry.value;
+        break;
+    case RecipeKind::Volume:
+        json[kind] = entry.path;
+        json["value"] = asNumber(entry.value);
+        break;
+    case RecipeKind::Title:
+    case RecipeKind::OuterText:
+        json[kind] = entry.value;
+        break;
+    case RecipeKind::Gprs:
+        json[kind] = entry.path;
+        if (entry.path == "text")
+            json["value"] = entry.value;
+        break;
+    case RecipeKind::Bytes:
+        json["offset"] = entry.offset;
+        json[kind] = entry.value;
+        break;
+    }
+    if (!entry.transparency.empty())
+        json["transparency"] = asNumber(entry.transparency);
+    return json;
+}
+
+// A number or a string, as text: volumes and transparencies may be written either way.
+std::optional<std::string> scalarText(const Json& value) {
+    if (value.is_string())
+        return value.get<std::string>();
+    if (value.is_number_integer())
+        return std::to_string(value.get<long long>());
+    if (value.is_number()) {
+        std::string text = value.dump();
+        return text;
+    }
+    return std::nullopt;
+}
+
+std::string entryFromJson(const Json& json, RecipeEntry& entry) {
+    if (!json.is_object())
+        return "an entry is an object";
+    const auto seem = json.find("seem");
+    if (seem == json.end() || !seem->is_string() || seem->get<std::string>().empty())
+        return "no \"seem\"";
+    entry.seem = seem->get<std::string>();
+    int kinds = 0;
+    for (RecipeKind kind : kKinds) {
+        const auto member = json.find(recipeKindName(kind));
+        if (member == json.end())
+            continue;
+        ++kinds;
+        entry.kind = kind;
+        if (!member->is_string())
+            return std::string("\"") + recipeKindName(kind) + "\" must be a string";
+        (kind == RecipeKind::Title || kind == RecipeKind::OuterText || kind == RecipeKind::Bytes
+             ? entry.value
+             : entry.path) = member->get<std::string>();
+    }
+    if (kinds != 1)
+        return "an entry names exactly one of switch, style, volume, color, title, outertext, "
+               "gprs, bytes";
+    for (const auto& [name, value] : json.items()) {
+        static const std::array known = {"seem",  "switch", "style",     "volume",
+                                         "color", "title",  "outertext", "gprs",
+                                         "bytes", "value",  "offset",    "transparency"};
+        if (std::find(known.begin(), known.end(), name) == known.end())
+            return "unknown member \"" + name + "\"";
+    }
+    const bool needsValue = entry.kind == RecipeKind::Switch || entry.kind == RecipeKind::Style ||
+                            entry.kind == RecipeKind::Volume || entry.kind == RecipeKind::Color ||
+                            (entry.kind == RecipeKind::Gprs && entry.path == "text");
+    const auto value = json.find("value");
+    if (needsValue) {
+        const auto text = value == json.end() ? std::nullopt : scalarText(*value);
+        if (!text)
+            return "no \"value\"";
+        entry.value = *text;
+    }
+    if (entry.kind == RecipeKind::Bytes) {
+        const auto offset = json.find("offset");
+        if (offset == json.end() || !offset->is_number_integer() || offset->get<long long>() < 0 ||
+            offset->get<long long>() > 1'000'000)
+            return "\"offset\" must be a whole number of bytes";
+        entry.offset = static_cast<int>(offset->get<long long>());
+    }
+    if (const auto transparency = json.find("transparency"); transparency != json.end()) {
+        const auto text = scalarText(*transparency);
+        if (!text || entry.kind != RecipeKind::Color)
+            return "\"transparency\" belongs to a colour, as a percentage";
+        entry.transparency = *text;
+    }
+    return "";
+}
+
+} // namespace
+
+std::string recipeToJson(const Recipe& recipe) {
+    std::string text = "{\n  \"$schema\": " + Json(kRecipeSchema).dump() +
+                       ",\n  \"version\": " + std::to_string(kRecipeVersion) +
+                       ",\n  \"entries\": [";
+    for (std::size_t i = 0; i < recipe.entries.size(); ++i) {
+        text += i == 0 ? "\n    " : ",\n    ";
+        text += entryToJson(recipe.entries[i]).dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    text += recipe.entries.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return text;
+}
+
+RecipeParse parseRecipe(std::string_view text) {
+    RecipeParse parse;
+    int depth = 0;
+    const auto limitDepth = [&](int level, Json::parse_event_t event, Json&) {
+        depth = std::max(depth, level);
+        (void)event;
+        return level <= kDeepestRecipe;
+    };
+    const Json json = Json::parse(text.begin(), text.end(), limitDepth, false);
+    if (depth > kDeepestRecipe) {
+        parse.problems.push_back("nested too deeply to be a recipe");
+        return parse;
+    }
+    if (json.is_discarded() || !json.is_object()) {
+        parse.problems.push_back("not a JSON object");
+        return parse;
+    }
+    const auto version = json.find("version");
+    if (version == json.end() || !version->is_number_integer() ||
+        version->get<long long>() != kRecipeVersion) {
+        parse.problems.push_back("not a recipe of version " + std::to_string(kRecipeVersion));
+        return parse;
+    }
+    const auto entries = json.find("entries");
+    if (entries == json.end() || !entries->is_array()) {
+        parse.problems.push_back("no \"entries\" list");
+        return parse;
+    }
+    for (std::size_t i = 0; i < entries->size(); ++i) {
+        RecipeEntry entry;
+        if (const std::string fault = entryFromJson((*entries)[i], entry); !fault.empty())
+            parse.problems.push_back("entry " + std::to_string(i + 1) + ": " + fault);
+        else
+            parse.recipe.entries.push_back(std::move(entry));
+    }
+    return parse;
+}
+
+RecipeParse readRecipeFile(const std::string& path) {
+    const RegularFileRead read = readRegularFile(path, kLargestRecipe);
+    if (!read.ok || read.overLimit) {
+        RecipeParse parse;
+        parse.problems.push_back(read.overLimit ? "too large to be a recipe" : read.reason);
+        return parse;
+    }
+    return parseRecipe(read.bytes);
+}
+
+} // namespace vantrel

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/recipe/Recipe.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Recipes as JSON text: one entry a line, so a person can read and edit them.
+namespace vantrel {
+
+[[nodiscard]] std::string recipeToJson(const Recipe& recipe);
+
+struct RecipeParse {
+    Recipe recipe;
+    // Every fault found, "entry 3: no value"; empty when the recipe is sound.
+    std::vector<std::string> problems;
+
+    [[nodiscard]] bool ok() const { return problems.empty(); }
+};
+
+[[nodiscard]] RecipeParse parseRecipe(std::string_view text);
+
+// Reads and parses a recipe file; a file that cannot be read is one problem.
+// Recipes are small: anything over a few megabytes is refused unread.
+[[nodiscard]] RecipeParse readRecipeFile(const std::string& path);
+
+} // namespace vantrel

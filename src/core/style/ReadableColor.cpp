@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/style/ReadableColor.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantrel {
+
+namespace {
+
+constexpr double kReadableContrast = 4.5;
+
+double linear(std::uint8_t channel) {
+    const double value = channel / 255.0;
+    return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+}
+
+double luminance(Rgb color) {
+    return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
+}
+
+std::uint8_t mix(std::uint8_t from, std::uint8_t to, int step, int steps) {
+    return static_cast<std::uint8_t>(from + (to - from) * step / steps);
+}
+
+} // namespace
+
+double contrastRatio(Rgb first, Rgb second) {
+    const double a = luminance(first) + 0.05;
+    const double b = luminance(second) + 0.05;
+    return std::max(a, b) / std::min(a, b);
+}
+
+Rgb readableTowards(Rgb from, Rgb toward, Rgb background) {
+    constexpr int kSteps = 64;
+    for (int step = 0; step <= kSteps; ++step) {
+        const Rgb candidate{mix(from.red, toward.red, step, kSteps),
+                            mix(from.green, toward.green, step, kSteps),
+                            mix(from.blue, toward.blue, step, kSteps)};
+        if (contrastRatio(candidate, background) >= kReadableContrast)
+            return candidate;
+    }
+    return toward;
+}
+
+Rgb readableRed(Rgb background) {
+    // Black and white are the two ends: whichever reads better is where red is moved to.
+    const Rgb black{0, 0, 0};
+    const Rgb white{0xFF, 0xFF, 0xFF};
+    const Rgb end =
+        contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+    return readableTowards(Rgb{0xE0, 0x00, 0x00}, end, background);
+}
+
+} // namespace vantrel

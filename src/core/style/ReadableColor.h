@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/editors/ColorMath.h"
+
+// Text colours chosen against whatever background the user's palette has, so
+// a warning stays readable on a light or a dark theme.
+namespace vantrel {
+
+// The contrast ratio of two colours as the web accessibility guidelines
+// define it: 1 (same luminance) to 21 (black on white).
+[[nodiscard]] double contrastRatio(Rgb first, Rgb second);
+
+// from, or the first colour on the way from from to toward that reads on
+// background with a contrast ratio of at least 4.5; toward itself when none does.
+[[nodiscard]] Rgb readableTowards(Rgb from, Rgb toward, Rgb background);
+
+// A red for warning text on background, with a contrast ratio of at least
+// 4.5: as saturated as that allows, darkened on light backgrounds and
+// lightened on dark ones.
+[[nodiscard]] Rgb readableRed(Rgb background);
+
+} // namespace vantrel

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/coverage/ByteInfoDock.h"
+
+#include "core/document/SeemDocument.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/document/ByteGridView.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <bit>
+
+namespace vantrel {
+
+namespace {
+
+// "bit 3" for a switch, "bits 0–7" for an item that reads whole bytes.
+std::string bitsText(std::uint8_t mask, const UiStrings& strings) {
+    const int first = std::countr_zero(mask);
+    const int last = 7 - std::countl_zero(mask);
+    if (first == last)
+        return strings.format(StrCoverageBit, {std::to_string(first)});
+    return strings.format(StrCoverageBits, {std::to_string(first) + "–" + std::to_string(last)});
+}
+
+} // namespace
+
+ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiStrings& strings,
+                           QWidget* parent)
+    : QDockWidget(parent), m_document(document), m_view(view), m_strings(strings) {
+    setObjectName(QStringLiteral("dockByteInfo"));
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    m_summary = new QLabel(content);
+    m_summary->setObjectName(QStringLiteral("lblByteInfo"));
+    m_summary->setTextFormat(Qt::PlainText);
+    m_summary->setWordWrap(true);
+    m_list = new QListWidget(content);
+    m_list->setObjectName(QStringLiteral("lstByteInfo"));
+    m_list->setWordWrap(true);
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setSpacing(2);
+    m_list->setAlternatingRowColors(true);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_list, 1);
+    setWidget(content);
+    retranslate();
+
+    connect(m_list, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { choose(m_list->row(item)); });
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(m_list->row(item)); });
+    connect(&m_view, &ByteGridView::cellFocused, this, &ByteInfoDock::showCell);
+    // Values change with every edit, whoever makes it; the items with the type.
+    m_gridListener = m_document.grid().addListener([this](int index) {
+        const bool shownItemChanged =
+            std::any_of(m_shown.begin(), m_shown.end(), [index](const CoveredItem& item) {
+                return item.firstCell <= index && index <= item.lastCell;
+            });
+        if (index < 0 || index == m_cell || shownItemChanged)
+            refresh();
+    });
+    m_stateListener = m_document.addStateListener([this] { refresh(); });
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible)
+            refresh();
+    });
+}
+
+ByteInfoDock::~ByteInfoDock() = default;
+
+void ByteInfoDock::setDefinitionsName(std::function<QString()> name) {
+    m_definitionsName = std::move(name);
+    refresh();
+}
+
+void ByteInfoDock::retranslate() {
+    const QString title = QString::fromStdString(m_strings.get(StrWhatIsThisByte));
+    setWindowTitle(title);
+    m_list->setAccessibleName(title);
+    m_summary->setAccessibleName(title);
+    refresh();
+}
+
+void ByteInfoDock::showCell(int index) {
+    m_cell = index;
+    refresh();
+}
+
+void ByteInfoDock::refresh() {
+    m_list->clear();
+    m_shown.clear();
+    const ByteGrid& grid = m_document.grid();
+    if (isHidden() || !grid.contains(m_cell)) {
+        m_summary->clear();
+        return;
+    }
+    const Coverage coverage =
+        computeCoverage(m_document.type(), m_document.typeName(), m_document.grid(), m_strings);
+    m_summary->setText(QStringLiteral("%1  %2").arg(
+        QStringLiteral("%1").arg(m_cell, 4, 16, QLatin1Char('0')).toUpper(),
+        QString::fromStdString(cellCoverageText(coverage, m_cell, m_strings))));
+    const std::vector<std::size_t> items = coverage.itemsAt(m_cell);
+    for (const std::size_t i : items) {
+        auto* row = new QListWidgetItem(itemLine(coverage, i), m_list);
+        if (!coverage.overlapsOf(i).empty())
+            row->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        m_shown.push_back(coverage.items[i]);
+    }
+    if (items.empty())
+        new QListWidgetItem(QString::fromStdString(m_strings.get(StrCoverageNoItems)), m_list);
+}
+
+// "bit 0: Keys/Sound = on", and below it "seem_en.xml:4", then "; overlaps ..."
+// where it shares bits with others.
+QString ByteInfoDock::itemLine(const Coverage& coverage, std::size_t index) const {
+    const CoveredItem& item = coverage.items[index];
+    std::string line = bitsText(item.mask, m_strings) + ": " + item.name + " = " +
+                       coveredValue(item, m_document.grid(), m_strings);
+    const int definedAt = m_document.definitions().position(item.element).line;
+    const QString file = m_definitionsName ? m_definitionsName() : QString();
+    line += "\n" + file.toStdString() + ":" + std::to_string(definedAt);
+    std::string others;
+    for (const std::size_t other : coverage.overlapsOf(index))
+        others += (others.empty() ? "" : ", ") + coverage.items[other].name;
+    if (!others.empty())
+        line += "; " + m_strings.format(StrCoverageOverlaps, {others});
+    return QString::fromStdString(line);
+}
+
+void ByteInfoDock::choose(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_shown.size() || !m_itemChosen)
+        return;
+    // After the click is done: selecting the item moves the current cell, which
+    // refills this list, and the clicked row must not go while Qt still uses it.
+    QMetaObject::invokeMethod(
+        this, [this, item = m_shown[static_cast<std::size_t>(row)]] { m_itemChosen(item); },
+        Qt::QueuedConnection);
+}
+
+} // namespace vantrel

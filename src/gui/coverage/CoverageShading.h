@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/coverage/Coverage.h"
+#include "core/document/ListenerList.h"
+
+#include <QObject>
+#include <QRect>
+
+class QAction;
+class QLabel;
+class QPainter;
+class QStatusBar;
+
+namespace vantrel {
+
+class ByteGridView;
+class SeemDocument;
+class SettingsStore;
+class UiStrings;
+
+// View > Show coverage: shades the cells no item of the definitions reads,
+// marks which bits of a partly described cell are read, draws the share of
+// described bits beside each row and lists the items over the current cell
+// in a status label. The choice is kept in the settings.
+class CoverageShading : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kSettingsKey = "ShowCoverage";
+
+    // The status label goes into statusBar when one is given.
+    CoverageShading(SeemDocument& document, ByteGridView& view, SettingsStore& settings,
+                    const UiStrings& strings, QStatusBar* statusBar = nullptr,
+                    QObject* parent = nullptr);
+    ~CoverageShading() override;
+
+    // Checkable; its state is the setting.
+    [[nodiscard]] QAction* showAction() const { return m_showAction; }
+    // In the status bar, hidden while the shading is off.
+    [[nodiscard]] QLabel* statusLabel() const { return m_statusLabel; }
+    [[nodiscard]] bool isShown() const;
+    [[nodiscard]] const Coverage& coverage() const { return m_coverage; }
+    // The texts in the language now chosen.
+    void retranslate();
+
+  private:
+    void apply(bool shown);
+    void recompute();
+    void showCell(int index);
+    void paintCell(QPainter& painter, int index, const QRect& rect) const;
+    void paintRow(QPainter& painter, int row, const QRect& rect) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    SeemDocument& m_document;
+    ByteGridView& m_view;
+    SettingsStore& m_settings;
+    const UiStrings& m_strings;
+    QAction* m_showAction = nullptr;
+    QLabel* m_statusLabel = nullptr;
+    Coverage m_coverage;
+    ListenerConnection m_gridListener;
+    ListenerConnection m_stateListener;
+};
+
+} // namespace vantrel

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/document/ExternalChangeWatcher.h"
+
+#include "core/files/RecoveryCopy.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/LanguageFile.h"
+#include "gui/dialogs/MessageBox.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kSettleMs = 150;
+
+} // namespace
+
+ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const LanguageFile& language,
+                                             std::function<void()> reload, QWidget* window)
+    : QToolBar(window), m_document(document), m_language(language), m_reload(std::move(reload)),
+      m_message(new QLabel(this)), m_reloadButton(new QPushButton(this)),
+      m_keepButton(new QPushButton(this)) {
+    setObjectName(QStringLiteral("changeBar"));
+    setMovable(false);
+    setFloatable(false);
+    // It is shown only while there is something to tell; no menu offers it.
+    toggleViewAction()->setVisible(false);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
+    setAutoFillBackground(true);
+    m_message->setForegroundRole(QPalette::ToolTipText);
+    addWidget(m_message);
+    addWidget(m_reloadButton);
+    addWidget(m_keepButton);
+    hide();
+
+    connect(m_reloadButton, &QPushButton::clicked, this, [this] {
+        hide();
+        m_reload();
+    });
+    connect(m_keepButton, &QPushButton::clicked, this, [this] {
+        m_dismissed = identityOf(m_document.path());
+        m_hasDismissed = true;
+        hide();
+    });
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &ExternalChangeWatcher::checkNow);
+    connect(&m_fileWatcher, &QFileSystemWatcher::fileChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+    connect(&m_fileWatcher, &QFileSystemWatcher::directoryChanged, &m_settle,
+            qOverload<>(&QTimer::start));
+    if (window != nullptr)
+        window->installEventFilter(this);
+    m_stateListener = m_document.addStateListener([this] { onDocumentState(); });
+}
+
+ExternalChangeWatcher::~ExternalChangeWatcher() = default;
+
+bool ExternalChangeWatcher::eventFilter(QObject* watched, QEvent* event) {
+    // Coming back to the window is when a user expects it to know what changed meanwhile.
+    if (event->type() == QEvent::WindowActivate)
+        m_settle.start();
+    return QToolBar::eventFilter(watched, event);
+}
+
+void ExternalChangeWatcher::onDocumentState() {
+    if (m_document.path() != m_watchedPath) {
+        m_hasDismissed = false;
+        hide();
+        watchPath();
+        if (!m_watchedPath.empty())
+            QTimer::singleShot(0, this, &ExternalChangeWatcher::reportLeftoverRecovery);
+        return;
+    }
+    if (isVisible() && identityOf(m_watchedPath) == m_document.identity())
+        hide(); // saved over or reloaded: the bar's news is old
+}
+
+void ExternalChangeWatcher::watchPath() {
+    m_watchedPath = m_document.path();
+    if (!m_fileWatcher.files().isEmpty())
+        m_fileWatcher.removePaths(m_fileWatcher.files());
+    if (!m_fileWatcher.directories().isEmpty())
+        m_fileWatcher.removePaths(m_fileWatcher.directories());
+    if (m_watchedPath.empty())
+        return;
+    const QString path = QString::fromStdString(m_watchedPath);
+    // The folder too: a save by rename gives the path a new file, and removes
+    // the old one from the watcher.
+    m_fileWatcher.addPath(QFileInfo(path).absolutePath());
+    if (QFileInfo::exists(path))
+        m_fileWatcher.addPath(path);
+}
+
+void ExternalChangeWatcher::checkNow() {
+    const std::string path = m_document.path();
+    if (path.empty())
+        return;
+    watchPath();
+    const auto current = identityOf(path);
+    if (current == m_document.identity() || (m_hasDismissed && current == m_dismissed))
+        return;
+    switch (m_document.diskState()) {
+    case DiskState::Same:
+        hide();
+        return;
+    case DiskState::Missing:
+        showBar(StrMissingOnDiskBar, false);
+        return;
+    case DiskState::Changed:
+        break;
+    }
+    if (m_document.isModified()) {
+        showBar(StrChangedOnDiskBar, true);
+        return;
+    }
+    hide();
+    m_reload();
+    emit statusMessage(text(StrReloadedFromDisk, {path}));
+}
+
+void ExternalChangeWatcher::showBar(int textString, bool canReload) {
+    const QString message = text(textString, {m_document.path()});
+    m_message->setText(message);
+    setAccessibleName(message);
+    m_reloadButton->setText(text(StrButtonReload));
+    m_reloadButton->setAccessibleName(m_reloadButton->text().remove(QLatin1Char('&')));
+    m_reloadButton->setVisible(canReload);
+    m_keepButton->setText(text(StrButtonKeepMine));
+    m_keepButton->setAccessibleName(m_keepButton->text().remove(QLatin1Char('&')));
+    show();
+}
+
+SaveOutcome ExternalChangeWatcher::save(const std::string& path, bool saveAs) {
+    const auto write = [&](bool overwrite) {
+        return saveAs ? m_document.saveAs(path, overwrite) : m_document.save(overwrite);
+    };
+    SaveOutcome outcome = write(false);
+    if (outcome.status != SaveOutcome::Status::ChangedOnDisk)
+        return outcome;
+    if (m_document.diskState() == DiskState::Missing) {
+        const int answer =
+            askQuestion(window(), MessageIcon::Warning, text(StrAskSaveMissing, {path}),
+                        {text(StrButtonSave), text(StrButtonCancel)}, 0, 1);
+        return answer == 0 ? write(true) : outcome;
+    }
+    constexpr int kOverwrite = 0;
+    constexpr int kReload = 1;
+    constexpr int kCancel = 2;
+    const int answer = askQuestion(
+        window(), MessageIcon::Warning, text(StrChangedOnDiskQuestion, {path}),
+        {text(StrButtonOverwrite), text(StrButtonReload), text(StrButtonCancel)}, kCancel, kCancel);
+    if (answer == kOverwrite)
+        return write(true);
+    if (answer == kReload) {
+        hide();
+        m_reload();
+    }
+    return outcome;
+}
+
+void ExternalChangeWatcher::reportLeftoverRecovery() {
+    const std::string path = m_document.path();
+    if (path.empty())
+        return;
+    if (const auto copy = leftoverRecoveryCopy(path))
+        showMessage(window(), MessageIcon::Warning, text(StrRecoveryLeftover, {path, *copy}));
+}
+
+QString ExternalChangeWatcher::text(int number, const std::vector<std::string>& args) const {
+    return QString::fromStdString(m_language.strings().format(number, args));
+}
+
+} // namespace vantrel

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gui/document/ByteGridView.h"
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+namespace vantrel {
+
+// The grid's cell descriptions for screen readers, taken from the editor the
+// window shows now (shownEditor gives it, or null while none is shown: the
+// editors are made only when first needed).
+[[nodiscard]] ByteGridView::CellDescriber
+describeByShownEditor(std::function<const QWidget*()> shownEditor);
+
+// The main window's keyboard order: the grid, then the editors (only the one
+// shown takes part, hidden widgets are skipped), then the information text,
+// which becomes reachable by Tab so that a screen reader can read it.
+// Run again whenever an editor is made or filled.
+void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel* information);
+
+} // namespace vantrel

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+class QWidget;
+
+namespace vantrel {
+
+// Red for a warning shown on widget's window background, readable on the
+// current palette (light or dark).
+[[nodiscard]] QColor warningTextColor(const QWidget* widget);
+
+// The palette's disabled text colour, moved toward its normal text colour
+// just as far as it takes to stay readable on the palette's base colour.
+[[nodiscard]] QColor readableDisabledText(const QPalette& palette);
+
+// Shows label-like widget's text in color, or in the palette's own text
+// colour when color is invalid.
+void setWindowTextColor(QWidget* widget, const QColor& color);
+
+} // namespace vantrel

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CliFixture.h"
+
+#include <filesystem>
+
+namespace vantrel::cli::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The fixture's samples are the first backup; "later" is a copy to change.
+class FolderCommandsTest : public CliFixture {
+  protected:
+    void SetUp() override {
+        CliFixture::SetUp();
+        fs::create_directory(path("later"));
+        for (const char* name : {"0032_0001.seem", "0a1c_0001.seem", "0d51_0001.seem"})
+            fs::copy_file(sample(name), path(std::string("later/") + name));
+    }
+    std::string folder() const { return path(""); }
+};
+
+TEST_F(FolderCommandsTest, DiffOfTwoFoldersListsFilesAndSettingsLikeDiffR) {
+    ASSERT_EQ(run({"switch", path("later/0032_0001.seem"), "Keys/Sound", "off"}), 0);
+    ASSERT_EQ(run({"volume", path("later/0a1c_0001.seem"), "Microphone", "6"}), 0);
+    EXPECT_EQ(run({"diff", path("later"), path("later")}), 0);
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(run({"diff", folder(), path("later")}), 1) << errors;
+    EXPECT_EQ(output, "0032_0001.seem: 1 difference\n"
+                      "  Keys/Sound: on → off\n"
+                      "Only in " +
+                          folder() +
+                          ": 004a_0001.seem\n"
+                          "Only in " +
+                          folder() +
+                          ": 0061_0001.seem\n"
+                          "Only in " +
+                          folder() +
+                          ": 01a8_0001.seem\n"
+                          "0a1c_0001.seem: 1 difference\n"
+                          "  Microphone: 4 → 6\n");
+    EXPECT_EQ(run({"--json", "diff", folder(), path("later")}), 1);
+    EXPECT_NE(output.find(R"({"name":"004a_0001.seem","status":"only-a"})"), std::string::npos);
+    EXPECT_EQ(run({"diff", folder(), path("missing")}), 2);
+}
+
+TEST_F(FolderCommandsTest, RecipeOfADiffAppliedTwiceGivesTheSecondFolderAndThenChangesNothing) {
+    ASSERT_EQ(run({"color", path("later/0d51_0001.seem"), "Menus/Menu Text", "#FF8000",
+                   "--transparency", "50"}),
+              0);
+    ASSERT_EQ(run({"switch", path("later/0032_0001.seem"), "Keys/Sound", "off"}), 0);
+    ASSERT_EQ(run({"diff", "--recipe", folder(), path("later")}), 0) << errors;
+    write("changes.json", {output.begin(), output.end()});
+    const auto before = bytes(sample("0032_0001.seem"));
+
+    EXPECT_EQ(run({"apply", "--dry-run", path("changes.json"), folder()}), 0) << errors;
+    EXPECT_NE(output.find("Keys/Sound: on → off"), std::string::npos);
+    EXPECT_EQ(bytes(sample("0032_0001.seem")), before);
+
+    EXPECT_EQ(run({"apply", path("changes.json"), folder()}), 0) << errors;
+    EXPECT_EQ(run({"apply", path("changes.json"), folder()}), 0);
+    EXPECT_NE(output.find("0032_0001.seem: unchanged"), std::string::npos);
+    EXPECT_EQ(run({"diff", folder(), path("later")}), 1);
+    EXPECT_EQ(output.find("difference"), std::string::npos) << output;
+}
+
+TEST_F(FolderCommandsTest, ARecipeWithOneBadEntryWritesNothingAndNamesIt) {
+    write("bad.json", [] {
+        const std::string text = R"({"$schema": "x", "version": 1, "entries": [
+            {"seem": "0a1c_0001", "volume": "Microphone", "value": 6},
+            {"seem": "0a1c_0001", "volume": "Microphone", "value": 60}]})";
+        return std::vector<unsigned char>(text.begin(), text.end());
+    }());
+    const auto before = bytes(sample("0a1c_0001.seem"));
+    EXPECT_EQ(run({"apply", path("bad.json"), sample("0a1c_0001.seem")}), 2);
+    EXPECT_NE(errors.find("0a1c_0001 volume Microphone = 60"), std::string::npos) << errors;
+    EXPECT_EQ(bytes(sample("0a1c_0001.seem")), before);
+}
+
+TEST_F(FolderCommandsTest, ExportAppliedToABlankCopyReproducesTheFile) {
+    ASSERT_EQ(run({"export", sample("0d51_0001.seem")}), 0);
+    write("colours.json", {output.begin(), output.end()});
+    write("blank.seem", std::vector<unsigned char>(bytes(sample("0d51_0001.seem")).size(), 0));
+    EXPECT_EQ(run({"apply", path("colours.json"), path("blank.seem")}), 0) << errors;
+    EXPECT_EQ(bytes(path("blank.seem")), bytes(sample("0d51_0001.seem")));
+}
+
+} // namespace
+} // namespace vantrel::cli::testing

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/recipe/RecipeJson.h"
+#include "core/recipe/RecipeSettings.h"
+
+#include "core/document/SeemDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace vantrel {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const std::filesystem::path dataDir{VANTREL_DATA_DIR};
+
+class RecipeTest : public ::testing::TestWithParam<std::string> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(document.loadDefinitions((dataDir / "seem_en.xml").string()).ok);
+        ASSERT_EQ(document.open((dataDir / "samples" / GetParam()).string()).status,
+                  OpenOutcome::Status::Opened);
+    }
+
+    RecipeTarget file() const { return {document.type(), document.typeName(), document.grid()}; }
+
+    // The bytes a recipe gives when written into start.
+    Bytes applied(const Recipe& recipe, const Bytes& start,
+                  std::vector<std::string>* problems = nullptr) const {
+        ByteGrid grid;
+        grid.load(start);
+        auto found = applyRecipeEntries(document.type(), document.typeName(), grid, recipe.entries);
+        if (problems != nullptr)
+            *problems = std::move(found);
+        return grid.bytes();
+    }
+
+    SeemDocument document;
+};
+
+TEST_P(RecipeTest, ExportThroughJsonRebuildsTheFileFromAnyBlank) {
+    const Recipe exported = exportRecipe(file(), "x");
+    const RecipeParse reread = parseRecipe(recipeToJson(exported));
+    ASSERT_TRUE(reread.ok()) << reread.problems.front();
+    EXPECT_EQ(reread.recipe.entries, exported.entries);
+    const Bytes& original = document.savedBytes();
+    for (std::uint8_t fill : {0x00, 0xFF, 0x5A})
+        EXPECT_EQ(applied(reread.recipe, Bytes(original.size(), fill)), original);
+}
+
+TEST_P(RecipeTest, RecipeBetweenTwoFilesTurnsTheFirstIntoTheSecond) {
+    const Bytes& original = document.savedBytes();
+    std::mt19937 random(7);
+    for (int round = 0; round < 40; ++round) {
+        Bytes changed = original;
+        for (int edits = 1 + round % 4; edits > 0; --edits)
+            changed[random() % changed.size()] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+        ByteGrid theirs;
+        theirs.load(changed);
+        Recipe recipe;
+        ASSERT_TRUE(
+            recipeBetween(file(), {document.type(), document.typeName(), theirs}, "x", recipe));
+        const RecipeParse reread = parseRecipe(recipeToJson(recipe));
+        ASSERT_TRUE(reread.ok());
+        const Bytes once = applied(reread.recipe, original);
+        EXPECT_EQ(once, changed);
+        EXPECT_EQ(applied(reread.recipe, once), changed);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RecipeTest,
+                         ::testing::Values("0032_0001.seem", "004a_0001.seem", "0061_0001.seem",
+                                           "01a8_0001.seem", "0a1c_0001.seem", "0d51_0001.seem"));
+
+class RecipeEntriesTest : public RecipeTest {};
+
+TEST_P(RecipeEntriesTest, OneBadEntryWritesNothingAndEveryProblemNamesItsEntry) {
+    const Recipe recipe{{{"v", RecipeKind::Volume, "Microphone", "6", "", 0},
+                         {"v", RecipeKind::Switch, "Keys/Sound", "off", "", 0},
+                         {"v", RecipeKind::Volume, "Loudness", "3", "", 0},
+                         {"v", RecipeKind::Volume, "Microphone", "9", "", 0},
+                         {"v", RecipeKind::Volume, "Microphone", "x", "", 0},
+                         {"v", RecipeKind::Bytes, "", "00 11", "", 23},
+                         {"v", RecipeKind::Bytes, "", "0G", "", 0}}};
+    std::vector<std::string> problems;
+    EXPECT_EQ(applied(recipe, document.savedBytes(), &problems), document.savedBytes());
+    ASSERT_EQ(problems.size(), 6u);
+    EXPECT_NE(problems[0].find("switch Keys/Sound"), std::string::npos);
+    EXPECT_NE(problems[0].find("function files"), std::string::npos);
+    EXPECT_NE(problems[1].find("Loudness"), std::string::npos);
+    EXPECT_NE(problems[2].find("0..8"), std::string::npos);
+    EXPECT_NE(problems[4].find("past the end"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Volume, RecipeEntriesTest, ::testing::Values("0a1c_0001.seem"));
+
+TEST(RecipeJsonTest, MalformedRecipesAreRefusedWithTheirFaults) {
+    EXPECT_EQ(parseRecipe("[1, 2").problems.size(), 1u);
+    EXPECT_EQ(parseRecipe(R"({"version": 2, "entries": []})").problems.size(), 1u);
+    EXPECT_EQ(parseRecipe(std::string(10000, '[') + std::string(10000, ']')).problems.size(), 1u);
+    const RecipeParse parse = parseRecipe(R"({"version": 1, "entries": [
+        {"seem": "a", "switch": "K/S", "value": "on"},
+        {"seem": "a", "switch": "K/S", "style": "x", "value": "on"},
+        {"seem": "a", "volume": "M"},
+        {"seem": "a", "bytes": "00", "offset": -1},
+        {"seem": "a", "title": "T", "colour": 1}]})");
+    ASSERT_EQ(parse.problems.size(), 4u);
+    EXPECT_EQ(parse.problems[0].rfind("entry 2:", 0), 0u);
+    EXPECT_EQ(parse.recipe.entries.size(), 1u);
+}
+
+TEST(RecipeJsonTest, EntriesMeetTheirFileBySeemIdIgnoringCase) {
+    const Recipe recipe{{{"0032_0001", RecipeKind::Switch, "K", "on", "", 0},
+                         {"0A1C_0001", RecipeKind::Volume, "M", "1", "", 0}}};
+    EXPECT_EQ(entriesForFile(recipe, "/x/0a1c_0001.bin", false).size(), 1u);
+    EXPECT_TRUE(entriesForFile(recipe, "/x/renamed.seem", true).empty());
+    const Recipe single{{recipe.entries[0]}};
+    EXPECT_TRUE(entriesForFile(single, "/x/renamed.seem", false).empty());
+    EXPECT_EQ(entriesForFile(single, "/x/renamed.seem", true).size(), 1u);
+}
+
+} // namespace
+} // namespace vantrel

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/compare/FolderComparisonController.h"
+
+#include "core/document/SeemDocument.h"
+#include "core/i18n/UiStrings.h"
+#include "gui/dialogs/StandardDialog.h"
+#include "gui/dialogs/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FolderComparisonControllerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("vantrel-folder-controller-" +
+                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "a");
+        fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "b");
+        ASSERT_TRUE(document.loadDefinitions(definitions()).ok);
+        StandardDialog::setAnswerer(&dialogs);
+        controller = std::make_unique<FolderComparisonController>(
+            document, strings,
+            FolderComparisonController::Callbacks{
+                [] { return definitions(); },
+                [this](const QString& file, const QString& other) {
+                    opened = {file, other};
+                },
+                [this](const QString& text) { reports.push_back(text); }},
+            &window);
+    }
+    void TearDown() override {
+        controller.reset();
+        fs::remove_all(folder);
+    }
+
+    static std::string definitions() { return std::string(VANTREL_DATA_DIR) + "/seem_en.xml"; }
+    QString path(const std::string& name) const {
+        return QString::fromStdString((folder / name).string());
+    }
+    void write(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
+
+    QWidget window;
+    UiStrings strings;
+    SeemDocument document;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<FolderComparisonController> controller;
+    QStringList opened;
+    std::vector<QString> reports;
+    fs::path folder;
+};
+
+TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithTheirPartner) {
+    {
+        std::fstream file(folder / "b" / "0a1c_0001.seem",
+                          std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(0);
+        file.put('\x7f');
+    }
+    fs::remove(folder / "b" / "004a_0001.seem");
+    dialogs.folders = {path("a"), path("b")};
+    controller->compareFoldersAction()->trigger();
+    QListWidget* list = controller->changedFiles();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("0a1c_0001.seem: ")));
+    EXPECT_FALSE(list->accessibleName().isEmpty());
+    emit list->itemActivated(list->item(0));
+    EXPECT_EQ(opened, (QStringList{path("a/0a1c_0001.seem"), path("b/0a1c_0001.seem")}));
+    emit list->itemActivated(list->item(1)); // an "Only in" line opens nothing
+    EXPECT_EQ(opened.size(), 2);
+}
+
+TEST_F(FolderComparisonControllerTest, ApplyIsOneUndoStepAndAFaultyRecipeChangesNothing) {
+    EXPECT_FALSE(controller->applyAction()->isEnabled());
+    ASSERT_EQ(document.open(path("a/0a1c_0001.seem").toStdString()).status,
+              OpenOutcome::Status::Opened);
+    ASSERT_TRUE(controller->applyAction()->isEnabled());
+    const auto original = document.grid().bytes();
+    write("good.json", R"({"version": 1, "entries": [
+        {"seem": "0a1c_0001", "volume": "Microphone", "value": 6},
+        {"seem": "0a1c_0001", "volume": "System Tones", "value": 2}]})");
+    write("bad.json", R"({"version": 1, "entries": [
+        {"seem": "0a1c_0001", "volume": "Microphone", "value": 6},
+        {"seem": "0a1c_0001", "volume": "System Tones", "value": 99}]})");
+
+    dialogs.openFiles = {path("bad.json")};
+    controller->applyAction()->trigger();
+    EXPECT_EQ(document.grid().bytes(), original);
+    EXPECT_FALSE(document.canUndo());
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(reports.back().contains(QStringLiteral("System Tones = 99")));
+
+    dialogs.openFiles = {path("good.json")};
+    controller->applyAction()->trigger();
+    EXPECT_NE(document.grid().bytes(), original);
+    EXPECT_TRUE(reports.back().startsWith(QStringLiteral("2 ")));
+    document.undo();
+    EXPECT_EQ(document.grid().bytes(), original);
+    EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(FolderComparisonControllerTest, ExportWritesARecipeThatApplyFindsUnchanged) {
+    ASSERT_EQ(document.open(path("a/0d51_0001.seem").toStdString()).status,
+              OpenOutcome::Status::Opened);
+    dialogs.saveFiles = {path("colours.json")};
+    controller->exportAction()->trigger();
+    ASSERT_TRUE(fs::exists(folder / "colours.json"));
+    dialogs.openFiles = {path("colours.json")};
+    controller->applyAction()->trigger();
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document.canUndo());
+}
+
+} // namespace
+} // namespace vantrel

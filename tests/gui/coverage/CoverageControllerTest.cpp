@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/coverage/CoverageController.h"
+
+#include "core/compare/DocumentComparison.h"
+#include "core/document/SeemDocument.h"
+#include "core/settings/SettingsStore.h"
+#include "gui/coverage/CoverageShading.h"
+#include "gui/coverage/SuggestDefinitionsController.h"
+#include "gui/document/ByteGridView.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vantrel {
+namespace {
+
+const QString kData = QStringLiteral(VANTREL_DATA_DIR);
+const QString kDefinitions = kData + QStringLiteral("/seem_en.xml");
+
+// A window with a grid over one open sample and the coverage tools on it.
+class CoverageControllerTest : public ::testing::Test {
+  protected:
+    CoverageControllerTest() : comparison(document, strings) {
+        EXPECT_TRUE(document.loadDefinitions(kDefinitions.toStdString()).ok);
+        view = new ByteGridView(document.grid(), strings);
+        window.setCentralWidget(view);
+    }
+    ~CoverageControllerTest() override { delete window.takeCentralWidget(); }
+
+    void open(const QString& sample) {
+        ASSERT_EQ(document.open((kData + "/samples/" + sample).toStdString()).status,
+                  OpenOutcome::Status::Opened);
+        view->rebuild();
+        view->setNavigationEnabled(true);
+        if (!controller)
+            controller = std::make_unique<CoverageController>(CoverageParts{
+                window, document, *view, settings, strings, comparison, [] { return kDefinitions; },
+                [this](const CoveredItem& item) { chosen = item; }});
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // How many pixels of the cell are painted in the palette's Mid colour.
+    int midPixels(int index) const {
+        const QImage image = view->viewport()->grab(view->cellRect(index)).toImage();
+        const QRgb mid = view->palette().color(QPalette::Mid).rgb();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == mid ? 1 : 0;
+        return count;
+    }
+
+    UiStrings strings;
+    SeemDocument document;
+    DocumentComparison comparison;
+    MemorySettingsStore settings;
+    QMainWindow window;
+    ByteGridView* view = nullptr;
+    std::unique_ptr<CoverageController> controller;
+    CoveredItem chosen;
+};
+
+TEST_F(CoverageControllerTest, ShowCoverageShadesUndescribedCellsAndIsRemembered) {
+    open(QStringLiteral("0032_0001.seem"));
+    QAction* show = controller->shading().showAction();
+    EXPECT_FALSE(show->isChecked());
+    const int plain[] = {midPixels(0), midPixels(0x1A), midPixels(0x21)};
+
+    show->trigger();
+    EXPECT_EQ(settings.read(CoverageShading::kSettingsKey, ""), "1");
+    EXPECT_GT(midPixels(0), plain[0] + 10);   // no item reads byte 00
+    EXPECT_EQ(midPixels(0x1A), plain[1]);     // Keys reads all of 1A
+    EXPECT_GT(midPixels(0x21), plain[2] + 3); // the strip of a partly read byte
+    view->focusCell(0x21);
+    EXPECT_EQ(controller->shading().statusLabel()->text().toStdString(),
+              "bit 0: Calls/Any-Key Answer, bit 1: Calls/Automatic Redial, "
+              "bit 2: Calls/Hide Own Number Menu, bit 4: Calls/Call Recording; "
+              "bits 3, 5–7: not described");
+
+    controller.reset();
+    open(QStringLiteral("0032_0001.seem"));
+    EXPECT_TRUE(controller->shading().showAction()->isChecked());
+}
+
+TEST_F(CoverageControllerTest, ByteInfoListsItemsWithPlaceAndOverlapAndChoosesThem) {
+    open(QStringLiteral("004a_0001.seem"));
+    controller->dock().show();
+    view->focusCell(0x0C);
+    QListWidget* list = controller->dock().list();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text().toStdString(),
+              "bits 0–7: Outer Clock: Digital = on\nseem_en.xml:65; "
+              "overlaps Outer Clock: Analogue");
+    EXPECT_FALSE(list->item(0)->icon().isNull());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chosen.key, "0C_02_00");
+
+    // Typing into the cell changes the value read at once.
+    document.grid().setText(0x0C, "01");
+    EXPECT_NE(list->item(1)->text().indexOf(QStringLiteral("= off")), -1);
+}
+
+TEST_F(CoverageControllerTest, SuggestDefinitionsWritesASwitchForAChangedFreeBit) {
+    open(QStringLiteral("0032_0001.seem"));
+    QAction* suggest = controller->suggestAction();
+    EXPECT_FALSE(suggest->isEnabled());
+
+    QTemporaryDir folder;
+    QFile sample(kData + "/samples/0032_0001.seem");
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QByteArray bytes = sample.readAll();
+    bytes[0x21] = static_cast<char>(bytes[0x21] ^ 0x08);
+    QFile after(folder.filePath(QStringLiteral("after.seem")));
+    ASSERT_TRUE(after.open(QIODevice::WriteOnly));
+    after.write(bytes);
+    after.close();
+    ASSERT_EQ(comparison.start(kDefinitions.toStdString(), after.fileName().toStdString()).status,
+              OpenOutcome::Status::Opened);
+    ASSERT_TRUE(suggest->isEnabled());
+
+    suggest->trigger();
+    QDialog* dialog = controller->suggestions().dialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->findChild<QPlainTextEdit*>()->toPlainText().toStdString(),
+              "<!-- Paste inside the seem type 0032_0001 (line 2 of seem_en.xml) -->\n"
+              "<item ID=\"Unnamed 21 bit 3\" offset=\"21\" bit=\"3\" tip=\"\"/>\n");
+    comparison.stop();
+    EXPECT_FALSE(suggest->isEnabled());
+}
+
+} // namespace
+} // namespace vantrel

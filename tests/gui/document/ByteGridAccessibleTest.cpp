@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/document/ByteGridAccessible.h"
+
+#include "core/document/ByteGrid.h"
+#include "core/i18n/UiStrings.h"
+#include "gui/document/ByteGridView.h"
+
+#include <QAccessible>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+class ByteGridAccessibleTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::vector<std::uint8_t> bytes(40);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<std::uint8_t>(i);
+        grid.load(bytes);
+        view.rebuild();
+        view.setNavigationEnabled(true);
+        view.setCellDescriber([](int index) { return QStringLiteral("byte %1").arg(index); });
+        view.resize(view.sizeHint());
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        table = QAccessible::queryAccessibleInterface(&view);
+        ASSERT_NE(table, nullptr);
+        ASSERT_NE(table->tableInterface(), nullptr);
+    }
+
+    ByteGrid grid;
+    UiStrings strings;
+    ByteGridView view{grid, strings};
+    QAccessibleInterface* table = nullptr;
+};
+
+TEST_F(ByteGridAccessibleTest, IsATableOfSixteenColumnsWithNamedCellsAndHeaders) {
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_FALSE(table->text(QAccessible::Name).isEmpty());
+    QAccessibleTableInterface* cells = table->tableInterface();
+    EXPECT_EQ(cells->columnCount(), 16);
+    EXPECT_EQ(cells->rowCount(), 3);
+    EXPECT_EQ(table->childCount(), 40);
+    EXPECT_EQ(cells->cellAt(2, 8), nullptr); // past the last byte
+
+    QAccessibleInterface* cell = cells->cellAt(1, 10);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), "offset 001A");
+    EXPECT_EQ(cell->text(QAccessible::Value), "1A");
+    EXPECT_EQ(cell->text(QAccessible::Description), "byte 26");
+    EXPECT_EQ(table->indexOfChild(cell), 26);
+    EXPECT_EQ(cell, table->child(26)); // the same object every time it is asked for
+    QAccessibleTableCellInterface* place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(place->rowIndex(), 1);
+    EXPECT_EQ(place->columnIndex(), 10);
+    EXPECT_EQ(place->rowHeaderCells().value(0)->text(QAccessible::Name), "0010");
+    EXPECT_EQ(place->columnHeaderCells().value(0)->text(QAccessible::Name), "A");
+}
+
+// The events themselves only reach a listening screen reader (see
+// scripts/atspi-check); here the answers it would read back.
+TEST_F(ByteGridAccessibleTest, FollowsTheCaretAndTypedDigits) {
+    view.focusCell(5);
+    QTest::keyClick(&view, Qt::Key_Down);
+    ASSERT_EQ(view.editIndex(), 21);
+    QAccessibleInterface* focused = table->focusChild();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text(QAccessible::Name), "offset 0015");
+    EXPECT_TRUE(focused->state().focused);
+    EXPECT_FALSE(table->child(5)->state().focused);
+    EXPECT_EQ(table->tableInterface()->selectedCells().value(0), focused);
+
+    QTest::keyClicks(&view, "ab");
+    EXPECT_EQ(table->child(21)->text(QAccessible::Value), "AB");
+    EXPECT_EQ(table->child(21)->valueInterface()->currentValue().toInt(), 0xAB);
+}
+
+TEST_F(ByteGridAccessibleTest, ForgetsCellsTheGridNoLongerHas) {
+    QAccessibleInterface* last = table->child(39);
+    ASSERT_NE(last, nullptr);
+    const QAccessible::Id id = QAccessible::uniqueId(last);
+    grid.load(std::vector<std::uint8_t>(8, 0xFF));
+    EXPECT_EQ(table->tableInterface()->rowCount(), 1);
+    EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
+    EXPECT_EQ(table->child(7)->text(QAccessible::Value), "FF");
+}
+
+} // namespace
+} // namespace vantrel

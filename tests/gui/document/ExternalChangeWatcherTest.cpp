@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/document/ExternalChangeWatcher.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/LanguageFile.h"
+#include "gui/dialogs/StandardDialog.h"
+#include "gui/dialogs/ScriptedDialogs.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// A document open on a file of its own, watched in a window, with dialogs
+// answered by script.
+class ExternalChangeWatcherTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() / ("vantrel-watch-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        path = (m_dir / "watched.seem").string();
+        write({1, 2, 3, 4});
+        ASSERT_EQ(document.open(path).status, OpenOutcome::Status::Opened);
+        StandardDialog::setAnswerer(&dialogs);
+        watcher = new ExternalChangeWatcher(
+            document, language, [this] { document.reload(); }, &window);
+        window.addToolBar(watcher);
+        window.show();
+    }
+    void TearDown() override {
+        delete watcher;
+        fs::remove_all(m_dir);
+    }
+    void write(const Bytes& bytes) const {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    [[nodiscard]] Bytes onDisk() const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    [[nodiscard]] QString barText() const { return watcher->findChild<QLabel*>()->text(); }
+    QPushButton* button(int textString) const {
+        const QString text = QString::fromStdString(language.strings().get(textString));
+        for (auto* button : watcher->findChildren<QPushButton*>())
+            if (button->text() == text)
+                return button;
+        return nullptr;
+    }
+
+    fs::path m_dir;
+    std::string path;
+    LanguageFile language;
+    SeemDocument document;
+    ScriptedDialogs dialogs;
+    QMainWindow window;
+    ExternalChangeWatcher* watcher = nullptr;
+};
+
+TEST_F(ExternalChangeWatcherTest, AnUnmodifiedDocumentReloadsAndSaysSo) {
+    QSignalSpy status(watcher, &ExternalChangeWatcher::statusMessage);
+    write({9, 8, 7, 6});
+    // Through the file watcher, without any call of ours.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return document.savedBytes() == Bytes{9, 8, 7, 6}; }, 5000));
+    ASSERT_EQ(status.count(), 1);
+    EXPECT_TRUE(status.at(0).at(0).toString().contains(QStringLiteral("reloaded")));
+    EXPECT_TRUE(watcher->isHidden());
+}
+
+TEST_F(ExternalChangeWatcherTest, AModifiedDocumentGetsTheBarAndKeepsItsEdits) {
+    document.grid().setText(0, "AA");
+    write({9, 8, 7, 6});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher->isHidden(); }, 5000));
+    EXPECT_TRUE(barText().contains(QStringLiteral("changed on disk")));
+    EXPECT_EQ(document.grid().text(0), "AA");
+    ASSERT_NE(button(StrButtonKeepMine), nullptr);
+    button(StrButtonKeepMine)->click();
+    EXPECT_TRUE(watcher->isHidden());
+    watcher->checkNow();
+    EXPECT_TRUE(watcher->isHidden()) << "Keep Mine holds for the same change";
+
+    write({5, 5, 5, 5});
+    watcher->checkNow();
+    ASSERT_FALSE(watcher->isHidden());
+    button(StrButtonReload)->click();
+    EXPECT_EQ(document.savedBytes(), (Bytes{5, 5, 5, 5}));
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(ExternalChangeWatcherTest, SavingOverAnotherProgramsChangeAsksFirst) {
+    document.grid().setText(0, "AA");
+    write({9, 8, 7, 6});
+    dialogs.questionAnswers = {2}; // Cancel
+    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::ChangedOnDisk);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].buttons.size(), 3);
+    EXPECT_EQ(onDisk(), (Bytes{9, 8, 7, 6}));
+
+    dialogs.questionAnswers = {0}; // Overwrite
+    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::Saved);
+    EXPECT_EQ(onDisk(), (Bytes{0xAA, 2, 3, 4}));
+}
+
+TEST_F(ExternalChangeWatcherTest, AFileGoneFromDiskIsToldAndSaveAsksBeforeMakingIt) {
+    fs::remove(path);
+    watcher->checkNow();
+    ASSERT_FALSE(watcher->isHidden());
+    EXPECT_TRUE(barText().contains(QStringLiteral("deleted or renamed")));
+    EXPECT_TRUE(button(StrButtonReload)->isHidden());
+
+    dialogs.questionAnswers = {1}; // Cancel
+    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::ChangedOnDisk);
+    EXPECT_FALSE(fs::exists(path));
+    dialogs.questionAnswers = {0}; // Save
+    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::Saved);
+    EXPECT_EQ(onDisk(), (Bytes{1, 2, 3, 4}));
+}
+
+} // namespace
+} // namespace vantrel
