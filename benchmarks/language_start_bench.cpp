@@ -6,8 +6,8 @@
 
 #include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/app/Form1.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/app/MainWindow.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/i18n/ApplyLanguage.h"
 
@@ -96,13 +96,13 @@ Figures measure(int count) {
         (void)language.load(path, settings, std::nullopt);
     });
 
-    vantrel::Form1 form(vantrel::Form1Environment{appDir.path(), &settings,
-                                                  [] { return std::optional<std::int32_t>(); }});
+    vantrel::MainWindow window(vantrel::MainWindowEnvironment{
+        appDir.path(), &settings, [] { return std::optional<std::int32_t>(); }});
     const double start = cpuMs();
-    form.Form_Load(QString());
+    window.start(QString());
     figures.startMs = cpuMs() - start;
 
-    figures.captionMs = fastest([&] { vantrel::ApplyLanguage(&form, form.language()); });
+    figures.captionMs = fastest([&] { vantrel::ApplyLanguage(&window, window.language()); });
     return figures;
 }
 
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     vantrel::ScriptedDialogs dialogs; // a message box would wait for a user
-    vantrel::CommDlg::setAnswerer(&dialogs);
+    vantrel::StandardDialog::setAnswerer(&dialogs);
 
     std::vector<Figures> rows;
     for (const int count : kLanguageCounts)

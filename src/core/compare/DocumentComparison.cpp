@@ -23,15 +23,13 @@ bool sameDifferences(const SeemComparison& a, const SeemComparison& b) {
 
 DocumentComparison::DocumentComparison(SeemDocument& document, const UiStrings& strings)
     : m_document(document), m_strings(strings) {
-    m_gridListener = m_document.grid().addListener([this](int) {
+    m_gridConnection = m_document.grid().addListener([this](int) {
         if (m_other)
             recompute();
     });
 }
 
-DocumentComparison::~DocumentComparison() {
-    m_document.grid().removeListener(m_gridListener);
-}
+DocumentComparison::~DocumentComparison() = default;
 
 OpenOutcome DocumentComparison::start(const std::string& definitionsPath,
                                       const std::string& otherPath) {

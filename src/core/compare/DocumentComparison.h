@@ -39,10 +39,9 @@ class DocumentComparison {
     bool take(std::size_t index, int undoLabel);
 
     // Told when the comparison starts, stops or its differences change.
-    ListenerId addListener(std::function<void()> listener) {
+    ListenerConnection addListener(std::function<void()> listener) {
         return m_listeners.add(std::move(listener));
     }
-    void removeListener(ListenerId id) { m_listeners.remove(id); }
 
   private:
     [[nodiscard]] SeemComparison compareNow() const;
@@ -52,7 +51,7 @@ class DocumentComparison {
     const UiStrings& m_strings;
     std::unique_ptr<SeemDocument> m_other;
     SeemComparison m_result;
-    ListenerId m_gridListener = 0;
+    ListenerConnection m_gridConnection;
     ListenerList<> m_listeners;
 };
 

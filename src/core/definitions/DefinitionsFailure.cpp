@@ -11,12 +11,12 @@ std::string definitionsFailureMessage(const UiStrings& strings, const std::strin
         result.line > 0
             ? strings.format(StrMalformedXml, {path, result.message, std::to_string(result.line)})
             : strings.format(StrReadFailed, {path, result.message});
-    return strings.get(3) + "\n" + cause;
+    return strings.get(StrDefinitionsUnloadable) + "\n" + cause;
 }
 
 std::string unnamedDefinitionsMessage(const UiStrings& strings, int languageIndex,
                                       const std::string& languageFailure) {
-    std::string message = strings.get(3) + "\n" +
+    std::string message = strings.get(StrDefinitionsUnloadable) + "\n" +
                           strings.format(StrLanguageUnusable, {std::to_string(languageIndex)});
     if (!languageFailure.empty())
         message += "\n" + languageFailure;

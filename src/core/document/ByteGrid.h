@@ -51,9 +51,11 @@ class ByteGrid {
     [[nodiscard]] bool hasBorder(int index) const;
     void setBorder(int index, bool bordered);
 
-    // Any number of listeners; see ListenerList for adding and removing while told.
-    ListenerId addListener(Listener listener) { return m_listeners.add(std::move(listener)); }
-    void removeListener(ListenerId id) { m_listeners.remove(id); }
+    // Any number of listeners, each told until its connection goes; see
+    // ListenerList for adding and removing while told.
+    ListenerConnection addListener(Listener listener) {
+        return m_listeners.add(std::move(listener));
+    }
 
   private:
     // Cells 0..count-1; cell 0 keeps its text and border, the others start empty.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "core/document/CellStatus.h"
 
 #include "core/document/BitHelpers.h"
@@ -11,10 +12,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kStrIndexLabel = 17;
-constexpr int kStrTextLabel = 18;
-constexpr int kStrDecimalLabel = 19;
-constexpr int kStrBinaryLabel = 20;
 constexpr const char* kUnknownValue = "?";
 
 // One or two hexadecimal digits, the only texts every reader accepts as a byte.
@@ -35,11 +32,11 @@ std::string cellStatusText(int byteIndex, std::string_view cellText, const UiStr
     const std::string binary = value ? LongToBin(*value) : kUnknownValue;
 
     std::string status;
-    status += strings.get(kStrIndexLabel) + ": " + toHex(static_cast<std::uint32_t>(byteIndex)) +
+    status += strings.get(StrCellOffset) + ": " + toHex(static_cast<std::uint32_t>(byteIndex)) +
               " (" + std::to_string(byteIndex) + ")";
-    status += strings.get(kStrTextLabel) + ": " + std::string(cellText);
-    status += strings.get(kStrDecimalLabel) + ": " + decimal;
-    status += strings.get(kStrBinaryLabel) + ": " + binary;
+    status += strings.get(StrCellHex) + ": " + std::string(cellText);
+    status += strings.get(StrCellDecimal) + ": " + decimal;
+    status += strings.get(StrCellBinary) + ": " + binary;
     return status;
 }
 

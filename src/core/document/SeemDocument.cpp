@@ -38,7 +38,7 @@ SaveOutcome saveOutcome(SaveOutcome::Status status, int invalidCell = -1, std::s
 } // namespace
 
 SeemDocument::SeemDocument() : m_definitions(std::make_unique<XmlDocument>()) {
-    m_grid.addListener([this](int index) { onCellChanged(index); });
+    m_gridConnection = m_grid.addListener([this](int index) { onCellChanged(index); });
     startTracking();
 }
 
@@ -195,12 +195,8 @@ void SeemDocument::applyStep(const EditStep& step, bool forward) {
     notifyState();
 }
 
-ListenerId SeemDocument::addStateListener(std::function<void()> listener) {
+ListenerConnection SeemDocument::addStateListener(std::function<void()> listener) {
     return m_stateListeners.add(std::move(listener));
-}
-
-void SeemDocument::removeStateListener(ListenerId id) {
-    m_stateListeners.remove(id);
 }
 
 void SeemDocument::onCellChanged(int index) {

@@ -98,8 +98,7 @@ class SeemDocument {
     [[nodiscard]] bool isModified() const { return m_differingCells > 0; }
 
     // Told when isModified, canUndo, canRedo, the path or the type may have changed.
-    ListenerId addStateListener(std::function<void()> listener);
-    void removeStateListener(ListenerId id);
+    ListenerConnection addStateListener(std::function<void()> listener);
 
   private:
     SaveOutcome saveTo(const std::string& path, bool overwriteChanges);
@@ -116,6 +115,7 @@ class SeemDocument {
     std::unique_ptr<XmlDocument> m_definitions;
     XmlElement m_type;
     ByteGrid m_grid;
+    ListenerConnection m_gridConnection;
     EditHistory m_history;
     std::vector<std::string> m_knownTexts; // every cell as last told
     std::vector<std::string> m_cleanTexts; // every cell at the clean point

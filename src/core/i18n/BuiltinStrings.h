@@ -10,8 +10,52 @@ namespace vantrel {
 // language.xml does not supply (a missing or broken language file).
 [[nodiscard]] const std::vector<std::string>& builtinEnglishStrings();
 
-// Numbers of the strings beyond the classic table 0..43.
-enum ExtraString : int {
+// The numbered strings of language.xml, by name; the numbers are the file's order.
+enum UiString : int {
+    StrStatusFileOpen = 0,
+    StrStatusNoFile = 1,
+    StrColorTitleTooLong = 2,
+    StrDefinitionsUnloadable = 3,
+    StrHelpMissing = 4,
+    StrOpenDialogTitle = 5,
+    StrSaveAsDialogTitle = 6,
+    StrSeemFolderBrowserTitle = 7,
+    StrSeemFileFilter = 8,
+    StrTooLarge = 9,
+    StrInformation = 10,
+    StrTypeWithoutEditor = 11,
+    StrEditorIncomplete = 12,
+    StrNoDescription = 13,
+    StrSwitchOn = 14,
+    StrSwitchOff = 15,
+    StrLocationPrefix = 16,
+    StrCellOffset = 17,
+    StrCellHex = 18,
+    StrCellDecimal = 19,
+    StrCellBinary = 20,
+    StrLanguageFileUnreadable = 21,
+    StrGprsSaveTitle = 22,
+    StrGprsSaveFilter = 23,
+    StrOuterTextSaveTitle = 24,
+    StrOuterTextSaveFilter = 25,
+    StrOuterTextSavedPrefix = 26,
+    StrSucceeded = 27,
+    StrAssociationRefused = 28,
+    StrAssociationError = 29,
+    StrOuterTextTooLong = 30,
+    StrOuterTextFits = 31,
+    StrGprsCustomTooLong = 32,
+    StrAssociationMade = 33,
+    StrAssociationMessage = 34,
+    StrRemovingPrefix = 35,
+    StrAboutTitle = 36,
+    StrGprsTitle = 37,
+    StrOuterTextTitle = 38,
+    StrTipTitle = 39,
+    StrGprsAlwaysDate = 40,
+    StrGprsNothing = 41,
+    StrGprsCustomText = 42,
+    StrStartPageHint = 43,
     StrReadFailed = 44,    // "%1" path, "%2" reason
     StrEmptyFile = 45,     // "%1" path
     StrSaveFailed = 46,    // "%1" path, "%2" reason

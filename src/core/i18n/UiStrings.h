@@ -15,7 +15,6 @@ class UiStrings {
     explicit UiStrings(std::vector<std::string> table) : m_table(std::move(table)) {}
 
     void replace(std::vector<std::string> table) { m_table = std::move(table); }
-    [[nodiscard]] std::size_t loadedCount() const { return m_table.size(); }
 
     // String n as stored ("\n" still two characters).
     [[nodiscard]] std::string get(int n) const;

@@ -12,10 +12,6 @@ std::string toLowerAscii(std::string text) {
     return text;
 }
 
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && toLowerAscii(a) == toLowerAscii(b);
-}
-
 std::optional<std::string> MemorySettingsStore::value(const std::string& key) const {
     const auto it = m_values.find(toLowerAscii(key));
     if (it == m_values.end())

@@ -34,6 +34,5 @@ class MemorySettingsStore : public SettingsStore {
 };
 
 [[nodiscard]] std::string toLowerAscii(std::string text);
-[[nodiscard]] bool equalsIgnoringCase(const std::string& a, const std::string& b);
 
 } // namespace vantrel

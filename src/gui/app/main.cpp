@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/AppDir.h"
 #include "gui/app/CommandLine.h"
-#include "gui/app/Form1.h"
+#include "gui/app/MainWindow.h"
+#include "gui/app/ShellController.h"
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/SystemLocale.h"
 
@@ -52,11 +53,11 @@ int main(int argc, char* argv[]) {
     vantrel::QtSettingsStore settings;
     const QString appDir = QString::fromStdString(
         vantrel::locateAppDir(QApplication::applicationDirPath().toStdString()).string());
-    vantrel::Form1Environment environment{appDir, &settings, vantrel::systemDefaultLcid};
-    vantrel::Form1 form(environment);
-    form.setDesktopIntegration(vantrel::xdgLocationsFromEnvironment(),
-                               QApplication::applicationFilePath());
-    if (!form.Form_Load(commandLine.file))
+    vantrel::MainWindowEnvironment environment{appDir, &settings, vantrel::systemDefaultLcid};
+    vantrel::MainWindow window(environment);
+    window.shellController().setDesktopIntegration(vantrel::xdgLocationsFromEnvironment(),
+                                                   QApplication::applicationFilePath());
+    if (!window.start(commandLine.file))
         return 1;
     return app.exec();
 }

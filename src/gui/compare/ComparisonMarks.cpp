@@ -65,14 +65,16 @@ int volumeRowOf(const std::string& key) {
 
 void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
                      const MarkedEditors& editors) {
-    clearTree(editors.functions);
-    clearTree(editors.colors);
-    for (int row = 0; row < editors.styles.count(); ++row) {
-        editors.styles.item(row)->setBackground(QBrush());
-        editors.styles.item(row)->setToolTip(QString());
+    if (editors.functions)
+        clearTree(*editors.functions);
+    if (editors.colors)
+        clearTree(*editors.colors);
+    for (int row = 0; editors.styles && row < editors.styles->count(); ++row) {
+        editors.styles->item(row)->setBackground(QBrush());
+        editors.styles->item(row)->setToolTip(QString());
     }
-    for (int row = 0; row < VolumeEditor::kRows; ++row)
-        markVolumeRow(editors.volumes, row, QString());
+    for (int row = 0; editors.volumes && row < VolumeEditor::kRows; ++row)
+        markVolumeRow(*editors.volumes, row, QString());
 
     std::vector<bool> cells;
     for (const SettingDifference& difference : comparison.differences) {
@@ -80,16 +82,18 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
         const QString tip =
             QString::fromStdString(strings.format(StrDiffTooltip, {difference.theirs}));
         if (difference.kind == SettingKind::Switch) {
-            markNode(editors.functions.itemByKey(key), tip);
+            if (editors.functions)
+                markNode(editors.functions->itemByKey(key), tip);
         } else if (difference.kind == SettingKind::Color) {
-            markNode(editors.colors.itemByKey(key), tip);
+            if (editors.colors)
+                markNode(editors.colors->itemByKey(key), tip);
         } else if (difference.kind == SettingKind::Style) {
-            if (QListWidgetItem* item = editors.styles.itemByKey(key)) {
+            if (QListWidgetItem* item = editors.styles ? editors.styles->itemByKey(key) : nullptr) {
                 item->setBackground(kDifferenceGround);
                 item->setToolTip(tip);
             }
-        } else if (const int row = volumeRowOf(difference.key); row >= 0) {
-            markVolumeRow(editors.volumes, row, tip);
+        } else if (const int row = volumeRowOf(difference.key); row >= 0 && editors.volumes) {
+            markVolumeRow(*editors.volumes, row, tip);
         }
         for (int i = difference.firstCell; i <= difference.lastCell && i < editors.grid.cellCount();
              ++i) {

@@ -20,12 +20,12 @@ inline const QColor kDifferenceGround(255, 221, 128);
 // The ground of the folders above a differing switch, so a closed folder shows it.
 inline const QColor kDifferenceAboveGround(255, 240, 204);
 
-// The editors a comparison marks.
+// The editors a comparison marks; an editor not made yet is null.
 struct MarkedEditors {
-    FunctionTreeEditor& functions;
-    StyleListEditor& styles;
-    VolumeEditor& volumes;
-    ColorTreeEditor& colors;
+    FunctionTreeEditor* functions;
+    StyleListEditor* styles;
+    VolumeEditor* volumes;
+    ColorTreeEditor* colors;
     ByteGridView& grid;
 };
 

@@ -9,7 +9,7 @@
 #include "core/i18n/UiStrings.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/shell/FolderBrowser.h"
 
 #include <QAction>
@@ -48,14 +48,12 @@ FolderComparisonController::FolderComparisonController(SeemDocument& document,
             &FolderComparisonController::compareFolders);
     connect(m_exportAction, &QAction::triggered, this, &FolderComparisonController::exportSettings);
     connect(m_applyAction, &QAction::triggered, this, &FolderComparisonController::applySettings);
-    m_stateListener =
-        static_cast<std::size_t>(m_document.addStateListener([this] { updateActions(); }));
+    m_stateListener = m_document.addStateListener([this] { updateActions(); });
     retranslate();
     updateActions();
 }
 
 FolderComparisonController::~FolderComparisonController() {
-    m_document.removeStateListener(static_cast<ListenerId>(m_stateListener));
     delete m_listWindow;
 }
 
@@ -142,14 +140,14 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
 void FolderComparisonController::exportSettings() {
     if (m_document.path().empty())
         return;
-    CommDlg dialog;
+    StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setDialogTitle(text(StrMenuExportSettings));
+    dialog.setTitle(text(StrMenuExportSettings));
     dialog.setFilter(text(StrRecipeFilter));
     dialog.setFlags(kSaveFlags);
     dialog.setFileName(QString::fromStdString(seemIdOfPath(m_document.path())) +
                        QStringLiteral(".json"));
-    dialog.setAction(CommDlg::Save);
+    dialog.setAction(StandardDialog::Save);
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty())
         return;
@@ -169,12 +167,12 @@ void FolderComparisonController::exportSettings() {
 void FolderComparisonController::applySettings() {
     if (m_document.path().empty())
         return;
-    CommDlg dialog;
+    StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setDialogTitle(text(StrMenuApplySettings));
+    dialog.setTitle(text(StrMenuApplySettings));
     dialog.setFilter(text(StrRecipeFilter));
     dialog.setFlags(kOpenFlags);
-    dialog.setAction(CommDlg::Open);
+    dialog.setAction(StandardDialog::Open);
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty())
         return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ListenerList.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -64,7 +66,7 @@ class FolderComparisonController : public QObject {
     QAction* m_applyAction;
     QPointer<QWidget> m_listWindow;
     QListWidget* m_list = nullptr;
-    std::size_t m_stateListener = 0;
+    ListenerConnection m_stateListener;
 };
 
 } // namespace vantrel

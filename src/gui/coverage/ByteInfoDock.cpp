@@ -70,10 +70,7 @@ ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiS
     });
 }
 
-ByteInfoDock::~ByteInfoDock() {
-    m_document.grid().removeListener(m_gridListener);
-    m_document.removeStateListener(m_stateListener);
-}
+ByteInfoDock::~ByteInfoDock() = default;
 
 void ByteInfoDock::setDefinitionsName(std::function<QString()> name) {
     m_definitionsName = std::move(name);

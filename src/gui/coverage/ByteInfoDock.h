@@ -57,8 +57,8 @@ class ByteInfoDock : public QDockWidget {
     int m_cell = -1;
     std::vector<CoveredItem> m_shown; // the list's rows
     ItemChosen m_itemChosen;
-    ListenerId m_gridListener = 0;
-    ListenerId m_stateListener = 0;
+    ListenerConnection m_gridListener;
+    ListenerConnection m_stateListener;
 };
 
 } // namespace vantrel

@@ -66,8 +66,6 @@ CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
 }
 
 CoverageShading::~CoverageShading() {
-    m_document.grid().removeListener(m_gridListener);
-    m_document.removeStateListener(m_stateListener);
     // The label lives in a status bar once placed there; a label never placed is ours.
     if (m_statusLabel->parent() == nullptr)
         delete m_statusLabel;

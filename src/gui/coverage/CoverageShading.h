@@ -59,8 +59,8 @@ class CoverageShading : public QObject {
     QAction* m_showAction = nullptr;
     QLabel* m_statusLabel = nullptr;
     Coverage m_coverage;
-    ListenerId m_gridListener = 0;
-    ListenerId m_stateListener = 0;
+    ListenerConnection m_gridListener;
+    ListenerConnection m_stateListener;
 };
 
 } // namespace vantrel

@@ -48,9 +48,7 @@ SuggestDefinitionsController::SuggestDefinitionsController(SeemDocument& documen
     });
 }
 
-SuggestDefinitionsController::~SuggestDefinitionsController() {
-    m_comparison.removeListener(m_comparisonListener);
-}
+SuggestDefinitionsController::~SuggestDefinitionsController() = default;
 
 void SuggestDefinitionsController::retranslate() {
     m_action->setText(QString::fromStdString(m_strings.get(StrSuggestDefinitions)));

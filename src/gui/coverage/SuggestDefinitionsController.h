@@ -55,7 +55,7 @@ class SuggestDefinitionsController : public QObject {
     QPointer<QDialog> m_dialog;
     QPlainTextEdit* m_text = nullptr;
     QPushButton* m_copyButton = nullptr;
-    ListenerId m_comparisonListener = 0;
+    ListenerConnection m_comparisonListener;
 };
 
 } // namespace vantrel

@@ -4,7 +4,6 @@
 #include "gui/dialogs/MessageBox.h"
 
 #include <QColor>
-#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -18,7 +17,7 @@ namespace vantrel {
 
 enum class FileDialogKind { Open, Save };
 
-// What a dialog was asked to show, as CommDlg would have shown it.
+// What a dialog was asked to show, as StandardDialog would have shown it.
 struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     QWidget* owner = nullptr;
@@ -42,24 +41,6 @@ struct ColorDialogRequest {
     std::int32_t flags = 0;
 };
 
-struct FontDialogRequest {
-    QWidget* owner = nullptr;
-    QFont initialFont;
-    std::int32_t flags = 0;
-};
-
-struct PrinterDialogRequest {
-    QWidget* owner = nullptr;
-    std::int32_t flags = 0;
-};
-
-struct HelpRequest {
-    QWidget* owner = nullptr;
-    QString helpFile;
-    std::int32_t command = 0;
-    std::int32_t key = 0;
-};
-
 struct MessageRequest {
     QWidget* parent = nullptr;
     MessageIcon icon = MessageIcon::Information;
@@ -79,7 +60,7 @@ struct QuestionRequest {
 };
 
 // The test seam of every modal dialog and message box: while one is installed
-// with CommDlg::setAnswerer, it answers in place of the user and nothing is
+// with StandardDialog::setAnswerer, it answers in place of the user and nothing is
 // shown. An answer of std::nullopt (or false) means "the user cancelled".
 // An answerer uninstalls itself when destroyed, so a failed test cannot leave
 // a dangling one behind for the next.
@@ -93,10 +74,6 @@ class DialogAnswerer {
     // The chosen full path.
     [[nodiscard]] virtual std::optional<QString> answerFile(const FileDialogRequest& request) = 0;
     [[nodiscard]] virtual std::optional<QColor> answerColor(const ColorDialogRequest& request) = 0;
-    [[nodiscard]] virtual std::optional<QFont> answerFont(const FontDialogRequest& request) = 0;
-    // Whether the printer dialog was confirmed.
-    [[nodiscard]] virtual bool answerPrinter(const PrinterDialogRequest& request) = 0;
-    virtual void openHelp(const HelpRequest& request) = 0;
     virtual void showMessage(const MessageRequest& request) = 0;
     // Unless overridden, every question is answered as if the user pressed Escape.
     [[nodiscard]] virtual int answerQuestion(const QuestionRequest& request) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/MessageBox.h"
 
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/DialogAnswerer.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ void showMessage(QWidget* parent, MessageIcon icon, const QString& text) {
         QStringLiteral("Vantrel"),
         text,
     };
-    if (DialogAnswerer* answerer = CommDlg::answerer()) {
+    if (DialogAnswerer* answerer = StandardDialog::answerer()) {
         answerer->showMessage(request);
         return;
     }
@@ -56,7 +56,7 @@ int askQuestion(QWidget* parent, MessageIcon icon, const QString& text, const QS
         defaultButton,
         escapeButton,
     };
-    if (DialogAnswerer* answerer = CommDlg::answerer())
+    if (DialogAnswerer* answerer = StandardDialog::answerer())
         return answerer->answerQuestion(request);
     QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
                     request.parent);

@@ -12,7 +12,7 @@ enum class MessageIcon { Critical, Information, Warning };
 
 // A modal message box with one OK button, titled with the application name.
 // A null parent means the active window. While a dialog answerer is installed
-// (CommDlg::setAnswerer), the message is handed to it instead of being shown.
+// (StandardDialog::setAnswerer), the message is handed to it instead of being shown.
 void showMessage(QWidget* parent, MessageIcon icon, const QString& text);
 
 // A modal question with buttons of the caller's own (texts with "&" access

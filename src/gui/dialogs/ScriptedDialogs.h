@@ -15,7 +15,7 @@ namespace vantrel {
 //     ScriptedDialogs dialogs;
 //     dialogs.openFiles = {"/tmp/x.seem"};   // the next Open dialog picks this file
 //     dialogs.saveFiles = {std::nullopt};    // the next Save dialog is cancelled
-//     CommDlg::setAnswerer(&dialogs);        // undone when dialogs is destroyed
+//     StandardDialog::setAnswerer(&dialogs);        // undone when dialogs is destroyed
 //     ...
 //     EXPECT_EQ(dialogs.fileRequests.at(0).title, expectedTitle);
 //     EXPECT_EQ(dialogs.messages.at(0).icon, MessageIcon::Critical);
@@ -29,17 +29,12 @@ class ScriptedDialogs : public DialogAnswerer {
     std::deque<std::optional<QString>> openFiles;
     std::deque<std::optional<QString>> saveFiles;
     std::deque<std::optional<QColor>> colors;
-    std::deque<std::optional<QFont>> fonts;
-    std::deque<bool> printerConfirmations;
     std::deque<int> questionAnswers; // button indexes; none left means Escape
     std::deque<std::optional<QString>> folders;
 
     // Requests, in the order they were made; Open and Save share one list.
     std::vector<FileDialogRequest> fileRequests;
     std::vector<ColorDialogRequest> colorRequests;
-    std::vector<FontDialogRequest> fontRequests;
-    std::vector<PrinterDialogRequest> printerRequests;
-    std::vector<HelpRequest> helpRequests;
     std::vector<MessageRequest> messages;
     std::vector<QuestionRequest> questions;
     std::vector<FolderDialogRequest> folderRequests;
@@ -54,15 +49,6 @@ class ScriptedDialogs : public DialogAnswerer {
         colorRequests.push_back(request);
         return next(colors, std::nullopt);
     }
-    std::optional<QFont> answerFont(const FontDialogRequest& request) override {
-        fontRequests.push_back(request);
-        return next(fonts, std::nullopt);
-    }
-    bool answerPrinter(const PrinterDialogRequest& request) override {
-        printerRequests.push_back(request);
-        return next(printerConfirmations, false);
-    }
-    void openHelp(const HelpRequest& request) override { helpRequests.push_back(request); }
     void showMessage(const MessageRequest& request) override { messages.push_back(request); }
     int answerQuestion(const QuestionRequest& request) override {
         questions.push_back(request);

@@ -69,12 +69,8 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     m_columnHeader = new GridRuler(GridRuler::Kind::Columns, *this, this);
     setViewportMargins(kPxGutterWidth, kPxHeaderHeight, 0, 0);
 
-    m_gridListener = m_grid.addListener([this](int index) { onGridChanged(index); });
+    m_gridConnection = m_grid.addListener([this](int index) { onGridChanged(index); });
     updateScrollRange();
-}
-
-ByteGridView::~ByteGridView() {
-    m_grid.removeListener(m_gridListener);
 }
 
 void ByteGridView::rebuild() {

@@ -29,7 +29,6 @@ class ByteGridView : public QAbstractScrollArea {
 
   public:
     ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
-    ~ByteGridView() override;
 
     // After the grid was rebuilt or loaded: back to the top, new scroll range,
     // edit state on cell 0. Also run by the grid's own rebuild notice.
@@ -121,7 +120,7 @@ class ByteGridView : public QAbstractScrollArea {
 
     ByteGrid& m_grid;
     const UiStrings& m_strings;
-    ListenerId m_gridListener = 0;
+    ListenerConnection m_gridConnection;
     GridCursor m_cursor;
     bool m_cellsEnabled = true;
     QFont m_cellFont;

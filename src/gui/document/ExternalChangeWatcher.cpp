@@ -59,9 +59,7 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
     m_stateListener = m_document.addStateListener([this] { onDocumentState(); });
 }
 
-ExternalChangeWatcher::~ExternalChangeWatcher() {
-    m_document.removeStateListener(m_stateListener);
-}
+ExternalChangeWatcher::~ExternalChangeWatcher() = default;
 
 bool ExternalChangeWatcher::eventFilter(QObject* watched, QEvent* event) {
     // Coming back to the window is when a user expects it to know what changed meanwhile.

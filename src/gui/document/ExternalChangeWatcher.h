@@ -56,7 +56,7 @@ class ExternalChangeWatcher : public QToolBar {
     SeemDocument& m_document;
     const LanguageFile& m_language;
     std::function<void()> m_reload;
-    ListenerId m_stateListener;
+    ListenerConnection m_stateListener;
     QFileSystemWatcher m_fileWatcher;
     QTimer m_settle; // a save by another program arrives as several events
     std::string m_watchedPath;

@@ -69,11 +69,7 @@ FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& 
         }
         nodeClick(item);
     });
-    m_gridListener = m_grid.addListener([this](int index) { refreshSwitches(index); });
-}
-
-FunctionTreeEditor::~FunctionTreeEditor() {
-    m_grid.removeListener(m_gridListener);
+    m_gridConnection = m_grid.addListener([this](int index) { refreshSwitches(index); });
 }
 
 void FunctionTreeEditor::load(const XmlElement& typeElement) {
@@ -132,7 +128,7 @@ void FunctionTreeEditor::refreshSwitches(int cellIndex) {
         announceCheckChange(this, item);
         // The Edit menu names what the selected switch's command would do now.
         if (item == currentItem() && item->isSelected() && shownInWindow())
-            emit switchStateChanged(true, uiString(on ? 15 : 14));
+            emit switchStateChanged(true, uiString(on ? StrSwitchOff : StrSwitchOn));
     }
 }
 
@@ -283,7 +279,7 @@ void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {
     if (node->isSwitch()) {
         showSwitch(item, *node);
     } else {
-        emit infoChanged(uiString(10), QString());
+        emit infoChanged(uiString(StrInformation), QString());
         m_grid.setBorder(m_grid.lastSelect(), false);
         emit switchStateChanged(false, QString());
     }
@@ -293,9 +289,10 @@ void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {
 void FunctionTreeEditor::showSwitch(QTreeWidgetItem* item, const FunctionNode& node) {
     emit cellFocusRequested(node.cellIndex);
     setFocus(Qt::OtherFocusReason);
-    const QString tip = node.tip.empty() ? uiString(13) : QString::fromStdString(node.tip);
+    const QString tip =
+        node.tip.empty() ? uiString(StrNoDescription) : QString::fromStdString(node.tip);
     emit infoChanged(QStringLiteral("[ ") + item->text(0) + QStringLiteral(" ]"), tip);
-    emit switchStateChanged(true, uiString(node.on ? 15 : 14));
+    emit switchStateChanged(true, uiString(node.on ? StrSwitchOff : StrSwitchOn));
 }
 
 void FunctionTreeEditor::setImage(QTreeWidgetItem* item, const FunctionNode& node) {
@@ -335,11 +332,11 @@ QString FunctionTreeEditor::pathOf(const QTreeWidgetItem* item) const {
     for (; item; item = item->parent())
         texts.push_back(item->text(0).toStdString());
     std::reverse(texts.begin(), texts.end());
-    return QString::fromStdString(statusPath(m_strings.get(16), texts));
+    return QString::fromStdString(statusPath(m_strings.get(StrLocationPrefix), texts));
 }
 
-QString FunctionTreeEditor::uiString(int n) const {
-    return QString::fromStdString(m_strings.get(n));
+QString FunctionTreeEditor::uiString(UiString id) const {
+    return QString::fromStdString(m_strings.get(id));
 }
 
 // The window hides the editors that do not belong to the open file; a window

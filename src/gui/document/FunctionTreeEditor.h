@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTreeWidget>
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/document/SeemDocument.h"
 #include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
@@ -30,7 +31,6 @@ class FunctionTreeEditor : public QTreeWidget {
     };
 
     FunctionTreeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
-    ~FunctionTreeEditor() override;
 
     // Replaces the tree by the one described by a function type element: root
     // "_root" with the type's "tip", its items below it, the root expanded.
@@ -90,7 +90,7 @@ class FunctionTreeEditor : public QTreeWidget {
     void nameForScreenReaders();
     [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
-    [[nodiscard]] QString uiString(int n) const;
+    [[nodiscard]] QString uiString(UiString id) const;
     [[nodiscard]] bool shownInWindow() const;
     // The switch whose on/off image is under a viewport point, if any.
     [[nodiscard]] QTreeWidgetItem* switchImageAt(const QPoint& pos) const;
@@ -100,7 +100,7 @@ class FunctionTreeEditor : public QTreeWidget {
     SeemDocument& m_document;
     ByteGrid& m_grid;
     const UiStrings& m_strings;
-    ListenerId m_gridListener = 0;
+    ListenerConnection m_gridConnection;
     FunctionTreeBuilder m_builder;
     FunctionNode m_root;
     QHash<QString, QIcon> m_icons;

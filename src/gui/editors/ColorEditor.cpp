@@ -4,7 +4,7 @@
 #include "core/editors/ColorScheme.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/MessageBox.h"
 
 #include <QEvent>
@@ -21,7 +21,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kRecordBytes = 4;
 constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
@@ -48,11 +47,7 @@ ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidg
     showChannels(white);
     txtT->setText(QStringLiteral("100"));
     setEnabled(false);
-    m_listener = m_document.grid().addListener([this](int index) { onCellChanged(index); });
-}
-
-ColorEditor::~ColorEditor() {
-    m_document.grid().removeListener(m_listener);
+    m_gridConnection = m_document.grid().addListener([this](int index) { onCellChanged(index); });
 }
 
 void ColorEditor::buildControls() {
@@ -179,7 +174,7 @@ void ColorEditor::load() {
 void ColorEditor::NodeClick(std::optional<int> entryOffset) {
     m_document.sealEdits();
     setEnabled(false);
-    if (!entryOffset || !m_document.grid().contains(*entryOffset + kRecordBytes - 1))
+    if (!entryOffset || !m_document.grid().contains(*entryOffset + StrHelpMissing - 1))
         return;
     selectColorEntry(m_document.grid(), *entryOffset);
     m_offset = *entryOffset;
@@ -301,9 +296,9 @@ void ColorEditor::txtHex_Entered() {
 void ColorEditor::chooseColor() {
     if (m_offset < 0)
         return;
-    CommDlg dialog;
-    dialog.setAction(CommDlg::Color);
-    const std::optional<Rgb> chosen = rgbFromChooser(dialog.RGBResult());
+    StandardDialog dialog;
+    dialog.setAction(StandardDialog::Color);
+    const std::optional<Rgb> chosen = rgbFromChooser(dialog.rgbResult());
     if (!chosen)
         return;
     m_document.sealEdits();
@@ -318,7 +313,8 @@ QString ColorEditor::uiString(int n) const {
 void ColorEditor::renameScheme() {
     const std::u16string title = txtColorName->text().toStdU16String();
     if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
-        showMessage(this, MessageIcon::Information, QString::fromStdString(m_strings.get(2)));
+        showMessage(this, MessageIcon::Information,
+                    QString::fromStdString(m_strings.get(StrColorTitleTooLong)));
         return;
     }
     m_document.sealEdits();
@@ -343,13 +339,13 @@ void ColorEditor::onCellChanged(int index) {
     if (m_writing)
         return;
     if (index < 0) {
-        if (m_offset >= 0 && !m_document.grid().contains(m_offset + kRecordBytes - 1)) {
+        if (m_offset >= 0 && !m_document.grid().contains(m_offset + StrHelpMissing - 1)) {
             m_offset = -1;
             setEnabled(false);
         }
         showTitle();
     }
-    if (m_offset >= 0 && (index < 0 || (index >= m_offset && index < m_offset + kRecordBytes)))
+    if (m_offset >= 0 && (index < 0 || (index >= m_offset && index < m_offset + StrHelpMissing)))
         showEntry();
     if (index >= kTitleOffset && index < kTitleEnd)
         showTitle();

@@ -27,7 +27,6 @@ class ColorEditor : public QGroupBox {
 
   public:
     ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
-    ~ColorEditor() override;
 
     // A colour file was opened: no entry is chosen, the panel is disabled and
     // the title box shows the title the cells hold.
@@ -83,7 +82,7 @@ class ColorEditor : public QGroupBox {
     std::array<QLineEdit*, 3> m_boxes{};
     int m_offset = -1; // first byte of the current entry; -1 before one is chosen
     bool m_writing = false;
-    ListenerId m_listener = 0;
+    ListenerConnection m_gridConnection;
 };
 
 } // namespace vantrel

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/editors/ColorTreeEditor.h"
 
 #include "core/editors/ColorMath.h"
@@ -100,9 +101,7 @@ void ColorTreeEditor::resizeEvent(QResizeEvent* event) {
     placePreview();
 }
 
-ColorTreeEditor::~ColorTreeEditor() {
-    m_grid.removeListener(m_listener);
-}
+ColorTreeEditor::~ColorTreeEditor() = default;
 
 void ColorTreeEditor::showEntryColor(QTreeWidgetItem* entry) {
     const int offset = entry->data(0, OffsetRole).toInt();
@@ -149,7 +148,7 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     picPreview->setToolTip(picPreview->accessibleName());
 
     if (!tree.complete) {
-        emit failed(QString::fromStdString(m_strings.get(12)));
+        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
         return false;
     }
     return true;

@@ -64,7 +64,7 @@ class ColorTreeEditor : public QTreeWidget {
     void nameForScreenReaders();
 
     ByteGrid& m_grid;
-    ListenerId m_listener = 0;
+    ListenerConnection m_listener;
     const UiStrings& m_strings;
     bool m_filling = false;
 };

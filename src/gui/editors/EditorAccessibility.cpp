@@ -8,21 +8,21 @@
 
 #include <QLabel>
 
+#include <utility>
+
 namespace vantrel {
 
-ByteGridView::CellDescriber describeByShownEditor(const FunctionTreeEditor& functions,
-                                                  const StyleListEditor& styles,
-                                                  const VolumeEditor& volumes,
-                                                  const ColorTreeEditor& colors) {
-    return [&functions, &styles, &volumes, &colors](int index) {
-        if (!functions.isHidden())
-            return functions.cellDescription(index);
-        if (!styles.isHidden())
-            return styles.cellDescription(index);
-        if (!volumes.isHidden())
-            return volumes.cellDescription(index);
-        if (!colors.isHidden())
-            return colors.cellDescription(index);
+ByteGridView::CellDescriber describeByShownEditor(std::function<const QWidget*()> shownEditor) {
+    return [shownEditor = std::move(shownEditor)](int index) {
+        const QWidget* editor = shownEditor();
+        if (const auto* functions = qobject_cast<const FunctionTreeEditor*>(editor))
+            return functions->cellDescription(index);
+        if (const auto* styles = qobject_cast<const StyleListEditor*>(editor))
+            return styles->cellDescription(index);
+        if (const auto* volumes = qobject_cast<const VolumeEditor*>(editor))
+            return volumes->cellDescription(index);
+        if (const auto* colors = qobject_cast<const ColorTreeEditor*>(editor))
+            return colors->cellDescription(index);
         return QString();
     };
 }
@@ -45,7 +45,7 @@ QList<QWidget*> tabStops(QWidget* widget) {
 
 } // namespace
 
-void setMainTabOrder(QWidget* grid, std::initializer_list<QWidget*> editors, QLabel* information) {
+void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel* information) {
     information->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     information->setFocusPolicy(Qt::TabFocus);
     QList<QWidget*> order{grid};

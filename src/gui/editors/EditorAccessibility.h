@@ -3,28 +3,24 @@
 
 #include "gui/document/ByteGridView.h"
 
-#include <initializer_list>
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QWidget;
 
 namespace vantrel {
 
-class ColorTreeEditor;
-class FunctionTreeEditor;
-class StyleListEditor;
-class VolumeEditor;
-
-// The grid's cell descriptions for screen readers, taken from whichever of
-// the editors the window shows now.
-[[nodiscard]] ByteGridView::CellDescriber describeByShownEditor(const FunctionTreeEditor& functions,
-                                                                const StyleListEditor& styles,
-                                                                const VolumeEditor& volumes,
-                                                                const ColorTreeEditor& colors);
+// The grid's cell descriptions for screen readers, taken from the editor the
+// window shows now (shownEditor gives it, or null while none is shown: the
+// editors are made only when first needed).
+[[nodiscard]] ByteGridView::CellDescriber
+describeByShownEditor(std::function<const QWidget*()> shownEditor);
 
 // The main window's keyboard order: the grid, then the editors (only the one
 // shown takes part, hidden widgets are skipped), then the information text,
 // which becomes reachable by Tab so that a screen reader can read it.
-void setMainTabOrder(QWidget* grid, std::initializer_list<QWidget*> editors, QLabel* information);
+// Run again whenever an editor is made or filled.
+void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel* information);
 
 } // namespace vantrel

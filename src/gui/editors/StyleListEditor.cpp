@@ -35,11 +35,7 @@ StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& string
         if (const StyleRow* row = rowOf(item))
             itemClick(*row);
     });
-    m_gridListener = m_grid.addListener([this](int index) { refreshRows(index); });
-}
-
-StyleListEditor::~StyleListEditor() {
-    m_grid.removeListener(m_gridListener);
+    m_gridConnection = m_grid.addListener([this](int index) { refreshRows(index); });
 }
 
 bool StyleListEditor::load(const XmlElement& typeElement) {
@@ -63,7 +59,7 @@ bool StyleListEditor::load(const XmlElement& typeElement) {
     m_filling = false;
 
     if (!built.complete) {
-        emit failed(QString::fromStdString(m_strings.get(12)));
+        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
         return false;
     }
     return true;

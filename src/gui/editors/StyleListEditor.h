@@ -28,7 +28,6 @@ class StyleListEditor : public QListWidget {
     };
 
     StyleListEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
-    ~StyleListEditor() override;
 
     // Replaces the rows by those of a style type element without changing any
     // cell. On an item that cannot be listed it stops, keeps the rows before
@@ -66,7 +65,7 @@ class StyleListEditor : public QListWidget {
     SeemDocument& m_document;
     ByteGrid& m_grid;
     const UiStrings& m_strings;
-    ListenerId m_gridListener = 0;
+    ListenerConnection m_gridConnection;
     std::vector<StyleRow> m_rows; // m_rows[i] belongs to list row i
     bool m_filling = false;
     // The item a mouse press already handled (current item changed or box toggled).

@@ -19,11 +19,7 @@ VolumeEditor::VolumeEditor(SeemDocument& document, const UiStrings& strings, QWi
     : QGroupBox(QString::fromUtf8("音量调节"), parent), m_document(document), m_strings(strings) {
     setObjectName(QStringLiteral("frameVolume"));
     buildRows();
-    m_listener = m_document.grid().addListener([this](int index) { onCellChanged(index); });
-}
-
-VolumeEditor::~VolumeEditor() {
-    m_document.grid().removeListener(m_listener);
+    m_gridConnection = m_document.grid().addListener([this](int index) { onCellChanged(index); });
 }
 
 void VolumeEditor::buildRows() {
@@ -86,7 +82,7 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
     }
     cmdReset->setEnabled(!m_items.empty());
     if (!built.complete) {
-        emit failed(QString::fromStdString(m_strings.get(12)));
+        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
         return false;
     }
     return true;

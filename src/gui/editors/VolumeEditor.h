@@ -27,7 +27,6 @@ class VolumeEditor : public QGroupBox {
     static constexpr int kRows = VolumeItems::kRows;
 
     VolumeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
-    ~VolumeEditor() override;
 
     // Fills the rows from a volume type element, the frame caption from its
     // "tip", and hides the rows no item fills. Changes no cell. When an item
@@ -66,7 +65,7 @@ class VolumeEditor : public QGroupBox {
     SeemDocument& m_document;
     const UiStrings& m_strings;
     std::vector<VolumeItem> m_items; // m_items[i] drives row i
-    ListenerId m_listener = 0;
+    ListenerConnection m_gridConnection;
 };
 
 } // namespace vantrel

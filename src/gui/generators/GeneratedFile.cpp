@@ -5,20 +5,19 @@
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/MessageBox.h"
 
 namespace vantrel {
 
 QString askForGeneratedFile(QWidget* owner, const QString& title, const QString& filter,
                             std::int32_t flags) {
-    CommDlg dialog;
+    StandardDialog dialog;
     dialog.setOwner(owner);
-    dialog.setDialogTitle(title);
+    dialog.setTitle(title);
     dialog.setFilter(filter);
-    dialog.setDefaultExt(QStringLiteral("seem"));
     dialog.setFlags(flags);
-    dialog.setAction(CommDlg::Save);
+    dialog.setAction(StandardDialog::Save);
     if (dialog.fileName().isEmpty())
         return {};
     return QString::fromStdString(withSeemSuffix(dialog.fileName().toStdString()));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/GprsTextDialog.h"
 
 #include "core/i18n/LanguageFile.h"
@@ -86,9 +87,9 @@ void GprsTextDialog::buildControls() {
 
 void GprsTextDialog::Form_Load() {
     ApplyLanguage(this, m_language);
-    setWindowTitle(str(37));
+    setWindowTitle(str(StrGprsTitle));
     for (int index = 0; index < static_cast<int>(OptShow.size()); ++index)
-        OptShow[index]->setText(str(40 + index));
+        OptShow[index]->setText(str(static_cast<UiString>(StrGprsAlwaysDate + index)));
     const GprsSetting setting =
         gprsPrefill(m_host.fileName.toStdString(), m_host.curType, m_host.fileBytes);
     Text1->setText(QString::fromStdU16String(setting.text));
@@ -119,7 +120,8 @@ void GprsTextDialog::showModeChoice(int index) {
 
 void GprsTextDialog::saveRecord() {
     // Flags 0: an existing file of that name is replaced without a question.
-    const QString path = askForGeneratedFile(this, str(22), str(23), 0);
+    const QString path =
+        askForGeneratedFile(this, str(StrGprsSaveTitle), str(StrGprsSaveFilter), 0);
     if (path.isEmpty())
         return;
     const auto record = encodeGprsTextRecord(mode(), Text1->text().toStdU16String());
@@ -140,8 +142,8 @@ void GprsTextDialog::returnToMainWindow(DialogCode result) {
         owner->activateWindow();
 }
 
-QString GprsTextDialog::str(int n) const {
-    return QString::fromStdString(m_language.strings().get(n));
+QString GprsTextDialog::str(UiString id) const {
+    return QString::fromStdString(m_language.strings().get(id));
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/generators/GprsTextRecord.h"
 #include "gui/generators/GeneratorHost.h"
 
@@ -46,7 +47,7 @@ class GprsTextDialog : public QDialog {
     void Form_Load();
     void select(GprsDisplayMode mode);
     void returnToMainWindow(DialogCode result);
-    [[nodiscard]] QString str(int n) const;
+    [[nodiscard]] QString str(UiString id) const;
 
     GeneratorHost m_host;
     const LanguageFile& m_language;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/OuterTextDialog.h"
 
 #include "core/files/DialogValues.h"
@@ -88,7 +89,7 @@ void OuterTextDialog::buildControls() {
 }
 
 void OuterTextDialog::Form_Load() {
-    setWindowTitle(str(38));
+    setWindowTitle(str(StrOuterTextTitle));
     ApplyLanguage(this, m_language);
     const std::u16string text = outerTextPrefill(m_host.curType, m_host.fileBytes);
     Text1->setText(QString::fromStdU16String(text));
@@ -105,21 +106,23 @@ void OuterTextDialog::Text1_Change() {
         lblTip->setText(QString::fromStdString(
             m_language.strings().format(StrOuterTextStored, {stored.toStdString()})));
     } else {
-        lblTip->setText(str(fits ? 31 : 30));
+        lblTip->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
     }
     setWindowTextColor(lblTip, fits ? QColor() : warningTextColor(lblTip));
 }
 
 void OuterTextDialog::saveRecord() {
     const QString path =
-        askForGeneratedFile(this, str(24), str(25), FileDialogFlag::OverwritePrompt);
+        askForGeneratedFile(this, str(StrOuterTextSaveTitle), str(StrOuterTextSaveFilter),
+                            FileDialogFlag::OverwritePrompt);
     if (path.trimmed().isEmpty())
         return;
     const auto record = encodeOuterTextRecord(Text1->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     showMessage(this, MessageIcon::Information,
-                str(26) + QStringLiteral(" [ ") + path + QStringLiteral(" ] ") + str(27));
+                str(StrOuterTextSavedPrefix) + QStringLiteral(" [ ") + path +
+                    QStringLiteral(" ] ") + str(StrSucceeded));
     returnToMainWindow(Accepted);
 }
 
@@ -135,8 +138,8 @@ void OuterTextDialog::returnToMainWindow(DialogCode result) {
         owner->activateWindow();
 }
 
-QString OuterTextDialog::str(int n) const {
-    return QString::fromStdString(m_language.strings().get(n));
+QString OuterTextDialog::str(UiString id) const {
+    return QString::fromStdString(m_language.strings().get(id));
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/GeneratorHost.h"
 
 #include <QDialog>
@@ -37,7 +38,7 @@ class OuterTextDialog : public QDialog {
     void Form_Load();
     void Text1_Change();
     void returnToMainWindow(DialogCode result);
-    [[nodiscard]] QString str(int n) const;
+    [[nodiscard]] QString str(UiString id) const;
 
     GeneratorHost m_host;
     const LanguageFile& m_language;

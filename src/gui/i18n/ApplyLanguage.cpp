@@ -38,8 +38,14 @@ void setCaption(QObject* control, const QString& caption) {
 } // namespace
 
 void ApplyLanguage(QWidget* window, const LanguageFile& language) {
+    ApplyLanguage(window, window, language);
+}
+
+void ApplyLanguage(QWidget* window, QObject* part, const LanguageFile& language) {
     const std::string windowName = window->objectName().toStdString();
-    const QList<QObject*> controls = window->findChildren<QObject*>();
+    QList<QObject*> controls = part->findChildren<QObject*>();
+    if (part != window)
+        controls.prepend(part);
     for (QObject* control : controls) {
         if (control->objectName().isEmpty())
             continue;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QObject;
 class QWidget;
 
 namespace vantrel {
@@ -11,5 +12,7 @@ class LanguageFile;
 // window from language.xml (looked up as "<window>_<control>" by objectName).
 // Anything without a caption there keeps its text; nothing is reported.
 void ApplyLanguage(QWidget* window, const LanguageFile& language);
+// The same for part and the controls in it, made after the rest of window.
+void ApplyLanguage(QWidget* window, QObject* part, const LanguageFile& language);
 
 } // namespace vantrel

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/DesktopTools.h"
 
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/DialogAnswerer.h"
 
 #include <QDesktopServices>
@@ -23,7 +23,7 @@ QString qs(const std::string& text) {
 } // namespace
 
 bool openWithDesktop(const QUrl& url) {
-    if (DialogAnswerer* answerer = CommDlg::answerer())
+    if (DialogAnswerer* answerer = StandardDialog::answerer())
         return answerer->openUrl(url);
     return QDesktopServices::openUrl(url);
 }

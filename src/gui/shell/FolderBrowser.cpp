@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/FolderBrowser.h"
 
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/DialogAnswerer.h"
 
 #include <QFileDialog>
@@ -23,7 +23,7 @@ std::optional<QString> execFolderDialog(const FolderDialogRequest& request) {
 
 QString BrowseForFolder(const QString& title, QWidget* owner, const QString& initialDir) {
     const FolderDialogRequest request{owner, title, initialDir};
-    DialogAnswerer* answerer = CommDlg::answerer();
+    DialogAnswerer* answerer = StandardDialog::answerer();
     return (answerer ? answerer->answerFolder(request) : execFolderDialog(request))
         .value_or(QString());
 }

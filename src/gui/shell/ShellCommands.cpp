@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/shell/ShellCommands.h"
 
 #include "core/i18n/BuiltinStrings.h"
@@ -13,16 +14,8 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kStrHelpMissing = 4;
-constexpr int kStrSucceeded = 27;
-constexpr int kStrRefused = 28;
-constexpr int kStrUnexpected = 29;
-constexpr int kStrAssociated = 33;
-constexpr int kStrAssociation = 34;
-constexpr int kStrRemoving = 35;
-
-QString str(const UiStrings& strings, int n) {
-    return QString::fromStdString(strings.get(n));
+QString str(const UiStrings& strings, UiString id) {
+    return QString::fromStdString(strings.get(id));
 }
 
 // What went wrong, on a line of its own after the message.
@@ -41,15 +34,16 @@ void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterAssociating(where);
-        showMessage(owner, MessageIcon::Information, str(strings, kStrAssociated));
+        showMessage(owner, MessageIcon::Information, str(strings, StrAssociationMade));
         return;
     case AssociationOutcome::Status::Refused:
         showMessage(owner, MessageIcon::Critical,
-                    str(strings, kStrAssociation) + str(strings, kStrRefused) + detailOf(outcome));
+                    str(strings, StrAssociationMessage) + str(strings, StrAssociationRefused) +
+                        detailOf(outcome));
         return;
     case AssociationOutcome::Status::Failed:
         showMessage(owner, MessageIcon::Information,
-                    str(strings, kStrAssociation) + str(strings, kStrUnexpected) +
+                    str(strings, StrAssociationMessage) + str(strings, StrAssociationError) +
                         detailOf(outcome));
         return;
     }
@@ -58,19 +52,19 @@ void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
 void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
                                     const XdgLocations& where) {
     const AssociationOutcome outcome = RemoveSeemAssociation(where);
-    const QString removing = str(strings, kStrRemoving) + str(strings, kStrAssociation);
+    const QString removing = str(strings, StrRemovingPrefix) + str(strings, StrAssociationMessage);
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterRemoving(where);
-        showMessage(owner, MessageIcon::Information, removing + str(strings, kStrSucceeded));
+        showMessage(owner, MessageIcon::Information, removing + str(strings, StrSucceeded));
         return;
     case AssociationOutcome::Status::Refused:
         showMessage(owner, MessageIcon::Critical,
-                    removing + str(strings, kStrRefused) + detailOf(outcome));
+                    removing + str(strings, StrAssociationRefused) + detailOf(outcome));
         return;
     case AssociationOutcome::Status::Failed:
         showMessage(owner, MessageIcon::Information,
-                    removing + str(strings, kStrUnexpected) + detailOf(outcome));
+                    removing + str(strings, StrAssociationError) + detailOf(outcome));
         return;
     }
 }
@@ -78,7 +72,7 @@ void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
 void openHelpTopics(QWidget* owner, const UiStrings& strings, const QString& appDir) {
     const auto helpFile = findHelpFile(appDir.toStdString());
     if (!helpFile) {
-        showMessage(owner, MessageIcon::Critical, str(strings, kStrHelpMissing));
+        showMessage(owner, MessageIcon::Critical, str(strings, StrHelpMissing));
         return;
     }
     const QString path = QString::fromStdString(*helpFile);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/AboutWindow.h"
 
 #include "core/ProjectInfo.h"
@@ -16,8 +17,6 @@
 namespace vantrel {
 
 namespace {
-
-constexpr int kAboutTitleString = 36;
 
 QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption) {
     auto* label = new QLabel(designCaption, parent);
@@ -45,7 +44,7 @@ AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAd
     buildControls();
     ApplyLanguage(this, language);
     showVersionAndWebsite();
-    setWindowTitle(QString::fromStdString(language.strings().get(kAboutTitleString)));
+    setWindowTitle(QString::fromStdString(language.strings().get(StrAboutTitle)));
 }
 
 void AboutWindow::buildControls() {

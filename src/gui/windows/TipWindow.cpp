@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/TipWindow.h"
 
 #include "core/i18n/LanguageFile.h"
@@ -73,14 +74,14 @@ QFrame* panel(QWidget* parent, const char* name, const QColor& colour) {
 } // namespace
 
 TipWindow::TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
-               QAction* mnuShowTip)
-    : QDialog(owner), m_settings(settings), m_mnuShowTip(mnuShowTip) {
+                     QAction* showTipAction)
+    : QDialog(owner), m_settings(settings), m_showTipAction(showTipAction) {
     setObjectName(QStringLiteral("frmTip"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     ApplyLanguage(this, language);
-    setWindowTitle(QString::fromStdString(language.strings().get(39)));
+    setWindowTitle(QString::fromStdString(language.strings().get(StrTipTitle)));
     Check1->setChecked(tipsEnabled(m_settings));
     connect(Check1, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
     connect(Command1, &QPushButton::clicked, this, &TipWindow::closeTip);
@@ -180,8 +181,8 @@ void TipWindow::centreAndShow() {
 }
 
 void TipWindow::showTipsToggled() {
-    if (m_mnuShowTip)
-        m_mnuShowTip->setChecked(Check1->isChecked());
+    if (m_showTipAction)
+        m_showTipAction->setChecked(Check1->isChecked());
 }
 
 void TipWindow::closeTip() {

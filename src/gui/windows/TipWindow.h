@@ -23,7 +23,7 @@ class TipWindow : public QDialog {
   public:
     // mnuShowTip follows Check1 at once; it may be null.
     TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
-           QAction* mnuShowTip);
+              QAction* showTipAction);
     ~TipWindow() override;
 
     QLabel* Image1 = nullptr;
@@ -49,7 +49,7 @@ class TipWindow : public QDialog {
     void centreAndShow();
 
     SettingsStore& m_settings;
-    QPointer<QAction> m_mnuShowTip;
+    QPointer<QAction> m_showTipAction;
     bool m_stored = false;
 };
 

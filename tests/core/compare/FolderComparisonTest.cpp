@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace vantrel {
 namespace {
 
@@ -20,8 +22,8 @@ class FolderComparisonTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(definitions.load((dataDir / "seem_en.xml").string()).ok);
         root = fs::temp_directory_path() /
-               ("vantrel-folders-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+               ("vantrel-folders-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         fs::create_directories(root);
         fs::copy(dataDir / "samples", root / "a");

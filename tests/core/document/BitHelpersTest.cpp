@@ -171,7 +171,8 @@ TEST(ByteGridModel, ValueAcceptsOnlyOneOrTwoHexDigits) {
 TEST(ByteGridModel, ListenersAreToldTheCellOrAWholeRebuild) {
     ByteGrid grid;
     std::vector<int> told;
-    grid.addListener([&told](int index) { told.push_back(index); });
+    const ListenerConnection listening =
+        grid.addListener([&told](int index) { told.push_back(index); });
     grid.rebuild(3);
     grid.writeByte(2, 0xFF);
     grid.focusCell(1);

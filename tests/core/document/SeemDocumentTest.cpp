@@ -31,7 +31,7 @@ class SeemDocumentTest : public ::testing::Test {
         fs::create_directories(m_dir);
         std::ofstream(m_dir / "defs.xml") << kDefinitions;
         ASSERT_TRUE(doc.loadDefinitions((m_dir / "defs.xml").string()).ok);
-        doc.addStateListener([this] { ++stateNotices; });
+        m_stateConnection = doc.addStateListener([this] { ++stateNotices; });
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
@@ -53,6 +53,7 @@ class SeemDocumentTest : public ::testing::Test {
     fs::path m_dir;
     SeemDocument doc;
     int stateNotices = 0;
+    ListenerConnection m_stateConnection;
 };
 
 TEST_F(SeemDocumentTest, OpenAcceptsMatchesOrRefusesLeavingTheDocumentAsItWas) {
@@ -227,17 +228,25 @@ TEST_F(SeemDocumentTest, FailedDefinitionsKeepTheOldOnesAndNewOnesRematchTheType
 TEST(ByteGridListeners, EveryListenerIsToldAndMayLeaveWhileTold) {
     ByteGrid grid;
     std::vector<std::string> told;
-    ListenerId second = 0;
-    const ListenerId first = grid.addListener([&](int index) {
+    ListenerConnection second;
+    ListenerConnection first = grid.addListener([&](int index) {
         told.push_back("first " + std::to_string(index));
-        grid.removeListener(second); // removed before its turn: not told
+        second.disconnect(); // removed before its turn: not told
     });
     second =
         grid.addListener([&](int index) { told.push_back("second " + std::to_string(index)); });
     grid.writeByte(0, 1);
-    grid.removeListener(first);
-    grid.removeListener(first);
+    first.disconnect();
+    first.disconnect();
     grid.writeByte(0, 2);
+    {
+        // A connection that goes takes its listener with it, and may outlive its list.
+        const ListenerConnection scoped = grid.addListener([&](int) { told.push_back("scoped"); });
+        auto shortLived = std::make_unique<ByteGrid>();
+        ListenerConnection orphan = shortLived->addListener([](int) {});
+        shortLived.reset();
+    }
+    grid.writeByte(0, 3);
     EXPECT_EQ(told, (std::vector<std::string>{"first 0"}));
 
     // A copy of a document's grid has no listeners: it may outlive the document.

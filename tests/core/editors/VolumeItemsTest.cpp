@@ -61,7 +61,8 @@ TEST_F(VolumeItemsTest, SliderWritesTwoDigitsAndResetWritesEveryCell) {
     EXPECT_EQ(grid.text(0x1A), "09");
 
     std::vector<int> written;
-    grid.addListener([&written](int index) { written.push_back(index); });
+    const ListenerConnection listening =
+        grid.addListener([&written](int index) { written.push_back(index); });
     resetVolumes(grid, result.items);
     EXPECT_EQ(grid.text(0x1A), "05");
     EXPECT_EQ(grid.text(0x04), "06");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/CommandLine.h"
 
-#include "Form1Fixture.h"
+#include "MainWindowFixture.h"
 
 #include <QDir>
 #include <QProcess>
@@ -67,7 +67,7 @@ TEST(CommandLine, AFifoAFolderOrADeviceIsNamedForWhatItIs) {
     }
 }
 
-using CommandLineFile = testing::Form1Fixture;
+using CommandLineFile = testing::MainWindowFixture;
 
 TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
     const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
@@ -79,9 +79,10 @@ TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
     EXPECT_EQ(commandLine.file, path);
     EXPECT_TRUE(commandLine.errors.isEmpty());
     start(commandLine.file);
-    EXPECT_TRUE(form->isLoaded());
-    EXPECT_EQ(form->fileName(), path);
-    EXPECT_TRUE(form->windowTitle().contains(path)) << form->windowTitle().toStdString();
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(mainWindow->windowTitle().contains(path))
+        << mainWindow->windowTitle().toStdString();
 }
 
 TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
@@ -93,7 +94,7 @@ TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
     EXPECT_TRUE(commandLine.errors.contains(QStringLiteral("extra.seem")));
     start(commandLine.file);
     EXPECT_TRUE(loaded);
-    EXPECT_FALSE(form->isLoaded());
+    EXPECT_FALSE(mainWindow->isLoaded());
 }
 
 } // namespace

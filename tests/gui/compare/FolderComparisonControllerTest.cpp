@@ -3,7 +3,7 @@
 
 #include "core/document/SeemDocument.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QAction>
@@ -31,7 +31,7 @@ class FolderComparisonControllerTest : public ::testing::Test {
         fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "a");
         fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "b");
         ASSERT_TRUE(document.loadDefinitions(definitions()).ok);
-        CommDlg::setAnswerer(&dialogs);
+        StandardDialog::setAnswerer(&dialogs);
         controller = std::make_unique<FolderComparisonController>(
             document, strings,
             FolderComparisonController::Callbacks{

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 
 #include "core/document/ByteGrid.h"
@@ -89,9 +90,10 @@ TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
     EXPECT_EQ(grid.lastSelect(), 26);
     EXPECT_TRUE(grid.hasBorder(26));
     EXPECT_TRUE(view.hasFocus());
-    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(17) + ": 1A (26)" + strings.get(18) +
-                                                     ": A5" + strings.get(19) + ": 165" +
-                                                     strings.get(20) + ": 10100101");
+    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(StrCellOffset) + ": 1A (26)" +
+                                                     strings.get(StrCellHex) + ": A5" +
+                                                     strings.get(StrCellDecimal) + ": 165" +
+                                                     strings.get(StrCellBinary) + ": 10100101");
 
     // A click between cells focuses nothing.
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {},

@@ -3,7 +3,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QLabel>
@@ -34,7 +34,7 @@ class ExternalChangeWatcherTest : public ::testing::Test {
         path = (m_dir / "watched.seem").string();
         write({1, 2, 3, 4});
         ASSERT_EQ(document.open(path).status, OpenOutcome::Status::Opened);
-        CommDlg::setAnswerer(&dialogs);
+        StandardDialog::setAnswerer(&dialogs);
         watcher = new ExternalChangeWatcher(
             document, language, [this] { document.reload(); }, &window);
         window.addToolBar(watcher);

@@ -2,7 +2,7 @@
 #include "gui/editors/ColorEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QFrame>
@@ -22,7 +22,7 @@ namespace {
 class ColorEditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        CommDlg::setAnswerer(&dialogs);
+        StandardDialog::setAnswerer(&dialogs);
         std::vector<std::uint8_t> bytes(0x50, 0);
         bytes[0x09] = 'A';
         bytes[0x0B] = 'B';
@@ -41,7 +41,7 @@ class ColorEditorTest : public ::testing::Test {
     }
     void TearDown() override {
         editor.reset();
-        CommDlg::setAnswerer(nullptr);
+        StandardDialog::setAnswerer(nullptr);
     }
 
     std::vector<std::string> cells(int from, int count) const {

@@ -110,7 +110,7 @@ TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
     EXPECT_FALSE(document.isModified());
 
     std::vector<std::string> seen;
-    const ListenerId listener = grid().addListener([&](int index) {
+    ListenerConnection listener = grid().addListener([&](int index) {
         if (index == 0x1A)
             seen.push_back(grid().text(0x1A));
     });
@@ -118,7 +118,7 @@ TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
     QTest::mouseMove(slider, start + QPoint(step, 0));
     QTest::mouseMove(slider, start + QPoint(3 * step, 0));
     QTest::mouseRelease(slider, Qt::LeftButton, {}, start + QPoint(3 * step, 0));
-    grid().removeListener(listener);
+    listener.disconnect();
     ASSERT_GE(seen.size(), 2u);
     EXPECT_EQ(seen.back(), grid().text(0x1A));
     EXPECT_GT(slider->value(), 12);

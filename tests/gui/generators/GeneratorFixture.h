@@ -3,7 +3,7 @@
 
 #include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/generators/GeneratorHost.h"
 
@@ -21,7 +21,7 @@ namespace vantrel::testing {
 class GeneratorFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        CommDlg::setAnswerer(&dialogs);
+        StandardDialog::setAnswerer(&dialogs);
         const QString languagePath =
             QDir(QStringLiteral(VANTREL_DATA_DIR)).filePath("language.xml");
         language.load(languagePath.toStdString(), settings, 0x0409);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "GeneratorFixture.h"
 
 #include "gui/generators/GprsTextDialog.h"
@@ -44,7 +45,7 @@ class GprsTextDialogTest : public GeneratorFixture {
 TEST_F(GprsTextDialogTest, OpensOnShowNothingWithTheCustomTextHidden) {
     openDocument("outertext", std::vector<std::uint8_t>(34, 0x41));
     GprsTextDialog& form = open();
-    EXPECT_EQ(form.windowTitle(), str(37));
+    EXPECT_EQ(form.windowTitle(), str(StrGprsTitle));
     for (int index = 0; index < 3; ++index)
         EXPECT_EQ(form.OptShow[index]->text(), str(40 + index));
     EXPECT_EQ(form.Command1->text(), QStringLiteral("&Save"));
@@ -79,7 +80,7 @@ TEST_F(GprsTextDialogTest, SavesEachModeAsTheRecordOverALongerFile) {
     form.OptShow[0]->click();
     EXPECT_EQ(saveTo(QStringLiteral("date.seem")), zeroPadded({}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, str(22));
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(StrGprsSaveTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags, 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(captionRestored, 1);

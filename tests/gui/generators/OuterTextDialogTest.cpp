@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "GeneratorFixture.h"
 
 #include "core/files/DialogValues.h"
@@ -40,7 +41,7 @@ class OuterTextDialogTest : public GeneratorFixture {
 TEST_F(OuterTextDialogTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
     openDocument("function", std::vector<std::uint8_t>(120, 0x41));
     OuterTextDialog& form = open();
-    EXPECT_EQ(form.windowTitle(), str(38));
+    EXPECT_EQ(form.windowTitle(), str(StrOuterTextTitle));
     EXPECT_EQ(form.Frame1->title(), QStringLiteral("Text"));
     EXPECT_EQ(form.cmdSave->text(), QStringLiteral("&Save"));
     EXPECT_EQ(form.Text1->text(), QString());
@@ -57,10 +58,10 @@ TEST_F(OuterTextDialogTest, HintTurnsRedWhenTheTextWillBeCutAndSaysWhatIsStored)
     OuterTextDialog& form = open();
     const QColor normal = form.palette().color(QPalette::WindowText);
     form.Text1->setText(QStringLiteral("一二三四五六七八"));
-    EXPECT_EQ(form.lblTip->text(), str(31));
+    EXPECT_EQ(form.lblTip->text(), str(StrOuterTextFits));
     EXPECT_EQ(hintColor(), normal);
     QTest::keyClick(form.Text1, Qt::Key_Space);
-    EXPECT_EQ(form.lblTip->text(), str(30));
+    EXPECT_EQ(form.lblTip->text(), str(StrOuterTextTooLong));
     EXPECT_NE(hintColor(), normal);
     QTest::keyClick(form.Text1, Qt::Key_Backspace);
     EXPECT_EQ(hintColor(), normal);
@@ -92,12 +93,12 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
 
     EXPECT_EQ(readAll(target), record(u"Hello"));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, str(24));
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(StrOuterTextSaveTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(dialogs.messages[0].text,
-              str(26) + QStringLiteral(" [ ") + target + QStringLiteral(" ] ") + str(27));
+    EXPECT_EQ(dialogs.messages[0].text, str(StrOuterTextSavedPrefix) + QStringLiteral(" [ ") +
+                                            target + QStringLiteral(" ] ") + str(StrSucceeded));
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/shell/ShellCommands.h"
 
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/shell/DesktopTools.h"
 #include "gui/shell/FolderBrowser.h"
@@ -24,7 +25,7 @@ namespace {
 
 class ShellCommandsTest : public ::testing::Test {
   protected:
-    void SetUp() override { CommDlg::setAnswerer(&dialogs); }
+    void SetUp() override { StandardDialog::setAnswerer(&dialogs); }
 
     [[nodiscard]] QString str(int n) const { return QString::fromStdString(strings.get(n)); }
     [[nodiscard]] const MessageRequest& lastMessage() const { return dialogs.messages.back(); }
@@ -55,7 +56,7 @@ TEST_F(ShellCommandsTest, AssociatingIsReportedAndTheDesktopKnowsTheType) {
         associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
         ASSERT_EQ(dialogs.messages.size(), static_cast<std::size_t>(round + 1));
         EXPECT_EQ(lastMessage().icon, MessageIcon::Information);
-        EXPECT_EQ(lastMessage().text, str(33));
+        EXPECT_EQ(lastMessage().text, str(StrAssociationMade));
     }
     if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) {
         EXPECT_EQ(QProcess::execute("desktop-file-validate",
@@ -80,10 +81,12 @@ TEST_F(ShellCommandsTest, RemovingSucceedsOnceAndThenSaysThereWasNothing) {
     associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
     removeSeemAssociationAndReport(nullptr, strings, where);
     EXPECT_EQ(lastMessage().icon, MessageIcon::Information);
-    EXPECT_EQ(lastMessage().text, str(35) + str(34) + str(27));
+    EXPECT_EQ(lastMessage().text,
+              str(StrRemovingPrefix) + str(StrAssociationMessage) + str(StrSucceeded));
     removeSeemAssociationAndReport(nullptr, strings, where);
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
-    EXPECT_TRUE(lastMessage().text.startsWith(str(35) + str(34) + str(28)));
+    EXPECT_TRUE(lastMessage().text.startsWith(str(StrRemovingPrefix) + str(StrAssociationMessage) +
+                                              str(StrAssociationRefused)));
 }
 
 TEST_F(ShellCommandsTest, ARefusedWriteIsCriticalAndNamesTheFile) {
@@ -91,7 +94,8 @@ TEST_F(ShellCommandsTest, ARefusedWriteIsCriticalAndNamesTheFile) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
-    EXPECT_TRUE(lastMessage().text.startsWith(str(34) + str(28)));
+    EXPECT_TRUE(
+        lastMessage().text.startsWith(str(StrAssociationMessage) + str(StrAssociationRefused)));
     EXPECT_TRUE(lastMessage().text.contains(QString::fromStdString(mimePackagePath(where))));
 }
 
@@ -100,7 +104,7 @@ TEST_F(ShellCommandsTest, HelpOpensTheBundledPageOrSaysThereIsNone) {
     openHelpTopics(nullptr, strings, appDir.path());
     EXPECT_TRUE(dialogs.openedUrls.empty());
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
-    EXPECT_EQ(lastMessage().text, str(4));
+    EXPECT_EQ(lastMessage().text, str(StrHelpMissing));
 
     QFile page(appDir.filePath("help.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));

@@ -4,7 +4,7 @@
 #include "core/ProjectInfo.h"
 
 #include "WindowsFixture.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QGroupBox>
@@ -25,14 +25,14 @@ class AboutWindowTest : public WindowsFixture {
   protected:
     void SetUp() override {
         WindowsFixture::SetUp();
-        CommDlg::setAnswerer(&desktop);
+        StandardDialog::setAnswerer(&desktop);
         showOwner();
         about = new AboutWindow(&owner, language, addresses);
         about->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(about.data()));
     }
 
-    void TearDown() override { CommDlg::setAnswerer(nullptr); }
+    void TearDown() override { StandardDialog::setAnswerer(nullptr); }
 
     const ProjectAddresses addresses{QStringLiteral("https://vantrel.test/"),
                                      QStringLiteral("https://vantrel.test/forum")};

@@ -4,7 +4,7 @@
 #include "core/settings/SettingsStore.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/CommDlg.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
 #include <QLineEdit>
@@ -18,7 +18,7 @@ namespace {
 
 class GoToOffsetDialogTest : public ::testing::Test {
   protected:
-    GoToOffsetDialogTest() { CommDlg::setAnswerer(&dialogs); }
+    GoToOffsetDialogTest() { StandardDialog::setAnswerer(&dialogs); }
 
     // Types text into a fresh dialog over a 42-byte file and presses Enter.
     std::optional<int> goTo(const QString& text, bool decimal = false) {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/TipWindow.h"
 
 #include "WindowsFixture.h"
@@ -39,7 +40,7 @@ TEST_F(TipWindowTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
     TipWindow* tip = openTip();
     ASSERT_TRUE(tip->isVisible());
     EXPECT_TRUE(tip->isModal());
-    EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(39));
+    EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(StrTipTitle));
     EXPECT_TRUE(tip->Check1->isChecked()) << "ShowTip absent means tips on";
 
     QTest::mouseClick(tip->Check1, Qt::LeftButton);

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/app/ComparisonController.h"
+
+#include "core/compare/DocumentComparison.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/app/EditorPanel.h"
+#include "gui/app/FileController.h"
+#include "gui/app/LanguageController.h"
+#include "gui/app/MainWindow.h"
+#include "gui/compare/ComparisonMarks.h"
+#include "gui/compare/DifferenceList.h"
+#include "gui/compare/FolderComparisonController.h"
+#include "gui/coverage/CoverageController.h"
+#include "gui/dialogs/MessageBox.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QListWidget>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace vantrel {
+
+ComparisonController::ComparisonController(MainWindow& window)
+    : QObject(&window), m_window(window),
+      m_comparison(std::make_unique<DocumentComparison>(window.document(), window.strings())) {
+    m_compareAction = new QAction(QString::fromUtf8("比较(&W)..."), this);
+    m_compareAction->setObjectName(QStringLiteral("mnuCompare"));
+    m_rules.add(m_compareAction, [this] { return m_window.isLoaded(); });
+    m_stopAction = new QAction(QString::fromUtf8("关闭比较(&M)"), this);
+    m_stopAction->setObjectName(QStringLiteral("mnuCloseCompare"));
+    m_rules.add(m_stopAction, [this] { return m_comparison->active(); });
+    m_takeAction = new QAction(QString::fromUtf8("采用另一个文件的值(&T)"), this);
+    m_takeAction->setObjectName(QStringLiteral("mnuTakeOther"));
+    m_rules.add(m_takeAction, [this] { return canTakeCurrent(); });
+
+    connect(m_compareAction, &QAction::triggered, this, &ComparisonController::compare);
+    connect(m_stopAction, &QAction::triggered, this, &ComparisonController::stop);
+    connect(m_takeAction, &QAction::triggered, this, &ComparisonController::takeOther);
+    connect(&m_window, &MainWindow::documentStateChanged, this, [this] {
+        if (!m_window.isLoaded())
+            stop();
+        m_rules.refresh();
+    });
+    // Choosing a marked setting in its editor chooses its line in the list.
+    connect(&m_window.editorPanel(), &EditorPanel::settingChosen, this,
+            &ComparisonController::chooseDifferenceOf);
+    m_comparisonConnection = m_comparison->addListener([this] { showComparison(); });
+    buildCoverage();
+    buildFolderComparison();
+    connect(&m_window.languageController(), &LanguageController::languageChanged, this, [this] {
+        m_coverage->retranslate();
+        m_folderComparison->retranslate();
+    });
+}
+
+// The comparison listens to the document, which outlives this controller; the
+// coverage tools listen to the comparison, so they go first.
+ComparisonController::~ComparisonController() {
+    m_folderComparison.reset();
+    m_coverage.reset();
+}
+
+QList<QAction*> ComparisonController::fileMenuItems() const {
+    return {m_compareAction,
+            m_stopAction,
+            m_coverage->suggestAction(),
+            m_folderComparison->compareFoldersAction(),
+            m_folderComparison->exportAction(),
+            m_folderComparison->applyAction()};
+}
+
+void ComparisonController::buildCoverage() {
+    m_coverage = std::make_unique<CoverageController>(
+        CoverageParts{m_window, m_window.document(), *m_window.gridView(), m_window.settings(),
+                      m_window.strings(), *m_comparison,
+                      [this] { return m_window.languageController().definitionsPath(); },
+                      [this](const CoveredItem& item) {
+                          m_window.editorPanel().showSetting(
+                              item.kind, QString::fromStdString(item.key), item.firstCell);
+                      }});
+}
+
+void ComparisonController::buildFolderComparison() {
+    m_folderComparison = std::make_unique<FolderComparisonController>(
+        m_window.document(), m_window.strings(),
+        FolderComparisonController::Callbacks{
+            [this] { return m_window.languageController().definitionsPath().toStdString(); },
+            [this](const QString& file, const QString& other) { openCompared(file, other); },
+            [this](const QString& text) {
+                showMessage(&m_window, MessageIcon::Information, text);
+            }},
+        &m_window);
+}
+
+void ComparisonController::openCompared(const QString& file, const QString& other) {
+    FileController& files = m_window.fileController();
+    if (!files.confirmUnsavedChanges())
+        return;
+    files.openFile(file);
+    if (m_window.fileName() == file)
+        files.reportRefusal(
+            m_comparison->start(m_window.languageController().definitionsPath().toStdString(),
+                                other.toStdString()),
+            other);
+}
+
+QList<QAction*> ComparisonController::editMenuItems() const {
+    return {m_takeAction};
+}
+
+void ComparisonController::compare() {
+    if (!m_window.isLoaded())
+        return;
+    FileController& files = m_window.fileController();
+    const QString chosen = files.askForFileToOpen(StrCompareDialogTitle);
+    if (chosen.isEmpty())
+        return;
+    const OpenOutcome outcome = m_comparison->start(
+        m_window.languageController().definitionsPath().toStdString(), chosen.toStdString());
+    files.reportRefusal(outcome, chosen);
+}
+
+void ComparisonController::stop() {
+    m_comparison->stop();
+}
+
+void ComparisonController::takeOther() {
+    const int index = m_list ? m_list->currentDifference() : -1;
+    if (index >= 0)
+        m_comparison->take(static_cast<std::size_t>(index), StrUndoTakeOther);
+}
+
+void ComparisonController::showComparison() {
+    const bool active = m_comparison->active();
+    const SeemComparison& result = m_comparison->result();
+    markDifferences(result, m_window.strings(), m_window.editorPanel().markedEditors());
+    m_rules.refresh();
+    if (!m_list && !active)
+        return;
+    buildDock();
+    m_list->showComparison(result, QString::fromStdString(m_comparison->otherPath()),
+                           m_window.strings());
+    if (active != m_dock->isHidden())
+        return;
+    resizeForDock(active);
+}
+
+void ComparisonController::buildDock() {
+    if (m_dock)
+        return;
+    m_list = new DifferenceList;
+    m_dock = new QDockWidget(&m_window);
+    m_dock->setObjectName(QStringLiteral("dockCompare"));
+    m_dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    m_dock->setTitleBarWidget(new QWidget(m_dock));
+    m_dock->setWidget(m_list);
+    m_window.addDockWidget(Qt::BottomDockWidgetArea, m_dock);
+    m_dock->hide();
+    connect(m_list, &DifferenceList::differenceChosen, this, &ComparisonController::showDifference);
+    connect(m_list, &DifferenceList::currentChanged, this, [this] { m_rules.refresh(); });
+}
+
+// The list comes below the editors; the window grows by its height, so the
+// editors keep their room, and gives it back when the list goes.
+void ComparisonController::resizeForDock(bool shown) {
+    const int pxSeparator = m_window.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+    const int pxListHeight =
+        shown ? m_dock->sizeHint().height() + pxSeparator : -(m_dock->height() + pxSeparator);
+    m_dock->setVisible(shown);
+    if (m_window.isMaximized() || m_window.isFullScreen())
+        return;
+    const QScreen* shownOn = m_window.screen();
+    const QRect room = shownOn ? shownOn->availableGeometry() : QRect();
+    const int pxFrame = m_window.frameGeometry().height() - m_window.height();
+    int pxHeight = m_window.height() + pxListHeight;
+    if (shownOn)
+        pxHeight = std::min(pxHeight, room.height() - pxFrame);
+    m_window.resize(m_window.width(), pxHeight);
+    // A window grown past the bottom of the screen moves up.
+    if (shownOn && m_window.frameGeometry().bottom() > room.bottom())
+        m_window.move(m_window.x(), std::max(room.top(), room.bottom() + 1 - pxHeight - pxFrame));
+}
+
+void ComparisonController::showDifference(int index) {
+    const auto& differences = m_comparison->result().differences;
+    if (index < 0 || static_cast<std::size_t>(index) >= differences.size())
+        return;
+    const bool listHadFocus = m_list->list()->hasFocus();
+    const SettingDifference& difference = differences[static_cast<std::size_t>(index)];
+    m_window.editorPanel().showSetting(difference.kind, QString::fromStdString(difference.key),
+                                       difference.firstCell);
+    if (listHadFocus)
+        m_list->list()->setFocus();
+}
+
+void ComparisonController::chooseDifferenceOf(SettingKind kind, const QString& key) {
+    if (!m_comparison->active() || !m_list)
+        return;
+    const auto& differences = m_comparison->result().differences;
+    int chosen = -1;
+    for (std::size_t i = 0; i < differences.size() && chosen < 0; ++i) {
+        if (differences[i].kind == kind && QString::fromStdString(differences[i].key) == key)
+            chosen = static_cast<int>(i);
+    }
+    m_list->setCurrentDifference(chosen);
+}
+
+bool ComparisonController::canTakeCurrent() const {
+    const int index = m_list ? m_list->currentDifference() : -1;
+    const auto& differences = m_comparison->result().differences;
+    return m_comparison->active() && index >= 0 &&
+           static_cast<std::size_t>(index) < differences.size() &&
+           canTake(m_window.document().grid(), differences[static_cast<std::size_t>(index)]);
+}
+
+} // namespace vantrel

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/app/LanguageController.h"
+
+#include "core/definitions/DefinitionsFailure.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/app/MainWindow.h"
+#include "gui/dialogs/MessageBox.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/i18n/ApplyLanguage.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace vantrel {
+
+LanguageController::LanguageController(MainWindow& window, QMenu* menu)
+    : QObject(&window), m_window(window), m_menu(menu) {
+    connect(m_menu, &QMenu::aboutToShow, this, &LanguageController::fillMenu);
+    m_rules.add(m_menu, [this] { return !m_window.isLoaded(); });
+    connect(&m_window, &MainWindow::documentStateChanged, this, [this] { m_rules.refresh(); });
+}
+
+std::string LanguageController::languagePath() const {
+    return (m_window.appDir() + QStringLiteral("language.xml")).toStdString();
+}
+
+std::optional<std::string> LanguageController::load() {
+    const auto& systemLcid = m_window.environment().systemLcid;
+    auto failure = m_window.language().load(languagePath(), m_window.settings(),
+                                            systemLcid ? systemLcid() : std::nullopt);
+    rebuildMenu();
+    applyCaptions();
+    return failure;
+}
+
+std::string LanguageController::chosenDefinitionsFile() const {
+    const LanguageFile& language = m_window.language();
+    const auto index = static_cast<std::size_t>(language.index());
+    return index < language.languages().size() ? language.languages()[index].definitionsFile
+                                               : std::string();
+}
+
+bool LanguageController::loadDefinitions(const std::string& languageFailure) {
+    const std::string file = chosenDefinitionsFile();
+    if (file.empty()) {
+        showMessage(&m_window, MessageIcon::Critical,
+                    QString::fromStdString(unnamedDefinitionsMessage(
+                        m_window.strings(), m_window.language().index(), languageFailure)));
+        return false;
+    }
+    m_definitionsPath = m_window.appDir() + QString::fromStdString(file);
+    const std::string path = m_definitionsPath.toStdString();
+    const XmlLoadResult result = m_window.document().loadDefinitions(path);
+    if (!result.ok)
+        showMessage(
+            &m_window, MessageIcon::Critical,
+            QString::fromStdString(definitionsFailureMessage(m_window.strings(), path, result)));
+    return result.ok;
+}
+
+void LanguageController::chooseLanguage(int index) {
+    const auto& systemLcid = m_window.environment().systemLcid;
+    const auto failure = m_window.language().choose(index, languagePath(), m_window.settings(),
+                                                    systemLcid ? systemLcid() : std::nullopt);
+    if (failure)
+        showMessage(&m_window, MessageIcon::Critical,
+                    m_window.str(StrLanguageFileUnreadable) + QLatin1Char('\n') +
+                        QString::fromStdString(*failure));
+    rebuildMenu();
+    m_window.showStartHint();
+    applyCaptions();
+    loadDefinitions(failure.value_or(""));
+    m_window.gridView()->viewport()->update();
+}
+
+// The items are made here but put into the menu only when it first opens:
+// adding an item to a menu (or to an action group) looks through every item
+// already there, which would make start-up quadratic in the number of languages.
+void LanguageController::rebuildMenu() {
+    const auto& languages = m_window.language().languages();
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        if (i == m_items.size())
+            m_items.push_back(newItem(static_cast<int>(i)));
+        m_items[i]->setText(QString::fromStdString(languages[i].caption));
+        m_items[i]->setData(QString::fromStdString(languages[i].definitionsFile));
+    }
+    if (m_items.empty()) {
+        // Without a readable language.xml the menu still offers the one language we have.
+        m_items.push_back(newItem(0));
+        m_items.back()->setText(QStringLiteral("English"));
+    }
+    const auto chosen = static_cast<std::size_t>(m_window.language().index());
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        m_items[i]->setChecked(i == chosen);
+}
+
+QAction* LanguageController::newItem(int index) {
+    auto* item = new QAction(m_menu);
+    item->setObjectName(QStringLiteral("mnuLans"));
+    item->setCheckable(true);
+    connect(item, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
+    return item;
+}
+
+void LanguageController::fillMenu() {
+    for (std::size_t i = m_itemsShown; i < m_items.size(); ++i)
+        m_menu->addAction(m_items[i]);
+    m_itemsShown = m_items.size();
+}
+
+void LanguageController::applyCaptions() {
+    const LanguageFile& language = m_window.language();
+    ApplyLanguage(&m_window, language);
+    const auto& languages = language.languages();
+    const auto chosen = static_cast<std::size_t>(language.index());
+    m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
+    emit languageChanged();
+}
+
+} // namespace vantrel

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/app/ShellController.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "core/settings/TipSetting.h"
+#include "gui/app/FileController.h"
+#include "gui/app/MainWindow.h"
+#include "gui/shell/FolderBrowser.h"
+#include "gui/shell/SeemFolderMenu.h"
+#include "gui/shell/ShellCommands.h"
+#include "gui/windows/AboutWindow.h"
+#include "gui/windows/TipWindow.h"
+
+#include <QLabel>
+
+#include <QAction>
+#include <QMenu>
+
+namespace vantrel {
+
+namespace {
+
+QAction* addMenuItem(QMenu* menu, const char* name, const char* designCaption) {
+    auto* action = new QAction(QString::fromUtf8(designCaption), menu);
+    action->setObjectName(QString::fromLatin1(name));
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+ShellController::ShellController(MainWindow& window) : QObject(&window), m_window(window) {
+    m_showTipAction = new QAction(QString::fromUtf8("显示功能提示"), this);
+    m_showTipAction->setObjectName(QStringLiteral("mnuShowTip"));
+    m_showTipAction->setCheckable(true);
+    m_showTipAction->setChecked(true);
+    connect(m_showTipAction, &QAction::triggered, this,
+            [this](bool checked) { storeTipsEnabled(m_window.settings(), checked); });
+}
+
+void ShellController::fillToolsMenu(QMenu* menu) {
+    connect(addMenuItem(menu, "mnuAccFile", "关联Seem文件(&A)"), &QAction::triggered, this,
+            &ShellController::associate);
+    connect(addMenuItem(menu, "mnuUnAccFile", "解除文件关联(&U)"), &QAction::triggered, this,
+            &ShellController::removeAssociation);
+    connect(addMenuItem(menu, "mnuSetFolder", "设置Seem文件夹(&S)"), &QAction::triggered, this,
+            &ShellController::chooseSeemFolder);
+    menu->addSeparator();
+    m_seemFolderMenu = new QMenu(QString::fromUtf8("修改Seem文件夹文件"), menu);
+    m_seemFolderMenu->setObjectName(QStringLiteral("mnuEditFunction"));
+    const char* const designCaptions[] = {
+        "主功能表(00&32_0001)",     "开关画面/显示外屏文字/(00&4a_0001)",
+        "修改外屏文字(00&61_0001)", "修改GPRS日期文字(01a&8_0001)",
+        "音量(&Grain_table.bin)",   "颜色样式(&C)",
+    };
+    for (const SeemFolderItem item : kSeemFolderItems) {
+        const std::string name(seemFolderItemName(item));
+        QAction* action = addMenuItem(m_seemFolderMenu, name.c_str(),
+                                      designCaptions[static_cast<std::size_t>(item)]);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, [this, item] { openSeemFolderItem(item); });
+    }
+    menu->addMenu(m_seemFolderMenu);
+    m_rules.add(m_seemFolderMenu, [this] { return !m_seemFolder.isEmpty(); });
+}
+
+void ShellController::fillHelpMenu(QMenu* menu) {
+    QAction* topics = addMenuItem(menu, "mnuHelpTopic", "帮助主题(&H)");
+    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(topics, &QAction::triggered, this, &ShellController::showHelp);
+    connect(addMenuItem(menu, "mnuAbout", "关于(&A)"), &QAction::triggered, this,
+            &ShellController::showAbout);
+    menu->addSeparator();
+    menu->addAction(m_showTipAction);
+}
+
+void ShellController::setDesktopIntegration(XdgLocations where, QString programPath) {
+    m_xdg = std::move(where);
+    m_programPath = std::move(programPath);
+}
+
+void ShellController::loadSeemFolder() {
+    m_seemFolder = QString::fromStdString(
+        m_window.settings().read("SeemFolder", m_window.appDir().toStdString()));
+    m_rules.refresh();
+}
+
+void ShellController::scanSeemFolder() {
+    m_seemFolderItems = ScanSeemFolder(m_seemFolder.toStdString(), m_window.catalog());
+    showSeemFolderItems(m_seemFolderMenu, m_seemFolderItems);
+}
+
+void ShellController::showTypeAlert(const XmlElement& type) {
+    const auto alert = type.attribute("alert");
+    if (!alert || !tipsEnabled(m_window.settings()))
+        return;
+    auto* tip = new TipWindow(&m_window, m_window.language(), m_window.settings(), m_showTipAction);
+    tip->lblTip->setText(QString::fromStdString(expandLineBreaks(*alert)));
+    tip->Label2->setText(QString::fromStdString(type.attribute("ID").value_or("")));
+    tip->showOverOwner();
+}
+
+void ShellController::chooseSeemFolder() {
+    const QString chosen =
+        BrowseForFolder(m_window.str(StrSeemFolderBrowserTitle), &m_window, m_seemFolder);
+    if (chosen.isEmpty())
+        return;
+    const std::string folder = withTrailingSeparator(chosen.toStdString());
+    m_window.settings().setValue("SeemFolder", folder);
+    m_seemFolder = QString::fromStdString(folder);
+    m_rules.refresh();
+    scanSeemFolder();
+}
+
+void ShellController::openSeemFolderItem(SeemFolderItem item) {
+    const auto path = seemFolderItemPath(m_seemFolderItems, m_window.catalog(), item);
+    FileController& files = m_window.fileController();
+    if (path && files.confirmUnsavedChanges())
+        files.openFile(QString::fromStdString(*path));
+}
+
+void ShellController::associate() {
+    associateSeemFilesAndReport(&m_window, m_window.strings(), m_xdg, m_programPath);
+}
+
+void ShellController::removeAssociation() {
+    removeSeemAssociationAndReport(&m_window, m_window.strings(), m_xdg);
+}
+
+void ShellController::showHelp() {
+    openHelpTopics(&m_window, m_window.strings(), m_window.appDir());
+}
+
+void ShellController::showAbout() {
+    auto* about = m_window.findChild<AboutWindow*>();
+    if (!about)
+        about = new AboutWindow(&m_window, m_window.language());
+    about->showOverOwner();
+}
+
+} // namespace vantrel

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/dialogs/StandardDialog.h"
+
+#include "core/files/DialogValues.h"
+#include "core/files/FileFilter.h"
+#include "gui/dialogs/DialogAnswerer.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace vantrel {
+
+namespace {
+
+DialogAnswerer* s_answerer = nullptr;
+
+QStringList nameFiltersOf(const QString& filter) {
+    QStringList nameFilters;
+    for (const std::string& nameFilter : toNameFilters(filter.toStdString()))
+        nameFilters << QString::fromStdString(nameFilter);
+    return nameFilters;
+}
+
+QColor toQColor(std::int32_t colorRef) {
+    return QColor(colorRefRed(colorRef), colorRefGreen(colorRef), colorRefBlue(colorRef));
+}
+
+std::optional<QString> execFileDialog(const FileDialogRequest& request) {
+    QFileDialog dialog(request.owner, request.title, request.initialDir);
+    // Show the descriptions alone; their patterns often repeat the description's own.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (!request.nameFilters.isEmpty())
+        dialog.setNameFilters(request.nameFilters);
+    if (request.filterIndex >= 1 && request.filterIndex <= request.nameFilters.size())
+        dialog.selectNameFilter(request.nameFilters.at(request.filterIndex - 1));
+    if (request.kind == FileDialogKind::Open) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(hasFlag(request.flags, FileDialogFlag::FileMustExist)
+                               ? QFileDialog::ExistingFile
+                               : QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Every file saved is a seem file; the dialog adds the suffix before it
+        // asks about replacing, so the question names the file really written.
+        dialog.setDefaultSuffix(QStringLiteral("seem"));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                         !hasFlag(request.flags, FileDialogFlag::OverwritePrompt));
+    }
+    if (!request.presetFileName.isEmpty())
+        dialog.selectFile(request.presetFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> execColorDialog(const ColorDialogRequest& request) {
+    // Every dialog starts with white custom colours; the user's custom colours
+    // are not carried from one colour choice to the next.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::white);
+    const QColor chosen = QColorDialog::getColor(request.initialColor, request.owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+} // namespace
+
+DialogAnswerer::~DialogAnswerer() {
+    if (StandardDialog::answerer() == this)
+        StandardDialog::setAnswerer(nullptr);
+}
+
+void StandardDialog::setAnswerer(DialogAnswerer* answerer) {
+    s_answerer = answerer;
+}
+
+DialogAnswerer* StandardDialog::answerer() {
+    return s_answerer;
+}
+
+void StandardDialog::setAction(int action) {
+    if (action < Open || action > Color)
+        return;
+    if (!m_owner)
+        m_owner = QApplication::activeWindow();
+    switch (action) {
+    case Open:
+    case Save:
+        runFileDialog(static_cast<Action>(action));
+        break;
+    case Color:
+        runColorDialog();
+        break;
+    }
+}
+
+void StandardDialog::runFileDialog(Action action) {
+    const FileDialogRequest request{
+        action == Open ? FileDialogKind::Open : FileDialogKind::Save,
+        m_owner,
+        m_title,
+        nameFiltersOf(m_filter),
+        m_filterIndex,
+        m_initialDir,
+        m_fileName,
+        m_flags,
+    };
+    const std::optional<QString> chosen =
+        s_answerer ? s_answerer->answerFile(request) : execFileDialog(request);
+    // Callers tell a cancel by the empty name, also when they proposed one.
+    if (!chosen || chosen->isEmpty()) {
+        m_fileName.clear();
+        m_fileTitle.clear();
+        return;
+    }
+    m_fileName = *chosen;
+    m_fileTitle = QFileInfo(*chosen).fileName();
+}
+
+void StandardDialog::runColorDialog() {
+    const ColorDialogRequest request{m_owner, toQColor(m_rgbResult), m_flags};
+    const std::optional<QColor> chosen =
+        s_answerer ? s_answerer->answerColor(request) : execColorDialog(request);
+    if (!chosen || !chosen->isValid()) {
+        m_rgbResult = NoColor;
+        return;
+    }
+    m_rgbResult = packColorRef(chosen->red(), chosen->green(), chosen->blue());
+}
+
+} // namespace vantrel

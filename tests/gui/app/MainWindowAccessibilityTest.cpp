@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/AccessibilityChecks.h"
+#include "MainWindowFixture.h"
+
+#include "gui/editors/ColorTreeEditor.h"
+#include "gui/generators/GprsTextDialog.h"
+#include "gui/generators/OuterTextDialog.h"
+#include "gui/windows/AboutWindow.h"
+#include "gui/windows/GoToOffsetDialog.h"
+#include "gui/windows/TipWindow.h"
+
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace vantrel;
+using vantrel::testing::MainWindowFixture;
+
+namespace {
+
+// Every window, in every shipped language (the parameter is its number).
+class MainWindowAccessibility : public MainWindowFixture,
+                                public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        settings.setValue("ShowTip", "0");
+        settings.setValue("language", std::to_string(GetParam()));
+        start();
+        ASSERT_TRUE(loaded);
+        showActive();
+    }
+
+    // The main window with each editor showing, then each window over it.
+    void forEveryWindow(const std::function<void(QWidget*, const char* state)>& check) {
+        check(mainWindow.get(), "start page");
+        for (const char* file :
+             {"0032_0001.seem", "004a_0001.seem", "0a1c_0001.seem", "0d51_0001.seem"}) {
+            mainWindow->openFile(sample(file));
+            if (auto* colors = mainWindow->findChild<ColorTreeEditor*>("tvwColor");
+                colors && colors->isVisible())
+                colors->setCurrentItem(colors->topLevelItem(0)->child(0));
+            check(mainWindow.get(), file);
+        }
+        const LanguageFile& language = mainWindow->language();
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.push_back(std::make_unique<AboutWindow>(mainWindow.get(), language));
+        windows.push_back(std::make_unique<TipWindow>(mainWindow.get(), language, settings,
+                                                      action("mnuShowTip")));
+        windows.push_back(
+            std::make_unique<OuterTextDialog>(GeneratorHost{}, language, mainWindow.get()));
+        windows.push_back(
+            std::make_unique<GprsTextDialog>(GeneratorHost{}, language, mainWindow.get()));
+        windows.push_back(std::make_unique<GoToOffsetDialog>(mainWindow->strings(), settings, 100,
+                                                             mainWindow.get()));
+        for (const auto& window : windows) {
+            window->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+            check(window.get(), "shown");
+            window->hide();
+        }
+    }
+};
+
+TEST_P(MainWindowAccessibility, EveryShownControlHasANameAndNoTwoInputsShareOne) {
+    forEveryWindow([](QWidget* window, const char* state) {
+        const QStringList problems = vantrel::testing::namingProblems(window);
+        EXPECT_TRUE(problems.isEmpty()) << window->metaObject()->className() << " " << state << ": "
+                                        << problems.join(QStringLiteral("; ")).toStdString();
+    });
+}
+
+TEST_P(MainWindowAccessibility, AccessKeysAreUniqueInEveryMenuAndWindow) {
+    forEveryWindow([](QWidget* window, const char* state) {
+        const QStringList problems = vantrel::testing::accessKeyClashes(window);
+        EXPECT_TRUE(problems.isEmpty()) << window->metaObject()->className() << " " << state << ": "
+                                        << problems.join(QStringLiteral("; ")).toStdString();
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLanguages, MainWindowAccessibility, ::testing::Values(0, 1));
+
+} // namespace

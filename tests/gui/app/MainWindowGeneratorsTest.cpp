@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowFixture.h"
+#include "gui/ModalAnswer.h"
+
+#include "gui/generators/GprsTextDialog.h"
+#include "gui/generators/OuterTextDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace vantrel;
+using vantrel::testing::MainWindowFixture;
+using vantrel::testing::ModalAnswer;
+
+namespace {
+
+class MainWindowGenerators : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        settings.setValue("ShowTip", "0"); // no tip window over the generators
+        start();
+        ASSERT_TRUE(loaded);
+    }
+
+    // Writes the outer-text file the window makes of typed, through Tools.
+    QString generateOuterText(const QString& typed) {
+        const QString path = work.filePath(QStringLiteral("outer.seem"));
+        dialogs.saveFiles = {path};
+        ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
+            window.Text1->setText(typed);
+            window.cmdSave->click();
+        });
+        action("mnuSetOuterText")->trigger();
+        return path;
+    }
+
+    QString generateGprs(GprsDisplayMode mode, const QString& text = QString()) {
+        const QString path = work.filePath(QStringLiteral("gprs.seem"));
+        dialogs.saveFiles = {path};
+        ModalAnswer<GprsTextDialog> answer([&](GprsTextDialog& window) {
+            window.OptShow[static_cast<int>(mode)]->click();
+            window.Text1->setText(text);
+            window.Command1->click();
+        });
+        action("mnuSetGPRS")->trigger();
+        return path;
+    }
+
+    // Opens path and reports the setting the GPRS window shows for it.
+    GprsSetting openedGprsSetting(const QString& path, bool* textShown = nullptr) {
+        GprsSetting shown;
+        ModalAnswer<GprsTextDialog> answer([&](GprsTextDialog& window) {
+            shown = {window.mode(), window.Text1->text().toStdU16String()};
+            if (textShown)
+                *textShown = !window.Text1->isHidden() && !window.Label1->isHidden();
+        });
+        mainWindow->openFile(path);
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption) {
+    const QString path = writeSeem(QStringLiteral("fn.seem"), QByteArray(120, '\0'));
+    mainWindow->openFile(path);
+    ASSERT_TRUE(mainWindow->isLoaded());
+    {
+        ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
+            EXPECT_EQ(window.parentWidget(), mainWindow.get());
+            EXPECT_TRUE(window.Text1->text().isEmpty());
+            window.cmdCancel->click();
+        });
+        action("mnuSetOuterText")->trigger();
+    }
+    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(mainWindow->isLoaded());
+}
+
+TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
+    const QString path = generateOuterText(QStringLiteral("  摩托罗拉 V3i!  "));
+    EXPECT_EQ(readAll(path).size(), 34);
+    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
+
+    QString shown;
+    {
+        ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
+            shown = window.Text1->text();
+            window.cmdCancel->click();
+        });
+        mainWindow->openFile(path);
+    }
+    EXPECT_EQ(shown, QStringLiteral("摩托罗拉 V3i"));
+    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->document().typeName(), "outertext");
+    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
+}
+
+TEST_F(MainWindowGenerators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
+    bool textShown = true;
+    const QString date = generateGprs(GprsDisplayMode::AlwaysDate);
+    EXPECT_EQ(openedGprsSetting(date, &textShown), (GprsSetting{GprsDisplayMode::AlwaysDate, u""}));
+    EXPECT_FALSE(textShown);
+    EXPECT_FALSE(mainWindow->isLoaded());
+
+    const QString custom = generateGprs(GprsDisplayMode::CustomText, QStringLiteral(" 你好 GPRS "));
+    EXPECT_EQ(openedGprsSetting(custom, &textShown),
+              (GprsSetting{GprsDisplayMode::CustomText, u" 你好 GPRS "}));
+    EXPECT_TRUE(textShown);
+
+    const QString nothing = generateGprs(GprsDisplayMode::ShowNothing);
+    EXPECT_EQ(openedGprsSetting(nothing), (GprsSetting{GprsDisplayMode::CustomText, u" "}));
+    EXPECT_EQ(readAll(nothing), QByteArray("\x00\x20", 2) + QByteArray(24, '\0'));
+}

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowFixture.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/editors/ColorEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
+#include "gui/editors/VolumeEditor.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::MainWindowFixture;
+
+namespace {
+
+class MainWindowVolumeColor : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        settings.setValue("ShowTip", "0");
+    }
+
+    void startShown() {
+        start();
+        ASSERT_TRUE(loaded);
+        mainWindow->show();
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    }
+
+    VolumeEditor* volume() const { return mainWindow->findChild<VolumeEditor*>("frameVolume"); }
+    ColorTreeEditor* colorTree() const {
+        return mainWindow->findChild<ColorTreeEditor*>("tvwColor");
+    }
+    ColorEditor* colorPanel() const { return mainWindow->findChild<ColorEditor*>("frameColor"); }
+
+    void clickEntry(const char* key) {
+        QTreeWidgetItem* item = colorTree()->itemByKey(QString::fromLatin1(key));
+        ASSERT_NE(item, nullptr) << key;
+        colorTree()->scrollToItem(item);
+        QTest::mouseClick(colorTree()->viewport(), Qt::LeftButton, {},
+                          colorTree()->visualItemRect(item).center());
+    }
+
+    void undo() { action("mnuUndo")->trigger(); }
+};
+
+TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
+    startShown();
+    const QString path = sample("0a1c_0001.seem");
+    mainWindow->openFile(path);
+    ASSERT_EQ(mainWindow->document().typeName(), "volume");
+    ASSERT_TRUE(volume()->isVisible());
+    EXPECT_EQ(volume()->title(), QStringLiteral("Volume Adjustment"));
+    EXPECT_EQ(volume()->lblVolume[2]->text(), QStringLiteral("Microphone:"));
+    EXPECT_EQ(volume()->sldVolume[1]->value(), 12);
+
+    // Pressing the microphone slider marks and describes its cell before anything moves.
+    QSlider* microphone = volume()->sldVolume[2];
+    QTest::mousePress(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));
+    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 0x0C);
+    EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x0C));
+    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("00000100")));
+    QTest::mouseRelease(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));
+    EXPECT_TRUE(microphone->hasFocus());
+
+    QTest::keyClick(microphone, Qt::Key_Right);
+    QTest::keyClick(microphone, Qt::Key_Right);
+    EXPECT_EQ(mainWindow->document().grid().text(0x0C), "06");
+    action("mnuSave")->trigger();
+    EXPECT_EQ(readAll(path).at(0x0C), 0x06);
+    undo();
+    EXPECT_EQ(mainWindow->document().grid().text(0x0C), "04");
+    EXPECT_EQ(microphone->value(), 4);
+
+    volume()->cmdReset->click();
+    EXPECT_EQ(action("mnuUndo")->text(),
+              QString::fromStdString(mainWindow->strings().format(
+                  StrUndoMenu, {mainWindow->strings().get(StrUndoVolumeReset)})));
+    for (const int offset : {0x04, 0x08, 0x0C, 0x10, 0x14})
+        EXPECT_EQ(mainWindow->document().grid().text(offset).size(), 2u) << offset;
+    EXPECT_EQ(mainWindow->document().grid().text(0x08), "0A");
+    undo();
+    EXPECT_EQ(mainWindow->document().grid().text(0x04), "06");
+    EXPECT_EQ(mainWindow->document().grid().text(0x08), "0C");
+    EXPECT_EQ(volume()->sldVolume[1]->value(), 12);
+}
+
+TEST_F(MainWindowVolumeColor, SixthVolumeItemIsReportedAndFiveRowsShow) {
+    QByteArray definitions = readAll(appFile(QStringLiteral("seem_en.xml")));
+    const QByteArray earpiece = "<gain ID=\"Earpiece:\"";
+    const int at = definitions.indexOf(earpiece);
+    ASSERT_GE(at, 0);
+    definitions.insert(at, "<gain ID=\"Extra:\" offset=\"01\" default=\"1\" min=\"0\" max=\"8\"/>");
+    writeAppFile(QStringLiteral("seem_en.xml"), definitions);
+    startShown();
+    mainWindow->openFile(sample("0a1c_0001.seem"));
+    EXPECT_TRUE(saidCritical(StrEditorIncomplete));
+    EXPECT_TRUE(volume()->isVisible());
+    EXPECT_EQ(volume()->lblVolume[4]->text(), QStringLiteral("Extra:"));
+}
+
+TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneStep) {
+    startShown();
+    const QString path = sample("0d51_0001.seem");
+    mainWindow->openFile(path);
+    ASSERT_EQ(mainWindow->document().typeName(), "color");
+    EXPECT_TRUE(colorTree()->isVisible());
+    EXPECT_TRUE(colorPanel()->isVisible());
+    EXPECT_FALSE(colorPanel()->isEnabled());
+    EXPECT_FALSE(mainWindow->gridView()->cellsEnabled());
+    EXPECT_EQ(colorPanel()->txtColorName->text(), QStringLiteral("Ocean"));
+
+    clickEntry("c_38"); // 3C B4 DC 80
+    ASSERT_TRUE(colorPanel()->isEnabled());
+    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral("#3CB4DC"));
+    EXPECT_EQ(colorPanel()->txtT->text(), QStringLiteral("50"));
+    EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x3B));
+    clickEntry("f_1");
+    EXPECT_FALSE(colorPanel()->isEnabled());
+    clickEntry("c_40"); // 7F C8 E6 40
+    EXPECT_FALSE(mainWindow->document().grid().hasBorder(0x38));
+    EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x43));
+    EXPECT_EQ(colorPanel()->txtT->text(), QStringLiteral("25"));
+    EXPECT_FALSE(mainWindow->document().isModified());
+
+    colorPanel()->sldB->setFocus();
+    QTest::keyClick(colorPanel()->sldB, Qt::Key_End);
+    EXPECT_EQ(mainWindow->document().grid().text(0x42), "FF");
+    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral("#7FC8FF"));
+    undo();
+    EXPECT_EQ(mainWindow->document().grid().text(0x42), "E6");
+    EXPECT_EQ(colorPanel()->txtB->text(), QStringLiteral("230"));
+
+    colorPanel()->txtColorName->setText(QStringLiteral("AB"));
+    colorPanel()->cmdChangeName->click();
+    action("mnuSave")->trigger();
+    EXPECT_EQ(readAll(path).mid(8, 10), QByteArray("\0A\0B\0\0\0\0\0\0", 10));
+}
+
+TEST_F(MainWindowVolumeColor, OnlyTheColourEditorLocksTheCellsAndAShorterFileIsSafe) {
+    startShown();
+    mainWindow->openFile(sample("0d51_0001.seem"));
+    clickEntry("c_78");
+    mainWindow->openFile(sample("0a1c_0001.seem"));
+    EXPECT_TRUE(mainWindow->gridView()->cellsEnabled());
+    EXPECT_FALSE(colorPanel()->isVisible());
+    // The colour entry's cells are gone; marking a new cell must not trip over them.
+    QSlider* first = volume()->sldVolume[0];
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(1, first->height() / 2));
+    EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x04));
+
+    mainWindow->openFile(sample("0d51_0001.seem"));
+    EXPECT_FALSE(mainWindow->gridView()->cellsEnabled());
+    clickEntry("c_14");
+    EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x14));
+    EXPECT_FALSE(mainWindow->document().grid().hasBorder(0x04));
+}
+
+} // namespace
