@@ -3,6 +3,7 @@
 
 #include "gui/document/ByteGridView.h"
 #include "gui/document/FunctionTreeEditor.h"
+#include "gui/editors/ColorTreeEditor.h"
 
 #include <QApplication>
 #include <QTest>
@@ -68,6 +69,44 @@ TEST_F(MainWindowKeyboard, OpensTogglesASwitchSavesAndClosesWithKeysAlone) {
     press(Qt::Key_C);
     EXPECT_FALSE(mainWindow->isLoaded());
     EXPECT_TRUE(dialogs.questions.empty()); // saved, so nothing to ask
+}
+
+TEST_F(MainWindowKeyboard, ChangesAColourThroughTheChooserWithKeysAlone) {
+    settings.setValue("ShowTip", "0");
+    start();
+    ASSERT_TRUE(loaded);
+    showActive();
+    const QString path = sample("0d51_0001.seem");
+    const QByteArray before = readAll(path);
+    dialogs.openFiles = {path};
+    press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(mainWindow->isLoaded());
+
+    auto* tree = mainWindow->findChild<ColorTreeEditor*>("tvwColor");
+    for (int i = 0; i < 10 && !tree->hasFocus(); ++i)
+        press(Qt::Key_Tab);
+    ASSERT_TRUE(tree->hasFocus());
+    const auto onEntry = [tree] {
+        const QTreeWidgetItem* current = tree->currentItem();
+        return current && current->parent() && current->childCount() == 0;
+    };
+    for (int i = 0; i < 50 && !onEntry(); ++i) {
+        QTreeWidgetItem* current = tree->currentItem();
+        press(current && current->childCount() > 0 && !current->isExpanded() ? Qt::Key_Right
+                                                                             : Qt::Key_Down);
+    }
+    ASSERT_TRUE(onEntry());
+
+    for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != "cmdChooseColor"; ++i)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "cmdChooseColor");
+    dialogs.colors = {QColor(0x12, 0x34, 0x56)};
+    press(Qt::Key_Space);
+    EXPECT_EQ(dialogs.colorRequests.size(), 1u);
+
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(readAll(path), before);
+    EXPECT_TRUE(readAll(path).contains(QByteArray::fromHex("123456")));
 }
 
 TEST_F(MainWindowKeyboard, TabLeadsFromTheGridThroughTheEditorToTheInformation) {
