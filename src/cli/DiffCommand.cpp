@@ -2,6 +2,7 @@
 // diff: two seem files compared setting by setting.
 #include "cli/Commands.h"
 
+#include "cli/DifferenceJson.h"
 #include "cli/FolderCommands.h"
 #include "core/compare/SeemComparison.h"
 
@@ -12,28 +13,6 @@ namespace {
 // As diff and cmp: 0 the same, 1 different, 2 trouble.
 constexpr int kFilesDiffer = 1;
 
-const char* kindName(SettingKind kind) {
-    switch (kind) {
-    case SettingKind::Switch:
-        return "switch";
-    case SettingKind::Style:
-        return "style";
-    case SettingKind::Volume:
-        return "volume";
-    case SettingKind::Color:
-        return "color";
-    case SettingKind::Title:
-        return "title";
-    case SettingKind::OuterText:
-        return "outertext";
-    case SettingKind::Gprs:
-        return "gprs";
-    case SettingKind::Bytes:
-        break;
-    }
-    return "bytes";
-}
-
 void writeJson(std::ostream& out, const std::string& first, const std::string& second,
                const SeemComparison& comparison) {
     Json json = Json::object();
@@ -41,15 +20,7 @@ void writeJson(std::ostream& out, const std::string& first, const std::string& s
     putPath(json, "b", second);
     json["by"] = comparison.bySettings ? "settings" : "bytes";
     json["reason"] = comparison.bySettings ? Json(nullptr) : Json(comparison.reason);
-    json["differences"] = Json::array();
-    for (const SettingDifference& difference : comparison.differences) {
-        json["differences"].push_back({{"kind", kindName(difference.kind)},
-                                       {"name", difference.name},
-                                       {"a", difference.ours},
-                                       {"b", difference.theirs},
-                                       {"offset", difference.firstCell},
-                                       {"length", difference.lastCell - difference.firstCell + 1}});
-    }
+    json["differences"] = differencesJson(comparison.differences);
     printJson(out, json);
 }
 

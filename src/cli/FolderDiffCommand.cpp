@@ -2,9 +2,8 @@
 // diff DIR1 DIR2: two backups of a phone compared file by file, setting by setting.
 #include "cli/FolderCommands.h"
 
+#include "cli/DifferenceJson.h"
 #include "core/compare/FolderComparison.h"
-
-#include <nlohmann/json.hpp>
 
 #include <filesystem>
 
@@ -12,31 +11,7 @@ namespace vantrel::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 constexpr int kFoldersDiffer = 1;
-
-const char* kindName(SettingKind kind) {
-    switch (kind) {
-    case SettingKind::Switch:
-        return "switch";
-    case SettingKind::Style:
-        return "style";
-    case SettingKind::Volume:
-        return "volume";
-    case SettingKind::Color:
-        return "color";
-    case SettingKind::Title:
-        return "title";
-    case SettingKind::OuterText:
-        return "outertext";
-    case SettingKind::Gprs:
-        return "gprs";
-    case SettingKind::Bytes:
-        break;
-    }
-    return "bytes";
-}
 
 // Reports as it goes, so the output starts at once and nothing piles up.
 class FolderReport : public FolderComparisonVisitor {
@@ -108,16 +83,7 @@ class FolderReport : public FolderComparisonVisitor {
         file["status"] = "changed";
         file["by"] = comparison.bySettings ? "settings" : "bytes";
         file["reason"] = comparison.bySettings ? Json() : Json(comparison.reason);
-        file["differences"] = Json::array();
-        for (const SettingDifference& difference : comparison.differences) {
-            file["differences"].push_back(
-                {{"kind", kindName(difference.kind)},
-                 {"name", difference.name},
-                 {"a", difference.ours},
-                 {"b", difference.theirs},
-                 {"offset", difference.firstCell},
-                 {"length", difference.lastCell - difference.firstCell + 1}});
-        }
+        file["differences"] = differencesJson(comparison.differences);
         return file;
     }
 

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/editors/ColorMath.h"
+#include "core/editors/ColorScheme.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// How a recipe writes the values of switches, styles and colours.
+namespace vantrel::recipe {
+
+// "on" or "off".
+[[nodiscard]] std::string onOff(bool on);
+[[nodiscard]] std::optional<bool> parseOnOff(const std::string& word);
+
+// "#RRGGBB"; the "#" may be left out when read.
+[[nodiscard]] std::string rgbText(const ColorRecord& record);
+[[nodiscard]] std::optional<Rgb> parseRgb(std::string text);
+
+// A transparency: a number from 0 to 100, as the transparency box takes it.
+[[nodiscard]] bool isPercentage(const std::string& text);
+[[nodiscard]] std::string percentageFor(std::uint8_t byte);
+
+} // namespace vantrel::recipe
