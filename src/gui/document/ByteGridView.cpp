@@ -324,34 +324,6 @@ void ByteGridView::scrollContentsBy(int /*dx*/, int dy) {
     m_rowOffsets->scroll(0, dy);
 }
 
-void ByteGridView::mousePressEvent(QMouseEvent* event) {
-    const int index = cellAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || index < 0 || !m_cellsEnabled) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    focusCell(index);
-    m_cursor.setCaret(caretAt(index, event->position().toPoint().x()));
-    updateCell(index);
-    event->accept();
-}
-
-void ByteGridView::focusInEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusInEvent(event);
-    // Tabbing into the grid focuses its edit cell, as it would a text field.
-    const bool byKeyboard =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (byKeyboard && m_grid.contains(m_cursor.index()))
-        runGotFocus(m_cursor.index());
-    restartCaretBlink();
-}
-
-void ByteGridView::focusOutEvent(QFocusEvent* event) {
-    QAbstractScrollArea::focusOutEvent(event);
-    m_caretBlink.stop();
-    updateCell(m_cursor.index());
-}
-
 void ByteGridView::timerEvent(QTimerEvent* event) {
     if (event->timerId() != m_caretBlink.timerId()) {
         QAbstractScrollArea::timerEvent(event);

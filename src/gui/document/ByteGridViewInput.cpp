@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The grid's keyboard: navigation keys go to the grid cursor, digits to the
-// edit cell.
+// The grid's input: navigation keys go to the grid cursor, digits to the
+// edit cell; a click places the caret, and focus shows or hides it.
 #include "gui/document/ByteGridView.h"
 
 #include "core/document/ByteGrid.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace vantrel {
 
@@ -86,6 +88,34 @@ bool ByteGridView::handleValueKey(const QKeyEvent* event) {
             runGotFocus(*movedTo);
     }
     return true;
+}
+
+void ByteGridView::mousePressEvent(QMouseEvent* event) {
+    const int index = cellAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || index < 0 || !m_cellsEnabled) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    focusCell(index);
+    m_cursor.setCaret(caretAt(index, event->position().toPoint().x()));
+    updateCell(index);
+    event->accept();
+}
+
+void ByteGridView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    // Tabbing into the grid focuses its edit cell, as it would a text field.
+    const bool byKeyboard =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (byKeyboard && m_grid.contains(m_cursor.index()))
+        runGotFocus(m_cursor.index());
+    restartCaretBlink();
+}
+
+void ByteGridView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    m_caretBlink.stop();
+    updateCell(m_cursor.index());
 }
 
 } // namespace vantrel
