@@ -164,21 +164,32 @@ void ComparisonController::buildDock() {
 }
 
 // The list comes below the editors; the window grows by its height, so the
-// editors keep their room, and gives it back when the list goes.
+// editors keep their room, and gives back what it grew by when the list goes.
+// The list's own height is no measure of that: the dock may have been given
+// more or less than it asked for, or the screen may have capped the growth.
 void ComparisonController::resizeForDock(bool shown) {
     const int pxSeparator = m_window.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
-    const int pxListHeight =
-        shown ? m_dock->sizeHint().height() + pxSeparator : -(m_dock->height() + pxSeparator);
-    m_dock->setVisible(shown);
-    if (m_window.isMaximized() || m_window.isFullScreen())
+    const bool resizable = !m_window.isMaximized() && !m_window.isFullScreen();
+    if (!shown) {
+        m_dock->setVisible(false);
+        if (resizable && m_pxGrownForList > 0)
+            m_window.resize(m_window.width(),
+                            std::max(m_window.height() - m_pxGrownForList, m_pxHeightWithoutList));
+        m_pxGrownForList = 0;
+        return;
+    }
+    m_dock->setVisible(true);
+    if (!resizable)
         return;
     const QScreen* shownOn = m_window.screen();
     const QRect room = shownOn ? shownOn->availableGeometry() : QRect();
     const int pxFrame = m_window.frameGeometry().height() - m_window.height();
-    int pxHeight = m_window.height() + pxListHeight;
+    m_pxHeightWithoutList = m_window.height();
+    int pxHeight = m_pxHeightWithoutList + m_dock->sizeHint().height() + pxSeparator;
     if (shownOn)
-        pxHeight = std::min(pxHeight, room.height() - pxFrame);
+        pxHeight = std::max(m_pxHeightWithoutList, std::min(pxHeight, room.height() - pxFrame));
     m_window.resize(m_window.width(), pxHeight);
+    m_pxGrownForList = pxHeight - m_pxHeightWithoutList;
     // A window grown past the bottom of the screen moves up.
     if (shownOn && m_window.frameGeometry().bottom() > room.bottom())
         m_window.move(m_window.x(), std::max(room.top(), room.bottom() + 1 - pxHeight - pxFrame));

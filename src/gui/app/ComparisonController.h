@@ -71,7 +71,9 @@ class ComparisonController : public QObject {
     QAction* m_takeAction;
     QDockWidget* m_dock = nullptr;
     DifferenceList* m_list = nullptr;
-    std::unique_ptr<CoverageController> m_coverage;                 // listens to both
+    int m_pxHeightWithoutList = 0;                  // the window's height before the list came
+    int m_pxGrownForList = 0;                       // what the window grew by for it
+    std::unique_ptr<CoverageController> m_coverage; // listens to both
     std::unique_ptr<FolderComparisonController> m_folderComparison; // listens to the document
 };
 

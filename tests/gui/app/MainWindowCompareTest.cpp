@@ -98,10 +98,13 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
 }
 
 TEST_F(MainWindowCompare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
+    showActive();
+    const QSize startSize = mainWindow->size();
     compareWithOther();
     ASSERT_TRUE(marked("n_1A_0"));
     action("mnuCloseCompare")->trigger();
     EXPECT_TRUE(dock()->isHidden());
+    EXPECT_EQ(mainWindow->size(), startSize);
     EXPECT_FALSE(marked("n_1A_0"));
     EXPECT_FALSE(action("mnuCloseCompare")->isEnabled());
 
@@ -109,6 +112,7 @@ TEST_F(MainWindowCompare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMark
     ASSERT_TRUE(marked("n_1A_0"));
     mainWindow->openFile(other);
     EXPECT_TRUE(dock()->isHidden());
+    EXPECT_EQ(mainWindow->size(), startSize);
     EXPECT_FALSE(marked("n_1A_0"));
     EXPECT_FALSE(action("mnuTakeOther")->isEnabled());
 
