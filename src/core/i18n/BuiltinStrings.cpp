@@ -341,6 +341,12 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Apply Settings",
         // 160: RecipeNothingForFile
         "The recipe holds no settings for %1.",
+        // 161: StatusNoTypeMatches
+        "No type matches a file of %1 bytes: its bytes are shown as they are",
+        // 162: StatusNoEditor
+        "Type \"%1\" (%2 bytes) has no editor: its bytes are shown as they are",
+        // 163: FolderType
+        "Folder",
     };
     return strings;
 }

@@ -130,7 +130,7 @@ enum UiString : int {
     StrAccessibleFunctionTree = 115,
     StrAccessibleStyleList = 116,
     StrAccessibleColorTree = 117,
-    StrCoverageBit = 118,   // %1 the bit
+    StrCoverageBit = 118,  // %1 the bit
     StrCoverageBits = 119, // %1 the bits: "2–7" or "3, 5–7"
     StrCoverageNotDescribed = 120,
     StrSuggestSwitchName = 121, // %1 offset, %2 bit
@@ -146,7 +146,7 @@ enum UiString : int {
     StrCopy = 131,
     StrViewMenu = 132,
     StrCoverageNoItems = 133,
-    StrSaveFailedRestored = 134,     // %1 path, %2 reason
+    StrSaveFailedRestored = 134,    // %1 path, %2 reason
     StrSaveFailedNotRestored = 135, // %1 path, %2 reason, %3 recovery copy
     StrChangedOnDiskQuestion = 136, // %1 path
     StrButtonOverwrite = 137,
@@ -173,6 +173,9 @@ enum UiString : int {
     StrRecipeUnchanged = 158,
     StrUndoApplySettings = 159,
     StrRecipeNothingForFile = 160, // %1 file name
+    StrStatusNoTypeMatches = 161,  // %1 file length
+    StrStatusNoEditor = 162,       // %1 type, %2 file length
+    StrFolderType = 163,           // the file dialog's type of a folder
 };
 
 } // namespace vantrel

@@ -20,9 +20,11 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -122,8 +124,14 @@ void MainWindow::buildControllers() {
     connect(m_editorPanel, &EditorPanel::contextMenuRequested, this,
             [this](const QPoint& globalPos) { m_menus.edit->popup(globalPos); });
     connect(m_languageController, &LanguageController::languageChanged, this, [this] {
-        if (!m_isLoaded)
+        if (!m_isLoaded && m_gridView->isHidden())
             setStatus(1, str(StrStatusNoFile));
+        // Captions in another script can make the bars taller: once they have
+        // settled, the client area gets back the room it lost.
+        QTimer::singleShot(0, this, [this] {
+            layout()->activate();
+            sizeToScreen();
+        });
     });
 }
 
@@ -173,8 +181,11 @@ void MainWindow::showOpenedFile(const QString& path) {
     m_gridView->setCellsEnabled(true);
     placeGrid(false);
     const XmlElement type = m_document.type();
-    if (!type)
+    const std::string length = std::to_string(m_document.grid().cellCount());
+    if (!type) {
+        showBytesOnly(QString::fromStdString(strings().format(StrStatusNoTypeMatches, {length})));
         return;
+    }
     const std::string typeName = m_document.typeName();
     switch (EditorPanel::kindOf(typeName)) {
     case EditorPanel::Kind::Editor:
@@ -188,12 +199,25 @@ void MainWindow::showOpenedFile(const QString& path) {
         return;
     case EditorPanel::Kind::None:
         showMessage(this, MessageIcon::Critical, str(StrTypeWithoutEditor));
-        placeGrid(true);
-        m_editorPanel->hideInformation();
-        m_gridView->show();
-        m_gridView->setEnabled(true);
+        showBytesOnly(
+            QString::fromStdString(strings().format(StrStatusNoEditor, {typeName, length})));
         return;
     }
+}
+
+// The bytes over the whole window, with no editor and no start page behind
+// them; the menus stay as the last editor left them.
+void MainWindow::showBytesOnly(const QString& status) {
+    placeGrid(true);
+    m_editorPanel->hideInformation();
+    m_startPage->setVisible(false);
+    m_gridView->show();
+    m_gridView->setEnabled(true);
+    m_gridView->setNavigationEnabled(true);
+    m_gridView->setFocus(Qt::OtherFocusReason);
+    setStatus(2, QString());
+    m_cellStatusShown = false;
+    setStatus(1, status);
 }
 
 void MainWindow::showDocumentState(bool loaded) {
@@ -203,6 +227,10 @@ void MainWindow::showDocumentState(bool loaded) {
     m_gridView->setNavigationEnabled(loaded);
     m_editorPanel->setLoaded(loaded);
     m_startPage->setVisible(!loaded);
+    // The start page has no control to hold the focus: the window keeps it,
+    // so keys still reach the menus' shortcuts.
+    if (!loaded)
+        setFocus(Qt::OtherFocusReason);
     setStatus(2, QString());
     m_cellStatusShown = false;
     setStatus(1, str(loaded ? StrStatusFileOpen : StrStatusNoFile));

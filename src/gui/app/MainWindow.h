@@ -121,6 +121,7 @@ class MainWindow : public QMainWindow {
     void applyLayout(const layout::WindowLayout& windowLayout);
     // A type without an editor shows its bytes over the whole window.
     void placeGrid(bool fullWindow);
+    void showBytesOnly(const QString& status);
     // The first window: the designed size where the screen has room for it.
     // Run before the window is shown and once more when it has settled.
     void sizeToScreen();

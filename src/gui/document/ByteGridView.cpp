@@ -59,6 +59,9 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     // The sheet is a grey surface the white cells stand on.
     viewport()->setBackgroundRole(QPalette::Window);
     viewport()->setAutoFillBackground(true);
+    // The frame and the corner between the rulers too: nothing behind the
+    // grid shows through it, however large it is laid out.
+    setAutoFillBackground(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
@@ -210,12 +213,15 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
         m_cellOverlay(painter, index, rect);
         painter.restore();
     }
-    // The edit cell of a focused grid is framed in the highlight colour, so
-    // the keyboard focus shows even on a cell that carries no border.
+    // The edit cell of a focused grid is framed twice as thick as a border,
+    // in a highlight that stands out on the cells, so the keyboard focus
+    // shows even on a cell that carries no border.
     const bool focusFrame = index == m_cursor.index() && hasFocus() && m_cellsEnabled;
-    if (focusFrame || m_grid.hasBorder(index)) {
-        painter.setPen(
-            palette().color(QPalette::Active, focusFrame ? QPalette::Highlight : QPalette::Text));
+    if (focusFrame) {
+        painter.setPen(QPen(focusFrameColor(palette()), 2));
+        painter.drawRect(rect.adjusted(1, 1, -1, -1));
+    } else if (m_grid.hasBorder(index)) {
+        painter.setPen(palette().color(QPalette::Active, QPalette::Text));
         painter.drawRect(rect.adjusted(0, 0, -1, -1));
     }
     const std::string& text = m_grid.text(index);

@@ -99,18 +99,32 @@ TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
     EXPECT_GT(view->width(), normal.width());
     EXPECT_LT(view->x(), normal.x());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
+    EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
+    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
+              mainWindow->strings().format(StrStatusNoEditor, {"ringtone", "64"}));
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
     EXPECT_EQ(mainWindow->gridView()->geometry(), normal);
 }
 
-TEST_F(MainWindowOpenSave, SizeMatchingNoTypeLoadsTheBytesWithoutAnyEditor) {
+TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
     const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
     mainWindow->openFile(path);
     EXPECT_FALSE(mainWindow->isLoaded());
     EXPECT_EQ(mainWindow->fileName(), path);
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 7);
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(mainWindow->gridView()->isVisible());
+    EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
+    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
+              mainWindow->strings().format(StrStatusNoTypeMatches, {"7"}));
+
+    mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
+    mainWindow->openFile(path);
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
+    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
+              mainWindow->strings().format(StrStatusNoTypeMatches, {"7"}));
 }
 
 TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
