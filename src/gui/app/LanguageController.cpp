@@ -113,7 +113,8 @@ void LanguageController::applyCaptions() {
     ApplyLanguage(&m_window, language);
     const auto& languages = language.languages();
     const auto chosen = static_cast<std::size_t>(language.index());
-    m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt);
+    m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt,
+                           m_window.str(StrFolderType));
     emit languageChanged();
 }
 

@@ -4,6 +4,7 @@
 #include "core/files/DialogValues.h"
 #include "core/files/FileFilter.h"
 #include "gui/dialogs/DialogAnswerer.h"
+#include "gui/dialogs/InterfaceLocaleFileModel.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -31,6 +32,7 @@ std::optional<QString> execFileDialog(const FileDialogRequest& request) {
     QFileDialog dialog(request.owner, request.title, request.initialDir);
     // Show the descriptions alone; their patterns often repeat the description's own.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    InterfaceLocaleFileModel::install(dialog);
     if (!request.nameFilters.isEmpty())
         dialog.setNameFilters(request.nameFilters);
     if (request.filterIndex >= 1 && request.filterIndex <= request.nameFilters.size())

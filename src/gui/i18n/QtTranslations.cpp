@@ -7,14 +7,32 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include <cstring>
+
 namespace vantrel {
+
+QString MissingQtTexts::translate(const char* context, const char* sourceText,
+                                  const char* /*disambiguation*/, int /*n*/) const {
+    if (std::strcmp(context, "QAbstractFileIconProvider") == 0 &&
+        std::strcmp(sourceText, "Folder") == 0)
+        return m_folderTypeName;
+    return {};
+}
 
 QtTranslations::~QtTranslations() {
     remove();
 }
 
-bool QtTranslations::apply(std::optional<std::int32_t> lcid) {
+bool QtTranslations::apply(std::optional<std::int32_t> lcid, const QString& folderTypeName) {
     remove();
+    const bool installed = installCatalogue(lcid);
+    // Installed last, so asked first; it answers only what it knows.
+    m_missingTexts.setFolderTypeName(folderTypeName);
+    QCoreApplication::installTranslator(&m_missingTexts);
+    return installed;
+}
+
+bool QtTranslations::installCatalogue(std::optional<std::int32_t> lcid) {
     const auto name = lcid ? localeNameForLcid(*lcid) : std::nullopt;
     if (!name) {
         QLocale::setDefault(QLocale::system());
@@ -32,6 +50,7 @@ bool QtTranslations::apply(std::optional<std::int32_t> lcid) {
 }
 
 void QtTranslations::remove() {
+    QCoreApplication::removeTranslator(&m_missingTexts);
     if (m_installedLocale.isEmpty())
         return;
     QCoreApplication::removeTranslator(&m_translator);

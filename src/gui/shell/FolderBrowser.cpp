@@ -3,6 +3,7 @@
 
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/DialogAnswerer.h"
+#include "gui/dialogs/InterfaceLocaleFileModel.h"
 
 #include <QFileDialog>
 
@@ -14,6 +15,7 @@ std::optional<QString> execFolderDialog(const FolderDialogRequest& request) {
     QFileDialog dialog(request.owner, request.title, request.initialDir);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    InterfaceLocaleFileModel::install(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
