@@ -9,6 +9,8 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QImage>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -103,6 +105,33 @@ inline QStringList namingProblems(QWidget* window) {
             continue;
         for (int i = 0; i < iface->childCount(); ++i)
             pending.push_back(iface->child(i));
+    }
+    return found;
+}
+
+// Controls that Tab reaches but that look the same with and without the
+// keyboard focus, by object name (or class when unnamed).
+inline QStringList focusNotShown(QWidget* window) {
+    QStringList found;
+    // As after a Tab: styles draw some focus frames only for the keyboard.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(window) || !control->isEnabled() ||
+            !(control->focusPolicy() & Qt::TabFocus) || control->focusProxy())
+            continue;
+        // Styles frame the default button as if focused: Return presses it
+        // wherever the focus is, so it always looks ready for the keyboard.
+        if (const auto* button = qobject_cast<QPushButton*>(control); button && button->isDefault())
+            continue;
+        control->clearFocus();
+        const QImage without = control->grab().toImage();
+        control->setFocus(Qt::TabFocusReason);
+        const QImage with = control->grab().toImage();
+        if (control->hasFocus() && with == without)
+            found << (control->objectName().isEmpty()
+                          ? QString::fromLatin1(control->metaObject()->className())
+                          : control->objectName());
+        control->clearFocus();
     }
     return found;
 }

@@ -22,6 +22,8 @@ static_assert(px(layout::kTwipDesignClientHeight) * kTwipsPerPixel ==
 MainSurface::MainSurface(QWidget* parent) : QScrollArea(parent) {
     setObjectName(QStringLiteral("surface"));
     setFrameShape(QFrame::NoFrame);
+    // Only a frame around the controls: Tab goes past it to them.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     auto* canvas = new QWidget;
     canvas->setObjectName(QStringLiteral("canvas"));

@@ -29,6 +29,13 @@ QColor readableDisabledText(const QPalette& palette) {
     return QColor(shown.red, shown.green, shown.blue);
 }
 
+QColor focusFrameColor(const QPalette& palette) {
+    const Rgb shown = readableTowards(toRgb(palette.color(QPalette::Active, QPalette::Highlight)),
+                                      toRgb(palette.color(QPalette::Active, QPalette::Text)),
+                                      toRgb(palette.color(QPalette::Active, QPalette::Base)));
+    return QColor(shown.red, shown.green, shown.blue);
+}
+
 void setWindowTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     const QPalette inherited =

@@ -16,6 +16,11 @@ namespace vantrel {
 // just as far as it takes to stay readable on the palette's base colour.
 [[nodiscard]] QColor readableDisabledText(const QPalette& palette);
 
+// The frame around the grid's edit cell: the palette's highlight colour,
+// moved toward its text colour as far as it takes to stand out on the base
+// colour, so the keyboard focus shows on light and dark palettes alike.
+[[nodiscard]] QColor focusFrameColor(const QPalette& palette);
+
 // Shows label-like widget's text in color, or in the palette's own text
 // colour when color is invalid.
 void setWindowTextColor(QWidget* widget, const QColor& color);

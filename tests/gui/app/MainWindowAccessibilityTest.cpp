@@ -9,6 +9,8 @@
 #include "gui/windows/GoToOffsetDialog.h"
 #include "gui/windows/TipWindow.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QTest>
 
 #include <functional>
@@ -77,6 +79,34 @@ TEST_P(MainWindowAccessibility, AccessKeysAreUniqueInEveryMenuAndWindow) {
         EXPECT_TRUE(problems.isEmpty()) << window->metaObject()->className() << " " << state << ": "
                                         << problems.join(QStringLiteral("; ")).toStdString();
     });
+}
+
+TEST_P(MainWindowAccessibility, EveryTabStopShowsTheFocusOnALightAndADarkPalette) {
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    for (const auto& [role, color] : {std::pair{QPalette::Window, 0x2b2b2b},
+                                      {QPalette::WindowText, 0xe6e6e6},
+                                      {QPalette::Base, 0x1e1e1e},
+                                      {QPalette::AlternateBase, 0x262626},
+                                      {QPalette::Text, 0xe6e6e6},
+                                      {QPalette::Button, 0x353535},
+                                      {QPalette::ButtonText, 0xe6e6e6},
+                                      {QPalette::Highlight, 0x3d6fb4},
+                                      {QPalette::HighlightedText, 0xffffff},
+                                      {QPalette::Light, 0x505050},
+                                      {QPalette::Mid, 0x404040},
+                                      {QPalette::Dark, 0x202020}})
+        dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(color)));
+    for (const bool isDark : {false, true}) {
+        QApplication::setPalette(isDark ? dark : light);
+        forEveryWindow([&](QWidget* window, const char* state) {
+            const QStringList problems = vantrel::testing::focusNotShown(window);
+            EXPECT_TRUE(problems.isEmpty()) << window->metaObject()->className() << " " << state
+                                            << (isDark ? " (dark)" : " (light)") << ": "
+                                            << problems.join(QStringLiteral("; ")).toStdString();
+        });
+    }
+    QApplication::setPalette(light);
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, MainWindowAccessibility, ::testing::Values(0, 1));
