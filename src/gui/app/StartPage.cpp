@@ -3,6 +3,7 @@
 
 #include "gui/app/Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -16,6 +17,8 @@ StartPage::StartPage(QWidget* canvas) {
     m_hint->setWordWrap(true);
     m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_hint->setTextFormat(Qt::PlainText);
+    m_pxDesignedHintHeight = m_hint->height();
+    m_hint->installEventFilter(this);
 
     // The white title over its grey twin reads as one word with a shadow. Fonts
     // differ in height, so the pair sits just above the hint rather than at a
@@ -42,6 +45,18 @@ StartPage::StartPage(QWidget* canvas) {
 
 void StartPage::setHint(const QString& text) {
     m_hint->setText(text);
+    fitHint();
+}
+
+void StartPage::fitHint() {
+    m_hint->resize(m_hint->width(),
+                   std::max(m_pxDesignedHintHeight, m_hint->heightForWidth(m_hint->width())));
+}
+
+bool StartPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_hint && event->type() == QEvent::FontChange)
+        fitHint();
+    return QObject::eventFilter(watched, event);
 }
 
 void StartPage::setVisible(bool visible) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QPoint>
 #include <QString>
 
@@ -11,7 +12,9 @@ namespace vantrel {
 
 // What the main window shows while no file is open: the shadowed title
 // (Label2 under Label3) and the hint (lblSoftTip).
-class StartPage {
+class StartPage : public QObject {
+    Q_OBJECT
+
   public:
     explicit StartPage(QWidget* canvas);
 
@@ -20,11 +23,18 @@ class StartPage {
     // Moves the page by shift from where it sits at the designed size.
     void shiftBy(QPoint shift);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // The hint is as tall as its text at the font in force, never shorter than designed.
+    void fitHint();
+
     QLabel* m_titleShadow;
     QLabel* m_title;
     QLabel* m_hint;
     QPoint m_designedPlaces[3];
+    int m_pxDesignedHintHeight = 0;
 };
 
 } // namespace vantrel

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTest>
@@ -129,8 +130,22 @@ TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
     EXPECT_EQ(cancel(), "Cancel");                      // started in English
     mainWindow->languageController().chooseLanguage(1); // Chinese
     EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
+              str(StrFolderType));
     mainWindow->languageController().chooseLanguage(0);
     EXPECT_EQ(cancel(), "Cancel");
+}
+
+TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
+    showActive();
+    const auto* surface = mainWindow->findChild<QScrollArea*>(QStringLiteral("surface"));
+    for (const int language : {1, 0}) { // Chinese, then back to English
+        mainWindow->languageController().chooseLanguage(language);
+        QTest::qWait(50); // the bars settle
+        // The test screen is narrower than the window: only its height is whole.
+        EXPECT_GE(surface->maximumViewportSize().height(), MainSurface::designedSize().height())
+            << language;
+    }
 }
 
 TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
