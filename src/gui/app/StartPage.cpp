@@ -20,21 +20,22 @@ StartPage::StartPage(QWidget* canvas) {
     m_pxDesignedHintHeight = m_hint->height();
     m_hint->installEventFilter(this);
 
-    // The white title over its grey twin reads as one word with a shadow. Fonts
+    // The title over its grey twin reads as one word with a shadow. Fonts
     // differ in height, so the pair sits just above the hint rather than at a
     // fixed top.
     const QFont font(QStringLiteral("Tahoma"), 72, QFont::Bold);
     m_titleShadow = new QLabel(QStringLiteral("Vantrel"), canvas);
     m_titleShadow->setObjectName(QStringLiteral("Label2"));
     m_titleShadow->setFont(font);
-    m_titleShadow->setStyleSheet(QStringLiteral("color: #a8a8a8;"));
+    // Colours by palette role, so the title reads on light and dark themes.
+    m_titleShadow->setForegroundRole(QPalette::Mid);
     m_titleShadow->adjustSize();
     const int titleTop = std::max(0, m_hint->y() - m_titleShadow->height() - px(75));
     m_titleShadow->move(px(1575), titleTop);
     m_title = new QLabel(QStringLiteral("Vantrel"), canvas);
     m_title->setObjectName(QStringLiteral("Label3"));
     m_title->setFont(font);
-    m_title->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    m_title->setForegroundRole(QPalette::Highlight);
     m_title->adjustSize();
     m_title->move(px(1590), titleTop + px(75));
     m_hint->raise();
