@@ -239,7 +239,7 @@ void EditorPanel::adopt(QWidget* editor) {
     editor->hide();
     editor->setGeometry(
         toPixels(editor == m_colorPanel ? m_layout.frameColor : m_layout.editorArea));
-    ApplyLanguage(m_canvas->window(), editor, m_language);
+    applyLanguage(m_canvas->window(), editor, m_language);
 }
 
 void EditorPanel::showOnly(QWidget* shown) {

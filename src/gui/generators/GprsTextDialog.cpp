@@ -87,7 +87,7 @@ void GprsTextDialog::buildControls() {
 }
 
 void GprsTextDialog::fillControls() {
-    ApplyLanguage(this, m_language);
+    applyLanguage(this, m_language);
     setWindowTitle(str(StrGprsTitle));
     for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index)
         m_modeButtons[index]->setText(str(static_cast<UiString>(StrGprsAlwaysDate + index)));

@@ -42,7 +42,7 @@ AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAd
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QString::fromUtf8("关于 Vantrel"));
     buildControls();
-    ApplyLanguage(this, language);
+    applyLanguage(this, language);
     showVersionAndWebsite();
     setWindowTitle(QString::fromStdString(language.strings().get(StrAboutTitle)));
 }

@@ -30,7 +30,7 @@ ReadingWindow::ReadingWindow(QWidget* owner, const LanguageFile& language)
     layout->addWidget(m_dotsLabel);
     setStyleSheet(QStringLiteral(
         "#ReadingWindow { background: palette(window); border: 1px solid palette(dark); }"));
-    ApplyLanguage(this, language);
+    applyLanguage(this, language);
 
     m_dotsTimer = new QTimer(this);
     m_dotsTimer->setInterval(kTickMs);

@@ -80,7 +80,7 @@ TipWindow::TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
-    ApplyLanguage(this, language);
+    applyLanguage(this, language);
     setWindowTitle(QString::fromStdString(language.strings().get(StrTipTitle)));
     m_showTipsCheck->setChecked(tipsEnabled(m_settings));
     connect(m_showTipsCheck, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
