@@ -102,7 +102,7 @@ Figures measure(int count) {
     window.start(QString());
     figures.startMs = cpuMs() - start;
 
-    figures.captionMs = fastest([&] { vantrel::ApplyLanguage(&window, window.language()); });
+    figures.captionMs = fastest([&] { vantrel::applyLanguage(&window, window.language()); });
     return figures;
 }
 

@@ -15,7 +15,7 @@ namespace vantrel::testing {
 // test cannot hang on it. Another modal window fails the test and is closed;
 // a Window that never appears fails it when the answer goes out of scope.
 //
-//     ModalAnswer<GprsTextDialog> answer([](GprsTextDialog& window) { window.Command2->click(); });
+//     ModalAnswer<GprsTextDialog> answer([](GprsTextDialog& window) { window.cancel(); });
 //     form->OpenSeemFile(path);   // shows GprsTextDialog modally
 template <typename Window> class ModalAnswer {
   public:

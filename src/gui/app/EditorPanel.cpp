@@ -144,7 +144,7 @@ void EditorPanel::showSetting(SettingKind kind, const QString& key, int firstCel
         m_colorTree->setCurrentItem(entry);
     } else if (volumeRow >= 0 && m_volumes && m_volumes->isVisible()) {
         m_gridView.focusCell(firstCell);
-        m_volumes->sldVolume[static_cast<std::size_t>(volumeRow)]->setFocus();
+        m_volumes->slider(volumeRow)->setFocus();
     } else if (node && m_functions->isVisible()) {
         m_functions->scrollToItem(node);
         m_functions->setCurrentItem(node);
@@ -219,7 +219,7 @@ ColorTreeEditor* EditorPanel::colorTree() {
     m_colorTree = new ColorTreeEditor(m_document.grid(), m_language.strings(), m_canvas);
     adopt(m_colorTree);
     connect(m_colorTree, &ColorTreeEditor::nodeClicked, this,
-            [this](std::optional<int> entryOffset) { colorPanel()->NodeClick(entryOffset); });
+            [this](std::optional<int> entryOffset) { colorPanel()->selectEntry(entryOffset); });
     connect(m_colorTree, &ColorTreeEditor::failed, this, &EditorPanel::failed);
     connect(m_colorTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         emit settingChosen(SettingKind::Color, ColorTreeEditor::itemKey(item));
@@ -239,7 +239,7 @@ void EditorPanel::adopt(QWidget* editor) {
     editor->hide();
     editor->setGeometry(
         toPixels(editor == m_colorPanel ? m_layout.frameColor : m_layout.editorArea));
-    ApplyLanguage(m_canvas->window(), editor, m_language);
+    applyLanguage(m_canvas->window(), editor, m_language);
 }
 
 void EditorPanel::showOnly(QWidget* shown) {

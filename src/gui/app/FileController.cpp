@@ -152,7 +152,7 @@ FileController::~FileController() {
 }
 
 void FileController::addRecentFile(const QString& path) {
-    m_recentFiles->AddRecentFile(path);
+    m_recentFiles->addRecentFile(path);
 }
 
 const QStringList& FileController::recentFiles() const {
@@ -161,7 +161,7 @@ const QStringList& FileController::recentFiles() const {
 
 void FileController::loadRecentFiles() {
     retranslate();
-    m_recentFiles->BuildRecentMenu();
+    m_recentFiles->rebuild();
 }
 
 void FileController::open() {

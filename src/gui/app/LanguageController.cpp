@@ -110,7 +110,7 @@ void LanguageController::fillMenu() {
 
 void LanguageController::applyCaptions() {
     const LanguageFile& language = m_window.language();
-    ApplyLanguage(&m_window, language);
+    applyLanguage(&m_window, language);
     const auto& languages = language.languages();
     const auto chosen = static_cast<std::size_t>(language.index());
     m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt,

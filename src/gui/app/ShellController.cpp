@@ -95,8 +95,8 @@ void ShellController::showTypeAlert(const XmlElement& type) {
     if (!alert || !tipsEnabled(m_window.settings()))
         return;
     auto* tip = new TipWindow(&m_window, m_window.language(), m_window.settings(), m_showTipAction);
-    tip->lblTip->setText(QString::fromStdString(expandLineBreaks(*alert)));
-    tip->Label2->setText(QString::fromStdString(type.attribute("ID").value_or("")));
+    tip->setTip(QString::fromStdString(type.attribute("ID").value_or("")),
+                QString::fromStdString(expandLineBreaks(*alert)));
     tip->showOverOwner();
 }
 

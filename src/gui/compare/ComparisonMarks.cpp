@@ -41,13 +41,13 @@ void markNode(QTreeWidgetItem* item, const QString& tip) {
 }
 
 void markVolumeRow(VolumeEditor& volumes, int row, const QString& tip) {
-    QLabel* caption = volumes.lblVolume[static_cast<std::size_t>(row)];
+    QLabel* caption = volumes.caption(row);
     QPalette palette = caption->palette();
     palette.setColor(QPalette::Window, kDifferenceGround);
     caption->setPalette(palette);
     caption->setAutoFillBackground(!tip.isEmpty());
     caption->setToolTip(tip);
-    volumes.sldVolume[static_cast<std::size_t>(row)]->setToolTip(tip);
+    volumes.slider(row)->setToolTip(tip);
 }
 
 } // namespace

@@ -45,7 +45,7 @@ ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidg
     const Rgb white{0xFF, 0xFF, 0xFF};
     showColor(white);
     showChannels(white);
-    txtT->setText(QStringLiteral("100"));
+    m_transparencyBox->setText(QStringLiteral("100"));
     setEnabled(false);
     m_gridConnection = m_document.grid().addListener([this](int index) { onCellChanged(index); });
 }
@@ -55,66 +55,61 @@ void ColorEditor::buildControls() {
     layout->setContentsMargins(6, 2, 6, 2);
     layout->setVerticalSpacing(1);
 
-    picColor = new QFrame(this);
-    picColor->setObjectName(QStringLiteral("picColor"));
-    picColor->setFrameShape(QFrame::Box);
-    picColor->setAutoFillBackground(true);
-    picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
-    picColor->setMinimumSize(48, 32);
-    picColor->setCursor(Qt::PointingHandCursor);
-    picColor->installEventFilter(this);
-    layout->addWidget(picColor, 0, 0, 2, 1);
+    m_swatch = new QFrame(this);
+    m_swatch->setObjectName(QStringLiteral("picColor"));
+    m_swatch->setFrameShape(QFrame::Box);
+    m_swatch->setAutoFillBackground(true);
+    m_swatch->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    m_swatch->setMinimumSize(48, 32);
+    m_swatch->setCursor(Qt::PointingHandCursor);
+    m_swatch->installEventFilter(this);
+    layout->addWidget(m_swatch, 0, 0, 2, 1);
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
-    cmdChooseColor = new QPushButton(QString::fromUtf8("颜色(&P)..."), this);
-    cmdChooseColor->setObjectName(QStringLiteral("cmdChooseColor"));
-    layout->addWidget(cmdChooseColor, 2, 0);
-    connect(cmdChooseColor, &QPushButton::clicked, this, &ColorEditor::chooseColor);
+    m_chooseColorButton = new QPushButton(QString::fromUtf8("颜色(&P)..."), this);
+    m_chooseColorButton->setObjectName(QStringLiteral("cmdChooseColor"));
+    layout->addWidget(m_chooseColorButton, 2, 0);
+    connect(m_chooseColorButton, &QPushButton::clicked, this, &ColorEditor::chooseColor);
 
     addChannel(Red, QStringLiteral("R"), 0);
     addChannel(Green, QStringLiteral("G"), 1);
     addChannel(Blue, QStringLiteral("B"), 2);
-    sldR = m_sliders[Red];
-    sldG = m_sliders[Green];
-    sldB = m_sliders[Blue];
-    txtR = m_boxes[Red];
-    txtG = m_boxes[Green];
-    txtB = m_boxes[Blue];
 
     QLabel* hexLabel =
         namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this);
     layout->addWidget(hexLabel, 0, 4);
-    txtHex = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
+    m_hexBox = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
     // The text boxes are as wide as their longest text, so the sliders get the rest.
-    txtHex->setMaximumWidth(txtHex->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) +
-                            12);
+    m_hexBox->setMaximumWidth(
+        m_hexBox->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
     // Each box is named by its label, for screen readers.
-    hexLabel->setBuddy(txtHex);
-    layout->addWidget(txtHex, 0, 5, 1, 2);
-    connect(txtHex, &QLineEdit::editingFinished, this, &ColorEditor::txtHex_Entered);
+    hexLabel->setBuddy(m_hexBox);
+    layout->addWidget(m_hexBox, 0, 5, 1, 2);
+    connect(m_hexBox, &QLineEdit::editingFinished, this, &ColorEditor::applyHexText);
 
     QLabel* transparencyLabel =
         namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this);
     layout->addWidget(transparencyLabel, 1, 4);
-    txtT = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
-    txtT->setMaximumWidth(txtT->fontMetrics().horizontalAdvance(QStringLiteral("100.00")) + 12);
-    transparencyLabel->setBuddy(txtT);
-    txtT->installEventFilter(this);
-    layout->addWidget(txtT, 1, 5);
+    m_transparencyBox = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
+    m_transparencyBox->setMaximumWidth(
+        m_transparencyBox->fontMetrics().horizontalAdvance(QStringLiteral("100.00")) + 12);
+    transparencyLabel->setBuddy(m_transparencyBox);
+    m_transparencyBox->installEventFilter(this);
+    layout->addWidget(m_transparencyBox, 1, 5);
     layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
-    connect(txtT, &QLineEdit::textEdited, this, &ColorEditor::txtT_Change);
+    connect(m_transparencyBox, &QLineEdit::textEdited, this, &ColorEditor::onTransparencyEdited);
 
     QLabel* titleLabel =
         namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this);
     layout->addWidget(titleLabel, 2, 4);
-    txtColorName = namedBox(QStringLiteral("txtColorName"), QString(), this);
-    txtColorName->setMaximumWidth(
-        txtColorName->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标题")) + 12);
-    titleLabel->setBuddy(txtColorName);
-    layout->addWidget(txtColorName, 2, 5);
-    cmdChangeName = new QPushButton(QString::fromUtf8("更改"), this);
-    cmdChangeName->setObjectName(QStringLiteral("cmdChangeName"));
-    layout->addWidget(cmdChangeName, 2, 6);
-    connect(cmdChangeName, &QPushButton::clicked, this, &ColorEditor::renameScheme);
+    m_schemeTitleBox = namedBox(QStringLiteral("txtColorName"), QString(), this);
+    m_schemeTitleBox->setMaximumWidth(
+        m_schemeTitleBox->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标题")) + 12);
+    titleLabel->setBuddy(m_schemeTitleBox);
+    layout->addWidget(m_schemeTitleBox, 2, 5);
+    m_renameButton = new QPushButton(QString::fromUtf8("更改"), this);
+    m_renameButton->setObjectName(QStringLiteral("cmdChangeName"));
+    layout->addWidget(m_renameButton, 2, 6);
+    connect(m_renameButton, &QPushButton::clicked, this, &ColorEditor::renameScheme);
     layout->setColumnStretch(2, 1);
     nameForScreenReaders();
 }
@@ -123,7 +118,7 @@ void ColorEditor::buildControls() {
 void ColorEditor::nameForScreenReaders() {
     static constexpr int kSpokenNames[3] = {StrAccessibleRed, StrAccessibleGreen,
                                             StrAccessibleBlue};
-    picColor->setAccessibleName(uiString(StrAccessibleColorPreview));
+    m_swatch->setAccessibleName(uiString(StrAccessibleColorPreview));
     for (int channel = Red; channel <= Blue; ++channel) {
         const QString spoken = uiString(kSpokenNames[channel]);
         m_sliders[channel]->setAccessibleName(spoken);
@@ -157,21 +152,21 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     layout->addWidget(box, row, 3);
     m_sliders[channel] = slider;
     m_boxes[channel] = box;
-    connect(slider, &QSlider::valueChanged, this, [this, channel] { slider_Scroll(channel); });
+    connect(slider, &QSlider::valueChanged, this, [this, channel] { onSliderMoved(channel); });
     connect(slider, &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
-    connect(box, &QLineEdit::textEdited, this, [this, channel] { box_Change(channel); });
+    connect(box, &QLineEdit::textEdited, this, [this, channel] { onChannelEdited(channel); });
 }
 
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
-    picColor->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
-    cmdChooseColor->setToolTip(picColor->toolTip());
+    m_swatch->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    m_chooseColorButton->setToolTip(m_swatch->toolTip());
     m_offset = -1;
     setEnabled(false);
     showTitle();
 }
 
-void ColorEditor::NodeClick(std::optional<int> entryOffset) {
+void ColorEditor::selectEntry(std::optional<int> entryOffset) {
     m_document.sealEdits();
     setEnabled(false);
     if (!entryOffset || !m_document.grid().contains(*entryOffset + StrHelpMissing - 1))
@@ -186,19 +181,19 @@ void ColorEditor::NodeClick(std::optional<int> entryOffset) {
 // showing a transparency of 7F as 49 % leaves the byte at 7F.
 void ColorEditor::showEntry() {
     const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
-    txtT->setText(QString::number(percentFromByte(record.transparency)));
+    m_transparencyBox->setText(QString::number(percentFromByte(record.transparency)));
     const Rgb color{record.red, record.green, record.blue};
     showColor(color);
     showChannels(color);
 }
 
 void ColorEditor::showColor(Rgb color) {
-    QPalette palette = picColor->palette();
+    QPalette palette = m_swatch->palette();
     const QColor shown(color.red, color.green, color.blue);
     palette.setColor(QPalette::Window, shown);
-    picColor->setPalette(palette);
-    picColor->setAccessibleDescription(shown.name(QColor::HexRgb).toUpper());
-    txtHex->setText(QString::fromStdString(colorHexText(color)));
+    m_swatch->setPalette(palette);
+    m_swatch->setAccessibleDescription(shown.name(QColor::HexRgb).toUpper());
+    m_hexBox->setText(QString::fromStdString(colorHexText(color)));
 }
 
 void ColorEditor::showChannels(Rgb color) {
@@ -223,15 +218,16 @@ void ColorEditor::setColor(Rgb color, const std::string& mergeKey) {
 }
 
 Rgb ColorEditor::sliderColor() const {
-    return Rgb{static_cast<std::uint8_t>(sldR->value()), static_cast<std::uint8_t>(sldG->value()),
-               static_cast<std::uint8_t>(sldB->value())};
+    return Rgb{static_cast<std::uint8_t>(m_sliders[Red]->value()),
+               static_cast<std::uint8_t>(m_sliders[Green]->value()),
+               static_cast<std::uint8_t>(m_sliders[Blue]->value())};
 }
 
 std::string ColorEditor::mergeKey(const char* control) const {
     return std::string("color/") + control + "/" + std::to_string(m_offset);
 }
 
-void ColorEditor::slider_Scroll(Channel channel) {
+void ColorEditor::onSliderMoved(Channel channel) {
     m_boxes[channel]->setText(QString::number(m_sliders[channel]->value()));
     static const char* const kNames[3] = {"sldR", "sldG", "sldB"};
     setColor(sliderColor(), mergeKey(kNames[channel]));
@@ -239,7 +235,7 @@ void ColorEditor::slider_Scroll(Channel channel) {
 
 // The box never keeps a text its slider does not show: an empty box or a value
 // the slider cannot take gives way to the slider's position.
-void ColorEditor::box_Change(Channel channel) {
+void ColorEditor::onChannelEdited(Channel channel) {
     QSlider* slider = m_sliders[channel];
     bool ok = false;
     const int value = m_boxes[channel]->text().toInt(&ok);
@@ -254,12 +250,12 @@ void ColorEditor::box_Change(Channel channel) {
     setColor(sliderColor(), mergeKey(kNames[channel]));
 }
 
-void ColorEditor::txtT_Change() {
+void ColorEditor::onTransparencyEdited() {
     if (m_offset < 0)
         return;
-    const TransparencyInput input = transparencyFromText(txtT->text().toStdString());
+    const TransparencyInput input = transparencyFromText(m_transparencyBox->text().toStdString());
     if (input.correctedText)
-        txtT->setText(QString::fromStdString(*input.correctedText));
+        m_transparencyBox->setText(QString::fromStdString(*input.correctedText));
     m_writing = true;
     {
         EditScope step(m_document, StrUndoColor, mergeKey("txtT"));
@@ -270,10 +266,10 @@ void ColorEditor::txtT_Change() {
 
 // A typed colour is one step; anything but #RRGGBB is refused and the box
 // shows the entry's colour again.
-void ColorEditor::txtHex_Entered() {
+void ColorEditor::applyHexText() {
     if (m_offset < 0)
         return;
-    const QString typed = txtHex->text();
+    const QString typed = m_hexBox->text();
     const std::optional<Rgb> color = rgbFromHexText(typed.toStdString());
     const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
     const Rgb current{record.red, record.green, record.blue};
@@ -311,7 +307,7 @@ QString ColorEditor::uiString(int n) const {
 }
 
 void ColorEditor::renameScheme() {
-    const std::u16string title = txtColorName->text().toStdU16String();
+    const std::u16string title = m_schemeTitleBox->text().toStdU16String();
     if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
         showMessage(this, MessageIcon::Information,
                     QString::fromStdString(m_strings.get(StrColorTitleTooLong)));
@@ -328,9 +324,9 @@ void ColorEditor::renameScheme() {
 
 void ColorEditor::showTitle() {
     const bool hasTitle = hasSchemeTitle(m_document.grid());
-    txtColorName->setEnabled(hasTitle);
-    cmdChangeName->setEnabled(hasTitle);
-    txtColorName->setText(QString::fromStdU16String(readSchemeTitle(m_document.grid())));
+    m_schemeTitleBox->setEnabled(hasTitle);
+    m_renameButton->setEnabled(hasTitle);
+    m_schemeTitleBox->setText(QString::fromStdU16String(readSchemeTitle(m_document.grid())));
 }
 
 // Undo and redo change cells behind the panel's back; its own writes are
@@ -354,7 +350,7 @@ void ColorEditor::onCellChanged(int index) {
 bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
-    if (watched == picColor) {
+    if (watched == m_swatch) {
         if (type == QEvent::MouseButtonRelease && isEnabled())
             chooseColor();
     } else if (type == QEvent::FocusOut || (mouse && qobject_cast<QSlider*>(watched))) {

@@ -34,22 +34,9 @@ class ColorEditor : public QGroupBox {
 
     // A tree node was clicked: a group (nothing) disables the panel; an entry
     // becomes current, bordered in the grid and shown. Changes no cell text.
-    void NodeClick(std::optional<int> entryOffset);
+    void selectEntry(std::optional<int> entryOffset);
     void chooseColor();
     void renameScheme();
-
-    QFrame* picColor = nullptr;
-    QPushButton* cmdChooseColor = nullptr;
-    QSlider* sldR = nullptr;
-    QSlider* sldG = nullptr;
-    QSlider* sldB = nullptr;
-    QLineEdit* txtR = nullptr;
-    QLineEdit* txtG = nullptr;
-    QLineEdit* txtB = nullptr;
-    QLineEdit* txtHex = nullptr;
-    QLineEdit* txtT = nullptr;
-    QLineEdit* txtColorName = nullptr;
-    QPushButton* cmdChangeName = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,10 +48,10 @@ class ColorEditor : public QGroupBox {
     void buildControls();
     void nameForScreenReaders();
     void addChannel(Channel channel, const QString& name, int row);
-    void slider_Scroll(Channel channel);
-    void box_Change(Channel channel);
-    void txtT_Change();
-    void txtHex_Entered();
+    void onSliderMoved(Channel channel);
+    void onChannelEdited(Channel channel);
+    void onTransparencyEdited();
+    void applyHexText();
     // Shows the colour and writes it into the entry's three colour cells.
     void setColor(Rgb color, const std::string& mergeKey);
     void showColor(Rgb color);
@@ -78,8 +65,15 @@ class ColorEditor : public QGroupBox {
 
     SeemDocument& m_document;
     const UiStrings& m_strings;
+    QFrame* m_swatch = nullptr;
+    QPushButton* m_chooseColorButton = nullptr;
+    // The red, green and blue sliders and their boxes, indexed by Channel.
     std::array<QSlider*, 3> m_sliders{};
     std::array<QLineEdit*, 3> m_boxes{};
+    QLineEdit* m_hexBox = nullptr;
+    QLineEdit* m_transparencyBox = nullptr;
+    QLineEdit* m_schemeTitleBox = nullptr;
+    QPushButton* m_renameButton = nullptr;
     int m_offset = -1; // first byte of the current entry; -1 before one is chosen
     bool m_writing = false;
     ListenerConnection m_gridConnection;

@@ -83,17 +83,17 @@ ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidg
     });
     m_listener = m_grid.addListener([this](int index) { onCellChanged(index); });
     // Below the entries, where a change is judged by eye before flashing.
-    picPreview = new PhoneScreenPreview(m_grid, this);
+    m_preview = new PhoneScreenPreview(m_grid, this);
     placePreview();
 }
 
 void ColorTreeEditor::placePreview() {
-    const QSize size = picPreview->sizeHint();
+    const QSize size = m_preview->sizeHint();
     setViewportMargins(0, 0, 0, size.height() + 2 * kPreviewMarginPx);
     const QRect inside = contentsRect();
-    picPreview->setGeometry(inside.left() + (inside.width() - size.width()) / 2,
-                            inside.bottom() - kPreviewMarginPx - size.height(), size.width(),
-                            size.height());
+    m_preview->setGeometry(inside.left() + (inside.width() - size.width()) / 2,
+                           inside.bottom() - kPreviewMarginPx - size.height(), size.width(),
+                           size.height());
 }
 
 void ColorTreeEditor::resizeEvent(QResizeEvent* event) {
@@ -111,7 +111,7 @@ void ColorTreeEditor::showEntryColor(QTreeWidgetItem* entry) {
 
 // Whoever changes a colour's cells (the panel, typing, undo), its icon follows.
 void ColorTreeEditor::onCellChanged(int index) {
-    picPreview->update();
+    m_preview->update();
     for (int g = 0; g < topLevelItemCount(); ++g) {
         QTreeWidgetItem* group = topLevelItem(g);
         for (int e = 0; e < group->childCount(); ++e) {
@@ -143,9 +143,9 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     }
     expandAll();
     m_filling = false;
-    picPreview->setScheme(tree);
-    picPreview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
-    picPreview->setToolTip(picPreview->accessibleName());
+    m_preview->setScheme(tree);
+    m_preview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
+    m_preview->setToolTip(m_preview->accessibleName());
 
     if (!tree.complete) {
         emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));

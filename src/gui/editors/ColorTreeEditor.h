@@ -44,8 +44,6 @@ class ColorTreeEditor : public QTreeWidget {
     // screen reader hears the cell.
     [[nodiscard]] QString cellDescription(int index) const;
 
-    PhoneScreenPreview* picPreview = nullptr;
-
   signals:
     // A node became current, by mouse or keyboard: the entry's first byte, or
     // nothing for a group.
@@ -64,6 +62,7 @@ class ColorTreeEditor : public QTreeWidget {
     void nameForScreenReaders();
 
     ByteGrid& m_grid;
+    PhoneScreenPreview* m_preview = nullptr;
     ListenerConnection m_listener;
     const UiStrings& m_strings;
     bool m_filling = false;

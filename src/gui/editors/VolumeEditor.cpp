@@ -26,41 +26,40 @@ void VolumeEditor::buildRows() {
     auto* layout = new QGridLayout(this);
     layout->setColumnStretch(1, 1);
     for (int row = 0; row < kRows; ++row) {
-        lblVolume[row] = new QLabel(this);
-        lblVolume[row]->setObjectName(QStringLiteral("lblVolume"));
-        sldVolume[row] = new QSlider(Qt::Horizontal, this);
-        sldVolume[row]->setObjectName(QStringLiteral("sldVolume"));
-        sldVolume[row]->setTickPosition(QSlider::TicksBelow);
-        sldVolume[row]->setPageStep(1);
-        sldVolume[row]->installEventFilter(this);
-        lblVolumeInfo[row] = new QLabel(this);
-        lblVolumeInfo[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
-        lblVolumeInfo[row]->setWordWrap(true);
-        lblVolumeInfo[row]->setTextFormat(Qt::PlainText);
+        m_captions[row] = new QLabel(this);
+        m_captions[row]->setObjectName(QStringLiteral("lblVolume"));
+        m_sliders[row] = new QSlider(Qt::Horizontal, this);
+        m_sliders[row]->setObjectName(QStringLiteral("sldVolume"));
+        m_sliders[row]->setTickPosition(QSlider::TicksBelow);
+        m_sliders[row]->setPageStep(1);
+        m_sliders[row]->installEventFilter(this);
+        m_infoLabels[row] = new QLabel(this);
+        m_infoLabels[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
+        m_infoLabels[row]->setWordWrap(true);
+        m_infoLabels[row]->setTextFormat(Qt::PlainText);
         // The caption names its slider for screen readers; without it every
         // slider would be called by the frame's title.
-        lblVolume[row]->setBuddy(sldVolume[row]);
-        layout->addWidget(lblVolume[row], row * 2, 0);
-        layout->addWidget(sldVolume[row], row * 2, 1);
-        layout->addWidget(lblVolumeInfo[row], row * 2 + 1, 0, 1, 2);
-        connect(sldVolume[row], &QSlider::valueChanged, this,
-                [this, row] { sldVolume_Scroll(row); });
-        connect(sldVolume[row], &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
+        m_captions[row]->setBuddy(m_sliders[row]);
+        layout->addWidget(m_captions[row], row * 2, 0);
+        layout->addWidget(m_sliders[row], row * 2, 1);
+        layout->addWidget(m_infoLabels[row], row * 2 + 1, 0, 1, 2);
+        connect(m_sliders[row], &QSlider::valueChanged, this, [this, row] { onSliderMoved(row); });
+        connect(m_sliders[row], &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
         setRowVisible(row, false);
     }
-    cmdReset = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
-    cmdReset->setObjectName(QStringLiteral("cmdReset"));
-    cmdReset->setEnabled(false);
-    layout->addWidget(cmdReset, kRows * 2, 1, Qt::AlignRight);
+    m_resetButton = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
+    m_resetButton->setObjectName(QStringLiteral("cmdReset"));
+    m_resetButton->setEnabled(false);
+    layout->addWidget(m_resetButton, kRows * 2, 1, Qt::AlignRight);
     layout->setRowStretch(kRows * 2 + 1, 1);
-    connect(cmdReset, &QPushButton::clicked, this, &VolumeEditor::restoreDefaults);
+    connect(m_resetButton, &QPushButton::clicked, this, &VolumeEditor::restoreDefaults);
 }
 
 // A row without an item has nothing to show and nothing to reset.
 void VolumeEditor::setRowVisible(int row, bool visible) {
-    lblVolume[row]->setVisible(visible);
-    sldVolume[row]->setVisible(visible);
-    lblVolumeInfo[row]->setVisible(visible);
+    m_captions[row]->setVisible(visible);
+    m_sliders[row]->setVisible(visible);
+    m_infoLabels[row]->setVisible(visible);
 }
 
 bool VolumeEditor::load(const XmlElement& typeElement) {
@@ -73,14 +72,14 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
         if (!filled)
             continue;
         const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
-        lblVolume[row]->setText(QString::fromStdString(item.caption));
-        sldVolume[row]->setProperty("tag", QString::fromStdString(item.bindingTag()));
-        const QSignalBlocker blocker(sldVolume[row]);
-        sldVolume[row]->setRange(item.min, item.max);
-        sldVolume[row]->setValue(item.position);
+        m_captions[row]->setText(QString::fromStdString(item.caption));
+        m_sliders[row]->setProperty("tag", QString::fromStdString(item.bindingTag()));
+        const QSignalBlocker blocker(m_sliders[row]);
+        m_sliders[row]->setRange(item.min, item.max);
+        m_sliders[row]->setValue(item.position);
         showInfo(row);
     }
-    cmdReset->setEnabled(!m_items.empty());
+    m_resetButton->setEnabled(!m_items.empty());
     if (!built.complete) {
         emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
         return false;
@@ -100,11 +99,23 @@ void VolumeEditor::restoreDefaults() {
 
 // Every position the user gives the slider, dragging included, goes into the
 // cell; one press-to-release or one run of keys on a slider is one undo step.
-void VolumeEditor::sldVolume_Scroll(int row) {
+void VolumeEditor::onSliderMoved(int row) {
     if (row >= static_cast<int>(m_items.size()))
         return;
     EditScope step(m_document, StrUndoVolume, "volume/" + std::to_string(row));
-    writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], sldVolume[row]->value());
+    writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], m_sliders[row]->value());
+}
+
+QLabel* VolumeEditor::caption(int row) const {
+    return m_captions[static_cast<std::size_t>(row)];
+}
+
+QSlider* VolumeEditor::slider(int row) const {
+    return m_sliders[static_cast<std::size_t>(row)];
+}
+
+QLabel* VolumeEditor::infoLabel(int row) const {
+    return m_infoLabels[static_cast<std::size_t>(row)];
 }
 
 QString VolumeEditor::cellDescription(int index) const {
@@ -115,13 +126,13 @@ QString VolumeEditor::cellDescription(int index) const {
     return {};
 }
 
-void VolumeEditor::sldVolume_MouseDown(int row) {
+void VolumeEditor::onSliderPressed(int row) {
     m_document.sealEdits();
     if (row >= static_cast<int>(m_items.size()))
         return;
     emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
     // The cell is marked and described; the keys stay with the slider in use.
-    sldVolume[row]->setFocus(Qt::MouseFocusReason);
+    m_sliders[row]->setFocus(Qt::MouseFocusReason);
 }
 
 bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -129,7 +140,7 @@ bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
     if (row >= 0) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-            sldVolume_MouseDown(row);
+            onSliderPressed(row);
             break;
         case QEvent::MouseButtonRelease:
         case QEvent::FocusOut:
@@ -145,8 +156,8 @@ bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
 void VolumeEditor::showPosition(int row) {
     VolumeItem& item = m_items[static_cast<std::size_t>(row)];
     item.position = positionFromGrid(item, m_document.grid());
-    const QSignalBlocker blocker(sldVolume[row]);
-    sldVolume[row]->setValue(item.position);
+    const QSignalBlocker blocker(m_sliders[row]);
+    m_sliders[row]->setValue(item.position);
     showInfo(row);
 }
 
@@ -163,8 +174,8 @@ void VolumeEditor::showInfo(int row) {
             StrVolumeOutsideRange,
             {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)}));
     }
-    lblVolumeInfo[row]->setText(info);
-    setWindowTextColor(lblVolumeInfo[row], outside ? warningTextColor(this) : QColor());
+    m_infoLabels[row]->setText(info);
+    setWindowTextColor(m_infoLabels[row], outside ? warningTextColor(this) : QColor());
 }
 
 // Undo, redo and typing change cells behind the sliders' backs.
@@ -178,7 +189,7 @@ void VolumeEditor::onCellChanged(int index) {
 
 int VolumeEditor::rowOf(const QObject* slider) const {
     for (int row = 0; row < kRows; ++row) {
-        if (sldVolume[row] == slider)
+        if (m_sliders[row] == slider)
             return row;
     }
     return -1;

@@ -37,10 +37,10 @@ class VolumeEditor : public QGroupBox {
     // The volume item on a cell and its position, as a screen reader hears the cell.
     [[nodiscard]] QString cellDescription(int index) const;
 
-    std::array<QLabel*, kRows> lblVolume{};
-    std::array<QLabel*, kRows> lblVolumeInfo{};
-    std::array<QSlider*, kRows> sldVolume{};
-    QPushButton* cmdReset = nullptr;
+    // The caption, slider and explanation of a row.
+    [[nodiscard]] QLabel* caption(int row) const;
+    [[nodiscard]] QSlider* slider(int row) const;
+    [[nodiscard]] QLabel* infoLabel(int row) const;
 
   signals:
     // A slider was pressed: the window marks this cell and describes it; the
@@ -55,8 +55,8 @@ class VolumeEditor : public QGroupBox {
   private:
     void buildRows();
     void setRowVisible(int row, bool visible);
-    void sldVolume_Scroll(int row);
-    void sldVolume_MouseDown(int row);
+    void onSliderMoved(int row);
+    void onSliderPressed(int row);
     void showPosition(int row);
     void showInfo(int row);
     void onCellChanged(int index);
@@ -64,6 +64,10 @@ class VolumeEditor : public QGroupBox {
 
     SeemDocument& m_document;
     const UiStrings& m_strings;
+    std::array<QLabel*, kRows> m_captions{};
+    std::array<QSlider*, kRows> m_sliders{};
+    std::array<QLabel*, kRows> m_infoLabels{};
+    QPushButton* m_resetButton = nullptr;
     std::vector<VolumeItem> m_items; // m_items[i] drives row i
     ListenerConnection m_gridConnection;
 };

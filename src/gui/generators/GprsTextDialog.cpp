@@ -32,90 +32,95 @@ GprsTextDialog::GprsTextDialog(GeneratorHost host, const LanguageFile& language,
     setWindowTitle(QStringLiteral("修改主屏显示的GPRS文字"));
     setModal(true);
     buildControls();
-    Form_Load();
+    fillControls();
 }
 
 void GprsTextDialog::buildControls() {
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* frameLayout = new QVBoxLayout(Frame1);
+    m_modeFrame = new QGroupBox(this);
+    m_modeFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* frameLayout = new QVBoxLayout(m_modeFrame);
     auto* group = new QButtonGroup(this);
     const char* const designCaptions[] = {"总是显示日期", "什么都不显示", "显示为自定义文字"};
-    for (int index = 0; index < static_cast<int>(OptShow.size()); ++index) {
-        OptShow[index] = new QRadioButton(QString::fromUtf8(designCaptions[index]), Frame1);
-        OptShow[index]->setObjectName(QStringLiteral("OptShow"));
-        group->addButton(OptShow[index], index);
-        frameLayout->addWidget(OptShow[index]);
+    for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index) {
+        m_modeButtons[index] =
+            new QRadioButton(QString::fromUtf8(designCaptions[index]), m_modeFrame);
+        m_modeButtons[index]->setObjectName(QStringLiteral("OptShow"));
+        group->addButton(m_modeButtons[index], index);
+        frameLayout->addWidget(m_modeButtons[index]);
     }
-    Text1 = new QLineEdit(Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    m_textBox = new QLineEdit(m_modeFrame);
+    m_textBox->setObjectName(QStringLiteral("Text1"));
     // The record holds 13 code units; the box takes no more.
-    Text1->setMaxLength(static_cast<int>(kGprsTextUnits));
-    frameLayout->addWidget(Text1);
-    Label1 = new QLabel(QStringLiteral("可以显示12个Unicode字符,10汉字满屏"), Frame1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    frameLayout->addWidget(Label1);
+    m_textBox->setMaxLength(static_cast<int>(kGprsTextUnits));
+    frameLayout->addWidget(m_textBox);
+    m_textHint = new QLabel(QStringLiteral("可以显示12个Unicode字符,10汉字满屏"), m_modeFrame);
+    m_textHint->setObjectName(QStringLiteral("Label1"));
+    m_textHint->setWordWrap(true);
+    frameLayout->addWidget(m_textHint);
     // The window keeps its size while the custom text comes and goes.
-    for (QWidget* custom : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Label1)}) {
+    for (QWidget* custom : {static_cast<QWidget*>(m_textBox), static_cast<QWidget*>(m_textHint)}) {
         QSizePolicy policy = custom->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         custom->setSizePolicy(policy);
     }
 
-    Command1 = new QPushButton(QStringLiteral("保存(&O)"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    Command2 = new QPushButton(QStringLiteral("取消(&I)"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    m_saveButton = new QPushButton(QStringLiteral("保存(&O)"), this);
+    m_saveButton->setObjectName(QStringLiteral("Command1"));
+    m_saveButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("取消(&I)"), this);
+    m_cancelButton->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
+    layout->addWidget(m_modeFrame);
     layout->addStretch();
     layout->addLayout(buttons);
     // Wider only when a large font needs it.
     setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
     connect(group, &QButtonGroup::idClicked, this, &GprsTextDialog::showModeChoice);
-    connect(Command1, &QPushButton::clicked, this, &GprsTextDialog::saveRecord);
-    connect(Command2, &QPushButton::clicked, this, &GprsTextDialog::cancel);
+    connect(m_saveButton, &QPushButton::clicked, this, &GprsTextDialog::saveRecord);
+    connect(m_cancelButton, &QPushButton::clicked, this, &GprsTextDialog::cancel);
 }
 
-void GprsTextDialog::Form_Load() {
-    ApplyLanguage(this, m_language);
+void GprsTextDialog::fillControls() {
+    applyLanguage(this, m_language);
     setWindowTitle(str(StrGprsTitle));
-    for (int index = 0; index < static_cast<int>(OptShow.size()); ++index)
-        OptShow[index]->setText(str(static_cast<UiString>(StrGprsAlwaysDate + index)));
+    for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index)
+        m_modeButtons[index]->setText(str(static_cast<UiString>(StrGprsAlwaysDate + index)));
     const GprsSetting setting =
         gprsPrefill(m_host.fileName.toStdString(), m_host.curType, m_host.fileBytes);
-    Text1->setText(QString::fromStdU16String(setting.text));
+    m_textBox->setText(QString::fromStdU16String(setting.text));
     select(setting.mode);
 }
 
 GprsDisplayMode GprsTextDialog::mode() const {
-    for (int index = 0; index < static_cast<int>(OptShow.size()); ++index) {
-        if (OptShow[index]->isChecked())
+    for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index) {
+        if (m_modeButtons[index]->isChecked())
             return static_cast<GprsDisplayMode>(index);
     }
     return GprsDisplayMode::ShowNothing;
 }
 
+QRadioButton* GprsTextDialog::modeButton(GprsDisplayMode mode) const {
+    return m_modeButtons[static_cast<std::size_t>(mode)];
+}
+
 void GprsTextDialog::select(GprsDisplayMode mode) {
     const int index = static_cast<int>(mode);
-    OptShow[index]->setChecked(true);
+    m_modeButtons[index]->setChecked(true);
     showModeChoice(index);
 }
 
 void GprsTextDialog::showModeChoice(int index) {
     const bool custom = index == kCustomIndex;
-    Text1->setVisible(custom);
-    Label1->setVisible(custom);
+    m_textBox->setVisible(custom);
+    m_textHint->setVisible(custom);
     if (custom)
-        Text1->setFocus();
+        m_textBox->setFocus();
 }
 
 void GprsTextDialog::saveRecord() {
@@ -124,7 +129,7 @@ void GprsTextDialog::saveRecord() {
         askForGeneratedFile(this, str(StrGprsSaveTitle), str(StrGprsSaveFilter), 0);
     if (path.isEmpty())
         return;
-    const auto record = encodeGprsTextRecord(mode(), Text1->text().toStdU16String());
+    const auto record = encodeGprsTextRecord(mode(), m_textBox->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     returnToMainWindow(Accepted);

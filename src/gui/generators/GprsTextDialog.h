@@ -29,14 +29,8 @@ class GprsTextDialog : public QDialog {
   public:
     GprsTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
 
-    QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 3> OptShow{}; // indexed by GprsDisplayMode
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-
     [[nodiscard]] GprsDisplayMode mode() const;
+    [[nodiscard]] QRadioButton* modeButton(GprsDisplayMode mode) const;
 
     void showModeChoice(int index);
     void saveRecord();
@@ -44,13 +38,20 @@ class GprsTextDialog : public QDialog {
 
   private:
     void buildControls();
-    void Form_Load();
+    // Captions in the chosen language, and the setting the opened file holds.
+    void fillControls();
     void select(GprsDisplayMode mode);
     void returnToMainWindow(DialogCode result);
     [[nodiscard]] QString str(UiString id) const;
 
     GeneratorHost m_host;
     const LanguageFile& m_language;
+    QGroupBox* m_modeFrame = nullptr;
+    std::array<QRadioButton*, 3> m_modeButtons{}; // indexed by GprsDisplayMode
+    QLineEdit* m_textBox = nullptr;
+    QLabel* m_textHint = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 } // namespace vantrel

@@ -48,67 +48,67 @@ OuterTextDialog::OuterTextDialog(GeneratorHost host, const LanguageFile& languag
     setObjectName(QStringLiteral("frmOuterText"));
     setModal(true);
     buildControls();
-    Form_Load();
+    fillControls();
 }
 
 void OuterTextDialog::buildControls() {
-    Frame1 = new QGroupBox(QStringLiteral("文字"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Text1 = new QLineEdit(Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    styleAsCoverScreen(Text1);
-    auto* frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->addWidget(Text1);
+    m_textFrame = new QGroupBox(QStringLiteral("文字"), this);
+    m_textFrame->setObjectName(QStringLiteral("Frame1"));
+    m_textBox = new QLineEdit(m_textFrame);
+    m_textBox->setObjectName(QStringLiteral("Text1"));
+    styleAsCoverScreen(m_textBox);
+    auto* frameLayout = new QVBoxLayout(m_textFrame);
+    frameLayout->addWidget(m_textBox);
 
-    lblTip = new QLabel(QStringLiteral("最多显示6个汉字"), this);
-    lblTip->setObjectName(QStringLiteral("lblTip"));
-    lblTip->setWordWrap(true);
+    m_hintLabel = new QLabel(QStringLiteral("最多显示6个汉字"), this);
+    m_hintLabel->setObjectName(QStringLiteral("lblTip"));
+    m_hintLabel->setWordWrap(true);
     // Room for either hint, so the window does not change size as the text grows.
-    lblTip->setMinimumHeight(2 * lblTip->fontMetrics().lineSpacing());
+    m_hintLabel->setMinimumHeight(2 * m_hintLabel->fontMetrics().lineSpacing());
 
-    cmdSave = new QPushButton(QStringLiteral("保存(&S)"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdSave->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("取消(&I)"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_saveButton = new QPushButton(QStringLiteral("保存(&S)"), this);
+    m_saveButton->setObjectName(QStringLiteral("cmdSave"));
+    m_saveButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("取消(&I)"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdSave);
-    buttons->addWidget(cmdCancel);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_cancelButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1);
-    layout->addWidget(lblTip);
+    layout->addWidget(m_textFrame);
+    layout->addWidget(m_hintLabel);
     layout->addLayout(buttons);
     // Wider only when a large font needs it.
     setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
-    connect(Text1, &QLineEdit::textChanged, this, &OuterTextDialog::Text1_Change);
-    connect(cmdSave, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);
-    connect(cmdCancel, &QPushButton::clicked, this, &OuterTextDialog::cancel);
+    connect(m_textBox, &QLineEdit::textChanged, this, &OuterTextDialog::updateHint);
+    connect(m_saveButton, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OuterTextDialog::cancel);
 }
 
-void OuterTextDialog::Form_Load() {
+void OuterTextDialog::fillControls() {
     setWindowTitle(str(StrOuterTextTitle));
-    ApplyLanguage(this, m_language);
+    applyLanguage(this, m_language);
     const std::u16string text = outerTextPrefill(m_host.curType, m_host.fileBytes);
-    Text1->setText(QString::fromStdU16String(text));
+    m_textBox->setText(QString::fromStdU16String(text));
 }
 
 // The hint only informs; a text that does not fit is still saved, cut to the
 // record, and then the hint says what the file will hold.
-void OuterTextDialog::Text1_Change() {
-    const std::u16string typed = Text1->text().toStdU16String();
+void OuterTextDialog::updateHint() {
+    const std::u16string typed = m_textBox->text().toStdU16String();
     const bool cut = outerTextIsCut(typed);
     const bool fits = !cut && outerTextFitsScreen(typed);
     if (cut) {
         const QString stored = QString::fromStdU16String(outerTextStored(typed));
-        lblTip->setText(QString::fromStdString(
+        m_hintLabel->setText(QString::fromStdString(
             m_language.strings().format(StrOuterTextStored, {stored.toStdString()})));
     } else {
-        lblTip->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
+        m_hintLabel->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
     }
-    setWindowTextColor(lblTip, fits ? QColor() : warningTextColor(lblTip));
+    setWindowTextColor(m_hintLabel, fits ? QColor() : warningTextColor(m_hintLabel));
 }
 
 void OuterTextDialog::saveRecord() {
@@ -117,7 +117,7 @@ void OuterTextDialog::saveRecord() {
                             FileDialogFlag::OverwritePrompt);
     if (path.trimmed().isEmpty())
         return;
-    const auto record = encodeOuterTextRecord(Text1->text().toStdU16String());
+    const auto record = encodeOuterTextRecord(m_textBox->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     showMessage(this, MessageIcon::Information,

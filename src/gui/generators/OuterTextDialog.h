@@ -24,24 +24,24 @@ class OuterTextDialog : public QDialog {
   public:
     OuterTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
 
-    QGroupBox* Frame1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* lblTip = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdCancel = nullptr;
-
     void saveRecord();
     void cancel();
 
   private:
     void buildControls();
-    void Form_Load();
-    void Text1_Change();
+    // Captions in the chosen language, and the text the opened file holds.
+    void fillControls();
+    void updateHint();
     void returnToMainWindow(DialogCode result);
     [[nodiscard]] QString str(UiString id) const;
 
     GeneratorHost m_host;
     const LanguageFile& m_language;
+    QGroupBox* m_textFrame = nullptr;
+    QLineEdit* m_textBox = nullptr;
+    QLabel* m_hintLabel = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 } // namespace vantrel

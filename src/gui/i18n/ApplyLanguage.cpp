@@ -37,11 +37,11 @@ void setCaption(QObject* control, const QString& caption) {
 
 } // namespace
 
-void ApplyLanguage(QWidget* window, const LanguageFile& language) {
-    ApplyLanguage(window, window, language);
+void applyLanguage(QWidget* window, const LanguageFile& language) {
+    applyLanguage(window, window, language);
 }
 
-void ApplyLanguage(QWidget* window, QObject* part, const LanguageFile& language) {
+void applyLanguage(QWidget* window, QObject* part, const LanguageFile& language) {
     const std::string windowName = window->objectName().toStdString();
     QList<QObject*> controls = part->findChildren<QObject*>();
     if (part != window)

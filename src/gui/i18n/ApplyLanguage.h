@@ -11,8 +11,8 @@ class LanguageFile;
 // Captions the frames, labels, menus, menu items, buttons and check boxes of
 // window from language.xml (looked up as "<window>_<control>" by objectName).
 // Anything without a caption there keeps its text; nothing is reported.
-void ApplyLanguage(QWidget* window, const LanguageFile& language);
+void applyLanguage(QWidget* window, const LanguageFile& language);
 // The same for part and the controls in it, made after the rest of window.
-void ApplyLanguage(QWidget* window, QObject* part, const LanguageFile& language);
+void applyLanguage(QWidget* window, QObject* part, const LanguageFile& language);
 
 } // namespace vantrel

@@ -10,10 +10,10 @@ namespace vantrel {
 
 RecentFilesMenu::RecentFilesMenu(QMenu* menu, QAction* before, SettingsStore& settings)
     : QObject(menu), m_menu(menu), m_before(before), m_settings(settings) {
-    BuildRecentMenu();
+    rebuild();
 }
 
-void RecentFilesMenu::BuildRecentMenu() {
+void RecentFilesMenu::rebuild() {
     m_paths.clear();
     // The settings keep the oldest first; the menu puts the newest on top.
     for (const std::string& path : readRecentFiles(m_settings))
@@ -34,9 +34,9 @@ void RecentFilesMenu::BuildRecentMenu() {
     }
 }
 
-void RecentFilesMenu::AddRecentFile(const QString& path) {
+void RecentFilesMenu::addRecentFile(const QString& path) {
     vantrel::AddRecentFile(m_settings, path.toStdString());
-    BuildRecentMenu();
+    rebuild();
 }
 
 void RecentFilesMenu::setEmptyText(const QString& text) {

@@ -25,9 +25,9 @@ class RecentFilesMenu : public QObject {
     RecentFilesMenu(QMenu* menu, QAction* before, SettingsStore& settings);
 
     // Rebuilds the items from the settings.
-    void BuildRecentMenu();
+    void rebuild();
     // Adds path as the newest entry and rebuilds the items.
-    void AddRecentFile(const QString& path);
+    void addRecentFile(const QString& path);
     // The text of the disabled item shown while the list is empty.
     void setEmptyText(const QString& text);
 

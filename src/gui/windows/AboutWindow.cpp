@@ -42,50 +42,52 @@ AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAd
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QString::fromUtf8("关于 Vantrel"));
     buildControls();
-    ApplyLanguage(this, language);
+    applyLanguage(this, language);
     showVersionAndWebsite();
     setWindowTitle(QString::fromStdString(language.strings().get(StrAboutTitle)));
 }
 
 void AboutWindow::buildControls() {
-    Frame1 = new QGroupBox(QString::fromUtf8("版本信息"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = newLabel(Frame1, "Label1", QStringLiteral("Vantrel"));
-    Label1->setFont(QFont(QStringLiteral("Tahoma"), 18));
-    Label5 = newLabel(Frame1, "Label5", QString());
-    Label2 = newLabel(Frame1, "Label2", QString::fromUtf8("作者：Vantrel 开发组"));
-    Label3 = newLabel(Frame1, "Label3", QString::fromUtf8("联系：欢迎到网站论坛留言"));
-    Label4 = newLabel(Frame1, "Label4", QStringLiteral("Website:"));
-    Label4->setCursor(Qt::PointingHandCursor);
-    Label4->setStyleSheet(QStringLiteral("color: palette(link);"));
+    m_versionFrame = new QGroupBox(QString::fromUtf8("版本信息"), this);
+    m_versionFrame->setObjectName(QStringLiteral("Frame1"));
+    m_nameLabel = newLabel(m_versionFrame, "Label1", QStringLiteral("Vantrel"));
+    m_nameLabel->setFont(QFont(QStringLiteral("Tahoma"), 18));
+    m_versionLabel = newLabel(m_versionFrame, "Label5", QString());
+    m_authorLabel = newLabel(m_versionFrame, "Label2", QString::fromUtf8("作者：Vantrel 开发组"));
+    m_contactLabel =
+        newLabel(m_versionFrame, "Label3", QString::fromUtf8("联系：欢迎到网站论坛留言"));
+    m_websiteLink = newLabel(m_versionFrame, "Label4", QStringLiteral("Website:"));
+    m_websiteLink->setCursor(Qt::PointingHandCursor);
+    m_websiteLink->setStyleSheet(QStringLiteral("color: palette(link);"));
     // The pointer's moves over every part of the window switch the link's underline.
     setMouseTracking(true);
     for (QWidget* part :
-         std::initializer_list<QWidget*>{Frame1, Label1, Label2, Label3, Label4, Label5}) {
+         std::initializer_list<QWidget*>{m_versionFrame, m_nameLabel, m_authorLabel, m_contactLabel,
+                                         m_websiteLink, m_versionLabel}) {
         part->setMouseTracking(true);
         part->installEventFilter(this);
     }
 
-    auto* lines = new QVBoxLayout(Frame1);
+    auto* lines = new QVBoxLayout(m_versionFrame);
     lines->setContentsMargins(18, 14, 18, 16);
     lines->setSpacing(6);
-    lines->addWidget(Label1);
-    lines->addWidget(Label5);
+    lines->addWidget(m_nameLabel);
+    lines->addWidget(m_versionLabel);
     lines->addSpacing(10);
-    for (QLabel* line : {Label2, Label3, Label4})
+    for (QLabel* line : {m_authorLabel, m_contactLabel, m_websiteLink})
         lines->addWidget(line);
 
-    cmdClose = new QPushButton(QString::fromUtf8("关闭(&C)"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setDefault(true);
-    connect(cmdClose, &QPushButton::clicked, this, &AboutWindow::closeFromClick);
+    m_closeButton = new QPushButton(QString::fromUtf8("关闭(&C)"), this);
+    m_closeButton->setObjectName(QStringLiteral("cmdClose"));
+    m_closeButton->setDefault(true);
+    connect(m_closeButton, &QPushButton::clicked, this, &AboutWindow::closeFromClick);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdClose);
+    buttons->addWidget(m_closeButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(Frame1);
+    layout->addWidget(m_versionFrame);
     layout->addLayout(buttons);
     setMinimumWidth(360);
 }
@@ -93,9 +95,9 @@ void AboutWindow::buildControls() {
 // The captions name the version and the web site only in words: both come
 // from the build, so that About says what the package metadata says.
 void AboutWindow::showVersionAndWebsite() {
-    Label5->setText(QStringLiteral("V ") + fromView(kProjectVersion));
-    Label4->setText(Label4->text() + QLatin1Char(' ') + m_addresses.website);
-    Label4->setVisible(!m_addresses.website.isEmpty() && !m_addresses.forum.isEmpty());
+    m_versionLabel->setText(QStringLiteral("V ") + fromView(kProjectVersion));
+    m_websiteLink->setText(m_websiteLink->text() + QLatin1Char(' ') + m_addresses.website);
+    m_websiteLink->setVisible(!m_addresses.website.isEmpty() && !m_addresses.forum.isEmpty());
 }
 
 void AboutWindow::showOverOwner() {
@@ -109,7 +111,7 @@ void AboutWindow::showOverOwner() {
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Label4) {
+    if (watched != m_websiteLink) {
         if (event->type() == QEvent::MouseMove)
             setLinkUnderlined(false);
         return QDialog::eventFilter(watched, event);
@@ -128,7 +130,7 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
         return true; // the link's own click: never a click on the window
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-            Label4->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            m_websiteLink->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
             openWebsite();
         return true;
     default:
@@ -138,11 +140,11 @@ bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AboutWindow::setLinkUnderlined(bool underlined) {
-    QFont font = Label4->font();
+    QFont font = m_websiteLink->font();
     if (font.underline() == underlined)
         return;
     font.setUnderline(underlined);
-    Label4->setFont(font);
+    m_websiteLink->setFont(font);
 }
 
 void AboutWindow::openWebsite() {

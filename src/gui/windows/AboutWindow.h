@@ -32,14 +32,6 @@ class AboutWindow : public QDialog {
     AboutWindow(QWidget* owner, const LanguageFile& language,
                 ProjectAddresses addresses = configuredProjectAddresses());
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QPushButton* cmdClose = nullptr;
-
     // Shows the window modally, centred on its owner. Deletes itself when closed.
     void showOverOwner();
 
@@ -51,6 +43,13 @@ class AboutWindow : public QDialog {
 
   private:
     ProjectAddresses m_addresses;
+    QGroupBox* m_versionFrame = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    QLabel* m_authorLabel = nullptr;
+    QLabel* m_contactLabel = nullptr;
+    QLabel* m_websiteLink = nullptr; // opens the forum
+    QPushButton* m_closeButton = nullptr;
 
     void buildControls();
     void showVersionAndWebsite();

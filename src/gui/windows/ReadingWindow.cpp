@@ -18,24 +18,24 @@ ReadingWindow::ReadingWindow(QWidget* owner, const LanguageFile& language)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(24, 14, 24, 14);
     layout->setSpacing(0);
-    Label1 = new QLabel(QString::fromUtf8("正在读取"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    lblDot = new QLabel(this);
-    lblDot->setObjectName(QStringLiteral("lblDot"));
-    lblDot->setTextFormat(Qt::PlainText);
+    m_textLabel = new QLabel(QString::fromUtf8("正在读取"), this);
+    m_textLabel->setObjectName(QStringLiteral("Label1"));
+    m_textLabel->setTextFormat(Qt::PlainText);
+    m_dotsLabel = new QLabel(this);
+    m_dotsLabel->setObjectName(QStringLiteral("lblDot"));
+    m_dotsLabel->setTextFormat(Qt::PlainText);
     // Room for the longest frame, so the text does not shift as the dots grow.
-    lblDot->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("...")) + 2);
-    layout->addWidget(Label1);
-    layout->addWidget(lblDot);
+    m_dotsLabel->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("...")) + 2);
+    layout->addWidget(m_textLabel);
+    layout->addWidget(m_dotsLabel);
     setStyleSheet(QStringLiteral(
         "#ReadingWindow { background: palette(window); border: 1px solid palette(dark); }"));
-    ApplyLanguage(this, language);
+    applyLanguage(this, language);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kTickMs);
-    connect(Timer1, &QTimer::timeout, this, &ReadingWindow::Timer1_Timer);
-    Timer1->start();
+    m_dotsTimer = new QTimer(this);
+    m_dotsTimer->setInterval(kTickMs);
+    connect(m_dotsTimer, &QTimer::timeout, this, &ReadingWindow::advanceDots);
+    m_dotsTimer->start();
 }
 
 void ReadingWindow::showOverOwner() {
@@ -45,8 +45,9 @@ void ReadingWindow::showOverOwner() {
     show();
 }
 
-void ReadingWindow::Timer1_Timer() {
-    lblDot->setText(QString::fromStdString(nextReadingDots(lblDot->text().toStdString())));
+void ReadingWindow::advanceDots() {
+    m_dotsLabel->setText(
+        QString::fromStdString(nextReadingDots(m_dotsLabel->text().toStdString())));
 }
 
 } // namespace vantrel

@@ -22,15 +22,16 @@ class ReadingWindow : public QWidget {
 
     ReadingWindow(QWidget* owner, const LanguageFile& language);
 
-    QLabel* Label1 = nullptr;
-    QLabel* lblDot = nullptr;
-    QTimer* Timer1 = nullptr;
-
     // Shows the window centred on its owner without taking the focus.
     void showOverOwner();
 
   private:
-    void Timer1_Timer();
+    // The next frame of the dots, on every tick of the timer.
+    void advanceDots();
+
+    QLabel* m_textLabel = nullptr;
+    QLabel* m_dotsLabel = nullptr;
+    QTimer* m_dotsTimer = nullptr;
 };
 
 } // namespace vantrel

@@ -80,11 +80,11 @@ TipWindow::TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
-    ApplyLanguage(this, language);
+    applyLanguage(this, language);
     setWindowTitle(QString::fromStdString(language.strings().get(StrTipTitle)));
-    Check1->setChecked(tipsEnabled(m_settings));
-    connect(Check1, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
-    connect(Command1, &QPushButton::clicked, this, &TipWindow::closeTip);
+    m_showTipsCheck->setChecked(tipsEnabled(m_settings));
+    connect(m_showTipsCheck, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
+    connect(m_okButton, &QPushButton::clicked, this, &TipWindow::closeTip);
 }
 
 // Closing with the program still stores the choice, as the close box does.
@@ -95,30 +95,30 @@ TipWindow::~TipWindow() {
 void TipWindow::buildControls() {
     QFrame* shape1 = panel(this, "Shape1", QColor(0x80, 0x80, 0x80));
     QFrame* shape2 = panel(this, "Shape2", Qt::white);
-    Image1 = new QLabel(shape1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(drawTipIcon(devicePixelRatioF()));
+    m_icon = new QLabel(shape1);
+    m_icon->setObjectName(QStringLiteral("Image1"));
+    m_icon->setPixmap(drawTipIcon(devicePixelRatioF()));
     auto* iconColumn = new QVBoxLayout(shape1);
     iconColumn->setContentsMargins(12, 14, 12, 14);
-    iconColumn->addWidget(Image1, 0, Qt::AlignTop);
+    iconColumn->addWidget(m_icon, 0, Qt::AlignTop);
 
-    Label2 = new QLabel(QStringLiteral("Seem"), shape2);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    QFont bold = Label2->font();
+    m_headingLabel = new QLabel(QStringLiteral("Seem"), shape2);
+    m_headingLabel->setObjectName(QStringLiteral("Label2"));
+    QFont bold = m_headingLabel->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    Label2->setFont(bold);
-    lblTip = new QLabel(shape2);
-    lblTip->setObjectName(QStringLiteral("lblTip"));
-    lblTip->setWordWrap(true);
-    lblTip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    for (QLabel* text : {Label2, lblTip})
+    m_headingLabel->setFont(bold);
+    m_tipLabel = new QLabel(shape2);
+    m_tipLabel->setObjectName(QStringLiteral("lblTip"));
+    m_tipLabel->setWordWrap(true);
+    m_tipLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    for (QLabel* text : {m_headingLabel, m_tipLabel})
         text->setTextFormat(Qt::PlainText); // texts from the definitions are never markup
     auto* textColumn = new QVBoxLayout(shape2);
     textColumn->setContentsMargins(14, 14, 14, 14);
     textColumn->setSpacing(10);
-    textColumn->addWidget(Label2);
-    textColumn->addWidget(lblTip, 1);
+    textColumn->addWidget(m_headingLabel);
+    textColumn->addWidget(m_tipLabel, 1);
 
     auto* panels = new QHBoxLayout;
     panels->setSpacing(0);
@@ -130,14 +130,14 @@ void TipWindow::buildControls() {
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
 
-    Check1 = new QCheckBox(QString::fromUtf8("启动时显示"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Command1 = new QPushButton(QString::fromUtf8("确定"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
+    m_showTipsCheck = new QCheckBox(QString::fromUtf8("启动时显示"), this);
+    m_showTipsCheck->setObjectName(QStringLiteral("Check1"));
+    m_okButton = new QPushButton(QString::fromUtf8("确定"), this);
+    m_okButton->setObjectName(QStringLiteral("Command1"));
+    m_okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Check1, 1);
-    buttons->addWidget(Command1);
+    buttons->addWidget(m_showTipsCheck, 1);
+    buttons->addWidget(m_okButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -145,6 +145,11 @@ void TipWindow::buildControls() {
     layout->addWidget(line1);
     layout->addLayout(buttons);
     shape2->setMinimumSize(360, 150);
+}
+
+void TipWindow::setTip(const QString& heading, const QString& text) {
+    m_headingLabel->setText(heading);
+    m_tipLabel->setText(text);
 }
 
 void TipWindow::showOverOwner() {
@@ -182,7 +187,7 @@ void TipWindow::centreAndShow() {
 
 void TipWindow::showTipsToggled() {
     if (m_showTipAction)
-        m_showTipAction->setChecked(Check1->isChecked());
+        m_showTipAction->setChecked(m_showTipsCheck->isChecked());
 }
 
 void TipWindow::closeTip() {
@@ -201,7 +206,7 @@ void TipWindow::storeChoice() {
     if (m_stored)
         return;
     m_stored = true;
-    storeTipsEnabled(m_settings, Check1->isChecked());
+    storeTipsEnabled(m_settings, m_showTipsCheck->isChecked());
 }
 
 } // namespace vantrel

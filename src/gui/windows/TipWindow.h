@@ -21,16 +21,14 @@ class TipWindow : public QDialog {
     Q_OBJECT
 
   public:
-    // mnuShowTip follows Check1 at once; it may be null.
+    // showTipAction (the main window's mnuShowTip) follows the check box at
+    // once; it may be null.
     TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore& settings,
               QAction* showTipAction);
     ~TipWindow() override;
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* lblTip = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    // The heading (the file type) and the text of the tip.
+    void setTip(const QString& heading, const QString& text);
 
     // Shows the window modally, centred on its owner, as soon as the owner is
     // on screen (at once if it already is). Deletes itself when closed.
@@ -48,6 +46,11 @@ class TipWindow : public QDialog {
     void storeChoice();
     void centreAndShow();
 
+    QLabel* m_icon = nullptr;
+    QLabel* m_headingLabel = nullptr;
+    QLabel* m_tipLabel = nullptr;
+    QCheckBox* m_showTipsCheck = nullptr;
+    QPushButton* m_okButton = nullptr;
     SettingsStore& m_settings;
     QPointer<QAction> m_showTipAction;
     bool m_stored = false;

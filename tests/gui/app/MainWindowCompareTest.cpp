@@ -129,8 +129,8 @@ TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     action("mnuCompare")->trigger();
     auto* volumes = mainWindow->findChild<VolumeEditor*>();
     ASSERT_EQ(lines()->count(), 1);
-    EXPECT_TRUE(volumes->lblVolume[2]->autoFillBackground());
-    EXPECT_FALSE(volumes->lblVolume[0]->autoFillBackground());
+    EXPECT_TRUE(volumes->caption(2)->autoFillBackground());
+    EXPECT_FALSE(volumes->caption(0)->autoFillBackground());
     lines()->setCurrentRow(0);
     EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x0C);
 
@@ -138,7 +138,7 @@ TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     QByteArray bluer = colors;
     bluer[0x36] = static_cast<char>(0x00);
     mainWindow->openFile(writeSeem(QStringLiteral("colors.seem"), colors));
-    EXPECT_FALSE(volumes->lblVolume[2]->autoFillBackground());
+    EXPECT_FALSE(volumes->caption(2)->autoFillBackground());
     dialogs.openFiles = {writeSeem(QStringLiteral("bluer.seem"), bluer)};
     action("mnuCompare")->trigger();
     auto* tree = mainWindow->findChild<ColorTreeEditor*>();

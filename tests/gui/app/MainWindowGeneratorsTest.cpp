@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
+#include "gui/NamedChild.h"
 
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
@@ -13,6 +14,7 @@
 using namespace vantrel;
 using vantrel::testing::MainWindowFixture;
 using vantrel::testing::ModalAnswer;
+using vantrel::testing::namedChild;
 
 namespace {
 
@@ -30,8 +32,8 @@ class MainWindowGenerators : public MainWindowFixture {
         const QString path = work.filePath(QStringLiteral("outer.seem"));
         dialogs.saveFiles = {path};
         ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
-            window.Text1->setText(typed);
-            window.cmdSave->click();
+            namedChild<QLineEdit>(&window, "Text1")->setText(typed);
+            namedChild<QPushButton>(&window, "cmdSave")->click();
         });
         action("mnuSetOuterText")->trigger();
         return path;
@@ -41,9 +43,9 @@ class MainWindowGenerators : public MainWindowFixture {
         const QString path = work.filePath(QStringLiteral("gprs.seem"));
         dialogs.saveFiles = {path};
         ModalAnswer<GprsTextDialog> answer([&](GprsTextDialog& window) {
-            window.OptShow[static_cast<int>(mode)]->click();
-            window.Text1->setText(text);
-            window.Command1->click();
+            window.modeButton(mode)->click();
+            namedChild<QLineEdit>(&window, "Text1")->setText(text);
+            namedChild<QPushButton>(&window, "Command1")->click();
         });
         action("mnuSetGPRS")->trigger();
         return path;
@@ -53,9 +55,11 @@ class MainWindowGenerators : public MainWindowFixture {
     GprsSetting openedGprsSetting(const QString& path, bool* textShown = nullptr) {
         GprsSetting shown;
         ModalAnswer<GprsTextDialog> answer([&](GprsTextDialog& window) {
-            shown = {window.mode(), window.Text1->text().toStdU16String()};
+            shown = {window.mode(),
+                     namedChild<QLineEdit>(&window, "Text1")->text().toStdU16String()};
             if (textShown)
-                *textShown = !window.Text1->isHidden() && !window.Label1->isHidden();
+                *textShown = !namedChild<QLineEdit>(&window, "Text1")->isHidden() &&
+                             !namedChild<QLabel>(&window, "Label1")->isHidden();
         });
         mainWindow->openFile(path);
         return shown;
@@ -71,8 +75,8 @@ TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCap
     {
         ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
             EXPECT_EQ(window.parentWidget(), mainWindow.get());
-            EXPECT_TRUE(window.Text1->text().isEmpty());
-            window.cmdCancel->click();
+            EXPECT_TRUE(namedChild<QLineEdit>(&window, "Text1")->text().isEmpty());
+            namedChild<QPushButton>(&window, "cmdCancel")->click();
         });
         action("mnuSetOuterText")->trigger();
     }
@@ -89,8 +93,8 @@ TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText)
     QString shown;
     {
         ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
-            shown = window.Text1->text();
-            window.cmdCancel->click();
+            shown = namedChild<QLineEdit>(&window, "Text1")->text();
+            namedChild<QPushButton>(&window, "cmdCancel")->click();
         });
         mainWindow->openFile(path);
     }

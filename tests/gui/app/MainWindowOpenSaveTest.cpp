@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
+#include "gui/NamedChild.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
@@ -19,6 +20,7 @@
 using namespace vantrel;
 using vantrel::testing::MainWindowFixture;
 using vantrel::testing::ModalAnswer;
+using vantrel::testing::namedChild;
 
 namespace {
 
@@ -173,7 +175,7 @@ TEST_F(MainWindowOpenSave, VolumeAlertFollowsShowTip) {
     mainWindow->openFile(bytesFile(QStringLiteral("v.seem"), 24));
     const TipWindow* tip = mainWindow->findChild<TipWindow*>();
     ASSERT_NE(tip, nullptr);
-    EXPECT_EQ(tip->lblTip->text(), QStringLiteral("Careful"));
+    EXPECT_EQ(namedChild<QLabel>(tip, "lblTip")->text(), QStringLiteral("Careful"));
     delete tip;
     settings.setValue("ShowTip", "0");
     mainWindow->openFile(bytesFile(QStringLiteral("v2.seem"), 24));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
+#include "gui/NamedChild.h"
 
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
@@ -14,6 +15,7 @@
 using namespace vantrel;
 using vantrel::testing::MainWindowFixture;
 using vantrel::testing::ModalAnswer;
+using vantrel::testing::namedChild;
 
 namespace {
 
@@ -56,9 +58,9 @@ TEST_F(MainWindowTip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
     TipWindow* tip = openAndFindTip(120);
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(tip->isModal());
-    EXPECT_TRUE(tip->Check1->isChecked());
-    EXPECT_EQ(tip->Label2->text(), QStringLiteral("0032_0001"));
-    EXPECT_EQ(tip->lblTip->text().split(QLatin1Char('\n')),
+    EXPECT_TRUE(namedChild<QCheckBox>(tip, "Check1")->isChecked());
+    EXPECT_EQ(namedChild<QLabel>(tip, "Label2")->text(), QStringLiteral("0032_0001"));
+    EXPECT_EQ(namedChild<QLabel>(tip, "lblTip")->text().split(QLatin1Char('\n')),
               (QStringList{QStringLiteral("First line."), QStringLiteral("Second line.")}));
     EXPECT_TRUE(dialogs.messages.empty()) << "no message box besides the tip";
 }
@@ -66,9 +68,9 @@ TEST_F(MainWindowTip, FirstAlertShowsTheTipOverTheWindowWithItsIdAndLines) {
 TEST_F(MainWindowTip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
     TipWindow* tip = openAndFindTip(120);
     ASSERT_NE(tip, nullptr);
-    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QCheckBox>(tip, "Check1"), Qt::LeftButton);
     EXPECT_FALSE(action("mnuShowTip")->isChecked()) << "the menu follows at once";
-    QTest::mouseClick(tip->Command1, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(tip, "Command1"), Qt::LeftButton);
     EXPECT_EQ(settings.value("ShowTip"), "0");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(openAndFindTip(120), nullptr);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
+#include "gui/NamedChild.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
@@ -16,6 +17,7 @@
 
 using namespace vantrel;
 using vantrel::testing::MainWindowFixture;
+using vantrel::testing::namedChild;
 
 namespace {
 
@@ -58,11 +60,11 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     ASSERT_EQ(mainWindow->document().typeName(), "volume");
     ASSERT_TRUE(volume()->isVisible());
     EXPECT_EQ(volume()->title(), QStringLiteral("Volume Adjustment"));
-    EXPECT_EQ(volume()->lblVolume[2]->text(), QStringLiteral("Microphone:"));
-    EXPECT_EQ(volume()->sldVolume[1]->value(), 12);
+    EXPECT_EQ(volume()->caption(2)->text(), QStringLiteral("Microphone:"));
+    EXPECT_EQ(volume()->slider(1)->value(), 12);
 
     // Pressing the microphone slider marks and describes its cell before anything moves.
-    QSlider* microphone = volume()->sldVolume[2];
+    QSlider* microphone = volume()->slider(2);
     QTest::mousePress(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));
     EXPECT_EQ(mainWindow->document().grid().lastSelect(), 0x0C);
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x0C));
@@ -79,7 +81,7 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     EXPECT_EQ(mainWindow->document().grid().text(0x0C), "04");
     EXPECT_EQ(microphone->value(), 4);
 
-    volume()->cmdReset->click();
+    namedChild<QPushButton>(volume(), "cmdReset")->click();
     EXPECT_EQ(action("mnuUndo")->text(),
               QString::fromStdString(mainWindow->strings().format(
                   StrUndoMenu, {mainWindow->strings().get(StrUndoVolumeReset)})));
@@ -89,7 +91,7 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     undo();
     EXPECT_EQ(mainWindow->document().grid().text(0x04), "06");
     EXPECT_EQ(mainWindow->document().grid().text(0x08), "0C");
-    EXPECT_EQ(volume()->sldVolume[1]->value(), 12);
+    EXPECT_EQ(volume()->slider(1)->value(), 12);
 }
 
 TEST_F(MainWindowVolumeColor, SixthVolumeItemIsReportedAndFiveRowsShow) {
@@ -103,7 +105,7 @@ TEST_F(MainWindowVolumeColor, SixthVolumeItemIsReportedAndFiveRowsShow) {
     mainWindow->openFile(sample("0a1c_0001.seem"));
     EXPECT_TRUE(saidCritical(StrEditorIncomplete));
     EXPECT_TRUE(volume()->isVisible());
-    EXPECT_EQ(volume()->lblVolume[4]->text(), QStringLiteral("Extra:"));
+    EXPECT_EQ(volume()->caption(4)->text(), QStringLiteral("Extra:"));
 }
 
 TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneStep) {
@@ -115,31 +117,31 @@ TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneS
     EXPECT_TRUE(colorPanel()->isVisible());
     EXPECT_FALSE(colorPanel()->isEnabled());
     EXPECT_FALSE(mainWindow->gridView()->cellsEnabled());
-    EXPECT_EQ(colorPanel()->txtColorName->text(), QStringLiteral("Ocean"));
+    EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtColorName")->text(), QStringLiteral("Ocean"));
 
     clickEntry("c_38"); // 3C B4 DC 80
     ASSERT_TRUE(colorPanel()->isEnabled());
-    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral("#3CB4DC"));
-    EXPECT_EQ(colorPanel()->txtT->text(), QStringLiteral("50"));
+    EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtHex")->text(), QStringLiteral("#3CB4DC"));
+    EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtT")->text(), QStringLiteral("50"));
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x3B));
     clickEntry("f_1");
     EXPECT_FALSE(colorPanel()->isEnabled());
     clickEntry("c_40"); // 7F C8 E6 40
     EXPECT_FALSE(mainWindow->document().grid().hasBorder(0x38));
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x43));
-    EXPECT_EQ(colorPanel()->txtT->text(), QStringLiteral("25"));
+    EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtT")->text(), QStringLiteral("25"));
     EXPECT_FALSE(mainWindow->document().isModified());
 
-    colorPanel()->sldB->setFocus();
-    QTest::keyClick(colorPanel()->sldB, Qt::Key_End);
+    namedChild<QSlider>(colorPanel(), "sldB")->setFocus();
+    QTest::keyClick(namedChild<QSlider>(colorPanel(), "sldB"), Qt::Key_End);
     EXPECT_EQ(mainWindow->document().grid().text(0x42), "FF");
-    EXPECT_EQ(colorPanel()->txtHex->text(), QStringLiteral("#7FC8FF"));
+    EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtHex")->text(), QStringLiteral("#7FC8FF"));
     undo();
     EXPECT_EQ(mainWindow->document().grid().text(0x42), "E6");
-    EXPECT_EQ(colorPanel()->txtB->text(), QStringLiteral("230"));
+    EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtB")->text(), QStringLiteral("230"));
 
-    colorPanel()->txtColorName->setText(QStringLiteral("AB"));
-    colorPanel()->cmdChangeName->click();
+    namedChild<QLineEdit>(colorPanel(), "txtColorName")->setText(QStringLiteral("AB"));
+    namedChild<QPushButton>(colorPanel(), "cmdChangeName")->click();
     action("mnuSave")->trigger();
     EXPECT_EQ(readAll(path).mid(8, 10), QByteArray("\0A\0B\0\0\0\0\0\0", 10));
 }
@@ -152,7 +154,7 @@ TEST_F(MainWindowVolumeColor, OnlyTheColourEditorLocksTheCellsAndAShorterFileIsS
     EXPECT_TRUE(mainWindow->gridView()->cellsEnabled());
     EXPECT_FALSE(colorPanel()->isVisible());
     // The colour entry's cells are gone; marking a new cell must not trip over them.
-    QSlider* first = volume()->sldVolume[0];
+    QSlider* first = volume()->slider(0);
     QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(1, first->height() / 2));
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x04));
 

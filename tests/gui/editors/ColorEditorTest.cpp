@@ -4,6 +4,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/NamedChild.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -18,6 +19,8 @@
 
 namespace vantrel {
 namespace {
+
+using testing::namedChild;
 
 class ColorEditorTest : public ::testing::Test {
   protected:
@@ -50,7 +53,14 @@ class ColorEditorTest : public ::testing::Test {
             texts.push_back(document.grid().text(i));
         return texts;
     }
-    QColor preview() const { return editor->picColor->palette().color(QPalette::Window); }
+    QSlider* slider(const char* name) const { return namedChild<QSlider>(editor.get(), name); }
+    QLineEdit* box(const char* name) const { return namedChild<QLineEdit>(editor.get(), name); }
+    QPushButton* button(const char* name) const {
+        return namedChild<QPushButton>(editor.get(), name);
+    }
+    QColor preview() const {
+        return namedChild<QFrame>(editor.get(), "picColor")->palette().color(QPalette::Window);
+    }
     static void retype(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->selectAll();
@@ -66,28 +76,28 @@ class ColorEditorTest : public ::testing::Test {
 
 TEST_F(ColorEditorTest, ChoosingAnEntryShowsItAndChangesNoCell) {
     EXPECT_FALSE(editor->isEnabled());
-    EXPECT_EQ(editor->txtColorName->text(), QStringLiteral("AB"));
+    EXPECT_EQ(box("txtColorName")->text(), QStringLiteral("AB"));
 
-    editor->NodeClick(0x40);
+    editor->selectEntry(0x40);
     EXPECT_TRUE(editor->isEnabled());
     EXPECT_EQ(preview(), QColor(255, 0, 0));
-    EXPECT_EQ(editor->sldR->value(), 255);
-    EXPECT_EQ(editor->sldG->value(), 0);
-    EXPECT_EQ(editor->txtR->text(), QStringLiteral("255"));
-    EXPECT_EQ(editor->txtB->text(), QStringLiteral("0"));
-    EXPECT_EQ(editor->txtT->text(), QStringLiteral("50"));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#FF0000"));
+    EXPECT_EQ(slider("sldR")->value(), 255);
+    EXPECT_EQ(slider("sldG")->value(), 0);
+    EXPECT_EQ(box("txtR")->text(), QStringLiteral("255"));
+    EXPECT_EQ(box("txtB")->text(), QStringLiteral("0"));
+    EXPECT_EQ(box("txtT")->text(), QStringLiteral("50"));
+    EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#FF0000"));
     for (int i = 0x40; i < 0x44; ++i)
         EXPECT_TRUE(document.grid().hasBorder(i)) << i;
 
     // A transparency of 7F shows as 49 % and stays 7F.
-    editor->NodeClick(0x20);
-    EXPECT_EQ(editor->txtT->text(), QStringLiteral("49"));
+    editor->selectEntry(0x20);
+    EXPECT_EQ(box("txtT")->text(), QStringLiteral("49"));
     EXPECT_EQ(cells(0x20, 4), (std::vector<std::string>{"10", "20", "30", "7F"}));
     EXPECT_FALSE(document.grid().hasBorder(0x40));
     EXPECT_TRUE(document.grid().hasBorder(0x23));
 
-    editor->NodeClick(std::nullopt);
+    editor->selectEntry(std::nullopt);
     EXPECT_FALSE(editor->isEnabled());
     EXPECT_TRUE(document.grid().hasBorder(0x20));
     EXPECT_FALSE(document.isModified());
@@ -95,102 +105,102 @@ TEST_F(ColorEditorTest, ChoosingAnEntryShowsItAndChangesNoCell) {
 }
 
 TEST_F(ColorEditorTest, SliderDragWritesTheColourAndUndoesInOneStep) {
-    editor->NodeClick(0x40);
-    QTest::mousePress(editor->sldG, Qt::LeftButton, {}, QPoint(2, editor->sldG->height() / 2));
-    editor->sldG->setSliderPosition(64);
-    editor->sldG->setSliderPosition(128);
-    QTest::mouseRelease(editor->sldG, Qt::LeftButton);
+    editor->selectEntry(0x40);
+    QTest::mousePress(slider("sldG"), Qt::LeftButton, {}, QPoint(2, slider("sldG")->height() / 2));
+    slider("sldG")->setSliderPosition(64);
+    slider("sldG")->setSliderPosition(128);
+    QTest::mouseRelease(slider("sldG"), Qt::LeftButton);
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "80", "00", "80"}));
-    EXPECT_EQ(editor->txtG->text(), QStringLiteral("128"));
+    EXPECT_EQ(box("txtG")->text(), QStringLiteral("128"));
     EXPECT_EQ(preview(), QColor(255, 128, 0));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#FF8000"));
+    EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#FF8000"));
 
     EXPECT_EQ(document.undoLabel(), StrUndoColor);
     document.undo();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
-    EXPECT_EQ(editor->sldG->value(), 0);
-    EXPECT_EQ(editor->txtG->text(), QStringLiteral("0"));
+    EXPECT_EQ(slider("sldG")->value(), 0);
+    EXPECT_EQ(box("txtG")->text(), QStringLiteral("0"));
     EXPECT_EQ(preview(), QColor(255, 0, 0));
     EXPECT_FALSE(document.canUndo());
 }
 
 TEST_F(ColorEditorTest, BoxesKeepToTheirSliders) {
-    editor->NodeClick(0x40);
-    editor->txtR->selectAll();
-    QTest::keyClicks(editor->txtR, QStringLiteral("300"));
-    EXPECT_EQ(editor->sldR->value(), 30);
-    EXPECT_EQ(editor->txtR->text(), QStringLiteral("30"));
-    QTest::keyClick(editor->txtR, Qt::Key_A);
-    EXPECT_EQ(editor->txtR->text(), QStringLiteral("30"));
+    editor->selectEntry(0x40);
+    box("txtR")->selectAll();
+    QTest::keyClicks(box("txtR"), QStringLiteral("300"));
+    EXPECT_EQ(slider("sldR")->value(), 30);
+    EXPECT_EQ(box("txtR")->text(), QStringLiteral("30"));
+    QTest::keyClick(box("txtR"), Qt::Key_A);
+    EXPECT_EQ(box("txtR")->text(), QStringLiteral("30"));
     EXPECT_EQ(document.grid().text(0x40), "1E");
 
     // Emptying the box brings the slider's value back at once.
-    editor->txtR->selectAll();
-    QTest::keyClick(editor->txtR, Qt::Key_Backspace);
-    EXPECT_EQ(editor->txtR->text(), QStringLiteral("30"));
+    box("txtR")->selectAll();
+    QTest::keyClick(box("txtR"), Qt::Key_Backspace);
+    EXPECT_EQ(box("txtR")->text(), QStringLiteral("30"));
 
     // One run of typing in one box is one step.
-    editor->txtR->clearFocus();
+    box("txtR")->clearFocus();
     document.undo();
     EXPECT_EQ(document.grid().text(0x40), "FF");
-    EXPECT_EQ(editor->txtR->text(), QStringLiteral("255"));
+    EXPECT_EQ(box("txtR")->text(), QStringLiteral("255"));
 }
 
 TEST_F(ColorEditorTest, TransparencyIsWrittenOnlyWhenTyped) {
-    editor->NodeClick(0x40);
+    editor->selectEntry(0x40);
     const struct {
         const char* typed;
         const char* shown;
         const char* cell;
     } cases[] = {{"101", "100", "FF"}, {"-3", "0", "00"}, {"12.5", "12.5", "20"}, {"", "", "00"}};
     for (const auto& c : cases) {
-        retype(editor->txtT, QString::fromLatin1(c.typed));
-        EXPECT_EQ(editor->txtT->text(), QString::fromLatin1(c.shown)) << c.typed;
+        retype(box("txtT"), QString::fromLatin1(c.typed));
+        EXPECT_EQ(box("txtT")->text(), QString::fromLatin1(c.shown)) << c.typed;
         EXPECT_EQ(document.grid().text(0x43), c.cell) << c.typed;
     }
     EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"FF", "00", "00"}));
 }
 
 TEST_F(ColorEditorTest, ChooserCancelledChangesNothingAndAColourIsOneStep) {
-    editor->NodeClick(0x40);
+    editor->selectEntry(0x40);
     dialogs.colors = {std::nullopt, QColor(0, 0, 255)};
-    QTest::mouseClick(editor->picColor, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QFrame>(editor.get(), "picColor"), Qt::LeftButton);
     EXPECT_EQ(dialogs.colorRequests.size(), 1u);
     EXPECT_FALSE(document.canUndo());
 
-    editor->cmdChooseColor->click();
+    button("cmdChooseColor")->click();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"00", "00", "FF", "80"}));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0000FF"));
-    EXPECT_EQ(editor->sldB->value(), 255);
-    EXPECT_EQ(editor->txtR->text(), QStringLiteral("0"));
+    EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#0000FF"));
+    EXPECT_EQ(slider("sldB")->value(), 255);
+    EXPECT_EQ(box("txtR")->text(), QStringLiteral("0"));
 
-    retype(editor->txtT, QStringLiteral("10"));
-    editor->txtT->clearFocus();
+    retype(box("txtT"), QStringLiteral("10"));
+    box("txtT")->clearFocus();
     document.undo();
     document.undo();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
     EXPECT_EQ(preview(), QColor(255, 0, 0));
-    EXPECT_EQ(editor->txtT->text(), QStringLiteral("50"));
+    EXPECT_EQ(box("txtT")->text(), QStringLiteral("50"));
     EXPECT_FALSE(document.canUndo());
 }
 
 TEST_F(ColorEditorTest, TypedHexColourIsOneStepAndAnythingElseIsRefused) {
-    editor->NodeClick(0x40);
-    retype(editor->txtHex, QStringLiteral("0b3d5c"));
-    QTest::keyClick(editor->txtHex, Qt::Key_Return);
+    editor->selectEntry(0x40);
+    retype(box("txtHex"), QStringLiteral("0b3d5c"));
+    QTest::keyClick(box("txtHex"), Qt::Key_Return);
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"0B", "3D", "5C", "80"}));
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0B3D5C"));
-    EXPECT_EQ(editor->sldG->value(), 0x3D);
-    EXPECT_EQ(editor->txtB->text(), QStringLiteral("92"));
+    EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#0B3D5C"));
+    EXPECT_EQ(slider("sldG")->value(), 0x3D);
+    EXPECT_EQ(box("txtB")->text(), QStringLiteral("92"));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    retype(editor->txtHex, QStringLiteral("#12345"));
-    QTest::keyClick(editor->txtHex, Qt::Key_Return);
+    retype(box("txtHex"), QStringLiteral("#12345"));
+    QTest::keyClick(box("txtHex"), Qt::Key_Return);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("#12345")))
         << dialogs.messages[0].text.toStdString();
-    EXPECT_EQ(editor->txtHex->text(), QStringLiteral("#0B3D5C"));
+    EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#0B3D5C"));
     EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"0B", "3D", "5C"}));
 
     document.undo();
@@ -199,25 +209,25 @@ TEST_F(ColorEditorTest, TypedHexColourIsOneStepAndAnythingElseIsRefused) {
 }
 
 TEST_F(ColorEditorTest, TitleIsWrittenAsFiveBigEndianUnits) {
-    editor->NodeClick(0x40);
-    editor->txtColorName->setText(QStringLiteral("ABCDEF"));
-    editor->cmdChangeName->click();
+    editor->selectEntry(0x40);
+    box("txtColorName")->setText(QStringLiteral("ABCDEF"));
+    button("cmdChangeName")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("At most five characters"));
     EXPECT_FALSE(document.canUndo());
 
-    editor->txtColorName->setText(QString::fromUtf8("海洋ABC"));
-    editor->cmdChangeName->click();
+    box("txtColorName")->setText(QString::fromUtf8("海洋ABC"));
+    button("cmdChangeName")->click();
     EXPECT_EQ(cells(8, 10), (std::vector<std::string>{"6D", "77", "6D", "0B", "00", "41", "00",
                                                       "42", "00", "43"}));
-    editor->txtColorName->setText(QStringLiteral("AB"));
-    editor->cmdChangeName->click();
+    box("txtColorName")->setText(QStringLiteral("AB"));
+    button("cmdChangeName")->click();
     EXPECT_EQ(cells(8, 10), (std::vector<std::string>{"00", "41", "00", "42", "00", "00", "00",
                                                       "00", "00", "00"}));
     EXPECT_EQ(document.undoLabel(), StrUndoTitle);
     document.undo();
-    EXPECT_EQ(editor->txtColorName->text(), QString::fromUtf8("海洋ABC"));
+    EXPECT_EQ(box("txtColorName")->text(), QString::fromUtf8("海洋ABC"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "gui/editors/ColorTreeEditor.h"
 
 #include "gui/editors/PhoneScreenPreview.h"
+#include "gui/NamedChild.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,6 +14,8 @@
 
 namespace vantrel {
 namespace {
+
+using testing::namedChild;
 
 class ColorTreeEditorTest : public ::testing::Test {
   protected:
@@ -105,9 +108,11 @@ TEST_F(ColorTreeEditorTest, ThePreviewSitsBelowTheEntriesWithoutCoveringThem) {
     ASSERT_TRUE(load(R"(<seem><group ID="G"><c ID="Red" offset="40" role="background"/>
         </group></seem>)"));
     tree->resize(200, 500);
-    ASSERT_TRUE(tree->picPreview->isVisible());
-    EXPECT_LE(tree->viewport()->geometry().bottom(), tree->picPreview->geometry().top());
-    EXPECT_LE(tree->picPreview->geometry().bottom(), tree->contentsRect().bottom());
+    const PhoneScreenPreview* preview = namedChild<PhoneScreenPreview>(tree, "picPreview");
+    ASSERT_NE(preview, nullptr);
+    ASSERT_TRUE(preview->isVisible());
+    EXPECT_LE(tree->viewport()->geometry().bottom(), preview->geometry().top());
+    EXPECT_LE(preview->geometry().bottom(), tree->contentsRect().bottom());
 }
 
 TEST_F(ColorTreeEditorTest, EntriesAndTheirBytesTellScreenReadersTheirColour) {

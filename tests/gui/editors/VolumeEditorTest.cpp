@@ -2,6 +2,7 @@
 #include "gui/editors/VolumeEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/NamedChild.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,8 @@
 
 namespace vantrel {
 namespace {
+
+using testing::namedChild;
 
 const char* const kVolumeType = R"(<seem type="volume" tip="Volume Adjustment">
     <gain ID="Microphone:" tip="Recording level" offset="1A" default="5" min="0" max="15"/>
@@ -80,28 +83,28 @@ TEST_F(VolumeEditorTest, RowsFollowDocumentOrderAndSpareRowsAreHidden) {
         <gain ID="System:" tip="Alerts" offset="04" default="5" min="0" max="8"/>
     </seem>)"));
     EXPECT_EQ(editor->title(), QStringLiteral("Gains"));
-    EXPECT_EQ(editor->lblVolume[0]->text(), QStringLiteral("Microphone:"));
-    EXPECT_EQ(editor->lblVolumeInfo[0]->text(), QStringLiteral("Recording level"));
-    EXPECT_EQ(editor->sldVolume[0]->maximum(), 15);
-    EXPECT_EQ(editor->sldVolume[0]->value(), 12);
-    EXPECT_EQ(editor->sldVolume[0]->property("tag").toString(), QStringLiteral("26_5"));
-    EXPECT_EQ(editor->sldVolume[1]->value(), 5);
+    EXPECT_EQ(editor->caption(0)->text(), QStringLiteral("Microphone:"));
+    EXPECT_EQ(editor->infoLabel(0)->text(), QStringLiteral("Recording level"));
+    EXPECT_EQ(editor->slider(0)->maximum(), 15);
+    EXPECT_EQ(editor->slider(0)->value(), 12);
+    EXPECT_EQ(editor->slider(0)->property("tag").toString(), QStringLiteral("26_5"));
+    EXPECT_EQ(editor->slider(1)->value(), 5);
     for (int row = 2; row < VolumeEditor::kRows; ++row) {
-        EXPECT_TRUE(editor->sldVolume[row]->isHidden()) << row;
-        EXPECT_TRUE(editor->lblVolume[row]->isHidden()) << row;
+        EXPECT_TRUE(editor->slider(row)->isHidden()) << row;
+        EXPECT_TRUE(editor->caption(row)->isHidden()) << row;
     }
     EXPECT_FALSE(document.isModified());
     EXPECT_FALSE(document.canUndo());
 
     // Reset skips the rows no item fills.
-    editor->cmdReset->click();
+    namedChild<QPushButton>(editor.get(), "cmdReset")->click();
     EXPECT_EQ(grid().text(0x1A), "05");
     EXPECT_EQ(grid().text(0x08), "07");
 }
 
 TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
     ASSERT_TRUE(load(kVolumeType));
-    QSlider* slider = editor->sldVolume[0];
+    QSlider* slider = editor->slider(0);
     QSignalSpy focusRequests(editor.get(), &VolumeEditor::cellFocusRequested);
     const QPoint start = handleCentre(slider);
     QTest::mousePress(slider, Qt::LeftButton, {}, start);
@@ -132,9 +135,9 @@ TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
 TEST_F(VolumeEditorTest, AByteAboveTheRangeIsShownUntilTheSliderMoves) {
     grid().writeByte(0x1A, 0xFF);
     ASSERT_TRUE(load(kVolumeType));
-    QSlider* slider = editor->sldVolume[0];
-    QLabel* info = editor->lblVolumeInfo[0];
-    const QColor normal = editor->lblVolumeInfo[1]->palette().color(QPalette::WindowText);
+    QSlider* slider = editor->slider(0);
+    QLabel* info = editor->infoLabel(0);
+    const QColor normal = editor->infoLabel(1)->palette().color(QPalette::WindowText);
     EXPECT_EQ(slider->value(), 15);
     EXPECT_TRUE(info->text().startsWith(QStringLiteral("Recording level\n")));
     EXPECT_TRUE(info->text().contains(QStringLiteral("255"))) << info->text().toStdString();
@@ -154,7 +157,7 @@ TEST_F(VolumeEditorTest, AByteAboveTheRangeIsShownUntilTheSliderMoves) {
 
 TEST_F(VolumeEditorTest, KeyRunIsOneStepAndTheCellIsSavedAsWritten) {
     ASSERT_TRUE(load(kVolumeType));
-    QSlider* slider = editor->sldVolume[0];
+    QSlider* slider = editor->slider(0);
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(grid().text(0x1A), "0D");
@@ -183,22 +186,22 @@ TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
     grid().writeByte(0x04, 0x01);
     grid().writeByte(0x08, 0x02);
     document.sealEdits();
-    EXPECT_EQ(editor->sldVolume[1]->value(), 1); // sliders follow typing too
+    EXPECT_EQ(editor->slider(1)->value(), 1); // sliders follow typing too
 
-    editor->cmdReset->click();
+    namedChild<QPushButton>(editor.get(), "cmdReset")->click();
     const std::vector<std::string> expected = {"05", "05", "0A", "03", "08"};
     const int offsets[] = {0x1A, 0x04, 0x08, 0x0C, 0x10};
     for (int row = 0; row < VolumeEditor::kRows; ++row) {
         EXPECT_EQ(grid().text(offsets[row]), expected[static_cast<std::size_t>(row)]) << row;
-        EXPECT_EQ(editor->sldVolume[row]->value(), std::stoi(expected[row], nullptr, 16)) << row;
+        EXPECT_EQ(editor->slider(row)->value(), std::stoi(expected[row], nullptr, 16)) << row;
     }
     EXPECT_EQ(document.undoLabel(), StrUndoVolumeReset);
     document.undo();
     EXPECT_EQ(grid().text(0x1A), "0C");
     EXPECT_EQ(grid().text(0x04), "01");
     EXPECT_EQ(grid().text(0x08), "02");
-    EXPECT_EQ(editor->sldVolume[0]->value(), 12);
-    EXPECT_EQ(editor->sldVolume[2]->value(), 2);
+    EXPECT_EQ(editor->slider(0)->value(), 12);
+    EXPECT_EQ(editor->slider(2)->value(), 2);
 }
 
 TEST_F(VolumeEditorTest, SixItemsFillFiveRowsAndReport) {
@@ -210,8 +213,8 @@ TEST_F(VolumeEditorTest, SixItemsFillFiveRowsAndReport) {
     EXPECT_FALSE(load((xml + "</seem>").c_str()));
     ASSERT_EQ(failed.count(), 1);
     EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("The definitions could not be loaded"));
-    EXPECT_EQ(editor->lblVolume[4]->text(), QStringLiteral("Row 4"));
-    EXPECT_FALSE(editor->sldVolume[4]->isHidden());
+    EXPECT_EQ(editor->caption(4)->text(), QStringLiteral("Row 4"));
+    EXPECT_FALSE(editor->slider(4)->isHidden());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/i18n/BuiltinStrings.h"
 #include "GeneratorFixture.h"
+#include "gui/NamedChild.h"
 
 #include "gui/generators/GprsTextDialog.h"
 
@@ -12,6 +13,7 @@
 
 using namespace vantrel;
 using vantrel::testing::GeneratorFixture;
+using vantrel::testing::namedChild;
 
 namespace {
 
@@ -23,12 +25,16 @@ class GprsTextDialogTest : public GeneratorFixture {
         return *window;
     }
 
-    bool textShown() const { return window->Text1->isVisible() && window->Label1->isVisible(); }
+    QLineEdit* textBox() const { return namedChild<QLineEdit>(window.get(), "Text1"); }
+    QLabel* textHint() const { return namedChild<QLabel>(window.get(), "Label1"); }
+    QPushButton* saveButton() const { return namedChild<QPushButton>(window.get(), "Command1"); }
+    QPushButton* cancelButton() const { return namedChild<QPushButton>(window.get(), "Command2"); }
+    bool textShown() const { return textBox()->isVisible() && textHint()->isVisible(); }
 
     QByteArray saveTo(const QString& name) {
         const QString target = workFile(name);
         dialogs.saveFiles.push_back(target);
-        window->Command1->click();
+        saveButton()->click();
         return readAll(target);
     }
 
@@ -47,15 +53,15 @@ TEST_F(GprsTextDialogTest, OpensOnShowNothingWithTheCustomTextHidden) {
     GprsTextDialog& form = open();
     EXPECT_EQ(form.windowTitle(), str(StrGprsTitle));
     for (int index = 0; index < 3; ++index)
-        EXPECT_EQ(form.OptShow[index]->text(), str(40 + index));
-    EXPECT_EQ(form.Command1->text(), QStringLiteral("&Save"));
+        EXPECT_EQ(form.modeButton(static_cast<GprsDisplayMode>(index))->text(), str(40 + index));
+    EXPECT_EQ(saveButton()->text(), QStringLiteral("&Save"));
     EXPECT_EQ(form.mode(), GprsDisplayMode::ShowNothing);
     EXPECT_FALSE(textShown());
 
-    form.OptShow[2]->click();
+    form.modeButton(GprsDisplayMode::CustomText)->click();
     EXPECT_TRUE(textShown());
-    EXPECT_EQ(form.focusWidget(), form.Text1);
-    form.OptShow[0]->click();
+    EXPECT_EQ(form.focusWidget(), textBox());
+    form.modeButton(GprsDisplayMode::AlwaysDate)->click();
     EXPECT_FALSE(textShown());
 }
 
@@ -63,12 +69,12 @@ TEST_F(GprsTextDialogTest, PrefillsTheOpenGprsFilesSetting) {
     openDocument("gprs", std::vector<std::uint8_t>(26, 0x00));
     EXPECT_EQ(open().mode(), GprsDisplayMode::AlwaysDate);
     EXPECT_FALSE(textShown());
-    EXPECT_TRUE(window->Text1->text().isEmpty());
+    EXPECT_TRUE(textBox()->text().isEmpty());
 
     openDocument("gprs", {0x00, 0x20, 0x00, 0x00});
     EXPECT_EQ(open().mode(), GprsDisplayMode::CustomText);
     EXPECT_TRUE(textShown());
-    EXPECT_EQ(window->Text1->text(), QStringLiteral(" "));
+    EXPECT_EQ(textBox()->text(), QStringLiteral(" "));
 
     openDocument("gprs", {0x00, 0x20});
     host.fileName.clear();
@@ -77,7 +83,7 @@ TEST_F(GprsTextDialogTest, PrefillsTheOpenGprsFilesSetting) {
 
 TEST_F(GprsTextDialogTest, SavesEachModeAsTheRecordOverALongerFile) {
     GprsTextDialog& form = open();
-    form.OptShow[0]->click();
+    form.modeButton(GprsDisplayMode::AlwaysDate)->click();
     EXPECT_EQ(saveTo(QStringLiteral("date.seem")), zeroPadded({}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(StrGprsSaveTitle));
@@ -87,26 +93,26 @@ TEST_F(GprsTextDialogTest, SavesEachModeAsTheRecordOverALongerFile) {
     EXPECT_FALSE(form.isVisible());
 
     writeAll(workFile(QStringLiteral("custom.seem")), QByteArray(100, '\x55'));
-    open().OptShow[2]->click();
-    QTest::keyClicks(window->Text1, QStringLiteral(" AB"));
+    open().modeButton(GprsDisplayMode::CustomText)->click();
+    QTest::keyClicks(textBox(), QStringLiteral(" AB"));
     EXPECT_EQ(saveTo(QStringLiteral("custom.seem")),
               zeroPadded(QByteArray("\x00\x20\x00\x41\x00\x42", 6)));
 
-    open().OptShow[1]->click();
+    open().modeButton(GprsDisplayMode::ShowNothing)->click();
     EXPECT_EQ(saveTo(QStringLiteral("nothing.seem")), zeroPadded(QByteArray("\x00\x20", 2)));
 }
 
 TEST_F(GprsTextDialogTest, TheTextBoxTakesThirteenUnits) {
     GprsTextDialog& form = open();
-    form.OptShow[2]->click();
-    QTest::keyClicks(form.Text1, QStringLiteral("ABCDEFGHIJKLMNOP"));
-    EXPECT_EQ(form.Text1->text(), QStringLiteral("ABCDEFGHIJKLM"));
+    form.modeButton(GprsDisplayMode::CustomText)->click();
+    QTest::keyClicks(textBox(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    EXPECT_EQ(textBox()->text(), QStringLiteral("ABCDEFGHIJKLM"));
 }
 
 TEST_F(GprsTextDialogTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
     GprsTextDialog& form = open();
     dialogs.saveFiles = {std::nullopt};
-    form.Command1->click();
+    saveButton()->click();
     EXPECT_TRUE(QDir(work.path()).isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(form.isVisible());
@@ -114,7 +120,7 @@ TEST_F(GprsTextDialogTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
     const QString target = workFile(QStringLiteral("gprs.seem"));
     dialogs.saveFiles = {target};
     lockWorkFolder(true);
-    form.Command1->click();
+    saveButton()->click();
     lockWorkFolder(false);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
@@ -126,7 +132,7 @@ TEST_F(GprsTextDialogTest, CancelledOrFailedSaveKeepsTheWindowOpen) {
 
 TEST_F(GprsTextDialogTest, CancelRestoresTheMainCaption) {
     GprsTextDialog& form = open();
-    form.Command2->click();
+    cancelButton()->click();
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());
 }

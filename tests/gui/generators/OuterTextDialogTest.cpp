@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/i18n/BuiltinStrings.h"
 #include "GeneratorFixture.h"
+#include "gui/NamedChild.h"
 
 #include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
@@ -14,6 +15,7 @@
 
 using namespace vantrel;
 using vantrel::testing::GeneratorFixture;
+using vantrel::testing::namedChild;
 
 namespace {
 
@@ -25,7 +27,12 @@ class OuterTextDialogTest : public GeneratorFixture {
         return *window;
     }
 
-    QColor hintColor() const { return window->lblTip->palette().color(QPalette::WindowText); }
+    QGroupBox* textFrame() const { return namedChild<QGroupBox>(window.get(), "Frame1"); }
+    QLineEdit* textBox() const { return namedChild<QLineEdit>(window.get(), "Text1"); }
+    QLabel* hint() const { return namedChild<QLabel>(window.get(), "lblTip"); }
+    QPushButton* saveButton() const { return namedChild<QPushButton>(window.get(), "cmdSave"); }
+    QPushButton* cancelButton() const { return namedChild<QPushButton>(window.get(), "cmdCancel"); }
+    QColor hintColor() const { return hint()->palette().color(QPalette::WindowText); }
 
     static QByteArray record(const std::u16string& text) {
         const auto bytes = encodeOuterTextRecord(text);
@@ -42,34 +49,34 @@ TEST_F(OuterTextDialogTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
     openDocument("function", std::vector<std::uint8_t>(120, 0x41));
     OuterTextDialog& form = open();
     EXPECT_EQ(form.windowTitle(), str(StrOuterTextTitle));
-    EXPECT_EQ(form.Frame1->title(), QStringLiteral("Text"));
-    EXPECT_EQ(form.cmdSave->text(), QStringLiteral("&Save"));
-    EXPECT_EQ(form.Text1->text(), QString());
+    EXPECT_EQ(textFrame()->title(), QStringLiteral("Text"));
+    EXPECT_EQ(saveButton()->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(textBox()->text(), QString());
     EXPECT_EQ(hintColor(), window->palette().color(QPalette::WindowText));
 }
 
 TEST_F(OuterTextDialogTest, ShowsTheOpenOuterTextFilesText) {
     const auto bytes = encodeOuterTextRecord(u"MOTO");
     openDocument("outertext", {bytes.begin(), bytes.end()});
-    EXPECT_EQ(open().Text1->text(), QStringLiteral("MOTO"));
+    EXPECT_EQ(namedChild<QLineEdit>(&open(), "Text1")->text(), QStringLiteral("MOTO"));
 }
 
 TEST_F(OuterTextDialogTest, HintTurnsRedWhenTheTextWillBeCutAndSaysWhatIsStored) {
     OuterTextDialog& form = open();
     const QColor normal = form.palette().color(QPalette::WindowText);
-    form.Text1->setText(QStringLiteral("一二三四五六七八"));
-    EXPECT_EQ(form.lblTip->text(), str(StrOuterTextFits));
+    textBox()->setText(QStringLiteral("一二三四五六七八"));
+    EXPECT_EQ(hint()->text(), str(StrOuterTextFits));
     EXPECT_EQ(hintColor(), normal);
-    QTest::keyClick(form.Text1, Qt::Key_Space);
-    EXPECT_EQ(form.lblTip->text(), str(StrOuterTextTooLong));
+    QTest::keyClick(textBox(), Qt::Key_Space);
+    EXPECT_EQ(hint()->text(), str(StrOuterTextTooLong));
     EXPECT_NE(hintColor(), normal);
-    QTest::keyClick(form.Text1, Qt::Key_Backspace);
+    QTest::keyClick(textBox(), Qt::Key_Backspace);
     EXPECT_EQ(hintColor(), normal);
 
     // Eleven letters fit the screen's 16 bytes, yet only eight are stored.
-    form.Text1->setText(QStringLiteral("ABCDEFGHIJK"));
-    EXPECT_TRUE(form.lblTip->text().contains(QStringLiteral("“ABCDEFGH”")))
-        << form.lblTip->text().toStdString();
+    textBox()->setText(QStringLiteral("ABCDEFGHIJK"));
+    EXPECT_TRUE(hint()->text().contains(QStringLiteral("“ABCDEFGH”")))
+        << hint()->text().toStdString();
     const QColor warning = hintColor();
     EXPECT_GT(warning.red(), warning.green());
     EXPECT_NE(warning, normal);
@@ -79,7 +86,7 @@ TEST_F(OuterTextDialogTest, HintTurnsRedWhenTheTextWillBeCutAndSaysWhatIsStored)
     dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
     dark.setColor(QPalette::WindowText, Qt::white);
     form.setPalette(dark);
-    form.Text1->setText(QStringLiteral("ABCDEFGHIJ"));
+    textBox()->setText(QStringLiteral("ABCDEFGHIJ"));
     EXPECT_GT(hintColor().lightness(), warning.lightness());
 }
 
@@ -87,9 +94,9 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
     const QString target = workFile(QStringLiteral("outer.seem"));
     writeAll(target, QByteArray(300, '\x77'));
     OuterTextDialog& form = open();
-    form.Text1->setText(QStringLiteral("  Hello  "));
+    textBox()->setText(QStringLiteral("  Hello  "));
     dialogs.saveFiles = {target};
-    form.cmdSave->click();
+    saveButton()->click();
 
     EXPECT_EQ(readAll(target), record(u"Hello"));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
@@ -105,18 +112,18 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
 
 TEST_F(OuterTextDialogTest, NameTypedWithoutExtensionIsSavedAsSeem) {
     OuterTextDialog& form = open();
-    form.Text1->setText(QStringLiteral("ABC"));
+    textBox()->setText(QStringLiteral("ABC"));
     dialogs.saveFiles = {workFile(QStringLiteral("outer"))};
-    form.cmdSave->click();
+    saveButton()->click();
     EXPECT_EQ(readAll(workFile(QStringLiteral("outer.seem"))), record(u"ABC"));
     EXPECT_FALSE(QFile::exists(workFile(QStringLiteral("outer"))));
 }
 
 TEST_F(OuterTextDialogTest, CancelledSaveDialogWritesNothingAndStaysOpen) {
     OuterTextDialog& form = open();
-    form.Text1->setText(QStringLiteral("ABC"));
+    textBox()->setText(QStringLiteral("ABC"));
     dialogs.saveFiles = {std::nullopt};
-    form.cmdSave->click();
+    saveButton()->click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(QDir(work.path()).isEmpty());
     EXPECT_EQ(captionRestored, 0);
@@ -129,7 +136,7 @@ TEST_F(OuterTextDialogTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
     OuterTextDialog& form = open();
     dialogs.saveFiles = {target};
     lockFile(target, true);
-    form.cmdSave->click();
+    saveButton()->click();
     lockFile(target, false);
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -142,7 +149,7 @@ TEST_F(OuterTextDialogTest, FailedWriteNamesThePathAndTheWindowStaysOpen) {
 
 TEST_F(OuterTextDialogTest, CancelRestoresTheMainCaptionButTheCloseBoxDoesNot) {
     OuterTextDialog& form = open();
-    form.cmdCancel->click();
+    cancelButton()->click();
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());
 

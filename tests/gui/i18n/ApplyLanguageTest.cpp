@@ -71,7 +71,7 @@ TEST_F(ApplyLanguageTest, CaptionKindsTakeTheirCaptionWithEveryDollarAsAccessKey
     auto* unnamed = add("absent", new QLabel(QStringLiteral("design"), &window));
     load(QString::fromUtf8(kCaptions));
 
-    ApplyLanguage(&window, language);
+    applyLanguage(&window, language);
 
     EXPECT_EQ(label->text(), QStringLiteral("&Label &and &more"));
     EXPECT_EQ(frame->title(), QStringLiteral("Frame"));
@@ -90,12 +90,12 @@ TEST_F(ApplyLanguageTest, OtherWindowsAndAMissingDocumentChangeNothing) {
     window.setObjectName(QStringLiteral("frmOther"));
     auto* label = add("lbl", new QLabel(QStringLiteral("design"), &window));
     load(QString::fromUtf8(kCaptions));
-    ApplyLanguage(&window, language);
+    applyLanguage(&window, language);
     EXPECT_EQ(label->text(), QStringLiteral("design"));
 
     LanguageFile missing;
     missing.load("/nonexistent/language.xml", settings, std::nullopt);
     window.setObjectName(QStringLiteral("frmTest"));
-    ApplyLanguage(&window, missing);
+    applyLanguage(&window, missing);
     EXPECT_EQ(label->text(), QStringLiteral("design"));
 }

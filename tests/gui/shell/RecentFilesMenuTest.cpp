@@ -33,7 +33,7 @@ TEST_F(RecentFilesMenuTest, ItemsAreNumberedNewestFirstAndOpenTheirOwnPath) {
     RecentFilesMenu recent(&menu, exit, settings);
     const QString odd = "/tmp/&3. odd & end.seem";
     for (const QString& path : QStringList{"/a.seem", "/b.seem", odd})
-        recent.AddRecentFile(path);
+        recent.addRecentFile(path);
     ASSERT_EQ(recent.items().size(), 3u);
     EXPECT_EQ(recent.items()[2]->text(), "&3. /a.seem");
     EXPECT_TRUE(recent.items()[2]->isEnabled());
@@ -47,7 +47,7 @@ TEST_F(RecentFilesMenuTest, ItemsAreNumberedNewestFirstAndOpenTheirOwnPath) {
     EXPECT_EQ(recent.paths(), QStringList({odd, "/b.seem", "/a.seem"}));
 
     // A path opened again moves to the top instead of showing twice.
-    recent.AddRecentFile("/a.seem");
+    recent.addRecentFile("/a.seem");
     EXPECT_EQ(recent.paths(), QStringList({"/a.seem", odd, "/b.seem"}));
     EXPECT_EQ(recent.items()[0]->text(), "&1. /a.seem");
     EXPECT_EQ(menu.actions().size(), 4); // three entries before Exit

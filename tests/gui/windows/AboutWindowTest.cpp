@@ -4,6 +4,7 @@
 #include "core/ProjectInfo.h"
 
 #include "WindowsFixture.h"
+#include "gui/NamedChild.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
@@ -17,6 +18,7 @@
 #include <vector>
 
 using namespace vantrel;
+using vantrel::testing::namedChild;
 using vantrel::testing::WindowsFixture;
 
 namespace {
@@ -34,6 +36,9 @@ class AboutWindowTest : public WindowsFixture {
 
     void TearDown() override { StandardDialog::setAnswerer(nullptr); }
 
+    // The web site line, a link to the forum.
+    QLabel* link() const { return namedChild<QLabel>(about.data(), "Label4"); }
+
     const ProjectAddresses addresses{QStringLiteral("https://vantrel.test/"),
                                      QStringLiteral("https://vantrel.test/forum")};
     QPointer<AboutWindow> about;
@@ -45,14 +50,14 @@ class AboutWindowTest : public WindowsFixture {
 
 TEST_F(AboutWindowTest, LinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
     QWindow* window = about->windowHandle();
-    QTest::mouseMove(window, about->Label4->mapTo(about.data(), about->Label4->rect().center()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return about->Label4->font().underline(); }, 1000));
+    QTest::mouseMove(window, link()->mapTo(about.data(), link()->rect().center()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return link()->font().underline(); }, 1000));
     QTest::mouseMove(window, QPoint(2, 2));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !about->Label4->font().underline(); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !link()->font().underline(); }, 1000));
 }
 
 TEST_F(AboutWindowTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
-    QTest::mouseClick(about->Label4, Qt::LeftButton, {}, about->Label4->rect().center());
+    QTest::mouseClick(link(), Qt::LeftButton, {}, link()->rect().center());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(addresses.forum));
     EXPECT_TRUE(opened[0].isValid());
@@ -60,22 +65,22 @@ TEST_F(AboutWindowTest, ClickOnTheLinkOpensTheForumAndKeepsTheWindow) {
 }
 
 TEST_F(AboutWindowTest, ClickElsewhereClosesTheWindow) {
-    QTest::mouseClick(about->Label2, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QLabel>(about.data(), "Label2"), Qt::LeftButton);
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(about.isNull() || !about->isVisible());
 }
 
 TEST_F(AboutWindowTest, CloseButtonClosesTheWindow) {
-    EXPECT_EQ(about->cmdClose->text(), QStringLiteral("&Close"));
-    about->cmdClose->click();
+    EXPECT_EQ(namedChild<QPushButton>(about.data(), "cmdClose")->text(), QStringLiteral("&Close"));
+    namedChild<QPushButton>(about.data(), "cmdClose")->click();
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(about.isNull() || !about->isVisible());
 }
 
 TEST_F(AboutWindowTest, ShowsTheBuildsVersionAndNoLinkWithoutAWebSite) {
-    EXPECT_EQ(about->Label5->text(),
+    EXPECT_EQ(namedChild<QLabel>(about.data(), "Label5")->text(),
               QStringLiteral("V ") + QString::fromUtf8(kProjectVersion.data()));
-    EXPECT_TRUE(about->Label4->text().endsWith(addresses.website));
+    EXPECT_TRUE(link()->text().endsWith(addresses.website));
     const AboutWindow withoutSite(&owner, language, {});
-    EXPECT_TRUE(withoutSite.Label4->isHidden());
+    EXPECT_TRUE(namedChild<QLabel>(&withoutSite, "Label4")->isHidden());
 }

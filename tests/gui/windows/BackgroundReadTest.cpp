@@ -2,6 +2,7 @@
 #include "gui/windows/BackgroundRead.h"
 
 #include "WindowsFixture.h"
+#include "gui/NamedChild.h"
 #include "gui/windows/ReadingWindow.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <future>
 
 using namespace vantrel;
+using vantrel::testing::namedChild;
 using vantrel::testing::WindowsFixture;
 
 namespace {
@@ -95,9 +97,9 @@ TEST_F(BackgroundReadTest, SlowReadShowsTheIndicatorWhoseDotsCycleWithTheTimer) 
         if (!reading || !reading->isVisible() || reading == seen)
             return;
         seen = reading;
-        frames << reading->lblDot->text();
-        QObject::connect(reading->Timer1, &QTimer::timeout, reading, [&, reading] {
-            frames << reading->lblDot->text();
+        frames << namedChild<QLabel>(reading, "lblDot")->text();
+        QObject::connect(reading->findChild<QTimer*>(), &QTimer::timeout, reading, [&, reading] {
+            frames << namedChild<QLabel>(reading, "lblDot")->text();
             if (frames.size() == 6)
                 slow.release();
         });

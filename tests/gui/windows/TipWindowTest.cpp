@@ -3,6 +3,7 @@
 #include "gui/windows/TipWindow.h"
 
 #include "WindowsFixture.h"
+#include "gui/NamedChild.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace vantrel;
+using vantrel::testing::namedChild;
 using vantrel::testing::WindowsFixture;
 
 namespace {
@@ -41,14 +43,15 @@ TEST_F(TipWindowTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
     ASSERT_TRUE(tip->isVisible());
     EXPECT_TRUE(tip->isModal());
     EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(StrTipTitle));
-    EXPECT_TRUE(tip->Check1->isChecked()) << "ShowTip absent means tips on";
+    EXPECT_TRUE(namedChild<QCheckBox>(tip, "Check1")->isChecked())
+        << "ShowTip absent means tips on";
 
-    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QCheckBox>(tip, "Check1"), Qt::LeftButton);
     EXPECT_FALSE(mnuShowTip.isChecked());
     EXPECT_FALSE(settings.value("ShowTip").has_value()) << "nothing stored before closing";
 
     const QPointer<TipWindow> alive(tip);
-    QTest::mouseClick(tip->Command1, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QPushButton>(tip, "Command1"), Qt::LeftButton);
     EXPECT_EQ(settings.value("ShowTip"), "0");
     EXPECT_TRUE(alive.isNull() || !alive->isVisible());
 }
@@ -57,8 +60,8 @@ TEST_F(TipWindowTest, TickingAndTheCloseBoxStoreOne) {
     showOwner();
     settings.setValue("ShowTip", "0");
     TipWindow* tip = openTip();
-    EXPECT_FALSE(tip->Check1->isChecked());
-    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    EXPECT_FALSE(namedChild<QCheckBox>(tip, "Check1")->isChecked());
+    QTest::mouseClick(namedChild<QCheckBox>(tip, "Check1"), Qt::LeftButton);
     EXPECT_TRUE(mnuShowTip.isChecked());
     tip->close();
     EXPECT_EQ(settings.value("ShowTip"), "1");
@@ -67,7 +70,7 @@ TEST_F(TipWindowTest, TickingAndTheCloseBoxStoreOne) {
 TEST_F(TipWindowTest, ProgramEndWhileShownStillStoresTheChoice) {
     showOwner();
     TipWindow* tip = openTip();
-    QTest::mouseClick(tip->Check1, Qt::LeftButton);
+    QTest::mouseClick(namedChild<QCheckBox>(tip, "Check1"), Qt::LeftButton);
     delete tip;
     EXPECT_EQ(settings.value("ShowTip"), "0");
 }
