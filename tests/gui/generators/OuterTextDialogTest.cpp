@@ -111,7 +111,7 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
 }
 
 TEST_F(OuterTextDialogTest, NameTypedWithoutExtensionIsSavedAsSeem) {
-    OuterTextDialog& form = open();
+    open();
     textBox()->setText(QStringLiteral("ABC"));
     dialogs.saveFiles = {workFile(QStringLiteral("outer"))};
     saveButton()->click();
