@@ -28,7 +28,7 @@ std::optional<std::size_t> itemOfType(const std::string& type) {
 } // namespace
 
 bool isSeemFolderCandidate(const std::string& name) {
-    const std::string extension = toLowerAscii(GetFileExtension(name));
+    const std::string extension = toLowerAscii(fileExtension(name));
     return extension == "seem" || extension == "bin" || extension == "sch";
 }
 
