@@ -76,7 +76,7 @@ SeemFolderItems matchSeemFolder(const std::string& folder, const std::vector<See
     return items;
 }
 
-SeemFolderItems ScanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog) {
+SeemFolderItems scanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog) {
     if (seemFolder.empty())
         return {};
     return matchSeemFolder(seemFolder, listSeemFolder(seemFolder), catalog);
