@@ -21,7 +21,7 @@ void checkSwitch(const vantrel::ByteGrid& grid, const FunctionNode& node) {
     FUZZ_CHECK(grid.contains(node.cellIndex));
     FUZZ_CHECK(node.bit >= 0 && node.bit <= 7);
     FUZZ_CHECK(vantrel::parseHex(node.offsetText) == static_cast<std::uint32_t>(node.cellIndex));
-    FUZZ_CHECK(node.on == vantrel::IsBitSet(grid.text(node.cellIndex), node.bit));
+    FUZZ_CHECK(node.on == vantrel::isBitSet(grid.text(node.cellIndex), node.bit));
 }
 
 // Flips the switch and back: one bit of one cell changes, then nothing has.

@@ -74,7 +74,7 @@ int runScan(CliContext& context, const FilesOptions& options) {
     std::vector<SeemTypeEntry> catalog;
     if (const auto failure = buildSeemTypeCatalog(context.document.definitions().root(), catalog))
         return context.badInput(context.data.definitionsPath, *failure);
-    const SeemFolderItems items = ScanSeemFolder(withTrailingSeparator(folder), catalog);
+    const SeemFolderItems items = scanSeemFolder(withTrailingSeparator(folder), catalog);
     Json json = Json::object();
     for (const SeemFolderItem item : kSeemFolderItems) {
         const auto path = seemFolderItemPath(items, catalog, item);

@@ -8,14 +8,14 @@
 
 namespace vantrel {
 
-std::string GetFileExtension(std::string_view path) {
+std::string fileExtension(std::string_view path) {
     const auto dot = path.rfind('.');
     if (dot == std::string_view::npos)
         return {};
     return std::string(path.substr(dot + 1));
 }
 
-std::int32_t BinToLong(std::string_view bits) {
+std::int32_t fromBinary(std::string_view bits) {
     constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
     std::int32_t value = 0;
     for (const char digit : bits) {
@@ -26,7 +26,7 @@ std::int32_t BinToLong(std::string_view bits) {
     return value;
 }
 
-std::string LongToBin(std::int32_t n) {
+std::string toBinary(std::int32_t n) {
     if (n < 0)
         n = 0;
     std::string digits;
@@ -39,24 +39,24 @@ std::string LongToBin(std::int32_t n) {
     return digits;
 }
 
-std::string PadHex2(std::string_view s) {
+std::string padToTwoDigits(std::string_view s) {
     if (s.size() == 1)
         return "0" + std::string(s);
     return std::string(s);
 }
 
-bool IsBitSet(std::string_view hex, int n) {
+bool isBitSet(std::string_view hex, int n) {
     const auto value = parseHex(hex);
     if (!value || n < 0 || n > 7)
         return false;
     return ((*value >> n) & 1U) != 0;
 }
 
-std::string SetBitInHex(std::string_view hex, int n, bool on) {
+std::string setBitInHex(std::string_view hex, int n, bool on) {
     const std::uint32_t value = parseHex(hex).value_or(0);
     const std::uint32_t mask = (n >= 0 && n <= 7) ? (1U << n) : 0U;
     const std::uint32_t result = on ? (value | mask) : (value & ~mask);
-    return PadHex2(toHex(result));
+    return padToTwoDigits(toHex(result));
 }
 
 std::optional<std::uint32_t> parseHex(std::string_view text) {
@@ -91,7 +91,7 @@ std::string toHex(std::uint32_t value) {
 }
 
 std::string byteToHex(std::uint8_t value) {
-    return PadHex2(toHex(value));
+    return padToTwoDigits(toHex(value));
 }
 
 } // namespace vantrel

@@ -29,7 +29,7 @@ std::optional<std::uint8_t> cellByte(std::string_view cellText) {
 std::string cellStatusText(int byteIndex, std::string_view cellText, const UiStrings& strings) {
     const auto value = cellByte(cellText);
     const std::string decimal = value ? std::to_string(*value) : kUnknownValue;
-    const std::string binary = value ? LongToBin(*value) : kUnknownValue;
+    const std::string binary = value ? toBinary(*value) : kUnknownValue;
 
     std::string status;
     status += strings.get(StrCellOffset) + ": " + toHex(static_cast<std::uint32_t>(byteIndex)) +

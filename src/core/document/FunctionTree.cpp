@@ -27,7 +27,7 @@ std::optional<std::string> resolveSwitch(FunctionNode& node, const ByteGrid& gri
         return "bit \"" + node.bitText + "\" is not 0 to 7";
     node.cellIndex = static_cast<int>(*offset);
     node.bit = static_cast<int>(*bit);
-    node.on = IsBitSet(grid.text(node.cellIndex), node.bit);
+    node.on = isBitSet(grid.text(node.cellIndex), node.bit);
     return std::nullopt;
 }
 
@@ -126,7 +126,7 @@ std::optional<FunctionNode> FunctionTreeBuilder::makeNode(const XmlElement& elem
 bool toggleSwitch(ByteGrid& grid, FunctionNode& node, bool turnOn) {
     if (!node.isSwitch() || !grid.value(node.cellIndex))
         return false;
-    grid.setText(node.cellIndex, SetBitInHex(grid.text(node.cellIndex), node.bit, turnOn));
+    grid.setText(node.cellIndex, setBitInHex(grid.text(node.cellIndex), node.bit, turnOn));
     node.on = turnOn;
     return true;
 }

@@ -31,7 +31,7 @@ std::vector<std::string> readRecentFiles(const SettingsStore& settings) {
     return files;
 }
 
-void AddRecentFile(SettingsStore& settings, const std::string& path) {
+void addRecentFile(SettingsStore& settings, const std::string& path) {
     std::vector<std::string> files = readRecentFiles(settings);
     std::erase(files, path);
     if (files.size() >= static_cast<std::size_t>(kMaxRecentFiles))

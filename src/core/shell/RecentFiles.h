@@ -18,7 +18,7 @@ inline constexpr int kMaxRecentFiles = 5;
 
 // Adds path as the newest entry, dropping the oldest beyond five. A path
 // already in the list moves to the newest place instead of showing twice.
-void AddRecentFile(SettingsStore& settings, const std::string& path);
+void addRecentFile(SettingsStore& settings, const std::string& path);
 
 // The menu caption of entry index: "&<index + 1>. " and the path, with every
 // "&" of the path doubled so that it shows as written.

@@ -239,7 +239,7 @@ std::optional<std::string> installedDesktopEntry(const XdgLocations& where) {
     return findInstalled(where, fs::path("applications") / kDesktopEntryId);
 }
 
-AssociationOutcome AssociateSeemFiles(const XdgLocations& where, const std::string& programPath) {
+AssociationOutcome associateSeemFiles(const XdgLocations& where, const std::string& programPath) {
     try {
         return associate(where, programPath);
     } catch (const std::exception& error) {
@@ -247,7 +247,7 @@ AssociationOutcome AssociateSeemFiles(const XdgLocations& where, const std::stri
     }
 }
 
-AssociationOutcome RemoveSeemAssociation(const XdgLocations& where) {
+AssociationOutcome removeSeemAssociation(const XdgLocations& where) {
     try {
         return removeAssociation(where);
     } catch (const std::exception& error) {

@@ -59,9 +59,9 @@ struct AssociationOutcome {
 // the entry the default for seem files. When the package installed the entry
 // already, the default names that one and no second entry is written. All or
 // nothing: when a step fails, the files written before it are put back.
-AssociationOutcome AssociateSeemFiles(const XdgLocations& where, const std::string& programPath);
+AssociationOutcome associateSeemFiles(const XdgLocations& where, const std::string& programPath);
 // Removes the user's desktop entry and default; the MIME type stays. Refused
 // when there was no association to remove.
-AssociationOutcome RemoveSeemAssociation(const XdgLocations& where);
+AssociationOutcome removeSeemAssociation(const XdgLocations& where);
 
 } // namespace vantrel

@@ -28,7 +28,7 @@ std::optional<std::size_t> itemOfType(const std::string& type) {
 } // namespace
 
 bool isSeemFolderCandidate(const std::string& name) {
-    const std::string extension = toLowerAscii(GetFileExtension(name));
+    const std::string extension = toLowerAscii(fileExtension(name));
     return extension == "seem" || extension == "bin" || extension == "sch";
 }
 
@@ -76,7 +76,7 @@ SeemFolderItems matchSeemFolder(const std::string& folder, const std::vector<See
     return items;
 }
 
-SeemFolderItems ScanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog) {
+SeemFolderItems scanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog) {
     if (seemFolder.empty())
         return {};
     return matchSeemFolder(seemFolder, listSeemFolder(seemFolder), catalog);

@@ -53,7 +53,7 @@ SeemFolderItems matchSeemFolder(const std::string& folder, const std::vector<See
                                 std::vector<SeemTypeEntry>& catalog);
 
 // Lists folder and matches its files; an empty folder name yields nothing.
-SeemFolderItems ScanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog);
+SeemFolderItems scanSeemFolder(const std::string& seemFolder, std::vector<SeemTypeEntry>& catalog);
 
 // The file an item opens, when the item is enabled.
 [[nodiscard]] std::optional<std::string>

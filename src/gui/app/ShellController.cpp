@@ -86,7 +86,7 @@ void ShellController::loadSeemFolder() {
 }
 
 void ShellController::scanSeemFolder() {
-    m_seemFolderItems = ScanSeemFolder(m_seemFolder.toStdString(), m_window.catalog());
+    m_seemFolderItems = vantrel::scanSeemFolder(m_seemFolder.toStdString(), m_window.catalog());
     showSeemFolderItems(m_seemFolderMenu, m_seemFolderItems);
 }
 
@@ -102,7 +102,7 @@ void ShellController::showTypeAlert(const XmlElement& type) {
 
 void ShellController::chooseSeemFolder() {
     const QString chosen =
-        BrowseForFolder(m_window.str(StrSeemFolderBrowserTitle), &m_window, m_seemFolder);
+        browseForFolder(m_window.str(StrSeemFolderBrowserTitle), &m_window, m_seemFolder);
     if (chosen.isEmpty())
         return;
     const std::string folder = withTrailingSeparator(chosen.toStdString());

@@ -75,10 +75,10 @@ void FolderComparisonController::updateActions() {
 }
 
 void FolderComparisonController::compareFolders() {
-    const QString ours = BrowseForFolder(text(StrChooseFirstFolder), m_window);
+    const QString ours = browseForFolder(text(StrChooseFirstFolder), m_window);
     if (ours.isEmpty())
         return;
-    const QString theirs = BrowseForFolder(text(StrChooseSecondFolder), m_window, ours);
+    const QString theirs = browseForFolder(text(StrChooseSecondFolder), m_window, ours);
     if (theirs.isEmpty())
         return;
     showList(ours, theirs);

@@ -119,7 +119,7 @@ void FunctionTreeEditor::refreshSwitches(int cellIndex) {
         FunctionNode* node = it.value();
         if (!node->isSwitch() || (cellIndex >= 0 && node->cellIndex != cellIndex))
             continue;
-        const bool on = IsBitSet(m_grid.text(node->cellIndex), node->bit);
+        const bool on = isBitSet(m_grid.text(node->cellIndex), node->bit);
         if (on == node->on && cellIndex >= 0)
             continue;
         node->on = on;

@@ -15,7 +15,7 @@ namespace vantrel {
 // back. The window never changes the document itself.
 struct GeneratorHost {
     QString fileName;                         // path of the open document, "" when none
-    std::string curType;                      // its seem type in lower case, "" when none
+    std::string typeName;                     // its seem type in lower case, "" when none
     std::vector<std::uint8_t> fileBytes;      // the bytes last read or saved
     std::function<void()> restoreMainCaption; // sets the main caption to MainCaption
 };

@@ -92,7 +92,7 @@ void GprsTextDialog::fillControls() {
     for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index)
         m_modeButtons[index]->setText(str(static_cast<UiString>(StrGprsAlwaysDate + index)));
     const GprsSetting setting =
-        gprsPrefill(m_host.fileName.toStdString(), m_host.curType, m_host.fileBytes);
+        gprsPrefill(m_host.fileName.toStdString(), m_host.typeName, m_host.fileBytes);
     m_textBox->setText(QString::fromStdU16String(setting.text));
     select(setting.mode);
 }

@@ -91,7 +91,7 @@ void OuterTextDialog::buildControls() {
 void OuterTextDialog::fillControls() {
     setWindowTitle(str(StrOuterTextTitle));
     applyLanguage(this, m_language);
-    const std::u16string text = outerTextPrefill(m_host.curType, m_host.fileBytes);
+    const std::u16string text = outerTextPrefill(m_host.typeName, m_host.fileBytes);
     m_textBox->setText(QString::fromStdU16String(text));
 }
 

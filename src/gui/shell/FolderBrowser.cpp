@@ -23,7 +23,7 @@ std::optional<QString> execFolderDialog(const FolderDialogRequest& request) {
 
 } // namespace
 
-QString BrowseForFolder(const QString& title, QWidget* owner, const QString& initialDir) {
+QString browseForFolder(const QString& title, QWidget* owner, const QString& initialDir) {
     const FolderDialogRequest request{owner, title, initialDir};
     DialogAnswerer* answerer = StandardDialog::answerer();
     return (answerer ? answerer->answerFolder(request) : execFolderDialog(request))

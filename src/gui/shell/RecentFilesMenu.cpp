@@ -35,7 +35,7 @@ void RecentFilesMenu::rebuild() {
 }
 
 void RecentFilesMenu::addRecentFile(const QString& path) {
-    vantrel::AddRecentFile(m_settings, path.toStdString());
+    vantrel::addRecentFile(m_settings, path.toStdString());
     rebuild();
 }
 

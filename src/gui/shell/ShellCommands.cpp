@@ -30,7 +30,7 @@ QString detailOf(const AssociationOutcome& outcome) {
 
 void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
                                  const XdgLocations& where, const QString& programPath) {
-    const AssociationOutcome outcome = AssociateSeemFiles(where, programPath.toStdString());
+    const AssociationOutcome outcome = associateSeemFiles(where, programPath.toStdString());
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterAssociating(where);
@@ -51,7 +51,7 @@ void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
 
 void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
                                     const XdgLocations& where) {
-    const AssociationOutcome outcome = RemoveSeemAssociation(where);
+    const AssociationOutcome outcome = removeSeemAssociation(where);
     const QString removing = str(strings, StrRemovingPrefix) + str(strings, StrAssociationMessage);
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:

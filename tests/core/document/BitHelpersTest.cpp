@@ -14,73 +14,73 @@ namespace vantrel {
 namespace {
 
 TEST(BitHelpers, FileExtensionIsTheTextAfterTheLastDot) {
-    EXPECT_EQ(GetFileExtension("0032_0001.seem"), "seem");
-    EXPECT_EQ(GetFileExtension("a.b.c"), "c");
-    EXPECT_EQ(GetFileExtension("name."), "");
-    EXPECT_EQ(GetFileExtension("name"), "");
-    EXPECT_EQ(GetFileExtension(""), "");
+    EXPECT_EQ(fileExtension("0032_0001.seem"), "seem");
+    EXPECT_EQ(fileExtension("a.b.c"), "c");
+    EXPECT_EQ(fileExtension("name."), "");
+    EXPECT_EQ(fileExtension("name"), "");
+    EXPECT_EQ(fileExtension(""), "");
     // The last dot may sit in a folder name; the rest of the path follows it.
-    EXPECT_EQ(GetFileExtension("C:\\dir.x\\file"), "x\\file");
+    EXPECT_EQ(fileExtension("C:\\dir.x\\file"), "x\\file");
 }
 
 TEST(BitHelpers, BinaryTextsRoundTrip) {
-    EXPECT_EQ(BinToLong(""), 0);
-    EXPECT_EQ(BinToLong("00001010"), 10);
-    EXPECT_EQ(BinToLong("11111111"), 255);
-    EXPECT_EQ(BinToLong("100000000"), 256);
-    EXPECT_EQ(BinToLong(std::string(31, '1')), 2147483647);
-    EXPECT_EQ(BinToLong("1" + std::string(31, '0')), 2147483647);
-    EXPECT_EQ(BinToLong(std::string(40, '1')), 2147483647);
+    EXPECT_EQ(fromBinary(""), 0);
+    EXPECT_EQ(fromBinary("00001010"), 10);
+    EXPECT_EQ(fromBinary("11111111"), 255);
+    EXPECT_EQ(fromBinary("100000000"), 256);
+    EXPECT_EQ(fromBinary(std::string(31, '1')), 2147483647);
+    EXPECT_EQ(fromBinary("1" + std::string(31, '0')), 2147483647);
+    EXPECT_EQ(fromBinary(std::string(40, '1')), 2147483647);
 
-    EXPECT_EQ(LongToBin(0), "00000000");
-    EXPECT_EQ(LongToBin(1), "00000001");
-    EXPECT_EQ(LongToBin(2), "00000010");
-    EXPECT_EQ(LongToBin(165), "10100101");
-    EXPECT_EQ(LongToBin(255), "11111111");
-    EXPECT_EQ(LongToBin(256), "100000000");
+    EXPECT_EQ(toBinary(0), "00000000");
+    EXPECT_EQ(toBinary(1), "00000001");
+    EXPECT_EQ(toBinary(2), "00000010");
+    EXPECT_EQ(toBinary(165), "10100101");
+    EXPECT_EQ(toBinary(255), "11111111");
+    EXPECT_EQ(toBinary(256), "100000000");
 
     for (int n = 0; n < 1024; ++n)
-        ASSERT_EQ(BinToLong(LongToBin(n)), n) << n;
+        ASSERT_EQ(fromBinary(toBinary(n)), n) << n;
 }
 
-TEST(BitHelpers, PadHex2PadsOnlyOneCharacter) {
-    EXPECT_EQ(PadHex2(""), "");
-    EXPECT_EQ(PadHex2("7"), "07");
-    EXPECT_EQ(PadHex2("7F"), "7F");
-    EXPECT_EQ(PadHex2("123"), "123");
-    EXPECT_EQ(PadHex2("a"), "0a"); // case is the caller's business
+TEST(BitHelpers, PadToTwoDigitsPadsOnlyOneCharacter) {
+    EXPECT_EQ(padToTwoDigits(""), "");
+    EXPECT_EQ(padToTwoDigits("7"), "07");
+    EXPECT_EQ(padToTwoDigits("7F"), "7F");
+    EXPECT_EQ(padToTwoDigits("123"), "123");
+    EXPECT_EQ(padToTwoDigits("a"), "0a"); // case is the caller's business
 }
 
 TEST(BitHelpers, IsBitSetCountsFromTheLeastSignificantBit) {
-    EXPECT_TRUE(IsBitSet("A5", 0));
-    EXPECT_FALSE(IsBitSet("A5", 1));
-    EXPECT_TRUE(IsBitSet("A5", 2));
-    EXPECT_TRUE(IsBitSet("a5", 7));
-    EXPECT_TRUE(IsBitSet("80", 7));
-    EXPECT_FALSE(IsBitSet("80", 6));
-    EXPECT_TRUE(IsBitSet("1", 0));
-    EXPECT_FALSE(IsBitSet("FF", -1));
+    EXPECT_TRUE(isBitSet("A5", 0));
+    EXPECT_FALSE(isBitSet("A5", 1));
+    EXPECT_TRUE(isBitSet("A5", 2));
+    EXPECT_TRUE(isBitSet("a5", 7));
+    EXPECT_TRUE(isBitSet("80", 7));
+    EXPECT_FALSE(isBitSet("80", 6));
+    EXPECT_TRUE(isBitSet("1", 0));
+    EXPECT_FALSE(isBitSet("FF", -1));
 }
 
 TEST(BitHelpers, SetBitInHexAnswersTwoUpperCaseDigits) {
-    EXPECT_EQ(SetBitInHex("A5", 1, true), "A7");
-    EXPECT_EQ(SetBitInHex("A5", 0, false), "A4");
-    EXPECT_EQ(SetBitInHex("0", 7, true), "80");
-    EXPECT_EQ(SetBitInHex("ff", 3, true), "FF");
-    EXPECT_EQ(SetBitInHex("ff", 3, false), "F7");
-    EXPECT_EQ(SetBitInHex("00", 0, true), "01");
-    EXPECT_EQ(SetBitInHex("a", 4, false), "0A");
+    EXPECT_EQ(setBitInHex("A5", 1, true), "A7");
+    EXPECT_EQ(setBitInHex("A5", 0, false), "A4");
+    EXPECT_EQ(setBitInHex("0", 7, true), "80");
+    EXPECT_EQ(setBitInHex("ff", 3, true), "FF");
+    EXPECT_EQ(setBitInHex("ff", 3, false), "F7");
+    EXPECT_EQ(setBitInHex("00", 0, true), "01");
+    EXPECT_EQ(setBitInHex("a", 4, false), "0A");
 
     // Every bit of every byte: only bit n changes.
     for (int value = 0; value < 256; ++value) {
         for (int n = 0; n < 8; ++n) {
             const std::string hex = byteToHex(static_cast<std::uint8_t>(value));
-            const auto set = parseHex(SetBitInHex(hex, n, true));
-            const auto cleared = parseHex(SetBitInHex(hex, n, false));
+            const auto set = parseHex(setBitInHex(hex, n, true));
+            const auto cleared = parseHex(setBitInHex(hex, n, false));
             ASSERT_TRUE(set && cleared);
             ASSERT_EQ(*set, static_cast<std::uint32_t>(value | (1 << n))) << hex << " bit " << n;
             ASSERT_EQ(*cleared, static_cast<std::uint32_t>(value & ~(1 << n)));
-            ASSERT_EQ(IsBitSet(hex, n), ((value >> n) & 1) == 1);
+            ASSERT_EQ(isBitSet(hex, n), ((value >> n) & 1) == 1);
         }
     }
 }
@@ -199,7 +199,7 @@ TEST(ByteGridModel, RandomEditsMatchAPlainByteVector) {
                 grid.writeByte(index, value);
                 break;
             case 1:
-                grid.setText(index, PadHex2(toHex(value)));
+                grid.setText(index, padToTwoDigits(toHex(value)));
                 break;
             case 2: { // typed in lower case, one digit when it fits
                 std::string text = toHex(value);
@@ -211,7 +211,7 @@ TEST(ByteGridModel, RandomEditsMatchAPlainByteVector) {
             default: {
                 const int bit = static_cast<int>(random() % 8);
                 const bool on = value % 2 == 0;
-                grid.setText(index, SetBitInHex(grid.text(index), bit, on));
+                grid.setText(index, setBitInHex(grid.text(index), bit, on));
                 auto& byte = expected[static_cast<std::size_t>(index)];
                 byte = static_cast<std::uint8_t>(on ? (byte | (1 << bit)) : (byte & ~(1 << bit)));
                 continue;

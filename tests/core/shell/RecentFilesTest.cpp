@@ -12,7 +12,7 @@ using Paths = std::vector<std::string>;
 TEST(RecentFilesTest, TheNewestFiveAreKeptOldestFirst) {
     MemorySettingsStore settings;
     for (const char* path : {"A", "B", "C", "D", "E", "F"})
-        AddRecentFile(settings, path);
+        addRecentFile(settings, path);
     EXPECT_EQ(readRecentFiles(settings), (Paths{"B", "C", "D", "E", "F"}));
     EXPECT_EQ(settings.read("FileCount", ""), "5");
     EXPECT_EQ(settings.read("File0", ""), "B");
@@ -21,7 +21,7 @@ TEST(RecentFilesTest, TheNewestFiveAreKeptOldestFirst) {
 TEST(RecentFilesTest, APathAddedAgainMovesToTheNewestPlace) {
     MemorySettingsStore settings;
     for (const char* path : {"A", "B", "C", "D", "E", "B"})
-        AddRecentFile(settings, path);
+        addRecentFile(settings, path);
     EXPECT_EQ(readRecentFiles(settings), (Paths{"A", "C", "D", "E", "B"}));
     EXPECT_EQ(settings.read("FileCount", ""), "5");
 }
@@ -32,7 +32,7 @@ TEST(RecentFilesTest, ACountThatIsNoWholeNumberCountsAsNone) {
         settings.setValue("FileCount", count);
         settings.setValue("File0", "old");
         EXPECT_TRUE(readRecentFiles(settings).empty()) << count;
-        AddRecentFile(settings, "new");
+        addRecentFile(settings, "new");
         EXPECT_EQ(readRecentFiles(settings), Paths{"new"}) << count;
     }
 }
@@ -42,7 +42,7 @@ TEST(RecentFilesTest, AnOversizedCountReadsFiveAndMissingEntriesReadEmpty) {
     settings.setValue("FileCount", "9");
     settings.setValue("file1", "one");
     EXPECT_EQ(readRecentFiles(settings), (Paths{"", "one", "", "", ""}));
-    AddRecentFile(settings, "new");
+    addRecentFile(settings, "new");
     EXPECT_EQ(readRecentFiles(settings), (Paths{"one", "", "", "", "new"}));
 }
 

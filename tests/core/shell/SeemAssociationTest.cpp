@@ -35,7 +35,7 @@ std::string packagingFile(const std::string& name) {
 } // namespace
 
 TEST_F(SeemAssociationTest, AssociatingWritesTheTypeTheEntryAndTheDefault) {
-    const AssociationOutcome outcome = AssociateSeemFiles(where, program);
+    const AssociationOutcome outcome = associateSeemFiles(where, program);
     ASSERT_EQ(outcome.status, AssociationOutcome::Status::Done) << outcome.reason;
     EXPECT_FALSE(outcome.usesInstalledEntry);
 
@@ -58,14 +58,14 @@ TEST_F(SeemAssociationTest, AssociatingKeepsThePreviousDefaultForRemovalToGiveBa
                                        "application/x-vantrel-seem=hexer.desktop\n"
                                        "[Added Associations]\n"
                                        "image/png=viewer.desktop;\n");
-    EXPECT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
-    EXPECT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(associateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(associateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
     EXPECT_EQ(home.read("config/mimeapps.list"), "[Default Applications]\n" + defaultLine +
                                                      ";hexer.desktop;\n"
                                                      "text/plain=editor.desktop\n"
                                                      "[Added Associations]\n"
                                                      "image/png=viewer.desktop;\n");
-    EXPECT_EQ(RemoveSeemAssociation(where).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(removeSeemAssociation(where).status, AssociationOutcome::Status::Done);
     EXPECT_EQ(home.read("config/mimeapps.list"), "[Default Applications]\n"
                                                  "application/x-vantrel-seem=hexer.desktop;\n"
                                                  "text/plain=editor.desktop\n"
@@ -74,17 +74,17 @@ TEST_F(SeemAssociationTest, AssociatingKeepsThePreviousDefaultForRemovalToGiveBa
 }
 
 TEST_F(SeemAssociationTest, RemovingTakesEntryAndDefaultAndLeavesTheType) {
-    ASSERT_EQ(AssociateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
+    ASSERT_EQ(associateSeemFiles(where, program).status, AssociationOutcome::Status::Done);
     home.write("config/mimeapps.list",
                "[Default Applications]\napplication/x-vantrel-seem=org.vantrel.Vantrel.desktop;"
                "hexer.desktop;\n");
-    EXPECT_EQ(RemoveSeemAssociation(where).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(removeSeemAssociation(where).status, AssociationOutcome::Status::Done);
     EXPECT_FALSE(std::filesystem::exists(desktopEntryPath(where)));
     EXPECT_TRUE(std::filesystem::exists(mimePackagePath(where)));
     EXPECT_EQ(home.read("config/mimeapps.list"),
               "[Default Applications]\napplication/x-vantrel-seem=hexer.desktop;\n");
 
-    const AssociationOutcome again = RemoveSeemAssociation(where);
+    const AssociationOutcome again = removeSeemAssociation(where);
     EXPECT_EQ(again.status, AssociationOutcome::Status::Refused);
     EXPECT_FALSE(again.reason.empty());
 }
@@ -93,13 +93,13 @@ TEST_F(SeemAssociationTest, AnInstalledEntryIsChosenRatherThanHidden) {
     home.write("system/applications/org.vantrel.Vantrel.desktop", "[Desktop Entry]\n");
     home.write("system/mime/packages/vantrel-seem.xml", "<mime-info/>");
     home.write("data/applications/org.vantrel.Vantrel.desktop", "[Desktop Entry]\nExec=old\n");
-    const AssociationOutcome outcome = AssociateSeemFiles(where, program);
+    const AssociationOutcome outcome = associateSeemFiles(where, program);
     EXPECT_EQ(outcome.status, AssociationOutcome::Status::Done);
     EXPECT_TRUE(outcome.usesInstalledEntry);
     EXPECT_FALSE(std::filesystem::exists(desktopEntryPath(where)));
     EXPECT_FALSE(std::filesystem::exists(mimePackagePath(where)));
     EXPECT_TRUE(hasLine(home.read("config/mimeapps.list"), defaultLine));
-    EXPECT_EQ(RemoveSeemAssociation(where).status, AssociationOutcome::Status::Done);
+    EXPECT_EQ(removeSeemAssociation(where).status, AssociationOutcome::Status::Done);
     EXPECT_TRUE(std::filesystem::exists(home / "system/applications/org.vantrel.Vantrel.desktop"));
 }
 
@@ -112,7 +112,7 @@ TEST_F(SeemAssociationTest, ExecNamesOddProgramPathsExactly) {
 
 TEST_F(SeemAssociationTest, UnwritablePlacesAreRefusedNamingTheFile) {
     home.write("data", "a file where the folder should be");
-    const AssociationOutcome blocked = AssociateSeemFiles(where, program);
+    const AssociationOutcome blocked = associateSeemFiles(where, program);
     EXPECT_EQ(blocked.status, AssociationOutcome::Status::Refused);
     EXPECT_EQ(blocked.file, mimePackagePath(where));
 
@@ -122,7 +122,7 @@ TEST_F(SeemAssociationTest, UnwritablePlacesAreRefusedNamingTheFile) {
     home.write("data2/applications/org.vantrel.Vantrel.desktop", ownEntry);
     std::filesystem::create_directories(home / "config");
     ASSERT_EQ(::mkfifo((home / "config/mimeapps.list").c_str(), 0600), 0);
-    const AssociationOutcome fifo = AssociateSeemFiles(where, program);
+    const AssociationOutcome fifo = associateSeemFiles(where, program);
     EXPECT_EQ(fifo.status, AssociationOutcome::Status::Refused);
     EXPECT_EQ(fifo.file, mimeappsPath(where));
     EXPECT_FALSE(std::filesystem::exists(mimePackagePath(where)));

@@ -35,7 +35,7 @@ class SeemFolderScanTest : public ::testing::Test {
 TEST_F(SeemFolderScanTest, ExtensionIsTestedWithoutCaseAndTxtNeverCounts) {
     const std::string upper = seemFile("MAIN.SEEM", 10);
     seemFile("notes.txt", 20);
-    const SeemFolderItems items = ScanSeemFolder(seemFolder(), catalog);
+    const SeemFolderItems items = scanSeemFolder(seemFolder(), catalog);
     EXPECT_EQ(items.catalogIndex[0], 0u);
     EXPECT_FALSE(items.enabled(SeemFolderItem::Style));
     EXPECT_EQ(seemFolderItemPath(items, catalog, SeemFolderItem::Function), upper);
@@ -46,7 +46,7 @@ TEST_F(SeemFolderScanTest, OnlyTheExactSizeMatches) {
     catalog[0].matchedPath = "earlier";
     seemFile("longer.seem", 11);
     seemFile("other.bin", 7);
-    const SeemFolderItems items = ScanSeemFolder(seemFolder(), catalog);
+    const SeemFolderItems items = scanSeemFolder(seemFolder(), catalog);
     for (const SeemFolderItem item : kSeemFolderItems)
         EXPECT_FALSE(items.enabled(item)) << seemFolderItemName(item);
     EXPECT_EQ(catalog[0].matchedPath, "earlier");
@@ -56,7 +56,7 @@ TEST_F(SeemFolderScanTest, EveryEntryOfTheSizeTakesThePathAndTheHighestOfAKindWi
     catalog = {entry("function", 10), entry("volume", 10), entry("function", 10),
                entry("unknown", 10)};
     const std::string path = seemFile("a.sch", 10);
-    const SeemFolderItems items = ScanSeemFolder(seemFolder(), catalog);
+    const SeemFolderItems items = scanSeemFolder(seemFolder(), catalog);
     EXPECT_EQ(items.catalogIndex[static_cast<int>(SeemFolderItem::Function)], 2u);
     EXPECT_EQ(items.catalogIndex[static_cast<int>(SeemFolderItem::Volume)], 1u);
     EXPECT_EQ(seemFolderItemPath(items, catalog, SeemFolderItem::Volume), path);
@@ -68,19 +68,19 @@ TEST_F(SeemFolderScanTest, HiddenFilesFoldersAndSpecialFilesAreLeftOut) {
     seemFile(".hidden.seem", 10);
     std::filesystem::create_directory(folder / "folder.seem");
     ASSERT_EQ(::mkfifo((folder / "pipe.seem").c_str(), 0600), 0);
-    const SeemFolderItems items = ScanSeemFolder(seemFolder(), catalog);
+    const SeemFolderItems items = scanSeemFolder(seemFolder(), catalog);
     EXPECT_FALSE(items.enabled(SeemFolderItem::Function));
     EXPECT_EQ(catalog[0].matchedPath, "");
 }
 
 TEST_F(SeemFolderScanTest, AMissingOrEmptyFolderDisablesEverythingAndKeepsOldPaths) {
     seemFile("main.seem", 10);
-    ASSERT_TRUE(ScanSeemFolder(seemFolder(), catalog).enabled(SeemFolderItem::Function));
+    ASSERT_TRUE(scanSeemFolder(seemFolder(), catalog).enabled(SeemFolderItem::Function));
     const TempDir empty;
     const std::string missing = withTrailingSeparator(empty / "gone");
     for (const std::string& other :
          {withTrailingSeparator(empty.path().string()), missing, std::string()}) {
-        const SeemFolderItems items = ScanSeemFolder(other, catalog);
+        const SeemFolderItems items = scanSeemFolder(other, catalog);
         EXPECT_FALSE(items.enabled(SeemFolderItem::Function)) << other;
         EXPECT_FALSE(seemFolderItemPath(items, catalog, SeemFolderItem::Function)) << other;
     }

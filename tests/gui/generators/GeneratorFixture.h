@@ -30,7 +30,7 @@ class GeneratorFixture : public ::testing::Test {
 
     void openDocument(const std::string& type, std::vector<std::uint8_t> bytes) {
         host.fileName = work.filePath(QStringLiteral("open.seem"));
-        host.curType = type;
+        host.typeName = type;
         host.fileBytes = std::move(bytes);
     }
 

@@ -124,8 +124,8 @@ TEST_F(ShellCommandsTest, HelpOpensTheBundledPageOrSaysThereIsNone) {
 
 TEST_F(ShellCommandsTest, FolderBrowserAnswersTheChosenFolderOrNothing) {
     dialogs.folders = {"/srv/seem", std::nullopt};
-    EXPECT_EQ(BrowseForFolder("Choose", nullptr, "/start"), "/srv/seem");
-    EXPECT_EQ(BrowseForFolder("Choose", nullptr), "");
+    EXPECT_EQ(browseForFolder("Choose", nullptr, "/start"), "/srv/seem");
+    EXPECT_EQ(browseForFolder("Choose", nullptr), "");
     ASSERT_EQ(dialogs.folderRequests.size(), 2u);
     EXPECT_EQ(dialogs.folderRequests[0].title, "Choose");
     EXPECT_EQ(dialogs.folderRequests[0].initialDir, "/start");
@@ -141,7 +141,7 @@ TEST(FolderBrowserTest, TheRealDialogChoosesFoldersOnly) {
         dialog->selectFile(dir.path());
         static_cast<QDialog*>(dialog)->accept();
     });
-    EXPECT_EQ(BrowseForFolder("Choose", nullptr, dir.path()), dir.path());
+    EXPECT_EQ(browseForFolder("Choose", nullptr, dir.path()), dir.path());
     EXPECT_EQ(mode, QFileDialog::Directory);
 }
 
