@@ -12,10 +12,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QToolButton>
 
 namespace vantrel {
 
@@ -33,6 +34,14 @@ QLineEdit* namedBox(const QString& name, const QString& text, QWidget* parent) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
     return box;
+}
+
+QToolButton* textButton(const QString& text, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
 }
 
 } // namespace
@@ -65,10 +74,12 @@ void ColorEditor::buildControls() {
     m_swatch->installEventFilter(this);
     layout->addWidget(m_swatch, 0, 0, 2, 1);
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
-    m_chooseColorButton = new QPushButton(QString::fromUtf8("颜色(&P)..."), this);
+    // Tool buttons are as wide as their captions, where push buttons take a
+    // style's minimum width that would leave the sliders no room.
+    m_chooseColorButton = textButton(QString::fromUtf8("颜色(&P)..."), this);
     m_chooseColorButton->setObjectName(QStringLiteral("cmdChooseColor"));
     layout->addWidget(m_chooseColorButton, 2, 0);
-    connect(m_chooseColorButton, &QPushButton::clicked, this, &ColorEditor::chooseColor);
+    connect(m_chooseColorButton, &QToolButton::clicked, this, &ColorEditor::chooseColor);
 
     addChannel(Red, QStringLiteral("R"), 0);
     addChannel(Green, QStringLiteral("G"), 1);
@@ -103,13 +114,13 @@ void ColorEditor::buildControls() {
     layout->addWidget(titleLabel, 2, 4);
     m_schemeTitleBox = namedBox(QStringLiteral("txtColorName"), QString(), this);
     m_schemeTitleBox->setMaximumWidth(
-        m_schemeTitleBox->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标题")) + 12);
+        m_schemeTitleBox->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标")) + 12);
     titleLabel->setBuddy(m_schemeTitleBox);
     layout->addWidget(m_schemeTitleBox, 2, 5);
-    m_renameButton = new QPushButton(QString::fromUtf8("更改"), this);
+    m_renameButton = textButton(QString::fromUtf8("更改"), this);
     m_renameButton->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(m_renameButton, 2, 6);
-    connect(m_renameButton, &QPushButton::clicked, this, &ColorEditor::renameScheme);
+    connect(m_renameButton, &QToolButton::clicked, this, &ColorEditor::renameScheme);
     layout->setColumnStretch(2, 1);
     nameForScreenReaders();
 }
@@ -144,7 +155,7 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     layout->addWidget(slider, row, 2);
     QLineEdit* box = namedBox(QStringLiteral("txt") + name, QStringLiteral("255"), this);
     // Room for "255" in whatever font the user has.
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     // Digits and backspace only; there is no length limit.
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
@@ -353,6 +364,11 @@ bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_swatch) {
         if (type == QEvent::MouseButtonRelease && isEnabled())
             chooseColor();
+        // Painted here rather than left to the background, which a style
+        // sheet's background would replace: the swatch always shows the colour.
+        if (type == QEvent::Paint)
+            QPainter(m_swatch).fillRect(m_swatch->contentsRect(),
+                                        m_swatch->palette().color(QPalette::Window));
     } else if (type == QEvent::FocusOut || (mouse && qobject_cast<QSlider*>(watched))) {
         // A press, a release or leaving the control ends the undo step it made.
         m_document.sealEdits();

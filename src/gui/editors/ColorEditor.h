@@ -13,7 +13,7 @@
 
 class QFrame;
 class QLineEdit;
-class QPushButton;
+class QToolButton;
 class QSlider;
 
 namespace vantrel {
@@ -66,14 +66,14 @@ class ColorEditor : public QGroupBox {
     SeemDocument& m_document;
     const UiStrings& m_strings;
     QFrame* m_swatch = nullptr;
-    QPushButton* m_chooseColorButton = nullptr;
+    QToolButton* m_chooseColorButton = nullptr;
     // The red, green and blue sliders and their boxes, indexed by Channel.
     std::array<QSlider*, 3> m_sliders{};
     std::array<QLineEdit*, 3> m_boxes{};
     QLineEdit* m_hexBox = nullptr;
     QLineEdit* m_transparencyBox = nullptr;
     QLineEdit* m_schemeTitleBox = nullptr;
-    QPushButton* m_renameButton = nullptr;
+    QToolButton* m_renameButton = nullptr;
     int m_offset = -1; // first byte of the current entry; -1 before one is chosen
     bool m_writing = false;
     ListenerConnection m_gridConnection;

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QWidget>
 
 namespace vantrel {
@@ -29,6 +30,8 @@ void setCaption(QObject* control, const QString& caption) {
         menu->setTitle(caption);
     else if (auto* button = qobject_cast<QPushButton*>(control))
         button->setText(caption);
+    else if (auto* toolButton = qobject_cast<QToolButton*>(control))
+        toolButton->setText(caption);
     else if (auto* check = qobject_cast<QCheckBox*>(control))
         check->setText(caption);
     else if (auto* action = qobject_cast<QAction*>(control); action && !action->menu())

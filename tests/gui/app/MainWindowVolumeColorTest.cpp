@@ -8,6 +8,7 @@
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/VolumeEditor.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,7 +142,7 @@ TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneS
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtB")->text(), QStringLiteral("230"));
 
     namedChild<QLineEdit>(colorPanel(), "txtColorName")->setText(QStringLiteral("AB"));
-    namedChild<QPushButton>(colorPanel(), "cmdChangeName")->click();
+    namedChild<QAbstractButton>(colorPanel(), "cmdChangeName")->click();
     action("mnuSave")->trigger();
     EXPECT_EQ(readAll(path).mid(8, 10), QByteArray("\0A\0B\0\0\0\0\0\0", 10));
 }

@@ -7,6 +7,7 @@
 #include "gui/NamedChild.h"
 
 #include <QFrame>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -55,8 +56,8 @@ class ColorEditorTest : public ::testing::Test {
     }
     QSlider* slider(const char* name) const { return namedChild<QSlider>(editor.get(), name); }
     QLineEdit* box(const char* name) const { return namedChild<QLineEdit>(editor.get(), name); }
-    QPushButton* button(const char* name) const {
-        return namedChild<QPushButton>(editor.get(), name);
+    QAbstractButton* button(const char* name) const {
+        return namedChild<QAbstractButton>(editor.get(), name);
     }
     QColor preview() const {
         return namedChild<QFrame>(editor.get(), "picColor")->palette().color(QPalette::Window);
