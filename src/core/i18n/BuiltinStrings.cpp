@@ -347,6 +347,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Type \"%1\" (%2 bytes) has no editor: its bytes are shown as they are",
         // 163: FolderType
         "Folder",
+        // 164: VolumeInformation
+        "Move a slider with the mouse or its arrow keys to set that volume; its byte in the grid "
+        "follows.",
     };
     return strings;
 }

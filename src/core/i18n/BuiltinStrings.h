@@ -176,6 +176,7 @@ enum UiString : int {
     StrStatusNoTypeMatches = 161,  // %1 file length
     StrStatusNoEditor = 162,       // %1 type, %2 file length
     StrFolderType = 163,           // the file dialog's type of a folder
+    StrVolumeInformation = 164,
 };
 
 } // namespace vantrel

@@ -73,6 +73,8 @@ void EditorPanel::show(const XmlElement& type) {
     } else if (typeName == "volume") {
         volumes()->load(type);
         showOnly(m_volumes);
+        // The sliders have no descriptions to show; the frame says how they work.
+        m_info->setText(QString::fromStdString(m_language.strings().get(StrVolumeInformation)));
     } else if (typeName == "color") {
         colorTree()->load(type);
         colorPanel()->load();
