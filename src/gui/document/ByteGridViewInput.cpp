@@ -109,6 +109,7 @@ void ByteGridView::focusInEvent(QFocusEvent* event) {
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (byKeyboard && m_grid.contains(m_cursor.index()))
         runGotFocus(m_cursor.index());
+    updateCell(m_cursor.index()); // its focus frame
     restartCaretBlink();
 }
 

@@ -13,7 +13,7 @@ namespace vantrel {
 
 QString MissingQtTexts::translate(const char* context, const char* sourceText,
                                   const char* /*disambiguation*/, int /*n*/) const {
-    if (std::strcmp(context, "QAbstractFileIconProvider") == 0 &&
+    if (context && sourceText && std::strcmp(context, "QAbstractFileIconProvider") == 0 &&
         std::strcmp(sourceText, "Folder") == 0)
         return m_folderTypeName;
     return {};

@@ -110,8 +110,10 @@ TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
 }
 
 TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
+    showActive();
     const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
     mainWindow->openFile(path);
+    EXPECT_TRUE(mainWindow->gridView()->hasFocus());
     EXPECT_FALSE(mainWindow->isLoaded());
     EXPECT_EQ(mainWindow->fileName(), path);
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 7);
