@@ -12,10 +12,10 @@ namespace vantrel {
 
 namespace {
 
-// The tree's column header: there, but never shown.
-class HeaderAccessible : public QAccessibleInterface {
+// A part of the tree that has no object and no children of its own.
+class TreePartAccessible : public QAccessibleInterface {
   public:
-    explicit HeaderAccessible(FunctionTreeEditor* tree) : m_tree(tree) {}
+    explicit TreePartAccessible(FunctionTreeEditor* tree) : m_tree(tree) {}
     [[nodiscard]] bool isValid() const override { return !m_tree.isNull(); }
     [[nodiscard]] QObject* object() const override { return nullptr; }
     [[nodiscard]] QWindow* window() const override {
@@ -28,8 +28,17 @@ class HeaderAccessible : public QAccessibleInterface {
     [[nodiscard]] int childCount() const override { return 0; }
     [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    [[nodiscard]] QString text(QAccessible::Text) const override { return {}; }
     void setText(QAccessible::Text, const QString&) override {}
+
+  protected:
+    QPointer<FunctionTreeEditor> m_tree;
+};
+
+// The tree's column header: there, but never shown.
+class HeaderAccessible : public TreePartAccessible {
+  public:
+    using TreePartAccessible::TreePartAccessible;
+    [[nodiscard]] QString text(QAccessible::Text) const override { return {}; }
     [[nodiscard]] QRect rect() const override { return {}; }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
     [[nodiscard]] QAccessible::State state() const override {
@@ -37,31 +46,16 @@ class HeaderAccessible : public QAccessibleInterface {
         st.invisible = true;
         return st;
     }
-
-  private:
-    QPointer<FunctionTreeEditor> m_tree;
 };
 
-class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class ItemAccessible : public TreePartAccessible, public QAccessibleActionInterface {
   public:
-    ItemAccessible(FunctionTreeEditor* tree, QTreeWidgetItem* item) : m_tree(tree), m_item(item) {}
+    ItemAccessible(FunctionTreeEditor* tree, QTreeWidgetItem* item)
+        : TreePartAccessible(tree), m_item(item) {}
 
-    [[nodiscard]] bool isValid() const override { return !m_tree.isNull(); }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
-    [[nodiscard]] QWindow* window() const override {
-        return m_tree ? m_tree->window()->windowHandle() : nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* parent() const override {
-        return m_tree ? QAccessible::queryAccessibleInterface(m_tree.data()) : nullptr;
-    }
-    [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text t) const override {
         return isValid() && t == QAccessible::Name ? m_item->text(0) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override {
         if (!isValid())
             return {};
@@ -123,7 +117,6 @@ class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInte
         return isValid() && m_item->data(0, Qt::CheckStateRole).isValid();
     }
 
-    QPointer<FunctionTreeEditor> m_tree;
     QTreeWidgetItem* m_item; // forgotten (see forgetItems) before the tree deletes it
 };
 
