@@ -13,6 +13,7 @@ ByteGrid::ByteGrid() : m_cells(1), m_borders(1, false) {}
 
 void ByteGrid::rebuild(int lastIndex) {
     resize(lastIndex < 1 ? 1 : static_cast<std::size_t>(lastIndex) + 1);
+    m_currentCell = 0;
     notify(-1);
 }
 
@@ -20,6 +21,7 @@ void ByteGrid::load(const std::vector<std::uint8_t>& bytes) {
     resize(bytes.empty() ? 1 : bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i)
         m_cells[i] = byteToHex(bytes[i]);
+    m_currentCell = 0;
     notify(-1);
 }
 
@@ -73,12 +75,22 @@ std::vector<std::uint8_t> ByteGrid::bytes() const {
     return result;
 }
 
-void ByteGrid::focusCell(int index) {
-    if (!contains(index))
+void ByteGrid::setCurrentCell(int index) {
+    if (!contains(index) || index == m_currentCell)
         return;
-    setBorder(m_lastSelect, false);
-    setBorder(index, true);
-    m_lastSelect = index;
+    m_currentCell = index;
+    m_focusListeners.notify(index);
+}
+
+void ByteGrid::focusCell(int index) {
+    if (!contains(index) || (index == m_currentCell && hasBorder(index)))
+        return;
+    setBorder(m_currentCell, false);
+    m_currentCell = index;
+    if (hasBorder(index))
+        m_focusListeners.notify(index); // marked already, but current only now
+    else
+        setBorder(index, true);
 }
 
 bool ByteGrid::hasBorder(int index) const {
@@ -89,7 +101,7 @@ void ByteGrid::setBorder(int index, bool bordered) {
     if (!contains(index) || m_borders[static_cast<std::size_t>(index)] == bordered)
         return;
     m_borders[static_cast<std::size_t>(index)] = bordered;
-    notify(index);
+    m_focusListeners.notify(index);
 }
 
 void ByteGrid::notify(int index) const {

@@ -16,13 +16,13 @@ namespace vantrel {
 // always exists.
 class ByteGrid {
   public:
-    // Told the index of a cell whose text or border changed, or -1 after a rebuild or load.
+    // Told the index of a cell that changed, or -1 after a rebuild or load.
     using Listener = std::function<void(int index)>;
 
     ByteGrid();
 
     // Makes exactly cells 0..lastIndex exist (at least cell 0). Cell 0 keeps
-    // its text; the others start empty and unbordered.
+    // its text; the others start empty and unbordered. Cell 0 becomes current.
     void rebuild(int lastIndex);
     // Rebuilds to bytes.size() cells and writes every byte, two upper-case digits each.
     void load(const std::vector<std::uint8_t>& bytes);
@@ -41,20 +41,29 @@ class ByteGrid {
     // Every cell as a byte; only meaningful when firstInvalidCell() is empty.
     [[nodiscard]] std::vector<std::uint8_t> bytes() const;
 
-    // The current cell: the one that last received the focus.
-    [[nodiscard]] int lastSelect() const { return m_lastSelect; }
-    void setLastSelect(int index) { m_lastSelect = index; }
+    // The current cell: the one being edited, which last received the focus
+    // or was made current by an editor. Always an existing cell.
+    [[nodiscard]] int currentCell() const { return m_currentCell; }
+    // Makes a cell current without moving any border (an editor that marks
+    // several cells itself). Unknown indexes are ignored.
+    void setCurrentCell(int index);
     // A cell receiving the focus: the previous current cell loses its border,
-    // this one gets it and becomes current. Unknown indexes are ignored.
+    // this one gets it and becomes current. Unknown indexes are ignored, and
+    // so is the current cell when it already has its border.
     void focusCell(int index);
 
     [[nodiscard]] bool hasBorder(int index) const;
     void setBorder(int index, bool bordered);
 
     // Any number of listeners, each told until its connection goes; see
-    // ListenerList for adding and removing while told.
+    // ListenerList for adding and removing while told. Text listeners hear of
+    // texts, rebuilds and loads; focus listeners of borders and the current
+    // cell (the index of each cell that gained or lost its border or became current).
     ListenerConnection addListener(Listener listener) {
         return m_listeners.add(std::move(listener));
+    }
+    ListenerConnection addFocusListener(Listener listener) {
+        return m_focusListeners.add(std::move(listener));
     }
 
   private:
@@ -64,8 +73,9 @@ class ByteGrid {
 
     std::vector<std::string> m_cells;
     std::vector<bool> m_borders;
-    int m_lastSelect = 0;
+    int m_currentCell = 0;
     ListenerList<int> m_listeners;
+    ListenerList<int> m_focusListeners;
 };
 
 } // namespace vantrel

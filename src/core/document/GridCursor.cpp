@@ -23,13 +23,17 @@ std::optional<char> upperHexDigit(char typed) {
 
 } // namespace
 
+int GridCursor::index() const {
+    return m_grid.currentCell();
+}
+
 int GridCursor::caret() const {
     // An editor may have rewritten the cell since the caret was placed.
     return std::min(m_caret, caretLimit());
 }
 
 void GridCursor::focus(int byteIndex) {
-    m_index = byteIndex;
+    m_grid.focusCell(byteIndex);
     m_caret = 0;
 }
 
@@ -42,7 +46,7 @@ std::optional<int> GridCursor::moveLeft() {
         m_caret = caret() - 1;
         return std::nullopt;
     }
-    return moveFocusTo(m_index - 1);
+    return moveFocusTo(index() - 1);
 }
 
 std::optional<int> GridCursor::moveRight() {
@@ -50,25 +54,25 @@ std::optional<int> GridCursor::moveRight() {
         m_caret = caret() + 1;
         return std::nullopt;
     }
-    return moveFocusTo(m_index + 1);
+    return moveFocusTo(index() + 1);
 }
 
 std::optional<int> GridCursor::moveUp() {
-    return moveFocusTo(m_index - grid::kCellsPerRow);
+    return moveFocusTo(index() - grid::kCellsPerRow);
 }
 
 std::optional<int> GridCursor::moveDown() {
-    return moveFocusTo(m_index + grid::kCellsPerRow);
+    return moveFocusTo(index() + grid::kCellsPerRow);
 }
 
 std::optional<int> GridCursor::movePageUp(int rowsPerPage) {
     const int step = std::max(1, rowsPerPage) * grid::kCellsPerRow;
-    return moveFocusTo(std::max(m_index - step, grid::cellColumn(m_index)));
+    return moveFocusTo(std::max(index() - step, grid::cellColumn(index())));
 }
 
 std::optional<int> GridCursor::movePageDown(int rowsPerPage) {
     const int step = std::max(1, rowsPerPage) * grid::kCellsPerRow;
-    return moveFocusTo(std::min(m_index + step, m_grid.cellCount() - 1));
+    return moveFocusTo(std::min(index() + step, m_grid.cellCount() - 1));
 }
 
 std::optional<int> GridCursor::moveFirst() {
@@ -81,55 +85,56 @@ std::optional<int> GridCursor::moveLast() {
 
 std::optional<int> GridCursor::typeCharacter(char typed) {
     const auto digit = upperHexDigit(typed);
-    if (!digit || !m_grid.contains(m_index))
+    if (!digit || !m_grid.contains(index()))
         return std::nullopt;
 
     std::optional<int> movedTo;
     if (caret() >= kDigitsPerCell) {
         // Typing runs on into the next cell, as the two digits of one byte
         // are followed by those of the next; past the last cell it stops.
-        if (!m_grid.contains(m_index + 1))
+        if (!m_grid.contains(index() + 1))
             return std::nullopt;
-        focus(m_index + 1);
-        movedTo = m_index;
+        // The focus moves first, so the document sees the digit as the new cell's edit.
+        focus(index() + 1);
+        movedTo = index();
     }
 
-    std::string text = m_grid.text(m_index);
+    std::string text = m_grid.text(index());
     const auto at = static_cast<std::size_t>(caret());
     if (at < text.size())
         text[at] = *digit;
     else
         text.push_back(*digit);
     m_caret = caret() + 1;
-    m_grid.setText(m_index, std::move(text));
+    m_grid.setText(index(), std::move(text));
     return movedTo;
 }
 
 void GridCursor::backspace() {
     const int at = caret();
-    if (at == 0 || !m_grid.contains(m_index))
+    if (at == 0 || !m_grid.contains(index()))
         return;
-    std::string text = m_grid.text(m_index);
+    std::string text = m_grid.text(index());
     text.erase(static_cast<std::size_t>(at - 1), 1);
     m_caret = at - 1;
-    m_grid.setText(m_index, std::move(text));
+    m_grid.setText(index(), std::move(text));
 }
 
 void GridCursor::deleteForward() {
     const int at = caret();
-    std::string text = m_grid.text(m_index);
+    std::string text = m_grid.text(index());
     if (static_cast<std::size_t>(at) >= text.size())
         return;
     text.erase(static_cast<std::size_t>(at), 1);
-    m_grid.setText(m_index, std::move(text));
+    m_grid.setText(index(), std::move(text));
 }
 
 int GridCursor::caretLimit() const {
-    return std::min(static_cast<int>(m_grid.text(m_index).size()), kDigitsPerCell);
+    return std::min(static_cast<int>(m_grid.text(index()).size()), kDigitsPerCell);
 }
 
 std::optional<int> GridCursor::moveFocusTo(int byteIndex) {
-    if (!m_navigationEnabled || !m_grid.contains(byteIndex) || byteIndex == m_index)
+    if (!m_navigationEnabled || !m_grid.contains(byteIndex) || byteIndex == index())
         return std::nullopt;
     focus(byteIndex);
     return byteIndex;

@@ -7,10 +7,10 @@ namespace vantrel {
 
 class ByteGrid;
 
-// The one cell being edited and the caret inside its text, with the rules for
-// moving between cells and for typing digits. It writes through the ByteGrid;
-// whenever the focus has to go to another cell it moves there itself and
-// returns that cell's index, so the view can run the cell-focus behaviour.
+// The caret inside the grid's current cell, with the rules for moving between
+// cells and for typing digits. It writes through the ByteGrid; whenever the
+// focus has to go to another cell it gives that cell the focus before writing
+// there, and returns its index, so the view can scroll and announce it.
 //
 // The caret runs from 0 (before the first digit) to 2 (after the second), and
 // never past the end of a shorter text. Right moves the focus on when the
@@ -20,10 +20,11 @@ class GridCursor {
   public:
     explicit GridCursor(ByteGrid& grid) : m_grid(grid) {}
 
-    [[nodiscard]] int index() const { return m_index; }
+    [[nodiscard]] int index() const;
     [[nodiscard]] int caret() const;
 
-    // The focus arrived at byteIndex from elsewhere: caret before the first digit.
+    // The focus arrives at byteIndex: it becomes the grid's current, bordered
+    // cell, with the caret before its first digit.
     void focus(int byteIndex);
     // Caret within the current cell, clamped to what its text allows.
     void setCaret(int caret);
@@ -61,7 +62,6 @@ class GridCursor {
     std::optional<int> moveFocusTo(int byteIndex);
 
     ByteGrid& m_grid;
-    int m_index = 0;
     int m_caret = 0;
     bool m_navigationEnabled = true;
 };

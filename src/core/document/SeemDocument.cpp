@@ -39,6 +39,9 @@ SaveOutcome saveOutcome(SaveOutcome::Status status, int invalidCell = -1, std::s
 
 SeemDocument::SeemDocument() : m_definitions(std::make_unique<XmlDocument>()) {
     m_gridConnection = m_grid.addListener([this](int index) { onCellChanged(index); });
+    // Typing in a cell ends when the focus or a border moves: the next digit,
+    // wherever it goes, starts a step of its own.
+    m_focusConnection = m_grid.addFocusListener([this](int) { m_history.seal(); });
     startTracking();
 }
 
@@ -52,7 +55,7 @@ XmlLoadResult SeemDocument::loadDefinitions(const std::string& path) {
     m_definitions = std::move(loaded);
     m_type =
         m_path.empty() ? XmlElement() : findSeemType(m_definitions->root(), m_savedBytes.size());
-    notifyState();
+    notifyState({.type = true});
     return result;
 }
 
@@ -71,6 +74,7 @@ OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
     case SeemFileRead::Status::Ok:
         break;
     }
+    endGesture();
     m_path = path;
     m_savedBytes = std::move(read.bytes);
     m_identity = read.identity;
@@ -79,7 +83,7 @@ OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
     m_grid.load(m_savedBytes);
     m_loading = false;
     startTracking();
-    notifyState();
+    notifyEverything();
     return {OpenOutcome::Status::Opened, {}};
 }
 
@@ -91,6 +95,7 @@ OpenOutcome SeemDocument::reload() {
 }
 
 void SeemDocument::close() {
+    endGesture();
     m_path.clear();
     m_savedBytes.clear();
     m_identity = {};
@@ -99,7 +104,7 @@ void SeemDocument::close() {
     m_grid.rebuild(0);
     m_loading = false;
     startTracking();
-    notifyState();
+    notifyEverything();
 }
 
 SaveOutcome SeemDocument::save(bool overwriteChanges) {
@@ -136,6 +141,7 @@ bool SeemDocument::isOwnFile(const std::string& path) const {
 }
 
 SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
+    endGesture();
     if (const auto invalid = m_grid.firstInvalidCell())
         return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
     if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
@@ -152,7 +158,7 @@ SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges)
     m_differingCells = 0;
     // Typing on after a save is a step of its own, so Undo stops at the saved state.
     m_history.seal();
-    notifyState();
+    notifyState({.file = true});
     return saveOutcome(SaveOutcome::Status::Saved);
 }
 
@@ -160,24 +166,49 @@ std::string SeemDocument::typeName() const {
     return toLowerAscii(m_type.attribute("type").value_or(""));
 }
 
-void SeemDocument::beginEdit(UiString label, std::string mergeKey) {
+void SeemDocument::beginEdit(UiString label) {
+    // An action of another kind (a reset by its shortcut while a slider has
+    // the keys) is no part of the gesture.
+    if (m_inGesture && m_editDepth == 1 && label != m_gestureLabel)
+        endGesture();
     if (m_editDepth++ == 0)
-        m_history.begin(label, std::move(mergeKey));
+        m_history.begin(label, {});
 }
 
 void SeemDocument::endEdit() {
     if (m_editDepth == 0 || --m_editDepth > 0)
         return;
     m_history.end();
-    notifyState();
+    notifyState({.history = true});
+}
+
+void SeemDocument::beginGesture(UiString label) {
+    if (m_inGesture)
+        return;
+    beginEdit(label);
+    m_inGesture = true;
+    m_gestureLabel = label;
+}
+
+void SeemDocument::endGesture() {
+    if (!m_inGesture)
+        return;
+    m_inGesture = false;
+    endEdit();
 }
 
 void SeemDocument::undo() {
+    endGesture();
+    if (m_editDepth > 0)
+        return; // inside a step: its cells would no longer match what it recorded
     if (const EditStep* step = m_history.takeUndo())
         applyStep(*step, false);
 }
 
 void SeemDocument::redo() {
+    endGesture();
+    if (m_editDepth > 0)
+        return;
     if (const EditStep* step = m_history.takeRedo())
         applyStep(*step, true);
 }
@@ -192,11 +223,17 @@ void SeemDocument::applyStep(const EditStep& step, bool forward) {
             m_grid.setText(edit->index, edit->before);
     }
     m_applyingStep = false;
-    notifyState();
+    notifyState({.history = true});
 }
 
-ListenerConnection SeemDocument::addStateListener(std::function<void()> listener) {
+ListenerConnection SeemDocument::addStateListener(StateListener listener) {
     return m_stateListeners.add(std::move(listener));
+}
+
+void SeemDocument::notifyState(DocumentChange change) {
+    change.modified = change.modified || isModified() != m_wasModified;
+    m_wasModified = isModified();
+    m_stateListeners.notify(change);
 }
 
 void SeemDocument::onCellChanged(int index) {
@@ -204,20 +241,24 @@ void SeemDocument::onCellChanged(int index) {
         // Rebuilt behind the document's back: what was recorded no longer fits the cells.
         if (!m_loading) {
             startTracking();
-            notifyState();
+            notifyEverything();
         }
         return;
     }
     const std::string& text = m_grid.text(index);
     if (text == m_knownTexts[static_cast<std::size_t>(index)])
-        return; // only the border changed
+        return;
     if (m_applyingStep) {
         trackText(index, text);
         return;
     }
+    // Typing joins the last step while that is the same cell's typing and
+    // nothing has happened since (EditHistory's seal).
     const bool typing = m_editDepth == 0;
-    if (typing)
-        beginEdit(UiString::UndoTyping, "cell " + std::to_string(index));
+    if (typing) {
+        m_history.begin(UiString::UndoTyping, "cell " + std::to_string(index));
+        ++m_editDepth;
+    }
     m_history.record(index, m_knownTexts[static_cast<std::size_t>(index)], text);
     trackText(index, text);
     if (typing)
@@ -241,6 +282,8 @@ void SeemDocument::startTracking() {
     m_differingCells = 0;
     m_history.clear();
     m_editDepth = 0;
+    m_inGesture = false;
+    m_wasModified = false;
 }
 
 } // namespace vantrel

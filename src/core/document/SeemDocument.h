@@ -36,6 +36,14 @@ struct SaveOutcome {
 // How the open document's file on disk compares with what was read or saved.
 enum class DiskState { Same, Changed, Missing };
 
+// What a state notice is about, so a listener can skip what it does not show.
+struct DocumentChange {
+    bool modified = false; // isModified()
+    bool history = false;  // canUndo(), canRedo() and their labels
+    bool file = false;     // path() and identity()
+    bool type = false;     // type(), definitions() and the number of cells
+};
+
 // The one open document of a window (or of one command-line run): its path,
 // the bytes as last read or saved, the grid of cells, the definitions and the
 // matched seem type, and the undo history. It makes every decision of opening,
@@ -81,13 +89,17 @@ class SeemDocument {
     // Its "type" in lower case; "" when none matched.
     [[nodiscard]] std::string typeName() const;
 
-    // Undo. Grid writes between beginEdit and endEdit are one step, named by a
-    // string. A non-empty mergeKey equal to the previous step's adds to
-    // that step until sealEdits(). A write outside any step is typing: a step
-    // of its own, merged with earlier typing into the same cell.
-    void beginEdit(UiString label, std::string mergeKey = {});
-    void endEdit();
-    void sealEdits() { m_history.seal(); }
+    // Undo. The document decides where a step ends:
+    // - a write inside an EditScope belongs to that scope's step;
+    // - a write between beginGesture() and endGesture() (a slider from press
+    //   to release, a box typed into until it loses the focus) belongs to the
+    //   gesture's one step, whatever scopes of its label it is made in (a scope
+    //   of another label ends the gesture);
+    // - any other write is typing: one step per cell, from the moment the cell
+    //   receives the focus (or a border moves) until that happens again.
+    // Undo, redo, saving, opening and closing end an open gesture first.
+    void beginGesture(UiString label);
+    void endGesture();
     [[nodiscard]] bool canUndo() const { return m_history.canUndo(); }
     [[nodiscard]] bool canRedo() const { return m_history.canRedo(); }
     [[nodiscard]] std::optional<UiString> undoLabel() const { return m_history.undoLabel(); }
@@ -97,17 +109,24 @@ class SeemDocument {
     // The cells differ from the clean point (the last open, reload or save).
     [[nodiscard]] bool isModified() const { return m_differingCells > 0; }
 
-    // Told when isModified, canUndo, canRedo, the path or the type may have changed.
-    ListenerConnection addStateListener(std::function<void()> listener);
+    using StateListener = std::function<void(const DocumentChange& change)>;
+    // Told when isModified, the history, the path or the type may have changed,
+    // with what did; cell texts are told by the grid.
+    ListenerConnection addStateListener(StateListener listener);
 
   private:
+    friend class EditScope;
+    void beginEdit(UiString label);
+    void endEdit();
     SaveOutcome saveTo(const std::string& path, bool overwriteChanges);
     [[nodiscard]] bool isOwnFile(const std::string& path) const;
     void onCellChanged(int index);
     void trackText(int index, const std::string& text);
     void applyStep(const EditStep& step, bool forward);
     void startTracking();
-    void notifyState() const { m_stateListeners.notify(); }
+    // The history of every change, the modified flag when it turned.
+    void notifyState(DocumentChange change);
+    void notifyEverything() { notifyState({true, true, true, true}); }
 
     std::string m_path;
     std::vector<std::uint8_t> m_savedBytes;
@@ -116,23 +135,27 @@ class SeemDocument {
     XmlElement m_type;
     ByteGrid m_grid;
     ListenerConnection m_gridConnection;
+    ListenerConnection m_focusConnection;
     EditHistory m_history;
     std::vector<std::string> m_knownTexts; // every cell as last told
     std::vector<std::string> m_cleanTexts; // every cell at the clean point
     int m_differingCells = 0;
     int m_editDepth = 0;
+    bool m_inGesture = false;
+    UiString m_gestureLabel = UiString::UndoTyping;
+    bool m_wasModified = false; // as last told
     bool m_applyingStep = false;
     bool m_loading = false;
-    ListenerList<> m_stateListeners;
+    ListenerList<const DocumentChange&> m_stateListeners;
 };
 
 // One user action on a document: EditScope step(doc, UiString::UndoStyle); then the
-// grid writes; the step ends when the scope does.
+// grid writes; the step ends when the scope does. Scopes inside a scope or a
+// gesture add to its step.
 class EditScope {
   public:
-    EditScope(SeemDocument& document, UiString label, std::string mergeKey = {})
-        : m_document(document) {
-        m_document.beginEdit(label, std::move(mergeKey));
+    EditScope(SeemDocument& document, UiString label) : m_document(document) {
+        m_document.beginEdit(label);
     }
     ~EditScope() { m_document.endEdit(); }
     EditScope(const EditScope&) = delete;

@@ -93,10 +93,10 @@ ColorRecord readColorRecord(const ByteGrid& grid, int offset) {
 }
 
 void selectColorEntry(ByteGrid& grid, int offset) {
-    const int previous = grid.lastSelect();
+    const int previous = grid.currentCell();
     for (int i = 0; i < kColorRecordBytes; ++i)
         grid.setBorder(previous + i, false);
-    grid.setLastSelect(offset);
+    grid.setCurrentCell(offset);
     for (int i = 0; i < kColorRecordBytes; ++i)
         grid.setBorder(offset + i, true);
 }

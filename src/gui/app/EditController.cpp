@@ -49,7 +49,7 @@ EditController::EditController(MainWindow& window) : QObject(&window), m_window(
                     m_switchAction->setText(caption);
                 m_rules.refresh();
             });
-    m_documentConnection = document.addStateListener([this] {
+    m_documentConnection = document.addStateListener([this](const DocumentChange&) {
         updateUndoCaptions();
         m_rules.refresh();
     });

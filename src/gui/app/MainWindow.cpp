@@ -136,11 +136,7 @@ void MainWindow::buildControllers() {
 }
 
 void MainWindow::listenToDocument() {
-    connect(m_gridView, &ByteGridView::cellFocused, this, [this](int index) {
-        // Typing goes on in another cell, or after something else: a new step.
-        m_document.sealEdits();
-        showCellStatus(index);
-    });
+    connect(m_gridView, &ByteGridView::cellFocused, this, &MainWindow::showCellStatus);
     // The status line describes the current cell as it reads now, whoever wrote it.
     m_gridConnection = m_document.grid().addListener([this](int index) {
         if (!m_cellStatusShown)
@@ -148,11 +144,14 @@ void MainWindow::listenToDocument() {
         if (index < 0) {
             setStatus(2, QString());
             m_cellStatusShown = false;
-        } else if (index == m_document.grid().lastSelect()) {
+        } else if (index == m_document.grid().currentCell()) {
             showCellStatus(index);
         }
     });
-    m_stateConnection = m_document.addStateListener([this] { updateCaption(); });
+    m_stateConnection = m_document.addStateListener([this](const DocumentChange& change) {
+        if (change.modified || change.file)
+            updateCaption();
+    });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -48,7 +48,8 @@ FolderComparisonController::FolderComparisonController(SeemDocument& document,
             &FolderComparisonController::compareFolders);
     connect(m_exportAction, &QAction::triggered, this, &FolderComparisonController::exportSettings);
     connect(m_applyAction, &QAction::triggered, this, &FolderComparisonController::applySettings);
-    m_stateListener = m_document.addStateListener([this] { updateActions(); });
+    m_stateListener =
+        m_document.addStateListener([this](const DocumentChange&) { updateActions(); });
     retranslate();
     updateActions();
 }

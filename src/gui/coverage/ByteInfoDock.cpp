@@ -64,7 +64,10 @@ ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiS
         if (index < 0 || index == m_cell || shownItemChanged)
             refresh();
     });
-    m_stateListener = m_document.addStateListener([this] { refresh(); });
+    m_stateListener = m_document.addStateListener([this](const DocumentChange& change) {
+        if (change.type)
+            refresh();
+    });
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (visible)
             refresh();

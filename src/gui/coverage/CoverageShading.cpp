@@ -48,12 +48,13 @@ CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
 
     // The items and their bits follow the type and the size, not the values.
     m_gridListener = m_document.grid().addListener([this](int index) {
-        if (index < 0)
-            recompute();
-        else if (index == m_document.grid().lastSelect())
+        if (index >= 0 && index == m_document.grid().currentCell())
             showCell(index);
     });
-    m_stateListener = m_document.addStateListener([this] { recompute(); });
+    m_stateListener = m_document.addStateListener([this](const DocumentChange& change) {
+        if (change.type)
+            recompute();
+    });
     connect(&m_view, &ByteGridView::cellFocused, this, &CoverageShading::showCell);
     m_view.rowOffsets()->installEventFilter(this);
     m_showAction->setChecked(m_settings.read(kSettingsKey, "0") == "1");
@@ -80,7 +81,7 @@ void CoverageShading::retranslate() {
     m_statusLabel->setAccessibleName(
         text(m_strings, UiString::ShowCoverage).remove(QLatin1Char('&')));
     recompute(); // the title item is named in the language too
-    showCell(m_document.grid().lastSelect());
+    showCell(m_document.grid().currentCell());
 }
 
 void CoverageShading::apply(bool shown) {
@@ -98,17 +99,18 @@ void CoverageShading::apply(bool shown) {
     // A label outside any status bar would show as a window of its own.
     if (m_statusLabel->parentWidget() != nullptr)
         m_statusLabel->setVisible(shown);
-    showCell(m_document.grid().lastSelect());
+    showCell(m_document.grid().currentCell());
 }
 
 void CoverageShading::recompute() {
+    ++m_computations;
     m_coverage =
         computeCoverage(m_document.type(), m_document.typeName(), m_document.grid(), m_strings);
     if (!isShown())
         return;
     m_view.viewport()->update();
     m_view.rowOffsets()->update();
-    showCell(m_document.grid().lastSelect());
+    showCell(m_document.grid().currentCell());
 }
 
 void CoverageShading::showCell(int index) {

@@ -41,6 +41,8 @@ class CoverageShading : public QObject {
     [[nodiscard]] QLabel* statusLabel() const { return m_statusLabel; }
     [[nodiscard]] bool isShown() const;
     [[nodiscard]] const Coverage& coverage() const { return m_coverage; }
+    // How often the coverage was worked out: it follows the type and size only.
+    [[nodiscard]] int computations() const { return m_computations; }
     // The texts in the language now chosen.
     void retranslate();
 
@@ -59,6 +61,7 @@ class CoverageShading : public QObject {
     QAction* m_showAction = nullptr;
     QLabel* m_statusLabel = nullptr;
     Coverage m_coverage;
+    int m_computations = 0;
     ListenerConnection m_gridListener;
     ListenerConnection m_stateListener;
 };

@@ -73,11 +73,15 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     setViewportMargins(kPxGutterWidth, kPxHeaderHeight, 0, 0);
 
     m_gridConnection = m_grid.addListener([this](int index) { onGridChanged(index); });
+    m_focusConnection = m_grid.addFocusListener([this](int index) {
+        updateCell(index);
+        emit cellChanged(index);
+    });
     updateScrollRange();
 }
 
 void ByteGridView::rebuild() {
-    m_cursor.focus(0);
+    m_cursor.moveHome();
     updateScrollRange();
     verticalScrollBar()->setValue(0);
     viewport()->update();

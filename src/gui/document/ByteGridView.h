@@ -79,7 +79,7 @@ class ByteGridView : public QAbstractScrollArea {
 
   signals:
     void cellFocused(int index);
-    // A cell's text or border changed (-1: the whole grid was rebuilt).
+    // A cell's text or border changed, or it became current (-1: the whole grid was rebuilt).
     void cellChanged(int index);
 
   protected:
@@ -121,6 +121,7 @@ class ByteGridView : public QAbstractScrollArea {
     ByteGrid& m_grid;
     const UiStrings& m_strings;
     ListenerConnection m_gridConnection;
+    ListenerConnection m_focusConnection;
     GridCursor m_cursor;
     bool m_cellsEnabled = true;
     QFont m_cellFont;

@@ -56,7 +56,10 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
             qOverload<>(&QTimer::start));
     if (window != nullptr)
         window->installEventFilter(this);
-    m_stateListener = m_document.addStateListener([this] { onDocumentState(); });
+    m_stateListener = m_document.addStateListener([this](const DocumentChange& change) {
+        if (change.file)
+            onDocumentState();
+    });
 }
 
 ExternalChangeWatcher::~ExternalChangeWatcher() = default;

@@ -280,7 +280,7 @@ void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {
         showSwitch(item, *node);
     } else {
         emit infoChanged(uiString(UiString::Information), QString());
-        m_grid.setBorder(m_grid.lastSelect(), false);
+        m_grid.setBorder(m_grid.currentCell(), false);
         emit switchStateChanged(false, QString());
     }
     emit statusPathChanged(pathOf(item));

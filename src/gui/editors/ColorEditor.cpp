@@ -164,7 +164,7 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     m_sliders[channel] = slider;
     m_boxes[channel] = box;
     connect(slider, &QSlider::valueChanged, this, [this, channel] { onSliderMoved(channel); });
-    connect(slider, &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
+    connect(slider, &QSlider::sliderReleased, this, [this] { m_document.endGesture(); });
     connect(box, &QLineEdit::textEdited, this, [this, channel] { onChannelEdited(channel); });
 }
 
@@ -178,7 +178,7 @@ void ColorEditor::load() {
 }
 
 void ColorEditor::selectEntry(std::optional<int> entryOffset) {
-    m_document.sealEdits();
+    m_document.endGesture();
     setEnabled(false);
     if (!entryOffset || !m_document.grid().contains(*entryOffset + kColorRecordBytes - 1))
         return;
@@ -216,13 +216,13 @@ void ColorEditor::showChannels(Rgb color) {
     }
 }
 
-void ColorEditor::setColor(Rgb color, const std::string& mergeKey) {
+void ColorEditor::setColor(Rgb color) {
     showColor(color);
     if (m_offset < 0)
         return;
     m_writing = true;
     {
-        EditScope step(m_document, UiString::UndoColor, mergeKey);
+        EditScope step(m_document, UiString::UndoColor);
         writeColor(m_document.grid(), m_offset, color.red, color.green, color.blue);
     }
     m_writing = false;
@@ -234,14 +234,9 @@ Rgb ColorEditor::sliderColor() const {
                static_cast<std::uint8_t>(m_sliders[Blue]->value())};
 }
 
-std::string ColorEditor::mergeKey(const char* control) const {
-    return std::string("color/") + control + "/" + std::to_string(m_offset);
-}
-
 void ColorEditor::onSliderMoved(Channel channel) {
     m_boxes[channel]->setText(QString::number(m_sliders[channel]->value()));
-    static const char* const kNames[3] = {"sldR", "sldG", "sldB"};
-    setColor(sliderColor(), mergeKey(kNames[channel]));
+    setColor(sliderColor());
 }
 
 // The box never keeps a text its slider does not show: an empty box or a value
@@ -257,8 +252,7 @@ void ColorEditor::onChannelEdited(Channel channel) {
     const QString shown = QString::number(slider->value());
     if (m_boxes[channel]->text() != shown)
         m_boxes[channel]->setText(shown);
-    static const char* const kNames[3] = {"txtR", "txtG", "txtB"};
-    setColor(sliderColor(), mergeKey(kNames[channel]));
+    setColor(sliderColor());
 }
 
 void ColorEditor::onTransparencyEdited() {
@@ -269,7 +263,7 @@ void ColorEditor::onTransparencyEdited() {
         m_transparencyBox->setText(QString::fromStdString(*input.correctedText));
     m_writing = true;
     {
-        EditScope step(m_document, UiString::UndoColor, mergeKey("txtT"));
+        EditScope step(m_document, UiString::UndoColor);
         writeTransparency(m_document.grid(), m_offset, input.byte);
     }
     m_writing = false;
@@ -295,8 +289,7 @@ void ColorEditor::applyHexText() {
         showColor(current);
         return;
     }
-    m_document.sealEdits();
-    setColor(*color, {});
+    setColor(*color);
     showChannels(*color);
 }
 
@@ -308,8 +301,7 @@ void ColorEditor::chooseColor() {
     const std::optional<Rgb> chosen = rgbFromChooser(dialog.rgbResult());
     if (!chosen)
         return;
-    m_document.sealEdits();
-    setColor(*chosen, {});
+    setColor(*chosen);
     showChannels(*chosen);
 }
 
@@ -324,7 +316,6 @@ void ColorEditor::renameScheme() {
                     QString::fromStdString(m_strings.get(UiString::ColorTitleTooLong)));
         return;
     }
-    m_document.sealEdits();
     m_writing = true;
     {
         EditScope step(m_document, UiString::UndoTitle);
@@ -360,7 +351,7 @@ void ColorEditor::onCellChanged(int index) {
 
 bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
+    const bool isSlider = qobject_cast<QSlider*>(watched) != nullptr;
     if (watched == m_swatch) {
         if (type == QEvent::MouseButtonRelease && isEnabled())
             chooseColor();
@@ -369,9 +360,15 @@ bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::Paint)
             QPainter(m_swatch).fillRect(m_swatch->contentsRect(),
                                         m_swatch->palette().color(QPalette::Window));
-    } else if (type == QEvent::FocusOut || (mouse && qobject_cast<QSlider*>(watched))) {
-        // A press, a release or leaving the control ends the undo step it made.
-        m_document.sealEdits();
+    } else if (type == QEvent::FocusOut || (type == QEvent::MouseButtonRelease && isSlider)) {
+        m_document.endGesture();
+    } else if (type == QEvent::MouseButtonPress && isSlider) {
+        // A slider from press to release, or a control's keys until it loses
+        // the focus, is one undo step.
+        m_document.endGesture();
+        m_document.beginGesture(UiString::UndoColor);
+    } else if (type == QEvent::FocusIn || type == QEvent::KeyPress) {
+        m_document.beginGesture(UiString::UndoColor);
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -53,14 +53,13 @@ class ColorEditor : public QGroupBox {
     void onTransparencyEdited();
     void applyHexText();
     // Shows the colour and writes it into the entry's three colour cells.
-    void setColor(Rgb color, const std::string& mergeKey);
+    void setColor(Rgb color);
     void showColor(Rgb color);
     void showChannels(Rgb color);
     void showEntry();
     void showTitle();
     void onCellChanged(int index);
     [[nodiscard]] Rgb sliderColor() const;
-    [[nodiscard]] std::string mergeKey(const char* control) const;
     [[nodiscard]] QString uiString(UiString n) const;
 
     SeemDocument& m_document;

@@ -44,7 +44,8 @@ void VolumeEditor::buildRows() {
         layout->addWidget(m_sliders[row], row * 2, 1);
         layout->addWidget(m_infoLabels[row], row * 2 + 1, 0, 1, 2);
         connect(m_sliders[row], &QSlider::valueChanged, this, [this, row] { onSliderMoved(row); });
-        connect(m_sliders[row], &QSlider::sliderReleased, this, [this] { m_document.sealEdits(); });
+        connect(m_sliders[row], &QSlider::sliderReleased, this,
+                [this] { m_document.endGesture(); });
         setRowVisible(row, false);
     }
     m_resetButton = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
@@ -88,7 +89,6 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
 }
 
 void VolumeEditor::restoreDefaults() {
-    m_document.sealEdits();
     {
         EditScope step(m_document, UiString::UndoVolumeReset);
         resetVolumes(m_document.grid(), m_items);
@@ -98,11 +98,12 @@ void VolumeEditor::restoreDefaults() {
 }
 
 // Every position the user gives the slider, dragging included, goes into the
-// cell; one press-to-release or one run of keys on a slider is one undo step.
+// cell; one press-to-release or one run of keys on a slider is one undo step
+// (a gesture of the document).
 void VolumeEditor::onSliderMoved(int row) {
     if (row >= static_cast<int>(m_items.size()))
         return;
-    EditScope step(m_document, UiString::UndoVolume, "volume/" + std::to_string(row));
+    EditScope step(m_document, UiString::UndoVolume);
     writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], m_sliders[row]->value());
 }
 
@@ -127,9 +128,10 @@ QString VolumeEditor::cellDescription(int index) const {
 }
 
 void VolumeEditor::onSliderPressed(int row) {
-    m_document.sealEdits();
     if (row >= static_cast<int>(m_items.size()))
         return;
+    m_document.endGesture();
+    m_document.beginGesture(UiString::UndoVolume);
     emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
     // The cell is marked and described; the keys stay with the slider in use.
     m_sliders[row]->setFocus(Qt::MouseFocusReason);
@@ -142,9 +144,14 @@ bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
             onSliderPressed(row);
             break;
+        case QEvent::FocusIn:
+        case QEvent::KeyPress:
+            // The keys pressed on a slider until it loses the focus are one step.
+            m_document.beginGesture(UiString::UndoVolume);
+            break;
         case QEvent::MouseButtonRelease:
         case QEvent::FocusOut:
-            m_document.sealEdits();
+            m_document.endGesture();
             break;
         default:
             break;

@@ -63,3 +63,18 @@ TEST(EditHistory, TheOldestStepsGoWhenTheBudgetIsReached) {
     EXPECT_GT(kept, 10);
     EXPECT_LT(kept, 10000);
 }
+
+TEST(EditHistory, AStepAloneOverTheBudgetIsKeptSoTheLastActionCanBeUndone) {
+    EditHistory history(16);
+    step(history, 1, 0, "00", "11");
+    history.begin(name(2), {});
+    for (int index = 0; index < 100; ++index)
+        history.record(index, "00", "FF");
+    history.end();
+    EXPECT_GT(history.memoryBytes(), 16u);
+    EXPECT_EQ(history.undoLabel(), name(2));
+    const EditStep* undone = history.takeUndo();
+    ASSERT_NE(undone, nullptr);
+    EXPECT_EQ(undone->cells.size(), 100u);
+    EXPECT_FALSE(history.canUndo()); // the older step made room for it
+}

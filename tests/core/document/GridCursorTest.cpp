@@ -151,6 +151,13 @@ TEST_F(GridCursorTest, BackspaceRemovesTheCharacterBeforeTheCaret) {
     cursor.deleteForward();
     EXPECT_EQ(grid.text(2), "");
     EXPECT_EQ(cursor.index(), 2);
+
+    grid.setText(3, "AB");
+    cursor.focus(3);
+    cursor.setCaret(1); // after the "A"
+    cursor.backspace();
+    EXPECT_EQ(grid.text(3), "B");
+    EXPECT_EQ(cursor.caret(), 0);
 }
 
 TEST_F(GridCursorTest, ACellLongerThanTwoCharactersStillEdits) {

@@ -102,7 +102,7 @@ TEST_F(ColorSchemeTest, SelectingMovesTheBorderAndChangesNoText) {
     EXPECT_EQ(record.transparency, 0x80);
     for (int i = 0x40; i < 0x44; ++i)
         EXPECT_TRUE(grid.hasBorder(i)) << i;
-    EXPECT_EQ(grid.lastSelect(), 0x40);
+    EXPECT_EQ(grid.currentCell(), 0x40);
 
     selectColorEntry(grid, 0x10);
     for (int i = 0x40; i < 0x44; ++i)
@@ -111,7 +111,7 @@ TEST_F(ColorSchemeTest, SelectingMovesTheBorderAndChangesNoText) {
     EXPECT_EQ(grid.bytes(), before);
 
     // The previous entry may lie beyond a grid rebuilt for a shorter file.
-    grid.setLastSelect(0x46);
+    grid.setCurrentCell(0x46);
     grid.rebuild(0x20);
     selectColorEntry(grid, 0x04);
     EXPECT_TRUE(grid.hasBorder(0x07));

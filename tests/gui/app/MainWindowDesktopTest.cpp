@@ -102,7 +102,7 @@ TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
     });
     action("mnuGoTo")->trigger();
     EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
-    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 26);
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
     EXPECT_EQ(action("mnuGoTo")->text(), str(UiString::GoToOffsetMenu));
 }

@@ -59,7 +59,7 @@ TEST_F(MainWindowEditors, ClickingASwitchFocusesItsCellAndShowsItsDescription) {
     ASSERT_EQ(mainWindow->document().typeName(), "function");
     mainWindow->show();
     clickNode("n_1A_0");
-    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 26);
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("10100101")));
     EXPECT_EQ(mainWindow->statusText(1),
@@ -83,7 +83,7 @@ TEST_F(MainWindowEditors, FolderClickDisablesOnOffAndTheInformationFrame) {
                       tree()->visualItemRect(folder).center());
     EXPECT_FALSE(action("mnuOnOff")->isEnabled());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isEnabled());
-    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 26);
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
     EXPECT_FALSE(mainWindow->document().grid().hasBorder(26));
 }
 

@@ -249,7 +249,7 @@ TEST_F(MainWindowOpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("26")));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("1A")));
-    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 26);
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
     EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
     EXPECT_EQ(readAll(path), QByteArray(40, '\x33'));
 }

@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 #include "gui/NamedChild.h"
 
+#include "core/document/ByteGrid.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/ColorEditor.h"
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+
+#include <string>
 
 using namespace vantrel;
 using vantrel::testing::MainWindowFixture;
@@ -54,6 +57,35 @@ class MainWindowVolumeColor : public MainWindowFixture {
     void undo() { action("mnuUndo")->trigger(); }
 };
 
+// Typing runs on from one cell into the next; each Undo gives back one whole cell.
+TEST_F(MainWindowVolumeColor, TypingAcrossCellsUndoesOneWholeCellAtATime) {
+    startShown();
+    const QString path = sample("0a1c_0001.seem");
+    mainWindow->openFile(path);
+    ByteGridView* view = mainWindow->gridView();
+    const QByteArray original = readAll(path);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(0x0C).center());
+    ASSERT_EQ(view->editIndex(), 0x0C);
+    ASSERT_EQ(view->caret(), 1); // between the two digits
+    QTest::keyClicks(view, QStringLiteral("ABCD"));
+    const ByteGrid& grid = mainWindow->document().grid();
+    const auto hex = [](char byte) { return QByteArray(1, byte).toHex().toUpper().toStdString(); };
+    EXPECT_EQ(grid.text(0x0C), hex(original.at(0x0C)).substr(0, 1) + "A");
+    EXPECT_EQ(grid.text(0x0D), "BC");
+    EXPECT_EQ(grid.text(0x0E), "D" + hex(original.at(0x0E)).substr(1));
+
+    QByteArray expected = original;
+    expected[0x0C] = static_cast<char>(std::stoi(grid.text(0x0C), nullptr, 16));
+    expected[0x0D] = static_cast<char>(0xBC);
+    for (const int cell : {0x0E, 0x0D, 0x0C}) {
+        undo();
+        expected[cell] = original.at(cell);
+        action("mnuSave")->trigger();
+        EXPECT_EQ(readAll(path), expected) << "after undoing cell " << cell;
+    }
+    EXPECT_FALSE(mainWindow->document().canUndo());
+}
+
 TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     startShown();
     const QString path = sample("0a1c_0001.seem");
@@ -67,7 +99,7 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     // Pressing the microphone slider marks and describes its cell before anything moves.
     QSlider* microphone = volume()->slider(2);
     QTest::mousePress(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));
-    EXPECT_EQ(mainWindow->document().grid().lastSelect(), 0x0C);
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 0x0C);
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x0C));
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("00000100")));
     QTest::mouseRelease(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));

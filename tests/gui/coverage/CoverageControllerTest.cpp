@@ -94,6 +94,28 @@ TEST_F(CoverageControllerTest, ShowCoverageShadesUndescribedCellsAndIsRemembered
     EXPECT_TRUE(controller->shading().showAction()->isChecked());
 }
 
+// The items and their bits follow the type and the size: typing, undo and
+// saving work none of it out again.
+TEST_F(CoverageControllerTest, TypingUndoAndSavingLeaveTheCoverageAsWorkedOut) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("copy.seem"));
+    ASSERT_TRUE(QFile::copy(kData + "/samples/0032_0001.seem", path));
+    open(QStringLiteral("0032_0001.seem"));
+    ASSERT_EQ(document.open(path.toStdString()).status, OpenOutcome::Status::Opened);
+    controller->shading().showAction()->trigger();
+    controller->dock().show();
+    const int computed = controller->shading().computations();
+    view->focusCell(0x1A);
+    QTest::keyClicks(view, QStringLiteral("0F0E"));
+    document.undo();
+    document.redo();
+    ASSERT_EQ(document.save().status, SaveOutcome::Status::Saved);
+    EXPECT_EQ(controller->shading().computations(), computed);
+
+    ASSERT_EQ(document.open(path.toStdString()).status, OpenOutcome::Status::Opened);
+    EXPECT_EQ(controller->shading().computations(), computed + 1);
+}
+
 TEST_F(CoverageControllerTest, ByteInfoListsItemsWithPlaceAndOverlapAndChoosesThem) {
     open(QStringLiteral("004a_0001.seem"));
     controller->dock().show();

@@ -87,7 +87,7 @@ TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
     ASSERT_EQ(focused.count(), 1);
     EXPECT_EQ(focused.front().front().toInt(), 26);
     EXPECT_EQ(view.editIndex(), 26);
-    EXPECT_EQ(grid.lastSelect(), 26);
+    EXPECT_EQ(grid.currentCell(), 26);
     EXPECT_TRUE(grid.hasBorder(26));
     EXPECT_TRUE(view.hasFocus());
     EXPECT_EQ(view.cellStatus(26).toStdString(),
@@ -99,7 +99,7 @@ TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                       view.cellRect(3).topRight() + QPoint(3, 0));
     EXPECT_EQ(focused.count(), 1);
-    EXPECT_EQ(grid.lastSelect(), 26);
+    EXPECT_EQ(grid.currentCell(), 26);
 }
 
 TEST_F(ByteGridViewTest, TheBorderMovesWithTheFocusAndStaysOnRefocus) {
@@ -129,7 +129,7 @@ TEST_F(ByteGridViewTest, ArrowKeysFollowTheCaretRules) {
     press(Qt::Key_Right);
     EXPECT_EQ(view.editIndex(), 21);
     EXPECT_EQ(view.caret(), 0);
-    EXPECT_EQ(grid.lastSelect(), 21);
+    EXPECT_EQ(grid.currentCell(), 21);
 
     press(Qt::Key_Left);
     EXPECT_EQ(view.editIndex(), 20);
@@ -158,7 +158,7 @@ TEST_F(ByteGridViewTest, ArrowsStayInTheCellWhileNoFileIsOpen) {
     press(Qt::Key_Down);
     EXPECT_EQ(view.editIndex(), 20);
     EXPECT_EQ(view.caret(), 2);
-    EXPECT_EQ(grid.lastSelect(), 20);
+    EXPECT_EQ(grid.currentCell(), 20);
 }
 
 TEST_F(ByteGridViewTest, TypedDigitsReachTheDocument) {
@@ -256,7 +256,7 @@ TEST_F(ByteGridViewTest, PageDownAndCtrlEndReachTheLastCell) {
     EXPECT_EQ(view.verticalScrollBar()->value(), 0);
     QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(view.editIndex(), 4999);
-    EXPECT_EQ(grid.lastSelect(), 4999);
+    EXPECT_EQ(grid.currentCell(), 4999);
     press(Qt::Key_PageUp);
     EXPECT_LT(view.editIndex(), 4999 - 16 * 5);
     EXPECT_TRUE(cellFullyShown(view.editIndex()));

@@ -158,7 +158,7 @@ TEST_F(FunctionTreeEditorTest, ClickingASwitchFocusesItsCellAndDescribesIt) {
     click("n_1A_0");
     ASSERT_EQ(focus.count(), 1);
     EXPECT_EQ(focus.at(0).at(0).toInt(), 26);
-    EXPECT_EQ(grid.lastSelect(), 26);
+    EXPECT_EQ(grid.currentCell(), 26);
     EXPECT_TRUE(grid.hasBorder(26));
     EXPECT_EQ(QApplication::focusWidget(), tree);
     ASSERT_EQ(info.count(), 1);
@@ -209,7 +209,7 @@ TEST_F(FunctionTreeEditorTest, ClickingAFolderOrTheRootIsNotASwitch) {
     EXPECT_TRUE(info.at(0).at(1).toString().isNull());
     EXPECT_EQ(path.last().at(0).toString(), "Functions -> Keys");
     // The cell stays current but no longer looks selected.
-    EXPECT_EQ(grid.lastSelect(), 26);
+    EXPECT_EQ(grid.currentCell(), 26);
     EXPECT_FALSE(grid.hasBorder(26));
     EXPECT_FALSE(tree->switchSelected());
 

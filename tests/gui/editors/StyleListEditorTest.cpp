@@ -143,7 +143,7 @@ TEST_F(StyleListEditorTest, CheckingWithTheMouseWritesVal1AndSpaceWritesVal2) {
     ASSERT_EQ(info.count(), 1);
     EXPECT_EQ(info.at(0).at(0).toString(), "one tip");
     EXPECT_EQ(list->currentItem(), row("12_01_0"));
-    EXPECT_EQ(grid.lastSelect(), 0x12);
+    EXPECT_EQ(grid.currentCell(), 0x12);
     EXPECT_EQ(QApplication::focusWidget(), list);
     // The other row on that byte shows what the byte now holds.
     EXPECT_EQ(row("12_02_00")->checkState(), Qt::Unchecked);
