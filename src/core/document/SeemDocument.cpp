@@ -167,12 +167,15 @@ std::string SeemDocument::typeName() const {
 }
 
 void SeemDocument::beginEdit(UiString label) {
+    if (m_editDepth++ > 0)
+        return;
     // An action of another kind (a reset by its shortcut while a slider has
     // the keys) is no part of the gesture.
-    if (m_inGesture && m_editDepth == 1 && label != m_gestureLabel)
+    if (m_inGesture && label != m_gestureLabel)
         endGesture();
-    if (m_editDepth++ == 0)
-        m_history.begin(label, {});
+    // A gesture's scopes join one step, which stays in the history, so Undo
+    // is offered while the gesture lasts.
+    m_history.begin(label, m_inGesture ? "gesture " + std::to_string(m_gestureCount) : "");
 }
 
 void SeemDocument::endEdit() {
@@ -185,20 +188,17 @@ void SeemDocument::endEdit() {
 void SeemDocument::beginGesture(UiString label) {
     if (m_inGesture)
         return;
-    beginEdit(label);
     m_inGesture = true;
     m_gestureLabel = label;
+    ++m_gestureCount;
 }
 
 void SeemDocument::endGesture() {
-    if (!m_inGesture)
-        return;
     m_inGesture = false;
-    endEdit();
 }
 
 void SeemDocument::undo() {
-    endGesture();
+    endGesture(); // what the gesture still does is a step of its own
     if (m_editDepth > 0)
         return; // inside a step: its cells would no longer match what it recorded
     if (const EditStep* step = m_history.takeUndo())

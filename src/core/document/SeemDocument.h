@@ -91,10 +91,10 @@ class SeemDocument {
 
     // Undo. The document decides where a step ends:
     // - a write inside an EditScope belongs to that scope's step;
-    // - a write between beginGesture() and endGesture() (a slider from press
-    //   to release, a box typed into until it loses the focus) belongs to the
-    //   gesture's one step, whatever scopes of its label it is made in (a scope
-    //   of another label ends the gesture);
+    // - the EditScopes of one label between beginGesture() and endGesture()
+    //   (a slider from press to release, a box typed into until it loses the
+    //   focus) make one step, shown to Undo as it grows (a scope of another
+    //   label ends the gesture);
     // - any other write is typing: one step per cell, from the moment the cell
     //   receives the focus (or a border moves) until that happens again.
     // Undo, redo, saving, opening and closing end an open gesture first.
@@ -143,6 +143,7 @@ class SeemDocument {
     int m_editDepth = 0;
     bool m_inGesture = false;
     UiString m_gestureLabel = UiString::UndoTyping;
+    int m_gestureCount = 0;     // tells one gesture's steps from the next one's
     bool m_wasModified = false; // as last told
     bool m_applyingStep = false;
     bool m_loading = false;
