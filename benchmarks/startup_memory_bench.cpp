@@ -3,9 +3,9 @@
 // opening a 5000-byte file, the figure a user sees for a fresh start.
 
 #include "core/settings/SettingsStore.h"
-#include "gui/app/MainWindow.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
