@@ -20,7 +20,7 @@ std::string bitPicture(std::uint8_t described) {
 
 // Four digits, so the columns line up in every file of up to 5000 bytes.
 std::string offsetColumn(int cell) {
-    char text[8];
+    char text[9]; // room for any unsigned, though a cell needs four
     std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(cell));
     return text;
 }
