@@ -4,12 +4,12 @@
 // the main window (each language item among them) is captioned. Growth should
 // be linear: ten times the languages, about ten times the time.
 
-#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/app/MainWindow.h"
-#include "gui/dialogs/StandardDialog.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

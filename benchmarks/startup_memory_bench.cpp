@@ -7,9 +7,9 @@
 // ratio are printed.
 
 #include "core/settings/SettingsStore.h"
-#include "gui/app/MainWindow.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>

@@ -19,11 +19,11 @@ inline constexpr int kTwipDesignClientWidth = 12075;
 inline constexpr int kTwipDesignClientHeight = 7065;
 
 struct WindowLayout {
-    TwipRect editorArea; // tvwFuct, lvwStyle, tvwColor, frameVolume
-    TwipRect frameSet;
-    TwipRect infoLabel; // lblinfo, inside frameSet
-    TwipRect frameColor;
-    TwipRect picEdit;
+    TwipRect editorArea; // the function tree, style list, colour tree or volume editor
+    TwipRect infoFrame;
+    TwipRect infoLabel;  // the information text, inside the information frame
+    TwipRect colorPanel; // the colour editor, in the information frame's place
+    TwipRect gridArea;   // the byte grid
     // The start page (title and hint) moves as one, keeping to the middle.
     int twipStartPageShiftX = 0;
     int twipStartPageShiftY = 0;
@@ -39,16 +39,16 @@ struct WindowLayout {
     const int rightLeft = 4815 + editorGrowth;
     return {
         .editorArea = {105, 315, 4600 + editorGrowth, 6300 + extraHeight},
-        .frameSet = {rightLeft, 255, 7155 + rightGrowth, 1300},
+        .infoFrame = {rightLeft, 255, 7155 + rightGrowth, 1300},
         .infoLabel = {150, 300, 6855 + rightGrowth, 900},
-        .frameColor = {rightLeft, 240, 7155 + rightGrowth, 1380},
-        .picEdit = {rightLeft, 1650, 7155 + rightGrowth, 4950 + extraHeight},
+        .colorPanel = {rightLeft, 240, 7155 + rightGrowth, 1380},
+        .gridArea = {rightLeft, 1650, 7155 + rightGrowth, 4950 + extraHeight},
         .twipStartPageShiftX = extraWidth / 2,
         .twipStartPageShiftY = extraHeight / 2,
     };
 }
 
-static_assert(windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight).picEdit ==
+static_assert(windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight).gridArea ==
               TwipRect{4815, 1650, 7155, 4950});
 static_assert(windowLayout(6000, 4000) ==
               windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight));

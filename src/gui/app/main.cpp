@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/AppDir.h"
 #include "gui/app/CommandLine.h"
-#include "gui/app/MainWindow.h"
-#include "gui/app/ShellController.h"
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/SystemLocale.h"
+#include "gui/controllers/ShellController.h"
+#include "gui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

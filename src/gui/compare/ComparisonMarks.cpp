@@ -5,10 +5,11 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "gui/document/ByteGridView.h"
-#include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
+#include "gui/editors/FunctionTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
+#include "gui/i18n/UiText.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -79,8 +80,7 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
     std::vector<bool> cells;
     for (const SettingDifference& difference : comparison.differences) {
         const QString key = QString::fromStdString(difference.key);
-        const QString tip =
-            QString::fromStdString(strings.format(UiString::DiffTooltip, {difference.theirs}));
+        const QString tip = uiText(strings, UiString::DiffTooltip, {difference.theirs});
         if (difference.kind == SettingKind::Switch) {
             if (editors.functions)
                 markNode(editors.functions->itemByKey(key), tip);

@@ -4,6 +4,7 @@
 #include "core/compare/SeemComparison.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
+#include "gui/i18n/UiText.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -66,11 +67,10 @@ void DifferenceList::showComparison(const SeemComparison& comparison, const QStr
     }
     m_list->setCurrentRow(chosenRow);
     m_filling = false;
-    m_caption->setText(QString::fromStdString(
-        strings.format(UiString::DiffListCaption, {otherPath.toStdString()})));
+    m_caption->setText(uiText(strings, UiString::DiffListCaption, {otherPath.toStdString()}));
     QString note = QString::fromStdString(comparison.reason);
     if (comparison.equal())
-        note = QString::fromStdString(strings.get(UiString::DiffNone));
+        note = uiText(strings, UiString::DiffNone);
     m_reason->setText(note);
     m_reason->setVisible(!note.isEmpty());
     emit currentChanged();

@@ -10,6 +10,7 @@
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/i18n/UiText.h"
 #include "gui/shell/FolderBrowser.h"
 
 #include <QAction>
@@ -59,13 +60,9 @@ FolderComparisonController::~FolderComparisonController() {
 }
 
 void FolderComparisonController::retranslate() {
-    m_compareFoldersAction->setText(text(UiString::MenuCompareFolders));
-    m_exportAction->setText(text(UiString::MenuExportSettings));
-    m_applyAction->setText(text(UiString::MenuApplySettings));
-}
-
-QString FolderComparisonController::text(UiString string) const {
-    return QString::fromStdString(m_strings.get(string));
+    m_compareFoldersAction->setText(uiText(m_strings, UiString::MenuCompareFolders));
+    m_exportAction->setText(uiText(m_strings, UiString::MenuExportSettings));
+    m_applyAction->setText(uiText(m_strings, UiString::MenuApplySettings));
 }
 
 // Export and Apply work on the open file, so they wait for one.
@@ -76,10 +73,11 @@ void FolderComparisonController::updateActions() {
 }
 
 void FolderComparisonController::compareFolders() {
-    const QString ours = browseForFolder(text(UiString::ChooseFirstFolder), m_window);
+    const QString ours = browseForFolder(uiText(m_strings, UiString::ChooseFirstFolder), m_window);
     if (ours.isEmpty())
         return;
-    const QString theirs = browseForFolder(text(UiString::ChooseSecondFolder), m_window, ours);
+    const QString theirs =
+        browseForFolder(uiText(m_strings, UiString::ChooseSecondFolder), m_window, ours);
     if (theirs.isEmpty())
         return;
     showList(ours, theirs);
@@ -106,17 +104,17 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
                 m_callbacks.openCompared(pair[0], pair[1]);
         });
     }
-    const QString caption = QString::fromStdString(m_strings.format(
-        UiString::ChangedFilesCaption, {ours.toStdString(), theirs.toStdString()}));
+    const QString caption = uiText(m_strings, UiString::ChangedFilesCaption,
+                                   {ours.toStdString(), theirs.toStdString()});
     m_listWindow->setWindowTitle(caption);
     m_list->setAccessibleName(caption);
     m_list->clear();
     const QDir oursDir(ours);
     const QDir theirsDir(theirs);
     for (const FolderChange& change : result.changed) {
-        auto* item = new QListWidgetItem(QString::fromStdString(m_strings.format(
-            UiString::ChangedFileLine,
-            {change.oursName, std::to_string(change.comparison.differences.size())})));
+        auto* item = new QListWidgetItem(
+            uiText(m_strings, UiString::ChangedFileLine,
+                   {change.oursName, std::to_string(change.comparison.differences.size())}));
         item->setData(kPairRole,
                       QStringList{oursDir.filePath(QString::fromStdString(change.oursName)),
                                   theirsDir.filePath(QString::fromStdString(change.theirsName))});
@@ -124,15 +122,15 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     }
     const auto addOnly = [&](const QString& folder, const std::vector<std::string>& names) {
         for (const std::string& name : names)
-            m_list->addItem(QString::fromStdString(
-                m_strings.format(UiString::OnlyInFolder, {folder.toStdString(), name})));
+            m_list->addItem(
+                uiText(m_strings, UiString::OnlyInFolder, {folder.toStdString(), name}));
     };
     addOnly(ours, result.onlyInOurs);
     addOnly(theirs, result.onlyInTheirs);
     for (const std::string& problem : result.unreadable)
         m_list->addItem(QString::fromStdString(problem));
     if (m_list->count() == 0)
-        m_list->addItem(text(UiString::FoldersSame));
+        m_list->addItem(uiText(m_strings, UiString::FoldersSame));
     m_list->setCurrentRow(0);
     m_listWindow->show();
     m_listWindow->raise();
@@ -143,12 +141,12 @@ void FolderComparisonController::exportSettings() {
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setTitle(text(UiString::MenuExportSettings));
-    dialog.setFilter(text(UiString::RecipeFilter));
+    dialog.setTitle(uiText(m_strings, UiString::MenuExportSettings));
+    dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
     dialog.setFlags(kSaveFlags);
     dialog.setFileName(QString::fromStdString(seemIdOfPath(m_document.path())) +
                        QStringLiteral(".json"));
-    dialog.setAction(StandardDialog::Save);
+    dialog.show(StandardDialog::Action::Save);
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty())
         return;
@@ -161,8 +159,7 @@ void FolderComparisonController::exportSettings() {
         m_callbacks.report(chosen + QStringLiteral(": ") + QString::fromStdString(*failure));
         return;
     }
-    m_callbacks.report(
-        QString::fromStdString(m_strings.format(UiString::RecipeExported, {chosen.toStdString()})));
+    m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));
 }
 
 void FolderComparisonController::applySettings() {
@@ -170,10 +167,10 @@ void FolderComparisonController::applySettings() {
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setTitle(text(UiString::MenuApplySettings));
-    dialog.setFilter(text(UiString::RecipeFilter));
+    dialog.setTitle(uiText(m_strings, UiString::MenuApplySettings));
+    dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
     dialog.setFlags(kOpenFlags);
-    dialog.setAction(StandardDialog::Open);
+    dialog.show(StandardDialog::Action::Open);
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty())
         return;
@@ -197,21 +194,20 @@ void FolderComparisonController::applySettings() {
                                       entries);
     }
     if (!problems.empty()) {
-        m_callbacks.report(text(UiString::RecipeRefused) + joinLines(problems));
+        m_callbacks.report(uiText(m_strings, UiString::RecipeRefused) + joinLines(problems));
         return;
     }
     const SeemComparison changes =
         compareSeemFiles({m_document.type(), m_document.typeName(), before},
                          {m_document.type(), m_document.typeName(), m_document.grid()}, m_strings);
     if (changes.equal()) {
-        m_callbacks.report(text(UiString::RecipeUnchanged));
+        m_callbacks.report(uiText(m_strings, UiString::RecipeUnchanged));
         return;
     }
     std::vector<std::string> lines;
     for (const SettingDifference& difference : changes.differences)
         lines.push_back(differenceLine(difference));
-    m_callbacks.report(QString::fromStdString(m_strings.format(UiString::RecipeApplied,
-                                                               {std::to_string(lines.size())})) +
+    m_callbacks.report(uiText(m_strings, UiString::RecipeApplied, {std::to_string(lines.size())}) +
                        joinLines(lines));
 }
 

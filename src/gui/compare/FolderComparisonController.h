@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/i18n/BuiltinStrings.h"
 #include "core/document/ListenerList.h"
+#include "core/i18n/BuiltinStrings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -54,7 +54,6 @@ class FolderComparisonController : public QObject {
     void applySettings();
 
   private:
-    [[nodiscard]] QString text(UiString string) const;
     void updateActions();
     void showList(const QString& ours, const QString& theirs);
 

@@ -4,6 +4,7 @@
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/i18n/UiText.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -82,7 +83,7 @@ void ByteInfoDock::setDefinitionsName(std::function<QString()> name) {
 }
 
 void ByteInfoDock::retranslate() {
-    const QString title = QString::fromStdString(m_strings.get(UiString::WhatIsThisByte));
+    const QString title = uiText(m_strings, UiString::WhatIsThisByte);
     setWindowTitle(title);
     m_list->setAccessibleName(title);
     m_summary->setAccessibleName(title);
@@ -115,8 +116,7 @@ void ByteInfoDock::refresh() {
         m_shown.push_back(coverage.items[i]);
     }
     if (items.empty())
-        new QListWidgetItem(QString::fromStdString(m_strings.get(UiString::CoverageNoItems)),
-                            m_list);
+        new QListWidgetItem(uiText(m_strings, UiString::CoverageNoItems), m_list);
 }
 
 // "bit 0: Keys/Sound = on", and below it "seem_en.xml:4", then "; overlaps ..."

@@ -5,6 +5,7 @@
 #include "core/settings/SettingsStore.h"
 #include "gui/coverage/CoverageShading.h"
 #include "gui/coverage/SuggestDefinitionsController.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -56,11 +57,10 @@ QAction* CoverageController::suggestAction() const {
 }
 
 void CoverageController::retranslate() {
-    m_viewMenu->setTitle(QString::fromStdString(m_strings.get(UiString::ViewMenu)));
+    m_viewMenu->setTitle(uiText(m_strings, UiString::ViewMenu));
     m_shading->retranslate();
     m_dock->retranslate();
-    m_dock->toggleViewAction()->setText(
-        QString::fromStdString(m_strings.get(UiString::WhatIsThisByte)));
+    m_dock->toggleViewAction()->setText(uiText(m_strings, UiString::WhatIsThisByte));
     m_suggestions->retranslate();
 }
 

@@ -7,6 +7,7 @@
 #include "core/settings/SettingsStore.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/GridRuler.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAction>
 #include <QHelpEvent>
@@ -22,7 +23,7 @@ namespace {
 constexpr int kPxBitStripHeight = 3;
 
 QString text(const UiStrings& strings, UiString number) {
-    return QString::fromStdString(strings.get(number));
+    return uiText(strings, number);
 }
 
 } // namespace
@@ -173,12 +174,11 @@ bool CoverageShading::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     const int first = index - index % grid::kCellsPerRow;
     const int last = std::min(first + grid::kCellsPerRow, m_document.grid().cellCount()) - 1;
-    QToolTip::showText(
-        help->globalPos(),
-        QString::fromStdString(m_strings.format(
-            UiString::CoverageRowShare, {std::to_string(m_coverage.describedBitCount(first, last)),
-                                         std::to_string((last - first + 1) * 8)})),
-        m_view.rowOffsets());
+    QToolTip::showText(help->globalPos(),
+                       uiText(m_strings, UiString::CoverageRowShare,
+                              {std::to_string(m_coverage.describedBitCount(first, last)),
+                               std::to_string((last - first + 1) * 8)}),
+                       m_view.rowOffsets());
     return true;
 }
 

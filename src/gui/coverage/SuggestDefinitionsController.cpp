@@ -5,6 +5,7 @@
 #include "core/coverage/DefinitionSuggestions.h"
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -51,11 +52,11 @@ SuggestDefinitionsController::SuggestDefinitionsController(SeemDocument& documen
 SuggestDefinitionsController::~SuggestDefinitionsController() = default;
 
 void SuggestDefinitionsController::retranslate() {
-    m_action->setText(QString::fromStdString(m_strings.get(UiString::SuggestDefinitions)));
+    m_action->setText(uiText(m_strings, UiString::SuggestDefinitions));
     if (!m_dialog)
         return;
     m_dialog->setWindowTitle(plainCaption(m_action->text()));
-    m_copyButton->setText(QString::fromStdString(m_strings.get(UiString::Copy)));
+    m_copyButton->setText(uiText(m_strings, UiString::Copy));
 }
 
 QString SuggestDefinitionsController::suggestion() const {

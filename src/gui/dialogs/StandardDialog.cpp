@@ -84,17 +84,15 @@ DialogAnswerer* StandardDialog::answerer() {
     return s_answerer;
 }
 
-void StandardDialog::setAction(int action) {
-    if (action < Open || action > Color)
-        return;
+void StandardDialog::show(Action action) {
     if (!m_owner)
         m_owner = QApplication::activeWindow();
     switch (action) {
-    case Open:
-    case Save:
-        runFileDialog(static_cast<Action>(action));
+    case Action::Open:
+    case Action::Save:
+        runFileDialog(action);
         break;
-    case Color:
+    case Action::Color:
         runColorDialog();
         break;
     }
@@ -102,7 +100,7 @@ void StandardDialog::setAction(int action) {
 
 void StandardDialog::runFileDialog(Action action) {
     const FileDialogRequest request{
-        action == Open ? FileDialogKind::Open : FileDialogKind::Save,
+        action == Action::Open ? FileDialogKind::Open : FileDialogKind::Save,
         m_owner,
         m_title,
         nameFiltersOf(m_filter),

@@ -12,16 +12,15 @@ namespace vantrel {
 class DialogAnswerer;
 
 // The one way the program shows the standard Open, Save and colour dialogs:
-// make a fresh instance, set what the dialog needs, call setAction, read the
+// make a fresh instance, set what the dialog needs, call show, read the
 // results. An empty fileName() or an rgbResult() of -1 afterwards means the
 // user cancelled. Tests answer every dialog through setAnswerer.
 class StandardDialog {
   public:
-    enum Action : int { Open = 1, Save = 2, Color = 3 };
+    enum class Action { Open, Save, Color };
 
-    // Shows the dialog numbered action and waits for it to close; any other
-    // number does nothing.
-    void setAction(int action);
+    // Shows the dialog and waits for it to close.
+    void show(Action action);
 
     [[nodiscard]] QString title() const { return m_title; }
     void setTitle(const QString& title) { m_title = title; }

@@ -7,6 +7,7 @@
 #include "core/i18n/UiStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/GridRuler.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAccessibleValueInterface>
 #include <QWindow>
@@ -68,7 +69,7 @@ class GridPartAccessible : public QAccessibleInterface,
                                           : QString();
         switch (t) {
         case QAccessible::Name:
-            return QString::fromStdString(m_view->strings().get(UiString::AccessibleCell))
+            return uiText(m_view->strings(), UiString::AccessibleCell)
                 .replace(QLatin1String("%1"), offsetText(m_index));
         case QAccessible::Value:
             return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
@@ -254,7 +255,7 @@ void ByteGridAccessible::dropPartsBeyond(int cellCount) {
 
 QString ByteGridAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-        return QString::fromStdString(view()->strings().get(UiString::AccessibleGrid));
+        return uiText(view()->strings(), UiString::AccessibleGrid);
     return QAccessibleWidget::text(t);
 }
 

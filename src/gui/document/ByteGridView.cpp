@@ -97,13 +97,13 @@ void ByteGridView::focusCell(int index) {
         return;
     updateCell(m_cursor.index()); // its caret goes away
     m_cursor.focus(index);
-    runGotFocus(index);
+    showFocusedCell(index);
     if (m_cellsEnabled && isEnabled())
         setFocus(Qt::OtherFocusReason);
     restartCaretBlink();
 }
 
-void ByteGridView::runGotFocus(int index) {
+void ByteGridView::showFocusedCell(int index) {
     m_grid.focusCell(index);
     scrollToCell(index);
     updateCell(index);

@@ -95,7 +95,7 @@ class ByteGridView : public QAbstractScrollArea {
 
   private:
     // The cell-focus behaviour once the edit state is already on index.
-    void runGotFocus(int index);
+    void showFocusedCell(int index);
     bool handleNavigationKey(const QKeyEvent* event);
     bool handleValueKey(const QKeyEvent* event);
     void onGridChanged(int index);

@@ -63,7 +63,7 @@ bool ByteGridView::handleNavigationKey(const QKeyEvent* event) {
         return false;
     }
     if (movedTo)
-        runGotFocus(*movedTo);
+        showFocusedCell(*movedTo);
     return true;
 }
 
@@ -85,7 +85,7 @@ bool ByteGridView::handleValueKey(const QKeyEvent* event) {
     const char16_t unit = typed.front().unicode();
     if (unit < 0x80) {
         if (const auto movedTo = m_cursor.typeCharacter(static_cast<char>(unit)))
-            runGotFocus(*movedTo);
+            showFocusedCell(*movedTo);
     }
     return true;
 }
@@ -108,7 +108,7 @@ void ByteGridView::focusInEvent(QFocusEvent* event) {
     const bool byKeyboard =
         event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     if (byKeyboard && m_grid.contains(m_cursor.index()))
-        runGotFocus(m_cursor.index());
+        showFocusedCell(m_cursor.index());
     updateCell(m_cursor.index()); // its focus frame
     restartCaretBlink();
 }

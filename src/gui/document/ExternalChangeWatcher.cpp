@@ -5,6 +5,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/i18n/UiText.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -139,36 +140,6 @@ void ExternalChangeWatcher::showBar(UiString textString, bool canReload) {
     show();
 }
 
-SaveOutcome ExternalChangeWatcher::save(const std::string& path, bool saveAs) {
-    const auto write = [&](bool overwrite) {
-        return saveAs ? m_document.saveAs(path, overwrite) : m_document.save(overwrite);
-    };
-    SaveOutcome outcome = write(false);
-    if (outcome.status != SaveOutcome::Status::ChangedOnDisk)
-        return outcome;
-    if (m_document.diskState() == DiskState::Missing) {
-        const int answer =
-            askQuestion(window(), MessageIcon::Warning, text(UiString::AskSaveMissing, {path}),
-                        {text(UiString::ButtonSave), text(UiString::ButtonCancel)}, 0, 1);
-        return answer == 0 ? write(true) : outcome;
-    }
-    constexpr int kOverwrite = 0;
-    constexpr int kReload = 1;
-    constexpr int kCancel = 2;
-    const int answer =
-        askQuestion(window(), MessageIcon::Warning, text(UiString::ChangedOnDiskQuestion, {path}),
-                    {text(UiString::ButtonOverwrite), text(UiString::ButtonReload),
-                     text(UiString::ButtonCancel)},
-                    kCancel, kCancel);
-    if (answer == kOverwrite)
-        return write(true);
-    if (answer == kReload) {
-        hide();
-        m_reload();
-    }
-    return outcome;
-}
-
 void ExternalChangeWatcher::reportLeftoverRecovery() {
     const std::string path = m_document.path();
     if (path.empty())
@@ -179,7 +150,7 @@ void ExternalChangeWatcher::reportLeftoverRecovery() {
 }
 
 QString ExternalChangeWatcher::text(UiString number, const std::vector<std::string>& args) const {
-    return QString::fromStdString(m_language.strings().format(number, args));
+    return uiText(m_language.strings(), number, args);
 }
 
 } // namespace vantrel

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/i18n/BuiltinStrings.h"
 #include "core/document/SeemDocument.h"
+#include "core/i18n/BuiltinStrings.h"
 
 #include <functional>
 #include <optional>
@@ -23,8 +23,8 @@ class LanguageFile;
 // watcher, and a look whenever the window is activated again. An unmodified
 // document is reloaded and the status line says so; a modified one gets this
 // bar ("changed on disk — Reload / Keep Mine"), as does a file deleted or
-// renamed. Saves go through save(), which asks before writing over another
-// program's changes or creating a file that has gone.
+// renamed. It shows the notice and its buttons only; saving is the file
+// controller's.
 class ExternalChangeWatcher : public QToolBar {
     Q_OBJECT
 
@@ -36,10 +36,6 @@ class ExternalChangeWatcher : public QToolBar {
 
     // Compares the file on disk with the document and acts on a difference.
     void checkNow();
-    // Saves to path (the document's own file unless saveAs), asking first when
-    // the file changed on disk. Returns the document's outcome; ChangedOnDisk
-    // when the user cancelled or reloaded instead.
-    SaveOutcome save(const std::string& path, bool saveAs);
 
   signals:
     void statusMessage(const QString& text);

@@ -4,8 +4,9 @@
 #include "core/editors/ColorScheme.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/dialogs/StandardDialog.h"
+#include "gui/i18n/UiText.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -68,7 +69,7 @@ void ColorEditor::buildControls() {
     m_swatch->setObjectName(QStringLiteral("picColor"));
     m_swatch->setFrameShape(QFrame::Box);
     m_swatch->setAutoFillBackground(true);
-    m_swatch->setToolTip(QString::fromStdString(m_strings.get(UiString::ChooseColorTip)));
+    m_swatch->setToolTip(uiText(m_strings, UiString::ChooseColorTip));
     m_swatch->setMinimumSize(48, 32);
     m_swatch->setCursor(Qt::PointingHandCursor);
     m_swatch->installEventFilter(this);
@@ -129,12 +130,12 @@ void ColorEditor::buildControls() {
 void ColorEditor::nameForScreenReaders() {
     static constexpr UiString kSpokenNames[3] = {UiString::AccessibleRed, UiString::AccessibleGreen,
                                                  UiString::AccessibleBlue};
-    m_swatch->setAccessibleName(uiString(UiString::AccessibleColorPreview));
+    m_swatch->setAccessibleName(uiText(m_strings, UiString::AccessibleColorPreview));
     for (int channel = Red; channel <= Blue; ++channel) {
-        const QString spoken = uiString(kSpokenNames[channel]);
+        const QString spoken = uiText(m_strings, kSpokenNames[channel]);
         m_sliders[channel]->setAccessibleName(spoken);
-        m_boxes[channel]->setAccessibleName(
-            uiString(UiString::AccessibleChannelValue).replace(QLatin1String("%1"), spoken));
+        m_boxes[channel]->setAccessibleName(uiText(m_strings, UiString::AccessibleChannelValue)
+                                                .replace(QLatin1String("%1"), spoken));
     }
 }
 
@@ -170,7 +171,7 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
-    m_swatch->setToolTip(QString::fromStdString(m_strings.get(UiString::ChooseColorTip)));
+    m_swatch->setToolTip(uiText(m_strings, UiString::ChooseColorTip));
     m_chooseColorButton->setToolTip(m_swatch->toolTip());
     m_offset = -1;
     setEnabled(false);
@@ -281,8 +282,7 @@ void ColorEditor::applyHexText() {
     if (!color) {
         showColor(current);
         showMessage(this, MessageIcon::Critical,
-                    QString::fromStdString(
-                        m_strings.format(UiString::ColorNotHex, {typed.trimmed().toStdString()})));
+                    uiText(m_strings, UiString::ColorNotHex, {typed.trimmed().toStdString()}));
         return;
     }
     if (*color == current) {
@@ -297,7 +297,7 @@ void ColorEditor::chooseColor() {
     if (m_offset < 0)
         return;
     StandardDialog dialog;
-    dialog.setAction(StandardDialog::Color);
+    dialog.show(StandardDialog::Action::Color);
     const std::optional<Rgb> chosen = rgbFromChooser(dialog.rgbResult());
     if (!chosen)
         return;
@@ -305,15 +305,10 @@ void ColorEditor::chooseColor() {
     showChannels(*chosen);
 }
 
-QString ColorEditor::uiString(UiString n) const {
-    return QString::fromStdString(m_strings.get(n));
-}
-
 void ColorEditor::renameScheme() {
     const std::u16string title = m_schemeTitleBox->text().toStdU16String();
     if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
-        showMessage(this, MessageIcon::Information,
-                    QString::fromStdString(m_strings.get(UiString::ColorTitleTooLong)));
+        showMessage(this, MessageIcon::Information, uiText(m_strings, UiString::ColorTitleTooLong));
         return;
     }
     m_writing = true;

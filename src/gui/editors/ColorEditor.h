@@ -18,7 +18,7 @@ class QSlider;
 
 namespace vantrel {
 
-// The colour panel (frameColor): preview, red, green and blue sliders with
+// The colour panel beside the grid: preview, red, green and blue sliders with
 // their boxes, the colour in hex, the transparency in percent and the scheme
 // title. It edits the entry chosen in the colour tree and follows its cells
 // whoever changes them.
@@ -60,7 +60,6 @@ class ColorEditor : public QGroupBox {
     void showTitle();
     void onCellChanged(int index);
     [[nodiscard]] Rgb sliderColor() const;
-    [[nodiscard]] QString uiString(UiString n) const;
 
     SeemDocument& m_document;
     const UiStrings& m_strings;

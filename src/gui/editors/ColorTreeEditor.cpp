@@ -5,7 +5,7 @@
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/app/ImageList.h"
+#include "gui/window/ImageList.h"
 #include "gui/editors/PhoneScreenPreview.h"
 
 #include <QColor>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/EditorAccessibility.h"
 
-#include "gui/document/FunctionTreeEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
+#include "gui/editors/FunctionTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
 

@@ -2,8 +2,9 @@
 #include "gui/editors/StyleListEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/app/ImageList.h"
 #include "gui/editors/CheckMarkDelegate.h"
+#include "gui/i18n/UiText.h"
+#include "gui/window/ImageList.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -25,7 +26,7 @@ StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& string
         if (!row)
             return;
         m_handledByPress = current;
-        itemClick(*row);
+        chooseRow(*row);
     });
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (item == m_handledByPress) {
@@ -33,7 +34,7 @@ StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& string
             return;
         }
         if (const StyleRow* row = rowOf(item))
-            itemClick(*row);
+            chooseRow(*row);
     });
     m_gridConnection = m_grid.addListener([this](int index) { refreshRows(index); });
 }
@@ -59,7 +60,7 @@ bool StyleListEditor::load(const XmlElement& typeElement) {
     m_filling = false;
 
     if (!built.complete) {
-        emit failed(QString::fromStdString(m_strings.get(UiString::EditorIncomplete)));
+        emit failed(uiText(m_strings, UiString::EditorIncomplete));
         return false;
     }
     return true;
@@ -112,7 +113,7 @@ void StyleListEditor::onItemChanged(QListWidgetItem* item) {
         const QSignalBlocker blocker(this);
         setCurrentItem(item);
     }
-    itemClick(*row);
+    chooseRow(*row);
     const EditScope step(m_document, UiString::UndoStyle);
     applyCheck(m_grid, *row, checked);
 }
@@ -132,14 +133,14 @@ void StyleListEditor::refreshRows(int cellIndex) {
     m_filling = wasFilling;
 }
 
-void StyleListEditor::itemClick(const StyleRow& row) {
+void StyleListEditor::chooseRow(const StyleRow& row) {
     emit infoChanged(QString::fromStdString(row.tip));
     emit cellFocusRequested(row.offset);
     setFocus(Qt::OtherFocusReason);
 }
 
 void StyleListEditor::nameForScreenReaders() {
-    setAccessibleName(QString::fromStdString(m_strings.get(UiString::AccessibleStyleList)));
+    setAccessibleName(uiText(m_strings, UiString::AccessibleStyleList));
 }
 
 QString StyleListEditor::cellDescription(int index) const {
@@ -149,7 +150,7 @@ QString StyleListEditor::cellDescription(int index) const {
             continue;
         const UiString label =
             isRowOn(m_grid, row) ? UiString::AccessibleSwitchOn : UiString::AccessibleSwitchOff;
-        spoken << QString::fromStdString(m_strings.get(label))
+        spoken << uiText(m_strings, label)
                       .replace(QLatin1String("%1"), QString::fromStdString(row.text));
     }
     return spoken.join(QStringLiteral("; "));

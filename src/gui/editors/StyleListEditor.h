@@ -6,15 +6,15 @@
 
 #include <vector>
 
-#include "core/document/SeemDocument.h"
-#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
+#include "core/document/SeemDocument.h"
 #include "core/editors/StyleList.h"
 #include "core/i18n/UiStrings.h"
+#include "core/xml/XmlDocument.h"
 
 namespace vantrel {
 
-// The check list of a style file (lvwStyle): one row per named option, checked
+// The check list of a style file: one row per named option, checked
 // while its byte holds the "on" value, whoever wrote it. Checking a row writes
 // its byte as one undoable step.
 class StyleListEditor : public QListWidget {
@@ -44,7 +44,7 @@ class StyleListEditor : public QListWidget {
     // A row was clicked or checked: the window gives this cell the focus; the
     // list takes the focus back right after the signal returns.
     void cellFocusRequested(int index);
-    // lblinfo text: the row's "tip".
+    // The information text: the row's "tip".
     void infoChanged(const QString& infoText);
     // The definitions could not all be listed; the window shows the message
     // with the critical-error icon.
@@ -57,7 +57,7 @@ class StyleListEditor : public QListWidget {
   private:
     void onItemChanged(QListWidgetItem* item);
     void nameForScreenReaders();
-    void itemClick(const StyleRow& row);
+    void chooseRow(const StyleRow& row);
     // Every row on the cell (all rows for -1) shows again what the cell holds.
     void refreshRows(int cellIndex);
     [[nodiscard]] StyleRow* rowOf(const QListWidgetItem* item);

@@ -5,8 +5,9 @@
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/dialogs/StandardDialog.h"
+#include "gui/i18n/UiText.h"
 
 namespace vantrel {
 
@@ -17,7 +18,7 @@ QString askForGeneratedFile(QWidget* owner, const QString& title, const QString&
     dialog.setTitle(title);
     dialog.setFilter(filter);
     dialog.setFlags(flags);
-    dialog.setAction(StandardDialog::Save);
+    dialog.show(StandardDialog::Action::Save);
     if (dialog.fileName().isEmpty())
         return {};
     return QString::fromStdString(withSeemSuffix(dialog.fileName().toStdString()));
@@ -29,8 +30,7 @@ bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<s
     if (!failure)
         return true;
     showMessage(owner, MessageIcon::Critical,
-                QString::fromStdString(
-                    strings.format(UiString::SaveFailed, {path.toStdString(), *failure})));
+                uiText(strings, UiString::SaveFailed, {path.toStdString(), *failure}));
     return false;
 }
 

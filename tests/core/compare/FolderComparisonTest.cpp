@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/compare/FolderComparison.h"
+#include "TempDir.h"
 
 #include "core/xml/XmlDocument.h"
 
@@ -7,8 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 namespace vantrel {
 namespace {
@@ -21,15 +20,9 @@ class FolderComparisonTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(definitions.load((dataDir / "seem_en.xml").string()).ok);
-        root = fs::temp_directory_path() /
-               ("vantrel-folders-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
         fs::copy(dataDir / "samples", root / "a");
         fs::copy(dataDir / "samples", root / "b");
     }
-    void TearDown() override { fs::remove_all(root); }
 
     static void write(const fs::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -41,7 +34,8 @@ class FolderComparisonTest : public ::testing::Test {
     }
 
     XmlDocument definitions;
-    fs::path root;
+    vantrel::testing::TempDir folders;
+    fs::path root = folders.path();
 };
 
 TEST_F(FolderComparisonTest, ReportsAddedRemovedChangedAndRetypedFilesExactly) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/i18n/LanguageFile.h"
+#include "TempDir.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LocaleLcid.h"
@@ -28,16 +29,7 @@ constexpr const char* kTwoLanguages = R"xml(<languages>
 class LanguageFileTest : public ::testing::Test {
   protected:
     std::string write(const std::string& text) {
-        const auto path =
-            std::filesystem::temp_directory_path() / ("vantrel-lang-" + std::to_string(::getpid()) +
-                                                      "-" + std::to_string(m_count++) + ".xml");
-        std::ofstream(path) << text;
-        m_paths.push_back(path);
-        return path.string();
-    }
-    void TearDown() override {
-        for (const auto& path : m_paths)
-            std::filesystem::remove(path);
+        return m_folder.write("language-" + std::to_string(m_count++) + ".xml", text);
     }
 
     MemorySettingsStore settings;
@@ -45,7 +37,7 @@ class LanguageFileTest : public ::testing::Test {
 
   private:
     int m_count = 0;
-    std::vector<std::filesystem::path> m_paths;
+    vantrel::testing::TempDir m_folder;
 };
 
 } // namespace

@@ -9,10 +9,10 @@ namespace {
 TEST(WindowLayout, TheDesignedSizeKeepsTheDesignedPlaces) {
     const WindowLayout designed = windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight);
     EXPECT_EQ(designed.editorArea, (TwipRect{105, 315, 4600, 6300}));
-    EXPECT_EQ(designed.frameSet, (TwipRect{4815, 255, 7155, 1300}));
+    EXPECT_EQ(designed.infoFrame, (TwipRect{4815, 255, 7155, 1300}));
     EXPECT_EQ(designed.infoLabel, (TwipRect{150, 300, 6855, 900}));
-    EXPECT_EQ(designed.frameColor, (TwipRect{4815, 240, 7155, 1380}));
-    EXPECT_EQ(designed.picEdit, (TwipRect{4815, 1650, 7155, 4950}));
+    EXPECT_EQ(designed.colorPanel, (TwipRect{4815, 240, 7155, 1380}));
+    EXPECT_EQ(designed.gridArea, (TwipRect{4815, 1650, 7155, 4950}));
     EXPECT_EQ(designed.twipStartPageShiftX, 0);
 }
 
@@ -22,13 +22,13 @@ TEST(WindowLayout, ALargerWindowGivesTheEditorAndTheGridTheRoom) {
         windowLayout(kTwipDesignClientWidth * 3 / 2, kTwipDesignClientHeight * 3 / 2);
     EXPECT_GT(larger.editorArea.twipWidth, designed.editorArea.twipWidth);
     EXPECT_GT(larger.editorArea.twipHeight, designed.editorArea.twipHeight);
-    EXPECT_GT(larger.picEdit.twipHeight, designed.picEdit.twipHeight);
-    EXPECT_GT(larger.frameSet.twipWidth, designed.frameSet.twipWidth);
+    EXPECT_GT(larger.gridArea.twipHeight, designed.gridArea.twipHeight);
+    EXPECT_GT(larger.infoFrame.twipWidth, designed.infoFrame.twipWidth);
     // The columns still meet without overlapping, and nothing leaves the window.
-    EXPECT_GT(larger.picEdit.twipLeft, larger.editorArea.twipLeft + larger.editorArea.twipWidth);
-    EXPECT_EQ(larger.picEdit.twipLeft + larger.picEdit.twipWidth,
+    EXPECT_GT(larger.gridArea.twipLeft, larger.editorArea.twipLeft + larger.editorArea.twipWidth);
+    EXPECT_EQ(larger.gridArea.twipLeft + larger.gridArea.twipWidth,
               kTwipDesignClientWidth * 3 / 2 - (kTwipDesignClientWidth - 4815 - 7155));
-    EXPECT_EQ(larger.picEdit.twipLeft, larger.frameSet.twipLeft);
+    EXPECT_EQ(larger.gridArea.twipLeft, larger.infoFrame.twipLeft);
 }
 
 } // namespace

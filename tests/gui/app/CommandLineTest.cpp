@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/CommandLine.h"
 
-#include "MainWindowFixture.h"
+#include "gui/window/MainWindowFixture.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/compare/FolderComparisonController.h"
+#include "TempDir.h"
 
 #include "core/document/SeemDocument.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -23,11 +24,6 @@ namespace fs = std::filesystem;
 class FolderComparisonControllerTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("vantrel-folder-controller-" +
-                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "a");
         fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "b");
         ASSERT_TRUE(document.loadDefinitions(definitions()).ok);
@@ -62,7 +58,8 @@ class FolderComparisonControllerTest : public ::testing::Test {
     std::unique_ptr<FolderComparisonController> controller;
     QStringList opened;
     std::vector<QString> reports;
-    fs::path folder;
+    vantrel::testing::TempDir folders;
+    fs::path folder = folders.path();
 };
 
 TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithTheirPartner) {

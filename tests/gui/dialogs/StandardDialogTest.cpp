@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/StandardDialog.h"
 
+#include "core/files/DialogValues.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
@@ -31,25 +32,8 @@ class StandardDialogTest : public ::testing::Test {
   protected:
     void SetUp() override { StandardDialog::setAnswerer(&dialogs); }
 
-    [[nodiscard]] bool nothingRequested() const {
-        return dialogs.fileRequests.empty() && dialogs.colorRequests.empty() &&
-               dialogs.messages.empty();
-    }
-
     ScriptedDialogs dialogs;
 };
-
-TEST_F(StandardDialogTest, ActionsOtherThanOneToThreeDoNothing) {
-    StandardDialog dlg;
-    dlg.setFileName("/tmp/kept.seem");
-    dlg.setRgbResult(0x123456);
-    for (const int action : {0, 4, 5, 6, 7, -1, 100})
-        dlg.setAction(action);
-    EXPECT_TRUE(nothingRequested());
-    EXPECT_EQ(dlg.fileName(), "/tmp/kept.seem");
-    EXPECT_EQ(dlg.rgbResult(), 0x123456);
-    EXPECT_EQ(dlg.owner(), nullptr);
-}
 
 TEST_F(StandardDialogTest, OpenDialogGetsTitleQtFiltersAndFlags) {
     StandardDialog dlg;
@@ -57,8 +41,8 @@ TEST_F(StandardDialogTest, OpenDialogGetsTitleQtFiltersAndFlags) {
     dlg.setFilter("Seem files|*.seem|Seem and binary|*.seem;*.bin|All files|*.*");
     dlg.setFilterIndex(2);
     dlg.setInitialDir("/tmp/phones");
-    dlg.setFlags(4100);
-    dlg.setAction(StandardDialog::Open);
+    dlg.setFlags(FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    dlg.show(StandardDialog::Action::Open);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& request = dialogs.fileRequests.front();
@@ -69,7 +53,7 @@ TEST_F(StandardDialogTest, OpenDialogGetsTitleQtFiltersAndFlags) {
         QStringList({"Seem files (*.seem)", "Seem and binary (*.seem *.bin)", "All files (*.*)"}));
     EXPECT_EQ(request.filterIndex, 2);
     EXPECT_EQ(request.initialDir, "/tmp/phones");
-    EXPECT_EQ(request.flags, 4100);
+    EXPECT_EQ(request.flags, FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
     EXPECT_TRUE(request.presetFileName.isEmpty());
 }
 
@@ -77,10 +61,10 @@ TEST_F(StandardDialogTest, ChosenFileSetsPathAndTitle) {
     dialogs.openFiles = {"/tmp/phones/v3 skin.seem"};
     dialogs.saveFiles = {"/tmp/out/copy.seem"};
     StandardDialog dlg;
-    dlg.setAction(StandardDialog::Open);
+    dlg.show(StandardDialog::Action::Open);
     EXPECT_EQ(dlg.fileName(), "/tmp/phones/v3 skin.seem");
     EXPECT_EQ(dlg.fileTitle(), "v3 skin.seem");
-    dlg.setAction(StandardDialog::Save);
+    dlg.show(StandardDialog::Action::Save);
     EXPECT_EQ(dlg.fileName(), "/tmp/out/copy.seem");
     EXPECT_EQ(dlg.fileTitle(), "copy.seem");
 }
@@ -89,19 +73,19 @@ TEST_F(StandardDialogTest, CancelledFileDialogEmptiesPresetName) {
     dialogs.saveFiles = {std::nullopt};
     StandardDialog dlg;
     dlg.setFileName("/tmp/open.seem");
-    dlg.setFlags(2);
-    dlg.setAction(StandardDialog::Save);
+    dlg.setFlags(FileDialogFlag::OverwritePrompt);
+    dlg.show(StandardDialog::Action::Save);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests.front().kind, FileDialogKind::Save);
     EXPECT_EQ(dialogs.fileRequests.front().presetFileName, "/tmp/open.seem");
-    EXPECT_EQ(dialogs.fileRequests.front().flags, 2);
+    EXPECT_EQ(dialogs.fileRequests.front().flags, FileDialogFlag::OverwritePrompt);
     EXPECT_TRUE(dlg.fileName().isEmpty());
     EXPECT_TRUE(dlg.fileTitle().isEmpty());
 
     // An unscripted dialog is a cancel too, so a forgetful test never blocks.
     dlg.setFileName("/tmp/open.seem");
-    dlg.setAction(StandardDialog::Open);
+    dlg.show(StandardDialog::Action::Open);
     EXPECT_TRUE(dlg.fileName().isEmpty());
 }
 
@@ -109,13 +93,13 @@ TEST_F(StandardDialogTest, ColourIsReadAndReturnedWithRedInTheLowByte) {
     dialogs.colors = {QColor(0x12, 0x34, 0x56), std::nullopt};
     StandardDialog dlg;
     dlg.setRgbResult(0x0000FF);
-    dlg.setAction(StandardDialog::Color);
+    dlg.show(StandardDialog::Action::Color);
     ASSERT_EQ(dialogs.colorRequests.size(), 1u);
     EXPECT_EQ(dialogs.colorRequests.front().initialColor, QColor(Qt::red));
     EXPECT_EQ(dlg.rgbResult(), 0x563412);
 
     // A cancel answers -1 whatever was there before.
-    dlg.setAction(StandardDialog::Color);
+    dlg.show(StandardDialog::Action::Color);
     EXPECT_EQ(dlg.rgbResult(), -1);
 }
 
@@ -126,7 +110,7 @@ TEST_F(StandardDialogTest, MissingOwnerBecomesTheActiveWindowAndStays) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&first));
 
     StandardDialog dlg;
-    dlg.setAction(StandardDialog::Color);
+    dlg.show(StandardDialog::Action::Color);
     EXPECT_EQ(dlg.owner(), &first);
     EXPECT_EQ(dialogs.colorRequests.at(0).owner, &first);
 
@@ -134,7 +118,7 @@ TEST_F(StandardDialogTest, MissingOwnerBecomesTheActiveWindowAndStays) {
     second.show();
     QApplication::setActiveWindow(&second);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
-    dlg.setAction(StandardDialog::Open);
+    dlg.show(StandardDialog::Action::Open);
     EXPECT_EQ(dlg.owner(), &first);
     EXPECT_EQ(dialogs.fileRequests.at(0).owner, &first);
 }
@@ -220,7 +204,7 @@ class RealDialogTest : public ::testing::Test {
         StandardDialog dlg;
         dlg.setFlags(flags);
         dlg.setFileName(path);
-        dlg.setAction(StandardDialog::Save);
+        dlg.show(StandardDialog::Action::Save);
         EXPECT_EQ(QFileInfo(dlg.fileName()).canonicalFilePath(),
                   QFileInfo(path).canonicalFilePath());
         return asked;
@@ -242,7 +226,7 @@ TEST_F(RealDialogTest, CancelledOpenDialogShowsTitleAndFilters) {
     dlg.setTitle("Open seem file");
     dlg.setFilter("Seem files|*.seem|All files|*.*");
     dlg.setFileName("/tmp/proposed.seem");
-    dlg.setAction(StandardDialog::Open);
+    dlg.show(StandardDialog::Action::Open);
 
     EXPECT_EQ(title, "Open seem file");
     EXPECT_EQ(filters, QStringList({"Seem files (*.seem)", "All files (*.*)"}));
@@ -255,9 +239,9 @@ TEST_F(RealDialogTest, OpenDialogReturnsTheProposedExistingFile) {
     // Through QDialog, as the Open button does; QFileDialog hides accept().
     onNextModal<QFileDialog>([](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
     StandardDialog dlg;
-    dlg.setFlags(4100);
+    dlg.setFlags(FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
     dlg.setFileName(path);
-    dlg.setAction(StandardDialog::Open);
+    dlg.show(StandardDialog::Action::Open);
 
     EXPECT_EQ(QFileInfo(dlg.fileName()).canonicalFilePath(), QFileInfo(path).canonicalFilePath());
     EXPECT_EQ(dlg.fileTitle(), "flex.seem");
@@ -277,7 +261,7 @@ TEST_F(RealDialogTest, ColourDialogStartsOnRGBResultAndReturnsChoice) {
     });
     StandardDialog dlg;
     dlg.setRgbResult(0x563412);
-    dlg.setAction(StandardDialog::Color);
+    dlg.show(StandardDialog::Action::Color);
 
     EXPECT_EQ(shown, QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(dlg.rgbResult(), 0x030201);

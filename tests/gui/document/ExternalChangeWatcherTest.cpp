@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/document/ExternalChangeWatcher.h"
+#include "TempDir.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -29,9 +30,7 @@ using Bytes = std::vector<std::uint8_t>;
 class ExternalChangeWatcherTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("vantrel-watch-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-        path = (m_dir / "watched.seem").string();
+        path = m_folder / "watched.seem";
         write({1, 2, 3, 4});
         ASSERT_EQ(document.open(path).status, OpenOutcome::Status::Opened);
         StandardDialog::setAnswerer(&dialogs);
@@ -40,18 +39,11 @@ class ExternalChangeWatcherTest : public ::testing::Test {
         window.addToolBar(watcher);
         window.show();
     }
-    void TearDown() override {
-        delete watcher;
-        fs::remove_all(m_dir);
-    }
+    void TearDown() override { delete watcher; }
     void write(const Bytes& bytes) const {
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-    }
-    [[nodiscard]] Bytes onDisk() const {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     [[nodiscard]] QString barText() const { return watcher->findChild<QLabel*>()->text(); }
     QPushButton* button(UiString textString) const {
@@ -62,7 +54,7 @@ class ExternalChangeWatcherTest : public ::testing::Test {
         return nullptr;
     }
 
-    fs::path m_dir;
+    vantrel::testing::TempDir m_folder;
     std::string path;
     LanguageFile language;
     SeemDocument document;
@@ -101,33 +93,12 @@ TEST_F(ExternalChangeWatcherTest, AModifiedDocumentGetsTheBarAndKeepsItsEdits) {
     EXPECT_FALSE(document.isModified());
 }
 
-TEST_F(ExternalChangeWatcherTest, SavingOverAnotherProgramsChangeAsksFirst) {
-    document.grid().setText(0, "AA");
-    write({9, 8, 7, 6});
-    dialogs.questionAnswers = {2}; // Cancel
-    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::ChangedOnDisk);
-    ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(dialogs.questions[0].buttons.size(), 3);
-    EXPECT_EQ(onDisk(), (Bytes{9, 8, 7, 6}));
-
-    dialogs.questionAnswers = {0}; // Overwrite
-    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::Saved);
-    EXPECT_EQ(onDisk(), (Bytes{0xAA, 2, 3, 4}));
-}
-
-TEST_F(ExternalChangeWatcherTest, AFileGoneFromDiskIsToldAndSaveAsksBeforeMakingIt) {
+TEST_F(ExternalChangeWatcherTest, AFileGoneFromDiskIsToldWithoutAReloadButton) {
     fs::remove(path);
     watcher->checkNow();
     ASSERT_FALSE(watcher->isHidden());
     EXPECT_TRUE(barText().contains(QStringLiteral("deleted or renamed")));
     EXPECT_TRUE(button(UiString::ButtonReload)->isHidden());
-
-    dialogs.questionAnswers = {1}; // Cancel
-    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::ChangedOnDisk);
-    EXPECT_FALSE(fs::exists(path));
-    dialogs.questionAnswers = {0}; // Save
-    EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::Saved);
-    EXPECT_EQ(onDisk(), (Bytes{1, 2, 3, 4}));
 }
 
 } // namespace

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "gui/controllers/EnablingRules.h"
+#include "gui/i18n/QtTranslations.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace vantrel {
+
+class LanguageFile;
+class SeemDocument;
+class SettingsStore;
+
+// The Language menu, the captions of the window in the chosen language and
+// the definitions document that language names. Languages can only be
+// switched while no file is open.
+class LanguageController : public QObject {
+    Q_OBJECT
+
+  public:
+    // What the controller reads and writes: the language file in the program
+    // folder appDir (ending in a separator), the chosen language in settings,
+    // the definitions in document, and the captions of window and its children.
+    struct Parts {
+        LanguageFile& language;
+        SeemDocument& document;
+        SettingsStore& settings;
+        QString appDir;
+        std::function<std::optional<std::int32_t>()> systemLcid;
+        std::function<bool()> fileShown; // the menu is disabled while a file is shown
+    };
+
+    LanguageController(Parts parts, QWidget& window, QMenu* menu);
+
+    // Loads language.xml and captions the window; the reason when it could
+    // not be read and the built-in English texts are used.
+    std::optional<std::string> load();
+    // Loads the chosen language's definitions into the document, reporting
+    // why when it cannot; the document then keeps the definitions it had.
+    bool loadDefinitions(const std::string& languageFailure);
+    // The definitions file the chosen language names; "" when language.xml names none.
+    [[nodiscard]] std::string chosenDefinitionsFile() const;
+    [[nodiscard]] const QString& definitionsPath() const { return m_definitionsPath; }
+
+    void chooseLanguage(int index);
+    // Applies the menu's enabling rule again.
+    void refreshEnabling() const { m_rules.refresh(); }
+
+  signals:
+    // Another language was chosen; its captions are about to be applied.
+    void languageChosen();
+    // The captions changed: texts the window sets itself follow.
+    void languageChanged();
+
+  private:
+    void rebuildMenu();
+    [[nodiscard]] QAction* newItem(int index);
+    void fillMenu();
+    void applyCaptions();
+    [[nodiscard]] std::string languagePath() const;
+
+    Parts m_parts;
+    QWidget& m_window;
+    QMenu* m_menu;
+    EnablingRules m_rules;
+    QtTranslations m_qtTranslations; // Qt's own dialog texts follow the language
+    QString m_definitionsPath;
+    std::vector<QAction*> m_items;
+    std::size_t m_itemsShown = 0; // m_items already put into the menu
+};
+
+} // namespace vantrel

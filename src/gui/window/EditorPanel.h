@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/compare/SeemComparison.h"
+#include "core/layout/WindowLayout.h"
+#include "gui/compare/ComparisonMarks.h"
+
+#include <QObject>
+
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace vantrel {
+
+class ByteGridView;
+class ColorEditor;
+class ColorTreeEditor;
+class FunctionTreeEditor;
+class LanguageFile;
+class SeemDocument;
+class StyleListEditor;
+class VolumeEditor;
+class XmlElement;
+
+// The editor beside the grid for the matched seem type, and the information
+// frame with its text. Each editor is made the first time a file of its
+// type is shown, placed and captioned then.
+class EditorPanel : public QObject {
+    Q_OBJECT
+
+  public:
+    // What a type gets: an editor here, a generator window, or only the grid.
+    enum class Kind { Editor, Generator, None };
+
+    EditorPanel(SeemDocument& document, const LanguageFile& language, ByteGridView& gridView,
+                QWidget* canvas);
+
+    [[nodiscard]] static Kind kindOf(const std::string& typeName);
+
+    // A new file: every editor hidden, the information frame speaking of it only.
+    void clear();
+    // Fills and shows the editor of type, whose kind is Editor.
+    void show(const XmlElement& type);
+    // Hides everything (false) or shows the information frame (true).
+    void setLoaded(bool loaded);
+    void hideInformation();
+    void applyLayout(const layout::WindowLayout& windowLayout);
+
+    // A switch of the open function file is selected.
+    [[nodiscard]] bool switchSelected() const;
+    void toggleSwitch();
+
+    // The editors made so far, for a comparison to mark.
+    [[nodiscard]] MarkedEditors markedEditors() const;
+    // The editor shown now (of a colour file its tree), null when none is.
+    [[nodiscard]] const QWidget* shownEditor() const;
+    // Selects a setting in its editor, else focuses (or shows) its first cell.
+    void showSetting(SettingKind kind, const QString& key, int firstCell);
+
+  signals:
+    // The selection moved to or from a switch; caption is Edit > On/Off's
+    // caption for a switch, empty otherwise.
+    void switchSelectionChanged(const QString& caption);
+    // The user chose a setting in its editor.
+    void settingChosen(SettingKind kind, const QString& key);
+    void statusPathChanged(const QString& path);
+    void contextMenuRequested(const QPoint& globalPos);
+    void failed(const QString& message);
+
+  private:
+    FunctionTreeEditor* functions();
+    StyleListEditor* styles();
+    VolumeEditor* volumes();
+    ColorTreeEditor* colorTree();
+    ColorEditor* colorPanel();
+    // Places, captions and hides an editor just made.
+    void adopt(QWidget* editor);
+    void showOnly(QWidget* editor);
+    [[nodiscard]] std::vector<QWidget*> made() const;
+    void focusCellThenReturn(QWidget* editor, int index);
+
+    SeemDocument& m_document;
+    const LanguageFile& m_language;
+    ByteGridView& m_gridView;
+    QWidget* m_canvas;
+    layout::WindowLayout m_layout =
+        layout::windowLayout(layout::kTwipDesignClientWidth, layout::kTwipDesignClientHeight);
+    QGroupBox* m_infoFrame;
+    QLabel* m_info;
+    FunctionTreeEditor* m_functions = nullptr;
+    StyleListEditor* m_styles = nullptr;
+    VolumeEditor* m_volumes = nullptr;
+    ColorTreeEditor* m_colorTree = nullptr;
+    ColorEditor* m_colorPanel = nullptr;
+    bool m_switchSelected = false;
+};
+
+} // namespace vantrel

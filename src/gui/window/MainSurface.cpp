@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/window/MainSurface.h"
+
+#include "gui/window/Twips.h"
+
+#include <QEvent>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+// The designed client size is a whole number of pixels, so it converts back exactly.
+static_assert(px(layout::kTwipDesignClientWidth) * kTwipsPerPixel ==
+              layout::kTwipDesignClientWidth);
+static_assert(px(layout::kTwipDesignClientHeight) * kTwipsPerPixel ==
+              layout::kTwipDesignClientHeight);
+
+} // namespace
+
+MainSurface::MainSurface(QWidget* parent) : QScrollArea(parent) {
+    setObjectName(QStringLiteral("surface"));
+    setFrameShape(QFrame::NoFrame);
+    // Only a frame around the controls: Tab goes past it to them.
+    setFocusPolicy(Qt::NoFocus);
+    setWidgetResizable(true);
+    auto* canvas = new QWidget;
+    canvas->setObjectName(QStringLiteral("canvas"));
+    canvas->setMinimumSize(designedSize());
+    setWidget(canvas);
+    canvas->installEventFilter(this);
+}
+
+QSize MainSurface::designedSize() {
+    return {px(layout::kTwipDesignClientWidth), px(layout::kTwipDesignClientHeight)};
+}
+
+void MainSurface::setLayoutHandler(LayoutHandler handler) {
+    m_layoutHandler = std::move(handler);
+    layOut();
+}
+
+bool MainSurface::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget() && event->type() == QEvent::Resize)
+        layOut();
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void MainSurface::layOut() {
+    if (!m_layoutHandler)
+        return;
+    const QSize size = widget()->size().expandedTo(designedSize());
+    const int twipWidth = size.width() * kTwipsPerPixel;
+    const int twipHeight = size.height() * kTwipsPerPixel;
+    m_layoutHandler(layout::windowLayout(twipWidth, twipHeight));
+}
+
+} // namespace vantrel

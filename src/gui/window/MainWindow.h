@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/document/SeemDocument.h"
+#include "core/files/SeemFile.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/LanguageFile.h"
+#include "core/layout/WindowLayout.h"
+#include "core/settings/SettingsStore.h"
+#include "gui/controllers/StatusSink.h"
+#include "gui/window/WindowCaption.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QMenu;
+
+namespace vantrel {
+
+class ByteGridView;
+class ComparisonController;
+class CoverageController;
+class EditController;
+class EditorPanel;
+class FileController;
+class GeneratorController;
+class LanguageController;
+class MainSurface;
+class ShellController;
+class StartPage;
+
+// What the main window takes from its surroundings, so tests can supply their own.
+struct MainWindowEnvironment {
+    QString appDir; // the program folder, with or without a trailing separator
+    SettingsStore* settings = nullptr;
+    std::function<std::optional<std::int32_t>()> systemLcid;
+    // Reads a seem file whole, off the window's thread; empty means readSeemFile.
+    std::function<SeemFileRead(const std::string& path)> readFile = {};
+};
+
+// The menus of the menu bar; the controllers put their actions into them.
+struct MainMenus {
+    QMenu* file = nullptr;
+    QMenu* edit = nullptr;
+    QMenu* tools = nullptr;
+    QMenu* language = nullptr;
+    QMenu* help = nullptr;
+};
+
+// The main window: lays out the grid, the editor panel,
+// the start page and the status line over the open document, and assembles
+// the controllers that own the menus' commands. It switches between an empty
+// and a file-open state; the document decides what opening and saving do.
+class MainWindow : public QMainWindow, public StatusSink {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(MainWindowEnvironment environment, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence. Returns false when the program must end at once
+    // (the definitions document could not be loaded).
+    bool start(const QString& commandLine);
+    // Opens path as File > Open does once the file is chosen.
+    void openFile(const QString& path);
+    void setStatus(int panel, const QString& text) override;
+
+    [[nodiscard]] bool isLoaded() const { return m_isLoaded; }
+    [[nodiscard]] QString fileName() const { return QString::fromStdString(m_document.path()); }
+    [[nodiscard]] const QString& mainCaption() const { return m_caption.programName(); }
+    [[nodiscard]] const QString& appDir() const { return m_appDir; }
+    [[nodiscard]] LanguageFile& language() { return m_language; }
+    [[nodiscard]] const UiStrings& strings() const { return m_language.strings(); }
+    [[nodiscard]] SeemDocument& document() { return m_document; }
+    [[nodiscard]] ByteGridView* gridView() const { return m_gridView; }
+    [[nodiscard]] QString statusText(int panel) const;
+
+    [[nodiscard]] FileController& fileController() const { return *m_fileController; }
+    [[nodiscard]] ComparisonController& comparisonController() const {
+        return *m_comparisonController;
+    }
+    [[nodiscard]] ShellController& shellController() const { return *m_shellController; }
+    [[nodiscard]] LanguageController& languageController() const { return *m_languageController; }
+
+  signals:
+    // The window went to its empty or its file-open state.
+    void documentStateChanged();
+
+  protected:
+    // A drop and the window's close go to the file controller.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Shows the document the file controller has just opened from path.
+    void showOpenedFile(const QString& path);
+    // The empty state (false) or the file-open state (true).
+    void showDocumentState(bool loaded);
+    void showStartHint();
+    void buildControls();
+    // The controllers, and their actions in the menus.
+    void buildControllers();
+    void buildCoverage();
+    void listenToDocument();
+    void applyLayout(const layout::WindowLayout& windowLayout);
+    // A type without an editor shows its bytes over the whole window.
+    void placeGrid(bool fullWindow);
+    void showBytesOnly(const QString& status);
+    // The first window: the designed size where the screen has room for it.
+    // Run before the window is shown and once more when it has settled.
+    void sizeToScreen();
+    void showCellStatus(int index);
+
+    MainWindowEnvironment m_env;
+    SettingsStore& m_settings;
+    QString m_appDir;
+    bool m_isLoaded = false;
+    bool m_cellStatusShown = false; // status panel 2 describes the current cell
+    bool m_gridFullWindow = false;
+    LanguageFile m_language;
+    // The document outlives every widget and controller that listens to it:
+    // the destructor removes those first.
+    SeemDocument m_document;
+    WindowCaption m_caption;
+    std::vector<SeemTypeEntry> m_catalog;
+    ListenerConnection m_gridConnection;
+    ListenerConnection m_stateConnection;
+
+    MainSurface* m_surface = nullptr;
+    layout::WindowLayout m_layout =
+        layout::windowLayout(layout::kTwipDesignClientWidth, layout::kTwipDesignClientHeight);
+    std::unique_ptr<StartPage> m_startPage;
+    ByteGridView* m_gridView = nullptr;
+    QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    MainMenus m_menus;
+
+    EditorPanel* m_editorPanel = nullptr;
+    FileController* m_fileController = nullptr;
+    EditController* m_editController = nullptr;
+    ComparisonController* m_comparisonController = nullptr;
+    ShellController* m_shellController = nullptr;
+    LanguageController* m_languageController = nullptr;
+    GeneratorController* m_generatorController = nullptr;
+    std::unique_ptr<CoverageController> m_coverage; // listens to the document and the comparison
+};
+
+} // namespace vantrel

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/window/WindowCaption.h"
+
+#include "core/document/SeemDocument.h"
+
+#include <QWidget>
+
+namespace vantrel {
+
+WindowCaption::WindowCaption(QWidget& window, const SeemDocument& document)
+    : m_window(window), m_document(document) {}
+
+void WindowCaption::setProgramName(const QString& name) {
+    m_programName = name;
+    m_base = name;
+}
+
+void WindowCaption::showFile(const QString& path, bool saved) {
+    if (path.isEmpty())
+        m_base = m_programName;
+    else if (saved)
+        m_base = m_programName + QStringLiteral("  ") + path;
+    else
+        m_base = m_programName + QStringLiteral(" [") + path + QLatin1Char(']');
+    refresh();
+}
+
+void WindowCaption::showProgramName() {
+    m_window.setWindowTitle(m_programName);
+}
+
+void WindowCaption::refresh() {
+    if (m_base.isEmpty())
+        return; // before start-up has set the program's name
+    m_window.setWindowTitle(m_document.isModified() ? m_base + QStringLiteral(" *") : m_base);
+}
+
+} // namespace vantrel

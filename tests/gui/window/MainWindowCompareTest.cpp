@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowFixture.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/compare/ComparisonMarks.h"
+#include "gui/compare/DifferenceList.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/editors/ColorTreeEditor.h"
+#include "gui/editors/FunctionTreeEditor.h"
+#include "gui/editors/VolumeEditor.h"
+
+#include <QLabel>
+#include <QSlider>
+
+#include <QDockWidget>
+#include <QListWidget>
+#include <QTest>
+
+using namespace vantrel;
+using vantrel::testing::StartedMainWindowFixture;
+
+namespace {
+
+class MainWindowCompare : public StartedMainWindowFixture {
+  protected:
+    void SetUp() override {
+        StartedMainWindowFixture::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        original = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0032_0001.seem"));
+        mine = writeSeem(QStringLiteral("mine.seem"), original);
+        QByteArray edited = original;
+        edited[0x1A] = static_cast<char>(edited[0x1A] ^ 0x05); // Keys/Sound and Keys/Smart Key
+        edited[0x70] = 0x33;                                   // no setting there
+        other = writeSeem(QStringLiteral("other.seem"), edited);
+        mainWindow->openFile(mine);
+    }
+
+    void compareWithOther() {
+        dialogs.openFiles = {other};
+        action("mnuCompare")->trigger();
+    }
+
+    QListWidget* lines() const {
+        return mainWindow->comparisonController().differenceList()->list();
+    }
+    FunctionTreeEditor* tree() const {
+        return mainWindow->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+    }
+    QDockWidget* dock() const {
+        return mainWindow->findChild<QDockWidget*>(QStringLiteral("dockCompare"));
+    }
+    bool marked(const char* key) const {
+        return tree()->itemByKey(QString::fromLatin1(key))->background(0).color() ==
+               kDifferenceGround;
+    }
+
+    QByteArray original;
+    QString mine;
+    QString other;
+};
+
+TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
+    compareWithOther();
+    ASSERT_EQ(lines()->count(), 3);
+    EXPECT_EQ(lines()->item(0)->text(), QStringLiteral("Keys/Sound: on → off"));
+    EXPECT_TRUE(lines()->item(2)->text().startsWith(QStringLiteral("byte 0x70 differs")));
+    EXPECT_FALSE(dock()->isHidden());
+    EXPECT_TRUE(marked("n_1A_0"));
+    EXPECT_FALSE(marked("n_1A_1"));
+    EXPECT_EQ(tree()->itemByKey(QStringLiteral("n_1A_0"))->toolTip(0),
+              QString::fromStdString(mainWindow->strings().format(UiString::DiffTooltip, {"off"})));
+
+    QTest::mouseClick(lines()->viewport(), Qt::LeftButton, {},
+                      lines()->visualItemRect(lines()->item(0)).center());
+    EXPECT_EQ(tree()->selectedKey(), QStringLiteral("n_1A_0"));
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x1A);
+
+    ASSERT_TRUE(action("mnuTakeOther")->isEnabled());
+    action("mnuTakeOther")->trigger();
+    const auto bytes = mainWindow->document().grid().bytes();
+    EXPECT_EQ(bytes[0x1A], static_cast<std::uint8_t>(original[0x1A] ^ 0x01)); // only Sound's bit
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+              [&] {
+                  QByteArray expected = original;
+                  expected[0x1A] = static_cast<char>(expected[0x1A] ^ 0x01);
+                  return expected;
+              }());
+    EXPECT_EQ(lines()->count(), 2);
+    EXPECT_FALSE(marked("n_1A_0"));
+
+    action("mnuUndo")->trigger();
+    EXPECT_FALSE(mainWindow->document().canUndo());
+    EXPECT_FALSE(mainWindow->document().isModified());
+    EXPECT_EQ(lines()->count(), 3);
+    EXPECT_TRUE(marked("n_1A_0"));
+}
+
+TEST_F(MainWindowCompare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {
+    showActive();
+    const QSize startSize = mainWindow->size();
+    compareWithOther();
+    ASSERT_TRUE(marked("n_1A_0"));
+    action("mnuCloseCompare")->trigger();
+    EXPECT_TRUE(dock()->isHidden());
+    EXPECT_EQ(mainWindow->size(), startSize);
+    EXPECT_FALSE(marked("n_1A_0"));
+    EXPECT_FALSE(action("mnuCloseCompare")->isEnabled());
+
+    compareWithOther();
+    ASSERT_TRUE(marked("n_1A_0"));
+    mainWindow->openFile(other);
+    EXPECT_TRUE(dock()->isHidden());
+    EXPECT_EQ(mainWindow->size(), startSize);
+    EXPECT_FALSE(marked("n_1A_0"));
+    EXPECT_FALSE(action("mnuTakeOther")->isEnabled());
+
+    action("mnuClose")->trigger();
+    EXPECT_FALSE(action("mnuCompare")->isEnabled());
+}
+
+TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
+    const QByteArray volume = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0a1c_0001.seem"));
+    QByteArray louder = volume;
+    louder[0x0C] = static_cast<char>(louder[0x0C] + 1); // Microphone, the third row
+    mainWindow->openFile(writeSeem(QStringLiteral("volume.seem"), volume));
+    dialogs.openFiles = {writeSeem(QStringLiteral("louder.seem"), louder)};
+    action("mnuCompare")->trigger();
+    auto* volumes = mainWindow->findChild<VolumeEditor*>();
+    ASSERT_EQ(lines()->count(), 1);
+    EXPECT_TRUE(volumes->caption(2)->autoFillBackground());
+    EXPECT_FALSE(volumes->caption(0)->autoFillBackground());
+    lines()->setCurrentRow(0);
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x0C);
+
+    const QByteArray colors = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0d51_0001.seem"));
+    QByteArray bluer = colors;
+    bluer[0x36] = static_cast<char>(0x00);
+    mainWindow->openFile(writeSeem(QStringLiteral("colors.seem"), colors));
+    EXPECT_FALSE(volumes->caption(2)->autoFillBackground());
+    dialogs.openFiles = {writeSeem(QStringLiteral("bluer.seem"), bluer)};
+    action("mnuCompare")->trigger();
+    auto* tree = mainWindow->findChild<ColorTreeEditor*>();
+    ASSERT_EQ(lines()->count(), 1);
+    EXPECT_TRUE(lines()->item(0)->text().startsWith(QStringLiteral("Menus/Menu Text: ")));
+    QTreeWidgetItem* entry = tree->itemByKey(QStringLiteral("c_34"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->background(0).color(), kDifferenceGround);
+    lines()->setCurrentRow(0);
+    EXPECT_EQ(tree->currentItem(), entry);
+    action("mnuTakeOther")->trigger();
+    EXPECT_EQ(lines()->count(), 0);
+    EXPECT_EQ(mainWindow->document().grid().text(0x36), "00");
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowFixture.h"
+
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/editors/FunctionTreeEditor.h"
+#include "gui/window/MainSurface.h"
+#include "gui/window/ScreenFit.h"
+#include "gui/window/Twips.h"
+#include "gui/windows/GoToOffsetDialog.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace vantrel;
+using vantrel::testing::StartedMainWindowFixture;
+
+namespace {
+
+class MainWindowDesktop : public StartedMainWindowFixture {
+  protected:
+    QWidget* child(const char* name) const {
+        return mainWindow->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+
+    // Gives the client canvas exactly size. The test screen is too small for
+    // a window that large, so the canvas is made to need it and scrolls.
+    void resizeCanvas(const QSize& size) {
+        QWidget* canvas = mainWindow->findChild<MainSurface*>()->canvas();
+        canvas->setMinimumSize(size);
+        canvas->resize(size);
+        ASSERT_EQ(canvas->size(), size);
+    }
+
+    void drop(const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        // Straight to the window: outside a real drag, the application would
+        // not hand a drop to anyone.
+        QObject* window = mainWindow.get();
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        window->event(&enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        window->event(&event);
+        QTest::qWait(20); // the window opens the files once the drop is over
+    }
+};
+
+TEST_F(MainWindowDesktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowGrows) {
+    mainWindow->openFile(sample("0032_0001.seem"));
+    resizeCanvas(MainSurface::designedSize());
+    EXPECT_EQ(child("tvwFuct")->geometry(), twipRect(105, 315, 4600, 6300));
+    EXPECT_EQ(child("frameSet")->geometry(), twipRect(4815, 255, 7155, 1300));
+    EXPECT_EQ(child("picEdit")->geometry(), twipRect(4815, 1650, 7155, 4950));
+
+    resizeCanvas(MainSurface::designedSize() * 3 / 2);
+    EXPECT_GT(child("tvwFuct")->width(), twipRect(105, 315, 4600, 6300).width());
+    EXPECT_GT(child("picEdit")->height(), twipRect(4815, 1650, 7155, 4950).height());
+    EXPECT_GT(child("frameSet")->width(), twipRect(4815, 255, 7155, 1300).width());
+    // Sixteen cells a row, all of them in view.
+    auto* grid = mainWindow->gridView();
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(15)));
+    EXPECT_EQ(grid->cellRect(16).left(), grid->cellRect(0).left());
+}
+
+TEST_F(MainWindowDesktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {
+    const QRect available(0, 0, 1280 / 2, 800 / 2 - 24); // less a panel
+    QTest::qWait(0); // the window has settled on the test screen
+    fitWindowToScreen(mainWindow.get(), mainWindow->size(), available);
+    QTest::qWait(0);
+    EXPECT_TRUE(available.contains(mainWindow->frameGeometry()));
+    const QStatusBar* status = mainWindow->statusBar();
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_LE(status->geometry().bottom(), mainWindow->height() - 1);
+}
+
+TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
+    mainWindow->openFile(sample("0032_0001.seem"));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<GoToOffsetDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->offsetEdit()->setText(QStringLiteral("0x1A"));
+        dialog->accept();
+    });
+    action("mnuGoTo")->trigger();
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
+    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
+    EXPECT_EQ(action("mnuGoTo")->text(), str(UiString::GoToOffsetMenu));
+}
+
+TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
+    mainWindow->openFile(sample("0032_0001.seem"));
+    showActive();
+    auto* tree = mainWindow->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
+    QTreeWidgetItem* sound = tree->itemByKey(QStringLiteral("n_1A_0"));
+    ASSERT_NE(sound, nullptr);
+    tree->scrollToItem(sound);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(sound).center());
+    ASSERT_EQ(mainWindow->document().grid().text(26), "A5");
+
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
+    EXPECT_TRUE(mainWindow->document().canUndo());
+    QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(mainWindow->document().grid().text(26), "A5");
+    EXPECT_FALSE(mainWindow->document().isModified());
+}
+
+TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), "Cancel");                      // started in English
+    mainWindow->languageController().chooseLanguage(1); // Chinese
+    EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
+              str(UiString::FolderType));
+    mainWindow->languageController().chooseLanguage(0);
+    EXPECT_EQ(cancel(), "Cancel");
+}
+
+TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
+    showActive();
+    const auto* surface = mainWindow->findChild<QScrollArea*>(QStringLiteral("surface"));
+    for (const int language : {1, 0}) { // Chinese, then back to English
+        mainWindow->languageController().chooseLanguage(language);
+        QTest::qWait(50); // the bars settle
+        // The test screen is narrower than the window: only its height is whole.
+        EXPECT_GE(surface->maximumViewportSize().height(), MainSurface::designedSize().height())
+            << language;
+    }
+}
+
+TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
+    const QString function = sample("0032_0001.seem");
+    drop({function});
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->fileName(), function);
+    EXPECT_TRUE(mainWindow->windowTitle().contains(function));
+
+    const QString style = sample("004a_0001.seem");
+    drop({style, function});
+    EXPECT_EQ(mainWindow->fileName(), style);
+    EXPECT_EQ(mainWindow->statusText(2).toStdString(),
+              mainWindow->strings().format(UiString::DroppedSeveral, {"2", style.toStdString()}));
+}
+
+TEST_F(MainWindowDesktop, ADropOverUnsavedChangesAsksFirst) {
+    const QString function = sample("0032_0001.seem");
+    mainWindow->openFile(function);
+    {
+        const EditScope step(mainWindow->document(), UiString::UndoTyping);
+        mainWindow->document().grid().setText(0, "FF");
+    }
+    ASSERT_TRUE(mainWindow->document().isModified());
+    drop({sample("004a_0001.seem")}); // the question is cancelled
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(mainWindow->fileName(), function);
+    EXPECT_EQ(mainWindow->document().grid().text(0), "FF");
+}
+
+} // namespace

@@ -1,0 +1,341 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MainWindowFixture.h"
+#include "gui/ModalAnswer.h"
+#include "gui/NamedChild.h"
+
+#include "core/files/DialogValues.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/document/ByteGridView.h"
+#include "gui/generators/OuterTextDialog.h"
+#include "gui/windows/TipWindow.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+#include <sys/stat.h>
+
+using namespace vantrel;
+using vantrel::testing::MainWindowFixture;
+using vantrel::testing::ModalAnswer;
+using vantrel::testing::namedChild;
+
+namespace {
+
+constexpr const char* kDefinitions = R"(<seems>
+  <f ID="fn" size="120" tip="Functions" type="function"><k ID="Sound" offset="1A" bit="0" tip="t"/></f>
+  <s ID="first" size="40" tip="Styles" type="style"/>
+  <s ID="second" size="41" tip="Never" type="function"/>
+  <r ID="ring" size="64" tip="Rings" type="ringtone"/>
+  <v ID="vol" size="24" tip="Volume" type="volume" alert="Careful"/>
+  <big ID="big" size="5000" tip="Big" type="style"/>
+  <o ID="outer" size="34" tip="Outer" type="outertext"/>
+</seems>)";
+
+class MainWindowOpenSave : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        writeAppFile(QStringLiteral("seem_en.xml"), kDefinitions);
+        start();
+        ASSERT_TRUE(loaded);
+    }
+
+    QString bytesFile(const QString& name, int length, char fill = '\x5A') {
+        return writeSeem(name, QByteArray(length, fill));
+    }
+
+    QString mainCaption() const { return mainWindow->mainCaption(); }
+};
+
+} // namespace
+
+TEST_F(MainWindowOpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow) {
+    const QString path = bytesFile(QStringLiteral("big.seem"), 5000);
+    mainWindow->openFile(path);
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->document().grid().cellCount(), 5000);
+    EXPECT_EQ(mainWindow->windowTitle(),
+              mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
+    ByteGridView* view = mainWindow->gridView();
+    view->scrollToCell(4999);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->cellRect(4999)));
+}
+
+TEST_F(MainWindowOpenSave, SavingOverAnotherProgramsChangeOrAGoneFileAsksFirst) {
+    const QString path = bytesFile(QStringLiteral("first.seem"), 40, '\x01');
+    mainWindow->openFile(path);
+    mainWindow->document().grid().setText(0, "AA");
+    const QByteArray theirs(40, '\x02');
+    writeSeem(QStringLiteral("first.seem"), theirs);
+    dialogs.questionAnswers = {2}; // Cancel
+    mainWindow->fileController().save();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].buttons.size(), 3);
+    EXPECT_EQ(readAll(path), theirs);
+    dialogs.questionAnswers = {0}; // Overwrite
+    mainWindow->fileController().save();
+    QByteArray mine(40, '\x01');
+    mine[0] = '\xAA';
+    EXPECT_EQ(readAll(path), mine);
+
+    mainWindow->document().grid().setText(1, "BB");
+    QFile::remove(path);
+    dialogs.questionAnswers = {1}; // Cancel
+    mainWindow->fileController().save();
+    EXPECT_FALSE(QFileInfo::exists(path));
+    dialogs.questionAnswers = {0}; // Save
+    mainWindow->fileController().save();
+    mine[1] = '\xBB';
+    EXPECT_EQ(readAll(path), mine);
+}
+
+TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToItsPath) {
+    const QString first = bytesFile(QStringLiteral("first.seem"), 40, '\x01');
+    mainWindow->openFile(first);
+    mainWindow->document().grid().setText(3, QStringLiteral("7F").toStdString());
+    const QString big = bytesFile(QStringLiteral("huge.seem"), 5001);
+    mainWindow->openFile(big);
+    EXPECT_TRUE(saidCritical(UiString::TooLarge));
+    EXPECT_EQ(mainWindow->fileName(), first);
+    EXPECT_EQ(mainWindow->document().grid().cellCount(), 40);
+    EXPECT_EQ(mainWindow->windowTitle(),
+              mainCaption() + QStringLiteral(" [") + first + QStringLiteral("] *"));
+    mainWindow->fileController().save();
+    QByteArray expected(40, '\x01');
+    expected[3] = '\x7F';
+    EXPECT_EQ(readAll(first), expected);
+    EXPECT_EQ(readAll(big).size(), 5001);
+}
+
+TEST_F(MainWindowOpenSave, SizeMinusOneMatchesAndTheFirstMatchWins) {
+    mainWindow->openFile(bytesFile(QStringLiteral("a.seem"), 41));
+    EXPECT_EQ(mainWindow->document().typeName(), "style");
+    mainWindow->openFile(bytesFile(QStringLiteral("b.seem"), 121));
+    EXPECT_EQ(mainWindow->document().typeName(), "function");
+    EXPECT_TRUE(mainWindow->isLoaded());
+}
+
+TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
+    const QRect normal = mainWindow->gridView()->geometry();
+    mainWindow->openFile(bytesFile(QStringLiteral("ring.seem"), 64));
+    EXPECT_TRUE(saidCritical(UiString::TypeWithoutEditor));
+    EXPECT_FALSE(mainWindow->isLoaded());
+    ByteGridView* view = mainWindow->gridView();
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_TRUE(view->isEnabled());
+    EXPECT_GT(view->width(), normal.width());
+    EXPECT_LT(view->x(), normal.x());
+    EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
+    EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
+    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
+              mainWindow->strings().format(UiString::StatusNoEditor, {"ringtone", "64"}));
+
+    mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
+    EXPECT_EQ(mainWindow->gridView()->geometry(), normal);
+}
+
+TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
+    showActive();
+    const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
+    mainWindow->openFile(path);
+    EXPECT_TRUE(mainWindow->gridView()->hasFocus());
+    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_EQ(mainWindow->document().grid().cellCount(), 7);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(mainWindow->gridView()->isVisible());
+    EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
+    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
+              mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
+
+    mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
+    mainWindow->openFile(path);
+    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
+    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
+              mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
+}
+
+TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
+    const QString first = bytesFile(QStringLiteral("first.seem"), 40, '\x02');
+    mainWindow->openFile(first);
+    const QString title = mainWindow->windowTitle();
+    const QString missing = work.filePath(QStringLiteral("gone.seem"));
+    const QString empty = bytesFile(QStringLiteral("empty.seem"), 0);
+    const QString fifo =
+        work.filePath(QStringLiteral("pipe.seem")); // no writer: a read would block
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& bad : {missing, work.path(), empty, fifo}) {
+        dialogs.messages.clear();
+        QElapsedTimer took;
+        took.start();
+        mainWindow->openFile(bad);
+        EXPECT_LT(took.elapsed(), 1000) << bad.toStdString();
+        ASSERT_EQ(dialogs.messages.size(), 1u) << bad.toStdString();
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+        EXPECT_TRUE(dialogs.messages[0].text.contains(bad));
+        EXPECT_EQ(mainWindow->fileName(), first);
+        EXPECT_EQ(mainWindow->windowTitle(), title);
+        EXPECT_EQ(mainWindow->document().grid().cellCount(), 40);
+        EXPECT_TRUE(mainWindow->isLoaded());
+    }
+}
+
+TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing) {
+    dialogs.openFiles = {std::nullopt};
+    mainWindow->fileController().open();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OpenDialogTitle));
+    EXPECT_EQ(dialogs.fileRequests[0].flags,
+              FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    EXPECT_FALSE(dialogs.fileRequests[0].nameFilters.isEmpty());
+    EXPECT_FALSE(mainWindow->isLoaded());
+
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40);
+    dialogs.openFiles = {path, path};
+    mainWindow->fileController().open();
+    mainWindow->fileController().open();
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList{path});
+}
+
+TEST_F(MainWindowOpenSave, VolumeAlertFollowsShowTip) {
+    mainWindow->openFile(bytesFile(QStringLiteral("v.seem"), 24));
+    const TipWindow* tip = mainWindow->findChild<TipWindow*>();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(namedChild<QLabel>(tip, "lblTip")->text(), QStringLiteral("Careful"));
+    delete tip;
+    settings.setValue("ShowTip", "0");
+    mainWindow->openFile(bytesFile(QStringLiteral("v2.seem"), 24));
+    EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowOpenSave, OuterTextFileLeavesTheWindowEmpty) {
+    mainWindow->openFile(bytesFile(QStringLiteral("s.seem"), 40));
+    {
+        ModalAnswer<OuterTextDialog> answer([](OuterTextDialog&) {});
+        mainWindow->openFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
+    }
+    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->document().typeName(), "outertext");
+    EXPECT_EQ(mainWindow->document().savedBytes().size(), 34u);
+}
+
+TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
+    mainWindow->openFile(bytesFile(QStringLiteral("s.seem"), 40));
+    mainWindow->fileController().close();
+    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_EQ(mainWindow->document().grid().cellCount(), 1);
+    EXPECT_TRUE(mainWindow->fileName().isEmpty());
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption());
+    EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
+    EXPECT_FALSE(action("mnuSave")->isEnabled());
+}
+
+TEST_F(MainWindowOpenSave, ReloadDiscardsEdits) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
+    mainWindow->openFile(path);
+    mainWindow->document().grid().setText(0, "FF");
+    mainWindow->fileController().reload(); // asked, and cancelled
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(mainWindow->document().grid().text(0), "FF");
+    dialogs.questionAnswers = {0};
+    mainWindow->fileController().reload();
+    EXPECT_EQ(mainWindow->document().grid().text(0), "10");
+    EXPECT_EQ(mainWindow->windowTitle(),
+              mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
+    mainWindow->fileController().reload(); // nothing to lose: no question
+    EXPECT_EQ(dialogs.questions.size(), 2u);
+}
+
+TEST_F(MainWindowOpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {
+    QByteArray content;
+    for (int i = 0; i < 40; ++i)
+        content.append(static_cast<char>(i * 7));
+    const QString path = writeSeem(QStringLiteral("s.seem"), content);
+    mainWindow->openFile(path);
+    mainWindow->fileController().save();
+    EXPECT_EQ(readAll(path), content);
+
+    mainWindow->document().grid().setText(5, "0a");
+    mainWindow->document().grid().setText(6, "f");
+    mainWindow->fileController().save();
+    content[5] = 10;
+    content[6] = 15;
+    EXPECT_EQ(readAll(path), content);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(MainWindowOpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x33');
+    mainWindow->openFile(path);
+    mainWindow->document().grid().setText(26, "");
+    mainWindow->fileController().save();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("26")));
+    EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("1A")));
+    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
+    EXPECT_EQ(readAll(path), QByteArray(40, '\x33'));
+}
+
+TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x44');
+    mainWindow->openFile(path);
+    const QString copy = work.filePath(QStringLiteral("copy.seem"));
+    dialogs.saveFiles = {copy};
+    mainWindow->fileController().saveAs();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::SaveAsDialogTitle));
+    EXPECT_EQ(dialogs.fileRequests[0].presetFileName, path);
+    EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
+    EXPECT_EQ(readAll(copy), QByteArray(40, '\x44'));
+    EXPECT_EQ(mainWindow->fileName(), copy);
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
+    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList{copy});
+
+    dialogs.saveFiles = {copy};
+    mainWindow->fileController().saveAs();
+    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList{copy});
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
+}
+
+TEST_F(MainWindowOpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x01');
+    mainWindow->openFile(path);
+    const QString longer = bytesFile(QStringLiteral("long.seem"), 300, '\x09');
+    dialogs.saveFiles = {longer};
+    mainWindow->fileController().saveAs();
+    EXPECT_EQ(readAll(longer), QByteArray(40, '\x01'));
+}
+
+TEST_F(MainWindowOpenSave, SavingAReadOnlyFileReportsAndLosesNothing) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x05');
+    mainWindow->openFile(path);
+    mainWindow->document().grid().setText(0, "AA");
+    ::chmod(path.toLocal8Bit().constData(), 0444);
+    mainWindow->fileController().save();
+    ::chmod(path.toLocal8Bit().constData(), 0644);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(path));
+    EXPECT_EQ(readAll(path), QByteArray(40, '\x05'));
+    EXPECT_EQ(mainWindow->document().grid().text(0), "AA");
+    EXPECT_EQ(mainWindow->fileName(), path);
+}
+
+TEST_F(MainWindowOpenSave, FailedSaveAsKeepsTheOldPathAndCaption) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40);
+    mainWindow->openFile(path);
+    const QString title = mainWindow->windowTitle();
+    dialogs.saveFiles = {work.filePath(QStringLiteral("no/such/folder/x.seem"))};
+    mainWindow->fileController().saveAs();
+    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_EQ(mainWindow->windowTitle(), title);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
