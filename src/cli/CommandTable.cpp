@@ -13,7 +13,6 @@ namespace vantrel::cli {
 
 namespace {
 
-
 constexpr const char* kUsage =
     R"(Usage: vantrel-cli [--data-dir DIR | --definitions FILE] [--lang N] [--json] COMMAND ARGS...
 
@@ -267,13 +266,19 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<FilesOptions>(
         table, cli, "recover", "put back what an interrupted in-place save kept aside",
         [](CLI::App& command, FilesOptions& options) {
-            command.add_option("FILE", options.files)->required()->expected(1);
+            command.add_option("FILE", options.files, "the seem file an interrupted save changed")
+                ->required()
+                ->expected(1);
+            command.add_flag("--force", options.force,
+                             "put the copy back even where it does not fit the file now there");
         },
         runRecover);
     addCommand<FilesOptions>(
         table, cli, "export", "the recipe that reproduces each file's settings",
         [](CLI::App& command, FilesOptions& options) {
             command.add_option("FILE", options.files, "seem files or folders")->required();
+            command.add_flag("--bytes", options.bytes,
+                             "add the bytes no setting describes, for an exact copy");
         },
         runExport);
     addCommand<ApplyOptions>(

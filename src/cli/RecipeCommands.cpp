@@ -9,24 +9,54 @@
 #include "core/settings/SettingsStore.h"
 #include "core/shell/SeemFolderScan.h"
 
+#include "core/files/FileLock.h"
+
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <set>
 
 namespace vantrel::cli {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// The seem files of a folder in name order, or the path itself.
-std::vector<std::string> expandTargets(const std::string& path) {
+// The seem files of a folder in name order, or the path itself. A link in the
+// folder to a file elsewhere is left alone and told: writing through it would
+// change a file outside the folder that was named.
+std::vector<std::string> expandTargets(const CliContext& context, const std::string& path) {
     if (!isFolder(path))
         return {path};
+    std::error_code error;
+    const fs::path folder = fs::canonical(path, error);
     std::vector<std::string> files;
     for (const SeemFolderFile& file : listSeemFolder(path)) {
-        if (isSeemFolderCandidate(file.name))
-            files.push_back(withTrailingSeparator(path) + file.name);
+        if (!isSeemFolderCandidate(file.name))
+            continue;
+        const std::string name = withTrailingSeparator(path) + file.name;
+        if (fs::is_symlink(name, error) && fs::canonical(name, error).parent_path() != folder) {
+            context.badInput(name, "a link to a file outside the folder; left alone");
+            continue;
+        }
+        files.push_back(name);
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+// Entries that write bytes as they stand, and how many bytes they hold.
+std::pair<std::size_t, std::size_t> rawBytes(const Recipe& recipe) {
+    std::size_t entries = 0;
+    std::size_t digits = 0;
+    for (const RecipeEntry& entry : recipe.entries) {
+        if (entry.kind != RecipeKind::Bytes)
+            continue;
+        ++entries;
+        digits += static_cast<std::size_t>(
+            std::count_if(entry.value.begin(), entry.value.end(), [](char c) { return c != ' '; }));
+    }
+    return {entries, digits / 2};
 }
 
 RecipeTarget openTarget(const CliContext& context) {
@@ -92,10 +122,8 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
         compareSeemFiles({document.type(), document.typeName(), before},
                          {document.type(), document.typeName(), document.grid()}, UiStrings());
     if (!dryRun) {
-        const SaveOutcome saved = document.save();
-        if (saved.status != SaveOutcome::Status::Saved)
-            return context.badInput(path,
-                                    saved.reason.empty() ? "could not be written" : saved.reason);
+        if (const int status = reportSave(context, path, document.save()); status != kSuccess)
+            return status;
     }
     // Listed once written, so the list never names a change that did not happen.
     const std::size_t count = comparison.differences.size();
@@ -104,6 +132,20 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
     for (const SettingDifference& difference : comparison.differences)
         context.out << "  " << differenceLine(difference) << '\n';
     return kSuccess;
+}
+
+// One target file, read, changed and written under its lock as an edit in
+// place is, so that edits running at the same time take turns.
+int applyToFile(CliContext& context, const std::string& path,
+                const std::vector<RecipeEntry>& entries, bool dryRun) {
+    if (!dryRun && reportLeftoverRecovery(context, path))
+        return kBadInput;
+    std::optional<FileLock> lock;
+    if (!dryRun)
+        lock.emplace(path);
+    if (!openSeem(context, path))
+        return kBadInput;
+    return applyToOpenFile(context, entries, dryRun);
 }
 
 } // namespace
@@ -131,16 +173,16 @@ int diffAsRecipe(CliContext& context, const std::string& ours, const std::string
     return writeRecipe(context, recipe, false);
 }
 
-int exportRecipes(CliContext& context, const std::vector<std::string>& paths) {
+int exportRecipes(CliContext& context, const std::vector<std::string>& paths, bool withBytes) {
     Recipe recipe;
     bool trouble = false;
     for (const std::string& given : paths) {
-        for (const std::string& path : expandTargets(given)) {
+        for (const std::string& path : expandTargets(context, given)) {
             if (!openSeem(context, path)) {
                 trouble = true;
                 continue;
             }
-            const Recipe file = exportRecipe(openTarget(context), seemIdOfPath(path));
+            const Recipe file = exportRecipe(openTarget(context), seemIdOfPath(path), withBytes);
             recipe.entries.insert(recipe.entries.end(), file.entries.begin(), file.entries.end());
         }
     }
@@ -154,21 +196,22 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
         context.badInput(recipePath, problem);
     if (!parsed.ok())
         return kBadInput;
+    // Bytes no setting describes may belong to one phone alone: say so before they land.
+    if (const auto [entries, bytes] = rawBytes(parsed.recipe); entries > 0)
+        context.out << recipePath << ": " << bytes << (bytes == 1 ? " byte" : " bytes") << " in "
+                    << entries << (entries == 1 ? " entry" : " entries")
+                    << " written as they stand, not as settings\n";
     int status = kSuccess;
     std::set<std::string> served; // seem IDs that found a file
     const bool single = targets.size() == 1 && !isFolder(targets[0]);
     for (const std::string& target : targets) {
-        for (const std::string& path : expandTargets(target)) {
+        for (const std::string& path : expandTargets(context, target)) {
             const auto entries = entriesForFile(parsed.recipe, path, single);
             if (entries.empty())
                 continue;
             for (const RecipeEntry& entry : entries)
                 served.insert(toLowerAscii(entry.seem));
-            if (!openSeem(context, path)) {
-                status = kBadInput;
-                continue;
-            }
-            status = std::max(status, applyToOpenFile(context, entries, dryRun));
+            status = std::max(status, applyToFile(context, path, entries, dryRun));
         }
     }
     for (const RecipeEntry& entry : parsed.recipe.entries) {
@@ -185,7 +228,7 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
 namespace vantrel::cli {
 
 int runExport(CliContext& context, const FilesOptions& options) {
-    return exportRecipes(context, options.files);
+    return exportRecipes(context, options.files, options.bytes);
 }
 
 int runApply(CliContext& context, const ApplyOptions& options) {

@@ -17,7 +17,7 @@ bool reportLeftoverRecovery(const CliContext& context, const std::string& path) 
 
 int runRecover(CliContext& context, const FilesOptions& options) {
     const std::string& file = options.files.front();
-    if (const auto failure = restoreRecoveryCopy(file))
+    if (const auto failure = restoreRecoveryCopy(file, options.force))
         return context.badInput(file, *failure);
     context.out << file << ": restored\n";
     return kSuccess;

@@ -77,12 +77,32 @@ TEST_F(FolderCommandsTest, ARecipeWithOneBadEntryWritesNothingAndNamesIt) {
     EXPECT_EQ(bytes(sample("0a1c_0001.seem")), before);
 }
 
-TEST_F(FolderCommandsTest, ExportAppliedToABlankCopyReproducesTheFile) {
-    ASSERT_EQ(run({"export", sample("0d51_0001.seem")}), 0);
+TEST_F(FolderCommandsTest, ExportWithBytesAppliedToABlankCopyReproducesTheFile) {
+    ASSERT_EQ(run({"export", "--bytes", sample("0d51_0001.seem")}), 0);
     write("colours.json", {output.begin(), output.end()});
     write("blank.seem", std::vector<unsigned char>(bytes(sample("0d51_0001.seem")).size(), 0));
+    EXPECT_EQ(run({"apply", "--dry-run", path("colours.json"), path("blank.seem")}), 0) << errors;
+    EXPECT_NE(output.find("bytes in"), std::string::npos) << output;
+    EXPECT_NE(output.find("written as they stand"), std::string::npos) << output;
     EXPECT_EQ(run({"apply", path("colours.json"), path("blank.seem")}), 0) << errors;
     EXPECT_EQ(bytes(path("blank.seem")), bytes(sample("0d51_0001.seem")));
+}
+
+// Sharing settings must not carry over the bytes that may belong to one phone alone.
+TEST_F(FolderCommandsTest, ExportCarriesTheSettingsOnly) {
+    ASSERT_EQ(run({"export", sample("0032_0001.seem")}), 0);
+    EXPECT_EQ(output.find("\"bytes\""), std::string::npos) << output;
+    write("settings.json", {output.begin(), output.end()});
+    auto other = bytes(sample("0032_0001.seem"));
+    for (auto& byte : other)
+        byte ^= 0xFF;
+    write("other.seem", other);
+    ASSERT_EQ(run({"apply", path("settings.json"), path("other.seem")}), 0) << errors;
+    EXPECT_EQ(output.find("written as they stand"), std::string::npos) << output;
+    const auto changed = differingOffsets(bytes(path("other.seem")), other);
+    const auto settings = differingOffsets(bytes(sample("0032_0001.seem")), other);
+    EXPECT_FALSE(changed.empty());
+    EXPECT_LT(changed.size(), settings.size());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/document/SeemDocument.h"
 
 #include "core/definitions/SeemTypeCatalog.h"
+#include "core/files/FileLock.h"
 #include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
@@ -138,8 +139,12 @@ bool SeemDocument::isOwnFile(const std::string& path) const {
 SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
     if (const auto invalid = m_grid.firstInvalidCell())
         return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
+    // Other programs' edits of the file wait from before the check until the
+    // new file is in place, so no change slips in between.
+    const FileLock lock(path);
     if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
         return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
+    reachSaveStep(SaveStep::Checked);
     std::vector<std::uint8_t> bytes = m_grid.bytes();
     FileWrite written = replaceFile(path, bytes);
     if (!written.ok())

@@ -109,8 +109,10 @@ std::vector<RecipeEntry> readSettingEntries(const RecipeTarget& file, const std:
     return entries;
 }
 
-Recipe exportRecipe(const RecipeTarget& file, const std::string& seem) {
+Recipe exportRecipe(const RecipeTarget& file, const std::string& seem, bool withBytes) {
     Recipe recipe{readSettingEntries(file, seem)};
+    if (!withBytes)
+        return recipe;
     const std::vector<std::uint8_t> wanted = bytesOf(file.grid);
     // A byte the settings leave as they found it, or set otherwise, shows up
     // on a blank of zeros or one of ones: those bytes are written as they are.
