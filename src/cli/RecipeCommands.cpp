@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FolderCommands.h"
 
+#include "cli/DifferenceJson.h"
 #include "core/compare/FolderComparison.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
@@ -43,6 +44,14 @@ std::vector<std::string> expandTargets(const CliContext& context, const std::str
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+Json fileReport(const std::string& path, Json changes, bool written) {
+    Json file = Json::object();
+    putPath(file, "path", path);
+    file["changes"] = std::move(changes);
+    file["written"] = written;
+    return file;
 }
 
 // Entries that write bytes as they stand, and how many bytes they hold.
@@ -101,19 +110,25 @@ int writeRecipe(const CliContext& context, const Recipe& recipe, bool trouble) {
     return trouble ? kBadInput : kSuccess;
 }
 
-// Applies the entries to the open document; prints what changed. 0, or 2 with
-// every problem listed and nothing written.
-int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries, bool dryRun) {
+// Applies the entries to the open document; prints what changed, or adds it
+// to report. 0, or 2 with every problem listed and nothing written.
+int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries, bool dryRun,
+                    Json* report) {
     SeemDocument& document = context.document;
     const std::string path = document.path();
     const auto problems =
         applyRecipeEntries(document.type(), document.typeName(), document.grid(), entries);
     for (const std::string& problem : problems)
         context.badInput(path, problem);
+    if (report != nullptr && !problems.empty())
+        report->push_back(errorObject(path, problems.front()));
     if (!problems.empty())
         return kBadInput;
     if (document.grid().bytes() == document.savedBytes()) {
-        context.out << path << ": unchanged\n";
+        if (report != nullptr)
+            report->push_back(fileReport(path, Json::array(), false));
+        else
+            context.out << path << ": unchanged\n";
         return kSuccess;
     }
     ByteGrid before;
@@ -122,8 +137,16 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
         compareSeemFiles({document.type(), document.typeName(), before},
                          {document.type(), document.typeName(), document.grid()}, UiStrings());
     if (!dryRun) {
-        if (const int status = reportSave(context, path, document.save()); status != kSuccess)
+        const SaveOutcome saved = document.save();
+        if (const int status = reportSave(context, path, saved); status != kSuccess) {
+            if (report != nullptr)
+                report->push_back(errorObject(path, "not written"));
             return status;
+        }
+    }
+    if (report != nullptr) {
+        report->push_back(fileReport(path, differencesJson(comparison.differences), !dryRun));
+        return kSuccess;
     }
     // Listed once written, so the list never names a change that did not happen.
     const std::size_t count = comparison.differences.size();
@@ -137,15 +160,23 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
 // One target file, read, changed and written under its lock as an edit in
 // place is, so that edits running at the same time take turns.
 int applyToFile(CliContext& context, const std::string& path,
-                const std::vector<RecipeEntry>& entries, bool dryRun) {
-    if (!dryRun && reportLeftoverRecovery(context, path))
+                const std::vector<RecipeEntry>& entries, bool dryRun, Json* report) {
+    if (!dryRun && reportLeftoverRecovery(context, path)) {
+        if (report != nullptr)
+            report->push_back(errorObject(path, "an earlier save was interrupted"));
         return kBadInput;
+    }
     std::optional<FileLock> lock;
     if (!dryRun)
         lock.emplace(path);
-    if (!openSeem(context, path))
+    std::string problem;
+    if (!openSeem(context, path, &problem)) {
+        context.badInput(path, problem);
+        if (report != nullptr)
+            report->push_back(errorObject(path, problem));
         return kBadInput;
-    return applyToOpenFile(context, entries, dryRun);
+    }
+    return applyToOpenFile(context, entries, dryRun, report);
 }
 
 } // namespace
@@ -197,7 +228,11 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
     if (!parsed.ok())
         return kBadInput;
     // Bytes no setting describes may belong to one phone alone: say so before they land.
-    if (const auto [entries, bytes] = rawBytes(parsed.recipe); entries > 0)
+    const auto [rawEntries, rawByteCount] = rawBytes(parsed.recipe);
+    Json files = Json::array();
+    Json* report = context.json() ? &files : nullptr;
+    if (const auto [entries, bytes] = std::pair(rawEntries, rawByteCount);
+        entries > 0 && report == nullptr)
         context.out << recipePath << ": " << bytes << (bytes == 1 ? " byte" : " bytes") << " in "
                     << entries << (entries == 1 ? " entry" : " entries")
                     << " written as they stand, not as settings\n";
@@ -211,7 +246,7 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
                 continue;
             for (const RecipeEntry& entry : entries)
                 served.insert(toLowerAscii(entry.seem));
-            status = std::max(status, applyToFile(context, path, entries, dryRun));
+            status = std::max(status, applyToFile(context, path, entries, dryRun, report));
         }
     }
     for (const RecipeEntry& entry : parsed.recipe.entries) {
@@ -219,6 +254,14 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
             context.badInput(recipePath, "no file for seem " + entry.seem);
             status = kBadInput;
         }
+    }
+    if (report != nullptr) {
+        Json json = Json::object();
+        putPath(json, "recipe", recipePath);
+        json["dry_run"] = dryRun;
+        json["raw_bytes"] = rawByteCount;
+        json["files"] = std::move(files);
+        printJson(context.out, json);
     }
     return status;
 }

@@ -136,7 +136,7 @@ std::string makeFolders(const fs::path& path) {
 
 } // namespace
 
-RecoveryFolder recoveryFolder() {
+RecoveryFolder recoveryFolder(bool create) {
     fs::path base;
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
@@ -150,6 +150,9 @@ RecoveryFolder recoveryFolder() {
                 "names one"};
     const fs::path own = base / "vantrel";
     const fs::path folder = own / "recovery";
+    struct stat existing {};
+    if (!create && ::lstat(folder.c_str(), &existing) != 0 && errno == ENOENT)
+        return {folder.string(), {}, true};
     RecoveryFolder result{folder.string(), makeFolders(folder)};
     if (!result.refusal.empty())
         return result;
@@ -220,17 +223,19 @@ void dropRecoveryCopy(const std::string& copy) {
 std::optional<std::string> leftoverRecoveryCopy(const std::string& path) {
     if (path.empty())
         return std::nullopt;
-    const RecoveryFolder folder = recoveryFolder();
-    if (!folder.refusal.empty())
+    const RecoveryFolder folder = recoveryFolder(false);
+    if (!folder.refusal.empty() || folder.missing)
         return std::nullopt;
     const SaveTarget target = resolveSaveTarget(path);
     return findCopy(folder.path, target.path, identityOf(target.path));
 }
 
 std::optional<std::string> restoreRecoveryCopy(const std::string& path, bool force) {
-    const RecoveryFolder folder = recoveryFolder();
+    const RecoveryFolder folder = recoveryFolder(false);
     if (!folder.refusal.empty())
         return folder.refusal;
+    if (folder.missing)
+        return "there is no recovery copy of it in " + folder.path;
     const SaveTarget target = resolveSaveTarget(path);
     if (!target.refusal.empty())
         return target.refusal;

@@ -20,11 +20,13 @@ namespace vantrel {
 // $XDG_STATE_HOME/vantrel/recovery (or ~/.local/state/vantrel/recovery),
 // created 0700 where missing; refusal says why it cannot be used: no state
 // folder, or one that another user owns or may write to.
+// Without create, a missing folder is no refusal: it holds no copies.
 struct RecoveryFolder {
     std::string path;
     std::string refusal;
+    bool missing = false;
 };
-[[nodiscard]] RecoveryFolder recoveryFolder();
+[[nodiscard]] RecoveryFolder recoveryFolder(bool create = true);
 
 struct KeptCopy {
     std::string path;    // the copy, once kept
