@@ -181,6 +181,20 @@ TEST_F(ConcurrentEdits, AnEditDuringTheWindowsSaveWaitsForItAndLands) {
     EXPECT_EQ(bytes(file()), expected);
 }
 
+// Saving As onto another name of the open file is saving that file: a change
+// another program made is not overwritten unasked.
+TEST_F(ConcurrentEdits, SaveAsOntoALinkToTheOpenFileSeesAnotherProgramsChange) {
+    SeemDocument window;
+    ASSERT_TRUE(window.loadDefinitions(std::string(VANTREL_DATA_DIR) + "/seem_en.xml").ok);
+    ASSERT_EQ(window.open(file()).status, OpenOutcome::Status::Opened);
+    std::filesystem::create_symlink(file(), path("link.seem"));
+    ASSERT_EQ(run({"switch", file(), "Keys/Sound", "off"}), 0) << errors;
+    const auto changed = bytes(file());
+    window.grid().writeByte(0, static_cast<std::uint8_t>(changed[0] ^ 0xFF));
+    EXPECT_EQ(window.saveAs(path("link.seem")).status, SaveOutcome::Status::ChangedOnDisk);
+    EXPECT_EQ(bytes(file()), changed);
+}
+
 // A save killed at any step, apply's included, leaves the old or the new
 // bytes, and the next save leaves no temporary file or half-made copy.
 SaveStep stepToDie = SaveStep::Checked;

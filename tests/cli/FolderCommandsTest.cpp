@@ -88,6 +88,32 @@ TEST_F(FolderCommandsTest, ExportWithBytesAppliedToABlankCopyReproducesTheFile) 
     EXPECT_EQ(bytes(path("blank.seem")), bytes(sample("0d51_0001.seem")));
 }
 
+TEST_F(FolderCommandsTest, RecipeFaultsAreNamedWhereTheyAre) {
+    const auto refused = [&](const std::string& name, const std::string& text,
+                             const std::string& target) {
+        write(name, {text.begin(), text.end()});
+        EXPECT_EQ(run({"apply", path(name), sample(target)}), 2) << text;
+        return errors;
+    };
+    EXPECT_NE(refused("syntax.json", "{\"version\": 1,\n \"entries\": [x]}", "0032_0001.seem")
+                  .find("line 2, column 14"),
+              std::string::npos)
+        << errors;
+    const std::string huge = refused("huge.json",
+                                     R"({"version": 1, "entries": [{"seem": "0a1c_0001", )"
+                                     R"("volume": "Microphone", "value": 18446744073709551615}]})",
+                                     "0a1c_0001.seem");
+    EXPECT_NE(huge.find("not 18446744073709551615"), std::string::npos) << huge;
+    const auto before = bytes(sample("0d51_0001.seem"));
+    EXPECT_NE(refused("nul.json",
+                      R"({"version": 1, "entries": [{"seem": "0d51_0001", "title": "a\u0000b"}]})",
+                      "0d51_0001.seem")
+                  .find("U+0000"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(bytes(sample("0d51_0001.seem")), before);
+}
+
 // Sharing settings must not carry over the bytes that may belong to one phone alone.
 TEST_F(FolderCommandsTest, ExportCarriesTheSettingsOnly) {
     ASSERT_EQ(run({"export", sample("0032_0001.seem")}), 0);

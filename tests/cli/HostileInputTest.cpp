@@ -155,6 +155,21 @@ TEST_F(HostileInput, HugeNumbersAreRefusedAsValues) {
     expectRefused({"apply", path("huge.json"), volume});
 }
 
+TEST_F(HostileInput, UsageFaultsAreToldAsSuch) {
+    expectRefused({"--lang=", "types"});
+    EXPECT_NE(errors.find("--lang: the value is empty"), std::string::npos) << errors;
+    expectRefused({"switch", "-", "Keys/Sound", "off"});
+    EXPECT_NE(errors.find("standard input cannot be changed in place"), std::string::npos)
+        << errors;
+    // Every positional of every command is described in its help.
+    for (const char* command :
+         {"identify", "dump", "show", "switch", "style", "volume", "color", "title", "outertext",
+          "diff", "coverage", "recover", "export", "apply", "scan", "check"}) {
+        EXPECT_EQ(run({command, "--help"}), 0);
+        EXPECT_EQ(output.find("REQUIRED\n"), std::string::npos) << output;
+    }
+}
+
 // A legal recipe that needs more memory than the tool may have.
 TEST_F(HostileInput, RunningOutOfMemoryEndsWithAMessage) {
     if (kSanitized)

@@ -132,6 +132,11 @@ bool SeemDocument::isOwnFile(const std::string& path) const {
         return false;
     if (path == m_path)
         return true;
+    // Another name of the same place (a link to it), even after another
+    // program replaced the file there.
+    const SaveTarget target = resolveSaveTarget(path);
+    if (target.refusal.empty() && target.path == resolveSaveTarget(m_path).path)
+        return true;
     const auto other = identityOf(path);
     return other && other->device == m_identity.device && other->inode == m_identity.inode;
 }
