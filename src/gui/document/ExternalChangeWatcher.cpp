@@ -41,7 +41,7 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
     connect(m_reloadButton, &QPushButton::clicked, this, [this] {
         // The file may have been deleted since the bar offered to reload it.
         if (m_document.diskState() == DiskState::Missing) {
-            showBar(StrMissingOnDiskBar, false);
+            showBar(UiString::MissingOnDiskBar, false);
             return;
         }
         hide();
