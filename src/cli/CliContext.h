@@ -28,7 +28,8 @@ struct CliContext {
 
     // One line on stderr naming the file and the problem.
     int badInput(const std::string& file, const std::string& problem) const {
-        err << "vantrel-cli: " << file << ": " << problem << '\n';
+        err << "vantrel-cli: " << (file.empty() ? std::string("\"\"") : file) << ": " << problem
+            << '\n';
         return kBadInput;
     }
     // One line on stderr and where to read more, as git and ls answer a bad call.
@@ -40,6 +41,10 @@ struct CliContext {
 // put in words in reason, or on stderr when reason is null.
 [[nodiscard]] bool openSeem(const CliContext& context, const std::string& path,
                             std::string* reason = nullptr);
+
+// Reports how a save of the open document (path: the FILE as given) ended;
+// returns the exit status.
+int reportSave(const CliContext& context, const std::string& path, const SaveOutcome& saved);
 
 // Writes a command's result file: "-" is standard output, "" is refused;
 // anything else is replaced atomically. Returns the exit status.

@@ -53,6 +53,34 @@ int runParsed(ParsedCommandLine& parsed, std::istream& in, std::ostream& out, st
     return parsed.run(context);
 }
 
+// At most one byte more than a seem file holds: enough to refuse a longer
+// input, however long it goes on.
+SeemFileRead readStandardInput(std::istream& in) {
+    SeemFileRead read;
+    std::string bytes(kMaxSeemFileSize + 1, '\0');
+    std::size_t count = 0;
+    try {
+        while (count < bytes.size() && in.rdbuf() != nullptr) {
+            const std::streamsize n = in.rdbuf()->sgetn(
+                bytes.data() + count, static_cast<std::streamsize>(bytes.size() - count));
+            if (n <= 0)
+                break;
+            count += static_cast<std::size_t>(n);
+        }
+    } catch (const std::ios_base::failure& failure) {
+        read.status = SeemFileRead::Status::Failed;
+        read.reason = "standard input cannot be read";
+        return read;
+    }
+    read.bytes.assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(count));
+    read.status = count > kMaxSeemFileSize ? SeemFileRead::Status::TooLarge
+                  : count == 0             ? SeemFileRead::Status::Empty
+                                           : SeemFileRead::Status::Ok;
+    if (read.status == SeemFileRead::Status::TooLarge)
+        read.bytes.clear();
+    return read;
+}
+
 } // namespace
 
 int CliContext::usage(const std::string& problem) const {
@@ -62,14 +90,10 @@ int CliContext::usage(const std::string& problem) const {
 
 bool openSeem(const CliContext& context, const std::string& path, std::string* reason) {
     OpenOutcome opened;
-    if (path == "-") {
-        SeemFileRead read;
-        read.bytes.assign(std::istreambuf_iterator<char>(context.in),
-                          std::istreambuf_iterator<char>());
-        read.status = read.bytes.size() > kMaxSeemFileSize ? SeemFileRead::Status::TooLarge
-                      : read.bytes.empty()                 ? SeemFileRead::Status::Empty
-                                                           : SeemFileRead::Status::Ok;
-        opened = context.document.accept(path, std::move(read));
+    if (path.empty()) {
+        opened = {OpenOutcome::Status::Failed, "the file name is empty"};
+    } else if (path == "-") {
+        opened = context.document.accept(path, readStandardInput(context.in));
     } else {
         opened = context.document.open(path);
     }
@@ -92,6 +116,23 @@ bool openSeem(const CliContext& context, const std::string& path, std::string* r
     else
         context.badInput(path, problem);
     return false;
+}
+
+int reportSave(const CliContext& context, const std::string& path, const SaveOutcome& saved) {
+    switch (saved.status) {
+    case SaveOutcome::Status::Saved:
+        return kSuccess;
+    case SaveOutcome::Status::InvalidCell:
+        return context.badInput(path, "the byte at offset " + std::to_string(saved.invalidCell) +
+                                          " is not valid");
+    case SaveOutcome::Status::ChangedOnDisk:
+        return context.badInput(path, "another program changed the file after it was read; "
+                                      "nothing was written");
+    case SaveOutcome::Status::WriteFailed:
+        break;
+    }
+    const FileWrite written{saved.fileOutcome, saved.reason, saved.recoveryPath};
+    return context.badInput(path, written.describe());
 }
 
 int writeResult(const CliContext& context, const std::string& path,

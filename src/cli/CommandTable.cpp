@@ -13,7 +13,6 @@ namespace vantrel::cli {
 
 namespace {
 
-
 constexpr const char* kUsage =
     R"(Usage: vantrel-cli [--data-dir DIR | --definitions FILE] [--lang N] [--json] COMMAND ARGS...
 
@@ -152,10 +151,11 @@ void files(CLI::App& command, FilesOptions& options, const char* name = "FILE") 
     command.add_option(name, options.files, "seem files; - is standard input")->required();
 }
 
-void editTarget(CLI::App& command, EditOptions& options, const char* name, const char* value) {
+void editTarget(CLI::App& command, EditOptions& options, const char* name, const char* nameHelp,
+                const char* value, const char* valueHelp) {
     command.add_option("FILE", options.file, "the seem file")->required();
-    command.add_option(name, options.name)->required();
-    command.add_option(value, options.value)->required();
+    command.add_option(name, options.name, nameHelp)->required();
+    command.add_option(value, options.value, valueHelp)->required();
     command.add_option("-o", options.output, "write the result to OUT (- for standard output)")
         ->type_name("OUT");
 }
@@ -185,7 +185,9 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<FilesOptions>(
         table, cli, "dump", "the bytes, sixteen to a row",
         [](CLI::App& command, FilesOptions& options) {
-            command.add_option("FILE", options.files)->required()->expected(1);
+            command.add_option("FILE", options.files, "the seem file; - is standard input")
+                ->required()
+                ->expected(1);
         },
         runDump);
     addCommand<FilesOptions>(
@@ -194,14 +196,15 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<EditOptions>(
         table, cli, "switch", "turn a function switch on or off",
         [](CLI::App& command, EditOptions& options) {
-            editTarget(command, options, "PATH", "STATE");
+            editTarget(command, options, "PATH",
+                       "the switch: the IDs below the root joined by \"/\"", "STATE", "on or off");
             command.get_option("STATE")->check(CLI::IsMember({"on", "off"}));
         },
         runSwitch);
     addCommand<EditOptions>(
         table, cli, "style", "check or uncheck a style option",
         [](CLI::App& command, EditOptions& options) {
-            editTarget(command, options, "ID", "STATE");
+            editTarget(command, options, "ID", "the style option's ID", "STATE", "on or off");
             command.get_option("STATE")->check(CLI::IsMember({"on", "off"}));
         },
         runStyle);
@@ -209,8 +212,8 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
         table, cli, "volume", "set a volume item, or --reset them all",
         [](CLI::App& command, EditOptions& options) {
             command.add_option("FILE", options.file, "the seem file")->required();
-            command.add_option("ID", options.name);
-            command.add_option("VALUE", options.value);
+            command.add_option("ID", options.name, "the volume item's ID");
+            command.add_option("VALUE", options.value, "the new value, within the item's min..max");
             command.add_option("-o", options.output, "write the result to OUT")->type_name("OUT");
             command.add_flag("--reset", options.reset, "every item back to its default");
         },
@@ -218,7 +221,8 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<EditOptions>(
         table, cli, "color", "set a colour entry and its transparency",
         [](CLI::App& command, EditOptions& options) {
-            editTarget(command, options, "GROUP/ENTRY", "#RRGGBB");
+            editTarget(command, options, "GROUP/ENTRY", "the colour entry and its group", "#RRGGBB",
+                       "the new colour in hexadecimal");
             command.add_option("--transparency", options.transparency, "in percent, 0 to 100")
                 ->type_name("PERCENT");
         },
@@ -234,7 +238,7 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<TextOptions>(
         table, cli, "outertext", "write a new outer-screen text file",
         [](CLI::App& command, TextOptions& options) {
-            command.add_option("TEXT", options.text)->required();
+            command.add_option("TEXT", options.text, "the text to show")->required();
             textOutput(command, options);
         },
         runOuterText);
@@ -252,7 +256,9 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<FilesOptions>(
         table, cli, "diff", "the settings in which B differs from A",
         [](CLI::App& command, FilesOptions& options) {
-            command.add_option("A B", options.files)->required()->expected(2);
+            command.add_option("A B", options.files, "two seem files, or two folders")
+                ->required()
+                ->expected(2);
             command.add_flag("--suggest", options.suggest,
                              "definitions elements for the undescribed bits B changed");
             command.add_flag("--recipe", options.recipe, "the recipe that turns A into B");
@@ -261,25 +267,34 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<FilesOptions>(
         table, cli, "coverage", "the bits of each byte the definitions describe",
         [](CLI::App& command, FilesOptions& options) {
-            command.add_option("FILE", options.files)->required()->expected(1);
+            command.add_option("FILE", options.files, "the seem file; - is standard input")
+                ->required()
+                ->expected(1);
         },
         runCoverage);
     addCommand<FilesOptions>(
         table, cli, "recover", "put back what an interrupted in-place save kept aside",
         [](CLI::App& command, FilesOptions& options) {
-            command.add_option("FILE", options.files)->required()->expected(1);
+            command.add_option("FILE", options.files, "the seem file an interrupted save changed")
+                ->required()
+                ->expected(1);
+            command.add_flag("--force", options.force,
+                             "put the copy back even where it does not fit the file now there");
         },
         runRecover);
     addCommand<FilesOptions>(
         table, cli, "export", "the recipe that reproduces each file's settings",
         [](CLI::App& command, FilesOptions& options) {
             command.add_option("FILE", options.files, "seem files or folders")->required();
+            command.add_flag("--bytes", options.bytes,
+                             "add the bytes no setting describes, for an exact copy");
         },
         runExport);
     addCommand<ApplyOptions>(
         table, cli, "apply", "apply a recipe to files or a folder, all or nothing per file",
         [](CLI::App& command, ApplyOptions& options) {
-            command.add_option("RECIPE", options.recipe)->required();
+            command.add_option("RECIPE", options.recipe, "the recipe, as export writes it")
+                ->required();
             command.add_option("TARGET", options.targets, "seem files or a folder")->required();
             command.add_flag("--dry-run", options.dryRun, "list what would change, write nothing");
         },
@@ -287,13 +302,16 @@ std::vector<Registered> registerCommands(CLI::App& cli) {
     addCommand<FilesOptions>(
         table, cli, "scan", "the file each seem-folder menu item opens",
         [](CLI::App& command, FilesOptions& options) {
-            command.add_option("FOLDER", options.files)->required()->expected(1);
+            command.add_option("FOLDER", options.files, "the phone's seem folder")
+                ->required()
+                ->expected(1);
         },
         runScan);
     addCommand<CheckOptions>(
         table, cli, "check", "what the editors would skip or misread in the definitions",
         [](CLI::App& command, CheckOptions& options) {
-            command.add_option("DEFINITIONS", options.files);
+            command.add_option("DEFINITIONS", options.files,
+                               "definitions documents (default: those language.xml names)");
             command.add_flag("--strict", options.strict, "exit 2 on warnings too");
         },
         runCheck);
@@ -333,6 +351,16 @@ std::variant<ParsedCommandLine, int> parseCommandLine(const std::vector<std::str
         }
     }
 
+    // "--lang=" would take the next word as its value.
+    for (const std::string& argument : arguments) {
+        if (argument == "--")
+            break;
+        if (argument.size() > 3 && argument.starts_with("--") && argument.back() == '=') {
+            printUsageError(err, argument.substr(0, argument.size() - 1) + ": the value is empty",
+                            "");
+            return kUsageError;
+        }
+    }
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     const auto chosen = [&]() -> const Registered* {
         for (const Registered& entry : table) {

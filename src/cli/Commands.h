@@ -18,6 +18,8 @@ struct FilesOptions {
     bool explain = false; // identify only
     bool suggest = false; // diff only
     bool recipe = false;  // diff only
+    bool bytes = false;   // export: the bytes no setting describes too
+    bool force = false;   // recover: even a copy that does not fit the file
 };
 
 // The edit commands: FILE, then what to change and the new value.

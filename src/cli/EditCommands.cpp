@@ -45,22 +45,7 @@ int saveEdit(CliContext& context, const EditOptions& options) {
                                 "the byte at offset " + std::to_string(*invalid) + " is not valid");
     if (options.output)
         return writeResult(context, *options.output, document.grid().bytes());
-    const SaveOutcome saved = document.save();
-    switch (saved.status) {
-    case SaveOutcome::Status::Saved:
-        return kSuccess;
-    case SaveOutcome::Status::InvalidCell:
-        return context.badInput(options.file, "the byte at offset " +
-                                                  std::to_string(saved.invalidCell) +
-                                                  " is not valid");
-    case SaveOutcome::Status::ChangedOnDisk:
-        return context.badInput(options.file, "another program changed the file after it was "
-                                              "read; nothing was written");
-    case SaveOutcome::Status::WriteFailed:
-        break;
-    }
-    const FileWrite written{saved.fileOutcome, saved.reason, saved.recoveryPath};
-    return context.badInput(options.file, written.describe());
+    return reportSave(context, options.file, document.save());
 }
 
 void reportEdit(const CliContext& context, const EditOptions& options,

@@ -20,7 +20,7 @@ int diffFolders(const CliContext& context, const std::string& ours, const std::s
 int diffAsRecipe(CliContext& context, const std::string& ours, const std::string& theirs);
 
 // export FILE...: the recipe that reproduces every file (a folder: its seem files).
-int exportRecipes(CliContext& context, const std::vector<std::string>& paths);
+int exportRecipes(CliContext& context, const std::vector<std::string>& paths, bool withBytes);
 
 // apply RECIPE TARGET...: per file all or nothing; dryRun lists and writes nothing.
 int applyRecipe(CliContext& context, const std::string& recipePath,

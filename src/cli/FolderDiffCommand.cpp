@@ -58,6 +58,8 @@ class FolderReport : public FolderComparisonVisitor {
     void unreadable(const std::string& path, const std::string& reason) override {
         m_trouble = true;
         m_context.badInput(path, reason);
+        if (m_context.options.json)
+            writeJson(errorObject(path, reason));
     }
 
     [[nodiscard]] int status() const {

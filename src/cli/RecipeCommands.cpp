@@ -3,30 +3,69 @@
 #include "cli/Commands.h"
 #include "cli/FolderCommands.h"
 
+#include "cli/DifferenceJson.h"
 #include "core/compare/FolderComparison.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/SeemFolderScan.h"
 
+#include "core/files/FileLock.h"
+
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <set>
 
 namespace vantrel::cli {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// The seem files of a folder in name order, or the path itself.
-std::vector<std::string> expandTargets(const std::string& path) {
+// The seem files of a folder in name order, or the path itself. A link in the
+// folder to a file elsewhere is left alone and told: writing through it would
+// change a file outside the folder that was named.
+std::vector<std::string> expandTargets(const CliContext& context, const std::string& path) {
     if (!isFolder(path))
         return {path};
+    std::error_code error;
+    const fs::path folder = fs::canonical(path, error);
     std::vector<std::string> files;
     for (const SeemFolderFile& file : listSeemFolder(path)) {
-        if (isSeemFolderCandidate(file.name))
-            files.push_back(withTrailingSeparator(path) + file.name);
+        if (!isSeemFolderCandidate(file.name))
+            continue;
+        const std::string name = withTrailingSeparator(path) + file.name;
+        if (fs::is_symlink(name, error) && fs::canonical(name, error).parent_path() != folder) {
+            context.badInput(name, "a link to a file outside the folder; left alone");
+            continue;
+        }
+        files.push_back(name);
     }
     std::sort(files.begin(), files.end());
     return files;
+}
+
+Json fileReport(const std::string& path, Json changes, bool written) {
+    Json file = Json::object();
+    putPath(file, "path", path);
+    file["changes"] = std::move(changes);
+    file["written"] = written;
+    return file;
+}
+
+// Entries that write bytes as they stand, and how many bytes they hold.
+std::pair<std::size_t, std::size_t> rawBytes(const Recipe& recipe) {
+    std::size_t entries = 0;
+    std::size_t digits = 0;
+    for (const RecipeEntry& entry : recipe.entries) {
+        if (entry.kind != RecipeKind::Bytes)
+            continue;
+        ++entries;
+        digits += static_cast<std::size_t>(
+            std::count_if(entry.value.begin(), entry.value.end(), [](char c) { return c != ' '; }));
+    }
+    return {entries, digits / 2};
 }
 
 RecipeTarget openTarget(const CliContext& context) {
@@ -71,19 +110,25 @@ int writeRecipe(const CliContext& context, const Recipe& recipe, bool trouble) {
     return trouble ? kBadInput : kSuccess;
 }
 
-// Applies the entries to the open document; prints what changed. 0, or 2 with
-// every problem listed and nothing written.
-int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries, bool dryRun) {
+// Applies the entries to the open document; prints what changed, or adds it
+// to report. 0, or 2 with every problem listed and nothing written.
+int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries, bool dryRun,
+                    Json* report) {
     SeemDocument& document = context.document;
     const std::string path = document.path();
     const auto problems =
         applyRecipeEntries(document.type(), document.typeName(), document.grid(), entries);
     for (const std::string& problem : problems)
         context.badInput(path, problem);
+    if (report != nullptr && !problems.empty())
+        report->push_back(errorObject(path, problems.front()));
     if (!problems.empty())
         return kBadInput;
     if (document.grid().bytes() == document.savedBytes()) {
-        context.out << path << ": unchanged\n";
+        if (report != nullptr)
+            report->push_back(fileReport(path, Json::array(), false));
+        else
+            context.out << path << ": unchanged\n";
         return kSuccess;
     }
     ByteGrid before;
@@ -93,9 +138,15 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
                          {document.type(), document.typeName(), document.grid()}, UiStrings());
     if (!dryRun) {
         const SaveOutcome saved = document.save();
-        if (saved.status != SaveOutcome::Status::Saved)
-            return context.badInput(path,
-                                    saved.reason.empty() ? "could not be written" : saved.reason);
+        if (const int status = reportSave(context, path, saved); status != kSuccess) {
+            if (report != nullptr)
+                report->push_back(errorObject(path, "not written"));
+            return status;
+        }
+    }
+    if (report != nullptr) {
+        report->push_back(fileReport(path, differencesJson(comparison.differences), !dryRun));
+        return kSuccess;
     }
     // Listed once written, so the list never names a change that did not happen.
     const std::size_t count = comparison.differences.size();
@@ -104,6 +155,28 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
     for (const SettingDifference& difference : comparison.differences)
         context.out << "  " << differenceLine(difference) << '\n';
     return kSuccess;
+}
+
+// One target file, read, changed and written under its lock as an edit in
+// place is, so that edits running at the same time take turns.
+int applyToFile(CliContext& context, const std::string& path,
+                const std::vector<RecipeEntry>& entries, bool dryRun, Json* report) {
+    if (!dryRun && reportLeftoverRecovery(context, path)) {
+        if (report != nullptr)
+            report->push_back(errorObject(path, "an earlier save was interrupted"));
+        return kBadInput;
+    }
+    std::optional<FileLock> lock;
+    if (!dryRun)
+        lock.emplace(path);
+    std::string problem;
+    if (!openSeem(context, path, &problem)) {
+        context.badInput(path, problem);
+        if (report != nullptr)
+            report->push_back(errorObject(path, problem));
+        return kBadInput;
+    }
+    return applyToOpenFile(context, entries, dryRun, report);
 }
 
 } // namespace
@@ -131,16 +204,16 @@ int diffAsRecipe(CliContext& context, const std::string& ours, const std::string
     return writeRecipe(context, recipe, false);
 }
 
-int exportRecipes(CliContext& context, const std::vector<std::string>& paths) {
+int exportRecipes(CliContext& context, const std::vector<std::string>& paths, bool withBytes) {
     Recipe recipe;
     bool trouble = false;
     for (const std::string& given : paths) {
-        for (const std::string& path : expandTargets(given)) {
+        for (const std::string& path : expandTargets(context, given)) {
             if (!openSeem(context, path)) {
                 trouble = true;
                 continue;
             }
-            const Recipe file = exportRecipe(openTarget(context), seemIdOfPath(path));
+            const Recipe file = exportRecipe(openTarget(context), seemIdOfPath(path), withBytes);
             recipe.entries.insert(recipe.entries.end(), file.entries.begin(), file.entries.end());
         }
     }
@@ -154,21 +227,26 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
         context.badInput(recipePath, problem);
     if (!parsed.ok())
         return kBadInput;
+    // Bytes no setting describes may belong to one phone alone: say so before they land.
+    const auto [rawEntries, rawByteCount] = rawBytes(parsed.recipe);
+    Json files = Json::array();
+    Json* report = context.json() ? &files : nullptr;
+    if (const auto [entries, bytes] = std::pair(rawEntries, rawByteCount);
+        entries > 0 && report == nullptr)
+        context.out << recipePath << ": " << bytes << (bytes == 1 ? " byte" : " bytes") << " in "
+                    << entries << (entries == 1 ? " entry" : " entries")
+                    << " written as they stand, not as settings\n";
     int status = kSuccess;
     std::set<std::string> served; // seem IDs that found a file
     const bool single = targets.size() == 1 && !isFolder(targets[0]);
     for (const std::string& target : targets) {
-        for (const std::string& path : expandTargets(target)) {
+        for (const std::string& path : expandTargets(context, target)) {
             const auto entries = entriesForFile(parsed.recipe, path, single);
             if (entries.empty())
                 continue;
             for (const RecipeEntry& entry : entries)
                 served.insert(toLowerAscii(entry.seem));
-            if (!openSeem(context, path)) {
-                status = kBadInput;
-                continue;
-            }
-            status = std::max(status, applyToOpenFile(context, entries, dryRun));
+            status = std::max(status, applyToFile(context, path, entries, dryRun, report));
         }
     }
     for (const RecipeEntry& entry : parsed.recipe.entries) {
@@ -176,6 +254,14 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
             context.badInput(recipePath, "no file for seem " + entry.seem);
             status = kBadInput;
         }
+    }
+    if (report != nullptr) {
+        Json json = Json::object();
+        putPath(json, "recipe", recipePath);
+        json["dry_run"] = dryRun;
+        json["raw_bytes"] = rawByteCount;
+        json["files"] = std::move(files);
+        printJson(context.out, json);
     }
     return status;
 }
@@ -185,7 +271,7 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
 namespace vantrel::cli {
 
 int runExport(CliContext& context, const FilesOptions& options) {
-    return exportRecipes(context, options.files);
+    return exportRecipes(context, options.files, options.bytes);
 }
 
 int runApply(CliContext& context, const ApplyOptions& options) {

@@ -17,9 +17,19 @@ bool reportLeftoverRecovery(const CliContext& context, const std::string& path) 
 
 int runRecover(CliContext& context, const FilesOptions& options) {
     const std::string& file = options.files.front();
-    if (const auto failure = restoreRecoveryCopy(file))
+    const auto failure = restoreRecoveryCopy(file, options.force);
+    if (context.json()) {
+        Json json = Json::object();
+        putPath(json, "path", file);
+        json["restored"] = !failure;
+        if (failure)
+            json["error"] = *failure;
+        printJson(context.out, json);
+    }
+    if (failure)
         return context.badInput(file, *failure);
-    context.out << file << ": restored\n";
+    if (!context.json())
+        context.out << file << ": restored\n";
     return kSuccess;
 }
 

@@ -27,9 +27,18 @@ int suggestDefinitionsFor(CliContext& context, const std::string& first,
         suggestDefinitions(type, typeName, firstGrid, context.document.grid(), strings);
     const std::string definitionsName =
         std::filesystem::path(context.data.definitionsPath).filename().string();
-    context.out << suggestionText(suggestions, type, typeName,
-                                  context.document.definitions().position(type).line,
-                                  definitionsName, strings);
+    const std::string text = suggestionText(suggestions, type, typeName,
+                                            context.document.definitions().position(type).line,
+                                            definitionsName, strings);
+    if (!context.json()) {
+        context.out << text;
+        return kSuccess;
+    }
+    Json json = Json::object();
+    putPath(json, "a", first);
+    putPath(json, "b", second);
+    json["definitions"] = text;
+    printJson(context.out, json);
     return kSuccess;
 }
 

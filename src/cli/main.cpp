@@ -1,10 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliRun.h"
+#include "cli/CliContext.h"
 
+#include <exception>
 #include <iostream>
+#include <new>
 
 int main(int argc, char* argv[]) {
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return vantrel::cli::runCli(arguments, std::cin, std::cout, std::cerr);
+    // Whatever escapes a command (no memory left, an unreadable stream) ends
+    // the run with one line and the status of bad input, never with an abort.
+    try {
+        std::ios::sync_with_stdio(false);
+        const std::vector<std::string> arguments(argv + 1, argv + argc);
+        return vantrel::cli::runCli(arguments, std::cin, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "vantrel-cli: out of memory\n";
+    } catch (const std::exception& error) {
+        std::cerr << "vantrel-cli: " << error.what() << '\n';
+    } catch (...) {
+        std::cerr << "vantrel-cli: an unexpected failure\n";
+    }
+    return vantrel::cli::kBadInput;
 }

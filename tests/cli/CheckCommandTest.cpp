@@ -55,6 +55,15 @@ TEST_F(CheckCommand, ReportsEachPlantedFaultAtItsLineAndColumn) {
             at + "17:19: error: the four bytes at offset C6 run past the last byte; left out\n");
 }
 
+TEST_F(CheckCommand, JsonCountsErrorsAndWarningsApart) {
+    std::ofstream(path("two.xml")) << R"(<seems>
+  <seem ID="F" size="40" tip="t" type="function"><item ID="A" offset="ZZ" bit="0"/></seem>
+  <seem ID="G" size="41" tip="t" type="function"/>
+</seems>)";
+    ASSERT_EQ(run({"--json", "check", path("two.xml")}), 2);
+    EXPECT_NE(output.find(R"("errors":1,"warnings":1)"), std::string::npos) << output;
+}
+
 TEST_F(CheckCommand, ALanguageWithoutItsDefinitionsAndMalformedXmlAreFindings) {
     const std::string folder = path("");
     std::ofstream(path("language.xml")) << "<languages>\n"

@@ -77,12 +77,58 @@ TEST_F(FolderCommandsTest, ARecipeWithOneBadEntryWritesNothingAndNamesIt) {
     EXPECT_EQ(bytes(sample("0a1c_0001.seem")), before);
 }
 
-TEST_F(FolderCommandsTest, ExportAppliedToABlankCopyReproducesTheFile) {
-    ASSERT_EQ(run({"export", sample("0d51_0001.seem")}), 0);
+TEST_F(FolderCommandsTest, ExportWithBytesAppliedToABlankCopyReproducesTheFile) {
+    ASSERT_EQ(run({"export", "--bytes", sample("0d51_0001.seem")}), 0);
     write("colours.json", {output.begin(), output.end()});
     write("blank.seem", std::vector<unsigned char>(bytes(sample("0d51_0001.seem")).size(), 0));
+    EXPECT_EQ(run({"apply", "--dry-run", path("colours.json"), path("blank.seem")}), 0) << errors;
+    EXPECT_NE(output.find("bytes in"), std::string::npos) << output;
+    EXPECT_NE(output.find("written as they stand"), std::string::npos) << output;
     EXPECT_EQ(run({"apply", path("colours.json"), path("blank.seem")}), 0) << errors;
     EXPECT_EQ(bytes(path("blank.seem")), bytes(sample("0d51_0001.seem")));
+}
+
+TEST_F(FolderCommandsTest, RecipeFaultsAreNamedWhereTheyAre) {
+    const auto refused = [&](const std::string& name, const std::string& text,
+                             const std::string& target) {
+        write(name, {text.begin(), text.end()});
+        EXPECT_EQ(run({"apply", path(name), sample(target)}), 2) << text;
+        return errors;
+    };
+    EXPECT_NE(refused("syntax.json", "{\"version\": 1,\n \"entries\": [x]}", "0032_0001.seem")
+                  .find("line 2, column 14"),
+              std::string::npos)
+        << errors;
+    const std::string huge = refused("huge.json",
+                                     R"({"version": 1, "entries": [{"seem": "0a1c_0001", )"
+                                     R"("volume": "Microphone", "value": 18446744073709551615}]})",
+                                     "0a1c_0001.seem");
+    EXPECT_NE(huge.find("not 18446744073709551615"), std::string::npos) << huge;
+    const auto before = bytes(sample("0d51_0001.seem"));
+    EXPECT_NE(refused("nul.json",
+                      R"({"version": 1, "entries": [{"seem": "0d51_0001", "title": "a\u0000b"}]})",
+                      "0d51_0001.seem")
+                  .find("U+0000"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(bytes(sample("0d51_0001.seem")), before);
+}
+
+// Sharing settings must not carry over the bytes that may belong to one phone alone.
+TEST_F(FolderCommandsTest, ExportCarriesTheSettingsOnly) {
+    ASSERT_EQ(run({"export", sample("0032_0001.seem")}), 0);
+    EXPECT_EQ(output.find("\"bytes\""), std::string::npos) << output;
+    write("settings.json", {output.begin(), output.end()});
+    auto other = bytes(sample("0032_0001.seem"));
+    for (auto& byte : other)
+        byte ^= 0xFF;
+    write("other.seem", other);
+    ASSERT_EQ(run({"apply", path("settings.json"), path("other.seem")}), 0) << errors;
+    EXPECT_EQ(output.find("written as they stand"), std::string::npos) << output;
+    const auto changed = differingOffsets(bytes(path("other.seem")), other);
+    const auto settings = differingOffsets(bytes(sample("0032_0001.seem")), other);
+    EXPECT_FALSE(changed.empty());
+    EXPECT_LT(changed.size(), settings.size());
 }
 
 } // namespace

@@ -269,7 +269,7 @@ std::map<std::string, json> manPageSchemas() {
 
 TEST_F(Scripting, EveryCommandsJsonFollowsTheManPage) {
     const auto schemas = manPageSchemas();
-    ASSERT_EQ(schemas.size(), 15u);
+    ASSERT_EQ(schemas.size(), 20u);
     const std::string odd = "odd\xff.seem";
     write(odd, bytes(sample("0032_0001.seem")));
     const std::pair<const char*, std::string> runs[] = {
@@ -290,13 +290,43 @@ TEST_F(Scripting, EveryCommandsJsonFollowsTheManPage) {
         {"scan", "scan ."},
         {"check", "check"},
         {"diff", "diff 0032_0001.seem '" + odd + "'"},
+        {"diff (folders)", "diff monday friday"},
+        {"diff --suggest", "diff --suggest 0032_0001.seem friday/0032_0001.seem"},
+        {"coverage", "coverage 0a1c_0001.seem"},
+        {"apply", "apply sound.json monday/0032_0001.seem missing.seem"},
+        {"recover", "recover 0032_0001.seem"},
     };
+    shell("mkdir monday friday && cp 0032_0001.seem 0a1c_0001.seem monday && "
+          "cp 0061_0001.seem friday && mkdir friday/0a1c_0001.seem && "
+          "$CLI switch monday/0032_0001.seem Keys/Sound off -o friday/0032_0001.seem");
+    const std::string recipe = R"({"version": 1, "entries": [)"
+                               R"({"seem": "0032_0001", "switch": "Keys/Sound", "value": "off"},)"
+                               R"({"seem": "missing", "switch": "Keys/Sound", "value": "off"}]})";
+    write("sound.json", {recipe.begin(), recipe.end()});
+    // An independent validator holds each output to its schema as well, where there is one.
+    json checks = json::array();
     for (const auto& [name, arguments] : runs) {
         const Ran ran = shell("$CLI --json " + arguments);
         json output;
         ASSERT_NO_THROW(output = json::parse(ran.out)) << name << ": " << ran.out << ran.err;
         std::string why;
         EXPECT_TRUE(matches(schemas.at(name), output, why)) << name << ": " << why;
+        checks.push_back({schemas.at(name), output});
+    }
+    if (shell("python3 -c 'import jsonschema'").status == 0) {
+        std::ofstream(path("checks.json")) << checks.dump();
+        const Ran checked = shell("python3 -c 'import json, jsonschema\n"
+                                  "for schema, output in json.load(open(\"checks.json\")):\n"
+                                  "    jsonschema.validate(output, schema)'");
+        EXPECT_EQ(checked.status, 0) << checked.err;
+        const Ran exported = shell(
+            "$CLI export --bytes 0032_0001.seem 0d51_0001.seem 0a1c_0001.seem > recipe.json && "
+            "python3 -c 'import json, jsonschema; jsonschema.Draft202012Validator(json.load(open("
+            "\"" +
+            std::string(VANTREL_DATA_DIR) +
+            "/recipe-1.schema.json\"))).validate("
+            "json.load(open(\"recipe.json\")))'");
+        EXPECT_EQ(exported.status, 0) << exported.err;
     }
     const json edit = json::parse(shell("$CLI --json switch 0032_0001.seem Keys/Sound off").out);
     EXPECT_EQ(edit["changes"], json::parse(R"([{"setting":"Keys/Sound","old":"on","new":"off"}])"));

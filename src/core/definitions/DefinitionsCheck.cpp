@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vantrel {
@@ -33,19 +35,25 @@ std::string describe(const UsableType& type) {
 // Opening takes the first type whose size is the file's length or one less, so
 // a later type within one byte of an earlier one loses some or all of its files.
 void noteShadowing(const std::vector<UsableType>& types, DefinitionProblems& problems) {
-    for (std::size_t later = 1; later < types.size(); ++later) {
-        for (std::size_t earlier = 0; earlier < later; ++earlier) {
-            const std::int64_t a = types[earlier].size;
-            const std::int64_t b = types[later].size;
-            if (std::llabs(a - b) > 1)
-                continue;
-            const std::string lengths = a == b ? std::to_string(b) + " and " + std::to_string(b + 1)
-                                               : std::to_string(std::max(a, b));
-            noteWarning(&problems, types[later].element,
-                        "shadowed by " + describe(types[earlier]) + ": files of " + lengths +
-                            " bytes open as that type");
-            break;
+    // The first type of each size, so that each type looks at three sizes only.
+    std::unordered_map<std::int64_t, std::size_t> firstOfSize;
+    for (std::size_t later = 0; later < types.size(); ++later) {
+        const std::int64_t b = types[later].size;
+        std::optional<std::size_t> earlier;
+        for (const std::int64_t a : {b - 1, b, b + 1}) {
+            const auto found = firstOfSize.find(a);
+            if (found != firstOfSize.end() && (!earlier || found->second < *earlier))
+                earlier = found->second;
         }
+        firstOfSize.try_emplace(b, later);
+        if (!earlier)
+            continue;
+        const std::int64_t a = types[*earlier].size;
+        const std::string lengths = a == b ? std::to_string(b) + " and " + std::to_string(b + 1)
+                                           : std::to_string(std::max(a, b));
+        noteWarning(&problems, types[later].element,
+                    "shadowed by " + describe(types[*earlier]) + ": files of " + lengths +
+                        " bytes open as that type");
     }
 }
 
@@ -73,17 +81,19 @@ struct NamedElement {
 };
 
 // The names the command line picks items by: "Group/Entry" for colours, the
-// path of IDs for function switches (the leaves), the ID for the rest.
-void collectNames(const XmlElement& parent, const std::string& prefix, bool nested,
+// path of IDs for function switches (the leaves), the ID for the rest. No
+// deeper than the function tree goes, which leaves the rest out.
+void collectNames(const XmlElement& parent, const std::string& prefix, bool nested, int depth,
                   std::vector<NamedElement>& names) {
     for (const XmlElement& child : parent.children()) {
         const std::string id = child.attribute("ID").value_or("");
         const std::string name = prefix.empty() ? id : prefix + "/" + id;
-        const auto grandChildren = child.children();
-        if (nested && !grandChildren.empty())
-            collectNames(child, name, nested, names);
-        else
+        if (nested && child.hasChildElements()) {
+            if (depth < kMaxFunctionTreeDepth)
+                collectNames(child, name, nested, depth + 1, names);
+        } else {
             names.push_back({name, child});
+        }
     }
 }
 
@@ -95,15 +105,12 @@ void noteDuplicateNames(const XmlDocument& document, const UsableType& type,
     if (kind != "function" && kind != "style" && kind != "volume" && kind != "color")
         return;
     std::vector<NamedElement> names;
-    collectNames(type.element, "", kind == "function" || kind == "color", names);
-    for (std::size_t i = 1; i < names.size(); ++i) {
-        std::size_t earlier = 0;
-        int count = 1;
-        for (std::size_t j = 0; j < i; ++j) {
-            if (names[j].name == names[i].name && count++ == 1)
-                earlier = j;
-        }
-        if (count == 1)
+    collectNames(type.element, "", kind == "function" || kind == "color", 0, names);
+    // Each name's first item and how many items had it so far.
+    std::unordered_map<std::string_view, std::pair<std::size_t, int>> seen;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        auto& [earlier, count] = seen.try_emplace(names[i].name, i, 0).first->second;
+        if (++count == 1)
             continue;
         noteWarning(&problems, names[i].element,
                     "\"" + names[i].name + "\" is also the name at line " +

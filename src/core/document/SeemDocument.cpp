@@ -2,6 +2,7 @@
 #include "core/document/SeemDocument.h"
 
 #include "core/definitions/SeemTypeCatalog.h"
+#include "core/files/FileLock.h"
 #include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
@@ -136,6 +137,11 @@ bool SeemDocument::isOwnFile(const std::string& path) const {
         return false;
     if (path == m_path)
         return true;
+    // Another name of the same place (a link to it), even after another
+    // program replaced the file there.
+    const SaveTarget target = resolveSaveTarget(path);
+    if (target.refusal.empty() && target.path == resolveSaveTarget(m_path).path)
+        return true;
     const auto other = identityOf(path);
     return other && other->device == m_identity.device && other->inode == m_identity.inode;
 }
@@ -144,8 +150,12 @@ SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges)
     endGesture();
     if (const auto invalid = m_grid.firstInvalidCell())
         return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
+    // Other programs' edits of the file wait from before the check until the
+    // new file is in place, so no change slips in between.
+    const FileLock lock(path);
     if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
         return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
+    reachSaveStep(SaveStep::Checked);
     std::vector<std::uint8_t> bytes = m_grid.bytes();
     FileWrite written = replaceFile(path, bytes);
     if (!written.ok())

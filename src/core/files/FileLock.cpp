@@ -2,6 +2,8 @@
 #include "core/files/FileLock.h"
 
 #include <cerrno>
+#include <mutex>
+#include <set>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,6 +11,29 @@
 #include <unistd.h>
 
 namespace vantrel {
+
+namespace {
+
+using FileKey = std::pair<std::uint64_t, std::uint64_t>;
+
+// The files this process holds locks on: a second flock on a new descriptor
+// of the same file would wait for the first forever.
+std::mutex heldMutex;
+std::set<FileKey>& heldFiles() {
+    static std::set<FileKey> files;
+    return files;
+}
+
+FileKey keyOf(const struct stat& info) {
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+bool isHeld(const FileKey& key) {
+    const std::lock_guard guard(heldMutex);
+    return heldFiles().count(key) > 0;
+}
+
+} // namespace
 
 FileLock::FileLock(const std::string& path) {
     // Bounded, in case another program keeps replacing the file.
@@ -21,6 +46,11 @@ FileLock::FileLock(const std::string& path) {
             ::close(fd);
             return;
         }
+        if (isHeld(keyOf(locked))) {
+            ::close(fd);
+            m_nested = true;
+            return;
+        }
         int result;
         do
             result = ::flock(fd, LOCK_EX);
@@ -29,6 +59,9 @@ FileLock::FileLock(const std::string& path) {
         if (result == 0 && ::stat(path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
             named.st_ino == locked.st_ino) {
             m_fd = fd;
+            m_file = keyOf(locked);
+            const std::lock_guard guard(heldMutex);
+            heldFiles().insert(m_file);
             return;
         }
         // The holder replaced the file while we waited: lock the new one.
@@ -39,8 +72,13 @@ FileLock::FileLock(const std::string& path) {
 }
 
 FileLock::~FileLock() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_fd < 0)
+        return;
+    {
+        const std::lock_guard guard(heldMutex);
+        heldFiles().erase(m_file);
+    }
+    ::close(m_fd);
 }
 
 } // namespace vantrel

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file all or nothing: a temporary file renamed over it, or an
 // in-place write guarded by a recovery copy.
-#include "core/files/SeemFile.h"
+#include "core/files/FileReplacement.h"
 
+#include "core/files/ClaimedFile.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/RegularFile.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -86,11 +86,6 @@ bool overwrite(int fd, const std::vector<std::uint8_t>& bytes) {
 
 SaveStepHook saveStepHook = nullptr;
 
-void reached(SaveStep step) {
-    if (saveStepHook != nullptr)
-        saveStepHook(step);
-}
-
 FileWrite unchanged(std::string reason) {
     return {FileWrite::Outcome::Unchanged, std::move(reason), {}};
 }
@@ -99,7 +94,9 @@ FileWrite unchanged(std::string reason) {
 // files with several names, which a rename would split apart. The old bytes
 // go to a recovery copy first, so that an interruption anywhere leaves them
 // somewhere whole; they are written back if the new ones cannot all be written.
-FileWrite writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& bytes) {
+// With guard, a recovery copy being put back, that copy already holds the bytes.
+FileWrite writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& bytes,
+                       const std::string* guard) {
     const FileDescriptor file(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.isOpen())
         return unchanged(openFailureReason(errno));
@@ -112,32 +109,39 @@ FileWrite writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& 
         return unchanged(
             "the folder allows no safe replacement and the file is too large to write in place");
     std::vector<std::uint8_t> old;
-    if (!readAllAt(file.get(), old))
-        return unchanged("its old content cannot be read: " + systemReason(errno));
-    if (auto failure = keepRecoveryCopy(target.string(), old))
-        return unchanged(*failure);
-    reached(SaveStep::RecoveryKept);
+    std::string copy;
+    if (guard != nullptr) {
+        copy = *guard;
+    } else {
+        if (!readAllAt(file.get(), old))
+            return unchanged("its old content cannot be read: " + systemReason(errno));
+        const KeptCopy kept = keepRecoveryCopy(target.string(), identityOfStat(info), old);
+        if (!kept.failure.empty())
+            return unchanged(kept.failure);
+        copy = kept.path;
+    }
+    reachSaveStep(SaveStep::RecoveryKept);
 
     bool ok = writeAllAt(file.get(), bytes.data(), bytes.size());
     if (ok) {
-        reached(SaveStep::WrittenInPlace);
+        reachSaveStep(SaveStep::WrittenInPlace);
         ok = ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0;
     }
     if (ok) {
-        reached(SaveStep::Truncated);
+        reachSaveStep(SaveStep::Truncated);
         ok = ::fsync(file.get()) == 0;
     }
     if (ok) {
-        reached(SaveStep::FlushedInPlace);
-        dropRecoveryCopy(target.string());
+        reachSaveStep(SaveStep::FlushedInPlace);
+        dropRecoveryCopy(copy);
         return {};
     }
     const std::string reason = systemReason(errno);
-    if (overwrite(file.get(), old)) {
-        dropRecoveryCopy(target.string());
+    if (guard == nullptr && overwrite(file.get(), old)) {
+        dropRecoveryCopy(copy);
         return {FileWrite::Outcome::Restored, reason, {}};
     }
-    return {FileWrite::Outcome::NotRestored, reason, recoveryCopyPath(target.string())};
+    return {FileWrite::Outcome::NotRestored, reason, copy};
 }
 
 void syncFolder(const fs::path& folder) {
@@ -154,7 +158,7 @@ std::optional<std::string> writeTemporary(int fd, const struct stat* old,
     const mode_t mode = old ? (old->st_mode & 07777) : modeForNewFile();
     if (::fchmod(fd, mode) != 0 || !writeAllAt(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0)
         return systemReason(errno);
-    reached(SaveStep::TemporaryWritten);
+    reachSaveStep(SaveStep::TemporaryWritten);
     return std::nullopt;
 }
 
@@ -162,34 +166,32 @@ std::optional<std::string> writeTemporary(int fd, const struct stat* old,
 constexpr const char* kTemporaryPrefix = ".vantrel-";
 constexpr std::size_t kTemporaryNameLength = 15; // the prefix and six characters
 
-// Named temporary files of ours that a killed save left behind, more than a
-// minute old so that no save still running can own them.
-void removeStaleTemporaries(const fs::path& folder) {
-    std::error_code error;
-    const auto now = fs::file_time_type::clock::now();
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() != kTemporaryNameLength || !name.starts_with(kTemporaryPrefix))
-            continue;
-        struct stat info {};
-        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_uid != ::geteuid())
-            continue;
-        std::error_code timeError;
-        const auto modified = fs::last_write_time(it->path(), timeError);
-        if (!timeError && now - modified > std::chrono::minutes(1))
-            ::unlink(it->path().c_str());
-    }
+// Named temporary files of ours that a killed save left behind: a save that
+// is still running holds the lock of its own.
+void removeAbandonedTemporaries(const fs::path& folder) {
+    removeAbandonedFiles(folder.string(), [](const std::string& name) {
+        return name.size() == kTemporaryNameLength && name.starts_with(kTemporaryPrefix);
+    });
 }
 
-// A temporary file beside the target, by the name it has for the rename, or
-// why there is none. unsupported: the file system has no unnamed files.
+// A temporary file beside the target, by the name it has for the rename and
+// open (so claimed) until then, or why there is none. unsupported: the file
+// system has no unnamed files.
 struct Temporary {
     std::string name;
     std::optional<std::string> failure;
     bool unsupported = false;
     int error = 0;
+    FileDescriptor file{-1};
 };
+
+Temporary temporaryFailure(std::string failure, bool unsupported, int error) {
+    Temporary result;
+    result.failure = std::move(failure);
+    result.unsupported = unsupported;
+    result.error = error;
+    return result;
+}
 
 std::string temporaryName(const fs::path& folder) {
     static constexpr char kLetters[] =
@@ -205,88 +207,86 @@ std::string temporaryName(const fs::path& folder) {
 // dies then. It gets a name only for the moment of the rename.
 Temporary writeUnnamedTemporary(const fs::path& folder, const struct stat* old,
                                 const std::vector<std::uint8_t>& bytes) {
-    const FileDescriptor file(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    FileDescriptor file(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!file.isOpen()) {
         const int error = errno;
-        Temporary result;
-        result.unsupported = error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
-        result.failure = systemReason(error);
-        result.error = error;
-        return result;
+        return temporaryFailure(systemReason(error),
+                                error == EOPNOTSUPP || error == EISDIR || error == EINVAL, error);
     }
+    // Claimed before it has a name, so that no sweep ever sees it unclaimed.
+    claimOpenFile(file.get());
     if (auto failure = writeTemporary(file.get(), old, bytes))
-        return {{}, failure, false, 0};
+        return temporaryFailure(*failure, false, 0);
     const std::string procPath = "/proc/self/fd/" + std::to_string(file.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = temporaryName(folder);
         if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            reached(SaveStep::TemporaryNamed);
-            return {name, std::nullopt, false, 0};
+            reachSaveStep(SaveStep::TemporaryNamed);
+            Temporary result;
+            result.name = name;
+            result.file = std::move(file);
+            return result;
         }
         if (errno != EEXIST)
             break;
     }
-    const int error = errno;
-    Temporary result;
     // Without /proc, or where links are refused: the named temporary file still works.
-    result.unsupported = true;
-    result.failure = systemReason(error);
-    result.error = error;
-    return result;
+    const int error = errno;
+    return temporaryFailure(systemReason(error), true, error);
 }
 
 // The fallback where the file system has no unnamed files.
 Temporary writeNamedTemporary(const fs::path& folder, const struct stat* old,
                               const std::vector<std::uint8_t>& bytes) {
-    std::string name = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        return {{}, systemReason(errno), false, errno};
-    auto failure = writeTemporary(fd, old, bytes);
-    if (::close(fd) != 0 && !failure)
-        failure = systemReason(errno);
-    if (failure) {
-        ::unlink(name.c_str());
-        return {{}, failure, false, 0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = temporaryName(folder);
+        FileDescriptor file = createClaimedFile(name, 0600);
+        if (!file.isOpen() && errno == EEXIST)
+            continue;
+        if (!file.isOpen())
+            return temporaryFailure(systemReason(errno), false, errno);
+        if (auto failure = writeTemporary(file.get(), old, bytes)) {
+            ::unlink(name.c_str());
+            return temporaryFailure(*failure, false, 0);
+        }
+        reachSaveStep(SaveStep::TemporaryNamed);
+        Temporary result;
+        result.name = name;
+        result.file = std::move(file);
+        return result;
     }
-    reached(SaveStep::TemporaryNamed);
-    return {name, std::nullopt, false, 0};
+    return temporaryFailure(systemReason(EEXIST), false, EEXIST);
 }
 
 // The new file takes the target's name only when complete. Falls back to an
 // in-place write of an existing file when the folder refuses the temporary
 // file or the rename.
 FileWrite replaceByRename(const fs::path& target, const fs::path& folder, const struct stat* old,
-                          const std::vector<std::uint8_t>& bytes) {
+                          const std::vector<std::uint8_t>& bytes, const std::string* guard) {
+    removeAbandonedTemporaries(folder);
     Temporary temporary = writeUnnamedTemporary(folder, old, bytes);
     if (temporary.unsupported)
         temporary = writeNamedTemporary(folder, old, bytes);
     if (temporary.failure) {
         if (old && folderRefuses(temporary.error))
-            return writeInPlace(target, bytes);
+            return writeInPlace(target, bytes, guard);
         return unchanged(*temporary.failure);
     }
     if (::rename(temporary.name.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.name.c_str());
         if (old && folderRefuses(error))
-            return writeInPlace(target, bytes);
+            return writeInPlace(target, bytes, guard);
         return unchanged(systemReason(error));
     }
-    reached(SaveStep::Renamed);
+    reachSaveStep(SaveStep::Renamed);
     // The rename itself lives in the folder; without this a power cut may undo it.
     syncFolder(folder);
-    removeStaleTemporaries(folder);
     return {};
 }
 
-} // namespace
-
-void setSaveStepHook(SaveStepHook hook) {
-    saveStepHook = hook;
-}
-
-FileWrite replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+FileWrite replace(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                  const std::string* guard) {
     const SaveTarget resolved = resolveSaveTarget(path);
     if (!resolved.refusal.empty())
         return unchanged(resolved.refusal);
@@ -312,10 +312,33 @@ FileWrite replaceFile(const std::string& path, const std::vector<std::uint8_t>& 
         return unchanged(folder.string() + " is not a folder");
     const bool folderReadOnly = markedReadOnly(folder.c_str(), folderInfo);
     if (exists && (folderReadOnly || old.st_nlink > 1))
-        return writeInPlace(target, bytes);
+        return writeInPlace(target, bytes, guard);
     if (folderReadOnly)
         return unchanged("the folder " + folder.string() + " is read-only");
-    return replaceByRename(target, folder, exists ? &old : nullptr, bytes);
+    FileWrite written = replaceByRename(target, folder, exists ? &old : nullptr, bytes, guard);
+    if (written.ok() && guard != nullptr)
+        dropRecoveryCopy(*guard);
+    return written;
+}
+
+} // namespace
+
+void setSaveStepHook(SaveStepHook hook) {
+    saveStepHook = hook;
+}
+
+void reachSaveStep(SaveStep step) {
+    if (saveStepHook != nullptr)
+        saveStepHook(step);
+}
+
+FileWrite replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    return replace(path, bytes, nullptr);
+}
+
+FileWrite restoreFromCopy(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                          const std::string& copy) {
+    return replace(path, bytes, &copy);
 }
 
 } // namespace vantrel

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/files/RegularFile.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,24 +12,42 @@ namespace vantrel {
 
 // The old bytes of a file being overwritten in place, kept in the user's state
 // folder until the new bytes are safely on disk, so that a crash half way
-// through never leaves a file that is neither old nor new.
+// through never leaves a file that is neither old nor new. Each copy's name
+// carries the identity of the file it protects (device, inode, size,
+// modification time), so that it is found through any of the file's names
+// and never put back over a different file.
 
-// $XDG_STATE_HOME/vantrel/recovery (or ~/.local/state/vantrel/recovery).
-[[nodiscard]] std::string recoveryFolder();
+// $XDG_STATE_HOME/vantrel/recovery (or ~/.local/state/vantrel/recovery),
+// created 0700 where missing; refusal says why it cannot be used: no state
+// folder, or one that another user owns or may write to.
+// Without create, a missing folder is no refusal: it holds no copies.
+struct RecoveryFolder {
+    std::string path;
+    std::string refusal;
+    bool missing = false;
+};
+[[nodiscard]] RecoveryFolder recoveryFolder(bool create = true);
 
-// Where the copy for target lives; target is an absolute, resolved path.
-[[nodiscard]] std::string recoveryCopyPath(const std::string& target);
+struct KeptCopy {
+    std::string path;    // the copy, once kept
+    std::string failure; // why none could be kept
+};
 
-// Writes and flushes the copy; returns why it could not. A copy left from an
-// interrupted save is never replaced.
-std::optional<std::string> keepRecoveryCopy(const std::string& target,
-                                            const std::vector<std::uint8_t>& bytes);
-void dropRecoveryCopy(const std::string& target);
+// Writes and flushes the copy of bytes, the content of target (an absolute,
+// resolved path) whose identity is old. A copy left from an interrupted save
+// of the same file, by any of its names, is never replaced: that is a failure.
+[[nodiscard]] KeptCopy keepRecoveryCopy(const std::string& target, const FileIdentity& old,
+                                        const std::vector<std::uint8_t>& bytes);
+void dropRecoveryCopy(const std::string& copy);
 
-// The path of a copy left behind for the file path names, if there is one.
+// The path of a copy left behind for the file path names (by this path, or
+// the file's identity under another name), if there is one.
 [[nodiscard]] std::optional<std::string> leftoverRecoveryCopy(const std::string& path);
 
-// Puts a leftover copy back over the file and drops it; returns why it could not.
-std::optional<std::string> restoreRecoveryCopy(const std::string& path);
+// Puts a leftover copy back over the file and drops it; returns why it could
+// not. A copy kept for another file than the one now at path (another
+// device or inode, or another length: an in-place save keeps the length), or
+// larger than a seem file, is refused with what differs unless force is set.
+std::optional<std::string> restoreRecoveryCopy(const std::string& path, bool force = false);
 
 } // namespace vantrel

@@ -18,19 +18,29 @@ RegularFileRead failure(std::string reason) {
     return result;
 }
 
-FileIdentity identityFromStat(const struct stat& info) {
+} // namespace
+
+FileIdentity identityOfStat(const struct stat& info) {
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
             static_cast<std::int64_t>(info.st_size),
             static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
-} // namespace
-
 std::optional<FileIdentity> identityOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
-    return identityFromStat(info);
+    return identityOfStat(info);
+}
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = other.m_fd;
+        other.m_fd = -1;
+    }
+    return *this;
 }
 
 FileDescriptor::~FileDescriptor() {
@@ -78,7 +88,7 @@ RegularFileRead readRegularFile(const std::string& path, std::size_t limit) {
         return failure(reason);
 
     RegularFileRead result;
-    result.identity = identityFromStat(info);
+    result.identity = identityOfStat(info);
     char buffer[16384];
     while (result.bytes.size() <= limit) {
         // One byte past the limit tells whether more follows.

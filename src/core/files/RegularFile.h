@@ -7,14 +7,18 @@
 #include <optional>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace vantrel {
 
 // Owns a file descriptor and closes it on every way out.
 class FileDescriptor {
   public:
     explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
     ~FileDescriptor();
     [[nodiscard]] int get() const { return m_fd; }
     [[nodiscard]] bool isOpen() const { return m_fd >= 0; }
@@ -51,6 +55,9 @@ readRegularFile(const std::string& path,
 // The identity of the file path names now (symbolic links followed); none
 // when it cannot be looked at.
 [[nodiscard]] std::optional<FileIdentity> identityOf(const std::string& path);
+
+// The identity of the file an fstat() or stat() described.
+[[nodiscard]] FileIdentity identityOfStat(const struct stat& info);
 
 // Why a path that stat() described by mode is not a regular file, or "" when it is.
 [[nodiscard]] std::string notRegularReason(unsigned mode);

@@ -58,8 +58,12 @@ SeemFileSize probeSeemFileSize(const std::string& path) {
 }
 
 SaveTarget resolveSaveTarget(const std::string& path) {
-    fs::path current = fs::absolute(path);
+    if (path.empty())
+        return {{}, "the file name is empty"};
     std::error_code error;
+    fs::path current = fs::absolute(path, error);
+    if (error)
+        return {path, error.message()};
     for (int links = 0; links < 40; ++links) {
         struct stat info {};
         if (::lstat(current.c_str(), &info) != 0) {

@@ -76,9 +76,11 @@ std::optional<std::string> writeFileAtomically(const std::string& path,
 // The points between the steps of a save, where a test can stop the process
 // to check that every interruption leaves the old or the new file.
 enum class SaveStep {
+    Checked,          // the document found the file as it read it, under the file's lock
     TemporaryWritten, // the new bytes are flushed to the temporary file
     TemporaryNamed,   // the temporary file has a name beside the target
     Renamed,          // the new file took the target's name
+    RecoveryWritten,  // in place: the recovery copy is written, not yet flushed and named
     RecoveryKept,     // in place: the old bytes are in the recovery copy
     WrittenInPlace,   // in place: the new bytes are written, not yet truncated
     Truncated,        // in place: the file has the new length, not yet flushed
@@ -86,5 +88,7 @@ enum class SaveStep {
 };
 using SaveStepHook = void (*)(SaveStep);
 void setSaveStepHook(SaveStepHook hook);
+// Calls the hook, if one is set, at step.
+void reachSaveStep(SaveStep step);
 
 } // namespace vantrel

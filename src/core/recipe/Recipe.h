@@ -30,7 +30,8 @@ struct Recipe {
 };
 
 inline constexpr int kRecipeVersion = 1;
-inline constexpr const char* kRecipeSchema = "https://vantrel.example.org/schemas/recipe-1.json";
+// The identifier of the schema shipped with the data as recipe-1.schema.json.
+inline constexpr const char* kRecipeSchema = "urn:vantrel:schema:recipe-1";
 
 // The JSON member naming an entry's kind: "switch", "style", ..., "bytes".
 [[nodiscard]] const char* recipeKindName(RecipeKind kind);

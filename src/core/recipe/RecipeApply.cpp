@@ -146,6 +146,9 @@ std::string applyBytes(ByteGrid& grid, const RecipeEntry& entry) {
 
 std::string applyEntry(Editors& editors, const std::string& typeName, ByteGrid& grid,
                        const RecipeEntry& entry) {
+    // The phone ends a text at U+0000: what follows would be stored but never shown.
+    if (entry.value.find('\0') != std::string::npos)
+        return "a value cannot hold the character U+0000";
     switch (entry.kind) {
     case RecipeKind::Switch:
         if (auto fault = requireType(typeName, "function"); !fault.empty())

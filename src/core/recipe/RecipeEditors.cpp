@@ -38,44 +38,47 @@ Editors::Editors(const XmlElement& type, const std::string& typeName, const Byte
     } else if (typeName == "color") {
         colors = buildColorTree(type, grid);
     }
-}
-
-std::vector<FunctionNode*> Editors::switchesAt(const std::string& path) {
-    std::vector<FunctionNode*> found;
-    forEachSwitch(switches, "", [&](FunctionNode& node, const std::string& nodePath) {
-        if (nodePath == path)
-            found.push_back(&node);
+    forEachSwitch(switches, "", [&](FunctionNode& node, const std::string& path) {
+        m_switchIndex[path].push_back(&node);
     });
-    return found;
-}
-
-std::vector<StyleRow*> Editors::stylesAt(const std::string& path) {
-    std::vector<StyleRow*> found;
-    for (StyleRow& row : styles.rows) {
-        if (row.text == path)
-            found.push_back(&row);
-    }
-    return found;
-}
-
-std::vector<VolumeItem*> Editors::volumesAt(const std::string& path) {
-    std::vector<VolumeItem*> found;
+    for (StyleRow& row : styles.rows)
+        m_styleIndex[row.text].push_back(&row);
     for (VolumeItem& item : volumes.items) {
-        if (item.caption == path || volumeName(item) == path)
-            found.push_back(&item);
+        m_volumeIndex[item.caption].push_back(&item);
+        if (volumeName(item) != item.caption)
+            m_volumeIndex[volumeName(item)].push_back(&item);
     }
-    return found;
+    for (const ColorGroup& group : colors.groups) {
+        for (const ColorEntry& entry : group.entries)
+            m_colorIndex[group.caption + "/" + entry.caption].push_back(&entry);
+    }
+}
+
+namespace {
+
+template <typename T>
+std::vector<T> lookUp(const std::unordered_map<std::string, std::vector<T>>& index,
+                      const std::string& name) {
+    const auto found = index.find(name);
+    return found == index.end() ? std::vector<T>() : found->second;
+}
+
+} // namespace
+
+std::vector<FunctionNode*> Editors::switchesAt(const std::string& path) const {
+    return lookUp(m_switchIndex, path);
+}
+
+std::vector<StyleRow*> Editors::stylesAt(const std::string& path) const {
+    return lookUp(m_styleIndex, path);
+}
+
+std::vector<VolumeItem*> Editors::volumesAt(const std::string& path) const {
+    return lookUp(m_volumeIndex, path);
 }
 
 std::vector<const ColorEntry*> Editors::colorsAt(const std::string& path) const {
-    std::vector<const ColorEntry*> found;
-    for (const ColorGroup& group : colors.groups) {
-        for (const ColorEntry& entry : group.entries) {
-            if (group.caption + "/" + entry.caption == path)
-                found.push_back(&entry);
-        }
-    }
-    return found;
+    return lookUp(m_colorIndex, path);
 }
 
 } // namespace vantrel::recipe

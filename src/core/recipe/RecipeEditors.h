@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The editors' view of a file, shared by reading settings into a recipe and
@@ -34,12 +35,22 @@ struct Editors {
     ColorTree colors;
 
     Editors(const XmlElement& type, const std::string& typeName, const ByteGrid& grid);
+    Editors(const Editors&) = delete; // the indexes point into the members
+    Editors& operator=(const Editors&) = delete;
 
     // The items a recipe path names: none, one, or several of the same name.
-    [[nodiscard]] std::vector<FunctionNode*> switchesAt(const std::string& path);
-    [[nodiscard]] std::vector<StyleRow*> stylesAt(const std::string& path);
-    [[nodiscard]] std::vector<VolumeItem*> volumesAt(const std::string& path);
+    [[nodiscard]] std::vector<FunctionNode*> switchesAt(const std::string& path) const;
+    [[nodiscard]] std::vector<StyleRow*> stylesAt(const std::string& path) const;
+    [[nodiscard]] std::vector<VolumeItem*> volumesAt(const std::string& path) const;
     [[nodiscard]] std::vector<const ColorEntry*> colorsAt(const std::string& path) const;
+
+  private:
+    // Every item by each name it answers to, so that a whole recipe or a
+    // whole file takes one look per item.
+    std::unordered_map<std::string, std::vector<FunctionNode*>> m_switchIndex;
+    std::unordered_map<std::string, std::vector<StyleRow*>> m_styleIndex;
+    std::unordered_map<std::string, std::vector<VolumeItem*>> m_volumeIndex;
+    std::unordered_map<std::string, std::vector<const ColorEntry*>> m_colorIndex;
 };
 
 } // namespace vantrel::recipe

@@ -25,6 +25,44 @@ constexpr std::array kKinds = {RecipeKind::Switch, RecipeKind::Style, RecipeKind
                                RecipeKind::Color,  RecipeKind::Title, RecipeKind::OuterText,
                                RecipeKind::Gprs,   RecipeKind::Bytes};
 
+// Whether arrays and objects nest deeper than limit, counted outside strings:
+// the parser recurses once per level, so deeper text is refused before it.
+bool nestedDeeperThan(std::string_view text, int limit) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit)
+                return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
+}
+
+// "line 3, column 7" for the 1-based byte position the parser gives.
+std::string placeOf(std::string_view text, std::size_t position) {
+    const std::size_t end = std::min(position == 0 ? 0 : position - 1, text.size());
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(end - lineStart + 1);
+}
+
 // Numbers are written as numbers, so "value": 6 reads as a person would write it.
 Json asNumber(const std::string& text) {
     if (const auto whole = parseDecimal(text); whole && std::to_string(*whole) == text)
@@ -74,6 +112,8 @@ Json entryToJson(const RecipeEntry& entry) {
 std::optional<std::string> scalarText(const Json& value) {
     if (value.is_string())
         return value.get<std::string>();
+    if (value.is_number_unsigned())
+        return std::to_string(value.get<unsigned long long>());
     if (value.is_number_integer())
         return std::to_string(value.get<long long>());
     if (value.is_number()) {
@@ -125,8 +165,8 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
     }
     if (entry.kind == RecipeKind::Bytes) {
         const auto offset = json.find("offset");
-        if (offset == json.end() || !offset->is_number_integer() || offset->get<long long>() < 0 ||
-            offset->get<long long>() > 1'000'000)
+        if (offset == json.end() || !offset->is_number_unsigned() ||
+            offset->get<unsigned long long>() > 1'000'000)
             return "\"offset\" must be a whole number of bytes";
         entry.offset = static_cast<int>(offset->get<long long>());
     }
@@ -155,18 +195,18 @@ std::string recipeToJson(const Recipe& recipe) {
 
 RecipeParse parseRecipe(std::string_view text) {
     RecipeParse parse;
-    int depth = 0;
-    const auto limitDepth = [&](int level, Json::parse_event_t event, Json&) {
-        depth = std::max(depth, level);
-        (void)event;
-        return level <= kDeepestRecipe;
-    };
-    const Json json = Json::parse(text.begin(), text.end(), limitDepth, false);
-    if (depth > kDeepestRecipe) {
+    if (nestedDeeperThan(text, kDeepestRecipe)) {
         parse.problems.push_back("nested too deeply to be a recipe");
         return parse;
     }
-    if (json.is_discarded() || !json.is_object()) {
+    Json json;
+    try {
+        json = Json::parse(text.begin(), text.end());
+    } catch (const Json::parse_error& error) {
+        parse.problems.push_back("not valid JSON at " + placeOf(text, error.byte));
+        return parse;
+    }
+    if (!json.is_object()) {
         parse.problems.push_back("not a JSON object");
         return parse;
     }

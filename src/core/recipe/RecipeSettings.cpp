@@ -31,17 +31,11 @@ void appendSwitches(Editors& editors, const std::string& seem, std::vector<Recip
     });
 }
 
-template <typename Items, typename Name>
-bool isUnique(const Items& items, const std::string& name, Name nameOf) {
-    return std::count_if(items.begin(), items.end(),
-                         [&](const auto& item) { return nameOf(item) == name; }) == 1;
-}
-
 void appendEditorSettings(Editors& editors, const RecipeTarget& file, const std::string& seem,
                           std::vector<RecipeEntry>& entries) {
     appendSwitches(editors, seem, entries);
     for (const StyleRow& row : editors.styles.rows) {
-        if (isUnique(editors.styles.rows, row.text, [](const StyleRow& r) { return r.text; }))
+        if (editors.stylesAt(row.text).size() == 1)
             entries.push_back({seem, RecipeKind::Style, row.text, onOff(row.checked), "", 0});
     }
     for (const VolumeItem& item : editors.volumes.items) {
@@ -109,8 +103,10 @@ std::vector<RecipeEntry> readSettingEntries(const RecipeTarget& file, const std:
     return entries;
 }
 
-Recipe exportRecipe(const RecipeTarget& file, const std::string& seem) {
+Recipe exportRecipe(const RecipeTarget& file, const std::string& seem, bool withBytes) {
     Recipe recipe{readSettingEntries(file, seem)};
+    if (!withBytes)
+        return recipe;
     const std::vector<std::uint8_t> wanted = bytesOf(file.grid);
     // A byte the settings leave as they found it, or set otherwise, shows up
     // on a blank of zeros or one of ones: those bytes are written as they are.

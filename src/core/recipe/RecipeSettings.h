@@ -34,9 +34,10 @@ struct RecipeTarget {
                                                           ByteGrid& grid,
                                                           const std::vector<RecipeEntry>& entries);
 
-// The recipe that turns any file of the same type and size into this one:
-// every setting, then the bytes the settings do not set.
-[[nodiscard]] Recipe exportRecipe(const RecipeTarget& file, const std::string& seem);
+// The recipe of the file's settings. With withBytes it turns any file of the
+// same type and size into this one: the bytes the settings do not set follow.
+[[nodiscard]] Recipe exportRecipe(const RecipeTarget& file, const std::string& seem,
+                                  bool withBytes = false);
 
 // The recipe that turns ours into theirs: the settings whose values differ,
 // then the bytes still different after them. Files of different types are

@@ -40,6 +40,11 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
     hide();
 
     connect(m_reloadButton, &QPushButton::clicked, this, [this] {
+        // The file may have been deleted since the bar offered to reload it.
+        if (m_document.diskState() == DiskState::Missing) {
+            showBar(UiString::MissingOnDiskBar, false);
+            return;
+        }
         hide();
         m_reload();
     });

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file among crashes, links and leftovers of earlier saves.
+#include "core/files/ClaimedFile.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/SeemFile.h"
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,6 +52,10 @@ class ReplaceFileTest : public ::testing::Test {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    static int filesIn(const fs::path& folder) {
+        return static_cast<int>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
     int temporaryFiles() const {
         int count = 0;
         for (const auto& entry : fs::directory_iterator(m_dir))
@@ -84,34 +90,46 @@ TEST_F(ReplaceFileTest, AKilledSaveLeavesTheOldOrTheNewFileAndNoTemporary) {
         const Bytes now = contents(path);
         EXPECT_EQ(now, step == SaveStep::Renamed ? newBytes : oldBytes);
         EXPECT_FALSE(leftoverRecoveryCopy(path));
-        // Only the moment between naming and renaming leaves a name, and
-        // the next save clears it once it is a minute old.
-        if (step == SaveStep::TemporaryNamed) {
-            for (const auto& entry : fs::directory_iterator(m_dir))
-                fs::last_write_time(entry.path(),
-                                    fs::file_time_type::clock::now() - std::chrono::minutes(2));
-            ASSERT_TRUE(replaceFile(path, newBytes).ok());
-        }
+        // Only the moment between naming and renaming leaves a name; no
+        // writer holds it any more, so the next save clears it at once.
+        if (step == SaveStep::TemporaryNamed)
+            ASSERT_TRUE(replaceFile((m_dir / "other.seem").string(), newBytes).ok());
         EXPECT_EQ(temporaryFiles(), 0) << static_cast<int>(step);
     }
 }
 
 TEST_F(ReplaceFileTest, AKilledInPlaceSaveKeepsARecoveryCopyThatPutsTheOldBytesBack) {
     const Bytes oldBytes(120, 0x11);
-    const Bytes newBytes(34, 0x22);
-    for (const SaveStep step : {SaveStep::RecoveryKept, SaveStep::WrittenInPlace,
-                                SaveStep::Truncated, SaveStep::FlushedInPlace}) {
+    const Bytes newBytes(120, 0x22);
+    for (const SaveStep step :
+         {SaveStep::RecoveryWritten, SaveStep::RecoveryKept, SaveStep::WrittenInPlace,
+          SaveStep::Truncated, SaveStep::FlushedInPlace}) {
         const std::string path = file("linked.seem", oldBytes);
         // A second name makes the save write in place.
         fs::remove(m_dir / "other-name.seem");
         fs::create_hard_link(path, m_dir / "other-name.seem");
         ASSERT_TRUE(killedSaving(path, newBytes, step));
         EXPECT_EQ(temporaryFiles(), 0);
+        if (step == SaveStep::RecoveryWritten) {
+            // The copy had no name yet: the file is untouched, and the next
+            // save clears the half-made copy.
+            EXPECT_EQ(contents(path), oldBytes);
+            EXPECT_FALSE(leftoverRecoveryCopy(path));
+            EXPECT_EQ(filesIn(m_dir / "state/vantrel/recovery"), 1);
+            ASSERT_TRUE(replaceFile(path, oldBytes).ok());
+            EXPECT_EQ(filesIn(m_dir / "state/vantrel/recovery"), 0);
+            continue;
+        }
+        // Found through the file's other name too.
+        EXPECT_EQ(leftoverRecoveryCopy((m_dir / "other-name.seem").string()),
+                  leftoverRecoveryCopy(path));
         const auto copy = leftoverRecoveryCopy(path);
         ASSERT_TRUE(copy) << static_cast<int>(step);
         EXPECT_EQ(contents(*copy), oldBytes);
-        // Further saves would overwrite the only whole old content: refused.
+        // Further saves, by either name, would overwrite the only whole old content: refused.
         EXPECT_EQ(replaceFile(path, newBytes).outcome, FileWrite::Outcome::Unchanged);
+        EXPECT_EQ(replaceFile((m_dir / "other-name.seem").string(), newBytes).outcome,
+                  FileWrite::Outcome::Unchanged);
         ASSERT_FALSE(restoreRecoveryCopy(path));
         EXPECT_EQ(contents(path), oldBytes);
         EXPECT_EQ(contents((m_dir / "other-name.seem").string()), oldBytes);
@@ -123,20 +141,106 @@ TEST_F(ReplaceFileTest, AKilledInPlaceSaveKeepsARecoveryCopyThatPutsTheOldBytesB
     EXPECT_FALSE(leftoverRecoveryCopy(path));
 }
 
-TEST_F(ReplaceFileTest, OnlyOwnTemporariesOlderThanAMinuteAreCleared) {
-    const auto aged = [&](const std::string& name, std::chrono::seconds age) {
-        const std::string path = file(name, {1});
-        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
-    };
-    aged(".vantrel-Ab3dEf", std::chrono::seconds(120));
-    aged(".vantrel-fresh1", std::chrono::seconds(5));
-    aged(".vantrel-notours", std::chrono::seconds(120));
-    aged("vantrel-Ab3dEf", std::chrono::seconds(120));
+TEST_F(ReplaceFileTest, OnlyOwnTemporariesNoWriterHoldsAreCleared) {
+    file(".vantrel-Ab3dEf", {1});
+    const FileDescriptor held = createClaimedFile((m_dir / ".vantrel-held01").string(), 0600);
+    ASSERT_TRUE(held.isOpen());
+    file(".vantrel-notours", {1});
+    file("vantrel-Ab3dEf", {1});
     ASSERT_TRUE(replaceFile(file("target.seem", {1}), {2}).ok());
     EXPECT_FALSE(fs::exists(m_dir / ".vantrel-Ab3dEf"));
-    EXPECT_TRUE(fs::exists(m_dir / ".vantrel-fresh1"));
+    EXPECT_TRUE(fs::exists(m_dir / ".vantrel-held01"));
     EXPECT_TRUE(fs::exists(m_dir / ".vantrel-notours"));
     EXPECT_TRUE(fs::exists(m_dir / "vantrel-Ab3dEf"));
+}
+
+// Where the file system has unnamed files, the new bytes are written before
+// anything in the folder has a name.
+TEST_F(ReplaceFileTest, TheTemporaryFileHasNoNameWhileItIsWritten) {
+    const FileDescriptor probe(::open(m_dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (!probe.isOpen())
+        GTEST_SKIP() << "no unnamed files here";
+    static int namedWhileWriting = -1;
+    static fs::path folder;
+    folder = m_dir;
+    setSaveStepHook([](SaveStep step) {
+        if (step != SaveStep::TemporaryWritten)
+            return;
+        namedWhileWriting = 0;
+        for (const auto& entry : fs::directory_iterator(folder))
+            namedWhileWriting += entry.path().filename().string().starts_with(".vantrel-");
+    });
+    const bool ok = replaceFile(file("target.seem", {1}), {2}).ok();
+    setSaveStepHook(nullptr);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(namedWhileWriting, 0);
+}
+
+TEST_F(ReplaceFileTest, ACopyIsPutBackOnlyOverTheFileItWasKeptFor) {
+    const Bytes oldBytes(120, 0x11);
+    const std::string path = file("kept.seem", oldBytes);
+    const auto identity = identityOf(path);
+    const KeptCopy kept = keepRecoveryCopy(fs::canonical(path).string(), *identity, oldBytes);
+    ASSERT_TRUE(kept.failure.empty()) << kept.failure;
+    const fs::path folder = m_dir / "state/vantrel/recovery";
+    EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(fs::status(kept.path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    // Another file now has the name: refused, and put back only with force.
+    fs::remove(path);
+    file("kept.seem", Bytes(7, 0x22));
+    const auto refusal = restoreRecoveryCopy(path);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("holds 7 bytes"), std::string::npos) << *refusal;
+    EXPECT_NE(refusal->find("--force"), std::string::npos);
+    EXPECT_EQ(contents(path), Bytes(7, 0x22));
+    ASSERT_FALSE(restoreRecoveryCopy(path, true));
+    EXPECT_EQ(contents(path), oldBytes);
+    EXPECT_FALSE(leftoverRecoveryCopy(path));
+}
+
+TEST_F(ReplaceFileTest, ACopyLargerThanASeemFileIsNotPutBackUnforced) {
+    const Bytes large(6000, 0x33);
+    const std::string path = file("large.seem", large);
+    ASSERT_TRUE(
+        keepRecoveryCopy(fs::canonical(path).string(), *identityOf(path), large).failure.empty());
+    const auto refusal = restoreRecoveryCopy(path);
+    ASSERT_TRUE(refusal);
+    EXPECT_NE(refusal->find("more than a seem file"), std::string::npos) << *refusal;
+}
+
+TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {
+    const Bytes oldBytes(12, 0x11);
+    const std::string path = file("shared.seem", oldBytes);
+    const fs::path own = m_dir / "state/vantrel";
+    fs::create_directories(own / "recovery");
+    fs::permissions(own, fs::perms::all);
+    const auto refusedWith = [&](const std::string& words) {
+        const RecoveryFolder folder = recoveryFolder();
+        EXPECT_NE(folder.refusal.find(words), std::string::npos) << folder.refusal;
+        const KeptCopy kept =
+            keepRecoveryCopy(fs::canonical(path).string(), *identityOf(path), oldBytes);
+        EXPECT_NE(kept.failure.find(words), std::string::npos) << kept.failure;
+        EXPECT_TRUE(kept.path.empty());
+    };
+    refusedWith("may be written by other users");
+    fs::permissions(own, fs::perms::owner_all);
+    if (::geteuid() == 0) {
+        // As a folder another user made.
+        ASSERT_EQ(::chown((own / "recovery").c_str(), 65534, 65534), 0);
+        refusedWith("belongs to another user");
+        ASSERT_EQ(::chown((own / "recovery").c_str(), 0, 0), 0);
+    }
+    EXPECT_TRUE(recoveryFolder().refusal.empty());
+
+    ::unsetenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home != nullptr ? home : "";
+    ::unsetenv("HOME");
+    EXPECT_NE(recoveryFolder().refusal.find("no state folder"), std::string::npos);
+    if (!savedHome.empty())
+        ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST_F(ReplaceFileTest, LinksAreFollowedToTheirTargetEvenWhenItIsNotThereYet) {

@@ -23,6 +23,7 @@ namespace {
 std::atomic<int> folderSyncs{0};
 std::atomic<int> fileSyncs{0};
 std::atomic<int> fileSyncsAtRename{-1};
+std::atomic<int> fileSyncsAtLink{-1};
 std::atomic<int> renameRefusal{0}; // the errno a rename fails with; 0: none
 
 } // namespace
@@ -34,6 +35,11 @@ extern "C" int fsync(int fd) {
     else
         ++fileSyncs;
     return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int link(const char* from, const char* to) {
+    fileSyncsAtLink = fileSyncs.load();
+    return static_cast<int>(::syscall(SYS_linkat, AT_FDCWD, from, AT_FDCWD, to, 0));
 }
 
 extern "C" int rename(const char* from, const char* to) {
@@ -76,6 +82,24 @@ TEST(SeemFileSync, ARefusedRenameFallsBackToWritingInPlace) {
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new") << error;
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     }
+    ::unsetenv("XDG_STATE_HOME");
+    fs::remove_all(dir);
+}
+
+// The recovery copy is named only once its bytes are on disk.
+TEST(SeemFileSync, TheRecoveryCopyIsFlushedBeforeItIsNamed) {
+    namespace fs = std::filesystem;
+    const fs::path dir =
+        fs::temp_directory_path() / ("vantrel-copysync-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "state");
+    ::setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1);
+    const fs::path path = dir / "linked.seem";
+    std::ofstream(path) << "old";
+    fs::create_hard_link(path, dir / "second.seem");
+    const int before = fileSyncs;
+    fileSyncsAtLink = -1;
+    EXPECT_FALSE(vantrel::writeFileAtomically(path.string(), {1, 2, 3}).has_value());
+    EXPECT_GT(fileSyncsAtLink, before);
     ::unsetenv("XDG_STATE_HOME");
     fs::remove_all(dir);
 }

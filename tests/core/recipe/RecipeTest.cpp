@@ -41,7 +41,7 @@ class RecipeTest : public ::testing::TestWithParam<std::string> {
 };
 
 TEST_P(RecipeTest, ExportThroughJsonRebuildsTheFileFromAnyBlank) {
-    const Recipe exported = exportRecipe(file(), "x");
+    const Recipe exported = exportRecipe(file(), "x", true);
     const RecipeParse reread = parseRecipe(recipeToJson(exported));
     ASSERT_TRUE(reread.ok()) << reread.problems.front();
     EXPECT_EQ(reread.recipe.entries, exported.entries);
