@@ -6,6 +6,9 @@
 //   const core = await createVantrelCore();                 // browser: fetches vantrel-core.wasm beside the .js
 //   const core = await createVantrelCore({ wasmBinary });   // node: hand it the file's bytes
 //
+// XML (language.xml, definitions) is parsed by the host's DOMParser. node has
+// none: set globalThis.DOMParser first (the tests use @xmldom/xmldom's).
+//
 // Errors: every refusal (a file too large, broken XML, an unknown switch, a
 // title too long, ...) is thrown as a VantrelError whose message is the text
 // the desktop editor shows, in the language set with setLanguage(). The module
@@ -29,6 +32,9 @@ export interface VantrelError extends Error {
 }
 
 export interface VantrelCore {
+    /** The class of every error the API throws, for instanceof. */
+    VantrelError: { new (message: string): VantrelError };
+    /** Throws when nothing of the file can be used (broken XML, no language). */
     Language: { new (languageXml: string, options?: LanguageChoice): Language };
     Document: { new (): Document };
 
@@ -65,6 +71,11 @@ export interface LanguageChoice {
 export interface Language {
     /** The chosen language's position among languages(). */
     readonly index: number;
+    /**
+     * What is wrong with a file that could still be used (a language without
+     * its strings, ...), as the desktop reports it; "" when nothing is.
+     */
+    readonly problem: string;
     languages(): { caption: string; definitionsFile: string; lcid: number | null }[];
     /** String n of the chosen language, "%1".. replaced by args. */
     string(n: number, args?: string[]): string;
@@ -178,8 +189,8 @@ export interface Comparison {
 }
 
 export interface RecipeApplyResult {
-    /** The entries that were (or, in a dry run, would be) applied, one line each. */
-    applied: string[];
+    /** What changes (or, in a dry run, would change): "name: ours → theirs", one a line. */
+    changes: string[];
     /** Whether the document changed (never in a dry run). */
     changed: boolean;
 }
@@ -243,9 +254,16 @@ export interface Document {
     /** Moves slider row; steps on the same row in a row merge, as a slider drag does. */
     setVolume(row: number, position: number): void;
     resetVolumes(): void;
-    /** rgb: "#RRGGBB" or "RRGGBB". */
-    setColor(key: string, rgb: string): void;
-    /** The typed percentage; returns the text the box shows (corrected when out of range). */
+    /**
+     * rgb: "#RRGGBB" or "RRGGBB" (the desktop's message for anything else).
+     * Calls in a row with the same gesture (a slider's name while it is
+     * dragged) are one step; without one every call is a step of its own.
+     */
+    setColor(key: string, rgb: string, gesture?: string): void;
+    /**
+     * The typed percentage (not a number counts as 0); returns the text the
+     * box shows, corrected when out of range. Typing on in the box is one step.
+     */
     setTransparency(key: string, percentText: string): string;
     /** Throws the desktop's "title too long" message for more than five UTF-16 units. */
     setTitle(title: string): void;
@@ -277,10 +295,13 @@ export interface Document {
     /** The status line for a cell: offset, text, decimal and binary value. */
     cellStatus(index: number): string;
     /**
-     * listener(index) after a cell's text changed (edit, typing, undo, redo),
-     * listener(-1) after open/close (read everything again). Replaces any earlier listener; null removes it.
+     * listener(index) for each cell whose text a call changed (edit, typing,
+     * undo, redo, recipe), once the call has returned; listener(-1) after
+     * open/close (read everything again). Replaces any earlier listener; null removes it.
      */
     onCellChanged(listener: ((index: number) => void) | null): void;
+    /** The same without a listener: the cells changed since the last call ([-1]: all). */
+    takeChangedCells(): number[];
 
     /** The text the outer-text or GPRS window opens with for this file. */
     outerTextPrefill(): string;
@@ -298,7 +319,8 @@ export interface Document {
     /**
      * Applies the entries of a recipe meant for this file (its name without
      * extension; with anyName, a recipe about one seem fits any name) as one
-     * undo step. Throws with every problem, one per line, changing nothing.
+     * undo step, "Apply settings". Throws with every problem, one a line,
+     * changing nothing; also when the recipe has nothing for this file.
      */
     applyRecipe(recipeJson: string, options?: { dryRun?: boolean; anyName?: boolean }): RecipeApplyResult;
 
