@@ -8,11 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include <emscripten/em_js.h>
-
-namespace vantrel {
-
-namespace {
+#include <emscripten.h>
 
 // Tokens separated by NUL (which no XML text can hold): "ok", or "error",
 // message, line; then "<name" starts an element, "=name" and the next token
@@ -32,15 +28,8 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
         var note = function(level, message) {
             if (level != "warning") problems.push(String(message));
         };
-        // Older and newer @xmldom/xmldom report through these; browsers ignore them.
-        var parser = new DOMParser({
-            onError: note,
-            errorHandler: {
-                warning: function() {},
-                error: function(m) { note("error", m); },
-                fatalError: function(m) { note("fatalError", m); }
-            }
-        });
+        // @xmldom/xmldom reports through onError; browsers ignore it and mark the document.
+        var parser = new DOMParser({ onError: note });
         var doc = parser.parseFromString(source, "application/xml");
         var marks = doc.getElementsByTagName("parsererror");
         for (var i = 0; i < marks.length; ++i) {
@@ -83,7 +72,7 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
         var line = /line[^0-9]{0,3}([0-9]+)/i.exec(message);
         tokens = ["error", message.split("\n")[0], line ? line[1] : "0"];
     }
-    var joined = tokens.join("\0");
+    var joined = tokens.join(String.fromCharCode(0));
     var size = lengthBytesUTF8(joined);
     var result = _malloc(size + 1);
     stringToUTF8(joined, result, size + 1);
@@ -92,7 +81,7 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
 });
 // clang-format on
 
-} // namespace
+namespace vantrel {
 
 XmlParseResult parseXmlText(std::string_view text, XmlTree& tree) {
     int length = 0;
