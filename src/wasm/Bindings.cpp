@@ -25,6 +25,7 @@
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "core/settings/SettingsStore.h"
+#include "wasm/JsonText.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -62,6 +63,10 @@ val refusal(const std::string& message) {
 val jsonValue(const Json& json) {
     return val::global("JSON").call<val>("parse",
                                          json.dump(-1, ' ', false, Json::error_handler_t::replace));
+}
+
+val jsonValue(const JsonText& json) {
+    return val::global("JSON").call<val>("parse", json.text());
 }
 
 val bytesValue(const std::vector<std::uint8_t>& bytes) {
@@ -128,20 +133,22 @@ std::optional<GprsDisplayMode> gprsModeFrom(const std::string& name) {
     return std::nullopt;
 }
 
-Json functionNodeJson(const FunctionNode& node) {
-    Json children = Json::array();
+void writeFunctionNode(JsonText& json, const FunctionNode& node) {
+    json.beginObject()
+        .member("key", node.key)
+        .member("kind", node.kind == FunctionNodeKind::Root     ? "root"
+                        : node.kind == FunctionNodeKind::Folder ? "folder"
+                                                                : "switch")
+        .member("text", node.text)
+        .member("tip", node.tip)
+        .member("cell", node.cellIndex)
+        .member("bit", node.bit)
+        .member("on", node.on)
+        .key("children")
+        .beginArray();
     for (const FunctionNode& child : node.children)
-        children.push_back(functionNodeJson(child));
-    return {{"key", node.key},
-            {"kind", node.kind == FunctionNodeKind::Root     ? "root"
-                     : node.kind == FunctionNodeKind::Folder ? "folder"
-                                                             : "switch"},
-            {"text", node.text},
-            {"tip", node.tip},
-            {"cell", node.cellIndex},
-            {"bit", node.bit},
-            {"on", node.on},
-            {"children", std::move(children)}};
+        writeFunctionNode(json, child);
+    json.endArray().endObject();
 }
 
 FunctionNode* findSwitch(FunctionNode& parent, const std::string& key) {
@@ -260,71 +267,83 @@ class Document {
         const std::string kind = hasEditor() ? m_document.typeName() : "none";
         const XmlElement type = m_document.type();
         const ByteGrid& grid = m_document.grid();
-        Json model = {{"kind", kind}, {"complete", true}};
+        JsonText json;
+        json.beginObject().member("kind", kind);
+        bool complete = true;
         if (kind == "function") {
             DefinitionProblems problems;
-            model["root"] = functionNodeJson(m_builder.build(type, grid, &problems));
-            model["complete"] = problems.empty();
+            const FunctionNode root = m_builder.build(type, grid, &problems);
+            json.key("root");
+            writeFunctionNode(json, root);
+            complete = problems.empty();
         } else if (kind == "style") {
             const StyleRows style = buildStyleRows(type, grid);
-            Json rows = Json::array();
+            json.key("rows").beginArray();
             for (const StyleRow& row : style.rows) {
-                rows.push_back({{"key", row.key},
-                                {"text", row.text},
-                                {"tip", row.tip},
-                                {"cell", row.offset},
-                                {"on", row.checked}});
+                json.beginObject()
+                    .member("key", row.key)
+                    .member("text", row.text)
+                    .member("tip", row.tip)
+                    .member("cell", row.offset)
+                    .member("on", row.checked)
+                    .endObject();
             }
-            model["rows"] = std::move(rows);
-            model["complete"] = style.complete;
+            json.endArray();
+            complete = style.complete;
         } else if (kind == "volume") {
             const VolumeItems volume = buildVolumeItems(type, grid);
-            Json items = Json::array();
+            json.key("items").beginArray();
             for (std::size_t row = 0; row < volume.items.size(); ++row) {
                 const VolumeItem& item = volume.items[row];
-                items.push_back({{"row", row},
-                                 {"caption", item.caption},
-                                 {"tip", item.tip},
-                                 {"cell", item.offset},
-                                 {"position", item.position},
-                                 {"stored", item.storedByte},
-                                 {"min", item.min},
-                                 {"max", item.max},
-                                 {"default", item.defaultPosition}});
+                json.beginObject()
+                    .member("row", static_cast<int>(row))
+                    .member("caption", item.caption)
+                    .member("tip", item.tip)
+                    .member("cell", item.offset)
+                    .member("position", item.position)
+                    .member("stored", item.storedByte)
+                    .member("min", item.min)
+                    .member("max", item.max)
+                    .member("default", item.defaultPosition)
+                    .endObject();
             }
-            model["items"] = std::move(items);
-            model["complete"] = volume.complete;
+            json.endArray();
+            complete = volume.complete;
         } else if (kind == "color") {
             const ColorTree tree = buildColorTree(type, grid);
-            Json groups = Json::array();
+            json.key("groups").beginArray();
             for (const ColorGroup& group : tree.groups) {
-                Json entries = Json::array();
+                json.beginObject()
+                    .member("key", group.key)
+                    .member("caption", group.caption)
+                    .key("entries")
+                    .beginArray();
                 for (const ColorEntry& entry : group.entries) {
                     const ColorRecord record = readColorRecord(grid, entry.offset);
-                    entries.push_back(
-                        {{"key", entry.key},
-                         {"caption", entry.caption},
-                         {"cell", entry.offset},
-                         {"role", entry.role},
-                         {"rgb", colorHexText(Rgb{record.red, record.green, record.blue})},
-                         {"transparency", percentFromByte(record.transparency)}});
+                    json.beginObject()
+                        .member("key", entry.key)
+                        .member("caption", entry.caption)
+                        .member("cell", entry.offset)
+                        .member("role", entry.role)
+                        .member("rgb", colorHexText(Rgb{record.red, record.green, record.blue}))
+                        .member("transparency", percentFromByte(record.transparency))
+                        .endObject();
                 }
-                groups.push_back({{"key", group.key},
-                                  {"caption", group.caption},
-                                  {"entries", std::move(entries)}});
+                json.endArray().endObject();
             }
-            model["groups"] = std::move(groups);
-            model["title"] = utf16ToUtf8(readSchemeTitle(grid));
-            model["hasTitle"] = hasSchemeTitle(grid);
-            model["complete"] = tree.complete;
+            json.endArray()
+                .member("title", utf16ToUtf8(readSchemeTitle(grid)))
+                .member("hasTitle", hasSchemeTitle(grid));
+            complete = tree.complete;
         } else if (kind == "outertext") {
-            model["text"] = utf16ToUtf8(decodeOuterTextRecord(grid.bytes()));
+            json.member("text", utf16ToUtf8(decodeOuterTextRecord(grid.bytes())));
         } else if (kind == "gprs") {
             const GprsSetting setting = decodeGprsTextRecord(grid.bytes());
-            model["mode"] = gprsModeName(setting.mode);
-            model["text"] = utf16ToUtf8(setting.text);
+            json.member("mode", gprsModeName(setting.mode))
+                .member("text", utf16ToUtf8(setting.text));
         }
-        return jsonValue(model);
+        json.member("complete", complete).endObject();
+        return jsonValue(json);
     }
 
     val setSwitch(const std::string& key, bool on) {
@@ -462,10 +481,12 @@ class Document {
         return m_document.grid().contains(index) ? m_document.grid().text(index) : std::string();
     }
     [[nodiscard]] val cellTexts() const {
-        Json texts = Json::array();
+        JsonText json;
+        json.beginArray();
         for (int i = 0; i < m_document.grid().cellCount(); ++i)
-            texts.push_back(m_document.grid().text(i));
-        return jsonValue(texts);
+            json.value(m_document.grid().text(i));
+        json.endArray();
+        return jsonValue(json);
     }
     [[nodiscard]] std::string cellStatus(int index) const {
         return cellStatusText(index, cellText(index), languageInUse());

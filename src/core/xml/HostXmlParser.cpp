@@ -25,8 +25,11 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
             throw new Error("this JavaScript host has no XML parser (DOMParser)");
         var source = new TextDecoder(encoding).decode(bytes);
         var problems = [];
-        var note = function(level, message) {
-            if (level != "warning") problems.push(String(message));
+        var problemLine = 0;
+        var note = function(level, message, context) {
+            if (level == "warning") return;
+            problems.push(String(message));
+            if (!problemLine && context && context.locator) problemLine = context.locator.lineNumber;
         };
         // @xmldom/xmldom reports through onError; browsers ignore it and mark the document.
         var parser = new DOMParser({ onError: note });
@@ -70,7 +73,8 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
     } catch (e) {
         var message = String(e && e.message || e).trim();
         var line = /line[^0-9]{0,3}([0-9]+)/i.exec(message);
-        tokens = ["error", message.split("\n")[0], line ? line[1] : "0"];
+        var known = problemLine || (e && e.locator && e.locator.lineNumber) || (line ? line[1] : 0);
+        tokens = ["error", message.split("\n")[0], String(known || 0)];
     }
     var joined = tokens.join(String.fromCharCode(0));
     var size = lengthBytesUTF8(joined);
