@@ -42,9 +42,9 @@ std::optional<std::string> LanguageFile::finishLoad(const XmlLoadResult& loaded,
                                                     std::optional<std::int32_t> systemLcid) {
     const std::string& path = m_path;
     if (!loaded.ok && loaded.line == 0)
-        return m_strings.format(StrReadFailed, {path, loaded.message});
+        return m_strings.format(UiString::ReadFailed, {path, loaded.message});
     if (!loaded.ok) {
-        return m_strings.format(StrMalformedXml,
+        return m_strings.format(UiString::MalformedXml,
                                 {path, loaded.message, std::to_string(loaded.line)});
     }
     const XmlElement root = m_document.root();
