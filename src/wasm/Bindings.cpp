@@ -193,7 +193,7 @@ class Language {
 
     [[nodiscard]] std::string string(int n, const val& args) const {
         const UiStrings& strings = m_file.strings();
-        return expandLineBreaks(strings.format(n, stringsFrom(args)));
+        return expandLineBreaks(strings.format(static_cast<UiString>(n), stringsFrom(args)));
     }
 
     [[nodiscard]] val caption(const std::string& window, const std::string& control) const {
@@ -236,13 +236,13 @@ class Document {
             m_builder = FunctionTreeBuilder();
             return val::undefined();
         case OpenOutcome::Status::TooLarge:
-            return refusal(expandLineBreaks(strings.get(UiString::StrTooLarge)));
+            return refusal(expandLineBreaks(strings.get(UiString::TooLarge)));
         case OpenOutcome::Status::Empty:
-            return refusal(strings.format(UiString::StrEmptyFile, {name}));
+            return refusal(strings.format(UiString::EmptyFile, {name}));
         case OpenOutcome::Status::Failed:
             break;
         }
-        return refusal(strings.format(UiString::StrReadFailed, {name, outcome.reason}));
+        return refusal(strings.format(UiString::ReadFailed, {name, outcome.reason}));
     }
 
     void close() { m_document.close(); }
@@ -353,7 +353,7 @@ class Document {
         FunctionNode* node = findSwitch(root, key);
         if (node == nullptr)
             return refusal("there is no switch " + key);
-        EditScope step(m_document, UiString::StrUndoSwitch);
+        EditScope step(m_document, UiString::UndoSwitch);
         if (!toggleSwitch(m_document.grid(), *node, on))
             return refusal(invalidCellMessage(node->cellIndex));
         return val::undefined();
@@ -365,7 +365,7 @@ class Document {
         StyleRows style = buildStyleRows(m_document.type(), m_document.grid());
         for (StyleRow& row : style.rows) {
             if (row.key == key) {
-                EditScope step(m_document, UiString::StrUndoStyle);
+                EditScope step(m_document, UiString::UndoStyle);
                 applyCheck(m_document.grid(), row, on);
                 return val::undefined();
             }
@@ -383,7 +383,7 @@ class Document {
         if (position < item.min || position > item.max)
             return refusal(std::to_string(position) + " lies outside " + std::to_string(item.min) +
                            ".." + std::to_string(item.max));
-        EditScope step(m_document, UiString::StrUndoVolume, "volume/" + std::to_string(row));
+        EditScope step(m_document, UiString::UndoVolume, "volume/" + std::to_string(row));
         writeVolume(m_document.grid(), item, position);
         return val::undefined();
     }
@@ -392,7 +392,7 @@ class Document {
         if (auto wrong = requireKind("volume"))
             return *wrong;
         VolumeItems volume = buildVolumeItems(m_document.type(), m_document.grid());
-        EditScope step(m_document, UiString::StrUndoVolumeReset);
+        EditScope step(m_document, UiString::UndoVolumeReset);
         vantrel::resetVolumes(m_document.grid(), volume.items);
         return val::undefined();
     }
@@ -403,7 +403,7 @@ class Document {
             return refusal("there is no colour entry " + key);
         const std::optional<Rgb> color = rgbFromHexText(rgbText);
         if (!color)
-            return refusal(languageInUse().format(UiString::StrColorNotHex, {trimmed(rgbText)}));
+            return refusal(languageInUse().format(UiString::ColorNotHex, {trimmed(rgbText)}));
         const ColorRecord record = readColorRecord(m_document.grid(), *entry);
         if (*color == Rgb{record.red, record.green, record.blue})
             return val::undefined();
@@ -412,7 +412,7 @@ class Document {
             mergeKey = "color/" + gesture.as<std::string>() + "/" + std::to_string(*entry);
         else
             m_document.sealEdits();
-        EditScope step(m_document, UiString::StrUndoColor, mergeKey);
+        EditScope step(m_document, UiString::UndoColor, mergeKey);
         writeColor(m_document.grid(), *entry, color->red, color->green, color->blue);
         return val::undefined();
     }
@@ -423,8 +423,7 @@ class Document {
             return refusal("there is no colour entry " + key);
         const TransparencyInput input = transparencyFromText(percentText);
         {
-            EditScope step(m_document, UiString::StrUndoColor,
-                           "color/txtT/" + std::to_string(*entry));
+            EditScope step(m_document, UiString::UndoColor, "color/txtT/" + std::to_string(*entry));
             writeTransparency(m_document.grid(), *entry, input.byte);
         }
         return val(input.correctedText.value_or(percentText));
@@ -435,11 +434,11 @@ class Document {
             return *wrong;
         const std::u16string units = utf8ToUtf16(title);
         if (units.size() > static_cast<std::size_t>(kTitleUnits))
-            return refusal(expandLineBreaks(languageInUse().get(UiString::StrColorTitleTooLong)));
+            return refusal(expandLineBreaks(languageInUse().get(UiString::ColorTitleTooLong)));
         if (!hasSchemeTitle(m_document.grid()))
             return refusal("the file has no room for a title");
         m_document.sealEdits();
-        EditScope step(m_document, UiString::StrUndoTitle);
+        EditScope step(m_document, UiString::UndoTitle);
         writeSchemeTitle(m_document.grid(), units);
         return val::undefined();
     }
@@ -545,7 +544,7 @@ class Document {
             comparison.differences[static_cast<std::size_t>(index)];
         if (!canTake(m_document.grid(), difference))
             return refusal("the other file's value of " + difference.name + " cannot be taken");
-        EditScope step(m_document, UiString::StrUndoTakeOther);
+        EditScope step(m_document, UiString::UndoTakeOther);
         takeOtherValue(m_document.grid(), difference);
         return val::undefined();
     }
@@ -586,7 +585,7 @@ class Document {
             lines.push_back(differenceLine(difference));
         const bool apply = !optionalFlag(options, "dryRun") && !lines.empty();
         if (apply) {
-            EditScope step(m_document, UiString::StrUndoApplySettings);
+            EditScope step(m_document, UiString::UndoApplySettings);
             for (int i = 0; i < grid.cellCount(); ++i) {
                 if (trial.text(i) != grid.text(i))
                     m_document.grid().setText(i, trial.text(i));
@@ -645,7 +644,7 @@ class Document {
     [[nodiscard]] std::optional<val> requireKind(const char* kind) const {
         if (m_document.typeName() == kind)
             return std::nullopt;
-        return refusal(expandLineBreaks(languageInUse().get(UiString::StrTypeWithoutEditor)));
+        return refusal(expandLineBreaks(languageInUse().get(UiString::TypeWithoutEditor)));
     }
 
     [[nodiscard]] std::optional<int> colorEntry(const std::string& key) const {
@@ -678,11 +677,11 @@ class Document {
     [[nodiscard]] static std::string invalidCellMessage(int cell) {
         char hex[16];
         std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(cell));
-        return languageInUse().format(UiString::StrInvalidCell, {std::to_string(cell), hex});
+        return languageInUse().format(UiString::InvalidCell, {std::to_string(cell), hex});
     }
 
-    [[nodiscard]] static std::string stepName(int label) {
-        return label < 0 ? std::string() : languageInUse().get(label);
+    [[nodiscard]] static std::string stepName(std::optional<UiString> label) {
+        return label ? languageInUse().get(*label) : std::string();
     }
 
     [[nodiscard]] RecipeTarget target() const {
@@ -714,7 +713,7 @@ void setLanguage(const Language& language) {
 }
 
 std::string uiString(int n, const val& args) {
-    return expandLineBreaks(languageInUse().format(n, stringsFrom(args)));
+    return expandLineBreaks(languageInUse().format(static_cast<UiString>(n), stringsFrom(args)));
 }
 
 val lcidForLocale(const std::string& name) {
