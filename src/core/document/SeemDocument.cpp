@@ -2,7 +2,6 @@
 #include "core/document/SeemDocument.h"
 
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/files/FileLock.h"
 #include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
@@ -28,14 +27,6 @@ bool sameCell(const std::string& a, const std::string& b) {
     return valueA && valueA == cellValue(b);
 }
 
-SaveOutcome saveOutcome(SaveOutcome::Status status, int invalidCell = -1, std::string reason = {}) {
-    SaveOutcome outcome;
-    outcome.status = status;
-    outcome.invalidCell = invalidCell;
-    outcome.reason = std::move(reason);
-    return outcome;
-}
-
 } // namespace
 
 SeemDocument::SeemDocument() : m_definitions(std::make_unique<XmlDocument>()) {
@@ -51,17 +42,16 @@ SeemDocument::~SeemDocument() = default;
 XmlLoadResult SeemDocument::loadDefinitions(const std::string& path) {
     auto loaded = std::make_unique<XmlDocument>();
     XmlLoadResult result = loaded->load(path);
-    if (!result.ok)
-        return result;
-    m_definitions = std::move(loaded);
-    m_type =
-        m_path.empty() ? XmlElement() : findSeemType(m_definitions->root(), m_savedBytes.size());
-    notifyState({.type = true});
+    if (result.ok)
+        useDefinitions(std::move(loaded));
     return result;
 }
 
-OpenOutcome SeemDocument::open(const std::string& path) {
-    return accept(path, readSeemFile(path));
+void SeemDocument::useDefinitions(std::unique_ptr<XmlDocument> definitions) {
+    m_definitions = std::move(definitions);
+    m_type =
+        m_path.empty() ? XmlElement() : findSeemType(m_definitions->root(), m_savedBytes.size());
+    notifyState({.type = true});
 }
 
 OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
@@ -88,13 +78,6 @@ OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
     return {OpenOutcome::Status::Opened, {}};
 }
 
-OpenOutcome SeemDocument::reload() {
-    if (m_path.empty())
-        return {OpenOutcome::Status::Failed, "no file is open"};
-    const std::string path = m_path; // open() may replace m_path
-    return open(path);
-}
-
 void SeemDocument::close() {
     endGesture();
     m_path.clear();
@@ -108,68 +91,39 @@ void SeemDocument::close() {
     notifyEverything();
 }
 
-SaveOutcome SeemDocument::save(bool overwriteChanges) {
-    if (m_path.empty())
-        return saveOutcome(SaveOutcome::Status::WriteFailed, -1, "no file is open");
-    const std::string path = m_path;
-    return saveTo(path, overwriteChanges);
+OpenOutcome SeemDocument::openBytes(const std::string& name, std::vector<std::uint8_t> bytes) {
+    SeemFileRead read;
+    read.status = bytes.size() > kMaxSeemFileSize ? SeemFileRead::Status::TooLarge
+                  : bytes.empty()                 ? SeemFileRead::Status::Empty
+                                                  : SeemFileRead::Status::Ok;
+    if (read.status == SeemFileRead::Status::Ok)
+        read.bytes = std::move(bytes);
+    return accept(name, std::move(read));
 }
 
-SaveOutcome SeemDocument::saveAs(const std::string& path, bool overwriteChanges) {
-    return saveTo(path, overwriteChanges);
+XmlLoadResult SeemDocument::loadDefinitionsText(std::string_view text) {
+    auto loaded = std::make_unique<XmlDocument>();
+    XmlLoadResult result = loaded->loadFromString(text);
+    if (result.ok)
+        useDefinitions(std::move(loaded));
+    return result;
 }
 
-DiskState SeemDocument::diskState() const {
-    if (m_path.empty())
-        return DiskState::Same;
-    const SeemFileRead read = readSeemFile(m_path);
-    if (read.status == SeemFileRead::Status::Failed && !identityOf(m_path))
-        return DiskState::Missing;
-    // The bytes decide: a file rewritten with what it held is no change,
-    // and a change within the clock's resolution still is one.
-    return read.status == SeemFileRead::Status::Ok && read.bytes == m_savedBytes
-               ? DiskState::Same
-               : DiskState::Changed;
-}
-
-bool SeemDocument::isOwnFile(const std::string& path) const {
-    if (m_path.empty())
-        return false;
-    if (path == m_path)
-        return true;
-    // Another name of the same place (a link to it), even after another
-    // program replaced the file there.
-    const SaveTarget target = resolveSaveTarget(path);
-    if (target.refusal.empty() && target.path == resolveSaveTarget(m_path).path)
-        return true;
-    const auto other = identityOf(path);
-    return other && other->device == m_identity.device && other->inode == m_identity.inode;
-}
-
-SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
-    endGesture();
+std::optional<int> SeemDocument::bytesToSave(std::vector<std::uint8_t>& bytes) const {
     if (const auto invalid = m_grid.firstInvalidCell())
-        return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
-    // Other programs' edits of the file wait from before the check until the
-    // new file is in place, so no change slips in between.
-    const FileLock lock(path);
-    if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
-        return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
-    reachSaveStep(SaveStep::Checked);
-    std::vector<std::uint8_t> bytes = m_grid.bytes();
-    FileWrite written = replaceFile(path, bytes);
-    if (!written.ok())
-        return {SaveOutcome::Status::WriteFailed, -1, std::move(written.reason), written.outcome,
-                std::move(written.recoveryPath)};
-    m_path = path;
+        return invalid;
+    bytes = m_grid.bytes();
+    return std::nullopt;
+}
+
+void SeemDocument::markSaved(std::vector<std::uint8_t> bytes) {
+    endGesture();
     m_savedBytes = std::move(bytes);
-    m_identity = identityOf(path).value_or(FileIdentity{});
     m_cleanTexts = m_knownTexts;
     m_differingCells = 0;
     // Typing on after a save is a step of its own, so Undo stops at the saved state.
     m_history.seal();
-    notifyState({.file = true});
-    return saveOutcome(SaveOutcome::Status::Saved);
+    notifyState({.modified = true, .file = true});
 }
 
 std::string SeemDocument::typeName() const {

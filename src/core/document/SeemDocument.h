@@ -9,7 +9,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -66,6 +68,11 @@ class SeemDocument {
     OpenOutcome open(const std::string& path);
     // The same decisions for bytes read elsewhere.
     OpenOutcome accept(const std::string& path, SeemFileRead read);
+    // The same decisions for bytes given whole (a browser's file), under a
+    // name that need not be a path; the refusals of too large and empty.
+    OpenOutcome openBytes(const std::string& name, std::vector<std::uint8_t> bytes);
+    // Definitions from their text, decided as loadDefinitions.
+    XmlLoadResult loadDefinitionsText(std::string_view text);
     OpenOutcome reload();
     // A grid of one cell, no path, no type, no history.
     void close();
@@ -77,6 +84,11 @@ class SeemDocument {
     // onto the document's own file is checked as save() is.
     SaveOutcome saveAs(const std::string& path, bool overwriteChanges = false);
     [[nodiscard]] DiskState diskState() const;
+    // Saving without a file: the bytes the cells hold, or the first cell that
+    // does not hold a byte (bytes then untouched). Once they are stored
+    // elsewhere, markSaved makes them the clean state, as a save does.
+    [[nodiscard]] std::optional<int> bytesToSave(std::vector<std::uint8_t>& bytes) const;
+    void markSaved(std::vector<std::uint8_t> bytes);
     // The identity of the file as read or saved, to notice a change cheaply.
     [[nodiscard]] const FileIdentity& identity() const { return m_identity; }
 
@@ -118,6 +130,7 @@ class SeemDocument {
     friend class EditScope;
     void beginEdit(UiString label);
     void endEdit();
+    void useDefinitions(std::unique_ptr<XmlDocument> definitions);
     SaveOutcome saveTo(const std::string& path, bool overwriteChanges);
     [[nodiscard]] bool isOwnFile(const std::string& path) const;
     void onCellChanged(int index);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editors/ColorMath.h"
 
-#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 
 #include "core/document/BitHelpers.h"
+#include "core/editors/DecimalText.h"
 
 namespace vantrel {
 
@@ -31,13 +31,10 @@ double percentValue(std::string_view text) {
     text = trimmed(text);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
+    const auto value = parseFixedDecimal(text);
+    if (!value || !std::isfinite(*value))
         return 0;
-    return value;
+    return *value;
 }
 
 // hundredths / 100 rounded to the nearest integer, ties to the even one.

@@ -25,7 +25,22 @@ std::optional<std::string> LanguageFile::load(const std::string& path, SettingsS
     m_path = path;
     m_index = 0;
     m_captions.clear();
-    const XmlLoadResult loaded = m_document.load(path);
+    return finishLoad(m_document.load(path), settings, systemLcid);
+}
+
+std::optional<std::string> LanguageFile::loadText(std::string_view text, const std::string& name,
+                                                  SettingsStore& settings,
+                                                  std::optional<std::int32_t> systemLcid) {
+    m_path = name;
+    m_index = 0;
+    m_captions.clear();
+    return finishLoad(m_document.loadFromString(text), settings, systemLcid);
+}
+
+std::optional<std::string> LanguageFile::finishLoad(const XmlLoadResult& loaded,
+                                                    SettingsStore& settings,
+                                                    std::optional<std::int32_t> systemLcid) {
+    const std::string& path = m_path;
     if (!loaded.ok && loaded.line == 0)
         return m_strings.format(UiString::ReadFailed, {path, loaded.message});
     if (!loaded.ok) {

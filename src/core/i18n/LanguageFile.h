@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -32,6 +33,10 @@ class LanguageFile {
     // whatever was read before a failure stays in effect.
     std::optional<std::string> load(const std::string& path, SettingsStore& settings,
                                     std::optional<std::int32_t> systemLcid);
+    // The same for language.xml's text, read elsewhere; name stands for its path in messages.
+    std::optional<std::string> loadText(std::string_view text, const std::string& name,
+                                        SettingsStore& settings,
+                                        std::optional<std::int32_t> systemLcid);
 
     // The user picked language index from the menu: stored and loaded.
     std::optional<std::string> choose(int index, const std::string& path, SettingsStore& settings,
@@ -48,6 +53,8 @@ class LanguageFile {
                                                      const std::string& control) const;
 
   private:
+    std::optional<std::string> finishLoad(const XmlLoadResult& loaded, SettingsStore& settings,
+                                          std::optional<std::int32_t> systemLcid);
     std::optional<std::string> chooseIndex(const XmlElement& root, SettingsStore& settings,
                                            std::optional<std::int32_t> systemLcid);
     std::optional<std::string> readLanguages(const XmlElement& root);

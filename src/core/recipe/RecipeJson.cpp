@@ -2,13 +2,13 @@
 #include "core/recipe/RecipeJson.h"
 
 #include "core/document/BitHelpers.h"
+#include "core/editors/DecimalText.h"
 #include "core/files/RegularFile.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <utility>
 
 namespace vantrel {
@@ -67,10 +67,8 @@ std::string placeOf(std::string_view text, std::size_t position) {
 Json asNumber(const std::string& text) {
     if (const auto whole = parseDecimal(text); whole && std::to_string(*whole) == text)
         return *whole;
-    double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error == std::errc() && end == text.data() + text.size())
-        return number;
+    if (const auto number = parseGeneralDecimal(text))
+        return *number;
     return text;
 }
 

@@ -2,8 +2,8 @@
 #include "core/recipe/RecipeValues.h"
 
 #include "core/document/BitHelpers.h"
+#include "core/editors/DecimalText.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace vantrel::recipe {
@@ -37,11 +37,8 @@ std::optional<Rgb> parseRgb(std::string text) {
 }
 
 bool isPercentage(const std::string& text) {
-    double value = 0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    return !text.empty() && error == std::errc() && end == text.data() + text.size() &&
-           value >= 0 && value <= 100;
+    const auto value = parseFixedDecimal(text);
+    return value && *value >= 0 && *value <= 100;
 }
 
 // The shortest percentage the transparency box turns into byte.

@@ -4,21 +4,21 @@
 #include "core/files/RegularFile.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace vantrel {
 
 std::string XmlElement::name() const {
-    return m_node ? m_node.name() : std::string();
+    return m_tree ? node()->name : std::string();
 }
 
 std::optional<std::string> XmlElement::attribute(std::string_view name) const {
-    if (!m_node)
+    if (!m_tree)
         return std::nullopt;
-    const pugi::xml_attribute attr = m_node.attribute(std::string(name).c_str());
-    if (!attr)
-        return std::nullopt;
-    return std::string(attr.value());
+    for (const auto& [key, value] : node()->attributes) {
+        if (key == name)
+            return value;
+    }
+    return std::nullopt;
 }
 
 bool XmlElement::hasAttribute(std::string_view name) const {
@@ -27,45 +27,34 @@ bool XmlElement::hasAttribute(std::string_view name) const {
 
 std::vector<XmlElement> XmlElement::children() const {
     std::vector<XmlElement> result;
-    for (pugi::xml_node child = m_node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_element)
-            result.emplace_back(child);
-    }
+    if (!m_tree)
+        return result;
+    for (int child = node()->firstChild; child >= 0; child = m_tree->node(child).nextSibling)
+        result.emplace_back(m_tree, child);
     return result;
 }
 
 bool XmlElement::hasChildElements() const {
-    for (pugi::xml_node child = m_node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_element)
-            return true;
-    }
-    return false;
+    return m_tree && node()->firstChild >= 0;
 }
 
 XmlElement XmlElement::child(std::string_view name) const {
-    if (!m_node)
+    if (!m_tree)
         return {};
-    return XmlElement(m_node.child(std::string(name).c_str()));
+    for (int child = node()->firstChild; child >= 0; child = m_tree->node(child).nextSibling) {
+        if (m_tree->node(child).name == name)
+            return {m_tree, child};
+    }
+    return {};
 }
 
 std::ptrdiff_t XmlElement::sourceOffset() const {
-    return m_node ? m_node.offset_debug() : -1;
+    return m_tree ? node()->offset : -1;
 }
-
-namespace {
-
-int lineOfOffset(std::string_view text, std::ptrdiff_t offset) {
-    if (offset < 0)
-        return 0;
-    const auto end = text.begin() + std::min<std::ptrdiff_t>(offset, std::ssize(text));
-    return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
-}
-
-} // namespace
 
 XmlLoadResult XmlDocument::load(const std::string& path) {
     m_loaded = false;
-    m_doc.reset();
+    m_tree = std::make_unique<XmlTree>();
     const RegularFileRead read = readRegularFile(path);
     if (!read.ok)
         return {false, read.reason, 0};
@@ -74,16 +63,13 @@ XmlLoadResult XmlDocument::load(const std::string& path) {
 
 XmlLoadResult XmlDocument::loadFromString(std::string_view text) {
     m_loaded = false;
-    m_doc.reset();
+    m_tree = std::make_unique<XmlTree>();
     m_lineStarts.clear();
-    const pugi::xml_parse_result result =
-        m_doc.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_auto);
-    return finish(result, text);
-}
-
-XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::string_view text) {
-    if (!result)
-        return {false, result.description(), lineOfOffset(text, result.offset)};
+    const XmlParseResult parsed = parseXmlText(text, *m_tree);
+    if (!parsed.ok) {
+        m_tree = std::make_unique<XmlTree>();
+        return {false, parsed.message, parsed.line};
+    }
     m_lineStarts = {0};
     for (std::size_t at = text.find('\n'); at != std::string_view::npos;
          at = text.find('\n', at + 1))
@@ -95,7 +81,7 @@ XmlLoadResult XmlDocument::finish(const pugi::xml_parse_result& result, std::str
 }
 
 XmlElement XmlDocument::root() const {
-    return XmlElement(m_doc.document_element());
+    return m_tree->empty() ? XmlElement() : XmlElement(m_tree.get(), 0);
 }
 
 XmlPosition XmlDocument::position(const XmlElement& element) const {

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/xml/XmlTree.h"
+
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <pugixml.hpp>
 
 namespace vantrel {
 
@@ -16,9 +17,10 @@ namespace vantrel {
 class XmlElement {
   public:
     XmlElement() = default;
-    explicit XmlElement(pugi::xml_node node) : m_node(node) {}
+    XmlElement(const XmlTree* tree, int index)
+        : m_tree(index >= 0 ? tree : nullptr), m_index(index) {}
 
-    [[nodiscard]] bool isNull() const { return !m_node; }
+    [[nodiscard]] bool isNull() const { return m_tree == nullptr; }
     explicit operator bool() const { return !isNull(); }
 
     [[nodiscard]] std::string name() const;
@@ -32,13 +34,20 @@ class XmlElement {
     // The first direct child element with this tag name, or a null element.
     [[nodiscard]] XmlElement child(std::string_view name) const;
 
-    bool operator==(const XmlElement& other) const { return m_node == other.m_node; }
+    bool operator==(const XmlElement& other) const {
+        return m_tree == other.m_tree && (m_tree == nullptr || m_index == other.m_index);
+    }
 
     // Where the element's name starts in the parsed text; -1 when not known.
     [[nodiscard]] std::ptrdiff_t sourceOffset() const;
 
   private:
-    pugi::xml_node m_node;
+    [[nodiscard]] const XmlTree::Node* node() const {
+        return m_tree ? &m_tree->node(m_index) : nullptr;
+    }
+
+    const XmlTree* m_tree = nullptr;
+    int m_index = -1;
 };
 
 // A place in an XML file, both counted from 1; column in bytes.
@@ -67,9 +76,8 @@ class XmlDocument {
     [[nodiscard]] XmlPosition position(const XmlElement& element) const;
 
   private:
-    XmlLoadResult finish(const pugi::xml_parse_result& result, std::string_view text);
-
-    pugi::xml_document m_doc;
+    // Kept apart so that elements stay valid when the document is moved.
+    std::unique_ptr<XmlTree> m_tree = std::make_unique<XmlTree>();
     std::vector<std::size_t> m_lineStarts; // offset of the first byte of every line
     bool m_loaded = false;
 };

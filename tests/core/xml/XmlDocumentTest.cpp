@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 using vantrel::XmlDocument;
+using vantrel::XmlElement;
 
 TEST(XmlDocument, RootIsTheFirstElementEvenAfterDeclarationAndComments) {
     XmlDocument doc;
@@ -75,4 +76,52 @@ TEST(XmlDocument, OnlyRegularFilesAreReadAndAFifoDoesNotBlock) {
     ::unlink(fifo.c_str());
     EXPECT_EQ(doc.load("/dev/null").message, "it is a device, not a regular file");
     EXPECT_FALSE(doc.isLoaded());
+}
+
+// Whatever the parser back end (pugixml, or the JavaScript host's in
+// WebAssembly): entities are neither fetched nor multiplied, and nesting as
+// deep as a hostile file likes ends without exhausting the stack.
+TEST(XmlDocument, EntitiesAreNeitherFetchedNorExpandedWithoutBound) {
+    const std::string bomb = R"(<!DOCTYPE r [<!ENTITY a "aaaaaaaaaa">
+        <!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;"><!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;">
+        <!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;"><!ENTITY e "&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;">
+        <!ENTITY f "&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;"><!ENTITY g "&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;">
+        <!ENTITY h "&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;"><!ENTITY i "&h;&h;&h;&h;&h;&h;&h;&h;&h;&h;">]>
+        <r v="&i;"/>)";
+    const std::string external = R"(<!DOCTYPE r [<!ENTITY x SYSTEM "file:///etc/passwd">]>
+        <r v="&x;"/>)";
+    for (const std::string& text : {bomb, external}) {
+        XmlDocument doc;
+        if (doc.loadFromString(text).ok) {
+            EXPECT_LT(doc.root().attribute("v").value_or("").size(), 100u);
+            EXPECT_EQ(doc.root().attribute("v").value_or("").find("root:"), std::string::npos);
+        }
+    }
+}
+
+TEST(XmlDocument, DeepNestingIsReadOrRefusedWithoutRecursion) {
+    std::string text;
+    for (int i = 0; i < 100000; ++i)
+        text += "<a>";
+    for (int i = 0; i < 100000; ++i)
+        text += "</a>";
+    XmlDocument doc;
+    if (doc.loadFromString(text).ok) {
+        XmlElement element = doc.root();
+        int depth = 0;
+        while (element.hasChildElements()) {
+            element = element.children().front();
+            ++depth;
+        }
+        EXPECT_EQ(depth, 99999);
+    }
+}
+
+TEST(XmlDocument, ElementsStayValidWhenTheDocumentMoves) {
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadFromString("<r><a n=\"1\"/><b/></r>").ok);
+    const XmlElement a = doc.root().child("a");
+    const XmlDocument moved = std::move(doc);
+    EXPECT_EQ(a.attribute("n"), "1");
+    EXPECT_EQ(moved.root().children().front(), a);
 }

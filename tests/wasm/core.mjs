@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loads the WebAssembly core for a node test, with the XML parser a browser
+// would give it, and the shipped data the tests open.
+import { existsSync, readFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath, pathToFileURL } from "node:url";
+
+import { DOMParser } from "@xmldom/xmldom";
+
+export const sourceDir = process.env.VANTREL_SOURCE_DIR ?? join(dirname(fileURLToPath(import.meta.url)), "../..");
+export const buildDir = process.env.VANTREL_WASM_BUILD ?? join(sourceDir, "build-wasm");
+export const dataDir = join(sourceDir, "data");
+export const samplesDir = join(dataDir, "samples");
+
+export async function loadCore() {
+    globalThis.DOMParser ??= DOMParser;
+    const loader = join(buildDir, "vantrel-core.js");
+    if (!existsSync(loader))
+        throw new Error(`${loader} is missing: build the target vantrel-core first`);
+    const { default: createVantrelCore } = await import(pathToFileURL(loader));
+    return createVantrelCore({ wasmBinary: readFileSync(join(buildDir, "vantrel-core.wasm")) });
+}
+
+export function readData(name) {
+    return readFileSync(join(dataDir, name), "utf8");
+}
+
+export function readSample(name) {
+    return new Uint8Array(readFileSync(join(samplesDir, name)));
+}
+
+// A document of the core with the English definitions and, when given, a sample open.
+export function openDocument(core, sample) {
+    const document = new core.Document();
+    document.loadDefinitions(readData("seem_en.xml"), "seem_en.xml");
+    if (sample !== undefined) document.open(readSample(sample), sample);
+    return document;
+}
