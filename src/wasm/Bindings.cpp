@@ -229,6 +229,7 @@ class Document {
     }
 
     val open(const val& bytes, const std::string& name) {
+        endGesture();
         const OpenOutcome outcome = m_document.openBytes(name, bytesFrom(bytes));
         const UiStrings& strings = languageInUse();
         switch (outcome.status) {
@@ -347,6 +348,7 @@ class Document {
     }
 
     val setSwitch(const std::string& key, bool on) {
+        endGesture();
         if (auto wrong = requireKind("function"))
             return *wrong;
         FunctionNode root = m_builder.build(m_document.type(), m_document.grid());
@@ -360,6 +362,7 @@ class Document {
     }
 
     val setStyle(const std::string& key, bool on) {
+        endGesture();
         if (auto wrong = requireKind("style"))
             return *wrong;
         StyleRows style = buildStyleRows(m_document.type(), m_document.grid());
@@ -383,12 +386,14 @@ class Document {
         if (position < item.min || position > item.max)
             return refusal(std::to_string(position) + " lies outside " + std::to_string(item.min) +
                            ".." + std::to_string(item.max));
-        EditScope step(m_document, UiString::UndoVolume, "volume/" + std::to_string(row));
+        continueGesture(UiString::UndoVolume, "volume/" + std::to_string(row));
+        EditScope step(m_document, UiString::UndoVolume);
         writeVolume(m_document.grid(), item, position);
         return val::undefined();
     }
 
     val resetVolumes() {
+        endGesture();
         if (auto wrong = requireKind("volume"))
             return *wrong;
         VolumeItems volume = buildVolumeItems(m_document.type(), m_document.grid());
@@ -407,12 +412,12 @@ class Document {
         const ColorRecord record = readColorRecord(m_document.grid(), *entry);
         if (*color == Rgb{record.red, record.green, record.blue})
             return val::undefined();
-        std::string mergeKey;
         if (gesture.isString())
-            mergeKey = "color/" + gesture.as<std::string>() + "/" + std::to_string(*entry);
+            continueGesture(UiString::UndoColor,
+                            "color/" + gesture.as<std::string>() + "/" + std::to_string(*entry));
         else
-            m_document.sealEdits();
-        EditScope step(m_document, UiString::UndoColor, mergeKey);
+            endGesture();
+        EditScope step(m_document, UiString::UndoColor);
         writeColor(m_document.grid(), *entry, color->red, color->green, color->blue);
         return val::undefined();
     }
@@ -423,7 +428,8 @@ class Document {
             return refusal("there is no colour entry " + key);
         const TransparencyInput input = transparencyFromText(percentText);
         {
-            EditScope step(m_document, UiString::UndoColor, "color/txtT/" + std::to_string(*entry));
+            continueGesture(UiString::UndoColor, "color/txtT/" + std::to_string(*entry));
+            EditScope step(m_document, UiString::UndoColor);
             writeTransparency(m_document.grid(), *entry, input.byte);
         }
         return val(input.correctedText.value_or(percentText));
@@ -437,7 +443,7 @@ class Document {
             return refusal(expandLineBreaks(languageInUse().get(UiString::ColorTitleTooLong)));
         if (!hasSchemeTitle(m_document.grid()))
             return refusal("the file has no room for a title");
-        m_document.sealEdits();
+        endGesture();
         EditScope step(m_document, UiString::UndoTitle);
         writeSchemeTitle(m_document.grid(), units);
         return val::undefined();
@@ -446,6 +452,9 @@ class Document {
     val setCellText(int index, const std::string& text) {
         if (!m_document.grid().contains(index))
             return refusal("there is no cell " + std::to_string(index));
+        endGesture();
+        // Typing is one step per cell: the step ends when another cell gets the focus.
+        m_document.grid().focusCell(index);
         m_document.grid().setText(index, text);
         return val::undefined();
     }
@@ -454,8 +463,14 @@ class Document {
     [[nodiscard]] bool canRedo() const { return m_document.canRedo(); }
     [[nodiscard]] std::string undoName() const { return stepName(m_document.undoLabel()); }
     [[nodiscard]] std::string redoName() const { return stepName(m_document.redoLabel()); }
-    void undo() { m_document.undo(); }
-    void redo() { m_document.redo(); }
+    void undo() {
+        endGesture();
+        m_document.undo();
+    }
+    void redo() {
+        endGesture();
+        m_document.redo();
+    }
     [[nodiscard]] bool isModified() const { return m_document.isModified(); }
 
     [[nodiscard]] val bytesToSave() const {
@@ -466,6 +481,7 @@ class Document {
     }
 
     val markSaved() {
+        endGesture();
         std::vector<std::uint8_t> bytes;
         if (const auto invalid = m_document.bytesToSave(bytes))
             return refusal(invalidCellMessage(*invalid));
@@ -537,6 +553,7 @@ class Document {
     }
 
     val takeOther(const Document& other, int index) {
+        endGesture();
         const SeemComparison comparison = compareWith(other);
         if (index < 0 || static_cast<std::size_t>(index) >= comparison.differences.size())
             return refusal("there is no difference " + std::to_string(index));
@@ -561,6 +578,7 @@ class Document {
     }
 
     val applyRecipe(const std::string& json, const val& options) {
+        endGesture();
         const RecipeParse parsed = parseRecipe(json);
         if (!parsed.ok())
             return refusal(joinLines(parsed.problems));
@@ -631,6 +649,19 @@ class Document {
     }
 
   private:
+    // Calls in a row that continue one gesture (a slider dragged, a box typed
+    // into) are one undo step; any other call ends it.
+    void continueGesture(UiString label, const std::string& key) {
+        if (key == m_gestureKey)
+            return;
+        m_document.endGesture();
+        m_document.beginGesture(label);
+        m_gestureKey = key;
+    }
+    void endGesture() {
+        m_document.endGesture();
+        m_gestureKey.clear();
+    }
     [[nodiscard]] bool hasEditor() const {
         const std::string kind = m_document.typeName();
         for (const char* known : {"function", "style", "volume", "color", "outertext", "gprs"}) {
@@ -701,6 +732,7 @@ class Document {
     }
 
     SeemDocument m_document;
+    std::string m_gestureKey;
     FunctionTreeBuilder m_builder;
     std::string m_definitionsName;
     ListenerConnection m_gridConnection;
