@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page keeps to itself: every request stays on its origin, the Content
+// Security Policy lets no other script run, and after one visit it reloads
+// and opens a file with the server gone.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { launchBrowser, openPage, openSample, serve, skipUnlessReady } from './harness.mjs';
+
+skipUnlessReady();
+
+let browser;
+let server;
+
+before(async () => {
+    server = await serve();
+    browser = await launchBrowser();
+});
+
+after(async () => {
+    await browser?.close();
+    server?.server.close();
+});
+
+test('no request leaves the origin and no script but the page\'s own runs', async () => {
+    const { context, page, requests, problems } = await openPage(browser, server.url);
+    await openSample(page, '0d51_0001.seem');
+    const origin = new URL(server.url).origin;
+    const foreign = requests.filter((url) => !url.startsWith(`${origin}/`) && !url.startsWith('blob:'));
+    assert.deepEqual(foreign, []);
+
+    const blocked = await page.evaluate(() => new Promise((resolve) => {
+        document.addEventListener('securitypolicyviolation', (event) => resolve(event.violatedDirective), { once: true });
+        const script = document.createElement('script');
+        script.textContent = 'window.injected = true;';
+        document.head.append(script);
+        setTimeout(() => resolve(window.injected ? 'ran' : 'silent'), 5000);
+    }));
+    assert.match(blocked, /^script-src/);
+    assert.deepEqual(problems, []);
+    await context.close();
+});
+
+test('after one visit the page reloads and opens a file offline', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    // The worker takes over the page once it has cached every file.
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    server.server.close();
+    server.server.closeAllConnections?.();
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForFunction(() => document.body.dataset.ready === 'true');
+    await openSample(page, '0032_0001.seem');
+    assert.ok(await page.locator('switch-tree li.switch').count() > 0);
+    await context.close();
+});

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening, editing through each editor and the grid, undo, saving: the saved
+// bytes are held to what vantrel-cli writes for the same edit.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import {
+    cliPath, launchBrowser, openBytes, openPage, openSample, sample, samplesDir, saveByDownload, scratchDir,
+    serve, skipUnlessReady,
+} from './harness.mjs';
+
+skipUnlessReady();
+
+let browser;
+let server;
+let page;
+const scratch = scratchDir();
+
+before(async () => {
+    server = await serve();
+    browser = await launchBrowser();
+    ({ page } = await openPage(browser, server.url));
+});
+
+after(async () => {
+    await browser?.close();
+    server?.server.close();
+});
+
+// What vantrel-cli writes for an edit of a sample.
+function cliEdit(name, ...args) {
+    const output = join(scratch, `cli-${name}`);
+    execFileSync(cliPath, [args[0], join(samplesDir, name), ...args.slice(1), '-o', output]);
+    return readFileSync(output);
+}
+
+async function discardChanges() {
+    if (await page.evaluate(() => document.title.includes('*'))) {
+        await page.keyboard.press('Control+z');
+    }
+}
+
+describe('each editor saves what vantrel-cli writes', () => {
+    test('a switch toggled by a click', async () => {
+        await openSample(page, '0032_0001.seem');
+        const item = page.locator('switch-tree li.switch').first();
+        const path = await item.evaluate((node) => {
+            const names = [];
+            for (let at = node; at && at.getAttribute('aria-level') !== '1'; at = at.parentElement.closest('li')) {
+                names.unshift(at.querySelector(':scope > .label').textContent.trim());
+            }
+            return names.join('/');
+        });
+        const wasOn = (await item.getAttribute('aria-checked')) === 'true';
+        await item.locator(':scope > .label').click();
+        await page.waitForFunction((on) => document.querySelector('switch-tree li.switch')
+            .getAttribute('aria-checked') === String(on), !wasOn);
+        const saved = await saveByDownload(page);
+        assert.equal(saved.name, '0032_0001.seem');
+        assert.deepEqual(saved.bytes, cliEdit('0032_0001.seem', 'switch', path, wasOn ? 'off' : 'on'));
+        assert.ok(!(await page.title()).includes('*'), 'saving clears the modified mark');
+    });
+
+    test('a style checked with Space', async () => {
+        await openSample(page, '004a_0001.seem');
+        const row = page.locator('style-list label').first();
+        const id = (await row.textContent()).trim();
+        const box = row.locator('input');
+        const wasOn = await box.isChecked();
+        await box.focus();
+        await page.keyboard.press('Space');
+        await page.waitForFunction((on) => document.querySelector('style-list input').checked === on, !wasOn);
+        const saved = await saveByDownload(page);
+        assert.deepEqual(saved.bytes, cliEdit('004a_0001.seem', 'style', id, wasOn ? 'off' : 'on'));
+    });
+
+    test('a volume moved with the keyboard', async () => {
+        await openSample(page, '0a1c_0001.seem');
+        const slider = page.locator('volume-editor input[type="range"]').first();
+        const id = (await page.locator('volume-editor .volume label').first().textContent()).trim();
+        const before = Number(await slider.inputValue());
+        const max = Number(await slider.getAttribute('max'));
+        await slider.focus();
+        await page.keyboard.press(before < max ? 'ArrowRight' : 'ArrowLeft');
+        const after = before < max ? before + 1 : before - 1;
+        await page.waitForFunction((value) => document.querySelector('volume-editor output').textContent.trim()
+            === String(value), after);
+        const saved = await saveByDownload(page);
+        assert.deepEqual(saved.bytes, cliEdit('0a1c_0001.seem', 'volume', id, String(after)));
+    });
+
+    test('a colour typed as #RRGGBB and a title', async () => {
+        await openSample(page, '0d51_0001.seem');
+        const entry = page.locator('colour-editor .entries label').first();
+        const group = (await page.locator('colour-editor .entries legend').first().textContent()).trim();
+        const name = (await entry.textContent()).trim();
+        await entry.locator('input').check();
+        await page.fill('#colourHex', '#123456');
+        await page.press('#colourHex', 'Enter');
+        await page.waitForFunction(() => document.querySelector('#colourHex').value === '#123456');
+        const saved = await saveByDownload(page);
+        assert.deepEqual(saved.bytes, cliEdit('0d51_0001.seem', 'color', `${group}/${name}`, '#123456'));
+
+        await page.fill('#schemeTitle', 'Tide');
+        await page.locator('colour-editor .title-row button').click();
+        const titled = await saveByDownload(page);
+        writeFileSync(join(scratch, 'coloured.seem'), saved.bytes);
+        const output = join(scratch, 'titled.seem');
+        execFileSync(cliPath, ['title', join(scratch, 'coloured.seem'), 'Tide', '-o', output]);
+        assert.deepEqual(titled.bytes, readFileSync(output));
+    });
+});
+
+describe('the grid', () => {
+    test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
+        await openSample(page, '0032_0001.seem');
+        const original = sample('0032_0001.seem');
+        await page.locator('byte-grid [data-index="0"]').click();
+        await page.keyboard.type('ab1');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
+        assert.equal(await page.locator('byte-grid [data-index="0"]').textContent(), 'AB');
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.index), '1');
+        const undo = page.locator('[data-control="undo"]');
+        const typedName = await undo.textContent();
+        await page.keyboard.press('Control+z');
+        await page.waitForFunction((text) => document.querySelector('byte-grid [data-index="1"]').textContent === text,
+            original[1].toString(16).toUpperCase().padStart(2, '0'));
+        assert.equal(await undo.textContent(), typedName, 'the first cell is a step of its own');
+        await page.keyboard.press('Control+z');
+        await page.waitForFunction(() => !document.title.includes('*'));
+        assert.ok(await undo.isDisabled());
+        await page.keyboard.press('Control+y');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="0"]').textContent === 'AB');
+        await discardChanges();
+    });
+
+    test('arrows move between cells and the status line follows', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('byte-grid [data-index="17"]').click();
+        const status = page.locator('.cell-status');
+        const at17 = await status.textContent();
+        await page.keyboard.press('ArrowUp');
+        await page.keyboard.press('ArrowRight');
+        await page.keyboard.press('ArrowRight');
+        await page.keyboard.press('ArrowRight');
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.index), '2');
+        assert.notEqual(await status.textContent(), at17);
+        await page.keyboard.press('Control+End');
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.index), String(sample('0032_0001.seem').length - 1));
+    });
+});
+
+describe('refusals and questions', () => {
+    test('a 5001-byte file is refused with the message vantrel-cli gives', async () => {
+        await openSample(page, '0032_0001.seem');
+        const big = join(scratch, 'big.seem');
+        writeFileSync(big, Buffer.alloc(5001, 0x41));
+        let cliMessage = '';
+        try {
+            execFileSync(cliPath, ['show', big], { stdio: 'pipe' });
+        } catch (error) {
+            cliMessage = error.stderr.toString();
+        }
+        await openBytes(page, 'big.seem', readFileSync(big));
+        const dialog = page.locator('message-dialog dialog[open]');
+        const message = (await dialog.locator('.message').textContent()).trim();
+        assert.ok(message.length > 0 && cliMessage.includes(message), `"${message}" within "${cliMessage}"`);
+        await dialog.locator('button').first().click();
+        assert.ok((await page.title()).startsWith('0032_0001.seem'), 'the open file stays');
+    });
+
+    test('another file asks before changes are lost; Cancel keeps them, Discard opens it', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('switch-tree li.switch > .label').first().click();
+        await page.waitForFunction(() => document.title.includes('*'));
+        await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
+        const dialog = page.locator('message-dialog dialog[open]');
+        await dialog.locator('button[data-value="cancel"]').click();
+        assert.ok((await page.title()).startsWith('0032_0001.seem *'));
+        await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
+        await dialog.locator('button[data-value="discard"]').click();
+        await page.waitForFunction(() => document.title.startsWith('004a_0001.seem'));
+    });
+});
