@@ -249,21 +249,24 @@ export class ByteGrid extends LitElement {
         }
     }
 
-    // A digit overwrites the character at the caret; after the second digit
-    // the caret goes on to the next cell.
+    // A digit overwrites the character at the caret (or is appended); with the
+    // caret after a cell's second digit, typing runs on into the next cell.
     private type(digit: string): void {
+        if (this.caretPosition >= 2) {
+            if (this.currentIndex + 1 >= this.cells.length) {
+                return;
+            }
+            this.select(this.currentIndex + 1, true);
+        }
         const index = this.currentIndex;
         const text = this.cellText(index);
         const position = Math.min(this.caretPosition, text.length);
         const typed = text.slice(0, position) + digit + text.slice(position + 1);
+        this.caretPosition = position + 1;
         this.dispatchEvent(new CustomEvent<CellEditDetail>('cell-edit', {
             detail: { index, text: typed }, bubbles: true,
         }));
-        if (position >= 1 && index + 1 < this.cells.length) {
-            this.select(index + 1, true);
-        } else {
-            this.setCaret(Math.min(position + 1, 2));
-        }
+        this.markCurrent();
     }
 }
 

@@ -79,10 +79,12 @@ export class ColourEditor extends LitElement {
             ${values.map((value, channel) => html`<div class="channel">
                 <label for="channel${channel}" aria-label=${session.string(names[channel]!)}>${session.caption('Form1', labels[channel]!)}</label>
                 <input id="channel${channel}" type="range" min="0" max="255" .value=${String(value)}
-                    @change=${(event: Event) => {
+                    @input=${(event: Event) => {
                         const next = [...values];
                         next[channel] = Number((event.target as HTMLInputElement).value);
-                        this.edit((s) => s.document.setColor(entry.key, rgbText(next[0]!, next[1]!, next[2]!)));
+                        // One drag of one slider is one undo step.
+                        this.edit((s) => s.document.setColor(entry.key, rgbText(next[0]!, next[1]!, next[2]!),
+                            `${entry.key}/channel${channel}`));
                     }}>
                 <output for="channel${channel}">${value}</output></div>`)}
             <div class="row"><label for="colourHex">${session.caption('Form1', 'lblHex')}</label>

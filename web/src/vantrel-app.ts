@@ -83,6 +83,9 @@ export class VantrelApp extends LitElement {
             this.refreshState();
             this.acceptLaunchedFiles();
             document.body.dataset['ready'] = 'true';
+            if (session.language.problem) {
+                await this.dialog.tell(this.text(UiString.Information), session.language.problem);
+            }
         } catch (error) {
             this.startFailure = error instanceof Error ? error.message : String(error);
             document.body.dataset['ready'] = 'failed';
@@ -420,12 +423,12 @@ export class VantrelApp extends LitElement {
         const recipe = await file.slice(0, 1 << 20).text();
         try {
             const preview = doc.applyRecipe(recipe, { dryRun: true, anyName: true });
-            if (preview.applied.length === 0) {
+            if (preview.changes.length === 0) {
                 await this.dialog.tell(this.text(UiString.Information), this.text(UiString.RecipeUnchanged));
                 return;
             }
             const answer = await this.dialog.ask(
-                `${this.text(UiString.RecipeApplied, [String(preview.applied.length)])}\n${preview.applied.join('\n')}`,
+                `${this.text(UiString.RecipeApplied, [String(preview.changes.length)])}\n${preview.changes.join('\n')}`,
                 [{ value: 'apply', label: this.text(UiString.UndoApplySettings) },
                     { value: 'cancel', label: this.text(UiString.ButtonCancel) }]);
             if (answer === 'apply') {

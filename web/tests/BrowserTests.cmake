@@ -1,15 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The web page in Debian's Chromium, headless. web_build builds the page from
-# the WebAssembly core in VANTREL_WASM_DIR; every test reports a skip where
+# the WebAssembly core in VANTREL_WASM_BUILD; every test reports a skip where
 # that core, node, the npm packages or Chromium is missing. They run one at a
 # time (each starts a browser) and not in the sanitizer build, which does not
 # build the page.
-set(VANTREL_WASM_DIR "${CMAKE_SOURCE_DIR}/build-wasm" CACHE PATH
-    "Folder holding vantrel-core.js and vantrel-core.wasm for the web page")
+set(VANTREL_WASM_BUILD "${CMAKE_SOURCE_DIR}/build-wasm" CACHE PATH "The WebAssembly build folder")
 set(VANTREL_WEB_TESTS open_edit documents offline accessibility benchmark)
 
 set(web_environment
-    "VANTREL_WASM_DIR=${VANTREL_WASM_DIR}"
+    "VANTREL_WASM_DIR=${VANTREL_WASM_BUILD}"
     "VANTREL_WEB_DIST=${CMAKE_BINARY_DIR}/web-dist"
     "VANTREL_CLI=$<TARGET_FILE:vantrel-cli>")
 add_test(NAME web_build COMMAND ${CMAKE_SOURCE_DIR}/web/tools/build-for-tests)
