@@ -79,6 +79,8 @@ export class ByteGrid extends LitElement {
         }
         fragment.append(head);
         this.cells = new Array<HTMLElement>(texts.length);
+        // The cell name is asked for once, with a marker where the offset goes.
+        const [labelBefore = '', labelAfter = ''] = this.cellLabel('\u0001').split('\u0001');
         for (let row = 0; row < rows; ++row) {
             const line = document.createElement('div');
             line.setAttribute('role', 'row');
@@ -93,7 +95,7 @@ export class ByteGrid extends LitElement {
                 const cell = document.createElement('span');
                 cell.setAttribute('role', 'gridcell');
                 cell.setAttribute('aria-colindex', String(column + 2));
-                cell.setAttribute('aria-label', this.cellLabel(hex(index, 2)));
+                cell.setAttribute('aria-label', labelBefore + hex(index, 2) + labelAfter);
                 cell.tabIndex = -1;
                 cell.dataset['index'] = String(index);
                 cell.textContent = texts[index] ?? '';

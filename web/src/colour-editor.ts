@@ -4,7 +4,7 @@
 // preview of the phone screen painted in the scheme's colours.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
-import { styleMap } from 'lit/directives/style-map.js';
+import { paint } from './paint';
 import type { ColorEntry, EditorModel, Session } from './core';
 import { UiString } from './strings';
 
@@ -55,16 +55,16 @@ export class ColourEditor extends LitElement {
     private renderPreview(session: Session) {
         const colour = (role: string, fallback: string) => this.roleColour(role, fallback);
         return html`<figure class="phone-preview" role="img" aria-label=${session.string(UiString.ColorPreview)}>
-            <div class="screen" style=${styleMap({ background: colour('background', '#ffffff'), color: colour('text', '#000000') })}>
-                <div class="title" style=${styleMap({ background: colour('title-background', '#1f4e79'), color: colour('title-text', '#ffffff') })}>
+            <div class="screen" ${paint({ background: colour('background', '#ffffff'), color: colour('text', '#000000') })}>
+                <div class="title" ${paint({ background: colour('title-background', '#1f4e79'), color: colour('title-text', '#ffffff') })}>
                     ${this.model?.title ?? ''}</div>
-                <div class="menu" style=${styleMap({ background: colour('menu-background', '#ffffff'), color: colour('menu-text', '#000000') })}>
-                    <div class="item" style=${styleMap({ background: colour('menu-highlight', colour('highlight', '#3366cc')), color: colour('menu-highlight-text', colour('highlight-text', '#ffffff')) })}>1 ▸ ◼◼◼◼</div>
+                <div class="menu" ${paint({ background: colour('menu-background', '#ffffff'), color: colour('menu-text', '#000000') })}>
+                    <div class="item" ${paint({ background: colour('menu-highlight', colour('highlight', '#3366cc')), color: colour('menu-highlight-text', colour('highlight-text', '#ffffff')) })}>1 ▸ ◼◼◼◼</div>
                     <div class="item">2 ▸ ◼◼◼</div>
                     <div class="item">3 ▸ ◼◼◼◼◼</div>
-                    <div class="scrollbar" style=${styleMap({ background: colour('scrollbar', '#999999') })}></div>
+                    <div class="scrollbar" ${paint({ background: colour('scrollbar', '#999999') })}></div>
                 </div>
-                <div class="softkeys" style=${styleMap({ background: colour('softkey-background', '#dddddd'), color: colour('softkey-text', '#000000') })}>
+                <div class="softkeys" ${paint({ background: colour('softkey-background', '#dddddd'), color: colour('softkey-text', '#000000') })}>
                     <span>◼◼</span><span>◼◼◼</span></div>
             </div>
         </figure>`;
@@ -92,7 +92,7 @@ export class ColourEditor extends LitElement {
                     @change=${(event: Event) => this.edit((s) => s.document.setColor(entry.key, (event.target as HTMLInputElement).value.trim()))}>
                 <input type="color" aria-label=${session.caption('Form1', 'cmdChooseColor')} .value=${entry.rgb.toLowerCase()}
                     @change=${(event: Event) => this.edit((s) => s.document.setColor(entry.key, (event.target as HTMLInputElement).value))}>
-                <span class="swatch big" style=${styleMap({ background: entry.rgb })}></span></div>
+                <span class="swatch big" ${paint({ background: entry.rgb })}></span></div>
             <div class="row"><label for="transparency">${session.caption('Form1', 'lblT')}</label>
                 <input id="transparency" type="text" size="4" .value=${String(entry.transparency)}
                     @change=${(event: Event) => {
@@ -116,7 +116,7 @@ export class ColourEditor extends LitElement {
                     ${group.entries.map((item) => html`<label data-key=${item.key}>
                         <input type="radio" name="colourEntry" .checked=${item.key === entry?.key}
                             @change=${() => this.choose(item)} @focus=${() => this.choose(item)}>
-                        <span class="swatch" style=${styleMap({ background: item.rgb })}></span>${item.caption}</label>`)}
+                        <span class="swatch" ${paint({ background: item.rgb })}></span>${item.caption}</label>`)}
                 </fieldset>`)}
             </div>
             ${entry ? this.renderPanel(session, entry) : nothing}

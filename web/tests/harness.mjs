@@ -112,3 +112,11 @@ export async function saveByDownload(page) {
 export function scratchDir() {
     return mkdtempSync(join(tmpdir(), 'vantrel-web-'));
 }
+
+// String n of a language's string table in language.xml, as the desktop shows it.
+export function languageString(languageIndex, n) {
+    const xml = readFileSync(join(repoDir, 'data', 'language.xml'), 'utf8');
+    const table = xml.split('<language ')[languageIndex + 1];
+    const text = [...table.matchAll(/<s text="([^"]*)"/g)][n][1];
+    return text.replace(/&quot;/g, '"').replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&amp;/g, '&');
+}
