@@ -235,6 +235,11 @@ export class VantrelApp extends LitElement {
         this.refreshState();
         await this.updateComplete;
         this.showAlert();
+        // Text files are written anew by their generator, which opens with the file's text.
+        const kind = this.seemType?.type;
+        if (kind === 'outertext' || kind === 'gprs') {
+            await this.openGenerator(kind);
+        }
     }
 
     private async onOpen(): Promise<void> {
@@ -445,14 +450,10 @@ export class VantrelApp extends LitElement {
         }
     }
 
-    private async onGenerated(event: CustomEvent<GeneratedFile>): Promise<void> {
+    private onGenerated(event: CustomEvent<GeneratedFile>): void {
         const doc = this.session?.document;
         const name = doc?.isOpen() && doc.type()?.type === event.detail.kind ? doc.name : `${event.detail.kind}.seem`;
-        try {
-            await saveFileAs(event.detail.bytes, name);
-        } catch (error) {
-            await this.showError(error);
-        }
+        download(event.detail.bytes, name);
     }
 
     private toggleCoverage(): void {
@@ -656,9 +657,11 @@ export class VantrelApp extends LitElement {
                         @item-select=${this.onItemSelect} @edit-failed=${(event: CustomEvent<unknown>) => this.showError(event.detail)}>
                     </editor-panel>
                     <div class="side">
-                    <section class="information" aria-label=${this.caption('frameSet')}>
+                    <section class="information" aria-label=${this.caption('frameSet')}
+                        ?hidden=${!['function', 'style', 'volume', 'color'].includes(this.model.kind)}>
                         <h2>${this.caption('frameSet')}</h2>
-                        <p aria-live="polite">${this.information || this.caption('lblinfo')}</p>
+                        <p aria-live="polite">${this.information || (this.model.kind === 'volume'
+                            ? this.text(UiString.VolumeInformation) : this.caption('lblinfo'))}</p>
                     </section>
                     ${this.showByteInfo && this.isLoaded ? html`<section class="information byte-info"
                         aria-label=${plain(this.text(UiString.WhatIsThisByte))}>

@@ -4,7 +4,6 @@
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import type { Session, VolumeItem } from './core';
-import { UiString } from './strings';
 
 @customElement('volume-editor')
 export class VolumeEditor extends LitElement {
@@ -28,7 +27,6 @@ export class VolumeEditor extends LitElement {
             return html``;
         }
         return html`<fieldset class="volumes"><legend>${session.caption('Form1', 'frameVolume')}</legend>
-            <p class="hint">${session.string(UiString.VolumeInformation)}</p>
             ${this.items.map((item) => html`<div class="volume" data-row=${item.row}>
                 <label for="volume${item.row}">${item.caption}</label>
                 <span class="bound" aria-hidden="true">${item.min}</span>

@@ -114,3 +114,25 @@ test('coverage shades exactly the bytes vantrel-cli finds undescribed', async ()
     const info = await page.locator('.byte-info p').textContent();
     assert.ok(info.includes(item.name.split('/').pop()), `"${info}" names ${item.name}`);
 });
+
+test('the generators write what vantrel-cli writes', async () => {
+    await page.evaluate(() => document.querySelector('message-dialog dialog[open]')?.close());
+    const cases = [
+        ['mnuSetOuterText', async (dialog) => dialog.locator('input[type="text"]').fill('Vantrel'), ['outertext', 'Vantrel']],
+        ['mnuSetGPRS', async (dialog) => {
+            await dialog.locator('input[type="radio"]').nth(2).check();
+            await dialog.locator('input[type="text"]').fill('Hello');
+        }, ['gprs', '--text', 'Hello']],
+    ];
+    for (const [control, fill, cliArguments] of cases) {
+        await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+        await page.click(`[data-control="${control}"]`);
+        const dialog = page.locator('generator-dialog dialog[open]');
+        await fill(dialog);
+        const [download] = await Promise.all([page.waitForEvent('download'),
+            dialog.locator('.buttons button').first().click()]);
+        const output = join(scratch, `${cliArguments[0]}.seem`);
+        execFileSync(cliPath, [...cliArguments, '-o', output]);
+        assert.deepEqual(readFileSync(await download.path()), readFileSync(output), control);
+    }
+});
