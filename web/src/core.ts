@@ -96,6 +96,14 @@ export class Session {
         return other;
     }
 
+    // A definitions document of the user's own; the document keeps its old
+    // definitions (and this throws the core's message) when it cannot be used.
+    useDefinitions(text: string, name: string): void {
+        this.document.loadDefinitions(text, name);
+        this.definitionsText = text;
+        this.definitionsName = name;
+    }
+
     private definitionsText = '';
     private definitionsName = '';
 

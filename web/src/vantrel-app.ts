@@ -444,6 +444,22 @@ export class VantrelApp extends LitElement {
         }
     }
 
+    private async onDefinitionsInput(event: Event): Promise<void> {
+        const input = event.target as HTMLInputElement;
+        const file = input.files?.[0];
+        input.value = '';
+        if (!file || !this.session) {
+            return;
+        }
+        try {
+            this.session.useDefinitions(await file.slice(0, 4 << 20).text(), file.name);
+        } catch (error) {
+            await this.showError(error);
+        }
+        this.closeComparison();
+        this.refreshState();
+    }
+
     private async openGenerator(kind: GeneratorKind): Promise<void> {
         if (this.session) {
             await this.generator.open(this.session, kind);
@@ -575,6 +591,8 @@ export class VantrelApp extends LitElement {
                     ${this.menuItem('mnuSave', () => this.save(), loaded)}
                     ${this.menuItem('mnuSaveAs', () => this.saveAs(), loaded)}
                     ${this.menuItem('mnuClose', () => this.close(), loaded)}
+                    ${this.menuItem('mnuDefinitions', () => this.chooseFile('definitionsInput'), true,
+                        this.caption('mnuDefinitions', 'web'))}
                 </div></details>
             <details class="menu"><summary>${this.caption('mnuEdit')}</summary>
                 <div role="menu" aria-label=${this.caption('mnuEdit')}>
@@ -684,6 +702,8 @@ export class VantrelApp extends LitElement {
                 <span class="cell-status" aria-live="off">${this.isLoaded ? this.cellStatus : ''}</span>
             </footer>
             <input id="compareInput" type="file" hidden @change=${this.onCompareInput}>
+            <input id="definitionsInput" type="file" accept=".xml,application/xml,text/xml" hidden
+                @change=${this.onDefinitionsInput}>
             <input id="recipeInput" type="file" accept=".json,application/json" hidden @change=${this.onRecipeInput}>
             <generator-dialog @generated=${this.onGenerated}></generator-dialog>
             <message-dialog></message-dialog>`;

@@ -7,8 +7,8 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-    cliPath, languageString, launchBrowser, openBytes, openPage, openSample, sample, samplesDir, saveByDownload, scratchDir,
-    serve, skipUnlessReady,
+    cliPath, languageString, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, serve, skipUnlessReady,
 } from './harness.mjs';
 
 skipUnlessReady();
@@ -173,5 +173,25 @@ describe('refusals and questions', () => {
         await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
         await dialog.locator('button[data-value="discard"]').click();
         await page.waitForFunction(() => document.title.startsWith('004a_0001.seem'));
+    });
+
+    test('broken definitions are reported and change nothing; good ones of one\'s own are used', async () => {
+        await openSample(page, '0032_0001.seem');
+        const chooseDefinitions = async (name, text) => {
+            await page.locator('details.menu:has([data-control="mnuDefinitions"]) > summary').click();
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuDefinitions"]')]);
+            await chooser.setFiles({ name, mimeType: 'application/xml', buffer: Buffer.from(text) });
+        };
+        const english = readFileSync(join(repoDir, 'data', 'seem_en.xml'), 'utf8');
+        await chooseDefinitions('mine.xml', english.slice(0, english.length / 2));
+        const dialog = page.locator('message-dialog dialog[open]');
+        assert.ok((await dialog.locator('.message').textContent()).trim().length > 0);
+        await dialog.locator('button').first().click();
+        const first = page.locator('switch-tree li.switch > .label').first();
+        assert.equal((await first.textContent()).trim(), 'Sound');
+
+        await chooseDefinitions('mine.xml', english.replace('ID="Sound"', 'ID="Key Beep"'));
+        await page.waitForFunction(() => document.querySelector('switch-tree li.switch > .label').textContent.trim() === 'Key Beep');
+        await chooseDefinitions('seem_en.xml', english);
     });
 });
