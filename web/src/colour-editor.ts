@@ -45,7 +45,17 @@ export class ColourEditor extends LitElement {
 
     private choose(entry: ColorEntry): void {
         this.chosenKey = entry.key;
-        this.dispatchEvent(new CustomEvent('item-select', { detail: { cell: entry.cell, tip: entry.caption }, bubbles: true }));
+        this.dispatchEvent(new CustomEvent('item-select', {
+            detail: { cell: entry.cell, tip: entry.caption, cells: 4 }, bubbles: true,
+        }));
+    }
+
+    // The chosen entry's cells are the grid's current place, as on the desktop.
+    override updated(): void {
+        const entry = this.chosen();
+        if (entry && entry.key !== this.chosenKey) {
+            this.choose(entry);
+        }
     }
 
     private roleColour(role: string, fallback: string): string {

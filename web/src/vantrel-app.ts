@@ -63,12 +63,14 @@ export class VantrelApp extends LitElement {
         super.connectedCallback();
         window.addEventListener('keydown', this.onShortcut);
         window.addEventListener('beforeunload', this.onBeforeUnload);
+        document.addEventListener('pointerdown', this.onPointerDown);
         void this.start();
     }
 
     override disconnectedCallback(): void {
         window.removeEventListener('keydown', this.onShortcut);
         window.removeEventListener('beforeunload', this.onBeforeUnload);
+        document.removeEventListener('pointerdown', this.onPointerDown);
         super.disconnectedCallback();
     }
 
@@ -492,11 +494,13 @@ export class VantrelApp extends LitElement {
         }
     }
 
-    private onItemSelect(event: CustomEvent<{ cell: number; tip: string }>): void {
-        this.information = event.detail.tip || this.text(UiString.NoDescription);
-        if (event.detail.cell >= 0) {
-            this.grid.select(event.detail.cell, false);
+    private onItemSelect(event: CustomEvent<{ cell: number; tip: string; cells?: number }>): void {
+        const { cell, tip, cells = 0 } = event.detail;
+        this.information = tip || this.text(UiString.NoDescription);
+        if (cell >= 0) {
+            this.grid.select(cell, false);
         }
+        this.grid.setMarks('colour-mark', Array.from({ length: cells }, (_, offset) => cell + offset));
     }
 
     private undo(): void {
@@ -525,6 +529,15 @@ export class VantrelApp extends LitElement {
         if (action) {
             event.preventDefault();
             action();
+        }
+    };
+
+    // A click elsewhere closes an open menu, as a menu bar's menus close.
+    private readonly onPointerDown = (event: PointerEvent): void => {
+        for (const menu of this.querySelectorAll<HTMLDetailsElement>('details.menu[open]')) {
+            if (!menu.contains(event.target as Node)) {
+                menu.open = false;
+            }
         }
     };
 

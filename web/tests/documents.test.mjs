@@ -7,7 +7,7 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import {
-    cliPath, dismissDialog, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    cliPath, dismissDialog, firstSwitch, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
     saveByDownload, scratchDir, serve, skipUnlessReady,
 } from './harness.mjs';
 
@@ -33,10 +33,8 @@ after(async () => {
 // The sample with its first switch turned the other way, as vantrel-cli writes it.
 function changedSample() {
     const output = join(scratch, 'changed.seem');
-    const shown = execFileSync(cliPath, ['show', join(samplesDir, '0032_0001.seem')]).toString().split('\n');
-    const on = shown[1].includes('[on]');
-    execFileSync(cliPath, ['switch', join(samplesDir, '0032_0001.seem'), `${shown[0].replace(/\/$/, '')}/${
-        shown[1].replace(/^\s*\[(on|off)\]\s*/, '')}`, on ? 'off' : 'on', '-o', output]);
+    const { path, on } = firstSwitch();
+    execFileSync(cliPath, ['switch', join(samplesDir, '0032_0001.seem'), path, on ? 'off' : 'on', '-o', output]);
     return readFileSync(output);
 }
 

@@ -3,6 +3,7 @@
 // the built page are there (exit 77, a skip for CTest, where they are not),
 // the page served on the loopback address, and Debian's Chromium driven
 // headless through playwright-core, which never downloads a browser.
+import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -119,4 +120,13 @@ export function languageString(languageIndex, n) {
     const table = xml.split('<language ')[languageIndex + 1];
     const text = [...table.matchAll(/<s text="([^"]*)"/g)][n][1];
     return text.replace(/&quot;/g, '"').replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&amp;/g, '&');
+}
+
+// The sample's first switch as vantrel-cli names it ("Folder/Switch") and whether it is on.
+export function firstSwitch() {
+    const shown = execFileSync(cliPath, ['show', join(samplesDir, '0032_0001.seem')]).toString().split('\n');
+    return {
+        path: `${shown[0].replace(/\/$/, '')}/${shown[1].replace(/^\s*\[(on|off)\]\s*/, '')}`,
+        on: shown[1].includes('[on]'),
+    };
 }

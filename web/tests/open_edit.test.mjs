@@ -7,7 +7,7 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-    cliPath, languageString, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    cliPath, firstSwitch, languageString, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
     saveByDownload, scratchDir, serve, skipUnlessReady,
 } from './harness.mjs';
 
@@ -111,6 +111,42 @@ describe('each editor saves what vantrel-cli writes', () => {
         execFileSync(cliPath, ['title', join(scratch, 'coloured.seem'), 'Tide', '-o', output]);
         assert.deepEqual(titled.bytes, readFileSync(output));
     });
+});
+
+test('a file opened with a handle is written back through it, not downloaded', async () => {
+    const context = await browser.newContext();
+    // A stand-in for the browser's file picker: one file whose writes are kept.
+    await context.addInitScript((bytes) => {
+        window.written = [];
+        window.showOpenFilePicker = async () => [{
+            kind: 'file',
+            name: '0032_0001.seem',
+            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem'),
+            createWritable: async () => ({
+                write: async (data) => window.written.push(Array.from(new Uint8Array(data.buffer ?? data))),
+                close: async () => undefined,
+            }),
+        }];
+    }, [...sample('0032_0001.seem')]);
+    const handlePage = await context.newPage();
+    let downloads = 0;
+    handlePage.on('download', () => ++downloads);
+    await handlePage.goto(server.url);
+    await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await handlePage.keyboard.press('Control+o');
+    await handlePage.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.waitForFunction(() => document.title.includes('*'));
+    await handlePage.keyboard.press('Control+s');
+    await handlePage.waitForFunction(() => !document.title.includes('*'));
+    const written = await handlePage.evaluate(() => window.written);
+    assert.equal(written.length, 1);
+    const { path, on } = firstSwitch();
+    const expected = cliEdit('0032_0001.seem', 'switch', path, on ? 'off' : 'on');
+    assert.deepEqual(Buffer.from(written[0]), expected);
+    assert.equal(downloads, 0);
+    await context.close();
 });
 
 describe('the grid', () => {
