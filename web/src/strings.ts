@@ -47,6 +47,8 @@ export const UiString = {
     WhatIsThisByte: 127,
     ViewMenu: 132,
     MenuCompareFolders: 145,
+    ChooseFirstFolder: 148,
+    ChooseSecondFolder: 149,
     MenuExportSettings: 146,
     MenuApplySettings: 147,
     ChangedFilesCaption: 150,

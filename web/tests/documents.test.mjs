@@ -3,7 +3,7 @@
 // exported and applied, and coverage, each held to vantrel-cli or the data.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import {
@@ -133,4 +133,45 @@ test('the generators write what vantrel-cli writes', async () => {
         execFileSync(cliPath, [...cliArguments, '-o', output]);
         assert.deepEqual(readFileSync(await download.path()), readFileSync(output), control);
     }
+});
+
+test('a seem folder lists its files by kind, and two folders are compared', async () => {
+    const older = join(scratch, 'monday');
+    const newer = join(scratch, 'friday');
+    for (const folder of [older, newer]) {
+        mkdirSync(folder, { recursive: true });
+        for (const name of readdirSync(samplesDir)) {
+            copyFileSync(join(samplesDir, name), join(folder, name));
+        }
+    }
+    writeFileSync(join(newer, '0032_0001.seem'), changedSample());
+    writeFileSync(join(newer, 'notes.seem'), Buffer.from('not a seem file of any size known'));
+
+    const chooseFolder = async (control, folder) => {
+        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), (async () => {
+            await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+            await page.click(`[data-control="${control}"]`);
+        })()]);
+        await chooser.setFiles(folder);
+    };
+    await chooseFolder('mnuSetFolder', older);
+    const volume = page.locator('folder-panel button[data-kind="volume"]');
+    await volume.waitFor();
+    await volume.click();
+    await page.waitForFunction(() => document.title.startsWith('0a1c_0001.seem'));
+
+    await page.locator('details.menu:has([data-control="compareFolders"]) > summary').click();
+    await page.click('[data-control="compareFolders"]');
+    const [first] = await Promise.all([page.waitForEvent('filechooser'),
+        page.locator('message-dialog dialog[open] button').click()]);
+    await first.setFiles(older);
+    const [second] = await Promise.all([page.waitForEvent('filechooser'),
+        page.locator('message-dialog dialog[open] button').click()]);
+    await second.setFiles(newer);
+    const lines = page.locator('folder-panel .folder-comparison > ul > li');
+    await lines.first().waitFor();
+    const texts = (await lines.allTextContents()).map((text) => text.trim().split('\n')[0]);
+    assert.equal(texts.length, 2, texts.join(' | '));
+    assert.ok(texts[0].includes('0032_0001.seem'));
+    assert.ok(texts[1].includes('notes.seem'));
 });
