@@ -175,3 +175,16 @@ test('a seem folder lists its files by kind, and two folders are compared', asyn
     assert.ok(texts[0].includes('0032_0001.seem'));
     assert.ok(texts[1].includes('notes.seem'));
 });
+
+test('a type\'s alert shows on opening until the user turns tips off', async () => {
+    await page.evaluate(() => localStorage.removeItem('ShowTip'));
+    await openBytes(page, '0032_0001.seem', sample('0032_0001.seem'));
+    const tip = page.locator('message-dialog dialog[open]');
+    await tip.waitFor();
+    await tip.locator('input[type="checkbox"]').uncheck();
+    await tip.locator('.buttons button').click();
+    assert.equal(await page.evaluate(() => localStorage.getItem('ShowTip')), '0');
+    await openBytes(page, 'again.seem', sample('0032_0001.seem'));
+    await page.waitForFunction(() => document.title.startsWith('again.seem'));
+    assert.equal(await tip.count(), 0);
+});
