@@ -34,7 +34,7 @@ export class FolderPanel extends LitElement {
 
     private renderFiles(session: Session, files: FolderFile[]) {
         const heading = `${session.caption('Form1', 'mnuEditFunction')}: ${this.folderName}`;
-        return html`<section class="folder" aria-label=${heading}><h2>${heading}</h2>
+        return html`<section class="seem-folder" aria-label=${heading}><h2>${heading}</h2>
             <ul>${kindControls.map(([kind, control]) => {
                 // As in the desktop's scan, of several files of one kind the last one listed is offered.
                 const file = files.filter((candidate) => candidate.kind === kind).pop();

@@ -23,6 +23,15 @@ import type { MessageDialog } from './message-dialog';
 
 const showTipKey = 'ShowTip';
 
+// The file a file input's change chose; the input is emptied, so choosing the
+// same file again is a change too.
+function takeChosenFile(event: Event): File | undefined {
+    const input = event.target as HTMLInputElement;
+    const file = input.files?.[0];
+    input.value = '';
+    return file;
+}
+
 // A menu text without its access-key marker.
 function plain(text: string): string {
     return text.replace(/&(.)/g, '$1');
@@ -268,9 +277,7 @@ export class VantrelApp extends LitElement {
     }
 
     private async onFileInput(event: Event): Promise<void> {
-        const input = event.target as HTMLInputElement;
-        const file = input.files?.[0];
-        input.value = '';
+        const file = takeChosenFile(event);
         if (file) {
             await this.openFile(await readFile(file, this.readLimit()));
         }
@@ -383,9 +390,7 @@ export class VantrelApp extends LitElement {
     }
 
     private async onCompareInput(event: Event): Promise<void> {
-        const input = event.target as HTMLInputElement;
-        const file = input.files?.[0];
-        input.value = '';
+        const file = takeChosenFile(event);
         if (!file || !this.session) {
             return;
         }
@@ -428,9 +433,7 @@ export class VantrelApp extends LitElement {
     }
 
     private async onRecipeInput(event: Event): Promise<void> {
-        const input = event.target as HTMLInputElement;
-        const file = input.files?.[0];
-        input.value = '';
+        const file = takeChosenFile(event);
         const doc = this.session?.document;
         if (!file || !doc?.isOpen()) {
             return;
@@ -455,9 +458,7 @@ export class VantrelApp extends LitElement {
     }
 
     private async onDefinitionsInput(event: Event): Promise<void> {
-        const input = event.target as HTMLInputElement;
-        const file = input.files?.[0];
-        input.value = '';
+        const file = takeChosenFile(event);
         if (!file || !this.session) {
             return;
         }

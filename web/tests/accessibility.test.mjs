@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, before, test } from 'node:test';
-import { launchBrowser, openPage, openSample, saveByDownload, serve, skipUnlessReady } from './harness.mjs';
+import { closeSession, openSample, saveByDownload, skipUnlessReady, startSession } from './harness.mjs';
 
 skipUnlessReady();
 
@@ -15,15 +15,9 @@ let server;
 let page;
 
 before(async () => {
-    server = await serve();
-    browser = await launchBrowser();
-    ({ page } = await openPage(browser, server.url));
+    ({ browser, server, page } = await startSession());
 });
-
-after(async () => {
-    await browser?.close();
-    server?.server.close();
-});
+after(() => closeSession({ browser, server }));
 
 // axe runs inside the page through the debugging protocol, which the page's
 // Content Security Policy does not govern.

@@ -7,7 +7,9 @@ import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { after, before, test } from 'node:test';
-import { distDir, launchBrowser, openBytes, openPage, sample, serve, skipUnlessReady } from './harness.mjs';
+import {
+    closeSession, distDir, openBytes, openPage, sample, skipUnlessReady, startSession,
+} from './harness.mjs';
 
 skipUnlessReady();
 
@@ -15,15 +17,8 @@ const runs = 11;
 let browser;
 let server;
 
-before(async () => {
-    server = await serve();
-    browser = await launchBrowser();
-});
-
-after(async () => {
-    await browser?.close();
-    server?.server.close();
-});
+before(async () => ({ browser, server } = await startSession({ withPage: false })));
+after(() => closeSession({ browser, server }));
 
 function median(values) {
     const sorted = [...values].sort((a, b) => a - b);

@@ -7,8 +7,8 @@ import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } fro
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import {
-    cliPath, dismissDialog, firstSwitch, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
-    saveByDownload, scratchDir, serve, skipUnlessReady,
+    cliPath, closeSession, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, startSession,
 } from './harness.mjs';
 
 skipUnlessReady();
@@ -19,16 +19,10 @@ let page;
 const scratch = scratchDir();
 
 before(async () => {
-    server = await serve();
-    browser = await launchBrowser();
-    ({ page } = await openPage(browser, server.url));
+    ({ browser, server, page } = await startSession());
     await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
 });
-
-after(async () => {
-    await browser?.close();
-    server?.server.close();
-});
+after(() => closeSession({ browser, server }));
 
 // The sample with its first switch turned the other way, as vantrel-cli writes it.
 function changedSample() {

@@ -130,3 +130,17 @@ export function firstSwitch() {
         on: shown[1].includes('[on]'),
     };
 }
+
+// The server and browser a test file shares, and (unless withPage is false)
+// one started page: { browser, server, page }.
+export async function startSession({ withPage = true } = {}) {
+    const server = await serve();
+    const browser = await launchBrowser();
+    const page = withPage ? (await openPage(browser, server.url)).page : null;
+    return { browser, server, page };
+}
+
+export async function closeSession(session) {
+    await session?.browser?.close();
+    session?.server?.server.close();
+}

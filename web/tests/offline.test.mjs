@@ -4,22 +4,15 @@
 // and opens a file with the server gone.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { launchBrowser, openPage, openSample, serve, skipUnlessReady } from './harness.mjs';
+import { closeSession, openPage, openSample, skipUnlessReady, startSession } from './harness.mjs';
 
 skipUnlessReady();
 
 let browser;
 let server;
 
-before(async () => {
-    server = await serve();
-    browser = await launchBrowser();
-});
-
-after(async () => {
-    await browser?.close();
-    server?.server.close();
-});
+before(async () => ({ browser, server } = await startSession({ withPage: false })));
+after(() => closeSession({ browser, server }));
 
 test('no request leaves the origin and no script but the page\'s own runs', async () => {
     const { context, page, requests, problems } = await openPage(browser, server.url);

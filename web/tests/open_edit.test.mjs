@@ -7,8 +7,8 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
-    cliPath, firstSwitch, languageString, launchBrowser, openBytes, openPage, openSample, repoDir, sample, samplesDir,
-    saveByDownload, scratchDir, serve, skipUnlessReady,
+    cliPath, closeSession, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, startSession,
 } from './harness.mjs';
 
 skipUnlessReady();
@@ -19,15 +19,9 @@ let page;
 const scratch = scratchDir();
 
 before(async () => {
-    server = await serve();
-    browser = await launchBrowser();
-    ({ page } = await openPage(browser, server.url));
+    ({ browser, server, page } = await startSession());
 });
-
-after(async () => {
-    await browser?.close();
-    server?.server.close();
-});
+after(() => closeSession({ browser, server }));
 
 // What vantrel-cli writes for an edit of a sample.
 function cliEdit(name, ...args) {
