@@ -25,7 +25,13 @@ export function startServer(rootDir, port = 0) {
     const root = resolve(rootDir);
     const requests = [];
     const server = createServer((request, response) => {
-        const path = decodeURIComponent(new URL(request.url ?? '/', 'http://localhost').pathname);
+        let path;
+        try {
+            path = decodeURIComponent(new URL(request.url ?? '/', 'http://localhost').pathname);
+        } catch {
+            response.writeHead(400).end();
+            return;
+        }
         requests.push(path);
         let file = normalize(join(root, path));
         if (file !== root && !file.startsWith(root + sep)) {
