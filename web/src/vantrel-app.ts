@@ -772,6 +772,7 @@ export class VantrelApp extends LitElement {
                     <byte-grid .gridLabel=${this.text(UiString.AccessibleGrid)}
                         .offsetLabel=${this.text(UiString.CellOffset)}
                         .cellLabel=${(offset: string) => this.text(UiString.AccessibleCell, [offset])}
+                        .cellDescription=${(index: number) => (this.isLoaded ? this.session!.document.byteInfo(index).text : '')}
                         .navigable=${this.isLoaded}
                         @cell-edit=${this.onCellEdit} @cell-focus=${this.onCellFocus}></byte-grid>
                     </div>

@@ -43,6 +43,9 @@ test('the grid is an ARIA grid with named cells and one tab stop', async () => {
     assert.equal(await grid.getAttribute('aria-colcount'), '17');
     assert.equal(await grid.locator('[role="gridcell"][tabindex="0"]').count(), 1);
     assert.ok((await grid.locator('[role="gridcell"]').first().getAttribute('aria-label')).length > 0);
+    // The current cell tells what the definitions say of it.
+    await grid.locator('[data-index="26"]').click();
+    assert.ok((await grid.locator('[data-index="26"]').getAttribute('aria-description')).length > 0);
 });
 
 test('the keyboard alone opens a file, toggles a switch and saves', async () => {

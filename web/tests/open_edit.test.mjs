@@ -68,6 +68,10 @@ describe('each editor saves what vantrel-cli writes', () => {
         await page.waitForFunction((on) => document.querySelector('style-list input').checked === on, !wasOn);
         const saved = await saveByDownload(page);
         assert.deepEqual(saved.bytes, cliEdit('004a_0001.seem', 'style', id, wasOn ? 'off' : 'on'));
+        await openBytes(page, 'backup', saved.bytes);
+        await page.waitForFunction(() => document.title.startsWith('backup'));
+        await page.keyboard.press('Escape');
+        assert.equal((await saveByDownload(page)).name, 'backup.seem', 'a bare name gets .seem');
     });
 
     test('a volume moved with the keyboard', async () => {
