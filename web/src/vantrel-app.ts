@@ -18,6 +18,8 @@ import type { FolderComparisonResult } from './folder-panel';
 import { compareFolders, readFolder, type FolderFile } from './seem-folder';
 import './generator-dialog';
 import './editor-panel';
+import './menu-bar';
+import type { Menu } from './menu-bar';
 import './message-dialog';
 import type { MessageDialog } from './message-dialog';
 
@@ -80,14 +82,12 @@ export class VantrelApp extends LitElement {
         super.connectedCallback();
         window.addEventListener('keydown', this.onShortcut);
         window.addEventListener('beforeunload', this.onBeforeUnload);
-        document.addEventListener('pointerdown', this.onPointerDown);
         void this.start();
     }
 
     override disconnectedCallback(): void {
         window.removeEventListener('keydown', this.onShortcut);
         window.removeEventListener('beforeunload', this.onBeforeUnload);
-        document.removeEventListener('pointerdown', this.onPointerDown);
         super.disconnectedCallback();
     }
 
@@ -594,15 +594,6 @@ export class VantrelApp extends LitElement {
         }
     };
 
-    // A click elsewhere closes an open menu, as a menu bar's menus close.
-    private readonly onPointerDown = (event: PointerEvent): void => {
-        for (const menu of this.querySelectorAll<HTMLDetailsElement>('details.menu[open]')) {
-            if (!menu.contains(event.target as Node)) {
-                menu.open = false;
-            }
-        }
-    };
-
     private readonly onBeforeUnload = (event: BeforeUnloadEvent): void => {
         if (this.session?.document.isModified()) {
             event.preventDefault();
@@ -628,103 +619,52 @@ export class VantrelApp extends LitElement {
 
     // -- the window ---------------------------------------------------------
 
-    private menuItem(control: string, action: () => unknown, enabled = true, label?: string) {
-        return html`<button type="button" role="menuitem" data-control=${control} ?disabled=${!enabled}
-            @click=${(event: Event) => {
-                (event.target as HTMLElement).closest('details')?.removeAttribute('open');
-                void action();
-            }}>${label ?? this.caption(control)}</button>`;
-    }
-
-    private checkItem(control: string, label: number, checked: boolean, action: () => void) {
-        return html`<button type="button" role="menuitemcheckbox" data-control=${control} aria-checked=${String(checked)}
-            @click=${(event: Event) => {
-                (event.target as HTMLElement).closest('details')?.removeAttribute('open');
-                action();
-            }}>${checked ? '✓ ' : ''}${plain(this.text(label))}</button>`;
-    }
-
-    private onMenuToggle(event: Event): void {
-        const opened = event.target as HTMLDetailsElement;
-        if (opened.open) {
-            for (const menu of this.querySelectorAll<HTMLDetailsElement>('details.menu')) {
-                if (menu !== opened) {
-                    menu.open = false;
-                }
-            }
-            opened.querySelector<HTMLElement>('[role^="menuitem"]:not([disabled])')?.focus();
-        }
-    }
-
-    private renderMenus() {
+    private menus(): Menu[] {
         const loaded = this.isLoaded;
-        const languages = this.session?.language.languages() ?? [];
-        return html`<nav class="menus" aria-label="Vantrel" @toggle=${this.onMenuToggle} @keydown=${this.onMenuKey}>
-            <details class="menu"><summary>${this.caption('mnuFile')}</summary>
-                <div role="menu" aria-label=${this.caption('mnuFile')}>
-                    ${this.menuItem('mnuOpen', () => this.onOpen())}
-                    ${this.menuItem('mnuSave', () => this.save(), loaded)}
-                    ${this.menuItem('mnuSaveAs', () => this.saveAs(), loaded)}
-                    ${this.menuItem('mnuClose', () => this.close(), loaded)}
-                    ${this.menuItem('mnuDefinitions', () => this.chooseFile('definitionsInput'), true,
-                        this.caption('mnuDefinitions', 'web'))}
-                </div></details>
-            <details class="menu"><summary>${this.caption('mnuEdit')}</summary>
-                <div role="menu" aria-label=${this.caption('mnuEdit')}>
-                    ${this.menuItem('undo', () => this.undo(), this.undoName !== '',
-                        plain(this.text(UiString.UndoMenu, [this.undoName])))}
-                    ${this.menuItem('redo', () => this.redo(), this.redoName !== '',
-                        plain(this.text(UiString.RedoMenu, [this.redoName])))}
-                    ${this.menuItem('mnuCompare', () => this.chooseFile('compareInput'), loaded)}
-                    ${this.menuItem('mnuCloseCompare', () => this.closeComparison(), this.other !== null)}
-                </div></details>
-            <details class="menu"><summary>${plain(this.text(UiString.ViewMenu))}</summary>
-                <div role="menu" aria-label=${plain(this.text(UiString.ViewMenu))}>
-                    ${this.checkItem('coverage', UiString.ShowCoverage, this.showCoverage, () => this.toggleCoverage())}
-                    ${this.checkItem('byteInfo', UiString.WhatIsThisByte, this.showByteInfo, () => this.toggleByteInfo())}
-                </div></details>
-            <details class="menu"><summary>${this.caption('mnuTools')}</summary>
-                <div role="menu" aria-label=${this.caption('mnuTools')}>
-                    ${this.menuItem('mnuSetOuterText', () => this.openGenerator('outertext'))}
-                    ${this.menuItem('mnuSetGPRS', () => this.openGenerator('gprs'))}
-                    ${this.menuItem('mnuSetFolder', () => this.setSeemFolder())}
-                    ${this.menuItem('compareFolders', () => this.compareFolders(), true,
-                        plain(this.text(UiString.MenuCompareFolders)))}
-                    ${this.menuItem('exportSettings', () => this.exportSettings(), loaded,
-                        plain(this.text(UiString.MenuExportSettings)))}
-                    ${this.menuItem('applySettings', () => this.chooseFile('recipeInput'), loaded,
-                        plain(this.text(UiString.MenuApplySettings)))}
-                </div></details>
-            <label class="language">${this.caption('mnuLanguage')}
-                <select @change=${this.onLanguage}>
-                    ${languages.map((language, index) => html`<option value=${index}
-                        ?selected=${index === this.session?.language.index}>${language.caption}</option>`)}
-                </select></label>
-            <a class="help" href="data/help.html" target="_blank">${this.caption('mnuHelp')}</a>
-        </nav>`;
+        const caption = (control: string) => this.caption(control);
+        const command = (control: string, action: () => unknown, enabled = true, label = caption(control)) =>
+            ({ control, label, action, enabled });
+        return [
+            { label: caption('mnuFile'), commands: [
+                command('mnuOpen', () => this.onOpen()),
+                command('mnuSave', () => this.save(), loaded),
+                command('mnuSaveAs', () => this.saveAs(), loaded),
+                command('mnuClose', () => this.close(), loaded),
+                command('mnuDefinitions', () => this.chooseFile('definitionsInput'), true,
+                    this.caption('mnuDefinitions', 'web')),
+            ] },
+            { label: caption('mnuEdit'), commands: [
+                command('undo', () => this.undo(), this.undoName !== '', plain(this.text(UiString.UndoMenu, [this.undoName]))),
+                command('redo', () => this.redo(), this.redoName !== '', plain(this.text(UiString.RedoMenu, [this.redoName]))),
+                command('mnuCompare', () => this.chooseFile('compareInput'), loaded),
+                command('mnuCloseCompare', () => this.closeComparison(), this.other !== null),
+            ] },
+            { label: plain(this.text(UiString.ViewMenu)), commands: [
+                { ...command('coverage', () => this.toggleCoverage(), true, plain(this.text(UiString.ShowCoverage))),
+                    checked: this.showCoverage },
+                { ...command('byteInfo', () => this.toggleByteInfo(), true, plain(this.text(UiString.WhatIsThisByte))),
+                    checked: this.showByteInfo },
+            ] },
+            { label: caption('mnuTools'), commands: [
+                command('mnuSetOuterText', () => this.openGenerator('outertext')),
+                command('mnuSetGPRS', () => this.openGenerator('gprs')),
+                command('mnuSetFolder', () => this.setSeemFolder()),
+                command('compareFolders', () => this.compareFolders(), true, plain(this.text(UiString.MenuCompareFolders))),
+                command('exportSettings', () => this.exportSettings(), loaded, plain(this.text(UiString.MenuExportSettings))),
+                command('applySettings', () => this.chooseFile('recipeInput'), loaded,
+                    plain(this.text(UiString.MenuApplySettings))),
+            ] },
+        ];
     }
 
-    private onMenuKey(event: KeyboardEvent): void {
-        const menu = (event.target as HTMLElement).closest('details.menu') as HTMLDetailsElement | null;
-        if (!menu) {
-            return;
-        }
-        if (event.key === 'Escape' && menu.open) {
-            menu.open = false;
-            menu.querySelector('summary')?.focus();
-            event.preventDefault();
-            return;
-        }
-        if (event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {
-            return;
-        }
-        const items = [...menu.querySelectorAll<HTMLElement>('[role^="menuitem"]:not([disabled])')];
-        const position = items.indexOf(event.target as HTMLElement);
-        const next = items[(position + (event.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length];
-        if (menu.open && next) {
-            event.preventDefault();
-            next.focus();
-        }
+    private renderLanguages() {
+        const languages = this.session?.language.languages() ?? [];
+        return html`<label class="language">${this.caption('mnuLanguage')}
+            <select @change=${this.onLanguage}>
+                ${languages.map((language, index) => html`<option value=${index}
+                    ?selected=${index === this.session?.language.index}>${language.caption}</option>`)}
+            </select></label>
+        <a class="help" href="data/help.html" target="_blank">${this.caption('mnuHelp')}</a>`;
     }
 
     override render() {
@@ -737,7 +677,8 @@ export class VantrelApp extends LitElement {
         const title = this.isLoaded ? `${this.fileName}${this.modified ? ' *' : ''}` : '';
         return html`
             <header>
-                ${this.renderMenus()}
+                <menu-bar .menus=${this.menus()} .label=${'Vantrel'}></menu-bar>
+                ${this.renderLanguages()}
                 <label class="file-input">${this.caption('mnuOpen')}
                     <input id="fileInput" type="file" accept=".seem,.bin,application/octet-stream"
                         @change=${this.onFileInput}></label>
