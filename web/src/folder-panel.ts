@@ -3,9 +3,9 @@
 // "Edit Seem Folder Files" menu offers them, and the result of comparing two
 // folders.
 import { LitElement, html, nothing } from 'lit';
-import { customElement, property } from 'lit/decorators.js';
+import { customElement, property, query, state } from 'lit/decorators.js';
 import type { Session } from './core';
-import type { FolderDifference, FolderFile } from './seem-folder';
+import { compareFolders, readFolder, type FolderDifference, type FolderFile } from './seem-folder';
 import { UiString } from './strings';
 
 const kindControls: [string, string][] = [
@@ -24,12 +24,68 @@ export interface FolderComparisonResult {
 @customElement('folder-panel')
 export class FolderPanel extends LitElement {
     @property({ attribute: false }) session: Session | null = null;
-    @property({ attribute: false }) files: FolderFile[] | null = null;
-    @property({ attribute: false }) folderName = '';
-    @property({ attribute: false }) comparison: FolderComparisonResult | null = null;
+    // How many bytes of a file the core needs to judge it.
+    @property({ attribute: false }) readLimit = 5001;
+    // Shows a message and resolves when the user has read it.
+    @property({ attribute: false }) tell: (message: string) => Promise<void> = async () => undefined;
+    @state() private files: FolderFile[] | null = null;
+    @state() private folderName = '';
+    @state() private comparison: FolderComparisonResult | null = null;
+    @query('input[type="file"]') private input!: HTMLInputElement;
+    // What the folder input is choosing for: the seem folder, or a side of a comparison.
+    private purpose: ((files: File[]) => Promise<void>) | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
+    }
+
+    private chooseFolder(purpose: (files: File[]) => Promise<void>): void {
+        this.purpose = purpose;
+        this.input.click();
+    }
+
+    private async onFolderInput(): Promise<void> {
+        const files = [...(this.input.files ?? [])];
+        this.input.value = '';
+        const purpose = this.purpose;
+        this.purpose = null;
+        if (files.length > 0 && purpose) {
+            await purpose(files);
+        }
+    }
+
+    private async read(files: File[]): Promise<{ name: string; files: FolderFile[] }> {
+        const first = files[0] as File & { webkitRelativePath?: string };
+        const name = (first.webkitRelativePath ?? '').split('/')[0] || first.name;
+        return { name, files: await readFolder(this.session!, files, this.readLimit) };
+    }
+
+    chooseSeemFolder(): void {
+        this.chooseFolder(async (files) => {
+            const folder = await this.read(files);
+            this.folderName = folder.name;
+            this.files = folder.files;
+        });
+    }
+
+    async compareFolders(): Promise<void> {
+        const session = this.session!;
+        await this.tell(session.string(UiString.ChooseFirstFolder));
+        this.chooseFolder(async (olderFiles) => {
+            const older = await this.read(olderFiles);
+            await this.tell(session.string(UiString.ChooseSecondFolder));
+            this.chooseFolder(async (newerFiles) => {
+                const newer = await this.read(newerFiles);
+                const names = (list: FolderFile[]) => new Set(list.map((file) => file.name));
+                this.comparison = {
+                    olderName: older.name,
+                    newerName: newer.name,
+                    differences: compareFolders(session, older.files, newer.files),
+                    onlyInOlder: [...names(older.files)].filter((name) => !names(newer.files).has(name)),
+                    onlyInNewer: [...names(newer.files)].filter((name) => !names(older.files).has(name)),
+                };
+            });
+        });
     }
 
     private renderFiles(session: Session, files: FolderFile[]) {
@@ -66,7 +122,8 @@ export class FolderPanel extends LitElement {
         if (!session) {
             return nothing;
         }
-        return html`${this.files ? this.renderFiles(session, this.files) : nothing}
+        return html`<input type="file" webkitdirectory multiple hidden @change=${this.onFolderInput}>
+            ${this.files ? this.renderFiles(session, this.files) : nothing}
             ${this.comparison ? this.renderComparison(session, this.comparison) : nothing}`;
     }
 }

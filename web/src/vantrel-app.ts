@@ -14,8 +14,8 @@ import { UiString } from './strings';
 import './byte-grid';
 import './compare-panel';
 import './folder-panel';
-import type { FolderComparisonResult } from './folder-panel';
-import { compareFolders, readFolder, type FolderFile } from './seem-folder';
+import type { FolderPanel } from './folder-panel';
+import type { FolderFile } from './seem-folder';
 import './generator-dialog';
 import './editor-panel';
 import './menu-bar';
@@ -60,18 +60,14 @@ export class VantrelApp extends LitElement {
     @state() private showCoverage = localStorage.getItem(showCoverageKey) === '1';
     @state() private showByteInfo = localStorage.getItem(showByteInfoKey) === '1';
     @state() private byteInfo = '';
-    @state() private folderFiles: FolderFile[] | null = null;
-    @state() private folderName = '';
-    @state() private folderComparison: FolderComparisonResult | null = null;
 
     @query('byte-grid') private grid!: ByteGrid;
     @query('message-dialog') private dialog!: MessageDialog;
     @query('generator-dialog') private generator!: GeneratorDialog;
+    @query('folder-panel') private folderPanel!: FolderPanel;
 
     private fileHandle: FileSystemFileHandle | null = null;
     private other: Document | null = null;
-    // What the folder input is choosing for: the seem folder, or a side of a comparison.
-    private folderPurpose: ((files: File[]) => Promise<void>) | null = null;
     private refreshQueued = false;
 
     override createRenderRoot(): HTMLElement {
@@ -471,55 +467,6 @@ export class VantrelApp extends LitElement {
         this.refreshState();
     }
 
-    private chooseFolder(purpose: (files: File[]) => Promise<void>): void {
-        this.folderPurpose = purpose;
-        this.chooseFile('folderInput');
-    }
-
-    private async onFolderInput(event: Event): Promise<void> {
-        const input = event.target as HTMLInputElement;
-        const files = [...(input.files ?? [])];
-        input.value = '';
-        const purpose = this.folderPurpose;
-        this.folderPurpose = null;
-        if (files.length > 0 && purpose) {
-            await purpose(files);
-        }
-    }
-
-    private async readChosenFolder(files: File[]): Promise<{ name: string; files: FolderFile[] }> {
-        const first = files[0] as File & { webkitRelativePath?: string };
-        const name = (first.webkitRelativePath ?? '').split('/')[0] || first.name;
-        return { name, files: await readFolder(this.session!, files, this.readLimit()) };
-    }
-
-    private setSeemFolder(): void {
-        this.chooseFolder(async (files) => {
-            const folder = await this.readChosenFolder(files);
-            this.folderName = folder.name;
-            this.folderFiles = folder.files;
-        });
-    }
-
-    private async compareFolders(): Promise<void> {
-        await this.dialog.tell(this.text(UiString.Information), this.text(UiString.ChooseFirstFolder));
-        this.chooseFolder(async (olderFiles) => {
-            const older = await this.readChosenFolder(olderFiles);
-            await this.dialog.tell(this.text(UiString.Information), this.text(UiString.ChooseSecondFolder));
-            this.chooseFolder(async (newerFiles) => {
-                const newer = await this.readChosenFolder(newerFiles);
-                const names = (list: FolderFile[]) => new Set(list.map((file) => file.name));
-                this.folderComparison = {
-                    olderName: older.name,
-                    newerName: newer.name,
-                    differences: compareFolders(this.session!, older.files, newer.files),
-                    onlyInOlder: [...names(older.files)].filter((name) => !names(newer.files).has(name)),
-                    onlyInNewer: [...names(newer.files)].filter((name) => !names(older.files).has(name)),
-                };
-            });
-        });
-    }
-
     private async onFolderOpen(event: CustomEvent<FolderFile>): Promise<void> {
         await this.openFile({ name: event.detail.name, bytes: event.detail.bytes, handle: null });
     }
@@ -648,8 +595,8 @@ export class VantrelApp extends LitElement {
             { label: caption('mnuTools'), commands: [
                 command('mnuSetOuterText', () => this.openGenerator('outertext')),
                 command('mnuSetGPRS', () => this.openGenerator('gprs')),
-                command('mnuSetFolder', () => this.setSeemFolder()),
-                command('compareFolders', () => this.compareFolders(), true, plain(this.text(UiString.MenuCompareFolders))),
+                command('mnuSetFolder', () => this.folderPanel.chooseSeemFolder()),
+                command('compareFolders', () => this.folderPanel.compareFolders(), true, plain(this.text(UiString.MenuCompareFolders))),
                 command('exportSettings', () => this.exportSettings(), loaded, plain(this.text(UiString.MenuExportSettings))),
                 command('applySettings', () => this.chooseFile('recipeInput'), loaded,
                     plain(this.text(UiString.MenuApplySettings))),
@@ -687,8 +634,9 @@ export class VantrelApp extends LitElement {
                 @dragleave=${() => (this.dragging = false)} @drop=${this.onDrop}>
                 <h1 class="document-title" aria-live="polite">${title}
                     ${this.seemType ? html`<span class="type">${this.seemType.id} · ${this.seemType.tip}</span>` : nothing}</h1>
-                <folder-panel .session=${this.session} .files=${this.folderFiles} .folderName=${this.folderName}
-                    .comparison=${this.folderComparison} @folder-open=${this.onFolderOpen}></folder-panel>
+                <folder-panel .session=${this.session} .readLimit=${this.readLimit()}
+                    .tell=${(message: string) => this.dialog.tell(this.text(UiString.Information), message)}
+                    @folder-open=${this.onFolderOpen}></folder-panel>
                 ${this.isLoaded ? nothing : html`<p class="empty-hint">${this.text(UiString.StartPageHint)}</p>`}
                 <div class="workspace" ?hidden=${!this.isLoaded}>
                     <editor-panel .session=${this.session} .model=${this.model}
@@ -726,7 +674,6 @@ export class VantrelApp extends LitElement {
             <input id="compareInput" type="file" hidden @change=${this.onCompareInput}>
             <input id="definitionsInput" type="file" accept=".xml,application/xml,text/xml" hidden
                 @change=${this.onDefinitionsInput}>
-            <input id="folderInput" type="file" webkitdirectory multiple hidden @change=${this.onFolderInput}>
             <input id="recipeInput" type="file" accept=".json,application/json" hidden @change=${this.onRecipeInput}>
             <generator-dialog @generated=${this.onGenerated}></generator-dialog>
             <message-dialog></message-dialog>`;
