@@ -33,6 +33,19 @@ test('no request leaves the origin and no script but the page\'s own runs', asyn
     await context.close();
 });
 
+test('the page is installable and its manifest handles .seem files', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    const devtools = await context.newCDPSession(page);
+    const manifest = await devtools.send('Page.getAppManifest');
+    assert.deepEqual(manifest.errors, []);
+    assert.deepEqual(JSON.parse(manifest.data).file_handlers[0].accept, { 'application/x-vantrel-seem': ['.seem'] });
+    // A test's browser profile is private, which alone keeps an app from installing.
+    const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.filter((error) => error.errorId !== 'in-incognito'), []);
+    await context.close();
+});
+
 test('after one visit the page reloads and opens a file offline', async () => {
     const { context, page } = await openPage(browser, server.url);
     // The worker takes over the page once it has cached every file.
