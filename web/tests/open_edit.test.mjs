@@ -3,7 +3,7 @@
 // bytes are held to what vantrel-cli writes for the same edit.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync, writeFileSync } from 'node:fs';
+import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import {
@@ -35,6 +35,22 @@ async function discardChanges() {
         await page.keyboard.press('Control+z');
     }
 }
+
+test('each shipped sample opens with its editor, a text sample with its generator', async () => {
+    const editors = { function: 'switch-tree', style: 'style-list', volume: 'volume-editor', color: 'colour-editor' };
+    for (const name of readdirSync(samplesDir)) {
+        const [shown] = JSON.parse(execFileSync(cliPath, ['--json', 'show', join(samplesDir, name)]));
+        await openSample(page, name);
+        assert.equal(await page.locator('byte-grid [role="gridcell"]').count(), sample(name).length, name);
+        if (editors[shown.type]) {
+            assert.equal(await page.locator(editors[shown.type]).count(), 1, name);
+        } else {
+            const generator = page.locator('generator-dialog dialog[open]');
+            assert.equal(await generator.locator('input[type="text"]').inputValue(), shown.text, name);
+            await generator.locator('.buttons button').last().click();
+        }
+    }
+});
 
 describe('each editor saves what vantrel-cli writes', () => {
     test('a switch toggled by a click', async () => {
