@@ -225,6 +225,21 @@ describe('refusals and questions', () => {
         await page.waitForFunction(() => document.title.startsWith('004a_0001.seem'));
     });
 
+    test('closing the tab with changes asks first', async () => {
+        const tab = await page.context().newPage();
+        await tab.goto(server.url);
+        await tab.waitForFunction(() => document.body.dataset.ready === 'true');
+        await openSample(tab, '0032_0001.seem');
+        await tab.locator('switch-tree li.switch > .label').first().click();
+        await tab.waitForFunction(() => document.title.includes('*'));
+        const asked = new Promise((resolve) => tab.once('dialog', (dialog) => {
+            resolve(dialog.type());
+            void dialog.accept();
+        }));
+        await tab.close({ runBeforeUnload: true });
+        assert.equal(await asked, 'beforeunload');
+    });
+
     test('broken definitions are reported and change nothing; good ones of one\'s own are used', async () => {
         await openSample(page, '0032_0001.seem');
         const chooseDefinitions = async (name, text) => {
