@@ -27,7 +27,7 @@ int main() {
     vantrel::EditHistory history;
     const auto start = std::chrono::steady_clock::now();
     for (int step = 0; step < kSteps; ++step) {
-        history.begin(1, {});
+        history.begin(vantrel::UiString::UndoTyping, {});
         for (int cell = 0; cell < kCells; ++cell)
             history.record(cell, step % 2 ? "FF" : "00", step % 2 ? "00" : "FF");
         history.end();

@@ -128,7 +128,7 @@ int runSwitch(CliContext& context, const EditOptions& options) {
             return context.badInput(options.file, pick.problem);
         FunctionNode& node = *nodes[*pick.index];
         changes.push_back({paths[*pick.index], node.on ? "on" : "off", options.value});
-        EditScope step(context.document, StrUndoSwitch);
+        EditScope step(context.document, UiString::UndoSwitch);
         if (!toggleSwitch(context.document.grid(), node, on))
             return context.badInput(options.file, "the byte of " + options.name + " is not valid");
         return static_cast<int>(kSuccess);
@@ -146,7 +146,7 @@ int runStyle(CliContext& context, const EditOptions& options) {
             return context.badInput(options.file, pick.problem);
         StyleRow& row = style.rows[*pick.index];
         changes.push_back({row.text, row.checked ? "on" : "off", options.value});
-        EditScope step(context.document, StrUndoStyle);
+        EditScope step(context.document, UiString::UndoStyle);
         applyCheck(context.document.grid(), row, options.value == "on");
         return static_cast<int>(kSuccess);
     });

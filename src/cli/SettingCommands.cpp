@@ -54,7 +54,7 @@ int runVolume(CliContext& context, const EditOptions& options) {
                     changes.push_back({volumeName(item.caption), storedValueText(item),
                                        std::to_string(item.defaultPosition)});
             }
-            EditScope step(document, StrUndoVolumeReset);
+            EditScope step(document, UiString::UndoVolumeReset);
             resetVolumes(document.grid(), volume.items);
             return static_cast<int>(kSuccess);
         }
@@ -72,7 +72,7 @@ int runVolume(CliContext& context, const EditOptions& options) {
                                                       std::to_string(item.max) + ", not " +
                                                       options.value);
         changes.push_back({names[*pick.index], storedValueText(item), std::to_string(*value)});
-        EditScope step(document, StrUndoVolume);
+        EditScope step(document, UiString::UndoVolume);
         writeVolume(document.grid(), item, static_cast<int>(*value));
         return static_cast<int>(kSuccess);
     });
@@ -107,7 +107,7 @@ int runColor(CliContext& context, const EditOptions& options) {
                                                           *options.transparency);
         }
         const std::string before = colorText(document.grid(), offset);
-        EditScope step(document, StrUndoColor);
+        EditScope step(document, UiString::UndoColor);
         writeColor(document.grid(), offset, rgb->red, rgb->green, rgb->blue);
         if (transparency)
             writeTransparency(document.grid(), offset, transparency->byte);
@@ -119,7 +119,7 @@ int runColor(CliContext& context, const EditOptions& options) {
 int runTitle(CliContext& context, const EditOptions& options) {
     return editFile(context, options, "color", [&](std::vector<EditChange>& changes) {
         const std::string before = utf16ToUtf8(readSchemeTitle(context.document.grid()));
-        EditScope step(context.document, StrUndoTitle);
+        EditScope step(context.document, UiString::UndoTitle);
         switch (writeSchemeTitle(context.document.grid(), utf8ToUtf16(options.value))) {
         case TitleWrite::Written:
             changes.push_back({"title", before, options.value});

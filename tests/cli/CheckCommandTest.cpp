@@ -77,7 +77,8 @@ TEST_F(CheckCommand, ALanguageNamingNoDefinitionsIsToldInTheEditorsWords) {
                                            "function=\"\"/>\n</languages>";
     std::ostringstream out, err;
     EXPECT_EQ(runCli({"--data-dir", path(""), "types"}, out, err), 2);
-    EXPECT_NE(err.str().find(UiStrings().format(StrLanguageUnusable, {"0"})), std::string::npos)
+    EXPECT_NE(err.str().find(UiStrings().format(UiString::LanguageUnusable, {"0"})),
+              std::string::npos)
         << err.str();
     EXPECT_EQ(err.str().find("not a file"), std::string::npos) << err.str();
 }

@@ -55,7 +55,7 @@ void DocumentComparison::stop() {
     m_listeners.notify();
 }
 
-bool DocumentComparison::take(std::size_t index, int undoLabel) {
+bool DocumentComparison::take(std::size_t index, UiString undoLabel) {
     if (!m_other || index >= m_result.differences.size())
         return false;
     // The step's writes change the result; work on a copy of the difference.

@@ -36,7 +36,7 @@ class DocumentComparison {
 
     // Gives the open document difference index's value in the other file, as
     // one undoable step; false when that cannot be done.
-    bool take(std::size_t index, int undoLabel);
+    bool take(std::size_t index, UiString undoLabel);
 
     // Told when the comparison starts, stops or its differences change.
     ListenerConnection addListener(std::function<void()> listener) {

@@ -33,7 +33,7 @@ std::vector<std::pair<int, int>> differingRuns(int count, Differs differs) {
 }
 
 SettingDifference byteRun(const UiStrings& strings, const ByteGrid& ours, const ByteGrid& theirs,
-                          std::pair<int, int> run, int singleString, int rangeString) {
+                          std::pair<int, int> run, UiString singleString, UiString rangeString) {
     const auto [first, last] = run;
     SettingDifference difference;
     difference.name = first == last
@@ -60,7 +60,7 @@ SeemComparison compareBytes(const ByteGrid& ours, const ByteGrid& theirs, std::s
             if (part.first > part.second)
                 continue;
             SettingDifference difference =
-                byteRun(strings, ours, theirs, part, StrDiffByte, StrDiffByteRange);
+                byteRun(strings, ours, theirs, part, UiString::DiffByte, UiString::DiffByteRange);
             if (part.first < common) {
                 for (int i = part.first; i <= part.second; ++i)
                     difference.take.push_back({i, 0xFF, cellByte(theirs, i)});
@@ -82,8 +82,9 @@ void addUndescribedBytes(SettingsPair& pair) {
         return ((*ours ^ *theirs) & free) != 0;
     };
     for (const auto& run : differingRuns(pair.ours.cellCount(), undescribed)) {
-        SettingDifference difference = byteRun(pair.strings, pair.ours, pair.theirs, run,
-                                               StrDiffUndescribedByte, StrDiffUndescribedRange);
+        SettingDifference difference =
+            byteRun(pair.strings, pair.ours, pair.theirs, run, UiString::DiffUndescribedByte,
+                    UiString::DiffUndescribedRange);
         for (int i = run.first; i <= run.second; ++i) {
             const auto free = static_cast<std::uint8_t>(~pair.describedBits[std::size_t(i)]);
             difference.take.push_back({i, free, cellByte(pair.theirs, i)});
@@ -128,23 +129,25 @@ SeemComparison compareSeemFiles(const ComparedFile& ours, const ComparedFile& th
     if (!ours.type || !theirs.type) {
         const int untyped = !ours.type ? oursSize : theirsSize;
         return compareBytes(ours.grid, theirs.grid,
-                            strings.format(StrDiffNoType, {std::to_string(untyped)}), strings);
+                            strings.format(UiString::DiffNoType, {std::to_string(untyped)}),
+                            strings);
     }
     if (!sameType(ours, theirs)) {
-        return compareBytes(ours.grid, theirs.grid,
-                            strings.format(StrDiffOtherTypes, {typeLabel(ours), typeLabel(theirs)}),
-                            strings);
+        return compareBytes(
+            ours.grid, theirs.grid,
+            strings.format(UiString::DiffOtherTypes, {typeLabel(ours), typeLabel(theirs)}),
+            strings);
     }
     if (oursSize != theirsSize) {
         return compareBytes(ours.grid, theirs.grid,
-                            strings.format(StrDiffOtherSizes,
+                            strings.format(UiString::DiffOtherSizes,
                                            {std::to_string(oursSize), std::to_string(theirsSize)}),
                             strings);
     }
     const Collector collect = collectorFor(ours.typeName);
     if (collect == nullptr) {
         return compareBytes(ours.grid, theirs.grid,
-                            strings.format(StrDiffNoEditor, {ours.typeName}), strings);
+                            strings.format(UiString::DiffNoEditor, {ours.typeName}), strings);
     }
     SettingsPair pair{ours.type,
                       ours.grid,

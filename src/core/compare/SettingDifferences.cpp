@@ -30,7 +30,7 @@ bool cellsDiffer(const SettingsPair& pair, int index, std::uint8_t mask) {
 }
 
 std::string onOff(const SettingsPair& pair, bool on) {
-    return pair.strings.get(on ? StrDiffOn : StrDiffOff);
+    return pair.strings.get(on ? UiString::DiffOn : UiString::DiffOff);
 }
 
 std::vector<std::uint8_t> bytesOf(const ByteGrid& grid) {
@@ -78,9 +78,9 @@ std::string colorText(const ColorRecord& record, bool withTransparency) {
 std::string gprsText(const SettingsPair& pair, const GprsSetting& setting) {
     switch (setting.mode) {
     case GprsDisplayMode::AlwaysDate:
-        return pair.strings.get(StrDiffGprsDate);
+        return pair.strings.get(UiString::DiffGprsDate);
     case GprsDisplayMode::ShowNothing:
-        return pair.strings.get(StrDiffGprsNothing);
+        return pair.strings.get(UiString::DiffGprsNothing);
     case GprsDisplayMode::CustomText:
         break;
     }
@@ -92,7 +92,7 @@ void compareTitle(SettingsPair& pair) {
         return;
     SettingDifference title{SettingKind::Title,
                             "",
-                            pair.strings.get(StrDiffTitle),
+                            pair.strings.get(UiString::DiffTitle),
                             quoted(readSchemeTitle(pair.ours)),
                             quoted(readSchemeTitle(pair.theirs)),
                             kTitleOffset,
@@ -231,7 +231,7 @@ void compareOuterText(SettingsPair& pair) {
     addIfDifferent(pair,
                    {SettingKind::OuterText,
                     "",
-                    pair.strings.get(StrDiffOuterText),
+                    pair.strings.get(UiString::DiffOuterText),
                     quoted(decodeOuterTextRecord(ours)),
                     quoted(decodeOuterTextRecord(theirs)),
                     0,
@@ -247,7 +247,7 @@ void compareGprs(SettingsPair& pair) {
     addIfDifferent(pair,
                    {SettingKind::Gprs,
                     "",
-                    pair.strings.get(StrDiffGprsText),
+                    pair.strings.get(UiString::DiffGprsText),
                     gprsText(pair, decodeGprsTextRecord(ours)),
                     gprsText(pair, decodeGprsTextRecord(theirs)),
                     0,

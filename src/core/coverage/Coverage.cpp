@@ -93,7 +93,7 @@ std::string runText(int first, int last) {
 
 // "bit 3", "bits 2–7" or "bits 3, 5–7": runs holds the runs, bitCount their bits.
 std::string bitsText(const std::string& runs, int bitCount, const UiStrings& strings) {
-    return strings.format(bitCount == 1 ? StrCoverageBit : StrCoverageBits, {runs});
+    return strings.format(bitCount == 1 ? UiString::CoverageBit : UiString::CoverageBits, {runs});
 }
 
 } // namespace
@@ -144,7 +144,7 @@ Coverage computeCoverage(const XmlElement& type, const std::string& typeName, co
     else if (typeName == "volume")
         addVolumeItems(coverage, type, grid);
     else if (typeName == "color")
-        addColorItems(coverage, type, grid, strings.get(StrDiffTitle));
+        addColorItems(coverage, type, grid, strings.get(UiString::DiffTitle));
     findOverlaps(coverage, grid.cellCount());
     return coverage;
 }
@@ -181,7 +181,7 @@ std::string cellCoverageText(const Coverage& coverage, int cell, const UiStrings
     if (undescribedCount == 0)
         return described;
     const std::string undescribed = bitsText(undescribedRuns, undescribedCount, strings) + ": " +
-                                    strings.get(StrCoverageNotDescribed);
+                                    strings.get(UiString::CoverageNotDescribed);
     return described.empty() ? undescribed : described + "; " + undescribed;
 }
 
@@ -189,7 +189,7 @@ std::string coveredValue(const CoveredItem& item, const ByteGrid& grid, const Ui
     switch (item.kind) {
     case SettingKind::Switch:
     case SettingKind::Style:
-        return strings.get(item.on ? StrDiffOn : StrDiffOff);
+        return strings.get(item.on ? UiString::DiffOn : UiString::DiffOff);
     case SettingKind::Volume:
         return std::to_string(cellByte(grid, item.firstCell));
     case SettingKind::Color: {

@@ -54,7 +54,8 @@ std::string offsetText(int cell) {
 
 std::string switchElement(const std::string& name, int cell, int bit, const UiStrings& strings) {
     const std::string offset = offsetText(cell);
-    const std::string id = strings.format(StrSuggestSwitchName, {offset, std::to_string(bit)});
+    const std::string id =
+        strings.format(UiString::SuggestSwitchName, {offset, std::to_string(bit)});
     return "<" + name + " ID=\"" + escapedAttribute(id) + "\" offset=\"" + offset + "\" bit=\"" +
            std::to_string(bit) + "\" tip=\"\"/>";
 }
@@ -62,7 +63,7 @@ std::string switchElement(const std::string& name, int cell, int bit, const UiSt
 std::string rowElement(const std::string& name, int cell, std::uint8_t on, std::uint8_t off,
                        const UiStrings& strings) {
     const std::string offset = offsetText(cell);
-    const std::string id = strings.format(StrSuggestRowName, {offset});
+    const std::string id = strings.format(UiString::SuggestRowName, {offset});
     return "<" + name + " offset=\"" + offset + "\" val1=\"" + byteToHex(on) + "\" val2=\"" +
            byteToHex(off) + "\" ID=\"" + escapedAttribute(id) + "\" tip=\"\"/>";
 }
@@ -107,13 +108,13 @@ std::string suggestionText(const DefinitionSuggestions& suggestions, const XmlEl
                            const std::string& typeName, int typeLine,
                            const std::string& definitionsName, const UiStrings& strings) {
     if (!suggestions.supported)
-        return strings.format(StrSuggestNoElement, {typeName}) + "\n";
+        return strings.format(UiString::SuggestNoElement, {typeName}) + "\n";
     if (suggestions.elements.empty())
-        return strings.get(StrSuggestNothing) + "\n";
+        return strings.get(UiString::SuggestNothing) + "\n";
     const std::string id = type.attribute("ID").value_or("");
     // "--" may not stand inside an XML comment.
     std::string place =
-        strings.format(StrSuggestPlace, {id, std::to_string(typeLine), definitionsName});
+        strings.format(UiString::SuggestPlace, {id, std::to_string(typeLine), definitionsName});
     for (auto at = place.find("--"); at != std::string::npos; at = place.find("--"))
         place.replace(at, 2, "- -");
     std::string text = "<!-- " + place + " -->\n";

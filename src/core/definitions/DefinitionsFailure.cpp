@@ -8,16 +8,17 @@ namespace vantrel {
 std::string definitionsFailureMessage(const UiStrings& strings, const std::string& path,
                                       const XmlLoadResult& result) {
     const std::string cause =
-        result.line > 0
-            ? strings.format(StrMalformedXml, {path, result.message, std::to_string(result.line)})
-            : strings.format(StrReadFailed, {path, result.message});
-    return strings.get(StrDefinitionsUnloadable) + "\n" + cause;
+        result.line > 0 ? strings.format(UiString::MalformedXml,
+                                         {path, result.message, std::to_string(result.line)})
+                        : strings.format(UiString::ReadFailed, {path, result.message});
+    return strings.get(UiString::DefinitionsUnloadable) + "\n" + cause;
 }
 
 std::string unnamedDefinitionsMessage(const UiStrings& strings, int languageIndex,
                                       const std::string& languageFailure) {
-    std::string message = strings.get(StrDefinitionsUnloadable) + "\n" +
-                          strings.format(StrLanguageUnusable, {std::to_string(languageIndex)});
+    std::string message =
+        strings.get(UiString::DefinitionsUnloadable) + "\n" +
+        strings.format(UiString::LanguageUnusable, {std::to_string(languageIndex)});
     if (!languageFailure.empty())
         message += "\n" + languageFailure;
     return message;

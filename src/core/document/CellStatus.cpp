@@ -32,11 +32,11 @@ std::string cellStatusText(int byteIndex, std::string_view cellText, const UiStr
     const std::string binary = value ? toBinary(*value) : kUnknownValue;
 
     std::string status;
-    status += strings.get(StrCellOffset) + ": " + toHex(static_cast<std::uint32_t>(byteIndex)) +
-              " (" + std::to_string(byteIndex) + ")";
-    status += strings.get(StrCellHex) + ": " + std::string(cellText);
-    status += strings.get(StrCellDecimal) + ": " + decimal;
-    status += strings.get(StrCellBinary) + ": " + binary;
+    status += strings.get(UiString::CellOffset) + ": " +
+              toHex(static_cast<std::uint32_t>(byteIndex)) + " (" + std::to_string(byteIndex) + ")";
+    status += strings.get(UiString::CellHex) + ": " + std::string(cellText);
+    status += strings.get(UiString::CellDecimal) + ": " + decimal;
+    status += strings.get(UiString::CellBinary) + ": " + binary;
     return status;
 }
 

@@ -22,7 +22,7 @@ std::size_t stepBytes(const EditStep& step) {
 
 } // namespace
 
-void EditHistory::begin(int label, std::string mergeKey) {
+void EditHistory::begin(UiString label, std::string mergeKey) {
     m_isOpen = true;
     m_reopened =
         !mergeKey.empty() && !m_sealed && !m_done.empty() && m_done.back().mergeKey == mergeKey;

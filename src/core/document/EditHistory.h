@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
+
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,9 +18,9 @@ struct CellEdit {
     std::string after;
 };
 
-// One user action: the string number naming it and the cells it changed.
+// One user action: the string naming it and the cells it changed.
 struct EditStep {
-    int label = 0;
+    UiString label = UiString::UndoTyping;
     std::string mergeKey;
     std::vector<CellEdit> cells;
 };
@@ -34,7 +37,7 @@ class EditHistory {
     // Opens a step. With a non-empty mergeKey equal to the last step's, and no
     // seal() since, the last step is reopened instead, so its cells keep their
     // first "before" text.
-    void begin(int label, std::string mergeKey);
+    void begin(UiString label, std::string mergeKey);
     // A cell of the open step changed from before to after.
     void record(int index, const std::string& before, const std::string& after);
     // Closes the open step. A step that left every cell as it found it is
@@ -46,9 +49,13 @@ class EditHistory {
 
     [[nodiscard]] bool canUndo() const { return !m_done.empty(); }
     [[nodiscard]] bool canRedo() const { return !m_undone.empty(); }
-    // The label of the step Undo (Redo) would apply; -1 when there is none.
-    [[nodiscard]] int undoLabel() const { return canUndo() ? m_done.back().label : -1; }
-    [[nodiscard]] int redoLabel() const { return canRedo() ? m_undone.back().label : -1; }
+    // The label of the step Undo (Redo) would apply; none when there is none.
+    [[nodiscard]] std::optional<UiString> undoLabel() const {
+        return canUndo() ? std::optional(m_done.back().label) : std::nullopt;
+    }
+    [[nodiscard]] std::optional<UiString> redoLabel() const {
+        return canRedo() ? std::optional(m_undone.back().label) : std::nullopt;
+    }
 
     // Moves the last done step to the redo stack and returns it; its cells go
     // back to their "before" texts, last cell first. Nothing when there is none.

@@ -9,15 +9,15 @@ std::string saveFailureMessage(const UiStrings& strings, const std::string& path
                                const SaveOutcome& outcome) {
     switch (outcome.fileOutcome) {
     case FileWrite::Outcome::Restored:
-        return strings.format(StrSaveFailedRestored, {path, outcome.reason});
+        return strings.format(UiString::SaveFailedRestored, {path, outcome.reason});
     case FileWrite::Outcome::NotRestored:
-        return strings.format(StrSaveFailedNotRestored,
+        return strings.format(UiString::SaveFailedNotRestored,
                               {path, outcome.reason, outcome.recoveryPath});
     case FileWrite::Outcome::Written:
     case FileWrite::Outcome::Unchanged:
         break;
     }
-    return strings.format(StrSaveFailed, {path, outcome.reason});
+    return strings.format(UiString::SaveFailed, {path, outcome.reason});
 }
 
 } // namespace vantrel

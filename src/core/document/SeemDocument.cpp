@@ -160,9 +160,9 @@ std::string SeemDocument::typeName() const {
     return toLowerAscii(m_type.attribute("type").value_or(""));
 }
 
-void SeemDocument::beginEdit(int labelString, std::string mergeKey) {
+void SeemDocument::beginEdit(UiString label, std::string mergeKey) {
     if (m_editDepth++ == 0)
-        m_history.begin(labelString, std::move(mergeKey));
+        m_history.begin(label, std::move(mergeKey));
 }
 
 void SeemDocument::endEdit() {
@@ -217,7 +217,7 @@ void SeemDocument::onCellChanged(int index) {
     }
     const bool typing = m_editDepth == 0;
     if (typing)
-        beginEdit(StrUndoTyping, "cell " + std::to_string(index));
+        beginEdit(UiString::UndoTyping, "cell " + std::to_string(index));
     m_history.record(index, m_knownTexts[static_cast<std::size_t>(index)], text);
     trackText(index, text);
     if (typing)

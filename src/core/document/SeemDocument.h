@@ -82,16 +82,16 @@ class SeemDocument {
     [[nodiscard]] std::string typeName() const;
 
     // Undo. Grid writes between beginEdit and endEdit are one step, named by a
-    // string number. A non-empty mergeKey equal to the previous step's adds to
+    // string. A non-empty mergeKey equal to the previous step's adds to
     // that step until sealEdits(). A write outside any step is typing: a step
     // of its own, merged with earlier typing into the same cell.
-    void beginEdit(int labelString, std::string mergeKey = {});
+    void beginEdit(UiString label, std::string mergeKey = {});
     void endEdit();
     void sealEdits() { m_history.seal(); }
     [[nodiscard]] bool canUndo() const { return m_history.canUndo(); }
     [[nodiscard]] bool canRedo() const { return m_history.canRedo(); }
-    [[nodiscard]] int undoLabel() const { return m_history.undoLabel(); }
-    [[nodiscard]] int redoLabel() const { return m_history.redoLabel(); }
+    [[nodiscard]] std::optional<UiString> undoLabel() const { return m_history.undoLabel(); }
+    [[nodiscard]] std::optional<UiString> redoLabel() const { return m_history.redoLabel(); }
     void undo();
     void redo();
     // The cells differ from the clean point (the last open, reload or save).
@@ -126,13 +126,13 @@ class SeemDocument {
     ListenerList<> m_stateListeners;
 };
 
-// One user action on a document: EditScope step(doc, StrUndoStyle); then the
+// One user action on a document: EditScope step(doc, UiString::UndoStyle); then the
 // grid writes; the step ends when the scope does.
 class EditScope {
   public:
-    EditScope(SeemDocument& document, int labelString, std::string mergeKey = {})
+    EditScope(SeemDocument& document, UiString label, std::string mergeKey = {})
         : m_document(document) {
-        m_document.beginEdit(labelString, std::move(mergeKey));
+        m_document.beginEdit(label, std::move(mergeKey));
     }
     ~EditScope() { m_document.endEdit(); }
     EditScope(const EditScope&) = delete;

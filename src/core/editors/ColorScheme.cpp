@@ -10,8 +10,6 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kRecordBytes = 4;
-
 std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& grid,
                                     std::string& why) {
     const auto offsetText = element.attribute("offset");
@@ -21,7 +19,7 @@ std::optional<ColorEntry> makeEntry(const XmlElement& element, const ByteGrid& g
         return std::nullopt;
     }
     const std::uint32_t offset = *parsedOffset;
-    if (std::int64_t{offset} + kRecordBytes > grid.cellCount()) {
+    if (std::int64_t{offset} + kColorRecordBytes > grid.cellCount()) {
         why = "the four bytes at offset " + *offsetText + " run past the last byte";
         return std::nullopt;
     }
@@ -96,10 +94,10 @@ ColorRecord readColorRecord(const ByteGrid& grid, int offset) {
 
 void selectColorEntry(ByteGrid& grid, int offset) {
     const int previous = grid.lastSelect();
-    for (int i = 0; i < kRecordBytes; ++i)
+    for (int i = 0; i < kColorRecordBytes; ++i)
         grid.setBorder(previous + i, false);
     grid.setLastSelect(offset);
-    for (int i = 0; i < kRecordBytes; ++i)
+    for (int i = 0; i < kColorRecordBytes; ++i)
         grid.setBorder(offset + i, true);
 }
 

@@ -18,7 +18,7 @@ struct ColorEntry {
     std::string key;     // "c_" + "offset" as written
     std::string caption; // "ID"
     int offset = 0;
-    std::string role; // "role": the part of the phone screen it paints; "" for none
+    std::string role;   // "role": the part of the phone screen it paints; "" for none
     XmlElement element; // where the entry is defined
 };
 
@@ -57,6 +57,9 @@ struct ColorTree {
 // screen has (the entry is kept, without the role).
 [[nodiscard]] ColorTree buildColorTree(const XmlElement& typeElement, const ByteGrid& grid,
                                        DefinitionProblems* problems = nullptr);
+
+// The bytes of a colour entry: red, green, blue, transparency.
+inline constexpr int kColorRecordBytes = 4;
 
 // The four bytes of a colour entry; a cell that does not hold a byte reads as 0.
 struct ColorRecord {

@@ -27,9 +27,9 @@ std::optional<std::string> LanguageFile::load(const std::string& path, SettingsS
     m_captions.clear();
     const XmlLoadResult loaded = m_document.load(path);
     if (!loaded.ok && loaded.line == 0)
-        return m_strings.format(StrReadFailed, {path, loaded.message});
+        return m_strings.format(UiString::ReadFailed, {path, loaded.message});
     if (!loaded.ok) {
-        return m_strings.format(StrMalformedXml,
+        return m_strings.format(UiString::MalformedXml,
                                 {path, loaded.message, std::to_string(loaded.line)});
     }
     const XmlElement root = m_document.root();

@@ -5,7 +5,8 @@
 
 namespace vantrel {
 
-std::string UiStrings::get(int n) const {
+std::string UiStrings::get(UiString id) const {
+    const int n = static_cast<int>(id);
     if (n >= 0 && static_cast<std::size_t>(n) < m_table.size())
         return m_table[static_cast<std::size_t>(n)];
     const auto& builtin = builtinEnglishStrings();
@@ -14,12 +15,12 @@ std::string UiStrings::get(int n) const {
     return {};
 }
 
-std::string UiStrings::multiline(int n) const {
-    return expandLineBreaks(get(n));
+std::string UiStrings::multiline(UiString id) const {
+    return expandLineBreaks(get(id));
 }
 
-std::string UiStrings::format(int n, const std::vector<std::string>& args) const {
-    const std::string pattern = get(n);
+std::string UiStrings::format(UiString id, const std::vector<std::string>& args) const {
+    const std::string pattern = get(id);
     std::string result;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';

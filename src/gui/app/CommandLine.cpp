@@ -17,8 +17,8 @@ namespace vantrel {
 namespace {
 
 // The messages go to a terminal before any language is chosen: English.
-QString message(int number, const QString& argument) {
-    return QString::fromStdString(UiStrings().format(number, {argument.toStdString()}));
+QString message(UiString id, const QString& argument) {
+    return QString::fromStdString(UiStrings().format(id, {argument.toStdString()}));
 }
 
 // What a path that exists but is no regular file is (a FIFO, a folder, a
@@ -70,8 +70,8 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
 
     const QStringList files = p.parser.positionalArguments();
     if (files.size() > 1)
-        result.errors +=
-            message(StrExtraArguments, files.mid(1).join(QLatin1Char(' '))) + QLatin1Char('\n');
+        result.errors += message(UiString::ExtraArguments, files.mid(1).join(QLatin1Char(' '))) +
+                         QLatin1Char('\n');
     if (files.isEmpty())
         return result;
     const QFileInfo named(QDir(currentDir), files.front());
@@ -79,11 +79,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     if (named.isFile())
         result.file = path;
     else if (const auto reason = whyNotAFile(path); !reason.empty())
-        result.errors += QString::fromStdString(
-                             UiStrings().format(StrCannotOpenNamed, {path.toStdString(), reason})) +
+        result.errors += QString::fromStdString(UiStrings().format(UiString::CannotOpenNamed,
+                                                                   {path.toStdString(), reason})) +
                          QLatin1Char('\n');
     else
-        result.errors += message(StrNoSuchFile, path) + QLatin1Char('\n');
+        result.errors += message(UiString::NoSuchFile, path) + QLatin1Char('\n');
     return result;
 }
 

@@ -115,7 +115,7 @@ void ComparisonController::compare() {
     if (!m_window.isLoaded())
         return;
     FileController& files = m_window.fileController();
-    const QString chosen = files.askForFileToOpen(StrCompareDialogTitle);
+    const QString chosen = files.askForFileToOpen(UiString::CompareDialogTitle);
     if (chosen.isEmpty())
         return;
     const OpenOutcome outcome = m_comparison->start(
@@ -130,7 +130,7 @@ void ComparisonController::stop() {
 void ComparisonController::takeOther() {
     const int index = m_list ? m_list->currentDifference() : -1;
     if (index >= 0)
-        m_comparison->take(static_cast<std::size_t>(index), StrUndoTakeOther);
+        m_comparison->take(static_cast<std::size_t>(index), UiString::UndoTakeOther);
 }
 
 void ComparisonController::showComparison() {

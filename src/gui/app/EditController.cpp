@@ -66,20 +66,20 @@ void EditController::fillMenu(QMenu* menu, const QList<QAction*>& comparisonItem
 }
 
 void EditController::retranslate() {
-    m_goToAction->setText(m_window.str(StrGoToOffsetMenu));
+    m_goToAction->setText(m_window.str(UiString::GoToOffsetMenu));
     updateUndoCaptions();
 }
 
 // "Undo <step>" and "Redo <step>" in the chosen language.
 void EditController::updateUndoCaptions() {
     const UiStrings& strings = m_window.strings();
-    const auto caption = [&strings](UiString menuString, int label) {
-        const std::string step = label >= 0 ? strings.get(label) : std::string();
+    const auto caption = [&strings](UiString menuString, std::optional<UiString> label) {
+        const std::string step = label ? strings.get(*label) : std::string();
         return QString::fromStdString(strings.format(menuString, {step})).trimmed();
     };
     const SeemDocument& document = m_window.document();
-    m_undoAction->setText(caption(StrUndoMenu, document.undoLabel()));
-    m_redoAction->setText(caption(StrRedoMenu, document.redoLabel()));
+    m_undoAction->setText(caption(UiString::UndoMenu, document.undoLabel()));
+    m_redoAction->setText(caption(UiString::RedoMenu, document.redoLabel()));
 }
 
 void EditController::undo() {

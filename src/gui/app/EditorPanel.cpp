@@ -54,14 +54,15 @@ EditorPanel::Kind EditorPanel::kindOf(const std::string& typeName) {
 void EditorPanel::clear() {
     for (QWidget* editor : made())
         editor->hide();
-    m_infoFrame->setTitle(QString::fromStdString(m_language.strings().get(StrInformation)));
+    m_infoFrame->setTitle(QString::fromStdString(m_language.strings().get(UiString::Information)));
     const std::string window = m_canvas->window()->objectName().toStdString();
     m_info->setText(QString::fromStdString(m_language.caption(window, "lblinfo").value_or("")));
 }
 
 void EditorPanel::show(const XmlElement& type) {
     const std::string typeName = m_document.typeName();
-    const QString information = QString::fromStdString(m_language.strings().get(StrInformation));
+    const QString information =
+        QString::fromStdString(m_language.strings().get(UiString::Information));
     if (typeName == "function") {
         functions()->load(type);
         showOnly(m_functions);
@@ -74,7 +75,8 @@ void EditorPanel::show(const XmlElement& type) {
         volumes()->load(type);
         showOnly(m_volumes);
         // The sliders have no descriptions to show; the frame says how they work.
-        m_info->setText(QString::fromStdString(m_language.strings().get(StrVolumeInformation)));
+        m_info->setText(
+            QString::fromStdString(m_language.strings().get(UiString::VolumeInformation)));
     } else if (typeName == "color") {
         colorTree()->load(type);
         colorPanel()->load();

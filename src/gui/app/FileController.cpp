@@ -78,7 +78,7 @@ void FileController::fillMenu(QMenu* menu, const QList<QAction*>& comparisonItem
 }
 
 void FileController::retranslate() {
-    m_recentFiles->setEmptyText(m_window.str(StrRecentFilesEmpty));
+    m_recentFiles->setEmptyText(m_window.str(UiString::RecentFilesEmpty));
 }
 
 void FileController::openFile(const QString& path) {
@@ -97,26 +97,27 @@ bool FileController::reportRefusal(const OpenOutcome& outcome, const QString& pa
     case OpenOutcome::Status::Opened:
         return false;
     case OpenOutcome::Status::TooLarge:
-        showMessage(&m_window, MessageIcon::Critical, m_window.str(StrTooLarge));
+        showMessage(&m_window, MessageIcon::Critical, m_window.str(UiString::TooLarge));
         break;
     case OpenOutcome::Status::Empty:
-        showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(strings.format(StrEmptyFile, {path.toStdString()})));
+        showMessage(
+            &m_window, MessageIcon::Critical,
+            QString::fromStdString(strings.format(UiString::EmptyFile, {path.toStdString()})));
         break;
     case OpenOutcome::Status::Failed:
         showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(
-                        strings.format(StrReadFailed, {path.toStdString(), outcome.reason})));
+                    QString::fromStdString(strings.format(UiString::ReadFailed,
+                                                          {path.toStdString(), outcome.reason})));
         break;
     }
     return true;
 }
 
-QString FileController::askForFileToOpen(int titleString) {
+QString FileController::askForFileToOpen(UiString titleString) {
     StandardDialog dialog;
     dialog.setOwner(&m_window);
     dialog.setTitle(QString::fromStdString(m_window.strings().get(titleString)));
-    dialog.setFilter(m_window.str(StrSeemFileFilter));
+    dialog.setFilter(m_window.str(UiString::SeemFileFilter));
     dialog.setFlags(kOpenFlags);
     dialog.setAction(StandardDialog::Open);
     return dialog.fileName();
@@ -126,12 +127,13 @@ bool FileController::confirmUnsavedChanges() {
     SeemDocument& document = m_window.document();
     if (!document.isModified())
         return true;
-    const QString text =
-        QString::fromStdString(m_window.strings().format(StrAskSaveChanges, {document.path()}));
-    const int answer = askQuestion(&m_window, MessageIcon::Warning, text,
-                                   {m_window.str(StrButtonSave), m_window.str(StrButtonDiscard),
-                                    m_window.str(StrButtonCancel)},
-                                   AnswerSave, AnswerCancel);
+    const QString text = QString::fromStdString(
+        m_window.strings().format(UiString::AskSaveChanges, {document.path()}));
+    const int answer =
+        askQuestion(&m_window, MessageIcon::Warning, text,
+                    {m_window.str(UiString::ButtonSave), m_window.str(UiString::ButtonDiscard),
+                     m_window.str(UiString::ButtonCancel)},
+                    AnswerSave, AnswerCancel);
     if (answer == AnswerSave)
         return saveDocument(m_window.fileName());
     return answer == AnswerDiscard;
@@ -167,7 +169,7 @@ void FileController::loadRecentFiles() {
 void FileController::open() {
     if (!confirmUnsavedChanges())
         return;
-    const QString chosen = askForFileToOpen(StrOpenDialogTitle);
+    const QString chosen = askForFileToOpen(UiString::OpenDialogTitle);
     if (chosen.isEmpty())
         return;
     if (chosen != m_window.fileName())
@@ -183,8 +185,8 @@ void FileController::save() {
 void FileController::saveAs() {
     StandardDialog dialog;
     dialog.setOwner(&m_window);
-    dialog.setTitle(m_window.str(StrSaveAsDialogTitle));
-    dialog.setFilter(m_window.str(StrSeemFileFilter));
+    dialog.setTitle(m_window.str(UiString::SaveAsDialogTitle));
+    dialog.setFilter(m_window.str(UiString::SeemFileFilter));
     dialog.setFlags(kSaveAsFlags);
     dialog.setFileName(m_window.fileName());
     dialog.setAction(StandardDialog::Save);
@@ -203,13 +205,14 @@ void FileController::reload() {
     if (document.path().empty())
         return;
     if (document.isModified()) {
-        const QString text =
-            QString::fromStdString(m_window.strings().format(StrAskReload, {document.path()}));
+        const QString text = QString::fromStdString(
+            m_window.strings().format(UiString::AskReload, {document.path()}));
         constexpr int kReload = 0;
         constexpr int kCancel = 1;
-        if (askQuestion(&m_window, MessageIcon::Warning, text,
-                        {m_window.str(StrButtonReload), m_window.str(StrButtonCancel)}, kCancel,
-                        kCancel) != kReload)
+        if (askQuestion(
+                &m_window, MessageIcon::Warning, text,
+                {m_window.str(UiString::ButtonReload), m_window.str(UiString::ButtonCancel)},
+                kCancel, kCancel) != kReload)
             return;
     }
     openFile(m_window.fileName());
@@ -236,7 +239,7 @@ bool FileController::saveDocument(const QString& path) {
         std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(outcome.invalidCell));
         showMessage(&m_window, MessageIcon::Critical,
                     QString::fromStdString(m_window.strings().format(
-                        StrInvalidCell, {std::to_string(outcome.invalidCell), hex})));
+                        UiString::InvalidCell, {std::to_string(outcome.invalidCell), hex})));
         m_window.gridView()->focusCell(outcome.invalidCell);
         return false;
     }
@@ -256,8 +259,8 @@ bool FileController::saveDocument(const QString& path) {
 void FileController::openRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(
-                        m_window.strings().format(StrRecentFileMissing, {path.toStdString()})));
+                    QString::fromStdString(m_window.strings().format(UiString::RecentFileMissing,
+                                                                     {path.toStdString()})));
         return;
     }
     if (confirmUnsavedChanges())
@@ -276,7 +279,7 @@ void FileController::openDroppedFiles(const QStringList& files) {
     if (files.size() > 1)
         m_window.setStatus(
             2, QString::fromStdString(m_window.strings().format(
-                   StrDroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
+                   UiString::DroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
 }
 
 void FileController::acceptDrag(QDragEnterEvent* event) {

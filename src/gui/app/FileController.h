@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/app/EnablingRules.h"
 
 #include <QObject>
@@ -48,7 +49,7 @@ class FileController : public QObject {
     // True when the document refused the file; the refusal was reported.
     bool reportRefusal(const OpenOutcome& outcome, const QString& path);
     // The Open dialog over seem files; empty when the user cancels.
-    [[nodiscard]] QString askForFileToOpen(int titleString);
+    [[nodiscard]] QString askForFileToOpen(UiString titleString);
 
     // Adds a path the user chose to the recent-file list and its menu.
     void addRecentFile(const QString& path);

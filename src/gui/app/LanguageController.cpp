@@ -64,7 +64,7 @@ void LanguageController::chooseLanguage(int index) {
                                                     systemLcid ? systemLcid() : std::nullopt);
     if (failure)
         showMessage(&m_window, MessageIcon::Critical,
-                    m_window.str(StrLanguageFileUnreadable) + QLatin1Char('\n') +
+                    m_window.str(UiString::LanguageFileUnreadable) + QLatin1Char('\n') +
                         QString::fromStdString(*failure));
     rebuildMenu();
     m_window.showStartHint();
@@ -114,7 +114,7 @@ void LanguageController::applyCaptions() {
     const auto& languages = language.languages();
     const auto chosen = static_cast<std::size_t>(language.index());
     m_qtTranslations.apply(chosen < languages.size() ? languages[chosen].lcid : std::nullopt,
-                           m_window.str(StrFolderType));
+                           m_window.str(UiString::FolderType));
     emit languageChanged();
 }
 

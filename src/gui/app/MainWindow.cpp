@@ -125,7 +125,7 @@ void MainWindow::buildControllers() {
             [this](const QPoint& globalPos) { m_menus.edit->popup(globalPos); });
     connect(m_languageController, &LanguageController::languageChanged, this, [this] {
         if (!m_isLoaded && m_gridView->isHidden())
-            setStatus(1, str(StrStatusNoFile));
+            setStatus(1, str(UiString::StatusNoFile));
         // Captions in another script can make the bars taller: once they have
         // settled, the client area gets back the room it lost.
         QTimer::singleShot(0, this, [this] {
@@ -183,7 +183,8 @@ void MainWindow::showOpenedFile(const QString& path) {
     const XmlElement type = m_document.type();
     const std::string length = std::to_string(m_document.grid().cellCount());
     if (!type) {
-        showBytesOnly(QString::fromStdString(strings().format(StrStatusNoTypeMatches, {length})));
+        showBytesOnly(
+            QString::fromStdString(strings().format(UiString::StatusNoTypeMatches, {length})));
         return;
     }
     const std::string typeName = m_document.typeName();
@@ -198,9 +199,9 @@ void MainWindow::showOpenedFile(const QString& path) {
         m_generatorController->openFor(typeName);
         return;
     case EditorPanel::Kind::None:
-        showMessage(this, MessageIcon::Critical, str(StrTypeWithoutEditor));
+        showMessage(this, MessageIcon::Critical, str(UiString::TypeWithoutEditor));
         showBytesOnly(
-            QString::fromStdString(strings().format(StrStatusNoEditor, {typeName, length})));
+            QString::fromStdString(strings().format(UiString::StatusNoEditor, {typeName, length})));
         return;
     }
 }
@@ -233,7 +234,7 @@ void MainWindow::showDocumentState(bool loaded) {
         setFocus(Qt::OtherFocusReason);
     setStatus(2, QString());
     m_cellStatusShown = false;
-    setStatus(1, str(loaded ? StrStatusFileOpen : StrStatusNoFile));
+    setStatus(1, str(loaded ? UiString::StatusFileOpen : UiString::StatusNoFile));
     emit documentStateChanged();
 }
 
@@ -286,7 +287,7 @@ QString MainWindow::str(UiString id) const {
 }
 
 void MainWindow::showStartHint() {
-    m_startPage->setHint(QString::fromStdString(strings().multiline(StrStartPageHint)));
+    m_startPage->setHint(QString::fromStdString(strings().multiline(UiString::StartPageHint)));
 }
 
 void MainWindow::showCellStatus(int index) {

@@ -47,9 +47,9 @@ bool MainWindow::start(const QString& commandLine) {
     // Without definitions the program ends, so the promise of English texts would be empty.
     if (languageFailure && !m_languageController->chosenDefinitionsFile().empty())
         showMessage(this, MessageIcon::Critical,
-                    str(StrLanguageFileUnreadable) + QLatin1Char('\n') +
+                    str(UiString::LanguageFileUnreadable) + QLatin1Char('\n') +
                         QString::fromStdString(*languageFailure));
-    m_startPage->setHint(str(StrStartPageHint));
+    m_startPage->setHint(str(UiString::StartPageHint));
     m_shellController->loadSeemFolder();
     m_fileController->loadRecentFiles();
 
@@ -61,8 +61,9 @@ bool MainWindow::start(const QString& commandLine) {
     if (auto failure = buildSeemTypeCatalog(m_document.definitions().root(), m_catalog)) {
         const std::string description =
             m_languageController->definitionsPath().toStdString() + ": " + *failure;
-        showMessage(this, MessageIcon::Information,
-                    QString::fromStdString(strings().format(StrStartupFailed, {description})));
+        showMessage(
+            this, MessageIcon::Information,
+            QString::fromStdString(strings().format(UiString::StartupFailed, {description})));
         startupFailed = true;
     }
     if (!startupFailed)

@@ -102,7 +102,7 @@ void ShellController::showTypeAlert(const XmlElement& type) {
 
 void ShellController::chooseSeemFolder() {
     const QString chosen =
-        browseForFolder(m_window.str(StrSeemFolderBrowserTitle), &m_window, m_seemFolder);
+        browseForFolder(m_window.str(UiString::SeemFolderBrowserTitle), &m_window, m_seemFolder);
     if (chosen.isEmpty())
         return;
     const std::string folder = withTrailingSeparator(chosen.toStdString());

@@ -80,7 +80,7 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
     for (const SettingDifference& difference : comparison.differences) {
         const QString key = QString::fromStdString(difference.key);
         const QString tip =
-            QString::fromStdString(strings.format(StrDiffTooltip, {difference.theirs}));
+            QString::fromStdString(strings.format(UiString::DiffTooltip, {difference.theirs}));
         if (difference.kind == SettingKind::Switch) {
             if (editors.functions)
                 markNode(editors.functions->itemByKey(key), tip);

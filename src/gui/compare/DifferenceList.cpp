@@ -66,11 +66,11 @@ void DifferenceList::showComparison(const SeemComparison& comparison, const QStr
     }
     m_list->setCurrentRow(chosenRow);
     m_filling = false;
-    m_caption->setText(
-        QString::fromStdString(strings.format(StrDiffListCaption, {otherPath.toStdString()})));
+    m_caption->setText(QString::fromStdString(
+        strings.format(UiString::DiffListCaption, {otherPath.toStdString()})));
     QString note = QString::fromStdString(comparison.reason);
     if (comparison.equal())
-        note = QString::fromStdString(strings.get(StrDiffNone));
+        note = QString::fromStdString(strings.get(UiString::DiffNone));
     m_reason->setText(note);
     m_reason->setVisible(!note.isEmpty());
     emit currentChanged();

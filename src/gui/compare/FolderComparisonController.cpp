@@ -58,12 +58,12 @@ FolderComparisonController::~FolderComparisonController() {
 }
 
 void FolderComparisonController::retranslate() {
-    m_compareFoldersAction->setText(text(StrMenuCompareFolders));
-    m_exportAction->setText(text(StrMenuExportSettings));
-    m_applyAction->setText(text(StrMenuApplySettings));
+    m_compareFoldersAction->setText(text(UiString::MenuCompareFolders));
+    m_exportAction->setText(text(UiString::MenuExportSettings));
+    m_applyAction->setText(text(UiString::MenuApplySettings));
 }
 
-QString FolderComparisonController::text(int string) const {
+QString FolderComparisonController::text(UiString string) const {
     return QString::fromStdString(m_strings.get(string));
 }
 
@@ -75,10 +75,10 @@ void FolderComparisonController::updateActions() {
 }
 
 void FolderComparisonController::compareFolders() {
-    const QString ours = browseForFolder(text(StrChooseFirstFolder), m_window);
+    const QString ours = browseForFolder(text(UiString::ChooseFirstFolder), m_window);
     if (ours.isEmpty())
         return;
-    const QString theirs = browseForFolder(text(StrChooseSecondFolder), m_window, ours);
+    const QString theirs = browseForFolder(text(UiString::ChooseSecondFolder), m_window, ours);
     if (theirs.isEmpty())
         return;
     showList(ours, theirs);
@@ -105,8 +105,8 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
                 m_callbacks.openCompared(pair[0], pair[1]);
         });
     }
-    const QString caption = QString::fromStdString(
-        m_strings.format(StrChangedFilesCaption, {ours.toStdString(), theirs.toStdString()}));
+    const QString caption = QString::fromStdString(m_strings.format(
+        UiString::ChangedFilesCaption, {ours.toStdString(), theirs.toStdString()}));
     m_listWindow->setWindowTitle(caption);
     m_list->setAccessibleName(caption);
     m_list->clear();
@@ -114,7 +114,7 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     const QDir theirsDir(theirs);
     for (const FolderChange& change : result.changed) {
         auto* item = new QListWidgetItem(QString::fromStdString(m_strings.format(
-            StrChangedFileLine,
+            UiString::ChangedFileLine,
             {change.oursName, std::to_string(change.comparison.differences.size())})));
         item->setData(kPairRole,
                       QStringList{oursDir.filePath(QString::fromStdString(change.oursName)),
@@ -124,14 +124,14 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     const auto addOnly = [&](const QString& folder, const std::vector<std::string>& names) {
         for (const std::string& name : names)
             m_list->addItem(QString::fromStdString(
-                m_strings.format(StrOnlyInFolder, {folder.toStdString(), name})));
+                m_strings.format(UiString::OnlyInFolder, {folder.toStdString(), name})));
     };
     addOnly(ours, result.onlyInOurs);
     addOnly(theirs, result.onlyInTheirs);
     for (const std::string& problem : result.unreadable)
         m_list->addItem(QString::fromStdString(problem));
     if (m_list->count() == 0)
-        m_list->addItem(text(StrFoldersSame));
+        m_list->addItem(text(UiString::FoldersSame));
     m_list->setCurrentRow(0);
     m_listWindow->show();
     m_listWindow->raise();
@@ -142,8 +142,8 @@ void FolderComparisonController::exportSettings() {
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setTitle(text(StrMenuExportSettings));
-    dialog.setFilter(text(StrRecipeFilter));
+    dialog.setTitle(text(UiString::MenuExportSettings));
+    dialog.setFilter(text(UiString::RecipeFilter));
     dialog.setFlags(kSaveFlags);
     dialog.setFileName(QString::fromStdString(seemIdOfPath(m_document.path())) +
                        QStringLiteral(".json"));
@@ -161,7 +161,7 @@ void FolderComparisonController::exportSettings() {
         return;
     }
     m_callbacks.report(
-        QString::fromStdString(m_strings.format(StrRecipeExported, {chosen.toStdString()})));
+        QString::fromStdString(m_strings.format(UiString::RecipeExported, {chosen.toStdString()})));
 }
 
 void FolderComparisonController::applySettings() {
@@ -169,8 +169,8 @@ void FolderComparisonController::applySettings() {
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setTitle(text(StrMenuApplySettings));
-    dialog.setFilter(text(StrRecipeFilter));
+    dialog.setTitle(text(UiString::MenuApplySettings));
+    dialog.setFilter(text(UiString::RecipeFilter));
     dialog.setFlags(kOpenFlags);
     dialog.setAction(StandardDialog::Open);
     const QString chosen = dialog.fileName();
@@ -184,34 +184,34 @@ void FolderComparisonController::applySettings() {
     const auto entries = entriesForFile(parsed.recipe, m_document.path(), true);
     if (entries.empty()) {
         m_callbacks.report(QString::fromStdString(
-            m_strings.format(StrRecipeNothingForFile, {seemIdOfPath(m_document.path())})));
+            m_strings.format(UiString::RecipeNothingForFile, {seemIdOfPath(m_document.path())})));
         return;
     }
     ByteGrid before;
     before.load(m_document.grid().bytes());
     std::vector<std::string> problems;
     {
-        EditScope step(m_document, StrUndoApplySettings);
+        EditScope step(m_document, UiString::UndoApplySettings);
         problems = applyRecipeEntries(m_document.type(), m_document.typeName(), m_document.grid(),
                                       entries);
     }
     if (!problems.empty()) {
-        m_callbacks.report(text(StrRecipeRefused) + joinLines(problems));
+        m_callbacks.report(text(UiString::RecipeRefused) + joinLines(problems));
         return;
     }
     const SeemComparison changes =
         compareSeemFiles({m_document.type(), m_document.typeName(), before},
                          {m_document.type(), m_document.typeName(), m_document.grid()}, m_strings);
     if (changes.equal()) {
-        m_callbacks.report(text(StrRecipeUnchanged));
+        m_callbacks.report(text(UiString::RecipeUnchanged));
         return;
     }
     std::vector<std::string> lines;
     for (const SettingDifference& difference : changes.differences)
         lines.push_back(differenceLine(difference));
-    m_callbacks.report(
-        QString::fromStdString(m_strings.format(StrRecipeApplied, {std::to_string(lines.size())})) +
-        joinLines(lines));
+    m_callbacks.report(QString::fromStdString(m_strings.format(UiString::RecipeApplied,
+                                                               {std::to_string(lines.size())})) +
+                       joinLines(lines));
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/document/ListenerList.h"
 
 #include <QObject>
@@ -53,7 +54,7 @@ class FolderComparisonController : public QObject {
     void applySettings();
 
   private:
-    [[nodiscard]] QString text(int string) const;
+    [[nodiscard]] QString text(UiString string) const;
     void updateActions();
     void showList(const QString& ours, const QString& theirs);
 

@@ -22,8 +22,9 @@ std::string bitsText(std::uint8_t mask, const UiStrings& strings) {
     const int first = std::countr_zero(mask);
     const int last = 7 - std::countl_zero(mask);
     if (first == last)
-        return strings.format(StrCoverageBit, {std::to_string(first)});
-    return strings.format(StrCoverageBits, {std::to_string(first) + "–" + std::to_string(last)});
+        return strings.format(UiString::CoverageBit, {std::to_string(first)});
+    return strings.format(UiString::CoverageBits,
+                          {std::to_string(first) + "–" + std::to_string(last)});
 }
 
 } // namespace
@@ -78,7 +79,7 @@ void ByteInfoDock::setDefinitionsName(std::function<QString()> name) {
 }
 
 void ByteInfoDock::retranslate() {
-    const QString title = QString::fromStdString(m_strings.get(StrWhatIsThisByte));
+    const QString title = QString::fromStdString(m_strings.get(UiString::WhatIsThisByte));
     setWindowTitle(title);
     m_list->setAccessibleName(title);
     m_summary->setAccessibleName(title);
@@ -111,7 +112,8 @@ void ByteInfoDock::refresh() {
         m_shown.push_back(coverage.items[i]);
     }
     if (items.empty())
-        new QListWidgetItem(QString::fromStdString(m_strings.get(StrCoverageNoItems)), m_list);
+        new QListWidgetItem(QString::fromStdString(m_strings.get(UiString::CoverageNoItems)),
+                            m_list);
 }
 
 // "bit 0: Keys/Sound = on", and below it "seem_en.xml:4", then "; overlaps ..."
@@ -127,7 +129,7 @@ QString ByteInfoDock::itemLine(const Coverage& coverage, std::size_t index) cons
     for (const std::size_t other : coverage.overlapsOf(index))
         others += (others.empty() ? "" : ", ") + coverage.items[other].name;
     if (!others.empty())
-        line += "; " + m_strings.format(StrCoverageOverlaps, {others});
+        line += "; " + m_strings.format(UiString::CoverageOverlaps, {others});
     return QString::fromStdString(line);
 }
 

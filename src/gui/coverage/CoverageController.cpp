@@ -56,10 +56,11 @@ QAction* CoverageController::suggestAction() const {
 }
 
 void CoverageController::retranslate() {
-    m_viewMenu->setTitle(QString::fromStdString(m_strings.get(StrViewMenu)));
+    m_viewMenu->setTitle(QString::fromStdString(m_strings.get(UiString::ViewMenu)));
     m_shading->retranslate();
     m_dock->retranslate();
-    m_dock->toggleViewAction()->setText(QString::fromStdString(m_strings.get(StrWhatIsThisByte)));
+    m_dock->toggleViewAction()->setText(
+        QString::fromStdString(m_strings.get(UiString::WhatIsThisByte)));
     m_suggestions->retranslate();
 }
 

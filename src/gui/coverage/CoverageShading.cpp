@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kPxBitStripHeight = 3;
 
-QString text(const UiStrings& strings, int number) {
+QString text(const UiStrings& strings, UiString number) {
     return QString::fromStdString(strings.get(number));
 }
 
@@ -76,8 +76,9 @@ bool CoverageShading::isShown() const {
 }
 
 void CoverageShading::retranslate() {
-    m_showAction->setText(text(m_strings, StrShowCoverage));
-    m_statusLabel->setAccessibleName(text(m_strings, StrShowCoverage).remove(QLatin1Char('&')));
+    m_showAction->setText(text(m_strings, UiString::ShowCoverage));
+    m_statusLabel->setAccessibleName(
+        text(m_strings, UiString::ShowCoverage).remove(QLatin1Char('&')));
     recompute(); // the title item is named in the language too
     showCell(m_document.grid().lastSelect());
 }
@@ -173,8 +174,8 @@ bool CoverageShading::eventFilter(QObject* watched, QEvent* event) {
     QToolTip::showText(
         help->globalPos(),
         QString::fromStdString(m_strings.format(
-            StrCoverageRowShare, {std::to_string(m_coverage.describedBitCount(first, last)),
-                                  std::to_string((last - first + 1) * 8)})),
+            UiString::CoverageRowShare, {std::to_string(m_coverage.describedBitCount(first, last)),
+                                         std::to_string((last - first + 1) * 8)})),
         m_view.rowOffsets());
     return true;
 }

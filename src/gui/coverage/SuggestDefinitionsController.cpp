@@ -51,11 +51,11 @@ SuggestDefinitionsController::SuggestDefinitionsController(SeemDocument& documen
 SuggestDefinitionsController::~SuggestDefinitionsController() = default;
 
 void SuggestDefinitionsController::retranslate() {
-    m_action->setText(QString::fromStdString(m_strings.get(StrSuggestDefinitions)));
+    m_action->setText(QString::fromStdString(m_strings.get(UiString::SuggestDefinitions)));
     if (!m_dialog)
         return;
     m_dialog->setWindowTitle(plainCaption(m_action->text()));
-    m_copyButton->setText(QString::fromStdString(m_strings.get(StrCopy)));
+    m_copyButton->setText(QString::fromStdString(m_strings.get(UiString::Copy)));
 }
 
 QString SuggestDefinitionsController::suggestion() const {

@@ -68,7 +68,7 @@ class GridPartAccessible : public QAccessibleInterface,
                                           : QString();
         switch (t) {
         case QAccessible::Name:
-            return QString::fromStdString(m_view->strings().get(StrAccessibleCell))
+            return QString::fromStdString(m_view->strings().get(UiString::AccessibleCell))
                 .replace(QLatin1String("%1"), offsetText(m_index));
         case QAccessible::Value:
             return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
@@ -254,7 +254,7 @@ void ByteGridAccessible::dropPartsBeyond(int cellCount) {
 
 QString ByteGridAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-        return QString::fromStdString(view()->strings().get(StrAccessibleGrid));
+        return QString::fromStdString(view()->strings().get(UiString::AccessibleGrid));
     return QAccessibleWidget::text(t);
 }
 

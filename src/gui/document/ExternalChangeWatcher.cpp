@@ -110,28 +110,28 @@ void ExternalChangeWatcher::checkNow() {
         hide();
         return;
     case DiskState::Missing:
-        showBar(StrMissingOnDiskBar, false);
+        showBar(UiString::MissingOnDiskBar, false);
         return;
     case DiskState::Changed:
         break;
     }
     if (m_document.isModified()) {
-        showBar(StrChangedOnDiskBar, true);
+        showBar(UiString::ChangedOnDiskBar, true);
         return;
     }
     hide();
     m_reload();
-    emit statusMessage(text(StrReloadedFromDisk, {path}));
+    emit statusMessage(text(UiString::ReloadedFromDisk, {path}));
 }
 
-void ExternalChangeWatcher::showBar(int textString, bool canReload) {
+void ExternalChangeWatcher::showBar(UiString textString, bool canReload) {
     const QString message = text(textString, {m_document.path()});
     m_message->setText(message);
     setAccessibleName(message);
-    m_reloadButton->setText(text(StrButtonReload));
+    m_reloadButton->setText(text(UiString::ButtonReload));
     m_reloadButton->setAccessibleName(m_reloadButton->text().remove(QLatin1Char('&')));
     m_reloadButton->setVisible(canReload);
-    m_keepButton->setText(text(StrButtonKeepMine));
+    m_keepButton->setText(text(UiString::ButtonKeepMine));
     m_keepButton->setAccessibleName(m_keepButton->text().remove(QLatin1Char('&')));
     show();
 }
@@ -145,16 +145,18 @@ SaveOutcome ExternalChangeWatcher::save(const std::string& path, bool saveAs) {
         return outcome;
     if (m_document.diskState() == DiskState::Missing) {
         const int answer =
-            askQuestion(window(), MessageIcon::Warning, text(StrAskSaveMissing, {path}),
-                        {text(StrButtonSave), text(StrButtonCancel)}, 0, 1);
+            askQuestion(window(), MessageIcon::Warning, text(UiString::AskSaveMissing, {path}),
+                        {text(UiString::ButtonSave), text(UiString::ButtonCancel)}, 0, 1);
         return answer == 0 ? write(true) : outcome;
     }
     constexpr int kOverwrite = 0;
     constexpr int kReload = 1;
     constexpr int kCancel = 2;
-    const int answer = askQuestion(
-        window(), MessageIcon::Warning, text(StrChangedOnDiskQuestion, {path}),
-        {text(StrButtonOverwrite), text(StrButtonReload), text(StrButtonCancel)}, kCancel, kCancel);
+    const int answer =
+        askQuestion(window(), MessageIcon::Warning, text(UiString::ChangedOnDiskQuestion, {path}),
+                    {text(UiString::ButtonOverwrite), text(UiString::ButtonReload),
+                     text(UiString::ButtonCancel)},
+                    kCancel, kCancel);
     if (answer == kOverwrite)
         return write(true);
     if (answer == kReload) {
@@ -169,10 +171,11 @@ void ExternalChangeWatcher::reportLeftoverRecovery() {
     if (path.empty())
         return;
     if (const auto copy = leftoverRecoveryCopy(path))
-        showMessage(window(), MessageIcon::Warning, text(StrRecoveryLeftover, {path, *copy}));
+        showMessage(window(), MessageIcon::Warning,
+                    text(UiString::RecoveryLeftover, {path, *copy}));
 }
 
-QString ExternalChangeWatcher::text(int number, const std::vector<std::string>& args) const {
+QString ExternalChangeWatcher::text(UiString number, const std::vector<std::string>& args) const {
     return QString::fromStdString(m_language.strings().format(number, args));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/document/SeemDocument.h"
 
 #include <functional>
@@ -49,9 +50,9 @@ class ExternalChangeWatcher : public QToolBar {
   private:
     void onDocumentState();
     void watchPath();
-    void showBar(int textString, bool canReload);
+    void showBar(UiString textString, bool canReload);
     void reportLeftoverRecovery();
-    [[nodiscard]] QString text(int number, const std::vector<std::string>& args = {}) const;
+    [[nodiscard]] QString text(UiString number, const std::vector<std::string>& args = {}) const;
 
     SeemDocument& m_document;
     const LanguageFile& m_language;

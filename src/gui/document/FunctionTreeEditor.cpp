@@ -110,7 +110,7 @@ void FunctionTreeEditor::toggleSelected() {
     FunctionNode* node = nodeOf(item);
     if (!node || !node->isSwitch())
         return;
-    const EditScope step(m_document, StrUndoSwitch);
+    const EditScope step(m_document, UiString::UndoSwitch);
     toggleSwitch(m_grid, *node, !node->on);
 }
 
@@ -128,7 +128,7 @@ void FunctionTreeEditor::refreshSwitches(int cellIndex) {
         announceCheckChange(this, item);
         // The Edit menu names what the selected switch's command would do now.
         if (item == currentItem() && item->isSelected() && shownInWindow())
-            emit switchStateChanged(true, uiString(on ? StrSwitchOff : StrSwitchOn));
+            emit switchStateChanged(true, uiString(on ? UiString::SwitchOff : UiString::SwitchOn));
     }
 }
 
@@ -264,7 +264,7 @@ void FunctionTreeEditor::changeEvent(QEvent* event) {
 }
 
 void FunctionTreeEditor::nameForScreenReaders() {
-    setAccessibleName(uiString(StrAccessibleFunctionTree));
+    setAccessibleName(uiString(UiString::AccessibleFunctionTree));
 }
 
 void FunctionTreeEditor::drawIcons() {
@@ -279,7 +279,7 @@ void FunctionTreeEditor::nodeClick(QTreeWidgetItem* item) {
     if (node->isSwitch()) {
         showSwitch(item, *node);
     } else {
-        emit infoChanged(uiString(StrInformation), QString());
+        emit infoChanged(uiString(UiString::Information), QString());
         m_grid.setBorder(m_grid.lastSelect(), false);
         emit switchStateChanged(false, QString());
     }
@@ -290,9 +290,9 @@ void FunctionTreeEditor::showSwitch(QTreeWidgetItem* item, const FunctionNode& n
     emit cellFocusRequested(node.cellIndex);
     setFocus(Qt::OtherFocusReason);
     const QString tip =
-        node.tip.empty() ? uiString(StrNoDescription) : QString::fromStdString(node.tip);
+        node.tip.empty() ? uiString(UiString::NoDescription) : QString::fromStdString(node.tip);
     emit infoChanged(QStringLiteral("[ ") + item->text(0) + QStringLiteral(" ]"), tip);
-    emit switchStateChanged(true, uiString(node.on ? StrSwitchOff : StrSwitchOn));
+    emit switchStateChanged(true, uiString(node.on ? UiString::SwitchOff : UiString::SwitchOn));
 }
 
 void FunctionTreeEditor::setImage(QTreeWidgetItem* item, const FunctionNode& node) {
@@ -315,7 +315,8 @@ QString FunctionTreeEditor::cellDescription(int index) const {
         const FunctionNode* node = pending.back();
         pending.pop_back();
         if (node->isSwitch() && node->cellIndex == index)
-            spoken << uiString(node->on ? StrAccessibleSwitchOn : StrAccessibleSwitchOff)
+            spoken << uiString(node->on ? UiString::AccessibleSwitchOn
+                                        : UiString::AccessibleSwitchOff)
                           .replace(QLatin1String("%1"), QString::fromStdString(node->text));
         for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
             pending.push_back(&*child);
@@ -332,7 +333,7 @@ QString FunctionTreeEditor::pathOf(const QTreeWidgetItem* item) const {
     for (; item; item = item->parent())
         texts.push_back(item->text(0).toStdString());
     std::reverse(texts.begin(), texts.end());
-    return QString::fromStdString(statusPath(m_strings.get(StrLocationPrefix), texts));
+    return QString::fromStdString(statusPath(m_strings.get(UiString::LocationPrefix), texts));
 }
 
 QString FunctionTreeEditor::uiString(UiString id) const {

@@ -68,7 +68,7 @@ void ColorEditor::buildControls() {
     m_swatch->setObjectName(QStringLiteral("picColor"));
     m_swatch->setFrameShape(QFrame::Box);
     m_swatch->setAutoFillBackground(true);
-    m_swatch->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    m_swatch->setToolTip(QString::fromStdString(m_strings.get(UiString::ChooseColorTip)));
     m_swatch->setMinimumSize(48, 32);
     m_swatch->setCursor(Qt::PointingHandCursor);
     m_swatch->installEventFilter(this);
@@ -127,14 +127,14 @@ void ColorEditor::buildControls() {
 
 // "R:" would name a slider and its box alike; a screen reader needs them apart.
 void ColorEditor::nameForScreenReaders() {
-    static constexpr int kSpokenNames[3] = {StrAccessibleRed, StrAccessibleGreen,
-                                            StrAccessibleBlue};
-    m_swatch->setAccessibleName(uiString(StrAccessibleColorPreview));
+    static constexpr UiString kSpokenNames[3] = {UiString::AccessibleRed, UiString::AccessibleGreen,
+                                                 UiString::AccessibleBlue};
+    m_swatch->setAccessibleName(uiString(UiString::AccessibleColorPreview));
     for (int channel = Red; channel <= Blue; ++channel) {
         const QString spoken = uiString(kSpokenNames[channel]);
         m_sliders[channel]->setAccessibleName(spoken);
         m_boxes[channel]->setAccessibleName(
-            uiString(StrAccessibleChannelValue).replace(QLatin1String("%1"), spoken));
+            uiString(UiString::AccessibleChannelValue).replace(QLatin1String("%1"), spoken));
     }
 }
 
@@ -170,7 +170,7 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
 
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
-    m_swatch->setToolTip(QString::fromStdString(m_strings.get(StrChooseColorTip)));
+    m_swatch->setToolTip(QString::fromStdString(m_strings.get(UiString::ChooseColorTip)));
     m_chooseColorButton->setToolTip(m_swatch->toolTip());
     m_offset = -1;
     setEnabled(false);
@@ -180,7 +180,7 @@ void ColorEditor::load() {
 void ColorEditor::selectEntry(std::optional<int> entryOffset) {
     m_document.sealEdits();
     setEnabled(false);
-    if (!entryOffset || !m_document.grid().contains(*entryOffset + StrHelpMissing - 1))
+    if (!entryOffset || !m_document.grid().contains(*entryOffset + kColorRecordBytes - 1))
         return;
     selectColorEntry(m_document.grid(), *entryOffset);
     m_offset = *entryOffset;
@@ -222,7 +222,7 @@ void ColorEditor::setColor(Rgb color, const std::string& mergeKey) {
         return;
     m_writing = true;
     {
-        EditScope step(m_document, StrUndoColor, mergeKey);
+        EditScope step(m_document, UiString::UndoColor, mergeKey);
         writeColor(m_document.grid(), m_offset, color.red, color.green, color.blue);
     }
     m_writing = false;
@@ -269,7 +269,7 @@ void ColorEditor::onTransparencyEdited() {
         m_transparencyBox->setText(QString::fromStdString(*input.correctedText));
     m_writing = true;
     {
-        EditScope step(m_document, StrUndoColor, mergeKey("txtT"));
+        EditScope step(m_document, UiString::UndoColor, mergeKey("txtT"));
         writeTransparency(m_document.grid(), m_offset, input.byte);
     }
     m_writing = false;
@@ -288,7 +288,7 @@ void ColorEditor::applyHexText() {
         showColor(current);
         showMessage(this, MessageIcon::Critical,
                     QString::fromStdString(
-                        m_strings.format(StrColorNotHex, {typed.trimmed().toStdString()})));
+                        m_strings.format(UiString::ColorNotHex, {typed.trimmed().toStdString()})));
         return;
     }
     if (*color == current) {
@@ -313,7 +313,7 @@ void ColorEditor::chooseColor() {
     showChannels(*chosen);
 }
 
-QString ColorEditor::uiString(int n) const {
+QString ColorEditor::uiString(UiString n) const {
     return QString::fromStdString(m_strings.get(n));
 }
 
@@ -321,13 +321,13 @@ void ColorEditor::renameScheme() {
     const std::u16string title = m_schemeTitleBox->text().toStdU16String();
     if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
         showMessage(this, MessageIcon::Information,
-                    QString::fromStdString(m_strings.get(StrColorTitleTooLong)));
+                    QString::fromStdString(m_strings.get(UiString::ColorTitleTooLong)));
         return;
     }
     m_document.sealEdits();
     m_writing = true;
     {
-        EditScope step(m_document, StrUndoTitle);
+        EditScope step(m_document, UiString::UndoTitle);
         writeSchemeTitle(m_document.grid(), title);
     }
     m_writing = false;
@@ -346,13 +346,13 @@ void ColorEditor::onCellChanged(int index) {
     if (m_writing)
         return;
     if (index < 0) {
-        if (m_offset >= 0 && !m_document.grid().contains(m_offset + StrHelpMissing - 1)) {
+        if (m_offset >= 0 && !m_document.grid().contains(m_offset + kColorRecordBytes - 1)) {
             m_offset = -1;
             setEnabled(false);
         }
         showTitle();
     }
-    if (m_offset >= 0 && (index < 0 || (index >= m_offset && index < m_offset + StrHelpMissing)))
+    if (m_offset >= 0 && (index < 0 || (index >= m_offset && index < m_offset + kColorRecordBytes)))
         showEntry();
     if (index >= kTitleOffset && index < kTitleEnd)
         showTitle();

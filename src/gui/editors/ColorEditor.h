@@ -61,7 +61,7 @@ class ColorEditor : public QGroupBox {
     void onCellChanged(int index);
     [[nodiscard]] Rgb sliderColor() const;
     [[nodiscard]] std::string mergeKey(const char* control) const;
-    [[nodiscard]] QString uiString(int n) const;
+    [[nodiscard]] QString uiString(UiString n) const;
 
     SeemDocument& m_document;
     const UiStrings& m_strings;

@@ -40,7 +40,7 @@ QIcon swatchIcon(const ColorRecord& record, const QPalette& palette) {
 QString spokenColor(const ByteGrid& grid, const UiStrings& strings, int offset) {
     const ColorRecord record = readColorRecord(grid, offset);
     const QString rgb = QColor(record.red, record.green, record.blue).name().toUpper();
-    return QString::fromStdString(strings.get(StrAccessibleColorEntry))
+    return QString::fromStdString(strings.get(UiString::AccessibleColorEntry))
         .replace(QLatin1String("%1"), rgb)
         .replace(QLatin1String("%2"), QString::number(percentFromByte(record.transparency)));
 }
@@ -144,11 +144,11 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     expandAll();
     m_filling = false;
     m_preview->setScheme(tree);
-    m_preview->setAccessibleName(QString::fromStdString(m_strings.get(StrColorPreview)));
+    m_preview->setAccessibleName(QString::fromStdString(m_strings.get(UiString::ColorPreview)));
     m_preview->setToolTip(m_preview->accessibleName());
 
     if (!tree.complete) {
-        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
+        emit failed(QString::fromStdString(m_strings.get(UiString::EditorIncomplete)));
         return false;
     }
     return true;
@@ -170,7 +170,7 @@ void ColorTreeEditor::changeEvent(QEvent* event) {
 }
 
 void ColorTreeEditor::nameForScreenReaders() {
-    setAccessibleName(QString::fromStdString(m_strings.get(StrAccessibleColorTree)));
+    setAccessibleName(QString::fromStdString(m_strings.get(UiString::AccessibleColorTree)));
 }
 
 QString ColorTreeEditor::cellDescription(int index) const {

@@ -59,7 +59,7 @@ bool StyleListEditor::load(const XmlElement& typeElement) {
     m_filling = false;
 
     if (!built.complete) {
-        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
+        emit failed(QString::fromStdString(m_strings.get(UiString::EditorIncomplete)));
         return false;
     }
     return true;
@@ -113,7 +113,7 @@ void StyleListEditor::onItemChanged(QListWidgetItem* item) {
         setCurrentItem(item);
     }
     itemClick(*row);
-    const EditScope step(m_document, StrUndoStyle);
+    const EditScope step(m_document, UiString::UndoStyle);
     applyCheck(m_grid, *row, checked);
 }
 
@@ -139,7 +139,7 @@ void StyleListEditor::itemClick(const StyleRow& row) {
 }
 
 void StyleListEditor::nameForScreenReaders() {
-    setAccessibleName(QString::fromStdString(m_strings.get(StrAccessibleStyleList)));
+    setAccessibleName(QString::fromStdString(m_strings.get(UiString::AccessibleStyleList)));
 }
 
 QString StyleListEditor::cellDescription(int index) const {
@@ -147,7 +147,8 @@ QString StyleListEditor::cellDescription(int index) const {
     for (const StyleRow& row : m_rows) {
         if (row.offset != index)
             continue;
-        const int label = isRowOn(m_grid, row) ? StrAccessibleSwitchOn : StrAccessibleSwitchOff;
+        const UiString label =
+            isRowOn(m_grid, row) ? UiString::AccessibleSwitchOn : UiString::AccessibleSwitchOff;
         spoken << QString::fromStdString(m_strings.get(label))
                       .replace(QLatin1String("%1"), QString::fromStdString(row.text));
     }

@@ -81,7 +81,7 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
     }
     m_resetButton->setEnabled(!m_items.empty());
     if (!built.complete) {
-        emit failed(QString::fromStdString(m_strings.get(StrEditorIncomplete)));
+        emit failed(QString::fromStdString(m_strings.get(UiString::EditorIncomplete)));
         return false;
     }
     return true;
@@ -90,7 +90,7 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
 void VolumeEditor::restoreDefaults() {
     m_document.sealEdits();
     {
-        EditScope step(m_document, StrUndoVolumeReset);
+        EditScope step(m_document, UiString::UndoVolumeReset);
         resetVolumes(m_document.grid(), m_items);
     }
     for (int row = 0; row < static_cast<int>(m_items.size()); ++row)
@@ -102,7 +102,7 @@ void VolumeEditor::restoreDefaults() {
 void VolumeEditor::onSliderMoved(int row) {
     if (row >= static_cast<int>(m_items.size()))
         return;
-    EditScope step(m_document, StrUndoVolume, "volume/" + std::to_string(row));
+    EditScope step(m_document, UiString::UndoVolume, "volume/" + std::to_string(row));
     writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], m_sliders[row]->value());
 }
 
@@ -171,7 +171,7 @@ void VolumeEditor::showInfo(int row) {
         if (!info.isEmpty())
             info += QLatin1Char('\n');
         info += QString::fromStdString(m_strings.format(
-            StrVolumeOutsideRange,
+            UiString::VolumeOutsideRange,
             {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)}));
     }
     m_infoLabels[row]->setText(info);

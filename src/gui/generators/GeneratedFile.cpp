@@ -28,9 +28,9 @@ bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<s
     const auto failure = writeFileAtomically(path.toStdString(), bytes);
     if (!failure)
         return true;
-    showMessage(
-        owner, MessageIcon::Critical,
-        QString::fromStdString(strings.format(StrSaveFailed, {path.toStdString(), *failure})));
+    showMessage(owner, MessageIcon::Critical,
+                QString::fromStdString(
+                    strings.format(UiString::SaveFailed, {path.toStdString(), *failure})));
     return false;
 }
 

@@ -88,9 +88,12 @@ void GprsTextDialog::buildControls() {
 
 void GprsTextDialog::fillControls() {
     applyLanguage(this, m_language);
-    setWindowTitle(str(StrGprsTitle));
-    for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index)
-        m_modeButtons[index]->setText(str(static_cast<UiString>(StrGprsAlwaysDate + index)));
+    setWindowTitle(str(UiString::GprsTitle));
+    static constexpr UiString kModeCaptions[] = {UiString::GprsAlwaysDate, UiString::GprsNothing,
+                                                 UiString::GprsCustomText};
+    static_assert(std::size(kModeCaptions) == std::tuple_size_v<decltype(m_modeButtons)>);
+    for (std::size_t index = 0; index < m_modeButtons.size(); ++index)
+        m_modeButtons[index]->setText(str(kModeCaptions[index]));
     const GprsSetting setting =
         gprsPrefill(m_host.fileName.toStdString(), m_host.typeName, m_host.fileBytes);
     m_textBox->setText(QString::fromStdU16String(setting.text));
@@ -126,7 +129,7 @@ void GprsTextDialog::showModeChoice(int index) {
 void GprsTextDialog::saveRecord() {
     // Flags 0: an existing file of that name is replaced without a question.
     const QString path =
-        askForGeneratedFile(this, str(StrGprsSaveTitle), str(StrGprsSaveFilter), 0);
+        askForGeneratedFile(this, str(UiString::GprsSaveTitle), str(UiString::GprsSaveFilter), 0);
     if (path.isEmpty())
         return;
     const auto record = encodeGprsTextRecord(mode(), m_textBox->text().toStdU16String());

@@ -89,7 +89,7 @@ void OuterTextDialog::buildControls() {
 }
 
 void OuterTextDialog::fillControls() {
-    setWindowTitle(str(StrOuterTextTitle));
+    setWindowTitle(str(UiString::OuterTextTitle));
     applyLanguage(this, m_language);
     const std::u16string text = outerTextPrefill(m_host.typeName, m_host.fileBytes);
     m_textBox->setText(QString::fromStdU16String(text));
@@ -104,25 +104,25 @@ void OuterTextDialog::updateHint() {
     if (cut) {
         const QString stored = QString::fromStdU16String(outerTextStored(typed));
         m_hintLabel->setText(QString::fromStdString(
-            m_language.strings().format(StrOuterTextStored, {stored.toStdString()})));
+            m_language.strings().format(UiString::OuterTextStored, {stored.toStdString()})));
     } else {
-        m_hintLabel->setText(str(fits ? StrOuterTextFits : StrOuterTextTooLong));
+        m_hintLabel->setText(str(fits ? UiString::OuterTextFits : UiString::OuterTextTooLong));
     }
     setWindowTextColor(m_hintLabel, fits ? QColor() : warningTextColor(m_hintLabel));
 }
 
 void OuterTextDialog::saveRecord() {
     const QString path =
-        askForGeneratedFile(this, str(StrOuterTextSaveTitle), str(StrOuterTextSaveFilter),
-                            FileDialogFlag::OverwritePrompt);
+        askForGeneratedFile(this, str(UiString::OuterTextSaveTitle),
+                            str(UiString::OuterTextSaveFilter), FileDialogFlag::OverwritePrompt);
     if (path.trimmed().isEmpty())
         return;
     const auto record = encodeOuterTextRecord(m_textBox->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     showMessage(this, MessageIcon::Information,
-                str(StrOuterTextSavedPrefix) + QStringLiteral(" [ ") + path +
-                    QStringLiteral(" ] ") + str(StrSucceeded));
+                str(UiString::OuterTextSavedPrefix) + QStringLiteral(" [ ") + path +
+                    QStringLiteral(" ] ") + str(UiString::Succeeded));
     returnToMainWindow(Accepted);
 }
 

@@ -34,17 +34,17 @@ void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterAssociating(where);
-        showMessage(owner, MessageIcon::Information, str(strings, StrAssociationMade));
+        showMessage(owner, MessageIcon::Information, str(strings, UiString::AssociationMade));
         return;
     case AssociationOutcome::Status::Refused:
         showMessage(owner, MessageIcon::Critical,
-                    str(strings, StrAssociationMessage) + str(strings, StrAssociationRefused) +
-                        detailOf(outcome));
+                    str(strings, UiString::AssociationMessage) +
+                        str(strings, UiString::AssociationRefused) + detailOf(outcome));
         return;
     case AssociationOutcome::Status::Failed:
         showMessage(owner, MessageIcon::Information,
-                    str(strings, StrAssociationMessage) + str(strings, StrAssociationError) +
-                        detailOf(outcome));
+                    str(strings, UiString::AssociationMessage) +
+                        str(strings, UiString::AssociationError) + detailOf(outcome));
         return;
     }
 }
@@ -52,19 +52,20 @@ void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
 void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
                                     const XdgLocations& where) {
     const AssociationOutcome outcome = removeSeemAssociation(where);
-    const QString removing = str(strings, StrRemovingPrefix) + str(strings, StrAssociationMessage);
+    const QString removing =
+        str(strings, UiString::RemovingPrefix) + str(strings, UiString::AssociationMessage);
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterRemoving(where);
-        showMessage(owner, MessageIcon::Information, removing + str(strings, StrSucceeded));
+        showMessage(owner, MessageIcon::Information, removing + str(strings, UiString::Succeeded));
         return;
     case AssociationOutcome::Status::Refused:
         showMessage(owner, MessageIcon::Critical,
-                    removing + str(strings, StrAssociationRefused) + detailOf(outcome));
+                    removing + str(strings, UiString::AssociationRefused) + detailOf(outcome));
         return;
     case AssociationOutcome::Status::Failed:
         showMessage(owner, MessageIcon::Information,
-                    removing + str(strings, StrAssociationError) + detailOf(outcome));
+                    removing + str(strings, UiString::AssociationError) + detailOf(outcome));
         return;
     }
 }
@@ -72,13 +73,14 @@ void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
 void openHelpTopics(QWidget* owner, const UiStrings& strings, const QString& appDir) {
     const auto helpFile = findHelpFile(appDir.toStdString());
     if (!helpFile) {
-        showMessage(owner, MessageIcon::Critical, str(strings, StrHelpMissing));
+        showMessage(owner, MessageIcon::Critical, str(strings, UiString::HelpMissing));
         return;
     }
     const QString path = QString::fromStdString(*helpFile);
     if (!openWithDesktop(QUrl::fromLocalFile(path)))
-        showMessage(owner, MessageIcon::Information,
-                    QString::fromStdString(strings.format(StrHelpNotOpened, {helpFile->c_str()})));
+        showMessage(
+            owner, MessageIcon::Information,
+            QString::fromStdString(strings.format(UiString::HelpNotOpened, {helpFile->c_str()})));
 }
 
 } // namespace vantrel

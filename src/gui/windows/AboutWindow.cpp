@@ -44,7 +44,7 @@ AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAd
     buildControls();
     applyLanguage(this, language);
     showVersionAndWebsite();
-    setWindowTitle(QString::fromStdString(language.strings().get(StrAboutTitle)));
+    setWindowTitle(QString::fromStdString(language.strings().get(UiString::AboutTitle)));
 }
 
 void AboutWindow::buildControls() {

@@ -26,15 +26,15 @@ GoToOffsetDialog::GoToOffsetDialog(const UiStrings& strings, SettingsStore& sett
                                    QWidget* parent)
     : QDialog(parent), m_strings(strings), m_settings(settings), m_cellCount(cellCount) {
     setObjectName(QStringLiteral("frmGoToOffset"));
-    setWindowTitle(str(StrGoToOffsetTitle));
+    setWindowTitle(str(UiString::GoToOffsetTitle));
 
     m_offsetEdit = new QLineEdit(this);
     m_offsetEdit->setObjectName(QStringLiteral("txtOffset"));
-    auto* prompt = new QLabel(str(StrGoToOffsetPrompt), this);
+    auto* prompt = new QLabel(str(UiString::GoToOffsetPrompt), this);
     prompt->setBuddy(m_offsetEdit);
-    m_hexadecimal = new QRadioButton(str(StrOffsetHexadecimal), this);
+    m_hexadecimal = new QRadioButton(str(UiString::OffsetHexadecimal), this);
     m_hexadecimal->setObjectName(QStringLiteral("optHexadecimal"));
-    m_decimal = new QRadioButton(str(StrOffsetDecimal), this);
+    m_decimal = new QRadioButton(str(UiString::OffsetDecimal), this);
     m_decimal->setObjectName(QStringLiteral("optDecimal"));
     (m_settings.read(kDecimalKey, "0") == "1" ? m_decimal : m_hexadecimal)->setChecked(true);
 
@@ -67,13 +67,13 @@ void GoToOffsetDialog::accept() {
         QDialog::accept();
         return;
     case OffsetInput::Status::NotANumber:
-        refusal = QString::fromStdString(
-            m_strings.format(decimal ? StrOffsetNotDecimal : StrOffsetNotHex, {typed}));
+        refusal = QString::fromStdString(m_strings.format(
+            decimal ? UiString::OffsetNotDecimal : UiString::OffsetNotHex, {typed}));
         break;
     case OffsetInput::Status::BeyondEnd: {
         const int last = m_cellCount - 1;
         refusal = QString::fromStdString(m_strings.format(
-            StrOffsetBeyondEnd,
+            UiString::OffsetBeyondEnd,
             {typed, std::to_string(last), QString::number(last, 16).toUpper().toStdString()}));
         break;
     }
@@ -83,7 +83,7 @@ void GoToOffsetDialog::accept() {
     m_offsetEdit->setFocus();
 }
 
-QString GoToOffsetDialog::str(int n) const {
+QString GoToOffsetDialog::str(UiString n) const {
     return QString::fromStdString(m_strings.get(n));
 }
 

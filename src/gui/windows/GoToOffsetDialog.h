@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/BuiltinStrings.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -35,7 +37,7 @@ class GoToOffsetDialog : public QDialog {
     void accept() override;
 
   private:
-    [[nodiscard]] QString str(int n) const;
+    [[nodiscard]] QString str(UiString n) const;
 
     const UiStrings& m_strings;
     SettingsStore& m_settings;

@@ -81,7 +81,7 @@ TipWindow::TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     applyLanguage(this, language);
-    setWindowTitle(QString::fromStdString(language.strings().get(StrTipTitle)));
+    setWindowTitle(QString::fromStdString(language.strings().get(UiString::TipTitle)));
     m_showTipsCheck->setChecked(tipsEnabled(m_settings));
     connect(m_showTipsCheck, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
     connect(m_okButton, &QPushButton::clicked, this, &TipWindow::closeTip);

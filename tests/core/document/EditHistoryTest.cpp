@@ -7,9 +7,14 @@ using namespace vantrel;
 
 namespace {
 
+// Any number serves as a step's name here; the history only hands it back.
+UiString name(int number) {
+    return static_cast<UiString>(number);
+}
+
 void step(EditHistory& history, int label, int index, const std::string& before,
           const std::string& after) {
-    history.begin(label, {});
+    history.begin(name(label), {});
     history.record(index, before, after);
     history.end();
 }
@@ -18,7 +23,7 @@ void step(EditHistory& history, int label, int index, const std::string& before,
 
 TEST(EditHistory, AStepThatEndsWhereItBeganLeavesNothingToUndo) {
     EditHistory history;
-    history.begin(1, {});
+    history.begin(name(1), {});
     history.record(0, "00", "11");
     history.record(0, "11", "00");
     history.end();
@@ -27,20 +32,20 @@ TEST(EditHistory, AStepThatEndsWhereItBeganLeavesNothingToUndo) {
 
 TEST(EditHistory, AfterUndoTheNextEditIsAStepOfItsOwnAndClearsRedo) {
     EditHistory history;
-    history.begin(1, "cell 0");
+    history.begin(name(1), "cell 0");
     history.record(0, "00", "11");
     history.end();
     step(history, 2, 1, "00", "22");
     ASSERT_NE(history.takeUndo(), nullptr);
     ASSERT_TRUE(history.canRedo());
     // The same merge key as the step still done: yet a new step.
-    history.begin(3, "cell 0");
+    history.begin(name(3), "cell 0");
     history.record(0, "11", "33");
     history.end();
     EXPECT_FALSE(history.canRedo());
-    EXPECT_EQ(history.undoLabel(), 3);
+    EXPECT_EQ(history.undoLabel(), name(3));
     ASSERT_NE(history.takeUndo(), nullptr);
-    EXPECT_EQ(history.undoLabel(), 1);
+    EXPECT_EQ(history.undoLabel(), name(1));
 }
 
 TEST(EditHistory, TheOldestStepsGoWhenTheBudgetIsReached) {
@@ -51,7 +56,7 @@ TEST(EditHistory, TheOldestStepsGoWhenTheBudgetIsReached) {
     int kept = 0;
     int label = 10000;
     while (history.canUndo()) {
-        EXPECT_EQ(history.undoLabel(), --label);
+        EXPECT_EQ(history.undoLabel(), name(--label));
         history.takeUndo();
         ++kept;
     }

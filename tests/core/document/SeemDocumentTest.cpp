@@ -104,20 +104,20 @@ TEST_F(SeemDocumentTest, ReloadDiscardsEditsAndCloseLeavesOneCell) {
 TEST_F(SeemDocumentTest, EachStepUndoesExactlyItsCellsAndRedoesThem) {
     openBytes({0x10, 0x20, 0x30, 0x40});
     {
-        EditScope step(doc, StrUndoStyle);
+        EditScope step(doc, UiString::UndoStyle);
         doc.grid().setText(1, "1"); // as a style row spells it
         doc.grid().writeByte(3, 0xFF);
         doc.grid().focusCell(2); // a border is not an edit
     }
     {
-        EditScope step(doc, StrUndoSwitch);
+        EditScope step(doc, UiString::UndoSwitch);
         doc.grid().writeByte(3, 0x7F);
     }
-    EXPECT_EQ(doc.undoLabel(), StrUndoSwitch);
+    EXPECT_EQ(doc.undoLabel(), UiString::UndoSwitch);
     doc.undo();
     EXPECT_EQ(doc.grid().bytes(), (Bytes{0x10, 0x01, 0x30, 0xFF}));
-    EXPECT_EQ(doc.undoLabel(), StrUndoStyle);
-    EXPECT_EQ(doc.redoLabel(), StrUndoSwitch);
+    EXPECT_EQ(doc.undoLabel(), UiString::UndoStyle);
+    EXPECT_EQ(doc.redoLabel(), UiString::UndoSwitch);
     doc.undo();
     EXPECT_EQ(doc.grid().text(1), "20");
     EXPECT_EQ(doc.grid().bytes(), (Bytes{0x10, 0x20, 0x30, 0x40}));
@@ -132,7 +132,7 @@ TEST_F(SeemDocumentTest, EachStepUndoesExactlyItsCellsAndRedoesThem) {
 
     // A new step ends what could be redone; a step that changes nothing is no step.
     doc.undo();
-    { EditScope step(doc, StrUndoSwitch); }
+    { EditScope step(doc, UiString::UndoSwitch); }
     EXPECT_TRUE(doc.canRedo());
     doc.grid().writeByte(0, 0);
     EXPECT_FALSE(doc.canRedo());
@@ -145,7 +145,7 @@ TEST_F(SeemDocumentTest, TypingIntoOneCellIsOneStepUntilSealed) {
     cursor.typeCharacter('a');
     cursor.typeCharacter('b'); // moves on to cell 2
     cursor.typeCharacter('c');
-    EXPECT_EQ(doc.undoLabel(), StrUndoTyping);
+    EXPECT_EQ(doc.undoLabel(), UiString::UndoTyping);
     doc.undo();
     EXPECT_EQ(doc.grid().bytes(), (Bytes{0x10, 0xAB, 0x30, 0x40}));
     doc.undo();
@@ -154,12 +154,12 @@ TEST_F(SeemDocumentTest, TypingIntoOneCellIsOneStepUntilSealed) {
 
     // Slider-like merging: one key, many writes, one step until sealed.
     for (std::uint8_t value : {1, 2, 3}) {
-        EditScope step(doc, StrUndoStyle, "slider 0");
+        EditScope step(doc, UiString::UndoStyle, "slider 0");
         doc.grid().writeByte(0, value);
     }
     doc.sealEdits();
     {
-        EditScope step(doc, StrUndoStyle, "slider 0");
+        EditScope step(doc, UiString::UndoStyle, "slider 0");
         doc.grid().writeByte(0, 9);
     }
     doc.undo();

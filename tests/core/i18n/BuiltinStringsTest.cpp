@@ -157,28 +157,21 @@ TEST(LanguageFile, TablesAreCompleteAndMatchTheBuiltinEnglish) {
             EXPECT_EQ(lang.strings[label].front(), ' ') << lang.name << " string " << label;
 
         // Every placeholder a caller fills in is there, and no other.
-        const std::map<int, int> placeholders{{44, 2},
-                                              {45, 1},
-                                              {46, 2},
-                                              {47, 2},
-                                              {48, 3},
-                                              {49, 1},
-                                              {vantrel::StrRecentFileMissing, 1},
-                                              {vantrel::StrOffsetNotHex, 1},
-                                              {vantrel::StrOffsetNotDecimal, 1},
-                                              {vantrel::StrOffsetBeyondEnd, 3},
-                                              {vantrel::StrDroppedSeveral, 2},
-                                              {vantrel::StrNoSuchFile, 1},
-                                              {vantrel::StrExtraArguments, 1},
-                                              {vantrel::StrColorNotHex, 1},
-                                              {vantrel::StrOuterTextStored, 1},
-                                              {vantrel::StrHelpNotOpened, 1},
-                                              {vantrel::StrVolumeOutsideRange, 3}};
+        const std::map<vantrel::UiString, int> placeholders{
+            {vantrel::UiString::ReadFailed, 2},        {vantrel::UiString::EmptyFile, 1},
+            {vantrel::UiString::SaveFailed, 2},        {vantrel::UiString::InvalidCell, 2},
+            {vantrel::UiString::MalformedXml, 3},      {vantrel::UiString::StartupFailed, 1},
+            {vantrel::UiString::RecentFileMissing, 1}, {vantrel::UiString::OffsetNotHex, 1},
+            {vantrel::UiString::OffsetNotDecimal, 1},  {vantrel::UiString::OffsetBeyondEnd, 3},
+            {vantrel::UiString::DroppedSeveral, 2},    {vantrel::UiString::NoSuchFile, 1},
+            {vantrel::UiString::ExtraArguments, 1},    {vantrel::UiString::ColorNotHex, 1},
+            {vantrel::UiString::OuterTextStored, 1},   {vantrel::UiString::HelpNotOpened, 1},
+            {vantrel::UiString::VolumeOutsideRange, 3}};
         for (const auto& [number, count] : placeholders) {
             const auto& text = lang.strings[static_cast<std::size_t>(number)];
             for (int p = 1; p <= 9; ++p)
                 EXPECT_EQ(countOf(text, "%" + std::to_string(p)), p <= count ? 1 : 0)
-                    << lang.name << " string " << number << " %" << p;
+                    << lang.name << " string " << static_cast<int>(number) << " %" << p;
         }
 
         for (const auto& [name, caption] : lang.captions) {

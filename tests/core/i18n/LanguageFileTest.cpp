@@ -54,7 +54,7 @@ TEST_F(LanguageFileTest, StoredChoiceBeatsAMatchingLocale) {
     settings.setValue("language", "1");
     EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0804).has_value());
     EXPECT_EQ(language.index(), 1);
-    EXPECT_EQ(language.strings().get(0), "Loaded");
+    EXPECT_EQ(language.strings().get(UiString{0}), "Loaded");
 }
 
 TEST_F(LanguageFileTest, LocaleMatchChoosesAndStoresTheLanguage) {
@@ -91,7 +91,7 @@ TEST_F(LanguageFileTest, NoMatchUsesLanguageZeroAndStoresNothing) {
     EXPECT_FALSE(language.load(write(kTwoLanguages), settings, 0x0407).has_value());
     EXPECT_EQ(language.index(), 0);
     EXPECT_FALSE(settings.value("language").has_value());
-    EXPECT_EQ(language.strings().get(1), "未打开");
+    EXPECT_EQ(language.strings().get(UiString{1}), "未打开");
 }
 
 TEST_F(LanguageFileTest, UnknownStoredNumberFallsBackToLanguageZero) {
@@ -100,7 +100,7 @@ TEST_F(LanguageFileTest, UnknownStoredNumberFallsBackToLanguageZero) {
         LanguageFile fresh;
         EXPECT_FALSE(fresh.load(write(kTwoLanguages), settings, std::nullopt).has_value());
         EXPECT_EQ(fresh.index(), 0) << stored;
-        EXPECT_EQ(fresh.strings().get(0), "已载入") << stored;
+        EXPECT_EQ(fresh.strings().get(UiString{0}), "已载入") << stored;
     }
 }
 
@@ -152,8 +152,8 @@ TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish) {
     const auto failure = language.load("/nonexistent/language.xml", settings, 0x0804);
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find("/nonexistent/language.xml"), std::string::npos);
-    EXPECT_EQ(language.strings().get(5), builtinEnglishStrings()[5]);
-    EXPECT_FALSE(language.strings().get(43).empty());
+    EXPECT_EQ(language.strings().get(UiString{5}), builtinEnglishStrings()[5]);
+    EXPECT_FALSE(language.strings().get(UiString{43}).empty());
     EXPECT_FALSE(language.caption("Form1", "mnuOpen").has_value());
 }
 
@@ -169,8 +169,8 @@ TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore) {
     const std::string file = R"(<l><a id="0" value="804" text="A" function="a.xml">
         <StringTable><s text="zero"/><s/><s text="two"/></StringTable></a></l>)";
     EXPECT_TRUE(language.load(write(file), settings, std::nullopt).has_value());
-    EXPECT_EQ(language.strings().get(0), "zero");
-    EXPECT_EQ(language.strings().get(2), builtinEnglishStrings()[2]);
+    EXPECT_EQ(language.strings().get(UiString{0}), "zero");
+    EXPECT_EQ(language.strings().get(UiString{2}), builtinEnglishStrings()[2]);
 }
 
 TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFailsButKeepsMenuAndStrings) {
@@ -180,7 +180,7 @@ TEST_F(LanguageFileTest, MissingValueWhileMatchingTheLocaleFailsButKeepsMenuAndS
     EXPECT_EQ(language.index(), 0);
     ASSERT_EQ(language.languages().size(), 1u);
     EXPECT_EQ(language.languages()[0].definitionsFile, "a.xml");
-    EXPECT_EQ(language.strings().get(0), "zero");
+    EXPECT_EQ(language.strings().get(UiString{0}), "zero");
 }
 
 TEST_F(LanguageFileTest, ChosenLanguageThatCouldNotBeReadFallsBackToTheFirst) {
@@ -194,11 +194,12 @@ TEST_F(LanguageFileTest, ChosenLanguageThatCouldNotBeReadFallsBackToTheFirst) {
 
 TEST(UiStrings, FormatAndLineBreaks) {
     const UiStrings strings({"a\\nb", "%1 of %2, %3"});
-    EXPECT_EQ(strings.multiline(0), "a\nb");
-    EXPECT_EQ(strings.format(1, {"x", "y"}), "x of y, ");
-    EXPECT_EQ(strings.get(StrReadFailed), builtinEnglishStrings()[StrReadFailed]);
-    EXPECT_EQ(strings.get(-1), "");
-    EXPECT_EQ(strings.get(100000), "");
+    EXPECT_EQ(strings.multiline(UiString{0}), "a\nb");
+    EXPECT_EQ(strings.format(UiString{1}, {"x", "y"}), "x of y, ");
+    EXPECT_EQ(strings.get(UiString::ReadFailed),
+              builtinEnglishStrings()[static_cast<std::size_t>(UiString::ReadFailed)]);
+    EXPECT_EQ(strings.get(UiString{-1}), "");
+    EXPECT_EQ(strings.get(UiString{100000}), "");
 }
 
 TEST(LocaleLcid, TableCoversTheShippedLanguagesAndTheChineseRegions) {

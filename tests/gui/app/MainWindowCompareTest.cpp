@@ -70,7 +70,7 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_TRUE(marked("n_1A_0"));
     EXPECT_FALSE(marked("n_1A_1"));
     EXPECT_EQ(tree()->itemByKey(QStringLiteral("n_1A_0"))->toolTip(0),
-              QString::fromStdString(mainWindow->strings().format(StrDiffTooltip, {"off"})));
+              QString::fromStdString(mainWindow->strings().format(UiString::DiffTooltip, {"off"})));
 
     QTest::mouseClick(lines()->viewport(), Qt::LeftButton, {},
                       lines()->visualItemRect(lines()->item(0)).center());

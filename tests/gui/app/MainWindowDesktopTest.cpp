@@ -104,7 +104,7 @@ TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
     EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
     EXPECT_EQ(mainWindow->document().grid().lastSelect(), 26);
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
-    EXPECT_EQ(action("mnuGoTo")->text(), str(StrGoToOffsetMenu));
+    EXPECT_EQ(action("mnuGoTo")->text(), str(UiString::GoToOffsetMenu));
 }
 
 TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
@@ -131,7 +131,7 @@ TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
     mainWindow->languageController().chooseLanguage(1); // Chinese
     EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
     EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
-              str(StrFolderType));
+              str(UiString::FolderType));
     mainWindow->languageController().chooseLanguage(0);
     EXPECT_EQ(cancel(), "Cancel");
 }
@@ -159,14 +159,14 @@ TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     drop({style, function});
     EXPECT_EQ(mainWindow->fileName(), style);
     EXPECT_EQ(mainWindow->statusText(2).toStdString(),
-              mainWindow->strings().format(StrDroppedSeveral, {"2", style.toStdString()}));
+              mainWindow->strings().format(UiString::DroppedSeveral, {"2", style.toStdString()}));
 }
 
 TEST_F(MainWindowDesktop, ADropOverUnsavedChangesAsksFirst) {
     const QString function = sample("0032_0001.seem");
     mainWindow->openFile(function);
     {
-        const EditScope step(mainWindow->document(), StrUndoTyping);
+        const EditScope step(mainWindow->document(), UiString::UndoTyping);
         mainWindow->document().grid().setText(0, "FF");
     }
     ASSERT_TRUE(mainWindow->document().isModified());

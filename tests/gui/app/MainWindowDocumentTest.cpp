@@ -37,7 +37,7 @@ class MainWindowDocument : public MainWindowFixture {
         return mainWindow->mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']');
     }
 
-    QString stepCaption(int menuString, int step) const {
+    QString stepCaption(UiString menuString, UiString step) const {
         return QString::fromStdString(
             mainWindow->strings().format(menuString, {mainWindow->strings().get(step)}));
     }
@@ -59,14 +59,14 @@ TEST_F(MainWindowDocument, TypedDigitsAreOneStepThatUndoAndRedoRestoreEverywhere
     EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
     EXPECT_EQ(switchImage("n_1A_0"), "off");
     EXPECT_EQ(mainWindow->windowTitle(), caption(path) + QStringLiteral(" *"));
-    EXPECT_EQ(action("mnuUndo")->text(), stepCaption(StrUndoMenu, StrUndoTyping));
+    EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(mainWindow->document().grid().text(26), "A5");
     EXPECT_EQ(switchImage("n_1A_0"), "on");
     EXPECT_EQ(mainWindow->windowTitle(), caption(path));
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    EXPECT_EQ(action("mnuRedo")->text(), stepCaption(StrRedoMenu, StrUndoTyping));
+    EXPECT_EQ(action("mnuRedo")->text(), stepCaption(UiString::RedoMenu, UiString::UndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
@@ -85,7 +85,7 @@ TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     action("mnuOnOff")->trigger();
     EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A4")));
-    EXPECT_EQ(action("mnuUndo")->text(), stepCaption(StrUndoMenu, StrUndoSwitch));
+    EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoSwitch));
     action("mnuUndo")->trigger();
     EXPECT_EQ(mainWindow->document().grid().bytes(), before);
     EXPECT_EQ(switchImage("n_1A_0"), "on");
@@ -106,7 +106,7 @@ TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     QListWidgetItem* row = list->item(0);
     row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     EXPECT_NE(mainWindow->document().grid().bytes(), styleBytes);
-    EXPECT_EQ(action("mnuUndo")->text(), stepCaption(StrUndoMenu, StrUndoStyle));
+    EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoStyle));
     action("mnuUndo")->trigger();
     EXPECT_EQ(mainWindow->document().grid().bytes(), styleBytes);
     EXPECT_EQ(mainWindow->windowTitle(), caption(styles));
@@ -148,14 +148,14 @@ TEST_F(MainWindowDocument, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel)
             way.run();
 
             ASSERT_EQ(asked.questions.size(), 1u);
-            EXPECT_EQ(
-                asked.questions[0].buttons,
-                (QStringList{str(StrButtonSave), str(StrButtonDiscard), str(StrButtonCancel)}));
+            EXPECT_EQ(asked.questions[0].buttons,
+                      (QStringList{str(UiString::ButtonSave), str(UiString::ButtonDiscard),
+                                   str(UiString::ButtonCancel)}));
             EXPECT_TRUE(asked.questions[0].text.contains(path));
             EXPECT_EQ(way.wentOn(asked), answer == Save || answer == Discard);
             EXPECT_EQ(readAll(path)[0], answer == Save ? '\xFF' : '\x10');
-            const QString invalid =
-                QString::fromStdString(mainWindow->strings().format(StrInvalidCell, {"1", "1"}));
+            const QString invalid = QString::fromStdString(
+                mainWindow->strings().format(UiString::InvalidCell, {"1", "1"}));
             const bool saidInvalid =
                 std::any_of(asked.messages.begin(), asked.messages.end(),
                             [&](const MessageRequest& m) { return m.text == invalid; });

@@ -63,14 +63,14 @@ TEST_F(MainWindowEditors, ClickingASwitchFocusesItsCellAndShowsItsDescription) {
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("10100101")));
     EXPECT_EQ(mainWindow->statusText(1),
-              str(StrLocationPrefix) + QStringLiteral(" -> Keys -> Sound"));
+              str(UiString::LocationPrefix) + QStringLiteral(" -> Keys -> Sound"));
     EXPECT_EQ(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->title(),
               QStringLiteral("[ Sound ]"));
     EXPECT_TRUE(mainWindow->findChild<QLabel*>(QStringLiteral("lblinfo"))
                     ->text()
                     .contains(QStringLiteral("tone")));
     EXPECT_TRUE(action("mnuOnOff")->isEnabled());
-    EXPECT_EQ(action("mnuOnOff")->text(), str(StrSwitchOff));
+    EXPECT_EQ(action("mnuOnOff")->text(), str(UiString::SwitchOff));
 }
 
 TEST_F(MainWindowEditors, FolderClickDisablesOnOffAndTheInformationFrame) {
@@ -150,7 +150,7 @@ TEST_F(MainWindowEditors, InformationFrameSpeaksOfTheOpenFileOnlyAndGivesWayToCo
     ASSERT_NE(info->text(), designText);
     mainWindow->openFile(sample("004a_0001.seem"));
     EXPECT_EQ(info->text(), designText);
-    EXPECT_EQ(frameSet->title(), str(StrInformation));
+    EXPECT_EQ(frameSet->title(), str(UiString::Information));
     mainWindow->openFile(sample("0d51_0001.seem"));
     EXPECT_FALSE(frameSet->isVisible());
     EXPECT_TRUE(mainWindow->findChild<QWidget*>(QStringLiteral("frameColor"))->isVisible());
@@ -166,7 +166,7 @@ TEST_F(MainWindowEditors, StatusPanelOneShowsItsWholeTextBesideACellDescription)
     QCoreApplication::processEvents();
     const auto panels = mainWindow->statusBar()->findChildren<QLabel*>();
     for (QLabel* panel : panels) {
-        if (panel->text() == str(StrStatusFileOpen)) {
+        if (panel->text() == str(UiString::StatusFileOpen)) {
             EXPECT_GE(panel->width(), panel->sizeHint().width());
         }
     }

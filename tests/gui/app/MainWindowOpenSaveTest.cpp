@@ -70,7 +70,7 @@ TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToIt
     mainWindow->document().grid().setText(3, QStringLiteral("7F").toStdString());
     const QString big = bytesFile(QStringLiteral("huge.seem"), 5001);
     mainWindow->openFile(big);
-    EXPECT_TRUE(saidCritical(StrTooLarge));
+    EXPECT_TRUE(saidCritical(UiString::TooLarge));
     EXPECT_EQ(mainWindow->fileName(), first);
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 40);
     EXPECT_EQ(mainWindow->windowTitle(),
@@ -93,7 +93,7 @@ TEST_F(MainWindowOpenSave, SizeMinusOneMatchesAndTheFirstMatchWins) {
 TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
     const QRect normal = mainWindow->gridView()->geometry();
     mainWindow->openFile(bytesFile(QStringLiteral("ring.seem"), 64));
-    EXPECT_TRUE(saidCritical(StrTypeWithoutEditor));
+    EXPECT_TRUE(saidCritical(UiString::TypeWithoutEditor));
     EXPECT_FALSE(mainWindow->isLoaded());
     ByteGridView* view = mainWindow->gridView();
     EXPECT_TRUE(view->isVisible());
@@ -103,7 +103,7 @@ TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
     EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
     EXPECT_EQ(mainWindow->statusText(1).toStdString(),
-              mainWindow->strings().format(StrStatusNoEditor, {"ringtone", "64"}));
+              mainWindow->strings().format(UiString::StatusNoEditor, {"ringtone", "64"}));
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
     EXPECT_EQ(mainWindow->gridView()->geometry(), normal);
@@ -121,14 +121,14 @@ TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
     EXPECT_TRUE(mainWindow->gridView()->isVisible());
     EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
     EXPECT_EQ(mainWindow->statusText(1).toStdString(),
-              mainWindow->strings().format(StrStatusNoTypeMatches, {"7"}));
+              mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
     mainWindow->openFile(path);
     EXPECT_TRUE(mainWindow->isLoaded());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
     EXPECT_EQ(mainWindow->statusText(1).toStdString(),
-              mainWindow->strings().format(StrStatusNoTypeMatches, {"7"}));
+              mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
 }
 
 TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
@@ -160,7 +160,7 @@ TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing
     dialogs.openFiles = {std::nullopt};
     mainWindow->fileController().open();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, str(StrOpenDialogTitle));
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OpenDialogTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags, 4100);
     EXPECT_FALSE(dialogs.fileRequests[0].nameFilters.isEmpty());
     EXPECT_FALSE(mainWindow->isLoaded());
@@ -203,7 +203,7 @@ TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 1);
     EXPECT_TRUE(mainWindow->fileName().isEmpty());
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption());
-    EXPECT_EQ(mainWindow->statusText(1), str(StrStatusNoFile));
+    EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
     EXPECT_FALSE(action("mnuSave")->isEnabled());
 }
 
@@ -261,7 +261,7 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     dialogs.saveFiles = {copy};
     mainWindow->fileController().saveAs();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, str(StrSaveAsDialogTitle));
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::SaveAsDialogTitle));
     EXPECT_EQ(dialogs.fileRequests[0].presetFileName, path);
     EXPECT_EQ(dialogs.fileRequests[0].flags, 2);
     EXPECT_EQ(readAll(copy), QByteArray(40, '\x44'));

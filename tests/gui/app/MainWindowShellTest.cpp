@@ -47,7 +47,7 @@ class MainWindowShell : public MainWindowFixture {
 };
 
 TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveNewestFirstAndReopenWithoutReordering) {
-    EXPECT_EQ(recentCaptions(), QStringList{str(StrRecentFilesEmpty)});
+    EXPECT_EQ(recentCaptions(), QStringList{str(UiString::RecentFilesEmpty)});
     EXPECT_FALSE(recentItem(0)->isEnabled());
     QStringList paths;
     for (const char* name : {"a", "b", "c", "d", "e", "f"}) {
@@ -96,7 +96,7 @@ TEST_F(MainWindowShell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {
     openThroughDialog(second);
     openThroughDialog(first);
     {
-        EditScope step(mainWindow->document(), StrUndoTyping);
+        EditScope step(mainWindow->document(), UiString::UndoTyping);
         mainWindow->document().grid().setText(0, "7F");
     }
     dialogs.questionAnswers = {FileController::AnswerCancel};
@@ -118,7 +118,7 @@ TEST_F(MainWindowShell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
 
     chooseFolder(folder);
     EXPECT_EQ(settings.read("SeemFolder", ""), (folder + QLatin1Char('/')).toStdString());
-    EXPECT_EQ(dialogs.folderRequests.at(0).title, str(StrSeemFolderBrowserTitle));
+    EXPECT_EQ(dialogs.folderRequests.at(0).title, str(UiString::SeemFolderBrowserTitle));
     EXPECT_TRUE(action("mnuFunction")->isEnabled());
     EXPECT_FALSE(action("mnuStyle")->isEnabled());
     action("mnuFunction")->trigger();
@@ -155,10 +155,11 @@ TEST_F(MainWindowShell, AssociationCommandsReportAndStayInTheGivenDirs) {
         {(home.path() + "/data").toStdString(), (home.path() + "/config").toStdString(), {}},
         QStringLiteral("/opt/vantrel/vantrel"));
     action("mnuAccFile")->trigger();
-    EXPECT_EQ(dialogs.messages.back().text, str(StrAssociationMade));
+    EXPECT_EQ(dialogs.messages.back().text, str(UiString::AssociationMade));
     action("mnuUnAccFile")->trigger();
-    EXPECT_EQ(dialogs.messages.back().text,
-              str(StrRemovingPrefix) + str(StrAssociationMessage) + str(StrSucceeded));
+    EXPECT_EQ(dialogs.messages.back().text, str(UiString::RemovingPrefix) +
+                                                str(UiString::AssociationMessage) +
+                                                str(UiString::Succeeded));
 }
 
 TEST_F(MainWindowShell, HelpTopicsOpensTheBundledPage) {

@@ -38,7 +38,7 @@ TEST_F(MainWindowStartup, EmptyStateAfterStartUp) {
     ASSERT_TRUE(loaded);
     EXPECT_FALSE(mainWindow.isLoaded());
     EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("Vantrel  V1.1 Beta"));
-    EXPECT_EQ(mainWindow.statusText(1), str(StrStatusNoFile));
+    EXPECT_EQ(mainWindow.statusText(1), str(UiString::StatusNoFile));
     EXPECT_TRUE(mainWindow.statusText(2).isEmpty());
     EXPECT_TRUE(action("mnuOpen")->isEnabled());
     EXPECT_EQ(action("mnuOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -150,7 +150,7 @@ TEST_F(MainWindowStartup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAd
     EXPECT_FALSE(menu->actions()[0]->isChecked());
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QString::fromUtf8("文件(&F)"));
-    EXPECT_EQ(mainWindow->statusText(1), str(StrStatusNoFile));
+    EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -160,7 +160,7 @@ TEST_F(MainWindowStartup, MissingDefinitionsShowStringThreeAndEnd) {
     EXPECT_FALSE(loaded);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(str(StrDefinitionsUnloadable)));
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(str(UiString::DefinitionsUnloadable)));
     EXPECT_TRUE(dialogs.messages[0].text.contains(appFile(QStringLiteral("seem_en.xml"))));
 }
 
@@ -181,13 +181,13 @@ TEST_F(MainWindowStartup, MalformedLanguageFileReportsItsLineAndFallsBackToEngli
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(text.contains(QStringLiteral("language.xml")));
     EXPECT_TRUE(text.contains(QStringLiteral("line 3")) || text.contains(QStringLiteral("3")));
-    EXPECT_FALSE(str(StrStatusNoFile).isEmpty());
+    EXPECT_FALSE(str(UiString::StatusNoFile).isEmpty());
     // No language names a definitions document: one plain message, then the end.
     EXPECT_FALSE(loaded);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(text.startsWith(str(StrDefinitionsUnloadable)));
+    EXPECT_TRUE(text.startsWith(str(UiString::DefinitionsUnloadable)));
     EXPECT_TRUE(text.contains(
-        QString::fromStdString(mainWindow->strings().format(StrLanguageUnusable, {"0"}))));
+        QString::fromStdString(mainWindow->strings().format(UiString::LanguageUnusable, {"0"}))));
 }
 
 TEST_F(MainWindowStartup, MissingDefinitionsOnALanguageSwitchSayTheFileIsMissing) {
@@ -197,7 +197,7 @@ TEST_F(MainWindowStartup, MissingDefinitionsOnALanguageSwitchSayTheFileIsMissing
     mainWindow->languageController().chooseLanguage(1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString text = dialogs.messages[0].text;
-    EXPECT_TRUE(text.startsWith(str(StrDefinitionsUnloadable)));
+    EXPECT_TRUE(text.startsWith(str(UiString::DefinitionsUnloadable)));
     EXPECT_TRUE(text.contains(appFile(QStringLiteral("seem_zh.xml"))));
     EXPECT_TRUE(text.contains(QStringLiteral("does not exist")));
 }

@@ -85,7 +85,7 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     namedChild<QPushButton>(volume(), "cmdReset")->click();
     EXPECT_EQ(action("mnuUndo")->text(),
               QString::fromStdString(mainWindow->strings().format(
-                  StrUndoMenu, {mainWindow->strings().get(StrUndoVolumeReset)})));
+                  UiString::UndoMenu, {mainWindow->strings().get(UiString::UndoVolumeReset)})));
     for (const int offset : {0x04, 0x08, 0x0C, 0x10, 0x14})
         EXPECT_EQ(mainWindow->document().grid().text(offset).size(), 2u) << offset;
     EXPECT_EQ(mainWindow->document().grid().text(0x08), "0A");
@@ -104,7 +104,7 @@ TEST_F(MainWindowVolumeColor, SixthVolumeItemIsReportedAndFiveRowsShow) {
     writeAppFile(QStringLiteral("seem_en.xml"), definitions);
     startShown();
     mainWindow->openFile(sample("0a1c_0001.seem"));
-    EXPECT_TRUE(saidCritical(StrEditorIncomplete));
+    EXPECT_TRUE(saidCritical(UiString::EditorIncomplete));
     EXPECT_TRUE(volume()->isVisible());
     EXPECT_EQ(volume()->caption(4)->text(), QStringLiteral("Extra:"));
 }

@@ -90,10 +90,10 @@ TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
     EXPECT_EQ(grid.lastSelect(), 26);
     EXPECT_TRUE(grid.hasBorder(26));
     EXPECT_TRUE(view.hasFocus());
-    EXPECT_EQ(view.cellStatus(26).toStdString(), strings.get(StrCellOffset) + ": 1A (26)" +
-                                                     strings.get(StrCellHex) + ": A5" +
-                                                     strings.get(StrCellDecimal) + ": 165" +
-                                                     strings.get(StrCellBinary) + ": 10100101");
+    EXPECT_EQ(view.cellStatus(26).toStdString(),
+              strings.get(UiString::CellOffset) + ": 1A (26)" + strings.get(UiString::CellHex) +
+                  ": A5" + strings.get(UiString::CellDecimal) + ": 165" +
+                  strings.get(UiString::CellBinary) + ": 10100101");
 
     // A click between cells focuses nothing.
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {},

@@ -54,7 +54,7 @@ class ExternalChangeWatcherTest : public ::testing::Test {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     [[nodiscard]] QString barText() const { return watcher->findChild<QLabel*>()->text(); }
-    QPushButton* button(int textString) const {
+    QPushButton* button(UiString textString) const {
         const QString text = QString::fromStdString(language.strings().get(textString));
         for (auto* button : watcher->findChildren<QPushButton*>())
             if (button->text() == text)
@@ -87,8 +87,8 @@ TEST_F(ExternalChangeWatcherTest, AModifiedDocumentGetsTheBarAndKeepsItsEdits) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher->isHidden(); }, 5000));
     EXPECT_TRUE(barText().contains(QStringLiteral("changed on disk")));
     EXPECT_EQ(document.grid().text(0), "AA");
-    ASSERT_NE(button(StrButtonKeepMine), nullptr);
-    button(StrButtonKeepMine)->click();
+    ASSERT_NE(button(UiString::ButtonKeepMine), nullptr);
+    button(UiString::ButtonKeepMine)->click();
     EXPECT_TRUE(watcher->isHidden());
     watcher->checkNow();
     EXPECT_TRUE(watcher->isHidden()) << "Keep Mine holds for the same change";
@@ -96,7 +96,7 @@ TEST_F(ExternalChangeWatcherTest, AModifiedDocumentGetsTheBarAndKeepsItsEdits) {
     write({5, 5, 5, 5});
     watcher->checkNow();
     ASSERT_FALSE(watcher->isHidden());
-    button(StrButtonReload)->click();
+    button(UiString::ButtonReload)->click();
     EXPECT_EQ(document.savedBytes(), (Bytes{5, 5, 5, 5}));
     EXPECT_FALSE(document.isModified());
 }
@@ -120,7 +120,7 @@ TEST_F(ExternalChangeWatcherTest, AFileGoneFromDiskIsToldAndSaveAsksBeforeMaking
     watcher->checkNow();
     ASSERT_FALSE(watcher->isHidden());
     EXPECT_TRUE(barText().contains(QStringLiteral("deleted or renamed")));
-    EXPECT_TRUE(button(StrButtonReload)->isHidden());
+    EXPECT_TRUE(button(UiString::ButtonReload)->isHidden());
 
     dialogs.questionAnswers = {1}; // Cancel
     EXPECT_EQ(watcher->save(path, false).status, SaveOutcome::Status::ChangedOnDisk);

@@ -116,7 +116,7 @@ TEST_F(ColorEditorTest, SliderDragWritesTheColourAndUndoesInOneStep) {
     EXPECT_EQ(preview(), QColor(255, 128, 0));
     EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#FF8000"));
 
-    EXPECT_EQ(document.undoLabel(), StrUndoColor);
+    EXPECT_EQ(document.undoLabel(), UiString::UndoColor);
     document.undo();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
     EXPECT_EQ(slider("sldG")->value(), 0);
@@ -226,7 +226,7 @@ TEST_F(ColorEditorTest, TitleIsWrittenAsFiveBigEndianUnits) {
     button("cmdChangeName")->click();
     EXPECT_EQ(cells(8, 10), (std::vector<std::string>{"00", "41", "00", "42", "00", "00", "00",
                                                       "00", "00", "00"}));
-    EXPECT_EQ(document.undoLabel(), StrUndoTitle);
+    EXPECT_EQ(document.undoLabel(), UiString::UndoTitle);
     document.undo();
     EXPECT_EQ(box("txtColorName")->text(), QString::fromUtf8("海洋ABC"));
 }

@@ -166,7 +166,7 @@ TEST_F(VolumeEditorTest, KeyRunIsOneStepAndTheCellIsSavedAsWritten) {
     for (int i = 0; i < 9; ++i)
         QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(grid().text(0x1A), "09");
-    EXPECT_EQ(document.undoLabel(), StrUndoVolume);
+    EXPECT_EQ(document.undoLabel(), UiString::UndoVolume);
     document.undo();
     EXPECT_EQ(grid().text(0x1A), "0C");
     EXPECT_EQ(slider->value(), 12);
@@ -195,7 +195,7 @@ TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
         EXPECT_EQ(grid().text(offsets[row]), expected[static_cast<std::size_t>(row)]) << row;
         EXPECT_EQ(editor->slider(row)->value(), std::stoi(expected[row], nullptr, 16)) << row;
     }
-    EXPECT_EQ(document.undoLabel(), StrUndoVolumeReset);
+    EXPECT_EQ(document.undoLabel(), UiString::UndoVolumeReset);
     document.undo();
     EXPECT_EQ(grid().text(0x1A), "0C");
     EXPECT_EQ(grid().text(0x04), "01");

@@ -34,7 +34,7 @@ class GeneratorFixture : public ::testing::Test {
         host.fileBytes = std::move(bytes);
     }
 
-    QString str(int n) const { return QString::fromStdString(language.strings().get(n)); }
+    QString str(UiString n) const { return QString::fromStdString(language.strings().get(n)); }
     QString workFile(const QString& name) const { return work.filePath(name); }
 
     static QByteArray readAll(const QString& path) {

@@ -51,9 +51,10 @@ class GprsTextDialogTest : public GeneratorFixture {
 TEST_F(GprsTextDialogTest, OpensOnShowNothingWithTheCustomTextHidden) {
     openDocument("outertext", std::vector<std::uint8_t>(34, 0x41));
     GprsTextDialog& form = open();
-    EXPECT_EQ(form.windowTitle(), str(StrGprsTitle));
-    for (int index = 0; index < 3; ++index)
-        EXPECT_EQ(form.modeButton(static_cast<GprsDisplayMode>(index))->text(), str(40 + index));
+    EXPECT_EQ(form.windowTitle(), str(UiString::GprsTitle));
+    EXPECT_EQ(form.modeButton(GprsDisplayMode::AlwaysDate)->text(), str(UiString::GprsAlwaysDate));
+    EXPECT_EQ(form.modeButton(GprsDisplayMode::ShowNothing)->text(), str(UiString::GprsNothing));
+    EXPECT_EQ(form.modeButton(GprsDisplayMode::CustomText)->text(), str(UiString::GprsCustomText));
     EXPECT_EQ(saveButton()->text(), QStringLiteral("&Save"));
     EXPECT_EQ(form.mode(), GprsDisplayMode::ShowNothing);
     EXPECT_FALSE(textShown());
@@ -86,7 +87,7 @@ TEST_F(GprsTextDialogTest, SavesEachModeAsTheRecordOverALongerFile) {
     form.modeButton(GprsDisplayMode::AlwaysDate)->click();
     EXPECT_EQ(saveTo(QStringLiteral("date.seem")), zeroPadded({}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, str(StrGprsSaveTitle));
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::GprsSaveTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags, 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(captionRestored, 1);

@@ -48,7 +48,7 @@ class OuterTextDialogTest : public GeneratorFixture {
 TEST_F(OuterTextDialogTest, OpensCaptionedAndEmptyWithoutAnOuterTextFile) {
     openDocument("function", std::vector<std::uint8_t>(120, 0x41));
     OuterTextDialog& form = open();
-    EXPECT_EQ(form.windowTitle(), str(StrOuterTextTitle));
+    EXPECT_EQ(form.windowTitle(), str(UiString::OuterTextTitle));
     EXPECT_EQ(textFrame()->title(), QStringLiteral("Text"));
     EXPECT_EQ(saveButton()->text(), QStringLiteral("&Save"));
     EXPECT_EQ(textBox()->text(), QString());
@@ -65,10 +65,10 @@ TEST_F(OuterTextDialogTest, HintTurnsRedWhenTheTextWillBeCutAndSaysWhatIsStored)
     OuterTextDialog& form = open();
     const QColor normal = form.palette().color(QPalette::WindowText);
     textBox()->setText(QStringLiteral("一二三四五六七八"));
-    EXPECT_EQ(hint()->text(), str(StrOuterTextFits));
+    EXPECT_EQ(hint()->text(), str(UiString::OuterTextFits));
     EXPECT_EQ(hintColor(), normal);
     QTest::keyClick(textBox(), Qt::Key_Space);
-    EXPECT_EQ(hint()->text(), str(StrOuterTextTooLong));
+    EXPECT_EQ(hint()->text(), str(UiString::OuterTextTooLong));
     EXPECT_NE(hintColor(), normal);
     QTest::keyClick(textBox(), Qt::Key_Backspace);
     EXPECT_EQ(hintColor(), normal);
@@ -100,12 +100,13 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
 
     EXPECT_EQ(readAll(target), record(u"Hello"));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, str(StrOuterTextSaveTitle));
+    EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OuterTextSaveTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(dialogs.messages[0].text, str(StrOuterTextSavedPrefix) + QStringLiteral(" [ ") +
-                                            target + QStringLiteral(" ] ") + str(StrSucceeded));
+    EXPECT_EQ(dialogs.messages[0].text, str(UiString::OuterTextSavedPrefix) +
+                                            QStringLiteral(" [ ") + target + QStringLiteral(" ] ") +
+                                            str(UiString::Succeeded));
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());
 }

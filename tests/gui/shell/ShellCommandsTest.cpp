@@ -27,7 +27,7 @@ class ShellCommandsTest : public ::testing::Test {
   protected:
     void SetUp() override { StandardDialog::setAnswerer(&dialogs); }
 
-    [[nodiscard]] QString str(int n) const { return QString::fromStdString(strings.get(n)); }
+    [[nodiscard]] QString str(UiString n) const { return QString::fromStdString(strings.get(n)); }
     [[nodiscard]] const MessageRequest& lastMessage() const { return dialogs.messages.back(); }
 
     // The standard output of a desktop tool run over our dirs.
@@ -56,7 +56,7 @@ TEST_F(ShellCommandsTest, AssociatingIsReportedAndTheDesktopKnowsTheType) {
         associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
         ASSERT_EQ(dialogs.messages.size(), static_cast<std::size_t>(round + 1));
         EXPECT_EQ(lastMessage().icon, MessageIcon::Information);
-        EXPECT_EQ(lastMessage().text, str(StrAssociationMade));
+        EXPECT_EQ(lastMessage().text, str(UiString::AssociationMade));
     }
     if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) {
         EXPECT_EQ(QProcess::execute("desktop-file-validate",
@@ -81,12 +81,13 @@ TEST_F(ShellCommandsTest, RemovingSucceedsOnceAndThenSaysThereWasNothing) {
     associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
     removeSeemAssociationAndReport(nullptr, strings, where);
     EXPECT_EQ(lastMessage().icon, MessageIcon::Information);
-    EXPECT_EQ(lastMessage().text,
-              str(StrRemovingPrefix) + str(StrAssociationMessage) + str(StrSucceeded));
+    EXPECT_EQ(lastMessage().text, str(UiString::RemovingPrefix) +
+                                      str(UiString::AssociationMessage) + str(UiString::Succeeded));
     removeSeemAssociationAndReport(nullptr, strings, where);
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
-    EXPECT_TRUE(lastMessage().text.startsWith(str(StrRemovingPrefix) + str(StrAssociationMessage) +
-                                              str(StrAssociationRefused)));
+    EXPECT_TRUE(lastMessage().text.startsWith(str(UiString::RemovingPrefix) +
+                                              str(UiString::AssociationMessage) +
+                                              str(UiString::AssociationRefused)));
 }
 
 TEST_F(ShellCommandsTest, ARefusedWriteIsCriticalAndNamesTheFile) {
@@ -94,8 +95,8 @@ TEST_F(ShellCommandsTest, ARefusedWriteIsCriticalAndNamesTheFile) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     associateSeemFilesAndReport(nullptr, strings, where, "/opt/vantrel/vantrel");
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
-    EXPECT_TRUE(
-        lastMessage().text.startsWith(str(StrAssociationMessage) + str(StrAssociationRefused)));
+    EXPECT_TRUE(lastMessage().text.startsWith(str(UiString::AssociationMessage) +
+                                              str(UiString::AssociationRefused)));
     EXPECT_TRUE(lastMessage().text.contains(QString::fromStdString(mimePackagePath(where))));
 }
 
@@ -104,7 +105,7 @@ TEST_F(ShellCommandsTest, HelpOpensTheBundledPageOrSaysThereIsNone) {
     openHelpTopics(nullptr, strings, appDir.path());
     EXPECT_TRUE(dialogs.openedUrls.empty());
     EXPECT_EQ(lastMessage().icon, MessageIcon::Critical);
-    EXPECT_EQ(lastMessage().text, str(StrHelpMissing));
+    EXPECT_EQ(lastMessage().text, str(UiString::HelpMissing));
 
     QFile page(appDir.filePath("help.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));

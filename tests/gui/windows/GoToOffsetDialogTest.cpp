@@ -50,10 +50,10 @@ TEST_F(GoToOffsetDialogTest, AnOffsetPastTheEndIsRefusedAndTheDialogStays) {
     EXPECT_EQ(goTo("2A"), std::nullopt);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.toStdString(),
-              strings.format(StrOffsetBeyondEnd, {"2A", "41", "29"}));
+              strings.format(UiString::OffsetBeyondEnd, {"2A", "41", "29"}));
     EXPECT_EQ(goTo("1A", true), std::nullopt); // not decimal
     EXPECT_EQ(dialogs.messages.back().text.toStdString(),
-              strings.format(StrOffsetNotDecimal, {"1A"}));
+              strings.format(UiString::OffsetNotDecimal, {"1A"}));
 }
 
 } // namespace

@@ -42,7 +42,7 @@ TEST_F(TipWindowTest, UntickingFollowsInTheMenuAtOnceAndIsStoredOnOk) {
     TipWindow* tip = openTip();
     ASSERT_TRUE(tip->isVisible());
     EXPECT_TRUE(tip->isModal());
-    EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(StrTipTitle));
+    EXPECT_EQ(tip->windowTitle().toStdString(), language.strings().get(UiString::TipTitle));
     EXPECT_TRUE(namedChild<QCheckBox>(tip, "Check1")->isChecked())
         << "ShowTip absent means tips on";
 
