@@ -69,6 +69,8 @@ export class VantrelApp extends LitElement {
     private fileHandle: FileSystemFileHandle | null = null;
     private other: Document | null = null;
     private refreshQueued = false;
+    // The switch last chosen in the tree, for Edit ▸ Switch On/Off.
+    private chosenSwitchKey = '';
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -244,6 +246,7 @@ export class VantrelApp extends LitElement {
         }
         this.fileHandle = file.handle;
         this.information = '';
+        this.chosenSwitchKey = '';
         this.closeComparison();
         this.grid.select(0, false);
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
@@ -497,6 +500,8 @@ export class VantrelApp extends LitElement {
 
     private onNodeSelect(event: CustomEvent<FunctionNode>): void {
         const node = event.detail;
+        this.chosenSwitchKey = node.kind === 'switch' ? node.key : '';
+        this.requestUpdate();
         this.information = node.tip || this.text(UiString.NoDescription);
         if (node.kind === 'switch') {
             this.grid.select(node.cell, false);
@@ -510,6 +515,12 @@ export class VantrelApp extends LitElement {
             this.grid.select(cell, false);
         }
         this.grid.setMarks('colour-mark', Array.from({ length: cells }, (_, offset) => cell + offset));
+    }
+
+    private chosenSwitch(): FunctionNode | null {
+        const find = (node: FunctionNode): FunctionNode | null => node.key === this.chosenSwitchKey ? node
+            : node.children.reduce<FunctionNode | null>((found, child) => found ?? find(child), null);
+        return this.model.kind === 'function' && this.chosenSwitchKey ? find(this.model.root) : null;
     }
 
     private undo(): void {
@@ -568,6 +579,7 @@ export class VantrelApp extends LitElement {
 
     private menus(): Menu[] {
         const loaded = this.isLoaded;
+        const switchNode = this.chosenSwitch();
         const caption = (control: string) => this.caption(control);
         const command = (control: string, action: () => unknown, enabled = true, label = caption(control)) =>
             ({ control, label, action, enabled });
@@ -583,6 +595,9 @@ export class VantrelApp extends LitElement {
             { label: caption('mnuEdit'), commands: [
                 command('undo', () => this.undo(), this.undoName !== '', plain(this.text(UiString.UndoMenu, [this.undoName]))),
                 command('redo', () => this.redo(), this.redoName !== '', plain(this.text(UiString.RedoMenu, [this.redoName]))),
+                command('mnuOnOff', () => switchNode && this.edit(() =>
+                    this.session?.document.setSwitch(switchNode.key, !switchNode.on)), switchNode !== null,
+                plain(this.text(switchNode?.on ? UiString.SwitchOff : UiString.SwitchOn))),
                 command('mnuCompare', () => this.chooseFile('compareInput'), loaded),
                 command('mnuCloseCompare', () => this.closeComparison(), this.other !== null),
             ] },

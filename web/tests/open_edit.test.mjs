@@ -163,6 +163,15 @@ test('a file opened with a handle is written back through it, not downloaded', a
     await context.close();
 });
 
+test('Edit ▸ Switch On/Off turns the chosen switch the other way', async () => {
+    await openSample(page, '0032_0001.seem');
+    await page.locator('switch-tree li.switch > .label').first().click();
+    await page.waitForFunction(() => document.title.includes('*'));
+    await page.locator('details.menu:has([data-control="mnuOnOff"]) > summary').click();
+    await page.click('[data-control="mnuOnOff"]');
+    await page.waitForFunction(() => !document.title.includes('*'));
+});
+
 describe('the grid', () => {
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
