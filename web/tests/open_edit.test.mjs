@@ -163,6 +163,16 @@ test('a file opened with a handle is written back through it, not downloaded', a
     await context.close();
 });
 
+test('a file dropped on the page opens', async () => {
+    await page.evaluate((bytes) => {
+        const transfer = new DataTransfer();
+        transfer.items.add(new File([new Uint8Array(bytes)], 'dropped.seem'));
+        document.querySelector('main').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+    }, [...sample('004a_0001.seem')]);
+    await page.waitForFunction(() => document.title.startsWith('dropped.seem'));
+    assert.equal(await page.locator('style-list').count(), 1);
+});
+
 test('Edit ▸ Switch On/Off turns the chosen switch the other way', async () => {
     await openSample(page, '0032_0001.seem');
     await page.locator('switch-tree li.switch > .label').first().click();
