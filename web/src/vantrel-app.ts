@@ -5,7 +5,7 @@
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
 import { ByteGrid, type CellEditDetail } from './byte-grid';
-import { Session, type Comparison, type Document, type EditorModel, type FunctionNode, type SeemType } from './core';
+import { Session, type EditorModel, type FunctionNode, type SeemType } from './core';
 import {
     canPickFiles, download, pickFile, readDropped, readFile, saveFile, saveFileAs, type OpenedFile,
 } from './file-access';
@@ -13,6 +13,7 @@ import type { GeneratedFile, GeneratorDialog, GeneratorKind } from './generator-
 import { UiString } from './strings';
 import './byte-grid';
 import './compare-panel';
+import type { ComparePanel } from './compare-panel';
 import './folder-panel';
 import type { FolderPanel } from './folder-panel';
 import type { FolderFile } from './seem-folder';
@@ -55,8 +56,6 @@ export class VantrelApp extends LitElement {
     @state() private cellStatus = '';
     @state() private information = '';
     @state() private dragging = false;
-    @state() private comparison: Comparison | null = null;
-    @state() private otherName = '';
     @state() private showCoverage = localStorage.getItem(showCoverageKey) === '1';
     @state() private showByteInfo = localStorage.getItem(showByteInfoKey) === '1';
     @state() private byteInfo = '';
@@ -65,9 +64,9 @@ export class VantrelApp extends LitElement {
     @query('message-dialog') private dialog!: MessageDialog;
     @query('generator-dialog') private generator!: GeneratorDialog;
     @query('folder-panel') private folderPanel!: FolderPanel;
+    @query('compare-panel') private comparePanel!: ComparePanel;
 
     private fileHandle: FileSystemFileHandle | null = null;
-    private other: Document | null = null;
     private refreshQueued = false;
     // The switch last chosen in the tree, for Edit ▸ Switch On/Off.
     private chosenSwitchKey = '';
@@ -183,14 +182,8 @@ export class VantrelApp extends LitElement {
             return;
         }
         const loaded = doc.isOpen();
-        this.comparison = loaded && this.other ? doc.compare(this.other) : null;
-        const differing: number[] = [];
-        for (const difference of this.comparison?.differences ?? []) {
-            for (let cell = difference.firstCell; cell <= difference.lastCell; ++cell) {
-                differing.push(cell);
-            }
-        }
-        this.grid.setMarks('differs', differing);
+        this.comparePanel?.refresh();
+        this.grid.setMarks('differs', this.comparePanel?.differingCells ?? []);
         const uncovered: number[] = [];
         if (loaded && this.showCoverage) {
             doc.coverage().describedBits.forEach((bits, cell) => bits === 0 && uncovered.push(cell));
@@ -388,39 +381,9 @@ export class VantrelApp extends LitElement {
         this.querySelector<HTMLInputElement>(`#${id}`)?.click();
     }
 
-    private async onCompareInput(event: Event): Promise<void> {
-        const file = takeChosenFile(event);
-        if (!file || !this.session) {
-            return;
-        }
-        const read = await readFile(file, this.readLimit());
-        const other = this.session.newDocument();
-        try {
-            other.open(read.bytes, read.name);
-        } catch (error) {
-            other.delete();
-            await this.showError(error);
-            return;
-        }
-        this.closeComparison();
-        this.other = other;
-        this.otherName = read.name;
-        this.refreshMarks();
-    }
-
     private closeComparison(): void {
-        this.other?.delete();
-        this.other = null;
-        this.otherName = '';
-        this.comparison = null;
+        this.comparePanel?.close();
         this.grid?.setMarks('differs', []);
-    }
-
-    private onTakeOther(event: CustomEvent<number>): void {
-        const other = this.other;
-        if (other) {
-            this.edit(() => this.session?.document.takeOther(other, event.detail));
-        }
     }
 
     private exportSettings(): void {
@@ -598,8 +561,8 @@ export class VantrelApp extends LitElement {
                 command('mnuOnOff', () => switchNode && this.edit(() =>
                     this.session?.document.setSwitch(switchNode.key, !switchNode.on)), switchNode !== null,
                 plain(this.text(switchNode?.on ? UiString.SwitchOff : UiString.SwitchOn))),
-                command('mnuCompare', () => this.chooseFile('compareInput'), loaded),
-                command('mnuCloseCompare', () => this.closeComparison(), this.other !== null),
+                command('mnuCompare', () => this.comparePanel.chooseOther(), loaded),
+                command('mnuCloseCompare', () => this.closeComparison(), this.comparePanel?.isComparing ?? false),
             ] },
             { label: plain(this.text(UiString.ViewMenu)), commands: [
                 { ...command('coverage', () => this.toggleCoverage(), true, plain(this.text(UiString.ShowCoverage))),
@@ -669,8 +632,12 @@ export class VantrelApp extends LitElement {
                         aria-label=${plain(this.text(UiString.WhatIsThisByte))}>
                         <h2>${plain(this.text(UiString.WhatIsThisByte))}</h2><p aria-live="polite">${this.byteInfo}</p>
                     </section>` : nothing}
-                    <compare-panel .session=${this.session} .comparison=${this.comparison} .otherName=${this.otherName}
-                        @take-other=${this.onTakeOther} @compare-close=${() => this.closeComparison()}
+                    <compare-panel .session=${this.session} .readLimit=${this.readLimit()}
+                        @compare-changed=${() => {
+                            this.refreshMarks();
+                            this.requestUpdate();
+                        }}
+                        @edit-failed=${(event: CustomEvent<unknown>) => this.showError(event.detail)}
                         @difference-select=${(event: CustomEvent<number>) => this.grid.select(event.detail, true)}>
                     </compare-panel>
                     <byte-grid .gridLabel=${this.text(UiString.AccessibleGrid)}
@@ -686,7 +653,6 @@ export class VantrelApp extends LitElement {
                 <span role="status">${this.statusText()}</span>
                 <span class="cell-status" aria-live="off">${this.isLoaded ? this.cellStatus : ''}</span>
             </footer>
-            <input id="compareInput" type="file" hidden @change=${this.onCompareInput}>
             <input id="definitionsInput" type="file" accept=".xml,application/xml,text/xml" hidden
                 @change=${this.onDefinitionsInput}>
             <input id="recipeInput" type="file" accept=".json,application/json" hidden @change=${this.onRecipeInput}>
