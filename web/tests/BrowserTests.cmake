@@ -7,6 +7,11 @@
 set(VANTREL_WASM_BUILD "${CMAKE_SOURCE_DIR}/build-wasm" CACHE PATH "The WebAssembly build folder")
 set(VANTREL_WEB_TESTS open_edit documents offline accessibility benchmark)
 
+# Without a browser: the page names the string table as the core does.
+add_test(NAME web_strings
+         COMMAND ${CMAKE_SOURCE_DIR}/web/tools/run-test ${CMAKE_SOURCE_DIR}/web/tests/strings.test.mjs)
+set_tests_properties(web_strings PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 60)
+
 set(web_environment
     "VANTREL_WASM_DIR=${VANTREL_WASM_BUILD}"
     "VANTREL_WEB_DIST=${CMAKE_BINARY_DIR}/web-dist"
