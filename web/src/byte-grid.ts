@@ -240,6 +240,8 @@ export class ByteGrid extends LitElement {
             PageDown: () => this.move(Math.min(this.cells.length - 1, index + rowsPerPage * cellsPerRow)),
             Home: () => (event.ctrlKey ? this.move(0) : this.setCaret(0)),
             End: () => (event.ctrlKey ? this.move(this.cells.length - 1) : this.setCaret(limit)),
+            Backspace: () => this.erase(this.caretPosition - 1),
+            Delete: () => this.erase(this.caretPosition),
         };
         const action = keys[event.key];
         if (action) {
@@ -249,6 +251,20 @@ export class ByteGrid extends LitElement {
             event.preventDefault();
             this.type(event.key.toUpperCase());
         }
+    }
+
+    // Removes the character at position; Backspace takes the caret back with it.
+    private erase(position: number): void {
+        const index = this.currentIndex;
+        const text = this.cellText(index);
+        if (position < 0 || position >= text.length) {
+            return;
+        }
+        this.caretPosition = Math.min(this.caretPosition, position);
+        this.dispatchEvent(new CustomEvent<CellEditDetail>('cell-edit', {
+            detail: { index, text: text.slice(0, position) + text.slice(position + 1) }, bubbles: true,
+        }));
+        this.markCurrent();
     }
 
     // A digit overwrites the character at the caret (or is appended); with the

@@ -205,6 +205,22 @@ describe('the grid', () => {
         await discardChanges();
     });
 
+    test('Backspace empties a cell digit by digit, and saving refuses a cell without a byte', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('byte-grid [data-index="3"]').click();
+        await page.keyboard.press('End');
+        await page.keyboard.press('Backspace');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="3"]').textContent.length === 1);
+        await page.keyboard.press('Backspace');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="3"]').textContent === '');
+        await page.keyboard.press('Control+s');
+        const dialog = page.locator('message-dialog dialog[open]');
+        assert.ok((await dialog.locator('.message').textContent()).includes('3'));
+        await dialog.locator('button').first().click();
+        await page.keyboard.press('Control+z');
+        await page.waitForFunction(() => !document.title.includes('*'));
+    });
+
     test('arrows move between cells and the status line follows', async () => {
         await openSample(page, '0032_0001.seem');
         await page.locator('byte-grid [data-index="17"]').click();
