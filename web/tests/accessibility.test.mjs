@@ -37,6 +37,22 @@ test('the empty page and every editor pass axe', async () => {
     }
 });
 
+test('the comparison, the byte information and a generator pass axe', async () => {
+    await openSample(page, '0a1c_0001.seem');
+    await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
+    await chooser.setFiles({ name: 'other.seem', mimeType: 'application/octet-stream',
+        buffer: Buffer.alloc(readFileSync(new URL('../../data/samples/0a1c_0001.seem', import.meta.url)).length, 3) });
+    await page.locator('compare-panel li').first().waitFor();
+    await page.locator('details.menu:has([data-control="byteInfo"]) > summary').click();
+    await page.click('[data-control="byteInfo"]');
+    assert.deepEqual(await seriousViolations(), [], 'comparison and byte information');
+    await page.locator('details.menu:has([data-control="mnuSetGPRS"]) > summary').click();
+    await page.click('[data-control="mnuSetGPRS"]');
+    assert.deepEqual(await seriousViolations(), [], 'generator');
+    await page.keyboard.press('Escape');
+});
+
 test('the grid is an ARIA grid with named cells and one tab stop', async () => {
     await openSample(page, '0032_0001.seem');
     const grid = page.locator('byte-grid [role="grid"]');
