@@ -127,20 +127,23 @@ describe('each editor saves what vantrel-cli writes', () => {
     });
 });
 
-test('a file opened with a handle is written back through it, not downloaded', async () => {
+test('a file opened with a handle is written back through it, and Save As through the picker\'s', async () => {
     const context = await browser.newContext();
     // A stand-in for the browser's file picker: one file whose writes are kept.
     await context.addInitScript((bytes) => {
         window.written = [];
+        const writable = async () => ({
+            write: async (data) => window.written.push(Array.from(new Uint8Array(data.buffer ?? data))),
+            close: async () => undefined,
+        });
         window.showOpenFilePicker = async () => [{
             kind: 'file',
             name: '0032_0001.seem',
             getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem'),
-            createWritable: async () => ({
-                write: async (data) => window.written.push(Array.from(new Uint8Array(data.buffer ?? data))),
-                close: async () => undefined,
-            }),
+            createWritable: writable,
         }];
+        window.showSaveFilePicker = async ({ suggestedName }) =>
+            ({ kind: 'file', name: `copy of ${suggestedName}`, createWritable: writable });
     }, [...sample('0032_0001.seem')]);
     const handlePage = await context.newPage();
     let downloads = 0;
@@ -159,6 +162,10 @@ test('a file opened with a handle is written back through it, not downloaded', a
     const { path, on } = firstSwitch();
     const expected = cliEdit('0032_0001.seem', 'switch', path, on ? 'off' : 'on');
     assert.deepEqual(Buffer.from(written[0]), expected);
+    // Save As writes through the handle the save picker gives.
+    await handlePage.keyboard.press('Control+Shift+s');
+    await handlePage.waitForFunction(() => window.written.length === 2);
+    assert.deepEqual(Buffer.from(await handlePage.evaluate(() => window.written[1])), expected);
     assert.equal(downloads, 0);
     await context.close();
 });
