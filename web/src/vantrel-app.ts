@@ -99,6 +99,7 @@ export class VantrelApp extends LitElement {
             this.refreshState();
             this.acceptLaunchedFiles();
             document.body.dataset['ready'] = 'true';
+            performance.mark('vantrel-ready');
             if (session.language.problem) {
                 await this.dialog.tell(this.text(UiString.Information), session.language.problem);
             }

@@ -73,6 +73,8 @@ test('what the first visit transfers', async () => {
         gzip += gzipSync(bytes, { level: 9 }).length;
     }
     const wasm = statSync(join(distDir, 'core', 'vantrel-core.wasm')).size;
+    const ready = await page.evaluate(() => performance.getEntriesByName('vantrel-ready')[0].startTime);
+    console.log(`first visit: the page is ready ${ready.toFixed(0)} ms after navigation starts`);
     console.log(`first visit: ${files.length} files, ${(raw / 1024).toFixed(0)} KiB raw, ${(gzip / 1024).toFixed(0)} KiB gzipped ` +
         `(vantrel-core.wasm ${(wasm / 1024).toFixed(0)} KiB)`);
     assert.ok(raw > wasm);
