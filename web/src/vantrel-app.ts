@@ -623,30 +623,30 @@ export class VantrelApp extends LitElement {
                         @item-select=${this.onItemSelect} @edit-failed=${(event: CustomEvent<unknown>) => this.showError(event.detail)}>
                     </editor-panel>
                     <div class="side">
-                    <section class="information" aria-label=${this.caption('frameSet')}
-                        ?hidden=${!['function', 'style', 'volume', 'color'].includes(this.model.kind)}>
-                        <h2>${this.caption('frameSet')}</h2>
-                        <p aria-live="polite">${this.information || (this.model.kind === 'volume'
-                            ? this.text(UiString.VolumeInformation) : this.caption('lblinfo'))}</p>
-                    </section>
-                    ${this.showByteInfo && this.isLoaded ? html`<section class="information byte-info"
-                        aria-label=${plain(this.text(UiString.WhatIsThisByte))}>
-                        <h2>${plain(this.text(UiString.WhatIsThisByte))}</h2><p aria-live="polite">${this.byteInfo}</p>
-                    </section>` : nothing}
-                    <compare-panel .session=${this.session} .readLimit=${this.readLimit()}
-                        @compare-changed=${() => {
-                            this.refreshMarks();
-                            this.requestUpdate();
-                        }}
-                        @edit-failed=${(event: CustomEvent<unknown>) => this.showError(event.detail)}
-                        @difference-select=${(event: CustomEvent<number>) => this.grid.select(event.detail, true)}>
-                    </compare-panel>
-                    <byte-grid .gridLabel=${this.text(UiString.AccessibleGrid)}
-                        .offsetLabel=${this.text(UiString.CellOffset)}
-                        .cellLabel=${(offset: string) => this.text(UiString.AccessibleCell, [offset])}
-                        .cellDescription=${(index: number) => (this.isLoaded ? this.session!.document.byteInfo(index).text : '')}
-                        .navigable=${this.isLoaded}
-                        @cell-edit=${this.onCellEdit} @cell-focus=${this.onCellFocus}></byte-grid>
+                        <section class="information" aria-label=${this.caption('frameSet')}
+                            ?hidden=${!['function', 'style', 'volume', 'color'].includes(this.model.kind)}>
+                            <h2>${this.caption('frameSet')}</h2>
+                            <p aria-live="polite">${this.information || (this.model.kind === 'volume'
+                                ? this.text(UiString.VolumeInformation) : this.caption('lblinfo'))}</p>
+                        </section>
+                        ${this.showByteInfo && this.isLoaded ? html`<section class="information byte-info"
+                            aria-label=${plain(this.text(UiString.WhatIsThisByte))}>
+                            <h2>${plain(this.text(UiString.WhatIsThisByte))}</h2><p aria-live="polite">${this.byteInfo}</p>
+                        </section>` : nothing}
+                        <compare-panel .session=${this.session} .readLimit=${this.readLimit()}
+                            @compare-changed=${() => {
+                                this.refreshMarks();
+                                this.requestUpdate();
+                            }}
+                            @edit-failed=${(event: CustomEvent<unknown>) => this.showError(event.detail)}
+                            @difference-select=${(event: CustomEvent<number>) => this.grid.select(event.detail, true)}>
+                        </compare-panel>
+                        <byte-grid .gridLabel=${this.text(UiString.AccessibleGrid)}
+                            .offsetLabel=${this.text(UiString.CellOffset)}
+                            .cellLabel=${(offset: string) => this.text(UiString.AccessibleCell, [offset])}
+                            .cellDescription=${(index: number) => (this.isLoaded ? this.session!.document.byteInfo(index).text : '')}
+                            .navigable=${this.isLoaded}
+                            @cell-edit=${this.onCellEdit} @cell-focus=${this.onCellFocus}></byte-grid>
                     </div>
                 </div>
             </main>
