@@ -580,6 +580,9 @@ export class VantrelApp extends LitElement {
                 command('applySettings', () => this.chooseFile('recipeInput'), loaded,
                     plain(this.text(UiString.MenuApplySettings))),
             ] },
+            { label: caption('mnuHelp'), commands: [
+                command('mnuHelpTopic', () => window.open('data/help.html', '_blank', 'noopener')),
+            ] },
         ];
     }
 
@@ -589,8 +592,7 @@ export class VantrelApp extends LitElement {
             <select @change=${this.onLanguage}>
                 ${languages.map((language, index) => html`<option value=${index}
                     ?selected=${index === this.session?.language.index}>${language.caption}</option>`)}
-            </select></label>
-        <a class="help" href="data/help.html" target="_blank">${this.caption('mnuHelp')}</a>`;
+            </select></label>`;
     }
 
     override render() {

@@ -46,7 +46,7 @@ test('the page is installable and its manifest handles .seem files', async () =>
     await context.close();
 });
 
-test('after one visit the page reloads and opens a file offline', async () => {
+test('after one visit the page reloads, opens a file and its help offline', async () => {
     const { context, page } = await openPage(browser, server.url);
     // The worker takes over the page once it has cached every file.
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
@@ -57,5 +57,9 @@ test('after one visit the page reloads and opens a file offline', async () => {
     await page.waitForFunction(() => document.body.dataset.ready === 'true');
     await openSample(page, '0032_0001.seem');
     assert.ok(await page.locator('switch-tree li.switch').count() > 0);
+    await page.locator('details.menu:has([data-control="mnuHelpTopic"]) > summary').click();
+    const [help] = await Promise.all([context.waitForEvent('page'), page.click('[data-control="mnuHelpTopic"]')]);
+    await help.waitForLoadState();
+    assert.ok((await help.locator('h1, h2').count()) > 0, 'the help page opens offline too');
     await context.close();
 });
