@@ -93,7 +93,7 @@ export class VantrelApp extends LitElement {
             const session = await Session.start();
             session.document.onCellChanged((index) => this.onCellChanged(index));
             this.session = session;
-            document.documentElement.lang = session.language.index === 1 ? 'zh' : 'en';
+            this.markPageLanguage();
             await this.updateComplete;
             this.grid.setCells(session.document.cellTexts());
             this.refreshState();
@@ -120,6 +120,15 @@ export class VantrelApp extends LitElement {
                 await this.openFile(await readFile(await handle.getFile(), this.readLimit(), handle));
             }
         });
+    }
+
+    // The page's lang follows the chosen language, so a screen reader speaks it
+    // with the right voice: the primary language of its Windows LCID.
+    private markPageLanguage(): void {
+        const language = this.session?.language;
+        const lcid = language?.languages()[language.index]?.lcid ?? null;
+        const tags: Record<number, string> = { 0x04: 'zh', 0x09: 'en' };
+        document.documentElement.lang = lcid === null ? '' : tags[lcid & 0x3ff] ?? '';
     }
 
     private readLimit(): number {
@@ -530,7 +539,7 @@ export class VantrelApp extends LitElement {
         }
         try {
             await this.session.chooseLanguage(index);
-            document.documentElement.lang = index === 1 ? 'zh' : 'en';
+            this.markPageLanguage();
         } catch (error) {
             await this.showError(error);
         }
