@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The open file compared with another: the other file as a document of its
+// own, the differences by setting as the core names them, each with a button
+// that takes the other file's value. The window asks it to compare again
+// whenever the open file changes, and marks the cells it names.
+import { LitElement, html, nothing } from 'lit';
+import { customElement, property, query, state } from 'lit/decorators.js';
+import type { Comparison, Document, Session } from './core';
+import { readFile } from './file-access';
+import { UiString } from './strings';
+
+@customElement('compare-panel')
+export class ComparePanel extends LitElement {
+    @property({ attribute: false }) session: Session | null = null;
+    // How many bytes of a file the core needs to judge it.
+    @property({ attribute: false }) readLimit = 5001;
+    @state() private comparison: Comparison | null = null;
+    @state() private otherName = '';
+    @query('input[type="file"]') private input!: HTMLInputElement;
+    private other: Document | null = null;
+
+    override createRenderRoot(): HTMLElement {
+        return this;
+    }
+
+    get isComparing(): boolean {
+        return this.other !== null;
+    }
+
+    // The cells of every difference, for the grid's marks.
+    get differingCells(): number[] {
+        return (this.comparison?.differences ?? []).flatMap((difference) =>
+            Array.from({ length: difference.lastCell - difference.firstCell + 1 }, (_, i) => difference.firstCell + i));
+    }
+
+    chooseOther(): void {
+        this.input.click();
+    }
+
+    // Compares again; the open file has changed, or another was opened.
+    refresh(): void {
+        const doc = this.session?.document;
+        this.comparison = doc?.isOpen() && this.other ? doc.compare(this.other) : null;
+    }
+
+    close(): void {
+        this.other?.delete();
+        this.other = null;
+        this.otherName = '';
+        this.comparison = null;
+    }
+
+    private fail(error: unknown): void {
+        this.dispatchEvent(new CustomEvent<unknown>('edit-failed', { detail: error, bubbles: true }));
+    }
+
+    private async onInput(): Promise<void> {
+        const file = this.input.files?.[0];
+        this.input.value = '';
+        if (!file || !this.session) {
+            return;
+        }
+        const read = await readFile(file, this.readLimit);
+        const other = this.session.newDocument();
+        try {
+            other.open(read.bytes, read.name);
+        } catch (error) {
+            other.delete();
+            this.fail(error);
+            return;
+        }
+        this.close();
+        this.other = other;
+        this.otherName = read.name;
+        this.dispatchEvent(new CustomEvent('compare-changed', { bubbles: true }));
+    }
+
+    private take(index: number): void {
+        try {
+            if (this.other) {
+                this.session?.document.takeOther(this.other, index);
+            }
+        } catch (error) {
+            this.fail(error);
+        }
+    }
+
+    private closeAndTell(): void {
+        this.close();
+        this.dispatchEvent(new CustomEvent('compare-changed', { bubbles: true }));
+    }
+
+    private renderComparison(session: Session, comparison: Comparison) {
+        const heading = session.string(UiString.DiffListCaption, [this.otherName]);
+        return html`<section class="compare" aria-label=${heading}>
+            <h2>${heading}</h2>
+            ${comparison.bySettings ? nothing : html`<p class="hint">${comparison.reason}</p>`}
+            ${comparison.differences.length === 0 ? html`<p>${session.string(UiString.DiffNone)}</p>` : html`
+            <ul class="differences">
+                ${comparison.differences.map((difference, index) => html`<li>
+                    <button type="button" class="show" @click=${() => this.dispatchEvent(new CustomEvent<number>(
+                        'difference-select', { detail: difference.firstCell, bubbles: true }))}>
+                        <strong>${difference.name}</strong>: ${difference.ours} → ${difference.theirs}</button>
+                    ${difference.canTake ? html`<button type="button" class="take" data-index=${index}
+                        @click=${() => this.take(index)}>${session.string(UiString.UndoTakeOther)}</button>` : nothing}
+                </li>`)}
+            </ul>`}
+            <button type="button" @click=${() => this.closeAndTell()}>${session.caption('Form1', 'mnuCloseCompare')}</button>
+        </section>`;
+    }
+
+    override render() {
+        const session = this.session;
+        return html`<input type="file" hidden @change=${this.onInput}>
+            ${session && this.comparison ? this.renderComparison(session, this.comparison) : nothing}`;
+    }
+}
+
+declare global {
+    interface HTMLElementTagNameMap {
+        'compare-panel': ComparePanel;
+    }
+}

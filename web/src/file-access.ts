@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading and writing files from a page: through the File System Access API
+// where the browser has it (a file keeps its handle and is saved in place),
+// otherwise through a file input and a download.
+
+export interface OpenedFile {
+    name: string;
+    bytes: Uint8Array;
+    // Where saving writes back; null for a file from an input or a plain drop.
+    handle: FileSystemFileHandle | null;
+}
+
+interface PickerType {
+    description: string;
+    accept: Record<string, string[]>;
+}
+
+interface PickerWindow {
+    showOpenFilePicker?: (options: { types?: PickerType[]; multiple?: boolean }) => Promise<FileSystemFileHandle[]>;
+    showSaveFilePicker?: (options: { suggestedName?: string; types?: PickerType[] }) => Promise<FileSystemFileHandle>;
+    showDirectoryPicker?: () => Promise<FileSystemDirectoryHandle>;
+}
+
+const picker = window as unknown as PickerWindow;
+const seemTypes: PickerType[] = [{ description: 'Seem', accept: { 'application/x-vantrel-seem': ['.seem'] } }];
+
+export const canPickFiles = typeof picker.showOpenFilePicker === 'function';
+export const canPickFolders = typeof picker.showDirectoryPicker === 'function';
+
+// Reads at most limit bytes: enough for the core to refuse a file that is too
+// large, without holding a huge one in memory.
+export async function readFile(file: File, limit: number, handle: FileSystemFileHandle | null = null):
+    Promise<OpenedFile> {
+    return { name: file.name, bytes: new Uint8Array(await file.slice(0, limit).arrayBuffer()), handle };
+}
+
+// Null when the user cancelled the picker.
+export async function pickFile(limit: number): Promise<OpenedFile | null> {
+    try {
+        const [handle] = await picker.showOpenFilePicker!({ types: seemTypes });
+        return handle ? readFile(await handle.getFile(), limit, handle) : null;
+    } catch (error) {
+        if (error instanceof DOMException && error.name === 'AbortError') {
+            return null;
+        }
+        throw error;
+    }
+}
+
+// A dropped file, with its handle where the browser gives one. Both are taken
+// before the first await: the drop's items are emptied once its handler returns.
+export async function readDropped(item: DataTransferItem, limit: number): Promise<OpenedFile | null> {
+    const withHandle = item as DataTransferItem & { getAsFileSystemHandle?: () => Promise<FileSystemHandle | null> };
+    const file = item.getAsFile();
+    const pendingHandle = typeof withHandle.getAsFileSystemHandle === 'function'
+        ? withHandle.getAsFileSystemHandle().catch(() => null) : Promise.resolve(null);
+    const handle = await pendingHandle;
+    if (handle && handle.kind === 'file') {
+        const fileHandle = handle as FileSystemFileHandle;
+        return readFile(await fileHandle.getFile(), limit, fileHandle);
+    }
+    return file ? readFile(file, limit) : null;
+}
+
+// The name a download gets: a bare name gets ".seem".
+export function downloadName(name: string): string {
+    return /\.[^./\\]+$/.test(name) ? name : `${name}.seem`;
+}
+
+export function download(bytes: Uint8Array | string, name: string, type = 'application/octet-stream'): void {
+    const url = URL.createObjectURL(new Blob([bytes as BlobPart], { type }));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = downloadName(name);
+    link.hidden = true;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 60_000);
+}
+
+async function writeTo(handle: FileSystemFileHandle, bytes: Uint8Array): Promise<void> {
+    const writable = await handle.createWritable();
+    await writable.write(bytes as BufferSource);
+    await writable.close();
+}
+
+// Writes back through the handle where there is one, else downloads.
+// Returns the handle the file now has.
+export async function saveFile(bytes: Uint8Array, name: string, handle: FileSystemFileHandle | null):
+    Promise<FileSystemFileHandle | null> {
+    if (handle && typeof handle.createWritable === 'function') {
+        await writeTo(handle, bytes);
+        return handle;
+    }
+    download(bytes, name);
+    return null;
+}
+
+// Save As: a save picker where the browser has one, else a download. Null
+// when the user cancelled the picker (nothing written).
+export async function saveFileAs(bytes: Uint8Array, name: string):
+    Promise<{ handle: FileSystemFileHandle | null; name: string } | null> {
+    if (typeof picker.showSaveFilePicker !== 'function') {
+        download(bytes, name);
+        return { handle: null, name: downloadName(name) };
+    }
+    try {
+        const handle = await picker.showSaveFilePicker({ suggestedName: downloadName(name), types: seemTypes });
+        await writeTo(handle, bytes);
+        return { handle, name: handle.name };
+    } catch (error) {
+        if (error instanceof DOMException && error.name === 'AbortError') {
+            return null;
+        }
+        throw error;
+    }
+}

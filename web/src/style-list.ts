@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The style check list: one check box a screen style.
+import { LitElement, html } from 'lit';
+import { customElement, property } from 'lit/decorators.js';
+import { repeat } from 'lit/directives/repeat.js';
+import type { StyleRow } from './core';
+import type { SwitchToggleDetail } from './switch-tree';
+
+@customElement('style-list')
+export class StyleList extends LitElement {
+    @property({ attribute: false }) rows: StyleRow[] = [];
+    @property({ attribute: false }) label = '';
+
+    override createRenderRoot(): HTMLElement {
+        return this;
+    }
+
+    private select(row: StyleRow): void {
+        this.dispatchEvent(new CustomEvent('item-select', { detail: { cell: row.cell, tip: row.tip }, bubbles: true }));
+    }
+
+    override render() {
+        return html`<fieldset class="style-list"><legend>${this.label}</legend>
+            ${repeat(this.rows, (row) => row.key, (row) => html`<label data-key=${row.key}>
+                <input type="checkbox" .checked=${row.on} @focus=${() => this.select(row)}
+                    @change=${(event: Event) => {
+                        const box = event.target as HTMLInputElement;
+                        box.checked = row.on;
+                        this.dispatchEvent(new CustomEvent<SwitchToggleDetail>('style-toggle', {
+                            detail: { key: row.key, on: !row.on }, bubbles: true,
+                        }));
+                    }}>${row.text}</label>`)}
+        </fieldset>`;
+    }
+}
+
+declare global {
+    interface HTMLElementTagNameMap {
+        'style-list': StyleList;
+    }
+}

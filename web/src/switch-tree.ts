@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The function switch tree: an ARIA tree whose switches carry aria-checked.
+// A click or Space on a switch asks for it to be toggled; the document does it
+// and hands back the new tree.
+import { LitElement, html, nothing, type TemplateResult } from 'lit';
+import { customElement, property, state } from 'lit/decorators.js';
+import { repeat } from 'lit/directives/repeat.js';
+import type { FunctionNode } from './core';
+
+export interface SwitchToggleDetail {
+    key: string;
+    on: boolean;
+}
+
+@customElement('switch-tree')
+export class SwitchTree extends LitElement {
+    @property({ attribute: false }) root: FunctionNode | null = null;
+    @property({ attribute: false }) label = '';
+    @state() private focusedKey = '_root';
+    private collapsed = new Set<string>();
+
+    override createRenderRoot(): HTMLElement {
+        return this;
+    }
+
+    override render() {
+        if (!this.root) {
+            return nothing;
+        }
+        return html`<ul class="tree" role="tree" aria-label=${this.label}
+            @keydown=${this.onKeyDown} @click=${this.onClick} @focusin=${this.onFocusIn}>
+            ${this.renderNode(this.root, 1)}</ul>`;
+    }
+
+    private renderNode(node: FunctionNode, level: number): TemplateResult {
+        const isSwitch = node.kind === 'switch';
+        const expanded = !isSwitch && !this.collapsed.has(node.key);
+        return html`<li role="treeitem" aria-level=${level} data-key=${node.key}
+                tabindex=${node.key === this.focusedKey ? 0 : -1}
+                aria-checked=${isSwitch ? String(node.on) : nothing}
+                aria-expanded=${isSwitch ? nothing : String(expanded)}
+                class=${isSwitch ? (node.on ? 'switch on' : 'switch off') : 'folder'}>
+            <span class="label"><span class="icon" aria-hidden="true"></span>${node.text}</span>
+            ${!isSwitch && expanded && node.children.length > 0
+                ? html`<ul role="group">${repeat(node.children, (child) => child.key,
+                    (child) => this.renderNode(child, level + 1))}</ul>`
+                : nothing}
+        </li>`;
+    }
+
+    // The nodes a reader can reach now, top to bottom.
+    private visibleNodes(): FunctionNode[] {
+        const nodes: FunctionNode[] = [];
+        const walk = (node: FunctionNode) => {
+            nodes.push(node);
+            if (node.kind !== 'switch' && !this.collapsed.has(node.key)) {
+                node.children.forEach(walk);
+            }
+        };
+        if (this.root) {
+            walk(this.root);
+        }
+        return nodes;
+    }
+
+    private parentOf(key: string): FunctionNode | null {
+        const find = (node: FunctionNode): FunctionNode | null => {
+            for (const child of node.children) {
+                if (child.key === key) {
+                    return node;
+                }
+                const found = find(child);
+                if (found) {
+                    return found;
+                }
+            }
+            return null;
+        };
+        return this.root ? find(this.root) : null;
+    }
+
+    private focusNode(node: FunctionNode | undefined | null): void {
+        if (!node) {
+            return;
+        }
+        this.focusedKey = node.key;
+        this.dispatchEvent(new CustomEvent<FunctionNode>('node-select', { detail: node, bubbles: true }));
+        void this.updateComplete.then(() => {
+            this.querySelector<HTMLElement>(`li[data-key="${CSS.escape(node.key)}"]`)?.focus();
+        });
+    }
+
+    private setExpanded(node: FunctionNode, expanded: boolean): void {
+        if (expanded) {
+            this.collapsed.delete(node.key);
+        } else {
+            this.collapsed.add(node.key);
+        }
+        this.requestUpdate();
+    }
+
+    private toggle(node: FunctionNode): void {
+        if (node.kind === 'switch') {
+            this.dispatchEvent(new CustomEvent<SwitchToggleDetail>('switch-toggle', {
+                detail: { key: node.key, on: !node.on }, bubbles: true,
+            }));
+        } else {
+            this.setExpanded(node, this.collapsed.has(node.key));
+        }
+    }
+
+    private nodeAt(target: EventTarget | null): FunctionNode | null {
+        const key = (target as HTMLElement | null)?.closest?.<HTMLElement>('li[role="treeitem"]')?.dataset['key'];
+        return key === undefined ? null : this.visibleNodes().find((node) => node.key === key) ?? null;
+    }
+
+    private onFocusIn(event: FocusEvent): void {
+        const node = this.nodeAt(event.target);
+        if (node && node.key !== this.focusedKey) {
+            this.focusNode(node);
+        }
+    }
+
+    private onClick(event: MouseEvent): void {
+        const node = this.nodeAt(event.target);
+        if (node) {
+            this.focusNode(node);
+            this.toggle(node);
+        }
+    }
+
+    private onKeyDown(event: KeyboardEvent): void {
+        const node = this.nodeAt(event.target);
+        if (!node || event.altKey || event.ctrlKey || event.metaKey) {
+            return;
+        }
+        const nodes = this.visibleNodes();
+        const position = nodes.findIndex((item) => item.key === node.key);
+        const isOpenFolder = node.kind !== 'switch' && !this.collapsed.has(node.key) && node.children.length > 0;
+        const keys: Record<string, () => void> = {
+            ArrowDown: () => this.focusNode(nodes[position + 1]),
+            ArrowUp: () => this.focusNode(nodes[position - 1]),
+            Home: () => this.focusNode(nodes[0]),
+            End: () => this.focusNode(nodes[nodes.length - 1]),
+            ArrowRight: () => (isOpenFolder ? this.focusNode(node.children[0])
+                : node.kind !== 'switch' && this.setExpanded(node, true)),
+            ArrowLeft: () => (isOpenFolder ? this.setExpanded(node, false) : this.focusNode(this.parentOf(node.key))),
+            ' ': () => this.toggle(node),
+            Enter: () => this.toggle(node),
+        };
+        const action = keys[event.key];
+        if (action) {
+            event.preventDefault();
+            action();
+        }
+    }
+}
+
+declare global {
+    interface HTMLElementTagNameMap {
+        'switch-tree': SwitchTree;
+    }
+}

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// axe-core finds no serious or critical violation on the empty page or with
+// any editor shown, and the keyboard alone opens, toggles and saves.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, test } from 'node:test';
+import { closeSession, openSample, saveByDownload, skipUnlessReady, startSession } from './harness.mjs';
+
+skipUnlessReady();
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+let browser;
+let server;
+let page;
+
+before(async () => {
+    ({ browser, server, page } = await startSession());
+});
+after(() => closeSession({ browser, server }));
+
+// axe runs inside the page through the debugging protocol, which the page's
+// Content Security Policy does not govern.
+async function seriousViolations() {
+    await page.evaluate(axeSource);
+    const results = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
+    return results.violations
+        .filter((violation) => violation.impact === 'serious' || violation.impact === 'critical')
+        .map((violation) => `${violation.id}: ${violation.nodes.map((node) => node.target.join(' ')).join(', ')}`);
+}
+
+test('the empty page and every editor pass axe', async () => {
+    assert.deepEqual(await seriousViolations(), [], 'empty page');
+    for (const name of ['0032_0001.seem', '004a_0001.seem', '0a1c_0001.seem', '0d51_0001.seem']) {
+        await openSample(page, name);
+        assert.deepEqual(await seriousViolations(), [], name);
+    }
+});
+
+test('the comparison, the byte information and a generator pass axe', async () => {
+    await openSample(page, '0a1c_0001.seem');
+    await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
+    await chooser.setFiles({ name: 'other.seem', mimeType: 'application/octet-stream',
+        buffer: Buffer.alloc(readFileSync(new URL('../../data/samples/0a1c_0001.seem', import.meta.url)).length, 3) });
+    await page.locator('compare-panel li').first().waitFor();
+    await page.locator('details.menu:has([data-control="byteInfo"]) > summary').click();
+    await page.click('[data-control="byteInfo"]');
+    assert.deepEqual(await seriousViolations(), [], 'comparison and byte information');
+    await page.locator('details.menu:has([data-control="mnuSetGPRS"]) > summary').click();
+    await page.click('[data-control="mnuSetGPRS"]');
+    assert.deepEqual(await seriousViolations(), [], 'generator');
+    await page.keyboard.press('Escape');
+});
+
+test('the grid is an ARIA grid with named cells and one tab stop', async () => {
+    await openSample(page, '0032_0001.seem');
+    const grid = page.locator('byte-grid [role="grid"]');
+    assert.equal(await grid.getAttribute('aria-colcount'), '17');
+    assert.equal(await grid.locator('[role="gridcell"][tabindex="0"]').count(), 1);
+    assert.ok((await grid.locator('[role="gridcell"]').first().getAttribute('aria-label')).length > 0);
+    // The current cell tells what the definitions say of it.
+    await grid.locator('[data-index="26"]').click();
+    assert.ok((await grid.locator('[data-index="26"]').getAttribute('aria-description')).length > 0);
+});
+
+test('the keyboard alone opens a file, toggles a switch and saves', async () => {
+    await page.reload();
+    await page.waitForFunction(() => document.body.dataset.ready === 'true');
+    // Tab to the page's file input, then choose the file as the chooser would.
+    let reached = false;
+    for (let presses = 0; presses < 20 && !reached; ++presses) {
+        await page.keyboard.press('Tab');
+        reached = await page.evaluate(() => document.activeElement?.id === 'fileInput');
+    }
+    assert.ok(reached, 'the file input is reachable with Tab');
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.keyboard.press('Space')]);
+    await chooser.setFiles({ name: '0032_0001.seem', mimeType: 'application/octet-stream',
+        buffer: readFileSync(new URL('../../data/samples/0032_0001.seem', import.meta.url)) });
+    await page.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    if (await page.locator('message-dialog dialog[open]').count()) {
+        await page.keyboard.press('Enter');
+    }
+    let onSwitch = false;
+    for (let presses = 0; presses < 30 && !onSwitch; ++presses) {
+        await page.keyboard.press('Tab');
+        onSwitch = await page.evaluate(() => document.activeElement?.getAttribute('role') === 'treeitem');
+    }
+    assert.ok(onSwitch, 'the tree is reachable with Tab');
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowDown');
+    const before = await page.evaluate(() => document.activeElement.getAttribute('aria-checked'));
+    await page.keyboard.press('Space');
+    await page.waitForFunction((was) => document.activeElement?.getAttribute('aria-checked') !== was, before);
+    const saved = await saveByDownload(page);
+    assert.equal(saved.name, '0032_0001.seem');
+});

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Both languages, comparing two files and taking the other's value, a recipe
+// exported and applied, and coverage, each held to vantrel-cli or the data.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import {
+    cliPath, closeSession, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, startSession,
+} from './harness.mjs';
+
+skipUnlessReady();
+
+let browser;
+let server;
+let page;
+const scratch = scratchDir();
+
+before(async () => {
+    ({ browser, server, page } = await startSession());
+    await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
+});
+after(() => closeSession({ browser, server }));
+
+// The sample with its first switch turned the other way, as vantrel-cli writes it.
+function changedSample() {
+    const output = join(scratch, 'changed.seem');
+    const { path, on } = firstSwitch();
+    execFileSync(cliPath, ['switch', join(samplesDir, '0032_0001.seem'), path, on ? 'off' : 'on', '-o', output]);
+    return readFileSync(output);
+}
+
+// The menu captions of a language in language.xml.
+function fileMenuCaption(languageIndex) {
+    const xml = readFileSync(join(repoDir, 'data', 'language.xml'), 'utf8');
+    const language = xml.split('<language ')[languageIndex + 1];
+    return language.match(/<Form1_mnuFile Caption="([^"]*)"/)[1].replace(/\$/g, '');
+}
+
+test('the language follows the browser and the menu switches it', async () => {
+    const { context, page: chinese } = await openPage(browser, server.url, { locale: 'zh-CN' });
+    assert.equal((await chinese.locator('details.menu > summary').first().textContent()).trim(), fileMenuCaption(1));
+    await context.close();
+
+    await page.selectOption('.language select', '1');
+    await page.waitForFunction((caption) => document.querySelector('details.menu > summary').textContent.trim() === caption,
+        fileMenuCaption(1));
+    await page.selectOption('.language select', '0');
+    await page.waitForFunction((caption) => document.querySelector('details.menu > summary').textContent.trim() === caption,
+        fileMenuCaption(0));
+});
+
+test('compare with another file and take its value', async () => {
+    const changed = changedSample();
+    await openSample(page, '0032_0001.seem');
+    await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
+    await chooser.setFiles({ name: 'changed.seem', mimeType: 'application/octet-stream', buffer: changed });
+    const take = page.locator('compare-panel button.take');
+    await take.first().waitFor();
+    assert.equal(await take.count(), 1);
+    assert.ok(await page.locator('byte-grid .differs').count() > 0);
+    await take.first().click();
+    await page.waitForFunction(() => document.querySelectorAll('compare-panel button.take').length === 0);
+    assert.equal(await page.locator('byte-grid .differs').count(), 0);
+    assert.deepEqual((await saveByDownload(page)).bytes, changed);
+});
+
+test('a recipe exported from one file turns another into it', async () => {
+    const changed = changedSample();
+    await openBytes(page, '0032_0001.seem', changed);
+    await dismissDialog(page);
+    await page.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    await page.locator('details.menu:has([data-control="exportSettings"]) > summary').click();
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('[data-control="exportSettings"]')]);
+    const recipe = readFileSync(await download.path());
+
+    await openSample(page, '0032_0001.seem');
+    await page.locator('details.menu:has([data-control="applySettings"]) > summary').click();
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="applySettings"]')]);
+    await chooser.setFiles({ name: 'changes.json', mimeType: 'application/json', buffer: recipe });
+    const preview = page.locator('message-dialog dialog[open]');
+    await preview.waitFor();
+    assert.ok((await preview.locator('.message').textContent()).trim().length > 0);
+    await preview.locator('button[data-value="apply"]').click();
+    await page.waitForFunction(() => document.title.includes('*'));
+    assert.deepEqual((await saveByDownload(page)).bytes, changed);
+});
+
+test('coverage shades exactly the bytes vantrel-cli finds undescribed', async () => {
+    await openSample(page, '0032_0001.seem');
+    const report = JSON.parse(execFileSync(cliPath, ['--json', 'coverage', join(samplesDir, '0032_0001.seem')]));
+    const described = new Set(report.items.flatMap((item) => Array.from({ length: item.length }, (_, i) => item.offset + i)));
+    const expected = Array.from({ length: sample('0032_0001.seem').length }, (_, i) => i).filter((i) => !described.has(i));
+    await page.locator('details.menu:has([data-control="coverage"]) > summary').click();
+    await page.click('[data-control="coverage"]');
+    const shaded = await page.$$eval('byte-grid .uncovered', (cells) => cells.map((cell) => Number(cell.dataset.index)));
+    assert.deepEqual(shaded, expected);
+
+    await page.locator('details.menu:has([data-control="byteInfo"]) > summary').click();
+    await page.click('[data-control="byteInfo"]');
+    const item = report.items[0];
+    await page.locator(`byte-grid [data-index="${item.offset}"]`).click();
+    const info = await page.locator('.byte-info p').textContent();
+    assert.ok(info.includes(item.name.split('/').pop()), `"${info}" names ${item.name}`);
+});
+
+test('the generators write what vantrel-cli writes', async () => {
+    await page.evaluate(() => document.querySelector('message-dialog dialog[open]')?.close());
+    const cases = [
+        ['mnuSetOuterText', async (dialog) => dialog.locator('input[type="text"]').fill('Vantrel'), ['outertext', 'Vantrel']],
+        ['mnuSetGPRS', async (dialog) => {
+            await dialog.locator('input[type="radio"]').nth(2).check();
+            await dialog.locator('input[type="text"]').fill('Hello');
+        }, ['gprs', '--text', 'Hello']],
+    ];
+    for (const [control, fill, cliArguments] of cases) {
+        await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+        await page.click(`[data-control="${control}"]`);
+        const dialog = page.locator('generator-dialog dialog[open]');
+        await fill(dialog);
+        const [download] = await Promise.all([page.waitForEvent('download'),
+            dialog.locator('.buttons button').first().click()]);
+        const output = join(scratch, `${cliArguments[0]}.seem`);
+        execFileSync(cliPath, [...cliArguments, '-o', output]);
+        assert.deepEqual(readFileSync(await download.path()), readFileSync(output), control);
+    }
+});
+
+test('a seem folder lists its files by kind, and two folders are compared', async () => {
+    const older = join(scratch, 'monday');
+    const newer = join(scratch, 'friday');
+    for (const folder of [older, newer]) {
+        mkdirSync(folder, { recursive: true });
+        for (const name of readdirSync(samplesDir)) {
+            copyFileSync(join(samplesDir, name), join(folder, name));
+        }
+    }
+    writeFileSync(join(newer, '0032_0001.seem'), changedSample());
+    writeFileSync(join(newer, 'notes.seem'), Buffer.from('not a seem file of any size known'));
+
+    const chooseFolder = async (control, folder) => {
+        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), (async () => {
+            await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+            await page.click(`[data-control="${control}"]`);
+        })()]);
+        await chooser.setFiles(folder);
+    };
+    await chooseFolder('mnuSetFolder', older);
+    const volume = page.locator('folder-panel button[data-kind="volume"]');
+    await volume.waitFor();
+    await volume.click();
+    await page.waitForFunction(() => document.title.startsWith('0a1c_0001.seem'));
+
+    await page.locator('details.menu:has([data-control="compareFolders"]) > summary').click();
+    await page.click('[data-control="compareFolders"]');
+    const [first] = await Promise.all([page.waitForEvent('filechooser'),
+        page.locator('message-dialog dialog[open] button').click()]);
+    await first.setFiles(older);
+    const [second] = await Promise.all([page.waitForEvent('filechooser'),
+        page.locator('message-dialog dialog[open] button').click()]);
+    await second.setFiles(newer);
+    const lines = page.locator('folder-panel .folder-comparison > ul > li');
+    await lines.first().waitFor();
+    const texts = (await lines.allTextContents()).map((text) => text.trim().split('\n')[0]);
+    assert.equal(texts.length, 2, texts.join(' | '));
+    assert.ok(texts[0].includes('0032_0001.seem'));
+    assert.ok(texts[1].includes('notes.seem'));
+});
+
+test('a type\'s alert shows on opening until the user turns tips off', async () => {
+    await page.evaluate(() => localStorage.removeItem('ShowTip'));
+    await openBytes(page, '0032_0001.seem', sample('0032_0001.seem'));
+    const tip = page.locator('message-dialog dialog[open]');
+    await tip.waitFor();
+    await tip.locator('input[type="checkbox"]').uncheck();
+    await tip.locator('.buttons button').click();
+    assert.equal(await page.evaluate(() => localStorage.getItem('ShowTip')), '0');
+    await openBytes(page, 'again.seem', sample('0032_0001.seem'));
+    await page.waitForFunction(() => document.title.startsWith('again.seem'));
+    assert.equal(await tip.count(), 0);
+});

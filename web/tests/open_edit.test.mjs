@@ -1,0 +1,304 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening, editing through each editor and the grid, undo, saving: the saved
+// bytes are held to what vantrel-cli writes for the same edit.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import {
+    cliPath, closeSession, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, startSession,
+} from './harness.mjs';
+
+skipUnlessReady();
+
+let browser;
+let server;
+let page;
+const scratch = scratchDir();
+
+before(async () => {
+    ({ browser, server, page } = await startSession());
+});
+after(() => closeSession({ browser, server }));
+
+// What vantrel-cli writes for an edit of a sample.
+function cliEdit(name, ...args) {
+    const output = join(scratch, `cli-${name}`);
+    execFileSync(cliPath, [args[0], join(samplesDir, name), ...args.slice(1), '-o', output]);
+    return readFileSync(output);
+}
+
+async function discardChanges() {
+    if (await page.evaluate(() => document.title.includes('*'))) {
+        await page.keyboard.press('Control+z');
+    }
+}
+
+test('each shipped sample opens with its editor, a text sample with its generator', async () => {
+    const editors = { function: 'switch-tree', style: 'style-list', volume: 'volume-editor', color: 'colour-editor' };
+    for (const name of readdirSync(samplesDir)) {
+        const [shown] = JSON.parse(execFileSync(cliPath, ['--json', 'show', join(samplesDir, name)]));
+        await openSample(page, name);
+        assert.equal(await page.locator('byte-grid [role="gridcell"]').count(), sample(name).length, name);
+        if (editors[shown.type]) {
+            assert.equal(await page.locator(editors[shown.type]).count(), 1, name);
+        } else {
+            const generator = page.locator('generator-dialog dialog[open]');
+            assert.equal(await generator.locator('input[type="text"]').inputValue(), shown.text, name);
+            await generator.locator('.buttons button').last().click();
+        }
+    }
+});
+
+describe('each editor saves what vantrel-cli writes', () => {
+    test('a switch toggled by a click', async () => {
+        await openSample(page, '0032_0001.seem');
+        const item = page.locator('switch-tree li.switch').first();
+        const path = await item.evaluate((node) => {
+            const names = [];
+            for (let at = node; at && at.getAttribute('aria-level') !== '1'; at = at.parentElement.closest('li')) {
+                names.unshift(at.querySelector(':scope > .label').textContent.trim());
+            }
+            return names.join('/');
+        });
+        const wasOn = (await item.getAttribute('aria-checked')) === 'true';
+        await item.locator(':scope > .label').click();
+        await page.waitForFunction((on) => document.querySelector('switch-tree li.switch')
+            .getAttribute('aria-checked') === String(on), !wasOn);
+        const saved = await saveByDownload(page);
+        assert.equal(saved.name, '0032_0001.seem');
+        assert.deepEqual(saved.bytes, cliEdit('0032_0001.seem', 'switch', path, wasOn ? 'off' : 'on'));
+        assert.ok(!(await page.title()).includes('*'), 'saving clears the modified mark');
+    });
+
+    test('a style checked with Space', async () => {
+        await openSample(page, '004a_0001.seem');
+        const row = page.locator('style-list label').first();
+        const id = (await row.textContent()).trim();
+        const box = row.locator('input');
+        const wasOn = await box.isChecked();
+        await box.focus();
+        await page.keyboard.press('Space');
+        await page.waitForFunction((on) => document.querySelector('style-list input').checked === on, !wasOn);
+        const saved = await saveByDownload(page);
+        assert.deepEqual(saved.bytes, cliEdit('004a_0001.seem', 'style', id, wasOn ? 'off' : 'on'));
+        await openBytes(page, 'backup', saved.bytes);
+        await page.waitForFunction(() => document.title.startsWith('backup'));
+        await page.keyboard.press('Escape');
+        assert.equal((await saveByDownload(page)).name, 'backup.seem', 'a bare name gets .seem');
+    });
+
+    test('a volume moved with the keyboard', async () => {
+        await openSample(page, '0a1c_0001.seem');
+        const slider = page.locator('volume-editor input[type="range"]').first();
+        const id = (await page.locator('volume-editor .volume label').first().textContent()).trim();
+        const before = Number(await slider.inputValue());
+        const max = Number(await slider.getAttribute('max'));
+        await slider.focus();
+        await page.keyboard.press(before < max ? 'ArrowRight' : 'ArrowLeft');
+        const after = before < max ? before + 1 : before - 1;
+        await page.waitForFunction((value) => document.querySelector('volume-editor output').textContent.trim()
+            === String(value), after);
+        const saved = await saveByDownload(page);
+        assert.deepEqual(saved.bytes, cliEdit('0a1c_0001.seem', 'volume', id, String(after)));
+    });
+
+    test('a colour typed as #RRGGBB and a title', async () => {
+        await openSample(page, '0d51_0001.seem');
+        const entry = page.locator('colour-editor .entries label').first();
+        const group = (await page.locator('colour-editor .entries legend').first().textContent()).trim();
+        const name = (await entry.textContent()).trim();
+        await entry.locator('input').check();
+        await page.fill('#colourHex', '#123456');
+        await page.press('#colourHex', 'Enter');
+        await page.waitForFunction(() => document.querySelector('#colourHex').value === '#123456');
+        const saved = await saveByDownload(page);
+        assert.deepEqual(saved.bytes, cliEdit('0d51_0001.seem', 'color', `${group}/${name}`, '#123456'));
+
+        await page.fill('#schemeTitle', 'Tide');
+        await page.locator('colour-editor .title-row button').click();
+        const titled = await saveByDownload(page);
+        writeFileSync(join(scratch, 'coloured.seem'), saved.bytes);
+        const output = join(scratch, 'titled.seem');
+        execFileSync(cliPath, ['title', join(scratch, 'coloured.seem'), 'Tide', '-o', output]);
+        assert.deepEqual(titled.bytes, readFileSync(output));
+    });
+});
+
+test('a file opened with a handle is written back through it, and Save As through the picker\'s', async () => {
+    const context = await browser.newContext();
+    // A stand-in for the browser's file picker: one file whose writes are kept.
+    await context.addInitScript((bytes) => {
+        window.written = [];
+        const writable = async () => ({
+            write: async (data) => window.written.push(Array.from(new Uint8Array(data.buffer ?? data))),
+            close: async () => undefined,
+        });
+        window.showOpenFilePicker = async () => [{
+            kind: 'file',
+            name: '0032_0001.seem',
+            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem'),
+            createWritable: writable,
+        }];
+        window.showSaveFilePicker = async ({ suggestedName }) =>
+            ({ kind: 'file', name: `copy of ${suggestedName}`, createWritable: writable });
+    }, [...sample('0032_0001.seem')]);
+    const handlePage = await context.newPage();
+    let downloads = 0;
+    handlePage.on('download', () => ++downloads);
+    await handlePage.goto(server.url);
+    await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await handlePage.keyboard.press('Control+o');
+    await handlePage.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.waitForFunction(() => document.title.includes('*'));
+    await handlePage.keyboard.press('Control+s');
+    await handlePage.waitForFunction(() => !document.title.includes('*'));
+    const written = await handlePage.evaluate(() => window.written);
+    assert.equal(written.length, 1);
+    const { path, on } = firstSwitch();
+    const expected = cliEdit('0032_0001.seem', 'switch', path, on ? 'off' : 'on');
+    assert.deepEqual(Buffer.from(written[0]), expected);
+    // Save As writes through the handle the save picker gives.
+    await handlePage.keyboard.press('Control+Shift+s');
+    await handlePage.waitForFunction(() => window.written.length === 2);
+    assert.deepEqual(Buffer.from(await handlePage.evaluate(() => window.written[1])), expected);
+    assert.equal(downloads, 0);
+    await context.close();
+});
+
+test('a file dropped on the page opens', async () => {
+    await page.evaluate((bytes) => {
+        const transfer = new DataTransfer();
+        transfer.items.add(new File([new Uint8Array(bytes)], 'dropped.seem'));
+        document.querySelector('main').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+    }, [...sample('004a_0001.seem')]);
+    await page.waitForFunction(() => document.title.startsWith('dropped.seem'));
+    assert.equal(await page.locator('style-list').count(), 1);
+});
+
+test('Edit ▸ Switch On/Off turns the chosen switch the other way', async () => {
+    await openSample(page, '0032_0001.seem');
+    await page.locator('switch-tree li.switch > .label').first().click();
+    await page.waitForFunction(() => document.title.includes('*'));
+    await page.locator('details.menu:has([data-control="mnuOnOff"]) > summary').click();
+    await page.click('[data-control="mnuOnOff"]');
+    await page.waitForFunction(() => !document.title.includes('*'));
+});
+
+describe('the grid', () => {
+    test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
+        await openSample(page, '0032_0001.seem');
+        const original = sample('0032_0001.seem');
+        await page.locator('byte-grid [data-index="0"]').click();
+        await page.keyboard.type('ab1');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
+        assert.equal(await page.locator('byte-grid [data-index="0"]').textContent(), 'AB');
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.index), '1');
+        const undo = page.locator('[data-control="undo"]');
+        const typedName = await undo.textContent();
+        await page.keyboard.press('Control+z');
+        await page.waitForFunction((text) => document.querySelector('byte-grid [data-index="1"]').textContent === text,
+            original[1].toString(16).toUpperCase().padStart(2, '0'));
+        assert.equal(await undo.textContent(), typedName, 'the first cell is a step of its own');
+        await page.keyboard.press('Control+z');
+        await page.waitForFunction(() => !document.title.includes('*'));
+        assert.ok(await undo.isDisabled());
+        await page.keyboard.press('Control+y');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="0"]').textContent === 'AB');
+        await discardChanges();
+    });
+
+    test('Backspace empties a cell digit by digit, and saving refuses a cell without a byte', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('byte-grid [data-index="3"]').click();
+        await page.keyboard.press('End');
+        await page.keyboard.press('Backspace');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="3"]').textContent.length === 1);
+        await page.keyboard.press('Backspace');
+        await page.waitForFunction(() => document.querySelector('byte-grid [data-index="3"]').textContent === '');
+        await page.keyboard.press('Control+s');
+        const dialog = page.locator('message-dialog dialog[open]');
+        assert.ok((await dialog.locator('.message').textContent()).includes('3'));
+        await dialog.locator('button').first().click();
+        await page.keyboard.press('Control+z');
+        await page.waitForFunction(() => !document.title.includes('*'));
+    });
+
+    test('arrows move between cells and the status line follows', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('byte-grid [data-index="17"]').click();
+        const status = page.locator('.cell-status');
+        const at17 = await status.textContent();
+        await page.keyboard.press('ArrowUp');
+        await page.keyboard.press('ArrowRight');
+        await page.keyboard.press('ArrowRight');
+        await page.keyboard.press('ArrowRight');
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.index), '2');
+        assert.notEqual(await status.textContent(), at17);
+        await page.keyboard.press('Control+End');
+        assert.equal(await page.evaluate(() => document.activeElement.dataset.index), String(sample('0032_0001.seem').length - 1));
+    });
+});
+
+describe('refusals and questions', () => {
+    test('a 5001-byte file is refused with the desktop\'s message', async () => {
+        await openSample(page, '0032_0001.seem');
+        await openBytes(page, 'big.seem', Buffer.alloc(5001, 0x41));
+        const dialog = page.locator('message-dialog dialog[open]');
+        assert.equal((await dialog.locator('.message').textContent()).trim(), languageString(0, 9));
+        await dialog.locator('button').first().click();
+        assert.ok((await page.title()).startsWith('0032_0001.seem'), 'the open file stays');
+    });
+
+    test('another file asks before changes are lost; Cancel keeps them, Discard opens it', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('switch-tree li.switch > .label').first().click();
+        await page.waitForFunction(() => document.title.includes('*'));
+        await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
+        const dialog = page.locator('message-dialog dialog[open]');
+        await dialog.locator('button[data-value="cancel"]').click();
+        assert.ok((await page.title()).startsWith('0032_0001.seem *'));
+        await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
+        await dialog.locator('button[data-value="discard"]').click();
+        await page.waitForFunction(() => document.title.startsWith('004a_0001.seem'));
+    });
+
+    test('closing the tab with changes asks first', async () => {
+        const tab = await page.context().newPage();
+        await tab.goto(server.url);
+        await tab.waitForFunction(() => document.body.dataset.ready === 'true');
+        await openSample(tab, '0032_0001.seem');
+        await tab.locator('switch-tree li.switch > .label').first().click();
+        await tab.waitForFunction(() => document.title.includes('*'));
+        const asked = new Promise((resolve) => tab.once('dialog', (dialog) => {
+            resolve(dialog.type());
+            void dialog.accept();
+        }));
+        await tab.close({ runBeforeUnload: true });
+        assert.equal(await asked, 'beforeunload');
+    });
+
+    test('broken definitions are reported and change nothing; good ones of one\'s own are used', async () => {
+        await openSample(page, '0032_0001.seem');
+        const chooseDefinitions = async (name, text) => {
+            await page.locator('details.menu:has([data-control="mnuDefinitions"]) > summary').click();
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuDefinitions"]')]);
+            await chooser.setFiles({ name, mimeType: 'application/xml', buffer: Buffer.from(text) });
+        };
+        const english = readFileSync(join(repoDir, 'data', 'seem_en.xml'), 'utf8');
+        await chooseDefinitions('mine.xml', english.slice(0, english.length / 2));
+        const dialog = page.locator('message-dialog dialog[open]');
+        assert.ok((await dialog.locator('.message').textContent()).trim().length > 0);
+        await dialog.locator('button').first().click();
+        const first = page.locator('switch-tree li.switch > .label').first();
+        assert.equal((await first.textContent()).trim(), 'Sound');
+
+        await chooseDefinitions('mine.xml', english.replace('ID="Sound"', 'ID="Key Beep"'));
+        await page.waitForFunction(() => document.querySelector('switch-tree li.switch > .label').textContent.trim() === 'Key Beep');
+        await chooseDefinitions('seem_en.xml', english);
+    });
+});
