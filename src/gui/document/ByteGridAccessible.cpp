@@ -68,10 +68,12 @@ class GridPartAccessible : public QAccessibleInterface,
                                           : QString();
         switch (t) {
         case QAccessible::Name:
+            // Orca speaks a table cell's name, not its value: the name says both.
             return QString::fromStdString(m_view->strings().get(UiString::AccessibleCell))
-                .replace(QLatin1String("%1"), offsetText(m_index));
+                .replace(QLatin1String("%1"), offsetText(m_index))
+                .replace(QLatin1String("%2"), valueText());
         case QAccessible::Value:
-            return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
+            return valueText();
         case QAccessible::Description:
             return m_view->cellDescription(m_index);
         default:
@@ -176,6 +178,9 @@ class GridPartAccessible : public QAccessibleInterface,
     [[nodiscard]] QVariant minimumStepSize() const override { return 1; }
 
   private:
+    [[nodiscard]] QString valueText() const {
+        return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
+    }
     [[nodiscard]] QAccessibleInterface* tablePart(ByteGridAccessible::Part kind, int index) const {
         auto* table = dynamic_cast<ByteGridAccessible*>(parent());
         return table ? table->part(kind, index) : nullptr;
@@ -342,8 +347,11 @@ void announceCellValue(ByteGridView* view, int index) {
     if (!table)
         return;
     if (QAccessibleInterface* cell = table->child(index)) {
-        QAccessibleValueChangeEvent event(cell, cell->text(QAccessible::Value));
-        QAccessible::updateAccessibility(&event);
+        QAccessibleValueChangeEvent valueEvent(cell, cell->text(QAccessible::Value));
+        QAccessible::updateAccessibility(&valueEvent);
+        // The name holds the value too, and screen readers cache names.
+        QAccessibleEvent nameEvent(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameEvent);
     }
 }
 

@@ -91,12 +91,18 @@ int ByteGridView::cellCount() const {
 void ByteGridView::focusCell(int index) {
     if (!m_grid.contains(index))
         return;
-    updateCell(m_cursor.index()); // its caret goes away
-    m_cursor.focus(index);
-    runGotFocus(index);
+    showCell(index);
     if (m_cellsEnabled && isEnabled())
         setFocus(Qt::OtherFocusReason);
     restartCaretBlink();
+}
+
+void ByteGridView::showCell(int index) {
+    if (!m_grid.contains(index))
+        return;
+    updateCell(m_cursor.index()); // its caret goes away
+    m_cursor.focus(index);
+    runGotFocus(index);
 }
 
 void ByteGridView::runGotFocus(int index) {
