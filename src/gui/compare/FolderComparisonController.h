@@ -57,6 +57,7 @@ class FolderComparisonController : public QObject {
     [[nodiscard]] QString text(UiString string) const;
     void updateActions();
     void showList(const QString& ours, const QString& theirs);
+    void placeListWindow();
 
     SeemDocument& m_document;
     const UiStrings& m_strings;

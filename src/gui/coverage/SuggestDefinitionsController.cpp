@@ -5,6 +5,7 @@
 #include "core/coverage/DefinitionSuggestions.h"
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/i18n/ApplyLanguage.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,18 +18,6 @@
 #include <QVBoxLayout>
 
 namespace vantrel {
-
-namespace {
-
-// "Suggest &Definitions..." as a window title.
-QString plainCaption(QString caption) {
-    caption.remove(QLatin1Char('&'));
-    while (caption.endsWith(QLatin1Char('.')))
-        caption.chop(1);
-    return caption;
-}
-
-} // namespace
 
 SuggestDefinitionsController::SuggestDefinitionsController(SeemDocument& document,
                                                            DocumentComparison& comparison,
