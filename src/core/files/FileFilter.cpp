@@ -53,10 +53,16 @@ std::vector<std::string> toNameFilters(std::string_view filter) {
 }
 
 std::string withSeemSuffix(std::string path) {
+    return withDefaultSuffix(std::move(path), "seem");
+}
+
+std::string withDefaultSuffix(std::string path, std::string_view suffix) {
     const std::size_t nameStart = path.find_last_of('/') + 1; // npos + 1 is 0
     const std::string_view name = std::string_view(path).substr(nameStart);
-    if (!name.empty() && name.find('.') == std::string_view::npos)
-        path += ".seem";
+    if (!name.empty() && name.find('.') == std::string_view::npos) {
+        path += '.';
+        path += suffix;
+    }
     return path;
 }
 

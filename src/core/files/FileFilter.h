@@ -22,5 +22,7 @@ namespace vantrel {
 // lists *.seem. A name with an extension (even ".bin" or a trailing dot) is
 // kept as typed.
 [[nodiscard]] std::string withSeemSuffix(std::string path);
+// The same for another kind of file: suffix without its dot ("json").
+[[nodiscard]] std::string withDefaultSuffix(std::string path, std::string_view suffix);
 
 } // namespace vantrel

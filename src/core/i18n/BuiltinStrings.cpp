@@ -226,8 +226,8 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Preview of the phone screen in this scheme's colours",
         // 105: grid of the file's bytes, as a screen reader names it
         "Bytes of the file",
-        // 106: a byte cell, as a screen reader names it: offset
-        "offset %1",
+        // 106: a byte cell, as a screen reader names it: offset, hex value
+        "offset %1: %2",
         // 107: a byte's switch that is on, for a screen reader: switch
         "%1: on",
         // 108: a byte's switch that is off, for a screen reader: switch
@@ -310,11 +310,11 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "An earlier save of %1 was interrupted. Its old content is kept in %2; \"vantrel-cli "
         "recover %1\" puts it back.",
         // 145: MenuCompareFolders
-        "Compare Folders...",
+        "Compare &Folders...",
         // 146: MenuExportSettings
-        "Export Settings...",
+        "&Export Settings...",
         // 147: MenuApplySettings
-        "Apply Settings...",
+        "A&pply Settings...",
         // 148: ChooseFirstFolder
         "Choose the first (older) folder of seem files",
         // 149: ChooseSecondFolder
@@ -322,7 +322,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 150: ChangedFilesCaption
         "Changed files: %1 → %2",
         // 151: ChangedFileLine
-        "%1: %2 differences",
+        "%1: %2 difference|%1: %2 differences",
         // 152: OnlyInFolder
         "Only in %1: %2",
         // 153: FoldersSame
@@ -334,7 +334,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 156: RecipeRefused
         "Nothing was applied, because of these entries:",
         // 157: RecipeApplied
-        "%1 changes:",
+        "%1 change:|%1 changes:",
         // 158: RecipeUnchanged
         "The recipe changes nothing in this file.",
         // 159: UndoApplySettings

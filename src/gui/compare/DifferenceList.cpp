@@ -6,8 +6,10 @@
 #include "core/i18n/UiStrings.h"
 #include "gui/i18n/UiText.h"
 
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -43,6 +45,8 @@ DifferenceList::DifferenceList(QWidget* parent) : QWidget(parent) {
         if (row >= 0)
             emit differenceChosen(row);
     });
+    m_list->installEventFilter(this);
+    m_list->viewport()->installEventFilter(this);
     // A click on the line already chosen shows its setting again.
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = m_list->row(item);
@@ -74,6 +78,33 @@ void DifferenceList::showComparison(const SeemComparison& comparison, const QStr
     m_reason->setText(note);
     m_reason->setVisible(!note.isEmpty());
     emit currentChanged();
+}
+
+void DifferenceList::setLineActions(const QList<QAction*>& actions) {
+    m_lineActions = actions;
+}
+
+bool DifferenceList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu && !m_lineActions.isEmpty() &&
+        (watched == m_list || watched == m_list->viewport())) {
+        showLineMenu(*static_cast<QContextMenuEvent*>(event));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DifferenceList::showLineMenu(const QContextMenuEvent& request) {
+    QPoint place = m_list->viewport()->mapFromGlobal(request.globalPos());
+    if (request.reason() == QContextMenuEvent::Mouse) {
+        if (QListWidgetItem* item = m_list->itemAt(place))
+            m_list->setCurrentItem(item);
+    } else if (m_list->currentItem()) {
+        place = m_list->visualItemRect(m_list->currentItem()).center();
+    }
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("mnuDifferenceLine"));
+    menu.addActions(m_lineActions);
+    menu.exec(m_list->viewport()->mapToGlobal(place));
 }
 
 int DifferenceList::currentDifference() const {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
+class QContextMenuEvent;
 class QLabel;
 class QListWidget;
 
@@ -29,13 +31,22 @@ class DifferenceList : public QWidget {
     // Chooses a difference (-1: none) without telling anyone.
     void setCurrentDifference(int index);
     [[nodiscard]] QListWidget* list() const { return m_list; }
+    // The commands of a line's context menu (the menu key, Shift+F10 or a
+    // right click, which first chooses the line under the pointer).
+    void setLineActions(const QList<QAction*>& actions);
 
   signals:
     // The user chose a line (mouse or keyboard).
     void differenceChosen(int index);
     void currentChanged();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void showLineMenu(const QContextMenuEvent& request);
+
+    QList<QAction*> m_lineActions;
     QLabel* m_caption = nullptr;
     QLabel* m_reason = nullptr;
     QListWidget* m_list = nullptr;

@@ -4,13 +4,16 @@
 #include "core/compare/FolderComparison.h"
 #include "core/document/SeemDocument.h"
 #include "core/files/DialogValues.h"
+#include "core/files/FileFilter.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/PluralText.h"
 #include "core/i18n/UiStrings.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/UiText.h"
+#include "gui/i18n/ApplyLanguage.h"
 #include "gui/shell/FolderBrowser.h"
 
 #include <QAction>
@@ -18,6 +21,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -92,12 +97,14 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
         m_callbacks.report(QString::fromStdString(failure->folder + ": " + failure->reason));
         return;
     }
-    if (!m_listWindow) {
+    const bool firstTime = !m_listWindow;
+    if (firstTime) {
         m_listWindow = new QWidget(m_window, Qt::Window);
         m_listWindow->setObjectName(QStringLiteral("frmChangedFiles"));
         m_list = new QListWidget(m_listWindow);
         m_list->setObjectName(QStringLiteral("lstChangedFiles"));
-        (new QVBoxLayout(m_listWindow))->addWidget(m_list);
+        auto* layout = new QVBoxLayout(m_listWindow);
+        layout->addWidget(m_list);
         connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
             const QStringList pair = item->data(kPairRole).toStringList();
             if (pair.size() == 2)
@@ -112,13 +119,23 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     const QDir oursDir(ours);
     const QDir theirsDir(theirs);
     for (const FolderChange& change : result.changed) {
+        const auto count = static_cast<std::int64_t>(change.comparison.differences.size());
+        // The newer file opens, compared with the older one it came from.
+        const QStringList pair{theirsDir.filePath(QString::fromStdString(change.theirsName)),
+                               oursDir.filePath(QString::fromStdString(change.oursName))};
         auto* item = new QListWidgetItem(
-            uiText(m_strings, UiString::ChangedFileLine,
-                   {change.oursName, std::to_string(change.comparison.differences.size())}));
-        item->setData(kPairRole,
-                      QStringList{oursDir.filePath(QString::fromStdString(change.oursName)),
-                                  theirsDir.filePath(QString::fromStdString(change.theirsName))});
+            QString::fromStdString(pluralText(m_strings, UiString::ChangedFileLine, count,
+                                              {change.oursName, std::to_string(count)})));
+        item->setData(kPairRole, pair);
         m_list->addItem(item);
+        // Its changed settings below it, as the command line lists them; each
+        // opens the same pair.
+        for (const SettingDifference& difference : change.comparison.differences) {
+            auto* line = new QListWidgetItem(QStringLiteral("    ") +
+                                             QString::fromStdString(differenceLine(difference)));
+            line->setData(kPairRole, pair);
+            m_list->addItem(line);
+        }
     }
     const auto addOnly = [&](const QString& folder, const std::vector<std::string>& names) {
         for (const std::string& name : names)
@@ -132,8 +149,22 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     if (m_list->count() == 0)
         m_list->addItem(uiText(m_strings, UiString::FoldersSame));
     m_list->setCurrentRow(0);
+    if (firstTime)
+        placeListWindow();
     m_listWindow->show();
     m_listWindow->raise();
+    m_listWindow->activateWindow();
+    m_list->setFocus();
+}
+
+// Over the main window and most of its size, so that the folders in the title
+// and the settings in the lines can be read; later the user's place is kept.
+void FolderComparisonController::placeListWindow() {
+    const QRect owner = m_window->frameGeometry();
+    const QSize size(std::max(owner.width() * 3 / 4, m_listWindow->sizeHint().width()),
+                     std::max(owner.height() * 3 / 4, m_listWindow->sizeHint().height()));
+    m_listWindow->resize(size);
+    m_listWindow->move(owner.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 void FolderComparisonController::exportSettings() {
@@ -141,13 +172,16 @@ void FolderComparisonController::exportSettings() {
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setTitle(uiText(m_strings, UiString::MenuExportSettings));
+    dialog.setTitle(plainCaption(uiText(m_strings, UiString::MenuExportSettings)));
     dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
     dialog.setFlags(kSaveFlags);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
     dialog.setFileName(QString::fromStdString(seemIdOfPath(m_document.path())) +
                        QStringLiteral(".json"));
     dialog.show(StandardDialog::Action::Save);
-    const QString chosen = dialog.fileName();
+    // Apply Settings lists *.json: a recipe saved under a bare name gets that.
+    const QString chosen =
+        QString::fromStdString(withDefaultSuffix(dialog.fileName().toStdString(), "json"));
     if (chosen.isEmpty())
         return;
     const Recipe recipe =
@@ -167,7 +201,7 @@ void FolderComparisonController::applySettings() {
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
-    dialog.setTitle(uiText(m_strings, UiString::MenuApplySettings));
+    dialog.setTitle(plainCaption(uiText(m_strings, UiString::MenuApplySettings)));
     dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
     dialog.setFlags(kOpenFlags);
     dialog.show(StandardDialog::Action::Open);
@@ -207,7 +241,9 @@ void FolderComparisonController::applySettings() {
     std::vector<std::string> lines;
     for (const SettingDifference& difference : changes.differences)
         lines.push_back(differenceLine(difference));
-    m_callbacks.report(uiText(m_strings, UiString::RecipeApplied, {std::to_string(lines.size())}) +
+    const auto count = static_cast<std::int64_t>(lines.size());
+    m_callbacks.report(QString::fromStdString(pluralText(m_strings, UiString::RecipeApplied, count,
+                                                         {std::to_string(count)})) +
                        joinLines(lines));
 }
 

@@ -56,6 +56,7 @@ class FolderComparisonController : public QObject {
   private:
     void updateActions();
     void showList(const QString& ours, const QString& theirs);
+    void placeListWindow();
 
     SeemDocument& m_document;
     const UiStrings& m_strings;

@@ -147,6 +147,7 @@ void ComparisonController::buildDock() {
     m_dock->hide();
     connect(m_list, &DifferenceList::differenceChosen, this, &ComparisonController::showDifference);
     connect(m_list, &DifferenceList::currentChanged, this, [this] { m_rules.refresh(); });
+    m_list->setLineActions({m_takeAction});
 }
 
 // The list comes below the editors; the window grows by its height, so the

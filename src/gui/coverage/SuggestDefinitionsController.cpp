@@ -6,6 +6,7 @@
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/i18n/UiText.h"
+#include "gui/i18n/ApplyLanguage.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,18 +19,6 @@
 #include <QVBoxLayout>
 
 namespace vantrel {
-
-namespace {
-
-// "Suggest &Definitions..." as a window title.
-QString plainCaption(QString caption) {
-    caption.remove(QLatin1Char('&'));
-    while (caption.endsWith(QLatin1Char('.')))
-        caption.chop(1);
-    return caption;
-}
-
-} // namespace
 
 SuggestDefinitionsController::SuggestDefinitionsController(SeemDocument& document,
                                                            DocumentComparison& comparison,

@@ -27,6 +27,7 @@ struct FileDialogRequest {
     QString initialDir;
     QString presetFileName;
     std::int32_t flags = 0;
+    QString defaultSuffix = QStringLiteral("seem"); // what Save adds to a bare name
 };
 
 struct FolderDialogRequest {

@@ -45,9 +45,9 @@ std::optional<QString> execFileDialog(const FileDialogRequest& request) {
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // Every file saved is a seem file; the dialog adds the suffix before it
-        // asks about replacing, so the question names the file really written.
-        dialog.setDefaultSuffix(QStringLiteral("seem"));
+        // The dialog adds the suffix before it asks about replacing, so the
+        // question names the file really written.
+        dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite,
                          !hasFlag(request.flags, FileDialogFlag::OverwritePrompt));
     }
@@ -108,6 +108,7 @@ void StandardDialog::runFileDialog(Action action) {
         m_initialDir,
         m_fileName,
         m_flags,
+        m_defaultSuffix,
     };
     const std::optional<QString> chosen =
         s_answerer ? s_answerer->answerFile(request) : execFileDialog(request);

@@ -38,6 +38,8 @@ class StandardDialog {
     // Bits from FileDialogFlag in core/files/DialogValues.h for the file dialogs.
     [[nodiscard]] std::int32_t flags() const { return m_flags; }
     void setFlags(std::int32_t flags) { m_flags = flags; }
+    // The extension Save gives a name typed without one: "seem" unless set.
+    void setDefaultSuffix(const QString& suffix) { m_defaultSuffix = suffix; }
     [[nodiscard]] QString initialDir() const { return m_initialDir; }
     void setInitialDir(const QString& folder) { m_initialDir = folder; }
     // The window that owns the dialogs; null is replaced by the active window
@@ -63,6 +65,7 @@ class StandardDialog {
     QString m_title;
     QString m_filter;
     QString m_initialDir;
+    QString m_defaultSuffix = QStringLiteral("seem");
     std::int32_t m_filterIndex = 0;
     std::int32_t m_flags = 0;
     std::int32_t m_rgbResult = 0;

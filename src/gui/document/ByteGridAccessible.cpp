@@ -69,10 +69,12 @@ class GridPartAccessible : public QAccessibleInterface,
                                           : QString();
         switch (t) {
         case QAccessible::Name:
+            // Orca speaks a table cell's name, not its value: the name says both.
             return uiText(m_view->strings(), UiString::AccessibleCell)
-                .replace(QLatin1String("%1"), offsetText(m_index));
+                .replace(QLatin1String("%1"), offsetText(m_index))
+                .replace(QLatin1String("%2"), valueText());
         case QAccessible::Value:
-            return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
+            return valueText();
         case QAccessible::Description:
             return m_view->cellDescription(m_index);
         default:
@@ -177,6 +179,9 @@ class GridPartAccessible : public QAccessibleInterface,
     [[nodiscard]] QVariant minimumStepSize() const override { return 1; }
 
   private:
+    [[nodiscard]] QString valueText() const {
+        return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
+    }
     [[nodiscard]] QAccessibleInterface* tablePart(ByteGridAccessible::Part kind, int index) const {
         auto* table = dynamic_cast<ByteGridAccessible*>(parent());
         return table ? table->part(kind, index) : nullptr;
@@ -343,8 +348,11 @@ void announceCellValue(ByteGridView* view, int index) {
     if (!table)
         return;
     if (QAccessibleInterface* cell = table->child(index)) {
-        QAccessibleValueChangeEvent event(cell, cell->text(QAccessible::Value));
-        QAccessible::updateAccessibility(&event);
+        QAccessibleValueChangeEvent valueEvent(cell, cell->text(QAccessible::Value));
+        QAccessible::updateAccessibility(&valueEvent);
+        // The name holds the value too, and screen readers cache names.
+        QAccessibleEvent nameEvent(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameEvent);
     }
 }
 

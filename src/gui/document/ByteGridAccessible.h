@@ -12,9 +12,9 @@ namespace vantrel {
 class ByteGridView;
 
 // What a screen reader sees of the byte grid: a table of sixteen columns whose
-// children are the cells (offset as name, hex value as value, the settings the
-// open editor shows for the byte as description), with the row offsets and
-// column digits as headers. The view itself is painted in one piece, so the
+// children are the cells (offset and hex value as name, hex value as value,
+// the settings the open editor shows for the byte as description), with the
+// row offsets and column digits as headers. The view itself is painted in one piece, so the
 // cells exist here only as accessibility objects, made when first asked for.
 class ByteGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:

@@ -95,12 +95,18 @@ int ByteGridView::cellCount() const {
 void ByteGridView::focusCell(int index) {
     if (!m_grid.contains(index))
         return;
-    updateCell(m_cursor.index()); // its caret goes away
-    m_cursor.focus(index);
-    showFocusedCell(index);
+    showCell(index);
     if (m_cellsEnabled && isEnabled())
         setFocus(Qt::OtherFocusReason);
     restartCaretBlink();
+}
+
+void ByteGridView::showCell(int index) {
+    if (!m_grid.contains(index))
+        return;
+    updateCell(m_cursor.index()); // its caret goes away
+    m_cursor.focus(index);
+    showFocusedCell(index);
 }
 
 void ByteGridView::showFocusedCell(int index) {

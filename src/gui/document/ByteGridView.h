@@ -37,6 +37,10 @@ class ByteGridView : public QAbstractScrollArea {
     // edit state moves there with the caret before its first digit, it is
     // scrolled into view and the view takes the keyboard focus.
     void focusCell(int index);
+    // The same, except that the keyboard focus stays where it is: an editor
+    // shows the byte of its chosen setting and keeps the focus (and a screen
+    // reader's place) on that setting.
+    void showCell(int index);
 
     [[nodiscard]] int editIndex() const { return m_cursor.index(); }
     [[nodiscard]] int cellCount() const;

@@ -4,6 +4,7 @@
 #include "gui/document/ByteGridView.h"
 
 #include "core/document/ByteGrid.h"
+#include "gui/document/ByteGridAccessible.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -111,6 +112,15 @@ void ByteGridView::focusInEvent(QFocusEvent* event) {
         showFocusedCell(m_cursor.index());
     updateCell(m_cursor.index()); // its focus frame
     restartCaretBlink();
+    // Qt tells screen readers that the view has the focus once this returns;
+    // the current cell is named after that, so that the reader says it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus())
+                announceCellFocus(this, m_cursor.index());
+        },
+        Qt::QueuedConnection);
 }
 
 void ByteGridView::focusOutEvent(QFocusEvent* event) {

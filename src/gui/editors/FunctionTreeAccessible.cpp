@@ -62,7 +62,11 @@ class ItemAccessible : public TreePartAccessible, public QAccessibleActionInterf
         const QRect local = m_tree->visualItemRect(m_item);
         return {m_tree->viewport()->mapToGlobal(local.topLeft()), local.size()};
     }
-    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::TreeItem; }
+    // A switch is a check box to a screen reader: Orca speaks "checked" and
+    // "not checked" for that role, while for a tree item it adds no state.
+    [[nodiscard]] QAccessible::Role role() const override {
+        return isSwitch() ? QAccessible::CheckBox : QAccessible::TreeItem;
+    }
     [[nodiscard]] QAccessible::State state() const override {
         QAccessible::State st;
         if (!isValid()) {

@@ -12,7 +12,7 @@ namespace vantrel {
 class FunctionTreeEditor;
 
 // What a screen reader sees of the function tree: its rows as tree items, a
-// switch as a checkable item whose check state is the switch and whose toggle
+// switch as a check box whose check state is the switch and whose toggle
 // action is the same undoable step as Edit > On/Off (Qt's own tree items would
 // only select the row). Children are numbered as in Qt's trees, the hidden
 // header first, so the focus events the tree view sends name the right row.

@@ -33,6 +33,12 @@ void VolumeEditor::buildRows() {
         m_sliders[row]->setTickPosition(QSlider::TicksBelow);
         m_sliders[row]->setPageStep(1);
         m_sliders[row]->installEventFilter(this);
+        // The position as a number: ticks alone do not say where a slider stands.
+        m_numbers[row] = new QLabel(this);
+        m_numbers[row]->setObjectName(QStringLiteral("lblVolumeValue"));
+        m_numbers[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_numbers[row]->setMinimumWidth(
+            m_numbers[row]->fontMetrics().horizontalAdvance(QStringLiteral("000")));
         m_infoLabels[row] = new QLabel(this);
         m_infoLabels[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
         m_infoLabels[row]->setWordWrap(true);
@@ -42,7 +48,19 @@ void VolumeEditor::buildRows() {
         m_captions[row]->setBuddy(m_sliders[row]);
         layout->addWidget(m_captions[row], row * 2, 0);
         layout->addWidget(m_sliders[row], row * 2, 1);
-        layout->addWidget(m_infoLabels[row], row * 2 + 1, 0, 1, 2);
+        layout->addWidget(m_numbers[row], row * 2, 2);
+        layout->addWidget(m_infoLabels[row], row * 2 + 1, 0, 1, 3);
+        connect(m_sliders[row], &QSlider::valueChanged, m_numbers[row],
+                qOverload<int>(&QLabel::setNum));
+        // A move by keys or wheel shows the slider's byte in the grid, as a press
+        // does; once the move is written, since showing the cell updates the rows.
+        connect(
+            m_sliders[row], &QSlider::actionTriggered, this,
+            [this, row] {
+                if (row < static_cast<int>(m_items.size()))
+                    emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
+            },
+            Qt::QueuedConnection);
         connect(m_sliders[row], &QSlider::valueChanged, this, [this, row] { onSliderMoved(row); });
         connect(m_sliders[row], &QSlider::sliderReleased, this,
                 [this] { m_document.endGesture(); });
@@ -51,7 +69,7 @@ void VolumeEditor::buildRows() {
     m_resetButton = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
     m_resetButton->setObjectName(QStringLiteral("cmdReset"));
     m_resetButton->setEnabled(false);
-    layout->addWidget(m_resetButton, kRows * 2, 1, Qt::AlignRight);
+    layout->addWidget(m_resetButton, kRows * 2, 1, 1, 2, Qt::AlignRight);
     layout->setRowStretch(kRows * 2 + 1, 1);
     connect(m_resetButton, &QPushButton::clicked, this, &VolumeEditor::restoreDefaults);
 }
@@ -60,6 +78,7 @@ void VolumeEditor::buildRows() {
 void VolumeEditor::setRowVisible(int row, bool visible) {
     m_captions[row]->setVisible(visible);
     m_sliders[row]->setVisible(visible);
+    m_numbers[row]->setVisible(visible);
     m_infoLabels[row]->setVisible(visible);
 }
 
@@ -171,6 +190,7 @@ void VolumeEditor::showPosition(int row) {
 // A byte beyond the slider's range puts the slider at its end; the row says
 // what is really stored until a move of the slider writes a value in range.
 void VolumeEditor::showInfo(int row) {
+    m_numbers[row]->setNum(m_sliders[row]->value());
     const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
     QString info = QString::fromStdString(item.tip);
     const std::optional<int> outside = storedOutsideRange(item, m_document.grid());

@@ -66,6 +66,7 @@ class VolumeEditor : public QGroupBox {
     const UiStrings& m_strings;
     std::array<QLabel*, kRows> m_captions{};
     std::array<QSlider*, kRows> m_sliders{};
+    std::array<QLabel*, kRows> m_numbers{};
     std::array<QLabel*, kRows> m_infoLabels{};
     QPushButton* m_resetButton = nullptr;
     std::vector<VolumeItem> m_items; // m_items[i] drives row i

@@ -61,4 +61,16 @@ void applyLanguage(QWidget* window, QObject* part, const LanguageFile& language)
     QCoreApplication::sendEvent(window, &changed);
 }
 
+QString plainCaption(QString caption) {
+    while (caption.endsWith(QLatin1Char('.')))
+        caption.chop(1);
+    // The access key of a caption without the letter in it: "(&E)" at its end.
+    if (caption.size() >= 4 && caption.endsWith(QLatin1Char(')')) &&
+        caption.at(caption.size() - 4) == QLatin1Char('(') &&
+        caption.at(caption.size() - 3) == QLatin1Char('&'))
+        caption.chop(4);
+    caption.remove(QLatin1Char('&'));
+    return caption;
+}
+
 } // namespace vantrel

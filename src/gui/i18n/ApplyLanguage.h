@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 class QObject;
 class QWidget;
 
@@ -14,5 +16,9 @@ class LanguageFile;
 void applyLanguage(QWidget* window, const LanguageFile& language);
 // The same for part and the controls in it, made after the rest of window.
 void applyLanguage(QWidget* window, QObject* part, const LanguageFile& language);
+
+// A menu caption as a window title: "Suggest &Definitions..." gives
+// "Suggest Definitions", "导出设置(&E)..." gives "导出设置".
+[[nodiscard]] QString plainCaption(QString caption);
 
 } // namespace vantrel

@@ -166,8 +166,8 @@ FunctionTreeEditor* EditorPanel::functions() {
         return m_functions;
     m_functions = new FunctionTreeEditor(m_document, m_language.strings(), m_canvas);
     adopt(m_functions);
-    connect(m_functions, &FunctionTreeEditor::cellFocusRequested, this,
-            [this](int index) { focusCellThenReturn(m_functions, index); });
+    connect(m_functions, &FunctionTreeEditor::cellFocusRequested, &m_gridView,
+            &ByteGridView::showCell);
     connect(m_functions, &FunctionTreeEditor::infoChanged, this,
             [this](const QString& caption, const QString& info) {
                 m_infoFrame->setTitle(caption);
@@ -196,8 +196,7 @@ StyleListEditor* EditorPanel::styles() {
         return m_styles;
     m_styles = new StyleListEditor(m_document, m_language.strings(), m_canvas);
     adopt(m_styles);
-    connect(m_styles, &StyleListEditor::cellFocusRequested, this,
-            [this](int index) { focusCellThenReturn(m_styles, index); });
+    connect(m_styles, &StyleListEditor::cellFocusRequested, &m_gridView, &ByteGridView::showCell);
     connect(m_styles, &StyleListEditor::infoChanged, m_info, &QLabel::setText);
     connect(m_styles, &StyleListEditor::failed, this, &EditorPanel::failed);
     connect(m_styles, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
@@ -211,7 +210,7 @@ VolumeEditor* EditorPanel::volumes() {
         return m_volumes;
     m_volumes = new VolumeEditor(m_document, m_language.strings(), m_canvas);
     adopt(m_volumes);
-    connect(m_volumes, &VolumeEditor::cellFocusRequested, &m_gridView, &ByteGridView::focusCell);
+    connect(m_volumes, &VolumeEditor::cellFocusRequested, &m_gridView, &ByteGridView::showCell);
     connect(m_volumes, &VolumeEditor::failed, this, &EditorPanel::failed);
     return m_volumes;
 }
@@ -259,11 +258,6 @@ std::vector<QWidget*> EditorPanel::made() const {
             editors.push_back(editor);
     }
     return editors;
-}
-
-void EditorPanel::focusCellThenReturn(QWidget* editor, int index) {
-    m_gridView.focusCell(index);
-    editor->setFocus();
 }
 
 } // namespace vantrel

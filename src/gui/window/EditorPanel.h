@@ -80,7 +80,6 @@ class EditorPanel : public QObject {
     void adopt(QWidget* editor);
     void showOnly(QWidget* editor);
     [[nodiscard]] std::vector<QWidget*> made() const;
-    void focusCellThenReturn(QWidget* editor, int index);
 
     SeemDocument& m_document;
     const LanguageFile& m_language;

@@ -4,6 +4,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LocaleLcid.h"
+#include "core/i18n/PluralText.h"
 
 #include <gtest/gtest.h>
 
@@ -192,6 +193,15 @@ TEST(UiStrings, FormatAndLineBreaks) {
               builtinEnglishStrings()[static_cast<std::size_t>(UiString::ReadFailed)]);
     EXPECT_EQ(strings.get(UiString{-1}), "");
     EXPECT_EQ(strings.get(UiString{100000}), "");
+}
+
+TEST(UiStrings, PluralsTakeTheFormForTheCount) {
+    const UiStrings strings({"%1 change|%1 changes", "%1 处更改"});
+    EXPECT_EQ(pluralText(strings, UiString{0}, 1, {"1"}), "1 change");
+    EXPECT_EQ(pluralText(strings, UiString{0}, 0, {"0"}), "0 changes");
+    EXPECT_EQ(pluralText(strings, UiString{0}, 12, {"12"}), "12 changes");
+    EXPECT_EQ(pluralText(strings, UiString{1}, 1, {"1"}), "1 处更改"); // one form for all
+    EXPECT_EQ(pluralText(strings, UiString{1}, 5, {"5"}), "5 处更改");
 }
 
 TEST(LocaleLcid, TableCoversTheShippedLanguagesAndTheChineseRegions) {

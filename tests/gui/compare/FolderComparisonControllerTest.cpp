@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -74,13 +75,24 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
     controller->compareFoldersAction()->trigger();
     QListWidget* list = controller->changedFiles();
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("0a1c_0001.seem: ")));
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), "0a1c_0001.seem: 1 difference");
     EXPECT_FALSE(list->accessibleName().isEmpty());
-    emit list->itemActivated(list->item(0));
-    EXPECT_EQ(opened, (QStringList{path("a/0a1c_0001.seem"), path("b/0a1c_0001.seem")}));
-    emit list->itemActivated(list->item(1)); // an "Only in" line opens nothing
+    // The changed setting is listed under its file, older value first.
+    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral(" → ")));
+    EXPECT_TRUE(list->window()->isVisible());
+    EXPECT_GE(list->window()->width(), window.width() / 2);
+
+    // Enter opens the newer file, compared with the older one.
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(opened, (QStringList{path("b/0a1c_0001.seem"), path("a/0a1c_0001.seem")}));
+    opened.clear();
+    emit list->itemActivated(list->item(1)); // a setting's line opens its file's pair
     EXPECT_EQ(opened.size(), 2);
+    opened.clear();
+    emit list->itemActivated(list->item(2)); // an "Only in" line opens nothing
+    EXPECT_TRUE(opened.isEmpty());
 }
 
 TEST_F(FolderComparisonControllerTest, ApplyIsOneUndoStepAndAFaultyRecipeChangesNothing) {
@@ -115,9 +127,10 @@ TEST_F(FolderComparisonControllerTest, ApplyIsOneUndoStepAndAFaultyRecipeChanges
 TEST_F(FolderComparisonControllerTest, ExportWritesARecipeThatApplyFindsUnchanged) {
     ASSERT_EQ(document.open(path("a/0d51_0001.seem").toStdString()).status,
               OpenOutcome::Status::Opened);
-    dialogs.saveFiles = {path("colours.json")};
+    dialogs.saveFiles = {path("colours")}; // typed without an extension
     controller->exportAction()->trigger();
     ASSERT_TRUE(fs::exists(folder / "colours.json"));
+    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, "json");
     dialogs.openFiles = {path("colours.json")};
     controller->applyAction()->trigger();
     EXPECT_FALSE(document.isModified());

@@ -53,7 +53,7 @@ TEST_F(ByteGridAccessibleTest, IsATableOfSixteenColumnsWithNamedCellsAndHeaders)
     QAccessibleInterface* cell = cells->cellAt(1, 10);
     ASSERT_NE(cell, nullptr);
     EXPECT_EQ(cell->role(), QAccessible::Cell);
-    EXPECT_EQ(cell->text(QAccessible::Name), "offset 001A");
+    EXPECT_EQ(cell->text(QAccessible::Name), "offset 001A: 1A");
     EXPECT_EQ(cell->text(QAccessible::Value), "1A");
     EXPECT_EQ(cell->text(QAccessible::Description), "byte 26");
     EXPECT_EQ(table->indexOfChild(cell), 26);
@@ -74,7 +74,7 @@ TEST_F(ByteGridAccessibleTest, FollowsTheCaretAndTypedDigits) {
     ASSERT_EQ(view.editIndex(), 21);
     QAccessibleInterface* focused = table->focusChild();
     ASSERT_NE(focused, nullptr);
-    EXPECT_EQ(focused->text(QAccessible::Name), "offset 0015");
+    EXPECT_EQ(focused->text(QAccessible::Name), "offset 0015: 15");
     EXPECT_TRUE(focused->state().focused);
     EXPECT_FALSE(table->child(5)->state().focused);
     EXPECT_EQ(table->tableInterface()->selectedCells().value(0), focused);
@@ -82,6 +82,14 @@ TEST_F(ByteGridAccessibleTest, FollowsTheCaretAndTypedDigits) {
     QTest::keyClicks(&view, "ab");
     EXPECT_EQ(table->child(21)->text(QAccessible::Value), "AB");
     EXPECT_EQ(table->child(21)->valueInterface()->currentValue().toInt(), 0xAB);
+}
+
+TEST_F(ByteGridAccessibleTest, TheCellsNameSaysItsValueAsItIsTyped) {
+    view.focusCell(3);
+    EXPECT_EQ(table->focusChild()->text(QAccessible::Name), "offset 0003: 03");
+    QTest::keyClick(&view, Qt::Key_C);
+    EXPECT_NE(table->child(3)->text(QAccessible::Name), "offset 0003: 03");
+    EXPECT_TRUE(table->child(3)->text(QAccessible::Name).startsWith("offset 0003: C"));
 }
 
 TEST_F(ByteGridAccessibleTest, ForgetsCellsTheGridNoLongerHas) {

@@ -38,7 +38,7 @@ const char* const kFunctionType = R"(<seem type="function" tip="Phone">
 </seem>)";
 
 // The tree in a window beside a stand-in for the hex grid, wired the way the
-// main window wires them: a focus request moves the focus to the grid.
+// main window wires them: a focus request shows the cell, the tree keeps the focus.
 class FunctionTreeEditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -53,10 +53,7 @@ class FunctionTreeEditorTest : public ::testing::Test {
         layout->addWidget(tree);
         layout->addWidget(gridStandIn);
         QObject::connect(tree, &FunctionTreeEditor::cellFocusRequested, gridStandIn,
-                         [this](int index) {
-                             grid.focusCell(index);
-                             gridStandIn->setFocus();
-                         });
+                         [this](int index) { grid.focusCell(index); });
         window.resize(300, 400);
         window.show();
         window.activateWindow();
@@ -348,8 +345,12 @@ TEST_F(FunctionTreeEditorTest, ScreenReadersHearASwitchAsCheckedAndCanToggleIt) 
                      &FunctionTreeEditor::toggleSelected);
     QAccessibleInterface* sound = accessibleRow("Sound");
     ASSERT_NE(sound, nullptr);
+    EXPECT_EQ(sound->role(), QAccessible::CheckBox);
     EXPECT_TRUE(sound->state().checkable);
     EXPECT_TRUE(sound->state().checked);
+    EXPECT_TRUE(accessibleRow("Vibrate")->state().checkable); // off, and still a check box
+    EXPECT_FALSE(accessibleRow("Vibrate")->state().checked);
+    EXPECT_EQ(accessibleRow("Keys")->role(), QAccessible::TreeItem);
     EXPECT_FALSE(accessibleRow("Keys")->state().checkable);
     // The check box is not drawn: the on/off image says it.
     EXPECT_EQ(FunctionTreeEditor::itemImageKey(item("n_1A_0")), "on");
@@ -363,6 +364,18 @@ TEST_F(FunctionTreeEditorTest, ScreenReadersHearASwitchAsCheckedAndCanToggleIt) 
     EXPECT_EQ(grid.text(0x1A), "A5");
     EXPECT_TRUE(accessibleRow("Sound")->state().checked);
     EXPECT_EQ(tree->cellDescription(0x1A), "Sound: on; Vibrate: off");
+}
+
+// The events themselves reach only a listening screen reader (scripts/atspi-check
+// hears them); here the focus they name stays on the switch.
+TEST_F(FunctionTreeEditorTest, ArrowingToASwitchKeepsTheFocusOnIt) {
+    click("n_1A_0");
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), tree);
+    QAccessibleInterface* focused = QAccessible::queryAccessibleInterface(tree)->focusChild();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->text(QAccessible::Name), "Vibrate");
+    EXPECT_EQ(focused->role(), QAccessible::CheckBox);
 }
 
 } // namespace

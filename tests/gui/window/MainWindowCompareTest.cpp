@@ -9,7 +9,11 @@
 #include "gui/editors/FunctionTreeEditor.h"
 #include "gui/editors/VolumeEditor.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QSlider>
 
 #include <QDockWidget>
@@ -93,6 +97,33 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_FALSE(mainWindow->document().isModified());
     EXPECT_EQ(lines()->count(), 3);
     EXPECT_TRUE(marked("n_1A_0"));
+}
+
+TEST_F(MainWindowCompare, ALinesContextMenuTakesTheOtherValue) {
+    showActive();
+    compareWithOther();
+    lines()->setFocus();
+    QTest::keyClick(lines(), Qt::Key_Home);
+    ASSERT_EQ(lines()->currentRow(), 0);
+    bool offered = false;
+    // The menu runs its own loop; the keys reach it once it shows.
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        offered = menu->actions().contains(
+            menu->parentWidget()->window()->findChild<QAction*>(QStringLiteral("mnuTakeOther")));
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    // What the menu key sends.
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                              lines()->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(lines(), &request);
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(lines()->count(), 2); // Sound's value was taken
+    EXPECT_EQ(mainWindow->document().grid().bytes()[0x1A],
+              static_cast<std::uint8_t>(original[0x1A] ^ 0x01));
 }
 
 TEST_F(MainWindowCompare, ClosingTheComparisonOrOpeningAnotherFileRemovesTheMarks) {

@@ -127,6 +127,28 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     EXPECT_EQ(volume()->slider(1)->value(), 12);
 }
 
+TEST_F(MainWindowVolumeColor, AKeyboardMovedSliderShowsItsNumberAndItsCell) {
+    startShown();
+    mainWindow->openFile(sample("0a1c_0001.seem"));
+    QSlider* earpiece = volume()->slider(4);
+    auto numberOf = [this](QSlider* slider) {
+        // The number stands in the slider's row, to its right.
+        for (QLabel* label : volume()->findChildren<QLabel*>(QStringLiteral("lblVolumeValue"))) {
+            if (label->isVisible() && qAbs(label->geometry().center().y() -
+                                           slider->geometry().center().y()) < slider->height())
+                return label->text();
+        }
+        return QString();
+    };
+    EXPECT_EQ(numberOf(earpiece), QString::number(earpiece->value()));
+    earpiece->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(earpiece, Qt::Key_Left);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(numberOf(earpiece), QString::number(earpiece->value()));
+    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x14); // the earpiece's byte
+    EXPECT_TRUE(earpiece->hasFocus());
+}
+
 TEST_F(MainWindowVolumeColor, SixthVolumeItemIsReportedAndFiveRowsShow) {
     QByteArray definitions = readAll(appFile(QStringLiteral("seem_en.xml")));
     const QByteArray earpiece = "<gain ID=\"Earpiece:\"";
