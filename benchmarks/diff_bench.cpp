@@ -3,8 +3,8 @@
 // with a few bytes changed), each opened through the document as the diff
 // command opens them, then the comparison alone on the opened cells.
 
-#include "core/document/SeemDocument.h"
 #include "core/compare/SeemComparison.h"
+#include "core/document/SeemDocument.h"
 
 #include <chrono>
 #include <cstdint>

@@ -4,7 +4,6 @@
 // writes that touch only the cells they name.
 #include "FuzzCheck.h"
 #include "FuzzGrid.h"
-
 #include "core/editors/ColorScheme.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/editors/VolumeItems.h"

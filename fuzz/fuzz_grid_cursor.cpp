@@ -3,7 +3,6 @@
 // caret inside its text, each key changes at most the one cell it is on, and
 // every cell keeps at most two upper-case hexadecimal digits.
 #include "FuzzCheck.h"
-
 #include "core/document/ByteGrid.h"
 #include "core/document/GridCursor.h"
 

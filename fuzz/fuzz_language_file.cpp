@@ -3,18 +3,17 @@
 // usable language number, every string readable, and captions that agree
 // with a plain search of the file as the window would make it.
 #include "FuzzCheck.h"
-
-#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/i18n/LanguageFile.h"
+#include "core/settings/SettingsStore.h"
+
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <string>
-
-#include <unistd.h>
 
 namespace {
 

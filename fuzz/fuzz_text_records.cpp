@@ -2,7 +2,6 @@
 // The outer-screen text and GPRS text records: any bytes decode, and any
 // text encodes to a record of the fixed size that decodes and saves the same.
 #include "FuzzCheck.h"
-
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
 #include "core/generators/Utf16Text.h"

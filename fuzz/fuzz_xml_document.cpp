@@ -2,7 +2,6 @@
 // Any text either loads, with a root element, or fails with a message; the
 // element walk agrees with itself everywhere.
 #include "FuzzCheck.h"
-
 #include "core/xml/XmlDocument.h"
 
 #include <cstddef>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/CliOptions.h"
+#include "cli/CliSession.h"
+#include "core/document/SeemDocument.h"
+
 #include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-#include "cli/CliOptions.h"
-#include "cli/CliSession.h"
-#include "core/document/SeemDocument.h"
 
 namespace vantrel::cli {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/CliOptions.h"
+#include "core/i18n/LanguageFile.h"
+#include "core/settings/SettingsStore.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "cli/CliOptions.h"
-#include "core/settings/SettingsStore.h"
-#include "core/i18n/LanguageFile.h"
 
 namespace vantrel::cli {
 

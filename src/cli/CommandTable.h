@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/CliContext.h"
+#include "cli/CliOptions.h"
+
 #include <functional>
 #include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
-
-#include "cli/CliContext.h"
-#include "cli/CliOptions.h"
 
 namespace vantrel::cli {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cli/CliContext.h"
+#include "cli/CliJson.h"
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "cli/CliContext.h"
-#include "cli/CliJson.h"
 
 // Every command is a function of its parsed options; CommandTable.cpp declares
 // the options on the command line and calls these.

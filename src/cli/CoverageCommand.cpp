@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // coverage: which bits of a file the definitions describe, byte by byte.
-#include "cli/Commands.h"
-
 #include "core/coverage/Coverage.h"
+
+#include "cli/Commands.h"
 
 #include <cstdio>
 

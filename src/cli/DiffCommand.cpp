@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff: two seem files compared setting by setting.
 #include "cli/Commands.h"
-
 #include "cli/DifferenceJson.h"
 #include "cli/FolderCommands.h"
 #include "core/compare/SeemComparison.h"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of one setting, each written through the document's save.
 #include "cli/Commands.h"
-
 #include "cli/NamedItems.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/StyleList.h"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // identify --explain: which types fit a file's size, and which one opening takes.
 #include "cli/Commands.h"
-
 #include "core/definitions/SeemTypeCatalog.h"
 
 namespace vantrel::cli {

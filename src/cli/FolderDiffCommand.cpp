@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff DIR1 DIR2: two backups of a phone compared file by file, setting by setting.
-#include "cli/FolderCommands.h"
-
 #include "cli/DifferenceJson.h"
+#include "cli/FolderCommands.h"
 #include "core/compare/FolderComparison.h"
 
 #include <filesystem>

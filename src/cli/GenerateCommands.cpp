@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // outertext, gprs and scan: the generator windows' records and the seem-folder submenu.
 #include "cli/Commands.h"
-
-#include "core/files/SeemFile.h"
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/editors/SchemeTitle.h"
+#include "core/files/SeemFile.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
 #include "core/generators/Utf16Text.h"

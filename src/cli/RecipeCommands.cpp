@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // export, diff --recipe and apply: settings carried from file to file as text.
 #include "cli/Commands.h"
-#include "cli/FolderCommands.h"
-
 #include "cli/DifferenceJson.h"
+#include "cli/FolderCommands.h"
 #include "core/compare/FolderComparison.h"
+#include "core/files/FileLock.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/SeemFolderScan.h"
-
-#include "core/files/FileLock.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies left by an in-place save that was interrupted.
 #include "cli/Commands.h"
-
 #include "core/files/RecoveryCopy.h"
 
 namespace vantrel::cli {

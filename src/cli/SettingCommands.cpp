@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of volume, colour and title settings, with the editors' own writes.
 #include "cli/Commands.h"
-
 #include "cli/NamedItems.h"
-
 #include "core/document/BitHelpers.h"
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"

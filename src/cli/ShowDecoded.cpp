@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // show: the open document as its type's editor presents it.
 #include "cli/Commands.h"
-
+#include "core/document/FunctionTree.h"
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/editors/StyleList.h"
 #include "core/editors/VolumeItems.h"
-#include "core/document/FunctionTree.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
 

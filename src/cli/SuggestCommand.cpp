@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff --suggest: the definitions that would describe the bits two files differ in.
 #include "cli/Commands.h"
-
 #include "core/coverage/DefinitionSuggestions.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/CliRun.h"
 #include "cli/CliContext.h"
+#include "cli/CliRun.h"
 
 #include <exception>
 #include <iostream>

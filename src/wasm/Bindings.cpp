@@ -27,17 +27,16 @@
 #include "core/settings/SettingsStore.h"
 #include "wasm/JsonText.h"
 
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <nlohmann/json.hpp>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
-
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
 
 namespace vantrel::wasm {
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliFixture.h"
-
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 

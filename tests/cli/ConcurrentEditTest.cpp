@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edits in place among other programs and interrupted saves.
 #include "CliFixture.h"
-
 #include "core/document/SeemDocument.h"
 #include "core/files/RecoveryCopy.h"
-
-#include <csignal>
-#include <cstdlib>
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+
+#include <csignal>
+#include <cstdlib>
 
 extern char** environ;
 
@@ -240,8 +239,9 @@ TEST_F(ConcurrentEdits, AnApplyKilledAtAnyStepLeavesTheOldOrTheNewFile) {
             ASSERT_EQ(run({"switch", file(), "Keys/Sound", "on"}), 0) << errors;
             for (const auto& entry : std::filesystem::directory_iterator(path("")))
                 EXPECT_FALSE(entry.path().filename().string().starts_with(".vantrel-"));
-            if (std::filesystem::exists(recovery))
+            if (std::filesystem::exists(recovery)) {
                 EXPECT_TRUE(std::filesystem::is_empty(recovery)) << static_cast<int>(step);
+            }
             write("0032_0001.seem", original);
         }
     }

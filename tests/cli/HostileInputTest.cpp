@@ -3,12 +3,12 @@
 // an exit status of its own, never by a signal.
 #include "CliFixture.h"
 
-#include <fstream>
-
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <fstream>
 
 namespace vantrel::cli::testing {
 
@@ -86,8 +86,9 @@ class HostileInput : public CliFixture {
         EXPECT_GE(WEXITSTATUS(status), 1) << line;
         EXPECT_LE(WEXITSTATUS(status), 2) << line;
         // check reports what it found on standard output.
-        if (words.front() != "check")
+        if (words.front() != "check") {
             EXPECT_EQ(errors.rfind("vantrel-cli: ", 0), 0u) << line << errors;
+        }
     }
 
     void writeText(const std::string& name, const std::string& text) {

@@ -5,11 +5,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
-#include <QImage>
 #include <QPushButton>
 #include <QStringList>
 #include <QWidget>

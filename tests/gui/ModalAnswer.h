@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/SeemDocument.h"
 #include "core/compare/SeemComparison.h"
 #include "core/document/ListenerList.h"
+#include "core/document/SeemDocument.h"
 #include "core/i18n/UiStrings.h"
 
 #include <memory>

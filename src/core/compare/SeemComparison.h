@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/xml/XmlDocument.h"
 #include "core/document/ByteGrid.h"
 #include "core/i18n/UiStrings.h"
+#include "core/xml/XmlDocument.h"
 
 #include <cstdint>
 #include <string>

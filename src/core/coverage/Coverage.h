@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/compare/SeemComparison.h"
+#include "core/document/ByteGrid.h"
+#include "core/i18n/UiStrings.h"
+#include "core/xml/XmlDocument.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "core/compare/SeemComparison.h"
-#include "core/document/ByteGrid.h"
-#include "core/i18n/UiStrings.h"
-#include "core/xml/XmlDocument.h"
 
 // Which bits of a file the definitions describe: every item of the type's
 // editor with the bits it reads or writes, taken from the builders the editors

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "core/document/ByteGrid.h"
 #include "core/i18n/UiStrings.h"
 #include "core/xml/XmlDocument.h"
+
+#include <string>
+#include <vector>
 
 // Definitions written from a difference: a modder changes one option on the
 // phone, compares the files from before and after, and gets the elements that

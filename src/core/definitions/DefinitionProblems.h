@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/xml/XmlDocument.h"
+
 #include <string>
 #include <vector>
-
-#include "core/xml/XmlDocument.h"
 
 namespace vantrel {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/definitions/DefinitionsCheck.h"
 
-#include "core/files/SeemFile.h"
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/ColorScheme.h"
 #include "core/editors/StyleList.h"
 #include "core/editors/VolumeItems.h"
+#include "core/files/SeemFile.h"
+#include "core/settings/SettingsStore.h"
 
 #include <cstdint>
 #include <cstdlib>

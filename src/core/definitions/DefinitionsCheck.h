@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-
 #include "core/definitions/DefinitionProblems.h"
 #include "core/xml/XmlDocument.h"
+
+#include <string>
 
 namespace vantrel {
 

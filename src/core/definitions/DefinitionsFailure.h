@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/xml/XmlDocument.h"
 #include "core/i18n/UiStrings.h"
+#include "core/xml/XmlDocument.h"
 
 #include <string>
 

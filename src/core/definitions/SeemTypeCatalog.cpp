@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/definitions/SeemTypeCatalog.h"
 
-#include <limits>
-
-#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
+#include "core/settings/SettingsStore.h"
+
+#include <limits>
 
 namespace vantrel {
 

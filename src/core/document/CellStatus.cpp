@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "core/document/CellStatus.h"
 
 #include "core/document/BitHelpers.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 
 #include <cstdint>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/definitions/DefinitionProblems.h"
+#include "core/document/ByteGrid.h"
+#include "core/xml/XmlDocument.h"
+
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/definitions/DefinitionProblems.h"
-#include "core/xml/XmlDocument.h"
-#include "core/document/ByteGrid.h"
 
 namespace vantrel {
 

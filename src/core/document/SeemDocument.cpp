@@ -2,9 +2,9 @@
 #include "core/document/SeemDocument.h"
 
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/settings/SettingsStore.h"
 
 #include <optional>
 

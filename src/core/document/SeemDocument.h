@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ByteGrid.h"
 #include "core/document/EditHistory.h"
+#include "core/document/ListenerList.h"
 #include "core/files/SeemFile.h"
 #include "core/xml/XmlDocument.h"
-#include "core/document/ByteGrid.h"
-#include "core/document/ListenerList.h"
 
 #include <cstdint>
 #include <memory>

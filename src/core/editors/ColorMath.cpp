@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editors/ColorMath.h"
 
+#include "core/document/BitHelpers.h"
+#include "core/editors/DecimalText.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-
-#include "core/document/BitHelpers.h"
-#include "core/editors/DecimalText.h"
 
 namespace vantrel {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editors/ColorScheme.h"
 
+#include "core/document/BitHelpers.h"
+
 #include <optional>
 #include <set>
-
-#include "core/document/BitHelpers.h"
 
 namespace vantrel {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ByteGrid.h"
+#include "core/xml/XmlDocument.h"
+
 #include <optional>
 #include <string>
-
-#include "core/xml/XmlDocument.h"
-#include "core/document/ByteGrid.h"
 
 namespace vantrel {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ByteGrid.h"
+
 #include <string>
 #include <string_view>
-
-#include "core/document/ByteGrid.h"
 
 // The title of a colour scheme: five UTF-16 code units, high byte first, in
 // bytes 8 to 17 of every colour file, padded with zero units.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editors/StyleList.h"
 
-#include <optional>
-#include <set>
-
 #include "core/document/BitHelpers.h"
 #include "core/editors/ItemOffset.h"
+
+#include <optional>
+#include <set>
 
 namespace vantrel {
 

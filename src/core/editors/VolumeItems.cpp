@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editors/VolumeItems.h"
 
-#include <algorithm>
-#include <optional>
-
 #include "core/document/BitHelpers.h"
 #include "core/editors/ItemOffset.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace vantrel {
 

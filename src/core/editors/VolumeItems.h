@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/definitions/DefinitionProblems.h"
+#include "core/document/ByteGrid.h"
+#include "core/xml/XmlDocument.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/definitions/DefinitionProblems.h"
-#include "core/xml/XmlDocument.h"
-#include "core/document/ByteGrid.h"
 
 namespace vantrel {
 

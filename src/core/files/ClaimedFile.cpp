@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/ClaimedFile.h"
 
-#include <cerrno>
-#include <filesystem>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 
 namespace vantrel {
 

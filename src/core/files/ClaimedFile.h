@@ -3,10 +3,10 @@
 
 #include "core/files/RegularFile.h"
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
-
-#include <sys/types.h>
 
 namespace vantrel {
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/FileLock.h"
 
-#include <cerrno>
-#include <mutex>
-#include <set>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <mutex>
+#include <set>
 
 namespace vantrel {
 

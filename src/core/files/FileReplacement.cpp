@@ -7,14 +7,14 @@
 #include "core/files/RecoveryCopy.h"
 #include "core/files/RegularFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <random>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vantrel {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
-
-#include <sys/stat.h>
 
 namespace vantrel {
 

@@ -3,11 +3,11 @@
 
 #include "core/files/RegularFile.h"
 
-#include <cerrno>
-#include <filesystem>
-
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
 
 namespace vantrel {
 

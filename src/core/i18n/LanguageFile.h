@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/UiStrings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/xml/XmlDocument.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
-#include "core/settings/SettingsStore.h"
-#include "core/xml/XmlDocument.h"
-#include "core/i18n/UiStrings.h"
 
 namespace vantrel {
 

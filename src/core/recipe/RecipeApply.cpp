@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a recipe's entries into a file's cells, all or nothing.
-#include "core/recipe/RecipeSettings.h"
-
 #include "core/document/BitHelpers.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
 #include "core/recipe/RecipeEditors.h"
+#include "core/recipe/RecipeSettings.h"
 #include "core/recipe/RecipeValues.h"
 
 namespace vantrel {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/SeemFolderScan.h"
 
-#include "core/settings/SettingsStore.h"
 #include "core/document/BitHelpers.h"
+#include "core/settings/SettingsStore.h"
 
 #include <filesystem>
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/definitions/SeemTypeCatalog.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -8,8 +10,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/definitions/SeemTypeCatalog.h"
 
 namespace vantrel {
 

@@ -4,11 +4,11 @@
 // its document and hands back the elements as one string of tokens.
 #include "core/xml/XmlTree.h"
 
+#include <emscripten.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
-
-#include <emscripten.h>
 
 // Tokens separated by NUL (which no XML text can hold): "ok", or "error",
 // message, line; then "<name" starts an element, "=name" and the next token

@@ -3,10 +3,10 @@
 // it neither fetches external entities nor expands declared ones.
 #include "core/xml/XmlTree.h"
 
+#include <pugixml.hpp>
+
 #include <algorithm>
 #include <iterator>
-
-#include <pugixml.hpp>
 
 namespace vantrel {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSettings>
-
 #include "core/settings/SettingsStore.h"
+
+#include <QSettings>
 
 namespace vantrel {
 

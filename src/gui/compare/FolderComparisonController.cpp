@@ -12,8 +12,8 @@
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "gui/dialogs/StandardDialog.h"
-#include "gui/i18n/UiText.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 #include "gui/shell/FolderBrowser.h"
 
 #include <QAction>

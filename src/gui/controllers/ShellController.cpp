@@ -14,9 +14,8 @@
 #include "gui/windows/AboutWindow.h"
 #include "gui/windows/TipWindow.h"
 
-#include <QLabel>
-
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
 namespace vantrel {

@@ -5,8 +5,8 @@
 #include "core/coverage/DefinitionSuggestions.h"
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/i18n/UiText.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,13 +4,13 @@
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
 
-#include <functional>
-#include <optional>
-#include <string>
-
 #include <QFileSystemWatcher>
 #include <QTimer>
 #include <QToolBar>
+
+#include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QPushButton;

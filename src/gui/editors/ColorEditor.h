@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
-#include <QGroupBox>
-
 #include "core/document/SeemDocument.h"
 #include "core/editors/ColorMath.h"
 #include "core/i18n/UiStrings.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <optional>
+#include <string>
 
 class QFrame;
 class QLineEdit;

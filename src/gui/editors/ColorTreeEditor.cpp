@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/editors/ColorTreeEditor.h"
 
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/window/ImageList.h"
 #include "gui/editors/PhoneScreenPreview.h"
+#include "gui/window/ImageList.h"
 
 #include <QColor>
 #include <QEvent>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ByteGrid.h"
+#include "core/i18n/UiStrings.h"
+#include "core/xml/XmlDocument.h"
+
 #include <QString>
 #include <QTreeWidget>
 
 #include <optional>
-
-#include "core/xml/XmlDocument.h"
-#include "core/document/ByteGrid.h"
-#include "core/i18n/UiStrings.h"
 
 namespace vantrel {
 

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
-#include <QIcon>
-#include <QPoint>
-#include <QString>
-#include <QTreeWidget>
-
 #include "core/document/ByteGrid.h"
 #include "core/document/FunctionTree.h"
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "core/xml/XmlDocument.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QPoint>
+#include <QString>
+#include <QTreeWidget>
 
 namespace vantrel {
 

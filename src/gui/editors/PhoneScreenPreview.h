@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ByteGrid.h"
+#include "core/editors/ColorScheme.h"
+
 #include <QWidget>
 
 #include <map>
 #include <optional>
 #include <string>
-
-#include "core/document/ByteGrid.h"
-#include "core/editors/ColorScheme.h"
 
 namespace vantrel {
 

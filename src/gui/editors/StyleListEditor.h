@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QListWidget>
-#include <QString>
-
-#include <vector>
-
 #include "core/document/ByteGrid.h"
 #include "core/document/SeemDocument.h"
 #include "core/editors/StyleList.h"
 #include "core/i18n/UiStrings.h"
 #include "core/xml/XmlDocument.h"
+
+#include <QListWidget>
+#include <QString>
+
+#include <vector>
 
 namespace vantrel {
 

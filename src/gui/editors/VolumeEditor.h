@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <vector>
+#include "core/document/SeemDocument.h"
+#include "core/editors/VolumeItems.h"
+#include "core/i18n/UiStrings.h"
+#include "core/xml/XmlDocument.h"
 
 #include <QGroupBox>
 
-#include "core/document/SeemDocument.h"
-#include "core/xml/XmlDocument.h"
-#include "core/editors/VolumeItems.h"
-#include "core/i18n/UiStrings.h"
+#include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;

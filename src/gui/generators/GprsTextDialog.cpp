@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/GprsTextDialog.h"
 
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"

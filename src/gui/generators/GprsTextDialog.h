@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/i18n/BuiltinStrings.h"
 #include "core/generators/GprsTextRecord.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/GeneratorHost.h"
 
 #include <QDialog>

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/generators/OuterTextDialog.h"
 
 #include "core/files/DialogValues.h"

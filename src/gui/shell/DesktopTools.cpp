@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/DesktopTools.h"
 
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/DialogAnswerer.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/FolderBrowser.h"
 
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/DialogAnswerer.h"
 #include "gui/dialogs/InterfaceLocaleFileModel.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include <QFileDialog>
 

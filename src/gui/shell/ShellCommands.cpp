@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/shell/ShellCommands.h"
 
 #include "core/i18n/BuiltinStrings.h"

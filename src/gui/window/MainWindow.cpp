@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/window/MainWindow.h"
 
-#include "core/document/CellStatus.h"
 #include "core/ProjectInfo.h"
+#include "core/document/CellStatus.h"
 #include "gui/controllers/ComparisonController.h"
 #include "gui/controllers/EditController.h"
 #include "gui/controllers/FileController.h"

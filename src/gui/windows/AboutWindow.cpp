@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/AboutWindow.h"
 
 #include "core/ProjectInfo.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/shell/DesktopTools.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/GoToOffsetDialog.h"
 
-#include "core/settings/SettingsStore.h"
 #include "core/document/OffsetInput.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/dialogs/MessageBox.h"
 
 #include <QDialogButtonBox>

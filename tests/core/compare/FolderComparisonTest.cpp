@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/compare/FolderComparison.h"
-#include "TempDir.h"
 
+#include "TempDir.h"
 #include "core/xml/XmlDocument.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/GridCursor.h"
+
 #include "core/document/ByteGrid.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
+
+#include "core/editors/ColorMath.h"
 #include "core/editors/SchemeTitle.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,11 @@
 #include "core/files/AppDir.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 using namespace vantrel;
 namespace fs = std::filesystem;

@@ -4,17 +4,16 @@
 #include "core/files/RecoveryCopy.h"
 #include "core/files/SeemFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace vantrel;
 namespace fs = std::filesystem;
@@ -92,8 +91,9 @@ TEST_F(ReplaceFileTest, AKilledSaveLeavesTheOldOrTheNewFileAndNoTemporary) {
         EXPECT_FALSE(leftoverRecoveryCopy(path));
         // Only the moment between naming and renaming leaves a name; no
         // writer holds it any more, so the next save clears it at once.
-        if (step == SaveStep::TemporaryNamed)
+        if (step == SaveStep::TemporaryNamed) {
             ASSERT_TRUE(replaceFile((m_dir / "other.seem").string(), newBytes).ok());
+        }
         EXPECT_EQ(temporaryFiles(), 0) << static_cast<int>(step);
     }
 }

@@ -4,19 +4,17 @@
 // count syncs and can refuse a rename as some file systems do.
 #include "core/files/SeemFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-
-#include <fcntl.h>
-
-#include <sys/stat.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/i18n/BuiltinStrings.h"
 
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
@@ -13,9 +16,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/i18n/LanguageFile.h"
-#include "TempDir.h"
 
+#include "TempDir.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LocaleLcid.h"
 #include "core/i18n/PluralText.h"

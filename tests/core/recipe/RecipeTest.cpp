@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/document/SeemDocument.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
-
-#include "core/document/SeemDocument.h"
 
 #include <gtest/gtest.h>
 

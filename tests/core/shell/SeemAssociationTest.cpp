@@ -4,11 +4,10 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
-
-#include <sys/stat.h>
 
 using namespace vantrel;
 using vantrel::testing::TempDir;

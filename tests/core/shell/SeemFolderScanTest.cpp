@@ -4,7 +4,6 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 using namespace vantrel;

@@ -2,11 +2,10 @@
 #include "core/xml/XmlDocument.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <string>
 
 using vantrel::XmlDocument;
 using vantrel::XmlElement;

@@ -9,10 +9,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <utility>
-
-#include <sys/stat.h>
 
 namespace vantrel {
 namespace {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/SettingsStore.h"
+
 #include "gui/app/QtSettingsStore.h"
 
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <memory>

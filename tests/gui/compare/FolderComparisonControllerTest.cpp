@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/compare/FolderComparisonController.h"
-#include "TempDir.h"
 
+#include "TempDir.h"
 #include "core/document/SeemDocument.h"
 #include "core/i18n/UiStrings.h"
 #include "gui/dialogs/ScriptedDialogs.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 
 #include "core/document/ByteGrid.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "gui/document/GridRuler.h"
 

@@ -2,12 +2,12 @@
 #include "gui/editors/ColorEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/dialogs/StandardDialog.h"
-#include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/NamedChild.h"
+#include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 
-#include <QFrame>
 #include <QAbstractButton>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/ColorTreeEditor.h"
 
-#include "gui/editors/PhoneScreenPreview.h"
 #include "gui/NamedChild.h"
+#include "gui/editors/PhoneScreenPreview.h"
 
 #include <QSignalSpy>
 #include <QTest>

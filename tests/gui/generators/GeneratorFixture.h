@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/dialogs/StandardDialog.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/generators/GeneratorHost.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace vantrel::testing {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
-#include "GeneratorFixture.h"
-#include "gui/NamedChild.h"
-
 #include "gui/generators/GprsTextDialog.h"
+
+#include "GeneratorFixture.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/NamedChild.h"
 
 #include <QLabel>
 #include <QLineEdit>

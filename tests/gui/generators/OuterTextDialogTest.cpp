@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
-#include "GeneratorFixture.h"
-#include "gui/NamedChild.h"
+#include "gui/generators/OuterTextDialog.h"
 
+#include "GeneratorFixture.h"
 #include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
-#include "gui/generators/OuterTextDialog.h"
+#include "core/i18n/BuiltinStrings.h"
+#include "gui/NamedChild.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/i18n/ApplyLanguage.h"
 
-#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+
 #include <gtest/gtest.h>
 
 using namespace vantrel;

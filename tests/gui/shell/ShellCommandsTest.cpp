@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/shell/ShellCommands.h"
 
+#include "IsolatedDesktop.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 #include "gui/shell/DesktopTools.h"
 #include "gui/shell/FolderBrowser.h"
-#include "IsolatedDesktop.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/FileDrop.h"
 #include "gui/window/MainSurface.h"
+
+#include "gui/window/FileDrop.h"
 #include "gui/window/ScreenFit.h"
 
 #include <QMainWindow>

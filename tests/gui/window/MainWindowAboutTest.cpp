@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-
 #include "gui/windows/AboutWindow.h"
 
 using namespace vantrel;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/AccessibilityChecks.h"
 #include "MainWindowFixture.h"
-
+#include "gui/AccessibilityChecks.h"
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
@@ -11,14 +10,13 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QTimer>
-#include <QSlider>
-
 #include <QDockWidget>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 using namespace vantrel;
 using vantrel::testing::StartedMainWindowFixture;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/FunctionTreeEditor.h"
@@ -12,8 +11,8 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QMimeData>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "MainWindowFixture.h"
-
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/FunctionTreeEditor.h"
 #include "gui/editors/StyleListEditor.h"

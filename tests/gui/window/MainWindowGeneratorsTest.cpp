@@ -2,7 +2,6 @@
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
-
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
 
@@ -12,9 +11,9 @@
 #include <QRadioButton>
 
 using namespace vantrel;
-using vantrel::testing::StartedMainWindowFixture;
 using vantrel::testing::ModalAnswer;
 using vantrel::testing::namedChild;
+using vantrel::testing::StartedMainWindowFixture;
 
 namespace {
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "gui/ModalAnswer.h"
-#include "gui/NamedChild.h"
-
 #include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/ModalAnswer.h"
+#include "gui/NamedChild.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/generators/OuterTextDialog.h"
 #include "gui/windows/TipWindow.h"

@@ -2,7 +2,6 @@
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
-
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
 #include "gui/windows/TipWindow.h"

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "gui/NamedChild.h"
-
 #include "core/document/ByteGrid.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/NamedChild.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/ColorEditor.h"
 #include "gui/editors/ColorTreeEditor.h"

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/AboutWindow.h"
 
-#include "core/ProjectInfo.h"
-
 #include "WindowsFixture.h"
+#include "core/ProjectInfo.h"
 #include "gui/NamedChild.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windows/GoToOffsetDialog.h"
 
-#include "core/settings/SettingsStore.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
-#include "gui/dialogs/StandardDialog.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/dialogs/ScriptedDialogs.h"
+#include "gui/dialogs/StandardDialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

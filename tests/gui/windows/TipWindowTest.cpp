@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/i18n/BuiltinStrings.h"
 #include "gui/windows/TipWindow.h"
 
 #include "WindowsFixture.h"
+#include "core/i18n/BuiltinStrings.h"
 #include "gui/NamedChild.h"
 
 #include <QAction>

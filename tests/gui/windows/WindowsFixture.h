@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/settings/SettingsStore.h"
 #include "core/i18n/LanguageFile.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QTest>
 #include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace vantrel::testing {
