@@ -78,6 +78,33 @@ void comparePair(const std::string& oursFolder, const std::string& theirsFolder,
     visitor.changed({ours.name, theirs.name, oursFile, theirsFile, comparison});
 }
 
+// Names that differ only in case: a file pairs with its exact name first, the
+// rest in order, and what is left is in one folder only.
+void comparePairs(const std::string& oursFolder, const std::string& theirsFolder,
+                  std::vector<NamedFile> ours, std::vector<NamedFile> theirs,
+                  const XmlElement& root, const UiStrings& strings,
+                  FolderComparisonVisitor& visitor) {
+    for (auto own = ours.begin(); own != ours.end();) {
+        const auto exact = std::find_if(theirs.begin(), theirs.end(), [&](const NamedFile& other) {
+            return other.name == own->name;
+        });
+        if (exact == theirs.end()) {
+            ++own;
+            continue;
+        }
+        comparePair(oursFolder, theirsFolder, *own, *exact, root, strings, visitor);
+        theirs.erase(exact);
+        own = ours.erase(own);
+    }
+    const std::size_t paired = std::min(ours.size(), theirs.size());
+    for (std::size_t k = 0; k < paired; ++k)
+        comparePair(oursFolder, theirsFolder, ours[k], theirs[k], root, strings, visitor);
+    for (std::size_t k = paired; k < ours.size(); ++k)
+        visitor.onlyIn(FolderSide::Ours, ours[k].name);
+    for (std::size_t k = paired; k < theirs.size(); ++k)
+        visitor.onlyIn(FolderSide::Theirs, theirs[k].name);
+}
+
 class Collector : public FolderComparisonVisitor {
   public:
     explicit Collector(FolderComparisonResult& result) : m_result(result) {}
@@ -119,8 +146,15 @@ std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
         } else if (i == ours->size() || (*theirs)[j].key < (*ours)[i].key) {
             visitor.onlyIn(FolderSide::Theirs, (*theirs)[j++].name);
         } else {
-            comparePair(oursPrefix, theirsPrefix, (*ours)[i++], (*theirs)[j++], definitionsRoot,
-                        strings, visitor);
+            const std::string& key = (*ours)[i].key;
+            std::vector<NamedFile> oursRun;
+            std::vector<NamedFile> theirsRun;
+            for (; i < ours->size() && (*ours)[i].key == key; ++i)
+                oursRun.push_back((*ours)[i]);
+            for (; j < theirs->size() && (*theirs)[j].key == key; ++j)
+                theirsRun.push_back((*theirs)[j]);
+            comparePairs(oursPrefix, theirsPrefix, std::move(oursRun), std::move(theirsRun),
+                         definitionsRoot, strings, visitor);
         }
     }
     return std::nullopt;

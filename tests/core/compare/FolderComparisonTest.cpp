@@ -66,6 +66,16 @@ TEST_F(FolderComparisonTest, ReportsAddedRemovedChangedAndRetypedFilesExactly) {
     EXPECT_FALSE(retyped.comparison.reason.empty());
 }
 
+TEST_F(FolderComparisonTest, AnExactNamePairsBeforeOneThatDiffersOnlyInCase) {
+    fs::copy_file(root / "a" / "0032_0001.seem", root / "a" / "0032_0001.SEEM");
+    patch(root / "a" / "0032_0001.SEEM", 0x1A, 0x00);
+    FolderComparisonResult result;
+    ASSERT_FALSE(compareSeemFolders((root / "a").string(), (root / "b").string(),
+                                    definitions.root(), UiStrings(), result));
+    EXPECT_EQ(result.onlyInOurs, std::vector<std::string>{"0032_0001.SEEM"});
+    EXPECT_TRUE(result.changed.empty());
+}
+
 TEST_F(FolderComparisonTest, OddEntriesAreSkippedOrReportedAndMissingFoldersRefused) {
     fs::create_directory(root / "b" / "folder.seem");
     write(root / "b" / "0032_0001.seem", std::string(6000, 'x'));
