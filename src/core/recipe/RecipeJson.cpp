@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace vantrel {
@@ -48,6 +49,23 @@ bool nestedDeeperThan(std::string_view text, int limit) {
     }
     return false;
 }
+
+// nlohmann's own tree builder, keeping where the text went wrong instead of
+// throwing: the WebAssembly build has no exceptions, and parses alike.
+class PlacedDomParser : public nlohmann::detail::json_sax_dom_parser<Json> {
+  public:
+    explicit PlacedDomParser(Json& result) : json_sax_dom_parser(result, false) {}
+
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& token, const Exception& error) {
+        m_errorByte = position;
+        return json_sax_dom_parser::parse_error(position, token, error);
+    }
+    [[nodiscard]] std::optional<std::size_t> errorByte() const { return m_errorByte; }
+
+  private:
+    std::optional<std::size_t> m_errorByte;
+};
 
 // "line 3, column 7" for the 1-based byte position the parser gives.
 std::string placeOf(std::string_view text, std::size_t position) {
@@ -198,10 +216,10 @@ RecipeParse parseRecipe(std::string_view text) {
         return parse;
     }
     Json json;
-    try {
-        json = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& error) {
-        parse.problems.push_back("not valid JSON at " + placeOf(text, error.byte));
+    PlacedDomParser parser(json);
+    Json::sax_parse(text.begin(), text.end(), &parser);
+    if (const auto errorByte = parser.errorByte()) {
+        parse.problems.push_back("not valid JSON at " + placeOf(text, *errorByte));
         return parse;
     }
     if (!json.is_object()) {
