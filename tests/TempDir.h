@@ -8,6 +8,14 @@
 
 namespace vantrel::testing {
 
+// A new, empty folder of its own under the system's temporary folder, for a
+// fixture that removes it itself. Named by mkdtemp, not the process id: the
+// WebAssembly runtime gives every process the same id.
+inline std::filesystem::path makeTempFolder(const std::string& prefix) {
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "XXXXXX")).string();
+    return ::mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
   public:

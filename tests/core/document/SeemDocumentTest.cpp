@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/SeemDocument.h"
 
+#include "TempDir.h"
 #include "core/document/GridCursor.h"
 #include "core/i18n/BuiltinStrings.h"
 
@@ -27,7 +28,7 @@ constexpr const char* kDefinitions = R"(<seems>
 class SeemDocumentTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("vantrel-doc-" + std::to_string(::getpid()));
+        m_dir = vantrel::testing::makeTempFolder("vantrel-doc-");
         fs::create_directories(m_dir);
         std::ofstream(m_dir / "defs.xml") << kDefinitions;
         ASSERT_TRUE(doc.loadDefinitions((m_dir / "defs.xml").string()).ok);

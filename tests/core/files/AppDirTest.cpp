@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/AppDir.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -16,7 +18,7 @@ namespace {
 class AppDirTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_prefix = fs::temp_directory_path() / ("vantrel-appdir-" + std::to_string(::getpid()));
+        m_prefix = vantrel::testing::makeTempFolder("vantrel-appdir-");
         fs::create_directories(m_prefix / "bin");
         fs::create_directories(m_prefix / "share" / "vantrel");
         std::ofstream(m_prefix / "share" / "vantrel" / "language.xml") << "<languages/>";

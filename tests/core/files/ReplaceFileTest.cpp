@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file among crashes, links and leftovers of earlier saves.
+#include "TempDir.h"
 #include "core/files/ClaimedFile.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/SeemFile.h"
@@ -32,7 +33,7 @@ void dieAt(SaveStep step) {
 class ReplaceFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("vantrel-replace-" + std::to_string(::getpid()));
+        m_dir = vantrel::testing::makeTempFolder("vantrel-replace-");
         fs::create_directories(m_dir / "state");
         ::setenv("XDG_STATE_HOME", (m_dir / "state").c_str(), 1);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/SeemFile.h"
 
+#include "TempDir.h"
+
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -22,7 +24,7 @@ namespace {
 class SeemFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        m_dir = fs::temp_directory_path() / ("vantrel-seem-" + std::to_string(::getpid()));
+        m_dir = vantrel::testing::makeTempFolder("vantrel-seem-");
         fs::create_directories(m_dir);
     }
     void TearDown() override {
