@@ -247,7 +247,7 @@ class Document {
 
     void close() { m_document.close(); }
     [[nodiscard]] std::string name() const { return m_document.path(); }
-    [[nodiscard]] bool isOpen() const { return !m_document.path().empty(); }
+    [[nodiscard]] bool isOpen() const { return m_document.hasFile(); }
 
     [[nodiscard]] val type() const {
         const XmlElement type = m_document.type();

@@ -72,7 +72,7 @@ void FolderComparisonController::retranslate() {
 
 // Export and Apply work on the open file, so they wait for one.
 void FolderComparisonController::updateActions() {
-    const bool open = !m_document.path().empty();
+    const bool open = m_document.hasFile();
     m_exportAction->setEnabled(open);
     m_applyAction->setEnabled(open);
 }
@@ -168,7 +168,7 @@ void FolderComparisonController::placeListWindow() {
 }
 
 void FolderComparisonController::exportSettings() {
-    if (m_document.path().empty())
+    if (!m_document.hasFile())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
@@ -197,7 +197,7 @@ void FolderComparisonController::exportSettings() {
 }
 
 void FolderComparisonController::applySettings() {
-    if (m_document.path().empty())
+    if (!m_document.hasFile())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
