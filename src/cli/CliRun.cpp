@@ -145,7 +145,7 @@ int writeResult(const CliContext& context, const std::string& path,
         return kSuccess;
     }
     if (const auto failure = writeFileAtomically(path, bytes))
-        return context.badInput(path, *failure);
+        return context.badInput(path, failure->message);
     return kSuccess;
 }
 

@@ -190,7 +190,8 @@ void FolderComparisonController::exportSettings() {
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") + QString::fromStdString(*failure));
+        m_callbacks.report(chosen + QStringLiteral(": ") +
+                           QString::fromStdString(failure->message));
         return;
     }
     m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));

@@ -75,7 +75,7 @@ TEST(SeemFileSync, ARefusedRenameFallsBackToWritingInPlace) {
         renameRefusal = error;
         const auto failure = vantrel::writeFileAtomically(path.string(), {'n', 'e', 'w'});
         renameRefusal = 0;
-        EXPECT_FALSE(failure.has_value()) << *failure;
+        EXPECT_FALSE(failure.has_value()) << failure->message;
         std::ifstream in(path);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new") << error;
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
