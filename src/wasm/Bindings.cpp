@@ -170,7 +170,7 @@ class Language {
         if (const auto index = optionalInt(options, "index"))
             settings.setValue("language", std::to_string(*index));
         const auto lcid = optionalInt(options, "systemLcid");
-        m_problem = m_file.loadText(text, "language.xml", settings, lcid).value_or("");
+        m_problem = messageOf(m_file.loadText(text, "language.xml", settings, lcid));
     }
 
     [[nodiscard]] int index() const { return m_file.index(); }
