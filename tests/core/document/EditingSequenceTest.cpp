@@ -146,6 +146,25 @@ struct Model {
                 texts[static_cast<std::size_t>(edit->index)] = edit->before;
         }
     }
+    // Undo and Redo end the typing step first; nothing when there is nothing to take.
+    bool undo() {
+        if (done.empty())
+            return false;
+        endStep();
+        apply(done.back(), false);
+        undone.push_back(done.back());
+        done.pop_back();
+        return true;
+    }
+    void redo() {
+        if (undone.empty())
+            return;
+        endStep();
+        apply(undone.back(), true);
+        done.push_back(undone.back());
+        undone.pop_back();
+        endStep();
+    }
     // An editor's scopes, one or those of a gesture, each a list of writes: one step.
     void editorStep(const std::vector<Writes>& scopes) {
         endStep();
@@ -177,15 +196,6 @@ Bytes readFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class EditingSequenceTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_FALSE(m_dir.path().empty()); }
-
-    void runSession(unsigned seed);
-
-    vantrel::testing::TempDir m_dir;
-};
-
 Texts textsOf(const SeemDocument& doc) {
     Texts texts;
     for (int i = 0; i < doc.grid().cellCount(); ++i)
@@ -193,159 +203,190 @@ Texts textsOf(const SeemDocument& doc) {
     return texts;
 }
 
-void EditingSequenceTest::runSession(unsigned seed) {
-    std::mt19937 random(seed);
-    const auto pick = [&random](int count) {
-        return static_cast<int>(random() % static_cast<unsigned>(count));
-    };
-    std::string start;
-    for (int i = 0; i < kCells; ++i)
-        start.push_back(static_cast<char>(pick(256)));
-    const std::string path = m_dir.write("session.seem", start);
-
-    // Half the sessions save to the file, half hand the bytes over as a web page does.
-    const bool onDisk = seed % 2 == 1;
-    SeemDocument doc;
-    ASSERT_EQ(onDisk ? doc.open(path).status
-                     : doc.openBytes("session.seem", Bytes(start.begin(), start.end())).status,
-              OpenOutcome::Status::Opened);
-    GridCursor cursor(doc.grid());
-    Model model(textsOf(doc));
-    const Texts opened = model.texts;
-    // Undo on both, and no cell left at a text it never held between steps.
-    const auto undo = [&] {
-        doc.undo();
-        if (model.done.empty())
-            return;
-        model.endStep();
-        model.apply(model.done.back(), false);
-        model.undone.push_back(model.done.back());
-        model.done.pop_back();
-        for (int i = 0; i < kCells; ++i) {
-            EXPECT_TRUE(model.whole[static_cast<std::size_t>(i)].contains(doc.grid().text(i)))
-                << "Undo left cell " << i << " at " << doc.grid().text(i)
-                << ", which it never held between steps";
-        }
-        model.endStep();
-    };
-    const auto write = [&doc](int index, std::uint8_t value) {
-        doc.grid().writeByte(index, value);
-        return doc.grid().text(index);
-    };
-
-    for (int action = 0; action < kActionsPerSession; ++action) {
-        SCOPED_TRACE("action " + std::to_string(action));
-        const int choice = pick(20);
-        if (choice < 7) {
-            const char digit = "0123456789abcdefABCDEF"[pick(22)];
-            cursor.typeCharacter(digit);
-            model.typeDigit(static_cast<char>(std::toupper(digit)));
-        } else if (choice < 9) {
-            cursor.backspace();
-            model.backspace();
-        } else if (choice == 9) {
-            cursor.moveLeft();
-            model.step(-1);
-        } else if (choice == 10) {
-            cursor.moveRight();
-            model.step(1);
-        } else if (choice == 11) {
-            const bool up = pick(2) == 0;
-            up ? cursor.moveUp() : cursor.moveDown();
-            model.focus(model.cell + (up ? -kRowCells : kRowCells));
-        } else if (choice == 12) {
-            const bool home = pick(2) == 0;
-            home ? cursor.moveHome() : cursor.moveEnd();
-            model.rawCaret = home ? 0 : model.limit();
-        } else if (choice == 13) { // a click on another cell, at one of its digits
-            const int target = (model.cell + 1 + pick(kCells - 1)) % kCells;
-            const int caret = pick(3);
-            cursor.focus(target);
-            cursor.setCaret(caret);
-            model.focus(target);
-            model.rawCaret = std::clamp(caret, 0, model.limit());
-        } else if (choice < 16) {
-            undo();
-        } else if (choice == 16) {
-            doc.redo();
-            if (!model.undone.empty()) {
-                model.endStep();
-                model.apply(model.undone.back(), true);
-                model.done.push_back(model.undone.back());
-                model.undone.pop_back();
-                model.endStep();
-            }
-        } else if (choice == 17) {
-            const bool valid =
-                std::all_of(model.texts.begin(), model.texts.end(),
-                            [](const std::string& text) { return cellByte(text).has_value(); });
-            Bytes expected;
-            for (const std::string& text : model.texts)
-                expected.push_back(cellByte(text).value_or(0));
-            if (onDisk) {
-                const SaveOutcome saved = doc.save();
-                ASSERT_EQ(saved.status,
-                          valid ? SaveOutcome::Status::Saved : SaveOutcome::Status::InvalidCell);
-                if (valid) {
-                    ASSERT_EQ(readFile(path), expected);
-                }
-            } else {
-                Bytes bytes;
-                ASSERT_EQ(doc.bytesToSave(bytes).has_value(), !valid);
-                if (valid) {
-                    ASSERT_EQ(bytes, expected);
-                    doc.markSaved(bytes);
-                }
-            }
-            if (valid) {
-                model.endStep();
-                model.clean = model.texts;
-            }
-        } else if (choice == 18) { // an editor's action: a scope over one or two cells
-            Writes writes;
-            {
-                EditScope step(doc, UiString::UndoStyle);
-                for (int n = 1 + pick(2); n > 0; --n) {
-                    const int index = pick(kCells);
-                    writes.emplace_back(index, write(index, static_cast<std::uint8_t>(pick(4))));
-                }
-            }
-            model.editorStep({writes});
-        } else { // a slider gesture: a scope per move, one step in all
-            std::vector<Writes> scopes;
-            const int index = pick(kCells);
-            doc.beginGesture(UiString::UndoVolume);
-            for (int n = 1 + pick(4); n > 0; --n) {
-                EditScope step(doc, UiString::UndoVolume);
-                scopes.push_back({{index, write(index, static_cast<std::uint8_t>(pick(4)))}});
-            }
-            doc.endGesture();
-            model.editorStep(scopes);
-        }
-
-        ASSERT_EQ(textsOf(doc), model.texts);
-        ASSERT_EQ(cursor.index(), model.cell);
-        ASSERT_EQ(cursor.caret(), model.caret());
-        ASSERT_EQ(doc.canUndo(), !model.done.empty());
-        ASSERT_EQ(doc.canRedo(), !model.undone.empty());
-        ASSERT_EQ(doc.isModified(), model.modified());
+// One document, its cursor and the model, driven by one seed. Odd seeds save
+// to the file, even ones hand the bytes over as a web page does.
+class Session {
+  public:
+    Session(unsigned seed, const vantrel::testing::TempDir& dir)
+        : m_random(seed), m_onDisk(seed % 2 == 1), m_model({}) {
+        std::string start;
+        for (int i = 0; i < kCells; ++i)
+            start.push_back(static_cast<char>(pick(256)));
+        m_path = dir.write("session.seem", start);
+        m_opened = m_onDisk ? m_doc.open(m_path)
+                            : m_doc.openBytes("session.seem", Bytes(start.begin(), start.end()));
+        m_model = Model(textsOf(m_doc));
+        m_openedTexts = m_model.texts;
     }
 
-    // All the way back to the file as opened, and forward again.
-    const Texts last = model.texts;
-    const std::size_t steps = model.done.size();
-    for (std::size_t step = 0; step < steps; ++step) {
+    [[nodiscard]] bool opened() const { return m_opened.status == OpenOutcome::Status::Opened; }
+    void act();
+    void check() const;
+    void undoAllAndRedo();
+
+  private:
+    int pick(int count) { return static_cast<int>(m_random() % static_cast<unsigned>(count)); }
+    void moveOrType(int choice);
+    void undo();
+    void save();
+    void editorAction();
+    void gesture();
+    std::string write(int index) {
+        m_doc.grid().writeByte(index, static_cast<std::uint8_t>(pick(4)));
+        return m_doc.grid().text(index);
+    }
+
+    std::mt19937 m_random;
+    bool m_onDisk;
+    std::string m_path;
+    SeemDocument m_doc;
+    OpenOutcome m_opened;
+    GridCursor m_cursor{m_doc.grid()};
+    Model m_model;
+    Texts m_openedTexts;
+};
+
+void Session::act() {
+    const int choice = pick(20);
+    if (choice < 14)
+        moveOrType(choice);
+    else if (choice < 16)
         undo();
-        ASSERT_EQ(textsOf(doc), model.texts) << "undo " << step + 1 << " of " << steps;
-    }
-    EXPECT_FALSE(doc.canUndo());
-    EXPECT_EQ(textsOf(doc), opened);
-    for (std::size_t step = 0; step < steps; ++step)
-        doc.redo();
-    EXPECT_EQ(textsOf(doc), last);
+    else if (choice == 16) {
+        m_doc.redo();
+        m_model.redo();
+    } else if (choice == 17)
+        save();
+    else if (choice == 18)
+        editorAction();
+    else
+        gesture();
 }
 
-TEST_F(EditingSequenceTest, RandomTypingMovesUndoRedoAndSavesFollowThePlainModel) {
+void Session::moveOrType(int choice) {
+    if (choice < 7) {
+        const char digit = "0123456789abcdefABCDEF"[pick(22)];
+        m_cursor.typeCharacter(digit);
+        m_model.typeDigit(static_cast<char>(std::toupper(digit)));
+    } else if (choice < 9) {
+        m_cursor.backspace();
+        m_model.backspace();
+    } else if (choice < 11) {
+        const int direction = choice == 9 ? -1 : 1;
+        direction < 0 ? m_cursor.moveLeft() : m_cursor.moveRight();
+        m_model.step(direction);
+    } else if (choice == 11) {
+        const bool up = pick(2) == 0;
+        up ? m_cursor.moveUp() : m_cursor.moveDown();
+        m_model.focus(m_model.cell + (up ? -kRowCells : kRowCells));
+    } else if (choice == 12) {
+        const bool home = pick(2) == 0;
+        home ? m_cursor.moveHome() : m_cursor.moveEnd();
+        m_model.rawCaret = home ? 0 : m_model.limit();
+    } else { // a click on another cell, at one of its digits
+        const int target = (m_model.cell + 1 + pick(kCells - 1)) % kCells;
+        const int caret = pick(3);
+        m_cursor.focus(target);
+        m_cursor.setCaret(caret);
+        m_model.focus(target);
+        m_model.rawCaret = std::clamp(caret, 0, m_model.limit());
+    }
+}
+
+// No cell is left at a text it never held between steps.
+void Session::undo() {
+    m_doc.undo();
+    if (!m_model.undo())
+        return;
+    for (int i = 0; i < kCells; ++i) {
+        EXPECT_TRUE(m_model.whole[static_cast<std::size_t>(i)].contains(m_doc.grid().text(i)))
+            << "Undo left cell " << i << " at " << m_doc.grid().text(i)
+            << ", which it never held between steps";
+    }
+    m_model.endStep();
+}
+
+void Session::save() {
+    const bool valid =
+        std::all_of(m_model.texts.begin(), m_model.texts.end(),
+                    [](const std::string& text) { return cellByte(text).has_value(); });
+    Bytes expected;
+    for (const std::string& text : m_model.texts)
+        expected.push_back(cellByte(text).value_or(0));
+    if (m_onDisk) {
+        const SaveOutcome saved = m_doc.save();
+        ASSERT_EQ(saved.status,
+                  valid ? SaveOutcome::Status::Saved : SaveOutcome::Status::InvalidCell);
+        if (valid) {
+            ASSERT_EQ(readFile(m_path), expected);
+        }
+    } else {
+        Bytes bytes;
+        ASSERT_EQ(m_doc.bytesToSave(bytes).has_value(), !valid);
+        if (valid) {
+            ASSERT_EQ(bytes, expected);
+            m_doc.markSaved(bytes);
+        }
+    }
+    if (valid) {
+        m_model.endStep();
+        m_model.clean = m_model.texts;
+    }
+}
+
+// A switch or a reset: one scope over one or two cells.
+void Session::editorAction() {
+    Writes writes;
+    {
+        EditScope step(m_doc, UiString::UndoStyle);
+        for (int n = 1 + pick(2); n > 0; --n) {
+            const int index = pick(kCells);
+            writes.emplace_back(index, write(index));
+        }
+    }
+    m_model.editorStep({writes});
+}
+
+// A slider from press to release: a scope for every move.
+void Session::gesture() {
+    std::vector<Writes> scopes;
+    const int index = pick(kCells);
+    m_doc.beginGesture(UiString::UndoVolume);
+    for (int n = 1 + pick(4); n > 0; --n) {
+        EditScope step(m_doc, UiString::UndoVolume);
+        scopes.push_back({{index, write(index)}});
+    }
+    m_doc.endGesture();
+    m_model.editorStep(scopes);
+}
+
+void Session::check() const {
+    ASSERT_EQ(textsOf(m_doc), m_model.texts);
+    ASSERT_EQ(m_cursor.index(), m_model.cell);
+    ASSERT_EQ(m_cursor.caret(), m_model.caret());
+    ASSERT_EQ(m_doc.canUndo(), !m_model.done.empty());
+    ASSERT_EQ(m_doc.canRedo(), !m_model.undone.empty());
+    ASSERT_EQ(m_doc.isModified(), m_model.modified());
+}
+
+// All the way back to the cells as opened, and forward again.
+void Session::undoAllAndRedo() {
+    const Texts last = m_model.texts;
+    const std::size_t steps = m_model.done.size();
+    for (std::size_t step = 0; step < steps; ++step) {
+        undo();
+        ASSERT_EQ(textsOf(m_doc), m_model.texts) << "undo " << step + 1 << " of " << steps;
+    }
+    EXPECT_FALSE(m_doc.canUndo());
+    EXPECT_EQ(textsOf(m_doc), m_openedTexts);
+    for (std::size_t step = 0; step < steps; ++step)
+        m_doc.redo();
+    EXPECT_EQ(textsOf(m_doc), last);
+}
+
+TEST(EditingSequenceTest, RandomTypingMovesUndoRedoAndSavesFollowThePlainModel) {
+    const vantrel::testing::TempDir dir;
+    ASSERT_FALSE(dir.path().empty());
     unsigned first = kFirstSeed;
     unsigned count = kSessions;
     // VANTREL_TEST_SEED=n replays the one session a failure named.
@@ -356,9 +397,14 @@ TEST_F(EditingSequenceTest, RandomTypingMovesUndoRedoAndSavesFollowThePlainModel
     for (unsigned seed = first; seed < first + count; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed) +
                      " (VANTREL_TEST_SEED=" + std::to_string(seed) + " replays it)");
-        runSession(seed);
-        if (HasFatalFailure())
-            return;
+        Session session(seed, dir);
+        ASSERT_TRUE(session.opened());
+        for (int action = 0; action < kActionsPerSession; ++action) {
+            SCOPED_TRACE("action " + std::to_string(action));
+            ASSERT_NO_FATAL_FAILURE(session.act());
+            ASSERT_NO_FATAL_FAILURE(session.check());
+        }
+        ASSERT_NO_FATAL_FAILURE(session.undoAllAndRedo());
     }
 }
 
