@@ -49,8 +49,7 @@ XmlLoadResult SeemDocument::loadDefinitions(const std::string& path) {
 
 void SeemDocument::useDefinitions(std::unique_ptr<XmlDocument> definitions) {
     m_definitions = std::move(definitions);
-    m_type =
-        m_hasFile ? findSeemType(m_definitions->root(), m_savedBytes.size()) : XmlElement();
+    m_type = m_hasFile ? findSeemType(m_definitions->root(), m_savedBytes.size()) : XmlElement();
     notifyState({.type = true});
 }
 

@@ -109,9 +109,10 @@ void MainWindow::buildControllers() {
     m_menus.language = newMenu(this, "mnuLanguage", "语言(&L)");
     m_menus.help = newMenu(this, "mnuHelp", "帮助(&H)");
 
-    m_languageController = new LanguageController({m_language, m_document, m_settings, m_appDir,
-                                                   m_env.systemLcid, [this] { return m_fileShown; }},
-                                                  *this, m_menus.language);
+    m_languageController =
+        new LanguageController({m_language, m_document, m_settings, m_appDir, m_env.systemLcid,
+                                [this] { return m_fileShown; }},
+                               *this, m_menus.language);
     connect(this, &MainWindow::documentStateChanged, m_languageController,
             &LanguageController::refreshEnabling);
     connect(m_languageController, &LanguageController::languageChosen, this,
@@ -132,7 +133,8 @@ void MainWindow::buildControllers() {
             &EditController::retranslate);
     m_comparisonController = new ComparisonController(
         {m_document, m_language.strings(), *m_editorPanel, *m_fileController,
-         [this] { return m_languageController->definitionsPath(); }, [this] { return m_fileShown; }},
+         [this] { return m_languageController->definitionsPath(); },
+         [this] { return m_fileShown; }},
         *this);
     connect(this, &MainWindow::documentStateChanged, m_comparisonController,
             &ComparisonController::followDocumentState);
