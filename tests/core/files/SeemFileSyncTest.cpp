@@ -131,8 +131,9 @@ TEST(SeemFileSync, AStateFolderOnAReadOnlyMountIsSaidToBeReadOnly) {
     readOnlyMount.clear();
     ::unsetenv("XDG_STATE_HOME");
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("the folder " + state + " cannot be made: Read-only file system"),
-              std::string::npos)
-        << *failure;
+    EXPECT_NE(
+        failure->message.find("the folder " + state + " cannot be made: Read-only file system"),
+        std::string::npos)
+        << failure->message;
     EXPECT_EQ(dir.read("linked.seem"), "old");
 }
