@@ -2,13 +2,10 @@
 #include "core/compare/FolderComparison.h"
 
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/files/SeemFile.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/SeemFolderScan.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace vantrel {
 
@@ -19,14 +16,14 @@ struct NamedFile {
     std::string name;
 };
 
-std::optional<std::vector<NamedFile>> seemFiles(const std::string& folder) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error))
+std::optional<std::vector<NamedFile>> seemFiles(const SeemFolderSource& folder) {
+    const auto names = folder.fileNames();
+    if (!names)
         return std::nullopt;
     std::vector<NamedFile> files;
-    for (const SeemFolderFile& file : listSeemFolder(folder)) {
-        if (isSeemFolderCandidate(file.name))
-            files.push_back({toLowerAscii(file.name), file.name});
+    for (const std::string& name : *names) {
+        if (isSeemFolderCandidate(name))
+            files.push_back({toLowerAscii(name), name});
     }
     std::sort(files.begin(), files.end(), [](const NamedFile& a, const NamedFile& b) {
         return a.key != b.key ? a.key < b.key : a.name < b.name;
@@ -34,9 +31,11 @@ std::optional<std::vector<NamedFile>> seemFiles(const std::string& folder) {
     return files;
 }
 
-std::optional<std::vector<std::uint8_t>> readSide(const std::string& path,
+std::optional<std::vector<std::uint8_t>> readSide(const SeemFolderSource& folder,
+                                                  const std::string& name,
                                                   FolderComparisonVisitor& visitor) {
-    SeemFileRead read = readSeemFile(path);
+    SeemFileRead read = folder.read(name);
+    const std::string path = withTrailingSeparator(folder.folder()) + name;
     switch (read.status) {
     case SeemFileRead::Status::Ok:
         return std::move(read.bytes);
@@ -52,11 +51,11 @@ std::optional<std::vector<std::uint8_t>> readSide(const std::string& path,
     return std::nullopt;
 }
 
-void comparePair(const std::string& oursFolder, const std::string& theirsFolder,
+void comparePair(const SeemFolderSource& oursFolder, const SeemFolderSource& theirsFolder,
                  const NamedFile& ours, const NamedFile& theirs, const XmlElement& root,
                  const UiStrings& strings, FolderComparisonVisitor& visitor) {
-    const auto oursBytes = readSide(oursFolder + ours.name, visitor);
-    const auto theirsBytes = readSide(theirsFolder + theirs.name, visitor);
+    const auto oursBytes = readSide(oursFolder, ours.name, visitor);
+    const auto theirsBytes = readSide(theirsFolder, theirs.name, visitor);
     if (!oursBytes || !theirsBytes)
         return;
     // Most files of two backups are the same: those never reach the editors.
@@ -80,7 +79,7 @@ void comparePair(const std::string& oursFolder, const std::string& theirsFolder,
 
 // Names that differ only in case: a file pairs with its exact name first, the
 // rest in order, and what is left is in one folder only.
-void comparePairs(const std::string& oursFolder, const std::string& theirsFolder,
+void comparePairs(const SeemFolderSource& oursFolder, const SeemFolderSource& theirsFolder,
                   std::vector<NamedFile> ours, std::vector<NamedFile> theirs,
                   const XmlElement& root, const UiStrings& strings,
                   FolderComparisonVisitor& visitor) {
@@ -125,19 +124,47 @@ class Collector : public FolderComparisonVisitor {
 
 } // namespace
 
-std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
-                                                const std::string& theirsFolder,
+MemorySeemFolder::MemorySeemFolder(std::string folder, std::vector<SeemFolderEntry> files)
+    : m_folder(std::move(folder)), m_files(std::move(files)) {}
+
+std::optional<std::vector<std::string>> MemorySeemFolder::fileNames() const {
+    std::vector<std::string> names;
+    for (const SeemFolderEntry& file : m_files) {
+        if (!isHiddenFileName(file.name))
+            names.push_back(file.name);
+    }
+    return names;
+}
+
+SeemFileRead MemorySeemFolder::read(const std::string& name) const {
+    SeemFileRead read;
+    const auto file =
+        std::find_if(m_files.begin(), m_files.end(),
+                     [&](const SeemFolderEntry& entry) { return entry.name == name; });
+    if (file == m_files.end()) {
+        read.reason = "no such file";
+    } else if (file->bytes.size() > kMaxSeemFileSize) {
+        read.status = SeemFileRead::Status::TooLarge;
+    } else if (file->bytes.empty()) {
+        read.status = SeemFileRead::Status::Empty;
+    } else {
+        read.status = SeemFileRead::Status::Ok;
+        read.bytes = file->bytes;
+    }
+    return read;
+}
+
+std::optional<FolderFailure> compareSeemFolders(const SeemFolderSource& oursFolder,
+                                                const SeemFolderSource& theirsFolder,
                                                 const XmlElement& definitionsRoot,
                                                 const UiStrings& strings,
                                                 FolderComparisonVisitor& visitor) {
     const auto ours = seemFiles(oursFolder);
     if (!ours)
-        return FolderFailure{oursFolder, "not a folder that can be read"};
+        return FolderFailure{oursFolder.folder(), "not a folder that can be read"};
     const auto theirs = seemFiles(theirsFolder);
     if (!theirs)
-        return FolderFailure{theirsFolder, "not a folder that can be read"};
-    const std::string oursPrefix = withTrailingSeparator(oursFolder);
-    const std::string theirsPrefix = withTrailingSeparator(theirsFolder);
+        return FolderFailure{theirsFolder.folder(), "not a folder that can be read"};
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < ours->size() || j < theirs->size()) {
@@ -153,15 +180,15 @@ std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
                 oursRun.push_back((*ours)[i]);
             for (; j < theirs->size() && (*theirs)[j].key == key; ++j)
                 theirsRun.push_back((*theirs)[j]);
-            comparePairs(oursPrefix, theirsPrefix, std::move(oursRun), std::move(theirsRun),
+            comparePairs(oursFolder, theirsFolder, std::move(oursRun), std::move(theirsRun),
                          definitionsRoot, strings, visitor);
         }
     }
     return std::nullopt;
 }
 
-std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
-                                                const std::string& theirsFolder,
+std::optional<FolderFailure> compareSeemFolders(const SeemFolderSource& oursFolder,
+                                                const SeemFolderSource& theirsFolder,
                                                 const XmlElement& definitionsRoot,
                                                 const UiStrings& strings,
                                                 FolderComparisonResult& result) {
