@@ -4,7 +4,7 @@
 // user does; the document decides.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { ByteGrid, type CellEditDetail } from './byte-grid';
+import { ByteGrid } from './byte-grid';
 import { Session, type EditorModel, type FunctionNode, type SeemType } from './core';
 import {
     canPickFiles, download, pickFile, readDropped, readFile, saveFile, saveFileAs, type OpenedFile,
@@ -374,10 +374,6 @@ export class VantrelApp extends LitElement {
         }
     }
 
-    private onCellEdit(event: CustomEvent<CellEditDetail>): void {
-        this.edit(() => this.session?.document.setCellText(event.detail.index, event.detail.text));
-    }
-
     private onCellFocus(event: CustomEvent<number>): void {
         if (this.session && this.isLoaded) {
             this.cellStatus = this.session.document.cellStatus(event.detail);
@@ -656,8 +652,8 @@ export class VantrelApp extends LitElement {
                             .offsetLabel=${this.text(UiString.CellOffset)}
                             .cellLabel=${(offset: string) => this.text(UiString.AccessibleCell, [offset])}
                             .cellDescription=${(index: number) => (this.isLoaded ? this.session!.document.byteInfo(index).text : '')}
-                            .navigable=${this.isLoaded}
-                            @cell-edit=${this.onCellEdit} @cell-focus=${this.onCellFocus}></byte-grid>
+                            .cursor=${this.session.document} .navigable=${this.isLoaded}
+                            @cell-focus=${this.onCellFocus}></byte-grid>
                     </div>
                 </div>
             </main>

@@ -193,7 +193,12 @@ describe('the grid', () => {
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
         const original = sample('0032_0001.seem');
+        // A click on the cell's right half puts the caret after its first digit.
+        await page.locator('byte-grid [data-index="0"]').click({ position: { x: 2, y: 4 } });
+        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 0);
         await page.locator('byte-grid [data-index="0"]').click();
+        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 1);
+        await page.keyboard.press('Home');
         await page.keyboard.type('ab1');
         await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
         assert.equal(await page.locator('byte-grid [data-index="0"]').textContent(), 'AB');
