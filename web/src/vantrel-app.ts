@@ -16,7 +16,6 @@ import './compare-panel';
 import type { ComparePanel } from './compare-panel';
 import './folder-panel';
 import type { FolderPanel } from './folder-panel';
-import type { FolderFile } from './seem-folder';
 import './generator-dialog';
 import './editor-panel';
 import './menu-bar';
@@ -439,8 +438,8 @@ export class VantrelApp extends LitElement {
         this.refreshState();
     }
 
-    private async onFolderOpen(event: CustomEvent<FolderFile>): Promise<void> {
-        await this.openFile({ name: event.detail.name, bytes: event.detail.bytes, handle: null });
+    private async onFolderOpen(event: CustomEvent<File>): Promise<void> {
+        await this.openFile(await readFile(event.detail, this.readLimit()));
     }
 
     private async openGenerator(kind: GeneratorKind): Promise<void> {

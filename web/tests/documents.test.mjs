@@ -138,24 +138,37 @@ test('a seem folder lists its files by kind, and two folders are compared', asyn
             copyFileSync(join(samplesDir, name), join(folder, name));
         }
     }
+    // One byte longer than the function type: opening would match it, the seem folder does not.
+    writeFileSync(join(older, 'zz_long.seem'), Buffer.concat([sample('0032_0001.seem'), Buffer.from([0])]));
     writeFileSync(join(newer, '0032_0001.seem'), changedSample());
     writeFileSync(join(newer, 'notes.seem'), Buffer.from('not a seem file of any size known'));
 
-    const chooseFolder = async (control, folder) => {
-        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), (async () => {
-            await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
-            await page.click(`[data-control="${control}"]`);
-        })()]);
-        await chooser.setFiles(folder);
+    const openMenu = async (control) => {
+        await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+        await page.click(`[data-control="${control}"]`);
     };
-    await chooseFolder('mnuSetFolder', older);
+    // The browser's folder picker, lent the folder's files.
+    await page.evaluate((files) => {
+        window.showDirectoryPicker = async () => ({
+            name: 'monday',
+            values: async function* () {
+                for (const [name, bytes] of files) {
+                    yield { kind: 'file', name, getFile: async () => new File([new Uint8Array(bytes)], name) };
+                }
+            },
+        });
+    }, readdirSync(older).map((name) => [name, [...readFileSync(join(older, name))]]));
+    await openMenu('mnuSetFolder');
     const volume = page.locator('folder-panel button[data-kind="volume"]');
     await volume.waitFor();
+    assert.equal((await page.locator('folder-panel button[data-kind="function"] + .file-name').textContent()).trim(),
+        '0032_0001.seem');
     await volume.click();
     await page.waitForFunction(() => document.title.startsWith('0a1c_0001.seem'));
 
-    await page.locator('details.menu:has([data-control="compareFolders"]) > summary').click();
-    await page.click('[data-control="compareFolders"]');
+    // Without the picker, the folder input chooses.
+    await page.evaluate(() => delete window.showDirectoryPicker);
+    await openMenu('compareFolders');
     const [first] = await Promise.all([page.waitForEvent('filechooser'),
         page.locator('message-dialog dialog[open] button').click()]);
     await first.setFiles(older);
@@ -165,9 +178,10 @@ test('a seem folder lists its files by kind, and two folders are compared', asyn
     const lines = page.locator('folder-panel .folder-comparison > ul > li');
     await lines.first().waitFor();
     const texts = (await lines.allTextContents()).map((text) => text.trim().split('\n')[0]);
-    assert.equal(texts.length, 2, texts.join(' | '));
+    assert.equal(texts.length, 3, texts.join(' | '));
     assert.ok(texts[0].includes('0032_0001.seem'));
-    assert.ok(texts[1].includes('notes.seem'));
+    assert.ok(texts[1].includes('zz_long.seem'));
+    assert.ok(texts[2].includes('notes.seem'));
 });
 
 test('a type\'s alert shows on opening until the user turns tips off', async () => {
