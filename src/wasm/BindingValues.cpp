@@ -117,6 +117,13 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+std::string trimmedText(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string invalidCellMessage(int cell) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(cell));

@@ -51,6 +51,8 @@ std::optional<GprsDisplayMode> gprsModeFrom(const std::string& name);
 Json comparisonJson(const SeemComparison& comparison);
 
 std::string joinLines(const std::vector<std::string>& lines);
+// The text without the blanks and tabs around it, as a typed box is read.
+std::string trimmedText(const std::string& text);
 // The desktop's refusal of a cell that does not hold a byte.
 std::string invalidCellMessage(int cell);
 

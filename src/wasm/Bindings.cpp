@@ -63,6 +63,7 @@ EMSCRIPTEN_BINDINGS(vantrel_core) {
         .function("typeCharacter", &Document::typeCharacter)
         .function("backspace", &Document::backspace)
         .function("deleteForward", &Document::deleteForward)
+        .function("offsetFromText", &Document::offsetFromText)
         .function("outerTextPrefill", &Document::outerTextPrefill)
         .function("gprsPrefill", &Document::gprsPrefill)
         .function("compare", &Document::compare)

@@ -73,6 +73,8 @@ class Document {
     val typeCharacter(const std::string& typed);
     void backspace();
     void deleteForward();
+    // What was typed into Go to offset as a cell, or the desktop's refusal.
+    [[nodiscard]] val offsetFromText(const std::string& typed, bool decimal) const;
 
     [[nodiscard]] std::string outerTextPrefill() const;
     [[nodiscard]] val gprsPrefill() const;

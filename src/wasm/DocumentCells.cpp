@@ -2,11 +2,14 @@
 // The cells: their texts, the grid's cursor that types into them, the bytes
 // to save, and the texts the generators open with.
 #include "core/document/CellStatus.h"
+#include "core/document/OffsetInput.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
 #include "wasm/BindingValues.h"
 #include "wasm/DocumentBinding.h"
+
+#include <cstdio>
 
 namespace vantrel::wasm {
 
@@ -120,6 +123,26 @@ void Document::backspace() {
 void Document::deleteForward() {
     endGesture();
     m_cursor.deleteForward();
+}
+
+val Document::offsetFromText(const std::string& typed, bool decimal) const {
+    const std::string text = trimmedText(typed);
+    const int cells = m_document.grid().cellCount();
+    const OffsetInput input =
+        parseOffset(text, decimal ? OffsetBase::Decimal : OffsetBase::Hexadecimal, cells);
+    switch (input.status) {
+    case OffsetInput::Status::Ok:
+        return val(input.offset);
+    case OffsetInput::Status::NotANumber:
+        return refusal(languageInUse().format(
+            decimal ? UiString::OffsetNotDecimal : UiString::OffsetNotHex, {text}));
+    case OffsetInput::Status::BeyondEnd:
+        break;
+    }
+    char lastHex[16];
+    std::snprintf(lastHex, sizeof lastHex, "%X", static_cast<unsigned>(cells - 1));
+    return refusal(languageInUse().format(UiString::OffsetBeyondEnd,
+                                          {text, std::to_string(cells - 1), lastHex}));
 }
 
 std::string Document::outerTextPrefill() const {

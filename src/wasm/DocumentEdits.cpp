@@ -24,13 +24,6 @@ FunctionNode* findSwitch(FunctionNode& parent, const std::string& key) {
     return nullptr;
 }
 
-std::string trimmed(std::string text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 std::string stepName(std::optional<UiString> label) {
     return label ? languageInUse().get(*label) : std::string();
 }
@@ -137,7 +130,7 @@ val Document::setColor(const std::string& key, const std::string& rgbText, const
         return refusal("there is no colour entry " + key);
     const std::optional<Rgb> color = rgbFromHexText(rgbText);
     if (!color)
-        return refusal(languageInUse().format(UiString::ColorNotHex, {trimmed(rgbText)}));
+        return refusal(languageInUse().format(UiString::ColorNotHex, {trimmedText(rgbText)}));
     const ColorRecord record = readColorRecord(m_document.grid(), *entry);
     if (*color == Rgb{record.red, record.green, record.blue})
         return val::undefined();

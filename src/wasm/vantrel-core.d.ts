@@ -360,6 +360,12 @@ export interface Document {
     typeCharacter(typed: string): number | null;
     backspace(): void;
     deleteForward(): void;
+    /**
+     * The cell Go to offset goes to for what was typed ("1A", "0x1A"; with
+     * decimal, "26"); throws the desktop's message for anything else or an
+     * offset past the last cell.
+     */
+    offsetFromText(typed: string, decimal: boolean): number;
 
     /** The text the outer-text or GPRS window opens with for this file. */
     outerTextPrefill(): string;

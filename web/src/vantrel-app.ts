@@ -22,6 +22,8 @@ import './menu-bar';
 import type { Menu } from './menu-bar';
 import './message-dialog';
 import type { MessageDialog } from './message-dialog';
+import './window-dialogs';
+import type { AboutDialog, GoToDialog } from './window-dialogs';
 
 const showTipKey = 'ShowTip';
 
@@ -64,6 +66,8 @@ export class VantrelApp extends LitElement {
     @query('generator-dialog') private generator!: GeneratorDialog;
     @query('folder-panel') private folderPanel!: FolderPanel;
     @query('compare-panel') private comparePanel!: ComparePanel;
+    @query('goto-dialog') private goToDialog!: GoToDialog;
+    @query('about-dialog') private aboutDialog!: AboutDialog;
 
     private fileHandle: FileSystemFileHandle | null = null;
     private refreshQueued = false;
@@ -491,6 +495,16 @@ export class VantrelApp extends LitElement {
         return this.model.kind === 'function' && this.chosenSwitchKey ? find(this.model.root) : null;
     }
 
+    private async goToOffset(): Promise<void> {
+        if (!this.session || !this.isLoaded) {
+            return;
+        }
+        const offset = await this.goToDialog.ask(this.session);
+        if (offset !== null) {
+            this.grid.select(offset, true);
+        }
+    }
+
     private undo(): void {
         this.edit(() => this.session?.document.canUndo() && this.session.document.undo());
     }
@@ -508,6 +522,7 @@ export class VantrelApp extends LitElement {
         const actions: Record<string, () => void> = {
             o: () => void this.onOpen(),
             s: () => void (event.shiftKey ? this.saveAs() : this.save()),
+            g: () => void this.goToOffset(),
             ...(inTextBox ? {} : {
                 z: () => (event.shiftKey ? this.redo() : this.undo()),
                 y: () => this.redo(),
@@ -566,6 +581,7 @@ export class VantrelApp extends LitElement {
                 command('mnuOnOff', () => switchNode && this.edit(() =>
                     this.session?.document.setSwitch(switchNode.key, !switchNode.on)), switchNode !== null,
                 plain(this.text(switchNode?.on ? UiString.SwitchOff : UiString.SwitchOn))),
+                command('mnuGoTo', () => this.goToOffset(), loaded, plain(this.text(UiString.GoToOffsetMenu))),
                 command('mnuCompare', () => this.comparePanel.chooseOther(), loaded),
                 command('mnuCloseCompare', () => this.closeComparison(), this.comparePanel?.isComparing ?? false),
             ] },
@@ -586,6 +602,7 @@ export class VantrelApp extends LitElement {
             ] },
             { label: caption('mnuHelp'), commands: [
                 command('mnuHelpTopic', () => window.open('data/help.html', '_blank', 'noopener')),
+                command('mnuAbout', () => this.session && this.aboutDialog.show(this.session)),
             ] },
         ];
     }
@@ -664,6 +681,8 @@ export class VantrelApp extends LitElement {
                 @change=${this.onDefinitionsInput}>
             <input id="recipeInput" type="file" accept=".json,application/json" hidden @change=${this.onRecipeInput}>
             <generator-dialog @generated=${this.onGenerated}></generator-dialog>
+            <goto-dialog></goto-dialog>
+            <about-dialog></about-dialog>
             <message-dialog></message-dialog>`;
     }
 }

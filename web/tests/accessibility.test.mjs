@@ -37,7 +37,7 @@ test('the empty page and every editor pass axe', async () => {
     }
 });
 
-test('the comparison, the byte information and a generator pass axe', async () => {
+test('the comparison, the byte information, a generator, Go to offset and About pass axe', async () => {
     await openSample(page, '0a1c_0001.seem');
     await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
     const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
@@ -50,6 +50,13 @@ test('the comparison, the byte information and a generator pass axe', async () =
     await page.locator('details.menu:has([data-control="mnuSetGPRS"]) > summary').click();
     await page.click('[data-control="mnuSetGPRS"]');
     assert.deepEqual(await seriousViolations(), [], 'generator');
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Control+g');
+    assert.deepEqual(await seriousViolations(), [], 'Go to offset');
+    await page.keyboard.press('Escape');
+    await page.locator('details.menu:has([data-control="mnuAbout"]) > summary').click();
+    await page.click('[data-control="mnuAbout"]');
+    assert.deepEqual(await seriousViolations(), [], 'About');
     await page.keyboard.press('Escape');
 });
 

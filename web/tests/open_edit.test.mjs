@@ -247,6 +247,24 @@ describe('the grid', () => {
         await page.keyboard.press('Control+End');
         assert.equal(await page.evaluate(() => document.activeElement.dataset.index), String(sample('0032_0001.seem').length - 1));
     });
+
+    test('Go to offset takes a hexadecimal offset and refuses others with the desktop\'s messages', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('byte-grid [data-index="0"]').click();
+        await page.keyboard.press('Control+g');
+        const dialog = page.locator('goto-dialog dialog[open]');
+        const offset = dialog.locator('input[type="text"]');
+        await offset.fill('zz');
+        await offset.press('Enter');
+        assert.equal((await dialog.locator('[role="alert"]').textContent()).trim(), languageString(0, 73).replace('%1', 'zz'));
+        await offset.fill('78');
+        await offset.press('Enter');
+        assert.equal((await dialog.locator('[role="alert"]').textContent()).trim(),
+            languageString(0, 75).replace('%1', '78').replace('%2', '119').replace('%3', '77'));
+        await offset.fill(' 0x1a ');
+        await offset.press('Enter');
+        await page.waitForFunction(() => document.activeElement.dataset.index === '26');
+    });
 });
 
 describe('refusals and questions', () => {
