@@ -4,20 +4,15 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { after, before, test } from 'node:test';
-import { closeSession, openSample, saveByDownload, skipUnlessReady, startSession } from './harness.mjs';
+import { test } from 'node:test';
+import { openSample, saveByDownload, skipUnlessReady, sharedSession } from './harness.mjs';
 
 skipUnlessReady();
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-let browser;
-let server;
-let page;
 
-before(async () => {
-    ({ browser, server, page } = await startSession());
-});
-after(() => closeSession({ browser, server }));
+let page;
+sharedSession((session) => ({ page } = session));
 
 // axe runs inside the page through the debugging protocol, which the page's
 // Content Security Policy does not govern.

@@ -5,24 +5,21 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import {
-    cliPath, closeSession, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
-    saveByDownload, scratchDir, skipUnlessReady, startSession,
+    cliPath, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
 skipUnlessReady();
 
-let browser;
-let server;
-let page;
 const scratch = scratchDir();
 
-before(async () => {
-    ({ browser, server, page } = await startSession());
+let page;
+const shared = sharedSession(async (session) => {
+    ({ page } = session);
     await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
 });
-after(() => closeSession({ browser, server }));
 
 // The sample with its first switch turned the other way, as vantrel-cli writes it.
 function changedSample() {
@@ -40,7 +37,7 @@ function fileMenuCaption(languageIndex) {
 }
 
 test('the language follows the browser and the menu switches it', async () => {
-    const { context, page: chinese } = await openPage(browser, server.url, { locale: 'zh-CN' });
+    const { context, page: chinese } = await openPage(shared.browser, shared.server.url, { locale: 'zh-CN' });
     assert.equal((await chinese.locator('details.menu > summary').first().textContent()).trim(), fileMenuCaption(1));
     await context.close();
 

@@ -5,23 +5,18 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-    cliPath, closeSession, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
-    saveByDownload, scratchDir, skipUnlessReady, startSession,
+    cliPath, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
 skipUnlessReady();
 
-let browser;
-let server;
-let page;
 const scratch = scratchDir();
 
-before(async () => {
-    ({ browser, server, page } = await startSession());
-});
-after(() => closeSession({ browser, server }));
+let page;
+const shared = sharedSession((session) => ({ page } = session));
 
 // What vantrel-cli writes for an edit of a sample.
 function cliEdit(name, ...args) {
@@ -128,7 +123,7 @@ describe('each editor saves what vantrel-cli writes', () => {
 });
 
 test('a file opened with a handle is written back through it, and Save As through the picker\'s', async () => {
-    const context = await browser.newContext();
+    const context = await shared.browser.newContext();
     // A stand-in for the browser's file picker: one file whose writes are kept.
     await context.addInitScript((bytes) => {
         window.written = [];
@@ -148,7 +143,7 @@ test('a file opened with a handle is written back through it, and Save As throug
     const handlePage = await context.newPage();
     let downloads = 0;
     handlePage.on('download', () => ++downloads);
-    await handlePage.goto(server.url);
+    await handlePage.goto(shared.server.url);
     await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
     await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
     await handlePage.keyboard.press('Control+o');
@@ -292,7 +287,7 @@ describe('refusals and questions', () => {
 
     test('closing the tab with changes asks first', async () => {
         const tab = await page.context().newPage();
-        await tab.goto(server.url);
+        await tab.goto(shared.server.url);
         await tab.waitForFunction(() => document.body.dataset.ready === 'true');
         await openSample(tab, '0032_0001.seem');
         await tab.locator('switch-tree li.switch > .label').first().click();
