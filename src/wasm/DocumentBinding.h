@@ -62,6 +62,7 @@ class Document {
     [[nodiscard]] std::string cellText(int index) const;
     [[nodiscard]] val cellTexts() const;
     [[nodiscard]] std::string cellStatus(int index) const;
+    // The cells changed since the last call, in order; [-1] when all may have.
     val takeChangedCells();
 
     // The grid's cursor, as the desktop grid drives it.

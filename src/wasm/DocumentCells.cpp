@@ -58,7 +58,6 @@ std::string Document::cellStatus(int index) const {
     return cellStatusText(index, cellText(index), languageInUse());
 }
 
-// The cells changed since the last call, in order; [-1] when all may have.
 val Document::takeChangedCells() {
     val list = val::array();
     if (m_reset)

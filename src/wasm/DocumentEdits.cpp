@@ -199,8 +199,6 @@ void Document::redo() {
     m_document.redo();
 }
 
-// Calls in a row that continue one gesture (a slider dragged, a box typed
-// into) are one undo step; any other call ends it.
 void Document::continueGesture(UiString label, const std::string& key) {
     if (key == m_gestureKey)
         return;
@@ -223,7 +221,6 @@ bool Document::hasEditor() const {
     return false;
 }
 
-// The editor's refusal of a file of another kind, as the desktop has no editor for it.
 std::optional<val> Document::requireKind(const char* kind) const {
     if (m_document.typeName() == kind)
         return std::nullopt;

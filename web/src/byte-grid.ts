@@ -259,6 +259,10 @@ export class ByteGrid extends LitElement {
         if (!cursor || !this.navigable || this.indexOf(event.target) === null || event.altKey || event.metaKey) {
             return;
         }
+        if (cursor.currentCell() !== this.currentIndex) {
+            // The keys act on the cell the user sees.
+            cursor.focusCell(this.currentIndex);
+        }
         const rowsPerPage = Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1);
         let moved: number | null = null;
         if (moveKeys[event.key]) {
