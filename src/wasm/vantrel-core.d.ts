@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The JavaScript face of vantrel-core.wasm: the editor's core (documents, the
-// four editors, undo, generators, comparison, recipes, coverage) for a web page
-// or node. Load it with
+// four editors, the grid cursor, undo, generators, comparison, recipes,
+// coverage, seem folders) for a web page or node. Load it with
 //   import createVantrelCore from "./vantrel-core.js";
 //   const core = await createVantrelCore();                 // browser: fetches vantrel-core.wasm beside the .js
 //   const core = await createVantrelCore({ wasmBinary });   // node: hand it the file's bytes
