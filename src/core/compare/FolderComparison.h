@@ -3,6 +3,7 @@
 
 #include "core/compare/SeemComparison.h"
 #include "core/files/SeemFile.h"
+#include "core/shell/SeemFolderScan.h"
 
 #include <cstdint>
 #include <functional>
@@ -35,6 +36,9 @@ class FolderComparisonVisitor {
     virtual void same(const std::string& /*name*/) {}
     // A file that could not be read, with the reason.
     virtual void unreadable(const std::string& path, const std::string& reason) = 0;
+    // An entry named as a seem file that is no file to read (a FIFO, a device,
+    // a folder), left unopened; in name order among the rest.
+    virtual void skipped(const std::string& path, const std::string& reason) = 0;
 };
 
 struct FolderFailure {
@@ -50,8 +54,9 @@ class SeemFolderSource {
     virtual ~SeemFolderSource() = default;
     // The folder as messages name it.
     [[nodiscard]] virtual std::string folder() const = 0;
-    // The names of its regular files that are not hidden; nothing when it cannot be read.
-    [[nodiscard]] virtual std::optional<std::vector<std::string>> fileNames() const = 0;
+    // Its regular files that are not hidden, and the entries named as seem
+    // files that are no files; nothing when it cannot be read.
+    [[nodiscard]] virtual std::optional<SeemFolderListing> listing() const = 0;
     // A file's bytes, or the refusal readSeemFile would give.
     [[nodiscard]] virtual SeemFileRead read(const std::string& name) const = 0;
 };
@@ -66,7 +71,7 @@ class MemorySeemFolder : public SeemFolderSource {
   public:
     MemorySeemFolder(std::string folder, std::vector<SeemFolderEntry> files);
     [[nodiscard]] std::string folder() const override { return m_folder; }
-    [[nodiscard]] std::optional<std::vector<std::string>> fileNames() const override;
+    [[nodiscard]] std::optional<SeemFolderListing> listing() const override;
     [[nodiscard]] SeemFileRead read(const std::string& name) const override;
 
   private:
@@ -94,10 +99,12 @@ struct FolderComparisonResult {
     std::vector<std::string> onlyInTheirs;
     std::vector<FolderChange> changed;
     std::vector<std::string> unreadable; // "path: reason"
+    std::vector<std::string> skipped;    // "path: reason"
     std::size_t same = 0;
 
     [[nodiscard]] bool equal() const {
-        return onlyInOurs.empty() && onlyInTheirs.empty() && changed.empty() && unreadable.empty();
+        return onlyInOurs.empty() && onlyInTheirs.empty() && changed.empty() &&
+               unreadable.empty() && skipped.empty();
     }
 };
 

@@ -17,14 +17,11 @@ class DiskSeemFolder : public SeemFolderSource {
 
     [[nodiscard]] std::string folder() const override { return m_folder; }
 
-    [[nodiscard]] std::optional<std::vector<std::string>> fileNames() const override {
+    [[nodiscard]] std::optional<SeemFolderListing> listing() const override {
         std::error_code error;
         if (!std::filesystem::is_directory(m_folder, error))
             return std::nullopt;
-        std::vector<std::string> names;
-        for (const SeemFolderFile& file : listSeemFolder(m_folder))
-            names.push_back(file.name);
-        return names;
+        return listSeemFolderWithSkipped(m_folder);
     }
 
     [[nodiscard]] SeemFileRead read(const std::string& name) const override {
