@@ -12,16 +12,35 @@ namespace vantrel::wasm {
 
 namespace {
 
+// The page's values are checked before they are read: a value of another kind
+// must not abort the module.
+bool isRecord(const val& value) {
+    return !value.isNull() && value.typeOf().as<std::string>() == "object";
+}
+
+std::string textOf(const val& value) {
+    return value.isString() ? value.as<std::string>() : std::string();
+}
+
+val member(const val& record, const char* name) {
+    return isRecord(record) ? record[name] : val::undefined();
+}
+
 int lengthOf(const val& array) {
-    return array.isUndefined() || array.isNull() ? 0 : array["length"].as<int>();
+    const val length = member(array, "length");
+    const double count = length.isNumber() ? length.as<double>() : 0;
+    return count > 0 && count <= 1e6 ? static_cast<int>(count) : 0;
 }
 
 MemorySeemFolder folderFrom(const val& folder) {
     std::vector<SeemFolderEntry> files;
-    const val list = folder["files"];
-    for (int i = 0; i < lengthOf(list); ++i)
-        files.push_back({list[i]["name"].as<std::string>(), bytesFrom(list[i]["bytes"])});
-    return MemorySeemFolder(folder["folder"].as<std::string>(), std::move(files));
+    const val list = member(folder, "files");
+    for (int i = 0; i < lengthOf(list); ++i) {
+        const val bytes = member(list[i], "bytes");
+        if (member(bytes, "length").isNumber())
+            files.push_back({textOf(member(list[i], "name")), bytesFrom(bytes)});
+    }
+    return MemorySeemFolder(textOf(member(folder, "folder")), std::move(files));
 }
 
 } // namespace
@@ -32,9 +51,10 @@ val Document::scanSeemFolder(const val& files) const {
     (void)buildSeemTypeCatalog(m_document.definitions().root(), catalog);
     std::vector<SeemFolderFile> listed;
     for (int i = 0; i < lengthOf(files); ++i) {
-        std::string name = files[i]["name"].as<std::string>();
-        const double size = files[i]["size"].as<double>();
-        if (!isHiddenFileName(name) && size >= 0)
+        std::string name = textOf(member(files[i], "name"));
+        const val given = member(files[i], "size");
+        const double size = given.isNumber() ? given.as<double>() : -1;
+        if (!name.empty() && !isHiddenFileName(name) && size >= 0)
             listed.push_back({std::move(name), static_cast<std::uintmax_t>(size)});
     }
     // No folder prefix: an item's path is the file's name as listed.

@@ -254,6 +254,8 @@ describe("tools", () => {
         assert.deepEqual(result.changed.map((pair) => [pair.oursName, pair.theirsName,
             pair.comparison.differences.length]), [["0032_0001.seem", "0032_0001.SEEM", 1]]);
         assert.deepEqual([result.onlyInOurs, result.onlyInTheirs], [["gone.seem"], ["big.seem"]]);
+        assert.ok(document.scanSeemFolder([null, 5, { name: 3, size: "1" }]).every((item) => item.file === null));
+        assert.equal(document.compareFolders({ files: [{ name: "a.seem", bytes: 7 }] }, null).same, 0);
         [document, changed].forEach((each) => each.delete());
     });
 
