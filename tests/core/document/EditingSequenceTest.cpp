@@ -170,7 +170,9 @@ struct Model {
         endStep();
         ModelStep step;
         for (const Writes& scope : scopes) {
-            for (const auto& [index, text] : scope) {
+            for (const auto& write : scope) {
+                const auto index = write.first;
+                const auto& text = write.second;
                 auto known = std::find_if(step.begin(), step.end(), [index](const ModelEdit& edit) {
                     return edit.index == index;
                 });
