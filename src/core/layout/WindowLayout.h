@@ -40,7 +40,8 @@ struct WindowLayout {
 
 [[nodiscard]] constexpr WindowLayout windowLayout(int twipClientWidth, int twipClientHeight) {
     // Negative below the designed size.
-    const int extraWidth = std::max(twipClientWidth, kTwipLeastClientWidth) - kTwipDesignClientWidth;
+    const int extraWidth =
+        std::max(twipClientWidth, kTwipLeastClientWidth) - kTwipDesignClientWidth;
     const int extraHeight =
         std::max(twipClientHeight, kTwipLeastClientHeight) - kTwipDesignClientHeight;
     const int editorGrowth = extraWidth > 0 ? extraWidth / 2 : extraWidth;

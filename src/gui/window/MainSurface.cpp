@@ -17,8 +17,7 @@ static_assert(px(layout::kTwipDesignClientWidth) * kTwipsPerPixel ==
               layout::kTwipDesignClientWidth);
 static_assert(px(layout::kTwipDesignClientHeight) * kTwipsPerPixel ==
               layout::kTwipDesignClientHeight);
-static_assert(px(layout::kTwipLeastClientWidth) * kTwipsPerPixel ==
-              layout::kTwipLeastClientWidth);
+static_assert(px(layout::kTwipLeastClientWidth) * kTwipsPerPixel == layout::kTwipLeastClientWidth);
 static_assert(px(layout::kTwipLeastClientHeight) * kTwipsPerPixel ==
               layout::kTwipLeastClientHeight);
 
