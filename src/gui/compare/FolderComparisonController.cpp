@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -101,9 +102,13 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     if (firstTime) {
         m_listWindow = new QWidget(m_window, Qt::Window);
         m_listWindow->setObjectName(QStringLiteral("frmChangedFiles"));
+        m_hint = new QLabel(m_listWindow);
+        m_hint->setObjectName(QStringLiteral("lblChangedFilesHint"));
+        m_hint->setWordWrap(true);
         m_list = new QListWidget(m_listWindow);
         m_list->setObjectName(QStringLiteral("lstChangedFiles"));
         auto* layout = new QVBoxLayout(m_listWindow);
+        layout->addWidget(m_hint);
         layout->addWidget(m_list);
         connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
             const QStringList pair = item->data(kPairRole).toStringList();
@@ -115,6 +120,8 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
                                    {ours.toStdString(), theirs.toStdString()});
     m_listWindow->setWindowTitle(caption);
     m_list->setAccessibleName(caption);
+    m_hint->setText(uiText(m_strings, UiString::FolderComparisonHint));
+    m_list->setAccessibleDescription(m_hint->text());
     m_list->clear();
     const QDir oursDir(ours);
     const QDir theirsDir(theirs);

@@ -239,6 +239,7 @@ void MainWindow::showOpenedFile(const QString& path) {
     case EditorPanel::Kind::Editor:
         showDocumentState(true);
         m_editorPanel->show(type);
+        placeGrid(false); // below the editor's panel, which may be taller than designed
         m_shellController->showTypeAlert(type);
         return;
     case EditorPanel::Kind::Generator:
@@ -295,7 +296,9 @@ void MainWindow::applyLayout(const layout::WindowLayout& windowLayout) {
 void MainWindow::placeGrid(bool fullWindow) {
     m_gridFullWindow = fullWindow;
     if (!fullWindow) {
-        m_gridView->setGeometry(toPixels(m_layout.gridArea));
+        QRect area = toPixels(m_layout.gridArea);
+        area.setTop(area.top() + std::min(m_editorPanel->pxGridShift(), area.height() / 2));
+        m_gridView->setGeometry(area);
         return;
     }
     const QWidget* canvas = m_surface->canvas();

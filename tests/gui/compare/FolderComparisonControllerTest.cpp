@@ -8,6 +8,7 @@
 #include "gui/dialogs/StandardDialog.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QWidget>
@@ -84,6 +85,11 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
     EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral(" → ")));
     EXPECT_TRUE(list->window()->isVisible());
     EXPECT_GE(list->window()->width(), window.width() / 2);
+    // How to open a pair is said on screen and to a screen reader.
+    const auto* hint = list->window()->findChild<QLabel*>(QStringLiteral("lblChangedFilesHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(list->accessibleDescription(), hint->text());
 
     // Enter opens the newer file, compared with the older one.
     list->setCurrentRow(0);
