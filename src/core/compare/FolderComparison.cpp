@@ -17,21 +17,21 @@ namespace {
 struct NamedFile {
     std::string key; // the name in lower case
     std::string name;
-    std::optional<std::string> skipped; // why an entry that is no file is left unread
+    std::optional<std::string> skipped; // why an entry that is no file is left unread, as told
 };
 
 std::optional<std::vector<NamedFile>> seemFiles(const std::string& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
         return std::nullopt;
-    SeemFolderListing listing = listSeemFolderWithSkipped(folder);
+    const SeemFolderListing listing = listSeemFolderWithSkipped(folder);
     std::vector<NamedFile> files;
     for (const SeemFolderFile& file : listing.files) {
         if (isSeemFolderCandidate(file.name))
             files.push_back({toLowerAscii(file.name), file.name, std::nullopt});
     }
-    for (SkippedEntry& entry : listing.skipped)
-        files.push_back({toLowerAscii(entry.name), entry.name, std::move(entry.reason)});
+    for (const SkippedEntry& entry : listing.skipped)
+        files.push_back({toLowerAscii(entry.name), entry.name, entry.report()});
     std::sort(files.begin(), files.end(), [](const NamedFile& a, const NamedFile& b) {
         return a.key != b.key ? a.key < b.key : a.name < b.name;
     });
@@ -43,7 +43,7 @@ bool skip(const std::string& prefix, const std::vector<NamedFile>& files, std::s
           FolderComparisonVisitor& visitor) {
     if (!files[index].skipped)
         return false;
-    visitor.skipped(prefix + files[index].name, "skipped: " + *files[index].skipped);
+    visitor.skipped(prefix + files[index].name, *files[index].skipped);
     ++index;
     return true;
 }
