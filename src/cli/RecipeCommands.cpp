@@ -270,9 +270,9 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
                 continue;
             for (const RecipeEntry& entry : entries)
                 served.insert(toLowerAscii(entry.seem));
-            status = std::max(status, file.skipped ? reportSkipped(context, file, report)
-                                                   : applyToFile(context, file.path, entries,
-                                                                 dryRun, report));
+            status = std::max(
+                status, file.skipped ? reportSkipped(context, file, report)
+                                     : applyToFile(context, file.path, entries, dryRun, report));
         }
     }
     for (const RecipeEntry& entry : parsed.recipe.entries) {
