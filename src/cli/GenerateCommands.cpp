@@ -73,7 +73,7 @@ int runScan(CliContext& context, const FilesOptions& options) {
                                             : "the folder does not exist");
     std::vector<SeemTypeEntry> catalog;
     if (const auto failure = buildSeemTypeCatalog(context.document.definitions().root(), catalog))
-        return context.badInput(context.data.definitionsPath, *failure);
+        return context.badInput(context.data.definitionsPath, failure->message);
     // Listed apart so that a seem-named entry the menu cannot open is named, as diff names it.
     const std::string prefix = withTrailingSeparator(folder);
     SeemFolderListing listing = listSeemFolderWithSkipped(prefix);
