@@ -28,6 +28,12 @@ Json errorObject(const std::string& path, const std::string& problem) {
     return object;
 }
 
+Json skippedObject(const std::string& path, const std::string& problem) {
+    Json object = errorObject(path, problem);
+    object["skipped"] = true;
+    return object;
+}
+
 void printJson(std::ostream& out, const Json& value) {
     out << value.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
 }

@@ -19,6 +19,10 @@ void putPath(Json& object, const std::string& key, const std::string& path);
 // {"path": path, "error": problem}: a file that failed keeps its place in an array.
 [[nodiscard]] Json errorObject(const std::string& path, const std::string& problem);
 
+// errorObject with "skipped": true, for an entry of a folder that is no file
+// and was left unopened.
+[[nodiscard]] Json skippedObject(const std::string& path, const std::string& problem);
+
 // value on one line; text that is not UTF-8 is repaired, so the output always parses.
 void printJson(std::ostream& out, const Json& value);
 

@@ -76,10 +76,7 @@ class FolderReport : public FolderComparisonVisitor {
         m_context.badInput(path, reason);
         if (!m_context.options.json)
             return;
-        Json entry = errorObject(path, reason);
-        if (skipped)
-            entry["skipped"] = true;
-        writeJson(entry);
+        writeJson(skipped ? skippedObject(path, reason) : errorObject(path, reason));
     }
 
     // One element of the files list; elements go out as they come.

@@ -9,6 +9,7 @@
 #include "core/generators/Utf16Text.h"
 #include "core/shell/SeemFolderScan.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace vantrel::cli {
@@ -73,7 +74,17 @@ int runScan(CliContext& context, const FilesOptions& options) {
     std::vector<SeemTypeEntry> catalog;
     if (const auto failure = buildSeemTypeCatalog(context.document.definitions().root(), catalog))
         return context.badInput(context.data.definitionsPath, failure->message);
-    const SeemFolderItems items = scanSeemFolder(withTrailingSeparator(folder), catalog);
+    // Listed apart so that a seem-named entry the menu cannot open is named, as diff names it.
+    const std::string prefix = withTrailingSeparator(folder);
+    SeemFolderListing listing = listSeemFolderWithSkipped(prefix);
+    std::sort(listing.skipped.begin(), listing.skipped.end(),
+              [](const SkippedEntry& a, const SkippedEntry& b) { return a.name < b.name; });
+    const SeemFolderItems items = matchSeemFolder(prefix, listing.files, catalog);
+    Json skipped = Json::array();
+    for (const SkippedEntry& entry : listing.skipped) {
+        context.badInput(prefix + entry.name, entry.report());
+        skipped.push_back(skippedObject(prefix + entry.name, entry.report()));
+    }
     Json json = Json::object();
     for (const SeemFolderItem item : kSeemFolderItems) {
         const auto path = seemFolderItemPath(items, catalog, item);
@@ -85,9 +96,11 @@ int runScan(CliContext& context, const FilesOptions& options) {
         else
             json[kind] = nullptr;
     }
-    if (context.json())
+    if (context.json()) {
+        json["skipped"] = std::move(skipped);
         printJson(context.out, json);
-    return kSuccess;
+    }
+    return listing.skipped.empty() ? kSuccess : kBadInput;
 }
 
 } // namespace vantrel::cli

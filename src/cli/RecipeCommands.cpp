@@ -21,27 +21,46 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// One file to read, or an entry of a folder named as a seem file that is no
+// file (a FIFO, a device, a folder), with why it is left unopened.
+struct Target {
+    std::string path;
+    std::optional<std::string> skipped;
+};
+
 // The seem files of a folder in name order, or the path itself. A link in the
 // folder to a file elsewhere is left alone and told: writing through it would
 // change a file outside the folder that was named.
-std::vector<std::string> expandTargets(const CliContext& context, const std::string& path) {
+std::vector<Target> expandTargets(const CliContext& context, const std::string& path) {
     if (!isFolder(path))
-        return {path};
+        return {{path, std::nullopt}};
     std::error_code error;
     const fs::path folder = fs::canonical(path, error);
-    std::vector<std::string> files;
-    for (const SeemFolderFile& file : listSeemFolder(path)) {
+    const std::string prefix = withTrailingSeparator(path);
+    const SeemFolderListing listing = listSeemFolderWithSkipped(path);
+    std::vector<Target> targets;
+    for (const SeemFolderFile& file : listing.files) {
         if (!isSeemFolderCandidate(file.name))
             continue;
-        const std::string name = withTrailingSeparator(path) + file.name;
+        const std::string name = prefix + file.name;
         if (fs::is_symlink(name, error) && fs::canonical(name, error).parent_path() != folder) {
             context.badInput(name, "a link to a file outside the folder; left alone");
             continue;
         }
-        files.push_back(name);
+        targets.push_back({name, std::nullopt});
     }
-    std::sort(files.begin(), files.end());
-    return files;
+    for (const SkippedEntry& entry : listing.skipped)
+        targets.push_back({prefix + entry.name, entry.report()});
+    std::sort(targets.begin(), targets.end(),
+              [](const Target& a, const Target& b) { return a.path < b.path; });
+    return targets;
+}
+
+// Named as the folder diff names it, in its place among the files.
+int reportSkipped(const CliContext& context, const Target& target, Json* report) {
+    if (report != nullptr)
+        report->push_back(skippedObject(target.path, *target.skipped));
+    return context.badInput(target.path, *target.skipped);
 }
 
 Json fileReport(const std::string& path, Json changes, bool written) {
@@ -209,12 +228,15 @@ int exportRecipes(CliContext& context, const std::vector<std::string>& paths, bo
     Recipe recipe;
     bool trouble = false;
     for (const std::string& given : paths) {
-        for (const std::string& path : expandTargets(context, given)) {
-            if (!openSeem(context, path)) {
+        for (const Target& target : expandTargets(context, given)) {
+            if (target.skipped)
+                reportSkipped(context, target, nullptr);
+            if (target.skipped || !openSeem(context, target.path)) {
                 trouble = true;
                 continue;
             }
-            const Recipe file = exportRecipe(openTarget(context), seemIdOfPath(path), withBytes);
+            const Recipe file =
+                exportRecipe(openTarget(context), seemIdOfPath(target.path), withBytes);
             recipe.entries.insert(recipe.entries.end(), file.entries.begin(), file.entries.end());
         }
     }
@@ -241,13 +263,16 @@ int applyRecipe(CliContext& context, const std::string& recipePath,
     std::set<std::string> served; // seem IDs that found a file
     const bool single = targets.size() == 1 && !isFolder(targets[0]);
     for (const std::string& target : targets) {
-        for (const std::string& path : expandTargets(context, target)) {
-            const auto entries = entriesForFile(parsed.recipe, path, single);
+        for (const Target& file : expandTargets(context, target)) {
+            // Only an entry the recipe would have written is named: the rest are no loss.
+            const auto entries = entriesForFile(parsed.recipe, file.path, single);
             if (entries.empty())
                 continue;
             for (const RecipeEntry& entry : entries)
                 served.insert(toLowerAscii(entry.seem));
-            status = std::max(status, applyToFile(context, path, entries, dryRun, report));
+            status = std::max(
+                status, file.skipped ? reportSkipped(context, file, report)
+                                     : applyToFile(context, file.path, entries, dryRun, report));
         }
     }
     for (const RecipeEntry& entry : parsed.recipe.entries) {

@@ -71,6 +71,20 @@ TEST_F(FolderCommandsTest, EntriesThatAreNoFilesAreNamedUnopenedInTheirPlace) {
          found = output.find(R"("skipped":true)", found + 1))
         ++skipped;
     EXPECT_EQ(skipped, 4u);
+
+    // The other folder commands name them alike; apply only those its recipe reaches.
+    EXPECT_EQ(run({"export", path("later")}), 2);
+    EXPECT_NE(errors.find(path("later/box.sch") + ": skipped: it is a folder"), std::string::npos);
+    EXPECT_NE(output.find(R"({"seem":"0d51_0001")"), std::string::npos);
+    EXPECT_EQ(run({"--json", "scan", path("later")}), 2);
+    EXPECT_NE(output.find(fifo), std::string::npos) << output;
+    const std::string recipe = R"({"version": 1, "entries": [
+        {"seem": "004a_0001", "switch": "Keys/Sound", "value": "off"}]})";
+    write("fifo.json", std::vector<unsigned char>(recipe.begin(), recipe.end()));
+    EXPECT_EQ(run({"--json", "apply", path("fifo.json"), path("later")}), 2);
+    EXPECT_NE(output.find(fifo), std::string::npos) << output;
+    EXPECT_EQ(errors, "vantrel-cli: " + path("later/004a_0001.seem") +
+                          ": skipped: it is a FIFO, not a regular file\n");
 }
 
 TEST_F(FolderCommandsTest, RecipeOfADiffAppliedTwiceGivesTheSecondFolderAndThenChangesNothing) {

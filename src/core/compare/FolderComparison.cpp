@@ -15,7 +15,7 @@ namespace {
 struct NamedFile {
     std::string key; // the name in lower case
     std::string name;
-    std::optional<Failure> skipped; // why an entry that is no file is left unread
+    std::optional<Failure> skipped; // why an entry that is no file is left unread, as told
 };
 
 std::optional<std::vector<NamedFile>> seemFiles(const SeemFolderSource& folder) {
@@ -27,8 +27,8 @@ std::optional<std::vector<NamedFile>> seemFiles(const SeemFolderSource& folder) 
         if (isSeemFolderCandidate(file.name))
             files.push_back({toLowerAscii(file.name), file.name, std::nullopt});
     }
-    for (SkippedEntry& entry : listing->skipped)
-        files.push_back({toLowerAscii(entry.name), entry.name, Failure{std::move(entry.reason)}});
+    for (const SkippedEntry& entry : listing->skipped)
+        files.push_back({toLowerAscii(entry.name), entry.name, Failure{entry.report()}});
     std::sort(files.begin(), files.end(), [](const NamedFile& a, const NamedFile& b) {
         return a.key != b.key ? a.key < b.key : a.name < b.name;
     });
@@ -40,7 +40,7 @@ bool skip(const std::string& prefix, const std::vector<NamedFile>& files, std::s
           FolderComparisonVisitor& visitor) {
     if (!files[index].skipped)
         return false;
-    visitor.skipped(prefix + files[index].name, "skipped: " + files[index].skipped->message);
+    visitor.skipped(prefix + files[index].name, files[index].skipped->message);
     ++index;
     return true;
 }

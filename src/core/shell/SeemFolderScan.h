@@ -54,6 +54,9 @@ struct SeemFolderFile {
 struct SkippedEntry {
     std::string name;
     std::string reason;
+
+    // The reason as every report words it: "skipped: it is a FIFO, ...".
+    [[nodiscard]] std::string report() const { return "skipped: " + reason; }
 };
 
 struct SeemFolderListing {
