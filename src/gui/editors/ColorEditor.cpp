@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
 
-QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+QLabel* namedLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     return label;
 }
@@ -37,9 +37,8 @@ QLineEdit* namedBox(const QString& name, const QString& text, QWidget* parent) {
     return box;
 }
 
-QToolButton* textButton(const QString& text, QWidget* parent) {
+QToolButton* textButton(QWidget* parent) {
     auto* button = new QToolButton(parent);
-    button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
@@ -48,7 +47,7 @@ QToolButton* textButton(const QString& text, QWidget* parent) {
 } // namespace
 
 ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
-    : QGroupBox(QString::fromUtf8("颜色"), parent), m_document(document), m_strings(strings) {
+    : QGroupBox(parent), m_document(document), m_strings(strings) {
     setObjectName(QStringLiteral("frameColor"));
     buildControls();
     // Until an entry is chosen the disabled panel shows white, each control agreeing.
@@ -77,7 +76,7 @@ void ColorEditor::buildControls() {
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
     // Tool buttons are as wide as their captions, where push buttons take a
     // style's minimum width that would leave the sliders no room.
-    m_chooseColorButton = textButton(QString::fromUtf8("颜色(&P)..."), this);
+    m_chooseColorButton = textButton(this);
     m_chooseColorButton->setObjectName(QStringLiteral("cmdChooseColor"));
     layout->addWidget(m_chooseColorButton, 2, 0);
     connect(m_chooseColorButton, &QToolButton::clicked, this, &ColorEditor::chooseColor);
@@ -86,8 +85,7 @@ void ColorEditor::buildControls() {
     addChannel(Green, QStringLiteral("G"), 1);
     addChannel(Blue, QStringLiteral("B"), 2);
 
-    QLabel* hexLabel =
-        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this);
+    QLabel* hexLabel = namedLabel(QStringLiteral("lblHex"), this);
     layout->addWidget(hexLabel, 0, 4);
     m_hexBox = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
     // The text boxes are as wide as their longest text, so the sliders get the rest.
@@ -98,8 +96,7 @@ void ColorEditor::buildControls() {
     layout->addWidget(m_hexBox, 0, 5, 1, 2);
     connect(m_hexBox, &QLineEdit::editingFinished, this, &ColorEditor::applyHexText);
 
-    QLabel* transparencyLabel =
-        namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this);
+    QLabel* transparencyLabel = namedLabel(QStringLiteral("lblT"), this);
     layout->addWidget(transparencyLabel, 1, 4);
     m_transparencyBox = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
     m_transparencyBox->setMaximumWidth(
@@ -107,18 +104,17 @@ void ColorEditor::buildControls() {
     transparencyLabel->setBuddy(m_transparencyBox);
     m_transparencyBox->installEventFilter(this);
     layout->addWidget(m_transparencyBox, 1, 5);
-    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
+    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), this), 1, 6);
     connect(m_transparencyBox, &QLineEdit::textEdited, this, &ColorEditor::onTransparencyEdited);
 
-    QLabel* titleLabel =
-        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this);
+    QLabel* titleLabel = namedLabel(QStringLiteral("lblColorName"), this);
     layout->addWidget(titleLabel, 2, 4);
     m_schemeTitleBox = namedBox(QStringLiteral("txtColorName"), QString(), this);
     m_schemeTitleBox->setMaximumWidth(
-        m_schemeTitleBox->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标")) + 12);
+        m_schemeTitleBox->fontMetrics().horizontalAdvance(QStringLiteral("标题标题标")) + 12);
     titleLabel->setBuddy(m_schemeTitleBox);
     layout->addWidget(m_schemeTitleBox, 2, 5);
-    m_renameButton = textButton(QString::fromUtf8("更改"), this);
+    m_renameButton = textButton(this);
     m_renameButton->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(m_renameButton, 2, 6);
     connect(m_renameButton, &QToolButton::clicked, this, &ColorEditor::renameScheme);
@@ -147,8 +143,7 @@ void ColorEditor::changeEvent(QEvent* event) {
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     auto* layout = static_cast<QGridLayout*>(this->layout());
-    layout->addWidget(namedLabel(QStringLiteral("lbl") + name, name + QLatin1Char(':'), this), row,
-                      1);
+    layout->addWidget(namedLabel(QStringLiteral("lbl") + name, this), row, 1);
     QSlider* slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(QStringLiteral("sld") + name);
     slider->setRange(0, 255);
@@ -205,7 +200,7 @@ void ColorEditor::showColor(Rgb color) {
     palette.setColor(QPalette::Window, shown);
     m_swatch->setPalette(palette);
     m_swatch->setAccessibleDescription(shown.name(QColor::HexRgb).toUpper());
-    m_hexBox->setText(QString::fromStdString(colorHexText(color)));
+    m_hexBox->setText(uiText(colorHexText(color)));
 }
 
 void ColorEditor::showChannels(Rgb color) {
@@ -261,7 +256,7 @@ void ColorEditor::onTransparencyEdited() {
         return;
     const TransparencyInput input = transparencyFromText(m_transparencyBox->text().toStdString());
     if (input.correctedText)
-        m_transparencyBox->setText(QString::fromStdString(*input.correctedText));
+        m_transparencyBox->setText(uiText(*input.correctedText));
     m_writing = true;
     {
         EditScope step(m_document, UiString::UndoColor);

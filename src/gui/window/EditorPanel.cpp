@@ -33,7 +33,7 @@ EditorPanel::EditorPanel(SeemDocument& document, const LanguageFile& language,
                          ByteGridView& gridView, QWidget* canvas)
     : QObject(canvas), m_document(document), m_language(language), m_gridView(gridView),
       m_canvas(canvas) {
-    m_infoFrame = new QGroupBox(QString::fromUtf8("信息"), canvas);
+    m_infoFrame = new QGroupBox(canvas);
     m_infoFrame->setObjectName(QStringLiteral("frameSet"));
     m_info = new QLabel(m_infoFrame);
     m_info->setObjectName(QStringLiteral("lblinfo"));
@@ -57,7 +57,7 @@ void EditorPanel::clear() {
         editor->hide();
     m_infoFrame->setTitle(uiText(m_language.strings(), UiString::Information));
     const std::string window = m_canvas->window()->objectName().toStdString();
-    m_info->setText(QString::fromStdString(m_language.caption(window, "lblinfo").value_or("")));
+    m_info->setText(uiText(m_language.caption(window, "lblinfo").value_or("")));
 }
 
 void EditorPanel::show(const XmlElement& type) {
@@ -241,6 +241,7 @@ void EditorPanel::adopt(QWidget* editor) {
     editor->hide();
     editor->setGeometry(
         toPixels(editor == m_colorPanel ? m_layout.colorPanel : m_layout.editorArea));
+    applyDesignCaptions(m_canvas->window(), editor);
     applyLanguage(m_canvas->window(), editor, m_language);
 }
 
