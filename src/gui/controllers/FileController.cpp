@@ -152,7 +152,6 @@ bool FileController::confirmUnsavedChanges() {
 void FileController::watchForExternalChanges() {
     m_changeWatcher = new ExternalChangeWatcher(
         m_parts.document, m_parts.language, [this] { openFile(fileName()); }, &m_window);
-    m_window.addToolBar(Qt::TopToolBarArea, m_changeWatcher);
     connect(m_changeWatcher, &ExternalChangeWatcher::statusMessage, this,
             [this](const QString& text) { m_parts.status.setStatus(2, text); });
 }
