@@ -145,7 +145,7 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     addOnly(ours, result.onlyInOurs);
     addOnly(theirs, result.onlyInTheirs);
     for (const std::string& problem : result.unreadable)
-        m_list->addItem(uiText(problem));
+        m_list->addItem(QString::fromStdString(problem));
     if (m_list->count() == 0)
         m_list->addItem(uiText(m_strings, UiString::FoldersSame));
     m_list->setCurrentRow(0);
@@ -188,7 +188,7 @@ void FolderComparisonController::exportSettings() {
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") + uiText(*failure));
+        m_callbacks.report(chosen + QStringLiteral(": ") + QString::fromStdString(*failure));
         return;
     }
     m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));

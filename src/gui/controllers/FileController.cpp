@@ -318,8 +318,9 @@ void FileController::openDroppedFiles(const QStringList& files) {
         addRecentFile(first);
     openFile(first);
     if (files.size() > 1)
-        m_parts.status.setStatus(2, uiText(m_parts.language.strings(), UiString::DroppedSeveral,
-                                           {std::to_string(files.size()), first.toStdString()}));
+        m_parts.status.setStatus(
+            2, QString::fromStdString(m_parts.language.strings().format(
+                   UiString::DroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
 }
 
 void FileController::acceptDrag(QDragEnterEvent* event) {

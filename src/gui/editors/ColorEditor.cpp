@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
 
-QLabel* namedLabel(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
+QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
 }
@@ -85,7 +85,7 @@ void ColorEditor::buildControls() {
     addChannel(Green, QStringLiteral("G"), 1);
     addChannel(Blue, QStringLiteral("B"), 2);
 
-    QLabel* hexLabel = namedLabel(QStringLiteral("lblHex"), this);
+    QLabel* hexLabel = namedLabel(QStringLiteral("lblHex"), QString(), this);
     layout->addWidget(hexLabel, 0, 4);
     m_hexBox = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
     // The text boxes are as wide as their longest text, so the sliders get the rest.
@@ -96,7 +96,7 @@ void ColorEditor::buildControls() {
     layout->addWidget(m_hexBox, 0, 5, 1, 2);
     connect(m_hexBox, &QLineEdit::editingFinished, this, &ColorEditor::applyHexText);
 
-    QLabel* transparencyLabel = namedLabel(QStringLiteral("lblT"), this);
+    QLabel* transparencyLabel = namedLabel(QStringLiteral("lblT"), QString(), this);
     layout->addWidget(transparencyLabel, 1, 4);
     m_transparencyBox = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
     m_transparencyBox->setMaximumWidth(
@@ -104,14 +104,14 @@ void ColorEditor::buildControls() {
     transparencyLabel->setBuddy(m_transparencyBox);
     m_transparencyBox->installEventFilter(this);
     layout->addWidget(m_transparencyBox, 1, 5);
-    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), this), 1, 6);
+    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QString(), this), 1, 6);
     connect(m_transparencyBox, &QLineEdit::textEdited, this, &ColorEditor::onTransparencyEdited);
 
-    QLabel* titleLabel = namedLabel(QStringLiteral("lblColorName"), this);
+    QLabel* titleLabel = namedLabel(QStringLiteral("lblColorName"), QString(), this);
     layout->addWidget(titleLabel, 2, 4);
     m_schemeTitleBox = namedBox(QStringLiteral("txtColorName"), QString(), this);
     m_schemeTitleBox->setMaximumWidth(
-        m_schemeTitleBox->fontMetrics().horizontalAdvance(QStringLiteral("标题标题标")) + 12);
+        m_schemeTitleBox->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标")) + 12);
     titleLabel->setBuddy(m_schemeTitleBox);
     layout->addWidget(m_schemeTitleBox, 2, 5);
     m_renameButton = textButton(this);
@@ -143,7 +143,8 @@ void ColorEditor::changeEvent(QEvent* event) {
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     auto* layout = static_cast<QGridLayout*>(this->layout());
-    layout->addWidget(namedLabel(QStringLiteral("lbl") + name, this), row, 1);
+    layout->addWidget(namedLabel(QStringLiteral("lbl") + name, name + QLatin1Char(':'), this), row,
+                      1);
     QSlider* slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(QStringLiteral("sld") + name);
     slider->setRange(0, 255);

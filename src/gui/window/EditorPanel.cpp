@@ -238,10 +238,10 @@ ColorEditor* EditorPanel::colorPanel() {
 }
 
 void EditorPanel::adopt(QWidget* editor) {
+    applyDesignCaptions(m_canvas->window(), editor);
     editor->hide();
     editor->setGeometry(
         toPixels(editor == m_colorPanel ? m_layout.colorPanel : m_layout.editorArea));
-    applyDesignCaptions(m_canvas->window(), editor);
     applyLanguage(m_canvas->window(), editor, m_language);
 }
 

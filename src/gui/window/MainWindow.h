@@ -9,7 +9,6 @@
 #include "core/layout/WindowLayout.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/controllers/StatusSink.h"
-#include "gui/i18n/UiText.h"
 #include "gui/window/WindowCaption.h"
 
 #include <QMainWindow>
@@ -74,7 +73,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     void setStatus(int panel, const QString& text) override;
 
     [[nodiscard]] bool isLoaded() const { return m_isLoaded; }
-    [[nodiscard]] QString fileName() const { return pathText(m_document.path()); }
+    [[nodiscard]] QString fileName() const { return QString::fromStdString(m_document.path()); }
     [[nodiscard]] const QString& mainCaption() const { return m_caption.programName(); }
     [[nodiscard]] const QString& appDir() const { return m_appDir; }
     [[nodiscard]] LanguageFile& language() { return m_language; }
