@@ -18,7 +18,7 @@ struct CliOptions {
 
 // The words of a command that parses its own arguments: positional words and
 // its own options, in the order given. Commands written this way are moved to
-// an options struct declared in CommandTable.cpp; this goes when the last one is.
+// an options struct declared in CommandRegistry.cpp; this goes when the last one is.
 class CommandArguments {
   public:
     explicit CommandArguments(std::vector<std::string> arguments);

@@ -17,21 +17,35 @@ namespace {
 struct NamedFile {
     std::string key; // the name in lower case
     std::string name;
+    std::optional<std::string> skipped; // why an entry that is no file is left unread
 };
 
 std::optional<std::vector<NamedFile>> seemFiles(const std::string& folder) {
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error))
         return std::nullopt;
+    SeemFolderListing listing = listSeemFolderWithSkipped(folder);
     std::vector<NamedFile> files;
-    for (const SeemFolderFile& file : listSeemFolder(folder)) {
+    for (const SeemFolderFile& file : listing.files) {
         if (isSeemFolderCandidate(file.name))
-            files.push_back({toLowerAscii(file.name), file.name});
+            files.push_back({toLowerAscii(file.name), file.name, std::nullopt});
     }
+    for (SkippedEntry& entry : listing.skipped)
+        files.push_back({toLowerAscii(entry.name), entry.name, std::move(entry.reason)});
     std::sort(files.begin(), files.end(), [](const NamedFile& a, const NamedFile& b) {
         return a.key != b.key ? a.key < b.key : a.name < b.name;
     });
     return files;
+}
+
+// Takes the file at index out of the comparison when it is no file to read.
+bool skip(const std::string& prefix, const std::vector<NamedFile>& files, std::size_t& index,
+          FolderComparisonVisitor& visitor) {
+    if (!files[index].skipped)
+        return false;
+    visitor.skipped(prefix + files[index].name, "skipped: " + *files[index].skipped);
+    ++index;
+    return true;
 }
 
 std::optional<std::vector<std::uint8_t>> readSide(const std::string& path,
@@ -118,6 +132,9 @@ class Collector : public FolderComparisonVisitor {
     void unreadable(const std::string& path, const std::string& reason) override {
         m_result.unreadable.push_back(path + ": " + reason);
     }
+    void skipped(const std::string& path, const std::string& reason) override {
+        m_result.skipped.push_back(path + ": " + reason);
+    }
 
   private:
     FolderComparisonResult& m_result;
@@ -141,18 +158,29 @@ std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < ours->size() || j < theirs->size()) {
-        if (j == theirs->size() || (i < ours->size() && (*ours)[i].key < (*theirs)[j].key)) {
+        const bool oursFirst =
+            j == theirs->size() || (i < ours->size() && (*ours)[i].key <= (*theirs)[j].key);
+        const bool theirsFirst =
+            i == ours->size() || (j < theirs->size() && (*theirs)[j].key <= (*ours)[i].key);
+        if ((oursFirst && skip(oursPrefix, *ours, i, visitor)) ||
+            (theirsFirst && skip(theirsPrefix, *theirs, j, visitor)))
+            continue;
+        if (!theirsFirst) {
             visitor.onlyIn(FolderSide::Ours, (*ours)[i++].name);
-        } else if (i == ours->size() || (*theirs)[j].key < (*ours)[i].key) {
+        } else if (!oursFirst) {
             visitor.onlyIn(FolderSide::Theirs, (*theirs)[j++].name);
         } else {
-            const std::string& key = (*ours)[i].key;
+            const std::string key = (*ours)[i].key;
             std::vector<NamedFile> oursRun;
             std::vector<NamedFile> theirsRun;
-            for (; i < ours->size() && (*ours)[i].key == key; ++i)
-                oursRun.push_back((*ours)[i]);
-            for (; j < theirs->size() && (*theirs)[j].key == key; ++j)
-                theirsRun.push_back((*theirs)[j]);
+            while (i < ours->size() && (*ours)[i].key == key) {
+                if (!skip(oursPrefix, *ours, i, visitor))
+                    oursRun.push_back((*ours)[i++]);
+            }
+            while (j < theirs->size() && (*theirs)[j].key == key) {
+                if (!skip(theirsPrefix, *theirs, j, visitor))
+                    theirsRun.push_back((*theirs)[j++]);
+            }
             comparePairs(oursPrefix, theirsPrefix, std::move(oursRun), std::move(theirsRun),
                          definitionsRoot, strings, visitor);
         }

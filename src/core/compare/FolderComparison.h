@@ -32,6 +32,9 @@ class FolderComparisonVisitor {
     virtual void same(const std::string& /*name*/) {}
     // A file that could not be read, with the reason.
     virtual void unreadable(const std::string& path, const std::string& reason) = 0;
+    // An entry named as a seem file that is no file to read (a FIFO, a device,
+    // a folder), left unopened; in name order among the rest.
+    virtual void skipped(const std::string& path, const std::string& reason) = 0;
 };
 
 struct FolderFailure {
@@ -59,10 +62,12 @@ struct FolderComparisonResult {
     std::vector<std::string> onlyInTheirs;
     std::vector<FolderChange> changed;
     std::vector<std::string> unreadable; // "path: reason"
+    std::vector<std::string> skipped;    // "path: reason"
     std::size_t same = 0;
 
     [[nodiscard]] bool equal() const {
-        return onlyInOurs.empty() && onlyInTheirs.empty() && changed.empty() && unreadable.empty();
+        return onlyInOurs.empty() && onlyInTheirs.empty() && changed.empty() &&
+               unreadable.empty() && skipped.empty();
     }
 };
 

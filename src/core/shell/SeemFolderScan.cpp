@@ -2,8 +2,12 @@
 #include "core/shell/SeemFolderScan.h"
 
 #include "core/document/BitHelpers.h"
+#include "core/files/RegularFile.h"
 #include "core/settings/SettingsStore.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
 
 namespace vantrel {
@@ -41,20 +45,35 @@ std::string_view seemFolderItemName(SeemFolderItem item) {
 }
 
 std::vector<SeemFolderFile> listSeemFolder(const std::string& folder) {
-    std::vector<SeemFolderFile> files;
+    return listSeemFolderWithSkipped(folder).files;
+}
+
+SeemFolderListing listSeemFolderWithSkipped(const std::string& folder) {
+    SeemFolderListing listing;
     std::error_code error;
     fs::directory_iterator it(folder, fs::directory_options::skip_permission_denied, error);
+    listing.readable = !error;
+    const std::string prefix = withTrailingSeparator(folder);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         const std::string name = it->path().filename().string();
-        std::error_code entryError;
-        // Follows symbolic links: a link to a seem file counts, a FIFO or a device never does.
-        if (name.empty() || name.front() == '.' || !it->is_regular_file(entryError))
+        if (name.empty() || name.front() == '.')
             continue;
-        const std::uintmax_t size = it->file_size(entryError);
-        if (!entryError)
-            files.push_back({name, size});
+        // Follows symbolic links: a link to a seem file counts, a FIFO or a device never does.
+        struct stat info {};
+        if (::stat((prefix + name).c_str(), &info) != 0) {
+            const int failure = errno;
+            if (isSeemFolderCandidate(name))
+                listing.skipped.push_back({name, failure == ENOENT
+                                                     ? std::string("it is a link to nothing")
+                                                     : openFailureReason(failure)});
+            continue;
+        }
+        if (S_ISREG(info.st_mode))
+            listing.files.push_back({name, static_cast<std::uintmax_t>(info.st_size)});
+        else if (isSeemFolderCandidate(name))
+            listing.skipped.push_back({name, notRegularReason(info.st_mode)});
     }
-    return files;
+    return listing;
 }
 
 SeemFolderItems matchSeemFolder(const std::string& folder, const std::vector<SeemFolderFile>& files,

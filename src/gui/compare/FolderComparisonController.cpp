@@ -144,8 +144,10 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     };
     addOnly(ours, result.onlyInOurs);
     addOnly(theirs, result.onlyInTheirs);
-    for (const std::string& problem : result.unreadable)
-        m_list->addItem(QString::fromStdString(problem));
+    for (const auto* problems : {&result.unreadable, &result.skipped}) {
+        for (const std::string& problem : *problems)
+            m_list->addItem(QString::fromStdString(problem));
+    }
     if (m_list->count() == 0)
         m_list->addItem(uiText(m_strings, UiString::FoldersSame));
     m_list->setCurrentRow(0);

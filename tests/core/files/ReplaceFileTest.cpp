@@ -188,8 +188,8 @@ TEST_F(ReplaceFileTest, ACopyIsPutBackOnlyOverTheFileItWasKeptFor) {
     EXPECT_EQ(fs::status(kept.path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
 
-    // Another file now has the name: refused, and put back only with force.
-    fs::remove(path);
+    // Another file now has the name, and the inode number too (as a file made
+    // after the old one was removed may get): refused, and put back only with force.
     file("kept.seem", Bytes(7, 0x22));
     const auto refusal = restoreRecoveryCopy(path);
     ASSERT_TRUE(refusal);

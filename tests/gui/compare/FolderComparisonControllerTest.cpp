@@ -71,11 +71,13 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
         file.put('\x7f');
     }
     fs::remove(folder / "b" / "004a_0001.seem");
+    fs::create_directory(folder / "b" / "box.seem");
     dialogs.folders = {path("a"), path("b")};
     controller->compareFoldersAction()->trigger();
     QListWidget* list = controller->changedFiles();
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 3);
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_TRUE(list->item(3)->text().startsWith(path("b/box.seem") + QStringLiteral(": skipped")));
     EXPECT_EQ(list->item(0)->text(), "0a1c_0001.seem: 1 difference");
     EXPECT_FALSE(list->accessibleName().isEmpty());
     // The changed setting is listed under its file, older value first.
