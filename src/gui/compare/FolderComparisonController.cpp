@@ -146,7 +146,7 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     addOnly(theirs, result.onlyInTheirs);
     for (const auto* problems : {&result.unreadable, &result.skipped}) {
         for (const std::string& problem : *problems)
-            m_list->addItem(QString::fromStdString(problem));
+            m_list->addItem(uiText(problem));
     }
     if (m_list->count() == 0)
         m_list->addItem(uiText(m_strings, UiString::FoldersSame));
