@@ -43,6 +43,9 @@ struct SeemFolderFile {
 // system gives them; nothing for a folder that is missing or unreadable.
 [[nodiscard]] std::vector<SeemFolderFile> listSeemFolder(const std::string& folder);
 
+// Whether a folder's entry is hidden (its name starts with "."): no listing counts it.
+[[nodiscard]] bool isHiddenFileName(const std::string& name);
+
 // Whether a file of a seem folder counts, by its name: ".seem", ".bin" or ".sch".
 [[nodiscard]] bool isSeemFolderCandidate(const std::string& name);
 

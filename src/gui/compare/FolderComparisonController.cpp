@@ -72,7 +72,7 @@ void FolderComparisonController::retranslate() {
 
 // Export and Apply work on the open file, so they wait for one.
 void FolderComparisonController::updateActions() {
-    const bool open = !m_document.path().empty();
+    const bool open = m_document.hasFile();
     m_exportAction->setEnabled(open);
     m_applyAction->setEnabled(open);
 }
@@ -170,7 +170,7 @@ void FolderComparisonController::placeListWindow() {
 }
 
 void FolderComparisonController::exportSettings() {
-    if (m_document.path().empty())
+    if (!m_document.hasFile())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
@@ -190,14 +190,15 @@ void FolderComparisonController::exportSettings() {
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") + QString::fromStdString(*failure));
+        m_callbacks.report(chosen + QStringLiteral(": ") +
+                           QString::fromStdString(failure->message));
         return;
     }
     m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));
 }
 
 void FolderComparisonController::applySettings() {
-    if (m_document.path().empty())
+    if (!m_document.hasFile())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);

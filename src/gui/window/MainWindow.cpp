@@ -110,30 +110,32 @@ void MainWindow::buildControllers() {
     m_menus.language = newMenu(this, "mnuLanguage");
     m_menus.help = newMenu(this, "mnuHelp");
 
-    m_languageController = new LanguageController({m_language, m_document, m_settings, m_appDir,
-                                                   m_env.systemLcid, [this] { return m_isLoaded; }},
-                                                  *this, m_menus.language);
+    m_languageController =
+        new LanguageController({m_language, m_document, m_settings, m_appDir, m_env.systemLcid,
+                                [this] { return m_fileShown; }},
+                               *this, m_menus.language);
     connect(this, &MainWindow::documentStateChanged, m_languageController,
             &LanguageController::refreshEnabling);
     connect(m_languageController, &LanguageController::languageChosen, this,
             &MainWindow::showStartHint);
     m_fileController = new FileController(
         {m_document, m_language, m_settings, *this, m_caption, *m_gridView, m_env.readFile,
-         [this] { return m_isLoaded; }, [this](const QString& path) { showOpenedFile(path); },
+         [this] { return m_fileShown; }, [this](const QString& path) { showOpenedFile(path); },
          [this] { showDocumentState(false); }},
         *this);
     connect(this, &MainWindow::documentStateChanged, m_fileController,
             &FileController::refreshEnabling);
     m_editController = new EditController(
         m_document, m_language.strings(), m_settings, *m_editorPanel, *m_gridView,
-        [this] { return m_isLoaded; }, *this);
+        [this] { return m_fileShown; }, *this);
     connect(this, &MainWindow::documentStateChanged, m_editController,
             &EditController::refreshEnabling);
     connect(m_languageController, &LanguageController::languageChanged, m_editController,
             &EditController::retranslate);
     m_comparisonController = new ComparisonController(
         {m_document, m_language.strings(), *m_editorPanel, *m_fileController,
-         [this] { return m_languageController->definitionsPath(); }, [this] { return m_isLoaded; }},
+         [this] { return m_languageController->definitionsPath(); },
+         [this] { return m_fileShown; }},
         *this);
     connect(this, &MainWindow::documentStateChanged, m_comparisonController,
             &ComparisonController::followDocumentState);
@@ -161,7 +163,7 @@ void MainWindow::buildControllers() {
         m_gridView->viewport()->update();
         m_coverage->retranslate();
         m_comparisonController->retranslate();
-        if (!m_isLoaded && m_gridView->isHidden())
+        if (!m_fileShown && m_gridView->isHidden())
             setStatus(1, uiText(strings(), UiString::StatusNoFile));
         // Captions in another script can make the bars taller: once they have
         // settled, the client area gets back the room it lost.
@@ -267,7 +269,7 @@ void MainWindow::showBytesOnly(const QString& status) {
 }
 
 void MainWindow::showDocumentState(bool loaded) {
-    m_isLoaded = loaded;
+    m_fileShown = loaded;
     m_gridView->setEnabled(loaded);
     m_gridView->setVisible(loaded);
     m_gridView->setNavigationEnabled(loaded);

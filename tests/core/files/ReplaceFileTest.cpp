@@ -193,8 +193,8 @@ TEST_F(ReplaceFileTest, ACopyIsPutBackOnlyOverTheFileItWasKeptFor) {
     file("kept.seem", Bytes(7, 0x22));
     const auto refusal = restoreRecoveryCopy(path);
     ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->find("holds 7 bytes"), std::string::npos) << *refusal;
-    EXPECT_NE(refusal->find("--force"), std::string::npos);
+    EXPECT_NE(refusal->message.find("holds 7 bytes"), std::string::npos) << refusal->message;
+    EXPECT_NE(refusal->message.find("--force"), std::string::npos);
     EXPECT_EQ(contents(path), Bytes(7, 0x22));
     ASSERT_FALSE(restoreRecoveryCopy(path, true));
     EXPECT_EQ(contents(path), oldBytes);
@@ -208,7 +208,8 @@ TEST_F(ReplaceFileTest, ACopyLargerThanASeemFileIsNotPutBackUnforced) {
         keepRecoveryCopy(fs::canonical(path).string(), *identityOf(path), large).failure.empty());
     const auto refusal = restoreRecoveryCopy(path);
     ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->find("more than a seem file"), std::string::npos) << *refusal;
+    EXPECT_NE(refusal->message.find("more than a seem file"), std::string::npos)
+        << refusal->message;
 }
 
 TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {

@@ -90,7 +90,7 @@ TEST(SeemFileSync, ARefusedRenameFallsBackToWritingInPlace) {
         renameRefusal = error;
         const auto failure = vantrel::writeFileAtomically(path.string(), {'n', 'e', 'w'});
         renameRefusal = 0;
-        EXPECT_FALSE(failure.has_value()) << *failure;
+        EXPECT_FALSE(failure.has_value()) << failure->message;
         std::ifstream in(path);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new") << error;
         EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
@@ -131,8 +131,9 @@ TEST(SeemFileSync, AStateFolderOnAReadOnlyMountIsSaidToBeReadOnly) {
     readOnlyMount.clear();
     ::unsetenv("XDG_STATE_HOME");
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("the folder " + state + " cannot be made: Read-only file system"),
-              std::string::npos)
-        << *failure;
+    EXPECT_NE(
+        failure->message.find("the folder " + state + " cannot be made: Read-only file system"),
+        std::string::npos)
+        << failure->message;
     EXPECT_EQ(dir.read("linked.seem"), "old");
 }

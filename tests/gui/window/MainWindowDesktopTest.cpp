@@ -143,7 +143,7 @@ TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
 TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     const QString function = sample("0032_0001.seem");
     drop({function});
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->fileName(), function);
     EXPECT_TRUE(mainWindow->windowTitle().contains(function));
 
