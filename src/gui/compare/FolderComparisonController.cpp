@@ -190,8 +190,7 @@ void FolderComparisonController::exportSettings() {
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") +
-                           QString::fromStdString(failure->message));
+        m_callbacks.report(chosen + QStringLiteral(": ") + uiText(failure->message));
         return;
     }
     m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));

@@ -64,7 +64,7 @@ void LanguageController::chooseLanguage(int index) {
     if (failure)
         showMessage(&m_window, MessageIcon::Critical,
                     uiText(m_parts.language.strings(), UiString::LanguageFileUnreadable) +
-                        QLatin1Char('\n') + QString::fromStdString(failure->message));
+                        QLatin1Char('\n') + uiText(failure->message));
     rebuildMenu();
     emit languageChosen();
     applyCaptions();
