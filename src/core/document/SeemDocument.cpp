@@ -7,12 +7,13 @@
 #include "core/settings/SettingsStore.h"
 
 #include <optional>
+#include <string_view>
 
 namespace vantrel {
 
 namespace {
 
-std::optional<std::uint32_t> cellValue(const std::string& text) {
+std::optional<std::uint32_t> cellValue(std::string_view text) {
     if (text.empty() || text.size() > 2)
         return std::nullopt;
     return parseHex(text);
@@ -20,7 +21,7 @@ std::optional<std::uint32_t> cellValue(const std::string& text) {
 
 // "0a" and "0A" (or "A" and "0A") are the same byte: changing one into the
 // other does not make the file differ from what is on disk.
-bool sameCell(const std::string& a, const std::string& b) {
+bool sameCell(std::string_view a, std::string_view b) {
     if (a == b)
         return true;
     const auto valueA = cellValue(a);
@@ -211,7 +212,7 @@ void SeemDocument::onCellChanged(int index) {
         return;
     }
     const std::string& text = m_grid.text(index);
-    if (text == m_knownTexts[static_cast<std::size_t>(index)])
+    if (text == m_knownTexts.at(static_cast<std::size_t>(index)))
         return;
     if (m_applyingStep) {
         trackText(index, text);
@@ -224,7 +225,7 @@ void SeemDocument::onCellChanged(int index) {
         m_history.begin(UiString::UndoTyping, "cell " + std::to_string(index));
         ++m_editDepth;
     }
-    m_history.record(index, m_knownTexts[static_cast<std::size_t>(index)], text);
+    m_history.record(index, std::string(m_knownTexts.at(static_cast<std::size_t>(index))), text);
     trackText(index, text);
     if (typing)
         endEdit();
@@ -232,17 +233,17 @@ void SeemDocument::onCellChanged(int index) {
 
 void SeemDocument::trackText(int index, const std::string& text) {
     const auto i = static_cast<std::size_t>(index);
-    const bool differed = !sameCell(m_knownTexts[i], m_cleanTexts[i]);
-    const bool differs = !sameCell(text, m_cleanTexts[i]);
+    const bool differed = !sameCell(m_knownTexts.at(i), m_cleanTexts.at(i));
+    const bool differs = !sameCell(text, m_cleanTexts.at(i));
     m_differingCells += static_cast<int>(differs) - static_cast<int>(differed);
-    m_knownTexts[i] = text;
+    m_knownTexts.set(i, text);
 }
 
 // The cells as they are now become the clean point, with nothing to undo.
 void SeemDocument::startTracking() {
     m_knownTexts.resize(static_cast<std::size_t>(m_grid.cellCount()));
     for (int i = 0; i < m_grid.cellCount(); ++i)
-        m_knownTexts[static_cast<std::size_t>(i)] = m_grid.text(i);
+        m_knownTexts.set(static_cast<std::size_t>(i), m_grid.text(i));
     m_cleanTexts = m_knownTexts;
     m_differingCells = 0;
     m_history.clear();

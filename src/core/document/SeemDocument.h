@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/document/ByteGrid.h"
+#include "core/document/CellTexts.h"
 #include "core/document/EditHistory.h"
 #include "core/document/ListenerList.h"
 #include "core/files/SeemFile.h"
@@ -155,8 +156,8 @@ class SeemDocument {
     ListenerConnection m_gridConnection;
     ListenerConnection m_focusConnection;
     EditHistory m_history;
-    std::vector<std::string> m_knownTexts; // every cell as last told
-    std::vector<std::string> m_cleanTexts; // every cell at the clean point
+    CellTexts m_knownTexts; // every cell as last told
+    CellTexts m_cleanTexts; // every cell at the clean point
     int m_differingCells = 0;
     int m_editDepth = 0;
     bool m_inGesture = false;

@@ -4,6 +4,7 @@
 #include "core/files/RegularFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
+#include "gui/i18n/UiText.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -18,7 +19,7 @@ namespace {
 
 // The messages go to a terminal before any language is chosen: English.
 QString message(UiString id, const QString& argument) {
-    return QString::fromStdString(UiStrings().format(id, {argument.toStdString()}));
+    return uiText(UiStrings().format(id, {argument.toStdString()}));
 }
 
 // What a path that exists but is no regular file is (a FIFO, a folder, a
@@ -79,9 +80,9 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& curren
     if (named.isFile())
         result.file = path;
     else if (const auto reason = whyNotAFile(path); !reason.empty())
-        result.errors += QString::fromStdString(UiStrings().format(UiString::CannotOpenNamed,
-                                                                   {path.toStdString(), reason})) +
-                         QLatin1Char('\n');
+        result.errors +=
+            uiText(UiStrings().format(UiString::CannotOpenNamed, {path.toStdString(), reason})) +
+            QLatin1Char('\n');
     else
         result.errors += message(UiString::NoSuchFile, path) + QLatin1Char('\n');
     return result;

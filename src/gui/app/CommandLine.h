@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ProjectInfo.h"
+#include "gui/i18n/UiText.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,8 +21,7 @@ struct CommandLine {
     QString file;
 };
 
-inline const QString kVersionText =
-    QStringLiteral("Vantrel ") + QString::fromUtf8(kProjectVersion.data(), kProjectVersion.size());
+inline const QString kVersionText = QStringLiteral("Vantrel ") + uiText(kProjectVersion);
 
 // Reads arguments (program name first). A relative file name is taken from
 // currentDir, as the shell that started us meant it.

@@ -4,6 +4,7 @@
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/SystemLocale.h"
 #include "gui/controllers/ShellController.h"
+#include "gui/i18n/UiText.h"
 #include "gui/window/MainWindow.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
         return *exitCode;
 
     vantrel::QtSettingsStore settings;
-    const QString appDir = QString::fromStdString(
+    const QString appDir = vantrel::pathText(
         vantrel::locateAppDir(QApplication::applicationDirPath().toStdString()).string());
     vantrel::MainWindowEnvironment environment{appDir, &settings, vantrel::systemDefaultLcid};
     vantrel::MainWindow window(environment);

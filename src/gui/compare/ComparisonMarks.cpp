@@ -79,7 +79,7 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
 
     std::vector<bool> cells;
     for (const SettingDifference& difference : comparison.differences) {
-        const QString key = QString::fromStdString(difference.key);
+        const QString key = uiText(difference.key);
         const QString tip = uiText(strings, UiString::DiffTooltip, {difference.theirs});
         if (difference.kind == SettingKind::Switch) {
             if (editors.functions)

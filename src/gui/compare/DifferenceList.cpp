@@ -62,9 +62,9 @@ void DifferenceList::showComparison(const SeemComparison& comparison, const QStr
     m_list->clear();
     int chosenRow = -1;
     for (const SettingDifference& difference : comparison.differences) {
-        const QString line = QString::fromStdString(differenceLine(difference));
+        const QString line = uiText(differenceLine(difference));
         // A line keeps being chosen while its setting still differs.
-        const QString name = QString::fromStdString(difference.name);
+        const QString name = uiText(difference.name);
         if (!chosen.isEmpty() && chosenRow < 0 && chosen.startsWith(name + QStringLiteral(": ")))
             chosenRow = m_list->count();
         m_list->addItem(line);
@@ -72,7 +72,7 @@ void DifferenceList::showComparison(const SeemComparison& comparison, const QStr
     m_list->setCurrentRow(chosenRow);
     m_filling = false;
     m_caption->setText(uiText(strings, UiString::DiffListCaption, {otherPath.toStdString()}));
-    QString note = QString::fromStdString(comparison.reason);
+    QString note = uiText(comparison.reason);
     if (comparison.equal())
         note = uiText(strings, UiString::DiffNone);
     m_reason->setText(note);

@@ -36,7 +36,7 @@ constexpr int kPairRole = Qt::UserRole;
 QString joinLines(const std::vector<std::string>& lines) {
     QString text;
     for (const std::string& line : lines)
-        text += QLatin1Char('\n') + QString::fromStdString(line);
+        text += QLatin1Char('\n') + uiText(line);
     return text;
 }
 
@@ -95,7 +95,7 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     FolderComparisonResult result;
     if (const auto failure = compareSeemFolders(ours.toStdString(), theirs.toStdString(),
                                                 definitions.root(), m_strings, result)) {
-        m_callbacks.report(QString::fromStdString(failure->folder + ": " + failure->reason));
+        m_callbacks.report(uiText(failure->folder + ": " + failure->reason));
         return;
     }
     const bool firstTime = !m_listWindow;
@@ -128,18 +128,18 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     for (const FolderChange& change : result.changed) {
         const auto count = static_cast<std::int64_t>(change.comparison.differences.size());
         // The newer file opens, compared with the older one it came from.
-        const QStringList pair{theirsDir.filePath(QString::fromStdString(change.theirsName)),
-                               oursDir.filePath(QString::fromStdString(change.oursName))};
-        auto* item = new QListWidgetItem(
-            QString::fromStdString(pluralText(m_strings, UiString::ChangedFileLine, count,
-                                              {change.oursName, std::to_string(count)})));
+        const QStringList pair{theirsDir.filePath(pathText(change.theirsName)),
+                               oursDir.filePath(pathText(change.oursName))};
+        auto* item =
+            new QListWidgetItem(uiText(pluralText(m_strings, UiString::ChangedFileLine, count,
+                                                  {change.oursName, std::to_string(count)})));
         item->setData(kPairRole, pair);
         m_list->addItem(item);
         // Its changed settings below it, as the command line lists them; each
         // opens the same pair.
         for (const SettingDifference& difference : change.comparison.differences) {
-            auto* line = new QListWidgetItem(QStringLiteral("    ") +
-                                             QString::fromStdString(differenceLine(difference)));
+            auto* line =
+                new QListWidgetItem(QStringLiteral("    ") + uiText(differenceLine(difference)));
             line->setData(kPairRole, pair);
             m_list->addItem(line);
         }
@@ -153,7 +153,7 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     addOnly(theirs, result.onlyInTheirs);
     for (const auto* problems : {&result.unreadable, &result.skipped}) {
         for (const std::string& problem : *problems)
-            m_list->addItem(QString::fromStdString(problem));
+            m_list->addItem(uiText(problem));
     }
     if (m_list->count() == 0)
         m_list->addItem(uiText(m_strings, UiString::FoldersSame));
@@ -185,12 +185,10 @@ void FolderComparisonController::exportSettings() {
     dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
     dialog.setFlags(kSaveFlags);
     dialog.setDefaultSuffix(QStringLiteral("json"));
-    dialog.setFileName(QString::fromStdString(seemIdOfPath(m_document.path())) +
-                       QStringLiteral(".json"));
+    dialog.setFileName(pathText(seemIdOfPath(m_document.path())) + QStringLiteral(".json"));
     dialog.show(StandardDialog::Action::Save);
     // Apply Settings lists *.json: a recipe saved under a bare name gets that.
-    const QString chosen =
-        QString::fromStdString(withDefaultSuffix(dialog.fileName().toStdString(), "json"));
+    const QString chosen = pathText(withDefaultSuffix(dialog.fileName().toStdString(), "json"));
     if (chosen.isEmpty())
         return;
     const Recipe recipe =
@@ -199,8 +197,7 @@ void FolderComparisonController::exportSettings() {
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") +
-                           QString::fromStdString(failure->message));
+        m_callbacks.report(chosen + QStringLiteral(": ") + uiText(failure->message));
         return;
     }
     m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));
@@ -225,8 +222,8 @@ void FolderComparisonController::applySettings() {
     }
     const auto entries = entriesForFile(parsed.recipe, m_document.path(), true);
     if (entries.empty()) {
-        m_callbacks.report(QString::fromStdString(
-            m_strings.format(UiString::RecipeNothingForFile, {seemIdOfPath(m_document.path())})));
+        m_callbacks.report(
+            uiText(m_strings, UiString::RecipeNothingForFile, {seemIdOfPath(m_document.path())}));
         return;
     }
     ByteGrid before;
@@ -252,9 +249,9 @@ void FolderComparisonController::applySettings() {
     for (const SettingDifference& difference : changes.differences)
         lines.push_back(differenceLine(difference));
     const auto count = static_cast<std::int64_t>(lines.size());
-    m_callbacks.report(QString::fromStdString(pluralText(m_strings, UiString::RecipeApplied, count,
-                                                         {std::to_string(count)})) +
-                       joinLines(lines));
+    m_callbacks.report(
+        uiText(pluralText(m_strings, UiString::RecipeApplied, count, {std::to_string(count)})) +
+        joinLines(lines));
 }
 
 } // namespace vantrel

@@ -9,6 +9,7 @@
 #include "gui/compare/FolderComparisonController.h"
 #include "gui/controllers/FileController.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/i18n/UiText.h"
 #include "gui/window/EditorPanel.h"
 
 #include <QAction>
@@ -25,13 +26,13 @@ namespace vantrel {
 ComparisonController::ComparisonController(Parts parts, QMainWindow& window)
     : QObject(&window), m_parts(std::move(parts)), m_window(window),
       m_comparison(std::make_unique<DocumentComparison>(m_parts.document, m_parts.strings)) {
-    m_compareAction = new QAction(QString::fromUtf8("比较(&W)..."), this);
+    m_compareAction = new QAction(this);
     m_compareAction->setObjectName(QStringLiteral("mnuCompare"));
     m_rules.add(m_compareAction, [this] { return m_parts.fileShown(); });
-    m_stopAction = new QAction(QString::fromUtf8("关闭比较(&M)"), this);
+    m_stopAction = new QAction(this);
     m_stopAction->setObjectName(QStringLiteral("mnuCloseCompare"));
     m_rules.add(m_stopAction, [this] { return m_comparison->active(); });
-    m_takeAction = new QAction(QString::fromUtf8("采用另一个文件的值(&T)"), this);
+    m_takeAction = new QAction(this);
     m_takeAction->setObjectName(QStringLiteral("mnuTakeOther"));
     m_rules.add(m_takeAction, [this] { return canTakeCurrent(); });
 
@@ -87,7 +88,7 @@ void ComparisonController::openCompared(const QString& file, const QString& othe
     if (!files.confirmUnsavedChanges())
         return;
     files.openFile(file);
-    if (QString::fromStdString(m_parts.document.path()) == file)
+    if (pathText(m_parts.document.path()) == file)
         files.reportRefusal(
             m_comparison->start(m_parts.definitionsPath().toStdString(), other.toStdString()),
             other);
@@ -127,8 +128,7 @@ void ComparisonController::showComparison() {
     if (!m_list && !active)
         return;
     buildDock();
-    m_list->showComparison(result, QString::fromStdString(m_comparison->otherPath()),
-                           m_parts.strings);
+    m_list->showComparison(result, pathText(m_comparison->otherPath()), m_parts.strings);
     if (active != m_dock->isHidden())
         return;
     resizeForDock(active);
@@ -188,8 +188,7 @@ void ComparisonController::showDifference(int index) {
         return;
     const bool listHadFocus = m_list->list()->hasFocus();
     const SettingDifference& difference = differences[static_cast<std::size_t>(index)];
-    m_parts.editorPanel.showSetting(difference.kind, QString::fromStdString(difference.key),
-                                    difference.firstCell);
+    m_parts.editorPanel.showSetting(difference.kind, uiText(difference.key), difference.firstCell);
     if (listHadFocus)
         m_list->list()->setFocus();
 }
@@ -200,7 +199,7 @@ void ComparisonController::chooseDifferenceOf(SettingKind kind, const QString& k
     const auto& differences = m_comparison->result().differences;
     int chosen = -1;
     for (std::size_t i = 0; i < differences.size() && chosen < 0; ++i) {
-        if (differences[i].kind == kind && QString::fromStdString(differences[i].key) == key)
+        if (differences[i].kind == kind && uiText(differences[i].key) == key)
             chosen = static_cast<int>(i);
     }
     m_list->setCurrentDifference(chosen);

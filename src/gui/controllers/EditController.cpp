@@ -31,7 +31,7 @@ EditController::EditController(SeemDocument& document, const UiStrings& strings,
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_rules.add(m_redoAction, [&document] { return document.canRedo(); });
 
-    m_switchAction = new QAction(QString::fromUtf8("开启功能(&O)"), this);
+    m_switchAction = new QAction(this);
     m_switchAction->setObjectName(QStringLiteral("mnuOnOff"));
     m_rules.add(m_switchAction, [this] { return m_editorPanel.switchSelected(); });
 

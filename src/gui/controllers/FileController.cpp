@@ -35,8 +35,8 @@ namespace {
 constexpr std::int32_t kOpenFlags = FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly;
 constexpr std::int32_t kSaveAsFlags = FileDialogFlag::OverwritePrompt;
 
-QAction* newAction(QObject* owner, const char* name, const char* designCaption) {
-    auto* action = new QAction(QString::fromUtf8(designCaption), owner);
+QAction* newAction(QObject* owner, const char* name) {
+    auto* action = new QAction(owner);
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
@@ -46,18 +46,18 @@ QAction* newAction(QObject* owner, const char* name, const char* designCaption) 
 FileController::FileController(Parts parts, QMainWindow& window)
     : QObject(&window), m_parts(std::move(parts)), m_window(window) {
     const auto whileLoaded = [this] { return m_parts.fileShown(); };
-    m_openAction = newAction(this, "mnuOpen", "打开(&O)...");
+    m_openAction = newAction(this, "mnuOpen");
     m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_saveAction = newAction(this, "mnuSave", "保存(&S)");
+    m_saveAction = newAction(this, "mnuSave");
     m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_rules.add(m_saveAction, whileLoaded);
-    m_saveAsAction = newAction(this, "mnuSaveAs", "另存为(&A)...");
+    m_saveAsAction = newAction(this, "mnuSaveAs");
     m_rules.add(m_saveAsAction, whileLoaded);
-    m_reloadAction = newAction(this, "mnuReload", "重新载入(&R)");
+    m_reloadAction = newAction(this, "mnuReload");
     m_rules.add(m_reloadAction, whileLoaded);
-    m_closeAction = newAction(this, "mnuClose", "关闭(&C)");
+    m_closeAction = newAction(this, "mnuClose");
     m_rules.add(m_closeAction, whileLoaded);
-    m_exitAction = newAction(this, "mnuExit", "退出(&X)");
+    m_exitAction = newAction(this, "mnuExit");
     m_recentFilesEnd = new QAction(this);
     m_recentFilesEnd->setSeparator(true);
 
@@ -89,7 +89,7 @@ void FileController::retranslate() {
 }
 
 QString FileController::fileName() const {
-    return QString::fromStdString(m_parts.document.path());
+    return pathText(m_parts.document.path());
 }
 
 void FileController::openFile(const QString& path) {
@@ -152,7 +152,6 @@ bool FileController::confirmUnsavedChanges() {
 void FileController::watchForExternalChanges() {
     m_changeWatcher = new ExternalChangeWatcher(
         m_parts.document, m_parts.language, [this] { openFile(fileName()); }, &m_window);
-    m_window.addToolBar(Qt::TopToolBarArea, m_changeWatcher);
     connect(m_changeWatcher, &ExternalChangeWatcher::statusMessage, this,
             [this](const QString& text) { m_parts.status.setStatus(2, text); });
 }
@@ -252,9 +251,9 @@ bool FileController::saveDocument(const QString& path) {
         return false;
     }
     case SaveOutcome::Status::WriteFailed:
-        showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(saveFailureMessage(m_parts.language.strings(),
-                                                              path.toStdString(), outcome)));
+        showMessage(
+            &m_window, MessageIcon::Critical,
+            uiText(saveFailureMessage(m_parts.language.strings(), path.toStdString(), outcome)));
         return false;
     case SaveOutcome::Status::ChangedOnDisk:
         return false; // the user chose Reload or Cancel

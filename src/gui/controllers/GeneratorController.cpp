@@ -5,6 +5,7 @@
 #include "gui/generators/GeneratorHost.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
+#include "gui/i18n/UiText.h"
 #include "gui/window/WindowCaption.h"
 
 #include <QAction>
@@ -18,9 +19,9 @@ GeneratorController::GeneratorController(SeemDocument& document, const LanguageF
       m_owner(owner) {}
 
 void GeneratorController::fillMenu(QMenu* menu) {
-    auto* outerText = new QAction(QString::fromUtf8("生成外屏文字seem文件(&O)"), menu);
+    auto* outerText = new QAction(menu);
     outerText->setObjectName(QStringLiteral("mnuSetOuterText"));
-    auto* gprs = new QAction(QString::fromUtf8("生成GPRS日期文字文件(&G)"), menu);
+    auto* gprs = new QAction(menu);
     gprs->setObjectName(QStringLiteral("mnuSetGPRS"));
     menu->addActions({outerText, gprs});
     connect(outerText, &QAction::triggered, this, &GeneratorController::showOuterText);
@@ -37,7 +38,7 @@ void GeneratorController::openFor(const std::string& typeName) {
 // The generators see the document as last read or saved, never its unsaved cells.
 GeneratorHost GeneratorController::host() const {
     return GeneratorHost{
-        QString::fromStdString(m_document.path()),
+        pathText(m_document.path()),
         m_document.typeName(),
         m_document.savedBytes(),
         [this] { m_caption.showProgramName(); },

@@ -44,17 +44,16 @@ bool LanguageController::loadDefinitions(const std::string& languageFailure) {
     const std::string file = chosenDefinitionsFile();
     if (file.empty()) {
         showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(unnamedDefinitionsMessage(
-                        m_parts.language.strings(), m_parts.language.index(), languageFailure)));
+                    uiText(unnamedDefinitionsMessage(m_parts.language.strings(),
+                                                     m_parts.language.index(), languageFailure)));
         return false;
     }
-    m_definitionsPath = m_parts.appDir + QString::fromStdString(file);
+    m_definitionsPath = m_parts.appDir + pathText(file);
     const std::string path = m_definitionsPath.toStdString();
     const XmlLoadResult result = m_parts.document.loadDefinitions(path);
     if (!result.ok)
         showMessage(&m_window, MessageIcon::Critical,
-                    QString::fromStdString(
-                        definitionsFailureMessage(m_parts.language.strings(), path, result)));
+                    uiText(definitionsFailureMessage(m_parts.language.strings(), path, result)));
     return result.ok;
 }
 
@@ -65,7 +64,7 @@ void LanguageController::chooseLanguage(int index) {
     if (failure)
         showMessage(&m_window, MessageIcon::Critical,
                     uiText(m_parts.language.strings(), UiString::LanguageFileUnreadable) +
-                        QLatin1Char('\n') + QString::fromStdString(failure->message));
+                        QLatin1Char('\n') + uiText(failure->message));
     rebuildMenu();
     emit languageChosen();
     applyCaptions();
@@ -80,8 +79,8 @@ void LanguageController::rebuildMenu() {
     for (std::size_t i = 0; i < languages.size(); ++i) {
         if (i == m_items.size())
             m_items.push_back(newItem(static_cast<int>(i)));
-        m_items[i]->setText(QString::fromStdString(languages[i].caption));
-        m_items[i]->setData(QString::fromStdString(languages[i].definitionsFile));
+        m_items[i]->setText(uiText(languages[i].caption));
+        m_items[i]->setData(pathText(languages[i].definitionsFile));
     }
     if (m_items.empty()) {
         // Without a readable language.xml the menu still offers the one language we have.

@@ -22,8 +22,8 @@ namespace vantrel {
 
 namespace {
 
-QAction* addMenuItem(QMenu* menu, const char* name, const char* designCaption) {
-    auto* action = new QAction(QString::fromUtf8(designCaption), menu);
+QAction* addMenuItem(QMenu* menu, const char* name) {
+    auto* action = new QAction(menu);
     action->setObjectName(QString::fromLatin1(name));
     menu->addAction(action);
     return action;
@@ -36,7 +36,7 @@ ShellController::ShellController(const LanguageFile& language, SettingsStore& se
                                  FileController& files, QWidget& window)
     : QObject(&window), m_language(language), m_settings(settings), m_appDir(std::move(appDir)),
       m_catalog(catalog), m_files(files), m_window(window) {
-    m_showTipAction = new QAction(QString::fromUtf8("显示功能提示"), this);
+    m_showTipAction = new QAction(this);
     m_showTipAction->setObjectName(QStringLiteral("mnuShowTip"));
     m_showTipAction->setCheckable(true);
     m_showTipAction->setChecked(true);
@@ -45,24 +45,18 @@ ShellController::ShellController(const LanguageFile& language, SettingsStore& se
 }
 
 void ShellController::fillToolsMenu(QMenu* menu) {
-    connect(addMenuItem(menu, "mnuAccFile", "关联Seem文件(&A)"), &QAction::triggered, this,
+    connect(addMenuItem(menu, "mnuAccFile"), &QAction::triggered, this,
             &ShellController::associate);
-    connect(addMenuItem(menu, "mnuUnAccFile", "解除文件关联(&U)"), &QAction::triggered, this,
+    connect(addMenuItem(menu, "mnuUnAccFile"), &QAction::triggered, this,
             &ShellController::removeAssociation);
-    connect(addMenuItem(menu, "mnuSetFolder", "设置Seem文件夹(&S)"), &QAction::triggered, this,
+    connect(addMenuItem(menu, "mnuSetFolder"), &QAction::triggered, this,
             &ShellController::chooseSeemFolder);
     menu->addSeparator();
-    m_seemFolderMenu = new QMenu(QString::fromUtf8("修改Seem文件夹文件"), menu);
+    m_seemFolderMenu = new QMenu(menu);
     m_seemFolderMenu->setObjectName(QStringLiteral("mnuEditFunction"));
-    const char* const designCaptions[] = {
-        "主功能表(00&32_0001)",     "开关画面/显示外屏文字/(00&4a_0001)",
-        "修改外屏文字(00&61_0001)", "修改GPRS日期文字(01a&8_0001)",
-        "音量(&Grain_table.bin)",   "颜色样式(&C)",
-    };
     for (const SeemFolderItem item : kSeemFolderItems) {
         const std::string name(seemFolderItemName(item));
-        QAction* action = addMenuItem(m_seemFolderMenu, name.c_str(),
-                                      designCaptions[static_cast<std::size_t>(item)]);
+        QAction* action = addMenuItem(m_seemFolderMenu, name.c_str());
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, item] { openSeemFolderItem(item); });
     }
@@ -71,11 +65,10 @@ void ShellController::fillToolsMenu(QMenu* menu) {
 }
 
 void ShellController::fillHelpMenu(QMenu* menu) {
-    QAction* topics = addMenuItem(menu, "mnuHelpTopic", "帮助主题(&H)");
+    QAction* topics = addMenuItem(menu, "mnuHelpTopic");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     connect(topics, &QAction::triggered, this, &ShellController::showHelp);
-    connect(addMenuItem(menu, "mnuAbout", "关于(&A)"), &QAction::triggered, this,
-            &ShellController::showAbout);
+    connect(addMenuItem(menu, "mnuAbout"), &QAction::triggered, this, &ShellController::showAbout);
     menu->addSeparator();
     menu->addAction(m_showTipAction);
 }
@@ -86,7 +79,7 @@ void ShellController::setDesktopIntegration(XdgLocations where, QString programP
 }
 
 void ShellController::loadSeemFolder() {
-    m_seemFolder = QString::fromStdString(m_settings.read("SeemFolder", m_appDir.toStdString()));
+    m_seemFolder = pathText(m_settings.read("SeemFolder", m_appDir.toStdString()));
     m_rules.refresh();
 }
 
@@ -100,8 +93,7 @@ void ShellController::showTypeAlert(const XmlElement& type) {
     if (!alert || !tipsEnabled(m_settings))
         return;
     auto* tip = new TipWindow(&m_window, m_language, m_settings, m_showTipAction);
-    tip->setTip(QString::fromStdString(type.attribute("ID").value_or("")),
-                QString::fromStdString(expandLineBreaks(*alert)));
+    tip->setTip(uiText(type.attribute("ID").value_or("")), uiText(expandLineBreaks(*alert)));
     tip->showOverOwner();
 }
 
@@ -112,7 +104,7 @@ void ShellController::chooseSeemFolder() {
         return;
     const std::string folder = withTrailingSeparator(chosen.toStdString());
     m_settings.setValue("SeemFolder", folder);
-    m_seemFolder = QString::fromStdString(folder);
+    m_seemFolder = pathText(folder);
     m_rules.refresh();
     scanSeemFolder();
 }
@@ -120,7 +112,7 @@ void ShellController::chooseSeemFolder() {
 void ShellController::openSeemFolderItem(SeemFolderItem item) {
     const auto path = seemFolderItemPath(m_seemFolderItems, m_catalog, item);
     if (path && m_files.confirmUnsavedChanges())
-        m_files.openFile(QString::fromStdString(*path));
+        m_files.openFile(pathText(*path));
 }
 
 void ShellController::associate() {

@@ -167,7 +167,7 @@ void ByteInfoDock::refresh() {
         computeCoverage(m_document.type(), m_document.typeName(), m_document.grid(), m_strings);
     m_summary->setText(QStringLiteral("%1  %2").arg(
         QStringLiteral("%1").arg(m_cell, 4, 16, QLatin1Char('0')).toUpper(),
-        QString::fromStdString(cellCoverageText(coverage, m_cell, m_strings))));
+        uiText(cellCoverageText(coverage, m_cell, m_strings))));
     const std::vector<std::size_t> items = coverage.itemsAt(m_cell);
     for (const std::size_t i : items) {
         auto* row = new QListWidgetItem(itemLine(coverage, i), m_list);
@@ -193,7 +193,7 @@ QString ByteInfoDock::itemLine(const Coverage& coverage, std::size_t index) cons
         others += (others.empty() ? "" : ", ") + coverage.items[other].name;
     if (!others.empty())
         line += "; " + m_strings.format(UiString::CoverageOverlaps, {others});
-    return QString::fromStdString(line);
+    return uiText(line);
 }
 
 void ByteInfoDock::choose(int row) {

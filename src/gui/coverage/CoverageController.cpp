@@ -5,6 +5,7 @@
 #include "core/settings/SettingsStore.h"
 #include "gui/coverage/CoverageShading.h"
 #include "gui/coverage/SuggestDefinitionsController.h"
+#include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
 
 #include <QAction>
@@ -15,44 +16,71 @@
 
 namespace vantrel {
 
+namespace {
+
+// The definitions file named beside each item, e.g. "seem_en.xml".
+std::function<QString()> definitionsNameOf(const std::function<QString()>& path) {
+    return [path] { return path ? QFileInfo(path()).fileName() : QString(); };
+}
+
+} // namespace
+
 CoverageController::CoverageController(const CoverageParts& parts)
-    : QObject(&parts.window), m_strings(parts.strings) {
-    const auto definitionsName = [path = parts.definitionsPath] {
-        return path ? QFileInfo(path()).fileName() : QString();
-    };
+    : QObject(&parts.window), m_parts(parts), m_strings(parts.strings) {
     m_shading = std::make_unique<CoverageShading>(parts.document, parts.grid, parts.settings,
                                                   parts.strings, parts.window.statusBar());
 
-    // Created hidden; the View menu shows it.
-    m_dock =
-        std::make_unique<ByteInfoDock>(parts.document, parts.grid, parts.strings, &parts.window);
-    m_dock->setItemChosen(parts.itemChosen);
-    m_dock->setDefinitionsName(definitionsName);
-    parts.window.addDockWidget(Qt::RightDockWidgetArea, m_dock.get());
-    QAction* showDock = m_dock->toggleViewAction();
-    showDock->setObjectName(QStringLiteral("mnuWhatIsThisByte"));
-    if (parts.settings.read(kByteInfoSettingsKey, "0") == "1") {
-        m_dock->placeInWindow();
-        m_dock->show();
-    } else {
-        m_dock->hide();
-    }
+    // The View menu's item stands for the panel, which is made only once it is shown.
+    m_showDockAction = new QAction(this);
+    m_showDockAction->setObjectName(QStringLiteral("mnuWhatIsThisByte"));
+    m_showDockAction->setCheckable(true);
     // Only the user's choice is kept, not the hiding that comes with closing.
-    connect(showDock, &QAction::triggered, this, [this, &settings = parts.settings](bool shown) {
-        settings.setValue(kByteInfoSettingsKey, shown ? "1" : "0");
-        if (shown)
-            m_dock->placeInWindow();
+    connect(m_showDockAction, &QAction::triggered, this, [this](bool shown) {
+        m_parts.settings.setValue(kByteInfoSettingsKey, shown ? "1" : "0");
+        showDock(shown);
     });
+    connect(&parts.grid, &ByteGridView::cellFocused, this,
+            [this](int index) { m_focusedCell = index; });
+    if (parts.settings.read(kByteInfoSettingsKey, "0") == "1")
+        showDock(true);
 
     m_suggestions = std::make_unique<SuggestDefinitionsController>(parts.document, parts.comparison,
                                                                    parts.strings, &parts.window);
-    m_suggestions->setDefinitionsName(definitionsName);
+    m_suggestions->setDefinitionsName(definitionsNameOf(parts.definitionsPath));
 
     m_viewMenu = std::make_unique<QMenu>();
     m_viewMenu->setObjectName(QStringLiteral("mnuView"));
     m_viewMenu->addAction(m_shading->showAction());
-    m_viewMenu->addAction(m_dock->toggleViewAction());
+    m_viewMenu->addAction(m_showDockAction);
     retranslate();
+}
+
+ByteInfoDock& CoverageController::dock() {
+    if (m_dock)
+        return *m_dock;
+    m_dock = std::make_unique<ByteInfoDock>(m_parts.document, m_parts.grid, m_parts.strings,
+                                            &m_parts.window);
+    m_dock->hide();
+    m_dock->setItemChosen(m_parts.itemChosen);
+    m_dock->setDefinitionsName(definitionsNameOf(m_parts.definitionsPath));
+    m_dock->showCell(m_focusedCell);
+    m_parts.window.addDockWidget(Qt::RightDockWidgetArea, m_dock.get());
+    // The menu's tick follows the panel, also when its own close button hides it.
+    connect(m_dock->toggleViewAction(), &QAction::toggled, m_showDockAction, &QAction::setChecked);
+    return *m_dock;
+}
+
+// As the panel's own toggle action does it.
+void CoverageController::showDock(bool shown) {
+    if (!shown && !m_dock)
+        return;
+    ByteInfoDock& panel = dock();
+    m_showDockAction->setChecked(shown);
+    if (shown)
+        panel.placeInWindow();
+    panel.setVisible(shown);
+    if (shown)
+        panel.raise();
 }
 
 // The menu leaves the menu bar and the dock the window as they go; the label
@@ -66,8 +94,9 @@ QAction* CoverageController::suggestAction() const {
 void CoverageController::retranslate() {
     m_viewMenu->setTitle(uiText(m_strings, UiString::ViewMenu));
     m_shading->retranslate();
-    m_dock->retranslate();
-    m_dock->toggleViewAction()->setText(uiText(m_strings, UiString::WhatIsThisByte));
+    if (m_dock)
+        m_dock->retranslate();
+    m_showDockAction->setText(uiText(m_strings, UiString::WhatIsThisByte));
     m_suggestions->retranslate();
 }
 

@@ -50,16 +50,22 @@ class CoverageController : public QObject {
     [[nodiscard]] QMenu* viewMenu() const { return m_viewMenu.get(); }
     [[nodiscard]] QAction* suggestAction() const;
     [[nodiscard]] CoverageShading& shading() const { return *m_shading; }
-    [[nodiscard]] ByteInfoDock& dock() const { return *m_dock; }
+    // The What is this byte? panel, made the first time it is wanted.
+    [[nodiscard]] ByteInfoDock& dock();
     [[nodiscard]] SuggestDefinitionsController& suggestions() const { return *m_suggestions; }
 
     void retranslate();
 
   private:
+    void showDock(bool shown);
+
+    CoverageParts m_parts;
     const UiStrings& m_strings;
     std::unique_ptr<QMenu> m_viewMenu;
     std::unique_ptr<CoverageShading> m_shading;
+    QAction* m_showDockAction = nullptr;
     std::unique_ptr<ByteInfoDock> m_dock;
+    int m_focusedCell = -1; // for a panel made later
     std::unique_ptr<SuggestDefinitionsController> m_suggestions;
 };
 

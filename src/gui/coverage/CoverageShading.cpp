@@ -129,8 +129,7 @@ void CoverageShading::recompute() {
 
 void CoverageShading::showCell(int index) {
     const bool known = isShown() && m_document.type() && m_document.grid().contains(index);
-    const QString text =
-        known ? QString::fromStdString(cellCoverageText(m_coverage, index, m_strings)) : QString();
+    const QString text = known ? uiText(cellCoverageText(m_coverage, index, m_strings)) : QString();
     m_statusLabel->setText(text);
     m_statusLabel->setToolTip(text); // the label may be too narrow for every item
 }

@@ -60,9 +60,8 @@ QString SuggestDefinitionsController::suggestion() const {
         m_document.type(), m_document.typeName(), ours, other->grid(), m_strings);
     const int typeLine = m_document.definitions().position(m_document.type()).line;
     const QString definitionsName = m_definitionsName ? m_definitionsName() : QString();
-    return QString::fromStdString(suggestionText(suggestions, m_document.type(),
-                                                 m_document.typeName(), typeLine,
-                                                 definitionsName.toStdString(), m_strings));
+    return uiText(suggestionText(suggestions, m_document.type(), m_document.typeName(), typeLine,
+                                 definitionsName.toStdString(), m_strings));
 }
 
 void SuggestDefinitionsController::showSuggestions() {

@@ -5,6 +5,7 @@
 #include "core/files/FileFilter.h"
 #include "gui/dialogs/DialogAnswerer.h"
 #include "gui/dialogs/InterfaceLocaleFileModel.h"
+#include "gui/i18n/UiText.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -20,7 +21,7 @@ DialogAnswerer* s_answerer = nullptr;
 QStringList nameFiltersOf(const QString& filter) {
     QStringList nameFilters;
     for (const std::string& nameFilter : toNameFilters(filter.toStdString()))
-        nameFilters << QString::fromStdString(nameFilter);
+        nameFilters << uiText(nameFilter);
     return nameFilters;
 }
 

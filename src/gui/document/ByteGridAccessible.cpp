@@ -62,11 +62,9 @@ class GridPartAccessible : public QAccessibleInterface,
         if (!isValid())
             return {};
         if (m_kind == ByteGridAccessible::Part::RowHeader)
-            return t == QAccessible::Name ? QString::fromStdString(grid::rowOffsetText(m_index))
-                                          : QString();
+            return t == QAccessible::Name ? uiText(grid::rowOffsetText(m_index)) : QString();
         if (m_kind == ByteGridAccessible::Part::ColumnHeader)
-            return t == QAccessible::Name ? QString::fromStdString(grid::columnHeaderText(m_index))
-                                          : QString();
+            return t == QAccessible::Name ? uiText(grid::columnHeaderText(m_index)) : QString();
         switch (t) {
         case QAccessible::Name:
             // Orca speaks a table cell's name, not its value: the name says both.
@@ -180,7 +178,7 @@ class GridPartAccessible : public QAccessibleInterface,
 
   private:
     [[nodiscard]] QString valueText() const {
-        return QString::fromStdString(m_view->grid().text(m_index)).toUpper();
+        return uiText(m_view->grid().text(m_index)).toUpper();
     }
     [[nodiscard]] QAccessibleInterface* tablePart(ByteGridAccessible::Part kind, int index) const {
         auto* table = dynamic_cast<ByteGridAccessible*>(parent());
@@ -317,11 +315,11 @@ int ByteGridAccessible::selectedCellCount() const {
 }
 
 QString ByteGridAccessible::columnDescription(int column) const {
-    return QString::fromStdString(grid::columnHeaderText(column));
+    return uiText(grid::columnHeaderText(column));
 }
 
 QString ByteGridAccessible::rowDescription(int row) const {
-    return QString::fromStdString(grid::rowOffsetText(row));
+    return uiText(grid::rowOffsetText(row));
 }
 
 QList<QAccessibleInterface*> ByteGridAccessible::selectedCells() const {

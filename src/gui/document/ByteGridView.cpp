@@ -7,6 +7,7 @@
 #include "core/document/GridGeometry.h"
 #include "gui/document/ByteGridAccessible.h"
 #include "gui/document/GridRuler.h"
+#include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
 
 #include <QApplication>
@@ -162,7 +163,7 @@ int ByteGridView::cellAt(const QPoint& viewportPos) const {
 }
 
 QString ByteGridView::cellStatus(int index) const {
-    return QString::fromStdString(cellStatusText(index, m_grid.text(index), m_strings));
+    return uiText(cellStatusText(index, m_grid.text(index), m_strings));
 }
 
 QString ByteGridView::cellDescription(int index) const {
@@ -245,7 +246,7 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
         painter.drawStaticText(pxLeft, rect.top() + m_pxTextTop, layout->text);
         return;
     }
-    const QString upper = QString::fromStdString(text).toUpper();
+    const QString upper = uiText(text).toUpper();
     painter.drawText(textPxLeft(rect, upper), rect.top() + m_pxTextTop + m_cellMetrics.ascent(),
                      upper);
 }
@@ -260,7 +261,7 @@ const ByteGridView::CellLayout* ByteGridView::cachedLayout(const std::string& te
         return nullptr;
     CellLayout& layout = m_layouts[*value];
     if (layout.text.text().isEmpty()) {
-        const QString upper = QString::fromStdString(text).toUpper();
+        const QString upper = uiText(text).toUpper();
         layout.text.setText(upper);
         layout.text.setTextFormat(Qt::PlainText);
         layout.text.prepare(QTransform(), m_cellFont);
@@ -282,7 +283,7 @@ void ByteGridView::paintCaret(QPainter& painter, QPalette::ColorGroup group) {
 }
 
 QString ByteGridView::cellText(int index) const {
-    return QString::fromStdString(m_grid.text(index)).toUpper();
+    return uiText(m_grid.text(index)).toUpper();
 }
 
 int ByteGridView::textPxLeft(const QRect& rect, const QString& text) const {

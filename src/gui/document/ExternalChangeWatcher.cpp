@@ -10,7 +10,9 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QToolBar>
 
 namespace vantrel {
 
@@ -22,37 +24,8 @@ constexpr int kSettleMs = 150;
 
 ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const LanguageFile& language,
                                              std::function<void()> reload, QWidget* window)
-    : QToolBar(window), m_document(document), m_language(language), m_reload(std::move(reload)),
-      m_message(new QLabel(this)), m_reloadButton(new QPushButton(this)),
-      m_keepButton(new QPushButton(this)) {
-    setObjectName(QStringLiteral("changeBar"));
-    setMovable(false);
-    setFloatable(false);
-    // It is shown only while there is something to tell; no menu offers it.
-    toggleViewAction()->setVisible(false);
-    setBackgroundRole(QPalette::ToolTipBase);
-    setForegroundRole(QPalette::ToolTipText);
-    setAutoFillBackground(true);
-    m_message->setForegroundRole(QPalette::ToolTipText);
-    addWidget(m_message);
-    addWidget(m_reloadButton);
-    addWidget(m_keepButton);
-    hide();
-
-    connect(m_reloadButton, &QPushButton::clicked, this, [this] {
-        // The file may have been deleted since the bar offered to reload it.
-        if (m_document.diskState() == DiskState::Missing) {
-            showBar(UiString::MissingOnDiskBar, false);
-            return;
-        }
-        hide();
-        m_reload();
-    });
-    connect(m_keepButton, &QPushButton::clicked, this, [this] {
-        m_dismissed = identityOf(m_document.path());
-        m_hasDismissed = true;
-        hide();
-    });
+    : QObject(window), m_document(document), m_language(language), m_reload(std::move(reload)),
+      m_window(window) {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &ExternalChangeWatcher::checkNow);
@@ -68,13 +41,62 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
     });
 }
 
-ExternalChangeWatcher::~ExternalChangeWatcher() = default;
+// Made the first time there is something to tell: a tool bar brings the
+// style's icons with it, and most sessions never see the bar.
+void ExternalChangeWatcher::makeBar() {
+    m_bar = new QToolBar(m_window);
+    m_bar->setObjectName(QStringLiteral("changeBar"));
+    m_bar->setMovable(false);
+    m_bar->setFloatable(false);
+    // It is shown only while there is something to tell; no menu offers it.
+    m_bar->toggleViewAction()->setVisible(false);
+    m_bar->setBackgroundRole(QPalette::ToolTipBase);
+    m_bar->setForegroundRole(QPalette::ToolTipText);
+    m_bar->setAutoFillBackground(true);
+    m_message = new QLabel(m_bar);
+    m_message->setForegroundRole(QPalette::ToolTipText);
+    m_reloadButton = new QPushButton(m_bar);
+    m_keepButton = new QPushButton(m_bar);
+    m_bar->addWidget(m_message);
+    m_bar->addWidget(m_reloadButton);
+    m_bar->addWidget(m_keepButton);
+
+    connect(m_reloadButton, &QPushButton::clicked, this, [this] {
+        // The file may have been deleted since the bar offered to reload it.
+        if (m_document.diskState() == DiskState::Missing) {
+            showBar(UiString::MissingOnDiskBar, false);
+            return;
+        }
+        hide();
+        m_reload();
+    });
+    connect(m_keepButton, &QPushButton::clicked, this, [this] {
+        m_dismissed = identityOf(m_document.path());
+        m_hasDismissed = true;
+        hide();
+    });
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(m_window))
+        mainWindow->addToolBar(Qt::TopToolBarArea, m_bar);
+}
+
+ExternalChangeWatcher::~ExternalChangeWatcher() {
+    delete m_bar;
+}
+
+bool ExternalChangeWatcher::isHidden() const {
+    return !m_bar || m_bar->isHidden();
+}
+
+void ExternalChangeWatcher::hide() {
+    if (m_bar)
+        m_bar->hide();
+}
 
 bool ExternalChangeWatcher::eventFilter(QObject* watched, QEvent* event) {
     // Coming back to the window is when a user expects it to know what changed meanwhile.
     if (event->type() == QEvent::WindowActivate)
         m_settle.start();
-    return QToolBar::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
 void ExternalChangeWatcher::onDocumentState() {
@@ -86,7 +108,7 @@ void ExternalChangeWatcher::onDocumentState() {
             QTimer::singleShot(0, this, &ExternalChangeWatcher::reportLeftoverRecovery);
         return;
     }
-    if (isVisible() && identityOf(m_watchedPath) == m_document.identity())
+    if (!isHidden() && identityOf(m_watchedPath) == m_document.identity())
         hide(); // saved over or reloaded: the bar's news is old
 }
 
@@ -98,7 +120,7 @@ void ExternalChangeWatcher::watchPath() {
         m_fileWatcher.removePaths(m_fileWatcher.directories());
     if (m_watchedPath.empty())
         return;
-    const QString path = QString::fromStdString(m_watchedPath);
+    const QString path = pathText(m_watchedPath);
     // The folder too: a save by rename gives the path a new file, and removes
     // the old one from the watcher.
     m_fileWatcher.addPath(QFileInfo(path).absolutePath());
@@ -135,14 +157,16 @@ void ExternalChangeWatcher::checkNow() {
 
 void ExternalChangeWatcher::showBar(UiString textString, bool canReload) {
     const QString message = text(textString, {m_document.path()});
+    if (!m_bar)
+        makeBar();
     m_message->setText(message);
-    setAccessibleName(message);
+    m_bar->setAccessibleName(message);
     m_reloadButton->setText(text(UiString::ButtonReload));
     m_reloadButton->setAccessibleName(m_reloadButton->text().remove(QLatin1Char('&')));
     m_reloadButton->setVisible(canReload);
     m_keepButton->setText(text(UiString::ButtonKeepMine));
     m_keepButton->setAccessibleName(m_keepButton->text().remove(QLatin1Char('&')));
-    show();
+    m_bar->show();
 }
 
 void ExternalChangeWatcher::reportLeftoverRecovery() {
@@ -150,7 +174,7 @@ void ExternalChangeWatcher::reportLeftoverRecovery() {
     if (path.empty())
         return;
     if (const auto copy = leftoverRecoveryCopy(path))
-        showMessage(window(), MessageIcon::Warning,
+        showMessage(m_window, MessageIcon::Warning,
                     text(UiString::RecoveryLeftover, {path, *copy}));
 }
 

@@ -5,8 +5,8 @@
 #include "core/i18n/BuiltinStrings.h"
 
 #include <QFileSystemWatcher>
+#include <QPointer>
 #include <QTimer>
-#include <QToolBar>
 
 #include <functional>
 #include <optional>
@@ -14,6 +14,8 @@
 
 class QLabel;
 class QPushButton;
+class QToolBar;
+class QWidget;
 
 namespace vantrel {
 
@@ -24,8 +26,9 @@ class LanguageFile;
 // document is reloaded and the status line says so; a modified one gets this
 // bar ("changed on disk — Reload / Keep Mine"), as does a file deleted or
 // renamed. It shows the notice and its buttons only; saving is the file
-// controller's.
-class ExternalChangeWatcher : public QToolBar {
+// controller's. The bar (a tool bar named "changeBar") joins window's top
+// tool bars the first time it is shown.
+class ExternalChangeWatcher : public QObject {
     Q_OBJECT
 
   public:
@@ -36,6 +39,8 @@ class ExternalChangeWatcher : public QToolBar {
 
     // Compares the file on disk with the document and acts on a difference.
     void checkNow();
+    // Whether the bar is out of sight, as it is until there is news.
+    [[nodiscard]] bool isHidden() const;
 
   signals:
     void statusMessage(const QString& text);
@@ -44,6 +49,8 @@ class ExternalChangeWatcher : public QToolBar {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void makeBar();
+    void hide();
     void onDocumentState();
     void watchPath();
     void showBar(UiString textString, bool canReload);
@@ -60,9 +67,11 @@ class ExternalChangeWatcher : public QToolBar {
     // The disk state "Keep Mine" was chosen for; none for a file gone.
     std::optional<FileIdentity> m_dismissed;
     bool m_hasDismissed = false;
-    QLabel* m_message;
-    QPushButton* m_reloadButton;
-    QPushButton* m_keepButton;
+    QWidget* m_window;
+    QPointer<QToolBar> m_bar; // a child of the window, deleted with the watcher
+    QLabel* m_message = nullptr;
+    QPushButton* m_reloadButton = nullptr;
+    QPushButton* m_keepButton = nullptr;
 };
 
 } // namespace vantrel

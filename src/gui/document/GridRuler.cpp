@@ -3,6 +3,7 @@
 
 #include "core/document/GridGeometry.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/i18n/UiText.h"
 
 #include <QPainter>
 
@@ -50,8 +51,8 @@ QList<GridRuler::Label> GridRuler::labels() const {
         for (int column = 0; column < kCellsPerRow; ++column) {
             const int pxCellLeft = pxLeft + twipsToPx(cellTwipLeft(column));
             result.append({QRect(pxCellLeft, 0, twipsToPx(kTwipCellWidth), height()),
-                           QString::fromStdString(columnHeaderText(column)),
-                           column == cellColumn(editIndex), column});
+                           uiText(columnHeaderText(column)), column == cellColumn(editIndex),
+                           column});
         }
         return result;
     }
@@ -64,8 +65,7 @@ QList<GridRuler::Label> GridRuler::labels() const {
             continue;
         if (rect.top() > height())
             break;
-        result.append(
-            {rect, QString::fromStdString(rowOffsetText(row)), row == cellRow(editIndex), row});
+        result.append({rect, uiText(rowOffsetText(row)), row == cellRow(editIndex), row});
     }
     return result;
 }

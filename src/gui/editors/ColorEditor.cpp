@@ -42,9 +42,8 @@ QLineEdit* namedBox(const QString& name, const QString& text, QWidget* parent) {
     return box;
 }
 
-QToolButton* textButton(const QString& text, QWidget* parent) {
+QToolButton* textButton(QWidget* parent) {
     auto* button = new QToolButton(parent);
-    button->setText(text);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
@@ -53,7 +52,7 @@ QToolButton* textButton(const QString& text, QWidget* parent) {
 } // namespace
 
 ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
-    : QGroupBox(QString::fromUtf8("颜色"), parent), m_document(document), m_strings(strings) {
+    : QGroupBox(parent), m_document(document), m_strings(strings) {
     setObjectName(QStringLiteral("frameColor"));
     buildControls();
     // Until an entry is chosen the disabled panel shows white, each control agreeing.
@@ -101,7 +100,7 @@ void ColorEditor::buildControls() {
     // The swatch takes no focus; this button is how a keyboard reaches the chooser.
     // Tool buttons are as wide as their captions, where push buttons take a
     // style's minimum width that would leave the sliders no room.
-    m_chooseColorButton = textButton(QString::fromUtf8("颜色(&P)..."), this);
+    m_chooseColorButton = textButton(this);
     m_chooseColorButton->setObjectName(QStringLiteral("cmdChooseColor"));
     layout->addWidget(m_chooseColorButton, 2, 0);
     connect(m_chooseColorButton, &QToolButton::clicked, this, &ColorEditor::chooseColor);
@@ -110,8 +109,7 @@ void ColorEditor::buildControls() {
     addChannel(Green, QStringLiteral("G"), 1);
     addChannel(Blue, QStringLiteral("B"), 2);
 
-    QLabel* hexLabel =
-        namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this);
+    QLabel* hexLabel = namedLabel(QStringLiteral("lblHex"), QString(), this);
     layout->addWidget(hexLabel, 0, 4);
     m_hexBox = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
     // Each box is named by its label, for screen readers.
@@ -119,23 +117,21 @@ void ColorEditor::buildControls() {
     layout->addWidget(m_hexBox, 0, 5, 1, 2);
     connect(m_hexBox, &QLineEdit::editingFinished, this, &ColorEditor::applyHexText);
 
-    QLabel* transparencyLabel =
-        namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this);
+    QLabel* transparencyLabel = namedLabel(QStringLiteral("lblT"), QString(), this);
     layout->addWidget(transparencyLabel, 1, 4);
     m_transparencyBox = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
     transparencyLabel->setBuddy(m_transparencyBox);
     m_transparencyBox->installEventFilter(this);
     layout->addWidget(m_transparencyBox, 1, 5);
-    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QStringLiteral("%"), this), 1, 6);
+    layout->addWidget(namedLabel(QStringLiteral("lblPercent"), QString(), this), 1, 6);
     connect(m_transparencyBox, &QLineEdit::textEdited, this, &ColorEditor::onTransparencyEdited);
 
-    QLabel* titleLabel =
-        namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this);
+    QLabel* titleLabel = namedLabel(QStringLiteral("lblColorName"), QString(), this);
     layout->addWidget(titleLabel, 2, 4);
     m_schemeTitleBox = namedBox(QStringLiteral("txtColorName"), QString(), this);
     titleLabel->setBuddy(m_schemeTitleBox);
     layout->addWidget(m_schemeTitleBox, 2, 5);
-    m_renameButton = textButton(QString::fromUtf8("更改"), this);
+    m_renameButton = textButton(this);
     m_renameButton->setObjectName(QStringLiteral("cmdChangeName"));
     layout->addWidget(m_renameButton, 2, 6);
     connect(m_renameButton, &QToolButton::clicked, this, &ColorEditor::renameScheme);
@@ -248,7 +244,7 @@ void ColorEditor::showColor(Rgb color) {
     palette.setColor(QPalette::Window, shown);
     m_swatch->setPalette(palette);
     m_swatch->setAccessibleDescription(shown.name(QColor::HexRgb).toUpper());
-    m_hexBox->setText(QString::fromStdString(colorHexText(color)));
+    m_hexBox->setText(uiText(colorHexText(color)));
 }
 
 void ColorEditor::showChannels(Rgb color) {
@@ -304,7 +300,7 @@ void ColorEditor::onTransparencyEdited() {
         return;
     const TransparencyInput input = transparencyFromText(m_transparencyBox->text().toStdString());
     if (input.correctedText)
-        m_transparencyBox->setText(QString::fromStdString(*input.correctedText));
+        m_transparencyBox->setText(uiText(*input.correctedText));
     m_writing = true;
     {
         EditScope step(m_document, UiString::UndoColor);

@@ -5,6 +5,7 @@
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/editors/PhoneScreenPreview.h"
+#include "gui/i18n/UiText.h"
 #include "gui/window/ImageList.h"
 
 #include <QColor>
@@ -39,7 +40,7 @@ QIcon swatchIcon(const ColorRecord& record, const QPalette& palette) {
 QString spokenColor(const ByteGrid& grid, const UiStrings& strings, int offset) {
     const ColorRecord record = readColorRecord(grid, offset);
     const QString rgb = QColor(record.red, record.green, record.blue).name().toUpper();
-    return QString::fromStdString(strings.get(UiString::AccessibleColorEntry))
+    return uiText(strings, UiString::AccessibleColorEntry)
         .replace(QLatin1String("%1"), rgb)
         .replace(QLatin1String("%2"), QString::number(percentFromByte(record.transparency)));
 }
@@ -127,14 +128,14 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     const ColorTree tree = buildColorTree(typeElement, m_grid);
     const QIcon folderIcon = imageListIcon(kImageFolder, palette());
     for (const ColorGroup& group : tree.groups) {
-        auto* groupItem = new QTreeWidgetItem(this, {QString::fromStdString(group.caption)});
+        auto* groupItem = new QTreeWidgetItem(this, {uiText(group.caption)});
         groupItem->setIcon(0, folderIcon);
-        groupItem->setData(0, KeyRole, QString::fromStdString(group.key));
+        groupItem->setData(0, KeyRole, uiText(group.key));
         groupItem->setData(0, ImageKeyRole, kImageFolder);
         for (const ColorEntry& entry : group.entries) {
-            auto* entryItem = new ColorEntryItem(groupItem, QString::fromStdString(entry.caption),
-                                                 m_grid, m_strings, entry.offset);
-            entryItem->setData(0, KeyRole, QString::fromStdString(entry.key));
+            auto* entryItem = new ColorEntryItem(groupItem, uiText(entry.caption), m_grid,
+                                                 m_strings, entry.offset);
+            entryItem->setData(0, KeyRole, uiText(entry.key));
             entryItem->setData(0, ImageKeyRole, kImageNode);
             entryItem->setData(0, OffsetRole, entry.offset);
             showEntryColor(entryItem);
@@ -143,11 +144,11 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     expandAll();
     m_filling = false;
     m_preview->setScheme(tree);
-    m_preview->setAccessibleName(QString::fromStdString(m_strings.get(UiString::ColorPreview)));
+    m_preview->setAccessibleName(uiText(m_strings, UiString::ColorPreview));
     m_preview->setToolTip(m_preview->accessibleName());
 
     if (!tree.complete) {
-        emit failed(QString::fromStdString(m_strings.get(UiString::EditorIncomplete)));
+        emit failed(uiText(m_strings, UiString::EditorIncomplete));
         return false;
     }
     return true;
@@ -169,7 +170,7 @@ void ColorTreeEditor::changeEvent(QEvent* event) {
 }
 
 void ColorTreeEditor::nameForScreenReaders() {
-    setAccessibleName(QString::fromStdString(m_strings.get(UiString::AccessibleColorTree)));
+    setAccessibleName(uiText(m_strings, UiString::AccessibleColorTree));
 }
 
 QString ColorTreeEditor::cellDescription(int index) const {

@@ -94,8 +94,8 @@ void FunctionTreeEditor::addItems(QTreeWidgetItem* rootItem, FunctionNode& root)
     while (!pending.empty()) {
         const auto [item, node] = pending.back();
         pending.pop_back();
-        item->setText(0, QString::fromStdString(node->text));
-        item->setData(0, KeyRole, QString::fromStdString(node->key));
+        item->setText(0, uiText(node->text));
+        item->setData(0, KeyRole, uiText(node->key));
         setImage(item, *node);
         m_nodes.insert(item, node);
         // Items are created here, in document order, and filled when popped.
@@ -291,15 +291,15 @@ void FunctionTreeEditor::chooseNode(QTreeWidgetItem* item) {
 void FunctionTreeEditor::showSwitch(QTreeWidgetItem* item, const FunctionNode& node) {
     emit cellFocusRequested(node.cellIndex);
     setFocus(Qt::OtherFocusReason);
-    const QString tip = node.tip.empty() ? uiText(m_strings, UiString::NoDescription)
-                                         : QString::fromStdString(node.tip);
+    const QString tip =
+        node.tip.empty() ? uiText(m_strings, UiString::NoDescription) : uiText(node.tip);
     emit infoChanged(QStringLiteral("[ ") + item->text(0) + QStringLiteral(" ]"), tip);
     emit switchStateChanged(true,
                             uiText(m_strings, node.on ? UiString::SwitchOff : UiString::SwitchOn));
 }
 
 void FunctionTreeEditor::setImage(QTreeWidgetItem* item, const FunctionNode& node) {
-    const QString key = QString::fromStdString(node.imageKey());
+    const QString key = uiText(node.imageKey());
     const bool settingImage = std::exchange(m_settingImage, true);
     item->setIcon(0, m_icons.value(key));
     item->setData(0, ImageKeyRole, key);
@@ -320,7 +320,7 @@ QString FunctionTreeEditor::cellDescription(int index) const {
         if (node->isSwitch() && node->cellIndex == index)
             spoken << uiText(m_strings, node->on ? UiString::AccessibleSwitchOn
                                                  : UiString::AccessibleSwitchOff)
-                          .replace(QLatin1String("%1"), QString::fromStdString(node->text));
+                          .replace(QLatin1String("%1"), uiText(node->text));
         for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
             pending.push_back(&*child);
     }
@@ -336,7 +336,7 @@ QString FunctionTreeEditor::pathOf(const QTreeWidgetItem* item) const {
     for (; item; item = item->parent())
         texts.push_back(item->text(0).toStdString());
     std::reverse(texts.begin(), texts.end());
-    return QString::fromStdString(statusPath(m_strings.get(UiString::LocationPrefix), texts));
+    return uiText(statusPath(m_strings.get(UiString::LocationPrefix), texts));
 }
 
 // The window hides the editors that do not belong to the open file; a window

@@ -48,9 +48,9 @@ bool StyleListEditor::load(const XmlElement& typeElement) {
     m_rows = std::move(built.rows);
     const QIcon icon = imageListIcon(kImageNode, palette());
     for (const StyleRow& row : m_rows) {
-        auto* item = new QListWidgetItem(icon, QString::fromStdString(row.text), this);
+        auto* item = new QListWidgetItem(icon, uiText(row.text), this);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setData(KeyRole, QString::fromStdString(row.key));
+        item->setData(KeyRole, uiText(row.key));
         item->setData(ImageKeyRole, kImageNode);
         item->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
     }
@@ -134,7 +134,7 @@ void StyleListEditor::refreshRows(int cellIndex) {
 }
 
 void StyleListEditor::chooseRow(const StyleRow& row) {
-    emit infoChanged(QString::fromStdString(row.tip));
+    emit infoChanged(uiText(row.tip));
     emit cellFocusRequested(row.offset);
     setFocus(Qt::OtherFocusReason);
 }
@@ -150,8 +150,7 @@ QString StyleListEditor::cellDescription(int index) const {
             continue;
         const UiString label =
             isRowOn(m_grid, row) ? UiString::AccessibleSwitchOn : UiString::AccessibleSwitchOff;
-        spoken << uiText(m_strings, label)
-                      .replace(QLatin1String("%1"), QString::fromStdString(row.text));
+        spoken << uiText(m_strings, label).replace(QLatin1String("%1"), uiText(row.text));
     }
     return spoken.join(QStringLiteral("; "));
 }

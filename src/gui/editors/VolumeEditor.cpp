@@ -2,6 +2,7 @@
 #include "gui/editors/VolumeEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
 
 #include <QEvent>
@@ -16,7 +17,7 @@
 namespace vantrel {
 
 VolumeEditor::VolumeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
-    : QGroupBox(QString::fromUtf8("音量调节"), parent), m_document(document), m_strings(strings) {
+    : QGroupBox(parent), m_document(document), m_strings(strings) {
     setObjectName(QStringLiteral("frameVolume"));
     buildRows();
     m_gridConnection = m_document.grid().addListener([this](int index) { onCellChanged(index); });
@@ -66,7 +67,7 @@ void VolumeEditor::buildRows() {
                 [this] { m_document.endGesture(); });
         setRowVisible(row, false);
     }
-    m_resetButton = new QPushButton(QString::fromUtf8("默认设置(&R)"), this);
+    m_resetButton = new QPushButton(this);
     m_resetButton->setObjectName(QStringLiteral("cmdReset"));
     m_resetButton->setEnabled(false);
     layout->addWidget(m_resetButton, kRows * 2, 1, 1, 2, Qt::AlignRight);
@@ -83,7 +84,7 @@ void VolumeEditor::setRowVisible(int row, bool visible) {
 }
 
 bool VolumeEditor::load(const XmlElement& typeElement) {
-    setTitle(QString::fromStdString(typeElement.attribute("tip").value_or("")));
+    setTitle(uiText(typeElement.attribute("tip").value_or("")));
     VolumeItems built = buildVolumeItems(typeElement, m_document.grid());
     m_items = std::move(built.items);
     for (int row = 0; row < kRows; ++row) {
@@ -92,8 +93,8 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
         if (!filled)
             continue;
         const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
-        m_captions[row]->setText(QString::fromStdString(item.caption));
-        m_sliders[row]->setProperty("tag", QString::fromStdString(item.bindingTag()));
+        m_captions[row]->setText(uiText(item.caption));
+        m_sliders[row]->setProperty("tag", uiText(item.bindingTag()));
         const QSignalBlocker blocker(m_sliders[row]);
         m_sliders[row]->setRange(item.min, item.max);
         m_sliders[row]->setValue(item.position);
@@ -101,7 +102,7 @@ bool VolumeEditor::load(const XmlElement& typeElement) {
     }
     m_resetButton->setEnabled(!m_items.empty());
     if (!built.complete) {
-        emit failed(QString::fromStdString(m_strings.get(UiString::EditorIncomplete)));
+        emit failed(uiText(m_strings, UiString::EditorIncomplete));
         return false;
     }
     return true;
@@ -141,7 +142,7 @@ QLabel* VolumeEditor::infoLabel(int row) const {
 QString VolumeEditor::cellDescription(int index) const {
     for (const VolumeItem& item : m_items) {
         if (item.offset == index)
-            return QString::fromStdString(item.caption);
+            return uiText(item.caption);
     }
     return {};
 }
@@ -192,14 +193,14 @@ void VolumeEditor::showPosition(int row) {
 void VolumeEditor::showInfo(int row) {
     m_numbers[row]->setNum(m_sliders[row]->value());
     const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
-    QString info = QString::fromStdString(item.tip);
+    QString info = uiText(item.tip);
     const std::optional<int> outside = storedOutsideRange(item, m_document.grid());
     if (outside) {
         if (!info.isEmpty())
             info += QLatin1Char('\n');
-        info += QString::fromStdString(m_strings.format(
-            UiString::VolumeOutsideRange,
-            {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)}));
+        info +=
+            uiText(m_strings, UiString::VolumeOutsideRange,
+                   {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)});
     }
     m_infoLabels[row]->setText(info);
     setWindowTextColor(m_infoLabels[row], outside ? warningTextColor(this) : QColor());

@@ -21,7 +21,7 @@ QString askForGeneratedFile(QWidget* owner, const QString& title, const QString&
     dialog.show(StandardDialog::Action::Save);
     if (dialog.fileName().isEmpty())
         return {};
-    return QString::fromStdString(withSeemSuffix(dialog.fileName().toStdString()));
+    return pathText(withSeemSuffix(dialog.fileName().toStdString()));
 }
 
 bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<std::uint8_t>& bytes,

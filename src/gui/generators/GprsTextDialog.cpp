@@ -5,6 +5,7 @@
 #include "core/i18n/LanguageFile.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -29,7 +30,6 @@ constexpr int kCustomIndex = static_cast<int>(GprsDisplayMode::CustomText);
 GprsTextDialog::GprsTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner)
     : QDialog(owner), m_host(std::move(host)), m_language(language) {
     setObjectName(QStringLiteral("frmGPRS"));
-    setWindowTitle(QStringLiteral("修改主屏显示的GPRS文字"));
     setModal(true);
     buildControls();
     fillControls();
@@ -40,10 +40,13 @@ void GprsTextDialog::buildControls() {
     m_modeFrame->setObjectName(QStringLiteral("Frame1"));
     auto* frameLayout = new QVBoxLayout(m_modeFrame);
     auto* group = new QButtonGroup(this);
-    const char* const designCaptions[] = {"总是显示日期", "什么都不显示", "显示为自定义文字"};
+    // The three share one name, so the string table names them (fillControls);
+    // until then they show these, which the window's width is taken from.
+    const QString designCaptions[] = {QStringLiteral("总是显示日期"),
+                                      QStringLiteral("什么都不显示"),
+                                      QStringLiteral("显示为自定义文字")};
     for (int index = 0; index < static_cast<int>(m_modeButtons.size()); ++index) {
-        m_modeButtons[index] =
-            new QRadioButton(QString::fromUtf8(designCaptions[index]), m_modeFrame);
+        m_modeButtons[index] = new QRadioButton(designCaptions[index], m_modeFrame);
         m_modeButtons[index]->setObjectName(QStringLiteral("OptShow"));
         group->addButton(m_modeButtons[index], index);
         frameLayout->addWidget(m_modeButtons[index]);
@@ -53,7 +56,7 @@ void GprsTextDialog::buildControls() {
     // The record holds 13 code units; the box takes no more.
     m_textBox->setMaxLength(static_cast<int>(kGprsTextUnits));
     frameLayout->addWidget(m_textBox);
-    m_textHint = new QLabel(QStringLiteral("可以显示12个Unicode字符,10汉字满屏"), m_modeFrame);
+    m_textHint = new QLabel(m_modeFrame);
     m_textHint->setObjectName(QStringLiteral("Label1"));
     m_textHint->setWordWrap(true);
     frameLayout->addWidget(m_textHint);
@@ -64,10 +67,10 @@ void GprsTextDialog::buildControls() {
         custom->setSizePolicy(policy);
     }
 
-    m_saveButton = new QPushButton(QStringLiteral("保存(&O)"), this);
+    m_saveButton = new QPushButton(this);
     m_saveButton->setObjectName(QStringLiteral("Command1"));
     m_saveButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("取消(&I)"), this);
+    m_cancelButton = new QPushButton(this);
     m_cancelButton->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -78,6 +81,7 @@ void GprsTextDialog::buildControls() {
     layout->addWidget(m_modeFrame);
     layout->addStretch();
     layout->addLayout(buttons);
+    applyDesignCaptions(this);
     // Wider only when a large font needs it.
     setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
@@ -88,12 +92,12 @@ void GprsTextDialog::buildControls() {
 
 void GprsTextDialog::fillControls() {
     applyLanguage(this, m_language);
-    setWindowTitle(str(UiString::GprsTitle));
+    setWindowTitle(uiText(m_language.strings(), UiString::GprsTitle));
     static constexpr UiString kModeCaptions[] = {UiString::GprsAlwaysDate, UiString::GprsNothing,
                                                  UiString::GprsCustomText};
     static_assert(std::size(kModeCaptions) == std::tuple_size_v<decltype(m_modeButtons)>);
     for (std::size_t index = 0; index < m_modeButtons.size(); ++index)
-        m_modeButtons[index]->setText(str(kModeCaptions[index]));
+        m_modeButtons[index]->setText(uiText(m_language.strings(), kModeCaptions[index]));
     const GprsSetting setting =
         gprsPrefill(m_host.fileName.toStdString(), m_host.typeName, m_host.fileBytes);
     m_textBox->setText(QString::fromStdU16String(setting.text));
@@ -129,7 +133,8 @@ void GprsTextDialog::showModeChoice(int index) {
 void GprsTextDialog::saveRecord() {
     // Flags 0: an existing file of that name is replaced without a question.
     const QString path =
-        askForGeneratedFile(this, str(UiString::GprsSaveTitle), str(UiString::GprsSaveFilter), 0);
+        askForGeneratedFile(this, uiText(m_language.strings(), UiString::GprsSaveTitle),
+                            uiText(m_language.strings(), UiString::GprsSaveFilter), 0);
     if (path.isEmpty())
         return;
     const auto record = encodeGprsTextRecord(mode(), m_textBox->text().toStdU16String());
@@ -148,10 +153,6 @@ void GprsTextDialog::returnToMainWindow(DialogCode result) {
     done(result);
     if (QWidget* owner = parentWidget())
         owner->activateWindow();
-}
-
-QString GprsTextDialog::str(UiString id) const {
-    return QString::fromStdString(m_language.strings().get(id));
 }
 
 } // namespace vantrel

@@ -42,7 +42,6 @@ class GprsTextDialog : public QDialog {
     void fillControls();
     void select(GprsDisplayMode mode);
     void returnToMainWindow(DialogCode result);
-    [[nodiscard]] QString str(UiString id) const;
 
     GeneratorHost m_host;
     const LanguageFile& m_language;

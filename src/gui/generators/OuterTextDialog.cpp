@@ -8,6 +8,7 @@
 #include "gui/dialogs/MessageBox.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
 
 #include <QGroupBox>
@@ -51,7 +52,7 @@ OuterTextDialog::OuterTextDialog(GeneratorHost host, const LanguageFile& languag
 }
 
 void OuterTextDialog::buildControls() {
-    m_textFrame = new QGroupBox(QStringLiteral("文字"), this);
+    m_textFrame = new QGroupBox(this);
     m_textFrame->setObjectName(QStringLiteral("Frame1"));
     m_textBox = new QLineEdit(m_textFrame);
     m_textBox->setObjectName(QStringLiteral("Text1"));
@@ -59,16 +60,16 @@ void OuterTextDialog::buildControls() {
     auto* frameLayout = new QVBoxLayout(m_textFrame);
     frameLayout->addWidget(m_textBox);
 
-    m_hintLabel = new QLabel(QStringLiteral("最多显示6个汉字"), this);
+    m_hintLabel = new QLabel(this);
     m_hintLabel->setObjectName(QStringLiteral("lblTip"));
     m_hintLabel->setWordWrap(true);
     // Room for either hint, so the window does not change size as the text grows.
     m_hintLabel->setMinimumHeight(2 * m_hintLabel->fontMetrics().lineSpacing());
 
-    m_saveButton = new QPushButton(QStringLiteral("保存(&S)"), this);
+    m_saveButton = new QPushButton(this);
     m_saveButton->setObjectName(QStringLiteral("cmdSave"));
     m_saveButton->setDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("取消(&I)"), this);
+    m_cancelButton = new QPushButton(this);
     m_cancelButton->setObjectName(QStringLiteral("cmdCancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -79,6 +80,7 @@ void OuterTextDialog::buildControls() {
     layout->addWidget(m_textFrame);
     layout->addWidget(m_hintLabel);
     layout->addLayout(buttons);
+    applyDesignCaptions(this);
     // Wider only when a large font needs it.
     setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
@@ -88,7 +90,7 @@ void OuterTextDialog::buildControls() {
 }
 
 void OuterTextDialog::fillControls() {
-    setWindowTitle(str(UiString::OuterTextTitle));
+    setWindowTitle(uiText(m_language.strings(), UiString::OuterTextTitle));
     applyLanguage(this, m_language);
     const std::u16string text = outerTextPrefill(m_host.typeName, m_host.fileBytes);
     m_textBox->setText(QString::fromStdU16String(text));
@@ -102,26 +104,29 @@ void OuterTextDialog::updateHint() {
     const bool fits = !cut && outerTextFitsScreen(typed);
     if (cut) {
         const QString stored = QString::fromStdU16String(outerTextStored(typed));
-        m_hintLabel->setText(QString::fromStdString(
-            m_language.strings().format(UiString::OuterTextStored, {stored.toStdString()})));
+        m_hintLabel->setText(
+            uiText(m_language.strings(), UiString::OuterTextStored, {stored.toStdString()}));
     } else {
-        m_hintLabel->setText(str(fits ? UiString::OuterTextFits : UiString::OuterTextTooLong));
+        m_hintLabel->setText(uiText(m_language.strings(),
+                                    fits ? UiString::OuterTextFits : UiString::OuterTextTooLong));
     }
     setWindowTextColor(m_hintLabel, fits ? QColor() : warningTextColor(m_hintLabel));
 }
 
 void OuterTextDialog::saveRecord() {
     const QString path =
-        askForGeneratedFile(this, str(UiString::OuterTextSaveTitle),
-                            str(UiString::OuterTextSaveFilter), FileDialogFlag::OverwritePrompt);
+        askForGeneratedFile(this, uiText(m_language.strings(), UiString::OuterTextSaveTitle),
+                            uiText(m_language.strings(), UiString::OuterTextSaveFilter),
+                            FileDialogFlag::OverwritePrompt);
     if (path.trimmed().isEmpty())
         return;
     const auto record = encodeOuterTextRecord(m_textBox->text().toStdU16String());
     if (!writeGeneratedFile(this, path, record, m_language.strings()))
         return;
     showMessage(this, MessageIcon::Information,
-                str(UiString::OuterTextSavedPrefix) + QStringLiteral(" [ ") + path +
-                    QStringLiteral(" ] ") + str(UiString::Succeeded));
+                uiText(m_language.strings(), UiString::OuterTextSavedPrefix) +
+                    QStringLiteral(" [ ") + path + QStringLiteral(" ] ") +
+                    uiText(m_language.strings(), UiString::Succeeded));
     returnToMainWindow(Accepted);
 }
 
@@ -135,10 +140,6 @@ void OuterTextDialog::returnToMainWindow(DialogCode result) {
     done(result);
     if (QWidget* owner = parentWidget())
         owner->activateWindow();
-}
-
-QString OuterTextDialog::str(UiString id) const {
-    return QString::fromStdString(m_language.strings().get(id));
 }
 
 } // namespace vantrel

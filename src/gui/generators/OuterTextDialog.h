@@ -33,7 +33,6 @@ class OuterTextDialog : public QDialog {
     void fillControls();
     void updateHint();
     void returnToMainWindow(DialogCode result);
-    [[nodiscard]] QString str(UiString id) const;
 
     GeneratorHost m_host;
     const LanguageFile& m_language;

@@ -2,6 +2,8 @@
 #include "gui/i18n/ApplyLanguage.h"
 
 #include "core/i18n/LanguageFile.h"
+#include "gui/i18n/DesignCaptions.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,6 +16,9 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QWidget>
+
+#include <optional>
+#include <string>
 
 namespace vantrel {
 
@@ -38,7 +43,32 @@ void setCaption(QObject* control, const QString& caption) {
         action->setText(caption);
 }
 
+// Every named control of part (and part itself when it is not window) with
+// the caption that captionOf finds for it by objectName.
+template <typename CaptionOf>
+void captionControls(QObject* part, bool withPart, CaptionOf captionOf) {
+    QList<QObject*> controls = part->findChildren<QObject*>();
+    if (withPart)
+        controls.prepend(part);
+    for (QObject* control : controls) {
+        if (control->objectName().isEmpty())
+            continue;
+        if (const std::optional<QString> caption = captionOf(control->objectName().toStdString()))
+            setCaption(control, *caption);
+    }
+}
+
 } // namespace
+
+void applyDesignCaptions(QWidget* window, QObject* part) {
+    const std::string windowName = window->objectName().toStdString();
+    captionControls(part ? part : window, part && part != window,
+                    [&](const std::string& control) -> std::optional<QString> {
+                        if (const DesignCaption* caption = findDesignCaption(windowName, control))
+                            return uiText(caption->text);
+                        return std::nullopt;
+                    });
+}
 
 void applyLanguage(QWidget* window, const LanguageFile& language) {
     applyLanguage(window, window, language);
@@ -46,16 +76,12 @@ void applyLanguage(QWidget* window, const LanguageFile& language) {
 
 void applyLanguage(QWidget* window, QObject* part, const LanguageFile& language) {
     const std::string windowName = window->objectName().toStdString();
-    QList<QObject*> controls = part->findChildren<QObject*>();
-    if (part != window)
-        controls.prepend(part);
-    for (QObject* control : controls) {
-        if (control->objectName().isEmpty())
-            continue;
-        const auto caption = language.caption(windowName, control->objectName().toStdString());
-        if (caption)
-            setCaption(control, QString::fromStdString(*caption));
-    }
+    captionControls(part, part != window,
+                    [&](const std::string& control) -> std::optional<QString> {
+                        if (const auto caption = language.caption(windowName, control))
+                            return uiText(*caption);
+                        return std::nullopt;
+                    });
     // Names made from the string table (those screen readers read) follow too.
     QEvent changed(QEvent::LanguageChange);
     QCoreApplication::sendEvent(window, &changed);

@@ -6,19 +6,31 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
 
+// Text from the core (UTF-8: definitions, language file, messages), as the
+// widgets show it.
+[[nodiscard]] inline QString uiText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // A string of the table, as the widgets show it.
 [[nodiscard]] inline QString uiText(const UiStrings& strings, UiString id) {
-    return QString::fromStdString(strings.get(id));
+    return uiText(strings.get(id));
 }
 
 // A string of the table with its placeholders filled in from args.
 [[nodiscard]] inline QString uiText(const UiStrings& strings, UiString id,
                                     const std::vector<std::string>& args) {
-    return QString::fromStdString(strings.format(id, args));
+    return uiText(strings.format(id, args));
+}
+
+// A file or folder name the core holds (UTF-8), as Qt's file classes take it.
+[[nodiscard]] inline QString pathText(const std::string& path) {
+    return QString::fromStdString(path);
 }
 
 } // namespace vantrel

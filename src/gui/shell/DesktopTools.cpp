@@ -3,6 +3,7 @@
 
 #include "gui/dialogs/DialogAnswerer.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/i18n/UiText.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -15,10 +16,6 @@ namespace vantrel {
 namespace {
 
 constexpr int kToolTimeoutMs = 15000;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -34,8 +31,8 @@ bool runDesktopTool(const QString& program, const QStringList& arguments,
     if (executable.isEmpty())
         return false;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), qs(where.dataHome));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qs(where.configHome));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), pathText(where.dataHome));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), pathText(where.configHome));
     QProcess tool;
     tool.setProcessEnvironment(environment);
     tool.setProcessChannelMode(QProcess::MergedChannels);
@@ -52,18 +49,17 @@ bool runDesktopTool(const QString& program, const QStringList& arguments,
 }
 
 void refreshAfterAssociating(const XdgLocations& where) {
-    const QString mimeDir = qs(where.dataHome) + QStringLiteral("/mime");
+    const QString mimeDir = pathText(where.dataHome) + QStringLiteral("/mime");
     if (QDir(mimeDir + QStringLiteral("/packages")).exists())
         runDesktopTool(QStringLiteral("update-mime-database"), {mimeDir}, where);
     refreshAfterRemoving(where);
     runDesktopTool(QStringLiteral("xdg-mime"),
-                   {QStringLiteral("default"), qs(std::string(kDesktopEntryId)),
-                    qs(std::string(kSeemMimeType))},
+                   {QStringLiteral("default"), uiText(kDesktopEntryId), uiText(kSeemMimeType)},
                    where);
 }
 
 void refreshAfterRemoving(const XdgLocations& where) {
-    const QString applications = qs(where.dataHome) + QStringLiteral("/applications");
+    const QString applications = pathText(where.dataHome) + QStringLiteral("/applications");
     if (QDir(applications).exists())
         runDesktopTool(QStringLiteral("update-desktop-database"), {applications}, where);
 }

@@ -2,6 +2,7 @@
 #include "gui/shell/RecentFilesMenu.h"
 
 #include "core/shell/RecentFiles.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,7 +18,7 @@ void RecentFilesMenu::rebuild() {
     m_paths.clear();
     // The settings keep the oldest first; the menu puts the newest on top.
     for (const std::string& path : readRecentFiles(m_settings))
-        m_paths.prepend(QString::fromStdString(path));
+        m_paths.prepend(pathText(path));
     for (std::size_t i = 1; i < m_items.size(); ++i)
         m_items[i]->setVisible(static_cast<qsizetype>(i) < m_paths.size());
     if (m_paths.isEmpty()) {
@@ -29,8 +30,7 @@ void RecentFilesMenu::rebuild() {
         QAction* entry = item(static_cast<std::size_t>(i));
         entry->setVisible(true);
         entry->setEnabled(true);
-        entry->setText(QString::fromStdString(
-            recentFileCaption(static_cast<int>(i), m_paths.at(i).toStdString())));
+        entry->setText(uiText(recentFileCaption(static_cast<int>(i), m_paths.at(i).toStdString())));
     }
 }
 

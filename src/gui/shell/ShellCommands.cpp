@@ -5,6 +5,7 @@
 #include "core/i18n/UiStrings.h"
 #include "core/shell/HelpFile.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/i18n/UiText.h"
 #include "gui/shell/DesktopTools.h"
 
 #include <QUrl>
@@ -13,16 +14,12 @@ namespace vantrel {
 
 namespace {
 
-QString str(const UiStrings& strings, UiString id) {
-    return QString::fromStdString(strings.get(id));
-}
-
 // What went wrong, on a line of its own after the message.
 QString detailOf(const AssociationOutcome& outcome) {
-    const QString reason = QString::fromStdString(outcome.reason);
+    const QString reason = uiText(outcome.reason);
     if (outcome.file.empty())
         return QLatin1Char('\n') + reason;
-    return QLatin1Char('\n') + QString::fromStdString(outcome.file) + QStringLiteral(": ") + reason;
+    return QLatin1Char('\n') + pathText(outcome.file) + QStringLiteral(": ") + reason;
 }
 
 } // namespace
@@ -33,17 +30,17 @@ void associateSeemFilesAndReport(QWidget* owner, const UiStrings& strings,
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterAssociating(where);
-        showMessage(owner, MessageIcon::Information, str(strings, UiString::AssociationMade));
+        showMessage(owner, MessageIcon::Information, uiText(strings, UiString::AssociationMade));
         return;
     case AssociationOutcome::Status::Refused:
         showMessage(owner, MessageIcon::Critical,
-                    str(strings, UiString::AssociationMessage) +
-                        str(strings, UiString::AssociationRefused) + detailOf(outcome));
+                    uiText(strings, UiString::AssociationMessage) +
+                        uiText(strings, UiString::AssociationRefused) + detailOf(outcome));
         return;
     case AssociationOutcome::Status::Failed:
         showMessage(owner, MessageIcon::Information,
-                    str(strings, UiString::AssociationMessage) +
-                        str(strings, UiString::AssociationError) + detailOf(outcome));
+                    uiText(strings, UiString::AssociationMessage) +
+                        uiText(strings, UiString::AssociationError) + detailOf(outcome));
         return;
     }
 }
@@ -52,19 +49,20 @@ void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
                                     const XdgLocations& where) {
     const AssociationOutcome outcome = removeSeemAssociation(where);
     const QString removing =
-        str(strings, UiString::RemovingPrefix) + str(strings, UiString::AssociationMessage);
+        uiText(strings, UiString::RemovingPrefix) + uiText(strings, UiString::AssociationMessage);
     switch (outcome.status) {
     case AssociationOutcome::Status::Done:
         refreshAfterRemoving(where);
-        showMessage(owner, MessageIcon::Information, removing + str(strings, UiString::Succeeded));
+        showMessage(owner, MessageIcon::Information,
+                    removing + uiText(strings, UiString::Succeeded));
         return;
     case AssociationOutcome::Status::Refused:
         showMessage(owner, MessageIcon::Critical,
-                    removing + str(strings, UiString::AssociationRefused) + detailOf(outcome));
+                    removing + uiText(strings, UiString::AssociationRefused) + detailOf(outcome));
         return;
     case AssociationOutcome::Status::Failed:
         showMessage(owner, MessageIcon::Information,
-                    removing + str(strings, UiString::AssociationError) + detailOf(outcome));
+                    removing + uiText(strings, UiString::AssociationError) + detailOf(outcome));
         return;
     }
 }
@@ -72,14 +70,13 @@ void removeSeemAssociationAndReport(QWidget* owner, const UiStrings& strings,
 void openHelpTopics(QWidget* owner, const UiStrings& strings, const QString& appDir) {
     const auto helpFile = findHelpFile(appDir.toStdString());
     if (!helpFile) {
-        showMessage(owner, MessageIcon::Critical, str(strings, UiString::HelpMissing));
+        showMessage(owner, MessageIcon::Critical, uiText(strings, UiString::HelpMissing));
         return;
     }
-    const QString path = QString::fromStdString(*helpFile);
+    const QString path = pathText(*helpFile);
     if (!openWithDesktop(QUrl::fromLocalFile(path)))
-        showMessage(
-            owner, MessageIcon::Information,
-            QString::fromStdString(strings.format(UiString::HelpNotOpened, {helpFile->c_str()})));
+        showMessage(owner, MessageIcon::Information,
+                    uiText(strings, UiString::HelpNotOpened, {helpFile->c_str()}));
 }
 
 } // namespace vantrel

@@ -35,7 +35,7 @@ EditorPanel::EditorPanel(SeemDocument& document, const LanguageFile& language,
                          ByteGridView& gridView, QWidget* canvas)
     : QObject(canvas), m_document(document), m_language(language), m_gridView(gridView),
       m_canvas(canvas) {
-    m_infoFrame = new QGroupBox(QString::fromUtf8("信息"), canvas);
+    m_infoFrame = new QGroupBox(canvas);
     m_infoFrame->setObjectName(QStringLiteral("frameSet"));
     m_info = new QLabel(m_infoFrame);
     m_info->setObjectName(QStringLiteral("lblinfo"));
@@ -59,7 +59,7 @@ void EditorPanel::clear() {
         editor->hide();
     m_infoFrame->setTitle(uiText(m_language.strings(), UiString::Information));
     const std::string window = m_canvas->window()->objectName().toStdString();
-    m_info->setText(QString::fromStdString(m_language.caption(window, "lblinfo").value_or("")));
+    m_info->setText(uiText(m_language.caption(window, "lblinfo").value_or("")));
 }
 
 void EditorPanel::show(const XmlElement& type) {
@@ -255,6 +255,7 @@ ColorEditor* EditorPanel::colorPanel() {
 }
 
 void EditorPanel::adopt(QWidget* editor) {
+    applyDesignCaptions(m_canvas->window(), editor);
     editor->hide();
     applyLanguage(m_canvas->window(), editor, m_language);
     editor->setGeometry(editor == m_colorPanel ? colorPanelRect() : toPixels(m_layout.editorArea));

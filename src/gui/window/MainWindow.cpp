@@ -12,6 +12,7 @@
 #include "gui/coverage/CoverageController.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
+#include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
 #include "gui/window/EditorPanel.h"
 #include "gui/window/MainSurface.h"
@@ -40,8 +41,8 @@ QRect toPixels(const layout::TwipRect& rect) {
     return twipRect(rect.twipLeft, rect.twipTop, rect.twipWidth, rect.twipHeight);
 }
 
-QMenu* newMenu(QWidget* owner, const char* name, const char* designCaption) {
-    auto* menu = new QMenu(QString::fromUtf8(designCaption), owner);
+QMenu* newMenu(QWidget* owner, const char* name) {
+    auto* menu = new QMenu(owner);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -52,14 +53,14 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings),
       m_caption(*this, m_document) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel  V") +
-                   QString::fromUtf8(kProjectVersion.data(), kProjectVersion.size()));
+    setWindowTitle(QStringLiteral("Vantrel  V") + uiText(kProjectVersion));
     setAcceptDrops(true);
     m_appDir = m_env.appDir;
     if (!m_appDir.endsWith(QDir::separator()) && !m_appDir.endsWith(QLatin1Char('/')))
         m_appDir += QLatin1Char('/');
     buildControls();
     buildControllers();
+    applyDesignCaptions(this);
     listenToDocument();
 }
 
@@ -103,11 +104,11 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildControllers() {
-    m_menus.file = newMenu(this, "mnuFile", "文件(&F)");
-    m_menus.edit = newMenu(this, "mnuEdit", "编辑(&E)");
-    m_menus.tools = newMenu(this, "mnuTools", "工具(&T)");
-    m_menus.language = newMenu(this, "mnuLanguage", "语言(&L)");
-    m_menus.help = newMenu(this, "mnuHelp", "帮助(&H)");
+    m_menus.file = newMenu(this, "mnuFile");
+    m_menus.edit = newMenu(this, "mnuEdit");
+    m_menus.tools = newMenu(this, "mnuTools");
+    m_menus.language = newMenu(this, "mnuLanguage");
+    m_menus.help = newMenu(this, "mnuHelp");
 
     m_languageController =
         new LanguageController({m_language, m_document, m_settings, m_appDir, m_env.systemLcid,
@@ -175,13 +176,13 @@ void MainWindow::buildControllers() {
 
 // The coverage tools: the View menu, What is this byte? and Suggest definitions.
 void MainWindow::buildCoverage() {
-    m_coverage = std::make_unique<CoverageController>(CoverageParts{
-        *this, m_document, *m_gridView, m_settings, m_language.strings(),
-        m_comparisonController->comparison(),
-        [this] { return m_languageController->definitionsPath(); },
-        [this](const CoveredItem& item) {
-            m_editorPanel->showSetting(item.kind, QString::fromStdString(item.key), item.firstCell);
-        }});
+    m_coverage = std::make_unique<CoverageController>(
+        CoverageParts{*this, m_document, *m_gridView, m_settings, m_language.strings(),
+                      m_comparisonController->comparison(),
+                      [this] { return m_languageController->definitionsPath(); },
+                      [this](const CoveredItem& item) {
+                          m_editorPanel->showSetting(item.kind, uiText(item.key), item.firstCell);
+                      }});
 }
 
 void MainWindow::listenToDocument() {
@@ -332,12 +333,12 @@ QString MainWindow::statusText(int panel) const {
 }
 
 void MainWindow::showStartHint() {
-    m_startPage->setHint(QString::fromStdString(strings().multiline(UiString::StartPageHint)));
+    m_startPage->setHint(uiText(strings().multiline(UiString::StartPageHint)));
 }
 
 void MainWindow::showCellStatus(int index) {
     const ByteGrid& grid = m_document.grid();
-    setStatus(2, QString::fromStdString(cellStatusText(index, grid.text(index), strings())));
+    setStatus(2, uiText(cellStatusText(index, grid.text(index), strings())));
     m_cellStatusShown = true;
 }
 

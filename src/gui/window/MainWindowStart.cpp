@@ -45,7 +45,7 @@ bool MainWindow::start(const QString& commandLine) {
     if (languageFailure && !m_languageController->chosenDefinitionsFile().empty())
         showMessage(this, MessageIcon::Critical,
                     uiText(strings(), UiString::LanguageFileUnreadable) + QLatin1Char('\n') +
-                        QString::fromStdString(languageFailure->message));
+                        uiText(languageFailure->message));
     m_startPage->setHint(uiText(strings(), UiString::StartPageHint));
     m_shellController->loadSeemFolder();
     m_fileController->loadRecentFiles();

@@ -5,6 +5,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 #include "gui/shell/DesktopTools.h"
 
 #include <QGroupBox>
@@ -18,21 +19,17 @@ namespace vantrel {
 
 namespace {
 
-QLabel* newLabel(QWidget* parent, const char* name, const QString& designCaption) {
-    auto* label = new QLabel(designCaption, parent);
+QLabel* newLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 ProjectAddresses configuredProjectAddresses() {
-    return {fromView(kWebsiteAddress), fromView(kForumAddress)};
+    return {uiText(kWebsiteAddress), uiText(kForumAddress)};
 }
 
 AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAddresses addresses)
@@ -40,23 +37,22 @@ AboutWindow::AboutWindow(QWidget* owner, const LanguageFile& language, ProjectAd
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(QString::fromUtf8("关于 Vantrel"));
     buildControls();
+    applyDesignCaptions(this);
     applyLanguage(this, language);
     showVersionAndWebsite();
-    setWindowTitle(QString::fromStdString(language.strings().get(UiString::AboutTitle)));
+    setWindowTitle(uiText(language.strings(), UiString::AboutTitle));
 }
 
 void AboutWindow::buildControls() {
-    m_versionFrame = new QGroupBox(QString::fromUtf8("版本信息"), this);
+    m_versionFrame = new QGroupBox(this);
     m_versionFrame->setObjectName(QStringLiteral("Frame1"));
-    m_nameLabel = newLabel(m_versionFrame, "Label1", QStringLiteral("Vantrel"));
+    m_nameLabel = newLabel(m_versionFrame, "Label1");
     m_nameLabel->setFont(QFont(QStringLiteral("Tahoma"), 18));
-    m_versionLabel = newLabel(m_versionFrame, "Label5", QString());
-    m_authorLabel = newLabel(m_versionFrame, "Label2", QString::fromUtf8("作者：Vantrel 开发组"));
-    m_contactLabel =
-        newLabel(m_versionFrame, "Label3", QString::fromUtf8("联系：欢迎到网站论坛留言"));
-    m_websiteLink = newLabel(m_versionFrame, "Label4", QStringLiteral("Website:"));
+    m_versionLabel = newLabel(m_versionFrame, "Label5");
+    m_authorLabel = newLabel(m_versionFrame, "Label2");
+    m_contactLabel = newLabel(m_versionFrame, "Label3");
+    m_websiteLink = newLabel(m_versionFrame, "Label4");
     m_websiteLink->setCursor(Qt::PointingHandCursor);
     m_websiteLink->setStyleSheet(QStringLiteral("color: palette(link);"));
     // The pointer's moves over every part of the window switch the link's underline.
@@ -77,7 +73,7 @@ void AboutWindow::buildControls() {
     for (QLabel* line : {m_authorLabel, m_contactLabel, m_websiteLink})
         lines->addWidget(line);
 
-    m_closeButton = new QPushButton(QString::fromUtf8("关闭(&C)"), this);
+    m_closeButton = new QPushButton(this);
     m_closeButton->setObjectName(QStringLiteral("cmdClose"));
     m_closeButton->setDefault(true);
     connect(m_closeButton, &QPushButton::clicked, this, &AboutWindow::closeFromClick);
@@ -95,7 +91,7 @@ void AboutWindow::buildControls() {
 // The captions name the version and the web site only in words: both come
 // from the build, so that About says what the package metadata says.
 void AboutWindow::showVersionAndWebsite() {
-    m_versionLabel->setText(QStringLiteral("V ") + fromView(kProjectVersion));
+    m_versionLabel->setText(QStringLiteral("V ") + uiText(kProjectVersion));
     m_websiteLink->setText(m_websiteLink->text() + QLatin1Char(' ') + m_addresses.website);
     m_websiteLink->setVisible(!m_addresses.website.isEmpty() && !m_addresses.forum.isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "core/i18n/UiStrings.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/dialogs/MessageBox.h"
+#include "gui/i18n/UiText.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -26,15 +27,15 @@ GoToOffsetDialog::GoToOffsetDialog(const UiStrings& strings, SettingsStore& sett
                                    QWidget* parent)
     : QDialog(parent), m_strings(strings), m_settings(settings), m_cellCount(cellCount) {
     setObjectName(QStringLiteral("frmGoToOffset"));
-    setWindowTitle(str(UiString::GoToOffsetTitle));
+    setWindowTitle(uiText(m_strings, UiString::GoToOffsetTitle));
 
     m_offsetEdit = new QLineEdit(this);
     m_offsetEdit->setObjectName(QStringLiteral("txtOffset"));
-    auto* prompt = new QLabel(str(UiString::GoToOffsetPrompt), this);
+    auto* prompt = new QLabel(uiText(m_strings, UiString::GoToOffsetPrompt), this);
     prompt->setBuddy(m_offsetEdit);
-    m_hexadecimal = new QRadioButton(str(UiString::OffsetHexadecimal), this);
+    m_hexadecimal = new QRadioButton(uiText(m_strings, UiString::OffsetHexadecimal), this);
     m_hexadecimal->setObjectName(QStringLiteral("optHexadecimal"));
-    m_decimal = new QRadioButton(str(UiString::OffsetDecimal), this);
+    m_decimal = new QRadioButton(uiText(m_strings, UiString::OffsetDecimal), this);
     m_decimal->setObjectName(QStringLiteral("optDecimal"));
     (m_settings.read(kDecimalKey, "0") == "1" ? m_decimal : m_hexadecimal)->setChecked(true);
 
@@ -67,24 +68,20 @@ void GoToOffsetDialog::accept() {
         QDialog::accept();
         return;
     case OffsetInput::Status::NotANumber:
-        refusal = QString::fromStdString(m_strings.format(
-            decimal ? UiString::OffsetNotDecimal : UiString::OffsetNotHex, {typed}));
+        refusal = uiText(m_strings, decimal ? UiString::OffsetNotDecimal : UiString::OffsetNotHex,
+                         {typed});
         break;
     case OffsetInput::Status::BeyondEnd: {
         const int last = m_cellCount - 1;
-        refusal = QString::fromStdString(m_strings.format(
-            UiString::OffsetBeyondEnd,
-            {typed, std::to_string(last), QString::number(last, 16).toUpper().toStdString()}));
+        refusal = uiText(
+            m_strings, UiString::OffsetBeyondEnd,
+            {typed, std::to_string(last), QString::number(last, 16).toUpper().toStdString()});
         break;
     }
     }
     showMessage(this, MessageIcon::Warning, refusal);
     m_offsetEdit->selectAll();
     m_offsetEdit->setFocus();
-}
-
-QString GoToOffsetDialog::str(UiString n) const {
-    return QString::fromStdString(m_strings.get(n));
 }
 
 } // namespace vantrel

@@ -37,8 +37,6 @@ class GoToOffsetDialog : public QDialog {
     void accept() override;
 
   private:
-    [[nodiscard]] QString str(UiString n) const;
-
     const UiStrings& m_strings;
     SettingsStore& m_settings;
     int m_cellCount;

@@ -3,6 +3,7 @@
 
 #include "core/files/ReadingDots.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@ ReadingWindow::ReadingWindow(QWidget* owner, const LanguageFile& language)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(24, 14, 24, 14);
     layout->setSpacing(0);
-    m_textLabel = new QLabel(QString::fromUtf8("正在读取"), this);
+    m_textLabel = new QLabel(this);
     m_textLabel->setObjectName(QStringLiteral("Label1"));
     m_textLabel->setTextFormat(Qt::PlainText);
     m_dotsLabel = new QLabel(this);
@@ -30,6 +31,7 @@ ReadingWindow::ReadingWindow(QWidget* owner, const LanguageFile& language)
     layout->addWidget(m_dotsLabel);
     setStyleSheet(QStringLiteral(
         "#ReadingWindow { background: palette(window); border: 1px solid palette(dark); }"));
+    applyDesignCaptions(this);
     applyLanguage(this, language);
 
     m_dotsTimer = new QTimer(this);
@@ -46,8 +48,7 @@ void ReadingWindow::showOverOwner() {
 }
 
 void ReadingWindow::advanceDots() {
-    m_dotsLabel->setText(
-        QString::fromStdString(nextReadingDots(m_dotsLabel->text().toStdString())));
+    m_dotsLabel->setText(uiText(nextReadingDots(m_dotsLabel->text().toStdString())));
 }
 
 } // namespace vantrel

@@ -5,6 +5,7 @@
 #include "core/i18n/LanguageFile.h"
 #include "core/settings/TipSetting.h"
 #include "gui/i18n/ApplyLanguage.h"
+#include "gui/i18n/UiText.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -80,8 +81,9 @@ TipWindow::TipWindow(QWidget* owner, const LanguageFile& language, SettingsStore
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
+    applyDesignCaptions(this);
     applyLanguage(this, language);
-    setWindowTitle(QString::fromStdString(language.strings().get(UiString::TipTitle)));
+    setWindowTitle(uiText(language.strings(), UiString::TipTitle));
     m_showTipsCheck->setChecked(tipsEnabled(m_settings));
     connect(m_showTipsCheck, &QCheckBox::toggled, this, &TipWindow::showTipsToggled);
     connect(m_okButton, &QPushButton::clicked, this, &TipWindow::closeTip);
@@ -102,7 +104,7 @@ void TipWindow::buildControls() {
     iconColumn->setContentsMargins(12, 14, 12, 14);
     iconColumn->addWidget(m_icon, 0, Qt::AlignTop);
 
-    m_headingLabel = new QLabel(QStringLiteral("Seem"), shape2);
+    m_headingLabel = new QLabel(shape2);
     m_headingLabel->setObjectName(QStringLiteral("Label2"));
     QFont bold = m_headingLabel->font();
     bold.setBold(true);
@@ -130,9 +132,9 @@ void TipWindow::buildControls() {
     line1->setFrameShape(QFrame::HLine);
     line1->setFrameShadow(QFrame::Sunken);
 
-    m_showTipsCheck = new QCheckBox(QString::fromUtf8("启动时显示"), this);
+    m_showTipsCheck = new QCheckBox(this);
     m_showTipsCheck->setObjectName(QStringLiteral("Check1"));
-    m_okButton = new QPushButton(QString::fromUtf8("确定"), this);
+    m_okButton = new QPushButton(this);
     m_okButton->setObjectName(QStringLiteral("Command1"));
     m_okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;

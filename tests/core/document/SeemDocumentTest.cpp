@@ -137,6 +137,16 @@ TEST_F(SeemDocumentTest, EachStepUndoesExactlyItsCellsAndRedoesThem) {
     EXPECT_TRUE(doc.canRedo());
     doc.grid().writeByte(0, 0);
     EXPECT_FALSE(doc.canRedo());
+
+    // Text no byte has, longer than a byte's, comes back whole.
+    for (const char* text : {"pasted text", "31"}) {
+        EditScope step(doc, UiString::UndoStyle);
+        doc.grid().setText(2, text);
+    }
+    doc.undo();
+    EXPECT_EQ(doc.grid().text(2), "pasted text");
+    doc.undo();
+    EXPECT_EQ(doc.grid().text(2), "30");
 }
 
 TEST_F(SeemDocumentTest, TypingRunningOnIntoTheNextCellUndoesOneWholeCellAtATime) {

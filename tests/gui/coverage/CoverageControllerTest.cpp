@@ -127,8 +127,13 @@ TEST_F(CoverageControllerTest, TypingUndoAndSavingLeaveTheCoverageAsWorkedOut) {
 
 TEST_F(CoverageControllerTest, ByteInfoListsItemsWithPlaceAndOverlapAndChoosesThem) {
     open(QStringLiteral("004a_0001.seem"));
-    controller->dock().show();
+    // The panel is made by its menu item, on the cell focused before it was.
+    EXPECT_EQ(window.findChild<ByteInfoDock*>(), nullptr);
     view->focusCell(0x0C);
+    auto* showPanel = window.findChild<QAction*>(QStringLiteral("mnuWhatIsThisByte"));
+    ASSERT_NE(showPanel, nullptr);
+    showPanel->trigger();
+    ASSERT_NE(window.findChild<ByteInfoDock*>(), nullptr);
     QListWidget* list = controller->dock().list();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text().toStdString(),
@@ -144,6 +149,11 @@ TEST_F(CoverageControllerTest, ByteInfoListsItemsWithPlaceAndOverlapAndChoosesTh
     // Typing into the cell changes the value read at once.
     document.grid().setText(0x0C, "01");
     EXPECT_NE(list->item(1)->text().indexOf(QStringLiteral("= off")), -1);
+
+    // Its own close button takes the menu's tick, but not the choice kept.
+    controller->dock().close();
+    EXPECT_FALSE(showPanel->isChecked());
+    EXPECT_EQ(settings.read(CoverageController::kByteInfoSettingsKey, ""), "1");
 }
 
 TEST_F(CoverageControllerTest, SuggestDefinitionsWritesASwitchForAChangedFreeBit) {

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,6 @@ class ExternalChangeWatcherTest : public ::testing::Test {
         StandardDialog::setAnswerer(&dialogs);
         watcher = new ExternalChangeWatcher(
             document, language, [this] { document.reload(); }, &window);
-        window.addToolBar(watcher);
         window.show();
     }
     void TearDown() override { delete watcher; }
@@ -45,10 +45,13 @@ class ExternalChangeWatcherTest : public ::testing::Test {
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
     }
-    [[nodiscard]] QString barText() const { return watcher->findChild<QLabel*>()->text(); }
+    [[nodiscard]] QToolBar* bar() const {
+        return window.findChild<QToolBar*>(QStringLiteral("changeBar"));
+    }
+    [[nodiscard]] QString barText() const { return bar()->findChild<QLabel*>()->text(); }
     QPushButton* button(UiString textString) const {
         const QString text = QString::fromStdString(language.strings().get(textString));
-        for (auto* button : watcher->findChildren<QPushButton*>())
+        for (auto* button : bar()->findChildren<QPushButton*>())
             if (button->text() == text)
                 return button;
         return nullptr;

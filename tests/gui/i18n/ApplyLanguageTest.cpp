@@ -3,6 +3,7 @@
 
 #include "core/i18n/LanguageFile.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/i18n/DesignCaptions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -99,4 +100,16 @@ TEST_F(ApplyLanguageTest, OtherWindowsAndAMissingDocumentChangeNothing) {
     window.setObjectName(QStringLiteral("frmTest"));
     applyLanguage(&window, missing);
     EXPECT_EQ(label->text(), QStringLiteral("design"));
+}
+
+// A design caption under a name language.xml does not know would never be
+// replaced by the chosen language: the table and the file must agree.
+TEST_F(ApplyLanguageTest, EveryDesignCaptionIsCaptionedInEachLanguage) {
+    for (const char* chosen : {"0", "1"}) {
+        settings.setValue("language", chosen);
+        language.load(VANTREL_DATA_DIR "/language.xml", settings, std::nullopt);
+        for (const DesignCaption& caption : designCaptions())
+            EXPECT_TRUE(language.caption(std::string(caption.window), std::string(caption.control)))
+                << caption.window << '_' << caption.control << " in language " << chosen;
+    }
 }
