@@ -45,7 +45,8 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
             showBar(UiString::MissingOnDiskBar, false);
             return;
         }
-        hide();
+        // The bar stays until the reload has happened: the user may still
+        // cancel it where it would set edits aside.
         m_reload();
     });
     connect(m_keepButton, &QPushButton::clicked, this, [this] {
@@ -86,7 +87,7 @@ void ExternalChangeWatcher::onDocumentState() {
             QTimer::singleShot(0, this, &ExternalChangeWatcher::reportLeftoverRecovery);
         return;
     }
-    if (isVisible() && identityOf(m_watchedPath) == m_document.identity())
+    if (!isHidden() && identityOf(m_watchedPath) == m_document.identity())
         hide(); // saved over or reloaded: the bar's news is old
 }
 
@@ -134,6 +135,7 @@ void ExternalChangeWatcher::checkNow() {
 }
 
 void ExternalChangeWatcher::showBar(UiString textString, bool canReload) {
+    emit statusMessage(QString()); // what the status line said of the file holds no longer
     const QString message = text(textString, {m_document.path()});
     m_message->setText(message);
     setAccessibleName(message);

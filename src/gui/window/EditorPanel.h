@@ -47,6 +47,8 @@ class EditorPanel : public QObject {
     // Hides everything (false) or shows the information frame (true).
     void setLoaded(bool loaded);
     void hideInformation();
+    // Gives the keys to the shown editor's first control.
+    void focusEditor();
     void applyLayout(const layout::WindowLayout& windowLayout);
 
     // A switch of the open function file is selected.
