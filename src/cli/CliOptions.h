@@ -3,7 +3,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace vantrel::cli {
 
@@ -14,29 +13,6 @@ struct CliOptions {
     std::optional<int> language;                // absent: the system's
     bool json = false;
     std::string command;
-};
-
-// The words of a command that parses its own arguments: positional words and
-// its own options, in the order given. Commands written this way are moved to
-// an options struct declared in CommandTable.cpp; this goes when the last one is.
-class CommandArguments {
-  public:
-    explicit CommandArguments(std::vector<std::string> arguments);
-
-    // Takes "--name VALUE" out of the arguments; an empty optional when absent.
-    // A "--name" without a value is reported by error().
-    std::optional<std::string> takeValue(const std::string& name);
-    // Takes a "--name" flag out of the arguments.
-    bool takeFlag(const std::string& name);
-
-    // What is left once every option was taken: positional words. Reports an
-    // unknown option as an error.
-    [[nodiscard]] const std::vector<std::string>& positional();
-    [[nodiscard]] const std::optional<std::string>& error() const { return m_error; }
-
-  private:
-    std::vector<std::string> m_arguments;
-    std::optional<std::string> m_error;
 };
 
 } // namespace vantrel::cli

@@ -32,9 +32,9 @@ int runParsed(ParsedCommandLine& parsed, std::istream& in, std::ostream& out, st
     // Definitions named on the command line are checked without any language.xml.
     const bool check = options.command == "check";
     if (const auto failure = locateData(options, data)) {
-        data.locateFailure = *failure;
+        data.locateFailure = failure->message;
         if (!check) {
-            err << "vantrel-cli: " << *failure << '\n';
+            err << "vantrel-cli: " << failure->message << '\n';
             return kBadInput;
         }
     }
@@ -145,7 +145,7 @@ int writeResult(const CliContext& context, const std::string& path,
         return kSuccess;
     }
     if (const auto failure = writeFileAtomically(path, bytes))
-        return context.badInput(path, *failure);
+        return context.badInput(path, failure->message);
     return kSuccess;
 }
 

@@ -39,12 +39,12 @@ std::optional<std::int32_t> environmentLcid() {
     return std::nullopt;
 }
 
-std::optional<std::string> locateData(const CliOptions& options, CliData& data) {
+std::optional<Failure> locateData(const CliOptions& options, CliData& data) {
     // An empty name would quietly mean the current folder or the bundled data.
     if (options.definitionsFile && options.definitionsFile->empty())
-        return "--definitions: the file name is empty";
+        return Failure{"--definitions: the file name is empty"};
     if (options.dataDir && options.dataDir->empty())
-        return "--data-dir: the folder name is empty";
+        return Failure{"--data-dir: the folder name is empty"};
     if (options.definitionsFile) {
         data.definitionsPath = *options.definitionsFile;
         data.allDefinitions = {*options.definitionsFile};
@@ -58,16 +58,17 @@ std::optional<std::string> locateData(const CliOptions& options, CliData& data) 
     const auto failure = data.language.load(data.languagePath, settings, environmentLcid());
     const auto& languages = data.language.languages();
     if (languages.empty())
-        return failure.value_or(data.languagePath + ": no language is listed");
+        return failure ? *failure : Failure{data.languagePath + ": no language is listed"};
     if (options.language && static_cast<std::size_t>(*options.language) >= languages.size())
-        return data.languagePath + ": there is no language " + std::to_string(*options.language);
+        return Failure{data.languagePath + ": there is no language " +
+                       std::to_string(*options.language)};
     const auto chosen = static_cast<std::size_t>(data.language.index());
     // A language naming no definitions document is told in the editor's words,
     // not as the data folder that the empty name leaves.
     if (languages[chosen].definitionsFile.empty())
-        return data.languagePath + ": " +
-               unnamedDefinitionsMessage(data.language.strings(), data.language.index(),
-                                         failure.value_or(""));
+        return Failure{data.languagePath + ": " +
+                       unnamedDefinitionsMessage(data.language.strings(), data.language.index(),
+                                                 messageOf(failure))};
     for (const auto& language : languages)
         data.allDefinitions.push_back(data.dataDir + language.definitionsFile);
     data.definitionsPath = data.allDefinitions[chosen];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/CliOptions.h"
+#include "core/Failure.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/settings/SettingsStore.h"
 
@@ -32,6 +33,6 @@ struct CliData {
 
 // Chooses the language and the definitions document; a failure names the file
 // and what is wrong with it.
-[[nodiscard]] std::optional<std::string> locateData(const CliOptions& options, CliData& data);
+[[nodiscard]] std::optional<Failure> locateData(const CliOptions& options, CliData& data);
 
 } // namespace vantrel::cli

@@ -23,6 +23,9 @@ struct ParsedCommandLine {
 [[nodiscard]] std::variant<ParsedCommandLine, int>
 parseCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
+// What "vantrel-cli --help" prints.
+extern const char* const kMainUsage;
+
 // The one line and the pointer to --help that every usage error gets.
 void printUsageError(std::ostream& err, const std::string& problem, const std::string& command);
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-// Every command is a function of its parsed options; CommandTable.cpp declares
+// Every command is a function of its parsed options; CommandRegistry.cpp declares
 // the options on the command line and calls these.
 namespace vantrel::cli {
 

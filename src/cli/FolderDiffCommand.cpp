@@ -55,10 +55,11 @@ class FolderReport : public FolderComparisonVisitor {
     }
 
     void unreadable(const std::string& path, const std::string& reason) override {
-        m_trouble = true;
-        m_context.badInput(path, reason);
-        if (m_context.options.json)
-            writeJson(errorObject(path, reason));
+        failed(path, reason, false);
+    }
+
+    void skipped(const std::string& path, const std::string& reason) override {
+        failed(path, reason, true);
     }
 
     [[nodiscard]] int status() const {
@@ -68,6 +69,17 @@ class FolderReport : public FolderComparisonVisitor {
   private:
     static std::string dump(const Json& json) {
         return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+
+    void failed(const std::string& path, const std::string& reason, bool skipped) {
+        m_trouble = true;
+        m_context.badInput(path, reason);
+        if (!m_context.options.json)
+            return;
+        Json entry = errorObject(path, reason);
+        if (skipped)
+            entry["skipped"] = true;
+        writeJson(entry);
     }
 
     // One element of the files list; elements go out as they come.

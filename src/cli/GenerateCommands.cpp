@@ -72,7 +72,7 @@ int runScan(CliContext& context, const FilesOptions& options) {
                                             : "the folder does not exist");
     std::vector<SeemTypeEntry> catalog;
     if (const auto failure = buildSeemTypeCatalog(context.document.definitions().root(), catalog))
-        return context.badInput(context.data.definitionsPath, *failure);
+        return context.badInput(context.data.definitionsPath, failure->message);
     const SeemFolderItems items = scanSeemFolder(withTrailingSeparator(folder), catalog);
     Json json = Json::object();
     for (const SeemFolderItem item : kSeemFolderItems) {

@@ -47,7 +47,7 @@ int runTypes(CliContext& context, const FilesOptions&) {
     for (std::size_t i = 0; i < types.size(); ++i) {
         if (const auto problem = seemTypeProblem(types[i])) {
             context.err << "vantrel-cli: warning: " << context.data.definitionsPath << ": type "
-                        << i << " skipped: " << *problem << '\n';
+                        << i << " skipped: " << problem->message << '\n';
             continue;
         }
         const std::string id = *types[i].attribute("ID");

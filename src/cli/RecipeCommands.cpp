@@ -95,6 +95,9 @@ class RecipeDiff : public FolderComparisonVisitor {
         m_trouble = true;
         m_context.badInput(path, reason);
     }
+    void skipped(const std::string& path, const std::string& reason) override {
+        unreadable(path, reason);
+    }
     [[nodiscard]] bool trouble() const { return m_trouble; }
 
   private:

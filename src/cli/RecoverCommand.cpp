@@ -22,11 +22,11 @@ int runRecover(CliContext& context, const FilesOptions& options) {
         putPath(json, "path", file);
         json["restored"] = !failure;
         if (failure)
-            json["error"] = *failure;
+            json["error"] = failure->message;
         printJson(context.out, json);
     }
     if (failure)
-        return context.badInput(file, *failure);
+        return context.badInput(file, failure->message);
     if (!context.json())
         context.out << file << ": restored\n";
     return kSuccess;

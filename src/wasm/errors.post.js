@@ -25,7 +25,7 @@ addOnInit(function () {
         return list;
     }
 
-    var optional = { "string": 2, "setColor": 3, "applyRecipe": 2, "uiString": 2 };
+    var optional = { "string": 2, "setColor": 3, "applyRecipe": 2, "uiString": 2, "moveCursor": 2 };
 
     function wrapMethods(prototype, afterCall) {
         Object.getOwnPropertyNames(prototype).forEach(function (name) {
@@ -70,7 +70,8 @@ addOnInit(function () {
         else listeners.delete(this);
     };
 
-    ["setLanguage", "uiString", "lcidForLocale", "outerTextRecord", "outerTextInfo", "gprsRecord"]
+    ["setLanguage", "uiString", "lcidForLocale", "projectInfo", "outerTextRecord", "outerTextInfo",
+     "gprsRecord"]
         .forEach(function (name) {
             var raw = Module[name];
             var count = optional[name] || 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The JavaScript face of vantrel-core.wasm: the editor's core (documents, the
-// four editors, undo, generators, comparison, recipes, coverage) for a web page
-// or node. Load it with
+// four editors, the grid cursor, undo, generators, comparison, recipes,
+// coverage, seem folders) for a web page or node. Load it with
 //   import createVantrelCore from "./vantrel-core.js";
 //   const core = await createVantrelCore();                 // browser: fetches vantrel-core.wasm beside the .js
 //   const core = await createVantrelCore({ wasmBinary });   // node: hand it the file's bytes
@@ -48,6 +48,8 @@ export interface VantrelCore {
 
     /** The Windows LCID a locale name ("de-DE", "en", "zh_CN.UTF-8") stands for; null when none. */
     lcidForLocale(name: string): number | null;
+    /** What the About window shows of the build: "1.1 Beta", and its addresses ("" for none). */
+    projectInfo(): { version: string; website: string; forum: string };
 
     /** The 34-byte outer-screen text record for a typed text. */
     outerTextRecord(text: string): Uint8Array;
@@ -215,6 +217,42 @@ export interface Coverage {
     overlaps: [number, number][];
 }
 
+/** A move of the grid's cursor, one for each of the desktop grid's keys. */
+export type CursorMove =
+    | "left" | "right" | "up" | "down" | "pageUp" | "pageDown"
+    /** Ctrl+Home, Ctrl+End: the first and the last cell. */
+    | "first" | "last"
+    /** Home, End: the caret within the cell. */
+    | "home" | "end";
+
+/** The item of a seem folder offered for one kind of editor, as the desktop's menu offers it. */
+export interface SeemFolderItem {
+    /** The menu item's name in language.xml ("mnuFunction", ...). */
+    item: string;
+    /** The type it opens ("function", ...). */
+    type: EditorKind;
+    /** The file it opens, as listed; null when the folder has none. */
+    file: string | null;
+}
+
+/** A folder the page has read: its name for messages, its files' names and bytes. */
+export interface SeemFolderFiles {
+    folder: string;
+    files: { name: string; bytes: Uint8Array }[];
+}
+
+export interface FolderComparison {
+    onlyInOurs: string[];
+    onlyInTheirs: string[];
+    /** The pairs whose bytes differ, by name; names may differ in case. */
+    changed: { oursName: string; theirsName: string; comparison: Omit<Comparison, "differences"> & {
+        differences: Omit<SettingDifference, "canTake">[] } }[];
+    /** "folder/name: reason" for each file that could not be compared. */
+    unreadable: string[];
+    /** How many pairs hold the same bytes. */
+    same: number;
+}
+
 export interface ByteInfo {
     /** "bit 0: Keys/Sound, ...; bits 2–7: not described". */
     text: string;
@@ -303,6 +341,32 @@ export interface Document {
     /** The same without a listener: the cells changed since the last call ([-1]: all). */
     takeChangedCells(): number[];
 
+    // The grid's cursor, with the desktop grid's rules: the current cell and
+    // the caret in it (0 before the first digit .. 2 after the second). A call
+    // that moves the focus returns the cell it moved to, else null.
+    currentCell(): number;
+    caret(): number;
+    /** The focus arrives at a cell (a click, a choice elsewhere): the caret before its first digit. */
+    focusCell(index: number): void;
+    /** The caret within the current cell, kept within its text. */
+    setCaret(caret: number): void;
+    /** rowsPerPage: how many rows PageUp and PageDown move (1 when left out). */
+    moveCursor(move: CursorMove, rowsPerPage?: number): number | null;
+    /**
+     * A typed character: a hexadecimal digit overwrites the one at the caret;
+     * after a cell's second digit typing runs on into the next cell. Each cell
+     * typed into is one undo step. Anything else is ignored.
+     */
+    typeCharacter(typed: string): number | null;
+    backspace(): void;
+    deleteForward(): void;
+    /**
+     * The cell Go to offset goes to for what was typed ("1A", "0x1A"; with
+     * decimal, "26"); throws the desktop's message for anything else or an
+     * offset past the last cell.
+     */
+    offsetFromText(typed: string, decimal: boolean): number;
+
     /** The text the outer-text or GPRS window opens with for this file. */
     outerTextPrefill(): string;
     gprsPrefill(): { mode: GprsMode; text: string };
@@ -327,6 +391,15 @@ export interface Document {
     coverage(): Coverage;
     /** "What is this byte": the items over each bit of the cell. */
     byteInfo(cell: number): ByteInfo;
+
+    /**
+     * A seem folder's files matched to this document's definitions by exact
+     * size, as the desktop's seem-folder menu matches them: one entry for each
+     * of the six items. Only ".seem", ".bin" and ".sch" files count; hidden ones never.
+     */
+    scanSeemFolder(files: { name: string; size: number }[]): SeemFolderItem[];
+    /** Two folders compared file by file, setting by setting, as the desktop compares them. */
+    compareFolders(ours: SeemFolderFiles, theirs: SeemFolderFiles): FolderComparison;
 
     delete(): void;
 }

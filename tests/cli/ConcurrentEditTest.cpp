@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edits in place among other programs and interrupted saves.
-#include "CliFixture.h"
+#include "ToolProcess.h"
 #include "core/document/SeemDocument.h"
 #include "core/files/RecoveryCopy.h"
 
@@ -23,18 +23,8 @@ struct ConcurrentEditsStarter {
     static inline std::string target;
 };
 
-class ConcurrentEdits : public CliFixture {
+class ConcurrentEdits : public ToolProcessFixture {
   protected:
-    void SetUp() override {
-        CliFixture::SetUp();
-        // Recovery copies go to a folder of the test's own.
-        ::setenv("XDG_STATE_HOME", path("state").c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("XDG_STATE_HOME");
-        CliFixture::TearDown();
-    }
-
     static pid_t start(const std::vector<std::string>& words) {
         return ConcurrentEditsStarter::start(words);
     }
@@ -83,18 +73,12 @@ class ConcurrentEdits : public CliFixture {
 };
 
 pid_t ConcurrentEditsStarter::start(const std::vector<std::string>& words) {
-    std::vector<std::string> arguments = {VANTREL_CLI_PATH, "--data-dir", VANTREL_DATA_DIR,
-                                          "--lang", "0"};
-    arguments.insert(arguments.end(), words.begin(), words.end());
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    const ToolCommandLine command(words);
     pid_t pid = -1;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    ::posix_spawn(&pid, command.argv()[0], &actions, nullptr, command.argv(), environ);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliFixture.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 namespace vantrel::cli::testing {
@@ -42,6 +44,33 @@ TEST_F(FolderCommandsTest, DiffOfTwoFoldersListsFilesAndSettingsLikeDiffR) {
     EXPECT_EQ(run({"--json", "diff", folder(), path("later")}), 1);
     EXPECT_NE(output.find(R"({"name":"004a_0001.seem","status":"only-a"})"), std::string::npos);
     EXPECT_EQ(run({"diff", folder(), path("missing")}), 2);
+}
+
+TEST_F(FolderCommandsTest, EntriesThatAreNoFilesAreNamedUnopenedInTheirPlace) {
+    fs::create_directory(path("later/box.sch"));
+    fs::create_symlink("/dev/null", path("later/null.bin"));
+    fs::create_symlink(path("nowhere"), path("later/gone.seem"));
+    ASSERT_EQ(::mkfifo(path("later/004a_0001.seem").c_str(), 0600), 0);
+    // A FIFO opened for reading would wait here for a writer that never comes.
+    EXPECT_EQ(run({"diff", folder(), path("later")}), 2);
+    for (const char* entry :
+         {"004a_0001.seem: skipped: it is a FIFO", "box.sch: skipped: it is a folder",
+          "gone.seem: skipped: it is a link to nothing", "null.bin: skipped: it is a device"})
+        EXPECT_NE(errors.find(path("later/") + entry), std::string::npos) << errors;
+    EXPECT_NE(output.find("Only in " + folder() + ": 004a_0001.seem\n"), std::string::npos);
+
+    EXPECT_EQ(run({"--json", "diff", folder(), path("later")}), 2);
+    const std::string fifo =
+        R"({"path":")" + path("later/004a_0001.seem") +
+        R"(","error":"skipped: it is a FIFO, not a regular file","skipped":true})";
+    const auto at = output.find(fifo);
+    ASSERT_NE(at, std::string::npos) << output;
+    EXPECT_LT(at, output.find(R"({"name":"004a_0001.seem","status":"only-a"})"));
+    std::size_t skipped = 0;
+    for (auto found = output.find(R"("skipped":true)"); found != std::string::npos;
+         found = output.find(R"("skipped":true)", found + 1))
+        ++skipped;
+    EXPECT_EQ(skipped, 4u);
 }
 
 TEST_F(FolderCommandsTest, RecipeOfADiffAppliedTwiceGivesTheSecondFolderAndThenChangesNothing) {

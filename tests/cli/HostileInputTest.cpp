@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tool run as a program on input meant to break it: every run ends with
 // an exit status of its own, never by a signal.
-#include "CliFixture.h"
+#include "ToolProcess.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -28,27 +28,12 @@ constexpr bool kSanitized = false;
 
 enum class Input { Null, Closed, Endless };
 
-class HostileInput : public CliFixture {
+class HostileInput : public ToolProcessFixture {
   protected:
-    void SetUp() override {
-        CliFixture::SetUp();
-        ::setenv("XDG_STATE_HOME", path("state").c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("XDG_STATE_HOME");
-        CliFixture::TearDown();
-    }
-
     // The raw wait status of the tool run on words; stderr kept in errors.
     int runTool(const std::vector<std::string>& words, Input input = Input::Null,
                 rlim_t memoryLimit = 0) {
-        std::vector<std::string> arguments = {VANTREL_CLI_PATH, "--data-dir", VANTREL_DATA_DIR,
-                                              "--lang", "0"};
-        arguments.insert(arguments.end(), words.begin(), words.end());
-        std::vector<char*> argv;
-        for (std::string& argument : arguments)
-            argv.push_back(argument.data());
-        argv.push_back(nullptr);
+        const ToolCommandLine command(words);
         const std::string errorFile = path("stderr.txt");
         const pid_t child = ::fork();
         if (child == 0) {
@@ -65,7 +50,7 @@ class HostileInput : public CliFixture {
                 ::setrlimit(RLIMIT_AS, &limit);
             }
             ::alarm(30); // a run that hangs ends by a signal, and fails
-            ::execv(argv[0], argv.data());
+            ::execv(command.argv()[0], command.argv());
             ::_exit(127);
         }
         int status = 0;

@@ -37,6 +37,28 @@ TEST_F(SettingCommands, VolumeWritesOneByteWithinRangeAndResetWritesDefaults) {
               (std::vector<int>{5, 10, 4, 3, 8}));
 }
 
+TEST_F(SettingCommands, AVolumeDefaultAboveItsMaximumIsShownAndWrittenClamped) {
+    const std::string definitions = path("defs.xml");
+    std::ofstream(definitions) << R"(<seems>
+  <seem ID="0a1c_0001" size="24" tip="" type="volume">
+    <gain ID="Loud:" tip="" offset="04" default="200" min="0" max="8"/>
+  </seem>
+</seems>)";
+    std::ostringstream shown, reset, err;
+    ASSERT_EQ(runCli({"--definitions", definitions, "show", sample("0a1c_0001.seem")}, shown, err),
+              0)
+        << err.str();
+    EXPECT_EQ(shown.str(), "Loud = 6 (0..8, default 8)\n");
+    ASSERT_EQ(runCli({"--definitions", definitions, "--json", "volume", sample("0a1c_0001.seem"),
+                      "--reset"},
+                     reset, err),
+              0)
+        << err.str();
+    EXPECT_NE(reset.str().find(R"([{"setting":"Loud","old":"6","new":"8"}])"), std::string::npos)
+        << reset.str();
+    EXPECT_EQ(bytes(sample("0a1c_0001.seem"))[4], 8);
+}
+
 TEST_F(SettingCommands, ColourAndTitleWriteTheirCellsOnly) {
     const auto before = bytes(sample("0d51_0001.seem"));
     ASSERT_EQ(run({"color", sample("0d51_0001.seem"), "Menus/Menu Text", "#FF8000",

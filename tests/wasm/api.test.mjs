@@ -102,6 +102,24 @@ describe("editing", () => {
         document.delete();
     });
 
+    test("the grid's cursor types across cells, each cell one undo step", () => {
+        const document = openDocument(core, "0032_0001.seem");
+        const second = document.cellText(1);
+        document.focusCell(0);
+        assert.equal(document.typeCharacter("a"), null);
+        assert.equal(document.typeCharacter("x"), null, "not a digit: dropped");
+        document.typeCharacter("b");
+        assert.equal(document.typeCharacter("1"), 1, "the third digit goes on to the next cell");
+        assert.deepEqual([document.cellText(0), document.cellText(1)[0], document.caret()], ["AB", "1", 1]);
+        document.undo();
+        assert.deepEqual([document.cellText(0), document.cellText(1)], ["AB", second]);
+        assert.equal(document.moveCursor("down"), 17);
+        assert.equal(document.moveCursor("end"), null);
+        document.backspace();
+        assert.equal(document.cellText(17).length, 1);
+        document.delete();
+    });
+
     test("style, volume, colour and title edit their cells", () => {
         const style = openDocument(core, "004a_0001.seem");
         const row = style.editorModel().rows[0];
@@ -211,6 +229,34 @@ describe("tools", () => {
         const other = openDocument(core, "004a_0001.seem");
         throwsVantrel(() => ours.recipeTo(other), /size/);
         [ours, theirs, fresh, other].forEach((document) => document.delete());
+    });
+
+    test("seem folders are matched by exact size and compared file by file", () => {
+        const document = openDocument(core, "0032_0001.seem");
+        const volume = readSample("0a1c_0001.seem");
+        const items = document.scanSeemFolder([
+            { name: "0a1c_0001.seem", size: volume.length }, { name: ".hidden.seem", size: 120 },
+            { name: "long.seem", size: 121 }, { name: "notes.txt", size: 120 },
+        ]);
+        const offered = Object.fromEntries(items.map((item) => [item.type, item.file]));
+        assert.equal(offered.volume, "0a1c_0001.seem");
+        assert.equal(offered.function, null, "hidden, a byte too long, or not a seem name: none offered");
+
+        const changed = openDocument(core, "0032_0001.seem");
+        const sound = switches(changed.editorModel().root)[0];
+        changed.setSwitch(sound.key, !sound.on);
+        const folder = (name, files) => ({ folder: name, files });
+        const result = document.compareFolders(
+            folder("monday", [{ name: "0032_0001.seem", bytes: readSample("0032_0001.seem") },
+                { name: "gone.seem", bytes: volume }]),
+            folder("friday", [{ name: "0032_0001.SEEM", bytes: changed.bytesToSave() },
+                { name: "big.seem", bytes: new Uint8Array(5001) }]));
+        assert.deepEqual(result.changed.map((pair) => [pair.oursName, pair.theirsName,
+            pair.comparison.differences.length]), [["0032_0001.seem", "0032_0001.SEEM", 1]]);
+        assert.deepEqual([result.onlyInOurs, result.onlyInTheirs], [["gone.seem"], ["big.seem"]]);
+        assert.ok(document.scanSeemFolder([null, 5, { name: 3, size: "1" }]).every((item) => item.file === null));
+        assert.equal(document.compareFolders({ files: [{ name: "a.seem", bytes: 7 }] }, null).same, 0);
+        [document, changed].forEach((each) => each.delete());
     });
 
     test("coverage names what each byte holds", () => {

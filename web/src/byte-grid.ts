@@ -1,22 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hex grid: sixteen cells a row, an ARIA grid with roving focus. It shows
-// the cells the document gives it and reports what the user does (focus,
-// typed text); the document decides what a cell holds.
+// the cells the document gives it and hands the keys and clicks to the
+// document's grid cursor, which holds the desktop grid's rules for the caret,
+// moving between cells and typing; the grid shows where the cursor is.
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
+import type { CursorMove, Document } from './core';
 
 export const cellsPerRow = 16;
 
-export interface CellEditDetail {
-    index: number;
-    text: string;
-}
+// What the grid asks of the document.
+export type GridCursor = Pick<Document, 'currentCell' | 'caret' | 'focusCell' | 'setCaret' | 'moveCursor'
+    | 'typeCharacter' | 'backspace' | 'deleteForward'>;
 
 function hex(value: number, digits: number): string {
     return value.toString(16).toUpperCase().padStart(digits, '0');
 }
 
-const hexDigit = /^[0-9a-fA-F]$/;
+const moveKeys: Record<string, CursorMove> = {
+    ArrowLeft: 'left', ArrowRight: 'right', ArrowUp: 'up', ArrowDown: 'down', PageUp: 'pageUp', PageDown: 'pageDown',
+};
+
+// The x of each place the caret can stand in a cell: before each character and after the last.
+function caretPlaces(cell: HTMLElement): number[] {
+    const places: number[] = [];
+    const walker = document.createTreeWalker(cell, NodeFilter.SHOW_TEXT);
+    const range = document.createRange();
+    let right: number | null = null;
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        for (let offset = 0; offset < (node.textContent ?? '').length; ++offset) {
+            range.setStart(node, offset);
+            range.setEnd(node, offset + 1);
+            const box = range.getBoundingClientRect();
+            places.push(box.left);
+            right = box.right;
+        }
+    }
+    if (right !== null) {
+        places.push(right);
+    }
+    return places;
+}
 
 @customElement('byte-grid')
 export class ByteGrid extends LitElement {
@@ -27,12 +51,14 @@ export class ByteGrid extends LitElement {
     @property({ attribute: false }) offsetLabel = '';
     // What the definitions say about a cell, read to a screen reader.
     @property({ attribute: false }) cellDescription: (index: number) => string = () => '';
+    // The document's cursor; keys and clicks go to it while a file is open.
+    @property({ attribute: false }) cursor: GridCursor | null = null;
     @property({ type: Boolean }) navigable = false;
 
     private cells: HTMLElement[] = [];
     private body: HTMLElement | null = null;
+    // The cell shown as current, which follows the cursor's.
     private currentIndex = 0;
-    private caretPosition = 0;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -43,12 +69,12 @@ export class ByteGrid extends LitElement {
     }
 
     get caret(): number {
-        return this.caretPosition;
+        return this.cursor?.caret() ?? 0;
     }
 
     override render() {
         return html`<div class="grid" role="grid" aria-label=${this.gridLabel} aria-colcount="17"
-            @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @click=${this.onClick}></div>`;
+            @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}></div>`;
     }
 
     // Builds every cell anew (a file was opened or closed).
@@ -107,8 +133,7 @@ export class ByteGrid extends LitElement {
         grid.replaceChildren(fragment);
         this.body = grid;
         grid.scrollTop = 0;
-        this.currentIndex = Math.min(this.currentIndex, Math.max(texts.length - 1, 0));
-        this.caretPosition = 0;
+        this.currentIndex = Math.min(this.cursor?.currentCell() ?? 0, Math.max(texts.length - 1, 0));
         this.cells[this.currentIndex]?.setAttribute('tabindex', '0');
         this.markCurrent();
     }
@@ -138,14 +163,20 @@ export class ByteGrid extends LitElement {
         }
     }
 
-    // Makes a cell current, optionally giving it the keyboard focus.
+    // The focus arrives at a cell from elsewhere (a switch chosen, Go to
+    // offset): it becomes the cursor's cell, optionally with the keyboard focus.
     select(index: number, focus: boolean): void {
         if (index < 0 || index >= this.cells.length) {
             return;
         }
+        this.cursor?.focusCell(index);
+        this.show(index, focus);
+    }
+
+    // Shows index as the current cell, the cursor already being there.
+    private show(index: number, focus: boolean): void {
         this.cells[this.currentIndex]?.setAttribute('tabindex', '-1');
         this.currentIndex = index;
-        this.caretPosition = 0;
         const cell = this.cells[index]!;
         cell.setAttribute('tabindex', '0');
         if (focus) {
@@ -174,16 +205,17 @@ export class ByteGrid extends LitElement {
             cell.setAttribute('aria-description', description);
         }
         // The caret shows as a mark under the digit it stands before.
+        const caret = this.caret;
         const text = cell.textContent ?? '';
         const parts = [...text].map((char, position) => {
             const span = document.createElement('span');
             span.textContent = char;
-            if (position === this.caretPosition) {
+            if (position === caret) {
                 span.className = 'caret';
             }
             return span;
         });
-        if (this.caretPosition >= text.length) {
+        if (caret >= text.length) {
             const end = document.createElement('span');
             end.className = 'caret end';
             end.setAttribute('aria-hidden', 'true');
@@ -206,85 +238,55 @@ export class ByteGrid extends LitElement {
         }
     }
 
-    private onClick(event: MouseEvent): void {
+    // A press on a cell focuses it with the caret at the character boundary
+    // nearest to the pointer, as in a text field.
+    private onMouseDown(event: MouseEvent): void {
         const index = this.indexOf(event.target);
-        if (index !== null) {
-            this.cells[index]?.focus();
+        if (index === null || event.button !== 0 || !this.navigable) {
+            return;
         }
-    }
-
-    private move(index: number): void {
-        if (this.navigable && index >= 0 && index < this.cells.length) {
-            this.select(index, true);
-        }
-    }
-
-    private setCaret(position: number): void {
-        this.caretPosition = position;
+        event.preventDefault();
+        const places = caretPlaces(this.cells[index]!).slice(0, 3);
+        const distances = places.map((x) => Math.abs(event.clientX - x));
+        const caret = distances.indexOf(Math.min(...distances));
+        this.select(index, true);
+        this.cursor?.setCaret(Math.max(caret, 0));
         this.markCurrent();
     }
 
     private onKeyDown(event: KeyboardEvent): void {
-        if (this.indexOf(event.target) === null || event.altKey || event.metaKey) {
+        const cursor = this.cursor;
+        if (!cursor || !this.navigable || this.indexOf(event.target) === null || event.altKey || event.metaKey) {
             return;
         }
-        const index = this.currentIndex;
-        const limit = Math.min(this.cellText(index).length, 2);
+        if (cursor.currentCell() !== this.currentIndex) {
+            // The keys act on the cell the user sees.
+            cursor.focusCell(this.currentIndex);
+        }
         const rowsPerPage = Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1);
-        const keys: Record<string, () => void> = {
-            ArrowLeft: () => (this.caretPosition > 0 ? this.setCaret(this.caretPosition - 1) : this.move(index - 1)),
-            ArrowRight: () => (this.caretPosition < limit ? this.setCaret(this.caretPosition + 1) : this.move(index + 1)),
-            ArrowUp: () => this.move(index - cellsPerRow),
-            ArrowDown: () => this.move(index + cellsPerRow),
-            PageUp: () => this.move(Math.max(index % cellsPerRow, index - rowsPerPage * cellsPerRow)),
-            PageDown: () => this.move(Math.min(this.cells.length - 1, index + rowsPerPage * cellsPerRow)),
-            Home: () => (event.ctrlKey ? this.move(0) : this.setCaret(0)),
-            End: () => (event.ctrlKey ? this.move(this.cells.length - 1) : this.setCaret(limit)),
-            Backspace: () => this.erase(this.caretPosition - 1),
-            Delete: () => this.erase(this.caretPosition),
-        };
-        const action = keys[event.key];
-        if (action) {
-            event.preventDefault();
-            action();
-        } else if (!event.ctrlKey && hexDigit.test(event.key)) {
-            event.preventDefault();
-            this.type(event.key.toUpperCase());
-        }
-    }
-
-    // Removes the character at position; Backspace takes the caret back with it.
-    private erase(position: number): void {
-        const index = this.currentIndex;
-        const text = this.cellText(index);
-        if (position < 0 || position >= text.length) {
+        let moved: number | null = null;
+        if (moveKeys[event.key]) {
+            moved = cursor.moveCursor(moveKeys[event.key]!, rowsPerPage);
+        } else if (event.key === 'Home' || event.key === 'End') {
+            const whole = event.ctrlKey;
+            moved = cursor.moveCursor(event.key === 'Home' ? (whole ? 'first' : 'home') : (whole ? 'last' : 'end'));
+        } else if (event.key === 'Backspace') {
+            cursor.backspace();
+        } else if (event.key === 'Delete') {
+            cursor.deleteForward();
+        } else if (event.key.length === 1 && !event.ctrlKey) {
+            // Every printable key is taken, so a letter that is no digit never
+            // reaches a shortcut by accident; the cursor drops what is not hexadecimal.
+            moved = cursor.typeCharacter(event.key);
+        } else {
             return;
         }
-        this.caretPosition = Math.min(this.caretPosition, position);
-        this.dispatchEvent(new CustomEvent<CellEditDetail>('cell-edit', {
-            detail: { index, text: text.slice(0, position) + text.slice(position + 1) }, bubbles: true,
-        }));
-        this.markCurrent();
-    }
-
-    // A digit overwrites the character at the caret (or is appended); with the
-    // caret after a cell's second digit, typing runs on into the next cell.
-    private type(digit: string): void {
-        if (this.caretPosition >= 2) {
-            if (this.currentIndex + 1 >= this.cells.length) {
-                return;
-            }
-            this.select(this.currentIndex + 1, true);
+        event.preventDefault();
+        if (moved !== null) {
+            this.show(moved, true);
+        } else {
+            this.markCurrent();
         }
-        const index = this.currentIndex;
-        const text = this.cellText(index);
-        const position = Math.min(this.caretPosition, text.length);
-        const typed = text.slice(0, position) + digit + text.slice(position + 1);
-        this.caretPosition = position + 1;
-        this.dispatchEvent(new CustomEvent<CellEditDetail>('cell-edit', {
-            detail: { index, text: typed }, bubbles: true,
-        }));
-        this.markCurrent();
     }
 }
 

@@ -25,7 +25,45 @@ const picker = window as unknown as PickerWindow;
 const seemTypes: PickerType[] = [{ description: 'Seem', accept: { 'application/x-vantrel-seem': ['.seem'] } }];
 
 export const canPickFiles = typeof picker.showOpenFilePicker === 'function';
-export const canPickFolders = typeof picker.showDirectoryPicker === 'function';
+
+// Asked at each choice, so that a page can lend the picker later (the tests do).
+export function canPickFolders(): boolean {
+    return typeof picker.showDirectoryPicker === 'function';
+}
+
+// A chosen folder: its name and the files directly in it.
+export interface ChosenFolder {
+    name: string;
+    files: File[];
+}
+
+// Null when the user cancelled the picker.
+export async function pickFolder(): Promise<ChosenFolder | null> {
+    try {
+        const handle = await picker.showDirectoryPicker!();
+        const files: File[] = [];
+        for await (const entry of (handle as unknown as { values(): AsyncIterable<FileSystemHandle> }).values()) {
+            if (entry.kind === 'file') {
+                files.push(await (entry as FileSystemFileHandle).getFile());
+            }
+        }
+        return { name: handle.name, files };
+    } catch (error) {
+        if (error instanceof DOMException && error.name === 'AbortError') {
+            return null;
+        }
+        throw error;
+    }
+}
+
+// What a folder input chose: it lists the files of subfolders too, which a seem folder leaves out.
+export function folderFromInput(files: File[]): ChosenFolder {
+    const path = (file: File) => (file as File & { webkitRelativePath?: string }).webkitRelativePath ?? file.name;
+    return {
+        name: path(files[0]!).split('/')[0] || files[0]!.name,
+        files: files.filter((file) => path(file).split('/').length <= 2),
+    };
+}
 
 // Reads at most limit bytes: enough for the core to refuse a file that is too
 // large, without holding a huge one in memory.

@@ -1,24 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The seem folder's known files, one entry a kind of editor as the desktop's
 // "Edit Seem Folder Files" menu offers them, and the result of comparing two
-// folders.
+// folders. A folder is chosen with the browser's folder picker where it has
+// one, else with a folder input.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import type { Session } from './core';
-import { compareFolders, readFolder, type FolderDifference, type FolderFile } from './seem-folder';
+import type { FolderComparison, SeemFolderItem, Session } from './core';
+import { canPickFolders, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
+import { compareFolders, scanFolder } from './seem-folder';
 import { UiString } from './strings';
 
-const kindControls: [string, string][] = [
-    ['function', 'mnuFunction'], ['style', 'mnuStyle'], ['outertext', 'mnuOuterText'],
-    ['gprs', 'mnuGPRS'], ['volume', 'mnuVolume'], ['color', 'mnuColor'],
-];
-
-export interface FolderComparisonResult {
+interface ComparedFolders {
     olderName: string;
     newerName: string;
-    differences: FolderDifference[];
-    onlyInOlder: string[];
-    onlyInNewer: string[];
+    result: FolderComparison;
 }
 
 @customElement('folder-panel')
@@ -28,92 +23,106 @@ export class FolderPanel extends LitElement {
     @property({ attribute: false }) readLimit = 5001;
     // Shows a message and resolves when the user has read it.
     @property({ attribute: false }) tell: (message: string) => Promise<void> = async () => undefined;
-    @state() private files: FolderFile[] | null = null;
-    @state() private folderName = '';
-    @state() private comparison: FolderComparisonResult | null = null;
+    @state() private folder: ChosenFolder | null = null;
+    @state() private items: SeemFolderItem[] = [];
+    @state() private comparison: ComparedFolders | null = null;
     @query('input[type="file"]') private input!: HTMLInputElement;
-    // What the folder input is choosing for: the seem folder, or a side of a comparison.
-    private purpose: ((files: File[]) => Promise<void>) | null = null;
+    // The choice the folder input is answering.
+    private pendingChoice: ((folder: ChosenFolder | null) => void) | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
     }
 
-    private chooseFolder(purpose: (files: File[]) => Promise<void>): void {
-        this.purpose = purpose;
-        this.input.click();
+    private choose(): Promise<ChosenFolder | null> {
+        if (canPickFolders()) {
+            return pickFolder();
+        }
+        return new Promise((resolve) => {
+            this.pendingChoice = resolve;
+            this.input.click();
+        });
     }
 
-    private async onFolderInput(): Promise<void> {
+    private answerChoice(folder: ChosenFolder | null): void {
+        const answer = this.pendingChoice;
+        this.pendingChoice = null;
+        answer?.(folder);
+    }
+
+    private onFolderInput(): void {
         const files = [...(this.input.files ?? [])];
         this.input.value = '';
-        const purpose = this.purpose;
-        this.purpose = null;
-        if (files.length > 0 && purpose) {
-            await purpose(files);
+        this.answerChoice(files.length > 0 ? folderFromInput(files) : null);
+    }
+
+    private async run(action: () => Promise<void>): Promise<void> {
+        try {
+            await action();
+        } catch (error) {
+            await this.tell(error instanceof Error ? error.message : String(error));
         }
     }
 
-    private async read(files: File[]): Promise<{ name: string; files: FolderFile[] }> {
-        const first = files[0] as File & { webkitRelativePath?: string };
-        const name = (first.webkitRelativePath ?? '').split('/')[0] || first.name;
-        return { name, files: await readFolder(this.session!, files, this.readLimit) };
-    }
-
-    chooseSeemFolder(): void {
-        this.chooseFolder(async (files) => {
-            const folder = await this.read(files);
-            this.folderName = folder.name;
-            this.files = folder.files;
+    chooseSeemFolder(): Promise<void> {
+        return this.run(async () => {
+            const folder = await this.choose();
+            if (folder) {
+                this.items = scanFolder(this.session!, folder);
+                this.folder = folder;
+            }
         });
     }
 
-    async compareFolders(): Promise<void> {
+    compareFolders(): Promise<void> {
         const session = this.session!;
-        await this.tell(session.string(UiString.ChooseFirstFolder));
-        this.chooseFolder(async (olderFiles) => {
-            const older = await this.read(olderFiles);
+        return this.run(async () => {
+            await this.tell(session.string(UiString.ChooseFirstFolder));
+            const older = await this.choose();
+            if (!older) {
+                return;
+            }
             await this.tell(session.string(UiString.ChooseSecondFolder));
-            this.chooseFolder(async (newerFiles) => {
-                const newer = await this.read(newerFiles);
-                const names = (list: FolderFile[]) => new Set(list.map((file) => file.name));
-                this.comparison = {
-                    olderName: older.name,
-                    newerName: newer.name,
-                    differences: compareFolders(session, older.files, newer.files),
-                    onlyInOlder: [...names(older.files)].filter((name) => !names(newer.files).has(name)),
-                    onlyInNewer: [...names(newer.files)].filter((name) => !names(older.files).has(name)),
-                };
-            });
+            const newer = await this.choose();
+            if (newer) {
+                const result = await compareFolders(session, older, newer, this.readLimit);
+                this.comparison = { olderName: older.name, newerName: newer.name, result };
+            }
         });
     }
 
-    private renderFiles(session: Session, files: FolderFile[]) {
-        const heading = `${session.caption('Form1', 'mnuEditFunction')}: ${this.folderName}`;
-        return html`<section class="seem-folder" aria-label=${heading}><h2>${heading}</h2>
-            <ul>${kindControls.map(([kind, control]) => {
-                // As in the desktop's scan, of several files of one kind the last one listed is offered.
-                const file = files.filter((candidate) => candidate.kind === kind).pop();
-                return html`<li><button type="button" data-kind=${kind} ?disabled=${!file}
-                    @click=${() => file && this.dispatchEvent(new CustomEvent<FolderFile>('folder-open',
-                        { detail: file, bubbles: true }))}>${session.caption('Form1', control)}</button>
-                    ${file ? html`<span class="file-name">${file.name}</span>` : nothing}</li>`;
-            })}</ul></section>`;
+    private open(name: string): void {
+        const file = this.folder?.files.find((candidate) => candidate.name === name);
+        if (file) {
+            this.dispatchEvent(new CustomEvent<File>('folder-open', { detail: file, bubbles: true }));
+        }
     }
 
-    private renderComparison(session: Session, result: FolderComparisonResult) {
-        const heading = session.string(UiString.ChangedFilesCaption, [result.olderName, result.newerName]);
-        const same = result.differences.length === 0 && result.onlyInOlder.length === 0 && result.onlyInNewer.length === 0;
+    private renderFiles(session: Session, folder: ChosenFolder) {
+        const heading = `${session.caption('Form1', 'mnuEditFunction')}: ${folder.name}`;
+        return html`<section class="seem-folder" aria-label=${heading}><h2>${heading}</h2>
+            <ul>${this.items.map((item) => html`<li><button type="button" data-kind=${item.type}
+                ?disabled=${item.file === null} @click=${() => item.file !== null && this.open(item.file)}>
+                ${session.caption('Form1', item.item)}</button>
+                ${item.file !== null ? html`<span class="file-name">${item.file}</span>` : nothing}</li>`)}
+            </ul></section>`;
+    }
+
+    private renderComparison(session: Session, { olderName, newerName, result }: ComparedFolders) {
+        const heading = session.string(UiString.ChangedFilesCaption, [olderName, newerName]);
+        const same = result.changed.length === 0 && result.onlyInOurs.length === 0
+            && result.onlyInTheirs.length === 0 && result.unreadable.length === 0;
         return html`<section class="folder-comparison" aria-label=${heading}><h2>${heading}</h2>
             ${same ? html`<p>${session.string(UiString.FoldersSame)}</p>` : html`<ul>
-                ${result.differences.map((file) => html`<li>
+                ${result.changed.map((pair) => html`<li>
                     <details><summary>${session.string(UiString.ChangedFileLine,
-                        [file.name, String(file.comparison.differences.length)])}</summary>
-                        <ul>${file.comparison.differences.map((difference) => html`<li>
+                        [pair.oursName, String(pair.comparison.differences.length)])}</summary>
+                        <ul>${pair.comparison.differences.map((difference) => html`<li>
                             ${difference.name}: ${difference.ours} → ${difference.theirs}</li>`)}</ul>
                     </details></li>`)}
-                ${result.onlyInOlder.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [result.olderName, name])}</li>`)}
-                ${result.onlyInNewer.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [result.newerName, name])}</li>`)}
+                ${result.onlyInOurs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [olderName, name])}</li>`)}
+                ${result.onlyInTheirs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [newerName, name])}</li>`)}
+                ${result.unreadable.map((line) => html`<li>${line}</li>`)}
             </ul>`}</section>`;
     }
 
@@ -122,8 +131,9 @@ export class FolderPanel extends LitElement {
         if (!session) {
             return nothing;
         }
-        return html`<input type="file" webkitdirectory multiple hidden @change=${this.onFolderInput}>
-            ${this.files ? this.renderFiles(session, this.files) : nothing}
+        return html`<input type="file" webkitdirectory multiple hidden @change=${this.onFolderInput}
+                @cancel=${() => this.answerChoice(null)}>
+            ${this.folder ? this.renderFiles(session, this.folder) : nothing}
             ${this.comparison ? this.renderComparison(session, this.comparison) : nothing}`;
     }
 }

@@ -4,7 +4,7 @@
 // user does; the document decides.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { ByteGrid, type CellEditDetail } from './byte-grid';
+import { ByteGrid } from './byte-grid';
 import { Session, type EditorModel, type FunctionNode, type SeemType } from './core';
 import {
     canPickFiles, download, pickFile, readDropped, readFile, saveFile, saveFileAs, type OpenedFile,
@@ -16,13 +16,14 @@ import './compare-panel';
 import type { ComparePanel } from './compare-panel';
 import './folder-panel';
 import type { FolderPanel } from './folder-panel';
-import type { FolderFile } from './seem-folder';
 import './generator-dialog';
 import './editor-panel';
 import './menu-bar';
 import type { Menu } from './menu-bar';
 import './message-dialog';
 import type { MessageDialog } from './message-dialog';
+import './window-dialogs';
+import type { AboutDialog, GoToDialog } from './window-dialogs';
 
 const showTipKey = 'ShowTip';
 
@@ -65,6 +66,8 @@ export class VantrelApp extends LitElement {
     @query('generator-dialog') private generator!: GeneratorDialog;
     @query('folder-panel') private folderPanel!: FolderPanel;
     @query('compare-panel') private comparePanel!: ComparePanel;
+    @query('goto-dialog') private goToDialog!: GoToDialog;
+    @query('about-dialog') private aboutDialog!: AboutDialog;
 
     private fileHandle: FileSystemFileHandle | null = null;
     private refreshQueued = false;
@@ -374,10 +377,6 @@ export class VantrelApp extends LitElement {
         }
     }
 
-    private onCellEdit(event: CustomEvent<CellEditDetail>): void {
-        this.edit(() => this.session?.document.setCellText(event.detail.index, event.detail.text));
-    }
-
     private onCellFocus(event: CustomEvent<number>): void {
         if (this.session && this.isLoaded) {
             this.cellStatus = this.session.document.cellStatus(event.detail);
@@ -443,8 +442,8 @@ export class VantrelApp extends LitElement {
         this.refreshState();
     }
 
-    private async onFolderOpen(event: CustomEvent<FolderFile>): Promise<void> {
-        await this.openFile({ name: event.detail.name, bytes: event.detail.bytes, handle: null });
+    private async onFolderOpen(event: CustomEvent<File>): Promise<void> {
+        await this.openFile(await readFile(event.detail, this.readLimit()));
     }
 
     private async openGenerator(kind: GeneratorKind): Promise<void> {
@@ -496,6 +495,16 @@ export class VantrelApp extends LitElement {
         return this.model.kind === 'function' && this.chosenSwitchKey ? find(this.model.root) : null;
     }
 
+    private async goToOffset(): Promise<void> {
+        if (!this.session || !this.isLoaded) {
+            return;
+        }
+        const offset = await this.goToDialog.ask(this.session);
+        if (offset !== null) {
+            this.grid.select(offset, true);
+        }
+    }
+
     private undo(): void {
         this.edit(() => this.session?.document.canUndo() && this.session.document.undo());
     }
@@ -513,6 +522,7 @@ export class VantrelApp extends LitElement {
         const actions: Record<string, () => void> = {
             o: () => void this.onOpen(),
             s: () => void (event.shiftKey ? this.saveAs() : this.save()),
+            g: () => void this.goToOffset(),
             ...(inTextBox ? {} : {
                 z: () => (event.shiftKey ? this.redo() : this.undo()),
                 y: () => this.redo(),
@@ -571,6 +581,7 @@ export class VantrelApp extends LitElement {
                 command('mnuOnOff', () => switchNode && this.edit(() =>
                     this.session?.document.setSwitch(switchNode.key, !switchNode.on)), switchNode !== null,
                 plain(this.text(switchNode?.on ? UiString.SwitchOff : UiString.SwitchOn))),
+                command('mnuGoTo', () => this.goToOffset(), loaded, plain(this.text(UiString.GoToOffsetMenu))),
                 command('mnuCompare', () => this.comparePanel.chooseOther(), loaded),
                 command('mnuCloseCompare', () => this.closeComparison(), this.comparePanel?.isComparing ?? false),
             ] },
@@ -591,6 +602,7 @@ export class VantrelApp extends LitElement {
             ] },
             { label: caption('mnuHelp'), commands: [
                 command('mnuHelpTopic', () => window.open('data/help.html', '_blank', 'noopener')),
+                command('mnuAbout', () => this.session && this.aboutDialog.show(this.session)),
             ] },
         ];
     }
@@ -656,8 +668,8 @@ export class VantrelApp extends LitElement {
                             .offsetLabel=${this.text(UiString.CellOffset)}
                             .cellLabel=${(offset: string) => this.text(UiString.AccessibleCell, [offset])}
                             .cellDescription=${(index: number) => (this.isLoaded ? this.session!.document.byteInfo(index).text : '')}
-                            .navigable=${this.isLoaded}
-                            @cell-edit=${this.onCellEdit} @cell-focus=${this.onCellFocus}></byte-grid>
+                            .cursor=${this.session.document} .navigable=${this.isLoaded}
+                            @cell-focus=${this.onCellFocus}></byte-grid>
                     </div>
                 </div>
             </main>
@@ -669,6 +681,8 @@ export class VantrelApp extends LitElement {
                 @change=${this.onDefinitionsInput}>
             <input id="recipeInput" type="file" accept=".json,application/json" hidden @change=${this.onRecipeInput}>
             <generator-dialog @generated=${this.onGenerated}></generator-dialog>
+            <goto-dialog></goto-dialog>
+            <about-dialog></about-dialog>
             <message-dialog></message-dialog>`;
     }
 }

@@ -4,20 +4,15 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { after, before, test } from 'node:test';
-import { closeSession, openSample, saveByDownload, skipUnlessReady, startSession } from './harness.mjs';
+import { test } from 'node:test';
+import { openSample, saveByDownload, skipUnlessReady, sharedSession } from './harness.mjs';
 
 skipUnlessReady();
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-let browser;
-let server;
-let page;
 
-before(async () => {
-    ({ browser, server, page } = await startSession());
-});
-after(() => closeSession({ browser, server }));
+let page;
+sharedSession((session) => ({ page } = session));
 
 // axe runs inside the page through the debugging protocol, which the page's
 // Content Security Policy does not govern.
@@ -37,7 +32,7 @@ test('the empty page and every editor pass axe', async () => {
     }
 });
 
-test('the comparison, the byte information and a generator pass axe', async () => {
+test('the comparison, the byte information, a generator, Go to offset and About pass axe', async () => {
     await openSample(page, '0a1c_0001.seem');
     await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
     const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
@@ -50,6 +45,13 @@ test('the comparison, the byte information and a generator pass axe', async () =
     await page.locator('details.menu:has([data-control="mnuSetGPRS"]) > summary').click();
     await page.click('[data-control="mnuSetGPRS"]');
     assert.deepEqual(await seriousViolations(), [], 'generator');
+    await page.keyboard.press('Escape');
+    await page.keyboard.press('Control+g');
+    assert.deepEqual(await seriousViolations(), [], 'Go to offset');
+    await page.keyboard.press('Escape');
+    await page.locator('details.menu:has([data-control="mnuAbout"]) > summary').click();
+    await page.click('[data-control="mnuAbout"]');
+    assert.deepEqual(await seriousViolations(), [], 'About');
     await page.keyboard.press('Escape');
 });
 

@@ -5,24 +5,21 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import {
-    cliPath, closeSession, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
-    saveByDownload, scratchDir, skipUnlessReady, startSession,
+    cliPath, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
 skipUnlessReady();
 
-let browser;
-let server;
-let page;
 const scratch = scratchDir();
 
-before(async () => {
-    ({ browser, server, page } = await startSession());
+let page;
+const shared = sharedSession(async (session) => {
+    ({ page } = session);
     await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
 });
-after(() => closeSession({ browser, server }));
 
 // The sample with its first switch turned the other way, as vantrel-cli writes it.
 function changedSample() {
@@ -40,7 +37,7 @@ function fileMenuCaption(languageIndex) {
 }
 
 test('the language follows the browser and the menu switches it', async () => {
-    const { context, page: chinese } = await openPage(browser, server.url, { locale: 'zh-CN' });
+    const { context, page: chinese } = await openPage(shared.browser, shared.server.url, { locale: 'zh-CN' });
     assert.equal((await chinese.locator('details.menu > summary').first().textContent()).trim(), fileMenuCaption(1));
     await context.close();
 
@@ -138,24 +135,37 @@ test('a seem folder lists its files by kind, and two folders are compared', asyn
             copyFileSync(join(samplesDir, name), join(folder, name));
         }
     }
+    // One byte longer than the function type: opening would match it, the seem folder does not.
+    writeFileSync(join(older, 'zz_long.seem'), Buffer.concat([sample('0032_0001.seem'), Buffer.from([0])]));
     writeFileSync(join(newer, '0032_0001.seem'), changedSample());
     writeFileSync(join(newer, 'notes.seem'), Buffer.from('not a seem file of any size known'));
 
-    const chooseFolder = async (control, folder) => {
-        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), (async () => {
-            await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
-            await page.click(`[data-control="${control}"]`);
-        })()]);
-        await chooser.setFiles(folder);
+    const openMenu = async (control) => {
+        await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+        await page.click(`[data-control="${control}"]`);
     };
-    await chooseFolder('mnuSetFolder', older);
+    // The browser's folder picker, lent the folder's files.
+    await page.evaluate((files) => {
+        window.showDirectoryPicker = async () => ({
+            name: 'monday',
+            values: async function* () {
+                for (const [name, bytes] of files) {
+                    yield { kind: 'file', name, getFile: async () => new File([new Uint8Array(bytes)], name) };
+                }
+            },
+        });
+    }, readdirSync(older).map((name) => [name, [...readFileSync(join(older, name))]]));
+    await openMenu('mnuSetFolder');
     const volume = page.locator('folder-panel button[data-kind="volume"]');
     await volume.waitFor();
+    assert.equal((await page.locator('folder-panel button[data-kind="function"] + .file-name').textContent()).trim(),
+        '0032_0001.seem');
     await volume.click();
     await page.waitForFunction(() => document.title.startsWith('0a1c_0001.seem'));
 
-    await page.locator('details.menu:has([data-control="compareFolders"]) > summary').click();
-    await page.click('[data-control="compareFolders"]');
+    // Without the picker, the folder input chooses.
+    await page.evaluate(() => delete window.showDirectoryPicker);
+    await openMenu('compareFolders');
     const [first] = await Promise.all([page.waitForEvent('filechooser'),
         page.locator('message-dialog dialog[open] button').click()]);
     await first.setFiles(older);
@@ -165,9 +175,10 @@ test('a seem folder lists its files by kind, and two folders are compared', asyn
     const lines = page.locator('folder-panel .folder-comparison > ul > li');
     await lines.first().waitFor();
     const texts = (await lines.allTextContents()).map((text) => text.trim().split('\n')[0]);
-    assert.equal(texts.length, 2, texts.join(' | '));
+    assert.equal(texts.length, 3, texts.join(' | '));
     assert.ok(texts[0].includes('0032_0001.seem'));
-    assert.ok(texts[1].includes('notes.seem'));
+    assert.ok(texts[1].includes('zz_long.seem'));
+    assert.ok(texts[2].includes('notes.seem'));
 });
 
 test('a type\'s alert shows on opening until the user turns tips off', async () => {

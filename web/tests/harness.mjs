@@ -7,6 +7,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
+import { after, before } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
 export const webDir = resolve(dirname(fileURLToPath(import.meta.url)), '..');
@@ -143,4 +144,16 @@ export async function startSession({ withPage = true } = {}) {
 export async function closeSession(session) {
     await session?.browser?.close();
     session?.server?.server.close();
+}
+
+// The server, browser and page the tests of one file share: started before the
+// first test, then handed to ready(session), and closed after the last test.
+export function sharedSession(ready) {
+    const session = { browser: null, server: null, page: null };
+    before(async () => {
+        Object.assign(session, await startSession());
+        await ready(session);
+    });
+    after(() => closeSession(session));
+    return session;
 }

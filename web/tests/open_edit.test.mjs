@@ -5,23 +5,18 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import {
-    cliPath, closeSession, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
-    saveByDownload, scratchDir, skipUnlessReady, startSession,
+    cliPath, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
+    saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
 skipUnlessReady();
 
-let browser;
-let server;
-let page;
 const scratch = scratchDir();
 
-before(async () => {
-    ({ browser, server, page } = await startSession());
-});
-after(() => closeSession({ browser, server }));
+let page;
+const shared = sharedSession((session) => ({ page } = session));
 
 // What vantrel-cli writes for an edit of a sample.
 function cliEdit(name, ...args) {
@@ -128,7 +123,7 @@ describe('each editor saves what vantrel-cli writes', () => {
 });
 
 test('a file opened with a handle is written back through it, and Save As through the picker\'s', async () => {
-    const context = await browser.newContext();
+    const context = await shared.browser.newContext();
     // A stand-in for the browser's file picker: one file whose writes are kept.
     await context.addInitScript((bytes) => {
         window.written = [];
@@ -148,7 +143,7 @@ test('a file opened with a handle is written back through it, and Save As throug
     const handlePage = await context.newPage();
     let downloads = 0;
     handlePage.on('download', () => ++downloads);
-    await handlePage.goto(server.url);
+    await handlePage.goto(shared.server.url);
     await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
     await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
     await handlePage.keyboard.press('Control+o');
@@ -193,7 +188,12 @@ describe('the grid', () => {
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
         const original = sample('0032_0001.seem');
+        // A click on the cell's right half puts the caret after its first digit.
+        await page.locator('byte-grid [data-index="0"]').click({ position: { x: 2, y: 4 } });
+        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 0);
         await page.locator('byte-grid [data-index="0"]').click();
+        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 1);
+        await page.keyboard.press('Home');
         await page.keyboard.type('ab1');
         await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
         assert.equal(await page.locator('byte-grid [data-index="0"]').textContent(), 'AB');
@@ -242,6 +242,24 @@ describe('the grid', () => {
         await page.keyboard.press('Control+End');
         assert.equal(await page.evaluate(() => document.activeElement.dataset.index), String(sample('0032_0001.seem').length - 1));
     });
+
+    test('Go to offset takes a hexadecimal offset and refuses others with the desktop\'s messages', async () => {
+        await openSample(page, '0032_0001.seem');
+        await page.locator('byte-grid [data-index="0"]').click();
+        await page.keyboard.press('Control+g');
+        const dialog = page.locator('goto-dialog dialog[open]');
+        const offset = dialog.locator('input[type="text"]');
+        await offset.fill('zz');
+        await offset.press('Enter');
+        assert.equal((await dialog.locator('[role="alert"]').textContent()).trim(), languageString(0, 73).replace('%1', 'zz'));
+        await offset.fill('78');
+        await offset.press('Enter');
+        assert.equal((await dialog.locator('[role="alert"]').textContent()).trim(),
+            languageString(0, 75).replace('%1', '78').replace('%2', '119').replace('%3', '77'));
+        await offset.fill(' 0x1a ');
+        await offset.press('Enter');
+        await page.waitForFunction(() => document.activeElement.dataset.index === '26');
+    });
 });
 
 describe('refusals and questions', () => {
@@ -269,7 +287,7 @@ describe('refusals and questions', () => {
 
     test('closing the tab with changes asks first', async () => {
         const tab = await page.context().newPage();
-        await tab.goto(server.url);
+        await tab.goto(shared.server.url);
         await tab.waitForFunction(() => document.body.dataset.ready === 'true');
         await openSample(tab, '0032_0001.seem');
         await tab.locator('switch-tree li.switch > .label').first().click();

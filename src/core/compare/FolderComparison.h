@@ -2,8 +2,12 @@
 #pragma once
 
 #include "core/compare/SeemComparison.h"
+#include "core/files/SeemFile.h"
+#include "core/shell/SeemFolderScan.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +36,47 @@ class FolderComparisonVisitor {
     virtual void same(const std::string& /*name*/) {}
     // A file that could not be read, with the reason.
     virtual void unreadable(const std::string& path, const std::string& reason) = 0;
+    // An entry named as a seem file that is no file to read (a FIFO, a device,
+    // a folder), left unopened; in name order among the rest.
+    virtual void skipped(const std::string& path, const std::string& reason) = 0;
 };
 
 struct FolderFailure {
     std::string folder;
     std::string reason;
+};
+
+// A folder's files as the comparison reads them: from the disk
+// (FolderComparisonFiles.cpp), or from memory where there is no file system to
+// read (a web page's chosen folder).
+class SeemFolderSource {
+  public:
+    virtual ~SeemFolderSource() = default;
+    // The folder as messages name it.
+    [[nodiscard]] virtual std::string folder() const = 0;
+    // Its regular files that are not hidden, and the entries named as seem
+    // files that are no files; nothing when it cannot be read.
+    [[nodiscard]] virtual std::optional<SeemFolderListing> listing() const = 0;
+    // A file's bytes, or the refusal readSeemFile would give.
+    [[nodiscard]] virtual SeemFileRead read(const std::string& name) const = 0;
+};
+
+// Files handed over with their bytes; hidden names are left out.
+struct SeemFolderEntry {
+    std::string name;
+    std::vector<std::uint8_t> bytes;
+};
+
+class MemorySeemFolder : public SeemFolderSource {
+  public:
+    MemorySeemFolder(std::string folder, std::vector<SeemFolderEntry> files);
+    [[nodiscard]] std::string folder() const override { return m_folder; }
+    [[nodiscard]] std::optional<SeemFolderListing> listing() const override;
+    [[nodiscard]] SeemFileRead read(const std::string& name) const override;
+
+  private:
+    std::string m_folder;
+    std::vector<SeemFolderEntry> m_files;
 };
 
 // Visits the pairs in the order of their names, ignoring case. Types are
@@ -59,15 +99,29 @@ struct FolderComparisonResult {
     std::vector<std::string> onlyInTheirs;
     std::vector<FolderChange> changed;
     std::vector<std::string> unreadable; // "path: reason"
+    std::vector<std::string> skipped;    // "path: reason"
     std::size_t same = 0;
 
     [[nodiscard]] bool equal() const {
-        return onlyInOurs.empty() && onlyInTheirs.empty() && changed.empty() && unreadable.empty();
+        return onlyInOurs.empty() && onlyInTheirs.empty() && changed.empty() &&
+               unreadable.empty() && skipped.empty();
     }
 };
 
 [[nodiscard]] std::optional<FolderFailure> compareSeemFolders(const std::string& oursFolder,
                                                               const std::string& theirsFolder,
+                                                              const XmlElement& definitionsRoot,
+                                                              const UiStrings& strings,
+                                                              FolderComparisonResult& result);
+
+// The same for folders that need not be on disk.
+[[nodiscard]] std::optional<FolderFailure> compareSeemFolders(const SeemFolderSource& ours,
+                                                              const SeemFolderSource& theirs,
+                                                              const XmlElement& definitionsRoot,
+                                                              const UiStrings& strings,
+                                                              FolderComparisonVisitor& visitor);
+[[nodiscard]] std::optional<FolderFailure> compareSeemFolders(const SeemFolderSource& ours,
+                                                              const SeemFolderSource& theirs,
                                                               const XmlElement& definitionsRoot,
                                                               const UiStrings& strings,
                                                               FolderComparisonResult& result);

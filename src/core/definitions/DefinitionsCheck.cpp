@@ -128,7 +128,7 @@ DefinitionProblems checkDefinitions(const XmlDocument& definitions) {
     const auto types = definitions.root().children();
     for (std::size_t i = 0; i < types.size(); ++i) {
         if (const auto problem = seemTypeProblem(types[i])) {
-            noteProblem(&problems, types[i], *problem);
+            noteProblem(&problems, types[i], problem->message);
             continue;
         }
         const std::int64_t size = parseDecimal(*types[i].attribute("size")).value_or(0);

@@ -26,25 +26,26 @@ std::optional<bool> fitsLength(const XmlElement& element, std::size_t fileLength
 
 } // namespace
 
-std::optional<std::string> seemTypeProblem(const XmlElement& element) {
+std::optional<Failure> seemTypeProblem(const XmlElement& element) {
     if (!element.hasAttribute("ID") || !element.hasAttribute("tip") ||
         !element.hasAttribute("type") || !element.hasAttribute("size"))
-        return "a seem type needs the attributes ID, size, tip and type";
+        return Failure{"a seem type needs the attributes ID, size, tip and type"};
     const auto size = sizeOf(element);
     if (!size || *size < 0 || *size > std::numeric_limits<std::int32_t>::max())
-        return "the size \"" + *element.attribute("size") + "\" is not a number";
+        return Failure{"the size \"" + *element.attribute("size") + "\" is not a number"};
     return std::nullopt;
 }
 
-std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
-                                                std::vector<SeemTypeEntry>& catalog) {
+std::optional<Failure> buildSeemTypeCatalog(const XmlElement& root,
+                                            std::vector<SeemTypeEntry>& catalog) {
     const auto types = root.children();
     if (catalog.size() < types.size())
         catalog.resize(types.size());
     for (std::size_t i = 0; i < types.size(); ++i) {
         const XmlElement& element = types[i];
         if (const auto problem = seemTypeProblem(element))
-            return "seem type " + std::to_string(i + 1) + " <" + element.name() + ">: " + *problem;
+            return Failure{"seem type " + std::to_string(i + 1) + " <" + element.name() +
+                           ">: " + problem->message};
         catalog[i].ID = *element.attribute("ID");
         catalog[i].size = static_cast<std::int32_t>(*sizeOf(element));
         catalog[i].tip = *element.attribute("tip");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Failure.h"
 #include "core/xml/XmlDocument.h"
 
 #include <cstdint>
@@ -21,14 +22,14 @@ struct SeemTypeEntry {
 
 // What keeps a type element out of the catalog: a missing "ID", "size", "tip"
 // or "type", or a size that is not a number; nothing when it is usable.
-[[nodiscard]] std::optional<std::string> seemTypeProblem(const XmlElement& element);
+[[nodiscard]] std::optional<Failure> seemTypeProblem(const XmlElement& element);
 
 // Fills catalog from the type elements under root, in document order, keeping
 // the entries it already had beyond the ones it rewrites. Returns what is
 // wrong with the first bad element (a missing attribute, a size that is no
 // number); entries before it are filled.
-std::optional<std::string> buildSeemTypeCatalog(const XmlElement& root,
-                                                std::vector<SeemTypeEntry>& catalog);
+std::optional<Failure> buildSeemTypeCatalog(const XmlElement& root,
+                                            std::vector<SeemTypeEntry>& catalog);
 
 // A type element whose "size" fits a file length: equal to it, or one less.
 struct SeemTypeMatch {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/FunctionTree.h"
 
+#include "core/Failure.h"
 #include "core/document/BitHelpers.h"
 
 namespace vantrel {
@@ -15,16 +16,16 @@ std::string nodeKey(const std::string& offsetText, const std::string& bitText) {
 
 // A switch must name an existing cell and a bit 0..7; anything else would
 // read or write outside the document.
-std::optional<std::string> resolveSwitch(FunctionNode& node, const ByteGrid& grid) {
+std::optional<Failure> resolveSwitch(FunctionNode& node, const ByteGrid& grid) {
     const auto offset = parseHex(node.offsetText);
     const auto bit = parseDecimal(node.bitText);
     if (!offset)
-        return "offset \"" + node.offsetText + "\" is not hexadecimal";
+        return Failure{"offset \"" + node.offsetText + "\" is not hexadecimal"};
     if (*offset >= static_cast<std::uint32_t>(grid.cellCount()))
-        return "offset " + node.offsetText + " lies beyond the last byte (" +
-               toHex(static_cast<std::uint32_t>(grid.cellCount() - 1)) + ")";
+        return Failure{"offset " + node.offsetText + " lies beyond the last byte (" +
+                       toHex(static_cast<std::uint32_t>(grid.cellCount() - 1)) + ")"};
     if (!bit || *bit < 0 || *bit > 7)
-        return "bit \"" + node.bitText + "\" is not 0 to 7";
+        return Failure{"bit \"" + node.bitText + "\" is not 0 to 7"};
     node.cellIndex = static_cast<int>(*offset);
     node.bit = static_cast<int>(*bit);
     node.on = isBitSet(grid.text(node.cellIndex), node.bit);
@@ -118,7 +119,7 @@ std::optional<FunctionNode> FunctionTreeBuilder::makeNode(const XmlElement& elem
     node.kind = isFolder ? FunctionNodeKind::Folder : FunctionNodeKind::Switch;
     if (node.isSwitch()) {
         if (const auto fault = resolveSwitch(node, grid))
-            return leftOut(*fault);
+            return leftOut(fault->message);
     }
     return node;
 }

@@ -49,8 +49,7 @@ XmlLoadResult SeemDocument::loadDefinitions(const std::string& path) {
 
 void SeemDocument::useDefinitions(std::unique_ptr<XmlDocument> definitions) {
     m_definitions = std::move(definitions);
-    m_type =
-        m_path.empty() ? XmlElement() : findSeemType(m_definitions->root(), m_savedBytes.size());
+    m_type = m_hasFile ? findSeemType(m_definitions->root(), m_savedBytes.size()) : XmlElement();
     notifyState({.type = true});
 }
 
@@ -66,6 +65,7 @@ OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
         break;
     }
     endGesture();
+    m_hasFile = true;
     m_path = path;
     m_savedBytes = std::move(read.bytes);
     m_identity = read.identity;
@@ -80,6 +80,7 @@ OpenOutcome SeemDocument::accept(const std::string& path, SeemFileRead read) {
 
 void SeemDocument::close() {
     endGesture();
+    m_hasFile = false;
     m_path.clear();
     m_savedBytes.clear();
     m_identity = {};

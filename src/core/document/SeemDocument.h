@@ -92,6 +92,10 @@ class SeemDocument {
     // The identity of the file as read or saved, to notice a change cheaply.
     [[nodiscard]] const FileIdentity& identity() const { return m_identity; }
 
+    // A file is open: read from disk, or given as bytes under a name that
+    // may be empty. The one answer to "is a file open"; not from the start
+    // nor after close().
+    [[nodiscard]] bool hasFile() const { return m_hasFile; }
     [[nodiscard]] const std::string& path() const { return m_path; }
     [[nodiscard]] const std::vector<std::uint8_t>& savedBytes() const { return m_savedBytes; }
     [[nodiscard]] ByteGrid& grid() { return m_grid; }
@@ -141,6 +145,7 @@ class SeemDocument {
     void notifyState(DocumentChange change);
     void notifyEverything() { notifyState({true, true, true, true}); }
 
+    bool m_hasFile = false;
     std::string m_path;
     std::vector<std::uint8_t> m_savedBytes;
     FileIdentity m_identity;

@@ -26,14 +26,14 @@ OpenOutcome SeemDocument::open(const std::string& path) {
 }
 
 OpenOutcome SeemDocument::reload() {
-    if (m_path.empty())
+    if (!m_hasFile)
         return {OpenOutcome::Status::Failed, "no file is open"};
     const std::string path = m_path; // open() may replace m_path
     return open(path);
 }
 
 SaveOutcome SeemDocument::save(bool overwriteChanges) {
-    if (m_path.empty())
+    if (!m_hasFile)
         return saveOutcome(SaveOutcome::Status::WriteFailed, -1, "no file is open");
     const std::string path = m_path;
     return saveTo(path, overwriteChanges);
@@ -44,7 +44,7 @@ SaveOutcome SeemDocument::saveAs(const std::string& path, bool overwriteChanges)
 }
 
 DiskState SeemDocument::diskState() const {
-    if (m_path.empty())
+    if (!m_hasFile)
         return DiskState::Same;
     const SeemFileRead read = readSeemFile(m_path);
     if (read.status == SeemFileRead::Status::Failed && !identityOf(m_path))
@@ -57,7 +57,7 @@ DiskState SeemDocument::diskState() const {
 }
 
 bool SeemDocument::isOwnFile(const std::string& path) const {
-    if (m_path.empty())
+    if (!m_hasFile)
         return false;
     if (path == m_path)
         return true;
@@ -85,6 +85,7 @@ SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges)
     if (!written.ok())
         return {SaveOutcome::Status::WriteFailed, -1, std::move(written.reason), written.outcome,
                 std::move(written.recoveryPath)};
+    m_hasFile = true;
     m_path = path;
     m_identity = identityOf(path).value_or(FileIdentity{});
     markSaved(std::move(bytes));

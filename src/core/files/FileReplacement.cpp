@@ -3,6 +3,7 @@
 // in-place write guarded by a recovery copy.
 #include "core/files/FileReplacement.h"
 
+#include "core/Failure.h"
 #include "core/files/ClaimedFile.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/RegularFile.h"
@@ -150,14 +151,14 @@ void syncFolder(const fs::path& folder) {
         ::fsync(dir.get());
 }
 
-std::optional<std::string> writeTemporary(int fd, const struct stat* old,
-                                          const std::vector<std::uint8_t>& bytes) {
+std::optional<Failure> writeTemporary(int fd, const struct stat* old,
+                                      const std::vector<std::uint8_t>& bytes) {
     // Owner first: a change of owner clears the set-id bits the mode may carry.
     if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0 && errno != EPERM)
-        return systemReason(errno);
+        return Failure{systemReason(errno)};
     const mode_t mode = old ? (old->st_mode & 07777) : modeForNewFile();
     if (::fchmod(fd, mode) != 0 || !writeAllAt(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0)
-        return systemReason(errno);
+        return Failure{systemReason(errno)};
     reachSaveStep(SaveStep::TemporaryWritten);
     return std::nullopt;
 }
@@ -179,7 +180,7 @@ void removeAbandonedTemporaries(const fs::path& folder) {
 // system has no unnamed files.
 struct Temporary {
     std::string name;
-    std::optional<std::string> failure;
+    std::optional<Failure> failure;
     bool unsupported = false;
     int error = 0;
     FileDescriptor file{-1};
@@ -187,7 +188,7 @@ struct Temporary {
 
 Temporary temporaryFailure(std::string failure, bool unsupported, int error) {
     Temporary result;
-    result.failure = std::move(failure);
+    result.failure = Failure{std::move(failure)};
     result.unsupported = unsupported;
     result.error = error;
     return result;
@@ -216,7 +217,7 @@ Temporary writeUnnamedTemporary(const fs::path& folder, const struct stat* old,
     // Claimed before it has a name, so that no sweep ever sees it unclaimed.
     claimOpenFile(file.get());
     if (auto failure = writeTemporary(file.get(), old, bytes))
-        return temporaryFailure(*failure, false, 0);
+        return temporaryFailure(failure->message, false, 0);
     const std::string procPath = "/proc/self/fd/" + std::to_string(file.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = temporaryName(folder);
@@ -247,7 +248,7 @@ Temporary writeNamedTemporary(const fs::path& folder, const struct stat* old,
             return temporaryFailure(systemReason(errno), false, errno);
         if (auto failure = writeTemporary(file.get(), old, bytes)) {
             ::unlink(name.c_str());
-            return temporaryFailure(*failure, false, 0);
+            return temporaryFailure(failure->message, false, 0);
         }
         reachSaveStep(SaveStep::TemporaryNamed);
         Temporary result;
@@ -270,7 +271,7 @@ FileWrite replaceByRename(const fs::path& target, const fs::path& folder, const 
     if (temporary.failure) {
         if (old && folderRefuses(temporary.error))
             return writeInPlace(target, bytes, guard);
-        return unchanged(*temporary.failure);
+        return unchanged(temporary.failure->message);
     }
     if (::rename(temporary.name.c_str(), target.c_str()) != 0) {
         const int error = errno;

@@ -230,31 +230,31 @@ std::optional<std::string> leftoverRecoveryCopy(const std::string& path) {
     return findCopy(folder.path, target.path, identityOf(target.path));
 }
 
-std::optional<std::string> restoreRecoveryCopy(const std::string& path, bool force) {
+std::optional<Failure> restoreRecoveryCopy(const std::string& path, bool force) {
     const RecoveryFolder folder = recoveryFolder(false);
     if (!folder.refusal.empty())
-        return folder.refusal;
+        return Failure{folder.refusal};
     if (folder.missing)
-        return "there is no recovery copy of it in " + folder.path;
+        return Failure{"there is no recovery copy of it in " + folder.path};
     const SaveTarget target = resolveSaveTarget(path);
     if (!target.refusal.empty())
-        return target.refusal;
+        return Failure{target.refusal};
     const auto current = identityOf(target.path);
     const auto copy = findCopy(folder.path, target.path, current);
     if (!copy)
-        return "there is no recovery copy of it in " + folder.path;
+        return Failure{"there is no recovery copy of it in " + folder.path};
     struct stat info {};
     if (::lstat(copy->c_str(), &info) != 0)
-        return *copy + ": " + std::strerror(errno);
+        return Failure{*copy + ": " + std::strerror(errno)};
     if (auto reason = notRegularReason(info.st_mode); !reason.empty())
-        return *copy + ": " + reason;
+        return Failure{*copy + ": " + reason};
     if (auto refusal = ownershipRefusal(*copy, info, "the recovery copy"); !refusal.empty())
-        return refusal;
+        return Failure{refusal};
     const RegularFileRead read = readRegularFile(*copy, kLargestCopy);
     if (!read.ok)
-        return *copy + ": " + read.reason;
+        return Failure{*copy + ": " + read.reason};
     if (read.overLimit)
-        return *copy + ": too large to be a copy of a seem file";
+        return Failure{*copy + ": too large to be a copy of a seem file"};
 
     const FileIdentity kept = parseCopyName(fs::path(*copy).filename().string())->identity;
     std::string differences;
@@ -277,12 +277,12 @@ std::optional<std::string> restoreRecoveryCopy(const std::string& path, bool for
         differs("the copy holds " + std::to_string(read.bytes.size()) +
                 " bytes, more than a seem file");
     if (!differences.empty() && !force)
-        return "the recovery copy " + *copy + " does not fit: " + differences +
-               " (--force puts it back anyway)";
+        return Failure{"the recovery copy " + *copy + " does not fit: " + differences +
+                       " (--force puts it back anyway)"};
     const FileWrite written = restoreFromCopy(
         path, std::vector<std::uint8_t>(read.bytes.begin(), read.bytes.end()), *copy);
     if (!written.ok())
-        return written.describe();
+        return Failure{written.describe()};
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Failure.h"
 #include "core/files/RegularFile.h"
 
 #include <cstdint>
@@ -48,6 +49,6 @@ void dropRecoveryCopy(const std::string& copy);
 // not. A copy kept for another file than the one now at path (another
 // device or inode, or another length: an in-place save keeps the length), or
 // larger than a seem file, is refused with what differs unless force is set.
-std::optional<std::string> restoreRecoveryCopy(const std::string& path, bool force = false);
+std::optional<Failure> restoreRecoveryCopy(const std::string& path, bool force = false);
 
 } // namespace vantrel

@@ -99,12 +99,12 @@ std::string FileWrite::describe() const {
            recoveryPath;
 }
 
-std::optional<std::string> writeFileAtomically(const std::string& path,
-                                               const std::vector<std::uint8_t>& bytes) {
+std::optional<Failure> writeFileAtomically(const std::string& path,
+                                           const std::vector<std::uint8_t>& bytes) {
     const FileWrite written = replaceFile(path, bytes);
     if (written.ok())
         return std::nullopt;
-    return written.describe();
+    return Failure{written.describe()};
 }
 
 } // namespace vantrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Failure.h"
 #include "core/files/RegularFile.h"
 
 #include <cstddef>
@@ -70,8 +71,8 @@ struct FileWrite {
                                     const std::vector<std::uint8_t>& bytes);
 
 // replaceFile, for callers that need only the words of a failure.
-std::optional<std::string> writeFileAtomically(const std::string& path,
-                                               const std::vector<std::uint8_t>& bytes);
+[[nodiscard]] std::optional<Failure> writeFileAtomically(const std::string& path,
+                                                         const std::vector<std::uint8_t>& bytes);
 
 // The points between the steps of a save, where a test can stop the process
 // to check that every interruption leaves the old or the new file.

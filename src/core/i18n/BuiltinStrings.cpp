@@ -350,6 +350,16 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 164: VolumeInformation
         "Move a slider with the mouse or its arrow keys to set that volume; its byte in the grid "
         "follows.",
+        // 165: CoverageLegendUndescribed
+        "No setting of the definitions reads a hatched byte.",
+        // 166: CoverageLegendBits
+        "Bars along a byte's bottom are its bits, bit 7 on the left: a filled bar is a bit a "
+        "setting reads, a grey bar one that none does.",
+        // 167: FolderComparisonHint
+        "Press Enter or double-click a line to open that pair of files, compared.",
+        // 168: SuggestDefinitionsHint
+        "Copy these items into the definitions file, inside the seem type named in the first line; "
+        "then give each item a name and a tip.",
     };
     return strings;
 }

@@ -177,6 +177,10 @@ enum class UiString : int {
     StatusNoEditor = 162,       // %1 type, %2 file length
     FolderType = 163,           // the file dialog's type of a folder
     VolumeInformation = 164,
+    CoverageLegendUndescribed = 165,
+    CoverageLegendBits = 166,
+    FolderComparisonHint = 167,
+    SuggestDefinitionsHint = 168,
 };
 
 } // namespace vantrel

@@ -20,32 +20,32 @@ std::string describeElement(const std::string& what, std::size_t position) {
 
 } // namespace
 
-std::optional<std::string> LanguageFile::load(const std::string& path, SettingsStore& settings,
-                                              std::optional<std::int32_t> systemLcid) {
+std::optional<Failure> LanguageFile::load(const std::string& path, SettingsStore& settings,
+                                          std::optional<std::int32_t> systemLcid) {
     m_path = path;
     m_index = 0;
     m_captions.clear();
     return finishLoad(m_document.load(path), settings, systemLcid);
 }
 
-std::optional<std::string> LanguageFile::loadText(std::string_view text, const std::string& name,
-                                                  SettingsStore& settings,
-                                                  std::optional<std::int32_t> systemLcid) {
+std::optional<Failure> LanguageFile::loadText(std::string_view text, const std::string& name,
+                                              SettingsStore& settings,
+                                              std::optional<std::int32_t> systemLcid) {
     m_path = name;
     m_index = 0;
     m_captions.clear();
     return finishLoad(m_document.loadFromString(text), settings, systemLcid);
 }
 
-std::optional<std::string> LanguageFile::finishLoad(const XmlLoadResult& loaded,
-                                                    SettingsStore& settings,
-                                                    std::optional<std::int32_t> systemLcid) {
+std::optional<Failure> LanguageFile::finishLoad(const XmlLoadResult& loaded,
+                                                SettingsStore& settings,
+                                                std::optional<std::int32_t> systemLcid) {
     const std::string& path = m_path;
     if (!loaded.ok && loaded.line == 0)
-        return m_strings.format(UiString::ReadFailed, {path, loaded.message});
+        return Failure{m_strings.format(UiString::ReadFailed, {path, loaded.message})};
     if (!loaded.ok) {
-        return m_strings.format(UiString::MalformedXml,
-                                {path, loaded.message, std::to_string(loaded.line)});
+        return Failure{m_strings.format(UiString::MalformedXml,
+                                        {path, loaded.message, std::to_string(loaded.line)})};
     }
     const XmlElement root = m_document.root();
     // A fault in one place should not cost the menu or the strings the rest
@@ -56,20 +56,19 @@ std::optional<std::string> LanguageFile::finishLoad(const XmlLoadResult& loaded,
         m_index = 0;
     indexCaptions();
     if (choiceFailure || readFailure)
-        return path + ": " + choiceFailure.value_or(readFailure.value_or(""));
+        return Failure{path + ": " + (choiceFailure ? choiceFailure : readFailure)->message};
     return std::nullopt;
 }
 
-std::optional<std::string> LanguageFile::choose(int index, const std::string& path,
-                                                SettingsStore& settings,
-                                                std::optional<std::int32_t> systemLcid) {
+std::optional<Failure> LanguageFile::choose(int index, const std::string& path,
+                                            SettingsStore& settings,
+                                            std::optional<std::int32_t> systemLcid) {
     settings.setValue("language", std::to_string(index));
     return load(path, settings, systemLcid);
 }
 
-std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
-                                                     SettingsStore& settings,
-                                                     std::optional<std::int32_t> systemLcid) {
+std::optional<Failure> LanguageFile::chooseIndex(const XmlElement& root, SettingsStore& settings,
+                                                 std::optional<std::int32_t> systemLcid) {
     const std::size_t count = root.children().size();
     const auto usable = [count](std::optional<std::int64_t> n) {
         return n && *n >= 0 && static_cast<std::size_t>(*n) < count;
@@ -87,7 +86,7 @@ std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
     for (std::size_t i = 0; i < languages.size(); ++i) {
         const auto value = languages[i].attribute("value");
         if (!value)
-            return describeElement("language", i) + " has no \"value\"";
+            return Failure{describeElement("language", i) + " has no \"value\""};
         lcids.push_back(parseHex(*value));
     }
     // The exact locale first; then the same language of another country
@@ -106,19 +105,19 @@ std::optional<std::string> LanguageFile::chooseIndex(const XmlElement& root,
         return std::nullopt;
     const auto id = parseDecimal(languages[*found].attribute("id").value_or(""));
     if (!id)
-        return describeElement("language", *found) + " has no numeric \"id\"";
+        return Failure{describeElement("language", *found) + " has no numeric \"id\""};
     m_index = usable(id) ? static_cast<int>(*id) : 0;
     settings.setValue("language", std::to_string(*id));
     return std::nullopt;
 }
 
-std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root) {
+std::optional<Failure> LanguageFile::readLanguages(const XmlElement& root) {
     const auto languages = root.children();
     for (std::size_t i = 0; i < languages.size(); ++i) {
         const auto text = languages[i].attribute("text");
         const auto function = languages[i].attribute("function");
         if (!text || !function)
-            return describeElement("language", i) + " needs \"text\" and \"function\"";
+            return Failure{describeElement("language", i) + " needs \"text\" and \"function\""};
         const auto lcid = parseHex(languages[i].attribute("value").value_or(""));
         const LanguageMenuItem item{*text, *function,
                                     lcid ? std::optional(static_cast<std::int32_t>(*lcid))
@@ -135,7 +134,7 @@ std::optional<std::string> LanguageFile::readLanguages(const XmlElement& root) {
     return std::nullopt;
 }
 
-std::optional<std::string> LanguageFile::readStringTable(const XmlElement& language) {
+std::optional<Failure> LanguageFile::readStringTable(const XmlElement& language) {
     for (const XmlElement& child : language.children()) {
         if (child.name() != "StringTable")
             continue;
@@ -145,7 +144,8 @@ std::optional<std::string> LanguageFile::readStringTable(const XmlElement& langu
             const auto text = entries[k].attribute("text");
             if (!text) {
                 m_strings.replace(std::move(table));
-                return "string " + std::to_string(k) + " of the string table has no \"text\"";
+                return Failure{"string " + std::to_string(k) +
+                               " of the string table has no \"text\""};
             }
             table.push_back(*text);
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Failure.h"
 #include "core/i18n/UiStrings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/xml/XmlDocument.h"
@@ -31,16 +32,16 @@ class LanguageFile {
     // Loads language.xml from path and chooses the language. Returns a
     // description of what failed (file, line, what is missing), or nothing;
     // whatever was read before a failure stays in effect.
-    std::optional<std::string> load(const std::string& path, SettingsStore& settings,
-                                    std::optional<std::int32_t> systemLcid);
+    std::optional<Failure> load(const std::string& path, SettingsStore& settings,
+                                std::optional<std::int32_t> systemLcid);
     // The same for language.xml's text, read elsewhere; name stands for its path in messages.
-    std::optional<std::string> loadText(std::string_view text, const std::string& name,
-                                        SettingsStore& settings,
-                                        std::optional<std::int32_t> systemLcid);
+    std::optional<Failure> loadText(std::string_view text, const std::string& name,
+                                    SettingsStore& settings,
+                                    std::optional<std::int32_t> systemLcid);
 
     // The user picked language index from the menu: stored and loaded.
-    std::optional<std::string> choose(int index, const std::string& path, SettingsStore& settings,
-                                      std::optional<std::int32_t> systemLcid);
+    std::optional<Failure> choose(int index, const std::string& path, SettingsStore& settings,
+                                  std::optional<std::int32_t> systemLcid);
 
     [[nodiscard]] int index() const { return m_index; }
     [[nodiscard]] const std::vector<LanguageMenuItem>& languages() const { return m_languages; }
@@ -53,12 +54,12 @@ class LanguageFile {
                                                      const std::string& control) const;
 
   private:
-    std::optional<std::string> finishLoad(const XmlLoadResult& loaded, SettingsStore& settings,
-                                          std::optional<std::int32_t> systemLcid);
-    std::optional<std::string> chooseIndex(const XmlElement& root, SettingsStore& settings,
-                                           std::optional<std::int32_t> systemLcid);
-    std::optional<std::string> readLanguages(const XmlElement& root);
-    std::optional<std::string> readStringTable(const XmlElement& language);
+    std::optional<Failure> finishLoad(const XmlLoadResult& loaded, SettingsStore& settings,
+                                      std::optional<std::int32_t> systemLcid);
+    std::optional<Failure> chooseIndex(const XmlElement& root, SettingsStore& settings,
+                                       std::optional<std::int32_t> systemLcid);
+    std::optional<Failure> readLanguages(const XmlElement& root);
+    std::optional<Failure> readStringTable(const XmlElement& language);
     void indexCaptions();
 
     std::string m_path;

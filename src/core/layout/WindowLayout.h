@@ -6,17 +6,24 @@
 #include <algorithm>
 
 // Where the main window's parts sit for a given client size. At the designed
-// size (and below it: the designed size is the least the window lays out for)
-// every part keeps its designed place; a larger window gives its extra width
-// half to the editor column and half to the information frame and the grid,
-// and its extra height to the editor column and the grid. The grid keeps
-// sixteen cells a row, so a taller grid shows more rows.
+// size every part keeps its designed place; a larger window gives its extra
+// width half to the editor column and half to the information frame and the
+// grid, and its extra height to the editor column and the grid. A smaller one
+// (a small screen, a large scale factor, a panel beside) takes the width it
+// lacks from the editor column and the height from the editor column and the
+// grid, down to the least size, so that the grid keeps its sixteen cells a
+// row in view; below the least size the window scrolls. A taller grid shows
+// more rows, a shorter one scrolls them.
 namespace vantrel::layout {
 
 using grid::TwipRect;
 
 inline constexpr int kTwipDesignClientWidth = 12075;
 inline constexpr int kTwipDesignClientHeight = 7065;
+// The editor column keeps 2995 of its 4600, the grid 2700 of its 4950: a
+// header and seven rows.
+inline constexpr int kTwipLeastClientWidth = 10470;
+inline constexpr int kTwipLeastClientHeight = 4815;
 
 struct WindowLayout {
     TwipRect editorArea; // the function tree, style list, colour tree or volume editor
@@ -32,9 +39,12 @@ struct WindowLayout {
 };
 
 [[nodiscard]] constexpr WindowLayout windowLayout(int twipClientWidth, int twipClientHeight) {
-    const int extraWidth = std::max(0, twipClientWidth - kTwipDesignClientWidth);
-    const int extraHeight = std::max(0, twipClientHeight - kTwipDesignClientHeight);
-    const int editorGrowth = extraWidth / 2;
+    // Negative below the designed size.
+    const int extraWidth =
+        std::max(twipClientWidth, kTwipLeastClientWidth) - kTwipDesignClientWidth;
+    const int extraHeight =
+        std::max(twipClientHeight, kTwipLeastClientHeight) - kTwipDesignClientHeight;
+    const int editorGrowth = extraWidth > 0 ? extraWidth / 2 : extraWidth;
     const int rightGrowth = extraWidth - editorGrowth;
     const int rightLeft = 4815 + editorGrowth;
     return {
@@ -43,14 +53,16 @@ struct WindowLayout {
         .infoLabel = {150, 300, 6855 + rightGrowth, 900},
         .colorPanel = {rightLeft, 240, 7155 + rightGrowth, 1380},
         .gridArea = {rightLeft, 1650, 7155 + rightGrowth, 4950 + extraHeight},
-        .twipStartPageShiftX = extraWidth / 2,
-        .twipStartPageShiftY = extraHeight / 2,
+        .twipStartPageShiftX = std::max(0, extraWidth / 2),
+        .twipStartPageShiftY = std::max(0, extraHeight / 2),
     };
 }
 
 static_assert(windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight).gridArea ==
               TwipRect{4815, 1650, 7155, 4950});
 static_assert(windowLayout(6000, 4000) ==
-              windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight));
+              windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight));
+static_assert(windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight).gridArea ==
+              TwipRect{3210, 1650, 7155, 2700});
 
 } // namespace vantrel::layout

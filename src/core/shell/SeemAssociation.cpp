@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shell/SeemAssociation.h"
 
+#include "core/Failure.h"
 #include "core/files/SeemFile.h"
 
 #include <cstdlib>
@@ -77,11 +78,11 @@ std::optional<std::string> readTextFile(const std::string& path, std::string& re
     return std::move(before->text);
 }
 
-std::optional<std::string> writeTextFile(const std::string& path, const std::string& text) {
+std::optional<Failure> writeTextFile(const std::string& path, const std::string& text) {
     std::error_code error;
     fs::create_directories(fs::path(path).parent_path(), error);
     if (error)
-        return "its folder could not be made: " + error.message();
+        return Failure{"its folder could not be made: " + error.message()};
     return writeFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
@@ -106,11 +107,11 @@ class ChangedFiles {
     ~ChangedFiles() { putBack(); }
 
     // Notes path's content before a change; the reason when it cannot be read.
-    std::optional<std::string> noteBefore(const std::string& path) {
+    std::optional<Failure> noteBefore(const std::string& path) {
         std::string reason;
         auto before = readFileBefore(path, reason);
         if (!before)
-            return reason;
+            return Failure{reason};
         m_files.emplace_back(path, std::move(*before));
         return std::nullopt;
     }
@@ -141,7 +142,7 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
         return refused("", "there is no home folder to write the association to");
     ChangedFiles changed;
     const auto write = [&](const std::string& path,
-                           const std::string& text) -> std::optional<std::string> {
+                           const std::string& text) -> std::optional<Failure> {
         if (auto failure = changed.noteBefore(path))
             return failure;
         return writeTextFile(path, text);
@@ -149,7 +150,7 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
 
     if (!findInstalled(where, fs::path("mime/packages") / kMimePackageName)) {
         if (auto failure = write(mimePackagePath(where), seemMimePackage()))
-            return refused(mimePackagePath(where), *failure);
+            return refused(mimePackagePath(where), failure->message);
     }
 
     AssociationOutcome outcome;
@@ -158,7 +159,7 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
         outcome.usesInstalledEntry = true;
         std::error_code error;
         if (auto failure = changed.noteBefore(desktopEntryPath(where)))
-            return refused(desktopEntryPath(where), *failure);
+            return refused(desktopEntryPath(where), failure->message);
         if (fs::remove(desktopEntryPath(where), error); error)
             return refused(desktopEntryPath(where), error.message());
     } else {
@@ -167,7 +168,7 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
             return refused(desktopEntryPath(where), "the program path " + programPath +
                                                         " cannot be named in a desktop entry");
         if (auto failure = write(desktopEntryPath(where), *entry))
-            return refused(desktopEntryPath(where), *failure);
+            return refused(desktopEntryPath(where), failure->message);
     }
 
     std::string reason;
@@ -175,7 +176,7 @@ AssociationOutcome associate(const XdgLocations& where, const std::string& progr
     if (!mimeapps)
         return refused(mimeappsPath(where), reason);
     if (auto failure = write(mimeappsPath(where), withSeemDefault(*mimeapps)))
-        return refused(mimeappsPath(where), *failure);
+        return refused(mimeappsPath(where), failure->message);
     changed.keep();
     return outcome;
 }
@@ -185,7 +186,7 @@ AssociationOutcome removeAssociation(const XdgLocations& where) {
         return refused("", "there is no home folder holding an association");
     ChangedFiles changed;
     if (auto failure = changed.noteBefore(desktopEntryPath(where)))
-        return refused(desktopEntryPath(where), *failure);
+        return refused(desktopEntryPath(where), failure->message);
     std::error_code error;
     const bool removedEntry = fs::remove(desktopEntryPath(where), error);
     if (error)
@@ -199,7 +200,7 @@ AssociationOutcome removeAssociation(const XdgLocations& where) {
     const bool removedDefault = rest != *mimeapps;
     if (removedDefault) {
         if (auto failure = writeTextFile(mimeappsPath(where), rest))
-            return refused(mimeappsPath(where), *failure);
+            return refused(mimeappsPath(where), failure->message);
     }
     if (!removedEntry && !removedDefault)
         return refused(desktopEntryPath(where), "Vantrel was not associated with seem files");

@@ -43,8 +43,26 @@ struct SeemFolderFile {
 // system gives them; nothing for a folder that is missing or unreadable.
 [[nodiscard]] std::vector<SeemFolderFile> listSeemFolder(const std::string& folder);
 
+// Whether a folder's entry is hidden (its name starts with "."): no listing counts it.
+[[nodiscard]] bool isHiddenFileName(const std::string& name);
+
 // Whether a file of a seem folder counts, by its name: ".seem", ".bin" or ".sch".
 [[nodiscard]] bool isSeemFolderCandidate(const std::string& name);
+
+// An entry named as a seem file that is not one: a folder, a FIFO, a device,
+// a link to nothing. Found by stat() alone, so a FIFO or device is never opened.
+struct SkippedEntry {
+    std::string name;
+    std::string reason;
+};
+
+struct SeemFolderListing {
+    std::vector<SeemFolderFile> files; // the regular files, as listSeemFolder gives them
+    std::vector<SkippedEntry> skipped; // seem names only; hidden entries are left out
+    bool readable = false;
+};
+
+[[nodiscard]] SeemFolderListing listSeemFolderWithSkipped(const std::string& folder);
 
 // Matches files of folder to the catalog by exact size: every entry of a
 // file's size takes its path as matchedPath, and an item opens the highest

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -72,7 +73,7 @@ void FolderComparisonController::retranslate() {
 
 // Export and Apply work on the open file, so they wait for one.
 void FolderComparisonController::updateActions() {
-    const bool open = !m_document.path().empty();
+    const bool open = m_document.hasFile();
     m_exportAction->setEnabled(open);
     m_applyAction->setEnabled(open);
 }
@@ -101,9 +102,13 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     if (firstTime) {
         m_listWindow = new QWidget(m_window, Qt::Window);
         m_listWindow->setObjectName(QStringLiteral("frmChangedFiles"));
+        m_hint = new QLabel(m_listWindow);
+        m_hint->setObjectName(QStringLiteral("lblChangedFilesHint"));
+        m_hint->setWordWrap(true);
         m_list = new QListWidget(m_listWindow);
         m_list->setObjectName(QStringLiteral("lstChangedFiles"));
         auto* layout = new QVBoxLayout(m_listWindow);
+        layout->addWidget(m_hint);
         layout->addWidget(m_list);
         connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
             const QStringList pair = item->data(kPairRole).toStringList();
@@ -115,6 +120,8 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
                                    {ours.toStdString(), theirs.toStdString()});
     m_listWindow->setWindowTitle(caption);
     m_list->setAccessibleName(caption);
+    m_hint->setText(uiText(m_strings, UiString::FolderComparisonHint));
+    m_list->setAccessibleDescription(m_hint->text());
     m_list->clear();
     const QDir oursDir(ours);
     const QDir theirsDir(theirs);
@@ -144,8 +151,10 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     };
     addOnly(ours, result.onlyInOurs);
     addOnly(theirs, result.onlyInTheirs);
-    for (const std::string& problem : result.unreadable)
-        m_list->addItem(QString::fromStdString(problem));
+    for (const auto* problems : {&result.unreadable, &result.skipped}) {
+        for (const std::string& problem : *problems)
+            m_list->addItem(QString::fromStdString(problem));
+    }
     if (m_list->count() == 0)
         m_list->addItem(uiText(m_strings, UiString::FoldersSame));
     m_list->setCurrentRow(0);
@@ -168,7 +177,7 @@ void FolderComparisonController::placeListWindow() {
 }
 
 void FolderComparisonController::exportSettings() {
-    if (m_document.path().empty())
+    if (!m_document.hasFile())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
@@ -190,14 +199,15 @@ void FolderComparisonController::exportSettings() {
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") + QString::fromStdString(*failure));
+        m_callbacks.report(chosen + QStringLiteral(": ") +
+                           QString::fromStdString(failure->message));
         return;
     }
     m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));
 }
 
 void FolderComparisonController::applySettings() {
-    if (m_document.path().empty())
+    if (!m_document.hasFile())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);

@@ -12,6 +12,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 class QListWidget;
 class QWidget;
 
@@ -66,6 +67,7 @@ class FolderComparisonController : public QObject {
     QAction* m_exportAction;
     QAction* m_applyAction;
     QPointer<QWidget> m_listWindow;
+    QLabel* m_hint = nullptr; // how a pair is opened
     QListWidget* m_list = nullptr;
     ListenerConnection m_stateListener;
 };

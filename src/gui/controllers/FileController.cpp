@@ -220,7 +220,7 @@ void FileController::saveAs() {
 // Reload throws the edits away on purpose, so it only asks to be sure.
 void FileController::reload() {
     SeemDocument& document = m_parts.document;
-    if (document.path().empty())
+    if (!document.hasFile())
         return;
     if (document.isModified()) {
         const QString text =

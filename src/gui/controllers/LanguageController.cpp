@@ -24,7 +24,7 @@ std::string LanguageController::languagePath() const {
     return (m_parts.appDir + QStringLiteral("language.xml")).toStdString();
 }
 
-std::optional<std::string> LanguageController::load() {
+std::optional<Failure> LanguageController::load() {
     const auto& systemLcid = m_parts.systemLcid;
     auto failure = m_parts.language.load(languagePath(), m_parts.settings,
                                          systemLcid ? systemLcid() : std::nullopt);
@@ -65,11 +65,11 @@ void LanguageController::chooseLanguage(int index) {
     if (failure)
         showMessage(&m_window, MessageIcon::Critical,
                     uiText(m_parts.language.strings(), UiString::LanguageFileUnreadable) +
-                        QLatin1Char('\n') + QString::fromStdString(*failure));
+                        QLatin1Char('\n') + QString::fromStdString(failure->message));
     rebuildMenu();
     emit languageChosen();
     applyCaptions();
-    loadDefinitions(failure.value_or(""));
+    loadDefinitions(messageOf(failure));
 }
 
 // The items are made here but put into the menu only when it first opens:

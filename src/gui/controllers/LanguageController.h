@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Failure.h"
 #include "gui/controllers/EnablingRules.h"
 #include "gui/i18n/QtTranslations.h"
 
@@ -46,7 +47,7 @@ class LanguageController : public QObject {
 
     // Loads language.xml and captions the window; the reason when it could
     // not be read and the built-in English texts are used.
-    std::optional<std::string> load();
+    std::optional<Failure> load();
     // Loads the chosen language's definitions into the document, reporting
     // why when it cannot; the document then keeps the definitions it had.
     bool loadDefinitions(const std::string& languageFailure);

@@ -5,9 +5,13 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
+#include "gui/window/MainSurface.h"
+#include "gui/window/ScreenFit.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -28,13 +32,26 @@ std::string bitsText(std::uint8_t mask, const UiStrings& strings) {
                           {std::to_string(first) + "–" + std::to_string(last)});
 }
 
+// Below the grid: the summary and two items of two lines each.
+constexpr int kLinesBelow = 7;
+
+// Asks for a narrow column: the lines wrap, and the grid needs the width more.
+class DockContent : public QWidget {
+  public:
+    using QWidget::QWidget;
+    [[nodiscard]] QSize sizeHint() const override {
+        const QSize natural = QWidget::sizeHint();
+        return {std::min(natural.width(), fontMetrics().averageCharWidth() * 30), natural.height()};
+    }
+};
+
 } // namespace
 
 ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiStrings& strings,
                            QWidget* parent)
     : QDockWidget(parent), m_document(document), m_view(view), m_strings(strings) {
     setObjectName(QStringLiteral("dockByteInfo"));
-    auto* content = new QWidget(this);
+    auto* content = new DockContent(this);
     auto* layout = new QVBoxLayout(content);
     m_summary = new QLabel(content);
     m_summary->setObjectName(QStringLiteral("lblByteInfo"));
@@ -43,6 +60,10 @@ ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiS
     m_list = new QListWidget(content);
     m_list->setObjectName(QStringLiteral("lstByteInfo"));
     m_list->setWordWrap(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideNone);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setMinimumWidth(0);
     m_list->setIconSize(QSize(16, 16));
     m_list->setSpacing(2);
     m_list->setAlternatingRowColors(true);
@@ -76,6 +97,45 @@ ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiS
 }
 
 ByteInfoDock::~ByteInfoDock() = default;
+
+int ByteInfoDock::leastWidth() const {
+    return fontMetrics().averageCharWidth() * 18;
+}
+
+void ByteInfoDock::placeInWindow() {
+    if (const QScreen* screen = (parentWidget() ? parentWidget()->screen() : nullptr))
+        placeInWindow(screen->availableGeometry());
+}
+
+void ByteInfoDock::placeInWindow(const QRect& available) {
+    auto* window = qobject_cast<QMainWindow*>(parentWidget());
+    if (!window)
+        return;
+    const int pxSeparator = window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+    // Until the window manager has framed the window, borders are assumed.
+    const int pxFrame = std::max(8, window->frameGeometry().width() - window->width());
+    const bool resizable = !window->isMaximized() && !window->isFullScreen();
+    const int pxWidest = resizable ? available.width() - pxFrame : window->width();
+    const int pxSpare = pxWidest - MainSurface::leastSize().width() - pxSeparator;
+    if (pxSpare < leastWidth()) {
+        // Below the grid the rows give way; the window grows what the screen allows.
+        const bool wasBelow = window->dockWidgetArea(this) == Qt::BottomDockWidgetArea;
+        window->addDockWidget(Qt::BottomDockWidgetArea, this);
+        const int pxDock = fontMetrics().height() * kLinesBelow;
+        if (resizable && !wasBelow)
+            fitWindowToScreen(window, window->size() + QSize(0, pxDock), available);
+        window->resizeDocks({this}, {pxDock}, Qt::Vertical);
+        return;
+    }
+    window->addDockWidget(Qt::RightDockWidgetArea, this);
+    const int pxDock = std::min(widget()->sizeHint().width(), pxSpare);
+    if (resizable) {
+        const int pxWanted = MainSurface::designedSize().width() + pxSeparator + pxDock;
+        fitWindowToScreen(window, QSize(std::max(window->width(), pxWanted), window->height()),
+                          available);
+    }
+    window->resizeDocks({this}, {pxDock}, Qt::Horizontal);
+}
 
 void ByteInfoDock::setDefinitionsName(std::function<QString()> name) {
     m_definitionsName = std::move(name);

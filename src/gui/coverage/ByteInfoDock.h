@@ -38,12 +38,19 @@ class ByteInfoDock : public QDockWidget {
     void setDefinitionsName(std::function<QString()> name);
     void retranslate();
 
+    // Beside the grid where the screen leaves it room next to the window's
+    // least client width (the window grows to give it), else below the grid:
+    // the grid's sixteen columns stay in view either way.
+    void placeInWindow(const QRect& available);
+    void placeInWindow();
+
     // Shows the cell; the dock follows the grid's current cell by itself.
     void showCell(int index);
     [[nodiscard]] QListWidget* list() const { return m_list; }
     [[nodiscard]] QLabel* summary() const { return m_summary; }
 
   private:
+    [[nodiscard]] int leastWidth() const;
     void refresh();
     [[nodiscard]] QString itemLine(const Coverage& coverage, std::size_t item) const;
     void choose(int row);

@@ -31,10 +31,17 @@ CoverageController::CoverageController(const CoverageParts& parts)
     parts.window.addDockWidget(Qt::RightDockWidgetArea, m_dock.get());
     QAction* showDock = m_dock->toggleViewAction();
     showDock->setObjectName(QStringLiteral("mnuWhatIsThisByte"));
-    m_dock->setVisible(parts.settings.read(kByteInfoSettingsKey, "0") == "1");
+    if (parts.settings.read(kByteInfoSettingsKey, "0") == "1") {
+        m_dock->placeInWindow();
+        m_dock->show();
+    } else {
+        m_dock->hide();
+    }
     // Only the user's choice is kept, not the hiding that comes with closing.
-    connect(showDock, &QAction::triggered, this, [&settings = parts.settings](bool shown) {
+    connect(showDock, &QAction::triggered, this, [this, &settings = parts.settings](bool shown) {
         settings.setValue(kByteInfoSettingsKey, shown ? "1" : "0");
+        if (shown)
+            m_dock->placeInWindow();
     });
 
     m_suggestions = std::make_unique<SuggestDefinitionsController>(parts.document, parts.comparison,

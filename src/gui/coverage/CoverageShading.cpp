@@ -5,6 +5,7 @@
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/coverage/CoverageLegend.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/GridRuler.h"
 #include "gui/i18n/UiText.h"
@@ -43,6 +44,8 @@ CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
     // A long list of items must not widen the window; the label takes what is left.
     m_statusLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_statusLabel->hide();
+    m_legend = new CoverageLegend(m_strings);
+    m_legend->hide();
     if (statusBar != nullptr)
         statusBar->addPermanentWidget(m_statusLabel, 1);
     retranslate();
@@ -68,9 +71,14 @@ CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
 }
 
 CoverageShading::~CoverageShading() {
+    delete m_legend.data(); // the grid holds it while the coverage is shown
     // The label lives in a status bar once placed there; a label never placed is ours.
     if (m_statusLabel->parent() == nullptr)
         delete m_statusLabel;
+}
+
+QWidget* CoverageShading::legend() const {
+    return m_legend;
 }
 
 bool CoverageShading::isShown() const {
@@ -79,6 +87,9 @@ bool CoverageShading::isShown() const {
 
 void CoverageShading::retranslate() {
     m_showAction->setText(text(m_strings, UiString::ShowCoverage));
+    m_legend->retranslate();
+    if (isShown())
+        m_view.setFooter(m_legend); // the texts may need another height
     m_statusLabel->setAccessibleName(
         text(m_strings, UiString::ShowCoverage).remove(QLatin1Char('&')));
     recompute(); // the title item is named in the language too
@@ -93,9 +104,11 @@ void CoverageShading::apply(bool shown) {
         m_view.rowOffsets()->setRowOverlay([this](QPainter& painter, int row, const QRect& rect) {
             paintRow(painter, row, rect);
         });
+        m_view.setFooter(m_legend);
     } else {
         m_view.setCellOverlay({});
         m_view.rowOffsets()->setRowOverlay({});
+        m_view.setFooter(nullptr);
     }
     // A label outside any status bar would show as a window of its own.
     if (m_statusLabel->parentWidget() != nullptr)

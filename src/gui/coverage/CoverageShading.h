@@ -5,6 +5,7 @@
 #include "core/document/ListenerList.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QRect>
 
 class QAction;
@@ -15,14 +16,16 @@ class QStatusBar;
 namespace vantrel {
 
 class ByteGridView;
+class CoverageLegend;
 class SeemDocument;
 class SettingsStore;
 class UiStrings;
 
 // View > Show coverage: shades the cells no item of the definitions reads,
 // marks which bits of a partly described cell are read, draws the share of
-// described bits beside each row and lists the items over the current cell
-// in a status label. The choice is kept in the settings.
+// described bits beside each row, explains the marks in a legend under the
+// grid and lists the items over the current cell in a status label. The choice is kept in the
+// settings.
 class CoverageShading : public QObject {
     Q_OBJECT
 
@@ -39,6 +42,8 @@ class CoverageShading : public QObject {
     [[nodiscard]] QAction* showAction() const { return m_showAction; }
     // In the status bar, hidden while the shading is off.
     [[nodiscard]] QLabel* statusLabel() const { return m_statusLabel; }
+    // Under the grid while the shading is on: what the marks mean.
+    [[nodiscard]] QWidget* legend() const;
     [[nodiscard]] bool isShown() const;
     [[nodiscard]] const Coverage& coverage() const { return m_coverage; }
     // How often the coverage was worked out: it follows the type and size only.
@@ -60,6 +65,7 @@ class CoverageShading : public QObject {
     const UiStrings& m_strings;
     QAction* m_showAction = nullptr;
     QLabel* m_statusLabel = nullptr;
+    QPointer<CoverageLegend> m_legend; // under the grid while shown
     Coverage m_coverage;
     int m_computations = 0;
     ListenerConnection m_gridListener;

@@ -14,6 +14,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -46,6 +47,8 @@ void SuggestDefinitionsController::retranslate() {
         return;
     m_dialog->setWindowTitle(plainCaption(m_action->text()));
     m_copyButton->setText(uiText(m_strings, UiString::Copy));
+    m_hint->setText(uiText(m_strings, UiString::SuggestDefinitionsHint));
+    m_text->setAccessibleDescription(m_hint->text());
 }
 
 QString SuggestDefinitionsController::suggestion() const {
@@ -80,6 +83,10 @@ QDialog* SuggestDefinitionsController::dialog() const {
 void SuggestDefinitionsController::createDialog() {
     m_dialog = new QDialog(m_window);
     m_dialog->setObjectName(QStringLiteral("dlgSuggestDefinitions"));
+    // Raw XML says nothing to a user who has not edited definitions before.
+    m_hint = new QLabel(m_dialog);
+    m_hint->setObjectName(QStringLiteral("lblSuggestionHint"));
+    m_hint->setWordWrap(true);
     m_text = new QPlainTextEdit(m_dialog);
     m_text->setObjectName(QStringLiteral("txtSuggestion"));
     m_text->setReadOnly(true);
@@ -92,6 +99,7 @@ void SuggestDefinitionsController::createDialog() {
             [this] { QGuiApplication::clipboard()->setText(m_text->toPlainText()); });
     connect(buttons, &QDialogButtonBox::rejected, m_dialog, &QDialog::hide);
     auto* layout = new QVBoxLayout(m_dialog);
+    layout->addWidget(m_hint);
     layout->addWidget(m_text, 1);
     layout->addWidget(buttons);
     m_dialog->resize(640, 240);

@@ -11,6 +11,7 @@
 
 class QAction;
 class QDialog;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -53,6 +54,7 @@ class SuggestDefinitionsController : public QObject {
     QAction* m_action = nullptr;
     std::function<QString()> m_definitionsName;
     QPointer<QDialog> m_dialog;
+    QLabel* m_hint = nullptr; // what to do with the text
     QPlainTextEdit* m_text = nullptr;
     QPushButton* m_copyButton = nullptr;
     ListenerConnection m_comparisonListener;

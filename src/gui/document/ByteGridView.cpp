@@ -318,12 +318,33 @@ void ByteGridView::placeRulers() {
     const int pxBar = verticalScrollBar()->sizeHint().width();
     const int pxRoom = contentsRect().width() - pxBar - kPxGutterWidth - kPxSheetWidth;
     const int pxSpare = std::max(0, pxRoom);
-    setViewportMargins(kPxGutterWidth + pxSpare / 2, kPxHeaderHeight, pxSpare - pxSpare / 2, 0);
+    const int pxFooterWidth = contentsRect().width() - pxBar;
+    int pxFooterHeight = 0;
+    if (m_footer && !m_footer->isHidden())
+        pxFooterHeight = m_footer->hasHeightForWidth() ? m_footer->heightForWidth(pxFooterWidth)
+                                                       : m_footer->sizeHint().height();
+    setViewportMargins(kPxGutterWidth + pxSpare / 2, kPxHeaderHeight, pxSpare - pxSpare / 2,
+                       pxFooterHeight);
     const QRect sheet = viewport()->geometry();
+    if (m_footer)
+        m_footer->setGeometry(contentsRect().left(), sheet.bottom() + 1, pxFooterWidth,
+                              pxFooterHeight);
     m_rowOffsets->setGeometry(sheet.left() - kPxGutterWidth, sheet.top(), kPxGutterWidth,
                               sheet.height());
     m_columnHeader->setGeometry(sheet.left() - kPxGutterWidth, sheet.top() - kPxHeaderHeight,
                                 kPxGutterWidth + sheet.width(), kPxHeaderHeight);
+}
+
+void ByteGridView::setFooter(QWidget* footer) {
+    if (m_footer && m_footer != footer)
+        m_footer->hide();
+    m_footer = footer;
+    if (footer) {
+        footer->setParent(this);
+        footer->show();
+    }
+    placeRulers();
+    updateScrollRange();
 }
 
 void ByteGridView::updateRulers() {

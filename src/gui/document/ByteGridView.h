@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QStaticText>
 
 #include <functional>
@@ -80,6 +81,9 @@ class ByteGridView : public QAbstractScrollArea {
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }
     [[nodiscard]] GridRuler* columnHeader() const { return m_columnHeader; }
+    // A widget under the cells, as wide as the grid and as tall as it needs
+    // (a legend); the rows scroll in what is left. Null removes it.
+    void setFooter(QWidget* footer);
 
   signals:
     void cellFocused(int index);
@@ -134,6 +138,7 @@ class ByteGridView : public QAbstractScrollArea {
     std::vector<CellLayout> m_layouts; // by byte value, filled as values appear
     GridRuler* m_rowOffsets = nullptr;
     GridRuler* m_columnHeader = nullptr;
+    QPointer<QWidget> m_footer;
     QBasicTimer m_caretBlink;
     bool m_caretShown = true;
     std::vector<bool> m_highlighted;

@@ -16,15 +16,20 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace vantrel {
 
 namespace {
 
 constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
+// A slider narrower than this many characters can hardly be set by mouse.
+constexpr int kSliderLeastChars = 10;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -64,7 +69,26 @@ ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidg
 }
 
 void ColorEditor::buildControls() {
-    auto* layout = new QGridLayout(this);
+    // The controls keep the sizes their captions and values need in the
+    // user's font; the panel is given the height they need (heightFor), and
+    // where it is too narrow for them they scroll sideways inside the frame
+    // instead of being squeezed or cut.
+    auto* scroll = new QScrollArea(this);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setObjectName(QStringLiteral("scrColor"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto* content = new QWidget(scroll);
+    content->setObjectName(QStringLiteral("colorControls"));
+    scroll->setWidget(content);
+    scroll->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    auto* frameLayout = new QVBoxLayout(this);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    frameLayout->addWidget(scroll);
+    auto* layout = new QGridLayout(content);
+    m_controlsLayout = layout;
     layout->setContentsMargins(6, 2, 6, 2);
     layout->setVerticalSpacing(1);
 
@@ -93,9 +117,6 @@ void ColorEditor::buildControls() {
         namedLabel(QStringLiteral("lblHex"), QString::fromUtf8("十六进制颜色:"), this);
     layout->addWidget(hexLabel, 0, 4);
     m_hexBox = namedBox(QStringLiteral("txtHex"), QStringLiteral("#FFFFFF"), this);
-    // The text boxes are as wide as their longest text, so the sliders get the rest.
-    m_hexBox->setMaximumWidth(
-        m_hexBox->fontMetrics().horizontalAdvance(QStringLiteral("#DDDDDDD")) + 12);
     // Each box is named by its label, for screen readers.
     hexLabel->setBuddy(m_hexBox);
     layout->addWidget(m_hexBox, 0, 5, 1, 2);
@@ -105,8 +126,6 @@ void ColorEditor::buildControls() {
         namedLabel(QStringLiteral("lblT"), QString::fromUtf8("透明:"), this);
     layout->addWidget(transparencyLabel, 1, 4);
     m_transparencyBox = namedBox(QStringLiteral("txtT"), QStringLiteral("255"), this);
-    m_transparencyBox->setMaximumWidth(
-        m_transparencyBox->fontMetrics().horizontalAdvance(QStringLiteral("100.00")) + 12);
     transparencyLabel->setBuddy(m_transparencyBox);
     m_transparencyBox->installEventFilter(this);
     layout->addWidget(m_transparencyBox, 1, 5);
@@ -117,8 +136,6 @@ void ColorEditor::buildControls() {
         namedLabel(QStringLiteral("lblColorName"), QString::fromUtf8("文件标题:"), this);
     layout->addWidget(titleLabel, 2, 4);
     m_schemeTitleBox = namedBox(QStringLiteral("txtColorName"), QString(), this);
-    m_schemeTitleBox->setMaximumWidth(
-        m_schemeTitleBox->fontMetrics().horizontalAdvance(QString::fromUtf8("标题标题标")) + 12);
     titleLabel->setBuddy(m_schemeTitleBox);
     layout->addWidget(m_schemeTitleBox, 2, 5);
     m_renameButton = textButton(QString::fromUtf8("更改"), this);
@@ -126,7 +143,33 @@ void ColorEditor::buildControls() {
     layout->addWidget(m_renameButton, 2, 6);
     connect(m_renameButton, &QToolButton::clicked, this, &ColorEditor::renameScheme);
     layout->setColumnStretch(2, 1);
+    fitToFont();
     nameForScreenReaders();
+}
+
+// The boxes are as wide as their longest text and the sliders at least some
+// characters wide, in the font now in use; tool buttons keep their captions' width.
+void ColorEditor::fitToFont() {
+    const QFontMetrics metrics = fontMetrics();
+    const auto boxWidth = [&metrics](const QString& longest) {
+        return metrics.horizontalAdvance(longest) + 12;
+    };
+    m_hexBox->setFixedWidth(boxWidth(QStringLiteral("#DDDDDDD")));
+    m_transparencyBox->setFixedWidth(boxWidth(QStringLiteral("100.00")));
+    m_schemeTitleBox->setFixedWidth(boxWidth(QString::fromUtf8("标题标题标")));
+    for (int channel = Red; channel <= Blue; ++channel) {
+        m_boxes[channel]->setFixedWidth(boxWidth(QStringLiteral("0000")));
+        m_sliders[channel]->setMinimumWidth(metrics.averageCharWidth() * kSliderLeastChars);
+    }
+}
+
+int ColorEditor::heightFor(int pxWidth) const {
+    const QSize controls = m_controlsLayout->totalMinimumSize();
+    const QMargins frame = contentsMargins();
+    int pxHeight = controls.height() + frame.top() + frame.bottom();
+    if (controls.width() + frame.left() + frame.right() > pxWidth)
+        pxHeight += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return pxHeight;
 }
 
 // "R:" would name a slider and its box alike; a screen reader needs them apart.
@@ -146,10 +189,12 @@ void ColorEditor::changeEvent(QEvent* event) {
     QGroupBox::changeEvent(event);
     if (event->type() == QEvent::LanguageChange)
         nameForScreenReaders();
+    else if (event->type() == QEvent::FontChange)
+        fitToFont();
 }
 
 void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
-    auto* layout = static_cast<QGridLayout*>(this->layout());
+    QGridLayout* layout = m_controlsLayout;
     layout->addWidget(namedLabel(QStringLiteral("lbl") + name, name + QLatin1Char(':'), this), row,
                       1);
     QSlider* slider = new QSlider(Qt::Horizontal, this);
@@ -158,8 +203,6 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     slider->installEventFilter(this);
     layout->addWidget(slider, row, 2);
     QLineEdit* box = namedBox(QStringLiteral("txt") + name, QStringLiteral("255"), this);
-    // Room for "255" in whatever font the user has.
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     // Digits and backspace only; there is no length limit.
     box->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));

@@ -12,6 +12,7 @@
 #include <string>
 
 class QFrame;
+class QGridLayout;
 class QLineEdit;
 class QToolButton;
 class QSlider;
@@ -37,6 +38,8 @@ class ColorEditor : public QGroupBox {
     void selectEntry(std::optional<int> entryOffset);
     void chooseColor();
     void renameScheme();
+    // The height the panel needs at this width in the font now in use.
+    [[nodiscard]] int heightFor(int pxWidth) const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +49,7 @@ class ColorEditor : public QGroupBox {
     enum Channel { Red, Green, Blue };
 
     void buildControls();
+    void fitToFont();
     void nameForScreenReaders();
     void addChannel(Channel channel, const QString& name, int row);
     void onSliderMoved(Channel channel);
@@ -63,6 +67,7 @@ class ColorEditor : public QGroupBox {
 
     SeemDocument& m_document;
     const UiStrings& m_strings;
+    QGridLayout* m_controlsLayout = nullptr;
     QFrame* m_swatch = nullptr;
     QToolButton* m_chooseColorButton = nullptr;
     // The red, green and blue sliders and their boxes, indexed by Channel.

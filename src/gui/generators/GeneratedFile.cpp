@@ -30,7 +30,7 @@ bool writeGeneratedFile(QWidget* owner, const QString& path, const std::vector<s
     if (!failure)
         return true;
     showMessage(owner, MessageIcon::Critical,
-                uiText(strings, UiString::SaveFailed, {path.toStdString(), *failure}));
+                uiText(strings, UiString::SaveFailed, {path.toStdString(), failure->message}));
     return false;
 }
 

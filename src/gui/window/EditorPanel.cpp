@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QSlider>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -117,10 +119,25 @@ void EditorPanel::focusEditor() {
 void EditorPanel::applyLayout(const layout::WindowLayout& windowLayout) {
     m_layout = windowLayout;
     for (QWidget* editor : made())
-        editor->setGeometry(
-            toPixels(editor == m_colorPanel ? m_layout.colorPanel : m_layout.editorArea));
+        editor->setGeometry(editor == m_colorPanel ? colorPanelRect()
+                                                   : toPixels(m_layout.editorArea));
     m_infoFrame->setGeometry(toPixels(m_layout.infoFrame));
     m_info->setGeometry(toPixels(m_layout.infoLabel));
+}
+
+// The designed place, taller where a large font needs more.
+QRect EditorPanel::colorPanelRect() const {
+    QRect rect = toPixels(m_layout.colorPanel);
+    if (m_colorPanel)
+        rect.setHeight(std::max(rect.height(), m_colorPanel->heightFor(rect.width())));
+    return rect;
+}
+
+int EditorPanel::pxGridShift() const {
+    if (!m_colorPanel || m_colorPanel->isHidden())
+        return 0;
+    const int pxDesigned = toPixels(m_layout.colorPanel).height();
+    return std::max(0, m_colorPanel->height() - pxDesigned);
 }
 
 bool EditorPanel::switchSelected() const {
@@ -249,9 +266,8 @@ ColorEditor* EditorPanel::colorPanel() {
 
 void EditorPanel::adopt(QWidget* editor) {
     editor->hide();
-    editor->setGeometry(
-        toPixels(editor == m_colorPanel ? m_layout.colorPanel : m_layout.editorArea));
     applyLanguage(m_canvas->window(), editor, m_language);
+    editor->setGeometry(editor == m_colorPanel ? colorPanelRect() : toPixels(m_layout.editorArea));
 }
 
 void EditorPanel::showOnly(QWidget* shown) {

@@ -6,6 +6,7 @@
 #include "gui/compare/ComparisonMarks.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <string>
 
@@ -50,6 +51,9 @@ class EditorPanel : public QObject {
     // Gives the keys to the shown editor's first control.
     void focusEditor();
     void applyLayout(const layout::WindowLayout& windowLayout);
+    // How much lower the grid must start: the colour panel above it may be
+    // taller than designed in a large font.
+    [[nodiscard]] int pxGridShift() const;
 
     // A switch of the open function file is selected.
     [[nodiscard]] bool switchSelected() const;
@@ -80,6 +84,7 @@ class EditorPanel : public QObject {
     ColorEditor* colorPanel();
     // Places, captions and hides an editor just made.
     void adopt(QWidget* editor);
+    [[nodiscard]] QRect colorPanelRect() const;
     void showOnly(QWidget* editor);
     [[nodiscard]] std::vector<QWidget*> made() const;
 

@@ -11,11 +11,15 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-// The designed client size is a whole number of pixels, so it converts back exactly.
+// The designed and the least client sizes are whole numbers of pixels, so
+// they convert back exactly.
 static_assert(px(layout::kTwipDesignClientWidth) * kTwipsPerPixel ==
               layout::kTwipDesignClientWidth);
 static_assert(px(layout::kTwipDesignClientHeight) * kTwipsPerPixel ==
               layout::kTwipDesignClientHeight);
+static_assert(px(layout::kTwipLeastClientWidth) * kTwipsPerPixel == layout::kTwipLeastClientWidth);
+static_assert(px(layout::kTwipLeastClientHeight) * kTwipsPerPixel ==
+              layout::kTwipLeastClientHeight);
 
 } // namespace
 
@@ -27,13 +31,17 @@ MainSurface::MainSurface(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(true);
     auto* canvas = new QWidget;
     canvas->setObjectName(QStringLiteral("canvas"));
-    canvas->setMinimumSize(designedSize());
+    canvas->setMinimumSize(leastSize());
     setWidget(canvas);
     canvas->installEventFilter(this);
 }
 
 QSize MainSurface::designedSize() {
     return {px(layout::kTwipDesignClientWidth), px(layout::kTwipDesignClientHeight)};
+}
+
+QSize MainSurface::leastSize() {
+    return {px(layout::kTwipLeastClientWidth), px(layout::kTwipLeastClientHeight)};
 }
 
 void MainSurface::setLayoutHandler(LayoutHandler handler) {
@@ -50,7 +58,7 @@ bool MainSurface::eventFilter(QObject* watched, QEvent* event) {
 void MainSurface::layOut() {
     if (!m_layoutHandler)
         return;
-    const QSize size = widget()->size().expandedTo(designedSize());
+    const QSize size = widget()->size().expandedTo(leastSize());
     const int twipWidth = size.width() * kTwipsPerPixel;
     const int twipHeight = size.height() * kTwipsPerPixel;
     m_layoutHandler(layout::windowLayout(twipWidth, twipHeight));

@@ -10,7 +10,7 @@
 namespace vantrel {
 
 // The main window's client area. Its canvas holds the controls; it is never
-// laid out smaller than the designed size, and a window smaller than that
+// laid out smaller than the least size, and a window smaller than that
 // (a small screen, a large scale factor) scrolls the canvas instead of
 // cutting controls off. Whenever the canvas changes size, the layout for the
 // new size is handed to the window to place its controls.
@@ -26,6 +26,9 @@ class MainSurface : public QScrollArea {
     void setLayoutHandler(LayoutHandler handler);
     // The designed client size in pixels.
     [[nodiscard]] static QSize designedSize();
+    // The least client size in pixels, where the editor column is narrower
+    // and the grid shorter but every control still whole.
+    [[nodiscard]] static QSize leastSize();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -109,9 +109,10 @@ void MainWindow::buildControllers() {
     m_menus.language = newMenu(this, "mnuLanguage", "语言(&L)");
     m_menus.help = newMenu(this, "mnuHelp", "帮助(&H)");
 
-    m_languageController = new LanguageController({m_language, m_document, m_settings, m_appDir,
-                                                   m_env.systemLcid, [this] { return m_isLoaded; }},
-                                                  *this, m_menus.language);
+    m_languageController =
+        new LanguageController({m_language, m_document, m_settings, m_appDir, m_env.systemLcid,
+                                [this] { return m_fileShown; }},
+                               *this, m_menus.language);
     connect(this, &MainWindow::documentStateChanged, m_languageController,
             &LanguageController::refreshEnabling);
     // After the captions: the hint is the string table's, not a caption.
@@ -119,7 +120,7 @@ void MainWindow::buildControllers() {
             &MainWindow::showStartHint);
     m_fileController = new FileController(
         {m_document, m_language, m_settings, *this, m_caption, *m_gridView, m_env.readFile,
-         [this] { return m_isLoaded; },
+         [this] { return m_fileShown; },
          [this](const QString& path, bool reloaded) { showOpenedFile(path, reloaded); },
          [this] { showDocumentState(false); }},
         *this);
@@ -127,14 +128,15 @@ void MainWindow::buildControllers() {
             &FileController::refreshEnabling);
     m_editController = new EditController(
         m_document, m_language.strings(), m_settings, *m_editorPanel, *m_gridView,
-        [this] { return m_isLoaded; }, *this);
+        [this] { return m_fileShown; }, *this);
     connect(this, &MainWindow::documentStateChanged, m_editController,
             &EditController::refreshEnabling);
     connect(m_languageController, &LanguageController::languageChanged, m_editController,
             &EditController::retranslate);
     m_comparisonController = new ComparisonController(
         {m_document, m_language.strings(), *m_editorPanel, *m_fileController,
-         [this] { return m_languageController->definitionsPath(); }, [this] { return m_isLoaded; }},
+         [this] { return m_languageController->definitionsPath(); },
+         [this] { return m_fileShown; }},
         *this);
     connect(this, &MainWindow::documentStateChanged, m_comparisonController,
             &ComparisonController::followDocumentState);
@@ -162,7 +164,7 @@ void MainWindow::buildControllers() {
         m_gridView->viewport()->update();
         m_coverage->retranslate();
         m_comparisonController->retranslate();
-        if (!m_isLoaded && m_gridView->isHidden())
+        if (!m_fileShown && m_gridView->isHidden())
             setStatus(1, uiText(strings(), UiString::StatusNoFile));
         // Captions in another script can make the bars taller: once they have
         // settled, the client area gets back the room it lost.
@@ -242,6 +244,7 @@ void MainWindow::showOpenedFile(const QString& path, bool reloaded) {
     case EditorPanel::Kind::Editor:
         showDocumentState(true);
         m_editorPanel->show(type);
+        placeGrid(false); // below the editor's panel, which may be taller than designed
         if (hadFocus && hadFocus != this && !hadFocus->isHidden() && hadFocus->isEnabled())
             hadFocus->setFocus(Qt::OtherFocusReason);
         else
@@ -278,7 +281,7 @@ void MainWindow::showBytesOnly(const QString& status) {
 }
 
 void MainWindow::showDocumentState(bool loaded) {
-    m_isLoaded = loaded;
+    m_fileShown = loaded;
     m_gridView->setEnabled(loaded);
     m_gridView->setVisible(loaded);
     m_gridView->setNavigationEnabled(loaded);
@@ -306,7 +309,9 @@ void MainWindow::applyLayout(const layout::WindowLayout& windowLayout) {
 void MainWindow::placeGrid(bool fullWindow) {
     m_gridFullWindow = fullWindow;
     if (!fullWindow) {
-        m_gridView->setGeometry(toPixels(m_layout.gridArea));
+        QRect area = toPixels(m_layout.gridArea);
+        area.setTop(area.top() + std::min(m_editorPanel->pxGridShift(), area.height() / 2));
+        m_gridView->setGeometry(area);
         return;
     }
     const QWidget* canvas = m_surface->canvas();

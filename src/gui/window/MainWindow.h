@@ -73,7 +73,10 @@ class MainWindow : public QMainWindow, public StatusSink {
     void setStatus(int panel, const QString& text) override;
     void setNotice(const QString& text) override;
 
-    [[nodiscard]] bool isLoaded() const { return m_isLoaded; }
+    // The window's File-open state: an editor shows the open document. A file
+    // with no editor of its own (bytes only, a generator's record) leaves the
+    // state as it was; whether a file is open at all is the document's hasFile().
+    [[nodiscard]] bool fileShown() const { return m_fileShown; }
     [[nodiscard]] QString fileName() const { return QString::fromStdString(m_document.path()); }
     [[nodiscard]] const QString& mainCaption() const { return m_caption.programName(); }
     [[nodiscard]] const QString& appDir() const { return m_appDir; }
@@ -123,7 +126,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     MainWindowEnvironment m_env;
     SettingsStore& m_settings;
     QString m_appDir;
-    bool m_isLoaded = false;
+    bool m_fileShown = false;
     bool m_cellStatusShown = false; // status panel 2 describes the current cell
     bool m_noticeShown = false;     // status panel 2 holds a notice until the document changes
     bool m_gridFullWindow = false;

@@ -45,19 +45,19 @@ bool MainWindow::start(const QString& commandLine) {
     if (languageFailure && !m_languageController->chosenDefinitionsFile().empty())
         showMessage(this, MessageIcon::Critical,
                     uiText(strings(), UiString::LanguageFileUnreadable) + QLatin1Char('\n') +
-                        QString::fromStdString(*languageFailure));
+                        QString::fromStdString(languageFailure->message));
     m_startPage->setHint(uiText(strings(), UiString::StartPageHint));
     m_shellController->loadSeemFolder();
     m_fileController->loadRecentFiles();
 
-    if (!m_languageController->loadDefinitions(languageFailure.value_or("")))
+    if (!m_languageController->loadDefinitions(messageOf(languageFailure)))
         return false;
     showDocumentState(false);
 
     bool startupFailed = false;
     if (auto failure = buildSeemTypeCatalog(m_document.definitions().root(), m_catalog)) {
         const std::string description =
-            m_languageController->definitionsPath().toStdString() + ": " + *failure;
+            m_languageController->definitionsPath().toStdString() + ": " + failure->message;
         showMessage(this, MessageIcon::Information,
                     uiText(strings(), UiString::StartupFailed, {description}));
         startupFailed = true;

@@ -87,6 +87,9 @@ TEST_F(FolderComparisonTest, OddEntriesAreSkippedOrReportedAndMissingFoldersRefu
     ASSERT_EQ(result.unreadable.size(), 1u);
     EXPECT_NE(result.unreadable[0].find("0032_0001.seem"), std::string::npos);
     EXPECT_TRUE(result.onlyInTheirs.empty());
+    EXPECT_EQ(result.skipped, std::vector<std::string>{(root / "b" / "folder.seem").string() +
+                                                       ": skipped: it is a folder, not a file"});
+    EXPECT_FALSE(result.equal());
     EXPECT_EQ(result.same, 5u);
 
     const auto failure = compareSeemFolders((root / "missing").string(), (root / "b").string(),

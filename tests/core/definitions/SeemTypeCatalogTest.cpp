@@ -39,7 +39,7 @@ TEST(SeemTypeCatalog, MissingOrNonNumericSizeFailsAndNamesTheElement) {
         R"(<s><a ID="x" size="4" tip="t" type="style"/><b ID="y" tip="t" type="style"/></s>)");
     const auto failure = buildSeemTypeCatalog(noSize.root(), catalog);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("2"), std::string::npos);
+    EXPECT_NE(failure->message.find("2"), std::string::npos);
     EXPECT_EQ(catalog[0].ID, "x");
 
     const XmlDocument badSize = parse(R"(<s><a ID="x" size="12a" tip="t" type="style"/></s>)");

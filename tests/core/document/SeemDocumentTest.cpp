@@ -271,6 +271,16 @@ TEST_F(SeemDocumentTest, FailedDefinitionsKeepTheOldOnesAndNewOnesRematchTheType
         << R"(<seems><seem ID="x" size="7" tip="Seven" type="GPRS"/></seems>)";
     ASSERT_TRUE(doc.loadDefinitions((m_dir / "other.xml").string()).ok);
     EXPECT_EQ(doc.typeName(), "gprs");
+
+    // Bytes a web page hands over need no name to be an open file.
+    ASSERT_EQ(doc.openBytes("", Bytes(7)).status, OpenOutcome::Status::Opened);
+    EXPECT_TRUE(doc.hasFile());
+    ASSERT_TRUE(doc.loadDefinitionsText(kDefinitions).ok);
+    EXPECT_TRUE(doc.type().isNull());
+    ASSERT_TRUE(doc.loadDefinitions((m_dir / "other.xml").string()).ok);
+    EXPECT_EQ(doc.typeName(), "gprs");
+    doc.close();
+    EXPECT_FALSE(doc.hasFile());
 }
 
 TEST(ByteGridListeners, EveryListenerIsToldAndMayLeaveWhileTold) {

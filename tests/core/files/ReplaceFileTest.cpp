@@ -188,13 +188,13 @@ TEST_F(ReplaceFileTest, ACopyIsPutBackOnlyOverTheFileItWasKeptFor) {
     EXPECT_EQ(fs::status(kept.path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
 
-    // Another file now has the name: refused, and put back only with force.
-    fs::remove(path);
+    // Another file now has the name, and the inode number too (as a file made
+    // after the old one was removed may get): refused, and put back only with force.
     file("kept.seem", Bytes(7, 0x22));
     const auto refusal = restoreRecoveryCopy(path);
     ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->find("holds 7 bytes"), std::string::npos) << *refusal;
-    EXPECT_NE(refusal->find("--force"), std::string::npos);
+    EXPECT_NE(refusal->message.find("holds 7 bytes"), std::string::npos) << refusal->message;
+    EXPECT_NE(refusal->message.find("--force"), std::string::npos);
     EXPECT_EQ(contents(path), Bytes(7, 0x22));
     ASSERT_FALSE(restoreRecoveryCopy(path, true));
     EXPECT_EQ(contents(path), oldBytes);
@@ -208,7 +208,8 @@ TEST_F(ReplaceFileTest, ACopyLargerThanASeemFileIsNotPutBackUnforced) {
         keepRecoveryCopy(fs::canonical(path).string(), *identityOf(path), large).failure.empty());
     const auto refusal = restoreRecoveryCopy(path);
     ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->find("more than a seem file"), std::string::npos) << *refusal;
+    EXPECT_NE(refusal->message.find("more than a seem file"), std::string::npos)
+        << refusal->message;
 }
 
 TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {

@@ -89,10 +89,10 @@ TEST_F(SeemFileTest, WritableFileInAReadOnlyFolderIsWrittenInPlace) {
     const auto saved = writeFileAtomically(path, {1, 2});
     const auto newFile = writeFileAtomically((m_dir / "new.seem").string(), {1});
     fs::permissions(m_dir, fs::perms::owner_all);
-    EXPECT_FALSE(saved.has_value()) << *saved;
+    EXPECT_FALSE(saved.has_value()) << saved->message;
     EXPECT_EQ(contents(path), (std::vector<std::uint8_t>{1, 2}));
     ASSERT_TRUE(newFile.has_value());
-    EXPECT_NE(newFile->find("read-only"), std::string::npos);
+    EXPECT_NE(newFile->message.find("read-only"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
 
@@ -111,7 +111,8 @@ TEST_F(SeemFileTest, FailedInPlaceWriteRestoresTheOldContentAndSaysSo) {
     std::signal(SIGXFSZ, oldHandler);
     fs::permissions(m_dir, fs::perms::owner_all);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("the old content was restored"), std::string::npos) << *failure;
+    EXPECT_NE(failure->message.find("the old content was restored"), std::string::npos)
+        << failure->message;
     EXPECT_EQ(contents(path), std::vector<std::uint8_t>(10, 0x33));
 }
 
@@ -149,7 +150,7 @@ TEST_F(SeemFileTest, TargetsThatAreNotRegularFilesAreRefusedAndKept) {
     for (const fs::path& target : {fifo, link}) {
         const auto failure = writeFileAtomically(target.string(), {1});
         ASSERT_TRUE(failure.has_value()) << target;
-        EXPECT_EQ(*failure, "it is a FIFO, not a regular file");
+        EXPECT_EQ(failure->message, "it is a FIFO, not a regular file");
         EXPECT_TRUE(fs::is_fifo(fifo));
     }
     EXPECT_TRUE(fs::is_symlink(link));

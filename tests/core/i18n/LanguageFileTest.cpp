@@ -144,7 +144,7 @@ TEST_F(LanguageFileTest, CaptionsFollowTheChosenNumberAndTheFirstElementOfAName)
 TEST_F(LanguageFileTest, MissingFileReportsThePathAndKeepsBuiltinEnglish) {
     const auto failure = language.load("/nonexistent/language.xml", settings, 0x0804);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("/nonexistent/language.xml"), std::string::npos);
+    EXPECT_NE(failure->message.find("/nonexistent/language.xml"), std::string::npos);
     EXPECT_EQ(language.strings().get(UiString{5}), builtinEnglishStrings()[5]);
     EXPECT_FALSE(language.strings().get(UiString{43}).empty());
     EXPECT_FALSE(language.caption("Form1", "mnuOpen").has_value());
@@ -154,8 +154,8 @@ TEST_F(LanguageFileTest, MalformedFileReportsItsLine) {
     const std::string path = write("<l>\n<a id=\"0\">\n<StringTable>\n</a>\n</l>");
     const auto failure = language.load(path, settings, std::nullopt);
     ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find(path), std::string::npos);
-    EXPECT_NE(failure->find("4"), std::string::npos);
+    EXPECT_NE(failure->message.find(path), std::string::npos);
+    EXPECT_NE(failure->message.find("4"), std::string::npos);
 }
 
 TEST_F(LanguageFileTest, StringWithoutTextFailsButKeepsWhatCameBefore) {

@@ -31,5 +31,18 @@ TEST(WindowLayout, ALargerWindowGivesTheEditorAndTheGridTheRoom) {
     EXPECT_EQ(larger.gridArea.twipLeft, larger.infoFrame.twipLeft);
 }
 
+TEST(WindowLayout, ASmallerWindowNarrowsTheEditorColumnAndKeepsTheGridWide) {
+    const WindowLayout designed = windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight);
+    const WindowLayout least = windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight);
+    EXPECT_EQ(least.gridArea.twipWidth, designed.gridArea.twipWidth);
+    EXPECT_EQ(least.colorPanel.twipWidth, designed.colorPanel.twipWidth);
+    EXPECT_LT(least.editorArea.twipWidth, designed.editorArea.twipWidth);
+    EXPECT_GT(least.gridArea.twipLeft, least.editorArea.twipLeft + least.editorArea.twipWidth);
+    EXPECT_LE(least.gridArea.twipLeft + least.gridArea.twipWidth, kTwipLeastClientWidth);
+    EXPECT_LE(least.editorArea.twipTop + least.editorArea.twipHeight, kTwipLeastClientHeight);
+    EXPECT_LE(least.gridArea.twipTop + least.gridArea.twipHeight, kTwipLeastClientHeight);
+    EXPECT_EQ(least.twipStartPageShiftX, 0);
+}
+
 } // namespace
 } // namespace vantrel::layout

@@ -78,7 +78,7 @@ TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
     EXPECT_EQ(commandLine.file, path);
     EXPECT_TRUE(commandLine.errors.isEmpty());
     start(commandLine.file);
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->fileName(), path);
     EXPECT_TRUE(mainWindow->windowTitle().contains(path))
         << mainWindow->windowTitle().toStdString();
@@ -93,7 +93,7 @@ TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
     EXPECT_TRUE(commandLine.errors.contains(QStringLiteral("extra.seem")));
     start(commandLine.file);
     EXPECT_TRUE(loaded);
-    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->fileShown());
 }
 
 } // namespace

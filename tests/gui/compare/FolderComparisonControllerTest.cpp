@@ -8,6 +8,7 @@
 #include "gui/dialogs/StandardDialog.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QWidget>
@@ -71,17 +72,24 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
         file.put('\x7f');
     }
     fs::remove(folder / "b" / "004a_0001.seem");
+    fs::create_directory(folder / "b" / "box.seem");
     dialogs.folders = {path("a"), path("b")};
     controller->compareFoldersAction()->trigger();
     QListWidget* list = controller->changedFiles();
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 3);
+    ASSERT_EQ(list->count(), 4);
+    EXPECT_TRUE(list->item(3)->text().startsWith(path("b/box.seem") + QStringLiteral(": skipped")));
     EXPECT_EQ(list->item(0)->text(), "0a1c_0001.seem: 1 difference");
     EXPECT_FALSE(list->accessibleName().isEmpty());
     // The changed setting is listed under its file, older value first.
     EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral(" → ")));
     EXPECT_TRUE(list->window()->isVisible());
     EXPECT_GE(list->window()->width(), window.width() / 2);
+    // How to open a pair is said on screen and to a screen reader.
+    const auto* hint = list->window()->findChild<QLabel*>(QStringLiteral("lblChangedFilesHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(list->accessibleDescription(), hint->text());
 
     // Enter opens the newer file, compared with the older one.
     list->setCurrentRow(0);

@@ -83,12 +83,21 @@ TEST_F(CoverageControllerTest, ShowCoverageShadesUndescribedCellsAndIsRemembered
     EXPECT_GT(midPixels(0), plain[0] + 10);   // no item reads byte 00
     EXPECT_EQ(midPixels(0x1A), plain[1]);     // Keys reads all of 1A
     EXPECT_GT(midPixels(0x21), plain[2] + 3); // the strip of a partly read byte
+    // A legend under the rows says what the marks mean, leaving the cells whole.
+    const QWidget* legend = controller->shading().legend();
+    EXPECT_TRUE(legend->isVisible());
+    EXPECT_GE(legend->geometry().top(), view->viewport()->geometry().bottom());
+    EXPECT_LE(legend->geometry().bottom(), view->contentsRect().bottom());
+    EXPECT_GE(legend->height(), legend->heightForWidth(legend->width()));
     view->focusCell(0x21);
     EXPECT_EQ(controller->shading().statusLabel()->text().toStdString(),
               "bit 0: Calls/Any-Key Answer, bit 1: Calls/Automatic Redial, "
               "bit 2: Calls/Hide Own Number Menu, bit 4: Calls/Call Recording; "
               "bits 3, 5–7: not described");
 
+    show->trigger();
+    EXPECT_FALSE(legend->isVisible());
+    show->trigger();
     controller.reset();
     open(QStringLiteral("0032_0001.seem"));
     EXPECT_TRUE(controller->shading().showAction()->isChecked());
@@ -162,6 +171,11 @@ TEST_F(CoverageControllerTest, SuggestDefinitionsWritesASwitchForAChangedFreeBit
     EXPECT_EQ(dialog->findChild<QPlainTextEdit*>()->toPlainText().toStdString(),
               "<!-- Paste inside the seem type 0032_0001 (line 2 of seem_en.xml) -->\n"
               "<item ID=\"Unnamed 21 bit 3\" offset=\"21\" bit=\"3\" tip=\"\"/>\n");
+    // A line above the XML says what to do with it, also to a screen reader.
+    const auto* hint = dialog->findChild<QLabel*>(QStringLiteral("lblSuggestionHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->isVisible());
+    EXPECT_EQ(dialog->findChild<QPlainTextEdit*>()->accessibleDescription(), hint->text());
     comparison.stop();
     EXPECT_FALSE(suggest->isEnabled());
 }

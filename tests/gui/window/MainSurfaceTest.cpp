@@ -16,7 +16,7 @@
 namespace vantrel {
 namespace {
 
-TEST(MainSurface, HandsOverTheLayoutOfEachSizeAndScrollsBelowTheDesignedOne) {
+TEST(MainSurface, HandsOverTheLayoutOfEachSizeAndScrollsBelowTheLeastOne) {
     MainSurface surface;
     std::vector<layout::WindowLayout> layouts;
     surface.setLayoutHandler([&](const layout::WindowLayout& l) { layouts.push_back(l); });
@@ -31,9 +31,9 @@ TEST(MainSurface, HandsOverTheLayoutOfEachSizeAndScrollsBelowTheDesignedOne) {
     QTest::qWait(0);
     EXPECT_GT(layouts.back().gridArea.twipHeight, 4950);
 
-    surface.resize(400, 300); // the canvas keeps its designed size and scrolls
+    surface.resize(400, 300); // the canvas keeps its least size and scrolls
     QTest::qWait(0);
-    EXPECT_EQ(surface.canvas()->size(), MainSurface::designedSize());
+    EXPECT_EQ(surface.canvas()->size(), MainSurface::leastSize());
     EXPECT_TRUE(surface.verticalScrollBar()->isVisible());
 }
 

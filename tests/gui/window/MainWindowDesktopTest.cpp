@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/compare/DifferenceList.h"
+#include "gui/coverage/ByteInfoDock.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/FunctionTreeEditor.h"
 #include "gui/window/MainSurface.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollArea>
@@ -121,6 +123,36 @@ TEST_F(MainWindowDesktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {
     EXPECT_LE(status->geometry().bottom(), mainWindow->height() - 1);
 }
 
+// What Is This Byte? gives way to the grid: beside it where the screen has
+// room, below it where it has not; all sixteen columns and the status line
+// stay whole.
+TEST_F(MainWindowDesktop, TheByteDockLeavesTheGridItsSixteenColumns) {
+    mainWindow->openFile(sample("0032_0001.seem"));
+    showActive();
+    auto* dock = mainWindow->findChild<ByteInfoDock*>();
+    action("mnuWhatIsThisByte")->trigger();
+    const auto* surface = mainWindow->findChild<MainSurface*>();
+    const ByteGridView* grid = mainWindow->gridView();
+    for (const auto& [available, area] :
+         {std::pair{QRect(0, 0, 1024, 600), Qt::RightDockWidgetArea},
+          std::pair{QRect(0, 0, 800, 600), Qt::BottomDockWidgetArea}}) {
+        dock->placeInWindow(available);
+        QTest::qWait(0);
+        EXPECT_EQ(mainWindow->dockWidgetArea(dock), area);
+        EXPECT_TRUE(available.contains(mainWindow->frameGeometry()));
+        for (const int index : {0, 15}) {
+            const QRect cell = grid->cellRect(index).translated(
+                grid->viewport()->mapTo(surface->viewport(), QPoint(0, 0)));
+            EXPECT_TRUE(surface->viewport()->rect().contains(cell)) << available.width();
+        }
+        for (const QLabel* panel : mainWindow->statusBar()->findChildren<QLabel*>()) {
+            if (panel->isVisible()) {
+                EXPECT_GE(panel->width(), panel->sizeHint().width()) << available.width();
+            }
+        }
+    }
+}
+
 TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
     mainWindow->openFile(sample("0032_0001.seem"));
     QTimer::singleShot(0, [] {
@@ -180,7 +212,7 @@ TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
 TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     const QString function = sample("0032_0001.seem");
     drop({function});
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->fileName(), function);
     EXPECT_TRUE(mainWindow->windowTitle().contains(function));
 

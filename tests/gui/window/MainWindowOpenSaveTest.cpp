@@ -69,7 +69,7 @@ class MainWindowOpenSave : public MainWindowFixture {
 TEST_F(MainWindowOpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow) {
     const QString path = bytesFile(QStringLiteral("big.seem"), 5000);
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 5000);
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
@@ -129,14 +129,14 @@ TEST_F(MainWindowOpenSave, SizeMinusOneMatchesAndTheFirstMatchWins) {
     EXPECT_EQ(mainWindow->document().typeName(), "style");
     mainWindow->openFile(bytesFile(QStringLiteral("b.seem"), 121));
     EXPECT_EQ(mainWindow->document().typeName(), "function");
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
 }
 
 TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
     const QRect normal = mainWindow->gridView()->geometry();
     mainWindow->openFile(bytesFile(QStringLiteral("ring.seem"), 64));
     EXPECT_TRUE(saidCritical(UiString::TypeWithoutEditor));
-    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->fileShown());
     ByteGridView* view = mainWindow->gridView();
     EXPECT_TRUE(view->isVisible());
     EXPECT_TRUE(view->isEnabled());
@@ -156,7 +156,7 @@ TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
     const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
     mainWindow->openFile(path);
     EXPECT_TRUE(mainWindow->gridView()->hasFocus());
-    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->fileName(), path);
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 7);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -167,7 +167,7 @@ TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
     EXPECT_EQ(mainWindow->statusText(1).toStdString(),
               mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
@@ -194,7 +194,7 @@ TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
         EXPECT_EQ(mainWindow->fileName(), first);
         EXPECT_EQ(mainWindow->windowTitle(), title);
         EXPECT_EQ(mainWindow->document().grid().cellCount(), 40);
-        EXPECT_TRUE(mainWindow->isLoaded());
+        EXPECT_TRUE(mainWindow->fileShown());
     }
 }
 
@@ -206,7 +206,7 @@ TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing
     EXPECT_EQ(dialogs.fileRequests[0].flags,
               FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
     EXPECT_FALSE(dialogs.fileRequests[0].nameFilters.isEmpty());
-    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->fileShown());
 
     const QString path = bytesFile(QStringLiteral("s.seem"), 40);
     dialogs.openFiles = {path, path};
@@ -234,7 +234,7 @@ TEST_F(MainWindowOpenSave, OuterTextFileLeavesTheWindowEmpty) {
         ModalAnswer<OuterTextDialog> answer([](OuterTextDialog&) {});
         mainWindow->openFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
     }
-    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->document().typeName(), "outertext");
     EXPECT_EQ(mainWindow->document().savedBytes().size(), 34u);
 }
@@ -242,7 +242,7 @@ TEST_F(MainWindowOpenSave, OuterTextFileLeavesTheWindowEmpty) {
 TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
     mainWindow->openFile(bytesFile(QStringLiteral("s.seem"), 40));
     mainWindow->fileController().close();
-    EXPECT_FALSE(mainWindow->isLoaded());
+    EXPECT_FALSE(mainWindow->fileShown());
     EXPECT_EQ(mainWindow->document().grid().cellCount(), 1);
     EXPECT_TRUE(mainWindow->fileName().isEmpty());
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption());

@@ -72,7 +72,7 @@ TEST_F(MainWindowShell, ARecentEntryWithThePrefixInItsNameOpensAsWritten) {
     mainWindow->fileController().close();
     recentItem(0)->trigger();
     EXPECT_EQ(mainWindow->fileName(), odd);
-    EXPECT_TRUE(mainWindow->isLoaded());
+    EXPECT_TRUE(mainWindow->fileShown());
 }
 
 TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {

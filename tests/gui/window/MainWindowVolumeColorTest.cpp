@@ -9,6 +9,7 @@
 #include "gui/editors/VolumeEditor.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,6 +251,33 @@ TEST_F(MainWindowVolumeColor, OnlyTheColourEditorLocksTheCellsAndAShorterFileIsS
     clickEntry("c_14");
     EXPECT_TRUE(mainWindow->document().grid().hasBorder(0x14));
     EXPECT_FALSE(mainWindow->document().grid().hasBorder(0x04));
+}
+
+// A large system font: the panel grows to fit its rows and the grid moves down
+// under it; no slider is squeezed and no caption cut.
+TEST_F(MainWindowVolumeColor, ALargeFontKeepsTheColourControlsWhole) {
+    struct FontRestorer {
+        QFont original = QApplication::font();
+        ~FontRestorer() { QApplication::setFont(original); }
+    } restorer;
+    QFont large = restorer.original;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    startShown();
+    mainWindow->openFile(sample("0d51_0001.seem"));
+    clickEntry("c_38");
+    const int pxLeastSlider = QFontMetrics(large).averageCharWidth() * 6;
+    for (const QSlider* slider : colorPanel()->findChildren<QSlider*>())
+        EXPECT_GE(slider->width(), pxLeastSlider) << slider->objectName().toStdString();
+    for (const QAbstractButton* button : colorPanel()->findChildren<QAbstractButton*>())
+        EXPECT_GE(button->width(), button->sizeHint().width())
+            << button->objectName().toStdString();
+    for (const QWidget* control : colorPanel()->findChildren<QLineEdit*>()) {
+        const QRect inPanel(control->mapTo(colorPanel(), QPoint(0, 0)), control->size());
+        EXPECT_LE(inPanel.bottom(), colorPanel()->contentsRect().bottom())
+            << control->objectName().toStdString();
+    }
+    EXPECT_GT(mainWindow->gridView()->y(), colorPanel()->geometry().bottom());
 }
 
 } // namespace

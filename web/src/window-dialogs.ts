@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Two small windows of the desktop: Go to offset, which asks the core where a
+// typed offset lies, and About, with the desktop's captions and the build's
+// version.
+import { LitElement, html, nothing } from 'lit';
+import { customElement, query, state } from 'lit/decorators.js';
+import type { Session } from './core';
+import { UiString } from './strings';
+
+const decimalKey = 'GoToDecimal';
+
+// A caption without its access-key marker.
+function plain(text: string): string {
+    return text.replace(/&(.)/g, '$1');
+}
+
+@customElement('goto-dialog')
+export class GoToDialog extends LitElement {
+    @state() private session: Session | null = null;
+    @state() private decimal = localStorage.getItem(decimalKey) === '1';
+    @state() private refusal = '';
+    @query('dialog') private dialog!: HTMLDialogElement;
+    @query('input[type="text"]') private input!: HTMLInputElement;
+    private answer: ((offset: number | null) => void) | null = null;
+
+    override createRenderRoot(): HTMLElement {
+        return this;
+    }
+
+    // The cell to go to; null when the user cancelled.
+    async ask(session: Session): Promise<number | null> {
+        this.session = session;
+        this.refusal = '';
+        await this.updateComplete;
+        this.input.value = '';
+        this.dialog.showModal();
+        this.input.focus();
+        return new Promise((resolve) => (this.answer = resolve));
+    }
+
+    private finish(offset: number | null): void {
+        const answer = this.answer;
+        this.answer = null;
+        this.dialog.close();
+        answer?.(offset);
+    }
+
+    private accept(event: Event): void {
+        event.preventDefault();
+        localStorage.setItem(decimalKey, this.decimal ? '1' : '0');
+        try {
+            this.finish(this.session!.document.offsetFromText(this.input.value, this.decimal));
+        } catch (error) {
+            this.refusal = error instanceof Error ? error.message : String(error);
+            this.input.select();
+            this.input.focus();
+        }
+    }
+
+    override render() {
+        const text = (n: number) => plain(this.session?.string(n) ?? '');
+        return html`<dialog aria-labelledby="gotoHeading"
+                @cancel=${(event: Event) => { event.preventDefault(); this.finish(null); }}>
+            <form @submit=${this.accept}>
+                <h2 id="gotoHeading">${text(UiString.GoToOffsetTitle)}</h2>
+                <label>${text(UiString.GoToOffsetPrompt)} <input type="text" name="txtOffset"
+                    autocomplete="off" spellcheck="false"></label>
+                <div role="radiogroup" aria-label=${text(UiString.GoToOffsetTitle)}>
+                    <label><input type="radio" name="base" ?checked=${!this.decimal}
+                        @change=${() => (this.decimal = false)}>${text(UiString.OffsetHexadecimal)}</label>
+                    <label><input type="radio" name="base" ?checked=${this.decimal}
+                        @change=${() => (this.decimal = true)}>${text(UiString.OffsetDecimal)}</label>
+                </div>
+                ${this.refusal ? html`<p class="message" role="alert">${this.refusal}</p>` : nothing}
+                <div class="buttons"><button type="submit">OK</button>
+                    <button type="button" @click=${() => this.finish(null)}>${text(UiString.ButtonCancel)}</button></div>
+            </form></dialog>`;
+    }
+}
+
+@customElement('about-dialog')
+export class AboutDialog extends LitElement {
+    @state() private session: Session | null = null;
+    @query('dialog') private dialog!: HTMLDialogElement;
+
+    override createRenderRoot(): HTMLElement {
+        return this;
+    }
+
+    async show(session: Session): Promise<void> {
+        this.session = session;
+        await this.updateComplete;
+        this.dialog.showModal();
+        this.querySelector<HTMLButtonElement>('.buttons button')?.focus();
+    }
+
+    // As on the desktop, a click anywhere but on the link closes the window.
+    private onClick(event: MouseEvent): void {
+        if (!(event.target as HTMLElement).closest('a')) {
+            this.dialog.close();
+        }
+    }
+
+    override render() {
+        const session = this.session;
+        if (!session) {
+            return html`<dialog></dialog>`;
+        }
+        const caption = (control: string) => session.caption('frmAbout', control);
+        const project = session.core.projectInfo();
+        return html`<dialog class="about" aria-labelledby="aboutHeading" @click=${this.onClick}>
+            <h2 id="aboutHeading">${session.string(UiString.AboutTitle)}</h2>
+            <fieldset><legend>${caption('Frame1')}</legend>
+                <p class="name">${caption('Label1')}</p>
+                <p>V ${project.version}</p>
+                <p>${caption('Label2')}</p>
+                <p>${caption('Label3')}</p>
+                ${project.website && project.forum ? html`<p>${caption('Label4')}
+                    <a href=${project.forum} target="_blank" rel="noopener">${project.website}</a></p>` : nothing}
+            </fieldset>
+            <div class="buttons"><button type="button">${caption('cmdClose')}</button></div>
+        </dialog>`;
+    }
+}
+
+declare global {
+    interface HTMLElementTagNameMap {
+        'goto-dialog': GoToDialog;
+        'about-dialog': AboutDialog;
+    }
+}
