@@ -93,13 +93,21 @@ QString FileController::fileName() const {
 }
 
 void FileController::openFile(const QString& path) {
+    loadFile(path, false);
+}
+
+void FileController::reread() {
+    loadFile(fileName(), true);
+}
+
+void FileController::loadFile(const QString& path, bool reloading) {
     const std::string file = path.toStdString();
     const auto& readFile = m_parts.readFile;
     SeemFileRead read =
         readInBackground(&m_window, m_parts.language, file, readFile ? readFile : readSeemFile);
     const OpenOutcome outcome = m_parts.document.accept(file, std::move(read));
     if (!reportRefusal(outcome, path))
-        m_parts.showOpenedFile(path);
+        m_parts.showOpenedFile(path, reloading);
 }
 
 bool FileController::reportRefusal(const OpenOutcome& outcome, const QString& path) {
@@ -150,10 +158,11 @@ bool FileController::confirmUnsavedChanges() {
 }
 
 void FileController::watchForExternalChanges() {
+    // The bar's Reload is File > Reload, question and all.
     m_changeWatcher = new ExternalChangeWatcher(
-        m_parts.document, m_parts.language, [this] { openFile(fileName()); }, &m_window);
+        m_parts.document, m_parts.language, [this] { reload(); }, &m_window);
     connect(m_changeWatcher, &ExternalChangeWatcher::statusMessage, this,
-            [this](const QString& text) { m_parts.status.setStatus(2, text); });
+            [this](const QString& text) { m_parts.status.setNotice(text); });
 }
 
 // The watcher listens to the document, which must outlive it.
@@ -223,7 +232,7 @@ void FileController::reload() {
                         kCancel, kCancel) != kReload)
             return;
     }
-    openFile(fileName());
+    reread();
 }
 
 void FileController::close() {
@@ -291,7 +300,7 @@ SaveOutcome FileController::saveOverDiskChange(const QString& path, bool saveAs)
     if (answer == kOverwrite)
         return write(true);
     if (answer == kReload)
-        openFile(fileName());
+        reread();
     return outcome;
 }
 
@@ -318,9 +327,8 @@ void FileController::openDroppedFiles(const QStringList& files) {
         addRecentFile(first);
     openFile(first);
     if (files.size() > 1)
-        m_parts.status.setStatus(
-            2, QString::fromStdString(m_parts.language.strings().format(
-                   UiString::DroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
+        m_parts.status.setNotice(QString::fromStdString(m_parts.language.strings().format(
+            UiString::DroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
 }
 
 void FileController::acceptDrag(QDragEnterEvent* event) {

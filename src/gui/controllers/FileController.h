@@ -51,7 +51,8 @@ class FileController : public QObject {
         // Reads a seem file whole, off the window's thread; empty means readSeemFile.
         std::function<SeemFileRead(const std::string& path)> readFile;
         std::function<bool()> fileShown;
-        std::function<void(const QString& path)> showOpenedFile;
+        // reloaded: the same file read again (File > Reload, a change on disk).
+        std::function<void(const QString& path, bool reloaded)> showOpenedFile;
         std::function<void()> showNoFile;
     };
 
@@ -98,6 +99,9 @@ class FileController : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void loadFile(const QString& path, bool reloading);
+    // Reads the document's own file again; the edits go without a question.
+    void reread();
     void openDroppedFiles(const QStringList& files);
     void openRecentFile(const QString& path);
     bool saveDocument(const QString& path);

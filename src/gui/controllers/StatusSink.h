@@ -10,6 +10,9 @@ namespace vantrel {
 class StatusSink {
   public:
     virtual void setStatus(int panel, const QString& text) = 0;
+    // A message in panel 2 that holds only until the document next changes
+    // (an edit, an undo, another file); an empty text withdraws it early.
+    virtual void setNotice(const QString& text) = 0;
 
   protected:
     ~StatusSink() = default;

@@ -11,6 +11,8 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
+#include <QScopeGuard>
 
 namespace vantrel {
 
@@ -88,6 +90,15 @@ DialogAnswerer* StandardDialog::answerer() {
 void StandardDialog::show(Action action) {
     if (!m_owner)
         m_owner = QApplication::activeWindow();
+    // The keys go back where they were once the dialog has closed; left to
+    // the window manager, a screen reader may hear of no focus at all.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const auto giveFocusBack = qScopeGuard([focused] {
+        if (!focused || !focused->isVisible())
+            return;
+        focused->activateWindow();
+        focused->setFocus(Qt::OtherFocusReason);
+    });
     switch (action) {
     case Action::Open:
     case Action::Save:

@@ -67,7 +67,8 @@ void ExternalChangeWatcher::makeBar() {
             showBar(UiString::MissingOnDiskBar, false);
             return;
         }
-        hide();
+        // The bar stays until the reload has happened: the user may still
+        // cancel it where it would set edits aside.
         m_reload();
     });
     connect(m_keepButton, &QPushButton::clicked, this, [this] {
@@ -156,6 +157,7 @@ void ExternalChangeWatcher::checkNow() {
 }
 
 void ExternalChangeWatcher::showBar(UiString textString, bool canReload) {
+    emit statusMessage(QString()); // what the status line said of the file holds no longer
     const QString message = text(textString, {m_document.path()});
     if (!m_bar)
         makeBar();

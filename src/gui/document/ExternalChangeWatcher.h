@@ -32,7 +32,8 @@ class ExternalChangeWatcher : public QObject {
     Q_OBJECT
 
   public:
-    // reload re-reads the document's file the way the window opens files.
+    // reload re-reads the document's file as File > Reload does, asking
+    // first where edits would be lost.
     ExternalChangeWatcher(SeemDocument& document, const LanguageFile& language,
                           std::function<void()> reload, QWidget* window);
     ~ExternalChangeWatcher() override;
@@ -43,6 +44,7 @@ class ExternalChangeWatcher : public QObject {
     [[nodiscard]] bool isHidden() const;
 
   signals:
+    // A message for the status line; an empty text withdraws the last one.
     void statusMessage(const QString& text);
 
   protected:

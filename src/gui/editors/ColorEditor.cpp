@@ -6,6 +6,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/editors/DocumentUndoKeys.h"
 #include "gui/i18n/UiText.h"
 
 #include <QEvent>
@@ -36,9 +37,11 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     return label;
 }
 
+// Every box of the panel edits the document.
 QLineEdit* namedBox(const QString& name, const QString& text, QWidget* parent) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
+    leaveUndoKeysToDocument(box);
     return box;
 }
 

@@ -45,6 +45,10 @@ QList<QWidget*> tabStops(QWidget* widget) {
 
 } // namespace
 
+QWidget* firstTabStop(QWidget* panel) {
+    return tabStops(panel).value(0, nullptr);
+}
+
 void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel* information) {
     information->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     information->setFocusPolicy(Qt::TabFocus);

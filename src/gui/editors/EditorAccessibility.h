@@ -23,4 +23,8 @@ describeByShownEditor(std::function<const QWidget*()> shownEditor);
 // Run again whenever an editor is made or filled.
 void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel* information);
 
+// The panel itself where it takes the focus by Tab, else the first of its
+// controls that does; null when none does.
+[[nodiscard]] QWidget* firstTabStop(QWidget* panel);
+
 } // namespace vantrel

@@ -106,6 +106,16 @@ void EditorPanel::hideInformation() {
     m_infoFrame->hide();
 }
 
+void EditorPanel::focusEditor() {
+    for (QWidget* editor : made()) {
+        if (editor == m_colorPanel || editor->isHidden())
+            continue;
+        if (QWidget* first = firstTabStop(editor))
+            first->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
 void EditorPanel::applyLayout(const layout::WindowLayout& windowLayout) {
     m_layout = windowLayout;
     for (QWidget* editor : made())

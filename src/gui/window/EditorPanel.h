@@ -48,6 +48,8 @@ class EditorPanel : public QObject {
     // Hides everything (false) or shows the information frame (true).
     void setLoaded(bool loaded);
     void hideInformation();
+    // Gives the keys to the shown editor's first control.
+    void focusEditor();
     void applyLayout(const layout::WindowLayout& windowLayout);
     // How much lower the grid must start: the colour panel above it may be
     // taller than designed in a large font.

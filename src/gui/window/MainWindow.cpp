@@ -18,18 +18,17 @@
 #include "gui/window/MainSurface.h"
 #include "gui/window/ScreenFit.h"
 #include "gui/window/StartPage.h"
+#include "gui/window/StatusPanel.h"
 #include "gui/window/Twips.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
-
-#include <algorithm>
 
 namespace vantrel {
 
@@ -78,6 +77,7 @@ MainWindow::~MainWindow() {
 void MainWindow::buildControls() {
     m_surface = new MainSurface(this);
     setCentralWidget(m_surface);
+    new ClientRoomKeeper(*this, *m_surface, MainSurface::designedSize());
     QWidget* canvas = m_surface->canvas();
     m_startPage = std::make_unique<StartPage>(canvas);
     m_gridView = new ByteGridView(m_document.grid(), m_language.strings(), canvas);
@@ -90,12 +90,12 @@ void MainWindow::buildControls() {
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("staBar"));
     status->setSizeGripEnabled(false);
-    for (QLabel*& panel : m_statusPanels) {
-        panel = new QLabel(status);
-        panel->setTextFormat(Qt::PlainText);
-        panel->setContentsMargins(4, 0, 4, 0);
-    }
+    for (StatusPanel*& panel : m_statusPanels)
+        panel = new StatusPanel(status);
+    // Panel 1 keeps its design width and shows its whole text where there is
+    // room; panel 2 has the rest. Neither makes the window wider.
     m_statusPanels[0]->setMinimumWidth(px(kStatusPanel1TwipWidth));
+    m_statusPanels[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status->addWidget(m_statusPanels[0]);
     status->addWidget(m_statusPanels[1], 1);
     setStatusBar(status);
@@ -116,11 +116,13 @@ void MainWindow::buildControllers() {
                                *this, m_menus.language);
     connect(this, &MainWindow::documentStateChanged, m_languageController,
             &LanguageController::refreshEnabling);
-    connect(m_languageController, &LanguageController::languageChosen, this,
+    // After the captions: the hint is the string table's, not a caption.
+    connect(m_languageController, &LanguageController::languageChanged, this,
             &MainWindow::showStartHint);
     m_fileController = new FileController(
         {m_document, m_language, m_settings, *this, m_caption, *m_gridView, m_env.readFile,
-         [this] { return m_fileShown; }, [this](const QString& path) { showOpenedFile(path); },
+         [this] { return m_fileShown; },
+         [this](const QString& path, bool reloaded) { showOpenedFile(path, reloaded); },
          [this] { showDocumentState(false); }},
         *this);
     connect(this, &MainWindow::documentStateChanged, m_fileController,
@@ -201,6 +203,7 @@ void MainWindow::listenToDocument() {
     m_stateConnection = m_document.addStateListener([this](const DocumentChange& change) {
         if (change.modified || change.file)
             m_caption.refresh();
+        setNotice(QString()); // a notice speaks of the document as it was
     });
 }
 
@@ -223,7 +226,9 @@ void MainWindow::openFile(const QString& path) {
     m_fileController->openFile(path);
 }
 
-void MainWindow::showOpenedFile(const QString& path) {
+void MainWindow::showOpenedFile(const QString& path, bool reloaded) {
+    // A reload leaves the keys where they were; a new file starts in its editor.
+    const QPointer<QWidget> hadFocus = reloaded ? focusWidget() : nullptr;
     m_comparisonController->stop();
     m_caption.showFile(path, false);
     m_editorPanel->clear();
@@ -241,7 +246,13 @@ void MainWindow::showOpenedFile(const QString& path) {
         showDocumentState(true);
         m_editorPanel->show(type);
         placeGrid(false); // below the editor's panel, which may be taller than designed
-        m_shellController->showTypeAlert(type);
+        if (hadFocus && hadFocus != this && !hadFocus->isHidden() && hadFocus->isEnabled())
+            hadFocus->setFocus(Qt::OtherFocusReason);
+        else
+            m_editorPanel->focusEditor();
+        // The tip is about a file the user opens, not about reading it again.
+        if (!reloaded)
+            m_shellController->showTypeAlert(type);
         return;
     case EditorPanel::Kind::Generator:
         showDocumentState(false);
@@ -266,6 +277,7 @@ void MainWindow::showBytesOnly(const QString& status) {
     m_gridView->setFocus(Qt::OtherFocusReason);
     setStatus(2, QString());
     m_cellStatusShown = false;
+    m_noticeShown = false;
     setStatus(1, status);
 }
 
@@ -282,6 +294,7 @@ void MainWindow::showDocumentState(bool loaded) {
         setFocus(Qt::OtherFocusReason);
     setStatus(2, QString());
     m_cellStatusShown = false;
+    m_noticeShown = false;
     setStatus(1, uiText(strings(), loaded ? UiString::StatusFileOpen : UiString::StatusNoFile));
     emit documentStateChanged();
 }
@@ -321,11 +334,15 @@ void MainWindow::sizeToScreen() {
 }
 
 void MainWindow::setStatus(int panel, const QString& text) {
-    QLabel* label = m_statusPanels[panel - 1];
-    label->setText(text);
-    // Panel 1 keeps its design width but never cuts its text short; panel 2 has the rest.
-    if (panel == 1)
-        label->setMinimumWidth(std::max(px(kStatusPanel1TwipWidth), label->sizeHint().width()));
+    m_statusPanels[panel - 1]->setStatusText(text);
+}
+
+void MainWindow::setNotice(const QString& text) {
+    if (text.isEmpty() && !m_noticeShown)
+        return;
+    setStatus(2, text);
+    m_noticeShown = !text.isEmpty();
+    m_cellStatusShown = false;
 }
 
 QString MainWindow::statusText(int panel) const {
@@ -340,6 +357,7 @@ void MainWindow::showCellStatus(int index) {
     const ByteGrid& grid = m_document.grid();
     setStatus(2, uiText(cellStatusText(index, grid.text(index), strings())));
     m_cellStatusShown = true;
+    m_noticeShown = false;
 }
 
 } // namespace vantrel

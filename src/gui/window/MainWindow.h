@@ -19,7 +19,6 @@
 #include <optional>
 #include <vector>
 
-class QLabel;
 class QMenu;
 
 namespace vantrel {
@@ -35,6 +34,7 @@ class LanguageController;
 class MainSurface;
 class ShellController;
 class StartPage;
+class StatusPanel;
 
 // What the main window takes from its surroundings, so tests can supply their own.
 struct MainWindowEnvironment {
@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     // Opens path as File > Open does once the file is chosen.
     void openFile(const QString& path);
     void setStatus(int panel, const QString& text) override;
+    void setNotice(const QString& text) override;
 
     // The window's File-open state: an editor shows the open document. A file
     // with no editor of its own (bytes only, a generator's record) leaves the
@@ -104,7 +105,7 @@ class MainWindow : public QMainWindow, public StatusSink {
 
   private:
     // Shows the document the file controller has just opened from path.
-    void showOpenedFile(const QString& path);
+    void showOpenedFile(const QString& path, bool reloaded);
     // The empty state (false) or the file-open state (true).
     void showDocumentState(bool loaded);
     void showStartHint();
@@ -127,6 +128,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     QString m_appDir;
     bool m_fileShown = false;
     bool m_cellStatusShown = false; // status panel 2 describes the current cell
+    bool m_noticeShown = false;     // status panel 2 holds a notice until the document changes
     bool m_gridFullWindow = false;
     LanguageFile m_language;
     // The document outlives every widget and controller that listens to it:
@@ -142,7 +144,7 @@ class MainWindow : public QMainWindow, public StatusSink {
         layout::windowLayout(layout::kTwipDesignClientWidth, layout::kTwipDesignClientHeight);
     std::unique_ptr<StartPage> m_startPage;
     ByteGridView* m_gridView = nullptr;
-    QLabel* m_statusPanels[2] = {nullptr, nullptr};
+    StatusPanel* m_statusPanels[2] = {nullptr, nullptr};
     MainMenus m_menus;
 
     EditorPanel* m_editorPanel = nullptr;

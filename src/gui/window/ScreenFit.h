@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QRect>
 #include <QSize>
 
@@ -15,5 +16,27 @@ namespace vantrel {
 void fitWindowToScreen(QWidget* window, QSize wanted, const QRect& available);
 // The same for the available area of the screen the window is on.
 void fitWindowToScreen(QWidget* window, QSize wanted);
+
+// Keeps a window's client area at its wanted size, once it has it, when
+// something else in the window takes room from it (a bar shown above it, a
+// list that grows below it): the window grows by what the client area lost,
+// as far as its screen allows. A window resized by the user, maximised or
+// full screen is left as it is.
+class ClientRoomKeeper : public QObject {
+  public:
+    ClientRoomKeeper(QWidget& window, QWidget& clientArea, QSize wanted);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void growWindow();
+
+    QWidget& m_window;
+    QWidget& m_clientArea;
+    QSize m_wanted;
+    QSize m_windowSizeSeen; // the window's size when the client area last changed size
+    bool m_growing = false;
+};
 
 } // namespace vantrel

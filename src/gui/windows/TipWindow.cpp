@@ -194,14 +194,14 @@ void TipWindow::showTipsToggled() {
 
 void TipWindow::closeTip() {
     accept();
-    if (QWidget* owner = parentWidget())
-        owner->activateWindow();
 }
 
-// OK, the close box and Escape all end here.
+// OK, the close box and Escape all end here; the keys go back to the window.
 void TipWindow::done(int result) {
     storeChoice();
     QDialog::done(result);
+    if (QWidget* owner = parentWidget())
+        owner->activateWindow();
 }
 
 void TipWindow::storeChoice() {

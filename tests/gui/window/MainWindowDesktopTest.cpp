@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/compare/DifferenceList.h"
 #include "gui/coverage/ByteInfoDock.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/FunctionTreeEditor.h"
@@ -15,9 +16,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QUrl>
 
 using namespace vantrel;
@@ -73,6 +76,40 @@ TEST_F(MainWindowDesktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowG
     auto* grid = mainWindow->gridView();
     EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(15)));
     EXPECT_EQ(grid->cellRect(16).left(), grid->cellRect(0).left());
+}
+
+TEST_F(MainWindowDesktop, TheBarAndTheComparisonTakeTheirRoomFromTheScreenNotTheEditors) {
+    const QString mine = sample("0032_0001.seem");
+    QByteArray theirs = readAll(mine);
+    theirs[0x1A] = static_cast<char>(theirs[0x1A] ^ 0x01);
+    const QString other = writeSeem(QStringLiteral("other.seem"), theirs);
+    mainWindow->openFile(mine);
+    auto* surface = mainWindow->findChild<MainSurface*>();
+    // The test screen is a little narrower than the designed client area.
+    mainWindow->resize(mainWindow->size() + MainSurface::designedSize() - surface->size());
+    ASSERT_TRUE(
+        QTest::qWaitFor([surface] { return surface->size() == MainSurface::designedSize(); }));
+    const auto scrolls = [surface] {
+        return surface->horizontalScrollBar()->isVisible() ||
+               surface->verticalScrollBar()->isVisible();
+    };
+    QTest::qWait(50);
+    ASSERT_FALSE(scrolls());
+
+    dialogs.openFiles = {other};
+    action("mnuCompare")->trigger();
+    mainWindow->comparisonController().differenceList()->setCurrentDifference(0);
+    action("mnuTakeOther")->trigger(); // none left: the list says so in a line of its own
+    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !scrolls(); }, 1000));
+
+    writeSeem(QStringLiteral("0032_0001.seem"), theirs); // another program, over an edit
+    QEvent activated(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(mainWindow.get(), &activated);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return !mainWindow->findChild<QToolBar*>("changeBar")->isHidden(); }, 5000));
+    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !scrolls(); }, 1000));
 }
 
 TEST_F(MainWindowDesktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {

@@ -151,6 +151,8 @@ TEST_F(MainWindowEditors, InformationFrameSpeaksOfTheOpenFileOnlyAndGivesWayToCo
 TEST_F(MainWindowEditors, StatusPanelOneShowsItsWholeTextBesideACellDescription) {
     mainWindow->openFile(sample("0032_0001.seem"));
     mainWindow->show();
+    QCoreApplication::processEvents();
+    const int width = mainWindow->width();
     mainWindow->document().grid().setText(26,
                                           std::string(80, 'F')); // a long description in panel 2
     mainWindow->gridView()->focusCell(26);
@@ -162,4 +164,10 @@ TEST_F(MainWindowEditors, StatusPanelOneShowsItsWholeTextBesideACellDescription)
             EXPECT_GE(panel->width(), panel->sizeHint().width());
         }
     }
+    // Nor does any text of either panel widen the window.
+    mainWindow->setStatus(1, QString(200, QLatin1Char('W')));
+    mainWindow->setNotice(QString(300, QLatin1Char('W')));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(mainWindow->width(), width);
+    EXPECT_LE(mainWindow->minimumSizeHint().width(), width);
 }

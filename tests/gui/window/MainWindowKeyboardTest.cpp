@@ -5,6 +5,7 @@
 #include "gui/editors/FunctionTreeEditor.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <algorithm>
@@ -106,6 +107,41 @@ TEST_F(MainWindowKeyboard, ChangesAColourThroughTheChooserWithKeysAlone) {
     press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_NE(readAll(path), before);
     EXPECT_TRUE(readAll(path).contains(QByteArray::fromHex("123456")));
+}
+
+// A file dialog of its own window, which holds the focus while it is open.
+class FocusTakingDialogs : public ScriptedDialogs {
+  public:
+    std::optional<QString> answerFile(const FileDialogRequest& request) override {
+        QLineEdit name;
+        name.show();
+        name.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&name));
+        name.setFocus();
+        return ScriptedDialogs::answerFile(request);
+    }
+};
+
+TEST_F(MainWindowKeyboard, AnOpenedFileStartsInItsEditorAndTheKeysComeBackFromADialog) {
+    settings.setValue("ShowTip", "0");
+    start();
+    ASSERT_TRUE(loaded);
+    showActive();
+    FocusTakingDialogs focusTaking;
+    StandardDialog::setAnswerer(&focusTaking);
+    focusTaking.openFiles = {sample("0032_0001.seem")};
+    press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    auto* tree = mainWindow->findChild<FunctionTreeEditor*>("tvwFuct");
+    ASSERT_TRUE(tree->hasFocus());
+    QTreeWidgetItem* first = tree->currentItem();
+    press(Qt::Key_Down);
+    EXPECT_NE(tree->currentItem(), first);
+
+    action("mnuSaveAs")->trigger(); // cancelled
+    ASSERT_EQ(focusTaking.fileRequests.size(), 2u);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    EXPECT_TRUE(tree->hasFocus());
 }
 
 TEST_F(MainWindowKeyboard, TabLeadsFromTheGridThroughTheEditorToTheInformation) {

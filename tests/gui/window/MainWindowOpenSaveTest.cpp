@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QTreeWidget>
 
 #include <sys/stat.h>
@@ -48,6 +50,18 @@ class MainWindowOpenSave : public MainWindowFixture {
     }
 
     QString mainCaption() const { return mainWindow->mainCaption(); }
+
+    // Another program writes the file; the window looks when it is activated again.
+    void changeOnDisk(const QString& path, const QByteArray& bytes) {
+        writeSeem(QFileInfo(path).fileName(), bytes);
+        QEvent activated(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(mainWindow.get(), &activated);
+    }
+    QToolBar* changeBar() const { return mainWindow->findChild<QToolBar*>("changeBar"); }
+    bool barShown() const { return changeBar() && !changeBar()->isHidden(); }
+    QString cell(int index) const {
+        return QString::fromStdString(mainWindow->document().grid().text(index));
+    }
 };
 
 } // namespace
@@ -250,6 +264,66 @@ TEST_F(MainWindowOpenSave, ReloadDiscardsEdits) {
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
     mainWindow->fileController().reload(); // nothing to lose: no question
     EXPECT_EQ(dialogs.questions.size(), 2u);
+}
+
+TEST_F(MainWindowOpenSave, TheChangedOnDiskBarsReloadAsksAsFileReloadDoes) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
+    mainWindow->openFile(path);
+    mainWindow->document().grid().setText(0, "FF");
+    changeOnDisk(path, QByteArray(40, '\x20'));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return barShown(); }, 5000));
+    QPushButton* reload = nullptr;
+    for (auto* button : changeBar()->findChildren<QPushButton*>()) {
+        if (button->text() == str(UiString::ButtonReload))
+            reload = button;
+    }
+    ASSERT_NE(reload, nullptr);
+    reload->setFocus();
+    QTest::keyClick(reload, Qt::Key_Space); // Escape answers the question
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].text.toStdString(),
+              mainWindow->strings().format(UiString::AskReload, {path.toStdString()}));
+    EXPECT_EQ(cell(0), QStringLiteral("FF"));
+    EXPECT_TRUE(barShown());
+
+    dialogs.questionAnswers = {0};
+    QTest::keyClick(reload, Qt::Key_Space);
+    EXPECT_EQ(cell(0), QStringLiteral("20"));
+    EXPECT_FALSE(barShown());
+}
+
+TEST_F(MainWindowOpenSave, OnlyOpeningAFileBringsItsTipNotReadingItAgain) {
+    const QString path = bytesFile(QStringLiteral("v.seem"), 24);
+    mainWindow->openFile(path);
+    ASSERT_NE(mainWindow->findChild<TipWindow*>(), nullptr);
+    delete mainWindow->findChild<TipWindow*>();
+    action("mnuReload")->trigger();
+    EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
+    changeOnDisk(path, QByteArray(24, '\x01'));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("01"); }, 5000));
+    EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
+}
+
+TEST_F(MainWindowOpenSave, TheReloadedNoticeGoesOnceTheDocumentOrItsFileChanges) {
+    const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
+    mainWindow->openFile(path);
+    const QString notice = QString::fromStdString(
+        mainWindow->strings().format(UiString::ReloadedFromDisk, {path.toStdString()}));
+    changeOnDisk(path, QByteArray(40, '\x20'));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("20"); }, 5000));
+    EXPECT_EQ(mainWindow->statusText(2), notice);
+    mainWindow->document().grid().setText(1, "FF");
+    EXPECT_TRUE(mainWindow->statusText(2).isEmpty()) << "edited since";
+
+    mainWindow->fileController().save();
+    changeOnDisk(path, QByteArray(40, '\x30'));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("30"); }, 5000));
+    EXPECT_EQ(mainWindow->statusText(2), notice);
+    QFile::remove(path);
+    QEvent activated(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(mainWindow.get(), &activated);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return barShown(); }, 5000));
+    EXPECT_TRUE(mainWindow->statusText(2).isEmpty()) << "the file has gone since";
 }
 
 TEST_F(MainWindowOpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {

@@ -151,6 +151,10 @@ TEST_F(MainWindowStartup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAd
               QString::fromUtf8("文件(&F)"));
     EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
     EXPECT_TRUE(dialogs.messages.empty());
+    // Back again, the hint is the whole of the string, not a caption of part of it.
+    mainWindow->languageController().chooseLanguage(0);
+    EXPECT_EQ(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->text().toStdString(),
+              mainWindow->strings().multiline(UiString::StartPageHint));
 }
 
 TEST_F(MainWindowStartup, MissingDefinitionsShowStringThreeAndEnd) {

@@ -2,10 +2,12 @@
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
+#include "gui/editors/FunctionTreeEditor.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
 #include "gui/windows/TipWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -77,6 +79,16 @@ TEST_F(MainWindowTip, UntickedTipTurnsTipsOffUntilTheMenuTurnsThemOnAgain) {
     action("mnuShowTip")->trigger();
     EXPECT_EQ(settings.value("ShowTip"), "1") << "stored at once";
     EXPECT_NE(openAndFindTip(120), nullptr);
+}
+
+TEST_F(MainWindowTip, AfterTheTipTheKeysGoToTheEditor) {
+    showActive();
+    TipWindow* tip = openAndFindTip(120);
+    ASSERT_NE(tip, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tip));
+    QTest::keyClick(tip, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+    EXPECT_EQ(QApplication::focusWidget(), mainWindow->findChild<FunctionTreeEditor*>("tvwFuct"));
 }
 
 TEST_F(MainWindowTip, TypesWithoutAnEditorOrAnAlertShowNoTip) {

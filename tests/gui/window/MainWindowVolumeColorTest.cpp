@@ -201,6 +201,39 @@ TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneS
     EXPECT_EQ(readAll(path).mid(8, 10), QByteArray("\0A\0B\0\0\0\0\0\0", 10));
 }
 
+// The boxes' own undo would take Ctrl+Z from the document without a word.
+TEST_F(MainWindowVolumeColor, UndoAndRedoKeysInTheColourBoxesWalkTheDocumentsHistory) {
+    startShown();
+    mainWindow->openFile(sample("0d51_0001.seem"));
+    clickEntry("c_38"); // 3C B4 DC 80
+    auto* hex = namedChild<QLineEdit>(colorPanel(), "txtHex");
+    hex->setFocus();
+    hex->selectAll();
+    QTest::keyClicks(hex, QStringLiteral("#123456"));
+    QTest::keyClick(hex, Qt::Key_Return);
+    const ByteGrid& grid = mainWindow->document().grid();
+    ASSERT_EQ(grid.text(0x38), "12");
+
+    QTest::keyClick(hex, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(grid.text(0x38), "3C");
+    EXPECT_EQ(hex->text(), QStringLiteral("#3CB4DC"));
+    QTest::keyClick(hex, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(grid.text(0x38), "12");
+    QTest::keyClick(hex, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(hex, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(grid.text(0x38), "12");
+
+    auto* title = namedChild<QLineEdit>(colorPanel(), "txtColorName");
+    title->setFocus();
+    title->end(false);
+    QTest::keyClick(title, Qt::Key_X);
+    QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(grid.text(0x38), "3C");
+    EXPECT_FALSE(mainWindow->document().canUndo());
+    QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier); // nothing left to undo
+    EXPECT_EQ(title->text(), QStringLiteral("Oceanx"));
+}
+
 TEST_F(MainWindowVolumeColor, OnlyTheColourEditorLocksTheCellsAndAShorterFileIsSafe) {
     startShown();
     mainWindow->openFile(sample("0d51_0001.seem"));
