@@ -107,7 +107,11 @@ TEST_F(MainWindowDesktop, TheBarAndTheComparisonTakeTheirRoomFromTheScreenNotThe
     QEvent activated(QEvent::WindowActivate);
     QCoreApplication::sendEvent(mainWindow.get(), &activated);
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return !mainWindow->findChild<QToolBar*>("changeBar")->isHidden(); }, 5000));
+        [this] {
+            const auto* bar = mainWindow->findChild<QToolBar*>("changeBar");
+            return bar != nullptr && !bar->isHidden();
+        },
+        5000));
     QTest::qWait(50);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !scrolls(); }, 1000));
 }
@@ -129,8 +133,9 @@ TEST_F(MainWindowDesktop, TheFirstWindowFitsA1280By800ScreenAtScaleTwo) {
 TEST_F(MainWindowDesktop, TheByteDockLeavesTheGridItsSixteenColumns) {
     mainWindow->openFile(sample("0032_0001.seem"));
     showActive();
-    auto* dock = mainWindow->findChild<ByteInfoDock*>();
     action("mnuWhatIsThisByte")->trigger();
+    auto* dock = mainWindow->findChild<ByteInfoDock*>();
+    ASSERT_NE(dock, nullptr);
     const auto* surface = mainWindow->findChild<MainSurface*>();
     const ByteGridView* grid = mainWindow->gridView();
     for (const auto& [available, area] :
