@@ -327,8 +327,8 @@ void FileController::openDroppedFiles(const QStringList& files) {
         addRecentFile(first);
     openFile(first);
     if (files.size() > 1)
-        m_parts.status.setNotice(QString::fromStdString(m_parts.language.strings().format(
-            UiString::DroppedSeveral, {std::to_string(files.size()), first.toStdString()})));
+        m_parts.status.setNotice(uiText(m_parts.language.strings(), UiString::DroppedSeveral,
+                                        {std::to_string(files.size()), first.toStdString()}));
 }
 
 void FileController::acceptDrag(QDragEnterEvent* event) {

@@ -23,10 +23,6 @@ namespace {
 
 constexpr int kPxBitStripHeight = 3;
 
-QString text(const UiStrings& strings, UiString number) {
-    return uiText(strings, number);
-}
-
 } // namespace
 
 CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
@@ -86,12 +82,12 @@ bool CoverageShading::isShown() const {
 }
 
 void CoverageShading::retranslate() {
-    m_showAction->setText(text(m_strings, UiString::ShowCoverage));
+    m_showAction->setText(uiText(m_strings, UiString::ShowCoverage));
     m_legend->retranslate();
     if (isShown())
         m_view.setFooter(m_legend); // the texts may need another height
     m_statusLabel->setAccessibleName(
-        text(m_strings, UiString::ShowCoverage).remove(QLatin1Char('&')));
+        uiText(m_strings, UiString::ShowCoverage).remove(QLatin1Char('&')));
     recompute(); // the title item is named in the language too
     showCell(m_document.grid().currentCell());
 }

@@ -152,7 +152,7 @@ void ColorEditor::fitToFont() {
     };
     m_hexBox->setFixedWidth(boxWidth(QStringLiteral("#DDDDDDD")));
     m_transparencyBox->setFixedWidth(boxWidth(QStringLiteral("100.00")));
-    m_schemeTitleBox->setFixedWidth(boxWidth(QString::fromUtf8("标题标题标")));
+    m_schemeTitleBox->setFixedWidth(boxWidth(QStringLiteral("标题标题标")));
     for (int channel = Red; channel <= Blue; ++channel) {
         m_boxes[channel]->setFixedWidth(boxWidth(QStringLiteral("0000")));
         m_sliders[channel]->setMinimumWidth(metrics.averageCharWidth() * kSliderLeastChars);

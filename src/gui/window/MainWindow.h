@@ -9,6 +9,7 @@
 #include "core/layout/WindowLayout.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/controllers/StatusSink.h"
+#include "gui/i18n/UiText.h"
 #include "gui/window/WindowCaption.h"
 
 #include <QMainWindow>
@@ -77,7 +78,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     // with no editor of its own (bytes only, a generator's record) leaves the
     // state as it was; whether a file is open at all is the document's hasFile().
     [[nodiscard]] bool fileShown() const { return m_fileShown; }
-    [[nodiscard]] QString fileName() const { return QString::fromStdString(m_document.path()); }
+    [[nodiscard]] QString fileName() const { return pathText(m_document.path()); }
     [[nodiscard]] const QString& mainCaption() const { return m_caption.programName(); }
     [[nodiscard]] const QString& appDir() const { return m_appDir; }
     [[nodiscard]] LanguageFile& language() { return m_language; }
