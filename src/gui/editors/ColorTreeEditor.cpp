@@ -140,8 +140,10 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
             entryItem->setData(0, OffsetRole, entry.offset);
             showEntryColor(entryItem);
         }
+        // Not expandAll(): it marks the entries expanded too, and screen
+        // readers would call every leaf "expanded".
+        groupItem->setExpanded(true);
     }
-    expandAll();
     m_filling = false;
     m_preview->setScheme(tree);
     m_preview->setAccessibleName(uiText(m_strings, UiString::ColorPreview));
