@@ -4,6 +4,7 @@
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/PhoneScreenPreview.h"
 #include "gui/i18n/UiText.h"
 #include "gui/window/ImageList.h"
@@ -75,6 +76,7 @@ ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidg
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     nameForScreenReaders();
+    announceExpansion(this);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (m_filling || !current)
             return;
@@ -140,8 +142,10 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
             entryItem->setData(0, OffsetRole, entry.offset);
             showEntryColor(entryItem);
         }
+        // Not expandAll(): it marks the entries expanded too, and screen
+        // readers would call every leaf "expanded".
+        groupItem->setExpanded(true);
     }
-    expandAll();
     m_filling = false;
     m_preview->setScheme(tree);
     m_preview->setAccessibleName(uiText(m_strings, UiString::ColorPreview));

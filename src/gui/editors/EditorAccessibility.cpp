@@ -6,7 +6,9 @@
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QTreeWidget>
 
 #include <utility>
 
@@ -58,6 +60,26 @@ void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel
     order << information;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void announceExpansion(QTreeWidget* tree) {
+    const auto announce = [tree](QTreeWidgetItem* item) {
+        // A tree's children are its rows on show, after the (hidden) header.
+        int row = 1;
+        for (const QTreeWidgetItem* above = tree->itemAbove(item); above;
+             above = tree->itemAbove(above))
+            ++row;
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tree);
+        QAccessibleInterface* itemInterface = view ? view->child(row) : nullptr;
+        if (!itemInterface)
+            return;
+        QAccessible::State changed;
+        changed.expanded = true;
+        QAccessibleStateChangeEvent event(itemInterface, changed);
+        QAccessible::updateAccessibility(&event);
+    };
+    QObject::connect(tree, &QTreeWidget::itemExpanded, tree, announce);
+    QObject::connect(tree, &QTreeWidget::itemCollapsed, tree, announce);
 }
 
 } // namespace vantrel

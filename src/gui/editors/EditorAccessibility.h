@@ -7,6 +7,7 @@
 #include <vector>
 
 class QLabel;
+class QTreeWidget;
 class QWidget;
 
 namespace vantrel {
@@ -26,5 +27,10 @@ void setMainTabOrder(QWidget* grid, const std::vector<QWidget*>& editors, QLabel
 // The panel itself where it takes the focus by Tab, else the first of its
 // controls that does; null when none does.
 [[nodiscard]] QWidget* firstTabStop(QWidget* panel);
+
+// Tells screen readers when a group of the tree opens or closes, as a change of
+// the item's expanded state: Qt's tree views only say that their rows changed,
+// and Orca then says nothing.
+void announceExpansion(QTreeWidget* tree);
 
 } // namespace vantrel

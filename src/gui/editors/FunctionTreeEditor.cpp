@@ -3,6 +3,7 @@
 
 #include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/FunctionTreeAccessible.h"
 #include "gui/i18n/UiText.h"
 #include "gui/window/ImageList.h"
@@ -53,6 +54,7 @@ FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& 
     setItemDelegate(new SwitchDelegate(this));
     drawIcons();
     nameForScreenReaders();
+    announceExpansion(this);
     connect(this, &QTreeWidget::itemChanged, this, &FunctionTreeEditor::onItemChanged);
 
     // A mouse click changes the current item and then reports the click; the

@@ -4,6 +4,7 @@
 #include "gui/NamedChild.h"
 #include "gui/editors/PhoneScreenPreview.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -128,6 +129,21 @@ TEST_F(ColorTreeEditorTest, EntriesAndTheirBytesTellScreenReadersTheirColour) {
     EXPECT_EQ(tree->cellDescription(0x13), "Back: #0B3D5C, transparency 50 %");
     EXPECT_EQ(tree->cellDescription(0x14), "");
     EXPECT_FALSE(tree->topLevelItem(0)->data(0, Qt::AccessibleDescriptionRole).isValid());
+}
+
+TEST_F(ColorTreeEditorTest, ScreenReadersHearOnlyGroupsAsOpen) {
+    ASSERT_TRUE(load(R"(<seem><group ID="Screen"><c ID="Back" offset="10"/></group>
+        <group ID="Keys"><c ID="Text" offset="14"/></group></seem>)"));
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(tree);
+    QAccessibleInterface* group = view->child(1);
+    QAccessibleInterface* entry = view->child(2);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(group->text(QAccessible::Name), "Screen");
+    EXPECT_TRUE(group->state().expandable);
+    EXPECT_TRUE(group->state().expanded);
+    EXPECT_EQ(entry->text(QAccessible::Name), "Back");
+    EXPECT_FALSE(entry->state().expandable);
+    EXPECT_FALSE(entry->state().expanded);
 }
 
 } // namespace
