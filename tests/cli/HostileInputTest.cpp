@@ -129,7 +129,7 @@ TEST_F(HostileInput, DeepAndWideDefinitionsAreCheckedWithoutOverflow) {
 TEST_F(HostileInput, HugeNumbersAreRefusedAsValues) {
     const std::string volume = sample("0a1c_0001.seem");
     expectRefused({"volume", volume, "Microphone", "18446744073709551615"});
-    EXPECT_EQ(errors.find("-1"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("not 18446744073709551615"), std::string::npos) << errors;
     expectRefused({"volume", volume, "Microphone", "-99999999999999999999999"});
     expectRefused({"--lang", "99999999999999999999", "types"});
     expectRefused({"color", sample("0d51_0001.seem"), "Menus/Menu Text", "#FF8000",
