@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/DifferenceJson.h"
 #include "cli/FolderCommands.h"
+#include "core/Failure.h"
 #include "core/compare/FolderComparison.h"
 #include "core/files/FileLock.h"
 #include "core/recipe/RecipeJson.h"
@@ -25,7 +26,7 @@ namespace {
 // file (a FIFO, a device, a folder), with why it is left unopened.
 struct Target {
     std::string path;
-    std::optional<std::string> skipped;
+    std::optional<Failure> skipped;
 };
 
 // The seem files of a folder in name order, or the path itself. A link in the
@@ -50,7 +51,7 @@ std::vector<Target> expandTargets(const CliContext& context, const std::string& 
         targets.push_back({name, std::nullopt});
     }
     for (const SkippedEntry& entry : listing.skipped)
-        targets.push_back({prefix + entry.name, entry.report()});
+        targets.push_back({prefix + entry.name, Failure{entry.report()}});
     std::sort(targets.begin(), targets.end(),
               [](const Target& a, const Target& b) { return a.path < b.path; });
     return targets;
@@ -59,8 +60,8 @@ std::vector<Target> expandTargets(const CliContext& context, const std::string& 
 // Named as the folder diff names it, in its place among the files.
 int reportSkipped(const CliContext& context, const Target& target, Json* report) {
     if (report != nullptr)
-        report->push_back(skippedObject(target.path, *target.skipped));
-    return context.badInput(target.path, *target.skipped);
+        report->push_back(skippedObject(target.path, target.skipped->message));
+    return context.badInput(target.path, target.skipped->message);
 }
 
 Json fileReport(const std::string& path, Json changes, bool written) {
