@@ -66,7 +66,6 @@ void LanguageController::chooseLanguage(int index) {
                     uiText(m_parts.language.strings(), UiString::LanguageFileUnreadable) +
                         QLatin1Char('\n') + uiText(failure->message));
     rebuildMenu();
-    emit languageChosen();
     applyCaptions();
     loadDefinitions(messageOf(failure));
 }

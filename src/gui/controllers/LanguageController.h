@@ -60,8 +60,6 @@ class LanguageController : public QObject {
     void refreshEnabling() const { m_rules.refresh(); }
 
   signals:
-    // Another language was chosen; its captions are about to be applied.
-    void languageChosen();
     // The captions changed: texts the window sets itself follow.
     void languageChanged();
 
