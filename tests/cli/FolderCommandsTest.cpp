@@ -120,6 +120,21 @@ TEST_F(FolderCommandsTest, ARecipeWithOneBadEntryWritesNothingAndNamesIt) {
     EXPECT_EQ(bytes(sample("0a1c_0001.seem")), before);
 }
 
+// A file the recipe fails on is not hidden by a later one it lands on.
+TEST_F(FolderCommandsTest, ApplyOverSeveralFilesFailsWhenAnEarlierOneFailed) {
+    const std::string text = R"({"version": 1, "entries": [)"
+                             R"({"seem": "0032_0001", "switch": "Keys/Sound", "value": "off"}]})";
+    write("sound.json", {text.begin(), text.end()});
+    fs::create_directory(path("broken"));
+    write("broken/0032_0001.seem", {1, 2, 3});
+    const auto before = bytes(path("later/0032_0001.seem"));
+    EXPECT_EQ(run({"apply", path("sound.json"), path("broken/0032_0001.seem"),
+                   path("later/0032_0001.seem")}),
+              2);
+    EXPECT_NE(errors.find("broken"), std::string::npos) << errors;
+    EXPECT_NE(bytes(path("later/0032_0001.seem")), before);
+}
+
 TEST_F(FolderCommandsTest, ExportWithBytesAppliedToABlankCopyReproducesTheFile) {
     ASSERT_EQ(run({"export", "--bytes", sample("0d51_0001.seem")}), 0);
     write("colours.json", {output.begin(), output.end()});
