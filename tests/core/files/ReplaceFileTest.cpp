@@ -155,6 +155,23 @@ TEST_F(ReplaceFileTest, OnlyOwnTemporariesNoWriterHoldsAreCleared) {
     EXPECT_TRUE(fs::exists(m_dir / "vantrel-Ab3dEf"));
 }
 
+// A name planted where a save will make its file, a link or a file of any
+// content, is neither followed nor taken over.
+TEST_F(ReplaceFileTest, AClaimedFileIsMadeNewAndNeverThroughALink) {
+    fs::create_symlink(m_dir / "elsewhere", m_dir / "dangling");
+    const std::string existing = file("existing", {5});
+    fs::create_symlink(existing, m_dir / "to-existing");
+    file("planted", {6});
+    for (const char* name : {"dangling", "to-existing", "planted"}) {
+        errno = 0;
+        EXPECT_FALSE(createClaimedFile((m_dir / name).string(), 0600).isOpen()) << name;
+        EXPECT_EQ(errno, EEXIST) << name;
+    }
+    EXPECT_FALSE(fs::exists(m_dir / "elsewhere"));
+    EXPECT_EQ(contents(existing), Bytes{5});
+    EXPECT_EQ(contents((m_dir / "planted").string()), Bytes{6});
+}
+
 // Where the file system has unnamed files, the new bytes are written before
 // anything in the folder has a name.
 TEST_F(ReplaceFileTest, TheTemporaryFileHasNoNameWhileItIsWritten) {
@@ -227,6 +244,12 @@ TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {
         EXPECT_TRUE(kept.path.empty());
     };
     refusedWith("may be written by other users");
+    // Its group writing to it is as bad as everyone.
+    for (const auto mode : {fs::perms::owner_all | fs::perms::group_all,
+                            fs::perms::owner_all | fs::perms::group_write}) {
+        fs::permissions(own, mode);
+        refusedWith("may be written by other users");
+    }
     fs::permissions(own, fs::perms::owner_all);
     if (::geteuid() == 0) {
         // As a folder another user made.
