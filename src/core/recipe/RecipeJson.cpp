@@ -19,8 +19,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::size_t kLargestRecipe = 8 * 1024 * 1024;
-// Deeper JSON than this is no recipe; refusing it keeps the parser's recursion bounded.
-constexpr int kDeepestRecipe = 8;
 
 constexpr std::array kKinds = {RecipeKind::Switch, RecipeKind::Style, RecipeKind::Volume,
                                RecipeKind::Color,  RecipeKind::Title, RecipeKind::OuterText,

@@ -20,6 +20,10 @@ struct RecipeParse {
     [[nodiscard]] bool ok() const { return problems.empty(); }
 };
 
+// Arrays and objects nested deeper than this are no recipe; refusing them
+// before parsing keeps the parser's recursion bounded.
+inline constexpr int kDeepestRecipe = 8;
+
 [[nodiscard]] RecipeParse parseRecipe(std::string_view text);
 
 // Reads and parses a recipe file; a file that cannot be read is one problem.

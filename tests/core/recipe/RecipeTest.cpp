@@ -110,6 +110,22 @@ TEST(RecipeJsonTest, MalformedRecipesAreRefusedWithTheirFaults) {
     EXPECT_EQ(parse.recipe.entries.size(), 1u);
 }
 
+// Nesting is measured exactly, outside strings only.
+TEST(RecipeJsonTest, NestingIsRefusedOnlyPastTheLimit) {
+    const auto withNote = [](const std::string& note) {
+        return parseRecipe(R"({"version": 1, "entries": [], "note": )" + note + "}");
+    };
+    const auto arrays = [](int depth) {
+        return std::string(static_cast<std::size_t>(depth), '[') +
+               std::string(static_cast<std::size_t>(depth), ']');
+    };
+    EXPECT_TRUE(withNote(arrays(kDeepestRecipe - 1)).ok());
+    const RecipeParse deeper = withNote(arrays(kDeepestRecipe));
+    ASSERT_EQ(deeper.problems.size(), 1u);
+    EXPECT_EQ(deeper.problems[0], "nested too deeply to be a recipe");
+    EXPECT_TRUE(withNote(R"("\"[[[[[[[[[[{{{{{{{{{{")").ok());
+}
+
 TEST(RecipeJsonTest, EntriesMeetTheirFileBySeemIdIgnoringCase) {
     const Recipe recipe{{{"0032_0001", RecipeKind::Switch, "K", "on", "", 0},
                          {"0A1C_0001", RecipeKind::Volume, "M", "1", "", 0}}};
