@@ -46,6 +46,16 @@ TEST_F(FolderCommandsTest, DiffOfTwoFoldersListsFilesAndSettingsLikeDiffR) {
     EXPECT_EQ(run({"diff", folder(), path("missing")}), 2);
 }
 
+// The same two files get the same verdict alone and in their folders.
+TEST_F(FolderCommandsTest, AnEmptyFileIsRefusedInAFolderAsItIsAlone) {
+    write("later/0032_0001.seem", {});
+    EXPECT_EQ(run({"diff", sample("0032_0001.seem"), path("later/0032_0001.seem")}), 2);
+    const std::string alone = errors;
+    EXPECT_EQ(run({"diff", folder(), path("later")}), 2);
+    EXPECT_EQ(errors, alone);
+    EXPECT_EQ(alone, "vantrel-cli: " + path("later/0032_0001.seem") + ": the file is empty\n");
+}
+
 TEST_F(FolderCommandsTest, EntriesThatAreNoFilesAreNamedUnopenedInTheirPlace) {
     fs::create_directory(path("later/box.sch"));
     fs::create_symlink("/dev/null", path("later/null.bin"));
