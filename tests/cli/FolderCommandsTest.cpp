@@ -145,6 +145,20 @@ TEST_F(FolderCommandsTest, ApplyOverSeveralFilesFailsWhenAnEarlierOneFailed) {
     EXPECT_NE(bytes(path("later/0032_0001.seem")), before);
 }
 
+// Windows editors may save a recipe as UTF-16 with a byte-order mark, which
+// the page reads: the tool reads it too.
+TEST_F(FolderCommandsTest, AUtf16RecipeIsReadAsThePageReadsIt) {
+    const std::string text = R"({"version": 1, "entries": [)"
+                             R"({"seem": "0032_0001", "switch": "Keys/Sound", "value": "off"}]})";
+    std::vector<unsigned char> utf16{0xFF, 0xFE};
+    for (const char c : text)
+        utf16.insert(utf16.end(), {static_cast<unsigned char>(c), 0});
+    write("sound.json", utf16);
+    const auto before = bytes(sample("0032_0001.seem"));
+    EXPECT_EQ(run({"apply", path("sound.json"), sample("0032_0001.seem")}), 0) << errors;
+    EXPECT_NE(bytes(sample("0032_0001.seem")), before);
+}
+
 TEST_F(FolderCommandsTest, ExportWithBytesAppliedToABlankCopyReproducesTheFile) {
     ASSERT_EQ(run({"export", "--bytes", sample("0d51_0001.seem")}), 0);
     write("colours.json", {output.begin(), output.end()});
