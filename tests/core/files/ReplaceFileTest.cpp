@@ -269,6 +269,11 @@ TEST_F(ReplaceFileTest, ARecoveryEntryRecoverCannotUseIsSetAsideOrNamed) {
     ASSERT_TRUE(refused);
     EXPECT_NE(refused->message.find("chmod 600"), std::string::npos) << refused->message;
     fs::permissions(entry, fs::perms::owner_read | fs::perms::owner_write);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
+        EXPECT_NE(leftoverRecoveryCopy(path)->unusable.find("another user"), std::string::npos);
+        ASSERT_EQ(::chown(entry.c_str(), 0, 0), 0);
+    }
     EXPECT_FALSE(restoreRecoveryCopy(path));
 }
 
