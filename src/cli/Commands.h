@@ -92,7 +92,8 @@ int suggestDefinitionsFor(CliContext& context, const std::string& first, const s
 int runRecover(CliContext& context, const FilesOptions& options);
 int runExport(CliContext& context, const FilesOptions& options);
 int runApply(CliContext& context, const ApplyOptions& options);
-// Tells on stderr of a recovery copy left for path; true when there is one.
+// Tells on stderr of a recovery entry left for path; true when one stands in
+// the way of writing it in place (one set aside is only noted).
 bool reportLeftoverRecovery(const CliContext& context, const std::string& path);
 
 } // namespace vantrel::cli

@@ -9,8 +9,18 @@ bool reportLeftoverRecovery(const CliContext& context, const std::string& path) 
     const auto copy = leftoverRecoveryCopy(path);
     if (!copy)
         return false;
-    context.err << "vantrel-cli: " << path << ": an earlier save was interrupted; its old content "
-                << "is kept in " << *copy << " (vantrel-cli recover " << path << " puts it back)\n";
+    context.err << "vantrel-cli: " << path << ": ";
+    if (!copy->setAsideAs.empty()) {
+        context.err << "note: " << copy->path << " in the recovery folder was no copy ("
+                    << copy->unusable << "); it is set aside as " << copy->setAsideAs << '\n';
+        return false;
+    }
+    if (!copy->unusable.empty())
+        context.err << "an earlier save may have left " << copy->path
+                    << ", which recover will not put back: " << copy->unusable << '\n';
+    else
+        context.err << "an earlier save was interrupted; its old content is kept in " << copy->path
+                    << " (vantrel-cli recover " << path << " puts it back)\n";
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <csignal>
@@ -19,7 +20,9 @@ namespace {
 
 // Starting the tool from a plain function, as the save hook is one.
 struct ConcurrentEditsStarter {
-    static pid_t start(const std::vector<std::string>& words);
+    // errors: where its standard error goes.
+    static pid_t start(const std::vector<std::string>& words,
+                       const std::string& errors = "/dev/null");
     static inline std::string target;
 };
 
@@ -72,12 +75,14 @@ class ConcurrentEdits : public ToolProcessFixture {
     int m_recipes = 0;
 };
 
-pid_t ConcurrentEditsStarter::start(const std::vector<std::string>& words) {
+pid_t ConcurrentEditsStarter::start(const std::vector<std::string>& words,
+                                    const std::string& errors) {
     const ToolCommandLine command(words);
     pid_t pid = -1;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     ::posix_spawn(&pid, command.argv()[0], &actions, nullptr, command.argv(), environ);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
@@ -164,6 +169,55 @@ TEST_F(ConcurrentEdits, AnEditDuringTheWindowsSaveWaitsForItAndLands) {
     EXPECT_EQ(bytes(file()), expected);
 }
 
+// While the window writes a file with two names in place, an edit or a
+// recover started from the command line waits for the save, is not told of
+// an interrupted one, and puts nothing back under it.
+struct StartDuringSave {
+    static inline std::vector<std::string> words;
+    static inline std::string errors;
+    static inline pid_t started = -1;
+    static void atStep(SaveStep step) {
+        if (step != SaveStep::FlushedInPlace || started >= 0)
+            return;
+        started = ConcurrentEditsStarter::start(words, errors);
+        ::usleep(300'000);
+    }
+};
+
+TEST_F(ConcurrentEdits, AnEditOrRecoverDuringAnInPlaceSaveWaitsForIt) {
+    std::filesystem::create_hard_link(file(), path("second-name.seem"));
+    const auto original = bytes(file());
+    auto expected = original;
+    for (const bool edit : {true, false}) {
+        SeemDocument window;
+        ASSERT_TRUE(window.loadDefinitions(std::string(VANTREL_DATA_DIR) + "/seem_en.xml").ok);
+        ASSERT_EQ(window.open(file()).status, OpenOutcome::Status::Opened);
+        expected[1] ^= 0xFF;
+        window.grid().writeByte(1, expected[1]);
+        StartDuringSave::words =
+            edit ? Words{"switch", path("second-name.seem"), "Keys/Sound", "off"}
+                 : Words{"recover", file()};
+        StartDuringSave::errors = path("errors.txt");
+        StartDuringSave::started = -1;
+        setSaveStepHook(StartDuringSave::atStep);
+        const SaveOutcome saved = window.save();
+        setSaveStepHook(nullptr);
+        ASSERT_EQ(saved.status, SaveOutcome::Status::Saved);
+        ASSERT_GE(StartDuringSave::started, 0);
+        // The edit lands after the save; recover, having waited for it, finds
+        // nothing left to put back.
+        EXPECT_EQ(wait(StartDuringSave::started), edit ? 0 : 2);
+        std::ifstream in(path("errors.txt"));
+        const std::string errors{std::istreambuf_iterator<char>(in), {}};
+        if (!edit) {
+            EXPECT_NE(errors.find("there is no recovery copy"), std::string::npos) << errors;
+        }
+        if (edit)
+            expected[0x1A] &= 0xFE;
+        EXPECT_EQ(bytes(file()), expected);
+    }
+}
+
 // Saving As onto another name of the open file is saving that file: a change
 // another program made is not overwritten unasked.
 TEST_F(ConcurrentEdits, SaveAsOntoALinkToTheOpenFileSeesAnotherProgramsChange) {
@@ -176,6 +230,37 @@ TEST_F(ConcurrentEdits, SaveAsOntoALinkToTheOpenFileSeesAnotherProgramsChange) {
     window.grid().writeByte(0, static_cast<std::uint8_t>(changed[0] ^ 0xFF));
     EXPECT_EQ(window.saveAs(path("link.seem")).status, SaveOutcome::Status::ChangedOnDisk);
     EXPECT_EQ(bytes(file()), changed);
+}
+
+// Entries recover cannot use are no lasting block: one that is no copy is
+// set aside and said; one that may hold the old bytes is named with the way out.
+TEST_F(ConcurrentEdits, ARecoveryEntryRecoverCannotUseIsSetAsideOrNamed) {
+    std::filesystem::create_hard_link(file(), path("second-name.seem")); // edits stay in place
+    const auto kept = bytes(file());
+    const std::string entry =
+        keepRecoveryCopy(std::filesystem::canonical(file()).string(), *identityOf(file()),
+                         std::vector<std::uint8_t>(kept.begin(), kept.end()))
+            .path;
+    std::filesystem::remove(entry);
+    ASSERT_EQ(::mkfifo(entry.c_str(), 0600), 0);
+    EXPECT_EQ(run({"switch", file(), "Keys/Sound", "off"}), 0) << errors;
+    EXPECT_NE(errors.find(entry + " in the recovery folder was no copy (it is a FIFO"),
+              std::string::npos)
+        << errors;
+    EXPECT_TRUE(std::filesystem::is_fifo(entry + ".set-aside"));
+
+    write("kept", kept);
+    std::filesystem::copy_file(path("kept"), entry);
+    ::chmod(entry.c_str(), 0666);
+    EXPECT_EQ(run({"switch", file(), "Keys/Sound", "on"}), 2);
+    EXPECT_NE(errors.find(entry + ", which recover will not put back: others may write to it"),
+              std::string::npos)
+        << errors;
+    EXPECT_EQ(run({"recover", file()}), 2);
+    EXPECT_NE(errors.find("chmod 600 " + entry), std::string::npos) << errors;
+    ::chmod(entry.c_str(), 0600);
+    EXPECT_EQ(run({"recover", file()}), 0) << errors;
+    EXPECT_EQ(bytes(file()), kept);
 }
 
 // A save killed at any step, apply's included, leaves the old or the new

@@ -46,6 +46,16 @@ TEST_F(FolderCommandsTest, DiffOfTwoFoldersListsFilesAndSettingsLikeDiffR) {
     EXPECT_EQ(run({"diff", folder(), path("missing")}), 2);
 }
 
+// The same two files get the same verdict alone and in their folders.
+TEST_F(FolderCommandsTest, AnEmptyFileIsRefusedInAFolderAsItIsAlone) {
+    write("later/0032_0001.seem", {});
+    EXPECT_EQ(run({"diff", sample("0032_0001.seem"), path("later/0032_0001.seem")}), 2);
+    const std::string alone = errors;
+    EXPECT_EQ(run({"diff", folder(), path("later")}), 2);
+    EXPECT_EQ(errors, alone);
+    EXPECT_EQ(alone, "vantrel-cli: " + path("later/0032_0001.seem") + ": the file is empty\n");
+}
+
 TEST_F(FolderCommandsTest, EntriesThatAreNoFilesAreNamedUnopenedInTheirPlace) {
     fs::create_directory(path("later/box.sch"));
     fs::create_symlink("/dev/null", path("later/null.bin"));
@@ -118,6 +128,35 @@ TEST_F(FolderCommandsTest, ARecipeWithOneBadEntryWritesNothingAndNamesIt) {
     EXPECT_EQ(run({"apply", path("bad.json"), sample("0a1c_0001.seem")}), 2);
     EXPECT_NE(errors.find("0a1c_0001 volume Microphone = 60"), std::string::npos) << errors;
     EXPECT_EQ(bytes(sample("0a1c_0001.seem")), before);
+}
+
+// A file the recipe fails on is not hidden by a later one it lands on.
+TEST_F(FolderCommandsTest, ApplyOverSeveralFilesFailsWhenAnEarlierOneFailed) {
+    const std::string text = R"({"version": 1, "entries": [)"
+                             R"({"seem": "0032_0001", "switch": "Keys/Sound", "value": "off"}]})";
+    write("sound.json", {text.begin(), text.end()});
+    fs::create_directory(path("broken"));
+    write("broken/0032_0001.seem", {1, 2, 3});
+    const auto before = bytes(path("later/0032_0001.seem"));
+    EXPECT_EQ(run({"apply", path("sound.json"), path("broken/0032_0001.seem"),
+                   path("later/0032_0001.seem")}),
+              2);
+    EXPECT_NE(errors.find("broken"), std::string::npos) << errors;
+    EXPECT_NE(bytes(path("later/0032_0001.seem")), before);
+}
+
+// Windows editors may save a recipe as UTF-16 with a byte-order mark, which
+// the page reads: the tool reads it too.
+TEST_F(FolderCommandsTest, AUtf16RecipeIsReadAsThePageReadsIt) {
+    const std::string text = R"({"version": 1, "entries": [)"
+                             R"({"seem": "0032_0001", "switch": "Keys/Sound", "value": "off"}]})";
+    std::vector<unsigned char> utf16{0xFF, 0xFE};
+    for (const char c : text)
+        utf16.insert(utf16.end(), {static_cast<unsigned char>(c), 0});
+    write("sound.json", utf16);
+    const auto before = bytes(sample("0032_0001.seem"));
+    EXPECT_EQ(run({"apply", path("sound.json"), sample("0032_0001.seem")}), 0) << errors;
+    EXPECT_NE(bytes(sample("0032_0001.seem")), before);
 }
 
 TEST_F(FolderCommandsTest, ExportWithBytesAppliedToABlankCopyReproducesTheFile) {

@@ -2,6 +2,7 @@
 // The tool run as a program on input meant to break it: every run ends with
 // an exit status of its own, never by a signal.
 #include "ToolProcess.h"
+#include "core/files/RecoveryCopy.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -139,6 +140,30 @@ TEST_F(HostileInput, HugeNumbersAreRefusedAsValues) {
                            R"({"seem": "0a1c_0001", "volume": "Microphone",)"
                            R"( "value": 18446744073709551615}]})");
     expectRefused({"apply", path("huge.json"), volume});
+}
+
+// Recipe files that are not whole text, or not plain JSON objects, and
+// recovery entries that are no copies.
+TEST_F(HostileInput, HostileRecipeTextAndRecoveryEntriesAreRefused) {
+    const std::string volume = sample("0a1c_0001.seem");
+    std::string endlessPair = "\xFE\xFF";
+    for (int i = 0; i < 100000; ++i)
+        endlessPair += std::string("\xD8\x00", 2);
+    for (const std::string& text :
+         {std::string("\xFF\xFE{", 3), std::string("\xFE\xFF\xDC\x00", 4), endlessPair,
+          std::string("\x00\x00\xFE\xFF", 4), std::string("{\0\0\0", 4),
+          std::string(R"({"version": 1, "version": 1, "entries": []})"),
+          std::string(R"({"version": 1, "entries": [{"seem": "0a1c_0001", "": 1, "": 2}]})")}) {
+        writeText("hostile.json", text);
+        expectRefused({"apply", path("hostile.json"), volume});
+    }
+    const std::string copy =
+        keepRecoveryCopy(std::filesystem::canonical(volume).string(), *identityOf(volume), {1})
+            .path;
+    std::filesystem::remove(copy);
+    std::filesystem::create_symlink("/dev/zero", copy);
+    expectRefused({"recover", volume});
+    EXPECT_NE(errors.find("set aside"), std::string::npos) << errors;
 }
 
 TEST_F(HostileInput, UsageFaultsAreToldAsSuch) {

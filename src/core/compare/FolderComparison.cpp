@@ -54,7 +54,9 @@ std::optional<std::vector<std::uint8_t>> readSide(const SeemFolderSource& folder
     case SeemFileRead::Status::Ok:
         return std::move(read.bytes);
     case SeemFileRead::Status::Empty:
-        return std::vector<std::uint8_t>();
+        // As opening it alone says: no seem file is empty.
+        visitor.unreadable(path, "the file is empty");
+        return std::nullopt;
     case SeemFileRead::Status::TooLarge:
         visitor.unreadable(path, "larger than 5000 bytes, not a seem file");
         return std::nullopt;

@@ -111,15 +111,18 @@ FileWrite writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& 
             "the folder allows no safe replacement and the file is too large to write in place");
     std::vector<std::uint8_t> old;
     std::string copy;
+    // Held until the copy is dropped or, the write having failed, left for recover.
+    FileDescriptor copyHolder(-1);
     if (guard != nullptr) {
         copy = *guard;
     } else {
         if (!readAllAt(file.get(), old))
             return unchanged("its old content cannot be read: " + systemReason(errno));
-        const KeptCopy kept = keepRecoveryCopy(target.string(), identityOfStat(info), old);
+        KeptCopy kept = keepRecoveryCopy(target.string(), identityOfStat(info), old);
         if (!kept.failure.empty())
             return unchanged(kept.failure);
         copy = kept.path;
+        copyHolder = std::move(kept.holder);
     }
     reachSaveStep(SaveStep::RecoveryKept);
 

@@ -29,26 +29,46 @@ struct RecoveryFolder {
 };
 [[nodiscard]] RecoveryFolder recoveryFolder(bool create = true);
 
+// A copy is in use while the save that kept it holds it open with its lock
+// (flock): only a copy nobody holds was left behind.
 struct KeptCopy {
-    std::string path;    // the copy, once kept
-    std::string failure; // why none could be kept
+    std::string path;          // the copy, once kept
+    std::string failure;       // why none could be kept
+    FileDescriptor holder{-1}; // the copy, open and locked until the save is done with it
 };
 
 // Writes and flushes the copy of bytes, the content of target (an absolute,
-// resolved path) whose identity is old. A copy left from an interrupted save
-// of the same file, by any of its names, is never replaced: that is a failure.
+// resolved path) whose identity is old. A copy of the same file, by any of
+// its names, that another save holds or that an interrupted save left is
+// never replaced: that is a failure, which says which.
 [[nodiscard]] KeptCopy keepRecoveryCopy(const std::string& target, const FileIdentity& old,
                                         const std::vector<std::uint8_t>& bytes);
 void dropRecoveryCopy(const std::string& copy);
 
-// The path of a copy left behind for the file path names (by this path, or
-// the file's identity under another name), if there is one.
-[[nodiscard]] std::optional<std::string> leftoverRecoveryCopy(const std::string& path);
+// An entry of the recovery folder kept for a file that no save holds.
+struct LeftoverCopy {
+    std::string path;
+    // Why recover will not put it back and what to do instead; "" when it will.
+    std::string unusable;
+    // Where the entry was moved, when it was set aside: an entry that is no
+    // regular file or is larger than any copy holds nothing a save kept, so it
+    // is moved out of the way (renamed within the folder) and blocks nothing.
+    std::string setAsideAs;
+    bool operator==(const LeftoverCopy&) const = default;
+};
+
+// The entry left behind for the file path names (by this path, or the file's
+// identity under another name), if there is one. A copy a living save holds
+// is none.
+[[nodiscard]] std::optional<LeftoverCopy> leftoverRecoveryCopy(const std::string& path);
 
 // Puts a leftover copy back over the file and drops it; returns why it could
-// not. A copy kept for another file than the one now at path (another
-// device or inode, or another length: an in-place save keeps the length), or
-// larger than a seem file, is refused with what differs unless force is set.
+// not. It waits for the file's lock, as an edit does, and leaves alone a copy
+// that a save holds. An entry recover cannot use is named with why and what
+// to do instead. A copy kept for another file than the one now at path
+// (another device or inode, or another length: an in-place save keeps the
+// length), or larger than a seem file, is refused with what differs unless
+// force is set.
 std::optional<Failure> restoreRecoveryCopy(const std::string& path, bool force = false);
 
 } // namespace vantrel

@@ -360,6 +360,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 168: SuggestDefinitionsHint
         "Copy these items into the definitions file, inside the seem type named in the first line; "
         "then give each item a name and a tip.",
+        // 169: a recovery entry recover will not put back: path, entry, why and what to do
+        "An earlier save of %1 may have left %2 in the recovery folder, which \"vantrel-cli "
+        "recover\" will not put back: %3.",
     };
     return strings;
 }

@@ -181,6 +181,7 @@ enum class UiString : int {
     CoverageLegendBits = 166,
     FolderComparisonHint = 167,
     SuggestDefinitionsHint = 168,
+    RecoveryEntryUnusable = 169, // %1 path, %2 recovery entry, %3 why and what to do
 };
 
 } // namespace vantrel

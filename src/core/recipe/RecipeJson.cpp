@@ -4,12 +4,14 @@
 #include "core/document/BitHelpers.h"
 #include "core/editors/DecimalText.h"
 #include "core/files/RegularFile.h"
+#include "core/recipe/RecipeText.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace vantrel {
@@ -19,8 +21,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::size_t kLargestRecipe = 8 * 1024 * 1024;
-// Deeper JSON than this is no recipe; refusing it keeps the parser's recursion bounded.
-constexpr int kDeepestRecipe = 8;
 
 constexpr std::array kKinds = {RecipeKind::Switch, RecipeKind::Style, RecipeKind::Volume,
                                RecipeKind::Color,  RecipeKind::Title, RecipeKind::OuterText,
@@ -51,20 +51,94 @@ bool nestedDeeperThan(std::string_view text, int limit) {
 }
 
 // nlohmann's own tree builder, keeping where the text went wrong instead of
-// throwing: the WebAssembly build has no exceptions, and parses alike.
+// throwing: the WebAssembly build has no exceptions, and parses alike. A key
+// given twice in one object stops it: nlohmann would keep the last one
+// silently, and either could be the one the writer meant.
 class PlacedDomParser : public nlohmann::detail::json_sax_dom_parser<Json> {
+    using Base = json_sax_dom_parser<Json>;
+
   public:
-    explicit PlacedDomParser(Json& result) : json_sax_dom_parser(result, false) {}
+    explicit PlacedDomParser(Json& result) : Base(result, false) {}
+
+    bool null() { return counted() && Base::null(); }
+    bool boolean(bool value) { return counted() && Base::boolean(value); }
+    bool number_integer(number_integer_t value) { return counted() && Base::number_integer(value); }
+    bool number_unsigned(number_unsigned_t value) {
+        return counted() && Base::number_unsigned(value);
+    }
+    bool number_float(number_float_t value, const string_t& text) {
+        return counted() && Base::number_float(value, text);
+    }
+    bool string(string_t& value) { return counted() && Base::string(value); }
+    bool binary(binary_t& value) { return counted() && Base::binary(value); }
+    bool start_object(std::size_t length) {
+        counted();
+        m_levels.push_back(Level{});
+        return Base::start_object(length);
+    }
+    bool start_array(std::size_t length) {
+        counted();
+        m_levels.emplace_back().isArray = true;
+        return Base::start_array(length);
+    }
+    bool end_object() {
+        m_levels.pop_back();
+        return Base::end_object();
+    }
+    bool end_array() {
+        m_levels.pop_back();
+        return Base::end_array();
+    }
+    bool key(string_t& name) {
+        Level& object = m_levels.back();
+        if (!object.keys.insert(name).second) {
+            m_duplicate = "\"" + name + "\" is given twice in " + placeOfObject();
+            return false;
+        }
+        object.key = name;
+        return Base::key(name);
+    }
 
     template <class Exception>
     bool parse_error(std::size_t position, const std::string& token, const Exception& error) {
         m_errorByte = position;
-        return json_sax_dom_parser::parse_error(position, token, error);
+        return Base::parse_error(position, token, error);
     }
     [[nodiscard]] std::optional<std::size_t> errorByte() const { return m_errorByte; }
+    // What was given twice and where, or "".
+    [[nodiscard]] const std::string& duplicate() const { return m_duplicate; }
 
   private:
+    struct Level {
+        bool isArray = false;
+        std::size_t values = 0; // an array's values so far
+        std::string key;        // an object's member being read
+        std::set<std::string> keys;
+    };
+
+    bool counted() {
+        if (!m_levels.empty() && m_levels.back().isArray)
+            ++m_levels.back().values;
+        return true;
+    }
+
+    // The open object, as a person finds it: "entry 3" where most keys are,
+    // else its path from the top ("/note/0"), or "the recipe" for the top.
+    std::string placeOfObject() const {
+        if (m_levels.size() == 1)
+            return "the recipe";
+        if (m_levels.size() == 3 && m_levels[0].key == "entries" && m_levels[1].isArray)
+            return "entry " + std::to_string(m_levels[1].values);
+        std::string path;
+        for (std::size_t i = 0; i + 1 < m_levels.size(); ++i)
+            path += "/" + (m_levels[i].isArray ? std::to_string(m_levels[i].values - 1)
+                                               : m_levels[i].key);
+        return path;
+    }
+
+    std::vector<Level> m_levels;
     std::optional<std::size_t> m_errorByte;
+    std::string m_duplicate;
 };
 
 // "line 3, column 7" for the 1-based byte position the parser gives.
@@ -218,6 +292,10 @@ RecipeParse parseRecipe(std::string_view text) {
     Json json;
     PlacedDomParser parser(json);
     Json::sax_parse(text.begin(), text.end(), &parser);
+    if (!parser.duplicate().empty()) {
+        parse.problems.push_back(parser.duplicate());
+        return parse;
+    }
     if (const auto errorByte = parser.errorByte()) {
         parse.problems.push_back("not valid JSON at " + placeOf(text, *errorByte));
         return parse;
@@ -247,6 +325,16 @@ RecipeParse parseRecipe(std::string_view text) {
     return parse;
 }
 
+RecipeParse parseRecipeBytes(std::string_view bytes) {
+    const RecipeText text = decodeRecipeBytes(bytes);
+    if (!text.ok()) {
+        RecipeParse parse;
+        parse.problems.push_back(text.refusal);
+        return parse;
+    }
+    return parseRecipe(text.text);
+}
+
 RecipeParse readRecipeFile(const std::string& path) {
     const RegularFileRead read = readRegularFile(path, kLargestRecipe);
     if (!read.ok || read.overLimit) {
@@ -254,7 +342,7 @@ RecipeParse readRecipeFile(const std::string& path) {
         parse.problems.push_back(read.overLimit ? "too large to be a recipe" : read.reason);
         return parse;
     }
-    return parseRecipe(read.bytes);
+    return parseRecipeBytes(read.bytes);
 }
 
 } // namespace vantrel

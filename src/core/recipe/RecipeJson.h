@@ -20,7 +20,17 @@ struct RecipeParse {
     [[nodiscard]] bool ok() const { return problems.empty(); }
 };
 
+// Arrays and objects nested deeper than this are no recipe; refusing them
+// before parsing keeps the parser's recursion bounded.
+inline constexpr int kDeepestRecipe = 8;
+
+// text: UTF-8 JSON. A key given twice in one object is refused with where.
 [[nodiscard]] RecipeParse parseRecipe(std::string_view text);
+
+// A recipe file's raw bytes, read as decodeRecipeBytes reads them (UTF-16
+// with a byte-order mark included), then parsed: what every face that reads
+// a recipe file calls.
+[[nodiscard]] RecipeParse parseRecipeBytes(std::string_view bytes);
 
 // Reads and parses a recipe file; a file that cannot be read is one problem.
 // Recipes are small: anything over a few megabytes is refused unread.

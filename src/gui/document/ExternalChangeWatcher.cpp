@@ -175,9 +175,13 @@ void ExternalChangeWatcher::reportLeftoverRecovery() {
     const std::string path = m_document.path();
     if (path.empty())
         return;
-    if (const auto copy = leftoverRecoveryCopy(path))
-        showMessage(m_window, MessageIcon::Warning,
-                    text(UiString::RecoveryLeftover, {path, *copy}));
+    const auto copy = leftoverRecoveryCopy(path);
+    if (!copy || !copy->setAsideAs.empty())
+        return;
+    showMessage(m_window, MessageIcon::Warning,
+                copy->unusable.empty()
+                    ? text(UiString::RecoveryLeftover, {path, copy->path})
+                    : text(UiString::RecoveryEntryUnusable, {path, copy->path, copy->unusable}));
 }
 
 QString ExternalChangeWatcher::text(UiString number, const std::vector<std::string>& args) const {

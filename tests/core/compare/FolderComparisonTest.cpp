@@ -84,13 +84,15 @@ TEST_F(FolderComparisonTest, OddEntriesAreSkippedOrReportedAndMissingFoldersRefu
     FolderComparisonResult result;
     ASSERT_FALSE(compareSeemFolders((root / "a").string(), (root / "b").string(),
                                     definitions.root(), UiStrings(), result));
-    ASSERT_EQ(result.unreadable.size(), 1u);
+    ASSERT_EQ(result.unreadable.size(), 3u);
     EXPECT_NE(result.unreadable[0].find("0032_0001.seem"), std::string::npos);
+    EXPECT_EQ(result.unreadable[1],
+              (root / "a" / "0061_0001.seem").string() + ": the file is empty");
     EXPECT_TRUE(result.onlyInTheirs.empty());
     EXPECT_EQ(result.skipped, std::vector<std::string>{(root / "b" / "folder.seem").string() +
                                                        ": skipped: it is a folder, not a file"});
     EXPECT_FALSE(result.equal());
-    EXPECT_EQ(result.same, 5u);
+    EXPECT_EQ(result.same, 4u);
 
     const auto failure = compareSeemFolders((root / "missing").string(), (root / "b").string(),
                                             definitions.root(), UiStrings(), result);

@@ -144,8 +144,9 @@ TEST_F(FunctionTreeTest, EqualOffsetAndBitTextsMakeAFolder) {
     const FunctionNode root = build(R"(<seem>
         <f ID="Same" offset="3" bit="3"><s ID="A" offset="3" bit="1"/></f>
         <f ID="Spelled" offset="03" bit="3"><s ID="B" offset="3" bit="2"/></f>
+        <s ID="Leaf" offset="1" bit="1"/>
     </seem>)");
-    ASSERT_EQ(root.children.size(), 2u);
+    ASSERT_EQ(root.children.size(), 3u);
     EXPECT_EQ(root.children[0].kind, FunctionNodeKind::Folder);
     EXPECT_EQ(root.children[0].key, "n_3_3");
     // "03" and "3" differ as texts: a switch that has children of its own.
@@ -153,6 +154,11 @@ TEST_F(FunctionTreeTest, EqualOffsetAndBitTextsMakeAFolder) {
     EXPECT_EQ(spelled.kind, FunctionNodeKind::Switch);
     EXPECT_EQ(spelled.cellIndex, 3);
     EXPECT_EQ(childKeys(spelled), std::vector<std::string>{"n_3_2"});
+    // Without children equal texts are an ordinary switch: byte 1, bit 1.
+    const FunctionNode& leaf = root.children[2];
+    EXPECT_EQ(leaf.kind, FunctionNodeKind::Switch);
+    EXPECT_EQ(leaf.cellIndex, 1);
+    EXPECT_EQ(leaf.bit, 1);
 }
 
 TEST_F(FunctionTreeTest, SwitchWithChildrenKeepsThemBelowIt) {

@@ -210,6 +210,28 @@ TEST_F(SeemDocumentTest, AGestureIsOneStepAndUndoEndsIt) {
     EXPECT_FALSE(doc.canUndo());
 }
 
+// Ctrl+Z while the slider is still held: the moves after it are no part of
+// the undone step, nor of one step with each other.
+TEST_F(SeemDocumentTest, MovesAfterAnUndoInTheMiddleOfAGestureAreStepsOfTheirOwn) {
+    openBytes({0x10, 0x20});
+    doc.beginGesture(UiString::UndoVolume);
+    const auto move = [this](std::uint8_t value) {
+        EditScope step(doc, UiString::UndoVolume);
+        doc.grid().writeByte(0, value);
+    };
+    move(1);
+    move(2);
+    doc.undo();
+    move(3);
+    move(4);
+    doc.endGesture();
+    doc.undo();
+    EXPECT_EQ(doc.grid().text(0), "03");
+    doc.undo();
+    EXPECT_EQ(doc.grid().text(0), "10");
+    EXPECT_FALSE(doc.canUndo());
+}
+
 TEST_F(SeemDocumentTest, StateNoticesSayWhatChanged) {
     DocumentChange last;
     const ListenerConnection connection =

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vantrel {
@@ -88,6 +89,21 @@ TEST_F(VolumeItemsTest, OutOfRangeByteAndDefaultAreClampedWithoutWriting) {
     EXPECT_EQ(grid.text(0x1B), "0F");
     EXPECT_EQ(grid.text(0x04), "08");
     EXPECT_FALSE(storedOutsideRange(result.items[0], grid));
+}
+
+TEST_F(VolumeItemsTest, TheRangesOwnBoundsAreInsideIt) {
+    VolumeItems result =
+        build(R"(<seem><gain ID="A" offset="04" default="5" min="3" max="9"/></seem>)");
+    ASSERT_EQ(result.items.size(), 1u);
+    VolumeItem& item = result.items[0];
+    for (const auto& [byte, outside, text] :
+         {std::tuple{2, true, "2 (below min 3)"}, std::tuple{3, false, "3"},
+          std::tuple{9, false, "9"}, std::tuple{10, true, "10 (above max 9)"}}) {
+        grid.writeByte(0x04, static_cast<std::uint8_t>(byte));
+        item.storedByte = byte;
+        EXPECT_EQ(storedOutsideRange(item, grid).has_value(), outside) << byte;
+        EXPECT_EQ(storedValueText(item), text);
+    }
 }
 
 TEST_F(VolumeItemsTest, StopsAtTheFirstItemThatCannotBeARow) {

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 using namespace vantrel;
@@ -126,7 +127,7 @@ TEST_F(ReplaceFileTest, AKilledInPlaceSaveKeepsARecoveryCopyThatPutsTheOldBytesB
                   leftoverRecoveryCopy(path));
         const auto copy = leftoverRecoveryCopy(path);
         ASSERT_TRUE(copy) << static_cast<int>(step);
-        EXPECT_EQ(contents(*copy), oldBytes);
+        EXPECT_EQ(contents(copy->path), oldBytes);
         // Further saves, by either name, would overwrite the only whole old content: refused.
         EXPECT_EQ(replaceFile(path, newBytes).outcome, FileWrite::Outcome::Unchanged);
         EXPECT_EQ(replaceFile((m_dir / "other-name.seem").string(), newBytes).outcome,
@@ -155,6 +156,23 @@ TEST_F(ReplaceFileTest, OnlyOwnTemporariesNoWriterHoldsAreCleared) {
     EXPECT_TRUE(fs::exists(m_dir / "vantrel-Ab3dEf"));
 }
 
+// A name planted where a save will make its file, a link or a file of any
+// content, is neither followed nor taken over.
+TEST_F(ReplaceFileTest, AClaimedFileIsMadeNewAndNeverThroughALink) {
+    fs::create_symlink(m_dir / "elsewhere", m_dir / "dangling");
+    const std::string existing = file("existing", {5});
+    fs::create_symlink(existing, m_dir / "to-existing");
+    file("planted", {6});
+    for (const char* name : {"dangling", "to-existing", "planted"}) {
+        errno = 0;
+        EXPECT_FALSE(createClaimedFile((m_dir / name).string(), 0600).isOpen()) << name;
+        EXPECT_EQ(errno, EEXIST) << name;
+    }
+    EXPECT_FALSE(fs::exists(m_dir / "elsewhere"));
+    EXPECT_EQ(contents(existing), Bytes{5});
+    EXPECT_EQ(contents((m_dir / "planted").string()), Bytes{6});
+}
+
 // Where the file system has unnamed files, the new bytes are written before
 // anything in the folder has a name.
 TEST_F(ReplaceFileTest, TheTemporaryFileHasNoNameWhileItIsWritten) {
@@ -177,12 +195,95 @@ TEST_F(ReplaceFileTest, TheTemporaryFileHasNoNameWhileItIsWritten) {
     EXPECT_EQ(namedWhileWriting, 0);
 }
 
+// A copy a living save holds is in use, not left behind: nothing takes it for
+// a leftover, puts it back under the save, or refuses another save as if one
+// had been interrupted.
+TEST_F(ReplaceFileTest, ACopyASaveHoldsIsInUseNotLeftBehind) {
+    static std::string target;
+    static std::string otherName;
+    static std::optional<LeftoverCopy> leftover;
+    static std::optional<Failure> restored;
+    static FileWrite otherSave;
+    target = file("linked.seem", Bytes(120, 0x11));
+    otherName = (m_dir / "other-name.seem").string();
+    fs::create_hard_link(target, otherName);
+    setSaveStepHook([](SaveStep step) {
+        if (step != SaveStep::FlushedInPlace)
+            return;
+        setSaveStepHook(nullptr);
+        leftover = leftoverRecoveryCopy(target);
+        restored = restoreRecoveryCopy(otherName);
+        otherSave = replaceFile(otherName, Bytes(120, 0x33));
+    });
+    const bool saved = replaceFile(target, Bytes(120, 0x22)).ok();
+    setSaveStepHook(nullptr);
+    ASSERT_TRUE(saved);
+    EXPECT_FALSE(leftover);
+    ASSERT_TRUE(restored);
+    EXPECT_NE(restored->message.find("under way"), std::string::npos) << restored->message;
+    EXPECT_EQ(otherSave.outcome, FileWrite::Outcome::Unchanged);
+    EXPECT_NE(otherSave.reason.find("under way"), std::string::npos) << otherSave.reason;
+    EXPECT_EQ(contents(target), Bytes(120, 0x22));
+    EXPECT_FALSE(leftoverRecoveryCopy(target));
+}
+
+// What recover cannot put back never stops edits for good: an entry that holds
+// nothing a save keeps is set aside, any other is named with what to do.
+TEST_F(ReplaceFileTest, ARecoveryEntryRecoverCannotUseIsSetAsideOrNamed) {
+    const Bytes oldBytes(120, 0x11);
+    const std::string path = file("linked.seem", oldBytes);
+    fs::create_hard_link(path, m_dir / "other-name.seem");
+    const std::string entry =
+        keepRecoveryCopy(fs::canonical(path).string(), *identityOf(path), oldBytes).path;
+    fs::remove(entry);
+    const std::function<void()> noCopies[] = {
+        [&] { fs::create_symlink(path, entry); },
+        [&] { ASSERT_EQ(::mkfifo(entry.c_str(), 0600), 0); },
+        [&] { fs::create_directory(entry); },
+        [&] {
+            file(fs::relative(entry, m_dir).string(), {});
+            fs::resize_file(entry, 16 * 1024 * 1024 + 1);
+        },
+    };
+    for (const auto& make : noCopies) {
+        make();
+        const auto leftover = leftoverRecoveryCopy(path);
+        ASSERT_TRUE(leftover);
+        EXPECT_FALSE(leftover->setAsideAs.empty()) << leftover->unusable;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(entry)));
+        EXPECT_TRUE(fs::exists(fs::symlink_status(leftover->setAsideAs)));
+        EXPECT_FALSE(leftoverRecoveryCopy(path));
+        EXPECT_TRUE(replaceFile(path, oldBytes).ok());
+    }
+
+    // A copy others may write to might still hold the old bytes: named, with the way out.
+    file(fs::relative(entry, m_dir).string(), oldBytes);
+    fs::permissions(entry, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_write |
+                               fs::perms::others_write);
+    const auto leftover = leftoverRecoveryCopy(path);
+    ASSERT_TRUE(leftover);
+    EXPECT_NE(leftover->unusable.find("chmod 600 " + entry), std::string::npos)
+        << leftover->unusable;
+    EXPECT_NE(replaceFile(path, Bytes(120, 0x22)).reason.find("chmod 600"), std::string::npos);
+    const auto refused = restoreRecoveryCopy(path);
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->message.find("chmod 600"), std::string::npos) << refused->message;
+    fs::permissions(entry, fs::perms::owner_read | fs::perms::owner_write);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(entry.c_str(), 65534, 65534), 0);
+        EXPECT_NE(leftoverRecoveryCopy(path)->unusable.find("another user"), std::string::npos);
+        ASSERT_EQ(::chown(entry.c_str(), 0, 0), 0);
+    }
+    EXPECT_FALSE(restoreRecoveryCopy(path));
+}
+
 TEST_F(ReplaceFileTest, ACopyIsPutBackOnlyOverTheFileItWasKeptFor) {
     const Bytes oldBytes(120, 0x11);
     const std::string path = file("kept.seem", oldBytes);
     const auto identity = identityOf(path);
-    const KeptCopy kept = keepRecoveryCopy(fs::canonical(path).string(), *identity, oldBytes);
+    KeptCopy kept = keepRecoveryCopy(fs::canonical(path).string(), *identity, oldBytes);
     ASSERT_TRUE(kept.failure.empty()) << kept.failure;
+    kept.holder = FileDescriptor(-1); // as a save that died would
     const fs::path folder = m_dir / "state/vantrel/recovery";
     EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all);
     EXPECT_EQ(fs::status(kept.path).permissions() & fs::perms::all,
@@ -227,6 +328,12 @@ TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {
         EXPECT_TRUE(kept.path.empty());
     };
     refusedWith("may be written by other users");
+    // Its group writing to it is as bad as everyone.
+    for (const auto mode : {fs::perms::owner_all | fs::perms::group_all,
+                            fs::perms::owner_all | fs::perms::group_write}) {
+        fs::permissions(own, mode);
+        refusedWith("may be written by other users");
+    }
     fs::permissions(own, fs::perms::owner_all);
     if (::geteuid() == 0) {
         // As a folder another user made.

@@ -211,6 +211,7 @@ TEST(LocaleLcid, TableCoversTheShippedLanguagesAndTheChineseRegions) {
     EXPECT_EQ(lcidForLocaleName("zh_SG"), 0x1004);
     EXPECT_EQ(lcidForLocaleName("en_US"), 0x0409);
     EXPECT_EQ(lcidForLocaleName("en-GB"), 0x0809);
+    EXPECT_EQ(lcidForLocaleName("en_gb"), 0x0809);
     EXPECT_EQ(lcidForLocaleName("zh_CN.UTF-8"), 0x0804);
     EXPECT_EQ(lcidForLocaleName("en"), 0x0409);
     EXPECT_FALSE(lcidForLocaleName("C").has_value());

@@ -110,6 +110,68 @@ TEST(RecipeJsonTest, MalformedRecipesAreRefusedWithTheirFaults) {
     EXPECT_EQ(parse.recipe.entries.size(), 1u);
 }
 
+// Nesting is measured exactly, outside strings only.
+TEST(RecipeJsonTest, NestingIsRefusedOnlyPastTheLimit) {
+    const auto withNote = [](const std::string& note) {
+        return parseRecipe(R"({"version": 1, "entries": [], "note": )" + note + "}");
+    };
+    const auto arrays = [](int depth) {
+        return std::string(static_cast<std::size_t>(depth), '[') +
+               std::string(static_cast<std::size_t>(depth), ']');
+    };
+    EXPECT_TRUE(withNote(arrays(kDeepestRecipe - 1)).ok());
+    const RecipeParse deeper = withNote(arrays(kDeepestRecipe));
+    ASSERT_EQ(deeper.problems.size(), 1u);
+    EXPECT_EQ(deeper.problems[0], "nested too deeply to be a recipe");
+    EXPECT_TRUE(withNote(R"("\"[[[[[[[[[[{{{{{{{{{{")").ok());
+}
+
+TEST(RecipeJsonTest, AKeyGivenTwiceIsRefusedWithWhereItIs) {
+    EXPECT_EQ(parseRecipe(R"({"version": 1, "entries": [
+        {"seem": "a", "switch": "K/S", "value": "on"},
+        {"seem": "a", "switch": "K/S", "value": "on", "value": "off"}]})")
+                  .problems,
+              std::vector<std::string>{"\"value\" is given twice in entry 2"});
+    EXPECT_EQ(parseRecipe(R"({"version": 1, "entries": [], "version": 1})").problems,
+              std::vector<std::string>{"\"version\" is given twice in the recipe"});
+    EXPECT_EQ(
+        parseRecipe(R"({"version": 1, "entries": [], "note": [0, {"a": 1, "a": 2}]})").problems,
+        std::vector<std::string>{"\"a\" is given twice in /note/1"});
+}
+
+// UTF-8 with or without its mark and UTF-16 with one read alike; what cannot
+// be told apart or is not whole is refused.
+TEST(RecipeJsonTest, RecipeBytesAreUtf8OrUtf16WithAByteOrderMark) {
+    const std::u16string text = u"{\"version\": 1, \"entries\": [{\"seem\": \"0d51_0001\", "
+                                u"\"title\": \"\u00C4\U0001D11E\"}]}";
+    const std::string utf8 = "{\"version\": 1, \"entries\": [{\"seem\": \"0d51_0001\", \"title\": "
+                             "\"\xC3\x84\xF0\x9D\x84\x9E\"}]}";
+    const auto utf16 = [&](bool bigEndian) {
+        std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+        for (const char16_t unit : text) {
+            const char high = static_cast<char>(unit >> 8);
+            const char low = static_cast<char>(unit & 0xFF);
+            bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    };
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, utf16(false), utf16(true)}) {
+        const RecipeParse parse = parseRecipeBytes(bytes);
+        ASSERT_TRUE(parse.ok()) << parse.problems.front();
+        EXPECT_EQ(parse.recipe.entries.at(0).value, "\xC3\x84\xF0\x9D\x84\x9E");
+    }
+    const std::string bare = utf16(false).substr(2);
+    const std::string cut = utf16(false).substr(0, utf16(false).size() - 1);
+    std::string lone = utf16(true);
+    lone[lone.size() - 2] = '\xD8'; // "}" becomes a surrogate without its partner
+    const std::string utf32{"\xFF\xFE\0\0{\0\0\0", 8};
+    for (const std::string& bytes : {bare, cut, lone, utf32}) {
+        const RecipeParse parse = parseRecipeBytes(bytes);
+        ASSERT_EQ(parse.problems.size(), 1u);
+        EXPECT_EQ(parse.problems[0].find("not valid JSON"), std::string::npos) << parse.problems[0];
+    }
+}
+
 TEST(RecipeJsonTest, EntriesMeetTheirFileBySeemIdIgnoringCase) {
     const Recipe recipe{{{"0032_0001", RecipeKind::Switch, "K", "on", "", 0},
                          {"0A1C_0001", RecipeKind::Volume, "M", "1", "", 0}}};
