@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/UiMessage.h"
+
 #include <QString>
 #include <QStringList>
 
 class QWidget;
 
 namespace vantrel {
-
-enum class MessageIcon { Critical, Information, Warning };
 
 // A modal message box with one OK button, titled with the application name.
 // A null parent means the active window. While a dialog answerer is installed
