@@ -22,10 +22,8 @@ EditRefusal noSetting(SettingKind kind, std::string_view key) {
 }
 
 EditRefusal invalidCell(int cell) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(cell));
     return {"the byte at offset " + std::to_string(cell) + " is not valid",
-            UiMessage{UiString::InvalidCell, {std::to_string(cell), hex}}};
+            invalidCellMessage(cell)};
 }
 
 EditorKind editorOf(SettingKind kind) {
@@ -121,6 +119,12 @@ EditResult writeGprsText(EditorModel& model, ByteGrid& grid, const SettingValue&
 }
 
 } // namespace
+
+UiMessage invalidCellMessage(int cell) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(cell));
+    return UiMessage{UiString::InvalidCell, {std::to_string(cell), hex}};
+}
 
 EditResult requireKind(const EditorModel& model, SettingKind kind) {
     const EditorKind wanted = editorOf(kind);

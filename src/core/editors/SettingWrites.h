@@ -32,6 +32,9 @@ struct EditRefusal {
     }
 };
 
+// A cell that does not hold a byte, as the user is told of it.
+[[nodiscard]] UiMessage invalidCellMessage(int cell);
+
 // Nothing when the write was made.
 using EditResult = std::optional<EditRefusal>;
 

@@ -5,36 +5,18 @@
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/document/SaveFailureMessage.h"
 #include "core/editors/SchemeTitle.h"
+#include "core/generators/OuterTextRecord.h"
 #include "core/i18n/Captions.h"
 #include "core/recipe/RecipeSettings.h"
+#include "core/session/SessionBatch.h"
 #include "core/settings/TipSetting.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace vantrel {
 
-// Everything a session does inside one of these is pushed to the faces once,
-// when the outermost one ends.
-class SessionBatch {
-  public:
-    explicit SessionBatch(EditingSession& session) : m_session(session) { m_session.beginBatch(); }
-    ~SessionBatch() { m_session.endBatch(); }
-    SessionBatch(const SessionBatch&) = delete;
-    SessionBatch& operator=(const SessionBatch&) = delete;
-
-  private:
-    EditingSession& m_session;
-};
-
 namespace {
-
-std::string hexOffset(int cell) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(cell));
-    return hex;
-}
 
 std::string trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -101,10 +83,6 @@ std::optional<Failure> EditingSession::loadDefinitionsText(std::string_view text
     return std::nullopt;
 }
 
-OpenResult EditingSession::open(const std::string& path, OpenReason reason) {
-    return accept(path, readSeemFile(path), reason);
-}
-
 OpenResult EditingSession::accept(const std::string& path, SeemFileRead read, OpenReason reason) {
     const SessionBatch batch(*this);
     endGesture();
@@ -116,10 +94,6 @@ OpenResult EditingSession::openBytes(const std::string& name, std::vector<std::u
     const SessionBatch batch(*this);
     endGesture();
     return opened(m_document.openBytes(name, std::move(bytes)), name, reason);
-}
-
-OpenResult EditingSession::reload(OpenReason reason) {
-    return open(m_document.path(), reason);
 }
 
 OpenResult EditingSession::opened(const OpenOutcome& outcome, const std::string& name,
@@ -384,6 +358,45 @@ void EditingSession::redo() {
     m_document.redo();
 }
 
+// -- the generators ------------------------------------------------------------
+
+std::u16string EditingSession::outerTextPrefill() const {
+    return vantrel::outerTextPrefill(m_document.typeName(), m_document.savedBytes());
+}
+
+GprsSetting EditingSession::gprsPrefill() const {
+    if (!m_document.hasFile() || m_document.typeName() != "gprs")
+        return {};
+    return decodeGprsTextRecord(m_document.savedBytes());
+}
+
+// The hint only informs: a text that does not fit is still saved, cut to
+// the record, and then the hint says what the file will hold.
+GeneratedFile EditingSession::generateOuterText(std::u16string_view typed) const {
+    GeneratedFile file{encodeOuterTextRecord(typed), generatedFileName(EditorKind::OuterText),
+                       std::nullopt, false};
+    if (outerTextIsCut(typed)) {
+        file.hint = UiMessage{UiString::OuterTextStored, {utf16ToUtf8(outerTextStored(typed))}};
+        file.warning = true;
+    } else if (outerTextFitsScreen(typed)) {
+        file.hint = UiMessage{UiString::OuterTextFits, {}};
+    } else {
+        file.hint = UiMessage{UiString::OuterTextTooLong, {}};
+        file.warning = true;
+    }
+    return file;
+}
+
+GeneratedFile EditingSession::generateGprs(GprsDisplayMode mode, std::u16string_view typed) const {
+    GeneratedFile file{encodeGprsTextRecord(mode, typed), generatedFileName(EditorKind::Gprs),
+                       std::nullopt, false};
+    if (mode == GprsDisplayMode::CustomText && typed.size() > kGprsTextUnits) {
+        file.hint = UiMessage{UiString::GprsCustomTooLong, {}, MessageIcon::Warning};
+        file.warning = true;
+    }
+    return file;
+}
+
 // -- questions and saving ------------------------------------------------------
 
 std::optional<Question> EditingSession::questionBefore(Leaving leaving) const {
@@ -414,58 +427,12 @@ Question EditingSession::diskChangeQuestion(DiskState state) const {
                     Answer::Cancel};
 }
 
-SaveResult EditingSession::save() {
-    const SessionBatch batch(*this);
-    return saveOutcome(m_document.save(false), m_document.path());
-}
-
-SaveResult EditingSession::saveAs(const std::string& path) {
-    const SessionBatch batch(*this);
-    return saveOutcome(m_document.saveAs(path, false), path);
-}
-
-SaveResult EditingSession::answerSave(const std::string& path, Answer answer) {
-    if (answer != Answer::Overwrite && answer != Answer::Save)
-        return SaveResult{SaveResult::Status::Cancelled, {}, -1, std::nullopt};
-    const SessionBatch batch(*this);
-    const bool own = path == m_document.path();
-    return saveOutcome(own ? m_document.save(true) : m_document.saveAs(path, true), path);
-}
-
-SaveResult EditingSession::saveOutcome(const SaveOutcome& outcome, const std::string& path) {
-    SaveResult result;
-    switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
-        result.status = SaveResult::Status::Saved;
-        m_pending.file = true;
-        break;
-    case SaveOutcome::Status::InvalidCell:
-        result.status = SaveResult::Status::InvalidCell;
-        result.invalidCell = outcome.invalidCell;
-        result.message =
-            strings().format(UiString::InvalidCell,
-                             {std::to_string(outcome.invalidCell), hexOffset(outcome.invalidCell)});
-        m_cursor.focus(outcome.invalidCell);
-        break;
-    case SaveOutcome::Status::WriteFailed:
-        result.status = SaveResult::Status::Failed;
-        result.message = saveFailureMessage(strings(), path, outcome);
-        break;
-    case SaveOutcome::Status::ChangedOnDisk:
-        result.status = SaveResult::Status::Asked;
-        result.question = diskChangeQuestion(m_document.diskState());
-        break;
-    }
-    return result;
-}
-
 SaveResult EditingSession::bytesToSave(std::vector<std::uint8_t>& bytes) const {
     SaveResult result;
     if (const auto invalid = m_document.bytesToSave(bytes)) {
         result.status = SaveResult::Status::InvalidCell;
         result.invalidCell = *invalid;
-        result.message = strings().format(UiString::InvalidCell,
-                                          {std::to_string(*invalid), hexOffset(*invalid)});
+        result.message = invalidCellMessage(*invalid).text(strings());
         return result;
     }
     result.status = SaveResult::Status::Saved;

@@ -124,6 +124,16 @@ class EditingSession {
     void undo();
     void redo();
 
+    // -- the generators -------------------------------------------------------
+    // New files from typed text; they never touch the open document.
+
+    // The text the generator window opens with: the open file's, when it is
+    // of that generator's type, as last read or saved.
+    [[nodiscard]] std::u16string outerTextPrefill() const;
+    [[nodiscard]] GprsSetting gprsPrefill() const;
+    [[nodiscard]] GeneratedFile generateOuterText(std::u16string_view typed) const;
+    [[nodiscard]] GeneratedFile generateGprs(GprsDisplayMode mode, std::u16string_view typed) const;
+
     // -- questions and saving ----------------------------------------------
 
     // What to ask before the open file is set aside; nothing when there is

@@ -4,6 +4,7 @@
 #include "core/editors/EditorKind.h"
 #include "core/i18n/UiMessage.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,6 +61,16 @@ struct SaveResult {
     std::string message; // InvalidCell, Failed: in the language in use
     int invalidCell = -1;
     std::optional<Question> question;
+};
+
+// A file a generator writes anew: its bytes, the name it is offered under,
+// and what the generator window says of the text (hint), as a warning when
+// the phone would not show the text as typed.
+struct GeneratedFile {
+    std::vector<std::uint8_t> bytes;
+    std::string fileName;
+    std::optional<UiMessage> hint;
+    bool warning = false;
 };
 
 // What changed with one user action, pushed to every face at its end.
