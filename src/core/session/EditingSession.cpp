@@ -96,22 +96,26 @@ OpenResult EditingSession::openBytes(const std::string& name, std::vector<std::u
     return opened(m_document.openBytes(name, std::move(bytes)), name, reason);
 }
 
-OpenResult EditingSession::opened(const OpenOutcome& outcome, const std::string& name,
-                                  OpenReason reason) {
-    OpenResult result;
+std::optional<UiMessage> openRefusal(const OpenOutcome& outcome, const std::string& name) {
     switch (outcome.status) {
     case OpenOutcome::Status::Opened:
         break;
     case OpenOutcome::Status::TooLarge:
-        result.message = UiMessage{UiString::TooLarge, {}};
-        return result;
+        return UiMessage{UiString::TooLarge, {}};
     case OpenOutcome::Status::Empty:
-        result.message = UiMessage{UiString::EmptyFile, {name}};
-        return result;
+        return UiMessage{UiString::EmptyFile, {name}};
     case OpenOutcome::Status::Failed:
-        result.message = UiMessage{UiString::ReadFailed, {name, outcome.reason}};
-        return result;
+        return UiMessage{UiString::ReadFailed, {name, outcome.reason}};
     }
+    return std::nullopt;
+}
+
+OpenResult EditingSession::opened(const OpenOutcome& outcome, const std::string& name,
+                                  OpenReason reason) {
+    OpenResult result;
+    result.message = openRefusal(outcome, name);
+    if (result.message)
+        return result;
     result.opened = true;
     // The model is built now rather than when the batch ends: the result speaks of it.
     settleModel();
@@ -339,6 +343,18 @@ void EditingSession::deleteForward() {
 void EditingSession::focusCell(int index) {
     const SessionBatch batch(*this);
     m_cursor.focus(index);
+}
+
+void EditingSession::markCells(int first, int count) {
+    const SessionBatch batch(*this);
+    ByteGrid& grid = m_document.grid();
+    for (int cell = 0; cell < grid.cellCount(); ++cell)
+        grid.setBorder(cell, false);
+    if (count <= 0 || !grid.contains(first))
+        return;
+    grid.setCurrentCell(first);
+    for (int cell = first; cell < first + count; ++cell)
+        grid.setBorder(cell, true);
 }
 
 void EditingSession::endGesture() {

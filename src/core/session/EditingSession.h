@@ -21,6 +21,10 @@
 
 namespace vantrel {
 
+// Why a file was not opened, as the user is told; nothing when it was.
+[[nodiscard]] std::optional<UiMessage> openRefusal(const OpenOutcome& outcome,
+                                                   const std::string& name);
+
 // One editing session over the open document, the same for the window, the
 // web page and the command line: it decides what a user action does beyond
 // the bytes (which editor a file gets, which message and tip it shows, which
@@ -120,6 +124,11 @@ class EditingSession {
     void backspace();
     void deleteForward();
     void focusCell(int index);
+    // The cells an editor shows its chosen setting in: the border leaves
+    // every cell that has one and goes to count cells from first, which
+    // becomes the current cell; with count 0 no cell keeps a border. Changes
+    // no cell text.
+    void markCells(int first, int count);
     void endGesture();
     void undo();
     void redo();

@@ -144,6 +144,24 @@ TEST_F(EditingSessionTest, EachActionPushesOneChangeNamingItsCellsAndSettings) {
     EXPECT_TRUE(changes[1].settings.empty()) << "no setting lives in cell 3";
 }
 
+TEST_F(EditingSessionTest, MarkedCellsTakeTheBorderFromEveryOtherCell) {
+    open(Bytes(20));
+    session.focusCell(9);
+    changes.clear();
+    session.markCells(4, 4);
+    EXPECT_EQ(session.grid().currentCell(), 4);
+    for (int cell = 0; cell < 20; ++cell)
+        EXPECT_EQ(session.grid().hasBorder(cell), cell >= 4 && cell < 8) << cell;
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(changes[0].cursor);
+    EXPECT_TRUE(changes[0].cells.empty()) << "no text changed";
+
+    session.markCells(session.grid().currentCell(), 0);
+    EXPECT_EQ(session.grid().currentCell(), 4);
+    for (int cell = 0; cell < 20; ++cell)
+        EXPECT_FALSE(session.grid().hasBorder(cell)) << cell;
+}
+
 TEST_F(EditingSessionTest, AGestureIsOneStepForOneSettingAndUndoEndsIt) {
     open(Bytes(20));
     session.setColor("c_0", {1, 2, 3}, "drag");
