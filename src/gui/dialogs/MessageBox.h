@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/i18n/UiMessage.h"
+#include "core/session/SessionTypes.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,5 +21,7 @@ void showMessage(QWidget* parent, MessageIcon icon, const QString& text);
 // chooses escapeButton. Answered by the dialog answerer like showMessage.
 int askQuestion(QWidget* parent, MessageIcon icon, const QString& text, const QStringList& buttons,
                 int defaultButton, int escapeButton);
+// A question the editing session asks, its buttons in its order.
+Answer askQuestion(QWidget* parent, const UiStrings& strings, const Question& question);
 
 } // namespace vantrel
