@@ -99,5 +99,26 @@ TEST_F(ByteGridAccessibleTest, ForgetsCellsTheGridNoLongerHas) {
     EXPECT_EQ(table->child(7)->text(QAccessible::Value), "FF");
 }
 
+// A screen reader sets a byte as typing would, only where typing is possible;
+// a cell that holds no byte has no value to read.
+TEST_F(ByteGridAccessibleTest, AValueIsSetOnlyWhereTheCellsTakeTypingAndAnEmptyCellHasNone) {
+    QAccessibleValueInterface* sixth = table->child(6)->valueInterface();
+    ASSERT_NE(sixth, nullptr);
+    view.setCellsEnabled(false);
+    sixth->setCurrentValue(0x7E);
+    EXPECT_EQ(test.grid().text(6), "06");
+    view.setCellsEnabled(true);
+    sixth->setCurrentValue(0x7E);
+    EXPECT_EQ(test.grid().text(6), "7E");
+    test.session.undo();
+    EXPECT_EQ(test.grid().text(6), "06");
+
+    view.focusCell(9);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    ASSERT_EQ(test.grid().text(9), "");
+    EXPECT_FALSE(table->child(9)->valueInterface()->currentValue().isValid());
+}
+
 } // namespace
 } // namespace vantrel

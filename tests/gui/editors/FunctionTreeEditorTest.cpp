@@ -363,6 +363,36 @@ TEST_F(FunctionTreeEditorTest, ScreenReadersHearASwitchAsCheckedAndCanToggleIt) 
     EXPECT_EQ(tree->cellDescription(0x1A), "Sound: on; Vibrate: off");
 }
 
+// A row that opens is not a leaf because it is a switch, nor a switch because
+// nothing is under it.
+TEST_F(FunctionTreeEditorTest,
+       ScreenReadersHearASwitchOverSwitchesAsOpenableAndAnEmptyFolderAsNoSwitch) {
+    test.open(R"(<seems><seem ID="fn" size="32" type="function" tip="Phone">
+        <s ID="Calls" offset="3" bit="0"><s ID="Beep" offset="3" bit="1"/></s>
+        <f ID="Empty" tip="nothing yet"/>
+    </seem></seems>)",
+              fileBytes());
+    tree->expandAll();
+    QAccessibleInterface* calls = accessibleRow("Calls");
+    ASSERT_NE(calls, nullptr);
+    EXPECT_EQ(calls->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(calls->state().checkable);
+    EXPECT_TRUE(calls->state().expandable);
+    EXPECT_TRUE(calls->state().expanded);
+    EXPECT_TRUE(calls->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::toggleAction()));
+    ASSERT_NE(accessibleRow("Beep"), nullptr);
+    EXPECT_EQ(accessibleRow("Beep")->role(), QAccessible::CheckBox);
+
+    QAccessibleInterface* empty = accessibleRow("Empty");
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->role(), QAccessible::TreeItem);
+    EXPECT_FALSE(empty->state().checkable);
+    EXPECT_FALSE(empty->state().expandable);
+    EXPECT_EQ(empty->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::pressAction()});
+}
+
 // The events themselves reach only a listening screen reader (scripts/atspi-check
 // hears them); here the focus they name stays on the switch.
 TEST_F(FunctionTreeEditorTest, ArrowingToASwitchKeepsTheFocusOnIt) {

@@ -180,6 +180,27 @@ TEST_F(VolumeEditorTest, KeyRunIsOneStepAndTheCellIsSavedAsWritten) {
     EXPECT_EQ(saved[0x1A], 0x0D);
 }
 
+// The keys of one visit to a slider are one step; leaving it ends the step,
+// however the keys go on afterwards.
+TEST_F(VolumeEditorTest, KeysAfterTheSliderLostTheFocusAreAStepOfTheirOwn) {
+    ASSERT_TRUE(load(kVolumeType));
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    QSlider* slider = editor->slider(0);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    QTest::keyClick(slider, Qt::Key_Right);
+    namedChild<QPushButton>(editor.get(), "cmdReset")->setFocus();
+    ASSERT_FALSE(slider->hasFocus());
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(grid().text(0x1A), "0F");
+    test.session.undo();
+    EXPECT_EQ(grid().text(0x1A), "0E");
+    test.session.undo();
+    EXPECT_EQ(grid().text(0x1A), "0C");
+}
+
 TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
     ASSERT_TRUE(load(kVolumeType));
     test.type(0x04, "01");
