@@ -155,7 +155,7 @@ void MainWindow::buildControllers() {
         m_coverage->retranslate();
         m_comparisonController->retranslate();
         if (!m_session.fileOpen())
-            showSessionStatus();
+            setStatus(1, uiText(strings(), m_session.statusLine()));
         // Captions in another script can make the bars taller: once they have
         // settled, the client area gets back the room it lost.
         QTimer::singleShot(0, this, [this] {
