@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff: two seem files compared setting by setting.
+#include "cli/CliJson.h"
 #include "cli/Commands.h"
-#include "cli/DifferenceJson.h"
 #include "cli/FolderCommands.h"
+#include "core/compare/DifferenceJson.h"
 #include "core/compare/SeemComparison.h"
 
 namespace vantrel::cli {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // diff DIR1 DIR2: two backups of a phone compared file by file, setting by setting.
-#include "cli/DifferenceJson.h"
+#include "cli/CliJson.h"
 #include "cli/FolderCommands.h"
+#include "core/compare/DifferenceJson.h"
 #include "core/compare/FolderComparison.h"
 
 #include <filesystem>

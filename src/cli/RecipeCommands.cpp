@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // export, diff --recipe and apply: settings carried from file to file as text.
+#include "cli/CliJson.h"
 #include "cli/Commands.h"
-#include "cli/DifferenceJson.h"
 #include "cli/FolderCommands.h"
 #include "core/Failure.h"
+#include "core/compare/DifferenceJson.h"
 #include "core/compare/FolderComparison.h"
 #include "core/files/FileLock.h"
 #include "core/recipe/RecipeJson.h"
@@ -77,7 +78,7 @@ std::pair<std::size_t, std::size_t> rawBytes(const Recipe& recipe) {
     std::size_t entries = 0;
     std::size_t digits = 0;
     for (const RecipeEntry& entry : recipe.entries) {
-        if (entry.kind != RecipeKind::Bytes)
+        if (entry.kind != SettingKind::Bytes)
             continue;
         ++entries;
         digits += static_cast<std::size_t>(

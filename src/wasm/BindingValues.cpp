@@ -71,11 +71,8 @@ bool optionalFlag(const val& object, const char* name) {
     return !object.isUndefined() && !object.isNull() && object[name].as<bool>();
 }
 
-// SettingKind and RecipeKind name the same kinds in the same order.
-const char* kindName(SettingKind kind) {
-    static_assert(static_cast<int>(SettingKind::Bytes) == static_cast<int>(RecipeKind::Bytes));
-    static_assert(static_cast<int>(SettingKind::Gprs) == static_cast<int>(RecipeKind::Gprs));
-    return recipeKindName(static_cast<RecipeKind>(static_cast<int>(kind)));
+std::string kindName(SettingKind kind) {
+    return std::string(settingKindName(kind));
 }
 
 const char* gprsModeName(GprsDisplayMode mode) {

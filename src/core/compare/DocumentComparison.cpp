@@ -21,13 +21,8 @@ bool sameDifferences(const SeemComparison& a, const SeemComparison& b) {
 
 } // namespace
 
-DocumentComparison::DocumentComparison(SeemDocument& document, const UiStrings& strings)
-    : m_document(document), m_strings(strings) {
-    m_gridConnection = m_document.grid().addListener([this](int) {
-        if (m_other)
-            recompute();
-    });
-}
+DocumentComparison::DocumentComparison(const SeemDocument& document, const UiStrings& strings)
+    : m_document(document), m_strings(strings) {}
 
 DocumentComparison::~DocumentComparison() = default;
 
@@ -55,19 +50,9 @@ void DocumentComparison::stop() {
     m_listeners.notify();
 }
 
-bool DocumentComparison::take(std::size_t index, UiString undoLabel) {
-    if (!m_other || index >= m_result.differences.size())
-        return false;
-    // The step's writes change the result; work on a copy of the difference.
-    const SettingDifference difference = m_result.differences[index];
-    if (!canTake(m_document.grid(), difference))
-        return false;
-    EditScope step(m_document, undoLabel);
-    takeOtherValue(m_document.grid(), difference);
-    return true;
-}
-
-void DocumentComparison::recompute() {
+void DocumentComparison::refresh() {
+    if (!m_other)
+        return;
     SeemComparison result =
         compareSeemFiles({m_document.type(), m_document.typeName(), m_document.grid()},
                          {m_other->type(), m_other->typeName(), m_other->grid()}, m_strings);

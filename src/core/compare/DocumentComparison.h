@@ -13,11 +13,12 @@ namespace vantrel {
 
 // The open document compared with another file while the window shows the
 // differences. The other file is opened by a document of its own, so it is
-// read and typed exactly as the open one; the comparison follows every cell
-// change of the open document.
+// read and typed exactly as the open one. Whoever changes the open
+// document's cells (an editing session) calls refresh(); the comparison
+// never writes them.
 class DocumentComparison {
   public:
-    DocumentComparison(SeemDocument& document, const UiStrings& strings);
+    DocumentComparison(const SeemDocument& document, const UiStrings& strings);
     ~DocumentComparison();
     DocumentComparison(const DocumentComparison&) = delete;
     DocumentComparison& operator=(const DocumentComparison&) = delete;
@@ -34,9 +35,9 @@ class DocumentComparison {
     // Empty while no comparison is open.
     [[nodiscard]] const SeemComparison& result() const { return m_result; }
 
-    // Gives the open document difference index's value in the other file, as
-    // one undoable step; false when that cannot be done.
-    bool take(std::size_t index, UiString undoLabel);
+    // Compares again after the open document's cells changed; the
+    // listeners hear of it only when the differences did change.
+    void refresh();
 
     // Told when the comparison starts, stops or its differences change.
     ListenerConnection addListener(std::function<void()> listener) {
@@ -44,14 +45,10 @@ class DocumentComparison {
     }
 
   private:
-    [[nodiscard]] SeemComparison compareNow() const;
-    void recompute();
-
-    SeemDocument& m_document;
+    const SeemDocument& m_document;
     const UiStrings& m_strings;
     std::unique_ptr<SeemDocument> m_other;
     SeemComparison m_result;
-    ListenerConnection m_gridConnection;
     ListenerList<> m_listeners;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/document/ByteGrid.h"
+#include "core/editors/SettingKind.h"
 #include "core/i18n/UiStrings.h"
 #include "core/xml/XmlDocument.h"
 
@@ -12,8 +13,6 @@
 // Two seem files of one type compared setting by setting, as the editors
 // decode them, plus the bytes no setting describes.
 namespace vantrel {
-
-enum class SettingKind { Switch, Style, Volume, Color, Title, OuterText, Gprs, Bytes };
 
 // One cell of the open file rewritten to take the other file's value: only the
 // bits in mask change, to those of value.

@@ -38,7 +38,7 @@ class ByteGrid {
 
     // The first cell that does not hold one or two hexadecimal digits.
     [[nodiscard]] std::optional<int> firstInvalidCell() const;
-    // Every cell as a byte; only meaningful when firstInvalidCell() is empty.
+    // Every cell as a byte; a cell that does not hold one reads as 0.
     [[nodiscard]] std::vector<std::uint8_t> bytes() const;
 
     // The current cell: the one being edited, which last received the focus

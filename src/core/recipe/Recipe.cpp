@@ -8,28 +8,6 @@
 
 namespace vantrel {
 
-const char* recipeKindName(RecipeKind kind) {
-    switch (kind) {
-    case RecipeKind::Switch:
-        return "switch";
-    case RecipeKind::Style:
-        return "style";
-    case RecipeKind::Volume:
-        return "volume";
-    case RecipeKind::Color:
-        return "color";
-    case RecipeKind::Title:
-        return "title";
-    case RecipeKind::OuterText:
-        return "outertext";
-    case RecipeKind::Gprs:
-        return "gprs";
-    case RecipeKind::Bytes:
-        break;
-    }
-    return "bytes";
-}
-
 std::string seemIdOfPath(const std::string& path) {
     return std::filesystem::path(path).stem().string();
 }

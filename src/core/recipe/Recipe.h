@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/editors/SettingKind.h"
+
 #include <string>
 #include <vector>
 
@@ -8,11 +10,9 @@
 // so a set of changes can be read, edited by hand and replayed on other files.
 namespace vantrel {
 
-enum class RecipeKind { Switch, Style, Volume, Color, Title, OuterText, Gprs, Bytes };
-
 struct RecipeEntry {
     std::string seem; // the file's name without its extension, e.g. "0032_0001"
-    RecipeKind kind = RecipeKind::Bytes;
+    SettingKind kind = SettingKind::Bytes;
     // The switch path ("Keys/Sound"), the style or volume ID, the colour's
     // "Group/Entry"; for GPRS the mode ("date", "nothing", "text"); else "".
     std::string path;
@@ -32,9 +32,6 @@ struct Recipe {
 inline constexpr int kRecipeVersion = 1;
 // The identifier of the schema shipped with the data as recipe-1.schema.json.
 inline constexpr const char* kRecipeSchema = "urn:vantrel:schema:recipe-1";
-
-// The JSON member naming an entry's kind: "switch", "style", ..., "bytes".
-[[nodiscard]] const char* recipeKindName(RecipeKind kind);
 
 // The seem ID of a file name: the name without folder and extension.
 [[nodiscard]] std::string seemIdOfPath(const std::string& path);

@@ -22,9 +22,9 @@ using Json = nlohmann::ordered_json;
 
 constexpr std::size_t kLargestRecipe = 8 * 1024 * 1024;
 
-constexpr std::array kKinds = {RecipeKind::Switch, RecipeKind::Style, RecipeKind::Volume,
-                               RecipeKind::Color,  RecipeKind::Title, RecipeKind::OuterText,
-                               RecipeKind::Gprs,   RecipeKind::Bytes};
+constexpr std::array kKinds = {SettingKind::Switch, SettingKind::Style, SettingKind::Volume,
+                               SettingKind::Color,  SettingKind::Title, SettingKind::OuterText,
+                               SettingKind::Gprs,   SettingKind::Bytes};
 
 // Whether arrays and objects nest deeper than limit, counted outside strings:
 // the parser recurses once per level, so deeper text is refused before it.
@@ -167,28 +167,28 @@ Json asNumber(const std::string& text) {
 Json entryToJson(const RecipeEntry& entry) {
     Json json;
     json["seem"] = entry.seem;
-    const char* kind = recipeKindName(entry.kind);
+    const std::string kind(settingKindName(entry.kind));
     switch (entry.kind) {
-    case RecipeKind::Switch:
-    case RecipeKind::Style:
-    case RecipeKind::Color:
+    case SettingKind::Switch:
+    case SettingKind::Style:
+    case SettingKind::Color:
         json[kind] = entry.path;
         json["value"] = entry.value;
         break;
-    case RecipeKind::Volume:
+    case SettingKind::Volume:
         json[kind] = entry.path;
         json["value"] = asNumber(entry.value);
         break;
-    case RecipeKind::Title:
-    case RecipeKind::OuterText:
+    case SettingKind::Title:
+    case SettingKind::OuterText:
         json[kind] = entry.value;
         break;
-    case RecipeKind::Gprs:
+    case SettingKind::Gprs:
         json[kind] = entry.path;
         if (entry.path == "text")
             json["value"] = entry.value;
         break;
-    case RecipeKind::Bytes:
+    case SettingKind::Bytes:
         json["offset"] = entry.offset;
         json[kind] = entry.value;
         break;
@@ -221,15 +221,15 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
         return "no \"seem\"";
     entry.seem = seem->get<std::string>();
     int kinds = 0;
-    for (RecipeKind kind : kKinds) {
-        const auto member = json.find(recipeKindName(kind));
+    for (SettingKind kind : kKinds) {
+        const auto member = json.find(std::string(settingKindName(kind)));
         if (member == json.end())
             continue;
         ++kinds;
         entry.kind = kind;
         if (!member->is_string())
-            return std::string("\"") + recipeKindName(kind) + "\" must be a string";
-        (kind == RecipeKind::Title || kind == RecipeKind::OuterText || kind == RecipeKind::Bytes
+            return "\"" + std::string(settingKindName(kind)) + "\" must be a string";
+        (kind == SettingKind::Title || kind == SettingKind::OuterText || kind == SettingKind::Bytes
              ? entry.value
              : entry.path) = member->get<std::string>();
     }
@@ -243,9 +243,9 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
         if (std::find(known.begin(), known.end(), name) == known.end())
             return "unknown member \"" + name + "\"";
     }
-    const bool needsValue = entry.kind == RecipeKind::Switch || entry.kind == RecipeKind::Style ||
-                            entry.kind == RecipeKind::Volume || entry.kind == RecipeKind::Color ||
-                            (entry.kind == RecipeKind::Gprs && entry.path == "text");
+    const bool needsValue = entry.kind == SettingKind::Switch || entry.kind == SettingKind::Style ||
+                            entry.kind == SettingKind::Volume || entry.kind == SettingKind::Color ||
+                            (entry.kind == SettingKind::Gprs && entry.path == "text");
     const auto value = json.find("value");
     if (needsValue) {
         const auto text = value == json.end() ? std::nullopt : scalarText(*value);
@@ -253,7 +253,7 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
             return "no \"value\"";
         entry.value = *text;
     }
-    if (entry.kind == RecipeKind::Bytes) {
+    if (entry.kind == SettingKind::Bytes) {
         const auto offset = json.find("offset");
         if (offset == json.end() || !offset->is_number_unsigned() ||
             offset->get<unsigned long long>() > 1'000'000)
@@ -262,7 +262,7 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
     }
     if (const auto transparency = json.find("transparency"); transparency != json.end()) {
         const auto text = scalarText(*transparency);
-        if (!text || entry.kind != RecipeKind::Color)
+        if (!text || entry.kind != SettingKind::Color)
             return "\"transparency\" belongs to a colour, as a percentage";
         entry.transparency = *text;
     }

@@ -3,56 +3,52 @@
 #include "core/recipe/RecipeSettings.h"
 
 #include "core/document/BitHelpers.h"
+#include "core/editors/EditorModel.h"
 #include "core/editors/SchemeTitle.h"
+#include "core/editors/SettingText.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
-#include "core/recipe/RecipeEditors.h"
-#include "core/recipe/RecipeValues.h"
 
 #include <algorithm>
 #include <map>
 
 namespace vantrel {
 
-using namespace recipe;
-
 namespace {
 
 // Whole lines of hex stay readable in an editor.
 constexpr int kBytesPerEntry = 16;
 
-void appendSwitches(Editors& editors, const std::string& seem, std::vector<RecipeEntry>& entries) {
-    std::map<std::string, int> uses;
-    forEachSwitch(editors.switches, "",
-                  [&](FunctionNode&, const std::string& path) { ++uses[path]; });
-    forEachSwitch(editors.switches, "", [&](FunctionNode& node, const std::string& path) {
-        if (uses[path] == 1)
-            entries.push_back({seem, RecipeKind::Switch, path, onOff(node.on), "", 0});
-    });
-}
-
-void appendEditorSettings(Editors& editors, const RecipeTarget& file, const std::string& seem,
-                          std::vector<RecipeEntry>& entries) {
-    appendSwitches(editors, seem, entries);
-    for (const StyleRow& row : editors.styles.rows) {
-        if (editors.stylesAt(row.text).size() == 1)
-            entries.push_back({seem, RecipeKind::Style, row.text, onOff(row.checked), "", 0});
-    }
-    for (const VolumeItem& item : editors.volumes.items) {
-        if (editors.volumesAt(volumeName(item)).size() == 1)
+void appendEditorSettings(const EditorModel& model, const RecipeTarget& file,
+                          const std::string& seem, std::vector<RecipeEntry>& entries) {
+    const SettingNameIndex names(model);
+    // A name that several items share would set them all alike: such items are left out.
+    const auto once = [&](SettingKind kind, const std::string& path) {
+        return names.keysNamed(kind, path).size() == 1;
+    };
+    for (const auto& [key, path] : model.namedSettings(SettingKind::Switch)) {
+        if (once(SettingKind::Switch, path))
             entries.push_back(
-                {seem, RecipeKind::Volume, volumeName(item), std::to_string(item.position), "", 0});
+                {seem, SettingKind::Switch, path, onOff(model.switchByKey(key)->on), "", 0});
     }
-    if (file.typeName == "color" && hasSchemeTitle(file.grid))
-        entries.push_back(
-            {seem, RecipeKind::Title, "", utf16ToUtf8(readSchemeTitle(file.grid)), "", 0});
-    for (const ColorGroup& group : editors.colors.groups) {
+    for (const StyleRow& row : model.styles.rows) {
+        if (once(SettingKind::Style, row.text))
+            entries.push_back({seem, SettingKind::Style, row.text, onOff(row.checked), "", 0});
+    }
+    for (const VolumeItem& item : model.volumes.items) {
+        if (once(SettingKind::Volume, volumeName(item)))
+            entries.push_back({seem, SettingKind::Volume, volumeName(item),
+                               std::to_string(item.position), "", 0});
+    }
+    if (model.kind == EditorKind::Color && model.hasTitle)
+        entries.push_back({seem, SettingKind::Title, "", utf16ToUtf8(model.title), "", 0});
+    for (const ColorGroup& group : model.colors.groups) {
         for (const ColorEntry& color : group.entries) {
             const std::string path = group.caption + "/" + color.caption;
-            if (editors.colorsAt(path).size() != 1)
+            if (!once(SettingKind::Color, path))
                 continue;
             const ColorRecord record = readColorRecord(file.grid, color.offset);
-            entries.push_back({seem, RecipeKind::Color, path, rgbText(record),
+            entries.push_back({seem, SettingKind::Color, path, rgbText(record),
                                percentageFor(record.transparency), 0});
         }
     }
@@ -66,7 +62,7 @@ void appendBytes(const std::vector<std::uint8_t>& wanted, const std::vector<bool
             ++i;
             continue;
         }
-        RecipeEntry entry{seem, RecipeKind::Bytes, "", "", "", static_cast<int>(i)};
+        RecipeEntry entry{seem, SettingKind::Bytes, "", "", "", static_cast<int>(i)};
         for (int count = 0; i < wanted.size() && needed[i] && count < kBytesPerEntry; ++i, ++count)
             entry.value += (entry.value.empty() ? "" : " ") + byteToHex(wanted[i]);
         entries.push_back(std::move(entry));
@@ -78,7 +74,7 @@ std::vector<std::uint8_t> applied(const RecipeTarget& file, std::vector<std::uin
     ByteGrid grid;
     grid.load(start);
     (void)applyRecipeEntries(file.type, file.typeName, grid, entries);
-    return bytesOf(grid);
+    return grid.bytes();
 }
 
 } // namespace
@@ -87,18 +83,19 @@ std::vector<RecipeEntry> readSettingEntries(const RecipeTarget& file, const std:
     std::vector<RecipeEntry> entries;
     if (!file.type)
         return entries;
-    Editors editors(file.type, file.typeName, file.grid);
-    appendEditorSettings(editors, file, seem, entries);
-    const std::vector<std::uint8_t> bytes = bytesOf(file.grid);
+    FunctionTreeBuilder builder;
+    const EditorModel model = buildEditorModel(file.type, file.typeName, file.grid, builder);
+    appendEditorSettings(model, file, seem, entries);
+    const std::vector<std::uint8_t> bytes = file.grid.bytes();
     if (file.typeName == "outertext")
         entries.push_back(
-            {seem, RecipeKind::OuterText, "", utf16ToUtf8(decodeOuterTextRecord(bytes)), "", 0});
+            {seem, SettingKind::OuterText, "", utf16ToUtf8(decodeOuterTextRecord(bytes)), "", 0});
     if (file.typeName == "gprs") {
         const GprsSetting gprs = decodeGprsTextRecord(bytes);
         if (gprs.mode == GprsDisplayMode::AlwaysDate)
-            entries.push_back({seem, RecipeKind::Gprs, "date", "", "", 0});
+            entries.push_back({seem, SettingKind::Gprs, "date", "", "", 0});
         else
-            entries.push_back({seem, RecipeKind::Gprs, "text", utf16ToUtf8(gprs.text), "", 0});
+            entries.push_back({seem, SettingKind::Gprs, "text", utf16ToUtf8(gprs.text), "", 0});
     }
     return entries;
 }
@@ -107,7 +104,7 @@ Recipe exportRecipe(const RecipeTarget& file, const std::string& seem, bool with
     Recipe recipe{readSettingEntries(file, seem)};
     if (!withBytes)
         return recipe;
-    const std::vector<std::uint8_t> wanted = bytesOf(file.grid);
+    const std::vector<std::uint8_t> wanted = file.grid.bytes();
     // A byte the settings leave as they found it, or set otherwise, shows up
     // on a blank of zeros or one of ones: those bytes are written as they are.
     const auto fromZeros =
@@ -135,8 +132,8 @@ bool recipeBetween(const RecipeTarget& ours, const RecipeTarget& theirs, const s
                 recipe.entries.push_back(after[i]);
         }
     }
-    const std::vector<std::uint8_t> wanted = bytesOf(theirs.grid);
-    const auto result = applied(ours, bytesOf(ours.grid), recipe.entries);
+    const std::vector<std::uint8_t> wanted = theirs.grid.bytes();
+    const auto result = applied(ours, ours.grid.bytes(), recipe.entries);
     std::vector<bool> needed(wanted.size());
     for (std::size_t i = 0; i < wanted.size(); ++i)
         needed[i] = result[i] != wanted[i];
@@ -145,14 +142,14 @@ bool recipeBetween(const RecipeTarget& ours, const RecipeTarget& theirs, const s
 }
 
 std::string describeEntry(const RecipeEntry& entry) {
-    std::string text = entry.seem + " " + recipeKindName(entry.kind);
+    std::string text = entry.seem + " " + std::string(settingKindName(entry.kind));
     switch (entry.kind) {
-    case RecipeKind::Title:
-    case RecipeKind::OuterText:
+    case SettingKind::Title:
+    case SettingKind::OuterText:
         return text + " = \"" + entry.value + "\"";
-    case RecipeKind::Gprs:
+    case SettingKind::Gprs:
         return text + " " + entry.path + (entry.path == "text" ? " \"" + entry.value + "\"" : "");
-    case RecipeKind::Bytes:
+    case SettingKind::Bytes:
         return text + " at " + std::to_string(entry.offset) + " = " + entry.value;
     default:
         break;

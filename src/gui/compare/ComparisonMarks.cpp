@@ -2,6 +2,7 @@
 #include "gui/compare/ComparisonMarks.h"
 
 #include "core/compare/SeemComparison.h"
+#include "core/editors/EditorModel.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "gui/document/ByteGridView.h"
@@ -14,8 +15,6 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTreeWidgetItemIterator>
-
-#include <charconv>
 
 namespace vantrel {
 
@@ -52,17 +51,6 @@ void markVolumeRow(VolumeEditor& volumes, int row, const QString& tip) {
 }
 
 } // namespace
-
-int volumeRowOf(const std::string& key) {
-    if (key.rfind("v_", 0) != 0)
-        return -1;
-    int row = -1;
-    const auto [end, error] = std::from_chars(key.data() + 2, key.data() + key.size(), row);
-    if (error != std::errc() || end != key.data() + key.size() || row < 0 ||
-        row >= VolumeEditor::kRows)
-        return -1;
-    return row;
-}
 
 void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
                      const MarkedEditors& editors) {

@@ -35,7 +35,4 @@ struct MarkedEditors {
 void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
                      const MarkedEditors& editors);
 
-// The volume row of a difference's key ("v_<row>"), or -1.
-[[nodiscard]] int volumeRowOf(const std::string& key);
-
 } // namespace vantrel

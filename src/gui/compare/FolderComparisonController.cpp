@@ -2,7 +2,6 @@
 #include "gui/compare/FolderComparisonController.h"
 
 #include "core/compare/FolderComparison.h"
-#include "core/document/SeemDocument.h"
 #include "core/files/DialogValues.h"
 #include "core/files/FileFilter.h"
 #include "core/files/SeemFile.h"
@@ -11,6 +10,7 @@
 #include "core/i18n/UiStrings.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
+#include "core/session/EditingSession.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
@@ -42,12 +42,12 @@ QString joinLines(const std::vector<std::string>& lines) {
 
 } // namespace
 
-FolderComparisonController::FolderComparisonController(SeemDocument& document,
-                                                       const UiStrings& strings,
-                                                       Callbacks callbacks, QWidget* window)
-    : QObject(window), m_document(document), m_strings(strings), m_callbacks(std::move(callbacks)),
-      m_window(window), m_compareFoldersAction(new QAction(this)),
-      m_exportAction(new QAction(this)), m_applyAction(new QAction(this)) {
+FolderComparisonController::FolderComparisonController(EditingSession& session, Callbacks callbacks,
+                                                       QWidget* window)
+    : QObject(window), m_session(session), m_strings(session.strings()),
+      m_callbacks(std::move(callbacks)), m_window(window),
+      m_compareFoldersAction(new QAction(this)), m_exportAction(new QAction(this)),
+      m_applyAction(new QAction(this)) {
     m_compareFoldersAction->setObjectName(QStringLiteral("mnuCompareFolders"));
     m_exportAction->setObjectName(QStringLiteral("mnuExportSettings"));
     m_applyAction->setObjectName(QStringLiteral("mnuApplySettings"));
@@ -55,8 +55,10 @@ FolderComparisonController::FolderComparisonController(SeemDocument& document,
             &FolderComparisonController::compareFolders);
     connect(m_exportAction, &QAction::triggered, this, &FolderComparisonController::exportSettings);
     connect(m_applyAction, &QAction::triggered, this, &FolderComparisonController::applySettings);
-    m_stateListener =
-        m_document.addStateListener([this](const DocumentChange&) { updateActions(); });
+    m_sessionListener = m_session.addListener([this](const SessionChange& change) {
+        if (change.file)
+            updateActions();
+    });
     retranslate();
     updateActions();
 }
@@ -73,7 +75,7 @@ void FolderComparisonController::retranslate() {
 
 // Export and Apply work on the open file, so they wait for one.
 void FolderComparisonController::updateActions() {
-    const bool open = m_document.hasFile();
+    const bool open = m_session.fileOpen();
     m_exportAction->setEnabled(open);
     m_applyAction->setEnabled(open);
 }
@@ -177,7 +179,8 @@ void FolderComparisonController::placeListWindow() {
 }
 
 void FolderComparisonController::exportSettings() {
-    if (!m_document.hasFile())
+    const SeemDocument& document = m_session.document();
+    if (!m_session.fileOpen())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
@@ -185,15 +188,14 @@ void FolderComparisonController::exportSettings() {
     dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
     dialog.setFlags(kSaveFlags);
     dialog.setDefaultSuffix(QStringLiteral("json"));
-    dialog.setFileName(pathText(seemIdOfPath(m_document.path())) + QStringLiteral(".json"));
+    dialog.setFileName(pathText(seemIdOfPath(document.path())) + QStringLiteral(".json"));
     dialog.show(StandardDialog::Action::Save);
     // Apply Settings lists *.json: a recipe saved under a bare name gets that.
     const QString chosen = pathText(withDefaultSuffix(dialog.fileName().toStdString(), "json"));
     if (chosen.isEmpty())
         return;
-    const Recipe recipe =
-        exportRecipe({m_document.type(), m_document.typeName(), m_document.grid()},
-                     seemIdOfPath(m_document.path()));
+    const Recipe recipe = exportRecipe({document.type(), document.typeName(), document.grid()},
+                                       seemIdOfPath(document.path()));
     const std::string json = recipeToJson(recipe);
     if (const auto failure =
             writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
@@ -204,7 +206,8 @@ void FolderComparisonController::exportSettings() {
 }
 
 void FolderComparisonController::applySettings() {
-    if (!m_document.hasFile())
+    const SeemDocument& document = m_session.document();
+    if (!m_session.fileOpen())
         return;
     StandardDialog dialog;
     dialog.setOwner(m_window);
@@ -220,27 +223,22 @@ void FolderComparisonController::applySettings() {
         m_callbacks.report(chosen + QStringLiteral(":") + joinLines(parsed.problems));
         return;
     }
-    const auto entries = entriesForFile(parsed.recipe, m_document.path(), true);
+    const auto entries = entriesForFile(parsed.recipe, document.path(), true);
     if (entries.empty()) {
         m_callbacks.report(
-            uiText(m_strings, UiString::RecipeNothingForFile, {seemIdOfPath(m_document.path())}));
+            uiText(m_strings, UiString::RecipeNothingForFile, {seemIdOfPath(document.path())}));
         return;
     }
     ByteGrid before;
-    before.load(m_document.grid().bytes());
-    std::vector<std::string> problems;
-    {
-        EditScope step(m_document, UiString::UndoApplySettings);
-        problems = applyRecipeEntries(m_document.type(), m_document.typeName(), m_document.grid(),
-                                      entries);
-    }
+    before.load(document.grid().bytes());
+    const std::vector<std::string> problems = m_session.applyRecipe(entries);
     if (!problems.empty()) {
         m_callbacks.report(uiText(m_strings, UiString::RecipeRefused) + joinLines(problems));
         return;
     }
     const SeemComparison changes =
-        compareSeemFiles({m_document.type(), m_document.typeName(), before},
-                         {m_document.type(), m_document.typeName(), m_document.grid()}, m_strings);
+        compareSeemFiles({document.type(), document.typeName(), before},
+                         {document.type(), document.typeName(), document.grid()}, m_strings);
     if (changes.equal()) {
         m_callbacks.report(uiText(m_strings, UiString::RecipeUnchanged));
         return;

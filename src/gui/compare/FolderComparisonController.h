@@ -3,6 +3,7 @@
 
 #include "core/document/ListenerList.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/i18n/UiStrings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,8 +19,7 @@ class QWidget;
 
 namespace vantrel {
 
-class SeemDocument;
-class UiStrings;
+class EditingSession;
 
 // File > Compare folders..., Export settings... and Apply settings...: two
 // backups compared file by file in a list of their own, and the open file's
@@ -37,8 +37,7 @@ class FolderComparisonController : public QObject {
         std::function<void(const QString& text)> report;
     };
 
-    FolderComparisonController(SeemDocument& document, const UiStrings& strings,
-                               Callbacks callbacks, QWidget* window);
+    FolderComparisonController(EditingSession& session, Callbacks callbacks, QWidget* window);
     ~FolderComparisonController() override;
 
     [[nodiscard]] QAction* compareFoldersAction() const { return m_compareFoldersAction; }
@@ -59,7 +58,7 @@ class FolderComparisonController : public QObject {
     void showList(const QString& ours, const QString& theirs);
     void placeListWindow();
 
-    SeemDocument& m_document;
+    EditingSession& m_session;
     const UiStrings& m_strings;
     Callbacks m_callbacks;
     QWidget* m_window;
@@ -69,7 +68,7 @@ class FolderComparisonController : public QObject {
     QPointer<QWidget> m_listWindow;
     QLabel* m_hint = nullptr; // how a pair is opened
     QListWidget* m_list = nullptr;
-    ListenerConnection m_stateListener;
+    ListenerConnection m_sessionListener;
 };
 
 } // namespace vantrel

@@ -2,8 +2,8 @@
 #include "gui/controllers/ComparisonController.h"
 
 #include "core/compare/DocumentComparison.h"
-#include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
 #include "gui/compare/FolderComparisonController.h"
@@ -25,10 +25,11 @@ namespace vantrel {
 
 ComparisonController::ComparisonController(Parts parts, QMainWindow& window)
     : QObject(&window), m_parts(std::move(parts)), m_window(window),
-      m_comparison(std::make_unique<DocumentComparison>(m_parts.document, m_parts.strings)) {
+      m_comparison(std::make_unique<DocumentComparison>(m_parts.session.document(),
+                                                        m_parts.session.strings())) {
     m_compareAction = new QAction(this);
     m_compareAction->setObjectName(QStringLiteral("mnuCompare"));
-    m_rules.add(m_compareAction, [this] { return m_parts.fileShown(); });
+    m_rules.add(m_compareAction, [this] { return m_parts.session.fileOpen(); });
     m_stopAction = new QAction(this);
     m_stopAction->setObjectName(QStringLiteral("mnuCloseCompare"));
     m_rules.add(m_stopAction, [this] { return m_comparison->active(); });
@@ -43,17 +44,22 @@ ComparisonController::ComparisonController(Parts parts, QMainWindow& window)
     connect(&m_parts.editorPanel, &EditorPanel::settingChosen, this,
             &ComparisonController::chooseDifferenceOf);
     m_comparisonConnection = m_comparison->addListener([this] { showComparison(); });
+    m_sessionConnection = m_parts.session.addListener(
+        [this](const SessionChange& change) { onSessionChange(change); });
     buildFolderComparison();
 }
 
-// The comparison listens to the document, which outlives this controller; the
-// folder comparison listens to the document too.
+// The folder comparison listens to the session, which outlives this controller.
 ComparisonController::~ComparisonController() {
     m_folderComparison.reset();
 }
 
-void ComparisonController::followDocumentState() {
-    if (!m_parts.fileShown())
+void ComparisonController::onSessionChange(const SessionChange& change) {
+    if (change.allCells || !change.cells.empty())
+        m_comparison->refresh();
+    if (!change.file)
+        return;
+    if (!m_parts.session.fileOpen())
         stop();
     m_rules.refresh();
 }
@@ -73,7 +79,7 @@ QList<QAction*> ComparisonController::folderMenuItems() const {
 
 void ComparisonController::buildFolderComparison() {
     m_folderComparison = std::make_unique<FolderComparisonController>(
-        m_parts.document, m_parts.strings,
+        m_parts.session,
         FolderComparisonController::Callbacks{
             [this] { return m_parts.definitionsPath().toStdString(); },
             [this](const QString& file, const QString& other) { openCompared(file, other); },
@@ -85,10 +91,10 @@ void ComparisonController::buildFolderComparison() {
 
 void ComparisonController::openCompared(const QString& file, const QString& other) {
     FileController& files = m_parts.files;
-    if (!files.confirmUnsavedChanges())
+    if (!files.confirmUnsavedChanges(Leaving::Open))
         return;
     files.openFile(file);
-    if (pathText(m_parts.document.path()) == file)
+    if (pathText(m_parts.session.document().path()) == file)
         files.reportRefusal(
             m_comparison->start(m_parts.definitionsPath().toStdString(), other.toStdString()),
             other);
@@ -99,7 +105,7 @@ QList<QAction*> ComparisonController::editMenuItems() const {
 }
 
 void ComparisonController::compare() {
-    if (!m_parts.fileShown())
+    if (!m_parts.session.fileOpen())
         return;
     FileController& files = m_parts.files;
     const QString chosen = files.askForFileToOpen(UiString::CompareDialogTitle);
@@ -116,19 +122,23 @@ void ComparisonController::stop() {
 
 void ComparisonController::takeOther() {
     const int index = m_list ? m_list->currentDifference() : -1;
-    if (index >= 0)
-        m_comparison->take(static_cast<std::size_t>(index), UiString::UndoTakeOther);
+    const auto& differences = m_comparison->result().differences;
+    if (index < 0 || static_cast<std::size_t>(index) >= differences.size())
+        return;
+    // The step's writes change the differences; the session works on a copy.
+    const SettingDifference difference = differences[static_cast<std::size_t>(index)];
+    (void)m_parts.session.takeOther(difference);
 }
 
 void ComparisonController::showComparison() {
     const bool active = m_comparison->active();
     const SeemComparison& result = m_comparison->result();
-    markDifferences(result, m_parts.strings, m_parts.editorPanel.markedEditors());
+    markDifferences(result, m_parts.session.strings(), m_parts.editorPanel.markedEditors());
     m_rules.refresh();
     if (!m_list && !active)
         return;
     buildDock();
-    m_list->showComparison(result, pathText(m_comparison->otherPath()), m_parts.strings);
+    m_list->showComparison(result, pathText(m_comparison->otherPath()), m_parts.session.strings());
     if (active != m_dock->isHidden())
         return;
     resizeForDock(active);
@@ -210,7 +220,7 @@ bool ComparisonController::canTakeCurrent() const {
     const auto& differences = m_comparison->result().differences;
     return m_comparison->active() && index >= 0 &&
            static_cast<std::size_t>(index) < differences.size() &&
-           canTake(m_parts.document.grid(), differences[static_cast<std::size_t>(index)]);
+           canTake(m_parts.session.grid(), differences[static_cast<std::size_t>(index)]);
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 
 #include "core/compare/SeemComparison.h"
 #include "core/document/ListenerList.h"
+#include "core/session/SessionTypes.h"
 #include "gui/controllers/EnablingRules.h"
 
 #include <QObject>
@@ -18,11 +19,10 @@ namespace vantrel {
 
 class DifferenceList;
 class DocumentComparison;
+class EditingSession;
 class EditorPanel;
 class FileController;
 class FolderComparisonController;
-class SeemDocument;
-class UiStrings;
 
 // Comparing the open file with another: File > Compare with... and Close
 // comparison, Edit > Take the other file's value, the list of differences
@@ -35,12 +35,10 @@ class ComparisonController : public QObject {
     // What the controller works with. The list docks in window; files asks
     // for the other file and opens a folder comparison's files.
     struct Parts {
-        SeemDocument& document;
-        const UiStrings& strings;
+        EditingSession& session;
         EditorPanel& editorPanel;
         FileController& files;
         std::function<QString()> definitionsPath;
-        std::function<bool()> fileShown;
     };
 
     ComparisonController(Parts parts, QMainWindow& window);
@@ -60,11 +58,12 @@ class ComparisonController : public QObject {
     void compare();
     void stop();
     void takeOther();
-    // A comparison ends with the file; the actions follow the window's state.
-    void followDocumentState();
     void retranslate();
 
   private:
+    // A comparison follows the cells and ends with the file; the actions
+    // follow whether a file is open.
+    void onSessionChange(const SessionChange& change);
     void showComparison();
     void buildDock();
     void resizeForDock(bool shown);
@@ -80,6 +79,7 @@ class ComparisonController : public QObject {
     EnablingRules m_rules;
     std::unique_ptr<DocumentComparison> m_comparison;
     ListenerConnection m_comparisonConnection;
+    ListenerConnection m_sessionConnection;
     QAction* m_compareAction;
     QAction* m_stopAction;
     QAction* m_takeAction;

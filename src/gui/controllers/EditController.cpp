@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/EditController.h"
 
-#include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
 #include "gui/window/EditorPanel.h"
@@ -13,23 +13,20 @@
 
 namespace vantrel {
 
-EditController::EditController(SeemDocument& document, const UiStrings& strings,
-                               SettingsStore& settings, EditorPanel& editorPanel,
-                               ByteGridView& gridView, std::function<bool()> fileShown,
-                               QWidget& owner)
-    : QObject(&owner), m_document(document), m_strings(strings), m_settings(settings),
-      m_editorPanel(editorPanel), m_gridView(gridView), m_fileShown(std::move(fileShown)),
-      m_owner(owner) {
+EditController::EditController(EditingSession& session, SettingsStore& settings,
+                               EditorPanel& editorPanel, ByteGridView& gridView, QWidget& owner)
+    : QObject(&owner), m_session(session), m_settings(settings), m_editorPanel(editorPanel),
+      m_gridView(gridView), m_owner(owner) {
     m_undoAction = new QAction(this);
     m_undoAction->setObjectName(QStringLiteral("mnuUndo"));
     m_undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_rules.add(m_undoAction, [&document] { return document.canUndo(); });
+    m_rules.add(m_undoAction, [this] { return m_session.document().canUndo(); });
 
     m_redoAction = new QAction(this);
     m_redoAction->setObjectName(QStringLiteral("mnuRedo"));
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    m_rules.add(m_redoAction, [&document] { return document.canRedo(); });
+    m_rules.add(m_redoAction, [this] { return m_session.document().canRedo(); });
 
     m_switchAction = new QAction(this);
     m_switchAction->setObjectName(QStringLiteral("mnuOnOff"));
@@ -38,7 +35,7 @@ EditController::EditController(SeemDocument& document, const UiStrings& strings,
     m_goToAction = new QAction(this);
     m_goToAction->setObjectName(QStringLiteral("mnuGoTo"));
     m_goToAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    m_rules.add(m_goToAction, [this] { return m_fileShown(); });
+    m_rules.add(m_goToAction, [this] { return m_session.fileOpen(); });
 
     connect(m_undoAction, &QAction::triggered, this, &EditController::undo);
     connect(m_redoAction, &QAction::triggered, this, &EditController::redo);
@@ -51,9 +48,11 @@ EditController::EditController(SeemDocument& document, const UiStrings& strings,
                     m_switchAction->setText(caption);
                 m_rules.refresh();
             });
-    m_documentConnection = document.addStateListener([this](const DocumentChange&) {
-        updateUndoCaptions();
-        m_rules.refresh();
+    m_sessionConnection = m_session.addListener([this](const SessionChange& change) {
+        if (change.history)
+            updateUndoCaptions();
+        if (change.history || change.file)
+            m_rules.refresh();
     });
     updateUndoCaptions();
 }
@@ -68,27 +67,21 @@ void EditController::fillMenu(QMenu* menu, const QList<QAction*>& comparisonItem
 }
 
 void EditController::retranslate() {
-    m_goToAction->setText(uiText(m_strings, UiString::GoToOffsetMenu));
+    m_goToAction->setText(uiText(m_session.strings(), UiString::GoToOffsetMenu));
     updateUndoCaptions();
 }
 
-// "Undo <step>" and "Redo <step>" in the chosen language.
 void EditController::updateUndoCaptions() {
-    const auto caption = [&strings = m_strings](UiString menuString,
-                                                std::optional<UiString> label) {
-        const std::string step = label ? strings.get(*label) : std::string();
-        return uiText(strings, menuString, {step}).trimmed();
-    };
-    m_undoAction->setText(caption(UiString::UndoMenu, m_document.undoLabel()));
-    m_redoAction->setText(caption(UiString::RedoMenu, m_document.redoLabel()));
+    m_undoAction->setText(uiText(m_session.undoCaption()));
+    m_redoAction->setText(uiText(m_session.redoCaption()));
 }
 
 void EditController::undo() {
-    m_document.undo();
+    m_session.undo();
 }
 
 void EditController::redo() {
-    m_document.redo();
+    m_session.redo();
 }
 
 void EditController::toggleSwitch() {
@@ -96,9 +89,10 @@ void EditController::toggleSwitch() {
 }
 
 void EditController::goToOffset() {
-    if (!m_fileShown())
+    if (!m_session.fileOpen())
         return;
-    GoToOffsetDialog dialog(m_strings, m_settings, m_document.grid().cellCount(), &m_owner);
+    GoToOffsetDialog dialog(m_session.strings(), m_settings, m_session.grid().cellCount(),
+                            &m_owner);
     if (dialog.exec() == QDialog::Accepted && dialog.offset())
         m_gridView.focusCell(*dialog.offset());
 }

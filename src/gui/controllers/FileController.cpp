@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/FileController.h"
 
-#include "core/document/SaveFailureMessage.h"
-#include "core/document/SeemDocument.h"
 #include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/StandardDialog.h"
@@ -26,8 +24,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include <cstdio>
-
 namespace vantrel {
 
 namespace {
@@ -44,8 +40,8 @@ QAction* newAction(QObject* owner, const char* name) {
 } // namespace
 
 FileController::FileController(Parts parts, QMainWindow& window)
-    : QObject(&window), m_parts(std::move(parts)), m_window(window) {
-    const auto whileLoaded = [this] { return m_parts.fileShown(); };
+    : QObject(&window), m_parts(std::move(parts)), m_session(m_parts.session), m_window(window) {
+    const auto whileLoaded = [this] { return m_session.fileOpen(); };
     m_openAction = newAction(this, "mnuOpen");
     m_openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     m_saveAction = newAction(this, "mnuSave");
@@ -64,10 +60,14 @@ FileController::FileController(Parts parts, QMainWindow& window)
     connect(m_openAction, &QAction::triggered, this, &FileController::open);
     connect(m_saveAction, &QAction::triggered, this, &FileController::save);
     connect(m_saveAsAction, &QAction::triggered, this, &FileController::saveAs);
-    connect(m_reloadAction, &QAction::triggered, this, &FileController::reload);
+    connect(m_reloadAction, &QAction::triggered, this, [this] { reload(); });
     connect(m_closeAction, &QAction::triggered, this, &FileController::close);
     connect(m_exitAction, &QAction::triggered, &m_window, &QWidget::close);
     m_window.installEventFilter(this);
+    m_sessionConnection = m_session.addListener([this](const SessionChange& change) {
+        if (change.file)
+            m_rules.refresh();
+    });
 }
 
 void FileController::fillMenu(QMenu* menu, const QList<QAction*>& comparisonItems) {
@@ -85,82 +85,82 @@ void FileController::fillMenu(QMenu* menu, const QList<QAction*>& comparisonItem
 }
 
 void FileController::retranslate() {
-    m_recentFiles->setEmptyText(uiText(m_parts.language.strings(), UiString::RecentFilesEmpty));
+    m_recentFiles->setEmptyText(uiText(m_session.strings(), UiString::RecentFilesEmpty));
 }
 
 QString FileController::fileName() const {
-    return pathText(m_parts.document.path());
+    return pathText(m_session.document().path());
 }
 
 void FileController::openFile(const QString& path) {
-    loadFile(path, false);
+    loadFile(path, OpenReason::Open);
 }
 
-void FileController::reread() {
-    loadFile(fileName(), true);
-}
-
-void FileController::loadFile(const QString& path, bool reloading) {
+void FileController::loadFile(const QString& path, OpenReason reason) {
     const std::string file = path.toStdString();
     const auto& readFile = m_parts.readFile;
     SeemFileRead read =
-        readInBackground(&m_window, m_parts.language, file, readFile ? readFile : readSeemFile);
-    const OpenOutcome outcome = m_parts.document.accept(file, std::move(read));
-    if (!reportRefusal(outcome, path))
-        m_parts.showOpenedFile(path, reloading);
+        readInBackground(&m_window, m_session.language(), file, readFile ? readFile : readSeemFile);
+    showOpened(m_session.accept(file, std::move(read), reason), reason);
+}
+
+void FileController::showOpened(const OpenResult& opened, OpenReason reason) {
+    if (!opened.opened) {
+        if (opened.message)
+            report(*opened.message);
+        return;
+    }
+    m_parts.showOpenedFile(opened.editor, reason);
+    if (opened.message)
+        report(*opened.message);
+    if (isGenerator(opened.editor))
+        m_parts.openGenerator(opened.editor);
+    if (opened.tip)
+        m_parts.showTip(*opened.tip);
+}
+
+void FileController::report(const UiMessage& message) {
+    showMessage(&m_window, message.icon, uiText(m_session.strings(), message));
 }
 
 bool FileController::reportRefusal(const OpenOutcome& outcome, const QString& path) {
-    const UiStrings& strings = m_parts.language.strings();
-    switch (outcome.status) {
-    case OpenOutcome::Status::Opened:
-        return false;
-    case OpenOutcome::Status::TooLarge:
-        showMessage(&m_window, MessageIcon::Critical,
-                    uiText(m_parts.language.strings(), UiString::TooLarge));
-        break;
-    case OpenOutcome::Status::Empty:
-        showMessage(&m_window, MessageIcon::Critical,
-                    uiText(strings, UiString::EmptyFile, {path.toStdString()}));
-        break;
-    case OpenOutcome::Status::Failed:
-        showMessage(&m_window, MessageIcon::Critical,
-                    uiText(strings, UiString::ReadFailed, {path.toStdString(), outcome.reason}));
-        break;
-    }
-    return true;
+    const auto refusal = openRefusal(outcome, path.toStdString());
+    if (refusal)
+        report(*refusal);
+    return refusal.has_value();
 }
 
 QString FileController::askForFileToOpen(UiString titleString) {
     StandardDialog dialog;
     dialog.setOwner(&m_window);
-    dialog.setTitle(uiText(m_parts.language.strings(), titleString));
-    dialog.setFilter(uiText(m_parts.language.strings(), UiString::SeemFileFilter));
+    dialog.setTitle(uiText(m_session.strings(), titleString));
+    dialog.setFilter(uiText(m_session.strings(), UiString::SeemFileFilter));
     dialog.setFlags(kOpenFlags);
     dialog.show(StandardDialog::Action::Open);
     return dialog.fileName();
 }
 
-bool FileController::confirmUnsavedChanges() {
-    SeemDocument& document = m_parts.document;
-    if (!document.isModified())
+bool FileController::confirmUnsavedChanges(Leaving leaving) {
+    const std::optional<Question> question = m_session.questionBefore(leaving);
+    if (!question)
         return true;
-    const QString text =
-        uiText(m_parts.language.strings(), UiString::AskSaveChanges, {document.path()});
-    const int answer = askQuestion(&m_window, MessageIcon::Warning, text,
-                                   {uiText(m_parts.language.strings(), UiString::ButtonSave),
-                                    uiText(m_parts.language.strings(), UiString::ButtonDiscard),
-                                    uiText(m_parts.language.strings(), UiString::ButtonCancel)},
-                                   AnswerSave, AnswerCancel);
-    if (answer == AnswerSave)
+    switch (askQuestion(&m_window, m_session.strings(), *question)) {
+    case Answer::Save:
         return saveDocument(fileName());
-    return answer == AnswerDiscard;
+    case Answer::Discard:
+    case Answer::Reload:
+        return true;
+    case Answer::Cancel:
+    case Answer::Overwrite:
+        break;
+    }
+    return false;
 }
 
 void FileController::watchForExternalChanges() {
-    // The bar's Reload is File > Reload, question and all.
+    // The bar's Reload asks as File > Reload does, but brings no tip.
     m_changeWatcher = new ExternalChangeWatcher(
-        m_parts.document, m_parts.language, [this] { reload(); }, &m_window);
+        m_session, [this] { reload(OpenReason::QuietReload); }, &m_window);
     connect(m_changeWatcher, &ExternalChangeWatcher::statusMessage, this,
             [this](const QString& text) { m_parts.status.setNotice(text); });
 }
@@ -184,7 +184,7 @@ void FileController::loadRecentFiles() {
 }
 
 void FileController::open() {
-    if (!confirmUnsavedChanges())
+    if (!confirmUnsavedChanges(Leaving::Open))
         return;
     const QString chosen = askForFileToOpen(UiString::OpenDialogTitle);
     if (chosen.isEmpty())
@@ -195,17 +195,17 @@ void FileController::open() {
 }
 
 void FileController::save() {
-    if (m_parts.fileShown())
+    if (m_session.fileOpen())
         saveDocument(fileName());
 }
 
 void FileController::saveAs() {
     StandardDialog dialog;
     dialog.setOwner(&m_window);
-    dialog.setTitle(uiText(m_parts.language.strings(), UiString::SaveAsDialogTitle));
-    dialog.setFilter(uiText(m_parts.language.strings(), UiString::SeemFileFilter));
+    dialog.setTitle(uiText(m_session.strings(), UiString::SaveAsDialogTitle));
+    dialog.setFilter(uiText(m_session.strings(), UiString::SeemFileFilter));
     dialog.setFlags(kSaveAsFlags);
-    dialog.setFileName(fileName());
+    dialog.setFileName(fileName().isEmpty() ? pathText(m_session.fileNameToSave()) : fileName());
     dialog.show(StandardDialog::Action::Save);
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty())
@@ -217,117 +217,76 @@ void FileController::saveAs() {
 }
 
 // Reload throws the edits away on purpose, so it only asks to be sure.
-void FileController::reload() {
-    SeemDocument& document = m_parts.document;
-    if (!document.hasFile())
+void FileController::reload(OpenReason reason) {
+    if (!m_session.fileOpen() || !confirmUnsavedChanges(Leaving::Reload))
         return;
-    if (document.isModified()) {
-        const QString text =
-            uiText(m_parts.language.strings(), UiString::AskReload, {document.path()});
-        constexpr int kReload = 0;
-        constexpr int kCancel = 1;
-        if (askQuestion(&m_window, MessageIcon::Warning, text,
-                        {uiText(m_parts.language.strings(), UiString::ButtonReload),
-                         uiText(m_parts.language.strings(), UiString::ButtonCancel)},
-                        kCancel, kCancel) != kReload)
-            return;
-    }
-    reread();
+    loadFile(fileName(), reason);
 }
 
 void FileController::close() {
-    if (!confirmUnsavedChanges())
+    if (!confirmUnsavedChanges(Leaving::Close))
         return;
+    m_session.close();
     m_parts.showNoFile();
-    m_parts.document.close();
     m_parts.caption.showFile(QString(), false);
 }
 
-// Saves to path (Save As when it is not the document's own); reports and
-// returns false on any failure, the file on disk untouched.
 bool FileController::saveDocument(const QString& path) {
-    const SaveOutcome outcome = saveOverDiskChange(path, path != fileName());
-    switch (outcome.status) {
-    case SaveOutcome::Status::Saved:
-        return true;
-    case SaveOutcome::Status::InvalidCell: {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(outcome.invalidCell));
-        showMessage(&m_window, MessageIcon::Critical,
-                    uiText(m_parts.language.strings(), UiString::InvalidCell,
-                           {std::to_string(outcome.invalidCell), hex}));
-        m_parts.grid.focusCell(outcome.invalidCell);
-        return false;
-    }
-    case SaveOutcome::Status::WriteFailed:
-        showMessage(
-            &m_window, MessageIcon::Critical,
-            uiText(saveFailureMessage(m_parts.language.strings(), path.toStdString(), outcome)));
-        return false;
-    case SaveOutcome::Status::ChangedOnDisk:
-        return false; // the user chose Reload or Cancel
-    }
-    return false;
+    const std::string file = path.toStdString();
+    return finishSave(path == fileName() ? m_session.save() : m_session.saveAs(file), file);
 }
 
-SaveOutcome FileController::saveOverDiskChange(const QString& path, bool saveAs) {
-    const std::string file = path.toStdString();
-    SeemDocument& document = m_parts.document;
-    const auto write = [&](bool overwrite) {
-        return saveAs ? document.saveAs(file, overwrite) : document.save(overwrite);
-    };
-    SaveOutcome outcome = write(false);
-    if (outcome.status != SaveOutcome::Status::ChangedOnDisk)
-        return outcome;
-    const UiStrings& strings = m_parts.language.strings();
-    if (document.diskState() == DiskState::Missing) {
-        const int answer = askQuestion(&m_window, MessageIcon::Warning,
-                                       uiText(strings, UiString::AskSaveMissing, {file}),
-                                       {uiText(m_parts.language.strings(), UiString::ButtonSave),
-                                        uiText(m_parts.language.strings(), UiString::ButtonCancel)},
-                                       0, 1);
-        return answer == 0 ? write(true) : outcome;
+// Another program's change is written over only when the user says so; a
+// Reload answer reads the file again, quietly, instead of saving.
+bool FileController::finishSave(SaveResult saved, const std::string& path) {
+    if (saved.status == SaveResult::Status::Asked && saved.question) {
+        const Answer answer = askQuestion(&m_window, m_session.strings(), *saved.question);
+        if (answer == Answer::Reload) {
+            showOpened(m_session.reload(OpenReason::QuietReload), OpenReason::QuietReload);
+            return false;
+        }
+        saved = m_session.answerSave(path, answer);
     }
-    constexpr int kOverwrite = 0;
-    constexpr int kReload = 1;
-    constexpr int kCancel = 2;
-    const int answer = askQuestion(&m_window, MessageIcon::Warning,
-                                   uiText(strings, UiString::ChangedOnDiskQuestion, {file}),
-                                   {uiText(m_parts.language.strings(), UiString::ButtonOverwrite),
-                                    uiText(m_parts.language.strings(), UiString::ButtonReload),
-                                    uiText(m_parts.language.strings(), UiString::ButtonCancel)},
-                                   kCancel, kCancel);
-    if (answer == kOverwrite)
-        return write(true);
-    if (answer == kReload)
-        reread();
-    return outcome;
+    switch (saved.status) {
+    case SaveResult::Status::Saved:
+        return true;
+    case SaveResult::Status::InvalidCell:
+        showMessage(&m_window, MessageIcon::Critical, uiText(saved.message));
+        m_parts.grid.focusCell(saved.invalidCell);
+        return false;
+    case SaveResult::Status::Failed:
+        showMessage(&m_window, MessageIcon::Critical, uiText(saved.message));
+        return false;
+    case SaveResult::Status::Asked:
+    case SaveResult::Status::Cancelled:
+        break;
+    }
+    return false;
 }
 
 // The entry opens as it stands, whatever its caption shows; a file that has
 // gone is reported and its entry kept, in case it comes back.
 void FileController::openRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        showMessage(
-            &m_window, MessageIcon::Critical,
-            uiText(m_parts.language.strings(), UiString::RecentFileMissing, {path.toStdString()}));
+        showMessage(&m_window, MessageIcon::Critical,
+                    uiText(m_session.strings(), UiString::RecentFileMissing, {path.toStdString()}));
         return;
     }
-    if (confirmUnsavedChanges())
+    if (confirmUnsavedChanges(Leaving::Open))
         openFile(path);
 }
 
 // A file dropped on the window (or named on the command line) takes the road
 // of File > Open: the unsaved-changes question, then the document.
 void FileController::openDroppedFiles(const QStringList& files) {
-    if (files.isEmpty() || !confirmUnsavedChanges())
+    if (files.isEmpty() || !confirmUnsavedChanges(Leaving::Open))
         return;
     const QString& first = files.front();
     if (first != fileName())
         addRecentFile(first);
     openFile(first);
     if (files.size() > 1)
-        m_parts.status.setNotice(uiText(m_parts.language.strings(), UiString::DroppedSeveral,
+        m_parts.status.setNotice(uiText(m_session.strings(), UiString::DroppedSeveral,
                                         {std::to_string(files.size()), first.toStdString()}));
 }
 
@@ -349,7 +308,7 @@ void FileController::drop(QDropEvent* event) {
 bool FileController::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &m_window && event->type() == QEvent::MouseButtonRelease) {
         const auto* release = static_cast<QMouseEvent*>(event);
-        if (release->button() == Qt::RightButton && !m_parts.fileShown() && m_menu)
+        if (release->button() == Qt::RightButton && !m_session.fileOpen() && m_menu)
             m_menu->popup(release->globalPosition().toPoint());
     }
     return false;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ListenerList.h"
+#include "core/editors/EditorKind.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/SessionTypes.h"
 #include "gui/controllers/EnablingRules.h"
 
 #include <QObject>
@@ -20,40 +23,36 @@ class QMenu;
 namespace vantrel {
 
 class ByteGridView;
+class EditingSession;
 class ExternalChangeWatcher;
-class LanguageFile;
 class RecentFilesMenu;
-class SeemDocument;
 class SettingsStore;
 class StatusSink;
 class WindowCaption;
 struct OpenOutcome;
-struct SaveOutcome;
 
 // The File menu's document commands: open, save, save as, reload, close and
-// exit, the recent files, a file dropped on the window, and the question
-// before unsaved changes are set aside.
+// exit, the recent files, a file dropped on the window, and the questions
+// before unsaved changes are set aside. The session decides what each does;
+// this shows its answers (messages, questions, the tip, which editor).
 class FileController : public QObject {
     Q_OBJECT
 
   public:
-    // The buttons of the unsaved-changes question, in order.
-    enum UnsavedAnswer { AnswerSave, AnswerDiscard, AnswerCancel };
-
     // What the controller works with; the window shows what it opens.
     struct Parts {
-        SeemDocument& document;
-        const LanguageFile& language;
+        EditingSession& session;
         SettingsStore& settings; // the recent files
         StatusSink& status;
         WindowCaption& caption;
         ByteGridView& grid; // shows a cell that keeps a save from going ahead
         // Reads a seem file whole, off the window's thread; empty means readSeemFile.
         std::function<SeemFileRead(const std::string& path)> readFile;
-        std::function<bool()> fileShown;
-        // reloaded: the same file read again (File > Reload, a change on disk).
-        std::function<void(const QString& path, bool reloaded)> showOpenedFile;
+        // Lays the window out for a file just opened in editor.
+        std::function<void(EditorKind editor, OpenReason reason)> showOpenedFile;
         std::function<void()> showNoFile;
+        std::function<void(EditorKind generator)> openGenerator;
+        std::function<void(const Tip& tip)> showTip;
     };
 
     FileController(Parts parts, QMainWindow& window);
@@ -67,11 +66,11 @@ class FileController : public QObject {
     void fillMenu(QMenu* menu, const QList<QAction*>& comparisonItems);
 
     void openFile(const QString& path);
-    // While the document has unsaved changes, asks Save / Discard / Cancel.
-    // True when the caller may go on and set the document aside: nothing was
-    // changed, the user discarded the changes, or they were saved.
-    bool confirmUnsavedChanges();
-    // True when the document refused the file; the refusal was reported.
+    // Asks the session's question before the open file is set aside, if it
+    // has one. True when the caller may go on: nothing was changed, the user
+    // discarded the changes, or they were saved.
+    bool confirmUnsavedChanges(Leaving leaving);
+    // True when the comparison refused its other file; the refusal was reported.
     bool reportRefusal(const OpenOutcome& outcome, const QString& path);
     // The Open dialog over seem files; empty when the user cancels.
     [[nodiscard]] QString askForFileToOpen(UiString titleString);
@@ -85,10 +84,10 @@ class FileController : public QObject {
     void open();
     void save();
     void saveAs();
-    void reload();
+    // File > Reload repeats the whole opening, tip included; a quiet reload
+    // (another program changed the file) brings no tip.
+    void reload(OpenReason reason = OpenReason::Reload);
     void close();
-    // Applies each action's enabling rule again.
-    void refreshEnabling() const { m_rules.refresh(); }
 
     // Files dragged over or dropped on the window.
     void acceptDrag(QDragEnterEvent* event);
@@ -99,20 +98,22 @@ class FileController : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void loadFile(const QString& path, bool reloading);
-    // Reads the document's own file again; the edits go without a question.
-    void reread();
+    void loadFile(const QString& path, OpenReason reason);
+    // What the session answered to opening: a refusal, or the file shown in
+    // its editor or generator, its message and its tip.
+    void showOpened(const OpenResult& opened, OpenReason reason);
     void openDroppedFiles(const QStringList& files);
     void openRecentFile(const QString& path);
+    // Saves to path (Save As when it is not the document's own); reports and
+    // returns false on any failure, the file on disk untouched.
     bool saveDocument(const QString& path);
-    // Asks before writing over another program's change or making a file
-    // that has gone; the outcome of the save, ChangedOnDisk when the user
-    // cancelled or reloaded instead.
-    SaveOutcome saveOverDiskChange(const QString& path, bool saveAs);
+    bool finishSave(SaveResult saved, const std::string& path);
+    void report(const UiMessage& message);
     [[nodiscard]] QString fileName() const;
     void retranslate();
 
     Parts m_parts;
+    EditingSession& m_session;
     QMainWindow& m_window;
     QMenu* m_menu = nullptr;
     EnablingRules m_rules;
@@ -124,7 +125,8 @@ class FileController : public QObject {
     QAction* m_exitAction;
     QAction* m_recentFilesEnd;
     RecentFilesMenu* m_recentFiles = nullptr;
-    ExternalChangeWatcher* m_changeWatcher = nullptr; // listens to the document
+    ExternalChangeWatcher* m_changeWatcher = nullptr; // listens to the session
+    ListenerConnection m_sessionConnection;
 };
 
 } // namespace vantrel

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/GeneratorController.h"
 
-#include "core/document/SeemDocument.h"
 #include "gui/generators/GeneratorHost.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/i18n/UiText.h"
 #include "gui/window/WindowCaption.h"
 
 #include <QAction>
@@ -13,10 +11,9 @@
 
 namespace vantrel {
 
-GeneratorController::GeneratorController(SeemDocument& document, const LanguageFile& language,
-                                         WindowCaption& caption, QWidget& owner)
-    : QObject(&owner), m_document(document), m_language(language), m_caption(caption),
-      m_owner(owner) {}
+GeneratorController::GeneratorController(const EditingSession& session, WindowCaption& caption,
+                                         QWidget& owner)
+    : QObject(&owner), m_session(session), m_caption(caption), m_owner(owner) {}
 
 void GeneratorController::fillMenu(QMenu* menu) {
     auto* outerText = new QAction(menu);
@@ -28,30 +25,24 @@ void GeneratorController::fillMenu(QMenu* menu) {
     connect(gprs, &QAction::triggered, this, &GeneratorController::showGprsText);
 }
 
-void GeneratorController::openFor(const std::string& typeName) {
-    if (typeName == "outertext")
+void GeneratorController::openFor(EditorKind kind) {
+    if (kind == EditorKind::OuterText)
         showOuterText();
-    else if (typeName == "gprs")
+    else if (kind == EditorKind::Gprs)
         showGprsText();
 }
 
-// The generators see the document as last read or saved, never its unsaved cells.
 GeneratorHost GeneratorController::host() const {
-    return GeneratorHost{
-        pathText(m_document.path()),
-        m_document.typeName(),
-        m_document.savedBytes(),
-        [this] { m_caption.showProgramName(); },
-    };
+    return GeneratorHost{m_session, [this] { m_caption.showProgramName(); }};
 }
 
 void GeneratorController::showOuterText() {
-    OuterTextDialog window(host(), m_language, &m_owner);
+    OuterTextDialog window(host(), &m_owner);
     window.exec();
 }
 
 void GeneratorController::showGprsText() {
-    GprsTextDialog window(host(), m_language, &m_owner);
+    GprsTextDialog window(host(), &m_owner);
     window.exec();
 }
 

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
+#include "core/editors/EditorKind.h"
 
-#include <string>
+#include <QObject>
 
 class QMenu;
 class QWidget;
 
 namespace vantrel {
 
-class LanguageFile;
-class SeemDocument;
+class EditingSession;
 class WindowCaption;
 struct GeneratorHost;
 
@@ -22,12 +21,11 @@ class GeneratorController : public QObject {
 
   public:
     // The generator windows open over owner.
-    GeneratorController(SeemDocument& document, const LanguageFile& language,
-                        WindowCaption& caption, QWidget& owner);
+    GeneratorController(const EditingSession& session, WindowCaption& caption, QWidget& owner);
 
     void fillMenu(QMenu* menu);
-    // Opens the generator for a file of typeName ("outertext" or "gprs").
-    void openFor(const std::string& typeName);
+    // Opens the generator of kind, for a file of its type.
+    void openFor(EditorKind kind);
 
     void showOuterText();
     void showGprsText();
@@ -35,8 +33,7 @@ class GeneratorController : public QObject {
   private:
     [[nodiscard]] GeneratorHost host() const;
 
-    SeemDocument& m_document;
-    const LanguageFile& m_language;
+    const EditingSession& m_session;
     WindowCaption& m_caption;
     QWidget& m_owner;
 };

@@ -2,9 +2,9 @@
 #include "gui/controllers/LanguageController.h"
 
 #include "core/definitions/DefinitionsFailure.h"
-#include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
@@ -17,7 +17,11 @@ namespace vantrel {
 LanguageController::LanguageController(Parts parts, QWidget& window, QMenu* menu)
     : QObject(&window), m_parts(std::move(parts)), m_window(window), m_menu(menu) {
     connect(m_menu, &QMenu::aboutToShow, this, &LanguageController::fillMenu);
-    m_rules.add(m_menu, [this] { return !m_parts.fileShown(); });
+    m_rules.add(m_menu, [this] { return !m_parts.session.fileOpen(); });
+    m_sessionConnection = m_parts.session.addListener([this](const SessionChange& change) {
+        if (change.file)
+            m_rules.refresh();
+    });
 }
 
 std::string LanguageController::languagePath() const {
@@ -49,12 +53,10 @@ bool LanguageController::loadDefinitions(const std::string& languageFailure) {
         return false;
     }
     m_definitionsPath = m_parts.appDir + pathText(file);
-    const std::string path = m_definitionsPath.toStdString();
-    const XmlLoadResult result = m_parts.document.loadDefinitions(path);
-    if (!result.ok)
-        showMessage(&m_window, MessageIcon::Critical,
-                    uiText(definitionsFailureMessage(m_parts.language.strings(), path, result)));
-    return result.ok;
+    const auto failure = m_parts.session.loadDefinitions(m_definitionsPath.toStdString());
+    if (failure)
+        showMessage(&m_window, MessageIcon::Critical, uiText(failure->message));
+    return !failure;
 }
 
 void LanguageController::chooseLanguage(int index) {

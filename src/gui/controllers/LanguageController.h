@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/Failure.h"
+#include "core/document/ListenerList.h"
 #include "gui/controllers/EnablingRules.h"
 #include "gui/i18n/QtTranslations.h"
 
@@ -20,8 +21,8 @@ class QWidget;
 
 namespace vantrel {
 
+class EditingSession;
 class LanguageFile;
-class SeemDocument;
 class SettingsStore;
 
 // The Language menu, the captions of the window in the chosen language and
@@ -33,14 +34,14 @@ class LanguageController : public QObject {
   public:
     // What the controller reads and writes: the language file in the program
     // folder appDir (ending in a separator), the chosen language in settings,
-    // the definitions in document, and the captions of window and its children.
+    // the definitions of the session, and the captions of window and its
+    // children. The menu is disabled while a file is open.
     struct Parts {
         LanguageFile& language;
-        SeemDocument& document;
+        EditingSession& session;
         SettingsStore& settings;
         QString appDir;
         std::function<std::optional<std::int32_t>()> systemLcid;
-        std::function<bool()> fileShown; // the menu is disabled while a file is shown
     };
 
     LanguageController(Parts parts, QWidget& window, QMenu* menu);
@@ -48,16 +49,14 @@ class LanguageController : public QObject {
     // Loads language.xml and captions the window; the reason when it could
     // not be read and the built-in English texts are used.
     std::optional<Failure> load();
-    // Loads the chosen language's definitions into the document, reporting
-    // why when it cannot; the document then keeps the definitions it had.
+    // Loads the chosen language's definitions into the session, reporting
+    // why when it cannot; the session then keeps the definitions it had.
     bool loadDefinitions(const std::string& languageFailure);
     // The definitions file the chosen language names; "" when language.xml names none.
     [[nodiscard]] std::string chosenDefinitionsFile() const;
     [[nodiscard]] const QString& definitionsPath() const { return m_definitionsPath; }
 
     void chooseLanguage(int index);
-    // Applies the menu's enabling rule again.
-    void refreshEnabling() const { m_rules.refresh(); }
 
   signals:
     // The captions changed: texts the window sets itself follow.
@@ -78,6 +77,7 @@ class LanguageController : public QObject {
     QString m_definitionsPath;
     std::vector<QAction*> m_items;
     std::size_t m_itemsShown = 0; // m_items already put into the menu
+    ListenerConnection m_sessionConnection;
 };
 
 } // namespace vantrel

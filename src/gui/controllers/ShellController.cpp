@@ -4,6 +4,7 @@
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
+#include "core/session/SessionTypes.h"
 #include "core/settings/SettingsStore.h"
 #include "core/settings/TipSetting.h"
 #include "gui/controllers/FileController.h"
@@ -88,13 +89,10 @@ void ShellController::scanSeemFolder() {
     showSeemFolderItems(m_seemFolderMenu, m_seemFolderItems);
 }
 
-void ShellController::showTypeAlert(const XmlElement& type) {
-    const auto alert = type.attribute("alert");
-    if (!alert || !tipsEnabled(m_settings))
-        return;
-    auto* tip = new TipWindow(&m_window, m_language, m_settings, m_showTipAction);
-    tip->setTip(uiText(type.attribute("ID").value_or("")), uiText(expandLineBreaks(*alert)));
-    tip->showOverOwner();
+void ShellController::showTip(const Tip& tip) {
+    auto* window = new TipWindow(&m_window, m_language, m_settings, m_showTipAction);
+    window->setTip(uiText(tip.typeId), uiText(tip.text));
+    window->showOverOwner();
 }
 
 void ShellController::chooseSeemFolder() {
@@ -111,7 +109,7 @@ void ShellController::chooseSeemFolder() {
 
 void ShellController::openSeemFolderItem(SeemFolderItem item) {
     const auto path = seemFolderItemPath(m_seemFolderItems, m_catalog, item);
-    if (path && m_files.confirmUnsavedChanges())
+    if (path && m_files.confirmUnsavedChanges(Leaving::Open))
         m_files.openFile(pathText(*path));
 }
 

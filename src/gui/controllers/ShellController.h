@@ -19,8 +19,8 @@ namespace vantrel {
 class FileController;
 class LanguageFile;
 class SettingsStore;
-class XmlElement;
 struct SeemTypeEntry;
+struct Tip;
 
 // What ties the window to the user's files and desktop: the seem folder and
 // its submenu of six files, the association of seem files, help, About and
@@ -50,8 +50,8 @@ class ShellController : public QObject {
     // Help > Show feature tips, which the tip window follows too.
     [[nodiscard]] QAction* showTipAction() const { return m_showTipAction; }
 
-    // After a file of type opened: the type's alert in the tip window, while tips are on.
-    void showTypeAlert(const XmlElement& type);
+    // The tip of a file just opened, in the tip window.
+    void showTip(const Tip& tip);
 
     void chooseSeemFolder();
     void openSeemFolderItem(SeemFolderItem item);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/coverage/ByteInfoDock.h"
 
-#include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
 #include "gui/window/MainSurface.h"
@@ -47,9 +47,10 @@ class DockContent : public QWidget {
 
 } // namespace
 
-ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiStrings& strings,
+ByteInfoDock::ByteInfoDock(EditingSession& session, ByteGridView& view, const UiStrings& strings,
                            QWidget* parent)
-    : QDockWidget(parent), m_document(document), m_view(view), m_strings(strings) {
+    : QDockWidget(parent), m_session(session), m_document(session.document()), m_view(view),
+      m_strings(strings) {
     setObjectName(QStringLiteral("dockByteInfo"));
     auto* content = new DockContent(this);
     auto* layout = new QVBoxLayout(content);
@@ -78,16 +79,15 @@ ByteInfoDock::ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiS
             [this](QListWidgetItem* item) { choose(m_list->row(item)); });
     connect(&m_view, &ByteGridView::cellFocused, this, &ByteInfoDock::showCell);
     // Values change with every edit, whoever makes it; the items with the type.
-    m_gridListener = m_document.grid().addListener([this](int index) {
-        const bool shownItemChanged =
-            std::any_of(m_shown.begin(), m_shown.end(), [index](const CoveredItem& item) {
-                return item.firstCell <= index && index <= item.lastCell;
-            });
-        if (index < 0 || index == m_cell || shownItemChanged)
-            refresh();
-    });
-    m_stateListener = m_document.addStateListener([this](const DocumentChange& change) {
-        if (change.type)
+    m_sessionListener = m_session.addListener([this](const SessionChange& change) {
+        const auto shown = [this](int index) {
+            return index == m_cell ||
+                   std::any_of(m_shown.begin(), m_shown.end(), [index](const CoveredItem& item) {
+                       return item.firstCell <= index && index <= item.lastCell;
+                   });
+        };
+        if (change.model || change.allCells ||
+            std::any_of(change.cells.begin(), change.cells.end(), shown))
             refresh();
     });
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {

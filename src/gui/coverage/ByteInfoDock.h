@@ -15,6 +15,7 @@ class QListWidget;
 namespace vantrel {
 
 class ByteGridView;
+class EditingSession;
 class SeemDocument;
 class UiStrings;
 
@@ -28,7 +29,7 @@ class ByteInfoDock : public QDockWidget {
   public:
     using ItemChosen = std::function<void(const CoveredItem& item)>;
 
-    ByteInfoDock(SeemDocument& document, ByteGridView& view, const UiStrings& strings,
+    ByteInfoDock(EditingSession& session, ByteGridView& view, const UiStrings& strings,
                  QWidget* parent = nullptr);
     ~ByteInfoDock() override;
 
@@ -55,7 +56,8 @@ class ByteInfoDock : public QDockWidget {
     [[nodiscard]] QString itemLine(const Coverage& coverage, std::size_t item) const;
     void choose(int row);
 
-    SeemDocument& m_document;
+    EditingSession& m_session;
+    const SeemDocument& m_document;
     ByteGridView& m_view;
     const UiStrings& m_strings;
     QLabel* m_summary = nullptr;
@@ -64,8 +66,7 @@ class ByteInfoDock : public QDockWidget {
     int m_cell = -1;
     std::vector<CoveredItem> m_shown; // the list's rows
     ItemChosen m_itemChosen;
-    ListenerConnection m_gridListener;
-    ListenerConnection m_stateListener;
+    ListenerConnection m_sessionListener;
 };
 
 } // namespace vantrel

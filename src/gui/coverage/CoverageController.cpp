@@ -2,6 +2,7 @@
 #include "gui/coverage/CoverageController.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/coverage/CoverageShading.h"
 #include "gui/coverage/SuggestDefinitionsController.h"
@@ -27,7 +28,7 @@ std::function<QString()> definitionsNameOf(const std::function<QString()>& path)
 
 CoverageController::CoverageController(const CoverageParts& parts)
     : QObject(&parts.window), m_parts(parts), m_strings(parts.strings) {
-    m_shading = std::make_unique<CoverageShading>(parts.document, parts.grid, parts.settings,
+    m_shading = std::make_unique<CoverageShading>(parts.session, parts.grid, parts.settings,
                                                   parts.strings, parts.window.statusBar());
 
     // The View menu's item stands for the panel, which is made only once it is shown.
@@ -44,8 +45,8 @@ CoverageController::CoverageController(const CoverageParts& parts)
     if (parts.settings.read(kByteInfoSettingsKey, "0") == "1")
         showDock(true);
 
-    m_suggestions = std::make_unique<SuggestDefinitionsController>(parts.document, parts.comparison,
-                                                                   parts.strings, &parts.window);
+    m_suggestions = std::make_unique<SuggestDefinitionsController>(
+        parts.session.document(), parts.comparison, parts.strings, &parts.window);
     m_suggestions->setDefinitionsName(definitionsNameOf(parts.definitionsPath));
 
     m_viewMenu = std::make_unique<QMenu>();
@@ -58,7 +59,7 @@ CoverageController::CoverageController(const CoverageParts& parts)
 ByteInfoDock& CoverageController::dock() {
     if (m_dock)
         return *m_dock;
-    m_dock = std::make_unique<ByteInfoDock>(m_parts.document, m_parts.grid, m_parts.strings,
+    m_dock = std::make_unique<ByteInfoDock>(m_parts.session, m_parts.grid, m_parts.strings,
                                             &m_parts.window);
     m_dock->hide();
     m_dock->setItemChosen(m_parts.itemChosen);

@@ -17,7 +17,7 @@ namespace vantrel {
 class ByteGridView;
 class CoverageShading;
 class DocumentComparison;
-class SeemDocument;
+class EditingSession;
 class SettingsStore;
 class SuggestDefinitionsController;
 class UiStrings;
@@ -25,7 +25,7 @@ class UiStrings;
 // What the coverage tools work on; the window supplies it.
 struct CoverageParts {
     QMainWindow& window;
-    SeemDocument& document;
+    EditingSession& session;
     ByteGridView& grid;
     SettingsStore& settings;
     const UiStrings& strings;

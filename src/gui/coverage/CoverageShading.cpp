@@ -2,8 +2,8 @@
 #include "gui/coverage/CoverageShading.h"
 
 #include "core/document/GridGeometry.h"
-#include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/coverage/CoverageLegend.h"
 #include "gui/document/ByteGridView.h"
@@ -17,6 +17,8 @@
 #include <QStatusBar>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -25,11 +27,11 @@ constexpr int kPxBitStripHeight = 3;
 
 } // namespace
 
-CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
+CoverageShading::CoverageShading(EditingSession& session, ByteGridView& view,
                                  SettingsStore& settings, const UiStrings& strings,
                                  QStatusBar* statusBar, QObject* parent)
-    : QObject(parent), m_document(document), m_view(view), m_settings(settings),
-      m_strings(strings) {
+    : QObject(parent), m_session(session), m_document(session.document()), m_view(view),
+      m_settings(settings), m_strings(strings) {
     m_showAction = new QAction(this);
     m_showAction->setObjectName(QStringLiteral("mnuShowCoverage"));
     m_showAction->setCheckable(true);
@@ -47,13 +49,12 @@ CoverageShading::CoverageShading(SeemDocument& document, ByteGridView& view,
     retranslate();
 
     // The items and their bits follow the type and the size, not the values.
-    m_gridListener = m_document.grid().addListener([this](int index) {
-        if (index >= 0 && index == m_document.grid().currentCell())
-            showCell(index);
-    });
-    m_stateListener = m_document.addStateListener([this](const DocumentChange& change) {
-        if (change.type)
+    m_sessionListener = m_session.addListener([this](const SessionChange& change) {
+        const int current = m_document.grid().currentCell();
+        if (change.model)
             recompute();
+        else if (std::find(change.cells.begin(), change.cells.end(), current) != change.cells.end())
+            showCell(current);
     });
     connect(&m_view, &ByteGridView::cellFocused, this, &CoverageShading::showCell);
     m_view.rowOffsets()->installEventFilter(this);

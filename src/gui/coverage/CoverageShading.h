@@ -17,6 +17,7 @@ namespace vantrel {
 
 class ByteGridView;
 class CoverageLegend;
+class EditingSession;
 class SeemDocument;
 class SettingsStore;
 class UiStrings;
@@ -33,7 +34,7 @@ class CoverageShading : public QObject {
     static constexpr const char* kSettingsKey = "ShowCoverage";
 
     // The status label goes into statusBar when one is given.
-    CoverageShading(SeemDocument& document, ByteGridView& view, SettingsStore& settings,
+    CoverageShading(EditingSession& session, ByteGridView& view, SettingsStore& settings,
                     const UiStrings& strings, QStatusBar* statusBar = nullptr,
                     QObject* parent = nullptr);
     ~CoverageShading() override;
@@ -59,7 +60,8 @@ class CoverageShading : public QObject {
     void paintRow(QPainter& painter, int row, const QRect& rect) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    SeemDocument& m_document;
+    EditingSession& m_session;
+    const SeemDocument& m_document;
     ByteGridView& m_view;
     SettingsStore& m_settings;
     const UiStrings& m_strings;
@@ -68,8 +70,7 @@ class CoverageShading : public QObject {
     QPointer<CoverageLegend> m_legend; // under the grid while shown
     Coverage m_coverage;
     int m_computations = 0;
-    ListenerConnection m_gridListener;
-    ListenerConnection m_stateListener;
+    ListenerConnection m_sessionListener;
 };
 
 } // namespace vantrel

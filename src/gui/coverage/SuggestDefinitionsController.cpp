@@ -21,7 +21,7 @@
 
 namespace vantrel {
 
-SuggestDefinitionsController::SuggestDefinitionsController(SeemDocument& document,
+SuggestDefinitionsController::SuggestDefinitionsController(const SeemDocument& document,
                                                            DocumentComparison& comparison,
                                                            const UiStrings& strings,
                                                            QWidget* window)

@@ -29,7 +29,7 @@ class SuggestDefinitionsController : public QObject {
     Q_OBJECT
 
   public:
-    SuggestDefinitionsController(SeemDocument& document, DocumentComparison& comparison,
+    SuggestDefinitionsController(const SeemDocument& document, DocumentComparison& comparison,
                                  const UiStrings& strings, QWidget* window);
     ~SuggestDefinitionsController() override;
 
@@ -47,7 +47,7 @@ class SuggestDefinitionsController : public QObject {
   private:
     void createDialog();
 
-    SeemDocument& m_document;
+    const SeemDocument& m_document;
     DocumentComparison& m_comparison;
     const UiStrings& m_strings;
     QWidget* m_window;

@@ -3,6 +3,7 @@
 
 #include "gui/dialogs/DialogAnswerer.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/i18n/UiText.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -75,6 +76,24 @@ int askQuestion(QWidget* parent, MessageIcon icon, const QString& text, const QS
     if (chosen == pushButtons.end())
         return request.escapeButton;
     return static_cast<int>(chosen - pushButtons.begin());
+}
+
+Answer askQuestion(QWidget* parent, const UiStrings& strings, const Question& question) {
+    QStringList buttons;
+    int defaultButton = 0;
+    int escapeButton = 0;
+    for (std::size_t i = 0; i < question.answers.size(); ++i) {
+        buttons << uiText(strings, answerString(question.answers[i]));
+        if (question.answers[i] == question.defaultAnswer)
+            defaultButton = static_cast<int>(i);
+        if (question.answers[i] == question.cancelAnswer)
+            escapeButton = static_cast<int>(i);
+    }
+    const int chosen = askQuestion(parent, question.text.icon, uiText(strings, question.text),
+                                   buttons, defaultButton, escapeButton);
+    if (chosen < 0 || chosen >= static_cast<int>(question.answers.size()))
+        return question.cancelAnswer;
+    return question.answers[static_cast<std::size_t>(chosen)];
 }
 
 } // namespace vantrel

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/UiMessage.h"
+#include "core/session/SessionTypes.h"
+
 #include <QString>
 #include <QStringList>
 
 class QWidget;
 
 namespace vantrel {
-
-enum class MessageIcon { Critical, Information, Warning };
 
 // A modal message box with one OK button, titled with the application name.
 // A null parent means the active window. While a dialog answerer is installed
@@ -20,5 +21,7 @@ void showMessage(QWidget* parent, MessageIcon icon, const QString& text);
 // chooses escapeButton. Answered by the dialog answerer like showMessage.
 int askQuestion(QWidget* parent, MessageIcon icon, const QString& text, const QStringList& buttons,
                 int defaultButton, int escapeButton);
+// A question the editing session asks, its buttons in its order.
+Answer askQuestion(QWidget* parent, const UiStrings& strings, const Question& question);
 
 } // namespace vantrel

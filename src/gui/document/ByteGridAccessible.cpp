@@ -170,7 +170,7 @@ class GridPartAccessible : public QAccessibleInterface,
         const int byte = value.toInt(&ok);
         if (isValid() && ok && byte >= 0 && byte <= 255 && m_view->cellsEnabled() &&
             m_view->isEnabled())
-            m_view->grid().writeByte(m_index, static_cast<std::uint8_t>(byte));
+            m_view->setCellValue(m_index, static_cast<std::uint8_t>(byte));
     }
     [[nodiscard]] QVariant maximumValue() const override { return 255; }
     [[nodiscard]] QVariant minimumValue() const override { return 0; }

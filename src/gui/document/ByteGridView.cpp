@@ -4,6 +4,7 @@
 #include "core/document/ByteGrid.h"
 #include "core/document/CellStatus.h"
 #include "core/document/GridGeometry.h"
+#include "core/session/EditingSession.h"
 #include "gui/document/ByteGridAccessible.h"
 #include "gui/document/GridRuler.h"
 #include "gui/i18n/UiText.h"
@@ -43,9 +44,9 @@ QFont makeCellFont() {
 
 } // namespace
 
-ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
-    : QAbstractScrollArea(parent), m_grid(grid), m_strings(strings), m_cursor(grid),
-      m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont),
+ByteGridView::ByteGridView(EditingSession& session, QWidget* parent)
+    : QAbstractScrollArea(parent), m_session(session), m_grid(session.grid()),
+      m_cursor(session.cursor()), m_cellFont(makeCellFont()), m_cellMetrics(m_cellFont),
       m_pxTextTop((kPxCellHeight - m_cellMetrics.height()) / 2), m_layouts(256) {
     ByteGridAccessible::install();
     setObjectName(QStringLiteral("picEdit"));
@@ -68,11 +69,8 @@ ByteGridView::ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* pa
     m_columnHeader = new GridRuler(GridRuler::Kind::Columns, *this, this);
     setViewportMargins(kPxGutterWidth, kPxHeaderHeight, 0, 0);
 
-    m_gridConnection = m_grid.addListener([this](int index) { onGridChanged(index); });
-    m_focusConnection = m_grid.addFocusListener([this](int index) {
-        updateCell(index);
-        emit cellChanged(index);
-    });
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
     updateScrollRange();
 }
 
@@ -88,6 +86,16 @@ int ByteGridView::cellCount() const {
     return m_grid.cellCount();
 }
 
+const UiStrings& ByteGridView::strings() const {
+    return m_session.strings();
+}
+
+void ByteGridView::setCellValue(int index, std::uint8_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const std::string hex{kDigits[value >> 4], kDigits[value & 0x0F]};
+    (void)m_session.setSetting({SettingKind::Bytes, {}, hex, {}, index});
+}
+
 void ByteGridView::focusCell(int index) {
     if (!m_grid.contains(index))
         return;
@@ -101,12 +109,11 @@ void ByteGridView::showCell(int index) {
     if (!m_grid.contains(index))
         return;
     updateCell(m_cursor.index()); // its caret goes away
-    m_cursor.focus(index);
+    m_session.focusCell(index);
     showFocusedCell(index);
 }
 
 void ByteGridView::showFocusedCell(int index) {
-    m_grid.focusCell(index);
     scrollToCell(index);
     updateCell(index);
     updateRulers();
@@ -158,7 +165,7 @@ int ByteGridView::cellAt(const QPoint& viewportPos) const {
 }
 
 QString ByteGridView::cellStatus(int index) const {
-    return uiText(cellStatusText(index, m_grid.text(index), m_strings));
+    return uiText(cellStatusText(index, m_grid.text(index), strings()));
 }
 
 QString ByteGridView::cellDescription(int index) const {
@@ -258,15 +265,20 @@ void ByteGridView::changeEvent(QEvent* event) {
     }
 }
 
-void ByteGridView::onGridChanged(int index) {
-    if (index < 0) {
+void ByteGridView::onSessionChange(const SessionChange& change) {
+    if (change.allCells) {
         rebuild();
         announceGridRebuilt(this);
-    } else {
+    }
+    for (int index : change.cells) {
         updateCell(index);
         announceCellValue(this, index);
     }
-    emit cellChanged(index);
+    // Borders move without saying from where; the sheet is one paint.
+    if (change.cursor) {
+        viewport()->update();
+        updateRulers();
+    }
 }
 
 void ByteGridView::updateScrollRange() {

@@ -3,6 +3,7 @@
 
 #include "core/document/GridCursor.h"
 #include "core/document/ListenerList.h"
+#include "core/session/SessionTypes.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QStaticText>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,17 +21,19 @@
 namespace vantrel {
 
 class ByteGrid;
+class EditingSession;
 class GridRuler;
 class UiStrings;
 
-// The byte grid on screen: every cell of the ByteGrid painted by one scroll
-// area, sixteen to a row, with one cell in edit state (index and caret). It
-// repaints what the grid reports as changed; keys go to a GridCursor.
+// The byte grid on screen: every cell of the session's grid painted by one
+// scroll area, sixteen to a row, with one cell in edit state (the session's
+// cursor: index and caret). It repaints what the session reports as changed;
+// keys move the session's cursor, and digits are typed through the session.
 class ByteGridView : public QAbstractScrollArea {
     Q_OBJECT
 
   public:
-    ByteGridView(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    explicit ByteGridView(EditingSession& session, QWidget* parent = nullptr);
 
     // After the grid was rebuilt or loaded: back to the top, new scroll range,
     // edit state on cell 0. Also run by the grid's own rebuild notice.
@@ -46,6 +50,9 @@ class ByteGridView : public QAbstractScrollArea {
     [[nodiscard]] int editIndex() const { return m_cursor.index(); }
     [[nodiscard]] int cellCount() const;
     [[nodiscard]] int caret() const { return m_cursor.caret(); }
+    // The byte a cell holds becomes value, one step of its own, as if both
+    // digits were typed there (a screen reader setting the cell's value).
+    void setCellValue(int index, std::uint8_t value);
 
     // Arrow keys leave the cell only while a file is open.
     void setNavigationEnabled(bool enabled);
@@ -75,8 +82,8 @@ class ByteGridView : public QAbstractScrollArea {
     void setCellDescriber(CellDescriber describer) { m_describer = std::move(describer); }
     [[nodiscard]] QString cellDescription(int index) const;
 
-    [[nodiscard]] ByteGrid& grid() const { return m_grid; }
-    [[nodiscard]] const UiStrings& strings() const { return m_strings; }
+    [[nodiscard]] const ByteGrid& grid() const { return m_grid; }
+    [[nodiscard]] const UiStrings& strings() const;
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }
@@ -87,8 +94,6 @@ class ByteGridView : public QAbstractScrollArea {
 
   signals:
     void cellFocused(int index);
-    // A cell's text or border changed, or it became current (-1: the whole grid was rebuilt).
-    void cellChanged(int index);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -106,7 +111,7 @@ class ByteGridView : public QAbstractScrollArea {
     void showFocusedCell(int index);
     bool handleNavigationKey(const QKeyEvent* event);
     bool handleValueKey(const QKeyEvent* event);
-    void onGridChanged(int index);
+    void onSessionChange(const SessionChange& change);
     void updateScrollRange();
     void placeRulers();
     void updateRulers();
@@ -126,11 +131,10 @@ class ByteGridView : public QAbstractScrollArea {
     [[nodiscard]] int caretAt(int index, int viewportX) const;
     [[nodiscard]] int scrollPx() const;
 
-    ByteGrid& m_grid;
-    const UiStrings& m_strings;
-    ListenerConnection m_gridConnection;
-    ListenerConnection m_focusConnection;
-    GridCursor m_cursor;
+    EditingSession& m_session;
+    const ByteGrid& m_grid;
+    GridCursor& m_cursor;
+    ListenerConnection m_sessionConnection;
     bool m_cellsEnabled = true;
     QFont m_cellFont;
     QFontMetrics m_cellMetrics;

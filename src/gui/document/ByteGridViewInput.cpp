@@ -4,6 +4,7 @@
 #include "gui/document/ByteGridView.h"
 
 #include "core/document/ByteGrid.h"
+#include "core/session/EditingSession.h"
 #include "gui/document/ByteGridAccessible.h"
 
 #include <QFocusEvent>
@@ -70,11 +71,11 @@ bool ByteGridView::handleNavigationKey(const QKeyEvent* event) {
 
 bool ByteGridView::handleValueKey(const QKeyEvent* event) {
     if (event->key() == Qt::Key_Backspace) {
-        m_cursor.backspace();
+        m_session.backspace();
         return true;
     }
     if (event->key() == Qt::Key_Delete) {
-        m_cursor.deleteForward();
+        m_session.deleteForward();
         return true;
     }
     const QString typed = event->text();
@@ -85,7 +86,7 @@ bool ByteGridView::handleValueKey(const QKeyEvent* event) {
     // reach a shortcut by accident; the cursor drops what is not hexadecimal.
     const char16_t unit = typed.front().unicode();
     if (unit < 0x80) {
-        if (const auto movedTo = m_cursor.typeCharacter(static_cast<char>(unit)))
+        if (const auto movedTo = m_session.typeCharacter(static_cast<char>(unit)))
             showFocusedCell(*movedTo);
     }
     return true;

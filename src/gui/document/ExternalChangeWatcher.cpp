@@ -3,7 +3,7 @@
 
 #include "core/files/RecoveryCopy.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/i18n/UiText.h"
 
@@ -22,10 +22,10 @@ constexpr int kSettleMs = 150;
 
 } // namespace
 
-ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const LanguageFile& language,
-                                             std::function<void()> reload, QWidget* window)
-    : QObject(window), m_document(document), m_language(language), m_reload(std::move(reload)),
-      m_window(window) {
+ExternalChangeWatcher::ExternalChangeWatcher(EditingSession& session, std::function<void()> reload,
+                                             QWidget* window)
+    : QObject(window), m_session(session), m_document(session.document()),
+      m_reload(std::move(reload)), m_window(window) {
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &ExternalChangeWatcher::checkNow);
@@ -35,7 +35,7 @@ ExternalChangeWatcher::ExternalChangeWatcher(SeemDocument& document, const Langu
             qOverload<>(&QTimer::start));
     if (window != nullptr)
         window->installEventFilter(this);
-    m_stateListener = m_document.addStateListener([this](const DocumentChange& change) {
+    m_sessionListener = m_session.addListener([this](const SessionChange& change) {
         if (change.file)
             onDocumentState();
     });
@@ -185,7 +185,7 @@ void ExternalChangeWatcher::reportLeftoverRecovery() {
 }
 
 QString ExternalChangeWatcher::text(UiString number, const std::vector<std::string>& args) const {
-    return uiText(m_language.strings(), number, args);
+    return uiText(m_session.strings(), number, args);
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/SessionTypes.h"
 
 #include <QFileSystemWatcher>
 #include <QPointer>
@@ -19,7 +20,7 @@ class QWidget;
 
 namespace vantrel {
 
-class LanguageFile;
+class EditingSession;
 
 // Notices when another program changes the open document's file: a file
 // watcher, and a look whenever the window is activated again. An unmodified
@@ -32,10 +33,9 @@ class ExternalChangeWatcher : public QObject {
     Q_OBJECT
 
   public:
-    // reload re-reads the document's file as File > Reload does, asking
+    // reload re-reads the session's file as File > Reload does, asking
     // first where edits would be lost.
-    ExternalChangeWatcher(SeemDocument& document, const LanguageFile& language,
-                          std::function<void()> reload, QWidget* window);
+    ExternalChangeWatcher(EditingSession& session, std::function<void()> reload, QWidget* window);
     ~ExternalChangeWatcher() override;
 
     // Compares the file on disk with the document and acts on a difference.
@@ -59,10 +59,10 @@ class ExternalChangeWatcher : public QObject {
     void reportLeftoverRecovery();
     [[nodiscard]] QString text(UiString number, const std::vector<std::string>& args = {}) const;
 
-    SeemDocument& m_document;
-    const LanguageFile& m_language;
+    EditingSession& m_session;
+    const SeemDocument& m_document;
     std::function<void()> m_reload;
-    ListenerConnection m_stateListener;
+    ListenerConnection m_sessionListener;
     QFileSystemWatcher m_fileWatcher;
     QTimer m_settle; // a save by another program arrives as several events
     std::string m_watchedPath;

@@ -2,8 +2,8 @@
 #include "gui/editors/ColorEditor.h"
 
 #include "core/editors/ColorScheme.h"
-#include "core/editors/SchemeTitle.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/UiText.h"
@@ -19,26 +19,32 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
+// The moves of one slider from press to release, or the keys typed into one
+// control until it loses the focus, are one step.
+constexpr std::string_view kColorGesture = "color";
+constexpr std::string_view kTransparencyGesture = "transparency";
 
 } // namespace
 
 void ColorEditor::load() {
     // The language may have changed since the panel was built.
-    m_swatch->setToolTip(uiText(m_strings, UiString::ChooseColorTip));
+    m_swatch->setToolTip(uiText(m_session.strings(), UiString::ChooseColorTip));
     m_chooseColorButton->setToolTip(m_swatch->toolTip());
+    m_key.clear();
     m_offset = -1;
     setEnabled(false);
     showTitle();
 }
 
-void ColorEditor::selectEntry(std::optional<int> entryOffset) {
-    m_document.endGesture();
+void ColorEditor::selectEntry(const QString& entryKey) {
+    m_session.endGesture();
     setEnabled(false);
-    if (!entryOffset || !m_document.grid().contains(*entryOffset + kColorRecordBytes - 1))
+    const ColorEntry* entry = m_session.model().colorByKey(entryKey.toStdString());
+    if (!entry || !m_session.grid().contains(entry->offset + kColorRecordBytes - 1))
         return;
-    selectColorEntry(m_document.grid(), *entryOffset);
-    m_offset = *entryOffset;
+    m_key = entry->key;
+    m_offset = entry->offset;
+    m_session.markCells(m_offset, kColorRecordBytes);
     setEnabled(true);
     showEntry();
 }
@@ -46,7 +52,7 @@ void ColorEditor::selectEntry(std::optional<int> entryOffset) {
 // Shows the current entry's four cells. Only what the user changes is written:
 // showing a transparency of 7F as 49 % leaves the byte at 7F.
 void ColorEditor::showEntry() {
-    const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
+    const ColorRecord record = readColorRecord(m_session.grid(), m_offset);
     m_transparencyBox->setText(QString::number(percentFromByte(record.transparency)));
     const Rgb color{record.red, record.green, record.blue};
     showColor(color);
@@ -73,13 +79,10 @@ void ColorEditor::showChannels(Rgb color) {
 
 void ColorEditor::setColor(Rgb color) {
     showColor(color);
-    if (m_offset < 0)
+    if (m_key.empty())
         return;
     m_writing = true;
-    {
-        EditScope step(m_document, UiString::UndoColor);
-        writeColor(m_document.grid(), m_offset, color.red, color.green, color.blue);
-    }
+    (void)m_session.setColor(m_key, color, kColorGesture);
     m_writing = false;
 }
 
@@ -111,91 +114,73 @@ void ColorEditor::onChannelEdited(Channel channel) {
 }
 
 void ColorEditor::onTransparencyEdited() {
-    if (m_offset < 0)
+    if (m_key.empty())
         return;
-    const TransparencyInput input = transparencyFromText(m_transparencyBox->text().toStdString());
-    if (input.correctedText)
-        m_transparencyBox->setText(uiText(*input.correctedText));
     m_writing = true;
-    {
-        EditScope step(m_document, UiString::UndoColor);
-        writeTransparency(m_document.grid(), m_offset, input.byte);
-    }
+    const std::optional<std::string> corrected = m_session.setTransparencyText(
+        m_key, m_transparencyBox->text().toStdString(), kTransparencyGesture);
     m_writing = false;
+    if (corrected)
+        m_transparencyBox->setText(uiText(*corrected));
 }
 
 // A typed colour is one step; anything but #RRGGBB is refused and the box
 // shows the entry's colour again.
 void ColorEditor::applyHexText() {
-    if (m_offset < 0)
+    if (m_key.empty())
         return;
-    const QString typed = m_hexBox->text();
-    const std::optional<Rgb> color = rgbFromHexText(typed.toStdString());
-    const ColorRecord record = readColorRecord(m_document.grid(), m_offset);
-    const Rgb current{record.red, record.green, record.blue};
-    if (!color) {
-        showColor(current);
-        showMessage(this, MessageIcon::Critical,
-                    uiText(m_strings, UiString::ColorNotHex, {typed.trimmed().toStdString()}));
-        return;
-    }
-    if (*color == current) {
-        showColor(current);
-        return;
-    }
-    setColor(*color);
-    showChannels(*color);
+    const EditResult refused = m_session.setColorText(m_key, m_hexBox->text().toStdString());
+    showEntry();
+    if (refused)
+        showMessage(this, MessageIcon::Critical, uiText(refused->text(m_session.strings())));
 }
 
 void ColorEditor::chooseColor() {
-    if (m_offset < 0)
+    if (m_key.empty())
         return;
     StandardDialog dialog;
     dialog.show(StandardDialog::Action::Color);
     const std::optional<Rgb> chosen = rgbFromChooser(dialog.rgbResult());
     if (!chosen)
         return;
+    m_session.endGesture(); // a chosen colour is a step of its own
     setColor(*chosen);
     showChannels(*chosen);
 }
 
 void ColorEditor::renameScheme() {
-    const std::u16string title = m_schemeTitleBox->text().toStdU16String();
-    if (title.size() > static_cast<std::size_t>(kTitleUnits)) {
-        showMessage(this, MessageIcon::Information, uiText(m_strings, UiString::ColorTitleTooLong));
-        return;
-    }
     m_writing = true;
-    {
-        EditScope step(m_document, UiString::UndoTitle);
-        writeSchemeTitle(m_document.grid(), title);
-    }
+    const EditResult refused = m_session.setTitle(m_schemeTitleBox->text().toStdU16String());
     m_writing = false;
+    if (!refused)
+        return;
+    const MessageIcon icon = refused->message ? refused->message->icon : MessageIcon::Critical;
+    showMessage(this, icon, uiText(refused->text(m_session.strings())));
 }
 
 void ColorEditor::showTitle() {
-    const bool hasTitle = hasSchemeTitle(m_document.grid());
+    const EditorModel& model = m_session.model();
+    const bool hasTitle = model.kind == EditorKind::Color && model.hasTitle;
     m_schemeTitleBox->setEnabled(hasTitle);
     m_renameButton->setEnabled(hasTitle);
-    m_schemeTitleBox->setText(QString::fromStdU16String(readSchemeTitle(m_document.grid())));
+    m_schemeTitleBox->setText(QString::fromStdU16String(hasTitle ? model.title : u""));
 }
 
 // Undo and redo change cells behind the panel's back; its own writes are
 // already shown and must not disturb the box being typed into.
-void ColorEditor::onCellChanged(int index) {
+void ColorEditor::onSessionChange(const SessionChange& change) {
+    if (change.model) {
+        load();
+        return;
+    }
     if (m_writing)
         return;
-    if (index < 0) {
-        if (m_offset >= 0 && !m_document.grid().contains(m_offset + kColorRecordBytes - 1)) {
-            m_offset = -1;
-            setEnabled(false);
-        }
-        showTitle();
+    for (const std::string& key : change.settings) {
+        if (key == m_key)
+            showEntry();
+        else if (key == kTitleKey)
+            showTitle();
     }
-    if (m_offset >= 0 && (index < 0 || (index >= m_offset && index < m_offset + kColorRecordBytes)))
-        showEntry();
-    if (index >= kTitleOffset && index < kTitleEnd)
-        showTitle();
 }
 
 bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -209,15 +194,11 @@ bool ColorEditor::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::Paint)
             QPainter(m_swatch).fillRect(m_swatch->contentsRect(),
                                         m_swatch->palette().color(QPalette::Window));
-    } else if (type == QEvent::FocusOut || (type == QEvent::MouseButtonRelease && isSlider)) {
-        m_document.endGesture();
-    } else if (type == QEvent::MouseButtonPress && isSlider) {
+    } else if (type == QEvent::FocusOut || (isSlider && (type == QEvent::MouseButtonRelease ||
+                                                         type == QEvent::MouseButtonPress))) {
         // A slider from press to release, or a control's keys until it loses
         // the focus, is one undo step.
-        m_document.endGesture();
-        m_document.beginGesture(UiString::UndoColor);
-    } else if (type == QEvent::FocusIn || type == QEvent::KeyPress) {
-        m_document.beginGesture(UiString::UndoColor);
+        m_session.endGesture();
     }
     return QGroupBox::eventFilter(watched, event);
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/SeemDocument.h"
+#include "core/document/ListenerList.h"
 #include "core/editors/ColorMath.h"
-#include "core/i18n/UiStrings.h"
+#include "core/session/SessionTypes.h"
 
 #include <QGroupBox>
 
@@ -19,23 +19,26 @@ class QSlider;
 
 namespace vantrel {
 
+class EditingSession;
+
 // The colour panel beside the grid: preview, red, green and blue sliders with
 // their boxes, the colour in hex, the transparency in percent and the scheme
-// title. It edits the entry chosen in the colour tree and follows its cells
-// whoever changes them.
+// title. It edits the entry chosen in the colour tree through the session's
+// commands on the entry's key, and follows what the session pushes of it.
 class ColorEditor : public QGroupBox {
     Q_OBJECT
 
   public:
-    ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    explicit ColorEditor(EditingSession& session, QWidget* parent = nullptr);
 
     // A colour file was opened: no entry is chosen, the panel is disabled and
-    // the title box shows the title the cells hold.
+    // the title box shows the title the cells hold. A model built anew is
+    // loaded without being asked.
     void load();
 
-    // A tree node was clicked: a group (nothing) disables the panel; an entry
-    // becomes current, bordered in the grid and shown. Changes no cell text.
-    void selectEntry(std::optional<int> entryOffset);
+    // A tree node was clicked: a group (an empty key) disables the panel; an
+    // entry becomes current, bordered in the grid and shown. Changes no cell text.
+    void selectEntry(const QString& entryKey);
     void chooseColor();
     void renameScheme();
     // The height the panel needs at this width in the font now in use.
@@ -62,11 +65,10 @@ class ColorEditor : public QGroupBox {
     void showChannels(Rgb color);
     void showEntry();
     void showTitle();
-    void onCellChanged(int index);
+    void onSessionChange(const SessionChange& change);
     [[nodiscard]] Rgb sliderColor() const;
 
-    SeemDocument& m_document;
-    const UiStrings& m_strings;
+    EditingSession& m_session;
     QGridLayout* m_controlsLayout = nullptr;
     QFrame* m_swatch = nullptr;
     QToolButton* m_chooseColorButton = nullptr;
@@ -77,9 +79,10 @@ class ColorEditor : public QGroupBox {
     QLineEdit* m_transparencyBox = nullptr;
     QLineEdit* m_schemeTitleBox = nullptr;
     QToolButton* m_renameButton = nullptr;
+    std::string m_key; // of the current entry; empty before one is chosen
     int m_offset = -1; // first byte of the current entry; -1 before one is chosen
     bool m_writing = false;
-    ListenerConnection m_gridConnection;
+    ListenerConnection m_sessionConnection;
 };
 
 } // namespace vantrel

@@ -4,6 +4,7 @@
 
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/editors/DocumentUndoKeys.h"
 #include "gui/i18n/UiText.h"
 
@@ -49,8 +50,8 @@ QToolButton* textButton(QWidget* parent) {
 
 } // namespace
 
-ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
-    : QGroupBox(parent), m_document(document), m_strings(strings) {
+ColorEditor::ColorEditor(EditingSession& session, QWidget* parent)
+    : QGroupBox(parent), m_session(session) {
     setObjectName(QStringLiteral("frameColor"));
     buildControls();
     // Until an entry is chosen the disabled panel shows white, each control agreeing.
@@ -59,7 +60,8 @@ ColorEditor::ColorEditor(SeemDocument& document, const UiStrings& strings, QWidg
     showChannels(white);
     m_transparencyBox->setText(QStringLiteral("100"));
     setEnabled(false);
-    m_gridConnection = m_document.grid().addListener([this](int index) { onCellChanged(index); });
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
 }
 
 void ColorEditor::buildControls() {
@@ -90,7 +92,7 @@ void ColorEditor::buildControls() {
     m_swatch->setObjectName(QStringLiteral("picColor"));
     m_swatch->setFrameShape(QFrame::Box);
     m_swatch->setAutoFillBackground(true);
-    m_swatch->setToolTip(uiText(m_strings, UiString::ChooseColorTip));
+    m_swatch->setToolTip(uiText(m_session.strings(), UiString::ChooseColorTip));
     m_swatch->setMinimumSize(48, 32);
     m_swatch->setCursor(Qt::PointingHandCursor);
     m_swatch->installEventFilter(this);
@@ -167,12 +169,13 @@ int ColorEditor::heightFor(int pxWidth) const {
 void ColorEditor::nameForScreenReaders() {
     static constexpr UiString kSpokenNames[3] = {UiString::AccessibleRed, UiString::AccessibleGreen,
                                                  UiString::AccessibleBlue};
-    m_swatch->setAccessibleName(uiText(m_strings, UiString::AccessibleColorPreview));
+    m_swatch->setAccessibleName(uiText(m_session.strings(), UiString::AccessibleColorPreview));
     for (int channel = Red; channel <= Blue; ++channel) {
-        const QString spoken = uiText(m_strings, kSpokenNames[channel]);
+        const QString spoken = uiText(m_session.strings(), kSpokenNames[channel]);
         m_sliders[channel]->setAccessibleName(spoken);
-        m_boxes[channel]->setAccessibleName(uiText(m_strings, UiString::AccessibleChannelValue)
-                                                .replace(QLatin1String("%1"), spoken));
+        m_boxes[channel]->setAccessibleName(
+            uiText(m_session.strings(), UiString::AccessibleChannelValue)
+                .replace(QLatin1String("%1"), spoken));
     }
 }
 
@@ -202,7 +205,7 @@ void ColorEditor::addChannel(Channel channel, const QString& name, int row) {
     m_sliders[channel] = slider;
     m_boxes[channel] = box;
     connect(slider, &QSlider::valueChanged, this, [this, channel] { onSliderMoved(channel); });
-    connect(slider, &QSlider::sliderReleased, this, [this] { m_document.endGesture(); });
+    connect(slider, &QSlider::sliderReleased, this, [this] { m_session.endGesture(); });
     connect(box, &QLineEdit::textEdited, this, [this, channel] { onChannelEdited(channel); });
 }
 

@@ -4,6 +4,7 @@
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/PhoneScreenPreview.h"
 #include "gui/i18n/UiText.h"
@@ -69,8 +70,8 @@ class ColorEntryItem : public QTreeWidgetItem {
 
 } // namespace
 
-ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent)
-    : QTreeWidget(parent), m_grid(grid), m_strings(strings) {
+ColorTreeEditor::ColorTreeEditor(EditingSession& session, QWidget* parent)
+    : QTreeWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("tvwColor"));
     setHeaderHidden(true);
     setColumnCount(1);
@@ -80,12 +81,13 @@ ColorTreeEditor::ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidg
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (m_filling || !current)
             return;
-        const QVariant offset = current->data(0, OffsetRole);
-        emit nodeClicked(offset.isValid() ? std::optional<int>(offset.toInt()) : std::nullopt);
+        const bool entry = current->data(0, OffsetRole).isValid();
+        emit nodeClicked(entry ? itemKey(current) : QString());
     });
-    m_listener = m_grid.addListener([this](int index) { onCellChanged(index); });
+    m_listener =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
     // Below the entries, where a change is judged by eye before flashing.
-    m_preview = new PhoneScreenPreview(m_grid, this);
+    m_preview = new PhoneScreenPreview(m_session.grid(), this);
     placePreview();
 }
 
@@ -106,28 +108,32 @@ void ColorTreeEditor::resizeEvent(QResizeEvent* event) {
 ColorTreeEditor::~ColorTreeEditor() = default;
 
 void ColorTreeEditor::showEntryColor(QTreeWidgetItem* entry) {
+    const ByteGrid& grid = m_session.grid();
     const int offset = entry->data(0, OffsetRole).toInt();
-    if (m_grid.contains(offset + kRecordBytes - 1))
-        entry->setIcon(0, swatchIcon(readColorRecord(m_grid, offset), palette()));
+    if (grid.contains(offset + kRecordBytes - 1))
+        entry->setIcon(0, swatchIcon(readColorRecord(grid, offset), palette()));
 }
 
 // Whoever changes a colour's cells (the panel, typing, undo), its icon follows.
-void ColorTreeEditor::onCellChanged(int index) {
-    m_preview->update();
-    for (int g = 0; g < topLevelItemCount(); ++g) {
-        QTreeWidgetItem* group = topLevelItem(g);
-        for (int e = 0; e < group->childCount(); ++e) {
-            const int offset = group->child(e)->data(0, OffsetRole).toInt();
-            if (index < 0 || (index >= offset && index < offset + kRecordBytes))
-                showEntryColor(group->child(e));
-        }
+void ColorTreeEditor::onSessionChange(const SessionChange& change) {
+    if (change.model) {
+        load();
+        return;
+    }
+    if (change.allCells || !change.cells.empty())
+        m_preview->update();
+    for (const std::string& key : change.settings) {
+        QTreeWidgetItem* entry = itemByKey(uiText(key));
+        if (entry && entry->data(0, OffsetRole).isValid())
+            showEntryColor(entry);
     }
 }
 
-bool ColorTreeEditor::load(const XmlElement& typeElement) {
+void ColorTreeEditor::load() {
     m_filling = true;
     clear();
-    const ColorTree tree = buildColorTree(typeElement, m_grid);
+    const EditorModel& model = m_session.model();
+    const ColorTree tree = model.kind == EditorKind::Color ? model.colors : ColorTree();
     const QIcon folderIcon = imageListIcon(kImageFolder, palette());
     for (const ColorGroup& group : tree.groups) {
         auto* groupItem = new QTreeWidgetItem(this, {uiText(group.caption)});
@@ -135,8 +141,8 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
         groupItem->setData(0, KeyRole, uiText(group.key));
         groupItem->setData(0, ImageKeyRole, kImageFolder);
         for (const ColorEntry& entry : group.entries) {
-            auto* entryItem = new ColorEntryItem(groupItem, uiText(entry.caption), m_grid,
-                                                 m_strings, entry.offset);
+            auto* entryItem = new ColorEntryItem(groupItem, uiText(entry.caption), m_session.grid(),
+                                                 m_session.strings(), entry.offset);
             entryItem->setData(0, KeyRole, uiText(entry.key));
             entryItem->setData(0, ImageKeyRole, kImageNode);
             entryItem->setData(0, OffsetRole, entry.offset);
@@ -148,14 +154,8 @@ bool ColorTreeEditor::load(const XmlElement& typeElement) {
     }
     m_filling = false;
     m_preview->setScheme(tree);
-    m_preview->setAccessibleName(uiText(m_strings, UiString::ColorPreview));
+    m_preview->setAccessibleName(uiText(m_session.strings(), UiString::ColorPreview));
     m_preview->setToolTip(m_preview->accessibleName());
-
-    if (!tree.complete) {
-        emit failed(uiText(m_strings, UiString::EditorIncomplete));
-        return false;
-    }
-    return true;
 }
 
 void ColorTreeEditor::changeEvent(QEvent* event) {
@@ -174,7 +174,7 @@ void ColorTreeEditor::changeEvent(QEvent* event) {
 }
 
 void ColorTreeEditor::nameForScreenReaders() {
-    setAccessibleName(uiText(m_strings, UiString::AccessibleColorTree));
+    setAccessibleName(uiText(m_session.strings(), UiString::AccessibleColorTree));
 }
 
 QString ColorTreeEditor::cellDescription(int index) const {
@@ -185,7 +185,7 @@ QString ColorTreeEditor::cellDescription(int index) const {
             if (offset.isValid() && index >= offset.toInt() &&
                 index < offset.toInt() + kRecordBytes)
                 return group->child(e)->text(0) + QStringLiteral(": ") +
-                       spokenColor(m_grid, m_strings, offset.toInt());
+                       spokenColor(m_session.grid(), m_session.strings(), offset.toInt());
         }
     }
     return {};

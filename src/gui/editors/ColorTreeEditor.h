@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/ByteGrid.h"
-#include "core/i18n/UiStrings.h"
-#include "core/xml/XmlDocument.h"
+#include "core/document/ListenerList.h"
+#include "core/session/SessionTypes.h"
 
 #include <QString>
 #include <QTreeWidget>
 
-#include <optional>
-
 namespace vantrel {
 
+class EditingSession;
 class PhoneScreenPreview;
 
-// The tree of a colour file (tvwColor): its groups, and under each group its
-// colour entries, each with its own colour (and transparency) as its icon,
-// above a phone screen painted in the scheme's colours. Clicking a node tells
-// the colour panel what to show.
+// The tree of a colour file (tvwColor) in the session's editor model: its
+// groups, and under each group its colour entries, each with its own colour
+// (and transparency) as its icon, above a phone screen painted in the
+// scheme's colours. Clicking a node tells the colour panel what to show.
 class ColorTreeEditor : public QTreeWidget {
     Q_OBJECT
 
@@ -29,13 +27,13 @@ class ColorTreeEditor : public QTreeWidget {
         OffsetRole,             // an entry's first byte; none on a group
     };
 
-    ColorTreeEditor(ByteGrid& grid, const UiStrings& strings, QWidget* parent = nullptr);
+    explicit ColorTreeEditor(EditingSession& session, QWidget* parent = nullptr);
     ~ColorTreeEditor() override;
 
-    // Replaces the tree by the groups and entries of a colour type element.
-    // Entries that cannot be edited are left out; then failed() is emitted
-    // once and false returned. Changes no cell.
-    bool load(const XmlElement& typeElement);
+    // Replaces the tree by the model's groups and entries (none unless a
+    // colour file is open). Changes no cell. A model built anew is loaded
+    // without being asked.
+    void load();
 
     [[nodiscard]] QTreeWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QTreeWidgetItem* item);
@@ -45,11 +43,9 @@ class ColorTreeEditor : public QTreeWidget {
     [[nodiscard]] QString cellDescription(int index) const;
 
   signals:
-    // A node became current, by mouse or keyboard: the entry's first byte, or
+    // A node became current, by mouse or keyboard: the entry's key, or
     // nothing for a group.
-    void nodeClicked(std::optional<int> entryOffset);
-    // The window shows the message with the critical-error icon.
-    void failed(const QString& message);
+    void nodeClicked(const QString& entryKey);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -57,14 +53,13 @@ class ColorTreeEditor : public QTreeWidget {
 
   private:
     void showEntryColor(QTreeWidgetItem* entry);
-    void onCellChanged(int index);
+    void onSessionChange(const SessionChange& change);
     void placePreview();
     void nameForScreenReaders();
 
-    ByteGrid& m_grid;
+    EditingSession& m_session;
     PhoneScreenPreview* m_preview = nullptr;
     ListenerConnection m_listener;
-    const UiStrings& m_strings;
     bool m_filling = false;
 };
 

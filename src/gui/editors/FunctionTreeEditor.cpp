@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/FunctionTreeEditor.h"
 
-#include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/FunctionTreeAccessible.h"
 #include "gui/i18n/UiText.h"
@@ -43,9 +43,8 @@ class SwitchDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& strings,
-                                       QWidget* parent)
-    : QTreeWidget(parent), m_document(document), m_grid(document.grid()), m_strings(strings) {
+FunctionTreeEditor::FunctionTreeEditor(EditingSession& session, QWidget* parent)
+    : QTreeWidget(parent), m_session(session) {
     FunctionTreeAccessible::install();
     setObjectName(QStringLiteral("tvwFuct"));
     setColumnCount(1);
@@ -72,73 +71,74 @@ FunctionTreeEditor::FunctionTreeEditor(SeemDocument& document, const UiStrings& 
         }
         chooseNode(item);
     });
-    m_gridConnection = m_grid.addListener([this](int index) { refreshSwitches(index); });
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
 }
 
-void FunctionTreeEditor::load(const XmlElement& typeElement) {
+void FunctionTreeEditor::load() {
     const QSignalBlocker blocker(this);
     m_handledByPress = nullptr;
     m_pressedImage = nullptr;
-    m_nodes.clear();
+    m_items.clear();
     forgetAccessibleItems(this);
     clear();
-    m_root = m_builder.build(typeElement, m_grid);
+    const EditorModel& model = m_session.model();
+    if (model.kind != EditorKind::Function)
+        return;
     auto* rootItem = new QTreeWidgetItem(this);
-    addItems(rootItem, m_root);
+    addItems(rootItem, model.functions);
     expandItem(rootItem);
     // Current but not selected, so that the first focus-in does not pick a node.
     setCurrentItem(rootItem, 0, QItemSelectionModel::NoUpdate);
 }
 
-void FunctionTreeEditor::addItems(QTreeWidgetItem* rootItem, FunctionNode& root) {
+void FunctionTreeEditor::addItems(QTreeWidgetItem* rootItem, const FunctionNode& root) {
     // A stack of its own rather than recursion: the depth comes from the file.
-    std::vector<std::pair<QTreeWidgetItem*, FunctionNode*>> pending{{rootItem, &root}};
+    std::vector<std::pair<QTreeWidgetItem*, const FunctionNode*>> pending{{rootItem, &root}};
     while (!pending.empty()) {
         const auto [item, node] = pending.back();
         pending.pop_back();
         item->setText(0, uiText(node->text));
         item->setData(0, KeyRole, uiText(node->key));
-        setImage(item, *node);
-        m_nodes.insert(item, node);
+        setImage(item, node->isSwitch() ? std::optional<bool>(node->on) : std::nullopt);
+        m_items.insert(uiText(node->key), item);
         // Items are created here, in document order, and filled when popped.
-        for (FunctionNode& child : node->children)
+        for (const FunctionNode& child : node->children)
             pending.emplace_back(new QTreeWidgetItem(item), &child);
     }
 }
 
 void FunctionTreeEditor::toggleSelected() {
-    if (!shownInWindow())
+    if (!shownInWindow() || !switchOf(currentItem()))
         return;
-    QTreeWidgetItem* item = currentItem();
-    FunctionNode* node = nodeOf(item);
-    if (!node || !node->isSwitch())
-        return;
-    const EditScope step(m_document, UiString::UndoSwitch);
-    toggleSwitch(m_grid, *node, !node->on);
+    (void)m_session.toggleSwitch(selectedKey().toStdString());
 }
 
-void FunctionTreeEditor::refreshSwitches(int cellIndex) {
-    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it) {
-        FunctionNode* node = it.value();
-        if (!node->isSwitch() || (cellIndex >= 0 && node->cellIndex != cellIndex))
+void FunctionTreeEditor::onSessionChange(const SessionChange& change) {
+    if (change.model)
+        load();
+    else if (!change.settings.empty())
+        refreshSwitches(change.settings);
+}
+
+void FunctionTreeEditor::refreshSwitches(const std::vector<std::string>& keys) {
+    for (const std::string& key : keys) {
+        QTreeWidgetItem* item = m_items.value(uiText(key));
+        const FunctionNode* node = switchOf(item);
+        if (!node || (itemImageKey(item) == kImageOn) == node->on)
             continue;
-        const bool on = isBitSet(m_grid.text(node->cellIndex), node->bit);
-        if (on == node->on && cellIndex >= 0)
-            continue;
-        node->on = on;
-        auto* item = const_cast<QTreeWidgetItem*>(it.key());
-        setImage(item, *node);
+        setImage(item, node->on);
         announceCheckChange(this, item);
         // The Edit menu names what the selected switch's command would do now.
         if (item == currentItem() && item->isSelected() && shownInWindow())
             emit switchStateChanged(
-                true, uiText(m_strings, on ? UiString::SwitchOff : UiString::SwitchOn));
+                true,
+                uiText(m_session.strings(), node->on ? UiString::SwitchOff : UiString::SwitchOn));
     }
 }
 
 bool FunctionTreeEditor::switchSelected() const {
-    const FunctionNode* node = nodeOf(currentItem());
-    return node && node->isSwitch();
+    return switchOf(currentItem()) != nullptr;
 }
 
 QString FunctionTreeEditor::selectedKey() const {
@@ -146,11 +146,7 @@ QString FunctionTreeEditor::selectedKey() const {
 }
 
 QTreeWidgetItem* FunctionTreeEditor::itemByKey(const QString& key) const {
-    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it) {
-        if (itemKey(it.key()) == key)
-            return const_cast<QTreeWidgetItem*>(it.key());
-    }
-    return nullptr;
+    return m_items.value(key);
 }
 
 QString FunctionTreeEditor::itemKey(const QTreeWidgetItem* item) {
@@ -202,8 +198,7 @@ void FunctionTreeEditor::mouseDoubleClickEvent(QMouseEvent* event) {
 
 QTreeWidgetItem* FunctionTreeEditor::switchImageAt(const QPoint& pos) const {
     QTreeWidgetItem* item = itemAt(pos);
-    const FunctionNode* node = nodeOf(item);
-    if (!node || !node->isSwitch())
+    if (!switchOf(item))
         return nullptr;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
@@ -215,21 +210,21 @@ QTreeWidgetItem* FunctionTreeEditor::switchImageAt(const QPoint& pos) const {
     return image.adjusted(-2, -2, 2, 2).contains(pos) ? item : nullptr;
 }
 
+// Any change of an item comes here (a comparison's mark too); only a check
+// state that differs from the switch as shown is the user's toggle.
 void FunctionTreeEditor::onItemChanged(QTreeWidgetItem* item) {
-    const FunctionNode* node = nodeOf(item);
-    if (m_settingImage || !node || !node->isSwitch())
+    if (m_settingImage || !switchOf(item))
         return;
-    const bool checked = item->checkState(0) == Qt::Checked;
-    if (checked == node->on)
+    const bool shownOn = itemImageKey(item) == kImageOn;
+    if ((item->checkState(0) == Qt::Checked) == shownOn)
         return;
     // Back to what the cell holds until the toggle (if allowed) rewrites it.
-    setImage(item, *node);
+    setImage(item, shownOn);
     requestToggle(item);
 }
 
 void FunctionTreeEditor::requestToggle(QTreeWidgetItem* item) {
-    const FunctionNode* node = nodeOf(item);
-    if (!node || !node->isSwitch())
+    if (!switchOf(item))
         return;
     if (item != currentItem())
         setCurrentItem(item);
@@ -263,12 +258,15 @@ void FunctionTreeEditor::changeEvent(QEvent* event) {
     if (event->type() != QEvent::PaletteChange)
         return;
     drawIcons();
-    for (auto it = m_nodes.cbegin(); it != m_nodes.cend(); ++it)
-        setImage(const_cast<QTreeWidgetItem*>(it.key()), *it.value());
+    for (QTreeWidgetItem* item : std::as_const(m_items)) {
+        const bool isSwitch = itemImageKey(item) != kImageFolder;
+        setImage(item,
+                 isSwitch ? std::optional<bool>(itemImageKey(item) == kImageOn) : std::nullopt);
+    }
 }
 
 void FunctionTreeEditor::nameForScreenReaders() {
-    setAccessibleName(uiText(m_strings, UiString::AccessibleFunctionTree));
+    setAccessibleName(uiText(m_session.strings(), UiString::AccessibleFunctionTree));
 }
 
 void FunctionTreeEditor::drawIcons() {
@@ -277,51 +275,56 @@ void FunctionTreeEditor::drawIcons() {
 }
 
 void FunctionTreeEditor::chooseNode(QTreeWidgetItem* item) {
-    const FunctionNode* node = nodeOf(item);
-    if (!node)
+    if (!item || !m_items.contains(itemKey(item)))
         return;
-    if (node->isSwitch()) {
+    if (const FunctionNode* node = switchOf(item)) {
         showSwitch(item, *node);
     } else {
-        emit infoChanged(uiText(m_strings, UiString::Information), QString());
-        m_grid.setBorder(m_grid.currentCell(), false);
+        emit infoChanged(uiText(m_session.strings(), UiString::Information), QString());
+        // The cell stays current but no longer looks chosen.
+        m_session.markCells(m_session.grid().currentCell(), 0);
         emit switchStateChanged(false, QString());
     }
     emit statusPathChanged(pathOf(item));
 }
 
 void FunctionTreeEditor::showSwitch(QTreeWidgetItem* item, const FunctionNode& node) {
-    emit cellFocusRequested(node.cellIndex);
-    setFocus(Qt::OtherFocusReason);
+    // The node is read before the focus moves: the cell's focus is pushed to every listener.
+    const int cell = node.cellIndex;
     const QString tip =
-        node.tip.empty() ? uiText(m_strings, UiString::NoDescription) : uiText(node.tip);
+        node.tip.empty() ? uiText(m_session.strings(), UiString::NoDescription) : uiText(node.tip);
+    const UiString caption = node.on ? UiString::SwitchOff : UiString::SwitchOn;
+    emit cellFocusRequested(cell);
+    setFocus(Qt::OtherFocusReason);
     emit infoChanged(QStringLiteral("[ ") + item->text(0) + QStringLiteral(" ]"), tip);
-    emit switchStateChanged(true,
-                            uiText(m_strings, node.on ? UiString::SwitchOff : UiString::SwitchOn));
+    emit switchStateChanged(true, uiText(m_session.strings(), caption));
 }
 
-void FunctionTreeEditor::setImage(QTreeWidgetItem* item, const FunctionNode& node) {
-    const QString key = uiText(node.imageKey());
+void FunctionTreeEditor::setImage(QTreeWidgetItem* item, std::optional<bool> switchOn) {
+    const QString key = !switchOn ? kImageFolder : *switchOn ? kImageOn : kImageOff;
     const bool settingImage = std::exchange(m_settingImage, true);
     item->setIcon(0, m_icons.value(key));
     item->setData(0, ImageKeyRole, key);
-    if (node.isSwitch()) {
+    if (switchOn) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, node.on ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(0, *switchOn ? Qt::Checked : Qt::Unchecked);
     }
     m_settingImage = settingImage;
 }
 
 QString FunctionTreeEditor::cellDescription(int index) const {
+    const EditorModel& model = m_session.model();
+    if (model.kind != EditorKind::Function)
+        return {};
     // In the order the tree lists them; a stack of its own, as in addItems().
     QStringList spoken;
-    std::vector<const FunctionNode*> pending{&m_root};
+    std::vector<const FunctionNode*> pending{&model.functions};
     while (!pending.empty()) {
         const FunctionNode* node = pending.back();
         pending.pop_back();
         if (node->isSwitch() && node->cellIndex == index)
-            spoken << uiText(m_strings, node->on ? UiString::AccessibleSwitchOn
-                                                 : UiString::AccessibleSwitchOff)
+            spoken << uiText(m_session.strings(), node->on ? UiString::AccessibleSwitchOn
+                                                           : UiString::AccessibleSwitchOff)
                           .replace(QLatin1String("%1"), uiText(node->text));
         for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
             pending.push_back(&*child);
@@ -329,8 +332,10 @@ QString FunctionTreeEditor::cellDescription(int index) const {
     return spoken.join(QStringLiteral("; "));
 }
 
-FunctionNode* FunctionTreeEditor::nodeOf(const QTreeWidgetItem* item) const {
-    return item ? m_nodes.value(item, nullptr) : nullptr;
+const FunctionNode* FunctionTreeEditor::switchOf(const QTreeWidgetItem* item) const {
+    if (!item || m_items.value(itemKey(item)) != item)
+        return nullptr;
+    return m_session.model().switchByKey(itemKey(item).toStdString());
 }
 
 QString FunctionTreeEditor::pathOf(const QTreeWidgetItem* item) const {
@@ -338,7 +343,7 @@ QString FunctionTreeEditor::pathOf(const QTreeWidgetItem* item) const {
     for (; item; item = item->parent())
         texts.push_back(item->text(0).toStdString());
     std::reverse(texts.begin(), texts.end());
-    return uiText(statusPath(m_strings.get(UiString::LocationPrefix), texts));
+    return uiText(statusPath(m_session.strings().get(UiString::LocationPrefix), texts));
 }
 
 // The window hides the editors that do not belong to the open file; a window

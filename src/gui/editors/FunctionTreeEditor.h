@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/ByteGrid.h"
 #include "core/document/FunctionTree.h"
-#include "core/document/SeemDocument.h"
+#include "core/document/ListenerList.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/UiStrings.h"
-#include "core/xml/XmlDocument.h"
+#include "core/session/SessionTypes.h"
 
 #include <QHash>
 #include <QIcon>
@@ -14,11 +12,18 @@
 #include <QString>
 #include <QTreeWidget>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace vantrel {
 
-// The tree of function switches. It reads and writes switch bits
-// through the document's grid, shows each switch as its cell holds it whoever
-// wrote it, and tells the main window, by signals, what to show in the
+class EditingSession;
+
+// The tree of function switches of the session's editor model, switches
+// under switches included. A toggle is the session's command on the switch's
+// key; each switch shows its state as the session pushes it, whoever wrote
+// the cell. It tells the main window, by signals, what to show in the
 // information frame, the status bar and the Edit menu.
 class FunctionTreeEditor : public QTreeWidget {
     Q_OBJECT
@@ -30,11 +35,12 @@ class FunctionTreeEditor : public QTreeWidget {
         ImageKeyRole,           // "folder", "on" or "off"
     };
 
-    FunctionTreeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    explicit FunctionTreeEditor(EditingSession& session, QWidget* parent = nullptr);
 
-    // Replaces the tree by the one described by a function type element: root
-    // "_root" with the type's "tip", its items below it, the root expanded.
-    void load(const XmlElement& typeElement);
+    // Replaces the tree by the model's: root "_root" with the type's "tip",
+    // its items below it, the root expanded; empty unless the open file is a
+    // function file. A model built anew is loaded without being asked.
+    void load();
 
     // Edit > On/Off: flips the selected switch, one undoable step. Does nothing
     // unless the tree is shown and enabled and a switch is selected.
@@ -80,15 +86,19 @@ class FunctionTreeEditor : public QTreeWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    void addItems(QTreeWidgetItem* rootItem, FunctionNode& root);
+    void addItems(QTreeWidgetItem* rootItem, const FunctionNode& root);
     void chooseNode(QTreeWidgetItem* item);
     void showSwitch(QTreeWidgetItem* item, const FunctionNode& node);
-    void setImage(QTreeWidgetItem* item, const FunctionNode& node);
-    // The switches on the cell (all of them for -1) show again what it holds.
-    void refreshSwitches(int cellIndex);
+    // The on/off image and check state of a switch that is on or off, the
+    // folder image for nothing.
+    void setImage(QTreeWidgetItem* item, std::optional<bool> switchOn);
+    void onSessionChange(const SessionChange& change);
+    // The switches of these keys show again what the model says of them.
+    void refreshSwitches(const std::vector<std::string>& keys);
     void drawIcons();
     void nameForScreenReaders();
-    [[nodiscard]] FunctionNode* nodeOf(const QTreeWidgetItem* item) const;
+    // The model's switch of a row; null for the root, a folder or no row.
+    [[nodiscard]] const FunctionNode* switchOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] QString pathOf(const QTreeWidgetItem* item) const;
     [[nodiscard]] bool shownInWindow() const;
     // The switch whose on/off image is under a viewport point, if any.
@@ -96,14 +106,10 @@ class FunctionTreeEditor : public QTreeWidget {
     // A check state changed from outside (not by the tree) becomes the toggle.
     void onItemChanged(QTreeWidgetItem* item);
 
-    SeemDocument& m_document;
-    ByteGrid& m_grid;
-    const UiStrings& m_strings;
-    ListenerConnection m_gridConnection;
-    FunctionTreeBuilder m_builder;
-    FunctionNode m_root;
+    EditingSession& m_session;
+    ListenerConnection m_sessionConnection;
     QHash<QString, QIcon> m_icons;
-    QHash<const QTreeWidgetItem*, FunctionNode*> m_nodes;
+    QHash<QString, QTreeWidgetItem*> m_items; // by key
     // The item a mouse press already handled through a change of the current item.
     const QTreeWidgetItem* m_handledByPress = nullptr;
     // The switch whose image the left button went down on.

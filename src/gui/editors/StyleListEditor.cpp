@@ -2,6 +2,7 @@
 #include "gui/editors/StyleListEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/editors/CheckMarkDelegate.h"
 #include "gui/i18n/UiText.h"
 #include "gui/window/ImageList.h"
@@ -9,10 +10,12 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace vantrel {
 
-StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
-    : QListWidget(parent), m_document(document), m_grid(document.grid()), m_strings(strings) {
+StyleListEditor::StyleListEditor(EditingSession& session, QWidget* parent)
+    : QListWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("lvwStyle"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new CheckMarkDelegate(this));
@@ -36,34 +39,30 @@ StyleListEditor::StyleListEditor(SeemDocument& document, const UiStrings& string
         if (const StyleRow* row = rowOf(item))
             chooseRow(*row);
     });
-    m_gridConnection = m_grid.addListener([this](int index) { refreshRows(index); });
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
 }
 
-bool StyleListEditor::load(const XmlElement& typeElement) {
+void StyleListEditor::load() {
     // Setting the check marks below must not be taken for the user's checks.
     m_filling = true;
     m_handledByPress = nullptr;
     clear();
-    StyleRows built = buildStyleRows(typeElement, m_grid);
-    m_rows = std::move(built.rows);
+    const EditorModel& model = m_session.model();
+    const std::vector<StyleRow> none;
+    const std::vector<StyleRow>& rows = model.kind == EditorKind::Style ? model.styles.rows : none;
     const QIcon icon = imageListIcon(kImageNode, palette());
-    for (const StyleRow& row : m_rows) {
+    for (const StyleRow& row : rows) {
         auto* item = new QListWidgetItem(icon, uiText(row.text), this);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setData(KeyRole, uiText(row.key));
         item->setData(ImageKeyRole, kImageNode);
-        item->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+        showCheck(item, row.checked);
     }
     // Current but not selected, so that the first focus-in does not pick a row.
     if (count() > 0)
         setCurrentRow(0, QItemSelectionModel::NoUpdate);
     m_filling = false;
-
-    if (!built.complete) {
-        emit failed(uiText(m_strings, UiString::EditorIncomplete));
-        return false;
-    }
-    return true;
 }
 
 QListWidgetItem* StyleListEditor::itemByKey(const QString& key) const {
@@ -99,12 +98,14 @@ void StyleListEditor::changeEvent(QEvent* event) {
         item(i)->setIcon(icon);
 }
 
+// Any change of an item comes here (a comparison's mark too); only a check
+// that differs from the one shown is the user's.
 void StyleListEditor::onItemChanged(QListWidgetItem* item) {
-    StyleRow* row = m_filling ? nullptr : rowOf(item);
+    const StyleRow* row = m_filling ? nullptr : rowOf(item);
     if (!row)
         return;
     const bool checked = item->checkState() == Qt::Checked;
-    if (checked == row->checked)
+    if (checked == item->data(ShownCheckRole).toBool())
         return;
     m_handledByPress = item;
     if (item != currentItem()) {
@@ -113,22 +114,36 @@ void StyleListEditor::onItemChanged(QListWidgetItem* item) {
         const QSignalBlocker blocker(this);
         setCurrentItem(item);
     }
+    const std::string key = row->key;
     chooseRow(*row);
-    const EditScope step(m_document, UiString::UndoStyle);
-    applyCheck(m_grid, *row, checked);
+    if (m_session.setStyle(key, checked))
+        refreshRows({key}); // refused: the box shows the cell again
+    else
+        showCheck(item, checked);
 }
 
-void StyleListEditor::refreshRows(int cellIndex) {
+void StyleListEditor::showCheck(QListWidgetItem* item, bool checked) {
+    const bool wasFilling = std::exchange(m_filling, true);
+    item->setData(ShownCheckRole, checked);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    m_filling = wasFilling;
+}
+
+void StyleListEditor::onSessionChange(const SessionChange& change) {
+    if (change.model)
+        load();
+    else if (!change.settings.empty())
+        refreshRows(change.settings);
+}
+
+void StyleListEditor::refreshRows(const std::vector<std::string>& keys) {
     // The marks set here are the cells' doing, not the user's checks.
     const bool wasFilling = m_filling;
     m_filling = true;
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        StyleRow& row = m_rows[i];
-        if (cellIndex >= 0 && row.offset != cellIndex)
-            continue;
-        row.checked = isRowOn(m_grid, row);
-        if (QListWidgetItem* rowItem = item(static_cast<int>(i)))
-            rowItem->setCheckState(row.checked ? Qt::Checked : Qt::Unchecked);
+    for (const std::string& key : keys) {
+        QListWidgetItem* rowItem = itemByKey(uiText(key));
+        if (const StyleRow* row = rowOf(rowItem))
+            showCheck(rowItem, row->checked);
     }
     m_filling = wasFilling;
 }
@@ -140,26 +155,32 @@ void StyleListEditor::chooseRow(const StyleRow& row) {
 }
 
 void StyleListEditor::nameForScreenReaders() {
-    setAccessibleName(uiText(m_strings, UiString::AccessibleStyleList));
+    setAccessibleName(uiText(m_session.strings(), UiString::AccessibleStyleList));
 }
 
 QString StyleListEditor::cellDescription(int index) const {
     QStringList spoken;
-    for (const StyleRow& row : m_rows) {
-        if (row.offset != index)
+    for (int i = 0; i < count(); ++i) {
+        const StyleRow* row = rowOf(item(i));
+        if (!row || row->offset != index)
             continue;
         const UiString label =
-            isRowOn(m_grid, row) ? UiString::AccessibleSwitchOn : UiString::AccessibleSwitchOff;
-        spoken << uiText(m_strings, label).replace(QLatin1String("%1"), uiText(row.text));
+            row->checked ? UiString::AccessibleSwitchOn : UiString::AccessibleSwitchOff;
+        spoken
+            << uiText(m_session.strings(), label).replace(QLatin1String("%1"), uiText(row->text));
     }
     return spoken.join(QStringLiteral("; "));
 }
 
-StyleRow* StyleListEditor::rowOf(const QListWidgetItem* item) {
+// The list's rows are the model's, in its order, for as long as the model stands.
+const StyleRow* StyleListEditor::rowOf(const QListWidgetItem* item) const {
+    const EditorModel& model = m_session.model();
     const int index = item ? row(item) : -1;
-    if (index < 0 || index >= static_cast<int>(m_rows.size()))
+    if (model.kind != EditorKind::Style || index < 0 ||
+        index >= static_cast<int>(model.styles.rows.size()))
         return nullptr;
-    return &m_rows[static_cast<std::size_t>(index)];
+    const StyleRow& found = model.styles.rows[static_cast<std::size_t>(index)];
+    return uiText(found.key) == itemKey(item) ? &found : nullptr;
 }
 
 } // namespace vantrel

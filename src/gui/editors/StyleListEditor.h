@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/ByteGrid.h"
-#include "core/document/SeemDocument.h"
+#include "core/document/ListenerList.h"
 #include "core/editors/StyleList.h"
-#include "core/i18n/UiStrings.h"
-#include "core/xml/XmlDocument.h"
+#include "core/session/SessionTypes.h"
 
 #include <QListWidget>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace vantrel {
 
-// The check list of a style file: one row per named option, checked
-// while its byte holds the "on" value, whoever wrote it. Checking a row writes
-// its byte as one undoable step.
+class EditingSession;
+
+// The check list of a style file's rows in the session's editor model: one
+// row per named option, checked while its byte holds the "on" value, as the
+// session pushes it whoever wrote it. Checking a row is the session's command
+// on the row's key, one undoable step.
 class StyleListEditor : public QListWidget {
     Q_OBJECT
 
@@ -25,14 +27,14 @@ class StyleListEditor : public QListWidget {
     enum ItemRole {
         KeyRole = Qt::UserRole, // "<offset>_<val1>_<val2>"
         ImageKeyRole,           // always "node"
+        ShownCheckRole,         // the check the cell gave the row when last shown
     };
 
-    StyleListEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    explicit StyleListEditor(EditingSession& session, QWidget* parent = nullptr);
 
-    // Replaces the rows by those of a style type element without changing any
-    // cell. On an item that cannot be listed it stops, keeps the rows before
-    // it, emits failed() and returns false.
-    bool load(const XmlElement& typeElement);
+    // Replaces the rows by the model's (none unless a style file is open)
+    // without changing any cell. A model built anew is loaded without being asked.
+    void load();
 
     [[nodiscard]] QListWidgetItem* itemByKey(const QString& key) const;
     [[nodiscard]] static QString itemKey(const QListWidgetItem* item);
@@ -46,9 +48,6 @@ class StyleListEditor : public QListWidget {
     void cellFocusRequested(int index);
     // The information text: the row's "tip".
     void infoChanged(const QString& infoText);
-    // The definitions could not all be listed; the window shows the message
-    // with the critical-error icon.
-    void failed(const QString& message);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -58,15 +57,15 @@ class StyleListEditor : public QListWidget {
     void onItemChanged(QListWidgetItem* item);
     void nameForScreenReaders();
     void chooseRow(const StyleRow& row);
-    // Every row on the cell (all rows for -1) shows again what the cell holds.
-    void refreshRows(int cellIndex);
-    [[nodiscard]] StyleRow* rowOf(const QListWidgetItem* item);
+    void onSessionChange(const SessionChange& change);
+    // The rows of these keys show again what the model says of them.
+    void refreshRows(const std::vector<std::string>& keys);
+    void showCheck(QListWidgetItem* item, bool checked);
+    // The model's row of a list item; null for none.
+    [[nodiscard]] const StyleRow* rowOf(const QListWidgetItem* item) const;
 
-    SeemDocument& m_document;
-    ByteGrid& m_grid;
-    const UiStrings& m_strings;
-    ListenerConnection m_gridConnection;
-    std::vector<StyleRow> m_rows; // m_rows[i] belongs to list row i
+    EditingSession& m_session;
+    ListenerConnection m_sessionConnection;
     bool m_filling = false;
     // The item a mouse press already handled (current item changed or box toggled).
     const QListWidgetItem* m_handledByPress = nullptr;

@@ -2,6 +2,7 @@
 #include "gui/editors/VolumeEditor.h"
 
 #include "core/i18n/BuiltinStrings.h"
+#include "core/session/EditingSession.h"
 #include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
 
@@ -16,11 +17,20 @@
 
 namespace vantrel {
 
-VolumeEditor::VolumeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent)
-    : QGroupBox(parent), m_document(document), m_strings(strings) {
+namespace {
+
+// Every move of one slider between a press and its release, or between the
+// slider taking the focus and losing it, is one step.
+constexpr std::string_view kSliderGesture = "slider";
+
+} // namespace
+
+VolumeEditor::VolumeEditor(EditingSession& session, QWidget* parent)
+    : QGroupBox(parent), m_session(session) {
     setObjectName(QStringLiteral("frameVolume"));
     buildRows();
-    m_gridConnection = m_document.grid().addListener([this](int index) { onCellChanged(index); });
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
 }
 
 void VolumeEditor::buildRows() {
@@ -58,13 +68,12 @@ void VolumeEditor::buildRows() {
         connect(
             m_sliders[row], &QSlider::actionTriggered, this,
             [this, row] {
-                if (row < static_cast<int>(m_items.size()))
-                    emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
+                if (const VolumeItem* item = itemOf(row))
+                    emit cellFocusRequested(item->offset);
             },
             Qt::QueuedConnection);
         connect(m_sliders[row], &QSlider::valueChanged, this, [this, row] { onSliderMoved(row); });
-        connect(m_sliders[row], &QSlider::sliderReleased, this,
-                [this] { m_document.endGesture(); });
+        connect(m_sliders[row], &QSlider::sliderReleased, this, [this] { m_session.endGesture(); });
         setRowVisible(row, false);
     }
     m_resetButton = new QPushButton(this);
@@ -83,48 +92,36 @@ void VolumeEditor::setRowVisible(int row, bool visible) {
     m_infoLabels[row]->setVisible(visible);
 }
 
-bool VolumeEditor::load(const XmlElement& typeElement) {
-    setTitle(uiText(typeElement.attribute("tip").value_or("")));
-    VolumeItems built = buildVolumeItems(typeElement, m_document.grid());
-    m_items = std::move(built.items);
+void VolumeEditor::load() {
+    if (m_session.model().kind == EditorKind::Volume)
+        setTitle(uiText(m_session.document().type().attribute("tip").value_or("")));
     for (int row = 0; row < kRows; ++row) {
-        const bool filled = row < static_cast<int>(m_items.size());
-        setRowVisible(row, filled);
-        if (!filled)
+        const VolumeItem* item = itemOf(row);
+        setRowVisible(row, item != nullptr);
+        if (!item)
             continue;
-        const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
-        m_captions[row]->setText(uiText(item.caption));
-        m_sliders[row]->setProperty("tag", uiText(item.bindingTag()));
+        m_captions[row]->setText(uiText(item->caption));
+        m_sliders[row]->setProperty("tag", uiText(item->bindingTag()));
         const QSignalBlocker blocker(m_sliders[row]);
-        m_sliders[row]->setRange(item.min, item.max);
-        m_sliders[row]->setValue(item.position);
+        m_sliders[row]->setRange(item->min, item->max);
+        m_sliders[row]->setValue(item->position);
         showInfo(row);
     }
-    m_resetButton->setEnabled(!m_items.empty());
-    if (!built.complete) {
-        emit failed(uiText(m_strings, UiString::EditorIncomplete));
-        return false;
-    }
-    return true;
+    m_resetButton->setEnabled(itemCount() > 0);
 }
 
 void VolumeEditor::restoreDefaults() {
-    {
-        EditScope step(m_document, UiString::UndoVolumeReset);
-        resetVolumes(m_document.grid(), m_items);
-    }
-    for (int row = 0; row < static_cast<int>(m_items.size()); ++row)
-        showPosition(row);
+    (void)m_session.resetVolumes();
 }
 
 // Every position the user gives the slider, dragging included, goes into the
 // cell; one press-to-release or one run of keys on a slider is one undo step
-// (a gesture of the document).
+// (a gesture of the session, ended on release and when the focus goes).
 void VolumeEditor::onSliderMoved(int row) {
-    if (row >= static_cast<int>(m_items.size()))
+    if (!itemOf(row))
         return;
-    EditScope step(m_document, UiString::UndoVolume);
-    writeVolume(m_document.grid(), m_items[static_cast<std::size_t>(row)], m_sliders[row]->value());
+    (void)m_session.setVolume(volumeKey(static_cast<std::size_t>(row)), m_sliders[row]->value(),
+                              kSliderGesture);
 }
 
 QLabel* VolumeEditor::caption(int row) const {
@@ -140,19 +137,19 @@ QLabel* VolumeEditor::infoLabel(int row) const {
 }
 
 QString VolumeEditor::cellDescription(int index) const {
-    for (const VolumeItem& item : m_items) {
-        if (item.offset == index)
-            return uiText(item.caption);
+    for (int row = 0; row < itemCount(); ++row) {
+        if (itemOf(row)->offset == index)
+            return uiText(itemOf(row)->caption);
     }
     return {};
 }
 
 void VolumeEditor::onSliderPressed(int row) {
-    if (row >= static_cast<int>(m_items.size()))
+    const VolumeItem* item = itemOf(row);
+    if (!item)
         return;
-    m_document.endGesture();
-    m_document.beginGesture(UiString::UndoVolume);
-    emit cellFocusRequested(m_items[static_cast<std::size_t>(row)].offset);
+    m_session.endGesture(); // a press starts a step of its own
+    emit cellFocusRequested(item->offset);
     // The cell is marked and described; the keys stay with the slider in use.
     m_sliders[row]->setFocus(Qt::MouseFocusReason);
 }
@@ -164,14 +161,10 @@ bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress:
             onSliderPressed(row);
             break;
-        case QEvent::FocusIn:
-        case QEvent::KeyPress:
-            // The keys pressed on a slider until it loses the focus are one step.
-            m_document.beginGesture(UiString::UndoVolume);
-            break;
+        // The keys pressed on a slider until it loses the focus are one step.
         case QEvent::MouseButtonRelease:
         case QEvent::FocusOut:
-            m_document.endGesture();
+            m_session.endGesture();
             break;
         default:
             break;
@@ -181,10 +174,8 @@ bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void VolumeEditor::showPosition(int row) {
-    VolumeItem& item = m_items[static_cast<std::size_t>(row)];
-    item.position = positionFromGrid(item, m_document.grid());
     const QSignalBlocker blocker(m_sliders[row]);
-    m_sliders[row]->setValue(item.position);
+    m_sliders[row]->setValue(itemOf(row)->position);
     showInfo(row);
 }
 
@@ -192,14 +183,14 @@ void VolumeEditor::showPosition(int row) {
 // what is really stored until a move of the slider writes a value in range.
 void VolumeEditor::showInfo(int row) {
     m_numbers[row]->setNum(m_sliders[row]->value());
-    const VolumeItem& item = m_items[static_cast<std::size_t>(row)];
+    const VolumeItem& item = *itemOf(row);
     QString info = uiText(item.tip);
-    const std::optional<int> outside = storedOutsideRange(item, m_document.grid());
+    const std::optional<int> outside = storedOutsideRange(item, m_session.grid());
     if (outside) {
         if (!info.isEmpty())
             info += QLatin1Char('\n');
         info +=
-            uiText(m_strings, UiString::VolumeOutsideRange,
+            uiText(m_session.strings(), UiString::VolumeOutsideRange,
                    {std::to_string(*outside), std::to_string(item.min), std::to_string(item.max)});
     }
     m_infoLabels[row]->setText(info);
@@ -207,12 +198,27 @@ void VolumeEditor::showInfo(int row) {
 }
 
 // Undo, redo and typing change cells behind the sliders' backs.
-void VolumeEditor::onCellChanged(int index) {
-    for (int row = 0; row < static_cast<int>(m_items.size()); ++row) {
-        const int offset = m_items[static_cast<std::size_t>(row)].offset;
-        if ((index == offset || index < 0) && m_document.grid().contains(offset))
+void VolumeEditor::onSessionChange(const SessionChange& change) {
+    if (change.model) {
+        load();
+        return;
+    }
+    for (const std::string& key : change.settings) {
+        const int row = volumeRowOf(key);
+        if (itemOf(row))
             showPosition(row);
     }
+}
+
+int VolumeEditor::itemCount() const {
+    const EditorModel& model = m_session.model();
+    return model.kind == EditorKind::Volume ? static_cast<int>(model.volumes.items.size()) : 0;
+}
+
+const VolumeItem* VolumeEditor::itemOf(int row) const {
+    if (row < 0 || row >= itemCount())
+        return nullptr;
+    return &m_session.model().volumes.items[static_cast<std::size_t>(row)];
 }
 
 int VolumeEditor::rowOf(const QObject* slider) const {

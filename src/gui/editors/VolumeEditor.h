@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/SeemDocument.h"
+#include "core/document/ListenerList.h"
 #include "core/editors/VolumeItems.h"
-#include "core/i18n/UiStrings.h"
-#include "core/xml/XmlDocument.h"
+#include "core/session/SessionTypes.h"
 
 #include <QGroupBox>
 
 #include <array>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -17,21 +17,25 @@ class QSlider;
 
 namespace vantrel {
 
+class EditingSession;
+
 // The volume editor (frameVolume): one row of caption, slider and explanation
-// per volume item, each slider bound to one byte, and a button that puts every
-// slider back to its default. The sliders follow their cells whoever changes them.
+// per volume item of the session's editor model, each slider bound to one
+// byte, and a button that puts every slider back to its default. A slider's
+// move is the session's command on its item's key, one press-to-release or
+// one run of keys being one step; the sliders follow what the session pushes.
 class VolumeEditor : public QGroupBox {
     Q_OBJECT
 
   public:
     static constexpr int kRows = VolumeItems::kRows;
 
-    VolumeEditor(SeemDocument& document, const UiStrings& strings, QWidget* parent = nullptr);
+    explicit VolumeEditor(EditingSession& session, QWidget* parent = nullptr);
 
-    // Fills the rows from a volume type element, the frame caption from its
-    // "tip", and hides the rows no item fills. Changes no cell. When an item
-    // cannot be shown, emits failed() and returns false.
-    bool load(const XmlElement& typeElement);
+    // Fills the rows from the model's volume items (none unless a volume file
+    // is open), the frame caption from its type's "tip", and hides the rows no
+    // item fills. Changes no cell. A model built anew is loaded without being asked.
+    void load();
 
     void restoreDefaults();
     // The volume item on a cell and its position, as a screen reader hears the cell.
@@ -46,8 +50,6 @@ class VolumeEditor : public QGroupBox {
     // A slider was pressed: the window marks this cell and describes it; the
     // slider takes the focus back right after the signal returns.
     void cellFocusRequested(int index);
-    // The window shows the message with the critical-error icon.
-    void failed(const QString& message);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,18 +61,19 @@ class VolumeEditor : public QGroupBox {
     void onSliderPressed(int row);
     void showPosition(int row);
     void showInfo(int row);
-    void onCellChanged(int index);
+    void onSessionChange(const SessionChange& change);
     [[nodiscard]] int rowOf(const QObject* slider) const;
+    // The model's item of a row; null for a row no item fills.
+    [[nodiscard]] const VolumeItem* itemOf(int row) const;
+    [[nodiscard]] int itemCount() const;
 
-    SeemDocument& m_document;
-    const UiStrings& m_strings;
+    EditingSession& m_session;
     std::array<QLabel*, kRows> m_captions{};
     std::array<QSlider*, kRows> m_sliders{};
     std::array<QLabel*, kRows> m_numbers{};
     std::array<QLabel*, kRows> m_infoLabels{};
     QPushButton* m_resetButton = nullptr;
-    std::vector<VolumeItem> m_items; // m_items[i] drives row i
-    ListenerConnection m_gridConnection;
+    ListenerConnection m_sessionConnection;
 };
 
 } // namespace vantrel

@@ -12,12 +12,13 @@
 namespace vantrel {
 
 QString askForGeneratedFile(QWidget* owner, const QString& title, const QString& filter,
-                            std::int32_t flags) {
+                            std::int32_t flags, const QString& name) {
     StandardDialog dialog;
     dialog.setOwner(owner);
     dialog.setTitle(title);
     dialog.setFilter(filter);
     dialog.setFlags(flags);
+    dialog.setFileName(name);
     dialog.show(StandardDialog::Action::Save);
     if (dialog.fileName().isEmpty())
         return {};

@@ -12,10 +12,11 @@ namespace vantrel {
 
 class UiStrings;
 
-// Asks for the name of a new generated file with the Save dialog; "" when the
-// user cancelled.
+// Asks for the name of a new generated file with the Save dialog, offering
+// name; "" when the user cancelled.
 [[nodiscard]] QString askForGeneratedFile(QWidget* owner, const QString& title,
-                                          const QString& filter, std::int32_t flags);
+                                          const QString& filter, std::int32_t flags,
+                                          const QString& name);
 
 // Replaces the file at path by bytes. A failure is reported, naming the path
 // and the reason, and leaves the file as it was; returns whether it was written.

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-
-#include <cstdint>
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace vantrel {
 
-// What a generator window takes from the main window when it opens: the open
-// document as it was last read or saved, and a way to put the main caption
-// back. The window never changes the document itself.
+class EditingSession;
+
+// What a generator window takes from the main window when it opens: the
+// session, which decides the text it starts with, its hints and the name of
+// the file it writes, and a way to put the main caption back. The window
+// never changes the open document.
 struct GeneratorHost {
-    QString fileName;                         // path of the open document, "" when none
-    std::string typeName;                     // its seem type in lower case, "" when none
-    std::vector<std::uint8_t> fileBytes;      // the bytes last read or saved
+    const EditingSession& session;
     std::function<void()> restoreMainCaption; // sets the main caption to MainCaption
 };
 

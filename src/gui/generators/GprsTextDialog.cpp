@@ -2,10 +2,11 @@
 #include "gui/generators/GprsTextDialog.h"
 
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -27,8 +28,8 @@ constexpr int kCustomIndex = static_cast<int>(GprsDisplayMode::CustomText);
 
 } // namespace
 
-GprsTextDialog::GprsTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner)
-    : QDialog(owner), m_host(std::move(host)), m_language(language) {
+GprsTextDialog::GprsTextDialog(GeneratorHost host, QWidget* owner)
+    : QDialog(owner), m_host(std::move(host)) {
     setObjectName(QStringLiteral("frmGPRS"));
     setModal(true);
     buildControls();
@@ -86,22 +87,34 @@ void GprsTextDialog::buildControls() {
     setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
 
     connect(group, &QButtonGroup::idClicked, this, &GprsTextDialog::showModeChoice);
+    connect(m_textBox, &QLineEdit::textChanged, this, &GprsTextDialog::updateHint);
     connect(m_saveButton, &QPushButton::clicked, this, &GprsTextDialog::saveRecord);
     connect(m_cancelButton, &QPushButton::clicked, this, &GprsTextDialog::cancel);
 }
 
 void GprsTextDialog::fillControls() {
-    applyLanguage(this, m_language);
-    setWindowTitle(uiText(m_language.strings(), UiString::GprsTitle));
+    const EditingSession& session = m_host.session;
+    applyLanguage(this, session.language());
+    m_textHintCaption = m_textHint->text();
+    setWindowTitle(uiText(session.strings(), UiString::GprsTitle));
     static constexpr UiString kModeCaptions[] = {UiString::GprsAlwaysDate, UiString::GprsNothing,
                                                  UiString::GprsCustomText};
     static_assert(std::size(kModeCaptions) == std::tuple_size_v<decltype(m_modeButtons)>);
     for (std::size_t index = 0; index < m_modeButtons.size(); ++index)
-        m_modeButtons[index]->setText(uiText(m_language.strings(), kModeCaptions[index]));
-    const GprsSetting setting =
-        gprsPrefill(m_host.fileName.toStdString(), m_host.typeName, m_host.fileBytes);
+        m_modeButtons[index]->setText(uiText(session.strings(), kModeCaptions[index]));
+    const GprsSetting setting = session.gprsPrefill();
     m_textBox->setText(QString::fromStdU16String(setting.text));
     select(setting.mode);
+}
+
+// The label under the box explains the custom text, unless the session has
+// something to say of the text typed.
+void GprsTextDialog::updateHint() {
+    const EditingSession& session = m_host.session;
+    const GeneratedFile file =
+        session.generateGprs(GprsDisplayMode::CustomText, m_textBox->text().toStdU16String());
+    m_textHint->setText(file.hint ? uiText(session.strings(), *file.hint) : m_textHintCaption);
+    setWindowTextColor(m_textHint, file.warning ? warningTextColor(m_textHint) : QColor());
 }
 
 GprsDisplayMode GprsTextDialog::mode() const {
@@ -131,14 +144,15 @@ void GprsTextDialog::showModeChoice(int index) {
 }
 
 void GprsTextDialog::saveRecord() {
+    const EditingSession& session = m_host.session;
+    const GeneratedFile file = session.generateGprs(mode(), m_textBox->text().toStdU16String());
     // Flags 0: an existing file of that name is replaced without a question.
-    const QString path =
-        askForGeneratedFile(this, uiText(m_language.strings(), UiString::GprsSaveTitle),
-                            uiText(m_language.strings(), UiString::GprsSaveFilter), 0);
+    const QString path = askForGeneratedFile(
+        this, uiText(session.strings(), UiString::GprsSaveTitle),
+        uiText(session.strings(), UiString::GprsSaveFilter), 0, pathText(file.fileName));
     if (path.isEmpty())
         return;
-    const auto record = encodeGprsTextRecord(mode(), m_textBox->text().toStdU16String());
-    if (!writeGeneratedFile(this, path, record, m_language.strings()))
+    if (!writeGeneratedFile(this, path, file.bytes, session.strings()))
         return;
     returnToMainWindow(Accepted);
 }

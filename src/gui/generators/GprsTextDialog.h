@@ -17,17 +17,15 @@ class QRadioButton;
 
 namespace vantrel {
 
-class LanguageFile;
-
 // The GPRS date text generator: the user chooses whether the phone's main
 // screen shows the date, nothing or a text of their own, and saves the choice
 // as a new 26-byte seem file. Opened over a GPRS file, it starts with that
-// file's setting.
+// file's setting. The session makes the file and says what is wrong with a text.
 class GprsTextDialog : public QDialog {
     Q_OBJECT
 
   public:
-    GprsTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
+    explicit GprsTextDialog(GeneratorHost host, QWidget* owner = nullptr);
 
     [[nodiscard]] GprsDisplayMode mode() const;
     [[nodiscard]] QRadioButton* modeButton(GprsDisplayMode mode) const;
@@ -41,10 +39,11 @@ class GprsTextDialog : public QDialog {
     // Captions in the chosen language, and the setting the opened file holds.
     void fillControls();
     void select(GprsDisplayMode mode);
+    void updateHint();
     void returnToMainWindow(DialogCode result);
 
     GeneratorHost m_host;
-    const LanguageFile& m_language;
+    QString m_textHintCaption; // the hint's own text, where the session has none
     QGroupBox* m_modeFrame = nullptr;
     std::array<QRadioButton*, 3> m_modeButtons{}; // indexed by GprsDisplayMode
     QLineEdit* m_textBox = nullptr;

@@ -2,9 +2,8 @@
 #include "gui/generators/OuterTextDialog.h"
 
 #include "core/files/DialogValues.h"
-#include "core/generators/OuterTextRecord.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
@@ -43,8 +42,8 @@ void styleAsCoverScreen(QLineEdit* box) {
 
 } // namespace
 
-OuterTextDialog::OuterTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner)
-    : QDialog(owner), m_host(std::move(host)), m_language(language) {
+OuterTextDialog::OuterTextDialog(GeneratorHost host, QWidget* owner)
+    : QDialog(owner), m_host(std::move(host)) {
     setObjectName(QStringLiteral("frmOuterText"));
     setModal(true);
     buildControls();
@@ -90,43 +89,33 @@ void OuterTextDialog::buildControls() {
 }
 
 void OuterTextDialog::fillControls() {
-    setWindowTitle(uiText(m_language.strings(), UiString::OuterTextTitle));
-    applyLanguage(this, m_language);
-    const std::u16string text = outerTextPrefill(m_host.typeName, m_host.fileBytes);
-    m_textBox->setText(QString::fromStdU16String(text));
+    const EditingSession& session = m_host.session;
+    setWindowTitle(uiText(session.strings(), UiString::OuterTextTitle));
+    applyLanguage(this, session.language());
+    m_textBox->setText(QString::fromStdU16String(session.outerTextPrefill()));
 }
 
-// The hint only informs; a text that does not fit is still saved, cut to the
-// record, and then the hint says what the file will hold.
 void OuterTextDialog::updateHint() {
-    const std::u16string typed = m_textBox->text().toStdU16String();
-    const bool cut = outerTextIsCut(typed);
-    const bool fits = !cut && outerTextFitsScreen(typed);
-    if (cut) {
-        const QString stored = QString::fromStdU16String(outerTextStored(typed));
-        m_hintLabel->setText(
-            uiText(m_language.strings(), UiString::OuterTextStored, {stored.toStdString()}));
-    } else {
-        m_hintLabel->setText(uiText(m_language.strings(),
-                                    fits ? UiString::OuterTextFits : UiString::OuterTextTooLong));
-    }
-    setWindowTextColor(m_hintLabel, fits ? QColor() : warningTextColor(m_hintLabel));
+    const EditingSession& session = m_host.session;
+    const GeneratedFile file = session.generateOuterText(m_textBox->text().toStdU16String());
+    m_hintLabel->setText(file.hint ? uiText(session.strings(), *file.hint) : QString());
+    setWindowTextColor(m_hintLabel, file.warning ? warningTextColor(m_hintLabel) : QColor());
 }
 
 void OuterTextDialog::saveRecord() {
+    const EditingSession& session = m_host.session;
+    const GeneratedFile file = session.generateOuterText(m_textBox->text().toStdU16String());
     const QString path =
-        askForGeneratedFile(this, uiText(m_language.strings(), UiString::OuterTextSaveTitle),
-                            uiText(m_language.strings(), UiString::OuterTextSaveFilter),
-                            FileDialogFlag::OverwritePrompt);
+        askForGeneratedFile(this, uiText(session.strings(), UiString::OuterTextSaveTitle),
+                            uiText(session.strings(), UiString::OuterTextSaveFilter),
+                            FileDialogFlag::OverwritePrompt, pathText(file.fileName));
     if (path.trimmed().isEmpty())
         return;
-    const auto record = encodeOuterTextRecord(m_textBox->text().toStdU16String());
-    if (!writeGeneratedFile(this, path, record, m_language.strings()))
+    if (!writeGeneratedFile(this, path, file.bytes, session.strings()))
         return;
     showMessage(this, MessageIcon::Information,
-                uiText(m_language.strings(), UiString::OuterTextSavedPrefix) +
-                    QStringLiteral(" [ ") + path + QStringLiteral(" ] ") +
-                    uiText(m_language.strings(), UiString::Succeeded));
+                uiText(session.strings(), UiString::OuterTextSavedPrefix) + QStringLiteral(" [ ") +
+                    path + QStringLiteral(" ] ") + uiText(session.strings(), UiString::Succeeded));
     returnToMainWindow(Accepted);
 }
 

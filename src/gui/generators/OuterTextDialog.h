@@ -13,16 +13,15 @@ class QPushButton;
 
 namespace vantrel {
 
-class LanguageFile;
-
 // The outer-screen text generator: the user types the text of the phone's
 // cover screen and saves it as a new 34-byte seem file. Opened over an
-// outer-text file, it starts with that file's text.
+// outer-text file, it starts with that file's text. The session words the
+// hint and makes the file.
 class OuterTextDialog : public QDialog {
     Q_OBJECT
 
   public:
-    OuterTextDialog(GeneratorHost host, const LanguageFile& language, QWidget* owner = nullptr);
+    explicit OuterTextDialog(GeneratorHost host, QWidget* owner = nullptr);
 
     void saveRecord();
     void cancel();
@@ -35,7 +34,6 @@ class OuterTextDialog : public QDialog {
     void returnToMainWindow(DialogCode result);
 
     GeneratorHost m_host;
-    const LanguageFile& m_language;
     QGroupBox* m_textFrame = nullptr;
     QLineEdit* m_textBox = nullptr;
     QLabel* m_hintLabel = nullptr;

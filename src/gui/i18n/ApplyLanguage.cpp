@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/i18n/ApplyLanguage.h"
 
+#include "core/i18n/DesignCaptions.h"
 #include "core/i18n/LanguageFile.h"
-#include "gui/i18n/DesignCaptions.h"
 #include "gui/i18n/UiText.h"
 
 #include <QAbstractButton>

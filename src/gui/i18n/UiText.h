@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/i18n/UiMessage.h"
 #include "core/i18n/UiStrings.h"
 
 #include <QString>
@@ -26,6 +27,11 @@ namespace vantrel {
 [[nodiscard]] inline QString uiText(const UiStrings& strings, UiString id,
                                     const std::vector<std::string>& args) {
     return uiText(strings.format(id, args));
+}
+
+// A message the core decided, in the language in use.
+[[nodiscard]] inline QString uiText(const UiStrings& strings, const UiMessage& message) {
+    return uiText(message.text(strings));
 }
 
 // A file or folder name the core holds (UTF-8), as Qt's file classes take it.

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/window/EditorPanel.h"
 
-#include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/ColorEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
@@ -31,10 +30,8 @@ QRect toPixels(const layout::TwipRect& rect) {
 
 } // namespace
 
-EditorPanel::EditorPanel(SeemDocument& document, const LanguageFile& language,
-                         ByteGridView& gridView, QWidget* canvas)
-    : QObject(canvas), m_document(document), m_language(language), m_gridView(gridView),
-      m_canvas(canvas) {
+EditorPanel::EditorPanel(EditingSession& session, ByteGridView& gridView, QWidget* canvas)
+    : QObject(canvas), m_session(session), m_gridView(gridView), m_canvas(canvas) {
     m_infoFrame = new QGroupBox(canvas);
     m_infoFrame->setObjectName(QStringLiteral("frameSet"));
     m_info = new QLabel(m_infoFrame);
@@ -45,48 +42,41 @@ EditorPanel::EditorPanel(SeemDocument& document, const LanguageFile& language,
     setMainTabOrder(&m_gridView, {}, m_info);
 }
 
-EditorPanel::Kind EditorPanel::kindOf(const std::string& typeName) {
-    if (typeName == "function" || typeName == "style" || typeName == "volume" ||
-        typeName == "color")
-        return Kind::Editor;
-    if (typeName == "outertext" || typeName == "gprs")
-        return Kind::Generator;
-    return Kind::None;
-}
-
 void EditorPanel::clear() {
     for (QWidget* editor : made())
         editor->hide();
-    m_infoFrame->setTitle(uiText(m_language.strings(), UiString::Information));
+    m_infoFrame->setTitle(uiText(m_session.strings(), UiString::Information));
     const std::string window = m_canvas->window()->objectName().toStdString();
-    m_info->setText(uiText(m_language.caption(window, "lblinfo").value_or("")));
+    m_info->setText(uiText(m_session.language().caption(window, "lblinfo").value_or("")));
 }
 
-void EditorPanel::show(const XmlElement& type) {
-    const std::string typeName = m_document.typeName();
-    const QString information = uiText(m_language.strings(), UiString::Information);
-    if (typeName == "function") {
-        functions()->load(type);
-        showOnly(m_functions);
+void EditorPanel::show(EditorKind kind) {
+    const QString information = uiText(m_session.strings(), UiString::Information);
+    switch (kind) {
+    case EditorKind::Function:
+        showOnly(functions());
         m_infoFrame->setTitle(information);
-    } else if (typeName == "style") {
+        break;
+    case EditorKind::Style:
         showOnly(styles());
-        m_styles->load(type);
         m_infoFrame->setTitle(information);
-    } else if (typeName == "volume") {
-        volumes()->load(type);
-        showOnly(m_volumes);
+        break;
+    case EditorKind::Volume:
+        showOnly(volumes());
         // The sliders have no descriptions to show; the frame says how they work.
-        m_info->setText(uiText(m_language.strings(), UiString::VolumeInformation));
-    } else if (typeName == "color") {
-        colorTree()->load(type);
+        m_info->setText(uiText(m_session.strings(), UiString::VolumeInformation));
+        break;
+    case EditorKind::Color:
         colorPanel()->load();
-        showOnly(m_colorTree);
+        showOnly(colorTree());
         // The colour panel takes the information frame's place.
         m_infoFrame->hide();
         m_colorPanel->show();
         m_colorPanel->setEnabled(false);
         m_gridView.setCellsEnabled(false);
+        break;
+    default:
+        break;
     }
     // An editor's own stops exist once it is filled.
     setMainTabOrder(&m_gridView, made(), m_info);
@@ -191,8 +181,9 @@ void EditorPanel::showSetting(SettingKind kind, const QString& key, int firstCel
 FunctionTreeEditor* EditorPanel::functions() {
     if (m_functions)
         return m_functions;
-    m_functions = new FunctionTreeEditor(m_document, m_language.strings(), m_canvas);
+    m_functions = new FunctionTreeEditor(m_session, m_canvas);
     adopt(m_functions);
+    m_functions->load();
     connect(m_functions, &FunctionTreeEditor::cellFocusRequested, &m_gridView,
             &ByteGridView::showCell);
     connect(m_functions, &FunctionTreeEditor::infoChanged, this,
@@ -221,11 +212,11 @@ FunctionTreeEditor* EditorPanel::functions() {
 StyleListEditor* EditorPanel::styles() {
     if (m_styles)
         return m_styles;
-    m_styles = new StyleListEditor(m_document, m_language.strings(), m_canvas);
+    m_styles = new StyleListEditor(m_session, m_canvas);
     adopt(m_styles);
+    m_styles->load();
     connect(m_styles, &StyleListEditor::cellFocusRequested, &m_gridView, &ByteGridView::showCell);
     connect(m_styles, &StyleListEditor::infoChanged, m_info, &QLabel::setText);
-    connect(m_styles, &StyleListEditor::failed, this, &EditorPanel::failed);
     connect(m_styles, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         emit settingChosen(SettingKind::Style, StyleListEditor::itemKey(item));
     });
@@ -235,21 +226,21 @@ StyleListEditor* EditorPanel::styles() {
 VolumeEditor* EditorPanel::volumes() {
     if (m_volumes)
         return m_volumes;
-    m_volumes = new VolumeEditor(m_document, m_language.strings(), m_canvas);
+    m_volumes = new VolumeEditor(m_session, m_canvas);
     adopt(m_volumes);
+    m_volumes->load();
     connect(m_volumes, &VolumeEditor::cellFocusRequested, &m_gridView, &ByteGridView::showCell);
-    connect(m_volumes, &VolumeEditor::failed, this, &EditorPanel::failed);
     return m_volumes;
 }
 
 ColorTreeEditor* EditorPanel::colorTree() {
     if (m_colorTree)
         return m_colorTree;
-    m_colorTree = new ColorTreeEditor(m_document.grid(), m_language.strings(), m_canvas);
+    m_colorTree = new ColorTreeEditor(m_session, m_canvas);
     adopt(m_colorTree);
+    m_colorTree->load();
     connect(m_colorTree, &ColorTreeEditor::nodeClicked, this,
-            [this](std::optional<int> entryOffset) { colorPanel()->selectEntry(entryOffset); });
-    connect(m_colorTree, &ColorTreeEditor::failed, this, &EditorPanel::failed);
+            [this](const QString& entryKey) { colorPanel()->selectEntry(entryKey); });
     connect(m_colorTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         emit settingChosen(SettingKind::Color, ColorTreeEditor::itemKey(item));
     });
@@ -258,7 +249,7 @@ ColorTreeEditor* EditorPanel::colorTree() {
 
 ColorEditor* EditorPanel::colorPanel() {
     if (!m_colorPanel) {
-        m_colorPanel = new ColorEditor(m_document, m_language.strings(), m_canvas);
+        m_colorPanel = new ColorEditor(m_session, m_canvas);
         adopt(m_colorPanel);
     }
     return m_colorPanel;
@@ -267,7 +258,7 @@ ColorEditor* EditorPanel::colorPanel() {
 void EditorPanel::adopt(QWidget* editor) {
     applyDesignCaptions(m_canvas->window(), editor);
     editor->hide();
-    applyLanguage(m_canvas->window(), editor, m_language);
+    applyLanguage(m_canvas->window(), editor, m_session.language());
     editor->setGeometry(editor == m_colorPanel ? colorPanelRect() : toPixels(m_layout.editorArea));
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/compare/SeemComparison.h"
+#include "core/editors/EditorKind.h"
 #include "core/layout/WindowLayout.h"
 #include "gui/compare/ComparisonMarks.h"
 
@@ -19,32 +20,25 @@ namespace vantrel {
 class ByteGridView;
 class ColorEditor;
 class ColorTreeEditor;
+class EditingSession;
 class FunctionTreeEditor;
-class LanguageFile;
-class SeemDocument;
 class StyleListEditor;
 class VolumeEditor;
-class XmlElement;
 
-// The editor beside the grid for the matched seem type, and the information
+// The editor beside the grid for the open file's kind, and the information
 // frame with its text. Each editor is made the first time a file of its
-// type is shown, placed and captioned then.
+// kind is shown, placed and captioned then; it fills itself from the
+// session's editor model.
 class EditorPanel : public QObject {
     Q_OBJECT
 
   public:
-    // What a type gets: an editor here, a generator window, or only the grid.
-    enum class Kind { Editor, Generator, None };
-
-    EditorPanel(SeemDocument& document, const LanguageFile& language, ByteGridView& gridView,
-                QWidget* canvas);
-
-    [[nodiscard]] static Kind kindOf(const std::string& typeName);
+    EditorPanel(EditingSession& session, ByteGridView& gridView, QWidget* canvas);
 
     // A new file: every editor hidden, the information frame speaking of it only.
     void clear();
-    // Fills and shows the editor of type, whose kind is Editor.
-    void show(const XmlElement& type);
+    // Shows the editor of kind, one of the four editors.
+    void show(EditorKind kind);
     // Hides everything (false) or shows the information frame (true).
     void setLoaded(bool loaded);
     void hideInformation();
@@ -74,7 +68,6 @@ class EditorPanel : public QObject {
     void settingChosen(SettingKind kind, const QString& key);
     void statusPathChanged(const QString& path);
     void contextMenuRequested(const QPoint& globalPos);
-    void failed(const QString& message);
 
   private:
     FunctionTreeEditor* functions();
@@ -88,8 +81,7 @@ class EditorPanel : public QObject {
     void showOnly(QWidget* editor);
     [[nodiscard]] std::vector<QWidget*> made() const;
 
-    SeemDocument& m_document;
-    const LanguageFile& m_language;
+    EditingSession& m_session;
     ByteGridView& m_gridView;
     QWidget* m_canvas;
     layout::WindowLayout m_layout =

@@ -30,6 +30,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace vantrel {
 
 namespace {
@@ -50,7 +52,7 @@ QMenu* newMenu(QWidget* owner, const char* name) {
 
 MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings),
-      m_caption(*this, m_document) {
+      m_caption(*this, m_session) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vantrel  V") + uiText(kProjectVersion));
     setAcceptDrops(true);
@@ -60,7 +62,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
     buildControls();
     buildControllers();
     applyDesignCaptions(this);
-    listenToDocument();
+    listenToSession();
 }
 
 // Members die before QWidget deletes the children; the controls and
@@ -80,12 +82,10 @@ void MainWindow::buildControls() {
     new ClientRoomKeeper(*this, *m_surface, MainSurface::designedSize());
     QWidget* canvas = m_surface->canvas();
     m_startPage = std::make_unique<StartPage>(canvas);
-    m_gridView = new ByteGridView(m_document.grid(), m_language.strings(), canvas);
-    m_editorPanel = new EditorPanel(m_document, m_language, *m_gridView, canvas);
+    m_gridView = new ByteGridView(m_session, canvas);
+    m_editorPanel = new EditorPanel(m_session, *m_gridView, canvas);
     connect(m_editorPanel, &EditorPanel::statusPathChanged, this,
             [this](const QString& path) { setStatus(1, path); });
-    connect(m_editorPanel, &EditorPanel::failed, this,
-            [this](const QString& message) { showMessage(this, MessageIcon::Critical, message); });
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("staBar"));
@@ -110,42 +110,31 @@ void MainWindow::buildControllers() {
     m_menus.language = newMenu(this, "mnuLanguage");
     m_menus.help = newMenu(this, "mnuHelp");
 
-    m_languageController =
-        new LanguageController({m_language, m_document, m_settings, m_appDir, m_env.systemLcid,
-                                [this] { return m_fileShown; }},
-                               *this, m_menus.language);
-    connect(this, &MainWindow::documentStateChanged, m_languageController,
-            &LanguageController::refreshEnabling);
+    m_languageController = new LanguageController(
+        {m_language, m_session, m_settings, m_appDir, m_env.systemLcid}, *this, m_menus.language);
     // After the captions: the hint is the string table's, not a caption.
     connect(m_languageController, &LanguageController::languageChanged, this,
             &MainWindow::showStartHint);
     m_fileController = new FileController(
-        {m_document, m_language, m_settings, *this, m_caption, *m_gridView, m_env.readFile,
-         [this] { return m_fileShown; },
-         [this](const QString& path, bool reloaded) { showOpenedFile(path, reloaded); },
-         [this] { showDocumentState(false); }},
+        {m_session, m_settings, *this, m_caption, *m_gridView, m_env.readFile,
+         [this](EditorKind editor, OpenReason reason) { showOpenedFile(editor, reason); },
+         [this] { showEditorState(false); },
+         [this](EditorKind generator) { m_generatorController->openFor(generator); },
+         [this](const Tip& tip) { m_shellController->showTip(tip); }},
         *this);
-    connect(this, &MainWindow::documentStateChanged, m_fileController,
-            &FileController::refreshEnabling);
-    m_editController = new EditController(
-        m_document, m_language.strings(), m_settings, *m_editorPanel, *m_gridView,
-        [this] { return m_fileShown; }, *this);
-    connect(this, &MainWindow::documentStateChanged, m_editController,
-            &EditController::refreshEnabling);
+    m_editController =
+        new EditController(m_session, m_settings, *m_editorPanel, *m_gridView, *this);
     connect(m_languageController, &LanguageController::languageChanged, m_editController,
             &EditController::retranslate);
-    m_comparisonController = new ComparisonController(
-        {m_document, m_language.strings(), *m_editorPanel, *m_fileController,
-         [this] { return m_languageController->definitionsPath(); },
-         [this] { return m_fileShown; }},
-        *this);
-    connect(this, &MainWindow::documentStateChanged, m_comparisonController,
-            &ComparisonController::followDocumentState);
+    m_comparisonController =
+        new ComparisonController({m_session, *m_editorPanel, *m_fileController,
+                                  [this] { return m_languageController->definitionsPath(); }},
+                                 *this);
     buildCoverage();
     m_fileController->watchForExternalChanges();
     m_shellController =
         new ShellController(m_language, m_settings, m_appDir, m_catalog, *m_fileController, *this);
-    m_generatorController = new GeneratorController(m_document, m_language, m_caption, *this);
+    m_generatorController = new GeneratorController(m_session, m_caption, *this);
 
     m_fileController->fillMenu(m_menus.file, m_comparisonController->fileMenuItems() +
                                                  QList<QAction*>{m_coverage->suggestAction()} +
@@ -165,8 +154,8 @@ void MainWindow::buildControllers() {
         m_gridView->viewport()->update();
         m_coverage->retranslate();
         m_comparisonController->retranslate();
-        if (!m_fileShown && m_gridView->isHidden())
-            setStatus(1, uiText(strings(), UiString::StatusNoFile));
+        if (!m_session.fileOpen())
+            setStatus(1, uiText(strings(), m_session.statusLine()));
         // Captions in another script can make the bars taller: once they have
         // settled, the client area gets back the room it lost.
         QTimer::singleShot(0, this, [this] {
@@ -179,7 +168,7 @@ void MainWindow::buildControllers() {
 // The coverage tools: the View menu, What is this byte? and Suggest definitions.
 void MainWindow::buildCoverage() {
     m_coverage = std::make_unique<CoverageController>(
-        CoverageParts{*this, m_document, *m_gridView, m_settings, m_language.strings(),
+        CoverageParts{*this, m_session, *m_gridView, m_settings, m_language.strings(),
                       m_comparisonController->comparison(),
                       [this] { return m_languageController->definitionsPath(); },
                       [this](const CoveredItem& item) {
@@ -187,24 +176,27 @@ void MainWindow::buildCoverage() {
                       }});
 }
 
-void MainWindow::listenToDocument() {
+void MainWindow::listenToSession() {
     connect(m_gridView, &ByteGridView::cellFocused, this, &MainWindow::showCellStatus);
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
+}
+
+void MainWindow::onSessionChange(const SessionChange& change) {
     // The status line describes the current cell as it reads now, whoever wrote it.
-    m_gridConnection = m_document.grid().addListener([this](int index) {
-        if (!m_cellStatusShown)
-            return;
-        if (index < 0) {
-            setStatus(2, QString());
-            m_cellStatusShown = false;
-        } else if (index == m_document.grid().currentCell()) {
-            showCellStatus(index);
-        }
-    });
-    m_stateConnection = m_document.addStateListener([this](const DocumentChange& change) {
-        if (change.modified || change.file)
-            m_caption.refresh();
-        setNotice(QString()); // a notice speaks of the document as it was
-    });
+    if (m_cellStatusShown && change.allCells) {
+        setStatus(2, QString());
+        m_cellStatusShown = false;
+    } else if (m_cellStatusShown) {
+        const int current = m_session.grid().currentCell();
+        if (std::find(change.cells.begin(), change.cells.end(), current) != change.cells.end())
+            showCellStatus(current);
+    }
+    if (change.modified || change.file)
+        m_caption.refresh();
+    // A notice speaks of the document as it was.
+    if (change.modified || change.history || change.file || change.model)
+        setNotice(QString());
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -216,7 +208,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fileController->confirmUnsavedChanges())
+    if (m_fileController->confirmUnsavedChanges(Leaving::Exit))
         QMainWindow::closeEvent(event);
     else
         event->ignore();
@@ -226,48 +218,32 @@ void MainWindow::openFile(const QString& path) {
     m_fileController->openFile(path);
 }
 
-void MainWindow::showOpenedFile(const QString& path, bool reloaded) {
+void MainWindow::showOpenedFile(EditorKind editor, OpenReason reason) {
     // A reload leaves the keys where they were; a new file starts in its editor.
-    const QPointer<QWidget> hadFocus = reloaded ? focusWidget() : nullptr;
+    const QPointer<QWidget> hadFocus = reason == OpenReason::Open ? nullptr : focusWidget();
     m_comparisonController->stop();
-    m_caption.showFile(path, false);
+    m_caption.showFile(fileName(), false);
     m_editorPanel->clear();
     m_gridView->setCellsEnabled(true);
     placeGrid(false);
-    const XmlElement type = m_document.type();
-    const std::string length = std::to_string(m_document.grid().cellCount());
-    if (!type) {
-        showBytesOnly(uiText(strings(), UiString::StatusNoTypeMatches, {length}));
-        return;
-    }
-    const std::string typeName = m_document.typeName();
-    switch (EditorPanel::kindOf(typeName)) {
-    case EditorPanel::Kind::Editor:
-        showDocumentState(true);
-        m_editorPanel->show(type);
-        placeGrid(false); // below the editor's panel, which may be taller than designed
-        if (hadFocus && hadFocus != this && !hadFocus->isHidden() && hadFocus->isEnabled())
-            hadFocus->setFocus(Qt::OtherFocusReason);
+    if (!isEditor(editor)) {
+        if (isGenerator(editor))
+            showEditorState(false);
         else
-            m_editorPanel->focusEditor();
-        // The tip is about a file the user opens, not about reading it again.
-        if (!reloaded)
-            m_shellController->showTypeAlert(type);
-        return;
-    case EditorPanel::Kind::Generator:
-        showDocumentState(false);
-        m_generatorController->openFor(typeName);
-        return;
-    case EditorPanel::Kind::None:
-        showMessage(this, MessageIcon::Critical, uiText(strings(), UiString::TypeWithoutEditor));
-        showBytesOnly(uiText(strings(), UiString::StatusNoEditor, {typeName, length}));
+            showBytesOnly();
         return;
     }
+    showEditorState(true);
+    m_editorPanel->show(editor);
+    placeGrid(false); // below the editor's panel, which may be taller than designed
+    if (hadFocus && hadFocus != this && !hadFocus->isHidden() && hadFocus->isEnabled())
+        hadFocus->setFocus(Qt::OtherFocusReason);
+    else
+        m_editorPanel->focusEditor();
 }
 
-// The bytes over the whole window, with no editor and no start page behind
-// them; the menus stay as the last editor left them.
-void MainWindow::showBytesOnly(const QString& status) {
+// The bytes over the whole window, with no editor and no start page behind them.
+void MainWindow::showBytesOnly() {
     placeGrid(true);
     m_editorPanel->hideInformation();
     m_startPage->setVisible(false);
@@ -275,28 +251,28 @@ void MainWindow::showBytesOnly(const QString& status) {
     m_gridView->setEnabled(true);
     m_gridView->setNavigationEnabled(true);
     m_gridView->setFocus(Qt::OtherFocusReason);
-    setStatus(2, QString());
-    m_cellStatusShown = false;
-    m_noticeShown = false;
-    setStatus(1, status);
+    showSessionStatus();
 }
 
-void MainWindow::showDocumentState(bool loaded) {
-    m_fileShown = loaded;
-    m_gridView->setEnabled(loaded);
-    m_gridView->setVisible(loaded);
-    m_gridView->setNavigationEnabled(loaded);
-    m_editorPanel->setLoaded(loaded);
-    m_startPage->setVisible(!loaded);
+void MainWindow::showEditorState(bool shown) {
+    m_gridView->setEnabled(shown);
+    m_gridView->setVisible(shown);
+    m_gridView->setNavigationEnabled(shown);
+    m_editorPanel->setLoaded(shown);
+    m_startPage->setVisible(!shown);
     // The start page has no control to hold the focus: the window keeps it,
     // so keys still reach the menus' shortcuts.
-    if (!loaded)
+    if (!shown)
         setFocus(Qt::OtherFocusReason);
+    showSessionStatus();
+}
+
+// Status panel 1 as the session words its state; panel 2 speaks of nothing yet.
+void MainWindow::showSessionStatus() {
     setStatus(2, QString());
     m_cellStatusShown = false;
     m_noticeShown = false;
-    setStatus(1, uiText(strings(), loaded ? UiString::StatusFileOpen : UiString::StatusNoFile));
-    emit documentStateChanged();
+    setStatus(1, uiText(strings(), m_session.statusLine()));
 }
 
 void MainWindow::applyLayout(const layout::WindowLayout& windowLayout) {
@@ -354,7 +330,7 @@ void MainWindow::showStartHint() {
 }
 
 void MainWindow::showCellStatus(int index) {
-    const ByteGrid& grid = m_document.grid();
+    const ByteGrid& grid = m_session.grid();
     setStatus(2, uiText(cellStatusText(index, grid.text(index), strings())));
     m_cellStatusShown = true;
     m_noticeShown = false;

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/document/SeemDocument.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/layout/WindowLayout.h"
+#include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/i18n/UiText.h"
@@ -55,10 +55,10 @@ struct MainMenus {
     QMenu* help = nullptr;
 };
 
-// The main window: lays out the grid, the editor panel,
-// the start page and the status line over the open document, and assembles
-// the controllers that own the menus' commands. It switches between an empty
-// and a file-open state; the document decides what opening and saving do.
+// The main window: lays out the grid, the editor panel, the start page and
+// the status line over the editing session, and assembles the controllers
+// that own the menus' commands. The session decides what opening, editing and
+// saving do and whether a file is open; the window shows its answers.
 class MainWindow : public QMainWindow, public StatusSink {
     Q_OBJECT
 
@@ -74,16 +74,12 @@ class MainWindow : public QMainWindow, public StatusSink {
     void setStatus(int panel, const QString& text) override;
     void setNotice(const QString& text) override;
 
-    // The window's File-open state: an editor shows the open document. A file
-    // with no editor of its own (bytes only, a generator's record) leaves the
-    // state as it was; whether a file is open at all is the document's hasFile().
-    [[nodiscard]] bool fileShown() const { return m_fileShown; }
-    [[nodiscard]] QString fileName() const { return pathText(m_document.path()); }
+    [[nodiscard]] QString fileName() const { return pathText(m_session.document().path()); }
     [[nodiscard]] const QString& mainCaption() const { return m_caption.programName(); }
     [[nodiscard]] const QString& appDir() const { return m_appDir; }
     [[nodiscard]] LanguageFile& language() { return m_language; }
     [[nodiscard]] const UiStrings& strings() const { return m_language.strings(); }
-    [[nodiscard]] SeemDocument& document() { return m_document; }
+    [[nodiscard]] EditingSession& session() { return m_session; }
     [[nodiscard]] ByteGridView* gridView() const { return m_gridView; }
     [[nodiscard]] QString statusText(int panel) const;
 
@@ -94,10 +90,6 @@ class MainWindow : public QMainWindow, public StatusSink {
     [[nodiscard]] ShellController& shellController() const { return *m_shellController; }
     [[nodiscard]] LanguageController& languageController() const { return *m_languageController; }
 
-  signals:
-    // The window went to its empty or its file-open state.
-    void documentStateChanged();
-
   protected:
     // A drop and the window's close go to the file controller.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -105,20 +97,23 @@ class MainWindow : public QMainWindow, public StatusSink {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // Shows the document the file controller has just opened from path.
-    void showOpenedFile(const QString& path, bool reloaded);
-    // The empty state (false) or the file-open state (true).
-    void showDocumentState(bool loaded);
+    // Lays the window out for the file the session has just opened: in its
+    // editor, as bytes alone, or empty behind a generator's window.
+    void showOpenedFile(EditorKind editor, OpenReason reason);
+    // The start page (false) or the grid below an editor (true).
+    void showEditorState(bool shown);
+    void showSessionStatus();
     void showStartHint();
     void buildControls();
     // The controllers, and their actions in the menus.
     void buildControllers();
     void buildCoverage();
-    void listenToDocument();
+    void listenToSession();
+    void onSessionChange(const SessionChange& change);
     void applyLayout(const layout::WindowLayout& windowLayout);
-    // A type without an editor shows its bytes over the whole window.
+    // A file without an editor shows its bytes over the whole window.
     void placeGrid(bool fullWindow);
-    void showBytesOnly(const QString& status);
+    void showBytesOnly();
     // The first window: the designed size where the screen has room for it.
     // Run before the window is shown and once more when it has settled.
     void sizeToScreen();
@@ -127,18 +122,16 @@ class MainWindow : public QMainWindow, public StatusSink {
     MainWindowEnvironment m_env;
     SettingsStore& m_settings;
     QString m_appDir;
-    bool m_fileShown = false;
     bool m_cellStatusShown = false; // status panel 2 describes the current cell
     bool m_noticeShown = false;     // status panel 2 holds a notice until the document changes
     bool m_gridFullWindow = false;
     LanguageFile m_language;
-    // The document outlives every widget and controller that listens to it:
+    // The session outlives every widget and controller that works on it:
     // the destructor removes those first.
-    SeemDocument m_document;
+    EditingSession m_session{m_language, m_settings};
     WindowCaption m_caption;
     std::vector<SeemTypeEntry> m_catalog;
-    ListenerConnection m_gridConnection;
-    ListenerConnection m_stateConnection;
+    ListenerConnection m_sessionConnection;
 
     MainSurface* m_surface = nullptr;
     layout::WindowLayout m_layout =

@@ -3,7 +3,6 @@
 // recent files, and the file named on the command line.
 #include "gui/window/MainWindow.h"
 
-#include "core/settings/TipSetting.h"
 #include "gui/controllers/FileController.h"
 #include "gui/controllers/LanguageController.h"
 #include "gui/controllers/ShellController.h"
@@ -52,10 +51,10 @@ bool MainWindow::start(const QString& commandLine) {
 
     if (!m_languageController->loadDefinitions(messageOf(languageFailure)))
         return false;
-    showDocumentState(false);
+    showEditorState(false);
 
     bool startupFailed = false;
-    if (auto failure = buildSeemTypeCatalog(m_document.definitions().root(), m_catalog)) {
+    if (auto failure = buildSeemTypeCatalog(m_session.document().definitions().root(), m_catalog)) {
         const std::string description =
             m_languageController->definitionsPath().toStdString() + ": " + failure->message;
         showMessage(this, MessageIcon::Information,
@@ -77,7 +76,7 @@ bool MainWindow::start(const QString& commandLine) {
         waitUntilOnScreen(*this);
         openFile(named.absoluteFilePath());
     }
-    m_shellController->showTipAction()->setChecked(tipsEnabled(m_settings));
+    m_shellController->showTipAction()->setChecked(m_session.tipsOn());
     return true;
 }
 

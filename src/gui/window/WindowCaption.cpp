@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/window/WindowCaption.h"
 
-#include "core/document/SeemDocument.h"
+#include "core/session/EditingSession.h"
 
 #include <QWidget>
 
 namespace vantrel {
 
-WindowCaption::WindowCaption(QWidget& window, const SeemDocument& document)
-    : m_window(window), m_document(document) {}
+WindowCaption::WindowCaption(QWidget& window, const EditingSession& session)
+    : m_window(window), m_session(session) {}
 
 void WindowCaption::setProgramName(const QString& name) {
     m_programName = name;
@@ -32,7 +32,8 @@ void WindowCaption::showProgramName() {
 void WindowCaption::refresh() {
     if (m_base.isEmpty())
         return; // before start-up has set the program's name
-    m_window.setWindowTitle(m_document.isModified() ? m_base + QStringLiteral(" *") : m_base);
+    m_window.setWindowTitle(m_session.document().isModified() ? m_base + QStringLiteral(" *")
+                                                              : m_base);
 }
 
 } // namespace vantrel

@@ -7,14 +7,14 @@ class QWidget;
 
 namespace vantrel {
 
-class SeemDocument;
+class EditingSession;
 
 // The main window's caption, and the one place that writes it: the program's
 // name, then the open file (in brackets until it is saved) and a star while
 // the document has unsaved changes.
 class WindowCaption {
   public:
-    WindowCaption(QWidget& window, const SeemDocument& document);
+    WindowCaption(QWidget& window, const EditingSession& session);
 
     // The name the caption starts with, once start-up has set it.
     void setProgramName(const QString& name);
@@ -31,7 +31,7 @@ class WindowCaption {
 
   private:
     QWidget& m_window;
-    const SeemDocument& m_document;
+    const EditingSession& m_session;
     QString m_programName;
     QString m_base; // the caption without the modified mark
 };

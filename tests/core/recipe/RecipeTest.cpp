@@ -76,13 +76,13 @@ INSTANTIATE_TEST_SUITE_P(Samples, RecipeTest,
 class RecipeEntriesTest : public RecipeTest {};
 
 TEST_P(RecipeEntriesTest, OneBadEntryWritesNothingAndEveryProblemNamesItsEntry) {
-    const Recipe recipe{{{"v", RecipeKind::Volume, "Microphone", "6", "", 0},
-                         {"v", RecipeKind::Switch, "Keys/Sound", "off", "", 0},
-                         {"v", RecipeKind::Volume, "Loudness", "3", "", 0},
-                         {"v", RecipeKind::Volume, "Microphone", "9", "", 0},
-                         {"v", RecipeKind::Volume, "Microphone", "x", "", 0},
-                         {"v", RecipeKind::Bytes, "", "00 11", "", 23},
-                         {"v", RecipeKind::Bytes, "", "0G", "", 0}}};
+    const Recipe recipe{{{"v", SettingKind::Volume, "Microphone", "6", "", 0},
+                         {"v", SettingKind::Switch, "Keys/Sound", "off", "", 0},
+                         {"v", SettingKind::Volume, "Loudness", "3", "", 0},
+                         {"v", SettingKind::Volume, "Microphone", "9", "", 0},
+                         {"v", SettingKind::Volume, "Microphone", "x", "", 0},
+                         {"v", SettingKind::Bytes, "", "00 11", "", 23},
+                         {"v", SettingKind::Bytes, "", "0G", "", 0}}};
     std::vector<std::string> problems;
     EXPECT_EQ(applied(recipe, document.savedBytes(), &problems), document.savedBytes());
     ASSERT_EQ(problems.size(), 6u);
@@ -173,8 +173,8 @@ TEST(RecipeJsonTest, RecipeBytesAreUtf8OrUtf16WithAByteOrderMark) {
 }
 
 TEST(RecipeJsonTest, EntriesMeetTheirFileBySeemIdIgnoringCase) {
-    const Recipe recipe{{{"0032_0001", RecipeKind::Switch, "K", "on", "", 0},
-                         {"0A1C_0001", RecipeKind::Volume, "M", "1", "", 0}}};
+    const Recipe recipe{{{"0032_0001", SettingKind::Switch, "K", "on", "", 0},
+                         {"0A1C_0001", SettingKind::Volume, "M", "1", "", 0}}};
     EXPECT_EQ(entriesForFile(recipe, "/x/0a1c_0001.bin", false).size(), 1u);
     EXPECT_TRUE(entriesForFile(recipe, "/x/renamed.seem", true).empty());
     const Recipe single{{recipe.entries[0]}};

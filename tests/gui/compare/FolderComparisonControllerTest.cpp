@@ -2,8 +2,7 @@
 #include "gui/compare/FolderComparisonController.h"
 
 #include "TempDir.h"
-#include "core/document/SeemDocument.h"
-#include "core/i18n/UiStrings.h"
+#include "gui/TestSession.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
 
@@ -28,10 +27,10 @@ class FolderComparisonControllerTest : public ::testing::Test {
     void SetUp() override {
         fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "a");
         fs::copy(fs::path(VANTREL_DATA_DIR) / "samples", folder / "b");
-        ASSERT_TRUE(document.loadDefinitions(definitions()).ok);
+        ASSERT_FALSE(test.session.loadDefinitions(definitions()));
         StandardDialog::setAnswerer(&dialogs);
         controller = std::make_unique<FolderComparisonController>(
-            document, strings,
+            test.session,
             FolderComparisonController::Callbacks{
                 [] { return definitions(); },
                 [this](const QString& file, const QString& other) {
@@ -53,9 +52,13 @@ class FolderComparisonControllerTest : public ::testing::Test {
         std::ofstream(folder / name, std::ios::binary) << text;
     }
 
+    void open(const std::string& name) {
+        ASSERT_TRUE(test.session.open(path(name).toStdString()).opened);
+    }
+
     QWidget window;
-    UiStrings strings;
-    SeemDocument document;
+    testing::TestSession test;
+    const SeemDocument& document = test.session.document();
     ScriptedDialogs dialogs;
     std::unique_ptr<FolderComparisonController> controller;
     QStringList opened;
@@ -105,8 +108,7 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
 
 TEST_F(FolderComparisonControllerTest, ApplyIsOneUndoStepAndAFaultyRecipeChangesNothing) {
     EXPECT_FALSE(controller->applyAction()->isEnabled());
-    ASSERT_EQ(document.open(path("a/0a1c_0001.seem").toStdString()).status,
-              OpenOutcome::Status::Opened);
+    open("a/0a1c_0001.seem");
     ASSERT_TRUE(controller->applyAction()->isEnabled());
     const auto original = document.grid().bytes();
     write("good.json", R"({"version": 1, "entries": [
@@ -127,14 +129,13 @@ TEST_F(FolderComparisonControllerTest, ApplyIsOneUndoStepAndAFaultyRecipeChanges
     controller->applyAction()->trigger();
     EXPECT_NE(document.grid().bytes(), original);
     EXPECT_TRUE(reports.back().startsWith(QStringLiteral("2 ")));
-    document.undo();
+    test.session.undo();
     EXPECT_EQ(document.grid().bytes(), original);
     EXPECT_FALSE(document.canUndo());
 }
 
 TEST_F(FolderComparisonControllerTest, ExportWritesARecipeThatApplyFindsUnchanged) {
-    ASSERT_EQ(document.open(path("a/0d51_0001.seem").toStdString()).status,
-              OpenOutcome::Status::Opened);
+    open("a/0d51_0001.seem");
     dialogs.saveFiles = {path("colours")}; // typed without an extension
     controller->exportAction()->trigger();
     ASSERT_TRUE(fs::exists(folder / "colours.json"));

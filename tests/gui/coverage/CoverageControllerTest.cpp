@@ -2,8 +2,7 @@
 #include "gui/coverage/CoverageController.h"
 
 #include "core/compare/DocumentComparison.h"
-#include "core/document/SeemDocument.h"
-#include "core/settings/SettingsStore.h"
+#include "gui/TestSession.h"
 #include "gui/coverage/CoverageShading.h"
 #include "gui/coverage/SuggestDefinitionsController.h"
 #include "gui/document/ByteGridView.h"
@@ -31,22 +30,20 @@ const QString kDefinitions = kData + QStringLiteral("/seem_en.xml");
 // A window with a grid over one open sample and the coverage tools on it.
 class CoverageControllerTest : public ::testing::Test {
   protected:
-    CoverageControllerTest() : comparison(document, strings) {
-        EXPECT_TRUE(document.loadDefinitions(kDefinitions.toStdString()).ok);
-        view = new ByteGridView(document.grid(), strings);
+    CoverageControllerTest() : comparison(session.document(), session.strings()) {
+        EXPECT_FALSE(session.loadDefinitions(kDefinitions.toStdString()));
+        view = new ByteGridView(session);
         window.setCentralWidget(view);
     }
     ~CoverageControllerTest() override { delete window.takeCentralWidget(); }
 
     void open(const QString& sample) {
-        ASSERT_EQ(document.open((kData + "/samples/" + sample).toStdString()).status,
-                  OpenOutcome::Status::Opened);
-        view->rebuild();
+        ASSERT_TRUE(session.open((kData + "/samples/" + sample).toStdString()).opened);
         view->setNavigationEnabled(true);
         if (!controller)
             controller = std::make_unique<CoverageController>(CoverageParts{
-                window, document, *view, settings, strings, comparison, [] { return kDefinitions; },
-                [this](const CoveredItem& item) { chosen = item; }});
+                window, session, *view, settings, session.strings(), comparison,
+                [] { return kDefinitions; }, [this](const CoveredItem& item) { chosen = item; }});
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -62,10 +59,10 @@ class CoverageControllerTest : public ::testing::Test {
         return count;
     }
 
-    UiStrings strings;
-    SeemDocument document;
+    testing::TestSession test;
+    EditingSession& session = test.session;
+    MemorySettingsStore& settings = test.settings;
     DocumentComparison comparison;
-    MemorySettingsStore settings;
     QMainWindow window;
     ByteGridView* view = nullptr;
     std::unique_ptr<CoverageController> controller;
@@ -110,18 +107,18 @@ TEST_F(CoverageControllerTest, TypingUndoAndSavingLeaveTheCoverageAsWorkedOut) {
     const QString path = dir.filePath(QStringLiteral("copy.seem"));
     ASSERT_TRUE(QFile::copy(kData + "/samples/0032_0001.seem", path));
     open(QStringLiteral("0032_0001.seem"));
-    ASSERT_EQ(document.open(path.toStdString()).status, OpenOutcome::Status::Opened);
+    ASSERT_TRUE(session.open(path.toStdString()).opened);
     controller->shading().showAction()->trigger();
     controller->dock().show();
     const int computed = controller->shading().computations();
     view->focusCell(0x1A);
     QTest::keyClicks(view, QStringLiteral("0F0E"));
-    document.undo();
-    document.redo();
-    ASSERT_EQ(document.save().status, SaveOutcome::Status::Saved);
+    session.undo();
+    session.redo();
+    ASSERT_EQ(session.save().status, SaveResult::Status::Saved);
     EXPECT_EQ(controller->shading().computations(), computed);
 
-    ASSERT_EQ(document.open(path.toStdString()).status, OpenOutcome::Status::Opened);
+    ASSERT_TRUE(session.open(path.toStdString()).opened);
     EXPECT_EQ(controller->shading().computations(), computed + 1);
 }
 
@@ -147,7 +144,7 @@ TEST_F(CoverageControllerTest, ByteInfoListsItemsWithPlaceAndOverlapAndChoosesTh
     EXPECT_EQ(chosen.key, "0C_02_00");
 
     // Typing into the cell changes the value read at once.
-    document.grid().setText(0x0C, "01");
+    test.type(0x0C, "01");
     EXPECT_NE(list->item(1)->text().indexOf(QStringLiteral("= off")), -1);
 
     // Its own close button takes the menu's tick, but not the choice kept.

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/document/ByteGridAccessible.h"
 
-#include "core/document/ByteGrid.h"
-#include "core/i18n/UiStrings.h"
+#include "gui/TestSession.h"
 #include "gui/document/ByteGridView.h"
 
 #include <QAccessible>
@@ -22,8 +21,7 @@ class ByteGridAccessibleTest : public ::testing::Test {
         std::vector<std::uint8_t> bytes(40);
         for (std::size_t i = 0; i < bytes.size(); ++i)
             bytes[i] = static_cast<std::uint8_t>(i);
-        grid.load(bytes);
-        view.rebuild();
+        test.session.openBytes("file.seem", bytes);
         view.setNavigationEnabled(true);
         view.setCellDescriber([](int index) { return QStringLiteral("byte %1").arg(index); });
         view.resize(view.sizeHint());
@@ -35,9 +33,8 @@ class ByteGridAccessibleTest : public ::testing::Test {
         ASSERT_NE(table->tableInterface(), nullptr);
     }
 
-    ByteGrid grid;
-    UiStrings strings;
-    ByteGridView view{grid, strings};
+    testing::TestSession test;
+    ByteGridView view{test.session};
     QAccessibleInterface* table = nullptr;
 };
 
@@ -96,10 +93,31 @@ TEST_F(ByteGridAccessibleTest, ForgetsCellsTheGridNoLongerHas) {
     QAccessibleInterface* last = table->child(39);
     ASSERT_NE(last, nullptr);
     const QAccessible::Id id = QAccessible::uniqueId(last);
-    grid.load(std::vector<std::uint8_t>(8, 0xFF));
+    test.session.openBytes("other.seem", std::vector<std::uint8_t>(8, 0xFF));
     EXPECT_EQ(table->tableInterface()->rowCount(), 1);
     EXPECT_EQ(QAccessible::accessibleInterface(id), nullptr);
     EXPECT_EQ(table->child(7)->text(QAccessible::Value), "FF");
+}
+
+// A screen reader sets a byte as typing would, only where typing is possible;
+// a cell that holds no byte has no value to read.
+TEST_F(ByteGridAccessibleTest, AValueIsSetOnlyWhereTheCellsTakeTypingAndAnEmptyCellHasNone) {
+    QAccessibleValueInterface* sixth = table->child(6)->valueInterface();
+    ASSERT_NE(sixth, nullptr);
+    view.setCellsEnabled(false);
+    sixth->setCurrentValue(0x7E);
+    EXPECT_EQ(test.grid().text(6), "06");
+    view.setCellsEnabled(true);
+    sixth->setCurrentValue(0x7E);
+    EXPECT_EQ(test.grid().text(6), "7E");
+    test.session.undo();
+    EXPECT_EQ(test.grid().text(6), "06");
+
+    view.focusCell(9);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    QTest::keyClick(&view, Qt::Key_Delete);
+    ASSERT_EQ(test.grid().text(9), "");
+    EXPECT_FALSE(table->child(9)->valueInterface()->currentValue().isValid());
 }
 
 } // namespace

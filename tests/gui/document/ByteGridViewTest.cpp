@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/document/ByteGridView.h"
 
-#include "core/document/ByteGrid.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/UiStrings.h"
+#include "gui/TestSession.h"
 #include "gui/document/GridRuler.h"
 
 #include <QScrollBar>
@@ -27,15 +26,14 @@ std::vector<std::uint8_t> countingBytes(int size) {
 
 class ByteGridViewTest : public ::testing::Test {
   protected:
-    ByteGridViewTest() : view(grid, strings) {
+    ByteGridViewTest() : view(test.session) {
         view.resize(view.sizeHint());
         view.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
 
     void open(const std::vector<std::uint8_t>& bytes) {
-        grid.load(bytes);
-        view.rebuild();
+        test.session.openBytes("file.seem", bytes);
         view.setNavigationEnabled(true);
     }
 
@@ -52,8 +50,9 @@ class ByteGridViewTest : public ::testing::Test {
         return view.viewport()->rect().contains(view.cellRect(index));
     }
 
-    ByteGrid grid;
-    UiStrings strings;
+    testing::TestSession test;
+    const ByteGrid& grid = test.grid();
+    const UiStrings& strings = test.session.strings();
     ByteGridView view;
 };
 
@@ -79,8 +78,9 @@ TEST_F(ByteGridViewTest, CellsLieSixteenToARowAtTheirPixelPlaces) {
 }
 
 TEST_F(ByteGridViewTest, ClickingACellFocusesItAndShowsItsStatus) {
-    open(countingBytes(40));
-    grid.writeByte(26, 0xA5);
+    std::vector<std::uint8_t> bytes = countingBytes(40);
+    bytes[26] = 0xA5;
+    open(bytes);
     QSignalSpy focused(&view, &ByteGridView::cellFocused);
     clickCell(26);
 
@@ -279,7 +279,7 @@ TEST_F(ByteGridViewTest, OpeningAnotherFileShowsItFromTheTop) {
 TEST_F(ByteGridViewTest, WhatIsShownMatchesTheCellTexts) {
     open({0x00, 0x0D, 0xA5});
     const QImage before = view.viewport()->grab().toImage();
-    grid.writeByte(1, 0xA5);
+    view.setCellValue(1, 0xA5);
     QCoreApplication::processEvents();
     const QImage after = view.viewport()->grab().toImage();
 

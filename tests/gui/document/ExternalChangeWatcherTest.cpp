@@ -3,7 +3,7 @@
 
 #include "TempDir.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/i18n/LanguageFile.h"
+#include "gui/TestSession.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
 
@@ -33,10 +33,10 @@ class ExternalChangeWatcherTest : public ::testing::Test {
     void SetUp() override {
         path = m_folder / "watched.seem";
         write({1, 2, 3, 4});
-        ASSERT_EQ(document.open(path).status, OpenOutcome::Status::Opened);
+        ASSERT_TRUE(test.session.open(path).opened);
         StandardDialog::setAnswerer(&dialogs);
         watcher = new ExternalChangeWatcher(
-            document, language, [this] { document.reload(); }, &window);
+            test.session, [this] { test.session.reload(OpenReason::QuietReload); }, &window);
         window.show();
     }
     void TearDown() override { delete watcher; }
@@ -50,7 +50,7 @@ class ExternalChangeWatcherTest : public ::testing::Test {
     }
     [[nodiscard]] QString barText() const { return bar()->findChild<QLabel*>()->text(); }
     QPushButton* button(UiString textString) const {
-        const QString text = QString::fromStdString(language.strings().get(textString));
+        const QString text = test.str(textString);
         for (auto* button : bar()->findChildren<QPushButton*>())
             if (button->text() == text)
                 return button;
@@ -59,8 +59,8 @@ class ExternalChangeWatcherTest : public ::testing::Test {
 
     vantrel::testing::TempDir m_folder;
     std::string path;
-    LanguageFile language;
-    SeemDocument document;
+    testing::TestSession test;
+    const SeemDocument& document = test.session.document();
     ScriptedDialogs dialogs;
     QMainWindow window;
     ExternalChangeWatcher* watcher = nullptr;
@@ -77,7 +77,7 @@ TEST_F(ExternalChangeWatcherTest, AnUnmodifiedDocumentReloadsAndSaysSo) {
 }
 
 TEST_F(ExternalChangeWatcherTest, AModifiedDocumentGetsTheBarAndKeepsItsEdits) {
-    document.grid().setText(0, "AA");
+    test.type(0, "AA");
     write({9, 8, 7, 6});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher->isHidden(); }, 5000));
     EXPECT_TRUE(barText().contains(QStringLiteral("changed on disk")));

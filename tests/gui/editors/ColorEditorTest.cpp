@@ -3,6 +3,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/NamedChild.h"
+#include "gui/TestSession.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
 
@@ -34,11 +35,11 @@ class ColorEditorTest : public ::testing::Test {
         const std::uint8_t blue[] = {0x10, 0x20, 0x30, 0x7F};
         std::copy(std::begin(red), std::end(red), bytes.begin() + 0x40);
         std::copy(std::begin(blue), std::end(blue), bytes.begin() + 0x20);
-        document.accept("colour.seem", SeemFileRead{SeemFileRead::Status::Ok, bytes, {}});
-        std::vector<std::string> table(3);
-        table[2] = "At most five characters";
-        strings = UiStrings(table);
-        editor = std::make_unique<ColorEditor>(document, strings);
+        test.open(R"(<seems><seem ID="c" size="80" type="color">
+            <group ID="G"><c ID="Red" offset="40"/><c ID="Blue" offset="20"/></group>
+        </seem></seems>)",
+                  bytes);
+        editor = std::make_unique<ColorEditor>(test.session);
         editor->resize(480, 120);
         editor->show();
         editor->load();
@@ -51,7 +52,7 @@ class ColorEditorTest : public ::testing::Test {
     std::vector<std::string> cells(int from, int count) const {
         std::vector<std::string> texts;
         for (int i = from; i < from + count; ++i)
-            texts.push_back(document.grid().text(i));
+            texts.push_back(test.grid().text(i));
         return texts;
     }
     QSlider* slider(const char* name) const { return namedChild<QSlider>(editor.get(), name); }
@@ -69,9 +70,11 @@ class ColorEditorTest : public ::testing::Test {
         QTest::keyClicks(box, text);
     }
 
+    const SeemDocument& document() const { return test.session.document(); }
+    void undo() { test.session.undo(); }
+
     ScriptedDialogs dialogs;
-    SeemDocument document;
-    UiStrings strings;
+    testing::TestSession test;
     std::unique_ptr<ColorEditor> editor;
 };
 
@@ -79,7 +82,7 @@ TEST_F(ColorEditorTest, ChoosingAnEntryShowsItAndChangesNoCell) {
     EXPECT_FALSE(editor->isEnabled());
     EXPECT_EQ(box("txtColorName")->text(), QStringLiteral("AB"));
 
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     EXPECT_TRUE(editor->isEnabled());
     EXPECT_EQ(preview(), QColor(255, 0, 0));
     EXPECT_EQ(slider("sldR")->value(), 255);
@@ -89,24 +92,24 @@ TEST_F(ColorEditorTest, ChoosingAnEntryShowsItAndChangesNoCell) {
     EXPECT_EQ(box("txtT")->text(), QStringLiteral("50"));
     EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#FF0000"));
     for (int i = 0x40; i < 0x44; ++i)
-        EXPECT_TRUE(document.grid().hasBorder(i)) << i;
+        EXPECT_TRUE(test.grid().hasBorder(i)) << i;
 
     // A transparency of 7F shows as 49 % and stays 7F.
-    editor->selectEntry(0x20);
+    editor->selectEntry(QStringLiteral("c_20"));
     EXPECT_EQ(box("txtT")->text(), QStringLiteral("49"));
     EXPECT_EQ(cells(0x20, 4), (std::vector<std::string>{"10", "20", "30", "7F"}));
-    EXPECT_FALSE(document.grid().hasBorder(0x40));
-    EXPECT_TRUE(document.grid().hasBorder(0x23));
+    EXPECT_FALSE(test.grid().hasBorder(0x40));
+    EXPECT_TRUE(test.grid().hasBorder(0x23));
 
-    editor->selectEntry(std::nullopt);
+    editor->selectEntry(QString());
     EXPECT_FALSE(editor->isEnabled());
-    EXPECT_TRUE(document.grid().hasBorder(0x20));
-    EXPECT_FALSE(document.isModified());
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_TRUE(test.grid().hasBorder(0x20));
+    EXPECT_FALSE(document().isModified());
+    EXPECT_FALSE(document().canUndo());
 }
 
 TEST_F(ColorEditorTest, SliderDragWritesTheColourAndUndoesInOneStep) {
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     QTest::mousePress(slider("sldG"), Qt::LeftButton, {}, QPoint(2, slider("sldG")->height() / 2));
     slider("sldG")->setSliderPosition(64);
     slider("sldG")->setSliderPosition(128);
@@ -116,24 +119,24 @@ TEST_F(ColorEditorTest, SliderDragWritesTheColourAndUndoesInOneStep) {
     EXPECT_EQ(preview(), QColor(255, 128, 0));
     EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#FF8000"));
 
-    EXPECT_EQ(document.undoLabel(), UiString::UndoColor);
-    document.undo();
+    EXPECT_EQ(document().undoLabel(), UiString::UndoColor);
+    undo();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
     EXPECT_EQ(slider("sldG")->value(), 0);
     EXPECT_EQ(box("txtG")->text(), QStringLiteral("0"));
     EXPECT_EQ(preview(), QColor(255, 0, 0));
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_FALSE(document().canUndo());
 }
 
 TEST_F(ColorEditorTest, BoxesKeepToTheirSliders) {
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     box("txtR")->selectAll();
     QTest::keyClicks(box("txtR"), QStringLiteral("300"));
     EXPECT_EQ(slider("sldR")->value(), 30);
     EXPECT_EQ(box("txtR")->text(), QStringLiteral("30"));
     QTest::keyClick(box("txtR"), Qt::Key_A);
     EXPECT_EQ(box("txtR")->text(), QStringLiteral("30"));
-    EXPECT_EQ(document.grid().text(0x40), "1E");
+    EXPECT_EQ(test.grid().text(0x40), "1E");
 
     // Emptying the box brings the slider's value back at once.
     box("txtR")->selectAll();
@@ -142,13 +145,13 @@ TEST_F(ColorEditorTest, BoxesKeepToTheirSliders) {
 
     // One run of typing in one box is one step.
     box("txtR")->clearFocus();
-    document.undo();
-    EXPECT_EQ(document.grid().text(0x40), "FF");
+    undo();
+    EXPECT_EQ(test.grid().text(0x40), "FF");
     EXPECT_EQ(box("txtR")->text(), QStringLiteral("255"));
 }
 
 TEST_F(ColorEditorTest, TransparencyIsWrittenOnlyWhenTyped) {
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     const struct {
         const char* typed;
         const char* shown;
@@ -157,17 +160,17 @@ TEST_F(ColorEditorTest, TransparencyIsWrittenOnlyWhenTyped) {
     for (const auto& c : cases) {
         retype(box("txtT"), QString::fromLatin1(c.typed));
         EXPECT_EQ(box("txtT")->text(), QString::fromLatin1(c.shown)) << c.typed;
-        EXPECT_EQ(document.grid().text(0x43), c.cell) << c.typed;
+        EXPECT_EQ(test.grid().text(0x43), c.cell) << c.typed;
     }
     EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"FF", "00", "00"}));
 }
 
 TEST_F(ColorEditorTest, ChooserCancelledChangesNothingAndAColourIsOneStep) {
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     dialogs.colors = {std::nullopt, QColor(0, 0, 255)};
     QTest::mouseClick(namedChild<QFrame>(editor.get(), "picColor"), Qt::LeftButton);
     EXPECT_EQ(dialogs.colorRequests.size(), 1u);
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_FALSE(document().canUndo());
 
     button("cmdChooseColor")->click();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"00", "00", "FF", "80"}));
@@ -177,16 +180,16 @@ TEST_F(ColorEditorTest, ChooserCancelledChangesNothingAndAColourIsOneStep) {
 
     retype(box("txtT"), QStringLiteral("10"));
     box("txtT")->clearFocus();
-    document.undo();
-    document.undo();
+    undo();
+    undo();
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"FF", "00", "00", "80"}));
     EXPECT_EQ(preview(), QColor(255, 0, 0));
     EXPECT_EQ(box("txtT")->text(), QStringLiteral("50"));
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_FALSE(document().canUndo());
 }
 
 TEST_F(ColorEditorTest, TypedHexColourIsOneStepAndAnythingElseIsRefused) {
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     retype(box("txtHex"), QStringLiteral("0b3d5c"));
     QTest::keyClick(box("txtHex"), Qt::Key_Return);
     EXPECT_EQ(cells(0x40, 4), (std::vector<std::string>{"0B", "3D", "5C", "80"}));
@@ -204,19 +207,19 @@ TEST_F(ColorEditorTest, TypedHexColourIsOneStepAndAnythingElseIsRefused) {
     EXPECT_EQ(box("txtHex")->text(), QStringLiteral("#0B3D5C"));
     EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"0B", "3D", "5C"}));
 
-    document.undo();
+    undo();
     EXPECT_EQ(cells(0x40, 3), (std::vector<std::string>{"FF", "00", "00"}));
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_FALSE(document().canUndo());
 }
 
 TEST_F(ColorEditorTest, TitleIsWrittenAsFiveBigEndianUnits) {
-    editor->selectEntry(0x40);
+    editor->selectEntry(QStringLiteral("c_40"));
     box("txtColorName")->setText(QStringLiteral("ABCDEF"));
     button("cmdChangeName")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("At most five characters"));
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_EQ(dialogs.messages[0].text, test.str(UiString::ColorTitleTooLong));
+    EXPECT_FALSE(document().canUndo());
 
     box("txtColorName")->setText(QString::fromUtf8("海洋ABC"));
     button("cmdChangeName")->click();
@@ -226,8 +229,8 @@ TEST_F(ColorEditorTest, TitleIsWrittenAsFiveBigEndianUnits) {
     button("cmdChangeName")->click();
     EXPECT_EQ(cells(8, 10), (std::vector<std::string>{"00", "41", "00", "42", "00", "00", "00",
                                                       "00", "00", "00"}));
-    EXPECT_EQ(document.undoLabel(), UiString::UndoTitle);
-    document.undo();
+    EXPECT_EQ(document().undoLabel(), UiString::UndoTitle);
+    undo();
     EXPECT_EQ(box("txtColorName")->text(), QString::fromUtf8("海洋ABC"));
 }
 

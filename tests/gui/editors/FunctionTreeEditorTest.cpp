@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/FunctionTreeEditor.h"
 
+#include "gui/TestSession.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
@@ -19,47 +21,40 @@
 namespace vantrel {
 namespace {
 
-UiStrings testStrings() {
-    std::vector<std::string> table(17);
-    table[10] = "Information";
-    table[13] = "No description";
-    table[14] = "Switch on";
-    table[15] = "Switch off";
-    table[16] = "Functions";
-    return UiStrings(table);
-}
-
-const char* const kFunctionType = R"(<seem type="function" tip="Phone">
+const char* const kDefinitions = R"(<seems><seem ID="fn" size="32" type="function" tip="Phone">
     <f ID="Keys" tip="key settings">
         <s ID="Sound" offset="1A" bit="0" tip="key click"/>
         <s ID="Vibrate" offset="1a" bit="1" tip=""/>
     </f>
     <s ID="Light" offset="2" bit="7"/>
-</seem>)";
+</seem></seems>)";
+
+std::vector<std::uint8_t> fileBytes() {
+    std::vector<std::uint8_t> bytes(32, 0);
+    bytes[0x1A] = 0xA5;
+    return bytes;
+}
 
 // The tree in a window beside a stand-in for the hex grid, wired the way the
 // main window wires them: a focus request shows the cell, the tree keeps the focus.
 class FunctionTreeEditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::vector<std::uint8_t> bytes(32, 0);
-        bytes[0x1A] = 0xA5;
-        grid.load(bytes);
-        ASSERT_TRUE(doc.loadFromString(kFunctionType).ok);
+        test.open(kDefinitions, fileBytes());
 
         auto* layout = new QVBoxLayout(&window);
-        tree = new FunctionTreeEditor(document, strings, &window);
+        tree = new FunctionTreeEditor(test.session, &window);
         gridStandIn = new QLineEdit(&window);
         layout->addWidget(tree);
         layout->addWidget(gridStandIn);
         QObject::connect(tree, &FunctionTreeEditor::cellFocusRequested, gridStandIn,
-                         [this](int index) { grid.focusCell(index); });
+                         [this](int index) { test.session.focusCell(index); });
         window.resize(300, 400);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-        tree->load(doc.root());
+        tree->load();
         tree->expandAll();
     }
 
@@ -91,10 +86,10 @@ class FunctionTreeEditorTest : public ::testing::Test {
         QTest::mouseClick(tree->viewport(), button, Qt::NoModifier, centre);
     }
 
-    UiStrings strings = testStrings();
-    SeemDocument document;
-    ByteGrid& grid = document.grid();
-    XmlDocument doc;
+    QString str(UiString id) const { return test.str(id); }
+
+    testing::TestSession test;
+    const ByteGrid& grid = test.grid();
     QWidget window;
     FunctionTreeEditor* tree = nullptr;
     QLineEdit* gridStandIn = nullptr;
@@ -118,11 +113,15 @@ TEST_F(FunctionTreeEditorTest, ShowsTheDefinitionsWithTheirImages) {
     EXPECT_EQ(item("n_1_1")->text(0), "Keys");
 }
 
-TEST_F(FunctionTreeEditorTest, LoadingOpensOnlyTheRootAndSelectsNothing) {
-    tree->load(doc.root());
+TEST_F(FunctionTreeEditorTest, AFileOpenedAgainOpensOnlyTheRootAndSelectsNothing) {
+    click("n_1A_0");
+    test.session.openBytes("again.seem", fileBytes());
     EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
-    // The second load numbered the folder further on.
-    EXPECT_FALSE(item("n_5_5")->isExpanded());
+    // The model was built anew, and its folder numbered further on.
+    const QString folder =
+        QString::fromStdString(test.session.model().functions.children.at(0).key);
+    EXPECT_NE(folder, QStringLiteral("n_1_1"));
+    EXPECT_FALSE(item(folder.toLatin1().constData())->isExpanded());
     EXPECT_EQ(tree->itemByKey("n_1_1"), nullptr);
     EXPECT_TRUE(tree->selectedItems().isEmpty());
     EXPECT_FALSE(tree->switchSelected());
@@ -130,15 +129,13 @@ TEST_F(FunctionTreeEditorTest, LoadingOpensOnlyTheRootAndSelectsNothing) {
 
 TEST_F(FunctionTreeEditorTest, AMillionLevelsDeepShowsTheTopLevelsOnly) {
     constexpr int kLevels = 1'000'000;
-    std::string xml = "<seem>";
+    std::string xml = "<seems><seem ID=\"deep\" size=\"8\" type=\"function\">";
     for (int i = 0; i < kLevels; ++i)
         xml += "<f ID=\"x\">";
     for (int i = 0; i < kLevels; ++i)
         xml += "</f>";
-    xml += "</seem>";
-    XmlDocument deep;
-    ASSERT_TRUE(deep.loadFromString(xml).ok);
-    tree->load(deep.root());
+    xml += "</seem></seems>";
+    test.open(xml, std::vector<std::uint8_t>(8));
     int depth = 0;
     for (QTreeWidgetItem* item = tree->topLevelItem(0); item->childCount() > 0;
          item = item->child(0))
@@ -163,23 +160,23 @@ TEST_F(FunctionTreeEditorTest, ClickingASwitchFocusesItsCellAndDescribesIt) {
     EXPECT_EQ(info.at(0).at(1).toString(), "key click");
     ASSERT_EQ(state.count(), 1);
     EXPECT_TRUE(state.at(0).at(0).toBool());
-    EXPECT_EQ(state.at(0).at(1).toString(), "Switch off");
+    EXPECT_EQ(state.at(0).at(1).toString(), str(UiString::SwitchOff));
     ASSERT_EQ(path.count(), 1);
-    EXPECT_EQ(path.at(0).at(0).toString(), "Functions -> Keys -> Sound");
+    EXPECT_EQ(path.at(0).at(0).toString(), "Location -> Keys -> Sound");
     EXPECT_TRUE(tree->switchSelected());
     EXPECT_EQ(tree->selectedKey(), "n_1A_0");
 
     click("n_1a_1");
     EXPECT_EQ(focus.last().at(0).toInt(), 26);
-    EXPECT_EQ(info.last().at(1).toString(), "No description");
-    EXPECT_EQ(state.last().at(1).toString(), "Switch on");
+    EXPECT_EQ(info.last().at(1).toString(), str(UiString::NoDescription));
+    EXPECT_EQ(state.last().at(1).toString(), str(UiString::SwitchOn));
 
     click("n_2_7");
     EXPECT_EQ(focus.last().at(0).toInt(), 2);
     EXPECT_FALSE(grid.hasBorder(26));
     EXPECT_TRUE(grid.hasBorder(2));
-    EXPECT_EQ(info.last().at(1).toString(), "No description");
-    EXPECT_EQ(path.last().at(0).toString(), "Functions -> Light");
+    EXPECT_EQ(info.last().at(1).toString(), str(UiString::NoDescription));
+    EXPECT_EQ(path.last().at(0).toString(), "Location -> Light");
     EXPECT_EQ(focus.count(), 3);
 }
 
@@ -202,9 +199,9 @@ TEST_F(FunctionTreeEditorTest, ClickingAFolderOrTheRootIsNotASwitch) {
     ASSERT_EQ(state.count(), 1);
     EXPECT_FALSE(state.at(0).at(0).toBool());
     ASSERT_EQ(info.count(), 1);
-    EXPECT_EQ(info.at(0).at(0).toString(), "Information");
+    EXPECT_EQ(info.at(0).at(0).toString(), str(UiString::Information));
     EXPECT_TRUE(info.at(0).at(1).toString().isNull());
-    EXPECT_EQ(path.last().at(0).toString(), "Functions -> Keys");
+    EXPECT_EQ(path.last().at(0).toString(), "Location -> Keys");
     // The cell stays current but no longer looks selected.
     EXPECT_EQ(grid.currentCell(), 26);
     EXPECT_FALSE(grid.hasBorder(26));
@@ -212,7 +209,7 @@ TEST_F(FunctionTreeEditorTest, ClickingAFolderOrTheRootIsNotASwitch) {
 
     click("_root");
     EXPECT_FALSE(state.last().at(0).toBool());
-    EXPECT_EQ(path.last().at(0).toString(), "Functions");
+    EXPECT_EQ(path.last().at(0).toString(), "Location");
     EXPECT_EQ(focus.count(), 0);
 }
 
@@ -233,8 +230,8 @@ TEST_F(FunctionTreeEditorTest, ToggleFlipsExactlyOneBitOfTheSwitchCell) {
     EXPECT_EQ(FunctionTreeEditor::itemImageKey(item("n_1A_0")), "on");
     // The menu caption follows the switch, so it always names what it would do.
     ASSERT_EQ(state.count(), 2);
-    EXPECT_EQ(state.at(0).at(1).toString(), "Switch on");
-    EXPECT_EQ(state.at(1).at(1).toString(), "Switch off");
+    EXPECT_EQ(state.at(0).at(1).toString(), str(UiString::SwitchOn));
+    EXPECT_EQ(state.at(1).at(1).toString(), str(UiString::SwitchOff));
 
     click("n_1a_1");
     tree->toggleSelected();
@@ -268,7 +265,7 @@ TEST_F(FunctionTreeEditorTest, ToggleDoesNothingWhileTheTreeIsHiddenOrReloaded) 
     EXPECT_EQ(grid.bytes(), before);
 
     tree->setEnabled(true);
-    tree->load(doc.root());
+    tree->load();
     tree->toggleSelected();
     EXPECT_EQ(grid.bytes(), before);
 }
@@ -303,7 +300,7 @@ TEST_F(FunctionTreeEditorTest, KeyboardMovesRunTheNodeOnce) {
     ASSERT_EQ(focus.count(), 1);
     EXPECT_EQ(focus.at(0).at(0).toInt(), 26);
     ASSERT_EQ(state.count(), 1);
-    EXPECT_EQ(state.at(0).at(1).toString(), "Switch on");
+    EXPECT_EQ(state.at(0).at(1).toString(), str(UiString::SwitchOn));
     EXPECT_EQ(QApplication::focusWidget(), tree);
 
     QTest::keyClick(tree, Qt::Key_Up);
@@ -360,10 +357,40 @@ TEST_F(FunctionTreeEditorTest, ScreenReadersHearASwitchAsCheckedAndCanToggleIt) 
     EXPECT_EQ(grid.text(0x1A), "A4");
     EXPECT_FALSE(accessibleRow("Sound")->state().checked);
     EXPECT_EQ(FunctionTreeEditor::itemImageKey(item("n_1A_0")), "off");
-    document.undo();
+    test.session.undo();
     EXPECT_EQ(grid.text(0x1A), "A5");
     EXPECT_TRUE(accessibleRow("Sound")->state().checked);
     EXPECT_EQ(tree->cellDescription(0x1A), "Sound: on; Vibrate: off");
+}
+
+// A row that opens is not a leaf because it is a switch, nor a switch because
+// nothing is under it.
+TEST_F(FunctionTreeEditorTest,
+       ScreenReadersHearASwitchOverSwitchesAsOpenableAndAnEmptyFolderAsNoSwitch) {
+    test.open(R"(<seems><seem ID="fn" size="32" type="function" tip="Phone">
+        <s ID="Calls" offset="3" bit="0"><s ID="Beep" offset="3" bit="1"/></s>
+        <f ID="Empty" tip="nothing yet"/>
+    </seem></seems>)",
+              fileBytes());
+    tree->expandAll();
+    QAccessibleInterface* calls = accessibleRow("Calls");
+    ASSERT_NE(calls, nullptr);
+    EXPECT_EQ(calls->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(calls->state().checkable);
+    EXPECT_TRUE(calls->state().expandable);
+    EXPECT_TRUE(calls->state().expanded);
+    EXPECT_TRUE(calls->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::toggleAction()));
+    ASSERT_NE(accessibleRow("Beep"), nullptr);
+    EXPECT_EQ(accessibleRow("Beep")->role(), QAccessible::CheckBox);
+
+    QAccessibleInterface* empty = accessibleRow("Empty");
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->role(), QAccessible::TreeItem);
+    EXPECT_FALSE(empty->state().checkable);
+    EXPECT_FALSE(empty->state().expandable);
+    EXPECT_EQ(empty->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::pressAction()});
 }
 
 // The events themselves reach only a listening screen reader (scripts/atspi-check

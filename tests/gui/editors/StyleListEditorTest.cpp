@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editors/StyleListEditor.h"
 
+#include "gui/TestSession.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -18,38 +20,32 @@
 namespace vantrel {
 namespace {
 
-UiStrings testStrings() {
-    std::vector<std::string> table(13);
-    table[12] = "The definitions could not be loaded";
-    return UiStrings(table);
-}
-
-const char* const kStyleType = R"(<seem type="style">
+const char* const kStyleType = R"(
     <i ID="Big clock" offset="10" val1="1A" val2="00" tip="clock tip"/>
     <i ID="One" offset="12" val1="01" val2="0" tip="one tip"/>
     <i ID="Two" offset="12" val1="02" val2="00" tip="two tip"/>
     <i ID="Short" offset="11" val1="c" val2="00" tip="short tip"/>
-</seem>)";
+)";
+
+// Definitions of one style type of 32 bytes with these items.
+std::string definitions(const char* items) {
+    return std::string(R"(<seems><seem ID="st" size="32" type="style">)") + items +
+           "</seem></seems>";
+}
 
 // The list in a window beside a stand-in for the hex grid, wired the way the
 // main window wires them: a focus request moves the focus to the grid.
 class StyleListEditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::vector<std::uint8_t> bytes(0x20, 0);
-        bytes[0x10] = 0x1A;
-        bytes[0x11] = 0x0C;
-        bytes[0x12] = 0x02;
-        grid.load(bytes);
-
         auto* layout = new QVBoxLayout(&window);
-        list = new StyleListEditor(document, strings, &window);
+        list = new StyleListEditor(test.session, &window);
         gridStandIn = new QLineEdit(&window);
         layout->addWidget(list);
         layout->addWidget(gridStandIn);
         QObject::connect(list, &StyleListEditor::cellFocusRequested, gridStandIn,
                          [this](int index) {
-                             grid.focusCell(index);
+                             test.session.focusCell(index);
                              gridStandIn->setFocus();
                          });
         window.resize(300, 300);
@@ -58,9 +54,14 @@ class StyleListEditorTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    bool load(const char* xml) {
-        EXPECT_TRUE(doc.loadFromString(xml).ok);
-        return list->load(doc.root());
+    // Opens the file with these items; true when the list could show them all.
+    bool load(const char* items) {
+        std::vector<std::uint8_t> bytes(0x20, 0);
+        bytes[0x10] = 0x1A;
+        bytes[0x11] = 0x0C;
+        bytes[0x12] = 0x02;
+        const OpenResult opened = test.open(definitions(items), bytes);
+        return !opened.message;
     }
 
     QListWidgetItem* row(const char* key) const {
@@ -93,10 +94,8 @@ class StyleListEditorTest : public ::testing::Test {
                           QPoint(rect.right() - 10, rect.center().y()));
     }
 
-    UiStrings strings = testStrings();
-    SeemDocument document;
-    ByteGrid& grid = document.grid();
-    XmlDocument doc;
+    testing::TestSession test;
+    const ByteGrid& grid = test.grid();
     QWidget window;
     StyleListEditor* list = nullptr;
     QLineEdit* gridStandIn = nullptr;
@@ -105,12 +104,11 @@ class StyleListEditorTest : public ::testing::Test {
 TEST_F(StyleListEditorTest, LoadingShowsTheRowsAndChangesNoCell) {
     QSignalSpy focus(list, &StyleListEditor::cellFocusRequested);
     QSignalSpy info(list, &StyleListEditor::infoChanged);
-    QSignalSpy failed(list, &StyleListEditor::failed);
+    EXPECT_TRUE(load(kStyleType));
     std::vector<std::string> textsBefore;
     for (int i = 0; i < grid.cellCount(); ++i)
         textsBefore.push_back(grid.text(i));
-
-    EXPECT_TRUE(load(kStyleType));
+    list->load();
     EXPECT_EQ(list->objectName(), "lvwStyle");
     ASSERT_EQ(list->count(), 4);
     EXPECT_EQ(row("10_1A_00")->text(), "Big clock");
@@ -127,7 +125,7 @@ TEST_F(StyleListEditorTest, LoadingShowsTheRowsAndChangesNoCell) {
         EXPECT_EQ(grid.text(i), textsBefore[static_cast<std::size_t>(i)]) << i;
     EXPECT_EQ(focus.count(), 0);
     EXPECT_EQ(info.count(), 0);
-    EXPECT_EQ(failed.count(), 0);
+    EXPECT_FALSE(test.session.document().isModified());
 }
 
 TEST_F(StyleListEditorTest, CheckingWithTheMouseWritesVal1AndSpaceWritesVal2) {
@@ -191,27 +189,21 @@ TEST_F(StyleListEditorTest, ClickingTheTextShowsTheTipAndChangesNothing) {
 }
 
 TEST_F(StyleListEditorTest, DuplicateKeyReportsAndKeepsTheRowsBefore) {
-    QSignalSpy failed(list, &StyleListEditor::failed);
-    EXPECT_FALSE(load(R"(<seem>
+    EXPECT_FALSE(load(R"(
         <i ID="A" offset="10" val1="1A" val2="00"/>
         <i ID="B" offset="11" val1="01" val2="00"/>
         <i ID="A again" offset="10" val1="1A" val2="00"/>
         <i ID="After" offset="12" val1="02" val2="00"/>
-    </seem>)"));
-    ASSERT_EQ(failed.count(), 1);
-    EXPECT_EQ(failed.at(0).at(0).toString(), "The definitions could not be loaded");
+    )"));
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(1)->text(), "B");
 
     EXPECT_TRUE(load(kStyleType));
     EXPECT_EQ(list->count(), 4);
-    EXPECT_EQ(failed.count(), 1);
 }
 
 TEST_F(StyleListEditorTest, OffsetBeyondTheFileFails) {
-    QSignalSpy failed(list, &StyleListEditor::failed);
-    EXPECT_FALSE(load(R"(<seem><i ID="Far" offset="20" val1="01" val2="00"/></seem>)"));
-    EXPECT_EQ(failed.count(), 1);
+    EXPECT_FALSE(load(R"(<i ID="Far" offset="20" val1="01" val2="00"/>)"));
     EXPECT_EQ(list->count(), 0);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/NamedChild.h"
+#include "gui/TestSession.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -25,7 +27,7 @@ namespace {
 
 using testing::namedChild;
 
-const char* const kVolumeType = R"(<seem type="volume" tip="Volume Adjustment">
+const char* const kVolumeType = R"(<seem ID="vol" size="32" type="volume" tip="Volume Adjustment">
     <gain ID="Microphone:" tip="Recording level" offset="1A" default="5" min="0" max="15"/>
     <gain ID="System:" tip="Alerts" offset="04" default="5" min="0" max="8"/>
     <gain ID="Music:" tip="Playback" offset="08" default="10" min="0" max="15"/>
@@ -36,24 +38,21 @@ const char* const kVolumeType = R"(<seem type="volume" tip="Volume Adjustment">
 class VolumeEditorTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::vector<std::uint8_t> bytes(0x20, 0);
         bytes[0x1A] = 0x0C;
         bytes[0x04] = 0x05;
         bytes[0x08] = 0x07;
         bytes[0x0C] = 0x03;
         bytes[0x10] = 0x08;
-        document.accept("volume.seem", SeemFileRead{SeemFileRead::Status::Ok, bytes, {}});
-        std::vector<std::string> table(13);
-        table[12] = "The definitions could not be loaded";
-        strings = UiStrings(table);
-        editor = std::make_unique<VolumeEditor>(document, strings);
+        editor = std::make_unique<VolumeEditor>(test.session);
         editor->resize(400, 400);
         editor->show();
     }
 
-    bool load(const char* xml) {
-        EXPECT_TRUE(definitions.loadFromString(xml).ok);
-        return editor->load(definitions.root());
+    // Opens the file with a type of these definitions; true when every item
+    // found a row.
+    bool load(const char* type) {
+        const std::string definitions = std::string("<seems>") + type + "</seems>";
+        return !test.open(definitions, bytes).message;
     }
 
     QPoint handleCentre(QSlider* slider) const {
@@ -69,16 +68,16 @@ class VolumeEditorTest : public ::testing::Test {
             .center();
     }
 
-    ByteGrid& grid() { return document.grid(); }
+    const ByteGrid& grid() { return test.grid(); }
+    const SeemDocument& document() const { return test.session.document(); }
 
-    SeemDocument document;
-    XmlDocument definitions;
-    UiStrings strings;
+    std::vector<std::uint8_t> bytes = std::vector<std::uint8_t>(0x20);
+    testing::TestSession test;
     std::unique_ptr<VolumeEditor> editor;
 };
 
 TEST_F(VolumeEditorTest, RowsFollowDocumentOrderAndSpareRowsAreHidden) {
-    ASSERT_TRUE(load(R"(<seem tip="Gains">
+    ASSERT_TRUE(load(R"(<seem ID="vol" size="32" type="volume" tip="Gains">
         <gain ID="Microphone:" tip="Recording level" offset="1A" default="5" min="0" max="15"/>
         <gain ID="System:" tip="Alerts" offset="04" default="5" min="0" max="8"/>
     </seem>)"));
@@ -93,8 +92,8 @@ TEST_F(VolumeEditorTest, RowsFollowDocumentOrderAndSpareRowsAreHidden) {
         EXPECT_TRUE(editor->slider(row)->isHidden()) << row;
         EXPECT_TRUE(editor->caption(row)->isHidden()) << row;
     }
-    EXPECT_FALSE(document.isModified());
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_FALSE(document().isModified());
+    EXPECT_FALSE(document().canUndo());
 
     // Reset skips the rows no item fills.
     namedChild<QPushButton>(editor.get(), "cmdReset")->click();
@@ -110,11 +109,11 @@ TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
     QTest::mousePress(slider, Qt::LeftButton, {}, start);
     ASSERT_EQ(focusRequests.count(), 1);
     EXPECT_EQ(focusRequests.at(0).at(0).toInt(), 0x1A);
-    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document().isModified());
 
     std::vector<std::string> seen;
-    ListenerConnection listener = grid().addListener([&](int index) {
-        if (index == 0x1A)
+    ListenerConnection listener = test.session.addListener([&](const SessionChange& change) {
+        if (std::find(change.cells.begin(), change.cells.end(), 0x1A) != change.cells.end())
             seen.push_back(grid().text(0x1A));
     });
     const int step = slider->width() / 16;
@@ -126,14 +125,14 @@ TEST_F(VolumeEditorTest, DragWritesEveryPositionAndUndoesInOneStep) {
     EXPECT_EQ(seen.back(), grid().text(0x1A));
     EXPECT_GT(slider->value(), 12);
 
-    document.undo();
+    test.session.undo();
     EXPECT_EQ(grid().text(0x1A), "0C");
     EXPECT_EQ(slider->value(), 12);
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_FALSE(document().canUndo());
 }
 
 TEST_F(VolumeEditorTest, AByteAboveTheRangeIsShownUntilTheSliderMoves) {
-    grid().writeByte(0x1A, 0xFF);
+    bytes[0x1A] = 0xFF;
     ASSERT_TRUE(load(kVolumeType));
     QSlider* slider = editor->slider(0);
     QLabel* info = editor->infoLabel(0);
@@ -151,7 +150,7 @@ TEST_F(VolumeEditorTest, AByteAboveTheRangeIsShownUntilTheSliderMoves) {
     EXPECT_EQ(info->palette().color(QPalette::WindowText), normal);
 
     // Undo brings the stored byte, and its note, back.
-    document.undo();
+    test.session.undo();
     EXPECT_TRUE(info->text().contains(QStringLiteral("255")));
 }
 
@@ -166,25 +165,46 @@ TEST_F(VolumeEditorTest, KeyRunIsOneStepAndTheCellIsSavedAsWritten) {
     for (int i = 0; i < 9; ++i)
         QTest::keyClick(slider, Qt::Key_Right);
     EXPECT_EQ(grid().text(0x1A), "09");
-    EXPECT_EQ(document.undoLabel(), UiString::UndoVolume);
-    document.undo();
+    EXPECT_EQ(document().undoLabel(), UiString::UndoVolume);
+    test.session.undo();
     EXPECT_EQ(grid().text(0x1A), "0C");
     EXPECT_EQ(slider->value(), 12);
 
     QTest::keyClick(slider, Qt::Key_Right);
     QTemporaryDir dir;
     const std::string path = dir.filePath(QStringLiteral("saved.seem")).toStdString();
-    ASSERT_EQ(document.saveAs(path).status, SaveOutcome::Status::Saved);
+    ASSERT_EQ(test.session.saveAs(path).status, SaveResult::Status::Saved);
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> saved{std::istreambuf_iterator<char>(in), {}};
     ASSERT_EQ(saved.size(), 0x20u);
     EXPECT_EQ(saved[0x1A], 0x0D);
 }
 
+// The keys of one visit to a slider are one step; leaving it ends the step,
+// however the keys go on afterwards.
+TEST_F(VolumeEditorTest, KeysAfterTheSliderLostTheFocusAreAStepOfTheirOwn) {
+    ASSERT_TRUE(load(kVolumeType));
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    QSlider* slider = editor->slider(0);
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    QTest::keyClick(slider, Qt::Key_Right);
+    namedChild<QPushButton>(editor.get(), "cmdReset")->setFocus();
+    ASSERT_FALSE(slider->hasFocus());
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(grid().text(0x1A), "0F");
+    test.session.undo();
+    EXPECT_EQ(grid().text(0x1A), "0E");
+    test.session.undo();
+    EXPECT_EQ(grid().text(0x1A), "0C");
+}
+
 TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
     ASSERT_TRUE(load(kVolumeType));
-    grid().writeByte(0x04, 0x01);
-    grid().writeByte(0x08, 0x02);
+    test.type(0x04, "01");
+    test.type(0x08, "02");
     EXPECT_EQ(editor->slider(1)->value(), 1); // sliders follow typing too
 
     namedChild<QPushButton>(editor.get(), "cmdReset")->click();
@@ -194,8 +214,8 @@ TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
         EXPECT_EQ(grid().text(offsets[row]), expected[static_cast<std::size_t>(row)]) << row;
         EXPECT_EQ(editor->slider(row)->value(), std::stoi(expected[row], nullptr, 16)) << row;
     }
-    EXPECT_EQ(document.undoLabel(), UiString::UndoVolumeReset);
-    document.undo();
+    EXPECT_EQ(document().undoLabel(), UiString::UndoVolumeReset);
+    test.session.undo();
     EXPECT_EQ(grid().text(0x1A), "0C");
     EXPECT_EQ(grid().text(0x04), "01");
     EXPECT_EQ(grid().text(0x08), "02");
@@ -204,14 +224,11 @@ TEST_F(VolumeEditorTest, ResetWritesAllFiveCellsAsOneStep) {
 }
 
 TEST_F(VolumeEditorTest, SixItemsFillFiveRowsAndReport) {
-    QSignalSpy failed(editor.get(), &VolumeEditor::failed);
-    std::string xml = "<seem>";
+    std::string xml = R"(<seem ID="vol" size="32" type="volume">)";
     for (int i = 0; i < 6; ++i)
         xml += "<g ID=\"Row " + std::to_string(i) + "\" offset=\"" + std::to_string(i) +
                "\" default=\"1\" min=\"0\" max=\"8\"/>";
     EXPECT_FALSE(load((xml + "</seem>").c_str()));
-    ASSERT_EQ(failed.count(), 1);
-    EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("The definitions could not be loaded"));
     EXPECT_EQ(editor->caption(4)->text(), QStringLiteral("Row 4"));
     EXPECT_FALSE(editor->slider(4)->isHidden());
 }

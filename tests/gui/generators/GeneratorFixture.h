@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
@@ -17,6 +18,7 @@
 namespace vantrel::testing {
 
 // A generator window's surroundings: the bundled language file in English, a
+// session over definitions of a function, an outer-text and GPRS types, a
 // host whose caption restorations are counted, and dialogs answered by script.
 class GeneratorFixture : public ::testing::Test {
   protected:
@@ -25,13 +27,25 @@ class GeneratorFixture : public ::testing::Test {
         const QString languagePath =
             QDir(QStringLiteral(VANTREL_DATA_DIR)).filePath("language.xml");
         language.load(languagePath.toStdString(), settings, 0x0409);
-        host.restoreMainCaption = [this] { ++captionRestored; };
+        ASSERT_FALSE(session.loadDefinitionsText(R"(<seems>
+            <seem ID="0032_0001" size="120" type="function" tip="Functions"/>
+            <seem ID="0061_0001" size="34" type="outertext" tip="Outer"/>
+            <seem ID="0a21_0001" size="26" type="gprs" tip="GPRS"/>
+            <seem ID="0a21_0004" size="4" type="gprs" tip="GPRS"/>
+            <seem ID="0a21_0002" size="2" type="gprs" tip="GPRS"/>
+        </seems>)",
+                                                 "generators.xml"));
     }
 
+    // The open file, of the type its length gives.
     void openDocument(const std::string& type, std::vector<std::uint8_t> bytes) {
-        host.fileName = work.filePath(QStringLiteral("open.seem"));
-        host.typeName = type;
-        host.fileBytes = std::move(bytes);
+        const std::string path = work.filePath(QStringLiteral("open.seem")).toStdString();
+        ASSERT_TRUE(session.openBytes(path, std::move(bytes)).opened);
+        ASSERT_EQ(session.document().typeName(), type);
+    }
+
+    GeneratorHost host() {
+        return {session, [this] { ++captionRestored; }};
     }
 
     QString str(UiString n) const { return QString::fromStdString(language.strings().get(n)); }
@@ -60,8 +74,8 @@ class GeneratorFixture : public ::testing::Test {
     QTemporaryDir work;
     MemorySettingsStore settings;
     LanguageFile language;
+    EditingSession session{language, settings};
     ScriptedDialogs dialogs;
-    GeneratorHost host;
     int captionRestored = 0;
 };
 

@@ -20,7 +20,7 @@ namespace {
 class GprsTextDialogTest : public GeneratorFixture {
   protected:
     GprsTextDialog& open() {
-        window = std::make_unique<GprsTextDialog>(host, language);
+        window = std::make_unique<GprsTextDialog>(host());
         window->show();
         return *window;
     }
@@ -78,7 +78,7 @@ TEST_F(GprsTextDialogTest, PrefillsTheOpenGprsFilesSetting) {
     EXPECT_EQ(textBox()->text(), QStringLiteral(" "));
 
     openDocument("gprs", {0x00, 0x20});
-    host.fileName.clear();
+    session.close();
     EXPECT_EQ(open().mode(), GprsDisplayMode::ShowNothing);
 }
 

@@ -22,7 +22,7 @@ namespace {
 class OuterTextDialogTest : public GeneratorFixture {
   protected:
     OuterTextDialog& open() {
-        window = std::make_unique<OuterTextDialog>(host, language);
+        window = std::make_unique<OuterTextDialog>(host());
         window->show();
         return *window;
     }
@@ -102,6 +102,7 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OuterTextSaveTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
+    EXPECT_EQ(dialogs.fileRequests[0].presetFileName, QStringLiteral("0061_0001.seem"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(dialogs.messages[0].text, str(UiString::OuterTextSavedPrefix) +

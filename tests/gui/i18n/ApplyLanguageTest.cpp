@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/i18n/ApplyLanguage.h"
 
+#include "core/i18n/DesignCaptions.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/settings/SettingsStore.h"
-#include "gui/i18n/DesignCaptions.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

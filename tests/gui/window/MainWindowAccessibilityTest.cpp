@@ -49,10 +49,9 @@ class MainWindowAccessibility : public MainWindowFixture,
         windows.push_back(std::make_unique<AboutWindow>(mainWindow.get(), language));
         windows.push_back(std::make_unique<TipWindow>(mainWindow.get(), language, settings,
                                                       action("mnuShowTip")));
-        windows.push_back(
-            std::make_unique<OuterTextDialog>(GeneratorHost{}, language, mainWindow.get()));
-        windows.push_back(
-            std::make_unique<GprsTextDialog>(GeneratorHost{}, language, mainWindow.get()));
+        const GeneratorHost host{mainWindow->session(), {}};
+        windows.push_back(std::make_unique<OuterTextDialog>(host, mainWindow.get()));
+        windows.push_back(std::make_unique<GprsTextDialog>(host, mainWindow.get()));
         windows.push_back(std::make_unique<GoToOffsetDialog>(mainWindow->strings(), settings, 100,
                                                              mainWindow.get()));
         for (const auto& window : windows) {

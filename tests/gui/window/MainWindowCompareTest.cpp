@@ -79,7 +79,7 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
 
     ASSERT_TRUE(action("mnuTakeOther")->isEnabled());
     action("mnuTakeOther")->trigger();
-    const auto bytes = mainWindow->document().grid().bytes();
+    const auto bytes = mainWindow->session().document().grid().bytes();
     EXPECT_EQ(bytes[0x1A], static_cast<std::uint8_t>(original[0x1A] ^ 0x01)); // only Sound's bit
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
               [&] {
@@ -91,8 +91,8 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_FALSE(marked("n_1A_0"));
 
     action("mnuUndo")->trigger();
-    EXPECT_FALSE(mainWindow->document().canUndo());
-    EXPECT_FALSE(mainWindow->document().isModified());
+    EXPECT_FALSE(mainWindow->session().document().canUndo());
+    EXPECT_FALSE(mainWindow->session().document().isModified());
     EXPECT_EQ(lines()->count(), 3);
     EXPECT_TRUE(marked("n_1A_0"));
 }
@@ -120,7 +120,7 @@ TEST_F(MainWindowCompare, ALinesContextMenuTakesTheOtherValue) {
     QApplication::sendEvent(lines(), &request);
     EXPECT_TRUE(offered);
     EXPECT_EQ(lines()->count(), 2); // Sound's value was taken
-    EXPECT_EQ(mainWindow->document().grid().bytes()[0x1A],
+    EXPECT_EQ(mainWindow->session().document().grid().bytes()[0x1A],
               static_cast<std::uint8_t>(original[0x1A] ^ 0x01));
 }
 
@@ -178,7 +178,7 @@ TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     EXPECT_EQ(tree->currentItem(), entry);
     action("mnuTakeOther")->trigger();
     EXPECT_EQ(lines()->count(), 0);
-    EXPECT_EQ(mainWindow->document().grid().text(0x36), "00");
+    EXPECT_EQ(mainWindow->session().document().grid().text(0x36), "00");
 }
 
 } // namespace

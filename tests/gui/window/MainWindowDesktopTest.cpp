@@ -168,7 +168,7 @@ TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
     });
     action("mnuGoTo")->trigger();
     EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
-    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
+    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 26);
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
     EXPECT_EQ(action("mnuGoTo")->text(), str(UiString::GoToOffsetMenu));
 }
@@ -181,14 +181,14 @@ TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
     ASSERT_NE(sound, nullptr);
     tree->scrollToItem(sound);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(sound).center());
-    ASSERT_EQ(mainWindow->document().grid().text(26), "A5");
+    ASSERT_EQ(mainWindow->session().document().grid().text(26), "A5");
 
     QTest::keyClick(tree, Qt::Key_Space);
-    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
-    EXPECT_TRUE(mainWindow->document().canUndo());
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
+    EXPECT_TRUE(mainWindow->session().document().canUndo());
     QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(mainWindow->document().grid().text(26), "A5");
-    EXPECT_FALSE(mainWindow->document().isModified());
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A5");
+    EXPECT_FALSE(mainWindow->session().document().isModified());
 }
 
 TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
@@ -217,7 +217,7 @@ TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
 TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     const QString function = sample("0032_0001.seem");
     drop({function});
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
     EXPECT_EQ(mainWindow->fileName(), function);
     EXPECT_TRUE(mainWindow->windowTitle().contains(function));
 
@@ -231,15 +231,12 @@ TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
 TEST_F(MainWindowDesktop, ADropOverUnsavedChangesAsksFirst) {
     const QString function = sample("0032_0001.seem");
     mainWindow->openFile(function);
-    {
-        const EditScope step(mainWindow->document(), UiString::UndoTyping);
-        mainWindow->document().grid().setText(0, "FF");
-    }
-    ASSERT_TRUE(mainWindow->document().isModified());
+    typeInto(0, "FF");
+    ASSERT_TRUE(mainWindow->session().document().isModified());
     drop({sample("004a_0001.seem")}); // the question is cancelled
     EXPECT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(mainWindow->fileName(), function);
-    EXPECT_EQ(mainWindow->document().grid().text(0), "FF");
+    EXPECT_EQ(mainWindow->session().document().grid().text(0), "FF");
 }
 
 } // namespace

@@ -48,41 +48,41 @@ TEST_F(MainWindowDocument, TypedDigitsAreOneStepThatUndoAndRedoRestoreEverywhere
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("B5")));
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("10110101")));
     QTest::keyClick(grid, Qt::Key_4); // B4: the switch on bit 0 goes off
-    EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "B4");
     EXPECT_EQ(switchImage("n_1A_0"), "off");
     EXPECT_EQ(mainWindow->windowTitle(), caption(path) + QStringLiteral(" *"));
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(mainWindow->document().grid().text(26), "A5");
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A5");
     EXPECT_EQ(switchImage("n_1A_0"), "on");
     EXPECT_EQ(mainWindow->windowTitle(), caption(path));
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     EXPECT_EQ(action("mnuRedo")->text(), stepCaption(UiString::RedoMenu, UiString::UndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "B4");
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(mainWindow->document().grid().text(26), "B4");
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "B4");
 }
 
 TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     const QString functions = sample("0032_0001.seem");
     mainWindow->openFile(functions);
     showActive();
-    const auto before = mainWindow->document().grid().bytes();
+    const auto before = mainWindow->session().document().grid().bytes();
     QTreeWidgetItem* sound = tree()->itemByKey(QStringLiteral("n_1A_0"));
     tree()->setCurrentItem(sound);
     action("mnuOnOff")->trigger();
-    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
     EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A4")));
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoSwitch));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(mainWindow->document().grid().bytes(), before);
+    EXPECT_EQ(mainWindow->session().document().grid().bytes(), before);
     EXPECT_EQ(switchImage("n_1A_0"), "on");
     action("mnuRedo")->trigger();
-    EXPECT_EQ(mainWindow->document().grid().text(26), "A4");
+    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
 
     mainWindow->fileController().save();
     action("mnuUndo")->trigger();
@@ -94,13 +94,13 @@ TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     mainWindow->openFile(styles);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     auto* list = mainWindow->findChild<StyleListEditor*>(QStringLiteral("lvwStyle"));
-    const auto styleBytes = mainWindow->document().grid().bytes();
+    const auto styleBytes = mainWindow->session().document().grid().bytes();
     QListWidgetItem* row = list->item(0);
     row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    EXPECT_NE(mainWindow->document().grid().bytes(), styleBytes);
+    EXPECT_NE(mainWindow->session().document().grid().bytes(), styleBytes);
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoStyle));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(mainWindow->document().grid().bytes(), styleBytes);
+    EXPECT_EQ(mainWindow->session().document().grid().bytes(), styleBytes);
     EXPECT_EQ(mainWindow->windowTitle(), caption(styles));
 }
 
@@ -130,12 +130,12 @@ TEST_F(MainWindowDocument, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel)
             const QString path = writeSeem(QStringLiteral("s.seem"), original);
             mainWindow->openFile(path);
             mainWindow->show();
-            mainWindow->document().grid().setText(0, "FF");
+            typeInto(0, "FF");
             if (answer == SaveFails)
-                mainWindow->document().grid().setText(1, "");
+                typeInto(1, "");
             ScriptedDialogs asked;
             StandardDialog::setAnswerer(&asked);
-            asked.questionAnswers = {answer == SaveFails ? FileController::AnswerSave
+            asked.questionAnswers = {answer == SaveFails ? static_cast<int>(Save)
                                                          : static_cast<int>(answer)};
             way.run();
 

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 namespace vantrel::testing {
 
@@ -77,6 +78,19 @@ class MainWindowFixture : public ::testing::Test {
         QFile::copy(QStringLiteral(VANTREL_DATA_DIR "/samples/") + QString::fromLatin1(name), copy);
         QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
         return copy;
+    }
+
+    // Types digits into a cell through the session, as the grid does; none
+    // leaves the cell without a byte.
+    void typeInto(int cell, std::string_view digits) {
+        EditingSession& session = mainWindow->session();
+        session.focusCell(cell);
+        if (digits.empty()) {
+            session.deleteForward();
+            session.deleteForward();
+        }
+        for (char digit : digits)
+            session.typeCharacter(digit);
     }
 
     QAction* action(const char* name) const {

@@ -63,7 +63,7 @@ class MainWindowGenerators : public StartedMainWindowFixture {
 TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption) {
     const QString path = writeSeem(QStringLiteral("fn.seem"), QByteArray(120, '\0'));
     mainWindow->openFile(path);
-    ASSERT_TRUE(mainWindow->fileShown());
+    ASSERT_TRUE(mainWindow->session().fileOpen());
     {
         ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
             EXPECT_EQ(window.parentWidget(), mainWindow.get());
@@ -74,7 +74,7 @@ TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCap
     }
     EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
     EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
 }
 
 TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
@@ -91,8 +91,8 @@ TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText)
         mainWindow->openFile(path);
     }
     EXPECT_EQ(shown, QStringLiteral("摩托罗拉 V3i"));
-    EXPECT_FALSE(mainWindow->fileShown());
-    EXPECT_EQ(mainWindow->document().typeName(), "outertext");
+    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_EQ(mainWindow->session().document().typeName(), "outertext");
     EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
 }
 
@@ -101,7 +101,7 @@ TEST_F(MainWindowGenerators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
     const QString date = generateGprs(GprsDisplayMode::AlwaysDate);
     EXPECT_EQ(openedGprsSetting(date, &textShown), (GprsSetting{GprsDisplayMode::AlwaysDate, u""}));
     EXPECT_FALSE(textShown);
-    EXPECT_FALSE(mainWindow->fileShown());
+    EXPECT_FALSE(mainWindow->session().fileOpen());
 
     const QString custom = generateGprs(GprsDisplayMode::CustomText, QStringLiteral(" 你好 GPRS "));
     EXPECT_EQ(openedGprsSetting(custom, &textShown),

@@ -60,7 +60,7 @@ class MainWindowOpenSave : public MainWindowFixture {
     QToolBar* changeBar() const { return mainWindow->findChild<QToolBar*>("changeBar"); }
     bool barShown() const { return changeBar() && !changeBar()->isHidden(); }
     QString cell(int index) const {
-        return QString::fromStdString(mainWindow->document().grid().text(index));
+        return QString::fromStdString(mainWindow->session().document().grid().text(index));
     }
 };
 
@@ -69,8 +69,8 @@ class MainWindowOpenSave : public MainWindowFixture {
 TEST_F(MainWindowOpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow) {
     const QString path = bytesFile(QStringLiteral("big.seem"), 5000);
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->fileShown());
-    EXPECT_EQ(mainWindow->document().grid().cellCount(), 5000);
+    EXPECT_TRUE(mainWindow->session().fileOpen());
+    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 5000);
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
     ByteGridView* view = mainWindow->gridView();
@@ -81,7 +81,7 @@ TEST_F(MainWindowOpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow) {
 TEST_F(MainWindowOpenSave, SavingOverAnotherProgramsChangeOrAGoneFileAsksFirst) {
     const QString path = bytesFile(QStringLiteral("first.seem"), 40, '\x01');
     mainWindow->openFile(path);
-    mainWindow->document().grid().setText(0, "AA");
+    typeInto(0, "AA");
     const QByteArray theirs(40, '\x02');
     writeSeem(QStringLiteral("first.seem"), theirs);
     dialogs.questionAnswers = {2}; // Cancel
@@ -95,7 +95,7 @@ TEST_F(MainWindowOpenSave, SavingOverAnotherProgramsChangeOrAGoneFileAsksFirst) 
     mine[0] = '\xAA';
     EXPECT_EQ(readAll(path), mine);
 
-    mainWindow->document().grid().setText(1, "BB");
+    typeInto(1, "BB");
     QFile::remove(path);
     dialogs.questionAnswers = {1}; // Cancel
     mainWindow->fileController().save();
@@ -109,12 +109,12 @@ TEST_F(MainWindowOpenSave, SavingOverAnotherProgramsChangeOrAGoneFileAsksFirst) 
 TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToItsPath) {
     const QString first = bytesFile(QStringLiteral("first.seem"), 40, '\x01');
     mainWindow->openFile(first);
-    mainWindow->document().grid().setText(3, QStringLiteral("7F").toStdString());
+    typeInto(3, "7F");
     const QString big = bytesFile(QStringLiteral("huge.seem"), 5001);
     mainWindow->openFile(big);
     EXPECT_TRUE(saidCritical(UiString::TooLarge));
     EXPECT_EQ(mainWindow->fileName(), first);
-    EXPECT_EQ(mainWindow->document().grid().cellCount(), 40);
+    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 40);
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + first + QStringLiteral("] *"));
     mainWindow->fileController().save();
@@ -126,17 +126,18 @@ TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToIt
 
 TEST_F(MainWindowOpenSave, SizeMinusOneMatchesAndTheFirstMatchWins) {
     mainWindow->openFile(bytesFile(QStringLiteral("a.seem"), 41));
-    EXPECT_EQ(mainWindow->document().typeName(), "style");
+    EXPECT_EQ(mainWindow->session().document().typeName(), "style");
     mainWindow->openFile(bytesFile(QStringLiteral("b.seem"), 121));
-    EXPECT_EQ(mainWindow->document().typeName(), "function");
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_EQ(mainWindow->session().document().typeName(), "function");
+    EXPECT_TRUE(mainWindow->session().fileOpen());
 }
 
 TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
     const QRect normal = mainWindow->gridView()->geometry();
     mainWindow->openFile(bytesFile(QStringLiteral("ring.seem"), 64));
     EXPECT_TRUE(saidCritical(UiString::TypeWithoutEditor));
-    EXPECT_FALSE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen()) << "its bytes can be edited and saved";
+    EXPECT_TRUE(action("mnuSave")->isEnabled());
     ByteGridView* view = mainWindow->gridView();
     EXPECT_TRUE(view->isVisible());
     EXPECT_TRUE(view->isEnabled());
@@ -156,9 +157,9 @@ TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
     const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
     mainWindow->openFile(path);
     EXPECT_TRUE(mainWindow->gridView()->hasFocus());
-    EXPECT_FALSE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
     EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_EQ(mainWindow->document().grid().cellCount(), 7);
+    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 7);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(mainWindow->gridView()->isVisible());
     EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
@@ -167,7 +168,7 @@ TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
     EXPECT_EQ(mainWindow->statusText(1).toStdString(),
               mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
@@ -193,8 +194,8 @@ TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
         EXPECT_TRUE(dialogs.messages[0].text.contains(bad));
         EXPECT_EQ(mainWindow->fileName(), first);
         EXPECT_EQ(mainWindow->windowTitle(), title);
-        EXPECT_EQ(mainWindow->document().grid().cellCount(), 40);
-        EXPECT_TRUE(mainWindow->fileShown());
+        EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 40);
+        EXPECT_TRUE(mainWindow->session().fileOpen());
     }
 }
 
@@ -206,7 +207,7 @@ TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing
     EXPECT_EQ(dialogs.fileRequests[0].flags,
               FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
     EXPECT_FALSE(dialogs.fileRequests[0].nameFilters.isEmpty());
-    EXPECT_FALSE(mainWindow->fileShown());
+    EXPECT_FALSE(mainWindow->session().fileOpen());
 
     const QString path = bytesFile(QStringLiteral("s.seem"), 40);
     dialogs.openFiles = {path, path};
@@ -234,16 +235,16 @@ TEST_F(MainWindowOpenSave, OuterTextFileLeavesTheWindowEmpty) {
         ModalAnswer<OuterTextDialog> answer([](OuterTextDialog&) {});
         mainWindow->openFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
     }
-    EXPECT_FALSE(mainWindow->fileShown());
-    EXPECT_EQ(mainWindow->document().typeName(), "outertext");
-    EXPECT_EQ(mainWindow->document().savedBytes().size(), 34u);
+    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_EQ(mainWindow->session().document().typeName(), "outertext");
+    EXPECT_EQ(mainWindow->session().document().savedBytes().size(), 34u);
 }
 
 TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
     mainWindow->openFile(bytesFile(QStringLiteral("s.seem"), 40));
     mainWindow->fileController().close();
-    EXPECT_FALSE(mainWindow->fileShown());
-    EXPECT_EQ(mainWindow->document().grid().cellCount(), 1);
+    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 1);
     EXPECT_TRUE(mainWindow->fileName().isEmpty());
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption());
     EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
@@ -253,13 +254,13 @@ TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
 TEST_F(MainWindowOpenSave, ReloadDiscardsEdits) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
     mainWindow->openFile(path);
-    mainWindow->document().grid().setText(0, "FF");
+    typeInto(0, "FF");
     mainWindow->fileController().reload(); // asked, and cancelled
     ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(mainWindow->document().grid().text(0), "FF");
+    EXPECT_EQ(mainWindow->session().document().grid().text(0), "FF");
     dialogs.questionAnswers = {0};
     mainWindow->fileController().reload();
-    EXPECT_EQ(mainWindow->document().grid().text(0), "10");
+    EXPECT_EQ(mainWindow->session().document().grid().text(0), "10");
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
     mainWindow->fileController().reload(); // nothing to lose: no question
@@ -269,7 +270,7 @@ TEST_F(MainWindowOpenSave, ReloadDiscardsEdits) {
 TEST_F(MainWindowOpenSave, TheChangedOnDiskBarsReloadAsksAsFileReloadDoes) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
     mainWindow->openFile(path);
-    mainWindow->document().grid().setText(0, "FF");
+    typeInto(0, "FF");
     changeOnDisk(path, QByteArray(40, '\x20'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return barShown(); }, 5000));
     QPushButton* reload = nullptr;
@@ -292,15 +293,27 @@ TEST_F(MainWindowOpenSave, TheChangedOnDiskBarsReloadAsksAsFileReloadDoes) {
     EXPECT_FALSE(barShown());
 }
 
-TEST_F(MainWindowOpenSave, OnlyOpeningAFileBringsItsTipNotReadingItAgain) {
+// File > Reload repeats the whole opening; reading the file again because
+// another program changed it brings no tip, whether by itself or as the
+// answer to the save's question.
+TEST_F(MainWindowOpenSave, FileReloadBringsTheTipAgainButReadingAnotherProgramsChangeDoesNot) {
     const QString path = bytesFile(QStringLiteral("v.seem"), 24);
     mainWindow->openFile(path);
     ASSERT_NE(mainWindow->findChild<TipWindow*>(), nullptr);
     delete mainWindow->findChild<TipWindow*>();
     action("mnuReload")->trigger();
-    EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
+    ASSERT_NE(mainWindow->findChild<TipWindow*>(), nullptr);
+    delete mainWindow->findChild<TipWindow*>();
+
     changeOnDisk(path, QByteArray(24, '\x01'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("01"); }, 5000));
+    EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
+
+    typeInto(1, "FF");
+    writeSeem(QStringLiteral("v.seem"), QByteArray(24, '\x02'));
+    dialogs.questionAnswers = {1}; // Reload
+    mainWindow->fileController().save();
+    EXPECT_EQ(cell(1), QStringLiteral("02"));
     EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
 }
 
@@ -312,7 +325,7 @@ TEST_F(MainWindowOpenSave, TheReloadedNoticeGoesOnceTheDocumentOrItsFileChanges)
     changeOnDisk(path, QByteArray(40, '\x20'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("20"); }, 5000));
     EXPECT_EQ(mainWindow->statusText(2), notice);
-    mainWindow->document().grid().setText(1, "FF");
+    typeInto(1, "FF");
     EXPECT_TRUE(mainWindow->statusText(2).isEmpty()) << "edited since";
 
     mainWindow->fileController().save();
@@ -335,8 +348,8 @@ TEST_F(MainWindowOpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {
     mainWindow->fileController().save();
     EXPECT_EQ(readAll(path), content);
 
-    mainWindow->document().grid().setText(5, "0a");
-    mainWindow->document().grid().setText(6, "f");
+    typeInto(5, "0a");
+    typeInto(6, "0f");
     mainWindow->fileController().save();
     content[5] = 10;
     content[6] = 15;
@@ -347,12 +360,12 @@ TEST_F(MainWindowOpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {
 TEST_F(MainWindowOpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x33');
     mainWindow->openFile(path);
-    mainWindow->document().grid().setText(26, "");
+    typeInto(26, "");
     mainWindow->fileController().save();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("26")));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("1A")));
-    EXPECT_EQ(mainWindow->document().grid().currentCell(), 26);
+    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 26);
     EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
     EXPECT_EQ(readAll(path), QByteArray(40, '\x33'));
 }
@@ -390,7 +403,7 @@ TEST_F(MainWindowOpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
 TEST_F(MainWindowOpenSave, SavingAReadOnlyFileReportsAndLosesNothing) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x05');
     mainWindow->openFile(path);
-    mainWindow->document().grid().setText(0, "AA");
+    typeInto(0, "AA");
     ::chmod(path.toLocal8Bit().constData(), 0444);
     mainWindow->fileController().save();
     ::chmod(path.toLocal8Bit().constData(), 0644);
@@ -398,7 +411,7 @@ TEST_F(MainWindowOpenSave, SavingAReadOnlyFileReportsAndLosesNothing) {
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages[0].text.contains(path));
     EXPECT_EQ(readAll(path), QByteArray(40, '\x05'));
-    EXPECT_EQ(mainWindow->document().grid().text(0), "AA");
+    EXPECT_EQ(mainWindow->session().document().grid().text(0), "AA");
     EXPECT_EQ(mainWindow->fileName(), path);
 }
 

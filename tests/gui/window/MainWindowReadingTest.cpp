@@ -40,6 +40,6 @@ TEST_F(MainWindowReading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMean
     EXPECT_TRUE(sawReading);
     EXPECT_TRUE(dialogs.fileRequests.empty()) << "Ctrl+O during the read opened nothing";
     EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
     EXPECT_EQ(mainWindow->findChild<ReadingWindow*>(), nullptr);
 }

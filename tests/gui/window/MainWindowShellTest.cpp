@@ -72,7 +72,7 @@ TEST_F(MainWindowShell, ARecentEntryWithThePrefixInItsNameOpensAsWritten) {
     mainWindow->fileController().close();
     recentItem(0)->trigger();
     EXPECT_EQ(mainWindow->fileName(), odd);
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
 }
 
 TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
@@ -94,15 +94,12 @@ TEST_F(MainWindowShell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {
     const QString second = writeSeem(QStringLiteral("second.seem"), QByteArray(40, '\x00'));
     openThroughDialog(second);
     openThroughDialog(first);
-    {
-        EditScope step(mainWindow->document(), UiString::UndoTyping);
-        mainWindow->document().grid().setText(0, "7F");
-    }
-    dialogs.questionAnswers = {FileController::AnswerCancel};
+    typeInto(0, "7F");
+    dialogs.questionAnswers = {2}; // Cancel
     recentItem(1)->trigger();
     EXPECT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(mainWindow->fileName(), first);
-    EXPECT_TRUE(mainWindow->document().isModified());
+    EXPECT_TRUE(mainWindow->session().document().isModified());
 }
 
 TEST_F(MainWindowShell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {

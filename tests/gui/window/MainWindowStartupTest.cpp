@@ -35,7 +35,7 @@ QStringList titlesOf(const QList<QAction*>& actions) {
 TEST_F(MainWindowStartup, EmptyStateAfterStartUp) {
     MainWindow& mainWindow = start();
     ASSERT_TRUE(loaded);
-    EXPECT_FALSE(mainWindow.fileShown());
+    EXPECT_FALSE(mainWindow.session().fileOpen());
     EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("Vantrel  V1.1 Beta"));
     EXPECT_EQ(mainWindow.statusText(1), str(UiString::StatusNoFile));
     EXPECT_TRUE(mainWindow.statusText(2).isEmpty());
@@ -225,7 +225,7 @@ TEST_F(MainWindowStartup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen) {
 
     const QString path = writeSeem(QStringLiteral("s.seem"), QByteArray(40, '\0'));
     mainWindow->openFile(path);
-    ASSERT_TRUE(mainWindow->fileShown());
+    ASSERT_TRUE(mainWindow->session().fileOpen());
     QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_FALSE(fileMenu->isVisible());
 }
@@ -234,7 +234,7 @@ TEST_F(MainWindowStartup, CommandLineOpensAFileNamedWithAFolder) {
     // The type's alert comes once the window is on screen, so it can be centred on it.
     const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
     start(path);
-    EXPECT_TRUE(mainWindow->fileShown());
+    EXPECT_TRUE(mainWindow->session().fileOpen());
     EXPECT_EQ(mainWindow->fileName(), path);
     EXPECT_TRUE(mainWindow->fileController().recentFiles().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -246,8 +246,8 @@ TEST_F(MainWindowStartup, CommandLineOpensAFileNamedWithAFolder) {
 
 TEST_F(MainWindowStartup, CommandLineWithoutAFolderOrAMissingFileIsIgnored) {
     start(QStringLiteral("0032_0001.seem"));
-    EXPECT_FALSE(mainWindow->fileShown());
+    EXPECT_FALSE(mainWindow->session().fileOpen());
     start(work.filePath(QStringLiteral("missing.seem")));
-    EXPECT_FALSE(mainWindow->fileShown());
+    EXPECT_FALSE(mainWindow->session().fileOpen());
     EXPECT_TRUE(dialogs.messages.empty());
 }

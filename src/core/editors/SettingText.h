@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-// How a recipe writes the values of switches, styles and colours.
-namespace vantrel::recipe {
+// Setting values in words, as recipes and the command line write them.
+namespace vantrel {
 
 // "on" or "off".
 [[nodiscard]] std::string onOff(bool on);
@@ -23,4 +23,4 @@ namespace vantrel::recipe {
 [[nodiscard]] bool isPercentage(const std::string& text);
 [[nodiscard]] std::string percentageFor(std::uint8_t byte);
 
-} // namespace vantrel::recipe
+} // namespace vantrel

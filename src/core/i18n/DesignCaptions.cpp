@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/i18n/DesignCaptions.h"
+#include "core/i18n/DesignCaptions.h"
 
 #include <algorithm>
 #include <array>

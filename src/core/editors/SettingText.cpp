@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/recipe/RecipeValues.h"
+#include "core/editors/SettingText.h"
 
 #include "core/document/BitHelpers.h"
 #include "core/editors/DecimalText.h"
 
 #include <cstdio>
 
-namespace vantrel::recipe {
+namespace vantrel {
 
 std::string onOff(bool on) {
     return on ? "on" : "off";
@@ -58,4 +58,4 @@ std::string percentageFor(std::uint8_t byte) {
     return std::to_string(percentFromByte(byte));
 }
 
-} // namespace vantrel::recipe
+} // namespace vantrel

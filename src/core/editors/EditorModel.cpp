@@ -1,0 +1,364 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/editors/EditorModel.h"
+
+#include "core/document/BitHelpers.h"
+#include "core/editors/SchemeTitle.h"
+#include "core/generators/OuterTextRecord.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
+
+// Every switch below parent, depth first in document order, with its path of
+// IDs joined by "/". A stack of its own: the depth comes from the definitions.
+void forEachSwitch(const FunctionNode& root,
+                   const std::function<void(const FunctionNode&, const std::string&)>& visit) {
+    std::vector<std::pair<const FunctionNode*, std::string>> pending;
+    for (auto child = root.children.rbegin(); child != root.children.rend(); ++child)
+        pending.emplace_back(&*child, child->text);
+    while (!pending.empty()) {
+        const auto [node, path] = pending.back();
+        pending.pop_back();
+        if (node->isSwitch())
+            visit(*node, path);
+        for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
+            pending.emplace_back(&*child, path + "/" + child->text);
+    }
+}
+
+FunctionNode* findSwitch(FunctionNode& root, std::string_view key) {
+    std::vector<FunctionNode*> pending{&root};
+    while (!pending.empty()) {
+        FunctionNode* node = pending.back();
+        pending.pop_back();
+        if (node->isSwitch() && node->key == key)
+            return node;
+        for (FunctionNode& child : node->children)
+            pending.push_back(&child);
+    }
+    return nullptr;
+}
+
+// The cells a refresh is about, for one look per setting: every cell when none are named.
+class TouchedCells {
+  public:
+    TouchedCells(std::span<const int> cells, int cellCount) : m_all(cells.empty()) {
+        if (m_all)
+            return;
+        m_touched.assign(static_cast<std::size_t>(std::max(cellCount, 0)), false);
+        for (int cell : cells) {
+            if (cell >= 0 && cell < cellCount)
+                m_touched[static_cast<std::size_t>(cell)] = true;
+        }
+    }
+    [[nodiscard]] bool any(int first, int count) const {
+        if (m_all)
+            return true;
+        for (int cell = std::max(first, 0); cell < first + count; ++cell) {
+            if (static_cast<std::size_t>(cell) >= m_touched.size())
+                return false;
+            if (m_touched[static_cast<std::size_t>(cell)])
+                return true;
+        }
+        return false;
+    }
+
+  private:
+    bool m_all;
+    std::vector<bool> m_touched;
+};
+
+void refreshSwitches(FunctionNode& root, const ByteGrid& grid, const TouchedCells& cells,
+                     std::vector<std::string>& changed) {
+    std::vector<FunctionNode*> pending{&root};
+    while (!pending.empty()) {
+        FunctionNode* node = pending.back();
+        pending.pop_back();
+        for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
+            pending.push_back(&*child);
+        if (!node->isSwitch() || !cells.any(node->cellIndex, 1) || !grid.contains(node->cellIndex))
+            continue;
+        node->on = isBitSet(grid.text(node->cellIndex), node->bit);
+        changed.push_back(node->key);
+    }
+}
+
+void refreshStyles(StyleRows& styles, const ByteGrid& grid, const TouchedCells& cells,
+                   std::vector<std::string>& changed) {
+    for (StyleRow& row : styles.rows) {
+        if (!cells.any(row.offset, 1) || !grid.contains(row.offset))
+            continue;
+        row.checked = isRowOn(grid, row);
+        changed.push_back(row.key);
+    }
+}
+
+void refreshVolumes(VolumeItems& volumes, const ByteGrid& grid, const TouchedCells& cells,
+                    std::vector<std::string>& changed) {
+    for (std::size_t row = 0; row < volumes.items.size(); ++row) {
+        VolumeItem& item = volumes.items[row];
+        if (!cells.any(item.offset, 1) || !grid.contains(item.offset))
+            continue;
+        item.position = positionFromGrid(item, grid);
+        const auto stored = grid.value(item.offset);
+        item.storedByte = stored ? *stored : -1;
+        changed.push_back(volumeKey(row));
+    }
+}
+
+void refreshColors(EditorModel& model, const ByteGrid& grid, const TouchedCells& cells,
+                   std::vector<std::string>& changed) {
+    for (const ColorGroup& group : model.colors.groups) {
+        for (const ColorEntry& entry : group.entries) {
+            if (cells.any(entry.offset, kColorRecordBytes))
+                changed.push_back(entry.key);
+        }
+    }
+    if (!cells.any(kTitleOffset, kTitleEnd - kTitleOffset))
+        return;
+    model.hasTitle = hasSchemeTitle(grid);
+    model.title = readSchemeTitle(grid);
+    changed.emplace_back(kTitleKey);
+}
+
+void refreshRecord(EditorModel& model, const ByteGrid& grid, std::vector<std::string>& changed) {
+    const std::vector<std::uint8_t> bytes = grid.bytes();
+    if (model.kind == EditorKind::OuterText) {
+        model.outerText = decodeOuterTextRecord(bytes);
+        changed.emplace_back(kOuterTextKey);
+    } else if (model.kind == EditorKind::Gprs) {
+        model.gprs = decodeGprsTextRecord(bytes);
+        changed.emplace_back(kGprsKey);
+    }
+}
+
+} // namespace
+
+std::string volumeKey(std::size_t row) {
+    return "v_" + std::to_string(row);
+}
+
+int volumeRowOf(std::string_view key) {
+    if (key.size() < 3 || key.substr(0, 2) != "v_")
+        return -1;
+    const auto row = parseDecimal(key.substr(2));
+    return row && *row >= 0 && *row < VolumeItems::kRows ? static_cast<int>(*row) : -1;
+}
+
+std::string volumeName(const VolumeItem& item) {
+    std::string name = item.caption;
+    if (!name.empty() && name.back() == ':')
+        name.pop_back();
+    return name;
+}
+
+FunctionNode* EditorModel::switchByKey(std::string_view key) {
+    return kind == EditorKind::Function ? findSwitch(functions, key) : nullptr;
+}
+
+const FunctionNode* EditorModel::switchByKey(std::string_view key) const {
+    return const_cast<EditorModel*>(this)->switchByKey(key);
+}
+
+StyleRow* EditorModel::styleByKey(std::string_view key) {
+    for (StyleRow& row : styles.rows) {
+        if (row.key == key)
+            return &row;
+    }
+    return nullptr;
+}
+
+VolumeItem* EditorModel::volumeByKey(std::string_view key) {
+    const int row = volumeRowOf(key);
+    return row >= 0 && static_cast<std::size_t>(row) < volumes.items.size()
+               ? &volumes.items[static_cast<std::size_t>(row)]
+               : nullptr;
+}
+
+const ColorEntry* EditorModel::colorByKey(std::string_view key) const {
+    for (const ColorGroup& group : colors.groups) {
+        for (const ColorEntry& entry : group.entries) {
+            if (entry.key == key)
+                return &entry;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::pair<std::string, std::string>>
+EditorModel::namedSettings(SettingKind settingKind) const {
+    std::vector<std::pair<std::string, std::string>> named;
+    switch (settingKind) {
+    case SettingKind::Switch:
+        forEachSwitch(functions, [&](const FunctionNode& node, const std::string& path) {
+            named.emplace_back(node.key, path);
+        });
+        break;
+    case SettingKind::Style:
+        for (const StyleRow& row : styles.rows)
+            named.emplace_back(row.key, row.text);
+        break;
+    case SettingKind::Volume:
+        for (std::size_t row = 0; row < volumes.items.size(); ++row)
+            named.emplace_back(volumeKey(row), volumeName(volumes.items[row]));
+        break;
+    case SettingKind::Color:
+        for (const ColorGroup& group : colors.groups) {
+            for (const ColorEntry& entry : group.entries)
+                named.emplace_back(entry.key, group.caption + "/" + entry.caption);
+        }
+        break;
+    default:
+        break;
+    }
+    return named;
+}
+
+namespace {
+
+std::string indexKey(SettingKind kind, const std::string& path) {
+    return std::string(settingKindName(kind)) + "\n" + path;
+}
+
+} // namespace
+
+SettingNameIndex::SettingNameIndex(const EditorModel& model) {
+    for (SettingKind kind :
+         {SettingKind::Switch, SettingKind::Style, SettingKind::Volume, SettingKind::Color}) {
+        for (const auto& [key, name] : model.namedSettings(kind))
+            m_keys[indexKey(kind, name)].push_back(key);
+    }
+    for (std::size_t row = 0; row < model.volumes.items.size(); ++row) {
+        const VolumeItem& item = model.volumes.items[row];
+        if (item.caption != volumeName(item))
+            m_keys[indexKey(SettingKind::Volume, item.caption)].push_back(volumeKey(row));
+    }
+}
+
+const std::vector<std::string>& SettingNameIndex::keysNamed(SettingKind kind,
+                                                            const std::string& path) const {
+    static const std::vector<std::string> none;
+    const auto found = m_keys.find(indexKey(kind, path));
+    return found == m_keys.end() ? none : found->second;
+}
+
+EditorModel buildEditorModel(const XmlElement& type, std::string_view typeName,
+                             const ByteGrid& grid, FunctionTreeBuilder& builder) {
+    EditorModel model;
+    if (type.isNull())
+        return model;
+    model.kind = editorKindOf(typeName);
+    switch (model.kind) {
+    case EditorKind::Function:
+        model.functions = builder.build(type, grid);
+        break;
+    case EditorKind::Style:
+        model.styles = buildStyleRows(type, grid);
+        model.complete = model.styles.complete;
+        break;
+    case EditorKind::Volume:
+        model.volumes = buildVolumeItems(type, grid);
+        model.complete = model.volumes.complete;
+        break;
+    case EditorKind::Color:
+        model.colors = buildColorTree(type, grid);
+        model.complete = model.colors.complete;
+        model.hasTitle = hasSchemeTitle(grid);
+        model.title = readSchemeTitle(grid);
+        break;
+    case EditorKind::OuterText:
+        model.outerText = decodeOuterTextRecord(grid.bytes());
+        break;
+    case EditorKind::Gprs:
+        model.gprs = decodeGprsTextRecord(grid.bytes());
+        break;
+    case EditorKind::None:
+        break;
+    }
+    return model;
+}
+
+std::vector<std::string> refreshEditorModel(EditorModel& model, const ByteGrid& grid,
+                                            std::span<const int> changedCells) {
+    const TouchedCells cells(changedCells, grid.cellCount());
+    std::vector<std::string> changed;
+    switch (model.kind) {
+    case EditorKind::Function:
+        refreshSwitches(model.functions, grid, cells, changed);
+        break;
+    case EditorKind::Style:
+        refreshStyles(model.styles, grid, cells, changed);
+        break;
+    case EditorKind::Volume:
+        refreshVolumes(model.volumes, grid, cells, changed);
+        break;
+    case EditorKind::Color:
+        refreshColors(model, grid, cells, changed);
+        break;
+    case EditorKind::OuterText:
+    case EditorKind::Gprs:
+        refreshRecord(model, grid, changed);
+        break;
+    case EditorKind::None:
+        break;
+    }
+    return changed;
+}
+
+std::vector<std::string> settingsOnCell(const EditorModel& model, int cell) {
+    const int cellList[] = {cell};
+    const TouchedCells cells(cellList, cell + 1);
+    std::vector<std::string> keys;
+    switch (model.kind) {
+    case EditorKind::Function: {
+        std::vector<const FunctionNode*> pending{&model.functions};
+        while (!pending.empty()) {
+            const FunctionNode* node = pending.back();
+            pending.pop_back();
+            if (node->isSwitch() && node->cellIndex == cell)
+                keys.push_back(node->key);
+            for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
+                pending.push_back(&*child);
+        }
+        break;
+    }
+    case EditorKind::Style:
+        for (const StyleRow& row : model.styles.rows) {
+            if (row.offset == cell)
+                keys.push_back(row.key);
+        }
+        break;
+    case EditorKind::Volume:
+        for (std::size_t row = 0; row < model.volumes.items.size(); ++row) {
+            if (model.volumes.items[row].offset == cell)
+                keys.push_back(volumeKey(row));
+        }
+        break;
+    case EditorKind::Color:
+        for (const ColorGroup& group : model.colors.groups) {
+            for (const ColorEntry& entry : group.entries) {
+                if (cells.any(entry.offset, kColorRecordBytes))
+                    keys.push_back(entry.key);
+            }
+        }
+        if (model.hasTitle && cells.any(kTitleOffset, kTitleEnd - kTitleOffset))
+            keys.emplace_back(kTitleKey);
+        break;
+    case EditorKind::OuterText:
+        keys.emplace_back(kOuterTextKey);
+        break;
+    case EditorKind::Gprs:
+        keys.emplace_back(kGprsKey);
+        break;
+    case EditorKind::None:
+        break;
+    }
+    return keys;
+}
+
+} // namespace vantrel

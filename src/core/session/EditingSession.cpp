@@ -1,0 +1,521 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/session/EditingSession.h"
+
+#include "core/definitions/DefinitionsFailure.h"
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/document/SaveFailureMessage.h"
+#include "core/editors/SchemeTitle.h"
+#include "core/generators/OuterTextRecord.h"
+#include "core/i18n/Captions.h"
+#include "core/recipe/RecipeSettings.h"
+#include "core/session/SessionBatch.h"
+#include "core/settings/TipSetting.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace vantrel {
+
+namespace {
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+} // namespace
+
+UiString answerString(Answer answer) {
+    switch (answer) {
+    case Answer::Save:
+        return UiString::ButtonSave;
+    case Answer::Discard:
+        return UiString::ButtonDiscard;
+    case Answer::Reload:
+        return UiString::ButtonReload;
+    case Answer::Overwrite:
+        return UiString::ButtonOverwrite;
+    case Answer::Cancel:
+        break;
+    }
+    return UiString::ButtonCancel;
+}
+
+EditingSession::EditingSession(const LanguageFile& language, SettingsStore& settings)
+    : m_language(&language), m_settings(settings) {
+    m_cellConnection = m_document.grid().addListener([this](int index) { onCell(index); });
+    m_focusConnection = m_document.grid().addFocusListener([this](int) {
+        m_pending.cursor = true;
+        flush();
+    });
+    m_stateConnection =
+        m_document.addStateListener([this](const DocumentChange& change) { onState(change); });
+}
+
+EditingSession::~EditingSession() = default;
+
+void EditingSession::setLanguage(const LanguageFile& language) {
+    m_language = &language;
+}
+
+std::string EditingSession::caption(const std::string& window, const std::string& control) const {
+    return captionFor(*m_language, window, control);
+}
+
+// -- definitions and files ---------------------------------------------------
+
+std::optional<Failure> EditingSession::loadDefinitions(const std::string& path) {
+    const SessionBatch batch(*this);
+    const XmlLoadResult result = m_document.loadDefinitions(path);
+    if (!result.ok)
+        return Failure{definitionsFailureMessage(strings(), path, result)};
+    return std::nullopt;
+}
+
+std::optional<Failure> EditingSession::loadDefinitionsText(std::string_view text,
+                                                           const std::string& name) {
+    const SessionBatch batch(*this);
+    const XmlLoadResult result = m_document.loadDefinitionsText(text);
+    if (!result.ok)
+        return Failure{definitionsFailureMessage(strings(), name, result)};
+    return std::nullopt;
+}
+
+OpenResult EditingSession::accept(const std::string& path, SeemFileRead read, OpenReason reason) {
+    const SessionBatch batch(*this);
+    endGesture();
+    return opened(m_document.accept(path, std::move(read)), path, reason);
+}
+
+OpenResult EditingSession::openBytes(const std::string& name, std::vector<std::uint8_t> bytes,
+                                     OpenReason reason) {
+    const SessionBatch batch(*this);
+    endGesture();
+    return opened(m_document.openBytes(name, std::move(bytes)), name, reason);
+}
+
+std::optional<UiMessage> openRefusal(const OpenOutcome& outcome, const std::string& name) {
+    switch (outcome.status) {
+    case OpenOutcome::Status::Opened:
+        break;
+    case OpenOutcome::Status::TooLarge:
+        return UiMessage{UiString::TooLarge, {}};
+    case OpenOutcome::Status::Empty:
+        return UiMessage{UiString::EmptyFile, {name}};
+    case OpenOutcome::Status::Failed:
+        return UiMessage{UiString::ReadFailed, {name, outcome.reason}};
+    }
+    return std::nullopt;
+}
+
+OpenResult EditingSession::opened(const OpenOutcome& outcome, const std::string& name,
+                                  OpenReason reason) {
+    OpenResult result;
+    result.message = openRefusal(outcome, name);
+    if (result.message)
+        return result;
+    result.opened = true;
+    // The model is built now rather than when the batch ends: the result speaks of it.
+    settleModel();
+    m_cursor.setCaret(0);
+    const XmlElement type = m_document.type();
+    result.editor = m_model.kind;
+    m_fileOpen = !isGenerator(result.editor);
+    m_pending.file = true;
+    if (type && result.editor == EditorKind::None)
+        result.message = UiMessage{UiString::TypeWithoutEditor, {}};
+    else if (!m_model.complete)
+        result.message = UiMessage{UiString::EditorIncomplete, {}};
+    const std::string alert = type ? type.attribute("alert").value_or("") : std::string();
+    if (isEditor(result.editor) && !alert.empty() && reason != OpenReason::QuietReload && tipsOn())
+        result.tip = Tip{expandLineBreaks(alert), type.attribute("ID").value_or("")};
+    return result;
+}
+
+void EditingSession::close() {
+    const SessionBatch batch(*this);
+    endGesture();
+    m_fileOpen = false;
+    m_document.close();
+    m_pending.file = true;
+}
+
+UiMessage EditingSession::statusLine() const {
+    if (!m_fileOpen)
+        return {UiString::StatusNoFile, {}};
+    const std::string length = std::to_string(m_document.grid().cellCount());
+    if (!m_document.type())
+        return {UiString::StatusNoTypeMatches, {length}};
+    if (m_model.kind == EditorKind::None)
+        return {UiString::StatusNoEditor, {m_document.typeName(), length}};
+    return {UiString::StatusFileOpen, {}};
+}
+
+std::string EditingSession::fileNameToSave() const {
+    const std::string name = std::filesystem::path(m_document.path()).filename().string();
+    if (!name.empty())
+        return name;
+    const XmlElement type = m_document.type();
+    const std::string id = type ? type.attribute("ID").value_or("") : std::string();
+    return (id.empty() ? std::string("vantrel") : id) + ".seem";
+}
+
+std::string EditingSession::generatedFileName(EditorKind kind) const {
+    for (const XmlElement& type : m_document.definitions().root().children()) {
+        const auto id = type.attribute("ID");
+        if (id && !id->empty() &&
+            editorKindOf(toLowerAscii(type.attribute("type").value_or(""))) == kind)
+            return *id + ".seem";
+    }
+    return std::string(editorKindName(kind)) + ".seem";
+}
+
+std::string EditingSession::undoCaption() const {
+    const auto label = m_document.undoLabel();
+    return trimmed(strings().format(UiString::UndoMenu, {label ? strings().get(*label) : ""}));
+}
+
+std::string EditingSession::redoCaption() const {
+    const auto label = m_document.redoLabel();
+    return trimmed(strings().format(UiString::RedoMenu, {label ? strings().get(*label) : ""}));
+}
+
+bool EditingSession::tipsOn() const {
+    return tipsEnabled(m_settings);
+}
+
+void EditingSession::setTipsOn(bool on) {
+    storeTipsEnabled(m_settings, on);
+}
+
+// -- edits -------------------------------------------------------------------
+
+EditResult EditingSession::edit(UiString label, std::string_view gesture, std::string_view key,
+                                const std::function<EditResult()>& write) {
+    const SessionBatch batch(*this);
+    // A gesture belongs to one setting: dragging another entry's slider is a step of its own.
+    const std::string gestureId =
+        gesture.empty() ? std::string() : std::string(gesture) + '\n' + std::string(key);
+    if (gestureId.empty()) {
+        endGesture();
+    } else if (gestureId != m_gesture) {
+        m_document.endGesture();
+        m_document.beginGesture(label);
+        m_gesture = gestureId;
+    }
+    EditScope step(m_document, label);
+    return write();
+}
+
+EditResult EditingSession::setSwitch(std::string_view key, bool on) {
+    return edit(UiString::UndoSwitch, {}, key,
+                [&] { return writeSwitch(m_model, m_document.grid(), key, on); });
+}
+
+EditResult EditingSession::toggleSwitch(std::string_view key) {
+    const FunctionNode* node = m_model.switchByKey(key);
+    return setSwitch(key, node ? !node->on : true);
+}
+
+EditResult EditingSession::setStyle(std::string_view key, bool on) {
+    return edit(UiString::UndoStyle, {}, key,
+                [&] { return writeStyle(m_model, m_document.grid(), key, on); });
+}
+
+EditResult EditingSession::setVolume(std::string_view key, int position, std::string_view gesture) {
+    return edit(UiString::UndoVolume, gesture, key,
+                [&] { return writeVolume(m_model, m_document.grid(), key, position); });
+}
+
+EditResult EditingSession::resetVolumes() {
+    return edit(UiString::UndoVolumeReset, {}, {},
+                [&] { return vantrel::resetVolumes(m_model, m_document.grid()); });
+}
+
+EditResult EditingSession::setColor(std::string_view key, Rgb color, std::string_view gesture) {
+    return edit(UiString::UndoColor, gesture, key,
+                [&] { return writeColor(m_model, m_document.grid(), key, color); });
+}
+
+EditResult EditingSession::setColorText(std::string_view key, std::string_view text) {
+    const std::optional<Rgb> color = rgbFromHexText(text);
+    if (!color)
+        return EditRefusal{"a colour is written #RRGGBB, not " + std::string(text),
+                           UiMessage{UiString::ColorNotHex, {trimmed(text)}}};
+    const ColorEntry* entry = m_model.colorByKey(key);
+    if (entry) {
+        const ColorRecord record = readColorRecord(m_document.grid(), entry->offset);
+        // The colour it has already is no step of its own.
+        if (*color == Rgb{record.red, record.green, record.blue})
+            return std::nullopt;
+    }
+    return setColor(key, *color);
+}
+
+std::optional<std::string> EditingSession::setTransparencyText(std::string_view key,
+                                                               std::string_view text,
+                                                               std::string_view gesture) {
+    const TransparencyInput input = transparencyFromText(text);
+    (void)edit(UiString::UndoColor, gesture, key,
+               [&] { return writeTransparency(m_model, m_document.grid(), key, input.byte); });
+    return input.correctedText;
+}
+
+EditResult EditingSession::setTitle(std::u16string_view title) {
+    return edit(UiString::UndoTitle, {}, {},
+                [&] { return writeTitle(m_model, m_document.grid(), title); });
+}
+
+EditResult EditingSession::setOuterText(std::u16string_view text) {
+    return edit(UiString::UndoTyping, {}, {},
+                [&] { return writeOuterText(m_model, m_document.grid(), text); });
+}
+
+EditResult EditingSession::setGprs(GprsDisplayMode mode, std::u16string_view text) {
+    return edit(UiString::UndoTyping, {}, {},
+                [&] { return writeGprs(m_model, m_document.grid(), mode, text); });
+}
+
+EditResult EditingSession::setSetting(const SettingValue& setting) {
+    UiString label = UiString::UndoTyping;
+    switch (setting.kind) {
+    case SettingKind::Switch:
+        label = UiString::UndoSwitch;
+        break;
+    case SettingKind::Style:
+        label = UiString::UndoStyle;
+        break;
+    case SettingKind::Volume:
+        label = UiString::UndoVolume;
+        break;
+    case SettingKind::Color:
+        label = UiString::UndoColor;
+        break;
+    case SettingKind::Title:
+        label = UiString::UndoTitle;
+        break;
+    default:
+        break;
+    }
+    return edit(label, {}, {}, [&] { return writeSetting(m_model, m_document.grid(), setting); });
+}
+
+EditResult EditingSession::takeOther(const SettingDifference& difference) {
+    if (!canTake(m_document.grid(), difference))
+        return EditRefusal{"the other file's value of " + difference.name + " cannot be taken",
+                           std::nullopt};
+    return edit(UiString::UndoTakeOther, {}, {}, [&]() -> EditResult {
+        takeOtherValue(m_document.grid(), difference);
+        return std::nullopt;
+    });
+}
+
+std::vector<std::string> EditingSession::applyRecipe(const std::vector<RecipeEntry>& entries) {
+    std::vector<std::string> problems;
+    (void)edit(UiString::UndoApplySettings, {}, {}, [&]() -> EditResult {
+        problems = applyRecipeEntries(m_document.type(), m_document.typeName(), m_document.grid(),
+                                      entries);
+        return std::nullopt;
+    });
+    return problems;
+}
+
+std::optional<int> EditingSession::typeCharacter(char typed) {
+    const SessionBatch batch(*this);
+    endGesture();
+    return m_cursor.typeCharacter(typed);
+}
+
+void EditingSession::backspace() {
+    const SessionBatch batch(*this);
+    endGesture();
+    m_cursor.backspace();
+}
+
+void EditingSession::deleteForward() {
+    const SessionBatch batch(*this);
+    endGesture();
+    m_cursor.deleteForward();
+}
+
+void EditingSession::focusCell(int index) {
+    const SessionBatch batch(*this);
+    m_cursor.focus(index);
+}
+
+void EditingSession::markCells(int first, int count) {
+    const SessionBatch batch(*this);
+    ByteGrid& grid = m_document.grid();
+    for (int cell = 0; cell < grid.cellCount(); ++cell)
+        grid.setBorder(cell, false);
+    if (count <= 0 || !grid.contains(first))
+        return;
+    grid.setCurrentCell(first);
+    for (int cell = first; cell < first + count; ++cell)
+        grid.setBorder(cell, true);
+}
+
+void EditingSession::endGesture() {
+    m_document.endGesture();
+    m_gesture.clear();
+}
+
+void EditingSession::undo() {
+    const SessionBatch batch(*this);
+    endGesture();
+    m_document.undo();
+}
+
+void EditingSession::redo() {
+    const SessionBatch batch(*this);
+    endGesture();
+    m_document.redo();
+}
+
+// -- the generators ------------------------------------------------------------
+
+std::u16string EditingSession::outerTextPrefill() const {
+    return vantrel::outerTextPrefill(m_document.typeName(), m_document.savedBytes());
+}
+
+GprsSetting EditingSession::gprsPrefill() const {
+    if (!m_document.hasFile() || m_document.typeName() != "gprs")
+        return {};
+    return decodeGprsTextRecord(m_document.savedBytes());
+}
+
+// The hint only informs: a text that does not fit is still saved, cut to
+// the record, and then the hint says what the file will hold.
+GeneratedFile EditingSession::generateOuterText(std::u16string_view typed) const {
+    GeneratedFile file{encodeOuterTextRecord(typed), generatedFileName(EditorKind::OuterText),
+                       std::nullopt, false};
+    if (outerTextIsCut(typed)) {
+        file.hint = UiMessage{UiString::OuterTextStored, {utf16ToUtf8(outerTextStored(typed))}};
+        file.warning = true;
+    } else if (outerTextFitsScreen(typed)) {
+        file.hint = UiMessage{UiString::OuterTextFits, {}};
+    } else {
+        file.hint = UiMessage{UiString::OuterTextTooLong, {}};
+        file.warning = true;
+    }
+    return file;
+}
+
+GeneratedFile EditingSession::generateGprs(GprsDisplayMode mode, std::u16string_view typed) const {
+    GeneratedFile file{encodeGprsTextRecord(mode, typed), generatedFileName(EditorKind::Gprs),
+                       std::nullopt, false};
+    if (mode == GprsDisplayMode::CustomText && typed.size() > kGprsTextUnits) {
+        file.hint = UiMessage{UiString::GprsCustomTooLong, {}, MessageIcon::Warning};
+        file.warning = true;
+    }
+    return file;
+}
+
+// -- questions and saving ------------------------------------------------------
+
+std::optional<Question> EditingSession::questionBefore(Leaving leaving) const {
+    if (!m_document.isModified())
+        return std::nullopt;
+    const std::string& path = m_document.path();
+    if (leaving == Leaving::Reload)
+        return Question{{UiString::AskReload, {path}, MessageIcon::Warning},
+                        {Answer::Reload, Answer::Cancel},
+                        Answer::Cancel,
+                        Answer::Cancel};
+    return Question{{UiString::AskSaveChanges, {path}, MessageIcon::Warning},
+                    {Answer::Save, Answer::Discard, Answer::Cancel},
+                    Answer::Save,
+                    Answer::Cancel};
+}
+
+Question EditingSession::diskChangeQuestion(DiskState state) const {
+    const std::string& path = m_document.path();
+    if (state == DiskState::Missing)
+        return Question{{UiString::AskSaveMissing, {path}, MessageIcon::Warning},
+                        {Answer::Save, Answer::Cancel},
+                        Answer::Save,
+                        Answer::Cancel};
+    return Question{{UiString::ChangedOnDiskQuestion, {path}, MessageIcon::Warning},
+                    {Answer::Overwrite, Answer::Reload, Answer::Cancel},
+                    Answer::Cancel,
+                    Answer::Cancel};
+}
+
+SaveResult EditingSession::bytesToSave(std::vector<std::uint8_t>& bytes) const {
+    SaveResult result;
+    if (const auto invalid = m_document.bytesToSave(bytes)) {
+        result.status = SaveResult::Status::InvalidCell;
+        result.invalidCell = *invalid;
+        result.message = invalidCellMessage(*invalid).text(strings());
+        return result;
+    }
+    result.status = SaveResult::Status::Saved;
+    return result;
+}
+
+void EditingSession::markSaved(std::vector<std::uint8_t> bytes) {
+    const SessionBatch batch(*this);
+    m_document.markSaved(std::move(bytes));
+}
+
+// -- listening -------------------------------------------------------------------
+
+ListenerConnection EditingSession::addListener(Listener listener) {
+    return m_listeners.add(std::move(listener));
+}
+
+void EditingSession::onCell(int index) {
+    if (index < 0) {
+        m_pending.allCells = true;
+        m_pending.cells.clear();
+    } else if (!m_pending.allCells && std::find(m_pending.cells.begin(), m_pending.cells.end(),
+                                                index) == m_pending.cells.end()) {
+        m_pending.cells.push_back(index);
+    }
+    flush();
+}
+
+void EditingSession::onState(const DocumentChange& change) {
+    m_pending.modified |= change.modified;
+    m_pending.history |= change.history;
+    m_pending.file |= change.file;
+    m_pendingType |= change.type;
+    flush();
+}
+
+void EditingSession::endBatch() {
+    if (--m_batchDepth == 0)
+        flush();
+}
+
+void EditingSession::settleModel() {
+    if (m_pendingType) {
+        m_pendingType = false;
+        m_model = buildEditorModel(m_document.type(), m_document.typeName(), m_document.grid(),
+                                   m_builder);
+        m_pending.model = true;
+        m_pending.settings.clear();
+    } else if (!m_pending.model && (m_pending.allCells || !m_pending.cells.empty())) {
+        const std::vector<int> cells = m_pending.allCells ? std::vector<int>() : m_pending.cells;
+        for (std::string& key : refreshEditorModel(m_model, m_document.grid(), cells)) {
+            if (std::find(m_pending.settings.begin(), m_pending.settings.end(), key) ==
+                m_pending.settings.end())
+                m_pending.settings.push_back(std::move(key));
+        }
+    }
+}
+
+void EditingSession::flush() {
+    if (m_batchDepth > 0)
+        return;
+    settleModel();
+    if (m_pending.empty())
+        return;
+    const SessionChange change = std::move(m_pending);
+    m_pending = SessionChange();
+    m_listeners.notify(change);
+}
+
+} // namespace vantrel

@@ -1,0 +1,218 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/session/Scenario.h"
+
+#include "core/document/BitHelpers.h"
+#include "core/editors/SchemeTitle.h"
+#include "core/editors/SettingText.h"
+#include "core/session/EditingSession.h"
+
+#include <cstdio>
+#include <map>
+
+namespace vantrel {
+
+namespace {
+
+// Each verb and the number of fields it takes, the last one running to the end of the line.
+const std::map<std::string, std::size_t, std::less<>>& verbs() {
+    static const std::map<std::string, std::size_t, std::less<>> known = {
+        {"open", 1},  {"switch", 2},       {"style", 2},     {"volume", 2}, {"reset-volumes", 0},
+        {"color", 2}, {"transparency", 2}, {"title", 1},     {"cell", 2},   {"undo", 0},
+        {"redo", 0},  {"save", 0},         {"outertext", 1}, {"gprs", 1},   {"gprs-text", 1},
+    };
+    return known;
+}
+
+// The line's verb and fields, or nothing when it has not as many as its verb takes.
+std::optional<ScenarioStep> splitStep(std::string_view line, int number) {
+    ScenarioStep step;
+    step.line = number;
+    const auto blank = line.find(' ');
+    step.verb = std::string(line.substr(0, blank));
+    const auto verb = verbs().find(step.verb);
+    if (verb == verbs().end())
+        return std::nullopt;
+    std::string_view rest = blank == std::string_view::npos ? "" : line.substr(blank + 1);
+    for (std::size_t field = 0; field < verb->second; ++field) {
+        const bool last = field + 1 == verb->second;
+        const auto end = last ? std::string_view::npos : rest.find(' ');
+        if (rest.empty() || (!last && end == std::string_view::npos))
+            return std::nullopt;
+        step.fields.emplace_back(rest.substr(0, end));
+        rest = last ? "" : rest.substr(end + 1);
+    }
+    if (!rest.empty())
+        return std::nullopt;
+    return step;
+}
+
+// The lines that are neither blank nor comments, whole, with their numbers.
+std::vector<ScenarioStep> parseLines(std::string_view text) {
+    std::vector<ScenarioStep> lines;
+    int number = 0;
+    while (!text.empty()) {
+        ++number;
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? "" : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!line.empty() && line.front() != '#')
+            lines.push_back({std::string(line), {}, number});
+    }
+    return lines;
+}
+
+class ScenarioPlayer {
+  public:
+    ScenarioPlayer(EditingSession& session, std::string samples)
+        : m_session(session), m_samples(std::move(samples)) {}
+
+    std::optional<Failure> play(const ScenarioStep& step);
+    std::vector<std::uint8_t> result;
+
+  private:
+    std::optional<std::string> keyOf(SettingKind kind, const std::string& name) const;
+    std::optional<Failure> setting(const ScenarioStep& step, SettingKind kind);
+    std::optional<Failure> failed(const EditResult& refused) const {
+        if (!refused)
+            return std::nullopt;
+        return Failure{refused->text(m_session.strings())};
+    }
+
+    EditingSession& m_session;
+    std::string m_samples;
+};
+
+std::optional<std::string> ScenarioPlayer::keyOf(SettingKind kind, const std::string& name) const {
+    const SettingNameIndex names(m_session.model());
+    const auto& keys = names.keysNamed(kind, name);
+    if (keys.size() != 1)
+        return std::nullopt;
+    return keys.front();
+}
+
+std::optional<Failure> ScenarioPlayer::setting(const ScenarioStep& step, SettingKind kind) {
+    const auto key = keyOf(kind, step.fields[1]);
+    if (!key)
+        return Failure{"no single " + std::string(settingKindName(kind)) + " is named " +
+                       step.fields[1]};
+    if (kind == SettingKind::Color) {
+        if (step.verb == "transparency") {
+            (void)m_session.setTransparencyText(*key, step.fields[0]);
+            return std::nullopt;
+        }
+        return failed(m_session.setColorText(*key, step.fields[0]));
+    }
+    return failed(m_session.setSetting({kind, *key, step.fields[0], "", 0}));
+}
+
+std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
+    const std::string& verb = step.verb;
+    if (verb == "open") {
+        const OpenResult opened = m_session.open(m_samples + step.fields[0]);
+        if (!opened.opened)
+            return Failure{opened.message->text(m_session.strings())};
+    } else if (verb == "switch" || verb == "style" || verb == "volume" || verb == "color" ||
+               verb == "transparency") {
+        const SettingKind kind = verb == "switch"   ? SettingKind::Switch
+                                 : verb == "style"  ? SettingKind::Style
+                                 : verb == "volume" ? SettingKind::Volume
+                                                    : SettingKind::Color;
+        return setting(step, kind);
+    } else if (verb == "reset-volumes") {
+        return failed(m_session.resetVolumes());
+    } else if (verb == "title") {
+        return failed(m_session.setTitle(utf8ToUtf16(step.fields[0])));
+    } else if (verb == "cell") {
+        const auto offset = parseHex(step.fields[0]);
+        if (!offset || !m_session.grid().contains(static_cast<int>(*offset)) ||
+            step.fields[1].size() != 2)
+            return Failure{"no cell " + step.fields[0] + " to type " + step.fields[1] + " into"};
+        m_session.focusCell(static_cast<int>(*offset));
+        m_session.typeCharacter(step.fields[1][0]);
+        m_session.typeCharacter(step.fields[1][1]);
+    } else if (verb == "undo") {
+        m_session.undo();
+    } else if (verb == "redo") {
+        m_session.redo();
+    } else if (verb == "save") {
+        const SaveResult saved = m_session.bytesToSave(result);
+        if (saved.status != SaveResult::Status::Saved)
+            return Failure{saved.message};
+        m_session.markSaved(result);
+    } else if (verb == "outertext") {
+        result = m_session.generateOuterText(utf8ToUtf16(step.fields[0])).bytes;
+    } else if (verb == "gprs") {
+        if (step.fields[0] != "date" && step.fields[0] != "nothing")
+            return Failure{"gprs is date or nothing, not " + step.fields[0]};
+        result = m_session
+                     .generateGprs(step.fields[0] == "date" ? GprsDisplayMode::AlwaysDate
+                                                            : GprsDisplayMode::ShowNothing,
+                                   {})
+                     .bytes;
+    } else if (verb == "gprs-text") {
+        result =
+            m_session.generateGprs(GprsDisplayMode::CustomText, utf8ToUtf16(step.fields[0])).bytes;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+ScenarioParse parseScenario(std::string_view text) {
+    ScenarioParse parse;
+    for (const ScenarioStep& line : parseLines(text)) {
+        auto step = splitStep(line.verb, line.line);
+        if (!step) {
+            parse.failure =
+                Failure{"line " + std::to_string(line.line) + ": not a step: " + line.verb};
+            return parse;
+        }
+        parse.steps.push_back(std::move(*step));
+    }
+    return parse;
+}
+
+ScenarioRun runScenario(EditingSession& session, const std::vector<ScenarioStep>& steps,
+                        const std::string& samplesFolder) {
+    ScenarioPlayer player(session, samplesFolder);
+    ScenarioRun run;
+    for (const ScenarioStep& step : steps) {
+        if (auto failure = player.play(step)) {
+            run.failure = Failure{"line " + std::to_string(step.line) + " (" + step.verb +
+                                  "): " + failure->message};
+            return run;
+        }
+    }
+    run.result = std::move(player.result);
+    return run;
+}
+
+std::string scenarioBytesText(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", bytes[i]);
+        text += hex;
+        text += (i % 16 == 15 || i + 1 == bytes.size()) ? '\n' : ' ';
+    }
+    return text;
+}
+
+std::optional<std::vector<std::uint8_t>> parseScenarioBytes(std::string_view text) {
+    std::vector<std::uint8_t> bytes;
+    for (const ScenarioStep& line : parseLines(text)) {
+        for (std::string_view rest = line.verb; !rest.empty();) {
+            const auto end = rest.find(' ');
+            const auto value = parseHex(rest.substr(0, end));
+            if (end == 0 || rest.substr(0, end).size() != 2 || !value)
+                return std::nullopt;
+            bytes.push_back(static_cast<std::uint8_t>(*value));
+            rest = end == std::string_view::npos ? "" : rest.substr(end + 1);
+        }
+    }
+    return bytes;
+}
+
+} // namespace vantrel
