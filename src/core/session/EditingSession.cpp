@@ -457,6 +457,7 @@ SaveResult EditingSession::bytesToSave(std::vector<std::uint8_t>& bytes) const {
 
 void EditingSession::markSaved(std::vector<std::uint8_t> bytes) {
     const SessionBatch batch(*this);
+    endGesture();
     m_document.markSaved(std::move(bytes));
 }
 

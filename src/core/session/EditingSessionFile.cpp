@@ -16,13 +16,16 @@ OpenResult EditingSession::reload(OpenReason reason) {
     return open(m_document.path(), reason);
 }
 
+// A save ends the step being made: what follows it is a step of its own.
 SaveResult EditingSession::save() {
     const SessionBatch batch(*this);
+    endGesture();
     return saveOutcome(m_document.save(false), m_document.path());
 }
 
 SaveResult EditingSession::saveAs(const std::string& path) {
     const SessionBatch batch(*this);
+    endGesture();
     return saveOutcome(m_document.saveAs(path, false), path);
 }
 
@@ -30,6 +33,7 @@ SaveResult EditingSession::answerSave(const std::string& path, Answer answer) {
     if (answer != Answer::Overwrite && answer != Answer::Save)
         return SaveResult{SaveResult::Status::Cancelled, {}, -1, std::nullopt};
     const SessionBatch batch(*this);
+    endGesture();
     const bool own = path == m_document.path();
     return saveOutcome(own ? m_document.save(true) : m_document.saveAs(path, true), path);
 }

@@ -179,6 +179,14 @@ TEST_F(EditingSessionTest, AGestureIsOneStepForOneSettingAndUndoEndsIt) {
     session.setColor("c_0", {3, 3, 3}, "drag");
     session.undo();
     EXPECT_EQ(session.grid().text(0), "00") << "after an undo the same drag starts a new step";
+
+    session.setColor("c_0", {5, 5, 5}, "drag");
+    std::vector<std::uint8_t> bytes;
+    ASSERT_EQ(session.bytesToSave(bytes).status, SaveResult::Status::Saved);
+    session.markSaved(bytes);
+    session.setColor("c_0", {6, 6, 6}, "drag");
+    session.undo();
+    EXPECT_EQ(session.grid().text(0), "05") << "a save ends the drag's step";
 }
 
 TEST_F(EditingSessionTest, RefusedEditsSayWhyInTheWindowsWordsAndChangeNothing) {
