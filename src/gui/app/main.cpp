@@ -5,6 +5,7 @@
 #include "gui/app/SystemLocale.h"
 #include "gui/controllers/ShellController.h"
 #include "gui/i18n/UiText.h"
+#include "gui/style/DrawnIconStyle.h"
 #include "gui/window/MainWindow.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    vantrel::DrawnIconStyle::install();
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.vantrel.Vantrel")));
     const vantrel::CommandLine commandLine =
         vantrel::parseCommandLine(QApplication::arguments(), QDir::currentPath());

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/style/DrawnIconStyle.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOption>
+#include <QWidget>
+
+namespace vantrel {
+
+namespace {
+
+// A double chevron pointing toward the menus that did not fit, drawn in the
+// colour of the button's text only when the button is shown.
+class ChevronIconEngine : public QIconEngine {
+  public:
+    ChevronIconEngine(Qt::ArrowType direction, const QPalette& palette)
+        : m_direction(direction), m_color(palette.color(QPalette::Active, QPalette::ButtonText)),
+          m_disabledColor(palette.color(QPalette::Disabled, QPalette::ButtonText)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State /*state*/) override {
+        const QColor& color = mode == QIcon::Disabled ? m_disabledColor : m_color;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(color, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter->setBrush(Qt::NoBrush);
+        // Drawn pointing right on a 16-unit square, then turned the way asked.
+        painter->translate(QRectF(rect).center());
+        painter->scale(rect.width() / 16.0, rect.height() / 16.0);
+        if (m_direction == Qt::LeftArrow)
+            painter->rotate(180);
+        else if (m_direction == Qt::DownArrow)
+            painter->rotate(90);
+        QPainterPath chevrons;
+        for (const qreal x : {-4.0, 0.5}) {
+            chevrons.moveTo(x, -4);
+            chevrons.lineTo(x + 3.5, 0);
+            chevrons.lineTo(x, 4);
+        }
+        painter->drawPath(chevrons);
+        painter->restore();
+    }
+
+    [[nodiscard]] QIconEngine* clone() const override { return new ChevronIconEngine(*this); }
+
+  private:
+    Qt::ArrowType m_direction;
+    QColor m_color;
+    QColor m_disabledColor;
+};
+
+} // namespace
+
+void DrawnIconStyle::install() {
+    // Without a style of its own the proxy makes the one the application would
+    // have chosen (the desktop's, or one named by -style or QT_STYLE_OVERRIDE).
+    QApplication::setStyle(new DrawnIconStyle);
+}
+
+QIcon DrawnIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                   const QWidget* widget) const {
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton &&
+        standardIcon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+
+    const bool rightToLeft = option   ? option->direction == Qt::RightToLeft
+                             : widget ? widget->isRightToLeft()
+                                      : QGuiApplication::isRightToLeft();
+    const Qt::ArrowType direction = standardIcon == SP_ToolBarVerticalExtensionButton
+                                        ? Qt::DownArrow
+                                        : (rightToLeft ? Qt::LeftArrow : Qt::RightArrow);
+    const QPalette palette = option   ? option->palette
+                             : widget ? widget->palette()
+                                      : QApplication::palette();
+    return QIcon(new ChevronIconEngine(direction, palette));
+}
+
+} // namespace vantrel
