@@ -77,6 +77,8 @@ class ByteGridView : public QAbstractScrollArea {
 
     [[nodiscard]] ByteGrid& grid() const { return m_grid; }
     [[nodiscard]] const UiStrings& strings() const { return m_strings; }
+    // The face the cells' digits are drawn in, at their size.
+    [[nodiscard]] const QFont& cellFont() const { return m_cellFont; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }
