@@ -2,11 +2,14 @@
 #include "gui/style/DrawnIconStyle.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOption>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace vantrel {
 
@@ -52,6 +55,14 @@ class ChevronIconEngine : public QIconEngine {
     QColor m_disabledColor;
 };
 
+// Fusion as Qt 6.4 has it, which reads a group box's frame from an image and
+// draws it below the title itself; later versions place the frame otherwise
+// and keep their own drawing.
+bool drawsFusionGroupBoxes(const QStyle& style) {
+    return QT_VERSION < QT_VERSION_CHECK(6, 5, 0) &&
+           style.name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 void DrawnIconStyle::install() {
@@ -76,6 +87,37 @@ QIcon DrawnIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOpti
                              : widget ? widget->palette()
                                       : QApplication::palette();
     return QIcon(new ChevronIconEngine(direction, palette));
+}
+
+void DrawnIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                   QPainter* painter, const QWidget* widget) const {
+    if (element != PE_FrameGroupBox || !drawsFusionGroupBoxes(*baseStyle())) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // Where Fusion puts the frame: below the title and the check box, if any.
+    constexpr int kPxTopMargin = 3;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const int pxTop = box && !box->isCheckable() && box->title().isEmpty()
+                          ? kPxTopMargin
+                          : std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
+                                     option->fontMetrics.height()) +
+                                kPxTopMargin;
+    // Fusion's frame as its image has it: a faint grey outline with rounded
+    // corners, a pixel in from the top left, around a barely darker inside with
+    // a darker rim.
+    const QRectF outline = QRectF(option->rect).adjusted(1.5, pxTop + 1.5, -0.5, -0.5);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(0, 0, 0, 3));
+    painter->drawRoundedRect(outline, 1, 1);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QColor(0, 0, 0, 4));
+    painter->drawRoundedRect(outline.adjusted(1, 1, -1, -1), 1, 1);
+    painter->setPen(QColor(0x75, 0x75, 0x75, 0x32));
+    painter->drawRoundedRect(outline, 1, 1);
+    painter->restore();
 }
 
 } // namespace vantrel

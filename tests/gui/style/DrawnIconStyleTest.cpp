@@ -34,6 +34,7 @@ TEST_F(StartWithoutImages, TheWindowStartsAndShowsAFileWithoutReadingAnImage) {
     mainWindow->openFile(sample("0032_0001.seem"));
     showActive();
     ASSERT_TRUE(mainWindow->fileShown());
+    mainWindow->grab(); // every control on show painted
     EXPECT_FALSE(imagePluginLoaded());
 }
 
