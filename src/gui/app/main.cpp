@@ -3,6 +3,7 @@
 #include "gui/app/CommandLine.h"
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/SystemLocale.h"
+#include "gui/app/WindowIcon.h"
 #include "gui/controllers/ShellController.h"
 #include "gui/i18n/UiText.h"
 #include "gui/style/DrawnIconStyle.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     vantrel::DrawnIconStyle::install();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.vantrel.Vantrel")));
+    QApplication::setWindowIcon(vantrel::installedWindowIcon());
     const vantrel::CommandLine commandLine =
         vantrel::parseCommandLine(QApplication::arguments(), QDir::currentPath());
     if (const auto exitCode = report(commandLine))
