@@ -10,7 +10,7 @@
 #include "core/settings/SettingsStore.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
-#include "gui/style/DrawnIconStyle.h"
+#include "gui/style/ImageFreeStyle.h"
 #include "gui/window/MainWindow.h"
 
 #include <QApplication>
@@ -71,7 +71,7 @@ int runBareWindow(int argc, char** argv, QSize size) {
 
 int runVantrel(int argc, char** argv) {
     QApplication app(argc, argv);
-    vantrel::DrawnIconStyle::install(); // as the program's start does
+    vantrel::ImageFreeStyle::install(); // as the program's start does
     vantrel::ScriptedDialogs dialogs;   // a message box would wait for a user
     vantrel::StandardDialog::setAnswerer(&dialogs);
 

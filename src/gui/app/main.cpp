@@ -6,7 +6,7 @@
 #include "gui/app/WindowIcon.h"
 #include "gui/controllers/ShellController.h"
 #include "gui/i18n/UiText.h"
-#include "gui/style/DrawnIconStyle.h"
+#include "gui/style/ImageFreeStyle.h"
 #include "gui/window/MainWindow.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    vantrel::DrawnIconStyle::install();
+    vantrel::ImageFreeStyle::install();
     QApplication::setWindowIcon(vantrel::installedWindowIcon());
     const vantrel::CommandLine commandLine =
         vantrel::parseCommandLine(QApplication::arguments(), QDir::currentPath());

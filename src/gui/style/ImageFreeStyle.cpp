@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/style/DrawnIconStyle.h"
+#include "gui/style/ImageFreeStyle.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -65,13 +65,13 @@ bool drawsFusionGroupBoxes(const QStyle& style) {
 
 } // namespace
 
-void DrawnIconStyle::install() {
+void ImageFreeStyle::install() {
     // Without a style of its own the proxy makes the one the application would
     // have chosen (the desktop's, or one named by -style or QT_STYLE_OVERRIDE).
-    QApplication::setStyle(new DrawnIconStyle);
+    QApplication::setStyle(new ImageFreeStyle);
 }
 
-QIcon DrawnIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+QIcon ImageFreeStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
                                    const QWidget* widget) const {
     if (standardIcon != SP_ToolBarHorizontalExtensionButton &&
         standardIcon != SP_ToolBarVerticalExtensionButton)
@@ -89,7 +89,7 @@ QIcon DrawnIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOpti
     return QIcon(new ChevronIconEngine(direction, palette));
 }
 
-void DrawnIconStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+void ImageFreeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                    QPainter* painter, const QWidget* widget) const {
     if (element != PE_FrameGroupBox || !drawsFusionGroupBoxes(*baseStyle())) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/style/DrawnIconStyle.h"
+#include "gui/style/ImageFreeStyle.h"
 
 #include "gui/window/MainWindowFixture.h"
 
@@ -27,7 +27,7 @@ using StartWithoutImages = testing::MainWindowFixture;
 TEST_F(StartWithoutImages, TheWindowStartsAndShowsAFileWithoutReadingAnImage) {
     if (imagePluginLoaded())
         GTEST_SKIP() << "an earlier test in this process read an image; run this test alone";
-    DrawnIconStyle::install();
+    ImageFreeStyle::install();
     settings.setValue("ShowTip", "0");
     start();
     ASSERT_TRUE(loaded);
@@ -39,7 +39,7 @@ TEST_F(StartWithoutImages, TheWindowStartsAndShowsAFileWithoutReadingAnImage) {
 }
 
 QImage extensionArrow(Qt::LayoutDirection direction) {
-    const DrawnIconStyle style;
+    const ImageFreeStyle style;
     QStyleOption option;
     option.direction = direction;
     return style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, &option)
@@ -48,7 +48,7 @@ QImage extensionArrow(Qt::LayoutDirection direction) {
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-TEST(DrawnIconStyle, TheMenuBarsArrowIsDrawnTowardTheEndOfTheLine) {
+TEST(ImageFreeStyle, TheMenuBarsArrowIsDrawnTowardTheEndOfTheLine) {
     const QImage right = extensionArrow(Qt::LeftToRight);
     const QImage left = extensionArrow(Qt::RightToLeft);
     ASSERT_EQ(right.size(), QSize(16, 16));

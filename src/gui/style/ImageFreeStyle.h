@@ -10,7 +10,7 @@ namespace vantrel {
 // bar, though seldom shown) and, under Fusion, the frame of a group box, which
 // most editors show. Reading any image file loads every image format plugin Qt
 // has, some 0.5 MiB at the start.
-class DrawnIconStyle : public QProxyStyle {
+class ImageFreeStyle : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;
 
