@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Peak memory (resident set) of starting the main window offscreen and opening
-// a 5000-byte file with the English interface, beside a bare Qt table window
-// of the same size showing the same 5000 bytes. Peak memory belongs to a whole
+// Peak memory (resident set) of starting the main window and opening a
+// 5000-byte file with the English interface, beside a bare Qt table window of
+// the same size showing the same 5000 bytes. Peak memory belongs to a whole
 // process, so each side runs in a process of its own (this program again, with
 // --vantrel or --bare WIDTH HEIGHT), a few times over; the medians and their
-// ratio are printed.
+// ratio are printed. The windows go to the display there is (under xvfb-run, a
+// real X server), offscreen where there is none; the platform is printed.
 
 #include "core/settings/SettingsStore.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
+#include "gui/style/ImageFreeStyle.h"
 #include "gui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -61,13 +64,15 @@ int runBareWindow(int argc, char** argv, QSize size) {
     window.setCentralWidget(table);
     window.show();
     settle(window);
-    std::printf("%ld %d %d\n", peakRssKiB(), window.width(), window.height());
+    std::printf("%ld %d %d %s\n", peakRssKiB(), window.width(), window.height(),
+                qPrintable(QGuiApplication::platformName()));
     return 0;
 }
 
 int runVantrel(int argc, char** argv) {
     QApplication app(argc, argv);
-    vantrel::ScriptedDialogs dialogs; // a message box would wait for a user
+    vantrel::ImageFreeStyle::install(); // as the program's start does
+    vantrel::ScriptedDialogs dialogs;   // a message box would wait for a user
     vantrel::StandardDialog::setAnswerer(&dialogs);
 
     QTemporaryDir work;
@@ -85,7 +90,8 @@ int runVantrel(int argc, char** argv) {
         return 1;
     window.openFile(path);
     settle(window);
-    std::printf("%ld %d %d\n", peakRssKiB(), window.width(), window.height());
+    std::printf("%ld %d %d %s\n", peakRssKiB(), window.width(), window.height(),
+                qPrintable(QGuiApplication::platformName()));
     return 0;
 }
 
@@ -93,6 +99,7 @@ struct Measurement {
     long peakKiB = -1;
     int width = 0;
     int height = 0;
+    std::string platform;
 };
 
 // Runs this program again with the arguments; a peak of -1 when that failed.
@@ -102,8 +109,11 @@ Measurement measure(const std::string& self, const std::string& arguments) {
     if (!child)
         return {};
     Measurement result;
-    if (std::fscanf(child, "%ld %d %d", &result.peakKiB, &result.width, &result.height) != 3)
+    char platform[64] = {};
+    if (std::fscanf(child, "%ld %d %d %63s", &result.peakKiB, &result.width, &result.height,
+                    platform) != 4)
         result.peakKiB = -1;
+    result.platform = platform;
     if (::pclose(child) != 0)
         result.peakKiB = -1;
     return result;
@@ -117,7 +127,8 @@ double medianMiB(std::vector<long> kib) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 4 && std::strcmp(argv[1], "--bare") == 0)
         return runBareWindow(argc, argv, QSize(std::atoi(argv[2]), std::atoi(argv[3])));
@@ -142,6 +153,8 @@ int main(int argc, char** argv) {
     const double bareMiB = medianMiB(bare);
     const double vantrelMiB = medianMiB(vantrel);
     const double ratio = vantrelMiB / bareMiB;
+    std::printf("platform: %s%s\n", window.platform.c_str(),
+                window.platform == "offscreen" ? " (no display; xvfb-run -a for an X server)" : "");
     std::printf("window size: %d x %d\n", window.width, window.height);
     std::printf("peak RSS, bare Qt table window with 5000 cells: %.1f MiB\n", bareMiB);
     std::printf("peak RSS, Vantrel with a 5000-byte file (English): %.1f MiB\n", vantrelMiB);

@@ -3,13 +3,14 @@
 #include "gui/app/CommandLine.h"
 #include "gui/app/QtSettingsStore.h"
 #include "gui/app/SystemLocale.h"
+#include "gui/app/WindowIcon.h"
 #include "gui/controllers/ShellController.h"
 #include "gui/i18n/UiText.h"
+#include "gui/style/ImageFreeStyle.h"
 #include "gui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
@@ -45,7 +46,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.vantrel.Vantrel")));
+    vantrel::ImageFreeStyle::install();
+    QApplication::setWindowIcon(vantrel::installedWindowIcon());
     const vantrel::CommandLine commandLine =
         vantrel::parseCommandLine(QApplication::arguments(), QDir::currentPath());
     if (const auto exitCode = report(commandLine))

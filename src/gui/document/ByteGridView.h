@@ -84,6 +84,8 @@ class ByteGridView : public QAbstractScrollArea {
 
     [[nodiscard]] const ByteGrid& grid() const { return m_grid; }
     [[nodiscard]] const UiStrings& strings() const;
+    // The face the cells' digits are drawn in, at their size.
+    [[nodiscard]] const QFont& cellFont() const { return m_cellFont; }
 
     [[nodiscard]] QSize sizeHint() const override;
     [[nodiscard]] GridRuler* rowOffsets() const { return m_rowOffsets; }

@@ -15,6 +15,7 @@ using namespace grid;
 
 // A little smaller than the cells' digits, so the offsets read as labels.
 constexpr int kPxRulerFontSize = 10;
+// Room on the right of the row offsets, which the current row's bold takes a pixel of.
 constexpr int kPxGutterPadding = 2;
 
 } // namespace
@@ -23,11 +24,9 @@ GridRuler::GridRuler(Kind kind, const ByteGridView& view, QWidget* parent)
     : QWidget(parent), m_kind(kind), m_view(view) {
     setObjectName(kind == Kind::RowOffsets ? QStringLiteral("rowOffsets")
                                            : QStringLiteral("columnHeader"));
-    m_font.setStyleHint(QFont::Monospace);
-    m_font.setFamily(QStringLiteral("monospace"));
+    // The cells' face, so the rulers load no font file of their own.
+    m_font = view.cellFont();
     m_font.setPixelSize(kPxRulerFontSize);
-    m_currentFont = m_font;
-    m_currentFont.setBold(true);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }
@@ -77,6 +76,7 @@ void GridRuler::setRowOverlay(RowOverlay overlay) {
 
 void GridRuler::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    painter.setFont(m_font);
     const bool enabled = m_view.isEnabled() && m_view.cellsEnabled();
     painter.setPen(
         palette().color(enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
@@ -88,8 +88,11 @@ void GridRuler::paintEvent(QPaintEvent* /*event*/) {
             m_rowOverlay(painter, label.index, label.rect);
             painter.restore();
         }
-        painter.setFont(label.current && enabled ? m_currentFont : m_font);
         painter.drawText(label.rect, alignment, label.text);
+        // Bold by drawing again a pixel to the right, into the padding: a bold
+        // face would be one more font file read at start for two labels.
+        if (label.current && enabled)
+            painter.drawText(label.rect.translated(1, 0), alignment, label.text);
     }
 }
 

@@ -46,7 +46,6 @@ class GridRuler : public QWidget {
     Kind m_kind;
     const ByteGridView& m_view;
     QFont m_font;
-    QFont m_currentFont;
     RowOverlay m_rowOverlay;
 };
 
