@@ -46,6 +46,11 @@ struct ApplyOptions {
     bool dryRun = false;
 };
 
+struct PlayOptions {
+    std::string scenario;
+    std::optional<std::string> output; // absent: the result as hex on standard output
+};
+
 struct CheckOptions {
     std::vector<std::string> files;
     bool strict = false;
@@ -100,6 +105,7 @@ int suggestDefinitionsFor(CliContext& context, const std::string& first, const s
 int runRecover(CliContext& context, const FilesOptions& options);
 int runExport(CliContext& context, const FilesOptions& options);
 int runApply(CliContext& context, const ApplyOptions& options);
+int runPlay(CliContext& context, const PlayOptions& options);
 // Tells on stderr of a recovery copy left for path; true when there is one.
 bool reportLeftoverRecovery(const CliContext& context, const std::string& path);
 
