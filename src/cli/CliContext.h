@@ -4,6 +4,7 @@
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "core/document/SeemDocument.h"
+#include "core/session/EditingSession.h"
 
 #include <cstdint>
 #include <istream>
@@ -16,12 +17,14 @@ namespace vantrel::cli {
 
 enum ExitStatus : int { kSuccess = 0, kUsageError = 1, kBadInput = 2 };
 
-// Everything a command works with: what was asked, the data found, one open
-// document (the same object the editor window opens files with) and the streams.
+// Everything a command works with: what was asked, the data found, one
+// editing session (the one the editor window and the web page drive) with its
+// open document, and the streams.
 struct CliContext {
     const CliOptions& options;
     CliData& data;
-    SeemDocument& document;
+    EditingSession& session;
+    const SeemDocument& document; // the session's
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
@@ -37,14 +40,14 @@ struct CliContext {
     [[nodiscard]] bool json() const { return options.json; }
 };
 
-// Opens path in the context's document ("-": standard input); a refusal is
+// Opens path in the context's session ("-": standard input); a refusal is
 // put in words in reason, or on stderr when reason is null.
 [[nodiscard]] bool openSeem(const CliContext& context, const std::string& path,
                             std::string* reason = nullptr);
 
 // Reports how a save of the open document (path: the FILE as given) ended;
 // returns the exit status.
-int reportSave(const CliContext& context, const std::string& path, const SaveOutcome& saved);
+int reportSave(const CliContext& context, const std::string& path, const SaveResult& saved);
 
 // Writes a command's result file: "-" is standard output, "" is refused;
 // anything else is replaced atomically. Returns the exit status.

@@ -38,10 +38,11 @@ int runParsed(ParsedCommandLine& parsed, std::istream& in, std::ostream& out, st
             return kBadInput;
         }
     }
-    SeemDocument document;
+    MemorySettingsStore settings;
+    EditingSession session(data.language, settings);
     // check reports a definitions document that does not load as a finding of its own.
     const XmlLoadResult definitions =
-        check ? XmlLoadResult{true, {}, 0} : document.loadDefinitions(data.definitionsPath);
+        check ? XmlLoadResult{true, {}, 0} : session.loadDefinitionsFile(data.definitionsPath);
     if (!definitions.ok) {
         err << "vantrel-cli: " << data.definitionsPath << ": " << definitions.message;
         if (definitions.line > 0)
@@ -49,7 +50,7 @@ int runParsed(ParsedCommandLine& parsed, std::istream& in, std::ostream& out, st
         err << '\n';
         return kBadInput;
     }
-    CliContext context{options, data, document, in, out, err};
+    CliContext context{options, data, session, session.document(), in, out, err};
     return parsed.run(context);
 }
 
@@ -89,26 +90,25 @@ int CliContext::usage(const std::string& problem) const {
 }
 
 bool openSeem(const CliContext& context, const std::string& path, std::string* reason) {
-    OpenOutcome opened;
-    if (path.empty()) {
-        opened = {OpenOutcome::Status::Failed, "the file name is empty"};
-    } else if (path == "-") {
-        opened = context.document.accept(path, readStandardInput(context.in));
-    } else {
-        opened = context.document.open(path);
-    }
-    std::string problem;
-    switch (opened.status) {
-    case OpenOutcome::Status::Opened:
+    SeemFileRead read;
+    if (path.empty())
+        read.reason = "the file name is empty";
+    else
+        read = path == "-" ? readStandardInput(context.in) : readSeemFile(path);
+    // The session refuses what the read refused; the tool words it plainly.
+    const SeemFileRead::Status status = read.status;
+    std::string problem = read.reason;
+    if (context.session.accept(path, std::move(read)).opened)
         return true;
-    case OpenOutcome::Status::TooLarge:
+    switch (status) {
+    case SeemFileRead::Status::Ok:
+    case SeemFileRead::Status::Failed:
+        break;
+    case SeemFileRead::Status::TooLarge:
         problem = "larger than 5000 bytes, not a seem file";
         break;
-    case OpenOutcome::Status::Empty:
+    case SeemFileRead::Status::Empty:
         problem = "the file is empty";
-        break;
-    case OpenOutcome::Status::Failed:
-        problem = opened.reason;
         break;
     }
     if (reason != nullptr)
@@ -118,21 +118,10 @@ bool openSeem(const CliContext& context, const std::string& path, std::string* r
     return false;
 }
 
-int reportSave(const CliContext& context, const std::string& path, const SaveOutcome& saved) {
-    switch (saved.status) {
-    case SaveOutcome::Status::Saved:
+int reportSave(const CliContext& context, const std::string& path, const SaveResult& saved) {
+    if (saved.status == SaveResult::Status::Saved)
         return kSuccess;
-    case SaveOutcome::Status::InvalidCell:
-        return context.badInput(path, "the byte at offset " + std::to_string(saved.invalidCell) +
-                                          " is not valid");
-    case SaveOutcome::Status::ChangedOnDisk:
-        return context.badInput(path, "another program changed the file after it was read; "
-                                      "nothing was written");
-    case SaveOutcome::Status::WriteFailed:
-        break;
-    }
-    const FileWrite written{saved.fileOutcome, saved.reason, saved.recoveryPath};
-    return context.badInput(path, written.describe());
+    return context.badInput(path, saved.detail);
 }
 
 int writeResult(const CliContext& context, const std::string& path,

@@ -178,6 +178,17 @@ std::vector<RegisteredCommand> registerCommands(CLI::App& cli) {
             command.add_flag("--dry-run", options.dryRun, "list what would change, write nothing");
         },
         runApply);
+    addCommand<PlayOptions>(
+        table, cli, "play", "replay a scenario's steps and write the file they end with",
+        [](CLI::App& command, PlayOptions& options) {
+            command.add_option("SCENARIO", options.scenario, "the scenario file")->required();
+            command
+                .add_option("-o", options.output,
+                            "write the result to OUT (- for standard output); without it, "
+                            "print it as hex")
+                ->type_name("OUT");
+        },
+        runPlay);
     addCommand<FilesOptions>(
         table, cli, "scan", "the file each seem-folder menu item opens",
         [](CLI::App& command, FilesOptions& options) {

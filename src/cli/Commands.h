@@ -46,6 +46,11 @@ struct ApplyOptions {
     bool dryRun = false;
 };
 
+struct PlayOptions {
+    std::string scenario;
+    std::optional<std::string> output; // absent: the result as hex on standard output
+};
+
 struct CheckOptions {
     std::vector<std::string> files;
     bool strict = false;
@@ -65,11 +70,19 @@ struct EditChange {
     std::string before;
     std::string after;
 };
-// Changes the open document's cells, noting each setting it changes; returns the exit status.
+// Changes the open document through the session, noting each setting it
+// changes; returns the exit status.
 using EditAction = std::function<int(std::vector<EditChange>& changes)>;
-// Opens options.file, checks it is of kind, runs edit and writes the result.
-int editFile(CliContext& context, const EditOptions& options, const std::string& kind,
+// Opens options.file, checks its editor shows settings of kind, runs edit and
+// writes the result.
+int editFile(CliContext& context, const EditOptions& options, SettingKind kind,
              const EditAction& edit);
+// Sets the setting of kind that options.name names (the title: the one
+// title) to options.value.
+int editSetting(CliContext& context, const EditOptions& options, SettingKind kind);
+// A setting's value as an edit's report gives it: "on", "6", "#FF8000 50%".
+[[nodiscard]] std::string settingText(const EditingSession& session, SettingKind kind,
+                                      const std::string& key);
 
 int runSwitch(CliContext& context, const EditOptions& options);
 int runStyle(CliContext& context, const EditOptions& options);
@@ -92,6 +105,7 @@ int suggestDefinitionsFor(CliContext& context, const std::string& first, const s
 int runRecover(CliContext& context, const FilesOptions& options);
 int runExport(CliContext& context, const FilesOptions& options);
 int runApply(CliContext& context, const ApplyOptions& options);
+int runPlay(CliContext& context, const PlayOptions& options);
 // Tells on stderr of a recovery entry left for path; true when one stands in
 // the way of writing it in place (one set aside is only noted).
 bool reportLeftoverRecovery(const CliContext& context, const std::string& path);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Edits of one setting, each written through the document's save.
+// Edits of one setting, made and saved through the editing session.
 #include "cli/Commands.h"
-#include "cli/NamedItems.h"
-#include "core/document/FunctionTree.h"
-#include "core/editors/StyleList.h"
+#include "core/editors/ColorMath.h"
+#include "core/editors/SchemeTitle.h"
+#include "core/editors/SettingText.h"
 #include "core/files/FileLock.h"
-#include "core/i18n/BuiltinStrings.h"
 
 #include <optional>
 
@@ -13,38 +12,36 @@ namespace vantrel::cli {
 
 namespace {
 
-// The switches below parent with their paths of IDs joined by "/", in document order.
-void collectSwitches(FunctionNode& parent, const std::string& prefix,
-                     std::vector<FunctionNode*>& nodes, std::vector<std::string>& paths) {
-    for (FunctionNode& child : parent.children) {
-        const std::string path = prefix.empty() ? child.text : prefix + "/" + child.text;
-        if (child.isSwitch()) {
-            nodes.push_back(&child);
-            paths.push_back(path);
-        }
-        collectSwitches(child, path, nodes, paths);
-    }
-}
-
-// Checks the open document is of the kind the command edits.
-bool requireKind(const CliContext& context, const std::string& kind, const std::string& command) {
-    if (context.document.typeName() == kind)
+// Checks the open file is of the kind the command edits.
+bool requireKind(const CliContext& context, SettingKind kind) {
+    if (!vantrel::requireKind(context.session.model(), kind))
         return true;
     const std::string actual = context.document.typeName();
-    context.badInput(context.document.path(), command + " edits " + kind + " files, this one is " +
-                                                  (actual.empty() ? std::string("of no known type")
-                                                                  : "a " + actual + " file"));
+    context.badInput(
+        context.document.path(),
+        context.options.command + " edits " + std::string(editorKindName(editorFor(kind))) +
+            " files, this one is " +
+            (actual.empty() ? std::string("of no known type") : "a " + actual + " file"));
     return false;
 }
 
+// The name the editors show the setting of key under.
+std::string settingName(const EditorModel& model, SettingKind kind, const std::string& key) {
+    for (const auto& [named, name] : model.namedSettings(kind)) {
+        if (named == key)
+            return name;
+    }
+    return key;
+}
+
 int saveEdit(CliContext& context, const EditOptions& options) {
-    SeemDocument& document = context.document;
-    if (const auto invalid = document.grid().firstInvalidCell())
-        return context.badInput(options.file,
-                                "the byte at offset " + std::to_string(*invalid) + " is not valid");
-    if (options.output)
-        return writeResult(context, *options.output, document.grid().bytes());
-    return reportSave(context, options.file, document.save());
+    if (!options.output)
+        return reportSave(context, options.file, context.session.save());
+    std::vector<std::uint8_t> bytes;
+    if (const SaveResult refused = context.session.bytesToSave(bytes);
+        refused.status != SaveResult::Status::Saved)
+        return reportSave(context, options.file, refused);
+    return writeResult(context, *options.output, bytes);
 }
 
 void reportEdit(const CliContext& context, const EditOptions& options,
@@ -70,8 +67,41 @@ void reportEdit(const CliContext& context, const EditOptions& options,
 
 } // namespace
 
+std::string settingText(const EditingSession& session, SettingKind kind, const std::string& key) {
+    const EditorModel& model = session.model();
+    switch (kind) {
+    case SettingKind::Switch:
+        if (const FunctionNode* node = model.switchByKey(key))
+            return onOff(node->on);
+        break;
+    case SettingKind::Style:
+        for (const StyleRow& row : model.styles.rows) {
+            if (row.key == key)
+                return onOff(row.checked);
+        }
+        break;
+    case SettingKind::Volume:
+        if (const int row = volumeRowOf(key);
+            row >= 0 && static_cast<std::size_t>(row) < model.volumes.items.size())
+            return storedValueText(model.volumes.items[static_cast<std::size_t>(row)]);
+        break;
+    case SettingKind::Color:
+        if (const ColorEntry* entry = model.colorByKey(key)) {
+            const ColorRecord record = readColorRecord(session.grid(), entry->offset);
+            return rgbText(record) + " " + std::to_string(percentFromByte(record.transparency)) +
+                   "%";
+        }
+        break;
+    case SettingKind::Title:
+        return utf16ToUtf8(model.title);
+    default:
+        break;
+    }
+    return {};
+}
+
 // The file is not touched unless edit succeeds.
-int editFile(CliContext& context, const EditOptions& options, const std::string& kind,
+int editFile(CliContext& context, const EditOptions& options, SettingKind kind,
              const EditAction& edit) {
     if (options.output && *options.output == "-" && context.json())
         return context.usage("-o - and --json would both write to standard output");
@@ -86,7 +116,7 @@ int editFile(CliContext& context, const EditOptions& options, const std::string&
     std::optional<FileLock> lock;
     if (!options.output)
         lock.emplace(options.file);
-    if (!openSeem(context, options.file) || !requireKind(context, kind, context.options.command))
+    if (!openSeem(context, options.file) || !requireKind(context, kind))
         return kBadInput;
     const std::vector<std::uint8_t> before = context.document.grid().bytes();
     std::vector<EditChange> changes;
@@ -99,41 +129,38 @@ int editFile(CliContext& context, const EditOptions& options, const std::string&
     return kSuccess;
 }
 
-int runSwitch(CliContext& context, const EditOptions& options) {
-    return editFile(context, options, "function", [&](std::vector<EditChange>& changes) {
-        const bool on = options.value == "on";
-        FunctionTreeBuilder builder;
-        FunctionNode root = builder.build(context.document.type(), context.document.grid());
-        std::vector<FunctionNode*> nodes;
-        std::vector<std::string> paths;
-        collectSwitches(root, "", nodes, paths);
-        const NamePick pick = pickByName(paths, options.name, "switch");
-        if (!pick.index)
-            return context.badInput(options.file, pick.problem);
-        FunctionNode& node = *nodes[*pick.index];
-        changes.push_back({paths[*pick.index], node.on ? "on" : "off", options.value});
-        EditScope step(context.document, UiString::UndoSwitch);
-        if (!toggleSwitch(context.document.grid(), node, on))
-            return context.badInput(options.file, "the byte of " + options.name + " is not valid");
+// The setting is found by the name the editors show it under (the title has
+// none) and written by the session, as the editor writes it.
+int editSetting(CliContext& context, const EditOptions& options, SettingKind kind) {
+    return editFile(context, options, kind, [&](std::vector<EditChange>& changes) {
+        EditingSession& session = context.session;
+        std::string key(kTitleKey);
+        std::string name(kTitleKey);
+        std::string prefix; // a refusal names the setting, as the title needs not
+        if (kind != SettingKind::Title) {
+            const SettingNameIndex::Pick pick =
+                SettingNameIndex(session.model()).pick(kind, options.name);
+            if (!pick.key)
+                return context.badInput(options.file, pick.problem);
+            key = *pick.key;
+            name = settingName(session.model(), kind, key);
+            prefix = name + ": ";
+        }
+        const std::string before = settingText(session, kind, key);
+        if (const EditResult refused = session.setSetting(
+                {kind, key, options.value, options.transparency.value_or(""), 0}))
+            return context.badInput(options.file, prefix + refused->detail);
+        changes.push_back({name, before, settingText(session, kind, key)});
         return static_cast<int>(kSuccess);
     });
 }
 
+int runSwitch(CliContext& context, const EditOptions& options) {
+    return editSetting(context, options, SettingKind::Switch);
+}
+
 int runStyle(CliContext& context, const EditOptions& options) {
-    return editFile(context, options, "style", [&](std::vector<EditChange>& changes) {
-        StyleRows style = buildStyleRows(context.document.type(), context.document.grid());
-        std::vector<std::string> names;
-        for (const StyleRow& row : style.rows)
-            names.push_back(row.text);
-        const NamePick pick = pickByName(names, options.name, "style");
-        if (!pick.index)
-            return context.badInput(options.file, pick.problem);
-        StyleRow& row = style.rows[*pick.index];
-        changes.push_back({row.text, row.checked ? "on" : "off", options.value});
-        EditScope step(context.document, UiString::UndoStyle);
-        applyCheck(context.document.grid(), row, options.value == "on");
-        return static_cast<int>(kSuccess);
-    });
+    return editSetting(context, options, SettingKind::Style);
 }
 
 } // namespace vantrel::cli

@@ -100,6 +100,14 @@ Recovery:
                               interrupted in-place save kept aside
                                 vantrel-cli recover 0032_0001.seem
 
+Scenarios:
+  play SCENARIO [-o OUT]      replay a scenario's steps (open a sample, set
+                              settings, type into cells, undo, save or generate)
+                              as the editor would, and write the file they end
+                              with; without -o, print its bytes in hex as
+                              SCENARIO's .expected file holds them
+                                vantrel-cli play tests/scenarios/volume.scenario -o out.seem
+
 Seem folder:
   scan FOLDER                 for each editor kind, the file the seem-folder menu
                               would open, or "-"

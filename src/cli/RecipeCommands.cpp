@@ -136,10 +136,9 @@ int writeRecipe(const CliContext& context, const Recipe& recipe, bool trouble) {
 // to report. 0, or 2 with every problem listed and nothing written.
 int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries, bool dryRun,
                     Json* report) {
-    SeemDocument& document = context.document;
+    const SeemDocument& document = context.document;
     const std::string path = document.path();
-    const auto problems =
-        applyRecipeEntries(document.type(), document.typeName(), document.grid(), entries);
+    const auto problems = context.session.applyRecipe(entries);
     for (const std::string& problem : problems)
         context.badInput(path, problem);
     if (report != nullptr && !problems.empty())
@@ -159,7 +158,7 @@ int applyToOpenFile(CliContext& context, const std::vector<RecipeEntry>& entries
         compareSeemFiles({document.type(), document.typeName(), before},
                          {document.type(), document.typeName(), document.grid()}, UiStrings());
     if (!dryRun) {
-        const SaveOutcome saved = document.save();
+        const SaveResult saved = context.session.save();
         if (const int status = reportSave(context, path, saved); status != kSuccess) {
             if (report != nullptr)
                 report->push_back(errorObject(path, "not written"));

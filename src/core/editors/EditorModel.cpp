@@ -247,6 +247,30 @@ const std::vector<std::string>& SettingNameIndex::keysNamed(SettingKind kind,
     return found == m_keys.end() ? none : found->second;
 }
 
+SettingNameIndex::Pick SettingNameIndex::pick(SettingKind kind, const std::string& name) const {
+    const std::string what =
+        kind == SettingKind::Color ? "colour" : std::string(settingKindName(kind));
+    const std::vector<std::string>& exact = keysNamed(kind, name);
+    if (exact.size() == 1)
+        return {exact.front(), {}};
+    if (exact.size() > 1) {
+        std::string problem =
+            name + " names " + std::to_string(exact.size()) + " " + what + " items; give one of:";
+        for (std::size_t n = 1; n <= exact.size(); ++n)
+            problem += (n == 1 ? " \"" : ", \"") + name + "#" + std::to_string(n) + "\"";
+        return {std::nullopt, problem};
+    }
+    // An ID may hold "#" itself, so the numbered form is only tried after the plain one.
+    if (const auto hash = name.rfind('#'); hash != std::string::npos) {
+        const auto number = parseDecimal(name.substr(hash + 1));
+        const std::vector<std::string>& several = keysNamed(kind, name.substr(0, hash));
+        if (number && *number >= 1 && static_cast<std::size_t>(*number) <= several.size() &&
+            several.size() > 1)
+            return {several[static_cast<std::size_t>(*number) - 1], {}};
+    }
+    return {std::nullopt, "no " + what + " " + name};
+}
+
 EditorModel buildEditorModel(const XmlElement& type, std::string_view typeName,
                              const ByteGrid& grid, FunctionTreeBuilder& builder) {
     EditorModel model;

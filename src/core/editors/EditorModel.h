@@ -11,6 +11,7 @@
 #include "core/generators/GprsTextRecord.h"
 #include "core/xml/XmlDocument.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,6 +71,16 @@ class SettingNameIndex {
     // volume item also answers to its caption as shown, colon and all.
     [[nodiscard]] const std::vector<std::string>& keysNamed(SettingKind kind,
                                                             const std::string& path) const;
+
+    // The one setting a name typed by a user picks. Where several share the
+    // name, a guess could write the wrong byte: the pick is refused with
+    // every candidate as NAME#N (the N-th so named, in the editor's order),
+    // which is then accepted.
+    struct Pick {
+        std::optional<std::string> key;
+        std::string problem; // when key is empty: unknown, or ambiguous with the candidates
+    };
+    [[nodiscard]] Pick pick(SettingKind kind, const std::string& name) const;
 
   private:
     std::unordered_map<std::string, std::vector<std::string>> m_keys; // kind name + "\n" + path

@@ -22,29 +22,7 @@ EditRefusal noSetting(SettingKind kind, std::string_view key) {
 }
 
 EditRefusal invalidCell(int cell) {
-    return {"the byte at offset " + std::to_string(cell) + " is not valid",
-            invalidCellMessage(cell)};
-}
-
-EditorKind editorOf(SettingKind kind) {
-    switch (kind) {
-    case SettingKind::Switch:
-        return EditorKind::Function;
-    case SettingKind::Style:
-        return EditorKind::Style;
-    case SettingKind::Volume:
-        return EditorKind::Volume;
-    case SettingKind::Color:
-    case SettingKind::Title:
-        return EditorKind::Color;
-    case SettingKind::OuterText:
-        return EditorKind::OuterText;
-    case SettingKind::Gprs:
-        return EditorKind::Gprs;
-    case SettingKind::Bytes:
-        break;
-    }
-    return EditorKind::None;
+    return {invalidCellDetail(cell), invalidCellMessage(cell)};
 }
 
 void writeRecord(ByteGrid& grid, const std::vector<std::uint8_t>& record) {
@@ -126,8 +104,33 @@ UiMessage invalidCellMessage(int cell) {
     return UiMessage{UiString::InvalidCell, {std::to_string(cell), hex}};
 }
 
+EditorKind editorFor(SettingKind kind) {
+    switch (kind) {
+    case SettingKind::Switch:
+        return EditorKind::Function;
+    case SettingKind::Style:
+        return EditorKind::Style;
+    case SettingKind::Volume:
+        return EditorKind::Volume;
+    case SettingKind::Color:
+    case SettingKind::Title:
+        return EditorKind::Color;
+    case SettingKind::OuterText:
+        return EditorKind::OuterText;
+    case SettingKind::Gprs:
+        return EditorKind::Gprs;
+    case SettingKind::Bytes:
+        break;
+    }
+    return EditorKind::None;
+}
+
+std::string invalidCellDetail(int cell) {
+    return "the byte at offset " + std::to_string(cell) + " is not valid";
+}
+
 EditResult requireKind(const EditorModel& model, SettingKind kind) {
-    const EditorKind wanted = editorOf(kind);
+    const EditorKind wanted = editorFor(kind);
     if (kind == SettingKind::Bytes || model.kind == wanted)
         return std::nullopt;
     const std::string_view actual = editorKindName(model.kind);

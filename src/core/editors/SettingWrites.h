@@ -32,8 +32,9 @@ struct EditRefusal {
     }
 };
 
-// A cell that does not hold a byte, as the user is told of it.
+// A cell that does not hold a byte, as the user is told of it, and plainly.
 [[nodiscard]] UiMessage invalidCellMessage(int cell);
+[[nodiscard]] std::string invalidCellDetail(int cell);
 
 // Nothing when the write was made.
 using EditResult = std::optional<EditRefusal>;
@@ -68,6 +69,9 @@ struct SettingValue {
 
 // Reads the value and writes it with the write of its kind.
 EditResult writeSetting(EditorModel& model, ByteGrid& grid, const SettingValue& setting);
+
+// The editor that shows settings of kind; None for bytes.
+[[nodiscard]] EditorKind editorFor(SettingKind kind);
 
 // The refusal of a write of kind into a file whose editor is another.
 [[nodiscard]] EditResult requireKind(const EditorModel& model, SettingKind kind);

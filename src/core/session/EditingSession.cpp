@@ -67,11 +67,15 @@ std::string EditingSession::caption(const std::string& window, const std::string
 // -- definitions and files ---------------------------------------------------
 
 std::optional<Failure> EditingSession::loadDefinitions(const std::string& path) {
-    const SessionBatch batch(*this);
-    const XmlLoadResult result = m_document.loadDefinitions(path);
+    const XmlLoadResult result = loadDefinitionsFile(path);
     if (!result.ok)
         return Failure{definitionsFailureMessage(strings(), path, result)};
     return std::nullopt;
+}
+
+XmlLoadResult EditingSession::loadDefinitionsFile(const std::string& path) {
+    const SessionBatch batch(*this);
+    return m_document.loadDefinitions(path);
 }
 
 std::optional<Failure> EditingSession::loadDefinitionsText(std::string_view text,
@@ -449,6 +453,7 @@ SaveResult EditingSession::bytesToSave(std::vector<std::uint8_t>& bytes) const {
         result.status = SaveResult::Status::InvalidCell;
         result.invalidCell = *invalid;
         result.message = invalidCellMessage(*invalid).text(strings());
+        result.detail = invalidCellDetail(*invalid);
         return result;
     }
     result.status = SaveResult::Status::Saved;

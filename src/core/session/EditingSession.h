@@ -52,6 +52,9 @@ class EditingSession {
     // Definitions from a file or a text; a failure keeps the old ones and
     // says why, naming name.
     std::optional<Failure> loadDefinitions(const std::string& path);
+    // The same with the reader's own answer, for a face that words the
+    // refusal itself (the command line's one line with the file and line).
+    XmlLoadResult loadDefinitionsFile(const std::string& path);
     std::optional<Failure> loadDefinitionsText(std::string_view text, const std::string& name);
 
     // Opening, from disk, from bytes read elsewhere (off the window's

@@ -4,6 +4,7 @@
 #include "core/session/EditingSession.h"
 
 #include "core/document/SaveFailureMessage.h"
+#include "core/files/SeemFile.h"
 #include "core/session/SessionBatch.h"
 
 namespace vantrel {
@@ -31,7 +32,7 @@ SaveResult EditingSession::saveAs(const std::string& path) {
 
 SaveResult EditingSession::answerSave(const std::string& path, Answer answer) {
     if (answer != Answer::Overwrite && answer != Answer::Save)
-        return SaveResult{SaveResult::Status::Cancelled, {}, -1, std::nullopt};
+        return SaveResult{SaveResult::Status::Cancelled, {}, -1, std::nullopt, {}};
     const SessionBatch batch(*this);
     endGesture();
     const bool own = path == m_document.path();
@@ -49,15 +50,19 @@ SaveResult EditingSession::saveOutcome(const SaveOutcome& outcome, const std::st
         result.status = SaveResult::Status::InvalidCell;
         result.invalidCell = outcome.invalidCell;
         result.message = invalidCellMessage(outcome.invalidCell).text(strings());
+        result.detail = invalidCellDetail(outcome.invalidCell);
         m_cursor.focus(outcome.invalidCell);
         break;
     case SaveOutcome::Status::WriteFailed:
         result.status = SaveResult::Status::Failed;
         result.message = saveFailureMessage(strings(), path, outcome);
+        result.detail =
+            FileWrite{outcome.fileOutcome, outcome.reason, outcome.recoveryPath}.describe();
         break;
     case SaveOutcome::Status::ChangedOnDisk:
         result.status = SaveResult::Status::Asked;
         result.question = diskChangeQuestion(m_document.diskState());
+        result.detail = "another program changed the file after it was read; nothing was written";
         break;
     }
     return result;

@@ -61,6 +61,7 @@ struct SaveResult {
     std::string message; // InvalidCell, Failed: in the language in use
     int invalidCell = -1;
     std::optional<Question> question;
+    std::string detail; // InvalidCell, Failed, Asked: plainly, for the command line
 };
 
 // A file a generator writes anew: its bytes, the name it is offered under,
