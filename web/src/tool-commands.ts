@@ -4,6 +4,7 @@
 import { loadLanguageDefinitions, UiString } from './core';
 import { download } from './file-access';
 import type { FileCommands } from './file-commands';
+import type { MessageDialog } from './message-dialog';
 import type { SessionController } from './session-controller';
 
 // The file a file input's change chose; the input is emptied, so choosing the
@@ -16,7 +17,8 @@ export function takeChosenFile(event: Event): File | undefined {
 }
 
 export class ToolCommands {
-    constructor(private readonly controller: SessionController, private readonly files: FileCommands) {}
+    constructor(private readonly controller: SessionController, private readonly files: FileCommands,
+        private readonly dialog: () => MessageDialog) {}
 
     exportSettings(): void {
         const session = this.controller.session;
@@ -41,15 +43,11 @@ export class ToolCommands {
                 return;
             }
             const count = preview.changes.length;
-            const answer = await this.files.ask({
-                text: `${session.plural(UiString.RecipeApplied, count, [String(count)])}\n${preview.changes.join('\n')}`,
-                icon: 'information',
-                answers: [{ answer: 'save', label: session.label(UiString.UndoApplySettings) },
-                    { answer: 'cancel', label: session.label(UiString.ButtonCancel) }],
-                defaultAnswer: 'save',
-                cancelAnswer: 'cancel',
-            });
-            if (answer === 'save') {
+            const answer = await this.dialog().ask(
+                `${session.plural(UiString.RecipeApplied, count, [String(count)])}\n${preview.changes.join('\n')}`,
+                [{ value: 'apply', label: session.label(UiString.UndoApplySettings) },
+                    { value: 'cancel', label: session.label(UiString.ButtonCancel) }]);
+            if (answer === 'apply') {
                 session.applyRecipe(recipe, { anyName: true });
             }
         } catch (error) {

@@ -33,7 +33,7 @@ const showByteInfoKey = 'ShowByteInfo';
 export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     readonly controller = new SessionController(this);
     readonly files = new FileCommands(this);
-    readonly tools = new ToolCommands(this.controller, this.files);
+    readonly tools = new ToolCommands(this.controller, this.files, () => this.dialog);
     @state() showCoverage = localStorage.getItem(showCoverageKey) === '1';
     @state() showByteInfo = localStorage.getItem(showByteInfoKey) === '1';
     @state() private information = '';
