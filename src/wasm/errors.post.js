@@ -33,9 +33,13 @@ addOnInit(function () {
     }
 
     var counts = Module["argumentCounts"]();
+    // How often a page called into the module and was told of a change.
+    var crossings = { "calls": 0, "pushes": 0 };
+    Module["crossings"] = crossings;
 
     function wrap(method, count) {
         return function () {
+            ++crossings["calls"];
             return checked(method.apply(this, padded(arguments, count)));
         };
     }
@@ -52,6 +56,7 @@ addOnInit(function () {
     prototype["setListener"] = function (listener) {
         if (typeof listener != "function") return setListener.call(this, listener);
         return setListener.call(this, function (view) {
+            ++crossings["pushes"];
             var change = Module["vantrelParseJson"](view);
             try {
                 listener(change);

@@ -8,6 +8,7 @@ import type { GeneratorKind } from './generator-dialog';
 import type { Menu, MenuCommand } from './menu-bar';
 import type { SessionController } from './session-controller';
 import type { ToolCommands } from './tool-commands';
+import type { ViewSettings } from './view-settings';
 
 // What the menus do beyond the file and tool commands.
 export interface MenuWindow {
@@ -16,14 +17,11 @@ export interface MenuWindow {
     readonly tools: ToolCommands;
     readonly chosenSwitch: FunctionNode | null;
     readonly comparing: boolean;
-    readonly showCoverage: boolean;
-    readonly showByteInfo: boolean;
+    readonly view: ViewSettings;
     edit(action: (session: Session) => unknown): void;
     goToOffset(): void;
     compare(): void;
     closeComparison(): void;
-    toggleCoverage(): void;
-    toggleByteInfo(): void;
     openGenerator(kind: GeneratorKind): void;
     chooseSeemFolder(): void;
     compareFolders(): void;
@@ -56,10 +54,10 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuCloseCompare', () => window.closeComparison(), window.comparing),
         ] },
         { label: session.label(UiString.ViewMenu), commands: [
-            { ...command('coverage', () => window.toggleCoverage(), true, session.label(UiString.ShowCoverage)),
-                checked: window.showCoverage },
-            { ...command('byteInfo', () => window.toggleByteInfo(), true, session.label(UiString.WhatIsThisByte)),
-                checked: window.showByteInfo },
+            { ...command('coverage', () => window.view.toggleCoverage(), true, session.label(UiString.ShowCoverage)),
+                checked: window.view.showCoverage },
+            { ...command('byteInfo', () => window.view.toggleByteInfo(), true, session.label(UiString.WhatIsThisByte)),
+                checked: window.view.showByteInfo },
         ] },
         { label: session.caption('Form1', 'mnuTools'), commands: [
             command('mnuSetOuterText', () => window.openGenerator('outertext')),

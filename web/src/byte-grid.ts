@@ -5,7 +5,7 @@
 // cells and the cursor the session pushes back (CellView).
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import type { CursorMove, CursorState, Session, SessionChange } from './core';
+import type { CursorMove, Session, SessionChange } from './core';
 import type { CellView } from './session-controller';
 
 export const cellsPerRow = 16;
@@ -80,35 +80,33 @@ export class ByteGrid extends LitElement implements CellView {
             @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}></div>`;
     }
 
-    showCells({ cells, texts, allCells }: Pick<SessionChange, 'cells' | 'texts' | 'allCells'>): void {
-        if (allCells) {
-            this.setCells(texts);
-            return;
-        }
-        // The current cell's text comes with the cursor, which marks its caret.
-        cells.forEach((index, position) => {
-            const cell = this.cells[index];
-            if (cell) {
-                cell.textContent = texts[position] ?? '';
-            }
-        });
-    }
-
-    // The cursor moved (or its caret, or what the definitions say of its cell).
-    // The keyboard focus follows it while it is in the grid.
-    showCursor(cursor: CursorState): void {
-        const moved = cursor.cell !== this.currentIndex;
-        this.caretPlace = cursor.caret;
-        this.description = cursor.description;
-        if (moved && this.cells[cursor.cell]) {
+    // What a session call changed of the cells and the cursor. The keyboard
+    // focus follows the cursor while it is in the grid; it moves first, before
+    // any text changes, so the browser need not lay the page out for it.
+    show({ cells, texts, allCells, cursor }: Pick<SessionChange, 'cells' | 'texts' | 'allCells' | 'cursor'>): void {
+        if (cursor && cursor.cell !== this.currentIndex && this.cells[cursor.cell]) {
             this.cells[this.currentIndex]?.setAttribute('tabindex', '-1');
             this.currentIndex = cursor.cell;
             this.cells[cursor.cell]?.setAttribute('tabindex', '0');
             if (this.body?.contains(document.activeElement)) {
-                this.cells[cursor.cell]?.focus();
+                this.focusCell(cursor.cell);
             }
         }
-        this.markCurrent();
+        if (allCells) {
+            this.setCells(texts);
+        } else {
+            cells.forEach((index, position) => {
+                const cell = this.cells[index];
+                if (cell) {
+                    cell.textContent = texts[position] ?? '';
+                }
+            });
+        }
+        if (cursor) {
+            this.caretPlace = cursor.caret;
+            this.description = cursor.description;
+            this.markCurrent();
+        }
     }
 
     // Builds every cell anew (a file was opened or closed).
@@ -199,6 +197,14 @@ export class ByteGrid extends LitElement implements CellView {
         }
     }
 
+    // The keyboard focus to a cell. Within a row the cell is in view as its
+    // neighbour was: scrolling there would only lay the page out for nothing.
+    private focusCell(index: number): void {
+        const cell = this.cells[index];
+        const sameRow = document.activeElement?.parentElement === cell?.parentElement;
+        cell?.focus({ preventScroll: sameRow });
+    }
+
     private markCurrent(): void {
         const previous = this.marked;
         const cell = this.cells[this.currentIndex];
@@ -275,10 +281,10 @@ export class ByteGrid extends LitElement implements CellView {
         if (!cursor || !this.navigable || this.indexOf(event.target) === null || event.altKey || event.metaKey) {
             return;
         }
-        const rowsPerPage = Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1);
         const move = moveKeys[event.key];
         if (move) {
-            cursor.moveCursor(move, rowsPerPage);
+            // Measured only here: reading a size makes the browser lay the page out.
+            cursor.moveCursor(move, Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1));
         } else if (event.key === 'Home' || event.key === 'End') {
             const whole = event.ctrlKey;
             cursor.moveCursor(event.key === 'Home' ? (whole ? 'first' : 'home') : (whole ? 'last' : 'end'));

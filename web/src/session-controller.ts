@@ -5,14 +5,14 @@
 // status line follow). Nothing is pulled back after an edit.
 import type { ReactiveController, ReactiveControllerHost } from 'lit';
 import {
-    loadLanguageDefinitions, startSession, type CursorState, type EditorModel, type FileState, type History,
+    loadLanguageDefinitions, startSession, type CursorState, type EditorModel, type FileState, type FunctionNode,
+    type History,
     type LanguageItem, type Session, type SessionChange, type SettingUpdate, type VantrelCore,
 } from './core';
 
 // Where the cells and the cursor are shown: the grid.
 export interface CellView {
-    showCells(change: Pick<SessionChange, 'cells' | 'texts' | 'allCells'>): void;
-    showCursor(cursor: CursorState): void;
+    show(change: Pick<SessionChange, 'cells' | 'texts' | 'allCells' | 'cursor'>): void;
 }
 
 // A value of the model a setting's key names, changed in place by its update.
@@ -135,6 +135,12 @@ export class SessionController implements ReactiveController {
         });
     }
 
+    // The switch of the function tree with key, if there is one.
+    switchNamed(key: string): FunctionNode | null {
+        const node = this.settings.get(key) as Partial<FunctionNode> | undefined;
+        return node?.kind === 'switch' ? node as FunctionNode : null;
+    }
+
     // Called whenever the open file's cells change (a comparison follows them).
     onCellsChanged(listener: () => void): void {
         this.cellListeners.add(listener);
@@ -158,13 +164,10 @@ export class SessionController implements ReactiveController {
         this.modified = change.modified ?? this.modified;
         this.history = change.history ?? this.history;
         this.file = change.file ?? this.file;
+        this.cursor = change.cursor ?? this.cursor;
         const cellsChanged = change.allCells || change.cells.length > 0;
-        if (cellsChanged) {
-            this.cellView?.showCells(change);
-        }
-        if (change.cursor) {
-            this.cursor = change.cursor;
-            this.cellView?.showCursor(change.cursor);
+        if (cellsChanged || change.cursor) {
+            this.cellView?.show(change);
         }
         if (cellsChanged) {
             this.cellListeners.forEach((listener) => listener());

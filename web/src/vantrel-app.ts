@@ -5,11 +5,11 @@
 // lays them out and passes on what the user does; it decides nothing.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
+import { guard } from 'lit/directives/guard.js';
 import { appMenus, type MenuWindow } from './app-menus';
 import type { ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
 import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
-import { readDropped, readFile } from './file-access';
 import { FileCommands, type FileWindow } from './file-commands';
 import type { FolderPanel } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
@@ -17,6 +17,8 @@ import type { MessageDialog } from './message-dialog';
 import { SessionController } from './session-controller';
 import { takeChosenFile, ToolCommands } from './tool-commands';
 import type { AboutDialog, GoToDialog } from './window-dialogs';
+import { acceptLaunchedFiles, droppedFile, shortcutHandler } from './window-input';
+import { languageTag, ViewSettings } from './view-settings';
 import './byte-grid';
 import './compare-panel';
 import './editor-panel';
@@ -26,16 +28,12 @@ import './menu-bar';
 import './message-dialog';
 import './window-dialogs';
 
-const showCoverageKey = 'ShowCoverage';
-const showByteInfoKey = 'ShowByteInfo';
-
 @customElement('vantrel-app')
 export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     readonly controller = new SessionController(this);
     readonly files = new FileCommands(this);
     readonly tools = new ToolCommands(this.controller, this.files, () => this.dialog);
-    @state() showCoverage = localStorage.getItem(showCoverageKey) === '1';
-    @state() showByteInfo = localStorage.getItem(showByteInfoKey) === '1';
+    readonly view = new ViewSettings(this);
     @state() private information = '';
     @state() private dragging = false;
     // The switch last chosen in the tree, for Edit > Switch On/Off.
@@ -49,6 +47,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     @query('about-dialog') private aboutDialog!: AboutDialog;
     private startFailure = '';
     private shaded: unknown = null;
+    private readonly onShortcut = shortcutHandler(this);
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -65,10 +64,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     }
 
     get chosenSwitch(): FunctionNode | null {
-        const model = this.controller.model;
-        const find = (node: FunctionNode): FunctionNode | null => (node.key === this.chosenKey && node.kind === 'switch'
-            ? node : node.children.reduce<FunctionNode | null>((found, child) => found ?? find(child), null));
-        return model.kind === 'function' && this.chosenKey ? find(model.root) : null;
+        return this.controller.switchNamed(this.chosenKey);
     }
 
     get comparing(): boolean {
@@ -95,7 +91,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
             await this.updateComplete;
             this.controller.cellView = this.grid;
             this.controller.refresh();
-            this.acceptLaunchedFiles();
+            acceptLaunchedFiles((file) => this.files.open(file), this.readLimit);
             document.body.dataset['ready'] = 'true';
             performance.mark('vantrel-ready');
             const problem = this.session?.languageProblem();
@@ -109,28 +105,19 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         }
     }
 
-    // Files an installed app was started with (its file handler).
-    private acceptLaunchedFiles(): void {
-        const launchQueue = (window as unknown as {
-            launchQueue?: { setConsumer: (consumer: (params: { files: FileSystemHandle[] }) => void) => void };
-        }).launchQueue;
-        launchQueue?.setConsumer(async ({ files }) => {
-            const handle = files.find((file) => file.kind === 'file') as FileSystemFileHandle | undefined;
-            if (handle) {
-                await this.files.open(await readFile(await handle.getFile(), this.readLimit, handle));
-            }
-        });
-    }
-
     override updated(): void {
         const { file, modified, model } = this.controller;
-        document.title = file.open ? `${file.name}${modified ? ' *' : ''} – Vantrel` : 'Vantrel';
-        // The page's lang follows the chosen language, for a screen reader's voice.
-        const lcid = this.controller.languages[this.controller.languageIndex]?.lcid ?? null;
-        document.documentElement.lang = lcid === null ? '' : ({ 0x04: 'zh', 0x09: 'en' } as Record<number, string>)[lcid & 0x3ff] ?? '';
+        const title = file.open ? `${file.name}${modified ? ' *' : ''} – Vantrel` : 'Vantrel';
+        if (document.title !== title) {
+            document.title = title;
+        }
+        const lang = languageTag(this.controller.languages[this.controller.languageIndex]?.lcid);
+        if (document.documentElement.lang !== lang) {
+            document.documentElement.lang = lang;
+        }
         // Coverage follows the type and size only: shaded again with each model.
-        if (this.shaded !== (this.showCoverage && file.open ? model : null)) {
-            this.shaded = this.showCoverage && file.open ? model : null;
+        if (this.shaded !== (this.view.showCoverage && file.open ? model : null)) {
+            this.shaded = this.view.showCoverage && file.open ? model : null;
             const bits = this.shaded ? this.session?.coverage().describedBits ?? [] : [];
             this.grid?.setMarks('uncovered', [...bits.keys()].filter((cell) => bits[cell] === 0));
         }
@@ -187,16 +174,6 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         this.grid?.setMarks('differs', this.comparePanel?.differingCells ?? []);
     }
 
-    toggleCoverage(): void {
-        this.showCoverage = !this.showCoverage;
-        localStorage.setItem(showCoverageKey, this.showCoverage ? '1' : '0');
-    }
-
-    toggleByteInfo(): void {
-        this.showByteInfo = !this.showByteInfo;
-        localStorage.setItem(showByteInfoKey, this.showByteInfo ? '1' : '0');
-    }
-
     chooseSeemFolder(): void {
         void this.folderPanel.chooseSeemFolder();
     }
@@ -230,35 +207,10 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         this.select(node.kind === 'switch' ? node.cell : -1, node.tip);
     }
 
-    private async onDrop(event: DragEvent): Promise<void> {
-        event.preventDefault();
-        this.dragging = false;
-        const item = [...(event.dataTransfer?.items ?? [])].find((entry) => entry.kind === 'file');
-        const file = item ? await readDropped(item, this.readLimit) : null;
-        if (file) {
-            await this.files.open(file);
-        }
-    }
-
-    private readonly onShortcut = (event: KeyboardEvent): void => {
-        if (!this.session || !(event.ctrlKey || event.metaKey) || event.altKey) {
-            return;
-        }
-        const inTextBox = (event.target as HTMLElement | null)?.closest?.('input[type="text"], textarea') !== null;
-        const actions: Record<string, () => unknown> = {
-            o: () => this.files.pick(),
-            s: () => (event.shiftKey ? this.files.saveAs() : this.files.save()),
-            g: () => this.goToOffset(),
-            ...(inTextBox ? {} : { z: () => this.edit((s) => (event.shiftKey ? s.redo() : s.undo())), y: () => this.edit((s) => s.redo()) }),
-        };
-        const action = actions[event.key.toLowerCase()];
-        if (action) {
-            event.preventDefault();
-            void action();
-        }
-    };
-
     // -- the window ---------------------------------------------------------------
+
+    private readonly cellLabel = (offset: string): string =>
+        this.session?.string(UiString.AccessibleCell, [offset]) ?? offset;
 
     private renderSide(session: Session) {
         const { model, cursor, file } = this.controller;
@@ -269,13 +221,13 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 <p aria-live="polite">${this.information || (model.kind === 'volume'
                     ? session.string(UiString.VolumeInformation) : session.caption('Form1', 'lblinfo'))}</p>
             </section>
-            ${this.showByteInfo && file.open ? html`<section class="information byte-info" aria-label=${byteInfo}>
+            ${this.view.showByteInfo && file.open ? html`<section class="information byte-info" aria-label=${byteInfo}>
                 <h2>${byteInfo}</h2><p aria-live="polite">${cursor.description}</p></section>` : nothing}
             <compare-panel .session=${session} .readLimit=${this.readLimit} @compare-changed=${this.markDifferences}
                 @edit-failed=${(event: CustomEvent<unknown>) => this.files.showError(event.detail)}
                 @difference-select=${(event: CustomEvent<number>) => this.grid.select(event.detail, true)}></compare-panel>
             <byte-grid .gridLabel=${session.string(UiString.AccessibleGrid)} .offsetLabel=${session.string(UiString.CellOffset)}
-                .cellLabel=${(offset: string) => session.string(UiString.AccessibleCell, [offset])}
+                .cellLabel=${this.cellLabel}
                 .cursor=${session} .navigable=${file.open}></byte-grid>`;
     }
 
@@ -288,7 +240,9 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         const { file, modified, model, revision, cursor } = this.controller;
         return html`
             <header>
-                <menu-bar .menus=${appMenus(session, this)} .label=${'Vantrel'}></menu-bar>
+                <menu-bar .menus=${guard([session.caption('Form1', 'mnuFile'), file.open, this.controller.history,
+                    this.chosenSwitch?.on, this.comparing, this.view.showCoverage, this.view.showByteInfo],
+                () => appMenus(session, this))} .label=${'Vantrel'}></menu-bar>
                 <label class="language">${session.caption('Form1', 'mnuLanguage')}
                     <select @change=${(event: Event) => this.tools.chooseLanguage(Number((event.target as HTMLSelectElement).value))}>
                         ${this.controller.languages.map((language, index) => html`<option value=${index}
@@ -301,7 +255,13 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
             <main class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
                 this.dragging = true;
-            }} @dragleave=${() => (this.dragging = false)} @drop=${this.onDrop}>
+            }} @dragleave=${() => (this.dragging = false)} @drop=${async (event: DragEvent) => {
+                this.dragging = false;
+                const file = await droppedFile(event, this.readLimit);
+                if (file) {
+                    await this.files.open(file);
+                }
+            }}>
                 <h1 class="document-title" aria-live="polite">${file.open ? `${file.name}${modified ? ' *' : ''}` : ''}
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}

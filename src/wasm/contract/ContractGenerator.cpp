@@ -67,7 +67,9 @@ std::string declaration() {
            "    Session: { new (languageXml: string, options?: SessionOptions, settings?: "
            "SettingsStorage): Session };\n";
     writeExports(out, kModuleFunctions, std::size(kModuleFunctions));
-    out << "    /** The largest seem file (5000). */\n    readonly maxFileSize: number;\n}\n";
+    out << "    /** The largest seem file (5000). */\n    readonly maxFileSize: number;\n"
+           "    /** How often the page called into the module, and was told of a change. */\n"
+           "    readonly crossings: { readonly calls: number; readonly pushes: number };\n}\n";
     return out.str();
 }
 
