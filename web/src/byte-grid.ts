@@ -193,7 +193,22 @@ export class ByteGrid extends LitElement implements CellView {
         if (focus) {
             cell.focus();
         } else {
-            cell.scrollIntoView({ block: 'nearest' });
+            this.scrollToCell(cell);
+        }
+    }
+
+    // Brings a cell into the grid's view by scrolling the grid alone: the page
+    // itself never moves under a pointer that chose something elsewhere.
+    private scrollToCell(cell: HTMLElement): void {
+        const body = this.body;
+        if (!body) {
+            return;
+        }
+        const top = cell.offsetTop - body.offsetTop;
+        if (top < body.scrollTop + cell.offsetHeight) {
+            body.scrollTop = Math.max(0, top - cell.offsetHeight);
+        } else if (top + cell.offsetHeight > body.scrollTop + body.clientHeight) {
+            body.scrollTop = top + 2 * cell.offsetHeight - body.clientHeight;
         }
     }
 
