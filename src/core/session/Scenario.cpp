@@ -16,10 +16,9 @@ namespace {
 // Each verb and the number of fields it takes, the last one running to the end of the line.
 const std::map<std::string, std::size_t, std::less<>>& verbs() {
     static const std::map<std::string, std::size_t, std::less<>> known = {
-        {"open", 1},       {"switch", 2},     {"style", 2},         {"volume", 2},
-        {"reset-volumes", 0}, {"color", 2},   {"transparency", 2},  {"title", 1},
-        {"cell", 2},       {"undo", 0},       {"redo", 0},          {"save", 0},
-        {"outertext", 1},  {"gprs", 1},       {"gprs-text", 1},
+        {"open", 1},  {"switch", 2},       {"style", 2},     {"volume", 2}, {"reset-volumes", 0},
+        {"color", 2}, {"transparency", 2}, {"title", 1},     {"cell", 2},   {"undo", 0},
+        {"redo", 0},  {"save", 0},         {"outertext", 1}, {"gprs", 1},   {"gprs-text", 1},
     };
     return known;
 }
@@ -181,9 +180,8 @@ ScenarioRun runScenario(EditingSession& session, const std::vector<ScenarioStep>
     ScenarioRun run;
     for (const ScenarioStep& step : steps) {
         if (auto failure = player.play(step)) {
-            run.failure =
-                Failure{"line " + std::to_string(step.line) + " (" + step.verb + "): " +
-                        failure->message};
+            run.failure = Failure{"line " + std::to_string(step.line) + " (" + step.verb +
+                                  "): " + failure->message};
             return run;
         }
     }

@@ -24,7 +24,8 @@ std::string readText(const fs::path& path) {
 }
 
 TEST(ScenarioTest, StepsTakeTheirFieldsAndTheLastRunsToTheEndOfTheLine) {
-    const ScenarioParse parse = parseScenario("# a comment\n\nswitch on Calls/Call Timer\r\nundo\n");
+    const ScenarioParse parse =
+        parseScenario("# a comment\n\nswitch on Calls/Call Timer\r\nundo\n");
     ASSERT_FALSE(parse.failure);
     ASSERT_EQ(parse.steps.size(), 2u);
     EXPECT_EQ(parse.steps[0].fields, (std::vector<std::string>{"on", "Calls/Call Timer"}));
