@@ -19,8 +19,12 @@ std::unique_ptr<SettingsStore> settingsFor(const emscripten::val& storage) {
     return std::make_unique<MemorySettingsStore>();
 }
 
-// The string ids of the table, 0 up to the last one.
-constexpr double kLastString = static_cast<double>(UiString::SuggestDefinitionsHint);
+// The string ids of the table run from 0 up to the last one.
+constexpr double kLastString = -1
+#define VANTREL_UI_STRING(name, number) +1
+#include "core/i18n/UiStringList.def"
+#undef VANTREL_UI_STRING
+    ;
 
 template <typename T> void addOnce(std::vector<T>& list, const T& item) {
     if (std::find(list.begin(), list.end(), item) == list.end())
