@@ -1,88 +1,92 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The core's JavaScript API (declared in vantrel-core.d.ts): the table of what
-// the module exports. Every function answers with plain JavaScript values; a
-// refusal is answered with { vantrelError: message } (see BindingValues.h).
+// The registration of what the module exports, read from Contract.def, the
+// list vantrel-core.d.ts is generated from. Every function answers with plain
+// JavaScript values; a refusal is answered with { vantrelError: message }.
+#include "core/ProjectInfo.h"
 #include "core/files/SeemFile.h"
-#include "wasm/DocumentBinding.h"
-#include "wasm/LanguageBinding.h"
+#include "core/i18n/LocaleLcid.h"
+#include "wasm/PageValues.h"
+#include "wasm/SessionBinding.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/heap.h>
+#include <malloc.h>
 
 namespace vantrel::wasm {
 
+namespace {
+
+val lcidForLocale(const val& name) {
+    PageValues in("lcidForLocale");
+    const std::string locale = in.text(name, "name");
+    if (in.failed())
+        return in.refusal();
+    const auto lcid = lcidForLocaleName(locale);
+    return lcid ? val(*lcid) : val::null();
+}
+
+val projectInfo() {
+    val info = val::object();
+    info.set("version", std::string(kProjectVersion));
+    info.set("website", std::string(kWebsiteAddress));
+    info.set("forum", std::string(kForumAddress));
+    return info;
+}
+
+val memoryUse() {
+    val use = val::object();
+    use.set("heapBytes", static_cast<double>(emscripten_get_heap_size()));
+    use.set("liveBytes", static_cast<double>(mallinfo().uordblks));
+    return use;
+}
+
+template <typename Result, typename Class, typename... Args>
+constexpr int argumentCount(Result (Class::*)(Args...)) {
+    return sizeof...(Args);
+}
+template <typename Result, typename Class, typename... Args>
+constexpr int argumentCount(Result (Class::*)(Args...) const) {
+    return sizeof...(Args);
+}
+template <typename Result, typename... Args> constexpr int argumentCount(Result (*)(Args...)) {
+    return sizeof...(Args);
+}
+
+// How many arguments each export takes, so errors.post.js can hand the
+// trailing ones a caller left out as undefined (embind insists on all).
+val argumentCounts() {
+    val session = val::object();
+    val module = val::object();
+#define VANTREL_METHOD(name, signature, doc)                                                       \
+    session.set(#name, argumentCount(&SessionBinding::name));
+#define VANTREL_FUNCTION(name, signature, doc) module.set(#name, argumentCount(&name));
+#include "wasm/Contract.def"
+#undef VANTREL_METHOD
+#undef VANTREL_FUNCTION
+    val counts = val::object();
+    counts.set("Session", session);
+    counts.set("module", module);
+    return counts;
+}
+
+} // namespace
+
 EMSCRIPTEN_BINDINGS(vantrel_core) {
-    using emscripten::class_;
-    using emscripten::function;
-
-    class_<Language>("Language")
-        .constructor<const std::string&, const emscripten::val&>()
-        .property("index", &Language::index)
-        .property("problem", &Language::problem)
-        .function("unusable", &Language::unusable)
-        .function("languages", &Language::languages)
-        .function("string", &Language::string)
-        .function("caption", &Language::caption);
-
-    class_<Document>("Document")
-        .constructor<>()
-        .function("loadDefinitions", &Document::loadDefinitions)
-        .function("open", &Document::open)
-        .function("close", &Document::close)
-        .property("name", &Document::name)
-        .function("isOpen", &Document::isOpen)
-        .function("type", &Document::type)
-        .function("editorModel", &Document::editorModel)
-        .function("setSwitch", &Document::setSwitch)
-        .function("setStyle", &Document::setStyle)
-        .function("setVolume", &Document::setVolume)
-        .function("resetVolumes", &Document::resetVolumes)
-        .function("setColor", &Document::setColor)
-        .function("setTransparency", &Document::setTransparency)
-        .function("setTitle", &Document::setTitle)
-        .function("setCellText", &Document::setCellText)
-        .function("canUndo", &Document::canUndo)
-        .function("canRedo", &Document::canRedo)
-        .function("undoName", &Document::undoName)
-        .function("redoName", &Document::redoName)
-        .function("undo", &Document::undo)
-        .function("redo", &Document::redo)
-        .function("isModified", &Document::isModified)
-        .function("bytesToSave", &Document::bytesToSave)
-        .function("markSaved", &Document::markSaved)
-        .function("savedBytes", &Document::savedBytes)
-        .function("cellCount", &Document::cellCount)
-        .function("cellText", &Document::cellText)
-        .function("cellTexts", &Document::cellTexts)
-        .function("cellStatus", &Document::cellStatus)
-        .function("takeChangedCells", &Document::takeChangedCells)
-        .function("currentCell", &Document::currentCell)
-        .function("caret", &Document::caret)
-        .function("focusCell", &Document::focusCell)
-        .function("setCaret", &Document::setCaret)
-        .function("moveCursor", &Document::moveCursor)
-        .function("typeCharacter", &Document::typeCharacter)
-        .function("backspace", &Document::backspace)
-        .function("deleteForward", &Document::deleteForward)
-        .function("offsetFromText", &Document::offsetFromText)
-        .function("outerTextPrefill", &Document::outerTextPrefill)
-        .function("gprsPrefill", &Document::gprsPrefill)
-        .function("compare", &Document::compare)
-        .function("takeOther", &Document::takeOther)
-        .function("exportRecipe", &Document::exportRecipe)
-        .function("recipeTo", &Document::recipeTo)
-        .function("applyRecipe", &Document::applyRecipe)
-        .function("coverage", &Document::coverage)
-        .function("byteInfo", &Document::byteInfo)
-        .function("scanSeemFolder", &Document::scanSeemFolder)
-        .function("compareFolders", &Document::compareFolders);
-
-    function("setLanguage", &setLanguage);
-    function("uiString", &uiString);
-    function("lcidForLocale", &lcidForLocale);
-    function("projectInfo", &projectInfo);
-    function("outerTextRecord", &outerTextRecord);
-    function("outerTextInfo", &outerTextInfo);
-    function("gprsRecord", &gprsRecord);
+    emscripten::class_<SessionBinding>("Session")
+        .constructor<const val&, const val&, const val&>()
+        .function("startRefusal", &SessionBinding::startRefusal)
+#define VANTREL_METHOD(name, signature, doc) .function(#name, &SessionBinding::name)
+#define VANTREL_FUNCTION(name, signature, doc)
+#include "wasm/Contract.def"
+#undef VANTREL_METHOD
+#undef VANTREL_FUNCTION
+        ;
+#define VANTREL_METHOD(name, signature, doc)
+#define VANTREL_FUNCTION(name, signature, doc) emscripten::function(#name, &name);
+#include "wasm/Contract.def"
+#undef VANTREL_METHOD
+#undef VANTREL_FUNCTION
+    emscripten::function("argumentCounts", &argumentCounts);
     emscripten::constant("maxFileSize", static_cast<int>(kMaxSeemFileSize));
 }
 

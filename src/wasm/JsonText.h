@@ -8,12 +8,11 @@
 namespace vantrel::wasm {
 
 // JSON text written straight into one string, for the answers that can hold
-// thousands of items (a function tree, the cells): one text and one
-// JSON.parse cost a fraction of building the objects a property at a time.
+// thousands of items (a function tree, the cells) and for the changes pushed
+// to the page: one text and one JSON.parse cost a fraction of building the
+// objects a property at a time, and cross into JavaScript once.
 class JsonText {
   public:
-    JsonText() { m_text.reserve(4096); }
-
     JsonText& beginObject() { return open('{'); }
     JsonText& endObject() { return close('}'); }
     JsonText& beginArray() { return open('['); }
@@ -43,6 +42,22 @@ class JsonText {
         separate();
         m_text += flag ? "true" : "false";
         return *this;
+    }
+
+    JsonText& null() {
+        separate();
+        m_text += "null";
+        return *this;
+    }
+    // A value already written as JSON elsewhere.
+    JsonText& raw(std::string_view json) {
+        separate();
+        m_text += json;
+        return *this;
+    }
+    void clear() {
+        m_text.clear();
+        m_first = true;
     }
 
     template <typename T> JsonText& member(std::string_view name, const T& content) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs inside the module, once its bindings are registered: a call answered
-// with { vantrelError } throws a VantrelError, optional arguments may be left
-// out, and a document's cell listener hears of the cells a call changed.
+// with { vantrelError } throws a VantrelError, arguments left out arrive as
+// undefined (the counts come from the module, read from Contract.def), the
+// page's listener gets the pushed change as a value, and the page's settings
+// store is called through a guard, so nothing the page does throws through
+// the module's frames.
 addOnInit(function () {
     class VantrelError extends Error {
         constructor(message) {
@@ -11,70 +14,93 @@ addOnInit(function () {
     }
     Module["VantrelError"] = VantrelError;
 
+    var decoder = new TextDecoder();
+    // JSON the module wrote, read in place from its memory.
+    Module["vantrelParseJson"] = function (view) {
+        return JSON.parse(decoder.decode(view));
+    };
+
     function checked(result) {
         if (result !== null && typeof result == "object" && "vantrelError" in result)
             throw new VantrelError(result["vantrelError"]);
         return result;
     }
 
-    // Bound functions insist on every argument; the trailing optional ones
-    // arrive as undefined.
     function padded(args, count) {
-        var list = Array.prototype.slice.call(args);
+        var list = Array.prototype.slice.call(args, 0, count);
         while (list.length < count) list.push(undefined);
         return list;
     }
 
-    var optional = { "string": 2, "setColor": 3, "applyRecipe": 2, "uiString": 2, "moveCursor": 2 };
+    var counts = Module["argumentCounts"]();
+    // How often a page called into the module and was told of a change.
+    var crossings = { "calls": 0, "pushes": 0 };
+    Module["crossings"] = crossings;
 
-    function wrapMethods(prototype, afterCall) {
-        Object.getOwnPropertyNames(prototype).forEach(function (name) {
-            var skip = ["constructor", "isAliasOf", "clone", "delete", "isDeleted", "deleteLater"];
-            var descriptor = Object.getOwnPropertyDescriptor(prototype, name);
-            if (skip.indexOf(name) >= 0 || typeof descriptor.value != "function") return;
-            var method = descriptor.value;
-            var count = optional[name] || 0;
-            prototype[name] = function () {
-                var result = checked(method.apply(this, padded(arguments, count)));
-                if (afterCall) afterCall(this);
-                return result;
-            };
-        });
+    function wrap(method, count) {
+        return function () {
+            ++crossings["calls"];
+            return checked(method.apply(this, padded(arguments, count)));
+        };
     }
 
-    var RawLanguage = Module["Language"];
-    function Language(text, options) {
-        var language = new RawLanguage(text, options);
-        if (language["unusable"]()) {
-            var problem = language["problem"] || "language.xml lists no language";
-            language["delete"]();
-            throw new VantrelError(problem);
-        }
-        return language;
-    }
-    Language.prototype = RawLanguage.prototype;
-    wrapMethods(RawLanguage.prototype, null);
-    Module["Language"] = Language;
-
-    var listeners = new WeakMap();
-    var DocumentPrototype = Module["Document"].prototype;
-    var takeChangedCells = DocumentPrototype["takeChangedCells"];
-    wrapMethods(DocumentPrototype, function (document) {
-        var listener = listeners.get(document);
-        if (!listener) return;
-        takeChangedCells.call(document).forEach(function (index) { listener(index); });
+    var RawSession = Module["Session"];
+    var prototype = RawSession.prototype;
+    Object.keys(counts["Session"]).forEach(function (name) {
+        prototype[name] = wrap(prototype[name], counts["Session"][name]);
     });
-    DocumentPrototype["onCellChanged"] = function (listener) {
-        takeChangedCells.call(this);
-        if (listener) listeners.set(this, listener);
-        else listeners.delete(this);
+
+    // The page's listener hears a value; a throw in it is reported after the
+    // call rather than unwinding through the module.
+    var setListener = prototype["setListener"];
+    prototype["setListener"] = function (listener) {
+        if (typeof listener != "function") return setListener.call(this, listener);
+        return setListener.call(this, function (view) {
+            ++crossings["pushes"];
+            var change = Module["vantrelParseJson"](view);
+            try {
+                listener(change);
+            } catch (error) {
+                setTimeout(function () { throw error; });
+            }
+        });
     };
 
-    ["setLanguage", "uiString", "lcidForLocale", "projectInfo", "outerTextRecord", "outerTextInfo",
-     "gprsRecord"]
-        .forEach(function (name) {
-            var raw = Module[name];
-            var count = optional[name] || 0;
-            Module[name] = function () { return checked(raw.apply(null, padded(arguments, count))); };
-        });
+    function guarded(storage) {
+        if (storage === null || typeof storage != "object" || typeof storage.getItem != "function" ||
+            typeof storage.setItem != "function")
+            return storage;
+        return {
+            getItem: function (key) {
+                try {
+                    var value = storage.getItem(key);
+                    return typeof value == "string" ? value : null;
+                } catch (error) {
+                    return null;
+                }
+            },
+            setItem: function (key, value) {
+                try { storage.setItem(key, value); } catch (error) { /* kept for this page only */ }
+            },
+            removeItem: function (key) {
+                try { if (typeof storage.removeItem == "function") storage.removeItem(key); } catch (error) { }
+            },
+        };
+    }
+
+    function Session(languageXml, options, storage) {
+        var session = new RawSession(languageXml, options, guarded(storage));
+        var refusal = session["startRefusal"]();
+        if (refusal) {
+            session["delete"]();
+            throw new VantrelError(refusal);
+        }
+        return session;
+    }
+    Session.prototype = prototype;
+    Module["Session"] = Session;
+
+    Object.keys(counts["module"]).forEach(function (name) {
+        Module[name] = wrap(Module[name], counts["module"][name]);
+    });
 });

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The WebAssembly core's JavaScript API as a web page uses it.
+// The WebAssembly core's JavaScript API as a web page uses it: one session,
+// its answers, the changes it pushes, and its checks of what it is handed.
 import assert from "node:assert/strict";
 import { before, describe, test } from "node:test";
 
-import { loadCore, openDocument, readData, readSample } from "./core.mjs";
+import { loadCore, loadStringIds, memoryStorage, openSession, readData, readSample } from "./core.mjs";
 
 let core;
+let UiString;
 before(async () => {
     core = await loadCore();
+    UiString = await loadStringIds();
 });
 
 function switches(node, found = []) {
@@ -20,274 +23,326 @@ function throwsVantrel(action, pattern) {
     assert.throws(action, (error) => error.name === "VantrelError" && pattern.test(error.message));
 }
 
+// The session with a listener that keeps every change it is told.
+function listened(sample) {
+    const session = openSession(core, sample);
+    const changes = [];
+    session.setListener((change) => changes.push(change));
+    return { session, changes };
+}
+
 describe("opening", () => {
-    test("each sample opens as its type's editor", () => {
+    test("each sample gets its editor or generator; only an editor's file is open", () => {
         const kinds = {
             "0032_0001.seem": "function", "004a_0001.seem": "style", "0061_0001.seem": "outertext",
             "01a8_0001.seem": "gprs", "0a1c_0001.seem": "volume", "0d51_0001.seem": "color",
         };
+        const session = openSession(core);
         for (const [sample, kind] of Object.entries(kinds)) {
-            const document = openDocument(core, sample);
-            assert.equal(document.type().type, kind, sample);
-            assert.equal(document.editorModel().kind, kind, sample);
-            assert.equal(document.editorModel().complete, true, sample);
-            assert.equal(document.name, sample);
-            assert.equal(document.cellCount(), readSample(sample).length);
-            assert.equal(document.isModified(), false);
-            document.delete();
+            const opened = session.open(readSample(sample), sample);
+            assert.deepEqual([opened.opened, opened.editor, opened.message], [true, kind, null], sample);
+            assert.equal(session.model().kind, kind, sample);
+            assert.equal(session.fileOpen(), kind !== "outertext" && kind !== "gprs", sample);
         }
+        session.delete();
     });
 
-    test("too large, empty and unmatched files get the desktop's answers", () => {
-        const document = openDocument(core, "0032_0001.seem");
-        throwsVantrel(() => document.open(new Uint8Array(5001), "big.seem"), /5000|too large|larger/i);
-        assert.equal(core.maxFileSize, 5000);
-        throwsVantrel(() => document.open(new Uint8Array(0), "empty.seem"), /empty\.seem/);
-        assert.equal(document.name, "0032_0001.seem", "a refusal leaves the open file");
-        document.open(new Uint8Array(5000), "plain.seem");
-        assert.equal(document.type(), null);
-        assert.equal(document.editorModel().kind, "none");
-        document.delete();
+    test("refusals, a type without an editor and the tip are the core's answers", () => {
+        const storage = memoryStorage();
+        const session = openSession(core, "0032_0001.seem", storage);
+        const big = session.open(new Uint8Array(5001), "big.seem");
+        assert.deepEqual([big.opened, big.message.text], [false, session.string(UiString.TooLarge)]);
+        assert.match(session.open(new Uint8Array(0), "empty.seem").message.text, /empty\.seem/);
+        assert.equal(session.state().file.name, "0032_0001.seem", "a refusal leaves the open file");
+        const tipped = session.open(readSample("0032_0001.seem"), "again.seem");
+        assert.equal(tipped.tip.typeId, "0032_0001");
+        session.setTipsOn(false);
+        assert.equal(storage.values.get("ShowTip"), "0");
+        assert.equal(session.open(readSample("0032_0001.seem"), "again.seem").tip, null);
+        const definitions = readData("seem_en.xml").replace('type="function"', 'type="keypad"');
+        session.loadDefinitions(definitions, "mine.xml");
+        const plain = session.open(readSample("0032_0001.seem"), "keypad.seem");
+        assert.deepEqual([plain.editor, plain.message.text], ["none", session.string(UiString.TypeWithoutEditor)]);
+        assert.equal(session.fileOpen(), true, "bytes alone are an open file");
+        session.delete();
     });
 
     test("broken or hostile definitions are refused and the old ones kept", () => {
-        const document = openDocument(core, "0032_0001.seem");
-        throwsVantrel(() => document.loadDefinitions("<seems><seem></seems>", "mine.xml"), /mine\.xml/);
+        const session = openSession(core, "0032_0001.seem");
+        throwsVantrel(() => session.loadDefinitions("<seems><seem></seems>", "mine.xml"), /mine\.xml/);
         const bomb = `<!DOCTYPE s [<!ENTITY a "aaaaaaaaaa"><!ENTITY b "&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;">
-            <!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;"><!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;">
-            <!ENTITY e "&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;"><!ENTITY f "&e;&e;&e;&e;&e;&e;&e;&e;&e;&e;">
-            <!ENTITY g "&f;&f;&f;&f;&f;&f;&f;&f;&f;&f;"><!ENTITY h "&g;&g;&g;&g;&g;&g;&g;&g;&g;&g;">]>
-            <seems><seem ID="&h;" size="120" tip="t" type="function"/></seems>`;
-        const external = `<!DOCTYPE s [<!ENTITY x SYSTEM "file:///etc/passwd">]>
-            <seems><seem ID="&x;" size="120" tip="t" type="function"/></seems>`;
-        for (const text of [bomb, external]) {
-            try {
-                document.loadDefinitions(text, "hostile.xml");
-                assert.ok(document.type().id.length < 100, "no entity was expanded");
-                assert.doesNotMatch(document.type().id, /root:/);
-            } catch (error) {
-                assert.equal(error.name, "VantrelError");
-            }
-        }
-        const deep = "<seems>" + "<a>".repeat(100000) + "</a>".repeat(100000) + "</seems>";
+            <!ENTITY c "&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;"><!ENTITY d "&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;">]>
+            <seems><seem ID="&d;" size="120" tip="t" type="function"/></seems>`;
         try {
-            document.loadDefinitions(deep, "deep.xml");
-            assert.equal(document.type(), null);
+            session.loadDefinitions(bomb, "hostile.xml");
+            assert.ok(session.state().file.type.id.length < 100, "no entity was expanded");
         } catch (error) {
             assert.equal(error.name, "VantrelError");
         }
-        document.loadDefinitions(readData("seem_en.xml"), "seem_en.xml");
-        assert.equal(document.type().type, "function");
-        document.delete();
+        session.loadDefinitions(readData("seem_en.xml"), "seem_en.xml");
+        assert.equal(session.model().kind, "function");
+        session.delete();
     });
 });
 
-describe("editing", () => {
-    test("switches and typing are named undo steps", () => {
-        const document = openDocument(core, "0032_0001.seem");
-        const sound = switches(document.editorModel().root)[0];
-        document.setSwitch(sound.key, !sound.on);
-        assert.equal(switches(document.editorModel().root)[0].on, !sound.on);
-        assert.equal(document.undoName(), "Switch");
-        assert.ok(document.isModified());
-        document.undo();
-        assert.equal(document.isModified(), false);
-        assert.equal(document.redoName(), "Switch");
-        document.redo();
-        document.setCellText(0, "7");
-        assert.equal(document.undoName(), "Typing");
-        assert.equal(document.cellText(0), "7");
-        throwsVantrel(() => document.setSwitch("n_77_9", true), /n_77_9/);
-        throwsVantrel(() => document.setStyle("04_01_00", true), /editor/i);
-        document.delete();
+describe("edits and what they push", () => {
+    test("a switch under a switch is reached by key; each edit is one named step", () => {
+        const { session, changes } = listened("0032_0001.seem");
+        const nested = switches(session.model().root).find((node) => node.children.some((c) => c.kind === "switch"));
+        assert.ok(nested, "the sample has a switch with switches under it");
+        const inner = nested.children[0];
+        session.toggleSwitch(inner.key);
+        assert.equal(changes.length, 1, "one push a call");
+        const [change] = changes;
+        assert.deepEqual(change.settings.find((s) => s.key === inner.key), { key: inner.key, on: !inner.on });
+        assert.deepEqual(change.history, { canUndo: true, canRedo: false, undo: "Undo Switch", redo: "Redo" });
+        assert.equal(change.modified, true);
+        assert.equal(change.model, undefined, "the model is not sent again");
+        session.undo();
+        assert.equal(changes.at(-1).modified, false);
+        throwsVantrel(() => session.setSwitch("n_77_9", true), /n_77_9/);
+        throwsVantrel(() => session.setStyle("04_01_00", true), /.+/);
+        session.delete();
     });
 
-    test("the grid's cursor types across cells, each cell one undo step", () => {
-        const document = openDocument(core, "0032_0001.seem");
-        const second = document.cellText(1);
-        document.focusCell(0);
-        assert.equal(document.typeCharacter("a"), null);
-        assert.equal(document.typeCharacter("x"), null, "not a digit: dropped");
-        document.typeCharacter("b");
-        assert.equal(document.typeCharacter("1"), 1, "the third digit goes on to the next cell");
-        assert.deepEqual([document.cellText(0), document.cellText(1)[0], document.caret()], ["AB", "1", 1]);
-        document.undo();
-        assert.deepEqual([document.cellText(0), document.cellText(1)], ["AB", second]);
-        assert.equal(document.moveCursor("down"), 17);
-        assert.equal(document.moveCursor("end"), null);
-        document.backspace();
-        assert.equal(document.cellText(17).length, 1);
-        document.delete();
+    test("a typed digit is pushed with its cell, cursor and status; each cell one step", () => {
+        const { session, changes } = listened("0032_0001.seem");
+        const second = session.cellTexts()[1];
+        session.focusCell(0);
+        assert.equal(session.typeCharacter("a"), null);
+        const typed = changes.at(-1);
+        assert.deepEqual([typed.cells, typed.texts[0][0], typed.cursor.cell, typed.cursor.caret], [[0], "A", 0, 1]);
+        assert.match(typed.cursor.status, /A/);
+        assert.equal(session.typeCharacter("x"), null, "not a digit: dropped");
+        session.typeCharacter("b");
+        assert.equal(session.typeCharacter("1"), 1, "the third digit goes on to the next cell");
+        assert.equal(changes.at(-1).cursor.cell, 1);
+        session.undo();
+        assert.deepEqual(session.cellTexts().slice(0, 2), ["AB", second]);
+        assert.equal(session.moveCursor("down"), 17);
+        session.moveCursor("end");
+        assert.equal(changes.at(-1).cursor.caret, 2, "a caret move alone is pushed too");
+        session.delete();
     });
 
-    test("style, volume, colour and title edit their cells", () => {
-        const style = openDocument(core, "004a_0001.seem");
-        const row = style.editorModel().rows[0];
+    test("style, volume, colour and title edit their settings; a drag is one step per entry", () => {
+        const style = openSession(core, "004a_0001.seem");
+        const row = style.model().rows[0];
         style.setStyle(row.key, !row.on);
-        assert.equal(style.editorModel().rows[0].on, !row.on);
-        assert.equal(style.undoName(), "Style");
+        assert.equal(style.model().rows[0].on, !row.on);
         style.delete();
 
-        const volume = openDocument(core, "0a1c_0001.seem");
-        const item = volume.editorModel().items[1];
-        volume.setVolume(1, item.min);
-        volume.setVolume(1, item.max);
-        assert.equal(volume.editorModel().items[1].position, item.max);
+        const { session: volume, changes } = listened("0a1c_0001.seem");
+        const item = volume.model().items[1];
+        volume.setVolume(item.key, item.min, "drag");
+        volume.setVolume(item.key, item.max, "drag");
+        assert.deepEqual(changes.at(-1).settings, [{ key: item.key, position: item.max, stored: item.max }]);
         volume.undo();
-        assert.equal(volume.editorModel().items[1].position, item.position, "a drag is one step");
-        throwsVantrel(() => volume.setVolume(1, item.max + 1), /outside/);
+        assert.equal(volume.model().items[1].position, item.position, "a drag is one step");
+        throwsVantrel(() => volume.setVolume(item.key, item.max + 1), /.+/);
         volume.resetVolumes();
-        assert.deepEqual(volume.editorModel().items.map((i) => i.position),
-            volume.editorModel().items.map((i) => i.default));
+        assert.deepEqual(volume.model().items.map((i) => i.position), volume.model().items.map((i) => i.default));
         volume.delete();
 
-        const color = openDocument(core, "0d51_0001.seem");
-        const entry = color.editorModel().groups[0].entries[0];
-        color.setColor(entry.key, "#12aB34");
-        assert.equal(color.editorModel().groups[0].entries[0].rgb, "#12AB34");
-        assert.equal(color.undoName(), core.uiString(65));
-        throwsVantrel(() => color.setColor(entry.key, "blue"), /blue/);
-        assert.equal(color.setTransparency(entry.key, "300"), "100");
-        assert.equal(color.editorModel().groups[0].entries[0].transparency, 100);
+        const color = openSession(core, "0d51_0001.seem");
+        const [first, second] = color.model().groups[0].entries;
+        color.setColor(first.key, 0x102030, "red");
+        color.setColor(second.key, 0x405060, "red");
+        color.undo();
+        assert.equal(color.model().groups[0].entries[0].rgb, "#102030", "another entry's drag is a step of its own");
+        color.setColorText(first.key, "#12aB34");
+        assert.equal(color.model().groups[0].entries[0].rgb, "#12AB34");
+        assert.equal(color.state().history.undo, color.label(UiString.UndoMenu, [color.string(UiString.UndoColor)]));
+        throwsVantrel(() => color.setColorText(first.key, "blue"), /blue/);
+        assert.equal(color.setTransparencyText(first.key, "300"), "100");
         color.setTitle("Mine");
-        assert.equal(color.editorModel().title, "Mine");
-        throwsVantrel(() => color.setTitle("Too long"), /five|5/);
+        assert.equal(color.model().title, "Mine");
+        throwsVantrel(() => color.setTitle("Too long"), /.+/);
         color.delete();
     });
 
-    test("the bytes to save follow the edits, and a bad cell stops the save", () => {
-        const document = openDocument(core, "0a1c_0001.seem");
-        const original = readSample("0a1c_0001.seem");
-        assert.deepEqual(document.bytesToSave(), original);
-        document.setVolume(0, 1);
-        const bytes = document.bytesToSave();
-        assert.equal(bytes[4], 1);
-        document.markSaved();
-        assert.equal(document.isModified(), false);
-        assert.deepEqual(document.savedBytes(), bytes);
-        document.setCellText(3, "XY");
-        throwsVantrel(() => document.bytesToSave(), /offset 3/);
-        document.delete();
-    });
-
-    test("a listener hears of every changed cell", () => {
-        const document = openDocument(core, "0a1c_0001.seem");
-        const heard = [];
-        document.onCellChanged((index) => heard.push(index));
-        document.setVolume(2, 0);
-        document.undo();
-        document.open(readSample("0a1c_0001.seem"), "again.seem");
-        assert.deepEqual(heard, [12, 12, -1]);
-        document.onCellChanged(null);
-        document.setVolume(2, 1);
-        assert.equal(heard.length, 3);
-        document.delete();
+    test("saving hands over the bytes; a cell without a byte is refused and shown", () => {
+        const { session, changes } = listened("0a1c_0001.seem");
+        const volume = session.model().items[0];
+        session.setVolume(volume.key, 1);
+        const bytes = session.bytesToSave();
+        assert.equal(bytes[volume.cell], 1);
+        session.markSaved(bytes);
+        assert.equal(session.state().modified, false);
+        session.focusCell(3);
+        session.moveCursor("end");
+        session.backspace();
+        session.backspace();
+        session.focusCell(0);
+        throwsVantrel(() => session.bytesToSave(), /3/);
+        assert.equal(changes.at(-1).cursor.cell, 3);
+        assert.equal(session.fileNameToSave(), "0a1c_0001.seem");
+        session.delete();
     });
 });
 
-describe("tools", () => {
-    test("generators make the records", () => {
-        const record = core.outerTextRecord("  Hello  ");
-        assert.equal(record.length, 34);
-        assert.deepEqual([...record.slice(0, 4)], [0, 72, 0, 101]);
-        assert.deepEqual(core.outerTextInfo("ABCDEFGHIJ"), { stored: "ABCDEFGH", cut: true, fitsScreen: true });
-        assert.deepEqual([...core.gprsRecord("date", "")], new Array(26).fill(0));
-        assert.equal(core.gprsRecord("text", "Hi")[1], 72);
-        throwsVantrel(() => core.gprsRecord("loud", ""), /loud/);
-        const gprs = openDocument(core, "01a8_0001.seem");
-        assert.deepEqual(gprs.gprsPrefill(), { mode: gprs.editorModel().mode, text: gprs.editorModel().text });
-        gprs.delete();
+describe("questions, words and generators", () => {
+    test("questions name their buttons without access keys; plural forms are chosen", () => {
+        const session = openSession(core, "0032_0001.seem");
+        assert.equal(session.questionBefore("close"), null, "nothing to lose, nothing asked");
+        session.toggleSwitch(switches(session.model().root)[0].key);
+        const question = session.questionBefore("open");
+        assert.deepEqual(question.answers.map((a) => a.answer), ["save", "discard", "cancel"]);
+        assert.ok(question.answers.every((a) => !a.label.includes("&")), JSON.stringify(question.answers));
+        assert.deepEqual(session.questionBefore("reload").answers.map((a) => a.answer), ["reload", "cancel"]);
+        assert.ok(session.diskChangeQuestion("changed").answers.some((a) => a.answer === "overwrite"));
+        assert.equal(session.plural(UiString.RecipeApplied, 1, ["1"]), "1 change:");
+        assert.equal(session.plural(UiString.RecipeApplied, 3, ["3"]), "3 changes:");
+        assert.ok(!session.label(UiString.ViewMenu).includes("&"));
+        assert.notEqual(session.caption("web", "mnuDefinitions"), "");
+        session.delete();
     });
 
-    test("comparing takes the other's value and recipes carry settings over", () => {
-        const ours = openDocument(core, "0032_0001.seem");
-        const theirs = openDocument(core, "0032_0001.seem");
-        const [first, second] = switches(theirs.editorModel().root);
+    test("the generators make the files with the core's hints and names", () => {
+        const session = openSession(core, "01a8_0001.seem");
+        const outer = session.generateOuterText("  Hello  ");
+        assert.deepEqual([outer.bytes.length, outer.fileName, outer.warning], [34, "0061_0001.seem", false]);
+        assert.equal(outer.hint, session.string(UiString.OuterTextFits));
+        assert.equal(session.generateOuterText("ABCDEFGHIJ").warning, true);
+        const gprs = session.generateGprs("text", "Far too long a text");
+        assert.deepEqual([gprs.bytes.length, gprs.warning, gprs.hint], [26, true, session.string(UiString.GprsCustomTooLong)]);
+        assert.deepEqual(session.gprsPrefill(), { mode: session.model().mode, text: session.model().text });
+        throwsVantrel(() => session.generateGprs("loud", ""), /mode/);
+        session.delete();
+    });
+
+    test("a new language names steps and messages", () => {
+        const { session, changes } = listened("004a_0001.seem");
+        const row = session.model().rows[0];
+        session.setStyle(row.key, !row.on);
+        session.chooseLanguage(1);
+        assert.equal(session.languageIndex(), 1);
+        assert.notEqual(changes.at(-1).history.undo, "Undo Style");
+        session.chooseLanguage(0);
+        assert.equal(session.state().history.undo, "Undo Style");
+        throwsVantrel(() => new core.Session("<languages>"), /language\.xml/);
+        session.delete();
+    });
+});
+
+describe("comparison, recipes, coverage and folders", () => {
+    test("comparing gives the other file's value; recipes carry settings over", () => {
+        const theirs = openSession(core, "0032_0001.seem");
+        const [first, second] = switches(theirs.model().root);
         theirs.setSwitch(first.key, !first.on);
         theirs.setSwitch(second.key, !second.on);
-        const comparison = ours.compare(theirs);
-        assert.equal(comparison.bySettings, true);
-        assert.deepEqual(comparison.differences.map((d) => d.kind), ["switch", "switch"]);
-        ours.takeOther(theirs, 0);
-        assert.equal(ours.undoName(), core.uiString(98));
-        assert.equal(ours.compare(theirs).differences.length, 1);
+        const changed = theirs.bytesToSave();
+        const ours = openSession(core, "0032_0001.seem");
+        ours.compareWith(changed, "theirs.seem");
+        const comparison = ours.comparison();
+        assert.deepEqual(Object.keys(comparison.differences[0]), ["kind", "name", "key", "a", "b", "offset", "length"]);
+        assert.deepEqual([comparison.differences.length, comparison.canTake], [2, [true, true]]);
+        ours.takeOther(0);
+        assert.equal(ours.comparison().differences.length, 1);
         ours.undo();
-
-        const recipe = ours.recipeTo(theirs);
+        const recipe = theirs.exportRecipe();
         const dry = ours.applyRecipe(recipe, { dryRun: true });
-        assert.equal(dry.changes.length, 2);
-        assert.equal(dry.changed, false);
-        assert.equal(ours.isModified(), false);
+        assert.deepEqual([dry.changes.length, dry.changed, ours.state().modified], [2, false, false]);
         ours.applyRecipe(recipe);
-        assert.deepEqual(ours.bytesToSave(), theirs.bytesToSave());
-        assert.equal(ours.undoName(), core.uiString(159));
+        assert.deepEqual(ours.bytesToSave(), changed);
+        throwsVantrel(() => ours.applyRecipe("{"), /.+/);
+        [ours, theirs].forEach((session) => session.delete());
+    });
 
-        const fresh = openDocument(core, "0032_0001.seem");
-        fresh.applyRecipe(theirs.exportRecipe());
-        assert.deepEqual(fresh.bytesToSave(), theirs.bytesToSave());
-        throwsVantrel(() => fresh.applyRecipe("{", {}), /.+/);
-        const other = openDocument(core, "004a_0001.seem");
-        throwsVantrel(() => ours.recipeTo(other), /size/);
-        [ours, theirs, fresh, other].forEach((document) => document.delete());
+    test("coverage names what each byte holds", () => {
+        const session = openSession(core, "0032_0001.seem");
+        const coverage = session.coverage();
+        assert.equal(coverage.describedBits[0x1a], 0xff);
+        const info = session.byteInfo(0x1a);
+        assert.match(info.text, /Sound/);
+        assert.equal(coverage.items[info.items[0]].name, "Keys/Sound");
+        throwsVantrel(() => session.byteInfo(5000), /cell/);
+        session.delete();
     });
 
     test("seem folders are matched by exact size and compared file by file", () => {
-        const document = openDocument(core, "0032_0001.seem");
+        const session = openSession(core, "0032_0001.seem");
         const volume = readSample("0a1c_0001.seem");
-        const items = document.scanSeemFolder([
+        const items = session.scanSeemFolder([
             { name: "0a1c_0001.seem", size: volume.length }, { name: ".hidden.seem", size: 120 },
             { name: "long.seem", size: 121 }, { name: "notes.txt", size: 120 },
         ]);
         const offered = Object.fromEntries(items.map((item) => [item.type, item.file]));
-        assert.equal(offered.volume, "0a1c_0001.seem");
-        assert.equal(offered.function, null, "hidden, a byte too long, or not a seem name: none offered");
+        assert.deepEqual([offered.volume, offered.function], ["0a1c_0001.seem", null]);
+        const result = session.compareFolders(
+            { folder: "monday", files: [{ name: "0032_0001.seem", bytes: readSample("0032_0001.seem") },
+                { name: "gone.seem", bytes: volume }] },
+            { folder: "friday", files: [{ name: "0032_0001.SEEM", bytes: readSample("0032_0001.seem").map((b, i) => i === 0x1a ? b ^ 1 : b) }] });
+        assert.deepEqual(result.changed.map((pair) => [pair.oursName, pair.theirsName, pair.differences.length]),
+            [["0032_0001.seem", "0032_0001.SEEM", 1]]);
+        assert.deepEqual(result.onlyInOurs, ["gone.seem"]);
+        session.delete();
+    });
+});
 
-        const changed = openDocument(core, "0032_0001.seem");
-        const sound = switches(changed.editorModel().root)[0];
-        changed.setSwitch(sound.key, !sound.on);
-        const folder = (name, files) => ({ folder: name, files });
-        const result = document.compareFolders(
-            folder("monday", [{ name: "0032_0001.seem", bytes: readSample("0032_0001.seem") },
-                { name: "gone.seem", bytes: volume }]),
-            folder("friday", [{ name: "0032_0001.SEEM", bytes: changed.bytesToSave() },
-                { name: "big.seem", bytes: new Uint8Array(5001) }]));
-        assert.deepEqual(result.changed.map((pair) => [pair.oursName, pair.theirsName,
-            pair.comparison.differences.length]), [["0032_0001.seem", "0032_0001.SEEM", 1]]);
-        assert.deepEqual([result.onlyInOurs, result.onlyInTheirs], [["gone.seem"], ["big.seem"]]);
-        assert.ok(document.scanSeemFolder([null, 5, { name: 3, size: "1" }]).every((item) => item.file === null));
-        assert.equal(document.compareFolders({ files: [{ name: "a.seem", bytes: 7 }] }, null).same, 0);
-        [document, changed].forEach((each) => each.delete());
+describe("what the page hands over is checked", () => {
+    test("a value of the wrong kind gets the binding's error, never a TypeError", () => {
+        const session = openSession(core, "0032_0001.seem");
+        const folder = (files) => ({ folder: "f", files });
+        const wrong = [
+            [() => session.compareFolders(folder([{ name: "a.seem" }]), folder([])), /ours\.files\[0\]\.bytes/],
+            [() => session.compareFolders(folder([{ name: "a.seem", bytes: 7 }]), folder([])), /bytes/],
+            [() => session.compareFolders(null, folder([])), /ours/],
+            [() => session.compareFolders(folder([null]), folder([])), /files\[0\]/],
+            [() => session.scanSeemFolder([null]), /files\[0\]/],
+            [() => session.scanSeemFolder([{ name: "a", size: "1" }]), /size/],
+            [() => session.applyRecipe("{}", null), /options/],
+            [() => session.applyRecipe("{}", { dryRun: null }), /dryRun/],
+            [() => session.open([1, 2, 3], "list.seem"), /Uint8Array/],
+            [() => session.open(readSample("0032_0001.seem"), null), /name/],
+            [() => session.setSwitch(null, true), /key/],
+            [() => session.setSwitch("n_1A_0", 1), /on/],
+            [() => session.setVolume("v_0", "7"), /position/],
+            [() => session.focusCell(1.5), /index/],
+            [() => session.string(9999), /id/],
+            [() => session.setListener(7), /listener/],
+            [() => new core.Session(readData("language.xml"), null), /options/],
+            [() => new core.Session(readData("language.xml"), { systemLcid: null }), /systemLcid/],
+            [() => new core.Session(readData("language.xml"), {}, 42), /settings/],
+            [() => new core.Session(null), /languageXml/],
+        ];
+        for (const [call, pattern] of wrong) {
+            throwsVantrel(call, pattern);
+        }
+        assert.equal(session.state().modified, false, "nothing changed");
+        session.delete();
     });
 
-    test("coverage names what each byte holds", () => {
-        const document = openDocument(core, "0032_0001.seem");
-        const coverage = document.coverage();
-        assert.equal(coverage.describedBits.length, document.cellCount());
-        assert.equal(coverage.describedBits[0x1a], 0xff);
-        const info = document.byteInfo(0x1a);
-        assert.match(info.text, /Sound/);
-        assert.equal(coverage.items[info.items[0]].name, "Keys/Sound");
-        throwsVantrel(() => document.byteInfo(5000), /5000/);
-        document.delete();
+    test("a store that throws is kept out of the module; the language is the stored one", () => {
+        const throwing = { getItem() { throw new Error("denied"); }, setItem() { throw new Error("denied"); } };
+        const session = new core.Session(readData("language.xml"), { systemLcid: 0x804 }, throwing);
+        assert.equal(session.languageIndex(), 1, "the system's language when nothing is stored");
+        session.setTipsOn(false);
+        session.delete();
+        const stored = new core.Session(readData("language.xml"), { systemLcid: 0x804 }, memoryStorage([["language", "0"]]));
+        assert.equal(stored.languageIndex(), 0);
+        stored.delete();
     });
+});
 
-    test("the language in use names steps and messages", () => {
-        const language = new core.Language(readData("language.xml"), { index: 1 });
-        assert.equal(language.index, 1);
-        assert.equal(language.languages().length, 2);
-        core.setLanguage(language);
-        const document = openDocument(core, "004a_0001.seem");
-        const row = document.editorModel().rows[0];
-        document.setStyle(row.key, !row.on);
-        assert.equal(document.undoName(), language.string(52));
-        assert.notEqual(document.undoName(), "Style");
-        const english = new core.Language(readData("language.xml"), { index: 0 });
-        core.setLanguage(english);
-        assert.equal(document.undoName(), "Style");
-        assert.equal(core.lcidForLocale("de-DE"), 0x407);
-        throwsVantrel(() => new core.Language("<languages>", {}), /language\.xml/);
-        document.delete();
-        language.delete();
-        english.delete();
-    });
+test("the module's memory stays as it is over open-edit-close cycles", () => {
+    const session = openSession(core);
+    session.setListener(() => undefined);
+    const large = new Uint8Array(5000).map((_, i) => (i * 7) & 0xff);
+    const samples = ["0032_0001.seem", "004a_0001.seem", "0a1c_0001.seem", "0d51_0001.seem"];
+    const cycle = (i) => {
+        session.open(i % 5 === 4 ? large : readSample(samples[i % 4]), `file${i}.seem`);
+        session.focusCell(3);
+        session.typeCharacter("7");
+        session.comparison();
+        session.undo();
+        session.close();
+    };
+    for (let i = 0; i < 100; ++i) cycle(i);
+    const settled = core.memoryUse();
+    for (let i = 0; i < 400; ++i) cycle(i);
+    const after = core.memoryUse();
+    assert.equal(after.heapBytes, settled.heapBytes);
+    assert.ok(after.liveBytes <= settled.liveBytes * 1.1, `${after.liveBytes} live bytes after ${settled.liveBytes}`);
+    session.delete();
 });

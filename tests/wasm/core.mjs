@@ -21,6 +21,11 @@ export async function loadCore() {
     return createVantrelCore({ wasmBinary: readFileSync(join(buildDir, "vantrel-core.wasm")) });
 }
 
+// The string ids the page uses, generated with the module.
+export async function loadStringIds() {
+    return (await import(pathToFileURL(join(buildDir, "ui-strings.js")))).UiString;
+}
+
 export function readData(name) {
     return readFileSync(join(dataDir, name), "utf8");
 }
@@ -29,10 +34,22 @@ export function readSample(name) {
     return new Uint8Array(readFileSync(join(samplesDir, name)));
 }
 
-// A document of the core with the English definitions and, when given, a sample open.
-export function openDocument(core, sample) {
-    const document = new core.Document();
-    document.loadDefinitions(readData("seem_en.xml"), "seem_en.xml");
-    if (sample !== undefined) document.open(readSample(sample), sample);
-    return document;
+// Settings kept in a Map, as a page keeps them in localStorage.
+export function memoryStorage(entries = []) {
+    const values = new Map(entries);
+    return {
+        values,
+        getItem: (key) => values.get(key) ?? null,
+        setItem: (key, value) => values.set(key, String(value)),
+        removeItem: (key) => values.delete(key),
+    };
+}
+
+// A session of the core in English with the English definitions and, when
+// given, a sample open (tips off unless the settings say otherwise).
+export function openSession(core, sample, storage = memoryStorage([["ShowTip", "0"]])) {
+    const session = new core.Session(readData("language.xml"), { systemLcid: 0x409 }, storage);
+    session.loadDefinitions(readData("seem_en.xml"), "seem_en.xml");
+    if (sample !== undefined) session.open(readSample(sample), sample);
+    return session;
 }

@@ -9,7 +9,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
 
-import { dataDir, loadCore, openDocument, readSample, samplesDir } from "./core.mjs";
+import { dataDir, loadCore, openSession, readSample, samplesDir } from "./core.mjs";
 
 const nativeBuild = process.env.VANTREL_NATIVE_BUILD ?? "";
 const cli = join(nativeBuild, "vantrel-cli");
@@ -57,10 +57,11 @@ function fixtures() {
     });
 }
 
-// What vantrel-cli --json show prints for a file, from the API's model.
-function decoded(document) {
-    const model = document.editorModel();
-    const shown = { id: document.type().id, type: document.type().type };
+// What vantrel-cli --json show prints for a file, from the session's model.
+function decoded(session) {
+    const model = session.model();
+    const { type } = session.state().file;
+    const shown = { id: type.id, type: type.type };
     const nodes = (parent) => parent.children.map((node) => ({
         id: node.text, kind: node.kind, ...(node.kind === "switch" ? { on: node.on } : {}),
         children: nodes(node),
@@ -97,9 +98,9 @@ function switchPaths(node, prefix = "", found = []) {
     return found;
 }
 
-// The edits each editor can make, as [cli arguments, the same through the API].
-function edits(document) {
-    const model = document.editorModel();
+// The edits each editor can make, as [cli arguments, the same through the session].
+function edits(session) {
+    const model = session.model();
     switch (model.kind) {
     case "function":
         return switchPaths(model.root).map((item) => [
@@ -109,13 +110,13 @@ function edits(document) {
             ["style", row.text, row.on ? "off" : "on"], (d) => d.setStyle(row.key, !row.on)]);
     case "volume":
         return model.items.map((item) => [
-            ["volume", item.caption.replace(/:$/, ""), String(item.max)], (d) => d.setVolume(item.row, item.max)]);
+            ["volume", item.caption.replace(/:$/, ""), String(item.max)], (d) => d.setVolume(item.key, item.max)]);
     case "color": {
         const group = model.groups.at(-1);
         const entry = group.entries.at(-1);
         return [
             [["color", `${group.caption}/${entry.caption}`, "#1A2B3C", "--transparency", "37.5"],
-             (d) => { d.setColor(entry.key, "#1A2B3C"); d.setTransparency(entry.key, "37.5"); }],
+             (d) => { d.setColorText(entry.key, "#1A2B3C"); d.setTransparencyText(entry.key, "37.5"); }],
             [["title", "Eve"], (d) => d.setTitle("Eve")],
         ];
     }
@@ -132,47 +133,49 @@ test("every file decodes to the same settings", async () => {
                 return failure.stdout;
             }
         })());
-        const document = openDocument(core);
-        document.open(file.bytes, file.name);
-        if (document.type() === null) {
+        const session = openSession(core);
+        session.open(file.bytes, file.name);
+        if (session.state().file.type === null) {
             assert.ok(shown.error, `${file.name}: vantrel-cli found a type the module did not`);
         } else {
             delete shown.path;
-            assert.deepEqual(decoded(document), shown, file.name);
+            assert.deepEqual(decoded(session), shown, file.name);
         }
-        document.delete();
+        session.delete();
     }
 });
 
 test("the same edit gives the same bytes", async () => {
     let count = 0;
     for (const file of fixtures()) {
-        const probe = openDocument(core);
+        const probe = openSession(core);
         probe.open(file.bytes, file.name);
-        const list = probe.type() ? edits(probe) : [];
+        const list = probe.state().file.type ? edits(probe) : [];
         probe.delete();
         for (const [args, edit] of list) {
             const output = join(folder, "edited.seem");
             const [command, ...rest] = args;
             runCli(command, file.path, ...rest, "-o", output);
-            const document = openDocument(core);
-            document.open(file.bytes, file.name);
-            edit(document);
-            assert.deepEqual(document.bytesToSave(), new Uint8Array(readFileSync(output)),
+            const session = openSession(core);
+            session.open(file.bytes, file.name);
+            edit(session);
+            assert.deepEqual(session.bytesToSave(), new Uint8Array(readFileSync(output)),
                              `${file.name}: ${args.join(" ")}`);
-            document.delete();
+            session.delete();
             ++count;
         }
     }
+    const session = openSession(core);
     for (const [args, bytes] of [
-        [["outertext", "Hello world"], core.outerTextRecord("Hello world")],
-        [["gprs", "--text", "On air"], core.gprsRecord("text", "On air")],
-        [["gprs", "--date"], core.gprsRecord("date", "")],
+        [["outertext", "Hello world"], session.generateOuterText("Hello world").bytes],
+        [["gprs", "--text", "On air"], session.generateGprs("text", "On air").bytes],
+        [["gprs", "--date"], session.generateGprs("date", "").bytes],
     ]) {
         const output = join(folder, "generated.seem");
         execFileSync(cli, [...args, "-o", output], { stdio: "pipe" });
         assert.deepEqual(bytes, new Uint8Array(readFileSync(output)), args.join(" "));
         ++count;
     }
+    session.delete();
     console.log(`${count} edits compared`);
 });

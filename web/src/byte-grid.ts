@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hex grid: sixteen cells a row, an ARIA grid with roving focus. It shows
-// the cells the document gives it and hands the keys and clicks to the
-// document's grid cursor, which holds the desktop grid's rules for the caret,
-// moving between cells and typing; the grid shows where the cursor is.
+// The hex grid: sixteen cells a row, an ARIA grid with roving focus. It hands
+// the keys and clicks to the session's grid cursor, which holds the desktop
+// grid's rules for the caret, moving between cells and typing, and shows the
+// cells and the cursor the session pushes back (CellView).
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import type { CursorMove, Document } from './core';
+import type { CursorMove, Session, SessionChange } from './core';
+import type { CellView } from './session-controller';
 
 export const cellsPerRow = 16;
 
-// What the grid asks of the document.
-export type GridCursor = Pick<Document, 'currentCell' | 'caret' | 'focusCell' | 'setCaret' | 'moveCursor'
-    | 'typeCharacter' | 'backspace' | 'deleteForward'>;
+// What the grid asks of the session.
+export type GridCursor = Pick<Session, 'focusCell' | 'setCaret' | 'moveCursor' | 'typeCharacter' | 'backspace'
+    | 'deleteForward'>;
 
 function hex(value: number, digits: number): string {
     return value.toString(16).toUpperCase().padStart(digits, '0');
@@ -43,22 +44,24 @@ function caretPlaces(cell: HTMLElement): number[] {
 }
 
 @customElement('byte-grid')
-export class ByteGrid extends LitElement {
+export class ByteGrid extends LitElement implements CellView {
     @property({ attribute: false }) gridLabel = '';
     // The accessible name of a cell, from its offset in hexadecimal.
     @property({ attribute: false }) cellLabel: (offsetHex: string) => string = (offset) => offset;
     // The offset corner's name.
     @property({ attribute: false }) offsetLabel = '';
-    // What the definitions say about a cell, read to a screen reader.
-    @property({ attribute: false }) cellDescription: (index: number) => string = () => '';
-    // The document's cursor; keys and clicks go to it while a file is open.
+    // The session's cursor; keys and clicks go to it while a file is open.
     @property({ attribute: false }) cursor: GridCursor | null = null;
     @property({ type: Boolean }) navigable = false;
 
     private cells: HTMLElement[] = [];
     private body: HTMLElement | null = null;
-    // The cell shown as current, which follows the cursor's.
+    // The cursor as the session last pushed it.
     private currentIndex = 0;
+    private caretPlace = 0;
+    private description = '';
+    // The cell that carries the current mark and the caret.
+    private marked: HTMLElement | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -69,7 +72,7 @@ export class ByteGrid extends LitElement {
     }
 
     get caret(): number {
-        return this.cursor?.caret() ?? 0;
+        return this.caretPlace;
     }
 
     override render() {
@@ -77,8 +80,37 @@ export class ByteGrid extends LitElement {
             @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}></div>`;
     }
 
+    // What a session call changed of the cells and the cursor. The keyboard
+    // focus follows the cursor while it is in the grid; it moves first, before
+    // any text changes, so the browser need not lay the page out for it.
+    show({ cells, texts, allCells, cursor }: Pick<SessionChange, 'cells' | 'texts' | 'allCells' | 'cursor'>): void {
+        if (cursor && cursor.cell !== this.currentIndex && this.cells[cursor.cell]) {
+            this.cells[this.currentIndex]?.setAttribute('tabindex', '-1');
+            this.currentIndex = cursor.cell;
+            this.cells[cursor.cell]?.setAttribute('tabindex', '0');
+            if (this.body?.contains(document.activeElement)) {
+                this.focusCell(cursor.cell);
+            }
+        }
+        if (allCells) {
+            this.setCells(texts);
+        } else {
+            cells.forEach((index, position) => {
+                const cell = this.cells[index];
+                if (cell) {
+                    cell.textContent = texts[position] ?? '';
+                }
+            });
+        }
+        if (cursor) {
+            this.caretPlace = cursor.caret;
+            this.description = cursor.description;
+            this.markCurrent();
+        }
+    }
+
     // Builds every cell anew (a file was opened or closed).
-    setCells(texts: string[]): void {
+    private setCells(texts: string[]): void {
         const grid = this.renderRoot.querySelector<HTMLElement>('.grid');
         if (!grid) {
             return;
@@ -131,25 +163,12 @@ export class ByteGrid extends LitElement {
             fragment.append(line);
         }
         grid.replaceChildren(fragment);
+        this.marked = null;
         this.body = grid;
         grid.scrollTop = 0;
-        this.currentIndex = Math.min(this.cursor?.currentCell() ?? 0, Math.max(texts.length - 1, 0));
+        this.currentIndex = Math.min(this.currentIndex, Math.max(texts.length - 1, 0));
         this.cells[this.currentIndex]?.setAttribute('tabindex', '0');
         this.markCurrent();
-    }
-
-    updateCell(index: number, text: string): void {
-        const cell = this.cells[index];
-        if (cell) {
-            cell.textContent = text;
-            if (index === this.currentIndex) {
-                this.markCurrent();
-            }
-        }
-    }
-
-    cellText(index: number): string {
-        return this.cells[index]?.textContent ?? '';
     }
 
     // Marks cells with a class (comparison marks, coverage shading); the old
@@ -166,43 +185,58 @@ export class ByteGrid extends LitElement {
     // The focus arrives at a cell from elsewhere (a switch chosen, Go to
     // offset): it becomes the cursor's cell, optionally with the keyboard focus.
     select(index: number, focus: boolean): void {
-        if (index < 0 || index >= this.cells.length) {
+        const cell = this.cells[index];
+        if (!cell || !this.navigable) {
             return;
         }
         this.cursor?.focusCell(index);
-        this.show(index, focus);
-    }
-
-    // Shows index as the current cell, the cursor already being there.
-    private show(index: number, focus: boolean): void {
-        this.cells[this.currentIndex]?.setAttribute('tabindex', '-1');
-        this.currentIndex = index;
-        const cell = this.cells[index]!;
-        cell.setAttribute('tabindex', '0');
         if (focus) {
             cell.focus();
         } else {
-            cell.scrollIntoView({ block: 'nearest' });
+            this.scrollToCell(cell);
         }
-        this.markCurrent();
-        this.dispatchEvent(new CustomEvent<number>('cell-focus', { detail: index, bubbles: true }));
+    }
+
+    // Brings a cell into the grid's view by scrolling the grid alone: the page
+    // itself never moves under a pointer that chose something elsewhere.
+    private scrollToCell(cell: HTMLElement): void {
+        const body = this.body;
+        if (!body) {
+            return;
+        }
+        const top = cell.offsetTop - body.offsetTop;
+        if (top < body.scrollTop + cell.offsetHeight) {
+            body.scrollTop = Math.max(0, top - cell.offsetHeight);
+        } else if (top + cell.offsetHeight > body.scrollTop + body.clientHeight) {
+            body.scrollTop = top + 2 * cell.offsetHeight - body.clientHeight;
+        }
+    }
+
+    // The keyboard focus to a cell. Within a row the cell is in view as its
+    // neighbour was: scrolling there would only lay the page out for nothing.
+    private focusCell(index: number): void {
+        const cell = this.cells[index];
+        const sameRow = document.activeElement?.parentElement === cell?.parentElement;
+        cell?.focus({ preventScroll: sameRow });
     }
 
     private markCurrent(): void {
-        const previous = this.body?.querySelector('.current');
-        if (previous && previous !== this.cells[this.currentIndex]) {
+        const previous = this.marked;
+        const cell = this.cells[this.currentIndex];
+        if (previous && previous !== cell) {
             previous.classList.remove('current');
             previous.removeAttribute('aria-description');
             previous.textContent = previous.textContent ?? '';
         }
-        const cell = this.cells[this.currentIndex];
+        this.marked = cell ?? null;
         if (!cell) {
             return;
         }
         cell.classList.add('current');
-        const description = this.cellDescription(this.currentIndex);
-        if (description) {
-            cell.setAttribute('aria-description', description);
+        if (this.description) {
+            cell.setAttribute('aria-description', this.description);
+        } else {
+            cell.removeAttribute('aria-description');
         }
         // The caret shows as a mark under the digit it stands before.
         const caret = this.caret;
@@ -231,10 +265,8 @@ export class ByteGrid extends LitElement {
 
     private onFocusIn(event: FocusEvent): void {
         const index = this.indexOf(event.target);
-        if (index !== null && index !== this.currentIndex) {
-            this.select(index, false);
-        } else if (index !== null) {
-            this.dispatchEvent(new CustomEvent<number>('cell-focus', { detail: index, bubbles: true }));
+        if (index !== null && index !== this.currentIndex && this.navigable) {
+            this.cursor?.focusCell(index);
         }
     }
 
@@ -246,30 +278,31 @@ export class ByteGrid extends LitElement {
             return;
         }
         event.preventDefault();
-        const places = caretPlaces(this.cells[index]!).slice(0, 3);
+        const cell = this.cells[index];
+        if (!cell) {
+            return;
+        }
+        const places = caretPlaces(cell).slice(0, 3);
         const distances = places.map((x) => Math.abs(event.clientX - x));
         const caret = distances.indexOf(Math.min(...distances));
         this.select(index, true);
         this.cursor?.setCaret(Math.max(caret, 0));
-        this.markCurrent();
     }
 
+    // Each key is one call of the session's cursor; what it changed comes back
+    // pushed (showCells, showCursor), and with it the focus.
     private onKeyDown(event: KeyboardEvent): void {
         const cursor = this.cursor;
         if (!cursor || !this.navigable || this.indexOf(event.target) === null || event.altKey || event.metaKey) {
             return;
         }
-        if (cursor.currentCell() !== this.currentIndex) {
-            // The keys act on the cell the user sees.
-            cursor.focusCell(this.currentIndex);
-        }
-        const rowsPerPage = Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1);
-        let moved: number | null = null;
-        if (moveKeys[event.key]) {
-            moved = cursor.moveCursor(moveKeys[event.key]!, rowsPerPage);
+        const move = moveKeys[event.key];
+        if (move) {
+            // Measured only here: reading a size makes the browser lay the page out.
+            cursor.moveCursor(move, Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1));
         } else if (event.key === 'Home' || event.key === 'End') {
             const whole = event.ctrlKey;
-            moved = cursor.moveCursor(event.key === 'Home' ? (whole ? 'first' : 'home') : (whole ? 'last' : 'end'));
+            cursor.moveCursor(event.key === 'Home' ? (whole ? 'first' : 'home') : (whole ? 'last' : 'end'));
         } else if (event.key === 'Backspace') {
             cursor.backspace();
         } else if (event.key === 'Delete') {
@@ -277,16 +310,11 @@ export class ByteGrid extends LitElement {
         } else if (event.key.length === 1 && !event.ctrlKey) {
             // Every printable key is taken, so a letter that is no digit never
             // reaches a shortcut by accident; the cursor drops what is not hexadecimal.
-            moved = cursor.typeCharacter(event.key);
+            cursor.typeCharacter(event.key);
         } else {
             return;
         }
         event.preventDefault();
-        if (moved !== null) {
-            this.show(moved, true);
-        } else {
-            this.markCurrent();
-        }
     }
 }
 

@@ -5,24 +5,20 @@
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
 import { paint } from './paint';
-import type { ColorEntry, EditorModel, Session } from './core';
-import { UiString } from './strings';
+import { UiString, type ColorEntry, type EditorModel, type Session } from './core';
+import { editEvent, type Edit } from './edit-event';
 
 type ColorModel = Extract<EditorModel, { kind: 'color' }>;
-type Edit = (session: Session) => void;
 
 function channels(rgb: string): [number, number, number] {
     const value = Number.parseInt(rgb.replace('#', ''), 16) || 0;
     return [(value >> 16) & 0xff, (value >> 8) & 0xff, value & 0xff];
 }
 
-function rgbText(red: number, green: number, blue: number): string {
-    return `#${[red, green, blue].map((part) => part.toString(16).toUpperCase().padStart(2, '0')).join('')}`;
-}
-
 @customElement('colour-editor')
 export class ColourEditor extends LitElement {
     @property({ attribute: false }) model: ColorModel | null = null;
+    @property({ attribute: false }) revision = 0;
     @property({ attribute: false }) session: Session | null = null;
     @state() private chosenKey = '';
 
@@ -31,7 +27,7 @@ export class ColourEditor extends LitElement {
     }
 
     private edit(action: Edit): void {
-        this.dispatchEvent(new CustomEvent<Edit>('colour-edit', { detail: action, bubbles: true }));
+        this.dispatchEvent(editEvent(action));
     }
 
     private entries(): ColorEntry[] {
@@ -81,33 +77,36 @@ export class ColourEditor extends LitElement {
     }
 
     private renderPanel(session: Session, entry: ColorEntry) {
-        const [red, green, blue] = channels(entry.rgb);
+        const values = channels(entry.rgb);
         const names = [UiString.AccessibleRed, UiString.AccessibleGreen, UiString.AccessibleBlue];
         const labels = ['lblR', 'lblG', 'lblB'];
-        const values = [red, green, blue];
+        const endGesture = () => this.edit((s) => s.endGesture());
         return html`<fieldset class="colour-panel"><legend>${session.caption('Form1', 'frameColor')}: ${entry.caption}</legend>
             ${values.map((value, channel) => html`<div class="channel">
-                <label for="channel${channel}" aria-label=${session.string(names[channel]!)}>${session.caption('Form1', labels[channel]!)}</label>
+                <label for="channel${channel}" aria-label=${session.string(names[channel] ?? UiString.AccessibleRed)}>${
+                    session.caption('Form1', labels[channel] ?? '')}</label>
                 <input id="channel${channel}" type="range" min="0" max="255" .value=${String(value)}
                     @input=${(event: Event) => {
-                        const next = [...values];
-                        next[channel] = Number((event.target as HTMLInputElement).value);
+                        const shift = 16 - 8 * channel;
+                        const rgb = (Number.parseInt(entry.rgb.slice(1), 16) & ~(0xff << shift))
+                            | (Number((event.target as HTMLInputElement).value) << shift);
                         // One drag of one slider is one undo step.
-                        this.edit((s) => s.document.setColor(entry.key, rgbText(next[0]!, next[1]!, next[2]!),
-                            `${entry.key}/channel${channel}`));
-                    }}>
+                        this.edit((s) => s.setColor(entry.key, rgb, `channel${channel}`));
+                    }} @change=${endGesture}>
                 <output for="channel${channel}">${value}</output></div>`)}
             <div class="row"><label for="colourHex">${session.caption('Form1', 'lblHex')}</label>
                 <input id="colourHex" type="text" size="8" .value=${entry.rgb}
-                    @change=${(event: Event) => this.edit((s) => s.document.setColor(entry.key, (event.target as HTMLInputElement).value.trim()))}>
+                    @change=${(event: Event) => this.edit((s) => s.setColorText(entry.key, (event.target as HTMLInputElement).value))}>
                 <input type="color" aria-label=${session.caption('Form1', 'cmdChooseColor')} .value=${entry.rgb.toLowerCase()}
-                    @change=${(event: Event) => this.edit((s) => s.document.setColor(entry.key, (event.target as HTMLInputElement).value))}>
+                    @change=${(event: Event) => this.edit((s) => s.setColorText(entry.key, (event.target as HTMLInputElement).value))}>
                 <span class="swatch big" ${paint({ background: entry.rgb })}></span></div>
             <div class="row"><label for="transparency">${session.caption('Form1', 'lblT')}</label>
                 <input id="transparency" type="text" size="4" .value=${String(entry.transparency)}
                     @change=${(event: Event) => {
                         const box = event.target as HTMLInputElement;
-                        this.edit((s) => { box.value = s.document.setTransparency(entry.key, box.value); });
+                        this.edit((s) => {
+                            box.value = s.setTransparencyText(entry.key, box.value) ?? box.value;
+                        });
                     }}>
                 <span>${session.caption('Form1', 'lblPercent')}</span></div>
         </fieldset>`;
@@ -134,7 +133,7 @@ export class ColourEditor extends LitElement {
                 <input id="schemeTitle" type="text" size="8" .value=${model.title}>
                 <button type="button" @click=${() => {
                     const title = this.querySelector<HTMLInputElement>('#schemeTitle')?.value ?? '';
-                    this.edit((s) => s.document.setTitle(title));
+                    this.edit((s) => s.setTitle(title));
                 }}>${session.caption('Form1', 'cmdChangeName')}</button></div>` : nothing}
             ${this.renderPreview(session)}
         </div>`;

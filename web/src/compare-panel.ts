@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The open file compared with another: the other file as a document of its
-// own, the differences by setting as the core names them, each with a button
-// that takes the other file's value. The window asks it to compare again
-// whenever the open file changes, and marks the cells it names.
+// The open file compared with another, which the session holds: the
+// differences by setting as the core names them, each with a button that
+// takes the other file's value. The window asks it to compare again whenever
+// the open file's cells change, and marks the cells it names.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import type { Comparison, Document, Session } from './core';
+import { UiString, type Comparison, type Session } from './core';
 import { readFile } from './file-access';
-import { UiString } from './strings';
 
 @customElement('compare-panel')
 export class ComparePanel extends LitElement {
@@ -15,22 +14,21 @@ export class ComparePanel extends LitElement {
     // How many bytes of a file the core needs to judge it.
     @property({ attribute: false }) readLimit = 5001;
     @state() private comparison: Comparison | null = null;
-    @state() private otherName = '';
     @query('input[type="file"]') private input!: HTMLInputElement;
-    private other: Document | null = null;
+    private comparing = false;
 
     override createRenderRoot(): HTMLElement {
         return this;
     }
 
     get isComparing(): boolean {
-        return this.other !== null;
+        return this.comparing;
     }
 
     // The cells of every difference, for the grid's marks.
     get differingCells(): number[] {
         return (this.comparison?.differences ?? []).flatMap((difference) =>
-            Array.from({ length: difference.lastCell - difference.firstCell + 1 }, (_, i) => difference.firstCell + i));
+            Array.from({ length: difference.length }, (_, i) => difference.offset + i));
     }
 
     chooseOther(): void {
@@ -39,14 +37,12 @@ export class ComparePanel extends LitElement {
 
     // Compares again; the open file has changed, or another was opened.
     refresh(): void {
-        const doc = this.session?.document;
-        this.comparison = doc?.isOpen() && this.other ? doc.compare(this.other) : null;
+        this.comparison = this.comparing ? this.session?.comparison() ?? null : null;
     }
 
     close(): void {
-        this.other?.delete();
-        this.other = null;
-        this.otherName = '';
+        this.session?.closeComparison();
+        this.comparing = false;
         this.comparison = null;
     }
 
@@ -61,25 +57,20 @@ export class ComparePanel extends LitElement {
             return;
         }
         const read = await readFile(file, this.readLimit);
-        const other = this.session.newDocument();
         try {
-            other.open(read.bytes, read.name);
+            this.session.compareWith(read.bytes, read.name);
         } catch (error) {
-            other.delete();
             this.fail(error);
             return;
         }
-        this.close();
-        this.other = other;
-        this.otherName = read.name;
+        this.comparing = true;
+        this.refresh();
         this.dispatchEvent(new CustomEvent('compare-changed', { bubbles: true }));
     }
 
     private take(index: number): void {
         try {
-            if (this.other) {
-                this.session?.document.takeOther(this.other, index);
-            }
+            this.session?.takeOther(index);
         } catch (error) {
             this.fail(error);
         }
@@ -91,7 +82,7 @@ export class ComparePanel extends LitElement {
     }
 
     private renderComparison(session: Session, comparison: Comparison) {
-        const heading = session.string(UiString.DiffListCaption, [this.otherName]);
+        const heading = session.string(UiString.DiffListCaption, [comparison.name]);
         return html`<section class="compare" aria-label=${heading}>
             <h2>${heading}</h2>
             ${comparison.bySettings ? nothing : html`<p class="hint">${comparison.reason}</p>`}
@@ -99,10 +90,10 @@ export class ComparePanel extends LitElement {
             <ul class="differences">
                 ${comparison.differences.map((difference, index) => html`<li>
                     <button type="button" class="show" @click=${() => this.dispatchEvent(new CustomEvent<number>(
-                        'difference-select', { detail: difference.firstCell, bubbles: true }))}>
-                        <strong>${difference.name}</strong>: ${difference.ours} → ${difference.theirs}</button>
-                    ${difference.canTake ? html`<button type="button" class="take" data-index=${index}
-                        @click=${() => this.take(index)}>${session.string(UiString.UndoTakeOther)}</button>` : nothing}
+                        'difference-select', { detail: difference.offset, bubbles: true }))}>
+                        <strong>${difference.name}</strong>: ${difference.a} → ${difference.b}</button>
+                    ${comparison.canTake[index] ? html`<button type="button" class="take" data-index=${index}
+                        @click=${() => this.take(index)}>${session.label(UiString.UndoTakeOther)}</button>` : nothing}
                 </li>`)}
             </ul>`}
             <button type="button" @click=${() => this.closeAndTell()}>${session.caption('Form1', 'mnuCloseCompare')}</button>

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shows the editor of the open file's type and carries its edits to the
-// document; a refused edit comes back as an "edit-failed" event.
+// Shows the editor of the open file's type and passes its edits to the
+// session as commands on the setting's key; the session pushes the new values
+// back. A refused edit comes back as an "edit-failed" event.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import type { Session } from './core';
-import type { EditorModel } from './core';
-import { UiString } from './strings';
-import type { SwitchToggleDetail } from './switch-tree';
+import { UiString, type EditorModel, type Session } from './core';
+import type { Edit } from './edit-event';
 import './colour-editor';
 import './style-list';
 import './switch-tree';
@@ -16,12 +15,14 @@ import './volume-editor';
 export class EditorPanel extends LitElement {
     @property({ attribute: false }) session: Session | null = null;
     @property({ attribute: false }) model: EditorModel = { kind: 'none', complete: true };
+    // Changes whenever a value of the model changed.
+    @property({ attribute: false }) revision = 0;
 
     override createRenderRoot(): HTMLElement {
         return this;
     }
 
-    private edit(action: (session: Session) => void): void {
+    private edit(action: Edit): void {
         if (!this.session) {
             return;
         }
@@ -30,6 +31,10 @@ export class EditorPanel extends LitElement {
         } catch (error) {
             this.dispatchEvent(new CustomEvent<unknown>('edit-failed', { detail: error, bubbles: true }));
         }
+    }
+
+    private onEdit(event: CustomEvent<Edit>): void {
+        this.edit(event.detail);
     }
 
     override render() {
@@ -42,24 +47,19 @@ export class EditorPanel extends LitElement {
             : html`<p class="warning" role="note">${session.string(UiString.EditorIncomplete)}</p>`;
         switch (model.kind) {
         case 'function':
-            return html`${incomplete}<switch-tree .root=${model.root}
+            return html`${incomplete}<switch-tree .root=${model.root} .revision=${this.revision}
                 .label=${session.string(UiString.AccessibleFunctionTree)}
-                @switch-toggle=${(event: CustomEvent<SwitchToggleDetail>) =>
-                    this.edit((s) => s.document.setSwitch(event.detail.key, event.detail.on))}></switch-tree>`;
+                @switch-toggle=${(event: CustomEvent<string>) => this.edit((s) => s.toggleSwitch(event.detail))}>
+                </switch-tree>`;
         case 'style':
-            return html`${incomplete}<style-list .rows=${model.rows}
-                .label=${session.string(UiString.AccessibleStyleList)}
-                @style-toggle=${(event: CustomEvent<SwitchToggleDetail>) =>
-                    this.edit((s) => s.document.setStyle(event.detail.key, event.detail.on))}></style-list>`;
+            return html`${incomplete}<style-list .rows=${model.rows} .revision=${this.revision}
+                .label=${session.string(UiString.AccessibleStyleList)} @edit=${this.onEdit}></style-list>`;
         case 'volume':
-            return html`${incomplete}<volume-editor .items=${model.items} .session=${session}
-                @volume-change=${(event: CustomEvent<{ row: number; position: number }>) =>
-                    this.edit((s) => s.document.setVolume(event.detail.row, event.detail.position))}
-                @volume-reset=${() => this.edit((s) => s.document.resetVolumes())}></volume-editor>`;
+            return html`${incomplete}<volume-editor .items=${model.items} .revision=${this.revision}
+                .session=${session} @edit=${this.onEdit}></volume-editor>`;
         case 'color':
-            return html`${incomplete}<colour-editor .model=${model} .session=${session}
-                @colour-edit=${(event: CustomEvent<(session: Session) => void>) => this.edit(event.detail)}>
-                </colour-editor>`;
+            return html`${incomplete}<colour-editor .model=${model} .revision=${this.revision} .session=${session}
+                @edit=${this.onEdit}></colour-editor>`;
         default:
             return nothing;
         }

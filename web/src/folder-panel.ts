@@ -5,10 +5,9 @@
 // one, else with a folder input.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import type { FolderComparison, SeemFolderItem, Session } from './core';
+import { UiString, type FolderComparison, type SeemFolderItem, type Session } from './core';
 import { canPickFolders, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
 import { compareFolders, scanFolder } from './seem-folder';
-import { UiString } from './strings';
 
 interface ComparedFolders {
     olderName: string;
@@ -115,10 +114,10 @@ export class FolderPanel extends LitElement {
         return html`<section class="folder-comparison" aria-label=${heading}><h2>${heading}</h2>
             ${same ? html`<p>${session.string(UiString.FoldersSame)}</p>` : html`<ul>
                 ${result.changed.map((pair) => html`<li>
-                    <details><summary>${session.string(UiString.ChangedFileLine,
-                        [pair.oursName, String(pair.comparison.differences.length)])}</summary>
-                        <ul>${pair.comparison.differences.map((difference) => html`<li>
-                            ${difference.name}: ${difference.ours} → ${difference.theirs}</li>`)}</ul>
+                    <details><summary>${session.plural(UiString.ChangedFileLine, pair.differences.length,
+                        [pair.oursName, String(pair.differences.length)])}</summary>
+                        <ul>${pair.differences.map((difference) => html`<li>
+                            ${difference.name}: ${difference.a} → ${difference.b}</li>`)}</ul>
                     </details></li>`)}
                 ${result.onlyInOurs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [olderName, name])}</li>`)}
                 ${result.onlyInTheirs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [newerName, name])}</li>`)}

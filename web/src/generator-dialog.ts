@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The outer-screen text and GPRS date text generators: a typed text becomes a
-// new seem file, built by the core and handed over as a file to save.
+// new seem file, built by the session, which also says what the window tells
+// of the text and what the file is called; the page only offers it to save.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import type { GprsMode, Session } from './core';
-import { UiString } from './strings';
+import { UiString, type GeneratedFile, type GprsMode, type Session } from './core';
 
 export type GeneratorKind = 'outertext' | 'gprs';
-
-export interface GeneratedFile {
-    bytes: Uint8Array;
-    kind: GeneratorKind;
-}
 
 @customElement('generator-dialog')
 export class GeneratorDialog extends LitElement {
@@ -28,43 +23,41 @@ export class GeneratorDialog extends LitElement {
     async open(session: Session, kind: GeneratorKind): Promise<void> {
         this.session = session;
         this.kind = kind;
-        const doc = session.document;
         if (kind === 'outertext') {
-            this.text = doc.isOpen() ? doc.outerTextPrefill() : '';
+            this.text = session.outerTextPrefill();
         } else {
-            const prefill = doc.isOpen() ? doc.gprsPrefill() : { mode: 'date' as GprsMode, text: '' };
-            this.mode = prefill.mode;
-            this.text = prefill.text;
+            ({ mode: this.mode, text: this.text } = session.gprsPrefill());
         }
         await this.updateComplete;
         this.dialog.showModal();
         this.querySelector<HTMLInputElement>('input[type="text"]')?.focus();
     }
 
+    private generated(session: Session): GeneratedFile {
+        return this.kind === 'outertext' ? session.generateOuterText(this.text)
+            : session.generateGprs(this.mode, this.text);
+    }
+
     private save(): void {
-        const core = this.session!.core;
-        const bytes = this.kind === 'outertext' ? core.outerTextRecord(this.text) : core.gprsRecord(this.mode, this.text);
+        const file = this.generated(this.session!);
         this.dialog.close();
-        this.dispatchEvent(new CustomEvent<GeneratedFile>('generated', { detail: { bytes, kind: this.kind }, bubbles: true }));
+        this.dispatchEvent(new CustomEvent<GeneratedFile>('generated', { detail: file, bubbles: true }));
     }
 
     private renderOuterText(session: Session) {
-        const info = session.core.outerTextInfo(this.text);
         return html`<fieldset><legend>${session.caption('frmOuterText', 'Frame1')}</legend>
             <input type="text" aria-label=${session.caption('frmOuterText', 'Frame1')} .value=${this.text}
                 @input=${(event: Event) => (this.text = (event.target as HTMLInputElement).value)}>
-            <p aria-live="polite">${info.cut ? session.string(UiString.OuterTextTooLong) + ' ' : ''}${
-                session.string(UiString.OuterTextStored, [info.stored])}</p>
             <p class="hint">${session.caption('frmOuterText', 'lblTip')}</p></fieldset>`;
     }
 
     private renderGprs(session: Session) {
-        const modes: [GprsMode, number][] = [['date', UiString.GprsAlwaysDate], ['nothing', UiString.GprsNothing],
+        const modes: [GprsMode, UiString][] = [['date', UiString.GprsAlwaysDate], ['nothing', UiString.GprsNothing],
             ['text', UiString.GprsCustomText]];
         return html`<fieldset><legend>${session.caption('frmGPRS', 'Frame1')}</legend>
-            ${modes.map(([mode, label]) => html`<label><input type="radio" name="gprsMode" .checked=${this.mode === mode}
-                @change=${() => (this.mode = mode)}>${session.string(label)}</label>`)}
-            <input type="text" aria-label=${session.string(UiString.GprsCustomText)} .value=${this.text}
+            ${modes.map(([mode, label]) => html`<label><input type="radio" name="gprsMode" value=${mode}
+                .checked=${this.mode === mode} @change=${() => (this.mode = mode)}>${session.label(label)}</label>`)}
+            <input type="text" aria-label=${session.label(UiString.GprsCustomText)} .value=${this.text}
                 ?disabled=${this.mode !== 'text'}
                 @input=${(event: Event) => (this.text = (event.target as HTMLInputElement).value)}>
             <p class="hint">${session.caption('frmGPRS', 'Label1')}</p></fieldset>`;
@@ -77,14 +70,15 @@ export class GeneratorDialog extends LitElement {
         }
         const outer = this.kind === 'outertext';
         const window = outer ? 'frmOuterText' : 'frmGPRS';
+        const { hint, warning } = this.generated(session);
         return html`<dialog aria-labelledby="generatorHeading">
             <h2 id="generatorHeading">${session.string(outer ? UiString.OuterTextTitle : UiString.GprsTitle)}</h2>
             ${outer ? this.renderOuterText(session) : this.renderGprs(session)}
+            ${hint ? html`<p class=${warning ? 'hint warning' : 'hint'} aria-live="polite">${hint}</p>` : nothing}
             <div class="buttons">
                 <button type="button" @click=${() => this.save()}>${session.caption(window, outer ? 'cmdSave' : 'Command1')}</button>
                 <button type="button" @click=${() => this.dialog.close()}>${session.caption(window, outer ? 'cmdCancel' : 'Command2')}</button>
             </div>
-            ${nothing}
         </dialog>`;
     }
 }

@@ -17,6 +17,8 @@ export class MessageDialog extends LitElement {
     @state() private checkLabel = '';
     @query('dialog') private dialog!: HTMLDialogElement;
     private answer: ((value: string) => void) | null = null;
+    // What Escape answers.
+    private cancelValue = 'cancel';
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -24,7 +26,7 @@ export class MessageDialog extends LitElement {
 
     override render() {
         return html`<dialog aria-labelledby="messageHeading" aria-describedby="messageText"
-                @cancel=${(event: Event) => { event.preventDefault(); this.finish('cancel'); }}>
+                @cancel=${(event: Event) => { event.preventDefault(); this.finish(this.cancelValue); }}>
             <h2 id="messageHeading">${this.heading}</h2>
             <p id="messageText" class="message">${this.message}</p>
             ${this.checkLabel ? html`<label><input type="checkbox" checked>${this.checkLabel}</label>` : nothing}
@@ -56,15 +58,18 @@ export class MessageDialog extends LitElement {
     }
 
     async tell(heading: string, message: string): Promise<void> {
+        this.cancelValue = 'ok';
         await this.show(heading, message, [{ value: 'ok', label: 'OK' }]);
     }
 
-    async ask(message: string, choices: Choice[]): Promise<string> {
+    async ask(message: string, choices: Choice[], cancelValue = 'cancel'): Promise<string> {
+        this.cancelValue = cancelValue;
         return this.show('Vantrel', message, choices);
     }
 
     // Resolves to whether the check box was left ticked.
     async tip(heading: string, message: string, checkLabel: string, okLabel: string): Promise<boolean> {
+        this.cancelValue = 'ok';
         await this.show(heading, message, [{ value: 'ok', label: okLabel || 'OK' }], checkLabel);
         return this.dialog.querySelector<HTMLInputElement>('input[type="checkbox"]')?.checked ?? true;
     }

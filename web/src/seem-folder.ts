@@ -17,10 +17,10 @@ async function readFolder(folder: ChosenFolder, limit: number): Promise<SeemFold
 
 // The six items of the seem-folder menu, each with the file it opens or none.
 export function scanFolder(session: Session, folder: ChosenFolder): SeemFolderItem[] {
-    return session.document.scanSeemFolder(folder.files.map((file) => ({ name: file.name, size: file.size })));
+    return session.scanSeemFolder(folder.files.map((file) => ({ name: file.name, size: file.size })));
 }
 
 export async function compareFolders(session: Session, older: ChosenFolder, newer: ChosenFolder, limit: number):
     Promise<FolderComparison> {
-    return session.document.compareFolders(await readFolder(older, limit), await readFolder(newer, limit));
+    return session.compareFolders(await readFolder(older, limit), await readFolder(newer, limit));
 }

@@ -4,11 +4,12 @@ import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import { repeat } from 'lit/directives/repeat.js';
 import type { StyleRow } from './core';
-import type { SwitchToggleDetail } from './switch-tree';
+import { editEvent } from './edit-event';
 
 @customElement('style-list')
 export class StyleList extends LitElement {
     @property({ attribute: false }) rows: StyleRow[] = [];
+    @property({ attribute: false }) revision = 0;
     @property({ attribute: false }) label = '';
 
     override createRenderRoot(): HTMLElement {
@@ -25,10 +26,9 @@ export class StyleList extends LitElement {
                 <input type="checkbox" .checked=${row.on} @focus=${() => this.select(row)}
                     @change=${(event: Event) => {
                         const box = event.target as HTMLInputElement;
+                        // The box shows what the session answers.
                         box.checked = row.on;
-                        this.dispatchEvent(new CustomEvent<SwitchToggleDetail>('style-toggle', {
-                            detail: { key: row.key, on: !row.on }, bubbles: true,
-                        }));
+                        this.dispatchEvent(editEvent((session) => session.setStyle(row.key, !row.on)));
                     }}>${row.text}</label>`)}
         </fieldset>`;
     }

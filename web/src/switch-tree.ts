@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The function switch tree: an ARIA tree whose switches carry aria-checked.
-// A click or Space on a switch asks for it to be toggled; the document does it
-// and hands back the new tree.
+// Folders and switches alike may hold switches; any node with children opens
+// and closes. A click or Space on a switch asks for it to be toggled; the
+// session does it and pushes the new value, which the tree shows.
 import { LitElement, html, nothing, type TemplateResult } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
 import { repeat } from 'lit/directives/repeat.js';
 import type { FunctionNode } from './core';
 
-export interface SwitchToggleDetail {
-    key: string;
-    on: boolean;
-}
-
 @customElement('switch-tree')
 export class SwitchTree extends LitElement {
     @property({ attribute: false }) root: FunctionNode | null = null;
+    // Changes whenever a value in the tree changed.
+    @property({ attribute: false }) revision = 0;
     @property({ attribute: false }) label = '';
     @state() private focusedKey = '_root';
     private collapsed = new Set<string>();
@@ -32,19 +30,24 @@ export class SwitchTree extends LitElement {
             ${this.renderNode(this.root, 1)}</ul>`;
     }
 
+    private isOpen(node: FunctionNode): boolean {
+        return node.children.length > 0 && !this.collapsed.has(node.key);
+    }
+
     private renderNode(node: FunctionNode, level: number): TemplateResult {
         const isSwitch = node.kind === 'switch';
-        const expanded = !isSwitch && !this.collapsed.has(node.key);
+        const opens = node.children.length > 0;
+        const open = this.isOpen(node);
         return html`<li role="treeitem" aria-level=${level} data-key=${node.key}
                 tabindex=${node.key === this.focusedKey ? 0 : -1}
                 aria-checked=${isSwitch ? String(node.on) : nothing}
-                aria-expanded=${isSwitch ? nothing : String(expanded)}
+                aria-expanded=${opens ? String(open) : nothing}
                 class=${isSwitch ? (node.on ? 'switch on' : 'switch off') : 'folder'}>
-            <span class="label"><span class="icon" aria-hidden="true"></span>${node.text}</span>
-            ${!isSwitch && expanded && node.children.length > 0
-                ? html`<ul role="group">${repeat(node.children, (child) => child.key,
-                    (child) => this.renderNode(child, level + 1))}</ul>`
-                : nothing}
+            <span class="label">${node.children.length > 0 && isSwitch
+                ? html`<span class="twisty" aria-hidden="true">${open ? '▾' : '▸'}</span>` : nothing}<span
+                class="icon" aria-hidden="true"></span>${node.text}</span>
+            ${open ? html`<ul role="group">${repeat(node.children, (child) => child.key,
+                (child) => this.renderNode(child, level + 1))}</ul>` : nothing}
         </li>`;
     }
 
@@ -53,7 +56,7 @@ export class SwitchTree extends LitElement {
         const nodes: FunctionNode[] = [];
         const walk = (node: FunctionNode) => {
             nodes.push(node);
-            if (node.kind !== 'switch' && !this.collapsed.has(node.key)) {
+            if (this.isOpen(node)) {
                 node.children.forEach(walk);
             }
         };
@@ -101,9 +104,7 @@ export class SwitchTree extends LitElement {
 
     private toggle(node: FunctionNode): void {
         if (node.kind === 'switch') {
-            this.dispatchEvent(new CustomEvent<SwitchToggleDetail>('switch-toggle', {
-                detail: { key: node.key, on: !node.on }, bubbles: true,
-            }));
+            this.dispatchEvent(new CustomEvent<string>('switch-toggle', { detail: node.key, bubbles: true }));
         } else {
             this.setExpanded(node, this.collapsed.has(node.key));
         }
@@ -121,10 +122,17 @@ export class SwitchTree extends LitElement {
         }
     }
 
+    // A click on a switch's twisty opens or closes it; anywhere else on a
+    // switch toggles it, on a folder opens or closes it.
     private onClick(event: MouseEvent): void {
         const node = this.nodeAt(event.target);
-        if (node) {
-            this.focusNode(node);
+        if (!node) {
+            return;
+        }
+        this.focusNode(node);
+        if ((event.target as HTMLElement).closest('.twisty')) {
+            this.setExpanded(node, !this.isOpen(node));
+        } else {
             this.toggle(node);
         }
     }
@@ -136,15 +144,15 @@ export class SwitchTree extends LitElement {
         }
         const nodes = this.visibleNodes();
         const position = nodes.findIndex((item) => item.key === node.key);
-        const isOpenFolder = node.kind !== 'switch' && !this.collapsed.has(node.key) && node.children.length > 0;
+        const open = this.isOpen(node);
+        const closed = node.children.length > 0 && !open;
         const keys: Record<string, () => void> = {
             ArrowDown: () => this.focusNode(nodes[position + 1]),
             ArrowUp: () => this.focusNode(nodes[position - 1]),
             Home: () => this.focusNode(nodes[0]),
             End: () => this.focusNode(nodes[nodes.length - 1]),
-            ArrowRight: () => (isOpenFolder ? this.focusNode(node.children[0])
-                : node.kind !== 'switch' && this.setExpanded(node, true)),
-            ArrowLeft: () => (isOpenFolder ? this.setExpanded(node, false) : this.focusNode(this.parentOf(node.key))),
+            ArrowRight: () => (open ? this.focusNode(node.children[0]) : closed && this.setExpanded(node, true)),
+            ArrowLeft: () => (open ? this.setExpanded(node, false) : this.focusNode(this.parentOf(node.key))),
             ' ': () => this.toggle(node),
             Enter: () => this.toggle(node),
         };

@@ -1,23 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The volume sliders, each with its value and bounds, and the button that
-// puts every volume back to its default.
+// puts every volume back to its default. A drag is one undo step, ended when
+// the slider lets go.
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import type { Session, VolumeItem } from './core';
+import { editEvent } from './edit-event';
 
 @customElement('volume-editor')
 export class VolumeEditor extends LitElement {
     @property({ attribute: false }) items: VolumeItem[] = [];
+    @property({ attribute: false }) revision = 0;
     @property({ attribute: false }) session: Session | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
     }
 
-    private change(item: VolumeItem, event: Event): void {
+    private move(item: VolumeItem, event: Event): void {
         const position = Number((event.target as HTMLInputElement).value);
         if (position !== item.position) {
-            this.dispatchEvent(new CustomEvent('volume-change', { detail: { row: item.row, position }, bubbles: true }));
+            this.dispatchEvent(editEvent((session) => session.setVolume(item.key, position, 'slider')));
         }
     }
 
@@ -27,18 +30,19 @@ export class VolumeEditor extends LitElement {
             return html``;
         }
         return html`<fieldset class="volumes"><legend>${session.caption('Form1', 'frameVolume')}</legend>
-            ${this.items.map((item) => html`<div class="volume" data-row=${item.row}>
-                <label for="volume${item.row}">${item.caption}</label>
+            ${this.items.map((item) => html`<div class="volume" data-key=${item.key}>
+                <label for="volume-${item.key}">${item.caption}</label>
                 <span class="bound" aria-hidden="true">${item.min}</span>
-                <input id="volume${item.row}" type="range" min=${item.min} max=${item.max} step="1"
+                <input id="volume-${item.key}" type="range" min=${item.min} max=${item.max} step="1"
                     .value=${String(item.position)} aria-valuetext=${String(item.stored)}
                     @focus=${() => this.dispatchEvent(new CustomEvent('item-select',
                         { detail: { cell: item.cell, tip: item.tip }, bubbles: true }))}
-                    @input=${(event: Event) => this.change(item, event)}>
+                    @input=${(event: Event) => this.move(item, event)}
+                    @change=${() => this.dispatchEvent(editEvent((s) => s.endGesture()))}>
                 <span class="bound" aria-hidden="true">${item.max}</span>
-                <output for="volume${item.row}">${item.stored < 0 ? '?' : item.stored}</output>
+                <output for="volume-${item.key}">${item.stored < 0 ? '?' : item.stored}</output>
             </div>`)}
-            <button type="button" @click=${() => this.dispatchEvent(new CustomEvent('volume-reset', { bubbles: true }))}>
+            <button type="button" @click=${() => this.dispatchEvent(editEvent((s) => s.resetVolumes()))}>
                 ${session.caption('Form1', 'cmdReset')}</button>
         </fieldset>`;
     }

@@ -4,15 +4,9 @@
 // version.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import type { Session } from './core';
-import { UiString } from './strings';
+import { UiString, type ProjectInfo, type Session } from './core';
 
 const decimalKey = 'GoToDecimal';
-
-// A caption without its access-key marker.
-function plain(text: string): string {
-    return text.replace(/&(.)/g, '$1');
-}
 
 @customElement('goto-dialog')
 export class GoToDialog extends LitElement {
@@ -49,7 +43,7 @@ export class GoToDialog extends LitElement {
         event.preventDefault();
         localStorage.setItem(decimalKey, this.decimal ? '1' : '0');
         try {
-            this.finish(this.session!.document.offsetFromText(this.input.value, this.decimal));
+            this.finish(this.session!.offsetFromText(this.input.value, this.decimal));
         } catch (error) {
             this.refusal = error instanceof Error ? error.message : String(error);
             this.input.select();
@@ -58,7 +52,7 @@ export class GoToDialog extends LitElement {
     }
 
     override render() {
-        const text = (n: number) => plain(this.session?.string(n) ?? '');
+        const text = (n: UiString) => this.session?.label(n) ?? '';
         return html`<dialog aria-labelledby="gotoHeading"
                 @cancel=${(event: Event) => { event.preventDefault(); this.finish(null); }}>
             <form @submit=${this.accept}>
@@ -81,14 +75,16 @@ export class GoToDialog extends LitElement {
 @customElement('about-dialog')
 export class AboutDialog extends LitElement {
     @state() private session: Session | null = null;
+    @state() private project: ProjectInfo = { version: '', website: '', forum: '' };
     @query('dialog') private dialog!: HTMLDialogElement;
 
     override createRenderRoot(): HTMLElement {
         return this;
     }
 
-    async show(session: Session): Promise<void> {
+    async show(session: Session, project: ProjectInfo): Promise<void> {
         this.session = session;
+        this.project = project;
         await this.updateComplete;
         this.dialog.showModal();
         this.querySelector<HTMLButtonElement>('.buttons button')?.focus();
@@ -107,7 +103,7 @@ export class AboutDialog extends LitElement {
             return html`<dialog></dialog>`;
         }
         const caption = (control: string) => session.caption('frmAbout', control);
-        const project = session.core.projectInfo();
+        const project = this.project;
         return html`<dialog class="about" aria-labelledby="aboutHeading" @click=${this.onClick}>
             <h2 id="aboutHeading">${session.string(UiString.AboutTitle)}</h2>
             <fieldset><legend>${caption('Frame1')}</legend>

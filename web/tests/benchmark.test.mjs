@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Figures, printed rather than asserted: the time from choosing a 5000-byte
-// file to its grid and editor on screen (median of runs), and the size of
-// what the page transfers on its first visit, raw and gzipped.
+// Figures, printed: the time from choosing a 5000-byte file to its grid and
+// editor on screen (median of runs), the time per key typed into the grid
+// beside a plain <textarea> in the same page (held to 1.2 times), how often a
+// typed digit crosses into the core, the module's memory after 2,000
+// open-edit-close cycles, and the size of what the page transfers on its
+// first visit, raw and gzipped.
 import assert from 'node:assert/strict';
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -55,6 +58,115 @@ test('time from choosing a file to its grid and editor', async () => {
             `over ${runs} runs (min ${Math.min(...times).toFixed(1)}, max ${Math.max(...times).toFixed(1)})`);
         assert.equal(await page.locator('byte-grid [role="gridcell"]').count(), bytes.length);
     }
+    await context.close();
+});
+
+// Milliseconds per key over keys presses into what has the focus, with the
+// frame that shows the last one.
+async function timeTyping(page, keys) {
+    const start = Date.now();
+    for (const key of keys) {
+        await page.keyboard.press(key);
+    }
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+    return (Date.now() - start) / keys.length;
+}
+
+// Short runs of typing into the grid from its first cell and into a
+// <textarea> of the same page, taken in turn so both meet the same machine
+// (a shared one is busy in bursts).
+async function compareTyping(page, rounds, keysPerRound) {
+    const keys = Array.from({ length: keysPerRound }, (_, i) => '0123456789ABCDEF'[i % 16]);
+    const grid = [];
+    const plain = [];
+    for (let round = 0; round < rounds; ++round) {
+        await page.locator('byte-grid [data-index="0"]').click();
+        grid.push(await timeTyping(page, keys));
+        await page.locator('#plainText').click();
+        plain.push(await timeTyping(page, keys));
+    }
+    return { grid: median(grid), plain: median(plain) };
+}
+
+test('time per key typed into the grid, beside a plain <textarea>', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    await page.evaluate(() => {
+        localStorage.setItem('ShowTip', '0');
+        const box = document.createElement('textarea');
+        box.id = 'plainText';
+        box.setAttribute('aria-label', 'plain text');
+        document.body.prepend(box);
+    });
+    const files = [
+        ['the function sample', '0032_0001.seem', sample('0032_0001.seem')],
+        ['a 5000-byte file', 'large.seem', Buffer.from(Array.from({ length: 5000 }, (_, i) => (i * 7) & 0xff))],
+    ];
+    for (const [label, name, bytes] of files) {
+        await openBytes(page, name, bytes);
+        const discard = page.locator('message-dialog dialog[open] button[data-value="discard"]');
+        await page.waitForFunction((expected) => document.title.startsWith(expected)
+            || document.querySelector('message-dialog dialog[open]'), name);
+        if (await discard.count()) {
+            await discard.click();
+        }
+        await page.waitForFunction((expected) => document.title.startsWith(expected), name);
+        await compareTyping(page, 1, 20);
+        const { grid, plain } = await compareTyping(page, 15, 40);
+        console.log(`typing into ${label} (${bytes.length} bytes): ${grid.toFixed(2)} ms a key, a <textarea> ` +
+            `${plain.toFixed(2)} ms a key: ${(grid / plain).toFixed(2)} times`);
+        assert.ok(grid <= 1.2 * plain, `${grid.toFixed(2)} ms against ${plain.toFixed(2)} ms`);
+    }
+    await context.close();
+});
+
+test('a typed digit crosses into the core once and is told once', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await openBytes(page, '0032_0001.seem', sample('0032_0001.seem'));
+    await page.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    await page.locator('byte-grid [data-index="0"]').click();
+    // The module counts every call into it and every change it pushes.
+    const crossings = () => page.evaluate(() => ({ ...document.querySelector('vantrel-app').controller.core.crossings }));
+    const before = await crossings();
+    await page.keyboard.press('7');
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+    const after = await crossings();
+    const calls = after.calls - before.calls;
+    const pushes = after.pushes - before.pushes;
+    console.log(`one typed digit: ${calls} call(s) into the core, ${pushes} change(s) pushed back, ` +
+        `${calls} return(s)`);
+    assert.deepEqual([calls, pushes], [1, 1]);
+    await context.close();
+});
+
+test('the module\'s memory after 2,000 open-edit-close cycles', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    const files = ['0032_0001.seem', '004a_0001.seem', '0a1c_0001.seem', '0d51_0001.seem'].map((name) => [name, [...sample(name)]]);
+    files.push(['large.seem', Array.from({ length: 5000 }, (_, i) => (i * 7) & 0xff)]);
+    const figures = await page.evaluate(async (chosen) => {
+        localStorage.setItem('ShowTip', '0');
+        const app = document.querySelector('vantrel-app');
+        const { session, core } = app.controller;
+        const megabytes = () => (core.memoryUse().heapBytes / (1 << 20)).toFixed(1);
+        const figures = { start: megabytes(), live: [] };
+        for (let cycle = 1; cycle <= 2000; ++cycle) {
+            const [name, bytes] = chosen[cycle % chosen.length];
+            await app.files.open({ name, bytes: new Uint8Array(bytes), handle: null });
+            session.focusCell(3);
+            session.typeCharacter('7');
+            session.undo();
+            await app.files.close();
+            if (cycle === 200) {
+                figures.settled = megabytes();
+            }
+        }
+        figures.end = megabytes();
+        figures.liveBytes = core.memoryUse().liveBytes;
+        return figures;
+    }, files);
+    console.log(`the module's memory: ${figures.start} MB at the start, ${figures.settled} MB after 200 ` +
+        `open-edit-close cycles, ${figures.end} MB after 2,000 (${(figures.liveBytes / 1024).toFixed(0)} KiB in use)`);
+    assert.equal(figures.end, figures.settled);
     await context.close();
 });
 

@@ -90,10 +90,12 @@ export async function openBytes(page, name, bytes) {
     await page.setInputFiles('#fileInput', { name, mimeType: 'application/octet-stream', buffer: Buffer.from(bytes) });
 }
 
-// Opens a sample and waits for its grid; a tip the type shows is dismissed.
+// Opens a sample and waits for its grid, or for the generator a generator's
+// file opens; a tip the type shows is dismissed.
 export async function openSample(page, name) {
     await openBytes(page, name, sample(name));
-    await page.waitForFunction((expected) => document.title.startsWith(expected), name);
+    await page.waitForFunction((expected) => document.title.startsWith(expected)
+        || document.querySelector('generator-dialog dialog[open]'), name);
     await dismissDialog(page);
 }
 

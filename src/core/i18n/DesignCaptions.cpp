@@ -42,8 +42,12 @@ constexpr std::array kDesignCaptions = {
     DesignCaption{"Form1", "mnuShowTip", "显示功能提示"},
     // The main window: the information frame and the editors
     DesignCaption{"Form1", "frameSet", "信息"},
+    DesignCaption{"Form1", "lblinfo", "单击左边的一个开关，这里会显示它的说明。"},
     DesignCaption{"Form1", "frameColor", "颜色"},
     DesignCaption{"Form1", "cmdChooseColor", "颜色(&P)..."},
+    DesignCaption{"Form1", "lblR", "R:"},
+    DesignCaption{"Form1", "lblG", "G:"},
+    DesignCaption{"Form1", "lblB", "B:"},
     DesignCaption{"Form1", "lblHex", "十六进制颜色:"},
     DesignCaption{"Form1", "lblT", "透明:"},
     DesignCaption{"Form1", "lblPercent", "%"},
@@ -57,6 +61,7 @@ constexpr std::array kDesignCaptions = {
     DesignCaption{"frmOuterText", "cmdSave", "保存(&S)"},
     DesignCaption{"frmOuterText", "cmdCancel", "取消(&I)"},
     // The GPRS date text generator
+    DesignCaption{"frmGPRS", "Frame1", "显示方式"},
     DesignCaption{"frmGPRS", "Label1", "可以显示12个Unicode字符,10汉字满屏"},
     DesignCaption{"frmGPRS", "Command1", "保存(&O)"},
     DesignCaption{"frmGPRS", "Command2", "取消(&I)"},
@@ -71,6 +76,8 @@ constexpr std::array kDesignCaptions = {
     DesignCaption{"frmAbout", "Label3", "联系：欢迎到网站论坛留言"},
     DesignCaption{"frmAbout", "Label4", "Website:"},
     DesignCaption{"frmAbout", "cmdClose", "关闭(&C)"},
+    // The web page's own controls, which the window does not have
+    DesignCaption{"web", "mnuDefinitions", "打开定义文件(&D)..."},
     // The reading notice
     DesignCaption{"frmReading", "Label1", "正在读取"},
 };

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The session's start, its language and captions, and what it pushes to the page.
+#include "wasm/SessionBinding.h"
+
+#include "core/Failure.h"
+#include "core/i18n/Captions.h"
+#include "core/i18n/PluralText.h"
+#include "wasm/PageValues.h"
+
+#include <algorithm>
+
+namespace vantrel::wasm {
+
+namespace {
+
+std::unique_ptr<SettingsStore> settingsFor(const emscripten::val& storage) {
+    if (PageSettings::isStore(storage))
+        return std::make_unique<PageSettings>(storage);
+    return std::make_unique<MemorySettingsStore>();
+}
+
+// The string ids of the table run from 0 up to the last one.
+constexpr double kLastString = -1
+#define VANTREL_UI_STRING(name, number) +1
+#include "core/i18n/UiStringList.def"
+#undef VANTREL_UI_STRING
+    ;
+
+template <typename T> void addOnce(std::vector<T>& list, const T& item) {
+    if (std::find(list.begin(), list.end(), item) == list.end())
+        list.push_back(item);
+}
+
+} // namespace
+
+SessionBinding::SessionBinding(const val& languageXml, const val& options, const val& storage)
+    : m_settings(settingsFor(storage)), m_session(m_language, *m_settings) {
+    PageValues in("Session");
+    const std::string xml = in.text(languageXml, "languageXml");
+    const val chosen = in.options(options, "options");
+    const val lcid = PageValues::member(chosen, "systemLcid");
+    if (!PageValues::absent(lcid))
+        m_systemLcid = in.integer(lcid, "options.systemLcid", 0, 0x7fffffff);
+    if (!PageValues::absent(storage) && !PageSettings::isStore(storage) && !in.failed())
+        m_startRefusal = "Session: settings must be a store with getItem and setItem, or left out";
+    if (in.failed()) {
+        m_startRefusal = in.problem();
+        return;
+    }
+    if (!m_startRefusal.empty())
+        return;
+    m_languageXml = xml;
+    const auto failure = m_language.loadText(xml, "language.xml", *m_settings, m_systemLcid);
+    if (m_language.languages().empty()) {
+        m_startRefusal = failure ? failure->message : std::string("language.xml lists no language");
+        return;
+    }
+    m_languageProblem = messageOf(failure);
+    m_sessionConnection =
+        m_session.addListener([this](const SessionChange& change) { onChange(change); });
+}
+
+SessionBinding::~SessionBinding() = default;
+
+// -- the language --------------------------------------------------------------
+
+val SessionBinding::languages() const {
+    JsonText json;
+    json.beginArray();
+    for (const LanguageMenuItem& item : m_language.languages()) {
+        json.beginObject()
+            .member("caption", item.caption)
+            .member("definitionsFile", item.definitionsFile)
+            .key("lcid");
+        if (item.lcid)
+            json.value(static_cast<int>(*item.lcid));
+        else
+            json.null();
+        json.endObject();
+    }
+    json.endArray();
+    return jsonValue(json);
+}
+
+val SessionBinding::languageIndex() const {
+    return val(m_language.index());
+}
+
+val SessionBinding::languageProblem() const {
+    return val(m_languageProblem);
+}
+
+val SessionBinding::chooseLanguage(const val& index) {
+    PageValues in("chooseLanguage");
+    const int chosen =
+        in.integer(index, "index", 0, static_cast<double>(m_language.languages().size()) - 1);
+    if (in.failed())
+        return in.refusal();
+    const Call call(*this);
+    m_settings->setValue("language", std::to_string(chosen));
+    m_languageProblem =
+        messageOf(m_language.loadText(m_languageXml, "language.xml", *m_settings, m_systemLcid));
+    m_session.setLanguage(m_language);
+    // Names of the colour title and the undo steps are in the language.
+    m_coverage.reset();
+    m_pending.history = true;
+    m_pending.file = true;
+    m_pushedCell = -1;
+    return val::undefined();
+}
+
+val SessionBinding::caption(const val& window, const val& control) const {
+    PageValues in("caption");
+    const std::string windowName = in.text(window, "window");
+    const std::string controlName = in.text(control, "control");
+    if (in.failed())
+        return in.refusal();
+    return val(withoutAccessKey(m_session.caption(windowName, controlName)));
+}
+
+val SessionBinding::string(const val& id, const val& args) const {
+    PageValues in("string");
+    const int n = in.integer(id, "id", 0, kLastString);
+    const std::vector<std::string> filled = in.texts(args, "args");
+    if (in.failed())
+        return in.refusal();
+    return val(
+        UiMessage{static_cast<UiString>(n), filled, MessageIcon::Information}.text(strings()));
+}
+
+val SessionBinding::label(const val& id, const val& args) const {
+    const val text = string(id, args);
+    return text.isString() ? val(withoutAccessKey(text.as<std::string>())) : text;
+}
+
+val SessionBinding::plural(const val& id, const val& count, const val& args) const {
+    PageValues in("plural");
+    const int n = in.integer(id, "id", 0, kLastString);
+    const int number = in.integer(count, "count", 0, 2147483647);
+    const std::vector<std::string> filled = in.texts(args, "args");
+    if (in.failed())
+        return in.refusal();
+    return val(expandLineBreaks(pluralText(strings(), static_cast<UiString>(n), number, filled)));
+}
+
+// -- listening -------------------------------------------------------------------
+
+val SessionBinding::setListener(const val& listener) {
+    if (!listener.isNull() && listener.typeOf().as<std::string>() != "function")
+        return refusal("setListener: listener must be a function or null");
+    m_listener = listener;
+    m_pending = SessionChange();
+    m_pushedCell = -1;
+    return val::undefined();
+}
+
+void SessionBinding::onChange(const SessionChange& change) {
+    if (change.model)
+        m_coverage.reset();
+    if (change.allCells) {
+        m_pending.allCells = true;
+        m_pending.cells.clear();
+    } else if (!m_pending.allCells) {
+        for (const int cell : change.cells)
+            addOnce(m_pending.cells, cell);
+    }
+    m_pending.modified |= change.modified;
+    m_pending.history |= change.history;
+    m_pending.file |= change.file;
+    m_pending.cursor |= change.cursor;
+    if (change.model) {
+        m_pending.model = true;
+        m_pending.settings.clear();
+    } else if (!m_pending.model) {
+        for (const std::string& key : change.settings)
+            addOnce(m_pending.settings, key);
+    }
+    if (m_callDepth == 0)
+        push();
+}
+
+// One value for the whole call, written as JSON and read by the listener's
+// wrapper in errors.post.js: the page hears once and asks nothing back.
+void SessionBinding::push() {
+    const GridCursor& cursor = m_session.cursor();
+    const ByteGrid& grid = m_session.grid();
+    const std::string cellText = grid.contains(cursor.index()) ? grid.text(cursor.index()) : "";
+    const bool cursorMoved = m_pending.cursor || m_pending.model || m_pending.file ||
+                             cursor.index() != m_pushedCell || cursor.caret() != m_pushedCaret ||
+                             cellText != m_pushedCellText;
+    if ((m_pending.empty() && !cursorMoved) || m_listener.isNull()) {
+        m_pending = SessionChange();
+        return;
+    }
+    JsonText json;
+    json.beginObject().key("cells").beginArray();
+    for (const int cell : m_pending.cells)
+        json.value(cell);
+    json.endArray().key("texts").beginArray();
+    if (m_pending.allCells) {
+        for (int cell = 0; cell < grid.cellCount(); ++cell)
+            json.value(grid.text(cell));
+    } else {
+        for (const int cell : m_pending.cells)
+            json.value(grid.contains(cell) ? grid.text(cell) : std::string());
+    }
+    json.endArray().member("allCells", m_pending.allCells).key("settings").beginArray();
+    for (const std::string& key : m_pending.settings)
+        writeSetting(json, key);
+    json.endArray();
+    if (m_pending.modified)
+        json.member("modified", m_session.document().isModified());
+    if (m_pending.history)
+        writeHistory(json.key("history"));
+    if (m_pending.file || m_pending.model)
+        writeFile(json.key("file"));
+    if (m_pending.model)
+        writeModel(json.key("model"));
+    if (cursorMoved)
+        writeCursor(json.key("cursor"));
+    json.endObject();
+    m_pending = SessionChange();
+    m_pushedCell = cursor.index();
+    m_pushedCaret = cursor.caret();
+    m_pushedCellText = cellText;
+    const std::string& text = json.text();
+    m_listener(emscripten::typed_memory_view(text.size(),
+                                             reinterpret_cast<const std::uint8_t*>(text.data())));
+}
+
+val SessionBinding::editResult(const EditResult& refused) const {
+    if (!refused)
+        return val::undefined();
+    return refusal(refused->text(strings()));
+}
+
+} // namespace vantrel::wasm

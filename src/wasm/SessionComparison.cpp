@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The open file compared with another and given its values, recipes, and
+// which bits the definitions describe.
+#include "core/compare/DifferenceJson.h"
+#include "core/recipe/Recipe.h"
+#include "core/recipe/RecipeJson.h"
+#include "core/recipe/RecipeSettings.h"
+#include "wasm/PageValues.h"
+#include "wasm/SessionBinding.h"
+
+namespace vantrel::wasm {
+
+namespace {
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
+ComparedFile comparedFile(const EditingSession& session) {
+    const SeemDocument& document = session.document();
+    return {document.type(), document.typeName(), document.grid()};
+}
+
+// The recipe's changes to the open file, tried on a copy of its cells: the
+// lines a preview shows, or the problems that refuse it.
+struct RecipeTrial {
+    std::vector<std::string> changes;
+    std::vector<std::string> problems;
+};
+
+RecipeTrial tryRecipe(const SeemDocument& document, const std::vector<RecipeEntry>& entries,
+                      const UiStrings& strings) {
+    const ByteGrid& grid = document.grid();
+    ByteGrid trial;
+    trial.rebuild(grid.cellCount() - 1);
+    for (int i = 0; i < grid.cellCount(); ++i)
+        trial.setText(i, grid.text(i));
+    RecipeTrial result;
+    result.problems = applyRecipeEntries(document.type(), document.typeName(), trial, entries);
+    if (!result.problems.empty())
+        return result;
+    const SeemComparison changes =
+        compareSeemFiles({document.type(), document.typeName(), grid},
+                         {document.type(), document.typeName(), trial}, strings);
+    for (const SettingDifference& difference : changes.differences)
+        result.changes.push_back(differenceLine(difference));
+    return result;
+}
+
+} // namespace
+
+SeemComparison SessionBinding::compareWithOther() const {
+    return compareSeemFiles(comparedFile(m_session), comparedFile(*m_other), strings());
+}
+
+val SessionBinding::compareWith(const val& bytes, const val& name) {
+    PageValues in("compareWith");
+    std::vector<std::uint8_t> content = in.bytes(bytes, "bytes");
+    const std::string fileName = in.text(name, "name");
+    if (in.failed())
+        return in.refusal();
+    m_otherSettings.setValue("ShowTip", "0");
+    auto other = std::make_unique<EditingSession>(m_language, m_otherSettings);
+    if (!m_definitionsText.empty())
+        (void)other->loadDefinitionsText(m_definitionsText, "");
+    const OpenResult opened = other->openBytes(fileName, std::move(content));
+    if (!opened.opened)
+        return refusal(opened.message ? opened.message->text(strings()) : fileName);
+    m_other = std::move(other);
+    return val::undefined();
+}
+
+val SessionBinding::comparison() const {
+    if (!m_other || !m_session.fileOpen())
+        return val::null();
+    const SeemComparison compared = compareWithOther();
+    JsonText json;
+    json.beginObject()
+        .member("name", m_other->document().path())
+        .member("bySettings", compared.bySettings)
+        .member("reason", compared.reason)
+        .key("differences")
+        .raw(differencesJson(compared.differences)
+                 .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace))
+        .key("canTake")
+        .beginArray();
+    for (const SettingDifference& difference : compared.differences)
+        json.value(canTake(m_session.grid(), difference));
+    json.endArray().endObject();
+    return jsonValue(json);
+}
+
+val SessionBinding::closeComparison() {
+    m_other.reset();
+    return val::undefined();
+}
+
+val SessionBinding::takeOther(const val& index) {
+    if (!m_other)
+        return refusal("takeOther: no file is compared");
+    const SeemComparison compared = compareWithOther();
+    PageValues in("takeOther");
+    const int chosen =
+        in.integer(index, "index", 0, static_cast<double>(compared.differences.size()) - 1);
+    if (in.failed())
+        return in.refusal();
+    const Call call(*this);
+    return editResult(m_session.takeOther(compared.differences[static_cast<std::size_t>(chosen)]));
+}
+
+val SessionBinding::exportRecipe() const {
+    const SeemDocument& document = m_session.document();
+    return val(recipeToJson(vantrel::exportRecipe(
+        {document.type(), document.typeName(), document.grid()}, seemIdOfPath(document.path()))));
+}
+
+val SessionBinding::applyRecipe(const val& recipeJson, const val& options) {
+    PageValues in("applyRecipe");
+    const std::string text = in.text(recipeJson, "recipeJson");
+    const val chosen = in.options(options, "options");
+    const val dryRunGiven = PageValues::member(chosen, "dryRun");
+    const val anyNameGiven = PageValues::member(chosen, "anyName");
+    const bool dryRun = !PageValues::absent(dryRunGiven) && in.flag(dryRunGiven, "options.dryRun");
+    const bool anyName =
+        !PageValues::absent(anyNameGiven) && in.flag(anyNameGiven, "options.anyName");
+    if (in.failed())
+        return in.refusal();
+    const RecipeParse parsed = parseRecipe(text);
+    if (!parsed.ok())
+        return refusal(joinLines(parsed.problems));
+    const SeemDocument& document = m_session.document();
+    const auto entries = entriesForFile(parsed.recipe, document.path(), anyName);
+    if (entries.empty())
+        return refusal(
+            strings().format(UiString::RecipeNothingForFile, {seemIdOfPath(document.path())}));
+    const RecipeTrial trial = tryRecipe(document, entries, strings());
+    if (!trial.problems.empty())
+        return refusal(joinLines(trial.problems));
+    const bool apply = !dryRun && !trial.changes.empty();
+    if (apply) {
+        const Call call(*this);
+        if (const auto problems = m_session.applyRecipe(entries); !problems.empty())
+            return refusal(joinLines(problems));
+    }
+    val result = val::object();
+    result.set("changes", stringArray(trial.changes));
+    result.set("changed", apply);
+    return result;
+}
+
+val SessionBinding::coverage() const {
+    const SeemDocument& document = m_session.document();
+    // Made anew: the values its items show follow the cells.
+    const Coverage fresh =
+        computeCoverage(document.type(), document.typeName(), document.grid(), strings());
+    JsonText json;
+    json.beginObject().key("items").beginArray();
+    for (const CoveredItem& item : fresh.items) {
+        json.beginObject()
+            .member("kind", settingKindName(item.kind))
+            .member("key", item.key)
+            .member("name", item.name)
+            .member("firstCell", item.firstCell)
+            .member("lastCell", item.lastCell)
+            .member("mask", static_cast<int>(item.mask))
+            .member("value", coveredValue(item, document.grid(), strings()))
+            .endObject();
+    }
+    json.endArray().key("overlaps").beginArray();
+    for (const auto& [first, second] : fresh.overlaps)
+        json.beginArray().value(static_cast<int>(first)).value(static_cast<int>(second)).endArray();
+    json.endArray().endObject();
+    val value = jsonValue(json);
+    value.set("describedBits", bytesValue(fresh.describedBits));
+    return value;
+}
+
+val SessionBinding::byteInfo(const val& cell) const {
+    PageValues in("byteInfo");
+    const int index = in.integer(cell, "cell", 0, m_session.grid().cellCount() - 1);
+    if (in.failed())
+        return in.refusal();
+    const Coverage& covered = currentCoverage();
+    val items = val::array();
+    for (const std::size_t item : covered.itemsAt(index))
+        items.call<void>("push", static_cast<int>(item));
+    val value = val::object();
+    value.set("text", cellCoverageText(covered, index, strings()));
+    value.set("items", items);
+    return value;
+}
+
+} // namespace vantrel::wasm

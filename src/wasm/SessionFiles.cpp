@@ -1,0 +1,208 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Definitions, opening and closing, the questions before a file is set aside,
+// saving as bytes the page stores, and the two generators.
+#include "core/editors/SchemeTitle.h"
+#include "core/i18n/Captions.h"
+#include "wasm/PageValues.h"
+#include "wasm/SessionBinding.h"
+#include "wasm/SessionNames.h"
+
+namespace vantrel::wasm {
+
+namespace {
+
+void writeMessage(JsonText& json, const UiMessage& message, const UiStrings& strings) {
+    json.member("text", message.text(strings)).member("icon", iconText(message.icon));
+}
+
+val questionValue(const Question& question, const UiStrings& strings) {
+    JsonText json;
+    json.beginObject();
+    writeMessage(json, question.text, strings);
+    json.key("answers").beginArray();
+    for (const Answer answer : question.answers) {
+        json.beginObject()
+            .member("answer", answerText(answer))
+            .member("label", withoutAccessKey(strings.get(answerString(answer))))
+            .endObject();
+    }
+    json.endArray()
+        .member("defaultAnswer", answerText(question.defaultAnswer))
+        .member("cancelAnswer", answerText(question.cancelAnswer))
+        .endObject();
+    return jsonValue(json);
+}
+
+val generatedValue(const GeneratedFile& file, const UiStrings& strings) {
+    val value = val::object();
+    value.set("bytes", bytesValue(file.bytes));
+    value.set("fileName", file.fileName);
+    value.set("hint", file.hint ? val(file.hint->text(strings)) : val::null());
+    value.set("warning", file.warning);
+    return value;
+}
+
+} // namespace
+
+val SessionBinding::loadDefinitions(const val& text, const val& name) {
+    PageValues in("loadDefinitions");
+    const std::string definitions = in.text(text, "text");
+    const std::string fileName = in.text(name, "name");
+    if (in.failed())
+        return in.refusal();
+    const Call call(*this);
+    if (const auto failure = m_session.loadDefinitionsText(definitions, fileName))
+        return refusal(failure->message);
+    m_definitionsText = definitions;
+    m_other.reset();
+    m_coverage.reset();
+    return val::undefined();
+}
+
+val SessionBinding::open(const val& bytes, const val& name, const val& reason) {
+    PageValues in("open");
+    std::vector<std::uint8_t> content = in.bytes(bytes, "bytes");
+    const std::string fileName = in.text(name, "name");
+    const auto reasonName = in.optionalText(reason, "reason");
+    const auto why = reasonName ? openReasonNamed(*reasonName) : OpenReason::Open;
+    if (!in.failed() && !why)
+        return refusal("open: reason must be \"open\", \"reload\" or \"quietReload\"");
+    if (in.failed())
+        return in.refusal();
+    const Call call(*this);
+    const OpenResult result = m_session.openBytes(fileName, std::move(content), *why);
+    JsonText json;
+    json.beginObject()
+        .member("opened", result.opened)
+        .member("editor", editorKindText(result.editor))
+        .key("message");
+    if (result.message) {
+        json.beginObject();
+        writeMessage(json, *result.message, strings());
+        json.endObject();
+    } else {
+        json.null();
+    }
+    json.key("tip");
+    if (result.tip)
+        json.beginObject()
+            .member("text", result.tip->text)
+            .member("typeId", result.tip->typeId)
+            .endObject();
+    else
+        json.null();
+    json.endObject();
+    return jsonValue(json);
+}
+
+val SessionBinding::close() {
+    const Call call(*this);
+    m_session.close();
+    return val::undefined();
+}
+
+val SessionBinding::questionBefore(const val& leaving) const {
+    PageValues in("questionBefore");
+    const auto why = leavingNamed(in.text(leaving, "leaving"));
+    if (!in.failed() && !why)
+        return refusal("questionBefore: leaving must be \"open\", \"close\", \"reload\", "
+                       "\"language\" or \"exit\"");
+    if (in.failed())
+        return in.refusal();
+    const auto question = m_session.questionBefore(*why);
+    return question ? questionValue(*question, strings()) : val::null();
+}
+
+val SessionBinding::diskChangeQuestion(const val& state) const {
+    PageValues in("diskChangeQuestion");
+    const std::string name = in.text(state, "state");
+    if (!in.failed() && name != "changed" && name != "missing")
+        return refusal("diskChangeQuestion: state must be \"changed\" or \"missing\"");
+    if (in.failed())
+        return in.refusal();
+    return questionValue(
+        m_session.diskChangeQuestion(name == "missing" ? DiskState::Missing : DiskState::Changed),
+        strings());
+}
+
+val SessionBinding::bytesToSave() {
+    std::vector<std::uint8_t> bytes;
+    const SaveResult result = m_session.bytesToSave(bytes);
+    if (result.status != SaveResult::Status::Saved) {
+        // The cell is shown, as the desktop shows it before saying why.
+        const Call call(*this);
+        m_session.focusCell(result.invalidCell);
+        return refusal(result.message);
+    }
+    return bytesValue(bytes);
+}
+
+val SessionBinding::markSaved(const val& bytes) {
+    PageValues in("markSaved");
+    std::vector<std::uint8_t> saved = in.bytes(bytes, "bytes");
+    if (in.failed())
+        return in.refusal();
+    const Call call(*this);
+    m_session.markSaved(std::move(saved));
+    return val::undefined();
+}
+
+val SessionBinding::fileNameToSave() const {
+    return val(m_session.fileNameToSave());
+}
+
+val SessionBinding::generatedFileName(const val& kind) const {
+    PageValues in("generatedFileName");
+    const EditorKind generator = editorKindOf(in.text(kind, "kind"));
+    if (!in.failed() && !isGenerator(generator))
+        return refusal("generatedFileName: kind must be \"outertext\" or \"gprs\"");
+    if (in.failed())
+        return in.refusal();
+    return val(m_session.generatedFileName(generator));
+}
+
+val SessionBinding::tipsOn() const {
+    return val(m_session.tipsOn());
+}
+
+val SessionBinding::setTipsOn(const val& on) {
+    PageValues in("setTipsOn");
+    const bool wanted = in.flag(on, "on");
+    if (in.failed())
+        return in.refusal();
+    m_session.setTipsOn(wanted);
+    return val::undefined();
+}
+
+val SessionBinding::outerTextPrefill() const {
+    return val(utf16ToUtf8(m_session.outerTextPrefill()));
+}
+
+val SessionBinding::gprsPrefill() const {
+    const GprsSetting setting = m_session.gprsPrefill();
+    val value = val::object();
+    value.set("mode", std::string(gprsModeText(setting.mode)));
+    value.set("text", utf16ToUtf8(setting.text));
+    return value;
+}
+
+val SessionBinding::generateOuterText(const val& text) const {
+    PageValues in("generateOuterText");
+    const std::string typed = in.text(text, "text");
+    if (in.failed())
+        return in.refusal();
+    return generatedValue(m_session.generateOuterText(utf8ToUtf16(typed)), strings());
+}
+
+val SessionBinding::generateGprs(const val& mode, const val& text) const {
+    PageValues in("generateGprs");
+    const auto chosen = gprsModeNamed(in.text(mode, "mode"));
+    const std::string typed = in.text(text, "text");
+    if (!in.failed() && !chosen)
+        return refusal("generateGprs: mode must be \"date\", \"nothing\" or \"text\"");
+    if (in.failed())
+        return in.refusal();
+    return generatedValue(m_session.generateGprs(*chosen, utf8ToUtf16(typed)), strings());
+}
+
+} // namespace vantrel::wasm

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's menus: each command with its caption (the session's, with the
+// design caption where the language file has none) and its enabling rule,
+// written beside it. "A file is open" is the session's one answer.
+import { UiString, type FunctionNode, type Session } from './core';
+import type { FileCommands } from './file-commands';
+import type { GeneratorKind } from './generator-dialog';
+import type { Menu, MenuCommand } from './menu-bar';
+import type { SessionController } from './session-controller';
+import type { ToolCommands } from './tool-commands';
+import type { ViewSettings } from './view-settings';
+
+// What the menus do beyond the file and tool commands.
+export interface MenuWindow {
+    readonly controller: SessionController;
+    readonly files: FileCommands;
+    readonly tools: ToolCommands;
+    readonly chosenSwitch: FunctionNode | null;
+    readonly comparing: boolean;
+    readonly view: ViewSettings;
+    edit(action: (session: Session) => unknown): void;
+    goToOffset(): void;
+    compare(): void;
+    closeComparison(): void;
+    openGenerator(kind: GeneratorKind): void;
+    chooseSeemFolder(): void;
+    compareFolders(): void;
+    chooseFile(inputId: string): void;
+    about(): void;
+}
+
+export function appMenus(session: Session, window: MenuWindow): Menu[] {
+    const { controller, files, tools } = window;
+    const open = controller.file.open;
+    const chosen = window.chosenSwitch;
+    const command = (control: string, action: () => unknown, enabled = true,
+        label = session.caption('Form1', control)): MenuCommand => ({ control, label, action, enabled });
+    return [
+        { label: session.caption('Form1', 'mnuFile'), commands: [
+            command('mnuOpen', () => files.pick()),
+            command('mnuSave', () => files.save(), open),
+            command('mnuSaveAs', () => files.saveAs(), open),
+            command('mnuClose', () => files.close(), open),
+            command('mnuDefinitions', () => window.chooseFile('definitionsInput'), true,
+                session.caption('web', 'mnuDefinitions')),
+        ] },
+        { label: session.caption('Form1', 'mnuEdit'), commands: [
+            command('undo', () => window.edit((s) => s.undo()), controller.history.canUndo, controller.history.undo),
+            command('redo', () => window.edit((s) => s.redo()), controller.history.canRedo, controller.history.redo),
+            command('mnuOnOff', () => chosen && window.edit((s) => s.toggleSwitch(chosen.key)), chosen !== null,
+                session.label(chosen?.on ? UiString.SwitchOff : UiString.SwitchOn)),
+            command('mnuGoTo', () => window.goToOffset(), open, session.label(UiString.GoToOffsetMenu)),
+            command('mnuCompare', () => window.compare(), open),
+            command('mnuCloseCompare', () => window.closeComparison(), window.comparing),
+        ] },
+        { label: session.label(UiString.ViewMenu), commands: [
+            { ...command('coverage', () => window.view.toggleCoverage(), true, session.label(UiString.ShowCoverage)),
+                checked: window.view.showCoverage },
+            { ...command('byteInfo', () => window.view.toggleByteInfo(), true, session.label(UiString.WhatIsThisByte)),
+                checked: window.view.showByteInfo },
+        ] },
+        { label: session.caption('Form1', 'mnuTools'), commands: [
+            command('mnuSetOuterText', () => window.openGenerator('outertext')),
+            command('mnuSetGPRS', () => window.openGenerator('gprs')),
+            command('mnuSetFolder', () => window.chooseSeemFolder()),
+            command('compareFolders', () => window.compareFolders(), true, session.label(UiString.MenuCompareFolders)),
+            command('exportSettings', () => tools.exportSettings(), open, session.label(UiString.MenuExportSettings)),
+            command('applySettings', () => window.chooseFile('recipeInput'), open,
+                session.label(UiString.MenuApplySettings)),
+        ] },
+        { label: session.caption('Form1', 'mnuHelp'), commands: [
+            command('mnuHelpTopic', () => globalThis.open('data/help.html', '_blank', 'noopener')),
+            command('mnuAbout', () => window.about()),
+        ] },
+    ];
+}

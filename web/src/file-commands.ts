@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Open, Save, Save As and Close, and leaving the page: each asks the
+// session's question first and shows the session's answers (its refusal, the
+// message of a type without an editor, the feature tip, the generator a
+// generator's file opens). The page only reads and writes the bytes.
+import { UiString, type Leaving, type OpenResult, type Question, type Session } from './core';
+import {
+    canPickFiles, download, pickFile, readFile, saveFile, saveFileAs, type OpenedFile,
+} from './file-access';
+import type { GeneratorKind } from './generator-dialog';
+import type { MessageDialog } from './message-dialog';
+
+// What the commands need of the window.
+export interface FileWindow {
+    readonly session: Session | null;
+    readonly dialog: MessageDialog;
+    readonly readLimit: number;
+    openGenerator(kind: GeneratorKind): Promise<void>;
+    // Another file is open, or none: what belonged to the old one goes.
+    fileChanged(): void;
+    chooseFile(inputId: string): void;
+}
+
+function message(error: unknown): string {
+    return error instanceof Error ? error.message : String(error);
+}
+
+export class FileCommands {
+    // Where Save writes back; null for a file from an input or a plain drop.
+    private handle: FileSystemFileHandle | null = null;
+
+    constructor(private readonly window: FileWindow) {}
+
+    async tell(text: string): Promise<void> {
+        const session = this.window.session;
+        await this.window.dialog.tell(session?.string(UiString.Information) ?? '', text);
+    }
+
+    async showError(error: unknown): Promise<void> {
+        await this.tell(message(error));
+    }
+
+    async ask(question: Question): Promise<string> {
+        return this.window.dialog.ask(question.text,
+            question.answers.map(({ answer, label }) => ({ value: answer, label })), question.cancelAnswer);
+    }
+
+    // Asks what the session wants asked before the open file is set aside;
+    // false when the user chose to keep it (or its save failed).
+    async mayLeave(leaving: Leaving): Promise<boolean> {
+        const question = this.window.session?.questionBefore(leaving);
+        if (!question) {
+            return true;
+        }
+        const answer = await this.ask(question);
+        if (answer === 'save') {
+            return this.save();
+        }
+        return answer !== 'cancel';
+    }
+
+    async open(file: OpenedFile): Promise<void> {
+        const session = this.window.session;
+        if (!session || !(await this.mayLeave('open'))) {
+            return;
+        }
+        const result = session.open(file.bytes, file.name);
+        if (!result.opened) {
+            await this.tell(result.message?.text ?? '');
+            return;
+        }
+        this.handle = file.handle;
+        this.window.fileChanged();
+        requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
+        await this.showOpened(session, result);
+    }
+
+    private async showOpened(session: Session, result: OpenResult): Promise<void> {
+        if (result.message) {
+            await this.tell(result.message.text);
+        }
+        if (result.tip) {
+            const keep = await this.window.dialog.tip(session.string(UiString.TipTitle), result.tip.text,
+                session.caption('frmTip', 'Check1'), session.caption('frmTip', 'Command1'));
+            session.setTipsOn(keep);
+        }
+        if (result.editor === 'outertext' || result.editor === 'gprs') {
+            await this.window.openGenerator(result.editor);
+        }
+    }
+
+    async pick(): Promise<void> {
+        if (!canPickFiles) {
+            this.window.chooseFile('fileInput');
+            return;
+        }
+        try {
+            const file = await pickFile(this.window.readLimit);
+            if (file) {
+                await this.open(file);
+            }
+        } catch (error) {
+            await this.showError(error);
+        }
+    }
+
+    async openChosen(file: File | undefined): Promise<void> {
+        if (file) {
+            await this.open(await readFile(file, this.window.readLimit));
+        }
+    }
+
+    // Writes the bytes back, or downloads them; true when they were stored.
+    async save(): Promise<boolean> {
+        const session = this.window.session;
+        if (!session?.fileOpen()) {
+            return false;
+        }
+        try {
+            const bytes = session.bytesToSave();
+            this.handle = await saveFile(bytes, session.fileNameToSave(), this.handle);
+            session.markSaved(bytes);
+            return true;
+        } catch (error) {
+            await this.showError(error);
+            return false;
+        }
+    }
+
+    async saveAs(): Promise<void> {
+        const session = this.window.session;
+        if (!session?.fileOpen()) {
+            return;
+        }
+        try {
+            const bytes = session.bytesToSave();
+            const saved = await saveFileAs(bytes, session.fileNameToSave());
+            if (saved) {
+                this.handle = saved.handle;
+                session.markSaved(bytes);
+            }
+        } catch (error) {
+            await this.showError(error);
+        }
+    }
+
+    async close(): Promise<void> {
+        const session = this.window.session;
+        if (!session || !(await this.mayLeave('close'))) {
+            return;
+        }
+        session.close();
+        this.handle = null;
+        this.window.fileChanged();
+    }
+
+    // A generator's file, under the name the session gives it.
+    offer(bytes: Uint8Array, fileName: string): void {
+        download(bytes, fileName);
+    }
+
+    readonly onBeforeUnload = (event: BeforeUnloadEvent): void => {
+        if (this.window.session?.questionBefore('exit')) {
+            event.preventDefault();
+            event.returnValue = '';
+        }
+    };
+}

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What reaches the window from outside its controls: the keyboard shortcuts,
+// a file dropped on it, and the files an installed app was started with.
+import type { Session } from './core';
+import { readDropped, readFile, type OpenedFile } from './file-access';
+import type { FileCommands } from './file-commands';
+
+// The window's commands the shortcuts call.
+export interface ShortcutWindow {
+    readonly session: Session | null;
+    readonly files: FileCommands;
+    edit(action: (session: Session) => unknown): void;
+    goToOffset(): void;
+}
+
+// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+G, and Ctrl+Z/Ctrl+Y outside text boxes
+// (which keep their own undo).
+export function shortcutHandler(window: ShortcutWindow): (event: KeyboardEvent) => void {
+    return (event) => {
+        if (!window.session || !(event.ctrlKey || event.metaKey) || event.altKey) {
+            return;
+        }
+        const inTextBox = (event.target as HTMLElement | null)?.closest?.('input[type="text"], textarea') !== null;
+        const actions: Record<string, () => unknown> = {
+            o: () => window.files.pick(),
+            s: () => (event.shiftKey ? window.files.saveAs() : window.files.save()),
+            g: () => window.goToOffset(),
+            ...(inTextBox ? {} : {
+                z: () => window.edit((session) => (event.shiftKey ? session.redo() : session.undo())),
+                y: () => window.edit((session) => session.redo()),
+            }),
+        };
+        const action = actions[event.key.toLowerCase()];
+        if (action) {
+            event.preventDefault();
+            void action();
+        }
+    };
+}
+
+// The first file of a drop, with its handle where the browser gives one.
+export async function droppedFile(event: DragEvent, limit: number): Promise<OpenedFile | null> {
+    event.preventDefault();
+    const item = [...(event.dataTransfer?.items ?? [])].find((entry) => entry.kind === 'file');
+    return item ? readDropped(item, limit) : null;
+}
+
+// Files an installed app was started with (its file handler).
+export function acceptLaunchedFiles(open: (file: OpenedFile) => Promise<void>, limit: number): void {
+    const launchQueue = (globalThis as unknown as {
+        launchQueue?: { setConsumer: (consumer: (params: { files: FileSystemHandle[] }) => void) => void };
+    }).launchQueue;
+    launchQueue?.setConsumer(async ({ files }) => {
+        const handle = files.find((file) => file.kind === 'file') as FileSystemFileHandle | undefined;
+        if (handle) {
+            await open(await readFile(await handle.getFile(), limit, handle));
+        }
+    });
+}
