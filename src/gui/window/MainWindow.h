@@ -10,7 +10,7 @@
 #include "core/settings/SettingsStore.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/WindowCaption.h"
+#include "gui/widgets/WindowCaption.h"
 
 #include <QMainWindow>
 

@@ -3,12 +3,12 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/compare/DifferenceList.h"
 #include "gui/coverage/ByteInfoDock.h"
+#include "gui/dialogs/GoToOffsetDialog.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/FunctionTreeEditor.h"
-#include "gui/window/MainSurface.h"
-#include "gui/window/ScreenFit.h"
-#include "gui/window/Twips.h"
-#include "gui/windows/GoToOffsetDialog.h"
+#include "gui/widgets/MainSurface.h"
+#include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/Twips.h"
 
 #include <QApplication>
 #include <QDropEvent>

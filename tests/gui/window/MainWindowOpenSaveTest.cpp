@@ -4,9 +4,9 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/document/ByteGridView.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
