@@ -83,12 +83,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     [[nodiscard]] ByteGridView* gridView() const { return m_gridView; }
     [[nodiscard]] QString statusText(int panel) const;
 
-    [[nodiscard]] FileController& fileController() const { return *m_fileController; }
-    [[nodiscard]] ComparisonController& comparisonController() const {
-        return *m_comparisonController;
-    }
     [[nodiscard]] ShellController& shellController() const { return *m_shellController; }
-    [[nodiscard]] LanguageController& languageController() const { return *m_languageController; }
 
   protected:
     // A drop and the window's close go to the file controller.
