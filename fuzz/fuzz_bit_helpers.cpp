@@ -2,7 +2,7 @@
 // The byte and bit helpers on any text and number: defined results, round
 // trips, and one bit per change.
 #include "FuzzCheck.h"
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

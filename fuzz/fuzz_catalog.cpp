@@ -2,8 +2,8 @@
 // The seem type catalog of any definitions document, and the type a file of
 // any length matches.
 #include "FuzzCheck.h"
+#include "core/base/BitHelpers.h"
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/document/BitHelpers.h"
 
 #include <cctype>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // switches inside the file, and a toggle that changes exactly one bit.
 #include "FuzzCheck.h"
 #include "FuzzGrid.h"
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/document/FunctionTree.h"
 
 #include <cctype>

@@ -3,7 +3,7 @@
 // usable language number, every string readable, and captions that agree
 // with a plain search of the file as the window would make it.
 #include "FuzzCheck.h"
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/settings/SettingsStore.h"
 

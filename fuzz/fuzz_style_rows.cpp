@@ -3,7 +3,7 @@
 // the file, checks read from the cell and written into that cell alone.
 #include "FuzzCheck.h"
 #include "FuzzGrid.h"
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/editors/StyleList.h"
 
 #include <set>

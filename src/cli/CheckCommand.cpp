@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // check: what the editors would skip or misread in the definitions, compiler style.
 #include "cli/Commands.h"
-#include "core/definitions/DefinitionsCheck.h"
+#include "core/checks/DefinitionsCheck.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // types, identify, dump and show: reading seem files as the editor reads them.
 #include "cli/Commands.h"
+#include "core/base/BitHelpers.h"
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/document/BitHelpers.h"
 #include "core/files/SeemFile.h"
 
 namespace vantrel::cli {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/compare/SettingDifferences.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coverage/DefinitionSuggestions.h"
 
+#include "core/base/BitHelpers.h"
 #include "core/compare/SettingDifferences.h"
 #include "core/coverage/Coverage.h"
-#include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/ByteGrid.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 
 namespace vantrel {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/CellStatus.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 

@@ -2,7 +2,7 @@
 #include "core/document/FunctionTree.h"
 
 #include "core/Failure.h"
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/document/SeemDocument.h"
 
+#include "core/base/BitHelpers.h"
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/document/BitHelpers.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/settings/SettingsStore.h"
 

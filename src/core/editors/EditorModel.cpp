@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/editors/EditorModel.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/generators/OuterTextRecord.h"
 

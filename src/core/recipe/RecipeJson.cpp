@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/recipe/RecipeJson.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/editors/DecimalText.h"
 #include "core/files/RegularFile.h"
 #include "core/recipe/RecipeText.h"

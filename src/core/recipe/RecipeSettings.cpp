@@ -2,7 +2,7 @@
 // Reading a file's settings into a recipe, and the recipes that make one file of another.
 #include "core/recipe/RecipeSettings.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/editors/EditorModel.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/editors/SettingText.h"

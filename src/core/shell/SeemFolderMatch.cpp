@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The seem folder's rules on names and sizes, apart from listing a folder on
 // disk, so that a folder listed elsewhere (a web page's) is matched alike.
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/SeemFolderScan.h"
 

@@ -6,11 +6,11 @@
 #include "core/session/EditingSession.h"
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
-#include "gui/compare/FolderComparisonController.h"
+#include "gui/controllers/EditorPanel.h"
 #include "gui/controllers/FileController.h"
+#include "gui/controllers/FolderComparisonController.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/EditorPanel.h"
 
 #include <QAction>
 #include <QDockWidget>

@@ -3,10 +3,10 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
+#include "gui/controllers/EditorPanel.h"
+#include "gui/dialogs/GoToOffsetDialog.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/EditorPanel.h"
-#include "gui/windows/GoToOffsetDialog.h"
 
 #include <QAction>
 #include <QMenu>

@@ -5,15 +5,15 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
 #include "gui/controllers/StatusSink.h"
+#include "gui/dialogs/BackgroundRead.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/ExternalChangeWatcher.h"
 #include "gui/i18n/UiText.h"
 #include "gui/shell/RecentFilesMenu.h"
-#include "gui/window/FileDrop.h"
-#include "gui/window/WindowCaption.h"
-#include "gui/windows/BackgroundRead.h"
+#include "gui/widgets/FileDrop.h"
+#include "gui/widgets/WindowCaption.h"
 
 #include <QAction>
 #include <QDropEvent>

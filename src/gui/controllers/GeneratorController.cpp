@@ -4,7 +4,7 @@
 #include "gui/generators/GeneratorHost.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/window/WindowCaption.h"
+#include "gui/widgets/WindowCaption.h"
 
 #include <QAction>
 #include <QMenu>

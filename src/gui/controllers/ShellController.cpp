@@ -8,12 +8,12 @@
 #include "core/settings/SettingsStore.h"
 #include "core/settings/TipSetting.h"
 #include "gui/controllers/FileController.h"
+#include "gui/dialogs/AboutWindow.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/i18n/UiText.h"
 #include "gui/shell/FolderBrowser.h"
 #include "gui/shell/SeemFolderMenu.h"
 #include "gui/shell/ShellCommands.h"
-#include "gui/windows/AboutWindow.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QAction>
 #include <QLabel>

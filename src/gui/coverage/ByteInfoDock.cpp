@@ -5,8 +5,8 @@
 #include "core/session/EditingSession.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/MainSurface.h"
-#include "gui/window/ScreenFit.h"
+#include "gui/widgets/MainSurface.h"
+#include "gui/widgets/ScreenFit.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 // How the grid draws its cells, their digits and the caret.
 #include "gui/document/ByteGridView.h"
 
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/document/ByteGrid.h"
 #include "core/document/GridGeometry.h"
 #include "gui/i18n/UiText.h"

@@ -8,7 +8,7 @@
 #include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/PhoneScreenPreview.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/ImageList.h"
+#include "gui/widgets/ImageList.h"
 
 #include <QColor>
 #include <QEvent>

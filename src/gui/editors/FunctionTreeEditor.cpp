@@ -6,7 +6,7 @@
 #include "gui/editors/EditorAccessibility.h"
 #include "gui/editors/FunctionTreeAccessible.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/ImageList.h"
+#include "gui/widgets/ImageList.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

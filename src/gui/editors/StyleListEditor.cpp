@@ -5,7 +5,7 @@
 #include "core/session/EditingSession.h"
 #include "gui/editors/CheckMarkDelegate.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/ImageList.h"
+#include "gui/widgets/ImageList.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>

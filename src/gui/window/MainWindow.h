@@ -10,7 +10,7 @@
 #include "core/settings/SettingsStore.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/WindowCaption.h"
+#include "gui/widgets/WindowCaption.h"
 
 #include <QMainWindow>
 
@@ -83,12 +83,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     [[nodiscard]] ByteGridView* gridView() const { return m_gridView; }
     [[nodiscard]] QString statusText(int panel) const;
 
-    [[nodiscard]] FileController& fileController() const { return *m_fileController; }
-    [[nodiscard]] ComparisonController& comparisonController() const {
-        return *m_comparisonController;
-    }
     [[nodiscard]] ShellController& shellController() const { return *m_shellController; }
-    [[nodiscard]] LanguageController& languageController() const { return *m_languageController; }
 
   protected:
     // A drop and the window's close go to the file controller.

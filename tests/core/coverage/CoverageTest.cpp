@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/coverage/Coverage.h"
 
+#include "core/checks/DefinitionsCheck.h"
 #include "core/coverage/DefinitionSuggestions.h"
-#include "core/definitions/DefinitionsCheck.h"
 #include "core/document/FunctionTree.h"
 #include "core/document/SeemDocument.h"
 

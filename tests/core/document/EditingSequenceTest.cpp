@@ -4,7 +4,7 @@
 // moves, an editor's action or gesture is one step, and every Undo gives back
 // whole cells.
 #include "TempDir.h"
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 #include "core/document/GridCursor.h"
 #include "core/document/SeemDocument.h"
 

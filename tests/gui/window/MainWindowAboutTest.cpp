@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "gui/windows/AboutWindow.h"
+#include "gui/dialogs/AboutWindow.h"
 
 using namespace vantrel;
 using vantrel::testing::MainWindowFixture;

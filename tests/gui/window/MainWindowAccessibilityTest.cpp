@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "gui/AccessibilityChecks.h"
+#include "gui/dialogs/AboutWindow.h"
+#include "gui/dialogs/GoToOffsetDialog.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/windows/AboutWindow.h"
-#include "gui/windows/GoToOffsetDialog.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -42,9 +42,7 @@ class MainWindowCompare : public StartedMainWindowFixture {
         action("mnuCompare")->trigger();
     }
 
-    QListWidget* lines() const {
-        return mainWindow->comparisonController().differenceList()->list();
-    }
+    QListWidget* lines() const { return comparisonController().differenceList()->list(); }
     FunctionTreeEditor* tree() const {
         return mainWindow->findChild<FunctionTreeEditor*>(QStringLiteral("tvwFuct"));
     }

@@ -3,12 +3,12 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/compare/DifferenceList.h"
 #include "gui/coverage/ByteInfoDock.h"
+#include "gui/dialogs/GoToOffsetDialog.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/FunctionTreeEditor.h"
-#include "gui/window/MainSurface.h"
-#include "gui/window/ScreenFit.h"
-#include "gui/window/Twips.h"
-#include "gui/windows/GoToOffsetDialog.h"
+#include "gui/widgets/MainSurface.h"
+#include "gui/widgets/ScreenFit.h"
+#include "gui/widgets/Twips.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -98,7 +98,7 @@ TEST_F(MainWindowDesktop, TheBarAndTheComparisonTakeTheirRoomFromTheScreenNotThe
 
     dialogs.openFiles = {other};
     action("mnuCompare")->trigger();
-    mainWindow->comparisonController().differenceList()->setCurrentDifference(0);
+    comparisonController().differenceList()->setCurrentDifference(0);
     action("mnuTakeOther")->trigger(); // none left: the list says so in a line of its own
     QTest::qWait(50);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !scrolls(); }, 1000));
@@ -193,12 +193,12 @@ TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
 
 TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
     const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-    EXPECT_EQ(cancel(), "Cancel");                      // started in English
-    mainWindow->languageController().chooseLanguage(1); // Chinese
+    EXPECT_EQ(cancel(), "Cancel");          // started in English
+    languageController().chooseLanguage(1); // Chinese
     EXPECT_EQ(cancel(), QString::fromUtf8("取消"));
     EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
               str(UiString::FolderType));
-    mainWindow->languageController().chooseLanguage(0);
+    languageController().chooseLanguage(0);
     EXPECT_EQ(cancel(), "Cancel");
 }
 
@@ -206,7 +206,7 @@ TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
     showActive();
     const auto* surface = mainWindow->findChild<QScrollArea*>(QStringLiteral("surface"));
     for (const int language : {1, 0}) { // Chinese, then back to English
-        mainWindow->languageController().chooseLanguage(language);
+        languageController().chooseLanguage(language);
         QTest::qWait(50); // the bars settle
         // The test screen is narrower than the window: only its height is whole.
         EXPECT_GE(surface->maximumViewportSize().height(), MainSurface::designedSize().height())

@@ -84,7 +84,7 @@ TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     action("mnuRedo")->trigger();
     EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
 
-    mainWindow->fileController().save();
+    fileController().save();
     action("mnuUndo")->trigger();
     EXPECT_EQ(mainWindow->windowTitle(), caption(functions) + QStringLiteral(" *"));
     action("mnuRedo")->trigger(); // back at the saved state
@@ -117,9 +117,9 @@ TEST_F(MainWindowDocument, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel)
          [this](const ScriptedDialogs&) { return !mainWindow->isVisible(); }},
         {"exit", [this] { action("mnuExit")->trigger(); },
          [this](const ScriptedDialogs&) { return !mainWindow->isVisible(); }},
-        {"open", [this] { mainWindow->fileController().open(); },
+        {"open", [this] { fileController().open(); },
          [](const ScriptedDialogs& asked) { return !asked.fileRequests.empty(); }},
-        {"close file", [this] { mainWindow->fileController().close(); },
+        {"close file", [this] { fileController().close(); },
          [this](const ScriptedDialogs&) { return mainWindow->fileName().isEmpty(); }},
     };
     enum Answer { Save, Discard, Cancel, SaveFails };

@@ -89,14 +89,14 @@ TEST_F(MainWindowEditors, OnOffThroughTheMenuChangesOneBitAndSaveWritesOnlyThat)
     EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
     EXPECT_EQ(FunctionTreeEditor::itemImageKey(tree()->itemByKey(QStringLiteral("n_1A_0"))),
               QStringLiteral("off"));
-    mainWindow->fileController().save();
+    fileController().save();
     const QByteArray after = readAll(path);
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(differingBits(before, after), 1);
     EXPECT_EQ(static_cast<quint8>(after[26]), 0xA4);
 
     action("mnuOnOff")->trigger();
-    mainWindow->fileController().save();
+    fileController().save();
     EXPECT_EQ(readAll(path), before);
 }
 
@@ -124,7 +124,7 @@ TEST_F(MainWindowEditors, StyleRowCheckWritesItsByteAndSaveWritesIt) {
     QListWidgetItem* row = styles()->item(0);
     const bool wasChecked = row->checkState() == Qt::Checked;
     row->setCheckState(wasChecked ? Qt::Unchecked : Qt::Checked);
-    mainWindow->fileController().save();
+    fileController().save();
     const QByteArray after = readAll(path);
     int changedBytes = 0;
     for (int i = 0; i < before.size(); ++i)

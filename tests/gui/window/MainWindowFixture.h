@@ -93,6 +93,18 @@ class MainWindowFixture : public ::testing::Test {
             session.typeCharacter(digit);
     }
 
+    // The window's controllers, found among its children: the window keeps them
+    // to itself, and only the tests reach past its menus to them.
+    FileController& fileController() const { return controller<FileController>(); }
+    ComparisonController& comparisonController() const {
+        return controller<ComparisonController>();
+    }
+    LanguageController& languageController() const { return controller<LanguageController>(); }
+
+    template <class Controller> Controller& controller() const {
+        return *mainWindow->findChild<Controller*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
     QAction* action(const char* name) const {
         return mainWindow->findChild<QAction*>(QString::fromLatin1(name));
     }

@@ -4,9 +4,9 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -85,12 +85,12 @@ TEST_F(MainWindowOpenSave, SavingOverAnotherProgramsChangeOrAGoneFileAsksFirst) 
     const QByteArray theirs(40, '\x02');
     writeSeem(QStringLiteral("first.seem"), theirs);
     dialogs.questionAnswers = {2}; // Cancel
-    mainWindow->fileController().save();
+    fileController().save();
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(dialogs.questions[0].buttons.size(), 3);
     EXPECT_EQ(readAll(path), theirs);
     dialogs.questionAnswers = {0}; // Overwrite
-    mainWindow->fileController().save();
+    fileController().save();
     QByteArray mine(40, '\x01');
     mine[0] = '\xAA';
     EXPECT_EQ(readAll(path), mine);
@@ -98,10 +98,10 @@ TEST_F(MainWindowOpenSave, SavingOverAnotherProgramsChangeOrAGoneFileAsksFirst) 
     typeInto(1, "BB");
     QFile::remove(path);
     dialogs.questionAnswers = {1}; // Cancel
-    mainWindow->fileController().save();
+    fileController().save();
     EXPECT_FALSE(QFileInfo::exists(path));
     dialogs.questionAnswers = {0}; // Save
-    mainWindow->fileController().save();
+    fileController().save();
     mine[1] = '\xBB';
     EXPECT_EQ(readAll(path), mine);
 }
@@ -117,7 +117,7 @@ TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToIt
     EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 40);
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + first + QStringLiteral("] *"));
-    mainWindow->fileController().save();
+    fileController().save();
     QByteArray expected(40, '\x01');
     expected[3] = '\x7F';
     EXPECT_EQ(readAll(first), expected);
@@ -201,7 +201,7 @@ TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
 
 TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing) {
     dialogs.openFiles = {std::nullopt};
-    mainWindow->fileController().open();
+    fileController().open();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OpenDialogTitle));
     EXPECT_EQ(dialogs.fileRequests[0].flags,
@@ -211,10 +211,10 @@ TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing
 
     const QString path = bytesFile(QStringLiteral("s.seem"), 40);
     dialogs.openFiles = {path, path};
-    mainWindow->fileController().open();
-    mainWindow->fileController().open();
+    fileController().open();
+    fileController().open();
     EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList{path});
+    EXPECT_EQ(fileController().recentFiles(), QStringList{path});
 }
 
 TEST_F(MainWindowOpenSave, VolumeAlertFollowsShowTip) {
@@ -242,7 +242,7 @@ TEST_F(MainWindowOpenSave, OuterTextFileLeavesTheWindowEmpty) {
 
 TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
     mainWindow->openFile(bytesFile(QStringLiteral("s.seem"), 40));
-    mainWindow->fileController().close();
+    fileController().close();
     EXPECT_FALSE(mainWindow->session().fileOpen());
     EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 1);
     EXPECT_TRUE(mainWindow->fileName().isEmpty());
@@ -255,15 +255,15 @@ TEST_F(MainWindowOpenSave, ReloadDiscardsEdits) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
     mainWindow->openFile(path);
     typeInto(0, "FF");
-    mainWindow->fileController().reload(); // asked, and cancelled
+    fileController().reload(); // asked, and cancelled
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(mainWindow->session().document().grid().text(0), "FF");
     dialogs.questionAnswers = {0};
-    mainWindow->fileController().reload();
+    fileController().reload();
     EXPECT_EQ(mainWindow->session().document().grid().text(0), "10");
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
-    mainWindow->fileController().reload(); // nothing to lose: no question
+    fileController().reload(); // nothing to lose: no question
     EXPECT_EQ(dialogs.questions.size(), 2u);
 }
 
@@ -312,7 +312,7 @@ TEST_F(MainWindowOpenSave, FileReloadBringsTheTipAgainButReadingAnotherProgramsC
     typeInto(1, "FF");
     writeSeem(QStringLiteral("v.seem"), QByteArray(24, '\x02'));
     dialogs.questionAnswers = {1}; // Reload
-    mainWindow->fileController().save();
+    fileController().save();
     EXPECT_EQ(cell(1), QStringLiteral("02"));
     EXPECT_EQ(mainWindow->findChild<TipWindow*>(), nullptr);
 }
@@ -328,7 +328,7 @@ TEST_F(MainWindowOpenSave, TheReloadedNoticeGoesOnceTheDocumentOrItsFileChanges)
     typeInto(1, "FF");
     EXPECT_TRUE(mainWindow->statusText(2).isEmpty()) << "edited since";
 
-    mainWindow->fileController().save();
+    fileController().save();
     changeOnDisk(path, QByteArray(40, '\x30'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("30"); }, 5000));
     EXPECT_EQ(mainWindow->statusText(2), notice);
@@ -345,12 +345,12 @@ TEST_F(MainWindowOpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {
         content.append(static_cast<char>(i * 7));
     const QString path = writeSeem(QStringLiteral("s.seem"), content);
     mainWindow->openFile(path);
-    mainWindow->fileController().save();
+    fileController().save();
     EXPECT_EQ(readAll(path), content);
 
     typeInto(5, "0a");
     typeInto(6, "0f");
-    mainWindow->fileController().save();
+    fileController().save();
     content[5] = 10;
     content[6] = 15;
     EXPECT_EQ(readAll(path), content);
@@ -361,7 +361,7 @@ TEST_F(MainWindowOpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x33');
     mainWindow->openFile(path);
     typeInto(26, "");
-    mainWindow->fileController().save();
+    fileController().save();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("26")));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("1A")));
@@ -375,7 +375,7 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     mainWindow->openFile(path);
     const QString copy = work.filePath(QStringLiteral("copy.seem"));
     dialogs.saveFiles = {copy};
-    mainWindow->fileController().saveAs();
+    fileController().saveAs();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::SaveAsDialogTitle));
     EXPECT_EQ(dialogs.fileRequests[0].presetFileName, path);
@@ -383,11 +383,11 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     EXPECT_EQ(readAll(copy), QByteArray(40, '\x44'));
     EXPECT_EQ(mainWindow->fileName(), copy);
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
-    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList{copy});
+    EXPECT_EQ(fileController().recentFiles(), QStringList{copy});
 
     dialogs.saveFiles = {copy};
-    mainWindow->fileController().saveAs();
-    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList{copy});
+    fileController().saveAs();
+    EXPECT_EQ(fileController().recentFiles(), QStringList{copy});
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
 }
 
@@ -396,7 +396,7 @@ TEST_F(MainWindowOpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
     mainWindow->openFile(path);
     const QString longer = bytesFile(QStringLiteral("long.seem"), 300, '\x09');
     dialogs.saveFiles = {longer};
-    mainWindow->fileController().saveAs();
+    fileController().saveAs();
     EXPECT_EQ(readAll(longer), QByteArray(40, '\x01'));
 }
 
@@ -405,7 +405,7 @@ TEST_F(MainWindowOpenSave, SavingAReadOnlyFileReportsAndLosesNothing) {
     mainWindow->openFile(path);
     typeInto(0, "AA");
     ::chmod(path.toLocal8Bit().constData(), 0444);
-    mainWindow->fileController().save();
+    fileController().save();
     ::chmod(path.toLocal8Bit().constData(), 0644);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
@@ -420,7 +420,7 @@ TEST_F(MainWindowOpenSave, FailedSaveAsKeepsTheOldPathAndCaption) {
     mainWindow->openFile(path);
     const QString title = mainWindow->windowTitle();
     dialogs.saveFiles = {work.filePath(QStringLiteral("no/such/folder/x.seem"))};
-    mainWindow->fileController().saveAs();
+    fileController().saveAs();
     EXPECT_EQ(mainWindow->fileName(), path);
     EXPECT_EQ(mainWindow->windowTitle(), title);
     EXPECT_EQ(dialogs.messages.size(), 1u);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "gui/windows/ReadingWindow.h"
+#include "gui/dialogs/ReadingWindow.h"
 
 #include <QTest>
 #include <QTimer>

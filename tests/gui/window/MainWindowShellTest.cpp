@@ -62,14 +62,14 @@ TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveNewestFirstAndReopenWithoutR
 
     recentItem(2)->trigger();
     EXPECT_EQ(mainWindow->fileName(), paths[2]);
-    EXPECT_EQ(mainWindow->fileController().recentFiles(), paths);
+    EXPECT_EQ(fileController().recentFiles(), paths);
     EXPECT_EQ(settings.read("FileCount", ""), "5");
 }
 
 TEST_F(MainWindowShell, ARecentEntryWithThePrefixInItsNameOpensAsWritten) {
     const QString odd = writeSeem(QStringLiteral("&1. odd.seem"), QByteArray(40, '\x00'));
     openThroughDialog(odd);
-    mainWindow->fileController().close();
+    fileController().close();
     recentItem(0)->trigger();
     EXPECT_EQ(mainWindow->fileName(), odd);
     EXPECT_TRUE(mainWindow->session().fileOpen());
@@ -86,7 +86,7 @@ TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages.back().text.contains(gone));
     EXPECT_EQ(mainWindow->fileName(), kept);
-    EXPECT_EQ(mainWindow->fileController().recentFiles(), QStringList({kept, gone}));
+    EXPECT_EQ(fileController().recentFiles(), QStringList({kept, gone}));
 }
 
 TEST_F(MainWindowShell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {
@@ -119,7 +119,7 @@ TEST_F(MainWindowShell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
     EXPECT_FALSE(action("mnuStyle")->isEnabled());
     action("mnuFunction")->trigger();
     EXPECT_EQ(mainWindow->fileName(), main);
-    EXPECT_TRUE(mainWindow->fileController().recentFiles().isEmpty());
+    EXPECT_TRUE(fileController().recentFiles().isEmpty());
 
     const QString empty = work.path() + QStringLiteral("/empty");
     QDir().mkpath(empty);

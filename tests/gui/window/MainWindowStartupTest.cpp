@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/document/ByteGridView.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,7 +92,7 @@ TEST_F(MainWindowStartup, EveryCaptionOfTheWindowReachesItsControl) {
     for (const char* file :
          {"0032_0001.seem", "004a_0001.seem", "0a1c_0001.seem", "0d51_0001.seem"})
         mainWindow->openFile(sample(file));
-    mainWindow->fileController().close();
+    fileController().close();
 
     pugi::xml_document doc;
     ASSERT_TRUE(doc.load_file(VANTREL_DATA_DIR "/language.xml"));
@@ -141,7 +141,7 @@ TEST_F(MainWindowStartup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAd
     EXPECT_EQ(titlesOf(menu->actions()),
               (QStringList{QStringLiteral("English"), QString::fromUtf8("简体中文")}));
     EXPECT_TRUE(menu->actions()[0]->isChecked());
-    mainWindow->languageController().chooseLanguage(1);
+    languageController().chooseLanguage(1);
     emit menu->aboutToShow();
     EXPECT_EQ(settings.value("language"), "1");
     ASSERT_EQ(menu->actions().size(), 2);
@@ -152,7 +152,7 @@ TEST_F(MainWindowStartup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAd
     EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
     EXPECT_TRUE(dialogs.messages.empty());
     // Back again, the hint is the whole of the string, not a caption of part of it.
-    mainWindow->languageController().chooseLanguage(0);
+    languageController().chooseLanguage(0);
     EXPECT_EQ(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->text().toStdString(),
               mainWindow->strings().multiline(UiString::StartPageHint));
 }
@@ -197,7 +197,7 @@ TEST_F(MainWindowStartup, MissingDefinitionsOnALanguageSwitchSayTheFileIsMissing
     start();
     ASSERT_TRUE(loaded);
     QFile::remove(appFile(QStringLiteral("seem_zh.xml")));
-    mainWindow->languageController().chooseLanguage(1);
+    languageController().chooseLanguage(1);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const QString text = dialogs.messages[0].text;
     EXPECT_TRUE(text.startsWith(str(UiString::DefinitionsUnloadable)));
@@ -236,7 +236,7 @@ TEST_F(MainWindowStartup, CommandLineOpensAFileNamedWithAFolder) {
     start(path);
     EXPECT_TRUE(mainWindow->session().fileOpen());
     EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_TRUE(mainWindow->fileController().recentFiles().isEmpty());
+    EXPECT_TRUE(fileController().recentFiles().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
     const TipWindow* tip = mainWindow->findChild<TipWindow*>();
     ASSERT_NE(tip, nullptr);

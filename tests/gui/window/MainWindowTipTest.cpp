@@ -2,10 +2,10 @@
 #include "MainWindowFixture.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
+#include "gui/dialogs/TipWindow.h"
 #include "gui/editors/FunctionTreeEditor.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/windows/TipWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/coverage/CoverageController.h"
+#include "gui/controllers/CoverageController.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
+#include "gui/controllers/SuggestDefinitionsController.h"
 #include "gui/coverage/CoverageShading.h"
-#include "gui/coverage/SuggestDefinitionsController.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/MainSurface.h"
+#include "gui/widgets/MainSurface.h"
 
-#include "gui/window/Twips.h"
+#include "gui/widgets/Twips.h"
 
 #include <QEvent>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/document/BitHelpers.h"
+#include "core/base/BitHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/TipWindow.h"
+#include "gui/dialogs/TipWindow.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"

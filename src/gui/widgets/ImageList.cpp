@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/ImageList.h"
+#include "gui/widgets/ImageList.h"
 
 #include <QPainter>
 #include <QPainterPath>

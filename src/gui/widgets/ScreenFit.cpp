@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/ScreenFit.h"
+#include "gui/widgets/ScreenFit.h"
 
 #include <QResizeEvent>
 #include <QScreen>

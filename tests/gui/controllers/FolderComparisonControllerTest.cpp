@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/compare/FolderComparisonController.h"
+#include "gui/controllers/FolderComparisonController.h"
 
 #include "TempDir.h"
 #include "gui/TestSession.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/TipWindow.h"
+#include "gui/dialogs/TipWindow.h"
 
 #include "WindowsFixture.h"
 #include "core/i18n/BuiltinStrings.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/AboutWindow.h"
+#include "gui/dialogs/AboutWindow.h"
 
 #include "core/ProjectInfo.h"
 #include "core/i18n/BuiltinStrings.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/FileDrop.h"
+#include "gui/widgets/FileDrop.h"
 
 #include <QFileInfo>
 #include <QMimeData>

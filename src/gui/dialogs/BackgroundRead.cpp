@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/BackgroundRead.h"
+#include "gui/dialogs/BackgroundRead.h"
 
-#include "gui/windows/ReadingWindow.h"
+#include "gui/dialogs/ReadingWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/MainSurface.h"
+#include "gui/widgets/MainSurface.h"
 
-#include "gui/window/FileDrop.h"
-#include "gui/window/ScreenFit.h"
+#include "gui/widgets/FileDrop.h"
+#include "gui/widgets/ScreenFit.h"
 
 #include <QMainWindow>
 #include <QMimeData>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/WindowCaption.h"
+#include "gui/widgets/WindowCaption.h"
 
 #include "core/session/EditingSession.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/coverage/SuggestDefinitionsController.h"
+#include "gui/controllers/SuggestDefinitionsController.h"
 
 #include "core/compare/DocumentComparison.h"
 #include "core/coverage/DefinitionSuggestions.h"

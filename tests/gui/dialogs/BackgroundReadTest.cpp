@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/BackgroundRead.h"
+#include "gui/dialogs/BackgroundRead.h"
 
 #include "WindowsFixture.h"
 #include "gui/NamedChild.h"
-#include "gui/windows/ReadingWindow.h"
+#include "gui/dialogs/ReadingWindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/GoToOffsetDialog.h"
+#include "gui/dialogs/GoToOffsetDialog.h"
 
 #include "core/document/OffsetInput.h"
 #include "core/i18n/BuiltinStrings.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/window/EditorPanel.h"
+#include "gui/controllers/EditorPanel.h"
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
@@ -12,7 +12,7 @@
 #include "gui/editors/VolumeEditor.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
-#include "gui/window/Twips.h"
+#include "gui/widgets/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/definitions/DefinitionsCheck.h"
+#include "core/checks/DefinitionsCheck.h"
 
+#include "core/base/BitHelpers.h"
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/document/BitHelpers.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/ColorScheme.h"
 #include "core/editors/StyleList.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/coverage/CoverageController.h"
+#include "gui/controllers/CoverageController.h"
 
 #include "core/compare/DocumentComparison.h"
 #include "gui/TestSession.h"
+#include "gui/controllers/SuggestDefinitionsController.h"
 #include "gui/coverage/CoverageShading.h"
-#include "gui/coverage/SuggestDefinitionsController.h"
 #include "gui/document/ByteGridView.h"
 
 #include <QAction>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gui/windows/ReadingWindow.h"
+#include "gui/dialogs/ReadingWindow.h"
 
 #include "core/files/ReadingDots.h"
 #include "gui/i18n/ApplyLanguage.h"

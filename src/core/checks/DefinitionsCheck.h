@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/definitions/DefinitionProblems.h"
+#include "core/base/DefinitionProblems.h"
 #include "core/xml/XmlDocument.h"
 
 #include <string>
