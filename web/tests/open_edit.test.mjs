@@ -134,7 +134,7 @@ test('a file opened with a handle is written back through it, and Save As throug
         window.showOpenFilePicker = async () => [{
             kind: 'file',
             name: '0032_0001.seem',
-            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem'),
+            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem', { lastModified: 1000 }),
             createWritable: writable,
         }];
         window.showSaveFilePicker = async ({ suggestedName }) =>
@@ -162,6 +162,59 @@ test('a file opened with a handle is written back through it, and Save As throug
     await handlePage.waitForFunction(() => window.written.length === 2);
     assert.deepEqual(Buffer.from(await handlePage.evaluate(() => window.written[1])), expected);
     assert.equal(downloads, 0);
+    await context.close();
+});
+
+test('Save asks before writing over a file another program changed or removed', async () => {
+    const context = await shared.browser.newContext();
+    // One file on a stand-in disk that the test changes behind the page's back.
+    await context.addInitScript((bytes) => {
+        window.written = [];
+        window.disk = { bytes, time: 1000, gone: false };
+        window.showOpenFilePicker = async () => [{
+            kind: 'file',
+            name: '0032_0001.seem',
+            getFile: async () => {
+                if (window.disk.gone) {
+                    throw new DOMException('gone', 'NotFoundError');
+                }
+                return new File([new Uint8Array(window.disk.bytes)], '0032_0001.seem', { lastModified: window.disk.time });
+            },
+            createWritable: async () => ({
+                write: async (data) => window.written.push(Array.from(new Uint8Array(data.buffer ?? data))),
+                close: async () => { window.disk.time += 1; },
+            }),
+        }];
+    }, [...sample('0032_0001.seem')]);
+    const handlePage = await context.newPage();
+    await handlePage.goto(shared.server.url);
+    await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await handlePage.keyboard.press('Control+o');
+    await handlePage.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.waitForFunction(() => document.title.includes('*'));
+    const dialog = handlePage.locator('message-dialog dialog[open]');
+    const answer = async (value) => {
+        await handlePage.keyboard.press('Control+s');
+        await dialog.waitFor();
+        const text = await dialog.locator('#messageText').textContent();
+        await dialog.locator(`.buttons button[data-value="${value}"]`).click();
+        return text;
+    };
+
+    await handlePage.evaluate(() => { window.disk.time = 5000; });
+    assert.match(await answer('cancel'), /0032_0001\.seem was changed by another program/);
+    assert.equal(await handlePage.evaluate(() => window.written.length), 0);
+    await answer('overwrite');
+    await handlePage.waitForFunction(() => !document.title.includes('*'));
+    assert.equal(await handlePage.evaluate(() => window.written.length), 1);
+
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.evaluate(() => { window.disk.gone = true; });
+    assert.match(await answer('cancel'), /0032_0001\.seem/);
+    assert.equal(await handlePage.evaluate(() => window.written.length), 1);
+    assert.ok(await handlePage.evaluate(() => document.title.includes('*')));
     await context.close();
 });
 
