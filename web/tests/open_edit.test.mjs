@@ -372,4 +372,24 @@ describe('refusals and questions', () => {
         await page.waitForFunction(() => document.querySelector('switch-tree li.switch > .label').textContent.trim() === 'Key Beep');
         await chooseDefinitions('seem_en.xml', english);
     });
+
+    test('a chosen definitions document is refused as that file: malformed, with entities, too large', async () => {
+        await openSample(page, '0032_0001.seem');
+        const refusal = async (text) => {
+            await page.locator('details.menu:has([data-control="mnuDefinitions"]) > summary').click();
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuDefinitions"]')]);
+            await chooser.setFiles({ name: 'mine.xml', mimeType: 'application/xml', buffer: Buffer.from(text) });
+            const dialog = page.locator('message-dialog dialog[open]');
+            await dialog.waitFor();
+            const message = (await dialog.locator('.message').textContent()).trim();
+            await dialog.locator('button').first().click();
+            assert.doesNotMatch(message, /language\.xml|rendering/);
+            return message;
+        };
+        assert.match(await refusal('<seem>\n<a></b>\n</seem>'), /^The file mine\.xml is not well-formed XML: [^\n]+ \(line 2\)\.$/);
+        const entity = '<!DOCTYPE seem [<!ENTITY big "Sound">]>\n<seem><a b="&big;"/></seem>';
+        assert.match(await refusal(entity), /mine\.xml could not be read: .*entities/);
+        assert.match(await refusal(`<seem>${' '.repeat(4 << 20)}</seem>`), /mine\.xml .*too large \(4,194,317 bytes; at most 4,194,304\)/);
+        assert.equal((await page.locator('switch-tree li.switch > .label').first().textContent()).trim(), 'Sound');
+    });
 });
