@@ -135,16 +135,17 @@ export async function readDropped(item: DataTransferItem, limit: number): Promis
     return file ? readFile(file, limit) : null;
 }
 
-// The name a download gets: a bare name gets ".seem".
+// The name a seem file is downloaded under: ".seem" unless it ends so already
+// (a name such as "phone.v2" has a dot, not an extension).
 export function downloadName(name: string): string {
-    return /\.[^./\\]+$/.test(name) ? name : `${name}.seem`;
+    return /\.seem$/i.test(name) ? name : `${name}.seem`;
 }
 
 export function download(bytes: Uint8Array | string, name: string, type = 'application/octet-stream'): void {
     const url = URL.createObjectURL(new Blob([bytes as BlobPart], { type }));
     const link = document.createElement('a');
     link.href = url;
-    link.download = downloadName(name);
+    link.download = name;
     link.hidden = true;
     document.body.append(link);
     link.click();
@@ -175,7 +176,7 @@ export async function saveFile(bytes: Uint8Array, name: string, handle: FileSyst
         await writeTo(handle, bytes);
         return { handle, stamp: await stampAfterWrite(handle) };
     }
-    download(bytes, name);
+    download(bytes, downloadName(name));
     return { handle: null, stamp: null };
 }
 
@@ -184,13 +185,13 @@ export async function saveFile(bytes: Uint8Array, name: string, handle: FileSyst
 export async function saveFileAs(bytes: Uint8Array, name: string):
     Promise<(SavedFile & { name: string }) | null> {
     if (typeof picker.showSaveFilePicker !== 'function') {
-        download(bytes, name);
+        download(bytes, downloadName(name));
         return { handle: null, stamp: null, name: downloadName(name) };
     }
     try {
         const handle = await picker.showSaveFilePicker({ suggestedName: downloadName(name), types: seemTypes });
         if (!canWrite(handle)) {
-            download(bytes, name);
+            download(bytes, downloadName(name));
             return { handle: null, stamp: null, name: downloadName(name) };
         }
         await writeTo(handle, bytes);

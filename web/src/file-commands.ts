@@ -5,7 +5,7 @@
 // generator's file opens). The page only reads and writes the bytes.
 import { UiString, type Leaving, type OpenResult, type Question, type Session } from './core';
 import {
-    canPickFiles, diskState, download, pickFile, readFile, saveFile, saveFileAs, type FileStamp, type OpenedFile,
+    canPickFiles, diskState, download, downloadName, pickFile, readFile, saveFile, saveFileAs, type FileStamp, type OpenedFile,
 } from './file-access';
 import type { GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
@@ -191,7 +191,7 @@ export class FileCommands {
 
     // A generator's file, under the name the session gives it.
     offer(bytes: Uint8Array, fileName: string): void {
-        download(bytes, fileName);
+        download(bytes, downloadName(fileName));
     }
 
     readonly onBeforeUnload = (event: BeforeUnloadEvent): void => {

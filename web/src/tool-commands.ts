@@ -28,7 +28,7 @@ export class ToolCommands {
     exportSettings(): void {
         const session = this.controller.session;
         if (session?.fileOpen()) {
-            const name = session.fileNameToSave().replace(/\.[^.]*$/, '');
+            const name = session.fileNameToSave().replace(/\.seem$/i, '');
             download(session.exportRecipe(), `${name}.json`, 'application/json');
         }
     }

@@ -7,7 +7,7 @@ import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { describe, test } from 'node:test';
 import {
-    cliPath, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
+    cliPath, dismissDialog, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
     saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
@@ -216,6 +216,53 @@ test('Save asks before writing over a file another program changed or removed', 
     assert.equal(await handlePage.evaluate(() => window.written.length), 1);
     assert.ok(await handlePage.evaluate(() => document.title.includes('*')));
     await context.close();
+});
+
+// A page whose file pickers are what init (run in the page with arg) sets up, with the sample opened through them.
+async function pageWithPickers(init, arg) {
+    const context = await shared.browser.newContext({ acceptDownloads: true });
+    await context.addInitScript(init, arg);
+    const handlePage = await context.newPage();
+    await handlePage.goto(shared.server.url);
+    await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await handlePage.keyboard.press('Control+o');
+    await handlePage.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    return { context, handlePage };
+}
+
+test('a save that fails keeps the document; a handle that cannot write is downloaded to', async () => {
+    const { context, handlePage } = await pageWithPickers((bytes) => {
+        window.showOpenFilePicker = async () => [{
+            kind: 'file',
+            name: '0032_0001.seem',
+            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem', { lastModified: 1000 }),
+            createWritable: async () => { throw new DOMException('the disk is full', 'QuotaExceededError'); },
+        }];
+        window.showSaveFilePicker = async ({ suggestedName }) => ({ kind: 'file', name: suggestedName });
+    }, [...sample('0032_0001.seem')]);
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.waitForFunction(() => document.title.includes('*'));
+    await openBytes(handlePage, '004a_0001.seem', sample('004a_0001.seem'));
+    const dialog = handlePage.locator('message-dialog dialog[open]');
+    await dialog.locator('button[data-value="save"]').click();
+    await dialog.locator('button:not([data-value="save"])').first().waitFor();
+    assert.match(await dialog.locator('.message').textContent(), /disk is full/);
+    await dialog.locator('.buttons button').first().click();
+    assert.ok(await handlePage.evaluate(() => document.title.startsWith('0032_0001.seem') && document.title.includes('*')));
+
+    const [download] = await Promise.all([handlePage.waitForEvent('download'), handlePage.keyboard.press('Control+Shift+s')]);
+    assert.equal(download.suggestedFilename(), '0032_0001.seem');
+    await handlePage.waitForFunction(() => !document.title.includes('*'));
+    await context.close();
+});
+
+test('a name with a dot but no ".seem" is downloaded with ".seem" added', async () => {
+    await openBytes(page, 'phone.v2', sample('0032_0001.seem'));
+    await page.waitForFunction(() => document.title.startsWith('phone.v2'));
+    await dismissDialog(page);
+    await page.locator('switch-tree li.switch > .label').first().click();
+    assert.equal((await saveByDownload(page)).name, 'phone.v2.seem');
 });
 
 test('a file dropped on the page opens', async () => {
