@@ -100,6 +100,7 @@ class SessionBinding {
     val coverage() const;
     val byteInfo(const val& cell) const;
     val scanSeemFolder(const val& files) const;
+    val foldersToRead(const val& ours, const val& theirs) const;
     val compareFolders(const val& ours, const val& theirs) const;
 
   private:
