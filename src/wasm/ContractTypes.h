@@ -330,10 +330,10 @@ export interface SeemFolderItem {
     file: string | null;
 }
 
-/** A folder the page has read: its name for messages, its files' names and bytes. */
+/** A folder the page has listed: its name for messages, its files' names and bytes (or size, where not read). */
 export interface SeemFolderFiles {
     folder: string;
-    files: { name: string; bytes: Uint8Array }[];
+    files: ({ name: string; bytes: Uint8Array } | { name: string; size: number })[];
 }
 
 export interface FolderComparison {

@@ -10,14 +10,64 @@
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
 
+#include <algorithm>
+
 namespace vantrel::wasm {
 
 namespace {
 
 constexpr int kMaxFolderFiles = 100000;
 
-std::optional<MemorySeemFolder> folderFrom(PageValues& in, const val& folder,
-                                           const std::string& side) {
+// A folder as the page lists it: every file with its size, and the bytes of
+// those the page has read. The comparison reads only the files it pairs, so
+// the page asks which ones first (foldersToRead) and reads just those.
+class PageFolder : public SeemFolderSource {
+  public:
+    struct File {
+        std::string name;
+        std::uintmax_t size = 0;
+        std::optional<std::vector<std::uint8_t>> bytes;
+    };
+    PageFolder(std::string folder, std::vector<File> files)
+        : m_folder(std::move(folder)), m_files(std::move(files)) {}
+    [[nodiscard]] std::string folder() const override { return m_folder; }
+    [[nodiscard]] std::optional<SeemFolderListing> listing() const override {
+        SeemFolderListing listing;
+        listing.readable = true;
+        for (const File& file : m_files) {
+            if (!isHiddenFileName(file.name))
+                listing.files.push_back({file.name, file.size});
+        }
+        return listing;
+    }
+    [[nodiscard]] SeemFileRead read(const std::string& name) const override {
+        m_wanted.push_back(name);
+        SeemFileRead read;
+        const auto file = std::find_if(m_files.begin(), m_files.end(),
+                                       [&](const File& entry) { return entry.name == name; });
+        if (file == m_files.end() || !file->bytes) {
+            read.reason = "not read";
+        } else if (file->bytes->size() > kMaxSeemFileSize) {
+            read.status = SeemFileRead::Status::TooLarge;
+        } else if (file->bytes->empty()) {
+            read.status = SeemFileRead::Status::Empty;
+        } else {
+            read.status = SeemFileRead::Status::Ok;
+            read.bytes = *file->bytes;
+        }
+        return read;
+    }
+    // The names the comparison read, in order.
+    [[nodiscard]] const std::vector<std::string>& wanted() const { return m_wanted; }
+
+  private:
+    std::string m_folder;
+    std::vector<File> m_files;
+    mutable std::vector<std::string> m_wanted;
+};
+
+// A file is { name, bytes } or, not read yet, { name, size }.
+std::optional<PageFolder> folderFrom(PageValues& in, const val& folder, const std::string& side) {
     if (!isObject(folder)) {
         in.fail(side, "an object with folder and files");
         return std::nullopt;
@@ -25,20 +75,27 @@ std::optional<MemorySeemFolder> folderFrom(PageValues& in, const val& folder,
     const std::string name = in.text(folder["folder"], side + ".folder");
     const val list = folder["files"];
     const int count = in.arrayLength(list, side + ".files", kMaxFolderFiles);
-    std::vector<SeemFolderEntry> files;
+    std::vector<PageFolder::File> files;
     for (int i = 0; i < count && !in.failed(); ++i) {
         const std::string item = side + ".files[" + std::to_string(i) + "]";
         const val file = list[i];
         if (!isObject(file)) {
-            in.fail(item, "an object with name and bytes");
+            in.fail(item, "an object with name and bytes or size");
             break;
         }
-        std::string fileName = in.text(file["name"], item + ".name");
-        files.push_back({std::move(fileName), in.bytes(file["bytes"], item + ".bytes")});
+        PageFolder::File entry{in.text(file["name"], item + ".name"), 0, std::nullopt};
+        if (PageValues::absent(file["bytes"]) && !PageValues::absent(file["size"])) {
+            entry.size = static_cast<std::uintmax_t>(
+                in.integer(file["size"], item + ".size", 0, 2147483647));
+        } else {
+            entry.bytes = in.bytes(file["bytes"], item + ".bytes");
+            entry.size = entry.bytes->size();
+        }
+        files.push_back(std::move(entry));
     }
     if (in.failed())
         return std::nullopt;
-    return MemorySeemFolder(name, std::move(files));
+    return PageFolder(name, std::move(files));
 }
 
 } // namespace
@@ -82,6 +139,21 @@ val SessionBinding::scanSeemFolder(const val& files) const {
     }
     json.endArray();
     return jsonValue(json);
+}
+
+val SessionBinding::foldersToRead(const val& ours, const val& theirs) const {
+    PageValues in("foldersToRead");
+    const auto oursFolder = folderFrom(in, ours, "ours");
+    const auto theirsFolder = in.failed() ? std::nullopt : folderFrom(in, theirs, "theirs");
+    if (in.failed())
+        return in.refusal();
+    FolderComparisonResult ignored;
+    (void)compareSeemFolders(*oursFolder, *theirsFolder, m_session.document().definitions().root(),
+                             strings(), ignored);
+    val result = val::object();
+    result.set("ours", stringArray(oursFolder->wanted()));
+    result.set("theirs", stringArray(theirsFolder->wanted()));
+    return result;
 }
 
 val SessionBinding::compareFolders(const val& ours, const val& theirs) const {

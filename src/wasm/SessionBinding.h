@@ -47,7 +47,7 @@ class SessionBinding {
     val label(const val& id, const val& args) const;
     val plural(const val& id, const val& count, const val& args) const;
 
-    val loadDefinitions(const val& text, const val& name);
+    val loadDefinitions(const val& text, const val& name, const val& chosen);
     val open(const val& bytes, const val& name, const val& reason);
     val close();
     val fileOpen() const;
@@ -65,7 +65,7 @@ class SessionBinding {
     val setTransparencyText(const val& key, const val& text, const val& gesture);
     val setTitle(const val& title);
     val takeOther(const val& index);
-    val applyRecipe(const val& recipeJson, const val& options);
+    val applyRecipe(const val& recipe, const val& options);
     val endGesture();
     val undo();
     val redo();
@@ -100,6 +100,7 @@ class SessionBinding {
     val coverage() const;
     val byteInfo(const val& cell) const;
     val scanSeemFolder(const val& files) const;
+    val foldersToRead(const val& ours, const val& theirs) const;
     val compareFolders(const val& ours, const val& theirs) const;
 
   private:

@@ -117,9 +117,14 @@ val SessionBinding::exportRecipe() const {
         {document.type(), document.typeName(), document.grid()}, seemIdOfPath(document.path()))));
 }
 
-val SessionBinding::applyRecipe(const val& recipeJson, const val& options) {
+val SessionBinding::applyRecipe(const val& recipe, const val& options) {
     PageValues in("applyRecipe");
-    const std::string text = in.text(recipeJson, "recipeJson");
+    // A recipe file's bytes are decoded by the core, as the command line
+    // decodes them; a string is JSON text already decoded.
+    const bool raw = recipe.instanceof (val::global("Uint8Array"));
+    const std::vector<std::uint8_t> bytes =
+        raw ? in.bytes(recipe, "recipe") : std::vector<std::uint8_t>{};
+    const std::string text = raw ? std::string{} : in.text(recipe, "recipe");
     const val chosen = in.options(options, "options");
     const val dryRunGiven = PageValues::member(chosen, "dryRun");
     const val anyNameGiven = PageValues::member(chosen, "anyName");
@@ -128,7 +133,9 @@ val SessionBinding::applyRecipe(const val& recipeJson, const val& options) {
         !PageValues::absent(anyNameGiven) && in.flag(anyNameGiven, "options.anyName");
     if (in.failed())
         return in.refusal();
-    const RecipeParse parsed = parseRecipe(text);
+    const RecipeParse parsed =
+        raw ? parseRecipeBytes({reinterpret_cast<const char*>(bytes.data()), bytes.size()})
+            : parseRecipe(text);
     if (!parsed.ok())
         return refusal(joinLines(parsed.problems));
     const SeemDocument& document = m_session.document();

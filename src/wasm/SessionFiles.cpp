@@ -44,14 +44,15 @@ val generatedValue(const GeneratedFile& file, const UiStrings& strings) {
 
 } // namespace
 
-val SessionBinding::loadDefinitions(const val& text, const val& name) {
+val SessionBinding::loadDefinitions(const val& text, const val& name, const val& chosen) {
     PageValues in("loadDefinitions");
     const std::string definitions = in.text(text, "text");
     const std::string fileName = in.text(name, "name");
+    const bool userChosen = !PageValues::absent(chosen) && in.flag(chosen, "chosen");
     if (in.failed())
         return in.refusal();
     const Call call(*this);
-    if (const auto failure = m_session.loadDefinitionsText(definitions, fileName))
+    if (const auto failure = m_session.loadDefinitionsText(definitions, fileName, userChosen))
         return refusal(failure->message);
     m_definitionsText = definitions;
     m_other.reset();

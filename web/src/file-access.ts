@@ -8,6 +8,17 @@ export interface OpenedFile {
     bytes: Uint8Array;
     // Where saving writes back; null for a file from an input or a plain drop.
     handle: FileSystemFileHandle | null;
+    // The file on disk as it was read, to notice another program's change before a save.
+    stamp: FileStamp | null;
+}
+
+export interface FileStamp {
+    size: number;
+    lastModified: number;
+}
+
+function stampOf(file: File): FileStamp {
+    return { size: file.size, lastModified: file.lastModified };
 }
 
 interface PickerType {
@@ -69,7 +80,31 @@ export function folderFromInput(files: File[]): ChosenFolder {
 // large, without holding a huge one in memory.
 export async function readFile(file: File, limit: number, handle: FileSystemFileHandle | null = null):
     Promise<OpenedFile> {
-    return { name: file.name, bytes: new Uint8Array(await file.slice(0, limit).arrayBuffer()), handle };
+    return {
+        name: file.name, bytes: new Uint8Array(await file.slice(0, limit).arrayBuffer()), handle,
+        stamp: handle ? stampOf(file) : null,
+    };
+}
+
+// Whether the file behind handle is still the one stamped when it was read or written.
+export async function diskState(handle: FileSystemFileHandle, stamp: FileStamp): Promise<'same' | 'changed' | 'missing'> {
+    let now: File;
+    try {
+        now = await handle.getFile();
+    } catch {
+        return 'missing';
+    }
+    return now.size === stamp.size && now.lastModified === stamp.lastModified ? 'same' : 'changed';
+}
+
+// The stamp of what was just written; null where the handle cannot say, so
+// that the next save does not ask about a change no one made.
+async function stampAfterWrite(handle: FileSystemFileHandle): Promise<FileStamp | null> {
+    try {
+        return stampOf(await handle.getFile());
+    } catch {
+        return null;
+    }
 }
 
 // Null when the user cancelled the picker.
@@ -100,16 +135,17 @@ export async function readDropped(item: DataTransferItem, limit: number): Promis
     return file ? readFile(file, limit) : null;
 }
 
-// The name a download gets: a bare name gets ".seem".
+// The name a seem file is downloaded under: ".seem" unless it ends so already
+// (a name such as "phone.v2" has a dot, not an extension).
 export function downloadName(name: string): string {
-    return /\.[^./\\]+$/.test(name) ? name : `${name}.seem`;
+    return /\.seem$/i.test(name) ? name : `${name}.seem`;
 }
 
 export function download(bytes: Uint8Array | string, name: string, type = 'application/octet-stream'): void {
     const url = URL.createObjectURL(new Blob([bytes as BlobPart], { type }));
     const link = document.createElement('a');
     link.href = url;
-    link.download = downloadName(name);
+    link.download = name;
     link.hidden = true;
     document.body.append(link);
     link.click();
@@ -123,30 +159,43 @@ async function writeTo(handle: FileSystemFileHandle, bytes: Uint8Array): Promise
     await writable.close();
 }
 
+function canWrite(handle: FileSystemFileHandle | null): handle is FileSystemFileHandle {
+    return handle !== null && typeof handle.createWritable === 'function';
+}
+
+export interface SavedFile {
+    handle: FileSystemFileHandle | null;
+    stamp: FileStamp | null;
+}
+
 // Writes back through the handle where there is one, else downloads.
-// Returns the handle the file now has.
+// Returns the handle the file now has and its stamp.
 export async function saveFile(bytes: Uint8Array, name: string, handle: FileSystemFileHandle | null):
-    Promise<FileSystemFileHandle | null> {
-    if (handle && typeof handle.createWritable === 'function') {
+    Promise<SavedFile> {
+    if (canWrite(handle)) {
         await writeTo(handle, bytes);
-        return handle;
+        return { handle, stamp: await stampAfterWrite(handle) };
     }
-    download(bytes, name);
-    return null;
+    download(bytes, downloadName(name));
+    return { handle: null, stamp: null };
 }
 
 // Save As: a save picker where the browser has one, else a download. Null
 // when the user cancelled the picker (nothing written).
 export async function saveFileAs(bytes: Uint8Array, name: string):
-    Promise<{ handle: FileSystemFileHandle | null; name: string } | null> {
+    Promise<(SavedFile & { name: string }) | null> {
     if (typeof picker.showSaveFilePicker !== 'function') {
-        download(bytes, name);
-        return { handle: null, name: downloadName(name) };
+        download(bytes, downloadName(name));
+        return { handle: null, stamp: null, name: downloadName(name) };
     }
     try {
         const handle = await picker.showSaveFilePicker({ suggestedName: downloadName(name), types: seemTypes });
+        if (!canWrite(handle)) {
+            download(bytes, downloadName(name));
+            return { handle: null, stamp: null, name: downloadName(name) };
+        }
         await writeTo(handle, bytes);
-        return { handle, name: handle.name };
+        return { handle, stamp: await stampAfterWrite(handle), name: handle.name };
     } catch (error) {
         if (error instanceof DOMException && error.name === 'AbortError') {
             return null;

@@ -5,7 +5,7 @@
 // generator's file opens). The page only reads and writes the bytes.
 import { UiString, type Leaving, type OpenResult, type Question, type Session } from './core';
 import {
-    canPickFiles, download, pickFile, readFile, saveFile, saveFileAs, type OpenedFile,
+    canPickFiles, diskState, download, downloadName, pickFile, readFile, saveFile, saveFileAs, type FileStamp, type OpenedFile,
 } from './file-access';
 import type { GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
@@ -28,6 +28,8 @@ function message(error: unknown): string {
 export class FileCommands {
     // Where Save writes back; null for a file from an input or a plain drop.
     private handle: FileSystemFileHandle | null = null;
+    // The file behind handle as last read or written.
+    private stamp: FileStamp | null = null;
 
     constructor(private readonly window: FileWindow) {}
 
@@ -70,6 +72,7 @@ export class FileCommands {
             return;
         }
         this.handle = file.handle;
+        this.stamp = file.stamp;
         this.window.fileChanged();
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
         await this.showOpened(session, result);
@@ -118,13 +121,43 @@ export class FileCommands {
         }
         try {
             const bytes = session.bytesToSave();
-            this.handle = await saveFile(bytes, session.fileNameToSave(), this.handle);
+            if (!(await this.mayWriteOver(session))) {
+                return false;
+            }
+            ({ handle: this.handle, stamp: this.stamp } = await saveFile(bytes, session.fileNameToSave(), this.handle));
             session.markSaved(bytes);
             return true;
         } catch (error) {
             await this.showError(error);
             return false;
         }
+    }
+
+    // Another program may have changed or removed the file since it was read:
+    // the session's question decides whether it is written over, read again
+    // (which stores nothing) or left alone.
+    private async mayWriteOver(session: Session): Promise<boolean> {
+        if (!this.handle || !this.stamp) {
+            return true;
+        }
+        const state = await diskState(this.handle, this.stamp);
+        if (state === 'same') {
+            return true;
+        }
+        const answer = await this.ask(session.diskChangeQuestion(state));
+        if (answer === 'reload') {
+            const file = await readFile(await this.handle.getFile(), this.window.readLimit, this.handle);
+            const result = session.open(file.bytes, file.name, 'reload');
+            if (result.opened) {
+                this.stamp = file.stamp;
+                this.window.fileChanged();
+                await this.showOpened(session, result);
+            } else {
+                await this.tell(result.message?.text ?? '');
+            }
+            return false;
+        }
+        return answer === 'overwrite' || answer === 'save';
     }
 
     async saveAs(): Promise<void> {
@@ -137,6 +170,7 @@ export class FileCommands {
             const saved = await saveFileAs(bytes, session.fileNameToSave());
             if (saved) {
                 this.handle = saved.handle;
+                this.stamp = saved.stamp;
                 session.markSaved(bytes);
             }
         } catch (error) {
@@ -151,12 +185,13 @@ export class FileCommands {
         }
         session.close();
         this.handle = null;
+        this.stamp = null;
         this.window.fileChanged();
     }
 
     // A generator's file, under the name the session gives it.
     offer(bytes: Uint8Array, fileName: string): void {
-        download(bytes, fileName);
+        download(bytes, downloadName(fileName));
     }
 
     readonly onBeforeUnload = (event: BeforeUnloadEvent): void => {

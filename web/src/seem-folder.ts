@@ -5,13 +5,20 @@
 import type { FolderComparison, SeemFolderFiles, SeemFolderItem, Session } from './core';
 import type { ChosenFolder } from './file-access';
 
-// Each file read up to the limit the core needs to judge it.
-async function readFolder(folder: ChosenFolder, limit: number): Promise<SeemFolderFiles> {
+function listed(folder: ChosenFolder): SeemFolderFiles {
+    return { folder: folder.name, files: folder.files.map((file) => ({ name: file.name, size: file.size })) };
+}
+
+// The files named in wanted read, all at once and up to the limit the core
+// needs to judge them (a small file whole, without a slice of it to make);
+// the others stay names and sizes.
+async function readFolder(folder: ChosenFolder, wanted: string[], limit: number): Promise<SeemFolderFiles> {
+    const toRead = new Set(wanted);
     return {
         folder: folder.name,
-        files: await Promise.all(folder.files.map(async (file) => ({
-            name: file.name, bytes: new Uint8Array(await file.slice(0, limit).arrayBuffer()),
-        }))),
+        files: await Promise.all(folder.files.map(async (file) => (toRead.has(file.name)
+            ? { name: file.name, bytes: new Uint8Array(await (file.size > limit ? file.slice(0, limit) : file).arrayBuffer()) }
+            : { name: file.name, size: file.size }))),
     };
 }
 
@@ -22,5 +29,9 @@ export function scanFolder(session: Session, folder: ChosenFolder): SeemFolderIt
 
 export async function compareFolders(session: Session, older: ChosenFolder, newer: ChosenFolder, limit: number):
     Promise<FolderComparison> {
-    return session.compareFolders(await readFolder(older, limit), await readFolder(newer, limit));
+    // Only the files the core pairs are read: for two backups of thousands of
+    // files that is what makes the comparison quick.
+    const wanted = session.foldersToRead(listed(older), listed(newer));
+    const [ours, theirs] = await Promise.all([readFolder(older, wanted.ours, limit), readFolder(newer, wanted.theirs, limit)]);
+    return session.compareFolders(ours, theirs);
 }

@@ -7,6 +7,11 @@ import type { FileCommands } from './file-commands';
 import type { MessageDialog } from './message-dialog';
 import type { SessionController } from './session-controller';
 
+// The largest recipe and definitions document the page reads; a larger one is
+// refused before any of it is read, never cut and then called malformed.
+const largestRecipe = 1 << 20;
+const largestDefinitions = 4 << 20;
+
 // The file a file input's change chose; the input is emptied, so choosing the
 // same file again is a change too.
 export function takeChosenFile(event: Event): File | undefined {
@@ -23,7 +28,7 @@ export class ToolCommands {
     exportSettings(): void {
         const session = this.controller.session;
         if (session?.fileOpen()) {
-            const name = session.fileNameToSave().replace(/\.[^.]*$/, '');
+            const name = session.fileNameToSave().replace(/\.seem$/i, '');
             download(session.exportRecipe(), `${name}.json`, 'application/json');
         }
     }
@@ -35,8 +40,10 @@ export class ToolCommands {
         if (!file || !session?.fileOpen()) {
             return;
         }
-        const recipe = await file.slice(0, 1 << 20).text();
         try {
+            this.refuseIfTooLarge(file, largestRecipe);
+            // The core decodes the bytes (a byte-order mark, UTF-16) as the command line does.
+            const recipe = new Uint8Array(await file.arrayBuffer());
             const preview = session.applyRecipe(recipe, { dryRun: true, anyName: true });
             if (preview.changes.length === 0) {
                 await this.files.tell(session.string(UiString.RecipeUnchanged));
@@ -55,6 +62,15 @@ export class ToolCommands {
         }
     }
 
+    private refuseIfTooLarge(file: File, largest: number): void {
+        const session = this.controller.session;
+        if (session && file.size > largest) {
+            const count = (n: number) => n.toLocaleString('en');
+            throw new Error(session.string(UiString.ReadFailed,
+                [file.name, `it is too large (${count(file.size)} bytes; at most ${count(largest)})`]));
+        }
+    }
+
     async useDefinitions(event: Event): Promise<void> {
         const file = takeChosenFile(event);
         const session = this.controller.session;
@@ -62,7 +78,8 @@ export class ToolCommands {
             return;
         }
         try {
-            session.loadDefinitions(await file.slice(0, 4 << 20).text(), file.name);
+            this.refuseIfTooLarge(file, largestDefinitions);
+            session.loadDefinitions(await file.text(), file.name, true);
         } catch (error) {
             await this.files.showError(error);
         }

@@ -86,6 +86,29 @@ test('a recipe exported from one file turns another into it', async () => {
     assert.deepEqual((await saveByDownload(page)).bytes, changed);
 });
 
+test('a recipe file is read as vantrel-cli reads it, and one too large is refused as such', async () => {
+    const changed = changedSample();
+    writeFileSync(join(scratch, 'changed.seem'), changed);
+    const recipe = execFileSync(cliPath, ['export', join(scratch, 'changed.seem')]).toString();
+    const apply = async (name, buffer) => {
+        await page.locator('details.menu:has([data-control="applySettings"]) > summary').click();
+        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="applySettings"]')]);
+        await chooser.setFiles({ name, mimeType: 'application/json', buffer });
+        const dialog = page.locator('message-dialog dialog[open]');
+        await dialog.waitFor();
+        return dialog;
+    };
+    await openSample(page, '0032_0001.seem');
+    const utf16 = await apply('utf16.json', Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(recipe, 'utf16le')]));
+    await utf16.locator('button[data-value="apply"]').click();
+    await page.waitForFunction(() => document.title.includes('*'));
+    assert.deepEqual((await saveByDownload(page)).bytes, changed);
+
+    const large = await apply('large.json', Buffer.alloc((1 << 20) + 1, 0x20));
+    assert.match(await large.locator('.message').textContent(), /large\.json .*too large \(1,048,577 bytes; at most 1,048,576\)/);
+    await dismissDialog(page);
+});
+
 test('coverage shades exactly the bytes vantrel-cli finds undescribed', async () => {
     await openSample(page, '0032_0001.seem');
     const report = JSON.parse(execFileSync(cliPath, ['--json', 'coverage', join(samplesDir, '0032_0001.seem')]));

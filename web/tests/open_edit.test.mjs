@@ -7,7 +7,7 @@ import { readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { describe, test } from 'node:test';
 import {
-    cliPath, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
+    cliPath, dismissDialog, firstSwitch, languageString, openBytes, openSample, repoDir, sample, samplesDir,
     saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
@@ -134,7 +134,7 @@ test('a file opened with a handle is written back through it, and Save As throug
         window.showOpenFilePicker = async () => [{
             kind: 'file',
             name: '0032_0001.seem',
-            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem'),
+            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem', { lastModified: 1000 }),
             createWritable: writable,
         }];
         window.showSaveFilePicker = async ({ suggestedName }) =>
@@ -163,6 +163,106 @@ test('a file opened with a handle is written back through it, and Save As throug
     assert.deepEqual(Buffer.from(await handlePage.evaluate(() => window.written[1])), expected);
     assert.equal(downloads, 0);
     await context.close();
+});
+
+test('Save asks before writing over a file another program changed or removed', async () => {
+    const context = await shared.browser.newContext();
+    // One file on a stand-in disk that the test changes behind the page's back.
+    await context.addInitScript((bytes) => {
+        window.written = [];
+        window.disk = { bytes, time: 1000, gone: false };
+        window.showOpenFilePicker = async () => [{
+            kind: 'file',
+            name: '0032_0001.seem',
+            getFile: async () => {
+                if (window.disk.gone) {
+                    throw new DOMException('gone', 'NotFoundError');
+                }
+                return new File([new Uint8Array(window.disk.bytes)], '0032_0001.seem', { lastModified: window.disk.time });
+            },
+            createWritable: async () => ({
+                write: async (data) => window.written.push(Array.from(new Uint8Array(data.buffer ?? data))),
+                close: async () => { window.disk.time += 1; },
+            }),
+        }];
+    }, [...sample('0032_0001.seem')]);
+    const handlePage = await context.newPage();
+    await handlePage.goto(shared.server.url);
+    await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await handlePage.keyboard.press('Control+o');
+    await handlePage.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.waitForFunction(() => document.title.includes('*'));
+    const dialog = handlePage.locator('message-dialog dialog[open]');
+    const answer = async (value) => {
+        await handlePage.keyboard.press('Control+s');
+        await dialog.waitFor();
+        const text = await dialog.locator('#messageText').textContent();
+        await dialog.locator(`.buttons button[data-value="${value}"]`).click();
+        return text;
+    };
+
+    await handlePage.evaluate(() => { window.disk.time = 5000; });
+    assert.match(await answer('cancel'), /0032_0001\.seem was changed by another program/);
+    assert.equal(await handlePage.evaluate(() => window.written.length), 0);
+    await answer('overwrite');
+    await handlePage.waitForFunction(() => !document.title.includes('*'));
+    assert.equal(await handlePage.evaluate(() => window.written.length), 1);
+
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.evaluate(() => { window.disk.gone = true; });
+    assert.match(await answer('cancel'), /0032_0001\.seem/);
+    assert.equal(await handlePage.evaluate(() => window.written.length), 1);
+    assert.ok(await handlePage.evaluate(() => document.title.includes('*')));
+    await context.close();
+});
+
+// A page whose file pickers are what init (run in the page with arg) sets up, with the sample opened through them.
+async function pageWithPickers(init, arg) {
+    const context = await shared.browser.newContext({ acceptDownloads: true });
+    await context.addInitScript(init, arg);
+    const handlePage = await context.newPage();
+    await handlePage.goto(shared.server.url);
+    await handlePage.waitForFunction(() => document.body.dataset.ready === 'true');
+    await handlePage.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await handlePage.keyboard.press('Control+o');
+    await handlePage.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    return { context, handlePage };
+}
+
+test('a save that fails keeps the document; a handle that cannot write is downloaded to', async () => {
+    const { context, handlePage } = await pageWithPickers((bytes) => {
+        window.showOpenFilePicker = async () => [{
+            kind: 'file',
+            name: '0032_0001.seem',
+            getFile: async () => new File([new Uint8Array(bytes)], '0032_0001.seem', { lastModified: 1000 }),
+            createWritable: async () => { throw new DOMException('the disk is full', 'QuotaExceededError'); },
+        }];
+        window.showSaveFilePicker = async ({ suggestedName }) => ({ kind: 'file', name: suggestedName });
+    }, [...sample('0032_0001.seem')]);
+    await handlePage.locator('switch-tree li.switch > .label').first().click();
+    await handlePage.waitForFunction(() => document.title.includes('*'));
+    await openBytes(handlePage, '004a_0001.seem', sample('004a_0001.seem'));
+    const dialog = handlePage.locator('message-dialog dialog[open]');
+    await dialog.locator('button[data-value="save"]').click();
+    await dialog.locator('button:not([data-value="save"])').first().waitFor();
+    assert.match(await dialog.locator('.message').textContent(), /disk is full/);
+    await dialog.locator('.buttons button').first().click();
+    assert.ok(await handlePage.evaluate(() => document.title.startsWith('0032_0001.seem') && document.title.includes('*')));
+
+    const [download] = await Promise.all([handlePage.waitForEvent('download'), handlePage.keyboard.press('Control+Shift+s')]);
+    assert.equal(download.suggestedFilename(), '0032_0001.seem');
+    await handlePage.waitForFunction(() => !document.title.includes('*'));
+    await context.close();
+});
+
+test('a name with a dot but no ".seem" is downloaded with ".seem" added', async () => {
+    await openBytes(page, 'phone.v2', sample('0032_0001.seem'));
+    await page.waitForFunction(() => document.title.startsWith('phone.v2'));
+    await dismissDialog(page);
+    await page.locator('switch-tree li.switch > .label').first().click();
+    assert.equal((await saveByDownload(page)).name, 'phone.v2.seem');
 });
 
 test('a file dropped on the page opens', async () => {
@@ -318,5 +418,25 @@ describe('refusals and questions', () => {
         await chooseDefinitions('mine.xml', english.replace('ID="Sound"', 'ID="Key Beep"'));
         await page.waitForFunction(() => document.querySelector('switch-tree li.switch > .label').textContent.trim() === 'Key Beep');
         await chooseDefinitions('seem_en.xml', english);
+    });
+
+    test('a chosen definitions document is refused as that file: malformed, with entities, too large', async () => {
+        await openSample(page, '0032_0001.seem');
+        const refusal = async (text) => {
+            await page.locator('details.menu:has([data-control="mnuDefinitions"]) > summary').click();
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuDefinitions"]')]);
+            await chooser.setFiles({ name: 'mine.xml', mimeType: 'application/xml', buffer: Buffer.from(text) });
+            const dialog = page.locator('message-dialog dialog[open]');
+            await dialog.waitFor();
+            const message = (await dialog.locator('.message').textContent()).trim();
+            await dialog.locator('button').first().click();
+            assert.doesNotMatch(message, /language\.xml|rendering/);
+            return message;
+        };
+        assert.match(await refusal('<seem>\n<a></b>\n</seem>'), /^The file mine\.xml is not well-formed XML: [^\n]+ \(line 2\)\.$/);
+        const entity = '<!DOCTYPE seem [<!ENTITY big "Sound">]>\n<seem><a b="&big;"/></seem>';
+        assert.match(await refusal(entity), /mine\.xml could not be read: .*entities/);
+        assert.match(await refusal(`<seem>${' '.repeat(4 << 20)}</seem>`), /mine\.xml .*too large \(4,194,317 bytes; at most 4,194,304\)/);
+        assert.equal((await page.locator('switch-tree li.switch > .label').first().textContent()).trim(), 'Sound');
     });
 });

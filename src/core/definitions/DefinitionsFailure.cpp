@@ -5,13 +5,17 @@
 
 namespace vantrel {
 
+std::string definitionsCauseMessage(const UiStrings& strings, const std::string& path,
+                                    const XmlLoadResult& result) {
+    return result.line > 0 ? strings.format(UiString::MalformedXml,
+                                            {path, result.message, std::to_string(result.line)})
+                           : strings.format(UiString::ReadFailed, {path, result.message});
+}
+
 std::string definitionsFailureMessage(const UiStrings& strings, const std::string& path,
                                       const XmlLoadResult& result) {
-    const std::string cause =
-        result.line > 0 ? strings.format(UiString::MalformedXml,
-                                         {path, result.message, std::to_string(result.line)})
-                        : strings.format(UiString::ReadFailed, {path, result.message});
-    return strings.get(UiString::DefinitionsUnloadable) + "\n" + cause;
+    return strings.get(UiString::DefinitionsUnloadable) + "\n" +
+           definitionsCauseMessage(strings, path, result);
 }
 
 std::string unnamedDefinitionsMessage(const UiStrings& strings, int languageIndex,

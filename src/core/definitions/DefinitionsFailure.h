@@ -15,6 +15,10 @@ namespace vantrel {
                                                     const std::string& path,
                                                     const XmlLoadResult& result);
 
+// The cause alone, for a document the user chose.
+[[nodiscard]] std::string definitionsCauseMessage(const UiStrings& strings, const std::string& path,
+                                                  const XmlLoadResult& result);
+
 // The same when language.xml names no definitions document for the chosen
 // language: string 3, that language.xml is unusable, and why.
 [[nodiscard]] std::string unnamedDefinitionsMessage(const UiStrings& strings, int languageIndex,

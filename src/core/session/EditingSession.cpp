@@ -79,11 +79,12 @@ XmlLoadResult EditingSession::loadDefinitionsFile(const std::string& path) {
 }
 
 std::optional<Failure> EditingSession::loadDefinitionsText(std::string_view text,
-                                                           const std::string& name) {
+                                                           const std::string& name, bool chosen) {
     const SessionBatch batch(*this);
     const XmlLoadResult result = m_document.loadDefinitionsText(text);
     if (!result.ok)
-        return Failure{definitionsFailureMessage(strings(), name, result)};
+        return Failure{chosen ? definitionsCauseMessage(strings(), name, result)
+                              : definitionsFailureMessage(strings(), name, result)};
     return std::nullopt;
 }
 

@@ -55,7 +55,10 @@ class EditingSession {
     // The same with the reader's own answer, for a face that words the
     // refusal itself (the command line's one line with the file and line).
     XmlLoadResult loadDefinitionsFile(const std::string& path);
-    std::optional<Failure> loadDefinitionsText(std::string_view text, const std::string& name);
+    // chosen: the user picked the document, so a refusal speaks of that file
+    // alone, not of the language's definitions in the program folder.
+    std::optional<Failure> loadDefinitionsText(std::string_view text, const std::string& name,
+                                               bool chosen = false);
 
     // Opening, from disk, from bytes read elsewhere (off the window's
     // thread), or from bytes given whole under a name that need not be a path.

@@ -24,6 +24,16 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
         if (typeof DOMParser != "function")
             throw new Error("this JavaScript host has no XML parser (DOMParser)");
         var source = new TextDecoder(encoding).decode(bytes);
+        // A browser's parser expands declared entities without bound, and a
+        // small file that repeats a large one brings the whole page down; no
+        // file Vantrel reads declares any, so such a file is refused unparsed.
+        var doctype = source.indexOf("<!DOCTYPE");
+        var entity = doctype < 0 ? -1 : source.indexOf("<!ENTITY", doctype);
+        if (entity >= 0) {
+            var entityError = new Error("its DOCTYPE declares entities (<!ENTITY), which Vantrel does not read");
+            entityError.refusedUnparsed = true;
+            throw entityError;
+        }
         var problems = [];
         var problemLine = 0;
         var note = function(level, message, context) {
@@ -37,8 +47,18 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
         var marks = doc.getElementsByTagName("parsererror");
         for (var i = 0; i < marks.length; ++i) {
             var ns = marks[i].namespaceURI;
-            if (ns == "http://www.w3.org/1999/xhtml" || ns == "http://www.mozilla.org/newlayout/xml/parsererror.xml")
-                problems.push(marks[i].textContent);
+            if (ns != "http://www.w3.org/1999/xhtml" && ns != "http://www.mozilla.org/newlayout/xml/parsererror.xml")
+                continue;
+            // Only the parser's reason and where, not the page it would show around them.
+            var reason = marks[i].getElementsByTagName("div")[0];
+            var said = (reason || marks[i]).textContent;
+            var where = /line ([0-9]+) at column ([0-9]+): (.*)/.exec(said);
+            if (where) {
+                problems.push(where[3].trim() + ", column " + where[2]);
+                if (!problemLine) problemLine = Number(where[1]);
+            } else {
+                problems.push(said);
+            }
         }
         if (problems.length) throw new Error(problems[0]);
         tokens = ["ok"];
@@ -73,7 +93,8 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
     } catch (e) {
         var message = String(e && e.message || e).trim();
         var line = /line[^0-9]{0,3}([0-9]+)/i.exec(message);
-        var known = problemLine || (e && e.locator && e.locator.lineNumber) || (line ? line[1] : 0);
+        var known = e && e.refusedUnparsed ? 0
+            : problemLine || (e && e.locator && e.locator.lineNumber) || (line ? line[1] : 0);
         tokens = ["error", message.split("\n")[0], String(known || 0)];
     }
     var joined = tokens.join(String.fromCharCode(0));
