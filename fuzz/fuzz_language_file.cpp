@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(count == 0 ? language.index() == 0
                           : static_cast<std::size_t>(language.index()) < count);
     for (int n = -1; n < 64; ++n)
-        (void)language.strings().get(n);
+        (void)language.strings().get(static_cast<vantrel::UiString>(n));
     if (!language.document().isLoaded())
         return 0;
 
