@@ -90,6 +90,7 @@ test('a type without an editor shows string 11; question buttons have no access-
     await page.locator('byte-grid [data-index="0"]').click();
     await page.keyboard.type('77');
     await openBytes(page, 'other.seem', sample('0032_0001.seem'));
+    await dialog.locator('button[data-value="cancel"]').waitFor();
     const labels = await dialog.locator('.buttons button').allTextContents();
     assert.equal(labels.length, 3);
     assert.ok(labels.every((label) => label.trim() !== '' && !label.includes('&')), labels.join(' | '));
