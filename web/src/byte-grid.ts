@@ -47,7 +47,10 @@ function caretPlaces(cell: HTMLElement): number[] {
 export class ByteGrid extends LitElement implements CellView {
     @property({ attribute: false }) gridLabel = '';
     // The accessible name of a cell, from its offset in hexadecimal.
-    @property({ attribute: false }) cellLabel: (offsetHex: string) => string = (offset) => offset;
+    // A cell's accessible name from its offset (four hex digits) and its text:
+    // screen readers speak a grid cell's name, so the name carries the value.
+    @property({ attribute: false }) cellLabel: (offsetHex: string, text: string) => string = (offset, text) =>
+        `${offset}: ${text}`;
     // The offset corner's name.
     @property({ attribute: false }) offsetLabel = '';
     // The session's cursor; keys and clicks go to it while a file is open.
@@ -62,6 +65,7 @@ export class ByteGrid extends LitElement implements CellView {
     private description = '';
     // The cell that carries the current mark and the caret.
     private marked: HTMLElement | null = null;
+    private labelParts: [string, string, string] | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -99,6 +103,7 @@ export class ByteGrid extends LitElement implements CellView {
                 const cell = this.cells[index];
                 if (cell) {
                     cell.textContent = texts[position] ?? '';
+                    cell.setAttribute('aria-label', this.labelOf(index, cell.textContent));
                 }
             });
         }
@@ -107,6 +112,24 @@ export class ByteGrid extends LitElement implements CellView {
             this.description = cursor.description;
             this.markCurrent();
         }
+    }
+
+    // The cell name is asked for once per build, with markers where the offset
+    // and the text go, as the grid names thousands of cells.
+    private labelOf(index: number, text: string): string {
+        if (!this.labelParts) {
+            const template = this.cellLabel('\u0001', '\u0002');
+            const [before = '', rest = ''] = template.split('\u0001');
+            const [middle = '', after = ''] = rest.split('\u0002');
+            this.labelParts = template.indexOf('\u0001') < template.indexOf('\u0002')
+                ? [before, middle, after]
+                : null;
+            if (!this.labelParts) {
+                return this.cellLabel(hex(index, 4), text);
+            }
+        }
+        const [before, middle, after] = this.labelParts;
+        return before + hex(index, 4) + middle + text + after;
     }
 
     // Builds every cell anew (a file was opened or closed).
@@ -137,8 +160,7 @@ export class ByteGrid extends LitElement implements CellView {
         }
         fragment.append(head);
         this.cells = new Array<HTMLElement>(texts.length);
-        // The cell name is asked for once, with a marker where the offset goes.
-        const [labelBefore = '', labelAfter = ''] = this.cellLabel('\u0001').split('\u0001');
+        this.labelParts = null;
         for (let row = 0; row < rows; ++row) {
             const line = document.createElement('div');
             line.setAttribute('role', 'row');
@@ -153,7 +175,7 @@ export class ByteGrid extends LitElement implements CellView {
                 const cell = document.createElement('span');
                 cell.setAttribute('role', 'gridcell');
                 cell.setAttribute('aria-colindex', String(column + 2));
-                cell.setAttribute('aria-label', labelBefore + hex(index, 2) + labelAfter);
+                cell.setAttribute('aria-label', this.labelOf(index, texts[index] ?? ''));
                 cell.tabIndex = -1;
                 cell.dataset['index'] = String(index);
                 cell.textContent = texts[index] ?? '';

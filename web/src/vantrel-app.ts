@@ -209,8 +209,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
 
     // -- the window ---------------------------------------------------------------
 
-    private readonly cellLabel = (offset: string): string =>
-        this.session?.string(UiString.AccessibleCell, [offset]) ?? offset;
+    private readonly cellLabel = (offset: string, text: string): string =>
+        this.session?.string(UiString.AccessibleCell, [offset, text]) ?? `${offset}: ${text}`;
 
     private renderSide(session: Session) {
         const { model, cursor, file } = this.controller;

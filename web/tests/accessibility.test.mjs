@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
-import { openSample, saveByDownload, skipUnlessReady, sharedSession } from './harness.mjs';
+import { languageString, openSample, saveByDownload, skipUnlessReady, sharedSession } from './harness.mjs';
 
 skipUnlessReady();
 
@@ -55,12 +55,18 @@ test('the comparison, the byte information, a generator, Go to offset and About 
     await page.keyboard.press('Escape');
 });
 
-test('the grid is an ARIA grid with named cells and one tab stop', async () => {
+test('the grid is an ARIA grid with one tab stop, its cells named with their offset and value', async () => {
     await openSample(page, '0032_0001.seem');
     const grid = page.locator('byte-grid [role="grid"]');
     assert.equal(await grid.getAttribute('aria-colcount'), '17');
     assert.equal(await grid.locator('[role="gridcell"][tabindex="0"]').count(), 1);
-    assert.ok((await grid.locator('[role="gridcell"]').first().getAttribute('aria-label')).length > 0);
+    const cell = grid.locator('[data-index="18"]');
+    const nameOf = (text) => languageString(0, 106).replace('%1', '0012').replace('%2', text);
+    assert.equal(await cell.getAttribute('aria-label'), nameOf((await cell.textContent()).trim()));
+    await cell.click();
+    await page.keyboard.type('5A');
+    assert.equal(await cell.getAttribute('aria-label'), nameOf('5A'));
+    await page.keyboard.press('Control+z');
     // The current cell tells what the definitions say of it.
     await grid.locator('[data-index="26"]').click();
     assert.ok((await grid.locator('[data-index="26"]').getAttribute('aria-description')).length > 0);
