@@ -64,8 +64,10 @@ test('the grid is an ARIA grid with one tab stop, its cells named with their off
     const nameOf = (text) => languageString(0, 106).replace('%1', '0012').replace('%2', text);
     assert.equal(await cell.getAttribute('aria-label'), nameOf((await cell.textContent()).trim()));
     await cell.click();
+    await page.keyboard.press('Home');
     await page.keyboard.type('5A');
-    assert.equal(await cell.getAttribute('aria-label'), nameOf('5A'));
+    await page.waitForFunction((name) => document.querySelector('byte-grid [data-index="18"]')
+        ?.getAttribute('aria-label') === name, nameOf('5A'), { timeout: 5000 });
     await page.keyboard.press('Control+z');
     // The current cell tells what the definitions say of it.
     await grid.locator('[data-index="26"]').click();
