@@ -49,6 +49,8 @@ export class EditorPanel extends LitElement {
         case 'function':
             return html`${incomplete}<switch-tree .root=${model.root} .revision=${this.revision}
                 .label=${session.string(UiString.AccessibleFunctionTree)}
+                .switchLabel=${(name: string, on: boolean) =>
+                    session.string(on ? UiString.AccessibleSwitchOn : UiString.AccessibleSwitchOff, [name])}
                 @switch-toggle=${(event: CustomEvent<string>) => this.edit((s) => s.toggleSwitch(event.detail))}>
                 </switch-tree>`;
         case 'style':

@@ -14,6 +14,9 @@ export class SwitchTree extends LitElement {
     // Changes whenever a value in the tree changed.
     @property({ attribute: false }) revision = 0;
     @property({ attribute: false }) label = '';
+    // A switch's accessible name with its state ("Sound: on"): Orca in
+    // Chromium speaks a tree item's name, not its aria-checked.
+    @property({ attribute: false }) switchLabel: (name: string, on: boolean) => string = (name) => name;
     @state() private focusedKey = '_root';
     private collapsed = new Set<string>();
 
@@ -41,6 +44,7 @@ export class SwitchTree extends LitElement {
         return html`<li role="treeitem" aria-level=${level} data-key=${node.key}
                 tabindex=${node.key === this.focusedKey ? 0 : -1}
                 aria-checked=${isSwitch ? String(node.on) : nothing}
+                aria-label=${isSwitch ? this.switchLabel(node.text, node.on) : nothing}
                 aria-expanded=${opens ? String(open) : nothing}
                 class=${isSwitch ? (node.on ? 'switch on' : 'switch off') : 'folder'}>
             <span class="label">${node.children.length > 0 && isSwitch

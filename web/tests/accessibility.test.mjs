@@ -97,11 +97,21 @@ test('the keyboard alone opens a file, toggles a switch and saves', async () => 
         onSwitch = await page.evaluate(() => document.activeElement?.getAttribute('role') === 'treeitem');
     }
     assert.ok(onSwitch, 'the tree is reachable with Tab');
-    await page.keyboard.press('ArrowDown');
-    await page.keyboard.press('ArrowDown');
-    const before = await page.evaluate(() => document.activeElement.getAttribute('aria-checked'));
+    let before = null;
+    for (let presses = 0; presses < 10 && before === null; ++presses) {
+        await page.keyboard.press('ArrowDown');
+        before = await page.evaluate(() => document.activeElement.getAttribute('aria-checked'));
+    }
+    assert.ok(before !== null, 'a switch is reached with the arrow keys');
     await page.keyboard.press('Space');
-    await page.waitForFunction((was) => document.activeElement?.getAttribute('aria-checked') !== was, before);
+    // The switch keeps the focus and its name says the new state.
+    const now = before === 'true' ? 'false' : 'true';
+    await page.waitForFunction((checked) => document.activeElement?.getAttribute('role') === 'treeitem'
+        && document.activeElement.getAttribute('aria-checked') === checked, now);
+    const [name, label] = await page.evaluate(() => [
+        document.activeElement.querySelector(':scope > .label').textContent.trim(),
+        document.activeElement.getAttribute('aria-label')]);
+    assert.equal(label, languageString(0, now === 'true' ? 107 : 108).replace('%1', name));
     const saved = await saveByDownload(page);
     assert.equal(saved.name, '0032_0001.seem');
 });
