@@ -3,7 +3,7 @@
 // the keys and clicks to the session's grid cursor, which holds the desktop
 // grid's rules for the caret, moving between cells and typing, and shows the
 // cells and the cursor the session pushes back (CellView).
-import { LitElement, html } from 'lit';
+import { LitElement, html, type PropertyValues } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import type { CursorMove, Session, SessionChange } from './core';
 import type { CellView } from './session-controller';
@@ -13,6 +13,10 @@ export const cellsPerRow = 16;
 // What the grid asks of the session.
 export type GridCursor = Pick<Session, 'focusCell' | 'setCaret' | 'moveCursor' | 'typeCharacter' | 'backspace'
     | 'deleteForward'>;
+
+// Where a cell's offset and text go in its accessible name.
+export const cellOffsetMark = '\u0001';
+export const cellTextMark = '\u0002';
 
 function hex(value: number, digits: number): string {
     return value.toString(16).toUpperCase().padStart(digits, '0');
@@ -47,10 +51,10 @@ function caretPlaces(cell: HTMLElement): number[] {
 export class ByteGrid extends LitElement implements CellView {
     @property({ attribute: false }) gridLabel = '';
     // The accessible name of a cell, from its offset in hexadecimal.
-    // A cell's accessible name from its offset (four hex digits) and its text:
-    // screen readers speak a grid cell's name, so the name carries the value.
-    @property({ attribute: false }) cellLabel: (offsetHex: string, text: string) => string = (offset, text) =>
-        `${offset}: ${text}`;
+    // A cell's accessible name, with cellOffsetMark where its offset (four hex
+    // digits) goes and cellTextMark where its text goes: screen readers speak
+    // a grid cell's name, so the name carries the value.
+    @property({ attribute: false }) cellName = `${cellOffsetMark}: ${cellTextMark}`;
     // The offset corner's name.
     @property({ attribute: false }) offsetLabel = '';
     // The session's cursor; keys and clicks go to it while a file is open.
@@ -65,7 +69,6 @@ export class ByteGrid extends LitElement implements CellView {
     private description = '';
     // The cell that carries the current mark and the caret.
     private marked: HTMLElement | null = null;
-    private labelParts: [string, string, string] | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -117,19 +120,20 @@ export class ByteGrid extends LitElement implements CellView {
     // The cell name is asked for once per build, with markers where the offset
     // and the text go, as the grid names thousands of cells.
     private labelOf(index: number, text: string): string {
-        if (!this.labelParts) {
-            const template = this.cellLabel('\u0001', '\u0002');
-            const [before = '', rest = ''] = template.split('\u0001');
-            const [middle = '', after = ''] = rest.split('\u0002');
-            this.labelParts = template.indexOf('\u0001') < template.indexOf('\u0002')
-                ? [before, middle, after]
-                : null;
-            if (!this.labelParts) {
-                return this.cellLabel(hex(index, 4), text);
-            }
+        return this.cellName.replace(cellOffsetMark, () => hex(index, 4)).replace(cellTextMark, () => text);
+    }
+
+    // A language change renames the corner and every cell in place.
+    override updated(changed: PropertyValues<this>): void {
+        if (!changed.has('cellName') && !changed.has('offsetLabel')) {
+            return;
         }
-        const [before, middle, after] = this.labelParts;
-        return before + hex(index, 4) + middle + text + after;
+        const corner = this.body?.querySelector('.corner');
+        if (corner) {
+            corner.textContent = this.offsetLabel;
+        }
+        this.cells.forEach((cell, index) =>
+            cell.setAttribute('aria-label', this.labelOf(index, cell.textContent ?? '')));
     }
 
     // Builds every cell anew (a file was opened or closed).
@@ -160,7 +164,6 @@ export class ByteGrid extends LitElement implements CellView {
         }
         fragment.append(head);
         this.cells = new Array<HTMLElement>(texts.length);
-        this.labelParts = null;
         for (let row = 0; row < rows; ++row) {
             const line = document.createElement('div');
             line.setAttribute('role', 'row');

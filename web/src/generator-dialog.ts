@@ -28,6 +28,8 @@ export class GeneratorDialog extends LitElement {
         } else {
             ({ mode: this.mode, text: this.text } = session.gprsPrefill());
         }
+        // Drawn anew: the language may have changed since it last showed.
+        this.requestUpdate();
         await this.updateComplete;
         this.dialog.showModal();
         this.querySelector<HTMLInputElement>('input[type="text"]')?.focus();

@@ -2,7 +2,7 @@
 // The page's modal message box: a message, a question with buttons, or a tip
 // with its "show again" check box, each answered through a promise.
 import { LitElement, html, nothing } from 'lit';
-import { customElement, query, state } from 'lit/decorators.js';
+import { customElement, property, query, state } from 'lit/decorators.js';
 
 export interface Choice {
     value: string;
@@ -15,6 +15,8 @@ export class MessageDialog extends LitElement {
     @state() private message = '';
     @state() private choices: Choice[] = [];
     @state() private checkLabel = '';
+    // The OK button's caption in the interface's language.
+    @property({ attribute: false }) okLabel = 'OK';
     @query('dialog') private dialog!: HTMLDialogElement;
     private answer: ((value: string) => void) | null = null;
     // What Escape answers.
@@ -59,7 +61,7 @@ export class MessageDialog extends LitElement {
 
     async tell(heading: string, message: string): Promise<void> {
         this.cancelValue = 'ok';
-        await this.show(heading, message, [{ value: 'ok', label: 'OK' }]);
+        await this.show(heading, message, [{ value: 'ok', label: this.okLabel }]);
     }
 
     async ask(message: string, choices: Choice[], cancelValue = 'cancel'): Promise<string> {
@@ -70,7 +72,7 @@ export class MessageDialog extends LitElement {
     // Resolves to whether the check box was left ticked.
     async tip(heading: string, message: string, checkLabel: string, okLabel: string): Promise<boolean> {
         this.cancelValue = 'ok';
-        await this.show(heading, message, [{ value: 'ok', label: okLabel || 'OK' }], checkLabel);
+        await this.show(heading, message, [{ value: 'ok', label: okLabel || this.okLabel }], checkLabel);
         return this.dialog.querySelector<HTMLInputElement>('input[type="checkbox"]')?.checked ?? true;
     }
 }

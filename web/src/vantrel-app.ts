@@ -7,7 +7,7 @@ import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
 import { guard } from 'lit/directives/guard.js';
 import { appMenus, type MenuWindow } from './app-menus';
-import type { ByteGrid } from './byte-grid';
+import { cellOffsetMark, cellTextMark, type ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
 import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
 import { FileCommands, type FileWindow } from './file-commands';
@@ -19,7 +19,6 @@ import { takeChosenFile, ToolCommands } from './tool-commands';
 import type { AboutDialog, GoToDialog } from './window-dialogs';
 import { acceptLaunchedFiles, droppedFile, shortcutHandler } from './window-input';
 import { languageTag, ViewSettings } from './view-settings';
-import './byte-grid';
 import './compare-panel';
 import './editor-panel';
 import './folder-panel';
@@ -209,9 +208,6 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
 
     // -- the window ---------------------------------------------------------------
 
-    private readonly cellLabel = (offset: string, text: string): string =>
-        this.session?.string(UiString.AccessibleCell, [offset, text]) ?? `${offset}: ${text}`;
-
     private renderSide(session: Session) {
         const { model, cursor, file } = this.controller;
         const editor = ['function', 'style', 'volume', 'color'].includes(model.kind);
@@ -227,7 +223,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 @edit-failed=${(event: CustomEvent<unknown>) => this.files.showError(event.detail)}
                 @difference-select=${(event: CustomEvent<number>) => this.grid.select(event.detail, true)}></compare-panel>
             <byte-grid .gridLabel=${session.string(UiString.AccessibleGrid)} .offsetLabel=${session.string(UiString.CellOffset)}
-                .cellLabel=${this.cellLabel}
+                .cellName=${session.string(UiString.AccessibleCell, [cellOffsetMark, cellTextMark])}
                 .cursor=${session} .navigable=${file.open}></byte-grid>`;
     }
 
@@ -286,7 +282,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 this.files.offer(event.detail.bytes, event.detail.fileName)}></generator-dialog>
             <goto-dialog></goto-dialog>
             <about-dialog></about-dialog>
-            <message-dialog></message-dialog>`;
+            <message-dialog .okLabel=${session.caption('frmTip', 'Command1')}></message-dialog>`;
     }
 }
 

@@ -25,6 +25,8 @@ export class GoToDialog extends LitElement {
     async ask(session: Session): Promise<number | null> {
         this.session = session;
         this.refusal = '';
+        // Drawn anew: the language may have changed since it last showed.
+        this.requestUpdate();
         await this.updateComplete;
         this.input.value = '';
         this.dialog.showModal();
@@ -66,7 +68,7 @@ export class GoToDialog extends LitElement {
                         @change=${() => (this.decimal = true)}>${text(UiString.OffsetDecimal)}</label>
                 </div>
                 ${this.refusal ? html`<p class="message" role="alert">${this.refusal}</p>` : nothing}
-                <div class="buttons"><button type="submit">OK</button>
+                <div class="buttons"><button type="submit">${this.session?.caption('frmTip', 'Command1') ?? 'OK'}</button>
                     <button type="button" @click=${() => this.finish(null)}>${text(UiString.ButtonCancel)}</button></div>
             </form></dialog>`;
     }
@@ -85,6 +87,7 @@ export class AboutDialog extends LitElement {
     async show(session: Session, project: ProjectInfo): Promise<void> {
         this.session = session;
         this.project = project;
+        this.requestUpdate();
         await this.updateComplete;
         this.dialog.showModal();
         this.querySelector<HTMLButtonElement>('.buttons button')?.focus();

@@ -7,7 +7,7 @@ import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } fro
 import { join } from 'node:path';
 import { test } from 'node:test';
 import {
-    cliPath, dismissDialog, firstSwitch, openBytes, openPage, openSample, repoDir, sample, samplesDir,
+    cliPath, dismissDialog, firstSwitch, languageString, openBytes, openPage, openSample, repoDir, sample, samplesDir,
     saveByDownload, scratchDir, skipUnlessReady, sharedSession,
 } from './harness.mjs';
 
@@ -47,6 +47,26 @@ test('the language follows the browser and the menu switches it', async () => {
     await page.selectOption('.language select', '0');
     await page.waitForFunction((caption) => document.querySelector('details.menu > summary').textContent.trim() === caption,
         fileMenuCaption(0));
+});
+
+test('a language change rewords the open grid, its cells\' names and windows opened before', async () => {
+    await openSample(page, '0032_0001.seem');
+    const about = async () => {
+        await page.locator('details.menu:has([data-control="mnuAbout"]) > summary').click();
+        await page.click('[data-control="mnuAbout"]');
+        const heading = (await page.locator('about-dialog h2').textContent()).trim();
+        await page.keyboard.press('Escape');
+        return heading;
+    };
+    assert.equal(await about(), languageString(0, 36));
+    await page.selectOption('.language select', '1');
+    await page.waitForFunction((caption) => document.querySelector('byte-grid .corner').textContent === caption,
+        languageString(1, 17));
+    const cell = page.locator('byte-grid [data-index="0"]');
+    assert.equal(await cell.getAttribute('aria-label'),
+        languageString(1, 106).replace('%1', '0000').replace('%2', (await cell.textContent()).trim()));
+    assert.equal(await about(), languageString(1, 36));
+    await page.selectOption('.language select', '0');
 });
 
 test('compare with another file and take its value', async () => {
