@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page shows as the session decides it: switches under a switch in
 // the tree, design captions where the language file has none, string 11 for
-// a type without an editor, message buttons without access-key markers.
+// a type without an editor, message buttons without access-key markers, and
+// a switch that takes the first click on a narrow screen.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -96,4 +97,22 @@ test('a type without an editor shows string 11; question buttons have no access-
     assert.ok(labels.every((label) => label.trim() !== '' && !label.includes('&')), labels.join(' | '));
     await dialog.locator('button[data-value="cancel"]').click();
     await context.close();
+});
+
+test('below 1000 px a first click on a switch toggles it and leaves the page where it was', async () => {
+    for (const width of [768, 980]) {
+        const { context, page } = await openPage(shared.browser, shared.server.url,
+            { viewport: { width, height: 1024 }, hasTouch: true });
+        await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
+        await openSample(page, '0032_0001.seem');
+        const item = page.locator('switch-tree li.switch').last();
+        await item.scrollIntoViewIfNeeded();
+        const wasOn = await item.getAttribute('aria-checked');
+        const scrolled = await page.evaluate(() => window.scrollY);
+        await item.locator(':scope > .label').click();
+        await page.waitForFunction(([element, was]) => element.getAttribute('aria-checked') !== was,
+            [await item.elementHandle(), wasOn], { timeout: 5000 });
+        assert.equal(await page.evaluate(() => window.scrollY), scrolled, `${width} px`);
+        await context.close();
+    }
 });
