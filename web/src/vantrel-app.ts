@@ -258,7 +258,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                     await this.files.open(file);
                 }
             }}>
-                <h1 class="document-title" aria-live="polite">${file.open ? `${file.name}${modified ? ' *' : ''}` : ''}
+                <h1 class="document-title" aria-live="polite">${file.open ? `${file.name}${modified ? ' *' : ''}` : 'Vantrel'}
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}
                     @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}></folder-panel>
