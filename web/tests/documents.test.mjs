@@ -170,6 +170,28 @@ test('the generators write what vantrel-cli writes', async () => {
     }
 });
 
+test('the generators warn only of a text the phone would not show as typed, once', async () => {
+    const hints = async (control, fill) => {
+        await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+        await page.click(`[data-control="${control}"]`);
+        const dialog = page.locator('generator-dialog dialog[open]');
+        const seen = [];
+        for (const step of fill) {
+            await step(dialog);
+            seen.push(await dialog.locator('p[aria-live]').evaluateAll((found) =>
+                found.map((hint) => (hint.classList.contains('warning') ? 'warning' : 'hint'))).then((list) => list.join()));
+        }
+        await page.keyboard.press('Escape');
+        return seen;
+    };
+    const type = (text) => async (dialog) => dialog.locator('input[type="text"]').fill(text);
+    assert.deepEqual(await hints('mnuSetOuterText', [type('MOTO'), type(''), type('A much longer text than fits')]),
+        ['hint', 'hint', 'warning']);
+    const customText = async (dialog) => dialog.locator('input[type="radio"]').nth(2).check();
+    assert.deepEqual(await hints('mnuSetGPRS', [customText, type('Hello'), type('Fourteen chars')]),
+        ['', '', 'warning']);
+});
+
 test('a seem folder lists its files by kind, and two folders are compared', async () => {
     const older = join(scratch, 'monday');
     const newer = join(scratch, 'friday');
