@@ -25,11 +25,13 @@ export class ToolCommands {
     constructor(private readonly controller: SessionController, private readonly files: FileCommands,
         private readonly dialog: () => MessageDialog) {}
 
-    exportSettings(): void {
+    // Said afterwards, as on the desktop: here the file is a download by this name.
+    async exportSettings(): Promise<void> {
         const session = this.controller.session;
         if (session?.fileOpen()) {
-            const name = session.fileNameToSave().replace(/\.seem$/i, '');
-            download(session.exportRecipe(), `${name}.json`, 'application/json');
+            const name = `${session.fileNameToSave().replace(/\.seem$/i, '')}.json`;
+            download(session.exportRecipe(), name, 'application/json');
+            await this.files.tell(session.string(UiString.RecipeExported, [name]));
         }
     }
 

@@ -93,6 +93,10 @@ test('a recipe exported from one file turns another into it', async () => {
     await page.locator('details.menu:has([data-control="exportSettings"]) > summary').click();
     const [download] = await Promise.all([page.waitForEvent('download'), page.click('[data-control="exportSettings"]')]);
     const recipe = readFileSync(await download.path());
+    const told = page.locator('message-dialog dialog[open] .message');
+    await told.waitFor();
+    assert.equal((await told.textContent()).trim(), languageString(0, 155).replace('%1', '0032_0001.json'));
+    await dismissDialog(page);
 
     await openSample(page, '0032_0001.seem');
     await page.locator('details.menu:has([data-control="applySettings"]) > summary').click();
