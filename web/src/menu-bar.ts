@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's menus: each a disclosure that opens a list of commands, with
-// arrow keys between them, Escape and a click elsewhere to close. What the
+// Up and Down between them and Left and Right to the neighbouring menu;
+// Escape, Tab and a click elsewhere close it. What the
 // commands are, and when each is enabled, the window says with the menus.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
@@ -74,6 +75,24 @@ export class MenuBar extends LitElement {
             menu.open = false;
             menu.querySelector('summary')?.focus();
             event.preventDefault();
+            return;
+        }
+        if (event.key === 'Tab') {
+            // Tab goes on from the menu's title, past the closed menu.
+            menu.open = false;
+            menu.querySelector('summary')?.focus();
+            return;
+        }
+        if (event.key === 'ArrowLeft' || event.key === 'ArrowRight') {
+            const menus = [...this.querySelectorAll<HTMLDetailsElement>('details.menu')];
+            const step = event.key === 'ArrowRight' ? 1 : menus.length - 1;
+            const neighbour = menus[(menus.indexOf(menu) + step) % menus.length];
+            if (neighbour && neighbour !== menu) {
+                event.preventDefault();
+                menu.open = false;
+                neighbour.querySelector('summary')?.focus();
+                neighbour.open = true;
+            }
             return;
         }
         if (event.key !== 'ArrowDown' && event.key !== 'ArrowUp') {

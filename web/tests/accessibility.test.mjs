@@ -75,6 +75,24 @@ test('the grid is an ARIA grid with one tab stop, its cells named with their off
     assert.ok((await grid.locator('[data-index="26"]').getAttribute('aria-description')).length > 0);
 });
 
+test('Left and Right move between open menus, Tab leaves and closes them', async () => {
+    const openMenus = () => page.evaluate(() =>
+        [...document.querySelectorAll('details.menu[open] > summary')].map((summary) => summary.textContent.trim()));
+    const titles = await page.evaluate(() =>
+        [...document.querySelectorAll('details.menu > summary')].map((summary) => summary.textContent.trim()));
+    await page.locator('details.menu > summary').first().click();
+    await page.keyboard.press('ArrowRight');
+    await page.waitForFunction(() => document.activeElement?.closest('details.menu')?.open
+        && document.activeElement.getAttribute('role') === 'menuitem'
+        && document.activeElement.closest('details.menu') === document.querySelectorAll('details.menu')[1]);
+    assert.deepEqual(await openMenus(), [titles[1]]);
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('ArrowLeft');
+    assert.deepEqual(await openMenus(), [titles.at(-1)]);
+    await page.keyboard.press('Tab');
+    assert.deepEqual(await openMenus(), []);
+});
+
 test('the keyboard alone opens a file, toggles a switch and saves', async () => {
     await page.reload();
     await page.waitForFunction(() => document.body.dataset.ready === 'true');
