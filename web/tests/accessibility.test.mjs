@@ -61,6 +61,14 @@ test('the grid is an ARIA grid with one tab stop, its cells named with their off
     const grid = page.locator('byte-grid [role="grid"]');
     assert.equal(await grid.getAttribute('aria-colcount'), '17');
     assert.equal(await grid.locator('[role="gridcell"][tabindex="0"]').count(), 1);
+    // PageDown goes on through the file, PageUp back.
+    const activeCell = () => page.evaluate(() => Number(document.activeElement.dataset.index));
+    await grid.locator('[data-index="0"]').click();
+    await page.keyboard.press('PageDown');
+    const down = await activeCell();
+    assert.ok(down > 15, `PageDown to ${down}`);
+    await page.keyboard.press('PageUp');
+    assert.ok(await activeCell() < down, 'PageUp comes back');
     const cell = grid.locator('[data-index="18"]');
     const nameOf = (text) => languageString(0, 106).replace('%1', '0012').replace('%2', text);
     assert.equal(await cell.getAttribute('aria-label'), nameOf((await cell.textContent()).trim()));
@@ -70,6 +78,7 @@ test('the grid is an ARIA grid with one tab stop, its cells named with their off
     await page.waitForFunction((name) => document.querySelector('byte-grid [data-index="18"]')
         ?.getAttribute('aria-label') === name, nameOf('5A'), { timeout: 5000 });
     await page.keyboard.press('Control+z');
+    await page.waitForFunction(() => !document.title.includes('*'));
     // The current cell tells what the definitions say of it.
     await grid.locator('[data-index="26"]').click();
     assert.ok((await grid.locator('[data-index="26"]').getAttribute('aria-description')).length > 0);
