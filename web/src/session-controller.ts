@@ -62,17 +62,18 @@ function applySetting(target: Setting, update: SettingUpdate): void {
     }
 }
 
-// The session's words that take no arguments (captions, labels, strings)
+// The session's words (captions, labels, strings, with the texts filled in)
 // change only with the language: each is asked once, so rendering the window
 // again after an edit asks the session nothing.
 function rememberWords(session: Session, words: Map<string, string>): void {
     for (const name of ['caption', 'string', 'label'] as const) {
         const ask = session[name].bind(session) as (...args: unknown[]) => string;
         (session as unknown as Record<string, unknown>)[name] = (...args: unknown[]): string => {
-            if (args.some((arg) => typeof arg === 'object' && arg !== null)) {
+            const filledIn = (arg: unknown) => Array.isArray(arg) && arg.every((text) => typeof text === 'string');
+            if (args.some((arg) => typeof arg === 'object' && arg !== null && !filledIn(arg))) {
                 return ask(...args);
             }
-            const key = `${name}\n${args.join('\n')}`;
+            const key = `${name}\n${JSON.stringify(args)}`;
             let text = words.get(key);
             if (text === undefined) {
                 text = ask(...args);
