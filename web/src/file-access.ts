@@ -35,9 +35,11 @@ interface PickerWindow {
 const picker = window as unknown as PickerWindow;
 const seemTypes: PickerType[] = [{ description: 'Seem', accept: { 'application/x-vantrel-seem': ['.seem'] } }];
 
-export const canPickFiles = typeof picker.showOpenFilePicker === 'function';
+// Asked at each choice, so that a page can lend or take back a picker later (the tests do).
+export function canPickFiles(): boolean {
+    return typeof picker.showOpenFilePicker === 'function';
+}
 
-// Asked at each choice, so that a page can lend the picker later (the tests do).
 export function canPickFolders(): boolean {
     return typeof picker.showDirectoryPicker === 'function';
 }

@@ -103,7 +103,7 @@ export class FileCommands {
     }
 
     async pick(): Promise<void> {
-        if (!canPickFiles) {
+        if (!canPickFiles()) {
             this.window.chooseFile('fileInput');
             return;
         }
