@@ -15,7 +15,7 @@ const repoDir = resolve(webDir, '..');
 const wasmDir = resolve(repoDir, process.env.VANTREL_WASM_DIR || 'build-wasm');
 
 const coreFiles = ['vantrel-core.js', 'vantrel-core.wasm'];
-const dataFiles = ['language.xml', 'seem_en.xml', 'seem_zh.xml', 'help.html'];
+const dataFiles = ['language.xml', 'seem_en.xml', 'seem_zh.xml'];
 
 function staticFiles() {
     const missing = coreFiles.filter((name) => !existsSync(join(wasmDir, name)));
@@ -27,6 +27,8 @@ function staticFiles() {
     return [
         ...coreFiles.map((name) => ({ fileName: `core/${name}`, source: join(wasmDir, name) })),
         ...dataFiles.map((name) => ({ fileName: `data/${name}`, source: join(repoDir, 'data', name) })),
+        // The page's own help: the desktop's speaks of menus and keys the page does not have.
+        { fileName: 'help.html', source: join(webDir, 'help.html') },
         { fileName: 'icon.svg', source: join(repoDir, 'packaging', 'org.vantrel.Vantrel.svg') },
         { fileName: 'manifest.webmanifest', source: join(webDir, 'manifest.webmanifest') },
     ];

@@ -29,6 +29,11 @@ export interface MenuWindow {
     about(): void;
 }
 
+// The page's own help, at the part in the page's language.
+function helpAddress(): string {
+    return document.documentElement.lang.startsWith('zh') ? 'help.html#zh' : 'help.html';
+}
+
 export function appMenus(session: Session, window: MenuWindow): Menu[] {
     const { controller, files, tools } = window;
     const open = controller.file.open;
@@ -69,8 +74,9 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
                 session.label(UiString.MenuApplySettings)),
         ] },
         { label: session.caption('Form1', 'mnuHelp'), commands: [
-            command('mnuHelpTopic', () => globalThis.open('data/help.html', '_blank', 'noopener')),
+            command('mnuHelpTopic', () => globalThis.open(helpAddress(), '_blank', 'noopener')),
             command('mnuAbout', () => window.about()),
+            { ...command('mnuShowTip', () => controller.setTipsOn(!controller.tipsOn)), checked: controller.tipsOn },
         ] },
     ];
 }

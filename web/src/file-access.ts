@@ -35,9 +35,11 @@ interface PickerWindow {
 const picker = window as unknown as PickerWindow;
 const seemTypes: PickerType[] = [{ description: 'Seem', accept: { 'application/x-vantrel-seem': ['.seem'] } }];
 
-export const canPickFiles = typeof picker.showOpenFilePicker === 'function';
+// Asked at each choice, so that a page can lend or take back a picker later (the tests do).
+export function canPickFiles(): boolean {
+    return typeof picker.showOpenFilePicker === 'function';
+}
 
-// Asked at each choice, so that a page can lend the picker later (the tests do).
 export function canPickFolders(): boolean {
     return typeof picker.showDirectoryPicker === 'function';
 }
@@ -166,6 +168,14 @@ function canWrite(handle: FileSystemFileHandle | null): handle is FileSystemFile
 export interface SavedFile {
     handle: FileSystemFileHandle | null;
     stamp: FileStamp | null;
+    // The name the browser downloaded the file under; null when it was written through a handle.
+    downloadedAs: string | null;
+}
+
+function downloaded(bytes: Uint8Array, name: string): SavedFile {
+    const fileName = downloadName(name);
+    download(bytes, fileName);
+    return { handle: null, stamp: null, downloadedAs: fileName };
 }
 
 // Writes back through the handle where there is one, else downloads.
@@ -174,28 +184,28 @@ export async function saveFile(bytes: Uint8Array, name: string, handle: FileSyst
     Promise<SavedFile> {
     if (canWrite(handle)) {
         await writeTo(handle, bytes);
-        return { handle, stamp: await stampAfterWrite(handle) };
+        return { handle, stamp: await stampAfterWrite(handle), downloadedAs: null };
     }
-    download(bytes, downloadName(name));
-    return { handle: null, stamp: null };
+    return downloaded(bytes, name);
 }
 
-// Save As: a save picker where the browser has one, else a download. Null
-// when the user cancelled the picker (nothing written).
-export async function saveFileAs(bytes: Uint8Array, name: string):
-    Promise<(SavedFile & { name: string }) | null> {
+// Save As: a save picker where the browser has one; else askName asks for
+// the name (null: cancelled) and the file is downloaded under it. Null when
+// the user cancelled (nothing written).
+export async function saveFileAs(bytes: Uint8Array, name: string,
+    askName: (suggested: string) => Promise<string | null>): Promise<SavedFile | null> {
     if (typeof picker.showSaveFilePicker !== 'function') {
-        download(bytes, downloadName(name));
-        return { handle: null, stamp: null, name: downloadName(name) };
+        const chosen = await askName(downloadName(name));
+        return chosen === null ? null : downloaded(bytes, chosen);
     }
     try {
         const handle = await picker.showSaveFilePicker({ suggestedName: downloadName(name), types: seemTypes });
+        const picked = handle.name || name;
         if (!canWrite(handle)) {
-            download(bytes, downloadName(name));
-            return { handle: null, stamp: null, name: downloadName(name) };
+            return downloaded(bytes, picked);
         }
         await writeTo(handle, bytes);
-        return { handle, stamp: await stampAfterWrite(handle), name: handle.name };
+        return { handle, stamp: await stampAfterWrite(handle), downloadedAs: null };
     } catch (error) {
         if (error instanceof DOMException && error.name === 'AbortError') {
             return null;

@@ -6,19 +6,23 @@
 import { UiString, type Leaving, type OpenResult, type Question, type Session } from './core';
 import {
     canPickFiles, diskState, download, downloadName, pickFile, readFile, saveFile, saveFileAs, type FileStamp, type OpenedFile,
+    type SavedFile,
 } from './file-access';
 import type { GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
+import './save-name-dialog';
 
 // What the commands need of the window.
 export interface FileWindow {
     readonly session: Session | null;
     readonly dialog: MessageDialog;
     readonly readLimit: number;
+    readonly controller: { readonly modified: boolean; setTipsOn(on: boolean): void };
     openGenerator(kind: GeneratorKind): Promise<void>;
     // Another file is open, or none: what belonged to the old one goes.
     fileChanged(): void;
     chooseFile(inputId: string): void;
+    requestUpdate(): void;
 }
 
 function message(error: unknown): string {
@@ -30,6 +34,11 @@ export class FileCommands {
     private handle: FileSystemFileHandle | null = null;
     // The file behind handle as last read or written.
     private stamp: FileStamp | null = null;
+    // The name Save As chose for a download, which Save downloads under after it.
+    private chosenName: string | null = null;
+    // What the status line says after a download, while the document stays as
+    // it was then (modified or not): the browser shows no sign of its own.
+    private notice: { fileName: string; modified: boolean } | null = null;
 
     constructor(private readonly window: FileWindow) {}
 
@@ -73,6 +82,7 @@ export class FileCommands {
         }
         this.handle = file.handle;
         this.stamp = file.stamp;
+        this.forgetName();
         this.window.fileChanged();
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
         await this.showOpened(session, result);
@@ -85,7 +95,7 @@ export class FileCommands {
         if (result.tip) {
             const keep = await this.window.dialog.tip(session.string(UiString.TipTitle), result.tip.text,
                 session.caption('frmTip', 'Check1'), session.caption('frmTip', 'Command1'));
-            session.setTipsOn(keep);
+            this.window.controller.setTipsOn(keep);
         }
         if (result.editor === 'outertext' || result.editor === 'gprs') {
             await this.window.openGenerator(result.editor);
@@ -93,7 +103,7 @@ export class FileCommands {
     }
 
     async pick(): Promise<void> {
-        if (!canPickFiles) {
+        if (!canPickFiles()) {
             this.window.chooseFile('fileInput');
             return;
         }
@@ -124,8 +134,8 @@ export class FileCommands {
             if (!(await this.mayWriteOver(session))) {
                 return false;
             }
-            ({ handle: this.handle, stamp: this.stamp } = await saveFile(bytes, session.fileNameToSave(), this.handle));
-            session.markSaved(bytes);
+            const saved = await saveFile(bytes, this.chosenName ?? session.fileNameToSave(), this.handle);
+            this.stored(session, bytes, saved);
             return true;
         } catch (error) {
             await this.showError(error);
@@ -150,6 +160,7 @@ export class FileCommands {
             const result = session.open(file.bytes, file.name, 'reload');
             if (result.opened) {
                 this.stamp = file.stamp;
+                this.notice = null;
                 this.window.fileChanged();
                 await this.showOpened(session, result);
             } else {
@@ -167,11 +178,11 @@ export class FileCommands {
         }
         try {
             const bytes = session.bytesToSave();
-            const saved = await saveFileAs(bytes, session.fileNameToSave());
+            const saved = await saveFileAs(bytes, this.chosenName ?? session.fileNameToSave(),
+                (name) => this.askName(session, name));
             if (saved) {
-                this.handle = saved.handle;
-                this.stamp = saved.stamp;
-                session.markSaved(bytes);
+                this.chosenName = saved.downloadedAs;
+                this.stored(session, bytes, saved);
             }
         } catch (error) {
             await this.showError(error);
@@ -186,12 +197,49 @@ export class FileCommands {
         session.close();
         this.handle = null;
         this.stamp = null;
+        this.forgetName();
         this.window.fileChanged();
     }
 
     // A generator's file, under the name the session gives it.
     offer(bytes: Uint8Array, fileName: string): void {
         download(bytes, downloadName(fileName));
+        this.tellDownloaded(downloadName(fileName), this.window.controller.modified);
+    }
+
+    // The status line: the last download's notice while the document is as it was then.
+    status(sessionStatus: string): string {
+        const notice = this.notice;
+        if (notice?.modified !== this.window.controller.modified) {
+            return sessionStatus;
+        }
+        return this.window.session?.caption('web', 'staDownloaded').replace('%1', notice.fileName) ?? sessionStatus;
+    }
+
+    private stored(session: Session, bytes: Uint8Array, saved: SavedFile): void {
+        this.handle = saved.handle;
+        this.stamp = saved.stamp;
+        this.notice = null;
+        if (saved.downloadedAs) {
+            this.tellDownloaded(saved.downloadedAs, false);
+        }
+        session.markSaved(bytes);
+    }
+
+    private tellDownloaded(fileName: string, modified: boolean): void {
+        this.notice = { fileName, modified };
+        this.window.requestUpdate();
+    }
+
+    private forgetName(): void {
+        this.chosenName = null;
+        this.notice = null;
+    }
+
+    private askName(session: Session, name: string): Promise<string | null> {
+        const dialog = document.querySelector('save-name-dialog')
+            ?? document.body.appendChild(document.createElement('save-name-dialog'));
+        return dialog.ask(session, name);
     }
 
     readonly onBeforeUnload = (event: BeforeUnloadEvent): void => {

@@ -96,6 +96,8 @@ export class SessionController implements ReactiveController {
     model: EditorModel = { kind: 'none', complete: true };
     // Counts the changes of the model's values, for views that show them.
     revision = 0;
+    // Help > Show Feature Tips, kept here so that drawing the menu asks the session nothing.
+    tipsOn = true;
     cellView: CellView | null = null;
     private settings = new Map<string, Setting>();
     private cellListeners = new Set<() => void>();
@@ -130,10 +132,18 @@ export class SessionController implements ReactiveController {
         this.words.clear();
         this.languages = session.languages();
         this.languageIndex = session.languageIndex();
+        this.tipsOn = session.tipsOn();
         const state = session.state();
         this.apply({
             cells: [], texts: session.cellTexts(), allCells: true, settings: [], model: session.model(), ...state,
         });
+    }
+
+    // The tip's check box or the Help menu turned the feature tips on or off.
+    setTipsOn(on: boolean): void {
+        this.session?.setTipsOn(on);
+        this.tipsOn = on;
+        this.host.requestUpdate();
     }
 
     // The switch of the function tree with key, if there is one.

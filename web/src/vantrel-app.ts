@@ -237,16 +237,18 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         return html`
             <header>
                 <menu-bar .menus=${guard([session.caption('Form1', 'mnuFile'), file.open, this.controller.history,
-                    this.chosenSwitch?.on, this.comparing, this.view.showCoverage, this.view.showByteInfo],
+                    this.chosenSwitch?.on, this.comparing, this.view.showCoverage, this.view.showByteInfo, this.controller.tipsOn],
                 () => appMenus(session, this))} .label=${'Vantrel'}></menu-bar>
                 <label class="language">${session.caption('Form1', 'mnuLanguage')}
                     <select @change=${(event: Event) => this.tools.chooseLanguage(Number((event.target as HTMLSelectElement).value))}>
                         ${this.controller.languages.map((language, index) => html`<option value=${index}
                             ?selected=${index === this.controller.languageIndex}>${language.caption}</option>`)}
                     </select></label>
-                <label class="file-input">${session.caption('Form1', 'mnuOpen')}
-                    <input id="fileInput" type="file" accept=".seem,.bin,application/octet-stream"
-                        @change=${(event: Event) => this.files.openChosen(takeChosenFile(event))}></label>
+                <div class="file-input">
+                    <button type="button" @click=${() => this.files.pick()}>${session.caption('Form1', 'mnuOpen')}</button>
+                    ${file.open ? html`<span class="file-name">${file.name}</span>` : nothing}
+                    <input id="fileInput" type="file" hidden accept=".seem,.bin,application/octet-stream"
+                        @change=${(event: Event) => this.files.openChosen(takeChosenFile(event))}></div>
             </header>
             <main class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
@@ -262,7 +264,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}
                     @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}></folder-panel>
-                ${file.open ? nothing : html`<p class="empty-hint">${session.string(UiString.StartPageHint)}</p>`}
+                ${file.open ? nothing : html`<p class="empty-hint">${session.caption('web', 'lblSoftTip')}</p>`}
                 <div class="workspace" ?hidden=${!file.open}>
                     <editor-panel .session=${session} .model=${model} .revision=${revision}
                         @node-select=${this.onNodeSelect} @item-select=${this.onItemSelect}
@@ -271,7 +273,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 </div>
             </main>
             <footer class="status">
-                <span role="status">${file.status}</span>
+                <span role="status">${this.files.status(file.status)}</span>
                 <span class="cell-status" aria-live="off">${file.open ? cursor.status : ''}</span>
             </footer>
             <input id="definitionsInput" type="file" accept=".xml,application/xml,text/xml" hidden
