@@ -82,7 +82,7 @@ class SessionBinding {
     val questionBefore(const val& leaving) const;
     val diskChangeQuestion(const val& state) const;
     val bytesToSave();
-    val markSaved(const val& bytes);
+    val markSaved(const val& bytes, const val& name);
     val fileNameToSave() const;
     val generatedFileName(const val& kind) const;
     val tipsOn() const;

@@ -138,13 +138,14 @@ val SessionBinding::bytesToSave() {
     return bytesValue(bytes);
 }
 
-val SessionBinding::markSaved(const val& bytes) {
+val SessionBinding::markSaved(const val& bytes, const val& name) {
     PageValues in("markSaved");
     std::vector<std::uint8_t> saved = in.bytes(bytes, "bytes");
+    const std::string storedAs = in.text(name, "name");
     if (in.failed())
         return in.refusal();
     const Call call(*this);
-    m_session.markSaved(std::move(saved));
+    m_session.markSaved(std::move(saved), storedAs);
     return val::undefined();
 }
 

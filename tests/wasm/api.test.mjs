@@ -167,7 +167,7 @@ describe("edits and what they push", () => {
         session.setVolume(volume.key, 1);
         const bytes = session.bytesToSave();
         assert.equal(bytes[volume.cell], 1);
-        session.markSaved(bytes);
+        session.markSaved(bytes, "");
         assert.equal(session.state().modified, false);
         session.focusCell(3);
         session.moveCursor("end");

@@ -34,8 +34,6 @@ export class FileCommands {
     private handle: FileSystemFileHandle | null = null;
     // The file behind handle as last read or written.
     private stamp: FileStamp | null = null;
-    // The name Save As chose for a download, which Save downloads under after it.
-    private chosenName: string | null = null;
     // What the status line says after a download, while the document stays as
     // it was then (modified or not): the browser shows no sign of its own.
     private notice: { fileName: string; modified: boolean } | null = null;
@@ -82,7 +80,7 @@ export class FileCommands {
         }
         this.handle = file.handle;
         this.stamp = file.stamp;
-        this.forgetName();
+        this.forgetNotice();
         this.window.fileChanged();
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
         await this.showOpened(session, result);
@@ -134,8 +132,8 @@ export class FileCommands {
             if (!(await this.mayWriteOver(session))) {
                 return false;
             }
-            const saved = await saveFile(bytes, this.chosenName ?? session.fileNameToSave(), this.handle);
-            this.stored(session, bytes, saved);
+            const saved = await saveFile(bytes, session.fileNameToSave(), this.handle);
+            this.stored(session, bytes, saved, '');
             return true;
         } catch (error) {
             await this.showError(error);
@@ -178,11 +176,11 @@ export class FileCommands {
         }
         try {
             const bytes = session.bytesToSave();
-            const saved = await saveFileAs(bytes, this.chosenName ?? session.fileNameToSave(),
+            const saved = await saveFileAs(bytes, session.fileNameToSave(),
                 (name) => this.askName(session, name));
             if (saved) {
-                this.chosenName = saved.downloadedAs;
-                this.stored(session, bytes, saved);
+                // The document takes the name it was stored under, as a desktop Save As does.
+                this.stored(session, bytes, saved, saved.handle?.name || saved.downloadedAs || '');
             }
         } catch (error) {
             await this.showError(error);
@@ -197,7 +195,7 @@ export class FileCommands {
         session.close();
         this.handle = null;
         this.stamp = null;
-        this.forgetName();
+        this.forgetNotice();
         this.window.fileChanged();
     }
 
@@ -216,14 +214,14 @@ export class FileCommands {
         return this.window.session?.caption('web', 'staDownloaded').replace('%1', notice.fileName) ?? sessionStatus;
     }
 
-    private stored(session: Session, bytes: Uint8Array, saved: SavedFile): void {
+    private stored(session: Session, bytes: Uint8Array, saved: SavedFile, name: string): void {
         this.handle = saved.handle;
         this.stamp = saved.stamp;
         this.notice = null;
         if (saved.downloadedAs) {
             this.tellDownloaded(saved.downloadedAs, false);
         }
-        session.markSaved(bytes);
+        session.markSaved(bytes, name);
     }
 
     private tellDownloaded(fileName: string, modified: boolean): void {
@@ -231,8 +229,7 @@ export class FileCommands {
         this.window.requestUpdate();
     }
 
-    private forgetName(): void {
-        this.chosenName = null;
+    private forgetNotice(): void {
         this.notice = null;
     }
 

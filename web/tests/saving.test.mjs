@@ -83,6 +83,7 @@ test('Save As without a save picker asks for the name and downloads under it', a
     const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
     assert.equal(download.suggestedFilename(), 'backup.seem');
     assert.equal(await statusLine(), 'Saved as a download: backup.seem');
+    assert.match(await page.title(), /^backup\.seem/, 'the document goes by its new name');
     await editFirstSwitch();
     assert.equal((await saveByDownload(page)).name, 'backup.seem', 'a later save keeps the chosen name');
 });

@@ -118,8 +118,10 @@ std::optional<int> SeemDocument::bytesToSave(std::vector<std::uint8_t>& bytes) c
     return std::nullopt;
 }
 
-void SeemDocument::markSaved(std::vector<std::uint8_t> bytes) {
+void SeemDocument::markSaved(std::vector<std::uint8_t> bytes, const std::string& name) {
     endGesture();
+    if (!name.empty())
+        m_path = name;
     m_savedBytes = std::move(bytes);
     m_cleanTexts = m_knownTexts;
     m_differingCells = 0;

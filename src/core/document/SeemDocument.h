@@ -87,9 +87,11 @@ class SeemDocument {
     [[nodiscard]] DiskState diskState() const;
     // Saving without a file: the bytes the cells hold, or the first cell that
     // does not hold a byte (bytes then untouched). Once they are stored
-    // elsewhere, markSaved makes them the clean state, as a save does.
+    // elsewhere, markSaved makes them the clean state, as a save does; a
+    // name given is the one they were stored under (Save As), an empty one
+    // keeps the document's.
     [[nodiscard]] std::optional<int> bytesToSave(std::vector<std::uint8_t>& bytes) const;
-    void markSaved(std::vector<std::uint8_t> bytes);
+    void markSaved(std::vector<std::uint8_t> bytes, const std::string& name = {});
     // The identity of the file as read or saved, to notice a change cheaply.
     [[nodiscard]] const FileIdentity& identity() const { return m_identity; }
 

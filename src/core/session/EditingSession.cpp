@@ -294,10 +294,10 @@ SaveResult EditingSession::bytesToSave(std::vector<std::uint8_t>& bytes) const {
     return result;
 }
 
-void EditingSession::markSaved(std::vector<std::uint8_t> bytes) {
+void EditingSession::markSaved(std::vector<std::uint8_t> bytes, const std::string& name) {
     const SessionBatch batch(*this);
     endGesture();
-    m_document.markSaved(std::move(bytes));
+    m_document.markSaved(std::move(bytes), name);
 }
 
 // -- listening -------------------------------------------------------------------

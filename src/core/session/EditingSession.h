@@ -164,7 +164,7 @@ class EditingSession {
     // For a face that stores the bytes itself (a browser): the bytes, or
     // the refusal of a cell that holds none. markSaved once they are stored.
     SaveResult bytesToSave(std::vector<std::uint8_t>& bytes) const;
-    void markSaved(std::vector<std::uint8_t> bytes);
+    void markSaved(std::vector<std::uint8_t> bytes, const std::string& name = {});
     // The question when the file changed (or is gone) on disk since it was read.
     [[nodiscard]] Question diskChangeQuestion(DiskState state) const;
 

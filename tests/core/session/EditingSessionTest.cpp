@@ -226,11 +226,15 @@ TEST_F(EditingSessionTest, QuestionsComeOnlyWhenSomethingCouldBeLost) {
     EXPECT_EQ(dir.read("file.seem"), std::string("\x10\0\0\0", 4));
 }
 
-TEST_F(EditingSessionTest, NamesForFilesWithoutAPathComeFromTheirType) {
+TEST_F(EditingSessionTest, NamesForFilesWithoutAPathComeFromTheirTypeOrWhereTheyWereStored) {
     session.openBytes("", Bytes(4));
     EXPECT_EQ(session.fileNameToSave(), "0032_0001.seem");
     session.openBytes("mine.bin", Bytes(3));
     EXPECT_EQ(session.fileNameToSave(), "mine.bin");
+    session.markSaved(Bytes(3), "copy.seem");
+    EXPECT_EQ(session.fileNameToSave(), "copy.seem");
+    session.markSaved(Bytes(3));
+    EXPECT_EQ(session.fileNameToSave(), "copy.seem") << "no name keeps the one it has";
     EXPECT_EQ(session.generatedFileName(EditorKind::OuterText), "0061_0001.seem");
     EXPECT_EQ(session.generatedFileName(EditorKind::Gprs), "gprs.seem");
 }
