@@ -169,8 +169,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     }
 
     private markDifferences(): void {
-        this.comparePanel?.refresh();
-        this.grid?.setMarks('differs', this.comparePanel?.differingCells ?? []);
+        this.comparePanel?.markDifferences(this.grid, this.querySelector('editor-panel'));
     }
 
     chooseSeemFolder(): void {
