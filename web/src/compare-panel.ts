@@ -2,7 +2,7 @@
 // The open file compared with another, which the session holds: the
 // differences by setting as the core names them, each with a button that
 // takes the other file's value. The window asks it to compare again whenever
-// the open file's cells change, and marks the cells and switches it names.
+// the open file's cells change; it marks the cells and switches that differ.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
 import type { ByteGrid } from './byte-grid';
@@ -53,7 +53,7 @@ export class ComparePanel extends LitElement {
     }
 
     // Compares again; the open file has changed, or another was opened.
-    refresh(): void {
+    private refresh(): void {
         this.comparison = this.comparing ? this.session?.comparison() ?? null : null;
         const differences = this.comparison?.differences.filter((difference) => difference.kind === 'switch') ?? [];
         this.switches = differences.length > 0 ? new Map(differences.map((difference) => [difference.key, difference.b]))
