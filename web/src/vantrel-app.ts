@@ -170,6 +170,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
 
     private markDifferences(): void {
         this.comparePanel?.markDifferences(this.grid, this.querySelector('editor-panel'));
+        this.requestUpdate(); // the menus follow whether a file is compared
     }
 
     chooseSeemFolder(): void {

@@ -89,10 +89,7 @@ test('a comparison marks exactly the differing switches, seen and heard, and its
     await assertMarked(changed.differences);
     assert.ok(await page.locator('switch-tree li.holds-differences').count() >= 2, 'the folders above');
 
-    // Escape inside the comparison ends it.
-    await page.locator('compare-panel button.show').first().focus();
-    await page.keyboard.press('Escape');
-    await page.locator('compare-panel section').waitFor({ state: 'detached' });
+    await runMenu('mnuCloseCompare');
     await assertMarked([]);
     assert.equal(await page.locator('switch-tree .holds-differences').count(), 0);
 });
@@ -129,4 +126,9 @@ test('a line of the folder comparison opens its pair compared', async () => {
     assert.equal(await page.locator('switch-tree li[data-key="n_1A_2"]').getAttribute('aria-checked'), 'false');
     assert.ok(await line.evaluate((element) => element === document.activeElement), 'the focus stays on the line');
     assert.deepEqual(await seriousViolations(), [], 'the folder comparison and the marked tree');
+    // Escape inside the comparison ends it, and the line that opened it has the focus again.
+    await page.locator('compare-panel button.show').first().focus();
+    await page.keyboard.press('Escape');
+    await page.locator('compare-panel section').waitFor({ state: 'detached' });
+    assert.ok(await line.evaluate((element) => element === document.activeElement), 'back on the line');
 });
