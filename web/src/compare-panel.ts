@@ -2,11 +2,16 @@
 // The open file compared with another, which the session holds: the
 // differences by setting as the core names them, each with a button that
 // takes the other file's value. The window asks it to compare again whenever
-// the open file's cells change, and marks the cells it names.
+// the open file's cells change; it marks the cells and switches that differ.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
+import type { ByteGrid } from './byte-grid';
 import { UiString, type Comparison, type Session } from './core';
+import type { EditorPanel } from './editor-panel';
 import { readFile } from './file-access';
+import { closesOnEscape, focusedElement, returnFocus } from './panel-focus';
+
+const unmarked: ReadonlyMap<string, string> = new Map();
 
 @customElement('compare-panel')
 export class ComparePanel extends LitElement {
@@ -16,6 +21,11 @@ export class ComparePanel extends LitElement {
     @state() private comparison: Comparison | null = null;
     @query('input[type="file"]') private input!: HTMLInputElement;
     private comparing = false;
+    // The switches that differ, each with the other file's value, for the tree's
+    // marks; the same empty map while nothing is compared, so the tree is left alone.
+    private switches: ReadonlyMap<string, string> = unmarked;
+    // Had the focus when the comparison was asked for; takes it back on closing.
+    private opener: HTMLElement | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -26,24 +36,44 @@ export class ComparePanel extends LitElement {
     }
 
     // The cells of every difference, for the grid's marks.
-    get differingCells(): number[] {
+    private get differingCells(): number[] {
         return (this.comparison?.differences ?? []).flatMap((difference) =>
             Array.from({ length: difference.length }, (_, i) => difference.offset + i));
     }
 
     chooseOther(): void {
+        this.opener = focusedElement();
         this.input.click();
     }
 
+    // The open file compared with file, as if chosen with Compare.
+    compareWith(file: File): Promise<void> {
+        this.opener = focusedElement();
+        return this.start(file);
+    }
+
     // Compares again; the open file has changed, or another was opened.
-    refresh(): void {
+    private refresh(): void {
         this.comparison = this.comparing ? this.session?.comparison() ?? null : null;
+        const differences = this.comparison?.differences.filter((difference) => difference.kind === 'switch') ?? [];
+        this.switches = differences.length > 0 ? new Map(differences.map((difference) => [difference.key, difference.b]))
+            : unmarked;
+    }
+
+    // Compares again, and marks what differs: its cells in the grid, its switches in the tree.
+    markDifferences(grid: ByteGrid | undefined, editor: EditorPanel | null): void {
+        this.refresh();
+        grid?.setMarks('differs', this.differingCells);
+        if (editor) {
+            editor.differing = this.switches;
+        }
     }
 
     close(): void {
         this.session?.closeComparison();
         this.comparing = false;
         this.comparison = null;
+        this.switches = unmarked;
     }
 
     private fail(error: unknown): void {
@@ -53,7 +83,13 @@ export class ComparePanel extends LitElement {
     private async onInput(): Promise<void> {
         const file = this.input.files?.[0];
         this.input.value = '';
-        if (!file || !this.session) {
+        if (file) {
+            await this.start(file);
+        }
+    }
+
+    private async start(file: File): Promise<void> {
+        if (!this.session) {
             return;
         }
         const read = await readFile(file, this.readLimit);
@@ -76,14 +112,21 @@ export class ComparePanel extends LitElement {
         }
     }
 
+    private readonly onKeyDown = closesOnEscape(() => this.closeAndTell());
+
     private closeAndTell(): void {
+        const hadFocus = this.contains(document.activeElement);
         this.close();
         this.dispatchEvent(new CustomEvent('compare-changed', { bubbles: true }));
+        if (hadFocus) {
+            returnFocus(this.opener);
+        }
     }
 
     private renderComparison(session: Session, comparison: Comparison) {
         const heading = session.string(UiString.DiffListCaption, [comparison.name]);
-        return html`<section class="compare" aria-label=${heading}>
+        return html`<section class="compare" aria-label=${heading}
+            @keydown=${this.onKeyDown}>
             <h2>${heading}</h2>
             ${comparison.bySettings ? nothing : html`<p class="hint">${comparison.reason}</p>`}
             ${comparison.differences.length === 0 ? html`<p>${session.string(UiString.DiffNone)}</p>` : html`

@@ -17,6 +17,8 @@ export class EditorPanel extends LitElement {
     @property({ attribute: false }) model: EditorModel = { kind: 'none', complete: true };
     // Changes whenever a value of the model changed.
     @property({ attribute: false }) revision = 0;
+    // The settings that differ from a compared file, each with that file's value.
+    @property({ attribute: false }) differing: ReadonlyMap<string, string> = new Map();
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -51,6 +53,8 @@ export class EditorPanel extends LitElement {
                 .label=${session.string(UiString.AccessibleFunctionTree)}
                 .switchLabel=${(name: string, on: boolean) =>
                     session.string(on ? UiString.AccessibleSwitchOn : UiString.AccessibleSwitchOff, [name])}
+                .differing=${this.differing}
+                .otherValueLabel=${(value: string) => session.string(UiString.DiffTooltip, [value])}
                 @switch-toggle=${(event: CustomEvent<string>) => this.edit((s) => s.toggleSwitch(event.detail))}>
                 </switch-tree>`;
         case 'style':

@@ -68,15 +68,16 @@ export class FileCommands {
         return answer !== 'cancel';
     }
 
-    async open(file: OpenedFile): Promise<void> {
+    // True when file is the open one now.
+    async open(file: OpenedFile): Promise<boolean> {
         const session = this.window.session;
         if (!session || !(await this.mayLeave('open'))) {
-            return;
+            return false;
         }
         const result = session.open(file.bytes, file.name);
         if (!result.opened) {
             await this.tell(result.message?.text ?? '');
-            return;
+            return false;
         }
         this.handle = file.handle;
         this.stamp = file.stamp;
@@ -84,6 +85,7 @@ export class FileCommands {
         this.window.fileChanged();
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
         await this.showOpened(session, result);
+        return true;
     }
 
     private async showOpened(session: Session, result: OpenResult): Promise<void> {
@@ -115,10 +117,8 @@ export class FileCommands {
         }
     }
 
-    async openChosen(file: File | undefined): Promise<void> {
-        if (file) {
-            await this.open(await readFile(file, this.window.readLimit));
-        }
+    async openChosen(file: File | undefined): Promise<boolean> {
+        return file ? this.open(await readFile(file, this.window.readLimit)) : false;
     }
 
     // Writes the bytes back, or downloads them; true when they were stored.

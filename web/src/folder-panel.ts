@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The seem folder's known files, one entry a kind of editor as the desktop's
 // "Edit Seem Folder Files" menu offers them, and the result of comparing two
-// folders. A folder is chosen with the browser's folder picker where it has
-// one, else with a folder input.
+// folders, each changed pair a line that opens it compared. A folder is chosen
+// with the browser's folder picker where it has one, else with a folder input.
+// Each list closes with its button or Escape.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
 import { UiString, type FolderComparison, type SeemFolderItem, type Session } from './core';
 import { canPickFolders, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
+import { closesOnEscape, focusedElement, returnFocus } from './panel-focus';
 import { compareFolders, scanFolder } from './seem-folder';
 
 interface ComparedFolders {
-    olderName: string;
-    newerName: string;
+    older: ChosenFolder;
+    newer: ChosenFolder;
     result: FolderComparison;
 }
+
+// A file to open and the file to compare it with.
+export interface FilePair {
+    file: File;
+    other: File;
+}
+
+type Panel = 'seem-folder' | 'folder-comparison';
 
 @customElement('folder-panel')
 export class FolderPanel extends LitElement {
@@ -28,6 +38,8 @@ export class FolderPanel extends LitElement {
     @query('input[type="file"]') private input!: HTMLInputElement;
     // The choice the folder input is answering.
     private pendingChoice: ((folder: ChosenFolder | null) => void) | null = null;
+    // What had the focus when each list was asked for; it takes the focus back when the list closes.
+    private openers: Record<Panel, HTMLElement | null> = { 'seem-folder': null, 'folder-comparison': null };
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -63,18 +75,42 @@ export class FolderPanel extends LitElement {
         }
     }
 
+    // A list just shown takes the focus, as the desktop's list window does.
+    private async show(panel: Panel, opener: HTMLElement | null): Promise<void> {
+        this.openers[panel] = opener;
+        await this.updateComplete;
+        const section = this.querySelector(`section.${panel}`);
+        (section?.querySelector<HTMLElement>('ul button:not([disabled])') ?? section?.querySelector('h2'))?.focus();
+    }
+
+    private close(panel: Panel): void {
+        const hadFocus = this.querySelector(`section.${panel}`)?.contains(document.activeElement) ?? false;
+        if (panel === 'seem-folder') {
+            this.folder = null;
+            this.items = [];
+        } else {
+            this.comparison = null;
+        }
+        if (hadFocus) {
+            returnFocus(this.openers[panel]);
+        }
+    }
+
     chooseSeemFolder(): Promise<void> {
+        const opener = focusedElement();
         return this.run(async () => {
             const folder = await this.choose();
             if (folder) {
                 this.items = scanFolder(this.session!, folder);
                 this.folder = folder;
+                await this.show('seem-folder', opener);
             }
         });
     }
 
     compareFolders(): Promise<void> {
         const session = this.session!;
+        const opener = focusedElement();
         return this.run(async () => {
             await this.tell(session.string(UiString.ChooseFirstFolder));
             const older = await this.choose();
@@ -85,7 +121,8 @@ export class FolderPanel extends LitElement {
             const newer = await this.choose();
             if (newer) {
                 const result = await compareFolders(session, older, newer, this.readLimit);
-                this.comparison = { olderName: older.name, newerName: newer.name, result };
+                this.comparison = { older, newer, result };
+                await this.show('folder-comparison', opener);
             }
         });
     }
@@ -97,9 +134,30 @@ export class FolderPanel extends LitElement {
         }
     }
 
+    // The desktop's order: the newer file opens, compared with the older one it came from.
+    private openPair({ older, newer }: ComparedFolders, oursName: string, theirsName: string): void {
+        const file = newer.files.find((candidate) => candidate.name === theirsName);
+        const other = older.files.find((candidate) => candidate.name === oursName);
+        if (file && other) {
+            this.dispatchEvent(new CustomEvent<FilePair>('pair-open', { detail: { file, other }, bubbles: true }));
+        }
+    }
+
+    private readonly closeSeemFolder = closesOnEscape(() => this.close('seem-folder'));
+    private readonly closeComparison = closesOnEscape(() => this.close('folder-comparison'));
+
+    // The heading, and the button that closes the list, named with it.
+    private renderTop(session: Session, panel: Panel, heading: string) {
+        const close = session.caption('Form1', 'mnuClose');
+        return html`<div class="panel-top"><h2 tabindex="-1">${heading}</h2>
+            <button type="button" class="close" aria-label=${`${close}: ${heading}`}
+                @click=${() => this.close(panel)}>${close}</button></div>`;
+    }
+
     private renderFiles(session: Session, folder: ChosenFolder) {
         const heading = `${session.caption('Form1', 'mnuEditFunction')}: ${folder.name}`;
-        return html`<section class="seem-folder" aria-label=${heading}><h2>${heading}</h2>
+        return html`<section class="seem-folder" aria-label=${heading} @keydown=${this.closeSeemFolder}>
+            ${this.renderTop(session, 'seem-folder', heading)}
             <ul>${this.items.map((item) => html`<li><button type="button" data-kind=${item.type}
                 ?disabled=${item.file === null} @click=${() => item.file !== null && this.open(item.file)}>
                 ${session.caption('Form1', item.item)}</button>
@@ -107,18 +165,23 @@ export class FolderPanel extends LitElement {
             </ul></section>`;
     }
 
-    private renderComparison(session: Session, { olderName, newerName, result }: ComparedFolders) {
+    private renderComparison(session: Session, compared: ComparedFolders) {
+        const { older: { name: olderName }, newer: { name: newerName }, result } = compared;
         const heading = session.string(UiString.ChangedFilesCaption, [olderName, newerName]);
         const same = result.changed.length === 0 && result.onlyInOurs.length === 0
             && result.onlyInTheirs.length === 0 && result.unreadable.length === 0;
-        return html`<section class="folder-comparison" aria-label=${heading}><h2>${heading}</h2>
-            ${same ? html`<p>${session.string(UiString.FoldersSame)}</p>` : html`<ul>
+        return html`<section class="folder-comparison" aria-label=${heading} @keydown=${this.closeComparison}>
+            ${this.renderTop(session, 'folder-comparison', heading)}
+            ${same ? html`<p>${session.string(UiString.FoldersSame)}</p>` : html`
+            ${result.changed.length > 0
+                ? html`<p class="hint" id="pair-hint">${session.string(UiString.FolderComparisonHint)}</p>` : nothing}
+            <ul>
                 ${result.changed.map((pair) => html`<li>
-                    <details><summary>${session.plural(UiString.ChangedFileLine, pair.differences.length,
-                        [pair.oursName, String(pair.differences.length)])}</summary>
-                        <ul>${pair.differences.map((difference) => html`<li>
-                            ${difference.name}: ${difference.a} → ${difference.b}</li>`)}</ul>
-                    </details></li>`)}
+                    <button type="button" class="pair" aria-describedby="pair-hint"
+                        @click=${() => this.openPair(compared, pair.oursName, pair.theirsName)}>${session.plural(
+                        UiString.ChangedFileLine, pair.differences.length, [pair.oursName, String(pair.differences.length)])}</button>
+                    <ul class="pair-differences">${pair.differences.map((difference) => html`<li>
+                        ${difference.name}: ${difference.a} → ${difference.b}</li>`)}</ul></li>`)}
                 ${result.onlyInOurs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [olderName, name])}</li>`)}
                 ${result.onlyInTheirs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [newerName, name])}</li>`)}
                 ${result.unreadable.map((line) => html`<li>${line}</li>`)}

@@ -2,8 +2,10 @@
 // The function switch tree: an ARIA tree whose switches carry aria-checked.
 // Folders and switches alike may hold switches; any node with children opens
 // and closes. A click or Space on a switch asks for it to be toggled; the
-// session does it and pushes the new value, which the tree shows.
-import { LitElement, html, nothing, type TemplateResult } from 'lit';
+// session does it and pushes the new value, which the tree shows. While the
+// file is compared with another, the switches that differ are marked, and so
+// are the nodes above them, so a closed folder still shows what it holds.
+import { LitElement, html, nothing, type PropertyValues, type TemplateResult } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
 import { repeat } from 'lit/directives/repeat.js';
 import type { FunctionNode } from './core';
@@ -17,8 +19,14 @@ export class SwitchTree extends LitElement {
     // A switch's accessible name with its state ("Sound: on"): Orca in
     // Chromium speaks a tree item's name, not its aria-checked.
     @property({ attribute: false }) switchLabel: (name: string, on: boolean) => string = (name) => name;
+    // The switches that differ from the compared file, each with that file's value.
+    @property({ attribute: false }) differing: ReadonlyMap<string, string> = new Map();
+    // What a differing switch says of the other file's value, in its name and its tooltip.
+    @property({ attribute: false }) otherValueLabel: (value: string) => string = (value) => value;
     @state() private focusedKey = '_root';
     private collapsed = new Set<string>();
+    // The nodes with a differing switch somewhere below them.
+    private holdingDifferences = new Set<string>();
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -33,6 +41,26 @@ export class SwitchTree extends LitElement {
             ${this.renderNode(this.root, 1)}</ul>`;
     }
 
+    override willUpdate(changed: PropertyValues<this>): void {
+        if (changed.has('differing') || changed.has('root')) {
+            this.holdingDifferences = new Set();
+            const walk = (node: FunctionNode, above: string[]) => {
+                if (this.differing.has(node.key)) {
+                    above.forEach((key) => this.holdingDifferences.add(key));
+                }
+                node.children.forEach((child) => walk(child, [...above, node.key]));
+            };
+            if (this.root && this.differing.size > 0) {
+                walk(this.root, []);
+            }
+        }
+    }
+
+    private nodeClass(node: FunctionNode, differs: boolean): string {
+        const kind = node.kind === 'switch' ? `switch ${node.on ? 'on' : 'off'}` : 'folder';
+        return `${kind}${differs ? ' differs' : ''}${this.holdingDifferences.has(node.key) ? ' holds-differences' : ''}`;
+    }
+
     private isOpen(node: FunctionNode): boolean {
         return node.children.length > 0 && !this.collapsed.has(node.key);
     }
@@ -41,13 +69,17 @@ export class SwitchTree extends LitElement {
         const isSwitch = node.kind === 'switch';
         const opens = node.children.length > 0;
         const open = this.isOpen(node);
+        const other = this.differing.get(node.key);
+        const otherValue = other === undefined ? '' : this.otherValueLabel(other);
+        // The other file's value is said with the name: Orca speaks a tree item's name.
+        const name = isSwitch ? this.switchLabel(node.text, node.on) : '';
         return html`<li role="treeitem" aria-level=${level} data-key=${node.key}
                 tabindex=${node.key === this.focusedKey ? 0 : -1}
                 aria-checked=${isSwitch ? String(node.on) : nothing}
-                aria-label=${isSwitch ? this.switchLabel(node.text, node.on) : nothing}
+                aria-label=${isSwitch ? (otherValue ? `${name}. ${otherValue}` : name) : nothing}
                 aria-expanded=${opens ? String(open) : nothing}
-                class=${isSwitch ? (node.on ? 'switch on' : 'switch off') : 'folder'}>
-            <span class="label">${node.children.length > 0 && isSwitch
+                class=${this.nodeClass(node, other !== undefined)}>
+            <span class="label" title=${otherValue || nothing}>${node.children.length > 0 && isSwitch
                 ? html`<span class="twisty" aria-hidden="true">${open ? '▾' : '▸'}</span>` : nothing}<span
                 class="icon" aria-hidden="true"></span>${node.text}</span>
             ${open ? html`<ul role="group">${repeat(node.children, (child) => child.key,

@@ -11,7 +11,7 @@ import { cellOffsetMark, cellTextMark, type ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
 import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
 import { FileCommands, type FileWindow } from './file-commands';
-import type { FolderPanel } from './folder-panel';
+import type { FilePair, FolderPanel } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
 import { SessionController } from './session-controller';
@@ -169,8 +169,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     }
 
     private markDifferences(): void {
-        this.comparePanel?.refresh();
-        this.grid?.setMarks('differs', this.comparePanel?.differingCells ?? []);
+        this.comparePanel?.markDifferences(this.grid, this.querySelector('editor-panel'));
+        this.requestUpdate(); // the menus follow whether a file is compared
     }
 
     chooseSeemFolder(): void {
@@ -179,6 +179,11 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
 
     compareFolders(): void {
         void this.folderPanel.compareFolders();
+    }
+
+    // A line of the folder comparison: its pair opened, compared.
+    private async openPair({ detail }: CustomEvent<FilePair>): Promise<void> {
+        return (await this.files.openChosen(detail.file)) ? this.comparePanel.compareWith(detail.other) : undefined;
     }
 
     about(): void {
@@ -263,7 +268,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 <h1 class="document-title" aria-live="polite">${file.open ? `${file.name}${modified ? ' *' : ''}` : 'Vantrel'}
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}
-                    @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}></folder-panel>
+                    @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}
+                    @pair-open=${this.openPair}></folder-panel>
                 ${file.open ? nothing : html`<p class="empty-hint">${session.caption('web', 'lblSoftTip')}</p>`}
                 <div class="workspace" ?hidden=${!file.open}>
                     <editor-panel .session=${session} .model=${model} .revision=${revision}

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the focus goes when the user closes a panel that held it: back to
+// what had it when the panel was asked for, while that is on show. A menu's
+// command is hidden with its menu by then, so the menu's title takes it.
+
+export function focusedElement(): HTMLElement | null {
+    const active = document.activeElement;
+    return active instanceof HTMLElement && active !== document.body ? active : null;
+}
+
+export function returnFocus(opener: HTMLElement | null): void {
+    const candidates = [opener, opener?.closest('details')?.querySelector<HTMLElement>(':scope > summary')];
+    candidates.find((element) => element?.isConnected && element.checkVisibility())?.focus();
+}
+
+// Escape inside a panel closes it, unless something within took the key.
+export function closesOnEscape(close: () => void): (event: KeyboardEvent) => void {
+    return (event) => {
+        if (event.key === 'Escape' && !event.defaultPrevented) {
+            event.preventDefault();
+            close();
+        }
+    };
+}
