@@ -78,10 +78,11 @@ constexpr std::array kDesignCaptions = {
     DesignCaption{"frmAbout", "cmdClose", "关闭(&C)"},
     // The web page's own controls, which the window does not have
     DesignCaption{"web", "mnuDefinitions", "打开定义文件(&D)..."},
-    DesignCaption{"web", "lblSoftTip",
-                  "按 Ctrl+O、点“打开”按钮或用“文件”菜单打开 Seem 文件，也可以把文件拖到本页上。"
-                  "在“工具”菜单中设置 Seem 文件夹，即可直接打开手机的文件。Vantrel 按文件大小识别每个文件。"
-                  "修改之前请先备份原始文件。"},
+    DesignCaption{
+        "web", "lblSoftTip",
+        "按 Ctrl+O、点“打开”按钮或用“文件”菜单打开 Seem 文件，也可以把文件拖到本页上。"
+        "在“工具”菜单中设置 Seem 文件夹，即可直接打开手机的文件。Vantrel 按文件大小识别每个文件。"
+        "修改之前请先备份原始文件。"},
     DesignCaption{"web", "lblFileName", "文件名："},
     DesignCaption{"web", "staDownloaded", "已保存为下载文件：%1"},
     // The reading notice
