@@ -71,8 +71,7 @@ export class PageNotices extends LitElement {
         return html`${offer ? html`<section class="page-notice" aria-labelledby="draftNotice">
                 <p id="draftNotice" role="alert">Unsaved changes to ${offer.name} from ${this.when(offer.time)}</p>
                 <button type="button" data-action="restore" @click=${() => this.drafts?.restore()}>Restore</button>
-                <button type="button" data-action="discard" @click=${() => this.drafts?.discard()}>
-                    ${session.label(UiString.ButtonDiscard)}</button>
+                <button type="button" data-action="discard" @click=${() => this.drafts?.discard()}>Discard</button>
             </section>` : nothing}
             ${this.waiting ? html`<section class="page-notice" aria-labelledby="updateNotice">
                 <p id="updateNotice" role="alert">A new version is ready.</p>
