@@ -160,6 +160,14 @@ export function sharedSession(ready) {
     return session;
 }
 
+// Types digits into a grid cell from its start, and waits for the title's mark.
+export async function typeIntoCell(page, cell, digits) {
+    await page.locator(`byte-grid [data-index="${cell}"]`).click();
+    await page.keyboard.press('Home');
+    await page.keyboard.type(digits);
+    await page.waitForFunction(() => document.title.includes('*'));
+}
+
 // The drafts the page keeps, once there are count of them: [{ name, current }].
 export async function waitForDrafts(page, count) {
     const deadline = Date.now() + patience;
