@@ -101,6 +101,7 @@ export class SessionController implements ReactiveController {
     cellView: CellView | null = null;
     private settings = new Map<string, Setting>();
     private cellListeners = new Set<() => void>();
+    private changeListeners = new Set<(change: SessionChange) => void>();
     private words = new Map<string, string>();
 
     constructor(private readonly host: ReactiveControllerHost) {
@@ -157,6 +158,11 @@ export class SessionController implements ReactiveController {
         this.cellListeners.add(listener);
     }
 
+    // Called with every pushed change, once it is applied.
+    onChange(listener: (change: SessionChange) => void): void {
+        this.changeListeners.add(listener);
+    }
+
     private apply(change: SessionChange): void {
         if (change.model) {
             this.model = change.model;
@@ -183,6 +189,7 @@ export class SessionController implements ReactiveController {
         if (cellsChanged) {
             this.cellListeners.forEach((listener) => listener());
         }
+        this.changeListeners.forEach((listener) => listener(change));
         this.host.requestUpdate();
     }
 }

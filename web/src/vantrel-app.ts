@@ -9,6 +9,7 @@ import { guard } from 'lit/directives/guard.js';
 import { appMenus, type MenuWindow } from './app-menus';
 import { cellOffsetMark, cellTextMark, type ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
+import { DraftKeeper } from './draft-keeper';
 import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
 import { FileCommands, type FileWindow } from './file-commands';
 import type { FilePair, FolderPanel } from './folder-panel';
@@ -25,6 +26,7 @@ import './folder-panel';
 import './generator-dialog';
 import './menu-bar';
 import './message-dialog';
+import './page-notices';
 import './window-dialogs';
 
 @customElement('vantrel-app')
@@ -33,6 +35,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     readonly files = new FileCommands(this);
     readonly tools = new ToolCommands(this.controller, this.files, () => this.dialog);
     readonly view = new ViewSettings(this);
+    readonly drafts = new DraftKeeper(this);
     @state() private information = '';
     @state() private dragging = false;
     // The switch last chosen in the tree, for Edit > Switch On/Off.
@@ -92,6 +95,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
             this.controller.refresh();
             acceptLaunchedFiles((file) => this.files.open(file), this.readLimit);
             document.body.dataset['ready'] = 'true';
+            void this.drafts.start();
             performance.mark('vantrel-ready');
             const problem = this.session?.languageProblem();
             if (problem) {
@@ -255,6 +259,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                     <input id="fileInput" type="file" hidden accept=".seem,.bin,application/octet-stream"
                         @change=${(event: Event) => this.files.openChosen(takeChosenFile(event))}></div>
             </header>
+            <page-notices .session=${session} .drafts=${this.drafts} .offer=${this.drafts.offered}></page-notices>
             <main class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
                 this.dragging = true;

@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
-import { languageString, openSample, saveByDownload, skipUnlessReady, sharedSession } from './harness.mjs';
+import { languageString, openSample, saveByDownload, skipUnlessReady, sharedSession, typeIntoCell, waitForDrafts } from './harness.mjs';
 
 skipUnlessReady();
 
@@ -150,4 +150,14 @@ test('the keyboard alone opens a file, toggles a switch and saves', async () => 
     assert.equal(label, languageString(0, now === 'true' ? 107 : 108).replace('%1', name));
     const saved = await saveByDownload(page);
     assert.equal(saved.name, '0032_0001.seem');
+});
+
+test('the offer of unsaved changes passes axe', async () => {
+    await openSample(page, '0032_0001.seem');
+    await typeIntoCell(page, 18, '5A');
+    await waitForDrafts(page, 1);
+    await page.reload();
+    await page.locator('#draftNotice').waitFor();
+    assert.deepEqual(await seriousViolations(['minor', 'moderate', 'serious', 'critical']), []);
+    await page.click('page-notices [data-action="discard"]');
 });

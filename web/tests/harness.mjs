@@ -159,3 +159,34 @@ export function sharedSession(ready) {
     after(() => closeSession(session));
     return session;
 }
+
+// Types digits into a grid cell from its start, and waits for the title's mark.
+export async function typeIntoCell(page, cell, digits) {
+    await page.locator(`byte-grid [data-index="${cell}"]`).click();
+    await page.keyboard.press('Home');
+    await page.keyboard.type(digits);
+    await page.waitForFunction(() => document.title.includes('*'));
+}
+
+// The drafts the page keeps, once there are count of them: [{ name, current }].
+export async function waitForDrafts(page, count) {
+    const deadline = Date.now() + patience;
+    for (;;) {
+        const drafts = await page.evaluate(() => new Promise((resolve) => {
+            const request = indexedDB.open('vantrel', 1);
+            request.onupgradeneeded = () => request.result.createObjectStore('drafts', { keyPath: 'name' });
+            request.onerror = () => resolve([]);
+            request.onsuccess = () => {
+                const all = request.result.transaction('drafts').objectStore('drafts').getAll();
+                all.onsuccess = () => {
+                    request.result.close();
+                    resolve(all.result.map((draft) => ({ name: draft.name, current: Array.from(draft.current ?? []) })));
+                };
+            };
+        }));
+        if (drafts.length === count || Date.now() > deadline) {
+            return drafts;
+        }
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+}

@@ -3,8 +3,13 @@
 // Security Policy lets no other script run, and after one visit it reloads
 // and opens a file with the server gone.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { closeSession, openPage, openSample, skipUnlessReady, startSession } from './harness.mjs';
+import {
+    closeSession, distDir, openPage, openSample, skipUnlessReady, startSession, typeIntoCell,
+    waitForDrafts,
+} from './harness.mjs';
 
 skipUnlessReady();
 
@@ -43,6 +48,35 @@ test('the page is installable and its manifest handles .seem files', async () =>
     // A test's browser profile is private, which alone keeps an app from installing.
     const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors.filter((error) => error.errorId !== 'in-incognito'), []);
+    await context.close();
+});
+
+test('a new version waits for Reload, which keeps the unsaved changes and brings it in', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await openSample(page, '0032_0001.seem');
+    await typeIntoCell(page, 18, '5A');
+
+    // Another build: its worker caches anew, and its page carries a mark.
+    const worker = readFileSync(join(distDir, 'sw.js'), 'utf8');
+    server.overrides.set('/sw.js', worker.replace(/const CACHE = '([^']+)'/, "const CACHE = '$1-next'"));
+    server.overrides.set('/', readFileSync(join(distDir, 'index.html'), 'utf8')
+        .replace('</head>', '<meta name="vantrel-build" content="next"></head>'));
+    try {
+        await page.evaluate(() => navigator.serviceWorker.getRegistration().then((registration) => registration.update()));
+        const reload = page.locator('page-notices #updateNotice ~ button[data-action="reload"]');
+        await reload.waitFor();
+        assert.ok(await page.evaluate(() => navigator.serviceWorker.getRegistration().then(({ waiting }) => waiting !== null)),
+            'the new version waits');
+        await Promise.all([page.waitForEvent('load'), reload.click()]);
+        await page.waitForFunction(() => document.body.dataset.ready === 'true');
+        assert.equal(await page.locator('meta[name="vantrel-build"]').count(), 1);
+        assert.equal(await page.locator('#updateNotice').count(), 0);
+        assert.equal((await waitForDrafts(page, 1))[0].current[18], 0x5a);
+    } finally {
+        server.overrides.clear();
+    }
     await context.close();
 });
 

@@ -19,11 +19,13 @@ const types = {
     '.json': 'application/json',
 };
 
-// Resolves to { server, url, requests }: every path asked for is recorded, so
-// a test can tell what the page fetched.
+// Resolves to { server, url, requests, overrides }: every path asked for is
+// recorded, so a test can tell what the page fetched, and a path set in
+// overrides is answered with its text instead of the file (another version).
 export function startServer(rootDir, port = 0) {
     const root = resolve(rootDir);
     const requests = [];
+    const overrides = new Map();
     const server = createServer((request, response) => {
         let path;
         try {
@@ -33,6 +35,11 @@ export function startServer(rootDir, port = 0) {
             return;
         }
         requests.push(path);
+        if (overrides.has(path)) {
+            response.writeHead(200, { 'Content-Type': types[extname(path) || '.html'], 'Cache-Control': 'no-cache' });
+            response.end(overrides.get(path));
+            return;
+        }
         let file = normalize(join(root, path));
         if (file !== root && !file.startsWith(root + sep)) {
             response.writeHead(403).end();
@@ -58,7 +65,7 @@ export function startServer(rootDir, port = 0) {
         server.once('error', reject);
         server.listen(port, '127.0.0.1', () => {
             const address = server.address();
-            resolvePromise({ server, url: `http://127.0.0.1:${address.port}/`, requests });
+            resolvePromise({ server, url: `http://127.0.0.1:${address.port}/`, requests, overrides });
         });
     });
 }
