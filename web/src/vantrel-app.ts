@@ -11,6 +11,7 @@ import { cellOffsetMark, cellTextMark, type ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
 import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
 import { FileCommands, type FileWindow } from './file-commands';
+import { FocusReturn } from './focus-return';
 import type { FolderPanel } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
@@ -33,6 +34,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     readonly files = new FileCommands(this);
     readonly tools = new ToolCommands(this.controller, this.files, () => this.dialog);
     readonly view = new ViewSettings(this);
+    private readonly focusReturn = new FocusReturn(this, () => this.controller.file.open);
     @state() private information = '';
     @state() private dragging = false;
     // The switch last chosen in the tree, for Edit > Switch On/Off.
@@ -128,6 +130,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         this.information = '';
         this.chosenKey = '';
         this.closeComparison();
+        this.focusReturn.fileChanged();
     }
 
     edit(action: (session: Session) => unknown): void {
@@ -234,7 +237,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 : html`<p class="starting" role="status">Vantrel…</p>`;
         }
         const { file, modified, model, revision, cursor } = this.controller;
-        return html`
+        return html`${this.focusReturn.skipLink()}
             <header>
                 <menu-bar .menus=${guard([session.caption('Form1', 'mnuFile'), file.open, this.controller.history,
                     this.chosenSwitch?.on, this.comparing, this.view.showCoverage, this.view.showByteInfo],
@@ -248,7 +251,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                     <input id="fileInput" type="file" accept=".seem,.bin,application/octet-stream"
                         @change=${(event: Event) => this.files.openChosen(takeChosenFile(event))}></label>
             </header>
-            <main class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
+            <main id="main" class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
                 this.dragging = true;
             }} @dragleave=${() => (this.dragging = false)} @drop=${async (event: DragEvent) => {
