@@ -7,6 +7,7 @@ import { LitElement, html, type PropertyValues } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import type { CursorMove, Session, SessionChange } from './core';
 import type { CellView } from './session-controller';
+import { TouchInput } from './touch-input';
 
 export const cellsPerRow = 16;
 
@@ -69,6 +70,9 @@ export class ByteGrid extends LitElement implements CellView {
     private description = '';
     // The cell that carries the current mark and the caret.
     private marked: HTMLElement | null = null;
+    // What pressed the grid last: a finger's tap types through the touch input.
+    private pointerType = 'mouse';
+    private readonly touch = new TouchInput(() => this.cursor, (event) => this.onKeyDown(event));
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -84,7 +88,8 @@ export class ByteGrid extends LitElement implements CellView {
 
     override render() {
         return html`<div class="grid" role="grid" aria-label=${this.gridLabel} aria-colcount="17"
-            @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}></div>`;
+            @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}
+            @pointerdown=${(event: PointerEvent) => (this.pointerType = event.pointerType)}></div>${this.touch.element}`;
     }
 
     // What a session call changed of the cells and the cursor. The keyboard
@@ -115,6 +120,11 @@ export class ByteGrid extends LitElement implements CellView {
             this.description = cursor.description;
             this.markCurrent();
         }
+        const current = this.cells[this.currentIndex];
+        if (this.touch.active && current) {
+            this.scrollToCell(current);
+            this.touch.follow(current);
+        }
     }
 
     // The cell name is asked for once per build, with markers where the offset
@@ -125,6 +135,9 @@ export class ByteGrid extends LitElement implements CellView {
 
     // A language change renames the corner and every cell in place.
     override updated(changed: PropertyValues<this>): void {
+        if (changed.has('gridLabel')) {
+            this.touch.element.setAttribute('aria-label', this.gridLabel);
+        }
         if (!changed.has('cellName') && !changed.has('offsetLabel')) {
             return;
         }
@@ -310,7 +323,11 @@ export class ByteGrid extends LitElement implements CellView {
         const places = caretPlaces(cell).slice(0, 3);
         const distances = places.map((x) => Math.abs(event.clientX - x));
         const caret = distances.indexOf(Math.min(...distances));
-        this.select(index, true);
+        const tapped = this.pointerType === 'touch' || this.pointerType === 'pen';
+        this.select(index, !tapped);
+        if (tapped) {
+            this.touch.focusOn(cell);
+        }
         this.cursor?.setCaret(Math.max(caret, 0));
     }
 
@@ -318,13 +335,15 @@ export class ByteGrid extends LitElement implements CellView {
     // pushed (showCells, showCursor), and with it the focus.
     private onKeyDown(event: KeyboardEvent): void {
         const cursor = this.cursor;
-        if (!cursor || !this.navigable || this.indexOf(event.target) === null || event.altKey || event.metaKey) {
+        const onCell = this.indexOf(event.target) !== null || event.target === this.touch.element;
+        if (!cursor || !this.navigable || !onCell || event.altKey || event.metaKey) {
             return;
         }
         const move = moveKeys[event.key];
         if (move) {
             // Measured only here: reading a size makes the browser lay the page out.
-            cursor.moveCursor(move, Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / 24) - 1));
+            const rowHeight = this.cells[this.currentIndex]?.parentElement?.offsetHeight || 26;
+            cursor.moveCursor(move, Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / rowHeight) - 1));
         } else if (event.key === 'Home' || event.key === 'End') {
             const whole = event.ctrlKey;
             cursor.moveCursor(event.key === 'Home' ? (whole ? 'first' : 'home') : (whole ? 'last' : 'end'));

@@ -12,6 +12,7 @@ import type { ComparePanel } from './compare-panel';
 import { DraftKeeper } from './draft-keeper';
 import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
 import { FileCommands, type FileWindow } from './file-commands';
+import { FocusReturn } from './focus-return';
 import type { FilePair, FolderPanel } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
@@ -36,6 +37,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     readonly tools = new ToolCommands(this.controller, this.files, () => this.dialog);
     readonly view = new ViewSettings(this);
     readonly drafts = new DraftKeeper(this);
+    private readonly focusReturn = new FocusReturn(this, () => this.controller.file.open);
     @state() private information = '';
     @state() private dragging = false;
     // The switch last chosen in the tree, for Edit > Switch On/Off.
@@ -132,6 +134,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         this.information = '';
         this.chosenKey = '';
         this.closeComparison();
+        this.focusReturn.fileChanged();
     }
 
     edit(action: (session: Session) => unknown): void {
@@ -243,7 +246,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 : html`<p class="starting" role="status">Vantrel…</p>`;
         }
         const { file, modified, model, revision, cursor } = this.controller;
-        return html`
+        return html`${this.focusReturn.skipLink()}
             <header>
                 <menu-bar .menus=${guard([session.caption('Form1', 'mnuFile'), file.open, this.controller.history,
                     this.chosenSwitch?.on, this.comparing, this.view.showCoverage, this.view.showByteInfo, this.controller.tipsOn],
@@ -260,7 +263,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                         @change=${(event: Event) => this.files.openChosen(takeChosenFile(event))}></div>
             </header>
             <page-notices .session=${session} .drafts=${this.drafts} .offer=${this.drafts.offered}></page-notices>
-            <main class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
+            <main id="main" class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
                 this.dragging = true;
             }} @dragleave=${() => (this.dragging = false)} @drop=${async (event: DragEvent) => {

@@ -20,7 +20,8 @@ export function shortcutHandler(window: ShortcutWindow): (event: KeyboardEvent) 
         if (!window.session || !(event.ctrlKey || event.metaKey) || event.altKey) {
             return;
         }
-        const inTextBox = (event.target as HTMLElement | null)?.closest?.('input[type="text"], textarea') !== null;
+        // The grid's touch input is no text box of its own: undo there is the document's.
+        const inTextBox = (event.target as HTMLElement | null)?.closest?.('input[type="text"]:not(.touch-input), textarea') !== null;
         const actions: Record<string, () => unknown> = {
             o: () => window.files.pick(),
             s: () => (event.shiftKey ? window.files.saveAs() : window.files.save()),

@@ -6,7 +6,8 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { test } from 'node:test';
-import { languageString, openSample, saveByDownload, skipUnlessReady, sharedSession, typeIntoCell, waitForDrafts } from './harness.mjs';
+import { languageString, openBytes, openSample, sample, saveByDownload, skipUnlessReady, sharedSession, typeIntoCell,
+    waitForDrafts } from './harness.mjs';
 
 skipUnlessReady();
 
@@ -160,4 +161,48 @@ test('the offer of unsaved changes passes axe', async () => {
     await page.locator('#draftNotice').waitFor();
     assert.deepEqual(await seriousViolations(['minor', 'moderate', 'serious', 'critical']), []);
     await page.click('page-notices [data-action="discard"]');
+});
+
+test('the focus goes back where it was when the tip, About, a generator or the comparison closes', async () => {
+    const inEditor = () => page.waitForFunction(() => document.activeElement?.closest('editor-panel') !== null);
+    await page.evaluate(() => localStorage.setItem('ShowTip', '1'));
+    await openBytes(page, '0032_0001.seem', sample('0032_0001.seem'));
+    await page.locator('message-dialog dialog[open]').waitFor();
+    await page.keyboard.press('Enter');
+    await inEditor();
+    const fromMenu = (control) => async () => {
+        await page.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+        await page.click(`[data-control="${control}"]`);
+        await page.locator('dialog[open]').waitFor();
+    };
+    const windows = {
+        About: [fromMenu('mnuAbout'), () => page.keyboard.press('Escape')],
+        generator: [fromMenu('mnuSetOuterText'), () => page.keyboard.press('Escape')],
+        comparison: [async () => {
+            await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
+            await chooser.setFiles({ name: 'other.seem', mimeType: 'application/octet-stream',
+                buffer: Buffer.alloc(sample('0032_0001.seem').length, 3) });
+            await page.locator('compare-panel .compare > button').focus();
+        }, () => page.locator('compare-panel .compare > button').click()],
+    };
+    for (const [name, [open, close]] of Object.entries(windows)) {
+        await page.locator('byte-grid [data-index="21"]').click();
+        await open();
+        await close();
+        await page.waitForFunction(() => document.activeElement?.dataset.index === '21', null, { timeout: 5000 })
+            .catch(async () => assert.fail(`after ${name}: ${await page.evaluate(() => document.activeElement.outerHTML)}`));
+    }
+});
+
+test('the skip link, before the menus, leads to the editor', async () => {
+    await openSample(page, '0a1c_0001.seem');
+    await page.locator('details.menu > summary').first().focus();
+    await page.keyboard.press('Shift+Tab');
+    const link = page.locator('a.skip-link');
+    assert.ok(await link.evaluate((element) => element === document.activeElement), 'the skip link has the focus');
+    const box = await link.boundingBox();
+    assert.ok(box.y >= 0 && box.height > 0, 'the focused link is on screen');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.activeElement?.closest('editor-panel') !== null);
 });

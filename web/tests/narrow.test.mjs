@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page on a phone (390x844, touch): it never pans sideways, opening a file
+// keeps the editor in sight, a tapped cell takes a touch keyboard's input,
+// what a finger taps is 24 px high at least, and a chosen switch's description
+// is in sight beside the tree.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { closeSession, openPage, openSample, skipUnlessReady, startSession } from './harness.mjs';
+
+skipUnlessReady();
+
+const phone = { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true };
+const session = {};
+let page;
+
+before(async () => {
+    Object.assign(session, await startSession({ withPage: false }));
+    ({ page } = await openPage(session.browser, session.server.url, phone));
+});
+after(() => closeSession(session));
+
+test('the page is as wide as the phone with each editor, which opening a file keeps in sight', async () => {
+    const widths = [];
+    for (const [editor, name] of [['function', '0032_0001.seem'], ['volume', '0a1c_0001.seem'], ['colour', '0d51_0001.seem']]) {
+        // The focus in the grid, far down the page, as the next file is opened.
+        if (widths.length > 0) {
+            await page.locator('byte-grid [role="gridcell"]').last().tap();
+        }
+        await openSample(page, name);
+        const { width, editorTop } = await page.evaluate(() => ({
+            width: document.documentElement.scrollWidth,
+            editorTop: document.querySelector('editor-panel').getBoundingClientRect().top,
+        }));
+        widths.push(`${editor} ${width} px`);
+        assert.equal(width, phone.viewport.width, editor);
+        assert.ok(editorTop >= 0 && editorTop < phone.viewport.height / 2, `${editor} editor at ${editorTop}`);
+    }
+    console.log(`page width at 390 px: ${widths.join(', ')}`);
+});
+
+test('a tapped cell takes what a touch keyboard types', async () => {
+    await openSample(page, '0032_0001.seem');
+    const cell = page.locator('byte-grid [data-index="18"]');
+    const old = (await cell.textContent()).trim();
+    await cell.tap();
+    assert.equal(await page.evaluate(() => document.activeElement.inputMode), 'text');
+    // A tap on the centre leaves the caret after the first digit; a virtual
+    // keyboard sends input events, no keydown.
+    const digit = old[1] === 'C' ? 'D' : 'C';
+    await page.keyboard.insertText(digit);
+    await page.waitForFunction(([text]) => document.querySelector('byte-grid [data-index="18"]').textContent.trim() === text,
+        [`${old[0]}${digit}`]);
+    await page.keyboard.press('Control+z');
+    await page.waitForFunction(() => !document.title.includes('*'));
+});
+
+test('cells, grid rows, tree lines and menu items are 24 px high at least', async () => {
+    await openSample(page, '0032_0001.seem');
+    await page.locator('details.menu > summary').first().tap();
+    const heights = await page.evaluate(() => {
+        const lowest = (selector) => Math.min(...[...document.querySelectorAll(selector)]
+            .filter((element) => element.checkVisibility()).map((element) => element.getBoundingClientRect().height));
+        return {
+            cell: lowest('byte-grid [role="gridcell"]'), row: lowest('byte-grid [role="row"]'),
+            tree: lowest('switch-tree .label'), menu: lowest('details.menu[open] [role^="menuitem"]'),
+        };
+    });
+    await page.locator('details.menu > summary').first().tap();
+    console.log(`lowest targets: ${Object.entries(heights).map(([what, px]) => `${what} ${px.toFixed(1)} px`).join(', ')}`);
+    for (const [what, height] of Object.entries(heights)) {
+        assert.ok(height >= 24, `${what} ${height} px`);
+    }
+});
+
+test('a chosen switch\'s description is in sight with the tree', async () => {
+    await openSample(page, '0032_0001.seem');
+    const chosen = page.locator('switch-tree li.switch').nth(12);
+    await chosen.focus();
+    const description = page.locator('.information p');
+    await page.waitForFunction(() => document.querySelector('.information p').textContent.trim() !== '');
+    const box = await description.boundingBox();
+    assert.ok(box.y >= 0 && box.y + box.height <= phone.viewport.height, `the description at ${box.y}`);
+});
