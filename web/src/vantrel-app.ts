@@ -5,8 +5,8 @@
 // lays them out and passes on what the user does; it decides nothing.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { guard } from 'lit/directives/guard.js';
-import { appMenus, type MenuWindow } from './app-menus';
+import { renderHeader } from './app-header';
+import type { MenuWindow } from './app-menus';
 import { cellOffsetMark, cellTextMark, type ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
 import { DraftKeeper } from './draft-keeper';
@@ -17,7 +17,7 @@ import type { FilePair, FolderPanel } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
 import { SessionController } from './session-controller';
-import { takeChosenFile, ToolCommands } from './tool-commands';
+import { ToolCommands } from './tool-commands';
 import type { AboutDialog, GoToDialog } from './window-dialogs';
 import { acceptLaunchedFiles, droppedFile, shortcutHandler } from './window-input';
 import { languageTag, ViewSettings } from './view-settings';
@@ -247,21 +247,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         }
         const { file, modified, model, revision, cursor } = this.controller;
         return html`${this.focusReturn.skipLink()}
-            <header>
-                <menu-bar .menus=${guard([session.caption('Form1', 'mnuFile'), file.open, this.controller.history,
-                    this.chosenSwitch?.on, this.comparing, this.view.showCoverage, this.view.showByteInfo, this.controller.tipsOn],
-                () => appMenus(session, this))} .label=${'Vantrel'}></menu-bar>
-                <label class="language">${session.caption('Form1', 'mnuLanguage')}
-                    <select @change=${(event: Event) => this.tools.chooseLanguage(Number((event.target as HTMLSelectElement).value))}>
-                        ${this.controller.languages.map((language, index) => html`<option value=${index}
-                            ?selected=${index === this.controller.languageIndex}>${language.caption}</option>`)}
-                    </select></label>
-                <div class="file-input">
-                    <button type="button" @click=${() => this.files.pick()}>${session.caption('Form1', 'mnuOpen')}</button>
-                    ${file.open ? html`<span class="file-name">${file.name}</span>` : nothing}
-                    <input id="fileInput" type="file" hidden accept=".seem,.bin,application/octet-stream"
-                        @change=${(event: Event) => this.files.openChosen(takeChosenFile(event))}></div>
-            </header>
+            ${renderHeader(session, this)}
             <page-notices .session=${session} .drafts=${this.drafts} .offer=${this.drafts.offered}></page-notices>
             <main id="main" class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
