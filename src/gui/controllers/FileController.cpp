@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/FileController.h"
 
-#include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/dialogs/BackgroundRead.h"
 #include "gui/dialogs/MessageBox.h"
@@ -28,8 +28,9 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::int32_t kOpenFlags = FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly;
-constexpr std::int32_t kSaveAsFlags = FileDialogFlag::OverwritePrompt;
+constexpr FileDialogOption kOpenOptions =
+    FileDialogOption::MustExist | FileDialogOption::HideReadOnly;
+constexpr FileDialogOption kSaveAsOptions = FileDialogOption::ConfirmOverwrite;
 
 QAction* newAction(QObject* owner, const char* name) {
     auto* action = new QAction(owner);
@@ -135,7 +136,7 @@ QString FileController::askForFileToOpen(UiString titleString) {
     dialog.setOwner(&m_window);
     dialog.setTitle(uiText(m_session.strings(), titleString));
     dialog.setFilter(uiText(m_session.strings(), UiString::SeemFileFilter));
-    dialog.setFlags(kOpenFlags);
+    dialog.setOptions(kOpenOptions);
     dialog.show(StandardDialog::Action::Open);
     return dialog.fileName();
 }
@@ -204,7 +205,7 @@ void FileController::saveAs() {
     dialog.setOwner(&m_window);
     dialog.setTitle(uiText(m_session.strings(), UiString::SaveAsDialogTitle));
     dialog.setFilter(uiText(m_session.strings(), UiString::SeemFileFilter));
-    dialog.setFlags(kSaveAsFlags);
+    dialog.setOptions(kSaveAsOptions);
     dialog.setFileName(fileName().isEmpty() ? pathText(m_session.fileNameToSave()) : fileName());
     dialog.show(StandardDialog::Action::Save);
     const QString chosen = dialog.fileName();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
 #include "gui/dialogs/TipWindow.h"
@@ -204,8 +204,8 @@ TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing
     fileController().open();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OpenDialogTitle));
-    EXPECT_EQ(dialogs.fileRequests[0].flags,
-              FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    EXPECT_EQ(dialogs.fileRequests[0].options,
+              FileDialogOption::MustExist | FileDialogOption::HideReadOnly);
     EXPECT_FALSE(dialogs.fileRequests[0].nameFilters.isEmpty());
     EXPECT_FALSE(mainWindow->session().fileOpen());
 
@@ -379,7 +379,7 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::SaveAsDialogTitle));
     EXPECT_EQ(dialogs.fileRequests[0].presetFileName, path);
-    EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
+    EXPECT_EQ(dialogs.fileRequests[0].options, FileDialogOption::ConfirmOverwrite);
     EXPECT_EQ(readAll(copy), QByteArray(40, '\x44'));
     EXPECT_EQ(mainWindow->fileName(), copy);
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/shell/RecentFiles.h"
+#include "desktop/shell/RecentFiles.h"
 #include "gui/shell/IsolatedDesktop.h"
 
 #include <QMenu>
