@@ -222,7 +222,7 @@ void MainWindow::showOpenedFile(EditorKind editor, OpenReason reason) {
     // A reload leaves the keys where they were; a new file starts in its editor.
     const QPointer<QWidget> hadFocus = reason == OpenReason::Open ? nullptr : focusWidget();
     m_comparisonController->stop();
-    m_caption.showFile(fileName(), false);
+    m_caption.showFile(pathText(m_session.document().path()), false);
     m_editorPanel->clear();
     m_gridView->setCellsEnabled(true);
     placeGrid(false);
@@ -319,10 +319,6 @@ void MainWindow::setNotice(const QString& text) {
     setStatus(2, text);
     m_noticeShown = !text.isEmpty();
     m_cellStatusShown = false;
-}
-
-QString MainWindow::statusText(int panel) const {
-    return m_statusPanels[panel - 1]->text();
 }
 
 void MainWindow::showStartHint() {
