@@ -13,7 +13,6 @@
 #include "gui/i18n/UiText.h"
 #include "gui/shell/RecentFilesMenu.h"
 #include "gui/widgets/FileDrop.h"
-#include "gui/widgets/WindowCaption.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -213,8 +212,9 @@ void FileController::saveAs() {
         return;
     if (chosen != fileName())
         addRecentFile(chosen);
-    if (saveDocument(chosen))
-        m_parts.caption.showFile(chosen, true);
+    // Through Save As even onto the file's own name, which the caption then shows as saved.
+    const std::string file = chosen.toStdString();
+    finishSave(m_session.saveAs(file), file);
 }
 
 // Reload throws the edits away on purpose, so it only asks to be sure.
@@ -229,7 +229,6 @@ void FileController::close() {
         return;
     m_session.close();
     m_parts.showNoFile();
-    m_parts.caption.showFile(QString(), false);
 }
 
 bool FileController::saveDocument(const QString& path) {

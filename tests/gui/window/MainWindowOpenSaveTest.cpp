@@ -391,6 +391,25 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
 }
 
+// The caption follows the session alone: Save As names the file even onto
+// its own name, a plain Save keeps the form, reading the file again brings
+// the brackets back.
+TEST_F(MainWindowOpenSave, SaveAsOntoItsOwnNameTakesTheTwoBlankCaptionUntilReread) {
+    const QString path = bytesFile(QStringLiteral("own.seem"), 40, '\x44');
+    mainWindow->openFile(path);
+    typeInto(0, "45");
+    dialogs.saveFiles = {path};
+    fileController().saveAs();
+    EXPECT_EQ(readAll(path).at(0), '\x45');
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + path);
+    typeInto(1, "46");
+    fileController().save();
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + path);
+    fileController().reload(OpenReason::Reload);
+    EXPECT_EQ(mainWindow->windowTitle(),
+              mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
+}
+
 TEST_F(MainWindowOpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x01');
     mainWindow->openFile(path);

@@ -3,6 +3,7 @@
 
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
+#include "gui/widgets/WindowCaption.h"
 #include "gui/window/MainWindow.h"
 #include "gui/window/StatusPanel.h"
 
@@ -22,7 +23,7 @@ class MainWindowProbe {
     [[nodiscard]] QString fileName() const { return pathText(session().document().path()); }
     [[nodiscard]] const QString& appDir() const { return m_window.m_appDir; }
     // What the caption starts with.
-    [[nodiscard]] const QString& programName() const { return m_window.m_caption.programName(); }
+    [[nodiscard]] static QString programName() { return programCaption(); }
 
     [[nodiscard]] ByteGridView* gridView() const {
         return m_window.findChild<ByteGridView*>(QStringLiteral("picEdit"));
