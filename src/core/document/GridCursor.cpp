@@ -2,7 +2,7 @@
 #include "core/document/GridCursor.h"
 
 #include "core/document/ByteGrid.h"
-#include "core/document/GridGeometry.h"
+#include "core/document/GridRows.h"
 
 #include <algorithm>
 #include <string>

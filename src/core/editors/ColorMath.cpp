@@ -10,9 +10,6 @@
 
 namespace vantrel {
 
-static_assert(colorValue(Rgb{0x12, 0x34, 0x56}) == 0x563412);
-static_assert(rgbFromChooser(0xFF0000) == Rgb{0, 0, 0xFF});
-static_assert(!rgbFromChooser(-1));
 static_assert(percentFromByte(0x80) == 50 && percentFromByte(0xFF) == 100);
 static_assert(percentFromByte(0x7F) == 49);
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 // The numbers behind the colour panel: the preview colour, its hex text, the
-// transparency percentage and the colour chooser's value.
+// transparency percentage.
 namespace vantrel {
 
 struct Rgb {
@@ -16,20 +16,6 @@ struct Rgb {
     std::uint8_t blue = 0;
     bool operator==(const Rgb&) const = default;
 };
-
-// Red in the low byte, then green, then blue: 0x00BBGGRR.
-[[nodiscard]] constexpr std::uint32_t colorValue(Rgb color) {
-    return color.red + 256u * color.green + 65536u * color.blue;
-}
-
-// The colour chooser's answer 0x00BBGGRR; nothing for -1 (cancelled).
-[[nodiscard]] constexpr std::optional<Rgb> rgbFromChooser(std::int32_t chosen) {
-    if (chosen == -1)
-        return std::nullopt;
-    const auto value = static_cast<std::uint32_t>(chosen);
-    return Rgb{static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>(value >> 8),
-               static_cast<std::uint8_t>(value >> 16)};
-}
 
 // "#RRGGBB", six upper-case digits, red first, as everyone reads a hex colour
 // (and as vantrel-cli prints it): pure red shows "#FF0000".

@@ -128,6 +128,7 @@ OpenResult EditingSession::opened(const OpenOutcome& outcome, const std::string&
     const XmlElement type = m_document.type();
     result.editor = m_model.kind;
     m_fileOpen = !isGenerator(result.editor);
+    m_namedBySaveAs = false;
     m_pending.file = true;
     if (type && result.editor == EditorKind::None)
         result.message = UiMessage{UiString::TypeWithoutEditor, {}};
@@ -143,6 +144,7 @@ void EditingSession::close() {
     const SessionBatch batch(*this);
     endGesture();
     m_fileOpen = false;
+    m_namedBySaveAs = false;
     m_document.close();
     m_pending.file = true;
 }

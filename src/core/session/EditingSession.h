@@ -75,6 +75,10 @@ class EditingSession {
     // bytes alone. Not at the start, after Close, nor while a generator's
     // file is read (it opens the generator instead).
     [[nodiscard]] bool fileOpen() const { return m_fileOpen; }
+    // The file's name was last given by Save As (even onto its own name),
+    // not by opening or reading it again: the desktop's caption shows the
+    // two forms apart.
+    [[nodiscard]] bool namedBySaveAs() const { return m_namedBySaveAs; }
     // The status line's first panel for the state the session is in.
     [[nodiscard]] UiMessage statusLine() const;
     // The name a file is saved under where no path is known: its own name,
@@ -196,6 +200,8 @@ class EditingSession {
     FunctionTreeBuilder m_builder;
     EditorModel m_model;
     bool m_fileOpen = false;
+    bool m_namedBySaveAs = false;
+    bool m_askingForSaveAs = false; // the question answerSave answers came from saveAs
     std::string m_gesture;
     int m_batchDepth = 0;
     SessionChange m_pending;

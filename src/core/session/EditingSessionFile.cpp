@@ -21,13 +21,17 @@ OpenResult EditingSession::reload(OpenReason reason) {
 SaveResult EditingSession::save() {
     const SessionBatch batch(*this);
     endGesture();
+    m_askingForSaveAs = false;
     return saveOutcome(m_document.save(false), m_document.path());
 }
 
 SaveResult EditingSession::saveAs(const std::string& path) {
     const SessionBatch batch(*this);
     endGesture();
-    return saveOutcome(m_document.saveAs(path, false), path);
+    SaveResult result = saveOutcome(m_document.saveAs(path, false), path);
+    m_askingForSaveAs = result.status == SaveResult::Status::Asked;
+    m_namedBySaveAs |= result.status == SaveResult::Status::Saved;
+    return result;
 }
 
 SaveResult EditingSession::answerSave(const std::string& path, Answer answer) {
@@ -36,7 +40,10 @@ SaveResult EditingSession::answerSave(const std::string& path, Answer answer) {
     const SessionBatch batch(*this);
     endGesture();
     const bool own = path == m_document.path();
-    return saveOutcome(own ? m_document.save(true) : m_document.saveAs(path, true), path);
+    SaveResult result =
+        saveOutcome(own ? m_document.save(true) : m_document.saveAs(path, true), path);
+    m_namedBySaveAs |= result.status == SaveResult::Status::Saved && (m_askingForSaveAs || !own);
+    return result;
 }
 
 SaveResult EditingSession::saveOutcome(const SaveOutcome& outcome, const std::string& path) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/ComparisonController.h"
 
-#include "core/compare/DocumentComparison.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
+#include "desktop/compare/DocumentComparison.h"
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
 #include "gui/controllers/EditorPanel.h"

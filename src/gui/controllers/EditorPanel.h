@@ -3,7 +3,7 @@
 
 #include "core/compare/SeemComparison.h"
 #include "core/editors/EditorKind.h"
-#include "core/layout/WindowLayout.h"
+#include "desktop/layout/WindowLayout.h"
 #include "gui/compare/ComparisonMarks.h"
 
 #include <QObject>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/FileController.h"
 
-#include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/dialogs/BackgroundRead.h"
 #include "gui/dialogs/MessageBox.h"
@@ -13,7 +13,6 @@
 #include "gui/i18n/UiText.h"
 #include "gui/shell/RecentFilesMenu.h"
 #include "gui/widgets/FileDrop.h"
-#include "gui/widgets/WindowCaption.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -28,8 +27,9 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::int32_t kOpenFlags = FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly;
-constexpr std::int32_t kSaveAsFlags = FileDialogFlag::OverwritePrompt;
+constexpr FileDialogOption kOpenOptions =
+    FileDialogOption::MustExist | FileDialogOption::HideReadOnly;
+constexpr FileDialogOption kSaveAsOptions = FileDialogOption::ConfirmOverwrite;
 
 QAction* newAction(QObject* owner, const char* name) {
     auto* action = new QAction(owner);
@@ -135,7 +135,7 @@ QString FileController::askForFileToOpen(UiString titleString) {
     dialog.setOwner(&m_window);
     dialog.setTitle(uiText(m_session.strings(), titleString));
     dialog.setFilter(uiText(m_session.strings(), UiString::SeemFileFilter));
-    dialog.setFlags(kOpenFlags);
+    dialog.setOptions(kOpenOptions);
     dialog.show(StandardDialog::Action::Open);
     return dialog.fileName();
 }
@@ -204,7 +204,7 @@ void FileController::saveAs() {
     dialog.setOwner(&m_window);
     dialog.setTitle(uiText(m_session.strings(), UiString::SaveAsDialogTitle));
     dialog.setFilter(uiText(m_session.strings(), UiString::SeemFileFilter));
-    dialog.setFlags(kSaveAsFlags);
+    dialog.setOptions(kSaveAsOptions);
     dialog.setFileName(fileName().isEmpty() ? pathText(m_session.fileNameToSave()) : fileName());
     dialog.show(StandardDialog::Action::Save);
     const QString chosen = dialog.fileName();
@@ -212,8 +212,9 @@ void FileController::saveAs() {
         return;
     if (chosen != fileName())
         addRecentFile(chosen);
-    if (saveDocument(chosen))
-        m_parts.caption.showFile(chosen, true);
+    // Through Save As even onto the file's own name, which the caption then shows as saved.
+    const std::string file = chosen.toStdString();
+    finishSave(m_session.saveAs(file), file);
 }
 
 // Reload throws the edits away on purpose, so it only asks to be sure.
@@ -228,7 +229,6 @@ void FileController::close() {
         return;
     m_session.close();
     m_parts.showNoFile();
-    m_parts.caption.showFile(QString(), false);
 }
 
 bool FileController::saveDocument(const QString& path) {

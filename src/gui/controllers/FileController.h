@@ -28,7 +28,6 @@ class ExternalChangeWatcher;
 class RecentFilesMenu;
 class SettingsStore;
 class StatusSink;
-class WindowCaption;
 struct OpenOutcome;
 
 // The File menu's document commands: open, save, save as, reload, close and
@@ -44,7 +43,6 @@ class FileController : public QObject {
         EditingSession& session;
         SettingsStore& settings; // the recent files
         StatusSink& status;
-        WindowCaption& caption;
         ByteGridView& grid; // shows a cell that keeps a save from going ahead
         // Reads a seem file whole, off the window's thread; empty means readSeemFile.
         std::function<SeemFileRead(const std::string& path)> readFile;

@@ -2,8 +2,6 @@
 #include "gui/controllers/FolderComparisonController.h"
 
 #include "core/compare/FolderComparison.h"
-#include "core/files/DialogValues.h"
-#include "core/files/FileFilter.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/PluralText.h"
@@ -11,6 +9,8 @@
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "core/session/EditingSession.h"
+#include "desktop/files/FileDialogOptions.h"
+#include "desktop/files/FileFilter.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
@@ -29,8 +29,10 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kOpenFlags = FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly;
-constexpr int kSaveFlags = FileDialogFlag::OverwritePrompt | FileDialogFlag::HideReadOnly;
+constexpr FileDialogOption kOpenOptions =
+    FileDialogOption::MustExist | FileDialogOption::HideReadOnly;
+constexpr FileDialogOption kSaveOptions =
+    FileDialogOption::ConfirmOverwrite | FileDialogOption::HideReadOnly;
 constexpr int kPairRole = Qt::UserRole;
 
 QString joinLines(const std::vector<std::string>& lines) {
@@ -186,7 +188,7 @@ void FolderComparisonController::exportSettings() {
     dialog.setOwner(m_window);
     dialog.setTitle(plainCaption(uiText(m_strings, UiString::MenuExportSettings)));
     dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
-    dialog.setFlags(kSaveFlags);
+    dialog.setOptions(kSaveOptions);
     dialog.setDefaultSuffix(QStringLiteral("json"));
     dialog.setFileName(pathText(seemIdOfPath(document.path())) + QStringLiteral(".json"));
     dialog.show(StandardDialog::Action::Save);
@@ -213,7 +215,7 @@ void FolderComparisonController::applySettings() {
     dialog.setOwner(m_window);
     dialog.setTitle(plainCaption(uiText(m_strings, UiString::MenuApplySettings)));
     dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
-    dialog.setFlags(kOpenFlags);
+    dialog.setOptions(kOpenOptions);
     dialog.show(StandardDialog::Action::Open);
     const QString chosen = dialog.fileName();
     if (chosen.isEmpty())

@@ -4,16 +4,14 @@
 #include "gui/generators/GeneratorHost.h"
 #include "gui/generators/GprsTextDialog.h"
 #include "gui/generators/OuterTextDialog.h"
-#include "gui/widgets/WindowCaption.h"
 
 #include <QAction>
 #include <QMenu>
 
 namespace vantrel {
 
-GeneratorController::GeneratorController(const EditingSession& session, WindowCaption& caption,
-                                         QWidget& owner)
-    : QObject(&owner), m_session(session), m_caption(caption), m_owner(owner) {}
+GeneratorController::GeneratorController(const EditingSession& session, QWidget& owner)
+    : QObject(&owner), m_session(session), m_owner(owner) {}
 
 void GeneratorController::fillMenu(QMenu* menu) {
     auto* outerText = new QAction(menu);
@@ -32,8 +30,8 @@ void GeneratorController::openFor(EditorKind kind) {
         showGprsText();
 }
 
-GeneratorHost GeneratorController::host() const {
-    return GeneratorHost{m_session, [this] { m_caption.showProgramName(); }};
+GeneratorHost GeneratorController::host() {
+    return GeneratorHost{m_session, [this] { emit returnedToMainWindow(); }};
 }
 
 void GeneratorController::showOuterText() {

@@ -11,7 +11,6 @@ class QWidget;
 namespace vantrel {
 
 class EditingSession;
-class WindowCaption;
 struct GeneratorHost;
 
 // The Tools menu's text generators: the outer-screen text and the GPRS date
@@ -21,7 +20,7 @@ class GeneratorController : public QObject {
 
   public:
     // The generator windows open over owner.
-    GeneratorController(const EditingSession& session, WindowCaption& caption, QWidget& owner);
+    GeneratorController(const EditingSession& session, QWidget& owner);
 
     void fillMenu(QMenu* menu);
     // Opens the generator of kind, for a file of its type.
@@ -30,11 +29,15 @@ class GeneratorController : public QObject {
     void showOuterText();
     void showGprsText();
 
+  signals:
+    // A generator window gave the keys back to the main window; its caption
+    // shows the program's name alone until the document next changes.
+    void returnedToMainWindow();
+
   private:
-    [[nodiscard]] GeneratorHost host() const;
+    [[nodiscard]] GeneratorHost host();
 
     const EditingSession& m_session;
-    WindowCaption& m_caption;
     QWidget& m_owner;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/shell/SeemAssociation.h"
 #include "core/shell/SeemFolderScan.h"
+#include "desktop/shell/SeemAssociation.h"
 #include "gui/controllers/EnablingRules.h"
 
 #include <QObject>

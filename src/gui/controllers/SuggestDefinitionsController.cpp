@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/SuggestDefinitionsController.h"
 
-#include "core/compare/DocumentComparison.h"
 #include "core/coverage/DefinitionSuggestions.h"
 #include "core/document/SeemDocument.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "desktop/compare/DocumentComparison.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/coverage/CoverageShading.h"
 
-#include "core/document/GridGeometry.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
+#include "desktop/layout/GridGeometry.h"
 #include "gui/coverage/CoverageLegend.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/GridRuler.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/dialogs/MessageBox.h"
 
 #include <QColor>
@@ -8,7 +9,6 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <cstdint>
 #include <optional>
 
 class QWidget;
@@ -26,7 +26,7 @@ struct FileDialogRequest {
     int filterIndex = 0;     // 1-based; 0 or out of range selects the first
     QString initialDir;
     QString presetFileName;
-    std::int32_t flags = 0;
+    FileDialogOption options = FileDialogOption::None;
     QString defaultSuffix = QStringLiteral("seem"); // what Save adds to a bare name
 };
 
@@ -39,7 +39,6 @@ struct FolderDialogRequest {
 struct ColorDialogRequest {
     QWidget* owner = nullptr;
     QColor initialColor;
-    std::int32_t flags = 0;
 };
 
 struct MessageRequest {

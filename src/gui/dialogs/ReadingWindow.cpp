@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/ReadingWindow.h"
 
-#include "core/files/ReadingDots.h"
+#include "desktop/files/ReadingDots.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/StandardDialog.h"
 
-#include "core/files/DialogValues.h"
-#include "core/files/FileFilter.h"
+#include "desktop/files/FileFilter.h"
 #include "gui/dialogs/DialogAnswerer.h"
 #include "gui/dialogs/InterfaceLocaleFileModel.h"
 #include "gui/i18n/UiText.h"
@@ -27,8 +26,9 @@ QStringList nameFiltersOf(const QString& filter) {
     return nameFilters;
 }
 
-QColor toQColor(std::int32_t colorRef) {
-    return QColor(colorRefRed(colorRef), colorRefGreen(colorRef), colorRefBlue(colorRef));
+QColor toQColor(std::optional<Rgb> color) {
+    const Rgb rgb = color.value_or(Rgb{});
+    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 std::optional<QString> execFileDialog(const FileDialogRequest& request) {
@@ -42,7 +42,7 @@ std::optional<QString> execFileDialog(const FileDialogRequest& request) {
         dialog.selectNameFilter(request.nameFilters.at(request.filterIndex - 1));
     if (request.kind == FileDialogKind::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(hasFlag(request.flags, FileDialogFlag::FileMustExist)
+        dialog.setFileMode(hasOption(request.options, FileDialogOption::MustExist)
                                ? QFileDialog::ExistingFile
                                : QFileDialog::AnyFile);
     } else {
@@ -52,7 +52,7 @@ std::optional<QString> execFileDialog(const FileDialogRequest& request) {
         // question names the file really written.
         dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setOption(QFileDialog::DontConfirmOverwrite,
-                         !hasFlag(request.flags, FileDialogFlag::OverwritePrompt));
+                         !hasOption(request.options, FileDialogOption::ConfirmOverwrite));
     }
     if (!request.presetFileName.isEmpty())
         dialog.selectFile(request.presetFileName);
@@ -119,7 +119,7 @@ void StandardDialog::runFileDialog(Action action) {
         m_filterIndex,
         m_initialDir,
         m_fileName,
-        m_flags,
+        m_options,
         m_defaultSuffix,
     };
     const std::optional<QString> chosen =
@@ -135,14 +135,16 @@ void StandardDialog::runFileDialog(Action action) {
 }
 
 void StandardDialog::runColorDialog() {
-    const ColorDialogRequest request{m_owner, toQColor(m_rgbResult), m_flags};
+    const ColorDialogRequest request{m_owner, toQColor(m_color)};
     const std::optional<QColor> chosen =
         s_answerer ? s_answerer->answerColor(request) : execColorDialog(request);
     if (!chosen || !chosen->isValid()) {
-        m_rgbResult = NoColor;
+        m_color.reset();
         return;
     }
-    m_rgbResult = packColorRef(chosen->red(), chosen->green(), chosen->blue());
+    m_color =
+        Rgb{static_cast<std::uint8_t>(chosen->red()), static_cast<std::uint8_t>(chosen->green()),
+            static_cast<std::uint8_t>(chosen->blue())};
 }
 
 } // namespace vantrel

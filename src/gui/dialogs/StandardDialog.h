@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/editors/ColorMath.h"
+#include "desktop/files/FileDialogOptions.h"
+
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QWidget;
 
@@ -13,8 +17,8 @@ class DialogAnswerer;
 
 // The one way the program shows the standard Open, Save and colour dialogs:
 // make a fresh instance, set what the dialog needs, call show, read the
-// results. An empty fileName() or an rgbResult() of -1 afterwards means the
-// user cancelled. Tests answer every dialog through setAnswerer.
+// results. An empty fileName() or no color() afterwards means the user
+// cancelled. Tests answer every dialog through setAnswerer.
 class StandardDialog {
   public:
     enum class Action { Open, Save, Color };
@@ -35,9 +39,9 @@ class StandardDialog {
     // 1-based index of the filter selected first.
     [[nodiscard]] std::int32_t filterIndex() const { return m_filterIndex; }
     void setFilterIndex(std::int32_t index) { m_filterIndex = index; }
-    // Bits from FileDialogFlag in core/files/DialogValues.h for the file dialogs.
-    [[nodiscard]] std::int32_t flags() const { return m_flags; }
-    void setFlags(std::int32_t flags) { m_flags = flags; }
+    // What the file dialogs are asked for besides a name.
+    [[nodiscard]] FileDialogOption options() const { return m_options; }
+    void setOptions(FileDialogOption options) { m_options = options; }
     // The extension Save gives a name typed without one: "seem" unless set.
     void setDefaultSuffix(const QString& suffix) { m_defaultSuffix = suffix; }
     [[nodiscard]] QString initialDir() const { return m_initialDir; }
@@ -46,9 +50,10 @@ class StandardDialog {
     // at the next action and stays replaced.
     [[nodiscard]] QWidget* owner() const { return m_owner; }
     void setOwner(QWidget* owner) { m_owner = owner; }
-    // Colour as 0x00BBGGRR (red in the low byte); -1 after a cancelled colour dialog.
-    [[nodiscard]] std::int32_t rgbResult() const { return m_rgbResult; }
-    void setRgbResult(std::int32_t color) { m_rgbResult = color; }
+    // The colour the colour dialog starts with, and the one chosen; nothing
+    // after a cancelled colour dialog.
+    [[nodiscard]] std::optional<Rgb> color() const { return m_color; }
+    void setColor(Rgb color) { m_color = color; }
 
     // Installs the answerer that stands in for the user in every dialog and
     // message box (nullptr: show the real ones). Not owned.
@@ -67,8 +72,8 @@ class StandardDialog {
     QString m_initialDir;
     QString m_defaultSuffix = QStringLiteral("seem");
     std::int32_t m_filterIndex = 0;
-    std::int32_t m_flags = 0;
-    std::int32_t m_rgbResult = 0;
+    FileDialogOption m_options = FileDialogOption::None;
+    std::optional<Rgb> m_color = Rgb{};
 };
 
 } // namespace vantrel

@@ -2,9 +2,9 @@
 #include "gui/document/ByteGridAccessible.h"
 
 #include "core/document/ByteGrid.h"
-#include "core/document/GridGeometry.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
+#include "desktop/layout/GridGeometry.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/document/GridRuler.h"
 #include "gui/i18n/UiText.h"

@@ -3,8 +3,8 @@
 
 #include "core/document/ByteGrid.h"
 #include "core/document/CellStatus.h"
-#include "core/document/GridGeometry.h"
 #include "core/session/EditingSession.h"
+#include "desktop/layout/GridGeometry.h"
 #include "gui/document/ByteGridAccessible.h"
 #include "gui/document/GridRuler.h"
 #include "gui/i18n/UiText.h"

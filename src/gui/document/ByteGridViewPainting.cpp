@@ -4,7 +4,7 @@
 
 #include "core/base/BitHelpers.h"
 #include "core/document/ByteGrid.h"
-#include "core/document/GridGeometry.h"
+#include "desktop/layout/GridGeometry.h"
 #include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/document/GridRuler.h"
 
-#include "core/document/GridGeometry.h"
+#include "desktop/layout/GridGeometry.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/i18n/UiText.h"
 

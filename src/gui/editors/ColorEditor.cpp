@@ -140,7 +140,7 @@ void ColorEditor::chooseColor() {
         return;
     StandardDialog dialog;
     dialog.show(StandardDialog::Action::Color);
-    const std::optional<Rgb> chosen = rgbFromChooser(dialog.rgbResult());
+    const std::optional<Rgb> chosen = dialog.color();
     if (!chosen)
         return;
     m_session.endGesture(); // a chosen colour is a step of its own

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/generators/GeneratedFile.h"
 
-#include "core/files/FileFilter.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
+#include "desktop/files/FileFilter.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/UiText.h"
@@ -12,12 +12,12 @@
 namespace vantrel {
 
 QString askForGeneratedFile(QWidget* owner, const QString& title, const QString& filter,
-                            std::int32_t flags, const QString& name) {
+                            FileDialogOption options, const QString& name) {
     StandardDialog dialog;
     dialog.setOwner(owner);
     dialog.setTitle(title);
     dialog.setFilter(filter);
-    dialog.setFlags(flags);
+    dialog.setOptions(options);
     dialog.setFileName(name);
     dialog.show(StandardDialog::Action::Save);
     if (dialog.fileName().isEmpty())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/files/FileDialogOptions.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -15,7 +17,7 @@ class UiStrings;
 // Asks for the name of a new generated file with the Save dialog, offering
 // name; "" when the user cancelled.
 [[nodiscard]] QString askForGeneratedFile(QWidget* owner, const QString& title,
-                                          const QString& filter, std::int32_t flags,
+                                          const QString& filter, FileDialogOption options,
                                           const QString& name);
 
 // Replaces the file at path by bytes. A failure is reported, naming the path

@@ -13,7 +13,7 @@ class EditingSession;
 // never changes the open document.
 struct GeneratorHost {
     const EditingSession& session;
-    std::function<void()> restoreMainCaption; // sets the main caption to MainCaption
+    std::function<void()> restoreMainCaption; // the main caption back to the program's name
 };
 
 } // namespace vantrel

@@ -147,9 +147,10 @@ void GprsTextDialog::saveRecord() {
     const EditingSession& session = m_host.session;
     const GeneratedFile file = session.generateGprs(mode(), m_textBox->text().toStdU16String());
     // Flags 0: an existing file of that name is replaced without a question.
-    const QString path = askForGeneratedFile(
-        this, uiText(session.strings(), UiString::GprsSaveTitle),
-        uiText(session.strings(), UiString::GprsSaveFilter), 0, pathText(file.fileName));
+    const QString path =
+        askForGeneratedFile(this, uiText(session.strings(), UiString::GprsSaveTitle),
+                            uiText(session.strings(), UiString::GprsSaveFilter),
+                            FileDialogOption::None, pathText(file.fileName));
     if (path.isEmpty())
         return;
     if (!writeGeneratedFile(this, path, file.bytes, session.strings()))

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/generators/OuterTextDialog.h"
 
-#include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
@@ -108,7 +108,7 @@ void OuterTextDialog::saveRecord() {
     const QString path =
         askForGeneratedFile(this, uiText(session.strings(), UiString::OuterTextSaveTitle),
                             uiText(session.strings(), UiString::OuterTextSaveFilter),
-                            FileDialogFlag::OverwritePrompt, pathText(file.fileName));
+                            FileDialogOption::ConfirmOverwrite, pathText(file.fileName));
     if (path.trimmed().isEmpty())
         return;
     if (!writeGeneratedFile(this, path, file.bytes, session.strings()))

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/shell/SeemAssociation.h"
+#include "desktop/shell/SeemAssociation.h"
 
 #include <QString>
 #include <QStringList>

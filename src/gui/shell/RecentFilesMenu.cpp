@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/RecentFilesMenu.h"
 
-#include "core/shell/RecentFiles.h"
+#include "desktop/shell/RecentFiles.h"
 #include "gui/i18n/UiText.h"
 
 #include <QAction>

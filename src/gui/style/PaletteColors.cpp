@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/style/PaletteColors.h"
 
-#include "core/style/ReadableColor.h"
+#include "desktop/style/ReadableColor.h"
 
 #include <QApplication>
 #include <QWidget>

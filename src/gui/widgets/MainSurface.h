@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/layout/WindowLayout.h"
+#include "desktop/layout/WindowLayout.h"
 
 #include <QScrollArea>
 

@@ -1,39 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/WindowCaption.h"
 
+#include "core/ProjectInfo.h"
 #include "core/session/EditingSession.h"
+#include "gui/i18n/UiText.h"
 
 #include <QWidget>
 
 namespace vantrel {
 
-WindowCaption::WindowCaption(QWidget& window, const EditingSession& session)
-    : m_window(window), m_session(session) {}
-
-void WindowCaption::setProgramName(const QString& name) {
-    m_programName = name;
-    m_base = name;
+QString programCaption() {
+    return QStringLiteral("Vantrel  V") + uiText(kProjectVersion);
 }
 
-void WindowCaption::showFile(const QString& path, bool saved) {
-    if (path.isEmpty())
-        m_base = m_programName;
-    else if (saved)
-        m_base = m_programName + QStringLiteral("  ") + path;
-    else
-        m_base = m_programName + QStringLiteral(" [") + path + QLatin1Char(']');
-    refresh();
+WindowCaption::WindowCaption(QWidget& window, EditingSession& session, QString programName)
+    : m_window(window), m_session(session), m_programName(std::move(programName)) {
+    m_connection =
+        session.addListener([this](const SessionChange& change) { onSessionChange(change); });
+    show();
 }
 
 void WindowCaption::showProgramName() {
     m_window.setWindowTitle(m_programName);
 }
 
-void WindowCaption::refresh() {
-    if (m_base.isEmpty())
-        return; // before start-up has set the program's name
-    m_window.setWindowTitle(m_session.document().isModified() ? m_base + QStringLiteral(" *")
-                                                              : m_base);
+void WindowCaption::onSessionChange(const SessionChange& change) {
+    if (change.file || change.modified)
+        show();
+}
+
+void WindowCaption::show() {
+    const SeemDocument& document = m_session.document();
+    const QString path = pathText(document.path());
+    QString caption = m_programName;
+    if (!path.isEmpty())
+        caption += m_session.namedBySaveAs() ? QStringLiteral("  ") + path
+                                             : QStringLiteral(" [") + path + QLatin1Char(']');
+    if (document.isModified())
+        caption += QStringLiteral(" *");
+    m_window.setWindowTitle(caption);
 }
 
 } // namespace vantrel

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ListenerList.h"
+
 #include <QString>
 
 class QWidget;
@@ -8,32 +10,34 @@ class QWidget;
 namespace vantrel {
 
 class EditingSession;
+struct SessionChange;
 
-// The main window's caption, and the one place that writes it: the program's
-// name, then the open file (in brackets until it is saved) and a star while
-// the document has unsaved changes.
+// The program's name as the main window's caption starts with it: "Vantrel",
+// two blanks and the version.
+[[nodiscard]] QString programCaption();
+
+// The main window's caption, and the one place that writes it. It follows the
+// session: the program's name, then the open file (in brackets after opening,
+// after two blanks once Save As named it) and a star while the document has
+// unsaved changes.
 class WindowCaption {
   public:
-    WindowCaption(QWidget& window, const EditingSession& session);
+    WindowCaption(QWidget& window, EditingSession& session, QString programName);
+    WindowCaption(const WindowCaption&) = delete;
+    WindowCaption& operator=(const WindowCaption&) = delete;
 
-    // The name the caption starts with, once start-up has set it.
-    void setProgramName(const QString& name);
-    [[nodiscard]] const QString& programName() const { return m_programName; }
-
-    // Names path: in brackets after opening, after two blanks once saved;
-    // an empty path leaves the program's name alone.
-    void showFile(const QString& path, bool saved);
-    // The program's name alone until the document next changes its state,
-    // as a generator window leaves it.
+    // The program's name alone until the session's file or modified state
+    // next changes, as a generator window leaves it when it closes.
     void showProgramName();
-    // Adds or drops the modified mark.
-    void refresh();
 
   private:
+    void onSessionChange(const SessionChange& change);
+    void show();
+
     QWidget& m_window;
     const EditingSession& m_session;
-    QString m_programName;
-    QString m_base; // the caption without the modified mark
+    const QString m_programName;
+    ListenerConnection m_connection;
 };
 
 } // namespace vantrel

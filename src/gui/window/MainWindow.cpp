@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/window/MainWindow.h"
 
-#include "core/ProjectInfo.h"
 #include "core/document/CellStatus.h"
 #include "gui/controllers/ComparisonController.h"
 #include "gui/controllers/CoverageController.h"
@@ -52,9 +51,8 @@ QMenu* newMenu(QWidget* owner, const char* name) {
 
 MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
     : QMainWindow(parent), m_env(std::move(environment)), m_settings(*m_env.settings),
-      m_caption(*this, m_session) {
+      m_caption(*this, m_session, programCaption()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vantrel  V") + uiText(kProjectVersion));
     setAcceptDrops(true);
     m_appDir = m_env.appDir;
     if (!m_appDir.endsWith(QDir::separator()) && !m_appDir.endsWith(QLatin1Char('/')))
@@ -116,7 +114,7 @@ void MainWindow::buildControllers() {
     connect(m_languageController, &LanguageController::languageChanged, this,
             &MainWindow::showStartHint);
     m_fileController = new FileController(
-        {m_session, m_settings, *this, m_caption, *m_gridView, m_env.readFile,
+        {m_session, m_settings, *this, *m_gridView, m_env.readFile,
          [this](EditorKind editor, OpenReason reason) { showOpenedFile(editor, reason); },
          [this] { showEditorState(false); },
          [this](EditorKind generator) { m_generatorController->openFor(generator); },
@@ -134,7 +132,9 @@ void MainWindow::buildControllers() {
     m_fileController->watchForExternalChanges();
     m_shellController =
         new ShellController(m_language, m_settings, m_appDir, m_catalog, *m_fileController, *this);
-    m_generatorController = new GeneratorController(m_session, m_caption, *this);
+    m_generatorController = new GeneratorController(m_session, *this);
+    connect(m_generatorController, &GeneratorController::returnedToMainWindow, this,
+            [this] { m_caption.showProgramName(); });
 
     m_fileController->fillMenu(m_menus.file, m_comparisonController->fileMenuItems() +
                                                  QList<QAction*>{m_coverage->suggestAction()} +
@@ -192,8 +192,6 @@ void MainWindow::onSessionChange(const SessionChange& change) {
         if (std::find(change.cells.begin(), change.cells.end(), current) != change.cells.end())
             showCellStatus(current);
     }
-    if (change.modified || change.file)
-        m_caption.refresh();
     // A notice speaks of the document as it was.
     if (change.modified || change.history || change.file || change.model)
         setNotice(QString());
@@ -222,7 +220,6 @@ void MainWindow::showOpenedFile(EditorKind editor, OpenReason reason) {
     // A reload leaves the keys where they were; a new file starts in its editor.
     const QPointer<QWidget> hadFocus = reason == OpenReason::Open ? nullptr : focusWidget();
     m_comparisonController->stop();
-    m_caption.showFile(fileName(), false);
     m_editorPanel->clear();
     m_gridView->setCellsEnabled(true);
     placeGrid(false);
@@ -319,10 +316,6 @@ void MainWindow::setNotice(const QString& text) {
     setStatus(2, text);
     m_noticeShown = !text.isEmpty();
     m_cellStatusShown = false;
-}
-
-QString MainWindow::statusText(int panel) const {
-    return m_statusPanels[panel - 1]->text();
 }
 
 void MainWindow::showStartHint() {

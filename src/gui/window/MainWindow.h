@@ -5,9 +5,9 @@
 #include "core/files/SeemFile.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
-#include "core/layout/WindowLayout.h"
 #include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
+#include "desktop/layout/WindowLayout.h"
 #include "gui/controllers/StatusSink.h"
 #include "gui/i18n/UiText.h"
 #include "gui/widgets/WindowCaption.h"
@@ -36,6 +36,9 @@ class MainSurface;
 class ShellController;
 class StartPage;
 class StatusPanel;
+namespace testing {
+class MainWindowProbe;
+}
 
 // What the main window takes from its surroundings, so tests can supply their own.
 struct MainWindowEnvironment {
@@ -74,15 +77,6 @@ class MainWindow : public QMainWindow, public StatusSink {
     void setStatus(int panel, const QString& text) override;
     void setNotice(const QString& text) override;
 
-    [[nodiscard]] QString fileName() const { return pathText(m_session.document().path()); }
-    [[nodiscard]] const QString& mainCaption() const { return m_caption.programName(); }
-    [[nodiscard]] const QString& appDir() const { return m_appDir; }
-    [[nodiscard]] LanguageFile& language() { return m_language; }
-    [[nodiscard]] const UiStrings& strings() const { return m_language.strings(); }
-    [[nodiscard]] EditingSession& session() { return m_session; }
-    [[nodiscard]] ByteGridView* gridView() const { return m_gridView; }
-    [[nodiscard]] QString statusText(int panel) const;
-
     [[nodiscard]] ShellController& shellController() const { return *m_shellController; }
 
   protected:
@@ -92,6 +86,10 @@ class MainWindow : public QMainWindow, public StatusSink {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The tests' window on the session; the program reaches it only through the window.
+    friend class testing::MainWindowProbe;
+
+    [[nodiscard]] const UiStrings& strings() const { return m_language.strings(); }
     // Lays the window out for the file the session has just opened: in its
     // editor, as bytes alone, or empty behind a generator's window.
     void showOpenedFile(EditorKind editor, OpenReason reason);

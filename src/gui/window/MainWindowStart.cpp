@@ -37,8 +37,6 @@ void waitUntilOnScreen(const QWidget& window) {
 } // namespace
 
 bool MainWindow::start(const QString& commandLine) {
-    m_caption.setProgramName(windowTitle());
-
     const auto languageFailure = m_languageController->load();
     // Without definitions the program ends, so the promise of English texts would be empty.
     if (languageFailure && !m_languageController->chosenDefinitionsFile().empty())

@@ -78,8 +78,8 @@ TEST_F(CommandLineFile, ARelativePathOpensFromTheCurrentFolder) {
     EXPECT_EQ(commandLine.file, path);
     EXPECT_TRUE(commandLine.errors.isEmpty());
     start(commandLine.file);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(probe().session().fileOpen());
+    EXPECT_EQ(probe().fileName(), path);
     EXPECT_TRUE(mainWindow->windowTitle().contains(path))
         << mainWindow->windowTitle().toStdString();
 }
@@ -93,7 +93,7 @@ TEST_F(CommandLineFile, AMissingFileIsReportedAndTheWindowOpensEmpty) {
     EXPECT_TRUE(commandLine.errors.contains(QStringLiteral("extra.seem")));
     start(commandLine.file);
     EXPECT_TRUE(loaded);
-    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
 }
 
 } // namespace

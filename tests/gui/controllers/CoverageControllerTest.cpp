@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/controllers/CoverageController.h"
 
-#include "core/compare/DocumentComparison.h"
+#include "desktop/compare/DocumentComparison.h"
 #include "gui/TestSession.h"
 #include "gui/controllers/SuggestDefinitionsController.h"
 #include "gui/coverage/CoverageShading.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/StandardDialog.h"
 
-#include "core/files/DialogValues.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 
@@ -41,7 +41,7 @@ TEST_F(StandardDialogTest, OpenDialogGetsTitleQtFiltersAndFlags) {
     dlg.setFilter("Seem files|*.seem|Seem and binary|*.seem;*.bin|All files|*.*");
     dlg.setFilterIndex(2);
     dlg.setInitialDir("/tmp/phones");
-    dlg.setFlags(FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    dlg.setOptions(FileDialogOption::MustExist | FileDialogOption::HideReadOnly);
     dlg.show(StandardDialog::Action::Open);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
@@ -53,7 +53,7 @@ TEST_F(StandardDialogTest, OpenDialogGetsTitleQtFiltersAndFlags) {
         QStringList({"Seem files (*.seem)", "Seem and binary (*.seem *.bin)", "All files (*.*)"}));
     EXPECT_EQ(request.filterIndex, 2);
     EXPECT_EQ(request.initialDir, "/tmp/phones");
-    EXPECT_EQ(request.flags, FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    EXPECT_EQ(request.options, FileDialogOption::MustExist | FileDialogOption::HideReadOnly);
     EXPECT_TRUE(request.presetFileName.isEmpty());
 }
 
@@ -73,13 +73,13 @@ TEST_F(StandardDialogTest, CancelledFileDialogEmptiesPresetName) {
     dialogs.saveFiles = {std::nullopt};
     StandardDialog dlg;
     dlg.setFileName("/tmp/open.seem");
-    dlg.setFlags(FileDialogFlag::OverwritePrompt);
+    dlg.setOptions(FileDialogOption::ConfirmOverwrite);
     dlg.show(StandardDialog::Action::Save);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests.front().kind, FileDialogKind::Save);
     EXPECT_EQ(dialogs.fileRequests.front().presetFileName, "/tmp/open.seem");
-    EXPECT_EQ(dialogs.fileRequests.front().flags, FileDialogFlag::OverwritePrompt);
+    EXPECT_EQ(dialogs.fileRequests.front().options, FileDialogOption::ConfirmOverwrite);
     EXPECT_TRUE(dlg.fileName().isEmpty());
     EXPECT_TRUE(dlg.fileTitle().isEmpty());
 
@@ -89,18 +89,18 @@ TEST_F(StandardDialogTest, CancelledFileDialogEmptiesPresetName) {
     EXPECT_TRUE(dlg.fileName().isEmpty());
 }
 
-TEST_F(StandardDialogTest, ColourIsReadAndReturnedWithRedInTheLowByte) {
+TEST_F(StandardDialogTest, ColourStartsAsSetAndComesBackAsChosen) {
     dialogs.colors = {QColor(0x12, 0x34, 0x56), std::nullopt};
     StandardDialog dlg;
-    dlg.setRgbResult(0x0000FF);
+    dlg.setColor(Rgb{0xFF, 0, 0});
     dlg.show(StandardDialog::Action::Color);
     ASSERT_EQ(dialogs.colorRequests.size(), 1u);
     EXPECT_EQ(dialogs.colorRequests.front().initialColor, QColor(Qt::red));
-    EXPECT_EQ(dlg.rgbResult(), 0x563412);
+    EXPECT_EQ(dlg.color(), (Rgb{0x12, 0x34, 0x56}));
 
-    // A cancel answers -1 whatever was there before.
+    // A cancel answers no colour whatever was there before.
     dlg.show(StandardDialog::Action::Color);
-    EXPECT_EQ(dlg.rgbResult(), -1);
+    EXPECT_EQ(dlg.color(), std::nullopt);
 }
 
 TEST_F(StandardDialogTest, MissingOwnerBecomesTheActiveWindowAndStays) {
@@ -188,7 +188,7 @@ class RealDialogTest : public ::testing::Test {
     }
 
     // Whether saving onto an existing file asked first; a question is answered Yes.
-    bool saveOntoExistingFileAsks(std::int32_t flags) {
+    bool saveOntoExistingFileAsks(FileDialogOption options) {
         QTemporaryDir dir;
         const QString path = makeFile(dir, "old.seem");
         bool asked = false;
@@ -202,7 +202,7 @@ class RealDialogTest : public ::testing::Test {
             static_cast<QDialog*>(dialog)->accept();
         });
         StandardDialog dlg;
-        dlg.setFlags(flags);
+        dlg.setOptions(options);
         dlg.setFileName(path);
         dlg.show(StandardDialog::Action::Save);
         EXPECT_EQ(QFileInfo(dlg.fileName()).canonicalFilePath(),
@@ -239,7 +239,7 @@ TEST_F(RealDialogTest, OpenDialogReturnsTheProposedExistingFile) {
     // Through QDialog, as the Open button does; QFileDialog hides accept().
     onNextModal<QFileDialog>([](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
     StandardDialog dlg;
-    dlg.setFlags(FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    dlg.setOptions(FileDialogOption::MustExist | FileDialogOption::HideReadOnly);
     dlg.setFileName(path);
     dlg.show(StandardDialog::Action::Open);
 
@@ -247,12 +247,12 @@ TEST_F(RealDialogTest, OpenDialogReturnsTheProposedExistingFile) {
     EXPECT_EQ(dlg.fileTitle(), "flex.seem");
 }
 
-TEST_F(RealDialogTest, SaveAsksBeforeReplacingOnlyWithFlagTwo) {
-    EXPECT_TRUE(saveOntoExistingFileAsks(2));
-    EXPECT_FALSE(saveOntoExistingFileAsks(0));
+TEST_F(RealDialogTest, SaveAsksBeforeReplacingOnlyWhenToldTo) {
+    EXPECT_TRUE(saveOntoExistingFileAsks(FileDialogOption::ConfirmOverwrite));
+    EXPECT_FALSE(saveOntoExistingFileAsks(FileDialogOption::None));
 }
 
-TEST_F(RealDialogTest, ColourDialogStartsOnRGBResultAndReturnsChoice) {
+TEST_F(RealDialogTest, ColourDialogStartsOnTheColourSetAndReturnsChoice) {
     QColor shown;
     onNextModal<QColorDialog>([&](QColorDialog* dialog) {
         shown = dialog->currentColor();
@@ -260,11 +260,11 @@ TEST_F(RealDialogTest, ColourDialogStartsOnRGBResultAndReturnsChoice) {
         dialog->accept();
     });
     StandardDialog dlg;
-    dlg.setRgbResult(0x563412);
+    dlg.setColor(Rgb{0x12, 0x34, 0x56});
     dlg.show(StandardDialog::Action::Color);
 
     EXPECT_EQ(shown, QColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(dlg.rgbResult(), 0x030201);
+    EXPECT_EQ(dlg.color(), (Rgb{1, 2, 3}));
 }
 
 TEST_F(RealDialogTest, MessageBoxShowsIconTextAndApplicationTitle) {

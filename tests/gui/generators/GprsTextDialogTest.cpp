@@ -88,7 +88,7 @@ TEST_F(GprsTextDialogTest, SavesEachModeAsTheRecordOverALongerFile) {
     EXPECT_EQ(saveTo(QStringLiteral("date.seem")), zeroPadded({}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::GprsSaveTitle));
-    EXPECT_EQ(dialogs.fileRequests[0].flags, 0);
+    EXPECT_EQ(dialogs.fileRequests[0].options, FileDialogOption::None);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(captionRestored, 1);
     EXPECT_FALSE(form.isVisible());

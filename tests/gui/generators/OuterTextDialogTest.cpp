@@ -2,9 +2,9 @@
 #include "gui/generators/OuterTextDialog.h"
 
 #include "GeneratorFixture.h"
-#include "core/files/DialogValues.h"
 #include "core/generators/OuterTextRecord.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/NamedChild.h"
 
 #include <QGroupBox>
@@ -101,7 +101,7 @@ TEST_F(OuterTextDialogTest, SaveWritesExactlyTheRecordOverALongerFileAndReturnsT
     EXPECT_EQ(readAll(target), record(u"Hello"));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OuterTextSaveTitle));
-    EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
+    EXPECT_EQ(dialogs.fileRequests[0].options, FileDialogOption::ConfirmOverwrite);
     EXPECT_EQ(dialogs.fileRequests[0].presetFileName, QStringLiteral("0061_0001.seem"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);

@@ -33,7 +33,7 @@ TEST_F(StartWithoutImages, TheWindowStartsAndShowsAFileWithoutReadingAnImage) {
     ASSERT_TRUE(loaded);
     mainWindow->openFile(sample("0032_0001.seem"));
     showActive();
-    ASSERT_TRUE(mainWindow->session().fileOpen());
+    ASSERT_TRUE(probe().session().fileOpen());
     mainWindow->grab(); // every control on show painted
     EXPECT_FALSE(imagePluginLoaded());
 }

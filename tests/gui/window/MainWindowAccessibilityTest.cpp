@@ -44,16 +44,16 @@ class MainWindowAccessibility : public MainWindowFixture,
                 colors->setCurrentItem(colors->topLevelItem(0)->child(0));
             check(mainWindow.get(), file);
         }
-        const LanguageFile& language = mainWindow->language();
+        const LanguageFile& language = probe().session().language();
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<AboutWindow>(mainWindow.get(), language));
         windows.push_back(std::make_unique<TipWindow>(mainWindow.get(), language, settings,
                                                       action("mnuShowTip")));
-        const GeneratorHost host{mainWindow->session(), {}};
+        const GeneratorHost host{probe().session(), {}};
         windows.push_back(std::make_unique<OuterTextDialog>(host, mainWindow.get()));
         windows.push_back(std::make_unique<GprsTextDialog>(host, mainWindow.get()));
-        windows.push_back(std::make_unique<GoToOffsetDialog>(mainWindow->strings(), settings, 100,
-                                                             mainWindow.get()));
+        windows.push_back(
+            std::make_unique<GoToOffsetDialog>(probe().strings(), settings, 100, mainWindow.get()));
         for (const auto& window : windows) {
             window->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

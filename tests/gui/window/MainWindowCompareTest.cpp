@@ -68,16 +68,16 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_TRUE(marked("n_1A_0"));
     EXPECT_FALSE(marked("n_1A_1"));
     EXPECT_EQ(tree()->itemByKey(QStringLiteral("n_1A_0"))->toolTip(0),
-              QString::fromStdString(mainWindow->strings().format(UiString::DiffTooltip, {"off"})));
+              QString::fromStdString(probe().strings().format(UiString::DiffTooltip, {"off"})));
 
     QTest::mouseClick(lines()->viewport(), Qt::LeftButton, {},
                       lines()->visualItemRect(lines()->item(0)).center());
     EXPECT_EQ(tree()->selectedKey(), QStringLiteral("n_1A_0"));
-    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x1A);
+    EXPECT_EQ(probe().gridView()->editIndex(), 0x1A);
 
     ASSERT_TRUE(action("mnuTakeOther")->isEnabled());
     action("mnuTakeOther")->trigger();
-    const auto bytes = mainWindow->session().document().grid().bytes();
+    const auto bytes = probe().session().document().grid().bytes();
     EXPECT_EQ(bytes[0x1A], static_cast<std::uint8_t>(original[0x1A] ^ 0x01)); // only Sound's bit
     EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
               [&] {
@@ -89,8 +89,8 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_FALSE(marked("n_1A_0"));
 
     action("mnuUndo")->trigger();
-    EXPECT_FALSE(mainWindow->session().document().canUndo());
-    EXPECT_FALSE(mainWindow->session().document().isModified());
+    EXPECT_FALSE(probe().session().document().canUndo());
+    EXPECT_FALSE(probe().session().document().isModified());
     EXPECT_EQ(lines()->count(), 3);
     EXPECT_TRUE(marked("n_1A_0"));
 }
@@ -118,7 +118,7 @@ TEST_F(MainWindowCompare, ALinesContextMenuTakesTheOtherValue) {
     QApplication::sendEvent(lines(), &request);
     EXPECT_TRUE(offered);
     EXPECT_EQ(lines()->count(), 2); // Sound's value was taken
-    EXPECT_EQ(mainWindow->session().document().grid().bytes()[0x1A],
+    EXPECT_EQ(probe().session().document().grid().bytes()[0x1A],
               static_cast<std::uint8_t>(original[0x1A] ^ 0x01));
 }
 
@@ -157,7 +157,7 @@ TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     EXPECT_TRUE(volumes->caption(2)->autoFillBackground());
     EXPECT_FALSE(volumes->caption(0)->autoFillBackground());
     lines()->setCurrentRow(0);
-    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x0C);
+    EXPECT_EQ(probe().gridView()->editIndex(), 0x0C);
 
     const QByteArray colors = readAll(QStringLiteral(VANTREL_DATA_DIR "/samples/0d51_0001.seem"));
     QByteArray bluer = colors;
@@ -176,7 +176,7 @@ TEST_F(MainWindowCompare, VolumeAndColourSettingsAreMarkedAndShownWhenChosen) {
     EXPECT_EQ(tree->currentItem(), entry);
     action("mnuTakeOther")->trigger();
     EXPECT_EQ(lines()->count(), 0);
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x36), "00");
+    EXPECT_EQ(probe().session().document().grid().text(0x36), "00");
 }
 
 } // namespace

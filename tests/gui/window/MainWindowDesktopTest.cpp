@@ -73,7 +73,7 @@ TEST_F(MainWindowDesktop, TheDesignedSizeKeepsTheDesignedPlacesAndALargerWindowG
     EXPECT_GT(child("picEdit")->height(), twipRect(4815, 1650, 7155, 4950).height());
     EXPECT_GT(child("frameSet")->width(), twipRect(4815, 255, 7155, 1300).width());
     // Sixteen cells a row, all of them in view.
-    auto* grid = mainWindow->gridView();
+    auto* grid = probe().gridView();
     EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(15)));
     EXPECT_EQ(grid->cellRect(16).left(), grid->cellRect(0).left());
 }
@@ -137,7 +137,7 @@ TEST_F(MainWindowDesktop, TheByteDockLeavesTheGridItsSixteenColumns) {
     auto* dock = mainWindow->findChild<ByteInfoDock*>();
     ASSERT_NE(dock, nullptr);
     const auto* surface = mainWindow->findChild<MainSurface*>();
-    const ByteGridView* grid = mainWindow->gridView();
+    const ByteGridView* grid = probe().gridView();
     for (const auto& [available, area] :
          {std::pair{QRect(0, 0, 1024, 600), Qt::RightDockWidgetArea},
           std::pair{QRect(0, 0, 800, 600), Qt::BottomDockWidgetArea}}) {
@@ -167,9 +167,9 @@ TEST_F(MainWindowDesktop, GoToOffsetFocusesTheCell) {
         dialog->accept();
     });
     action("mnuGoTo")->trigger();
-    EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
-    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 26);
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
+    EXPECT_EQ(probe().gridView()->editIndex(), 26);
+    EXPECT_EQ(probe().session().document().grid().currentCell(), 26);
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("A5")));
     EXPECT_EQ(action("mnuGoTo")->text(), str(UiString::GoToOffsetMenu));
 }
 
@@ -181,14 +181,14 @@ TEST_F(MainWindowDesktop, SpaceOnASwitchTogglesOneBitAndCtrlZUndoesIt) {
     ASSERT_NE(sound, nullptr);
     tree->scrollToItem(sound);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(sound).center());
-    ASSERT_EQ(mainWindow->session().document().grid().text(26), "A5");
+    ASSERT_EQ(probe().session().document().grid().text(26), "A5");
 
     QTest::keyClick(tree, Qt::Key_Space);
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
-    EXPECT_TRUE(mainWindow->session().document().canUndo());
+    EXPECT_EQ(probe().session().document().grid().text(26), "A4");
+    EXPECT_TRUE(probe().session().document().canUndo());
     QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A5");
-    EXPECT_FALSE(mainWindow->session().document().isModified());
+    EXPECT_EQ(probe().session().document().grid().text(26), "A5");
+    EXPECT_FALSE(probe().session().document().isModified());
 }
 
 TEST_F(MainWindowDesktop, QtsOwnTextsSwitchWithTheLanguage) {
@@ -217,26 +217,26 @@ TEST_F(MainWindowDesktop, SwitchingLanguagesKeepsTheDesignedClientHeight) {
 TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     const QString function = sample("0032_0001.seem");
     drop({function});
-    EXPECT_TRUE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->fileName(), function);
+    EXPECT_TRUE(probe().session().fileOpen());
+    EXPECT_EQ(probe().fileName(), function);
     EXPECT_TRUE(mainWindow->windowTitle().contains(function));
 
     const QString style = sample("004a_0001.seem");
     drop({style, function});
-    EXPECT_EQ(mainWindow->fileName(), style);
-    EXPECT_EQ(mainWindow->statusText(2).toStdString(),
-              mainWindow->strings().format(UiString::DroppedSeveral, {"2", style.toStdString()}));
+    EXPECT_EQ(probe().fileName(), style);
+    EXPECT_EQ(probe().statusText(2).toStdString(),
+              probe().strings().format(UiString::DroppedSeveral, {"2", style.toStdString()}));
 }
 
 TEST_F(MainWindowDesktop, ADropOverUnsavedChangesAsksFirst) {
     const QString function = sample("0032_0001.seem");
     mainWindow->openFile(function);
     typeInto(0, "FF");
-    ASSERT_TRUE(mainWindow->session().document().isModified());
+    ASSERT_TRUE(probe().session().document().isModified());
     drop({sample("004a_0001.seem")}); // the question is cancelled
     EXPECT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(mainWindow->fileName(), function);
-    EXPECT_EQ(mainWindow->session().document().grid().text(0), "FF");
+    EXPECT_EQ(probe().fileName(), function);
+    EXPECT_EQ(probe().session().document().grid().text(0), "FF");
 }
 
 } // namespace

@@ -26,12 +26,12 @@ class MainWindowDocument : public StartedMainWindowFixture {
     }
 
     QString caption(const QString& path) const {
-        return mainWindow->mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']');
+        return probe().programName() + QStringLiteral(" [") + path + QLatin1Char(']');
     }
 
     QString stepCaption(UiString menuString, UiString step) const {
         return QString::fromStdString(
-            mainWindow->strings().format(menuString, {mainWindow->strings().get(step)}));
+            probe().strings().format(menuString, {probe().strings().get(step)}));
     }
 };
 
@@ -42,47 +42,47 @@ TEST_F(MainWindowDocument, TypedDigitsAreOneStepThatUndoAndRedoRestoreEverywhere
     mainWindow->openFile(path);
     showActive();
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    ByteGridView* grid = mainWindow->gridView();
+    ByteGridView* grid = probe().gridView();
     grid->focusCell(26);
     QTest::keyClick(grid, Qt::Key_B); // A5 -> B5: the status line follows the typed digit
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("B5")));
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("10110101")));
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("B5")));
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("10110101")));
     QTest::keyClick(grid, Qt::Key_4); // B4: the switch on bit 0 goes off
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "B4");
+    EXPECT_EQ(probe().session().document().grid().text(26), "B4");
     EXPECT_EQ(switchImage("n_1A_0"), "off");
     EXPECT_EQ(mainWindow->windowTitle(), caption(path) + QStringLiteral(" *"));
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A5");
+    EXPECT_EQ(probe().session().document().grid().text(26), "A5");
     EXPECT_EQ(switchImage("n_1A_0"), "on");
     EXPECT_EQ(mainWindow->windowTitle(), caption(path));
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     EXPECT_EQ(action("mnuRedo")->text(), stepCaption(UiString::RedoMenu, UiString::UndoTyping));
 
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "B4");
+    EXPECT_EQ(probe().session().document().grid().text(26), "B4");
     QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "B4");
+    EXPECT_EQ(probe().session().document().grid().text(26), "B4");
 }
 
 TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     const QString functions = sample("0032_0001.seem");
     mainWindow->openFile(functions);
     showActive();
-    const auto before = mainWindow->session().document().grid().bytes();
+    const auto before = probe().session().document().grid().bytes();
     QTreeWidgetItem* sound = tree()->itemByKey(QStringLiteral("n_1A_0"));
     tree()->setCurrentItem(sound);
     action("mnuOnOff")->trigger();
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A4")));
+    EXPECT_EQ(probe().session().document().grid().text(26), "A4");
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("A4")));
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoSwitch));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(mainWindow->session().document().grid().bytes(), before);
+    EXPECT_EQ(probe().session().document().grid().bytes(), before);
     EXPECT_EQ(switchImage("n_1A_0"), "on");
     action("mnuRedo")->trigger();
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
+    EXPECT_EQ(probe().session().document().grid().text(26), "A4");
 
     fileController().save();
     action("mnuUndo")->trigger();
@@ -94,13 +94,13 @@ TEST_F(MainWindowDocument, SwitchAndStyleStepsUndoToTheExactBytes) {
     mainWindow->openFile(styles);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     auto* list = mainWindow->findChild<StyleListEditor*>(QStringLiteral("lvwStyle"));
-    const auto styleBytes = mainWindow->session().document().grid().bytes();
+    const auto styleBytes = probe().session().document().grid().bytes();
     QListWidgetItem* row = list->item(0);
     row->setCheckState(row->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    EXPECT_NE(mainWindow->session().document().grid().bytes(), styleBytes);
+    EXPECT_NE(probe().session().document().grid().bytes(), styleBytes);
     EXPECT_EQ(action("mnuUndo")->text(), stepCaption(UiString::UndoMenu, UiString::UndoStyle));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(mainWindow->session().document().grid().bytes(), styleBytes);
+    EXPECT_EQ(probe().session().document().grid().bytes(), styleBytes);
     EXPECT_EQ(mainWindow->windowTitle(), caption(styles));
 }
 
@@ -120,7 +120,7 @@ TEST_F(MainWindowDocument, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel)
         {"open", [this] { fileController().open(); },
          [](const ScriptedDialogs& asked) { return !asked.fileRequests.empty(); }},
         {"close file", [this] { fileController().close(); },
-         [this](const ScriptedDialogs&) { return mainWindow->fileName().isEmpty(); }},
+         [this](const ScriptedDialogs&) { return probe().fileName().isEmpty(); }},
     };
     enum Answer { Save, Discard, Cancel, SaveFails };
     const QByteArray original(40, '\x10');
@@ -146,14 +146,14 @@ TEST_F(MainWindowDocument, SettingAsideModifiedDocumentsAsksSaveDiscardOrCancel)
             EXPECT_TRUE(asked.questions[0].text.contains(path));
             EXPECT_EQ(way.wentOn(asked), answer == Save || answer == Discard);
             EXPECT_EQ(readAll(path)[0], answer == Save ? '\xFF' : '\x10');
-            const QString invalid = QString::fromStdString(
-                mainWindow->strings().format(UiString::InvalidCell, {"1", "1"}));
+            const QString invalid =
+                QString::fromStdString(probe().strings().format(UiString::InvalidCell, {"1", "1"}));
             const bool saidInvalid =
                 std::any_of(asked.messages.begin(), asked.messages.end(),
                             [&](const MessageRequest& m) { return m.text == invalid; });
             EXPECT_EQ(saidInvalid, answer == SaveFails);
             if (answer == Cancel || answer == SaveFails) {
-                EXPECT_EQ(mainWindow->fileName(), path);
+                EXPECT_EQ(probe().fileName(), path);
             }
         }
     }

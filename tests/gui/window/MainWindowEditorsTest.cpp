@@ -48,13 +48,13 @@ int differingBits(const QByteArray& a, const QByteArray& b) {
 TEST_F(MainWindowEditors, ClickingASwitchFocusesItsCellAndShowsItsDescription) {
     const QString path = sample("0032_0001.seem");
     mainWindow->openFile(path);
-    ASSERT_EQ(mainWindow->session().document().typeName(), "function");
+    ASSERT_EQ(probe().session().document().typeName(), "function");
     mainWindow->show();
     clickNode("n_1A_0");
-    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 26);
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("A5")));
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("10100101")));
-    EXPECT_EQ(mainWindow->statusText(1),
+    EXPECT_EQ(probe().session().document().grid().currentCell(), 26);
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("A5")));
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("10100101")));
+    EXPECT_EQ(probe().statusText(1),
               str(UiString::LocationPrefix) + QStringLiteral(" -> Keys -> Sound"));
     EXPECT_EQ(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->title(),
               QStringLiteral("[ Sound ]"));
@@ -75,8 +75,8 @@ TEST_F(MainWindowEditors, FolderClickDisablesOnOffAndTheInformationFrame) {
                       tree()->visualItemRect(folder).center());
     EXPECT_FALSE(action("mnuOnOff")->isEnabled());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isEnabled());
-    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 26);
-    EXPECT_FALSE(mainWindow->session().document().grid().hasBorder(26));
+    EXPECT_EQ(probe().session().document().grid().currentCell(), 26);
+    EXPECT_FALSE(probe().session().document().grid().hasBorder(26));
 }
 
 TEST_F(MainWindowEditors, OnOffThroughTheMenuChangesOneBitAndSaveWritesOnlyThat) {
@@ -86,7 +86,7 @@ TEST_F(MainWindowEditors, OnOffThroughTheMenuChangesOneBitAndSaveWritesOnlyThat)
     mainWindow->show();
     clickNode("n_1A_0");
     action("mnuOnOff")->trigger();
-    EXPECT_EQ(mainWindow->session().document().grid().text(26), "A4");
+    EXPECT_EQ(probe().session().document().grid().text(26), "A4");
     EXPECT_EQ(FunctionTreeEditor::itemImageKey(tree()->itemByKey(QStringLiteral("n_1A_0"))),
               QStringLiteral("off"));
     fileController().save();
@@ -107,10 +107,10 @@ TEST_F(MainWindowEditors, OnOffLeftEnabledByAFunctionFileDoesNothingUnderAnother
     ASSERT_TRUE(action("mnuOnOff")->isEnabled());
     const QString stylePath = sample("004a_0001.seem");
     mainWindow->openFile(stylePath);
-    ASSERT_EQ(mainWindow->session().document().typeName(), "style");
-    const auto bytes = mainWindow->session().document().grid().bytes();
+    ASSERT_EQ(probe().session().document().typeName(), "style");
+    const auto bytes = probe().session().document().grid().bytes();
     action("mnuOnOff")->trigger();
-    EXPECT_EQ(mainWindow->session().document().grid().bytes(), bytes);
+    EXPECT_EQ(probe().session().document().grid().bytes(), bytes);
 }
 
 TEST_F(MainWindowEditors, StyleRowCheckWritesItsByteAndSaveWritesIt) {
@@ -119,7 +119,7 @@ TEST_F(MainWindowEditors, StyleRowCheckWritesItsByteAndSaveWritesIt) {
     mainWindow->openFile(path);
     mainWindow->show();
     ASSERT_TRUE(styles()->isVisible());
-    EXPECT_EQ(mainWindow->session().document().grid().bytes(),
+    EXPECT_EQ(probe().session().document().grid().bytes(),
               std::vector<std::uint8_t>(before.begin(), before.end()));
     QListWidgetItem* row = styles()->item(0);
     const bool wasChecked = row->checkState() == Qt::Checked;
@@ -154,7 +154,7 @@ TEST_F(MainWindowEditors, StatusPanelOneShowsItsWholeTextBesideACellDescription)
     QCoreApplication::processEvents();
     const int width = mainWindow->width();
     mainWindow->setNotice(QString(120, QLatin1Char('F'))); // a long text in panel 2
-    ASSERT_GT(mainWindow->statusText(2).size(), 80);
+    ASSERT_GT(probe().statusText(2).size(), 80);
     QCoreApplication::processEvents();
     const auto panels = mainWindow->statusBar()->findChildren<QLabel*>();
     for (QLabel* panel : panels) {

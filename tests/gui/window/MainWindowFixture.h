@@ -10,6 +10,7 @@
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
 #include "gui/window/MainWindow.h"
+#include "gui/window/MainWindowProbe.h"
 
 #include <QAction>
 #include <QDir>
@@ -42,6 +43,9 @@ class MainWindowFixture : public ::testing::Test {
         loaded = mainWindow->start(commandLine);
         return *mainWindow;
     }
+
+    // The started window as the tests read it.
+    [[nodiscard]] MainWindowProbe probe() const { return MainWindowProbe(*mainWindow); }
 
     QString appFile(const QString& name) const { return appDir.filePath(name); }
 
@@ -83,7 +87,7 @@ class MainWindowFixture : public ::testing::Test {
     // Types digits into a cell through the session, as the grid does; none
     // leaves the cell without a byte.
     void typeInto(int cell, std::string_view digits) {
-        EditingSession& session = mainWindow->session();
+        EditingSession& session = probe().session();
         session.focusCell(cell);
         if (digits.empty()) {
             session.deleteForward();
@@ -109,7 +113,7 @@ class MainWindowFixture : public ::testing::Test {
         return mainWindow->findChild<QAction*>(QString::fromLatin1(name));
     }
 
-    QString str(UiString id) const { return QString::fromStdString(mainWindow->strings().get(id)); }
+    QString str(UiString id) const { return QString::fromStdString(probe().strings().get(id)); }
 
     bool saidCritical(UiString id) const {
         for (const auto& message : dialogs.messages) {

@@ -63,7 +63,7 @@ class MainWindowGenerators : public StartedMainWindowFixture {
 TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCaption) {
     const QString path = writeSeem(QStringLiteral("fn.seem"), QByteArray(120, '\0'));
     mainWindow->openFile(path);
-    ASSERT_TRUE(mainWindow->session().fileOpen());
+    ASSERT_TRUE(probe().session().fileOpen());
     {
         ModalAnswer<OuterTextDialog> answer([&](OuterTextDialog& window) {
             EXPECT_EQ(window.parentWidget(), mainWindow.get());
@@ -72,15 +72,15 @@ TEST_F(MainWindowGenerators, ToolsOpensTheWindowModallyAndCancelLeavesTheMainCap
         });
         action("mnuSetOuterText")->trigger();
     }
-    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
-    EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
+    EXPECT_EQ(mainWindow->windowTitle(), probe().programName());
+    EXPECT_EQ(probe().fileName(), path);
+    EXPECT_TRUE(probe().session().fileOpen());
 }
 
 TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText) {
     const QString path = generateOuterText(QStringLiteral("  摩托罗拉 V3i!  "));
     EXPECT_EQ(readAll(path).size(), 34);
-    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
+    EXPECT_EQ(mainWindow->windowTitle(), probe().programName());
 
     QString shown;
     {
@@ -91,9 +91,9 @@ TEST_F(MainWindowGenerators, AWrittenOuterTextFileOpensIntoTheWindowWithItsText)
         mainWindow->openFile(path);
     }
     EXPECT_EQ(shown, QStringLiteral("摩托罗拉 V3i"));
-    EXPECT_FALSE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->session().document().typeName(), "outertext");
-    EXPECT_EQ(mainWindow->windowTitle(), mainWindow->mainCaption());
+    EXPECT_FALSE(probe().session().fileOpen());
+    EXPECT_EQ(probe().session().document().typeName(), "outertext");
+    EXPECT_EQ(mainWindow->windowTitle(), probe().programName());
 }
 
 TEST_F(MainWindowGenerators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
@@ -101,7 +101,7 @@ TEST_F(MainWindowGenerators, AWrittenGprsFileOpensIntoTheWindowWithItsMode) {
     const QString date = generateGprs(GprsDisplayMode::AlwaysDate);
     EXPECT_EQ(openedGprsSetting(date, &textShown), (GprsSetting{GprsDisplayMode::AlwaysDate, u""}));
     EXPECT_FALSE(textShown);
-    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
 
     const QString custom = generateGprs(GprsDisplayMode::CustomText, QStringLiteral(" 你好 GPRS "));
     EXPECT_EQ(openedGprsSetting(custom, &textShown),

@@ -46,7 +46,7 @@ TEST_F(MainWindowKeyboard, OpensTogglesASwitchSavesAndClosesWithKeysAlone) {
     dialogs.openFiles = {path};
 
     press(Qt::Key_O, Qt::ControlModifier);
-    ASSERT_TRUE(mainWindow->session().fileOpen());
+    ASSERT_TRUE(probe().session().fileOpen());
 
     // Tab leads from the grid to the tree; the arrows find the first switch.
     auto* tree = mainWindow->findChild<FunctionTreeEditor*>("tvwFuct");
@@ -67,7 +67,7 @@ TEST_F(MainWindowKeyboard, OpensTogglesASwitchSavesAndClosesWithKeysAlone) {
     press(Qt::Key_F, Qt::AltModifier);
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     press(Qt::Key_C);
-    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
     EXPECT_TRUE(dialogs.questions.empty()); // saved, so nothing to ask
 }
 
@@ -80,7 +80,7 @@ TEST_F(MainWindowKeyboard, ChangesAColourThroughTheChooserWithKeysAlone) {
     const QByteArray before = readAll(path);
     dialogs.openFiles = {path};
     press(Qt::Key_O, Qt::ControlModifier);
-    ASSERT_TRUE(mainWindow->session().fileOpen());
+    ASSERT_TRUE(probe().session().fileOpen());
 
     auto* tree = mainWindow->findChild<ColorTreeEditor*>("tvwColor");
     for (int i = 0; i < 10 && !tree->hasFocus(); ++i)
@@ -150,7 +150,7 @@ TEST_F(MainWindowKeyboard, TabLeadsFromTheGridThroughTheEditorToTheInformation) 
     ASSERT_TRUE(loaded);
     showActive();
     mainWindow->openFile(sample("0a1c_0001.seem"));
-    mainWindow->gridView()->setFocus();
+    probe().gridView()->setFocus();
     QStringList order;
     for (int i = 0; i < 7; ++i) {
         press(Qt::Key_Tab);

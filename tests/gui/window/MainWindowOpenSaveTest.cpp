@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
-#include "core/files/DialogValues.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "desktop/files/FileDialogOptions.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
 #include "gui/dialogs/TipWindow.h"
@@ -49,7 +49,7 @@ class MainWindowOpenSave : public MainWindowFixture {
         return writeSeem(name, QByteArray(length, fill));
     }
 
-    QString mainCaption() const { return mainWindow->mainCaption(); }
+    QString mainCaption() const { return probe().programName(); }
 
     // Another program writes the file; the window looks when it is activated again.
     void changeOnDisk(const QString& path, const QByteArray& bytes) {
@@ -60,7 +60,7 @@ class MainWindowOpenSave : public MainWindowFixture {
     QToolBar* changeBar() const { return mainWindow->findChild<QToolBar*>("changeBar"); }
     bool barShown() const { return changeBar() && !changeBar()->isHidden(); }
     QString cell(int index) const {
-        return QString::fromStdString(mainWindow->session().document().grid().text(index));
+        return QString::fromStdString(probe().session().document().grid().text(index));
     }
 };
 
@@ -69,11 +69,11 @@ class MainWindowOpenSave : public MainWindowFixture {
 TEST_F(MainWindowOpenSave, ExactlyFiveThousandBytesOpenAndScrollsToTheLastRow) {
     const QString path = bytesFile(QStringLiteral("big.seem"), 5000);
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 5000);
+    EXPECT_TRUE(probe().session().fileOpen());
+    EXPECT_EQ(probe().session().document().grid().cellCount(), 5000);
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
-    ByteGridView* view = mainWindow->gridView();
+    ByteGridView* view = probe().gridView();
     view->scrollToCell(4999);
     EXPECT_TRUE(view->viewport()->rect().contains(view->cellRect(4999)));
 }
@@ -113,8 +113,8 @@ TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToIt
     const QString big = bytesFile(QStringLiteral("huge.seem"), 5001);
     mainWindow->openFile(big);
     EXPECT_TRUE(saidCritical(UiString::TooLarge));
-    EXPECT_EQ(mainWindow->fileName(), first);
-    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 40);
+    EXPECT_EQ(probe().fileName(), first);
+    EXPECT_EQ(probe().session().document().grid().cellCount(), 40);
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + first + QStringLiteral("] *"));
     fileController().save();
@@ -126,52 +126,52 @@ TEST_F(MainWindowOpenSave, TooLargeFileIsRefusedAndTheOpenDocumentStillSavesToIt
 
 TEST_F(MainWindowOpenSave, SizeMinusOneMatchesAndTheFirstMatchWins) {
     mainWindow->openFile(bytesFile(QStringLiteral("a.seem"), 41));
-    EXPECT_EQ(mainWindow->session().document().typeName(), "style");
+    EXPECT_EQ(probe().session().document().typeName(), "style");
     mainWindow->openFile(bytesFile(QStringLiteral("b.seem"), 121));
-    EXPECT_EQ(mainWindow->session().document().typeName(), "function");
-    EXPECT_TRUE(mainWindow->session().fileOpen());
+    EXPECT_EQ(probe().session().document().typeName(), "function");
+    EXPECT_TRUE(probe().session().fileOpen());
 }
 
 TEST_F(MainWindowOpenSave, UnknownKindShowsStringElevenAndTheFullWindowGrid) {
-    const QRect normal = mainWindow->gridView()->geometry();
+    const QRect normal = probe().gridView()->geometry();
     mainWindow->openFile(bytesFile(QStringLiteral("ring.seem"), 64));
     EXPECT_TRUE(saidCritical(UiString::TypeWithoutEditor));
-    EXPECT_TRUE(mainWindow->session().fileOpen()) << "its bytes can be edited and saved";
+    EXPECT_TRUE(probe().session().fileOpen()) << "its bytes can be edited and saved";
     EXPECT_TRUE(action("mnuSave")->isEnabled());
-    ByteGridView* view = mainWindow->gridView();
+    ByteGridView* view = probe().gridView();
     EXPECT_TRUE(view->isVisible());
     EXPECT_TRUE(view->isEnabled());
     EXPECT_GT(view->width(), normal.width());
     EXPECT_LT(view->x(), normal.x());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
     EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
-    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
-              mainWindow->strings().format(UiString::StatusNoEditor, {"ringtone", "64"}));
+    EXPECT_EQ(probe().statusText(1).toStdString(),
+              probe().strings().format(UiString::StatusNoEditor, {"ringtone", "64"}));
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
-    EXPECT_EQ(mainWindow->gridView()->geometry(), normal);
+    EXPECT_EQ(probe().gridView()->geometry(), normal);
 }
 
 TEST_F(MainWindowOpenSave, SizeMatchingNoTypeShowsTheBytesAndSaysSo) {
     showActive();
     const QString path = bytesFile(QStringLiteral("odd.seem"), 7);
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->gridView()->hasFocus());
-    EXPECT_TRUE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 7);
+    EXPECT_TRUE(probe().gridView()->hasFocus());
+    EXPECT_TRUE(probe().session().fileOpen());
+    EXPECT_EQ(probe().fileName(), path);
+    EXPECT_EQ(probe().session().document().grid().cellCount(), 7);
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(mainWindow->gridView()->isVisible());
+    EXPECT_TRUE(probe().gridView()->isVisible());
     EXPECT_FALSE(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
-    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
-              mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
+    EXPECT_EQ(probe().statusText(1).toStdString(),
+              probe().strings().format(UiString::StatusNoTypeMatches, {"7"}));
 
     mainWindow->openFile(bytesFile(QStringLiteral("style.seem"), 40));
     mainWindow->openFile(path);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
+    EXPECT_TRUE(probe().session().fileOpen());
     EXPECT_FALSE(mainWindow->findChild<QGroupBox*>(QStringLiteral("frameSet"))->isVisible());
-    EXPECT_EQ(mainWindow->statusText(1).toStdString(),
-              mainWindow->strings().format(UiString::StatusNoTypeMatches, {"7"}));
+    EXPECT_EQ(probe().statusText(1).toStdString(),
+              probe().strings().format(UiString::StatusNoTypeMatches, {"7"}));
 }
 
 TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
@@ -192,10 +192,10 @@ TEST_F(MainWindowOpenSave, UnreadableFilesReportAndChangeNothing) {
         ASSERT_EQ(dialogs.messages.size(), 1u) << bad.toStdString();
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
         EXPECT_TRUE(dialogs.messages[0].text.contains(bad));
-        EXPECT_EQ(mainWindow->fileName(), first);
+        EXPECT_EQ(probe().fileName(), first);
         EXPECT_EQ(mainWindow->windowTitle(), title);
-        EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 40);
-        EXPECT_TRUE(mainWindow->session().fileOpen());
+        EXPECT_EQ(probe().session().document().grid().cellCount(), 40);
+        EXPECT_TRUE(probe().session().fileOpen());
     }
 }
 
@@ -204,16 +204,16 @@ TEST_F(MainWindowOpenSave, OpenDialogUsesStringsFiveAndEightAndCancelDoesNothing
     fileController().open();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::OpenDialogTitle));
-    EXPECT_EQ(dialogs.fileRequests[0].flags,
-              FileDialogFlag::FileMustExist | FileDialogFlag::HideReadOnly);
+    EXPECT_EQ(dialogs.fileRequests[0].options,
+              FileDialogOption::MustExist | FileDialogOption::HideReadOnly);
     EXPECT_FALSE(dialogs.fileRequests[0].nameFilters.isEmpty());
-    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
 
     const QString path = bytesFile(QStringLiteral("s.seem"), 40);
     dialogs.openFiles = {path, path};
     fileController().open();
     fileController().open();
-    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_EQ(probe().fileName(), path);
     EXPECT_EQ(fileController().recentFiles(), QStringList{path});
 }
 
@@ -235,19 +235,19 @@ TEST_F(MainWindowOpenSave, OuterTextFileLeavesTheWindowEmpty) {
         ModalAnswer<OuterTextDialog> answer([](OuterTextDialog&) {});
         mainWindow->openFile(bytesFile(QStringLiteral("0061_0001.seem"), 34));
     }
-    EXPECT_FALSE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->session().document().typeName(), "outertext");
-    EXPECT_EQ(mainWindow->session().document().savedBytes().size(), 34u);
+    EXPECT_FALSE(probe().session().fileOpen());
+    EXPECT_EQ(probe().session().document().typeName(), "outertext");
+    EXPECT_EQ(probe().session().document().savedBytes().size(), 34u);
 }
 
 TEST_F(MainWindowOpenSave, CloseReturnsToEmptyWithOneCellAndTheMainCaption) {
     mainWindow->openFile(bytesFile(QStringLiteral("s.seem"), 40));
     fileController().close();
-    EXPECT_FALSE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->session().document().grid().cellCount(), 1);
-    EXPECT_TRUE(mainWindow->fileName().isEmpty());
+    EXPECT_FALSE(probe().session().fileOpen());
+    EXPECT_EQ(probe().session().document().grid().cellCount(), 1);
+    EXPECT_TRUE(probe().fileName().isEmpty());
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption());
-    EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
+    EXPECT_EQ(probe().statusText(1), str(UiString::StatusNoFile));
     EXPECT_FALSE(action("mnuSave")->isEnabled());
 }
 
@@ -257,10 +257,10 @@ TEST_F(MainWindowOpenSave, ReloadDiscardsEdits) {
     typeInto(0, "FF");
     fileController().reload(); // asked, and cancelled
     ASSERT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(mainWindow->session().document().grid().text(0), "FF");
+    EXPECT_EQ(probe().session().document().grid().text(0), "FF");
     dialogs.questionAnswers = {0};
     fileController().reload();
-    EXPECT_EQ(mainWindow->session().document().grid().text(0), "10");
+    EXPECT_EQ(probe().session().document().grid().text(0), "10");
     EXPECT_EQ(mainWindow->windowTitle(),
               mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
     fileController().reload(); // nothing to lose: no question
@@ -283,7 +283,7 @@ TEST_F(MainWindowOpenSave, TheChangedOnDiskBarsReloadAsksAsFileReloadDoes) {
     QTest::keyClick(reload, Qt::Key_Space); // Escape answers the question
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_EQ(dialogs.questions[0].text.toStdString(),
-              mainWindow->strings().format(UiString::AskReload, {path.toStdString()}));
+              probe().strings().format(UiString::AskReload, {path.toStdString()}));
     EXPECT_EQ(cell(0), QStringLiteral("FF"));
     EXPECT_TRUE(barShown());
 
@@ -321,22 +321,22 @@ TEST_F(MainWindowOpenSave, TheReloadedNoticeGoesOnceTheDocumentOrItsFileChanges)
     const QString path = bytesFile(QStringLiteral("s.seem"), 40, '\x10');
     mainWindow->openFile(path);
     const QString notice = QString::fromStdString(
-        mainWindow->strings().format(UiString::ReloadedFromDisk, {path.toStdString()}));
+        probe().strings().format(UiString::ReloadedFromDisk, {path.toStdString()}));
     changeOnDisk(path, QByteArray(40, '\x20'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("20"); }, 5000));
-    EXPECT_EQ(mainWindow->statusText(2), notice);
+    EXPECT_EQ(probe().statusText(2), notice);
     typeInto(1, "FF");
-    EXPECT_TRUE(mainWindow->statusText(2).isEmpty()) << "edited since";
+    EXPECT_TRUE(probe().statusText(2).isEmpty()) << "edited since";
 
     fileController().save();
     changeOnDisk(path, QByteArray(40, '\x30'));
     ASSERT_TRUE(QTest::qWaitFor([this] { return cell(0) == QStringLiteral("30"); }, 5000));
-    EXPECT_EQ(mainWindow->statusText(2), notice);
+    EXPECT_EQ(probe().statusText(2), notice);
     QFile::remove(path);
     QEvent activated(QEvent::WindowActivate);
     QCoreApplication::sendEvent(mainWindow.get(), &activated);
     ASSERT_TRUE(QTest::qWaitFor([this] { return barShown(); }, 5000));
-    EXPECT_TRUE(mainWindow->statusText(2).isEmpty()) << "the file has gone since";
+    EXPECT_TRUE(probe().statusText(2).isEmpty()) << "the file has gone since";
 }
 
 TEST_F(MainWindowOpenSave, UneditedSaveIsByteIdenticalAndLowerCaseHexSaves) {
@@ -365,8 +365,8 @@ TEST_F(MainWindowOpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("26")));
     EXPECT_TRUE(dialogs.messages[0].text.contains(QStringLiteral("1A")));
-    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 26);
-    EXPECT_EQ(mainWindow->gridView()->editIndex(), 26);
+    EXPECT_EQ(probe().session().document().grid().currentCell(), 26);
+    EXPECT_EQ(probe().gridView()->editIndex(), 26);
     EXPECT_EQ(readAll(path), QByteArray(40, '\x33'));
 }
 
@@ -379,9 +379,9 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, str(UiString::SaveAsDialogTitle));
     EXPECT_EQ(dialogs.fileRequests[0].presetFileName, path);
-    EXPECT_EQ(dialogs.fileRequests[0].flags, FileDialogFlag::OverwritePrompt);
+    EXPECT_EQ(dialogs.fileRequests[0].options, FileDialogOption::ConfirmOverwrite);
     EXPECT_EQ(readAll(copy), QByteArray(40, '\x44'));
-    EXPECT_EQ(mainWindow->fileName(), copy);
+    EXPECT_EQ(probe().fileName(), copy);
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
     EXPECT_EQ(fileController().recentFiles(), QStringList{copy});
 
@@ -389,6 +389,25 @@ TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {
     fileController().saveAs();
     EXPECT_EQ(fileController().recentFiles(), QStringList{copy});
     EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + copy);
+}
+
+// The caption follows the session alone: Save As names the file even onto
+// its own name, a plain Save keeps the form, reading the file again brings
+// the brackets back.
+TEST_F(MainWindowOpenSave, SaveAsOntoItsOwnNameTakesTheTwoBlankCaptionUntilReread) {
+    const QString path = bytesFile(QStringLiteral("own.seem"), 40, '\x44');
+    mainWindow->openFile(path);
+    typeInto(0, "45");
+    dialogs.saveFiles = {path};
+    fileController().saveAs();
+    EXPECT_EQ(readAll(path).at(0), '\x45');
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + path);
+    typeInto(1, "46");
+    fileController().save();
+    EXPECT_EQ(mainWindow->windowTitle(), mainCaption() + QStringLiteral("  ") + path);
+    fileController().reload(OpenReason::Reload);
+    EXPECT_EQ(mainWindow->windowTitle(),
+              mainCaption() + QStringLiteral(" [") + path + QLatin1Char(']'));
 }
 
 TEST_F(MainWindowOpenSave, SavingOverALongerFileLeavesExactlyTheGridsBytes) {
@@ -411,8 +430,8 @@ TEST_F(MainWindowOpenSave, SavingAReadOnlyFileReportsAndLosesNothing) {
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages[0].text.contains(path));
     EXPECT_EQ(readAll(path), QByteArray(40, '\x05'));
-    EXPECT_EQ(mainWindow->session().document().grid().text(0), "AA");
-    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_EQ(probe().session().document().grid().text(0), "AA");
+    EXPECT_EQ(probe().fileName(), path);
 }
 
 TEST_F(MainWindowOpenSave, FailedSaveAsKeepsTheOldPathAndCaption) {
@@ -421,7 +440,7 @@ TEST_F(MainWindowOpenSave, FailedSaveAsKeepsTheOldPathAndCaption) {
     const QString title = mainWindow->windowTitle();
     dialogs.saveFiles = {work.filePath(QStringLiteral("no/such/folder/x.seem"))};
     fileController().saveAs();
-    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_EQ(probe().fileName(), path);
     EXPECT_EQ(mainWindow->windowTitle(), title);
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }

@@ -30,7 +30,7 @@ TEST_F(MainWindowReading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMean
         if (sawReading || !reading || !reading->isVisible())
             return;
         sawReading = true;
-        EXPECT_TRUE(mainWindow->fileName().isEmpty()) << "the file is not open before it is read";
+        EXPECT_TRUE(probe().fileName().isEmpty()) << "the file is not open before it is read";
         QTest::keyClick(mainWindow.get(), Qt::Key_O, Qt::ControlModifier);
         release.set_value();
     });
@@ -39,7 +39,7 @@ TEST_F(MainWindowReading, SlowOpenShowsTheReadingWindowAndIgnoresAnotherOpenMean
 
     EXPECT_TRUE(sawReading);
     EXPECT_TRUE(dialogs.fileRequests.empty()) << "Ctrl+O during the read opened nothing";
-    EXPECT_EQ(mainWindow->fileName(), path);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
+    EXPECT_EQ(probe().fileName(), path);
+    EXPECT_TRUE(probe().session().fileOpen());
     EXPECT_EQ(mainWindow->findChild<ReadingWindow*>(), nullptr);
 }

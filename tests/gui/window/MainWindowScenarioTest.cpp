@@ -193,7 +193,7 @@ void MainWindowScenario::play(const ScenarioStep& step) {
     if (verb == "open") {
         dialogs.openFiles = {sample(step.fields[0].c_str())};
         action("mnuOpen")->trigger();
-        ASSERT_EQ(QFileInfo(mainWindow->fileName()).fileName(), field(0));
+        ASSERT_EQ(QFileInfo(probe().fileName()).fileName(), field(0));
     } else if (verb == "switch") {
         setSwitch(field(0) == QStringLiteral("on"), field(1));
     } else if (verb == "style") {
@@ -214,7 +214,7 @@ void MainWindowScenario::play(const ScenarioStep& step) {
         typeIntoBox("txtColorName", field(0));
         child<QAbstractButton>("cmdChangeName")->click();
     } else if (verb == "cell") {
-        ByteGridView* grid = mainWindow->gridView();
+        ByteGridView* grid = probe().gridView();
         grid->focusCell(field(0).toInt(nullptr, 16));
         QTest::keyClicks(grid, field(1));
     } else if (verb == "undo" || verb == "redo") {

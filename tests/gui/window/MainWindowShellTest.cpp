@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "core/shell/RecentFiles.h"
+#include "desktop/shell/RecentFiles.h"
 #include "gui/shell/IsolatedDesktop.h"
 
 #include <QMenu>
@@ -61,7 +61,7 @@ TEST_F(MainWindowShell, RecentItemsShowTheNewestFiveNewestFirstAndReopenWithoutR
     EXPECT_EQ(recentCaptions(), expected);
 
     recentItem(2)->trigger();
-    EXPECT_EQ(mainWindow->fileName(), paths[2]);
+    EXPECT_EQ(probe().fileName(), paths[2]);
     EXPECT_EQ(fileController().recentFiles(), paths);
     EXPECT_EQ(settings.read("FileCount", ""), "5");
 }
@@ -71,8 +71,8 @@ TEST_F(MainWindowShell, ARecentEntryWithThePrefixInItsNameOpensAsWritten) {
     openThroughDialog(odd);
     fileController().close();
     recentItem(0)->trigger();
-    EXPECT_EQ(mainWindow->fileName(), odd);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
+    EXPECT_EQ(probe().fileName(), odd);
+    EXPECT_TRUE(probe().session().fileOpen());
 }
 
 TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
@@ -85,7 +85,7 @@ TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.messages.back().text.contains(gone));
-    EXPECT_EQ(mainWindow->fileName(), kept);
+    EXPECT_EQ(probe().fileName(), kept);
     EXPECT_EQ(fileController().recentFiles(), QStringList({kept, gone}));
 }
 
@@ -98,8 +98,8 @@ TEST_F(MainWindowShell, ARecentFileAsksBeforeUnsavedChangesAreSetAside) {
     dialogs.questionAnswers = {2}; // Cancel
     recentItem(1)->trigger();
     EXPECT_EQ(dialogs.questions.size(), 1u);
-    EXPECT_EQ(mainWindow->fileName(), first);
-    EXPECT_TRUE(mainWindow->session().document().isModified());
+    EXPECT_EQ(probe().fileName(), first);
+    EXPECT_TRUE(probe().session().document().isModified());
 }
 
 TEST_F(MainWindowShell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
@@ -118,7 +118,7 @@ TEST_F(MainWindowShell, ChoosingAFolderStoresItScansItAndOpensItsFiles) {
     EXPECT_TRUE(action("mnuFunction")->isEnabled());
     EXPECT_FALSE(action("mnuStyle")->isEnabled());
     action("mnuFunction")->trigger();
-    EXPECT_EQ(mainWindow->fileName(), main);
+    EXPECT_EQ(probe().fileName(), main);
     EXPECT_TRUE(fileController().recentFiles().isEmpty());
 
     const QString empty = work.path() + QStringLiteral("/empty");

@@ -35,10 +35,10 @@ QStringList titlesOf(const QList<QAction*>& actions) {
 TEST_F(MainWindowStartup, EmptyStateAfterStartUp) {
     MainWindow& mainWindow = start();
     ASSERT_TRUE(loaded);
-    EXPECT_FALSE(mainWindow.session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
     EXPECT_EQ(mainWindow.windowTitle(), QStringLiteral("Vantrel  V1.1 Beta"));
-    EXPECT_EQ(mainWindow.statusText(1), str(UiString::StatusNoFile));
-    EXPECT_TRUE(mainWindow.statusText(2).isEmpty());
+    EXPECT_EQ(probe().statusText(1), str(UiString::StatusNoFile));
+    EXPECT_TRUE(probe().statusText(2).isEmpty());
     EXPECT_TRUE(action("mnuOpen")->isEnabled());
     EXPECT_EQ(action("mnuOpen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
     EXPECT_EQ(action("mnuSave")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -49,7 +49,7 @@ TEST_F(MainWindowStartup, EmptyStateAfterStartUp) {
         EXPECT_FALSE(action(disabled)->isEnabled()) << disabled;
     EXPECT_TRUE(action("mnuShowTip")->isChecked());
     EXPECT_TRUE(mainWindow.findChild<QMenu*>(QStringLiteral("mnuLanguage"))->isEnabled());
-    EXPECT_FALSE(mainWindow.gridView()->isVisible());
+    EXPECT_FALSE(probe().gridView()->isVisible());
     EXPECT_TRUE(mainWindow.findChild<QLabel*>(QStringLiteral("lblSoftTip"))->isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -64,7 +64,7 @@ TEST_F(MainWindowStartup, OnlyShowTipZeroLeavesTheMenuUnchecked) {
 
 TEST_F(MainWindowStartup, SeemFolderDefaultsToTheProgramFolder) {
     MainWindow& mainWindow = start();
-    EXPECT_TRUE(mainWindow.appDir().endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(probe().appDir().endsWith(QLatin1Char('/')));
     EXPECT_TRUE(mainWindow.findChild<QMenu*>(QStringLiteral("mnuEditFunction"))->isEnabled());
 }
 
@@ -75,13 +75,13 @@ TEST_F(MainWindowStartup, CaptionsComeFromTheChosenLanguage) {
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QString::fromUtf8("文件(&F)"));
     const QString english = QString::fromStdString(builtinEnglishStrings()[1]);
-    EXPECT_NE(mainWindow->statusText(1), english);
+    EXPECT_NE(probe().statusText(1), english);
 
     settings.setValue("language", "0");
     start();
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QStringLiteral("&File"));
-    EXPECT_EQ(mainWindow->statusText(1), english);
+    EXPECT_EQ(probe().statusText(1), english);
 }
 
 // Every main-window caption of language.xml reaches its control, the editors
@@ -149,12 +149,12 @@ TEST_F(MainWindowStartup, LanguageMenuHasOneCheckedItemPerLanguageAndSwitchingAd
     EXPECT_FALSE(menu->actions()[0]->isChecked());
     EXPECT_EQ(mainWindow->findChild<QMenu*>(QStringLiteral("mnuFile"))->title(),
               QString::fromUtf8("文件(&F)"));
-    EXPECT_EQ(mainWindow->statusText(1), str(UiString::StatusNoFile));
+    EXPECT_EQ(probe().statusText(1), str(UiString::StatusNoFile));
     EXPECT_TRUE(dialogs.messages.empty());
     // Back again, the hint is the whole of the string, not a caption of part of it.
     languageController().chooseLanguage(0);
     EXPECT_EQ(mainWindow->findChild<QLabel*>(QStringLiteral("lblSoftTip"))->text().toStdString(),
-              mainWindow->strings().multiline(UiString::StartPageHint));
+              probe().strings().multiline(UiString::StartPageHint));
 }
 
 TEST_F(MainWindowStartup, MissingDefinitionsShowStringThreeAndEnd) {
@@ -190,7 +190,7 @@ TEST_F(MainWindowStartup, MalformedLanguageFileReportsItsLineAndFallsBackToEngli
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(text.startsWith(str(UiString::DefinitionsUnloadable)));
     EXPECT_TRUE(text.contains(
-        QString::fromStdString(mainWindow->strings().format(UiString::LanguageUnusable, {"0"}))));
+        QString::fromStdString(probe().strings().format(UiString::LanguageUnusable, {"0"}))));
 }
 
 TEST_F(MainWindowStartup, MissingDefinitionsOnALanguageSwitchSayTheFileIsMissing) {
@@ -225,7 +225,7 @@ TEST_F(MainWindowStartup, RightClickPopsUpTheFileMenuOnlyWhileNoFileIsOpen) {
 
     const QString path = writeSeem(QStringLiteral("s.seem"), QByteArray(40, '\0'));
     mainWindow->openFile(path);
-    ASSERT_TRUE(mainWindow->session().fileOpen());
+    ASSERT_TRUE(probe().session().fileOpen());
     QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_FALSE(fileMenu->isVisible());
 }
@@ -234,8 +234,8 @@ TEST_F(MainWindowStartup, CommandLineOpensAFileNamedWithAFolder) {
     // The type's alert comes once the window is on screen, so it can be centred on it.
     const QString path = writeSeem(QStringLiteral("0032_0001.seem"), QByteArray(120, '\x01'));
     start(path);
-    EXPECT_TRUE(mainWindow->session().fileOpen());
-    EXPECT_EQ(mainWindow->fileName(), path);
+    EXPECT_TRUE(probe().session().fileOpen());
+    EXPECT_EQ(probe().fileName(), path);
     EXPECT_TRUE(fileController().recentFiles().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
     const TipWindow* tip = mainWindow->findChild<TipWindow*>();
@@ -246,8 +246,8 @@ TEST_F(MainWindowStartup, CommandLineOpensAFileNamedWithAFolder) {
 
 TEST_F(MainWindowStartup, CommandLineWithoutAFolderOrAMissingFileIsIgnored) {
     start(QStringLiteral("0032_0001.seem"));
-    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
     start(work.filePath(QStringLiteral("missing.seem")));
-    EXPECT_FALSE(mainWindow->session().fileOpen());
+    EXPECT_FALSE(probe().session().fileOpen());
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -41,7 +41,7 @@ class MainWindowTip : public MainWindowFixture {
         const QString path =
             writeSeem(QStringLiteral("f%1.seem").arg(++m_files), QByteArray(length, '\0'));
         mainWindow->openFile(path);
-        EXPECT_EQ(mainWindow->fileName(), path);
+        EXPECT_EQ(probe().fileName(), path);
         for (TipWindow* tip : mainWindow->findChildren<TipWindow*>()) {
             if (QTest::qWaitFor([tip] { return tip->isVisible(); }, 2000))
                 return tip;

@@ -62,13 +62,13 @@ TEST_F(MainWindowVolumeColor, TypingAcrossCellsUndoesOneWholeCellAtATime) {
     startShown();
     const QString path = sample("0a1c_0001.seem");
     mainWindow->openFile(path);
-    ByteGridView* view = mainWindow->gridView();
+    ByteGridView* view = probe().gridView();
     const QByteArray original = readAll(path);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(0x0C).center());
     ASSERT_EQ(view->editIndex(), 0x0C);
     ASSERT_EQ(view->caret(), 1); // between the two digits
     QTest::keyClicks(view, QStringLiteral("ABCD"));
-    const ByteGrid& grid = mainWindow->session().document().grid();
+    const ByteGrid& grid = probe().session().document().grid();
     const auto hex = [](char byte) { return QByteArray(1, byte).toHex().toUpper().toStdString(); };
     EXPECT_EQ(grid.text(0x0C), hex(original.at(0x0C)).substr(0, 1) + "A");
     EXPECT_EQ(grid.text(0x0D), "BC");
@@ -83,14 +83,14 @@ TEST_F(MainWindowVolumeColor, TypingAcrossCellsUndoesOneWholeCellAtATime) {
         action("mnuSave")->trigger();
         EXPECT_EQ(readAll(path), expected) << "after undoing cell " << cell;
     }
-    EXPECT_FALSE(mainWindow->session().document().canUndo());
+    EXPECT_FALSE(probe().session().document().canUndo());
 }
 
 TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     startShown();
     const QString path = sample("0a1c_0001.seem");
     mainWindow->openFile(path);
-    ASSERT_EQ(mainWindow->session().document().typeName(), "volume");
+    ASSERT_EQ(probe().session().document().typeName(), "volume");
     ASSERT_TRUE(volume()->isVisible());
     EXPECT_EQ(volume()->title(), QStringLiteral("Volume Adjustment"));
     EXPECT_EQ(volume()->caption(2)->text(), QStringLiteral("Microphone:"));
@@ -99,31 +99,31 @@ TEST_F(MainWindowVolumeColor, VolumeSlidersWriteSaveAndUndoThroughTheWindow) {
     // Pressing the microphone slider marks and describes its cell before anything moves.
     QSlider* microphone = volume()->slider(2);
     QTest::mousePress(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));
-    EXPECT_EQ(mainWindow->session().document().grid().currentCell(), 0x0C);
-    EXPECT_TRUE(mainWindow->session().document().grid().hasBorder(0x0C));
-    EXPECT_TRUE(mainWindow->statusText(2).contains(QStringLiteral("00000100")));
+    EXPECT_EQ(probe().session().document().grid().currentCell(), 0x0C);
+    EXPECT_TRUE(probe().session().document().grid().hasBorder(0x0C));
+    EXPECT_TRUE(probe().statusText(2).contains(QStringLiteral("00000100")));
     QTest::mouseRelease(microphone, Qt::LeftButton, {}, QPoint(1, microphone->height() / 2));
     EXPECT_TRUE(microphone->hasFocus());
 
     QTest::keyClick(microphone, Qt::Key_Right);
     QTest::keyClick(microphone, Qt::Key_Right);
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x0C), "06");
+    EXPECT_EQ(probe().session().document().grid().text(0x0C), "06");
     action("mnuSave")->trigger();
     EXPECT_EQ(readAll(path).at(0x0C), 0x06);
     undo();
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x0C), "04");
+    EXPECT_EQ(probe().session().document().grid().text(0x0C), "04");
     EXPECT_EQ(microphone->value(), 4);
 
     namedChild<QPushButton>(volume(), "cmdReset")->click();
     EXPECT_EQ(action("mnuUndo")->text(),
-              QString::fromStdString(mainWindow->strings().format(
-                  UiString::UndoMenu, {mainWindow->strings().get(UiString::UndoVolumeReset)})));
+              QString::fromStdString(probe().strings().format(
+                  UiString::UndoMenu, {probe().strings().get(UiString::UndoVolumeReset)})));
     for (const int offset : {0x04, 0x08, 0x0C, 0x10, 0x14})
-        EXPECT_EQ(mainWindow->session().document().grid().text(offset).size(), 2u) << offset;
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x08), "0A");
+        EXPECT_EQ(probe().session().document().grid().text(offset).size(), 2u) << offset;
+    EXPECT_EQ(probe().session().document().grid().text(0x08), "0A");
     undo();
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x04), "06");
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x08), "0C");
+    EXPECT_EQ(probe().session().document().grid().text(0x04), "06");
+    EXPECT_EQ(probe().session().document().grid().text(0x08), "0C");
     EXPECT_EQ(volume()->slider(1)->value(), 12);
 }
 
@@ -145,7 +145,7 @@ TEST_F(MainWindowVolumeColor, AKeyboardMovedSliderShowsItsNumberAndItsCell) {
     QTest::keyClick(earpiece, Qt::Key_Left);
     QCoreApplication::processEvents();
     EXPECT_EQ(numberOf(earpiece), QString::number(earpiece->value()));
-    EXPECT_EQ(mainWindow->gridView()->editIndex(), 0x14); // the earpiece's byte
+    EXPECT_EQ(probe().gridView()->editIndex(), 0x14); // the earpiece's byte
     EXPECT_TRUE(earpiece->hasFocus());
 }
 
@@ -167,32 +167,32 @@ TEST_F(MainWindowVolumeColor, ColourEntriesAreShownWithoutWritingAndEditedInOneS
     startShown();
     const QString path = sample("0d51_0001.seem");
     mainWindow->openFile(path);
-    ASSERT_EQ(mainWindow->session().document().typeName(), "color");
+    ASSERT_EQ(probe().session().document().typeName(), "color");
     EXPECT_TRUE(colorTree()->isVisible());
     EXPECT_TRUE(colorPanel()->isVisible());
     EXPECT_FALSE(colorPanel()->isEnabled());
-    EXPECT_FALSE(mainWindow->gridView()->cellsEnabled());
+    EXPECT_FALSE(probe().gridView()->cellsEnabled());
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtColorName")->text(), QStringLiteral("Ocean"));
 
     clickEntry("c_38"); // 3C B4 DC 80
     ASSERT_TRUE(colorPanel()->isEnabled());
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtHex")->text(), QStringLiteral("#3CB4DC"));
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtT")->text(), QStringLiteral("50"));
-    EXPECT_TRUE(mainWindow->session().document().grid().hasBorder(0x3B));
+    EXPECT_TRUE(probe().session().document().grid().hasBorder(0x3B));
     clickEntry("f_1");
     EXPECT_FALSE(colorPanel()->isEnabled());
     clickEntry("c_40"); // 7F C8 E6 40
-    EXPECT_FALSE(mainWindow->session().document().grid().hasBorder(0x38));
-    EXPECT_TRUE(mainWindow->session().document().grid().hasBorder(0x43));
+    EXPECT_FALSE(probe().session().document().grid().hasBorder(0x38));
+    EXPECT_TRUE(probe().session().document().grid().hasBorder(0x43));
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtT")->text(), QStringLiteral("25"));
-    EXPECT_FALSE(mainWindow->session().document().isModified());
+    EXPECT_FALSE(probe().session().document().isModified());
 
     namedChild<QSlider>(colorPanel(), "sldB")->setFocus();
     QTest::keyClick(namedChild<QSlider>(colorPanel(), "sldB"), Qt::Key_End);
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x42), "FF");
+    EXPECT_EQ(probe().session().document().grid().text(0x42), "FF");
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtHex")->text(), QStringLiteral("#7FC8FF"));
     undo();
-    EXPECT_EQ(mainWindow->session().document().grid().text(0x42), "E6");
+    EXPECT_EQ(probe().session().document().grid().text(0x42), "E6");
     EXPECT_EQ(namedChild<QLineEdit>(colorPanel(), "txtB")->text(), QStringLiteral("230"));
 
     namedChild<QLineEdit>(colorPanel(), "txtColorName")->setText(QStringLiteral("AB"));
@@ -211,7 +211,7 @@ TEST_F(MainWindowVolumeColor, UndoAndRedoKeysInTheColourBoxesWalkTheDocumentsHis
     hex->selectAll();
     QTest::keyClicks(hex, QStringLiteral("#123456"));
     QTest::keyClick(hex, Qt::Key_Return);
-    const ByteGrid& grid = mainWindow->session().document().grid();
+    const ByteGrid& grid = probe().session().document().grid();
     ASSERT_EQ(grid.text(0x38), "12");
 
     QTest::keyClick(hex, Qt::Key_Z, Qt::ControlModifier);
@@ -229,7 +229,7 @@ TEST_F(MainWindowVolumeColor, UndoAndRedoKeysInTheColourBoxesWalkTheDocumentsHis
     QTest::keyClick(title, Qt::Key_X);
     QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(grid.text(0x38), "3C");
-    EXPECT_FALSE(mainWindow->session().document().canUndo());
+    EXPECT_FALSE(probe().session().document().canUndo());
     QTest::keyClick(title, Qt::Key_Z, Qt::ControlModifier); // nothing left to undo
     EXPECT_EQ(title->text(), QStringLiteral("Oceanx"));
 }
@@ -239,18 +239,18 @@ TEST_F(MainWindowVolumeColor, OnlyTheColourEditorLocksTheCellsAndAShorterFileIsS
     mainWindow->openFile(sample("0d51_0001.seem"));
     clickEntry("c_78");
     mainWindow->openFile(sample("0a1c_0001.seem"));
-    EXPECT_TRUE(mainWindow->gridView()->cellsEnabled());
+    EXPECT_TRUE(probe().gridView()->cellsEnabled());
     EXPECT_FALSE(colorPanel()->isVisible());
     // The colour entry's cells are gone; marking a new cell must not trip over them.
     QSlider* first = volume()->slider(0);
     QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(1, first->height() / 2));
-    EXPECT_TRUE(mainWindow->session().document().grid().hasBorder(0x04));
+    EXPECT_TRUE(probe().session().document().grid().hasBorder(0x04));
 
     mainWindow->openFile(sample("0d51_0001.seem"));
-    EXPECT_FALSE(mainWindow->gridView()->cellsEnabled());
+    EXPECT_FALSE(probe().gridView()->cellsEnabled());
     clickEntry("c_14");
-    EXPECT_TRUE(mainWindow->session().document().grid().hasBorder(0x14));
-    EXPECT_FALSE(mainWindow->session().document().grid().hasBorder(0x04));
+    EXPECT_TRUE(probe().session().document().grid().hasBorder(0x14));
+    EXPECT_FALSE(probe().session().document().grid().hasBorder(0x04));
 }
 
 // A large system font: the panel grows to fit its rows and the grid moves down
@@ -277,7 +277,7 @@ TEST_F(MainWindowVolumeColor, ALargeFontKeepsTheColourControlsWhole) {
         EXPECT_LE(inPanel.bottom(), colorPanel()->contentsRect().bottom())
             << control->objectName().toStdString();
     }
-    EXPECT_GT(mainWindow->gridView()->y(), colorPanel()->geometry().bottom());
+    EXPECT_GT(probe().gridView()->y(), colorPanel()->geometry().bottom());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/shell/SeemAssociation.h"
+#include "desktop/shell/SeemAssociation.h"
 
 #include "core/Failure.h"
 #include "core/files/SeemFile.h"

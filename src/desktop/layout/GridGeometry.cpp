@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/document/GridGeometry.h"
+#include "desktop/layout/GridGeometry.h"
 
 namespace vantrel::grid {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/layout/WindowLayout.h"
+#include "desktop/layout/WindowLayout.h"
 
 #include <gtest/gtest.h>
 

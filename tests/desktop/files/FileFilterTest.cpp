@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/files/FileFilter.h"
+#include "desktop/files/FileFilter.h"
 
 #include <gtest/gtest.h>
 

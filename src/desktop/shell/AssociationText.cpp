@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The texts of an association: the MIME package, the desktop entry and the
 // default in mimeapps.list.
-#include "core/shell/PackagedDesktopFiles.h"
-#include "core/shell/SeemAssociation.h"
+#include "desktop/shell/PackagedDesktopFiles.h"
+#include "desktop/shell/SeemAssociation.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/compare/DocumentComparison.h"
+#include "desktop/compare/DocumentComparison.h"
 
 namespace vantrel {
 

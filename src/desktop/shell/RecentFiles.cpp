@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/shell/RecentFiles.h"
+#include "desktop/shell/RecentFiles.h"
 
 #include "core/base/BitHelpers.h"
 #include "core/settings/SettingsStore.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/style/ReadableColor.h"
+#include "desktop/style/ReadableColor.h"
 
 #include <gtest/gtest.h>
 

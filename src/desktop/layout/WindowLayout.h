@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/GridGeometry.h"
+#include "desktop/layout/GridGeometry.h"
 
 #include <algorithm>
 

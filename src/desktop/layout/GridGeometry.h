@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/GridRows.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
-// Where the byte cells sit on the grid's sheet. The layout is designed in
+// Where the byte cells sit on the window's grid sheet. The layout is designed in
 // twips (1/1440 inch); the view converts to pixels at 96 dpi only when it
 // paints, so every position here stays exact and testable.
 namespace vantrel::grid {
-
-inline constexpr int kCellsPerRow = 16;
 
 inline constexpr int kTwipFirstCellLeft = 100;
 inline constexpr int kTwipFirstCellTop = 60;
@@ -41,14 +41,6 @@ struct TwipRect {
 
     friend constexpr bool operator==(const TwipRect&, const TwipRect&) = default;
 };
-
-[[nodiscard]] constexpr int cellRow(int byteIndex) {
-    return byteIndex / kCellsPerRow;
-}
-
-[[nodiscard]] constexpr int cellColumn(int byteIndex) {
-    return byteIndex % kCellsPerRow;
-}
 
 [[nodiscard]] constexpr int cellTwipLeft(int byteIndex) {
     return kTwipFirstCellLeft + kTwipPitchX * cellColumn(byteIndex);

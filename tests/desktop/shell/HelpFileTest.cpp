@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/shell/HelpFile.h"
+#include "desktop/shell/HelpFile.h"
 
 #include "TempDir.h"
 
