@@ -27,8 +27,9 @@ export class SwitchTree extends LitElement {
     private collapsed = new Set<string>();
     // The nodes with a differing switch somewhere below them.
     private holdingDifferences = new Set<string>();
-    // The focused switch's state, said again when it changes: Orca in Chromium
-    // says nothing when a focused tree item's aria-checked changes.
+    // The focused switch's state, said again when it changes while the tree
+    // has the keys: Orca in Chromium says nothing when a focused tree item's
+    // aria-checked changes.
     @state() private stateSaid = '';
     private focusedState: { key: string; on: boolean } | null = null;
 
@@ -64,7 +65,8 @@ export class SwitchTree extends LitElement {
     private followFocusedState(newRoot: boolean): void {
         const node = this.visibleNodes().find((candidate) => candidate.key === this.focusedKey);
         const last = this.focusedState;
-        if (!newRoot && node?.kind === 'switch' && last?.key === node.key && last.on !== node.on) {
+        const held = this.contains(document.activeElement);
+        if (!newRoot && held && node?.kind === 'switch' && last?.key === node.key && last.on !== node.on) {
             this.stateSaid = this.switchLabel(node.text, node.on);
         }
         this.focusedState = node?.kind === 'switch' ? { key: node.key, on: node.on } : null;
