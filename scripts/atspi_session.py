@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What scripts/atspi-check and scripts/orca-speech share: a private X server
+"""What scripts/atspi-check and the orca-speech scripts share: a private X server
 and session bus with the accessibility bus, the program started in it, its
 accessibility tree, key presses through XTest and the events it sends."""
 import ctypes

@@ -282,6 +282,9 @@ export class ByteGrid extends LitElement implements CellView {
         const parts = [...text].map((char, position) => {
             const span = document.createElement('span');
             span.textContent = char;
+            // Orca in Chromium speaks a cell's text when it has one: hidden, the
+            // focused cell is spoken by its name, which holds the offset too.
+            span.setAttribute('aria-hidden', 'true');
             if (position === caret) {
                 span.className = 'caret';
             }

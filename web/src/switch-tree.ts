@@ -27,6 +27,11 @@ export class SwitchTree extends LitElement {
     private collapsed = new Set<string>();
     // The nodes with a differing switch somewhere below them.
     private holdingDifferences = new Set<string>();
+    // The focused switch's state, said again when it changes while the tree
+    // has the keys: Orca in Chromium says nothing when a focused tree item's
+    // aria-checked changes.
+    @state() private stateSaid = '';
+    private focusedState: { key: string; on: boolean } | null = null;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -38,10 +43,11 @@ export class SwitchTree extends LitElement {
         }
         return html`<ul class="tree" role="tree" aria-label=${this.label}
             @keydown=${this.onKeyDown} @click=${this.onClick} @focusin=${this.onFocusIn}>
-            ${this.renderNode(this.root, 1)}</ul>`;
+            ${this.renderNode(this.root, 1)}</ul><span class="spoken" aria-live="polite">${this.stateSaid}</span>`;
     }
 
     override willUpdate(changed: PropertyValues<this>): void {
+        this.followFocusedState(changed.has('root'));
         if (changed.has('differing') || changed.has('root')) {
             this.holdingDifferences = new Set();
             const walk = (node: FunctionNode, above: string[]) => {
@@ -54,6 +60,16 @@ export class SwitchTree extends LitElement {
                 walk(this.root, []);
             }
         }
+    }
+
+    private followFocusedState(newRoot: boolean): void {
+        const node = this.visibleNodes().find((candidate) => candidate.key === this.focusedKey);
+        const last = this.focusedState;
+        const held = this.contains(document.activeElement);
+        if (!newRoot && held && node?.kind === 'switch' && last?.key === node.key && last.on !== node.on) {
+            this.stateSaid = this.switchLabel(node.text, node.on);
+        }
+        this.focusedState = node?.kind === 'switch' ? { key: node.key, on: node.on } : null;
     }
 
     private nodeClass(node: FunctionNode, differs: boolean): string {

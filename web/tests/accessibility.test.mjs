@@ -86,9 +86,12 @@ test('the grid is an ARIA grid with one tab stop, its cells named with their off
         ?.getAttribute('aria-label') === name, nameOf('5A'), { timeout: 5000 });
     await page.keyboard.press('Control+z');
     await page.waitForFunction(() => !document.title.includes('*'));
-    // The current cell tells what the definitions say of it.
+    // The current cell tells what the definitions say of it, and holds no
+    // text of its own beside its name (Orca would speak the text alone).
     await grid.locator('[data-index="26"]').click();
     assert.ok((await grid.locator('[data-index="26"]').getAttribute('aria-description')).length > 0);
+    const current = await grid.locator('[data-index="26"]').ariaSnapshot();
+    assert.match(current, /^- '?gridcell "[^"]+ 001A: [0-9A-F]{2}"'?$/);
 });
 
 test('Left and Right move between open menus, Tab leaves and closes them', async () => {
@@ -149,6 +152,8 @@ test('the keyboard alone opens a file, toggles a switch and saves', async () => 
         document.activeElement.querySelector(':scope > .label').textContent.trim(),
         document.activeElement.getAttribute('aria-label')]);
     assert.equal(label, languageString(0, now === 'true' ? 107 : 108).replace('%1', name));
+    // ... and is said again, as Orca says no change of a tree item's aria-checked.
+    assert.equal(await page.locator('switch-tree [aria-live="polite"]').textContent(), label);
     const saved = await saveByDownload(page);
     assert.equal(saved.name, '0032_0001.seem');
 });
