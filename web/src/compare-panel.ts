@@ -119,7 +119,7 @@ export class ComparePanel extends LitElement {
         this.close();
         this.dispatchEvent(new CustomEvent('compare-changed', { bubbles: true }));
         if (hadFocus) {
-            returnFocus(this.opener);
+            returnFocus(this.opener, this);
         }
     }
 

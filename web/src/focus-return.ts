@@ -33,6 +33,7 @@ export class FocusReturn implements ReactiveController {
         this.host.addEventListener('close', this.settle, true);
         this.host.addEventListener('toggle', this.settle, true);
         this.host.addEventListener('compare-changed', this.settle);
+        this.host.addEventListener('focus-lost', this.settle);
     }
 
     hostDisconnected(): void {
@@ -40,6 +41,7 @@ export class FocusReturn implements ReactiveController {
         this.host.removeEventListener('close', this.settle, true);
         this.host.removeEventListener('toggle', this.settle, true);
         this.host.removeEventListener('compare-changed', this.settle);
+        this.host.removeEventListener('focus-lost', this.settle);
     }
 
     // Another file is open (or none): its editor takes the focus.

@@ -92,7 +92,7 @@ export class FolderPanel extends LitElement {
             this.comparison = null;
         }
         if (hadFocus) {
-            returnFocus(this.openers[panel]);
+            returnFocus(this.openers[panel], this);
         }
     }
 
