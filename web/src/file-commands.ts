@@ -81,7 +81,7 @@ export class FileCommands {
         }
         this.handle = file.handle;
         this.stamp = file.stamp;
-        this.forgetNotice();
+        this.notice = null;
         this.window.fileChanged();
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
         await this.showOpened(session, result);
@@ -195,7 +195,7 @@ export class FileCommands {
         session.close();
         this.handle = null;
         this.stamp = null;
-        this.forgetNotice();
+        this.notice = null;
         this.window.fileChanged();
     }
 
@@ -227,10 +227,6 @@ export class FileCommands {
     private tellDownloaded(fileName: string, modified: boolean): void {
         this.notice = { fileName, modified };
         this.window.requestUpdate();
-    }
-
-    private forgetNotice(): void {
-        this.notice = null;
     }
 
     private askName(session: Session, name: string): Promise<string | null> {
