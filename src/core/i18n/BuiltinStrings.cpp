@@ -363,6 +363,30 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 169: a recovery entry recover will not put back: path, entry, why and what to do
         "An earlier save of %1 may have left %2 in the recovery folder, which \"vantrel-cli "
         "recover\" will not put back: %3.",
+        // 170: RecipeReviewRow
+        "%1: %2 → %3",
+        // 171: RecipeAlreadyAtValue
+        "already %1",
+        // 172: RecipeFromDiffers
+        "this phone has %1; the recipe was made from %2",
+        // 173: RecipeReviewTickName
+        "%1: this file has %2, the recipe sets %3",
+        // 174: RecipeWrongType
+        "The recipe is for %2, but %1 is of type %3.",
+        // 175: RecipeFileWithoutType
+        "The recipe is for %2, but no type matches %1.",
+        // 176: MenuExportChanges
+        "Export &Changes...",
+        // 177: MenuSaveDifferencesAsRecipe
+        "Save Differences as &Recipe...",
+        // 178: RecipeNoChanges
+        "No setting has changed since the file was opened.",
+        // 179: RecipeCellsNotCarried
+        "These changed cells are not carried, because no setting describes them: %1.",
+        // 180: RecipeReviewHint
+        "Untick an entry to leave it out. Entries the file already holds are unticked.",
+        // 181: RecipePasteLabel
+        "Or paste a recipe here:",
     };
     return strings;
 }

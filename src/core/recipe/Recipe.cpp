@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/recipe/Recipe.h"
 
-#include "core/settings/SettingsStore.h"
+#include "core/recipe/RecipeMatching.h"
 
 #include <filesystem>
-#include <set>
 
 namespace vantrel {
 
@@ -14,17 +13,11 @@ std::string seemIdOfPath(const std::string& path) {
 
 std::vector<RecipeEntry> entriesForFile(const Recipe& recipe, const std::string& path,
                                         bool anyName) {
-    const std::string seem = toLowerAscii(seemIdOfPath(path));
-    std::vector<RecipeEntry> entries;
-    std::set<std::string> seems;
-    for (const RecipeEntry& entry : recipe.entries) {
-        seems.insert(toLowerAscii(entry.seem));
-        if (toLowerAscii(entry.seem) == seem)
-            entries.push_back(entry);
-    }
-    if (entries.empty() && anyName && seems.size() == 1)
+    const RecipeIndex index(recipe);
+    const auto& named = index.entriesOf(seemIdOfPath(path));
+    if (named.empty() && anyName && index.seems().size() == 1)
         return recipe.entries;
-    return entries;
+    return index.entries(named);
 }
 
 } // namespace vantrel

@@ -3,6 +3,7 @@
 
 #include "core/editors/SettingKind.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@
 namespace vantrel {
 
 struct RecipeEntry {
-    std::string seem; // the file's name without its extension, e.g. "0032_0001"
+    // The ID of the file's type in the definitions, e.g. "0032_0001"; for a
+    // file no type matches, its name without folder and extension.
+    std::string seem;
     SettingKind kind = SettingKind::Bytes;
     // The switch path ("Keys/Sound"), the style or volume ID, the colour's
     // "Group/Entry"; for GPRS the mode ("date", "nothing", "text"); else "".
@@ -21,6 +24,9 @@ struct RecipeEntry {
     std::string value;
     std::string transparency; // colours: a percentage; "" leaves it alone
     int offset = 0;           // bytes only
+    // The value this entry replaced where the recipe was made, in the words
+    // entryValueText gives ("on", "6", "#FF8000 50%"); unknown when absent.
+    std::optional<std::string> from = std::nullopt;
 
     bool operator==(const RecipeEntry&) const = default;
 };
@@ -37,8 +43,9 @@ inline constexpr const char* kRecipeSchema = "urn:vantrel:schema:recipe-1";
 [[nodiscard]] std::string seemIdOfPath(const std::string& path);
 
 // The entries of recipe meant for the file at path: those whose seem is the
-// file's seem ID (case-insensitive). With anyName, a recipe about one seem
+// file's name stem (case-insensitive). With anyName, a recipe about one seem
 // only also fits a file of another name, so a renamed copy can take it.
+// Matching by the file's type ID is matchRecipeToFile (RecipeMatching.h).
 [[nodiscard]] std::vector<RecipeEntry> entriesForFile(const Recipe& recipe, const std::string& path,
                                                       bool anyName);
 

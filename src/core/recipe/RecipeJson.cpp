@@ -20,7 +20,14 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::size_t kLargestRecipe = 8 * 1024 * 1024;
+constexpr std::size_t kLargestRecipeFile = 8 * 1024 * 1024;
+
+std::string tooLarge(std::size_t largest) {
+    std::string count = std::to_string(largest);
+    for (auto at = static_cast<std::ptrdiff_t>(count.size()) - 3; at > 0; at -= 3)
+        count.insert(static_cast<std::size_t>(at), ",");
+    return "too large to be a recipe (at most " + count + " bytes)";
+}
 
 constexpr std::array kKinds = {SettingKind::Switch, SettingKind::Style, SettingKind::Volume,
                                SettingKind::Color,  SettingKind::Title, SettingKind::OuterText,
@@ -195,6 +202,9 @@ Json entryToJson(const RecipeEntry& entry) {
     }
     if (!entry.transparency.empty())
         json["transparency"] = asNumber(entry.transparency);
+    if (entry.from)
+        json["from"] =
+            entry.kind == SettingKind::Volume ? asNumber(*entry.from) : Json(*entry.from);
     return json;
 }
 
@@ -237,9 +247,9 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
         return "an entry names exactly one of switch, style, volume, color, title, outertext, "
                "gprs, bytes";
     for (const auto& [name, value] : json.items()) {
-        static const std::array known = {"seem",  "switch", "style",     "volume",
-                                         "color", "title",  "outertext", "gprs",
-                                         "bytes", "value",  "offset",    "transparency"};
+        static const std::array known = {"seem",   "switch",       "style", "volume", "color",
+                                         "title",  "outertext",    "gprs",  "bytes",  "value",
+                                         "offset", "transparency", "from"};
         if (std::find(known.begin(), known.end(), name) == known.end())
             return "unknown member \"" + name + "\"";
     }
@@ -265,6 +275,12 @@ std::string entryFromJson(const Json& json, RecipeEntry& entry) {
         if (!text || entry.kind != SettingKind::Color)
             return "\"transparency\" belongs to a colour, as a percentage";
         entry.transparency = *text;
+    }
+    if (const auto from = json.find("from"); from != json.end()) {
+        const auto text = scalarText(*from);
+        if (!text)
+            return "\"from\" must be a string or a number";
+        entry.from = *text;
     }
     return "";
 }
@@ -335,11 +351,20 @@ RecipeParse parseRecipeBytes(std::string_view bytes) {
     return parseRecipe(text.text);
 }
 
+RecipeParse parseGivenRecipe(std::string_view bytes) {
+    if (bytes.size() > kLargestGivenRecipe) {
+        RecipeParse parse;
+        parse.problems.push_back(tooLarge(kLargestGivenRecipe));
+        return parse;
+    }
+    return parseRecipeBytes(bytes);
+}
+
 RecipeParse readRecipeFile(const std::string& path) {
-    const RegularFileRead read = readRegularFile(path, kLargestRecipe);
+    const RegularFileRead read = readRegularFile(path, kLargestRecipeFile);
     if (!read.ok || read.overLimit) {
         RecipeParse parse;
-        parse.problems.push_back(read.overLimit ? "too large to be a recipe" : read.reason);
+        parse.problems.push_back(read.overLimit ? tooLarge(kLargestRecipeFile) : read.reason);
         return parse;
     }
     return parseRecipeBytes(read.bytes);

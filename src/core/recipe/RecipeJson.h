@@ -3,6 +3,7 @@
 
 #include "core/recipe/Recipe.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,16 @@ inline constexpr int kDeepestRecipe = 8;
 // with a byte-order mark included), then parsed: what every face that reads
 // a recipe file calls.
 [[nodiscard]] RecipeParse parseRecipeBytes(std::string_view bytes);
+
+// The most a face takes as a recipe it was handed, a file's bytes or text
+// pasted from a forum: a recipe of every setting of every file is far less.
+inline constexpr std::size_t kLargestGivenRecipe = 1024 * 1024;
+
+// A recipe handed over by a face: a chosen file's bytes or pasted text (UTF-8
+// text is its own bytes). Refused alike, with the same messages: over
+// kLargestGivenRecipe, not text, malformed, of another schema, or with faulty
+// entries, each named.
+[[nodiscard]] RecipeParse parseGivenRecipe(std::string_view bytes);
 
 // Reads and parses a recipe file; a file that cannot be read is one problem.
 // Recipes are small: anything over a few megabytes is refused unread.

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <span>
 
 namespace vantrel {
 
@@ -52,6 +53,13 @@ void appendEditorSettings(const EditorModel& model, const RecipeTarget& file,
                                percentageFor(record.transparency), 0});
         }
     }
+}
+
+std::string hexBytes(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (std::uint8_t byte : bytes)
+        text += (text.empty() ? "" : " ") + byteToHex(byte);
+    return text;
 }
 
 // Bytes entries that make grid's cells those of wanted, in runs of differing bytes.
@@ -128,17 +136,54 @@ bool recipeBetween(const RecipeTarget& ours, const RecipeTarget& theirs, const s
         const auto before = readSettingEntries(ours, seem);
         const auto after = readSettingEntries(theirs, seem);
         for (std::size_t i = 0; i < after.size(); ++i) {
-            if (i >= before.size() || !(before[i] == after[i]))
-                recipe.entries.push_back(after[i]);
+            if (i < before.size() && before[i] == after[i])
+                continue;
+            recipe.entries.push_back(after[i]);
+            if (i < before.size())
+                recipe.entries.back().from = entryValueText(before[i]);
         }
     }
+    const std::vector<std::uint8_t> start = ours.grid.bytes();
     const std::vector<std::uint8_t> wanted = theirs.grid.bytes();
-    const auto result = applied(ours, ours.grid.bytes(), recipe.entries);
+    const auto result = applied(ours, start, recipe.entries);
     std::vector<bool> needed(wanted.size());
     for (std::size_t i = 0; i < wanted.size(); ++i)
         needed[i] = result[i] != wanted[i];
+    const std::size_t settings = recipe.entries.size();
     appendBytes(wanted, needed, seem, recipe.entries);
+    for (std::size_t i = settings; i < recipe.entries.size(); ++i) {
+        RecipeEntry& entry = recipe.entries[i];
+        const auto first = static_cast<std::size_t>(entry.offset);
+        const std::size_t count = (entry.value.size() + 1) / 3;
+        entry.from = hexBytes({start.data() + first, count});
+    }
     return true;
+}
+
+std::string entryValueText(const RecipeEntry& entry) {
+    switch (entry.kind) {
+    case SettingKind::Color:
+        return entry.transparency.empty() ? entry.value
+                                          : entry.value + " " + entry.transparency + "%";
+    case SettingKind::Gprs:
+        return entry.path == "text" ? entry.value : entry.path;
+    default:
+        return entry.value;
+    }
+}
+
+std::string entrySettingText(const RecipeEntry& entry) {
+    switch (entry.kind) {
+    case SettingKind::Switch:
+    case SettingKind::Style:
+    case SettingKind::Volume:
+    case SettingKind::Color:
+        return entry.path;
+    case SettingKind::Bytes:
+        return "bytes at " + std::to_string(entry.offset);
+    default:
+        return std::string(settingKindName(entry.kind));
+    }
 }
 
 std::string describeEntry(const RecipeEntry& entry) {

@@ -40,10 +40,19 @@ struct RecipeTarget {
                                   bool withBytes = false);
 
 // The recipe that turns ours into theirs: the settings whose values differ,
-// then the bytes still different after them. Files of different types are
-// taken byte by byte. Files of different sizes give nothing and false.
+// then the bytes still different after them, each entry with the value it
+// replaces as "from". Files of different types are taken byte by byte. Files
+// of different sizes give nothing and false.
 [[nodiscard]] bool recipeBetween(const RecipeTarget& ours, const RecipeTarget& theirs,
                                  const std::string& seem, Recipe& recipe);
+
+// An entry's value in words, as a review shows it and "from" records it:
+// "on", "6", "#FF8000 50%", a title or text, hex bytes; GPRS "date" or its text.
+[[nodiscard]] std::string entryValueText(const RecipeEntry& entry);
+
+// The setting an entry names, as a review lists it: the switch, style, volume
+// or colour's path, "title", "outertext", "gprs", or "bytes at 23".
+[[nodiscard]] std::string entrySettingText(const RecipeEntry& entry);
 
 // "0032_0001 switch Keys/Sound = off", for lists and problems.
 [[nodiscard]] std::string describeEntry(const RecipeEntry& entry);

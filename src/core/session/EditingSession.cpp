@@ -122,6 +122,7 @@ OpenResult EditingSession::opened(const OpenOutcome& outcome, const std::string&
     if (result.message)
         return result;
     result.opened = true;
+    m_openedBytes = m_document.savedBytes();
     // The model is built now rather than when the batch ends: the result speaks of it.
     settleModel();
     m_cursor.setCaret(0);
@@ -145,6 +146,7 @@ void EditingSession::close() {
     endGesture();
     m_fileOpen = false;
     m_namedBySaveAs = false;
+    m_openedBytes.clear();
     m_document.close();
     m_pending.file = true;
 }

@@ -9,6 +9,8 @@
 #include "core/editors/SettingWrites.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/recipe/Recipe.h"
+#include "core/recipe/RecipeChanges.h"
+#include "core/recipe/RecipeReview.h"
 #include "core/session/SessionTypes.h"
 #include "core/settings/SettingsStore.h"
 
@@ -143,6 +145,24 @@ class EditingSession {
     void undo();
     void redo();
 
+    // -- recipes: changes carried to another phone --------------------------
+
+    // The ID a recipe names the open file by: its type's, else its name's.
+    [[nodiscard]] std::string recipeSeemId() const;
+    // Export Settings: every setting of the open file.
+    [[nodiscard]] Recipe settingsRecipe() const;
+    // Export Changes: what changed since the file was opened, kept through
+    // saves; opening or reading a file again starts anew.
+    [[nodiscard]] RecipeChanges changesSinceOpen() const;
+    // The entries of recipe meant for the open file (by type ID, else by
+    // name), one row each, for the user to look over before applying.
+    [[nodiscard]] RecipeReview reviewRecipe(const Recipe& recipe) const;
+    // Applies the chosen rows of review as one undo step. A review that
+    // cannot be applied writes nothing and gives its problems, as does a
+    // failed write; nothing chosen writes nothing.
+    std::vector<std::string> applyReviewed(const RecipeReview& review,
+                                           const std::vector<std::size_t>& rows);
+
     // -- the generators -------------------------------------------------------
     // New files from typed text; they never touch the open document.
 
@@ -196,6 +216,8 @@ class EditingSession {
     const LanguageFile* m_language;
     SettingsStore& m_settings;
     SeemDocument m_document;
+    // The file's bytes as it was opened, for the changes since then.
+    std::vector<std::uint8_t> m_openedBytes;
     GridCursor m_cursor{m_document.grid()};
     FunctionTreeBuilder m_builder;
     EditorModel m_model;
