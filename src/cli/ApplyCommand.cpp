@@ -225,8 +225,8 @@ int applyToFile(CliContext& context, ApplyRun& run, const RecipeTargetFile& targ
 // Which files take which entries: a file named alone is checked against the
 // recipe's type; the files of folders are paired by type ID.
 FolderRecipeMatch matchTargets(const CliContext& context, const ApplyRun& run,
-                               const RecipeIndex& index,
-                               const std::vector<RecipeTargetFile>& files, int& status) {
+                               const RecipeIndex& index, const std::vector<RecipeTargetFile>& files,
+                               int& status) {
     const XmlElement root = context.document.definitions().root();
     std::vector<RecipeFile> typed;
     typed.reserve(files.size());

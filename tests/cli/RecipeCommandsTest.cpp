@@ -24,13 +24,14 @@ class RecipeCommandsTest : public CliFixture {
 // A browser's second download is "0032_0001 (1).seem": the recipe names the type.
 TEST_F(RecipeCommandsTest, DiffOfARenamedCopyWritesTheTypeIdAndFromAndAppliesToTheFolder) {
     fs::copy_file(sample("0032_0001.seem"), path("0032_0001 (1).seem"));
-    ASSERT_EQ(run({"switch", path("0032_0001 (1).seem"), "Keys/Sound", "off", "-o",
-                   path("edited.seem")}),
-              0);
+    ASSERT_EQ(
+        run({"switch", path("0032_0001 (1).seem"), "Keys/Sound", "off", "-o", path("edited.seem")}),
+        0);
     ASSERT_EQ(run({"diff", "--recipe", path("0032_0001 (1).seem"), path("edited.seem")}), 0)
         << errors;
-    EXPECT_NE(output.find(R"({"seem":"0032_0001","switch":"Keys/Sound","value":"off","from":"on"})"),
-              std::string::npos)
+    EXPECT_NE(
+        output.find(R"({"seem":"0032_0001","switch":"Keys/Sound","value":"off","from":"on"})"),
+        std::string::npos)
         << output;
     writeText("changes.json", output);
     fs::create_directory(path("phone"));
@@ -71,8 +72,7 @@ TEST_F(RecipeCommandsTest, DryRunMarksEntriesAndTheUndoRecipeRestoresEveryByte) 
     EXPECT_NE(output.find("Keys/Smart Key: this phone has on; the recipe was made from off"),
               std::string::npos)
         << output;
-    ASSERT_EQ(run({"--json", "apply", "--dry-run", path("two.json"), sample("0032_0001.seem")}),
-              0);
+    ASSERT_EQ(run({"--json", "apply", "--dry-run", path("two.json"), sample("0032_0001.seem")}), 0);
     EXPECT_NE(output.find(R"("setting":"Keys/Smart Key","current":"on","value":"off",)"
                           R"("from":"off","already_at_value":false,"from_differs":true)"),
               std::string::npos)
@@ -86,9 +86,8 @@ TEST_F(RecipeCommandsTest, DryRunMarksEntriesAndTheUndoRecipeRestoresEveryByte) 
         other[i] ^= 0x5A;
     fs::create_directory(path("phone"));
     write("phone/0d51_0001.seem", other);
-    ASSERT_EQ(run({"apply", "--undo-recipe", path("undo.json"), path("colours.json"),
-                   path("phone")}),
-              0)
+    ASSERT_EQ(
+        run({"apply", "--undo-recipe", path("undo.json"), path("colours.json"), path("phone")}), 0)
         << errors;
     ASSERT_EQ(bytes(path("phone/0d51_0001.seem")), bytes(sample("0d51_0001.seem")));
     ASSERT_EQ(run({"apply", path("undo.json"), path("phone")}), 0) << errors;

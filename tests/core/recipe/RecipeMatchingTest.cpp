@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeMatching.h"
+
+#include "core/recipe/RecipeJson.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,7 @@ TEST(RecipeMatchingTest, AFolderPairsEachSeemByNameElseByTypeWithOneFileEach) {
                                     {"/p/0d51_0001 (1).seem", "0d51_0001"},
                                     {"/p/0d51_0001.seem", "0d51_0001"},
                                     {"/p/0a1c_0001.bin", ""}});
-    EXPECT_EQ(match.entriesByFile,
-              (std::vector<Indices>{{0, 3}, {}, {}, {1}, {2}}));
+    EXPECT_EQ(match.entriesByFile, (std::vector<Indices>{{0, 3}, {}, {}, {1}, {2}}));
     EXPECT_EQ(match.unmatched, std::vector<std::string>{"gone"});
 }
 

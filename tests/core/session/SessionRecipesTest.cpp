@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TempDir.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/session/EditingSession.h"
-
-#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
