@@ -80,27 +80,27 @@ FolderRecipeMatch matchRecipeToFolder(const RecipeIndex& index,
                                       const std::vector<RecipeFile>& files) {
     FolderRecipeMatch match;
     match.entriesByFile.resize(files.size());
-    std::unordered_map<std::string, std::size_t> byName;
+    std::unordered_map<std::string, std::vector<std::size_t>> byName;
     std::unordered_map<std::string, std::size_t> byType;
-    for (std::size_t i = files.size(); i-- > 0;) {
-        byName[toLowerAscii(seemIdOfPath(files[i].path))] = i;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        byName[toLowerAscii(seemIdOfPath(files[i].path))].push_back(i);
         if (!files[i].typeId.empty())
-            byType[toLowerAscii(files[i].typeId)] = i;
+            byType.emplace(toLowerAscii(files[i].typeId), i);
     }
     for (const std::string& seem : index.seems()) {
         const std::string key = toLowerAscii(seem);
-        std::optional<std::size_t> file;
+        std::vector<std::size_t> takers;
         if (const auto named = byName.find(key); named != byName.end())
-            file = named->second;
+            takers = named->second;
         else if (const auto typed = byType.find(key); typed != byType.end())
-            file = typed->second;
-        if (!file) {
+            takers = {typed->second};
+        if (takers.empty())
             match.unmatched.push_back(seem);
-            continue;
-        }
-        auto& taken = match.entriesByFile[*file];
         const auto& entries = index.entriesOf(seem);
-        taken.insert(taken.end(), entries.begin(), entries.end());
+        for (std::size_t file : takers) {
+            auto& taken = match.entriesByFile[file];
+            taken.insert(taken.end(), entries.begin(), entries.end());
+        }
     }
     // A file may take two seems (its name's and its type's): entries keep the recipe's order.
     for (auto& taken : match.entriesByFile)

@@ -71,9 +71,9 @@ struct FolderRecipeMatch {
     std::vector<std::string> unmatched;
 };
 
-// Files of folders: each seem of the recipe goes to the file named by it
-// (ignoring case), else to the first file, in the order given, of the type
-// with that ID; never to two files.
+// Files of folders: each seem of the recipe goes to the files named by it
+// (ignoring case; one a folder), else to the first file, in the order given,
+// of the type with that ID, so that copies of one type do not all take it.
 [[nodiscard]] FolderRecipeMatch matchRecipeToFolder(const RecipeIndex& index,
                                                     const std::vector<RecipeFile>& files);
 
