@@ -349,8 +349,7 @@ TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {
     // the copies would land wherever the program happened to start.
     ::setenv("XDG_STATE_HOME", "state", 1);
     ::setenv("HOME", (m_dir / "home").c_str(), 1);
-    EXPECT_EQ(recoveryFolder(false).path,
-              (m_dir / "home/.local/state/vantrel/recovery").string());
+    EXPECT_EQ(recoveryFolder(false).path, (m_dir / "home/.local/state/vantrel/recovery").string());
     ::unsetenv("XDG_STATE_HOME");
     ::unsetenv("HOME");
     EXPECT_NE(recoveryFolder().refusal.find("no state folder"), std::string::npos);
