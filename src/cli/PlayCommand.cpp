@@ -46,6 +46,13 @@ void reportPlay(const CliContext& context, const PlayOptions& options, std::size
     printJson(context.out, json);
 }
 
+// The output names the scenario itself, under this name or another (a link).
+bool writesOver(const std::string& output, const FileIdentity& scenario) {
+    const auto target = identityOf(output);
+    return output != "-" && target && target->device == scenario.device &&
+           target->inode == scenario.inode;
+}
+
 } // namespace
 
 int runPlay(CliContext& context, const PlayOptions& options) {
@@ -55,10 +62,15 @@ int runPlay(CliContext& context, const PlayOptions& options) {
     if (!read.ok || read.overLimit)
         return context.badInput(options.scenario,
                                 read.overLimit ? "too large to be a scenario" : read.reason);
+    if (options.output && writesOver(*options.output, read.identity))
+        return context.badInput(*options.output,
+                                "is the scenario being played; give another -o OUT");
     const ScenarioParse parse = parseScenario(read.bytes);
     if (parse.failure)
         return context.badInput(options.scenario, parse.failure->message);
     const ScenarioRun run = runScenario(context.session, parse.steps, samplesFolder(context));
+    for (const std::string& warning : run.warnings)
+        context.err << "vantrel-cli: " << options.scenario << ": warning: " << warning << '\n';
     if (run.failure)
         return context.badInput(options.scenario, run.failure->message);
     if (run.result.empty())

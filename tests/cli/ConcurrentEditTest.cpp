@@ -5,6 +5,7 @@
 #include "core/files/RecoveryCopy.h"
 
 #include <fcntl.h>
+#include <nlohmann/json.hpp>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -128,7 +129,10 @@ TEST_F(ConcurrentEdits, ALeftoverRecoveryCopyStopsInPlaceEditsUntilRecovered) {
     EXPECT_EQ(run({"switch", path("second-name.seem"), "Keys/Sound", "off"}), 2);
     EXPECT_EQ(bytes(file), mixed);
 
-    ASSERT_EQ(run({"recover", file}), 0) << errors;
+    ASSERT_EQ(run({"--json", "recover", file}), 0) << errors;
+    nlohmann::json recovered; // one object and nothing beside it
+    ASSERT_NO_THROW(recovered = nlohmann::json::parse(output)) << output;
+    EXPECT_EQ(recovered["restored"], true);
     EXPECT_EQ(bytes(file), original);
     EXPECT_FALSE(leftoverRecoveryCopy(file));
     EXPECT_EQ(run({"recover", file}), 2);

@@ -43,6 +43,9 @@ TEST_F(FolderCommandsTest, DiffOfTwoFoldersListsFilesAndSettingsLikeDiffR) {
                           "  Microphone: 4 → 6\n");
     EXPECT_EQ(run({"--json", "diff", folder(), path("later")}), 1);
     EXPECT_NE(output.find(R"({"name":"004a_0001.seem","status":"only-a"})"), std::string::npos);
+    // A second name only where the names differ.
+    EXPECT_NE(output.find(R"({"name":"0032_0001.seem","status":"changed",)"), std::string::npos)
+        << output;
     EXPECT_EQ(run({"diff", folder(), path("missing")}), 2);
 }
 

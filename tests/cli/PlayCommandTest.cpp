@@ -71,6 +71,8 @@ TEST_F(Play, AScenarioThatCannotBePlayedNamesItsFileAndLineAndWritesNothing) {
          "bad.scenario: line 2 (volume): the value must lie in 0..8"},
         {"open nothing.seem\nsave\n", "bad.scenario: line 1 (open): "},
         {open + "switch off Keys/Sound\n", "bad.scenario: no step saves"},
+        {"cell 00 7F\nsave\n", "bad.scenario: line 1 (cell): no file is open"},
+        {"open /etc/passwd\nsave\n", "bad.scenario: line 1 (open): a scenario opens a sample"},
     };
     for (const auto& [scenario, message] : refused) {
         const std::string name = scenario.empty() ? "missing.scenario" : "bad.scenario";
@@ -81,6 +83,45 @@ TEST_F(Play, AScenarioThatCannotBePlayedNamesItsFileAndLineAndWritesNothing) {
         EXPECT_NE(played.output.find(message), std::string::npos) << played.output;
         EXPECT_FALSE(fs::exists(path("result.seem"))) << scenario;
     }
+}
+
+// The bytes go where -o says, and only there: never onto standard output
+// beside the JSON or the file, never over the scenario itself.
+TEST_F(Play, TheBytesGoToOneOutputAndNeverOverTheScenario) {
+    const fs::path scenarios = fs::path(VANTREL_SOURCE_DIR) / "tests" / "scenarios";
+    const auto expected = parseScenarioBytes(text(scenarios / "volume.expected"));
+    ASSERT_TRUE(expected);
+    fs::copy_file(scenarios / "volume.scenario", path("volume.scenario"));
+    const std::string scenario = path("volume.scenario");
+    const std::string steps = text(scenario);
+
+    EXPECT_EQ(run({"--json", "play", scenario, "-o", "-"}), 1);
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(run({"play", scenario, "-o", path("out.seem")}), 0) << errors;
+    EXPECT_EQ(output, "");
+    const auto written = bytes(path("out.seem"));
+    EXPECT_EQ(scenarioBytesText({written.begin(), written.end()}), scenarioBytesText(*expected));
+    EXPECT_EQ(run({"play", scenario}), 0) << errors;
+    EXPECT_EQ(output, scenarioBytesText(*expected));
+
+    fs::create_symlink(scenario, path("link.scenario"));
+    fs::create_hard_link(scenario, path("second-name.scenario"));
+    for (const char* name : {"volume.scenario", "link.scenario", "second-name.scenario"}) {
+        EXPECT_EQ(run({"play", scenario, "-o", path(name)}), 2) << name;
+        EXPECT_NE(errors.find(path(name) + ": is the scenario being played"), std::string::npos)
+            << errors;
+        EXPECT_EQ(text(scenario), steps) << name;
+    }
+}
+
+TEST_F(Play, AGeneratedTextThatIsCutIsWarnedOfWithTheScenariosLine) {
+    const std::string steps = "# too long for the phone\ngprs-text " + std::string(500000, 'x');
+    write("long.scenario", {steps.begin(), steps.end()});
+    EXPECT_EQ(run({"play", path("long.scenario"), "-o", path("gprs.seem")}), 0) << errors;
+    EXPECT_EQ(errors, "vantrel-cli: " + path("long.scenario") +
+                          ": warning: line 2 (gprs-text): the text does not fit and was cut to \"" +
+                          std::string(13, 'x') + "\" (13 UTF-16 units)\n");
+    EXPECT_FALSE(bytes(path("gprs.seem")).empty());
 }
 
 } // namespace

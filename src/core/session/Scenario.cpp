@@ -5,10 +5,13 @@
 #include "core/editors/SchemeTitle.h"
 #include "core/editors/SettingText.h"
 #include "core/recipe/RecipeJson.h"
+#include "core/generators/OuterTextRecord.h"
+#include "core/generators/Utf16Text.h"
 #include "core/session/EditingSession.h"
 #include "core/settings/SettingsStore.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 
@@ -51,6 +54,20 @@ std::optional<ScenarioStep> splitStep(std::string_view line, int number) {
     return step;
 }
 
+// The steps that make a new file from a text rather than change the open one.
+bool generates(const std::string& verb) {
+    return verb == "outertext" || verb == "gprs" || verb == "gprs-text";
+}
+
+bool isHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+// Where a step's failure or warning comes from.
+std::string lineOf(const ScenarioStep& step) {
+    return "line " + std::to_string(step.line) + " (" + step.verb + "): ";
+}
+
 // The lines that are neither blank nor comments, whole, with their numbers.
 std::vector<ScenarioStep> parseLines(std::string_view text) {
     std::vector<ScenarioStep> lines;
@@ -75,12 +92,16 @@ class ScenarioPlayer {
 
     std::optional<Failure> play(const ScenarioStep& step);
     std::vector<std::uint8_t> result;
+    std::vector<std::string> warnings;
 
   private:
     std::optional<std::string> keyOf(SettingKind kind, const std::string& name) const;
     std::optional<Failure> setting(const ScenarioStep& step, SettingKind kind);
     std::optional<Failure> exportChanges(const std::string& name);
     std::optional<Failure> applyRecipe(const std::string& field);
+    std::optional<Failure> typeCell(const ScenarioStep& step);
+    // As the generator commands warn: the phone would show less than was typed.
+    void warnIfCut(const ScenarioStep& step, std::u16string_view typed, std::size_t units);
     std::optional<Failure> failed(const EditResult& refused) const {
         if (!refused)
             return std::nullopt;
@@ -108,6 +129,9 @@ std::optional<Failure> ScenarioPlayer::setting(const ScenarioStep& step, Setting
                        step.fields[1]};
     if (kind == SettingKind::Color) {
         if (step.verb == "transparency") {
+            if (!isPercentage(step.fields[0]))
+                return Failure{"the transparency must be a percentage from 0 to 100, not " +
+                               step.fields[0]};
             (void)m_session.setTransparencyText(*key, step.fields[0]);
             return std::nullopt;
         }
@@ -162,10 +186,38 @@ std::optional<Failure> ScenarioPlayer::applyRecipe(const std::string& field) {
     return std::nullopt;
 }
 
+std::optional<Failure> ScenarioPlayer::typeCell(const ScenarioStep& step) {
+    const auto offset = parseHex(step.fields[0]);
+    if (!offset || !m_session.grid().contains(static_cast<int>(*offset)))
+        return Failure{"no cell " + step.fields[0] + " to type " + step.fields[1] + " into"};
+    const std::string& digits = step.fields[1];
+    if (digits.size() != 2 || !isHexDigit(digits[0]) || !isHexDigit(digits[1]))
+        return Failure{"a cell takes two hex digits, not " + digits};
+    m_session.focusCell(static_cast<int>(*offset));
+    m_session.typeCharacter(digits[0]);
+    m_session.typeCharacter(digits[1]);
+    return std::nullopt;
+}
+
+void ScenarioPlayer::warnIfCut(const ScenarioStep& step, std::u16string_view typed,
+                               std::size_t units) {
+    const std::u16string kept = wholeCharacters(typed, units);
+    if (kept.size() < typed.size())
+        warnings.push_back(lineOf(step) + "the text does not fit and was cut to \"" +
+                           utf16ToUtf8(kept) + "\" (" + std::to_string(kept.size()) +
+                           " UTF-16 units)");
+}
+
 std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
     const std::string& verb = step.verb;
+    if (verb != "open" && !generates(verb) && !m_session.fileOpen())
+        return Failure{"no file is open"};
     if (verb == "open") {
-        const OpenResult opened = m_session.open(m_samples + step.fields[0]);
+        const std::string& name = step.fields[0];
+        // A sample by its name: a scenario reaches no file outside the folder.
+        if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+            return Failure{"a scenario opens a sample by its name alone, not " + name};
+        const OpenResult opened = m_session.open(m_samples + name);
         if (!opened.opened)
             return Failure{opened.message->text(m_session.strings())};
     } else if (verb == "switch" || verb == "style" || verb == "volume" || verb == "color" ||
@@ -180,13 +232,7 @@ std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
     } else if (verb == "title") {
         return failed(m_session.setTitle(utf8ToUtf16(step.fields[0])));
     } else if (verb == "cell") {
-        const auto offset = parseHex(step.fields[0]);
-        if (!offset || !m_session.grid().contains(static_cast<int>(*offset)) ||
-            step.fields[1].size() != 2)
-            return Failure{"no cell " + step.fields[0] + " to type " + step.fields[1] + " into"};
-        m_session.focusCell(static_cast<int>(*offset));
-        m_session.typeCharacter(step.fields[1][0]);
-        m_session.typeCharacter(step.fields[1][1]);
+        return typeCell(step);
     } else if (verb == "undo") {
         m_session.undo();
     } else if (verb == "redo") {
@@ -197,7 +243,9 @@ std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
             return Failure{saved.message};
         m_session.markSaved(result);
     } else if (verb == "outertext") {
-        result = m_session.generateOuterText(utf8ToUtf16(step.fields[0])).bytes;
+        const std::u16string typed = utf8ToUtf16(step.fields[0]);
+        warnIfCut(step, trimBlanks(typed), kOuterTextUnits);
+        result = m_session.generateOuterText(typed).bytes;
     } else if (verb == "gprs") {
         if (step.fields[0] != "date" && step.fields[0] != "nothing")
             return Failure{"gprs is date or nothing, not " + step.fields[0]};
@@ -207,8 +255,9 @@ std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
                                    {})
                      .bytes;
     } else if (verb == "gprs-text") {
-        result =
-            m_session.generateGprs(GprsDisplayMode::CustomText, utf8ToUtf16(step.fields[0])).bytes;
+        const std::u16string typed = utf8ToUtf16(step.fields[0]);
+        warnIfCut(step, typed, kGprsTextUnits);
+        result = m_session.generateGprs(GprsDisplayMode::CustomText, typed).bytes;
     } else if (verb == "export-changes") {
         return exportChanges(step.fields[0]);
     } else if (verb == "apply-recipe") {
@@ -239,12 +288,13 @@ ScenarioRun runScenario(EditingSession& session, const std::vector<ScenarioStep>
     ScenarioRun run;
     for (const ScenarioStep& step : steps) {
         if (auto failure = player.play(step)) {
-            run.failure = Failure{"line " + std::to_string(step.line) + " (" + step.verb +
-                                  "): " + failure->message};
+            run.failure = Failure{lineOf(step) + failure->message};
+            run.warnings = std::move(player.warnings);
             return run;
         }
     }
     run.result = std::move(player.result);
+    run.warnings = std::move(player.warnings);
     return run;
 }
 

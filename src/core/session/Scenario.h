@@ -38,11 +38,14 @@ struct ScenarioParse {
 
 class EditingSession;
 
-// Replays steps through a session, opening files from samplesFolder. The
-// bytes of the last save or generation, or why a step failed.
+// Replays steps through a session, opening files from samplesFolder (by
+// name: nothing outside it). The bytes of the last save or generation, or
+// why a step failed; a step is refused what the commands refuse (a step on
+// no open file among them), and warned of what they warn of, with its line.
 struct ScenarioRun {
     std::vector<std::uint8_t> result;
     std::optional<Failure> failure;
+    std::vector<std::string> warnings;
 };
 [[nodiscard]] ScenarioRun runScenario(EditingSession& session,
                                       const std::vector<ScenarioStep>& steps,

@@ -343,9 +343,14 @@ TEST_F(ReplaceFileTest, ARecoveryFolderOthersCanWriteOrOwnIsRefused) {
     }
     EXPECT_TRUE(recoveryFolder().refusal.empty());
 
-    ::unsetenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
     const std::string savedHome = home != nullptr ? home : "";
+    // A relative XDG_STATE_HOME is ignored, as the base directory rules say:
+    // the copies would land wherever the program happened to start.
+    ::setenv("XDG_STATE_HOME", "state", 1);
+    ::setenv("HOME", (m_dir / "home").c_str(), 1);
+    EXPECT_EQ(recoveryFolder(false).path, (m_dir / "home/.local/state/vantrel/recovery").string());
+    ::unsetenv("XDG_STATE_HOME");
     ::unsetenv("HOME");
     EXPECT_NE(recoveryFolder().refusal.find("no state folder"), std::string::npos);
     if (!savedHome.empty())

@@ -2,6 +2,7 @@
 #include "core/session/EditingSession.h"
 
 #include "TempDir.h"
+#include "core/generators/OuterTextRecord.h"
 #include "core/i18n/Captions.h"
 
 #include <gtest/gtest.h>
@@ -200,6 +201,46 @@ TEST_F(EditingSessionTest, RefusedEditsSayWhyInTheWindowsWordsAndChangeNothing) 
     EXPECT_TRUE(session.setVolume("v_0", 8));
     EXPECT_FALSE(session.setVolume("v_0", 7));
     EXPECT_EQ(session.model().volumes.items[0].position, 7);
+    // The number beside the slider and what a screen reader hears come from the model.
+    changes.clear();
+    session.undo();
+    EXPECT_EQ(session.model().volumes.items[0].position, 0);
+    EXPECT_EQ(session.model().volumes.items[0].storedByte, 0);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].settings, std::vector<std::string>{"v_0"});
+
+    // A colour typed as it already is changes nothing, so there is nothing to undo.
+    open(Bytes(20));
+    EXPECT_FALSE(session.setColorText("c_4", "#000000"));
+    EXPECT_FALSE(session.document().canUndo());
+    EXPECT_FALSE(session.setColorText("c_4", "#000001"));
+    EXPECT_TRUE(session.document().canUndo());
+}
+
+// A text or a run of hex digits is taken up to its last allowed unit and no further.
+TEST_F(EditingSessionTest, TextsAndBytesAreTakenUpToTheirLimitAndNotOneUnitMore) {
+    open(Bytes(34));
+    ASSERT_EQ(session.model().kind, EditorKind::OuterText);
+    EXPECT_TRUE(session.setOuterText(std::u16string(kOuterTextUnits + 1, u'A')));
+    EXPECT_EQ(session.grid().text(0), "00") << "a refused text writes nothing";
+    EXPECT_FALSE(session.setOuterText(std::u16string(kOuterTextUnits, u'A')));
+    EXPECT_EQ(session.grid().text(1), "41");
+
+    open(Bytes(40));
+    for (const char* odd : {"A5 0", "A", "A5F"}) {
+        EXPECT_TRUE(session.setSetting({SettingKind::Bytes, "", odd, "", 0})) << odd;
+        EXPECT_EQ(session.grid().text(0), "00") << odd;
+        EXPECT_EQ(session.grid().text(1), "00") << odd;
+    }
+    EXPECT_FALSE(session.setSetting({SettingKind::Bytes, "", "A5 0F", "", 0}));
+    EXPECT_EQ(session.grid().text(1), "0F");
+
+    const auto gprsWarns = [&](std::size_t units) {
+        return session.generateGprs(GprsDisplayMode::CustomText, std::u16string(units, u'g'))
+            .warning;
+    };
+    EXPECT_FALSE(gprsWarns(kGprsTextUnits)) << "a text of exactly the maximum fits";
+    EXPECT_TRUE(gprsWarns(kGprsTextUnits + 1));
 }
 
 TEST_F(EditingSessionTest, QuestionsComeOnlyWhenSomethingCouldBeLost) {
@@ -211,7 +252,13 @@ TEST_F(EditingSessionTest, QuestionsComeOnlyWhenSomethingCouldBeLost) {
     ASSERT_TRUE(close);
     EXPECT_EQ(close->text.id, UiString::AskSaveChanges);
     EXPECT_EQ(close->answers, (std::vector{Answer::Save, Answer::Discard, Answer::Cancel}));
-    EXPECT_EQ(session.questionBefore(Leaving::Reload)->text.id, UiString::AskReload);
+    EXPECT_EQ(close->defaultAnswer, Answer::Save);
+    EXPECT_EQ(close->cancelAnswer, Answer::Cancel);
+    const auto reload = session.questionBefore(Leaving::Reload);
+    ASSERT_TRUE(reload);
+    EXPECT_EQ(reload->text.id, UiString::AskReload);
+    EXPECT_EQ(reload->defaultAnswer, Answer::Cancel) << "Enter must not throw the edits away";
+    EXPECT_EQ(reload->cancelAnswer, Answer::Cancel);
 
     std::ofstream(dir / "file.seem") << "other!";
     const SaveResult asked = session.save();
@@ -224,6 +271,17 @@ TEST_F(EditingSessionTest, QuestionsComeOnlyWhenSomethingCouldBeLost) {
     EXPECT_EQ(session.answerSave(session.document().path(), Answer::Overwrite).status,
               SaveResult::Status::Saved);
     EXPECT_EQ(dir.read("file.seem"), std::string("\x10\0\0\0", 4));
+    EXPECT_FALSE(session.namedBySaveAs()) << "a plain Save over the change";
+
+    // Save As onto the file's own name, over another program's change: the
+    // caption shows a name given by Save As once Overwrite is answered.
+    session.typeCharacter('2');
+    std::ofstream(dir / "file.seem") << "again!";
+    const std::string own = session.document().path();
+    ASSERT_EQ(session.saveAs(own).status, SaveResult::Status::Asked);
+    EXPECT_FALSE(session.namedBySaveAs());
+    EXPECT_EQ(session.answerSave(own, Answer::Overwrite).status, SaveResult::Status::Saved);
+    EXPECT_TRUE(session.namedBySaveAs());
 }
 
 TEST_F(EditingSessionTest, NamesForFilesWithoutAPathComeFromTheirTypeOrWhereTheyWereStored) {

@@ -38,6 +38,58 @@ TEST(ScenarioTest, StepsTakeTheirFieldsAndTheLastRunsToTheEndOfTheLine) {
     }
 }
 
+ScenarioRun playText(const std::string& text) {
+    LanguageFile language;
+    MemorySettingsStore settings;
+    EditingSession session(language, settings);
+    EXPECT_FALSE(session.loadDefinitions(std::string(VANTREL_DATA_DIR) + "/seem_en.xml"));
+    const ScenarioParse parse = parseScenario(text);
+    EXPECT_FALSE(parse.failure) << text;
+    return runScenario(session, parse.steps, std::string(VANTREL_DATA_DIR) + "/samples/");
+}
+
+// A step is refused what the commands refuse, so that no face takes a step
+// another refuses, and nothing is saved after it.
+TEST(ScenarioTest, StepsAreRefusedWhatTheCommandsRefuseWithTheirLine) {
+    const std::string colors = "open 0d51_0001.seem\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {"cell 00 7F\nsave\n", "line 1 (cell): no file is open"},
+        {"# first\nundo\nopen 0032_0001.seem\nsave\n", "line 2 (undo): no file is open"},
+        {"open 0061_0001.seem\nsave\n", "line 2 (save): no file is open"},
+        {colors + "transparency 999 Main Screen/Background\nsave\n",
+         "line 2 (transparency): the transparency must be a percentage from 0 to 100, not 999"},
+        {colors + "transparency abc Main Screen/Background\nsave\n",
+         "line 2 (transparency): the transparency must be a percentage from 0 to 100, not abc"},
+        {colors + "cell 00 GZ\nsave\n", "line 2 (cell): a cell takes two hex digits, not GZ"},
+        {colors + "cell 00 7\nsave\n", "line 2 (cell): a cell takes two hex digits, not 7"},
+        {"open ../samples/0032_0001.seem\nsave\n",
+         "line 1 (open): a scenario opens a sample by its name alone, not ../samples/"},
+        {"open /etc/passwd\nsave\n",
+         "line 1 (open): a scenario opens a sample by its name alone, not /etc/passwd"},
+        {"open ..\nsave\n", "line 1 (open): a scenario opens a sample by its name alone"},
+    };
+    for (const auto& [text, message] : refused) {
+        const ScenarioRun run = playText(text);
+        ASSERT_TRUE(run.failure) << text;
+        EXPECT_EQ(run.failure->message.rfind(message, 0), 0u) << run.failure->message;
+        EXPECT_TRUE(run.result.empty()) << text;
+    }
+}
+
+// A text the phone would not show whole is generated cut, and said to be.
+TEST(ScenarioTest, ATextCutToItsRecordIsWarnedOfWithItsLine) {
+    const ScenarioRun gprs = playText("# long\ngprs-text " + std::string(500000, 'x') + "\n");
+    ASSERT_FALSE(gprs.failure);
+    EXPECT_EQ(gprs.warnings, std::vector<std::string>{
+                                 "line 2 (gprs-text): the text does not fit and was cut to \"" +
+                                 std::string(kGprsTextUnits, 'x') + "\" (13 UTF-16 units)"});
+    EXPECT_FALSE(gprs.result.empty());
+    const ScenarioRun outer = playText("outertext MOTO V3 and more\n");
+    ASSERT_EQ(outer.warnings.size(), 1u);
+    EXPECT_EQ(outer.warnings[0].rfind("line 1 (outertext): the text does not fit", 0), 0u);
+    EXPECT_TRUE(playText("gprs-text " + std::string(kGprsTextUnits, 'x')).warnings.empty());
+}
+
 // The session's own replay is the reference the window, the page and the
 // command line are held to.
 TEST(ScenarioTest, EveryScenarioGivesTheBytesItExpects) {

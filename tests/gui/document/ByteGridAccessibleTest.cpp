@@ -61,6 +61,11 @@ TEST_F(ByteGridAccessibleTest, IsATableOfSixteenColumnsWithNamedCellsAndHeaders)
     EXPECT_EQ(place->columnIndex(), 10);
     EXPECT_EQ(place->rowHeaderCells().value(0)->text(QAccessible::Name), "0010");
     EXPECT_EQ(place->columnHeaderCells().value(0)->text(QAccessible::Name), "A");
+
+    QAccessibleInterface* lastRowHeader =
+        cells->cellAt(2, 0)->tableCellInterface()->rowHeaderCells().value(0);
+    ASSERT_NE(lastRowHeader, nullptr) << "the last row is named too";
+    EXPECT_EQ(lastRowHeader->text(QAccessible::Name), "0020");
 }
 
 // The events themselves only reach a listening screen reader (see
@@ -112,6 +117,10 @@ TEST_F(ByteGridAccessibleTest, AValueIsSetOnlyWhereTheCellsTakeTypingAndAnEmptyC
     EXPECT_EQ(test.grid().text(6), "7E");
     test.session.undo();
     EXPECT_EQ(test.grid().text(6), "06");
+    sixth->setCurrentValue(255);
+    EXPECT_EQ(test.grid().text(6), "FF");
+    sixth->setCurrentValue(256);
+    EXPECT_EQ(test.grid().text(6), "FF");
 
     view.focusCell(9);
     QTest::keyClick(&view, Qt::Key_Delete);

@@ -220,6 +220,7 @@ TEST_F(MainWindowDesktop, ADroppedFileOpensAndSeveralOpenTheFirst) {
     EXPECT_TRUE(probe().session().fileOpen());
     EXPECT_EQ(probe().fileName(), function);
     EXPECT_TRUE(mainWindow->windowTitle().contains(function));
+    EXPECT_EQ(probe().statusText(2), QString()) << "one file is no several";
 
     const QString style = sample("004a_0001.seem");
     drop({style, function});

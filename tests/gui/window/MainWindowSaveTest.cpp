@@ -37,6 +37,15 @@ TEST_F(MainWindowOpenSave, EmptyCellRefusesTheSaveNamesTheOffsetAndFocusesIt) {
     EXPECT_EQ(probe().session().document().grid().currentCell(), 26);
     EXPECT_EQ(probe().gridView()->editIndex(), 26);
     EXPECT_EQ(readAll(path), QByteArray(40, '\x33'));
+
+    // Far down a large file the cell is scrolled into view, with the keys on it.
+    showActive();
+    mainWindow->openFile(bytesFile(QStringLiteral("large.seem"), 5000, '\x33'));
+    typeInto(4990, "");
+    fileController().save();
+    const ByteGridView* grid = probe().gridView();
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->cellRect(4990)));
+    EXPECT_TRUE(grid->hasFocus());
 }
 
 TEST_F(MainWindowOpenSave, SaveAsWritesTheNewPathAndUsesTheTwoBlankCaption) {

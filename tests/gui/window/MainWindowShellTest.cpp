@@ -80,12 +80,17 @@ TEST_F(MainWindowShell, AGoneRecentFileIsNamedAndKept) {
     const QString gone = writeSeem(QStringLiteral("gone.seem"), QByteArray(40, '\x00'));
     openThroughDialog(gone);
     openThroughDialog(kept);
+    typeInto(0, "7F");
     QFile::remove(gone);
     recentItem(1)->trigger();
-    ASSERT_FALSE(dialogs.messages.empty());
+    // Said at once, before any question about the edits, which stay.
+    EXPECT_TRUE(dialogs.questions.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical);
-    EXPECT_TRUE(dialogs.messages.back().text.contains(gone));
+    EXPECT_EQ(dialogs.messages.back().text.toStdString(),
+              probe().strings().format(UiString::RecentFileMissing, {gone.toStdString()}));
     EXPECT_EQ(probe().fileName(), kept);
+    EXPECT_TRUE(probe().session().document().isModified());
     EXPECT_EQ(fileController().recentFiles(), QStringList({kept, gone}));
 }
 
