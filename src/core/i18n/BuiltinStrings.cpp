@@ -363,6 +363,61 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 169: a recovery entry recover will not put back: path, entry, why and what to do
         "An earlier save of %1 may have left %2 in the recovery folder, which \"vantrel-cli "
         "recover\" will not put back: %3.",
+        // 170: FindMenu
+        "&Find...",
+        // 171: FindInFolderMenu
+        "Find in Seem F&older...",
+        // 172: FindTypeSomething
+        "Type what to find.",
+        // 173: FindPosition
+        "%1 of %2",
+        // 174: FindNotFound
+        "Not found: %1",
+        // 175: FindWrappedToStart
+        "Wrapped to the start.",
+        // 176: FindWrappedToEnd
+        "Wrapped to the end.",
+        // 177: FindHexOddDigits
+        "\"%1\" is not whole bytes: each byte takes two hex digits, as in A5 00.",
+        // 178: FindHexBadDigit
+        "\"%1\" is not a hex byte: use 00 to FF, or ?? for any byte.",
+        // 179: FindOnlyWildcards
+        "\"%1\" would match every byte: add at least one byte besides ??.",
+        // 180: FindNotAscii
+        "\"%1\" is not ASCII text: choose Text (UTF-16BE) to find it.",
+        // 181: FindModeSettings
+        "Settings",
+        // 182: FindModeBytes
+        "Hex bytes",
+        // 183: FindModeAscii
+        "Text (ASCII)",
+        // 184: FindModeUtf16
+        "Text (UTF-16BE)",
+        // 185: FindLabel
+        "Fi&nd:",
+        // 186: FindNext
+        "Next",
+        // 187: FindPrevious
+        "Previous",
+        // 188: FindClose
+        "Close the find bar",
+        // 189: FindModeLabel
+        "Look for",
+        // 190: FindInFolderTitle
+        "Find in Seem Folder",
+        // 191: FindInFolderLine
+        "%1 · %2: %3",
+        // 192: FindInFolderUnreadable
+        "Not searched: %1",
+        // 193: FindInFolderCount
+        "%1 match in %2|%1 matches in %2",
+        // 194: FindInFolderNone
+        "No setting of %2 mentions \"%1\".",
+        // 195: FindInFolderNoFolder
+        "Set the seem folder first (Tools, Set Seem Folder).",
+        // 196: FindInFolderHint
+        "Type a setting's name and press Enter; press Enter on a line to open its file with that "
+        "setting chosen.",
     };
     return strings;
 }

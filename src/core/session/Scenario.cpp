@@ -19,6 +19,7 @@ const std::map<std::string, std::size_t, std::less<>>& verbs() {
         {"open", 1},  {"switch", 2},       {"style", 2},     {"volume", 2}, {"reset-volumes", 0},
         {"color", 2}, {"transparency", 2}, {"title", 1},     {"cell", 2},   {"undo", 0},
         {"redo", 0},  {"save", 0},         {"outertext", 1}, {"gprs", 1},   {"gprs-text", 1},
+        {"find", 1},  {"toggle", 0},
     };
     return known;
 }
@@ -74,6 +75,7 @@ class ScenarioPlayer {
   private:
     std::optional<std::string> keyOf(SettingKind kind, const std::string& name) const;
     std::optional<Failure> setting(const ScenarioStep& step, SettingKind kind);
+    std::optional<Failure> findStep(const ScenarioStep& step);
     std::optional<Failure> failed(const EditResult& refused) const {
         if (!refused)
             return std::nullopt;
@@ -107,8 +109,26 @@ std::optional<Failure> ScenarioPlayer::setting(const ScenarioStep& step, Setting
     return failed(m_session.setSetting({kind, *key, step.fields[0], "", 0}));
 }
 
+// find TEXT chooses the first setting whose name or description holds TEXT,
+// as the find bar does; toggle then turns that switch over, as Edit > Switch
+// On/Off does for the switch chosen in the tree.
+std::optional<Failure> ScenarioPlayer::findStep(const ScenarioStep& step) {
+    if (step.verb == "find") {
+        m_session.find(FindMode::Settings, step.fields[0]);
+        if (!m_session.finder().currentSetting())
+            return Failure{"no setting mentions " + step.fields[0]};
+        return std::nullopt;
+    }
+    const SettingMatch* chosen = m_session.finder().currentSetting();
+    if (!chosen || chosen->kind != SettingKind::Switch)
+        return Failure{"no switch was found to toggle"};
+    return failed(m_session.toggleSwitch(chosen->key));
+}
+
 std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
     const std::string& verb = step.verb;
+    if (verb == "find" || verb == "toggle")
+        return findStep(step);
     if (verb == "open") {
         const OpenResult opened = m_session.open(m_samples + step.fields[0]);
         if (!opened.opened)
