@@ -396,9 +396,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 185: FindLabel
         "Fi&nd:",
         // 186: FindNext
-        "Next",
+        "Find &Next",
         // 187: FindPrevious
-        "Previous",
+        "Find &Previous",
         // 188: FindClose
         "Close the find bar",
         // 189: FindModeLabel
