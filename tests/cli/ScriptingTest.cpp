@@ -298,7 +298,7 @@ TEST_F(Scripting, EveryCommandsJsonFollowsTheManPage) {
         {"play", "play '" + std::string(VANTREL_SOURCE_DIR) +
                      "/tests/scenarios/volume.scenario' -o out.seem"},
         {"find", "find sound 0032_0001.seem '" + odd + "' missing.seem monday"},
-        {"find", "find --bytes 'A5 ??' 0032_0001.seem"},
+        {"find", "find --bytes 'A5 ?\?' 0032_0001.seem"},
     };
     shell("mkdir monday friday && cp 0032_0001.seem 0a1c_0001.seem monday && "
           "cp 0061_0001.seem friday && mkdir friday/0a1c_0001.seem && "

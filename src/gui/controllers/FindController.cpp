@@ -60,6 +60,10 @@ FindController::~FindController() {
     delete m_folderWindow;
 }
 
+FindInFolderWindow* FindController::folderWindow() const {
+    return m_folderWindow;
+}
+
 void FindController::fillEditMenu(QMenu* menu) {
     menu->addSeparator();
     menu->addActions({m_findAction, m_nextAction, m_previousAction});

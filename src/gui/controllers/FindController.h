@@ -60,7 +60,8 @@ class FindController : public QObject {
     void openMatch(const QString& path, const SettingMatch& match);
 
     [[nodiscard]] FindBar* bar() const { return m_bar; }
-    [[nodiscard]] FindInFolderWindow* folderWindow() const { return m_folderWindow; }
+    // Null until Tools > Find in Seem Folder was first chosen.
+    [[nodiscard]] FindInFolderWindow* folderWindow() const;
 
   private:
     void search();

@@ -26,7 +26,7 @@ class FindSessionTest : public ::testing::Test {
 
 TEST_F(FindSessionTest, HexBytesTakeBlanksAnyCaseAndWildcardsAndMoveTheCursorToTheMatch) {
     open("0032_0001.seem");
-    session.find(FindMode::HexBytes, "a5??  0 0");
+    session.find(FindMode::HexBytes, " a5 ??00");
     EXPECT_EQ(session.finder().state(), FindState::Found);
     EXPECT_EQ(session.finder().currentCells(), (CellRange{0x1A, 3}));
     EXPECT_EQ(session.grid().currentCell(), 0x1A);
@@ -36,11 +36,11 @@ TEST_F(FindSessionTest, HexBytesTakeBlanksAnyCaseAndWildcardsAndMoveTheCursorToT
 TEST_F(FindSessionTest, NextAndPreviousWrapWithANoteFromWhereTheCursorStood) {
     open("0032_0001.seem");
     session.focusCell(0x21);
-    session.find(FindMode::HexBytes, "03"); // at 20, 21 and 2F
+    session.find(FindMode::HexBytes, "03"); // at 20, 21 and 2D
     EXPECT_EQ(status(), "2 of 3");
     EXPECT_FALSE(session.finder().note());
     ASSERT_TRUE(session.findNext());
-    EXPECT_EQ(session.grid().currentCell(), 0x2F);
+    EXPECT_EQ(session.grid().currentCell(), 0x2D);
     ASSERT_TRUE(session.findNext());
     EXPECT_EQ(session.grid().currentCell(), 0x20);
     EXPECT_EQ(status(), "1 of 3");
@@ -50,7 +50,7 @@ TEST_F(FindSessionTest, NextAndPreviousWrapWithANoteFromWhereTheCursorStood) {
     EXPECT_EQ(session.finder().note()->id, UiString::FindWrappedToEnd);
     EXPECT_EQ(status(), "3 of 3");
     // Past the last match a new search starts over at the first.
-    session.focusCell(0x30);
+    session.focusCell(0x2E);
     session.find(FindMode::HexBytes, "03");
     EXPECT_EQ(status(), "1 of 3");
     EXPECT_EQ(session.finder().note()->id, UiString::FindWrappedToStart);

@@ -43,7 +43,7 @@ class MainWindowFind : public MainWindowFixture {
 };
 
 TEST_F(MainWindowFind, EnterAndF3StepThroughTheMarkedBytesAndEscapeLeavesTheFocusOnTheMatch) {
-    find(1, QStringLiteral("03")); // at 20, 21 and 2F
+    find(1, QStringLiteral("03")); // at 20, 21 and 2D
     ASSERT_TRUE(bar()->isVisible());
     EXPECT_TRUE(findText()->hasFocus());
     EXPECT_EQ(bar()->status(), QStringLiteral("1 of 3"));
@@ -68,7 +68,7 @@ TEST_F(MainWindowFind, EnterAndF3StepThroughTheMarkedBytesAndEscapeLeavesTheFocu
     QTest::keyClick(findText(), Qt::Key_Escape);
     EXPECT_FALSE(bar()->isVisible());
     EXPECT_TRUE(grid()->hasFocus());
-    EXPECT_EQ(grid()->editIndex(), 0x2E);
+    EXPECT_EQ(grid()->editIndex(), 0x2C);
 }
 
 TEST_F(MainWindowFind, ASettingInAClosedFolderIsOpenedChosenAndKeptOnEscape) {
