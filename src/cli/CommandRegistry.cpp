@@ -201,6 +201,24 @@ std::vector<RegisteredCommand> registerCommands(CLI::App& cli) {
                 ->type_name("OUT");
         },
         runPlay);
+    addCommand<FindOptions>(
+        table, cli, "find",
+        "the settings whose name or description holds TEXT, or where bytes or a text lie",
+        [](CLI::App& command, FindOptions& options) {
+            command
+                .add_option("ARGS", options.arguments,
+                            "TEXT, then seem files or folders (only these with --bytes or --text)")
+                ->required();
+            auto* bytes = command.add_option("--bytes", options.bytes,
+                                             "hex bytes to find, \"A5 00\"; ?? is any byte");
+            bytes->type_name("HEX");
+            command.add_option("--text", options.text, "ASCII text to find")
+                ->type_name("TEXT")
+                ->excludes(bytes);
+            command.add_flag("--utf16", options.utf16,
+                             "--text as UTF-16, high byte first, as the generators store it");
+        },
+        runFind);
     addCommand<FilesOptions>(
         table, cli, "scan", "the file each seem-folder menu item opens",
         [](CLI::App& command, FilesOptions& options) {

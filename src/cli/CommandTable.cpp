@@ -74,8 +74,9 @@ std::variant<ParsedCommandLine, int> parseCommandLine(const std::vector<std::str
         const RegisteredCommand* command = chosen();
         const std::string name = command ? command->command->get_name() : "";
         printUsageError(err, error.what(), name);
-        // diff answers 1 for "different", as cmp and diff do, so trouble is 2.
-        return name == "diff" ? kBadInput : kUsageError;
+        // diff answers 1 for "different", as cmp and diff do, and find 1 for
+        // "nothing found", as grep does, so trouble is 2.
+        return name == "diff" || name == "find" ? kBadInput : kUsageError;
     }
     if (version) {
         out << "vantrel-cli " << kProjectVersion << '\n';

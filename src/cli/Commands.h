@@ -62,6 +62,13 @@ struct CheckOptions {
     bool strict = false;
 };
 
+struct FindOptions {
+    std::vector<std::string> arguments; // TEXT TARGET..., or TARGET... after --bytes or --text
+    std::optional<std::string> bytes;   // hex, "??" any byte
+    std::optional<std::string> text;    // ASCII, or UTF-16BE with utf16
+    bool utf16 = false;
+};
+
 int runTypes(CliContext& context, const FilesOptions& options);
 int runIdentify(CliContext& context, const FilesOptions& options);
 int explainIdentify(CliContext& context, const std::vector<std::string>& files);
@@ -112,6 +119,7 @@ int runRecover(CliContext& context, const FilesOptions& options);
 int runExport(CliContext& context, const FilesOptions& options);
 int runApply(CliContext& context, const ApplyOptions& options);
 int runPlay(CliContext& context, const PlayOptions& options);
+int runFind(CliContext& context, const FindOptions& options);
 // Tells on stderr of a recovery entry left for path; true when one stands in
 // the way of writing it in place (one set aside is only noted).
 bool reportLeftoverRecovery(const CliContext& context, const std::string& path);

@@ -77,6 +77,18 @@ Comparing:
                               paste under the type
                                 vantrel-cli diff --suggest before.seem after.seem
 
+Finding:
+  find TEXT TARGET...         each setting whose name or description holds TEXT
+                              (ignoring case), with its value, in seem files
+                              and folders: FILE, PATH and VALUE a line
+                                vantrel-cli find sound backup-monday
+  find --bytes HEX TARGET...  where bytes lie ("A5 00", ?? any byte): FILE,
+  find --text TEXT [--utf16] TARGET...
+                              offset (hex) and the bytes a line; --utf16 finds
+                              the text as the generators store it
+                              Exit status 0 found, 1 nothing found, 2 bad input
+                                vantrel-cli find --text MOTO 0061_0001.seem
+
 Coverage:
   coverage FILE               per byte, the bits the definitions describe (#)
                               and those they do not (.), with the items over

@@ -175,7 +175,7 @@ TEST_F(HostileInput, UsageFaultsAreToldAsSuch) {
     // Every positional of every command is described in its help.
     for (const char* command :
          {"identify", "dump", "show", "switch", "style", "volume", "color", "title", "outertext",
-          "diff", "coverage", "recover", "export", "apply", "scan", "check"}) {
+          "diff", "coverage", "recover", "export", "apply", "scan", "check", "find"}) {
         EXPECT_EQ(run({command, "--help"}), 0);
         EXPECT_EQ(output.find("REQUIRED\n"), std::string::npos) << output;
     }

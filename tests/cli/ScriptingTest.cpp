@@ -269,7 +269,7 @@ std::map<std::string, json> manPageSchemas() {
 
 TEST_F(Scripting, EveryCommandsJsonFollowsTheManPage) {
     const auto schemas = manPageSchemas();
-    ASSERT_EQ(schemas.size(), 21u);
+    ASSERT_EQ(schemas.size(), 22u);
     const std::string odd = "odd\xff.seem";
     write(odd, bytes(sample("0032_0001.seem")));
     const std::pair<const char*, std::string> runs[] = {
@@ -297,6 +297,8 @@ TEST_F(Scripting, EveryCommandsJsonFollowsTheManPage) {
         {"recover", "recover 0032_0001.seem"},
         {"play", "play '" + std::string(VANTREL_SOURCE_DIR) +
                      "/tests/scenarios/volume.scenario' -o out.seem"},
+        {"find", "find sound 0032_0001.seem '" + odd + "' missing.seem monday"},
+        {"find", "find --bytes 'A5 ?\?' 0032_0001.seem"},
     };
     shell("mkdir monday friday && cp 0032_0001.seem 0a1c_0001.seem monday && "
           "cp 0061_0001.seem friday && mkdir friday/0a1c_0001.seem && "

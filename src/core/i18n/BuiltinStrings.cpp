@@ -387,6 +387,61 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Untick an entry to leave it out. Entries the file already holds are unticked.",
         // 181: RecipePasteLabel
         "Or paste a recipe here:",
+        // 182: FindMenu
+        "&Find...",
+        // 183: FindInFolderMenu
+        "Find in Seem F&older...",
+        // 184: FindTypeSomething
+        "Type what to find.",
+        // 185: FindPosition
+        "%1 of %2",
+        // 186: FindNotFound
+        "Not found: %1",
+        // 187: FindWrappedToStart
+        "Wrapped to the start.",
+        // 188: FindWrappedToEnd
+        "Wrapped to the end.",
+        // 189: FindHexOddDigits
+        "\"%1\" is not whole bytes: each byte takes two hex digits, as in A5 00.",
+        // 190: FindHexBadDigit
+        "\"%1\" is not a hex byte: use 00 to FF, or ?? for any byte.",
+        // 191: FindOnlyWildcards
+        "\"%1\" would match every byte: add at least one byte besides ??.",
+        // 192: FindNotAscii
+        "\"%1\" is not ASCII text: choose Text (UTF-16BE) to find it.",
+        // 193: FindModeSettings
+        "Settings",
+        // 194: FindModeBytes
+        "Hex bytes",
+        // 195: FindModeAscii
+        "Text (ASCII)",
+        // 196: FindModeUtf16
+        "Text (UTF-16BE)",
+        // 197: FindLabel
+        "Fi&nd:",
+        // 198: FindNext
+        "Find &Next",
+        // 199: FindPrevious
+        "Find &Previous",
+        // 200: FindClose
+        "Close the find bar",
+        // 201: FindModeLabel
+        "Look for",
+        // 202: FindInFolderTitle
+        "Find in Seem Folder",
+        // 203: FindInFolderLine
+        "%1 · %2: %3",
+        // 204: FindInFolderUnreadable
+        "Not searched: %1",
+        // 205: FindInFolderCount
+        "%1 match in %2|%1 matches in %2",
+        // 206: FindInFolderNone
+        "No setting of %2 mentions \"%1\".",
+        // 207: FindInFolderNoFolder
+        "Set the seem folder first (Tools, Set Seem Folder).",
+        // 208: FindInFolderHint
+        "Type a setting's name and press Enter; press Enter on a line to open its file with that "
+        "setting chosen.",
     };
     return strings;
 }

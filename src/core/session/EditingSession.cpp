@@ -355,6 +355,11 @@ void EditingSession::flush() {
     if (m_batchDepth > 0)
         return;
     settleModel();
+    const bool cellsChanged = m_pending.model || m_pending.allCells || !m_pending.cells.empty();
+    if (cellsChanged && !m_find.text().empty()) {
+        m_find.refresh(m_document.grid(), m_model);
+        m_pending.find = true;
+    }
     if (m_pending.empty())
         return;
     const SessionChange change = std::move(m_pending);

@@ -7,6 +7,7 @@
 #include "core/document/SeemDocument.h"
 #include "core/editors/EditorModel.h"
 #include "core/editors/SettingWrites.h"
+#include "core/find/FindSession.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/recipe/Recipe.h"
 #include "core/recipe/RecipeChanges.h"
@@ -162,6 +163,18 @@ class EditingSession {
     // failed write; nothing chosen writes nothing.
     std::vector<std::string> applyReviewed(const RecipeReview& review,
                                            const std::vector<std::size_t>& rows);
+    // -- find -----------------------------------------------------------------
+    // The find bar over the open file. Each call chooses the current match
+    // as the window's find bar does: a byte match's first cell becomes the
+    // current cell; a setting's cells get the border, and the face opens the
+    // match's folders and selects its key in the editor. The search follows
+    // the file: an edit, undo or another file finds again.
+
+    void find(FindMode mode, std::string text);
+    bool findNext();
+    bool findPrevious();
+    void closeFind();
+    [[nodiscard]] const FindSession& finder() const { return m_find; }
 
     // -- the generators -------------------------------------------------------
     // New files from typed text; they never touch the open document.
@@ -212,6 +225,7 @@ class EditingSession {
     // of the settings on the changed cells again.
     void settleModel();
     void flush();
+    void chooseFound();
 
     const LanguageFile* m_language;
     SettingsStore& m_settings;
@@ -221,6 +235,7 @@ class EditingSession {
     GridCursor m_cursor{m_document.grid()};
     FunctionTreeBuilder m_builder;
     EditorModel m_model;
+    FindSession m_find;
     bool m_fileOpen = false;
     bool m_namedBySaveAs = false;
     bool m_askingForSaveAs = false; // the question answerSave answers came from saveAs

@@ -26,7 +26,7 @@ const std::map<std::string, std::size_t, std::less<>>& verbs() {
         {"reset-volumes", 0}, {"color", 2},  {"transparency", 2}, {"title", 1},
         {"cell", 2},          {"undo", 0},   {"redo", 0},         {"save", 0},
         {"outertext", 1},     {"gprs", 1},   {"gprs-text", 1},    {"export-changes", 1},
-        {"apply-recipe", 1},
+        {"apply-recipe", 1}, {"find", 1}, {"toggle", 0},
     };
     return known;
 }
@@ -102,6 +102,7 @@ class ScenarioPlayer {
     std::optional<Failure> typeCell(const ScenarioStep& step);
     // As the generator commands warn: the phone would show less than was typed.
     void warnIfCut(const ScenarioStep& step, std::u16string_view typed, std::size_t units);
+    std::optional<Failure> findStep(const ScenarioStep& step);
     std::optional<Failure> failed(const EditResult& refused) const {
         if (!refused)
             return std::nullopt;
@@ -206,12 +207,28 @@ void ScenarioPlayer::warnIfCut(const ScenarioStep& step, std::u16string_view typ
         warnings.push_back(lineOf(step) + "the text does not fit and was cut to \"" +
                            utf16ToUtf8(kept) + "\" (" + std::to_string(kept.size()) +
                            " UTF-16 units)");
+// find TEXT chooses the first setting whose name or description holds TEXT,
+// as the find bar does; toggle then turns that switch over, as Edit > Switch
+// On/Off does for the switch chosen in the tree.
+std::optional<Failure> ScenarioPlayer::findStep(const ScenarioStep& step) {
+    if (step.verb == "find") {
+        m_session.find(FindMode::Settings, step.fields[0]);
+        if (!m_session.finder().currentSetting())
+            return Failure{"no setting mentions " + step.fields[0]};
+        return std::nullopt;
+    }
+    const SettingMatch* chosen = m_session.finder().currentSetting();
+    if (!chosen || chosen->kind != SettingKind::Switch)
+        return Failure{"no switch was found to toggle"};
+    return failed(m_session.toggleSwitch(chosen->key));
 }
 
 std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
     const std::string& verb = step.verb;
     if (verb != "open" && !generates(verb) && !m_session.fileOpen())
         return Failure{"no file is open"};
+    if (verb == "find" || verb == "toggle")
+        return findStep(step);
     if (verb == "open") {
         const std::string& name = step.fields[0];
         // A sample by its name: a scenario reaches no file outside the folder.

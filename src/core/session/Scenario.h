@@ -21,7 +21,8 @@ namespace vantrel {
 //   reset-volumes | color #RRGGBB GROUP/ENTRY | transparency PERCENT GROUP/ENTRY |
 //   title TEXT | cell OFFSET HH | undo | redo | save |
 //   outertext TEXT | gprs date|nothing | gprs-text TEXT |
-//   export-changes NAME | apply-recipe NAME [except|only SETTING]
+//   export-changes NAME | apply-recipe NAME [except|only SETTING] |
+//   find TEXT | toggle
 struct ScenarioStep {
     std::string verb;
     std::vector<std::string> fields;

@@ -84,12 +84,13 @@ struct SessionChange {
     bool file = false;     // the name, the file open or not
     bool model = false;    // the editor's model was built anew (another file or type)
     bool cursor = false;   // the current cell or the caret
+    bool find = false;     // the find bar's matches, its current one or its text
     // The keys of the settings whose value changed (the model not built anew).
     std::vector<std::string> settings;
 
     [[nodiscard]] bool empty() const {
         return cells.empty() && !allCells && !modified && !history && !file && !model && !cursor &&
-               settings.empty();
+               !find && settings.empty();
     }
 };
 

@@ -52,4 +52,13 @@ Rgb readableRed(Rgb background) {
     return readableTowards(Rgb{0xE0, 0x00, 0x00}, end, background);
 }
 
+Rgb foundGround(Rgb base, Rgb text, bool current) {
+    const Rgb amber{0xFF, 0xB3, 0x00};
+    const int strength = current ? 48 : 24; // of 64
+    const Rgb tinted{mix(base.red, amber.red, strength, 64),
+                     mix(base.green, amber.green, strength, 64),
+                     mix(base.blue, amber.blue, strength, 64)};
+    return readableTowards(tinted, base, text);
+}
+
 } // namespace vantrel

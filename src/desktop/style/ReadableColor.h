@@ -20,4 +20,9 @@ namespace vantrel {
 // lightened on dark ones.
 [[nodiscard]] Rgb readableRed(Rgb background);
 
+// The ground of a cell a find matched (current: the match chosen now): an
+// amber over base, stronger for the current match, taken back toward base
+// just as far as text on it needs for a contrast ratio of at least 4.5.
+[[nodiscard]] Rgb foundGround(Rgb base, Rgb text, bool current);
+
 } // namespace vantrel

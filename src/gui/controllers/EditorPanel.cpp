@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
+#include <QTreeWidgetItem>
 
 #include <algorithm>
 
@@ -176,6 +177,28 @@ void EditorPanel::showSetting(SettingKind kind, const QString& key, int firstCel
     } else {
         m_gridView.scrollToCell(firstCell);
     }
+}
+
+void EditorPanel::showFound(const SettingMatch& match, bool takeFocus) {
+    if (match.kind == SettingKind::Switch && m_functions) {
+        for (const std::string& folder : match.folders) {
+            if (QTreeWidgetItem* item = m_functions->itemByKey(uiText(folder)))
+                item->setExpanded(true);
+        }
+    }
+    if (!takeFocus && match.kind == SettingKind::Volume) {
+        m_gridView.showCell(match.firstCell);
+        return;
+    }
+    showSetting(match.kind, uiText(match.key), match.firstCell);
+    if (!takeFocus)
+        return;
+    QWidget* editor = match.kind == SettingKind::Switch  ? static_cast<QWidget*>(m_functions)
+                      : match.kind == SettingKind::Style ? static_cast<QWidget*>(m_styles)
+                      : match.kind == SettingKind::Color ? static_cast<QWidget*>(m_colorTree)
+                                                         : nullptr;
+    if (editor && editor->isVisible())
+        editor->setFocus(Qt::OtherFocusReason);
 }
 
 FunctionTreeEditor* EditorPanel::functions() {

@@ -3,6 +3,7 @@
 
 #include "core/compare/SeemComparison.h"
 #include "core/editors/EditorKind.h"
+#include "core/find/SettingSearch.h"
 #include "desktop/layout/WindowLayout.h"
 #include "gui/compare/ComparisonMarks.h"
 
@@ -59,6 +60,10 @@ class EditorPanel : public QObject {
     [[nodiscard]] const QWidget* shownEditor() const;
     // Selects a setting in its editor, else focuses (or shows) its first cell.
     void showSetting(SettingKind kind, const QString& key, int firstCell);
+    // A setting a find chose: its folders opened, then selected as
+    // showSetting does; the keyboard focus goes to its editor only with
+    // takeFocus (a find bar being typed into keeps it).
+    void showFound(const SettingMatch& match, bool takeFocus);
 
   signals:
     // The selection moved to or from a switch; caption is Edit > On/Off's

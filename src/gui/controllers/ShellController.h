@@ -44,6 +44,7 @@ class ShellController : public QObject {
     void setDesktopIntegration(XdgLocations where, QString programPath);
     // Reads the seem folder from the settings.
     void loadSeemFolder();
+    [[nodiscard]] const QString& seemFolder() const { return m_seemFolder; }
     // Matches the seem folder's files to the catalog and shows the result in
     // the edit-seem-folder-files submenu.
     void scanSeemFolder();

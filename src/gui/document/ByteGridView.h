@@ -3,6 +3,7 @@
 
 #include "core/document/GridCursor.h"
 #include "core/document/ListenerList.h"
+#include "core/find/BytePattern.h"
 #include "core/session/SessionTypes.h"
 
 #include <QAbstractScrollArea>
@@ -15,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,9 @@ class ByteGridView : public QAbstractScrollArea {
     // shading); an empty function paints nothing.
     using CellOverlay = std::function<void(QPainter& painter, int index, const QRect& rect)>;
     void setCellOverlay(CellOverlay overlay);
+    // The cells a find matched, on a ground of their own over any other mark,
+    // the current match's stronger; an empty list marks none.
+    void setFoundCells(const std::vector<CellRange>& matches, std::optional<CellRange> current);
     // Where the cell is drawn, in viewport pixels at the present scroll position.
     [[nodiscard]] QRect cellRect(int index) const;
     // The cell under a viewport point, or -1.
@@ -151,6 +156,8 @@ class ByteGridView : public QAbstractScrollArea {
     QColor m_highlightGround;
     CellDescriber m_describer;
     CellOverlay m_cellOverlay;
+    std::vector<std::uint8_t> m_found; // per cell: 0 none, 1 a match, 2 the current match
+    QColor m_foundGrounds[2];          // a match's and the current match's, for this palette
 };
 
 } // namespace vantrel

@@ -5,6 +5,7 @@
 #include "core/base/BitHelpers.h"
 #include "core/document/ByteGrid.h"
 #include "desktop/layout/GridGeometry.h"
+#include "desktop/style/ReadableColor.h"
 #include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
 
@@ -21,6 +22,16 @@ using namespace grid;
 
 constexpr int kPxCaretInset = 3;
 
+QColor foundColor(const QPalette& palette, bool current) {
+    const auto rgb = [](const QColor& color) {
+        return Rgb{static_cast<std::uint8_t>(color.red()), static_cast<std::uint8_t>(color.green()),
+                   static_cast<std::uint8_t>(color.blue())};
+    };
+    const Rgb ground = foundGround(rgb(palette.color(QPalette::Active, QPalette::Base)),
+                                   rgb(palette.color(QPalette::Active, QPalette::Text)), current);
+    return QColor(ground.red, ground.green, ground.blue);
+}
+
 } // namespace
 
 void ByteGridView::paintEvent(QPaintEvent* event) {
@@ -28,6 +39,10 @@ void ByteGridView::paintEvent(QPaintEvent* event) {
     painter.setFont(m_cellFont);
     const QPalette::ColorGroup group =
         (m_cellsEnabled && isEnabled()) ? QPalette::Active : QPalette::Disabled;
+    if (!m_found.empty()) {
+        m_foundGrounds[0] = foundColor(palette(), false);
+        m_foundGrounds[1] = foundColor(palette(), true);
+    }
 
     // Only the rows that cross the damaged area are visited.
     const QRect dirty = event->rect();
@@ -60,6 +75,25 @@ void ByteGridView::setCellOverlay(CellOverlay overlay) {
     viewport()->update();
 }
 
+void ByteGridView::setFoundCells(const std::vector<CellRange>& matches,
+                                 std::optional<CellRange> current) {
+    std::vector<std::uint8_t> found(matches.empty() ? 0 : static_cast<std::size_t>(cellCount()), 0);
+    const auto mark = [&found](CellRange range, std::uint8_t how) {
+        for (int k = range.offset; k < range.offset + range.length; ++k) {
+            if (k >= 0 && static_cast<std::size_t>(k) < found.size())
+                found[static_cast<std::size_t>(k)] = how;
+        }
+    };
+    for (const CellRange& match : matches)
+        mark(match, 1);
+    if (current)
+        mark(*current, 2);
+    if (found == m_found)
+        return;
+    m_found = std::move(found);
+    viewport()->update();
+}
+
 void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
                              QPalette::ColorGroup group) {
     // Disabled cells grey only their digits: the cells themselves and the
@@ -73,6 +107,11 @@ void ByteGridView::paintCell(QPainter& painter, int index, const QRect& rect,
         m_cellOverlay(painter, index, rect);
         painter.restore();
     }
+    const std::uint8_t found = static_cast<std::size_t>(index) < m_found.size()
+                                   ? m_found[static_cast<std::size_t>(index)]
+                                   : 0;
+    if (found != 0)
+        painter.fillRect(rect.adjusted(1, 1, -1, -1), m_foundGrounds[found - 1]);
     // The edit cell of a focused grid is framed twice as thick as a border,
     // in a highlight that stands out on the cells, so the keyboard focus
     // shows even on a cell that carries no border.

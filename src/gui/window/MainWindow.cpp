@@ -7,6 +7,7 @@
 #include "gui/controllers/EditController.h"
 #include "gui/controllers/EditorPanel.h"
 #include "gui/controllers/FileController.h"
+#include "gui/controllers/FindController.h"
 #include "gui/controllers/GeneratorController.h"
 #include "gui/controllers/LanguageController.h"
 #include "gui/controllers/ShellController.h"
@@ -68,8 +69,8 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
 MainWindow::~MainWindow() {
     m_coverage.reset(); // it listens to the comparison
     for (QObject* controller : std::initializer_list<QObject*>{
-             m_generatorController, m_shellController, m_comparisonController, m_editController,
-             m_fileController, m_languageController})
+             m_findController, m_generatorController, m_shellController, m_comparisonController,
+             m_editController, m_fileController, m_languageController})
         delete controller;
     delete takeCentralWidget();
 }
@@ -133,6 +134,11 @@ void MainWindow::buildControllers() {
     m_shellController =
         new ShellController(m_language, m_settings, m_appDir, m_catalog, *m_fileController, *this);
     m_generatorController = new GeneratorController(m_session, *this);
+    m_findController =
+        new FindController({m_session, *m_editorPanel, *m_gridView, *m_fileController, *this,
+                            [this] { return m_shellController->seemFolder(); }});
+    connect(m_languageController, &LanguageController::languageChanged, m_findController,
+            &FindController::retranslate);
     connect(m_generatorController, &GeneratorController::returnedToMainWindow, this,
             [this] { m_caption.showProgramName(); });
 
@@ -140,9 +146,11 @@ void MainWindow::buildControllers() {
                                                  QList<QAction*>{m_coverage->suggestAction()} +
                                                  m_comparisonController->folderMenuItems());
     m_editController->fillMenu(m_menus.edit, m_comparisonController->editMenuItems());
+    m_findController->fillEditMenu(m_menus.edit);
     m_generatorController->fillMenu(m_menus.tools);
     m_menus.tools->addSeparator();
     m_shellController->fillToolsMenu(m_menus.tools);
+    m_findController->fillToolsMenu(m_menus.tools);
     m_shellController->fillHelpMenu(m_menus.help);
     for (QMenu* menu : {m_menus.file, m_menus.edit, m_menus.tools, m_menus.language, m_menus.help})
         menuBar()->addMenu(menu);

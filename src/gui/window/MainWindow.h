@@ -30,6 +30,7 @@ class CoverageController;
 class EditController;
 class EditorPanel;
 class FileController;
+class FindController;
 class GeneratorController;
 class LanguageController;
 class MainSurface;
@@ -137,6 +138,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     EditorPanel* m_editorPanel = nullptr;
     FileController* m_fileController = nullptr;
     EditController* m_editController = nullptr;
+    FindController* m_findController = nullptr;
     ComparisonController* m_comparisonController = nullptr;
     ShellController* m_shellController = nullptr;
     LanguageController* m_languageController = nullptr;

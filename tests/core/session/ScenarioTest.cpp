@@ -116,4 +116,29 @@ TEST(ScenarioTest, EveryScenarioGivesTheBytesItExpects) {
     EXPECT_GE(scenarios, 5);
 }
 
+// find chooses a setting as the find bar does, and toggle acts on it.
+TEST(ScenarioTest, FindChoosesTheFirstMatchForTheStepAfterIt) {
+    LanguageFile language;
+    MemorySettingsStore settings;
+    EditingSession session(language, settings);
+    ASSERT_FALSE(session.loadDefinitions(std::string(VANTREL_DATA_DIR) + "/seem_en.xml"));
+    const std::string samples = std::string(VANTREL_DATA_DIR) + "/samples/";
+    const ScenarioParse parse = parseScenario("open 0032_0001.seem\nfind key sound\nfind SOUND\n"
+                                              "toggle\nsave\n");
+    ASSERT_FALSE(parse.failure);
+    const ScenarioRun missing = runScenario(session, parse.steps, samples);
+    ASSERT_TRUE(missing.failure);
+    EXPECT_NE(missing.failure->message.find("line 2 (find)"), std::string::npos);
+
+    const std::vector<ScenarioStep> steps = {parse.steps[0], parse.steps[2], parse.steps[3],
+                                             parse.steps[4]};
+    const ScenarioRun run = runScenario(session, steps, samples);
+    ASSERT_FALSE(run.failure) << run.failure->message;
+    EXPECT_EQ(run.result.at(0x1A), 0xA4); // Keys/Sound was on
+
+    const ScenarioRun toggleFirst =
+        runScenario(session, parseScenario("open 004a_0001.seem\ntoggle\n").steps, samples);
+    EXPECT_TRUE(toggleFirst.failure);
+}
+
 } // namespace

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/find/FolderSearch.h"
+
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/document/FunctionTree.h"
+#include "core/editors/EditorModel.h"
+#include "core/settings/SettingsStore.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+SettingFinder::SettingFinder(const XmlElement& definitionsRoot, std::string text)
+    : m_root(definitionsRoot), m_text(std::move(text)) {}
+
+bool SettingFinder::typeMayMatch(const XmlElement& type) {
+    const auto known = std::find_if(m_typeMatches.begin(), m_typeMatches.end(),
+                                    [&type](const auto& entry) { return entry.first == type; });
+    if (known != m_typeMatches.end())
+        return known->second;
+    const bool may = isEditor(editorKindOf(toLowerAscii(type.attribute("type").value_or("")))) &&
+                     typeMentions(type, m_text);
+    m_typeMatches.emplace_back(type, may);
+    return may;
+}
+
+std::vector<SettingMatch> SettingFinder::find(const std::vector<std::uint8_t>& bytes) {
+    if (m_text.empty() || bytes.empty())
+        return {};
+    const XmlElement type = findSeemType(m_root, bytes.size());
+    if (type.isNull() || !typeMayMatch(type))
+        return {};
+    ByteGrid grid;
+    grid.load(bytes);
+    FunctionTreeBuilder builder;
+    const std::string typeName = toLowerAscii(type.attribute("type").value_or(""));
+    const EditorModel model = buildEditorModel(type, typeName, grid, builder);
+    return findSettings(model, grid, m_text);
+}
+
+std::string folderMatchLine(const UiStrings& strings, const std::string& fileName,
+                            const SettingMatch& match) {
+    const auto dot = fileName.rfind('.');
+    const std::string stem =
+        dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+    return strings.format(UiString::FindInFolderLine, {stem, match.path, match.value});
+}
+
+} // namespace vantrel

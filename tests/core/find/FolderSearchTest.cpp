@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/find/FolderSearch.h"
+
+#include "TempDir.h"
+#include "core/definitions/SeemTypeCatalog.h"
+#include "core/session/EditingSession.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace vantrel;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kSamples = std::string(VANTREL_DATA_DIR) + "/samples/";
+
+TEST(FolderSearchTest, EachFileWithItsSettingsUnreadableOnesNamedAndALineOpensItsSetting) {
+    LanguageFile language;
+    MemorySettingsStore settings;
+    EditingSession session(language, settings);
+    ASSERT_FALSE(session.loadDefinitions(std::string(VANTREL_DATA_DIR) + "/seem_en.xml"));
+    vantrel::testing::TempDir dir;
+    for (const char* name : {"0032_0001.seem", "004a_0001.seem", "0a1c_0001.seem"})
+        fs::copy_file(kSamples + name, dir.path() / name);
+    std::ofstream(dir / "huge.seem") << std::string(6000, 'x');
+    fs::create_directory(dir.path() / "folder.seem");
+
+    const FolderSearchResult result = findInSeemFolder(
+        dir.path().string(), session.document().definitions().root(), "SHORT tone");
+    ASSERT_TRUE(result.readable);
+    ASSERT_EQ(result.files.size(), 1u);
+    const FileSettingMatches& found = result.files.front();
+    ASSERT_FALSE(found.matches.empty());
+    EXPECT_EQ(folderMatchLine(session.strings(), found.name, found.matches.front()),
+              "0032_0001 · Keys/Sound: on");
+    ASSERT_EQ(result.unreadable.size(), 1u);
+    EXPECT_NE(result.unreadable.front().find("huge.seem"), std::string::npos);
+    ASSERT_EQ(result.skipped.size(), 1u);
+
+    // The line's file opens as any file does, and its key picks the setting.
+    ASSERT_TRUE(session.open(found.path).opened);
+    EXPECT_NE(session.model().switchByKey(found.matches.front().key), nullptr);
+}
+
+TEST(FolderSearchTest, OnlyTypesWhoseDefinitionsMentionTheTextAreDecoded) {
+    XmlDocument definitions;
+    ASSERT_TRUE(definitions.load(std::string(VANTREL_DATA_DIR) + "/seem_en.xml").ok);
+    const XmlElement function = findSeemType(definitions.root(), 120);
+    EXPECT_TRUE(typeMentions(function, "key"));
+    EXPECT_FALSE(typeMentions(function, "microphone"));
+    SettingFinder finder(definitions.root(), "microphone");
+    std::ifstream in(kSamples + "0a1c_0001.seem", std::ios::binary);
+    const std::vector<std::uint8_t> volume{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(finder.find(volume).size(), 1u);
+    EXPECT_TRUE(finder.find(std::vector<std::uint8_t>(120, 0)).empty());
+}
+
+} // namespace
