@@ -20,4 +20,14 @@ namespace vantrel {
 // lightened on dark ones.
 [[nodiscard]] Rgb readableRed(Rgb background);
 
+// A ground for a mark under text: ground itself where text reads on it with a
+// contrast ratio of at least 4.5, else ground darkened (under light text) or
+// lightened (under dark text) just as far as that takes.
+[[nodiscard]] Rgb readableGround(Rgb ground, Rgb text);
+
+// A fainter mark beside one made with readableGround: faint where the palette
+// has it from its light colours, else halfway from mark to the palette's base
+// (still under text).
+[[nodiscard]] Rgb fainterGround(Rgb faint, Rgb mark, Rgb base, Rgb text);
+
 } // namespace vantrel
