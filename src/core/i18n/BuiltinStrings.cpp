@@ -363,6 +363,14 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 169: a recovery entry recover will not put back: path, entry, why and what to do
         "An earlier save of %1 may have left %2 in the recovery folder, which \"vantrel-cli "
         "recover\" will not put back: %3.",
+        // 170: StatusNoFileTouch, the status line without a file where there is no keyboard
+        "No file open. Tap Open or the File menu to open a seem file.",
+        // 171: StatusFileOpenTouch, the status line with a file where there is no keyboard
+        "File loaded. Make your changes, then save them with File ▸ Save.",
+        // 172: AccessibleCaretOnDigit, the caret within a cell: digit, the cell's text
+        "digit %1 of %2",
+        // 173: AccessibleCaretAfter, the caret after a cell's digits: the cell's text
+        "after %1",
     };
     return strings;
 }
