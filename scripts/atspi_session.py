@@ -12,6 +12,24 @@ import time
 
 SKIP = 77
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+# The distribution's Python, which has its pyatspi; a python3 found first on
+# PATH (a virtual environment, a newer build) often lacks it.
+SYSTEM_PYTHON = "/usr/bin/python3"
+
+
+def python_with_pyatspi():
+    """This interpreter where it has pyatspi, else the system's where that
+    has it, else None."""
+    try:
+        import pyatspi  # noqa: F401  (only whether it is there)
+        return sys.executable
+    except ImportError:
+        pass
+    if os.access(SYSTEM_PYTHON, os.X_OK) and subprocess.run(
+            [SYSTEM_PYTHON, "-c", "import pyatspi"], stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL).returncode == 0:
+        return SYSTEM_PYTHON
+    return None
 
 
 def run_inside_session(script, arguments, timeout, tools=()):
@@ -22,13 +40,12 @@ def run_inside_session(script, arguments, timeout, tools=()):
     if missing or not os.access(BUS_LAUNCHER, os.X_OK):
         print("SKIP: needs", ", ".join(missing or ["at-spi2-core"]))
         return SKIP
-    try:
-        import pyatspi  # noqa: F401  (only whether it is there)
-    except ImportError:
+    python = python_with_pyatspi()
+    if python is None:
         print("SKIP: needs python3-pyatspi")
         return SKIP
     command = ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 1280x1024x24",
-               sys.executable, os.path.abspath(script), "--inner", *arguments]
+               python, os.path.abspath(script), "--inner", *arguments]
     try:
         return subprocess.run(command, timeout=timeout).returncode
     except subprocess.TimeoutExpired:

@@ -7,7 +7,9 @@ Orca speaks through a private speech-dispatcher whose only voice is silent:
 its generic module writes each utterance to a file and never opens a sound
 device (a module that waits for one hangs Orca)."""
 import os
+import shutil
 import subprocess
+import sys
 import time
 
 
@@ -82,7 +84,16 @@ class Speech:
 
 
 def start_orca():
-    return subprocess.Popen(["orca", "--replace"], stdout=subprocess.DEVNULL,
+    """Orca, run by this process's Python (the one with pyatspi) where Orca is
+    a Python script: its "#!/usr/bin/env python3" may find another first."""
+    orca = shutil.which("orca") or "orca"
+    try:
+        with open(orca, "rb") as script:
+            python_script = b"python" in script.readline()
+    except OSError:
+        python_script = False
+    command = [sys.executable, orca] if python_script else [orca]
+    return subprocess.Popen([*command, "--replace"], stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
 
 

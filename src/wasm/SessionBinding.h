@@ -87,6 +87,8 @@ class SessionBinding {
     val generatedFileName(const val& kind) const;
     val tipsOn() const;
     val setTipsOn(const val& on);
+    val setWithoutKeyboard(const val& without);
+    val suggestDefinitions() const;
 
     val outerTextPrefill() const;
     val gprsPrefill() const;
@@ -125,6 +127,9 @@ class SessionBinding {
     void push();
     [[nodiscard]] const Coverage& currentCoverage() const;
     [[nodiscard]] SeemComparison compareWithOther() const;
+    // The other file opened on the definitions in force; null with the reason where it is refused.
+    [[nodiscard]] std::unique_ptr<EditingSession>
+    openOther(const std::string& name, std::vector<std::uint8_t> content, std::string& refusedWith);
     [[nodiscard]] val editResult(const EditResult& refused) const;
     [[nodiscard]] const UiStrings& strings() const { return m_language.strings(); }
 
@@ -155,6 +160,7 @@ class SessionBinding {
     // The file the open one is compared with, opened by a session of its own
     // on the same definitions (their text is kept for it), without tips.
     std::string m_definitionsText;
+    std::string m_definitionsName;
     MemorySettingsStore m_otherSettings;
     std::unique_ptr<EditingSession> m_other;
     // Coverage follows the type and size only: made once for each.

@@ -2,11 +2,14 @@
 // The open file compared with another and given its values, recipes, and
 // which bits the definitions describe.
 #include "core/compare/DifferenceJson.h"
+#include "core/coverage/DefinitionSuggestions.h"
 #include "core/recipe/Recipe.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
+
+#include <algorithm>
 
 namespace vantrel::wasm {
 
@@ -50,6 +53,23 @@ RecipeTrial tryRecipe(const SeemDocument& document, const std::vector<RecipeEntr
     return result;
 }
 
+// The line of the type's element in the definitions' text. The page's XML
+// parser keeps no places, so where the core has none the element's ID is
+// looked for in the text.
+int typeLine(const SeemDocument& document, const std::string& definitionsText) {
+    const XmlElement type = document.type();
+    if (const int line = document.definitions().position(type).line; line > 0)
+        return line;
+    const std::string id = type.attribute("ID").value_or("");
+    const std::size_t at =
+        id.empty() ? std::string::npos : definitionsText.find("ID=\"" + id + "\"");
+    if (at == std::string::npos)
+        return 0;
+    return 1 + static_cast<int>(
+                   std::count(definitionsText.begin(),
+                              definitionsText.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+}
+
 } // namespace
 
 SeemComparison SessionBinding::compareWithOther() const {
@@ -62,15 +82,26 @@ val SessionBinding::compareWith(const val& bytes, const val& name) {
     const std::string fileName = in.text(name, "name");
     if (in.failed())
         return in.refusal();
+    std::string refused;
+    std::unique_ptr<EditingSession> other = openOther(fileName, std::move(content), refused);
+    if (!other)
+        return refusal(refused);
+    m_other = std::move(other);
+    return val::undefined();
+}
+
+std::unique_ptr<EditingSession> SessionBinding::openOther(const std::string& name,
+                                                          std::vector<std::uint8_t> content,
+                                                          std::string& refusedWith) {
     m_otherSettings.setValue("ShowTip", "0");
     auto other = std::make_unique<EditingSession>(m_language, m_otherSettings);
     if (!m_definitionsText.empty())
         (void)other->loadDefinitionsText(m_definitionsText, "");
-    const OpenResult opened = other->openBytes(fileName, std::move(content));
-    if (!opened.opened)
-        return refusal(opened.message ? opened.message->text(strings()) : fileName);
-    m_other = std::move(other);
-    return val::undefined();
+    const OpenResult opened = other->openBytes(name, std::move(content));
+    if (opened.opened)
+        return other;
+    refusedWith = opened.message ? opened.message->text(strings()) : name;
+    return nullptr;
 }
 
 val SessionBinding::comparison() const {
@@ -96,6 +127,19 @@ val SessionBinding::comparison() const {
 val SessionBinding::closeComparison() {
     m_other.reset();
     return val::undefined();
+}
+
+val SessionBinding::suggestDefinitions() const {
+    if (!m_other || !m_session.fileOpen())
+        return val::null();
+    const SeemDocument& document = m_session.document();
+    if (!document.type())
+        return val(std::string());
+    const DefinitionSuggestions suggestions =
+        vantrel::suggestDefinitions(document.type(), document.typeName(), document.grid(),
+                                    m_other->document().grid(), strings());
+    return val(suggestionText(suggestions, document.type(), document.typeName(),
+                              typeLine(document, m_definitionsText), m_definitionsName, strings()));
 }
 
 val SessionBinding::takeOther(const val& index) {

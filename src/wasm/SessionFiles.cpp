@@ -55,7 +55,13 @@ val SessionBinding::loadDefinitions(const val& text, const val& name, const val&
     if (const auto failure = m_session.loadDefinitionsText(definitions, fileName, userChosen))
         return refusal(failure->message);
     m_definitionsText = definitions;
-    m_other.reset();
+    m_definitionsName = fileName;
+    // The comparison stays, its file read again on the new definitions.
+    if (m_other) {
+        std::string refused;
+        m_other =
+            openOther(m_other->document().path(), m_other->document().grid().bytes(), refused);
+    }
     m_coverage.reset();
     return val::undefined();
 }
@@ -173,6 +179,17 @@ val SessionBinding::setTipsOn(const val& on) {
     if (in.failed())
         return in.refusal();
     m_session.setTipsOn(wanted);
+    return val::undefined();
+}
+
+val SessionBinding::setWithoutKeyboard(const val& without) {
+    PageValues in("setWithoutKeyboard");
+    const bool wanted = in.flag(without, "without");
+    if (in.failed())
+        return in.refusal();
+    const Call call(*this);
+    m_session.setWithoutKeyboard(wanted);
+    m_pending.file = true; // the status line is in the file's state
     return val::undefined();
 }
 

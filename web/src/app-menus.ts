@@ -22,6 +22,7 @@ export interface MenuWindow {
     goToOffset(): void;
     compare(): void;
     closeComparison(): void;
+    suggestDefinitions(): void;
     openGenerator(kind: GeneratorKind): void;
     chooseSeemFolder(): void;
     compareFolders(): void;
@@ -41,10 +42,19 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
     const command = (control: string, action: () => unknown, enabled = true,
         label = session.caption('Form1', control)): MenuCommand => ({ control, label, action, enabled });
     return [
+        // Comparing, folders and settings files are under File, where the window has them.
         { label: session.caption('Form1', 'mnuFile'), commands: [
             command('mnuOpen', () => files.pick()),
             command('mnuSave', () => files.save(), open),
             command('mnuSaveAs', () => files.saveAs(), open),
+            command('mnuCompare', () => window.compare(), open),
+            command('mnuCloseCompare', () => window.closeComparison(), window.comparing),
+            command('mnuSuggestDefinitions', () => window.suggestDefinitions(), window.comparing,
+                session.label(UiString.SuggestDefinitions)),
+            command('compareFolders', () => window.compareFolders(), true, session.label(UiString.MenuCompareFolders)),
+            command('exportSettings', () => tools.exportSettings(), open, session.label(UiString.MenuExportSettings)),
+            command('applySettings', () => window.chooseFile('recipeInput'), open,
+                session.label(UiString.MenuApplySettings)),
             command('mnuClose', () => files.close(), open),
             command('mnuDefinitions', () => window.chooseFile('definitionsInput'), true,
                 session.caption('web', 'mnuDefinitions')),
@@ -55,8 +65,6 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuOnOff', () => chosen && window.edit((s) => s.toggleSwitch(chosen.key)), chosen !== null,
                 session.label(chosen?.on ? UiString.SwitchOff : UiString.SwitchOn)),
             command('mnuGoTo', () => window.goToOffset(), open, session.label(UiString.GoToOffsetMenu)),
-            command('mnuCompare', () => window.compare(), open),
-            command('mnuCloseCompare', () => window.closeComparison(), window.comparing),
         ] },
         { label: session.label(UiString.ViewMenu), commands: [
             { ...command('coverage', () => window.view.toggleCoverage(), true, session.label(UiString.ShowCoverage)),
@@ -68,10 +76,6 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuSetOuterText', () => window.openGenerator('outertext')),
             command('mnuSetGPRS', () => window.openGenerator('gprs')),
             command('mnuSetFolder', () => window.chooseSeemFolder()),
-            command('compareFolders', () => window.compareFolders(), true, session.label(UiString.MenuCompareFolders)),
-            command('exportSettings', () => tools.exportSettings(), open, session.label(UiString.MenuExportSettings)),
-            command('applySettings', () => window.chooseFile('recipeInput'), open,
-                session.label(UiString.MenuApplySettings)),
         ] },
         { label: session.caption('Form1', 'mnuHelp'), commands: [
             command('mnuHelpTopic', () => globalThis.open(helpAddress(), '_blank', 'noopener')),

@@ -61,6 +61,10 @@ export class ByteGrid extends LitElement implements CellView {
     // The session's cursor; keys and clicks go to it while a file is open.
     @property({ attribute: false }) cursor: GridCursor | null = null;
     @property({ type: Boolean }) navigable = false;
+    // What is said when the caret moves within a cell: caret 0 or 1 is on that
+    // digit, 2 after both.
+    @property({ attribute: false }) caretWords: (caret: number, text: string) => string = (caret, text) =>
+        `${caret} ${text}`;
 
     private cells: HTMLElement[] = [];
     private body: HTMLElement | null = null;
@@ -89,13 +93,39 @@ export class ByteGrid extends LitElement implements CellView {
     override render() {
         return html`<div class="grid" role="grid" aria-label=${this.gridLabel} aria-colcount="17"
             @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}
-            @pointerdown=${(event: PointerEvent) => (this.pointerType = event.pointerType)}></div>${this.touch.element}`;
+            @pointerdown=${(event: PointerEvent) => (this.pointerType = event.pointerType)}></div>${this.touch.element}<span
+            class="spoken" aria-live="polite"></span>`;
+    }
+
+    // A screen reader says a focused cell's name when the focus arrives, not
+    // when its value or the caret in it changes: those are said here.
+    private say(text: string): void {
+        const spoken = this.querySelector(':scope > .spoken');
+        if (spoken) {
+            // The same words again (a digit typed twice) must still be a change.
+            spoken.textContent = spoken.textContent === text ? `${text}\u00a0` : text;
+        }
+    }
+
+    // What the user did in the grid changed the current cell or moved the caret in it.
+    private sayChange(index: number, caret: number, changedCells: number[]): void {
+        const cell = this.cells[index];
+        if (!cell || !(this.body?.contains(document.activeElement) || this.touch.active)) {
+            return;
+        }
+        const text = cell.textContent ?? '';
+        if (changedCells.includes(index)) {
+            this.say(this.labelOf(index, text));
+        } else if (this.currentIndex === index && this.caretPlace !== caret) {
+            this.say(this.caretWords(this.caretPlace, text));
+        }
     }
 
     // What a session call changed of the cells and the cursor. The keyboard
     // focus follows the cursor while it is in the grid; it moves first, before
     // any text changes, so the browser need not lay the page out for it.
     show({ cells, texts, allCells, cursor }: Pick<SessionChange, 'cells' | 'texts' | 'allCells' | 'cursor'>): void {
+        const [index, caret] = [this.currentIndex, this.caretPlace];
         if (cursor && cursor.cell !== this.currentIndex && this.cells[cursor.cell]) {
             this.cells[this.currentIndex]?.setAttribute('tabindex', '-1');
             this.currentIndex = cursor.cell;
@@ -119,6 +149,9 @@ export class ByteGrid extends LitElement implements CellView {
             this.caretPlace = cursor.caret;
             this.description = cursor.description;
             this.markCurrent();
+        }
+        if (!allCells) {
+            this.sayChange(index, caret, cells);
         }
         const current = this.cells[this.currentIndex];
         if (this.touch.active && current) {
@@ -181,6 +214,9 @@ export class ByteGrid extends LitElement implements CellView {
             const line = document.createElement('div');
             line.setAttribute('role', 'row');
             line.setAttribute('aria-rowindex', String(row + 2));
+            // Named by its offset: a row named by its content would be read whole
+            // when the focus enters it.
+            line.setAttribute('aria-label', hex(row * cellsPerRow, 4));
             const offset = document.createElement('span');
             offset.setAttribute('role', 'rowheader');
             offset.setAttribute('aria-colindex', '1');
@@ -271,10 +307,12 @@ export class ByteGrid extends LitElement implements CellView {
             return;
         }
         cell.classList.add('current');
-        if (this.description) {
-            cell.setAttribute('aria-description', this.description);
-        } else {
+        // Set again only when it changed: a screen reader says a focused
+        // cell's description again whenever it is set.
+        if (!this.description) {
             cell.removeAttribute('aria-description');
+        } else if (cell.getAttribute('aria-description') !== this.description) {
+            cell.setAttribute('aria-description', this.description);
         }
         // The caret shows as a mark under the digit it stands before.
         const caret = this.caret;

@@ -124,6 +124,8 @@ export class ColourEditor extends LitElement {
                 ${model.groups.map((group) => html`<fieldset><legend>${group.caption}</legend>
                     ${group.entries.map((item) => html`<label data-key=${item.key}>
                         <input type="radio" name="colourEntry" .checked=${item.key === entry?.key}
+                            aria-description=${session.string(UiString.AccessibleColorEntry,
+                                [item.rgb.toUpperCase(), String(item.transparency)])}
                             @change=${() => this.choose(item)} @focus=${() => this.choose(item)}>
                         <span class="swatch" ${paint({ background: item.rgb })}></span>${item.caption}</label>`)}
                 </fieldset>`)}

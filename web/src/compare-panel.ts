@@ -46,10 +46,11 @@ export class ComparePanel extends LitElement {
         this.input.click();
     }
 
-    // The open file compared with file, as if chosen with Compare.
-    compareWith(file: File): Promise<void> {
+    // The open file compared with file, as if chosen with Compare; name says
+    // which file it is where its own name would not.
+    compareWith(file: File, name?: string): Promise<void> {
         this.opener = focusedElement();
-        return this.start(file);
+        return this.start(file, name);
     }
 
     // Compares again; the open file has changed, or another was opened.
@@ -88,13 +89,13 @@ export class ComparePanel extends LitElement {
         }
     }
 
-    private async start(file: File): Promise<void> {
+    private async start(file: File, name?: string): Promise<void> {
         if (!this.session) {
             return;
         }
         const read = await readFile(file, this.readLimit);
         try {
-            this.session.compareWith(read.bytes, read.name);
+            this.session.compareWith(read.bytes, name ?? read.name);
         } catch (error) {
             this.fail(error);
             return;

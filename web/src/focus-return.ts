@@ -62,7 +62,7 @@ export class FocusReturn implements ReactiveController {
     }
 
     // Leads past the menus to the editor; without a file, to the page's main part.
-    skipLink() {
+    skipLink(caption: string) {
         return html`<a class="skip-link" href="#main" @click=${(event: Event) => {
             event.preventDefault();
             if (!this.focusEditor()) {
@@ -70,7 +70,7 @@ export class FocusReturn implements ReactiveController {
                 main?.setAttribute('tabindex', '-1');
                 main?.focus();
             }
-        }}>Skip to the editor</a>`;
+        }}>${caption}</a>`;
     }
 
     private readonly onFocusIn = (event: FocusEvent): void => {

@@ -17,10 +17,12 @@ interface ComparedFolders {
     result: FolderComparison;
 }
 
-// A file to open and the file to compare it with.
+// A file to open and the file to compare it with, named with its folder:
+// both have the same name.
 export interface FilePair {
     file: File;
     other: File;
+    otherName: string;
 }
 
 type Panel = 'seem-folder' | 'folder-comparison';
@@ -127,6 +129,25 @@ export class FolderPanel extends LitElement {
         });
     }
 
+    // Another language: the lists say their lines again in it (a folder
+    // comparison is made again, its settings named by the new definitions).
+    async reword(): Promise<void> {
+        const session = this.session;
+        if (this.folder && session) {
+            this.items = scanFolder(session, this.folder);
+        }
+        const shown = this.comparison;
+        if (shown && session) {
+            await this.run(async () => {
+                const result = await compareFolders(session, shown.older, shown.newer, this.readLimit);
+                if (this.comparison === shown) {
+                    this.comparison = { ...shown, result };
+                }
+            });
+        }
+        this.requestUpdate();
+    }
+
     private open(name: string): void {
         const file = this.folder?.files.find((candidate) => candidate.name === name);
         if (file) {
@@ -139,7 +160,8 @@ export class FolderPanel extends LitElement {
         const file = newer.files.find((candidate) => candidate.name === theirsName);
         const other = older.files.find((candidate) => candidate.name === oursName);
         if (file && other) {
-            this.dispatchEvent(new CustomEvent<FilePair>('pair-open', { detail: { file, other }, bubbles: true }));
+            const otherName = `${older.name}/${other.name}`;
+            this.dispatchEvent(new CustomEvent<FilePair>('pair-open', { detail: { file, other, otherName }, bubbles: true }));
         }
     }
 
@@ -165,6 +187,8 @@ export class FolderPanel extends LitElement {
             </ul></section>`;
     }
 
+    // A changed setting reads as its pair will once opened (the newer file
+    // compared with the older): the newer value first, as the window lists it.
     private renderComparison(session: Session, compared: ComparedFolders) {
         const { older: { name: olderName }, newer: { name: newerName }, result } = compared;
         const heading = session.string(UiString.ChangedFilesCaption, [olderName, newerName]);
@@ -181,7 +205,7 @@ export class FolderPanel extends LitElement {
                         @click=${() => this.openPair(compared, pair.oursName, pair.theirsName)}>${session.plural(
                         UiString.ChangedFileLine, pair.differences.length, [pair.oursName, String(pair.differences.length)])}</button>
                     <ul class="pair-differences">${pair.differences.map((difference) => html`<li>
-                        ${difference.name}: ${difference.a} → ${difference.b}</li>`)}</ul></li>`)}
+                        ${difference.name}: ${difference.b} → ${difference.a}</li>`)}</ul></li>`)}
                 ${result.onlyInOurs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [olderName, name])}</li>`)}
                 ${result.onlyInTheirs.map((name) => html`<li>${session.string(UiString.OnlyInFolder, [newerName, name])}</li>`)}
                 ${result.unreadable.map((line) => html`<li>${line}</li>`)}

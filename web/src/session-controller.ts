@@ -84,6 +84,10 @@ function rememberWords(session: Session, words: Map<string, string>): void {
     }
 }
 
+// A touch screen and no mouse or pen: most likely no keyboard either, so the
+// status line should not send the user to Ctrl+O.
+const touchOnly = matchMedia('(any-pointer: coarse) and (not (any-pointer: fine))');
+
 export class SessionController implements ReactiveController {
     core: VantrelCore | null = null;
     session: Session | null = null;
@@ -112,7 +116,12 @@ export class SessionController implements ReactiveController {
 
     hostDisconnected(): void {
         this.session?.setListener(null);
+        touchOnly.removeEventListener('change', this.followPointers);
     }
+
+    private readonly followPointers = (): void => {
+        this.session?.setWithoutKeyboard(touchOnly.matches);
+    };
 
     async start(): Promise<void> {
         const { core, session } = await startSession();
@@ -120,6 +129,8 @@ export class SessionController implements ReactiveController {
         this.session = session;
         rememberWords(session, this.words);
         session.setListener((change) => this.apply(change));
+        this.followPointers();
+        touchOnly.addEventListener('change', this.followPointers);
         await loadLanguageDefinitions(session);
         this.refresh();
     }

@@ -68,6 +68,9 @@ export class SwitchTree extends LitElement {
         const held = this.contains(document.activeElement);
         if (!newRoot && held && node?.kind === 'switch' && last?.key === node.key && last.on !== node.on) {
             this.stateSaid = this.switchLabel(node.text, node.on);
+        } else if (newRoot || last?.key !== node?.key) {
+            // Emptied as the focus moves on, so the same words said again later are a change.
+            this.stateSaid = '';
         }
         this.focusedState = node?.kind === 'switch' ? { key: node.key, on: node.on } : null;
     }

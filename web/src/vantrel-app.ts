@@ -16,6 +16,7 @@ import { FocusReturn } from './focus-return';
 import type { FilePair, FolderPanel } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
+import type { SuggestDialog } from './suggest-dialog';
 import { SessionController } from './session-controller';
 import { ToolCommands } from './tool-commands';
 import type { AboutDialog, GoToDialog } from './window-dialogs';
@@ -28,6 +29,7 @@ import './generator-dialog';
 import './menu-bar';
 import './message-dialog';
 import './page-notices';
+import './suggest-dialog';
 import './window-dialogs';
 
 @customElement('vantrel-app')
@@ -49,9 +51,15 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     @query('compare-panel') private comparePanel!: ComparePanel;
     @query('goto-dialog') private goToDialog!: GoToDialog;
     @query('about-dialog') private aboutDialog!: AboutDialog;
+    @query('suggest-dialog') private suggestDialog!: SuggestDialog;
     private startFailure = '';
+    // The language the page was last drawn in.
+    private shownLanguage = -1;
     private shaded: unknown = null;
     private readonly onShortcut = shortcutHandler(this);
+    private readonly caretWords = (caret: number, text: string): string => (caret < 2
+        ? this.session?.string(UiString.AccessibleCaretOnDigit, [String(caret + 1), text])
+        : this.session?.string(UiString.AccessibleCaretAfter, [text])) ?? '';
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -108,6 +116,23 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
             document.body.dataset['ready'] = 'failed';
             this.requestUpdate();
         }
+    }
+
+    override willUpdate(): void {
+        const language = this.controller.languageIndex;
+        if (language !== this.shownLanguage && this.session) {
+            if (this.shownLanguage >= 0) {
+                this.languageChanged();
+            }
+            this.shownLanguage = language;
+        }
+    }
+
+    // Whatever was worded before says it again in the new language; a
+    // comparison stays (the session keeps it) and is asked for again.
+    private languageChanged(): void {
+        this.information = this.chosenSwitch?.tip ?? '';
+        void this.folderPanel?.reword();
     }
 
     override updated(): void {
@@ -175,6 +200,12 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         this.markDifferences();
     }
 
+    suggestDefinitions(): void {
+        if (this.session) {
+            void this.suggestDialog.show(this.session);
+        }
+    }
+
     private markDifferences(): void {
         this.comparePanel?.markDifferences(this.grid, this.querySelector('editor-panel'));
         this.requestUpdate(); // the menus follow whether a file is compared
@@ -190,7 +221,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
 
     // A line of the folder comparison: its pair opened, compared.
     private async openPair({ detail }: CustomEvent<FilePair>): Promise<void> {
-        return (await this.files.openChosen(detail.file)) ? this.comparePanel.compareWith(detail.other) : undefined;
+        return (await this.files.openChosen(detail.file))
+            ? this.comparePanel.compareWith(detail.other, detail.otherName) : undefined;
     }
 
     about(): void {
@@ -236,6 +268,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 @difference-select=${(event: CustomEvent<number>) => this.grid.select(event.detail, true)}></compare-panel>
             <byte-grid .gridLabel=${session.string(UiString.AccessibleGrid)} .offsetLabel=${session.string(UiString.CellOffset)}
                 .cellName=${session.string(UiString.AccessibleCell, [cellOffsetMark, cellTextMark])}
+                .caretWords=${this.caretWords}
                 .cursor=${session} .navigable=${file.open}></byte-grid>`;
     }
 
@@ -246,7 +279,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 : html`<p class="starting" role="status">Vantrel…</p>`;
         }
         const { file, modified, model, revision, cursor } = this.controller;
-        return html`${this.focusReturn.skipLink()}
+        return html`${this.focusReturn.skipLink(session.caption('web', 'lnkSkip'))}
             ${renderHeader(session, this)}
             <page-notices .session=${session} .drafts=${this.drafts} .offer=${this.drafts.offered}></page-notices>
             <main id="main" class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
@@ -259,7 +292,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                     await this.files.open(file);
                 }
             }}>
-                <h1 class="document-title" aria-live="polite">${file.open ? `${file.name}${modified ? ' *' : ''}` : 'Vantrel'}
+                <h1 class="document-title">${file.open ? `${file.name}${modified ? ' *' : ''}` : 'Vantrel'}
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}
                     @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}
@@ -284,6 +317,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
                 this.files.offer(event.detail.bytes, event.detail.fileName)}></generator-dialog>
             <goto-dialog></goto-dialog>
             <about-dialog></about-dialog>
+            <suggest-dialog></suggest-dialog>
             <message-dialog .okLabel=${session.caption('frmTip', 'Command1')}></message-dialog>`;
     }
 }

@@ -211,3 +211,78 @@ test('the skip link, before the menus, leads to the editor', async () => {
     await page.keyboard.press('Enter');
     await page.waitForFunction(() => document.activeElement?.closest('editor-panel') !== null);
 });
+
+// Starts writing down every text a live region (a screen reader's "say this
+// now") takes; the returned function hands over what was written since.
+async function recordSpoken() {
+    await page.evaluate(() => {
+        window.spoken = [];
+        const live = (node) => node instanceof Element
+            && node.closest('[aria-live]:not([aria-live="off"]), [role="status"], [role="alert"]');
+        new MutationObserver((records) => {
+            const changed = (record) => (record.target instanceof Element ? record.target : record.target.parentElement);
+            for (const region of new Set(records.map((record) => live(changed(record))))) {
+                if (region) {
+                    window.spoken.push(region.textContent.replace(/\s+/g, ' ').trim());
+                }
+            }
+        }).observe(document.body, { subtree: true, childList: true, characterData: true });
+    });
+    return async () => {
+        await page.waitForTimeout(100);
+        return page.evaluate(() => window.spoken.splice(0).filter((text) => text !== ''));
+    };
+}
+
+test('Space on a switch, a typed digit and the caret in a cell are said alone, without the heading', async () => {
+    await openSample(page, '0032_0001.seem');
+    const heard = await recordSpoken();
+    const onSwitch = page.locator('switch-tree li[aria-checked]').first();
+    await onSwitch.focus();
+    await heard();
+    await page.keyboard.press('Space');
+    await page.waitForFunction(() => document.title.includes('*'));
+    assert.deepEqual(await heard(), [await onSwitch.getAttribute('aria-label')]);
+    await page.keyboard.press('Control+z');
+    await page.waitForFunction(() => !document.title.includes('*'));
+
+    const cell = page.locator('byte-grid [data-index="18"]');
+    await cell.click();
+    await page.keyboard.press('Home');
+    await heard();
+    const old = (await cell.textContent()).trim();
+    const digit = old[0] === '5' ? '6' : '5';
+    await page.keyboard.type(digit);
+    await page.waitForFunction(() => document.title.includes('*'));
+    assert.deepEqual(await heard(), [languageString(0, 106).replace('%1', '0012').replace('%2', `${digit}${old[1]}`)]);
+    await page.keyboard.press('ArrowRight');
+    assert.deepEqual(await heard(), [languageString(0, 173).replace('%1', `${digit}${old[1]}`)]);
+    await page.keyboard.press('ArrowLeft');
+    assert.deepEqual(await heard(), [languageString(0, 172).replace('%1', '2').replace('%2', `${digit}${old[1]}`)]);
+    await page.keyboard.press('Control+z');
+    await page.waitForFunction(() => !document.title.includes('*'));
+});
+
+test('a row is named by its offset and a cell\'s description is set once as the focus arrives', async () => {
+    await openSample(page, '0032_0001.seem');
+    assert.equal(await page.locator('byte-grid [role="row"][aria-rowindex="3"]').getAttribute('aria-label'), '0010');
+    await page.evaluate(() => {
+        window.descriptionsSet = 0;
+        new MutationObserver((records) => (window.descriptionsSet += records.length))
+            .observe(document.querySelector('byte-grid [data-index="40"]'), { attributeFilter: ['aria-description'] });
+    });
+    await page.locator('byte-grid [data-index="40"]').click();
+    await page.waitForFunction(() => document.activeElement?.dataset.index === '40');
+    await page.waitForTimeout(100);
+    assert.equal(await page.evaluate(() => window.descriptionsSet), 1);
+});
+
+test('a colour entry says its colour and transparency, as the window does', async () => {
+    await openSample(page, '0d51_0001.seem');
+    const entry = page.locator('colour-editor input[name="colourEntry"]').first();
+    const rgb = await page.evaluate(() => document.querySelector('colour-editor .entries .swatch').style.background);
+    const [red, green, blue] = rgb.match(/\d+/g).map(Number);
+    const hex = `#${[red, green, blue].map((value) => value.toString(16).toUpperCase().padStart(2, '0')).join('')}`;
+    const description = await entry.getAttribute('aria-description');
+    assert.match(description, new RegExp(`^${languageString(0, 114).replace('%1', hex).replace('%2', '\\d+')}$`));
+});

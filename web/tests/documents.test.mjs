@@ -69,6 +69,14 @@ test('a language change rewords the open grid, its cells\' names and windows ope
     await page.selectOption('.language select', '0');
 });
 
+test('comparing, folders and settings files are under File, where the window has them', async () => {
+    const places = await page.evaluate(() => Object.fromEntries([...document.querySelectorAll('[data-control]')]
+        .map((item) => [item.dataset.control, item.closest('details.menu').querySelector('summary').textContent.trim()])));
+    for (const control of ['mnuCompare', 'mnuCloseCompare', 'compareFolders', 'exportSettings', 'applySettings']) {
+        assert.equal(places[control], fileMenuCaption(0), control);
+    }
+});
+
 test('compare with another file and take its value', async () => {
     const changed = changedSample();
     await openSample(page, '0032_0001.seem');
@@ -83,6 +91,30 @@ test('compare with another file and take its value', async () => {
     await page.waitForFunction(() => document.querySelectorAll('compare-panel button.take').length === 0);
     assert.equal(await page.locator('byte-grid .differs').count(), 0);
     assert.deepEqual((await saveByDownload(page)).bytes, changed);
+});
+
+test('File > Suggest Definitions shows what vantrel-cli suggests for the compared file', async () => {
+    const changed = Buffer.from(sample('0032_0001.seem'));
+    changed[0x70] ^= 0x0c; // bits no item reads
+    writeFileSync(join(scratch, 'undescribed.seem'), changed);
+    const expected = execFileSync(cliPath, ['diff', '--suggest', join(samplesDir, '0032_0001.seem'),
+        join(scratch, 'undescribed.seem')]).toString();
+    await openSample(page, '0032_0001.seem');
+    await page.locator('details.menu:has([data-control="mnuCompare"]) > summary').click();
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="mnuCompare"]')]);
+    await chooser.setFiles({ name: 'undescribed.seem', mimeType: 'application/octet-stream', buffer: changed });
+    await page.locator('compare-panel li').first().waitFor();
+    await page.locator('details.menu:has([data-control="mnuSuggestDefinitions"]) > summary').click();
+    await page.click('[data-control="mnuSuggestDefinitions"]');
+    const dialog = page.locator('suggest-dialog dialog[open]');
+    await dialog.waitFor();
+    assert.ok(await dialog.locator('textarea').evaluate((area) => area === document.activeElement));
+    assert.equal((await dialog.locator('textarea').inputValue()).trim(), expected.trim());
+    assert.ok(expected.includes('<'), expected);
+    await page.keyboard.press('Escape');
+    await page.locator('details.menu:has([data-control="mnuCloseCompare"]) > summary').click();
+    await page.click('[data-control="mnuCloseCompare"]');
+    assert.equal(await page.locator('[data-control="mnuSuggestDefinitions"]').isDisabled(), true);
 });
 
 test('a recipe exported from one file turns another into it', async () => {

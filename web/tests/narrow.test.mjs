@@ -5,7 +5,7 @@
 // is in sight beside the tree.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { closeSession, openPage, openSample, skipUnlessReady, startSession } from './harness.mjs';
+import { closeSession, languageString, openPage, openSample, skipUnlessReady, startSession } from './harness.mjs';
 
 skipUnlessReady();
 
@@ -36,6 +36,16 @@ test('the page is as wide as the phone with each editor, which opening a file ke
         assert.ok(editorTop >= 0 && editorTop < phone.viewport.height / 2, `${editor} editor at ${editorTop}`);
     }
     console.log(`page width at 390 px: ${widths.join(', ')}`);
+});
+
+test('the status line names what to tap, not keys a phone does not have', async () => {
+    await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await page.reload();
+    await page.waitForFunction(() => document.body.dataset.ready === 'true');
+    const status = page.locator('footer.status [role="status"]');
+    assert.equal((await status.textContent()).trim(), languageString(0, 170));
+    await openSample(page, '0032_0001.seem');
+    assert.equal((await status.textContent()).trim(), languageString(0, 171));
 });
 
 test('a tapped cell takes what a touch keyboard types', async () => {

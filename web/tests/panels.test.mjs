@@ -10,7 +10,7 @@ import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import {
-    cliPath, languageString, openSample, sample, samplesDir, scratchDir, sharedSession, skipUnlessReady,
+    cliPath, languageString, openSample, repoDir, sample, samplesDir, scratchDir, sharedSession, skipUnlessReady,
 } from './harness.mjs';
 
 skipUnlessReady();
@@ -123,8 +123,14 @@ test('a line of the folder comparison opens its pair compared', async () => {
     await line.waitFor();
     assert.ok(await line.evaluate((element) => element === document.activeElement));
     await page.keyboard.press('Enter');
-    // As on the desktop, the newer file opens, compared with the older one.
+    // As on the desktop, the newer file opens, compared with the older one,
+    // named with its folder; the list and the comparison read the same way.
     await assertMarked(changed.differences.map((difference) => ({ ...difference, b: difference.a })));
+    assert.equal((await page.locator('compare-panel h2').textContent()).trim(),
+        languageString(0, 95).replace('%1', 'backup0/0032_0001.seem'));
+    const lines = async (selector) => (await page.locator(selector).allTextContents())
+        .map((text) => text.replace(/\s+/g, ' ').trim()).sort();
+    assert.deepEqual(await lines('folder-panel .pair-differences li'), await lines('compare-panel button.show'));
     assert.equal(await page.locator('switch-tree li[data-key="n_1A_2"]').getAttribute('aria-checked'), 'false');
     await page.waitForFunction(() => document.activeElement?.closest('editor-panel') !== null, null, { timeout: 5000 })
         .catch(() => assert.fail('the opened file\'s editor takes the focus'));
@@ -134,4 +140,80 @@ test('a line of the folder comparison opens its pair compared', async () => {
     await page.keyboard.press('Escape');
     await page.locator('compare-panel section').waitFor({ state: 'detached' });
     assert.ok(await line.evaluate((element) => element === document.activeElement), 'back on the line');
+});
+
+// A caption of a language in language.xml.
+function caption(languageIndex, key) {
+    const language = readFileSync(join(repoDir, 'data', 'language.xml'), 'utf8').split('<language ')[languageIndex + 1];
+    return language.match(new RegExp(`<${key} Caption="([^"]*)"`))[1];
+}
+
+test('a language change while comparing keeps the comparison and rewords every panel', async () => {
+    const changed = twoSwitchesChanged();
+    await lendFolders(sample('0032_0001.seem'), changed.bytes);
+    await runMenu('compareFolders', 2);
+    await page.locator('folder-panel .folder-comparison button.pair').click();
+    await assertMarked(changed.differences.map((difference) => ({ ...difference, b: difference.a })));
+    const chosen = page.locator('switch-tree li.differs').first();
+    await chosen.focus();
+    const information = page.locator('section.information:not(.byte-info) p');
+    const englishTip = (await information.textContent()).trim();
+    const englishLine = (await page.locator('folder-panel .pair-differences li').first().textContent()).trim();
+
+    await page.selectOption('.language select', '1');
+    await page.waitForFunction((corner) => document.querySelector('byte-grid .corner').textContent === corner,
+        languageString(1, 17));
+    await page.waitForFunction((hint) => document.querySelector('folder-panel .hint')?.textContent.trim() === hint,
+        languageString(1, 167), { timeout: 5000 }).catch(() => assert.fail('the folder comparison is reworded'));
+    assert.equal(await page.locator('switch-tree li.differs').count(), changed.differences.length, 'the marks stay');
+    assert.ok(await page.locator('byte-grid .differs').count() > 0);
+    assert.equal(await page.locator('compare-panel button.show').count(), changed.differences.length, 'the panel stays');
+    assert.equal((await page.locator('folder-panel .folder-comparison h2').textContent()).trim(),
+        languageString(1, 150).replace('%1', 'backup0').replace('%2', 'backup1'));
+    assert.notEqual((await page.locator('folder-panel .pair-differences li').first().textContent()).trim(), englishLine);
+    assert.equal((await page.locator('a.skip-link').textContent()).trim(), caption(1, 'web_lnkSkip'));
+    const chineseTip = (await information.textContent()).trim();
+    assert.notEqual(chineseTip, englishTip);
+    await chosen.focus();
+    await page.keyboard.press('ArrowDown');
+    await page.keyboard.press('ArrowUp');
+    assert.equal((await information.textContent()).trim(), chineseTip, 'the chosen switch\'s description, reworded');
+
+    await page.selectOption('.language select', '0');
+    await runMenu('mnuCloseCompare');
+    await page.locator('folder-panel .folder-comparison button.close').click();
+});
+
+// The contrast ratio of two CSS colours "rgb(r, g, b)", as WCAG defines it.
+function contrast(first, second) {
+    const luminance = (css) => {
+        const [red, green, blue] = css.match(/\d+(\.\d+)?/g).slice(0, 3).map((value) => {
+            const channel = Number(value) / 255;
+            return channel <= 0.04045 ? channel / 12.92 : ((channel + 0.055) / 1.055) ** 2.4;
+        });
+        return 0.2126 * red + 0.7152 * green + 0.0722 * blue + 0.05;
+    };
+    const [a, b] = [luminance(first), luminance(second)];
+    return Math.max(a, b) / Math.min(a, b);
+}
+
+test('the comparison marks keep their text readable in a light and a dark colour scheme', async () => {
+    const changed = twoSwitchesChanged();
+    for (const colorScheme of ['light', 'dark']) {
+        await page.emulateMedia({ colorScheme });
+        await openSample(page, '0032_0001.seem');
+        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), runMenu('mnuCompare')]);
+        await chooser.setFiles({ name: 'twice.seem', mimeType: 'application/octet-stream', buffer: changed.bytes });
+        await assertMarked(changed.differences);
+        const colours = await page.evaluate(() => ['byte-grid .differs', 'switch-tree li.differs > .label',
+            'switch-tree li.holds-differences:not(.differs) > .label'].map((selector) => {
+            const style = getComputedStyle(document.querySelector(selector));
+            return [selector, style.color, style.backgroundColor];
+        }));
+        for (const [selector, text, ground] of colours) {
+            assert.ok(contrast(text, ground) >= 4.5, `${colorScheme} ${selector}: ${text} on ${ground}`);
+        }
+        await runMenu('mnuCloseCompare');
+    }
+    await page.emulateMedia({ colorScheme: null });
 });

@@ -164,6 +164,10 @@ std::string differenceLine(const SettingDifference& difference) {
     return difference.name + ": " + difference.ours + " → " + difference.theirs;
 }
 
+std::string openedPairLine(const SettingDifference& difference) {
+    return difference.name + ": " + difference.theirs + " → " + difference.ours;
+}
+
 bool canTake(const ByteGrid& grid, const SettingDifference& difference) {
     return !difference.take.empty() &&
            std::all_of(difference.take.begin(), difference.take.end(),

@@ -64,6 +64,11 @@ struct ComparedFile {
 // "name: ours → theirs", one line for a list or the command line.
 [[nodiscard]] std::string differenceLine(const SettingDifference& difference);
 
+// "name: theirs → ours": a folder comparison's line for a changed pair (ours
+// the older file) as the pair reads once opened, the newer file compared with
+// the older one, so a list and the comparison it opens agree.
+[[nodiscard]] std::string openedPairLine(const SettingDifference& difference);
+
 // Whether grid can take the other file's value: the difference has cells to
 // write and every one exists.
 [[nodiscard]] bool canTake(const ByteGrid& grid, const SettingDifference& difference);

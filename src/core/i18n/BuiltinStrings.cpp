@@ -442,6 +442,14 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 208: FindInFolderHint
         "Type a setting's name and press Enter; press Enter on a line to open its file with that "
         "setting chosen.",
+        // 209: StatusNoFileTouch, the status line without a file where there is no keyboard
+        "No file open. Tap Open or the File menu to open a seem file.",
+        // 210: StatusFileOpenTouch, the status line with a file where there is no keyboard
+        "File loaded. Make your changes, then save them with File ▸ Save.",
+        // 211: AccessibleCaretOnDigit, the caret within a cell: digit, the cell's text
+        "digit %1 of %2",
+        // 212: AccessibleCaretAfter, the caret after a cell's digits: the cell's text
+        "after %1",
     };
     return strings;
 }

@@ -153,13 +153,13 @@ void EditingSession::close() {
 
 UiMessage EditingSession::statusLine() const {
     if (!m_fileOpen)
-        return {UiString::StatusNoFile, {}};
+        return {m_withoutKeyboard ? UiString::StatusNoFileTouch : UiString::StatusNoFile, {}};
     const std::string length = std::to_string(m_document.grid().cellCount());
     if (!m_document.type())
         return {UiString::StatusNoTypeMatches, {length}};
     if (m_model.kind == EditorKind::None)
         return {UiString::StatusNoEditor, {m_document.typeName(), length}};
-    return {UiString::StatusFileOpen, {}};
+    return {m_withoutKeyboard ? UiString::StatusFileOpenTouch : UiString::StatusFileOpen, {}};
 }
 
 std::string EditingSession::fileNameToSave() const {

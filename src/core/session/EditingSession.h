@@ -82,8 +82,10 @@ class EditingSession {
     // not by opening or reading it again: the desktop's caption shows the
     // two forms apart.
     [[nodiscard]] bool namedBySaveAs() const { return m_namedBySaveAs; }
-    // The status line's first panel for the state the session is in.
+    // The status line's first panel for the state the session is in; where
+    // the user has no keyboard it names the commands to tap, not their keys.
     [[nodiscard]] UiMessage statusLine() const;
+    void setWithoutKeyboard(bool without) { m_withoutKeyboard = without; }
     // The name a file is saved under where no path is known: its own name,
     // else its type's ID, else "vantrel", with ".seem".
     [[nodiscard]] std::string fileNameToSave() const;
@@ -238,6 +240,7 @@ class EditingSession {
     FindSession m_find;
     bool m_fileOpen = false;
     bool m_namedBySaveAs = false;
+    bool m_withoutKeyboard = false;
     bool m_askingForSaveAs = false; // the question answerSave answers came from saveAs
     std::string m_gesture;
     int m_batchDepth = 0;

@@ -31,6 +31,18 @@ double contrastRatio(Rgb first, Rgb second) {
     return std::max(a, b) / std::min(a, b);
 }
 
+namespace {
+
+// Black or white, whichever differs more from colour: where a colour is
+// moved to stand apart from it.
+Rgb farEnd(Rgb colour) {
+    const Rgb black{0, 0, 0};
+    const Rgb white{0xFF, 0xFF, 0xFF};
+    return contrastRatio(black, colour) >= contrastRatio(white, colour) ? black : white;
+}
+
+} // namespace
+
 Rgb readableTowards(Rgb from, Rgb toward, Rgb background) {
     constexpr int kSteps = 64;
     for (int step = 0; step <= kSteps; ++step) {
@@ -44,12 +56,19 @@ Rgb readableTowards(Rgb from, Rgb toward, Rgb background) {
 }
 
 Rgb readableRed(Rgb background) {
-    // Black and white are the two ends: whichever reads better is where red is moved to.
-    const Rgb black{0, 0, 0};
-    const Rgb white{0xFF, 0xFF, 0xFF};
-    const Rgb end =
-        contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
-    return readableTowards(Rgb{0xE0, 0x00, 0x00}, end, background);
+    return readableTowards(Rgb{0xE0, 0x00, 0x00}, farEnd(background), background);
+}
+
+Rgb readableGround(Rgb ground, Rgb text) {
+    return readableTowards(ground, farEnd(text), text);
+}
+
+Rgb fainterGround(Rgb faint, Rgb mark, Rgb base, Rgb text) {
+    if (contrastRatio(faint, text) >= kReadableContrast)
+        return faint;
+    const Rgb halfway{mix(mark.red, base.red, 1, 2), mix(mark.green, base.green, 1, 2),
+                      mix(mark.blue, base.blue, 1, 2)};
+    return readableGround(halfway, text);
 }
 
 Rgb foundGround(Rgb base, Rgb text, bool current) {

@@ -24,5 +24,14 @@ namespace vantrel {
 // amber over base, stronger for the current match, taken back toward base
 // just as far as text on it needs for a contrast ratio of at least 4.5.
 [[nodiscard]] Rgb foundGround(Rgb base, Rgb text, bool current);
+// A ground for a mark under text: ground itself where text reads on it with a
+// contrast ratio of at least 4.5, else ground darkened (under light text) or
+// lightened (under dark text) just as far as that takes.
+[[nodiscard]] Rgb readableGround(Rgb ground, Rgb text);
+
+// A fainter mark beside one made with readableGround: faint where the palette
+// has it from its light colours, else halfway from mark to the palette's base
+// (still under text).
+[[nodiscard]] Rgb fainterGround(Rgb faint, Rgb mark, Rgb base, Rgb text);
 
 } // namespace vantrel

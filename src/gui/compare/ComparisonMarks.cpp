@@ -11,12 +11,21 @@
 #include "gui/editors/StyleListEditor.h"
 #include "gui/editors/VolumeEditor.h"
 #include "gui/i18n/UiText.h"
+#include "gui/style/PaletteColors.h"
 
 #include <QLabel>
 #include <QSlider>
 #include <QTreeWidgetItemIterator>
 
 namespace vantrel {
+
+QColor differenceGround(const QPalette& palette) {
+    return markGround(palette, kDifferenceGround);
+}
+
+QColor differenceAboveGround(const QPalette& palette) {
+    return fainterMarkGround(palette, kDifferenceAboveGround, differenceGround(palette));
+}
 
 namespace {
 
@@ -32,18 +41,20 @@ void clearTree(QTreeWidget& tree) {
 void markNode(QTreeWidgetItem* item, const QString& tip) {
     if (!item)
         return;
+    const QPalette& palette = item->treeWidget()->palette();
+    const QColor ground = differenceGround(palette);
     for (QTreeWidgetItem* above = item->parent(); above; above = above->parent()) {
-        if (above->background(0).color() != kDifferenceGround)
-            above->setBackground(0, kDifferenceAboveGround);
+        if (above->background(0).color() != ground)
+            above->setBackground(0, differenceAboveGround(palette));
     }
-    item->setBackground(0, kDifferenceGround);
+    item->setBackground(0, ground);
     item->setToolTip(0, tip);
 }
 
 void markVolumeRow(VolumeEditor& volumes, int row, const QString& tip) {
     QLabel* caption = volumes.caption(row);
     QPalette palette = caption->palette();
-    palette.setColor(QPalette::Window, kDifferenceGround);
+    palette.setColor(QPalette::Window, differenceGround(palette));
     caption->setPalette(palette);
     caption->setAutoFillBackground(!tip.isEmpty());
     caption->setToolTip(tip);
@@ -77,7 +88,7 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
                 markNode(editors.colors->itemByKey(key), tip);
         } else if (difference.kind == SettingKind::Style) {
             if (QListWidgetItem* item = editors.styles ? editors.styles->itemByKey(key) : nullptr) {
-                item->setBackground(kDifferenceGround);
+                item->setBackground(differenceGround(editors.styles->palette()));
                 item->setToolTip(tip);
             }
         } else if (const int row = volumeRowOf(difference.key); row >= 0 && editors.volumes) {
@@ -90,7 +101,7 @@ void markDifferences(const SeemComparison& comparison, const UiStrings& strings,
             cells[static_cast<std::size_t>(i)] = true;
         }
     }
-    editors.grid.setHighlightedCells(std::move(cells), kDifferenceGround);
+    editors.grid.setHighlightedCells(std::move(cells), differenceGround(editors.grid.palette()));
 }
 
 } // namespace vantrel

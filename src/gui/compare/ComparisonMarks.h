@@ -3,6 +3,8 @@
 
 #include <QColor>
 
+class QPalette;
+
 #include <string>
 
 namespace vantrel {
@@ -15,10 +17,16 @@ class VolumeEditor;
 class UiStrings;
 struct SeemComparison;
 
-// The ground of every setting and cell that differs from the compared file.
+// The ground of every setting and cell that differs from the compared file
+// on a light palette.
 inline const QColor kDifferenceGround(255, 221, 128);
 // The ground of the folders above a differing switch, so a closed folder shows it.
 inline const QColor kDifferenceAboveGround(255, 240, 204);
+
+// The two grounds as shown on palette: kept where its text reads on them,
+// darkened under a dark palette's light text.
+[[nodiscard]] QColor differenceGround(const QPalette& palette);
+[[nodiscard]] QColor differenceAboveGround(const QPalette& palette);
 
 // The editors a comparison marks; an editor not made yet is null.
 struct MarkedEditors {

@@ -143,7 +143,7 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
         // opens the same pair.
         for (const SettingDifference& difference : change.comparison.differences) {
             auto* line =
-                new QListWidgetItem(QStringLiteral("    ") + uiText(differenceLine(difference)));
+                new QListWidgetItem(QStringLiteral("    ") + uiText(openedPairLine(difference)));
             line->setData(kPairRole, pair);
             m_list->addItem(line);
         }

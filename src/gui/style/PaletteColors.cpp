@@ -15,6 +15,10 @@ Rgb toRgb(const QColor& color) {
                static_cast<std::uint8_t>(color.blue())};
 }
 
+QColor toColor(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
 } // namespace
 
 QColor warningTextColor(const QWidget* widget) {
@@ -34,6 +38,17 @@ QColor focusFrameColor(const QPalette& palette) {
                                       toRgb(palette.color(QPalette::Active, QPalette::Text)),
                                       toRgb(palette.color(QPalette::Active, QPalette::Base)));
     return QColor(shown.red, shown.green, shown.blue);
+}
+
+QColor markGround(const QPalette& palette, const QColor& preferred) {
+    return toColor(
+        readableGround(toRgb(preferred), toRgb(palette.color(QPalette::Active, QPalette::Text))));
+}
+
+QColor fainterMarkGround(const QPalette& palette, const QColor& faint, const QColor& mark) {
+    return toColor(fainterGround(toRgb(faint), toRgb(mark),
+                                 toRgb(palette.color(QPalette::Active, QPalette::Base)),
+                                 toRgb(palette.color(QPalette::Active, QPalette::Text))));
 }
 
 void setWindowTextColor(QWidget* widget, const QColor& color) {

@@ -21,6 +21,15 @@ namespace vantrel {
 // colour, so the keyboard focus shows on light and dark palettes alike.
 [[nodiscard]] QColor focusFrameColor(const QPalette& palette);
 
+// The ground of a mark under the palette's text: preferred where the text
+// reads on it, else preferred darkened or lightened until it does.
+[[nodiscard]] QColor markGround(const QPalette& palette, const QColor& preferred);
+
+// A fainter mark beside mark (made by markGround): faint where the text reads
+// on it, else a colour between mark and the palette's base.
+[[nodiscard]] QColor fainterMarkGround(const QPalette& palette, const QColor& faint,
+                                       const QColor& mark);
+
 // Shows label-like widget's text in color, or in the palette's own text
 // colour when color is invalid.
 void setWindowTextColor(QWidget* widget, const QColor& color);

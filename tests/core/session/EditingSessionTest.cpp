@@ -86,6 +86,15 @@ TEST_F(EditingSessionTest, OpeningDecidesTheEditorTheMessageAndTheOneAnswerToIsA
     EXPECT_FALSE(session.fileOpen());
 }
 
+TEST_F(EditingSessionTest, WithoutAKeyboardTheStatusLineNamesWhatToTapNotKeys) {
+    session.setWithoutKeyboard(true);
+    EXPECT_EQ(session.statusLine().id, UiString::StatusNoFileTouch);
+    open({0x80, 0, 0, 0});
+    EXPECT_EQ(session.statusLine().id, UiString::StatusFileOpenTouch);
+    session.setWithoutKeyboard(false);
+    EXPECT_EQ(session.statusLine().id, UiString::StatusFileOpen);
+}
+
 TEST_F(EditingSessionTest, TheTipComesWithOpeningAndReloadButNotWithAQuietReadOrTipsOff) {
     const OpenResult opened = open({0, 0, 0, 0});
     ASSERT_TRUE(opened.tip);

@@ -26,5 +26,21 @@ TEST(ReadableColorTest, GreyedTextMovesOnlyAsFarAsItMustTowardTheNormalText) {
     EXPECT_EQ(onWhite, (Rgb{0x60, 0x60, 0x60})); // already readable: unchanged
 }
 
+TEST(ReadableColorTest, MarksKeepTheirTextReadableOnLightAndDarkPalettes) {
+    const Rgb mark{0xFF, 0xDD, 0x80};
+    const Rgb faint{0xFF, 0xF0, 0xCC};
+    const Rgb lightText{0xE6, 0xE6, 0xE6};
+    const Rgb darkBase{0x1E, 0x1E, 0x1E};
+    EXPECT_EQ(readableGround(mark, {0, 0, 0}), mark); // a light palette keeps its colours
+    EXPECT_EQ(fainterGround(faint, mark, {0xFF, 0xFF, 0xFF}, {0, 0, 0}), faint);
+
+    const Rgb darkMark = readableGround(mark, lightText);
+    const Rgb darkFaint = fainterGround(faint, darkMark, darkBase, lightText);
+    EXPECT_GE(contrastRatio(darkMark, lightText), 4.5);
+    EXPECT_GE(contrastRatio(darkFaint, lightText), 4.5);
+    EXPECT_GT(darkMark.red, darkMark.blue); // still amber
+    EXPECT_NE(darkFaint, darkMark);
+}
+
 } // namespace
 } // namespace vantrel

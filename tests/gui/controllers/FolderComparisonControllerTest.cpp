@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
@@ -84,8 +85,13 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
     EXPECT_TRUE(list->item(3)->text().startsWith(path("b/box.seem") + QStringLiteral(": skipped")));
     EXPECT_EQ(list->item(0)->text(), "0a1c_0001.seem: 1 difference");
     EXPECT_FALSE(list->accessibleName().isEmpty());
-    // The changed setting is listed under its file, older value first.
-    EXPECT_TRUE(list->item(1)->text().contains(QStringLiteral(" → ")));
+    // The changed setting is listed under its file as the pair reads once
+    // opened: the newer file's value first, then the older one's.
+    const QString line = list->item(1)->text();
+    const qsizetype arrow = line.indexOf(QStringLiteral(" → "));
+    const QRegularExpression newer(QStringLiteral("\\b(127|7F)\\b"));
+    EXPECT_TRUE(line.left(arrow).contains(newer)) << line.toStdString();
+    EXPECT_FALSE(line.mid(arrow).contains(newer)) << line.toStdString();
     EXPECT_TRUE(list->window()->isVisible());
     EXPECT_GE(list->window()->width(), window.width() / 2);
     // How to open a pair is said on screen and to a screen reader.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 #include "core/i18n/BuiltinStrings.h"
+#include "desktop/style/ReadableColor.h"
 #include "gui/compare/ComparisonMarks.h"
 #include "gui/compare/DifferenceList.h"
 #include "gui/document/ByteGridView.h"
@@ -18,10 +19,52 @@
 #include <QTest>
 #include <QTimer>
 
+#include <map>
+
 using namespace vantrel;
 using vantrel::testing::StartedMainWindowFixture;
 
 namespace {
+
+Rgb rgbOf(QRgb pixel) {
+    return Rgb{static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
+               static_cast<std::uint8_t>(qBlue(pixel))};
+}
+
+// The contrast of the text painted on a mark: the picture's most common
+// colour is the ground, its pixel farthest from that the text.
+double paintedContrast(const QImage& picture) {
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ++counts[picture.pixel(x, y) | 0xFF000000u];
+    QRgb ground = 0;
+    int most = 0;
+    for (const auto& [pixel, count] : counts) {
+        if (count > most) {
+            ground = pixel;
+            most = count;
+        }
+    }
+    double best = 1.0;
+    for (const auto& [pixel, count] : counts)
+        best = std::max(best, contrastRatio(rgbOf(pixel), rgbOf(ground)));
+    return best;
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    for (const auto& [role, color] : {std::pair{QPalette::Window, 0x2b2b2b},
+                                      {QPalette::WindowText, 0xe6e6e6},
+                                      {QPalette::Base, 0x1e1e1e},
+                                      {QPalette::Text, 0xe6e6e6},
+                                      {QPalette::Button, 0x353535},
+                                      {QPalette::ButtonText, 0xe6e6e6},
+                                      {QPalette::Highlight, 0x3d6fb4},
+                                      {QPalette::HighlightedText, 0xffffff}})
+        dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(color)));
+    return dark;
+}
 
 class MainWindowCompare : public StartedMainWindowFixture {
   protected:
@@ -93,6 +136,33 @@ TEST_F(MainWindowCompare, MarksListsJumpsAndTakesTheOtherValueAsOneUndoStep) {
     EXPECT_FALSE(probe().session().document().isModified());
     EXPECT_EQ(lines()->count(), 3);
     EXPECT_TRUE(marked("n_1A_0"));
+}
+
+TEST_F(MainWindowCompare, MarkedTextReadsOnLightAndDarkPalettes) {
+    const QPalette light = QApplication::palette();
+    showActive();
+    for (const QPalette& palette : {light, darkPalette()}) {
+        QApplication::setPalette(palette);
+        compareWithOther();
+        QTreeWidgetItem* sound = tree()->itemByKey(QStringLiteral("n_1A_0"));
+        ASSERT_NE(sound, nullptr);
+        tree()->scrollToItem(sound);
+        const QRect item = tree()->visualItemRect(sound);
+        const QImage treePicture = tree()->viewport()->grab().toImage();
+        const QImage treeMark = treePicture.copy(item.adjusted(item.height(), 0, 0, 0));
+        EXPECT_GE(paintedContrast(treeMark), 4.5)
+            << palette.color(QPalette::Base).name().toStdString();
+
+        ByteGridView* grid = probe().gridView();
+        const QImage gridPicture = grid->viewport()->grab().toImage();
+        EXPECT_GE(paintedContrast(gridPicture.copy(grid->cellRect(0x70).adjusted(2, 2, -2, -2))),
+                  4.5)
+            << palette.color(QPalette::Base).name().toStdString();
+        EXPECT_EQ(gridPicture.pixel(grid->cellRect(0x70).topLeft() + QPoint(2, 2)) | 0xFF000000u,
+                  differenceGround(grid->palette()).rgb());
+        action("mnuCloseCompare")->trigger();
+    }
+    QApplication::setPalette(light);
 }
 
 TEST_F(MainWindowCompare, ALinesContextMenuTakesTheOtherValue) {
