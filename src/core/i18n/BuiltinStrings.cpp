@@ -363,6 +363,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 169: a recovery entry recover will not put back: path, entry, why and what to do
         "An earlier save of %1 may have left %2 in the recovery folder, which \"vantrel-cli "
         "recover\" will not put back: %3.",
+        // 170: DraftsNotKept, the page's storage refused a draft
+        "This browser refuses to store a draft: unsaved changes are not being kept. Save to keep "
+        "them.",
     };
     return strings;
 }
