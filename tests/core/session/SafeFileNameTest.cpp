@@ -18,7 +18,7 @@ TEST(SafeFileNameTest, KeepsAnOrdinaryNameAndAddsTheExtension) {
 TEST(SafeFileNameTest, LeavesNoFolderNorCharacterAFileSystemRefuses) {
     EXPECT_EQ(safeSeemFileName("../../evil"), "evil.seem");
     EXPECT_EQ(safeSeemFileName("a/b\\c.seem"), "a_b_c.seem");
-    EXPECT_EQ(safeSeemFileName("what?:*<x>|\"y\""), "what___x___y_.seem");
+    EXPECT_EQ(safeSeemFileName("what?:*<x>|\"y\""), "what____x___y_.seem");
     EXPECT_EQ(safeSeemFileName("  ..hidden. . "), "hidden.seem");
     EXPECT_EQ(safeSeemFileName("tab\there\x7f\x01"), "tabhere.seem");
     // Turning the text's direction would show "evil" as something else.
