@@ -9,6 +9,7 @@ import type { ReactiveController, ReactiveControllerHost } from 'lit';
 import type { SessionChange } from './core';
 import { newDraftId, removeDraft, storedDrafts, writeDraft, type Draft } from './draft-store';
 import type { FileCommands } from './file-commands';
+import { tabStorage } from './page-storage';
 import type { SessionController } from './session-controller';
 
 export interface DraftWindow extends ReactiveControllerHost {
@@ -35,19 +36,6 @@ function bytesOf(texts: string[], fallback?: Uint8Array): Uint8Array | null {
         bytes[cell] = byte;
     }
     return bytes;
-}
-
-function tabValue(key: string, value?: string | null): string | null {
-    try {
-        if (value === null) {
-            sessionStorage.removeItem(key);
-        } else if (value !== undefined) {
-            sessionStorage.setItem(key, value);
-        }
-        return sessionStorage.getItem(key);
-    } catch {
-        return null;
-    }
 }
 
 export class DraftKeeper implements ReactiveController {
@@ -83,8 +71,8 @@ export class DraftKeeper implements ReactiveController {
         this.offered = drafts;
         this.app.requestUpdate();
         this.keepCurrent();
-        const reopen = drafts.find((draft) => draft.id === tabValue(reopenKey));
-        tabValue(reopenKey, null);
+        const reopen = drafts.find((draft) => draft.id === tabStorage.get(reopenKey));
+        tabStorage.set(reopenKey, null);
         if (reopen) {
             await this.restore(reopen);
         }
@@ -144,7 +132,7 @@ export class DraftKeeper implements ReactiveController {
     async keepForReload(): Promise<void> {
         await this.enqueue(() => this.store(true));
         if (this.stored) {
-            tabValue(reopenKey, this.id);
+            tabStorage.set(reopenKey, this.id);
         }
         window.removeEventListener('beforeunload', this.app.files.onBeforeUnload);
     }

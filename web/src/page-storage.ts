@@ -3,7 +3,7 @@
 // to Offset's base) in localStorage where the browser allows it. Where it
 // refuses (blocked site data, some private modes, a full quota) reading or
 // writing throws: what it did not take is kept in memory and lasts for the
-// visit. Every use of localStorage goes through here.
+// visit. Every use of localStorage and sessionStorage goes through here.
 
 class PageStorage {
     // What localStorage refused to keep, by key: the value set, or null when removed.
@@ -39,3 +39,26 @@ class PageStorage {
 }
 
 export const pageStorage = new PageStorage();
+
+// This tab's own values (sessionStorage), which outlive only a reload of the
+// tab; where the browser refuses them there are none.
+export const tabStorage = {
+    get(key: string): string | null {
+        try {
+            return window.sessionStorage.getItem(key);
+        } catch {
+            return null;
+        }
+    },
+    set(key: string, value: string | null): void {
+        try {
+            if (value === null) {
+                window.sessionStorage.removeItem(key);
+            } else {
+                window.sessionStorage.setItem(key, value);
+            }
+        } catch {
+            // Not kept: the draft is offered instead of opened again.
+        }
+    },
+};
