@@ -187,7 +187,7 @@ test('the focus goes back to the grid after the Save As name window', async () =
     }
 });
 
-test('Save writes back to a file of the seem folder, after its draft is restored, and after the picker', async () => {
+test('Save writes back to a file of the seem folder, after its draft is restored, after the picker, and of a folder comparison', async () => {
     const context = await shared.browser.newContext({ acceptDownloads: true });
     // The folder and the picker hand out the page's private file system, whose handles are real ones.
     await context.addInitScript(() => {
@@ -242,6 +242,32 @@ test('Save writes back to a file of the seem folder, after its draft is restored
     await folderPage.waitForFunction(() => !document.querySelector('footer.status').textContent.includes('Saved'));
     await toggleAndSave();
     assert.deepEqual(await onDisk(), toggled);
+
+    // A pair of Compare Folders: the newer file opens, and is written back.
+    const newer = await folderPage.evaluate(async ([older, changed]) => {
+        const root = await navigator.storage.getDirectory();
+        const folders = [];
+        for (const [name, bytes] of [['older', older], ['newer', changed]]) {
+            const folder = await root.getDirectoryHandle(name, { create: true });
+            const writable = await (await folder.getFileHandle('0032_0001.seem', { create: true })).createWritable();
+            await writable.write(new Uint8Array(bytes));
+            await writable.close();
+            folders.push(folder);
+        }
+        window.showDirectoryPicker = async () => folders.shift();
+        window.newerBytes = async () => [...new Uint8Array(await (await (await root.getDirectoryHandle('newer'))
+            .getFileHandle('0032_0001.seem')).getFile().then((file) => file.arrayBuffer()))];
+        return window.newerBytes();
+    }, [original, toggled]);
+    await folderPage.locator('details.menu:has([data-control="compareFolders"]) > summary').click();
+    await folderPage.locator('[data-control="compareFolders"]').click();
+    for (let told = 0; told < 2; ++told) {
+        await folderPage.locator('message-dialog dialog[open] button').click();
+    }
+    await folderPage.locator('folder-panel .folder-comparison button.pair').click();
+    await folderPage.locator('switch-tree li.differs').first().waitFor();
+    await toggleAndSave();
+    assert.notDeepEqual(await folderPage.evaluate(() => window.newerBytes()), newer);
     assert.deepEqual(downloads, []);
     await context.close();
 });
