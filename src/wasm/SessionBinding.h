@@ -85,6 +85,7 @@ class SessionBinding {
     val markSaved(const val& bytes, const val& name);
     val fileNameToSave() const;
     val generatedFileName(const val& kind) const;
+    val downloadFileName(const val& typed) const;
     val tipsOn() const;
     val setTipsOn(const val& on);
     val setWithoutKeyboard(const val& without);

@@ -169,6 +169,14 @@ val SessionBinding::generatedFileName(const val& kind) const {
     return val(m_session.generatedFileName(generator));
 }
 
+val SessionBinding::downloadFileName(const val& typed) const {
+    PageValues in("downloadFileName");
+    const std::string name = in.text(typed, "typed");
+    if (in.failed())
+        return in.refusal();
+    return val(m_session.downloadFileName(name));
+}
+
 val SessionBinding::tipsOn() const {
     return val(m_session.tipsOn());
 }

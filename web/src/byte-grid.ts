@@ -349,8 +349,10 @@ export class ByteGrid extends LitElement implements CellView {
         }
     }
 
-    // A press on a cell focuses it with the caret at the character boundary
-    // nearest to the pointer, as in a text field.
+    // A click on a cell focuses it with the caret at the character boundary
+    // nearest to the pointer, as in a text field. A finger is too broad to
+    // aim between two digits (and after the last one typing goes on in the
+    // next cell): a tap chooses the cell, with the caret on its first digit.
     private onMouseDown(event: MouseEvent): void {
         const index = this.indexOf(event.target);
         if (index === null || event.button !== 0 || !this.navigable) {
@@ -361,10 +363,10 @@ export class ByteGrid extends LitElement implements CellView {
         if (!cell) {
             return;
         }
-        const places = caretPlaces(cell).slice(0, 3);
+        const tapped = this.pointerType === 'touch' || this.pointerType === 'pen';
+        const places = tapped ? [] : caretPlaces(cell).slice(0, 3);
         const distances = places.map((x) => Math.abs(event.clientX - x));
         const caret = distances.indexOf(Math.min(...distances));
-        const tapped = this.pointerType === 'touch' || this.pointerType === 'pen';
         this.select(index, !tapped);
         if (tapped) {
             this.touch.focusOn(cell);

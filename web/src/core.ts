@@ -5,6 +5,7 @@
 // only fetches the page's own data files and hands their text over.
 import type createVantrelCore from './generated/vantrel-core';
 import type { Session, VantrelCore } from './generated/vantrel-core';
+import { pageStorage } from './page-storage';
 
 export type * from './generated/vantrel-core';
 export { UiString } from './generated/ui-strings.js';
@@ -40,26 +41,18 @@ function systemLcid(core: VantrelCore): number | undefined {
     return undefined;
 }
 
-// localStorage where the page may use it; the session keeps its settings
-// ("language", "ShowTip") there, as the desktop keeps them in its settings.
-function pageStorage(): Storage | undefined {
-    try {
-        return window.localStorage;
-    } catch {
-        return undefined;
-    }
-}
-
 export interface Started {
     core: VantrelCore;
     session: Session;
 }
 
+// The session keeps its settings ("language", "ShowTip") in the page's
+// storage, as the desktop keeps them in its settings.
 export async function startSession(): Promise<Started> {
     const core = await loadCore();
     const lcid = systemLcid(core);
     const session = new core.Session(await fetchText('data/language.xml'),
-        lcid === undefined ? {} : { systemLcid: lcid }, pageStorage());
+        lcid === undefined ? {} : { systemLcid: lcid }, pageStorage);
     return { core, session };
 }
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a draft of the open document's unsaved edits, so that a reload, a
-// closed tab or a crash loses nothing, and offers it back at the next start.
+// closed tab or a crash loses nothing, and offers the drafts left behind at
+// the next start. The draft follows every edit at once (a seem file is a few
+// kilobytes): what was on screen when the tab went is what is offered back.
 // The cells are mirrored from the changes the session pushes anyway: writing
 // a draft asks the core nothing, so typing still crosses into it once a digit.
 import type { ReactiveController, ReactiveControllerHost } from 'lit';
 import type { SessionChange } from './core';
-import { newestDraft, removeDraft, writeDraft, type Draft } from './draft-store';
+import { newDraftId, removeDraft, storedDrafts, writeDraft, type Draft } from './draft-store';
 import type { FileCommands } from './file-commands';
+import { tabStorage } from './page-storage';
 import type { SessionController } from './session-controller';
 
 export interface DraftWindow extends ReactiveControllerHost {
@@ -14,8 +17,8 @@ export interface DraftWindow extends ReactiveControllerHost {
     readonly files: FileCommands;
 }
 
-// Long enough that a burst of typing makes one write.
-const writeDelayMs = 600;
+// The draft this tab set aside for the new version's Reload, to open again at once.
+const reopenKey = 'vantrel-reopen';
 
 function byteOf(text: string | undefined): number | null {
     return text !== undefined && /^[0-9A-F]{2}$/i.test(text) ? parseInt(text, 16) : null;
@@ -36,57 +39,75 @@ function bytesOf(texts: string[], fallback?: Uint8Array): Uint8Array | null {
 }
 
 export class DraftKeeper implements ReactiveController {
-    // The draft found at the start, until it is restored or discarded.
-    offered: Draft | null = null;
+    // The drafts found at the start, newest first, until each is restored or discarded.
+    offered: Draft[] = [];
+    // The browser refused to store the open document's draft.
+    refused = false;
     private texts: string[] = [];
-    private cleanTexts: string[] = [];
-    // The name this page keeps the open document's draft under, once it has one.
-    private keptName: string | null = null;
-    private timer: ReturnType<typeof setTimeout> | undefined;
+    // The document's bytes as read or last saved, and as they are now.
+    private base: Uint8Array | null = null;
+    private current: Uint8Array | null = null;
+    // The open document's key, and whether a draft is stored under it.
+    private id = newDraftId();
+    private stored = false;
     private started = false;
+    // One store operation at a time, in order; at most one more waits, and it
+    // stores the document as it is when its turn comes.
+    private queue: Promise<unknown> = Promise.resolve();
+    private waiting = false;
 
     constructor(private readonly app: DraftWindow) {
         app.addController(this);
         app.controller.onChange((change) => this.heard(change));
     }
 
-    hostConnected(): void {
-        window.addEventListener('pagehide', this.flush);
-        document.addEventListener('visibilitychange', this.flush);
-    }
+    hostConnected(): void {}
 
-    hostDisconnected(): void {
-        window.removeEventListener('pagehide', this.flush);
-        document.removeEventListener('visibilitychange', this.flush);
-    }
-
-    // Looks for a draft left behind; from here on the open document's are kept.
+    // Looks for drafts left behind; from here on the open document's are kept.
+    // A draft set aside for the new version's Reload opens again at once.
     async start(): Promise<void> {
-        const draft = await newestDraft();
+        const drafts = await storedDrafts();
         this.started = true;
-        this.follow();
-        this.offered = draft;
+        this.offered = drafts;
         this.app.requestUpdate();
+        this.keepCurrent();
+        const reopen = drafts.find((draft) => draft.id === tabStorage.get(reopenKey));
+        tabStorage.set(reopenKey, null);
+        if (reopen) {
+            await this.restore(reopen);
+        }
+    }
+
+    // Another document is open (or none): it gets a key of its own. The old
+    // one's draft goes, once any write of it in flight has landed: it was
+    // saved, or set aside by the user's choice.
+    documentChanged(): void {
+        const old = this.id;
+        void this.enqueue(() => removeDraft(old));
+        this.id = newDraftId();
+        this.stored = false;
+        this.tellRefused(false);
     }
 
     // The draft's bytes as read become the document, then its edits are typed
     // in, so Save is offered and each undo step gives back one cell.
-    async restore(): Promise<void> {
-        const draft = this.offered;
+    async restore(draft: Draft): Promise<void> {
         const session = this.app.controller.session;
-        if (!draft || !session) {
+        if (!session || !this.offered.includes(draft)) {
             return;
         }
-        this.offered = null;
-        this.app.requestUpdate();
-        await this.app.files.open({ name: draft.name, bytes: draft.base, handle: null, stamp: null });
+        this.setOffered(this.offered.filter((other) => other !== draft));
+        const { name, base: bytes, handle, stamp, folder } = draft;
+        await this.app.files.open({ name, bytes, handle, stamp, folder });
         const { file, modified } = this.app.controller;
         if (!file.open || file.name !== draft.name || modified) {
             // The open document was kept instead, or the bytes were refused: the offer stays.
-            this.offered = draft;
-            this.app.requestUpdate();
+            this.setOffered([draft, ...this.offered].sort((a, b) => b.time - a.time));
             return;
         }
+        // The document goes on under the draft's key: its next edit replaces the draft.
+        this.id = draft.id;
+        this.stored = true;
         const edited = [...draft.current.keys()].filter((cell) => draft.current[cell] !== draft.base[cell]);
         for (const cell of edited) {
             session.focusCell(cell);
@@ -95,67 +116,97 @@ export class DraftKeeper implements ReactiveController {
         if (edited.length > 0) {
             session.focusCell(edited[0]!);
         }
-        this.keptName = draft.name;
+        this.keepCurrent();
     }
 
-    discard(): void {
-        if (this.offered) {
-            void removeDraft(this.offered.name);
-            this.offered = null;
-            this.app.requestUpdate();
+    discard(draft: Draft): void {
+        if (this.offered.includes(draft)) {
+            this.enqueue(() => removeDraft(draft.id));
+            this.setOffered(this.offered.filter((other) => other !== draft));
         }
     }
 
-    // Before the page reloads for a new version: the draft is written now,
-    // and leaving does not ask, since nothing is lost.
+    // Before the page reloads for a new version: the open document is stored
+    // now, even unmodified, to open again after the reload, and leaving does
+    // not ask, since nothing is lost.
     async keepForReload(): Promise<void> {
-        await this.write();
+        await this.enqueue(() => this.store(true));
+        if (this.stored) {
+            tabStorage.set(reopenKey, this.id);
+        }
         window.removeEventListener('beforeunload', this.app.files.onBeforeUnload);
     }
 
+    private setOffered(drafts: Draft[]): void {
+        this.offered = drafts;
+        this.app.requestUpdate();
+    }
+
+    // The bytes follow the changed cells only, so a typed digit costs no pass over the file.
     private heard(change: SessionChange): void {
         if (change.allCells) {
             this.texts = [...change.texts];
+            this.current = bytesOf(this.texts, this.base ?? undefined);
         } else {
-            change.cells.forEach((cell, at) => (this.texts[cell] = change.texts[at] ?? ''));
+            change.cells.forEach((cell, at) => {
+                const text = change.texts[at] ?? '';
+                this.texts[cell] = text;
+                if (this.current) {
+                    this.current[cell] = byteOf(text) ?? this.base?.[cell] ?? this.current[cell]!;
+                }
+            });
         }
         // Opened, saved or undone back to where it was: these cells are the clean ones.
         if (!this.app.controller.modified && (change.allCells || change.modified === false)) {
-            this.cleanTexts = [...this.texts];
+            this.base = bytesOf(this.texts);
+            this.current = this.base && this.base.slice();
         }
-        if (this.started) {
-            this.follow();
-        }
+        this.keepCurrent();
     }
 
-    private follow(): void {
-        const { file, modified } = this.app.controller;
-        const unsaved = file.open && modified;
-        if (this.keptName !== null && (!unsaved || file.name !== this.keptName)) {
-            // Saved, closed or set aside by the user's choice, or another file opened.
-            void removeDraft(this.keptName);
-            this.keptName = null;
-        }
-        clearTimeout(this.timer);
-        this.timer = unsaved ? setTimeout(() => void this.write(), writeDelayMs) : undefined;
+    private enqueue<T>(operation: () => Promise<T>): Promise<T> {
+        const done = this.queue.then(operation);
+        this.queue = done.catch(() => undefined);
+        return done;
     }
 
-    private readonly flush = (event: Event): void => {
-        if (this.timer !== undefined && (event.type === 'pagehide' || document.visibilityState === 'hidden')) {
-            void this.write();
-        }
-    };
-
-    private async write(): Promise<void> {
-        clearTimeout(this.timer);
-        this.timer = undefined;
-        const { file, modified } = this.app.controller;
-        const base = bytesOf(this.cleanTexts);
-        const current = base && bytesOf(this.texts, base);
-        if (!file.open || !modified || !current || !base) {
+    // The store is brought in step with the document: its draft while it has
+    // unsaved changes, else none.
+    private keepCurrent(): void {
+        if (!this.started || this.waiting) {
             return;
         }
-        this.keptName = file.name;
-        await writeDraft({ name: file.name, base, current, time: Date.now() });
+        this.waiting = true;
+        void this.enqueue(() => {
+            this.waiting = false;
+            return this.store(false);
+        });
+    }
+
+    private async store(evenUnmodified: boolean): Promise<void> {
+        const { file, modified } = this.app.controller;
+        const { base, current, id } = this;
+        if (!file.open || !(modified || evenUnmodified) || !base || !current || current.length !== base.length) {
+            if (this.stored) {
+                this.stored = false;
+                await removeDraft(id);
+            }
+            this.tellRefused(false);
+            return;
+        }
+        const { handle, folder, stamp } = this.app.files.where;
+        const kept = await writeDraft({ id, name: file.name, base, current, time: Date.now(), handle, folder, stamp });
+        // Another document may have opened meanwhile: its own state is not this one's.
+        if (id === this.id) {
+            this.stored = kept;
+            this.tellRefused(!kept);
+        }
+    }
+
+    private tellRefused(refused: boolean): void {
+        if (this.refused !== refused) {
+            this.refused = refused;
+            this.app.requestUpdate();
+        }
     }
 }

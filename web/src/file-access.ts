@@ -10,6 +10,8 @@ export interface OpenedFile {
     handle: FileSystemFileHandle | null;
     // The file on disk as it was read, to notice another program's change before a save.
     stamp: FileStamp | null;
+    // The chosen folder the file came from: the browser asks once for the whole folder.
+    folder?: FileSystemDirectoryHandle | null;
 }
 
 export interface FileStamp {
@@ -50,6 +52,9 @@ export interface ChosenFolder {
     files: File[];
 }
 
+// Where each file read from a picked folder is written back, as long as the File is kept.
+const folderHandles = new WeakMap<File, { handle: FileSystemFileHandle; folder: FileSystemDirectoryHandle }>();
+
 // Null when the user cancelled the picker.
 export async function pickFolder(): Promise<ChosenFolder | null> {
     try {
@@ -57,7 +62,9 @@ export async function pickFolder(): Promise<ChosenFolder | null> {
         const files: File[] = [];
         for await (const entry of (handle as unknown as { values(): AsyncIterable<FileSystemHandle> }).values()) {
             if (entry.kind === 'file') {
-                files.push(await (entry as FileSystemFileHandle).getFile());
+                const file = await (entry as FileSystemFileHandle).getFile();
+                folderHandles.set(file, { handle: entry as FileSystemFileHandle, folder: handle });
+                files.push(file);
             }
         }
         return { name: handle.name, files };
@@ -79,13 +86,38 @@ export function folderFromInput(files: File[]): ChosenFolder {
 }
 
 // Reads at most limit bytes: enough for the core to refuse a file that is too
-// large, without holding a huge one in memory.
+// large, without holding a huge one in memory. A file of a picked folder keeps
+// its handle.
 export async function readFile(file: File, limit: number, handle: FileSystemFileHandle | null = null):
     Promise<OpenedFile> {
+    const fromFolder = handle ? undefined : folderHandles.get(file);
+    const kept = handle ?? fromFolder?.handle ?? null;
     return {
-        name: file.name, bytes: new Uint8Array(await file.slice(0, limit).arrayBuffer()), handle,
-        stamp: handle ? stampOf(file) : null,
+        name: file.name, bytes: new Uint8Array(await file.slice(0, limit).arrayBuffer()), handle: kept,
+        stamp: kept ? stampOf(file) : null, folder: fromFolder?.folder ?? null,
     };
+}
+
+interface PermissionHandle {
+    queryPermission?: (options: { mode: 'readwrite' }) => Promise<PermissionState>;
+    requestPermission?: (options: { mode: 'readwrite' }) => Promise<PermissionState>;
+}
+
+// Whether the page may write through handle, asking the browser where it
+// needs asking again (a handle kept from an earlier visit, a folder picked
+// to read). A folder is asked for as a whole, so its other files need no
+// question. The question needs the user's gesture: call it from Save.
+export async function mayWriteThrough(handle: FileSystemFileHandle, folder: FileSystemDirectoryHandle | null):
+    Promise<boolean> {
+    const options = { mode: 'readwrite' } as const;
+    const asked = (folder ?? handle) as unknown as PermissionHandle;
+    try {
+        return typeof asked.queryPermission !== 'function' || (await asked.queryPermission(options)) === 'granted'
+            || (await asked.requestPermission?.(options)) === 'granted';
+    } catch {
+        // Refused, or the handle went stale: the file is downloaded instead.
+        return false;
+    }
 }
 
 // Whether the file behind handle is still the one stamped when it was read or written.
@@ -137,12 +169,6 @@ export async function readDropped(item: DataTransferItem, limit: number): Promis
     return file ? readFile(file, limit) : null;
 }
 
-// The name a seem file is downloaded under: ".seem" unless it ends so already
-// (a name such as "phone.v2" has a dot, not an extension).
-export function downloadName(name: string): string {
-    return /\.seem$/i.test(name) ? name : `${name}.seem`;
-}
-
 export function download(bytes: Uint8Array | string, name: string, type = 'application/octet-stream'): void {
     const url = URL.createObjectURL(new Blob([bytes as BlobPart], { type }));
     const link = document.createElement('a');
@@ -168,44 +194,46 @@ function canWrite(handle: FileSystemFileHandle | null): handle is FileSystemFile
 export interface SavedFile {
     handle: FileSystemFileHandle | null;
     stamp: FileStamp | null;
-    // The name the browser downloaded the file under; null when it was written through a handle.
-    downloadedAs: string | null;
+    // The name the file was written under, through its handle or as a download.
+    name: string;
+    // True when the browser downloaded a copy.
+    downloaded: boolean;
 }
 
-function downloaded(bytes: Uint8Array, name: string): SavedFile {
-    const fileName = downloadName(name);
+// fileName is safe already: the browser downloads it under that very name.
+function downloaded(bytes: Uint8Array, fileName: string): SavedFile {
     download(bytes, fileName);
-    return { handle: null, stamp: null, downloadedAs: fileName };
+    return { handle: null, stamp: null, name: fileName, downloaded: true };
 }
 
-// Writes back through the handle where there is one, else downloads.
-// Returns the handle the file now has and its stamp.
-export async function saveFile(bytes: Uint8Array, name: string, handle: FileSystemFileHandle | null):
+// Writes back through the handle where there is one the page may write
+// through, else downloads under fileName. Returns the handle the file now has
+// and its stamp.
+export async function saveFile(bytes: Uint8Array, fileName: string, handle: FileSystemFileHandle | null):
     Promise<SavedFile> {
     if (canWrite(handle)) {
         await writeTo(handle, bytes);
-        return { handle, stamp: await stampAfterWrite(handle), downloadedAs: null };
+        return { handle, stamp: await stampAfterWrite(handle), name: handle.name || fileName, downloaded: false };
     }
-    return downloaded(bytes, name);
+    return downloaded(bytes, fileName);
 }
 
 // Save As: a save picker where the browser has one; else askName asks for
-// the name (null: cancelled) and the file is downloaded under it. Null when
-// the user cancelled (nothing written).
-export async function saveFileAs(bytes: Uint8Array, name: string,
+// the name and answers it made safe (null: cancelled), and the file is
+// downloaded under it. Null when the user cancelled (nothing written).
+export async function saveFileAs(bytes: Uint8Array, fileName: string,
     askName: (suggested: string) => Promise<string | null>): Promise<SavedFile | null> {
     if (typeof picker.showSaveFilePicker !== 'function') {
-        const chosen = await askName(downloadName(name));
+        const chosen = await askName(fileName);
         return chosen === null ? null : downloaded(bytes, chosen);
     }
     try {
-        const handle = await picker.showSaveFilePicker({ suggestedName: downloadName(name), types: seemTypes });
-        const picked = handle.name || name;
+        const handle = await picker.showSaveFilePicker({ suggestedName: fileName, types: seemTypes });
         if (!canWrite(handle)) {
-            return downloaded(bytes, picked);
+            return downloaded(bytes, fileName);
         }
         await writeTo(handle, bytes);
-        return { handle, stamp: await stampAfterWrite(handle), downloadedAs: null };
+        return { handle, stamp: await stampAfterWrite(handle), name: handle.name || fileName, downloaded: false };
     } catch (error) {
         if (error instanceof DOMException && error.name === 'AbortError') {
             return null;

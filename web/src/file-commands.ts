@@ -5,8 +5,8 @@
 // generator's file opens). The page only reads and writes the bytes.
 import { UiString, type Leaving, type OpenResult, type Question, type Session } from './core';
 import {
-    canPickFiles, diskState, download, downloadName, pickFile, readFile, saveFile, saveFileAs, type FileStamp, type OpenedFile,
-    type SavedFile,
+    canPickFiles, diskState, download, mayWriteThrough, pickFile, readFile, saveFile, saveFileAs, type FileStamp,
+    type OpenedFile, type SavedFile,
 } from './file-access';
 import type { GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
@@ -29,14 +29,22 @@ function message(error: unknown): string {
     return error instanceof Error ? error.message : String(error);
 }
 
-export class FileCommands {
-    // Where Save writes back; null for a file from an input or a plain drop.
-    private handle: FileSystemFileHandle | null = null;
+// Where the open file is written back, kept with its draft.
+export interface FilePlace {
+    // Null for a file from an input or a plain drop.
+    handle: FileSystemFileHandle | null;
     // The file behind handle as last read or written.
-    private stamp: FileStamp | null = null;
-    // What the status line says after a download, while the document stays as
-    // it was then (modified or not): the browser shows no sign of its own.
-    private notice: { fileName: string; modified: boolean } | null = null;
+    stamp: FileStamp | null;
+    // The picked folder the file came from.
+    folder: FileSystemDirectoryHandle | null;
+}
+
+export class FileCommands {
+    private place: FilePlace = { handle: null, stamp: null, folder: null };
+    // What the status line says after a save, while the document stays as it
+    // was then (modified or not): written back, or downloaded, which the
+    // browser shows no sign of its own.
+    private notice: { fileName: string; modified: boolean; downloaded: boolean } | null = null;
 
     constructor(private readonly window: FileWindow) {}
 
@@ -79,8 +87,7 @@ export class FileCommands {
             await this.tell(result.message?.text ?? '');
             return false;
         }
-        this.handle = file.handle;
-        this.stamp = file.stamp;
+        this.place = { handle: file.handle, stamp: file.stamp, folder: file.folder ?? null };
         this.notice = null;
         this.window.fileChanged();
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
@@ -117,6 +124,10 @@ export class FileCommands {
         }
     }
 
+    get where(): FilePlace {
+        return this.place;
+    }
+
     async openChosen(file: File | undefined): Promise<boolean> {
         return file ? this.open(await readFile(file, this.window.readLimit)) : false;
     }
@@ -129,11 +140,15 @@ export class FileCommands {
         }
         try {
             const bytes = session.bytesToSave();
-            if (!(await this.mayWriteOver(session))) {
+            const { handle, folder } = this.place;
+            // Asked first: without the browser's leave the file cannot even be compared with the disk.
+            const writable = handle !== null && (await mayWriteThrough(handle, folder));
+            if (writable && !(await this.mayWriteOver(session, handle))) {
                 return false;
             }
-            const saved = await saveFile(bytes, session.fileNameToSave(), this.handle);
-            this.stored(session, bytes, saved, '');
+            const saved = await saveFile(bytes, session.downloadFileName(''), writable ? handle : null);
+            // A copy downloaded where the browser refused the file itself keeps the handle for the next Save.
+            this.stored(session, bytes, saved.downloaded && handle ? { ...saved, handle, stamp: this.place.stamp } : saved, '');
             return true;
         } catch (error) {
             await this.showError(error);
@@ -144,20 +159,21 @@ export class FileCommands {
     // Another program may have changed or removed the file since it was read:
     // the session's question decides whether it is written over, read again
     // (which stores nothing) or left alone.
-    private async mayWriteOver(session: Session): Promise<boolean> {
-        if (!this.handle || !this.stamp) {
+    private async mayWriteOver(session: Session, handle: FileSystemFileHandle): Promise<boolean> {
+        const stamp = this.place.stamp;
+        if (!stamp) {
             return true;
         }
-        const state = await diskState(this.handle, this.stamp);
+        const state = await diskState(handle, stamp);
         if (state === 'same') {
             return true;
         }
         const answer = await this.ask(session.diskChangeQuestion(state));
         if (answer === 'reload') {
-            const file = await readFile(await this.handle.getFile(), this.window.readLimit, this.handle);
+            const file = await readFile(await handle.getFile(), this.window.readLimit, handle);
             const result = session.open(file.bytes, file.name, 'reload');
             if (result.opened) {
-                this.stamp = file.stamp;
+                this.place = { ...this.place, stamp: file.stamp };
                 this.notice = null;
                 this.window.fileChanged();
                 await this.showOpened(session, result);
@@ -176,11 +192,11 @@ export class FileCommands {
         }
         try {
             const bytes = session.bytesToSave();
-            const saved = await saveFileAs(bytes, session.fileNameToSave(),
+            const saved = await saveFileAs(bytes, session.downloadFileName(''),
                 (name) => this.askName(session, name));
             if (saved) {
                 // The document takes the name it was stored under, as a desktop Save As does.
-                this.stored(session, bytes, saved, saved.handle?.name || saved.downloadedAs || '');
+                this.stored(session, bytes, saved, saved.name);
             }
         } catch (error) {
             await this.showError(error);
@@ -193,46 +209,48 @@ export class FileCommands {
             return;
         }
         session.close();
-        this.handle = null;
-        this.stamp = null;
+        this.place = { handle: null, stamp: null, folder: null };
         this.notice = null;
         this.window.fileChanged();
     }
 
     // A generator's file, under the name the session gives it.
     offer(bytes: Uint8Array, fileName: string): void {
-        download(bytes, downloadName(fileName));
-        this.tellDownloaded(downloadName(fileName), this.window.controller.modified);
+        const safeName = this.window.session?.downloadFileName(fileName) ?? fileName;
+        download(bytes, safeName);
+        this.showNotice({ fileName: safeName, modified: this.window.controller.modified, downloaded: true });
     }
 
-    // The status line: the last download's notice while the document is as it was then.
+    // The status line: the last save's notice while the document is as it was then.
     status(sessionStatus: string): string {
         const notice = this.notice;
-        if (notice?.modified !== this.window.controller.modified) {
+        const session = this.window.session;
+        if (!session || notice?.modified !== this.window.controller.modified) {
             return sessionStatus;
         }
-        return this.window.session?.caption('web', 'staDownloaded').replace('%1', notice.fileName) ?? sessionStatus;
+        return session.caption('web', notice.downloaded ? 'staDownloaded' : 'staWritten').replace('%1', notice.fileName);
     }
 
     private stored(session: Session, bytes: Uint8Array, saved: SavedFile, name: string): void {
-        this.handle = saved.handle;
-        this.stamp = saved.stamp;
-        this.notice = null;
-        if (saved.downloadedAs) {
-            this.tellDownloaded(saved.downloadedAs, false);
-        }
+        // Stored anywhere else, the file leaves the folder it came from.
+        const folder = saved.handle !== null && saved.handle === this.place.handle ? this.place.folder : null;
+        this.place = { handle: saved.handle, stamp: saved.stamp, folder };
         session.markSaved(bytes, name);
+        this.showNotice({ fileName: saved.name, modified: false, downloaded: saved.downloaded });
     }
 
-    private tellDownloaded(fileName: string, modified: boolean): void {
-        this.notice = { fileName, modified };
+    private showNotice(notice: { fileName: string; modified: boolean; downloaded: boolean }): void {
+        this.notice = notice;
         this.window.requestUpdate();
     }
 
-    private askName(session: Session, name: string): Promise<string | null> {
+    // The name typed, made safe as the browser will write it.
+    private async askName(session: Session, name: string): Promise<string | null> {
+        // The window's own, so that the focus goes back where it was when it closes.
         const dialog = document.querySelector('save-name-dialog')
             ?? document.body.appendChild(document.createElement('save-name-dialog'));
-        return dialog.ask(session, name);
+        const typed = await dialog.ask(session, name);
+        return typed === null ? null : session.downloadFileName(typed);
     }
 
     readonly onBeforeUnload = (event: BeforeUnloadEvent): void => {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The notices above the document: a draft of unsaved changes left by an
-// earlier visit, to restore or discard, and a new version of the page that
+// The notices above the document: the drafts of unsaved changes left by
+// earlier visits or other tabs, each to restore or discard; storage that
+// refuses the open document's draft; and a new version of the page that
 // waits for the user's Reload. A new version never takes over by itself, so
 // an open document never runs on under another version's files.
 import { LitElement, html, nothing } from 'lit';
@@ -13,8 +14,10 @@ import type { Draft } from './draft-store';
 export class PageNotices extends LitElement {
     @property({ attribute: false }) session: Session | null = null;
     @property({ attribute: false }) drafts: DraftKeeper | null = null;
-    // The keeper's offered draft, passed on so that a change renders.
-    @property({ attribute: false }) offer: Draft | null = null;
+    // The keeper's offered drafts, passed on so that a change renders.
+    @property({ attribute: false }) offers: Draft[] = [];
+    // The keeper could not store the open document's draft.
+    @property({ type: Boolean }) refused = false;
     // A new version's worker, installed and waiting.
     @state() private waiting: ServiceWorker | null = null;
 
@@ -63,15 +66,23 @@ export class PageNotices extends LitElement {
         return new Date(time).toLocaleString(lang, { dateStyle: 'medium', timeStyle: 'short' });
     }
 
+    private renderOffer(draft: Draft, at: number) {
+        const id = at === 0 ? 'draftNotice' : `draftNotice${at + 1}`;
+        return html`<section class="page-notice draft-notice" aria-labelledby=${id}>
+            <p id=${id} role="alert">Unsaved changes to ${draft.name} from ${this.when(draft.time)}</p>
+            <button type="button" data-action="restore" @click=${() => this.drafts?.restore(draft)}>Restore</button>
+            <button type="button" data-action="discard" @click=${() => this.drafts?.discard(draft)}>Discard</button>
+        </section>`;
+    }
+
     override render() {
-        const { session, offer } = this;
+        const { session, offers } = this;
         if (!session) {
             return nothing;
         }
-        return html`${offer ? html`<section class="page-notice" aria-labelledby="draftNotice">
-                <p id="draftNotice" role="alert">Unsaved changes to ${offer.name} from ${this.when(offer.time)}</p>
-                <button type="button" data-action="restore" @click=${() => this.drafts?.restore()}>Restore</button>
-                <button type="button" data-action="discard" @click=${() => this.drafts?.discard()}>Discard</button>
+        return html`${offers.map((draft, at) => this.renderOffer(draft, at))}
+            ${this.refused ? html`<section class="page-notice" aria-labelledby="draftsRefused">
+                <p id="draftsRefused" role="alert">${session.string(UiString.DraftsNotKept)}</p>
             </section>` : nothing}
             ${this.waiting ? html`<section class="page-notice" aria-labelledby="updateNotice">
                 <p id="updateNotice" role="alert">A new version is ready.</p>

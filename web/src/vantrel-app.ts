@@ -156,6 +156,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     // -- what the window passes on ----------------------------------------------
 
     fileChanged(): void {
+        this.drafts.documentChanged();
         this.information = '';
         this.chosenKey = '';
         this.closeComparison();
@@ -281,7 +282,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         const { file, modified, model, revision, cursor } = this.controller;
         return html`${this.focusReturn.skipLink(session.caption('web', 'lnkSkip'))}
             ${renderHeader(session, this)}
-            <page-notices .session=${session} .drafts=${this.drafts} .offer=${this.drafts.offered}></page-notices>
+            <page-notices .session=${session} .drafts=${this.drafts} .offers=${this.drafts.offered}
+                ?refused=${this.drafts.refused}></page-notices>
             <main id="main" class=${this.dragging ? 'dragging' : ''} @dragover=${(event: DragEvent) => {
                 event.preventDefault();
                 this.dragging = true;
@@ -316,6 +318,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
             <generator-dialog @generated=${(event: CustomEvent<GeneratedFile>) =>
                 this.files.offer(event.detail.bytes, event.detail.fileName)}></generator-dialog>
             <goto-dialog></goto-dialog>
+            <save-name-dialog></save-name-dialog>
             <about-dialog></about-dialog>
             <suggest-dialog></suggest-dialog>
             <message-dialog .okLabel=${session.caption('frmTip', 'Command1')}></message-dialog>`;

@@ -2,9 +2,10 @@
 // The View menu's two switches, kept in the page's storage ("1" while on),
 // as the desktop keeps ShowCoverage and ShowByteInfo.
 import type { ReactiveControllerHost } from 'lit';
+import { pageStorage } from './page-storage';
 
 function stored(key: string): boolean {
-    return localStorage.getItem(key) === '1';
+    return pageStorage.getItem(key) === '1';
 }
 
 export class ViewSettings {
@@ -15,13 +16,13 @@ export class ViewSettings {
 
     toggleCoverage(): void {
         this.showCoverage = !this.showCoverage;
-        localStorage.setItem('ShowCoverage', this.showCoverage ? '1' : '0');
+        pageStorage.setItem('ShowCoverage', this.showCoverage ? '1' : '0');
         this.host.requestUpdate();
     }
 
     toggleByteInfo(): void {
         this.showByteInfo = !this.showByteInfo;
-        localStorage.setItem('ShowByteInfo', this.showByteInfo ? '1' : '0');
+        pageStorage.setItem('ShowByteInfo', this.showByteInfo ? '1' : '0');
         this.host.requestUpdate();
     }
 }

@@ -5,13 +5,14 @@
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
 import { UiString, type ProjectInfo, type Session } from './core';
+import { pageStorage } from './page-storage';
 
 const decimalKey = 'GoToDecimal';
 
 @customElement('goto-dialog')
 export class GoToDialog extends LitElement {
     @state() private session: Session | null = null;
-    @state() private decimal = localStorage.getItem(decimalKey) === '1';
+    @state() private decimal = pageStorage.getItem(decimalKey) === '1';
     @state() private refusal = '';
     @query('dialog') private dialog!: HTMLDialogElement;
     @query('input[type="text"]') private input!: HTMLInputElement;
@@ -43,7 +44,7 @@ export class GoToDialog extends LitElement {
 
     private accept(event: Event): void {
         event.preventDefault();
-        localStorage.setItem(decimalKey, this.decimal ? '1' : '0');
+        pageStorage.setItem(decimalKey, this.decimal ? '1' : '0');
         try {
             this.finish(this.session!.offsetFromText(this.input.value, this.decimal));
         } catch (error) {

@@ -168,19 +168,27 @@ export async function typeIntoCell(page, cell, digits) {
     await page.waitForFunction(() => document.title.includes('*'));
 }
 
-// The drafts the page keeps, once there are count of them: [{ name, current }].
+// The drafts the page keeps, once there are count of them: [{ name, current }], newest first.
 export async function waitForDrafts(page, count) {
     const deadline = Date.now() + patience;
     for (;;) {
         const drafts = await page.evaluate(() => new Promise((resolve) => {
-            const request = indexedDB.open('vantrel', 1);
-            request.onupgradeneeded = () => request.result.createObjectStore('drafts', { keyPath: 'name' });
+            const request = indexedDB.open('vantrel');
+            // No database yet: none is made here.
+            request.onupgradeneeded = () => request.transaction.abort();
             request.onerror = () => resolve([]);
             request.onsuccess = () => {
-                const all = request.result.transaction('drafts').objectStore('drafts').getAll();
+                const database = request.result;
+                if (!database.objectStoreNames.contains('documents')) {
+                    database.close();
+                    resolve([]);
+                    return;
+                }
+                const all = database.transaction('documents').objectStore('documents').getAll();
                 all.onsuccess = () => {
-                    request.result.close();
-                    resolve(all.result.map((draft) => ({ name: draft.name, current: Array.from(draft.current ?? []) })));
+                    database.close();
+                    resolve(all.result.sort((a, b) => b.time - a.time)
+                        .map((draft) => ({ name: draft.name, current: Array.from(draft.current ?? []) })));
                 };
             };
         }));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page on a phone (390x844, touch): it never pans sideways, opening a file
-// keeps the editor in sight, a tapped cell takes a touch keyboard's input,
+// keeps the editor in sight, a tapped cell takes a touch keyboard's input
+// from its first digit (on a tablet too),
 // what a finger taps is 24 px high at least, and a chosen switch's description
 // is in sight beside the tree.
 import assert from 'node:assert/strict';
@@ -54,14 +55,29 @@ test('a tapped cell takes what a touch keyboard types', async () => {
     const old = (await cell.textContent()).trim();
     await cell.tap();
     assert.equal(await page.evaluate(() => document.activeElement.inputMode), 'text');
-    // A tap on the centre leaves the caret after the first digit; a virtual
-    // keyboard sends input events, no keydown.
-    const digit = old[1] === 'C' ? 'D' : 'C';
+    // A tap leaves the caret on the first digit; a virtual keyboard sends
+    // input events, no keydown.
+    const digit = old[0] === 'C' ? 'D' : 'C';
     await page.keyboard.insertText(digit);
     await page.waitForFunction(([text]) => document.querySelector('byte-grid [data-index="18"]').textContent.trim() === text,
-        [`${old[0]}${digit}`]);
+        [`${digit}${old[1]}`]);
     await page.keyboard.press('Control+z');
     await page.waitForFunction(() => !document.title.includes('*'));
+});
+
+test('on a tablet, a tap on a cell\'s right half types into that cell, not the next', async () => {
+    const { context, page: tablet } = await openPage(session.browser, session.server.url,
+        { viewport: { width: 768, height: 1024 }, hasTouch: true, isMobile: true });
+    await tablet.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await openSample(tablet, '0032_0001.seem');
+    const cell = (index) => tablet.locator(`byte-grid [data-index="${index}"]`);
+    const next = (await cell(0x21).textContent()).trim();
+    const box = await cell(0x20).boundingBox();
+    await cell(0x20).tap({ position: { x: box.width * 0.85, y: box.height / 2 } });
+    await tablet.keyboard.insertText('0F');
+    await tablet.waitForFunction(() => document.querySelector('byte-grid [data-index="32"]').textContent.trim() === '0F');
+    assert.equal((await cell(0x21).textContent()).trim(), next);
+    await context.close();
 });
 
 test('cells, grid rows, tree lines and menu items are 24 px high at least', async () => {

@@ -51,7 +51,7 @@ test('the page is installable and its manifest handles .seem files', async () =>
     await context.close();
 });
 
-test('a new version waits for Reload, which keeps the unsaved changes and brings it in', async () => {
+test('a new version waits for Reload, which keeps the unsaved changes, brings it in and reopens the document', async () => {
     const { context, page } = await openPage(browser, server.url);
     await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
     await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
@@ -74,6 +74,11 @@ test('a new version waits for Reload, which keeps the unsaved changes and brings
         assert.equal(await page.locator('meta[name="vantrel-build"]').count(), 1);
         assert.equal(await page.locator('#updateNotice').count(), 0);
         assert.equal((await waitForDrafts(page, 1))[0].current[18], 0x5a);
+        // The document is open again with its changes, and the focus is in its editor.
+        await page.waitForFunction(() => document.title.startsWith('0032_0001.seem *'));
+        assert.equal((await page.locator('byte-grid [data-index="18"]').textContent()).trim(), '5A');
+        assert.equal(await page.locator('#draftNotice').count(), 0);
+        await page.waitForFunction(() => document.activeElement?.closest('editor-panel, byte-grid') !== null);
     } finally {
         server.overrides.clear();
     }

@@ -450,6 +450,9 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "digit %1 of %2",
         // 212: AccessibleCaretAfter, the caret after a cell's digits: the cell's text
         "after %1",
+        // 213: DraftsNotKept, the page's storage refused a draft
+        "This browser refuses to store a draft: unsaved changes are not being kept. Save to keep "
+        "them.",
     };
     return strings;
 }

@@ -8,6 +8,7 @@
 #include "core/generators/OuterTextRecord.h"
 #include "core/i18n/Captions.h"
 #include "core/recipe/RecipeSettings.h"
+#include "core/session/SafeFileName.h"
 #include "core/session/SessionBatch.h"
 #include "core/settings/TipSetting.h"
 
@@ -179,6 +180,10 @@ std::string EditingSession::generatedFileName(EditorKind kind) const {
             return *id + ".seem";
     }
     return std::string(editorKindName(kind)) + ".seem";
+}
+
+std::string EditingSession::downloadFileName(std::string_view typed) const {
+    return safeSeemFileName(typed.empty() ? fileNameToSave() : typed, fileNameToSave());
 }
 
 std::string EditingSession::undoCaption() const {

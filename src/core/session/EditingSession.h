@@ -92,6 +92,9 @@ class EditingSession {
     // The name of a generated file of kind: the ID of the definitions' type
     // of that kind (0061_0001.seem), else the kind's name.
     [[nodiscard]] std::string generatedFileName(EditorKind kind) const;
+    // The name a file is downloaded under, which a page shows: typed (empty:
+    // fileNameToSave()) made safe to write on any system, with ".seem".
+    [[nodiscard]] std::string downloadFileName(std::string_view typed) const;
 
     // -- what is shown -----------------------------------------------------
 
