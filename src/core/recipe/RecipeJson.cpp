@@ -23,7 +23,6 @@ using Json = nlohmann::ordered_json;
 constexpr std::size_t kLargestRecipeFile = 8 * 1024 * 1024;
 
 std::string tooLarge(std::size_t largest) {
-    // Appended digit by digit: GCC 12 takes inserts into a short string for overlapping copies.
     const std::string digits = std::to_string(largest);
     std::string count;
     for (std::size_t i = 0; i < digits.size(); ++i) {
