@@ -376,7 +376,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 175: RecipeFileWithoutType
         "The recipe is for %2, but no type matches %1.",
         // 176: MenuExportChanges
-        "Export &Changes...",
+        "Export C&hanges...",
         // 177: MenuSaveDifferencesAsRecipe
         "Save Differences as &Recipe...",
         // 178: RecipeNoChanges
@@ -387,6 +387,12 @@ const std::vector<std::string>& builtinEnglishStrings() {
         "Untick an entry to leave it out. Entries the file already holds are unticked.",
         // 181: RecipePasteLabel
         "Or paste a recipe here:",
+        // 182: RecipeChooseFile
+        "Choose a Recipe &File...",
+        // 183: RecipeReviewPasted
+        "&Review the Pasted Recipe",
+        // 184: RecipePastedUnusable
+        "The pasted recipe cannot be used:",
     };
     return strings;
 }

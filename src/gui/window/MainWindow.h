@@ -32,6 +32,7 @@ class EditorPanel;
 class FileController;
 class GeneratorController;
 class LanguageController;
+class RecipeController;
 class MainSurface;
 class ShellController;
 class StartPage;
@@ -138,6 +139,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     FileController* m_fileController = nullptr;
     EditController* m_editController = nullptr;
     ComparisonController* m_comparisonController = nullptr;
+    RecipeController* m_recipeController = nullptr;
     ShellController* m_shellController = nullptr;
     LanguageController* m_languageController = nullptr;
     GeneratorController* m_generatorController = nullptr;
