@@ -88,8 +88,8 @@ RecipeReviewDialog::RecipeReviewDialog(const EditingSession& session, QWidget* p
                                    QDialogButtonBox::AcceptRole);
     m_apply->setObjectName(QStringLiteral("cmdApply"));
     m_apply->setDefault(true);
-    QPushButton* cancel =
-        m_buttons->addButton(uiText(m_strings, UiString::ButtonCancel), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = m_buttons->addButton(uiText(m_strings, UiString::ButtonCancel),
+                                               QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* layout = new QVBoxLayout(this);

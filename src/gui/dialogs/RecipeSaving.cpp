@@ -27,8 +27,7 @@ std::optional<QString> saveRecipeAs(QWidget* owner, const UiStrings& strings, co
     if (chosen.isEmpty())
         return std::nullopt;
     const std::string json = recipeToJson(recipe);
-    if (const auto failure =
-            writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()}))
+    if (const auto failure = writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()}))
         return chosen + QStringLiteral(": ") + uiText(failure->message);
     return uiText(strings, UiString::RecipeExported, {chosen.toStdString()});
 }

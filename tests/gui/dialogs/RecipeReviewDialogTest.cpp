@@ -21,7 +21,8 @@ TEST(RecipeReviewDialogTest, EachTickIsNamedWithTheSettingBothValuesAndWhereThis
     ScriptedDialogs dialogs;
     StandardDialog::setAnswerer(&dialogs);
     ASSERT_FALSE(test.session.loadDefinitions(std::string(VANTREL_DATA_DIR) + "/seem_en.xml"));
-    ASSERT_TRUE(test.session.open(std::string(VANTREL_DATA_DIR) + "/samples/0a1c_0001.seem").opened);
+    ASSERT_TRUE(
+        test.session.open(std::string(VANTREL_DATA_DIR) + "/samples/0a1c_0001.seem").opened);
     Recipe recipe = test.session.settingsRecipe();
     recipe.entries.resize(2);
     RecipeEntry& changed = recipe.entries[1];

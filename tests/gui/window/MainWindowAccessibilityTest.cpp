@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
+#include "core/recipe/RecipeJson.h"
 #include "gui/AccessibilityChecks.h"
 #include "gui/dialogs/AboutWindow.h"
-#include "core/recipe/RecipeJson.h"
 #include "gui/dialogs/GoToOffsetDialog.h"
 #include "gui/dialogs/RecipeReviewDialog.h"
 #include "gui/dialogs/TipWindow.h"
