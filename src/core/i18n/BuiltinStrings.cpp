@@ -376,7 +376,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 175: RecipeFileWithoutType
         "The recipe is for %2, but no type matches %1.",
         // 176: MenuExportChanges
-        "Export &Changes...",
+        "Export C&hanges...",
         // 177: MenuSaveDifferencesAsRecipe
         "Save Differences as &Recipe...",
         // 178: RecipeNoChanges
@@ -453,6 +453,12 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 213: DraftsNotKept, the page's storage refused a draft
         "This browser refuses to store a draft: unsaved changes are not being kept. Save to keep "
         "them.",
+        // 214: RecipeChooseFile
+        "Choose a Recipe &File...",
+        // 215: RecipeReviewPasted
+        "&Review the Pasted Recipe",
+        // 216: RecipePastedUnusable
+        "The pasted recipe cannot be used:",
     };
     return strings;
 }

@@ -73,8 +73,7 @@ QList<QAction*> ComparisonController::fileMenuItems() const {
 }
 
 QList<QAction*> ComparisonController::folderMenuItems() const {
-    return {m_folderComparison->compareFoldersAction(), m_folderComparison->exportAction(),
-            m_folderComparison->applyAction()};
+    return {m_folderComparison->compareFoldersAction()};
 }
 
 void ComparisonController::buildFolderComparison() {

@@ -46,7 +46,7 @@ class ComparisonController : public QObject {
 
     // Compare with... and Close comparison, for the File menu.
     [[nodiscard]] QList<QAction*> fileMenuItems() const;
-    // The folder comparison's items, for the File menu.
+    // Compare folders, for the File menu.
     [[nodiscard]] QList<QAction*> folderMenuItems() const;
     // Take the other file's value, for the Edit menu.
     [[nodiscard]] QList<QAction*> editMenuItems() const;

@@ -6,12 +6,9 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/PluralText.h"
 #include "core/i18n/UiStrings.h"
-#include "core/recipe/RecipeJson.h"
-#include "core/recipe/RecipeSettings.h"
+#include "core/recipe/FolderRecipe.h"
 #include "core/session/EditingSession.h"
-#include "desktop/files/FileDialogOptions.h"
-#include "desktop/files/FileFilter.h"
-#include "gui/dialogs/StandardDialog.h"
+#include "gui/dialogs/RecipeSaving.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
 #include "gui/shell/FolderBrowser.h"
@@ -20,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -29,40 +27,18 @@ namespace vantrel {
 
 namespace {
 
-constexpr FileDialogOption kOpenOptions =
-    FileDialogOption::MustExist | FileDialogOption::HideReadOnly;
-constexpr FileDialogOption kSaveOptions =
-    FileDialogOption::ConfirmOverwrite | FileDialogOption::HideReadOnly;
 constexpr int kPairRole = Qt::UserRole;
-
-QString joinLines(const std::vector<std::string>& lines) {
-    QString text;
-    for (const std::string& line : lines)
-        text += QLatin1Char('\n') + uiText(line);
-    return text;
-}
 
 } // namespace
 
 FolderComparisonController::FolderComparisonController(EditingSession& session, Callbacks callbacks,
                                                        QWidget* window)
-    : QObject(window), m_session(session), m_strings(session.strings()),
-      m_callbacks(std::move(callbacks)), m_window(window),
-      m_compareFoldersAction(new QAction(this)), m_exportAction(new QAction(this)),
-      m_applyAction(new QAction(this)) {
+    : QObject(window), m_strings(session.strings()), m_callbacks(std::move(callbacks)),
+      m_window(window), m_compareFoldersAction(new QAction(this)) {
     m_compareFoldersAction->setObjectName(QStringLiteral("mnuCompareFolders"));
-    m_exportAction->setObjectName(QStringLiteral("mnuExportSettings"));
-    m_applyAction->setObjectName(QStringLiteral("mnuApplySettings"));
     connect(m_compareFoldersAction, &QAction::triggered, this,
             &FolderComparisonController::compareFolders);
-    connect(m_exportAction, &QAction::triggered, this, &FolderComparisonController::exportSettings);
-    connect(m_applyAction, &QAction::triggered, this, &FolderComparisonController::applySettings);
-    m_sessionListener = m_session.addListener([this](const SessionChange& change) {
-        if (change.file)
-            updateActions();
-    });
     retranslate();
-    updateActions();
 }
 
 FolderComparisonController::~FolderComparisonController() {
@@ -71,15 +47,8 @@ FolderComparisonController::~FolderComparisonController() {
 
 void FolderComparisonController::retranslate() {
     m_compareFoldersAction->setText(uiText(m_strings, UiString::MenuCompareFolders));
-    m_exportAction->setText(uiText(m_strings, UiString::MenuExportSettings));
-    m_applyAction->setText(uiText(m_strings, UiString::MenuApplySettings));
-}
-
-// Export and Apply work on the open file, so they wait for one.
-void FolderComparisonController::updateActions() {
-    const bool open = m_session.fileOpen();
-    m_exportAction->setEnabled(open);
-    m_applyAction->setEnabled(open);
+    if (m_saveRecipe)
+        m_saveRecipe->setText(uiText(m_strings, UiString::MenuSaveDifferencesAsRecipe));
 }
 
 void FolderComparisonController::compareFolders() {
@@ -103,23 +72,12 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
         return;
     }
     const bool firstTime = !m_listWindow;
-    if (firstTime) {
-        m_listWindow = new QWidget(m_window, Qt::Window);
-        m_listWindow->setObjectName(QStringLiteral("frmChangedFiles"));
-        m_hint = new QLabel(m_listWindow);
-        m_hint->setObjectName(QStringLiteral("lblChangedFilesHint"));
-        m_hint->setWordWrap(true);
-        m_list = new QListWidget(m_listWindow);
-        m_list->setObjectName(QStringLiteral("lstChangedFiles"));
-        auto* layout = new QVBoxLayout(m_listWindow);
-        layout->addWidget(m_hint);
-        layout->addWidget(m_list);
-        connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-            const QStringList pair = item->data(kPairRole).toStringList();
-            if (pair.size() == 2)
-                m_callbacks.openCompared(pair[0], pair[1]);
-        });
-    }
+    if (firstTime)
+        buildListWindow();
+    m_ours = ours;
+    m_theirs = theirs;
+    // Something to carry once a file differs; what cannot be carried is said then.
+    m_saveRecipe->setEnabled(!result.changed.empty());
     const QString caption = uiText(m_strings, UiString::ChangedFilesCaption,
                                    {ours.toStdString(), theirs.toStdString()});
     m_listWindow->setWindowTitle(caption);
@@ -170,6 +128,53 @@ void FolderComparisonController::showList(const QString& ours, const QString& th
     m_list->setFocus();
 }
 
+void FolderComparisonController::buildListWindow() {
+    m_listWindow = new QWidget(m_window, Qt::Window);
+    m_listWindow->setObjectName(QStringLiteral("frmChangedFiles"));
+    m_hint = new QLabel(m_listWindow);
+    m_hint->setObjectName(QStringLiteral("lblChangedFilesHint"));
+    m_hint->setWordWrap(true);
+    m_list = new QListWidget(m_listWindow);
+    m_list->setObjectName(QStringLiteral("lstChangedFiles"));
+    m_saveRecipe = new QPushButton(m_listWindow);
+    m_saveRecipe->setObjectName(QStringLiteral("cmdSaveDifferencesAsRecipe"));
+    auto* layout = new QVBoxLayout(m_listWindow);
+    layout->addWidget(m_hint);
+    layout->addWidget(m_list);
+    layout->addWidget(m_saveRecipe, 0, Qt::AlignRight);
+    connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QStringList pair = item->data(kPairRole).toStringList();
+        if (pair.size() == 2)
+            m_callbacks.openCompared(pair[0], pair[1]);
+    });
+    connect(m_saveRecipe, &QPushButton::clicked, this,
+            &FolderComparisonController::saveDifferencesAsRecipe);
+    retranslate();
+}
+
+// The recipe that turns the first folder's files into the second's, and what
+// it could not carry.
+void FolderComparisonController::saveDifferencesAsRecipe() {
+    if (m_ours.isEmpty() || m_theirs.isEmpty())
+        return;
+    XmlDocument definitions;
+    (void)definitions.load(m_callbacks.definitionsPath());
+    const FolderRecipe result =
+        recipeBetweenFolders(m_ours.toStdString(), m_theirs.toStdString(), definitions.root());
+    if (result.failure) {
+        m_callbacks.report(uiText(result.failure->folder + ": " + result.failure->reason));
+        return;
+    }
+    auto said = saveRecipeAs(m_listWindow, m_strings,
+                             plainCaption(uiText(m_strings, UiString::MenuSaveDifferencesAsRecipe)),
+                             QDir(m_theirs).dirName().toStdString(), result.recipe);
+    if (!said)
+        return;
+    for (const FolderRecipeNote& note : result.notes)
+        *said += QLatin1Char('\n') + uiText(note.text());
+    m_callbacks.report(*said);
+}
+
 // Over the main window and most of its size, so that the folders in the title
 // and the settings in the lines can be read; later the user's place is kept.
 void FolderComparisonController::placeListWindow() {
@@ -178,80 +183,6 @@ void FolderComparisonController::placeListWindow() {
                      std::max(owner.height() * 3 / 4, m_listWindow->sizeHint().height()));
     m_listWindow->resize(size);
     m_listWindow->move(owner.center() - QPoint(size.width() / 2, size.height() / 2));
-}
-
-void FolderComparisonController::exportSettings() {
-    const SeemDocument& document = m_session.document();
-    if (!m_session.fileOpen())
-        return;
-    StandardDialog dialog;
-    dialog.setOwner(m_window);
-    dialog.setTitle(plainCaption(uiText(m_strings, UiString::MenuExportSettings)));
-    dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
-    dialog.setOptions(kSaveOptions);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    dialog.setFileName(pathText(seemIdOfPath(document.path())) + QStringLiteral(".json"));
-    dialog.show(StandardDialog::Action::Save);
-    // Apply Settings lists *.json: a recipe saved under a bare name gets that.
-    const QString chosen = pathText(withDefaultSuffix(dialog.fileName().toStdString(), "json"));
-    if (chosen.isEmpty())
-        return;
-    const Recipe recipe = exportRecipe({document.type(), document.typeName(), document.grid()},
-                                       seemIdOfPath(document.path()));
-    const std::string json = recipeToJson(recipe);
-    if (const auto failure =
-            writeFileAtomically(chosen.toStdString(), {json.begin(), json.end()})) {
-        m_callbacks.report(chosen + QStringLiteral(": ") + uiText(failure->message));
-        return;
-    }
-    m_callbacks.report(uiText(m_strings, UiString::RecipeExported, {chosen.toStdString()}));
-}
-
-void FolderComparisonController::applySettings() {
-    const SeemDocument& document = m_session.document();
-    if (!m_session.fileOpen())
-        return;
-    StandardDialog dialog;
-    dialog.setOwner(m_window);
-    dialog.setTitle(plainCaption(uiText(m_strings, UiString::MenuApplySettings)));
-    dialog.setFilter(uiText(m_strings, UiString::RecipeFilter));
-    dialog.setOptions(kOpenOptions);
-    dialog.show(StandardDialog::Action::Open);
-    const QString chosen = dialog.fileName();
-    if (chosen.isEmpty())
-        return;
-    const RecipeParse parsed = readRecipeFile(chosen.toStdString());
-    if (!parsed.ok()) {
-        m_callbacks.report(chosen + QStringLiteral(":") + joinLines(parsed.problems));
-        return;
-    }
-    const auto entries = entriesForFile(parsed.recipe, document.path(), true);
-    if (entries.empty()) {
-        m_callbacks.report(
-            uiText(m_strings, UiString::RecipeNothingForFile, {seemIdOfPath(document.path())}));
-        return;
-    }
-    ByteGrid before;
-    before.load(document.grid().bytes());
-    const std::vector<std::string> problems = m_session.applyRecipe(entries);
-    if (!problems.empty()) {
-        m_callbacks.report(uiText(m_strings, UiString::RecipeRefused) + joinLines(problems));
-        return;
-    }
-    const SeemComparison changes =
-        compareSeemFiles({document.type(), document.typeName(), before},
-                         {document.type(), document.typeName(), document.grid()}, m_strings);
-    if (changes.equal()) {
-        m_callbacks.report(uiText(m_strings, UiString::RecipeUnchanged));
-        return;
-    }
-    std::vector<std::string> lines;
-    for (const SettingDifference& difference : changes.differences)
-        lines.push_back(differenceLine(difference));
-    const auto count = static_cast<std::int64_t>(lines.size());
-    m_callbacks.report(
-        uiText(pluralText(m_strings, UiString::RecipeApplied, count, {std::to_string(count)})) +
-        joinLines(lines));
 }
 
 } // namespace vantrel

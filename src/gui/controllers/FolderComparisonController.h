@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/document/ListenerList.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 
@@ -15,15 +14,16 @@
 class QAction;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace vantrel {
 
 class EditingSession;
 
-// File > Compare folders..., Export settings... and Apply settings...: two
-// backups compared file by file in a list of their own, and the open file's
-// settings written to or read from a recipe.
+// File > Compare folders...: two backups compared file by file in a list of
+// their own, from which the differences can be saved as a recipe that turns
+// the first folder's files into the second's.
 class FolderComparisonController : public QObject {
     Q_OBJECT
 
@@ -41,34 +41,32 @@ class FolderComparisonController : public QObject {
     ~FolderComparisonController() override;
 
     [[nodiscard]] QAction* compareFoldersAction() const { return m_compareFoldersAction; }
-    [[nodiscard]] QAction* exportAction() const { return m_exportAction; }
-    [[nodiscard]] QAction* applyAction() const { return m_applyAction; }
     // Captions again, after the language changed.
     void retranslate();
 
     // The list of changed files; null until the first comparison.
     [[nodiscard]] QListWidget* changedFiles() const { return m_list; }
+    // Save Differences as Recipe, in the list's window; null like the list.
+    [[nodiscard]] QPushButton* saveRecipeButton() const { return m_saveRecipe; }
 
     void compareFolders();
-    void exportSettings();
-    void applySettings();
+    void saveDifferencesAsRecipe();
 
   private:
-    void updateActions();
+    void buildListWindow();
     void showList(const QString& ours, const QString& theirs);
     void placeListWindow();
 
-    EditingSession& m_session;
     const UiStrings& m_strings;
     Callbacks m_callbacks;
     QWidget* m_window;
     QAction* m_compareFoldersAction;
-    QAction* m_exportAction;
-    QAction* m_applyAction;
     QPointer<QWidget> m_listWindow;
     QLabel* m_hint = nullptr; // how a pair is opened
     QListWidget* m_list = nullptr;
-    ListenerConnection m_sessionListener;
+    QPushButton* m_saveRecipe = nullptr;
+    QString m_ours; // the folders on show
+    QString m_theirs;
 };
 
 } // namespace vantrel

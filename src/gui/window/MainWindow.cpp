@@ -10,6 +10,7 @@
 #include "gui/controllers/FindController.h"
 #include "gui/controllers/GeneratorController.h"
 #include "gui/controllers/LanguageController.h"
+#include "gui/controllers/RecipeController.h"
 #include "gui/controllers/ShellController.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/document/ByteGridView.h"
@@ -69,7 +70,8 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
 MainWindow::~MainWindow() {
     m_coverage.reset(); // it listens to the comparison
     for (QObject* controller : std::initializer_list<QObject*>{
-             m_findController, m_generatorController, m_shellController, m_comparisonController,
+             m_findController, m_generatorController, m_shellController, m_recipeController,
+             m_comparisonController,
              m_editController, m_fileController, m_languageController})
         delete controller;
     delete takeCentralWidget();
@@ -129,6 +131,7 @@ void MainWindow::buildControllers() {
         new ComparisonController({m_session, *m_editorPanel, *m_fileController,
                                   [this] { return m_languageController->definitionsPath(); }},
                                  *this);
+    m_recipeController = new RecipeController(m_session, *this);
     buildCoverage();
     m_fileController->watchForExternalChanges();
     m_shellController =
@@ -144,7 +147,8 @@ void MainWindow::buildControllers() {
 
     m_fileController->fillMenu(m_menus.file, m_comparisonController->fileMenuItems() +
                                                  QList<QAction*>{m_coverage->suggestAction()} +
-                                                 m_comparisonController->folderMenuItems());
+                                                 m_comparisonController->folderMenuItems() +
+                                                 m_recipeController->fileMenuItems());
     m_editController->fillMenu(m_menus.edit, m_comparisonController->editMenuItems());
     m_findController->fillEditMenu(m_menus.edit);
     m_generatorController->fillMenu(m_menus.tools);
@@ -162,6 +166,7 @@ void MainWindow::buildControllers() {
         m_gridView->viewport()->update();
         m_coverage->retranslate();
         m_comparisonController->retranslate();
+        m_recipeController->retranslate();
         if (!m_session.fileOpen())
             setStatus(1, uiText(strings(), m_session.statusLine()));
         // Captions in another script can make the bars taller: once they have

@@ -33,6 +33,7 @@ class FileController;
 class FindController;
 class GeneratorController;
 class LanguageController;
+class RecipeController;
 class MainSurface;
 class ShellController;
 class StartPage;
@@ -140,6 +141,7 @@ class MainWindow : public QMainWindow, public StatusSink {
     EditController* m_editController = nullptr;
     FindController* m_findController = nullptr;
     ComparisonController* m_comparisonController = nullptr;
+    RecipeController* m_recipeController = nullptr;
     ShellController* m_shellController = nullptr;
     LanguageController* m_languageController = nullptr;
     GeneratorController* m_generatorController = nullptr;

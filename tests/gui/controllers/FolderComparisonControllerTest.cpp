@@ -2,6 +2,7 @@
 #include "gui/controllers/FolderComparisonController.h"
 
 #include "TempDir.h"
+#include "core/recipe/RecipeJson.h"
 #include "gui/TestSession.h"
 #include "gui/dialogs/ScriptedDialogs.h"
 #include "gui/dialogs/StandardDialog.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -17,6 +19,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -49,17 +52,8 @@ class FolderComparisonControllerTest : public ::testing::Test {
     QString path(const std::string& name) const {
         return QString::fromStdString((folder / name).string());
     }
-    void write(const std::string& name, const std::string& text) {
-        std::ofstream(folder / name, std::ios::binary) << text;
-    }
-
-    void open(const std::string& name) {
-        ASSERT_TRUE(test.session.open(path(name).toStdString()).opened);
-    }
-
     QWidget window;
     testing::TestSession test;
-    const SeemDocument& document = test.session.document();
     ScriptedDialogs dialogs;
     std::unique_ptr<FolderComparisonController> controller;
     QStringList opened;
@@ -112,44 +106,32 @@ TEST_F(FolderComparisonControllerTest, ChangedFilesAreListedAndOpenComparedWithT
     EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(FolderComparisonControllerTest, ApplyIsOneUndoStepAndAFaultyRecipeChangesNothing) {
-    EXPECT_FALSE(controller->applyAction()->isEnabled());
-    open("a/0a1c_0001.seem");
-    ASSERT_TRUE(controller->applyAction()->isEnabled());
-    const auto original = document.grid().bytes();
-    write("good.json", R"({"version": 1, "entries": [
-        {"seem": "0a1c_0001", "volume": "Microphone", "value": 6},
-        {"seem": "0a1c_0001", "volume": "System Tones", "value": 2}]})");
-    write("bad.json", R"({"version": 1, "entries": [
-        {"seem": "0a1c_0001", "volume": "Microphone", "value": 6},
-        {"seem": "0a1c_0001", "volume": "System Tones", "value": 99}]})");
-
-    dialogs.openFiles = {path("bad.json")};
-    controller->applyAction()->trigger();
-    EXPECT_EQ(document.grid().bytes(), original);
-    EXPECT_FALSE(document.canUndo());
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_TRUE(reports.back().contains(QStringLiteral("System Tones = 99")));
-
-    dialogs.openFiles = {path("good.json")};
-    controller->applyAction()->trigger();
-    EXPECT_NE(document.grid().bytes(), original);
-    EXPECT_TRUE(reports.back().startsWith(QStringLiteral("2 ")));
-    test.session.undo();
-    EXPECT_EQ(document.grid().bytes(), original);
-    EXPECT_FALSE(document.canUndo());
-}
-
-TEST_F(FolderComparisonControllerTest, ExportWritesARecipeThatApplyFindsUnchanged) {
-    open("a/0d51_0001.seem");
-    dialogs.saveFiles = {path("colours")}; // typed without an extension
-    controller->exportAction()->trigger();
-    ASSERT_TRUE(fs::exists(folder / "colours.json"));
-    EXPECT_EQ(dialogs.fileRequests.back().defaultSuffix, "json");
-    dialogs.openFiles = {path("colours.json")};
-    controller->applyAction()->trigger();
-    EXPECT_FALSE(document.isModified());
-    EXPECT_FALSE(document.canUndo());
+TEST_F(FolderComparisonControllerTest, DifferencesAreSavedAsARecipeWithWhatItCannotCarry) {
+    {
+        std::fstream file(folder / "b" / "0a1c_0001.seem",
+                          std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(0x0C);
+        file.put('\x02');
+    }
+    fs::remove(folder / "b" / "004a_0001.seem");
+    dialogs.folders = {path("a"), path("b")};
+    controller->compareFoldersAction()->trigger();
+    QPushButton* save = controller->saveRecipeButton();
+    ASSERT_NE(save, nullptr);
+    ASSERT_TRUE(save->isEnabled());
+    dialogs.saveFiles = {path("b.json")};
+    save->click();
+    EXPECT_EQ(dialogs.fileRequests.back().presetFileName, "b.json");
+    std::ostringstream text;
+    text << std::ifstream(folder / "b.json", std::ios::binary).rdbuf();
+    const RecipeParse written = parseGivenRecipe(text.str());
+    ASSERT_TRUE(written.ok());
+    ASSERT_EQ(written.recipe.entries.size(), 1u);
+    EXPECT_EQ(written.recipe.entries[0].seem, "0a1c_0001");
+    // The file only in the first folder is named in what the user is told.
+    ASSERT_FALSE(reports.empty());
+    EXPECT_TRUE(reports.back().contains(QStringLiteral("004a_0001.seem")))
+        << reports.back().toStdString();
 }
 
 } // namespace

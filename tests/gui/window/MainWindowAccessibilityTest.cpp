@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
+#include "core/recipe/RecipeJson.h"
 #include "gui/AccessibilityChecks.h"
 #include "gui/dialogs/AboutWindow.h"
 #include "gui/dialogs/GoToOffsetDialog.h"
+#include "gui/dialogs/RecipeReviewDialog.h"
 #include "gui/dialogs/TipWindow.h"
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/generators/GprsTextDialog.h"
@@ -10,6 +12,8 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <functional>
@@ -54,6 +58,13 @@ class MainWindowAccessibility : public MainWindowFixture,
         windows.push_back(std::make_unique<GprsTextDialog>(host, mainWindow.get()));
         windows.push_back(
             std::make_unique<GoToOffsetDialog>(probe().strings(), settings, 100, mainWindow.get()));
+        // The review of the colour file's own settings, its entries on show.
+        auto review = std::make_unique<RecipeReviewDialog>(probe().session(), mainWindow.get());
+        review->pasteEdit()->setPlainText(
+            QString::fromStdString(recipeToJson(probe().session().settingsRecipe())));
+        review->reviewPastedButton()->click();
+        EXPECT_FALSE(review->ticks().isEmpty());
+        windows.push_back(std::move(review));
         for (const auto& window : windows) {
             window->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -6,6 +6,8 @@
 #include "core/session/Scenario.h"
 #include "gui/ModalAnswer.h"
 #include "gui/NamedChild.h"
+#include "gui/TestSession.h"
+#include "gui/dialogs/RecipeReviewDialog.h"
 #include "gui/document/ByteGridView.h"
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/FunctionTreeEditor.h"
@@ -15,6 +17,7 @@
 #include "gui/generators/OuterTextDialog.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLabel>
@@ -184,6 +187,28 @@ class MainWindowScenario : public MainWindowFixture {
         result = readAll(path);
     }
 
+    // "NAME", "NAME except SETTING" or "NAME only SETTING": the exported
+    // recipe chosen in the review, the setting's box unticked or alone
+    // ticked, then Apply.
+    void applyRecipe(const QString& words) {
+        const QString choice = words.section(QLatin1Char(' '), 1, 1);
+        const QString setting = words.section(QLatin1Char(' '), 2) + QStringLiteral(": ");
+        dialogs.openFiles = {work.filePath(words.section(QLatin1Char(' '), 0, 0))};
+        ModalAnswer<RecipeReviewDialog> answer([&](RecipeReviewDialog& dialog) {
+            namedChild<QPushButton>(&dialog, "cmdChooseRecipe")->click();
+            ASSERT_FALSE(dialog.ticks().isEmpty());
+            for (QCheckBox* tick : dialog.ticks()) {
+                const bool isSetting = tick->text().startsWith(setting, Qt::CaseInsensitive);
+                const bool wanted =
+                    choice == QStringLiteral("only") ? isSetting : tick->isChecked() && !isSetting;
+                if (tick->isChecked() != wanted)
+                    tick->click();
+            }
+            namedChild<QPushButton>(&dialog, "cmdApply")->click();
+        });
+        action("mnuApplySettings")->trigger();
+    }
+
     QByteArray result; // the bytes of the last save or generation
 };
 
@@ -192,6 +217,9 @@ void MainWindowScenario::play(const ScenarioStep& step) {
     const auto field = [&step](std::size_t index) { return fieldText(step.fields.at(index)); };
     if (verb == "open") {
         dialogs.openFiles = {sample(step.fields[0].c_str())};
+        // Opened afresh: the changes on show are not kept ("Don't Save").
+        if (probe().session().document().isModified())
+            dialogs.questionAnswers = {1};
         action("mnuOpen")->trigger();
         ASSERT_EQ(QFileInfo(probe().fileName()).fileName(), field(0));
     } else if (verb == "switch") {
@@ -232,6 +260,11 @@ void MainWindowScenario::play(const ScenarioStep& step) {
                      QString());
     } else if (verb == "gprs-text") {
         generateGprs(GprsDisplayMode::CustomText, field(0));
+    } else if (verb == "export-changes") {
+        dialogs.saveFiles = {work.filePath(field(0))};
+        action("mnuExportChanges")->trigger();
+    } else if (verb == "apply-recipe") {
+        applyRecipe(field(0));
     } else {
         FAIL() << "no way to play " << verb;
     }
@@ -265,4 +298,34 @@ TEST_F(MainWindowScenario, EveryScenarioWritesTheBytesItExpects) {
         ++played;
     }
     EXPECT_GE(played, 5);
+}
+
+// Recipes carried through Export Changes and the review write what the
+// session's own replay writes.
+TEST_F(MainWindowScenario, RecipeScenariosWriteWhatTheSessionWrites) {
+    int played = 0;
+    for (QDirIterator it(kScenarios + QStringLiteral("/recipes"), {QStringLiteral("*.scenario")},
+                         QDir::Files);
+         it.hasNext();) {
+        const QString path = it.next();
+        SCOPED_TRACE(path.toStdString());
+        const ScenarioParse parse = parseScenario(readAll(path).toStdString());
+        ASSERT_FALSE(parse.failure) << parse.failure->message;
+        vantrel::testing::TestSession reference;
+        ASSERT_FALSE(reference.session.loadDefinitions(VANTREL_DATA_DIR "/seem_en.xml"));
+        const ScenarioRun run =
+            runScenario(reference.session, parse.steps, VANTREL_DATA_DIR "/samples/");
+        ASSERT_FALSE(run.failure) << run.failure->message;
+
+        begin();
+        for (const ScenarioStep& step : parse.steps) {
+            SCOPED_TRACE("line " + std::to_string(step.line) + ": " + step.verb);
+            play(step);
+            ASSERT_FALSE(HasFatalFailure());
+        }
+        const std::vector<std::uint8_t> written(result.begin(), result.end());
+        EXPECT_EQ(scenarioBytesText(written), scenarioBytesText(run.result));
+        ++played;
+    }
+    EXPECT_GE(played, 1);
 }
