@@ -85,6 +85,7 @@ constexpr std::array kDesignCaptions = {
         "修改之前请先备份原始文件。"},
     DesignCaption{"web", "lblFileName", "文件名："},
     DesignCaption{"web", "staDownloaded", "已保存为下载文件：%1"},
+    DesignCaption{"web", "cmdChooseRecipe", "选择配方文件(&F)..."},
     // The reading notice
     DesignCaption{"frmReading", "Label1", "正在读取"},
 };
