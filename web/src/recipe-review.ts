@@ -112,7 +112,7 @@ export class RecipeReviewDialog extends LitElement {
                 data-setting=${row.setting}><label><input type="checkbox" aria-label=${row.tickName}
                 .checked=${this.ticked[index] ?? false}
                 @change=${(event: Event) => this.setTicked(index, (event.target as HTMLInputElement).checked)}>
-                ${row.text}</label>${row.mark ? html` <span class="mark">${row.mark}</span>` : nothing}</li>`)}</ul>`;
+                <span>${row.text}${row.mark ? html`<span class="mark">${row.mark}</span>` : nothing}</span></label></li>`)}</ul>`;
     }
 
     override render() {
