@@ -176,6 +176,18 @@ std::vector<RegisteredCommand> registerCommands(CLI::App& cli) {
                 ->required();
             command.add_option("TARGET", options.targets, "seem files or a folder")->required();
             command.add_flag("--dry-run", options.dryRun, "list what would change, write nothing");
+            command.add_option("--only", options.only, "apply only this setting (repeatable)")
+                ->type_name("SETTING")
+                ->expected(1)
+                ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+            command.add_option("--except", options.except, "leave this setting out (repeatable)")
+                ->type_name("SETTING")
+                ->expected(1)
+                ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+            command
+                .add_option("--undo-recipe", options.undoRecipe,
+                            "also write the recipe that puts every changed file back")
+                ->type_name("FILE");
         },
         runApply);
     addCommand<PlayOptions>(

@@ -44,6 +44,12 @@ struct ApplyOptions {
     std::string recipe;
     std::vector<std::string> targets;
     bool dryRun = false;
+    // Settings named as the recipe names them ("Keys/Sound", "title"): only
+    // these are applied, or these are left out.
+    std::vector<std::string> only;
+    std::vector<std::string> except;
+    // Where to write the recipe that puts every changed file back; "" none.
+    std::string undoRecipe;
 };
 
 struct PlayOptions {

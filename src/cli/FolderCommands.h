@@ -2,7 +2,10 @@
 #pragma once
 
 #include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "core/Failure.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,8 +25,18 @@ int diffAsRecipe(CliContext& context, const std::string& ours, const std::string
 // export FILE...: the recipe that reproduces every file (a folder: its seem files).
 int exportRecipes(CliContext& context, const std::vector<std::string>& paths, bool withBytes);
 
-// apply RECIPE TARGET...: per file all or nothing; dryRun lists and writes nothing.
-int applyRecipe(CliContext& context, const std::string& recipePath,
-                const std::vector<std::string>& targets, bool dryRun);
+// One file to read, or an entry of a folder named as a seem file that is no
+// file (a FIFO, a device, a folder), with why it is left unopened.
+struct RecipeTargetFile {
+    std::string path;
+    std::optional<Failure> skipped;
+};
+
+// The seem files of a folder in name order, or the path itself.
+[[nodiscard]] std::vector<RecipeTargetFile> expandTargets(const CliContext& context,
+                                                          const std::string& path);
+
+// apply RECIPE TARGET...: per file all or nothing; see ApplyOptions.
+int applyRecipe(CliContext& context, const ApplyOptions& options);
 
 } // namespace vantrel::cli

@@ -43,7 +43,7 @@ using Play = CliFixture;
 TEST_F(Play, EveryScenarioGivesTheBytesItExpects) {
     int scenarios = 0;
     for (const auto& entry :
-         fs::directory_iterator(fs::path(VANTREL_SOURCE_DIR) / "tests" / "scenarios")) {
+         fs::recursive_directory_iterator(fs::path(VANTREL_SOURCE_DIR) / "tests" / "scenarios")) {
         if (entry.path().extension() != ".scenario")
             continue;
         ++scenarios;

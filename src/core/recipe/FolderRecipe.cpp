@@ -14,23 +14,26 @@ class RecipeCollector : public FolderComparisonVisitor {
   public:
     explicit RecipeCollector(FolderRecipe& result) : m_result(result) {}
 
+    // Every changed pair's entries in one recipe.
+    void finish() { m_result.recipe = joinFileRecipes(std::move(m_files)); }
+
     void onlyIn(FolderSide side, const std::string& name) override {
         note(side == FolderSide::Ours ? FolderRecipeNote::Kind::OnlyInOurs
                                       : FolderRecipeNote::Kind::OnlyInTheirs,
              name, {});
     }
     void changed(const ChangedPair& pair) override {
-        Recipe between;
         const RecipeTarget ours{pair.ours.type, pair.ours.typeName, pair.ours.grid};
         const RecipeTarget theirs{pair.theirs.type, pair.theirs.typeName, pair.theirs.grid};
-        if (!recipeBetween(ours, theirs, recipeSeemId(pair.ours.type, pair.oursName), between)) {
+        const std::string typeId = recipeSeemId(pair.ours.type, "");
+        FileRecipe file{pair.oursName, typeId, {}};
+        if (!recipeBetween(ours, theirs, recipeSeemId(pair.ours.type, pair.oursName),
+                           file.recipe)) {
             note(FolderRecipeNote::Kind::SizeDiffers, pair.oursName,
                  "the files differ in size; a recipe cannot change a size");
             return;
         }
-        auto& entries = m_result.recipe.entries;
-        entries.insert(entries.end(), std::make_move_iterator(between.entries.begin()),
-                       std::make_move_iterator(between.entries.end()));
+        m_files.push_back(std::move(file));
     }
     void unreadable(const std::string& path, const std::string& reason) override {
         note(FolderRecipeNote::Kind::Unreadable, path, reason);
@@ -45,6 +48,7 @@ class RecipeCollector : public FolderComparisonVisitor {
     }
 
     FolderRecipe& m_result;
+    std::vector<FileRecipe> m_files;
 };
 
 } // namespace
@@ -71,6 +75,7 @@ FolderRecipe recipeBetweenFolders(const std::string& oursFolder, const std::stri
     RecipeCollector collector(result);
     result.failure =
         compareSeemFolders(oursFolder, theirsFolder, definitionsRoot, UiStrings(), collector);
+    collector.finish();
     return result;
 }
 
@@ -79,6 +84,7 @@ FolderRecipe recipeBetweenFolders(const SeemFolderSource& ours, const SeemFolder
     FolderRecipe result;
     RecipeCollector collector(result);
     result.failure = compareSeemFolders(ours, theirs, definitionsRoot, UiStrings(), collector);
+    collector.finish();
     return result;
 }
 

@@ -35,7 +35,8 @@ struct FolderRecipeNote {
 };
 
 struct FolderRecipe {
-    // Every paired file's changes, each named by the first file's type ID.
+    // Every paired file's changes, each named by the first file's type ID (by
+    // its name where several changed files share a type: see joinFileRecipes).
     Recipe recipe;
     std::vector<FolderRecipeNote> notes;
     // A folder that could not be read at all.

@@ -23,9 +23,13 @@ using Json = nlohmann::ordered_json;
 constexpr std::size_t kLargestRecipeFile = 8 * 1024 * 1024;
 
 std::string tooLarge(std::size_t largest) {
-    std::string count = std::to_string(largest);
-    for (auto at = static_cast<std::ptrdiff_t>(count.size()) - 3; at > 0; at -= 3)
-        count.insert(static_cast<std::size_t>(at), ",");
+    const std::string digits = std::to_string(largest);
+    std::string count;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            count += ',';
+        count += digits[i];
+    }
     return "too large to be a recipe (at most " + count + " bytes)";
 }
 

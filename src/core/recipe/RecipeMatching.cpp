@@ -54,19 +54,19 @@ std::vector<RecipeEntry> RecipeIndex::entries(const std::vector<std::size_t>& in
 RecipeMatch matchRecipeToFile(const RecipeIndex& index, const RecipeFile& file,
                               const XmlElement& definitionsRoot) {
     RecipeMatch match;
-    if (!file.typeId.empty())
-        match.entries = index.entriesOf(file.typeId);
-    if (match.entries.empty())
-        match.entries = index.entriesOf(seemIdOfPath(file.path));
-    if (!match.entries.empty())
-        return match;
     const std::string name = seemIdOfPath(file.path);
-    if (index.seems().size() != 1) {
+    std::string seem = file.typeId;
+    if (seem.empty() || index.entriesOf(seem).empty())
+        seem = name;
+    if (index.entriesOf(seem).empty() && index.seems().size() == 1)
+        seem = index.seems().front();
+    if (index.entriesOf(seem).empty()) {
         match.refusal = UiMessage{UiString::RecipeNothingForFile, {name}};
         return match;
     }
-    const std::string& seem = index.seems().front();
-    if (isTypeId(definitionsRoot, toLowerAscii(seem))) {
+    // Named by another type's ID, the entries would land on the wrong bytes.
+    const std::string lowerSeem = toLowerAscii(seem);
+    if (lowerSeem != toLowerAscii(file.typeId) && isTypeId(definitionsRoot, lowerSeem)) {
         match.refusal = file.typeId.empty()
                             ? UiMessage{UiString::RecipeFileWithoutType, {name, seem}}
                             : UiMessage{UiString::RecipeWrongType, {name, seem, file.typeId}};
@@ -106,6 +106,24 @@ FolderRecipeMatch matchRecipeToFolder(const RecipeIndex& index,
     for (auto& taken : match.entriesByFile)
         std::sort(taken.begin(), taken.end());
     return match;
+}
+
+Recipe joinFileRecipes(std::vector<FileRecipe> files) {
+    std::unordered_map<std::string, int> filesOfType;
+    for (const FileRecipe& file : files) {
+        if (!file.typeId.empty())
+            ++filesOfType[toLowerAscii(file.typeId)];
+    }
+    Recipe joined;
+    for (FileRecipe& file : files) {
+        const bool shared = !file.typeId.empty() && filesOfType[toLowerAscii(file.typeId)] > 1;
+        for (RecipeEntry& entry : file.recipe.entries) {
+            if (shared)
+                entry.seem = seemIdOfPath(file.path);
+            joined.entries.push_back(std::move(entry));
+        }
+    }
+    return joined;
 }
 
 } // namespace vantrel

@@ -77,4 +77,16 @@ struct FolderRecipeMatch {
 [[nodiscard]] FolderRecipeMatch matchRecipeToFolder(const RecipeIndex& index,
                                                     const std::vector<RecipeFile>& files);
 
+// One file's recipe as it is made: its entries name the file's seem ID.
+struct FileRecipe {
+    std::string path;
+    std::string typeId; // "" when no type matches
+    Recipe recipe;
+};
+
+// The recipes of several files in one. Where two of the files share a type
+// (copies, not a phone's folder), each is named by its name instead of the
+// type's ID, so that neither file's entries land on the other.
+[[nodiscard]] Recipe joinFileRecipes(std::vector<FileRecipe> files);
+
 } // namespace vantrel

@@ -4,8 +4,11 @@
 #include "core/base/BitHelpers.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/editors/SettingText.h"
+#include "core/recipe/RecipeJson.h"
 #include "core/session/EditingSession.h"
+#include "core/settings/SettingsStore.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 
@@ -16,9 +19,11 @@ namespace {
 // Each verb and the number of fields it takes, the last one running to the end of the line.
 const std::map<std::string, std::size_t, std::less<>>& verbs() {
     static const std::map<std::string, std::size_t, std::less<>> known = {
-        {"open", 1},  {"switch", 2},       {"style", 2},     {"volume", 2}, {"reset-volumes", 0},
-        {"color", 2}, {"transparency", 2}, {"title", 1},     {"cell", 2},   {"undo", 0},
-        {"redo", 0},  {"save", 0},         {"outertext", 1}, {"gprs", 1},   {"gprs-text", 1},
+        {"open", 1},          {"switch", 2}, {"style", 2},        {"volume", 2},
+        {"reset-volumes", 0}, {"color", 2},  {"transparency", 2}, {"title", 1},
+        {"cell", 2},          {"undo", 0},   {"redo", 0},         {"save", 0},
+        {"outertext", 1},     {"gprs", 1},   {"gprs-text", 1},    {"export-changes", 1},
+        {"apply-recipe", 1},
     };
     return known;
 }
@@ -74,6 +79,8 @@ class ScenarioPlayer {
   private:
     std::optional<std::string> keyOf(SettingKind kind, const std::string& name) const;
     std::optional<Failure> setting(const ScenarioStep& step, SettingKind kind);
+    std::optional<Failure> exportChanges(const std::string& name);
+    std::optional<Failure> applyRecipe(const std::string& field);
     std::optional<Failure> failed(const EditResult& refused) const {
         if (!refused)
             return std::nullopt;
@@ -82,6 +89,8 @@ class ScenarioPlayer {
 
     EditingSession& m_session;
     std::string m_samples;
+    // The recipes exported so far, by name, as the JSON a face would write.
+    std::map<std::string, std::string> m_recipes;
 };
 
 std::optional<std::string> ScenarioPlayer::keyOf(SettingKind kind, const std::string& name) const {
@@ -105,6 +114,52 @@ std::optional<Failure> ScenarioPlayer::setting(const ScenarioStep& step, Setting
         return failed(m_session.setColorText(*key, step.fields[0]));
     }
     return failed(m_session.setSetting({kind, *key, step.fields[0], "", 0}));
+}
+
+std::optional<Failure> ScenarioPlayer::exportChanges(const std::string& name) {
+    if (!m_session.fileOpen())
+        return Failure{"no file is open"};
+    m_recipes[name] = recipeToJson(m_session.changesSinceOpen().recipe);
+    return std::nullopt;
+}
+
+// "NAME", "NAME except SETTING" or "NAME only SETTING": the review's rows,
+// ticked as they come, with the setting's row unticked, or only it ticked.
+std::optional<Failure> ScenarioPlayer::applyRecipe(const std::string& field) {
+    const auto blank = field.find(' ');
+    const std::string name = field.substr(0, blank);
+    std::string choice;
+    std::string setting;
+    if (blank != std::string::npos) {
+        const std::string rest = field.substr(blank + 1);
+        const auto next = rest.find(' ');
+        choice = rest.substr(0, next);
+        setting = next == std::string::npos ? "" : rest.substr(next + 1);
+        if ((choice != "except" && choice != "only") || setting.empty())
+            return Failure{"apply-recipe takes NAME, NAME except SETTING or NAME only SETTING"};
+    }
+    const auto recipe = m_recipes.find(name);
+    if (recipe == m_recipes.end())
+        return Failure{"no recipe " + name + " was exported"};
+    const RecipeParse parse = parseGivenRecipe(recipe->second);
+    if (!parse.ok())
+        return Failure{parse.problems.front()};
+    const RecipeReview review = m_session.reviewRecipe(parse.recipe);
+    if (review.refusal)
+        return Failure{review.refusal->text(m_session.strings())};
+    std::vector<std::size_t> rows;
+    bool named = setting.empty();
+    for (std::size_t i = 0; i < review.rows.size(); ++i) {
+        const bool isSetting = toLowerAscii(review.rows[i].setting) == toLowerAscii(setting);
+        named = named || isSetting;
+        if (choice == "only" ? isSetting : review.rows[i].ticked && !isSetting)
+            rows.push_back(i);
+    }
+    if (!named)
+        return Failure{"the recipe has no entry for " + setting};
+    if (const auto problems = m_session.applyReviewed(review, rows); !problems.empty())
+        return Failure{problems.front()};
+    return std::nullopt;
 }
 
 std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
@@ -154,6 +209,10 @@ std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
     } else if (verb == "gprs-text") {
         result =
             m_session.generateGprs(GprsDisplayMode::CustomText, utf8ToUtf16(step.fields[0])).bytes;
+    } else if (verb == "export-changes") {
+        return exportChanges(step.fields[0]);
+    } else if (verb == "apply-recipe") {
+        return applyRecipe(step.fields[0]);
     }
     return std::nullopt;
 }

@@ -20,7 +20,8 @@ namespace vantrel {
 //   open FILE | switch on|off PATH | style on|off ID | volume N NAME |
 //   reset-volumes | color #RRGGBB GROUP/ENTRY | transparency PERCENT GROUP/ENTRY |
 //   title TEXT | cell OFFSET HH | undo | redo | save |
-//   outertext TEXT | gprs date|nothing | gprs-text TEXT
+//   outertext TEXT | gprs date|nothing | gprs-text TEXT |
+//   export-changes NAME | apply-recipe NAME [except|only SETTING]
 struct ScenarioStep {
     std::string verb;
     std::vector<std::string> fields;

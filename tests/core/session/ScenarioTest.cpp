@@ -42,7 +42,7 @@ TEST(ScenarioTest, StepsTakeTheirFieldsAndTheLastRunsToTheEndOfTheLine) {
 // command line are held to.
 TEST(ScenarioTest, EveryScenarioGivesTheBytesItExpects) {
     int scenarios = 0;
-    for (const auto& entry : fs::directory_iterator(kScenarios)) {
+    for (const auto& entry : fs::recursive_directory_iterator(kScenarios)) {
         if (entry.path().extension() != ".scenario")
             continue;
         ++scenarios;
