@@ -156,7 +156,9 @@ const fieldCounts = { open: 1, switch: 2, style: 2, volume: 2, 'reset-volumes': 
     title: 1, cell: 2, undo: 0, redo: 0, save: 0, outertext: 1, gprs: 1, 'gprs-text': 1, 'export-changes': 1,
     'apply-recipe': 1 };
 
-for (const file of readdirSync(folder).filter((name) => name.endsWith('.scenario')).sort()) {
+// Subfolders too (tests/scenarios/recipes), as vantrel-cli play replays them.
+const scenarioFiles = readdirSync(folder, { recursive: true }).filter((name) => name.endsWith('.scenario')).sort();
+for (const file of scenarioFiles) {
     const name = file.replace(/\.scenario$/, '');
     test(`scenario ${name}`, async () => {
         const { context, page } = await openPage(shared.browser, shared.server.url);
