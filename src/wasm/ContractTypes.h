@@ -291,6 +291,46 @@ export interface RecipeApplyResult {
     changed: boolean;
 }
 
+/** What Export Changes stores and says. */
+export interface ChangesExport {
+    /** The recipe's JSON text; "" when no setting changed: then store nothing. */
+    recipe: string;
+    /** No setting changed, or the changed cells no setting describes (not carried); else null. */
+    message: Message | null;
+}
+
+/** One entry of a recipe meant for the open file, as the review shows it. */
+export interface RecipeReviewRow {
+    /** "Keys/Sound", "title", "bytes at 23". */
+    setting: string;
+    /** This file's value and the recipe's, in the recipe's words ("on", "6", "#FF8000 50%"). */
+    current: string;
+    wanted: string;
+    /** The value the recipe was made from; null when it does not say. */
+    from: string | null;
+    /** "Keys/Sound: on → off". */
+    text: string;
+    /** "already off", "this phone has off; the recipe was made from on", or "". */
+    mark: string;
+    /** The tick box's accessible name: the setting, both values and the mark. */
+    tickName: string;
+    /** Whether the box starts ticked (not when the file holds the value already). */
+    ticked: boolean;
+    alreadyAtValue: boolean;
+    fromDiffers: boolean;
+}
+
+/** A recipe looked over before applying: applyReviewed(rows) takes indices into rows. */
+export interface RecipeReview {
+    rows: RecipeReviewRow[];
+    /** Why the recipe is not reviewed at all (not a recipe, one line a fault; nothing for this file; another type); else null. */
+    refusal: string | null;
+    /** The entries this file cannot take, each naming its entry: shown after UiString.RecipeRefused. */
+    refused: string[];
+    /** False with a refusal or refused entries: Apply is not offered. */
+    canApply: boolean;
+}
+
 export interface CoveredItem {
     kind: SettingKind;
     key: string;
@@ -345,6 +385,18 @@ export interface FolderComparison {
     unreadable: string[];
     /** How many pairs hold the same bytes. */
     same: number;
+}
+
+/** The recipe between two folders (Save Differences as Recipe). */
+export interface FolderRecipe {
+    /** The recipe's JSON text. */
+    recipe: string;
+    /** How many settings it carries. */
+    entries: number;
+    /** What it could not carry or left as it is, "name: reason", one a file. */
+    notes: string[];
+    /** Whether a note means a change is missing (not only a file on one side). */
+    trouble: boolean;
 }
 
 export interface ProjectInfo {

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Seem folders the page has listed (a browser gives no paths): the desktop's
 // folder scan over names and sizes, and its comparison of two folders over
-// names and bytes, both in the session's definitions. Every file the page
+// names and bytes, and the recipe that turns one folder into the other, all
+// in the session's definitions. Every file the page
 // lists is checked: one of the wrong kind refuses the call, naming it.
 #include "core/compare/DifferenceJson.h"
 #include "core/compare/FolderComparison.h"
 #include "core/definitions/SeemTypeCatalog.h"
+#include "core/recipe/FolderRecipe.h"
+#include "core/recipe/RecipeJson.h"
 #include "core/shell/SeemFolderScan.h"
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
@@ -181,6 +184,27 @@ val SessionBinding::compareFolders(const val& ours, const val& theirs) const {
                                          {"unreadable", result.unreadable},
                                          {"same", result.same}};
     return jsonValue(json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+}
+
+val SessionBinding::folderDifferencesRecipe(const val& ours, const val& theirs) const {
+    PageValues in("folderDifferencesRecipe");
+    const auto oursFolder = folderFrom(in, ours, "ours");
+    const auto theirsFolder = in.failed() ? std::nullopt : folderFrom(in, theirs, "theirs");
+    if (in.failed())
+        return in.refusal();
+    const FolderRecipe made =
+        recipeBetweenFolders(*oursFolder, *theirsFolder, m_session.document().definitions().root());
+    if (made.failure)
+        return refusal(made.failure->folder + ": " + made.failure->reason);
+    std::vector<std::string> notes;
+    for (const FolderRecipeNote& note : made.notes)
+        notes.push_back(note.text());
+    val result = val::object();
+    result.set("recipe", recipeToJson(made.recipe));
+    result.set("entries", static_cast<int>(made.recipe.entries.size()));
+    result.set("notes", stringArray(notes));
+    result.set("trouble", made.trouble());
+    return result;
 }
 
 } // namespace vantrel::wasm

@@ -23,7 +23,8 @@ namespace vantrel::wasm {
 // the cells again after an edit. Its members are defined by concern:
 // language and files (SessionFiles.cpp), edits (SessionEdits.cpp), the grid
 // (SessionCells.cpp), what is shown (SessionValues.cpp), comparison, recipes
-// and coverage (SessionComparison.cpp), seem folders (FolderBinding.cpp).
+// and coverage (SessionComparison.cpp), recipes reviewed and exported
+// (SessionRecipes.cpp), seem folders (FolderBinding.cpp).
 // Every member the page calls is listed in Contract.def.
 class SessionBinding {
   public:
@@ -100,11 +101,16 @@ class SessionBinding {
     val comparison() const;
     val closeComparison();
     val exportRecipe() const;
+    val exportChanges() const;
+    val recipeFileName() const;
+    val reviewRecipe(const val& recipe);
+    val applyReviewed(const val& rows);
     val coverage() const;
     val byteInfo(const val& cell) const;
     val scanSeemFolder(const val& files) const;
     val foldersToRead(const val& ours, const val& theirs) const;
     val compareFolders(const val& ours, const val& theirs) const;
+    val folderDifferencesRecipe(const val& ours, const val& theirs) const;
 
   private:
     // Every call that may change the session holds one of these: what the
@@ -164,6 +170,13 @@ class SessionBinding {
     std::string m_definitionsName;
     MemorySettingsStore m_otherSettings;
     std::unique_ptr<EditingSession> m_other;
+    // The recipe last reviewed, while it can be applied: applyReviewed takes
+    // the rows the user chose from its review.
+    struct ReviewedRecipe {
+        Recipe recipe;
+        RecipeReview review;
+    };
+    std::optional<ReviewedRecipe> m_reviewed;
     // Coverage follows the type and size only: made once for each.
     mutable std::optional<Coverage> m_coverage;
 };

@@ -156,9 +156,7 @@ val SessionBinding::takeOther(const val& index) {
 }
 
 val SessionBinding::exportRecipe() const {
-    const SeemDocument& document = m_session.document();
-    return val(recipeToJson(vantrel::exportRecipe(
-        {document.type(), document.typeName(), document.grid()}, seemIdOfPath(document.path()))));
+    return val(recipeToJson(m_session.settingsRecipe()));
 }
 
 val SessionBinding::applyRecipe(const val& recipe, const val& options) {

@@ -249,6 +249,78 @@ describe("comparison, recipes, coverage and folders", () => {
         [ours, theirs].forEach((session) => session.delete());
     });
 
+    test("Export Changes carries only the settings changed since opening, named by type ID", () => {
+        const session = openSession(core);
+        session.open(readSample("0032_0001.seem"), "0032_0001 (1).seem");
+        assert.deepEqual(session.exportChanges(),
+            { recipe: "", message: { text: session.string(UiString.RecipeNoChanges), icon: "information" } });
+        assert.equal(session.recipeFileName(), "0032_0001.json");
+        assert.ok(JSON.parse(session.exportRecipe()).entries.every((entry) => entry.seem === "0032_0001"));
+        const [first] = switches(session.model().root);
+        session.setSwitch(first.key, !first.on);
+        session.markSaved(session.bytesToSave(), "");
+        const uncovered = session.coverage().describedBits.findIndex((bits) => bits === 0);
+        session.focusCell(uncovered);
+        session.typeCharacter("F");
+        const { recipe, message } = session.exportChanges();
+        assert.deepEqual(JSON.parse(recipe).entries.map(({ seem, value, from }) => [seem, value, from]),
+            [["0032_0001", first.on ? "off" : "on", first.on ? "on" : "off"]], "kept through a save");
+        assert.ok(message.text.startsWith(session.string(UiString.RecipeCellsNotCarried, ["|"]).split("|")[0]));
+        session.delete();
+    });
+
+    test("a recipe is reviewed row by row and the ticked rows apply as one undo step", () => {
+        const theirs = openSession(core, "0032_0001.seem");
+        const picked = switches(theirs.model().root).slice(0, 3);
+        picked.forEach((item) => theirs.setSwitch(item.key, !item.on));
+        const recipe = theirs.exportChanges().recipe;
+        const ours = openSession(core, "0032_0001.seem");
+        ours.setSwitch(picked[1].key, !picked[1].on);
+        const before = ours.bytesToSave();
+        const review = ours.reviewRecipe(recipe);
+        assert.deepEqual([review.refusal, review.refused, review.canApply], [null, [], true]);
+        assert.deepEqual(review.rows.map((row) => [row.ticked, row.alreadyAtValue]),
+            [[true, false], [false, true], [true, false]]);
+        assert.ok(review.rows[1].mark && review.rows[1].tickName.endsWith(review.rows[1].mark));
+        const row = review.rows[0];
+        assert.ok([row.setting, row.current, row.wanted].every((word) => row.tickName.includes(word)), row.tickName);
+        assert.notEqual(row.current, row.wanted);
+        ours.applyReviewed([2]);
+        const model = switches(ours.model().root);
+        assert.deepEqual(model.slice(0, 3).map((item) => item.on), [picked[0].on, !picked[1].on, !picked[2].on]);
+        throwsVantrel(() => ours.applyReviewed([2]), /reviewed/);
+        ours.undo();
+        assert.deepEqual(ours.bytesToSave(), before, "one undo step");
+        ours.reviewRecipe(recipe);
+        ours.undo();
+        throwsVantrel(() => ours.applyReviewed([0]), /changed since/);
+        ours.reviewRecipe(recipe);
+        throwsVantrel(() => ours.applyReviewed([3]), /rows\[0\]/);
+        throwsVantrel(() => ours.applyReviewed("0"), /rows/);
+        [ours, theirs].forEach((session) => session.delete());
+    });
+
+    test("pasted text is refused as the same recipe's file bytes are; another type's recipe is refused", () => {
+        const session = openSession(core, "0032_0001.seem");
+        const encode = (text) => new TextEncoder().encode(text);
+        for (const text of ['{"version": 1, "entries": [', "x".repeat(3 << 20),
+            '{"version": 1, "entries": [{"seem": "0032_0001", "switch": "No/Such", "value": "on"}]}']) {
+            const pasted = session.reviewRecipe(text);
+            assert.deepEqual(session.reviewRecipe(encode(text)), pasted);
+            assert.equal(pasted.canApply, false);
+            assert.ok(pasted.refusal || pasted.refused.length === 1, JSON.stringify(pasted));
+        }
+        assert.match(session.reviewRecipe("x".repeat(3 << 20)).refusal, /1,048,576/);
+        throwsVantrel(() => session.applyReviewed([]), /reviewed/);
+        const volume = openSession(core, "0a1c_0001.seem");
+        volume.setVolume(volume.model().items[0].key, 1);
+        const refusal = session.reviewRecipe(volume.exportChanges().recipe).refusal;
+        assert.ok(refusal.includes("0a1c_0001"), refusal);
+        throwsVantrel(() => session.reviewRecipe(7), /recipe/);
+        assert.equal(session.state().modified, false, "nothing changed");
+        [session, volume].forEach((each) => each.delete());
+    });
+
     test("coverage names what each byte holds", () => {
         const session = openSession(core, "0032_0001.seem");
         const coverage = session.coverage();
@@ -269,13 +341,18 @@ describe("comparison, recipes, coverage and folders", () => {
         ]);
         const offered = Object.fromEntries(items.map((item) => [item.type, item.file]));
         assert.deepEqual([offered.volume, offered.function], ["0a1c_0001.seem", null]);
-        const result = session.compareFolders(
+        const folders = [
             { folder: "monday", files: [{ name: "0032_0001.seem", bytes: readSample("0032_0001.seem") },
                 { name: "gone.seem", bytes: volume }] },
-            { folder: "friday", files: [{ name: "0032_0001.SEEM", bytes: readSample("0032_0001.seem").map((b, i) => i === 0x1a ? b ^ 1 : b) }] });
+            { folder: "friday", files: [{ name: "0032_0001.SEEM", bytes: readSample("0032_0001.seem").map((b, i) => i === 0x1a ? b ^ 1 : b) }] }];
+        const result = session.compareFolders(...folders);
         assert.deepEqual(result.changed.map((pair) => [pair.oursName, pair.theirsName, pair.differences.length]),
             [["0032_0001.seem", "0032_0001.SEEM", 1]]);
         assert.deepEqual(result.onlyInOurs, ["gone.seem"]);
+        const made = session.folderDifferencesRecipe(...folders);
+        assert.deepEqual(JSON.parse(made.recipe).entries.map((entry) => [entry.seem, entry.switch]), [["0032_0001", "Keys/Sound"]]);
+        assert.deepEqual([made.entries, made.notes, made.trouble], [1, ["gone.seem: only in the first folder, left as it is"], false]);
+        throwsVantrel(() => session.folderDifferencesRecipe(null, folders[1]), /ours/);
         session.delete();
     });
 });

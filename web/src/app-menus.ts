@@ -6,6 +6,7 @@ import { UiString, type FunctionNode, type Session } from './core';
 import type { FileCommands } from './file-commands';
 import type { GeneratorKind } from './generator-dialog';
 import type { Menu, MenuCommand } from './menu-bar';
+import type { RecipeCommands } from './recipe-commands';
 import type { SessionController } from './session-controller';
 import type { ToolCommands } from './tool-commands';
 import type { ViewSettings } from './view-settings';
@@ -15,6 +16,7 @@ export interface MenuWindow {
     readonly controller: SessionController;
     readonly files: FileCommands;
     readonly tools: ToolCommands;
+    readonly recipes: RecipeCommands;
     readonly chosenSwitch: FunctionNode | null;
     readonly comparing: boolean;
     readonly view: ViewSettings;
@@ -36,7 +38,7 @@ function helpAddress(): string {
 }
 
 export function appMenus(session: Session, window: MenuWindow): Menu[] {
-    const { controller, files, tools } = window;
+    const { controller, files, recipes } = window;
     const open = controller.file.open;
     const chosen = window.chosenSwitch;
     const command = (control: string, action: () => unknown, enabled = true,
@@ -52,9 +54,9 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuSuggestDefinitions', () => window.suggestDefinitions(), window.comparing,
                 session.label(UiString.SuggestDefinitions)),
             command('compareFolders', () => window.compareFolders(), true, session.label(UiString.MenuCompareFolders)),
-            command('exportSettings', () => tools.exportSettings(), open, session.label(UiString.MenuExportSettings)),
-            command('applySettings', () => window.chooseFile('recipeInput'), open,
-                session.label(UiString.MenuApplySettings)),
+            command('exportSettings', () => recipes.exportSettings(), open, session.label(UiString.MenuExportSettings)),
+            command('exportChanges', () => recipes.exportChanges(), open, session.label(UiString.MenuExportChanges)),
+            command('applySettings', () => recipes.applySettings(), open, session.label(UiString.MenuApplySettings)),
             command('mnuClose', () => files.close(), open),
             command('mnuDefinitions', () => window.chooseFile('definitionsInput'), true,
                 session.caption('web', 'mnuDefinitions')),

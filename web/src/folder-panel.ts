@@ -7,9 +7,9 @@
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
 import { UiString, type FolderComparison, type SeemFolderItem, type Session } from './core';
-import { canPickFolders, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
+import { canPickFolders, download, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
 import { closesOnEscape, focusedElement, returnFocus } from './panel-focus';
-import { compareFolders, scanFolder } from './seem-folder';
+import { compareFolders, folderRecipe, scanFolder } from './seem-folder';
 
 interface ComparedFolders {
     older: ChosenFolder;
@@ -165,6 +165,18 @@ export class FolderPanel extends LitElement {
         }
     }
 
+    // Save Differences as Recipe: what the comparison shows, as one recipe
+    // named after the newer folder, and what it could not carry.
+    private saveRecipe({ older, newer }: ComparedFolders): Promise<void> {
+        const session = this.session!;
+        return this.run(async () => {
+            const made = await folderRecipe(session, older, newer, this.readLimit);
+            const name = `${newer.name}.json`;
+            download(made.recipe, name, 'application/json');
+            await this.tell([session.string(UiString.RecipeExported, [name]), ...made.notes].join('\n'));
+        });
+    }
+
     private readonly closeSeemFolder = closesOnEscape(() => this.close('seem-folder'));
     private readonly closeComparison = closesOnEscape(() => this.close('folder-comparison'));
 
@@ -199,6 +211,9 @@ export class FolderPanel extends LitElement {
             ${same ? html`<p>${session.string(UiString.FoldersSame)}</p>` : html`
             ${result.changed.length > 0
                 ? html`<p class="hint" id="pair-hint">${session.string(UiString.FolderComparisonHint)}</p>` : nothing}
+            ${result.changed.length > 0 ? html`<p><button type="button" class="save-recipe"
+                @click=${() => this.saveRecipe(compared)}>${session.label(UiString.MenuSaveDifferencesAsRecipe)}</button></p>`
+                : nothing}
             <ul>
                 ${result.changed.map((pair) => html`<li>
                     <button type="button" class="pair" aria-describedby="pair-hint"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A phone backup folder the user chose, handed to the core: its files matched
 // to the definitions by the desktop's seem-folder rules, and two such folders
-// compared file by file.
-import type { FolderComparison, SeemFolderFiles, SeemFolderItem, Session } from './core';
+// compared file by file, or made into the recipe between them.
+import type { FolderComparison, FolderRecipe, SeemFolderFiles, SeemFolderItem, Session } from './core';
 import type { ChosenFolder } from './file-access';
 
 function listed(folder: ChosenFolder): SeemFolderFiles {
@@ -34,4 +34,13 @@ export async function compareFolders(session: Session, older: ChosenFolder, newe
     const wanted = session.foldersToRead(listed(older), listed(newer));
     const [ours, theirs] = await Promise.all([readFolder(older, wanted.ours, limit), readFolder(newer, wanted.theirs, limit)]);
     return session.compareFolders(ours, theirs);
+}
+
+// The recipe that turns the older folder into the newer, from the same files
+// the comparison reads.
+export async function folderRecipe(session: Session, older: ChosenFolder, newer: ChosenFolder, limit: number):
+    Promise<FolderRecipe> {
+    const wanted = session.foldersToRead(listed(older), listed(newer));
+    const [ours, theirs] = await Promise.all([readFolder(older, wanted.ours, limit), readFolder(newer, wanted.theirs, limit)]);
+    return session.folderDifferencesRecipe(ours, theirs);
 }

@@ -18,6 +18,8 @@ import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
 import type { SuggestDialog } from './suggest-dialog';
 import { SessionController } from './session-controller';
+import { RecipeCommands, type RecipeWindow } from './recipe-commands';
+import type { RecipeReviewDialog } from './recipe-review';
 import { ToolCommands } from './tool-commands';
 import type { AboutDialog, GoToDialog } from './window-dialogs';
 import { acceptLaunchedFiles, droppedFile, shortcutHandler } from './window-input';
@@ -33,10 +35,11 @@ import './suggest-dialog';
 import './window-dialogs';
 
 @customElement('vantrel-app')
-export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
+export class VantrelApp extends LitElement implements FileWindow, MenuWindow, RecipeWindow {
     readonly controller = new SessionController(this);
     readonly files = new FileCommands(this);
-    readonly tools = new ToolCommands(this.controller, this.files, () => this.dialog);
+    readonly tools = new ToolCommands(this.controller, this.files);
+    readonly recipes = new RecipeCommands(this);
     readonly view = new ViewSettings(this);
     readonly drafts = new DraftKeeper(this);
     private readonly focusReturn = new FocusReturn(this, () => this.controller.file.open);
@@ -46,6 +49,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
     @state() private chosenKey = '';
     @query('byte-grid') private grid!: ByteGrid;
     @query('message-dialog') readonly dialog!: MessageDialog;
+    @query('recipe-review') readonly recipeReview!: RecipeReviewDialog;
     @query('generator-dialog') private generator!: GeneratorDialog;
     @query('folder-panel') private folderPanel!: FolderPanel;
     @query('compare-panel') private comparePanel!: ComparePanel;
@@ -161,6 +165,10 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
         this.chosenKey = '';
         this.closeComparison();
         this.focusReturn.fileChanged();
+    }
+
+    tell(text: string): Promise<void> {
+        return this.files.tell(text);
     }
 
     edit(action: (session: Session) => unknown): void {
@@ -313,10 +321,9 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow {
             </footer>
             <input id="definitionsInput" type="file" accept=".xml,application/xml,text/xml" hidden
                 @change=${(event: Event) => this.tools.useDefinitions(event)}>
-            <input id="recipeInput" type="file" accept=".json,application/json" hidden
-                @change=${(event: Event) => this.tools.applySettings(event)}>
             <generator-dialog @generated=${(event: CustomEvent<GeneratedFile>) =>
                 this.files.offer(event.detail.bytes, event.detail.fileName)}></generator-dialog>
+            <recipe-review></recipe-review>
             <goto-dialog></goto-dialog>
             <save-name-dialog></save-name-dialog>
             <about-dialog></about-dialog>

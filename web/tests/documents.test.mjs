@@ -2,7 +2,7 @@
 // Both languages, comparing two files and taking the other's value, a recipe
 // exported and applied, and coverage, each held to vantrel-cli or the data.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { test } from 'node:test';
@@ -117,6 +117,17 @@ test('File > Suggest Definitions shows what vantrel-cli suggests for the compare
     assert.equal(await page.locator('[data-control="mnuSuggestDefinitions"]').isDisabled(), true);
 });
 
+// File > Apply Settings with a recipe file chosen: the review, once it shows what (rows by default) waits.
+async function reviewRecipe(name, buffer, shown = '.review-rows') {
+    await page.locator('details.menu:has([data-control="applySettings"]) > summary').click();
+    await page.click('[data-control="applySettings"]');
+    const dialog = page.locator('recipe-review dialog[open]');
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), dialog.locator('button.choose-file').click()]);
+    await chooser.setFiles({ name, mimeType: 'application/json', buffer });
+    await dialog.locator(shown).waitFor();
+    return dialog;
+}
+
 test('a recipe exported from one file turns another into it', async () => {
     const changed = changedSample();
     await openBytes(page, '0032_0001.seem', changed);
@@ -131,14 +142,9 @@ test('a recipe exported from one file turns another into it', async () => {
     await dismissDialog(page);
 
     await openSample(page, '0032_0001.seem');
-    await page.locator('details.menu:has([data-control="applySettings"]) > summary').click();
-    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="applySettings"]')]);
-    await chooser.setFiles({ name: 'changes.json', mimeType: 'application/json', buffer: recipe });
-    const preview = page.locator('message-dialog dialog[open]');
-    await preview.waitFor();
-    const text = (await preview.locator('.message').textContent()).trim();
-    assert.ok(text.length > 0 && !text.includes('|'), `one plural form, not all: ${text}`);
-    await preview.locator('button[data-value="apply"]').click();
+    const review = await reviewRecipe('changes.json', recipe);
+    assert.equal(await review.locator('input[type="checkbox"]:checked').count(), 1, 'only the differing setting');
+    await review.locator('button.apply').click();
     await page.waitForFunction(() => document.title.includes('*'));
     assert.deepEqual((await saveByDownload(page)).bytes, changed);
 });
@@ -147,23 +153,16 @@ test('a recipe file is read as vantrel-cli reads it, and one too large is refuse
     const changed = changedSample();
     writeFileSync(join(scratch, 'changed.seem'), changed);
     const recipe = execFileSync(cliPath, ['export', join(scratch, 'changed.seem')]).toString();
-    const apply = async (name, buffer) => {
-        await page.locator('details.menu:has([data-control="applySettings"]) > summary').click();
-        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('[data-control="applySettings"]')]);
-        await chooser.setFiles({ name, mimeType: 'application/json', buffer });
-        const dialog = page.locator('message-dialog dialog[open]');
-        await dialog.waitFor();
-        return dialog;
-    };
     await openSample(page, '0032_0001.seem');
-    const utf16 = await apply('utf16.json', Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(recipe, 'utf16le')]));
-    await utf16.locator('button[data-value="apply"]').click();
+    const utf16 = await reviewRecipe('utf16.json', Buffer.concat([Buffer.from([0xff, 0xfe]), Buffer.from(recipe, 'utf16le')]));
+    await utf16.locator('button.apply').click();
     await page.waitForFunction(() => document.title.includes('*'));
     assert.deepEqual((await saveByDownload(page)).bytes, changed);
 
-    const large = await apply('large.json', Buffer.alloc((1 << 20) + 1, 0x20));
-    assert.match(await large.locator('.message').textContent(), /large\.json .*too large \(1,048,577 bytes; at most 1,048,576\)/);
-    await dismissDialog(page);
+    const large = await reviewRecipe('large.json', Buffer.alloc((1 << 20) + 1, 0x20), '[role="alert"]');
+    assert.match(await large.locator('[role="alert"]').textContent(),
+        /large\.json: too large to be a recipe \(at most 1,048,576 bytes\)/);
+    await page.keyboard.press('Escape');
 });
 
 test('coverage shades exactly the bytes vantrel-cli finds undescribed', async () => {
@@ -228,7 +227,7 @@ test('the generators warn only of a text the phone would not show as typed, once
         ['', '', 'warning']);
 });
 
-test('a seem folder lists its files by kind, and two folders are compared', async () => {
+test('a seem folder lists its files by kind; two folders are compared and their differences saved as a recipe', async () => {
     const older = join(scratch, 'monday');
     const newer = join(scratch, 'friday');
     for (const folder of [older, newer]) {
@@ -281,6 +280,16 @@ test('a seem folder lists its files by kind, and two folders are compared', asyn
     assert.ok(texts[0].includes('0032_0001.seem'));
     assert.ok(texts[1].includes('zz_long.seem'));
     assert.ok(texts[2].includes('notes.seem'));
+
+    // The differences as one recipe: what vantrel-cli diff --recipe writes, and what it could not carry said.
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click('folder-panel button.save-recipe')]);
+    assert.equal(download.suggestedFilename(), 'friday.json');
+    const cli = spawnSync(cliPath, ['diff', '--recipe', older, newer]);
+    assert.deepEqual(readFileSync(await download.path()), cli.stdout);
+    const told = (await page.locator('message-dialog dialog[open] .message').textContent()).trim().split('\n');
+    assert.deepEqual(told, [languageString(0, 155).replace('%1', 'friday.json'),
+        ...cli.stderr.toString().trim().split('\n').map((line) => line.replace(/^vantrel-cli: /, ''))]);
+    await dismissDialog(page);
 });
 
 test('a type\'s alert shows on opening until the user turns tips off', async () => {

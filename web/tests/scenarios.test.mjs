@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every scenario of tests/scenarios replayed through the page's own elements
 // (the file input, tree items, style boxes, sliders, the colour boxes, the
-// grid, the Edit menu, Ctrl+S, the generator windows); the bytes it saves or
+// grid, the Edit menu, Ctrl+S, the generator windows, Export Changes and the
+// recipe review with an entry unticked); the bytes it saves or
 // generates last must be NAME.expected, as the window and vantrel-cli write them.
 import assert from 'node:assert/strict';
 import { readdirSync, readFileSync } from 'node:fs';
@@ -60,6 +61,38 @@ async function generate(page, control, fill) {
     return readFileSync(await download.path());
 }
 
+// The recipes a scenario exported, by the name it gave them.
+const recipes = new Map();
+
+async function exportChanges(page, [name]) {
+    const [download] = await Promise.all([page.waitForEvent('download'), menu(page, 'exportChanges')]);
+    recipes.set(name, readFileSync(await download.path()));
+}
+
+// "NAME", "NAME except SETTING" or "NAME only SETTING": the review's boxes as
+// they come, with that setting's unticked, or only it ticked; then Apply.
+async function applyRecipe(page, [field]) {
+    const [, name, choice = '', setting = ''] = field.match(/^(\S+)(?: (except|only) (.+))?$/) ?? [];
+    assert.ok(recipes.has(name), `no recipe ${name} was exported`);
+    await menu(page, 'applySettings');
+    const dialog = page.locator('recipe-review dialog[open]');
+    const [chooser] = await Promise.all([page.waitForEvent('filechooser'), dialog.locator('button.choose-file').click()]);
+    await chooser.setFiles({ name, mimeType: 'application/json', buffer: recipes.get(name) });
+    const rows = dialog.locator('.review-rows li');
+    await rows.first().waitFor();
+    const settings = await rows.evaluateAll((items) => items.map((item) => item.dataset.setting.toLowerCase()));
+    assert.ok(!setting || settings.includes(setting.toLowerCase()), `the recipe has no entry for ${setting}`);
+    for (const [index, rowSetting] of settings.entries()) {
+        const box = rows.nth(index).locator('input[type="checkbox"]');
+        const named = rowSetting === setting.toLowerCase();
+        if (choice === 'only' || (choice === 'except' && named)) {
+            await box.setChecked(choice === 'only' && named);
+        }
+    }
+    await dialog.locator('button.apply').click();
+    await page.waitForFunction(() => !document.querySelector('recipe-review dialog[open]'));
+}
+
 // Each step as a user takes it; the bytes of a save or a generation, else nothing.
 const verbs = {
     open: async (page, [name]) => openSample(page, name),
@@ -109,6 +142,8 @@ const verbs = {
     save: async (page) => (await saveByDownload(page)).bytes,
     outertext: async (page, [text]) => generate(page, 'mnuSetOuterText',
         (dialog) => dialog.locator('input[type="text"]').fill(text)),
+    'export-changes': exportChanges,
+    'apply-recipe': applyRecipe,
     gprs: async (page, [mode]) => generate(page, 'mnuSetGPRS', (dialog) => dialog.locator(`input[value="${mode}"]`).check()),
     'gprs-text': async (page, [text]) => generate(page, 'mnuSetGPRS', async (dialog) => {
         await dialog.locator('input[value="text"]').check();
@@ -118,13 +153,17 @@ const verbs = {
 
 // The fields of a step: its verb's count, the last one running to the end of the line.
 const fieldCounts = { open: 1, switch: 2, style: 2, volume: 2, 'reset-volumes': 0, color: 2, transparency: 2,
-    title: 1, cell: 2, undo: 0, redo: 0, save: 0, outertext: 1, gprs: 1, 'gprs-text': 1 };
+    title: 1, cell: 2, undo: 0, redo: 0, save: 0, outertext: 1, gprs: 1, 'gprs-text': 1, 'export-changes': 1,
+    'apply-recipe': 1 };
 
-for (const file of readdirSync(folder).filter((name) => name.endsWith('.scenario')).sort()) {
+// Subfolders too (tests/scenarios/recipes), as vantrel-cli play replays them.
+const scenarioFiles = readdirSync(folder, { recursive: true }).filter((name) => name.endsWith('.scenario')).sort();
+for (const file of scenarioFiles) {
     const name = file.replace(/\.scenario$/, '');
     test(`scenario ${name}`, async () => {
         const { context, page } = await openPage(shared.browser, shared.server.url);
         let result = null;
+        recipes.clear();
         for (const [verb = '', ...words] of steps(readFileSync(join(folder, file), 'utf8'))) {
             const count = fieldCounts[verb];
             assert.ok(count !== undefined, `${name}: no step ${verb}`);

@@ -87,6 +87,7 @@ constexpr std::array kDesignCaptions = {
     DesignCaption{"web", "staDownloaded", "已保存为下载文件：%1"},
     DesignCaption{"web", "lnkSkip", "跳到编辑区"},
     DesignCaption{"web", "staWritten", "已保存到原文件：%1"},
+    DesignCaption{"web", "cmdChooseRecipe", "选择配方文件(&F)..."},
     // The reading notice
     DesignCaption{"frmReading", "Label1", "正在读取"},
 };
