@@ -71,8 +71,7 @@ MainWindow::~MainWindow() {
     m_coverage.reset(); // it listens to the comparison
     for (QObject* controller : std::initializer_list<QObject*>{
              m_findController, m_generatorController, m_shellController, m_recipeController,
-             m_comparisonController,
-             m_editController, m_fileController, m_languageController})
+             m_comparisonController, m_editController, m_fileController, m_languageController})
         delete controller;
     delete takeCentralWidget();
 }

@@ -10,8 +10,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
