@@ -207,81 +207,83 @@ void ScenarioPlayer::warnIfCut(const ScenarioStep& step, std::u16string_view typ
         warnings.push_back(lineOf(step) + "the text does not fit and was cut to \"" +
                            utf16ToUtf8(kept) + "\" (" + std::to_string(kept.size()) +
                            " UTF-16 units)");
-    // find TEXT chooses the first setting whose name or description holds TEXT,
-    // as the find bar does; toggle then turns that switch over, as Edit > Switch
-    // On/Off does for the switch chosen in the tree.
-    std::optional<Failure> ScenarioPlayer::findStep(const ScenarioStep& step) {
-        if (step.verb == "find") {
-            m_session.find(FindMode::Settings, step.fields[0]);
-            if (!m_session.finder().currentSetting())
-                return Failure{"no setting mentions " + step.fields[0]};
-            return std::nullopt;
-        }
-        const SettingMatch* chosen = m_session.finder().currentSetting();
-        if (!chosen || chosen->kind != SettingKind::Switch)
-            return Failure{"no switch was found to toggle"};
-        return failed(m_session.toggleSwitch(chosen->key));
-    }
+}
 
-    std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
-        const std::string& verb = step.verb;
-        if (verb != "open" && !generates(verb) && !m_session.fileOpen())
-            return Failure{"no file is open"};
-        if (verb == "find" || verb == "toggle")
-            return findStep(step);
-        if (verb == "open") {
-            const std::string& name = step.fields[0];
-            // A sample by its name: a scenario reaches no file outside the folder.
-            if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
-                return Failure{"a scenario opens a sample by its name alone, not " + name};
-            const OpenResult opened = m_session.open(m_samples + name);
-            if (!opened.opened)
-                return Failure{opened.message->text(m_session.strings())};
-        } else if (verb == "switch" || verb == "style" || verb == "volume" || verb == "color" ||
-                   verb == "transparency") {
-            const SettingKind kind = verb == "switch"   ? SettingKind::Switch
-                                     : verb == "style"  ? SettingKind::Style
-                                     : verb == "volume" ? SettingKind::Volume
-                                                        : SettingKind::Color;
-            return setting(step, kind);
-        } else if (verb == "reset-volumes") {
-            return failed(m_session.resetVolumes());
-        } else if (verb == "title") {
-            return failed(m_session.setTitle(utf8ToUtf16(step.fields[0])));
-        } else if (verb == "cell") {
-            return typeCell(step);
-        } else if (verb == "undo") {
-            m_session.undo();
-        } else if (verb == "redo") {
-            m_session.redo();
-        } else if (verb == "save") {
-            const SaveResult saved = m_session.bytesToSave(result);
-            if (saved.status != SaveResult::Status::Saved)
-                return Failure{saved.message};
-            m_session.markSaved(result);
-        } else if (verb == "outertext") {
-            const std::u16string typed = utf8ToUtf16(step.fields[0]);
-            warnIfCut(step, trimBlanks(typed), kOuterTextUnits);
-            result = m_session.generateOuterText(typed).bytes;
-        } else if (verb == "gprs") {
-            if (step.fields[0] != "date" && step.fields[0] != "nothing")
-                return Failure{"gprs is date or nothing, not " + step.fields[0]};
-            result = m_session
-                         .generateGprs(step.fields[0] == "date" ? GprsDisplayMode::AlwaysDate
-                                                                : GprsDisplayMode::ShowNothing,
-                                       {})
-                         .bytes;
-        } else if (verb == "gprs-text") {
-            const std::u16string typed = utf8ToUtf16(step.fields[0]);
-            warnIfCut(step, typed, kGprsTextUnits);
-            result = m_session.generateGprs(GprsDisplayMode::CustomText, typed).bytes;
-        } else if (verb == "export-changes") {
-            return exportChanges(step.fields[0]);
-        } else if (verb == "apply-recipe") {
-            return applyRecipe(step.fields[0]);
-        }
+// find TEXT chooses the first setting whose name or description holds TEXT,
+// as the find bar does; toggle then turns that switch over, as Edit > Switch
+// On/Off does for the switch chosen in the tree.
+std::optional<Failure> ScenarioPlayer::findStep(const ScenarioStep& step) {
+    if (step.verb == "find") {
+        m_session.find(FindMode::Settings, step.fields[0]);
+        if (!m_session.finder().currentSetting())
+            return Failure{"no setting mentions " + step.fields[0]};
         return std::nullopt;
     }
+    const SettingMatch* chosen = m_session.finder().currentSetting();
+    if (!chosen || chosen->kind != SettingKind::Switch)
+        return Failure{"no switch was found to toggle"};
+    return failed(m_session.toggleSwitch(chosen->key));
+}
+
+std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
+    const std::string& verb = step.verb;
+    if (verb != "open" && !generates(verb) && !m_session.fileOpen())
+        return Failure{"no file is open"};
+    if (verb == "find" || verb == "toggle")
+        return findStep(step);
+    if (verb == "open") {
+        const std::string& name = step.fields[0];
+        // A sample by its name: a scenario reaches no file outside the folder.
+        if (name == "." || name == ".." || name.find_first_of("/\\") != std::string::npos)
+            return Failure{"a scenario opens a sample by its name alone, not " + name};
+        const OpenResult opened = m_session.open(m_samples + name);
+        if (!opened.opened)
+            return Failure{opened.message->text(m_session.strings())};
+    } else if (verb == "switch" || verb == "style" || verb == "volume" || verb == "color" ||
+               verb == "transparency") {
+        const SettingKind kind = verb == "switch"   ? SettingKind::Switch
+                                 : verb == "style"  ? SettingKind::Style
+                                 : verb == "volume" ? SettingKind::Volume
+                                                    : SettingKind::Color;
+        return setting(step, kind);
+    } else if (verb == "reset-volumes") {
+        return failed(m_session.resetVolumes());
+    } else if (verb == "title") {
+        return failed(m_session.setTitle(utf8ToUtf16(step.fields[0])));
+    } else if (verb == "cell") {
+        return typeCell(step);
+    } else if (verb == "undo") {
+        m_session.undo();
+    } else if (verb == "redo") {
+        m_session.redo();
+    } else if (verb == "save") {
+        const SaveResult saved = m_session.bytesToSave(result);
+        if (saved.status != SaveResult::Status::Saved)
+            return Failure{saved.message};
+        m_session.markSaved(result);
+    } else if (verb == "outertext") {
+        const std::u16string typed = utf8ToUtf16(step.fields[0]);
+        warnIfCut(step, trimBlanks(typed), kOuterTextUnits);
+        result = m_session.generateOuterText(typed).bytes;
+    } else if (verb == "gprs") {
+        if (step.fields[0] != "date" && step.fields[0] != "nothing")
+            return Failure{"gprs is date or nothing, not " + step.fields[0]};
+        result = m_session
+                     .generateGprs(step.fields[0] == "date" ? GprsDisplayMode::AlwaysDate
+                                                            : GprsDisplayMode::ShowNothing,
+                                   {})
+                     .bytes;
+    } else if (verb == "gprs-text") {
+        const std::u16string typed = utf8ToUtf16(step.fields[0]);
+        warnIfCut(step, typed, kGprsTextUnits);
+        result = m_session.generateGprs(GprsDisplayMode::CustomText, typed).bytes;
+    } else if (verb == "export-changes") {
+        return exportChanges(step.fields[0]);
+    } else if (verb == "apply-recipe") {
+        return applyRecipe(step.fields[0]);
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
