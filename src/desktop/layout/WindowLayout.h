@@ -20,12 +20,10 @@ using grid::TwipRect;
 
 inline constexpr int kTwipDesignClientWidth = 12075;
 inline constexpr int kTwipDesignClientHeight = 7065;
-// The editor column keeps 1525 of its 4600, the grid 2100 of its 4950: a
-// header and five rows. So the window fits a 1280 x 800 screen at scale 2
-// (640 x 400 device-independent pixels, less a frame, the menu and status
-// bars) with the grid's sixteen columns in view and nothing to scroll.
-inline constexpr int kTwipLeastClientWidth = 9000;
-inline constexpr int kTwipLeastClientHeight = 4215;
+// The editor column keeps 2995 of its 4600, the grid 2700 of its 4950: a
+// header and seven rows.
+inline constexpr int kTwipLeastClientWidth = 10470;
+inline constexpr int kTwipLeastClientHeight = 4815;
 
 struct WindowLayout {
     TwipRect editorArea; // the function tree, style list, colour tree or volume editor
@@ -65,6 +63,6 @@ static_assert(windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight).grid
 static_assert(windowLayout(6000, 4000) ==
               windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight));
 static_assert(windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight).gridArea ==
-              TwipRect{1740, 1650, 7155, 2100});
+              TwipRect{3210, 1650, 7155, 2700});
 
 } // namespace vantrel::layout
