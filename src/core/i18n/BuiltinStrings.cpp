@@ -390,7 +390,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 182: FindMenu
         "&Find...",
         // 183: FindInFolderMenu
-        "Find in Seem F&older...",
+        "Fin&d in Seem Folder...",
         // 184: FindTypeSomething
         "Type what to find.",
         // 185: FindPosition
@@ -418,7 +418,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 196: FindModeUtf16
         "Text (UTF-16BE)",
         // 197: FindLabel
-        "Fi&nd:",
+        "F&ind:",
         // 198: FindNext
         "Find &Next",
         // 199: FindPrevious
