@@ -151,8 +151,13 @@ void FindController::showAnswer(bool moved) {
         return;
     if (const auto cells = finder.currentCells())
         m_parts.gridView.showCell(cells->offset);
-    else if (const SettingMatch* setting = finder.currentSetting())
+    else if (const SettingMatch* setting = finder.currentSetting()) {
+        // Choosing the setting in its editor may take the focus; the bar keeps the keys.
+        QWidget* typing = m_bar->hasFocusInside() ? QApplication::focusWidget() : nullptr;
         m_parts.editorPanel.showFound(*setting, false);
+        if (typing)
+            typing->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FindController::findInFolder() {
