@@ -38,18 +38,10 @@ FindController::FindController(Parts parts)
     connect(m_previousAction, &QAction::triggered, this, &FindController::findPrevious);
     connect(m_folderAction, &QAction::triggered, this, &FindController::findInFolder);
 
-    m_bar = new FindBar(session.strings(), &m_parts.window);
-    m_bar->hide();
-    m_parts.window.addToolBar(Qt::BottomToolBarArea, m_bar);
-    connect(m_bar, &FindBar::queryChanged, this, &FindController::search);
-    connect(m_bar, &FindBar::nextRequested, this, &FindController::findNext);
-    connect(m_bar, &FindBar::previousRequested, this, &FindController::findPrevious);
-    connect(m_bar, &FindBar::closeRequested, this, &FindController::closeBar);
-
     m_sessionConnection = session.addListener([this](const SessionChange& change) {
         if (change.file)
             m_rules.refresh();
-        if (change.find && !m_bar->isHidden())
+        if (change.find && barShown())
             showAnswer(false);
     });
     retranslate();
@@ -58,6 +50,26 @@ FindController::FindController(Parts parts)
 
 FindController::~FindController() {
     delete m_folderWindow;
+}
+
+// Made the first time it is opened: a window that never finds anything
+// never builds the bar.
+FindBar* FindController::ensureBar() {
+    if (m_bar)
+        return m_bar;
+    m_bar = new FindBar(m_parts.session.strings(), &m_parts.window);
+    m_bar->hide();
+    m_parts.window.addToolBar(Qt::BottomToolBarArea, m_bar);
+    connect(m_bar, &FindBar::queryChanged, this, &FindController::search);
+    connect(m_bar, &FindBar::nextRequested, this, &FindController::findNext);
+    connect(m_bar, &FindBar::previousRequested, this, &FindController::findPrevious);
+    connect(m_bar, &FindBar::closeRequested, this, &FindController::closeBar);
+    m_bar->retranslate();
+    return m_bar;
+}
+
+bool FindController::barShown() const {
+    return m_bar && !m_bar->isHidden();
 }
 
 FindInFolderWindow* FindController::folderWindow() const {
@@ -79,19 +91,20 @@ void FindController::retranslate() {
     m_nextAction->setText(uiText(strings, UiString::FindNext));
     m_previousAction->setText(uiText(strings, UiString::FindPrevious));
     m_folderAction->setText(uiText(strings, UiString::FindInFolderMenu));
-    m_bar->retranslate();
+    if (m_bar)
+        m_bar->retranslate();
     if (m_folderWindow)
         m_folderWindow->retranslate();
-    if (!m_bar->isHidden())
+    if (barShown())
         showAnswer(false);
 }
 
 void FindController::openBar() {
     if (!m_parts.session.fileOpen())
         return;
-    if (m_bar->isHidden()) {
+    if (!barShown()) {
         m_focusBefore = QApplication::focusWidget();
-        m_bar->open();
+        ensureBar()->open();
         search();
         return;
     }
@@ -121,7 +134,7 @@ void FindController::search() {
 }
 
 void FindController::findNext() {
-    if (m_bar->isHidden()) {
+    if (!barShown()) {
         openBar();
         return;
     }
@@ -130,7 +143,7 @@ void FindController::findNext() {
 }
 
 void FindController::findPrevious() {
-    if (m_bar->isHidden()) {
+    if (!barShown()) {
         openBar();
         return;
     }

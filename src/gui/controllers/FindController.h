@@ -59,11 +59,14 @@ class FindController : public QObject {
     // question about unsaved changes first) with the setting chosen.
     void openMatch(const QString& path, const SettingMatch& match);
 
+    // Null until Edit > Find was first chosen.
     [[nodiscard]] FindBar* bar() const { return m_bar; }
     // Null until Tools > Find in Seem Folder was first chosen.
     [[nodiscard]] FindInFolderWindow* folderWindow() const;
 
   private:
+    FindBar* ensureBar();
+    [[nodiscard]] bool barShown() const;
     void search();
     void showAnswer(bool moved);
 
