@@ -256,9 +256,9 @@ test('Space on a switch, a typed digit and the caret in a cell are said alone, w
     await page.waitForFunction(() => document.title.includes('*'));
     assert.deepEqual(await heard(), [languageString(0, 106).replace('%1', '0012').replace('%2', `${digit}${old[1]}`)]);
     await page.keyboard.press('ArrowRight');
-    assert.deepEqual(await heard(), [languageString(0, 173).replace('%1', `${digit}${old[1]}`)]);
+    assert.deepEqual(await heard(), [languageString(0, 212).replace('%1', `${digit}${old[1]}`)]);
     await page.keyboard.press('ArrowLeft');
-    assert.deepEqual(await heard(), [languageString(0, 172).replace('%1', '2').replace('%2', `${digit}${old[1]}`)]);
+    assert.deepEqual(await heard(), [languageString(0, 211).replace('%1', '2').replace('%2', `${digit}${old[1]}`)]);
     await page.keyboard.press('Control+z');
     await page.waitForFunction(() => !document.title.includes('*'));
 });

@@ -70,9 +70,12 @@ test('a language change rewords the open grid, its cells\' names and windows ope
 });
 
 test('comparing, folders and settings files are under File, where the window has them', async () => {
+    await page.waitForFunction((caption) => document.querySelector('details.menu > summary').textContent.trim() === caption,
+        fileMenuCaption(0));
     const places = await page.evaluate(() => Object.fromEntries([...document.querySelectorAll('[data-control]')]
         .map((item) => [item.dataset.control, item.closest('details.menu').querySelector('summary').textContent.trim()])));
-    for (const control of ['mnuCompare', 'mnuCloseCompare', 'compareFolders', 'exportSettings', 'applySettings']) {
+    for (const control of ['mnuCompare', 'mnuCloseCompare', 'compareFolders', 'exportSettings', 'exportChanges',
+        'applySettings']) {
         assert.equal(places[control], fileMenuCaption(0), control);
     }
 });

@@ -44,9 +44,9 @@ test('the status line names what to tap, not keys a phone does not have', async 
     await page.reload();
     await page.waitForFunction(() => document.body.dataset.ready === 'true');
     const status = page.locator('footer.status [role="status"]');
-    assert.equal((await status.textContent()).trim(), languageString(0, 170));
+    assert.equal((await status.textContent()).trim(), languageString(0, 209));
     await openSample(page, '0032_0001.seem');
-    assert.equal((await status.textContent()).trim(), languageString(0, 171));
+    assert.equal((await status.textContent()).trim(), languageString(0, 210));
 });
 
 test('a tapped cell takes what a touch keyboard types', async () => {
