@@ -179,7 +179,12 @@ int runFind(CliContext& context, const FindOptions& options) {
 
     FindReport report(context, mode, pattern);
     SettingFinder finder(context.document.definitions().root(), pattern);
+    // A folder's files whose type cannot hold a matching setting are not read.
+    std::function<bool(std::uintmax_t)> wanted;
+    if (mode == FindMode::Settings)
+        wanted = [&finder](std::uintmax_t size) { return finder.mayMatchSize(size); };
     const SeemFolderVisitor visitor{
+        std::move(wanted),
         [&](const std::string&, const std::string& path, const std::vector<std::uint8_t>& bytes) {
             if (mode == FindMode::Settings)
                 report.settings(path, finder.find(bytes));

@@ -4,6 +4,7 @@
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/document/FunctionTree.h"
 #include "core/editors/EditorModel.h"
+#include "core/files/SeemFile.h"
 #include "core/settings/SettingsStore.h"
 
 #include <algorithm>
@@ -22,6 +23,15 @@ bool SettingFinder::typeMayMatch(const XmlElement& type) {
                      typeMentions(type, m_text);
     m_typeMatches.emplace_back(type, may);
     return may;
+}
+
+bool SettingFinder::mayMatchSize(std::uintmax_t size) {
+    if (m_text.empty())
+        return false;
+    if (size == 0 || size > kMaxSeemFileSize)
+        return true;
+    const XmlElement type = findSeemType(m_root, static_cast<std::size_t>(size));
+    return !type.isNull() && typeMayMatch(type);
 }
 
 std::vector<SettingMatch> SettingFinder::find(const std::vector<std::uint8_t>& bytes) {

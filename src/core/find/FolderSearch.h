@@ -24,6 +24,10 @@ class SettingFinder {
 
     // The matching settings of a file's bytes, in its editor's order.
     [[nodiscard]] std::vector<SettingMatch> find(const std::vector<std::uint8_t>& bytes);
+    // Whether a file of size bytes can hold a match at all: its type, found
+    // by size, is an editor's and mentions the text. Sizes no type has, and
+    // those no seem file may have, say yes, so reading them names the fault.
+    [[nodiscard]] bool mayMatchSize(std::uintmax_t size);
 
   private:
     [[nodiscard]] bool typeMayMatch(const XmlElement& type);
@@ -37,6 +41,8 @@ class SettingFinder {
 // or why a file could not be read (skipped: a seem name that is no regular
 // file, left unopened).
 struct SeemFolderVisitor {
+    // Whether a file of a size is worth reading; left empty, every file is.
+    std::function<bool(std::uintmax_t size)> wanted;
     std::function<void(const std::string& name, const std::string& path,
                        const std::vector<std::uint8_t>& bytes)>
         file;

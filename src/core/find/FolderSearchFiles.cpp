@@ -28,7 +28,7 @@ bool readSeemFolder(const std::string& folder, const SeemFolderVisitor& visitor)
     for (const SkippedEntry& entry : listing.skipped)
         visitor.failed(prefix + entry.name, entry.report(), true);
     for (const SeemFolderFile& file : listing.files) {
-        if (!isSeemFolderCandidate(file.name))
+        if (!isSeemFolderCandidate(file.name) || (visitor.wanted && !visitor.wanted(file.size)))
             continue;
         const std::string path = prefix + file.name;
         const SeemFileRead read = readSeemFile(path);
@@ -45,6 +45,7 @@ FolderSearchResult findInSeemFolder(const std::string& folder, const XmlElement&
     FolderSearchResult result;
     SettingFinder finder(definitionsRoot, std::string(text));
     const SeemFolderVisitor visitor{
+        [&finder](std::uintmax_t size) { return finder.mayMatchSize(size); },
         [&](const std::string& name, const std::string& path,
             const std::vector<std::uint8_t>& bytes) {
             auto matches = finder.find(bytes);
