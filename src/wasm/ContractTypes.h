@@ -233,6 +233,56 @@ export interface SessionChange {
     /** The editor's model, built anew (another file or type). */
     model?: EditorModel;
     cursor?: CursorState;
+    /** The find bar's answer, when its matches, current one or words changed. */
+    find?: FindAnswer;
+}
+
+/** What the find bar looks for: a setting's name, hex bytes, ASCII or UTF-16BE text. */
+export type FindMode = "settings" | "bytes" | "ascii" | "utf16";
+
+/** A run of cells: the first and how many. */
+export interface CellRun {
+    offset: number;
+    length: number;
+}
+
+/** A setting a search found, with what it takes to show and choose it. */
+export interface FoundSetting {
+    kind: SettingKind;
+    /** As the editor knows it. */
+    key: string;
+    /** As recipes and the command line name it: "Keys/Sound". */
+    path: string;
+    value: string;
+    /** The function tree's folders to open to show it, root first. */
+    folders: string[];
+    firstCell: number;
+    cellCount: number;
+}
+
+/** Where the find bar stands. */
+export interface FindAnswer {
+    state: "empty" | "refused" | "notFound" | "found";
+    /** "2 of 5", "Not found: …", "Type what to find." or why the text is no pattern. */
+    status: string;
+    /** "Wrapped to the start." after a step that wrapped, else "". */
+    note: string;
+    count: number;
+    /** The current match's place from 0; -1 without one. */
+    current: number;
+    /** Every byte match, to mark. */
+    cells: CellRun[];
+    currentCells: CellRun | null;
+    setting: FoundSetting | null;
+}
+
+/** Find in Seem Folder's answer: each file with its matching settings and their lines. */
+export interface FolderFind {
+    files: { name: string; matches: FoundSetting[]; lines: string[] }[];
+    /** "Not searched: …" for each file that could not be. */
+    unreadable: string[];
+    /** "3 matches in Backup", or that nothing mentions the text. */
+    summary: string;
 }
 
 /** Everything a face shows of the session, for a start or a change of language. */

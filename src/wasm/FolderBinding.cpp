@@ -14,6 +14,7 @@
 #include "wasm/SessionBinding.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace vantrel::wasm {
 
@@ -32,7 +33,13 @@ class PageFolder : public SeemFolderSource {
         std::optional<std::vector<std::uint8_t>> bytes;
     };
     PageFolder(std::string folder, std::vector<File> files)
-        : m_folder(std::move(folder)), m_files(std::move(files)) {}
+        : m_folder(std::move(folder)), m_files(std::move(files)) {
+        // By name, once: the comparison reads each paired file by its name,
+        // and a backup holds thousands.
+        m_byName.reserve(m_files.size());
+        for (std::size_t i = 0; i < m_files.size(); ++i)
+            m_byName.emplace(m_files[i].name, i);
+    }
     [[nodiscard]] std::string folder() const override { return m_folder; }
     [[nodiscard]] std::optional<SeemFolderListing> listing() const override {
         SeemFolderListing listing;
@@ -46,9 +53,9 @@ class PageFolder : public SeemFolderSource {
     [[nodiscard]] SeemFileRead read(const std::string& name) const override {
         m_wanted.push_back(name);
         SeemFileRead read;
-        const auto file = std::find_if(m_files.begin(), m_files.end(),
-                                       [&](const File& entry) { return entry.name == name; });
-        if (file == m_files.end() || !file->bytes) {
+        const auto found = m_byName.find(name);
+        const File* file = found == m_byName.end() ? nullptr : &m_files[found->second];
+        if (!file || !file->bytes) {
             read.reason = "not read";
         } else if (file->bytes->size() > kMaxSeemFileSize) {
             read.status = SeemFileRead::Status::TooLarge;
@@ -66,6 +73,7 @@ class PageFolder : public SeemFolderSource {
   private:
     std::string m_folder;
     std::vector<File> m_files;
+    std::unordered_map<std::string, std::size_t> m_byName; // the first file of each name
     mutable std::vector<std::string> m_wanted;
 };
 

@@ -105,6 +105,7 @@ val SessionBinding::chooseLanguage(const val& index) {
     m_coverage.reset();
     m_pending.history = true;
     m_pending.file = true;
+    m_pending.find = !m_session.finder().text().empty();
     m_pushedCell = -1;
     return val::undefined();
 }
@@ -168,6 +169,7 @@ void SessionBinding::onChange(const SessionChange& change) {
     m_pending.history |= change.history;
     m_pending.file |= change.file;
     m_pending.cursor |= change.cursor;
+    m_pending.find |= change.find;
     if (change.model) {
         m_pending.model = true;
         m_pending.settings.clear();
@@ -218,6 +220,8 @@ void SessionBinding::push() {
         writeModel(json.key("model"));
     if (cursorMoved)
         writeCursor(json.key("cursor"));
+    if (m_pending.find)
+        writeFind(json.key("find"));
     json.endObject();
     m_pending = SessionChange();
     m_pushedCell = cursor.index();

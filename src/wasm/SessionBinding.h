@@ -24,7 +24,8 @@ namespace vantrel::wasm {
 // language and files (SessionFiles.cpp), edits (SessionEdits.cpp), the grid
 // (SessionCells.cpp), what is shown (SessionValues.cpp), comparison, recipes
 // and coverage (SessionComparison.cpp), recipes reviewed and exported
-// (SessionRecipes.cpp), seem folders (FolderBinding.cpp).
+// (SessionRecipes.cpp), seem folders (FolderBinding.cpp), finding
+// (SessionFind.cpp).
 // Every member the page calls is listed in Contract.def.
 class SessionBinding {
   public:
@@ -112,6 +113,14 @@ class SessionBinding {
     val compareFolders(const val& ours, const val& theirs) const;
     val folderDifferencesRecipe(const val& ours, const val& theirs) const;
 
+    val find(const val& mode, const val& text);
+    val findNext();
+    val findPrevious();
+    val closeFind();
+    val findAnswer() const;
+    val filesToSearch(const val& files, const val& text) const;
+    val findInFolder(const val& folder, const val& files, const val& text) const;
+
   private:
     // Every call that may change the session holds one of these: what the
     // session told during the call goes to the page's listener once, when
@@ -146,6 +155,7 @@ class SessionBinding {
     void writeCursor(JsonText& json) const;
     void writeModel(JsonText& json) const;
     void writeSetting(JsonText& json, const std::string& key) const;
+    void writeFind(JsonText& json) const;
 
     std::string m_startRefusal;
     std::string m_languageXml;

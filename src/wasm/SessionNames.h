@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/editors/EditorKind.h"
+#include "core/find/BytePattern.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/i18n/UiMessage.h"
 #include "core/session/SessionTypes.h"
@@ -65,6 +66,18 @@ namespace vantrel::wasm {
         return Leaving::Language;
     if (name == "exit")
         return Leaving::Exit;
+    return std::nullopt;
+}
+
+[[nodiscard]] constexpr std::optional<FindMode> findModeNamed(std::string_view name) {
+    if (name == "settings")
+        return FindMode::Settings;
+    if (name == "bytes")
+        return FindMode::HexBytes;
+    if (name == "ascii")
+        return FindMode::AsciiText;
+    if (name == "utf16")
+        return FindMode::Utf16Text;
     return std::nullopt;
 }
 

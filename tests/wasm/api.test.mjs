@@ -357,6 +357,38 @@ describe("comparison, recipes, coverage and folders", () => {
     });
 });
 
+describe("finding", () => {
+    test("the find answer is pushed with the call, follows an edit, and a folder is searched by its readable files", () => {
+        const { session, changes } = listened("0032_0001.seem");
+        session.find("bytes", "03");
+        const found = changes.at(-1).find;
+        assert.equal(found.state, "found");
+        assert.equal(changes.at(-1).cursor.cell, found.currentCells.offset, "the cursor is on the match");
+        assert.ok(found.cells.every((run) => run.length === 1));
+        session.focusCell(found.currentCells.offset);
+        session.typeCharacter("1");
+        assert.equal(changes.at(-1).find.count, found.count - 1, "an edit finds again");
+        session.find("settings", "sound");
+        const setting = changes.at(-1).find.setting;
+        assert.equal(setting.path, "Keys/Sound");
+        assert.deepEqual(setting.folders.length > 0, true);
+        throwsVantrel(() => session.find("words", "x"), /mode/);
+        session.closeFind();
+        assert.equal(changes.at(-1).find.state, "empty");
+
+        const sound = readSample("0032_0001.seem");
+        const volume = readSample("0a1c_0001.seem");
+        assert.deepEqual(session.filesToSearch([{ name: "a.seem", size: sound.length }, { name: "b.seem", size: volume.length },
+            { name: "c.txt", size: sound.length }, { name: "d.seem", size: 0 }], "shutter"), ["a.seem", "d.seem"]);
+        const result = session.findInFolder("backup", [{ name: "a.seem", bytes: sound }, { name: "d.seem", bytes: new Uint8Array() }],
+            "sound");
+        assert.deepEqual(result.files.map((file) => file.name), ["a.seem"]);
+        assert.match(result.files[0].lines[0], /^a · /);
+        assert.equal(result.unreadable.length, 1);
+        session.delete();
+    });
+});
+
 describe("what the page hands over is checked", () => {
     test("a value of the wrong kind gets the binding's error, never a TypeError", () => {
         const session = openSession(core, "0032_0001.seem");
