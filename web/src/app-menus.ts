@@ -22,6 +22,9 @@ export interface MenuWindow {
     readonly view: ViewSettings;
     edit(action: (session: Session) => unknown): void;
     goToOffset(): void;
+    openFind(): void;
+    findStep(forward: boolean): void;
+    findInFolder(): void;
     compare(): void;
     closeComparison(): void;
     suggestDefinitions(): void;
@@ -67,6 +70,9 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuOnOff', () => chosen && window.edit((s) => s.toggleSwitch(chosen.key)), chosen !== null,
                 session.label(chosen?.on ? UiString.SwitchOff : UiString.SwitchOn)),
             command('mnuGoTo', () => window.goToOffset(), open, session.label(UiString.GoToOffsetMenu)),
+            command('mnuFind', () => window.openFind(), open, session.label(UiString.FindMenu)),
+            command('mnuFindNext', () => window.findStep(true), open, session.label(UiString.FindNext)),
+            command('mnuFindPrevious', () => window.findStep(false), open, session.label(UiString.FindPrevious)),
         ] },
         { label: session.label(UiString.ViewMenu), commands: [
             { ...command('coverage', () => window.view.toggleCoverage(), true, session.label(UiString.ShowCoverage)),
@@ -78,6 +84,7 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuSetOuterText', () => window.openGenerator('outertext')),
             command('mnuSetGPRS', () => window.openGenerator('gprs')),
             command('mnuSetFolder', () => window.chooseSeemFolder()),
+            command('mnuFindInFolder', () => window.findInFolder(), true, session.label(UiString.FindInFolderMenu)),
         ] },
         { label: session.caption('Form1', 'mnuHelp'), commands: [
             command('mnuHelpTopic', () => globalThis.open(helpAddress(), '_blank', 'noopener')),

@@ -271,6 +271,14 @@ export class ByteGrid extends LitElement implements CellView {
         }
     }
 
+    // A cell shown without moving the cursor or the focus (a match found).
+    reveal(index: number): void {
+        const cell = this.cells[index];
+        if (cell) {
+            this.scrollToCell(cell);
+        }
+    }
+
     // Brings a cell into the grid's view by scrolling the grid alone: the page
     // itself never moves under a pointer that chose something elsewhere.
     private scrollToCell(cell: HTMLElement): void {

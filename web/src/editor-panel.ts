@@ -4,10 +4,11 @@
 // back. A refused edit comes back as an "edit-failed" event.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import { UiString, type EditorModel, type Session } from './core';
+import { UiString, type EditorModel, type FoundSetting, type Session } from './core';
 import type { Edit } from './edit-event';
 import './colour-editor';
 import './style-list';
+import type { SwitchTree } from './switch-tree';
 import './switch-tree';
 import './volume-editor';
 
@@ -32,6 +33,29 @@ export class EditorPanel extends LitElement {
             action(this.session);
         } catch (error) {
             this.dispatchEvent(new CustomEvent<unknown>('edit-failed', { detail: error, bubbles: true }));
+        }
+    }
+
+    // A setting a search found: chosen and brought into view in its editor,
+    // with the keyboard focus when asked (the find bar keeps it while typing).
+    async showFound(found: FoundSetting, focus: boolean): Promise<void> {
+        await this.updateComplete;
+        const tree = this.querySelector<SwitchTree>('switch-tree');
+        if (tree) {
+            await tree.reveal(found.key, found.folders, focus);
+            return;
+        }
+        for (const marked of this.querySelectorAll('.found-setting')) {
+            marked.classList.remove('found-setting');
+        }
+        const item = this.querySelector<HTMLElement>(`[data-key="${CSS.escape(found.key)}"]`);
+        if (!item) {
+            return;
+        }
+        item.classList.add('found-setting');
+        item.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        if (focus) {
+            (item.querySelector<HTMLElement>('input, button, select') ?? item).focus({ preventScroll: true });
         }
     }
 

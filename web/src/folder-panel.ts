@@ -6,10 +6,10 @@
 // Each list closes with its button or Escape.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import { UiString, type FolderComparison, type SeemFolderItem, type Session } from './core';
+import { UiString, type FolderComparison, type FolderFind, type FoundSetting, type SeemFolderItem, type Session } from './core';
 import { canPickFolders, download, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
 import { closesOnEscape, focusedElement, returnFocus } from './panel-focus';
-import { compareFolders, folderRecipe, scanFolder } from './seem-folder';
+import { compareFolders, findInFolder, folderRecipe, scanFolder } from './seem-folder';
 
 interface ComparedFolders {
     older: ChosenFolder;
@@ -25,7 +25,19 @@ export interface FilePair {
     otherName: string;
 }
 
-type Panel = 'seem-folder' | 'folder-comparison';
+// A line of Find in Seem Folder: the file to open and the setting to choose in it.
+export interface FoundFile {
+    file: File;
+    match: FoundSetting;
+}
+
+interface FolderSearch {
+    folder: ChosenFolder;
+    text: string;
+    result: FolderFind | null;
+}
+
+type Panel = 'seem-folder' | 'folder-comparison' | 'find-in-folder';
 
 @customElement('folder-panel')
 export class FolderPanel extends LitElement {
@@ -37,11 +49,14 @@ export class FolderPanel extends LitElement {
     @state() private folder: ChosenFolder | null = null;
     @state() private items: SeemFolderItem[] = [];
     @state() private comparison: ComparedFolders | null = null;
+    @state() private search: FolderSearch | null = null;
     @query('input[type="file"]') private input!: HTMLInputElement;
     // The choice the folder input is answering.
     private pendingChoice: ((folder: ChosenFolder | null) => void) | null = null;
     // What had the focus when each list was asked for; it takes the focus back when the list closes.
-    private openers: Record<Panel, HTMLElement | null> = { 'seem-folder': null, 'folder-comparison': null };
+    private openers: Record<Panel, HTMLElement | null> = {
+        'seem-folder': null, 'folder-comparison': null, 'find-in-folder': null,
+    };
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -90,8 +105,10 @@ export class FolderPanel extends LitElement {
         if (panel === 'seem-folder') {
             this.folder = null;
             this.items = [];
-        } else {
+        } else if (panel === 'folder-comparison') {
             this.comparison = null;
+        } else {
+            this.search = null;
         }
         if (hadFocus) {
             returnFocus(this.openers[panel], this);
@@ -108,6 +125,41 @@ export class FolderPanel extends LitElement {
                 await this.show('seem-folder', opener);
             }
         });
+    }
+
+    // Tools > Find in Seem Folder: over the seem folder listed, else one chosen now.
+    findInFolder(): Promise<void> {
+        const opener = focusedElement();
+        return this.run(async () => {
+            const folder = this.folder ?? await this.choose();
+            if (folder) {
+                this.search = { folder, text: this.search?.text ?? '', result: null };
+                this.openers['find-in-folder'] = opener;
+                await this.updateComplete;
+                this.querySelector<HTMLInputElement>('section.find-in-folder input')?.focus();
+            }
+        });
+    }
+
+    private async searchFolder(text: string): Promise<void> {
+        const search = this.search;
+        const session = this.session;
+        if (!search || !session || text === '') {
+            return;
+        }
+        await this.run(async () => {
+            const result = await findInFolder(session, search.folder, text, this.readLimit);
+            if (this.search === search) {
+                this.search = { ...search, text, result };
+            }
+        });
+    }
+
+    private openFound(name: string, match: FoundSetting): void {
+        const file = this.search?.folder.files.find((candidate) => candidate.name === name);
+        if (file) {
+            this.dispatchEvent(new CustomEvent<FoundFile>('found-open', { detail: { file, match }, bubbles: true }));
+        }
     }
 
     compareFolders(): Promise<void> {
@@ -135,6 +187,10 @@ export class FolderPanel extends LitElement {
         const session = this.session;
         if (this.folder && session) {
             this.items = scanFolder(session, this.folder);
+        }
+        const searched = this.search;
+        if (searched?.result) {
+            await this.searchFolder(searched.text);
         }
         const shown = this.comparison;
         if (shown && session) {
@@ -179,6 +235,7 @@ export class FolderPanel extends LitElement {
 
     private readonly closeSeemFolder = closesOnEscape(() => this.close('seem-folder'));
     private readonly closeComparison = closesOnEscape(() => this.close('folder-comparison'));
+    private readonly closeSearch = closesOnEscape(() => this.close('find-in-folder'));
 
     // The heading, and the button that closes the list, named with it.
     private renderTop(session: Session, panel: Panel, heading: string) {
@@ -227,6 +284,26 @@ export class FolderPanel extends LitElement {
             </ul>`}</section>`;
     }
 
+    private renderSearch(session: Session, search: FolderSearch) {
+        const heading = `${session.string(UiString.FindInFolderTitle)}: ${search.folder.name}`;
+        const result = search.result;
+        return html`<section class="find-in-folder" aria-label=${heading} @keydown=${this.closeSearch}>
+            ${this.renderTop(session, 'find-in-folder', heading)}
+            <p class="hint" id="find-folder-hint">${session.string(UiString.FindInFolderHint)}</p>
+            <p><input type="search" aria-label=${session.label(UiString.FindLabel)} aria-describedby="find-folder-hint"
+                .value=${search.text} @keydown=${(event: KeyboardEvent) => {
+                    if (event.key === 'Enter') {
+                        event.preventDefault();
+                        void this.searchFolder((event.target as HTMLInputElement).value);
+                    }
+                }}></p>
+            ${result ? html`<p role="status">${result.summary}</p>
+                <ul>${result.files.map((file) => file.matches.map((match, index) => html`<li><button type="button"
+                    class="found-line" @click=${() => this.openFound(file.name, match)}>${file.lines[index]}</button></li>`))}
+                    ${result.unreadable.map((line) => html`<li>${line}</li>`)}</ul>` : nothing}
+        </section>`;
+    }
+
     override render() {
         const session = this.session;
         if (!session) {
@@ -235,7 +312,8 @@ export class FolderPanel extends LitElement {
         return html`<input type="file" webkitdirectory multiple hidden @change=${this.onFolderInput}
                 @cancel=${() => this.answerChoice(null)}>
             ${this.folder ? this.renderFiles(session, this.folder) : nothing}
-            ${this.comparison ? this.renderComparison(session, this.comparison) : nothing}`;
+            ${this.comparison ? this.renderComparison(session, this.comparison) : nothing}
+            ${this.search ? this.renderSearch(session, this.search) : nothing}`;
     }
 }
 

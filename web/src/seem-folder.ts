@@ -2,7 +2,8 @@
 // A phone backup folder the user chose, handed to the core: its files matched
 // to the definitions by the desktop's seem-folder rules, and two such folders
 // compared file by file, or made into the recipe between them.
-import type { FolderComparison, FolderRecipe, SeemFolderFiles, SeemFolderItem, Session } from './core';
+import { UiString, type FolderComparison, type FolderFind, type FolderRecipe, type SeemFolderFiles, type SeemFolderItem,
+    type Session } from './core';
 import type { ChosenFolder } from './file-access';
 
 function listed(folder: ChosenFolder): SeemFolderFiles {
@@ -43,4 +44,24 @@ export async function folderRecipe(session: Session, older: ChosenFolder, newer:
     const wanted = session.foldersToRead(listed(older), listed(newer));
     const [ours, theirs] = await Promise.all([readFolder(older, wanted.ours, limit), readFolder(newer, wanted.theirs, limit)]);
     return session.folderDifferencesRecipe(ours, theirs);
+}
+
+// Find in Seem Folder: the settings of each file that mention text. Only the
+// files whose type can hold such a setting are read; one that cannot be read
+// is named and the rest still searched.
+export async function findInFolder(session: Session, folder: ChosenFolder, text: string, limit: number):
+    Promise<FolderFind> {
+    const wanted = new Set(session.filesToSearch(folder.files.map((file) => ({ name: file.name, size: file.size })), text));
+    const failed: string[] = [];
+    const read = await Promise.all(folder.files.filter((file) => wanted.has(file.name)).map(async (file) => {
+        try {
+            return { name: file.name, bytes: new Uint8Array(await (file.size > limit ? file.slice(0, limit) : file).arrayBuffer()) };
+        } catch (error) {
+            failed.push(session.string(UiString.FindInFolderUnreadable,
+                [`${file.name}: ${error instanceof Error ? error.message : String(error)}`]));
+            return null;
+        }
+    }));
+    const found = session.findInFolder(folder.name, read.filter((file) => file !== null), text);
+    return { ...found, unreadable: [...failed, ...found.unreadable] };
 }

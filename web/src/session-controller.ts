@@ -5,8 +5,8 @@
 // status line follow). Nothing is pulled back after an edit.
 import type { ReactiveController, ReactiveControllerHost } from 'lit';
 import {
-    loadLanguageDefinitions, startSession, type CursorState, type EditorModel, type FileState, type FunctionNode,
-    type History,
+    loadLanguageDefinitions, startSession, type CursorState, type EditorModel, type FileState, type FindAnswer,
+    type FunctionNode, type History,
     type LanguageItem, type Session, type SessionChange, type SettingUpdate, type VantrelCore,
 } from './core';
 
@@ -98,6 +98,8 @@ export class SessionController implements ReactiveController {
     history: History = { canUndo: false, canRedo: false, undo: '', redo: '' };
     cursor: CursorState = { cell: 0, caret: 0, status: '', description: '' };
     model: EditorModel = { kind: 'none', complete: true };
+    // The find bar's answer; null until something was looked for.
+    find: FindAnswer | null = null;
     // Counts the changes of the model's values, for views that show them.
     revision = 0;
     // Help > Show Feature Tips, kept here so that drawing the menu asks the session nothing.
@@ -193,6 +195,7 @@ export class SessionController implements ReactiveController {
         this.history = change.history ?? this.history;
         this.file = change.file ?? this.file;
         this.cursor = change.cursor ?? this.cursor;
+        this.find = change.find ?? this.find;
         const cellsChanged = change.allCells || change.cells.length > 0;
         if (cellsChanged || change.cursor) {
             this.cellView?.show(change);

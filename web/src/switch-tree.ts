@@ -148,6 +148,24 @@ export class SwitchTree extends LitElement {
         });
     }
 
+    // A node found by a search: the folders above it opened, chosen, in view,
+    // and given the keyboard focus when asked.
+    async reveal(key: string, folders: string[], focus: boolean): Promise<void> {
+        folders.forEach((folder) => this.collapsed.delete(folder));
+        const node = this.visibleNodes().find((candidate) => candidate.key === key);
+        if (!node) {
+            return;
+        }
+        this.focusedKey = key;
+        this.dispatchEvent(new CustomEvent<FunctionNode>('node-select', { detail: node, bubbles: true }));
+        await this.updateComplete;
+        const item = this.querySelector<HTMLElement>(`li[data-key="${CSS.escape(key)}"]`);
+        (item?.querySelector(':scope > .label') ?? item)?.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        if (focus) {
+            item?.focus({ preventScroll: true });
+        }
+    }
+
     private setExpanded(node: FunctionNode, expanded: boolean): void {
         if (expanded) {
             this.collapsed.delete(node.key);

@@ -10,10 +10,13 @@ import type { MenuWindow } from './app-menus';
 import { cellOffsetMark, cellTextMark, type ByteGrid } from './byte-grid';
 import type { ComparePanel } from './compare-panel';
 import { DraftKeeper } from './draft-keeper';
-import { UiString, type FunctionNode, type GeneratedFile, type Session } from './core';
+import { UiString, type FindAnswer, type FunctionNode, type GeneratedFile, type Session } from './core';
+import type { EditorPanel } from './editor-panel';
+import type { FindBar } from './find-bar';
 import { FileCommands, type FileWindow } from './file-commands';
 import { FocusReturn } from './focus-return';
-import type { FilePair, FolderPanel } from './folder-panel';
+import { focusedElement, returnFocus } from './panel-focus';
+import type { FilePair, FolderPanel, FoundFile } from './folder-panel';
 import type { GeneratorDialog, GeneratorKind } from './generator-dialog';
 import type { MessageDialog } from './message-dialog';
 import type { SuggestDialog } from './suggest-dialog';
@@ -26,6 +29,7 @@ import { acceptLaunchedFiles, droppedFile, shortcutHandler } from './window-inpu
 import { languageTag, ViewSettings } from './view-settings';
 import './compare-panel';
 import './editor-panel';
+import './find-bar';
 import './folder-panel';
 import './generator-dialog';
 import './menu-bar';
@@ -56,6 +60,10 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     @query('goto-dialog') private goToDialog!: GoToDialog;
     @query('about-dialog') private aboutDialog!: AboutDialog;
     @query('suggest-dialog') private suggestDialog!: SuggestDialog;
+    @query('find-bar') private findBar!: FindBar;
+    @query('editor-panel') private editorPanel!: EditorPanel;
+    // What had the focus when the find bar opened: it goes back there when nothing was found.
+    private findOpener: HTMLElement | null = null;
     private startFailure = '';
     // The language the page was last drawn in.
     private shownLanguage = -1;
@@ -103,6 +111,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     private async start(): Promise<void> {
         try {
             this.controller.onCellsChanged(() => this.markDifferences());
+            this.controller.onChange((change) => change.find && this.markFound(change.find));
             await this.controller.start();
             await this.updateComplete;
             this.controller.cellView = this.grid;
@@ -160,6 +169,9 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     // -- what the window passes on ----------------------------------------------
 
     fileChanged(): void {
+        if (!this.controller.file.open) {
+            this.findBar?.close();
+        }
         this.drafts.documentChanged();
         this.information = '';
         this.chosenKey = '';
@@ -218,6 +230,74 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     private markDifferences(): void {
         this.comparePanel?.markDifferences(this.grid, this.querySelector('editor-panel'));
         this.requestUpdate(); // the menus follow whether a file is compared
+    }
+
+    // -- finding ------------------------------------------------------------------
+
+    async openFind(): Promise<void> {
+        if (this.controller.file.open) {
+            if (!this.findBar.isOpen) {
+                this.findOpener = focusedElement();
+            }
+            await this.findBar.open();
+        }
+    }
+
+    findStep(forward: boolean): void {
+        if (this.controller.file.open) {
+            if (!this.findBar.isOpen) {
+                this.findOpener = focusedElement();
+            }
+            void this.findBar.step(forward);
+        }
+    }
+
+    findInFolder(): void {
+        void this.folderPanel.findInFolder();
+    }
+
+    // Every byte match marked, the current one apart.
+    private markFound(answer: FindAnswer): void {
+        const cellsOf = (run: { offset: number; length: number } | null) =>
+            run ? Array.from({ length: run.length }, (_, index) => run.offset + index) : [];
+        this.grid?.setMarks('found', answer.cells.flatMap(cellsOf));
+        this.grid?.setMarks('found-current', cellsOf(answer.currentCells));
+    }
+
+    // The current match moved: brought into view, the focus left in the bar.
+    private showFound(): void {
+        const answer = this.controller.find;
+        if (answer?.state !== 'found') {
+            return;
+        }
+        if (answer.currentCells) {
+            this.grid.reveal(answer.currentCells.offset);
+        } else if (answer.setting) {
+            void this.editorPanel.showFound(answer.setting, false);
+        }
+    }
+
+    // Escape leaves the focus on the match, or where it was before the bar.
+    private closeFind(): void {
+        const answer = this.controller.find;
+        this.session?.closeFind();
+        if (answer?.state === 'found' && answer.currentCells) {
+            this.grid.select(answer.currentCells.offset, true);
+        } else if (answer?.state === 'found' && answer.setting) {
+            void this.editorPanel.showFound(answer.setting, true);
+        } else {
+            returnFocus(this.findOpener, this);
+        }
+        this.findOpener = null;
+    }
+
+    // A line of Find in Seem Folder: its file opened (asking first, as any
+    // open does), with the setting chosen.
+    private async openFoundFile({ detail }: CustomEvent<FoundFile>): Promise<void> {
+        if (await this.files.openChosen(detail.file)) {
+            await this.updateComplete;
+            await this.editorPanel.showFound(detail.match, true);
+        }
     }
 
     chooseSeemFolder(): void {
@@ -306,7 +386,9 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}
                     @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}
-                    @pair-open=${this.openPair}></folder-panel>
+                    @pair-open=${this.openPair} @found-open=${this.openFoundFile}></folder-panel>
+                <find-bar .session=${session} .answer=${this.controller.find} @find-moved=${this.showFound}
+                    @find-close=${this.closeFind}></find-bar>
                 ${file.open ? nothing : html`<p class="empty-hint">${session.caption('web', 'lblSoftTip')}</p>`}
                 <div class="workspace" ?hidden=${!file.open}>
                     <editor-panel .session=${session} .model=${model} .revision=${revision}

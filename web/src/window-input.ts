@@ -11,12 +11,19 @@ export interface ShortcutWindow {
     readonly files: FileCommands;
     edit(action: (session: Session) => unknown): void;
     goToOffset(): void;
+    openFind(): void;
+    findStep(forward: boolean): void;
 }
 
-// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+G, and Ctrl+Z/Ctrl+Y outside text boxes
-// (which keep their own undo).
+// Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+G, Ctrl+F, F3 and Shift+F3, and
+// Ctrl+Z/Ctrl+Y outside text boxes (which keep their own undo).
 export function shortcutHandler(window: ShortcutWindow): (event: KeyboardEvent) => void {
     return (event) => {
+        if (window.session && event.key === 'F3' && !(event.ctrlKey || event.metaKey || event.altKey)) {
+            event.preventDefault();
+            window.findStep(!event.shiftKey);
+            return;
+        }
         if (!window.session || !(event.ctrlKey || event.metaKey) || event.altKey) {
             return;
         }
@@ -26,6 +33,7 @@ export function shortcutHandler(window: ShortcutWindow): (event: KeyboardEvent) 
             o: () => window.files.pick(),
             s: () => (event.shiftKey ? window.files.saveAs() : window.files.save()),
             g: () => window.goToOffset(),
+            f: () => window.openFind(),
             ...(inTextBox ? {} : {
                 z: () => window.edit((session) => (event.shiftKey ? session.redo() : session.undo())),
                 y: () => window.edit((session) => session.redo()),

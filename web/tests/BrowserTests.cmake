@@ -6,7 +6,7 @@
 # Chromium is missing. They run one at a time (each starts a browser) and not
 # in the sanitizer build, which does not build the page.
 set(VANTREL_WASM_BUILD "${CMAKE_SOURCE_DIR}/build-wasm" CACHE PATH "The WebAssembly build folder")
-set(VANTREL_WEB_TESTS open_edit documents saving session_views panels recipes scenarios drafts offline accessibility narrow benchmark)
+set(VANTREL_WEB_TESTS open_edit documents saving session_views panels recipes find scenarios drafts offline accessibility narrow benchmark)
 
 set(web_environment
     "VANTREL_WASM_DIR=${VANTREL_WASM_BUILD}"
