@@ -142,6 +142,12 @@ const verbs = {
     save: async (page) => (await saveByDownload(page)).bytes,
     outertext: async (page, [text]) => generate(page, 'mnuSetOuterText',
         (dialog) => dialog.locator('input[type="text"]').fill(text)),
+    find: async (page, [text]) => {
+        await page.keyboard.press('Control+f');
+        await page.fill('#find-text', text);
+        await page.press('#find-text', 'Escape');
+    },
+    toggle: async (page) => menu(page, 'mnuOnOff'),
     'export-changes': exportChanges,
     'apply-recipe': applyRecipe,
     gprs: async (page, [mode]) => generate(page, 'mnuSetGPRS', (dialog) => dialog.locator(`input[value="${mode}"]`).check()),
@@ -154,7 +160,7 @@ const verbs = {
 // The fields of a step: its verb's count, the last one running to the end of the line.
 const fieldCounts = { open: 1, switch: 2, style: 2, volume: 2, 'reset-volumes': 0, color: 2, transparency: 2,
     title: 1, cell: 2, undo: 0, redo: 0, save: 0, outertext: 1, gprs: 1, 'gprs-text': 1, 'export-changes': 1,
-    'apply-recipe': 1 };
+    'apply-recipe': 1, find: 1, toggle: 0 };
 
 // Subfolders too (tests/scenarios/recipes), as vantrel-cli play replays them.
 const scenarioFiles = readdirSync(folder, { recursive: true }).filter((name) => name.endsWith('.scenario')).sort();

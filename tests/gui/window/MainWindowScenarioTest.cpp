@@ -265,6 +265,15 @@ void MainWindowScenario::play(const ScenarioStep& step) {
         action("mnuExportChanges")->trigger();
     } else if (verb == "apply-recipe") {
         applyRecipe(field(0));
+    } else if (verb == "find") {
+        action("mnuFind")->trigger();
+        auto* box = child<QLineEdit>("txtFind");
+        ASSERT_NE(box, nullptr);
+        box->selectAll();
+        QTest::keyClicks(box, field(0));
+        QTest::keyClick(box, Qt::Key_Escape);
+    } else if (verb == "toggle") {
+        action("mnuOnOff")->trigger();
     } else {
         FAIL() << "no way to play " << verb;
     }
