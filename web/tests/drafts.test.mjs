@@ -29,7 +29,8 @@ test('unsaved changes are offered after a reload, restored on the file as read, 
     await typeIntoCell(page, 18, '5A');
     const expected = [...sample('0032_0001.seem')];
     expected[18] = 0x5a;
-    assert.deepEqual(await waitForDrafts(page, 1), [{ name: '0032_0001.seem', current: expected }]);
+    const wanted = [{ name: '0032_0001.seem', current: expected }];
+    assert.deepEqual(await waitForDrafts(page, 1, wanted), wanted);
 
     await reload(page);
     assert.match(await offer(page).textContent(), /0032_0001\.seem/);

@@ -169,7 +169,9 @@ export async function typeIntoCell(page, cell, digits) {
 }
 
 // The drafts the page keeps, once there are count of them: [{ name, current }], newest first.
-export async function waitForDrafts(page, count) {
+// With wanted, until they are those drafts: a draft is written with each edit, so
+// the first of two digits typed may be the one stored when the count is reached.
+export async function waitForDrafts(page, count, wanted = null) {
     const deadline = Date.now() + patience;
     for (;;) {
         const drafts = await page.evaluate(() => new Promise((resolve) => {
@@ -192,7 +194,8 @@ export async function waitForDrafts(page, count) {
                 };
             };
         }));
-        if (drafts.length === count || Date.now() > deadline) {
+        const settled = wanted === null || JSON.stringify(drafts) === JSON.stringify(wanted);
+        if ((drafts.length === count && settled) || Date.now() > deadline) {
             return drafts;
         }
         await new Promise((resolve) => setTimeout(resolve, 100));
