@@ -182,8 +182,9 @@ val SessionBinding::findInFolder(const val& folder, const val& files, const val&
         if (file.bytes.empty() || file.bytes.size() > kMaxSeemFileSize) {
             unreadable.push_back(strings().format(
                 UiString::FindInFolderUnreadable,
-                {file.name + ": " + (file.bytes.empty() ? "empty, not a seem file"
-                                                        : "larger than 5000 bytes, not a seem file")}));
+                {file.name + ": " +
+                 (file.bytes.empty() ? "empty, not a seem file"
+                                     : "larger than 5000 bytes, not a seem file")}));
             continue;
         }
         const std::vector<SettingMatch> matches = finder.find(file.bytes);
@@ -201,12 +202,11 @@ val SessionBinding::findInFolder(const val& folder, const val& files, const val&
     json.endArray().key("unreadable").beginArray();
     for (const std::string& line : unreadable)
         json.value(line);
-    json.endArray().member(
-        "summary",
-        matchCount > 0
-            ? pluralText(strings(), UiString::FindInFolderCount, matchCount,
-                         {std::to_string(matchCount), folderName})
-            : strings().format(UiString::FindInFolderNone, {typed, folderName}));
+    json.endArray().member("summary",
+                           matchCount > 0
+                               ? pluralText(strings(), UiString::FindInFolderCount, matchCount,
+                                            {std::to_string(matchCount), folderName})
+                               : strings().format(UiString::FindInFolderNone, {typed, folderName}));
     json.endObject();
     return jsonValue(json);
 }
