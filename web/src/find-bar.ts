@@ -21,6 +21,9 @@ export class FindBar extends LitElement {
     @state() private mode: FindMode = 'settings';
     @query('input') private input!: HTMLInputElement;
     private text = '';
+    // The search of the text typed, waiting for the next frame: keys typed
+    // faster than frames search once, and the page is laid out once for them.
+    private pendingSearch = 0;
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -45,6 +48,7 @@ export class FindBar extends LitElement {
         if (!this.shown) {
             return;
         }
+        this.searchNow();
         this.shown = false;
         this.dispatchEvent(new Event('find-close', { bubbles: true }));
     }
@@ -55,11 +59,20 @@ export class FindBar extends LitElement {
             await this.open();
             return;
         }
+        this.searchNow();
         this.call((session) => (forward ? session.findNext() : session.findPrevious()));
     }
 
     private search(): void {
         this.call((session) => session.find(this.mode, this.text));
+    }
+
+    private searchNow(): void {
+        if (this.pendingSearch !== 0) {
+            cancelAnimationFrame(this.pendingSearch);
+            this.pendingSearch = 0;
+            this.search();
+        }
     }
 
     private call(action: (session: Session) => unknown): void {
@@ -72,11 +85,17 @@ export class FindBar extends LitElement {
 
     private onInput(): void {
         this.text = this.input.value;
-        this.search();
+        if (this.pendingSearch === 0) {
+            this.pendingSearch = requestAnimationFrame(() => {
+                this.pendingSearch = 0;
+                this.search();
+            });
+        }
     }
 
     private onModeChange(event: Event): void {
         this.mode = (event.target as HTMLSelectElement).value as FindMode;
+        this.searchNow();
         this.search();
     }
 

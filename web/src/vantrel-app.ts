@@ -64,6 +64,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     @query('editor-panel') private editorPanel!: EditorPanel;
     // What had the focus when the find bar opened: it goes back there when nothing was found.
     private findOpener: HTMLElement | null = null;
+    private foundFrame = 0;
     private startFailure = '';
     // The language the page was last drawn in.
     private shownLanguage = -1;
@@ -265,16 +266,24 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     }
 
     // The current match moved: brought into view, the focus left in the bar.
+    // Once a frame: bringing it into view lays the page out, and keys typed
+    // into the find box come faster than frames.
     private showFound(): void {
-        const answer = this.controller.find;
-        if (answer?.state !== 'found') {
+        if (this.foundFrame !== 0) {
             return;
         }
-        if (answer.currentCells) {
-            this.grid.reveal(answer.currentCells.offset);
-        } else if (answer.setting) {
-            void this.editorPanel.showFound(answer.setting, false);
-        }
+        this.foundFrame = requestAnimationFrame(() => {
+            this.foundFrame = 0;
+            const answer = this.controller.find;
+            if (answer?.state !== 'found') {
+                return;
+            }
+            if (answer.currentCells) {
+                this.grid.reveal(answer.currentCells.offset);
+            } else if (answer.setting) {
+                void this.editorPanel.showFound(answer.setting, false);
+            }
+        });
     }
 
     // Escape leaves the focus on the match, or where it was before the bar.

@@ -4,8 +4,10 @@
 // beside a plain <textarea> in the same page (the aim: 1.2 times at most; printed, not asserted), how often a
 // typed digit crosses into the core, the module's memory after 2,000
 // open-edit-close cycles, the time to compare two folders of 5,000 files
-// (of which only the paired ones may be read), and the size of what the page
-// transfers on its first visit, raw and gzipped.
+// (of which only the paired ones may be read), the time per key typed into the
+// find box beside a plain <input>, the time to find a setting across a folder
+// of 5,000 files, and the size of what the page transfers on its first visit,
+// raw and gzipped.
 import assert from 'node:assert/strict';
 import { readFileSync, statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -208,6 +210,70 @@ test('comparing two folders of 5,000 files reads only the files paired', async (
     console.log(`comparing two folders of 5,000 files (2,500 paired): ${elapsed.toFixed(0)} ms`);
     assert.equal(await page.locator('folder-panel .folder-comparison > ul > li').count(), 5000);
     assert.equal(await page.evaluate(() => window.reads), 5000);
+    await context.close();
+});
+
+// The find box on a 5000-byte file, each key a new search of every byte,
+// beside a plain <input> of the same page, taken in turn.
+test('time per key typed into the find box, beside a plain <input>', async () => {
+    const { context, page } = await openPage(browser, server.url);
+    await page.evaluate(() => {
+        localStorage.setItem('ShowTip', '0');
+        const box = document.createElement('input');
+        box.id = 'plainInput';
+        box.setAttribute('aria-label', 'plain text');
+        document.body.prepend(box);
+    });
+    await openBytes(page, 'large.seem', Buffer.from(Array.from({ length: 5000 }, (_, i) => (i * 7) & 0xff)));
+    await page.waitForFunction(() => document.title.startsWith('large.seem'));
+    await page.keyboard.press('Control+f');
+    await page.selectOption('find-bar select', 'bytes');
+    const keys = Array.from({ length: 40 }, (_, i) => '0123456789ABCDEF'[(i * 5) % 16]);
+    const find = [];
+    const plain = [];
+    for (let round = 0; round < 16; ++round) {
+        await page.fill('#find-text', '');
+        await page.locator('#find-text').focus();
+        find.push(await timeTyping(page, keys));
+        await page.fill('#plainInput', '');
+        await page.locator('#plainInput').focus();
+        plain.push(await timeTyping(page, keys));
+    }
+    const [findKey, plainKey] = [median(find.slice(1)), median(plain.slice(1))];
+    console.log(`typing into the find box (hex bytes, a 5000-byte file): ${findKey.toFixed(2)} ms a key, ` +
+        `a plain <input> ${plainKey.toFixed(2)} ms a key: ${(findKey / plainKey).toFixed(2)} times`);
+    await context.close();
+});
+
+test('finding a setting across a folder of 5,000 files', async () => {
+    const { page, context } = await openPage(browser, server.url);
+    const names = ['0032_0001.seem', '004a_0001.seem', '0061_0001.seem', '01a8_0001.seem', '0a1c_0001.seem',
+        '0d51_0001.seem'];
+    await page.evaluate((samples) => {
+        localStorage.setItem('ShowTip', '0');
+        const files = Array.from({ length: 5000 }, (_, i) => {
+            const [name, bytes] = samples[i % samples.length];
+            return new File([new Uint8Array(bytes)], name.replace('.seem', `_${i}.seem`));
+        });
+        window.showDirectoryPicker = async () => ({
+            name: 'backup', kind: 'directory',
+            values: async function* () {
+                for (const file of files) {
+                    yield { kind: 'file', name: file.name, getFile: async () => file };
+                }
+            },
+        });
+    }, names.map((name) => [name, [...sample(name)]]));
+    await page.locator('details.menu:has([data-control="mnuFindInFolder"]) > summary').click();
+    await page.click('[data-control="mnuFindInFolder"]');
+    const box = page.locator('folder-panel .find-in-folder input');
+    await box.fill('sound');
+    const start = performance.now();
+    await box.press('Enter');
+    await page.locator('folder-panel .find-in-folder [role="status"]').waitFor();
+    const elapsed = performance.now() - start;
+    console.log(`finding "sound" in a folder of 5,000 files (two types of six mention it): ${elapsed.toFixed(0)} ms`);
+    assert.ok(await page.locator('folder-panel .find-in-folder button.found-line').count() > 1000);
     await context.close();
 });
 

@@ -33,7 +33,11 @@ function cliFind(...args) {
     return JSON.parse(output).files.flatMap((file) => file.matches);
 }
 
-const status = () => page.locator('find-bar .find-status').textContent();
+// The bar searches what was typed at the next frame: read after it.
+async function status() {
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+    return page.locator('find-bar .find-status').textContent();
+}
 const position = (n, count) => languageString(0, 185).replace('%1', String(n)).replace('%2', String(count));
 
 async function runMenu(control) {
