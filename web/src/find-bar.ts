@@ -13,6 +13,22 @@ const modes: [FindMode, UiString][] = [
     ['ascii', UiString.FindModeAscii], ['utf16', UiString.FindModeUtf16],
 ];
 
+// Resolves once the key that opened the bar is up, or soon when none is
+// down (a menu's command). Orca keeps a page in browse mode when the focus
+// moves while that key is down, and would take the letters typed next for
+// its own navigation keys.
+function keyReleased(): Promise<void> {
+    return new Promise((resolve) => {
+        const done = (): void => {
+            window.removeEventListener('keyup', done, true);
+            clearTimeout(timer);
+            resolve();
+        };
+        const timer = setTimeout(done, 150);
+        window.addEventListener('keyup', done, true);
+    });
+}
+
 @customElement('find-bar')
 export class FindBar extends LitElement {
     @property({ attribute: false }) session: Session | null = null;
@@ -40,6 +56,7 @@ export class FindBar extends LitElement {
             await this.updateComplete;
             this.search();
         }
+        await keyReleased();
         this.input.focus();
         this.input.select();
     }
