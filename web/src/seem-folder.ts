@@ -10,16 +10,38 @@ function listed(folder: ChosenFolder): SeemFolderFiles {
     return { folder: folder.name, files: folder.files.map((file) => ({ name: file.name, size: file.size })) };
 }
 
-// The files named in wanted read, all at once and up to the limit the core
-// needs to judge them (a small file whole, without a slice of it to make);
-// the others stay names and sizes.
+// How many files are read at once: thousands of reads asked for together
+// queue up in the browser and take far longer than a few at a time.
+const readsAtOnce = 32;
+
+// Each item through work, at most readsAtOnce at a time, the results in order.
+async function inTurn<T, R>(items: T[], work: (item: T) => Promise<R>): Promise<R[]> {
+    const results = new Array<R>(items.length);
+    let next = 0;
+    const worker = async (): Promise<void> => {
+        while (next < items.length) {
+            const index = next++;
+            results[index] = await work(items[index]!);
+        }
+    };
+    await Promise.all(Array.from({ length: Math.min(readsAtOnce, items.length) }, worker));
+    return results;
+}
+
+function readUpTo(file: File, limit: number): Promise<ArrayBuffer> {
+    // A small file whole, without a slice of it to make.
+    return (file.size > limit ? file.slice(0, limit) : file).arrayBuffer();
+}
+
+// The files named in wanted read up to the limit the core needs to judge
+// them; the others stay names and sizes.
 async function readFolder(folder: ChosenFolder, wanted: string[], limit: number): Promise<SeemFolderFiles> {
     const toRead = new Set(wanted);
     return {
         folder: folder.name,
-        files: await Promise.all(folder.files.map(async (file) => (toRead.has(file.name)
-            ? { name: file.name, bytes: new Uint8Array(await (file.size > limit ? file.slice(0, limit) : file).arrayBuffer()) }
-            : { name: file.name, size: file.size }))),
+        files: await inTurn(folder.files, async (file) => (toRead.has(file.name)
+            ? { name: file.name, bytes: new Uint8Array(await readUpTo(file, limit)) }
+            : { name: file.name, size: file.size })),
     };
 }
 
@@ -53,15 +75,15 @@ export async function findInFolder(session: Session, folder: ChosenFolder, text:
     Promise<FolderFind> {
     const wanted = new Set(session.filesToSearch(folder.files.map((file) => ({ name: file.name, size: file.size })), text));
     const failed: string[] = [];
-    const read = await Promise.all(folder.files.filter((file) => wanted.has(file.name)).map(async (file) => {
+    const read = await inTurn(folder.files.filter((file) => wanted.has(file.name)), async (file) => {
         try {
-            return { name: file.name, bytes: new Uint8Array(await (file.size > limit ? file.slice(0, limit) : file).arrayBuffer()) };
+            return { name: file.name, bytes: new Uint8Array(await readUpTo(file, limit)) };
         } catch (error) {
             failed.push(session.string(UiString.FindInFolderUnreadable,
                 [`${file.name}: ${error instanceof Error ? error.message : String(error)}`]));
             return null;
         }
-    }));
+    });
     const found = session.findInFolder(folder.name, read.filter((file) => file !== null), text);
     return { ...found, unreadable: [...failed, ...found.unreadable] };
 }
