@@ -6,6 +6,7 @@
 #include "core/compare/DifferenceJson.h"
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/files/FileLock.h"
+#include "core/files/FileReplacement.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeMatching.h"
 #include "core/recipe/RecipeReview.h"
@@ -285,6 +286,7 @@ int applyRecipe(CliContext& context, const ApplyOptions& options) {
     const RecipeIndex index(parsed.recipe);
     int status = kSuccess;
     const FolderRecipeMatch match = matchTargets(context, run, index, targets, status);
+    const SaveBatch batch;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         // Only an entry the recipe would have written is named: the rest are no loss.
         const auto indices = chosenOf(run, match.entriesByFile[i]);

@@ -15,7 +15,9 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <random>
+#include <set>
 
 namespace vantrel {
 
@@ -170,9 +172,30 @@ std::optional<Failure> writeTemporary(int fd, const struct stat* old,
 constexpr const char* kTemporaryPrefix = ".vantrel-";
 constexpr std::size_t kTemporaryNameLength = 15; // the prefix and six characters
 
+// The folders swept while a batch of saves is open.
+struct SweptFolders {
+    std::mutex lock;
+    int batches = 0;
+    std::set<std::string> folders;
+};
+
+SweptFolders& sweptFolders() {
+    static SweptFolders swept;
+    return swept;
+}
+
+// Whether the folder is to be swept now: always, but once a batch.
+bool sweepDue(const fs::path& folder) {
+    SweptFolders& swept = sweptFolders();
+    const std::lock_guard guard(swept.lock);
+    return swept.batches == 0 || swept.folders.insert(folder.string()).second;
+}
+
 // Named temporary files of ours that a killed save left behind: a save that
 // is still running holds the lock of its own.
 void removeAbandonedTemporaries(const fs::path& folder) {
+    if (!sweepDue(folder))
+        return;
     removeAbandonedFiles(folder.string(), [](const std::string& name) {
         return name.size() == kTemporaryNameLength && name.starts_with(kTemporaryPrefix);
     });
@@ -326,6 +349,19 @@ FileWrite replace(const std::string& path, const std::vector<std::uint8_t>& byte
 }
 
 } // namespace
+
+SaveBatch::SaveBatch() {
+    SweptFolders& swept = sweptFolders();
+    const std::lock_guard guard(swept.lock);
+    ++swept.batches;
+}
+
+SaveBatch::~SaveBatch() {
+    SweptFolders& swept = sweptFolders();
+    const std::lock_guard guard(swept.lock);
+    if (--swept.batches == 0)
+        swept.folders.clear();
+}
 
 void setSaveStepHook(SaveStepHook hook) {
     saveStepHook = hook;

@@ -2,6 +2,7 @@
 // Replacing a file among crashes, links and leftovers of earlier saves.
 #include "TempDir.h"
 #include "core/files/ClaimedFile.h"
+#include "core/files/FileReplacement.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/SeemFile.h"
 
@@ -154,6 +155,21 @@ TEST_F(ReplaceFileTest, OnlyOwnTemporariesNoWriterHoldsAreCleared) {
     EXPECT_TRUE(fs::exists(m_dir / ".vantrel-held01"));
     EXPECT_TRUE(fs::exists(m_dir / ".vantrel-notours"));
     EXPECT_TRUE(fs::exists(m_dir / "vantrel-Ab3dEf"));
+}
+
+// A batch of saves lists a folder for abandoned temporaries once, at its first
+// save; the next save after the batch sweeps again.
+TEST_F(ReplaceFileTest, ABatchSweepsEachFolderOnce) {
+    const std::string target = file("target.seem", {1});
+    {
+        const SaveBatch batch;
+        ASSERT_TRUE(replaceFile(target, {2}).ok());
+        file(".vantrel-Ab3dEf", {1});
+        ASSERT_TRUE(replaceFile(target, {3}).ok());
+        EXPECT_TRUE(fs::exists(m_dir / ".vantrel-Ab3dEf"));
+    }
+    ASSERT_TRUE(replaceFile(target, {4}).ok());
+    EXPECT_FALSE(fs::exists(m_dir / ".vantrel-Ab3dEf"));
 }
 
 // A name planted where a save will make its file, a link or a file of any
