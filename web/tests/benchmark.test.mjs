@@ -14,7 +14,7 @@ import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { after, before, test } from 'node:test';
 import {
-    closeSession, distDir, openBytes, openPage, sample, skipUnlessReady, startSession,
+    closeSession, distDir, openBytes, openPage, repoDir, sample, skipUnlessReady, startSession,
 } from './harness.mjs';
 
 skipUnlessReady();
@@ -282,6 +282,26 @@ test('finding a setting across a folder of 5,000 files', async () => {
     const elapsed = performance.now() - start;
     console.log(`finding "sound" in a folder of 5,000 files (two types of six mention it): ${elapsed.toFixed(0)} ms`);
     assert.ok(await page.locator('folder-panel .find-in-folder button.found-line').count() > 1000);
+    await context.close();
+});
+
+// A definitions document whose function type has a 3 MB description, as a
+// hostile or broken one might: loaded through File > Open Definitions while
+// the function sample is open, until the file's heading shows the type again.
+test('definitions with a 3 MB description', async () => {
+    const { page, context } = await openPage(browser, server.url);
+    await page.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await openBytes(page, '0032_0001.seem', sample('0032_0001.seem'));
+    await page.waitForFunction(() => document.title.startsWith('0032_0001.seem'));
+    const definitions = readFileSync(join(repoDir, 'data', 'seem_en.xml'), 'utf8')
+        .replace(/(<seem ID="0032_0001"[^>]*tip=")[^"]*"/, (_, head) => `${head}${'x'.repeat(3_000_000)}"`);
+    const start = performance.now();
+    await page.setInputFiles('#definitionsInput', { name: 'large.xml', mimeType: 'application/xml',
+        buffer: Buffer.from(definitions) });
+    await page.waitForFunction(() => (document.querySelector('h1 .type')?.textContent.length ?? 0) > 3_000_000);
+    await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => resolve())));
+    const elapsed = performance.now() - start;
+    console.log(`definitions with a 3 MB description, loaded over the open file and shown: ${elapsed.toFixed(0)} ms`);
     await context.close();
 });
 
