@@ -12,7 +12,7 @@ export function renderHeader(session: Session, window: MenuWindow) {
     const { file } = controller;
     // The menus are built again only when something they show has changed.
     const menuState = [session.caption('Form1', 'mnuFile'), file.open, controller.history, window.chosenSwitch?.on,
-        window.comparing, view.showCoverage, view.showByteInfo, controller.tipsOn];
+        window.comparing, view.showCoverage, view.showByteInfo, controller.tipsOn, files.recent, files.reloadable];
     return html`<header>
         <menu-bar .menus=${guard(menuState, () => appMenus(session, window))} .label=${'Vantrel'}></menu-bar>
         <label class="language">${session.caption('Form1', 'mnuLanguage')}

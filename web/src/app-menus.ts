@@ -3,6 +3,7 @@
 // design caption where the language file has none) and its enabling rule,
 // written beside it. "A file is open" is the session's one answer.
 import { UiString, type FunctionNode, type Session } from './core';
+import { canPickFiles } from './file-access';
 import type { FileCommands } from './file-commands';
 import type { GeneratorKind } from './generator-dialog';
 import type { Menu, MenuCommand } from './menu-bar';
@@ -40,6 +41,21 @@ function helpAddress(): string {
     return document.documentElement.lang.startsWith('zh') ? 'help.html#zh' : 'help.html';
 }
 
+// The files opened last, numbered as the window numbers them; where the
+// browser keeps handles and none is kept yet, a line that says so.
+function recentCommands(session: Session, files: FileCommands): MenuCommand[] {
+    if (!canPickFiles()) {
+        return [];
+    }
+    if (files.recent.length === 0) {
+        return [{ control: 'recentNone', label: session.label(UiString.RecentFilesEmpty), action: () => undefined,
+            enabled: false }];
+    }
+    return files.recent.map((recent, index) => ({
+        control: `recent${index}`, label: `${index + 1} ${recent.name}`, action: () => files.openRecent(recent),
+    }));
+}
+
 export function appMenus(session: Session, window: MenuWindow): Menu[] {
     const { controller, files, recipes } = window;
     const open = controller.file.open;
@@ -50,6 +66,7 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
         // Comparing, folders and settings files are under File, where the window has them.
         { label: session.caption('Form1', 'mnuFile'), commands: [
             command('mnuOpen', () => files.pick()),
+            command('mnuReload', () => files.reload(), open && files.reloadable),
             command('mnuSave', () => files.save(), open),
             command('mnuSaveAs', () => files.saveAs(), open),
             command('mnuCompare', () => window.compare(), open),
@@ -63,6 +80,7 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuClose', () => files.close(), open),
             command('mnuDefinitions', () => window.chooseFile('definitionsInput'), true,
                 session.caption('web', 'mnuDefinitions')),
+            ...recentCommands(session, files),
         ] },
         { label: session.caption('Form1', 'mnuEdit'), commands: [
             command('undo', () => window.edit((s) => s.undo()), controller.history.canUndo, controller.history.undo),

@@ -9,6 +9,7 @@ import {
     type OpenedFile, type SavedFile,
 } from './file-access';
 import type { GeneratorKind } from './generator-dialog';
+import { fileBehind, forgetFile, recentFiles, rememberFile, type RecentFile } from './recent-files';
 import type { MessageDialog } from './message-dialog';
 import './save-name-dialog';
 
@@ -45,8 +46,72 @@ export class FileCommands {
     // was then (modified or not): written back, or downloaded, which the
     // browser shows no sign of its own.
     private notice: { fileName: string; modified: boolean; downloaded: boolean } | null = null;
+    // File > the files opened last: only where the browser gives handles to keep.
+    recent: RecentFile[] = [];
 
     constructor(private readonly window: FileWindow) {}
+
+    // The list kept from earlier visits, read once at the start.
+    async loadRecent(): Promise<void> {
+        if (canPickFiles()) {
+            this.recent = await recentFiles();
+            this.window.requestUpdate();
+        }
+    }
+
+    // File > Reload is there for a file the page can read again: one with a handle.
+    get reloadable(): boolean {
+        return this.place.handle !== null;
+    }
+
+    private async remember(name: string, handle: FileSystemFileHandle | null): Promise<void> {
+        if (handle && canPickFiles()) {
+            this.recent = await rememberFile(name, handle);
+            this.window.requestUpdate();
+        }
+    }
+
+    // A file of the recent list, read again through its kept handle (asking the
+    // browser's leave first, while the menu's click still counts as the user's)
+    // and opened as any file is; one that is gone leaves the list.
+    async openRecent(recent: RecentFile): Promise<void> {
+        let file: OpenedFile;
+        try {
+            file = await readFile(await fileBehind(recent.handle), this.window.readLimit, recent.handle);
+        } catch (error) {
+            if (!(error instanceof DOMException && error.name === 'NotAllowedError')) {
+                this.recent = await forgetFile(recent.handle);
+                this.window.requestUpdate();
+            }
+            await this.tell(`${recent.name}: ${message(error)}`);
+            return;
+        }
+        await this.open(file);
+    }
+
+    // File > Reload: the open file read again from where it came, its changes
+    // given up after the session's question.
+    async reload(): Promise<void> {
+        const session = this.window.session;
+        const { handle, folder } = this.place;
+        if (!session?.fileOpen() || !handle || !(await this.mayLeave('reload'))) {
+            return;
+        }
+        try {
+            const file = await readFile(await fileBehind(handle), this.window.readLimit, handle);
+            const result = session.open(file.bytes, file.name, 'reload');
+            if (!result.opened) {
+                await this.tell(result.message?.text ?? '');
+                return;
+            }
+            this.place = { handle, stamp: file.stamp, folder };
+            this.notice = null;
+            this.window.fileChanged();
+            await this.showOpened(session, result);
+        } catch (error) {
+            await this.tell(`${session.fileNameToSave()}: ${message(error)}`);
+        }
+    }
 
     async tell(text: string): Promise<void> {
         const session = this.window.session;
@@ -90,6 +155,7 @@ export class FileCommands {
         this.place = { handle: file.handle, stamp: file.stamp, folder: file.folder ?? null };
         this.notice = null;
         this.window.fileChanged();
+        void this.remember(file.name, file.handle);
         requestAnimationFrame(() => performance.mark('vantrel-file-shown'));
         await this.showOpened(session, result);
         return true;
@@ -236,6 +302,7 @@ export class FileCommands {
         const folder = saved.handle !== null && saved.handle === this.place.handle ? this.place.folder : null;
         this.place = { handle: saved.handle, stamp: saved.stamp, folder };
         session.markSaved(bytes, name);
+        void this.remember(saved.name, saved.handle);
         this.showNotice({ fileName: saved.name, modified: false, downloaded: saved.downloaded });
     }
 

@@ -120,6 +120,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
             acceptLaunchedFiles((file) => this.files.open(file), this.readLimit);
             document.body.dataset['ready'] = 'true';
             void this.drafts.start();
+            void this.files.loadRecent();
             performance.mark('vantrel-ready');
             const problem = this.session?.languageProblem();
             if (problem) {

@@ -307,3 +307,56 @@ test('a type\'s alert shows on opening until the user turns tips off', async () 
     await page.waitForFunction(() => document.title.startsWith('again.seem'));
     assert.equal(await tip.count(), 0);
 });
+
+// A file in the page's private file system: a handle of the browser's own,
+// which the recent list can keep, lent to File > Open's picker.
+async function lendPickedFile(target, name, bytes) {
+    await target.evaluate(async ([fileName, content]) => {
+        const root = await navigator.storage.getDirectory();
+        const handle = await root.getFileHandle(fileName, { create: true });
+        const writable = await handle.createWritable();
+        await writable.write(new Uint8Array(content));
+        await writable.close();
+        window.showOpenFilePicker = async () => [handle];
+    }, [name, [...bytes]]);
+}
+
+async function runFileMenu(target, control) {
+    await target.locator(`details.menu:has([data-control="${control}"]) > summary`).click();
+    await target.click(`[data-control="${control}"]`);
+}
+
+test('File lists the files opened last, after a reload too, and Reload reads the open file again', async () => {
+    const { context, page: own } = await openPage(shared.browser, shared.server.url);
+    await own.evaluate(() => localStorage.setItem('ShowTip', '0'));
+    await lendPickedFile(own, 'kept.seem', sample('0032_0001.seem'));
+    await runFileMenu(own, 'mnuOpen');
+    await own.waitForFunction(() => document.title.startsWith('kept.seem'));
+    await dismissDialog(own);
+
+    // Another program changes the file; Reload asks first for the unsaved edit, then reads it.
+    await own.locator('byte-grid [data-index="0"]').click();
+    await own.keyboard.press('Home');
+    await own.keyboard.type('7F');
+    await own.evaluate(async () => {
+        const handle = await (await navigator.storage.getDirectory()).getFileHandle('kept.seem');
+        const writable = await handle.createWritable({ keepExistingData: true });
+        await writable.write({ type: 'write', position: 1, data: new Uint8Array([0x42]) });
+        await writable.close();
+    });
+    await runFileMenu(own, 'mnuReload');
+    await own.locator('message-dialog dialog[open] button[data-value="reload"], message-dialog dialog[open] button[data-value="discard"]')
+        .first().click();
+    await own.waitForFunction(() => !document.title.includes('*'));
+    assert.equal((await own.locator('byte-grid [data-index="0"]').textContent()).trim(), '00');
+    assert.equal((await own.locator('byte-grid [data-index="1"]').textContent()).trim(), '42');
+
+    await own.reload();
+    await own.waitForFunction(() => document.body.dataset.ready === 'true');
+    await own.locator('details.menu:has([data-control="recent0"]) > summary').click();
+    assert.equal((await own.locator('[data-control="recent0"]').textContent()).trim(), '1 kept.seem');
+    await own.click('[data-control="recent0"]');
+    await own.waitForFunction(() => document.title.startsWith('kept.seem'));
+    assert.equal((await own.locator('byte-grid [data-index="1"]').textContent()).trim(), '42');
+    await context.close();
+});
