@@ -42,10 +42,24 @@ std::vector<SettingMatch> SettingFinder::find(const std::vector<std::uint8_t>& b
         return {};
     ByteGrid grid;
     grid.load(bytes);
+    const auto known = std::find_if(m_models.begin(), m_models.end(),
+                                    [&type](const TypeModel& entry) { return entry.type == type; });
+    if (known != m_models.end()) {
+        if (known->cells.empty())
+            return {};
+        refreshEditorModel(known->model, grid, known->cells);
+        return findSettings(known->model, grid, m_text);
+    }
     FunctionTreeBuilder builder;
     const std::string typeName = toLowerAscii(type.attribute("type").value_or(""));
-    const EditorModel model = buildEditorModel(type, typeName, grid, builder);
-    return findSettings(model, grid, m_text);
+    TypeModel built{type, buildEditorModel(type, typeName, grid, builder), {}};
+    std::vector<SettingMatch> matches = findSettings(built.model, grid, m_text);
+    for (const SettingMatch& match : matches) {
+        for (int cell = match.firstCell; cell < match.firstCell + match.cellCount; ++cell)
+            built.cells.push_back(cell);
+    }
+    m_models.push_back(std::move(built));
+    return matches;
 }
 
 std::string folderMatchLine(const UiStrings& strings, const std::string& fileName,

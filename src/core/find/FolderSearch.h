@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/editors/EditorModel.h"
 #include "core/find/SettingSearch.h"
 #include "core/i18n/UiStrings.h"
 #include "core/xml/XmlDocument.h"
@@ -32,9 +33,19 @@ class SettingFinder {
   private:
     [[nodiscard]] bool typeMayMatch(const XmlElement& type);
 
+    // The model of a type, built from its first file: which settings match
+    // follows from the definitions alone, so a later file of the type only
+    // has the values in the matching settings' cells read again.
+    struct TypeModel {
+        XmlElement type;
+        EditorModel model;
+        std::vector<int> cells; // the matching settings' cells
+    };
+
     XmlElement m_root;
     std::string m_text;
     std::vector<std::pair<XmlElement, bool>> m_typeMatches; // few types: a list will do
+    std::vector<TypeModel> m_models;
 };
 
 // What reading a folder's seem files one by one meets: each file's bytes,

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -43,6 +44,26 @@ TEST(FolderSearchTest, EachFileWithItsSettingsUnreadableOnesNamedAndALineOpensIt
     // The line's file opens as any file does, and its key picks the setting.
     ASSERT_TRUE(session.open(found.path).opened);
     EXPECT_NE(session.model().switchByKey(found.matches.front().key), nullptr);
+}
+
+// Files of one type share what matches, but each has its own values.
+TEST(FolderSearchTest, EachFileOfATypeHasItsOwnValues) {
+    XmlDocument definitions;
+    ASSERT_TRUE(definitions.load(std::string(VANTREL_DATA_DIR) + "/seem_en.xml").ok);
+    std::ifstream in(kSamples + "0032_0001.seem", std::ios::binary);
+    std::vector<std::uint8_t> first{std::istreambuf_iterator<char>(in), {}};
+    std::vector<std::uint8_t> second = first;
+    second.at(0x1A) ^= 1; // Keys/Sound
+    SettingFinder finder(definitions.root(), "sound");
+    const auto valueOf = [](const std::vector<SettingMatch>& matches) {
+        const auto sound = std::find_if(matches.begin(), matches.end(), [](const SettingMatch& m) {
+            return m.path == "Keys/Sound";
+        });
+        return sound == matches.end() ? std::string() : sound->value;
+    };
+    EXPECT_EQ(valueOf(finder.find(first)), "on");
+    EXPECT_EQ(valueOf(finder.find(second)), "off");
+    EXPECT_EQ(valueOf(finder.find(first)), "on");
 }
 
 TEST(FolderSearchTest, OnlyTypesWhoseDefinitionsMentionTheTextAreDecoded) {
