@@ -372,7 +372,7 @@ describe('refusals and questions', () => {
         assert.ok((await page.title()).startsWith('0032_0001.seem'), 'the open file stays');
     });
 
-    test('another file asks before changes are lost; Cancel keeps them, Discard opens it', async () => {
+    test('another file asks before changes are lost; Cancel and Escape keep them, Discard opens it', async () => {
         await openSample(page, '0032_0001.seem');
         await page.locator('switch-tree li.switch > .label').first().click();
         await page.waitForFunction(() => document.title.includes('*'));
@@ -380,6 +380,19 @@ describe('refusals and questions', () => {
         const dialog = page.locator('message-dialog dialog[open]');
         await dialog.locator('button[data-value="cancel"]').click();
         assert.ok((await page.title()).startsWith('0032_0001.seem *'));
+        let downloads = 0;
+        const counted = () => ++downloads;
+        page.on('download', counted);
+        await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
+        const question = await dialog.locator('.message').textContent();
+        await page.keyboard.press('Escape');
+        await page.waitForFunction((asked) => document.querySelector('message-dialog dialog[open] .message')?.textContent
+            !== asked, question);
+        // A save would be under way by now: it waits on nothing but the page.
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        page.off('download', counted);
+        assert.deepEqual([await page.title(), downloads, await dialog.count()], ['0032_0001.seem * – Vantrel', 0, 0],
+            'Escape neither saves nor opens');
         await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
         await dialog.locator('button[data-value="discard"]').click();
         await page.waitForFunction(() => document.title.startsWith('004a_0001.seem'));
