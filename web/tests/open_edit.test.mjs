@@ -112,8 +112,19 @@ describe('each editor saves what vantrel-cli writes', () => {
         const saved = await saveByDownload(page);
         assert.deepEqual(saved.bytes, cliEdit('0d51_0001.seem', 'color', `${group}/${name}`, '#123456'));
 
+        // The box and the preview's title bar show the title the file holds.
+        const titleShown = (title, what) => page.waitForFunction((wanted) =>
+            document.querySelector('#schemeTitle').value === wanted
+            && document.querySelector('colour-editor .phone-preview .title').textContent.trim() === wanted, title,
+        { timeout: 5000 }).catch(() => assert.fail(`${what}: "${title}" in the box and the preview`));
+        const before = await page.inputValue('#schemeTitle');
         await page.fill('#schemeTitle', 'Tide');
         await page.locator('colour-editor .title-row button').click();
+        await titleShown('Tide', 'the new title');
+        await page.keyboard.press('Control+z');
+        await titleShown(before, 'undone');
+        await page.keyboard.press('Control+y');
+        await titleShown('Tide', 'redone');
         const titled = await saveByDownload(page);
         writeFileSync(join(scratch, 'coloured.seem'), saved.bytes);
         const output = join(scratch, 'titled.seem');
