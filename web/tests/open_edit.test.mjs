@@ -296,14 +296,22 @@ test('Edit ▸ Switch On/Off turns the chosen switch the other way', async () =>
 });
 
 describe('the grid', () => {
+    // Where the focused cell's caret is drawn: the digit underlined, or the bar after the last (-1: nowhere).
+    const drawnCaret = () => page.evaluate(() => [...document.activeElement.children].findIndex((mark) =>
+        getComputedStyle(mark).textDecorationLine.includes('underline')
+        || getComputedStyle(mark, '::after').content.includes('▏')));
+
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
         const original = sample('0032_0001.seem');
         // A click on the cell's right half puts the caret after its first digit.
         await page.locator('byte-grid [data-index="0"]').click({ position: { x: 2, y: 4 } });
-        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 0);
+        assert.deepEqual([await page.evaluate(() => document.querySelector('byte-grid').caret), await drawnCaret()], [0, 0]);
         await page.locator('byte-grid [data-index="0"]').click();
-        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 1);
+        assert.deepEqual([await page.evaluate(() => document.querySelector('byte-grid').caret), await drawnCaret()], [1, 1],
+            'the caret on the last digit');
+        await page.keyboard.press('End');
+        assert.equal(await drawnCaret(), 2, 'after the last digit');
         await page.keyboard.press('Home');
         await page.keyboard.type('ab1');
         await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
@@ -339,7 +347,7 @@ describe('the grid', () => {
         await page.waitForFunction(() => !document.title.includes('*'));
     });
 
-    test('arrows move between cells and the status line follows', async () => {
+    test('arrows move between cells and the status line follows; Ctrl+C, Ctrl+A and Ctrl+F type nothing', async () => {
         await openSample(page, '0032_0001.seem');
         await page.locator('byte-grid [data-index="17"]').click();
         const status = page.locator('.cell-status');
@@ -352,6 +360,17 @@ describe('the grid', () => {
         assert.notEqual(await status.textContent(), at17);
         await page.keyboard.press('Control+End');
         assert.equal(await page.evaluate(() => document.activeElement.dataset.index), String(sample('0032_0001.seem').length - 1));
+
+        await page.keyboard.press('Home');
+        await page.keyboard.press('Control+c');
+        await page.keyboard.press('Control+a');
+        await page.keyboard.press('Control+f');
+        await page.locator('#find-text').waitFor();
+        await page.keyboard.press('Escape');
+        await page.waitForFunction(() => document.activeElement?.closest('byte-grid'));
+        const cells = await page.locator('byte-grid [role="gridcell"]').allTextContents();
+        const shown = [...sample('0032_0001.seem')].map((byte) => byte.toString(16).toUpperCase().padStart(2, '0'));
+        assert.deepEqual([cells.slice(-2), await page.title()], [shown.slice(-2), '0032_0001.seem – Vantrel']);
     });
 
     test('Go to offset takes a hexadecimal offset and refuses others with the desktop\'s messages', async () => {
