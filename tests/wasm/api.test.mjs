@@ -155,6 +155,7 @@ describe("edits and what they push", () => {
         assert.equal(color.state().history.undo, color.label(UiString.UndoMenu, [color.string(UiString.UndoColor)]));
         throwsVantrel(() => color.setColorText(first.key, "blue"), /blue/);
         assert.equal(color.setTransparencyText(first.key, "300"), "100");
+        throwsVantrel(() => color.setTransparencyText("c_999", "50"), /c_999/);
         color.setTitle("Mine");
         assert.equal(color.model().title, "Mine");
         throwsVantrel(() => color.setTitle("Too long"), /.+/);
@@ -188,6 +189,7 @@ describe("questions, words and generators", () => {
         session.toggleSwitch(switches(session.model().root)[0].key);
         const question = session.questionBefore("open");
         assert.deepEqual(question.answers.map((a) => a.answer), ["save", "discard", "cancel"]);
+        assert.deepEqual([question.defaultAnswer, question.cancelAnswer], ["save", "cancel"], "Escape keeps the file");
         assert.ok(question.answers.every((a) => !a.label.includes("&")), JSON.stringify(question.answers));
         assert.deepEqual(session.questionBefore("reload").answers.map((a) => a.answer), ["reload", "cancel"]);
         assert.ok(session.diskChangeQuestion("changed").answers.some((a) => a.answer === "overwrite"));
@@ -408,6 +410,9 @@ describe("what the page hands over is checked", () => {
             [() => session.setSwitch("n_1A_0", 1), /on/],
             [() => session.setVolume("v_0", "7"), /position/],
             [() => session.focusCell(1.5), /index/],
+            [() => session.focusCell(session.cellTexts().length), /index must be a whole number from 0 to 119/],
+            // Of two wrong values, the first is the one named.
+            [() => session.setSwitch(7, "on"), /setSwitch: key must be a string$/],
             [() => session.string(9999), /id/],
             [() => session.setListener(7), /listener/],
             [() => new core.Session(readData("language.xml"), null), /options/],
@@ -419,6 +424,7 @@ describe("what the page hands over is checked", () => {
             throwsVantrel(call, pattern);
         }
         assert.equal(session.state().modified, false, "nothing changed");
+        assert.equal(session.state().cursor.cell, 0, "the cursor stays");
         session.delete();
     });
 

@@ -49,7 +49,7 @@ test('the status line names what to tap, not keys a phone does not have', async 
     assert.equal((await status.textContent()).trim(), languageString(0, 210));
 });
 
-test('a tapped cell takes what a touch keyboard types', async () => {
+test('a tapped cell takes what a touch keyboard types, key by key or a composed word once it is done', async () => {
     await openSample(page, '0032_0001.seem');
     const cell = page.locator('byte-grid [data-index="18"]');
     const old = (await cell.textContent()).trim();
@@ -61,7 +61,33 @@ test('a tapped cell takes what a touch keyboard types', async () => {
     await page.keyboard.insertText(digit);
     await page.waitForFunction(([text]) => document.querySelector('byte-grid [data-index="18"]').textContent.trim() === text,
         [`${digit}${old[1]}`]);
-    await page.keyboard.press('Control+z');
+
+    const texts = (...cells) => page.evaluate((indexes) => indexes.map((index) =>
+        document.querySelector(`byte-grid [data-index="${index}"]`).textContent.trim()), cells);
+    // Until the caret is past the cell's second digit, or on another cell.
+    const filled = (index) => page.waitForFunction((tapped) => {
+        const grid = document.querySelector('byte-grid');
+        return grid.querySelector('.current')?.dataset.index !== tapped || grid.caret === 2;
+    }, String(index), { timeout: 5000 });
+    const [, untouched] = await texts(19, 20);
+    await page.locator('byte-grid [data-index="19"]').tap();
+    await page.keyboard.insertText('1');
+    await page.keyboard.insertText('2');
+    await filled(19);
+    assert.deepEqual(await texts(19, 20), ['12', untouched], 'each input types its own character once');
+    // A keyboard that composes words sends its input while composing, then ends it.
+    const [, next] = await texts(21, 22);
+    await page.locator('byte-grid [data-index="21"]').tap();
+    const ime = await page.context().newCDPSession(page);
+    await ime.send('Input.imeSetComposition', { text: 'a', selectionStart: 1, selectionEnd: 1 });
+    await ime.send('Input.imeSetComposition', { text: 'ab', selectionStart: 2, selectionEnd: 2 });
+    await ime.send('Input.insertText', { text: 'ab' });
+    await filled(21).catch(() => assert.fail('the composed word is typed as it is done'));
+    assert.deepEqual(await texts(21, 22), ['AB', next]);
+    await ime.detach();
+    for (let step = 0; step < 3; ++step) {
+        await page.keyboard.press('Control+z');
+    }
     await page.waitForFunction(() => !document.title.includes('*'));
 });
 

@@ -112,8 +112,19 @@ describe('each editor saves what vantrel-cli writes', () => {
         const saved = await saveByDownload(page);
         assert.deepEqual(saved.bytes, cliEdit('0d51_0001.seem', 'color', `${group}/${name}`, '#123456'));
 
+        // The box and the preview's title bar show the title the file holds.
+        const titleShown = (title, what) => page.waitForFunction((wanted) =>
+            document.querySelector('#schemeTitle').value === wanted
+            && document.querySelector('colour-editor .phone-preview .title').textContent.trim() === wanted, title,
+        { timeout: 5000 }).catch(() => assert.fail(`${what}: "${title}" in the box and the preview`));
+        const before = await page.inputValue('#schemeTitle');
         await page.fill('#schemeTitle', 'Tide');
         await page.locator('colour-editor .title-row button').click();
+        await titleShown('Tide', 'the new title');
+        await page.keyboard.press('Control+z');
+        await titleShown(before, 'undone');
+        await page.keyboard.press('Control+y');
+        await titleShown('Tide', 'redone');
         const titled = await saveByDownload(page);
         writeFileSync(join(scratch, 'coloured.seem'), saved.bytes);
         const output = join(scratch, 'titled.seem');
@@ -285,14 +296,22 @@ test('Edit ▸ Switch On/Off turns the chosen switch the other way', async () =>
 });
 
 describe('the grid', () => {
+    // Where the focused cell's caret is drawn: the digit underlined, or the bar after the last (-1: nowhere).
+    const drawnCaret = () => page.evaluate(() => [...document.activeElement.children].findIndex((mark) =>
+        getComputedStyle(mark).textDecorationLine.includes('underline')
+        || getComputedStyle(mark, '::after').content.includes('▏')));
+
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
         const original = sample('0032_0001.seem');
         // A click on the cell's right half puts the caret after its first digit.
         await page.locator('byte-grid [data-index="0"]').click({ position: { x: 2, y: 4 } });
-        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 0);
+        assert.deepEqual([await page.evaluate(() => document.querySelector('byte-grid').caret), await drawnCaret()], [0, 0]);
         await page.locator('byte-grid [data-index="0"]').click();
-        assert.equal(await page.evaluate(() => document.querySelector('byte-grid').caret), 1);
+        assert.deepEqual([await page.evaluate(() => document.querySelector('byte-grid').caret), await drawnCaret()], [1, 1],
+            'the caret on the last digit');
+        await page.keyboard.press('End');
+        assert.equal(await drawnCaret(), 2, 'after the last digit');
         await page.keyboard.press('Home');
         await page.keyboard.type('ab1');
         await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
@@ -328,7 +347,7 @@ describe('the grid', () => {
         await page.waitForFunction(() => !document.title.includes('*'));
     });
 
-    test('arrows move between cells and the status line follows', async () => {
+    test('arrows move between cells and the status line follows; Ctrl+C, Ctrl+A and Ctrl+F type nothing', async () => {
         await openSample(page, '0032_0001.seem');
         await page.locator('byte-grid [data-index="17"]').click();
         const status = page.locator('.cell-status');
@@ -341,6 +360,17 @@ describe('the grid', () => {
         assert.notEqual(await status.textContent(), at17);
         await page.keyboard.press('Control+End');
         assert.equal(await page.evaluate(() => document.activeElement.dataset.index), String(sample('0032_0001.seem').length - 1));
+
+        await page.keyboard.press('Home');
+        await page.keyboard.press('Control+c');
+        await page.keyboard.press('Control+a');
+        await page.keyboard.press('Control+f');
+        await page.locator('#find-text').waitFor();
+        await page.keyboard.press('Escape');
+        await page.waitForFunction(() => document.activeElement?.closest('byte-grid'));
+        const cells = await page.locator('byte-grid [role="gridcell"]').allTextContents();
+        const shown = [...sample('0032_0001.seem')].map((byte) => byte.toString(16).toUpperCase().padStart(2, '0'));
+        assert.deepEqual([cells.slice(-2), await page.title()], [shown.slice(-2), '0032_0001.seem – Vantrel']);
     });
 
     test('Go to offset takes a hexadecimal offset and refuses others with the desktop\'s messages', async () => {
@@ -372,7 +402,7 @@ describe('refusals and questions', () => {
         assert.ok((await page.title()).startsWith('0032_0001.seem'), 'the open file stays');
     });
 
-    test('another file asks before changes are lost; Cancel keeps them, Discard opens it', async () => {
+    test('another file asks before changes are lost; Cancel and Escape keep them, Discard opens it', async () => {
         await openSample(page, '0032_0001.seem');
         await page.locator('switch-tree li.switch > .label').first().click();
         await page.waitForFunction(() => document.title.includes('*'));
@@ -380,6 +410,19 @@ describe('refusals and questions', () => {
         const dialog = page.locator('message-dialog dialog[open]');
         await dialog.locator('button[data-value="cancel"]').click();
         assert.ok((await page.title()).startsWith('0032_0001.seem *'));
+        let downloads = 0;
+        const counted = () => ++downloads;
+        page.on('download', counted);
+        await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
+        const question = await dialog.locator('.message').textContent();
+        await page.keyboard.press('Escape');
+        await page.waitForFunction((asked) => document.querySelector('message-dialog dialog[open] .message')?.textContent
+            !== asked, question);
+        // A save would be under way by now: it waits on nothing but the page.
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        page.off('download', counted);
+        assert.deepEqual([await page.title(), downloads, await dialog.count()], ['0032_0001.seem * – Vantrel', 0, 0],
+            'Escape neither saves nor opens');
         await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
         await dialog.locator('button[data-value="discard"]').click();
         await page.waitForFunction(() => document.title.startsWith('004a_0001.seem'));

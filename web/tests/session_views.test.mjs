@@ -34,7 +34,7 @@ const treeItem = (page, name) => page.locator('switch-tree li[role="treeitem"]',
     has: page.locator(':scope > .label', { hasText: new RegExp(`^\\s*[▸▾]?\\s*${name}\\s*$`) }),
 });
 
-test('a switch with switches under it opens, and a child is reached and toggled by keys', async () => {
+test('a switch with switches under it opens, a child is reached and toggled by keys; End and Home reach the ends', async () => {
     const { context, page } = await pageWith({});
     await openSample(page, '0032_0001.seem');
     const parent = treeItem(page, 'Call Timer');
@@ -53,6 +53,14 @@ test('a switch with switches under it opens, and a child is reached and toggled 
     await page.waitForFunction((was) => document.activeElement.getAttribute('aria-checked') !== was, wasOn);
     assert.ok((await page.title()).includes('*'));
     assert.equal(await parent.getAttribute('aria-checked') !== null, true, 'the parent is a switch itself');
+    // End and Home reach the last and the first line the tree shows.
+    for (const key of ['End', 'Home']) {
+        await page.keyboard.press(key);
+        await page.waitForFunction((last) => {
+            const lines = [...document.querySelectorAll('switch-tree li[role="treeitem"]')];
+            return document.activeElement === (last ? lines.at(-1) : lines[0]);
+        }, key === 'End', { timeout: 5000 }).catch(() => assert.fail(`${key} in the tree`));
+    }
     await context.close();
 });
 
