@@ -23,7 +23,7 @@ async function reload(page) {
     await page.waitForFunction(() => document.body.dataset.ready === 'true');
 }
 
-test('unsaved changes are offered after a reload, restored on the file as read, wait while the same file is kept edited, and Discard drops them', async () => {
+test('unsaved changes are offered after a reload, restored on the file as read, wait while it is kept edited; Discard drops them', async () => {
     const { page } = shared;
     await openSample(page, '0032_0001.seem');
     await typeIntoCell(page, 18, '5A');
