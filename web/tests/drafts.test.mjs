@@ -23,7 +23,7 @@ async function reload(page) {
     await page.waitForFunction(() => document.body.dataset.ready === 'true');
 }
 
-test('unsaved changes are offered after a reload, restored on the file as read, and Discard drops them', async () => {
+test('unsaved changes are offered after a reload, restored on the file as read, wait while it is kept edited; Discard drops them', async () => {
     const { page } = shared;
     await openSample(page, '0032_0001.seem');
     await typeIntoCell(page, 18, '5A');
@@ -50,6 +50,25 @@ test('unsaved changes are offered after a reload, restored on the file as read, 
     assert.deepEqual(await waitForDrafts(page, 0), []);
     assert.equal(await offer(page).count(), 0);
     assert.equal(await page.title(), 'Vantrel');
+
+    // The same file opened and edited meanwhile, and kept at the question: the draft waits.
+    await openSample(page, '0032_0001.seem');
+    await typeIntoCell(page, 18, '5A');
+    await waitForDrafts(page, 1);
+    await reload(page);
+    await openSample(page, '0032_0001.seem');
+    await typeIntoCell(page, 20, '01');
+    await offer(page).locator('[data-action="restore"]').click();
+    await page.locator('message-dialog dialog[open] button[data-value="cancel"]').click();
+    await offer(page).waitFor({ timeout: 5000 }).catch(() => assert.fail('the draft is still offered'));
+    const cells = await page.evaluate(() => [18, 20].map((cell) =>
+        document.querySelector(`byte-grid [data-index="${cell}"]`).textContent.trim()));
+    const read = sample('0032_0001.seem')[18].toString(16).toUpperCase().padStart(2, '0');
+    assert.deepEqual(cells, [read, '01'], 'the kept document as it was edited');
+    await page.keyboard.press('Control+z');
+    await page.waitForFunction(() => !document.title.includes('*'));
+    await offer(page).locator('[data-action="discard"]').click();
+    assert.deepEqual(await waitForDrafts(page, 0), []);
 });
 
 test('saving, or leaving the changes for another file, keeps no draft', async () => {

@@ -296,22 +296,23 @@ test('Edit ▸ Switch On/Off turns the chosen switch the other way', async () =>
 });
 
 describe('the grid', () => {
-    // Where the focused cell's caret is drawn: the digit underlined, or the bar after the last (-1: nowhere).
-    const drawnCaret = () => page.evaluate(() => [...document.activeElement.children].findIndex((mark) =>
-        getComputedStyle(mark).textDecorationLine.includes('underline')
-        || getComputedStyle(mark, '::after').content.includes('▏')));
+    // The cursor's caret in the focused cell, and where it is drawn: the digit
+    // underlined, or the bar after the last (-1: nowhere).
+    const caretShown = () => page.evaluate(() => [document.querySelector('byte-grid').caret,
+        [...document.activeElement.children].findIndex((mark) =>
+            getComputedStyle(mark).textDecorationLine.includes('underline')
+            || getComputedStyle(mark, '::after').content.includes('▏'))]);
 
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
         const original = sample('0032_0001.seem');
         // A click on the cell's right half puts the caret after its first digit.
         await page.locator('byte-grid [data-index="0"]').click({ position: { x: 2, y: 4 } });
-        assert.deepEqual([await page.evaluate(() => document.querySelector('byte-grid').caret), await drawnCaret()], [0, 0]);
+        assert.deepEqual(await caretShown(), [0, 0]);
         await page.locator('byte-grid [data-index="0"]').click();
-        assert.deepEqual([await page.evaluate(() => document.querySelector('byte-grid').caret), await drawnCaret()], [1, 1],
-            'the caret on the last digit');
+        assert.deepEqual(await caretShown(), [1, 1], 'the caret on the last digit');
         await page.keyboard.press('End');
-        assert.equal(await drawnCaret(), 2, 'after the last digit');
+        assert.deepEqual(await caretShown(), [2, 2], 'after the last digit');
         await page.keyboard.press('Home');
         await page.keyboard.type('ab1');
         await page.waitForFunction(() => document.querySelector('byte-grid [data-index="1"]').textContent.startsWith('1'));
@@ -416,8 +417,8 @@ describe('refusals and questions', () => {
         await openBytes(page, '004a_0001.seem', sample('004a_0001.seem'));
         const question = await dialog.locator('.message').textContent();
         await page.keyboard.press('Escape');
-        await page.waitForFunction((asked) => document.querySelector('message-dialog dialog[open] .message')?.textContent
-            !== asked, question);
+        await page.waitForFunction((asked) =>
+            document.querySelector('message-dialog dialog[open] .message')?.textContent !== asked, question);
         // A save would be under way by now: it waits on nothing but the page.
         await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
         page.off('download', counted);
