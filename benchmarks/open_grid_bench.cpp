@@ -2,8 +2,9 @@
 // How long opening a file into the byte grid takes, and what the largest
 // grid costs in memory: load the bytes, rebuild the view, paint it once.
 
-#include "core/document/ByteGrid.h"
-#include "core/i18n/UiStrings.h"
+#include "core/i18n/LanguageFile.h"
+#include "core/session/EditingSession.h"
+#include "core/settings/SettingsStore.h"
 #include "gui/document/ByteGridView.h"
 
 #include <QApplication>
@@ -43,21 +44,20 @@ long residentKiB() {
 }
 
 // One open as the main window does it, ending with the first paint on screen.
-void openIntoGrid(vantrel::ByteGrid& grid, vantrel::ByteGridView& view,
+void openIntoGrid(vantrel::EditingSession& session, vantrel::ByteGridView& view,
                   const std::vector<std::uint8_t>& bytes) {
-    grid.load(bytes);
-    view.rebuild();
+    (void)session.openBytes("bench.seem", bytes);
     view.repaint();
 }
 
-double medianOpenMs(vantrel::ByteGrid& grid, vantrel::ByteGridView& view, int size) {
+double medianOpenMs(vantrel::EditingSession& session, vantrel::ByteGridView& view, int size) {
     const auto bytes = sampleBytes(size);
     const auto empty = sampleBytes(1);
     std::vector<double> samples;
     for (int run = 0; run < kWarmUps + kRepeats; ++run) {
-        openIntoGrid(grid, view, empty); // each open replaces a small file
+        openIntoGrid(session, view, empty); // each open replaces a small file
         const auto start = std::chrono::steady_clock::now();
-        openIntoGrid(grid, view, bytes);
+        openIntoGrid(session, view, bytes);
         const auto stop = std::chrono::steady_clock::now();
         if (run >= kWarmUps)
             samples.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
@@ -77,9 +77,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    vantrel::ByteGrid grid;
-    vantrel::UiStrings strings;
-    vantrel::ByteGridView view(grid, strings);
+    vantrel::LanguageFile language; // the built-in strings
+    vantrel::MemorySettingsStore settings;
+    vantrel::EditingSession session(language, settings);
+    vantrel::ByteGridView view(session);
     view.resize(view.sizeHint());
     view.setNavigationEnabled(true);
     view.show();
@@ -88,18 +89,18 @@ int main(int argc, char** argv) {
     // Memory first, before the timing loops have grown the heap: everything
     // a 5000-byte grid adds to a shown empty one, glyphs and cached cell
     // faces included, and how long that first, cold open took.
-    openIntoGrid(grid, view, sampleBytes(1));
+    openIntoGrid(session, view, sampleBytes(1));
     const long emptyKiB = residentKiB();
     const auto coldStart = std::chrono::steady_clock::now();
-    openIntoGrid(grid, view, sampleBytes(5000));
+    openIntoGrid(session, view, sampleBytes(5000));
     const double coldMs =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - coldStart)
             .count();
     const long largeKiB = residentKiB();
     const long extraKiB = largeKiB - emptyKiB;
 
-    const double largeMs = medianOpenMs(grid, view, 5000);
-    const double smallMs = medianOpenMs(grid, view, 16);
+    const double largeMs = medianOpenMs(session, view, 5000);
+    const double smallMs = medianOpenMs(session, view, 16);
     const double ratio = largeMs / smallMs;
 
     std::printf("open 5000 bytes: median %.3f ms over %d runs  [%s, target <= %.1f ms]\n", largeMs,
