@@ -172,11 +172,13 @@ std::optional<Failure> writeTemporary(int fd, const struct stat* old,
 constexpr const char* kTemporaryPrefix = ".vantrel-";
 constexpr std::size_t kTemporaryNameLength = 15; // the prefix and six characters
 
-// The folders swept while a batch of saves is open.
+// The folders swept while a batch of saves is open, and those whose renames
+// are still to be flushed when it closes.
 struct SweptFolders {
     std::mutex lock;
     int batches = 0;
     std::set<std::string> folders;
+    std::set<std::string> unsynced;
 };
 
 SweptFolders& sweptFolders() {
@@ -189,6 +191,21 @@ bool sweepDue(const fs::path& folder) {
     SweptFolders& swept = sweptFolders();
     const std::lock_guard guard(swept.lock);
     return swept.batches == 0 || swept.folders.insert(folder.string()).second;
+}
+
+// In a batch, the folder is flushed once when the batch closes rather than
+// after each rename: each file is whole at every moment either way, and a
+// power cut before then can only leave some files at their old bytes.
+void syncFolderNowOrAtBatchEnd(const fs::path& folder) {
+    {
+        SweptFolders& swept = sweptFolders();
+        const std::lock_guard guard(swept.lock);
+        if (swept.batches > 0) {
+            swept.unsynced.insert(folder.string());
+            return;
+        }
+    }
+    syncFolder(folder);
 }
 
 // Named temporary files of ours that a killed save left behind: a save that
@@ -308,7 +325,7 @@ FileWrite replaceByRename(const fs::path& target, const fs::path& folder, const 
     }
     reachSaveStep(SaveStep::Renamed);
     // The rename itself lives in the folder; without this a power cut may undo it.
-    syncFolder(folder);
+    syncFolderNowOrAtBatchEnd(folder);
     return {};
 }
 
@@ -357,10 +374,17 @@ SaveBatch::SaveBatch() {
 }
 
 SaveBatch::~SaveBatch() {
-    SweptFolders& swept = sweptFolders();
-    const std::lock_guard guard(swept.lock);
-    if (--swept.batches == 0)
+    std::set<std::string> unsynced;
+    {
+        SweptFolders& swept = sweptFolders();
+        const std::lock_guard guard(swept.lock);
+        if (--swept.batches != 0)
+            return;
         swept.folders.clear();
+        unsynced.swap(swept.unsynced);
+    }
+    for (const std::string& folder : unsynced)
+        syncFolder(folder);
 }
 
 void setSaveStepHook(SaveStepHook hook) {

@@ -17,6 +17,7 @@ namespace vantrel {
 // While one lives, the abandoned temporary files a killed save may have left
 // are swept from each folder once, at its first save, not at every save: a
 // batch of saves into a folder of thousands would list it once for each file.
+// Each folder's renames are also flushed to the disk once, when it closes.
 class SaveBatch {
   public:
     SaveBatch();
