@@ -70,16 +70,23 @@ std::string openFailureReason(int error) {
     return std::strerror(error);
 }
 
-RegularFileRead readRegularFile(const std::string& path, std::size_t limit) {
+namespace {
+
+// path is relative to folder (or AT_FDCWD); look: whether to look at it before opening.
+RegularFileRead readRegularFileAt(int folder, const std::string& path, std::size_t limit,
+                                  bool look) {
     // Look before opening: opening some devices already does something.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return failure(openFailureReason(errno));
-    if (auto reason = notRegularReason(info.st_mode); !reason.empty())
-        return failure(reason);
+    if (look) {
+        if (::fstatat(folder, path.c_str(), &info, 0) != 0)
+            return failure(openFailureReason(errno));
+        if (auto reason = notRegularReason(info.st_mode); !reason.empty())
+            return failure(reason);
+    }
 
     // Without blocking, in case the path was swapped for a FIFO since the look.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const FileDescriptor file(
+        ::openat(folder, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0)
         return failure(openFailureReason(errno));
     if (::fstat(file.get(), &info) != 0)
@@ -102,6 +109,10 @@ RegularFileRead readRegularFile(const std::string& path, std::size_t limit) {
         if (n == 0)
             break;
         result.bytes.append(buffer, static_cast<std::size_t>(n));
+        // A regular file's short read is its end: no second read to hear so.
+        if (static_cast<std::size_t>(n) < wanted &&
+            result.bytes.size() == static_cast<std::size_t>(info.st_size))
+            break;
     }
     if (result.bytes.size() > limit) {
         result.bytes.resize(limit);
@@ -109,6 +120,16 @@ RegularFileRead readRegularFile(const std::string& path, std::size_t limit) {
     }
     result.ok = true;
     return result;
+}
+
+} // namespace
+
+RegularFileRead readRegularFile(const std::string& path, std::size_t limit) {
+    return readRegularFileAt(AT_FDCWD, path, limit, true);
+}
+
+RegularFileRead readListedRegularFile(int folder, const std::string& name, std::size_t limit) {
+    return readRegularFileAt(folder, name, limit, false);
 }
 
 } // namespace vantrel

@@ -52,6 +52,11 @@ struct RegularFileRead {
 readRegularFile(const std::string& path,
                 std::size_t limit = std::numeric_limits<std::size_t>::max());
 
+// The same for a file a folder listing has just found regular: name is taken
+// in the open folder, and not looked at again before it is opened.
+[[nodiscard]] RegularFileRead readListedRegularFile(int folder, const std::string& name,
+                                                    std::size_t limit);
+
 // The identity of the file path names now (symbolic links followed); none
 // when it cannot be looked at.
 [[nodiscard]] std::optional<FileIdentity> identityOf(const std::string& path);

@@ -22,10 +22,7 @@ SeemFileRead failed(std::string reason) {
     return result;
 }
 
-} // namespace
-
-SeemFileRead readSeemFile(const std::string& path) {
-    const RegularFileRead read = readRegularFile(path, kMaxSeemFileSize);
+SeemFileRead seemFileOf(const RegularFileRead& read) {
     if (!read.ok)
         return failed(read.reason);
     SeemFileRead result;
@@ -39,6 +36,16 @@ SeemFileRead readSeemFile(const std::string& path) {
         result.identity = read.identity;
     }
     return result;
+}
+
+} // namespace
+
+SeemFileRead readSeemFile(const std::string& path) {
+    return seemFileOf(readRegularFile(path, kMaxSeemFileSize));
+}
+
+SeemFileRead readListedSeemFile(int folder, const std::string& name) {
+    return seemFileOf(readListedRegularFile(folder, name, kMaxSeemFileSize));
 }
 
 SeemFileSize probeSeemFileSize(const std::string& path) {

@@ -25,6 +25,9 @@ struct SeemFileRead {
 // Reads a whole seem file, refusing files over kMaxSeemFileSize bytes and
 // empty ones before anything else is done with them.
 [[nodiscard]] SeemFileRead readSeemFile(const std::string& path);
+// The same for a file a folder listing has just found regular, by its name in
+// the open folder.
+[[nodiscard]] SeemFileRead readListedSeemFile(int folder, const std::string& name);
 
 // The length of the seem file at path from one look at its inode, without
 // opening it: what matching a type needs. Status Ok with bytes left empty, or

@@ -5,6 +5,8 @@
 #include "core/files/SeemFile.h"
 #include "core/shell/SeemFolderScan.h"
 
+#include <fcntl.h>
+
 namespace vantrel {
 
 namespace {
@@ -23,15 +25,19 @@ std::string readFailure(const SeemFileRead& read) {
 } // namespace
 
 bool readSeemFolder(const std::string& folder, const SeemFolderVisitor& visitor) {
-    const SeemFolderListing listing = listSeemFolderWithSkipped(folder);
+    const SeemFolderListing listing = listSeemFolderWithSkipped(
+        folder, visitor.wanted ? ListedSizes::Wanted : ListedSizes::NotWanted);
     const std::string prefix = withTrailingSeparator(folder);
     for (const SkippedEntry& entry : listing.skipped)
         visitor.failed(prefix + entry.name, entry.report(), true);
+    // Each file is opened by its name in the folder: no walk down the folder's path each time.
+    const FileDescriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     for (const SeemFolderFile& file : listing.files) {
         if (!isSeemFolderCandidate(file.name) || (visitor.wanted && !visitor.wanted(file.size)))
             continue;
         const std::string path = prefix + file.name;
-        const SeemFileRead read = readSeemFile(path);
+        const SeemFileRead read =
+            opened.isOpen() ? readListedSeemFile(opened.get(), file.name) : readSeemFile(path);
         if (read.status == SeemFileRead::Status::Ok)
             visitor.file(file.name, path, read.bytes);
         else

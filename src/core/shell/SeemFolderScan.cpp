@@ -16,7 +16,7 @@ std::vector<SeemFolderFile> listSeemFolder(const std::string& folder) {
     return listSeemFolderWithSkipped(folder).files;
 }
 
-SeemFolderListing listSeemFolderWithSkipped(const std::string& folder) {
+SeemFolderListing listSeemFolderWithSkipped(const std::string& folder, ListedSizes sizes) {
     SeemFolderListing listing;
     // Each entry is looked at relative to the open folder: a backup holds
     // thousands, and a whole path walked for each is most of a listing's time.
@@ -29,6 +29,10 @@ SeemFolderListing listSeemFolderWithSkipped(const std::string& folder) {
         const std::string name = entry->d_name;
         if (name.empty() || isHiddenFileName(name))
             continue;
+        if (sizes == ListedSizes::NotWanted && entry->d_type == DT_REG) {
+            listing.files.push_back({name, 0});
+            continue;
+        }
         // Follows symbolic links: a link to a seem file counts, a FIFO or a device never does.
         struct stat info {};
         if (::fstatat(folderFd, name.c_str(), &info, 0) != 0) {

@@ -65,7 +65,11 @@ struct SeemFolderListing {
     bool readable = false;
 };
 
-[[nodiscard]] SeemFolderListing listSeemFolderWithSkipped(const std::string& folder);
+// sizes: whether each file's size is wanted. Without, an entry the folder
+// itself says is a regular file is not looked at, and its size is given as 0.
+enum class ListedSizes { Wanted, NotWanted };
+[[nodiscard]] SeemFolderListing listSeemFolderWithSkipped(const std::string& folder,
+                                                          ListedSizes sizes = ListedSizes::Wanted);
 
 // Matches files of folder to the catalog by exact size: every entry of a
 // file's size takes its path as matchedPath, and an item opens the highest
