@@ -23,22 +23,35 @@ class SwitchSearch {
     SwitchSearch(std::string_view text, std::vector<SettingMatch>& matches)
         : m_text(text), m_matches(matches) {}
 
-    void walk(const FunctionNode& node, std::vector<std::string>& folders,
-              const std::string& path) {
+    // The path is joined only for a match: a folder's thousands of files walk
+    // the same tree each time, and most of its nodes match nothing.
+    void walk(const FunctionNode& node, std::vector<std::string>& folders) {
         for (const FunctionNode& child : node.children) {
-            const std::string childPath = path.empty() ? child.text : path + "/" + child.text;
+            m_names.push_back(child.text);
             if (child.isSwitch() && mentions(child.text, child.tip, m_text))
-                m_matches.push_back({SettingKind::Switch, child.key, childPath, onOff(child.on),
+                m_matches.push_back({SettingKind::Switch, child.key, joinedPath(), onOff(child.on),
                                      folders, child.cellIndex, 1});
             folders.push_back(child.key);
-            walk(child, folders, childPath);
+            walk(child, folders);
             folders.pop_back();
+            m_names.pop_back();
         }
     }
 
   private:
+    [[nodiscard]] std::string joinedPath() const {
+        std::string path;
+        for (std::string_view name : m_names) {
+            if (!path.empty())
+                path += '/';
+            path += name;
+        }
+        return path;
+    }
+
     std::string_view m_text;
     std::vector<SettingMatch>& m_matches;
+    std::vector<std::string_view> m_names;
 };
 
 void findStyles(const StyleRows& styles, std::string_view text, std::vector<SettingMatch>& out) {
@@ -106,7 +119,7 @@ std::vector<SettingMatch> findSettings(const EditorModel& model, const ByteGrid&
     switch (model.kind) {
     case EditorKind::Function: {
         std::vector<std::string> folders{model.functions.key};
-        SwitchSearch(text, matches).walk(model.functions, folders, "");
+        SwitchSearch(text, matches).walk(model.functions, folders);
         break;
     }
     case EditorKind::Style:
