@@ -144,6 +144,10 @@ export class DraftKeeper implements ReactiveController {
 
     // The bytes follow the changed cells only, so a typed digit costs no pass over the file.
     private heard(change: SessionChange): void {
+        // A cursor moved or a search typed changes nothing the draft holds.
+        if (!change.allCells && change.cells.length === 0 && change.modified === undefined && !change.file) {
+            return;
+        }
         if (change.allCells) {
             this.texts = [...change.texts];
             this.current = bytesOf(this.texts, this.base ?? undefined);
