@@ -20,10 +20,13 @@ using grid::TwipRect;
 
 inline constexpr int kTwipDesignClientWidth = 12075;
 inline constexpr int kTwipDesignClientHeight = 7065;
-// The editor column keeps 2995 of its 4600, the grid 2700 of its 4950: a
-// header and seven rows.
-inline constexpr int kTwipLeastClientWidth = 10470;
+// The editor column keeps 1975 of its 4600 (a 1280 by 800 screen at scale 2
+// still shows the grid whole), the grid 2700 of its 4950: a header and seven rows.
+inline constexpr int kTwipLeastClientWidth = 9450;
 inline constexpr int kTwipLeastClientHeight = 4815;
+// The least width at which the editor column keeps each editor's rows on one
+// line: a panel beside the window takes only the width beyond it.
+inline constexpr int kTwipRoomyClientWidth = 10470;
 
 struct WindowLayout {
     TwipRect editorArea; // the function tree, style list, colour tree or volume editor
@@ -63,6 +66,6 @@ static_assert(windowLayout(kTwipDesignClientWidth, kTwipDesignClientHeight).grid
 static_assert(windowLayout(6000, 4000) ==
               windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight));
 static_assert(windowLayout(kTwipLeastClientWidth, kTwipLeastClientHeight).gridArea ==
-              TwipRect{3210, 1650, 7155, 2700});
+              TwipRect{2190, 1650, 7155, 2700});
 
 } // namespace vantrel::layout

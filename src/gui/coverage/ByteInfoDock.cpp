@@ -116,7 +116,8 @@ void ByteInfoDock::placeInWindow(const QRect& available) {
     const int pxFrame = std::max(8, window->frameGeometry().width() - window->width());
     const bool resizable = !window->isMaximized() && !window->isFullScreen();
     const int pxWidest = resizable ? available.width() - pxFrame : window->width();
-    const int pxSpare = pxWidest - MainSurface::leastSize().width() - pxSeparator;
+    // Beside the window only where its editors keep their rows on one line.
+    const int pxSpare = pxWidest - MainSurface::roomyWidth() - pxSeparator;
     if (pxSpare < leastWidth()) {
         // Below the grid the rows give way; the window grows what the screen allows.
         const bool wasBelow = window->dockWidgetArea(this) == Qt::BottomDockWidgetArea;

@@ -10,9 +10,12 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 namespace vantrel {
@@ -34,33 +37,43 @@ VolumeEditor::VolumeEditor(EditingSession& session, QWidget* parent)
 }
 
 void VolumeEditor::buildRows() {
-    auto* layout = new QGridLayout(this);
-    layout->setColumnStretch(1, 1);
+    // The rows scroll inside the frame where it is shorter than they are (a
+    // large scale, a small screen); the reset button stays in view below them.
+    auto* frameLayout = new QVBoxLayout(this);
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrVolume"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->viewport()->installEventFilter(this);
+    auto* rows = new QWidget;
+    rows->setObjectName(QStringLiteral("rowsVolume"));
+    m_rowsLayout = new QGridLayout(rows);
+    m_rowsLayout->setContentsMargins(0, 0, 0, 0);
+    m_rowsLayout->setColumnStretch(1, 1);
     for (int row = 0; row < kRows; ++row) {
-        m_captions[row] = new QLabel(this);
+        m_captions[row] = new QLabel(rows);
         m_captions[row]->setObjectName(QStringLiteral("lblVolume"));
-        m_sliders[row] = new QSlider(Qt::Horizontal, this);
+        m_captions[row]->setWordWrap(true);
+        m_sliders[row] = new QSlider(Qt::Horizontal, rows);
         m_sliders[row]->setObjectName(QStringLiteral("sldVolume"));
         m_sliders[row]->setTickPosition(QSlider::TicksBelow);
         m_sliders[row]->setPageStep(1);
         m_sliders[row]->installEventFilter(this);
         // The position as a number: ticks alone do not say where a slider stands.
-        m_numbers[row] = new QLabel(this);
+        m_numbers[row] = new QLabel(rows);
         m_numbers[row]->setObjectName(QStringLiteral("lblVolumeValue"));
         m_numbers[row]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_numbers[row]->setMinimumWidth(
             m_numbers[row]->fontMetrics().horizontalAdvance(QStringLiteral("000")));
-        m_infoLabels[row] = new QLabel(this);
+        m_infoLabels[row] = new QLabel(rows);
         m_infoLabels[row]->setObjectName(QStringLiteral("lblVolumeInfo"));
         m_infoLabels[row]->setWordWrap(true);
         m_infoLabels[row]->setTextFormat(Qt::PlainText);
         // The caption names its slider for screen readers; without it every
         // slider would be called by the frame's title.
         m_captions[row]->setBuddy(m_sliders[row]);
-        layout->addWidget(m_captions[row], row * 2, 0);
-        layout->addWidget(m_sliders[row], row * 2, 1);
-        layout->addWidget(m_numbers[row], row * 2, 2);
-        layout->addWidget(m_infoLabels[row], row * 2 + 1, 0, 1, 3);
         connect(m_sliders[row], &QSlider::valueChanged, m_numbers[row],
                 qOverload<int>(&QLabel::setNum));
         // A move by keys or wheel shows the slider's byte in the grid, as a press
@@ -76,12 +89,61 @@ void VolumeEditor::buildRows() {
         connect(m_sliders[row], &QSlider::sliderReleased, this, [this] { m_session.endGesture(); });
         setRowVisible(row, false);
     }
+    placeRows(false);
+    m_scrollArea->setWidget(rows);
+    // The frame's own ground shows through, as it did before the rows scrolled.
+    m_scrollArea->viewport()->setAutoFillBackground(false);
+    rows->setAutoFillBackground(false);
+    frameLayout->addWidget(m_scrollArea, 1);
     m_resetButton = new QPushButton(this);
     m_resetButton->setObjectName(QStringLiteral("cmdReset"));
     m_resetButton->setEnabled(false);
-    layout->addWidget(m_resetButton, kRows * 2, 1, 1, 2, Qt::AlignRight);
-    layout->setRowStretch(kRows * 2 + 1, 1);
+    frameLayout->addWidget(m_resetButton, 0, Qt::AlignRight);
     connect(m_resetButton, &QPushButton::clicked, this, &VolumeEditor::restoreDefaults);
+}
+
+// Side by side, a row is its caption, slider and number on one line with its
+// explanation below; stacked, for a narrow frame, the caption has a line of its own.
+void VolumeEditor::placeRows(bool stacked) {
+    m_stacked = stacked;
+    const int linesPerRow = stacked ? 3 : 2;
+    for (int row = 0; row < kRows; ++row) {
+        for (QWidget* part :
+             {static_cast<QWidget*>(m_captions[row]), static_cast<QWidget*>(m_sliders[row]),
+              static_cast<QWidget*>(m_numbers[row]), static_cast<QWidget*>(m_infoLabels[row])})
+            m_rowsLayout->removeWidget(part);
+        const int line = row * linesPerRow;
+        if (stacked) {
+            m_rowsLayout->addWidget(m_captions[row], line, 0, 1, 3);
+            m_rowsLayout->addWidget(m_sliders[row], line + 1, 0, 1, 2);
+        } else {
+            m_rowsLayout->addWidget(m_captions[row], line, 0);
+            m_rowsLayout->addWidget(m_sliders[row], line, 1);
+        }
+        m_rowsLayout->addWidget(m_numbers[row], line + linesPerRow - 2, 2);
+        m_rowsLayout->addWidget(m_infoLabels[row], line + linesPerRow - 1, 0, 1, 3);
+    }
+    for (int line = 0; line < m_rowsLayout->rowCount(); ++line)
+        m_rowsLayout->setRowStretch(line, 0);
+    m_rowsLayout->setRowStretch(kRows * linesPerRow, 1);
+}
+
+// Stacked when the widest caption, a slider of six characters and the number
+// do not fit side by side.
+void VolumeEditor::fitRowsToWidth() {
+    int widestCaption = 0;
+    for (int row = 0; row < kRows; ++row) {
+        if (itemOf(row))
+            widestCaption =
+                std::max(widestCaption,
+                         m_captions[row]->fontMetrics().horizontalAdvance(m_captions[row]->text()));
+    }
+    const int spacing = m_rowsLayout->horizontalSpacing();
+    const int sideBySide = widestCaption + fontMetrics().averageCharWidth() * 6 +
+                           m_numbers[0]->minimumWidth() + 2 * spacing;
+    const bool stacked = m_scrollArea->viewport()->width() < sideBySide;
+    if (stacked != m_stacked)
+        placeRows(stacked);
 }
 
 // A row without an item has nothing to show and nothing to reset.
@@ -108,6 +170,7 @@ void VolumeEditor::load() {
         showInfo(row);
     }
     m_resetButton->setEnabled(itemCount() > 0);
+    fitRowsToWidth();
 }
 
 void VolumeEditor::restoreDefaults() {
@@ -155,6 +218,8 @@ void VolumeEditor::onSliderPressed(int row) {
 }
 
 bool VolumeEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_scrollArea->viewport() && event->type() == QEvent::Resize)
+        fitRowsToWidth();
     const int row = rowOf(watched);
     if (row >= 0) {
         switch (event->type()) {

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSlider;
 
 namespace vantrel {
@@ -56,6 +58,8 @@ class VolumeEditor : public QGroupBox {
 
   private:
     void buildRows();
+    void placeRows(bool stacked);
+    void fitRowsToWidth();
     void setRowVisible(int row, bool visible);
     void onSliderMoved(int row);
     void onSliderPressed(int row);
@@ -68,6 +72,9 @@ class VolumeEditor : public QGroupBox {
     [[nodiscard]] int itemCount() const;
 
     EditingSession& m_session;
+    QScrollArea* m_scrollArea = nullptr;
+    QGridLayout* m_rowsLayout = nullptr;
+    bool m_stacked = false;
     std::array<QLabel*, kRows> m_captions{};
     std::array<QSlider*, kRows> m_sliders{};
     std::array<QLabel*, kRows> m_numbers{};

@@ -20,6 +20,7 @@ static_assert(px(layout::kTwipDesignClientHeight) * kTwipsPerPixel ==
 static_assert(px(layout::kTwipLeastClientWidth) * kTwipsPerPixel == layout::kTwipLeastClientWidth);
 static_assert(px(layout::kTwipLeastClientHeight) * kTwipsPerPixel ==
               layout::kTwipLeastClientHeight);
+static_assert(px(layout::kTwipRoomyClientWidth) * kTwipsPerPixel == layout::kTwipRoomyClientWidth);
 
 } // namespace
 
@@ -42,6 +43,10 @@ QSize MainSurface::designedSize() {
 
 QSize MainSurface::leastSize() {
     return {px(layout::kTwipLeastClientWidth), px(layout::kTwipLeastClientHeight)};
+}
+
+int MainSurface::roomyWidth() {
+    return px(layout::kTwipRoomyClientWidth);
 }
 
 void MainSurface::setLayoutHandler(LayoutHandler handler) {

@@ -29,6 +29,8 @@ class MainSurface : public QScrollArea {
     // The least client size in pixels, where the editor column is narrower
     // and the grid shorter but every control still whole.
     [[nodiscard]] static QSize leastSize();
+    // The least width at which the editors keep their rows on one line.
+    [[nodiscard]] static int roomyWidth();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

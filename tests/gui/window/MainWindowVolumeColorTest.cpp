@@ -7,6 +7,7 @@
 #include "gui/editors/ColorEditor.h"
 #include "gui/editors/ColorTreeEditor.h"
 #include "gui/editors/VolumeEditor.h"
+#include "gui/widgets/MainSurface.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 
@@ -251,6 +254,44 @@ TEST_F(MainWindowVolumeColor, OnlyTheColourEditorLocksTheCellsAndAShorterFileIsS
     clickEntry("c_14");
     EXPECT_TRUE(probe().session().document().grid().hasBorder(0x14));
     EXPECT_FALSE(probe().session().document().grid().hasBorder(0x04));
+}
+
+// A 1280 by 800 screen at scale 2 holds a window of 640 by 400: the grid keeps
+// its sixteen columns in view without the window scrolling sideways, and the
+// volume rows stack their captions and scroll, every slider and number whole.
+TEST_F(MainWindowVolumeColor, AWindowOfHalfA1280By800ScreenShowsTheWholeGridAndTheVolumeRows) {
+    startShown();
+    mainWindow->openFile(sample("0a1c_0001.seem"));
+    mainWindow->resize(640, 400);
+    QTest::qWait(0);
+    const auto* surface = mainWindow->findChild<MainSurface*>();
+    EXPECT_FALSE(surface->horizontalScrollBar()->isVisible());
+    const ByteGridView* grid = probe().gridView();
+    for (const int index : {0, 15}) {
+        const QRect cell = grid->cellRect(index).translated(
+            grid->viewport()->mapTo(surface->viewport(), QPoint(0, 0)));
+        EXPECT_TRUE(surface->viewport()->rect().contains(cell)) << index;
+    }
+    auto* rows = volume()->findChild<QScrollArea*>();
+    ASSERT_NE(rows, nullptr);
+    const int pxLeastSlider = volume()->fontMetrics().averageCharWidth() * 6;
+    for (int row = 0; row < VolumeEditor::kRows; ++row) {
+        QSlider* slider = volume()->slider(row);
+        if (!slider->isVisibleTo(volume()))
+            continue;
+        EXPECT_GE(slider->width(), pxLeastSlider) << row;
+        EXPECT_GT(slider->y(), volume()->caption(row)->y()) << row; // the caption above
+        rows->ensureWidgetVisible(slider);
+        EXPECT_TRUE(rows->viewport()->rect().contains(
+            QRect(slider->mapTo(rows->viewport(), QPoint(0, 0)), slider->size())))
+            << row;
+    }
+    for (const QLabel* number : volume()->findChildren<QLabel*>(QStringLiteral("lblVolumeValue"))) {
+        if (number->isVisibleTo(volume())) {
+            EXPECT_LE(number->mapTo(rows->viewport(), QPoint(number->width(), 0)).x(),
+                      rows->viewport()->width());
+        }
+    }
 }
 
 // A large system font: the panel grows to fit its rows and the grid moves down
