@@ -73,6 +73,9 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     private readonly caretWords = (caret: number, text: string): string => (caret < 2
         ? this.session?.string(UiString.AccessibleCaretOnDigit, [String(caret + 1), text])
         : this.session?.string(UiString.AccessibleCaretAfter, [text])) ?? '';
+    // One function for the app's life: a new one at each render would have the
+    // folder panel drawn again with every change.
+    private readonly tellUser = (text: string): Promise<void> => this.files.tell(text);
 
     override createRenderRoot(): HTMLElement {
         return this;
@@ -394,7 +397,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
             }}>
                 <h1 class="document-title">${file.open ? `${file.name}${modified ? ' *' : ''}` : 'Vantrel'}
                     ${file.type ? html`<span class="type">${file.type.id} · ${file.type.tip}</span>` : nothing}</h1>
-                <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${(text: string) => this.files.tell(text)}
+                <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${this.tellUser}
                     @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}
                     @pair-open=${this.openPair} @found-open=${this.openFoundFile}></folder-panel>
                 <find-bar .session=${session} .answer=${this.controller.find} @find-moved=${this.showFound}
