@@ -6,7 +6,7 @@
 #include "core/compare/DifferenceJson.h"
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/files/FileLock.h"
-#include "core/files/FileReplacement.h"
+#include "core/files/SaveBatch.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeMatching.h"
 #include "core/recipe/RecipeReview.h"

@@ -7,6 +7,7 @@
 #include "core/files/ClaimedFile.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/RegularFile.h"
+#include "core/files/SaveBatch.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,9 +16,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <mutex>
 #include <random>
-#include <set>
 
 namespace vantrel {
 
@@ -150,12 +149,6 @@ FileWrite writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& 
     return {FileWrite::Outcome::NotRestored, reason, copy};
 }
 
-void syncFolder(const fs::path& folder) {
-    const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.isOpen())
-        ::fsync(dir.get());
-}
-
 std::optional<Failure> writeTemporary(int fd, const struct stat* old,
                                       const std::vector<std::uint8_t>& bytes) {
     // Owner first: a change of owner clears the set-id bits the mode may carry.
@@ -172,46 +165,10 @@ std::optional<Failure> writeTemporary(int fd, const struct stat* old,
 constexpr const char* kTemporaryPrefix = ".vantrel-";
 constexpr std::size_t kTemporaryNameLength = 15; // the prefix and six characters
 
-// The folders swept while a batch of saves is open, and those whose renames
-// are still to be flushed when it closes.
-struct SweptFolders {
-    std::mutex lock;
-    int batches = 0;
-    std::set<std::string> folders;
-    std::set<std::string> unsynced;
-};
-
-SweptFolders& sweptFolders() {
-    static SweptFolders swept;
-    return swept;
-}
-
-// Whether the folder is to be swept now: always, but once a batch.
-bool sweepDue(const fs::path& folder) {
-    SweptFolders& swept = sweptFolders();
-    const std::lock_guard guard(swept.lock);
-    return swept.batches == 0 || swept.folders.insert(folder.string()).second;
-}
-
-// In a batch, the folder is flushed once when the batch closes rather than
-// after each rename: each file is whole at every moment either way, and a
-// power cut before then can only leave some files at their old bytes.
-void syncFolderNowOrAtBatchEnd(const fs::path& folder) {
-    {
-        SweptFolders& swept = sweptFolders();
-        const std::lock_guard guard(swept.lock);
-        if (swept.batches > 0) {
-            swept.unsynced.insert(folder.string());
-            return;
-        }
-    }
-    syncFolder(folder);
-}
-
 // Named temporary files of ours that a killed save left behind: a save that
 // is still running holds the lock of its own.
 void removeAbandonedTemporaries(const fs::path& folder) {
-    if (!sweepDue(folder))
+    if (!sweepDueInBatch(folder.string()))
         return;
     removeAbandonedFiles(folder.string(), [](const std::string& name) {
         return name.size() == kTemporaryNameLength && name.starts_with(kTemporaryPrefix);
@@ -325,7 +282,7 @@ FileWrite replaceByRename(const fs::path& target, const fs::path& folder, const 
     }
     reachSaveStep(SaveStep::Renamed);
     // The rename itself lives in the folder; without this a power cut may undo it.
-    syncFolderNowOrAtBatchEnd(folder);
+    syncFolderNowOrAtBatchEnd(folder.string());
     return {};
 }
 
@@ -366,26 +323,6 @@ FileWrite replace(const std::string& path, const std::vector<std::uint8_t>& byte
 }
 
 } // namespace
-
-SaveBatch::SaveBatch() {
-    SweptFolders& swept = sweptFolders();
-    const std::lock_guard guard(swept.lock);
-    ++swept.batches;
-}
-
-SaveBatch::~SaveBatch() {
-    std::set<std::string> unsynced;
-    {
-        SweptFolders& swept = sweptFolders();
-        const std::lock_guard guard(swept.lock);
-        if (--swept.batches != 0)
-            return;
-        swept.folders.clear();
-        unsynced.swap(swept.unsynced);
-    }
-    for (const std::string& folder : unsynced)
-        syncFolder(folder);
-}
 
 void setSaveStepHook(SaveStepHook hook) {
     saveStepHook = hook;

@@ -14,16 +14,4 @@ namespace vantrel {
                                         const std::vector<std::uint8_t>& bytes,
                                         const std::string& copy);
 
-// While one lives, the abandoned temporary files a killed save may have left
-// are swept from each folder once, at its first save, not at every save: a
-// batch of saves into a folder of thousands would list it once for each file.
-// Each folder's renames are also flushed to the disk once, when it closes.
-class SaveBatch {
-  public:
-    SaveBatch();
-    ~SaveBatch();
-    SaveBatch(const SaveBatch&) = delete;
-    SaveBatch& operator=(const SaveBatch&) = delete;
-};
-
 } // namespace vantrel

@@ -4,6 +4,7 @@
 #include "core/files/ClaimedFile.h"
 #include "core/files/FileReplacement.h"
 #include "core/files/RecoveryCopy.h"
+#include "core/files/SaveBatch.h"
 #include "core/files/SeemFile.h"
 
 #include <fcntl.h>
