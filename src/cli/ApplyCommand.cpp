@@ -3,9 +3,9 @@
 // review does, so --dry-run shows the same marks the user would see there.
 #include "cli/CliJson.h"
 #include "cli/FolderCommands.h"
+#include "cli/PendingWrites.h"
 #include "core/compare/DifferenceJson.h"
 #include "core/definitions/SeemTypeCatalog.h"
-#include "core/files/FileLock.h"
 #include "core/files/SaveBatch.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeMatching.h"
@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <numeric>
 
 namespace vantrel::cli {
@@ -29,6 +30,9 @@ struct ApplyRun {
     Json* report = nullptr;
     // The recipes that put back every file changed so far.
     std::vector<FileRecipe> undo;
+    // Written files still to be put in place; anything said of another file
+    // waits until they are, so the output keeps the files' order.
+    PendingWrites writes;
 };
 
 // Entries that write bytes as they stand, and how many bytes they hold.
@@ -139,18 +143,65 @@ void addUndo(const CliContext& context, ApplyRun& run) {
     run.undo.push_back(std::move(back));
 }
 
-int reportProblems(const CliContext& context, const ApplyRun& run, const std::string& path,
+int reportProblems(const CliContext& context, ApplyRun& run, const std::string& path,
                    const std::vector<std::string>& problems) {
+    const int status = run.writes.flush();
     for (const std::string& problem : problems)
         context.badInput(path, problem);
     if (run.report != nullptr)
         run.report->push_back(errorObject(path, problems.front()));
-    return kBadInput;
+    return std::max<int>(status, kBadInput);
 }
 
-// Applies the entries at indices to the open document; prints what changed,
-// or adds it to the report. 0, or 2 with every problem listed and nothing written.
-int applyToOpenFile(CliContext& context, ApplyRun& run, const std::vector<std::size_t>& indices) {
+// What is said of a file once it is written, or with --dry-run would be.
+int reportChangedFile(const CliContext& context, const ApplyRun& run, const std::string& path,
+                      const std::vector<SettingDifference>& differences,
+                      const RecipeReview& review) {
+    const bool dryRun = run.options.dryRun;
+    if (run.report != nullptr) {
+        run.report->push_back(fileReport(path, differencesJson(differences), !dryRun, review));
+        return kSuccess;
+    }
+    const std::size_t count = differences.size();
+    context.out << path << ": " << count << (count == 1 ? " change" : " changes")
+                << (dryRun ? " would be made\n" : "\n");
+    for (const SettingDifference& difference : differences)
+        context.out << "  " << differenceLine(difference) << '\n';
+    printMarks(context, review);
+    return kSuccess;
+}
+
+// The open document's new bytes wait with the other written files; it is
+// reported once they are in place, so the list never names a change that did
+// not happen.
+int writeOpenFile(CliContext& context, ApplyRun& run, std::unique_ptr<FileLock> lock,
+                  std::vector<SettingDifference> differences, const RecipeReview& review) {
+    const std::string path = context.document.path();
+    PreparedReplacement replacement;
+    if (const SaveResult saved = context.session.prepareSave(replacement);
+        saved.status != SaveResult::Status::Saved) {
+        const int status = std::max(run.writes.flush(), reportSave(context, path, saved));
+        if (run.report != nullptr)
+            run.report->push_back(errorObject(path, "not written"));
+        return status;
+    }
+    return run.writes.add(std::move(lock), std::move(replacement),
+                          [&context, &run, path, differences = std::move(differences),
+                           review](const FileWrite& written) {
+                              if (written.ok())
+                                  return reportChangedFile(context, run, path, differences, review);
+                              const int status = context.badInput(path, written.describe());
+                              if (run.report != nullptr)
+                                  run.report->push_back(errorObject(path, "not written"));
+                              return status;
+                          });
+}
+
+// Applies the entries at indices to the open document and writes it (lock
+// held until then); reports what changed. 0, or 2 with every problem listed
+// and nothing written.
+int applyToOpenFile(CliContext& context, ApplyRun& run, const std::vector<std::size_t>& indices,
+                    std::unique_ptr<FileLock> lock) {
     const SeemDocument& document = context.document;
     const std::string path = document.path();
     const RecipeReview review = reviewRecipeEntries(
@@ -162,41 +213,23 @@ int applyToOpenFile(CliContext& context, ApplyRun& run, const std::vector<std::s
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     if (const auto problems = context.session.applyReviewed(review, rows); !problems.empty())
         return reportProblems(context, run, path, problems);
-    const bool dryRun = run.options.dryRun;
     if (document.grid().bytes() == document.savedBytes()) {
+        const int status = run.writes.flush();
         if (run.report != nullptr)
             run.report->push_back(fileReport(path, Json::array(), false, review));
         else
             context.out << path << ": unchanged\n";
-        return kSuccess;
+        return status;
     }
     addUndo(context, run);
     ByteGrid before;
     before.load(document.savedBytes());
-    const auto comparison =
+    auto comparison =
         compareSeemFiles({document.type(), document.typeName(), before},
                          {document.type(), document.typeName(), document.grid()}, UiStrings());
-    if (!dryRun) {
-        const SaveResult saved = context.session.save();
-        if (const int status = reportSave(context, path, saved); status != kSuccess) {
-            if (run.report != nullptr)
-                run.report->push_back(errorObject(path, "not written"));
-            return status;
-        }
-    }
-    if (run.report != nullptr) {
-        run.report->push_back(
-            fileReport(path, differencesJson(comparison.differences), !dryRun, review));
-        return kSuccess;
-    }
-    // Listed once written, so the list never names a change that did not happen.
-    const std::size_t count = comparison.differences.size();
-    context.out << path << ": " << count << (count == 1 ? " change" : " changes")
-                << (dryRun ? " would be made\n" : "\n");
-    for (const SettingDifference& difference : comparison.differences)
-        context.out << "  " << differenceLine(difference) << '\n';
-    printMarks(context, review);
-    return kSuccess;
+    if (run.options.dryRun)
+        return reportChangedFile(context, run, path, comparison.differences, review);
+    return writeOpenFile(context, run, std::move(lock), std::move(comparison.differences), review);
 }
 
 // One target file, read, changed and written under its lock as an edit in
@@ -204,30 +237,32 @@ int applyToOpenFile(CliContext& context, ApplyRun& run, const std::vector<std::s
 int applyToFile(CliContext& context, ApplyRun& run, const RecipeTargetFile& target,
                 const std::vector<std::size_t>& indices) {
     const std::string& path = target.path;
+    // A file named twice is read again only once its first write is in place.
+    int status = target.skipped || FileLock::isHeldHere(path) ? run.writes.flush() : kSuccess;
     if (target.skipped) {
         if (run.report != nullptr)
             run.report->push_back(skippedObject(path, target.skipped->message));
-        return context.badInput(path, target.skipped->message);
+        return std::max(status, context.badInput(path, target.skipped->message));
     }
     if (!run.options.dryRun && reportLeftoverRecovery(context, path)) {
+        status = std::max(status, run.writes.flush());
         if (run.report != nullptr)
             run.report->push_back(errorObject(path, "an earlier save was interrupted"));
-        return kBadInput;
+        return std::max<int>(status, kBadInput);
     }
-    std::optional<FileLock> lock;
+    std::unique_ptr<FileLock> lock;
     if (!run.options.dryRun)
-        lock.emplace(path);
+        lock = std::make_unique<FileLock>(path);
     std::string problem;
     if (!openSeem(context, path, &problem))
-        return reportProblems(context, run, path, {problem});
-    return applyToOpenFile(context, run, indices);
+        return std::max(status, reportProblems(context, run, path, {problem}));
+    return std::max(status, applyToOpenFile(context, run, indices, std::move(lock)));
 }
 
 // Which files take which entries: a file named alone is checked against the
 // recipe's type; the files of folders are paired by type ID.
-FolderRecipeMatch matchTargets(const CliContext& context, const ApplyRun& run,
-                               const RecipeIndex& index, const std::vector<RecipeTargetFile>& files,
-                               int& status) {
+FolderRecipeMatch matchTargets(const CliContext& context, ApplyRun& run, const RecipeIndex& index,
+                               const std::vector<RecipeTargetFile>& files, int& status) {
     const XmlElement root = context.document.definitions().root();
     std::vector<RecipeFile> typed;
     typed.reserve(files.size());
@@ -277,7 +312,7 @@ int applyRecipe(CliContext& context, const ApplyOptions& options) {
         return context.badInput(options.recipe, unknown);
     announceRawBytes(context, options.recipe, parsed.recipe);
     Json files = Json::array();
-    ApplyRun run{options, parsed.recipe, context.json() ? &files : nullptr, {}};
+    ApplyRun run{options, parsed.recipe, context.json() ? &files : nullptr, {}, {}};
     std::vector<RecipeTargetFile> targets;
     for (const std::string& target : options.targets) {
         for (RecipeTargetFile& file : expandTargets(context, target))
@@ -293,6 +328,7 @@ int applyRecipe(CliContext& context, const ApplyOptions& options) {
         if (!indices.empty())
             status = std::max(status, applyToFile(context, run, targets[i], indices));
     }
+    status = std::max(status, run.writes.flush());
     for (const std::string& seem : match.unmatched) {
         if (!chosenOf(run, index.entriesOf(seem)).empty())
             status = context.badInput(options.recipe, "no file for seem " + seem);

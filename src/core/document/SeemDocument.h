@@ -5,6 +5,7 @@
 #include "core/document/CellTexts.h"
 #include "core/document/EditHistory.h"
 #include "core/document/ListenerList.h"
+#include "core/files/FileReplacement.h"
 #include "core/files/SeemFile.h"
 #include "core/xml/XmlDocument.h"
 
@@ -34,6 +35,13 @@ struct SaveOutcome {
     // are when they could not be written back.
     FileWrite::Outcome fileOutcome = FileWrite::Outcome::Unchanged;
     std::string recoveryPath;
+};
+
+// save() for one of a batch of files flushed to the disk together: the
+// checks, and the new bytes waiting in replacement for putInPlace.
+struct PreparedSave {
+    SaveOutcome outcome; // Saved: prepared
+    PreparedReplacement replacement;
 };
 
 // How the open document's file on disk compares with what was read or saved.
@@ -84,6 +92,9 @@ class SeemDocument {
     // The path becomes the document's only when the save succeeds. Saving
     // onto the document's own file is checked as save() is.
     SaveOutcome saveAs(const std::string& path, bool overwriteChanges = false);
+    // save() up to the new bytes in a temporary file. The caller holds the
+    // file's FileLock until putInPlace; the document is not marked saved.
+    PreparedSave prepareSave();
     [[nodiscard]] DiskState diskState() const;
     // Saving without a file: the bytes the cells hold, or the first cell that
     // does not hold a byte (bytes then untouched). Once they are stored
@@ -139,6 +150,8 @@ class SeemDocument {
     void endEdit();
     void useDefinitions(std::unique_ptr<XmlDocument> definitions);
     SaveOutcome saveTo(const std::string& path, bool overwriteChanges);
+    [[nodiscard]] std::optional<SaveOutcome> saveRefusal(const std::string& path,
+                                                         bool overwriteChanges) const;
     [[nodiscard]] bool isOwnFile(const std::string& path) const;
     void onCellChanged(int index);
     void trackText(int index, const std::string& text);

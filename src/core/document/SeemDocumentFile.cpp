@@ -39,6 +39,17 @@ SaveOutcome SeemDocument::save(bool overwriteChanges) {
     return saveTo(path, overwriteChanges);
 }
 
+PreparedSave SeemDocument::prepareSave() {
+    endGesture();
+    if (!m_hasFile)
+        return {saveOutcome(SaveOutcome::Status::WriteFailed, -1, "no file is open"), {}};
+    const FileLock lock(m_path);
+    if (auto refusal = saveRefusal(m_path, false))
+        return {*refusal, {}};
+    reachSaveStep(SaveStep::Checked);
+    return {saveOutcome(SaveOutcome::Status::Saved), prepareReplacement(m_path, m_grid.bytes())};
+}
+
 SaveOutcome SeemDocument::saveAs(const std::string& path, bool overwriteChanges) {
     return saveTo(path, overwriteChanges);
 }
@@ -70,15 +81,23 @@ bool SeemDocument::isOwnFile(const std::string& path) const {
     return other && other->device == m_identity.device && other->inode == m_identity.inode;
 }
 
-SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
-    endGesture();
+// An invalid cell, or a file another program changed since it was read.
+std::optional<SaveOutcome> SeemDocument::saveRefusal(const std::string& path,
+                                                     bool overwriteChanges) const {
     if (const auto invalid = m_grid.firstInvalidCell())
         return saveOutcome(SaveOutcome::Status::InvalidCell, *invalid);
+    if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
+        return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
+    return std::nullopt;
+}
+
+SaveOutcome SeemDocument::saveTo(const std::string& path, bool overwriteChanges) {
+    endGesture();
     // Other programs' edits of the file wait from before the check until the
     // new file is in place, so no change slips in between.
     const FileLock lock(path);
-    if (!overwriteChanges && isOwnFile(path) && diskState() != DiskState::Same)
-        return saveOutcome(SaveOutcome::Status::ChangedOnDisk);
+    if (auto refusal = saveRefusal(path, overwriteChanges))
+        return *refusal;
     reachSaveStep(SaveStep::Checked);
     std::vector<std::uint8_t> bytes = m_grid.bytes();
     FileWrite written = replaceFile(path, bytes);

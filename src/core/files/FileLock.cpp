@@ -71,6 +71,11 @@ FileLock::FileLock(const std::string& path) {
     }
 }
 
+bool FileLock::isHeldHere(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && isHeld(keyOf(info));
+}
+
 FileLock::~FileLock() {
     if (m_fd < 0)
         return;

@@ -24,6 +24,8 @@ class FileLock {
     FileLock& operator=(const FileLock&) = delete;
     ~FileLock();
     [[nodiscard]] bool isLocked() const { return m_fd >= 0 || m_nested; }
+    // This process holds the lock of the file the path names.
+    [[nodiscard]] static bool isHeldHere(const std::string& path);
 
   private:
     int m_fd = -1;

@@ -5,6 +5,7 @@
 
 #include "core/Failure.h"
 #include "core/files/ClaimedFile.h"
+#include "core/files/InPlaceWrite.h"
 #include "core/files/RecoveryCopy.h"
 #include "core/files/RegularFile.h"
 #include "core/files/SaveBatch.h"
@@ -16,21 +17,15 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <random>
+#include <span>
 
 namespace vantrel {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A file this large is not copied aside to be written back after a failed
-// in-place write; it is refused instead.
-constexpr off_t kMaxInPlaceBackup = 16 * 1024 * 1024;
-
-std::string systemReason(int error) {
-    return std::strerror(error);
-}
 
 bool markedReadOnly(const char* path, const struct stat& info) {
     // Read-only marks are honoured even for users (root) whom the system would let through.
@@ -49,113 +44,22 @@ mode_t modeForNewFile() {
     return 0666 & ~mask;
 }
 
-bool writeAllAt(int fd, const std::uint8_t* data, std::size_t size) {
-    std::size_t written = 0;
-    while (written < size) {
-        const ssize_t n = ::pwrite(fd, data + written, size - written, static_cast<off_t>(written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool readAllAt(int fd, std::vector<std::uint8_t>& bytes) {
-    std::uint8_t buffer[16384];
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-}
-
-// The whole content of fd becomes bytes, flushed to the disk.
-bool overwrite(int fd, const std::vector<std::uint8_t>& bytes) {
-    return writeAllAt(fd, bytes.data(), bytes.size()) &&
-           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-}
-
 SaveStepHook saveStepHook = nullptr;
 
-FileWrite unchanged(std::string reason) {
-    return {FileWrite::Outcome::Unchanged, std::move(reason), {}};
-}
-
-// Used where the folder will not take a temporary file or a rename, and for
-// files with several names, which a rename would split apart. The old bytes
-// go to a recovery copy first, so that an interruption anywhere leaves them
-// somewhere whole; they are written back if the new ones cannot all be written.
-// With guard, a recovery copy being put back, that copy already holds the bytes.
-FileWrite writeInPlace(const fs::path& target, const std::vector<std::uint8_t>& bytes,
-                       const std::string* guard) {
-    const FileDescriptor file(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.isOpen())
-        return unchanged(openFailureReason(errno));
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0)
-        return unchanged(systemReason(errno));
-    if (auto reason = notRegularReason(info.st_mode); !reason.empty())
-        return unchanged(reason);
-    if (info.st_size > kMaxInPlaceBackup)
-        return unchanged(
-            "the folder allows no safe replacement and the file is too large to write in place");
-    std::vector<std::uint8_t> old;
-    std::string copy;
-    // Held until the copy is dropped or, the write having failed, left for recover.
-    FileDescriptor copyHolder(-1);
-    if (guard != nullptr) {
-        copy = *guard;
-    } else {
-        if (!readAllAt(file.get(), old))
-            return unchanged("its old content cannot be read: " + systemReason(errno));
-        KeptCopy kept = keepRecoveryCopy(target.string(), identityOfStat(info), old);
-        if (!kept.failure.empty())
-            return unchanged(kept.failure);
-        copy = kept.path;
-        copyHolder = std::move(kept.holder);
-    }
-    reachSaveStep(SaveStep::RecoveryKept);
-
-    bool ok = writeAllAt(file.get(), bytes.data(), bytes.size());
-    if (ok) {
-        reachSaveStep(SaveStep::WrittenInPlace);
-        ok = ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) == 0;
-    }
-    if (ok) {
-        reachSaveStep(SaveStep::Truncated);
-        ok = ::fsync(file.get()) == 0;
-    }
-    if (ok) {
-        reachSaveStep(SaveStep::FlushedInPlace);
-        dropRecoveryCopy(copy);
-        return {};
-    }
-    const std::string reason = systemReason(errno);
-    if (guard == nullptr && overwrite(file.get(), old)) {
-        dropRecoveryCopy(copy);
-        return {FileWrite::Outcome::Restored, reason, {}};
-    }
-    return {FileWrite::Outcome::NotRestored, reason, copy};
-}
-
-std::optional<Failure> writeTemporary(int fd, const struct stat* old,
-                                      const std::vector<std::uint8_t>& bytes) {
+// The new bytes, with the old file's owner and mode; not yet flushed.
+std::optional<Failure> fillTemporary(int fd, const struct stat* old,
+                                     const std::vector<std::uint8_t>& bytes) {
     // Owner first: a change of owner clears the set-id bits the mode may carry.
     if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0 && errno != EPERM)
         return Failure{systemReason(errno)};
     const mode_t mode = old ? (old->st_mode & 07777) : modeForNewFile();
-    if (::fchmod(fd, mode) != 0 || !writeAllAt(fd, bytes.data(), bytes.size()) || ::fsync(fd) != 0)
+    if (::fchmod(fd, mode) != 0 || !writeAllAt(fd, bytes.data(), bytes.size()))
+        return Failure{systemReason(errno)};
+    return std::nullopt;
+}
+
+std::optional<Failure> flushTemporary(int fd) {
+    if (::fsync(fd) != 0)
         return Failure{systemReason(errno)};
     reachSaveStep(SaveStep::TemporaryWritten);
     return std::nullopt;
@@ -175,9 +79,9 @@ void removeAbandonedTemporaries(const fs::path& folder) {
     });
 }
 
-// A temporary file beside the target, by the name it has for the rename and
-// open (so claimed) until then, or why there is none. unsupported: the file
-// system has no unnamed files.
+// A temporary file beside the target, open (so claimed) until the rename and
+// named only for it, or why there is none. unsupported: the file system has
+// no unnamed files.
 struct Temporary {
     std::string name;
     std::optional<Failure> failure;
@@ -204,10 +108,10 @@ std::string temporaryName(const fs::path& folder) {
     return (folder / name).string();
 }
 
-// Without a name while it is written: nothing is left behind if the process
-// dies then. It gets a name only for the moment of the rename.
-Temporary writeUnnamedTemporary(const fs::path& folder, const struct stat* old,
-                                const std::vector<std::uint8_t>& bytes) {
+// Without a name while it is written and flushed: nothing is left behind if
+// the process dies then.
+Temporary fillUnnamedTemporary(const fs::path& folder, const struct stat* old,
+                               const std::vector<std::uint8_t>& bytes) {
     FileDescriptor file(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!file.isOpen()) {
         const int error = errno;
@@ -216,24 +120,29 @@ Temporary writeUnnamedTemporary(const fs::path& folder, const struct stat* old,
     }
     // Claimed before it has a name, so that no sweep ever sees it unclaimed.
     claimOpenFile(file.get());
-    if (auto failure = writeTemporary(file.get(), old, bytes))
+    if (auto failure = fillTemporary(file.get(), old, bytes))
         return temporaryFailure(failure->message, false, 0);
-    const std::string procPath = "/proc/self/fd/" + std::to_string(file.get());
+    Temporary result;
+    result.file = std::move(file);
+    return result;
+}
+
+// The unnamed file gets a name for the moment of the rename.
+void nameTemporary(Temporary& temporary, const fs::path& folder) {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(temporary.file.get());
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = temporaryName(folder);
         if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
             reachSaveStep(SaveStep::TemporaryNamed);
-            Temporary result;
-            result.name = name;
-            result.file = std::move(file);
-            return result;
+            temporary.name = name;
+            return;
         }
         if (errno != EEXIST)
             break;
     }
     // Without /proc, or where links are refused: the named temporary file still works.
     const int error = errno;
-    return temporaryFailure(systemReason(error), true, error);
+    temporary = temporaryFailure(systemReason(error), true, error);
 }
 
 // The fallback where the file system has no unnamed files.
@@ -246,7 +155,10 @@ Temporary writeNamedTemporary(const fs::path& folder, const struct stat* old,
             continue;
         if (!file.isOpen())
             return temporaryFailure(systemReason(errno), false, errno);
-        if (auto failure = writeTemporary(file.get(), old, bytes)) {
+        auto failure = fillTemporary(file.get(), old, bytes);
+        if (!failure)
+            failure = flushTemporary(file.get());
+        if (failure) {
             ::unlink(name.c_str());
             return temporaryFailure(failure->message, false, 0);
         }
@@ -259,64 +171,101 @@ Temporary writeNamedTemporary(const fs::path& folder, const struct stat* old,
     return temporaryFailure(systemReason(EEXIST), false, EEXIST);
 }
 
-// The new file takes the target's name only when complete. Falls back to an
-// in-place write of an existing file when the folder refuses the temporary
-// file or the rename.
-FileWrite replaceByRename(const fs::path& target, const fs::path& folder, const struct stat* old,
-                          const std::vector<std::uint8_t>& bytes, const std::string* guard) {
-    removeAbandonedTemporaries(folder);
-    Temporary temporary = writeUnnamedTemporary(folder, old, bytes);
+// Where a replacement goes, as checked before anything is written.
+struct CheckedTarget {
+    std::string refusal;
+    fs::path target;
+    fs::path folder;
+    std::optional<struct stat> old; // the file being replaced, if there is one
+    bool inPlace = false;           // no rename: the file is written over
+};
+
+CheckedTarget refusedTarget(std::string refusal) {
+    CheckedTarget checked;
+    checked.refusal = std::move(refusal);
+    return checked;
+}
+
+CheckedTarget checkTarget(const std::string& path) {
+    const SaveTarget resolved = resolveSaveTarget(path);
+    if (!resolved.refusal.empty())
+        return refusedTarget(resolved.refusal);
+    CheckedTarget checked;
+    checked.target = resolved.path;
+    struct stat old {};
+    if (::stat(checked.target.c_str(), &old) == 0) {
+        // Replacing a FIFO or a device by a regular file would break whatever uses it.
+        if (auto reason = notRegularReason(old.st_mode); !reason.empty())
+            return refusedTarget(reason);
+        if (markedReadOnly(checked.target.c_str(), old))
+            return refusedTarget("the file is read-only");
+        checked.old = old;
+    } else if (errno != ENOENT) {
+        return refusedTarget(openFailureReason(errno));
+    }
+    const fs::path parent = checked.target.parent_path();
+    checked.folder = parent.empty() ? fs::path(".") : parent;
+    struct stat folderInfo {};
+    if (::stat(checked.folder.c_str(), &folderInfo) != 0)
+        return refusedTarget("the folder " + checked.folder.string() + " does not exist");
+    if (!S_ISDIR(folderInfo.st_mode))
+        return refusedTarget(checked.folder.string() + " is not a folder");
+    const bool folderReadOnly = markedReadOnly(checked.folder.c_str(), folderInfo);
+    if (checked.old && (folderReadOnly || checked.old->st_nlink > 1))
+        checked.inPlace = true;
+    else if (folderReadOnly)
+        return refusedTarget("the folder " + checked.folder.string() + " is read-only");
+    return checked;
+}
+
+// The flushed temporary file takes the target's name. Falls back to a named
+// temporary file where an unnamed one cannot be named, and to an in-place
+// write of an existing file when the folder refuses the temporary file or
+// the rename.
+FileWrite putTemporaryInPlace(Temporary temporary, const CheckedTarget& checked,
+                              const std::vector<std::uint8_t>& bytes, const std::string* guard) {
+    const struct stat* old = checked.old ? &*checked.old : nullptr;
+    if (!temporary.failure && temporary.name.empty())
+        nameTemporary(temporary, checked.folder);
     if (temporary.unsupported)
-        temporary = writeNamedTemporary(folder, old, bytes);
+        temporary = writeNamedTemporary(checked.folder, old, bytes);
     if (temporary.failure) {
         if (old && folderRefuses(temporary.error))
-            return writeInPlace(target, bytes, guard);
-        return unchanged(temporary.failure->message);
+            return writeInPlace(checked.target, bytes, guard);
+        return unchangedFile(temporary.failure->message);
     }
-    if (::rename(temporary.name.c_str(), target.c_str()) != 0) {
+    if (::rename(temporary.name.c_str(), checked.target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.name.c_str());
         if (old && folderRefuses(error))
-            return writeInPlace(target, bytes, guard);
-        return unchanged(systemReason(error));
+            return writeInPlace(checked.target, bytes, guard);
+        return unchangedFile(systemReason(error));
     }
     reachSaveStep(SaveStep::Renamed);
     // The rename itself lives in the folder; without this a power cut may undo it.
-    syncFolderNowOrAtBatchEnd(folder.string());
+    syncFolderNowOrAtBatchEnd(checked.folder.string());
     return {};
+}
+
+Temporary writeTemporary(const CheckedTarget& checked, const std::vector<std::uint8_t>& bytes) {
+    removeAbandonedTemporaries(checked.folder);
+    Temporary temporary =
+        fillUnnamedTemporary(checked.folder, checked.old ? &*checked.old : nullptr, bytes);
+    if (temporary.failure)
+        return temporary;
+    if (auto failure = flushTemporary(temporary.file.get()))
+        return temporaryFailure(failure->message, false, 0);
+    return temporary;
 }
 
 FileWrite replace(const std::string& path, const std::vector<std::uint8_t>& bytes,
                   const std::string* guard) {
-    const SaveTarget resolved = resolveSaveTarget(path);
-    if (!resolved.refusal.empty())
-        return unchanged(resolved.refusal);
-    const fs::path target = resolved.path;
-
-    struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return unchanged(openFailureReason(errno));
-    if (exists) {
-        // Replacing a FIFO or a device by a regular file would break whatever uses it.
-        if (auto reason = notRegularReason(old.st_mode); !reason.empty())
-            return unchanged(reason);
-        if (markedReadOnly(target.c_str(), old))
-            return unchanged("the file is read-only");
-    }
-
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    struct stat folderInfo {};
-    if (::stat(folder.c_str(), &folderInfo) != 0)
-        return unchanged("the folder " + folder.string() + " does not exist");
-    if (!S_ISDIR(folderInfo.st_mode))
-        return unchanged(folder.string() + " is not a folder");
-    const bool folderReadOnly = markedReadOnly(folder.c_str(), folderInfo);
-    if (exists && (folderReadOnly || old.st_nlink > 1))
-        return writeInPlace(target, bytes, guard);
-    if (folderReadOnly)
-        return unchanged("the folder " + folder.string() + " is read-only");
-    FileWrite written = replaceByRename(target, folder, exists ? &old : nullptr, bytes, guard);
+    const CheckedTarget checked = checkTarget(path);
+    if (!checked.refusal.empty())
+        return unchangedFile(checked.refusal);
+    if (checked.inPlace)
+        return writeInPlace(checked.target, bytes, guard);
+    FileWrite written = putTemporaryInPlace(writeTemporary(checked, bytes), checked, bytes, guard);
     if (written.ok() && guard != nullptr)
         dropRecoveryCopy(*guard);
     return written;
@@ -340,6 +289,90 @@ FileWrite replaceFile(const std::string& path, const std::vector<std::uint8_t>& 
 FileWrite restoreFromCopy(const std::string& path, const std::vector<std::uint8_t>& bytes,
                           const std::string& copy) {
     return replace(path, bytes, &copy);
+}
+
+struct PreparedReplacement::Pending {
+    CheckedTarget checked;
+    std::vector<std::uint8_t> bytes;
+    Temporary temporary;
+};
+
+PreparedReplacement::PreparedReplacement() = default;
+PreparedReplacement::PreparedReplacement(PreparedReplacement&&) noexcept = default;
+PreparedReplacement& PreparedReplacement::operator=(PreparedReplacement&&) noexcept = default;
+PreparedReplacement::~PreparedReplacement() = default;
+
+PreparedReplacement prepareReplacement(const std::string& path,
+                                       const std::vector<std::uint8_t>& bytes) {
+    PreparedReplacement prepared;
+    CheckedTarget checked = checkTarget(path);
+    if (!checked.refusal.empty() || checked.inPlace) {
+        prepared.m_result = replaceFile(path, bytes);
+        return prepared;
+    }
+    removeAbandonedTemporaries(checked.folder);
+    Temporary temporary =
+        fillUnnamedTemporary(checked.folder, checked.old ? &*checked.old : nullptr, bytes);
+    if (temporary.failure) {
+        // Named temporary files and in-place writes are not batched.
+        prepared.m_result = putTemporaryInPlace(std::move(temporary), checked, bytes, nullptr);
+        return prepared;
+    }
+    prepared.m_pending = std::make_unique<PreparedReplacement::Pending>(
+        PreparedReplacement::Pending{std::move(checked), bytes, std::move(temporary)});
+    return prepared;
+}
+
+namespace {
+
+bool flushFileSystem([[maybe_unused]] int fd) {
+#ifdef __linux__
+    return ::syncfs(fd) == 0;
+#else
+    return false;
+#endif
+}
+
+// One flush of the whole file system for each file system holding several
+// of the files, instead of one per file; each file flushed alone where that
+// fails or it is the only one there.
+void flushTemporaries(std::span<PreparedReplacement::Pending* const> pending) {
+    std::map<dev_t, std::vector<PreparedReplacement::Pending*>> byDevice;
+    for (PreparedReplacement::Pending* each : pending) {
+        struct stat info {};
+        const dev_t device = ::fstat(each->temporary.file.get(), &info) == 0 ? info.st_dev : 0;
+        byDevice[device].push_back(each);
+    }
+    for (auto& [device, files] : byDevice) {
+        const bool together =
+            files.size() > 1 && flushFileSystem(files.front()->temporary.file.get());
+        for (PreparedReplacement::Pending* each : files) {
+            if (together) {
+                reachSaveStep(SaveStep::TemporaryWritten);
+            } else if (auto failure = flushTemporary(each->temporary.file.get())) {
+                each->temporary = temporaryFailure(failure->message, false, 0);
+            }
+        }
+    }
+}
+
+} // namespace
+
+void putInPlace(std::span<PreparedReplacement* const> batch) {
+    std::vector<PreparedReplacement::Pending*> pending;
+    for (PreparedReplacement* each : batch) {
+        if (each->m_pending)
+            pending.push_back(each->m_pending.get());
+    }
+    flushTemporaries(pending);
+    for (PreparedReplacement* each : batch) {
+        if (!each->m_pending)
+            continue;
+        PreparedReplacement::Pending& item = *each->m_pending;
+        each->m_result =
+            putTemporaryInPlace(std::move(item.temporary), item.checked, item.bytes, nullptr);
+        each->m_pending.reset();
+    }
 }
 
 } // namespace vantrel

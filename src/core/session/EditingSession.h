@@ -203,6 +203,9 @@ class EditingSession {
     SaveResult save();
     SaveResult saveAs(const std::string& path);
     SaveResult answerSave(const std::string& path, Answer answer);
+    // save() for one of a batch of files flushed to the disk together: a
+    // refusal, or Saved with the new bytes waiting in replacement (putInPlace).
+    SaveResult prepareSave(PreparedReplacement& replacement);
     // For a face that stores the bytes itself (a browser): the bytes, or
     // the refusal of a cell that holds none. markSaved once they are stored.
     SaveResult bytesToSave(std::vector<std::uint8_t>& bytes) const;

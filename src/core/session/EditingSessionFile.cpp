@@ -25,6 +25,15 @@ SaveResult EditingSession::save() {
     return saveOutcome(m_document.save(false), m_document.path());
 }
 
+SaveResult EditingSession::prepareSave(PreparedReplacement& replacement) {
+    const SessionBatch batch(*this);
+    endGesture();
+    m_askingForSaveAs = false;
+    PreparedSave prepared = m_document.prepareSave();
+    replacement = std::move(prepared.replacement);
+    return saveOutcome(prepared.outcome, m_document.path());
+}
+
 SaveResult EditingSession::saveAs(const std::string& path) {
     const SessionBatch batch(*this);
     endGesture();

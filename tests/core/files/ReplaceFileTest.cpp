@@ -391,3 +391,64 @@ TEST_F(ReplaceFileTest, LinksAreFollowedToTheirTargetEvenWhenItIsNotThereYet) {
     EXPECT_TRUE(fs::is_symlink(m_dir / "to-folder"));
     EXPECT_TRUE(fs::is_symlink(m_dir / "loop-a"));
 }
+
+namespace {
+
+int renamesBeforeKill = 0;
+
+void dieAtSecondRename(SaveStep step) {
+    if (step == SaveStep::Renamed && ++renamesBeforeKill == 2)
+        ::raise(SIGKILL);
+}
+
+std::vector<PreparedReplacement> prepareAll(const std::vector<std::string>& paths,
+                                            const Bytes& bytes) {
+    std::vector<PreparedReplacement> prepared;
+    for (const std::string& path : paths)
+        prepared.push_back(prepareReplacement(path, bytes));
+    return prepared;
+}
+
+void putAllInPlace(std::vector<PreparedReplacement>& prepared) {
+    std::vector<PreparedReplacement*> batch;
+    for (PreparedReplacement& each : prepared)
+        batch.push_back(&each);
+    putInPlace(batch);
+}
+
+} // namespace
+
+// A batch's new bytes wait without a name until they are put in place
+// together; a kill half way leaves each file old or new, and nothing else.
+TEST_F(ReplaceFileTest, ABatchTakesItsNamesTogetherAndAKillLeavesOldOrNewFiles) {
+    const Bytes oldBytes(40, 0x11);
+    const Bytes newBytes(12, 0x22);
+    std::vector<std::string> paths;
+    for (const char* name : {"a.seem", "b.seem", "c.seem"})
+        paths.push_back(file(name, oldBytes));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        setSaveStepHook(dieAtSecondRename);
+        auto prepared = prepareAll(paths, newBytes);
+        putAllInPlace(prepared);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(contents(paths[0]), newBytes);
+    EXPECT_EQ(contents(paths[1]), newBytes);
+    EXPECT_EQ(contents(paths[2]), oldBytes);
+    EXPECT_EQ(temporaryFiles(), 0);
+
+    const Bytes newest(7, 0x33);
+    auto prepared = prepareAll(paths, newest);
+    EXPECT_EQ(contents(paths[2]), oldBytes);
+    EXPECT_EQ(temporaryFiles(), 0);
+    putAllInPlace(prepared);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        EXPECT_TRUE(prepared[i].result().ok()) << prepared[i].result().reason;
+        EXPECT_EQ(contents(paths[i]), newest);
+    }
+    EXPECT_EQ(filesIn(m_dir), 4); // the three files and the state folder
+}
