@@ -204,6 +204,16 @@ export class SessionController implements ReactiveController {
             this.cellListeners.forEach((listener) => listener());
         }
         this.changeListeners.forEach((listener) => listener(change));
-        this.host.requestUpdate();
+        // A new answer of the find bar alone is shown by the bar, told by its
+        // listener: every key typed into the find box brings one.
+        if (!isFindAlone(change)) {
+            this.host.requestUpdate();
+        }
     }
+}
+
+function isFindAlone(change: SessionChange): boolean {
+    return change.find !== undefined && !change.allCells && change.cells.length === 0
+        && change.settings.length === 0 && change.modified === undefined && change.history === undefined
+        && change.file === undefined && change.model === undefined && change.cursor === undefined;
 }

@@ -115,7 +115,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     private async start(): Promise<void> {
         try {
             this.controller.onCellsChanged(() => this.markDifferences());
-            this.controller.onChange((change) => change.find && this.markFound(change.find));
+            this.controller.onChange((change) => change.find && this.showAnswer(change.find));
             await this.controller.start();
             await this.updateComplete;
             this.controller.cellView = this.grid;
@@ -261,8 +261,11 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
         void this.folderPanel.findInFolder();
     }
 
-    // Every byte match marked, the current one apart.
-    private markFound(answer: FindAnswer): void {
+    // Every byte match marked, the current one apart, and the bar's words.
+    private showAnswer(answer: FindAnswer): void {
+        if (this.findBar) {
+            this.findBar.answer = answer;
+        }
         const cellsOf = (run: { offset: number; length: number } | null) =>
             run ? Array.from({ length: run.length }, (_, index) => run.offset + index) : [];
         this.grid?.setMarks('found', answer.cells.flatMap(cellsOf));
@@ -273,7 +276,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     // Once a frame: bringing it into view lays the page out, and keys typed
     // into the find box come faster than frames.
     private showFound(): void {
-        if (this.foundFrame !== 0) {
+        if (this.foundFrame !== 0 || this.controller.find?.state !== 'found') {
             return;
         }
         this.foundFrame = requestAnimationFrame(() => {
