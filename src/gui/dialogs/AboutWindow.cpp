@@ -4,9 +4,9 @@
 #include "core/ProjectInfo.h"
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/LanguageFile.h"
+#include "gui/dialogs/DesktopOpen.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
-#include "gui/shell/DesktopTools.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

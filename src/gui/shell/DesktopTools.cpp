@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/shell/DesktopTools.h"
 
-#include "gui/dialogs/DialogAnswerer.h"
-#include "gui/dialogs/StandardDialog.h"
 #include "gui/i18n/UiText.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace vantrel {
 
@@ -18,12 +14,6 @@ namespace {
 constexpr int kToolTimeoutMs = 15000;
 
 } // namespace
-
-bool openWithDesktop(const QUrl& url) {
-    if (DialogAnswerer* answerer = StandardDialog::answerer())
-        return answerer->openUrl(url);
-    return QDesktopServices::openUrl(url);
-}
 
 bool runDesktopTool(const QString& program, const QStringList& arguments,
                     const XdgLocations& where) {

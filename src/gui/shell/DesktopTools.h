@@ -5,14 +5,8 @@
 
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 namespace vantrel {
-
-// Opens a file or address in the program the desktop chooses for it, or hands
-// it to the dialog answerer when one is installed. Returns false when no
-// program took it.
-bool openWithDesktop(const QUrl& url);
 
 // Runs a desktop tool with the user's dirs of where in its environment; a
 // tool that is not installed, fails or hangs past the timeout is passed by.

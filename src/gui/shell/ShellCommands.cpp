@@ -4,6 +4,7 @@
 #include "core/i18n/BuiltinStrings.h"
 #include "core/i18n/UiStrings.h"
 #include "desktop/shell/HelpFile.h"
+#include "gui/dialogs/DesktopOpen.h"
 #include "gui/dialogs/MessageBox.h"
 #include "gui/i18n/UiText.h"
 #include "gui/shell/DesktopTools.h"
