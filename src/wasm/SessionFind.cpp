@@ -158,7 +158,8 @@ val SessionBinding::filesToSearch(const val& files, const val& text) const {
         }
         std::string name = in.text(file["name"], item + ".name");
         const int size = in.integer(file["size"], item + ".size", 0, 2147483647);
-        if (!in.failed() && isSeemFolderCandidate(name) && finder.mayMatchSize(size))
+        if (!in.failed() && isSeemFolderCandidate(name) &&
+            finder.mayMatchSize(static_cast<std::uintmax_t>(size)))
             wanted.push_back(std::move(name));
     }
     if (in.failed())

@@ -91,7 +91,8 @@ TitleWrite writeSchemeTitle(ByteGrid& grid, std::u16string_view title) {
     if (!hasSchemeTitle(grid))
         return TitleWrite::NoRoom;
     for (int k = 0; k < kTitleUnits; ++k) {
-        const char16_t unit = k < static_cast<int>(title.size()) ? title[k] : u'\0';
+        const char16_t unit =
+            k < static_cast<int>(title.size()) ? title[static_cast<std::size_t>(k)] : u'\0';
         grid.writeByte(kTitleOffset + 2 * k, static_cast<std::uint8_t>(unit >> 8));
         grid.writeByte(kTitleOffset + 2 * k + 1, static_cast<std::uint8_t>(unit & 0xFF));
     }
@@ -117,7 +118,8 @@ std::string utf16ToUtf8(std::u16string_view units) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t unit = units[i];
         if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
-            appendUtf8(text, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            appendUtf8(text, static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) +
+                                                   (units[i + 1] - 0xDC00)));
             ++i;
         } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
             appendUtf8(text, kReplacement);

@@ -14,8 +14,8 @@ namespace {
 // A plain hash of the path keeps copies of equal names in different folders apart.
 std::uint64_t pathHash(const std::string& text) {
     std::uint64_t hash = 14695981039346656037ull;
-    for (const unsigned char c : text) {
-        hash ^= c;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
         hash *= 1099511628211ull;
     }
     return hash;
