@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-import './vantrel-app';
+import './app/vantrel-app';
 
 // The worker makes the page work offline; where it cannot register (a file://
 // page, a browser without it) the page still works online.

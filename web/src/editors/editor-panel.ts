@@ -4,7 +4,7 @@
 // back. A refused edit comes back as an "edit-failed" event.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import { UiString, type EditorModel, type FoundSetting, type Session } from './core';
+import { UiString, type EditorModel, type FoundSetting, type Session } from '../session/core';
 import type { Edit } from './edit-event';
 import './colour-editor';
 import './style-list';

@@ -6,7 +6,7 @@
 // answer and tells the window when the current match moved.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import { UiString, type FindAnswer, type FindMode, type Session } from './core';
+import { UiString, type FindAnswer, type FindMode, type Session } from '../session/core';
 
 const modes: [FindMode, UiString][] = [
     ['settings', UiString.FindModeSettings], ['bytes', UiString.FindModeBytes],

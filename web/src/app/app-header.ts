@@ -4,7 +4,7 @@
 import { html, nothing } from 'lit';
 import { guard } from 'lit/directives/guard.js';
 import { appMenus, type MenuWindow } from './app-menus';
-import type { Session } from './core';
+import type { Session } from '../session/core';
 import { takeChosenFile } from './tool-commands';
 
 export function renderHeader(session: Session, window: MenuWindow) {

@@ -5,15 +5,12 @@
 // cells and the cursor the session pushes back (CellView).
 import { LitElement, html, type PropertyValues } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import type { CursorMove, Session, SessionChange } from './core';
-import type { CellView } from './session-controller';
+import type { CursorMove, SessionChange } from '../session/core';
+import type { CellView } from '../session/session-controller';
+import type { GridCursor } from './grid-cursor';
 import { TouchInput } from './touch-input';
 
 export const cellsPerRow = 16;
-
-// What the grid asks of the session.
-export type GridCursor = Pick<Session, 'focusCell' | 'setCaret' | 'moveCursor' | 'typeCharacter' | 'backspace'
-    | 'deleteForward'>;
 
 // Where a cell's offset and text go in its accessible name.
 export const cellOffsetMark = '\u0001';

@@ -6,10 +6,10 @@
 // Each list closes with its button or Escape.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import { UiString, type FolderComparison, type FolderFind, type FoundSetting, type SeemFolderItem, type Session } from './core';
-import { canPickFolders, download, folderFromInput, pickFolder, type ChosenFolder } from './file-access';
+import { UiString, type FolderComparison, type FolderFind, type FoundSetting, type SeemFolderItem, type Session } from '../session/core';
+import { canPickFolders, download, folderFromInput, pickFolder, type ChosenFolder } from '../files/file-access';
 import { closesOnEscape, focusedElement, returnFocus } from './panel-focus';
-import { compareFolders, findInFolder, folderRecipe, scanFolder } from './seem-folder';
+import { compareFolders, findInFolder, folderRecipe, scanFolder } from '../files/seem-folder';
 
 interface ComparedFolders {
     older: ChosenFolder;

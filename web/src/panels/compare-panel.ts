@@ -5,10 +5,10 @@
 // the open file's cells change; it marks the cells and switches that differ.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
-import type { ByteGrid } from './byte-grid';
-import { UiString, type Comparison, type Session } from './core';
-import type { EditorPanel } from './editor-panel';
-import { readFile } from './file-access';
+import type { ByteGrid } from '../grid/byte-grid';
+import { UiString, type Comparison, type Session } from '../session/core';
+import type { EditorPanel } from '../editors/editor-panel';
+import { readFile } from '../files/file-access';
 import { closesOnEscape, focusedElement, returnFocus } from './panel-focus';
 
 const unmarked: ReadonlyMap<string, string> = new Map();

@@ -3,7 +3,7 @@
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import { repeat } from 'lit/directives/repeat.js';
-import type { StyleRow } from './core';
+import type { StyleRow } from '../session/core';
 import { editEvent } from './edit-event';
 
 @customElement('style-list')

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open Definitions and the language menu: each hands the session what
 // the user chose and shows its answer.
-import { loadLanguageDefinitions, UiString } from './core';
-import type { FileCommands } from './file-commands';
-import type { SessionController } from './session-controller';
+import { loadLanguageDefinitions, UiString } from '../session/core';
+import type { FileCommands } from '../files/file-commands';
+import type { SessionController } from '../session/session-controller';
 
 // The largest definitions document the page reads; a larger one is refused
 // before any of it is read, never cut and then called malformed.

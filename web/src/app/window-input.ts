@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What reaches the window from outside its controls: the keyboard shortcuts,
 // a file dropped on it, and the files an installed app was started with.
-import type { Session } from './core';
-import { readDropped, readFile, type OpenedFile } from './file-access';
-import type { FileCommands } from './file-commands';
+import type { Session } from '../session/core';
+import { readDropped, readFile, type OpenedFile } from '../files/file-access';
+import type { FileCommands } from '../files/file-commands';
 
 // The window's commands the shortcuts call.
 export interface ShortcutWindow {

@@ -4,8 +4,8 @@
 // preview of the phone screen painted in the scheme's colours.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
-import { paint } from './paint';
-import { UiString, type ColorEntry, type EditorModel, type Session } from './core';
+import { paint } from './colour-directive';
+import { UiString, type ColorEntry, type EditorModel, type Session } from '../session/core';
 import { editEvent, type Edit } from './edit-event';
 
 type ColorModel = Extract<EditorModel, { kind: 'color' }>;

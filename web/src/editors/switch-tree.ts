@@ -8,7 +8,7 @@
 import { LitElement, html, nothing, type PropertyValues, type TemplateResult } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
 import { repeat } from 'lit/directives/repeat.js';
-import type { FunctionNode } from './core';
+import type { FunctionNode } from '../session/core';
 
 @customElement('switch-tree')
 export class SwitchTree extends LitElement {

@@ -2,15 +2,15 @@
 // The window's menus: each command with its caption (the session's, with the
 // design caption where the language file has none) and its enabling rule,
 // written beside it. "A file is open" is the session's one answer.
-import { UiString, type FunctionNode, type Session } from './core';
-import { canPickFiles } from './file-access';
-import type { FileCommands } from './file-commands';
-import type { GeneratorKind } from './generator-dialog';
+import { UiString, type FunctionNode, type Session } from '../session/core';
+import { canPickFiles } from '../files/file-access';
+import type { FileCommands } from '../files/file-commands';
+import type { GeneratorKind } from '../dialogs/generator-dialog';
 import type { Menu, MenuCommand } from './menu-bar';
 import type { RecipeCommands } from './recipe-commands';
-import type { SessionController } from './session-controller';
+import type { SessionController } from '../session/session-controller';
 import type { ToolCommands } from './tool-commands';
-import type { ViewSettings } from './view-settings';
+import type { ViewSettings } from '../session/view-settings';
 
 // What the menus do beyond the file and tool commands.
 export interface MenuWindow {

@@ -6,7 +6,7 @@
 // an open document never runs on under another version's files.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, state } from 'lit/decorators.js';
-import { UiString, type Session } from './core';
+import { UiString, type Session } from '../session/core';
 import type { DraftKeeper } from './draft-keeper';
 import type { Draft } from './draft-store';
 

@@ -4,7 +4,7 @@
 // what to do with them and a button that copies them.
 import { LitElement, html } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { UiString, type Session } from './core';
+import { UiString, type Session } from '../session/core';
 
 @customElement('suggest-dialog')
 export class SuggestDialog extends LitElement {

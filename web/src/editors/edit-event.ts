@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An edit an editor asks for: a call on the session, which the editor panel
 // makes and whose refusal it reports.
-import type { Session } from './core';
+import type { Session } from '../session/core';
 
 export type Edit = (session: Session) => unknown;
 

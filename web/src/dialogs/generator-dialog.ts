@@ -4,7 +4,7 @@
 // of the text and what the file is called; the page only offers it to save.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { UiString, type GeneratedFile, type GprsMode, type Session } from './core';
+import { UiString, type GeneratedFile, type GprsMode, type Session } from '../session/core';
 
 export type GeneratorKind = 'outertext' | 'gprs';
 

@@ -3,7 +3,7 @@
 // to the definitions by the desktop's seem-folder rules, and two such folders
 // compared file by file, or made into the recipe between them.
 import { UiString, type FolderComparison, type FolderFind, type FolderRecipe, type SeemFolderFiles, type SeemFolderItem,
-    type Session } from './core';
+    type Session } from '../session/core';
 import type { ChosenFolder } from './file-access';
 
 function listed(folder: ChosenFolder): SeemFolderFiles {

@@ -4,7 +4,7 @@
 // the slider lets go.
 import { LitElement, html } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
-import type { Session, VolumeItem } from './core';
+import type { Session, VolumeItem } from '../session/core';
 import { editEvent } from './edit-event';
 
 @customElement('volume-editor')

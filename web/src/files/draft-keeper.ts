@@ -6,11 +6,11 @@
 // The cells are mirrored from the changes the session pushes anyway: writing
 // a draft asks the core nothing, so typing still crosses into it once a digit.
 import type { ReactiveController, ReactiveControllerHost } from 'lit';
-import type { SessionChange } from './core';
+import type { SessionChange } from '../session/core';
 import { newDraftId, removeDraft, storedDrafts, writeDraft, type Draft } from './draft-store';
 import type { FileCommands } from './file-commands';
-import { tabStorage } from './page-storage';
-import type { SessionController } from './session-controller';
+import { tabStorage } from '../session/page-storage';
+import type { SessionController } from '../session/session-controller';
 
 export interface DraftWindow extends ReactiveControllerHost {
     readonly controller: SessionController;

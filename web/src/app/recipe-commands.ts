@@ -2,10 +2,10 @@
 // The Tools menu's recipes: Export Settings and Export Changes store the
 // core's recipe under the name it gives (the file's type ID) and say what the
 // core says of it; Apply Settings opens the review.
-import { UiString, type Session } from './core';
-import { download } from './file-access';
-import type { RecipeReviewDialog } from './recipe-review';
-import './recipe-review';
+import { UiString, type Session } from '../session/core';
+import { download } from '../files/file-access';
+import type { RecipeReviewDialog } from '../panels/recipe-review';
+import '../panels/recipe-review';
 
 export interface RecipeWindow {
     readonly session: Session | null;

@@ -5,7 +5,7 @@
 // window shows them and hands back which rows stay ticked.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { UiString, type RecipeReview, type Session } from './core';
+import { UiString, type RecipeReview, type Session } from '../session/core';
 import { focusedElement, returnFocus } from './panel-focus';
 
 // The most of a chosen file the core is handed: one byte past the largest

@@ -3,15 +3,15 @@
 // session's question first and shows the session's answers (its refusal, the
 // message of a type without an editor, the feature tip, the generator a
 // generator's file opens). The page only reads and writes the bytes.
-import { UiString, type Leaving, type OpenResult, type Question, type Session } from './core';
+import { UiString, type Leaving, type OpenResult, type Question, type Session } from '../session/core';
 import {
     canPickFiles, diskState, download, mayWriteThrough, pickFile, readFile, saveFile, saveFileAs, type FileStamp,
     type OpenedFile, type SavedFile,
 } from './file-access';
-import type { GeneratorKind } from './generator-dialog';
+import type { GeneratorKind } from '../dialogs/generator-dialog';
 import { fileBehind, forgetFile, recentFiles, rememberFile, type RecentFile } from './recent-files';
-import type { MessageDialog } from './message-dialog';
-import './save-name-dialog';
+import type { MessageDialog } from '../dialogs/message-dialog';
+import '../dialogs/save-name-dialog';
 
 // What the commands need of the window.
 export interface FileWindow {

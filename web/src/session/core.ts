@@ -3,12 +3,12 @@
 // language file; the session's types and string ids are the contract
 // generated with the core (src/generated/, see tools/contract.mjs). This file
 // only fetches the page's own data files and hands their text over.
-import type createVantrelCore from './generated/vantrel-core';
-import type { Session, VantrelCore } from './generated/vantrel-core';
+import type createVantrelCore from '../generated/vantrel-core';
+import type { Session, VantrelCore } from '../generated/vantrel-core';
 import { pageStorage } from './page-storage';
 
-export type * from './generated/vantrel-core';
-export { UiString } from './generated/ui-strings.js';
+export type * from '../generated/vantrel-core';
+export { UiString } from '../generated/ui-strings.js';
 
 type Factory = typeof createVantrelCore;
 

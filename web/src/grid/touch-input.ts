@@ -4,7 +4,7 @@
 // invisible text box laid over it instead. A virtual keyboard sends no usable
 // keydown, only input events; what arrives is given to the grid cursor one
 // character at a time, as typed keys are, and the box is emptied again.
-import type { GridCursor } from './byte-grid';
+import type { GridCursor } from './grid-cursor';
 
 export class TouchInput {
     readonly element = document.createElement('input');

@@ -3,7 +3,7 @@
 // file under, asked in a small window that starts on the current name.
 import { LitElement, html } from 'lit';
 import { customElement, query, state } from 'lit/decorators.js';
-import { UiString, type Session } from './core';
+import { UiString, type Session } from '../session/core';
 
 @customElement('save-name-dialog')
 export class SaveNameDialog extends LitElement {
