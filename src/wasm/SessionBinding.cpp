@@ -26,11 +26,6 @@ constexpr double kLastString = -1
 #undef VANTREL_UI_STRING
     ;
 
-template <typename T> void addOnce(std::vector<T>& list, const T& item) {
-    if (std::find(list.begin(), list.end(), item) == list.end())
-        list.push_back(item);
-}
-
 } // namespace
 
 SessionBinding::SessionBinding(const val& languageXml, const val& options, const val& storage)
@@ -57,7 +52,7 @@ SessionBinding::SessionBinding(const val& languageXml, const val& options, const
     }
     m_languageProblem = messageOf(failure);
     m_sessionConnection =
-        m_session.addListener([this](const SessionChange& change) { onChange(change); });
+        m_session.addListener([this](const SessionChange& change) { push(change); });
 }
 
 SessionBinding::~SessionBinding() = default;
@@ -101,12 +96,7 @@ val SessionBinding::chooseLanguage(const val& index) {
     m_languageProblem =
         messageOf(m_language.loadText(m_languageXml, "language.xml", *m_settings, m_systemLcid));
     m_session.setLanguage(m_language);
-    // Names of the colour title and the undo steps are in the language.
     m_coverage.reset();
-    m_pending.history = true;
-    m_pending.file = true;
-    m_pending.find = !m_session.finder().text().empty();
-    m_pushedCell = -1;
     return val::undefined();
 }
 
@@ -150,83 +140,47 @@ val SessionBinding::setListener(const val& listener) {
     if (!listener.isNull() && listener.typeOf().as<std::string>() != "function")
         return refusal("setListener: listener must be a function or null");
     m_listener = listener;
-    m_pending = SessionChange();
-    m_pushedCell = -1;
     return val::undefined();
 }
 
-void SessionBinding::onChange(const SessionChange& change) {
+// One value for each change the session tells (once a call), written as
+// JSON and read by the listener's wrapper in errors.post.js: the page hears
+// once and asks nothing back.
+void SessionBinding::push(const SessionChange& change) {
     if (change.model)
         m_coverage.reset();
-    if (change.allCells) {
-        m_pending.allCells = true;
-        m_pending.cells.clear();
-    } else if (!m_pending.allCells) {
-        for (const int cell : change.cells)
-            addOnce(m_pending.cells, cell);
-    }
-    m_pending.modified |= change.modified;
-    m_pending.history |= change.history;
-    m_pending.file |= change.file;
-    m_pending.cursor |= change.cursor;
-    m_pending.find |= change.find;
-    if (change.model) {
-        m_pending.model = true;
-        m_pending.settings.clear();
-    } else if (!m_pending.model) {
-        for (const std::string& key : change.settings)
-            addOnce(m_pending.settings, key);
-    }
-    if (m_callDepth == 0)
-        push();
-}
-
-// One value for the whole call, written as JSON and read by the listener's
-// wrapper in errors.post.js: the page hears once and asks nothing back.
-void SessionBinding::push() {
-    const GridCursor& cursor = m_session.cursor();
-    const ByteGrid& grid = m_session.grid();
-    const std::string cellText = grid.contains(cursor.index()) ? grid.text(cursor.index()) : "";
-    const bool cursorMoved = m_pending.cursor || m_pending.model || m_pending.file ||
-                             cursor.index() != m_pushedCell || cursor.caret() != m_pushedCaret ||
-                             cellText != m_pushedCellText;
-    if ((m_pending.empty() && !cursorMoved) || m_listener.isNull()) {
-        m_pending = SessionChange();
+    if (m_listener.isNull())
         return;
-    }
+    const ByteGrid& grid = m_session.grid();
     JsonText json;
     json.beginObject().key("cells").beginArray();
-    for (const int cell : m_pending.cells)
+    for (const int cell : change.cells)
         json.value(cell);
     json.endArray().key("texts").beginArray();
-    if (m_pending.allCells) {
+    if (change.allCells) {
         for (int cell = 0; cell < grid.cellCount(); ++cell)
             json.value(grid.text(cell));
     } else {
-        for (const int cell : m_pending.cells)
+        for (const int cell : change.cells)
             json.value(grid.contains(cell) ? grid.text(cell) : std::string());
     }
-    json.endArray().member("allCells", m_pending.allCells).key("settings").beginArray();
-    for (const std::string& key : m_pending.settings)
+    json.endArray().member("allCells", change.allCells).key("settings").beginArray();
+    for (const std::string& key : change.settings)
         writeSetting(json, key);
     json.endArray();
-    if (m_pending.modified)
+    if (change.modified)
         json.member("modified", m_session.document().isModified());
-    if (m_pending.history)
+    if (change.history)
         writeHistory(json.key("history"));
-    if (m_pending.file || m_pending.model)
+    if (change.file || change.model)
         writeFile(json.key("file"));
-    if (m_pending.model)
+    if (change.model)
         writeModel(json.key("model"));
-    if (cursorMoved)
+    if (change.cursor || change.model || change.file)
         writeCursor(json.key("cursor"));
-    if (m_pending.find)
+    if (change.find)
         writeFind(json.key("find"));
     json.endObject();
-    m_pending = SessionChange();
-    m_pushedCell = cursor.index();
-    m_pushedCaret = cursor.caret();
-    m_pushedCellText = cellText;
     const std::string& text = json.text();
     m_listener(emscripten::typed_memory_view(text.size(),
                                              reinterpret_cast<const std::uint8_t*>(text.data())));

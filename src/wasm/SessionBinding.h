@@ -5,6 +5,7 @@
 #include "core/document/SeemDocument.h"
 #include "core/i18n/LanguageFile.h"
 #include "core/session/EditingSession.h"
+#include "core/session/SessionBatch.h"
 #include "wasm/JsonText.h"
 #include "wasm/PageSettings.h"
 
@@ -123,24 +124,16 @@ class SessionBinding {
 
   private:
     // Every call that may change the session holds one of these: what the
-    // session told during the call goes to the page's listener once, when
-    // the call ends.
+    // session does during the call is told to the page once, when it ends.
     class Call {
       public:
-        explicit Call(SessionBinding& binding) : m_binding(binding) { ++m_binding.m_callDepth; }
-        ~Call() {
-            if (--m_binding.m_callDepth == 0)
-                m_binding.push();
-        }
-        Call(const Call&) = delete;
-        Call& operator=(const Call&) = delete;
+        explicit Call(SessionBinding& binding) : m_batch(binding.m_session) {}
 
       private:
-        SessionBinding& m_binding;
+        SessionBatch m_batch;
     };
 
-    void onChange(const SessionChange& change);
-    void push();
+    void push(const SessionChange& change);
     [[nodiscard]] const Coverage& currentCoverage() const;
     [[nodiscard]] SeemComparison compareWithOther() const;
     // The other file opened on the definitions in force; null with the reason where it is refused.
@@ -166,13 +159,6 @@ class SessionBinding {
     EditingSession m_session;
     ListenerConnection m_sessionConnection;
     val m_listener = val::null();
-    int m_callDepth = 0;
-
-    // The change being gathered for the listener, and the cursor as last pushed.
-    SessionChange m_pending;
-    int m_pushedCell = -1;
-    int m_pushedCaret = -1;
-    std::string m_pushedCellText;
 
     // The file the open one is compared with, opened by a session of its own
     // on the same definitions (their text is kept for it), without tips.

@@ -197,7 +197,6 @@ val SessionBinding::setWithoutKeyboard(const val& without) {
         return in.refusal();
     const Call call(*this);
     m_session.setWithoutKeyboard(wanted);
-    m_pending.file = true; // the status line is in the file's state
     return val::undefined();
 }
 

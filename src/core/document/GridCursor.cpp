@@ -32,18 +32,27 @@ int GridCursor::caret() const {
     return std::min(m_caret, caretLimit());
 }
 
+// Compared as placed, not as clamped: a digit typed at the end places the
+// caret past the text it is about to lengthen.
+void GridCursor::placeCaret(int caret) {
+    if (caret == m_caret)
+        return;
+    m_caret = caret;
+    m_caretListeners.notify(caret);
+}
+
 void GridCursor::focus(int byteIndex) {
     m_grid.focusCell(byteIndex);
-    m_caret = 0;
+    placeCaret(0);
 }
 
 void GridCursor::setCaret(int caret) {
-    m_caret = std::clamp(caret, 0, caretLimit());
+    placeCaret(std::clamp(caret, 0, caretLimit()));
 }
 
 std::optional<int> GridCursor::moveLeft() {
     if (caret() > 0) {
-        m_caret = caret() - 1;
+        placeCaret(caret() - 1);
         return std::nullopt;
     }
     return moveFocusTo(index() - 1);
@@ -51,7 +60,7 @@ std::optional<int> GridCursor::moveLeft() {
 
 std::optional<int> GridCursor::moveRight() {
     if (caret() < caretLimit()) {
-        m_caret = caret() + 1;
+        placeCaret(caret() + 1);
         return std::nullopt;
     }
     return moveFocusTo(index() + 1);
@@ -105,7 +114,7 @@ std::optional<int> GridCursor::typeCharacter(char typed) {
         text[at] = *digit;
     else
         text.push_back(*digit);
-    m_caret = caret() + 1;
+    placeCaret(caret() + 1);
     m_grid.setText(index(), std::move(text));
     return movedTo;
 }
@@ -116,7 +125,7 @@ void GridCursor::backspace() {
         return;
     std::string text = m_grid.text(index());
     text.erase(static_cast<std::size_t>(at - 1), 1);
-    m_caret = at - 1;
+    placeCaret(at - 1);
     m_grid.setText(index(), std::move(text));
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/document/ListenerList.h"
+
+#include <functional>
 #include <optional>
 
 namespace vantrel {
@@ -16,6 +19,8 @@ class ByteGrid;
 // never past the end of a shorter text. Right moves the focus on when the
 // caret can go no further in its cell: after the second digit, or at the end
 // of a text of fewer than two characters, so a short cell never traps it.
+// Each move of the caret is told to its listeners; a move to another cell is
+// told by the grid.
 class GridCursor {
   public:
     explicit GridCursor(ByteGrid& grid) : m_grid(grid) {}
@@ -46,8 +51,8 @@ class GridCursor {
     // The first and the last cell of the grid.
     std::optional<int> moveFirst();
     std::optional<int> moveLast();
-    void moveHome() { m_caret = 0; }
-    void moveEnd() { m_caret = caretLimit(); }
+    void moveHome() { placeCaret(0); }
+    void moveEnd() { placeCaret(caretLimit()); }
 
     // Value entry. A hexadecimal digit overwrites the character at the caret
     // (or is appended) in upper case; after the second digit it goes on to the
@@ -57,13 +62,20 @@ class GridCursor {
     void backspace();
     void deleteForward();
 
+    using CaretListener = std::function<void(int caret)>;
+    ListenerConnection addCaretListener(CaretListener listener) {
+        return m_caretListeners.add(std::move(listener));
+    }
+
   private:
     [[nodiscard]] int caretLimit() const;
+    void placeCaret(int caret);
     std::optional<int> moveFocusTo(int byteIndex);
 
     ByteGrid& m_grid;
     int m_caret = 0;
     bool m_navigationEnabled = true;
+    ListenerList<int> m_caretListeners;
 };
 
 } // namespace vantrel

@@ -51,14 +51,33 @@ EditingSession::EditingSession(const LanguageFile& language, SettingsStore& sett
         m_pending.cursor = true;
         flush();
     });
+    m_caretConnection = m_cursor.addCaretListener([this](int) {
+        m_pending.cursor = true;
+        flush();
+    });
     m_stateConnection =
         m_document.addStateListener([this](const DocumentChange& change) { onState(change); });
 }
 
 EditingSession::~EditingSession() = default;
 
+// What the faces show in words is told again, now in the new language.
 void EditingSession::setLanguage(const LanguageFile& language) {
     m_language = &language;
+    m_pending.history = true;
+    m_pending.file = true;
+    m_pending.cursor = true;
+    m_pending.find = !m_find.text().empty();
+    flush();
+}
+
+// The status line, told with the file's state, names keys or taps.
+void EditingSession::setWithoutKeyboard(bool without) {
+    if (without == m_withoutKeyboard)
+        return;
+    m_withoutKeyboard = without;
+    m_pending.file = true;
+    flush();
 }
 
 std::string EditingSession::caption(const std::string& window, const std::string& control) const {
@@ -316,6 +335,8 @@ ListenerConnection EditingSession::addListener(Listener listener) {
 }
 
 void EditingSession::onCell(int index) {
+    // The cursor's words describe the current cell's value.
+    m_pending.cursor |= index < 0 || index == m_cursor.index();
     if (index < 0) {
         m_pending.allCells = true;
         m_pending.cells.clear();

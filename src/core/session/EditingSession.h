@@ -85,7 +85,7 @@ class EditingSession {
     // The status line's first panel for the state the session is in; where
     // the user has no keyboard it names the commands to tap, not their keys.
     [[nodiscard]] UiMessage statusLine() const;
-    void setWithoutKeyboard(bool without) { m_withoutKeyboard = without; }
+    void setWithoutKeyboard(bool without);
     // The name a file is saved under where no path is known: its own name,
     // else its type's ID, else "vantrel", with ".seem".
     [[nodiscard]] std::string fileNameToSave() const;
@@ -254,6 +254,7 @@ class EditingSession {
     bool m_pendingType = false;
     ListenerConnection m_cellConnection;
     ListenerConnection m_focusConnection;
+    ListenerConnection m_caretConnection;
     ListenerConnection m_stateConnection;
     ListenerList<const SessionChange&> m_listeners;
 };

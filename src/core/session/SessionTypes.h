@@ -83,7 +83,7 @@ struct SessionChange {
     bool history = false;  // canUndo(), canRedo() and their captions
     bool file = false;     // the name, the file open or not
     bool model = false;    // the editor's model was built anew (another file or type)
-    bool cursor = false;   // the current cell or the caret
+    bool cursor = false;   // the current cell, its caret or its value
     bool find = false;     // the find bar's matches, its current one or its text
     // The keys of the settings whose value changed (the model not built anew).
     std::vector<std::string> settings;

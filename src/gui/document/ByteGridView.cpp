@@ -76,6 +76,7 @@ ByteGridView::ByteGridView(EditingSession& session, QWidget* parent)
 
 void ByteGridView::rebuild() {
     m_cursor.moveHome();
+    m_paintedCurrent = m_cursor.index();
     updateScrollRange();
     verticalScrollBar()->setValue(0);
     viewport()->update();
@@ -274,9 +275,11 @@ void ByteGridView::onSessionChange(const SessionChange& change) {
         updateCell(index);
         announceCellValue(this, index);
     }
-    // Borders move without saying from where; the sheet is one paint.
+    // The caret or the border moved: the cell it left and the one it is in.
     if (change.cursor) {
-        viewport()->update();
+        updateCell(m_paintedCurrent);
+        updateCell(m_cursor.index());
+        m_paintedCurrent = m_cursor.index();
         updateRulers();
     }
 }

@@ -18,9 +18,8 @@ void ByteGridView::keyPressEvent(QKeyEvent* event) {
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
-    const int before = m_cursor.index();
+    // The session tells the cells to paint again.
     if (handleNavigationKey(event) || handleValueKey(event)) {
-        updateCell(before);
         restartCaretBlink();
         event->accept();
         return;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 using namespace vantrel;
 
@@ -313,3 +314,27 @@ TEST_F(EditingSessionTest, CaptionsFallBackToTheDesignAndLoseTheirAccessKeysWher
 }
 
 } // namespace
+
+// Every move of the caret is told, inside a cell too, and so is a new value
+// of the current cell: a face never asks where the caret went.
+TEST_F(EditingSessionTest, ACaretMoveInsideACellIsToldAsACursorChange) {
+    open(Bytes(20));
+    session.focusCell(5);
+    for (const auto& move : std::vector<std::function<void(GridCursor&)>>{
+             [](GridCursor& cursor) { cursor.moveEnd(); },
+             [](GridCursor& cursor) { cursor.moveHome(); },
+             [](GridCursor& cursor) { cursor.setCaret(1); },
+             [](GridCursor& cursor) { (void)cursor.moveLeft(); }}) {
+        changes.clear();
+        move(session.cursor());
+        ASSERT_EQ(changes.size(), 1u);
+        EXPECT_TRUE(changes[0].cursor);
+    }
+    changes.clear();
+    session.cursor().moveHome();
+    EXPECT_TRUE(changes.empty()) << "the caret stayed where it was";
+    session.typeCharacter('A');
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(changes[0].cursor);
+    EXPECT_EQ(session.cursor().caret(), 1);
+}
