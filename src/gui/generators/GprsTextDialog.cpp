@@ -3,7 +3,6 @@
 
 #include "core/i18n/BuiltinStrings.h"
 #include "core/session/EditingSession.h"
-#include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
@@ -29,9 +28,8 @@ constexpr int kCustomIndex = static_cast<int>(GprsDisplayMode::CustomText);
 } // namespace
 
 GprsTextDialog::GprsTextDialog(GeneratorHost host, QWidget* owner)
-    : QDialog(owner), m_host(std::move(host)) {
+    : GeneratorWindow(std::move(host), owner) {
     setObjectName(QStringLiteral("frmGPRS"));
-    setModal(true);
     buildControls();
     fillControls();
 }
@@ -89,11 +87,11 @@ void GprsTextDialog::buildControls() {
     connect(group, &QButtonGroup::idClicked, this, &GprsTextDialog::showModeChoice);
     connect(m_textBox, &QLineEdit::textChanged, this, &GprsTextDialog::updateHint);
     connect(m_saveButton, &QPushButton::clicked, this, &GprsTextDialog::saveRecord);
-    connect(m_cancelButton, &QPushButton::clicked, this, &GprsTextDialog::cancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &GeneratorWindow::cancel);
 }
 
 void GprsTextDialog::fillControls() {
-    const EditingSession& session = m_host.session;
+    const EditingSession& session = this->session();
     applyLanguage(this, session.language());
     m_textHintCaption = m_textHint->text();
     setWindowTitle(uiText(session.strings(), UiString::GprsTitle));
@@ -110,7 +108,7 @@ void GprsTextDialog::fillControls() {
 // The label under the box explains the custom text, unless the session has
 // something to say of the text typed.
 void GprsTextDialog::updateHint() {
-    const EditingSession& session = m_host.session;
+    const EditingSession& session = this->session();
     const GeneratedFile file =
         session.generateGprs(GprsDisplayMode::CustomText, m_textBox->text().toStdU16String());
     m_textHint->setText(file.hint ? uiText(session.strings(), *file.hint) : m_textHintCaption);
@@ -144,30 +142,14 @@ void GprsTextDialog::showModeChoice(int index) {
 }
 
 void GprsTextDialog::saveRecord() {
-    const EditingSession& session = m_host.session;
+    const EditingSession& session = this->session();
     const GeneratedFile file = session.generateGprs(mode(), m_textBox->text().toStdU16String());
-    // Flags 0: an existing file of that name is replaced without a question.
-    const QString path =
-        askForGeneratedFile(this, uiText(session.strings(), UiString::GprsSaveTitle),
-                            uiText(session.strings(), UiString::GprsSaveFilter),
-                            FileDialogOption::None, pathText(file.fileName));
-    if (path.isEmpty())
-        return;
-    if (!writeGeneratedFile(this, path, file.bytes, session.strings()))
+    // An existing file of that name is replaced without a question.
+    if (saveGenerated(file, UiString::GprsSaveTitle, UiString::GprsSaveFilter,
+                      FileDialogOption::None)
+            .isEmpty())
         return;
     returnToMainWindow(Accepted);
-}
-
-void GprsTextDialog::cancel() {
-    returnToMainWindow(Rejected);
-}
-
-void GprsTextDialog::returnToMainWindow(DialogCode result) {
-    if (m_host.restoreMainCaption)
-        m_host.restoreMainCaption();
-    done(result);
-    if (QWidget* owner = parentWidget())
-        owner->activateWindow();
 }
 
 } // namespace vantrel

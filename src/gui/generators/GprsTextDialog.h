@@ -3,9 +3,7 @@
 
 #include "core/generators/GprsTextRecord.h"
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/generators/GeneratorHost.h"
-
-#include <QDialog>
+#include "gui/generators/GeneratorWindow.h"
 
 #include <array>
 
@@ -21,7 +19,7 @@ namespace vantrel {
 // screen shows the date, nothing or a text of their own, and saves the choice
 // as a new 26-byte seem file. Opened over a GPRS file, it starts with that
 // file's setting. The session makes the file and says what is wrong with a text.
-class GprsTextDialog : public QDialog {
+class GprsTextDialog : public GeneratorWindow {
     Q_OBJECT
 
   public:
@@ -32,7 +30,6 @@ class GprsTextDialog : public QDialog {
 
     void showModeChoice(int index);
     void saveRecord();
-    void cancel();
 
   private:
     void buildControls();
@@ -40,9 +37,7 @@ class GprsTextDialog : public QDialog {
     void fillControls();
     void select(GprsDisplayMode mode);
     void updateHint();
-    void returnToMainWindow(DialogCode result);
 
-    GeneratorHost m_host;
     QString m_textHintCaption; // the hint's own text, where the session has none
     QGroupBox* m_modeFrame = nullptr;
     std::array<QRadioButton*, 3> m_modeButtons{}; // indexed by GprsDisplayMode

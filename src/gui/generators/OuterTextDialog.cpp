@@ -5,7 +5,6 @@
 #include "core/session/EditingSession.h"
 #include "desktop/files/FileDialogOptions.h"
 #include "gui/dialogs/MessageBox.h"
-#include "gui/generators/GeneratedFile.h"
 #include "gui/i18n/ApplyLanguage.h"
 #include "gui/i18n/UiText.h"
 #include "gui/style/PaletteColors.h"
@@ -43,9 +42,8 @@ void styleAsCoverScreen(QLineEdit* box) {
 } // namespace
 
 OuterTextDialog::OuterTextDialog(GeneratorHost host, QWidget* owner)
-    : QDialog(owner), m_host(std::move(host)) {
+    : GeneratorWindow(std::move(host), owner) {
     setObjectName(QStringLiteral("frmOuterText"));
-    setModal(true);
     buildControls();
     fillControls();
 }
@@ -85,50 +83,35 @@ void OuterTextDialog::buildControls() {
 
     connect(m_textBox, &QLineEdit::textChanged, this, &OuterTextDialog::updateHint);
     connect(m_saveButton, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);
-    connect(m_cancelButton, &QPushButton::clicked, this, &OuterTextDialog::cancel);
+    connect(m_cancelButton, &QPushButton::clicked, this, &GeneratorWindow::cancel);
 }
 
 void OuterTextDialog::fillControls() {
-    const EditingSession& session = m_host.session;
+    const EditingSession& session = this->session();
     setWindowTitle(uiText(session.strings(), UiString::OuterTextTitle));
     applyLanguage(this, session.language());
     m_textBox->setText(QString::fromStdU16String(session.outerTextPrefill()));
 }
 
 void OuterTextDialog::updateHint() {
-    const EditingSession& session = m_host.session;
+    const EditingSession& session = this->session();
     const GeneratedFile file = session.generateOuterText(m_textBox->text().toStdU16String());
     m_hintLabel->setText(file.hint ? uiText(session.strings(), *file.hint) : QString());
     setWindowTextColor(m_hintLabel, file.warning ? warningTextColor(m_hintLabel) : QColor());
 }
 
 void OuterTextDialog::saveRecord() {
-    const EditingSession& session = m_host.session;
+    const EditingSession& session = this->session();
     const GeneratedFile file = session.generateOuterText(m_textBox->text().toStdU16String());
     const QString path =
-        askForGeneratedFile(this, uiText(session.strings(), UiString::OuterTextSaveTitle),
-                            uiText(session.strings(), UiString::OuterTextSaveFilter),
-                            FileDialogOption::ConfirmOverwrite, pathText(file.fileName));
-    if (path.trimmed().isEmpty())
-        return;
-    if (!writeGeneratedFile(this, path, file.bytes, session.strings()))
+        saveGenerated(file, UiString::OuterTextSaveTitle, UiString::OuterTextSaveFilter,
+                      FileDialogOption::ConfirmOverwrite);
+    if (path.isEmpty())
         return;
     showMessage(this, MessageIcon::Information,
                 uiText(session.strings(), UiString::OuterTextSavedPrefix) + QStringLiteral(" [ ") +
                     path + QStringLiteral(" ] ") + uiText(session.strings(), UiString::Succeeded));
     returnToMainWindow(Accepted);
-}
-
-void OuterTextDialog::cancel() {
-    returnToMainWindow(Rejected);
-}
-
-void OuterTextDialog::returnToMainWindow(DialogCode result) {
-    if (m_host.restoreMainCaption)
-        m_host.restoreMainCaption();
-    done(result);
-    if (QWidget* owner = parentWidget())
-        owner->activateWindow();
 }
 
 } // namespace vantrel

@@ -2,9 +2,7 @@
 #pragma once
 
 #include "core/i18n/BuiltinStrings.h"
-#include "gui/generators/GeneratorHost.h"
-
-#include <QDialog>
+#include "gui/generators/GeneratorWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -17,23 +15,20 @@ namespace vantrel {
 // cover screen and saves it as a new 34-byte seem file. Opened over an
 // outer-text file, it starts with that file's text. The session words the
 // hint and makes the file.
-class OuterTextDialog : public QDialog {
+class OuterTextDialog : public GeneratorWindow {
     Q_OBJECT
 
   public:
     explicit OuterTextDialog(GeneratorHost host, QWidget* owner = nullptr);
 
     void saveRecord();
-    void cancel();
 
   private:
     void buildControls();
     // Captions in the chosen language, and the text the opened file holds.
     void fillControls();
     void updateHint();
-    void returnToMainWindow(DialogCode result);
 
-    GeneratorHost m_host;
     QGroupBox* m_textFrame = nullptr;
     QLineEdit* m_textBox = nullptr;
     QLabel* m_hintLabel = nullptr;
