@@ -15,6 +15,9 @@ set(web_environment
 add_test(NAME web_build COMMAND ${CMAKE_SOURCE_DIR}/web/tools/build-for-tests)
 set_tests_properties(web_build PROPERTIES ENVIRONMENT "${web_environment}" SKIP_RETURN_CODE 77
                      TIMEOUT 600 RUN_SERIAL TRUE FIXTURES_SETUP web_page)
+add_test(NAME web_lint COMMAND ${CMAKE_SOURCE_DIR}/web/tools/lint)
+set_tests_properties(web_lint PROPERTIES ENVIRONMENT "${web_environment}" SKIP_RETURN_CODE 77
+                     TIMEOUT 300 RUN_SERIAL TRUE FIXTURES_REQUIRED web_page)
 foreach(name IN LISTS VANTREL_WEB_TESTS)
     add_test(NAME web_${name}
              COMMAND ${CMAKE_SOURCE_DIR}/web/tools/run-test ${CMAKE_SOURCE_DIR}/web/tests/${name}.test.mjs)

@@ -22,14 +22,14 @@ export interface MenuWindow {
     readonly comparing: boolean;
     readonly view: ViewSettings;
     edit(action: (session: Session) => unknown): void;
-    goToOffset(): void;
-    openFind(): void;
+    goToOffset(): Promise<void>;
+    openFind(): Promise<void>;
     findStep(forward: boolean): void;
     findInFolder(): void;
     compare(): void;
     closeComparison(): void;
     suggestDefinitions(): void;
-    openGenerator(kind: GeneratorKind): void;
+    openGenerator(kind: GeneratorKind): Promise<void>;
     chooseSeemFolder(): void;
     compareFolders(): void;
     chooseFile(inputId: string): void;

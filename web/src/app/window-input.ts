@@ -57,7 +57,7 @@ export async function droppedFile(event: DragEvent, limit: number): Promise<Open
 // Files an installed app was started with (its file handler).
 export function acceptLaunchedFiles(open: (file: OpenedFile) => Promise<unknown>, limit: number): void {
     const launchQueue = (globalThis as unknown as {
-        launchQueue?: { setConsumer: (consumer: (params: { files: FileSystemHandle[] }) => void) => void };
+        launchQueue?: { setConsumer: (consumer: (params: { files: FileSystemHandle[] }) => unknown) => void };
     }).launchQueue;
     launchQueue?.setConsumer(async ({ files }) => {
         const handle = files.find((file) => file.kind === 'file') as FileSystemFileHandle | undefined;

@@ -121,7 +121,7 @@ export class DraftKeeper implements ReactiveController {
 
     discard(draft: Draft): void {
         if (this.offered.includes(draft)) {
-            this.enqueue(() => removeDraft(draft.id));
+            void this.enqueue(() => removeDraft(draft.id));
             this.setOffered(this.offered.filter((other) => other !== draft));
         }
     }

@@ -45,7 +45,7 @@ export class FolderPanel extends LitElement {
     // How many bytes of a file the core needs to judge it.
     @property({ attribute: false }) readLimit = 5001;
     // Shows a message and resolves when the user has read it.
-    @property({ attribute: false }) tell: (message: string) => Promise<void> = async () => undefined;
+    @property({ attribute: false }) tell: (message: string) => Promise<void> = () => Promise.resolve();
     @state() private folder: ChosenFolder | null = null;
     @state() private items: SeemFolderItem[] = [];
     @state() private comparison: ComparedFolders | null = null;
