@@ -180,7 +180,8 @@ int writeOpenFile(CliContext& context, ApplyRun& run, std::unique_ptr<FileLock> 
     PreparedReplacement replacement;
     if (const SaveResult saved = context.session.prepareSave(replacement);
         saved.status != SaveResult::Status::Saved) {
-        const int status = std::max(run.writes.flush(), reportSave(context, path, saved));
+        const int earlier = run.writes.flush(); // said before this file's refusal
+        const int status = std::max(earlier, reportSave(context, path, saved));
         if (run.report != nullptr)
             run.report->push_back(errorObject(path, "not written"));
         return status;
