@@ -62,7 +62,8 @@ class ByteGrid {
     ListenerConnection addListener(Listener listener) {
         return m_listeners.add(std::move(listener));
     }
-    ListenerConnection addFocusListener(Listener listener) {
+    // A view may watch the borders of a grid it cannot change.
+    ListenerConnection addFocusListener(Listener listener) const {
         return m_focusListeners.add(std::move(listener));
     }
 
@@ -75,7 +76,7 @@ class ByteGrid {
     std::vector<bool> m_borders;
     int m_currentCell = 0;
     ListenerList<int> m_listeners;
-    ListenerList<int> m_focusListeners;
+    mutable ListenerList<int> m_focusListeners;
 };
 
 } // namespace vantrel

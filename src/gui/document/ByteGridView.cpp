@@ -71,12 +71,12 @@ ByteGridView::ByteGridView(EditingSession& session, QWidget* parent)
 
     m_sessionConnection =
         m_session.addListener([this](const SessionChange& change) { onSessionChange(change); });
+    m_borderConnection = m_grid.addFocusListener([this](int index) { updateCell(index); });
     updateScrollRange();
 }
 
 void ByteGridView::rebuild() {
     m_cursor.moveHome();
-    m_paintedCurrent = m_cursor.index();
     updateScrollRange();
     verticalScrollBar()->setValue(0);
     viewport()->update();
@@ -275,11 +275,10 @@ void ByteGridView::onSessionChange(const SessionChange& change) {
         updateCell(index);
         announceCellValue(this, index);
     }
-    // The caret or the border moved: the cell it left and the one it is in.
+    // The caret moved or the current cell's value changed; the cells whose
+    // border changed are painted as the grid tells them (m_borderConnection).
     if (change.cursor) {
-        updateCell(m_paintedCurrent);
         updateCell(m_cursor.index());
-        m_paintedCurrent = m_cursor.index();
         updateRulers();
     }
 }

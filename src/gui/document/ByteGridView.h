@@ -142,7 +142,7 @@ class ByteGridView : public QAbstractScrollArea {
     const ByteGrid& m_grid;
     GridCursor& m_cursor;
     ListenerConnection m_sessionConnection;
-    int m_paintedCurrent = 0; // the cell last painted as the current one
+    ListenerConnection m_borderConnection;
     bool m_cellsEnabled = true;
     QFont m_cellFont;
     QFontMetrics m_cellMetrics;
