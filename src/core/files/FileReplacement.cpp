@@ -247,10 +247,14 @@ FileWrite putTemporaryInPlace(Temporary temporary, const CheckedTarget& checked,
     return {};
 }
 
-Temporary writeTemporary(const CheckedTarget& checked, const std::vector<std::uint8_t>& bytes) {
+// The new bytes in an unnamed temporary file beside the target, not yet flushed.
+Temporary startTemporary(const CheckedTarget& checked, const std::vector<std::uint8_t>& bytes) {
     removeAbandonedTemporaries(checked.folder);
-    Temporary temporary =
-        fillUnnamedTemporary(checked.folder, checked.old ? &*checked.old : nullptr, bytes);
+    return fillUnnamedTemporary(checked.folder, checked.old ? &*checked.old : nullptr, bytes);
+}
+
+Temporary writeTemporary(const CheckedTarget& checked, const std::vector<std::uint8_t>& bytes) {
+    Temporary temporary = startTemporary(checked, bytes);
     if (temporary.failure)
         return temporary;
     if (auto failure = flushTemporary(temporary.file.get()))
@@ -306,13 +310,15 @@ PreparedReplacement prepareReplacement(const std::string& path,
                                        const std::vector<std::uint8_t>& bytes) {
     PreparedReplacement prepared;
     CheckedTarget checked = checkTarget(path);
-    if (!checked.refusal.empty() || checked.inPlace) {
-        prepared.m_result = replaceFile(path, bytes);
+    if (!checked.refusal.empty()) {
+        prepared.m_result = unchangedFile(checked.refusal);
         return prepared;
     }
-    removeAbandonedTemporaries(checked.folder);
-    Temporary temporary =
-        fillUnnamedTemporary(checked.folder, checked.old ? &*checked.old : nullptr, bytes);
+    if (checked.inPlace) {
+        prepared.m_result = writeInPlace(checked.target, bytes, nullptr);
+        return prepared;
+    }
+    Temporary temporary = startTemporary(checked, bytes);
     if (temporary.failure) {
         // Named temporary files and in-place writes are not batched.
         prepared.m_result = putTemporaryInPlace(std::move(temporary), checked, bytes, nullptr);
