@@ -4,6 +4,7 @@
 #include "core/document/FunctionTree.h"
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
+#include "core/editors/EditorKind.h"
 #include "core/editors/SchemeTitle.h"
 #include "core/editors/StyleList.h"
 #include "core/editors/VolumeItems.h"
@@ -150,12 +151,13 @@ void showGprs(const CliContext& context, Json* json) {
 
 int showDecoded(const CliContext& context, const std::string& kind, Json* json) {
     using Show = void (*)(const CliContext&, Json*);
-    static const std::pair<const char*, Show> shows[] = {
-        {"function", showFunction}, {"style", showStyle},         {"volume", showVolume},
-        {"color", showColor},       {"outertext", showOuterText}, {"gprs", showGprs},
+    static const std::pair<EditorKind, Show> shows[] = {
+        {EditorKind::Function, showFunction},   {EditorKind::Style, showStyle},
+        {EditorKind::Volume, showVolume},       {EditorKind::Color, showColor},
+        {EditorKind::OuterText, showOuterText}, {EditorKind::Gprs, showGprs},
     };
-    for (const auto& [name, show] : shows) {
-        if (kind == name) {
+    for (const auto& [shown, show] : shows) {
+        if (editorKindOf(kind) == shown) {
             show(context, json);
             return kSuccess;
         }

@@ -4,9 +4,7 @@
 #include "core/base/BitHelpers.h"
 #include "core/definitions/SeemTypeCatalog.h"
 #include "core/document/FunctionTree.h"
-#include "core/editors/ColorScheme.h"
-#include "core/editors/StyleList.h"
-#include "core/editors/VolumeItems.h"
+#include "core/editors/SeemKind.h"
 #include "core/files/SeemFile.h"
 #include "core/settings/SettingsStore.h"
 
@@ -27,6 +25,10 @@ struct UsableType {
     XmlElement element;
     std::int64_t size;
 };
+
+const SeemKind& kindOf(const UsableType& type) {
+    return seemKind(editorKindOf(toLowerAscii(*type.element.attribute("type"))));
+}
 
 std::string describe(const UsableType& type) {
     return "type " + std::to_string(type.index) + " (" + *type.element.attribute("ID") + ")";
@@ -61,18 +63,7 @@ void noteShadowing(const std::vector<UsableType>& types, DefinitionProblems& pro
 void checkItems(const UsableType& type, DefinitionProblems& problems) {
     ByteGrid grid;
     grid.load(std::vector<std::uint8_t>(static_cast<std::size_t>(type.size), 0));
-    const std::string kind = toLowerAscii(*type.element.attribute("type"));
-    if (kind == "function")
-        (void)FunctionTreeBuilder().build(type.element, grid, &problems);
-    else if (kind == "style")
-        (void)buildStyleRows(type.element, grid, &problems);
-    else if (kind == "volume")
-        (void)buildVolumeItems(type.element, grid, &problems);
-    else if (kind == "color")
-        (void)buildColorTree(type.element, grid, &problems);
-    else if (kind != "outertext" && kind != "gprs")
-        noteWarning(&problems, type.element,
-                    "no editor for the type \"" + kind + "\"; its files open in the grid only");
+    kindOf(type).checkItems(type.element, grid, problems);
 }
 
 struct NamedElement {
@@ -101,11 +92,11 @@ void collectNames(const XmlElement& parent, const std::string& prefix, bool nest
 // name, so each later one is noted with the number that reaches it.
 void noteDuplicateNames(const XmlDocument& document, const UsableType& type,
                         DefinitionProblems& problems) {
-    const std::string kind = toLowerAscii(*type.element.attribute("type"));
-    if (kind != "function" && kind != "style" && kind != "volume" && kind != "color")
+    const ItemNames itemNames = kindOf(type).itemNames();
+    if (itemNames == ItemNames::None)
         return;
     std::vector<NamedElement> names;
-    collectNames(type.element, "", kind == "function" || kind == "color", 0, names);
+    collectNames(type.element, "", itemNames == ItemNames::ByPath, 0, names);
     // Each name's first item and how many items had it so far.
     std::unordered_map<std::string_view, std::pair<std::size_t, int>> seen;
     for (std::size_t i = 0; i < names.size(); ++i) {

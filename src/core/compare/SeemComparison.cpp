@@ -2,6 +2,7 @@
 #include "core/compare/SeemComparison.h"
 
 #include "core/compare/SettingDifferences.h"
+#include "core/editors/SeemKind.h"
 #include "core/i18n/BuiltinStrings.h"
 
 #include <algorithm>
@@ -93,20 +94,6 @@ void addUndescribedBytes(SettingsPair& pair) {
     }
 }
 
-using Collector = void (*)(SettingsPair&);
-
-Collector collectorFor(const std::string& typeName) {
-    static const std::pair<const char*, Collector> collectors[] = {
-        {"function", compareSwitches}, {"style", compareStyles},        {"volume", compareVolumes},
-        {"color", compareColors},      {"outertext", compareOuterText}, {"gprs", compareGprs},
-    };
-    for (const auto& [name, collector] : collectors) {
-        if (typeName == name)
-            return collector;
-    }
-    return nullptr;
-}
-
 std::string typeLabel(const ComparedFile& file) {
     return file.type.attribute("ID").value_or("") + " (" + file.typeName + ")";
 }
@@ -144,8 +131,8 @@ SeemComparison compareSeemFiles(const ComparedFile& ours, const ComparedFile& th
                                            {std::to_string(oursSize), std::to_string(theirsSize)}),
                             strings);
     }
-    const Collector collect = collectorFor(ours.typeName);
-    if (collect == nullptr) {
+    const SeemKind& kind = seemKind(editorKindOf(ours.typeName));
+    if (!kind.comparesSettings()) {
         return compareBytes(ours.grid, theirs.grid,
                             strings.format(UiString::DiffNoEditor, {ours.typeName}), strings);
     }
@@ -155,7 +142,7 @@ SeemComparison compareSeemFiles(const ComparedFile& ours, const ComparedFile& th
                       strings,
                       std::vector<std::uint8_t>(static_cast<std::size_t>(oursSize), 0),
                       {}};
-    collect(pair);
+    kind.compareSettings(pair);
     addUndescribedBytes(pair);
     return {true, "", std::move(pair.differences)};
 }

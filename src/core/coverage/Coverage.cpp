@@ -6,6 +6,7 @@
 #include "core/editors/ColorMath.h"
 #include "core/editors/ColorScheme.h"
 #include "core/editors/SchemeTitle.h"
+#include "core/editors/SeemKind.h"
 #include "core/editors/StyleList.h"
 #include "core/editors/VolumeItems.h"
 #include "core/i18n/BuiltinStrings.h"
@@ -29,40 +30,6 @@ void addSwitches(Coverage& coverage, const FunctionNode& parent, const std::stri
             coverage.items.push_back({SettingKind::Switch, node.key, nodePath, node.cellIndex,
                                       node.cellIndex, bitMask(node.bit), node.element, node.on});
         addSwitches(coverage, node, nodePath);
-    }
-}
-
-// A fresh builder: the sequence number only names folders, and folders cover nothing.
-void addFunctionItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid) {
-    addSwitches(coverage, FunctionTreeBuilder().build(type, grid), "");
-}
-
-// A row reads its whole byte: it is checked only while the byte equals val1.
-void addStyleItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid) {
-    for (const StyleRow& row : buildStyleRows(type, grid).rows)
-        coverage.items.push_back({SettingKind::Style, row.key, row.text, row.offset, row.offset,
-                                  0xFF, row.element, row.checked});
-}
-
-void addVolumeItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid) {
-    const VolumeItems volumes = buildVolumeItems(type, grid);
-    for (std::size_t i = 0; i < volumes.items.size(); ++i) {
-        const VolumeItem& item = volumes.items[i];
-        coverage.items.push_back({SettingKind::Volume, "v_" + std::to_string(i), item.caption,
-                                  item.offset, item.offset, 0xFF, item.element});
-    }
-}
-
-void addColorItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid,
-                   const std::string& titleName) {
-    if (hasSchemeTitle(grid))
-        coverage.items.push_back({SettingKind::Title, "", titleName, kTitleOffset,
-                                  kTitleOffset + 2 * kTitleUnits - 1, 0xFF, type});
-    for (const ColorGroup& group : buildColorTree(type, grid).groups) {
-        for (const ColorEntry& entry : group.entries)
-            coverage.items.push_back({SettingKind::Color, entry.key,
-                                      group.caption + "/" + entry.caption, entry.offset,
-                                      entry.offset + 3, 0xFF, entry.element});
     }
 }
 
@@ -97,6 +64,40 @@ std::string bitsText(const std::string& runs, int bitCount, const UiStrings& str
 }
 
 } // namespace
+
+// A fresh builder: the sequence number only names folders, and folders cover nothing.
+void addFunctionItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid) {
+    addSwitches(coverage, FunctionTreeBuilder().build(type, grid), "");
+}
+
+// A row reads its whole byte: it is checked only while the byte equals val1.
+void addStyleItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid) {
+    for (const StyleRow& row : buildStyleRows(type, grid).rows)
+        coverage.items.push_back({SettingKind::Style, row.key, row.text, row.offset, row.offset,
+                                  0xFF, row.element, row.checked});
+}
+
+void addVolumeItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid) {
+    const VolumeItems volumes = buildVolumeItems(type, grid);
+    for (std::size_t i = 0; i < volumes.items.size(); ++i) {
+        const VolumeItem& item = volumes.items[i];
+        coverage.items.push_back({SettingKind::Volume, "v_" + std::to_string(i), item.caption,
+                                  item.offset, item.offset, 0xFF, item.element});
+    }
+}
+
+void addColorItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid,
+                   const std::string& titleName) {
+    if (hasSchemeTitle(grid))
+        coverage.items.push_back({SettingKind::Title, "", titleName, kTitleOffset,
+                                  kTitleOffset + 2 * kTitleUnits - 1, 0xFF, type});
+    for (const ColorGroup& group : buildColorTree(type, grid).groups) {
+        for (const ColorEntry& entry : group.entries)
+            coverage.items.push_back({SettingKind::Color, entry.key,
+                                      group.caption + "/" + entry.caption, entry.offset,
+                                      entry.offset + 3, 0xFF, entry.element});
+    }
+}
 
 std::vector<std::size_t> Coverage::itemsAt(int cell) const {
     std::vector<std::size_t> found;
@@ -137,14 +138,7 @@ Coverage computeCoverage(const XmlElement& type, const std::string& typeName, co
     coverage.describedBits.assign(static_cast<std::size_t>(grid.cellCount()), 0);
     if (!type)
         return coverage;
-    if (typeName == "function")
-        addFunctionItems(coverage, type, grid);
-    else if (typeName == "style")
-        addStyleItems(coverage, type, grid);
-    else if (typeName == "volume")
-        addVolumeItems(coverage, type, grid);
-    else if (typeName == "color")
-        addColorItems(coverage, type, grid, strings.get(UiString::DiffTitle));
+    seemKind(editorKindOf(typeName)).addCoverage(coverage, type, grid, strings);
     findOverlaps(coverage, grid.cellCount());
     return coverage;
 }

@@ -51,6 +51,14 @@ struct Coverage {
 [[nodiscard]] Coverage computeCoverage(const XmlElement& type, const std::string& typeName,
                                        const ByteGrid& grid, const UiStrings& strings = {});
 
+// The items of one kind of editor, added to coverage without its overlaps.
+void addFunctionItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid);
+void addStyleItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid);
+void addVolumeItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid);
+// titleName names the scheme's title, where the file has room for one.
+void addColorItems(Coverage& coverage, const XmlElement& type, const ByteGrid& grid,
+                   const std::string& titleName);
+
 // "bit 0: Keys/Sound, bit 1: Keys/Vibrate; bits 2–7: not described": the items
 // over each run of bits of the cell, then the bits no item reads.
 [[nodiscard]] std::string cellCoverageText(const Coverage& coverage, int cell,

@@ -4,6 +4,7 @@
 #include "core/base/BitHelpers.h"
 #include "core/compare/SettingDifferences.h"
 #include "core/coverage/Coverage.h"
+#include "core/editors/SeemKind.h"
 #include "core/i18n/BuiltinStrings.h"
 
 #include <algorithm>
@@ -74,8 +75,9 @@ DefinitionSuggestions suggestDefinitions(const XmlElement& type, const std::stri
                                          const ByteGrid& ours, const ByteGrid& theirs,
                                          const UiStrings& strings) {
     DefinitionSuggestions suggestions;
-    const bool bits = typeName == "function";
-    if (!type || (!bits && typeName != "style")) {
+    const SuggestedItems items = seemKind(editorKindOf(typeName)).suggestedItems();
+    const bool bits = items == SuggestedItems::PerBit;
+    if (!type || items == SuggestedItems::None) {
         suggestions.supported = false;
         return suggestions;
     }

@@ -2,8 +2,8 @@
 #include "core/editors/EditorModel.h"
 
 #include "core/base/BitHelpers.h"
-#include "core/editors/SchemeTitle.h"
-#include "core/generators/OuterTextRecord.h"
+#include "core/editors/SeemKind.h"
+#include "core/editors/TouchedCells.h"
 
 #include <algorithm>
 #include <functional>
@@ -11,8 +11,6 @@
 namespace vantrel {
 
 namespace {
-
-constexpr int kTitleEnd = kTitleOffset + 2 * kTitleUnits;
 
 // Every switch below parent, depth first in document order, with its path of
 // IDs joined by "/". A stack of its own: the depth comes from the definitions.
@@ -42,99 +40,6 @@ FunctionNode* findSwitch(FunctionNode& root, std::string_view key) {
             pending.push_back(&child);
     }
     return nullptr;
-}
-
-// The cells a refresh is about, for one look per setting: every cell when none are named.
-class TouchedCells {
-  public:
-    TouchedCells(std::span<const int> cells, int cellCount) : m_all(cells.empty()) {
-        if (m_all)
-            return;
-        m_touched.assign(static_cast<std::size_t>(std::max(cellCount, 0)), false);
-        for (int cell : cells) {
-            if (cell >= 0 && cell < cellCount)
-                m_touched[static_cast<std::size_t>(cell)] = true;
-        }
-    }
-    [[nodiscard]] bool any(int first, int count) const {
-        if (m_all)
-            return true;
-        for (int cell = std::max(first, 0); cell < first + count; ++cell) {
-            if (static_cast<std::size_t>(cell) >= m_touched.size())
-                return false;
-            if (m_touched[static_cast<std::size_t>(cell)])
-                return true;
-        }
-        return false;
-    }
-
-  private:
-    bool m_all;
-    std::vector<bool> m_touched;
-};
-
-void refreshSwitches(FunctionNode& root, const ByteGrid& grid, const TouchedCells& cells,
-                     std::vector<std::string>& changed) {
-    std::vector<FunctionNode*> pending{&root};
-    while (!pending.empty()) {
-        FunctionNode* node = pending.back();
-        pending.pop_back();
-        for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
-            pending.push_back(&*child);
-        if (!node->isSwitch() || !cells.any(node->cellIndex, 1) || !grid.contains(node->cellIndex))
-            continue;
-        node->on = isBitSet(grid.text(node->cellIndex), node->bit);
-        changed.push_back(node->key);
-    }
-}
-
-void refreshStyles(StyleRows& styles, const ByteGrid& grid, const TouchedCells& cells,
-                   std::vector<std::string>& changed) {
-    for (StyleRow& row : styles.rows) {
-        if (!cells.any(row.offset, 1) || !grid.contains(row.offset))
-            continue;
-        row.checked = isRowOn(grid, row);
-        changed.push_back(row.key);
-    }
-}
-
-void refreshVolumes(VolumeItems& volumes, const ByteGrid& grid, const TouchedCells& cells,
-                    std::vector<std::string>& changed) {
-    for (std::size_t row = 0; row < volumes.items.size(); ++row) {
-        VolumeItem& item = volumes.items[row];
-        if (!cells.any(item.offset, 1) || !grid.contains(item.offset))
-            continue;
-        item.position = positionFromGrid(item, grid);
-        const auto stored = grid.value(item.offset);
-        item.storedByte = stored ? *stored : -1;
-        changed.push_back(volumeKey(row));
-    }
-}
-
-void refreshColors(EditorModel& model, const ByteGrid& grid, const TouchedCells& cells,
-                   std::vector<std::string>& changed) {
-    for (const ColorGroup& group : model.colors.groups) {
-        for (const ColorEntry& entry : group.entries) {
-            if (cells.any(entry.offset, kColorRecordBytes))
-                changed.push_back(entry.key);
-        }
-    }
-    if (!cells.any(kTitleOffset, kTitleEnd - kTitleOffset))
-        return;
-    model.hasTitle = hasSchemeTitle(grid);
-    model.title = readSchemeTitle(grid);
-    changed.emplace_back(kTitleKey);
-}
-
-void refreshRecord(EditorModel& model, const ByteGrid& grid, std::vector<std::string>& changed) {
-    const std::vector<std::uint8_t> bytes = grid.bytes();
-    if (model.kind == EditorKind::OuterText) {
-        model.outerText = decodeOuterTextRecord(bytes);
-        changed.emplace_back(kOuterTextKey);
-    } else if (model.kind == EditorKind::Gprs) {
-        model.gprs = decodeGprsTextRecord(bytes);
-        changed.emplace_back(kGprsKey);
-    }
 }
 
 } // namespace
@@ -277,111 +182,22 @@ EditorModel buildEditorModel(const XmlElement& type, std::string_view typeName,
     if (type.isNull())
         return model;
     model.kind = editorKindOf(typeName);
-    switch (model.kind) {
-    case EditorKind::Function:
-        model.functions = builder.build(type, grid);
-        break;
-    case EditorKind::Style:
-        model.styles = buildStyleRows(type, grid);
-        model.complete = model.styles.complete;
-        break;
-    case EditorKind::Volume:
-        model.volumes = buildVolumeItems(type, grid);
-        model.complete = model.volumes.complete;
-        break;
-    case EditorKind::Color:
-        model.colors = buildColorTree(type, grid);
-        model.complete = model.colors.complete;
-        model.hasTitle = hasSchemeTitle(grid);
-        model.title = readSchemeTitle(grid);
-        break;
-    case EditorKind::OuterText:
-        model.outerText = decodeOuterTextRecord(grid.bytes());
-        break;
-    case EditorKind::Gprs:
-        model.gprs = decodeGprsTextRecord(grid.bytes());
-        break;
-    case EditorKind::None:
-        break;
-    }
+    seemKind(model.kind).buildModel(model, type, grid, builder);
     return model;
 }
 
 std::vector<std::string> refreshEditorModel(EditorModel& model, const ByteGrid& grid,
                                             std::span<const int> changedCells) {
-    const TouchedCells cells(changedCells, grid.cellCount());
     std::vector<std::string> changed;
-    switch (model.kind) {
-    case EditorKind::Function:
-        refreshSwitches(model.functions, grid, cells, changed);
-        break;
-    case EditorKind::Style:
-        refreshStyles(model.styles, grid, cells, changed);
-        break;
-    case EditorKind::Volume:
-        refreshVolumes(model.volumes, grid, cells, changed);
-        break;
-    case EditorKind::Color:
-        refreshColors(model, grid, cells, changed);
-        break;
-    case EditorKind::OuterText:
-    case EditorKind::Gprs:
-        refreshRecord(model, grid, changed);
-        break;
-    case EditorKind::None:
-        break;
-    }
+    seemKind(model.kind)
+        .refreshModel(model, grid, TouchedCells(changedCells, grid.cellCount()), changed);
     return changed;
 }
 
 std::vector<std::string> settingsOnCell(const EditorModel& model, int cell) {
     const int cellList[] = {cell};
-    const TouchedCells cells(cellList, cell + 1);
     std::vector<std::string> keys;
-    switch (model.kind) {
-    case EditorKind::Function: {
-        std::vector<const FunctionNode*> pending{&model.functions};
-        while (!pending.empty()) {
-            const FunctionNode* node = pending.back();
-            pending.pop_back();
-            if (node->isSwitch() && node->cellIndex == cell)
-                keys.push_back(node->key);
-            for (auto child = node->children.rbegin(); child != node->children.rend(); ++child)
-                pending.push_back(&*child);
-        }
-        break;
-    }
-    case EditorKind::Style:
-        for (const StyleRow& row : model.styles.rows) {
-            if (row.offset == cell)
-                keys.push_back(row.key);
-        }
-        break;
-    case EditorKind::Volume:
-        for (std::size_t row = 0; row < model.volumes.items.size(); ++row) {
-            if (model.volumes.items[row].offset == cell)
-                keys.push_back(volumeKey(row));
-        }
-        break;
-    case EditorKind::Color:
-        for (const ColorGroup& group : model.colors.groups) {
-            for (const ColorEntry& entry : group.entries) {
-                if (cells.any(entry.offset, kColorRecordBytes))
-                    keys.push_back(entry.key);
-            }
-        }
-        if (model.hasTitle && cells.any(kTitleOffset, kTitleEnd - kTitleOffset))
-            keys.emplace_back(kTitleKey);
-        break;
-    case EditorKind::OuterText:
-        keys.emplace_back(kOuterTextKey);
-        break;
-    case EditorKind::Gprs:
-        keys.emplace_back(kGprsKey);
-        break;
-    case EditorKind::None:
-        break;
-    }
+    seemKind(model.kind).addSettingsIn(model, TouchedCells(cellList, cell + 1), keys);
     return keys;
 }
 

@@ -2,6 +2,7 @@
 #include "core/find/SettingSearch.h"
 
 #include "core/editors/ColorScheme.h"
+#include "core/editors/SeemKind.h"
 #include "core/editors/SettingText.h"
 
 #include <algorithm>
@@ -54,6 +55,37 @@ class SwitchSearch {
     std::vector<std::string_view> m_names;
 };
 
+bool elementMentions(const XmlElement& element, std::string_view text) {
+    for (const XmlElement& child : element.children()) {
+        if (containsIgnoringCase(child.attribute("ID").value_or(""), text) ||
+            containsIgnoringCase(child.attribute("tip").value_or(""), text) ||
+            elementMentions(child, text))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool containsIgnoringCase(std::string_view text, std::string_view part) {
+    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                   [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+    return found != text.end() || part.empty();
+}
+
+std::vector<SettingMatch> findSettings(const EditorModel& model, const ByteGrid& grid,
+                                       std::string_view text) {
+    std::vector<SettingMatch> matches;
+    if (!text.empty())
+        seemKind(model.kind).findSettings(model, grid, text, matches);
+    return matches;
+}
+
+void findSwitches(const FunctionNode& root, std::string_view text, std::vector<SettingMatch>& out) {
+    std::vector<std::string> folders{root.key};
+    SwitchSearch(text, out).walk(root, folders);
+}
+
 void findStyles(const StyleRows& styles, std::string_view text, std::vector<SettingMatch>& out) {
     for (const StyleRow& row : styles.rows) {
         if (mentions(row.text, row.tip, text))
@@ -91,50 +123,6 @@ void findColors(const ColorTree& colors, const ByteGrid& grid, std::string_view 
                                kColorRecordBytes});
         }
     }
-}
-
-bool elementMentions(const XmlElement& element, std::string_view text) {
-    for (const XmlElement& child : element.children()) {
-        if (containsIgnoringCase(child.attribute("ID").value_or(""), text) ||
-            containsIgnoringCase(child.attribute("tip").value_or(""), text) ||
-            elementMentions(child, text))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-bool containsIgnoringCase(std::string_view text, std::string_view part) {
-    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                                   [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
-    return found != text.end() || part.empty();
-}
-
-std::vector<SettingMatch> findSettings(const EditorModel& model, const ByteGrid& grid,
-                                       std::string_view text) {
-    std::vector<SettingMatch> matches;
-    if (text.empty())
-        return matches;
-    switch (model.kind) {
-    case EditorKind::Function: {
-        std::vector<std::string> folders{model.functions.key};
-        SwitchSearch(text, matches).walk(model.functions, folders);
-        break;
-    }
-    case EditorKind::Style:
-        findStyles(model.styles, text, matches);
-        break;
-    case EditorKind::Volume:
-        findVolumes(model.volumes, text, matches);
-        break;
-    case EditorKind::Color:
-        findColors(model.colors, grid, text, matches);
-        break;
-    default:
-        break;
-    }
-    return matches;
 }
 
 bool typeMentions(const XmlElement& type, std::string_view text) {

@@ -36,6 +36,13 @@ struct SettingMatch {
 [[nodiscard]] std::vector<SettingMatch> findSettings(const EditorModel& model, const ByteGrid& grid,
                                                      std::string_view text);
 
+// The same, for one kind of editor: each adds its matches to out.
+void findSwitches(const FunctionNode& root, std::string_view text, std::vector<SettingMatch>& out);
+void findStyles(const StyleRows& styles, std::string_view text, std::vector<SettingMatch>& out);
+void findVolumes(const VolumeItems& volumes, std::string_view text, std::vector<SettingMatch>& out);
+void findColors(const ColorTree& colors, const ByteGrid& grid, std::string_view text,
+                std::vector<SettingMatch>& out);
+
 // Whether any element of a type's definitions has an ID or tip holding text:
 // no setting of a file of that type can match otherwise, so its files need
 // no model.

@@ -32,11 +32,4 @@ GprsSetting decodeGprsTextRecord(std::span<const std::uint8_t> bytes) {
     return setting;
 }
 
-GprsSetting gprsPrefill(std::string_view openPath, std::string_view openType,
-                        std::span<const std::uint8_t> openBytes) {
-    if (openPath.empty() || openType != "gprs")
-        return {};
-    return decodeGprsTextRecord(openBytes);
-}
-
 } // namespace vantrel

@@ -37,9 +37,4 @@ struct GprsSetting {
 // Bytes beyond the record's 26 are not read; missing ones count as 0x00.
 [[nodiscard]] GprsSetting decodeGprsTextRecord(std::span<const std::uint8_t> bytes);
 
-// The setting the window opens with: the open file's when a file is open and
-// its seem type is exactly "gprs", else ShowNothing with no text.
-[[nodiscard]] GprsSetting gprsPrefill(std::string_view openPath, std::string_view openType,
-                                      std::span<const std::uint8_t> openBytes);
-
 } // namespace vantrel

@@ -38,11 +38,4 @@ bool outerTextFitsScreen(std::u16string_view typed) {
     return codePage936Length(typed) <= kOuterTextScreenBytes;
 }
 
-std::u16string outerTextPrefill(std::string_view openType,
-                                std::span<const std::uint8_t> openBytes) {
-    if (openType != "outertext" || openBytes.empty())
-        return {};
-    return decodeOuterTextRecord(openBytes);
-}
-
 } // namespace vantrel

@@ -37,9 +37,4 @@ inline constexpr std::size_t kOuterTextScreenBytes = 16;
 // window shows its length hint from this and never refuses a text.
 [[nodiscard]] bool outerTextFitsScreen(std::u16string_view typed);
 
-// The text the window opens with: the open file's text when its seem type is
-// exactly "outertext" and it holds at least one byte, else nothing.
-[[nodiscard]] std::u16string outerTextPrefill(std::string_view openType,
-                                              std::span<const std::uint8_t> openBytes);
-
 } // namespace vantrel

@@ -5,6 +5,7 @@
 #include "core/base/BitHelpers.h"
 #include "core/editors/EditorModel.h"
 #include "core/editors/SchemeTitle.h"
+#include "core/editors/SeemKind.h"
 #include "core/editors/SettingText.h"
 #include "core/generators/GprsTextRecord.h"
 #include "core/generators/OuterTextRecord.h"
@@ -19,41 +20,6 @@ namespace {
 
 // Whole lines of hex stay readable in an editor.
 constexpr int kBytesPerEntry = 16;
-
-void appendEditorSettings(const EditorModel& model, const RecipeTarget& file,
-                          const std::string& seem, std::vector<RecipeEntry>& entries) {
-    const SettingNameIndex names(model);
-    // A name that several items share would set them all alike: such items are left out.
-    const auto once = [&](SettingKind kind, const std::string& path) {
-        return names.keysNamed(kind, path).size() == 1;
-    };
-    for (const auto& [key, path] : model.namedSettings(SettingKind::Switch)) {
-        if (once(SettingKind::Switch, path))
-            entries.push_back(
-                {seem, SettingKind::Switch, path, onOff(model.switchByKey(key)->on), "", 0});
-    }
-    for (const StyleRow& row : model.styles.rows) {
-        if (once(SettingKind::Style, row.text))
-            entries.push_back({seem, SettingKind::Style, row.text, onOff(row.checked), "", 0});
-    }
-    for (const VolumeItem& item : model.volumes.items) {
-        if (once(SettingKind::Volume, volumeName(item)))
-            entries.push_back({seem, SettingKind::Volume, volumeName(item),
-                               std::to_string(item.position), "", 0});
-    }
-    if (model.kind == EditorKind::Color && model.hasTitle)
-        entries.push_back({seem, SettingKind::Title, "", utf16ToUtf8(model.title), "", 0});
-    for (const ColorGroup& group : model.colors.groups) {
-        for (const ColorEntry& color : group.entries) {
-            const std::string path = group.caption + "/" + color.caption;
-            if (!once(SettingKind::Color, path))
-                continue;
-            const ColorRecord record = readColorRecord(file.grid, color.offset);
-            entries.push_back({seem, SettingKind::Color, path, rgbText(record),
-                               percentageFor(record.transparency), 0});
-        }
-    }
-}
 
 std::string hexBytes(std::span<const std::uint8_t> bytes) {
     std::string text;
@@ -93,18 +59,12 @@ std::vector<RecipeEntry> readSettingEntries(const RecipeTarget& file, const std:
         return entries;
     FunctionTreeBuilder builder;
     const EditorModel model = buildEditorModel(file.type, file.typeName, file.grid, builder);
-    appendEditorSettings(model, file, seem, entries);
-    const std::vector<std::uint8_t> bytes = file.grid.bytes();
-    if (file.typeName == "outertext")
-        entries.push_back(
-            {seem, SettingKind::OuterText, "", utf16ToUtf8(decodeOuterTextRecord(bytes)), "", 0});
-    if (file.typeName == "gprs") {
-        const GprsSetting gprs = decodeGprsTextRecord(bytes);
-        if (gprs.mode == GprsDisplayMode::AlwaysDate)
-            entries.push_back({seem, SettingKind::Gprs, "date", "", "", 0});
-        else
-            entries.push_back({seem, SettingKind::Gprs, "text", utf16ToUtf8(gprs.text), "", 0});
-    }
+    const SettingNameIndex names(model);
+    // A name that several items share would set them all alike: such items are left out.
+    const TakesRecipeName once = [&](SettingKind kind, const std::string& path) {
+        return names.keysNamed(kind, path).size() == 1;
+    };
+    seemKind(model.kind).addRecipeEntries(model, file.grid, seem, once, entries);
     return entries;
 }
 

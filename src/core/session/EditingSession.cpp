@@ -243,11 +243,14 @@ EditResult EditingSession::setColorText(std::string_view key, std::string_view t
 // -- the generators ------------------------------------------------------------
 
 std::u16string EditingSession::outerTextPrefill() const {
-    return vantrel::outerTextPrefill(m_document.typeName(), m_document.savedBytes());
+    if (editorKindOf(m_document.typeName()) != EditorKind::OuterText ||
+        m_document.savedBytes().empty())
+        return {};
+    return decodeOuterTextRecord(m_document.savedBytes());
 }
 
 GprsSetting EditingSession::gprsPrefill() const {
-    if (!m_document.hasFile() || m_document.typeName() != "gprs")
+    if (!m_document.hasFile() || editorKindOf(m_document.typeName()) != EditorKind::Gprs)
         return {};
     return decodeGprsTextRecord(m_document.savedBytes());
 }

@@ -2,6 +2,7 @@
 // The seem folder's rules on names and sizes, apart from listing a folder on
 // disk, so that a folder listed elsewhere (a web page's) is matched alike.
 #include "core/base/BitHelpers.h"
+#include "core/editors/EditorKind.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/SeemFolderScan.h"
 
@@ -9,14 +10,16 @@ namespace vantrel {
 
 namespace {
 
-constexpr std::array<std::string_view, kSeemFolderItemCount> kTypes = {
-    "function", "style", "outertext", "gprs", "volume", "color"};
+constexpr std::array<EditorKind, kSeemFolderItemCount> kKinds = {
+    EditorKind::Function, EditorKind::Style,  EditorKind::OuterText,
+    EditorKind::Gprs,     EditorKind::Volume, EditorKind::Color};
 constexpr std::array<std::string_view, kSeemFolderItemCount> kNames = {
     "mnuFunction", "mnuStyle", "mnuOuterText", "mnuGPRS", "mnuVolume", "mnuColor"};
 
 std::optional<std::size_t> itemOfType(const std::string& type) {
-    for (std::size_t i = 0; i < kTypes.size(); ++i) {
-        if (kTypes[i] == type)
+    const EditorKind kind = editorKindOf(type);
+    for (std::size_t i = 0; i < kKinds.size(); ++i) {
+        if (kKinds[i] == kind)
             return i;
     }
     return std::nullopt;
@@ -34,7 +37,7 @@ bool isSeemFolderCandidate(const std::string& name) {
 }
 
 std::string_view seemFolderItemType(SeemFolderItem item) {
-    return kTypes[static_cast<std::size_t>(item)];
+    return editorKindName(kKinds[static_cast<std::size_t>(item)]);
 }
 
 std::string_view seemFolderItemName(SeemFolderItem item) {

@@ -64,14 +64,5 @@ TEST(GprsTextRecord, RecordsLoadAsTheModeThatSavesThemAgain) {
     EXPECT_EQ(decodeGprsTextRecord(longer).text, u"AAAAAAAAAAAAA");
 }
 
-TEST(GprsTextRecord, PrefillsOnlyFromAnOpenGprsFile) {
-    const Bytes record = encodeGprsTextRecord(GprsDisplayMode::CustomText, u"Hi");
-    const GprsSetting custom{GprsDisplayMode::CustomText, u"Hi"};
-    EXPECT_EQ(gprsPrefill("/phone/01a8_0001.seem", "gprs", record), custom);
-    EXPECT_EQ(gprsPrefill("", "gprs", record), GprsSetting{});
-    EXPECT_EQ(gprsPrefill("/phone/01a8_0001.seem", "GPRS", record), GprsSetting{});
-    EXPECT_EQ(gprsPrefill("/phone/01a8_0001.seem", "outertext", record), GprsSetting{});
-}
-
 } // namespace
 } // namespace vantrel

@@ -77,13 +77,5 @@ TEST(OuterTextRecord, DecodesUpToTheFirstZeroUnitAndPadsShortRecords) {
     EXPECT_EQ(decodeOuterTextRecord(halfPair), u"ABCDEFG");
 }
 
-TEST(OuterTextRecord, PrefillsOnlyFromAnOpenOuterTextFile) {
-    const Bytes record = encodeOuterTextRecord(u"MOTO");
-    EXPECT_EQ(outerTextPrefill("outertext", record), u"MOTO");
-    EXPECT_EQ(outerTextPrefill("OuterText", record), u"");
-    EXPECT_EQ(outerTextPrefill("gprs", record), u"");
-    EXPECT_EQ(outerTextPrefill("outertext", {}), u"");
-}
-
 } // namespace
 } // namespace vantrel

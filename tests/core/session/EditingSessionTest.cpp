@@ -87,6 +87,16 @@ TEST_F(EditingSessionTest, OpeningDecidesTheEditorTheMessageAndTheOneAnswerToIsA
     EXPECT_FALSE(session.fileOpen());
 }
 
+TEST_F(EditingSessionTest, AGeneratorOpensWithTheTextOfAFileOfItsOwnKindOnly) {
+    Bytes record = encodeOuterTextRecord(u"MOTO");
+    record.resize(34);
+    open(record);
+    EXPECT_EQ(session.outerTextPrefill(), u"MOTO");
+    EXPECT_EQ(session.gprsPrefill(), GprsSetting{});
+    open({0x80, 0, 0, 0});
+    EXPECT_EQ(session.outerTextPrefill(), u"");
+}
+
 TEST_F(EditingSessionTest, WithoutAKeyboardTheStatusLineNamesWhatToTapNotKeys) {
     session.setWithoutKeyboard(true);
     EXPECT_EQ(session.statusLine().id, UiString::StatusNoFileTouch);
