@@ -5,6 +5,7 @@
 #include "core/ProjectInfo.h"
 #include "core/files/SeemFile.h"
 #include "core/i18n/LocaleLcid.h"
+#include "wasm/ContractValues.h"
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
 
@@ -26,17 +27,19 @@ val lcidForLocale(const val& name) {
 }
 
 val projectInfo() {
-    val info = val::object();
-    info.set("version", std::string(kProjectVersion));
-    info.set("website", std::string(kWebsiteAddress));
-    info.set("forum", std::string(kForumAddress));
-    return info;
+    JsonText json;
+    json.beginObject()
+        .member(page::ProjectInfo::version, kProjectVersion)
+        .member(page::ProjectInfo::website, kWebsiteAddress)
+        .member(page::ProjectInfo::forum, kForumAddress)
+        .endObject();
+    return jsonValue(json);
 }
 
 val memoryUse() {
     val use = val::object();
-    use.set("heapBytes", static_cast<double>(emscripten_get_heap_size()));
-    use.set("liveBytes", static_cast<double>(mallinfo().uordblks));
+    setMember(use, page::MemoryUse::heapBytes, static_cast<double>(emscripten_get_heap_size()));
+    setMember(use, page::MemoryUse::liveBytes, static_cast<double>(mallinfo().uordblks));
     return use;
 }
 

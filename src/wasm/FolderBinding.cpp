@@ -10,6 +10,7 @@
 #include "core/recipe/FolderRecipe.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/shell/SeemFolderScan.h"
+#include "wasm/ContractValues.h"
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
 
@@ -83,8 +84,9 @@ std::optional<PageFolder> folderFrom(PageValues& in, const val& folder, const st
         in.fail(side, "an object with folder and files");
         return std::nullopt;
     }
-    const std::string name = in.text(folder["folder"], side + ".folder");
-    const val list = folder["files"];
+    const std::string name =
+        in.text(PageValues::member(folder, page::SeemFolderFiles::folder), side + ".folder");
+    const val list = PageValues::member(folder, page::SeemFolderFiles::files);
     const int count = in.arrayLength(list, side + ".files", kMaxFolderFiles);
     std::vector<PageFolder::File> files;
     for (int i = 0; i < count && !in.failed(); ++i) {
@@ -94,12 +96,16 @@ std::optional<PageFolder> folderFrom(PageValues& in, const val& folder, const st
             in.fail(item, "an object with name and bytes or size");
             break;
         }
-        PageFolder::File entry{in.text(file["name"], item + ".name"), 0, std::nullopt};
-        if (PageValues::absent(file["bytes"]) && !PageValues::absent(file["size"])) {
-            entry.size = static_cast<std::uintmax_t>(
-                in.integer(file["size"], item + ".size", 0, 2147483647));
+        const val bytes = PageValues::member(file, page::ReadFile::bytes);
+        const val size = PageValues::member(file, page::ListedFile::size);
+        PageFolder::File entry{
+            in.text(PageValues::member(file, page::ReadFile::name), item + ".name"), 0,
+            std::nullopt};
+        if (PageValues::absent(bytes) && !PageValues::absent(size)) {
+            entry.size =
+                static_cast<std::uintmax_t>(in.integer(size, item + ".size", 0, 2147483647));
         } else {
-            entry.bytes = in.bytes(file["bytes"], item + ".bytes");
+            entry.bytes = in.bytes(bytes, item + ".bytes");
             entry.size = entry.bytes->size();
         }
         files.push_back(std::move(entry));
@@ -107,6 +113,13 @@ std::optional<PageFolder> folderFrom(PageValues& in, const val& folder, const st
     if (in.failed())
         return std::nullopt;
     return PageFolder(name, std::move(files));
+}
+
+void writeTexts(JsonText& json, const std::vector<std::string>& texts) {
+    json.beginArray();
+    for (const std::string& text : texts)
+        json.value(text);
+    json.endArray();
 }
 
 } // namespace
@@ -122,8 +135,10 @@ val SessionBinding::scanSeemFolder(const val& files) const {
             in.fail(item, "an object with name and size");
             break;
         }
-        std::string name = in.text(file["name"], item + ".name");
-        const int size = in.integer(file["size"], item + ".size", 0, 2147483647);
+        std::string name =
+            in.text(PageValues::member(file, page::ListedFile::name), item + ".name");
+        const int size = in.integer(PageValues::member(file, page::ListedFile::size),
+                                    item + ".size", 0, 2147483647);
         if (!name.empty() && !isHiddenFileName(name))
             listed.push_back({std::move(name), static_cast<std::uintmax_t>(size)});
     }
@@ -139,9 +154,9 @@ val SessionBinding::scanSeemFolder(const val& files) const {
     for (const SeemFolderItem item : kSeemFolderItems) {
         const auto name = seemFolderItemPath(items, catalog, item);
         json.beginObject()
-            .member("item", seemFolderItemName(item))
-            .member("type", seemFolderItemType(item))
-            .key("file");
+            .member(page::SeemFolderItem::item, seemFolderItemName(item))
+            .member(page::SeemFolderItem::type, seemFolderItemType(item))
+            .key(page::SeemFolderItem::file);
         if (name)
             json.value(*name);
         else
@@ -162,8 +177,8 @@ val SessionBinding::foldersToRead(const val& ours, const val& theirs) const {
     (void)compareSeemFolders(*oursFolder, *theirsFolder, m_session.document().definitions().root(),
                              strings(), ignored);
     val result = val::object();
-    result.set("ours", stringArray(oursFolder->wanted()));
-    result.set("theirs", stringArray(theirsFolder->wanted()));
+    setMember(result, page::FilesToRead::ours, stringArray(oursFolder->wanted()));
+    setMember(result, page::FilesToRead::theirs, stringArray(theirsFolder->wanted()));
     return result;
 }
 
@@ -178,20 +193,27 @@ val SessionBinding::compareFolders(const val& ours, const val& theirs) const {
             compareSeemFolders(*oursFolder, *theirsFolder,
                                m_session.document().definitions().root(), strings(), result))
         return refusal(failure->folder + ": " + failure->reason);
-    nlohmann::ordered_json changed = nlohmann::ordered_json::array();
+    JsonText json;
+    json.beginObject();
+    writeTexts(json.key(page::FolderComparison::onlyInOurs), result.onlyInOurs);
+    writeTexts(json.key(page::FolderComparison::onlyInTheirs), result.onlyInTheirs);
+    json.key(page::FolderComparison::changed).beginArray();
     for (const FolderChange& change : result.changed) {
-        changed.push_back({{"oursName", change.oursName},
-                           {"theirsName", change.theirsName},
-                           {"bySettings", change.comparison.bySettings},
-                           {"reason", change.comparison.reason},
-                           {"differences", differencesJson(change.comparison.differences)}});
+        using Changed = page::FolderChange;
+        json.beginObject()
+            .member(Changed::oursName, change.oursName)
+            .member(Changed::theirsName, change.theirsName)
+            .member(Changed::bySettings, change.comparison.bySettings)
+            .member(Changed::reason, change.comparison.reason)
+            .key(Changed::differences)
+            .raw(differencesJson(change.comparison.differences)
+                     .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace))
+            .endObject();
     }
-    const nlohmann::ordered_json json = {{"onlyInOurs", result.onlyInOurs},
-                                         {"onlyInTheirs", result.onlyInTheirs},
-                                         {"changed", std::move(changed)},
-                                         {"unreadable", result.unreadable},
-                                         {"same", result.same}};
-    return jsonValue(json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+    json.endArray();
+    writeTexts(json.key(page::FolderComparison::unreadable), result.unreadable);
+    json.member(page::FolderComparison::same, static_cast<int>(result.same)).endObject();
+    return jsonValue(json);
 }
 
 val SessionBinding::folderDifferencesRecipe(const val& ours, const val& theirs) const {
@@ -208,10 +230,10 @@ val SessionBinding::folderDifferencesRecipe(const val& ours, const val& theirs) 
     for (const FolderRecipeNote& note : made.notes)
         notes.push_back(note.text());
     val result = val::object();
-    result.set("recipe", recipeToJson(made.recipe));
-    result.set("entries", static_cast<int>(made.recipe.entries.size()));
-    result.set("notes", stringArray(notes));
-    result.set("trouble", made.trouble());
+    setMember(result, page::FolderRecipe::recipe, recipeToJson(made.recipe));
+    setMember(result, page::FolderRecipe::entries, static_cast<int>(made.recipe.entries.size()));
+    setMember(result, page::FolderRecipe::notes, stringArray(notes));
+    setMember(result, page::FolderRecipe::trouble, made.trouble());
     return result;
 }
 

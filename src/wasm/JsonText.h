@@ -7,6 +7,13 @@
 
 namespace vantrel::wasm {
 
+// A member's name as the page's contract declares it (ContractValues.h): the
+// only kind of name JsonText writes, so every member it writes is declared.
+struct Field {
+    explicit constexpr Field(std::string_view memberName) : name(memberName) {}
+    std::string_view name;
+};
+
 // JSON text written straight into one string, for the answers that can hold
 // thousands of items (a function tree, the cells) and for the changes pushed
 // to the page: one text and one JSON.parse cost a fraction of building the
@@ -18,9 +25,9 @@ class JsonText {
     JsonText& beginArray() { return open('['); }
     JsonText& endArray() { return close(']'); }
 
-    JsonText& key(std::string_view name) {
+    JsonText& key(Field field) {
         separate();
-        quote(name);
+        quote(field.name);
         m_text += ':';
         m_first = true;
         return *this;
@@ -60,8 +67,8 @@ class JsonText {
         m_first = true;
     }
 
-    template <typename T> JsonText& member(std::string_view name, const T& content) {
-        return key(name).value(content);
+    template <typename T> JsonText& member(Field field, const T& content) {
+        return key(field).value(content);
     }
 
     [[nodiscard]] const std::string& text() const { return m_text; }

@@ -89,8 +89,8 @@ val PageValues::options(const val& value, const std::string& name) {
     return val::undefined();
 }
 
-val PageValues::member(const val& object, const char* name) {
-    return isObject(object) ? object[name] : val::undefined();
+val PageValues::member(const val& object, Field field) {
+    return isObject(object) ? object[std::string(field.name)] : val::undefined();
 }
 
 int PageValues::arrayLength(const val& value, const std::string& name, int maximum) {

@@ -39,9 +39,9 @@ class PageValues {
     // An argument that may be left out (undefined); null is a value of the wrong kind.
     [[nodiscard]] static bool absent(const val& value) { return value.isUndefined(); }
     std::optional<std::string> optionalText(const val& value, const std::string& name);
-    // An object of options, or nothing; its member name, or nothing when left out.
+    // An object of options, or nothing; its member, or nothing when left out.
     val options(const val& value, const std::string& name);
-    [[nodiscard]] static val member(const val& object, const char* name);
+    [[nodiscard]] static val member(const val& object, Field field);
     // An array of at most maximum items.
     int arrayLength(const val& value, const std::string& name, int maximum);
 
@@ -58,6 +58,12 @@ class PageValues {
 };
 
 [[nodiscard]] bool isObject(const val& value);
+
+// An object's member as the contract names it, for values that cannot be
+// JSON (bytes).
+template <typename T> void setMember(val& object, Field field, const T& value) {
+    object.set(std::string(field.name), value);
+}
 
 // A copy of bytes as a Uint8Array: a view into the module's memory would
 // change under the caller.

@@ -5,6 +5,7 @@
 #include "core/Failure.h"
 #include "core/i18n/Captions.h"
 #include "core/i18n/PluralText.h"
+#include "wasm/ContractValues.h"
 #include "wasm/PageValues.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ SessionBinding::SessionBinding(const val& languageXml, const val& options, const
     PageValues in("Session");
     const std::string xml = in.text(languageXml, "languageXml");
     const val chosen = in.options(options, "options");
-    const val lcid = PageValues::member(chosen, "systemLcid");
+    const val lcid = PageValues::member(chosen, page::SessionOptions::systemLcid);
     if (!PageValues::absent(lcid))
         m_systemLcid = in.integer(lcid, "options.systemLcid", 0, 0x7fffffff);
     if (!PageValues::absent(storage) && !PageSettings::isStore(storage) && !in.failed())
@@ -64,9 +65,9 @@ val SessionBinding::languages() const {
     json.beginArray();
     for (const LanguageMenuItem& item : m_language.languages()) {
         json.beginObject()
-            .member("caption", item.caption)
-            .member("definitionsFile", item.definitionsFile)
-            .key("lcid");
+            .member(page::LanguageItem::caption, item.caption)
+            .member(page::LanguageItem::definitionsFile, item.definitionsFile)
+            .key(page::LanguageItem::lcid);
         if (item.lcid)
             json.value(static_cast<int>(*item.lcid));
         else
@@ -151,12 +152,13 @@ void SessionBinding::push(const SessionChange& change) {
         m_coverage.reset();
     if (m_listener.isNull())
         return;
+    using Change = page::SessionChange;
     const ByteGrid& grid = m_session.grid();
     JsonText json;
-    json.beginObject().key("cells").beginArray();
+    json.beginObject().key(Change::cells).beginArray();
     for (const int cell : change.cells)
         json.value(cell);
-    json.endArray().key("texts").beginArray();
+    json.endArray().key(Change::texts).beginArray();
     if (change.allCells) {
         for (int cell = 0; cell < grid.cellCount(); ++cell)
             json.value(grid.text(cell));
@@ -164,22 +166,22 @@ void SessionBinding::push(const SessionChange& change) {
         for (const int cell : change.cells)
             json.value(grid.contains(cell) ? grid.text(cell) : std::string());
     }
-    json.endArray().member("allCells", change.allCells).key("settings").beginArray();
+    json.endArray().member(Change::allCells, change.allCells).key(Change::settings).beginArray();
     for (const std::string& key : change.settings)
         writeSetting(json, key);
     json.endArray();
     if (change.modified)
-        json.member("modified", m_session.document().isModified());
+        json.member(Change::modified, m_session.document().isModified());
     if (change.history)
-        writeHistory(json.key("history"));
+        writeHistory(json.key(Change::history));
     if (change.file || change.model)
-        writeFile(json.key("file"));
+        writeFile(json.key(Change::file));
     if (change.model)
-        writeModel(json.key("model"));
+        writeModel(json.key(Change::model));
     if (change.cursor || change.model || change.file)
-        writeCursor(json.key("cursor"));
+        writeCursor(json.key(Change::cursor));
     if (change.find)
-        writeFind(json.key("find"));
+        writeFind(json.key(Change::find));
     json.endObject();
     const std::string& text = json.text();
     m_listener(emscripten::typed_memory_view(text.size(),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The grid: its cells, and the session's cursor the page's keys drive.
 #include "core/document/OffsetInput.h"
+#include "wasm/ContractValues.h"
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
 
@@ -76,7 +77,7 @@ val SessionBinding::setCaret(const val& caret) {
     return val::undefined();
 }
 
-// The moves of the desktop grid's keys; the page maps its keys to these names.
+// The moves of the desktop grid's keys; the page maps its keys to their words.
 val SessionBinding::moveCursor(const val& move, const val& rowsPerPage) {
     PageValues in("moveCursor");
     const std::string name = in.text(move, "move");
@@ -84,31 +85,36 @@ val SessionBinding::moveCursor(const val& move, const val& rowsPerPage) {
         PageValues::absent(rowsPerPage) ? 1 : in.integer(rowsPerPage, "rowsPerPage", 1, 10000);
     if (in.failed())
         return in.refusal();
+    const auto chosen = valueNamed(page::CursorMoveWords, name);
+    if (!chosen)
+        return refusal("moveCursor: there is no move " + name);
     const Call call(*this);
     GridCursor& cursor = m_session.cursor();
     cursor.setNavigationEnabled(m_session.fileOpen());
-    if (name == "left")
+    switch (*chosen) {
+    case CursorMove::Left:
         return cellOrNull(cursor.moveLeft());
-    if (name == "right")
+    case CursorMove::Right:
         return cellOrNull(cursor.moveRight());
-    if (name == "up")
+    case CursorMove::Up:
         return cellOrNull(cursor.moveUp());
-    if (name == "down")
+    case CursorMove::Down:
         return cellOrNull(cursor.moveDown());
-    if (name == "pageUp")
+    case CursorMove::PageUp:
         return cellOrNull(cursor.movePageUp(rows));
-    if (name == "pageDown")
+    case CursorMove::PageDown:
         return cellOrNull(cursor.movePageDown(rows));
-    if (name == "first")
+    case CursorMove::First:
         return cellOrNull(cursor.moveFirst());
-    if (name == "last")
+    case CursorMove::Last:
         return cellOrNull(cursor.moveLast());
-    if (name == "home")
+    case CursorMove::Home:
         cursor.moveHome();
-    else if (name == "end")
+        break;
+    case CursorMove::End:
         cursor.moveEnd();
-    else
-        return refusal("moveCursor: there is no move " + name);
+        break;
+    }
     return val::null();
 }
 

@@ -6,6 +6,7 @@
 #include "core/recipe/Recipe.h"
 #include "core/recipe/RecipeJson.h"
 #include "core/recipe/RecipeSettings.h"
+#include "wasm/ContractValues.h"
 #include "wasm/PageValues.h"
 #include "wasm/SessionBinding.h"
 
@@ -110,13 +111,13 @@ val SessionBinding::comparison() const {
     const SeemComparison compared = compareWithOther();
     JsonText json;
     json.beginObject()
-        .member("name", m_other->document().path())
-        .member("bySettings", compared.bySettings)
-        .member("reason", compared.reason)
-        .key("differences")
+        .member(page::Comparison::name, m_other->document().path())
+        .member(page::Comparison::bySettings, compared.bySettings)
+        .member(page::Comparison::reason, compared.reason)
+        .key(page::Comparison::differences)
         .raw(differencesJson(compared.differences)
                  .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace))
-        .key("canTake")
+        .key(page::Comparison::canTake)
         .beginArray();
     for (const SettingDifference& difference : compared.differences)
         json.value(canTake(m_session.grid(), difference));
@@ -168,8 +169,8 @@ val SessionBinding::applyRecipe(const val& recipe, const val& options) {
         raw ? in.bytes(recipe, "recipe") : std::vector<std::uint8_t>{};
     const std::string text = raw ? std::string{} : in.text(recipe, "recipe");
     const val chosen = in.options(options, "options");
-    const val dryRunGiven = PageValues::member(chosen, "dryRun");
-    const val anyNameGiven = PageValues::member(chosen, "anyName");
+    const val dryRunGiven = PageValues::member(chosen, page::RecipeOptions::dryRun);
+    const val anyNameGiven = PageValues::member(chosen, page::RecipeOptions::anyName);
     const bool dryRun = !PageValues::absent(dryRunGiven) && in.flag(dryRunGiven, "options.dryRun");
     const bool anyName =
         !PageValues::absent(anyNameGiven) && in.flag(anyNameGiven, "options.anyName");
@@ -195,8 +196,8 @@ val SessionBinding::applyRecipe(const val& recipe, const val& options) {
             return refusal(joinLines(problems));
     }
     val result = val::object();
-    result.set("changes", stringArray(trial.changes));
-    result.set("changed", apply);
+    setMember(result, page::RecipeApplyResult::changes, stringArray(trial.changes));
+    setMember(result, page::RecipeApplyResult::changed, apply);
     return result;
 }
 
@@ -206,24 +207,25 @@ val SessionBinding::coverage() const {
     const Coverage fresh =
         computeCoverage(document.type(), document.typeName(), document.grid(), strings());
     JsonText json;
-    json.beginObject().key("items").beginArray();
+    json.beginObject().key(page::Coverage::items).beginArray();
     for (const CoveredItem& item : fresh.items) {
+        using Item = page::CoveredItem;
         json.beginObject()
-            .member("kind", settingKindName(item.kind))
-            .member("key", item.key)
-            .member("name", item.name)
-            .member("firstCell", item.firstCell)
-            .member("lastCell", item.lastCell)
-            .member("mask", static_cast<int>(item.mask))
-            .member("value", coveredValue(item, document.grid(), strings()))
+            .member(Item::kind, settingKindName(item.kind))
+            .member(Item::key, item.key)
+            .member(Item::name, item.name)
+            .member(Item::firstCell, item.firstCell)
+            .member(Item::lastCell, item.lastCell)
+            .member(Item::mask, static_cast<int>(item.mask))
+            .member(Item::value, coveredValue(item, document.grid(), strings()))
             .endObject();
     }
-    json.endArray().key("overlaps").beginArray();
+    json.endArray().key(page::Coverage::overlaps).beginArray();
     for (const auto& [first, second] : fresh.overlaps)
         json.beginArray().value(static_cast<int>(first)).value(static_cast<int>(second)).endArray();
     json.endArray().endObject();
     val value = jsonValue(json);
-    value.set("describedBits", bytesValue(fresh.describedBits));
+    setMember(value, page::Coverage::describedBits, bytesValue(fresh.describedBits));
     return value;
 }
 
@@ -237,8 +239,8 @@ val SessionBinding::byteInfo(const val& cell) const {
     for (const std::size_t item : covered.itemsAt(index))
         items.call<void>("push", static_cast<int>(item));
     val value = val::object();
-    value.set("text", cellCoverageText(covered, index, strings()));
-    value.set("items", items);
+    setMember(value, page::ByteInfo::text, cellCoverageText(covered, index, strings()));
+    setMember(value, page::ByteInfo::items, items);
     return value;
 }
 

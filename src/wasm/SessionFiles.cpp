@@ -11,34 +11,38 @@ namespace vantrel::wasm {
 
 namespace {
 
+// A message's members, of a Message or of a Question, which extends it.
 void writeMessage(JsonText& json, const UiMessage& message, const UiStrings& strings) {
-    json.member("text", message.text(strings)).member("icon", iconText(message.icon));
+    json.member(page::Message::text, message.text(strings))
+        .member(page::Message::icon, iconText(message.icon));
 }
 
 val questionValue(const Question& question, const UiStrings& strings) {
     JsonText json;
     json.beginObject();
     writeMessage(json, question.text, strings);
-    json.key("answers").beginArray();
+    json.key(page::Question::answers).beginArray();
     for (const Answer answer : question.answers) {
         json.beginObject()
-            .member("answer", answerText(answer))
-            .member("label", withoutAccessKey(strings.get(answerString(answer))))
+            .member(page::QuestionAnswer::answer, answerText(answer))
+            .member(page::QuestionAnswer::label,
+                    withoutAccessKey(strings.get(answerString(answer))))
             .endObject();
     }
     json.endArray()
-        .member("defaultAnswer", answerText(question.defaultAnswer))
-        .member("cancelAnswer", answerText(question.cancelAnswer))
+        .member(page::Question::defaultAnswer, answerText(question.defaultAnswer))
+        .member(page::Question::cancelAnswer, answerText(question.cancelAnswer))
         .endObject();
     return jsonValue(json);
 }
 
 val generatedValue(const GeneratedFile& file, const UiStrings& strings) {
     val value = val::object();
-    value.set("bytes", bytesValue(file.bytes));
-    value.set("fileName", file.fileName);
-    value.set("hint", file.hint ? val(file.hint->text(strings)) : val::null());
-    value.set("warning", file.warning);
+    setMember(value, page::GeneratedFile::bytes, bytesValue(file.bytes));
+    setMember(value, page::GeneratedFile::fileName, file.fileName);
+    setMember(value, page::GeneratedFile::hint,
+              file.hint ? val(file.hint->text(strings)) : val::null());
+    setMember(value, page::GeneratedFile::warning, file.warning);
     return value;
 }
 
@@ -73,16 +77,16 @@ val SessionBinding::open(const val& bytes, const val& name, const val& reason) {
     const auto reasonName = in.optionalText(reason, "reason");
     const auto why = reasonName ? openReasonNamed(*reasonName) : OpenReason::Open;
     if (!in.failed() && !why)
-        return refusal("open: reason must be \"open\", \"reload\" or \"quietReload\"");
+        return refusal("open: reason must be " + wordList(page::OpenReasonWords));
     if (in.failed())
         return in.refusal();
     const Call call(*this);
     const OpenResult result = m_session.openBytes(fileName, std::move(content), *why);
     JsonText json;
     json.beginObject()
-        .member("opened", result.opened)
-        .member("editor", editorKindText(result.editor))
-        .key("message");
+        .member(page::OpenResult::opened, result.opened)
+        .member(page::OpenResult::editor, editorKindText(result.editor))
+        .key(page::OpenResult::message);
     if (result.message) {
         json.beginObject();
         writeMessage(json, *result.message, strings());
@@ -90,11 +94,11 @@ val SessionBinding::open(const val& bytes, const val& name, const val& reason) {
     } else {
         json.null();
     }
-    json.key("tip");
+    json.key(page::OpenResult::tip);
     if (result.tip)
         json.beginObject()
-            .member("text", result.tip->text)
-            .member("typeId", result.tip->typeId)
+            .member(page::FeatureTip::text, result.tip->text)
+            .member(page::FeatureTip::typeId, result.tip->typeId)
             .endObject();
     else
         json.null();
@@ -112,8 +116,7 @@ val SessionBinding::questionBefore(const val& leaving) const {
     PageValues in("questionBefore");
     const auto why = leavingNamed(in.text(leaving, "leaving"));
     if (!in.failed() && !why)
-        return refusal("questionBefore: leaving must be \"open\", \"close\", \"reload\", "
-                       "\"language\" or \"exit\"");
+        return refusal("questionBefore: leaving must be " + wordList(page::LeavingWords));
     if (in.failed())
         return in.refusal();
     const auto question = m_session.questionBefore(*why);
@@ -122,14 +125,12 @@ val SessionBinding::questionBefore(const val& leaving) const {
 
 val SessionBinding::diskChangeQuestion(const val& state) const {
     PageValues in("diskChangeQuestion");
-    const std::string name = in.text(state, "state");
-    if (!in.failed() && name != "changed" && name != "missing")
-        return refusal("diskChangeQuestion: state must be \"changed\" or \"missing\"");
+    const auto change = valueNamed(page::DiskChangeWords, in.text(state, "state"));
+    if (!in.failed() && !change)
+        return refusal("diskChangeQuestion: state must be " + wordList(page::DiskChangeWords));
     if (in.failed())
         return in.refusal();
-    return questionValue(
-        m_session.diskChangeQuestion(name == "missing" ? DiskState::Missing : DiskState::Changed),
-        strings());
+    return questionValue(m_session.diskChangeQuestion(*change), strings());
 }
 
 val SessionBinding::bytesToSave() {
@@ -206,10 +207,12 @@ val SessionBinding::outerTextPrefill() const {
 
 val SessionBinding::gprsPrefill() const {
     const GprsSetting setting = m_session.gprsPrefill();
-    val value = val::object();
-    value.set("mode", std::string(gprsModeText(setting.mode)));
-    value.set("text", utf16ToUtf8(setting.text));
-    return value;
+    JsonText json;
+    json.beginObject()
+        .member(page::GprsPrefill::mode, gprsModeText(setting.mode))
+        .member(page::GprsPrefill::text, utf16ToUtf8(setting.text))
+        .endObject();
+    return jsonValue(json);
 }
 
 val SessionBinding::generateOuterText(const val& text) const {
@@ -225,7 +228,7 @@ val SessionBinding::generateGprs(const val& mode, const val& text) const {
     const auto chosen = gprsModeNamed(in.text(mode, "mode"));
     const std::string typed = in.text(text, "text");
     if (!in.failed() && !chosen)
-        return refusal("generateGprs: mode must be \"date\", \"nothing\" or \"text\"");
+        return refusal("generateGprs: mode must be " + wordList(page::GprsModeWords));
     if (in.failed())
         return in.refusal();
     return generatedValue(m_session.generateGprs(*chosen, utf8ToUtf16(typed)), strings());

@@ -18,37 +18,27 @@ constexpr int kMaxFolderFiles = 100000;
 // enough that a pasted page of text is refused rather than searched.
 constexpr std::size_t kMaxFindText = 1000;
 
-std::string_view findStateText(FindState state) {
-    switch (state) {
-    case FindState::Empty:
-        return "empty";
-    case FindState::Refused:
-        return "refused";
-    case FindState::NotFound:
-        return "notFound";
-    case FindState::Found:
-        break;
-    }
-    return "found";
-}
-
 void writeRange(JsonText& json, const CellRange& range) {
-    json.beginObject().member("offset", range.offset).member("length", range.length).endObject();
+    json.beginObject()
+        .member(page::CellRun::offset, range.offset)
+        .member(page::CellRun::length, range.length)
+        .endObject();
 }
 
 void writeMatch(JsonText& json, const SettingMatch& match) {
+    using Found = page::FoundSetting;
     json.beginObject()
-        .member("kind", settingKindName(match.kind))
-        .member("key", match.key)
-        .member("path", match.path)
-        .member("value", match.value)
-        .key("folders")
+        .member(Found::kind, settingKindName(match.kind))
+        .member(Found::key, match.key)
+        .member(Found::path, match.path)
+        .member(Found::value, match.value)
+        .key(Found::folders)
         .beginArray();
     for (const std::string& folder : match.folders)
         json.value(folder);
     json.endArray()
-        .member("firstCell", match.firstCell)
-        .member("cellCount", match.cellCount)
+        .member(Found::firstCell, match.firstCell)
+        .member(Found::cellCount, match.cellCount)
         .endObject();
 }
 
@@ -68,8 +58,8 @@ std::vector<PageFile> filesFrom(PageValues& in, const val& files) {
             in.fail(item, "an object with name and bytes");
             break;
         }
-        PageFile entry{in.text(file["name"], item + ".name"), {}};
-        entry.bytes = in.bytes(file["bytes"], item + ".bytes");
+        PageFile entry{in.text(PageValues::member(file, page::ReadFile::name), item + ".name"), {}};
+        entry.bytes = in.bytes(PageValues::member(file, page::ReadFile::bytes), item + ".bytes");
         read.push_back(std::move(entry));
     }
     return read;
@@ -78,24 +68,25 @@ std::vector<PageFile> filesFrom(PageValues& in, const val& files) {
 } // namespace
 
 void SessionBinding::writeFind(JsonText& json) const {
+    using Find = page::FindAnswer;
     const FindSession& finder = m_session.finder();
     const auto& note = finder.note();
     json.beginObject()
-        .member("state", findStateText(finder.state()))
-        .member("status", finder.status().text(strings()))
-        .member("note", note ? note->text(strings()) : std::string())
-        .member("count", finder.matchCount())
-        .member("current", finder.current())
-        .key("cells")
+        .member(Find::state, wordOf(page::FindStateWords, finder.state()))
+        .member(Find::status, finder.status().text(strings()))
+        .member(Find::note, note ? note->text(strings()) : std::string())
+        .member(Find::count, finder.matchCount())
+        .member(Find::current, finder.current())
+        .key(Find::cells)
         .beginArray();
     for (const CellRange& range : finder.cellMatches())
         writeRange(json, range);
-    json.endArray().key("currentCells");
+    json.endArray().key(Find::currentCells);
     if (const auto cells = finder.currentCells())
         writeRange(json, *cells);
     else
         json.null();
-    json.key("setting");
+    json.key(Find::setting);
     if (const SettingMatch* setting = finder.currentSetting())
         writeMatch(json, *setting);
     else
@@ -109,7 +100,7 @@ val SessionBinding::find(const val& mode, const val& text) {
     const std::string typed = in.text(text, "text");
     const auto chosen = findModeNamed(modeName);
     if (!in.failed() && !chosen)
-        in.fail("mode", "\"settings\", \"bytes\", \"ascii\" or \"utf16\"");
+        in.fail("mode", wordList(page::FindModeWords));
     if (!in.failed() && typed.size() > kMaxFindText)
         in.fail("text", "at most " + std::to_string(kMaxFindText) + " bytes long");
     if (in.failed())
@@ -156,8 +147,10 @@ val SessionBinding::filesToSearch(const val& files, const val& text) const {
             in.fail(item, "an object with name and size");
             break;
         }
-        std::string name = in.text(file["name"], item + ".name");
-        const int size = in.integer(file["size"], item + ".size", 0, 2147483647);
+        std::string name =
+            in.text(PageValues::member(file, page::ListedFile::name), item + ".name");
+        const int size = in.integer(PageValues::member(file, page::ListedFile::size),
+                                    item + ".size", 0, 2147483647);
         if (!in.failed() && isSeemFolderCandidate(name) &&
             finder.mayMatchSize(static_cast<std::uintmax_t>(size)))
             wanted.push_back(std::move(name));
@@ -176,7 +169,7 @@ val SessionBinding::findInFolder(const val& folder, const val& files, const val&
         return in.refusal();
     SettingFinder finder(m_session.document().definitions().root(), typed);
     JsonText json;
-    json.beginObject().key("files").beginArray();
+    json.beginObject().key(page::FolderFind::files).beginArray();
     int matchCount = 0;
     std::vector<std::string> unreadable;
     for (const PageFile& file : read) {
@@ -191,19 +184,22 @@ val SessionBinding::findInFolder(const val& folder, const val& files, const val&
         const std::vector<SettingMatch> matches = finder.find(file.bytes);
         if (matches.empty())
             continue;
-        json.beginObject().member("name", file.name).key("matches").beginArray();
+        json.beginObject()
+            .member(page::FolderFindFile::name, file.name)
+            .key(page::FolderFindFile::matches)
+            .beginArray();
         for (const SettingMatch& match : matches)
             writeMatch(json, match);
-        json.endArray().key("lines").beginArray();
+        json.endArray().key(page::FolderFindFile::lines).beginArray();
         for (const SettingMatch& match : matches)
             json.value(folderMatchLine(strings(), file.name, match));
         json.endArray().endObject();
         matchCount += static_cast<int>(matches.size());
     }
-    json.endArray().key("unreadable").beginArray();
+    json.endArray().key(page::FolderFind::unreadable).beginArray();
     for (const std::string& line : unreadable)
         json.value(line);
-    json.endArray().member("summary",
+    json.endArray().member(page::FolderFind::summary,
                            matchCount > 0
                                ? pluralText(strings(), UiString::FindInFolderCount, matchCount,
                                             {std::to_string(matchCount), folderName})

@@ -2,96 +2,66 @@
 #pragma once
 
 #include "core/editors/EditorKind.h"
-#include "core/find/BytePattern.h"
-#include "core/generators/GprsTextRecord.h"
-#include "core/i18n/UiMessage.h"
-#include "core/session/SessionTypes.h"
+#include "core/editors/SettingKind.h"
+#include "wasm/ContractValues.h"
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
-// The words the page uses for the core's enums (ContractTypes.h), both ways.
+// The words the page uses for the core's enums (ContractValues.def), both ways.
 namespace vantrel::wasm {
 
 [[nodiscard]] constexpr std::string_view editorKindText(EditorKind kind) {
     return kind == EditorKind::None ? "none" : editorKindName(kind);
 }
 
+// Every kind's word, None's first: the kinds follow it without a gap, each
+// with a name.
+[[nodiscard]] inline std::vector<std::string_view> editorKindWords() {
+    std::vector<std::string_view> words{editorKindText(EditorKind::None)};
+    for (int n = 1; !editorKindName(static_cast<EditorKind>(n)).empty(); ++n)
+        words.push_back(editorKindName(static_cast<EditorKind>(n)));
+    return words;
+}
+
+[[nodiscard]] inline std::vector<std::string_view> settingKindWords() {
+    std::vector<std::string_view> words;
+    for (const SettingKind kind : kSettingKinds)
+        words.push_back(settingKindName(kind));
+    return words;
+}
+
 [[nodiscard]] constexpr std::string_view gprsModeText(GprsDisplayMode mode) {
-    return mode == GprsDisplayMode::AlwaysDate    ? "date"
-           : mode == GprsDisplayMode::ShowNothing ? "nothing"
-                                                  : "text";
+    return wordOf(page::GprsModeWords, mode);
 }
 
 [[nodiscard]] constexpr std::optional<GprsDisplayMode> gprsModeNamed(std::string_view name) {
-    if (name == "date")
-        return GprsDisplayMode::AlwaysDate;
-    if (name == "nothing")
-        return GprsDisplayMode::ShowNothing;
-    if (name == "text")
-        return GprsDisplayMode::CustomText;
-    return std::nullopt;
+    return valueNamed(page::GprsModeWords, name);
 }
 
 [[nodiscard]] constexpr std::string_view iconText(MessageIcon icon) {
-    return icon == MessageIcon::Critical  ? "critical"
-           : icon == MessageIcon::Warning ? "warning"
-                                          : "information";
+    return wordOf(page::MessageIconWords, icon);
 }
 
 [[nodiscard]] constexpr std::string_view answerText(Answer answer) {
-    switch (answer) {
-    case Answer::Save:
-        return "save";
-    case Answer::Discard:
-        return "discard";
-    case Answer::Reload:
-        return "reload";
-    case Answer::Overwrite:
-        return "overwrite";
-    case Answer::Cancel:
-        break;
-    }
-    return "cancel";
+    return wordOf(page::AnswerWords, answer);
 }
 
 [[nodiscard]] constexpr std::optional<Leaving> leavingNamed(std::string_view name) {
-    if (name == "open")
-        return Leaving::Open;
-    if (name == "close")
-        return Leaving::Close;
-    if (name == "reload")
-        return Leaving::Reload;
-    if (name == "language")
-        return Leaving::Language;
-    if (name == "exit")
-        return Leaving::Exit;
-    return std::nullopt;
+    return valueNamed(page::LeavingWords, name);
 }
 
 [[nodiscard]] constexpr std::optional<FindMode> findModeNamed(std::string_view name) {
-    if (name == "settings")
-        return FindMode::Settings;
-    if (name == "bytes")
-        return FindMode::HexBytes;
-    if (name == "ascii")
-        return FindMode::AsciiText;
-    if (name == "utf16")
-        return FindMode::Utf16Text;
-    return std::nullopt;
+    return valueNamed(page::FindModeWords, name);
 }
 
 [[nodiscard]] constexpr std::optional<OpenReason> openReasonNamed(std::string_view name) {
-    if (name == "open")
-        return OpenReason::Open;
-    if (name == "reload")
-        return OpenReason::Reload;
-    if (name == "quietReload")
-        return OpenReason::QuietReload;
-    return std::nullopt;
+    return valueNamed(page::OpenReasonWords, name);
 }
 
 static_assert(gprsModeNamed(gprsModeText(GprsDisplayMode::ShowNothing)) ==
               GprsDisplayMode::ShowNothing);
+static_assert(answerText(Answer::Cancel) == "cancel");
 
 } // namespace vantrel::wasm

@@ -40,21 +40,22 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 void writeRow(JsonText& json, const RecipeReviewRow& row, const UiStrings& strings) {
+    using Row = page::RecipeReviewRow;
     json.beginObject()
-        .member("setting", row.setting)
-        .member("current", row.current)
-        .member("wanted", row.wanted)
-        .key("from");
+        .member(Row::setting, row.setting)
+        .member(Row::current, row.current)
+        .member(Row::wanted, row.wanted)
+        .key(Row::from);
     if (row.from)
         json.value(*row.from);
     else
         json.null();
-    json.member("text", reviewRowText(strings, row))
-        .member("mark", reviewMarkText(strings, row))
-        .member("tickName", reviewTickName(strings, row))
-        .member("ticked", row.ticked)
-        .member("alreadyAtValue", row.alreadyAtValue)
-        .member("fromDiffers", row.fromDiffers)
+    json.member(Row::text, reviewRowText(strings, row))
+        .member(Row::mark, reviewMarkText(strings, row))
+        .member(Row::tickName, reviewTickName(strings, row))
+        .member(Row::ticked, row.ticked)
+        .member(Row::alreadyAtValue, row.alreadyAtValue)
+        .member(Row::fromDiffers, row.fromDiffers)
         .endObject();
 }
 
@@ -79,12 +80,13 @@ val SessionBinding::exportChanges() const {
         none ? UiMessage{UiString::RecipeNoChanges, {}, MessageIcon::Information}
              : uncarriedCellsMessage(changes);
     JsonText json;
-    json.beginObject().member("recipe", none ? std::string() : recipeToJson(changes.recipe));
-    json.key("message");
+    json.beginObject().member(page::ChangesExport::recipe,
+                              none ? std::string() : recipeToJson(changes.recipe));
+    json.key(page::ChangesExport::message);
     if (message) {
         json.beginObject()
-            .member("text", message->text(strings()))
-            .member("icon", iconText(message->icon))
+            .member(page::Message::text, message->text(strings()))
+            .member(page::Message::icon, iconText(message->icon))
             .endObject();
     } else {
         json.null();
@@ -108,20 +110,22 @@ val SessionBinding::reviewRecipe(const val& recipe) {
     if (parsed.ok())
         review = m_session.reviewRecipe(parsed.recipe);
     JsonText json;
-    json.beginObject().key("rows").beginArray();
+    json.beginObject().key(page::RecipeReview::rows).beginArray();
     for (const RecipeReviewRow& row : review.rows)
         writeRow(json, row, strings());
-    json.endArray().key("refusal");
+    json.endArray().key(page::RecipeReview::refusal);
     if (!parsed.ok())
         json.value(joinLines(parsed.problems));
     else if (review.refusal)
         json.value(review.refusal->text(strings()));
     else
         json.null();
-    json.key("refused").beginArray();
+    json.key(page::RecipeReview::refused).beginArray();
     for (const std::string& line : review.refused)
         json.value(line);
-    json.endArray().member("canApply", parsed.ok() && review.canApply()).endObject();
+    json.endArray()
+        .member(page::RecipeReview::canApply, parsed.ok() && review.canApply())
+        .endObject();
     if (parsed.ok() && review.canApply())
         m_reviewed = ReviewedRecipe{parsed.recipe, std::move(review)};
     return jsonValue(json);

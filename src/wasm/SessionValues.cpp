@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the page shows of the session, written as the JSON of the values
-// ContractTypes.h declares: the editor's model, a setting's value, the file,
+// ContractValues.def declares: the editor's model, a setting's value, the file,
 // the history and the cursor.
 #include "core/coverage/Coverage.h"
 #include "core/document/CellStatus.h"
@@ -17,12 +17,6 @@ namespace vantrel::wasm {
 
 namespace {
 
-const char* nodeKindName(FunctionNodeKind kind) {
-    return kind == FunctionNodeKind::Root     ? "root"
-           : kind == FunctionNodeKind::Folder ? "folder"
-                                              : "switch";
-}
-
 // A depth-first walk with a stack of its own: the depth comes from the definitions.
 void writeFunctionTree(JsonText& json, const FunctionNode& root) {
     struct Open {
@@ -31,15 +25,16 @@ void writeFunctionTree(JsonText& json, const FunctionNode& root) {
     };
     std::vector<Open> open;
     const auto begin = [&](const FunctionNode& node) {
+        using Node = page::FunctionNode;
         json.beginObject()
-            .member("key", node.key)
-            .member("kind", nodeKindName(node.kind))
-            .member("text", node.text)
-            .member("tip", node.tip)
-            .member("cell", node.cellIndex)
-            .member("bit", node.bit)
-            .member("on", node.on)
-            .key("children")
+            .member(Node::key, node.key)
+            .member(Node::kind, wordOf(page::FunctionNodeKindWords, node.kind))
+            .member(Node::text, node.text)
+            .member(Node::tip, node.tip)
+            .member(Node::cell, node.cellIndex)
+            .member(Node::bit, node.bit)
+            .member(Node::on, node.on)
+            .key(Node::children)
             .beginArray();
         open.push_back({&node, 0});
     };
@@ -55,14 +50,17 @@ void writeFunctionTree(JsonText& json, const FunctionNode& root) {
     }
 }
 
+// A colour's and a volume's value, written into the model's entry (Value is
+// page::ColorEntry, page::VolumeItem) and into a setting's update alike.
+template <typename Value>
 void writeColorEntry(JsonText& json, const ColorEntry& entry, const ByteGrid& grid) {
     const ColorRecord record = readColorRecord(grid, entry.offset);
-    json.member("rgb", colorHexText(Rgb{record.red, record.green, record.blue}))
-        .member("transparency", percentFromByte(record.transparency));
+    json.member(Value::rgb, colorHexText(Rgb{record.red, record.green, record.blue}))
+        .member(Value::transparency, percentFromByte(record.transparency));
 }
 
-void writeVolume(JsonText& json, const VolumeItem& item) {
-    json.member("position", item.position).member("stored", item.storedByte);
+template <typename Value> void writeVolume(JsonText& json, const VolumeItem& item) {
+    json.member(Value::position, item.position).member(Value::stored, item.storedByte);
 }
 
 void writeType(JsonText& json, const XmlElement& type, const std::string& typeName) {
@@ -71,10 +69,10 @@ void writeType(JsonText& json, const XmlElement& type, const std::string& typeNa
         return;
     }
     json.beginObject()
-        .member("id", type.attribute("ID").value_or(""))
-        .member("type", typeName)
-        .member("tip", type.attribute("tip").value_or(""))
-        .member("size", std::atoi(type.attribute("size").value_or("0").c_str()))
+        .member(page::SeemType::id, type.attribute("ID").value_or(""))
+        .member(page::SeemType::type, typeName)
+        .member(page::SeemType::tip, type.attribute("tip").value_or(""))
+        .member(page::SeemType::size, std::atoi(type.attribute("size").value_or("0").c_str()))
         .endObject();
 }
 
@@ -84,71 +82,72 @@ void SessionBinding::writeModel(JsonText& json) const {
     const EditorModel& model = m_session.model();
     const ByteGrid& grid = m_session.grid();
     json.beginObject()
-        .member("kind", editorKindText(model.kind))
-        .member("complete", model.complete);
+        .member(page::EditorModel::kind, editorKindText(model.kind))
+        .member(page::EditorModel::complete, model.complete);
     switch (model.kind) {
     case EditorKind::Function:
-        writeFunctionTree(json.key("root"), model.functions);
+        writeFunctionTree(json.key(page::FunctionModel::root), model.functions);
         break;
     case EditorKind::Style:
-        json.key("rows").beginArray();
+        json.key(page::StyleModel::rows).beginArray();
         for (const StyleRow& row : model.styles.rows) {
             json.beginObject()
-                .member("key", row.key)
-                .member("text", row.text)
-                .member("tip", row.tip)
-                .member("cell", row.offset)
-                .member("on", row.checked)
+                .member(page::StyleRow::key, row.key)
+                .member(page::StyleRow::text, row.text)
+                .member(page::StyleRow::tip, row.tip)
+                .member(page::StyleRow::cell, row.offset)
+                .member(page::StyleRow::on, row.checked)
                 .endObject();
         }
         json.endArray();
         break;
     case EditorKind::Volume:
-        json.key("items").beginArray();
+        json.key(page::VolumeModel::items).beginArray();
         for (std::size_t row = 0; row < model.volumes.items.size(); ++row) {
+            using Item = page::VolumeItem;
             const VolumeItem& item = model.volumes.items[row];
             json.beginObject()
-                .member("key", volumeKey(row))
-                .member("caption", item.caption)
-                .member("tip", item.tip)
-                .member("cell", item.offset)
-                .member("min", item.min)
-                .member("max", item.max)
-                .member("default", item.defaultPosition);
-            writeVolume(json, item);
+                .member(Item::key, volumeKey(row))
+                .member(Item::caption, item.caption)
+                .member(Item::tip, item.tip)
+                .member(Item::cell, item.offset)
+                .member(Item::min, item.min)
+                .member(Item::max, item.max)
+                .member(Item::defaultPosition, item.defaultPosition);
+            writeVolume<Item>(json, item);
             json.endObject();
         }
         json.endArray();
         break;
     case EditorKind::Color:
-        json.key("groups").beginArray();
+        json.key(page::ColorModel::groups).beginArray();
         for (const ColorGroup& group : model.colors.groups) {
             json.beginObject()
-                .member("key", group.key)
-                .member("caption", group.caption)
-                .key("entries")
+                .member(page::ColorGroup::key, group.key)
+                .member(page::ColorGroup::caption, group.caption)
+                .key(page::ColorGroup::entries)
                 .beginArray();
             for (const ColorEntry& entry : group.entries) {
                 json.beginObject()
-                    .member("key", entry.key)
-                    .member("caption", entry.caption)
-                    .member("cell", entry.offset)
-                    .member("role", entry.role);
-                writeColorEntry(json, entry, grid);
+                    .member(page::ColorEntry::key, entry.key)
+                    .member(page::ColorEntry::caption, entry.caption)
+                    .member(page::ColorEntry::cell, entry.offset)
+                    .member(page::ColorEntry::role, entry.role);
+                writeColorEntry<page::ColorEntry>(json, entry, grid);
                 json.endObject();
             }
             json.endArray().endObject();
         }
         json.endArray()
-            .member("title", utf16ToUtf8(model.title))
-            .member("hasTitle", model.hasTitle);
+            .member(page::ColorModel::title, utf16ToUtf8(model.title))
+            .member(page::ColorModel::hasTitle, model.hasTitle);
         break;
     case EditorKind::OuterText:
-        json.member("text", utf16ToUtf8(model.outerText));
+        json.member(page::OuterTextModel::text, utf16ToUtf8(model.outerText));
         break;
     case EditorKind::Gprs:
-        json.member("mode", gprsModeText(model.gprs.mode))
-            .member("text", utf16ToUtf8(model.gprs.text));
+        json.member(page::GprsModel::mode, gprsModeText(model.gprs.mode))
+            .member(page::GprsModel::text, utf16ToUtf8(model.gprs.text));
         break;
     case EditorKind::None:
         break;
@@ -157,36 +156,38 @@ void SessionBinding::writeModel(JsonText& json) const {
 }
 
 void SessionBinding::writeSetting(JsonText& json, const std::string& key) const {
+    using Update = page::SettingUpdate;
     const EditorModel& model = m_session.model();
-    json.beginObject().member("key", key);
+    json.beginObject().member(Update::key, key);
     switch (model.kind) {
     case EditorKind::Function:
         if (const FunctionNode* node = model.switchByKey(key))
-            json.member("on", node->on);
+            json.member(Update::on, node->on);
         break;
     case EditorKind::Style:
         for (const StyleRow& row : model.styles.rows) {
             if (row.key == key)
-                json.member("on", row.checked);
+                json.member(Update::on, row.checked);
         }
         break;
     case EditorKind::Volume:
         if (const int row = volumeRowOf(key);
             row >= 0 && static_cast<std::size_t>(row) < model.volumes.items.size())
-            writeVolume(json, model.volumes.items[static_cast<std::size_t>(row)]);
+            writeVolume<Update>(json, model.volumes.items[static_cast<std::size_t>(row)]);
         break;
     case EditorKind::Color:
         if (key == kTitleKey)
-            json.member("text", utf16ToUtf8(model.title)).member("hasTitle", model.hasTitle);
+            json.member(Update::title, utf16ToUtf8(model.title))
+                .member(Update::hasTitle, model.hasTitle);
         else if (const ColorEntry* entry = model.colorByKey(key))
-            writeColorEntry(json, *entry, m_session.grid());
+            writeColorEntry<Update>(json, *entry, m_session.grid());
         break;
     case EditorKind::OuterText:
-        json.member("text", utf16ToUtf8(model.outerText));
+        json.member(Update::text, utf16ToUtf8(model.outerText));
         break;
     case EditorKind::Gprs:
-        json.member("mode", gprsModeText(model.gprs.mode))
-            .member("text", utf16ToUtf8(model.gprs.text));
+        json.member(Update::mode, gprsModeText(model.gprs.mode))
+            .member(Update::text, utf16ToUtf8(model.gprs.text));
         break;
     case EditorKind::None:
         break;
@@ -197,20 +198,20 @@ void SessionBinding::writeSetting(JsonText& json, const std::string& key) const 
 void SessionBinding::writeHistory(JsonText& json) const {
     const SeemDocument& document = m_session.document();
     json.beginObject()
-        .member("canUndo", document.canUndo())
-        .member("canRedo", document.canRedo())
-        .member("undo", withoutAccessKey(m_session.undoCaption()))
-        .member("redo", withoutAccessKey(m_session.redoCaption()))
+        .member(page::History::canUndo, document.canUndo())
+        .member(page::History::canRedo, document.canRedo())
+        .member(page::History::undo, withoutAccessKey(m_session.undoCaption()))
+        .member(page::History::redo, withoutAccessKey(m_session.redoCaption()))
         .endObject();
 }
 
 void SessionBinding::writeFile(JsonText& json) const {
     const SeemDocument& document = m_session.document();
     json.beginObject()
-        .member("open", m_session.fileOpen())
-        .member("name", m_session.fileOpen() ? document.path() : std::string())
-        .member("status", m_session.statusLine().text(strings()))
-        .key("type");
+        .member(page::FileState::open, m_session.fileOpen())
+        .member(page::FileState::name, m_session.fileOpen() ? document.path() : std::string())
+        .member(page::FileState::status, m_session.statusLine().text(strings()))
+        .key(page::FileState::type);
     writeType(json, document.type(), document.typeName());
     json.endObject();
 }
@@ -221,10 +222,11 @@ void SessionBinding::writeCursor(JsonText& json) const {
     const int cell = cursor.index();
     const bool shown = m_session.fileOpen() && grid.contains(cell);
     json.beginObject()
-        .member("cell", cell)
-        .member("caret", cursor.caret())
-        .member("status", shown ? cellStatusText(cell, grid.text(cell), strings()) : std::string())
-        .member("description",
+        .member(page::CursorState::cell, cell)
+        .member(page::CursorState::caret, cursor.caret())
+        .member(page::CursorState::status,
+                shown ? cellStatusText(cell, grid.text(cell), strings()) : std::string())
+        .member(page::CursorState::description,
                 shown ? cellCoverageText(currentCoverage(), cell, strings()) : std::string())
         .endObject();
 }
@@ -240,10 +242,10 @@ const Coverage& SessionBinding::currentCoverage() const {
 
 val SessionBinding::state() const {
     JsonText json;
-    json.beginObject().member("modified", m_session.document().isModified());
-    writeHistory(json.key("history"));
-    writeFile(json.key("file"));
-    writeCursor(json.key("cursor"));
+    json.beginObject().member(page::SessionState::modified, m_session.document().isModified());
+    writeHistory(json.key(page::SessionState::history));
+    writeFile(json.key(page::SessionState::file));
+    writeCursor(json.key(page::SessionState::cursor));
     json.endObject();
     return jsonValue(json);
 }

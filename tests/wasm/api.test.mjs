@@ -4,7 +4,8 @@
 import assert from "node:assert/strict";
 import { before, describe, test } from "node:test";
 
-import { loadCore, loadStringIds, memoryStorage, openSession, readData, readSample } from "./core.mjs";
+import { loadSchema, problemsOf } from "./contract.mjs";
+import { buildDir, loadCore, loadStringIds, memoryStorage, openSession, readData, readSample } from "./core.mjs";
 
 let core;
 let UiString;
@@ -160,6 +161,42 @@ describe("edits and what they push", () => {
         assert.equal(color.model().title, "Mine");
         throwsVantrel(() => color.setTitle("Too long"), /.+/);
         color.delete();
+    });
+
+    // The page writes each update's members into the model's value of its key.
+    test("a setting's update carries only members of the model's value it updates", () => {
+        const values = (model) => {
+            const byKey = new Map();
+            if (model.kind === "function") switches(model.root).forEach((node) => byKey.set(node.key, node));
+            for (const row of model.rows ?? []) byKey.set(row.key, row);
+            for (const item of model.items ?? []) byKey.set(item.key, item);
+            for (const entry of (model.groups ?? []).flatMap((group) => group.entries)) byKey.set(entry.key, entry);
+            if (model.kind === "color") byKey.set("title", model);
+            return byKey;
+        };
+        const edits = {
+            "0032_0001.seem": (session) => session.toggleSwitch(switches(session.model().root)[0].key),
+            "004a_0001.seem": (session) => session.setStyle(session.model().rows[0].key, true),
+            "0a1c_0001.seem": (session) => session.setVolume(session.model().items[0].key, 1),
+            "0d51_0001.seem": (session) => {
+                session.setColor(session.model().groups[0].entries[0].key, 0x102030);
+                session.setTitle("Mine");
+            },
+        };
+        for (const [sample, edit] of Object.entries(edits)) {
+            const { session, changes } = listened(sample);
+            edit(session);
+            const byKey = values(session.model());
+            const updates = changes.flatMap((change) => change.settings);
+            assert.ok(updates.length > 0, sample);
+            for (const update of updates) {
+                const target = byKey.get(update.key);
+                assert.ok(target, `${sample}: ${update.key}`);
+                for (const member of Object.keys(update).filter((name) => name !== "key"))
+                    assert.ok(member in target, `${sample}: ${update.key} has no ${member} to update`);
+            }
+            session.delete();
+        }
     });
 
     test("saving hands over the bytes; a cell without a byte is refused and shown", () => {
@@ -389,6 +426,16 @@ describe("finding", () => {
         assert.equal(result.unreadable.length, 1);
         session.delete();
     });
+});
+
+test("a value the contract does not declare is caught", () => {
+    const schema = loadSchema(buildDir);
+    const history = { canUndo: false, canRedo: false, undo: "", redo: "" };
+    assert.deepEqual(problemsOf(schema, { name: "History" }, history, "history"), []);
+    assert.deepEqual(problemsOf(schema, { name: "History" }, { ...history, undo: 1, canRedo: undefined, extra: 0 }, "history"),
+        ["history.canRedo: missing from History", "history.undo: 1 is not string", "history.extra: History has no such member"]);
+    assert.deepEqual(problemsOf(schema, { name: "EditorModel" }, { kind: "keypad", complete: true }, "model"),
+        ['model.kind: "keypad" is no EditorModel']);
 });
 
 describe("what the page hands over is checked", () => {

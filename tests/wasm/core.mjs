@@ -7,18 +7,23 @@ import { fileURLToPath, pathToFileURL } from "node:url";
 
 import { DOMParser } from "@xmldom/xmldom";
 
+import { checkContract, loadSchema } from "./contract.mjs";
+
 export const sourceDir = process.env.VANTREL_SOURCE_DIR ?? join(dirname(fileURLToPath(import.meta.url)), "../..");
 export const buildDir = process.env.VANTREL_WASM_BUILD ?? join(sourceDir, "build-wasm");
 export const dataDir = join(sourceDir, "data");
 export const samplesDir = join(dataDir, "samples");
 
-export async function loadCore() {
+// The core, checking every value it hands over against its contract unless
+// checked is false (where only its own cost is measured).
+export async function loadCore({ checked = true } = {}) {
     globalThis.DOMParser ??= DOMParser;
     const loader = join(buildDir, "vantrel-core.js");
     if (!existsSync(loader))
         throw new Error(`${loader} is missing: build the target vantrel-core first`);
     const { default: createVantrelCore } = await import(pathToFileURL(loader));
-    return createVantrelCore({ wasmBinary: readFileSync(join(buildDir, "vantrel-core.wasm")) });
+    const core = await createVantrelCore({ wasmBinary: readFileSync(join(buildDir, "vantrel-core.wasm")) });
+    return checked ? checkContract(core, loadSchema(buildDir)) : core;
 }
 
 // The string ids the page uses, generated with the module.

@@ -1,26 +1,315 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the page's contract from the lists the module is built from:
-// vantrel-core.d.ts (the types of ContractTypes.h and every export of
-// Contract.def) and ui-strings.js with its declaration (the string ids of
-// UiStringList.def).
+// vantrel-core.d.ts (the values and words of ContractValues.def, the prose of
+// ContractTypes.h and every export of Contract.def), vantrel-core.schema.json
+// (the same values and each export's result, for the tests to check what the
+// module hands over against) and ui-strings.js with its declaration (the
+// string ids of UiStringList.def).
 //   vantrel-contract OUTPUT_FOLDER
 #include "wasm/ContractTypes.h"
+#include "wasm/SessionNames.h"
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
+using namespace vantrel;
+using namespace vantrel::wasm;
+using Json = nlohmann::ordered_json;
+
+// A description the generator cannot read stops the build, saying why.
+[[noreturn]] void fail(const std::string& problem) {
+    std::cerr << "vantrel-contract: " << problem << '\n';
+    std::exit(2);
+}
+
+// -- the description, as a list of lines ---------------------------------------
+
+enum class Line { Words, Word, Value, Derived, Union, Variant, Field, Optional, End };
+
+struct Described {
+    Line line;
+    std::string name;
+    std::string type; // a member's type, a value's base, a variant's union
+    std::string doc;
+};
+
+std::vector<Described> description() {
+    std::vector<Described> lines;
+#define VANTREL_WORDS(Name, Enum, doc) lines.push_back({Line::Words, #Name, "", doc});
+#define VANTREL_WORD(value, word) lines.push_back({Line::Word, word, "", ""});
+#define VANTREL_WORDS_OF(Name, words, doc)                                                         \
+    lines.push_back({Line::Words, #Name, "", doc});                                                \
+    for (const std::string_view word : words)                                                      \
+        lines.push_back({Line::Word, std::string(word), "", ""});                                  \
+    lines.push_back({Line::End, "", "", ""});
+#define VANTREL_VALUE(Name, doc) lines.push_back({Line::Value, #Name, "", doc});
+#define VANTREL_DERIVED(Name, Base, doc) lines.push_back({Line::Derived, #Name, #Base, doc});
+#define VANTREL_UNION(Name, doc) lines.push_back({Line::Union, #Name, "", doc});
+#define VANTREL_VARIANT(Name, Union, word)                                                         \
+    lines.push_back({Line::Variant, #Name, #Union, std::string(word)});
+#define VANTREL_FIELD(name, type, doc) lines.push_back({Line::Field, #name, type, doc});
+#define VANTREL_OPTIONAL(name, type, doc) lines.push_back({Line::Optional, #name, type, doc});
+#define VANTREL_FIELD_NAMED(id, name, type, doc) lines.push_back({Line::Field, name, type, doc});
+#define VANTREL_END() lines.push_back({Line::End, "", "", ""});
+#include "wasm/ContractValues.def"
+#undef VANTREL_WORDS
+#undef VANTREL_WORD
+#undef VANTREL_WORDS_OF
+#undef VANTREL_VALUE
+#undef VANTREL_DERIVED
+#undef VANTREL_UNION
+#undef VANTREL_VARIANT
+#undef VANTREL_FIELD
+#undef VANTREL_OPTIONAL
+#undef VANTREL_FIELD_NAMED
+#undef VANTREL_END
+    return lines;
+}
+
+struct Member {
+    std::string name;
+    std::string type;
+    std::string doc;
+    bool optional = false;
+};
+
+enum class Shape { Words, Object, Union };
+
+struct Declared {
+    Shape shape = Shape::Object;
+    std::string name;
+    std::string doc;
+    std::vector<std::string> words;
+    std::vector<Member> members;       // its own
+    std::string base;                  // the value it extends, or a variant's union
+    std::string word;                  // a variant's word
+    std::vector<std::string> variants; // a union's
+};
+
+class Contract {
+  public:
+    explicit Contract(const std::vector<Described>& lines);
+
+    [[nodiscard]] const std::vector<Declared>& declared() const { return m_declared; }
+    [[nodiscard]] const Declared& named(const std::string& name) const;
+    [[nodiscard]] bool has(const std::string& name) const { return m_index.count(name) > 0; }
+    // Every member, the base's first; a variant's first one is its word.
+    [[nodiscard]] std::vector<Member> members(const Declared& value) const;
+
+  private:
+    std::vector<Declared> m_declared;
+    std::map<std::string, std::size_t> m_index;
+};
+
+Contract::Contract(const std::vector<Described>& lines) {
+    bool open = false;
+    for (const Described& line : lines) {
+        switch (line.line) {
+        case Line::Words:
+        case Line::Value:
+        case Line::Derived:
+        case Line::Union:
+        case Line::Variant: {
+            if (open)
+                fail("ContractValues.def: " + line.name + " begins before the one above it ends");
+            if (has(line.name))
+                fail("ContractValues.def: " + line.name + " is declared twice");
+            Declared value;
+            value.shape = line.line == Line::Words   ? Shape::Words
+                          : line.line == Line::Union ? Shape::Union
+                                                     : Shape::Object;
+            value.name = line.name;
+            value.base = line.type;
+            (line.line == Line::Variant ? value.word : value.doc) = line.doc;
+            if (!value.base.empty() && !has(value.base))
+                fail("ContractValues.def: " + line.name + ": " + value.base +
+                     " is declared below it");
+            if (line.line == Line::Variant) {
+                Declared& owner = m_declared[m_index.at(value.base)];
+                if (owner.shape != Shape::Union)
+                    fail("ContractValues.def: " + line.name + ": " + value.base + " is no union");
+                owner.variants.push_back(value.name);
+            }
+            m_index[value.name] = m_declared.size();
+            m_declared.push_back(std::move(value));
+            open = true;
+            break;
+        }
+        case Line::Word:
+            m_declared.back().words.push_back(line.name);
+            break;
+        case Line::Field:
+        case Line::Optional:
+            m_declared.back().members.push_back(
+                {line.name, line.type, line.doc, line.line == Line::Optional});
+            break;
+        case Line::End:
+            open = false;
+            break;
+        }
+    }
+}
+
+const Declared& Contract::named(const std::string& name) const {
+    return m_declared[m_index.at(name)];
+}
+
+std::vector<Member> Contract::members(const Declared& value) const {
+    std::vector<Member> all;
+    if (!value.base.empty())
+        all = members(named(value.base));
+    if (!value.word.empty())
+        all.front().type = '"' + value.word + '"';
+    all.insert(all.end(), value.members.begin(), value.members.end());
+    return all;
+}
+
+// -- types ------------------------------------------------------------------------
+
+// A TypeScript type of the small part the description uses, as the schema's
+// JSON: {"name": "string"}, {"literal": "on"}, {"array": T}, {"tuple": [T..]},
+// {"union": [T..]}. Every name must be declared or built in.
+class TypeReader {
+  public:
+    TypeReader(std::string_view text, const Contract& contract, std::string where)
+        : m_text(text), m_contract(contract), m_where(std::move(where)) {}
+
+    Json read() {
+        Json type = unionType();
+        skipSpace();
+        if (m_at != m_text.size())
+            fail("unexpected text");
+        return type;
+    }
+
+  private:
+    Json unionType() {
+        Json first = postfix();
+        if (!take('|'))
+            return first;
+        Json choices = Json::array({std::move(first)});
+        do
+            choices.push_back(postfix());
+        while (take('|'));
+        return Json{{"union", std::move(choices)}};
+    }
+    Json postfix() {
+        Json type = primary();
+        while (take('[')) {
+            if (!take(']'))
+                fail("\"]\" expected");
+            type = Json{{"array", std::move(type)}};
+        }
+        return type;
+    }
+    Json primary() {
+        if (take('(')) {
+            Json inner = unionType();
+            if (!take(')'))
+                fail("\")\" expected");
+            return inner;
+        }
+        if (take('[')) {
+            Json items = Json::array();
+            do
+                items.push_back(unionType());
+            while (take(','));
+            if (!take(']'))
+                fail("\"]\" expected");
+            return Json{{"tuple", std::move(items)}};
+        }
+        if (take('"')) {
+            const std::size_t end = m_text.find('"', m_at);
+            if (end == std::string_view::npos)
+                fail("unclosed literal");
+            const std::string word(m_text.substr(m_at, end - m_at));
+            m_at = end + 1;
+            return Json{{"literal", word}};
+        }
+        const std::size_t start = m_at;
+        while (m_at < m_text.size() &&
+               (std::isalnum(static_cast<unsigned char>(m_text[m_at])) || m_text[m_at] == '_'))
+            ++m_at;
+        const std::string name(m_text.substr(start, m_at - start));
+        static const std::string builtIn[] = {"string", "number", "boolean",
+                                              "null",   "void",   "Uint8Array"};
+        if (name.empty())
+            fail("a type expected");
+        if (std::find(std::begin(builtIn), std::end(builtIn), name) == std::end(builtIn) &&
+            !m_contract.has(name))
+            fail(name + " is not declared");
+        return Json{{"name", name}};
+    }
+    bool take(char c) {
+        skipSpace();
+        if (m_at < m_text.size() && m_text[m_at] == c) {
+            ++m_at;
+            return true;
+        }
+        return false;
+    }
+    void skipSpace() {
+        while (m_at < m_text.size() && m_text[m_at] == ' ')
+            ++m_at;
+    }
+    [[noreturn]] void fail(const std::string& problem) const {
+        ::fail(m_where + ": type \"" + std::string(m_text) + "\": " + problem);
+    }
+
+    std::string_view m_text;
+    const Contract& m_contract;
+    std::string m_where;
+    std::size_t m_at = 0;
+};
+
+Json typeJson(std::string_view text, const Contract& contract, const std::string& where) {
+    return TypeReader(text, contract, where).read();
+}
+
+// A union's variants cover its discriminant's words, each once.
+void checkVariants(const Contract& contract, const Declared& value) {
+    if (value.members.empty())
+        fail("ContractValues.def: " + value.name +
+             ": a union tells its variants apart by a member");
+    const std::string& words = value.members.front().type;
+    if (!contract.has(words) || contract.named(words).shape != Shape::Words)
+        fail("ContractValues.def: " + value.name + ": " + words + " are no words");
+    std::vector<std::string> wanted = contract.named(words).words;
+    for (const std::string& variant : value.variants) {
+        const auto found = std::find(wanted.begin(), wanted.end(), contract.named(variant).word);
+        if (found == wanted.end())
+            fail("ContractValues.def: " + variant + ": \"" + contract.named(variant).word +
+                 "\" is no word of " + words + " left");
+        wanted.erase(found);
+    }
+    if (!wanted.empty())
+        fail("ContractValues.def: " + value.name + " has no variant for \"" + wanted.front() +
+             "\"");
+}
+
+// -- the exports ------------------------------------------------------------------
+
 struct Export {
+    std::string_view name;
     std::string_view signature;
     std::string_view doc;
 };
 
 constexpr Export kSessionMethods[] = {
-#define VANTREL_METHOD(name, signature, doc) {signature, doc},
+#define VANTREL_METHOD(name, signature, doc) {#name, signature, doc},
 #define VANTREL_FUNCTION(name, signature, doc)
 #include "wasm/Contract.def"
 #undef VANTREL_METHOD
@@ -29,22 +318,77 @@ constexpr Export kSessionMethods[] = {
 
 constexpr Export kModuleFunctions[] = {
 #define VANTREL_METHOD(name, signature, doc)
-#define VANTREL_FUNCTION(name, signature, doc) {signature, doc},
+#define VANTREL_FUNCTION(name, signature, doc) {#name, signature, doc},
 #include "wasm/Contract.def"
 #undef VANTREL_METHOD
 #undef VANTREL_FUNCTION
 };
 
-struct StringId {
-    std::string_view name;
-    int number;
-};
+// The result type of "name(arguments): Result".
+std::string_view resultType(const Export& item) {
+    int depth = 0;
+    for (std::size_t i = item.signature.find('('); i < item.signature.size(); ++i) {
+        depth += item.signature[i] == '(' ? 1 : item.signature[i] == ')' ? -1 : 0;
+        if (depth == 0 && item.signature.substr(i, 3) == "): ")
+            return item.signature.substr(i + 3);
+    }
+    fail("Contract.def: " + std::string(item.name) + ": the signature has no result");
+}
 
-constexpr StringId kStringIds[] = {
-#define VANTREL_UI_STRING(name, number) {#name, number},
-#include "core/i18n/UiStringList.def"
-#undef VANTREL_UI_STRING
-};
+Json resultTypes(const Export* exports, std::size_t count, const Contract& contract) {
+    Json results = Json::object();
+    for (std::size_t i = 0; i < count; ++i) {
+        results[std::string(exports[i].name)] = typeJson(
+            resultType(exports[i]), contract, "Contract.def: " + std::string(exports[i].name));
+    }
+    return results;
+}
+
+// -- the files -----------------------------------------------------------------------
+
+void writeDoc(std::ostream& out, const std::string& doc, const char* indent) {
+    if (!doc.empty())
+        out << indent << "/** " << doc << " */\n";
+}
+
+void writeMembers(std::ostream& out, const std::vector<Member>& members) {
+    for (const Member& member : members) {
+        writeDoc(out, member.doc, "    ");
+        out << "    " << member.name << (member.optional ? "?: " : ": ") << member.type << ";\n";
+    }
+}
+
+void writeValues(std::ostream& out, const Contract& contract) {
+    for (const Declared& value : contract.declared()) {
+        out << '\n';
+        writeDoc(out, value.doc, "");
+        switch (value.shape) {
+        case Shape::Words:
+            out << "export type " << value.name << " =";
+            for (std::size_t i = 0; i < value.words.size(); ++i)
+                out << (i == 0 ? " \"" : " | \"") << value.words[i] << '"';
+            out << ";\n";
+            break;
+        case Shape::Union:
+            out << "export type " << value.name << " =";
+            for (std::size_t i = 0; i < value.variants.size(); ++i)
+                out << (i == 0 ? " " : " | ") << value.variants[i];
+            out << ";\n";
+            break;
+        case Shape::Object:
+            if (!value.word.empty()) {
+                out << "export interface " << value.name << " {\n";
+                writeMembers(out, contract.members(value));
+            } else {
+                out << "export interface " << value.name
+                    << (value.base.empty() ? "" : " extends " + value.base) << " {\n";
+                writeMembers(out, value.members);
+            }
+            out << "}\n";
+            break;
+        }
+    }
+}
 
 void writeExports(std::ostream& out, const Export* exports, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -53,9 +397,10 @@ void writeExports(std::ostream& out, const Export* exports, std::size_t count) {
     }
 }
 
-std::string declaration() {
+std::string declaration(const Contract& contract) {
     std::ostringstream out;
-    out << "// SPDX-License-Identifier: GPL-3.0-or-later\n" << vantrel::wasm::kContractHeader;
+    out << "// SPDX-License-Identifier: GPL-3.0-or-later\n" << kContractHeader;
+    writeValues(out, contract);
     out << "\n/** The one editing session of a page. */\nexport interface Session {\n";
     writeExports(out, kSessionMethods, std::size(kSessionMethods));
     out << "    delete(): void;\n}\n";
@@ -72,6 +417,56 @@ std::string declaration() {
            "    readonly crossings: { readonly calls: number; readonly pushes: number };\n}\n";
     return out.str();
 }
+
+// The values as the tests check them: each type, and what each export returns.
+std::string schema(const Contract& contract) {
+    Json types = Json::object();
+    for (const Declared& value : contract.declared()) {
+        Json type = Json::object();
+        switch (value.shape) {
+        case Shape::Words:
+            type["words"] = value.words;
+            break;
+        case Shape::Union: {
+            checkVariants(contract, value);
+            Json variants = Json::object();
+            for (const std::string& variant : value.variants)
+                variants[contract.named(variant).word] = variant;
+            type["discriminant"] = value.members.front().name;
+            type["variants"] = std::move(variants);
+            break;
+        }
+        case Shape::Object: {
+            Json members = Json::object();
+            for (const Member& member : contract.members(value)) {
+                members[member.name] = {
+                    {"type", typeJson(member.type, contract,
+                                      "ContractValues.def: " + value.name + "." + member.name)},
+                    {"optional", member.optional}};
+            }
+            type["members"] = std::move(members);
+            break;
+        }
+        }
+        types[value.name] = std::move(type);
+    }
+    const Json json = {
+        {"types", std::move(types)},
+        {"Session", resultTypes(kSessionMethods, std::size(kSessionMethods), contract)},
+        {"module", resultTypes(kModuleFunctions, std::size(kModuleFunctions), contract)}};
+    return json.dump(1, '\t') + "\n";
+}
+
+struct StringId {
+    std::string_view name;
+    int number;
+};
+
+constexpr StringId kStringIds[] = {
+#define VANTREL_UI_STRING(name, number) {#name, number},
+#include "core/i18n/UiStringList.def"
+#undef VANTREL_UI_STRING
+};
 
 // The ids as a module both node and a bundler load, with its declaration.
 std::string stringIds() {
@@ -116,7 +511,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    const bool written = write(folder + "/vantrel-core.d.ts", declaration()) &&
+    const Contract contract(description());
+    const std::string checked = schema(contract);
+    const bool written = write(folder + "/vantrel-core.d.ts", declaration(contract)) &&
+                         write(folder + "/vantrel-core.schema.json", checked) &&
                          write(folder + "/ui-strings.js", stringIds()) &&
                          write(folder + "/ui-strings.d.ts", stringIdsDeclaration());
     return written ? 0 : 2;

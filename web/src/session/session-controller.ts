@@ -54,9 +54,7 @@ function indexModel(model: EditorModel): Map<string, Setting> {
 
 function applySetting(target: Setting, update: SettingUpdate): void {
     for (const [name, value] of Object.entries(update)) {
-        if (name === 'text' && 'title' in target) {
-            target['title'] = value;
-        } else if (name !== 'key') {
+        if (name !== 'key') {
             target[name] = value;
         }
     }
