@@ -16,12 +16,11 @@ namespace vantrel::wasm {
     return kind == EditorKind::None ? "none" : editorKindName(kind);
 }
 
-// Every kind's word, None's first: the kinds follow it without a gap, each
-// with a name.
+// Every kind's word, None's first.
 [[nodiscard]] inline std::vector<std::string_view> editorKindWords() {
     std::vector<std::string_view> words{editorKindText(EditorKind::None)};
-    for (int n = 1; !editorKindName(static_cast<EditorKind>(n)).empty(); ++n)
-        words.push_back(editorKindName(static_cast<EditorKind>(n)));
+    for (const auto& [kind, name] : kEditorKindNames)
+        words.push_back(name);
     return words;
 }
 

@@ -44,8 +44,7 @@ class SeemKind {
     virtual ~SeemKind() = default;
 
     [[nodiscard]] virtual EditorKind kind() const = 0;
-    // The "type" attribute in lower case, which recipes, JSON and the page use too; "" for None.
-    [[nodiscard]] virtual std::string_view name() const = 0;
+    [[nodiscard]] std::string_view name() const { return editorKindName(kind()); }
     [[nodiscard]] virtual bool showsEditor() const { return false; }
     [[nodiscard]] virtual bool isGenerator() const { return false; }
 

@@ -20,7 +20,6 @@ constexpr int kTitleCells = 2 * kTitleUnits;
 class ColorKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::Color; }
-    [[nodiscard]] std::string_view name() const override { return "color"; }
     [[nodiscard]] bool showsEditor() const override { return true; }
 
     void buildModel(EditorModel& model, const XmlElement& type, const ByteGrid& grid,

@@ -31,7 +31,6 @@ template <typename Node, typename Visit> void forEachSwitch(Node& root, Visit vi
 class FunctionKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::Function; }
-    [[nodiscard]] std::string_view name() const override { return "function"; }
     [[nodiscard]] bool showsEditor() const override { return true; }
 
     void buildModel(EditorModel& model, const XmlElement& type, const ByteGrid& grid,

@@ -14,7 +14,6 @@ namespace {
 class GprsKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::Gprs; }
-    [[nodiscard]] std::string_view name() const override { return "gprs"; }
     [[nodiscard]] bool isGenerator() const override { return true; }
 
     void buildModel(EditorModel& model, const XmlElement& /*type*/, const ByteGrid& grid,

@@ -11,7 +11,7 @@ namespace {
 
 using KindClass = const SeemKind& (*)();
 
-constexpr std::array<KindClass, kEditorKinds.size()> kKinds = {
+constexpr std::array<KindClass, kEditorKindNames.size()> kKinds = {
     kinds::functionKind, kinds::styleKind,     kinds::volumeKind,
     kinds::colorKind,    kinds::outerTextKind, kinds::gprsKind,
 };
@@ -24,18 +24,6 @@ const SeemKind& seemKind(EditorKind kind) {
             return row();
     }
     return kinds::noKind();
-}
-
-EditorKind editorKindOf(std::string_view typeName) {
-    for (const KindClass row : kKinds) {
-        if (row().name() == typeName)
-            return row().kind();
-    }
-    return EditorKind::None;
-}
-
-std::string_view editorKindName(EditorKind kind) {
-    return seemKind(kind).name();
 }
 
 bool isEditor(EditorKind kind) {

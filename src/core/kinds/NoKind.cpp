@@ -10,7 +10,6 @@ namespace {
 class NoKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::None; }
-    [[nodiscard]] std::string_view name() const override { return {}; }
 
     void checkItems(const XmlElement& type, const ByteGrid& /*grid*/,
                     DefinitionProblems& problems) const override {

@@ -14,7 +14,6 @@ namespace {
 class OuterTextKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::OuterText; }
-    [[nodiscard]] std::string_view name() const override { return "outertext"; }
     [[nodiscard]] bool isGenerator() const override { return true; }
 
     void buildModel(EditorModel& model, const XmlElement& /*type*/, const ByteGrid& grid,

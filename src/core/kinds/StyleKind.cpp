@@ -16,7 +16,6 @@ namespace {
 class StyleKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::Style; }
-    [[nodiscard]] std::string_view name() const override { return "style"; }
     [[nodiscard]] bool showsEditor() const override { return true; }
 
     void buildModel(EditorModel& model, const XmlElement& type, const ByteGrid& grid,
@@ -55,9 +54,7 @@ class StyleKind final : public SeemKind {
                      const UiStrings& /*strings*/) const override {
         addStyleItems(coverage, type, grid);
     }
-    [[nodiscard]] SuggestedItems suggestedItems() const override {
-        return SuggestedItems::PerByte;
-    }
+    [[nodiscard]] SuggestedItems suggestedItems() const override { return SuggestedItems::PerByte; }
 
     void checkItems(const XmlElement& type, const ByteGrid& grid,
                     DefinitionProblems& problems) const override {

@@ -15,7 +15,6 @@ namespace {
 class VolumeKind final : public SeemKind {
   public:
     [[nodiscard]] EditorKind kind() const override { return EditorKind::Volume; }
-    [[nodiscard]] std::string_view name() const override { return "volume"; }
     [[nodiscard]] bool showsEditor() const override { return true; }
 
     void buildModel(EditorModel& model, const XmlElement& type, const ByteGrid& grid,

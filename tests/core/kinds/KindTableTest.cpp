@@ -7,11 +7,11 @@ namespace vantrel {
 namespace {
 
 TEST(KindTable, EveryKindHasOneRowFoundByItsExactName) {
-    for (const EditorKind kind : kEditorKinds) {
+    for (const auto& [kind, name] : kEditorKindNames) {
         const SeemKind& row = seemKind(kind);
         EXPECT_EQ(row.kind(), kind);
-        EXPECT_FALSE(row.name().empty());
-        EXPECT_EQ(editorKindOf(row.name()), kind) << row.name();
+        EXPECT_EQ(row.name(), name);
+        EXPECT_EQ(editorKindOf(name), kind) << name;
         EXPECT_NE(row.showsEditor(), row.isGenerator()) << row.name();
     }
     EXPECT_EQ(editorKindOf("Function"), EditorKind::None);
