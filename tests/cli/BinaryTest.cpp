@@ -9,13 +9,13 @@ namespace vantrel::cli::testing {
 
 namespace {
 
-struct Ran {
+struct BinaryRun {
     int status = -1;
     std::string output;
 };
 
-Ran runBinary(const std::string& arguments) {
-    Ran ran;
+BinaryRun runBinary(const std::string& arguments) {
+    BinaryRun ran;
     const std::string command = std::string("'") + VANTREL_CLI_PATH + "' " + arguments + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)
@@ -32,7 +32,7 @@ using Binary = CliFixture;
 
 TEST_F(Binary, VersionHelpAndUsageErrors) {
     EXPECT_EQ(runBinary("--version").output, "vantrel-cli " + std::string(kProjectVersion) + "\n");
-    const Ran help = runBinary("--help");
+    const BinaryRun help = runBinary("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("switch FILE PATH on|off"), std::string::npos);
     EXPECT_EQ(runBinary("").status, 1);
@@ -41,12 +41,12 @@ TEST_F(Binary, VersionHelpAndUsageErrors) {
 TEST_F(Binary, AnEditChangesExactlyTheExpectedBytes) {
     const std::string original = sample("0032_0001.seem");
     const std::string edited = path("edited.seem");
-    const Ran ran =
+    const BinaryRun ran =
         runBinary("--data-dir '" + std::string(VANTREL_DATA_DIR) + "' --lang 0 switch '" +
                   original + "' 'Calls/Call Timer/Minute Beep' on -o '" + edited + "'");
     ASSERT_EQ(ran.status, 0) << ran.output;
     // cmp -l lists every differing byte: offset (1-based, decimal), old and new in octal.
-    const Ran compared = {0, ""};
+    const BinaryRun compared = {0, ""};
     FILE* cmp = ::popen(("cmp -l '" + original + "' '" + edited + "'").c_str(), "r");
     ASSERT_NE(cmp, nullptr);
     char line[256];

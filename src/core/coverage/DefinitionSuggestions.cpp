@@ -48,13 +48,13 @@ std::string itemName(const XmlElement& element, const char* attribute, int depth
 }
 
 // Two digits at least, as the definitions write offsets.
-std::string offsetText(int cell) {
+std::string suggestedOffset(int cell) {
     return cell <= 0xFF ? byteToHex(static_cast<std::uint8_t>(cell))
                         : toHex(static_cast<std::uint32_t>(cell));
 }
 
 std::string switchElement(const std::string& name, int cell, int bit, const UiStrings& strings) {
-    const std::string offset = offsetText(cell);
+    const std::string offset = suggestedOffset(cell);
     const std::string id =
         strings.format(UiString::SuggestSwitchName, {offset, std::to_string(bit)});
     return "<" + name + " ID=\"" + escapedAttribute(id) + "\" offset=\"" + offset + "\" bit=\"" +
@@ -63,7 +63,7 @@ std::string switchElement(const std::string& name, int cell, int bit, const UiSt
 
 std::string rowElement(const std::string& name, int cell, std::uint8_t on, std::uint8_t off,
                        const UiStrings& strings) {
-    const std::string offset = offsetText(cell);
+    const std::string offset = suggestedOffset(cell);
     const std::string id = strings.format(UiString::SuggestRowName, {offset});
     return "<" + name + " offset=\"" + offset + "\" val1=\"" + byteToHex(on) + "\" val2=\"" +
            byteToHex(off) + "\" ID=\"" + escapedAttribute(id) + "\" tip=\"\"/>";

@@ -15,7 +15,7 @@ static_assert(percentFromByte(0x7F) == 49);
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
+std::string_view withoutOuterBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
@@ -25,7 +25,7 @@ std::string_view trimmed(std::string_view text) {
 
 // The text as a finite decimal number; 0 for anything else.
 double percentValue(std::string_view text) {
-    text = trimmed(text);
+    text = withoutOuterBlanks(text);
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     const auto value = parseFixedDecimal(text);
@@ -56,7 +56,7 @@ std::string colorHexText(Rgb color) {
 }
 
 std::optional<Rgb> rgbFromHexText(std::string_view text) {
-    text = trimmed(text);
+    text = withoutOuterBlanks(text);
     if (!text.empty() && text.front() == '#')
         text.remove_prefix(1);
     if (text.size() != 6)

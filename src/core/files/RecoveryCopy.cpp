@@ -79,7 +79,7 @@ struct Entry {
     FileDescriptor lock{-1}; // Usable: the entry, open with the lock asked for
 };
 
-bool sameFile(const struct stat& a, const struct stat& b) {
+bool sameInode(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
@@ -132,7 +132,7 @@ Entry examineEntry(const std::string& path, int lockKind) {
     // Dropped by its save between the look and the lock: the name leads elsewhere or nowhere.
     struct stat opened {};
     if (file.isOpen() && (::fstat(file.get(), &opened) != 0 || opened.st_nlink == 0 ||
-                          ::lstat(path.c_str(), &named) != 0 || !sameFile(opened, named)))
+                          ::lstat(path.c_str(), &named) != 0 || !sameInode(opened, named)))
         return {};
     const std::string moveOut = "move it out of " + folder + " to edit the file again";
     if (named.st_uid != ::geteuid())

@@ -95,7 +95,7 @@ std::string withoutFolders(std::string_view text) {
     return joined;
 }
 
-std::string_view trimmed(std::string_view text) {
+std::string_view withoutOuterDotsAndSpaces(std::string_view text) {
     const std::size_t first = text.find_first_not_of(". ");
     if (first == std::string_view::npos)
         return {};
@@ -114,7 +114,7 @@ bool endsWithExtension(std::string_view name) {
 // CON, PRN, AUX, NUL, COM0-9 and LPT0-9 (also with superscript digits) name
 // devices on Windows, with any extension after them.
 bool deviceName(std::string_view base) {
-    std::string stem(trimmed(base.substr(0, base.find('.'))));
+    std::string stem(withoutOuterDotsAndSpaces(base.substr(0, base.find('.'))));
     std::transform(stem.begin(), stem.end(), stem.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL" || stem == "CONIN$" ||
@@ -144,11 +144,11 @@ std::string safeSeemFileName(std::string_view typed, std::string_view fallback) 
     const bool hasExtension = endsWithExtension(name);
     const std::string_view extension =
         hasExtension ? std::string_view(name).substr(name.size() - kExtension.size()) : kExtension;
-    std::string base(trimmed(
+    std::string base(withoutOuterDotsAndSpaces(
         std::string_view(name).substr(0, name.size() - (hasExtension ? kExtension.size() : 0))));
     if (deviceName(base))
         base.insert(0, "_");
-    base = std::string(trimmed(shortened(base, kLongestBase)));
+    base = std::string(withoutOuterDotsAndSpaces(shortened(base, kLongestBase)));
     if (base.empty())
         return fallback.empty() ? std::string("vantrel") + std::string(kExtension)
                                 : safeSeemFileName(fallback);

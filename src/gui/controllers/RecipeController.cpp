@@ -17,16 +17,7 @@
 
 namespace vantrel {
 
-namespace {
-
-QString joinLines(const std::vector<std::string>& lines) {
-    QString text;
-    for (const std::string& line : lines)
-        text += QLatin1Char('\n') + uiText(line);
-    return text;
-}
-
-} // namespace
+namespace {} // namespace
 
 RecipeController::RecipeController(EditingSession& session, QWidget& window)
     : QObject(&window), m_session(session), m_strings(session.strings()), m_window(window),

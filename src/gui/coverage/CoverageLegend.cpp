@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kPxSampleWidth = 24;
 constexpr int kPxSampleHeight = 14;
-constexpr int kPxBitStripHeight = 3;
 
 QLabel* newLabel(const char* name, QWidget* parent) {
     auto* label = new QLabel(parent);

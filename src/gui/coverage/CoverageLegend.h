@@ -7,6 +7,10 @@ class QLabel;
 
 namespace vantrel {
 
+// The height of the strip under a cell that marks its described bits, in the
+// grid and in the legend's sample alike.
+inline constexpr int kPxBitStripHeight = 3;
+
 class UiStrings;
 
 // Under the grid while the coverage is shown: a hatched sample and a bit

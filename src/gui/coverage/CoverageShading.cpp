@@ -21,12 +21,6 @@
 
 namespace vantrel {
 
-namespace {
-
-constexpr int kPxBitStripHeight = 3;
-
-} // namespace
-
 CoverageShading::CoverageShading(EditingSession& session, ByteGridView& view,
                                  SettingsStore& settings, const UiStrings& strings,
                                  QStatusBar* statusBar, QObject* parent)

@@ -31,13 +31,6 @@ namespace {
 constexpr int kPasteLines = 5;
 constexpr int kPasteColumns = 50;
 
-QString joinLines(const std::vector<std::string>& lines) {
-    QString text;
-    for (const std::string& line : lines)
-        text += QLatin1Char('\n') + uiText(line);
-    return text;
-}
-
 // A value may hold "&", which a check box would take for an access key.
 QString literalCaption(const std::string& text) {
     return uiText(text).replace(QLatin1Char('&'), QStringLiteral("&&"));

@@ -22,7 +22,7 @@ namespace vantrel {
 
 namespace {
 
-constexpr int kWindowWidthPx = 360;
+constexpr int kGprsWindowWidthPx = 360;
 constexpr int kCustomIndex = static_cast<int>(GprsDisplayMode::CustomText);
 
 } // namespace
@@ -82,7 +82,7 @@ void GprsTextDialog::buildControls() {
     layout->addLayout(buttons);
     applyDesignCaptions(this);
     // Wider only when a large font needs it.
-    setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
+    setFixedWidth(std::max(kGprsWindowWidthPx, sizeHint().width()));
 
     connect(group, &QButtonGroup::idClicked, this, &GprsTextDialog::showModeChoice);
     connect(m_textBox, &QLineEdit::textChanged, this, &GprsTextDialog::updateHint);

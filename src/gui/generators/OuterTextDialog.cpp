@@ -23,7 +23,7 @@ namespace vantrel {
 namespace {
 
 constexpr double kTextPointSize = 21.75;
-constexpr int kWindowWidthPx = 320;
+constexpr int kOuterTextWindowWidthPx = 320;
 
 // The text box shows the text as the cover screen would: large, light on dark.
 void styleAsCoverScreen(QLineEdit* box) {
@@ -79,7 +79,7 @@ void OuterTextDialog::buildControls() {
     layout->addLayout(buttons);
     applyDesignCaptions(this);
     // Wider only when a large font needs it.
-    setFixedWidth(std::max(kWindowWidthPx, sizeHint().width()));
+    setFixedWidth(std::max(kOuterTextWindowWidthPx, sizeHint().width()));
 
     connect(m_textBox, &QLineEdit::textChanged, this, &OuterTextDialog::updateHint);
     connect(m_saveButton, &QPushButton::clicked, this, &OuterTextDialog::saveRecord);

@@ -34,6 +34,14 @@ namespace vantrel {
     return uiText(message.text(strings));
 }
 
+// Lines from the core, each after a line break: what follows a message's first line.
+[[nodiscard]] inline QString joinLines(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines)
+        text += QLatin1Char('\n') + uiText(line);
+    return text;
+}
+
 // A file or folder name the core holds (UTF-8), as Qt's file classes take it.
 [[nodiscard]] inline QString pathText(const std::string& path) {
     return QString::fromStdString(path);

@@ -14,6 +14,7 @@
 #include <bit>
 
 using namespace vantrel;
+using vantrel::testing::differingBits;
 using vantrel::testing::StartedMainWindowFixture;
 
 namespace {
@@ -35,13 +36,6 @@ class MainWindowEditors : public StartedMainWindowFixture {
                           tree()->visualItemRect(item).center());
     }
 };
-
-int differingBits(const QByteArray& a, const QByteArray& b) {
-    int bits = 0;
-    for (int i = 0; i < a.size(); ++i)
-        bits += std::popcount(static_cast<unsigned>(static_cast<quint8>(a[i] ^ b[i])));
-    return bits;
-}
 
 } // namespace
 

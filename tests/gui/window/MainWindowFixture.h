@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <memory>
 #include <string_view>
 
@@ -143,5 +145,13 @@ class StartedMainWindowFixture : public MainWindowFixture {
         ASSERT_TRUE(loaded);
     }
 };
+
+// How many bits two files' bytes differ in, over the shorter one.
+inline int differingBits(const QByteArray& a, const QByteArray& b) {
+    int bits = 0;
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
+        bits += std::popcount(static_cast<unsigned>(static_cast<quint8>(a[i] ^ b[i])));
+    return bits;
+}
 
 } // namespace vantrel::testing

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 using namespace vantrel;
+using vantrel::testing::differingBits;
 using vantrel::testing::MainWindowFixture;
 
 namespace {
@@ -26,13 +27,6 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         target = QApplication::focusWidget();
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-}
-
-int differingBits(const QByteArray& a, const QByteArray& b) {
-    int bits = 0;
-    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
-        bits += std::popcount(static_cast<unsigned>(static_cast<std::uint8_t>(a[i] ^ b[i])));
-    return bits;
 }
 
 TEST_F(MainWindowKeyboard, OpensTogglesASwitchSavesAndClosesWithKeysAlone) {
