@@ -21,8 +21,6 @@ namespace vantrel::wasm {
 
 namespace {
 
-constexpr int kMaxFolderFiles = 100000;
-
 // A folder as the page lists it: every file with its size, and the bytes of
 // those the page has read. The comparison reads only the files it pairs, so
 // the page asks which ones first (foldersToRead) and reads just those.

@@ -126,4 +126,11 @@ val jsonValue(const JsonText& json) {
     return jsonValue(json.text());
 }
 
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
 } // namespace vantrel::wasm

@@ -70,6 +70,12 @@ template <typename T> void setMember(val& object, Field field, const T& value) {
 val bytesValue(const std::vector<std::uint8_t>& bytes);
 val stringArray(const std::vector<std::string>& texts);
 
+// The most files a folder the page hands over may hold.
+inline constexpr int kMaxFolderFiles = 100000;
+
+// Problems one a line, as a refusal shows them.
+[[nodiscard]] std::string joinLines(const std::vector<std::string>& lines);
+
 // A JSON text made into JavaScript values. It is read in place through a view
 // of the module's memory, so no second copy of a large text is made there.
 val jsonValue(const JsonText& json);

@@ -16,13 +16,6 @@ namespace vantrel::wasm {
 
 namespace {
 
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\n") + line;
-    return text;
-}
-
 ComparedFile comparedFile(const EditingSession& session) {
     const SeemDocument& document = session.document();
     return {document.type(), document.typeName(), document.grid()};

@@ -13,7 +13,6 @@ namespace vantrel::wasm {
 
 namespace {
 
-constexpr int kMaxFolderFiles = 100000;
 // Longer than any name or description of a definitions file, and short
 // enough that a pasted page of text is refused rather than searched.
 constexpr std::size_t kMaxFindText = 1000;

@@ -32,13 +32,6 @@ std::string givenRecipe(PageValues& in, const val& recipe) {
     return in.text(recipe, "recipe");
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += (text.empty() ? "" : "\n") + line;
-    return text;
-}
-
 void writeRow(JsonText& json, const RecipeReviewRow& row, const UiStrings& strings) {
     using Row = page::RecipeReviewRow;
     json.beginObject()

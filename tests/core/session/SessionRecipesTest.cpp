@@ -14,7 +14,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // A function file of 4 bytes: byte 3 no setting describes.
-constexpr const char* kDefinitions = R"(<seems>
+constexpr const char* kRecipeDefinitions = R"(<seems>
   <seem ID="0032_0001" size="4" tip="Functions" type="function">
     <item ID="Keys" offset="0" bit="7">
       <item ID="Sound" offset="0" bit="1"/>
@@ -29,7 +29,9 @@ constexpr const char* kDefinitions = R"(<seems>
 
 class SessionRecipesTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_FALSE(session.loadDefinitionsText(kDefinitions, "defs.xml")); }
+    void SetUp() override {
+        ASSERT_FALSE(session.loadDefinitionsText(kRecipeDefinitions, "defs.xml"));
+    }
 
     void open(const Bytes& bytes, const std::string& name = "0032_0001.seem") {
         const std::string path = dir / name;
