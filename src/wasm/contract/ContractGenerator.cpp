@@ -8,6 +8,7 @@
 //   vantrel-contract OUTPUT_FOLDER
 #include "wasm/ContractTypes.h"
 #include "wasm/SessionNames.h"
+#include "wasm/contract/ContractDescription.h"
 
 #include <nlohmann/json.hpp>
 
@@ -27,155 +28,8 @@ namespace {
 
 using namespace vantrel;
 using namespace vantrel::wasm;
+using namespace vantrel::wasm::contract;
 using Json = nlohmann::ordered_json;
-
-// A description the generator cannot read stops the build, saying why.
-[[noreturn]] void fail(const std::string& problem) {
-    std::cerr << "vantrel-contract: " << problem << '\n';
-    std::exit(2);
-}
-
-// -- the description, as a list of lines ---------------------------------------
-
-enum class Line { Words, Word, Value, Derived, Union, Variant, Field, Optional, End };
-
-struct Described {
-    Line line;
-    std::string name;
-    std::string type; // a member's type, a value's base, a variant's union
-    std::string doc;
-};
-
-std::vector<Described> description() {
-    std::vector<Described> lines;
-#define VANTREL_WORDS(Name, Enum, doc) lines.push_back({Line::Words, #Name, "", doc});
-#define VANTREL_WORD(value, word) lines.push_back({Line::Word, word, "", ""});
-#define VANTREL_WORDS_OF(Name, words, doc)                                                         \
-    lines.push_back({Line::Words, #Name, "", doc});                                                \
-    for (const std::string_view word : words)                                                      \
-        lines.push_back({Line::Word, std::string(word), "", ""});                                  \
-    lines.push_back({Line::End, "", "", ""});
-#define VANTREL_VALUE(Name, doc) lines.push_back({Line::Value, #Name, "", doc});
-#define VANTREL_DERIVED(Name, Base, doc) lines.push_back({Line::Derived, #Name, #Base, doc});
-#define VANTREL_UNION(Name, doc) lines.push_back({Line::Union, #Name, "", doc});
-#define VANTREL_VARIANT(Name, Union, word)                                                         \
-    lines.push_back({Line::Variant, #Name, #Union, std::string(word)});
-#define VANTREL_FIELD(name, type, doc) lines.push_back({Line::Field, #name, type, doc});
-#define VANTREL_OPTIONAL(name, type, doc) lines.push_back({Line::Optional, #name, type, doc});
-#define VANTREL_FIELD_NAMED(id, name, type, doc) lines.push_back({Line::Field, name, type, doc});
-#define VANTREL_END() lines.push_back({Line::End, "", "", ""});
-#include "wasm/ContractValues.def"
-#undef VANTREL_WORDS
-#undef VANTREL_WORD
-#undef VANTREL_WORDS_OF
-#undef VANTREL_VALUE
-#undef VANTREL_DERIVED
-#undef VANTREL_UNION
-#undef VANTREL_VARIANT
-#undef VANTREL_FIELD
-#undef VANTREL_OPTIONAL
-#undef VANTREL_FIELD_NAMED
-#undef VANTREL_END
-    return lines;
-}
-
-struct Member {
-    std::string name;
-    std::string type;
-    std::string doc;
-    bool optional = false;
-};
-
-enum class Shape { Words, Object, Union };
-
-struct Declared {
-    Shape shape = Shape::Object;
-    std::string name;
-    std::string doc;
-    std::vector<std::string> words;
-    std::vector<Member> members;       // its own
-    std::string base;                  // the value it extends, or a variant's union
-    std::string word;                  // a variant's word
-    std::vector<std::string> variants; // a union's
-};
-
-class Contract {
-  public:
-    explicit Contract(const std::vector<Described>& lines);
-
-    [[nodiscard]] const std::vector<Declared>& declared() const { return m_declared; }
-    [[nodiscard]] const Declared& named(const std::string& name) const;
-    [[nodiscard]] bool has(const std::string& name) const { return m_index.count(name) > 0; }
-    // Every member, the base's first; a variant's first one is its word.
-    [[nodiscard]] std::vector<Member> members(const Declared& value) const;
-
-  private:
-    std::vector<Declared> m_declared;
-    std::map<std::string, std::size_t> m_index;
-};
-
-Contract::Contract(const std::vector<Described>& lines) {
-    bool open = false;
-    for (const Described& line : lines) {
-        switch (line.line) {
-        case Line::Words:
-        case Line::Value:
-        case Line::Derived:
-        case Line::Union:
-        case Line::Variant: {
-            if (open)
-                fail("ContractValues.def: " + line.name + " begins before the one above it ends");
-            if (has(line.name))
-                fail("ContractValues.def: " + line.name + " is declared twice");
-            Declared value;
-            value.shape = line.line == Line::Words   ? Shape::Words
-                          : line.line == Line::Union ? Shape::Union
-                                                     : Shape::Object;
-            value.name = line.name;
-            value.base = line.type;
-            (line.line == Line::Variant ? value.word : value.doc) = line.doc;
-            if (!value.base.empty() && !has(value.base))
-                fail("ContractValues.def: " + line.name + ": " + value.base +
-                     " is declared below it");
-            if (line.line == Line::Variant) {
-                Declared& owner = m_declared[m_index.at(value.base)];
-                if (owner.shape != Shape::Union)
-                    fail("ContractValues.def: " + line.name + ": " + value.base + " is no union");
-                owner.variants.push_back(value.name);
-            }
-            m_index[value.name] = m_declared.size();
-            m_declared.push_back(std::move(value));
-            open = true;
-            break;
-        }
-        case Line::Word:
-            m_declared.back().words.push_back(line.name);
-            break;
-        case Line::Field:
-        case Line::Optional:
-            m_declared.back().members.push_back(
-                {line.name, line.type, line.doc, line.line == Line::Optional});
-            break;
-        case Line::End:
-            open = false;
-            break;
-        }
-    }
-}
-
-const Declared& Contract::named(const std::string& name) const {
-    return m_declared[m_index.at(name)];
-}
-
-std::vector<Member> Contract::members(const Declared& value) const {
-    std::vector<Member> all;
-    if (!value.base.empty())
-        all = members(named(value.base));
-    if (!value.word.empty())
-        all.front().type = '"' + value.word + '"';
-    all.insert(all.end(), value.members.begin(), value.members.end());
-    return all;
-}
 
 // -- types ------------------------------------------------------------------------
 
