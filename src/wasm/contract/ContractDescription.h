@@ -12,8 +12,6 @@ namespace vantrel::wasm::contract {
 // A description the generator cannot read stops the build, saying why.
 [[noreturn]] void fail(const std::string& problem);
 
-
-
 enum class Line { Words, Word, Value, Derived, Union, Variant, Field, Optional, End };
 
 struct Described {
