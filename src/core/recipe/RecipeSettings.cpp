@@ -4,11 +4,7 @@
 
 #include "core/base/BitHelpers.h"
 #include "core/editors/EditorModel.h"
-#include "core/editors/SchemeTitle.h"
 #include "core/editors/SeemKind.h"
-#include "core/editors/SettingText.h"
-#include "core/generators/GprsTextRecord.h"
-#include "core/generators/OuterTextRecord.h"
 
 #include <algorithm>
 #include <map>
