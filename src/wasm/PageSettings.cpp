@@ -6,8 +6,7 @@
 namespace vantrel::wasm {
 
 bool PageSettings::isStore(const val& value) {
-    return isObject(value) && value["getItem"].typeOf().as<std::string>() == "function" &&
-           value["setItem"].typeOf().as<std::string>() == "function";
+    return isObject(value) && isCallable(value["getItem"]) && isCallable(value["setItem"]);
 }
 
 std::optional<std::string> PageSettings::value(const std::string& key) const {

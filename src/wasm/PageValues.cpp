@@ -20,6 +20,10 @@ val refusal(const std::string& message) {
     return answer;
 }
 
+bool isCallable(const val& value) {
+    return value.instanceof (val::global("Function"));
+}
+
 bool isObject(const val& value) {
     return !value.isNull() && value.typeOf().as<std::string>() == "object";
 }

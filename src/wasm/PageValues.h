@@ -58,6 +58,8 @@ class PageValues {
 };
 
 [[nodiscard]] bool isObject(const val& value);
+// A JavaScript function the module may call.
+[[nodiscard]] bool isCallable(const val& value);
 
 // An object's member as the contract names it, for values that cannot be
 // JSON (bytes).

@@ -138,7 +138,7 @@ val SessionBinding::plural(const val& id, const val& count, const val& args) con
 // -- listening -------------------------------------------------------------------
 
 val SessionBinding::setListener(const val& listener) {
-    if (!listener.isNull() && listener.typeOf().as<std::string>() != "function")
+    if (!listener.isNull() && !isCallable(listener))
         return refusal("setListener: listener must be a function or null");
     m_listener = listener;
     return val::undefined();

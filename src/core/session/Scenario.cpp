@@ -21,12 +21,27 @@ namespace {
 
 // Each verb and the number of fields it takes, the last one running to the end of the line.
 const std::map<std::string, std::size_t, std::less<>>& verbs() {
+    const auto named = [](SettingKind kind) { return std::string(settingKindName(kind)); };
     static const std::map<std::string, std::size_t, std::less<>> known = {
-        {"open", 1},          {"switch", 2}, {"style", 2},        {"volume", 2},
-        {"reset-volumes", 0}, {"color", 2},  {"transparency", 2}, {"title", 1},
-        {"cell", 2},          {"undo", 0},   {"redo", 0},         {"save", 0},
-        {"outertext", 1},     {"gprs", 1},   {"gprs-text", 1},    {"export-changes", 1},
-        {"apply-recipe", 1},  {"find", 1},   {"toggle", 0},
+        {"open", 1},
+        {named(SettingKind::Switch), 2},
+        {named(SettingKind::Style), 2},
+        {named(SettingKind::Volume), 2},
+        {"reset-volumes", 0},
+        {named(SettingKind::Color), 2},
+        {"transparency", 2},
+        {named(SettingKind::Title), 1},
+        {"cell", 2},
+        {"undo", 0},
+        {"redo", 0},
+        {"save", 0},
+        {named(SettingKind::OuterText), 1},
+        {named(SettingKind::Gprs), 1},
+        {"gprs-text", 1},
+        {"export-changes", 1},
+        {"apply-recipe", 1},
+        {"find", 1},
+        {"toggle", 0},
     };
     return known;
 }
@@ -54,9 +69,27 @@ std::optional<ScenarioStep> splitStep(std::string_view line, int number) {
     return step;
 }
 
+// A step's verb names the kind of setting it sets, or the generator it runs.
+bool isVerbOf(std::string_view verb, SettingKind kind) {
+    return verb == settingKindName(kind);
+}
+
 // The steps that make a new file from a text rather than change the open one.
 bool generates(const std::string& verb) {
-    return verb == "outertext" || verb == "gprs" || verb == "gprs-text";
+    return isVerbOf(verb, SettingKind::OuterText) || isVerbOf(verb, SettingKind::Gprs) ||
+           verb == "gprs-text";
+}
+
+// The editor's setting a step sets: one of the four editors' by its kind's
+// name, or a colour's transparency.
+std::optional<SettingKind> editedSetting(std::string_view verb) {
+    if (verb == "transparency")
+        return SettingKind::Color;
+    const std::optional<SettingKind> kind = settingKindNamed(verb);
+    if (kind == SettingKind::Switch || kind == SettingKind::Style || kind == SettingKind::Volume ||
+        kind == SettingKind::Color)
+        return kind;
+    return std::nullopt;
 }
 
 bool isHexDigit(char c) {
@@ -239,16 +272,11 @@ std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
         const OpenResult opened = m_session.open(m_samples + name);
         if (!opened.opened)
             return Failure{opened.message->text(m_session.strings())};
-    } else if (verb == "switch" || verb == "style" || verb == "volume" || verb == "color" ||
-               verb == "transparency") {
-        const SettingKind kind = verb == "switch"   ? SettingKind::Switch
-                                 : verb == "style"  ? SettingKind::Style
-                                 : verb == "volume" ? SettingKind::Volume
-                                                    : SettingKind::Color;
-        return setting(step, kind);
+    } else if (const std::optional<SettingKind> kind = editedSetting(verb)) {
+        return setting(step, *kind);
     } else if (verb == "reset-volumes") {
         return failed(m_session.resetVolumes());
-    } else if (verb == "title") {
+    } else if (isVerbOf(verb, SettingKind::Title)) {
         return failed(m_session.setTitle(utf8ToUtf16(step.fields[0])));
     } else if (verb == "cell") {
         return typeCell(step);
@@ -261,11 +289,11 @@ std::optional<Failure> ScenarioPlayer::play(const ScenarioStep& step) {
         if (saved.status != SaveResult::Status::Saved)
             return Failure{saved.message};
         m_session.markSaved(result);
-    } else if (verb == "outertext") {
+    } else if (isVerbOf(verb, SettingKind::OuterText)) {
         const std::u16string typed = utf8ToUtf16(step.fields[0]);
         warnIfCut(step, trimBlanks(typed), kOuterTextUnits);
         result = m_session.generateOuterText(typed).bytes;
-    } else if (verb == "gprs") {
+    } else if (isVerbOf(verb, SettingKind::Gprs)) {
         if (step.fields[0] != "date" && step.fields[0] != "nothing")
             return Failure{"gprs is date or nothing, not " + step.fields[0]};
         result = m_session

@@ -21,7 +21,7 @@ EM_JS(char*, hostParseXml, (const char* text, int length, int* outLength), {
     else if (length >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) encoding = "utf-16be";
     var tokens;
     try {
-        if (typeof DOMParser != "function")
+        if (typeof DOMParser == "undefined")
             throw new Error("this JavaScript host has no XML parser (DOMParser)");
         var source = new TextDecoder(encoding).decode(bytes);
         // A browser's parser expands declared entities without bound, and a
