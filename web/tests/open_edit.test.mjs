@@ -303,6 +303,34 @@ describe('the grid', () => {
             getComputedStyle(mark).textDecorationLine.includes('underline')
             || getComputedStyle(mark, '::after').content.includes('▏'))]);
 
+    test('a large file\'s cells are all there once one is asked for, and never mixed with the next file\'s', async () => {
+        const asked = await page.evaluate(async () => {
+            const grid = document.createElement('byte-grid');
+            grid.id = 'spareGrid';
+            document.body.append(grid);
+            await grid.updateComplete;
+            const texts = (text, length) => Array.from({ length }, () => text);
+            grid.show({ allCells: true, texts: texts('11', 5000), cells: [] });
+            grid.reveal(4999);
+            const count = grid.querySelectorAll('[role="gridcell"]').length;
+            grid.show({ allCells: true, texts: texts('22', 5000), cells: [] });
+            grid.show({ allCells: true, texts: texts('33', 3000), cells: [] });
+            return count;
+        });
+        assert.equal(asked, 5000);
+        await page.waitForFunction(() => document.querySelectorAll('#spareGrid [role="gridcell"]').length === 3000);
+        await page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 200)));
+        const cells = await page.evaluate(() => {
+            const grid = document.querySelector('#spareGrid');
+            const found = [...grid.querySelectorAll('[role="gridcell"]')]
+                .map((cell, position) => `${cell.textContent}${cell.dataset.index === String(position) ? '' : '!'}`);
+            grid.remove();
+            return found;
+        });
+        assert.deepEqual(new Set(cells), new Set(['33']));
+        assert.equal(cells.length, 3000);
+    });
+
     test('two typed digits fill a cell, one undo step a cell, named in the Edit menu', async () => {
         await openSample(page, '0032_0001.seem');
         const original = sample('0032_0001.seem');

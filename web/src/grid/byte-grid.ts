@@ -8,17 +8,12 @@ import { customElement, property } from 'lit/decorators.js';
 import type { CursorMove, SessionChange } from '../session/core';
 import type { CellView } from '../session/session-controller';
 import type { GridCursor } from './grid-cursor';
+import { cellsPerRow, GridRows, hex } from './grid-rows';
 import { TouchInput } from './touch-input';
-
-export const cellsPerRow = 16;
 
 // Where a cell's offset and text go in its accessible name.
 export const cellOffsetMark = '\u0001';
 export const cellTextMark = '\u0002';
-
-function hex(value: number, digits: number): string {
-    return value.toString(16).toUpperCase().padStart(digits, '0');
-}
 
 const moveKeys: Record<string, CursorMove> = {
     ArrowLeft: 'left', ArrowRight: 'right', ArrowUp: 'up', ArrowDown: 'down', PageUp: 'pageUp', PageDown: 'pageDown',
@@ -63,7 +58,7 @@ export class ByteGrid extends LitElement implements CellView {
     @property({ attribute: false }) caretWords: (caret: number, text: string) => string = (caret, text) =>
         `${caret} ${text}`;
 
-    private cells: HTMLElement[] = [];
+    private readonly rows = new GridRows((index, text) => this.labelOf(index, text));
     private body: HTMLElement | null = null;
     // The cursor as the session last pushed it.
     private currentIndex = 0;
@@ -106,7 +101,7 @@ export class ByteGrid extends LitElement implements CellView {
 
     // What the user did in the grid changed the current cell or moved the caret in it.
     private sayChange(index: number, caret: number, changedCells: number[]): void {
-        const cell = this.cells[index];
+        const cell = this.rows.cell(index);
         if (!cell || !(this.body?.contains(document.activeElement) || this.touch.active)) {
             return;
         }
@@ -123,10 +118,10 @@ export class ByteGrid extends LitElement implements CellView {
     // any text changes, so the browser need not lay the page out for it.
     show({ cells, texts, allCells, cursor }: Pick<SessionChange, 'cells' | 'texts' | 'allCells' | 'cursor'>): void {
         const [index, caret] = [this.currentIndex, this.caretPlace];
-        if (cursor && cursor.cell !== this.currentIndex && this.cells[cursor.cell]) {
-            this.cells[this.currentIndex]?.setAttribute('tabindex', '-1');
+        if (cursor && cursor.cell !== this.currentIndex && this.rows.cell(cursor.cell)) {
+            this.rows.cell(this.currentIndex)?.setAttribute('tabindex', '-1');
             this.currentIndex = cursor.cell;
-            this.cells[cursor.cell]?.setAttribute('tabindex', '0');
+            this.rows.cell(cursor.cell)?.setAttribute('tabindex', '0');
             if (this.body?.contains(document.activeElement)) {
                 this.focusCell(cursor.cell);
             }
@@ -135,7 +130,7 @@ export class ByteGrid extends LitElement implements CellView {
             this.setCells(texts);
         } else {
             cells.forEach((index, position) => {
-                const cell = this.cells[index];
+                const cell = this.rows.cell(index);
                 if (cell) {
                     cell.textContent = texts[position] ?? '';
                     cell.setAttribute('aria-label', this.labelOf(index, cell.textContent));
@@ -150,7 +145,7 @@ export class ByteGrid extends LitElement implements CellView {
         if (!allCells) {
             this.sayChange(index, caret, cells);
         }
-        const current = this.cells[this.currentIndex];
+        const current = this.rows.cell(this.currentIndex);
         if (this.touch.active && current) {
             this.scrollToCell(current);
             this.touch.follow(current);
@@ -175,7 +170,7 @@ export class ByteGrid extends LitElement implements CellView {
         if (corner) {
             corner.textContent = this.offsetLabel;
         }
-        this.cells.forEach((cell, index) =>
+        this.rows.made.forEach((cell, index) =>
             cell.setAttribute('aria-label', this.labelOf(index, cell.textContent ?? '')));
     }
 
@@ -185,9 +180,17 @@ export class ByteGrid extends LitElement implements CellView {
         if (!grid) {
             return;
         }
-        const rows = Math.ceil(texts.length / cellsPerRow);
-        grid.setAttribute('aria-rowcount', String(rows + 1));
-        const fragment = document.createDocumentFragment();
+        grid.setAttribute('aria-rowcount', String(Math.ceil(texts.length / cellsPerRow) + 1));
+        this.rows.replace(grid, this.makeHeader(), texts);
+        this.marked = null;
+        this.body = grid;
+        grid.scrollTop = 0;
+        this.currentIndex = Math.min(this.currentIndex, Math.max(texts.length - 1, 0));
+        this.rows.cell(this.currentIndex)?.setAttribute('tabindex', '0');
+        this.markCurrent();
+    }
+
+    private makeHeader(): HTMLElement {
         const head = document.createElement('div');
         head.setAttribute('role', 'row');
         head.setAttribute('aria-rowindex', '1');
@@ -205,41 +208,7 @@ export class ByteGrid extends LitElement implements CellView {
             header.textContent = hex(column, 2);
             head.append(header);
         }
-        fragment.append(head);
-        this.cells = new Array<HTMLElement>(texts.length);
-        for (let row = 0; row < rows; ++row) {
-            const line = document.createElement('div');
-            line.setAttribute('role', 'row');
-            line.setAttribute('aria-rowindex', String(row + 2));
-            // Named by its offset: a row named by its content would be read whole
-            // when the focus enters it.
-            line.setAttribute('aria-label', hex(row * cellsPerRow, 4));
-            const offset = document.createElement('span');
-            offset.setAttribute('role', 'rowheader');
-            offset.setAttribute('aria-colindex', '1');
-            offset.textContent = hex(row * cellsPerRow, 4);
-            line.append(offset);
-            for (let column = 0; column < cellsPerRow && row * cellsPerRow + column < texts.length; ++column) {
-                const index = row * cellsPerRow + column;
-                const cell = document.createElement('span');
-                cell.setAttribute('role', 'gridcell');
-                cell.setAttribute('aria-colindex', String(column + 2));
-                cell.setAttribute('aria-label', this.labelOf(index, texts[index] ?? ''));
-                cell.tabIndex = -1;
-                cell.dataset['index'] = String(index);
-                cell.textContent = texts[index] ?? '';
-                line.append(cell);
-                this.cells[index] = cell;
-            }
-            fragment.append(line);
-        }
-        grid.replaceChildren(fragment);
-        this.marked = null;
-        this.body = grid;
-        grid.scrollTop = 0;
-        this.currentIndex = Math.min(this.currentIndex, Math.max(texts.length - 1, 0));
-        this.cells[this.currentIndex]?.setAttribute('tabindex', '0');
-        this.markCurrent();
+        return head;
     }
 
     // Marks cells with a class (comparison marks, coverage shading); the old
@@ -249,14 +218,14 @@ export class ByteGrid extends LitElement implements CellView {
             cell.classList.remove(className);
         }
         for (const index of indexes) {
-            this.cells[index]?.classList.add(className);
+            this.rows.cell(index)?.classList.add(className);
         }
     }
 
     // The focus arrives at a cell from elsewhere (a switch chosen, Go to
     // offset): it becomes the cursor's cell, optionally with the keyboard focus.
     select(index: number, focus: boolean): void {
-        const cell = this.cells[index];
+        const cell = this.rows.cell(index);
         if (!cell || !this.navigable) {
             return;
         }
@@ -270,7 +239,7 @@ export class ByteGrid extends LitElement implements CellView {
 
     // A cell shown without moving the cursor or the focus (a match found).
     reveal(index: number): void {
-        const cell = this.cells[index];
+        const cell = this.rows.cell(index);
         if (cell) {
             this.scrollToCell(cell);
         }
@@ -294,14 +263,14 @@ export class ByteGrid extends LitElement implements CellView {
     // The keyboard focus to a cell. Within a row the cell is in view as its
     // neighbour was: scrolling there would only lay the page out for nothing.
     private focusCell(index: number): void {
-        const cell = this.cells[index];
+        const cell = this.rows.cell(index);
         const sameRow = document.activeElement?.parentElement === cell?.parentElement;
         cell?.focus({ preventScroll: sameRow });
     }
 
     private markCurrent(): void {
         const previous = this.marked;
-        const cell = this.cells[this.currentIndex];
+        const cell = this.rows.cell(this.currentIndex);
         if (previous && previous !== cell) {
             previous.classList.remove('current');
             previous.removeAttribute('aria-description');
@@ -364,7 +333,7 @@ export class ByteGrid extends LitElement implements CellView {
             return;
         }
         event.preventDefault();
-        const cell = this.cells[index];
+        const cell = this.rows.cell(index);
         if (!cell) {
             return;
         }
@@ -390,7 +359,7 @@ export class ByteGrid extends LitElement implements CellView {
         const move = moveKeys[event.key];
         if (move) {
             // Measured only here: reading a size makes the browser lay the page out.
-            const rowHeight = this.cells[this.currentIndex]?.parentElement?.offsetHeight || 26;
+            const rowHeight = this.rows.cell(this.currentIndex)?.parentElement?.offsetHeight || 26;
             cursor.moveCursor(move, Math.max(1, Math.floor((this.body?.clientHeight ?? 0) / rowHeight) - 1));
         } else if (event.key === 'Home' || event.key === 'End') {
             const whole = event.ctrlKey;
