@@ -417,7 +417,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
             </main>
             <footer class="status">
                 <span role="status">${this.files.status(file.status)}</span>
-                <span class="cell-status" aria-live="off">${file.open ? cursor.status : ''}</span>
+                <span class="cell-status" aria-live="off"><span>${file.open ? cursor.status : ''}</span></span>
             </footer>
             <input id="definitionsInput" type="file" accept=".xml,application/xml,text/xml" hidden
                 @change=${(event: Event) => this.tools.useDefinitions(event)}>
