@@ -11,7 +11,7 @@ import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { test } from 'node:test';
 import {
-    cliPath, dismissDialog, languageString, openSample, sample, samplesDir, sharedSession, skipUnlessReady, typeIntoCell,
+    cliPath, dismissDialog, languageString, openBytes, openSample, sample, samplesDir, sharedSession, skipUnlessReady, typeIntoCell,
 } from './harness.mjs';
 
 skipUnlessReady();
@@ -146,6 +146,23 @@ test('byte matches are marked readably in light and dark, odd input is said in t
     await find('settings', 'sound');
     const violations = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
     assert.deepEqual(violations.violations.filter((v) => ['serious', 'critical'].includes(v.impact)).map((v) => v.id), []);
+    await page.keyboard.press('Escape');
+});
+
+test('a match below the grid\'s view is scrolled to in the frame that first shows it', async () => {
+    const bytes = Buffer.alloc(4000);
+    bytes[3990] = 0x5a;
+    await openBytes(page, 'far.seem', bytes);
+    await page.waitForFunction(() => document.title.startsWith('far.seem'));
+    await find('bytes', '');
+    // Typed and looked at in one go, so the look is in the frame that searches.
+    const scrolled = await page.evaluate(() => new Promise((resolve) => {
+        const input = document.querySelector('#find-text');
+        input.value = '5A';
+        input.dispatchEvent(new Event('input', { bubbles: true }));
+        requestAnimationFrame(() => resolve(document.querySelector('byte-grid .grid').scrollTop));
+    }));
+    assert.ok(scrolled > 0, 'scrolled when the search is shown');
     await page.keyboard.press('Escape');
 });
 

@@ -66,7 +66,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     @query('editor-panel') private editorPanel!: EditorPanel;
     // What had the focus when the find bar opened: it goes back there when nothing was found.
     private findOpener: HTMLElement | null = null;
-    private foundFrame = 0;
+    private revealPending = false;
     private startFailure = '';
     // The language the page was last drawn in.
     private shownLanguage = -1;
@@ -275,14 +275,16 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     }
 
     // The current match moved: brought into view, the focus left in the bar.
-    // Once a frame: bringing it into view lays the page out, and keys typed
-    // into the find box come faster than frames.
+    // Once the answer is drawn into the page, in the same frame: the bar
+    // searches once a frame however fast keys come, and waiting for another
+    // frame would draw every key twice.
     private showFound(): void {
-        if (this.foundFrame !== 0 || this.controller.find?.state !== 'found') {
+        if (this.revealPending || this.controller.find?.state !== 'found') {
             return;
         }
-        this.foundFrame = requestAnimationFrame(() => {
-            this.foundFrame = 0;
+        this.revealPending = true;
+        void this.updateComplete.then(() => {
+            this.revealPending = false;
             const answer = this.controller.find;
             if (answer?.state !== 'found') {
                 return;

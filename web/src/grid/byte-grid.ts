@@ -252,11 +252,14 @@ export class ByteGrid extends LitElement implements CellView {
         if (!body) {
             return;
         }
-        const top = cell.offsetTop - body.offsetTop;
-        if (top < body.scrollTop + cell.offsetHeight) {
-            body.scrollTop = Math.max(0, top - cell.offsetHeight);
-        } else if (top + cell.offsetHeight > body.scrollTop + body.clientHeight) {
-            body.scrollTop = top + 2 * cell.offsetHeight - body.clientHeight;
+        // Measured by the row's box: a row is contained, so a cell's offsets
+        // are taken from its row, not from the grid.
+        const row = (cell.parentElement ?? cell).getBoundingClientRect();
+        const top = row.top - body.getBoundingClientRect().top - body.clientTop + body.scrollTop;
+        if (top < body.scrollTop + row.height) {
+            body.scrollTop = Math.max(0, top - row.height);
+        } else if (top + row.height > body.scrollTop + body.clientHeight) {
+            body.scrollTop = top + 2 * row.height - body.clientHeight;
         }
     }
 
