@@ -138,9 +138,9 @@ export class FindBar extends LitElement {
         return html`<div class="find-bar" role="search" aria-label=${session.label(UiString.FindMenu).replace(/(\.\.\.|…)$/u, '')}
                 @keydown=${this.onKeyDown}>
             <label for="find-text">${session.label(UiString.FindLabel)}</label>
-            <input id="find-text" type="search" autocomplete="off" spellcheck="false" .value=${this.text}
-                aria-describedby="find-status" aria-invalid=${answer?.state === 'refused' ? 'true' : 'false'}
-                @input=${this.onInput}>
+            <span class="find-field"><input id="find-text" type="search" autocomplete="off" spellcheck="false"
+                .value=${this.text} aria-describedby="find-status"
+                aria-invalid=${answer?.state === 'refused' ? 'true' : 'false'} @input=${this.onInput}></span>
             <select aria-label=${session.string(UiString.FindModeLabel)} @change=${this.onModeChange}>
                 ${modes.map(([mode, name]) => html`<option value=${mode} ?selected=${mode === this.mode}>
                     ${session.string(name)}</option>`)}
