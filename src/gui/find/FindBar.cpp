@@ -3,8 +3,8 @@
 
 #include "core/i18n/UiStrings.h"
 #include "gui/i18n/UiText.h"
+#include "gui/widgets/Announcement.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,7 +39,7 @@ FindBar::FindBar(const UiStrings& strings, QWidget* parent)
     : QToolBar(parent), m_strings(strings), m_label(new QLabel(this)), m_text(new QLineEdit(this)),
       m_mode(new QComboBox(this)), m_previous(newButton(this, "cmdFindPrevious")),
       m_next(newButton(this, "cmdFindNext")), m_status(new QLabel(this)),
-      m_close(newButton(this, "cmdFindClose")) {
+      m_announcement(new Announcement(this)), m_close(newButton(this, "cmdFindClose")) {
     setObjectName(QStringLiteral("tbrFind"));
     setMovable(false);
     setFloatable(false);
@@ -90,7 +90,10 @@ void FindBar::retranslate() {
 
 void FindBar::open() {
     show();
-    m_text->setFocus(Qt::ShortcutFocusReason);
+    // Not a shortcut's focus: a line edit focused by a shortcut selects its
+    // text before screen readers hear of the focus, and Orca, having followed
+    // the caret there, then says nothing of the focus. Selected afterwards.
+    m_text->setFocus(Qt::OtherFocusReason);
     m_text->selectAll();
 }
 
@@ -109,11 +112,8 @@ void FindBar::showStatus(const QString& status, const QString& note) {
     m_status->setText(shown);
     m_status->setAccessibleName(shown);
     m_text->setAccessibleDescription(shown);
-    // The answer changes while the focus stays in the text: say it there.
-    QAccessibleEvent description(m_text, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&description);
-    QAccessibleEvent name(m_status, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
+    // The answer changes while the focus stays in the text: said as it changes.
+    m_announcement->announce(shown);
 }
 
 QString FindBar::status() const {

@@ -12,6 +12,7 @@ class QToolButton;
 
 namespace vantrel {
 
+class Announcement;
 class UiStrings;
 
 // The find bar under the grid: what to find, what kind of thing it is, the
@@ -51,6 +52,7 @@ class FindBar : public QToolBar {
     QToolButton* m_previous;
     QToolButton* m_next;
     QLabel* m_status;
+    Announcement* m_announcement;
     QToolButton* m_close;
 };
 

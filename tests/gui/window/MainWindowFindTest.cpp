@@ -5,7 +5,9 @@
 #include "gui/editors/FunctionTreeEditor.h"
 #include "gui/find/FindBar.h"
 #include "gui/find/FindInFolderWindow.h"
+#include "gui/widgets/Announcement.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,6 +71,41 @@ TEST_F(MainWindowFind, EnterAndF3StepThroughTheMarkedBytesAndEscapeLeavesTheFocu
     EXPECT_FALSE(bar()->isVisible());
     EXPECT_TRUE(grid()->hasFocus());
     EXPECT_EQ(grid()->editIndex(), 0x2C);
+}
+
+// Each answer the bar shows appears anew as a notification named by it: what
+// Orca speaks while the focus stays in the text (the bridge of Qt 6.4 passes
+// on no changed name or description that it can speak).
+class ShownNames : public QObject {
+  public:
+    std::vector<QString> names;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            QAccessibleInterface* told = QAccessible::queryAccessibleInterface(watched);
+            if (told && told->role() == QAccessible::Notification)
+                names.push_back(told->text(QAccessible::Name));
+        }
+        return false;
+    }
+};
+
+TEST_F(MainWindowFind, EachAnswerAppearsAnewAsANotificationForScreenReaders) {
+    action("mnuFind")->trigger();
+    auto* announcement = bar()->findChild<Announcement*>();
+    ASSERT_NE(announcement, nullptr);
+    ShownNames shown;
+    announcement->installEventFilter(&shown);
+    bar()->findChild<QComboBox*>(QStringLiteral("cboFindMode"))->setCurrentIndex(1);
+    findText()->setText(QStringLiteral("03"));
+    QTest::keyClick(findText(), Qt::Key_Return);
+    QTest::keyClick(findText(), Qt::Key_Return);
+    ASSERT_GE(shown.names.size(), 3u);
+    EXPECT_EQ(std::vector<QString>(shown.names.end() - 3, shown.names.end()),
+              (std::vector<QString>{QStringLiteral("1 of 3"), QStringLiteral("2 of 3"),
+                                    QStringLiteral("3 of 3")}));
+    EXPECT_EQ(announcement->size(), QSize(0, 0));
 }
 
 TEST_F(MainWindowFind, ASettingInAClosedFolderIsOpenedChosenAndKeptOnEscape) {
