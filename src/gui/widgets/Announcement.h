@@ -17,9 +17,7 @@ class Announcement : public QWidget {
     explicit Announcement(QWidget* parent);
 
     void announce(const QString& text);
-    [[nodiscard]] QString text() const {
-        return m_text;
-    }
+    [[nodiscard]] QString text() const { return m_text; }
 
   private:
     QString m_text;
