@@ -97,7 +97,7 @@ test('a setting found by part of its name opens its folder, is chosen, and Escap
     assert.ok(await page.locator('#find-text').evaluate((box) => box === document.activeElement), 'the bar keeps the keys');
 
     await page.keyboard.press('Escape');
-    await page.locator('find-bar .find-bar').waitFor({ state: 'detached' });
+    await page.locator('find-bar .find-bar').waitFor({ state: 'hidden' });
     await page.waitForFunction((key) => document.activeElement?.dataset?.key === key, matches[0].key);
     // Edit > Switch On/Off now turns the found switch over.
     const before = await first.getAttribute('aria-checked');

@@ -128,14 +128,17 @@ export class FindBar extends LitElement {
 
     override render() {
         const session = this.session;
-        if (!this.shown || !session) {
+        if (!session) {
             return nothing;
         }
         const answer = this.answer;
         const status = answer ? [answer.status, answer.note].filter(Boolean).join(' ') : '';
         const next = session.label(UiString.FindNext);
         const previous = session.label(UiString.FindPrevious);
-        return html`<div class="find-bar" role="search" aria-label=${session.label(UiString.FindMenu).replace(/(\.\.\.|…)$/u, '')}
+        // Kept, hidden, once made: made anew at each Ctrl+F, its list of kinds
+        // would choose its first entry in front of a screen reader, which then
+        // reads that entry instead of what is typed into the text.
+        return html`<div class="find-bar" ?hidden=${!this.shown} role="search" aria-label=${session.label(UiString.FindMenu).replace(/(\.\.\.|…)$/u, '')}
                 @keydown=${this.onKeyDown}>
             <label for="find-text">${session.label(UiString.FindLabel)}</label>
             <span class="find-field"><input id="find-text" type="search" autocomplete="off" spellcheck="false"
