@@ -217,6 +217,10 @@ test('the skip link, before the menus, leads to the editor', async () => {
 async function recordSpoken() {
     await page.evaluate(() => {
         window.spoken = [];
+        if (window.spokenWatched) {
+            return;
+        }
+        window.spokenWatched = true;
         const live = (node) => node instanceof Element
             && node.closest('[aria-live]:not([aria-live="off"]), [role="status"], [role="alert"]');
         new MutationObserver((records) => {
@@ -261,6 +265,21 @@ test('Space on a switch, a typed digit and the caret in a cell are said alone, w
     assert.deepEqual(await heard(), [languageString(0, 211).replace('%1', '2').replace('%2', `${digit}${old[1]}`)]);
     await page.keyboard.press('Control+z');
     await page.waitForFunction(() => !document.title.includes('*'));
+});
+
+test('coming into the grid says the cell\'s offset and value, moving within it does not', async () => {
+    await openSample(page, '0032_0001.seem');
+    const heard = await recordSpoken();
+    await page.locator('switch-tree li[aria-checked]').first().focus();
+    await heard();
+    const cell = page.locator('byte-grid [data-index="16"]');
+    await cell.focus();
+    const value = (await cell.textContent()).trim();
+    assert.deepEqual(await heard(), [languageString(0, 106).replace('%1', '0010').replace('%2', value)]);
+    await page.keyboard.press('ArrowDown');
+    await page.waitForFunction(() => document.activeElement?.dataset.index === '32');
+    const cellNamed = languageString(0, 106).split('%1')[0];
+    assert.deepEqual((await heard()).filter((text) => text.startsWith(cellNamed)), []);
 });
 
 test('a row is named by its offset and a cell\'s description is set once as the focus arrives', async () => {

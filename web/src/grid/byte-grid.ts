@@ -324,6 +324,12 @@ export class ByteGrid extends LitElement implements CellView {
         if (index !== null && index !== this.currentIndex && this.navigable) {
             this.cursor?.focusCell(index);
         }
+        // Coming into the grid, Orca reads the row, which is named by its
+        // offset, and not the cell: the cell's name and value are said.
+        const from = event.relatedTarget as Node | null;
+        if (index !== null && !(from && this.body?.contains(from))) {
+            this.say(this.labelOf(index, this.rows.cell(index)?.textContent ?? ''));
+        }
     }
 
     // A click on a cell focuses it with the caret at the character boundary
