@@ -59,6 +59,8 @@ export class ByteGrid extends LitElement implements CellView {
         `${caret} ${text}`;
 
     private readonly rows = new GridRows((index, text) => this.labelOf(index, text));
+    // The cells each mark's class is on (the cells of the open file).
+    private readonly marks = new Map<string, Set<number>>();
     private body: HTMLElement | null = null;
     // The cursor as the session last pushed it.
     private currentIndex = 0;
@@ -182,6 +184,7 @@ export class ByteGrid extends LitElement implements CellView {
         }
         grid.setAttribute('aria-rowcount', String(Math.ceil(texts.length / cellsPerRow) + 1));
         this.rows.replace(grid, this.makeHeader(), texts);
+        this.marks.clear();
         this.marked = null;
         this.body = grid;
         grid.scrollTop = 0;
@@ -211,15 +214,23 @@ export class ByteGrid extends LitElement implements CellView {
         return head;
     }
 
-    // Marks cells with a class (comparison marks, coverage shading); the old
-    // marks of that class go.
+    // Marks cells with a class (comparison marks, coverage shading, matches);
+    // the old marks of that class go. Only the cells whose mark changes are
+    // touched: the find box marks again with every key.
     setMarks(className: string, indexes: Iterable<number>): void {
-        for (const cell of this.body?.querySelectorAll(`.${className}`) ?? []) {
-            cell.classList.remove(className);
+        const wanted = new Set(indexes);
+        const old = this.marks.get(className) ?? new Set<number>();
+        for (const index of old) {
+            if (!wanted.has(index)) {
+                this.rows.cell(index)?.classList.remove(className);
+            }
         }
-        for (const index of indexes) {
-            this.rows.cell(index)?.classList.add(className);
+        for (const index of wanted) {
+            if (!old.has(index)) {
+                this.rows.cell(index)?.classList.add(className);
+            }
         }
+        this.marks.set(className, wanted);
     }
 
     // The focus arrives at a cell from elsewhere (a switch chosen, Go to
