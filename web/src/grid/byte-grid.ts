@@ -7,6 +7,7 @@ import { LitElement, html, type PropertyValues } from 'lit';
 import { customElement, property } from 'lit/decorators.js';
 import type { CursorMove, SessionChange } from '../session/core';
 import type { CellView } from '../session/session-controller';
+import { caretPlaces } from './caret-places';
 import type { GridCursor } from './grid-cursor';
 import { cellsPerRow, GridRows, hex } from './grid-rows';
 import { TouchInput } from './touch-input';
@@ -18,27 +19,6 @@ export const cellTextMark = '\u0002';
 const moveKeys: Record<string, CursorMove> = {
     ArrowLeft: 'left', ArrowRight: 'right', ArrowUp: 'up', ArrowDown: 'down', PageUp: 'pageUp', PageDown: 'pageDown',
 };
-
-// The x of each place the caret can stand in a cell: before each character and after the last.
-function caretPlaces(cell: HTMLElement): number[] {
-    const places: number[] = [];
-    const walker = document.createTreeWalker(cell, NodeFilter.SHOW_TEXT);
-    const range = document.createRange();
-    let right: number | null = null;
-    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-        for (let offset = 0; offset < (node.textContent ?? '').length; ++offset) {
-            range.setStart(node, offset);
-            range.setEnd(node, offset + 1);
-            const box = range.getBoundingClientRect();
-            places.push(box.left);
-            right = box.right;
-        }
-    }
-    if (right !== null) {
-        places.push(right);
-    }
-    return places;
-}
 
 @customElement('byte-grid')
 export class ByteGrid extends LitElement implements CellView {
