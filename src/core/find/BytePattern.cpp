@@ -24,6 +24,10 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool isBlankFrom(std::string_view text, std::size_t from) {
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), isBlank);
+}
+
 PatternParse refused(UiString id, std::string_view what) {
     PatternParse parse;
     parse.problem = UiMessage{id, {std::string(what)}, MessageIcon::Information};
@@ -41,8 +45,8 @@ std::vector<CellRange> findWith(int size, const BytePattern& pattern, ByteAt byt
         bool found = true;
         for (int k = 0; k < length && found; ++k) {
             const int held = byteAt(offset + k);
-            found = held >= 0 && (pattern[static_cast<std::size_t>(k)] == kAnyByte ||
-                                  pattern[static_cast<std::size_t>(k)] == held);
+            found = held >= 0 &&
+                    pattern[static_cast<std::size_t>(k)].matches(static_cast<std::uint8_t>(held));
         }
         if (found)
             matches.push_back({offset, length});
@@ -60,15 +64,21 @@ PatternParse parseHexPattern(std::string_view text) {
             continue;
         }
         if (i + 1 >= text.size() || isBlank(text[i + 1])) {
-            if (text[i] != '?' && hexDigit(text[i]) < 0)
+            const int digit = hexDigit(text[i]);
+            if (text[i] != '?' && digit < 0)
                 return refused(UiString::FindHexBadDigit, text.substr(i, 1));
-            return refused(UiString::FindHexOddDigits, text);
+            if (!isBlankFrom(text, i + 1))
+                return refused(UiString::FindHexOddDigits, text);
+            parse.pattern.push_back(
+                digit < 0 ? kAnyByte : PatternByte(static_cast<std::uint8_t>(digit << 4), 0xF0));
+            break;
         }
         const std::string_view pair = text.substr(i, 2);
         if (pair == "??") {
             parse.pattern.push_back(kAnyByte);
         } else if (hexDigit(pair[0]) >= 0 && hexDigit(pair[1]) >= 0) {
-            parse.pattern.push_back(hexDigit(pair[0]) * 16 + hexDigit(pair[1]));
+            parse.pattern.push_back(
+                static_cast<std::uint8_t>(hexDigit(pair[0]) * 16 + hexDigit(pair[1])));
         } else {
             return refused(UiString::FindHexBadDigit, pair);
         }
@@ -76,7 +86,7 @@ PatternParse parseHexPattern(std::string_view text) {
     }
     const bool wildcardsOnly =
         !parse.pattern.empty() && std::all_of(parse.pattern.begin(), parse.pattern.end(),
-                                              [](int byte) { return byte == kAnyByte; });
+                                              [](PatternByte byte) { return byte.mask == 0; });
     if (wildcardsOnly)
         return refused(UiString::FindOnlyWildcards, text);
     return parse;
@@ -88,13 +98,13 @@ PatternParse encodeTextPattern(std::string_view text, FindMode mode) {
         for (const char c : text) {
             if (static_cast<unsigned char>(c) >= 0x80)
                 return refused(UiString::FindNotAscii, text);
-            parse.pattern.push_back(static_cast<unsigned char>(c));
+            parse.pattern.push_back(static_cast<std::uint8_t>(c));
         }
         return parse;
     }
     for (const char16_t unit : utf8ToUtf16(text)) {
-        parse.pattern.push_back(unit >> 8);
-        parse.pattern.push_back(unit & 0xFF);
+        parse.pattern.push_back(static_cast<std::uint8_t>(unit >> 8));
+        parse.pattern.push_back(static_cast<std::uint8_t>(unit & 0xFF));
     }
     return parse;
 }

@@ -22,9 +22,20 @@ enum class FindMode { Settings, HexBytes, AsciiText, Utf16Text };
     return mode != FindMode::Settings;
 }
 
-// Bytes to look for; kAnyByte matches every byte.
-inline constexpr int kAnyByte = -1;
-using BytePattern = std::vector<int>;
+// One byte of a pattern: a byte matches when its bits under mask are value.
+// A byte given whole matches only itself; kAnyByte matches every byte.
+struct PatternByte {
+    std::uint8_t value = 0;
+    std::uint8_t mask = 0xFF;
+
+    constexpr PatternByte(std::uint8_t byte) : value(byte) {}
+    constexpr PatternByte(std::uint8_t bits, std::uint8_t bitsMask) : value(bits), mask(bitsMask) {}
+    [[nodiscard]] constexpr bool matches(std::uint8_t byte) const { return (byte & mask) == value; }
+    bool operator==(const PatternByte&) const = default;
+};
+
+inline constexpr PatternByte kAnyByte{0, 0};
+using BytePattern = std::vector<PatternByte>;
 
 // A typed search made into bytes: the pattern, or why it cannot be one.
 struct PatternParse {
@@ -33,9 +44,12 @@ struct PatternParse {
 };
 
 // "A5 00", "a500", "A5 ?? 00": two digits or "??" a byte, blanks anywhere
-// between bytes. Refused: a lone digit, a character that is no hex digit, and
-// a pattern of "??" alone, which would match at every offset and so tell
-// nothing. An empty or blank text gives an empty pattern and no problem.
+// between bytes. A lone digit last is a byte being typed, matched by its
+// first digit ("A5 0": A5 then any of 00 to 0F; "A5 ?": A5 then any byte), so
+// a search narrows key by key as a text search does. Refused: a lone digit
+// before another byte, a character that is no hex digit, and a pattern of
+// "??" alone, which would match at every offset and so tell nothing. An empty
+// or blank text gives an empty pattern and no problem.
 [[nodiscard]] PatternParse parseHexPattern(std::string_view text);
 
 // UTF-8 text as the bytes of mode's encoding. ASCII refuses any other

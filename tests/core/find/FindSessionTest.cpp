@@ -33,6 +33,17 @@ TEST_F(FindSessionTest, HexBytesTakeBlanksAnyCaseAndWildcardsAndMoveTheCursorToT
     EXPECT_EQ(status(), "1 of 1");
 }
 
+// The byte being typed narrows the search by its first digit, as a text
+// search narrows letter by letter, instead of being refused at every other key.
+TEST(BytePattern, ALoneLastDigitMatchesTheBytesItBegins) {
+    const std::vector<std::uint8_t> bytes{0xA5, 0x0F, 0xA5, 0x10, 0xA5};
+    EXPECT_EQ(findPattern(bytes, parseHexPattern("a5 0").pattern),
+              (std::vector<CellRange>{{0, 2}}));
+    EXPECT_EQ(findPattern(bytes, parseHexPattern("A5 ? ").pattern),
+              (std::vector<CellRange>{{0, 2}, {2, 2}}));
+    EXPECT_EQ(findPattern(bytes, parseHexPattern("A").pattern).size(), 3U);
+}
+
 TEST_F(FindSessionTest, NextAndPreviousWrapWithANoteFromWhereTheCursorStood) {
     open("0032_0001.seem");
     session.focusCell(0x21);
@@ -120,7 +131,7 @@ TEST_F(FindSessionTest, OddInputIsAStateOrARefusalNeverAMatchEverywhere) {
     EXPECT_EQ(session.finder().state(), FindState::Empty);
 
     const std::pair<const char*, UiString> refusals[] = {
-        {"A5 0", UiString::FindHexOddDigits}, {"A", UiString::FindHexOddDigits},
+        {"A 50", UiString::FindHexOddDigits}, {"?", UiString::FindOnlyWildcards},
         {"A5 G0", UiString::FindHexBadDigit}, {"?? ??", UiString::FindOnlyWildcards},
         {"??", UiString::FindOnlyWildcards},  {"0x1A", UiString::FindHexBadDigit},
     };
