@@ -87,7 +87,7 @@ UiMessage FindSession::status() const {
     case FindState::Refused:
         return *m_problem;
     case FindState::NotFound:
-        return {UiString::FindNotFound, {m_text}, MessageIcon::Information};
+        return {UiString::FindNotFound, {}, MessageIcon::Information};
     case FindState::Found:
         break;
     }

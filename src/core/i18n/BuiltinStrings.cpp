@@ -396,7 +396,7 @@ const std::vector<std::string>& builtinEnglishStrings() {
         // 185: FindPosition
         "%1 of %2",
         // 186: FindNotFound
-        "Not found: %1",
+        "Not found.",
         // 187: FindWrappedToStart
         "Wrapped to the start.",
         // 188: FindWrappedToEnd

@@ -71,7 +71,7 @@ TEST_F(FindSessionTest, TextIsFoundAsAsciiOrAsTheGeneratorsStoreIt) {
     open("0061_0001.seem"); // "MOTO" in UTF-16, high byte first
     session.find(FindMode::AsciiText, "MOTO");
     EXPECT_EQ(session.finder().state(), FindState::NotFound);
-    EXPECT_EQ(status(), "Not found: MOTO");
+    EXPECT_EQ(status(), "Not found.");
     session.find(FindMode::Utf16Text, "MOTO");
     EXPECT_EQ(session.finder().currentCells(), (CellRange{0, 8}));
     session.find(FindMode::AsciiText, "O");
