@@ -112,6 +112,24 @@ test('Left and Right move between open menus, Tab leaves and closes them', async
     assert.deepEqual(await openMenus(), []);
 });
 
+// A menu's toggle event is a task of its own, run after keys already waiting.
+test('arrows typed before an opened menu settles keep the item they reached', async () => {
+    const [reached, after] = await page.evaluate(async () => {
+        const summary = document.querySelector('details.menu:has([data-control="applySettings"]) > summary');
+        summary.focus();
+        summary.click();
+        for (let press = 0; press < 2; ++press) {
+            document.activeElement.dispatchEvent(new KeyboardEvent('keydown', { key: 'ArrowDown', bubbles: true }));
+        }
+        const control = document.activeElement.dataset.control;
+        await new Promise((resolve) => setTimeout(resolve, 50));
+        return [control, document.activeElement.dataset.control];
+    });
+    assert.ok(reached);
+    assert.equal(after, reached);
+    await page.keyboard.press('Escape');
+});
+
 test('the keyboard alone opens a file, toggles a switch and saves', async () => {
     await page.reload();
     await page.waitForFunction(() => document.body.dataset.ready === 'true');

@@ -63,7 +63,11 @@ export class MenuBar extends LitElement {
                 menu.open = false;
             }
         }
-        opened.querySelector<HTMLElement>('[role^="menuitem"]:not([disabled])')?.focus();
+        // The toggle event comes after keys typed at once: an item already
+        // reached with the arrows keeps the focus.
+        if (!opened.querySelector('[role="menu"]')?.contains(document.activeElement)) {
+            opened.querySelector<HTMLElement>('[role^="menuitem"]:not([disabled])')?.focus();
+        }
     }
 
     private onKeyDown(event: KeyboardEvent): void {
