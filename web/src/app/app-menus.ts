@@ -5,6 +5,7 @@
 import { UiString, type FunctionNode, type Session } from '../session/core';
 import { canPickFiles } from '../files/file-access';
 import type { FileCommands } from '../files/file-commands';
+import type { FindCommands } from './find-commands';
 import type { GeneratorKind } from '../dialogs/generator-dialog';
 import type { Menu, MenuCommand } from './menu-bar';
 import type { RecipeCommands } from './recipe-commands';
@@ -23,8 +24,7 @@ export interface MenuWindow {
     readonly view: ViewSettings;
     edit(action: (session: Session) => unknown): void;
     goToOffset(): Promise<void>;
-    openFind(): Promise<void>;
-    findStep(forward: boolean): void;
+    readonly find: FindCommands;
     findInFolder(): void;
     compare(): void;
     closeComparison(): void;
@@ -88,9 +88,9 @@ export function appMenus(session: Session, window: MenuWindow): Menu[] {
             command('mnuOnOff', () => chosen && window.edit((s) => s.toggleSwitch(chosen.key)), chosen !== null,
                 session.label(chosen?.on ? UiString.SwitchOff : UiString.SwitchOn)),
             command('mnuGoTo', () => window.goToOffset(), open, session.label(UiString.GoToOffsetMenu)),
-            command('mnuFind', () => window.openFind(), open, session.label(UiString.FindMenu)),
-            command('mnuFindNext', () => window.findStep(true), open, session.label(UiString.FindNext)),
-            command('mnuFindPrevious', () => window.findStep(false), open, session.label(UiString.FindPrevious)),
+            command('mnuFind', () => window.find.open(), open, session.label(UiString.FindMenu)),
+            command('mnuFindNext', () => window.find.step(true), open, session.label(UiString.FindNext)),
+            command('mnuFindPrevious', () => window.find.step(false), open, session.label(UiString.FindPrevious)),
         ] },
         { label: session.label(UiString.ViewMenu), commands: [
             { ...command('coverage', () => window.view.toggleCoverage(), true, session.label(UiString.ShowCoverage)),

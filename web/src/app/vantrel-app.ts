@@ -10,12 +10,12 @@ import type { MenuWindow } from './app-menus';
 import { cellOffsetMark, cellTextMark, type ByteGrid } from '../grid/byte-grid';
 import type { ComparePanel } from '../panels/compare-panel';
 import { DraftKeeper } from '../files/draft-keeper';
-import { UiString, type FindAnswer, type FunctionNode, type GeneratedFile, type Session } from '../session/core';
+import { UiString, type FunctionNode, type GeneratedFile, type Session } from '../session/core';
 import type { EditorPanel } from '../editors/editor-panel';
 import type { FindBar } from '../panels/find-bar';
 import { FileCommands, type FileWindow } from '../files/file-commands';
+import { FindCommands, type FindWindow } from './find-commands';
 import { FocusReturn } from './focus-return';
-import { focusedElement, returnFocus } from '../panels/panel-focus';
 import type { FilePair, FolderPanel, FoundFile } from '../panels/folder-panel';
 import type { GeneratorDialog, GeneratorKind } from '../dialogs/generator-dialog';
 import type { MessageDialog } from '../dialogs/message-dialog';
@@ -41,11 +41,12 @@ import '../dialogs/about-dialog';
 import '../dialogs/goto-dialog';
 
 @customElement('vantrel-app')
-export class VantrelApp extends LitElement implements FileWindow, MenuWindow, RecipeWindow {
+export class VantrelApp extends LitElement implements FileWindow, MenuWindow, RecipeWindow, FindWindow {
     readonly controller = new SessionController(this);
     readonly files = new FileCommands(this);
     readonly tools = new ToolCommands(this.controller, this.files);
     readonly recipes = new RecipeCommands(this);
+    readonly find = new FindCommands(this);
     readonly view = new ViewSettings(this);
     readonly drafts = new DraftKeeper(this);
     private readonly focusReturn = new FocusReturn(this, () => this.controller.file.open);
@@ -53,7 +54,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     @state() private dragging = false;
     // The switch last chosen in the tree, for Edit > Switch On/Off.
     @state() private chosenKey = '';
-    @query('byte-grid') private grid!: ByteGrid;
+    @query('byte-grid') readonly grid!: ByteGrid;
     @query('message-dialog') readonly dialog!: MessageDialog;
     @query('recipe-review') readonly recipeReview!: RecipeReviewDialog;
     @query('generator-dialog') private generator!: GeneratorDialog;
@@ -62,11 +63,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     @query('goto-dialog') private goToDialog!: GoToDialog;
     @query('about-dialog') private aboutDialog!: AboutDialog;
     @query('suggest-dialog') private suggestDialog!: SuggestDialog;
-    @query('find-bar') private findBar!: FindBar;
-    @query('editor-panel') private editorPanel!: EditorPanel;
-    // What had the focus when the find bar opened: it goes back there when nothing was found.
-    private findOpener: HTMLElement | null = null;
-    private revealPending = false;
+    @query('find-bar') readonly findBar!: FindBar;
+    @query('editor-panel') readonly editorPanel!: EditorPanel;
     private startFailure = '';
     // The language the page was last drawn in.
     private shownLanguage = -1;
@@ -117,7 +115,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
     private async start(): Promise<void> {
         try {
             this.controller.onCellsChanged(() => this.markDifferences());
-            this.controller.onChange((change) => change.find && this.showAnswer(change.find));
+            this.controller.onChange((change) => change.find && this.find.showAnswer(change.find));
             await this.controller.start();
             await this.updateComplete;
             this.controller.cellView = this.grid;
@@ -241,74 +239,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
 
     // -- finding ------------------------------------------------------------------
 
-    async openFind(): Promise<void> {
-        if (this.controller.file.open) {
-            if (!this.findBar.isOpen) {
-                this.findOpener = focusedElement();
-            }
-            await this.findBar.open();
-        }
-    }
-
-    findStep(forward: boolean): void {
-        if (this.controller.file.open) {
-            if (!this.findBar.isOpen) {
-                this.findOpener = focusedElement();
-            }
-            void this.findBar.step(forward);
-        }
-    }
-
     findInFolder(): void {
         void this.folderPanel.findInFolder();
-    }
-
-    // Every byte match marked, the current one apart, and the bar's words.
-    private showAnswer(answer: FindAnswer): void {
-        if (this.findBar) {
-            this.findBar.answer = answer;
-        }
-        const cellsOf = (run: { offset: number; length: number } | null) =>
-            run ? Array.from({ length: run.length }, (_, index) => run.offset + index) : [];
-        this.grid?.setMarks('found', answer.cells.flatMap(cellsOf));
-        this.grid?.setMarks('found-current', cellsOf(answer.currentCells));
-    }
-
-    // The current match moved: brought into view, the focus left in the bar.
-    // Once the answer is drawn into the page, in the same frame: the bar
-    // searches once a frame however fast keys come, and waiting for another
-    // frame would draw every key twice.
-    private showFound(): void {
-        if (this.revealPending || this.controller.find?.state !== 'found') {
-            return;
-        }
-        this.revealPending = true;
-        void this.updateComplete.then(() => {
-            this.revealPending = false;
-            const answer = this.controller.find;
-            if (answer?.state !== 'found') {
-                return;
-            }
-            if (answer.currentCells) {
-                this.grid.reveal(answer.currentCells.offset);
-            } else if (answer.setting) {
-                void this.editorPanel.showFound(answer.setting, false);
-            }
-        });
-    }
-
-    // Escape leaves the focus on the match, or where it was before the bar.
-    private closeFind(): void {
-        const answer = this.controller.find;
-        this.session?.closeFind();
-        if (answer?.state === 'found' && answer.currentCells) {
-            this.grid.select(answer.currentCells.offset, true);
-        } else if (answer?.state === 'found' && answer.setting) {
-            void this.editorPanel.showFound(answer.setting, true);
-        } else {
-            returnFocus(this.findOpener, this);
-        }
-        this.findOpener = null;
     }
 
     // A line of Find in Seem Folder: its file opened (asking first, as any
@@ -407,8 +339,8 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
                 <folder-panel .session=${session} .readLimit=${this.readLimit} .tell=${this.tellUser}
                     @folder-open=${(event: CustomEvent<File>) => this.files.openChosen(event.detail)}
                     @pair-open=${this.openPair} @found-open=${this.openFoundFile}></folder-panel>
-                <find-bar .session=${session} .answer=${this.controller.find} @find-moved=${this.showFound}
-                    @find-close=${this.closeFind}></find-bar>
+                <find-bar .session=${session} .answer=${this.controller.find} @find-moved=${this.find.showFound}
+                    @find-close=${this.find.close}></find-bar>
                 ${file.open ? nothing : html`<p class="empty-hint">${session.caption('web', 'lblSoftTip')}</p>`}
                 <div class="workspace" ?hidden=${!file.open}>
                     <editor-panel .session=${session} .model=${model} .revision=${revision}

@@ -4,6 +4,7 @@
 import type { Session } from '../session/core';
 import { readDropped, readFile, type OpenedFile } from '../files/file-access';
 import type { FileCommands } from '../files/file-commands';
+import type { FindCommands } from './find-commands';
 
 // The window's commands the shortcuts call.
 export interface ShortcutWindow {
@@ -11,8 +12,7 @@ export interface ShortcutWindow {
     readonly files: FileCommands;
     edit(action: (session: Session) => unknown): void;
     goToOffset(): void;
-    openFind(): void;
-    findStep(forward: boolean): void;
+    readonly find: FindCommands;
 }
 
 // Ctrl+O, Ctrl+S, Ctrl+Shift+S, Ctrl+G, Ctrl+F, F3 and Shift+F3, and
@@ -21,7 +21,7 @@ export function shortcutHandler(window: ShortcutWindow): (event: KeyboardEvent) 
     return (event) => {
         if (window.session && event.key === 'F3' && !(event.ctrlKey || event.metaKey || event.altKey)) {
             event.preventDefault();
-            window.findStep(!event.shiftKey);
+            window.find.step(!event.shiftKey);
             return;
         }
         if (!window.session || !(event.ctrlKey || event.metaKey) || event.altKey) {
@@ -33,7 +33,7 @@ export function shortcutHandler(window: ShortcutWindow): (event: KeyboardEvent) 
             o: () => window.files.pick(),
             s: () => (event.shiftKey ? window.files.saveAs() : window.files.save()),
             g: () => window.goToOffset(),
-            f: () => window.openFind(),
+            f: () => window.find.open(),
             ...(inTextBox ? {} : {
                 z: () => window.edit((session) => (event.shiftKey ? session.redo() : session.undo())),
                 y: () => window.edit((session) => session.redo()),
