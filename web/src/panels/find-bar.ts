@@ -6,6 +6,7 @@
 // answer and tells the window when the current match moved.
 import { LitElement, html, nothing } from 'lit';
 import { customElement, property, query, state } from 'lit/decorators.js';
+import { live } from 'lit/directives/live.js';
 import { UiString, type FindAnswer, type FindMode, type Session } from '../session/core';
 
 const modes: [FindMode, UiString][] = [
@@ -142,7 +143,7 @@ export class FindBar extends LitElement {
                 @keydown=${this.onKeyDown}>
             <label for="find-text">${session.label(UiString.FindLabel)}</label>
             <span class="find-field"><input id="find-text" type="search" autocomplete="off" spellcheck="false"
-                .value=${this.text} aria-describedby="find-status"
+                .value=${live(this.text)} aria-describedby="find-status"
                 aria-invalid=${answer?.state === 'refused' ? 'true' : 'false'} @input=${this.onInput}></span>
             <select aria-label=${session.string(UiString.FindModeLabel)} @change=${this.onModeChange}>
                 ${modes.map(([mode, name]) => html`<option value=${mode} ?selected=${mode === this.mode}>
