@@ -52,9 +52,15 @@ async function find(mode, text) {
     await page.fill('#find-text', text);
 }
 
-// Relative luminance contrast of an element's text against its ground.
-function contrastOf(selector) {
-    return page.evaluate((target) => {
+// The cells marked as matches other than the current one: a highlight of their digits.
+function foundCells() {
+    return page.evaluate(() => [...(CSS.highlights.get('found') ?? [])]
+        .map((range) => Number(range.startContainer.childNodes[range.startOffset].dataset.index)));
+}
+
+// Relative luminance contrast of an element's text against its ground, or of a highlight's on it.
+function contrastOf(selector, pseudo) {
+    return page.evaluate(([target, pseudoElement]) => {
         const element = document.querySelector(target);
         const channels = (colour) => colour.match(/[\d.]+/g).slice(0, 3).map(Number).map((value) => {
             const c = value / 255;
@@ -64,10 +70,10 @@ function contrastOf(selector) {
             const [r, g, b] = channels(colour);
             return 0.2126 * r + 0.7152 * g + 0.0722 * b;
         };
-        const style = getComputedStyle(element);
+        const style = getComputedStyle(element, pseudoElement);
         const [light, dark] = [luminance(style.color), luminance(style.backgroundColor)].sort((a, b) => b - a);
         return (light + 0.05) / (dark + 0.05);
-    }, selector);
+    }, [selector, pseudo]);
 }
 
 test('a setting found by part of its name opens its folder, is chosen, and Escape leaves the focus on it', async () => {
@@ -112,13 +118,14 @@ test('byte matches are marked readably in light and dark, odd input is said in t
     await openSample(page, '0032_0001.seem');
     await find('bytes', '03??');
     assert.equal(await status(), position(1, expected.length));
-    const marked = await page.$$eval('byte-grid .found', (cells) => cells.map((cell) => Number(cell.dataset.index)));
+    const current = await page.$$eval('byte-grid .found-current', (cells) => cells.map((cell) => Number(cell.dataset.index)));
+    assert.deepEqual(current, [expected[0].offset, expected[0].offset + 1]);
+    const marked = [...await foundCells(), ...current].sort((a, b) => a - b);
     assert.deepEqual(marked, [...new Set(expected.flatMap((match) => [match.offset, match.offset + 1]))].sort((a, b) => a - b));
-    assert.deepEqual(await page.$$eval('byte-grid .found-current', (cells) => cells.map((cell) => Number(cell.dataset.index))),
-        [expected[0].offset, expected[0].offset + 1]);
+    const other = `byte-grid [data-index="${expected[1].offset}"]`;
     for (const colorScheme of ['light', 'dark']) {
         await page.emulateMedia({ colorScheme });
-        assert.ok(await contrastOf('byte-grid .found:not(.found-current)') >= 4.5, `${colorScheme}: a match`);
+        assert.ok(await contrastOf(other, '::highlight(found)') >= 4.5, `${colorScheme}: a match`);
         assert.ok(await contrastOf('byte-grid .found-current') >= 4.5, `${colorScheme}: the current match`);
     }
     await page.emulateMedia({ colorScheme: null });
@@ -127,7 +134,7 @@ test('byte matches are marked readably in light and dark, odd input is said in t
     await page.fill('#find-text', 'A 5');
     assert.equal(await status(), languageString(0, 189).replace('%1', 'A 5'));
     assert.equal(await page.locator('#find-text').getAttribute('aria-invalid'), 'true');
-    assert.equal(await page.locator('byte-grid .found').count(), 0);
+    assert.deepEqual(await foundCells(), []);
     await page.fill('#find-text', '??');
     assert.equal(await status(), languageString(0, 191).replace('%1', '??'));
     await page.selectOption('find-bar select', 'ascii');
@@ -141,7 +148,8 @@ test('byte matches are marked readably in light and dark, odd input is said in t
     await page.keyboard.press('Escape');
     await page.waitForFunction((cell) => document.activeElement?.dataset?.index === String(cell),
         cliFind('--bytes', '0D')[0].offset);
-    assert.equal(await page.locator('byte-grid .found').count(), 0, 'the marks go with the bar');
+    assert.deepEqual(await foundCells(), [], 'the marks go with the bar');
+    assert.equal(await page.locator('byte-grid .found-current').count(), 0);
     await page.evaluate(readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8'));
     await find('settings', 'sound');
     const violations = await page.evaluate(() => window.axe.run(document, { resultTypes: ['violations'] }));
