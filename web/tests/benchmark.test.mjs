@@ -77,20 +77,40 @@ async function timeTyping(page, keys) {
     return (Date.now() - start) / keys.length;
 }
 
+// Rounds of two timed runs, taken in turn and in alternating order so both
+// meet the same machine (a shared one is busy in bursts): the median of each,
+// and the median of their ratios round by round, which a burst spanning a
+// round leaves alone.
+async function timePairs(rounds, measured, baseline) {
+    const [first, second, ratios] = [[], [], []];
+    for (let round = 0; round < rounds; ++round) {
+        let a;
+        let b;
+        if (round % 2) {
+            b = await baseline();
+            a = await measured();
+        } else {
+            a = await measured();
+            b = await baseline();
+        }
+        first.push(a);
+        second.push(b);
+        ratios.push(a / b);
+    }
+    return { measured: median(first), baseline: median(second), ratio: median(ratios) };
+}
+
 // Short runs of typing into the grid from its first cell and into a
-// <textarea> of the same page, taken in turn so both meet the same machine
-// (a shared one is busy in bursts).
+// <textarea> of the same page.
 async function compareTyping(page, rounds, keysPerRound) {
     const keys = Array.from({ length: keysPerRound }, (_, i) => '0123456789ABCDEF'[i % 16]);
-    const grid = [];
-    const plain = [];
-    for (let round = 0; round < rounds; ++round) {
+    return timePairs(rounds, async () => {
         await page.locator('byte-grid [data-index="0"]').click();
-        grid.push(await timeTyping(page, keys));
+        return timeTyping(page, keys);
+    }, async () => {
         await page.locator('#plainText').click();
-        plain.push(await timeTyping(page, keys));
-    }
-    return { grid: median(grid), plain: median(plain) };
+        return timeTyping(page, keys);
+    });
 }
 
 test('time per key typed into the grid, beside a plain <textarea>', async () => {
@@ -116,9 +136,9 @@ test('time per key typed into the grid, beside a plain <textarea>', async () => 
         }
         await page.waitForFunction((expected) => document.title.startsWith(expected), name);
         await compareTyping(page, 1, 20);
-        const { grid, plain } = await compareTyping(page, 15, 40);
-        console.log(`typing into ${label} (${bytes.length} bytes): ${grid.toFixed(2)} ms a key, a <textarea> ` +
-            `${plain.toFixed(2)} ms a key: ${(grid / plain).toFixed(2)} times`);
+        const { measured, baseline, ratio } = await compareTyping(page, 15, 40);
+        console.log(`typing into ${label} (${bytes.length} bytes): ${measured.toFixed(2)} ms a key, a <textarea> ` +
+            `${baseline.toFixed(2)} ms a key: ${ratio.toFixed(2)} times`);
     }
     await context.close();
 });
@@ -245,19 +265,15 @@ test('time per key typed into the find box, beside a plain <input>', async () =>
         'the file\'s own bytes from offset 2000': [...bytes.subarray(2000, 2020).toString('hex').toUpperCase()],
     };
     for (const [label, keys] of Object.entries(patterns)) {
-        const find = [];
-        const plain = [];
-        for (let round = 0; round < 12; ++round) {
-            await page.fill('#find-text', '');
-            await page.locator('#find-text').focus();
-            find.push(await timeTyping(page, keys));
-            await page.fill('#plainInput', '');
-            await page.locator('#plainInput').focus();
-            plain.push(await timeTyping(page, keys));
-        }
-        const [findKey, plainKey] = [median(find.slice(1)), median(plain.slice(1))];
-        console.log(`typing into the find box (hex bytes, a 5000-byte file, ${label}): ${findKey.toFixed(2)} ms a key, ` +
-            `a plain <input> ${plainKey.toFixed(2)} ms a key: ${(findKey / plainKey).toFixed(2)} times`);
+        const typeInto = (box) => async () => {
+            await page.fill(box, '');
+            await page.locator(box).focus();
+            return timeTyping(page, keys);
+        };
+        await timePairs(1, typeInto('#find-text'), typeInto('#plainInput'));
+        const { measured, baseline, ratio } = await timePairs(20, typeInto('#find-text'), typeInto('#plainInput'));
+        console.log(`typing into the find box (hex bytes, a 5000-byte file, ${label}): ${measured.toFixed(2)} ms a key, ` +
+            `a plain <input> ${baseline.toFixed(2)} ms a key: ${ratio.toFixed(2)} times`);
     }
     await context.close();
 });
