@@ -157,6 +157,26 @@ test('byte matches are marked readably in light and dark, odd input is said in t
     await page.keyboard.press('Escape');
 });
 
+test('where the browser has no highlights, the other matches are marked by a class of the same look', async () => {
+    await openSample(page, '0032_0001.seem');
+    await page.evaluate(() => {
+        window.keptHighlights = Object.getOwnPropertyDescriptor(CSS, 'highlights');
+        delete CSS.highlights;
+    });
+    try {
+        await find('bytes', '03??');
+        const expected = cliFind('--bytes', '03 ??');
+        assert.equal(await status(), position(1, expected.length));
+        const marked = await page.$$eval('byte-grid .found, byte-grid .found-current', (cells) => cells.map((cell) => Number(cell.dataset.index)));
+        assert.deepEqual(marked, [...new Set(expected.flatMap((match) => [match.offset, match.offset + 1]))].sort((a, b) => a - b));
+        assert.ok(await contrastOf('byte-grid .found:not(.found-current)') >= 4.5);
+        await page.keyboard.press('Escape');
+        assert.equal(await page.locator('byte-grid .found').count(), 0, 'the marks go with the bar');
+    } finally {
+        await page.evaluate(() => Object.defineProperty(CSS, 'highlights', window.keptHighlights));
+    }
+});
+
 test('a match below the grid\'s view is scrolled to in the frame that first shows it', async () => {
     const bytes = Buffer.alloc(4000);
     bytes[3990] = 0x5a;
