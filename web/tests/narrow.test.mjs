@@ -55,6 +55,7 @@ test('a tapped cell takes what a touch keyboard types, key by key or a composed 
     const old = (await cell.textContent()).trim();
     await cell.tap();
     assert.equal(await page.evaluate(() => document.activeElement.inputMode), 'text');
+    assert.equal(await cell.evaluate((tapped) => getComputedStyle(tapped).outlineStyle), 'solid', 'shown as focused');
     // A tap leaves the caret on the first digit; a virtual keyboard sends
     // input events, no keydown.
     const digit = old[0] === 'C' ? 'D' : 'C';

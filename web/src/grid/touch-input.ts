@@ -25,6 +25,10 @@ export class TouchInput {
         input.addEventListener('input', this.onInput);
         // A keyboard that composes words hands over its text when the word is done.
         input.addEventListener('compositionend', () => this.typeOut());
+        // While this box has the focus the grid shows its current cell as focused: told by a class,
+        // as a :has() rule on the grid made the browser check it at every change in the grid.
+        input.addEventListener('focus', () => input.parentElement?.classList.add('touch-typing'));
+        input.addEventListener('blur', () => input.parentElement?.classList.remove('touch-typing'));
     }
 
     get active(): boolean {
