@@ -3,9 +3,9 @@
 // a class on the cells (comparison marks, coverage shading), or a highlight of
 // the cells' text for the marks that change with every key typed into the
 // find box. A highlight restyles no cell: the dozens of cells each key marks
-// cost the page a repaint of the rows in view, which measured cheaper than
-// restyling each cell. Where the browser has no highlights, such marks are
-// classes too.
+// cost the page a repaint of the rows in view, which the find box's benchmark
+// measured faster than restyling each cell. Where the browser has no
+// highlights, such marks are classes too.
 
 export class CellMarks {
     // The cells each class is on.
