@@ -43,16 +43,13 @@ export class FindCommands {
     }
 
     // Every byte match marked, the current one apart, and the bar's words.
-    // The other matches are a highlight of their text, remade with every key;
-    // the current one, a cell or two more each key, fills its cells.
     showAnswer(answer: FindAnswer): void {
         const { findBar, grid } = this.window;
         if (findBar) {
             findBar.answer = answer;
         }
-        const current = new Set(cellsOf(answer.currentCells));
-        grid?.marks.setHighlight('found', answer.cells.flatMap(cellsOf).filter((cell) => !current.has(cell)));
-        grid?.marks.setClass('found-current', current);
+        grid?.setMarks('found', answer.cells.flatMap(cellsOf));
+        grid?.setMarks('found-current', cellsOf(answer.currentCells));
     }
 
     // The current match moved: brought into view, the focus left in the bar.

@@ -167,7 +167,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
         if (this.shaded !== (this.view.showCoverage && file.open ? model : null)) {
             this.shaded = this.view.showCoverage && file.open ? model : null;
             const bits = this.shaded ? this.session?.coverage().describedBits ?? [] : [];
-            this.grid?.marks.setClass('uncovered', [...bits.keys()].filter((cell) => bits[cell] === 0));
+            this.grid?.setMarks('uncovered', [...bits.keys()].filter((cell) => bits[cell] === 0));
         }
     }
 
@@ -278,7 +278,7 @@ export class VantrelApp extends LitElement implements FileWindow, MenuWindow, Re
         if (cell >= 0) {
             this.grid.select(cell, false);
         }
-        this.grid.marks.setClass('colour-mark', Array.from({ length: cells }, (_, offset) => cell + offset));
+        this.grid.setMarks('colour-mark', Array.from({ length: cells }, (_, offset) => cell + offset));
     }
 
     private onItemSelect(event: CustomEvent<{ cell: number; tip: string; cells?: number }>): void {

@@ -8,7 +8,6 @@ import { customElement, property } from 'lit/decorators.js';
 import type { CursorMove, SessionChange } from '../session/core';
 import type { CellView } from '../session/session-controller';
 import { caretPlaces } from './caret-places';
-import { CellMarks } from './cell-marks';
 import type { GridCursor } from './grid-cursor';
 import { cellsPerRow, GridRows, hex } from './grid-rows';
 import { TouchInput } from './touch-input';
@@ -40,7 +39,8 @@ export class ByteGrid extends LitElement implements CellView {
         `${caret} ${text}`;
 
     private readonly rows = new GridRows((index, text) => this.labelOf(index, text));
-    readonly marks = new CellMarks((index) => this.rows.cell(index));
+    // The cells each mark's class is on (the cells of the open file).
+    private readonly marks = new Map<string, Set<number>>();
     private body: HTMLElement | null = null;
     // The cursor as the session last pushed it.
     private currentIndex = 0;
@@ -164,7 +164,7 @@ export class ByteGrid extends LitElement implements CellView {
         }
         grid.setAttribute('aria-rowcount', String(Math.ceil(texts.length / cellsPerRow) + 1));
         this.rows.replace(grid, this.makeHeader(), texts);
-        this.marks.forget();
+        this.marks.clear();
         this.marked = null;
         this.body = grid;
         grid.scrollTop = 0;
@@ -192,6 +192,25 @@ export class ByteGrid extends LitElement implements CellView {
             head.append(header);
         }
         return head;
+    }
+
+    // Marks cells with a class (comparison marks, coverage shading, matches);
+    // the old marks of that class go. Only the cells whose mark changes are
+    // touched: the find box marks again with every key.
+    setMarks(className: string, indexes: Iterable<number>): void {
+        const wanted = new Set(indexes);
+        const old = this.marks.get(className) ?? new Set<number>();
+        for (const index of old) {
+            if (!wanted.has(index)) {
+                this.rows.cell(index)?.classList.remove(className);
+            }
+        }
+        for (const index of wanted) {
+            if (!old.has(index)) {
+                this.rows.cell(index)?.classList.add(className);
+            }
+        }
+        this.marks.set(className, wanted);
     }
 
     // The focus arrives at a cell from elsewhere (a switch chosen, Go to

@@ -64,7 +64,7 @@ export class ComparePanel extends LitElement {
     // Compares again, and marks what differs: its cells in the grid, its switches in the tree.
     markDifferences(grid: ByteGrid | undefined, editor: EditorPanel | null): void {
         this.refresh();
-        grid?.marks.setClass('differs', this.differingCells);
+        grid?.setMarks('differs', this.differingCells);
         if (editor) {
             editor.differing = this.switches;
         }
