@@ -156,13 +156,33 @@ test('a match below the grid\'s view is scrolled to in the frame that first show
     await page.waitForFunction(() => document.title.startsWith('far.seem'));
     await find('bytes', '');
     // Typed and looked at in one go, so the look is in the frame that searches.
-    const scrolled = await page.evaluate(() => new Promise((resolve) => {
+    const { scrolled, marked } = await page.evaluate(() => new Promise((resolve) => {
         const input = document.querySelector('#find-text');
         input.value = '5A';
         input.dispatchEvent(new Event('input', { bubbles: true }));
-        requestAnimationFrame(() => resolve(document.querySelector('byte-grid .grid').scrollTop));
+        requestAnimationFrame(() => resolve({
+            scrolled: document.querySelector('byte-grid .grid').scrollTop,
+            marked: document.querySelector('byte-grid [data-index="3990"]').classList.contains('found-current'),
+        }));
     }));
     assert.ok(scrolled > 0, 'scrolled when the search is shown');
+    assert.ok(marked, 'and marked in that frame');
+    await page.keyboard.press('Escape');
+});
+
+test('matches in rows far out of view are marked by the time they are scrolled to', async () => {
+    const bytes = Buffer.alloc(4000);
+    bytes[16] = 0x5a;
+    bytes[3990] = 0x5a;
+    await openBytes(page, 'far-apart.seem', bytes);
+    await page.waitForFunction(() => document.title.startsWith('far-apart.seem'));
+    await find('bytes', '5A');
+    assert.equal(await status(), position(1, 2));
+    await page.evaluate(() => {
+        const grid = document.querySelector('byte-grid .grid');
+        grid.scrollTop = grid.scrollHeight;
+    });
+    await page.waitForFunction(() => document.querySelector('byte-grid [data-index="3990"]').classList.contains('found'));
     await page.keyboard.press('Escape');
 });
 

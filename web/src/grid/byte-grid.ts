@@ -8,6 +8,7 @@ import { customElement, property } from 'lit/decorators.js';
 import type { CursorMove, SessionChange } from '../session/core';
 import type { CellView } from '../session/session-controller';
 import { caretPlaces } from './caret-places';
+import { CellMarks } from './cell-marks';
 import type { GridCursor } from './grid-cursor';
 import { cellsPerRow, GridRows, hex } from './grid-rows';
 import { TouchInput } from './touch-input';
@@ -39,8 +40,8 @@ export class ByteGrid extends LitElement implements CellView {
         `${caret} ${text}`;
 
     private readonly rows = new GridRows((index, text) => this.labelOf(index, text));
-    // The cells each mark's class is on (the cells of the open file).
-    private readonly marks = new Map<string, Set<number>>();
+    private readonly marks = new CellMarks((index) => this.rows.cell(index));
+    private readonly rowState = { handleEvent: this.marks.onRowState, capture: true };
     private body: HTMLElement | null = null;
     // The cursor as the session last pushed it.
     private currentIndex = 0;
@@ -67,6 +68,7 @@ export class ByteGrid extends LitElement implements CellView {
     override render() {
         return html`<div class="grid" role="grid" aria-label=${this.gridLabel} aria-colcount="17"
             @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}
+            @contentvisibilityautostatechange=${this.rowState}
             @pointerdown=${(event: PointerEvent) => (this.pointerType = event.pointerType)}></div>${this.touch.element}<span
             class="spoken" aria-live="polite"></span>`;
     }
@@ -164,7 +166,7 @@ export class ByteGrid extends LitElement implements CellView {
         }
         grid.setAttribute('aria-rowcount', String(Math.ceil(texts.length / cellsPerRow) + 1));
         this.rows.replace(grid, this.makeHeader(), texts);
-        this.marks.clear();
+        this.marks.forget();
         this.marked = null;
         this.body = grid;
         grid.scrollTop = 0;
@@ -195,22 +197,9 @@ export class ByteGrid extends LitElement implements CellView {
     }
 
     // Marks cells with a class (comparison marks, coverage shading, matches);
-    // the old marks of that class go. Only the cells whose mark changes are
-    // touched: the find box marks again with every key.
+    // the old marks of that class go.
     setMarks(className: string, indexes: Iterable<number>): void {
-        const wanted = new Set(indexes);
-        const old = this.marks.get(className) ?? new Set<number>();
-        for (const index of old) {
-            if (!wanted.has(index)) {
-                this.rows.cell(index)?.classList.remove(className);
-            }
-        }
-        for (const index of wanted) {
-            if (!old.has(index)) {
-                this.rows.cell(index)?.classList.add(className);
-            }
-        }
-        this.marks.set(className, wanted);
+        this.marks.set(className, indexes);
     }
 
     // The focus arrives at a cell from elsewhere (a switch chosen, Go to
@@ -242,6 +231,9 @@ export class ByteGrid extends LitElement implements CellView {
         const body = this.body;
         if (!body) {
             return;
+        }
+        if (cell.parentElement) {
+            this.marks.catchUp(cell.parentElement);
         }
         // Measured by the row's box: a row is contained, so a cell's offsets
         // are taken from its row, not from the grid.
