@@ -3,7 +3,7 @@
 // shading, find matches. A row the browser does not draw (content-visibility
 // skips rows far out of view) is brought up to date only when it is drawn
 // again: the find box marks anew with every key, and restyling the cells of
-// rows no one sees cost that key more than all else the search did.
+// rows no one sees was a large part of what a key cost.
 
 export class CellMarks {
     // The cells each class belongs on.
