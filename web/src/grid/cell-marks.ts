@@ -37,14 +37,16 @@ export class CellMarks {
         if (event.skipped) {
             this.skipped.add(row);
         } else {
-            this.skipped.delete(row);
             this.catchUp(row);
         }
     };
 
-    // A row is about to be scrolled into view by the grid itself: marked now,
-    // so the frame that shows it shows its marks.
+    // A row drawn again, or about to be scrolled into view by the grid itself:
+    // if it was skipped, marked now, so the frame that shows it shows its marks.
     catchUp(row: Element): void {
+        if (!this.skipped.delete(row)) {
+            return;
+        }
         for (const cell of row.children) {
             const index = (cell as HTMLElement).dataset['index'];
             if (index !== undefined) {
