@@ -233,7 +233,7 @@ export class ByteGrid extends LitElement implements CellView {
             return;
         }
         if (cell.parentElement) {
-            this.marks.catchUp(cell.parentElement);
+            this.marks.showing(cell.parentElement);
         }
         // Measured by the row's box: a row is contained, so a cell's offsets
         // are taken from its row, not from the grid.

