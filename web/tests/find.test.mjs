@@ -167,6 +167,18 @@ test('a match below the grid\'s view is scrolled to in the frame that first show
     }));
     assert.ok(scrolled > 0, 'scrolled when the search is shown');
     assert.ok(marked, 'and marked in that frame');
+    // Scrolled away, the same match is brought back by the next key.
+    await page.evaluate(() => new Promise((resolve) => {
+        document.querySelector('byte-grid .grid').scrollTop = 0;
+        requestAnimationFrame(() => requestAnimationFrame(resolve));
+    }));
+    const back = await page.evaluate(() => new Promise((resolve) => {
+        const input = document.querySelector('#find-text');
+        input.value = '5A 0';
+        input.dispatchEvent(new Event('input', { bubbles: true }));
+        requestAnimationFrame(() => resolve(document.querySelector('byte-grid .grid').scrollTop));
+    }));
+    assert.ok(back > 0, 'brought back into view');
     await page.keyboard.press('Escape');
 });
 

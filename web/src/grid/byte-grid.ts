@@ -43,6 +43,11 @@ export class ByteGrid extends LitElement implements CellView {
     private readonly marks = new CellMarks((index) => this.rows.cell(index));
     private readonly rowState = { handleEvent: this.marks.onRowState, capture: true };
     private body: HTMLElement | null = null;
+    // The cell reveal last brought into view, until the grid scrolls: shown
+    // again, it is still in view. Every key typed into the find box shows the
+    // current match, mostly the same one, and measuring where it stands made
+    // the browser lay the page out at each key.
+    private revealed: HTMLElement | null = null;
     // The cursor as the session last pushed it.
     private currentIndex = 0;
     private caretPlace = 0;
@@ -68,7 +73,7 @@ export class ByteGrid extends LitElement implements CellView {
     override render() {
         return html`<div class="grid" role="grid" aria-label=${this.gridLabel} aria-colcount="17"
             @keydown=${this.onKeyDown} @focusin=${this.onFocusIn} @mousedown=${this.onMouseDown}
-            @contentvisibilityautostatechange=${this.rowState}
+            @contentvisibilityautostatechange=${this.rowState} @scroll=${() => (this.revealed = null)}
             @pointerdown=${(event: PointerEvent) => (this.pointerType = event.pointerType)}></div>${this.touch.element}<span
             class="spoken" aria-live="polite"></span>`;
     }
@@ -220,8 +225,9 @@ export class ByteGrid extends LitElement implements CellView {
     // A cell shown without moving the cursor or the focus (a match found).
     reveal(index: number): void {
         const cell = this.rows.cell(index);
-        if (cell) {
+        if (cell && cell !== this.revealed) {
             this.scrollToCell(cell);
+            this.revealed = cell;
         }
     }
 
